@@ -1,0 +1,86 @@
+# Helpers shared by every folder. Each source folder is one static library
+# made of the .cpp files directly inside it; each test folder is one test
+# program made of its *_test.cpp files.
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  set(TELUVAR_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+endif()
+
+# teluvar_library(<name> [QT] [DEPS <targets...>])
+# Builds the static library teluvar_<name> from the .cpp files of the current
+# folder. QT links Qt Widgets and PrintSupport; pure libraries leave it out.
+function(teluvar_library name)
+  cmake_parse_arguments(ARG "QT" "" "DEPS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB qrcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  if(NOT srcs)
+    # A folder not written yet: an empty interface keeps its users linking.
+    add_library(teluvar_${name} INTERFACE)
+    target_include_directories(teluvar_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    if(ARG_QT)
+      target_link_libraries(teluvar_${name} INTERFACE Qt6::Widgets Qt6::PrintSupport)
+    endif()
+    if(ARG_DEPS)
+      target_link_libraries(teluvar_${name} INTERFACE ${ARG_DEPS})
+    endif()
+    return()
+  endif()
+  add_library(teluvar_${name} STATIC ${srcs} ${hdrs} ${qrcs})
+  target_include_directories(teluvar_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(teluvar_${name} PRIVATE ${TELUVAR_WARNINGS})
+  if(ARG_QT)
+    target_link_libraries(teluvar_${name} PUBLIC Qt6::Widgets Qt6::PrintSupport)
+  else()
+    set_target_properties(teluvar_${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+  endif()
+  if(ARG_DEPS)
+    target_link_libraries(teluvar_${name} PUBLIC ${ARG_DEPS})
+  endif()
+endfunction()
+
+# teluvar_test(<name> [QT] [LIBS <targets...>])
+# Builds the test program test_<name> from the *_test.cpp files of the current
+# folder and registers it with ctest. Every test program uses the shared main
+# (tests/support), which creates an offscreen QApplication for widget tests.
+function(teluvar_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(test_${name} ${srcs})
+  target_compile_options(test_${name} PRIVATE ${TELUVAR_WARNINGS})
+  target_link_libraries(test_${name} PRIVATE teluvar_test_support ${ARG_LIBS})
+  target_compile_definitions(test_${name} PRIVATE
+    TELUVAR_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND test_${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# teluvar_fuzz_target(<name> LIBS <targets...>)
+# fuzz/<name>.cpp defines LLVMFuzzerTestOneInput. With TELUVAR_FUZZ it becomes
+# a libFuzzer program (clang, sanitizers: see scripts/fuzz); in the ordinary
+# build it becomes the test replay_<name>, which feeds every file of
+# fuzz/corpus/<name>/ to the same function.
+function(teluvar_fuzz_target name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  set(src ${PROJECT_SOURCE_DIR}/fuzz/${name}.cpp)
+  if(TELUVAR_FUZZ)
+    add_executable(fuzz_${name} ${src})
+    target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(fuzz_${name} PRIVATE ${ARG_LIBS})
+  elseif(TELUVAR_BUILD_TESTS)
+    add_executable(replay_${name} ${src} ${PROJECT_SOURCE_DIR}/tests/support/fuzz_replay_main.cpp)
+    target_link_libraries(replay_${name} PRIVATE ${ARG_LIBS})
+    add_test(NAME replay_${name}
+      COMMAND replay_${name} ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+    set_tests_properties(replay_${name} PROPERTIES TIMEOUT 120
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+endfunction()

@@ -1,0 +1,36 @@
+#pragma once
+// The text forms of numbers used across the program.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// General text form of a double: at most 15 significant digits, no trailing
+// zeros, "." as decimal point, a plain "-" for negatives, "0" for either zero,
+// and the exponent form ("1E-05", "1.23456789012346E+17") when the decimal
+// exponent is below -4 or above 14. Infinite or NaN values raise Overflow.
+std::string NumberText(double x);
+
+// Text of x rounded to `decimals` places (halves to even), in the general form.
+std::string RoundedText(double x, int decimals);
+
+// Lenient numeric test of the runtime: blanks around the text are allowed, an
+// optional sign, digits with at most one point (at least one digit), and an
+// optional exponent "E"/"e"/"D"/"d" with optional sign and digits.
+bool IsNumeric(std::string_view s);
+
+// Converts a text with the lenient grammar above; anything else (including
+// the empty text) raises TypeMismatch. Overflow raises Overflow.
+double TextToNumber(std::string_view s);
+
+// Parses the lenient grammar; std::nullopt when the text is not a number.
+std::optional<double> TryTextToNumber(std::string_view s);
+
+// Val: the number at the start of the text (blanks skipped), 0 when none.
+double Val(std::string_view s);
+
+// Trims blanks (spaces and tabs) on both sides.
+std::string Trim(std::string_view s);
+
+}  // namespace rt

@@ -1,0 +1,67 @@
+#include "runtime/rounding.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "runtime/errors.h"
+
+namespace rt {
+
+namespace {
+double NearestEven(double x) {
+    // nearbyint rounds halves to even in the default rounding mode.
+    return std::nearbyint(x);
+}
+}  // namespace
+
+double RoundHalfEven(double x, int decimals) {
+    Checked(x);
+    if (decimals < 0) Raise(ErrorCode::InvalidCall);
+    if (decimals == 0) return NearestEven(x) + 0.0;
+    if (decimals > 15) return x;
+    // Scale through the decimal text of x so that values like 2.675 round as
+    // the digits they are written with, not as their binary neighbours.
+    double scale = std::pow(10.0, decimals);
+    double scaled = x * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.0e15) return x;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", scaled);
+    double s = std::strtod(buf, nullptr);
+    double r = NearestEven(s) / scale;
+    return r + 0.0;  // no negative zero
+}
+
+double IntFloor(double x) { return std::floor(Checked(x)) + 0.0; }
+double Fix(double x) { return std::trunc(Checked(x)) + 0.0; }
+
+int16_t CInt(double x) {
+    double r = NearestEven(Checked(x));
+    if (r < -32768.0 || r > 32767.0) Raise(ErrorCode::Overflow);
+    return static_cast<int16_t>(r);
+}
+
+int32_t CLng(double x) {
+    double r = NearestEven(Checked(x));
+    if (r < -2147483648.0 || r > 2147483647.0) Raise(ErrorCode::Overflow);
+    return static_cast<int32_t>(r);
+}
+
+double IntDiv(double a, double b) {
+    int32_t ia = CLng(a), ib = CLng(b);
+    if (ib == 0) Raise(ErrorCode::DivisionByZero);
+    if (ia == std::numeric_limits<int32_t>::min() && ib == -1) Raise(ErrorCode::Overflow);
+    return static_cast<double>(ia / ib);
+}
+
+double Mod(double a, double b) {
+    int32_t ia = CLng(a), ib = CLng(b);
+    if (ib == 0) Raise(ErrorCode::DivisionByZero);
+    if (ib == -1) return 0.0;
+    return static_cast<double>(ia % ib);
+}
+
+int Sgn(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+}  // namespace rt
