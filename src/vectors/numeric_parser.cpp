@@ -1,0 +1,159 @@
+#include "vectors/numeric_parser.h"
+
+#include <cmath>
+
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "vectors/clock.h"
+#include "vectors/text.h"
+#include "vectors/vector_math.h"
+
+namespace vec {
+
+rt::Variant VectorSpec::Field(int i) const {
+    switch (i) {
+    case kMag: return Mag;
+    case kDir: return Dir;
+    case kX: return X;
+    case kY: return Y;
+    case kHour: return Hour;
+    case kAlpha: return Alpha;
+    default: rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    }
+}
+
+namespace {
+using Result = ParseResult<VectorSpec>;
+
+bool IsQuadrantPart(std::string_view p1) {
+    std::string_view q = text::FirstChar(p1), e = text::LastChar(p1);
+    return text::CharCount(p1) >= 3 && (q == "p" || q == "s" || q == "t" || q == "c") && (e == "x" || e == "y");
+}
+
+// X, Y from M and D; Hour, Alpha from the components.
+void FromPolar(VectorSpec& v) {
+    v.X = rt::Checked(v.Mag * num::CosDeg(v.Dir));
+    v.Y = rt::Checked(v.Mag * num::SinDeg(v.Dir));
+}
+
+void SectorOfComponents(VectorSpec& v) {
+    HourAlpha h = ClockSector(v.X, v.Y);
+    v.Hour = h.hour;
+    v.Alpha = h.alpha;
+}
+
+Result ReadComma(std::string_view t) {
+    std::size_t comma = t.find(',');
+    std::string_view rest = t.substr(comma + 1);
+    std::string p1 = rt::Trim(t.substr(0, comma));
+    std::string p2 = rt::Trim(rest.substr(0, rest.find(',')));
+    VectorSpec v;
+    std::string_view letter = text::LastChar(p2);
+    if (letter == "h" || letter == "v") {
+        // Direction by quadrant and the size of one component.
+        if (!IsQuadrantPart(p1)) return Result::Refusal(msg::kUnknownFormat);
+        v.Hour = ClockHourOf(std::string(text::FirstChar(p1)), std::string(text::LastChar(p1)));
+        std::string alpha = rt::Trim(text::Between(p1));
+        v.Alpha = alpha;
+        v.Dir = AngleFromClock(v.Hour, rt::TextToNumber(alpha));
+        double comp = rt::TextToNumber(text::BeforeLast(p2));
+        if (std::fabs(v.Dir) == 90) return Result::Refusal(msg::kBadFormat);
+        v.Mag = MagnitudeFromComponent(comp, letter == "h", v.Dir);
+        FromPolar(v);
+        return v;
+    }
+    if (p1.empty() || p2.empty()) return Result::Refusal(msg::kMissingElement);
+    if (!IsQuadrantPart(p1)) {
+        v.X = rt::TextToNumber(p1);
+        v.Y = rt::TextToNumber(p2);
+        v.Mag = num::Hypot(v.X, v.Y);
+        v.Dir = num::VectorAngleDeg(v.X, v.Y);
+        SectorOfComponents(v);
+        return v;
+    }
+    v.Hour = ClockHourOf(std::string(text::FirstChar(p1)), std::string(text::LastChar(p1)));
+    std::string alpha = rt::Trim(text::Between(p1));
+    v.Alpha = alpha;
+    if (!num::IsNumber(alpha)) return Result::Refusal(msg::kAngleMustBeKnown);
+    double angle = rt::TextToNumber(alpha);
+    if (angle < 0) return Result::Refusal(msg::kAngleMustBePositive);
+    if (angle > 90) return Result::Refusal(msg::kAngleOutOfQuadrant);
+    v.Dir = AngleFromClock(v.Hour, angle);
+    v.Mag = rt::TextToNumber(p2);
+    FromPolar(v);
+    return v;
+}
+
+Result ReadLetter(std::string_view t) {
+    VectorSpec v;
+    std::string r = rt::Trim(t.substr(1));
+    switch (t.front()) {
+    case 'h':
+        if (r.empty()) return Result::Refusal(msg::kMissingX);
+        v.X = rt::TextToNumber(r);
+        v.Mag = std::fabs(v.X);
+        v.Dir = v.X < 0 ? 180 : 0;
+        v.Hour = v.X < 0 ? 9 : 3;
+        v.Alpha = 0.0;
+        return v;
+    case 'v':
+        if (r.empty()) return Result::Refusal(msg::kMissingY);
+        v.Y = rt::TextToNumber(r);
+        v.Mag = std::fabs(v.Y);
+        v.Dir = v.Y < 0 ? -90 : 90;
+        v.Hour = v.Y < 0 ? 6 : 12;
+        v.Alpha = 0.0;
+        return v;
+    case 'u':
+        if (r.empty()) return Result::Refusal(msg::kMissingAngle);
+        v.Mag = 1;
+        v.Dir = rt::TextToNumber(r);
+        FromPolar(v);
+        SectorOfComponents(v);
+        return v;
+    default:
+        return Result::Refusal(msg::kUnknownFormat);
+    }
+}
+
+Result ReadMagnitudeDirection(std::string_view t) {
+    char sep = t.find('<') != std::string_view::npos ? '<' : ';';
+    std::size_t a = t.find(sep);
+    std::string_view rest = t.substr(a + 1);
+    std::string p1 = rt::Trim(t.substr(0, a));
+    std::string p2 = rt::Trim(rest.substr(0, rest.find(sep)));
+    if (p1.empty() || p2.empty()) return Result::Refusal(msg::kMissingElement);
+    VectorSpec v;
+    v.Mag = rt::TextToNumber(p1);
+    v.Dir = rt::TextToNumber(p2);
+    FromPolar(v);
+    SectorOfComponents(v);
+    return v;
+}
+
+Result Read(std::string_view t) {
+    if (t.find(',') != std::string_view::npos) return ReadComma(t);
+    if (t.find(';') == std::string_view::npos && t.find('<') == std::string_view::npos) {
+        if (t.empty()) return Result::Refusal(msg::kUnknownFormat);
+        return ReadLetter(t);
+    }
+    return ReadMagnitudeDirection(t);
+}
+}  // namespace
+
+ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
+    try {
+        std::string t = rt::Trim(text);
+        Result r = Read(t);
+        if (!r.ok()) return r;
+        const VectorSpec& v = r.value();
+        if (num::IsNumber(v.Alpha) && v.Alpha.ToNumber() < 0) return Result::Refusal(msg::kNegativeAngle);
+        if (v.Dir < -180 || v.Dir > 180) return Result::Refusal(msg::kDirectionRange);
+        return r;
+    } catch (const rt::RuntimeError&) {
+        return Result::Refusal(msg::kSpecError);
+    }
+}
+
+}  // namespace vec
