@@ -71,6 +71,9 @@ TEST(PictureScale, UserAndPixelScales) {
     EXPECT_EQ(box.geometry(), QRect(100, 2, 51, 19));
     strip.ScalePixels();
     EXPECT_EQ(strip.ScaleTop(), 0);
+    strip.MoveTwips(90, 60, 1770, 1770);  // 15 twips per pixel
+    EXPECT_EQ(strip.geometry(), QRect(6, 4, 118, 118));
+    EXPECT_EQ(strip.ScaleHeight(), 118);
     EXPECT_THROW(strip.Scale(5, 0, 5, 10), rt::RuntimeError);
 }
 
