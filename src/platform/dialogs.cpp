@@ -1,0 +1,100 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace plat {
+
+namespace {
+
+DialogService* g_service = nullptr;
+
+QString WithTitle(const QString& title) { return title.isEmpty() ? kAppTitle : title; }
+
+// CR LF and lone CR become the line break Qt shows.
+QString QtLines(QString s) {
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+void RefuseHeadless(const QString& prompt) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        throw std::logic_error("modal box shown with no dialog service installed: " +
+                               prompt.toStdString());
+}
+
+}  // namespace
+
+DialogService* SetDialogService(DialogService* service) {
+    DialogService* old = g_service;
+    g_service = service;
+    return old;
+}
+
+DialogService& CurrentDialogService() {
+    static QtDialogService real;
+    return g_service ? *g_service : real;
+}
+
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title) {
+    return CurrentDialogService().ShowMessage(prompt, buttons, WithTitle(title));
+}
+
+QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    return CurrentDialogService().ShowInput(prompt, WithTitle(title), defaultText);
+}
+
+MsgResult QtDialogService::ShowMessage(const QString& prompt, MsgButtons buttons,
+                                       const QString& title) {
+    RefuseHeadless(prompt);
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(QtLines(prompt));
+    struct Choice {
+        const char* text;
+        QMessageBox::ButtonRole role;
+        MsgResult result;
+    };
+    static const Choice kOk{"Aceptar", QMessageBox::AcceptRole, MsgResult::OK};
+    static const Choice kCancel{"Cancelar", QMessageBox::RejectRole, MsgResult::Cancel};
+    static const Choice kYes{"Sí", QMessageBox::YesRole, MsgResult::Yes};
+    static const Choice kNo{"No", QMessageBox::NoRole, MsgResult::No};
+    std::vector<Choice> choices;
+    switch (buttons) {
+    case MsgButtons::OK: choices = {kOk}; break;
+    case MsgButtons::OKCancel: choices = {kOk, kCancel}; break;
+    case MsgButtons::YesNo: choices = {kYes, kNo}; break;
+    case MsgButtons::YesNoCancel: choices = {kYes, kNo, kCancel}; break;
+    }
+    std::vector<std::pair<QPushButton*, MsgResult>> made;
+    for (const Choice& c : choices)
+        made.emplace_back(box.addButton(QString::fromUtf8(c.text), c.role), c.result);
+    box.setDefaultButton(made.front().first);
+    // Esc closes the box as Cancel where there is one, else as the only answer.
+    box.setEscapeButton(made.back().first);
+    box.exec();
+    for (const auto& [button, result] : made)
+        if (box.clickedButton() == button) return result;
+    return made.back().second;
+}
+
+QString QtDialogService::ShowInput(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
+    RefuseHeadless(prompt);
+    QInputDialog dlg(QApplication::activeWindow());
+    dlg.setWindowTitle(title);
+    dlg.setLabelText(QtLines(prompt));
+    dlg.setTextValue(defaultText);
+    dlg.setOkButtonText(QStringLiteral("Aceptar"));
+    dlg.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dlg.exec() != QDialog::Accepted) return QString();
+    return dlg.textValue();
+}
+
+}  // namespace plat

@@ -1,0 +1,49 @@
+#pragma once
+// The one dialog service behind every message box and input box of the
+// program. MsgBox and InputBox forward to the current service: in the program
+// modal Qt boxes with Spanish buttons, in tests a scripted double that
+// answers from a queue and records what was shown.
+#include <QString>
+
+namespace plat {
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgResult { OK = 1, Cancel = 2, Yes = 6, No = 7 };
+
+// The application's title, used when a box is given no title.
+inline const QString kAppTitle = QStringLiteral("Teluvar");
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // `title` is never empty here; prompts may hold CR LF line breaks.
+    virtual MsgResult ShowMessage(const QString& prompt, MsgButtons buttons,
+                                  const QString& title) = 0;
+    // The typed answer; Cancel gives "", the same as an empty answer.
+    virtual QString ShowInput(const QString& prompt, const QString& title,
+                              const QString& defaultText) = 0;
+};
+
+// Installs a service (nullptr restores the modal Qt boxes) and returns the
+// one it replaces. The caller keeps ownership.
+DialogService* SetDialogService(DialogService* service);
+DialogService& CurrentDialogService();
+
+// A message box; an empty title gives the application's title.
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK,
+                 const QString& title = QString());
+// An input box; an empty title gives the application's title. Cancel gives "".
+QString InputBox(const QString& prompt, const QString& title = QString(),
+                 const QString& defaultText = QString());
+
+// The modal Qt boxes ("Aceptar", "Cancelar", "Sí", "No"). On the headless
+// test platform no box can be answered, so showing one there throws
+// std::logic_error instead of waiting forever.
+class QtDialogService : public DialogService {
+public:
+    MsgResult ShowMessage(const QString& prompt, MsgButtons buttons, const QString& title) override;
+    QString ShowInput(const QString& prompt, const QString& title,
+                      const QString& defaultText) override;
+};
+
+}  // namespace plat

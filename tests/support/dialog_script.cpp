@@ -1,0 +1,79 @@
+#include "support/dialog_script.h"
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+namespace {
+
+bool Offers(plat::MsgButtons buttons, plat::MsgResult r) {
+    using B = plat::MsgButtons;
+    using R = plat::MsgResult;
+    switch (buttons) {
+    case B::OK: return r == R::OK;
+    case B::OKCancel: return r == R::OK || r == R::Cancel;
+    case B::YesNo: return r == R::Yes || r == R::No;
+    case B::YesNoCancel: return r == R::Yes || r == R::No || r == R::Cancel;
+    }
+    return false;
+}
+
+// What a box nobody expected is given, so the code under test can go on.
+plat::MsgResult Fallback(plat::MsgButtons buttons) {
+    return buttons == plat::MsgButtons::OK ? plat::MsgResult::OK
+           : buttons == plat::MsgButtons::YesNo ? plat::MsgResult::No
+                                                : plat::MsgResult::Cancel;
+}
+
+}  // namespace
+
+DialogScript::DialogScript() { previous_ = plat::SetDialogService(this); }
+
+DialogScript::~DialogScript() {
+    plat::SetDialogService(previous_);
+    if (!queue_.empty())
+        ADD_FAILURE() << queue_.size() << " scripted dialog answer(s) left unused";
+}
+
+DialogScript& DialogScript::Answer(plat::MsgResult result) {
+    queue_.emplace_back(result);
+    return *this;
+}
+
+DialogScript& DialogScript::AnswerInput(const QString& text) {
+    queue_.emplace_back(text);
+    return *this;
+}
+
+plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButtons buttons,
+                                          const QString& title) {
+    shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString()});
+    if (queue_.empty() || !std::holds_alternative<plat::MsgResult>(queue_.front())) {
+        ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": "
+                      << prompt.toStdString();
+        return Fallback(buttons);
+    }
+    plat::MsgResult r = std::get<plat::MsgResult>(queue_.front());
+    queue_.pop_front();
+    if (!Offers(buttons, r)) {
+        ADD_FAILURE() << "scripted answer " << static_cast<int>(r)
+                      << " is not a button of the box: " << prompt.toStdString();
+        return Fallback(buttons);
+    }
+    return r;
+}
+
+QString DialogScript::ShowInput(const QString& prompt, const QString& title,
+                                const QString& defaultText) {
+    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText});
+    if (queue_.empty() || !std::holds_alternative<QString>(queue_.front())) {
+        ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\": "
+                      << prompt.toStdString();
+        return QString();
+    }
+    QString answer = std::get<QString>(queue_.front());
+    queue_.pop_front();
+    return answer;
+}
+
+}  // namespace testsupport

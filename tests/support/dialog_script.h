@@ -1,0 +1,60 @@
+#pragma once
+// Scripted dialog service for tests. While a DialogScript lives it is the
+// program's dialog service: each message box or input box takes the next
+// queued answer and is recorded (kind, title, prompt, buttons). A box with no
+// answer queued for it, an answer of the wrong kind or one its buttons cannot
+// give is a test failure (never a wait), and so is an answer left unused when
+// the script ends.
+//
+//   testsupport::DialogScript dialogs;
+//   dialogs.Answer(plat::MsgResult::Cancel).AnswerInput("30");
+//   ... run the code ...
+//   EXPECT_EQ(dialogs.Shown().at(0).prompt, "Confirmar borrado de todo.");
+#include <QString>
+#include <deque>
+#include <variant>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace testsupport {
+
+class DialogScript : public plat::DialogService {
+public:
+    enum class Kind { Message, Input };
+    struct Box {
+        Kind kind;
+        QString title;
+        QString prompt;
+        plat::MsgButtons buttons = plat::MsgButtons::OK;  // message boxes
+        QString defaultText;                               // input boxes
+    };
+
+    DialogScript();
+    ~DialogScript() override;
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    // Queues the answer of the next message box.
+    DialogScript& Answer(plat::MsgResult result);
+    // Queues the answer of the next input box; "" stands for Cancel.
+    DialogScript& AnswerInput(const QString& text);
+
+    const std::vector<Box>& Shown() const { return shown_; }
+    // Answers still queued.
+    int Pending() const { return static_cast<int>(queue_.size()); }
+    // Forgets the unused answers (so ending the script does not fail).
+    void DropPending() { queue_.clear(); }
+
+    plat::MsgResult ShowMessage(const QString& prompt, plat::MsgButtons buttons,
+                                const QString& title) override;
+    QString ShowInput(const QString& prompt, const QString& title,
+                      const QString& defaultText) override;
+
+private:
+    std::deque<std::variant<plat::MsgResult, QString>> queue_;
+    std::vector<Box> shown_;
+    plat::DialogService* previous_ = nullptr;
+};
+
+}  // namespace testsupport
