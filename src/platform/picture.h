@@ -8,11 +8,15 @@
 // picture keeps a record of every primitive drawn since the last Cls, so
 // tests can check what was drawn without comparing pixels.
 //
+// A new picture is white and uses device pixels (y down) as its scale, a
+// black pen one pixel wide, solid lines in copy mode, a transparent fill and
+// "Times New Roman" at 8 points; the forms set what differs.
+//
 // Behaviour it guarantees:
 // - Scales. ScalePixels: device pixels, y down. ScaleYUp: one unit per
 //   pixel, origin at the bottom-left corner, y up (top-left (0, h),
-//   bottom-right (w, 0)). Scale(x1, y1, x2, y2): top-left corner (x1, y1),
-//   bottom-right (x2, y2). ScaleWidth = x2 - x1 and ScaleHeight = y2 - y1 keep
+//   bottom-right (w, 0), from the size at the time of the call).
+//   Scale(x1, y1, x2, y2): top-left corner (x1, y1), bottom-right (x2, y2). ScaleWidth = x2 - x1 and ScaleHeight = y2 - y1 keep
 //   their signs (ScaleHeight is negative in a y-up scale). Coordinates are
 //   doubles; points land on the nearest device pixel (halves to even).
 // - Current point. Line, LineTo and LineStep leave it at the line's end, PSet
