@@ -16,8 +16,9 @@
 // - Scales. ScalePixels: device pixels, y down. ScaleYUp: one unit per
 //   pixel, origin at the bottom-left corner, y up (top-left (0, h),
 //   bottom-right (w, 0), from the size at the time of the call).
-//   Scale(x1, y1, x2, y2): top-left corner (x1, y1), bottom-right (x2, y2). ScaleWidth = x2 - x1 and ScaleHeight = y2 - y1 keep
-//   their signs (ScaleHeight is negative in a y-up scale). Coordinates are
+//   Scale(x1, y1, x2, y2): top-left corner (x1, y1), bottom-right (x2, y2).
+//   ScaleWidth = x2 - x1 and ScaleHeight = y2 - y1 keep their signs
+//   (ScaleHeight is negative in a y-up scale). Coordinates are
 //   doubles; points land on the nearest device pixel (halves to even).
 // - Current point. Line, LineTo and LineStep leave it at the line's end, PSet
 //   at the dot, Circle and Arc at the centre, Print after the text on the same
