@@ -1,0 +1,373 @@
+#include "platform/flexgrid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <cmath>
+
+#include "platform/common.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+
+namespace plat {
+
+namespace {
+
+constexpr int kBackColorRole = Qt::UserRole + 1;
+
+// Paints cells the grid's way: fixed cells in the button face, the
+// selection highlighted except its current cell, which gets a focus frame.
+class FlexDelegate : public QStyledItemDelegate {
+public:
+    explicit FlexDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(p, option, index);
+        const int r = index.row(), c = index.column();
+        if (r == grid_->Row() && c == grid_->Col() && !grid_->IsFixed(r, c) &&
+            grid_->hasFocus()) {
+            p->save();
+            QPen pen(option.palette.color(QPalette::Text));
+            pen.setStyle(Qt::DotLine);
+            p->setPen(pen);
+            p->drawRect(option.rect.adjusted(1, 1, -2, -2));
+            p->restore();
+        }
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* opt, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(opt, index);
+        const int r = index.row(), c = index.column();
+        opt->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        opt->displayAlignment = grid_->CellAlignment(r, c);
+        if (grid_->IsFixed(r, c)) {
+            opt->backgroundBrush = ToQColor(rt::kButtonFace);
+        } else if (grid_->InSelection(r, c) && !(r == grid_->Row() && c == grid_->Col())) {
+            opt->backgroundBrush = opt->palette.brush(QPalette::Highlight);
+            opt->palette.setBrush(QPalette::Text, opt->palette.brush(QPalette::HighlightedText));
+        }
+    }
+
+private:
+    FlexGrid* grid_;
+};
+
+}  // namespace
+
+FlexGrid::FlexGrid(const QString& name, QWidget* parent) : QTableWidget(2, 2, parent) {
+    setObjectName(name);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(16);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(64);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setItemDelegate(new FlexDelegate(this));
+    colWidths_.assign(2, -1);
+    colAlign_.assign(2, General);
+}
+
+void FlexGrid::CheckRow(int r) const {
+    if (r < 0 || r >= rowCount()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+}
+
+void FlexGrid::CheckCol(int c) const {
+    if (c < 0 || c >= columnCount()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+}
+
+void FlexGrid::CheckCell(int r, int c) const {
+    CheckRow(r);
+    CheckCol(c);
+}
+
+void FlexGrid::ClampCursor() {
+    const int lastRow = std::max(0, rowCount() - 1), lastCol = std::max(0, columnCount() - 1);
+    row_ = std::min(row_, lastRow);
+    rowSel_ = std::min(rowSel_, lastRow);
+    col_ = std::min(col_, lastCol);
+    colSel_ = std::min(colSel_, lastCol);
+}
+
+void FlexGrid::SetRows(int n) {
+    if (n < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    setRowCount(n);
+    ClampCursor();
+    Refresh();
+}
+
+void FlexGrid::SetCols(int n) {
+    if (n < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    setColumnCount(n);
+    colWidths_.resize(n, -1);
+    colAlign_.resize(n, General);
+    ClampCursor();
+    Refresh();
+}
+
+void FlexGrid::SetFixedRows(int n) {
+    if (n < 0 || n > rowCount()) rt::Raise(rt::ErrorCode::InvalidCall);
+    fixedRows_ = n;
+    if (row_ < n && n < rowCount()) row_ = rowSel_ = n;
+    Refresh();
+}
+
+void FlexGrid::SetFixedCols(int n) {
+    if (n < 0 || n > columnCount()) rt::Raise(rt::ErrorCode::InvalidCall);
+    fixedCols_ = n;
+    if (col_ < n && n < columnCount()) col_ = colSel_ = n;
+    Refresh();
+}
+
+QTableWidgetItem* FlexGrid::Item(int r, int c) {
+    QTableWidgetItem* it = item(r, c);
+    if (!it) {
+        it = new QTableWidgetItem();
+        it->setFlags(Qt::ItemIsEnabled);
+        setItem(r, c, it);
+    }
+    return it;
+}
+
+QString FlexGrid::TextMatrix(int r, int c) const {
+    CheckCell(r, c);
+    const QTableWidgetItem* it = item(r, c);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
+    CheckCell(r, c);
+    Item(r, c)->setText(text);
+}
+
+void FlexGrid::ClearCells() { clearContents(); }
+
+void FlexGrid::SetFormatString(const QString& format) {
+    const QStringList parts = format.split(QLatin1Char('|'));
+    SetCols(static_cast<int>(parts.size()));
+    for (int c = 0; c < parts.size(); ++c) {
+        QString title = parts[c];
+        if (title.startsWith(QLatin1Char('^'))) {
+            colAlign_[c] = CenterCenter;
+            title.remove(0, 1);
+        } else if (title.startsWith(QLatin1Char('<'))) {
+            colAlign_[c] = LeftCenter;
+            title.remove(0, 1);
+        } else if (title.startsWith(QLatin1Char('>'))) {
+            colAlign_[c] = RightCenter;
+            title.remove(0, 1);
+        }
+        if (rowCount() > 0) SetTextMatrix(0, c, title);
+    }
+    Refresh();
+}
+
+int FlexGrid::ColWidth(int c) const {
+    CheckCol(c);
+    return colWidths_[c] >= 0 ? colWidths_[c] : columnWidth(c) * rt::kTwipsPerPixel;
+}
+
+void FlexGrid::SetColWidth(int c, int twips) {
+    CheckCol(c);
+    if (twips < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    colWidths_[c] = twips;
+    setColumnWidth(c, static_cast<int>(std::lround(twips / double(rt::kTwipsPerPixel))));
+}
+
+int FlexGrid::ColAlignment(int c) const {
+    CheckCol(c);
+    return colAlign_[c];
+}
+
+void FlexGrid::SetColAlignment(int c, int alignment) {
+    CheckCol(c);
+    if (alignment < LeftTop || alignment > General) rt::Raise(rt::ErrorCode::InvalidCall);
+    colAlign_[c] = alignment;
+    Refresh();
+}
+
+Qt::Alignment FlexGrid::CellAlignment(int r, int c) const {
+    const int a = c >= 0 && c < static_cast<int>(colAlign_.size()) ? colAlign_[c] : General;
+    if (a == General) {
+        const QTableWidgetItem* it = item(r, c);
+        const bool number = it && rt::IsNumeric(it->text().toStdString());
+        return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+    static const Qt::Alignment kH[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static const Qt::Alignment kV[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return kH[a / 3] | kV[a % 3];
+}
+
+rt::ColorRef FlexGrid::CellBackColor() const {
+    CheckCell(row_, col_);
+    const QTableWidgetItem* it = item(row_, col_);
+    if (!it) return 0;
+    const QVariant v = it->data(kBackColorRole);
+    return v.isValid() ? v.value<rt::ColorRef>() : 0;
+}
+
+void FlexGrid::SetCellBackColor(rt::ColorRef color) {
+    CheckCell(row_, col_);
+    QTableWidgetItem* it = Item(row_, col_);
+    it->setData(kBackColorRole, QVariant::fromValue(color));
+    it->setBackground(ToQColor(color));
+}
+
+bool FlexGrid::InSelection(int r, int c) const {
+    return r >= std::min(row_, rowSel_) && r <= std::max(row_, rowSel_) &&
+           c >= std::min(col_, colSel_) && c <= std::max(col_, colSel_);
+}
+
+void FlexGrid::Refresh() { viewport()->update(); }
+
+void FlexGrid::AfterCellMove(const Sel& before) {
+    Refresh();
+    if (row_ < rowCount() && col_ < columnCount()) scrollTo(model()->index(row_, col_));
+    if ((before.row != row_ || before.col != col_) && EnterCell) EnterCell();
+}
+
+void FlexGrid::SetRow(int r) {
+    CheckRow(r);
+    const Sel before = Current();
+    row_ = rowSel_ = r;
+    colSel_ = col_;
+    AfterCellMove(before);
+}
+
+void FlexGrid::SetCol(int c) {
+    CheckCol(c);
+    const Sel before = Current();
+    col_ = colSel_ = c;
+    rowSel_ = row_;
+    AfterCellMove(before);
+}
+
+void FlexGrid::SetRowSel(int r) {
+    CheckRow(r);
+    rowSel_ = r;
+    Refresh();
+}
+
+void FlexGrid::SetColSel(int c) {
+    CheckCol(c);
+    colSel_ = c;
+    Refresh();
+}
+
+void FlexGrid::UserSelect(const Sel& s, bool raiseSelChange) {
+    const Sel before = Current();
+    row_ = s.row;
+    col_ = s.col;
+    rowSel_ = s.rowSel;
+    colSel_ = s.colSel;
+    Refresh();
+    scrollTo(model()->index(rowSel_, colSel_));
+    if ((before.row != row_ || before.col != col_) && EnterCell) EnterCell();
+    if (raiseSelChange && !(before == s) && SelChange) SelChange();
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* e) {
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
+    const QPoint pos = e->position().toPoint();
+    const QModelIndex idx = indexAt(pos);
+    const Sel before = Current();
+    Sel after = before;
+    const int shift = ShiftMask(e->modifiers());
+    if (e->button() == Qt::LeftButton && idx.isValid() && !IsFixed(idx.row(), idx.column())) {
+        if (shift & kShiftMask)
+            after = Sel{row_, col_, idx.row(), idx.column()};
+        else
+            after = Sel{idx.row(), idx.column(), idx.row(), idx.column()};
+        row_ = after.row;
+        col_ = after.col;
+        rowSel_ = after.rowSel;
+        colSel_ = after.colSel;
+        dragging_ = true;
+        AfterCellMove(before);
+    }
+    if (MouseDown) {
+        const QPoint p = viewport()->mapTo(this, pos);
+        MouseDown(MouseButtonCode(e->button()), shift, p.x() * double(rt::kTwipsPerPixel),
+                  p.y() * double(rt::kTwipsPerPixel));
+    }
+    if (!(after == before) && SelChange) {
+        SelChange();
+        if (!(Current() == after)) dragging_ = false;
+    }
+    e->accept();
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+    if (!dragging_ || !(e->buttons() & Qt::LeftButton)) return;
+    const QModelIndex idx = indexAt(e->position().toPoint());
+    if (!idx.isValid() || IsFixed(idx.row(), idx.column())) return;
+    const Sel s{row_, col_, idx.row(), idx.column()};
+    if (s == Current()) return;
+    rowSel_ = s.rowSel;
+    colSel_ = s.colSel;
+    Refresh();
+    if (SelChange) {
+        SelChange();
+        if (!(Current() == s)) dragging_ = false;
+    }
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* e) {
+    dragging_ = false;
+    e->accept();
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    e->accept();
+    if (DblClick) DblClick();
+}
+
+void FlexGrid::Navigate(QKeyEvent* e) {
+    const int key = e->key();
+    const bool extend = e->modifiers() & Qt::ShiftModifier;
+    const int firstRow = fixedRows_, lastRow = rowCount() - 1;
+    const int firstCol = fixedCols_, lastCol = columnCount() - 1;
+    if (firstRow > lastRow || firstCol > lastCol) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    int r = extend ? rowSel_ : row_;
+    int c = extend ? colSel_ : col_;
+    const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(firstRow)) - 1);
+    switch (key) {
+    case Qt::Key_Left: --c; break;
+    case Qt::Key_Right: ++c; break;
+    case Qt::Key_Up: --r; break;
+    case Qt::Key_Down: ++r; break;
+    case Qt::Key_Home: c = firstCol; break;
+    case Qt::Key_End: c = lastCol; break;
+    case Qt::Key_PageUp: r -= page; break;
+    case Qt::Key_PageDown: r += page; break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    r = std::clamp(r, firstRow, lastRow);
+    c = std::clamp(c, firstCol, lastCol);
+    e->accept();
+    UserSelect(extend ? Sel{row_, col_, r, c} : Sel{r, c, r, c}, true);
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* e) {
+    DispatchKeyPress(keys, e, [this](QKeyEvent* k) { Navigate(k); });
+}
+
+void FlexGrid::keyReleaseEvent(QKeyEvent* e) {
+    DispatchKeyRelease(keys, e, [this](QKeyEvent* k) { QWidget::keyReleaseEvent(k); });
+}
+
+}  // namespace plat

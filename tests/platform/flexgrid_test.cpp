@@ -1,0 +1,241 @@
+// The flex grid: structure and titles, the anchor and moving corner of the
+// selection, and the fixed order of its events.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "platform/flexgrid.h"
+#include "qstring_print.h"
+#include "runtime/errors.h"
+
+namespace {
+
+using plat::FlexGrid;
+
+TEST(FlexGrid, FormatStringSetsColumnsTitlesAndCentring) {
+    FlexGrid gd("gdEqui");
+    gd.SetFormatString("|^Fuerza|^Fx|^Fy");
+    EXPECT_EQ(gd.Cols(), 4);
+    EXPECT_EQ(gd.TextMatrix(0, 0), "");
+    EXPECT_EQ(gd.TextMatrix(0, 1), "Fuerza");
+    EXPECT_EQ(gd.TextMatrix(0, 3), "Fy");
+    EXPECT_EQ(gd.ColAlignment(0), FlexGrid::General);
+    EXPECT_EQ(gd.ColAlignment(2), FlexGrid::CenterCenter);
+    EXPECT_EQ(gd.CellAlignment(1, 2), Qt::AlignHCenter | Qt::AlignVCenter);
+
+    FlexGrid gd1("gd1");
+    gd1.SetFormatString("^#|^Cpo.|^Pto.|^Fuerza|^Fx|^Fy|^Mom.");
+    EXPECT_EQ(gd1.Cols(), 7);
+    EXPECT_EQ(gd1.TextMatrix(0, 0), "#");
+    EXPECT_EQ(gd1.ColAlignment(0), FlexGrid::CenterCenter);
+}
+
+TEST(FlexGrid, CellsWidthsAndColours) {
+    FlexGrid gd("gd");
+    gd.SetRows(21);
+    gd.SetCols(22);
+    gd.SetTextMatrix(0, 0, "#");
+    gd.SetTextMatrix(20, 21, "7.5");
+    EXPECT_EQ(gd.TextMatrix(20, 21), "7.5");
+    EXPECT_EQ(gd.TextMatrix(5, 5), "");
+    EXPECT_THROW(gd.TextMatrix(21, 0), rt::RuntimeError);
+    EXPECT_THROW(gd.SetTextMatrix(0, 22, "x"), rt::RuntimeError);
+    EXPECT_THROW(gd.SetRow(-1), rt::RuntimeError);
+
+    gd.SetColWidth(0, 330);
+    gd.SetColWidth(1, 1260);
+    EXPECT_EQ(gd.ColWidth(0), 330);
+    EXPECT_EQ(gd.columnWidth(0), 22);
+    EXPECT_EQ(gd.columnWidth(1), 84);
+
+    EXPECT_EQ(gd.CellBackColor(), 0u);
+    gd.SetRow(3);
+    gd.SetCol(4);
+    gd.SetCellBackColor(0xE0E0E0);
+    EXPECT_EQ(gd.CellBackColor(), 0xE0E0E0u);
+    gd.SetRow(4);
+    EXPECT_EQ(gd.CellBackColor(), 0u);
+
+    // Removing rows keeps the cursor inside; one row left is the title row.
+    gd.SetRows(1);
+    EXPECT_EQ(gd.Row(), 0);
+    gd.SetRows(3);
+    gd.ClearCells();
+    EXPECT_EQ(gd.TextMatrix(0, 0), "");
+}
+
+// A shown grid whose events are logged.
+class GridEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = new FlexGrid("gd", &host);
+        grid->SetRows(8);
+        grid->SetCols(6);
+        for (int c = 0; c < 6; ++c) grid->SetColWidth(c, 900);
+        grid->setGeometry(0, 0, 400, 200);
+        host.resize(400, 200);
+        host.show();
+        grid->EnterCell = [this] { log += QString("E%1,%2 ").arg(grid->Row()).arg(grid->Col()); };
+        grid->SelChange = [this] {
+            log += QString("S%1,%2-%3,%4 ")
+                       .arg(grid->Row()).arg(grid->Col()).arg(grid->RowSel()).arg(grid->ColSel());
+            if (onSelChange) onSelChange();
+        };
+        grid->MouseDown = [this](int button, int shift, double x, double y) {
+            log += QString("M%1@%2,%3 ").arg(button).arg(grid->Row()).arg(grid->Col());
+            lastX = x;
+        };
+        grid->DblClick = [this] { log += "D "; };
+    }
+    QPoint Center(int r, int c) {
+        return grid->visualRect(grid->model()->index(r, c)).center();
+    }
+    void Mouse(QEvent::Type type, int r, int c, Qt::MouseButtons held,
+               Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        const QPointF pos = Center(r, c);
+        const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent e(type, pos, grid->viewport()->mapToGlobal(pos), b, held, mods);
+        QApplication::sendEvent(grid->viewport(), &e);
+    }
+    void Press(int r, int c, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        Mouse(QEvent::MouseButtonPress, r, c, Qt::LeftButton, mods);
+    }
+    void Drag(int r, int c) { Mouse(QEvent::MouseMove, r, c, Qt::LeftButton); }
+    void Release(int r, int c) { Mouse(QEvent::MouseButtonRelease, r, c, Qt::NoButton); }
+
+    QWidget host;
+    FlexGrid* grid = nullptr;
+    QString log;
+    double lastX = -1;
+    std::function<void()> onSelChange;
+};
+
+TEST_F(GridEvents, CodeMovesTheCursorWithoutSelChange) {
+    grid->SetRow(2);
+    grid->SetCol(3);
+    grid->SetCol(3);  // same cell: nothing
+    EXPECT_EQ(log, "E2,1 E2,3 ");
+    // The moving corner may lie above and left of the anchor.
+    grid->SetRowSel(1);
+    grid->SetColSel(1);
+    EXPECT_EQ(grid->RowSel(), 1);
+    EXPECT_TRUE(grid->InSelection(1, 2));
+    EXPECT_FALSE(grid->InSelection(3, 2));
+    // Setting Row or Col collapses the block onto the new current cell.
+    grid->SetRowSel(4);
+    grid->SetColSel(4);
+    grid->SetCol(2);
+    EXPECT_EQ(grid->RowSel(), 2);
+    EXPECT_EQ(grid->ColSel(), 2);
+    EXPECT_EQ(log, "E2,1 E2,3 E2,2 ");
+}
+
+TEST_F(GridEvents, PressNamesTheClickedCellBeforeMouseDownThenSelChange) {
+    Press(3, 2);
+    EXPECT_EQ(log, "E3,2 M1@3,2 S3,2-3,2 ");
+    EXPECT_NEAR(lastX, Center(3, 2).x() * 15.0, 15.0);
+    log.clear();
+    Drag(5, 4);
+    Drag(5, 4);  // no change, no event
+    Drag(1, 1);  // above and left of the anchor
+    Release(1, 1);
+    EXPECT_EQ(log, "S3,2-5,4 S3,2-1,1 ");
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->RowSel(), 1);
+    log.clear();
+    Press(6, 5, Qt::ShiftModifier);  // Shift moves only the corner
+    EXPECT_EQ(log, "M1@3,2 S3,2-6,5 ");
+}
+
+TEST_F(GridEvents, PressOnTheSameCellAndOnTitlesRaisesOnlyMouseDown) {
+    Press(2, 2);
+    Release(2, 2);
+    log.clear();
+    Press(2, 2);
+    Press(0, 3);  // a title cell is not selected
+    EXPECT_EQ(log, "M1@2,2 M1@2,2 ");
+}
+
+TEST_F(GridEvents, SelChangeHandlerThatCollapsesTheSelectionEndsTheDrag) {
+    Press(4, 3);
+    onSelChange = [this] {
+        if (grid->RowSel() < grid->Row()) {  // refuse a block made upwards
+            grid->SetRow(grid->Row());
+            grid->SetCol(grid->Col());
+        }
+    };
+    Drag(2, 3);
+    Drag(1, 3);
+    EXPECT_EQ(grid->RowSel(), 4);
+    EXPECT_EQ(log.count('S'), 2);  // the press and the refused drag only
+}
+
+TEST_F(GridEvents, DoubleClick) {
+    Press(2, 2);
+    Release(2, 2);
+    Mouse(QEvent::MouseButtonDblClick, 2, 2, Qt::LeftButton);
+    EXPECT_TRUE(log.endsWith("D "));
+}
+
+TEST_F(GridEvents, KeysMoveTheCursorAndTypedCharactersGoToKeyPress) {
+    grid->SetRow(1);
+    grid->SetCol(1);
+    log.clear();
+    QString typed;
+    grid->keys.KeyPress = [&](int& ascii) { typed += QString::number(ascii) + " "; };
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(log, "E1,2 S1,2-1,2 S1,2-2,2 ");
+    QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Left);  // stops at the first data column
+    EXPECT_EQ(grid->Col(), 1);
+    QTest::keyClick(grid, Qt::Key_7);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Backspace);
+    EXPECT_EQ(typed, "55 13 8 ");
+    EXPECT_EQ(grid->TextMatrix(1, 1), "");  // no editor of its own
+
+    grid->keys.KeyDown = [](int& code, int) {
+        if (code == 39) code = 0;
+    };
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(grid->Col(), 1);
+}
+
+// The Enter walk: a KeyPress handler moves the cursor from code; the block
+// chosen before stays known because no SelChange runs.
+TEST_F(GridEvents, EnterWalkMovesByCodeWithoutSelChange) {
+    Press(1, 1);
+    Drag(2, 3);
+    Release(2, 3);
+    const int top = grid->Row(), left = grid->Col(), bottom = grid->RowSel(),
+              right = grid->ColSel();
+    log.clear();
+    grid->keys.KeyPress = [&](int& ascii) {
+        if (ascii != 13) return;
+        const int c = grid->Col(), r = grid->Row();
+        if (c < right) {
+            grid->SetCol(c + 1);
+        } else if (r < bottom) {
+            grid->SetCol(left);
+            grid->SetRow(r + 1);
+        } else {
+            grid->SetCol(left);
+            grid->SetRow(top);
+            grid->SetRowSel(bottom);
+            grid->SetColSel(right);
+        }
+    };
+    QString visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(grid, Qt::Key_Return);
+        visited += QString("%1,%2 ").arg(grid->Row()).arg(grid->Col());
+    }
+    EXPECT_EQ(visited, "1,2 1,3 2,1 2,2 2,3 1,1 ");
+    EXPECT_FALSE(log.contains('S'));
+    EXPECT_EQ(grid->RowSel(), 2);
+    EXPECT_EQ(grid->ColSel(), 3);
+}
+
+}  // namespace
