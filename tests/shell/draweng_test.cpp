@@ -4,8 +4,13 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+
+#include "platform/common.h"
+#include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/draweng.h"
+#include "shell/drawpicture.h"
 
 using namespace shell;
 
@@ -460,4 +465,87 @@ TEST_F(DrawEngTest, LineOfActionInItsColour) {
     EXPECT_EQ(pic.ForeColor(), rt::kBlack);
     ExpectAt(lines[0].pts[0], 50, 50);
     ExpectAt(lines[0].pts[1], 300, 300);
+}
+
+namespace {
+
+rt::ColorRef At(const plat::Picture& p, int x, int y) {
+    return plat::FromQColor(p.Image().pixelColor(x, y));
+}
+
+// Device pixels of colour c within r pixels of the device point (x, y).
+int CountNear(const plat::Picture& p, rt::ColorRef c, int x, int y, int r) {
+    int n = 0;
+    for (int j = y - r; j <= y + r; ++j)
+        for (int i = x - r; i <= x + r; ++i)
+            if (i >= 0 && j >= 0 && i < p.Image().width() && j < p.Image().height())
+                n += At(p, i, j) == c;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(DrawEngTest, FilledHeadsLandWhereTheArrowIsOnAnyPictureHeight) {
+    for (int height : {385, 150}) {
+        plat::Picture p("pic");
+        p.resize(200, height);
+        p.ScaleYUp();
+        p.Cls();
+        MoveTo(p, 40, 60, false);
+        DrawArrow(p, 4, true, true, kPenAtTip, false, rt::kRed, "", 3, 3, 0);
+        ExpectAt(Pen(), 136, 60);
+        // The head's inside, just behind the tip, is red on the device row of
+        // y = 60 counted from this picture's own top.
+        const int row = height - 60;
+        EXPECT_EQ(At(p, 133, row), rt::kRed) << height;
+        EXPECT_EQ(At(p, 131, row - 2), rt::kRed) << height;
+        EXPECT_EQ(At(p, 131, row + 2), rt::kRed) << height;
+        // The picture's own settings are back.
+        EXPECT_EQ(p.FillStyle(), plat::FillStyle::Transparent);
+        EXPECT_EQ(p.ForeColor(), rt::kBlack);
+        EXPECT_EQ(p.CurrentX(), 136);
+    }
+}
+
+TEST_F(DrawEngTest, ArrowsInEveryHourOnAPicture) {
+    plat::Picture p("pic");
+    p.resize(397, 385);
+    p.ScaleYUp();
+    p.Cls();
+    const PointD c{198, 192};
+    const rt::ColorRef colours[] = {rt::kBlack, rt::kRed, rt::kMagenta, rt::kBlue};
+    for (int h = 1; h <= 12; ++h) {
+        MoveTo(p, c.x, c.y, false);
+        rt::ColorRef col = colours[h % 4];
+        // Odd hours from the centre, even hours ending at a point out on the circle.
+        if (h % 2 == 1) {
+            DrawArrow(p, 5, true, true, kPenAtTail, true, col, "F!" + std::to_string(h), 3, h, 20);
+        } else {
+            Direction d = DirectionOf(h, 20);
+            MoveTo(p, c.x + 150 * d.cos, c.y + 150 * d.sin, false);
+            DrawArrow(p, 2.5, false, false, kPenAtTip, true, col, "-" + std::to_string(h), 2, h, 20);
+        }
+    }
+    double xa = 20, ya = 20, xb = 377, yb = 365;
+    p.Box(xa, ya, xb, yb, 0xFFFF80);
+    DrawLineOfAction(p, c.x, c.y, xa, ya, xb, yb, rt::kMagenta, 33);
+    MoveTo(p, c.x, c.y, false);
+    DrawMomentArc(p, 1.5, 1);
+    DrawPointMark(p, true, 3, true, rt::kBlue);
+    MoveTo(p, 60, 330, false);
+    DrawOutOfPlaneMark(p, -1, rt::kRed);
+    MoveTo(p, 100, 330, false);
+    DrawOutOfPlaneMark(p, 1, rt::kRed);
+    MoveTo(p, 340, 60, false);
+    DrawArcArrow(p, 1, 270, true, true, 12, 0);
+
+    // Every arrow's head is on the picture where its tip is.
+    for (int i = 0; i < 12; ++i) {
+        PointD tip = ShapePoint(DrawEng(), DrawEng().Shapes[i].Name, 1, 0);
+        EXPECT_GT(CountNear(p, colours[(i + 1) % 4], int(std::lround(tip.x)),
+                            385 - int(std::lround(tip.y)), 3), 3)
+            << DrawEng().Shapes[i].Name;
+    }
+    EXPECT_EQ(DrawEng().Shapes[11].Name, "Flecha-12");
+    EXPECT_TRUE(p.SavePng(QDir::tempPath() + "/teluvar_arrows_every_hour.png"));
 }
