@@ -213,6 +213,11 @@ std::vector<std::string> MarkupProblems(const std::string& utf8) {
                 found.push_back("run not closed on its line" + context(i));
                 break;
             }
+            // Markers inside a run show as typed; in a "/" run that is how a
+            // typed text such as 230;-34 is quoted, but a styled "\" run (a
+            // title) is meant to hold plain words only.
+            if (m == U'\\' && t.substr(body, close - body).find_first_of(markers) != std::u32string::npos)
+                found.push_back("marker shown literally inside a styled run" + context(i));
             i = close + 1;
             continue;
         }
@@ -320,6 +325,7 @@ TEST(HelpMarkupCheck, FlagsTheFaultsItLooksFor) {
         {"/tsin cerrar\r\nsigue/", false},
         {"/zcódigo desconocido/", false},
         {"\\1x06estilo\\", false},
+        {"\\1106y//o x!1\\", false},
         {"uno; dos", false},
         {"hola! adiós", false},
         {"#xxxx", false},
