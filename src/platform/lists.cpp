@@ -1,0 +1,112 @@
+#include "platform/lists.h"
+
+#include "runtime/errors.h"
+
+namespace plat {
+
+ListBox::ListBox(const QString& name, QWidget* parent) : QListWidget(parent) {
+    setObjectName(name);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!fromCode_ && Click) Click();
+    });
+}
+
+void ListBox::CheckIndex(int index) const {
+    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+}
+
+void ListBox::SetMultiSelect(bool multi) {
+    setSelectionMode(multi ? QAbstractItemView::MultiSelection
+                           : QAbstractItemView::SingleSelection);
+}
+
+void ListBox::AddItem(const QString& text, int index) {
+    if (index > count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    fromCode_ = true;
+    insertItem(index < 0 ? count() : index, text);
+    fromCode_ = false;
+}
+
+void ListBox::RemoveItem(int index) {
+    CheckIndex(index);
+    fromCode_ = true;
+    delete takeItem(index);
+    fromCode_ = false;
+}
+
+void ListBox::Clear() {
+    fromCode_ = true;
+    clear();
+    fromCode_ = false;
+}
+
+QString ListBox::List(int index) const {
+    CheckIndex(index);
+    return item(index)->text();
+}
+
+QString ListBox::Text() const {
+    const int i = currentRow();
+    return i >= 0 ? item(i)->text() : QString();
+}
+
+void ListBox::SetListIndex(int index) {
+    if (index < -1 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    fromCode_ = true;
+    if (selectionMode() == QAbstractItemView::MultiSelection)
+        setCurrentRow(index, QItemSelectionModel::NoUpdate);
+    else
+        setCurrentRow(index);
+    if (index < 0 && selectionMode() != QAbstractItemView::MultiSelection) clearSelection();
+    fromCode_ = false;
+    if (Click) Click();
+}
+
+bool ListBox::Selected(int index) const {
+    CheckIndex(index);
+    return item(index)->isSelected();
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+    CheckIndex(index);
+    fromCode_ = true;
+    item(index)->setSelected(selected);
+    fromCode_ = false;
+    if (Click) Click();
+}
+
+ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent) {
+    setObjectName(name);
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, [this] {
+        if (Click) Click();
+    });
+}
+
+void ComboBox::AddItem(const QString& text, int index) {
+    if (index > count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    const int chosen = currentIndex();
+    insertItem(index < 0 ? count() : index, text);
+    if (chosen < 0) setCurrentIndex(-1);  // a first item is not chosen by itself
+}
+
+void ComboBox::RemoveItem(int index) {
+    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    const bool wasChosen = index == currentIndex();
+    removeItem(index);
+    if (wasChosen) setCurrentIndex(-1);
+}
+
+QString ComboBox::List(int index) const {
+    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    return itemText(index);
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    setCurrentIndex(index);
+    if (Click) Click();
+}
+
+}  // namespace plat

@@ -1,0 +1,71 @@
+#pragma once
+// List boxes and combo boxes.
+//
+// ListBox: items in a list, one selectable or several (SetMultiSelect: a
+// click toggles an item). Click runs once per user change of the selection
+// and once for every assignment from code of Selected(i) or ListIndex, also
+// when the assignment changes nothing (a handler that recomputes from the
+// selection relies on it). AddItem, RemoveItem and Clear raise nothing.
+//
+// ComboBox: a drop-down list. ListIndex is -1 when nothing is chosen;
+// setting it (to -1 too) runs Click once, and so does the user's choice.
+// AddItem, RemoveItem and Clear raise nothing.
+//
+// Indexes out of range throw rt::RuntimeError.
+#include <QComboBox>
+#include <QListWidget>
+#include <functional>
+
+#include "platform/controls.h"
+
+namespace plat {
+
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(const QString& name = QString(), QWidget* parent = nullptr);
+
+    void SetMultiSelect(bool multi);
+    void AddItem(const QString& text, int index = -1);
+    void RemoveItem(int index);
+    void Clear();
+    int ListCount() const { return count(); }
+    QString List(int index) const;
+
+    // The item with the focus (in a single-choice list, the chosen one).
+    int ListIndex() const { return currentRow(); }
+    void SetListIndex(int index);
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);
+    int SelCount() const { return static_cast<int>(selectedItems().size()); }
+    QString Text() const;
+
+    bool SetFocus() { return FocusControl(this); }
+
+    std::function<void()> Click;
+
+private:
+    void CheckIndex(int index) const;
+    bool fromCode_ = false;
+};
+
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(const QString& name = QString(), QWidget* parent = nullptr);
+
+    void AddItem(const QString& text, int index = -1);
+    void RemoveItem(int index);
+    void Clear() { clear(); }
+    int ListCount() const { return count(); }
+    QString List(int index) const;
+    int ListIndex() const { return currentIndex(); }
+    void SetListIndex(int index);
+    QString Text() const { return currentText(); }
+
+    bool SetFocus() { return FocusControl(this); }
+
+    std::function<void()> Click;
+};
+
+}  // namespace plat

@@ -1,0 +1,54 @@
+#include "platform/updown.h"
+
+#include <QLineEdit>
+#include <algorithm>
+
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+
+namespace plat {
+
+UpDown::UpDown(const QString& name, QWidget* parent) : QAbstractSpinBox(parent) {
+    setObjectName(name);
+    // Only the arrows: the number is shown by the buddy.
+    lineEdit()->setReadOnly(true);
+    lineEdit()->hide();
+    setFocusPolicy(Qt::NoFocus);
+    setFixedWidth(17);
+}
+
+void UpDown::SetRange(int min, int max) {
+    if (min > max) rt::Raise(rt::ErrorCode::InvalidCall);
+    min_ = min;
+    max_ = max;
+    value_ = std::clamp(value_, min_, max_);
+}
+
+void UpDown::SetBuddy(TextBox* buddy) { buddy_ = buddy; }
+
+void UpDown::SetValue(int v) {
+    if (v < min_ || v > max_) rt::Raise(rt::ErrorCode::InvalidCall);
+    Apply(v);
+}
+
+void UpDown::Apply(int v) {
+    if (v == value_) return;
+    value_ = v;
+    if (buddy_) buddy_->SetText(QString::number(v));
+    update();
+    if (Change) Change();
+}
+
+void UpDown::stepBy(int steps) {
+    const long long target = static_cast<long long>(value_) + static_cast<long long>(steps) * increment_;
+    Apply(static_cast<int>(std::clamp<long long>(target, min_, max_)));
+}
+
+QAbstractSpinBox::StepEnabled UpDown::stepEnabled() const {
+    StepEnabled e = StepNone;
+    if (value_ < max_) e |= StepUpEnabled;
+    if (value_ > min_) e |= StepDownEnabled;
+    return e;
+}
+
+}  // namespace plat
