@@ -12,7 +12,8 @@
 namespace plat {
 
 // Gives w the keyboard focus; false (and nothing done) when w is hidden
-// (itself, a container, or a tab page not shown) or disabled.
+// (itself, its window, a container, or a tab page not shown) or disabled.
+// Focus handlers run once the window is the active one.
 bool FocusControl(QWidget* w);
 
 // Geometry in twips (15 per pixel), relative to the parent.
