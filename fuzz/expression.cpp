@@ -1,0 +1,120 @@
+// Compiles and evaluates arbitrary formula texts with arbitrary variable
+// values. Input: one byte of options, three doubles for X, Y and Z (when
+// present), then the text. Nothing may crash or hang, no value may be
+// infinite or not a number, the fast and the general evaluation must agree,
+// and so must the simplified and the plain forms of the program.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "numerics/expression.h"
+#include "runtime/errors.h"
+
+namespace {
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+struct Outcome {
+    bool raised = false;
+    int code = 0;
+    double value = 0;
+};
+
+Outcome Fast(num::CExpression& e, const double* vars) {
+    Outcome o;
+    try {
+        o.value = e.ValueFast(vars, 3);
+        Check(std::isfinite(o.value));
+    } catch (const rt::RuntimeError& err) {
+        o.raised = true;
+        o.code = err.number();
+    }
+    return o;
+}
+
+bool Compile(num::CExpression& e, std::string_view text) {
+    try {
+        e.SetExpression(text);
+    } catch (const rt::RuntimeError& err) {
+        Check(err.code() == rt::ErrorCode::SubscriptOutOfRange || err.code() == rt::ErrorCode::Overflow);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 1) return 0;
+    uint8_t options = data[0];
+    ++data;
+    --size;
+    double vars[3] = {2, -0.5, 3};
+    if (size >= sizeof vars) {
+        std::memcpy(vars, data, sizeof vars);
+        data += sizeof vars;
+        size -= sizeof vars;
+    }
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    num::AngleFactor = (options & 1) ? 1.0 : num::kDefaultAngleFactor;
+
+    num::CExpression e;
+    e.AutoCreateVariables = !(options & 2);
+    if (!Compile(e, text)) return 0;
+    e.RPNExpression();
+    if (e.ErrorCode() != 0) {
+        Check(e.ErrorCode() >= 1 && e.ErrorCode() <= 4);
+        Check(e.ErrorPos() >= 1 && static_cast<size_t>(e.ErrorPos()) <= text.size() + 1);
+        Check(!e.ErrorDescription().empty());
+        Check(e.Value(vars).IsEmpty());
+        return 0;
+    }
+
+    bool finite = std::isfinite(vars[0]) && std::isfinite(vars[1]) && std::isfinite(vars[2]);
+    Outcome fast = Fast(e, vars);
+
+    // The general entry: a finite number, no value, or the error again.
+    e.RaiseErrors = (options & 4) == 0;
+    try {
+        rt::Variant v = e.Value(vars);
+        if (v.IsNumber()) {
+            Check(std::isfinite(v.Number()));
+            if (finite) Check(!fast.raised && v.Number() == fast.value);
+        } else if (v.IsText()) {
+            Check(!e.RaiseErrors && v.Text().empty());
+            if (finite) Check(fast.raised);
+        } else {
+            Check(v.IsEmpty());
+        }
+    } catch (const rt::RuntimeError& err) {
+        Check(e.RaiseErrors);
+        if (finite) Check(fast.raised && fast.code == err.number());
+    }
+
+    // The same text compiled without simplifications gives the same outcome.
+    if (finite) {
+        num::CExpression plain;
+        plain.AutoCreateVariables = e.AutoCreateVariables;
+        num::CExpression::SetPlanSimplification(false);
+        bool ok = Compile(plain, text);
+        num::CExpression::SetPlanSimplification(true);
+        Check(ok && plain.ErrorCode() == 0);
+        Outcome p = Fast(plain, vars);
+        Check(p.raised == fast.raised && p.code == fast.code);
+        if (!p.raised) Check(p.value == fast.value);
+    }
+
+    // Root search over a grid of the variables' range.
+    if (options & 8) {
+        double lo = std::isfinite(vars[0]) ? vars[0] : -1, hi = std::isfinite(vars[1]) ? vars[1] : 1;
+        e.FindRoots(lo, hi, 0, "", 1e-9);
+        for (int i = 1; i <= e.RootsCount(); ++i) Check(std::isfinite(e.Root(i)));
+    }
+    num::AngleFactor = num::kDefaultAngleFactor;
+    return 0;
+}
