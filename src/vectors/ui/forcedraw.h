@@ -1,0 +1,31 @@
+#pragma once
+// The force-system reductions on the drawing picture: each procedure run
+// whole (reduced, drawn, its result lines handed back for the calculator to
+// write into the result pane). Given data are drawn black; resultants,
+// couples and null-system marks magenta. A run-time failure raises
+// rt::RuntimeError, which the calculator's run button reports.
+#include <optional>
+#include <span>
+#include <string>
+
+#include "vectors/forces.h"
+
+namespace plat {
+class Picture;
+}
+
+namespace vecui {
+
+// Drawings of reductions already computed.
+void DrawParallelForces1D(plat::Picture& pic, const vec::ParallelForces1DResult& r);
+void DrawParallelForces2D(plat::Picture& pic, const vec::ParallelForces2DResult& r);
+void DrawCoplanarForces(plat::Picture& pic, const vec::CoplanarForcesResult& r);
+
+// Forces on a line: the texts x1, F1, x2, F2, ... [, xL].
+vec::ResultText ReduceParallelForces1D(plat::Picture& pic, std::span<const std::string> cells, int decimals = 3);
+// Forces normal to the plane: the texts r1, F1z, r2, F2z, ... [, rL].
+vec::ResultText ReduceParallelForces2D(plat::Picture& pic, std::span<const std::string> args, int decimals = 3);
+// Coplanar forces: the texts r1, F1, r2, F2, ... [, couple] [, rL].
+vec::ResultText ReduceCoplanarForces(plat::Picture& pic, std::span<const std::string> args, int decimals = 3);
+
+}  // namespace vecui
