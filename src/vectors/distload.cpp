@@ -1,0 +1,100 @@
+#include "vectors/distload.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "numerics/expression.h"
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+
+namespace vec {
+
+namespace {
+constexpr int kSamples = static_cast<int>(kPlotSide) + 1;
+
+// Radians for the density's trigonometric functions while the load is
+// reduced, whatever the calculator's angle unit.
+class RadiansWhileReducing {
+public:
+    RadiansWhileReducing() : saved_(num::AngleFactor) { num::AngleFactor = 1; }
+    ~RadiansWhileReducing() { num::AngleFactor = saved_; }
+    RadiansWhileReducing(const RadiansWhileReducing&) = delete;
+    RadiansWhileReducing& operator=(const RadiansWhileReducing&) = delete;
+
+private:
+    double saved_;
+};
+
+double Integral(const LoadIntegrator& integrate, const std::string& integrand, double a, double b) {
+    std::optional<double> v = integrate(integrand, a, b);
+    if (!v) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "El integrador no alcanzó el límite.");
+    return rt::Checked(*v);
+}
+
+// "/" opens a colour or style run in the markup: doubled, it shows itself.
+std::string MarkupSlashes(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        out += c;
+        if (c == '/') out += '/';
+    }
+    return out;
+}
+}  // namespace
+
+DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
+                                            const LoadIntegrator& integrate, int d) {
+    if (rt::Trim(text).empty()) rt::Raise(rt::ErrorCode::TypeMismatch);
+    num::CExpression density(text);
+    density.ThrowIfError();
+    if (x1 > x2) std::swap(x1, x2);
+    RadiansWhileReducing radians;
+
+    DistributedLoadResult r;
+    r.x1 = x1;
+    r.x2 = x2;
+    // The load variable is the density's first variable in name order, the
+    // one the integrator gives the abscissa; the moment's integrand keeps it
+    // first by multiplying by that same variable.
+    std::string var = density.VariablesCount() > 0 ? density.Variable(1)->Name : "X";
+    r.F = Integral(integrate, text, x1, x2);
+    r.M0 = Integral(integrate, var + "*(" + text + ")", x1, x2);
+    bool zeroForce = num::IsNear(r.F, 0, kForceTolerance);
+    bool zeroMoment = num::IsNear(r.M0, 0, kForceTolerance);
+    r.kind = !zeroForce ? Reduction::Resultant : zeroMoment ? Reduction::Null : Reduction::Couple;
+    if (!zeroForce) r.xR = rt::Div(r.M0, r.F);
+
+    std::vector<double> xs(kSamples), fs(kSamples);
+    for (int i = 0; i < kSamples; ++i) {
+        xs[i] = i + 1 < kSamples ? x1 + i * (x2 - x1) / kPlotSide : x2;
+        rt::Variant v = density.Value({xs[i]});
+        fs[i] = v.IsEmpty() || v.IsEmptyText() ? 0.0 : v.ToNumber();
+    }
+    double fmin = std::min(0.0, *std::min_element(fs.begin(), fs.end()));
+    double fmax = std::max(0.0, *std::max_element(fs.begin(), fs.end()));
+    r.sx = AxisScale(kPlotSide, x2 - x1, fmax - fmin);
+    r.sy = AxisScale(kPlotSide, fmax - fmin, x2 - x1);
+    for (int i = 0; i < kSamples; ++i)
+        r.curve.push_back({rt::Checked(kPlotLeft + (xs[i] - x1) * r.sx), rt::Checked(kPlotBottom + (fs[i] - fmin) * r.sy)});
+    r.origin = {rt::Checked(kPlotLeft - x1 * r.sx), rt::Checked(kPlotBottom - fmin * r.sy)};
+    r.arrowX = rt::Checked(kPlotLeft + (r.xR - x1) * r.sx);
+
+    std::string head = "Distribución de densidad f(x) = " + MarkupSlashes(text) + kCrLf + "entre x!1 = " +
+                       rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
+    switch (r.kind) {
+    case Reduction::Couple:
+        r.lines = {head + "La fuerza total es cero. La resultante es un par", "de momento M!0 = " + R(r.M0, d)};
+        break;
+    case Reduction::Null:
+        r.lines = {head + "La resultante es nula.", ""};
+        break;
+    case Reduction::Resultant:
+        r.lines = {head + "Momento c//r al origen: M!0 = " + R(r.M0, d),
+                   "Resultante: R = " + R(r.F, d) + ", ubicada en x!R = " + R(r.xR, d)};
+        break;
+    }
+    return r;
+}
+
+}  // namespace vec

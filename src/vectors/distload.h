@@ -1,0 +1,44 @@
+#pragma once
+// Distributed load on a beam as a computation: a load density f(x) (a
+// formula of the expression language) between two limits, reduced to its
+// total force F, its moment about the origin M0 and the position xR of the
+// single equivalent force, or to a couple or a null load when F is zero;
+// with the result lines and the samples of the load curve in pixels of the
+// plot frame. Trigonometric functions of the density take radians.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "vectors/forces.h"
+
+namespace vec {
+
+// The integral of a formula over [a, b] (a <= b), the formula's first
+// variable in name order taking the abscissa and the second, if any, the
+// running value of the integral; std::nullopt when the integrator gives up.
+using LoadIntegrator = std::function<std::optional<double>(const std::string& integrand, double a, double b)>;
+
+struct DistributedLoadResult {
+    Reduction kind = Reduction::Resultant;
+    double x1 = 0, x2 = 0;  // the limits in ascending order
+    double F = 0;           // total force
+    double M0 = 0;          // moment about the origin
+    double xR = 0;          // M0 / F, or 0 without a resultant
+    ResultText lines;       // two elements; the first holds line breaks
+    // Plot: separate scales; the 302 samples of the curve in pixels, the
+    // origin's pixel and, for a resultant, the abscissa of its arrow.
+    double sx = 0, sy = 0;
+    std::vector<PlotPoint> curve;
+    PlotPoint origin;
+    double arrowX = 0;
+};
+
+// Reduces the density `text` between x1 and x2 (taken in either order; the
+// caller's variables are put in ascending order). A text that does not
+// compile, or no text at all, raises rt::RuntimeError, as do a density that
+// cannot be evaluated on the interval and an integrator that gives up.
+DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
+                                            const LoadIntegrator& integrate, int decimals = 3);
+
+}  // namespace vec
