@@ -119,6 +119,32 @@ void DrawCoplanarForces(plat::Picture& pic, const vec::CoplanarForcesResult& r) 
     }
 }
 
+void DrawDistributedLoad(plat::Picture& pic, const vec::DistributedLoadResult& r) {
+    pic.Cls();
+    pic.Box(vec::kPlotLeft, vec::kPlotBottom, vec::kPlotLeft + vec::kPlotSide, vec::kPlotBottom + vec::kPlotSide,
+            vec::kFrameColor);
+    DrawAxes(pic, r.origin.x, r.origin.y);
+    shell::MoveTo(pic, r.curve[0].x, r.curve[0].y, false);
+    for (std::size_t i = 1; i < r.curve.size(); ++i) pic.LineTo(r.curve[i].x, r.curve[i].y);
+    switch (r.kind) {
+    case vec::Reduction::Couple:
+        shell::MoveTo(pic, r.origin.x, r.origin.y, false);
+        Couple(pic, 0.5, r.M0);
+        break;
+    case vec::Reduction::Null:
+        NullMark(pic, r.origin.x, r.origin.y);
+        break;
+    case vec::Reduction::Resultant: {
+        // Across the whole height of the frame, in the sense of the force.
+        bool up = r.F > 0;
+        shell::MoveTo(pic, r.arrowX, up ? vec::kPlotBottom : vec::kPlotBottom + vec::kPlotSide, false);
+        shell::DrawArrow(pic, vec::kPlotSide / shell::DrawEng().DrawScale, true, true, kPenAtTail, false, rt::kMagenta,
+                         "", 3, up ? 12 : 6, 0);
+        break;
+    }
+    }
+}
+
 vec::ResultText ReduceParallelForces1D(plat::Picture& pic, std::span<const std::string> cells, int decimals) {
     vec::ParallelForces1DResult r = vec::ReduceParallelForces1DCells(cells, decimals);
     DrawParallelForces1D(pic, r);
@@ -134,6 +160,13 @@ vec::ResultText ReduceParallelForces2D(plat::Picture& pic, std::span<const std::
 vec::ResultText ReduceCoplanarForces(plat::Picture& pic, std::span<const std::string> args, int decimals) {
     vec::CoplanarForcesResult r = vec::ReduceCoplanarForces(args, decimals);
     DrawCoplanarForces(pic, r);
+    return r.lines;
+}
+
+vec::ResultText ReduceDistributedLoad(plat::Picture& pic, const std::string& text, double& x1, double& x2,
+                                      const vec::LoadIntegrator& integrate, int decimals) {
+    vec::DistributedLoadResult r = vec::ReduceDistributedLoad(text, x1, x2, integrate, decimals);
+    DrawDistributedLoad(pic, r);
     return r.lines;
 }
 

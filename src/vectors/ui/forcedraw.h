@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "vectors/distload.h"
 #include "vectors/forces.h"
 
 namespace plat {
@@ -20,6 +21,7 @@ namespace vecui {
 void DrawParallelForces1D(plat::Picture& pic, const vec::ParallelForces1DResult& r);
 void DrawParallelForces2D(plat::Picture& pic, const vec::ParallelForces2DResult& r);
 void DrawCoplanarForces(plat::Picture& pic, const vec::CoplanarForcesResult& r);
+void DrawDistributedLoad(plat::Picture& pic, const vec::DistributedLoadResult& r);
 
 // Forces on a line: the texts x1, F1, x2, F2, ... [, xL].
 vec::ResultText ReduceParallelForces1D(plat::Picture& pic, std::span<const std::string> cells, int decimals = 3);
@@ -27,5 +29,10 @@ vec::ResultText ReduceParallelForces1D(plat::Picture& pic, std::span<const std::
 vec::ResultText ReduceParallelForces2D(plat::Picture& pic, std::span<const std::string> args, int decimals = 3);
 // Coplanar forces: the texts r1, F1, r2, F2, ... [, couple] [, rL].
 vec::ResultText ReduceCoplanarForces(plat::Picture& pic, std::span<const std::string> args, int decimals = 3);
+
+// Distributed load: the density text between the limits x1 and x2 (put in
+// ascending order in the caller's variables).
+vec::ResultText ReduceDistributedLoad(plat::Picture& pic, const std::string& text, double& x1, double& x2,
+                                      const vec::LoadIntegrator& integrate, int decimals = 3);
 
 }  // namespace vecui
