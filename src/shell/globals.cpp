@@ -1,0 +1,10 @@
+#include "shell/globals.h"
+
+namespace shell {
+
+Globals& G() {
+    static Globals globals;
+    return globals;
+}
+
+}  // namespace shell

@@ -1,0 +1,144 @@
+#include "shell/picmarkup.h"
+
+#include <QString>
+#include <string_view>
+
+#include "platform/picture.h"
+#include "shell/draweng.h"
+#include "shell/drawpicture.h"
+#include "shell/markup.h"
+
+namespace shell {
+
+namespace {
+
+const std::string kSymbolFont = "Symbol";
+
+struct Lines {
+    double sub, sup, symbol;
+};
+
+Lines LinesFor(double y, double size) {
+    if (size == 12) return {y - 6, y + 1, y};
+    if (size == 8) return {y - 5, y + 2, y};
+    return {y - 5, y + 2, y + 1};
+}
+
+// Length in code units of the character at i (a surrogate pair is one).
+qsizetype CharLen(const QString& s, qsizetype i) {
+    return (i + 1 < s.size() && s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate()) ? 2
+                                                                                          : 1;
+}
+
+std::string Utf8(const QString& s) { return s.toStdString(); }
+
+// Puts the picture's font back as it was, also when a fault ends the line.
+class FontGuard {
+public:
+    explicit FontGuard(DrawCanvas& pic)
+        : pic_(pic),
+          picture_(pic.picture()),
+          name_(pic.FontName()),
+          size_(pic.FontSize()),
+          bold_(picture_ && picture_->FontBold()),
+          italic_(picture_ && picture_->FontItalic()) {}
+    ~FontGuard() {
+        pic_.SetFontName(name_);
+        pic_.SetFontSize(size_);
+        if (picture_) {
+            picture_->SetFontBold(bold_);
+            picture_->SetFontItalic(italic_);
+        }
+    }
+    FontGuard(const FontGuard&) = delete;
+    FontGuard& operator=(const FontGuard&) = delete;
+
+private:
+    DrawCanvas& pic_;
+    plat::Picture* picture_;
+    std::string name_;
+    double size_;
+    bool bold_, italic_;
+};
+
+}  // namespace
+
+void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double y,
+                     const std::string& fontName, double fontSize) {
+    plat::Picture* picture = pic.picture();
+    const FontGuard keep(pic);
+
+    pic.SetCurrent(x, y);
+    pic.SetFontName(fontName);
+    pic.SetFontSize(fontSize);
+    const Lines lines = LinesFor(y, fontSize);
+    const double subSize = fontSize <= 8 ? 7 : 8;
+    const double supSize = 7;
+
+    const QString s = QString::fromStdString(text);
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    // The character at i, consumed.
+    auto next = [&]() {
+        const qsizetype len = CharLen(s, i);
+        const QString ch = s.mid(i, len);
+        i += len;
+        return ch;
+    };
+    auto at = [&](double lineY) { pic.SetCurrent(pic.CurrentX(), lineY); };
+
+    while (i < n) {
+        const QChar c = s.at(i);
+        if (c == u';' || c == u'!' || c == u'\u00A1' || c == u'$' || c == u'_' || c == u'#') {
+            ++i;
+            if (i >= n) break;
+            if (c == u';') {
+                pic.SetFontName(kSymbolFont);
+                at(lines.symbol);
+                pic.Print(Utf8(next()));
+                pic.SetFontName(fontName);
+            } else if (c == u'!' || c == u'\u00A1') {
+                const bool sub = c == u'!';
+                pic.SetFontName(fontName);
+                pic.SetFontSize(sub ? subSize : supSize);
+                at(sub ? lines.sub : lines.sup);
+                pic.Print(Utf8(next()));
+                pic.SetFontSize(fontSize);
+            } else if (c == u'$' || c == u'_') {
+                const bool bold = c == u'$';
+                if (picture) (bold ? picture->SetFontBold(true) : picture->SetFontItalic(true));
+                pic.Print(Utf8(next()));
+                if (picture) (bold ? picture->SetFontBold(false) : picture->SetFontItalic(false));
+            } else {  // '#'
+                qsizetype len = 0;
+                for (int k = 0; k < 4 && i + len < n; ++k) len += CharLen(s, i + len);
+                const QString code = s.mid(i, len);
+                i += len;
+                const char16_t ch = SymbolChar(std::u16string_view(
+                    reinterpret_cast<const char16_t*>(code.utf16()), static_cast<size_t>(len)));
+                pic.SetFontName(kSymbolFont);
+                pic.Print(Utf8(QString(QChar(ch))));
+                pic.SetFontName(fontName);
+            }
+            continue;
+        }
+        at(y);
+        pic.SetFontName(fontName);
+        pic.SetFontSize(fontSize);
+        pic.Print(Utf8(next()));
+    }
+}
+
+void PrintMarkupText(plat::Picture& pic, const std::string& text, double x, double y,
+                     const std::string& fontName, double fontSize) {
+    PictureCanvas canvas(pic);
+    PrintMarkupText(canvas, text, x, y, fontName, fontSize);
+}
+
+void UseMarkupForLabels() {
+    void (*printer)(DrawCanvas&, const std::string&, double, double, const std::string&,
+                    double) = &PrintMarkupText;
+    SetLabelPrinter(printer);
+}
+
+}  // namespace shell

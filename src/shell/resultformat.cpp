@@ -1,0 +1,93 @@
+#include "shell/resultformat.h"
+
+#include <cmath>
+
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/globals.h"
+
+namespace shell {
+
+namespace {
+
+const char kMinus[] = ";-";
+
+// A coefficient as it is written: a text as given, a number in its general
+// text form.
+std::string Written(const rt::Variant& v) { return v.ToText(); }
+
+}  // namespace
+
+ResultLines::ResultLines(int upper) { Resize(upper); }
+
+ResultLines::ResultLines(std::initializer_list<std::string> lines) : lines_(lines) {}
+
+std::string& ResultLines::operator[](int i) {
+    rt::CheckIndex(i, 1, UBound());
+    return lines_[static_cast<size_t>(i - 1)];
+}
+
+const std::string& ResultLines::operator[](int i) const {
+    rt::CheckIndex(i, 1, UBound());
+    return lines_[static_cast<size_t>(i - 1)];
+}
+
+void ResultLines::Resize(int upper) {
+    if (upper < 0) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    lines_.resize(static_cast<size_t>(upper));
+}
+
+rt::Variant FormatNum(const rt::Variant& x) {
+    try {
+        if (num::IsNumber(x)) {
+            const double v = x.ToNumber();
+            // Rounded first, so that a small negative value that rounds to
+            // zero shows as 0, not as a minus zero.
+            const double mag = rt::RoundHalfEven(std::fabs(v), G().Decimals);
+            if (mag == 0) return rt::Variant(0);
+            if (v >= 0) return rt::Variant(mag);
+            return rt::Variant(kMinus + rt::NumberText(mag));
+        }
+        const std::string text = x.ToText();
+        if (!text.empty() && text[0] == '-') return rt::Variant(kMinus + text.substr(1));
+        return x;
+    } catch (const rt::RuntimeError&) {
+        return rt::Variant();
+    }
+}
+
+std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
+                       const rt::Variant& symbol) {
+    try {
+        const std::string sym = symbol.ToText();
+        if (sym.empty()) return "";
+        const std::string zero = showZero ? " 0 " : "";
+        const std::string plus = notFirst ? " + " : " ";
+        if (coef.ToNumber() == 0) return zero;
+
+        if (num::IsNumber(coef) && num::IsNumber(symbol)) {
+            const double p = rt::Mul(coef.ToNumber(), symbol.ToNumber());
+            if (p < 0) return std::string(" ") + kMinus + " " + rt::NumberText(-p);
+            if (p > 0) return plus + rt::NumberText(p);
+            return zero;
+        }
+
+        rt::Variant c = coef;
+        std::string s = sym;
+        if (s[0] == '-') {
+            c = rt::Variant(-coef.ToNumber());
+            s.erase(0, 1);
+        }
+        const double cv = c.ToNumber();
+        if (cv == -1) return std::string(" ") + kMinus + " " + s;
+        if (cv == 1) return plus + s;
+        if (cv < 0) return std::string(" ") + kMinus + " " + rt::NumberText(-cv) + " " + s;
+        return plus + Written(c) + " " + s;
+    } catch (const rt::RuntimeError&) {
+        return "";
+    }
+}
+
+}  // namespace shell
