@@ -1,0 +1,26 @@
+#pragma once
+// Procedures 27 to 36 of the calculator (vectors and force systems) as the
+// calculation dispatch runs them: the argument list in (the cells as typed,
+// texts), the vector routine called, its result lines written into the
+// result pane (and so into the results log) and its figure drawn on the
+// drawing picture. A text that does not parse, a scalar that is not a
+// number or a missing argument raises rt::RuntimeError for the dispatch to
+// report.
+#include <span>
+
+#include "runtime/variant.h"
+#include "shell/resultformat.h"
+
+namespace plat {
+class Picture;
+}
+
+namespace calc {
+
+// Runs procedure 27 to 36 with its argument list (argument 1 first).
+// Returns the lines written (none when a routine refused its data with a
+// message box); any other procedure does nothing.
+shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
+                                      std::span<const rt::Variant> args);
+
+}  // namespace calc
