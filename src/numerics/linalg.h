@@ -1,0 +1,53 @@
+#pragma once
+// Dense linear systems by LU decomposition (Crout's method with implicit
+// partial pivoting) and the value of a polynomial from its coefficients.
+// Vectors are std::vector<double> indexed from 1: entry 0 is unused and the
+// upper bound is size() - 1.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace num {
+
+// A matrix indexed from 1, (row, column). An index outside raises
+// SubscriptOutOfRange.
+class Matrix {
+public:
+    Matrix() = default;
+    Matrix(int rows, int cols, double fill = 0.0);
+    // Rows in order: Matrix({{2, 1}, {1, 3}}).
+    Matrix(std::initializer_list<std::initializer_list<double>> rows);
+
+    int Rows() const { return rows_; }
+    int Cols() const { return cols_; }
+    double& operator()(int i, int j);
+    double operator()(int i, int j) const;
+
+private:
+    int rows_ = 0, cols_ = 0;
+    std::vector<double> data_;
+};
+
+// Decomposes the n x n matrix a in place (n = a.Rows()): below the diagonal
+// the multipliers of L, on and above it U, rows in their exchanged order.
+// indx[j] (resized to n + 1) receives the row exchanged with row j; d the
+// determinant of a. A row of zeros gives msg "Falló la rutina LUDec." and
+// leaves a and d untouched. A zero pivot becomes 1E-20. Other run-time
+// errors (overflow, a matrix with fewer columns than rows) are raised.
+void LUDec(Matrix& a, std::vector<int>& indx, double& d, std::string& msg);
+
+// Solves with a decomposition from LUDec: b (1..n) is replaced by the
+// solution. A run-time error inside gives msg "Falló la rutina LUBack.".
+void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& indx, std::string& msg);
+
+// Solves a x = b: a receives its decomposition, b the solution, and msg stays
+// empty on success. A singular system gives "El determinante del sistema es
+// cero." (b unchanged); a run-time error "No pude resolver el sistema.".
+// Singularity is judged by each pivot against the largest entry of its row,
+// so the scale of the coefficients does not matter.
+void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg);
+
+// coef[1] + coef[2] x + coef[3] x^2 + ...; 0 when there is no coefficient.
+double EvalPolynomial(const std::vector<double>& coef, double x);
+
+}  // namespace num
