@@ -1,0 +1,35 @@
+#pragma once
+// The direction frame as the main window sees it: its panel, built into the
+// form's fraDirec, and the clock drawing the form's load asks for.
+//
+// The frame reaches the rest of the window through the form: the axes
+// rotation through Form1::GetRotAngle, the argument grid gd through the
+// form's panel slots and its key handler through the grid's own KeyPress
+// (the calculator's gd_KeyPress). Particle statics plugs in the adding of a
+// force once its panel is built (SetAddParticleForce).
+#include <functional>
+#include <memory>
+
+#include "shell/workspaces.h"
+#include "vectors/ui/direcframe.h"
+
+namespace vecui {
+
+class DirectionFrame : public shell::DirectionFrameServices {
+public:
+    void BuildPanels(shell::Form1& form) override;
+    void DrawClock(bool noMark) override;
+
+    // The frame built by BuildPanels (null before).
+    DirecFrame* Frame() const { return frame_.get(); }
+    // What Enter in the vector box does in particle statics.
+    void SetAddParticleForce(std::function<void()> add) { addParticleForce_ = std::move(add); }
+
+private:
+    std::unique_ptr<DirecFrame> frame_;
+    std::function<void()> addParticleForce_;
+};
+
+std::unique_ptr<DirectionFrame> MakeDirectionFrame();
+
+}  // namespace vecui
