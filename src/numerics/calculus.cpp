@@ -1,0 +1,183 @@
+#include "numerics/calculus.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+
+namespace num {
+
+double TrapezoidSum = 0.0;
+std::shared_ptr<CExpression> DerivExpr;
+
+namespace {
+
+inline double F(CExpression& e, double x) { return e.ValueFast(&x, 1); }
+
+// Compiled for a routine that reports a bad formula by throwing.
+void CompileOrThrow(CExpression& e, std::string_view text) {
+    e.SetExpression(text);
+    e.ThrowIfError();
+}
+
+bool SignsDiffer(double a, double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
+
+double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
+    if (n == 1) return rt::Checked((b - a) / 2 * rt::Add(F(e, a), F(e, b)));
+    const long long m = 1LL << (n - 2);
+    const double del = (b - a) / static_cast<double>(m);
+    double x = a + del / 2, sum = 0.0;
+    for (long long j = 0; j < m; ++j) {
+        sum = rt::Add(sum, F(e, x));
+        x += del;
+    }
+    return rt::Checked((s + (b - a) * sum / static_cast<double>(m)) / 2);
+}
+
+[[noreturn]] void ObjectNotSet() { throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Variable de objeto no establecida"); }
+
+// Ridders' extrapolation of central differences of f at x.
+double Ridders(CExpression& e, double x, double h, double& err) {
+    constexpr double kCon = 1.4, kCon2 = kCon * kCon, kSafe = 2.0;
+    constexpr int kTab = 10;
+    double a[kTab + 1][kTab + 1];
+    auto central = [&](double hh) { return rt::Div(rt::Sub(F(e, x + hh), F(e, x - hh)), 2 * hh); };
+    double hh = h;
+    a[1][1] = central(hh);
+    err = 1e30;
+    double ans = 0.0;
+    for (int i = 2; i <= kTab; ++i) {
+        hh /= kCon;
+        a[1][i] = central(hh);
+        double fac = kCon2;
+        for (int j = 2; j <= i; ++j) {
+            a[j][i] = rt::Checked((a[j - 1][i] * fac - a[j - 1][i - 1]) / (fac - 1));
+            fac *= kCon2;
+            double errt = std::max(std::fabs(a[j][i] - a[j - 1][i]), std::fabs(a[j][i] - a[j - 1][i - 1]));
+            if (errt < err) {
+                err = errt;
+                ans = a[j][i];
+            }
+        }
+        if (std::fabs(a[i][i] - a[i - 1][i - 1]) > kSafe * err) break;
+    }
+    return ans;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots,
+                   std::vector<double>& fvals, std::string& msg) {
+    constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
+    msg.clear();
+    CExpression e;
+    try {
+        e.SetExpression(expr);
+        if (e.ErrorCode() != 0) {
+            msg = e.ErrorDescription();
+            return;
+        }
+        if (A > B) std::swap(A, B);
+        const double h = std::fabs(B - A) / kSteps;
+        std::vector<std::pair<double, double>> brackets;
+        double f1 = F(e, A), x = A;
+        for (int i = 1; i <= kSteps; ++i) {
+            x += h;
+            double f2 = F(e, x);
+            if (SignsDiffer(f1, f2)) {
+                brackets.emplace_back(x - h, x);
+                if (static_cast<int>(brackets.size()) == kMaxBrackets) break;
+            }
+            f1 = f2;
+        }
+        // Bisection keeps f < 0 at rtb; a bracket that does not converge in
+        // its halvings is left out.
+        std::vector<double> found;
+        for (auto [a, b] : brackets) {
+            double fb = F(e, b), fa = F(e, a);
+            if (!SignsDiffer(fa, fb)) continue;
+            double rtb = fa < 0 ? a : b, dx = fa < 0 ? b - a : a - b;
+            for (int k = 0; k < kHalvings; ++k) {
+                dx /= 2;
+                double xm = rtb + dx, fm = F(e, xm);
+                if (fm < 0) rtb = xm;
+                if (std::fabs(fm) < 1e-10) {
+                    found.push_back(xm);
+                    break;
+                }
+                if (std::fabs(dx) < 1e-6) {
+                    found.push_back(rtb);
+                    break;
+                }
+            }
+        }
+        if (found.empty()) {
+            msg = "No encontré raíces en el intervalo dado.";
+            return;
+        }
+        std::vector<double> r(found.size() + 1), fv(found.size() + 1);
+        for (size_t k = 0; k < found.size(); ++k) {
+            r[k + 1] = found[k];
+            fv[k + 1] = F(e, found[k]);
+        }
+        roots = std::move(r);
+        fvals = std::move(fv);
+    } catch (const rt::RuntimeError&) {
+        msg = "Ocurrió un error en el cálculo de las raíces.";
+    }
+}
+
+void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
+    if (IsNumber(expr)) {
+        S = rt::Mul(rt::TextToNumber(expr), std::fabs(B - A));
+        return;
+    }
+    CExpression e;
+    CompileOrThrow(e, expr);
+    if (A > B) std::swap(A, B);
+    double os = -1e30, ost = -1e30, st = 0.0;
+    for (int j = 1; j <= 10; ++j) {
+        st = TrapezoidRefine(e, A, B, st, j);
+        TrapezoidSum = st;
+        double s = (4 * st - ost) / 3;
+        S = s;
+        if (std::fabs(s - os) < eps * std::fabs(os)) return;
+        os = s;
+        ost = st;
+    }
+}
+
+void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n) {
+    CExpression e;
+    CompileOrThrow(e, expr);
+    s = TrapezoidRefine(e, A, B, s, n);
+    TrapezoidSum = s;
+}
+
+void DerivRidders(std::string_view expr, double x, double& dfdx, double h, double& err) {
+    CExpression e;
+    CompileOrThrow(e, expr);
+    dfdx = Ridders(e, x, h, err);
+}
+
+void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err) {
+    if (!DerivExpr) ObjectNotSet();
+    DerivExpr->ThrowIfError();
+    for (size_t k = 1; k < x.size(); ++k) {
+        rt::CheckIndex(static_cast<long long>(k), 1, static_cast<long long>(d.size()) - 1);
+        d[k] = Ridders(*DerivExpr, x[k], h, err);
+    }
+}
+
+double SecondDeriv5Pt(CExpression& expr, double h, double x) {
+    expr.ThrowIfError();
+    double num = 16 * F(expr, x + h) - F(expr, x + 2 * h) - 30 * F(expr, x) + 16 * F(expr, x - h) -
+                 F(expr, x - 2 * h);
+    return rt::Div(rt::Checked(num), rt::Checked(12 * h * h));
+}
+
+}  // namespace num

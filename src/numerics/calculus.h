@@ -1,0 +1,55 @@
+#pragma once
+// Roots, integrals and derivatives of a function of one variable given as a
+// formula. The abscissa is bound to the formula's first variable in name
+// order (normally X); trigonometric functions follow AngleFactor as the
+// caller left it. Arrays are std::vector<double> indexed from 1 (entry 0
+// unused). A formula that does not compile is reported, never taken as 0:
+// FindExprRoots puts the compiler's message in msg, the other routines throw
+// ExpressionError (an rt::RuntimeError) carrying it.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "numerics/expression.h"
+
+namespace num {
+
+// Roots of expr in [A, B] (either order): the interval is scanned in 490
+// steps for sign changes (at most 50) and each bracket is bisected. roots
+// and fvals receive, from index 1, each root in increasing order and the
+// function's value there. msg is "" on success, "No encontré raíces en el
+// intervalo dado." when no root was found (the arrays are then untouched),
+// "Ocurrió un error en el cálculo de las raíces." after a run-time error, or
+// the compiler's message.
+void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots,
+                   std::vector<double>& fvals, std::string& msg);
+
+// The trapezoid sum of the last refinement (see TrapezoidStep).
+extern double TrapezoidSum;
+
+// The integral of expr over the ascending interval between A and B, by
+// Simpson's rule from successive trapezoid refinements (at most 10), stopping
+// when two estimates differ by less than eps times the previous one. A text
+// that is a plain number is integrated as a constant.
+void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
+
+// Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];
+// calls come in order with the same s. Writes s and TrapezoidSum.
+void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n);
+
+// The formula GradientRidders differentiates; set by the caller.
+extern std::shared_ptr<CExpression> DerivExpr;
+
+// First derivative of expr at x by Ridders' extrapolation of central
+// differences from the initial step h; err receives the error estimate.
+void DerivRidders(std::string_view expr, double x, double& dfdx, double h, double& err);
+
+// The same for DerivExpr at x[k], k = 1 .. upper bound of x, into d[k]
+// (d must have room); err is the estimate of the last point.
+void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err);
+
+// Second derivative of expr at x by the five-point central formula.
+double SecondDeriv5Pt(CExpression& expr, double h, double x);
+
+}  // namespace num

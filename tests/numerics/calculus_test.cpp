@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "numerics/calculus.h"
+#include "runtime/errors.h"
+
+using namespace num;
+
+namespace {
+const std::string kNoRoots = "No encontré raíces en el intervalo dado.";
+
+class Calculus : public ::testing::Test {
+protected:
+    void TearDown() override {
+        AngleFactor = kDefaultAngleFactor;
+        DerivExpr.reset();
+    }
+};
+
+struct Roots {
+    std::vector<double> x{-7}, f{-7};  // the caller's old content
+    std::string msg = "old";
+};
+
+Roots Find(const std::string& expr, double a, double b) {
+    Roots r;
+    FindExprRoots(expr, a, b, r.x, r.f, r.msg);
+    return r;
+}
+}  // namespace
+
+TEST_F(Calculus, RootsInIncreasingOrderAtTheSignChange) {
+    // The root 3 falls at the middle of its bracket: it is the midpoint, not
+    // the bracket's end 2.995918, that comes back.
+    for (auto [a, b] : {std::pair{0.0, 4.0}, std::pair{4.0, 0.0}}) {
+        Roots r = Find("(X-1)*(X-2)*(X-3)", a, b);
+        ASSERT_EQ(r.msg, "");
+        ASSERT_EQ(r.x.size(), 4u);
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_NEAR(r.x[k], k, 1e-9);
+            EXPECT_LT(std::fabs(r.f[k]), 1e-8);
+        }
+    }
+    Roots edge = Find("X^2-4", 0, 2);  // the last scan point lies just past 2
+    ASSERT_EQ(edge.msg, "");
+    EXPECT_NEAR(edge.x[1], 2, 1e-6);
+
+    Roots pole = Find("1/X", -1, 2);
+    ASSERT_EQ(pole.msg, "");
+    ASSERT_EQ(pole.x.size(), 2u);
+    EXPECT_NEAR(pole.x[1], 0, 1e-6);
+    EXPECT_GT(std::fabs(pole.f[1]), 1e5);
+
+    AngleFactor = 1;
+    Roots many = Find("SEN(50*X)", 0.01, 10);
+    ASSERT_EQ(many.msg, "");
+    ASSERT_EQ(many.x.size(), 51u);
+    for (int k = 1; k <= 50; ++k) EXPECT_NEAR(many.x[k], k * 3.14159265358979 / 50, 1e-6) << k;
+}
+
+TEST_F(Calculus, RootSearchMessages) {
+    struct { const char* expr; double a, b; std::string msg; } cases[] = {
+        {"X-1", 1, 1, kNoRoots},          // no interval
+        {"X", 0, 1, kNoRoots},            // a root on a scan point is not a sign change
+        {"X^2", -1, 1, kNoRoots},         // a double root
+        {"X - 0.5", -1e9, 1e9, kNoRoots}, // its bracket cannot shrink to the tolerance: not a root at 0
+        {"R(X) - 0.5", -1, 1, "Ocurrió un error en el cálculo de las raíces."},
+        {"2*", 0, 1, "Error de sintaxis: No se espera fin de la expresión"},
+        {"X(1)", 0, 1, "Operador desconocido"},
+    };
+    for (auto& c : cases) {
+        Roots r = Find(c.expr, c.a, c.b);
+        EXPECT_EQ(r.msg, c.msg) << c.expr;
+        EXPECT_EQ(r.x, std::vector<double>{-7}) << c.expr;
+    }
+}
+
+TEST_F(Calculus, Integrals) {
+    struct { const char* expr; double a, b, want; } cases[] = {
+        {"3", 0, 2, 6}, {"3", 2, 0, 6}, {"X^2", 0, 3, 9}, {"X^2", 3, 0, 9}, {"X^3 - 2*X", 1, 2, 0.75},
+        {"X", -1, 1, 0}, {"X^2", 2, 2, 0}, {"EXP(X)", 0, 1, std::exp(1.0) - 1}, {"1/(1+X^2)", 0, 1, std::atan(1.0)},
+    };
+    for (auto& c : cases) {
+        double s = -1;
+        IntegrateExpr(c.expr, c.a, c.b, s, 1e-6);
+        EXPECT_NEAR(s, c.want, 1e-6 * std::max(1.0, std::fabs(c.want))) << c.expr;
+    }
+    double s = 5;
+    EXPECT_THROW(IntegrateExpr("2*", 0, 1, s, 1e-6), ExpressionError);
+    EXPECT_EQ(s, 5);
+    EXPECT_THROW(IntegrateExpr("LN(X)", 0, 1, s, 1e-6), rt::RuntimeError);
+
+    // The refinements of the trapezoid sum of X^2 over [0, 1].
+    double t = 0;
+    const double want[] = {0.5, 0.375, 0.34375};
+    for (int n = 1; n <= 3; ++n) {
+        TrapezoidStep("X^2", 0, 1, t, n);
+        EXPECT_DOUBLE_EQ(t, want[n - 1]);
+        EXPECT_EQ(TrapezoidSum, t);
+    }
+}
+
+TEST_F(Calculus, FirstDerivatives) {
+    struct { const char* expr; double x, h, want; } cases[] = {
+        {"X^3", 2, 0.5, 12}, {"5", 1, 0.5, 0}, {"EXP(X)", 1, 0.5, std::exp(1.0)}, {"LN(X)", 2, 0.5, 0.5},
+        {"SEN(X)", 0, 0.5, 3.14159265358979 / 180},
+    };
+    for (auto& c : cases) {
+        double d = -1, err = -1;
+        DerivRidders(c.expr, c.x, d, c.h, err);
+        EXPECT_NEAR(d, c.want, 1e-10) << c.expr;
+        EXPECT_LT(err, 1e-8) << c.expr;
+    }
+    double d = 0, err = 0;
+    EXPECT_THROW(DerivRidders("X^3", 2, d, 0, err), rt::RuntimeError);
+    EXPECT_THROW(DerivRidders("X^", 2, d, 0.5, err), ExpressionError);
+
+    std::vector<double> x{0, 0, 1, 2}, g(4, -1);
+    EXPECT_THROW(GradientRidders(x, g, 0.5, err), rt::RuntimeError);  // no DerivExpr yet
+    DerivExpr = std::make_shared<CExpression>("X^2");
+    GradientRidders(x, g, 0.5, err);
+    for (int k = 1; k <= 3; ++k) EXPECT_NEAR(g[k], 2 * x[k], 1e-12);
+    std::vector<double> tooShort(2);
+    EXPECT_THROW(GradientRidders(x, tooShort, 0.5, err), rt::RuntimeError);
+}
+
+TEST_F(Calculus, SecondDerivatives) {
+    CExpression cube("X^3"), exp2("EXP(2*X)"), bad("X+");
+    EXPECT_NEAR(SecondDeriv5Pt(cube, 0.01, 1), 6, 1e-7);
+    EXPECT_NEAR(SecondDeriv5Pt(exp2, 0.01, 0), 4, 1e-7);
+    EXPECT_THROW(SecondDeriv5Pt(cube, 0, 1), rt::RuntimeError);
+    EXPECT_THROW(SecondDeriv5Pt(bad, 0.01, 1), ExpressionError);
+}
