@@ -1,0 +1,86 @@
+#pragma once
+// The shared state that every workspace reads: which workspace and procedure
+// are chosen, the calculator's options, the argument-grid selection, the
+// drawing pictures' plot frame and the motion palette and symbols.
+//
+// It lives for the whole run. Every field is zero, empty or false until
+// InitGlobals gives it its start value, once, when the main window loads;
+// the new-problem actions of the workspaces never reset it.
+//
+// The other shared defaults live with the module that uses them and are set
+// by the same InitGlobals: Decimals (shell/globals.h), AngleFactor
+// (numerics/expression.h), DrawScale, DirHour and DirAlpha (DrawEng(),
+// shell/draweng.h).
+//
+// Tables indexed from 1 keep an unused element 0, so code reads them with the
+// indexes used everywhere else: PositionSymbols[2][1] is body 2, segment 1.
+// No widget include: tests and pure code use this freely.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "runtime/colors.h"
+
+namespace shell {
+
+template <class T, int N>
+using Array1 = std::array<T, N + 1>;            // (1 To N)
+template <class T, int R, int C>
+using Array2 = std::array<std::array<T, C + 1>, R + 1>;  // (1 To R, 1 To C)
+
+struct SharedState {
+    // Active workspace: 0 none, 1 calculator, 2 particle statics, 3 rigid-body
+    // statics, 4 rectilinear motion, 5 projectile motion, 6 plane kinematics.
+    int32_t WorkspaceMode = 0;
+    // Calculator group 1..8 (or kinematics law 11..13) and procedure 1..38
+    // (or rectilinear procedure 40..57).
+    int32_t ProcedureGroup = 0;
+    int32_t ProcedureCode = 0;
+
+    // Options of the calculator's expression box.
+    bool ExprHotKeys = false;     // hot keys on
+    bool ExprInfix = false;       // infix formulas (false: reverse Polish)
+    bool AngleInDegrees = false;  // trigonometry in degrees
+
+    // Argument grid: data columns across its width, and its selection.
+    uint8_t GridColsPerView = 0;
+    uint8_t SelTopRow = 0, SelBottomRow = 0, SelLeftCol = 0, SelRightCol = 0;
+    uint8_t SavedTopRow = 0, SavedLeftCol = 0, SavedBottomRow = 0, SavedRightCol = 0;
+    uint8_t SelRowCount = 0, SelColCount = 0, SavedRowCount = 0, SavedColCount = 0;
+
+    // Direction clock and particle-statics axes.
+    int16_t ClockMarkedHour = 0;
+    double AxesRotation = 0;  // degrees
+
+    // Drawing pictures (pixels) and the square plot frame of the graphs.
+    double PicHeight = 0;
+    double PicWidth = 0;
+    double PlotSide = 0;
+    double PlotBottom = 0;
+    double PlotLeft = 0;
+
+    // Motion palette: result-label and segment-bar colours (0 To 3) and the
+    // x(t) curve colour of each body and segment.
+    std::array<rt::ColorRef, 4> ResultColors{};
+    Array2<rt::ColorRef, 2, 3> CurveColors{};
+
+    // Motion symbols: body 1 lower case with primes per segment, body 2 upper
+    // case with one segment; projectile components with the markup subscript.
+    Array2<std::string, 2, 3> PositionSymbols{};
+    Array2<std::string, 2, 3> VelocitySymbols{};
+    Array2<std::string, 2, 3> AccelSymbols{};
+    Array1<std::string, 2> ParabXSymbols{};
+    Array1<std::string, 2> ParabYSymbols{};
+    Array1<std::string, 2> ParabVxSymbols{};
+    Array1<std::string, 2> ParabVySymbols{};
+};
+
+// The one shared state of the run.
+SharedState& Shared();
+
+// Gives the shared state, Decimals, AngleFactor and the drawing engine's
+// scale and direction their start values. Fields without a start value are
+// left as they are.
+void InitGlobals();
+
+}  // namespace shell

@@ -1,0 +1,492 @@
+#include "shell/form1.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <stdexcept>
+
+#include "platform/buttons.h"
+#include "platform/common.h"
+#include "platform/controls.h"
+#include "platform/flexgrid.h"
+#include "platform/frames.h"
+#include "platform/labels.h"
+#include "platform/lists.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/tabstrip.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/variant.h"
+#include "shell/defaults.h"
+#include "shell/toolbar.h"
+#include "shell/welcome.h"
+#include "shell/writer.h"
+
+namespace shell {
+
+namespace {
+
+// Where the toolbar and the drawing area sit.
+constexpr int kToolbarLeft = 408;
+constexpr int kToolbarTop = 1;
+constexpr int kPicLeft = 6;
+constexpr int kPicTop = 4;
+
+// How each workspace (index 0..5) looks: panels are switched by name in
+// SetWorkspacePanels; these are its colours.
+struct WorkspaceLook {
+    rt::ColorRef light, dark;  // frame of the drawing area
+    rt::ColorRef caption;      // tab captions
+};
+constexpr std::array<WorkspaceLook, 6> kLooks{{
+    {0x00C000, 0x008000, 0x008000},
+    {0x00FFFF, 0x00C0C0, 0x008080},
+    {0xC000C0, 0x800080, 0x800080},
+    {0xFFFF00, 0xC0C000, 0xC00000},
+    {0x0080FF, 0x0040C0, 0x004080},
+    {0xFF0000, 0x800000, 0x800000},
+}};
+
+template <class T>
+T* Make(const QString& name, QWidget* parent) {
+    return new T(name, parent);
+}
+
+plat::RichPane* MakePane(const QString& name, QWidget* parent, const QString& face, double size) {
+    auto* p = new plat::RichPane(name, parent);
+    p->SetDefaultFont(face, size);
+    return p;
+}
+
+}  // namespace
+
+Form1::Form1(Workspaces services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Teluvar"));
+    setFixedSize(kWidth, kHeight);
+    EndProgram = [] { QCoreApplication::quit(); };
+
+    const Workspaces& s = services_;
+    if (!s.direction || !s.calculator || !s.particle || !s.rigid || !s.motion || !s.kinematics ||
+        !s.help || !s.results)
+        throw std::logic_error("Form1: a workspace has no services registered");
+
+    BuildSharedControls();
+    s.direction->BuildPanels(*this);
+    s.calculator->BuildPanels(*this);
+    s.particle->BuildPanels(*this);
+    s.rigid->BuildPanels(*this);
+    s.motion->BuildPanels(*this);
+    s.kinematics->BuildPanels(*this);
+    s.help->BuildPanels(*this);
+    CheckSlots();
+
+    // Design-time state: no workspace panel shows before the first choice.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             panels.picBar, panels.fraCalc, panels.fraUnits, panels.tabStat, panels.fraEstp,
+             panels.fraTable, panels.tabMrua, panels.fraKinem, fraExpr, fraDirec, tabCalc, fraHelp,
+             pic1})
+        w->hide();
+    panels.picRuts->hide();
+    fraHelp->raise();
+    shpTools->raise();
+}
+
+Form1::~Form1() {
+    // The result writer must not reach panes that are going away.
+    if (Panes().rtbCalc == rtbCalc) Panes() = ResultPanes{};
+}
+
+void Form1::BuildSharedControls() {
+    shpBorder = Make<plat::Shape>(QStringLiteral("shpBorder"), this);
+    shpBorder->setGeometry(2, 0, 405, 393);
+    shpBorder->SetFillStyle(plat::Shape::Fill::Solid);
+    shpBorder->SetBorderWidth(2);
+    shpBorder->SetBorderColor(0xC0C0C0);
+    shpBorder->SetFillColor(0x808080);
+
+    pic = Make<plat::Picture>(QStringLiteral("pic"), this);
+    pic->Move(kPicLeft, kPicTop, 397, 385);
+    pic1 = Make<plat::Picture>(QStringLiteral("pic1"), this);
+    pic1->Move(kPicLeft, kPicTop, 397, 385);
+
+    Image1 = Make<plat::Image>(QStringLiteral("Image1"), this);
+    Image1->move(kToolbarLeft, kToolbarTop);
+    RenderToolbar();
+    Image1->MouseDown = [this](int b, int sh, double x, double y) { Image1_MouseDown(b, sh, x, y); };
+    Image1->MouseMove = [this](int b, int sh, double x, double y) { Image1_MouseMove(b, sh, x, y); };
+    shpTools = Make<plat::Shape>(QStringLiteral("shpTools"), this);
+    shpTools->setGeometry(-200, 200, 39, 37);
+    shpTools->SetBorderWidth(2);
+    shpTools->SetFillStyle(plat::Shape::Fill::Transparent);
+
+    tabCalc = Make<plat::TabStrip>(QStringLiteral("tabCalc"), this);
+    tabCalc->setGeometry(6, 394, 391, 177);
+    const struct {
+        const char* caption;
+        plat::RichPane** pane;
+        const char* name;
+    } pages[] = {{"Resultado", &rtbCalc, "rtbCalc"},
+                 {"Registro", &rtbReg, "rtbReg"},
+                 {"Ayuda", &txtArgHelp, "txtArgHelp"},
+                 {"Notas", &txtNotes, "txtNotes"}};
+    for (const auto& pg : pages) {
+        QWidget* page = tabCalc->AddPage(QString::fromUtf8(pg.caption));
+        *pg.pane = MakePane(QString::fromLatin1(pg.name), page, QStringLiteral("Times New Roman"), 10);
+        (*pg.pane)->setGeometry(2, 2, 381, 141);
+    }
+    tabCalc->SetTab(0);
+
+    rtbSolve = MakePane(QStringLiteral("rtbSolve"), this, QStringLiteral("Times New Roman"), 10);
+    rtbSolve->hide();
+    rtbHold = MakePane(QStringLiteral("rtbHold"), this, QStringLiteral("Times New Roman"), 10);
+    rtbHold->setGeometry(0, 0, 150, 60);
+
+    ResultPanes& panes = Panes();
+    panes.rtbCalc = rtbCalc;
+    panes.rtbReg = rtbReg;
+    panes.rtbSolve = rtbSolve;
+    panes.txtArgHelp = txtArgHelp;
+    panes.rtbHold = rtbHold;
+
+    fraExpr = Make<plat::Frame>(QStringLiteral("fraExpr"), this);
+    fraExpr->setGeometry(408, 106, 389, 51);
+    rtbExpr = MakePane(QStringLiteral("rtbExpr"), fraExpr, QStringLiteral("Courier New"), 10);
+    rtbExpr->setGeometry(24, 3, 361, 22);
+    rtbExpr->setLineWrapMode(QTextEdit::NoWrap);
+    rtbExpr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rtbExpr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    fraDirec = Make<plat::Frame>(QStringLiteral("fraDirec"), this);
+    fraDirec->setGeometry(408, 38, 391, 127);
+
+    BuildHelpPanel();
+}
+
+void Form1::BuildHelpPanel() {
+    fraHelp = Make<plat::Frame>(QStringLiteral("fraHelp"), this);
+    fraHelp->setGeometry(6, 4, 397, 385);
+    cboHelp = Make<plat::ComboBox>(QStringLiteral("cboHelp"), fraHelp);
+    cboHelp->setGeometry(4, 4, 297, 22);
+    const struct {
+        const char* caption;
+        const char* tip;
+    } buttons[] = {{"G", "Generalidades sobre el programa TELUVAR"},
+                   {"10", "Cambiar el tamaño de fuente a 10 puntos"},
+                   {"X", "Ocultar el panel de la ayuda"},
+                   {"\xAF", "Mover el panel de ayuda arriba/abajo"}};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdHelpCtrl"), i), fraHelp);
+        b->setGeometry(304 + 23 * i, 4, 22, 22);
+        if (i == 3) {
+            b->SetFace(QStringLiteral("Symbol"), 10);
+            b->SetCaption(QString(QChar(0xAF)));  // Symbol 175: down arrow
+        } else {
+            b->SetCaption(QString::fromUtf8(buttons[i].caption));
+        }
+        b->setToolTip(QString::fromUtf8(buttons[i].tip));
+        cmdHelpCtrl[i] = b;
+    }
+    rtbHelp = MakePane(QStringLiteral("rtbHelp"), fraHelp, QStringLiteral("Times New Roman"), 8);
+    rtbHelp->setGeometry(4, 28, 389, 355);  // 5325 twips high
+    rtbHelp->setReadOnly(true);
+}
+
+void Form1::CheckSlots() const {
+    const struct {
+        const void* p;
+        const char* name;
+    } all[] = {{panels.picBar, "picBar"},       {panels.picRuts, "picRuts"},
+               {panels.picOpt, "picOpt"},       {panels.picArgs, "picArgs"},
+               {panels.fraCalc, "fraCalc"},     {panels.fraUnits, "fraUnits"},
+               {panels.gd, "gd"},               {panels.picClock, "picClock"},
+               {panels.txtVector, "txtVector"}, {panels.lblVorF, "lblVorF"},
+               {panels.lblFmts, "lblFmts"},     {panels.lblRotAngle, "lblRotAngle"},
+               {panels.cmdRotangle, "cmdRotangle"}, {panels.fraEstp, "fraEstp"},
+               {panels.tabStat, "tabStat"},     {panels.txtSegm0, "txtSegm(0)"},
+               {panels.fraTable, "fraTable"},   {panels.tabMrua, "tabMrua"},
+               {panels.picArgs1, "picArgs1"},   {panels.picArgs2, "picArgs2"},
+               {panels.imgProcs, "imgProcs"},   {panels.cmdTable0, "cmdTable(0)"},
+               {panels.fraKinem, "fraKinem"}};
+    for (const auto& s : all)
+        if (!s.p) throw std::logic_error(std::string("Form1: no panel built the control ") + s.name);
+}
+
+// ---- load event
+
+void Form1::Form_Load() {
+    for (plat::Picture* p : {pic, pic1, panels.picOpt, panels.picArgs, panels.picArgs1, panels.picArgs2})
+        p->ScaleYUp();
+
+    InitGlobals();
+    panels.gd->SetRow(1);
+    panels.gd->SetCol(1);
+
+    services_.calculator->ArrangeGd();
+    services_.rigid->ArrangeGd1();
+    services_.particle->ArrangeGdEqui();
+
+    panels.picClock->SetBackColor(rt::kButtonFace);
+    services_.direction->DrawClock(false);
+
+    services_.help->LoadCalcHelp();
+    services_.calculator->FillTeclas();
+    services_.motion->ArrangeGd2(960, 4);
+    services_.motion->InitMruaEqnLinePositions();
+
+    panels.picArgs->SetBackColor(0xE0FFFF);
+    rtbHold->move(-200, rtbHold->y());
+    tabCalc->SetTab(0);
+    shpTools->move(-200, 200);
+
+    panels.picBar->Move(408, 40, 389, 63);
+    panels.picBar->ScaleYUp();
+    panels.fraUnits->setGeometry(408, 156, 329, 45);
+    panels.fraCalc->setGeometry(408, 161, 389, 234);
+    PlaceTabCalc(1);
+    PlacefraDirec(0);
+    panels.tabStat->setGeometry(408, 38, 391, 475);
+    panels.fraEstp->setGeometry(408, 168, 391, 345);
+    panels.fraTable->setGeometry(2, 394, 795, 183);
+    panels.tabMrua->setGeometry(408, 274, 391, 118);
+    panels.fraKinem->setGeometry(408, 71, 391, 269);
+    fraHelp->setGeometry(6, 4, 397, 385);
+
+    panels.tabMrua->SetTab(0);
+    panels.tabStat->SetTab(0);
+    ShowWelcome();
+}
+
+void Form1::ShowWelcome() {
+    DrawWelcome(*pic, Shared());
+    WelcomeShown = true;
+}
+
+// ---- toolbar
+
+void Form1::Image1_MouseDown(int, int, double x, double) {
+    try {
+        const int n = ToolbarButtonAt(x);
+        if (n < 1 || n > kToolbarButtons) return;
+        shpTools->move(shpTools->x(), 0);
+        if (n <= 6) {
+            const ToolbarButton& b = kToolbarButtonTable[n - 1];
+            shpTools->move(Image1->x() + b.highlightOffset, 0);
+            shpTools->SetBorderColor(b.highlightColor);
+        }
+        ShowWorkspace(n - 1);
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Form1::Image1_MouseMove(int, int, double x, double) {
+    Image1->setToolTip(ToolbarTooltip(ToolbarButtonAt(x)));
+}
+
+void Form1::RenderToolbar() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == toolbarRatio_) return;
+    toolbarRatio_ = ratio;
+    const QPixmap pm = ToolbarPixmap(ratio);
+    Image1->SetPicture(pm);
+    Image1->resize(pm.deviceIndependentSize().toSize());
+}
+
+bool Form1::event(QEvent* e) {
+    // A move to a screen of another pixel density draws the toolbar again.
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show) RenderToolbar();
+    return QWidget::event(e);
+}
+
+// ---- workspace switch
+
+void Form1::ShowWorkspace(int index) {
+    try {
+        if (index == 8) {
+            services_.results->Unload();
+            close();
+            if (EndProgram) EndProgram();
+            return;
+        }
+        if (WelcomeShown) {
+            pic->Cls();
+            WelcomeShown = false;
+        }
+        if (index == 6) {
+            services_.results->Show();
+            return;
+        }
+        SharedState& g = Shared();
+        if (index >= 0 && index <= 5) {
+            g.WorkspaceMode = index + 1;
+            services_.help->FillHelpCbo(g.WorkspaceMode);
+        }
+        if (index == 7) {
+            fraHelp->show();
+            fraHelp->raise();
+            if (g.WorkspaceMode == 0) {
+                cmdHelpCtrl[0]->Press();
+                rtbHelp->SetSelStart(0);
+                rtbHelp->SetFocus();
+                return;
+            }
+            cboHelp->SetListIndex(0);
+            rtbHelp->SetSelStart(0);
+            rtbHelp->SetFocus();
+            index = LastWorkspaceIndex;
+        }
+        if (index < 0 || index > 5) return;
+        SetupWorkspace(index);
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Form1::SetWorkspacePanels(int index) {
+    const bool calc = index == 0, particle = index == 1, rigid = index == 2;
+    const bool motion = index == 3 || index == 4, kinem = index == 5;
+    panels.picBar->setVisible(calc || kinem);
+    fraExpr->setVisible(true);
+    panels.fraCalc->setVisible(calc);
+    tabCalc->setVisible(true);
+    fraDirec->setVisible(particle);
+    panels.fraEstp->setVisible(particle);
+    panels.tabStat->setVisible(rigid);
+    panels.fraTable->setVisible(motion);
+    panels.tabMrua->setVisible(motion);
+    panels.fraKinem->setVisible(kinem);
+    panels.fraUnits->hide();
+}
+
+void Form1::SetFrameColours(rt::ColorRef light, rt::ColorRef dark) {
+    shpBorder->SetBorderColor(light);
+    shpBorder->SetFillColor(dark);
+}
+
+void Form1::DrawBarIcons(int index) {
+    plat::Picture& bar = *panels.picBar;
+    bar.Cls();
+    if (index != 0 && index != 5) return;
+    const double from = index == 0 ? 280 : 94;
+    bar.FilledBox(from, 63, from + 400, 63 - 30, rt::kButtonFace);
+    if (index == 0)
+        bar.BlockCopy(0, 0, 249, 31, *panels.picRuts, 0, 0, plat::RasterOp::And);
+    else
+        bar.BlockCopy(0, 0, 94, 31, *panels.picRuts, 124, 120, plat::RasterOp::And);
+    services_.calculator->picBar_MouseDown(1, 0, 15, 45);
+}
+
+void Form1::LoadProcPictures(const QString& fileName) {
+    const QPixmap pm = ProcPicturesByName(fileName, devicePixelRatioF());
+    if (pm.isNull()) rt::Raise(rt::ErrorCode::InvalidCall);
+    panels.imgProcs->SetPicture(pm);
+    panels.imgProcs->resize(pm.deviceIndependentSize().toSize());
+}
+
+void Form1::SetupWorkspace(int index) {
+    SharedState& g = Shared();
+    MotionServices& motion = *services_.motion;
+    const WorkspaceLook& look = kLooks[index];
+
+    txtArgHelp->SetText(QString());
+    rtbCalc->SetText(QString());
+    SetWorkspacePanels(index);
+    DrawBarIcons(index);
+
+    SetFrameColours(look.light, look.dark);
+    switch (index) {
+        case 0:
+            motion.ShowPic1(false);
+            PlaceTabCalc(0);
+            tabCalc->SetCaptionColor(look.caption);
+            panels.lblVorF->SetForeColor(look.caption);
+            PlaceFraExpr(0);
+            PlacefraDirec(1);
+            break;
+        case 1:
+            motion.ShowPic1(true);
+            PlaceTabCalc(1);
+            tabCalc->show();
+            tabCalc->SetCaptionColor(look.caption);
+            panels.lblVorF->SetForeColor(look.caption);
+            PlaceFraExpr(1);
+            fraExpr->show();
+            PlacefraDirec(0);
+            panels.txtVector->SetText(QString());
+            break;
+        case 2:
+            panels.tabStat->SetTab(0);
+            motion.ShowPic1(true);
+            PlaceTabCalc(1);
+            tabCalc->show();
+            tabCalc->SetCaptionColor(look.caption);
+            PlaceFraExpr(1);
+            fraExpr->show();
+            services_.rigid->RestoreDCLCtrls();
+            panels.txtSegm0->SetFocus();
+            break;
+        case 3:
+        case 4: {
+            const int mode = index + 1;
+            motion.ShowPic1(true);
+            PlaceTabCalc(2);
+            tabCalc->SetCaptionColor(look.caption);
+            panels.tabMrua->SetCaptionColor(look.caption);
+            motion.AdaptCtrls(mode);
+            motion.FillMruaCbo(mode);
+            PlaceFraExpr(3);
+            panels.cmdTable0->SetValue(true);
+            if (index == 3) g.WorkspaceMode = 4;
+            LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
+            motion.imgProcs_MouseDown(1, 0, 270, 100);
+            fraExpr->show();
+            break;
+        }
+        case 5:
+            tabCalc->SetCaptionColor(look.caption);
+            motion.ShowPic1(true);
+            PlaceTabCalc(0);
+            PlaceFraExpr(2);
+            break;
+    }
+    rtbCalc->SetText(QString());
+    tabCalc->SetTab(0);
+    LastWorkspaceIndex = index;
+}
+
+// ---- placements
+
+void Form1::PlaceTabCalc(int mode) {
+    for (plat::RichPane* p : {rtbCalc, rtbReg, txtArgHelp, txtNotes}) plat::SetHeightTwips(p, 2115);
+    switch (mode) {
+        case 0: tabCalc->setGeometry(408, 396, 391, 177); break;
+        case 1: tabCalc->setGeometry(6, 394, 391, 177); break;
+        default: tabCalc->setGeometry(408, 38, 391, 177); break;
+    }
+}
+
+void Form1::PlaceFraExpr(int mode) {
+    const int top = mode == 0 ? 106 : mode == 1 ? 516 : mode == 2 ? 340 : 218;
+    fraExpr->setGeometry(408, top, 389, 51);
+}
+
+void Form1::PlacefraDirec(int mode) {
+    if (mode == 0) {
+        fraDirec->setGeometry(408, 38, 391, 127);
+        panels.lblRotAngle->show();
+        panels.cmdRotangle->show();
+        panels.lblFmts->hide();
+    } else if (mode == 1) {
+        fraDirec->setGeometry(2, 394, 403, 181);
+        panels.lblRotAngle->hide();
+        panels.cmdRotangle->hide();
+        panels.lblFmts->show();
+    }
+}
+
+double Form1::GetRotAngle() const {
+    const QString caption = panels.cmdRotangle->Caption();
+    return rt::Variant(caption.mid(4, caption.size() - 5).toStdString()).ToNumber();
+}
+
+}  // namespace shell

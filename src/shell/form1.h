@@ -1,0 +1,140 @@
+#pragma once
+// Form1: the main window and the hub of every workspace.
+//
+// Layout (pixels, y down): the drawing pictures pic and pic1 (397 x 385) at
+// (6, 4) inside the frame shpBorder; the toolbar Image1 at (408, 1) with its
+// highlight shpTools; the workspace panels in a column at x = 408 and in a
+// band at y = 394; the help panel fraHelp over the drawing area.
+//
+// Who owns what:
+// - The form owns the shared controls below as members (their objectName is
+//   their name in the program). Workspace code reaches them through the form:
+//   form.rtbCalc, form.pic1, form.tabCalc, ...
+// - Each subsystem builds its own controls in its BuildPanels (workspaces.h),
+//   called once from the constructor, and keeps them in its own panel
+//   struct; findChild<...>("name") finds any control by its name.
+// - rtbSolve is created here but shown on the rigid-body solve page:
+//   rigid-body statics reparents it there in its BuildPanels.
+// - The shared state (WorkspaceMode, PlotLeft, ...) is shell::Shared()
+//   (defaults.h); Decimals is G() (globals.h).
+//
+// Life: construct with the workspaces' services, then call Form_Load once
+// (main and the test fixture do), then show. Before the first toolbar
+// button no workspace is active and the welcome page is on pic.
+//
+// Faults: ShowWorkspace and Image1_MouseDown stop silently at a run-time
+// error (rt::RuntimeError); what was done before stays. A service missing at
+// construction, or a panel slot a subsystem left empty, is a programming
+// error: std::logic_error.
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "runtime/colors.h"
+#include "shell/workspaces.h"
+
+namespace plat {
+class CommandButton;
+class ComboBox;
+class Frame;
+class Image;
+class Picture;
+class RichPane;
+class Shape;
+class TabStrip;
+}  // namespace plat
+
+namespace shell {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Client size of the window.
+    static constexpr int kWidth = 801;
+    static constexpr int kHeight = 580;
+
+    // Builds the shared controls, then every workspace's panels.
+    explicit Form1(Workspaces services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The load event: y-up scales, shared defaults, grids, clock, argument
+    // help, option keys, motion table, equation lines, placements, welcome
+    // page. Call once.
+    void Form_Load();
+
+    // Toolbar: positions in twips from Image1's top-left corner.
+    void Image1_MouseDown(int button, int shift, double x, double y);
+    void Image1_MouseMove(int button, int shift, double x, double y);
+
+    // 0..5 a workspace, 6 the results dialog, 7 the help panel, 8 the end.
+    void ShowWorkspace(int index);
+
+    // Alternative places of the shared panels.
+    void PlaceTabCalc(int mode);
+    void PlaceFraExpr(int mode);
+    void PlacefraDirec(int mode);
+
+    // Draws the welcome page on pic and sets WelcomeShown.
+    void ShowWelcome();
+
+    // Rotation of the particle-statics axes, read back from cmdRotangle's
+    // caption "Q = <angle>°".
+    double GetRotAngle() const;
+
+    // Form-level state.
+    int LastWorkspaceIndex = 0;  // workspace last set up (0..5)
+    bool WelcomeShown = false;   // the welcome page is on pic
+
+    // What button 9 does after unloading the windows: ends the program
+    // (QCoreApplication::quit). Tests replace it.
+    std::function<void()> EndProgram;
+
+    // The services registered at construction, for calls between subsystems
+    // (for instance kinematics showing the graph picture through motion).
+    const Workspaces& Services() const { return services_; }
+    // Workspace controls the shell touches, filled by the panel functions.
+    PanelSlots panels;
+
+    // ---- shared controls
+    plat::Picture* pic = nullptr;   // drawing picture (equations, calculator)
+    plat::Picture* pic1 = nullptr;  // drawing picture (statics, graphs)
+    plat::Shape* shpBorder = nullptr;
+    plat::Image* Image1 = nullptr;
+    plat::Shape* shpTools = nullptr;
+
+    plat::TabStrip* tabCalc = nullptr;  // "Resultado", "Registro", "Ayuda", "Notas"
+    plat::RichPane* rtbCalc = nullptr;
+    plat::RichPane* rtbReg = nullptr;
+    plat::RichPane* txtArgHelp = nullptr;
+    plat::RichPane* txtNotes = nullptr;
+    plat::RichPane* rtbSolve = nullptr;
+    plat::RichPane* rtbHold = nullptr;  // hidden conversion pane, off the window
+
+    plat::Frame* fraExpr = nullptr;     // expression strip
+    plat::RichPane* rtbExpr = nullptr;  // the calculator's expression box, on fraExpr
+    plat::Frame* fraDirec = nullptr;    // direction frame, filled by its subsystem
+
+    plat::Frame* fraHelp = nullptr;
+    plat::ComboBox* cboHelp = nullptr;
+    plat::RichPane* rtbHelp = nullptr;
+    std::array<plat::CommandButton*, 4> cmdHelpCtrl{};
+
+private:
+    void BuildSharedControls();
+    void BuildHelpPanel();
+    void CheckSlots() const;
+    void SetWorkspacePanels(int index);
+    void SetFrameColours(rt::ColorRef light, rt::ColorRef dark);
+    void DrawBarIcons(int index);
+    void LoadProcPictures(const QString& fileName);
+    void SetupWorkspace(int index);
+    void RenderToolbar();
+
+    Workspaces services_;
+    qreal toolbarRatio_ = 0;
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+}  // namespace shell

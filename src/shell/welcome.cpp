@@ -1,0 +1,83 @@
+#include "shell/welcome.h"
+
+#include <array>
+#include <cmath>
+
+#include "platform/picture.h"
+#include "runtime/errors.h"
+#include "shell/drawpicture.h"
+
+namespace shell {
+
+namespace {
+
+template <class F>
+void Step(F&& statement) {
+    try {
+        statement();
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+struct ListLine {
+    const char* text;  // UTF-8
+    rt::ColorRef color;
+};
+
+constexpr std::array<ListLine, 10> kList{{
+    {"Calculadora científica", 0x00FF00},
+    {"Equilibrio de la partícula", 0x008080},
+    {"Equilibrio del cuerpo rígido", 0xFF00FF},
+    {"Movimiento rectilíneo uniformemente acelerado", 0xFFFF00},
+    {"Movimiento de tiro parabólico", 0x0000FF},
+    {"Elementos de Cinemática plana general", 0xFF0000},
+    {"-----------------------", 0x808080},
+    {"Preferencias e Impresión", 0x000080},
+    {"Ayuda contextual", 0x000080},
+    {"Salir del programa", 0x000080},
+}};
+
+void PrintCentred(plat::Picture& pic, const SharedState& st, const QString& text, double fromTop) {
+    const double w = std::abs(pic.TextWidth(text));
+    MoveTo(pic, (st.PicWidth - w) / 2, st.PicHeight - fromTop, false);
+    pic.Print(text);
+}
+
+}  // namespace
+
+void DrawWelcome(plat::Picture& pic, const SharedState& st) {
+    Step([&] {
+        pic.SetForeColor(0xC000C0);
+        pic.SetFontSize(14);
+    });
+    Step([&] { PrintCentred(pic, st, QStringLiteral("BIENVENIDO AL PROGRAMA"), 40); });
+    Step([&] {
+        pic.SetFontSize(20);
+        pic.SetForeColor(0xFF0000);
+    });
+    Step([&] { PrintCentred(pic, st, QStringLiteral("TELUVAR"), 70); });
+
+    Step([&] {
+        pic.SetForeColor(0x808080);
+        pic.SetFontSize(12);
+    });
+    Step([&] { MoveTo(pic, 362, 368, false); });
+    Step([&] { DrawArrow(pic, 1, true, true, 0, false, 0x808080, rt::Variant(""), 3, 3, 0); });
+    Step([&] { pic.LineStep(0, -111); });
+    Step([&] { pic.LineStep(-104, 0); });
+    Step([&] { MoveTo(pic, 95, 270, false); });
+    Step([&] { pic.Print(QStringLiteral("Barra de herramientas")); });
+
+    Step([&] { pic.SetFontSize(10); });
+    for (int i = 0; i < static_cast<int>(kList.size()); ++i) {
+        Step([&] { MoveTo(pic, 105, 240 - 17 * i, false); });
+        Step([&] { pic.SetForeColor(kList[i].color); });
+        Step([&] { pic.Print(QString::fromUtf8(kList[i].text)); });
+    }
+    Step([&] {
+        pic.SetForeColor(rt::kBlack);
+        pic.SetFontSize(10);
+    });
+}
+
+}  // namespace shell

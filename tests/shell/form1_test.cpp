@@ -1,0 +1,434 @@
+// The main window: start-up, the toolbar and the workspace switch.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <cmath>
+
+#include "motion/state.h"
+#include "numerics/expression.h"
+#include "platform/buttons.h"
+#include "platform/flexgrid.h"
+#include "platform/frames.h"
+#include "platform/labels.h"
+#include "platform/lists.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/tabstrip.h"
+#include "platform/textbox.h"
+#include "shell/defaults.h"
+#include "shell/draweng.h"
+#include "shell/globals.h"
+#include "shell/resultformat.h"
+#include "shell/toolbar.h"
+#include "shell/welcome.h"
+#include "support/form1_fixture.h"
+
+namespace {
+
+using testsupport::Form1Test;
+
+QRect Geo(const QWidget* w) { return w->geometry(); }
+
+// The text primitives drawn on a picture, by text.
+const plat::DrawnPrimitive* DrawnText(const plat::Picture& p, const QString& text) {
+    for (const auto& d : p.Drawn())
+        if (d.kind == plat::DrawnPrimitive::Kind::Text && d.text == text) return &d;
+    return nullptr;
+}
+
+TEST_F(Form1Test, StartUpRunsTheServicesInOrder) {
+    const std::vector<std::string> expected = {
+        "ArrangeGd",        "ArrangeGd1", "ArrangeGdEqui",     "DrawClock(0)",
+        "LoadCalcHelp",     "FillTeclas", "ArrangeGd2(960,4)", "InitMruaEqnLinePositions"};
+    EXPECT_EQ(Calls(), expected);
+    EXPECT_EQ(motion::State().LinePos[8].Y, 340 - 18 * 7);
+}
+
+TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
+    const shell::SharedState& g = shell::Shared();
+    EXPECT_EQ(shell::G().Decimals, 3);
+    EXPECT_EQ(shell::DrawEng().DrawScale, 24);
+    EXPECT_EQ(shell::DrawEng().DirHour, 3);
+    EXPECT_EQ(shell::DrawEng().DirAlpha, 0);
+    EXPECT_EQ(num::AngleFactor, 0.0174532925199433);
+    EXPECT_TRUE(g.ExprHotKeys && g.ExprInfix && g.AngleInDegrees);
+    EXPECT_EQ(g.GridColsPerView, 5);
+    EXPECT_EQ(g.ClockMarkedHour, 3);
+    EXPECT_EQ(g.WorkspaceMode, 0);
+    EXPECT_EQ(g.ProcedureGroup, 0);
+    EXPECT_EQ(g.ProcedureCode, 0);
+    // The plot square of side 301 sits at (48, 42) of the 397 x 385 pictures.
+    EXPECT_EQ(g.PicWidth, 397);
+    EXPECT_EQ(g.PicHeight, 385);
+    EXPECT_EQ(g.PlotSide, 301);
+    EXPECT_EQ(g.PlotLeft, 48);
+    EXPECT_EQ(g.PlotBottom, 42);
+    for (uint8_t v : {g.SelTopRow, g.SelBottomRow, g.SelLeftCol, g.SelRightCol, g.SavedTopRow,
+                      g.SavedLeftCol, g.SavedBottomRow, g.SavedRightCol, g.SelRowCount,
+                      g.SelColCount, g.SavedRowCount, g.SavedColCount})
+        EXPECT_EQ(v, 1);
+    EXPECT_EQ(g.ResultColors, (std::array<rt::ColorRef, 4>{0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0}));
+    EXPECT_EQ(g.CurveColors[1][3], 0x0000C0u);
+    EXPECT_EQ(g.CurveColors[2][1], 0xC000C0u);
+    EXPECT_EQ(g.CurveColors[2][2], 0u);
+    EXPECT_EQ(g.PositionSymbols[1][3], "x''");
+    EXPECT_EQ(g.PositionSymbols[2][1], "X");
+    EXPECT_EQ(g.PositionSymbols[2][2], "");  // body 2 has one segment
+    EXPECT_EQ(g.PositionSymbols[2][3], "");
+    EXPECT_EQ(g.VelocitySymbols[1][2], "v'");
+    EXPECT_EQ(g.AccelSymbols[2][1], "A");
+    EXPECT_EQ(g.ParabVxSymbols[2], "V!x");
+    EXPECT_EQ(g.ParabVySymbols[1], "v!y");
+    EXPECT_EQ(g.ParabYSymbols[2], "Y");
+    // What the defaults mean to the formatters and the formula engine.
+    EXPECT_EQ(shell::FormatNum(rt::Variant(2.34567)), rt::Variant(2.346));
+    EXPECT_NEAR(num::CExpression("SEN(30)").Value({}).ToNumber(), 0.5, 1e-12);
+    auto* gd = Find<plat::FlexGrid>("gd");
+    EXPECT_EQ(gd->Row(), 1);
+    EXPECT_EQ(gd->Col(), 1);
+}
+
+TEST_F(Form1Test, StartUpGivesThePicturesYUpScales) {
+    for (const char* name : {"pic", "pic1", "picOpt", "picArgs", "picArgs1", "picArgs2", "picBar"}) {
+        auto* p = Find<plat::Picture>(name);
+        ASSERT_NE(p, nullptr) << name;
+        EXPECT_EQ(p->ScaleLeft(), 0) << name;
+        EXPECT_EQ(p->ScaleTop(), p->height()) << name;
+        EXPECT_EQ(p->ScaleHeight(), -p->height()) << name;
+        EXPECT_EQ(p->ScaleWidth(), p->width()) << name;
+    }
+    EXPECT_EQ(Find<plat::Picture>("picBar")->ScaleTop(), 63);
+    EXPECT_EQ(Find<plat::Picture>("picArgs")->BackColor(), 0xE0FFFFu);
+    EXPECT_EQ(Find<plat::Picture>("picClock")->BackColor(), rt::kButtonFace);
+}
+
+TEST_F(Form1Test, StartUpPlacesThePanels) {
+    const struct {
+        const char* name;
+        QRect rect;
+    } rows[] = {
+        {"picBar", {408, 40, 389, 63}},    {"fraUnits", {408, 156, 329, 45}},
+        {"fraCalc", {408, 161, 389, 234}}, {"tabStat", {408, 38, 391, 475}},
+        {"fraEstp", {408, 168, 391, 345}}, {"fraTable", {2, 394, 795, 183}},
+        {"tabMrua", {408, 274, 391, 118}}, {"fraKinem", {408, 71, 391, 269}},
+        {"tabCalc", {6, 394, 391, 177}},   {"fraDirec", {408, 38, 391, 127}},
+    };
+    for (const auto& r : rows) {
+        QWidget* w = Find<QWidget>(r.name);
+        ASSERT_NE(w, nullptr) << r.name;
+        EXPECT_EQ(Geo(w), r.rect) << r.name;
+    }
+    // The help panel lies exactly over the drawing area.
+    EXPECT_EQ(Geo(form().fraHelp), Geo(form().pic));
+    EXPECT_EQ(Geo(form().pic), QRect(6, 4, 397, 385));
+    EXPECT_EQ(form().rtbHold->x(), -200);
+    EXPECT_EQ(form().shpTools->pos(), QPoint(-200, 200));
+    EXPECT_EQ(form().tabCalc->Tab(), 0);
+    EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->Tab(), 0);
+    EXPECT_EQ(Find<plat::TabStrip>("tabStat")->Tab(), 0);
+    // No workspace is shown before the first choice.
+    for (const char* name : {"picBar", "fraCalc", "tabStat", "fraEstp", "fraTable", "tabMrua",
+                             "fraKinem", "fraExpr", "fraDirec", "fraHelp", "fraUnits"})
+        EXPECT_FALSE(Find<QWidget>(name)->isVisible()) << name;
+}
+
+TEST_F(Form1Test, WelcomePageIsCentredAndLeavesBlackSize10) {
+    plat::Picture& pic = *form().pic;
+    EXPECT_TRUE(form().WelcomeShown);
+    EXPECT_TRUE(pic.isVisible());
+    for (const auto& [text, fromTop, size] :
+         {std::tuple{"BIENVENIDO AL PROGRAMA", 40.0, 14.0}, std::tuple{"TELUVAR", 70.0, 20.0}}) {
+        const auto* d = DrawnText(pic, QString::fromUtf8(text));
+        ASSERT_NE(d, nullptr) << text;
+        EXPECT_EQ(d->fontSize, size);
+        pic.SetFontSize(size);
+        const double w = std::abs(pic.TextWidth(d->text));
+        EXPECT_NEAR(d->points[0].x(), (397 - w) / 2, 1e-9) << text;
+        EXPECT_EQ(d->points[0].y(), 385 - fromTop) << text;
+    }
+    const auto* last = DrawnText(pic, QStringLiteral("Salir del programa"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->points[0], QPointF(105, 240 - 17 * 9));
+    EXPECT_EQ(last->color, 0x000080u);
+    EXPECT_EQ(DrawnText(pic, QStringLiteral("Equilibrio de la partícula"))->color, 0x008080u);
+    EXPECT_NE(DrawnText(pic, QStringLiteral("Barra de herramientas")), nullptr);
+    pic.SetFontSize(10);
+    // Restored afterwards... as the drawing left them.
+    EXPECT_EQ(pic.ForeColor(), rt::kBlack);
+    EXPECT_EQ(pic.FontSize(), 10);
+}
+
+TEST(WelcomePage, LeavesThePictureBlackAtSize10) {
+    plat::Picture pic(QStringLiteral("pic"));
+    pic.Move(0, 0, 397, 385);
+    pic.ScaleYUp();
+    shell::SharedState st;
+    st.PicWidth = 397;
+    st.PicHeight = 385;
+    shell::DrawWelcome(pic, st);
+    EXPECT_EQ(pic.ForeColor(), rt::kBlack);
+    EXPECT_EQ(pic.FontSize(), 10);
+    // Arrow from (362, 368) towards +x, then 111 down and 104 left.
+    bool down = false, left = false;
+    for (const auto& d : pic.Drawn()) {
+        if (d.kind != plat::DrawnPrimitive::Kind::Line) continue;
+        down |= d.points[1] - d.points[0] == QPointF(0, -111);
+        left |= d.points[1] - d.points[0] == QPointF(-104, 0);
+    }
+    EXPECT_TRUE(down);
+    EXPECT_TRUE(left);
+}
+
+// ---- the switch, workspace by workspace
+
+struct WorkspaceCase {
+    int button;
+    int mode;
+    std::vector<const char*> shown;
+    QRect tabCalc;
+    int exprTop;
+    rt::ColorRef light, dark, caption;
+    bool pic1;
+    std::vector<std::string> firstTool;
+};
+
+const char* const kPanels[] = {"picBar", "fraExpr", "fraCalc", "tabCalc", "fraDirec",
+                               "fraEstp", "tabStat", "fraTable", "tabMrua", "fraKinem"};
+
+const WorkspaceCase kCases[] = {
+    {1, 1, {"picBar", "fraExpr", "fraCalc", "tabCalc"}, {408, 396, 391, 177}, 106,
+     0x00C000, 0x008000, 0x008000, false, {"picBar_MouseDown(1,0,15,45)", "ShowPic1(0)"}},
+    {2, 2, {"fraExpr", "fraDirec", "fraEstp", "tabCalc"}, {6, 394, 391, 177}, 516,
+     0x00FFFF, 0x00C0C0, 0x008080, true, {"ShowPic1(1)"}},
+    {3, 3, {"fraExpr", "tabStat", "tabCalc"}, {6, 394, 391, 177}, 516,
+     0xC000C0, 0x800080, 0x800080, true, {"ShowPic1(1)", "RestoreDCLCtrls"}},
+    {4, 4, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
+     0xFFFF00, 0xC0C000, 0xC00000, true,
+     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)",
+      "imgProcs_MouseDown(1,0,270,100) mode 4"}},
+    {5, 5, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
+     0x0080FF, 0x0040C0, 0x004080, true,
+     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)",
+      "imgProcs_MouseDown(1,0,270,100) mode 5"}},
+    {6, 6, {"picBar", "fraExpr", "tabCalc", "fraKinem"}, {408, 396, 391, 177}, 340,
+     0xFF0000, 0x800000, 0x800000, true, {"picBar_MouseDown(1,0,15,45)", "ShowPic1(1)"}},
+};
+
+class WorkspaceSwitch : public Form1Test, public ::testing::WithParamInterface<WorkspaceCase> {};
+
+TEST_P(WorkspaceSwitch, ShowsItsPanelsInItsColours) {
+    const WorkspaceCase& c = GetParam();
+    form().rtbCalc->SetText(QStringLiteral("old"));
+    form().txtArgHelp->SetText(QStringLiteral("old"));
+    ClearCalls();
+    PressToolbar(c.button);
+
+    EXPECT_EQ(shell::Shared().WorkspaceMode, c.mode);
+    EXPECT_EQ(form().LastWorkspaceIndex, c.button - 1);
+    for (const char* name : kPanels) {
+        const bool expected = std::find_if(c.shown.begin(), c.shown.end(), [&](const char* s) {
+                                  return QString::fromLatin1(s) == QLatin1String(name);
+                              }) != c.shown.end();
+        EXPECT_EQ(Find<QWidget>(name)->isVisible(), expected) << name;
+    }
+    EXPECT_FALSE(Find<QWidget>("fraUnits")->isVisible());
+    EXPECT_EQ(Geo(form().tabCalc), c.tabCalc);
+    EXPECT_EQ(Geo(form().fraExpr), QRect(408, c.exprTop, 389, 51));
+    EXPECT_EQ(form().shpBorder->BorderColor(), c.light);
+    EXPECT_EQ(form().shpBorder->FillColor(), c.dark);
+    EXPECT_EQ(form().tabCalc->CaptionColor(), c.caption);
+    EXPECT_EQ(form().pic1->isVisible(), c.pic1);
+    EXPECT_EQ(form().pic->isVisible(), !c.pic1);
+    EXPECT_EQ(form().tabCalc->Tab(), 0);
+    EXPECT_TRUE(form().rtbCalc->Text().isEmpty());
+    EXPECT_TRUE(form().txtArgHelp->Text().isEmpty());
+    EXPECT_TRUE(Called("FillHelpCbo(" + std::to_string(c.mode) + ")"));
+    // The first tool runs in the listed order, after the help topics.
+    int last = CallIndex("FillHelpCbo(" + std::to_string(c.mode) + ")");
+    for (const std::string& call : c.firstTool) {
+        const int at = CallIndex(call);
+        EXPECT_GT(at, -1) << call;
+        if (call != "ShowPic1(0)" && call != "ShowPic1(1)") {
+            EXPECT_GT(at, last) << call;
+            last = at;
+        }
+    }
+    // The highlight stands on the button in the button's colour.
+    const shell::ToolbarButton& b = shell::kToolbarButtonTable[c.button - 1];
+    EXPECT_EQ(form().shpTools->pos(), QPoint(408 + b.highlightOffset, 0));
+    EXPECT_EQ(form().shpTools->BorderColor(), b.highlightColor);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, WorkspaceSwitch, ::testing::ValuesIn(kCases));
+
+TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
+    PressToolbar(1);
+    EXPECT_EQ(shell::Shared().ProcedureGroup, 1);  // first group of the bar
+    EXPECT_TRUE(Find<plat::Label>("lblFmts")->isVisible() == false);  // frame hidden with group 1
+    EXPECT_EQ(Geo(form().fraDirec), QRect(2, 394, 403, 181));
+    EXPECT_EQ(Find<plat::Label>("lblVorF")->ForeColor(), 0x008000u);
+
+    Find<plat::TextBox>("txtVector")->SetText(QStringLiteral("p23x,12"));
+    PressToolbar(2);
+    EXPECT_TRUE(Find<plat::TextBox>("txtVector")->Text().isEmpty());
+    EXPECT_EQ(Geo(form().fraDirec), QRect(408, 38, 391, 127));
+    EXPECT_TRUE(Find<QWidget>("cmdRotangle")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("lblRotAngle")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("lblFmts")->isVisible());
+    EXPECT_EQ(Find<plat::Label>("lblVorF")->ForeColor(), 0x008080u);
+
+    Find<plat::TabStrip>("tabStat")->SetTab(2);
+    Find<plat::TextBox>("txtBody(3)")->SetText(QStringLiteral("F"));
+    PressToolbar(3);
+    EXPECT_EQ(Find<plat::TabStrip>("tabStat")->Tab(), 0);
+    EXPECT_TRUE(Find<plat::TextBox>("txtBody(3)")->Text().isEmpty());
+
+    PressToolbar(4);  // the rectilinear procedure 40 sees mode 4
+    EXPECT_EQ(shell::Shared().ProcedureCode, 40);
+    EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0xC00000u);
+    EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListCount(), 13);
+    EXPECT_EQ(Find<plat::Image>("imgProcs")->size(), QSize(180, 36));
+
+    PressToolbar(5);
+    EXPECT_EQ(motion::State().ParabActionMode, 1);
+    EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0x004080u);
+    EXPECT_EQ(Find<plat::FlexGrid>("Gd2")->Rows(), 5);
+
+    PressToolbar(6);
+    EXPECT_EQ(shell::Shared().ProcedureGroup, 11);  // law x(t)
+}
+
+TEST_F(Form1Test, ToolbarButtonFromTheClickPosition) {
+    form().Image1_MouseDown(1, 0, 554, 100);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 1);
+    form().Image1_MouseDown(1, 0, 555, 100);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 2);
+    for (int n = 1; n <= 9; ++n) {
+        form().Image1_MouseMove(0, 0, (n - 1) * 555.0 + 10, 100);
+        EXPECT_EQ(form().Image1->toolTip(), shell::ToolbarTooltip(n));
+    }
+    EXPECT_EQ(shell::ToolbarTooltip(9), QStringLiteral("Salir del programa"));
+}
+
+TEST_F(Form1Test, FirstPressClearsTheWelcomePageOnly) {
+    PressToolbar(2);  // a workspace that shows pic1: pic is cleared all the same
+    EXPECT_FALSE(form().WelcomeShown);
+    EXPECT_TRUE(form().pic->Drawn().empty());
+    form().pic->Print(QStringLiteral("kept"));
+    PressToolbar(1);
+    EXPECT_NE(DrawnText(*form().pic, QStringLiteral("kept")), nullptr);
+}
+
+TEST_F(Form1Test, ResultsDialogHidesNothing) {
+    PressToolbar(4);
+    ClearCalls();
+    PressToolbar(7);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"Form2.Show"});
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
+    EXPECT_TRUE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("tabMrua")->isVisible());
+    EXPECT_EQ(form().shpTools->x(), 408 + 110);  // the highlight stays
+    bool shown = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        shown |= w->objectName() == QStringLiteral("Form2") && w->isVisible();
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(Form1Test, HelpWithNoWorkspaceShowsTheGeneralHelp) {
+    ClearCalls();
+    PressToolbar(8);
+    EXPECT_EQ(Calls(), std::vector<std::string>{"cmdHelpCtrl(0)"});
+    EXPECT_TRUE(form().fraHelp->isVisible());
+    EXPECT_FALSE(form().WelcomeShown);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 0);
+    EXPECT_FALSE(form().tabCalc->isVisible());
+    EXPECT_EQ(form().shpTools->pos(), QPoint(-200, 0));  // only its top moves
+}
+
+TEST_F(Form1Test, HelpInAWorkspaceSetsItUpAgain) {
+    PressToolbar(5);
+    Find<plat::TabStrip>("tabMrua")->SetTab(1);
+    ClearCalls();
+    PressToolbar(8);
+    EXPECT_TRUE(form().fraHelp->isVisible());
+    EXPECT_TRUE(Called("cboHelp(0)"));
+    EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0),
+              QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
+    EXPECT_FALSE(Called("FillHelpCbo(5)"));
+    EXPECT_LT(CallIndex("cboHelp(0)"), CallIndex("AdaptCtrls(5)"));
+    EXPECT_TRUE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
+    EXPECT_EQ(form().LastWorkspaceIndex, 4);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 5);
+}
+
+TEST_F(Form1Test, ExitUnloadsBothWindowsAndEnds) {
+    PressToolbar(7);
+    PressToolbar(9);
+    EXPECT_EQ(CallIndex("Form2.Unload") + 1, CallIndex("EndProgram"));
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), QStringLiteral("Form2"));
+}
+
+TEST_F(Form1Test, AFailureStopsTheSwitchWhereItHappened) {
+    PressToolbar(1);
+    FailOn("AdaptCtrls");
+    PressToolbar(4);
+    // Done before the failure stays; the rest does not happen.
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
+    EXPECT_TRUE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_EQ(Geo(form().tabCalc), QRect(408, 38, 391, 177));
+    EXPECT_FALSE(Called("FillMruaCbo(4)"));
+    EXPECT_EQ(form().LastWorkspaceIndex, 0);
+    // The next press works again.
+    PressToolbar(4);
+    EXPECT_EQ(form().LastWorkspaceIndex, 3);
+}
+
+TEST_F(Form1Test, RotationAngleReadFromTheButton) {
+    auto* b = Find<plat::CommandButton>("cmdRotangle");
+    EXPECT_EQ(form().GetRotAngle(), 0);
+    b->SetCaption(QStringLiteral("Q = -32.5°"));
+    EXPECT_EQ(form().GetRotAngle(), -32.5);
+}
+
+TEST(Toolbar, PicturesAreSharpAtAnyPixelRatio) {
+    for (qreal r : {1.0, 2.0, 3.0}) {
+        const QPixmap t = shell::ToolbarPixmap(r);
+        EXPECT_EQ(t.deviceIndependentSize().toSize(), QSize(333, 35));
+        EXPECT_EQ(t.size(), QSize(333 * r, 35 * r));
+        for (const char* name : {"procs.bmp", "\\procs1.bmp", "/PROCS.BMP"}) {
+            const QPixmap p = shell::ProcPicturesByName(QString::fromLatin1(name), r);
+            EXPECT_EQ(p.deviceIndependentSize().toSize(), QSize(180, 36)) << name;
+        }
+    }
+    EXPECT_TRUE(shell::ProcPicturesByName(QStringLiteral("procs2.bmp"), 1).isNull());
+    // Teal ground between the buttons; white and khaki faces.
+    const QImage img = shell::ToolbarPixmap(1).toImage();
+    EXPECT_EQ(img.pixelColor(36, 17), QColor(0, 128, 128));
+    EXPECT_EQ(img.pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(img.pixelColor(6 * 37 + 5, 5), QColor(222, 206, 150));
+    EXPECT_EQ(shell::ToolbarButtonAt(554), 1);
+    EXPECT_EQ(shell::ToolbarButtonAt(555), 2);
+}
+
+// Pictures of the window in every workspace, for looking at by eye:
+// TELUVAR_SNAPSHOTS=<folder> writes them there.
+TEST_F(Form1Test, Snapshots) {
+    const QString dir = qEnvironmentVariable("TELUVAR_SNAPSHOTS");
+    if (dir.isEmpty()) GTEST_SKIP() << "set TELUVAR_SNAPSHOTS to a folder";
+    QDir().mkpath(dir);
+    form().grab().save(dir + QStringLiteral("/start.png"));
+    for (int n = 1; n <= 6; ++n) {
+        PressToolbar(n);
+        form().grab().save(dir + QStringLiteral("/workspace%1.png").arg(n));
+    }
+    PressToolbar(8);
+    form().grab().save(dir + QStringLiteral("/help.png"));
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+#include "support/form1_fixture.h"
+
+#include <algorithm>
+
+#include "calculator/panel.h"
+#include "kinematics/panel.h"
+#include "motion/panel.h"
+#include "platform/buttons.h"
+#include "platform/lists.h"
+#include "runtime/errors.h"
+#include "runtime/variant.h"
+#include "shell/defaults.h"
+#include "statics/particle/panel.h"
+#include "statics/rigid/panel.h"
+
+namespace testsupport {
+
+void CallLog::Add(const std::string& call) {
+    calls.push_back(call);
+    const std::string name = call.substr(0, call.find('('));
+    if (!failOn.empty() && name == failOn) {
+        failOn.clear();
+        rt::Raise(rt::ErrorCode::InvalidCall);
+    }
+}
+
+bool CallLog::Has(const std::string& call) const { return IndexOf(call) >= 0; }
+
+int CallLog::IndexOf(const std::string& call) const {
+    auto it = std::find(calls.begin(), calls.end(), call);
+    return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
+}
+
+namespace {
+
+std::string Args(std::initializer_list<double> values) {
+    std::string s = "(";
+    bool first = true;
+    for (double v : values) {
+        if (!first) s += ",";
+        first = false;
+        s += rt::Variant(v).ToText();
+    }
+    return s + ")";
+}
+
+class RecDirection : public shell::DirectionFrameServices {
+public:
+    RecDirection(std::unique_ptr<shell::DirectionFrameServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void DrawClock(bool noMark) override {
+        log_.Add("DrawClock" + Args({noMark ? 1.0 : 0.0}));
+        in_->DrawClock(noMark);
+    }
+
+private:
+    std::unique_ptr<shell::DirectionFrameServices> in_;
+    CallLog& log_;
+};
+
+class RecCalculator : public shell::CalculatorServices {
+public:
+    RecCalculator(std::unique_ptr<shell::CalculatorServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void ArrangeGd() override {
+        log_.Add("ArrangeGd");
+        in_->ArrangeGd();
+    }
+    void FillTeclas() override {
+        log_.Add("FillTeclas");
+        in_->FillTeclas();
+    }
+    void picBar_MouseDown(int b, int s, double x, double y) override {
+        log_.Add("picBar_MouseDown" + Args({double(b), double(s), x, y}));
+        in_->picBar_MouseDown(b, s, x, y);
+    }
+
+private:
+    std::unique_ptr<shell::CalculatorServices> in_;
+    CallLog& log_;
+};
+
+class RecParticle : public shell::ParticleStaticsServices {
+public:
+    RecParticle(std::unique_ptr<shell::ParticleStaticsServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void ArrangeGdEqui() override {
+        log_.Add("ArrangeGdEqui");
+        in_->ArrangeGdEqui();
+    }
+
+private:
+    std::unique_ptr<shell::ParticleStaticsServices> in_;
+    CallLog& log_;
+};
+
+class RecRigid : public shell::RigidStaticsServices {
+public:
+    RecRigid(std::unique_ptr<shell::RigidStaticsServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void ArrangeGd1() override {
+        log_.Add("ArrangeGd1");
+        in_->ArrangeGd1();
+    }
+    void RestoreDCLCtrls() override {
+        log_.Add("RestoreDCLCtrls");
+        in_->RestoreDCLCtrls();
+    }
+
+private:
+    std::unique_ptr<shell::RigidStaticsServices> in_;
+    CallLog& log_;
+};
+
+class RecMotion : public shell::MotionServices {
+public:
+    RecMotion(std::unique_ptr<shell::MotionServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void ArrangeGd2(int w, int mode) override {
+        log_.Add("ArrangeGd2" + Args({double(w), double(mode)}));
+        in_->ArrangeGd2(w, mode);
+    }
+    void AdaptCtrls(int mode) override {
+        log_.Add("AdaptCtrls" + Args({double(mode)}));
+        in_->AdaptCtrls(mode);
+    }
+    void FillMruaCbo(int mode) override {
+        log_.Add("FillMruaCbo" + Args({double(mode)}));
+        in_->FillMruaCbo(mode);
+    }
+    void ShowPic1(bool show) override {
+        log_.Add("ShowPic1" + Args({show ? 1.0 : 0.0}));
+        in_->ShowPic1(show);
+    }
+    void imgProcs_MouseDown(int b, int s, double x, double y) override {
+        // The workspace the procedure sees decides its code.
+        log_.Add("imgProcs_MouseDown" + Args({double(b), double(s), x, y}) + " mode " +
+                 std::to_string(shell::Shared().WorkspaceMode));
+        in_->imgProcs_MouseDown(b, s, x, y);
+    }
+    void InitMruaEqnLinePositions() override {
+        log_.Add("InitMruaEqnLinePositions");
+        in_->InitMruaEqnLinePositions();
+    }
+
+private:
+    std::unique_ptr<shell::MotionServices> in_;
+    CallLog& log_;
+};
+
+class RecKinematics : public shell::KinematicsServices {
+public:
+    explicit RecKinematics(std::unique_ptr<shell::KinematicsServices> in) : in_(std::move(in)) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+
+private:
+    std::unique_ptr<shell::KinematicsServices> in_;
+};
+
+class RecHelp : public shell::HelpServices {
+public:
+    RecHelp(std::unique_ptr<shell::HelpServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void LoadCalcHelp() override {
+        log_.Add("LoadCalcHelp");
+        in_->LoadCalcHelp();
+    }
+    void FillHelpCbo(int mode) override {
+        log_.Add("FillHelpCbo" + Args({double(mode)}));
+        in_->FillHelpCbo(mode);
+    }
+
+private:
+    std::unique_ptr<shell::HelpServices> in_;
+    CallLog& log_;
+};
+
+class RecResults : public shell::ResultsDialogServices {
+public:
+    RecResults(std::unique_ptr<shell::ResultsDialogServices> in, CallLog& log)
+        : in_(std::move(in)), log_(log) {}
+    void Show() override {
+        log_.Add("Form2.Show");
+        in_->Show();
+    }
+    void Unload() override {
+        log_.Add("Form2.Unload");
+        in_->Unload();
+    }
+
+private:
+    std::unique_ptr<shell::ResultsDialogServices> in_;
+    CallLog& log_;
+};
+
+// Records a control's handler call before running the original one.
+template <class Control>
+void Wrap(Control* c, CallLog& log, std::string name) {
+    auto original = c->Click;
+    c->Click = [original, &log, name, c] {
+        if constexpr (std::is_same_v<Control, plat::ComboBox>)
+            log.Add(name + "(" + std::to_string(c->ListIndex()) + ")");
+        else
+            log.Add(name);
+        if (original) original();
+    };
+}
+
+}  // namespace
+
+shell::Workspaces RealServices() {
+    shell::Workspaces w;
+    w.direction = shell::MakeBasicDirectionFrame();
+    w.calculator = calc::MakeCalculator();
+    w.particle = particle::MakeParticleStatics();
+    w.rigid = rigid::MakeRigidStatics();
+    w.motion = motion::MakeMotion();
+    w.kinematics = kinem::MakeKinematics();
+    w.help = shell::MakeBasicHelp();
+    w.results = shell::MakeBasicResultsDialog();
+    return w;
+}
+
+shell::Workspaces RecordingServices(CallLog& log) {
+    shell::Workspaces real = RealServices();
+    shell::Workspaces w;
+    w.direction = std::make_unique<RecDirection>(std::move(real.direction), log);
+    w.calculator = std::make_unique<RecCalculator>(std::move(real.calculator), log);
+    w.particle = std::make_unique<RecParticle>(std::move(real.particle), log);
+    w.rigid = std::make_unique<RecRigid>(std::move(real.rigid), log);
+    w.motion = std::make_unique<RecMotion>(std::move(real.motion), log);
+    w.kinematics = std::make_unique<RecKinematics>(std::move(real.kinematics));
+    w.help = std::make_unique<RecHelp>(std::move(real.help), log);
+    w.results = std::make_unique<RecResults>(std::move(real.results), log);
+    return w;
+}
+
+void RecordControlEvents(shell::Form1& form, CallLog& log) {
+    Wrap(form.panels.cmdTable0, log, "cmdTable(0)");
+    Wrap(form.cmdHelpCtrl[0], log, "cmdHelpCtrl(0)");
+    Wrap(form.cboHelp, log, "cboHelp");
+}
+
+void Form1Test::SetUp() {
+    form_ = std::make_unique<shell::Form1>(RecordingServices(log_));
+    form_->EndProgram = [this] { log_.Add("EndProgram"); };
+    RecordControlEvents(*form_, log_);
+    form_->Form_Load();
+    form_->show();
+}
+
+void Form1Test::TearDown() { form_.reset(); }
+
+void Form1Test::PressToolbar(int n) {
+    form_->Image1_MouseDown(1, 0, (n - 1) * 555.0 + 270, 200);
+}
+
+}  // namespace testsupport
