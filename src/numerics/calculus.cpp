@@ -94,23 +94,30 @@ void FindExprRoots(std::string_view expr, double A, double B, std::vector<double
             }
             f1 = f2;
         }
-        // Bisection keeps f < 0 at rtb; a bracket that does not converge in
-        // its halvings is left out.
+        // Bisection keeps f < 0 at rtb and f >= 0 at rtb + dx. A bracket that
+        // does not converge in its halvings is left out. When the bracket is
+        // narrow enough, the root is interpolated between its two ends.
         std::vector<double> found;
         for (auto [a, b] : brackets) {
             double fb = F(e, b), fa = F(e, a);
             if (!SignsDiffer(fa, fb)) continue;
             double rtb = fa < 0 ? a : b, dx = fa < 0 ? b - a : a - b;
+            double fneg = fa < 0 ? fa : fb, fpos = fa < 0 ? fb : fa;
             for (int k = 0; k < kHalvings; ++k) {
                 dx /= 2;
                 double xm = rtb + dx, fm = F(e, xm);
-                if (fm < 0) rtb = xm;
+                if (fm < 0) {
+                    rtb = xm;
+                    fneg = fm;
+                } else {
+                    fpos = fm;
+                }
                 if (std::fabs(fm) < 1e-10) {
                     found.push_back(xm);
                     break;
                 }
                 if (std::fabs(dx) < 1e-6) {
-                    found.push_back(rtb);
+                    found.push_back(rtb + dx * (fneg / (fneg - fpos)));
                     break;
                 }
             }

@@ -404,6 +404,37 @@ locale_t CLocale() {
 
 CExpression::CExpression() = default;
 
+CExpression::CExpression(const CExpression& other) { *this = other; }
+
+CExpression& CExpression::operator=(const CExpression& other) {
+    if (this == &other) return *this;
+    RaiseErrors = other.RaiseErrors;
+    AutoCreateVariables = other.AutoCreateVariables;
+    text_ = other.text_;
+    errCode_ = other.errCode_;
+    errDescription_ = other.errDescription_;
+    errPos_ = other.errPos_;
+    roots_ = other.roots_;
+    rpn_ = other.rpn_;
+    plan_ = other.plan_;
+    runnable_ = other.runnable_;
+    singleVariable_ = other.singleVariable_;
+    auto clone = [](const std::shared_ptr<CVariable>& v) { return std::make_shared<CVariable>(*v); };
+    variables_.clear();
+    for (const auto& v : other.variables_) variables_.push_back(clone(v));
+    // The program's variables become the copies of the same names (or copies
+    // of their own when the list no longer holds them).
+    progVars_.clear();
+    for (const auto& pv : other.progVars_) {
+        std::shared_ptr<CVariable> mine;
+        for (size_t i = 0; i < other.variables_.size(); ++i)
+            if (other.variables_[i] == pv) mine = variables_[i];
+        progVars_.push_back(mine ? mine : clone(pv));
+    }
+    MapSlots();
+    return *this;
+}
+
 std::string_view CExpression::SymbolName(int code) {
     if (code < 0 || code >= 68 || code == kEndMark) return {};
     return kSymbols[code].name;

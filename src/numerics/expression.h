@@ -53,6 +53,11 @@ public:
 
     CExpression();
     explicit CExpression(std::string_view text) : CExpression() { SetExpression(text); }
+    // A copy has variables of its own, with the same names and values.
+    CExpression(const CExpression& other);
+    CExpression& operator=(const CExpression& other);
+    CExpression(CExpression&&) = default;
+    CExpression& operator=(CExpression&&) = default;
 
     // True: a run-time error inside Value reaches the caller as
     // rt::RuntimeError. False: Value returns the empty text instead.

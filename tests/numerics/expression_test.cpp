@@ -190,6 +190,14 @@ TEST_F(Formula, VariablesBindInNameOrder) {
 
     CExpression ev;
     EXPECT_EQ(ev.Evaluate("X*Y", std::vector<double>{2, 3}).Number(), 6);
+
+    // A copy binds its own variables.
+    CExpression original("X*2");
+    original.Value({3});
+    CExpression copy = original;
+    EXPECT_EQ(copy.Value().Number(), 6);
+    EXPECT_EQ(copy.Value({5}).Number(), 10);
+    EXPECT_EQ(original.Value().Number(), 6);
 }
 
 TEST_F(Formula, RunTimeErrorsRaiseOrGiveTheEmptyText) {
