@@ -1,0 +1,217 @@
+#include "calculator/exprbox.h"
+
+#include <exception>
+#include <string>
+
+#include "calculator/exprtext.h"
+#include "calculator/rpn.h"
+#include "numerics/expression.h"
+#include "numerics/mathutil.h"
+#include "platform/dialogs.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/defaults.h"
+
+namespace calc {
+
+namespace {
+
+// Key numbers the box gives a meaning.
+constexpr int kKey1 = 49, kKey8 = 56, kKey9 = 57;
+constexpr int kKeyB = 66, kKeyD = 68, kKeyF = 70, kKeyJ = 74, kKeyK = 75, kKeyM = 77;
+constexpr int kKeyNtilde = 192;   // ñ
+constexpr int kKeyOpenParen = 220;   // º, left of 1
+constexpr int kKeyCloseBrace = 222;  // ´ and {
+constexpr int kF10 = 121, kF11 = 122;
+constexpr int kNone = 0, kShift = 1, kCtrl = 2;
+
+std::string Utf8(const QString& s) { return s.toStdString(); }
+QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+void ExprStrip::Attach() {
+    c_.rtbExpr->keys.KeyDown = [this](int& keyCode, int shift) { rtbExpr_KeyDown(keyCode, shift); };
+    c_.rtbExpr->keys.KeyPress = [this](int& keyAscii) { rtbExpr_KeyPress(keyAscii); };
+    c_.rtbExpr->keys.KeyUp = [this](int& keyCode, int shift) { rtbExpr_KeyUp(keyCode, shift); };
+    c_.picOpt->OnMouseDown(
+        [this](int button, int shift, double x, double y) { picOpt_MouseDown(button, shift, x, y); });
+}
+
+void ExprStrip::Insert(const QString& text) { c_.rtbExpr->SetSelText(text); }
+
+void ExprStrip::InsertKeepingCaret(const QString& text) {
+    const int pos = c_.rtbExpr->SelStart();
+    c_.rtbExpr->SetSelText(text);
+    c_.rtbExpr->SetSelStart(pos);
+}
+
+void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
+    closeParenPending_ = false;
+    plat::RichPane& box = *c_.rtbExpr;
+
+    // Keys that act whatever the options.
+    switch (keyCode) {
+    case kF10:
+        // The result rounded to 5 decimals, when it is a number.
+        try {
+            const std::string shown = Utf8(c_.txtExpr->Text());
+            if (num::IsNumber(shown)) {
+                Insert(FromUtf8(rt::RoundedText(rt::TextToNumber(shown), 5)));
+                keyCode = 0;
+            }
+        } catch (const rt::RuntimeError&) {
+        }
+        break;
+    case kF11:
+        Insert(c_.txtExpr->Text());
+        keyCode = 0;
+        break;
+    case kKeyB:
+        if (shift == kNone) box.SetText(QString());
+        else if (shift == kCtrl) Insert(QStringLiteral("b"));
+        keyCode = 0;
+        break;
+    case plat::vk::Insert:
+        keyCode = 0;  // the box never switches to overwriting
+        break;
+    default:
+        break;
+    }
+
+    const shell::SharedState& s = shell::Shared();
+    if (!s.ExprHotKeys) return;
+
+    // Hot keys: operators without Shift, the letters themselves with Ctrl.
+    auto hot = [&](const char* plain, const char* ctrl) {
+        if (shift == kNone) Insert(QString::fromUtf8(plain));
+        else if (shift == kCtrl) Insert(QString::fromUtf8(ctrl));
+        keyCode = 0;
+    };
+    switch (keyCode) {
+    case kKeyD: hot("/", "d"); break;
+    case kKeyK: hot("+", "k"); break;
+    case kKeyM: hot("*", "m"); break;
+    case kKeyNtilde: hot("^", "ñ"); break;
+    case kKeyJ:
+    case kKeyF:
+        if (shift == kNone) {
+            keyCode = keyCode == kKeyJ ? plat::vk::Right : plat::vk::Left;
+        } else if (shift == kCtrl) {
+            Insert(keyCode == kKeyJ ? QStringLiteral("j") : QStringLiteral("f"));
+            keyCode = 0;
+        }
+        break;
+    case kKey1:
+        // Shift+1 closes a bracket at the end when released; its own
+        // character has no place in a formula.
+        if (shift == kShift) keyCode = 0;
+        break;
+    default:
+        break;
+    }
+
+    // Bracket keys.
+    switch (keyCode) {
+    case kKey8:
+        // "(": a ")" goes after the caret first, so the caret ends between.
+        if (shift == kShift && s.ExprInfix) InsertKeepingCaret(QStringLiteral(")"));
+        break;
+    case kKeyOpenParen:
+        if (s.ExprInfix) {
+            Insert(QStringLiteral("("));
+            closeParenPending_ = true;
+        }
+        keyCode = 0;
+        break;
+    case kKeyCloseBrace:
+        if (s.ExprInfix) InsertKeepingCaret(shift == kShift ? QStringLiteral("]") : QStringLiteral("}"));
+        else keyCode = 0;
+        break;
+    case kKey9:
+        // ")" at the end of the text wraps the whole text in brackets.
+        if (shift == kShift && s.ExprInfix && box.SelStart() == box.TextLength()) {
+            box.SetText(QStringLiteral("(") + box.Text() + QStringLiteral(")"));
+            keyCode = 0;
+            box.SetSelStart(box.TextLength());
+            box.SetFocus();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void ExprStrip::rtbExpr_KeyUp(int& keyCode, int shift) {
+    if (!shell::Shared().ExprHotKeys) return;
+    plat::RichPane& box = *c_.rtbExpr;
+    if (closeParenPending_) {
+        // Only once: the release of a modifier held with the key must not
+        // close a second bracket.
+        closeParenPending_ = false;
+        InsertKeepingCaret(QStringLiteral(")"));
+        keyCode = 0;
+    } else if (keyCode == kKey1 && shift == kShift) {
+        box.SetSelStart(box.TextLength());
+        Insert(QStringLiteral(")"));
+    }
+}
+
+void ExprStrip::AppendLogLine() {
+    plat::RichPane& reg = *c_.rtbReg;
+    reg.SetSelStart(reg.TextLength());
+    reg.SetSelText(c_.rtbExpr->Text() + QStringLiteral(" = ") + c_.txtExpr->Text() +
+                   QStringLiteral("\r\n-------\r\n"));
+    reg.SetSelStart(reg.TextLength());
+}
+
+void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
+    if (keyAscii != plat::vk::Return) return;
+    // The box is one line: Enter never types a line break.
+    keyAscii = 0;
+    plat::TextBox& result = *c_.txtExpr;
+    try {
+        const std::string s = rt::Trim(Utf8(c_.rtbExpr->Text()));
+        // A formula in x, y or z is a function for the procedures, not a
+        // value (exp is the one name with such a letter).
+        const bool hasVariable = s.find_first_of("xyz") != std::string::npos;
+        if (hasVariable && s.find("exp") == std::string::npos) return;
+
+        if (shell::Shared().ExprInfix) {
+            const std::string r = CheckParentheses(s);
+            if (r == kUnbalancedBrackets) {
+                result.SetText(FromUtf8(r));
+                return;
+            }
+            num::CExpression e;
+            e.RaiseErrors = false;
+            e.SetExpression(r);
+            if (e.ErrorCode() != 0) {
+                result.SetText(FromUtf8(e.ErrorDescription()));
+                e.ClearError();
+                return;
+            }
+            const std::string shown = e.Value().ToText();
+            if (shown.empty()) {
+                result.SetText(kExprError);
+                e.ClearError();
+                return;
+            }
+            result.SetText(FromUtf8(shown));
+            AppendLogLine();
+        } else {
+            const RpnResult r = EvalRPN(s);
+            if (!r.message.empty())
+                plat::MsgBox(FromUtf8(r.message), plat::MsgButtons::OK, FromUtf8(r.messageTitle));
+            result.SetText(FromUtf8(r.Text()));
+            AppendLogLine();
+        }
+    } catch (const std::exception&) {
+        result.SetText(kExprError);
+    }
+}
+
+}  // namespace calc

@@ -1,0 +1,66 @@
+#pragma once
+// The expression strip: the one-line expression box rtbExpr with its hot
+// keys and bracket keys, Enter that evaluates it (infix formulas, or reverse
+// Polish) into the result box txtExpr and the results log rtbReg, and the
+// option keys on picOpt (polynomial, hot keys, notation, angle unit).
+//
+// The options live in the shared state (shell::Shared(): ExprHotKeys,
+// ExprInfix, AngleInDegrees) and num::AngleFactor; the strip only keeps the
+// bracket it still has to close when a key is released.
+//
+// Key handlers take Windows key numbers and the modifier mask as keys.h
+// describes; Shift is tested for the exact values 0 (none), 1 (Shift) and
+// 2 (Ctrl).
+#include <QString>
+
+namespace plat {
+class Picture;
+class RichPane;
+class TextBox;
+}  // namespace plat
+
+namespace calc {
+
+// Texts of the strip.
+inline const QString kPolyTitle = QStringLiteral("Insertar polinomio de grado n");
+inline const QString kPolyPrompt = QStringLiteral(
+    "Escribe los coeficientes del polinomio separados por comas.\r\n"
+    "Empieza por el coeficiente del término x^n y termina con el término numérico.");
+inline const QString kExprError = QStringLiteral("Error en la expresión.");
+
+class ExprStrip {
+public:
+    struct Controls {
+        plat::RichPane* rtbExpr = nullptr;  // expression box
+        plat::Picture* picOpt = nullptr;    // option keys, y-up pixel scale
+        plat::TextBox* txtExpr = nullptr;   // result box
+        plat::RichPane* rtbReg = nullptr;   // results log
+    };
+
+    explicit ExprStrip(const Controls& controls) : c_(controls) {}
+
+    // Installs the key handlers of rtbExpr and the click handler of picOpt.
+    void Attach();
+
+    // Click on the option keys: key k = Int(x / 24) + 1.
+    void picOpt_MouseDown(int button, int shift, double x, double y);
+
+    void rtbExpr_KeyDown(int& keyCode, int shift);
+    // Enter (13) evaluates; the box holds one line, so Enter never types.
+    void rtbExpr_KeyPress(int& keyAscii);
+    void rtbExpr_KeyUp(int& keyCode, int shift);
+
+    bool CloseParenPending() const { return closeParenPending_; }
+
+private:
+    void InsertPolynomial();
+    void AppendLogLine();
+    void Insert(const QString& text);
+    void InsertKeepingCaret(const QString& text);
+
+    Controls c_;
+    // A ")" is still to be put after the caret when the key is released.
+    bool closeParenPending_ = false;
+};
+
+}  // namespace calc
