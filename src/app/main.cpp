@@ -8,13 +8,14 @@
 #include "shell/form1.h"
 #include "statics/particle/panel.h"
 #include "statics/rigid/panel.h"
+#include "vectors/ui/direcframe_panel.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teluvar"));
 
     shell::Workspaces services;
-    services.direction = shell::MakeBasicDirectionFrame();
+    services.direction = vecui::MakeDirectionFrame();
     services.calculator = calc::MakeCalculator();
     services.particle = particle::MakeParticleStatics();
     services.rigid = rigid::MakeRigidStatics();

@@ -1,6 +1,7 @@
 #include "calculator/panel.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <cmath>
 
 #include "platform/buttons.h"
@@ -100,6 +101,10 @@ void Calculator::ArrangeGd() {
     g.SetTextMatrix(0, 0, QStringLiteral("#"));
     g.SetRow(1);
     g.SetCol(1);
+    // Scrolling to the current cell while the grid is hidden leaves it
+    // scrolled; show the titles.
+    g.scrollToTop();
+    g.horizontalScrollBar()->setValue(0);
 }
 
 void Calculator::FillTeclas() {

@@ -8,6 +8,7 @@
 #include "platform/common.h"
 #include "platform/controls.h"
 #include "platform/flexgrid.h"
+#include "platform/fonts.h"
 #include "platform/frames.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
@@ -65,6 +66,7 @@ Form1::Form1(Workspaces services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Teluvar"));
     setFixedSize(kWidth, kHeight);
+    setFont(plat::MakeFont(QStringLiteral("MS Sans Serif"), 8));
     EndProgram = [] { QCoreApplication::quit(); };
 
     const Workspaces& s = services_;
@@ -81,6 +83,9 @@ Form1::Form1(Workspaces services, QWidget* parent)
     s.kinematics->BuildPanels(*this);
     s.help->BuildPanels(*this);
     CheckSlots();
+    // Frames hide what lies beneath them (the kinematics frame covers the
+    // lower row of the law bar).
+    for (plat::Frame* f : findChildren<plat::Frame*>()) f->setAutoFillBackground(true);
 
     // Design-time state: no workspace panel shows before the first choice.
     for (QWidget* w : std::initializer_list<QWidget*>{

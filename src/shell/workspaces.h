@@ -183,7 +183,6 @@ struct Workspaces {
 // Stand-ins that live in the shell for the subsystems whose interface has no
 // implementation of its own yet. They build the named controls the shell
 // and the other workspaces touch and do the least their callers rely on.
-std::unique_ptr<DirectionFrameServices> MakeBasicDirectionFrame();
 std::unique_ptr<HelpServices> MakeBasicHelp();
 std::unique_ptr<ResultsDialogServices> MakeBasicResultsDialog();
 

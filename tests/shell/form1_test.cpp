@@ -10,6 +10,7 @@
 #include "motion/state.h"
 #include "numerics/expression.h"
 #include "platform/buttons.h"
+#include "platform/controls.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
 #include "platform/labels.h"
@@ -45,6 +46,25 @@ TEST_F(Form1Test, StartUpRunsTheServicesInOrder) {
         "LoadCalcHelp",     "FillTeclas", "ArrangeGd2(960,4)", "InitMruaEqnLinePositions"};
     EXPECT_EQ(Calls(), expected);
     EXPECT_EQ(motion::State().LinePos[8].Y, 340 - 18 * 7);
+    // The grids as the start-up leaves them.
+    auto* gd = Find<plat::FlexGrid>("gd");
+    EXPECT_EQ(gd->TextMatrix(0, 0), QStringLiteral("#"));
+    EXPECT_EQ(gd->TextMatrix(20, 0), QStringLiteral("20"));
+    EXPECT_EQ(gd->TextMatrix(0, 21), QStringLiteral("21"));
+    EXPECT_EQ(gd->ColWidth(0), 330);
+    EXPECT_EQ(gd->ColWidth(5), 1260);
+    auto* gd1 = Find<plat::FlexGrid>("gd1");
+    EXPECT_EQ(gd1->Cols(), 7);
+    EXPECT_EQ(gd1->TextMatrix(0, 3), QStringLiteral("Fuerza[:][/Par]"));
+    EXPECT_EQ(gd1->ColWidth(3), 1425);
+    auto* gdEqui = Find<plat::FlexGrid>("gdEqui");
+    EXPECT_EQ(gdEqui->TextMatrix(0, 0), QStringLiteral("  #"));
+    EXPECT_EQ(gdEqui->ColWidth(1), 1655);
+    auto* gd2 = Find<plat::FlexGrid>("Gd2");
+    EXPECT_EQ(gd2->Rows(), 3);
+    EXPECT_EQ(gd2->TextMatrix(2, 0), QStringLiteral(" v"));
+    EXPECT_EQ(gd2->ColWidth(9), 945);
+    EXPECT_EQ(plat::WidthTwips(gd2), 9045);
 }
 
 TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {

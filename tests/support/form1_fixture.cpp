@@ -12,6 +12,7 @@
 #include "shell/defaults.h"
 #include "statics/particle/panel.h"
 #include "statics/rigid/panel.h"
+#include "vectors/ui/direcframe_panel.h"
 
 namespace testsupport {
 
@@ -215,7 +216,7 @@ void Wrap(Control* c, CallLog& log, std::string name) {
 
 shell::Workspaces RealServices() {
     shell::Workspaces w;
-    w.direction = shell::MakeBasicDirectionFrame();
+    w.direction = vecui::MakeDirectionFrame();
     w.calculator = calc::MakeCalculator();
     w.particle = particle::MakeParticleStatics();
     w.rigid = rigid::MakeRigidStatics();
