@@ -9,8 +9,11 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "numerics/calculus.h"
 #include "numerics/expression.h"
+#include "numerics/ode.h"
 #include "runtime/errors.h"
 
 namespace {
@@ -114,6 +117,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         double lo = std::isfinite(vars[0]) ? vars[0] : -1, hi = std::isfinite(vars[1]) ? vars[1] : 1;
         e.FindRoots(lo, hi, 0, "", 1e-9);
         for (int i = 1; i <= e.RootsCount(); ++i) Check(std::isfinite(e.Root(i)));
+    }
+
+    // The routines on a function of one variable: finite answers or a
+    // run-time error, never an infinity or a not-a-number.
+    if (options & 16) {
+        double lo = std::isfinite(vars[0]) ? vars[0] : 0, hi = std::isfinite(vars[1]) ? vars[1] : 1;
+        std::vector<double> roots, fvals;
+        std::string msg;
+        num::FindExprRoots(text, lo, hi, roots, fvals, msg);
+        if (msg.empty())
+            for (size_t k = 1; k < roots.size(); ++k) Check(std::isfinite(roots[k]) && std::isfinite(fvals[k]));
+        try {
+            double s = 0;
+            num::IntegrateExpr(text, lo, hi, s, 1e-6);
+            Check(std::isfinite(s));
+        } catch (const rt::RuntimeError&) {
+        }
+        try {
+            double d = 0, err = 0;
+            num::DerivRidders(text, lo, d, 0.5, err);
+            Check(std::isfinite(d) && std::isfinite(err));
+        } catch (const rt::RuntimeError&) {
+        }
+        try {
+            double t0 = lo, t1 = hi, x1 = 0;
+            num::SolveODE1(text, t0, t1, x1);
+            Check(std::isfinite(x1));
+        } catch (const rt::RuntimeError&) {
+        }
     }
     num::AngleFactor = num::kDefaultAngleFactor;
     return 0;
