@@ -5,6 +5,7 @@
 
 #include "numerics/expression.h"
 #include "numerics/mathutil.h"
+#include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 
@@ -42,6 +43,12 @@ std::string MarkupSlashes(const std::string& s) {
     return out;
 }
 }  // namespace
+
+std::optional<double> SolveLoadIntegral(const std::string& integrand, double a, double b) {
+    double value = 0;
+    if (!num::SolveODE1(integrand, a, b, value)) return std::nullopt;
+    return value;
+}
 
 DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
                                             const LoadIntegrator& integrate, int d) {

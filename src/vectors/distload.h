@@ -19,6 +19,10 @@ namespace vec {
 // running value of the integral; std::nullopt when the integrator gives up.
 using LoadIntegrator = std::function<std::optional<double>(const std::string& integrand, double a, double b)>;
 
+// The program's integrator: the adaptive differential-equation solver, which
+// shows its own message when it gives up after its step limit.
+std::optional<double> SolveLoadIntegral(const std::string& integrand, double a, double b);
+
 struct DistributedLoadResult {
     Reduction kind = Reduction::Resultant;
     double x1 = 0, x2 = 0;  // the limits in ascending order
@@ -39,6 +43,7 @@ struct DistributedLoadResult {
 // compile, or no text at all, raises rt::RuntimeError, as do a density that
 // cannot be evaluated on the interval and an integrator that gives up.
 DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
-                                            const LoadIntegrator& integrate, int decimals = 3);
+                                            const LoadIntegrator& integrate = SolveLoadIntegral,
+                                            int decimals = 3);
 
 }  // namespace vec

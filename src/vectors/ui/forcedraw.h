@@ -33,6 +33,7 @@ vec::ResultText ReduceCoplanarForces(plat::Picture& pic, std::span<const std::st
 // Distributed load: the density text between the limits x1 and x2 (put in
 // ascending order in the caller's variables).
 vec::ResultText ReduceDistributedLoad(plat::Picture& pic, const std::string& text, double& x1, double& x2,
-                                      const vec::LoadIntegrator& integrate, int decimals = 3);
+                                      const vec::LoadIntegrator& integrate = vec::SolveLoadIntegral,
+                                      int decimals = 3);
 
 }  // namespace vecui

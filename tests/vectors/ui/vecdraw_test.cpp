@@ -2,12 +2,10 @@
 // With TELUVAR_GRAB_DIR set, every plot is also saved there as a PNG.
 #include <QString>
 #include <cstdlib>
-#include <optional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "numerics/expression.h"
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/draweng.h"
@@ -20,22 +18,6 @@ namespace {
 using plat::DrawnPrimitive;
 using Kind = DrawnPrimitive::Kind;
 using Cells = std::vector<std::string>;
-
-// Fixed-step RK4 of dy/dt = f(t, y) from y = 0, the abscissa bound first.
-std::optional<double> Rk4(const std::string& integrand, double a, double b) {
-    num::CExpression f(integrand);
-    const int n = 1000;
-    double h = (b - a) / n, t = a, y = 0;
-    auto d = [&](double tt, double yy) {
-        double v[2] = {tt, yy};
-        return f.ValueFast(v, 2);
-    };
-    for (int i = 0; i < n; ++i, t += h) {
-        double k1 = d(t, y), k2 = d(t + h / 2, y + h / 2 * k1), k3 = d(t + h / 2, y + h / 2 * k2), k4 = d(t + h, y + h * k3);
-        y += h / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
-    }
-    return y;
-}
 
 class VectorPlots : public ::testing::Test {
 protected:
@@ -220,20 +202,20 @@ TEST_F(VectorPlots, ParallelForcesNormalToThePlane) {
 
 TEST_F(VectorPlots, DistributedLoadCurveAndResultant) {
     double a = 0, b = 3;
-    vecui::ReduceDistributedLoad(pic, "X", a, b, Rk4);
+    vecui::ReduceDistributedLoad(pic, "X", a, b);
     EXPECT_EQ(Count(Kind::Box, vec::kFrameColor), 1);
     EXPECT_EQ(Count(Kind::Line, rt::kBlack), 301);  // the load curve
     EXPECT_EQ(Count(Kind::Polygon, rt::kMagenta), 1);
     Next("1");
     a = -1, b = 1;
-    vecui::ReduceDistributedLoad(pic, "X", a, b, Rk4);  // a couple at the origin
+    vecui::ReduceDistributedLoad(pic, "X", a, b);  // a couple at the origin
     EXPECT_EQ(Count(Kind::Arc, rt::kMagenta), 1);
     Next("2");
     a = 2, b = 6;
-    EXPECT_NO_THROW(vecui::ReduceDistributedLoad(pic, "-2", a, b, Rk4));
+    EXPECT_NO_THROW(vecui::ReduceDistributedLoad(pic, "-2", a, b));
     Next("3");
     a = 0, b = 4;
-    vecui::ReduceDistributedLoad(pic, "0", a, b, Rk4);
+    vecui::ReduceDistributedLoad(pic, "0", a, b);
     EXPECT_TRUE(NullMarkAt(48, 42));
 }
 
