@@ -197,10 +197,16 @@ ParsedMarkup ParseMarkup(std::u16string_view s) {
     while (i < n) {
         const char16_t c = s[i];
         if (!IsMarker(c)) {
+            // This character in its format, then plain text up to the next
+            // marker.
             const size_t len = CharLen(s, i);
             out.Add(s.substr(i, len), pending);
             pending = plain;
             i += len;
+            size_t j = i;
+            while (j < n && !IsMarker(s[j])) ++j;
+            out.Add(s.substr(i, j - i), plain);
+            i = j;
             continue;
         }
         pending = plain;  // the marker is removed with its format

@@ -79,6 +79,15 @@ private:
     std::vector<std::pair<MarkupFormat, QTextCharFormat>> formats_;
 };
 
+// Line ends as the panes keep them: CR LF and CR become one break.
+QString PaneText(const QString& text) {
+    if (!text.contains(QLatin1Char('\r'))) return text;
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
 std::u16string_view View(const QString& s) {
     return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()),
                                static_cast<size_t>(s.size()));
@@ -103,7 +112,8 @@ bool ConvertInto(plat::RichPane& hold, const QString& fontName, double fontSize,
                  const QString& text) {
     hold.SetDefaultFont(fontName, fontSize);
     hold.SetText(QString());
-    const ParsedMarkup parsed = ParseMarkup(View(text));
+    const QString paneText = PaneText(text);
+    const ParsedMarkup parsed = ParseMarkup(View(paneText));
     QTextCursor cur(hold.document());
     cur.beginEditBlock();
     InsertRuns(cur, parsed, fontName, fontSize);
@@ -138,7 +148,8 @@ void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const Q
 QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize,
                                      const QString& text) {
     QTextDocument doc;
-    BuildMarkupDocument(doc, ParseMarkup(View(text)), fontName, fontSize);
+    const QString paneText = PaneText(text);
+    BuildMarkupDocument(doc, ParseMarkup(View(paneText)), fontName, fontSize);
     return QTextDocumentFragment(&doc);
 }
 

@@ -41,13 +41,15 @@ ResultPanes& Panes();
 // any pane it is inserted into). Needs no pane.
 QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize,
                                      const QString& text);
-// The same, written into a document in place of its content.
+// The same, written into a document in place of its content (line breaks
+// in the runs are "\n").
 void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName,
                          double fontSize);
 
-// Converts a marked-up text into the pane `hold` (whose default font
-// becomes fontName at fontSize), replacing what it held, then lets pending
-// window events run once when the text converted without a fault.
+// Converts a marked-up text (CR LF, CR or LF line ends) into the pane
+// `hold`, whose default font becomes fontName at fontSize, replacing what
+// it held; then lets pending window events run once when the text
+// converted without a fault.
 void MarkupToRtf(plat::RichPane& hold, const QString& fontName, double fontSize,
                  const QString& text);
 // The same into Panes().rtbHold; does nothing without that pane.

@@ -1,0 +1,100 @@
+// Feeds arbitrary text to the formula markup: the parser (as UTF-8 text and
+// as raw UTF-16 code units, lone surrogates included), the document it
+// builds and the picture variant. Nothing may crash or hang; the converted
+// text is never longer than the markup, its runs are never empty nor equal
+// to their neighbour, and every format is one the markup can give.
+#include <QApplication>
+#include <QTextDocument>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "platform/picture.h"
+#include "runtime/errors.h"
+#include "shell/markup.h"
+#include "shell/picmarkup.h"
+#include "shell/writer.h"
+
+namespace {
+
+void Require(bool ok) {
+    if (!ok) std::abort();
+}
+
+bool InPalette(rt::ColorRef c) {
+    for (int i = 0; i < 16; ++i)
+        if (shell::MarkupColor(i) == c) return true;
+    return false;
+}
+
+size_t CheckParsed(const shell::ParsedMarkup& p, size_t inputLength) {
+    size_t total = 0;
+    for (size_t i = 0; i < p.runs.size(); ++i) {
+        const shell::MarkupRun& r = p.runs[i];
+        Require(!r.text.empty());
+        if (i > 0) Require(!(p.runs[i - 1].format == r.format));
+        const shell::MarkupFormat& f = r.format;
+        Require(f.size == 0 || f.size == 7 || f.size == 8);
+        Require(f.offsetTwips == 0 || f.offsetTwips == -45 || f.offsetTwips == 60);
+        Require((f.offsetTwips == 0) == (f.size == 0));
+        Require(InPalette(f.color));
+        total += r.text.size();
+    }
+    Require(total <= inputLength);
+    return total;
+}
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "fuzz_markup";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+}  // namespace
+
+// Fontconfig keeps its caches for the life of the process; what it holds
+// when the leak checker looks is not ours to free.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    App();
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+    // Raw code units: any 16-bit value, surrogates alone or in pairs.
+    std::u16string units(size / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    CheckParsed(shell::ParseMarkup(units), units.size());
+
+    // Text as UTF-8, through the parser and into a document.
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<size_t>(text.size()));
+    const shell::ParsedMarkup parsed = shell::ParseMarkup(view);
+    const size_t shown = CheckParsed(parsed, view.size());
+    QTextDocument doc;
+    shell::BuildMarkupDocument(doc, parsed, QStringLiteral("Times New Roman"), 10);
+    Require(static_cast<size_t>(doc.characterCount() - 1) == shown);
+
+    // The picture variant, on a short line.
+    static plat::Picture* pic = [] {
+        auto* p = new plat::Picture(QStringLiteral("pic"));
+        p->resize(120, 40);
+        p->ScaleYUp();
+        return p;
+    }();
+    pic->Cls();
+    try {
+        shell::PrintMarkupText(*pic, text.left(64).toStdString(), 2, 30, "Times New Roman", 8);
+    } catch (const rt::RuntimeError&) {
+        // A numeric symbol code above 255 reaches the caller.
+    }
+    Require(pic->FontName() == QLatin1String("Times New Roman") && pic->FontSize() == 8);
+    return 0;
+}
