@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "shell/globals.h"
 #include "vectors/vecproc.h"
 
 namespace plat {
@@ -24,25 +25,28 @@ inline constexpr double kCentreY = 192;
 // from one origin, to one scale, over grey axes; each arrow is labelled with
 // its magnitude and registered as "Flecha-1" .. "Flecha-n" in record order.
 // The pen is left at the origin.
-void DrawVectors(plat::Picture& pic, std::span<const vec::VecRec> vecs, int decimals = 3);
+void DrawVectors(plat::Picture& pic, std::span<const vec::VecRec> vecs,
+                 int decimals = shell::G().Decimals);
 // Grey axes crossing at the pixel (x0, y0), labelled X and Y; the pen is
 // left at the crossing. Does not clear the picture.
 void DrawAxes(plat::Picture& pic, double x0, double y0);
 
 // Each procedure draws its plot and returns the lines to write.
 vec::ResultText CombineTwoVectors(plat::Picture& pic, const std::string& s1, const std::string& s2,
-                                  int decimals = 3);
+                                  int decimals = shell::G().Decimals);
 // The sum of every cell, or the linear combination of the cells taken as
 // (factor, vector) pairs. The arrows stay registered.
-vec::ResultText SumVectors(plat::Picture& pic, std::span<const std::string> cells, int decimals = 3);
-vec::ResultText CombineVectors(plat::Picture& pic, std::span<const std::string> cells, int decimals = 3);
+vec::ResultText SumVectors(plat::Picture& pic, std::span<const std::string> cells,
+                           int decimals = shell::G().Decimals);
+vec::ResultText CombineVectors(plat::Picture& pic, std::span<const std::string> cells,
+                               int decimals = shell::G().Decimals);
 vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::string& spec,
-                                   const std::string& mode, int decimals = 3);
+                                   const std::string& mode, int decimals = shell::G().Decimals);
 // A pair that is not a basis is answered with a message box; then nothing
 // is drawn and no line is returned.
 vec::ResultText SolveLinearCombination(plat::Picture& pic, std::span<const std::string> specs,
-                                       int decimals = 3);
+                                       int decimals = shell::G().Decimals);
 vec::ResultText VectorFromProjections(plat::Picture& pic, const std::string& a, double ca,
-                                      const std::string& b, double cb, int decimals = 3);
+                                      const std::string& b, double cb, int decimals = shell::G().Decimals);
 
 }  // namespace vecui

@@ -9,6 +9,7 @@
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/draweng.h"
+#include "shell/globals.h"
 #include "support/dialog_script.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"
@@ -217,6 +218,13 @@ TEST_F(VectorPlots, DistributedLoadCurveAndResultant) {
     a = 0, b = 4;
     vecui::ReduceDistributedLoad(pic, "0", a, b);
     EXPECT_TRUE(NullMarkAt(48, 42));
+}
+
+TEST_F(VectorPlots, LinesFollowTheSharedDecimals) {
+    shell::G().Decimals = 1;
+    vec::ResultText lines = vecui::ReduceParallelForces1D(pic, Cells{"0", "1", "0.5", "2"});
+    shell::G().Decimals = 3;
+    EXPECT_EQ(lines[1], "y se localiza en 0.3");
 }
 
 TEST_F(VectorPlots, FailuresReachTheCaller) {
