@@ -9,6 +9,7 @@
 #include "shell/writer.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"
+#include "vectors/distload.h"
 #include "vectors/vecproc.h"
 
 namespace calc {
@@ -41,7 +42,7 @@ shell::ResultLines Write(const std::vector<std::string>& text) {
 }  // namespace
 
 shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
-                                      std::span<const rt::Variant> args) {
+                                      std::span<const rt::Variant> args, const std::string& density) {
     const int d = shell::G().Decimals;
     switch (procedureCode) {
     case 27:
@@ -74,6 +75,12 @@ shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
         return Write(vecui::ReduceParallelForces2D(pic, Texts(args), d));
     case 36:
         return Write(vecui::ReduceCoplanarForces(pic, Texts(args), d));
+    case 37: {
+        std::string text = rt::Trim(density);
+        double x1 = NumberArg(args, 1);
+        double x2 = NumberArg(args, 2);
+        return Write(vecui::ReduceDistributedLoad(pic, text, x1, x2, vec::SolveLoadIntegral, d));
+    }
     default:
         return {};
     }

@@ -1,12 +1,14 @@
 #pragma once
-// Procedures 27 to 36 of the calculator (vectors and force systems) as the
+// Procedures 27 to 37 of the calculator (vectors and force systems) as the
 // calculation dispatch runs them: the argument list in (the cells as typed,
-// texts), the vector routine called, its result lines written into the
+// texts, except for the distributed load, whose two limits are evaluated
+// numbers), the vector routine called, its result lines written into the
 // result pane (and so into the results log) and its figure drawn on the
 // drawing picture. A text that does not parse, a scalar that is not a
 // number or a missing argument raises rt::RuntimeError for the dispatch to
 // report.
 #include <span>
+#include <string>
 
 #include "runtime/variant.h"
 #include "shell/resultformat.h"
@@ -17,10 +19,13 @@ class Picture;
 
 namespace calc {
 
-// Runs procedure 27 to 36 with its argument list (argument 1 first).
-// Returns the lines written (none when a routine refused its data with a
-// message box); any other procedure does nothing.
+// Runs procedure 27 to 37 with its argument list (argument 1 first);
+// `density` is the text of the expression box, the load density f(x) of
+// procedure 37 (blanks at its ends are dropped). Returns the lines written
+// (none when a routine refused its data with a message box); any other
+// procedure does nothing.
 shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
-                                      std::span<const rt::Variant> args);
+                                      std::span<const rt::Variant> args,
+                                      const std::string& density = {});
 
 }  // namespace calc

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "numerics/expression.h"
 #include "platform/picture.h"
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
@@ -168,6 +169,30 @@ TEST_F(VectorProcedures, DegeneratePairsAnswerWithAMessage) {
     EXPECT_EQ(dialogs.Shown()[1].title, "Teluvar");
     EXPECT_EQ(calc.Text(), "antes");
     EXPECT_TRUE(reg.Text().isEmpty());
+}
+
+TEST_F(VectorProcedures, DistributedLoadTakesTheExpressionBox) {
+    const Lines uniform = {
+        "Distribución de densidad f(x) = 2\r\nentre x!1 = 0 y x!2 = 3\r\n"
+        "Momento c//r al origen: M!0 = 9",
+        "Resultante: R = 6, ubicada en x!R = 1.5"};
+    // The density's blanks are dropped; the limits may come in either order.
+    EXPECT_EQ(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 3.0}, "  2 ").Lines(), uniform);
+    EXPECT_EQ(calc::RunVectorProcedure(37, pic, std::vector<Variant>{3.0, 0.0}, "2").Lines(), uniform);
+    EXPECT_FALSE(pic.Drawn().empty());
+    EXPECT_EQ(reg.Text().count("-----"), 2);
+
+    // The density takes radians, and the calculator's angle unit is kept.
+    const double degrees = num::AngleFactor;
+    Lines sine = calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 3.14159265358979},
+                                          "SEN(X)").Lines();
+    EXPECT_NE(sine.at(1).find("R = 2,"), std::string::npos);
+    EXPECT_EQ(num::AngleFactor, degrees);
+
+    calc.SetText("antes");
+    EXPECT_THROW(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0}, "2"), rt::RuntimeError);
+    EXPECT_THROW(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 3.0}, "  "), rt::RuntimeError);
+    EXPECT_EQ(calc.Text(), "antes");
 }
 
 TEST_F(VectorProcedures, OtherProceduresDoNothing) {
