@@ -1,0 +1,81 @@
+#include "calculator/graphs_draw.h"
+
+#include <cmath>
+
+#include "platform/picture.h"
+#include "runtime/errors.h"
+
+namespace calc {
+
+namespace {
+
+template <class F>
+void Skipping(F&& f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void PrintAt(plat::Picture& pic, const PlotLabel& label) {
+    Skipping([&] {
+        pic.SetCurrentX(label.x);
+        pic.SetCurrentY(label.y);
+        pic.Print(QString::fromStdString(label.text));
+    });
+}
+
+}  // namespace
+
+TextWidth PictureTextWidth(const plat::Picture& pic) {
+    return [&pic](const std::string& text) { return pic.TextWidth(QString::fromStdString(text)); };
+}
+
+void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<const double> py, rt::ColorRef colour) {
+    const size_t n = std::min(px.size(), py.size());
+    if (n < 2) return;
+    // Lines include both end pixels, so a segment whose ends share a pixel
+    // adds nothing; skipping those keeps dense samples cheap.
+    auto pixel = [&](size_t i, long& dx, long& dy) {
+        const QPointF d = pic.ToDevice(px[i], py[i]);
+        if (!std::isfinite(d.x()) || !std::isfinite(d.y())) return false;
+        dx = std::lround(std::nearbyint(d.x()));
+        dy = std::lround(std::nearbyint(d.y()));
+        return true;
+    };
+    size_t from = 0;
+    long fx = 0, fy = 0;
+    bool fromOk = pixel(0, fx, fy);
+    for (size_t i = 1; i < n; ++i) {
+        long tx = 0, ty = 0;
+        const bool ok = pixel(i, tx, ty);
+        const bool last = i + 1 == n;
+        if (ok && fromOk && tx == fx && ty == fy && !(last && from == 0)) continue;
+        Skipping([&] { pic.Line(px[from], py[from], px[i], py[i], colour); });
+        from = i;
+        fx = tx;
+        fy = ty;
+        fromOk = ok;
+    }
+}
+
+void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g) {
+    const PlotFrame& f = g.frame;
+    if (g.drawFrame) Skipping([&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
+    if (g.verticalAxis) Skipping([&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
+    pic.SetForeColor(rt::kBlack);
+    PrintAt(pic, g.xMin);
+    PrintAt(pic, g.xMax);
+    if (g.horizontalAxis) Skipping([&] { pic.Line(f.left, g.py0, f.left + f.side, g.py0, kGraphAxisColour); });
+    PrintAt(pic, g.yMax);
+    PrintAt(pic, g.yMin);
+    DrawPolyline(pic, g.px, g.py, g.colour);
+    pic.SetForeColor(rt::kBlack);
+}
+
+void GraphPoints(plat::Picture& pic, std::span<const double> x, std::span<const double> y, rt::ColorRef colour,
+                 double labelX, bool drawFrame, const PlotFrame& frame, int decimals) {
+    DrawGraphPoints(pic, LayoutGraphPoints(x, y, colour, labelX, drawFrame, frame, decimals, PictureTextWidth(pic)));
+}
+
+}  // namespace calc

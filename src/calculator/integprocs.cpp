@@ -1,0 +1,47 @@
+#include "calculator/integprocs.h"
+
+#include <algorithm>
+
+#include "numerics/calculus.h"
+#include "numerics/ode.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+
+namespace calc {
+
+ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> args) {
+    const std::string function = rt::Trim(text);
+    const size_t count = args.size();
+    if (count < 2 || count > 4) return {};
+    const double a = NumArg(args, 1), b = NumArg(args, 2);
+    const std::string lower = rt::NumberText(std::min(a, b)), upper = rt::NumberText(std::max(a, b));
+    ProcReport out;
+    try {
+        if (count == 2) {
+            double t0 = a, t1 = b, v = 0;
+            if (!num::SolveODE1(function, t0, t1, v)) {
+                out.stop = true;
+                return out;
+            }
+            out.lines = {"La integral de la función " + QuoteFunction(function),
+                         "entre x!1 = " + lower + " y x!2 = " + upper + " es:", rt::NumberText(v)};
+            return out;
+        }
+        double eps = 0.000001;
+        if (count == 4) {
+            eps = NumArg(args, 4);
+            if (eps > 0.001) return ProcReport::Stop(kEpsilonTooLarge);
+        }
+        double s = 0;
+        num::TrapezoidSum = 0;
+        num::IntegrateExpr(function, a, b, s, eps);
+        out.lines = {std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) + kCrLf +
+                     "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
+                     rt::NumberText(rt::RoundHalfEven(s, 5))};
+        return out;
+    } catch (const num::ExpressionError& e) {
+        return ProcReport::Stop(CorrectExpression(e.what(), function));
+    }
+}
+
+}  // namespace calc

@@ -1,0 +1,23 @@
+#pragma once
+// The definite integral of a typed function over an interval, with the
+// result lines the calculator shows. Two arguments integrate dx/dt = f(t)
+// with the adaptive Runge-Kutta solver; three or four use Simpson's rule
+// (tolerance 1E-06, or the fourth argument, which may not exceed 0.001).
+// The interval is always shown in increasing order. No widgets.
+#include <span>
+#include <string_view>
+
+#include "calculator/numprocs_common.h"
+
+namespace calc {
+
+inline constexpr const char* kEpsilonTooLarge = "No tomes el argumento \"épsilon\" mayor que 0.001.";
+
+// `text` is the expression box as it stands. A formula that does not compile
+// stops with its message and "Corrige la expresión "; a solver that gives up
+// (it shows its own message through the numerics' message hook) stops with
+// no message of its own and nothing written. Other argument counts write
+// nothing.
+ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> args);
+
+}  // namespace calc

@@ -1,0 +1,210 @@
+#include "calculator/lsq.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calculator/exprtext.h"
+#include "numerics/linalg.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+
+namespace calc {
+
+namespace {
+
+std::string Formatted(double v) { return shell::FormatNum(v).ToText(); }
+
+// The least and greatest value; a single value is widened around itself so
+// that it can be scaled.
+std::pair<double, double> Range(double lo, double hi) {
+    if (lo == hi) {
+        const double half = std::max(1.0, std::fabs(lo) / 2);
+        return {lo - half, hi + half};
+    }
+    return {lo, hi};
+}
+
+double Scale(double v, double lo, double hi, double origin, double side) {
+    return rt::Checked((v - lo) * side / (hi - lo) + origin);
+}
+
+}  // namespace
+
+PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y) {
+    const int n = static_cast<int>(std::min(x.size(), y.size()));
+    if (n < 1 || degree < 0) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    PolyFit fit;
+    fit.degree = std::min(degree, n - 1);
+    const int m = fit.degree + 1;
+    std::vector<double> powerSums(static_cast<size_t>(2 * m - 1), 0.0);
+    fit.coef.assign(static_cast<size_t>(m) + 1, 0.0);
+    for (int k = 0; k < n; ++k) {
+        double p = 1.0;
+        for (int e = 0; e < 2 * m - 1; ++e) {
+            powerSums[static_cast<size_t>(e)] = rt::Add(powerSums[static_cast<size_t>(e)], p);
+            if (e < m) fit.coef[static_cast<size_t>(e) + 1] = rt::Add(fit.coef[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
+            if (e + 1 < 2 * m - 1) p = rt::Mul(p, x[static_cast<size_t>(k)]);
+        }
+    }
+    num::Matrix a(m, m);
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= m; ++j) a(i, j) = powerSums[static_cast<size_t>(i + j - 2)];
+    num::SolveLinearSystem(a, fit.coef, fit.message);
+    if (!fit.message.empty()) fit.message = kFitUnsolvable;
+    return fit;
+}
+
+std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<const double> y, int decimals,
+                      FitCurve curve) {
+    const int n = static_cast<int>(std::min(x.size(), y.size()));
+    std::vector<std::string> out;
+    // The polynomial as a formula, highest power first.
+    std::vector<double> highFirst(fit.coef.rbegin(), fit.coef.rend() - 1);
+    if (fit.degree == 1) {
+        double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+        for (int k = 0; k < n; ++k) {
+            const double xi = x[static_cast<size_t>(k)], yi = y[static_cast<size_t>(k)];
+            sx = rt::Add(sx, xi);
+            sy = rt::Add(sy, yi);
+            sxx = rt::Add(sxx, rt::Mul(xi, xi));
+            syy = rt::Add(syy, rt::Mul(yi, yi));
+            sxy = rt::Add(sxy, rt::Mul(xi, yi));
+        }
+        const double a = fit.coef[2], c = fit.coef[1];
+        if (curve == FitCurve::Line) {
+            out.push_back("Recta de mínimos cuadrados: y = ax + b");
+            out.push_back("a = " + rt::NumberText(a));
+            out.push_back("b = " + rt::NumberText(c));
+        } else {
+            out.push_back(curve == FitCurve::Exponential ? "Curva de mínimos cuadrados: y = b e¡a¡x"
+                                                         : "Curva de mínimos cuadrados: y = b x¡a");
+            out.push_back("a = " + rt::NumberText(a));
+            out.push_back("b = " + rt::NumberText(rt::Exp(c)));
+        }
+        // The correlation from the deviations about the means; it has no value
+        // when all x or all y are equal.
+        const auto [xlo, xhi] = std::minmax_element(x.begin(), x.begin() + n);
+        const auto [ylo, yhi] = std::minmax_element(y.begin(), y.begin() + n);
+        if (*xlo != *xhi && *ylo != *yhi) {
+            const double mx = sx / n, my = sy / n;
+            double dxx = 0, dyy = 0, dxy = 0;
+            for (int k = 0; k < n; ++k) {
+                const double dx = x[static_cast<size_t>(k)] - mx, dy = y[static_cast<size_t>(k)] - my;
+                dxx = rt::Add(dxx, rt::Mul(dx, dx));
+                dyy = rt::Add(dyy, rt::Mul(dy, dy));
+                dxy = rt::Add(dxy, rt::Mul(dx, dy));
+            }
+            const double r = rt::Div(dxy, rt::Sqrt(rt::Mul(dxx, dyy)));
+            out.push_back("Coeficiente de correlación:   r = " + rt::RoundedText(r, decimals));
+        }
+        out.push_back(";S x = " + Formatted(sx) + ", ;S y = " + Formatted(sy));
+        out.push_back("<x> = " + Formatted(sx / n) + ", <y> = " + Formatted(sy / n));
+        out.push_back(";S x¡2 = " + Formatted(sxx) + ", ;S y¡2 = " + Formatted(syy));
+        out.push_back(";S xy = " + Formatted(sxy));
+        if (curve == FitCurve::Exponential) {
+            out.push_back(rt::NumberText(rt::Exp(c)) + "*EXP(" + rt::NumberText(a) + "*x)");
+        } else if (curve == FitCurve::Power) {
+            const std::string exponent = a < 0 ? "(" + rt::NumberText(a) + ")" : rt::NumberText(a);
+            out.push_back(rt::NumberText(rt::Exp(c)) + "*x^" + exponent);
+        } else {
+            out.push_back(GetPolynomial(highFirst));
+        }
+    } else {
+        out.push_back("Coeficientes del polinomio de grado " + std::to_string(fit.degree) + ":");
+        out.push_back("(A!n es el coeficiente de x¡n)");
+        for (int k = 0; k <= fit.degree; ++k)
+            out.push_back("A!" + std::to_string(k) + " = " + rt::NumberText(fit.coef[static_cast<size_t>(k) + 1]));
+        out.push_back("");
+        out.push_back(GetPolynomial(highFirst));
+    }
+    std::string text;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (i > 0) text += kCrLf;
+        text += out[i];
+    }
+    return text;
+}
+
+FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const double> y, const PlotFrame& frame,
+                  int decimals, const TextWidth& width) {
+    FitPlot p;
+    p.frame = frame;
+    const size_t n = std::min(x.size(), y.size());
+    if (n == 0) return p;
+    auto [xa, xb] = std::minmax_element(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(n));
+    const auto [xmin, xmax] = Range(*xa, *xb);
+    const int samples = static_cast<int>(std::lround(frame.side));
+    std::vector<double> ys(static_cast<size_t>(std::max(samples, 0)));
+    double lo = *std::min_element(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(n));
+    double hi = *std::max_element(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(n));
+    for (int i = 0; i < samples; ++i) {
+        const double xi = samples > 1 ? xmin + (xmax - xmin) * i / (samples - 1) : xmin;
+        const double v = num::EvalPolynomial(fit.coef, xi);
+        ys[static_cast<size_t>(i)] = v;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    const auto [ymin, ymax] = Range(lo, hi);
+    for (int i = 0; i < samples; ++i) {
+        p.curveX.push_back(frame.left + i);
+        p.curveY.push_back(Scale(ys[static_cast<size_t>(i)], ymin, ymax, frame.bottom, frame.side));
+    }
+    for (size_t k = 0; k < n; ++k) {
+        p.dotX.push_back(Scale(x[k], xmin, xmax, frame.left, frame.side));
+        p.dotY.push_back(Scale(y[k], ymin, ymax, frame.bottom, frame.side));
+    }
+    p.xMin = {rt::RoundedText(xmin, decimals), frame.left, frame.bottom - 3};
+    p.xMax = {rt::RoundedText(xmax, decimals), frame.left + frame.side, frame.bottom - 3};
+    p.yMin.text = rt::RoundedText(ymin, decimals);
+    p.yMin.x = frame.left - width(p.yMin.text) - 6;
+    p.yMin.y = frame.bottom + 10;
+    p.yMax.text = rt::RoundedText(ymax, decimals);
+    p.yMax.x = frame.left - width(p.yMax.text) - 6;
+    p.yMax.y = frame.bottom + frame.side + 10;
+    if (xmin < 0 && 0 < xmax) {
+        p.verticalAxis = true;
+        p.axisX = frame.left - xmin * frame.side / (xmax - xmin);
+    }
+    if (ymin < 0 && 0 < ymax) {
+        p.horizontalAxis = true;
+        p.axisY = frame.bottom - ymin * frame.side / (ymax - ymin);
+    }
+    return p;
+}
+
+FitRequest PrepareFit(int procedureCode, std::span<const rt::Variant> args) {
+    FitRequest r;
+    const int count = static_cast<int>(args.size());
+    if (procedureCode == 26) {
+        if (count % 2 == 0) {
+            r.message = kOrderLast;
+            return r;
+        }
+        r.degree = rt::CInt(NumArg(args, count));
+    }
+    const int n = count / 2;
+    for (int i = 1; i <= n; ++i) {
+        double xi = NumArg(args, 2 * i - 1), yi = NumArg(args, 2 * i);
+        if (procedureCode == 25) {
+            if (xi <= 0) {
+                r.message = kNotPositive;
+                return r;
+            }
+            xi = std::log(xi);
+        }
+        if (procedureCode == 24 || procedureCode == 25) {
+            if (yi <= 0) {
+                r.message = kNotPositive;
+                return r;
+            }
+            yi = std::log(yi);
+        }
+        r.x.push_back(xi);
+        r.y.push_back(yi);
+    }
+    if (procedureCode == 24) r.curve = FitCurve::Exponential;
+    if (procedureCode == 25) r.curve = FitCurve::Power;
+    return r;
+}
+
+}  // namespace calc

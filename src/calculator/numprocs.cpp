@@ -1,0 +1,161 @@
+#include "calculator/numprocs.h"
+
+#include <QString>
+
+#include "calculator/eqnprocs.h"
+#include "calculator/functable.h"
+#include "calculator/graphs_draw.h"
+#include "calculator/integprocs.h"
+#include "calculator/lsq.h"
+#include "calculator/lsq_draw.h"
+#include "calculator/matrixprocs.h"
+#include "calculator/rootprocs.h"
+#include "numerics/expression.h"
+#include "numerics/ode.h"
+#include "platform/dialogs.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "runtime/numtext.h"
+#include "shell/defaults.h"
+#include "shell/globals.h"
+#include "shell/writer.h"
+
+namespace calc {
+
+namespace {
+
+// Puts the angle factor back on every way out of a run.
+class AngleFactorGuard {
+public:
+    AngleFactorGuard() : saved_(num::AngleFactor) {}
+    ~AngleFactorGuard() { num::AngleFactor = saved_; }
+    AngleFactorGuard(const AngleFactorGuard&) = delete;
+    AngleFactorGuard& operator=(const AngleFactorGuard&) = delete;
+
+private:
+    double saved_;
+};
+
+bool OnFunctionOfX(int code) { return code == 9 || (code >= 13 && code <= 22); }
+
+void Show(const std::string& message) {
+    if (!message.empty()) plat::MsgBox(QString::fromStdString(message));
+}
+
+void Write(const shell::ResultLines& lines) {
+    if (lines.UBound() == 0) return;
+    if (plat::RichPane* pane = shell::Panes().rtbCalc) shell::WriteResults(*pane, lines);
+}
+
+NumericRun Finish(const ProcReport& r) {
+    Show(r.message);
+    NumericRun run;
+    if (r.stop) {
+        run.completed = false;
+        return run;
+    }
+    Write(r.lines);
+    run.lines = r.lines;
+    return run;
+}
+
+PlotFrame Frame() {
+    const shell::SharedState& s = shell::Shared();
+    if (s.PlotSide <= 0) return PlotFrame{};
+    return PlotFrame{s.PlotLeft, s.PlotBottom, s.PlotSide};
+}
+
+NumericRun RunGraph(int code, const NumericRequest& req) {
+    CurveSamples c = SampleCurve(code, req.expression, req.args);
+    NumericRun run;
+    if (!c.message.empty()) {
+        Show(c.message);
+        run.completed = false;
+        return run;
+    }
+    if (req.pic) {
+        const PlotFrame frame = Frame();
+        req.pic->Cls();
+        GraphPoints(*req.pic, c.x, c.y, kCurveBlue, frame.left, true, frame, shell::G().Decimals);
+    }
+    return run;
+}
+
+NumericRun RunFit(int code, const NumericRequest& req) {
+    FitRequest f = PrepareFit(code, req.args);
+    NumericRun run;
+    if (!f.message.empty()) {
+        Show(f.message);
+        run.completed = false;
+        return run;
+    }
+    const int decimals = shell::G().Decimals;
+    PolyFit fit = FitPolynomialCoefs(f.degree, f.x, f.y);
+    if (!fit.message.empty()) {
+        Show(fit.message);
+        return run;
+    }
+    if (req.pic) DrawFit(*req.pic, LayoutFit(fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic)));
+    run.lines = {FitReport(fit, f.x, f.y, decimals, f.curve)};
+    Write(run.lines);
+    return run;
+}
+
+}  // namespace
+
+bool IsNumericProcedure(int code) {
+    return code == 1 || code == 2 || (code >= 5 && code <= 9) || (code >= 13 && code <= 26);
+}
+
+NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
+    AngleFactorGuard guard;
+    if (OnFunctionOfX(code)) num::AngleFactor = 1;
+    const int decimals = shell::G().Decimals;
+    const std::string function = rt::Trim(req.expression);
+    switch (code) {
+    case 1: return Finish(DeterminantReport(req.args, req.selRows, decimals));
+    case 2: return Finish(LinearSystemReport(req.args, req.selRows, decimals));
+    case 5: return Finish(QuadraticReport(req.args, decimals));
+    case 6: return Finish(SquareQuadraticReport(req.args, decimals));
+    case 7: return Finish(CubicReport(req.args, decimals));
+    case 8: return Finish(TrigEquationReport(req.args, decimals));
+    case 9: return Finish(RootsReport(function, req.args));
+    case 13:
+    case 14:
+    case 15:
+    case 16: return Finish(TabulateFunction(code, function, req.args, decimals));
+    case 17: return Finish(FirstDerivativesReport(function, req.args));
+    case 18: return Finish(SecondDerivativeReport(req.expression, req.args));
+    case 19:
+        num::SetMessageHook([](const std::string& text, const std::string& title) {
+            plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, QString::fromStdString(title));
+        });
+        return Finish(IntegralReport(req.expression, req.args));
+    case 20:
+    case 21:
+    case 22: return RunGraph(code, req);
+    case 23:
+    case 24:
+    case 25:
+    case 26: return RunFit(code, req);
+    default: return {};
+    }
+}
+
+shell::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
+                                 std::vector<double>& coef, bool draw, bool report, plat::Picture* pic) {
+    PolyFit fit = FitPolynomialCoefs(degree, x, y);
+    if (!fit.message.empty()) {
+        Show(fit.message);
+        return {};
+    }
+    coef = fit.coef;
+    const int decimals = shell::G().Decimals;
+    if (draw && pic) DrawFit(*pic, LayoutFit(fit, x, y, Frame(), decimals, PictureTextWidth(*pic)));
+    if (!report) return {};
+    shell::ResultLines lines{FitReport(fit, x, y, decimals)};
+    Write(lines);
+    return lines;
+}
+
+}  // namespace calc

@@ -1,0 +1,346 @@
+// Result lines of the numeric procedures computed alone, from argument lists
+// whose answers are worked out by hand: matrices, equations, roots, tables,
+// derivatives and integrals.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "calculator/eqnprocs.h"
+#include "calculator/functable.h"
+#include "calculator/integprocs.h"
+#include "calculator/matrixprocs.h"
+#include "calculator/rootprocs.h"
+#include "numerics/expression.h"
+#include "numerics/ode.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/globals.h"
+
+namespace {
+
+using rt::Variant;
+using Args = std::vector<Variant>;
+using Lines = std::vector<std::string>;
+using calc::ProcReport;
+
+Lines Of(const ProcReport& r) { return r.lines.Lines(); }
+
+// Runs of a formula in radians, with the number of decimals the tests assume.
+class Reports : public ::testing::Test {
+protected:
+    Reports() : factor(num::AngleFactor), decimals(shell::G().Decimals) {
+        num::AngleFactor = 1;
+        shell::G().Decimals = 3;
+    }
+    ~Reports() override {
+        num::AngleFactor = factor;
+        shell::G().Decimals = decimals;
+    }
+    double factor;
+    int decimals;
+};
+
+// The numbers after each "key" in a text, in order.
+std::vector<double> NumbersAfter(const std::string& text, const std::string& key) {
+    std::vector<double> out;
+    for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1))
+        out.push_back(rt::Val(text.substr(at + key.size())));
+    return out;
+}
+
+// ---- Matrices
+
+TEST_F(Reports, DeterminantShowsTheRoundedMatrixAndTheDeterminant) {
+    EXPECT_EQ(Of(calc::DeterminantReport(Args{2, 0, 0, 3}, 2, 3)),
+              (Lines{"| 2     0 |\r\n| 0     3 |", ";D = 6"}));
+    EXPECT_EQ(Of(calc::DeterminantReport(Args{5}, 1, 3)), (Lines{"| 5 |", ";D = 5"}));
+    // The cells are shown rounded; the determinant comes from the values.
+    EXPECT_EQ(Of(calc::DeterminantReport(Args{1.0 / 3, 1, 0, 1}, 2, 3)),
+              (Lines{"| 0.333     1 |\r\n| 0     1 |", ";D = 0.333333333333333"}));
+}
+
+TEST_F(Reports, SingularMatricesHaveDeterminantZero) {
+    const std::vector<Args> singular = {
+        {1, 2, 0, 0},                           // a row of zeros
+        {0, 0, 0, 0},                           // all zero
+        {1, 2, 2, 4},                           // dependent rows: a zero pivot
+        {1, 2, 3, 4, 5, 6, 7, 8, 9},            // dependent to the last bits of rounding
+        {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9},
+        {1e-20, 2e-20, 2e-20, 4e-20},           // tiny entries, still dependent
+    };
+    for (const Args& m : singular) {
+        const int n = static_cast<int>(std::lround(std::sqrt(m.size())));
+        ProcReport r = calc::DeterminantReport(m, n, 3);
+        EXPECT_TRUE(r.message.empty());
+        ASSERT_EQ(r.lines.UBound(), 2);
+        EXPECT_EQ(r.lines[2], ";D = 0") << m[0].ToText() << " ... of order " << n;
+    }
+    // A regular matrix of small entries keeps its small determinant.
+    EXPECT_EQ(calc::DeterminantReport(Args{1e-5, 0, 0, 0, 1e-5, 0, 0, 0, 1e-5}, 3, 3).lines[2], ";D = 1E-15");
+    EXPECT_EQ(calc::DeterminantReport(Args{2, 1, 1, 1, 3, 2, 1, 0, 0}, 3, 3).lines[2], ";D = -1");
+}
+
+TEST_F(Reports, LinearSystemWritesEquationsAndSolution) {
+    EXPECT_EQ(Of(calc::LinearSystemReport(Args{1, 1, 3, 1, -1, 1}, 2, 3)),
+              (Lines{"x!1 + x!2 =  3\r\nx!1 ;- x!2 =  1", "x!1 = 2\r\nx!2 = 1"}));
+    // A leading negative coefficient keeps its minus; a zero constant shows 0.
+    EXPECT_EQ(Of(calc::LinearSystemReport(Args{-1, 2, 3, 1, 1, 0}, 2, 3)),
+              (Lines{" ;- x!1 + 2 x!2 =  3\r\nx!1 + x!2 =  0 ", "x!1 = -1\r\nx!2 = 1"}));
+    EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message, "El determinante del sistema es cero.");
+    EXPECT_TRUE(calc::LinearSystemReport(Args{0, 0, 1, 1, 1, 1}, 2, 3).stop);
+}
+
+TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
+    // Determinant -2E-12: regular, only small.
+    ProcReport r = calc::LinearSystemReport(Args{1e-6, 1e-6, 3e-6, 1e-6, -1e-6, 1e-6}, 2, 3);
+    ASSERT_FALSE(r.stop) << r.message;
+    EXPECT_EQ(r.lines[2], "x!1 = 2\r\nx!2 = 1");
+}
+
+TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
+    Args cells;
+    for (int i = 1; i <= 20; ++i) {
+        for (int j = 1; j <= 20; ++j) cells.push_back(i == j ? 2 : 0);
+        cells.push_back(2 * i);
+    }
+    ProcReport r = calc::LinearSystemReport(cells, 20, 3);
+    ASSERT_FALSE(r.stop);
+    EXPECT_TRUE(r.lines[1].ends_with("\r\n2 x!20 =  40"));
+    EXPECT_TRUE(r.lines[2].starts_with("x!1 = 1\r\nx!2 = 2\r\n"));
+    EXPECT_TRUE(r.lines[2].ends_with("\r\nx!10 = 10\r\nx!11 = 11\r\nx!12 = 12\r\nx!13 = 13\r\nx!14 = 14\r\n"
+                                     "x!15 = 15\r\nx!16 = 16\r\nx!17 = 17\r\nx!18 = 18\r\nx!19 = 19\r\nx!20 = 20"));
+}
+
+// ---- Equations
+
+TEST_F(Reports, Quadratics) {
+    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, -3, 2}, 3)),
+              (Lines{" x¡2 ;- 3 x + 2 = 0", "x!1 = 2,  x!2 = 1", "Valor extremo en x = 1.5"}));
+    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 2, 5}, 3)),
+              (Lines{" x¡2 + 2 x + 5 = 0", "x!1!,!2 = -1 #mame 2 i", "Valor extremo en x = -1"}));
+    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 0, -4}, 3)),
+              (Lines{" x¡2 ;- 4 = 0", "x!1 = 2,  x!2 = -2", "Valor extremo en x = 0"}));
+    // Coefficients are rounded in the equation only.
+    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 0.0001, -4}, 3))[0], " x¡2 ;- 4 = 0");
+    EXPECT_THROW(calc::QuadraticReport(Args{0, 2, 1}, 3), rt::RuntimeError);
+
+    EXPECT_EQ(Of(calc::SquareQuadraticReport(Args{2, 1, -3, 0, -8}, 3)),
+              (Lines{"2( x ;- 3)¡2 ;- 8 = 0  o bien\r\n 2 x¡2 ;- 12 x + 10 = 0", "x!1 = 5,  x!2 = 1",
+                     "Valor extremo en x = 3"}));
+    EXPECT_THROW(calc::SquareQuadraticReport(Args{2, 0, -3, 1, -8}, 3), rt::RuntimeError);
+}
+
+TEST_F(Reports, Cubics) {
+    ProcReport three = calc::CubicReport(Args{1, -6, 11, -6}, 3);
+    ASSERT_EQ(three.lines.UBound(), 4);
+    EXPECT_EQ(three.lines[1], " x¡3 ;- 6 x¡2 + 11 x ;- 6 = 0");
+    std::vector<double> roots = NumbersAfter(three.lines[2], " = ");
+    ASSERT_EQ(roots.size(), 3u);
+    std::sort(roots.begin(), roots.end());
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(roots[static_cast<size_t>(k)], k + 1, 1e-12);
+    EXPECT_TRUE(three.lines[2].starts_with("x!1 = ") && three.lines[2].find("\r\nx!2 = ") != std::string::npos &&
+                three.lines[2].find("\r\nx!3 = ") != std::string::npos);
+    // The extremes solve 3x² - 12x + 11 = 0: 2 ± 1/√3.
+    std::vector<double> ext = NumbersAfter(three.lines[3], "en x = ");
+    ASSERT_EQ(ext.size(), 2u);
+    EXPECT_NEAR(std::max(ext[0], ext[1]), 2 + 1 / std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(std::min(ext[0], ext[1]), 2 - 1 / std::sqrt(3.0), 1e-12);
+    EXPECT_TRUE(three.lines[3].starts_with("Valores extremos en x = ") &&
+                three.lines[3].find("\r\ny en x = ") != std::string::npos);
+    EXPECT_EQ(three.lines[4], "Punto de inflexión en x = 2");
+
+    ProcReport complex = calc::CubicReport(Args{1, 0, 3, 4}, 3);
+    EXPECT_NEAR(NumbersAfter(complex.lines[2], "x!1 = ").at(0), -1, 1e-12);
+    const std::string pair = complex.lines[2].substr(complex.lines[2].find("\r\n") + 2);
+    EXPECT_EQ(pair, "x!2!,!3 = 0.5 #mame " + rt::NumberText(std::sqrt(15.0) / 2) + " i");
+    EXPECT_EQ(complex.lines[3], "No hay valores extremos finitos.");
+    EXPECT_EQ(complex.lines[4], "Punto de inflexión en x = 0");
+
+    ProcReport twice = calc::CubicReport(Args{1, 0, -3, 2}, 3);
+    EXPECT_EQ(twice.lines[2], "x!1 = -2\r\nx!2!,!3 = 1 #mame 0 i");
+    EXPECT_EQ(twice.lines[3], "Valores extremos en x = 1\r\ny en x = -1");
+    EXPECT_THROW(calc::CubicReport(Args{0, 1, 2, 3}, 3), rt::RuntimeError);
+}
+
+TEST_F(Reports, TrigonometricEquations) {
+    EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 1, -1}, 3)),
+              (Lines{" cos ;q + sen ;q ;- 1 = 0", ";q!1 = 0°,   ;q!2 = 90°"}));
+    EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 0, 0}, 3)),
+              (Lines{" cos ;q 0  = 0", ";q!1 = ;-90°,   ;q!2 = 90°"}));
+    ProcReport none = calc::TrigEquationReport(Args{1, 0, 2}, 3);
+    EXPECT_TRUE(none.stop);
+    EXPECT_EQ(none.message, "No hay solución.");
+}
+
+// ---- Roots
+
+TEST_F(Reports, RootsListEachRootWithTheFunctionThere) {
+    ProcReport r = calc::RootsReport("X^2-2", Args{0, 2});
+    ASSERT_FALSE(r.stop);
+    EXPECT_TRUE(r.message.empty());
+    EXPECT_EQ(r.lines[1], "1 raíz de la ecuación\r\nX^2-2 = 0\r\nen el intervalo [0, 2]:");
+    ASSERT_TRUE(r.lines[2].starts_with("\r\nx1 = "));
+    const double root = rt::Val(r.lines[2].substr(7));
+    EXPECT_NEAR(root, std::sqrt(2.0), 1e-6);
+    EXPECT_NE(r.lines[2].find("        f(x1) = "), std::string::npos);
+    EXPECT_NEAR(NumbersAfter(r.lines[2], "f(x1) = ").at(0), root * root - 2, 1e-15);
+
+    // The ends are written as typed; a slash is doubled.
+    EXPECT_EQ(calc::RootsReport("X^2-2", Args{2, 0}).lines[1],
+              "1 raíz de la ecuación\r\nX^2-2 = 0\r\nen el intervalo [2, 0]:");
+    EXPECT_EQ(calc::RootsReport("1/X-2", Args{0.1, 1}).lines[1],
+              "1 raíz de la ecuación\r\n1//X-2 = 0\r\nen el intervalo [0.1, 1]:");
+}
+
+TEST_F(Reports, RootsMessages) {
+    ProcReport end = calc::RootsReport("X", Args{0, 1});
+    EXPECT_TRUE(end.stop);
+    EXPECT_EQ(end.message, "No encontré raíces en el intervalo dado.");
+    EXPECT_EQ(calc::RootsReport("", Args{0, 1}).message, "No encontré raíces en el intervalo dado.");
+
+    ProcReport many = calc::RootsReport("SEN(X)", Args{0, 200});
+    ASSERT_FALSE(many.stop);
+    EXPECT_EQ(many.message, "Se mostrarán 50 raíces. Para ver más raíces modifica el intervalo de búsqueda.");
+    EXPECT_TRUE(many.lines[1].starts_with("50 raíces de la ecuación\r\nSEN(X) = 0\r\n"));
+    for (int k = 1; k <= 50; ++k) {
+        const std::string name = "x" + std::to_string(k) + " = ";
+        ASSERT_NE(many.lines[2].find("\r\n" + name), std::string::npos) << k;
+        EXPECT_NEAR(NumbersAfter(many.lines[2], "\r\n" + name).at(0), k * M_PI, 1e-6);
+    }
+    EXPECT_EQ(many.lines[2].find("x51"), std::string::npos);
+
+    // A jump across 0 is listed, with the value there telling it apart.
+    ProcReport jump = calc::RootsReport("ENT(X)-0.5", Args{0, 1.7});
+    ASSERT_FALSE(jump.stop);
+    EXPECT_NEAR(rt::Val(jump.lines[2].substr(7)), 1, 1e-6);
+    EXPECT_EQ(std::fabs(NumbersAfter(jump.lines[2], "f(x1) = ").at(0)), 0.5);
+}
+
+// ---- Tables
+
+TEST_F(Reports, TableBySteps) {
+    EXPECT_EQ(Of(calc::TabulateFunction(16, "X^2", Args{0, 1, 0.25}, 3)),
+              (Lines{"Función: X^2\r\nf(0) = 0\r\nf(0.25) = 0.0625\r\nf(0.5) = 0.25\r\nf(0.75) = 0.5625\r\n"
+                     "f(1) = 1\r\n"}));
+    // An end point on the grid is reached although the quotient falls short
+    // of 3 by rounding; an end point off the grid is not.
+    EXPECT_EQ(Of(calc::TabulateFunction(16, "X", Args{0, 0.3, 0.1}, 3)),
+              (Lines{"Función: X\r\nf(0) = 0\r\nf(0.1) = 0.1\r\nf(0.2) = 0.2\r\nf(0.3) = 0.3\r\n"}));
+    EXPECT_EQ(Of(calc::TabulateFunction(16, "X", Args{0, 1, 0.3}, 3)),
+              (Lines{"Función: X\r\nf(0) = 0\r\nf(0.3) = 0.3\r\nf(0.6) = 0.6\r\nf(0.9) = 0.9\r\n"}));
+    EXPECT_EQ(calc::TableRowCount(0, 0.7, 0.1), 8);
+    EXPECT_LE(calc::TableRowCount(1, 0, -0.1), 0);  // steps away from the end: no row
+    EXPECT_EQ(calc::TableRowCount(0, 0.35, 0.1), 4);
+
+    ProcReport hundred = calc::TabulateFunction(16, "X", Args{0, 99, 1}, 3);
+    ASSERT_FALSE(hundred.stop);
+    EXPECT_TRUE(hundred.lines[1].ends_with("f(98) = 98\r\nf(99) = 99\r\n"));
+    const std::vector<std::pair<Args, std::string>> refused = {
+        {{0, 100, 1}, "Calculo máximo 100 valores."},
+        {{0, 1, 0}, "El incremento no puede ser cero."},
+        {{0, 1, -1}, "Error en los datos."},
+        {{0, 1, 1e-320}, "Calculo máximo 100 valores."},
+    };
+    for (const auto& [args, message] : refused) {
+        ProcReport r = calc::TabulateFunction(16, "X", args, 3);
+        EXPECT_TRUE(r.stop);
+        EXPECT_EQ(r.message, message);
+        EXPECT_EQ(r.lines.UBound(), 0);
+    }
+}
+
+TEST_F(Reports, TablesAtPointsPairsAndTriples) {
+    // Points rounded to the decimals, values unrounded; a value that cannot be
+    // computed is left empty.
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "LN(X)", Args{1.23456, -1, 1}, 3)),
+              (Lines{"Función: LN(X)\r\nf(1.235) = " + rt::NumberText(std::log(1.23456)) +
+                     "\r\nf(-1) = \r\nf(1) = 0\r\n"}));
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "1/X", Args{4}, 3)), (Lines{"Función: 1//X\r\nf(4) = 0.25\r\n"}));
+    // The values go to X, Y and Z in that order even when X or Y is missing;
+    // an incomplete last point is left out.
+    EXPECT_EQ(Of(calc::TabulateFunction(14, "Y", Args{2, 3, 4}, 3)), (Lines{"Función: Y\r\nf(2, 3) = 3\r\n"}));
+    EXPECT_EQ(Of(calc::TabulateFunction(15, "Z-X", Args{1, 2, 5, 0, 0, 7, 9}, 3)),
+              (Lines{"Función: Z-X\r\nf(1, 2, 5) = 4\r\nf(0, 0, 7) = 7\r\n"}));
+    // A formula that does not compile: the table with empty values.
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "2*", Args{1, 2}, 3)),
+              (Lines{"Función: 2*\r\nf(1) = \r\nf(2) = \r\n"}));
+}
+
+// ---- Derivatives and integrals
+
+TEST_F(Reports, FirstDerivatives) {
+    ProcReport r = calc::FirstDerivativesReport("X^3", Args{1, 2});
+    ASSERT_EQ(r.lines.UBound(), 1);
+    const std::string& t = r.lines[1];
+    ASSERT_TRUE(t.starts_with("Derivada(s) de la función \r\nf(x) = X^3\r\nf '(1) = ")) << t;
+    EXPECT_NEAR(NumbersAfter(t, "f '(1) = ").at(0), 3, 1e-9);
+    EXPECT_NEAR(NumbersAfter(t, "f '(2) = ").at(0), 12, 1e-9);
+    EXPECT_NE(t.find("        ("), std::string::npos);
+    EXPECT_TRUE(t.ends_with(")\r\n"));
+    EXPECT_TRUE(calc::FirstDerivativesReport("1/X", Args{1}).lines[1].find("f(x) = 1//X\r\n") != std::string::npos);
+
+    ProcReport bad = calc::FirstDerivativesReport("2*", Args{1});
+    EXPECT_TRUE(bad.stop);
+    EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión 2*")) << bad.message;
+}
+
+TEST_F(Reports, SecondDerivatives) {
+    ProcReport five = calc::SecondDerivativeReport("X^3 ", Args{2});
+    ASSERT_EQ(five.lines.UBound(), 5);
+    EXPECT_TRUE(five.lines[1].starts_with("Segunda derivada de la función \r\nf(x) = X^3 \r\n;e = 0.1:   f ''(2) = "));
+    EXPECT_TRUE(five.lines[5].starts_with(";e = 1E-05:   f ''(2) = "));
+    EXPECT_NEAR(NumbersAfter(five.lines[1], "f ''(2) = ").at(0), 12, 1e-9);
+    EXPECT_NEAR(NumbersAfter(five.lines[3], "f ''(2) = ").at(0), 12, 1e-5);
+
+    ProcReport one = calc::SecondDerivativeReport("X^3", Args{2, 0.5});
+    ASSERT_EQ(one.lines.UBound(), 1);
+    EXPECT_EQ(one.lines[1], "Segunda derivada de la función \r\nf(x) = X^3\r\n;e = 0.5:   f ''(2) = 12");
+
+    EXPECT_EQ(calc::SecondDerivativeReport("X^3", Args{1, 2, 3}).lines.UBound(), 0);
+    EXPECT_FALSE(calc::SecondDerivativeReport("X^3", Args{1, 2, 3}).stop);
+    // The formula is checked before the arguments.
+    ProcReport bad = calc::SecondDerivativeReport(" 2* ", Args{1, 2, 3});
+    EXPECT_TRUE(bad.stop);
+    EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión  2* ")) << bad.message;
+    EXPECT_THROW(calc::SecondDerivativeReport("X^3", Args{1, 0}), rt::RuntimeError);
+}
+
+TEST_F(Reports, IntegralsByBothMethods) {
+    ProcReport ode = calc::IntegralReport("X^2", Args{3, 0});
+    ASSERT_EQ(ode.lines.UBound(), 3);
+    EXPECT_EQ(ode.lines[1], "La integral de la función X^2");
+    EXPECT_EQ(ode.lines[2], "entre x!1 = 0 y x!2 = 3 es:");
+    EXPECT_NEAR(rt::Val(ode.lines[3]), 9, 1e-6);
+
+    EXPECT_EQ(Of(calc::IntegralReport("X^2", Args{3, 0, 1})),
+              (Lines{"La integral de la función \r\nf(x) = X^2\r\nen el intervalo [0, 3]\r\nes 9"}));
+    EXPECT_EQ(Of(calc::IntegralReport("X^2", Args{0, 3, 7})), Of(calc::IntegralReport("X^2", Args{0, 3, 1})));
+    EXPECT_EQ(Of(calc::IntegralReport("X^2", Args{0, 3, 1, 0.001})), Of(calc::IntegralReport("X^2", Args{0, 3, 1})));
+    EXPECT_TRUE(calc::IntegralReport(" 1/X ", Args{1, 2, 1}).lines[1].starts_with(
+        "La integral de la función \r\nf(x) =  1//X \r\nen el intervalo [1, 2]\r\nes 0.69315"));
+    EXPECT_TRUE(calc::IntegralReport("SEN(X)", Args{0, 3.14159265, 1}).lines[1].ends_with("]\r\nes 2"));
+
+    ProcReport eps = calc::IntegralReport("X^2", Args{0, 3, 1, 0.01});
+    EXPECT_TRUE(eps.stop);
+    EXPECT_EQ(eps.message, "No tomes el argumento \"épsilon\" mayor que 0.001.");
+    EXPECT_EQ(calc::IntegralReport("X^2", Args{0}).lines.UBound(), 0);
+
+    ProcReport bad = calc::IntegralReport("2*", Args{0, 1});
+    EXPECT_TRUE(bad.stop);
+    EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión 2*"));
+}
+
+TEST_F(Reports, AnIntegrationThatGivesUpWritesNothing) {
+    std::vector<std::string> shown;
+    num::SetMessageHook([&](const std::string& text, const std::string&) { shown.push_back(text); });
+    ProcReport r = calc::IntegralReport("SEN(100*X)", Args{0, 100});
+    num::SetMessageHook(nullptr);
+    EXPECT_EQ(shown, std::vector<std::string>{"Demasiados pasos en la rutina ODEInt"});
+    EXPECT_TRUE(r.stop);
+    EXPECT_TRUE(r.message.empty());
+    EXPECT_EQ(r.lines.UBound(), 0);
+}
+
+}  // namespace
