@@ -1,0 +1,160 @@
+// Least-squares fits: the points taken from the argument list, the fitted
+// coefficients, the report and the layout of the plot.
+#include "calculator/lsq.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/globals.h"
+
+namespace {
+
+using rt::Variant;
+using Args = std::vector<Variant>;
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        out.push_back(text.substr(start, at - start));
+    out.push_back(text.substr(start));
+    return out;
+}
+
+double After(const std::string& line, const std::string& key) {
+    return rt::Val(line.substr(line.find(key) + key.size()));
+}
+
+class Fits : public ::testing::Test {
+protected:
+    Fits() : decimals(shell::G().Decimals) { shell::G().Decimals = 3; }
+    ~Fits() override { shell::G().Decimals = decimals; }
+
+    // Prepares and fits like procedures 23 to 26.
+    std::vector<std::string> Report(int code, const Args& args) {
+        calc::FitRequest f = calc::PrepareFit(code, args);
+        EXPECT_TRUE(f.message.empty());
+        calc::PolyFit fit = calc::FitPolynomialCoefs(f.degree, f.x, f.y);
+        EXPECT_TRUE(fit.message.empty());
+        return Split(calc::FitReport(fit, f.x, f.y, 3, f.curve));
+    }
+    int decimals;
+};
+
+TEST_F(Fits, StraightLineReport) {
+    std::vector<std::string> r = Report(23, Args{0, 1, 1, 3, 2, 5});
+    ASSERT_EQ(r.size(), 9u);
+    EXPECT_EQ(r[0], "Recta de mínimos cuadrados: y = ax + b");
+    EXPECT_NEAR(After(r[1], "a = "), 2, 1e-12);
+    EXPECT_NEAR(After(r[2], "b = "), 1, 1e-12);
+    EXPECT_EQ(r[3], "Coeficiente de correlación:   r = 1");
+    EXPECT_EQ(r[4], ";S x = 3, ;S y = 9");
+    EXPECT_EQ(r[5], "<x> = 1, <y> = 3");
+    EXPECT_EQ(r[6], ";S x¡2 = 5, ;S y¡2 = 35");
+    EXPECT_EQ(r[7], ";S xy = 13");
+    EXPECT_EQ(r[8], "2*x+1");
+    // Order 1 of procedure 26 is the same line.
+    EXPECT_EQ(Report(26, Args{0, 1, 1, 3, 2, 5, 1}), r);
+    // A falling line: negative r and sums with the markup minus.
+    std::vector<std::string> down = Report(23, Args{-1, 2, 0, 0, 1, -3});
+    EXPECT_EQ(down[3], "Coeficiente de correlación:   r = -0.993");
+    EXPECT_EQ(down[4], ";S x = 0, ;S y = ;-1");
+}
+
+TEST_F(Fits, PolynomialReport) {
+    std::vector<std::string> r = Report(26, Args{0, 1, 1, 2, 2, 5, 2});
+    ASSERT_EQ(r.size(), 7u);
+    EXPECT_EQ(r[0], "Coeficientes del polinomio de grado 2:");
+    EXPECT_EQ(r[1], "(A!n es el coeficiente de x¡n)");
+    EXPECT_NEAR(After(r[2], "A!0 = "), 1, 1e-12);
+    EXPECT_NEAR(After(r[3], "A!1 = "), 0, 1e-12);
+    EXPECT_NEAR(After(r[4], "A!2 = "), 1, 1e-12);
+    EXPECT_EQ(r[5], "");
+    EXPECT_TRUE(r[6].starts_with("x^2")) << r[6];
+    // Order 5 on three points: the interpolating parabola.
+    EXPECT_EQ(Report(26, Args{0, 1, 1, 2, 2, 5, 5})[0], "Coeficientes del polinomio de grado 2:");
+    // One point: degree 0, the coefficient list.
+    EXPECT_EQ(Report(23, Args{2, 7}),
+              (std::vector<std::string>{"Coeficientes del polinomio de grado 0:", "(A!n es el coeficiente de x¡n)",
+                                        "A!0 = 7", "", "7"}));
+}
+
+TEST_F(Fits, ExponentialAndPowerCurvesReportTheirOwnB) {
+    // y = 2 e^x and y = 3 x^2 through three exact points each.
+    std::vector<std::string> e = Report(24, Args{0, 2, 1, 2 * std::exp(1.0), 2, 2 * std::exp(2.0)});
+    EXPECT_EQ(e[0], "Curva de mínimos cuadrados: y = b e¡a¡x");
+    EXPECT_NEAR(After(e[1], "a = "), 1, 1e-12);
+    EXPECT_NEAR(After(e[2], "b = "), 2, 1e-12);
+    EXPECT_EQ(e[3], "Coeficiente de correlación:   r = 1");
+    EXPECT_EQ(e.back(), "2*EXP(1*x)");
+
+    std::vector<std::string> p = Report(25, Args{1, 3, 2, 12, 4, 48});
+    EXPECT_EQ(p[0], "Curva de mínimos cuadrados: y = b x¡a");
+    EXPECT_NEAR(After(p[1], "a = "), 2, 1e-12);
+    EXPECT_NEAR(After(p[2], "b = "), 3, 1e-12);
+    EXPECT_EQ(p.back(), "3*x^2");
+    EXPECT_EQ(Report(25, Args{1, 4, 2, 1})[8], "4*x^(-2)");
+}
+
+TEST_F(Fits, HorizontalPointsHaveNoCorrelationLine) {
+    std::vector<std::string> r = Report(23, Args{0, 1, 1, 1, 2, 1});
+    ASSERT_EQ(r.size(), 8u);
+    EXPECT_EQ(r[3], ";S x = 3, ;S y = 3");
+    EXPECT_EQ(r.back(), "1");
+}
+
+TEST_F(Fits, RefusedData) {
+    const std::vector<std::pair<int, Args>> notPositive = {
+        {24, {1, 2, 2, 0}}, {24, {1, -1, 2, 3}}, {25, {0, 2, 1, 3}}, {25, {1, 2, 2, -3}}};
+    for (const auto& [code, args] : notPositive)
+        EXPECT_EQ(calc::PrepareFit(code, args).message, "Valor negativo o cero no permitido.");
+    EXPECT_EQ(calc::PrepareFit(26, Args{0, 1, 1, 2, 2, 5}).message, "Da el orden del polinomio como último argumento.");
+    // All x equal: no line can be fitted.
+    const std::vector<double> x{1, 1}, y{1, 2};
+    EXPECT_EQ(calc::FitPolynomialCoefs(1, x, y).message, "No pude resolver el sistema de ecuaciones.");
+    EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{}, std::vector<double>{}), rt::RuntimeError);
+    EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{1e300, 2e300}, std::vector<double>{1, 2}),
+                 rt::RuntimeError);
+}
+
+TEST_F(Fits, PlotLayout) {
+    const calc::PlotFrame frame;  // 48, 42, 301
+    auto width = [](const std::string& t) { return 6.0 * static_cast<double>(t.size()); };
+    const std::vector<double> x{-1, 0, 2}, y{1, 0, 4};
+    calc::PolyFit fit = calc::FitPolynomialCoefs(2, x, y);  // y = x^2 exactly
+    calc::FitPlot p = calc::LayoutFit(fit, x, y, frame, 3, width);
+    ASSERT_EQ(p.curveX.size(), 301u);
+    EXPECT_EQ(p.curveX.front(), 48);
+    EXPECT_EQ(p.curveX.back(), 348);
+    // y from 0 to 4 over the frame; the curve starts at 1 and ends at 4.
+    EXPECT_NEAR(p.curveY.front(), 42 + 301.0 / 4, 1e-9);
+    EXPECT_NEAR(p.curveY.back(), 343, 1e-9);
+    EXPECT_NEAR(p.dotX[1], 48 + 301.0 / 3, 1e-9);
+    EXPECT_NEAR(p.dotY[1], 42, 1e-9);
+    EXPECT_TRUE(p.verticalAxis);
+    EXPECT_NEAR(p.axisX, 48 + 301.0 / 3, 1e-9);
+    EXPECT_FALSE(p.horizontalAxis);  // y = 0 is the bottom of the range, not inside it
+    EXPECT_EQ(p.xMin.text, "-1");
+    EXPECT_EQ(p.xMin.x, 48);
+    EXPECT_EQ(p.xMin.y, 39);
+    EXPECT_EQ(p.xMax.text, "2");
+    EXPECT_EQ(p.xMax.x, 349);
+    EXPECT_EQ(p.yMax.text, "4");
+    EXPECT_EQ(p.yMax.x, 48 - 6 - 6);
+    EXPECT_EQ(p.yMax.y, 353);
+    EXPECT_EQ(p.yMin.y, 52);
+
+    // All x positive: no vertical axis. One point: a plot all the same.
+    const std::vector<double> x1{2}, y1{7};
+    calc::FitPlot single = calc::LayoutFit(calc::FitPolynomialCoefs(1, x1, y1), x1, y1, frame, 3, width);
+    EXPECT_FALSE(single.verticalAxis);
+    EXPECT_NEAR(single.dotX[0], 48 + 150.5, 1e-9);
+    EXPECT_NEAR(single.dotY[0], 42 + 150.5, 1e-9);
+}
+
+}  // namespace
