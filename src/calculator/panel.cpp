@@ -1,141 +1,203 @@
 #include "calculator/panel.h"
 
-#include <QPainter>
-#include <QScrollBar>
-#include <cmath>
-
+#include "calculator/exprbox.h"
+#include "calculator/grid.h"
+#include "calculator/icons.h"
+#include "calculator/stripkeys.h"
+#include "calculator/templates.h"
+#include "calculator/arghelp.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/flexgrid.h"
 #include "platform/fonts.h"
 #include "platform/frames.h"
 #include "platform/labels.h"
+#include "platform/lists.h"
 #include "platform/picture.h"
+#include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
 
 namespace calc {
 
+namespace {
+
+struct ToolLook {
+    const char* face;
+    double points;
+    QString caption;
+    const char* tooltip;
+};
+
+// Captions and tooltips of the grid's tool buttons cmdGrid(0..7).
+std::array<ToolLook, kGridTools> ToolLooks() {
+    using plat::ButtonGlyph;
+    return {{
+        {"Wingdings 3", 11, plat::ButtonGlyphText(ButtonGlyph::Restore), "Restaurar tabla original"},
+        {"Wingdings 3", 11, plat::ButtonGlyphText(ButtonGlyph::Swap),
+         "Intercambiar dos renglones o columnas contiguos"},
+        {"Wingdings", 11, plat::ButtonGlyphText(ButtonGlyph::Widen), "Ensanchar celdas"},
+        {"Times New Roman", 10, QStringLiteral("C"),
+         "Selecciona región a copiar. Luego clic aquí. Luego clic en celda destino."},
+        {"Wingdings", 11, plat::ButtonGlyphText(ButtonGlyph::SmallCells),
+         "Celdas pequeñas (para seleccionar)"},
+        {"Wingdings", 9, plat::ButtonGlyphText(ButtonGlyph::Narrow), "Disminuir ancho de celdas"},
+        {"Times New Roman", 10, QStringLiteral("M"),
+         "Selecciona región a mover. Luego clic aquí. Luego clic en celda destino."},
+        {"Times New Roman", 10, QStringLiteral("S"),
+         "Insertar serie de valores en región seleccionada"},
+    }};
+}
+
+}  // namespace
+
+Calculator::Calculator() : numericDriver_(NotAvailableYet), particleDriver_(NotAvailableYet) {}
+
+Calculator::~Calculator() = default;
+
 void Calculator::BuildPanels(shell::Form1& form) {
     form_ = &form;
-    Panel& p = panel_;
+    BuildBar(form);
+    BuildCalcFrame(form);
+    BuildStrip(form);
 
+    shell::PanelSlots& s = form.panels;
+    s.picBar = panel_.picBar;
+    s.picRuts = panel_.picRuts;
+    s.picOpt = panel_.picOpt;
+    s.picArgs = panel_.picArgs;
+    s.fraCalc = panel_.fraCalc;
+    s.fraUnits = panel_.fraUnits;
+    s.gd = panel_.gd;
+}
+
+void Calculator::BuildBar(shell::Form1& form) {
+    Panel& p = panel_;
     p.picBar = new plat::Picture(QStringLiteral("picBar"), &form);
     p.picBar->Move(408, 40, 389, 63);
     p.picBar->SetBackColor(0xE0E0E0);
     p.picBar->OnMouseDown([this](int b, int s, double x, double y) { picBar_MouseDown(b, s, x, y); });
-    p.shpBar1 = new plat::Shape(QStringLiteral("shpBar1"), p.picBar);
-    p.shpBar1->SetFillStyle(plat::Shape::Fill::SeeThrough);
-    p.shpBar1->SetFillColor(0x8080FF);
-    p.shpBar1->SetBorderWidth(0);
-    p.shpBar1->setGeometry(1, 1, 30, 29);
+
+    auto highlight = [&](const char* name, rt::ColorRef color, int top) {
+        auto* shp = new plat::Shape(QString::fromLatin1(name), p.picBar);
+        shp->SetFillStyle(plat::Shape::Fill::SeeThrough);
+        shp->SetFillColor(color);
+        shp->SetBorderWidth(0);
+        shp->setGeometry(1, top, 30, 29);
+        return shp;
+    };
+    p.shpBar1 = highlight("shpBar1", 0x8080FF, 1);
+    p.shpBar2 = highlight("shpBar2", 0x80FF80, 31);
 
     p.picRuts = new plat::Picture(QStringLiteral("picRuts"), &form);
-    p.picRuts->Move(-400, 0, 280, 181);
-    DrawIconSheet();
+    p.picRuts->Move(-400, 0, kSheetWidth, kSheetHeight);
+    p.picRuts->SetPicture(DrawIconSheet());
+}
 
+void Calculator::BuildCalcFrame(shell::Form1& form) {
+    Panel& p = panel_;
     p.fraCalc = new plat::Frame(QStringLiteral("fraCalc"), &form);
     p.fraCalc->setGeometry(408, 161, 389, 234);
+
     p.picArgs = new plat::Picture(QStringLiteral("picArgs"), p.fraCalc);
-    p.picArgs->Move(4, 4, 381, 44);
+    p.picArgs->Move(4, 10, 381, 42);
+
     p.gd = new plat::FlexGrid(QStringLiteral("gd"), p.fraCalc);
-    p.gd->SetRows(21);
-    p.gd->SetCols(22);
-    p.gd->setGeometry(4, 52, 381, 150);
+    p.gd->SetRows(kGridRows);
+    p.gd->SetCols(kGridCols);
+    p.gd->setGeometry(4, 56, 381, 146);
+
+    const auto looks = ToolLooks();
+    for (int i = 0; i < kGridTools; ++i) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdGrid"), i), p.fraCalc);
+        b->SetFace(QString::fromLatin1(looks[i].face), looks[i].points);
+        b->SetCaption(looks[i].caption);
+        b->setToolTip(QString::fromUtf8(looks[i].tooltip));
+        b->setGeometry(4 + 25 * i, 206, 24, 24);
+        p.cmdGrid[i] = b;
+    }
+    p.lblRC = new plat::Label(QStringLiteral("lblRC"), p.fraCalc);
+    p.lblRC->SetCaption(QStringLiteral("1 x 1"));
+    p.lblRC->setGeometry(212, 210, 70, 18);
+
     p.cmdCalculate = new plat::CommandButton(QStringLiteral("cmdCalculate"), p.fraCalc);
-    p.cmdCalculate->SetCaption(QStringLiteral("Calcular"));
-    p.cmdCalculate->setGeometry(300, 206, 85, 24);
+    p.cmdCalculate->SetFace(QStringLiteral("Symbol"), 14);
+    p.cmdCalculate->SetCaption(QString(QChar(0xAE)));  // an arrow in the Symbol face
+    p.cmdCalculate->setToolTip(QStringLiteral("Ejecutar la rutina actual"));
+    p.cmdCalculate->setGeometry(324, 205, 61, 26);
+    p.cmdCalculate->Click = [this] { cmdCalculate_Click(); };
+
     p.fraUnits = new plat::Frame(QStringLiteral("fraUnits"), &form);
     p.fraUnits->setGeometry(408, 156, 329, 45);
+    for (int i = 0; i < 2; ++i) {
+        p.cboUnits[i] = new plat::ComboBox(plat::ArrayName(QStringLiteral("cboUnits"), i), p.fraUnits);
+        p.cboUnits[i]->setGeometry(8 + 160 * i, 14, 150, 22);
+    }
+}
 
+void Calculator::BuildStrip(shell::Form1& form) {
+    Panel& p = panel_;
     QWidget* strip = form.fraExpr;
-    const char* calcCaptions[] = {">", "="};
+    const char* captions[] = {">", "="};
     for (int i = 0; i < 2; ++i) {
         auto* l = new plat::Label(plat::ArrayName(QStringLiteral("lblCalc"), i), strip);
-        l->SetCaption(QString::fromLatin1(calcCaptions[i]));
-        l->setGeometry(i == 0 ? 6 : 130, i == 0 ? 5 : 28, 14, 18);
+        l->SetCaption(QString::fromLatin1(captions[i]));
+        l->setToolTip(LblCalcTooltip(i));
+        l->setGeometry(i == 0 ? 8 : 130, i == 0 ? 5 : 28, 14, 18);
+        l->Click = [this, i] { lblCalc_Click(i); };
         p.lblCalc[i] = l;
     }
     p.picOpt = new plat::Picture(QStringLiteral("picOpt"), strip);
     p.picOpt->Move(4, 26, 121, 23);
+    p.picOpt->OnMouseMove([this](int b, int s, double x, double y) { picOpt_MouseMove(b, s, x, y); });
     p.txtExpr = new plat::TextBox(QStringLiteral("txtExpr"), strip);
     p.txtExpr->setGeometry(146, 27, 239, 21);
 
-    shell::PanelSlots& s = form.panels;
-    s.picBar = p.picBar;
-    s.picRuts = p.picRuts;
-    s.picOpt = p.picOpt;
-    s.picArgs = p.picArgs;
-    s.fraCalc = p.fraCalc;
-    s.fraUnits = p.fraUnits;
-    s.gd = p.gd;
+    // The grid pastes the strip's result with Insert.
+    ArgGrid::Controls gc;
+    gc.gd = p.gd;
+    gc.cmdGrid = p.cmdGrid;
+    gc.lblRC = p.lblRC;
+    gc.txtExpr = p.txtExpr;
+    gc.form = &form;
+    gc.pressCalculate = [this] { panel_.cmdCalculate->Press(); };
+    grid_ = std::make_unique<ArgGrid>(gc);
+    grid_->Attach();
+
+    strip_ = std::make_unique<ExprStrip>(
+        ExprStrip::Controls{form.rtbExpr, p.picOpt, p.txtExpr, form.rtbReg});
+    strip_->Attach();
 }
 
-// The icon sheet: black on white, cells of 31 by 30 pixels; the group
-// names in the upper row and the three kinematics laws from (124, 120).
-void Calculator::DrawIconSheet() {
-    QImage sheet(280, 181, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QPainter p(&sheet);
-    p.setPen(Qt::black);
-    p.setFont(plat::MakeFont(QStringLiteral("Times New Roman"), 8));
-    const char* groups[] = {"|A|", "x²", "△", "f(x)", "y=f", "m.c.", "→", "ΣF"};
-    for (int c = 0; c < 8; ++c)
-        p.drawText(QRect(c * 31, 0, 31, 30), Qt::AlignCenter, QString::fromUtf8(groups[c]));
-    const char* laws[] = {"x(t)", "v(t,x)", "a(t,x,v)"};
-    p.setFont(plat::MakeFont(QStringLiteral("Times New Roman"), 6));
-    for (int c = 0; c < 3; ++c)
-        p.drawText(QRect(124 + c * 31, 120, 31, 30), Qt::AlignCenter, QString::fromLatin1(laws[c]));
-    p.end();
-    panel_.picRuts->SetPicture(sheet);
+void Calculator::ArrangeGd() { grid_->ArrangeGd(); }
+
+void Calculator::FillTeclas() { calc::FillTeclas(*panel_.picOpt); }
+
+void Calculator::picOpt_MouseMove(int, int, double x, double) {
+    panel_.picOpt->setToolTip(OptKeyTooltip(x));
 }
 
-void Calculator::ArrangeGd() {
-    plat::FlexGrid& g = *panel_.gd;
-    for (int r = 1; r < g.Rows(); ++r) g.SetTextMatrix(r, 0, QString::number(r));
-    for (int c = 1; c < g.Cols(); ++c) g.SetTextMatrix(0, c, QString::number(c));
-    g.SetColWidth(0, 330);
-    for (int c = 1; c < g.Cols(); ++c) g.SetColWidth(c, 1260);
-    for (int c = 0; c < g.Cols(); ++c) g.SetColAlignment(c, plat::FlexGrid::CenterCenter);
-    g.SetTextMatrix(0, 0, QStringLiteral("#"));
-    g.SetRow(1);
-    g.SetCol(1);
-    // Scrolling to the current cell while the grid is hidden leaves it
-    // scrolled; show the titles.
-    g.scrollToTop();
-    g.horizontalScrollBar()->setValue(0);
+void Calculator::lblCalc_Click(int index) {
+    if (index == 0)
+        form_->rtbExpr->SetText(QString());
+    else
+        panel_.txtExpr->SetText(QString());
 }
 
-void Calculator::FillTeclas() {
-    plat::Picture& k = *panel_.picOpt;
-    const char* captions[] = {"P", "TR", "*/^", "grd"};
-    for (int i = 0; i < 5; ++i) {
-        k.FilledBox(24 * i, 0, 24 * i + 24, 23, 0xE0FFE0);
-        k.Box(24 * i, 0, 24 * i + 24, 23, 0x008000);
-    }
-    k.SetForeColor(0x008000);
-    for (int i = 0; i < 4; ++i) {
-        const QString c = QString::fromLatin1(captions[i]);
-        k.SetCurrentX(24 * i + (24 - std::abs(k.TextWidth(c))) / 2);
-        k.SetCurrentY(18);
-        k.Print(c);
+void Calculator::FillUnits() {
+    const QStringList units = UnitsFor(shell::Shared().ProcedureCode);
+    for (plat::ComboBox* cbo : panel_.cboUnits) {
+        cbo->Clear();
+        for (const QString& u : units) cbo->AddItem(u);
     }
 }
 
-void Calculator::picBar_MouseDown(int, int, double x, double y) {
-    const int cell = static_cast<int>(std::floor(x / 31)) + 1;
-    if (y <= 33 || cell < 1) return;  // the lower row's procedures come with the calculator
-    shell::SharedState& g = shell::Shared();
-    if (g.WorkspaceMode == 6) {
-        if (cell > 3) return;
-        g.ProcedureGroup = 10 + cell;
-    } else {
-        if (cell > 8) return;
-        g.ProcedureGroup = cell;
-    }
-    panel_.shpBar1->move((cell - 1) * 31 + 1, 1);
-    form_->fraDirec->setVisible(g.WorkspaceMode == 1 && g.ProcedureGroup == 7);
+void Calculator::ShowArgs(int procedure) { calc::ShowArgs(*panel_.picArgs, procedure); }
+
+void Calculator::ShowArgHelp(int piece) {
+    if (piece == 0 || !ArgHelpTexts) return;
+    calc::ShowArgHelp(*form_->txtArgHelp, ArgHelpTexts(), piece);
 }
 
 std::unique_ptr<shell::CalculatorServices> MakeCalculator() {

@@ -1,0 +1,123 @@
+// The calculate button: the frame around every procedure of the calculator.
+#include "calculator/dispatch.h"
+
+#include <exception>
+#include <span>
+
+#include "calculator/args.h"
+#include "calculator/geomprocs.h"
+#include "calculator/grid.h"
+#include "calculator/panel.h"
+#include "calculator/vecprocs_drivers.h"
+#include "numerics/expression.h"
+#include "platform/buttons.h"
+#include "platform/dialogs.h"
+#include "platform/flexgrid.h"
+#include "platform/mousepointer.h"
+#include "platform/richpane.h"
+#include "platform/tabstrip.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/defaults.h"
+#include "shell/form1.h"
+
+namespace calc {
+
+namespace {
+
+constexpr int kHourglass = 11;
+
+void Message(const std::string& text) {
+    plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
+}
+
+}  // namespace
+
+DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
+    switch (route) {
+    case Route::Numeric:
+        return numericDriver_(r);
+    case Route::Geometry:
+        RunGeometryProcedure(r.code, *r.pic, r.args);
+        return DriverEnd::Common;
+    case Route::Vector:
+        RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
+        return DriverEnd::Common;
+    case Route::Particle:
+        return particleDriver_(r);
+    default:
+        return DriverEnd::Common;
+    }
+}
+
+void Calculator::cmdCalculate_Click() {
+    shell::SharedState& g = shell::Shared();
+    plat::CMousePtr guard;
+    const double savedFactor = num::AngleFactor;
+    try {
+        guard.SetPointer(kHourglass);
+        if (grid_->DropPending()) grid_->CancelDrop();
+
+        // Read and check the arguments.
+        plat::FlexGrid& gd = *panel_.gd;
+        CalcRequest req;
+        req.group = g.ProcedureGroup;
+        req.code = g.ProcedureCode;
+        req.pic = form_->pic;
+        req.expr = form_->rtbExpr->Text().toStdString();
+        const CellSelection sel{gd.Row(), gd.RowSel(), gd.Col(), gd.ColSel()};
+        g.SelTopRow = static_cast<uint8_t>(sel.top);
+        g.SelBottomRow = static_cast<uint8_t>(sel.bottom);
+        g.SelLeftCol = static_cast<uint8_t>(sel.left);
+        g.SelRightCol = static_cast<uint8_t>(sel.right);
+        GatheredArgs in;
+        std::string msg = GetCells(
+            EvaluatesCells(req.group, req.code), sel,
+            [&gd](int r, int c) { return gd.TextMatrix(r, c).toStdString(); }, in);
+        if (!msg.empty()) {
+            Message(msg);
+            return;
+        }
+        g.SelRowCount = static_cast<uint8_t>(in.rowCount);
+        g.SelColCount = static_cast<uint8_t>(in.colCount);
+        msg = CheckArgs(req.code, in.argCount, in.numCount, g.SelRowCount, g.SelColCount);
+        if (!msg.empty()) {
+            Message(msg);
+            return;
+        }
+        req.cells = std::move(in.cells);
+        req.args = std::move(in.args);
+        req.rowCount = in.rowCount;
+        req.colCount = in.colCount;
+        req.argCount = in.argCount;
+        req.numCount = in.numCount;
+
+        const Route route = RouteOf(req.group, req.code);
+        if (route == Route::AsGroup4) {
+            // A graph runs as a branch of the functions, then the group is back.
+            g.ProcedureGroup = 4;
+            panel_.cmdCalculate->Press();
+            g.ProcedureGroup = 5;
+        } else if (route == Route::AsGroup2) {
+            num::AngleFactor = 1;
+            g.ProcedureGroup = 2;
+            g.ProcedureCode = 9;
+            panel_.cmdCalculate->Press();
+            g.ProcedureGroup = 4;
+        } else if (RunDriver(route, req) == DriverEnd::Quit) {
+            num::AngleFactor = savedFactor;
+            return;
+        }
+
+        // Common end.
+        form_->tabCalc->SetTab(0);
+        num::AngleFactor = savedFactor;
+    } catch (const std::exception&) {
+        // rt::RuntimeError above all: an arithmetic fault, a text that is not
+        // a number, a missing argument inside a driver.
+        num::AngleFactor = savedFactor;
+        plat::MsgBox(kRoutineFailed, plat::MsgButtons::OK, plat::kAppTitle);
+    }
+}
+
+}  // namespace calc

@@ -1,0 +1,354 @@
+#include "calculator/grid.h"
+
+#include <QModelIndex>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/buttons.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/flexgrid.h"
+#include "platform/keys.h"
+#include "platform/labels.h"
+#include "platform/mousepointer.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/defaults.h"
+#include "shell/globals.h"
+
+namespace calc {
+
+namespace {
+
+constexpr int kTitleColWidth = 330;
+constexpr int kDataColWidth = 1260;
+constexpr int kSmallColWidth = 420;
+constexpr int kUpArrowPointer = 10;
+
+// Runs one statement of a handler whose failing statements are skipped.
+template <class F>
+void Skip(F&& f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+uint8_t Byte(int v) { return static_cast<uint8_t>(v); }
+
+}  // namespace
+
+void ArgGrid::Attach() {
+    plat::FlexGrid& g = *c_.gd;
+    g.SelChange = [this] { gd_SelChange(); };
+    g.keys.KeyDown = [this](int& k, int s) { gd_KeyDown(k, s); };
+    g.keys.KeyPress = [this](int& k) { gd_KeyPress(k); };
+    g.MouseDown = [this](int b, int s, double x, double y) { gd_MouseDown(b, s, x, y); };
+    for (int i = 0; i < kGridTools; ++i) c_.cmdGrid[i]->Click = [this, i] { cmdGrid_Click(i); };
+}
+
+void ArgGrid::ArrangeGd() {
+    plat::FlexGrid& g = *c_.gd;
+    for (int i = 1; i < g.Rows(); ++i) g.SetTextMatrix(i, 0, QString::number(i));
+    g.SetColWidth(0, kTitleColWidth);
+    for (int j = 1; j < g.Cols(); ++j) {
+        g.SetColWidth(j, kDataColWidth);
+        g.SetColAlignment(j, plat::FlexGrid::CenterCenter);
+        g.SetTextMatrix(0, j, QString::number(j));
+    }
+    g.SetColAlignment(0, plat::FlexGrid::CenterCenter);
+    g.SetTextMatrix(0, 0, QStringLiteral("#"));
+    g.SetRow(1);
+    g.SetCol(1);
+    // The titles in view again (bringing the current cell into view before
+    // the grid has its size can scroll them away).
+    g.horizontalScrollBar()->setValue(0);
+    g.verticalScrollBar()->setValue(0);
+}
+
+void ArgGrid::gd_SelChange() {
+    try {
+        plat::FlexGrid& g = *c_.gd;
+        shell::SharedState& s = shell::Shared();
+        s.SelTopRow = Byte(g.Row());
+        s.SelLeftCol = Byte(g.Col());
+        s.SelBottomRow = Byte(g.RowSel());
+        s.SelRightCol = Byte(g.ColSel());
+        if (g.RowSel() >= g.Row() && g.ColSel() >= g.Col()) {
+            s.SelRowCount = Byte(s.SelBottomRow - s.SelTopRow + 1);
+            s.SelColCount = Byte(s.SelRightCol - s.SelLeftCol + 1);
+            if (c_.lblRC)
+                c_.lblRC->SetCaption(QString::number(s.SelRowCount) + QStringLiteral(" x ") +
+                                     QString::number(s.SelColCount));
+            s.SavedTopRow = s.SelTopRow;
+            s.SavedBottomRow = s.SelBottomRow;
+            s.SavedLeftCol = s.SelLeftCol;
+            s.SavedRightCol = s.SelRightCol;
+            s.SavedRowCount = s.SelRowCount;
+            s.SavedColCount = s.SelColCount;
+            return;
+        }
+        plat::MsgBox(QString::fromUtf8("Selecciona la región de arriba hacia abajo y de izquierda a derecha."),
+                     plat::MsgButtons::OK, plat::kAppTitle);
+        // Back to the anchor cell; the bytes name it too, so that no tool
+        // acts on the refused rectangle.
+        g.SetRow(s.SelTopRow);
+        g.SetRowSel(s.SelTopRow);
+        g.SetCol(s.SelLeftCol);
+        g.SetColSel(s.SelLeftCol);
+        s.SelBottomRow = s.SelTopRow;
+        s.SelRightCol = s.SelLeftCol;
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
+    plat::FlexGrid& g = *c_.gd;
+    switch (keyCode) {
+    case plat::vk::Delete: {
+        // The rectangle the grid shows selected (after an Enter walk that is
+        // the current cell, not the block selected before it).
+        const int top = std::min(g.Row(), g.RowSel()), bottom = std::max(g.Row(), g.RowSel());
+        const int left = std::min(g.Col(), g.ColSel()), right = std::max(g.Col(), g.ColSel());
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c) Skip([&] { g.SetTextMatrix(r, c, QString()); });
+        break;
+    }
+    case plat::vk::Insert:
+        Skip([&] {
+            const std::string text = c_.txtExpr->Text().toStdString();
+            if (rt::IsNumeric(text))
+                g.SetTextMatrix(g.Row(), g.Col(),
+                                QString::fromStdString(
+                                    rt::RoundedText(rt::TextToNumber(text), shell::G().Decimals)));
+        });
+        break;
+    case plat::vk::Return:
+        if (shift & plat::kShiftMask) {
+            Skip([&] {
+                if (c_.pressCalculate) c_.pressCalculate();
+            });
+            keyCode = 0;
+        }
+        break;
+    case plat::vk::F1 + 11:  // F12
+        Skip([&] {
+            if (c_.pressCalculate) c_.pressCalculate();
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+void ArgGrid::gd_KeyPress(int& keyAscii) {
+    plat::FlexGrid& g = *c_.gd;
+    shell::SharedState& s = shell::Shared();
+    if (keyAscii == plat::vk::Return) {
+        s.SavedTopRow = s.SelTopRow;
+        s.SavedBottomRow = s.SelBottomRow;
+        s.SavedLeftCol = s.SelLeftCol;
+        s.SavedRightCol = s.SelRightCol;
+        s.SavedRowCount = s.SelRowCount;
+        s.SavedColCount = s.SelColCount;
+        const int c = g.Col(), r = g.Row();
+        if (s.SelRowCount == 1 && s.SelColCount == 1) {
+            if (c < g.Cols() - 1) {
+                g.SetCol(c + 1);
+            } else if (r < g.Rows() - 1) {
+                g.SetRow(r + 1);
+                g.SetCol(1);
+            }
+            return;
+        }
+        // The walk through the selected block, row by row.
+        if (c < s.SavedRightCol) {
+            g.SetCol(c + 1);
+        } else if (c == s.SavedRightCol && r < s.SavedBottomRow) {
+            g.SetCol(s.SavedLeftCol);
+            g.SetRow(r + 1);
+        } else if (c == s.SavedRightCol && r == s.SavedBottomRow) {
+            g.SetCol(s.SavedLeftCol);
+            g.SetRow(s.SavedTopRow);
+            g.SetRowSel(s.SavedBottomRow);
+            g.SetColSel(s.SavedRightCol);
+        }
+        return;
+    }
+    const QString text = g.Text();
+    if (keyAscii == plat::vk::Back) {
+        if (!text.isEmpty()) g.SetText(text.left(text.size() - 1));
+        return;
+    }
+    g.SetText(text + QChar(keyAscii));
+}
+
+// ---- copy and move
+
+void ArgGrid::StartDrop(int tool) {
+    const shell::SharedState& s = shell::Shared();
+    plat::FlexGrid& g = *c_.gd;
+    if (pending_) c_.cmdGrid[pending_->tool]->SetBackColor(rt::kButtonFace);
+    Block b;
+    b.tool = tool;
+    b.top = s.SavedTopRow;
+    b.left = s.SavedLeftCol;
+    b.rows = s.SavedRowCount;
+    b.cols = s.SavedColCount;
+    for (int i = 0; i < b.rows; ++i)
+        for (int j = 0; j < b.cols; ++j) b.texts.push_back(g.TextMatrix(b.top + i, b.left + j));
+    pending_ = std::move(b);
+    c_.cmdGrid[tool]->SetBackColor(kToolWaiting);
+    plat::SetMousePointer(c_.form, kUpArrowPointer);
+}
+
+void ArgGrid::EndDrop() {
+    if (pending_) c_.cmdGrid[pending_->tool]->SetBackColor(rt::kButtonFace);
+    pending_.reset();
+    plat::SetMousePointer(c_.form, 0);
+}
+
+void ArgGrid::CancelDrop() {
+    pending_.reset();
+    c_.cmdGrid[3]->SetBackColor(kToolCancelled);
+    c_.cmdGrid[6]->SetBackColor(kToolCancelled);
+    plat::SetMousePointer(c_.gd, 0);
+    plat::SetMousePointer(c_.form, 0);
+}
+
+void ArgGrid::Drop(int row, int col) {
+    plat::FlexGrid& g = *c_.gd;
+    const Block b = *pending_;
+    if (row + b.rows - 1 > g.Rows() - 1 || col + b.cols - 1 > g.Cols() - 1) {
+        EndDrop();
+        plat::MsgBox(kBlockDoesNotFit, plat::MsgButtons::OK, plat::kAppTitle);
+        return;
+    }
+    for (int i = 0; i < b.rows; ++i)
+        for (int j = 0; j < b.cols; ++j)
+            g.SetTextMatrix(row + i, col + j, b.texts[size_t(i) * b.cols + j]);
+    if (b.tool == 6) {
+        // Source cells that the block now covers keep what was written there.
+        for (int i = 0; i < b.rows; ++i) {
+            for (int j = 0; j < b.cols; ++j) {
+                const int r = b.top + i, c = b.left + j;
+                const bool covered = r >= row && r < row + b.rows && c >= col && c < col + b.cols;
+                if (!covered) g.SetTextMatrix(r, c, QString());
+            }
+        }
+    }
+    EndDrop();
+}
+
+void ArgGrid::gd_MouseDown(int, int, double x, double y) {
+    if (!pending_) return;
+    plat::FlexGrid& g = *c_.gd;
+    const QPoint inGrid(static_cast<int>(x / rt::kTwipsPerPixel), static_cast<int>(y / rt::kTwipsPerPixel));
+    const QModelIndex idx = g.indexAt(g.viewport()->mapFrom(&g, inGrid));
+    // Only a data cell is a target; a click elsewhere leaves the block waiting.
+    if (!idx.isValid() || g.IsFixed(idx.row(), idx.column())) return;
+    try {
+        Drop(idx.row(), idx.column());
+    } catch (const rt::RuntimeError&) {
+        pending_.reset();
+        c_.cmdGrid[3]->SetBackColor(rt::kButtonFace);
+        c_.cmdGrid[6]->SetBackColor(rt::kButtonFace);
+        plat::SetMousePointer(c_.form, 0);
+    }
+}
+
+// ---- tools
+
+void ArgGrid::Swap() {
+    plat::FlexGrid& g = *c_.gd;
+    const shell::SharedState& s = shell::Shared();
+    bool rows;
+    if (s.SelRowCount == 2 && s.SelColCount == 2)
+        rows = plat::MsgBox(kSwapPrompt, plat::MsgButtons::YesNo, kSwapTitle) == plat::MsgResult::Yes;
+    else
+        rows = s.SelRowCount == 2 && s.SelColCount != 2;
+    if (rows) {
+        for (int c = s.SelLeftCol; c <= s.SelRightCol; ++c) {
+            const QString t = g.TextMatrix(s.SelTopRow, c);
+            g.SetTextMatrix(s.SelTopRow, c, g.TextMatrix(s.SelBottomRow, c));
+            g.SetTextMatrix(s.SelBottomRow, c, t);
+        }
+    } else {
+        for (int r = s.SelTopRow; r <= s.SelBottomRow; ++r) {
+            const QString t = g.TextMatrix(r, s.SelLeftCol);
+            g.SetTextMatrix(r, s.SelLeftCol, g.TextMatrix(r, s.SelRightCol));
+            g.SetTextMatrix(r, s.SelRightCol, t);
+        }
+    }
+}
+
+void ArgGrid::SetDataColumnWidths(int twips) {
+    plat::FlexGrid& g = *c_.gd;
+    for (int j = 1; j < g.Cols(); ++j) g.SetColWidth(j, twips);
+}
+
+void ArgGrid::FillSeries() {
+    plat::FlexGrid& g = *c_.gd;
+    const shell::SharedState& s = shell::Shared();
+    if (s.SelColCount != 1 || s.SelRowCount < 3) return;
+    const int col = s.SelLeftCol;
+    const double a = rt::TextToNumber(g.TextMatrix(s.SelTopRow, col).toStdString());
+    const double b = rt::TextToNumber(g.TextMatrix(s.SelTopRow + 1, col).toStdString());
+    const double d = rt::Sub(b, a);
+    for (int k = 1; k <= s.SelBottomRow - s.SelTopRow - 1; ++k)
+        g.SetTextMatrix(s.SelTopRow + k + 1, col,
+                        QString::fromStdString(rt::NumberText(rt::Add(a, rt::Mul(k + 1, d)))));
+    g.SetCol(s.SelLeftCol);
+    g.SetRow(s.SelTopRow);
+    g.SetRowSel(s.SelBottomRow);
+    g.SetColSel(s.SelRightCol);
+    g.SetFocus();
+}
+
+void ArgGrid::cmdGrid_Click(int index) {
+    shell::SharedState& s = shell::Shared();
+    const double gridWidth = plat::WidthTwips(c_.gd);
+    try {
+        switch (index) {
+        case 0:
+            ArrangeGd();
+            s.GridColsPerView = 4;
+            break;
+        case 1:
+            Swap();
+            break;
+        case 2:
+            if (s.GridColsPerView != 1 && s.GridColsPerView != 12) {
+                --s.GridColsPerView;
+                const double w = rt::IntFloor((gridWidth - 45 - 330 - 280) / 15) * 15 / s.GridColsPerView;
+                SetDataColumnWidths(rt::CLng(w));
+            }
+            break;
+        case 3:
+        case 6:
+            StartDrop(index);
+            break;
+        case 4:
+            SetDataColumnWidths(kSmallColWidth);
+            s.GridColsPerView = 12;
+            break;
+        case 5:
+            if (s.GridColsPerView != 12) {
+                ++s.GridColsPerView;
+                SetDataColumnWidths(rt::CLng((gridWidth - 45 - 330 - 250) / s.GridColsPerView));
+            }
+            break;
+        case 7:
+            FillSeries();
+            break;
+        default:
+            break;
+        }
+    } catch (const rt::RuntimeError&) {
+        plat::MsgBox(kGridCommandError, plat::MsgButtons::OK, plat::kAppTitle);
+    }
+}
+
+}  // namespace calc

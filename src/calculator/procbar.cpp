@@ -1,0 +1,124 @@
+// The procedure bar's click: a group (or, in plane kinematics, a law) on the
+// upper row, a procedure of the chosen group on the lower row.
+#include "calculator/procbar.h"
+
+#include "calculator/arghelp.h"
+#include "calculator/panel.h"
+#include "platform/buttons.h"
+#include "platform/common.h"
+#include "platform/frames.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "shell/defaults.h"
+#include "shell/form1.h"
+
+namespace calc {
+
+namespace {
+
+constexpr rt::ColorRef kBarBack = 0xE0E0E0;
+constexpr int kHighlightTop1 = 1;
+constexpr int kHighlightTop2 = 31;
+
+int HighlightLeft(int cell) { return (cell - 1) * static_cast<int>(kBarCellWidth) + 1; }
+
+}  // namespace
+
+void Calculator::picBar_MouseDown(int, int, double x, double y) {
+    try {
+        const int n = BarCellNumber(x, y);
+        if (n >= 1 && n <= 12) {
+            if (shell::Shared().WorkspaceMode == 6)
+                BarUpperKinematics(n);
+            else
+                BarUpperCalculator(n);
+        } else {
+            BarLower(n - 12);
+        }
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Calculator::BarUpperCalculator(int n) {
+    if (n > kBarGroups) return;
+    shell::SharedState& g = shell::Shared();
+    plat::Picture& bar = *panel_.picBar;
+    const BarGroupInfo& group = BarGroup(n);
+    g.ProcedureGroup = n;
+    groupProcCount_ = group.count;
+
+    const double w = groupProcCount_ * kBarCellWidth;
+    bar.FilledBox(249, 63, 649, 1, rt::kButtonFace);  // right of the group cells, both rows
+    bar.FilledBox(0, 32, 400, -1, kBarBack);          // the lower row
+    bar.Line(249, 33, 649, 33, rt::kButtonFace);
+    bar.FilledBox(w + 1, 32, w + 401, -1, rt::kButtonFace);  // right of the group's procedures
+    bar.FilledBox(0, 2, 400, 0, rt::kButtonFace);
+    bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts,
+                  (group.sheetCol - 1) * 31, (group.sheetRow - 1) * 30, plat::RasterOp::And);
+
+    picBar_MouseDown(1, 0, 15, 15);
+    panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
+    bar.Refresh();
+}
+
+void Calculator::ClearKinematicsInputs() {
+    auto clear = [this](const QString& base, int count) {
+        for (int i = 0; i < count; ++i) {
+            QWidget* w = form_->findChild<QWidget*>(plat::ArrayName(base, i));
+            if (auto* t = qobject_cast<plat::TextBox*>(w))
+                t->SetText(QString());
+            else if (auto* r = qobject_cast<plat::RichPane*>(w))
+                r->SetText(QString());
+            else if (auto* c = qobject_cast<plat::CheckBox*>(w))
+                c->SetValue(0);
+        }
+    };
+    clear(QStringLiteral("txtT0"), 4);
+    clear(QStringLiteral("txtKinem"), 2);
+    clear(QStringLiteral("chkGraph"), 4);
+    clear(QStringLiteral("txtKinemt1"), 2);
+}
+
+void Calculator::BarUpperKinematics(int n) {
+    if (n > kLawCount) return;  // cells 4 and 5 hold no law
+    shell::SharedState& g = shell::Shared();
+    plat::Picture& bar = *panel_.picBar;
+    g.ProcedureGroup = kFirstLaw - 1 + n;
+    bar.FilledBox(94, 63, 494, 1, rt::kButtonFace);
+    bar.FilledBox(0, 32, 400, -1, kBarBack);
+    bar.Line(94, 33, 494, 33, rt::kButtonFace);
+
+    ClearKinematicsInputs();
+    if (AdaptKinemCtrls) AdaptKinemCtrls(g.ProcedureGroup);
+    QWidget* law = form_->findChild<QWidget*>(plat::ArrayName(QStringLiteral("txtKinem"), 0));
+    if (law) plat::FocusControl(law);
+
+    panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
+    bar.Refresh();
+}
+
+void Calculator::BarLower(int m) {
+    if (groupProcCount_ == 0 || m < 1 || m > groupProcCount_) return;
+    shell::SharedState& g = shell::Shared();
+    int piece = 0;
+    if (g.ProcedureGroup >= 1 && g.ProcedureGroup <= kBarGroups) {
+        g.ProcedureCode = BarGroup(g.ProcedureGroup).codes[static_cast<size_t>(m - 1)];
+        piece = HelpPieceOf(g.ProcedureCode);
+        // These take their function from the expression box.
+        if ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 ||
+            g.ProcedureGroup == 5)
+            form_->rtbExpr->SetFocus();
+    }
+    // The vector procedures take their arguments in the notation that the
+    // direction frame builds.
+    form_->fraDirec->setVisible(g.ProcedureGroup == 7 ||
+                                (g.ProcedureGroup == 8 && g.ProcedureCode == 36));
+    panel_.shpBar2->move(HighlightLeft(m), kHighlightTop2);
+    ShowArgs(g.ProcedureCode);
+    if (piece != 0) ShowArgHelp(piece);
+    panel_.picBar->Refresh();
+}
+
+}  // namespace calc
