@@ -1,0 +1,248 @@
+// The calculate button: argument messages, the drivers reached, the nested
+// runs, the error trap and the angle factor.
+#include <numbers>
+#include <stdexcept>
+#include <vector>
+
+#include "calc_fixture.h"
+#include "platform/mousepointer.h"
+#include "shell/resultformat.h"
+#include "shell/writer.h"
+
+namespace calctest {
+
+namespace {
+
+// Records what the numeric driver was given.
+struct Seen {
+    int group = 0, code = 0;
+    std::vector<rt::Variant> args;
+    int rows = 0, cols = 0;
+    std::string expr;
+    double angleFactor = 0;
+    int screenPointer = 0;
+};
+
+class DispatchTest : public CalcForm {
+protected:
+    void SetUp() override {
+        CalcForm::SetUp();
+        calc().SetNumericDriver([this](const calc::CalcRequest& r) {
+            Seen s;
+            s.group = r.group;
+            s.code = r.code;
+            s.args = r.args;
+            s.rows = r.rowCount;
+            s.cols = r.colCount;
+            s.expr = r.expr;
+            s.angleFactor = num::AngleFactor;
+            s.screenPointer = plat::Screen::MousePointer();
+            seen.push_back(s);
+            if (onNumeric) return onNumeric(r);
+            return calc::DriverEnd::Common;
+        });
+        form().tabCalc->SetTab(1);
+    }
+    std::vector<Seen> seen;
+    std::function<calc::DriverEnd(const calc::CalcRequest&)> onNumeric;
+    const double degrees = std::numbers::pi / 180;
+};
+
+TEST_F(DispatchTest, ANumericProcedureGetsTheEvaluatedArgumentsThenTheResultTab) {
+    Choose(2, 1);  // quadratic
+    form().rtbExpr->SetText(QStringLiteral("x^2"));
+    Fill(2, 2, 2, {"1", "", "2*-2", "3/4"});
+    Select(2, 2, 3, 3);
+    Calculate();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].group, 2);
+    EXPECT_EQ(seen[0].code, 5);
+    ASSERT_EQ(seen[0].args.size(), 3u);
+    EXPECT_EQ(seen[0].args[1], rt::Variant(-4.0));
+    EXPECT_EQ(seen[0].args[2], rt::Variant(0.75));
+    EXPECT_EQ(seen[0].rows, 2);
+    EXPECT_EQ(seen[0].cols, 2);
+    EXPECT_EQ(seen[0].expr, "x^2");
+    EXPECT_EQ(seen[0].screenPointer, 11);  // the hourglass while it runs
+    EXPECT_EQ(plat::Screen::MousePointer(), 0);
+    EXPECT_EQ(form().tabCalc->Tab(), 0);
+    EXPECT_EQ(G().SelRowCount, 2);
+    EXPECT_EQ(G().SelColCount, 2);
+}
+
+TEST_F(DispatchTest, ArgumentMessagesStopTheRunWithoutTheResultTab) {
+    struct Case {
+        int group, cell;
+        std::initializer_list<const char*> cells;
+        QString message;
+    };
+    const Case cases[] = {
+        {3, 1, {"3", "x", "4", "x", "60"}, QStringLiteral("Deben ser 6 argumentos.")},
+        {2, 1, {"1", "2*", "3"}, {}},  // the compiler's description, then the correction
+        {4, 1, {"2", "1/0", "5"}, QStringLiteral("Corrige la expresión 1/0")},
+        {5, 3, {"0", "PI", "x"}, QStringLiteral("Los argumentos deben ser todos numéricos")},
+    };
+    for (const Case& c : cases) {
+        ClearGrid();
+        Choose(c.group, c.cell);
+        Fill(1, 1, static_cast<int>(c.cells.size()), c.cells);
+        Select(1, 1, 1, static_cast<int>(c.cells.size()));
+        form().tabCalc->SetTab(1);
+        dialogs.Answer(plat::MsgResult::OK);
+        Calculate();
+        const QString shown = dialogs.Shown().back().prompt;
+        if (c.message.isEmpty())
+            EXPECT_TRUE(shown.endsWith(QStringLiteral("\r\nCorrige la expresión 2*"))) << shown.toStdString();
+        else
+            EXPECT_EQ(shown, c.message);
+        EXPECT_EQ(dialogs.Shown().back().title, "Teluvar");
+        EXPECT_EQ(form().tabCalc->Tab(), 1);
+    }
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(plat::Screen::MousePointer(), 0);
+}
+
+TEST_F(DispatchTest, ADriverErrorIsReportedKeepingPanePictureAndTab) {
+    Choose(4, 1);
+    Fill(1, 1, 1, {"2"});
+    Select(1, 1, 1, 1);
+    num::AngleFactor = degrees;
+    onNumeric = [this](const calc::CalcRequest& r) -> calc::DriverEnd {
+        num::AngleFactor = 1;
+        shell::WriteResults(*form().rtbCalc, shell::ResultLines{"Parcial"});
+        r.pic->Line(0, 0, 10, 10);
+        return rt::Div(1, 0) > 0 ? calc::DriverEnd::Common : calc::DriverEnd::Quit;
+    };
+    dialogs.Answer(plat::MsgResult::OK);
+    Calculate();
+    EXPECT_EQ(Prompt(0), calc::kRoutineFailed);
+    EXPECT_EQ(num::AngleFactor, degrees);
+    EXPECT_EQ(form().rtbCalc->Text().trimmed(), "Parcial");
+    EXPECT_FALSE(form().pic->Drawn().empty());
+    EXPECT_EQ(form().tabCalc->Tab(), 1);
+    EXPECT_EQ(plat::Screen::MousePointer(), 0);
+}
+
+TEST_F(DispatchTest, ADriverThatEndsWithItsOwnMessageLeavesTheTabButRestoresTheFactor) {
+    Choose(4, 1);
+    Fill(1, 1, 2, {"0", "1"});
+    Select(1, 1, 1, 2);
+    num::AngleFactor = degrees;
+    onNumeric = [](const calc::CalcRequest&) {
+        num::AngleFactor = 1;
+        return calc::DriverEnd::Quit;
+    };
+    Calculate();
+    EXPECT_EQ(num::AngleFactor, degrees);
+    EXPECT_EQ(form().tabCalc->Tab(), 1);
+}
+
+TEST_F(DispatchTest, AGraphOfGroupFiveRunsOnceAsGroupFour) {
+    Choose(5, 2);  // polar graph
+    Fill(1, 1, 3, {"0", "2*PI", "5"});
+    Select(1, 1, 1, 3);
+    Calculate();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].group, 4);
+    EXPECT_EQ(seen[0].code, 21);
+    EXPECT_EQ(seen[0].args.size(), 3u);
+    EXPECT_EQ(G().ProcedureGroup, 5);
+    EXPECT_EQ(G().ProcedureCode, 21);
+    EXPECT_EQ(form().tabCalc->Tab(), 0);
+
+    // A wrong count is reported once, by the outer run, before any nesting.
+    Choose(5, 3);
+    Select(1, 1, 1, 1);
+    dialogs.Answer(plat::MsgResult::OK);
+    Calculate();
+    EXPECT_EQ(seen.size(), 1u);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(Prompt(0), "Número de argumentos incorrecto (deben ser 2 ó 3).");
+    EXPECT_EQ(G().ProcedureGroup, 5);
+}
+
+TEST_F(DispatchTest, RootsChosenAmongTheFunctionsRunAsGroupTwoInRadians) {
+    Choose(4, 8);
+    ASSERT_EQ(G().ProcedureCode, 9);
+    Fill(1, 1, 2, {"-1", "3"});
+    Select(1, 1, 1, 2);
+    num::AngleFactor = degrees;
+    Calculate();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].group, 2);
+    EXPECT_EQ(seen[0].code, 9);
+    EXPECT_EQ(seen[0].angleFactor, 1);
+    EXPECT_EQ(G().ProcedureGroup, 4);
+    EXPECT_EQ(num::AngleFactor, degrees);
+}
+
+TEST_F(DispatchTest, ProceduresAGroupDoesNotListGoStraightToTheCommonEnd) {
+    const struct {
+        int group, code;
+    } cases[] = {{0, 0}, {4, 26}, {7, 35}, {8, 27}, {9, 13}, {5, 13}};
+    for (const auto& c : cases) {
+        G().ProcedureGroup = c.group;
+        G().ProcedureCode = c.code;
+        Fill(1, 1, 1, {"7"});
+        Select(1, 1, 1, 1);
+        form().tabCalc->SetTab(1);
+        Calculate();
+        EXPECT_EQ(form().tabCalc->Tab(), 0) << c.group << "/" << c.code;
+    }
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+TEST_F(DispatchTest, TheTriangleAndVectorDriversRunOnTheirArguments) {
+    Choose(3, 1);
+    Fill(1, 1, 6, {"3", "x", "4", "x", "5", "x"});
+    Select(1, 1, 1, 6);
+    Calculate();
+    EXPECT_FALSE(form().rtbCalc->Text().isEmpty());
+    EXPECT_FALSE(form().pic->Drawn().empty());
+    EXPECT_EQ(form().tabCalc->Tab(), 0);
+
+    // Vector texts reach the vector routine as typed.
+    Choose(7, 1);
+    ClearGrid();
+    Fill(1, 1, 2, {"3,4", "1,-2"});
+    Select(1, 1, 1, 2);
+    form().rtbCalc->SetText(QString());
+    Calculate();
+    EXPECT_TRUE(form().rtbCalc->Text().contains(QStringLiteral("Suma"))) << form().rtbCalc->Text().toStdString();
+    EXPECT_TRUE(dialogs.Shown().empty());
+
+    // A text that is no vector fails inside the routine.
+    Choose(7, 5);
+    Fill(1, 1, 3, {"abc", "30", "v"});
+    Select(1, 1, 1, 3);
+    dialogs.Answer(plat::MsgResult::OK);
+    Calculate();
+    EXPECT_EQ(Prompt(0), calc::kRoutineFailed);
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(DispatchTest, TheDistributedLoadEvaluatesItsLimits) {
+    Choose(8, 4);
+    form().rtbExpr->SetText(QStringLiteral("  2  "));
+    Fill(1, 1, 2, {"0", "2*2"});
+    Select(1, 1, 1, 2);
+    Calculate();
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_TRUE(form().rtbCalc->Text().contains(QStringLiteral("R = 8"))) << form().rtbCalc->Text().toStdString();
+}
+
+TEST_F(DispatchTest, ProceduresWithoutADriverYetSaySo) {
+    calc().SetNumericDriver(calc::NotAvailableYet);
+    Choose(1, 1);
+    Fill(1, 1, 1, {"4"});
+    Select(1, 1, 1, 1);
+    dialogs.Answer(plat::MsgResult::OK);
+    Calculate();
+    EXPECT_EQ(Prompt(0), "El procedimiento 1 todavía no está disponible.");
+    EXPECT_EQ(form().tabCalc->Tab(), 1);
+}
+
+}  // namespace
+
+}  // namespace calctest
