@@ -16,6 +16,7 @@
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "platform/textbox.h"
+#include "shell/arghelp.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
 
@@ -52,7 +53,10 @@ std::array<ToolLook, kGridTools> ToolLooks() {
 
 }  // namespace
 
-Calculator::Calculator() : numericDriver_(NotAvailableYet), particleDriver_(NotAvailableYet) {}
+Calculator::Calculator()
+    : ArgHelpTexts([] { return shell::ArgHelpTexts().Pieces(); }),
+      numericDriver_(NotAvailableYet),
+      particleDriver_(NotAvailableYet) {}
 
 Calculator::~Calculator() = default;
 

@@ -98,7 +98,7 @@ public:
     void SetParticleDriver(ProcedureDriver d) { particleDriver_ = std::move(d); }
 
     // The argument-help texts, piece 1 first, read when a procedure is
-    // chosen. None until set.
+    // chosen: those loaded at start-up unless replaced.
     std::function<std::vector<std::string>()> ArgHelpTexts;
     // Arranges the kinematics panel for a law (11 to 13) chosen on the law bar.
     std::function<void(int law)> AdaptKinemCtrls;

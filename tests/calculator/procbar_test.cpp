@@ -17,6 +17,7 @@
 #include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/textbox.h"
+#include "shell/arghelp.h"
 
 namespace calctest {
 
@@ -188,6 +189,17 @@ TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
     EXPECT_EQ(G().ProcedureGroup, 13);
     EXPECT_EQ(G().ProcedureCode, code);
     EXPECT_FALSE(form().fraDirec->isVisible());
+}
+
+using HelpStoreTest = CalcForm;
+
+TEST_F(HelpStoreTest, TheHelpComesFromThePiecesLoadedAtStartUp) {
+    shell::ArgHelpTexts().Set({QStringLiteral("uno"), QStringLiteral("dos")});
+    Choose(1, 2);
+    EXPECT_EQ(form().txtArgHelp->Text().trimmed(), "dos");
+    Choose(2, 1);  // piece 3 is not there: the tab stays
+    EXPECT_EQ(form().txtArgHelp->Text().trimmed(), "dos");
+    shell::ArgHelpTexts().Erase();
 }
 
 TEST(IconSheet, TwoColouredGridWithAnIconInEveryCellTheBarUses) {
