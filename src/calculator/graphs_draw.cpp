@@ -43,20 +43,43 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         dy = std::lround(std::nearbyint(d.y()));
         return true;
     };
-    size_t from = 0;
+    std::vector<size_t> kept{0};
     long fx = 0, fy = 0;
     bool fromOk = pixel(0, fx, fy);
     for (size_t i = 1; i < n; ++i) {
         long tx = 0, ty = 0;
         const bool ok = pixel(i, tx, ty);
         const bool last = i + 1 == n;
-        if (ok && fromOk && tx == fx && ty == fy && !(last && from == 0)) continue;
-        Skipping([&] { pic.Line(px[from], py[from], px[i], py[i], colour); });
-        from = i;
+        if (ok && fromOk && tx == fx && ty == fy && !(last && kept.size() == 1)) continue;
+        kept.push_back(i);
         fx = tx;
         fy = ty;
         fromOk = ok;
     }
+    // A long curve in copy mode goes out and back as one outline: the way
+    // back covers the same pixels, so nothing closes it, and one call draws
+    // what would take thousands of lines.
+    if (kept.size() > 64 && pic.DrawMode() == plat::DrawMode::CopyPen) {
+        std::vector<QPointF> path;
+        path.reserve(2 * kept.size());
+        for (size_t k : kept) path.emplace_back(px[k], py[k]);
+        for (size_t k = kept.size() - 1; k-- > 1;) path.emplace_back(px[kept[k]], py[kept[k]]);
+        const rt::ColorRef fore = pic.ForeColor();
+        const plat::FillStyle fill = pic.FillStyle();
+        pic.SetForeColor(colour);
+        pic.SetFillStyle(plat::FillStyle::Transparent);
+        bool drawn = true;
+        try {
+            pic.Polygon(path);
+        } catch (const rt::RuntimeError&) {
+            drawn = false;
+        }
+        pic.SetForeColor(fore);
+        pic.SetFillStyle(fill);
+        if (drawn) return;
+    }
+    for (size_t k = 1; k < kept.size(); ++k)
+        Skipping([&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });
 }
 
 void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g) {

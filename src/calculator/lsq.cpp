@@ -36,21 +36,44 @@ PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<cons
     PolyFit fit;
     fit.degree = std::min(degree, n - 1);
     const int m = fit.degree + 1;
+    // The normal equations are set up in u = (x - centre) / half, which runs
+    // over [-1, 1]: the same fit, but powers of x far from 0 or of very
+    // different sizes no longer make the system look singular.
+    const auto [lo, hi] = std::minmax_element(x.begin(), x.begin() + n);
+    const double centre = rt::Checked(*lo / 2 + *hi / 2);
+    double half = rt::Checked(*hi / 2 - *lo / 2);
+    if (half == 0) half = 1;
     std::vector<double> powerSums(static_cast<size_t>(2 * m - 1), 0.0);
-    fit.coef.assign(static_cast<size_t>(m) + 1, 0.0);
+    std::vector<double> c(static_cast<size_t>(m) + 1, 0.0);
     for (int k = 0; k < n; ++k) {
+        const double u = (x[static_cast<size_t>(k)] - centre) / half;
         double p = 1.0;
         for (int e = 0; e < 2 * m - 1; ++e) {
             powerSums[static_cast<size_t>(e)] = rt::Add(powerSums[static_cast<size_t>(e)], p);
-            if (e < m) fit.coef[static_cast<size_t>(e) + 1] = rt::Add(fit.coef[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
-            if (e + 1 < 2 * m - 1) p = rt::Mul(p, x[static_cast<size_t>(k)]);
+            if (e < m) c[static_cast<size_t>(e) + 1] = rt::Add(c[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
+            if (e + 1 < 2 * m - 1) p = rt::Mul(p, u);
         }
     }
     num::Matrix a(m, m);
     for (int i = 1; i <= m; ++i)
         for (int j = 1; j <= m; ++j) a(i, j) = powerSums[static_cast<size_t>(i + j - 2)];
-    num::SolveLinearSystem(a, fit.coef, fit.message);
-    if (!fit.message.empty()) fit.message = kFitUnsolvable;
+    num::SolveLinearSystem(a, c, fit.message);
+    if (!fit.message.empty()) {
+        fit.message = kFitUnsolvable;
+        return fit;
+    }
+    // Back to powers of x by Horner's scheme on polynomials:
+    // p = (...(c[m] w + c[m-1]) w + ...) w + c[1], with w = x / half - centre / half.
+    const double w1 = 1 / half, w0 = -centre / half;
+    fit.coef.assign(static_cast<size_t>(m) + 1, 0.0);
+    fit.coef[1] = c[static_cast<size_t>(m)];
+    for (int k = m - 1; k >= 1; --k) {
+        for (int j = m - k + 1; j >= 1; --j) {
+            const double shifted = j > 1 ? fit.coef[static_cast<size_t>(j) - 1] * w1 : 0.0;
+            fit.coef[static_cast<size_t>(j)] = rt::Checked(shifted + fit.coef[static_cast<size_t>(j)] * w0);
+        }
+        fit.coef[1] = rt::Add(fit.coef[1], c[static_cast<size_t>(k)]);
+    }
     return fit;
 }
 

@@ -108,6 +108,27 @@ TEST_F(Fits, HorizontalPointsHaveNoCorrelationLine) {
     EXPECT_EQ(r.back(), "1");
 }
 
+TEST_F(Fits, FitsFarFromZeroOrOfHighOrder) {
+    // y = (x - 2000)² + (x - 2000) + 1 over four years.
+    const std::vector<double> years{2000, 2001, 2002, 2003}, y{1, 3, 7, 13};
+    calc::PolyFit q = calc::FitPolynomialCoefs(2, years, y);
+    ASSERT_TRUE(q.message.empty());
+    EXPECT_NEAR(q.coef[3], 1, 1e-9);
+    EXPECT_NEAR(q.coef[2], -3999, 1e-5);
+    EXPECT_NEAR(q.coef[1], 3998001, 1e-2);
+    // Order 8 through samples of a polynomial of order 8 on [0, 21].
+    std::vector<double> x, p;
+    for (int i = 0; i <= 42; ++i) {
+        const double t = i * 0.5;
+        x.push_back(t);
+        p.push_back(std::pow(t - 10, 8) / 1e6 - 3 * t + 2);
+    }
+    calc::PolyFit eight = calc::FitPolynomialCoefs(8, x, p);
+    ASSERT_TRUE(eight.message.empty());
+    EXPECT_NEAR(eight.coef[9], 1e-6, 1e-12);
+    EXPECT_NEAR(eight.coef[2] + 3, 8 * std::pow(-10, 7) / 1e6, 1e-6);
+}
+
 TEST_F(Fits, RefusedData) {
     const std::vector<std::pair<int, Args>> notPositive = {
         {24, {1, 2, 2, 0}}, {24, {1, -1, 2, 3}}, {25, {0, 2, 1, 3}}, {25, {1, 2, 2, -3}}};
@@ -118,7 +139,7 @@ TEST_F(Fits, RefusedData) {
     const std::vector<double> x{1, 1}, y{1, 2};
     EXPECT_EQ(calc::FitPolynomialCoefs(1, x, y).message, "No pude resolver el sistema de ecuaciones.");
     EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{}, std::vector<double>{}), rt::RuntimeError);
-    EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{1e300, 2e300}, std::vector<double>{1, 2}),
+    EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{1, 2}, std::vector<double>{1e308, 1.5e308}),
                  rt::RuntimeError);
 }
 
