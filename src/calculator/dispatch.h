@@ -61,6 +61,10 @@ Route RouteOf(int group, int code);
 // distributed load (37), whose limits are numbers.
 bool EvaluatesCells(int group, int code);
 
+// Matrices, equations, roots, tables, derivatives, integrals, graphs and
+// fits (numprocs.h).
+DriverEnd RunNumericDriver(const CalcRequest& request);
+
 // The driver of procedures that have none yet: says so in a message box.
 DriverEnd NotAvailableYet(const CalcRequest& request);
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "calculator/numprocs.h"
 #include "platform/dialogs.h"
 
 namespace calc {
@@ -32,6 +33,16 @@ Route RouteOf(int group, int code) {
 }
 
 bool EvaluatesCells(int group, int code) { return (group != 7 && group != 8) || code == 37; }
+
+DriverEnd RunNumericDriver(const CalcRequest& r) {
+    NumericRequest n;
+    n.args = r.args;
+    n.selRows = r.rowCount;
+    n.selCols = r.colCount;
+    n.expression = r.expr;
+    n.pic = r.pic;
+    return RunNumericProcedure(r.code, n).completed ? DriverEnd::Common : DriverEnd::Quit;
+}
 
 DriverEnd NotAvailableYet(const CalcRequest& request) {
     plat::MsgBox(QStringLiteral("El procedimiento %1 todavía no está disponible.").arg(request.code),

@@ -55,7 +55,7 @@ std::array<ToolLook, kGridTools> ToolLooks() {
 
 Calculator::Calculator()
     : ArgHelpTexts([] { return shell::ArgHelpTexts().Pieces(); }),
-      numericDriver_(NotAvailableYet),
+      numericDriver_(RunNumericDriver),
       particleDriver_(NotAvailableYet) {}
 
 Calculator::~Calculator() = default;

@@ -232,6 +232,47 @@ TEST_F(DispatchTest, TheDistributedLoadEvaluatesItsLimits) {
     EXPECT_TRUE(form().rtbCalc->Text().contains(QStringLiteral("R = 8"))) << form().rtbCalc->Text().toStdString();
 }
 
+// The program's own drivers, one procedure of each numeric group, chosen on
+// the bar and run from the grid.
+using EndToEndTest = CalcForm;
+
+TEST_F(EndToEndTest, ChosenOnTheBarTypedIntoTheGridAndRun) {
+    const struct {
+        int group, cell;
+        const char* function;
+        std::initializer_list<const char*> cells;
+        int cols;
+        const char* inResult;  // "" for a graph
+    } cases[] = {
+        {1, 1, "", {"2", "1", "1", "3"}, 2, "5"},
+        {2, 1, "", {"1", "-3", "2"}, 3, "2"},
+        {4, 1, "x^2", {"3"}, 1, "9"},
+        {2, 5, "x^2-4", {"0", "5"}, 2, "2"},
+        {5, 1, "x^2", {"2", "-2"}, 2, ""},
+        {6, 1, "", {"0", "1", "1", "3", "2", "5"}, 2, "a = 2"},
+    };
+    for (const auto& c : cases) {
+        ClearGrid();
+        form().pic->Cls();
+        form().rtbCalc->SetText(QString());
+        form().tabCalc->SetTab(1);
+        Choose(c.group, c.cell);
+        form().rtbExpr->SetText(QString::fromLatin1(c.function));
+        Fill(1, 1, c.cols, c.cells);
+        const int n = static_cast<int>(c.cells.size());
+        Select(1, 1, (n + c.cols - 1) / c.cols, c.cols);
+        Calculate();
+        const std::string where = std::to_string(c.group) + "/" + std::to_string(c.cell);
+        EXPECT_TRUE(dialogs.Shown().empty()) << where << ": " << dialogs.Shown().at(0).prompt.toStdString();
+        EXPECT_EQ(form().tabCalc->Tab(), 0) << where;
+        if (*c.inResult)
+            EXPECT_TRUE(form().rtbCalc->Text().contains(QString::fromLatin1(c.inResult)))
+                << where << ": " << form().rtbCalc->Text().toStdString();
+        else
+            EXPECT_FALSE(form().pic->Drawn().empty()) << where;
+    }
+}
+
 TEST_F(DispatchTest, ProceduresWithoutADriverYetSaySo) {
     calc().SetNumericDriver(calc::NotAvailableYet);
     Choose(1, 1);
