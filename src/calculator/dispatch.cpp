@@ -70,6 +70,8 @@ void Calculator::cmdCalculate_Click() {
         g.SelBottomRow = static_cast<uint8_t>(sel.bottom);
         g.SelLeftCol = static_cast<uint8_t>(sel.left);
         g.SelRightCol = static_cast<uint8_t>(sel.right);
+        g.SelRowCount = static_cast<uint8_t>(sel.bottom - sel.top + 1);
+        g.SelColCount = static_cast<uint8_t>(sel.right - sel.left + 1);
         GatheredArgs in;
         std::string msg = GetCells(
             EvaluatesCells(req.group, req.code), sel,
@@ -78,8 +80,6 @@ void Calculator::cmdCalculate_Click() {
             Message(msg);
             return;
         }
-        g.SelRowCount = static_cast<uint8_t>(in.rowCount);
-        g.SelColCount = static_cast<uint8_t>(in.colCount);
         msg = CheckArgs(req.code, in.argCount, in.numCount, g.SelRowCount, g.SelColCount);
         if (!msg.empty()) {
             Message(msg);

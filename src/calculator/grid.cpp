@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "calculator/args.h"
 #include "platform/buttons.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -90,7 +91,7 @@ void ArgGrid::gd_SelChange() {
             s.SavedColCount = s.SelColCount;
             return;
         }
-        plat::MsgBox(QString::fromUtf8("Selecciona la región de arriba hacia abajo y de izquierda a derecha."),
+        plat::MsgBox(QString::fromUtf8(kBackwardSelection.data(), kBackwardSelection.size()),
                      plat::MsgButtons::OK, plat::kAppTitle);
         // Back to the anchor cell; the bytes name it too, so that no tool
         // acts on the refused rectangle.

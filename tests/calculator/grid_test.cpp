@@ -310,6 +310,8 @@ TEST_F(GridDropTest, MoveEmptiesTheSourceAfterWritingAlsoWhenTheyOverlap) {
 TEST_F(GridDropTest, TheBlockIsTheOneSelectedWhenTheToolWasPressed) {
     Tool(6)->Press();
     Select(9, 9, 9, 9);  // a later selection does not change what moves
+    Click(0, 3);         // nor does a click on a title, which is no target
+    EXPECT_TRUE(calc().grid().DropPending());
     Click(5, 5);
     EXPECT_EQ(Cell(5, 5), "a");
     EXPECT_EQ(Cell(6, 6), "d");
