@@ -56,10 +56,12 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         fy = ty;
         fromOk = ok;
     }
-    // A long curve in copy mode goes out and back as one outline: the way
-    // back covers the same pixels, so nothing closes it, and one call draws
-    // what would take thousands of lines.
-    if (kept.size() > 64 && pic.DrawMode() == plat::DrawMode::CopyPen) {
+    // A long curve drawn plainly (copy mode, solid, one pixel wide) goes out
+    // and back as one outline: the way back covers the same pixels, so
+    // nothing closes it, and one call draws what would take thousands of
+    // lines.
+    if (kept.size() > 64 && pic.DrawMode() == plat::DrawMode::CopyPen && pic.DrawWidth() == 1 &&
+        pic.DrawStyle() == plat::DrawStyle::Solid) {
         std::vector<QPointF> path;
         path.reserve(2 * kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);

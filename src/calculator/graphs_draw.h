@@ -16,8 +16,10 @@ namespace calc {
 // left out and the rest is drawn.
 void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g);
 
-// The curve through the points joined in order, in colour. Consecutive
-// points that fall on the same device pixel are drawn once.
+// The curve through the points joined in order, in colour, in the picture's
+// width, style and mode; the same pixels as one line per pair of points.
+// Consecutive points that fall on the same device pixel are drawn once, and
+// a long plain curve is drawn in one call (one primitive in Drawn()).
 void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<const double> py, rt::ColorRef colour);
 
 // GraphPoints: lays out the points in the plot frame (the picture's font
