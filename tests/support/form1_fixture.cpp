@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
-#include "calculator/panel.h"
-#include "kinematics/panel.h"
-#include "motion/panel.h"
+#include "app/services.h"
+
 #include "platform/buttons.h"
+#include "platform/files.h"
 #include "platform/lists.h"
 #include "runtime/errors.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
-#include "statics/particle/panel.h"
-#include "statics/rigid/panel.h"
-#include "vectors/ui/direcframe_panel.h"
 
 namespace testsupport {
 
@@ -214,21 +211,8 @@ void Wrap(Control* c, CallLog& log, std::string name) {
 
 }  // namespace
 
-shell::Workspaces RealServices() {
-    shell::Workspaces w;
-    w.direction = vecui::MakeDirectionFrame();
-    w.calculator = calc::MakeCalculator();
-    w.particle = particle::MakeParticleStatics();
-    w.rigid = rigid::MakeRigidStatics();
-    w.motion = motion::MakeMotion();
-    w.kinematics = kinem::MakeKinematics();
-    w.help = shell::MakeBasicHelp();
-    w.results = shell::MakeBasicResultsDialog();
-    return w;
-}
-
 shell::Workspaces RecordingServices(CallLog& log) {
-    shell::Workspaces real = RealServices();
+    shell::Workspaces real = app::RealServices();
     shell::Workspaces w;
     w.direction = std::make_unique<RecDirection>(std::move(real.direction), log);
     w.calculator = std::make_unique<RecCalculator>(std::move(real.calculator), log);
@@ -248,6 +232,7 @@ void RecordControlEvents(shell::Form1& form, CallLog& log) {
 }
 
 void Form1Test::SetUp() {
+    plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
     form_ = std::make_unique<shell::Form1>(RecordingServices(log_));
     form_->EndProgram = [this] { log_.Add("EndProgram"); };
     RecordControlEvents(*form_, log_);
@@ -255,7 +240,10 @@ void Form1Test::SetUp() {
     form_->show();
 }
 
-void Form1Test::TearDown() { form_.reset(); }
+void Form1Test::TearDown() {
+    form_.reset();
+    plat::SetDataFolder(QString());
+}
 
 void Form1Test::PressToolbar(int n) {
     form_->Image1_MouseDown(1, 0, (n - 1) * 555.0 + 270, 200);

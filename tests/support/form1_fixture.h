@@ -2,7 +2,9 @@
 // Widget tests on the main window.
 //
 // Form1Test builds Form1 with the real services of every subsystem, each
-// wrapped in a recording double, runs its load event and installs the
+// wrapped in a recording double, reads the data files (help texts) from the
+// source tree's data folder, runs its load event, shows the window and
+// installs the
 // scripted dialog service for the whole test (a box nobody queued an answer
 // for fails the test). The doubles forward every call and write it to
 // `calls` ("ArrangeGd2(960,4)", "picBar_MouseDown(1,0,15,45)", ...); the
@@ -40,9 +42,8 @@ struct CallLog {
     int IndexOf(const std::string& call) const;
 };
 
-// The real services of every subsystem, as the program registers them.
-shell::Workspaces RealServices();
-// The same, each wrapped in a double that writes to log.
+// The program's services (app::RealServices), each wrapped in a double
+// that writes to log.
 shell::Workspaces RecordingServices(CallLog& log);
 // Wraps the presses and choices the shell makes on workspace controls
 // (cmdTable(0), cmdHelpCtrl(0), cboHelp) so they are recorded too.
