@@ -3,8 +3,9 @@
 //
 // The shell depends on no workspace library: each subsystem implements the
 // one small interface below that names exactly what the main window needs of
-// it, and the program's main registers the implementations on Form1 before
-// the form is built. Tests register doubles instead (a double usually wraps
+// it, and app::RealServices (src/app/services.cpp) lists the implementations
+// that the program, the main-window test fixture and the start-up benchmark
+// give Form1 when they build it. Tests register doubles instead (a double usually wraps
 // the real implementation and records the calls).
 //
 // Every interface starts with BuildPanels, called once from Form1's
@@ -14,8 +15,8 @@
 // parent, gives each the objectName of its name in the program
 // ("txtBody(3)" for array members, see plat::ArrayName), wires their
 // handlers, keeps them in the subsystem's own panel struct and fills its
-// entries of the form's PanelSlots (the controls the shell itself moves,
-// shows, clears or presses). The form checks every slot once all panels are
+// entries of form.panels (PanelSlots: the controls the shell itself moves,
+// shows, clears or presses). The form checks every entry once all panels are
 // built.
 //
 // The other functions are called by the form's load event and its workspace
