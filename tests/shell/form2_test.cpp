@@ -9,9 +9,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include "calculator/panel.h"
-#include "kinematics/panel.h"
-#include "motion/panel.h"
+#include "app/services.h"
 #include "platform/buttons.h"
 #include "platform/clipboard.h"
 #include "platform/files.h"
@@ -27,26 +25,9 @@
 #include "shell/globals.h"
 #include "shell/helppanel.h"
 #include "shell/resultformat.h"
-#include "statics/particle/panel.h"
-#include "statics/rigid/panel.h"
 #include "support/dialog_script.h"
-#include "vectors/ui/direcframe_panel.h"
 
 namespace {
-
-// The subsystems' own panels, with this help and this results dialog.
-shell::Workspaces Services() {
-    shell::Workspaces w;
-    w.direction = vecui::MakeDirectionFrame();
-    w.calculator = calc::MakeCalculator();
-    w.particle = particle::MakeParticleStatics();
-    w.rigid = rigid::MakeRigidStatics();
-    w.motion = motion::MakeMotion();
-    w.kinematics = kinem::MakeKinematics();
-    w.help = shell::MakeHelp();
-    w.results = shell::MakeResultsDialog();
-    return w;
-}
 
 using plat::MsgResult;
 
@@ -145,7 +126,7 @@ TEST_F(Form2Test, CreditsNameTheProgramAndEitherAnswerCloses) {
 TEST(Form2Window, OpenedByTheToolbarClosedByCerrarAndEndedWithTheProgram) {
     testsupport::DialogScript dialogs;
     plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
-    shell::Form1 main(Services());
+    shell::Form1 main(app::RealServices());
     main.EndProgram = [] {};
     main.Form_Load();
     main.show();

@@ -8,9 +8,7 @@
 #include <optional>
 #include <set>
 
-#include "calculator/panel.h"
-#include "kinematics/panel.h"
-#include "motion/panel.h"
+#include "app/services.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/labels.h"
@@ -25,26 +23,9 @@
 #include "shell/form2.h"
 #include "shell/helppanel.h"
 #include "shell/helptopics.h"
-#include "statics/particle/panel.h"
-#include "statics/rigid/panel.h"
 #include "support/dialog_script.h"
-#include "vectors/ui/direcframe_panel.h"
 
 namespace {
-
-// The subsystems' own panels, with this help and this results dialog.
-shell::Workspaces Services() {
-    shell::Workspaces w;
-    w.direction = vecui::MakeDirectionFrame();
-    w.calculator = calc::MakeCalculator();
-    w.particle = particle::MakeParticleStatics();
-    w.rigid = rigid::MakeRigidStatics();
-    w.motion = motion::MakeMotion();
-    w.kinematics = kinem::MakeKinematics();
-    w.help = shell::MakeHelp();
-    w.results = shell::MakeResultsDialog();
-    return w;
-}
 
 using testsupport::DialogScript;
 
@@ -145,7 +126,7 @@ class HelpPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
-        shell::Workspaces w = Services();
+        shell::Workspaces w = app::RealServices();
         auto help = std::make_unique<shell::HelpPanel>();
         help_ = help.get();
         w.help = std::move(help);
