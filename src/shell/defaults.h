@@ -66,13 +66,13 @@ struct SharedState {
 
     // Motion symbols: body 1 lower case with primes per segment, body 2 upper
     // case with one segment; projectile components with the markup subscript.
-    Array2<std::string, 2, 3> PositionSymbols{};
-    Array2<std::string, 2, 3> VelocitySymbols{};
-    Array2<std::string, 2, 3> AccelSymbols{};
-    Array1<std::string, 2> ParabXSymbols{};
-    Array1<std::string, 2> ParabYSymbols{};
-    Array1<std::string, 2> ParabVxSymbols{};
-    Array1<std::string, 2> ParabVySymbols{};
+    Array2<std::string, 2, 3> PositionSymbols;
+    Array2<std::string, 2, 3> VelocitySymbols;
+    Array2<std::string, 2, 3> AccelSymbols;
+    Array1<std::string, 2> ParabXSymbols;
+    Array1<std::string, 2> ParabYSymbols;
+    Array1<std::string, 2> ParabVxSymbols;
+    Array1<std::string, 2> ParabVySymbols;
 };
 
 // The one shared state of the run.
