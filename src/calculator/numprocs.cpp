@@ -127,9 +127,6 @@ NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
     case 17: return Finish(FirstDerivativesReport(function, req.args));
     case 18: return Finish(SecondDerivativeReport(req.expression, req.args));
     case 19:
-        num::SetMessageHook([](const std::string& text, const std::string& title) {
-            plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, QString::fromStdString(title));
-        });
         return Finish(IntegralReport(req.expression, req.args));
     case 20:
     case 21:
