@@ -145,6 +145,10 @@ public:
     virtual ~KinematicsServices() = default;
     // fraKinem with the law boxes, time boxes, graph checks and buttons.
     virtual void BuildPanels(Form1& form) = 0;
+    // Shows, hides and captions the controls of fraKinem for a law (11 x(t),
+    // 12 v(t,x), 13 a(t,x,v); 14 and 15 the plane laws); the law bar calls
+    // it after storing the law.
+    virtual void AdaptKinemCtrls(int law) = 0;
 };
 
 class HelpServices {
