@@ -18,6 +18,7 @@ struct Panel {
 class Kinematics : public shell::KinematicsServices {
 public:
     void BuildPanels(shell::Form1& form) override;
+    void AdaptKinemCtrls(int) override {}
     const Panel& panel() const { return panel_; }
 
 private:

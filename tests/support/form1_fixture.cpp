@@ -155,6 +155,7 @@ class RecKinematics : public shell::KinematicsServices {
 public:
     explicit RecKinematics(std::unique_ptr<shell::KinematicsServices> in) : in_(std::move(in)) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
 
 private:
     std::unique_ptr<shell::KinematicsServices> in_;

@@ -94,6 +94,7 @@ struct KinematicsDouble : shell::KinematicsServices {
     void BuildPanels(shell::Form1& form) override {
         form.panels.fraKinem = new plat::Frame(QStringLiteral("fraKinem"), &form);
     }
+    void AdaptKinemCtrls(int) override {}
 };
 
 class DirecPanelTest : public ::testing::Test {
