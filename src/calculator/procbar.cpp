@@ -91,7 +91,10 @@ void Calculator::BarUpperKinematics(int n) {
     bar.Line(94, 33, 494, 33, rt::kButtonFace);
 
     ClearKinematicsInputs();
-    if (AdaptKinemCtrls) AdaptKinemCtrls(g.ProcedureGroup);
+    if (AdaptKinemCtrls)
+        AdaptKinemCtrls(g.ProcedureGroup);  // a test's stand-in
+    else
+        form_->Services().kinematics->AdaptKinemCtrls(g.ProcedureGroup);
     QWidget* law = form_->findChild<QWidget*>(plat::ArrayName(QStringLiteral("txtKinem"), 0));
     if (law) plat::FocusControl(law);
 
