@@ -1,26 +1,146 @@
 #pragma once
-// Module state of the motion workspaces that the panel's services set.
-// No widget include.
+// The motion model: the state that the rectilinear workspace (WorkspaceMode 4)
+// and the projectile workspace (WorkspaceMode 5) share, and that the
+// rectilinear and projectile procedures read and write directly.
+//
+// - Points store MotionPoints(q, p): quantity q 0..4 (the row of Gd2) of table
+//   column p 1..9. Rectilinear rows: 0 t, 1 x, 2 v. Projectile rows: 0 t, 1 x,
+//   2 y, 3 speed or vx, 4 direction (degrees) or vy, by the column's
+//   ComponentVelocityFlags. An element is Empty, a text (as typed or pasted,
+//   unrounded; a relational datum such as "t0+2"), or a number (written by a
+//   procedure, unrounded). Every reader accepts all three. Reach it through
+//   MotionPoint(q, p), which raises SubscriptOutOfRange outside the bounds.
+// - Bodies and segments: NumBodies (0 until the first configuration, then 1
+//   or 2), PointsPerBody(1..2) (body 1 owns columns 1..PointsPerBody(1),
+//   body 2 the next ones), Segments(body 1..2, segment 1..3) with FirstPoint
+//   and LastPoint numbered from 0 within the body and Accel (Empty or "" when
+//   unknown, the typed text, or a number), SegmentPointCounts,
+//   SegmentsPerBody.
+// - Configuration flags and two-click fields, the results of the last
+//   rectilinear procedure (ResultCaptions 1..2; ResultTimes, ResultPositions,
+//   ResultVelocities 1..4, solution s in entries 2s-1 and 2s; ShownSolution),
+//   the projectile codes ParabActionMode and ParabProcedureCode, and the ten
+//   equation-line positions LinePos(1..10).
+// - The symbol and colour tables (PositionSymbols, VelocitySymbols,
+//   AccelSymbols, ResultColors, CurveColors) are set at start-up in the shared
+//   state: shell::Shared(). The rectilinear procedure code is
+//   shell::Shared().ProcedureCode.
+//
+// Arrays indexed from 1 keep an unused element 0 so the indexes read as
+// everywhere else: State().Segments[1][2].LastPoint is body 1, segment 2.
+// The state lives for the whole run; the new-problem actions of the
+// workspace reset their parts of it. No widget include.
 #include <array>
+
+#include "runtime/variant.h"
+#include "shell/defaults.h"
 
 namespace motion {
 
+template <class T, int N>
+using Array1 = shell::Array1<T, N>;
+template <class T, int R, int C>
+using Array2 = shell::Array2<T, R, C>;
+
+inline constexpr int kMaxPoints = 9;   // table columns 1..9
+inline constexpr int kQuantities = 5;  // rows 0..4
+
+// One segment of constant acceleration of one body.
+struct SegmentRec {
+    int FirstPoint = 0;  // 0-based within the body
+    int LastPoint = 0;
+    rt::Variant Accel;   // Empty / "" unknown, typed text, or a number
+};
+
+// Text position of one equation line on the equations picture pic
+// (picture units, y up).
 struct LinePosRec {
     int X = 0;
     int Y = 0;
 };
 
 struct MotionState {
-    int ParabActionMode = 0;     // what a strip click does in projectile motion
-    int ParabProcedureCode = 0;  // listed projectile procedure
-    int ProblemKind = 0;         // cmdTable index chosen
-    std::array<LinePosRec, 11> LinePos{};  // equation lines (1 To 10)
+    // ---- points store: [q][p], q 0..4, p 1..9 ([q][0] unused)
+    std::array<std::array<rt::Variant, kMaxPoints + 1>, kQuantities> MotionPoints{};
+    // True when column p's velocity is given by components ("cs").
+    Array1<bool, kMaxPoints> ComponentVelocityFlags{};
+
+    // ---- bodies and segments
+    int NumBodies = 0;
+    Array1<int, 2> PointsPerBody{};
+    Array2<SegmentRec, 2, 3> Segments{};
+    Array2<int, 2, 3> SegmentPointCounts{};
+    Array1<int, 2> SegmentsPerBody{};
+
+    // ---- configuration
+    // Rectilinear 0..3, projectile 0..1; 4 no kind chosen yet.
+    int ProblemKind = 4;
+    bool AwaitingBodySplit = false;
+    bool AwaitingSegmentLimits = false;
+    int SegmentCount = 0;  // segment limits of body 1 taken (3 once complete)
+    bool SegmentsComplete = false;
+    bool TableReady = false;  // rectilinear configuration finished
+
+    // ---- two-click procedures
+    int GraphClickCount = 0;
+    int LinkClickCount = 0;
+    int DistanceClickCount = 0;
+    rt::Variant FirstClickValue;   // strip x, or a time (projectile distance)
+    rt::Variant SecondClickValue;
+    int FirstClickBody = 0;
+    int SecondClickBody = 0;
+    int DragSourceColumn = 0;  // 0: no drag begun
+
+    // ---- results of the last rectilinear substitution or linking
+    Array1<rt::Variant, 2> ResultCaptions{};
+    Array1<rt::Variant, 4> ResultTimes{};
+    Array1<rt::Variant, 4> ResultPositions{};
+    Array1<rt::Variant, 4> ResultVelocities{};
+    int ShownSolution = 1;
+
+    // ---- projectile procedure codes
+    // What a label click does: 1 set up, 2 complete a point, 3 v0 or theta0,
+    // 4 v0x or v0y, 5 distance, 6 graph.
+    int ParabActionMode = 0;
+    // Listed procedure (2..4, 21, 22, 25..32), or the datum kind of the
+    // clicked column (5..20); 1 nothing chosen.
+    int ParabProcedureCode = 0;
+
+    // ---- equation lines 1..10
+    Array1<LinePosRec, 10> LinePos{};
 };
 
+// The one model of the run.
 MotionState& State();
+
+// Element (q, p) of MotionPoints; q outside 0..4 or p outside 1..9 raises
+// SubscriptOutOfRange.
+rt::Variant& MotionPoint(int q, int p);
+
+// Every element of MotionPoints becomes Empty.
+void EraseMotionPoints();
+// ResultCaptions, ResultTimes, ResultPositions, ResultVelocities become Empty.
+void EraseResults();
+// Every segment record becomes (0, 0, Empty).
+void EraseSegments();
+// Counters of the two-click procedures back to 0.
+void ResetClickCounters();
 
 // Rectilinear equation lines 1 to 8 at x = 10, y = 340 - 18 (k - 1);
 // lines 9 and 10 are left as they are.
 void InitMruaEqnLinePositions();
+// Projectile equation lines 1 to 10 at x = 10, y = 340 - 20 (k - 1).
+void InitParabEqnLinePositions();
+
+// The shared symbol and colour tables of the motion procedures.
+inline const std::string& PositionSymbol(int body, int segment) {
+    return shell::Shared().PositionSymbols.at(body).at(segment);
+}
+inline const std::string& VelocitySymbol(int body, int segment) {
+    return shell::Shared().VelocitySymbols.at(body).at(segment);
+}
+inline const std::string& AccelSymbol(int body, int segment) {
+    return shell::Shared().AccelSymbols.at(body).at(segment);
+}
 
 }  // namespace motion
