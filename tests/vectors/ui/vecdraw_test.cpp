@@ -53,10 +53,13 @@ protected:
         for (const DrawnPrimitive& p : pic.Drawn()) n += p.kind == kind;
         return n;
     }
+    // Labels may be printed a piece at a time (markup labels print each
+    // character), so look for the text in everything printed, in order.
     bool Printed(const char* text) const {
+        QString all;
         for (const DrawnPrimitive& p : pic.Drawn())
-            if (p.kind == Kind::Text && p.text == text) return true;
-        return false;
+            if (p.kind == Kind::Text) all += p.text;
+        return all.contains(QString::fromUtf8(text));
     }
     // A filled magenta dot centred at (x, y).
     bool NullMarkAt(double x, double y) const {
