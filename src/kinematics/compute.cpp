@@ -1,0 +1,300 @@
+#include "kinematics/compute.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "kinematics/lawtext.h"
+#include "numerics/calculus.h"
+#include "numerics/expression.h"
+#include "numerics/ode.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+
+namespace kinem {
+
+namespace {
+
+constexpr double kMinSecondDerivStep = 1e-3;
+constexpr double kRidderStep = 0.5;
+// The adaptive driver's settings for the values at an instant.
+constexpr double kOdeEps = 1e-4, kOdeFirstStep = 0.1, kOdeMinStep = 0.001;
+
+std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
+
+std::shared_ptr<num::CExpression> NewLaw(const std::string& text) {
+    auto e = std::make_shared<num::CExpression>();
+    e->SetExpression(text);
+    return e;
+}
+
+// Integrates the law of the given order (1 velocity law, 2 acceleration law)
+// from t0 to t; false when the driver gave up.
+bool Integrate(int order, double t0, double t, std::vector<double>& y) {
+    return num::ODEInt(order, y, t0, t, kOdeEps, kOdeFirstStep, kOdeMinStep);
+}
+
+}  // namespace
+
+RadianMode::RadianMode() : saved_(num::AngleFactor) { num::AngleFactor = 1; }
+RadianMode::~RadianMode() { num::AngleFactor = saved_; }
+
+double BoxValue(std::string_view text) {
+    const std::string s = rt::Trim(text);
+    if (s.empty()) return 0;
+    num::CExpression e;
+    e.SetExpression(s);
+    e.ThrowIfError();
+    return e.Value().ToNumber();
+}
+
+double SecondDerivStep(double h) {
+    if (std::fabs(h) >= kMinSecondDerivStep) return h;
+    return h < 0 ? -kMinSecondDerivStep : kMinSecondDerivStep;
+}
+
+std::optional<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
+                                              double v0, double t, int decimals) {
+    RadianMode radians;
+    const std::string text(lawText);
+    shell::ResultLines lines(3);
+    if (law == kLawX) {
+        const std::string engine = RenameVarsT(text);
+        num::DerivExpr = NewLaw(engine);
+        num::DerivExpr->ThrowIfError();
+        const double x = num::DerivExpr->Value({t}).ToNumber();
+        double v = 0, err = 0;
+        num::DerivRidders(engine, t, v, kRidderStep, err);
+        // The law's own t0 is 0: the step is a 300th of the way to t.
+        const double a = num::SecondDeriv5Pt(*num::DerivExpr, SecondDerivStep(t / kSteps), t);
+        lines[1] = "En t = " + R(t, decimals) + ":";
+        lines[2] = "x = " + R(x, decimals) + ", v = " + R(v, decimals);
+        lines[3] = "a = " + R(a, decimals);
+        return lines;
+    }
+    if (law == kLawV) {
+        num::VelocityLawExpr = NewLaw(RenameVarsTX(text));
+        std::vector<double> y{0, x0};
+        if (!Integrate(1, t0, t, y)) return std::nullopt;
+        const double v = num::VelocityLawExpr->Value({t, y[1]}).ToNumber();
+        lines[1] = "En t = " + rt::NumberText(t) + ":";
+        lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(v, decimals);
+        return lines;
+    }
+    if (law == kLawA) {
+        num::AccelLawExpr = NewLaw(RenameVarsTXV(text));
+        std::vector<double> y{0, x0, v0};
+        if (!Integrate(2, t0, t, y)) return std::nullopt;
+        const double a = num::AccelLawExpr->Value({t, y[1], y[2]}).ToNumber();
+        lines[1] = "En t = " + rt::NumberText(t) + ":";
+        lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(y[2], decimals);
+        lines[3] = "a = " + R(a, decimals);
+        return lines;
+    }
+    return std::nullopt;
+}
+
+shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2,
+                               int decimals) {
+    RadianMode radians;
+    const std::string text1 = RenameVarsT(rt::Trim(law1));
+    const std::string text2 = RenameVarsT(rt::Trim(law2));
+    num::CExpression e1, e2;
+    e1.SetExpression(text1);
+    e2.SetExpression(text2);
+    e1.ThrowIfError();
+    e2.ThrowIfError();
+    const double p = e1.Value({t}).ToNumber();
+    const double q = e2.Value({t}).ToNumber();
+    double dp = 0, dq = 0, err = 0;
+    num::DerivRidders(text1, t, dp, kRidderStep, err);
+    num::DerivRidders(text2, t, dq, kRidderStep, err);
+    const double h = SecondDerivStep(t / 100);
+    const double ddp = num::SecondDeriv5Pt(e1, h, t);
+    const double ddq = num::SecondDeriv5Pt(e2, h, t);
+
+    shell::ResultLines lines(4);
+    lines[1] = "En t = " + R(t, decimals) + ":";
+    if (kind == kLawXY) {
+        lines[2] = "x = " + R(p, decimals) + ", y = " + R(q, decimals);
+        lines[3] = "v!x = " + R(dp, decimals) + ", v!y = " + R(dq, decimals);
+        lines[4] = "a!x = " + R(ddp, decimals) + ", a!y = " + R(ddq, decimals);
+    } else {
+        const double ar = rt::Sub(ddp, rt::Mul(p, rt::Mul(dq, dq)));
+        const double at = rt::Add(rt::Mul(p, ddq), rt::Mul(2, rt::Mul(dp, dq)));
+        lines[2] = "r = " + R(p, decimals) + ", ;q = " + R(q, decimals);
+        lines[3] = "v!r = " + R(dp, decimals) + ", v!t = " + R(rt::Mul(p, dq), decimals);
+        lines[4] = "a!r = " + R(ar, decimals) + ", a!t = " + R(at, decimals);
+    }
+    return lines;
+}
+
+std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
+                                        double ti, double tf) {
+    if (kind != kLawX && kind != kLawV && kind != kLawA) return std::nullopt;
+    RadianMode radians;
+    if (ti > tf) std::swap(ti, tf);
+    const double h = rt::Div(tf - ti, kSteps);
+    if (h == 0) rt::Raise(rt::ErrorCode::DivisionByZero);
+    const std::string text = rt::Trim(lawText);
+    constexpr int n = kSteps + 1;
+    LineCurves c;
+    c.ti = ti;
+    c.tf = tf;
+    c.T.assign(n + 1, 0);
+    c.X.assign(n + 1, 0);
+    c.V.assign(n + 1, 0);
+    c.A.assign(n + 1, 0);
+
+    if (kind == kLawX) {
+        num::DerivExpr = NewLaw(RenameVarsT(text));
+        num::DerivExpr->ThrowIfError();
+        for (int k = 1; k <= n; ++k) {
+            c.T[k] = ti + (k - 1) * h;
+            c.X[k] = num::DerivExpr->Value({c.T[k]}).ToNumber();
+        }
+        double err = 0;
+        num::GradientRidders(c.T, c.V, kRidderStep, err);
+        const double step = SecondDerivStep(h);
+        for (int k = 1; k <= n; ++k) c.A[k] = num::SecondDeriv5Pt(*num::DerivExpr, step, c.T[k]);
+        return c;
+    }
+
+    const int order = kind == kLawV ? 1 : 2;
+    if (order == 1)
+        num::VelocityLawExpr = NewLaw(RenameVarsTX(text));
+    else
+        num::AccelLawExpr = NewLaw(RenameVarsTXV(text));
+    // The initial conditions hold at t0; the tables start at ti.
+    std::vector<double> start = order == 1 ? std::vector<double>{0, x0} : std::vector<double>{0, x0, v0};
+    if (ti != t0 && !Integrate(order, t0, ti, start)) return std::nullopt;
+    num::OdeTimes.assign(n + 1, 0);
+    num::OdeStates = num::Matrix(order, n);
+    num::IntegrateRK4Fixed(order, start, ti, tf, kSteps);
+    for (int k = 1; k <= n; ++k) {
+        c.T[k] = num::OdeTimes[k];
+        c.X[k] = num::OdeStates(1, k);
+    }
+    if (order == 2) {
+        for (int k = 1; k <= n; ++k) {
+            c.V[k] = num::OdeStates(2, k);
+            c.A[k] = num::AccelLawExpr->Value({c.T[k], c.X[k], c.V[k]}).ToNumber();
+        }
+        return c;
+    }
+    for (int k = 1; k <= n; ++k) c.V[k] = num::VelocityLawExpr->Value({c.T[k], c.X[k]}).ToNumber();
+    c.A[1] = rt::Div(c.V[2] - c.V[1], h);
+    for (int k = 2; k < n; ++k) c.A[k] = rt::Div(c.V[k + 1] - c.V[k - 1], 2 * h);
+    c.A[n] = rt::Div(c.V[n] - c.V[n - 1], h);
+    return c;
+}
+
+CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter) {
+    rt::CheckIndex(static_cast<long long>(values.size()) - 1, kSteps + 1, kSteps + 1);
+    if (ti > tf) std::swap(ti, tf);
+    CurvePlan p;
+    p.vmin = p.vmax = values[1];
+    for (int k = 2; k <= kSteps + 1; ++k) {
+        p.vmin = std::min(p.vmin, values[k]);
+        p.vmax = std::max(p.vmax, values[k]);
+    }
+    if (std::fabs(p.vmax - p.vmin) <= 1e-5) p.vmin = 0;
+    // A curve that is 0 throughout has no range of its own: it is drawn
+    // across the middle of the square on a range of 1.
+    double low = p.vmin, range = p.vmax - p.vmin;
+    if (range == 0) {
+        low = p.vmin - 0.5;
+        range = 1;
+    }
+    const double ys = rt::Div(kSquareSide, range);
+    const double xs = rt::Div(kSquareSide, tf - ti);
+    p.points.reserve(kSteps + 1);
+    for (int k = 1; k <= kSteps + 1; ++k)
+        p.points.push_back({kSquareLeft + (k - 1), rt::Checked(kSquareBottom + (values[k] - low) * ys)});
+    const double x0 = rt::Checked(kSquareLeft + (0 - ti) * xs);
+    if (x0 >= kSquareLeft && x0 <= kSquareLeft + kSquareSide) p.tZeroX = x0;
+    const double y0 = rt::Checked(kSquareBottom + (0 - low) * ys);
+    if (y0 > kSquareBottom && y0 <= kSquareBottom + kSquareSide) p.zeroY = y0;
+    p.tiText = R(ti, 2);
+    p.tfText = R(tf, 2);
+    p.maxText = std::string(1, letter) + "max = " + R(p.vmax, 2);
+    p.minText = std::string(1, letter) + "min = " + R(p.vmin, 2);
+    return p;
+}
+
+PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti,
+                            double tf, int n, double left, double bottom, double side) {
+    RadianMode radians;
+    PlanePath path;
+    if (n < 1) return path;
+    num::CExpression e1, e2;
+    try {
+        e1.SetExpression(PlanePathLawText(rt::Trim(law1)));
+    } catch (const rt::RuntimeError&) {
+    }
+    try {
+        e2.SetExpression(PlanePathLawText(rt::Trim(law2)));
+    } catch (const rt::RuntimeError&) {
+    }
+    if (ti > tf) std::swap(ti, tf);
+    const double h = (tf - ti) / n;
+    path.x.assign(n + 2, 0);
+    path.y.assign(n + 2, 0);
+    // Value of a law at t, or nothing when it cannot be evaluated there.
+    auto at = [](num::CExpression& e, double t) -> std::optional<double> {
+        try {
+            return e.Value({t}).ToNumber();
+        } catch (const rt::RuntimeError&) {
+            return std::nullopt;
+        }
+    };
+    double r = 0, theta = 0;
+    for (int k = 1; k <= n + 1; ++k) {
+        const double t = ti + (k - 1) * h;
+        if (cartesian) {
+            if (auto v = at(e1, t)) path.x[k] = *v;
+            if (auto v = at(e2, t)) path.y[k] = *v;
+        } else {
+            if (auto v = at(e1, t)) r = *v;
+            if (auto v = at(e2, t)) theta = *v;
+            try {
+                path.x[k] = rt::Mul(r, std::cos(theta));
+                path.y[k] = rt::Mul(r, std::sin(theta));
+            } catch (const rt::RuntimeError&) {
+            }
+        }
+    }
+    path.xmin = path.xmax = path.x[1];
+    path.ymin = path.ymax = path.y[1];
+    for (int k = 2; k <= n + 1; ++k) {
+        path.xmin = std::min(path.xmin, path.x[k]);
+        path.xmax = std::max(path.xmax, path.x[k]);
+        path.ymin = std::min(path.ymin, path.y[k]);
+        path.ymax = std::max(path.ymax, path.y[k]);
+    }
+    double xlo = path.xmin, ylo = path.ymin;
+    double m = std::max(path.xmax - path.xmin, path.ymax - path.ymin);
+    if (!std::isfinite(m)) return path;  // ranges beyond a double: nothing to draw
+    if (m == 0) {
+        // One point: at the frame's centre, on a range of 1.
+        xlo -= 0.5;
+        ylo -= 0.5;
+        m = 1;
+    }
+    const double s = side / m;
+    path.points.reserve(static_cast<size_t>(n) + 1);
+    for (int k = 1; k <= n + 1; ++k)
+        path.points.push_back({left + (path.x[k] - xlo) * s, bottom + (path.y[k] - ylo) * s});
+    const double px0 = left - xlo / m * side;
+    const double py0 = bottom - ylo / m * side;
+    if (px0 >= left && px0 <= left + side) path.xZero = px0;
+    if (py0 >= bottom && py0 <= bottom + side) path.yZero = py0;
+    return path;
+}
+
+shell::ResultLines PlanePathLines(const PlanePath& path) {
+    return shell::ResultLines{"x!m!í!n = " + rt::NumberText(path.xmin), "x!m!á!x = " + rt::NumberText(path.xmax),
+                              "y!m!í!n = " + rt::NumberText(path.ymin), "y!m!á!x = " + rt::NumberText(path.ymax)};
+}
+
+}  // namespace kinem

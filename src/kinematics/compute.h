@@ -1,0 +1,111 @@
+#pragma once
+// The computations of plane kinematics, without widgets: values of a law at
+// an instant, the tables behind the graphs and the plot geometry.
+//
+// Everything here runs in radians: each entry keeps num::AngleFactor at 1
+// while it works and gives the previous value back on every way out.
+// Faults (a law that does not compile, a division by zero, an overflow while
+// evaluating a law) reach the caller as rt::RuntimeError; the plane path
+// alone passes over the samples it cannot evaluate.
+//
+// Law codes: 11 x(t), 12 v(t, x), 13 a(t, x, v), 14 x(t) with y(t),
+// 15 r(t) with theta(t) (radians).
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/resultformat.h"
+
+namespace kinem {
+
+inline constexpr int kLawX = 11, kLawV = 12, kLawA = 13, kLawXY = 14, kLawPolar = 15;
+inline constexpr int kSteps = 300;  // every curve and path has 301 samples
+
+// Keeps AngleFactor at 1 (radians) for its life.
+class RadianMode {
+public:
+    RadianMode();
+    ~RadianMode();
+    RadianMode(const RadianMode&) = delete;
+    RadianMode& operator=(const RadianMode&) = delete;
+
+private:
+    double saved_;
+};
+
+// The value of a box of the frame: an empty box is 0; any other text is a
+// formula without variables. A text that does not compile raises
+// num::ExpressionError (a number typed with a decimal comma is refused, not
+// taken as 0).
+double BoxValue(std::string_view text);
+
+// The step of the five-point second derivative at the instants of a law: h
+// itself, or 1e-3 (with h's sign) when h is smaller than that, so that the
+// instant 0 and very short intervals still have a usable step.
+double SecondDerivStep(double h);
+
+// Position, velocity and acceleration at t of a law on a line (11, 12, 13),
+// rounded to `decimals`. Law 11 evaluates x(t) and differentiates it (t0 is
+// not used); laws 12 and 13 integrate from (t0, x0[, v0]) to t. The result
+// lines are "En t = ...:", "x = ..., v = ...", "a = ..." (empty for law 12).
+// nullopt for another law, and when the integration gave up (the driver has
+// shown its own message then, and the state it left is not a result).
+std::optional<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
+                                              double v0, double t, int decimals);
+
+// The same for the plane laws 14 and 15 at t: four lines with the
+// Cartesian or the radial and transverse components.
+shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2,
+                               int decimals);
+
+// The tables of a law on a line at the instants ti + (k - 1)(tf - ti) / 300,
+// k = 1 .. 301 (index 0 unused), ti <= tf (a reversed interval is put in
+// order). Laws 12 and 13 start from the state at ti, integrated from the
+// initial conditions at t0 when ti differs from t0.
+struct LineCurves {
+    double ti = 0, tf = 0;
+    std::vector<double> T, X, V, A;
+};
+// nullopt when the law is not 11, 12 or 13, or when the integration up to ti
+// gave up. ti = tf raises DivisionByZero: there is no interval to draw.
+std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
+                                        double ti, double tf);
+
+// A point of a drawing in the picture's y-up pixels.
+struct PlotPoint {
+    double x = 0, y = 0;
+};
+
+// One curve of a law on a line in the 300-pixel square with its lower-left
+// corner at (42, 42): each curve on its own value scale.
+struct CurvePlan {
+    double vmin = 0, vmax = 0;      // as labelled
+    std::vector<PlotPoint> points;  // 301, index 0 first
+    std::optional<double> tZeroX;   // the t = 0 line, when inside the square
+    std::optional<double> zeroY;    // the value-0 line, when inside the square
+    std::string tiText, tfText;     // the interval's ends rounded to 2 places
+    std::string maxText, minText;   // "xmax = ...", "xmin = ..."
+};
+inline constexpr double kSquareLeft = 42, kSquareBottom = 42, kSquareSide = 300;
+// values[1..301]. Samples within 1e-5 of each other draw against a scale
+// from 0 to their value; samples all exactly 0 lie across the middle.
+CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter);
+
+// The path of a plane law over [ti, tf] (put in order) in n steps, with one
+// scale for both axes in the plot frame (left, bottom, side).
+struct PlanePath {
+    std::vector<double> x, y;         // n + 1 samples from index 1
+    double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+    std::vector<PlotPoint> points;    // n + 1, index 0 first
+    std::optional<double> xZero, yZero;  // the pixel lines of x = 0 and y = 0, when inside
+};
+// No fault is raised: a law that does not compile counts as 0, and a sample
+// that cannot be evaluated keeps 0 (law 14) or the previous sample's r or
+// theta (law 15). A path that is one point stands at the frame's centre.
+PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti,
+                            double tf, int n, double left, double bottom, double side);
+// "x!m!í!n = ...", ... the four extremes in full precision.
+shell::ResultLines PlanePathLines(const PlanePath& path);
+
+}  // namespace kinem
