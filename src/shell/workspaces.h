@@ -105,6 +105,9 @@ public:
     virtual void BuildPanels(Form1& form) = 0;
     // Titles and column widths of gdEqui.
     virtual void ArrangeGdEqui() = 0;
+    // Enter in the direction frame's vector box in workspace 2: adds the
+    // typed force (run-time errors reach the caller).
+    virtual void AddParticleForce() = 0;
 };
 
 class RigidStaticsServices {
