@@ -89,6 +89,10 @@ public:
         log_.Add("ArrangeGdEqui");
         in_->ArrangeGdEqui();
     }
+    void AddParticleForce() override {
+        log_.Add("AddParticleForce");
+        in_->AddParticleForce();
+    }
 
 private:
     std::unique_ptr<shell::ParticleStaticsServices> in_;
