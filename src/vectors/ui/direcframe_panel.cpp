@@ -15,9 +15,7 @@ void DirectionFrame::BuildPanels(shell::Form1& form) {
         plat::FlexGrid* gd = f->panels.gd;
         if (gd && gd->keys.KeyPress) gd->keys.KeyPress(key);
     };
-    links.AddParticleForce = [this] {
-        if (addParticleForce_) addParticleForce_();
-    };
+    links.AddParticleForce = [f] { f->Services().particle->AddParticleForce(); };
     frame_ = std::make_unique<DirecFrame>(form.fraDirec, std::move(links));
 
     shell::PanelSlots& s = form.panels;

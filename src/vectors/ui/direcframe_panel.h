@@ -5,8 +5,8 @@
 // The frame reaches the rest of the window through the form: the axes
 // rotation through Form1::GetRotAngle, the argument grid gd through the
 // form's panel slots and its key handler through the grid's own KeyPress
-// (the calculator's gd_KeyPress). Particle statics plugs in the adding of a
-// force once its panel is built (SetAddParticleForce).
+// (the calculator's gd_KeyPress), and the adding of a force through the
+// particle-statics services.
 #include <functional>
 #include <memory>
 
@@ -22,12 +22,9 @@ public:
 
     // The frame built by BuildPanels (null before).
     DirecFrame* Frame() const { return frame_.get(); }
-    // What Enter in the vector box does in particle statics.
-    void SetAddParticleForce(std::function<void()> add) { addParticleForce_ = std::move(add); }
 
 private:
     std::unique_ptr<DirecFrame> frame_;
-    std::function<void()> addParticleForce_;
 };
 
 std::unique_ptr<DirectionFrame> MakeDirectionFrame();

@@ -59,6 +59,8 @@ struct ParticleDouble : shell::ParticleStaticsServices {
         form.panels.fraEstp = new plat::Frame(QStringLiteral("fraEstp"), &form);
     }
     void ArrangeGdEqui() override {}
+    void AddParticleForce() override { ++added; }
+    int added = 0;
 };
 
 struct RigidDouble : shell::RigidStaticsServices {
@@ -198,10 +200,8 @@ TEST_F(DirecPanelTest, EnterInTheVectorBoxRunsTheGridsOwnKeyHandlerInTheCalculat
 
 TEST_F(DirecPanelTest, ParticleStaticsPlugsInTheAddingOfAForce) {
     shell::Shared().WorkspaceMode = 2;
-    int added = 0;
-    frame->SetAddParticleForce([&] { ++added; });
     int key = 13;
     form->panels.txtVector->keys.KeyPress(key);
-    EXPECT_EQ(added, 1);
+    EXPECT_EQ(static_cast<ParticleDouble&>(*form->Services().particle).added, 1);
     EXPECT_EQ(calc->enters, 0);
 }
