@@ -1,18 +1,65 @@
 #include "statics/particle/panel.h"
 
+#include "calculator/panel.h"
+#include "numerics/mathutil.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
+#include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
+#include "platform/labels.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/tabstrip.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/defaults.h"
 #include "shell/form1.h"
+#include "shell/globals.h"
+#include "shell/writer.h"
+#include "statics/particle/diagram.h"
+#include "statics/particle/equations.h"
+#include "statics/particle/forces.h"
+#include "statics/particle/state.h"
 
 namespace particle {
 
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+void Message(const QString& text) { plat::MsgBox(text, plat::MsgButtons::OK, plat::kAppTitle); }
+
+struct ButtonSpec {
+    int index;
+    const char* caption;
+    const char* tip;
+    int left, top, width, height;  // twips inside fraEstp
+    bool enabled;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {0, "Resolver", "Calcular las incógnitas del problema de equilibrio", 120, 3030, 1365, 345, false},
+    {1, "Restaurar", "Volver a como estaban las fuerzas antes de resolver", 1530, 3030, 1365, 345,
+     false},
+    {2, "Actualizar", "Sustituir en la tabla los valores calculados", 2940, 3030, 1365, 345, false},
+    {5, "Bu", "Cancelar la última fuerza dada", 3630, 30, 570, 375, true},
+    {6, "B1", "Cancelar la fuerza seleccionada en la tabla", 4200, 30, 570, 375, true},
+    {7, "Empezar un problema nuevo", "Empezar un problema nuevo", 120, 3450, 2775, 345, true},
+};
+
+int Px(int twips) { return (twips + 7) / 15; }
+
+}  // namespace
+
 void ParticleStatics::BuildPanels(shell::Form1& form) {
+    form_ = &form;
+    State() = ParticleState{};
+
     panel_.fraEstp = new plat::Frame(QStringLiteral("fraEstp"), &form);
     panel_.fraEstp->setGeometry(408, 168, 391, 345);
-    panel_.gdEqui = new plat::FlexGrid(QStringLiteral("gdEqui"), panel_.fraEstp);
-    panel_.gdEqui->setGeometry(6, 40, 379, 240);
     const char* captions[] = {"?-1", "?-2"};
     const char* tips[] = {"Ejemplo 1", "Ejemplo 2"};
     for (int i = 0; i < 2; ++i) {
@@ -20,10 +67,35 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
                                           panel_.fraEstp);
         b->SetCaption(QString::fromLatin1(captions[i]));
         b->setToolTip(QString::fromLatin1(tips[i]));
-        b->setGeometry(6 + 40 * i, 12, 36, 22);
+        b->setGeometry(8 + 40 * i, 6, 36, 22);
         panel_.cmdExampleEstp[i] = b;
     }
+    panel_.gdEqui = new plat::FlexGrid(QStringLiteral("gdEqui"), panel_.fraEstp);
+    panel_.gdEqui->setGeometry(6, 32, 379, 164);
+    panel_.gdEqui->SetCols(4);
+    panel_.gdEqui->SetRows(1);
+    panel_.gdEqui->SetFixedRows(1);
+    panel_.gdEqui->SetFixedCols(1);
+
+    for (const ButtonSpec& spec : kButtons) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdParts"), spec.index),
+                                          panel_.fraEstp);
+        b->SetCaption(QString::fromUtf8(spec.caption));
+        b->setToolTip(QString::fromUtf8(spec.tip));
+        b->setGeometry(Px(spec.left), Px(spec.top), Px(spec.width), Px(spec.height));
+        if (spec.index == 5 || spec.index == 6) b->SetFace(QStringLiteral("Times New Roman"), 9);
+        b->setEnabled(spec.enabled);
+        b->Click = [this, i = spec.index] { cmdParts_Click(i); };
+        panel_.cmdParts[spec.index] = b;
+    }
     form.panels.fraEstp = panel_.fraEstp;
+
+    // The rotation button sits on the direction frame, built before.
+    if (plat::CommandButton* rot = form.panels.cmdRotangle)
+        rot->Click = [this] { cmdRotangle_Click(); };
+    // The calculator runs its particle procedure here.
+    if (auto* calculator = dynamic_cast<calc::Calculator*>(form.Services().calculator.get()))
+        calculator->SetParticleDriver([this](const calc::CalcRequest& r) { return RunProcedure(r); });
 }
 
 void ParticleStatics::ArrangeGdEqui() {
@@ -32,6 +104,235 @@ void ParticleStatics::ArrangeGdEqui() {
     g.SetTextMatrix(0, 0, QStringLiteral("  #"));
     const int widths[] = {330, 1655, 1450, 1450};
     for (int c = 0; c < 4; ++c) g.SetColWidth(c, widths[c]);
+}
+
+void ParticleStatics::Redraw() {
+    DrawParticleForces(*form_->pic1, State().ParticleForces, form_->GetRotAngle());
+}
+
+void ParticleStatics::AddParticleForce() {
+    plat::TextBox& box = *form_->panels.txtVector;
+    const std::string text = rt::Trim(S(box.Text()));
+    if (text.empty()) return;
+    auto parsed = vec::ParseStaticsVector(text, shell::G().Decimals);
+    if (!parsed.ok()) {
+        Message(Q(parsed.message()));
+        return;
+    }
+    vec::ParsedVector pv = parsed.value();
+    if (pv.Hour.IsEmptyText() && pv.Alpha.IsEmptyText()) {
+        const QString answer = plat::InputBox(
+            QStringLiteral("¿En qué dirección (entre -180° y 180°) deseas dibujar esta fuerza en el "
+                           "diagrama?"),
+            plat::kAppTitle);
+        if (answer.isEmpty()) return;
+        if (!num::IsNumber(S(answer))) {
+            Message(QStringLiteral("El ángulo dado no es numérico."));
+            return;
+        }
+        pv.DrawAngle = rt::TextToNumber(S(answer));
+    }
+    ParticleState& st = State();
+    const shell::SharedState& g = shell::Shared();
+    AppendForce(st, pv, form_->GetRotAngle(), g.PicWidth, g.PicHeight);
+    const ParticleForceRec& r = st.ParticleForces.back();
+    plat::FlexGrid& gd = *panel_.gdEqui;
+    const int row = gd.Rows();
+    gd.SetRows(row + 1);
+    gd.SetTextMatrix(row, 0, QString::number(st.ParticleForceCount));
+    gd.SetTextMatrix(row, 1, Q(text));
+    gd.SetTextMatrix(row, 2, Q(r[kFxText].ToText()));
+    gd.SetTextMatrix(row, 3, Q(r[kFyText].ToText()));
+    Redraw();
+    if (st.ParticleForceCount >= 2) panel_.cmdParts[0]->setEnabled(true);
+    box.SetText(QString());
+    box.SetFocus();
+}
+
+std::string ParticleStatics::Solve() {
+    const EquilibriumOutcome out = SolveParticleEquilibrium(
+        State().ParticleForces, shell::G().Decimals, [](const std::string& prompt) {
+            return plat::MsgBox(Q(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) ==
+                   plat::MsgResult::Yes;
+        });
+    if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, shell::ResultLines{out.report});
+    if (out.redraw) Redraw();
+    return out.msg;
+}
+
+void ParticleStatics::SetSolvedState(bool solved) {
+    form_->fraDirec->setEnabled(!solved);
+    panel_.cmdParts[0]->setEnabled(!solved);
+    panel_.cmdParts[1]->setEnabled(solved);
+    panel_.cmdParts[2]->setEnabled(solved);
+    panel_.cmdParts[5]->setEnabled(!solved);
+    panel_.cmdParts[6]->setEnabled(!solved);
+}
+
+void ParticleStatics::ClearAll(double rot) {
+    State().ClearForces();
+    panel_.gdEqui->SetRows(1);
+    DrawParticleAxes(*form_->pic1, rot);
+}
+
+void ParticleStatics::cmdParts_Click(int index) {
+    try {
+        const double rot = form_->GetRotAngle();
+        ParticleState& st = State();
+        plat::FlexGrid& gd = *panel_.gdEqui;
+        switch (index) {
+        case 0: {  // solve
+            if (st.ParticleForceCount == 0) return;
+            st.SavedParticleForces = st.ParticleForces;
+            st.SavedParticleForceCount = st.ParticleForceCount;
+            const std::string msg = Solve();
+            if (!msg.empty()) {
+                Message(Q(msg));
+                return;
+            }
+            SetSolvedState(true);
+            form_->tabCalc->SetTab(0);
+            break;
+        }
+        case 1: {  // restore the table saved before solving
+            if (st.ParticleForceCount == 0) return;
+            const int n = st.SavedParticleForceCount;
+            for (int k = 0; k < n; ++k) {
+                if (k >= st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+                st.ParticleForces[k] = st.SavedParticleForces.at(k);
+            }
+            Redraw();
+            SetSolvedState(false);
+            break;
+        }
+        case 2: {  // put the solved values into the grid
+            if (st.ParticleForceCount == 0) return;
+            const int dec = shell::G().Decimals;
+            shell::ResultLines lines(st.ParticleForceCount + 1);
+            lines[1] = "Equilibrio bajo las siguientes fuerzas:";
+            for (int k = 1; k <= st.ParticleForceCount; ++k) {
+                ParticleForceRec& r = st.ParticleForces[k - 1];
+                const std::string x = rt::RoundedText(r[kX].ToNumber(), dec);
+                const std::string y = rt::RoundedText(r[kY].ToNumber(), dec);
+                gd.SetTextMatrix(k, 1, Q(r[kText].ToText()));
+                gd.SetTextMatrix(k, 2, Q(x));
+                gd.SetTextMatrix(k, 3, Q(y));
+                r[kArrowColor] = 0.0;
+                lines[k + 1] = "(" + x + ", " + y + ") = (" +
+                               rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
+                               rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
+            }
+            Redraw();
+            panel_.cmdParts[0]->setEnabled(true);
+            for (int i : {1, 2, 5, 6}) panel_.cmdParts[i]->setEnabled(false);
+            form_->fraDirec->setEnabled(true);
+            shell::WriteResults(*form_->rtbCalc, lines);
+            break;
+        }
+        case 5:  // cancel the last force
+        case 6: {  // cancel the selected force
+            if (gd.Rows() <= 1) return;
+            const int s = gd.Row();
+            if (index == 6 && s == 0) return;
+            if (gd.Rows() == 2) {
+                ClearAll(rot);
+            } else if (index == 5) {
+                if (st.ParticleForces.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+                st.ParticleForces.pop_back();
+                st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
+                gd.SetRows(gd.Rows() - 1);
+                Redraw();
+            } else {
+                for (int r = s; r + 1 < gd.Rows(); ++r)
+                    for (int c = 0; c < 4; ++c) gd.SetTextMatrix(r, c, gd.TextMatrix(r + 1, c));
+                if (s > st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+                st.ParticleForces.erase(st.ParticleForces.begin() + (s - 1));
+                st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
+                const shell::SharedState& g = shell::Shared();
+                RepickOrigins(st, rot, g.PicWidth, g.PicHeight);
+                gd.SetRows(gd.Rows() - 1);
+                if (st.ParticleForceCount > 0) Redraw();
+                else DrawParticleAxes(*form_->pic1, rot);
+            }
+            form_->panels.txtVector->SetFocus();
+            break;
+        }
+        case 7: {  // new problem
+            if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"),
+                             plat::MsgButtons::YesNo, plat::kAppTitle) != plat::MsgResult::Yes)
+                return;
+            st.ClearForces();
+            form_->fraDirec->setEnabled(true);
+            gd.ClearCells();
+            ArrangeGdEqui();
+            gd.SetRows(1);
+            if (auto* atan = form_->findChild<plat::TextBox*>(QStringLiteral("txtAtan")))
+                atan->SetText(QString());
+            form_->panels.txtVector->SetText(QString());
+            form_->rtbCalc->SetText(QString());
+            form_->pic1->Cls();
+            for (int i : {5, 6, 7}) panel_.cmdParts[i]->setEnabled(true);
+            form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = 0°"));
+            if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
+                lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));
+            if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
+                angle->SetText(QStringLiteral("0"));
+            form_->Services().direction->DrawClock(false);
+            DrawParticleAxes(*form_->pic1, 0);
+            form_->panels.picClock->MouseDown(1, 0, 93, 60);
+            form_->panels.txtVector->SetText(QString());
+            break;
+        }
+        default:
+            break;
+        }
+    } catch (const rt::RuntimeError&) {
+        Message(QStringLiteral("Error en el comando."));
+    }
+}
+
+void ParticleStatics::cmdRotangle_Click() {
+    try {
+        const QString answer = plat::InputBox(
+            QStringLiteral("Especifica el ángulo de rotación (entre -90 y 90)."), plat::kAppTitle);
+        if (answer.isEmpty()) return;
+        if (!num::IsNumber(S(answer))) {
+            Message(QStringLiteral("El valor dado no es numérico."));
+            return;
+        }
+        const double value = rt::TextToNumber(S(answer));
+        if (value < -90 || value > 90) {
+            Message(QStringLiteral("El ángulo se sale del intervalo permitido."));
+            return;
+        }
+        shell::Shared().AxesRotation = value;
+        form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = ") + answer + QStringLiteral("°"));
+        if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
+            lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = ") + answer);
+        if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
+            angle->SetText(QStringLiteral("0"));
+        form_->Services().direction->DrawClock(false);
+        DrawParticleAxes(*form_->pic1, value);
+        if (State().ParticleForceCount >= 1) Redraw();
+    } catch (const rt::RuntimeError&) {
+        Message(QStringLiteral("Error en el comando."));
+    }
+}
+
+calc::DriverEnd ParticleStatics::RunProcedure(const calc::CalcRequest& request) {
+    std::vector<std::string> texts;
+    for (const rt::Variant& a : request.args) texts.push_back(a.ToText());
+    const shell::SharedState& g = shell::Shared();
+    const std::string loadMsg = LoadParticleForces(State(), texts, form_->GetRotAngle(),
+                                                   g.PicWidth, g.PicHeight, shell::G().Decimals);
+    if (!loadMsg.empty()) Message(Q(loadMsg));
+    const std::string msg = Solve();
+    if (!msg.empty()) {
+        Message(Q(msg));
+        return calc::DriverEnd::Quit;
+    }
+    Redraw();
+    return calc::DriverEnd::Common;
 }
 
 std::unique_ptr<shell::ParticleStaticsServices> MakeParticleStatics() {

@@ -1,8 +1,21 @@
 #pragma once
-// The particle-statics panel fraEstp and the services the main window calls:
-// the panel itself and the layout of the force grid gdEqui.
+// The particle-statics workspace on the main window: the panel fraEstp with
+// the force grid gdEqui, the example buttons and the command buttons
+// cmdParts (solve, restore, update, cancel the last or the selected force,
+// new problem); the rotation button cmdRotangle of the direction frame; the
+// force typed in the direction frame's vector box; and the calculator's
+// particle procedure (a table rebuilt from the grid's texts, solved and
+// drawn).
+//
+// The forces live in State() (state.h); every change redraws the diagram
+// on pic1 whole. Failures: a refused force or rotation is answered with its
+// message; a run-time error in a button handler with "Error en el comando.";
+// a run-time error while adding a force reaches the direction frame.
+#include <array>
 #include <memory>
+#include <string>
 
+#include "calculator/dispatch.h"
 #include "shell/workspaces.h"
 
 namespace plat {
@@ -18,16 +31,34 @@ struct Panel {
     plat::Frame* fraEstp = nullptr;
     plat::FlexGrid* gdEqui = nullptr;                 // force table
     plat::CommandButton* cmdExampleEstp[2] = {};      // "?-1", "?-2"
+    // Elements 0, 1, 2, 5, 6 and 7 (3 and 4 do not exist).
+    std::array<plat::CommandButton*, 8> cmdParts{};
 };
 
 class ParticleStatics : public shell::ParticleStaticsServices {
 public:
     void BuildPanels(shell::Form1& form) override;
     void ArrangeGdEqui() override;
+    // Enter in the direction frame's vector box.
+    void AddParticleForce() override;
+
+    void cmdParts_Click(int index);
+    void cmdRotangle_Click();
+
+    // The calculator's particle procedure: the forces of the selected cells.
+    calc::DriverEnd RunProcedure(const calc::CalcRequest& request);
 
     const Panel& panel() const { return panel_; }
 
 private:
+    // Solves the table; shows the report and redraws as the solution says.
+    std::string Solve();
+    void Redraw();
+    // Empties the table and the grid, leaving the bare axes.
+    void ClearAll(double rot);
+    void SetSolvedState(bool solved);
+
+    shell::Form1* form_ = nullptr;
     Panel panel_;
 };
 
