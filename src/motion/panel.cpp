@@ -1,7 +1,5 @@
 #include "motion/panel.h"
 
-#include <cmath>
-
 #include "motion/state.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -9,206 +7,214 @@
 #include "platform/frames.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
+#include "platform/mousepointer.h"
 #include "platform/picture.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
-#include "shell/defaults.h"
+#include "runtime/errors.h"
 #include "shell/form1.h"
 
 namespace motion {
 
 namespace {
+Motion* g_instance = nullptr;
+}
 
-const char* const kMruaProcs[] = {
-    "Obtener las ecs. de mov. dados 3 puntos (ti,xi) por los que pasa el móvil",
-    "Aplicar las ecuaciones de intervalo",
-    "Resolver la ecuación x(t) - X(t) = C",
-    "Resolver la ecuación x(t) = C X(t)",
-    "Resolver la ecuación v(t) - V(t) = C",
-    "Resolver la ecuación v(t) = C V(t)",
-    "Dados: x(t), 3 de {A,t0,X0,V0} y x=pX, v=qV en algún \"t\", calcular faltante. Dar p,q",
-    "Ligar 2 tramos de movimiento de un mismo móvil",
-    "Resolver un sistema de ecuaciones v,a - v,a",
-    "Resolver un sistema de ecuaciones v2,a - v,a",
-    "Resolver un sistema de ecuaciones v2,a2,a - v,a",
-    "Resolver un sistema de ecuaciones v2,a2,a - v2,a",
-    "Resolver la ecuación cuadrática Ax^2 + Bx + C = 0",
-};
+Motion::Motion() = default;
 
-const char* const kParabProcs[] = {
-    "Obtener las ecs. de mov. dados 3 puntos (xi,yi) por los que pasa el móvil",
-    "Obtener las ecs. de mov. dado C de la relación Alcance = C*(Altura máxima)",
-    "Obtener las ecs. de mov. dados el Tiempo de vuelo tv y el Alcance R.",
-    "Calcular la distancia recorrida entre dos tiempos dados.",
-    "Calcular el Alcance sobre un plano inclinado.",
-    "Resolver las ecuaciones x = X, y = Y",
-    "Choque parábola-parábola",
-    "Choque parábola-recta",
-    "Resolver simultáneamente dos del tipo A tan q0 + B(v0^2 cos^2 q0) = C",
-    "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   D tan q0 + E/(v0 cos q0) = F",
-    "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   v0 cos q0 = D",
-    "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   v0 sen q0 = D",
-    "Resolver dos del tipo A tan q0 + B/(v0 cos q0) = C",
-};
+Motion::~Motion() {
+    if (g_instance == this) g_instance = nullptr;
+}
 
-const char* const kMruaKinds[] = {
-    "   Un móvil, una aceleración  --  a",
-    "   Un móvil, 2 ó 3 aceleraciones  --  a, a' [, a'']",
-    "   Dos móviles, una aceleración cada uno  --  a, A",
-    "   Dos móviles, el primero 2 ó 3 aceleraciones  -- a, a' [, a''], A",
-};
-const char* const kParabKinds[] = {"   Un móvil", "   Dos móviles"};
+Motion* Motion::Instance() { return g_instance; }
 
-constexpr int kProcTwips = 540;
-constexpr int kRectCodes[] = {40, 42, 43, 44, 45};
-constexpr int kParabModes[] = {1, 2, 3, 4, 6};
+plat::FlexGrid& Motion::Gd2() { return *panel_.Gd2; }
 
-}  // namespace
+void Motion::SetProcedures(std::unique_ptr<RectilinearProcedures> rect,
+                           std::unique_ptr<ProjectileProcedures> parab) {
+    if (rect) rect_ = std::move(rect);
+    if (parab) parab_ = std::move(parab);
+}
+
+void Motion::SetStripPointer(int pointer) { plat::SetMousePointer(panel_.picAccel, pointer); }
 
 void Motion::BuildPanels(shell::Form1& form) {
     form_ = &form;
-    Panel& p = panel_;
+    g_instance = this;
+    // A new main window starts a new run of the model.
+    State() = MotionState{};
+    rect_ = MakeRectilinearProcedures(*this);
+    parab_ = MakeProjectileProcedures(*this);
+    BuildTableFrame(form);
+    BuildTabs(form);
 
+    shell::PanelSlots& s = form.panels;
+    s.fraTable = panel_.fraTable;
+    s.tabMrua = panel_.tabMrua;
+    s.picArgs1 = panel_.picArgs1;
+    s.picArgs2 = panel_.picArgs2;
+    s.imgProcs = panel_.imgProcs;
+    s.cmdTable0 = panel_.cmdTable[0];
+}
+
+void Motion::BuildTableFrame(shell::Form1& form) {
+    Panel& p = panel_;
     p.fraTable = new plat::Frame(QStringLiteral("fraTable"), &form);
     p.fraTable->setGeometry(2, 394, 795, 183);
+
     p.Gd2 = new plat::FlexGrid(QStringLiteral("Gd2"), p.fraTable);
     p.Gd2->SetCols(10);
+    p.Gd2->SetRows(3);
     p.Gd2->SetFixedRows(0);
-    p.Gd2->move(30, 70);
+    p.Gd2->SetFixedCols(1);
+    p.Gd2->move(8, 70);
+    p.Gd2->keys.KeyPress = [this](int& k) { Gd2_KeyPress(k); };
+    p.Gd2->keys.KeyDown = [this](int& k, int s) { Gd2_KeyDown(k, s); };
+    p.Gd2->keys.KeyUp = [this](int& k, int s) { Gd2_KeyUp(k, s); };
+    p.Gd2->DblClick = [this] { Gd2_DblClick(); };
+    p.Gd2->EnterCell = [this] { Gd2_EnterCell(); };
+
     p.picAccel = new plat::Picture(QStringLiteral("picAccel"), p.fraTable);
-    p.picAccel->SetBackColor(0xC0C0C0);
+    p.picAccel->SetBackColor(rt::kButtonFace);
+    p.picAccel->OnMouseDown([this](int b, int s, double x, double y) { picAccel_MouseDown(b, s, x, y); });
+    p.picAccel->OnMouseUp([this](int b, int s, double x, double y) { picAccel_MouseUp(b, s, x, y); });
+    for (int i = 0; i < 4; ++i) {
+        auto* t = new plat::TextBox(plat::ArrayName(QStringLiteral("txtAccel"), i), p.picAccel);
+        t->setAlignment(Qt::AlignCenter);
+        t->hide();
+        t->Change = [this, i] { txtAccel_Change(i); };
+        t->keys.KeyPress = [this, i](int& k) { txtAccel_KeyPress(i, k); };
+        p.txtAccel[i] = t;
+    }
+
     p.cmdEraseTable = new plat::CommandButton(QStringLiteral("cmdEraseTable"), p.fraTable);
     p.cmdEraseTable->SetCaption(QStringLiteral("B"));
     p.cmdEraseTable->setToolTip(QStringLiteral("Borrar toda la tabla"));
-    p.cmdEraseTable->setGeometry(30, 150, 22, 22);
-    p.cmdSeeEqns = new plat::CommandButton(QStringLiteral("cmdSeeEqns"), p.fraTable);
-    p.cmdSeeEqns->setGeometry(700, 150, 86, 24);
+    p.cmdEraseTable->setGeometry(8, 36, 22, 22);
+    p.cmdEraseTable->Click = [this] { cmdEraseTable_Click(); };
 
+    // Results frame: two columns (first and second point), four rows
+    // (point number, t, x, v).
+    p.fraRes = new plat::Frame(QStringLiteral("fraRes"), p.fraTable);
+    p.fraRes->setGeometry(622, 4, 168, 174);
+    p.fraRes->hide();
+    for (int k = 0; k < 8; ++k) {
+        auto* l = new plat::Label(plat::ArrayName(QStringLiteral("lblRes"), k), p.fraRes);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Box);
+        l->setGeometry(6 + 80 * (k % 2), 20 + 22 * (k / 2), 76, 20);
+        p.lblRes[k] = l;
+    }
+    p.lblRes[0]->SetForeColor(rt::kWhite);
+    p.lblRes[1]->SetForeColor(rt::kWhite);
+    const char* passCaptions[] = {"1a. Sol.", "2a. Sol.", "Pasar a la tabla"};
+    const char* passTips[] = {"Mostrar solución 1", "Mostrar solución 2",
+                              "Pasar a la tabla la solución mostrada"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdPass"), i), p.fraRes);
+        b->SetCaption(QString::fromUtf8(passCaptions[i]));
+        b->setToolTip(QString::fromUtf8(passTips[i]));
+        b->Click = [this, i] { cmdPass_Click(i); };
+        p.cmdPass[i] = b;
+    }
+    p.cmdPass[0]->setGeometry(6, 112, 76, 24);
+    p.cmdPass[1]->setGeometry(86, 112, 76, 24);
+    p.cmdPass[2]->setGeometry(6, 140, 130, 24);
+    p.cmdCloseFrares = new plat::CommandButton(QStringLiteral("cmdCloseFrares"), p.fraRes);
+    p.cmdCloseFrares->SetCaption(QStringLiteral("X"));
+    p.cmdCloseFrares->setToolTip(QStringLiteral("Cerrar el panel de soluciones"));
+    p.cmdCloseFrares->setGeometry(140, 140, 22, 24);
+    p.cmdCloseFrares->Click = [this] { cmdCloseFrares_Click(); };
+}
+
+void Motion::BuildTabs(shell::Form1& form) {
+    Panel& p = panel_;
     p.tabMrua = new plat::TabStrip(QStringLiteral("tabMrua"), &form);
-    p.tabMrua->setGeometry(408, 274, 391, 118);
+    p.tabMrua->setGeometry(408, 272, 391, 120);
     QWidget* kinds = p.tabMrua->AddPage(QStringLiteral("Configurar tabla"));
     QWidget* pictured = p.tabMrua->AddPage(QStringLiteral("Aplicar ecuaciones"));
     QWidget* listed = p.tabMrua->AddPage(QStringLiteral("Otros procedimentos"));
+    p.tabMrua->Click = [this](int previous) { tabMrua_Click(previous); };
 
     for (int i = 0; i < 4; ++i) {
         auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdTable"), i), kinds);
-        b->setGeometry(4, 2 + 21 * i, 30, 19);
+        b->setGeometry(4, 4 + 21 * i, 44, 19);
         b->Click = [this, i] { cmdTable_Click(i); };
         p.cmdTable[i] = b;
         auto* l = new plat::Label(plat::ArrayName(QStringLiteral("lblAs"), i), kinds);
-        l->setGeometry(36, 2 + 21 * i, 340, 19);
+        l->setGeometry(50, 4 + 21 * i, 306, 19);
         l->Click = [b] { b->Press(); };
         p.lblAs[i] = l;
     }
+    // Glyphs: "-" in the Symbol face for one click-less kind; a hand and one
+    // mouse per click the kind asks for.
+    p.cmdTable[0]->SetFace(QStringLiteral("Symbol"), 10);
+    p.cmdTable[0]->SetCaption(QStringLiteral("-"));
+    const QString hand(QChar(245)), mouse(QChar(158));
+    for (int i = 1; i < 4; ++i) {
+        p.cmdTable[i]->SetFace(QStringLiteral("Wingdings"), 10);
+        p.cmdTable[i]->SetCaption(hand + mouse.repeated(i == 2 ? 1 : i == 1 ? 2 : 3));
+    }
+    p.cmdTable[0]->setToolTip(QStringLiteral("0 clics en la tabla"));
+    p.cmdTable[1]->setToolTip(QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
+    p.cmdTable[2]->setToolTip(QStringLiteral("Un sólo clic en la tabla"));
+    p.cmdTable[3]->setToolTip(QStringLiteral("A lo más 3 clics en la tabla"));
+
+    const QWidget* pages[] = {kinds, pictured, listed};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdHelpTable"), i),
+                                          const_cast<QWidget*>(pages[i]));
+        b->SetCaption(QStringLiteral("?"));
+        b->setGeometry(362, i == 2 ? 50 : 4, 20, 20);
+        p.cmdHelpTable[i] = b;   // the help panel wires it
+    }
 
     p.imgProcs = new plat::Image(QStringLiteral("imgProcs"), pictured);
-    p.imgProcs->move(4, 2);
+    p.imgProcs->move(4, 4);
     p.imgProcs->resize(180, 36);
     p.imgProcs->MouseDown = [this](int b, int s, double x, double y) { imgProcs_MouseDown(b, s, x, y); };
     p.shpMrua = new plat::Shape(QStringLiteral("shpMrua"), pictured);
-    p.shpMrua->setGeometry(4, 2, 36, 36);
+    p.shpMrua->setGeometry(4, 4, 36, 36);
     p.shpMrua->SetBorderWidth(2);
     p.shpMrua->SetBorderColor(0x0000FF);
+    p.shpMrua->setAttribute(Qt::WA_TransparentForMouseEvents);
     p.picArgs1 = new plat::Picture(QStringLiteral("picArgs1"), pictured);
-    p.picArgs1->Move(2, 40, 381, 46);
+    p.picArgs1->Move(2, 44, 381, 46);
+    p.picArgs1->OnPaint([this] { picArgs1_Paint(); });
+    p.cmdSeeEqns = new plat::CommandButton(QStringLiteral("cmdSeeEqns"), pictured);
+    p.cmdSeeEqns->setToolTip(QStringLiteral("Ver gráfico/ecuaciones"));
+    p.cmdSeeEqns->SetCaption(QStringLiteral("Ver Gráfico"));
+    p.cmdSeeEqns->setGeometry(190, 2, 80, 20);
+    p.cmdSeeEqns->Click = [this] { cmdSeeEqns_Click(); };
+    p.cmdEraseEqns = new plat::CommandButton(QStringLiteral("cmdEraseEqns"), pictured);
+    p.cmdEraseEqns->SetCaption(QStringLiteral("Borrar Ecuacs."));
+    p.cmdEraseEqns->setToolTip(QStringLiteral("Borrar las ecuaciones de movimiento"));
+    p.cmdEraseEqns->setGeometry(272, 2, 86, 20);
+    p.cmdEraseEqns->Click = [this] { cmdEraseEqns_Click(); };
+    p.cmdNewMruaProbl = new plat::CommandButton(QStringLiteral("cmdNewMruaProbl"), pictured);
+    p.cmdNewMruaProbl->SetCaption(QStringLiteral("Nuevo Problema"));
+    p.cmdNewMruaProbl->setToolTip(QStringLiteral("Borra tabla, ecuaciones, gráfico, etc."));
+    p.cmdNewMruaProbl->setGeometry(190, 23, 168, 20);
+    p.cmdNewMruaProbl->Click = [this] { cmdNewMruaProbl_Click(); };
 
     p.cboProcs = new plat::ComboBox(QStringLiteral("cboProcs"), listed);
     p.cboProcs->setGeometry(4, 2, 379, 22);
+    p.cboProcs->Click = [this] { cboProcs_Click(); };
     p.txtProcs = new plat::TextBox(QStringLiteral("txtProcs"), listed);
-    p.txtProcs->setGeometry(4, 26, 330, 20);
+    p.txtProcs->setGeometry(4, 27, 306, 20);
+    p.txtProcs->focus.GotFocus = [this] { txtProcs_GotFocus(); };
+    p.txtProcs->keys.KeyPress = [this](int& k) { txtProcs_KeyPress(k); };
     p.cmdProcs = new plat::CommandButton(QStringLiteral("cmdProcs"), listed);
     p.cmdProcs->SetFace(QStringLiteral("Symbol"), 10);
     p.cmdProcs->SetCaption(QString(QChar(191)));
-    p.cmdProcs->setGeometry(338, 25, 44, 22);
+    p.cmdProcs->setGeometry(314, 26, 44, 22);
+    p.cmdProcs->Click = [this] { cmdProcs_Click(); };
     p.picArgs2 = new plat::Picture(QStringLiteral("picArgs2"), listed);
-    p.picArgs2->Move(2, 48, 381, 40);
-
-    shell::PanelSlots& s = form.panels;
-    s.fraTable = p.fraTable;
-    s.tabMrua = p.tabMrua;
-    s.picArgs1 = p.picArgs1;
-    s.picArgs2 = p.picArgs2;
-    s.imgProcs = p.imgProcs;
-    s.cmdTable0 = p.cmdTable[0];
-}
-
-void Motion::ArrangeGd2(int colWidth, int mode) {
-    plat::FlexGrid& g = *panel_.Gd2;
-    for (int c = 1; c < g.Cols(); ++c) g.SetColWidth(c, colWidth);
-    g.SetColWidth(0, 360);
-    if (mode == 4) {
-        g.SetRows(3);
-        const char* t[] = {" t", " x", " v"};
-        for (int r = 0; r < 3; ++r) g.SetTextMatrix(r, 0, QString::fromLatin1(t[r]));
-    } else if (mode == 5) {
-        g.SetRows(5);
-        const QString t[] = {QStringLiteral(" t"), QStringLiteral(" x"), QStringLiteral(" y"),
-                             QStringLiteral(" v"), QStringLiteral(" ") + QChar(0xF8)};
-        for (int r = 0; r < 5; ++r) g.SetTextMatrix(r, 0, t[r]);
-    }
-    const int last = g.Cols() - 1;
-    g.SetColWidth(last, g.ColWidth(last) - 15);
-    plat::SetWidthTwips(&g, 9045);
-    plat::SetHeightTwips(&g, 240 * g.Rows() + 45);
-    for (int c = 0; c < g.Cols(); ++c) g.SetColAlignment(c, plat::FlexGrid::CenterCenter);
-    panel_.cmdEraseTable->move(g.x(), panel_.cmdEraseTable->y());
-    panel_.picAccel->MoveTwips(plat::LeftTwips(&g) + 345, plat::TopTwips(&g) - 630, 8640, 630);
-    panel_.picAccel->Scale(0, 42, 577, 0);
-}
-
-void Motion::AdaptCtrls(int mode) {
-    const int kinds = mode == 4 ? 4 : 2;
-    for (int i = 0; i < 4; ++i) {
-        panel_.cmdTable[i]->setVisible(i < kinds);
-        panel_.lblAs[i]->setVisible(i < kinds);
-        if (i < kinds)
-            panel_.lblAs[i]->SetCaption(QString::fromUtf8(mode == 4 ? kMruaKinds[i] : kParabKinds[i]));
-    }
-    ArrangeGd2(960, mode);
-    if (mode == 4) {
-        motion::InitMruaEqnLinePositions();
-    } else {
-        for (int k = 1; k <= 10; ++k) State().LinePos[k] = {10, 340 - 20 * (k - 1)};
-        State().ParabActionMode = 1;
-        State().ParabProcedureCode = 1;
-    }
-    plat::FlexGrid& g = *panel_.Gd2;
-    for (int r = 0; r < g.Rows(); ++r)
-        for (int c = 1; c < g.Cols(); ++c) g.SetTextMatrix(r, c, QString());
-}
-
-void Motion::FillMruaCbo(int mode) {
-    if (mode == 0) return;
-    panel_.cboProcs->Clear();
-    for (const char* s : mode == 4 ? kMruaProcs : kParabProcs)
-        panel_.cboProcs->AddItem(QString::fromUtf8(s));
-}
-
-void Motion::ShowPic1(bool show) {
-    form_->pic1->setVisible(show);
-    form_->pic->setVisible(!show);
-    panel_.cmdSeeEqns->SetCaption(show ? QStringLiteral("Ver Ecuacs.") : QStringLiteral("Ver Gráfico"));
-}
-
-void Motion::imgProcs_MouseDown(int, int, double x, double) {
-    const int n = static_cast<int>(std::floor(x / kProcTwips)) + 1;
-    if (n < 1 || n > 5) return;
-    panel_.shpMrua->move(panel_.imgProcs->x() + (n - 1) * kProcTwips / 15, panel_.shpMrua->y());
-    const int mode = shell::Shared().WorkspaceMode;
-    if (mode == 4) shell::Shared().ProcedureCode = kRectCodes[n - 1];
-    if (mode == 5) State().ParabActionMode = kParabModes[n - 1];
+    p.picArgs2->Move(2, 50, 358, 42);
+    p.picArgs2->OnPaint([this] { picArgs2_Paint(); });
 }
 
 void Motion::InitMruaEqnLinePositions() { motion::InitMruaEqnLinePositions(); }
-
-void Motion::cmdTable_Click(int index) {
-    State().ProblemKind = index;
-    for (int i = 0; i < 4; ++i) {
-        QFont f = panel_.lblAs[i]->font();
-        f.setUnderline(i == index);
-        panel_.lblAs[i]->setFont(f);
-    }
-}
 
 std::unique_ptr<shell::MotionServices> MakeMotion() { return std::make_unique<Motion>(); }
 

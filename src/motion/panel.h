@@ -1,11 +1,25 @@
 #pragma once
-// The motion workspaces' panels (the table frame fraTable and the tabs
-// tabMrua) and the services the main window calls: the table layout, the
-// preparation for a mode, the list of procedures, the choice of drawing
-// picture, the pictured procedures and the rectilinear equation lines.
+// The motion workspaces (rectilinear motion, WorkspaceMode 4, and projectile
+// motion, WorkspaceMode 5): the table frame fraTable (motion table Gd2, the
+// strip picAccel with its acceleration boxes, the results frame fraRes) and
+// the tabs tabMrua (problem kinds; pictured procedures; listed procedures).
+//
+// Motion implements the services the main window calls and the callbacks the
+// rectilinear and projectile procedures use (procedures.h), and dispatches
+// the strip's clicks and the listed-procedure button to those procedures.
+// Its handlers are split by topic over table.cpp, strip.cpp, kinds.cpp,
+// catalogue.cpp, results.cpp, config.cpp, clicks.cpp and runner.cpp; the
+// computations that need no widget are in compute.h.
+//
+// Faults: the strip's mouse-down handler and the listed-procedure runner
+// answer any run-time failure (theirs or the procedures') with "No pude
+// ejecutar la instrucción."; the problem kinds, the procedure choice, the
+// results buttons and the erasing of equations with "Error en el comando.";
+// the layout and reset procedures skip a failing step and go on.
 #include <array>
 #include <memory>
 
+#include "motion/procedures.h"
 #include "shell/workspaces.h"
 
 namespace plat {
@@ -23,30 +37,48 @@ class TextBox;
 
 namespace motion {
 
-// Controls of the panels, created by BuildPanels. tabMrua pages: 0
-// "Configurar tabla" (kinds of problem), 1 "Aplicar ecuaciones" (imgProcs,
-// shpMrua, picArgs1), 2 "Otros procedimentos" (cboProcs, txtProcs, cmdProcs,
-// picArgs2).
+// Controls of the panels, created by BuildPanels; each objectName is its
+// name here ("txtAccel(2)" for array members).
 struct Panel {
+    // Table frame.
     plat::Frame* fraTable = nullptr;
     plat::FlexGrid* Gd2 = nullptr;
     plat::Picture* picAccel = nullptr;
     plat::CommandButton* cmdEraseTable = nullptr;
-    plat::CommandButton* cmdSeeEqns = nullptr;
+    std::array<plat::TextBox*, 4> txtAccel{};
+    // Results frame.
+    plat::Frame* fraRes = nullptr;
+    std::array<plat::Label*, 8> lblRes{};
+    std::array<plat::CommandButton*, 3> cmdPass{};
+    plat::CommandButton* cmdCloseFrares = nullptr;
+    // tabMrua page 0 "Configurar tabla".
     plat::TabStrip* tabMrua = nullptr;
     std::array<plat::CommandButton*, 4> cmdTable{};
     std::array<plat::Label*, 4> lblAs{};
+    std::array<plat::CommandButton*, 3> cmdHelpTable{};
+    // Page 1 "Aplicar ecuaciones".
     plat::Image* imgProcs = nullptr;
     plat::Shape* shpMrua = nullptr;
     plat::Picture* picArgs1 = nullptr;
+    plat::CommandButton* cmdSeeEqns = nullptr;
+    plat::CommandButton* cmdEraseEqns = nullptr;
+    plat::CommandButton* cmdNewMruaProbl = nullptr;
+    // Page 2 "Otros procedimentos".
     plat::ComboBox* cboProcs = nullptr;
     plat::TextBox* txtProcs = nullptr;
     plat::CommandButton* cmdProcs = nullptr;
     plat::Picture* picArgs2 = nullptr;
 };
 
-class Motion : public shell::MotionServices {
+class Motion : public shell::MotionServices, public WorkspaceUi {
 public:
+    Motion();
+    ~Motion() override;
+
+    // The workspace built last (the one of the main window).
+    static Motion* Instance();
+
+    // ---- services of the main window
     void BuildPanels(shell::Form1& form) override;
     void ArrangeGd2(int colWidth, int mode) override;
     void AdaptCtrls(int mode) override;
@@ -55,14 +87,108 @@ public:
     void imgProcs_MouseDown(int button, int shift, double x, double y) override;
     void InitMruaEqnLinePositions() override;
 
-    // The kind of problem (0..3 rectilinear, 0..1 projectile).
+    // ---- callbacks of the procedures
+    shell::Form1& Form() override { return *form_; }
+    plat::FlexGrid& Gd2() override;
+    void ShowMruaResults(int body, int segment, int solution) override;
+    void EnableSecondSolution(bool enabled) override;
+    void SetTxtAccel(int mode, int segment, const rt::Variant& text) override;
+    void FocusGd2OnCol(int col) override;
+
+    // The procedures dispatched to; tests may replace them.
+    RectilinearProcedures& Rect() { return *rect_; }
+    ProjectileProcedures& Parab() { return *parab_; }
+    void SetProcedures(std::unique_ptr<RectilinearProcedures> rect,
+                       std::unique_ptr<ProjectileProcedures> parab);
+
+    // ---- motion table
+    void SetGd2CellBackColor(int col, bool grey);
+    void EraseGd2Table();
+    void cmdEraseTable_Click();
+    void Gd2_KeyPress(int& keyAscii);
+    void Gd2_KeyDown(int& keyCode, int shift);
+    void Gd2_KeyUp(int& keyCode, int shift);
+    void Gd2_DblClick();
+    void Gd2_EnterCell();
+    // Writes (q, p): the store gets v, the cell its text (a number rounded
+    // to Decimals).
+    void SetPointCell(int q, int p, const rt::Variant& v);
+
+    // ---- strip drawing
+    void ResetPointsStrip(int mode);
+    void DrawStripPointMarks();
+    void PrintStripPointNumbers();
+    void RedrawAccelStrip();
+    void DrawStripSegmentBar(int first, int last, int mode, int colourIndex);
+    // Bracket over table columns a..b.
+    void DrawSegmentBracket(int a, int b);
+    // Shows txtAccel(index) over table columns a..b.
+    void PlaceTxtAccel(int index, int a, int b);
+
+    // ---- problem kinds and new problems
     void cmdTable_Click(int index);
+    void NewMRUAproblem();
+    void NewPARABproblem();
+    void txtAccel_Change(int index);
+    void txtAccel_KeyPress(int index, int& keyAscii);
+    void cmdNewMruaProbl_Click();
+
+    // ---- procedure catalogue
+    void cboProcs_Click();
+    void tabMrua_Click(int previousTab);
+    void picArgs1_Paint();
+    void picArgs2_Paint();
+    void txtProcs_GotFocus();
+    void txtProcs_KeyPress(int& keyAscii);
+    // Picture 1..5 under the highlight shpMrua.
+    int ChosenPicture() const;
+
+    // ---- results frame and pictures
+    void cmdPass_Click(int index);
+    void cmdCloseFrares_Click();
+    void cmdSeeEqns_Click();
+    void cmdEraseEqns_Click();
+
+    // ---- strip clicks
+    void picAccel_MouseDown(int button, int shift, double x, double y);
+    void picAccel_MouseUp(int button, int shift, double x, double y);
+    void DefineSegmentAtX(double x);
+
+    // ---- listed-procedure runner
+    void cmdProcs_Click();
 
     const Panel& panel() const { return panel_; }
 
 private:
+    void BuildTableFrame(shell::Form1& form);
+    void BuildTabs(shell::Form1& form);
+    void StripMouseDown(int button, int shift, double x, double y);
+    void GreySpaceRect(int col, double x);
+    void GreySpaceParab(int col, double x);
+    void SwitchVelocityMode(int col);
+    void LabelClickRect(int shift, double x);
+    void LabelClickParab(int shift, double x);
+    void ArmRectProcedure(int code);
+    void ArmListedProcedure(int index, bool fromPageChange);
+    void RunListedRect(const std::string& text);
+    void RunListedParab(const std::string& text);
+    void EquationsThroughThreePoints(const std::string& text);
+    void LaunchFromThreePoints(const std::string& text);
+    void LaunchFromRangeHeight(const std::string& text);
+    void LaunchFromFlightRange(const std::string& text);
+    void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0,
+                           const rt::Variant& y0, double v0, double theta0);
+    void SetStripPointer(int pointer);
+
     shell::Form1* form_ = nullptr;
     Panel panel_;
+    // Depth of nested strip presses (simulated clicks run inside a press),
+    // and the column of the outermost press that began a drag (0: none), so
+    // that only a release ending a drag of its own drops a column.
+    int pressDepth_ = 0;
+    int dragColumn_ = 0;
+    std::unique_ptr<RectilinearProcedures> rect_;
+    std::unique_ptr<ProjectileProcedures> parab_;
 };
 
 std::unique_ptr<shell::MotionServices> MakeMotion();

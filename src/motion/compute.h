@@ -1,0 +1,69 @@
+#pragma once
+// The computations of the motion workspace that need no widget: argument
+// items of the listed procedures, the equations through three points, the
+// launch data of a projectile from three points, from the range-to-height
+// ratio and from the flight time and range, and the help lines of the
+// procedure catalogue.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "runtime/variant.h"
+#include "shell/resultformat.h"
+
+namespace motion {
+
+// The argument text split at every comma, items untrimmed; an empty text
+// gives no items.
+std::vector<std::string> SplitItems(const std::string& text);
+// Item k (1-based) converted with the runtime's numeric conversion; a
+// missing item raises SubscriptOutOfRange, a text that is not a number
+// TypeMismatch.
+double ItemNumber(const std::vector<std::string>& items, int k);
+int ItemInteger(const std::vector<std::string>& items, int k);
+
+// The ten values a, ti, tf, dt, xi, xf, dx, vi, vf, dv of the interval
+// equations from items "name = value"; an item without "=" raises
+// TypeMismatch.
+std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items);
+
+// x(t) = c0 + c1 t + c2 t^2 through three (t, x) points; msg is the linear
+// solver's message (empty on success).
+struct QuadraticFit {
+    double c2 = 0, c1 = 0, c0 = 0;
+    std::string msg;
+};
+QuadraticFit FitThreePoints(const std::array<double, 3>& t, const std::array<double, 3>& x);
+// v rounded to Decimals as a plain number text (ordinary minus sign).
+std::string PlainRounded(double v);
+// The four result lines of the base point with t = 0.
+shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f);
+
+// Launch speed and angle (degrees); msg non-empty when there is no launch.
+struct LaunchFit {
+    double v0 = 0, theta0 = 0;
+    std::string msg;
+};
+// Through (x0, y0), (xm, ym), (xn, yn) with g = 9.8.
+LaunchFit LaunchThroughPoints(double x0, double y0, double xm, double ym, double xn, double yn);
+// The angle whose range is C times the maximum height: arctan |4 / C|.
+double AngleFromRangeHeight(double C);
+// From the flight time tv and the range R.
+LaunchFit LaunchFromFlightAndRange(double tv, double R);
+
+// One help line of the procedure catalogue, drawn in the formula markup at
+// (x, y) of the help picture, y up.
+struct HelpLine {
+    int x, y;
+    const char* text;
+};
+// Help of pictured procedure n (1..5) of the workspace (4 or 5).
+std::vector<HelpLine> PicturedHelp(int mode, int n);
+// Help of listed procedure `code` of the workspace; font size in `size`.
+std::vector<HelpLine> ListedHelp(int mode, int code, double& size);
+
+// Procedure codes of the list entries 0..12.
+int RectListedCode(int entry);
+int ParabListedCode(int entry);
+
+}  // namespace motion

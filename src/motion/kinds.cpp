@@ -1,0 +1,245 @@
+// Problem kinds, the acceleration boxes, and the preparation and reset of
+// the motion workspaces.
+#include <QFont>
+
+#include "motion/panel.h"
+#include "motion/state.h"
+#include "numerics/mathutil.h"
+#include "platform/buttons.h"
+#include "platform/dialogs.h"
+#include "platform/flexgrid.h"
+#include "platform/frames.h"
+#include "platform/labels.h"
+#include "platform/picture.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/defaults.h"
+#include "shell/form1.h"
+
+namespace motion {
+
+namespace {
+
+const char* const kMruaKinds[] = {
+    "   Un móvil, una aceleración  --  a",
+    "   Un móvil, 2 ó 3 aceleraciones  --  a, a' [, a'']",
+    "   Dos móviles, una aceleración cada uno  --  a, A",
+    "   Dos móviles, el primero 2 ó 3 aceleraciones  -- a, a' [, a''], A",
+};
+const char* const kParabKinds[] = {"   Un móvil", "   Dos móviles"};
+
+// The segment of each acceleration box.
+constexpr int kBoxBody[] = {1, 1, 1, 2};
+constexpr int kBoxSegment[] = {1, 2, 3, 1};
+
+void Underline(plat::Label* l, bool on) {
+    QFont f = l->font();
+    f.setUnderline(on);
+    l->setFont(f);
+}
+
+// Runs one step of a reset; a failing step is skipped.
+template <class F>
+void Step(F f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+rt::Variant& AccelOfBox(int index) { return State().Segments[kBoxBody[index]][kBoxSegment[index]].Accel; }
+
+}  // namespace
+
+void Motion::cmdTable_Click(int index) {
+    try {
+        MotionState& s = State();
+        s.ProblemKind = index;
+        for (int i = 0; i < 4; ++i) {
+            Underline(panel_.lblAs[i], false);
+            panel_.txtAccel[i]->hide();
+            panel_.txtAccel[i]->SetText(QString());
+            AccelOfBox(i) = std::string();
+        }
+        Underline(panel_.lblAs.at(index), true);
+        const int mode = shell::Shared().WorkspaceMode;
+        if (mode != 4 && mode != 5) return;
+        ResetPointsStrip(mode);
+        s.AwaitingBodySplit = true;
+        s.AwaitingSegmentLimits = false;
+        panel_.fraTable->setEnabled(true);
+        plat::Picture& strip = *panel_.picAccel;
+        auto prompt = [&](double x, const QString& text) {
+            strip.SetCurrentX(x);
+            strip.SetCurrentY(38);
+            strip.Print(text);
+        };
+        const QString split = QStringLiteral("Haz un clic en este espacio para separar los puntos de uno y otro móvil");
+        if (index == 0) {
+            picAccel_MouseDown(1, 0, 545, 25);
+            if (mode == 5) FocusGd2OnCol(1);
+        } else if (mode == 4 && index == 1) {
+            prompt(100, QStringLiteral("A lo más 2 clics en este espacio, uno por cada punto límite de tramo"));
+        } else if (mode == 4 && index == 2) {
+            prompt(100, split);
+        } else if (mode == 4 && index == 3) {
+            prompt(10, QStringLiteral("A lo más 3 clics en este espacio, el primero para separar los dos móviles "
+                                      "y los demás para definir los tramos del primero"));
+        } else if (mode == 5 && index == 1) {
+            prompt(138, split);
+        }
+    } catch (const rt::RuntimeError&) {
+        plat::MsgBox(QStringLiteral("Error en el comando."));
+    }
+}
+
+void Motion::AdaptCtrls(int mode) {
+    if (mode == 4) {
+        for (int i = 0; i < 4; ++i) {
+            Step([&] {
+                panel_.lblAs[i]->SetCaption(QString::fromUtf8(kMruaKinds[i]));
+                panel_.lblAs[i]->show();
+                panel_.cmdTable[i]->show();
+            });
+        }
+        Step([&] { ArrangeGd2(960, 4); });
+        Step([&] {
+            panel_.fraRes->hide();
+            panel_.fraTable->show();
+        });
+        Step([&] { motion::InitMruaEqnLinePositions(); });
+        Step([&] { NewMRUAproblem(); });
+        Step([&] { FillMruaCbo(4); });
+        Step([&] { panel_.cmdEraseTable->Press(); });
+    } else if (mode == 5) {
+        for (int i = 0; i < 2; ++i) {
+            Step([&] {
+                panel_.lblAs[i]->SetCaption(QString::fromUtf8(kParabKinds[i]));
+                panel_.lblAs[i]->show();
+                panel_.cmdTable[i]->show();
+            });
+        }
+        for (int i = 2; i < 4; ++i) {
+            panel_.cmdTable[i]->hide();
+            panel_.lblAs[i]->hide();
+        }
+        // The results frame belongs to the rectilinear substitutions.
+        Step([&] { panel_.fraRes->hide(); });
+        Step([&] { ArrangeGd2(960, 5); });
+        Step([&] { motion::InitParabEqnLinePositions(); });
+        Step([&] { NewPARABproblem(); });
+        Step([&] { panel_.cmdEraseTable->Press(); });
+    }
+}
+
+void Motion::NewMRUAproblem() {
+    MotionState& s = State();
+    Step([&] { ResetPointsStrip(4); });
+    s.SegmentCount = 0;
+    s.SegmentsComplete = false;
+    s.TableReady = false;
+    for (int i = 0; i < 4; ++i) {
+        Step([&] {
+            panel_.txtAccel[i]->hide();
+            panel_.txtAccel[i]->SetText(QString());
+            Underline(panel_.lblAs[i], false);
+        });
+    }
+    Step([&] { EraseGd2Table(); });
+    ResetClickCounters();
+    EraseSegments();
+    Step([&] { rect_->EraseEqnFlags(); });
+    EraseMotionPoints();
+    Step([&] {
+        form_->pic->Cls();
+        form_->pic1->Cls();
+        ShowPic1(false);
+    });
+    s.ProblemKind = 4;
+    panel_.fraTable->setEnabled(true);
+    panel_.cmdTable[1]->setToolTip(
+        QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
+    Step([&] { panel_.cmdTable[0]->Press(); });
+    Step([&] {
+        panel_.fraRes->hide();
+        panel_.cmdPass[0]->setEnabled(true);
+        panel_.cmdPass[1]->setEnabled(true);
+    });
+    Step([&] { imgProcs_MouseDown(1, 0, 270, 100); });
+}
+
+void Motion::NewPARABproblem() {
+    MotionState& s = State();
+    Step([&] { ResetPointsStrip(5); });
+    for (int i = 0; i < 4; ++i) Step([&] { Underline(panel_.lblAs[i], false); });
+    s.TableReady = false;
+    shell::Shared().WorkspaceMode = 5;
+    s.ParabActionMode = 1;
+    s.ParabProcedureCode = 1;
+    motion::InitParabEqnLinePositions();
+    Step([&] { ArrangeGd2(960, 5); });
+    Step([&] {
+        form_->pic->Cls();
+        form_->pic1->Cls();
+    });
+    Step([&] { parab_->EraseEqnFlags(); });
+    panel_.cmdTable[1]->setToolTip(
+        QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
+}
+
+void Motion::cmdNewMruaProbl_Click() {
+    if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Estás seguro?"), plat::MsgButtons::YesNo) ==
+        plat::MsgResult::No)
+        return;
+    if (shell::Shared().WorkspaceMode == 5) {
+        // The projectile problem starts over as when the workspace is
+        // chosen: flags and codes erased, one body, the first picture.
+        Step([&] { NewPARABproblem(); });
+        Step([&] { panel_.cmdTable[0]->Press(); });
+        Step([&] { imgProcs_MouseDown(1, 0, 270, 100); });
+        return;
+    }
+    Step([&] { NewMRUAproblem(); });
+}
+
+void Motion::txtAccel_Change(int index) {
+    try {
+        plat::TextBox* box = panel_.txtAccel.at(index);
+        const std::string t = rt::Trim(box->Text().toStdString());
+        if (t == "g" || t == "-g") {
+            const double g = t == "g" ? 9.8 : -9.8;
+            box->SetText(QString::fromStdString(rt::NumberText(g)));
+            AccelOfBox(index) = g;
+            box->SetSelStart(box->Text().size());
+        } else {
+            AccelOfBox(index) = t;
+        }
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
+    if (keyAscii != 13) return;
+    plat::TextBox* box = panel_.txtAccel.at(index);
+    const std::string t = rt::Trim(box->Text().toStdString());
+    if (t == "g" || t == "-g") {
+        txtAccel_Change(index);
+    } else if (!t.empty() && !num::IsNumber(t)) {
+        plat::MsgBox(QStringLiteral("Valor no numérico."));
+        keyAscii = 0;
+        return;
+    } else {
+        AccelOfBox(index) = t;
+    }
+    auto visible = [&](int i) { return !panel_.txtAccel[i]->isHidden(); };
+    int next = -1;
+    if (index == 0) next = visible(1) ? 1 : visible(3) ? 3 : -1;
+    else if (index == 1) next = visible(2) ? 2 : visible(3) ? 3 : -1;
+    else if (index == 2) next = visible(3) ? 3 : -1;
+    if (next >= 0) panel_.txtAccel[next]->SetFocus();
+    else FocusGd2OnCol(1);
+    keyAscii = 0;
+}
+
+}  // namespace motion

@@ -1,0 +1,287 @@
+// The runner of the listed procedures (cmdProcs): reads the argument box
+// txtProcs, checks what it can and calls the procedure chosen; the
+// equations through three points and the three projectile launch-data
+// procedures are computed here.
+#include <QString>
+
+#include "motion/compute.h"
+#include "motion/panel.h"
+#include "motion/positions.h"
+#include "motion/state.h"
+#include "numerics/mathutil.h"
+#include "platform/dialogs.h"
+#include "platform/flexgrid.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/defaults.h"
+#include "shell/form1.h"
+#include "shell/writer.h"
+
+namespace motion {
+
+namespace {
+
+void Message(const std::string& text) { plat::MsgBox(QString::fromStdString(text)); }
+
+// The trimmed text after the first "=", or the whole text without one.
+std::string ValueAfterEquals(const std::string& item) {
+    const size_t eq = item.find('=');
+    return rt::Trim(eq == std::string::npos ? item : item.substr(eq + 1));
+}
+
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// Point `point` of `body` must exist: its column is then the body's own.
+void CheckPointOfBody(int body, int point) {
+    const MotionState& s = State();
+    rt::CheckIndex(body, 1, 2);
+    const int count = s.NumBodies == 1 ? s.PointsPerBody[1] : s.PointsPerBody[body];
+    rt::CheckIndex(point, 0, count - 1);
+}
+
+}  // namespace
+
+void Motion::cmdProcs_Click() {
+    try {
+        const std::string text = rt::Trim(panel_.txtProcs->Text().toStdString());
+        const int mode = shell::Shared().WorkspaceMode;
+        if (mode == 4) RunListedRect(text);
+        else if (mode == 5) RunListedParab(text);
+    } catch (const rt::RuntimeError&) {
+        Message("No pude ejecutar la instrucción.");
+    } catch (const std::out_of_range&) {
+        Message("No pude ejecutar la instrucción.");
+    }
+}
+
+void Motion::RunListedRect(const std::string& text) {
+    const int code = shell::Shared().ProcedureCode;
+    RectilinearProcedures& rect = *rect_;
+    if (code == 41) {
+        EquationsThroughThreePoints(text);
+    } else if (code == 46) {
+        const auto items = SplitItems(text);
+        if (items.size() != 3 && items.size() != 4) {
+            Message("El número de datos debe ser 3 ó 4.");
+            return;
+        }
+        rect.ApplyIntervalEqns(IntervalData(items));
+    } else if (code >= 47 && code <= 51) {
+        if (State().NumBodies != 2) {
+            Message("Este procedimiento se aplica a 2 móviles.");
+            return;
+        }
+        if (num::IsNumber(text)) {
+            const double C = rt::TextToNumber(text);
+            if (code == 47 || code == 48) rect.SolveXRelation(C, code == 47);
+            else if (code == 49 || code == 50) rect.SolveVRelation(C, code == 49);
+        } else if (code == 51) {
+            const auto items = SplitItems(text);
+            rect.SolvePQConditions(ItemNumber(items, 1), ItemNumber(items, 2));
+        }
+    } else if (code >= 53 && code <= 57) {
+        rect.SolveVaSystem(text);
+    }
+}
+
+void Motion::RunListedParab(const std::string& text) {
+    const int code = State().ParabProcedureCode;
+    ProjectileProcedures& parab = *parab_;
+    switch (code) {
+        case 2: LaunchFromThreePoints(text); return;
+        case 3: LaunchFromRangeHeight(text); return;
+        case 4: LaunchFromFlightRange(text); return;
+        case 22: {
+            const auto items = SplitItems(text);
+            const int body = ItemInteger(items, 1);
+            rt::CheckIndex(4, 1, static_cast<long long>(items.size()));
+            std::string beta = rt::Trim(items[3]);
+            const std::string degree = "\xC2\xB0";
+            if (beta.size() >= 2 && beta.compare(beta.size() - 2, 2, degree) == 0) beta.erase(beta.size() - 2);
+            parab.CalcParabRangeOnIncline(body, rt::Trim(items[1]), rt::Trim(items[2]),
+                                          rt::TextToNumber(rt::Trim(beta)));
+            return;
+        }
+        case 25: parab.IntersectParabTrajectories(); return;
+        case 26: parab.SolveParabCollision(text); return;
+        case 27: {
+            const ParabEqnKinds k = parab.EqnKinds(1);
+            if (k.v0theta0) {
+                const auto items = SplitItems(text);
+                std::string u, tc;
+                for (size_t i = 0; i < 2 && i < items.size(); ++i) {
+                    const std::string item = rt::Trim(items[i]);
+                    if (StartsWith(item, "u")) u = ValueAfterEquals(item);
+                    else if (StartsWith(item, "tc")) tc = ValueAfterEquals(item);
+                }
+                if (u.empty() || tc.empty()) {
+                    Message("Formato inválido. Datos deben ser \"u = número, tc = número\" o al revés.");
+                    return;
+                }
+                parab.SolveParabMeetsMover(u, tc);
+            } else if (k.v0 || k.theta0) {
+                const std::string value = ValueAfterEquals(text);
+                if (StartsWith(text, "u")) parab.SolveParabMeetsMover(value, "");
+                else if (StartsWith(text, "tc")) parab.SolveParabMeetsMover("", value);
+                else
+                    Message("Formato inválido para el dato. Debe tener la forma\r\n"
+                            "\"u = número\"    o bien     \"tc = número\".");
+            } else if (k.complete) {
+                Message("v0 o theta o ambas deben ser incógnitas en este procedimiento.");
+            } else if (plat::MsgBox(QStringLiteral("No has planteado las ecuaciones del móvil 1. Si deseas "
+                                                   "hacerlo ahora con \r\nlos datos contenidos en la tabla "
+                                                   "oprime el botón \"Aceptar\"."),
+                                    plat::MsgButtons::OKCancel) == plat::MsgResult::OK) {
+                parab.SetUpParabEqns(1, 0, MotionPoint(0, 1), MotionPoint(1, 1), MotionPoint(2, 1),
+                                     MotionPoint(3, 1), MotionPoint(4, 1), false);
+            }
+            return;
+        }
+        case 28:
+        case 31:
+        case 32:
+        case 29:
+        case 30: {
+            const auto items = SplitItems(text);
+            const bool six = code == 28 || code == 31 || code == 32;
+            if (items.size() != (six ? 6u : 4u)) {
+                Message(six ? "Deben ser exactamente 6 argumentos." : "Deben ser exactamente 4 argumentos.");
+                return;
+            }
+            std::array<double, 7> a{};
+            for (size_t i = 1; i <= items.size(); ++i) a[i] = ItemNumber(items, static_cast<int>(i));
+            if (code == 28 || code == 31) {
+                std::array<std::array<double, 3>, 3> M{};
+                std::array<double, 3> r{};
+                M[1][1] = a[1], M[1][2] = a[2], r[1] = a[3];
+                M[2][1] = a[4], M[2][2] = a[5], r[2] = a[6];
+                parab.SolveTanAndSecSystem(M, r, code == 28 ? 1 : 2);
+            } else if (code == 32) {
+                parab.SolveTanSecPairWithV0Cos(a[1], a[2], a[3], a[4], a[5], a[6]);
+            } else {
+                parab.SolveTanSecWithComponent(a[1], a[2], a[3], a[4], code == 29 ? 1 : 2);
+            }
+            return;
+        }
+        default: return;
+    }
+}
+
+void Motion::EquationsThroughThreePoints(const std::string& text) {
+    const auto items = SplitItems(text);
+    const int body = ItemInteger(items, 1), segment = ItemInteger(items, 2);
+    const std::array<int, 3> pts = {ItemInteger(items, 3), ItemInteger(items, 4), ItemInteger(items, 5)};
+    if (!CheckPointsInSegment(body, segment, pts[0], pts[2]).empty() ||
+        !CheckPointsInSegment(body, segment, pts[0], pts[1]).empty()) {
+        Message("Los puntos no pertenecen al mismo móvil y tramo,\r\no se repiten.");
+        return;
+    }
+    plat::FlexGrid& g = *panel_.Gd2;
+    std::array<int, 3> cols{};
+    std::array<double, 3> t{}, x{};
+    for (int n = 0; n < 3; ++n) {
+        cols[n] = TableColOfPoint(body, pts[n]);
+        t[n] = rt::TextToNumber(g.TextMatrix(0, cols[n]).toStdString());
+        x[n] = rt::TextToNumber(g.TextMatrix(1, cols[n]).toStdString());
+    }
+    const QuadraticFit f = FitThreePoints(t, x);
+    if (!f.msg.empty()) {
+        Message(f.msg);
+        return;
+    }
+    shell::WriteResults(*form_->rtbCalc, ThreePointLines(body, segment, f));
+
+    int target = 0;
+    if (rt::TextToNumber(g.TextMatrix(0, cols[0]).toStdString()) == 0) {
+        if (plat::MsgBox(QStringLiteral("¿Pasar los resultados a la tabla?"), plat::MsgButtons::YesNo) !=
+            plat::MsgResult::Yes)
+            return;
+        target = cols[0];
+    } else {
+        const QString answer = plat::InputBox(
+            QStringLiteral("Para consignar los resultados en la tabla da el índice \"n\"") +
+            QStringLiteral("del punto donde deseas que t = 0 y oprime el botón \"Aceptar\"."));
+        if (answer.isEmpty()) return;
+        const int n = rt::CInt(rt::TextToNumber(answer.toStdString()));
+        CheckPointOfBody(body, n);
+        target = TableColOfPoint(body, n);
+    }
+    g.SetTextMatrix(0, target, QStringLiteral("0"));
+    g.SetTextMatrix(1, target, QString::fromStdString(PlainRounded(f.c0)));
+    g.SetTextMatrix(2, target, QString::fromStdString(PlainRounded(f.c1)));
+    MotionPoint(0, target) = 0;
+    MotionPoint(1, target) = f.c0;
+    MotionPoint(2, target) = f.c1;
+    SetTxtAccel(body, segment, PlainRounded(rt::Mul(2, f.c2)));
+    State().Segments[body][segment].Accel = rt::Mul(2, f.c2);
+}
+
+void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,
+                               double v0, double theta0) {
+    const double t = t0.IsEmptyText() ? 0 : t0.ToNumber();
+    const double x = x0.IsEmptyText() ? 0 : x0.ToNumber();
+    const double y = y0.IsEmptyText() ? 0 : y0.ToNumber();
+    if (!State().ComponentVelocityFlags.at(c0)) parab_->PutParabPoint(c0, t, x, y, v0, theta0);
+    else parab_->PutParabPoint(c0, t, x, y, rt::Mul(v0, num::CosDeg(theta0)), rt::Mul(v0, num::SinDeg(theta0)));
+}
+
+void Motion::LaunchFromThreePoints(const std::string& text) {
+    const auto items = SplitItems(text);
+    const int body = ItemInteger(items, 1);
+    if (body != 1 && body != 2) {
+        Message("El número del móvil es incorrecto.");
+        return;
+    }
+    const int m = ItemInteger(items, 2), n = ItemInteger(items, 3);
+    CheckPointOfBody(body, m);
+    CheckPointOfBody(body, n);
+    const int c0 = TableColOfPoint(body, 0), cm = TableColOfPoint(body, m), cn = TableColOfPoint(body, n);
+    const double t0 = MotionPoint(0, c0).ToNumber(), x0 = MotionPoint(1, c0).ToNumber();
+    const double y0 = MotionPoint(2, c0).ToNumber();
+    const double xm = MotionPoint(1, cm).ToNumber(), ym = MotionPoint(2, cm).ToNumber();
+    const double xn = MotionPoint(1, cn).ToNumber(), yn = MotionPoint(2, cn).ToNumber();
+    const LaunchFit f = LaunchThroughPoints(x0, y0, xm, ym, xn, yn);
+    if (!f.msg.empty()) {
+        Message(f.msg);
+        return;
+    }
+    parab_->SetUpParabEqns(body, 0, t0, x0, y0, f.v0, f.theta0, false);
+    PutLaunchVelocity(c0, t0, x0, y0, f.v0, f.theta0);
+}
+
+void Motion::LaunchFromRangeHeight(const std::string& text) {
+    const auto items = SplitItems(text);
+    const int body = ItemInteger(items, 1);
+    const double C = ItemNumber(items, 2);
+    const int c0 = TableColOfPoint(body, 0);
+    const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
+    const rt::Variant v0 = MotionPoint(3, c0);
+    const double theta = AngleFromRangeHeight(C);
+    parab_->SetUpParabEqns(body, 0, t0, x0, y0, v0, theta, false);
+    SetPointCell(4, c0, theta);
+    if (!v0.IsEmptyText()) return;
+    const QString answer = plat::InputBox(
+        QStringLiteral("¿Deseas obtener las ecuaciones para un\r\nvalor específico de la velocidad inicial v0?\r\n"
+                       "En caso afirmativo asienta el valor de v0\r\nen la casilla y oprime el botón \"Aceptar\"."),
+        QStringLiteral("v0 es arbitraria"));
+    const std::string a = answer.toStdString();
+    if (a.empty() || !rt::IsNumeric(a)) return;
+    const double v = rt::TextToNumber(a);
+    parab_->SetUpParabEqns(body, 0, t0, x0, y0, v, theta, false);
+    PutLaunchVelocity(c0, t0, x0, y0, v, theta);
+}
+
+void Motion::LaunchFromFlightRange(const std::string& text) {
+    const auto items = SplitItems(text);
+    const int body = ItemInteger(items, 1);
+    const double tv = ItemNumber(items, 2), R = ItemNumber(items, 3);
+    const int c0 = TableColOfPoint(body, 0);
+    const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
+    const LaunchFit f = LaunchFromFlightAndRange(tv, R);
+    parab_->SetUpParabEqns(body, 0, t0, x0, y0, f.v0, f.theta0, false);
+    PutLaunchVelocity(c0, t0, x0, y0, f.v0, f.theta0);
+}
+
+}  // namespace motion
