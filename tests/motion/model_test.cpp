@@ -1,0 +1,172 @@
+// Strip positions, relational data and the computations of the listed
+// procedures, on the model alone.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "motion/compute.h"
+#include "motion/positions.h"
+#include "motion/procedures.h"
+#include "motion/state.h"
+#include "runtime/errors.h"
+#include "shell/defaults.h"
+#include "shell/globals.h"
+
+namespace {
+
+using motion::State;
+
+class StripPositions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        State() = motion::MotionState{};
+        shell::Shared().WorkspaceMode = 4;
+    }
+    void TearDown() override {
+        State() = motion::MotionState{};
+        shell::Shared().WorkspaceMode = 0;
+    }
+    // One body of 9 points, or two bodies of (n, 9 - n); body 1 cut at the
+    // given last points.
+    void Configure(int n1, std::initializer_list<int> lastPoints) {
+        auto& s = State();
+        s.NumBodies = n1 == 9 ? 1 : 2;
+        s.PointsPerBody = {0, n1, 9 - n1};
+        int seg = 0, first = 0;
+        for (int last : lastPoints) {
+            ++seg;
+            s.Segments[1][seg] = {first, last, rt::Variant()};
+            first = last;
+        }
+        s.SegmentsPerBody[1] = seg;
+        s.Segments[2][1] = {0, 8 - n1, rt::Variant()};
+    }
+};
+
+TEST_F(StripPositions, CodesOfOneBody) {
+    Configure(9, {8});
+    const std::pair<int, const char*> cases[] = {{1, "110"}, {64, "111"}, {575, "118"}, {576, "119"}, {0, "100"}};
+    for (const auto& [x, code] : cases) EXPECT_EQ(motion::PointCodeAtX(x), code) << x;
+    Configure(9, {3, 8});
+    EXPECT_EQ(motion::PointCodeAtX(224), "113");
+    EXPECT_EQ(motion::PointCodeAtX(225), "123");
+    Configure(9, {2, 5, 8});
+    EXPECT_EQ(motion::PointCodeAtX(352), "125");
+    EXPECT_EQ(motion::PointCodeAtX(353), "135");
+}
+
+TEST_F(StripPositions, CodesOfTwoBodiesAndTheLineBetweenThem) {
+    Configure(4, {3});
+    EXPECT_EQ(motion::PointCodeAtX(255), "113");
+    EXPECT_EQ(motion::PointCodeAtX(257), "210");
+    // The line between the bodies names an existing point: body 2's first.
+    EXPECT_EQ(motion::PointCodeAtX(256), "210");
+    EXPECT_EQ(motion::PointCodeAtX(0), "000");
+    Configure(5, {2, 4});
+    EXPECT_EQ(motion::PointCodeAtX(160), "112");
+    EXPECT_EQ(motion::PointCodeAtX(161), "122");
+    EXPECT_EQ(motion::PointCodeAtX(300), "124");
+    shell::Shared().WorkspaceMode = 5;
+    Configure(4, {3});
+    EXPECT_EQ(motion::PointCodeAtX(256), "20");
+    EXPECT_EQ(motion::PointCodeAtX(255), "13");
+}
+
+TEST_F(StripPositions, ColumnsAndSegmentChecks) {
+    EXPECT_EQ(motion::TableColOfPoint(2, 0), 0);  // before any configuration
+    Configure(9, {5, 8});
+    EXPECT_EQ(motion::TableColOfPoint(2, 0), 1);
+    EXPECT_EQ(motion::CheckPointsInSegment(1, 1, 3, 2), "Los puntos 3 y 2 no están ordenados.");
+    EXPECT_EQ(motion::CheckPointsInSegment(1, 1, 4, 6), "Los puntos 4 y 6 no pertenecen al mismo tramo.");
+    EXPECT_EQ(motion::CheckPointsInSegment(1, 1, 2, 2), "");
+    EXPECT_THROW(motion::CheckPointsInSegment(0, 1, 2, 2), rt::RuntimeError);
+    Configure(4, {3});
+    EXPECT_EQ(motion::TableColOfPoint(2, 0), 5);
+    EXPECT_THROW(motion::MotionPoint(0, 10), rt::RuntimeError);
+}
+
+TEST(RelationalData, Forms) {
+    struct Case {
+        const char* datum;
+        rt::Variant p, incr, factor;
+    } cases[] = {
+        {"x1", "1", 0, {}},          {"-x1", "1", {}, -1},          {"t0+2", "0", "2", {}},
+        {"t0 + 2", "0", "2", {}},    {"x1-3", "1", "-3", {}},       {"2*x1", "1", {}, "2"},
+        {"-2*x1", "1", {}, "-2"},    {"x1*2", "2", {}, "x1"},       {"x1/4", "1", {}, 0.25},
+        {"-x1/4", "1", {}, -0.25},   {"-x1-2", "2", {}, -1},        {"x1+-2", {}, {}, {}},
+        {"2*x1/3", {}, {}, {}},      {"", {}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const auto r = motion::ParseRelDatumText(c.datum);
+        ASSERT_TRUE(r.has_value()) << c.datum;
+        EXPECT_EQ((*r)[0], c.p) << c.datum;
+        EXPECT_EQ((*r)[1], c.incr) << c.datum;
+        EXPECT_EQ((*r)[2], c.factor) << c.datum;
+    }
+    EXPECT_THROW(motion::ParseRelDatumText("x1/0"), rt::RuntimeError);
+    EXPECT_THROW(motion::ParseRelDatumText("x1/a"), rt::RuntimeError);
+}
+
+TEST(ListedItems, IntervalNamesAndItemConversion) {
+    const auto d = motion::IntervalData(motion::SplitItems("a = 3, xi = 12, xf = 23, dt = 6"));
+    EXPECT_EQ(d[0], rt::Variant("3"));
+    EXPECT_EQ(d[4], rt::Variant("12"));
+    EXPECT_EQ(d[5], rt::Variant("23"));
+    EXPECT_EQ(d[3], rt::Variant("6"));
+    EXPECT_TRUE(d[1].IsEmpty());
+    // Capital A is no name; t and t2 both give tf; a later item replaces.
+    const auto e = motion::IntervalData(motion::SplitItems("A = 3, t = 1, t2 = 4, dq = 9, vi ="));
+    EXPECT_TRUE(e[0].IsEmpty());
+    EXPECT_EQ(e[2], rt::Variant("4"));
+    EXPECT_TRUE(e[7].IsEmpty());
+    EXPECT_THROW(motion::IntervalData(motion::SplitItems("a = 3, xi = 2, 5")), rt::RuntimeError);
+    EXPECT_TRUE(motion::SplitItems("").empty());
+    EXPECT_EQ(motion::SplitItems("1,,2").size(), 3u);
+    const auto items = motion::SplitItems(" 2, 0.5");
+    EXPECT_EQ(motion::ItemNumber(items, 2), 0.5);
+    EXPECT_EQ(motion::ItemInteger(items, 1), 2);
+    EXPECT_THROW(motion::ItemNumber(items, 3), rt::RuntimeError);
+    EXPECT_THROW(motion::ItemNumber(motion::SplitItems("1,a"), 2), rt::RuntimeError);
+}
+
+TEST(ThreePoints, QuadraticThroughThePointsAndItsLines) {
+    shell::Shared().AccelSymbols[1][1] = "a";
+    shell::Shared().PositionSymbols[1][1] = "x";
+    shell::Shared().VelocitySymbols[1][1] = "v";
+    shell::G().Decimals = 3;
+    const auto f = motion::FitThreePoints({0, 1, 2}, {5, 8, 15});
+    ASSERT_EQ(f.msg, "");
+    EXPECT_NEAR(f.c2, 2, 1e-12);
+    EXPECT_NEAR(f.c1, 1, 1e-12);
+    EXPECT_NEAR(f.c0, 5, 1e-12);
+    const auto lines = motion::ThreePointLines(1, 1, f);
+    EXPECT_EQ(lines.UBound(), 4);
+    EXPECT_EQ(lines[1], "Punto base n a fijar:");
+    EXPECT_EQ(lines[2], "t!n = 0, a = 4\r\nx!n = 5, v!n = 1");
+    const auto g = motion::FitThreePoints({0, 1, 2}, {0, -1, -4});
+    EXPECT_EQ(motion::ThreePointLines(1, 1, g)[2], "t!n = 0, a = -2\r\nx!n = 0, v!n = 0");
+    EXPECT_EQ(motion::FitThreePoints({0, 1, 1}, {5, 8, 15}).msg, "El determinante del sistema es cero.");
+}
+
+TEST(LaunchData, FromThreePointsRatioAndFlight) {
+    const auto f = motion::LaunchThroughPoints(0, 0, 10, 5, 20, 0);
+    ASSERT_EQ(f.msg, "");
+    EXPECT_NEAR(f.theta0, 45, 1e-9);
+    EXPECT_NEAR(f.v0, 14, 1e-9);
+    const auto m = motion::LaunchThroughPoints(0, 0, -10, 5, -20, 0);
+    EXPECT_NEAR(m.theta0, 135, 1e-9);
+    EXPECT_NEAR(m.v0, 14, 1e-9);
+    EXPECT_EQ(motion::LaunchThroughPoints(0, 0, 10, 5, 20, 10).msg, "Los tres puntos dados están sobre una recta.");
+    EXPECT_EQ(motion::LaunchThroughPoints(0, 0, 10, 0, 20, 10).msg,
+              "No hay solución. La parábola sería cóncava hacia arriba.");
+    EXPECT_THROW(motion::LaunchThroughPoints(0, 0, 0, 5, 20, 0), rt::RuntimeError);
+    EXPECT_NEAR(motion::AngleFromRangeHeight(4), 45, 1e-9);
+    EXPECT_NEAR(motion::AngleFromRangeHeight(-4), 45, 1e-9);
+    EXPECT_THROW(motion::AngleFromRangeHeight(0), rt::RuntimeError);
+    const auto r = motion::LaunchFromFlightAndRange(2, 19.6);
+    EXPECT_NEAR(r.theta0, 45, 1e-9);
+    EXPECT_NEAR(r.v0, 9.8 / std::sin(M_PI / 4), 1e-9);
+    EXPECT_THROW(motion::LaunchFromFlightAndRange(0, 19.6), rt::RuntimeError);
+}
+
+}  // namespace
