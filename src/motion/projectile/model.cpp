@@ -1,0 +1,305 @@
+#include "motion/projectile/model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/defaults.h"
+#include "shell/globals.h"
+
+namespace parab {
+
+using shell::FormatTerm;
+
+ParabModel& Model() {
+    static ParabModel m;
+    return m;
+}
+
+Symbols BodySymbols(int body) {
+    rt::CheckIndex(body, 1, 2);
+    const auto& s = shell::Shared();
+    return {s.ParabXSymbols[body], s.ParabYSymbols[body], s.ParabVxSymbols[body],
+            s.ParabVySymbols[body], s.VelocitySymbols[body][1]};
+}
+
+double Rd(double x) { return rt::RoundHalfEven(x, shell::G().Decimals); }
+double R6d(double x) { return rt::RoundHalfEven(x, std::max(shell::G().Decimals, 6)); }
+std::string R(double x) { return rt::NumberText(Rd(x)); }
+std::string R6(double x) { return rt::NumberText(R6d(x)); }
+
+void ClearKinds(int body) {
+    rt::CheckIndex(body, 1, 2);
+    Model().kinds[body] = {};
+}
+
+void ClearAllKinds() {
+    ClearKinds(1);
+    ClearKinds(2);
+}
+
+namespace {
+
+std::string F(double c, const rt::Variant& s) { return FormatTerm(false, false, c, s); }
+std::string N(double c, const rt::Variant& s) { return FormatTerm(true, false, c, s); }
+std::string Z(double c, const rt::Variant& s) { return FormatTerm(false, true, c, s); }
+
+// A right-hand side without its leading " + ".
+std::string Rhs(std::string s) {
+    if (s.rfind(" + ", 0) == 0) s.erase(0, 3);
+    return s;
+}
+
+// A group with its own sign or bracket, left out whole when its term is
+// empty.
+std::string Group(const std::string& lead, const std::string& term, const std::string& tail = "") {
+    return term.empty() ? "" : lead + term + tail;
+}
+
+// The angle of the report line: " 30 °", " ;- 45 °", " 0 ".
+std::string AngleText(double theta) {
+    const double r = Rd(theta);
+    if (r == 0) return " 0 ";
+    if (r > 0) return " " + rt::NumberText(r) + " °";
+    return " ;- " + rt::NumberText(-r) + " °";
+}
+
+std::string ValueText(double a) { return FormatTerm(false, true, Rd(a), 1); }
+
+double Num(const rt::Variant& v) { return v.ToNumber(); }
+
+}  // namespace
+
+std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l, double K) {
+    const Symbols s = BodySymbols(body);
+    std::array<std::string, 6> e{};
+    const double t0 = Num(l.t0), x0 = Num(l.x0), y0 = Num(l.y0);
+    const std::string T = t0 == 0 ? "t" : "(t " + FormatTerm(true, true, Rd(-t0), 1) + ")";
+    const std::string X = x0 == 0 ? s.xs : "(" + s.xs + FormatTerm(true, true, Rd(-x0), 1) + ")";
+    const std::string vertical = "La trayectoria es la recta " + s.xs + " = " + l.x0.ToText();
+    std::array<std::string, 6> rhs{};
+    bool verticalLine = false;
+    switch (kase) {
+    case 1: {
+        const double vx = Num(l.vx0), vy = Num(l.vy0);
+        const double Bx = x0 - vx * t0, Cy = y0 - vy * t0 - kHalfG * t0 * t0, By = vy + kG * t0;
+        const bool vert = num::IsNear(vx, 0, kZeroTol);
+        rhs[1] = vert ? l.x0.ToText() : F(Rd(Bx), 1) + N(Rd(vx), "t");
+        rhs[2] = Z(Rd(vx), 1);
+        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t ") + ";- 4.9 t¡2";
+        rhs[4] = F(Rd(By), 1) + " ;- 9.8 t";
+        if (vert) {
+            verticalLine = true;
+        } else {
+            const double th = Num(l.theta0);
+            const double tn = num::TanDeg(th);
+            const double A0 = y0 - tn * x0 - K * x0 * x0, A1 = tn + 2 * K * x0, A2 = -K;
+            rhs[5] = F(Rd(A0), 1) + N(Rd(A1), s.xs) + N(R6d(A2), s.xs + "¡2");
+        }
+        break;
+    }
+    case 2: {
+        const double v0 = Num(l.v0);
+        rhs[1] = F(Rd(x0), 1) + N(Rd(v0), "cos ;q " + T);
+        rhs[2] = N(Rd(v0), "cos ;q ");
+        rhs[3] = F(Rd(y0), 1) + N(Rd(v0), "sen ;q " + T) + N(-4.9, T + "¡2");
+        rhs[4] = N(Rd(v0), "sen ;q ") + N(-9.8, T);
+        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
+                 Group(" ;- (", F(R6d(rt::Div(4.9, v0 * v0)), "/cos¡2 ;q) " + X + "¡2"));
+        break;
+    }
+    case 3: {
+        const double th = Num(l.theta0);
+        const double c = num::CosDeg(th), sn = num::SinDeg(th);
+        rhs[1] = F(Rd(x0), 1) + N(Rd(c), s.vs + "!0" + T);
+        rhs[2] = Z(Rd(c), s.vs + "!0");
+        rhs[3] = F(Rd(y0), 1) + N(Rd(sn), s.vs + "!0" + T) + N(-4.9, T + "¡2");
+        rhs[4] = N(Rd(sn), s.vs + "!0") + N(-9.8, T);
+        if (th == 90 || th == -90) {
+            verticalLine = true;
+        } else {
+            rhs[5] = F(Rd(y0), 1) + N(Rd(num::TanDeg(th)), X) +
+                     Group(" ;- (", F(Rd(rt::Div(4.9, c * c)), "/" + s.vs + "!0¡2)" + X + "¡2"));
+        }
+        break;
+    }
+    case 4:
+        rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0 cos ;q " + T);
+        rhs[2] = N(1, s.vs + "!0 cos ;q");
+        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0 sen ;q " + T) + N(-4.9, T + "¡2");
+        rhs[4] = N(1, s.vs + "!0 sen ;q") + N(-9.8, T);
+        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
+                 Group(" ;- (", F(1, "4.9/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
+        break;
+    case 5: {
+        const double vx = Num(l.vx0);
+        rhs[1] = F(Rd(x0), 1) + N(Rd(vx), T);
+        rhs[2] = N(1, Rd(vx));
+        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0!y " + T) + N(-4.9, T + "¡2");
+        rhs[4] = N(1, s.vs + "!0!y ") + N(-9.8, T);
+        if (vx == 0) {
+            verticalLine = true;
+        } else {
+            rhs[5] = F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) +
+                     Group(" ;- ", F(R6d(4.9 / (vx * vx)), X + "¡2"));
+        }
+        break;
+    }
+    case 6: {
+        const double vy = Num(l.vy0);
+        rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0!x " + T);
+        rhs[2] = N(1, s.vs + "!0!x");
+        rhs[3] = F(Rd(y0), 1) + N(Rd(vy), T) + N(-4.9, T + "¡2");
+        rhs[4] = N(Rd(vy), 1) + N(-9.8, T);
+        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (4.9/" +
+                 s.vs + "!0!x¡2)" + X + "¡2";
+        break;
+    }
+    default:
+        return e;
+    }
+    const std::string lhs[6] = {"", s.xs, s.vxs, s.ys, s.vys, s.ys};
+    for (int j = 1; j <= 5; ++j) e[j] = lhs[j] + " = " + Rhs(rhs[j]);
+    if (verticalLine) e[5] = vertical;
+    return e;
+}
+
+SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
+                    const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q,
+                    bool components) {
+    rt::CheckIndex(body, 1, 2);
+    SetUpPlan plan;
+    if (t0.IsEmptyText() || x0.IsEmptyText() || y0.IsEmptyText()) {
+        plan.message = "Debes dar el tiempo t0 y la posición inicial (x0, y0)";
+        return plan;
+    }
+    BodyLaunch& l = plan.launch;
+    l.t0 = t0;
+    l.x0 = x0;
+    l.y0 = y0;
+    const double T0 = t0.ToNumber(), X0 = x0.ToNumber(), Y0 = y0.ToNumber();
+    double K = 0;
+    if (!components) {
+        l.v0 = p;
+        l.theta0 = q;
+        if (!p.IsEmptyText() && p.ToNumber() == 0) {
+            plan.message = "La velocidad inicial no puede ser cero.";
+            return plan;
+        }
+        const bool hasV = !p.IsEmptyText(), hasT = !q.IsEmptyText();
+        plan.kase = hasV && hasT ? 1 : hasV ? 2 : hasT ? 3 : 4;
+        if (plan.kase == 1) {
+            const double v0 = p.ToNumber(), th = q.ToNumber();
+            if (v0 <= 0) {
+                plan.message = "Magnitud no válida (cero o negativa) para la velocidad de lanzamiento.";
+                return plan;
+            }
+            const double c = num::CosDeg(th);
+            l.vx0 = c * v0;
+            l.vy0 = num::SinDeg(th) * v0;
+            if (c != 0) K = 4.9 / ((c * v0) * (c * v0));
+        } else {
+            // Unknowns the case cannot derive are stored as the empty value.
+            l.vx0 = rt::Variant();
+            l.vy0 = rt::Variant();
+            if (hasV) p.ToNumber();
+            if (hasT) q.ToNumber();
+        }
+    } else {
+        l.vx0 = p;
+        l.vy0 = q;
+        const bool hasX = !p.IsEmptyText(), hasY = !q.IsEmptyText();
+        if (!hasX && !hasY) {
+            plan.message =
+                "Trabaja con las ecuaciones en términos de la velocidad inicial y el ángulo de "
+                "lanzamiento.";
+            return plan;
+        }
+        plan.kase = hasX && hasY ? 1 : hasX ? 5 : 6;
+        if (plan.kase == 1) {
+            const double vx = p.ToNumber(), vy = q.ToNumber();
+            l.v0 = std::sqrt(vx * vx + vy * vy);
+            l.theta0 = num::VectorAngleDeg(vx, vy);
+            if (vx != 0) K = 4.9 / (vx * vx);
+        } else if (plan.kase == 5) {
+            p.ToNumber();
+            l.v0 = rt::Variant();
+            l.theta0 = rt::Variant();
+        } else {
+            q.ToNumber();
+            l.v0 = rt::Variant();
+            l.theta0 = rt::Variant(std::string());
+        }
+    }
+
+    const Symbols s = BodySymbols(body);
+    plan.lines = shell::ResultLines(3);
+    plan.lines[1] = "Ecuaciones de movimiento, móvil " + std::to_string(body);
+    std::string l2 =
+        "En t = " + R(T0) + ": " + s.xs + " = " + R(X0) + ", " + s.ys + " = " + R(Y0);
+    switch (plan.kase) {
+    case 1:
+        if (!components)
+            l2 += ", " + s.vs + "!0 = " + R(l.v0.ToNumber()) + ", ;q = " +
+                  AngleText(l.theta0.ToNumber());
+        else
+            l2 += ", " + s.vs + "!0!x = " + ValueText(l.vx0.ToNumber()) + ", " + s.vs +
+                  "!0!y = " + ValueText(l.vy0.ToNumber());
+        break;
+    case 2: l2 += ", " + s.vs + "!0 = " + ValueText(l.v0.ToNumber()); break;
+    case 3: l2 += ", ;q = " + AngleText(l.theta0.ToNumber()); break;
+    case 5: l2 += ", " + s.vs + "!0!x = " + ValueText(l.vx0.ToNumber()); break;
+    case 6: l2 += ", " + s.vs + "!0!y = " + ValueText(l.vy0.ToNumber()); break;
+    default: break;
+    }
+    plan.lines[2] = l2;
+    if (plan.kase == 1) {
+        const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
+        if (vy > 0)
+            plan.lines[3] = "R =  " + R(std::fabs(2 * vx * vy / 9.8)) + ",   t!v =  " +
+                            R(vy / 4.9) + ",  h = " + R(vy * vy / 19.6);
+        if (!num::IsNear(vx, 0, kZeroTol)) {
+            const double tn = num::TanDeg(l.theta0.ToNumber());
+            plan.storeCoefs = true;
+            plan.A0 = rt::Checked(Y0 - tn * X0 - K * X0 * X0);
+            plan.A1 = rt::Checked(tn + 2 * K * X0);
+            plan.A2 = -K;
+        }
+    }
+    plan.eqns = EquationTexts(body, plan.kase, l, K);
+    return plan;
+}
+
+void StoreSetUp(ParabModel& m, int body, const SetUpPlan& plan) {
+    rt::CheckIndex(body, 1, 2);
+    m.kinds[body] = {};
+    if (!plan.message.empty()) return;
+    m.launch[body] = plan.launch;
+    if (plan.storeCoefs) {
+        m.TrajCoefs0[body] = plan.A0;
+        m.TrajCoefs1[body] = plan.A1;
+        m.TrajCoefs2[body] = plan.A2;
+    }
+    auto& k = m.kinds[body];
+    switch (plan.kase) {
+    case 1: k.complete = true; break;
+    case 2: k.theta0 = true; break;
+    case 3: k.v0 = true; break;
+    case 4: k.v0theta0 = true; break;
+    case 5: k.v0y = true; break;
+    case 6: k.v0x = true; break;
+    default: break;
+    }
+}
+
+Launch LaunchNumbers(int body) {
+    rt::CheckIndex(body, 1, 2);
+    const BodyLaunch& l = Model().launch[body];
+    return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(),
+            l.vy0.ToNumber()};
+}
+
+}  // namespace parab

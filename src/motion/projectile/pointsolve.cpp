@@ -1,0 +1,716 @@
+#include "motion/projectile/pointsolve.h"
+
+#include <cmath>
+
+#include "motion/positions.h"
+#include "motion/projectile/model.h"
+#include "motion/state.h"
+#include "numerics/equations.h"
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+
+namespace parab {
+
+const char kSearchTitle[] = "Dar límite superior del intervalo de búsqueda";
+const char kNoRootsInInterval[] = "No encontré raíces en el intervalo dado.";
+
+namespace {
+
+using shell::FormatTerm;
+const std::string kCrLf = "\r\n";
+const std::string kNoSolution = "No hay solución.";
+const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
+
+std::string P(int p) { return std::to_string(p); }
+std::string NT(double x) { return rt::NumberText(x); }
+
+bool Real(const std::vector<rt::Variant>& r) { return r.at(2) == rt::Variant(true); }
+
+Outcome Refuse(std::string msg) {
+    Outcome o;
+    o.message = std::move(msg);
+    return o;
+}
+
+bool IsRightAngle(double a) { return std::fabs(a) == 90 || std::fabs(a) == 270; }
+
+// Yes/No for one value, Yes/No/Cancel for two.
+void AskReplant(Outcome& o, const std::string& one, const std::string& two,
+                const std::string& title1, const std::string& title2) {
+    if (o.values.size() == 1) {
+        o.ask = Ask::YesNo;
+        o.prompt = one;
+        o.title = title1;
+    } else {
+        o.ask = Ask::YesNoCancel;
+        o.prompt = two;
+        o.title = title2;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- a point
+
+ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1,
+                            const rt::Variant& d2) {
+    ApplyOutcome o;
+    const int col = motion::TableColOfPoint(body, point);
+    const int colRef = motion::TableColOfPoint(body, refPoint);
+    const Launch L = LaunchNumbers(body);
+    const double vx = L.vx0, Bx = L.Bx(), Cy = L.Cy(), By = L.By();
+    auto fillAt = [&](int c, double t) {
+        PointFill f{c, t, Bx + vx * t, Cy + By * t - kHalfG * t * t, 0, 0};
+        const double vy = By - kG * t;
+        if (motion::State().ComponentVelocityFlags.at(c)) {
+            f.p = vx;
+            f.q = vy;
+        } else {
+            f.p = num::Hypot(vx, vy);
+            f.q = num::VectorAngleDeg(vx, vy);
+        }
+        return f;
+    };
+    switch (code) {
+    case 5: o.fills.push_back(fillAt(col, d1.ToNumber())); break;
+    case 6: o.fills.push_back(fillAt(col, rt::Div(d1.ToNumber() - Bx, vx))); break;
+    case 7: {
+        const double y = d1.ToNumber();
+        if (num::IsNear(By, 0, kZeroTol)) {
+            const double r = (y - Cy) / -4.9;
+            if (r < 0) {
+                o.message = kNoSolution;
+                return o;
+            }
+            o.fills.push_back(fillAt(col, std::sqrt(r)));
+        } else {
+            const auto r = num::SolveQuadratic(-4.9, By, Cy - y);
+            if (!Real(r)) {
+                o.message = kNoSolution;
+                return o;
+            }
+            o.fills.push_back(fillAt(col, r[0].ToNumber()));
+        }
+        break;
+    }
+    case 9: {
+        const double t = (By - d1.ToNumber()) / kG;
+        PointFill f = fillAt(col, t);
+        f.p = vx;
+        f.q = By - kG * t;
+        o.fills.push_back(f);
+        break;
+    }
+    case 10: {
+        const double v = d1.ToNumber();
+        if (v < 0) {
+            o.message = "Magnitud negativa.";
+            return o;
+        }
+        const auto r = num::SolveQuadratic(4 * 4.9 * 4.9, 4 * -4.9 * By, By * By + vx * vx - v * v);
+        if (!Real(r)) {
+            o.message = "No hay solución. Verifica los datos.";
+            return o;
+        }
+        const double t1 = r[0].ToNumber(), t2 = r[1].ToNumber();
+        for (double t : {t1, t2}) {
+            PointFill f = fillAt(col, t);
+            f.p = v;
+            f.q = num::VectorAngleDeg(vx, By - kG * t);
+            o.fills.push_back(f);
+        }
+        o.choose = true;
+        o.prompt = "Para pasar la primera solución a la tabla oprime el botón \"Sí\"." + kCrLf +
+                   "Para pasar la solución alternativa oprime \"No\".";
+        o.title = "En  t =  " + R(t1) + "  y  t = " + R(t2);
+        break;
+    }
+    case 11: {
+        const double th = d1.ToNumber();
+        const double t = (By - vx * num::TanDeg(th)) / kG;
+        PointFill f = fillAt(col, t);
+        f.p = num::Hypot(vx, By - kG * t);
+        f.q = th;
+        o.fills.push_back(f);
+        break;
+    }
+    case 8: {
+        const double dt = d1.ToNumber(), dy = d2.ToNumber();
+        const double ratio = rt::Div(dy, dt);
+        const double vyK = ratio + 4.9 * dt, vyP = ratio - 4.9 * dt;
+        const double tK = (By - vyK) / kG, tP = (By - vyP) / kG;
+        const PointFill fK = fillAt(colRef, tK), fP = fillAt(col, tP);
+        const Symbols s = BodySymbols(body);
+        auto velocityLine = [&](int c, int idx, double vy) {
+            if (motion::State().ComponentVelocityFlags.at(c))
+                return s.vxs + "!" + P(idx) + " = " + R(vx) + ",   " + s.vys + "!" + P(idx) +
+                       " = " + R(vy);
+            return s.vs + "!" + P(idx) + " = " + R(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) +
+                   " = " + R(num::VectorAngleDeg(vx, vy)) + "°";
+        };
+        auto pointLine = [&](int idx, const PointFill& f) {
+            return "t!" + P(idx) + " = " + R(f.t) + ", " + s.xs + "!" + P(idx) + " = " + R(f.x) +
+                   kCrLf + s.ys + "!" + P(idx) + " = " + R(f.y);
+        };
+        o.lines = shell::ResultLines(5);
+        o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() +
+                     " y ;D" + s.ys + " = " + d2.ToText() + ".";
+        o.lines[2] = pointLine(refPoint, fK);
+        o.lines[3] = velocityLine(colRef, refPoint, vyK);
+        o.lines[4] = pointLine(point, fP);
+        o.lines[5] = velocityLine(col, point, vyP);
+        o.fills = {fK, fP};
+        break;
+    }
+    default: break;
+    }
+    return o;
+}
+
+// ---------------------------------------------------------------- v0
+
+Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
+                         const rt::Variant& d2) {
+    const Symbols s = BodySymbols(body);
+    if (!Model().kinds[body].v0)
+        return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
+    const BodyLaunch& l = Model().launch[body];
+    const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
+    const double th = l.theta0.ToNumber();
+    const double a = d1.ToNumber(), b = d2.ToNumber();
+    const bool angle = code >= 18 && code <= 20;
+    if (angle && b == th) return Refuse("Estás poniendo el ángulo igual al ángulo de lanzamiento.");
+    if ((code == 12 || code == 13 || code == 18) && a == t0)
+        return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
+    if (code == 12 && b == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
+    if ((code == 19 || code == 14) && a == x0)
+        return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
+    if (angle && IsRightAngle(b)) return Refuse(kAlpha90);
+
+    const double sn = num::SinDeg(th), c = num::CosDeg(th), tn = num::TanDeg(th);
+    Outcome o;
+    auto& v = o.values;
+    std::string data;
+    const std::string p = P(point);
+    switch (code) {
+    case 12: {
+        const double T = a - t0, X = b - x0;
+        v = {rt::Div(X, T * c)};
+        data = "t!" + p + " = " + R(a) + ",  " + s.xs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 13: {
+        const double T = a - t0, Y = b - y0;
+        v = {rt::Div(Y + 4.9 * T * T, T * sn)};
+        data = "t!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        break;
+    }
+    case 14: {
+        const double X = a - x0, Y = b - y0;
+        const double A = (Y - X * tn) * c * c, B = -4.9 * X * X;
+        if (A == 0) return Refuse("Error en los datos.");
+        if (B / A < 0) return Refuse("No hay solución para v0.");
+        v = {std::sqrt(B / A)};
+        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        break;
+    }
+    case 15: {
+        const double T = a - t0;
+        const auto r = num::SolveQuadratic(1, -19.6 * T * sn, std::pow(9.8, 2) * T * T - b * b);
+        if (!Real(r)) return Refuse(kNoSolution);
+        for (int i = 0; i < 2; ++i)
+            if (r[i].ToNumber() > 0) v.push_back(r[i].ToNumber());
+        if (v.empty()) return Refuse(kNoSolution);
+        data = "t!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 16: {
+        const double X = a - x0;
+        const double k = rt::Div(9.8 * X, c);
+        const auto r = num::SolveQuadratic(1, -(b * b + 19.6 * X * tn), k * k);
+        if (!Real(r)) return Refuse(kNoSolution);
+        for (int i = 0; i < 2; ++i)
+            if (r[i].ToNumber() >= 0) v.push_back(std::sqrt(r[i].ToNumber()));
+        if (v.empty()) return Refuse(kNoSolution);
+        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 17: {
+        const double w = b * b + 19.6 * (a - y0);
+        if (w < 0) return Refuse(kNoSolution);
+        v = {std::sqrt(w)};
+        data = s.ys + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 18: {
+        v = {rt::Div(9.8 * (a - t0), sn - c * num::TanDeg(b))};
+        data = "t!" + p + " = " + R(a) + ",  ;a = " + R(b);
+        break;
+    }
+    case 19: {
+        const double A = (sn - c * num::TanDeg(b)) * c, B = 9.8 * (a - x0);
+        const double q = rt::Div(B, A);
+        if (q < 0) return Refuse(kNoSolution);
+        v = {std::sqrt(q)};
+        data = s.xs + "!" + p + " = " + R(a) + ", ;a = " + R(b);
+        break;
+    }
+    case 20: {
+        const double ta = num::TanDeg(b);
+        const double A = ta * ta * c * c - sn * sn, B = -19.6 * (a - y0);
+        const double q = rt::Div(B, A);
+        if (q < 0) return Refuse(kNoSolution);
+        v = {std::sqrt(q)};
+        data = s.ys + "!" + p + " = " + R(a) + ", ;a = " + R(b);
+        break;
+    }
+    default: return o;
+    }
+    o.lines = {"Calcular la " + s.vs + "!0 del móvil " + P(body) + ", con los datos:", data + ".",
+               s.vs + "!0 = " + R(v[0])};
+    if (v.size() == 2) o.lines.Add("o bien " + s.vs + "!0 = " + R(v[1]));
+    const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
+    AskReplant(o, head + "con este valor calculado de " + s.vs + "0?",
+               head + "con alguno de los 2 valores calculados de " + s.vs +
+                   "0?. Si escoges el primero oprime el botón \"Sí\". Para el segundo oprime \"No\".",
+               s.vs + "0 = " + R(v[0]),
+               s.vs + "0 = " + R(v[0]) + "  o  " + s.vs + "0 = " + R(v.size() > 1 ? v[1] : v[0]));
+    return o;
+}
+
+// ---------------------------------------------------------------- theta0
+
+Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2) {
+    const Symbols s = BodySymbols(body);
+    if (!Model().kinds[body].theta0)
+        return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
+    const BodyLaunch& l = Model().launch[body];
+    const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
+    const double v0 = l.v0.ToNumber();
+    const double a = d1.ToNumber(), b = d2.ToNumber();
+    if ((code == 12 || code == 13 || code == 18) && a == t0)
+        return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
+    if (code == 12 && b == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
+    if ((code == 19 || code == 14) && a == x0)
+        return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
+    if (code == 17)
+        return Refuse(
+            "Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
+    if (code >= 18 && code <= 20 && IsRightAngle(b)) return Refuse(kAlpha90);
+
+    double th1 = 0, th2 = 0;
+    auto fromSine = [&](double sv) {
+        if (std::fabs(sv) > 1) return false;
+        th1 = num::ArcSinDeg(sv);
+        th2 = th1 > 0 ? 180 - th1 : -180 - th1;
+        return true;
+    };
+    auto fromQuadratic = [&](double qa, double qb, double qc) {
+        const auto r = num::SolveQuadratic(qa, qb, qc);
+        if (!Real(r)) return false;
+        th1 = num::ArcTanDeg(r[0].ToNumber());
+        th2 = num::ArcTanDeg(r[1].ToNumber());
+        return true;
+    };
+    auto fromTrig = [&](double ta, double tb, double tc, double factor) {
+        const auto r = num::SolveTrigEquation(ta, tb, tc);
+        if (r.size() < 2 || r[0].IsText()) return false;
+        th1 = r[0].ToNumber() * factor;
+        th2 = r[1].ToNumber() * factor;
+        return true;
+    };
+    bool ok = false;
+    switch (code) {
+    case 12: {
+        const double cv = rt::Div(b - x0, v0 * (a - t0));
+        if (std::fabs(cv) <= 1) {
+            th1 = num::ArcCosDeg(cv);
+            th2 = -th1;
+            ok = true;
+        }
+        break;
+    }
+    case 13: {
+        const double T = a - t0;
+        ok = fromSine(rt::Div(b - y0 + 4.9 * T * T, v0 * T));
+        break;
+    }
+    case 14: {
+        const double X = a - x0, k = 4.9 * X * X / (v0 * v0);
+        ok = fromQuadratic(-k, X, -(b - y0) - k);
+        break;
+    }
+    case 15: {
+        const double T = a - t0;
+        ok = fromSine(rt::Div(v0 * v0 + std::pow(9.8, 2) * T * T - b * b, 19.6 * T * v0));
+        break;
+    }
+    case 16: {
+        const double X = a - x0, k = std::pow(9.8 * X / v0, 2);
+        ok = fromQuadratic(k, -19.6 * X, (v0 * v0 - b * b) + k);
+        break;
+    }
+    case 18: ok = fromTrig(v0 * num::TanDeg(b), -v0, 9.8 * (a - t0), 1); break;
+    case 19: {
+        const double h = 0.5 * v0 * v0, ta = num::TanDeg(b);
+        ok = fromTrig(h * ta, -h, 9.8 * (a - x0) + h * ta, 0.5);
+        break;
+    }
+    case 20: {
+        const double w = 1 - 19.6 * (a - y0) / (v0 * v0);
+        if (w >= 0) {
+            const double ca = num::CosDeg(b);
+            const double cv = std::sqrt(ca * ca * w);
+            if (cv <= 1) {
+                th1 = num::ArcCosDeg(cv);
+                th2 = th1 > 0 ? 180 - th1 : -180 + std::fabs(th1);
+                ok = true;
+            }
+        }
+        break;
+    }
+    default: return {};
+    }
+    if (!ok) return Refuse(kNoSolution);
+
+    const std::string p = P(point);
+    auto part = [&](int which, double val) -> std::string {
+        // which: 0 time, 1 x, 2 y, 3 v, 4 alpha
+        switch (which) {
+        case 0: return "t!" + p + " = " + R(val);
+        case 1: return s.xs + "!" + p + " = " + R(val);
+        case 2: return s.ys + "!" + p + " = " + R(val);
+        case 3: return s.vs + "!" + p + " = " + R(val);
+        default: return R(val);
+        }
+    };
+    static const int kinds1[] = {0, 0, 1, 0, 1, 2, 0, 1, 2};
+    static const int kinds2[] = {1, 2, 2, 3, 3, 3, 4, 4, 4};
+    const std::string sep = code <= 14 ? ",  " : code <= 16 ? ", " : ", ;a = ";
+    Outcome o;
+    o.values = {th1, th2};
+    o.lines = {"Calcular el ángulo de lanzamiento del móvil " + P(body) + ", con los datos:",
+               part(kinds1[code - 12], a) + sep + part(kinds2[code - 12], b),
+               ";q!0!1 = " + R(th1) + ", ;q!0!2 = " + R(th2)};
+    o.ask = Ask::YesNoCancel;
+    o.prompt = "¿Deseas replantear las ecuaciones de movimiento con alguno de estos valores del "
+               "ángulo?" + kCrLf +
+               "Si deseas tomar el primer valor oprime el botón \"Sí\". Para el segundo valor "
+               "oprime el botón \"No\".";
+    o.title = "theta1 = " + R(th1) + "°,  theta2 = " + R(th2) + "°";
+    return o;
+}
+
+// ---------------------------------------------------------------- v0x
+
+Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
+                          const rt::Variant& d2) {
+    const Symbols s = BodySymbols(body);
+    if (!Model().kinds[body].v0x)
+        return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
+    const BodyLaunch& l = Model().launch[body];
+    const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
+    const double vy = l.vy0.ToNumber();
+    const double a = d1.ToNumber(), b = d2.ToNumber();
+    if ((code == 12 || code == 18) && a == t0)
+        return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
+    if ((code == 12 && b == x0) || ((code == 19 || code == 14) && a == x0))
+        return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
+    const std::string p = P(point);
+    Outcome o;
+    auto& v = o.values;
+    std::string data;
+    switch (code) {
+    case 12:
+        v = {rt::Div(b - x0, a - t0)};
+        data = "En t!" + p + " = " + R(a) + ",  " + s.xs + "!" + p + " = " + R(b);
+        break;
+    case 13: {
+        const std::string term = FormatTerm(true, false, Rd(vy), "(t - " + R(t0));
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys +
+                      " = " + R(y0) + (term.empty() ? "" : term + ")") + " - 4.9 (t - " + R(t0) +
+                      ")^2");
+    }
+    case 14: {
+        const double X = a - x0, Y = b - y0;
+        if (num::IsNear(b, y0, kZeroTol)) {
+            v = {rt::Div(4.9 * X * X, vy * X)};
+        } else {
+            const auto r = num::SolveQuadratic(4.9 * X * X, -vy * X, Y);
+            if (!Real(r)) return Refuse("No hay solución para v0x.");
+            v = {rt::Div(1, r[0].ToNumber()), rt::Div(1, r[1].ToNumber())};
+        }
+        data = "Para " + s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        break;
+    }
+    case 15: {
+        const double T = a - t0;
+        const double w = b * b - vy * vy + 19.6 * vy * T - std::pow(9.8, 2) * T * T;
+        if (w <= 0) return Refuse(kNoSolution);
+        v = {std::sqrt(w)};
+        data = "Para t!" + p + " = " + R(a) + ", " + s.vs + " = " + R(b);
+        break;
+    }
+    case 17: {
+        const double w = b * b - vy * vy + 19.6 * (a - y0);
+        if (w <= 0) return Refuse(kNoSolution);
+        v = {std::sqrt(w)};
+        data = "Para " + s.ys + "!" + p + " = " + R(a) + ", " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 18:
+        if (b == 0)
+            return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / 9.8) + kCrLf +
+                          "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
+        v = {rt::Div(vy - 9.8 * (a - t0), num::TanDeg(b))};
+        data = "En t!" + p + " = " + R(a) + ",  ;q = " + R(b);
+        break;
+    case 19: {
+        const double X = a - x0;
+        if (b == 0) {
+            v = {rt::Div(9.8 * X, vy)};
+        } else {
+            const auto r = num::SolveQuadratic(num::TanDeg(b), -vy, 9.8 * X);
+            if (!Real(r)) return Refuse(kNoSolution);
+            v = {r[0].ToNumber(), r[1].ToNumber()};
+        }
+        data = "Para " + s.xs + "!" + p + " = " + R(a) + ", ;q = " + R(b);
+        break;
+    }
+    case 20: {
+        if (b == 0)
+            return Refuse("El punto de máxima altura está en " + s.ys + " = " +
+                          R(y0 + vy * vy / 19.6) + kCrLf +
+                          "Esta rutina no es aplicable para alfa = 0.");
+        const double w = vy * vy - 19.6 * (a - y0);
+        if (w < 0) return Refuse("No hay solución para " + s.vs + "0x.");
+        const double ta = num::TanDeg(b);
+        v = {rt::Div(std::sqrt(w), ta), rt::Div(-std::sqrt(w), ta)};
+        data = "Para " + s.ys + "!" + p + " = " + R(a) + ", ;q = " + R(b);
+        break;
+    }
+    default: return o;
+    }
+    std::string values = s.vs + "!0!x = " + R(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + R(v[1]);
+    o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + P(body) + ", con los datos:", data + ".",
+               values};
+    const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
+    AskReplant(o, head + "con este valor calculado de " + s.vs + "0x?",
+               head + "con alguno de los dos valores calculados de " + s.vs + "0x?" + kCrLf +
+                   "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
+                   "botón \"No\".",
+               s.vs + "0x = " + R(v[0]),
+               s.vs + "0x = " + R(v[0]) + ", " + s.vs + "0x = " + R(v.size() > 1 ? v[1] : v[0]));
+    return o;
+}
+
+Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs) {
+    const double c2 = v0y * v0y - v * v, c1 = -19.6 * X * v0y, c0 = std::pow(9.8 * X, 2);
+    const std::string s1 = c2 >= 0 ? "+" : "-", s2 = c1 >= 0 ? "+" : "-";
+    Quartic q;
+    q.expr = "X^4" + s1 + NT(std::fabs(c2)) + "*X^2" + s2 + NT(std::fabs(c1)) + "*X" + "+" + NT(c0);
+    q.markup = vs + "!0!x¡4 " + s1 + NT(std::fabs(c2)) + " " + vs + "!0!x¡2" + " " + s2 +
+               NT(std::fabs(c1)) + " " + vs + "!0!x¡ " + "+ " + NT(c0) + " = 0";
+    return q;
+}
+
+std::string V0xQuarticPrompt(const std::string& vs) {
+    return "Resulta una ecuación cuártica para v0x." + kCrLf +
+           "Se buscará una solución para la velocidad " + vs + "0x" + kCrLf +
+           "comprendida entre 0 y el valor que especifiques aquí.";
+}
+
+shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
+                                   const rt::Variant& v, const Quartic& q,
+                                   const std::vector<double>& roots,
+                                   const std::vector<double>& fvals) {
+    const Symbols s = BodySymbols(body);
+    const std::string p = P(point);
+    std::string rootsLine;
+    for (size_t i = 0; i < roots.size(); ++i)
+        rootsLine += s.vs + "!0!x = " + NT(roots[i]) + kCrLf + "El polinomio en " + s.vs +
+                     "!0!x vale " + NT(fvals.at(i)) + " allí." + kCrLf;
+    return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " +
+                v.ToText() + kCrLf +
+                "El problema planteado da lugar a la siguiente ecuación para " + s.vs + "!0!x:",
+            q.markup, "Se hallaron estas raíces:", rootsLine,
+            "Se insertó el polinomio en la casilla de la calculadora por si deseas modificar el "
+            "intervalo de búsqueda."};
+}
+
+// ---------------------------------------------------------------- v0y
+
+Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
+                          const rt::Variant& d2) {
+    const Symbols s = BodySymbols(body);
+    if (!Model().kinds[body].v0y)
+        return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
+    const BodyLaunch& l = Model().launch[body];
+    const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
+    const double vx = l.vx0.ToNumber();
+    if (vx == 0) return Refuse("v0x no puede ser cero.");
+    const double a = d1.ToNumber(), b = d2.ToNumber();
+    if ((code == 13 || code == 18) && a == t0)
+        return Refuse("Estás poniendo t igual al tiempo inicial.");
+    if ((code == 19 || code == 14) && a == x0)
+        return Refuse("Estás poniendo x igual a la del punto inicial.");
+    const std::string p = P(point);
+    Outcome o;
+    auto& v = o.values;
+    std::string data;
+    auto both = [&](const std::vector<rt::Variant>& r) {
+        if (!Real(r)) return false;
+        v = {r[0].ToNumber(), r[1].ToNumber()};
+        return true;
+    };
+    switch (code) {
+    case 12: {
+        const std::string term = FormatTerm(true, false, Rd(vx), "(t - " + R(t0));
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs +
+                      " = " + R(x0) + (term.empty() ? "" : term + ")"));
+    }
+    case 13: {
+        const double T = a - t0;
+        v = {(b - y0 + 4.9 * T * T) / T};
+        data = "En t!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        break;
+    }
+    case 14: {
+        const double X = a - x0;
+        v = {((b - y0) * vx * vx + 4.9 * X * X) / (vx * X)};
+        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        break;
+    }
+    case 15: {
+        const double T = a - t0;
+        if (!both(num::SolveQuadratic(1, -19.6 * T, vx * vx - b * b + std::pow(9.8 * T, 2))))
+            return Refuse(kNoSolution);
+        data = "En t!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 16: {
+        const double X = a - x0;
+        if (!both(num::SolveQuadratic(vx * vx, -19.6 * vx * X,
+                                      std::pow(9.8 * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
+            return Refuse(kNoSolution);
+        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 17: {
+        const double w = b * b - vx * vx + 19.6 * (a - y0);
+        if (w < 0) return Refuse(kNoSolution);
+        v = {std::sqrt(w)};
+        data = s.ys + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        break;
+    }
+    case 18:
+        v = {vx * num::TanDeg(b) + 9.8 * (a - t0)};
+        data = "En t!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        break;
+    case 19:
+        v = {vx * num::TanDeg(b) + 9.8 * (a - x0) / vx};
+        data = "Para " + s.xs + "!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        break;
+    case 20: {
+        const double ta = num::TanDeg(b);
+        const double w = vx * vx * ta * ta + 19.6 * (a - y0);
+        if (w < 0) return Refuse(kNoSolution);
+        v = {std::sqrt(w), -std::sqrt(w)};
+        data = s.ys + "!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        break;
+    }
+    default: return o;
+    }
+    std::string values = s.vs + "!0!y = " + R(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + R(v[1]);
+    o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + P(body) + ", con los datos:", data,
+               values,
+               s.vs + "!0 = " + R(num::Hypot(vx, v[0])) + " y ;q = " +
+                   R(num::VectorAngleDeg(vx, v[0])) + "°"};
+    const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
+    AskReplant(o, head + "con este valor calculado de " + s.vs + "0y?",
+               head + "con alguno de los dos valores calculados de " + s.vs + "0y?" + kCrLf +
+                   "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
+                   "botón \"No\".",
+               "v0y = " + NT(v[0]),
+               "v0y = " + NT(v[0]) + ", v0y = " + NT(v.size() > 1 ? v[1] : v[0]));
+    return o;
+}
+
+// ---------------------------------------------------------------- v0 and theta0
+
+Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const rt::Variant& d2) {
+    const Symbols s = BodySymbols(body);
+    if (!Model().kinds[body].v0theta0)
+        return Refuse("No tengo las ecuaciones en función de " + s.vs +
+                      "0 y el ángulo de lanzamiento.");
+    const BodyLaunch& l = Model().launch[body];
+    const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
+    const double a = d1.ToNumber(), b = d2.ToNumber();
+    if ((code == 12 || code == 13 || code == 18 || code == 15) && a == t0)
+        return Refuse("Estás poniendo t igual al tiempo inicial.");
+    if ((code == 12 && b == x0) || ((code == 14 || code == 19) && a == x0))
+        return Refuse("Estás poniendo x igual a la del punto inicial.");
+    if (code == 16 || code == 17)
+        return Refuse("La ecuación a la que dan lugar estos datos es" + kCrLf +
+                      "complicada y de poca utilidad.");
+    std::string E, D;
+    const std::string sq = "//(" + s.vs + "!0¡2 cos¡2 ;q!0)";
+    switch (code) {
+    case 12:
+        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + NT(rt::Div(b - x0, a - t0));
+        D = "Datos: en t = " + R(a) + ", " + s.xs + " = " + R(b);
+        break;
+    case 13: {
+        const double T = a - t0;
+        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + NT(rt::Div(b - y0 + 4.9 * T * T, T));
+        D = "Datos: en t = " + R(a) + ", " + s.ys + " = " + R(b);
+        break;
+    }
+    case 14: {
+        const double X = a - x0;
+        E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -4.9 * X * X, sq) +
+            " = " + FormatTerm(false, true, Rd(b - y0), 1);
+        D = "Datos: en " + s.xs + " = " + R(a) + ", " + s.ys + " = " + R(b);
+        break;
+    }
+    case 15: {
+        const double T = a - t0;
+        E = s.vs + "!0¡2 " + FormatTerm(true, true, -19.6 * T, s.vs + "!0 sen ;q!0 = ") +
+            R(b * b - std::pow(9.8 * T, 2));
+        D = "Datos: t = " + R(a) + ", " + s.vs + " = " + R(b);
+        break;
+    }
+    case 18:
+        E = FormatTerm(false, false, 1, "tan ;q!0") +
+            FormatTerm(true, false, -9.8 * (a - t0), "//(" + s.vs + "!0 cos ;q!0)") + " = " +
+            FormatTerm(false, true, num::TanDeg(b), 1);
+        D = "Datos: t = " + R(a) + ", ;q = " + R(b);
+        break;
+    case 19:
+        E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -9.8 * (a - x0), sq) +
+            " = " + FormatTerm(false, true, num::TanDeg(b), 1);
+        D = "Datos: " + s.xs + " = " + R(a) + ", ;q = " + R(b);
+        break;
+    case 20:
+        D = "Datos: " + s.ys + " = " + R(a) + ", ;q = " + R(b);
+        if (b == 0) {
+            if (a < y0) return Refuse("No hay solución posible con estos datos.");
+            E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(19.6 * (a - y0)), 1);
+        } else {
+            const double ta = num::TanDeg(b);
+            E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" +
+                " ;- " + s.vs + "!0¡2 = " + R(-19.6 * (a - y0));
+        }
+        break;
+    default: return {};
+    }
+    Outcome o;
+    o.lines = {D, E};
+    return o;
+}
+
+}  // namespace parab

@@ -1,0 +1,74 @@
+#pragma once
+// The procedures that work on one point of a body's path: completing the
+// point from one datum, and finding a launch parameter (v0, theta0, v0x,
+// v0y) or the relation between v0 and theta0 from a pair of data at the
+// point. Each returns what to show: a refusal, or result lines, the values
+// found and the question that offers them. No widget include.
+#include <string>
+#include <vector>
+
+#include "runtime/variant.h"
+#include "shell/resultformat.h"
+
+namespace parab {
+
+enum class Ask { None, YesNo, YesNoCancel, OKCancel };
+
+struct Outcome {
+    std::string message;       // non-empty: an OK box, and nothing else happens
+    shell::ResultLines lines;  // written when there is no message
+    std::vector<double> values;
+    Ask ask = Ask::None;
+    std::string prompt, title;
+};
+
+// One point written into the table: column and the five values (the last
+// two speed and direction, or vx and vy, by the column's mode).
+struct PointFill {
+    int col = 0;
+    double t = 0, x = 0, y = 0, p = 0, q = 0;
+};
+
+struct ApplyOutcome {
+    std::string message;
+    std::vector<PointFill> fills;  // written in order; with `choose`, the two choices
+    bool choose = false;           // ask which of fills[0], fills[1] to write
+    std::string prompt, title;
+    shell::ResultLines lines;      // written when not empty
+};
+
+// Completing a point of a body with complete equations from the datum kind
+// `code` (5..11) and the data d1, d2.
+ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1,
+                            const rt::Variant& d2);
+
+// Launch speed, launch angle, horizontal or vertical launch velocity from the
+// pair of data `code` (12..20) at point `point` of the body.
+Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
+                         const rt::Variant& d2);
+Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2);
+Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
+                          const rt::Variant& d2);
+Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
+                          const rt::Variant& d2);
+// The one equation in v0 and theta0 the pair gives (no values).
+Outcome V0Theta0Relation(int body, int point, int code, const rt::Variant& d1,
+                         const rt::Variant& d2);
+
+// The quartic in v0x of the pair (x, v) when v0x is unknown.
+struct Quartic {
+    std::string expr;          // in the engine's variable X
+    std::string markup;        // the equation line
+};
+Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs);
+std::string V0xQuarticPrompt(const std::string& vs);
+// The five result lines of the roots found.
+shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
+                                   const rt::Variant& v, const Quartic& q,
+                                   const std::vector<double>& roots,
+                                   const std::vector<double>& fvals);
+extern const char kSearchTitle[];
+extern const char kNoRootsInInterval[];
+
+}  // namespace parab
