@@ -26,6 +26,7 @@ std::string FormatSubscriptSymbol(const std::string& s) {
 namespace {
 
 const char* const kCrLf = "\r\n";
+const char* const kTooMany = "El número de incógnitas excede al número de ecuaciones.";
 constexpr rt::ColorRef kRedArrow = 0x0000FF;
 constexpr rt::ColorRef kSolvedArrow = 0xFF00FF;
 
@@ -252,7 +253,7 @@ std::string Collect(const ForceTable& t, Equations& e) {
                 e.K2[i] = k;
                 ++e.N[i];
             } else {
-                return "El número de incógnitas excede al número de ecuaciones.";
+                return kTooMany;
             }
         }
     return {};
@@ -380,6 +381,11 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
             s.values = u.values;
         } else if ((IsPlain(q1x) && IsTrig(q2x)) || (IsTrig(q1x) && IsPlain(q2x))) {
             if (!SetUpMagAngle(e, s)) rt::Raise(rt::ErrorCode::InvalidCall);
+            // "T cos A" with another plain symbol than T holds three quantities.
+            if (s.kind4 && Words(IsTrig(q1x) ? q1x : q2x).front() != s.name1) {
+                out.msg = kTooMany;
+                return out;
+            }
             const UnknownsResult u = SolveParticleUnknowns(s.kind4 ? 4 : 2, s.a11, s.a12, e.S[0],
                                                            s.a21, s.a22, e.S[1]);
             if (!u.ok()) {
@@ -389,6 +395,12 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
             s.kind = Case::MagAngle;
             s.values = u.values;
         } else if (IsTrig(q1x) && IsTrig(q2x) && IsTrig(q1y) && IsTrig(q2y)) {
+            // Only directions: an unknown magnitude beside them is a third quantity.
+            for (const std::string* q : {&q1x, &q2x, &q1y, &q2y})
+                if (Words(*q).size() != 2) {
+                    out.msg = kTooMany;
+                    return out;
+                }
             s.a11 = e.K1[0], s.a12 = e.K2[0], s.a21 = e.K1[1], s.a22 = e.K2[1];
             s.name1 = q1x.substr(4);
             s.name2 = q2x.substr(4);

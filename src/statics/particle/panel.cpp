@@ -272,6 +272,12 @@ void ParticleStatics::cmdParts_Click(int index) {
             form_->rtbCalc->SetText(QString());
             form_->pic1->Cls();
             for (int i : {5, 6, 7}) panel_.cmdParts[i]->setEnabled(true);
+            // The copy saved before the last solution belongs to the old
+            // problem: restoring or updating from it would mix the two.
+            panel_.cmdParts[1]->setEnabled(false);
+            panel_.cmdParts[2]->setEnabled(false);
+            st.SavedParticleForces.clear();
+            st.SavedParticleForceCount = 0;
             form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = 0°"));
             if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
                 lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));

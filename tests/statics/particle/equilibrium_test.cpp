@@ -180,6 +180,9 @@ TEST(ParticleEquilibrium, Refusals) {
         {{"T1,0", "T2,T3", "3,4"}, "El determinante del sistema es cero."},
         // Both candidates need a negative magnitude along +y.
         {{"vT", "30<a", "v100"}, "No se pueden cumplir las ecuaciones de equilibrio."},
+        // Three quantities that the two-quantity cases would take for two.
+        {{"10<a", "F<b", "h5"}, "El número de incógnitas excede al número de ecuaciones."},
+        {{"hN", "T<a", "v-10"}, "El número de incógnitas excede al número de ecuaciones."},
     };
     for (const auto& c : cases) {
         ForceTable t = Table(c.texts);
@@ -249,6 +252,23 @@ TEST(ParticleEquilibrium, TwoDirectionsOfKnownMagnitudes) {
     EXPECT_EQ(lines[1], ";SF!y =  10 sen A + 10 sen B = 0");
     EXPECT_EQ(lines[2], "A = -120°");
     EXPECT_EQ(lines[3], "B = 120°");
+}
+
+TEST(ParticleEquilibrium, OneMagnitudeSharedByTwoForces) {
+    ForceTable t = Table({"hT", "T<a", "v-10", "h-10"});
+    t[1][kDrawAngle] = 60.0;
+    int asked = 0;
+    const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [&](const std::string&) {
+        ++asked;
+        return true;
+    });
+    ASSERT_EQ(out.msg, "");
+    EXPECT_EQ(asked, 1);  // the one solution comes twice
+    const std::vector<std::string> lines = Lines(out.report);
+    EXPECT_EQ(lines[0], ";SF!x =  T + T cos A ;- 10 = 0");
+    EXPECT_EQ(lines[1], ";SF!y = T sen A ;- 10 = 0");
+    EXPECT_EQ(lines[2], "T = 10");
+    EXPECT_EQ(lines[3], "A = 90°");
 }
 
 TEST(ParticleSymbols, SubscriptMarkers) {

@@ -263,6 +263,8 @@ TEST_F(ParticlePanel, NewProblem) {
     EXPECT_EQ(form().panels.cmdRotangle->Caption(), "Q = 0°");
     EXPECT_EQ(form().GetRotAngle(), 0);
     EXPECT_TRUE(form().fraDirec->isEnabled());
+    // Nothing of the old problem can be restored into the new one.
+    EXPECT_EQ(States(), "D000111");
     EXPECT_FALSE(DotDrawn());
     EXPECT_EQ(shell::Shared().ClockMarkedHour, 3);
 }
