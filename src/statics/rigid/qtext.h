@@ -1,0 +1,18 @@
+#pragma once
+// Conversions between the model's UTF-8 texts and the controls' texts, and
+// the message box of the workspace.
+#include <QString>
+#include <string>
+
+#include "platform/dialogs.h"
+
+namespace rigid {
+
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline std::string S(const QString& s) { return s.toStdString(); }
+inline plat::MsgResult Msg(const std::string& text,
+                           plat::MsgButtons buttons = plat::MsgButtons::OK) {
+    return plat::MsgBox(Q(text), buttons, plat::kAppTitle);
+}
+
+}  // namespace rigid
