@@ -1,10 +1,10 @@
 // The rectilinear procedures the motion workspace dispatches to.
-#include "motion/procedures.h"
+#include "motion/mrua/procedures.h"
 
 namespace motion {
 
 std::unique_ptr<RectilinearProcedures> MakeRectilinearProcedures(WorkspaceUi& ui) {
-    return MakeStandInRectilinear(ui);
+    return mrua::MakeProcedures(ui);
 }
 
 }  // namespace motion

@@ -1,0 +1,25 @@
+#include "motion/mrua/common.h"
+
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "runtime/rounding.h"
+#include "shell/globals.h"
+
+namespace mrua {
+
+double SegmentLaw::X(double t) const { return rt::Checked(A + B * t + (a / 2) * t * t); }
+double SegmentLaw::V(double t) const { return rt::Checked(B + a * t); }
+
+std::string FN(double v) { return shell::FormatNum(rt::Variant(v)).ToText(); }
+
+std::string R(double v) { return RoundText(v, shell::G().Decimals); }
+
+std::string RoundText(double v, int decimals) { return rt::RoundedText(v, decimals); }
+
+std::string NT(double v) { return rt::NumberText(v); }
+
+std::string Held(const rt::Variant& v) { return v.ToText(); }
+
+double RoundedValue(double v) { return rt::RoundHalfEven(v, shell::G().Decimals); }
+
+}  // namespace mrua

@@ -1,0 +1,54 @@
+#pragma once
+// What the rectilinear computations hand back to the procedures that show
+// them, and the number texts of their result lines. No widget include.
+#include <string>
+#include <vector>
+
+#include "runtime/variant.h"
+#include "shell/resultformat.h"
+
+namespace mrua {
+
+// The answer of one computation: a refusal (message, nothing written), or
+// result lines with the values found.
+struct Outcome {
+    std::string message;         // non-empty: shown in a box; nothing else happens
+    std::string note;            // shown in a box before the lines are written
+    shell::ResultLines lines;    // written when there is no message
+    std::vector<double> values;  // the values found, in the order offered
+    bool ask = true;             // offer the values found (a question follows)
+
+    bool Refused() const { return !message.empty(); }
+    static Outcome Refuse(std::string text) {
+        Outcome o;
+        o.message = std::move(text);
+        return o;
+    }
+};
+
+// The numeric equations of one segment: x = A + B t + (a/2) t^2,
+// v = B + a t.
+struct SegmentLaw {
+    int segment = 0;
+    double A = 0, B = 0, a = 0;
+    double X(double t) const;
+    double V(double t) const;
+};
+
+// A value through FormatNum, as text.
+std::string FN(double v);
+// v rounded to the shared number of decimals, ordinary minus sign.
+std::string R(double v);
+// v rounded to `decimals` places, ordinary minus sign.
+std::string RoundText(double v, int decimals);
+// The general, unrounded text of a number.
+std::string NT(double v);
+// The value as it is held: a text as typed, a number unrounded.
+std::string Held(const rt::Variant& v);
+// v rounded to the shared number of decimals, as a number.
+double RoundedValue(double v);
+
+// Line breaks inside one result line or one message.
+inline constexpr const char* kCrLf = "\r\n";
+
+}  // namespace mrua

@@ -1,0 +1,548 @@
+#include "motion/mrua/listed.h"
+
+#include <cmath>
+#include <functional>
+
+#include "numerics/equations.h"
+#include "numerics/mathutil.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/resultformat.h"
+
+namespace mrua {
+
+namespace {
+
+using rt::Div;
+
+enum Q { kA, kTi, kTf, kDt, kXi, kXf, kDx, kVi, kVf, kDv };
+const char* const kLabels[10] = {"a = ",   "t!i = ", "t!f = ", ";Dt = ", "x!i = ",
+                                 "x!f = ", ";Dx = ", "v!i = ", "v!f = ", ";Dv = "};
+const char* const kPlusMinus = "±";
+
+// The answer of one interval case: a box, a line that ends the case (with or
+// without the data line), or the result line.
+struct CaseResult {
+    std::string box;
+    std::string line;
+    bool keepData = true;
+};
+CaseResult Box(std::string s) { return {std::move(s), "", true}; }
+CaseResult Line(std::string s, bool keepData = true) { return {"", std::move(s), keepData}; }
+
+}  // namespace
+
+Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
+    std::array<rt::Variant, 10> v = in;
+    unsigned givenMask = 0;
+    for (int i = 0; i < 10; ++i) {
+        if (v[i].IsEmptyText()) continue;
+        givenMask |= 1u << i;
+        if (v[i].IsNumeric()) v[i] = rt::Variant(v[i].ToNumber());
+    }
+    auto n = [&](int i) { return v[i].ToNumber(); };
+    auto F = [](double x) { return FN(x); };
+    auto sq = [](double x) { return rt::Checked(x * x); };
+
+    struct Row {
+        std::vector<int> order;
+        std::function<CaseResult()> run;
+    };
+    const std::vector<Row> rows = {
+        {{kTi, kTf, kVi, kVf},
+         [&] {
+             if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
+             const double a = Div(n(kVf) - n(kVi), n(kTf) - n(kTi));
+             const double dx = 0.5 * (n(kVi) + n(kVf)) * (n(kTf) - n(kTi));
+             return Line("a = " + F(a) + ", ;Dx = " + F(dx));
+         }},
+        {{kTi, kTf, kDv},
+         [&] {
+             if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
+             return Line("a = " + F(Div(n(kDv), n(kTf) - n(kTi))));
+         }},
+        {{kA, kVi, kVf},
+         [&] {
+             if (n(kA) == 0) return Box("Valor 0 de la aceleración no permitido.");
+             const double dt = Div(n(kVf) - n(kVi), n(kA));
+             const double dx = n(kVi) * dt + 0.5 * n(kA) * dt * dt;
+             return Line(";Dt = " + F(dt) + ", ;Dx = " + F(dx));
+         }},
+        {{kDt, kVi, kVf},
+         [&] {
+             if (n(kDt) == 0) return Box("Valor 0 de dt no permitido.");
+             const double a = Div(n(kVf) - n(kVi), n(kDt));
+             const double dx = 0.5 * (n(kVi) + n(kVf)) * n(kDt);
+             return Line("a = " + F(a) + ", ;Dx = " + F(dx));
+         }},
+        {{kDx, kVi, kVf},
+         [&] {
+             if (n(kDx) == 0) return Box("Valor 0 de dx no permitido.");
+             if (n(kVi) + n(kVf) == 0) return Box("Si vi = vf entonces dx = 0.");
+             const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kDx));
+             const double dt = Div(2 * n(kDx), n(kVi) + n(kVf));
+             return Line("a = " + F(a) + ", ;Dt = " + F(dt));
+         }},
+        {{kXi, kXf, kVi, kVf},
+         [&] {
+             if (n(kXi) == n(kXf)) return Box("Si xi = xf entonces vi = -vf. Datos insuficientes.");
+             if (n(kVi) == -n(kVf)) return Box("Si vi = -vf entonces xi = xf. Datos insuficientes.");
+             const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * (n(kXf) - n(kXi)));
+             const double dt = Div(n(kVf) - n(kVi), a);
+             return Line("a = " + F(a) + ", ;Dt = " + F(dt));
+         }},
+        {{kA, kXi, kXf, kVf},
+         [&] {
+             if (n(kA) == 0 || n(kXi) == n(kXf)) return Box("No puede ser a = 0 ni xi = xf.");
+             const double w = sq(n(kVf)) - 2 * n(kA) * (n(kXf) - n(kXi));
+             if (w < 0) return Line("No hay solución para vi");
+             const double vi = std::sqrt(w);
+             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " +
+                         F(Div(n(kVf) - vi, n(kA))) + ", " + F(Div(n(kVf) + vi, n(kA))));
+         }},
+        {{kA, kDx, kVf},
+         [&] {
+             const double w = sq(n(kVf)) - 2 * n(kA) * n(kDx);
+             if (w < 0) return Line("No hay solución para vi.");
+             const double vi = std::sqrt(w);
+             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " +
+                         F(Div(n(kVf) - vi, n(kA))) + ", " + F(Div(n(kVf) + vi, n(kA))));
+         }},
+        {{kXi, kXf, kDt, kVi},
+         [&] {
+             const double dt = n(kDt);
+             const double a = Div(2 * ((n(kXf) - n(kXi)) - n(kVi) * dt), dt * dt);
+             return Line("a = " + F(a) + ", v!f = " + F(n(kVi) + a * dt));
+         }},
+        {{kA, kXi, kXf, kVi},
+         [&] {
+             const double w = sq(n(kVi)) + 2 * n(kA) * (n(kXf) - n(kXi));
+             if (w < 0) return Line("No hay solución para vf.");
+             const double vf = std::sqrt(w);
+             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ", ;Dt = " +
+                         F(Div(vf - n(kVi), n(kA))) + ", " + F(Div(-vf - n(kVi), n(kA))));
+         }},
+        {{kA, kDx, kVi},
+         [&] {
+             const double w = sq(n(kVi)) + 2 * n(kA) * n(kDx);
+             if (w < 0 || n(kA) == 0) return Line("No hay solución para vi o dt");
+             const double vf = std::sqrt(w);
+             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ",  ;Dt = " +
+                         F(Div(vf - n(kVi), n(kA))) + ", " + F(Div(-vf - n(kVi), n(kA))));
+         }},
+        {{kA, kVi, kVf, kXi},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             const double xf = n(kXi) + Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA));
+             return Line("x!f = " + F(xf) + ", ;Dt = " + F(Div(n(kVf) - n(kVi), n(kA))));
+         }},
+        {{kA, kVi, kVf, kXf},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             const double xi = n(kXf) - Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA));
+             return Line("x!i = " + F(xi) + ", ;Dt = " + F(Div(n(kVf) - n(kVi), n(kA))));
+         }},
+        {{kA, kVi, kTi, kTf},
+         [&] {
+             const double vf = n(kVi) + n(kA) * (n(kTf) - n(kTi));
+             return Line("v!f = " + F(vf) + ", ;Dx = " + F(Div(sq(vf) - sq(n(kVi)), 2 * n(kA))));
+         }},
+        {{kA, kVf, kTi, kTf},
+         [&] {
+             const double vi = n(kVf) - n(kA) * (n(kTf) - n(kTi));
+             return Line("v!i = " + F(vi) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(vi), 2 * n(kA))));
+         }},
+        {{kA, kVi, kVf, kTi},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             const double tf = n(kTi) + Div(n(kVf) - n(kVi), n(kA));
+             return Line("t!f = " + F(tf) + ", ;Dx = " +
+                         F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+         }},
+        {{kA, kVi, kVf, kTf},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             const double ti = n(kTf) - Div(n(kVf) - n(kVi), n(kA));
+             return Line("t!i = " + F(ti) + ", ;Dx = " +
+                         F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+         }},
+        {{kA, kTi, kTf}, [&] { return Line(";Dv = " + F(n(kA) * (n(kTf) - n(kTi)))); }},
+        {{kA, kTi, kDv},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             return Line("t!f = " + F(n(kTi) + Div(n(kDv), n(kA))));
+         }},
+        {{kA, kTf, kDv},
+         [&] {
+             if (n(kA) == 0) return Line("Valor 0 no permitido", false);
+             return Line("t!i = " + F(n(kTf) - Div(n(kDv), n(kA))));
+         }},
+        {{kA, kVi, kDt},
+         [&] {
+             const double dt = n(kDt);
+             return Line("v!f = " + F(n(kVi) + n(kA) * dt) + ", " + ";Dx = " +
+                         F(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
+         }},
+        {{kA, kVf, kDt},
+         [&] {
+             const double vi = n(kVf) - n(kA) * n(kDt);
+             return Line("v!i = " + F(vi) + ", ;Dx = " + F(0.5 * (vi + n(kVf)) * n(kDt)));
+         }},
+        {{kA, kDt, kDx},
+         [&] {
+             if (n(kDt) == 0) return Line("Valor 0 no permitido", false);
+             const double m = Div(n(kDx), n(kDt)), h = 0.5 * n(kA) * n(kDt);
+             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+         }},
+        {{kA, kXi, kXf, kDt},
+         [&] {
+             if (n(kDt) == 0) return Line("Valor 0 no permitido", false);
+             const double m = Div(n(kXf) - n(kXi), n(kDt)), h = 0.5 * n(kA) * n(kDt);
+             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+         }},
+        {{kA, kTi, kTf, kDx},
+         [&] {
+             const double dt = n(kTf) - n(kTi);
+             if (dt == 0) return Line("Valor 0 no permitido", false);
+             const double m = Div(n(kDx), dt), h = 0.5 * n(kA) * dt;
+             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+         }},
+        {{kVi, kDt, kDx},
+         [&] {
+             const double dt = n(kDt);
+             if (dt == 0) return Line("Valor 0 no permitido", false);
+             const double a = Div(2 * (n(kDx) - n(kVi) * dt), dt * dt);
+             return Line("a = " + F(a) + ", v!f = " + F(Div(2 * n(kDx), dt) - n(kVi)));
+         }},
+    };
+
+    Outcome out;
+    std::string data, result = "Datos de más, de menos, o inconsistentes";
+    for (const Row& row : rows) {
+        unsigned mask = 0;
+        for (int i : row.order) mask |= 1u << i;
+        if (mask != givenMask) continue;
+        const CaseResult r = row.run();
+        if (!r.box.empty()) return Outcome::Refuse(r.box);
+        if (r.keepData) {
+            for (int i : row.order) {
+                if (!data.empty()) data += ", ";
+                data += kLabels[i] + v[i].ToText();
+            }
+        }
+        result = r.line;
+        break;
+    }
+    out.lines = shell::ResultLines{"Sust. en las ecs. de intervalo:", "Datos: " + data, result};
+    return out;
+}
+
+// ---------------------------------------------------------------- 53..57
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text) {
+    std::vector<std::string> items;
+    if (text.empty()) return items;
+    size_t start = 0;
+    for (;;) {
+        const size_t c = text.find(',', start);
+        items.push_back(text.substr(start, c == std::string::npos ? std::string::npos : c - start));
+        if (c == std::string::npos) break;
+        start = c + 1;
+    }
+    return items;
+}
+
+std::string FT(bool notFirst, bool showZero, double c, const rt::Variant& s) {
+    return shell::FormatTerm(notFirst, showZero, rt::Variant(c), s);
+}
+
+std::string Rhs(double c) { return " = " + FT(false, true, c, 1); }
+
+}  // namespace
+
+Outcome VaSystem(int code, const std::string& text) {
+    Outcome out;
+    if (code < 53 || code > 57) return out;
+    const auto items = Split(text);
+    for (const auto& it : items)
+        if (!rt::IsNumeric(it)) return Outcome::Refuse("Hay algún coeficiente no numérico.");
+    const size_t need = code == 57 ? 3 : (code <= 54 ? 6 : 7);
+    if (items.size() != need) return Outcome::Refuse("Número de coeficientes incorrecto.");
+    std::vector<double> c;
+    for (const auto& it : items) c.push_back(rt::TextToNumber(it));
+
+    shell::ResultLines& L = out.lines;
+    L.Add(code == 57 ? "Resolver la ecuación cuadrática:" : "Resolver el sistema:");
+    switch (code) {
+    case 53:
+        L.Add(FT(false, false, c[0], "v!0") + FT(true, false, c[1], "a") + Rhs(c[2]));
+        L.Add(FT(false, false, c[3], "v!0") + FT(true, false, c[4], "a") + Rhs(c[5]));
+        break;
+    case 54:
+        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a") + Rhs(c[2]));
+        L.Add(FT(false, false, c[3], "v!0") + FT(true, false, c[4], "a") + Rhs(c[5]));
+        break;
+    case 55:
+        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a¡2") +
+              FT(true, false, c[2], "a") + Rhs(c[3]));
+        L.Add(FT(false, false, c[4], "v!0") + FT(true, false, c[5], "a") + Rhs(c[6]));
+        break;
+    case 56:
+        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a¡2") +
+              FT(true, false, c[2], "a") + Rhs(c[3]));
+        L.Add(FT(false, false, c[4], "v!0¡2") + FT(true, false, c[5], "a") + Rhs(c[6]));
+        break;
+    default:
+        L.Add(FT(false, false, c[0], "x¡2") + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) +
+              " = 0");
+        break;
+    }
+    auto pair = [](double v0, double a) { return "v!0 = " + FN(v0) + ", a = " + FN(a); };
+
+    if (code == 53) {
+        const double det = rt::Checked(c[0] * c[4] - c[1] * c[3]);
+        if (det == 0) return Outcome::Refuse("El coeficiente del sistema es cero.");
+        const double v0 = rt::Div(c[2] * c[4] - c[1] * c[5], det);
+        const double a = rt::Div(c[0] * c[5] - c[2] * c[3], det);
+        L.Add("v!0 = " + R(v0) + ", a = " + R(a));
+        out.values = {v0, a};
+    } else if (code == 54 || code == 55) {
+        double A, B, C;
+        if (code == 54) {
+            A = c[0] * c[4];
+            B = -c[1] * c[3];
+            C = c[1] * c[5] - c[2] * c[4];
+        } else {
+            A = c[0] * c[5] * c[5] + c[1] * c[4] * c[4];
+            B = -2 * c[1] * c[4] * c[6] - c[2] * c[4] * c[5];
+            C = c[1] * c[6] * c[6] + c[2] * c[5] * c[6] - c[3] * c[5] * c[5];
+        }
+        auto aOf = [&](double v0) {
+            return code == 54 ? rt::Div(c[5] - c[3] * v0, c[4]) : rt::Div(c[6] - c[4] * v0, c[5]);
+        };
+        if (A == 0) {
+            double v0, a;
+            if (code == 55) {
+                v0 = rt::Div(-C, B);
+                a = aOf(v0);
+            } else if (c[0] == 0 && c[1] != 0) {
+                a = rt::Div(c[2], c[1]);
+                v0 = rt::Div(c[5] - c[4] * a, c[3]);
+            } else if (c[0] != 0 && c[4] == 0) {
+                v0 = rt::Div(c[5], c[3]);
+                a = rt::Div(c[2] - c[0] * v0 * v0, c[1]);
+            } else {
+                return Outcome{};  // nothing to write
+            }
+            L.Add(pair(v0, a));
+            out.values = {v0, a};
+        } else {
+            const auto r = num::SolveQuadratic(A, B, C);
+            if (!r[2].ToNumber()) return Outcome::Refuse("No hay solución.");
+            const double v1 = r[0].ToNumber(), v2 = r[1].ToNumber();
+            L.Add(pair(v1, aOf(v1)));
+            L.Add("o bien   " + pair(v2, aOf(v2)));
+            out.values = {v1, aOf(v1), v2, aOf(v2)};
+        }
+    } else if (code == 56) {
+        const double A = c[1] * c[4], B = c[2] * c[4] - c[0] * c[5], C = c[0] * c[6] - c[3] * c[4];
+        if (A == 0) return Outcome{};
+        const auto r = num::SolveQuadratic(A, B, C);
+        if (!r[2].ToNumber()) return Outcome::Refuse("No hay solución.");
+        int kept = 0;
+        for (int k = 0; k < 2; ++k) {
+            const double a = r[k].ToNumber();
+            const double v2 = rt::Div(c[6] - c[5] * a, c[4]);
+            if (!(v2 > 0)) continue;
+            const double v0 = std::sqrt(v2);
+            L.Add("v!0 = #mame " + R(v0) + ", a = " + FN(a));
+            out.values.push_back(v0);
+            out.values.push_back(a);
+            ++kept;
+        }
+        if (!kept) return Outcome::Refuse("No hay solución.");
+    } else {
+        const auto r = num::SolveQuadratic(c[0], c[1], c[2]);
+        if (r[2].ToNumber()) {
+            L.Add("x!1 = " + FN(r[0].ToNumber()) + ", x!2 = " + FN(r[1].ToNumber()));
+        } else {
+            L.Add("x!1,!2 = " + FN(r[0].ToNumber()) + " #mame " + R(r[1].ToNumber()) + " i");
+        }
+        out.values = {r[0].ToNumber(), r[1].ToNumber()};
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- 47..50
+
+namespace {
+
+std::string Condition(char q, double C, bool isDifference) {
+    const std::string lo(1, q), up(1, static_cast<char>(q - 'a' + 'A'));
+    return isDifference ? lo + " ;- " + up + " = " + NT(C) : lo + " = " + NT(C) + up;
+}
+
+std::string Heading(const std::string& cond, int segment) {
+    return "La condición " + cond + " se cumple en el tramo " + std::to_string(segment) +
+           " del móvil 1 en:";
+}
+
+}  // namespace
+
+Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
+                  bool isDifference) {
+    const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
+    const std::string cond = Condition('x', C, isDifference);
+    Outcome out;
+    for (const SegmentLaw& s : body1) {
+        const double c0 = rt::Checked(s.A - K * body2.A - D);
+        const double c1 = rt::Checked(s.B - K * body2.B);
+        const double c2 = rt::Checked((s.a - K * body2.a) / 2);
+        if (K * body2.a == s.a) {
+            if (c1 == 0) continue;
+            out.lines.Add(Heading(cond, s.segment));
+            out.lines.Add("t = " + NT(rt::Div(-c0, c1)));
+            out.values.push_back(-c0 / c1);
+            continue;
+        }
+        const double disc = rt::Checked(c1 * c1 - 4 * c0 * c2);
+        if (disc < 0) continue;
+        const double t1 = rt::Div(-c1 + std::sqrt(disc), 2 * c2);
+        const double t2 = rt::Div(-c1 - std::sqrt(disc), 2 * c2);
+        out.lines.Add(Heading(cond, s.segment));
+        out.lines.Add("t = " + NT(t1));
+        out.lines.Add("t = " + NT(t2));
+        out.values.push_back(t1);
+        out.values.push_back(t2);
+    }
+    if (out.lines.UBound() == 0) return Outcome::Refuse("No hay puntos que cumplan la condición dada.");
+    return out;
+}
+
+Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
+                  bool isDifference, std::vector<TimeInSegment>& times) {
+    const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
+    const std::string cond = Condition('v', C, isDifference);
+    Outcome out;
+    times.clear();
+    for (const SegmentLaw& s : body1) {
+        const double den = rt::Checked(K * body2.a - s.a);
+        // Velocities whose relation never changes give no instant of their own.
+        if (den == 0) continue;
+        const double t = rt::Div(s.B - K * body2.B - D, den);
+        times.push_back({s.segment, t});
+        out.lines.Add(Heading(cond, s.segment));
+        out.lines.Add("t = " + NT(t));
+        out.values.push_back(t);
+    }
+    if (times.empty()) return Outcome::Refuse("No hay solución.");
+    return out;
+}
+
+// ---------------------------------------------------------------- 51
+
+Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double q) {
+    const bool mT = d.T0.IsEmptyText(), mX = d.X0.IsEmptyText(), mV = d.V0.IsEmptyText(),
+               mA = d.A.IsEmptyText();
+    if (mT + mX + mV + mA != 1) return Outcome::Refuse("Datos incorrectos.");
+    const double T0 = mT ? 0 : d.T0.ToNumber(), X0 = mX ? 0 : d.X0.ToNumber();
+    const double V0 = mV ? 0 : d.V0.ToNumber(), A = mA ? 0 : d.A.ToNumber();
+    const double A1 = b1.A, B1 = b1.B, a1 = b1.a;
+    auto x1 = [&](double t) { return rt::Checked(A1 + B1 * t + a1 / 2 * t * t); };
+    auto v1 = [&](double t) { return rt::Checked(B1 + a1 * t); };
+    auto X2 = [](double x0, double v0, double acc, double tau) {
+        return rt::Checked(x0 + v0 * tau + acc / 2 * tau * tau);
+    };
+    auto V2 = [](double v0, double acc, double tau) { return rt::Checked(v0 + acc * tau); };
+
+    // Roots of a c2 y^2 + c1 y + c0 = 0 in the missing datum, linear when c2
+    // is near zero.
+    auto roots = [](double a, double b, double c, std::vector<double>& out) -> bool {
+        if (!num::IsNear(a, 0, 1e-8)) {
+            const auto r = num::SolveQuadratic(a, b, c);
+            if (!r[2].ToNumber()) return false;
+            out = {r[0].ToNumber(), r[1].ToNumber()};
+            return true;
+        }
+        // Neither one value nor a solution at all when b vanishes too.
+        if (num::IsNear(b, 0, 1e-8)) return false;
+        out = {rt::Div(-c, b)};
+        return true;
+    };
+
+    const std::string head = "Las condiciones x = " + NT(p) + "*X  y  v = " + NT(q) + "*V se cumplen";
+    auto pointLine = [&](double t) { return "t = " + NT(t) + ", x = " + NT(x1(t)) + ", v = " + NT(v1(t)); };
+    Outcome out;
+    std::vector<double> ys;
+
+    if (mV) {
+        if (q * A == a1) return Outcome::Refuse("Condición inaceptable.");
+        const double al = q / (a1 - q * A), be = -(B1 + q * A * T0) / (a1 - q * A);
+        const double c0 = A1 - p * X0 - (p * A / 2) * T0 * T0, c1 = B1 + p * A * T0,
+                     c2 = (a1 - p * A) / 2;
+        const double qa = c2 * al * al - p * al;
+        const double qb = c1 * al + 2 * c2 * al * be - p * be + p * T0;
+        const double qc = c0 + c1 * be + c2 * be * be;
+        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para V0.");
+        out.lines.Add(head + " si");
+        for (size_t k = 0; k < ys.size(); ++k) {
+            const double v0 = ys[k], t = al * v0 + be;
+            out.lines.Add(k == 0 ? "V!0 = " + NT(v0) + ", en el punto:"
+                                 : " o si V0 = " + NT(v0) + ", en el punto:");
+            out.lines.Add(pointLine(t));
+            if (ys.size() == 2)
+                out.lines.Add("X = " + NT(X2(X0, v0, A, t - T0)) + ", V = " + NT(V2(v0, A, t - T0)));
+            out.values.push_back(v0);
+            out.values.push_back(t);
+        }
+    } else if (mX) {
+        if (q * A - a1 == 0) return Outcome::Refuse("Condición inaceptable.");
+        const double t = rt::Div(q * V0 - q * A * T0 - B1, a1 - q * A);
+        const double x0 = rt::Div(x1(t), p) - V0 * (t - T0) - (A / 2) * (t - T0) * (t - T0);
+        out.lines.Add(head);
+        out.lines.Add("en t = " + NT(t) + " si X!0 = " + NT(x0));
+        out.values = {x0, t};
+    } else if (mA) {
+        // With tau = t - T0 = K / (a1 - q A), the position condition times
+        // (a1 - q A)^2 is a quadratic in A.
+        const double K = q * V0 - B1 - a1 * T0;
+        const double E = x1(T0) - p * X0, F = v1(T0) - p * V0;
+        const double qa = E * q * q;
+        const double qb = -2 * E * a1 * q - F * K * q - p * K * K / 2;
+        const double qc = E * a1 * a1 + F * K * a1 + a1 * K * K / 2;
+        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para A.");
+        for (double acc : ys)
+            if (q * acc == a1) return Outcome::Refuse("Condición inaceptable.");
+        out.lines.Add(head + " si");
+        for (size_t k = 0; k < ys.size(); ++k) {
+            const double acc = ys[k];
+            const double t = rt::Div(q * V0 - B1 - q * acc * T0, a1 - q * acc);
+            out.lines.Add(k == 0 ? "A = " + NT(acc) + ", en el punto:"
+                                 : " o si A = " + NT(acc) + ", en el punto:");
+            out.lines.Add(pointLine(t));
+            out.lines.Add("X = " + NT(X2(X0, V0, acc, t - T0)) + ", V = " + NT(V2(V0, acc, t - T0)));
+            out.values.push_back(acc);
+            out.values.push_back(t);
+        }
+    } else {
+        if (q * A - a1 == 0) return Outcome::Refuse("Condición inaceptable.");
+        // t = g + d T0 and tau = t - T0 = g + e T0.
+        const double g = (q * V0 - B1) / (a1 - q * A), dl = -q * A / (a1 - q * A), e = dl - 1;
+        const double qa = a1 / 2 * dl * dl - p * A / 2 * e * e;
+        const double qb = B1 * dl + a1 * g * dl - p * V0 * e - p * A * g * e;
+        const double qc = A1 + B1 * g + a1 / 2 * g * g - p * X0 - p * V0 * g - p * A / 2 * g * g;
+        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para T0.");
+        out.lines.Add(head + " en");
+        for (size_t k = 0; k < ys.size(); ++k) {
+            const double t0 = ys[k], t = g + dl * t0;
+            out.lines.Add((k == 0 ? "t = " : "o bien en t = ") + NT(t) + "  si T!0 = " + NT(t0));
+            out.values.push_back(t0);
+            out.values.push_back(t);
+        }
+    }
+    return out;
+}
+
+}  // namespace mrua
