@@ -124,7 +124,8 @@ void RigidStatics::cmdShowIncsEqns_Click() {
 
 void RigidStatics::cmdVMb_Click(int index) {
     Panel& p = panel_;
-    if (st_.ForceCount() == 0) return;
+    // A new problem can be started at any time, forces or not.
+    if (st_.ForceCount() == 0 && index != 2) return;
     try {
         switch (index) {
         case 0:

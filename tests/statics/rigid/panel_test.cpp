@@ -126,4 +126,157 @@ TEST_F(RigidPanel, BeamConfiguredDrawnAndSolved) {
     form().grab().save("/tmp/rigid_config.png");
 }
 
+TEST_F(RigidPanel, EntryRowChecksWhatIsTyped) {
+    const struct {
+        const char* text;
+        const char* msg;
+    } refusals[] = {{"a", "Mínimo 2 letras, máximo 7"},
+                    {"abcdefgh", "Mínimo 2 letras, máximo 7"},
+                    {"añ", "Carácter inválido en el símbolo del segmento."},
+                    {"a1", "Carácter inválido en el símbolo del segmento."},
+                    {"aba", "Hay una letra repetida."}};
+    for (const auto& r : refusals) {
+        dialogs.Answer(MsgResult::OK);
+        Enter(Box("txtSegm", 0), QString::fromUtf8(r.text));
+        ASSERT_FALSE(dialogs.Shown().empty());
+        EXPECT_EQ(dialogs.Shown().back().prompt, QString::fromUtf8(r.msg)) << r.text;
+        EXPECT_EQ(dialogs.Shown().back().title, "Teluvar");
+        EXPECT_EQ(form().focusWidget(), Box("txtSegm", 0)) << r.text;
+    }
+    // A magnitude format needs no series axis.
+    Enter(Box("txtSegm", 0), "abc");
+    Enter(Box("txtSegm", 1), "5<30");
+    EXPECT_TRUE(C("txtRepeat")->isHidden());
+    EXPECT_EQ(form().focusWidget(), Box("txtSegm", 2));
+    dialogs.Answer(MsgResult::OK);
+    Enter(Box("txtSegm", 2), "2,5");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "El dato no es numérico.");
+    Enter(Box("txtSegm", 2), "-2.5");
+    EXPECT_EQ(form().focusWidget(), Btn("cmdOK"));
+    // A single vector goes straight to the button; an unknown format is said.
+    Enter(Box("txtSegm", 0), "ab");
+    dialogs.Answer(MsgResult::OK);
+    Enter(Box("txtSegm", 1), "3;4,5");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Formato incorrecto.");
+    Enter(Box("txtSegm", 1), "3,4");
+    EXPECT_EQ(form().focusWidget(), Btn("cmdOK"));
+    // "dcl" opens the diagrams page (no system is defined yet).
+    dialogs.Answer(MsgResult::OK);
+    Enter(Box("txtSegm", 0), "dcl");
+    EXPECT_EQ(C<plat::TabStrip>("tabStat")->Tab(), 1);
+    EXPECT_EQ(dialogs.Shown().back().prompt, "No se ha definido el sistema 1.");
+    EXPECT_TRUE(Box("txtSegm", 0)->Text().isEmpty());
+}
+
+TEST_F(RigidPanel, UndoAndEraseTheStructure) {
+    Enter(Box("txtSegm", 0), "ab");
+    Enter(Box("txtSegm", 1), "3,4");
+    Btn("cmdOK")->Press();
+    Enter(Box("txtSegm", 0), "bcd");
+    Enter(Box("txtSegm", 1), "0,-2");
+    Enter(C("txtRepeat"), "m");
+    Enter(Box("txtSegm", 2), "1");
+    Btn("cmdOK")->Press();
+    EXPECT_EQ(Items("lstCoords"), (QStringList{"A(0, 0)", "B(3, 4)", "C(3, 2)", "D(3, 1)"}));
+    auto* cbo = C<plat::ComboBox>("cboSeps");
+    EXPECT_EQ(cbo->ListCount(), 2);
+    Btn("cmdConfig(0)")->Press();
+    EXPECT_EQ(cbo->ListCount(), 1);
+    EXPECT_EQ(Items("lstSeps"), QStringList{"AB = (3, 4)"});
+    EXPECT_EQ(Items("lstSysts"), (QStringList{"A", "B"}));
+    EXPECT_EQ(C<plat::Label>("lblPoints(0)")->Caption(), "AB");
+    // Forces make the undo ask first; "No" keeps everything.
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "3,4");
+    dialogs.Answer(MsgResult::No);
+    Btn("cmdConfig(0)")->Press();
+    EXPECT_EQ(cbo->ListCount(), 1);
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 2);
+    dialogs.Answer(MsgResult::Yes);
+    Btn("cmdConfig(0)")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Esta acción borrará los DCL's. ¿Deseas proseguir?");
+    EXPECT_EQ(cbo->ListCount(), 0);
+    EXPECT_TRUE(Items("lstSeps").isEmpty());
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 1);
+    EXPECT_TRUE(form().pic1->Drawn().empty());
+    // Erasing an empty structure does nothing; a structure goes without a question.
+    Btn("cmdConfig(1)")->Press();
+    Enter(Box("txtSegm", 0), "ab");
+    Enter(Box("txtSegm", 1), "1,0");
+    Btn("cmdOK")->Press();
+    Btn("cmdConfig(1)")->Press();
+    EXPECT_TRUE(Items("lstCoords").isEmpty());
+    EXPECT_TRUE(C("txtOrigin")->Text().isEmpty());
+}
+
+TEST_F(RigidPanel, SystemsAndLineCommands) {
+    Enter(Box("txtSegm", 0), "abcd");
+    Enter(Box("txtSegm", 1), "2,0");
+    Enter(C("txtRepeat"), "m");
+    Enter(Box("txtSegm", 2), "2");
+    Enter(Box("txtSegm", 3), "2");
+    Btn("cmdOK")->Press();
+    auto* spn = C<plat::UpDown>("spnColor");
+    auto* lst = C<plat::ListBox>("lstSysts");
+    EXPECT_FALSE(lst->isEnabled());
+    spn->SetValue(2);
+    EXPECT_TRUE(lst->isEnabled());
+    EXPECT_EQ(C("txtJoinBody")->BackColor(), 0x00C0C0u);
+    EXPECT_EQ(lst->SelCount(), 0);
+    lst->SetSelected(0, true);
+    lst->SetSelected(1, true);
+    lst->SetSelected(2, true);
+    EXPECT_EQ(C<plat::Label>("lblPoints(1)")->Caption(), "ABC");
+    dialogs.Answer(MsgResult::OK);
+    C("txtJoinBody")->SetText("7");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Número entre 1 y 5 aquí.");
+
+    auto* box = C("txtPoints");
+    auto command = [&](const char* text) {
+        box->SetText(QString());
+        QTest::keyClicks(box, QString::fromLatin1(text));
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    const int before = static_cast<int>(form().pic1->Drawn().size());
+    command("2abc");
+    EXPECT_TRUE(box->Text().isEmpty());
+    bool yellow = false;
+    const auto& drawn = form().pic1->Drawn();
+    for (size_t i = static_cast<size_t>(before); i < drawn.size(); ++i)
+        yellow = yellow || (drawn[i].kind == plat::DrawnPrimitive::Kind::Line && drawn[i].color == 0x00C0C0);
+    EXPECT_TRUE(yellow);
+    const struct {
+        const char* text;
+        const char* msg;
+    } refusals[] = {{"6ab", "Primero va el número del subsistema (1 <= n <= 5)."},
+                    {"2", "Dato incorrecto (Número del sistema seguido por cadena de letras)."},
+                    {"2abba", "Hay una letra repetida en el interior de la cadena."},
+                    {"2abd", "El punto D no está en el sistema 2"},
+                    {"2a1", "Carácter inválido en el símbolo del segmento."}};
+    for (const auto& r : refusals) {
+        dialogs.Answer(MsgResult::OK);
+        command(r.text);
+        EXPECT_EQ(dialogs.Shown().back().prompt, QString::fromUtf8(r.msg)) << r.text;
+        EXPECT_EQ(box->SelLength(), box->Text().size()) << r.text;
+    }
+    const size_t shown = dialogs.Shown().size();
+    command("2a");  // one letter: ignored
+    command("2aba");
+    command("2ab-");
+    EXPECT_EQ(dialogs.Shown().size(), shown);
+    // The page redraw replays the lines; a new problem forgets them.
+    C<plat::TabStrip>("tabStat")->SetTab(2);
+    C<plat::TabStrip>("tabStat")->SetTab(0);
+    bool erased = false;
+    for (const auto& d : form().pic1->Drawn())
+        erased = erased || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0xC0C0C0 &&
+                            d.points.size() == 2 && d.points[0].y() == d.points[1].y() &&
+                            d.points[0].x() != d.points[1].x() && d.points[1].x() < 300);
+    EXPECT_TRUE(erased) << "a cancelled segment on the x axis is redrawn grey";
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdVMb(2)")->Press();
+    EXPECT_TRUE(Items("lstSysts").isEmpty());
+    EXPECT_TRUE(form().pic1->Drawn().empty());
+}
+
 }  // namespace
