@@ -1,18 +1,379 @@
 #include "kinematics/panel.h"
 
+#include <QFont>
+
+#include "kinematics/compute.h"
+#include "kinematics/state.h"
+#include "numerics/mathutil.h"
+#include "platform/buttons.h"
+#include "platform/common.h"
+#include "platform/dialogs.h"
 #include "platform/frames.h"
+#include "platform/labels.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "runtime/errors.h"
+#include "runtime/numtext.h"
+#include "shell/defaults.h"
 #include "shell/form1.h"
+#include "shell/globals.h"
+#include "shell/writer.h"
 
 namespace kinem {
 
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+const QString kTimes = QStringLiteral("Times New Roman");
+
+void SetCourier(QWidget* w, double points) {
+    QFont f(kCourier);
+    f.setPointSizeF(points);
+    w->setFont(f);
+}
+
+plat::Label* MakeLabel(const QString& name, QWidget* parent, int l, int t, int w, int h, const QString& caption) {
+    auto* lbl = new plat::Label(name, parent);
+    lbl->SetFace(kTimes, 8.25);
+    lbl->SetCaption(caption);
+    lbl->setGeometry(l, t, w, h);
+    return lbl;
+}
+
+plat::TextBox* MakeBox(const QString& name, QWidget* parent, int l, int t, int w, int h) {
+    auto* box = new plat::TextBox(name, parent);
+    SetCourier(box, 8.25);
+    box->setGeometry(l, t, w, h);
+    return box;
+}
+
+QString Blanks(int n) { return QString(n, QLatin1Char(' ')); }
+
+std::string TrimmedText(const plat::TextBox* box) { return rt::Trim(box->Text().toStdString()); }
+
+void Refuse(const QString& text) { plat::MsgBox(text, plat::MsgButtons::OK, plat::kAppTitle); }
+
+// Runs one step of a layout procedure; a fault in it does not stop the next.
+template <class F>
+void Step(F&& f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+}  // namespace
+
 void Kinematics::BuildPanels(shell::Form1& form) {
+    form_ = &form;
     panel_.fraKinem = new plat::Frame(QStringLiteral("fraKinem"), &form);
     panel_.fraKinem->setGeometry(408, 71, 391, 269);
+    BuildControls();
+    WireKeys();
     form.panels.fraKinem = panel_.fraKinem;
 }
 
-std::unique_ptr<shell::KinematicsServices> MakeKinematics() {
-    return std::make_unique<Kinematics>();
+void Kinematics::BuildControls() {
+    Panel& p = panel_;
+    QWidget* fr = p.fraKinem;
+    auto name = [](const char* base, int i) { return plat::ArrayName(QString::fromLatin1(base), i); };
+
+    // The frames of the two rows lie beneath their controls.
+    const int shapeBox[2][4] = {{8, 118, 359, 31}, {8, 148, 359, 59}};
+    for (int i = 0; i < 2; ++i) {
+        p.shpKinem[i] = new plat::Shape(name("shpKinem", i), fr);
+        p.shpKinem[i]->setGeometry(shapeBox[i][0], shapeBox[i][1], shapeBox[i][2], shapeBox[i][3]);
+    }
+    p.lblt0 = MakeLabel(name("lblt0", 0), fr, 8, 82, 373, 17, QString());
+
+    p.lblFunction[0] = MakeLabel(name("lblFunction", 0), fr, 6, 12, 69, 21, QStringLiteral("x(t)="));
+    p.lblFunction[1] = MakeLabel(name("lblFunction", 1), fr, 0, 32, 75, 21, QStringLiteral("y(t)="));
+    for (int i = 0; i < 2; ++i) {
+        p.lblFunction[i]->SetFace(kCourier, 8.25);
+        p.lblFunction[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* law = new plat::RichPane(name("txtKinem", i), fr);
+        law->SetDefaultFont(kCourier, 9);
+        law->setLineWrapMode(QTextEdit::NoWrap);
+        law->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        law->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        law->setAcceptRichText(false);
+        law->document()->setDocumentMargin(1);
+        law->setGeometry(76, 10 + 20 * i, 307, 21);
+        p.txtKinem[i] = law;
+    }
+    p.lblKinInt = MakeLabel(QStringLiteral("lblKinInt"), fr, 8, 62, 99, 14, QStringLiteral("Condiciones iniciales:"));
+
+    const int t0Left[4] = {48, 154, 262, 240};
+    for (int i = 0; i < 4; ++i) p.txtT0[i] = MakeBox(name("txtT0", i), fr, t0Left[i], i < 3 ? 78 : 122, 71, 21);
+
+    p.lblKCalc[0] = MakeLabel(name("lblKCalc", 0), fr, 14, 124, 245, 15,
+                              QStringLiteral("Calcular posición, velocidad y aceleración en t ="));
+    p.lblKCalc[1] = MakeLabel(name("lblKCalc", 1), fr, 14, 154, 175, 14,
+                              QStringLiteral("Graficar entre ti =") + Blanks(22) + QStringLiteral("y tf ="));
+    p.txtT0[3]->raise();
+    for (int i = 0; i < 2; ++i) p.txtKinemt1[i] = MakeBox(name("txtKinemt1", i), fr, i == 0 ? 106 : 196, 152, 51, 21);
+
+    p.cmdCalcxva = new plat::CommandButton(QStringLiteral("cmdCalcxva"), fr);
+    p.cmdGraph = new plat::CommandButton(QStringLiteral("cmdGraph"), fr);
+    for (auto* b : {p.cmdCalcxva, p.cmdGraph}) {
+        b->SetCaption(QStringLiteral("Ya"));
+        b->SetFace(kCourier, 8.25);
+    }
+    p.cmdCalcxva->setGeometry(324, 122, 37, 21);
+    p.cmdGraph->setGeometry(324, 176, 37, 21);
+    p.cmdCalcxva->Click = [this] { cmdCalcxva_Click(); };
+    p.cmdGraph->Click = [this] { cmdGraph_Click(); };
+
+    const char* captions[4] = {"x(t)", "v(t)", "a(t)", "Todas"};
+    const rt::ColorRef colours[4] = {0xC000C0, 0xFF0000, 0x0000FF, rt::kBlack};
+    const int checkBox[4][3] = {{16, 55}, {78, 55}, {134, 55}, {196, 67}};
+    for (int i = 0; i < 4; ++i) {
+        auto* c = new plat::CheckBox(name("chkGraph", i), fr);
+        c->SetFace(kCourier, 8.25);
+        c->SetCaption(QString::fromLatin1(captions[i]));
+        c->SetForeColor(colours[i]);
+        c->setGeometry(checkBox[i][0], 176, checkBox[i][1], 21);
+        c->Click = [this, i] { chkGraph_Click(i); };
+        p.chkGraph[i] = c;
+    }
 }
+
+void Kinematics::WireKeys() {
+    Panel& p = panel_;
+    for (int i = 0; i < 2; ++i) {
+        p.txtKinem[i]->keys.KeyDown = [this, i](int& code, int shift) { txtKinem_KeyDown(i, code, shift); };
+        p.txtKinem[i]->keys.KeyUp = [this, i](int& code, int shift) { txtKinem_KeyUp(i, code, shift); };
+    }
+    auto enterWalk = [this](QWidget* box) {
+        return [this, box](int& ascii) {
+            if (ascii != plat::vk::Return) return;
+            ascii = 0;
+            EnterFrom(box);
+        };
+    };
+    for (auto* law : p.txtKinem) law->keys.KeyPress = enterWalk(law);
+    for (auto* box : p.txtT0) box->keys.KeyPress = enterWalk(box);
+    for (auto* box : p.txtKinemt1) box->keys.KeyPress = enterWalk(box);
+}
+
+void Kinematics::AdaptKinemCtrls(int law) {
+    Panel& p = panel_;
+    const bool line = law >= kLawX && law <= kLawA;
+    // The rows of the instant and of the graph.
+    auto rows = [&](bool show, bool checks) {
+        for (QWidget* w : std::initializer_list<QWidget*>{p.shpKinem[0], p.shpKinem[1], p.lblKCalc[0], p.lblKCalc[1],
+                                                           p.txtKinemt1[0], p.txtKinemt1[1], p.txtT0[3], p.cmdCalcxva,
+                                                           p.cmdGraph})
+            Step([&] { w->setVisible(show); });
+        if (checks)
+            for (auto* c : p.chkGraph) Step([&] { c->setVisible(show); });
+    };
+    rows(line, true);
+    if (law < kLawX || law > kLawPolar) return;
+
+    static const char* const kCaptions[5] = {"x(t)=", "v(t,x)=", "a(t,x,v)=", "x(t)=", "r(t)="};
+    const bool plane = !line;
+    Step([&] { p.lblFunction[0]->SetCaption(QString::fromLatin1(kCaptions[law - kLawX])); });
+    Step([&] {
+        p.lblFunction[1]->setVisible(plane);
+        if (plane) p.lblFunction[1]->SetCaption(law == kLawXY ? QStringLiteral("y(t)=") : QStringLiteral("theta(t)="));
+    });
+    Step([&] { p.txtKinem[1]->setVisible(plane); });
+    const bool initial = law == kLawV || law == kLawA;
+    Step([&] { p.lblKinInt->setVisible(initial); });
+    Step([&] {
+        p.lblt0->setVisible(initial);
+        if (law == kLawV)
+            p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 = "));
+        else if (law == kLawA)
+            p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 =") + Blanks(26) +
+                                QStringLiteral(", v0 ="));
+    });
+    Step([&] { p.txtT0[0]->setVisible(initial); });
+    Step([&] { p.txtT0[1]->setVisible(initial); });
+    Step([&] { p.txtT0[2]->setVisible(law == kLawA); });
+    if (plane) rows(true, false);  // the instant and the interval, without the curves
+}
+
+void Kinematics::EnterFrom(QWidget* box) {
+    const Panel& p = panel_;
+    const int law = shell::Shared().ProcedureGroup;
+    const bool line = law >= kLawX && law <= kLawA;
+    const bool initial = law == kLawV || law == kLawA;
+    QWidget* next = nullptr;
+    if (box == p.txtKinem[0] || box == p.txtKinem[1]) {
+        // The plane laws have no initial conditions: on to the instant.
+        if (initial)
+            next = p.txtT0[0];
+        else if (law >= kLawX && law <= kLawPolar)
+            next = p.txtT0[3];
+    } else if (box == p.txtT0[0]) {
+        if (initial) next = p.txtT0[1];
+    } else if (box == p.txtT0[1]) {
+        if (law == kLawV) next = p.txtT0[3];
+        if (law == kLawA) next = p.txtT0[2];
+    } else if (box == p.txtT0[2]) {
+        if (law == kLawA) next = p.txtT0[3];
+    } else if (box == p.txtT0[3]) {
+        if (line) next = p.txtKinemt1[0];
+    } else if (box == p.txtKinemt1[0]) {
+        next = p.txtKinemt1[1];
+    }
+    if (next) plat::FocusControl(next);
+}
+
+void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
+    State().KinemCloseParenPending = false;
+    plat::RichPane& box = *panel_.txtKinem[index];
+    const bool shiftAlone = shift == plat::kShiftMask;
+    // Types s at the caret and puts the caret back before it.
+    auto insertAfterCaret = [&](const QString& s) {
+        const int pos = box.SelStart();
+        box.SetSelText(s);
+        box.SetSelStart(pos);
+    };
+    try {
+        switch (keyCode) {
+        case 66:  // B empties the box
+            box.SetText(QString());
+            keyCode = 0;
+            return;
+        case 68:
+            box.SetSelText(QStringLiteral("/"));
+            keyCode = 0;
+            return;
+        case 75:
+            box.SetSelText(QStringLiteral("+"));
+            keyCode = 0;
+            return;
+        case 77:
+            box.SetSelText(QStringLiteral("*"));
+            keyCode = 0;
+            return;
+        case 192:
+        case 186:
+            box.SetSelText(QStringLiteral("^"));
+            keyCode = 0;
+            return;
+        case 56:
+            if (!shiftAlone) break;
+            insertAfterCaret(QStringLiteral(")"));  // the key's own "(" goes before it
+            return;
+        case 220:
+            box.SetSelText(QStringLiteral("("));
+            State().KinemCloseParenPending = true;
+            keyCode = 0;
+            return;
+        case 222:
+            insertAfterCaret(shiftAlone ? QStringLiteral("]") : QStringLiteral("}"));
+            return;
+        case 57:
+            if (shiftAlone) {
+                if (box.SelStart() == box.TextLength()) {
+                    box.SetText(QStringLiteral("(") + box.Text() + QStringLiteral(")"));
+                    box.SetSelStart(0);
+                    box.SetFocus();
+                    keyCode = 0;
+                }
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+        if (keyCode == 74) keyCode = plat::vk::Right;
+        else if (keyCode == 70) keyCode = plat::vk::Left;
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Kinematics::txtKinem_KeyUp(int index, int& keyCode, int shift) {
+    plat::RichPane& box = *panel_.txtKinem[index];
+    try {
+        if (State().KinemCloseParenPending) {
+            const int pos = box.SelStart();
+            box.SetSelText(QStringLiteral(")"));
+            box.SetSelStart(pos);
+            keyCode = 0;
+        }
+        if (keyCode == 49 && shift == plat::kShiftMask) {
+            box.SetSelStart(box.TextLength());
+            box.SetSelText(QStringLiteral(")"));
+        }
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void Kinematics::chkGraph_Click(int index) {
+    if (index <= 2 && panel_.chkGraph[3]->Value() == 1) panel_.chkGraph[3]->SetValue(0);
+}
+
+void Kinematics::cmdCalcxva_Click() {
+    RadianMode radians;
+    const Panel& p = panel_;
+    const int law = shell::Shared().ProcedureGroup;
+    try {
+        const std::string lawText = rt::Trim(p.txtKinem[0]->Text().toStdString());
+        std::optional<shell::ResultLines> lines;
+        if (law >= kLawX && law <= kLawA) {
+            // Only the boxes the law shows: the hidden ones stay empty.
+            const double t0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[0]));
+            const double x0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[1]));
+            const double v0 = law == kLawA ? BoxValue(TrimmedText(p.txtT0[2])) : 0;
+            const double t = BoxValue(TrimmedText(p.txtT0[3]));
+            lines = CalcKinem1D(law, lawText, t0, x0, v0, t, shell::G().Decimals);
+        } else if (law == kLawXY || law == kLawPolar) {
+            const std::string typed = p.txtT0[3]->Text().toStdString();
+            if (!num::IsNumber(typed)) {
+                Refuse(QStringLiteral("Valor no numérico para el tiempo."));
+                return;
+            }
+            lines = CalcKinem2D(law, rt::TextToNumber(typed), lawText, p.txtKinem[1]->Text().toStdString(),
+                                shell::G().Decimals);
+        }
+        if (lines) shell::WriteResults(*form_->rtbCalc, *lines);
+    } catch (const rt::RuntimeError&) {
+        Refuse(QStringLiteral("Error en el comando."));
+    }
+}
+
+void Kinematics::cmdGraph_Click() {
+    RadianMode radians;
+    Panel& p = panel_;
+    const int law = shell::Shared().ProcedureGroup;
+    try {
+        if (law == kLawXY || law == kLawPolar) {
+            if (!num::IsNumber(p.txtKinemt1[0]->Text().toStdString()) ||
+                !num::IsNumber(p.txtKinemt1[1]->Text().toStdString())) {
+                Refuse(QStringLiteral("Valor no numérico para uno de los tiempos."));
+                return;
+            }
+            GraphKinem2D(BoxValue(TrimmedText(p.txtKinemt1[0])), BoxValue(TrimmedText(p.txtKinemt1[1])),
+                         law == kLawXY, kSteps);
+            return;
+        }
+        if (law < kLawX || law > kLawA) return;
+        int flags = 0;
+        if (p.chkGraph[0]->Value() == 1) flags += 1;
+        if (p.chkGraph[1]->Value() == 1) flags += 2;
+        if (p.chkGraph[2]->Value() == 1) flags += 4;
+        if (p.chkGraph[3]->Value() == 1) flags = 7;
+        if (flags == 0) {
+            flags = 1;
+            Refuse(QStringLiteral("Se graficará x(t)."));
+            p.chkGraph[0]->SetValue(1);
+        }
+        const double t0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[0]));
+        const double x0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[1]));
+        const double v0 = law == kLawA ? BoxValue(TrimmedText(p.txtT0[2])) : 0;
+        const double ti = BoxValue(TrimmedText(p.txtKinemt1[0]));
+        const double tf = BoxValue(TrimmedText(p.txtKinemt1[1]));
+        GraphKinem1D(law, flags, t0, x0, v0, ti, tf);
+    } catch (const rt::RuntimeError&) {
+        Refuse(QStringLiteral("Error en el comando."));
+    }
+}
+
+std::unique_ptr<shell::KinematicsServices> MakeKinematics() { return std::make_unique<Kinematics>(); }
 
 }  // namespace kinem

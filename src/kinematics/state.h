@@ -1,0 +1,16 @@
+#pragma once
+// The module state of plane kinematics. The law itself lives in the shared
+// ProcedureGroup (shell/defaults.h); the laws handed to the numerical
+// routines live in num::DerivExpr, VelocityLawExpr and AccelLawExpr.
+
+namespace kinem {
+
+struct KinemState {
+    // Between the key-down and the key-up of the key that types "(" with its
+    // closing ")": the key-up writes the ")".
+    bool KinemCloseParenPending = false;
+};
+
+KinemState& State();
+
+}  // namespace kinem

@@ -1,0 +1,351 @@
+// The kinematics frame on the main window: the law bar arranging it, the
+// Enter walk and the editing keys of the law boxes, the curve ticks, and the
+// two commands with their results, refusals and graphs on pic1.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <algorithm>
+
+#include "numerics/expression.h"
+#include "platform/buttons.h"
+#include "platform/labels.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "shell/defaults.h"
+#include "shell/globals.h"
+#include "support/form1_fixture.h"
+
+namespace {
+
+using plat::DrawnPrimitive;
+
+class KinemPanel : public testsupport::Form1Test {
+protected:
+    void SetUp() override {
+        Form1Test::SetUp();
+        form().ShowWorkspace(5);  // plane kinematics, law x(t)
+        shell::G().Decimals = 3;
+    }
+    void TearDown() override {
+        num::AngleFactor = num::kDefaultAngleFactor;
+        Form1Test::TearDown();
+    }
+    // Upper cell n of the law bar.
+    void ChooseLaw(int n) { form().Services().calculator->picBar_MouseDown(1, 0, (n - 1) * 31 + 15, 45); }
+    // A plane law, which only code stores.
+    void ChoosePlaneLaw(int law) {
+        shell::Shared().ProcedureGroup = law;
+        form().Services().kinematics->AdaptKinemCtrls(law);
+    }
+    plat::RichPane* Law(int i) { return Find<plat::RichPane>(QStringLiteral("txtKinem(%1)").arg(i)); }
+    plat::TextBox* T0(int i) { return Find<plat::TextBox>(QStringLiteral("txtT0(%1)").arg(i)); }
+    plat::TextBox* Interval(int i) { return Find<plat::TextBox>(QStringLiteral("txtKinemt1(%1)").arg(i)); }
+    plat::CheckBox* Check(int i) { return Find<plat::CheckBox>(QStringLiteral("chkGraph(%1)").arg(i)); }
+    plat::Label* Caption(const QString& name) { return Find<plat::Label>(name); }
+    bool Shown(const QString& name) {
+        auto* w = Find<QWidget>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w && !w->isHidden();
+    }
+    void Press(const char* button) { Find<plat::CommandButton>(QString::fromLatin1(button))->Press(); }
+    QString Result() { return form().rtbCalc->Text(); }
+    // A key as the keyboard sends it: press and release with its text.
+    static void Key(QWidget* w, int qtKey, Qt::KeyboardModifiers mods, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, mods, text);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, qtKey, mods, text);
+        QApplication::sendEvent(w, &release);
+    }
+    std::vector<DrawnPrimitive> Drawn(DrawnPrimitive::Kind kind, rt::ColorRef colour) {
+        std::vector<DrawnPrimitive> out;
+        for (const auto& d : form().pic1->Drawn())
+            if (d.kind == kind && d.color == colour) out.push_back(d);
+        return out;
+    }
+    QStringList Texts() {
+        QStringList out;
+        for (const auto& d : form().pic1->Drawn())
+            if (d.kind == DrawnPrimitive::Kind::Text) out << d.text;
+        return out;
+    }
+};
+
+TEST_F(KinemPanel, EachLawShowsItsBoxes) {
+    const QStringList always = {"txtKinem(0)", "lblFunction(0)", "txtT0(3)", "cmdCalcxva", "txtKinemt1(0)",
+                                "txtKinemt1(1)", "cmdGraph", "shpKinem(0)", "shpKinem(1)", "lblKCalc(0)",
+                                "lblKCalc(1)"};
+    struct Case {
+        int law;
+        QString caption, caption1;
+        QStringList shown, hidden;
+    };
+    const QStringList checks = {"chkGraph(0)", "chkGraph(1)", "chkGraph(2)", "chkGraph(3)"};
+    const Case cases[] = {
+        {11, "x(t)=", "", checks, {"txtKinem(1)", "lblFunction(1)", "lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)", "txtT0(2)"}},
+        {12, "v(t,x)=", "", checks + QStringList{"lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)"}, {"txtKinem(1)", "txtT0(2)"}},
+        {13, "a(t,x,v)=", "", checks + QStringList{"lblKinInt", "txtT0(0)", "txtT0(1)", "txtT0(2)"}, {"txtKinem(1)"}},
+        {14, "x(t)=", "y(t)=", {"txtKinem(1)", "lblFunction(1)"}, checks + QStringList{"lblKinInt", "txtT0(0)"}},
+        {15, "r(t)=", "theta(t)=", {"txtKinem(1)"}, checks + QStringList{"lblt0(0)", "txtT0(2)"}},
+    };
+    for (const auto& c : cases) {
+        if (c.law <= 13)
+            ChooseLaw(c.law - 10);
+        else
+            ChoosePlaneLaw(c.law);
+        EXPECT_EQ(shell::Shared().ProcedureGroup, c.law);
+        EXPECT_EQ(Caption("lblFunction(0)")->Caption(), c.caption);
+        if (!c.caption1.isEmpty()) {
+            EXPECT_EQ(Caption("lblFunction(1)")->Caption(), c.caption1);
+        }
+        for (const auto& n : always + c.shown) EXPECT_TRUE(Shown(n)) << c.law << " " << n.toStdString();
+        for (const auto& n : c.hidden) EXPECT_FALSE(Shown(n)) << c.law << " " << n.toStdString();
+        if (c.law == 12) {
+            EXPECT_EQ(Caption("lblt0(0)")->Caption(), "En t0 =" + QString(27, ' ') + ", x0 = ");
+        }
+        if (c.law == 13) {
+            EXPECT_EQ(Caption("lblt0(0)")->Caption(),
+                      "En t0 =" + QString(27, ' ') + ", x0 =" + QString(26, ' ') + ", v0 =");
+        }
+    }
+    EXPECT_EQ(Caption("lblKCalc(1)")->Caption(), "Graficar entre ti =                      y tf =");
+    // The law bar empties the boxes and puts the focus in the law box.
+    Law(0)->SetText("t^2");
+    Interval(1)->SetText("3");
+    Check(3)->SetValue(1);
+    ChooseLaw(1);
+    EXPECT_EQ(Law(0)->Text(), "");
+    EXPECT_EQ(Interval(1)->Text(), "");
+    EXPECT_EQ(Check(3)->Value(), 0);
+    EXPECT_EQ(form().focusWidget(), Law(0));
+}
+
+TEST_F(KinemPanel, EnterWalksForwardThroughTheVisibleBoxes) {
+    struct Case {
+        int law;
+        std::vector<QWidget*> walk;  // Enter in each box goes to the next
+    };
+    auto* law0 = static_cast<QWidget*>(Law(0));
+    const Case cases[] = {
+        {11, {law0, T0(3), Interval(0), Interval(1), Interval(1)}},
+        {12, {law0, T0(0), T0(1), T0(3), Interval(0)}},
+        {13, {law0, T0(0), T0(1), T0(2), T0(3), Interval(0)}},
+        {14, {Law(1), T0(3), T0(3)}},
+        {15, {law0, T0(3)}},
+    };
+    for (const auto& c : cases) {
+        if (c.law <= 13)
+            ChooseLaw(c.law - 10);
+        else
+            ChoosePlaneLaw(c.law);
+        for (size_t i = 0; i + 1 < c.walk.size(); ++i) {
+            ASSERT_TRUE(plat::FocusControl(c.walk[i]));
+            QTest::keyClick(c.walk[i], Qt::Key_Return);
+            EXPECT_EQ(form().focusWidget(), c.walk[i + 1]) << c.law << " step " << i;
+        }
+    }
+    EXPECT_EQ(Law(0)->Text(), "");  // Enter types nothing
+    EXPECT_EQ(T0(3)->Text(), "");
+}
+
+TEST_F(KinemPanel, LawBoxShortcuts) {
+    plat::RichPane* box = Law(0);
+    auto type = [&](const QString& s) { QTest::keyClicks(box, s); };
+    // Letters that stand for operators; b empties the box.
+    type("3k2mtd4K");
+    EXPECT_EQ(box->Text(), "3+2*t/4+");
+    type("B");
+    EXPECT_EQ(box->Text(), "");
+    Key(box, Qt::Key_Ntilde, Qt::NoModifier, "ñ");
+    EXPECT_EQ(box->Text(), "^");
+
+    // Shift+8 types "(" with its ")" after the caret; so does the key
+    // left of 1, closing on its release.
+    box->SetText("");
+    Key(box, Qt::Key_ParenLeft, Qt::ShiftModifier, "(");
+    EXPECT_EQ(box->Text(), "()");
+    EXPECT_EQ(box->SelStart(), 1);
+    box->SetText("");
+    Key(box, Qt::Key_masculine, Qt::NoModifier, "º");
+    EXPECT_EQ(box->Text(), "()");
+    EXPECT_EQ(box->SelStart(), 1);
+
+    // Shift+9 at the end wraps the law; elsewhere it types its ")".
+    box->SetText("3*t");
+    box->SetSelStart(3);
+    Key(box, Qt::Key_ParenRight, Qt::ShiftModifier, ")");
+    EXPECT_EQ(box->Text(), "(3*t)");
+    EXPECT_EQ(box->SelStart(), 0);
+    box->SetText("3*t");
+    box->SetSelStart(1);
+    Key(box, Qt::Key_ParenRight, Qt::ShiftModifier, ")");
+    EXPECT_EQ(box->Text(), "3)*t");
+
+    // j and f move the caret; Shift+1 closes at the end on release.
+    box->SetText("ab");
+    box->SetSelStart(0);
+    type("j");
+    EXPECT_EQ(box->SelStart(), 1);
+    type("ff");
+    EXPECT_EQ(box->SelStart(), 0);
+    Key(box, Qt::Key_Exclam, Qt::ShiftModifier, "!");
+    EXPECT_EQ(box->Text(), "!ab)");
+}
+
+TEST_F(KinemPanel, TickingACurveUnticksTodas) {
+    Check(3)->SetValue(1);
+    Check(0)->click();
+    EXPECT_EQ(Check(0)->Value(), 1);
+    EXPECT_EQ(Check(3)->Value(), 0);
+    Check(3)->click();
+    EXPECT_EQ(Check(1)->Value(), 0);  // "Todas" ticks nothing else
+    EXPECT_EQ(Check(0)->Value(), 1);
+}
+
+TEST_F(KinemPanel, ValuesAtAnInstant) {
+    Law(0)->SetText(" t^3 ");
+    T0(3)->SetText("2");
+    Press("cmdCalcxva");
+    EXPECT_EQ(Result(), "En t = 2:\nx = 8, v = 12\na = 12\n");
+    EXPECT_TRUE(form().rtbReg->Text().contains("a = 12\n-----"));
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+
+    T0(3)->SetText("");  // the instant 0
+    Press("cmdCalcxva");
+    EXPECT_EQ(Result(), "En t = 0:\nx = 0, v = 0\na = 0\n");
+
+    ChooseLaw(3);
+    Law(0)->SetText("-x");
+    T0(1)->SetText("1");
+    T0(3)->SetText("PI");
+    Press("cmdCalcxva");
+    EXPECT_EQ(Result(), "En t = 3.14159265358979:\nx = -1, v = 0\na = 1\n");
+
+    ChoosePlaneLaw(15);
+    Law(0)->SetText("2");
+    Law(1)->SetText("t");
+    T0(3)->SetText("1");
+    Press("cmdCalcxva");
+    EXPECT_EQ(Result(), "En t = 1:\nr = 2, θ = 1\nvr = 0, vt = 2\nar = -2, at = 0\n");
+}
+
+TEST_F(KinemPanel, FaultsAndRefusalsOfTheInstant) {
+    Law(0)->SetText("t^2");
+    T0(3)->SetText("1");
+    Press("cmdCalcxva");
+    const QString before = Result();
+    struct Case {
+        int law;
+        QString lawText, t, message;
+    };
+    const Case cases[] = {
+        {11, "1/t", "0", "Error en el comando."},
+        {11, "t^2", "2,5", "Error en el comando."},  // a decimal comma is no instant
+        {14, "t", "2*3", "Valor no numérico para el tiempo."},
+        {15, "t", " 2", "Valor no numérico para el tiempo."},
+        {14, "t", "", "Valor no numérico para el tiempo."},
+    };
+    for (const auto& c : cases) {
+        if (c.law <= 13)
+            ChooseLaw(c.law - 10);
+        else
+            ChoosePlaneLaw(c.law);
+        Law(0)->SetText(c.lawText);
+        T0(3)->SetText(c.t);
+        dialogs.Answer(plat::MsgResult::OK);
+        Press("cmdCalcxva");
+        ASSERT_FALSE(dialogs.Shown().empty());
+        EXPECT_EQ(dialogs.Shown().back().prompt, c.message);
+        EXPECT_EQ(dialogs.Shown().back().title, "Teluvar");
+        EXPECT_EQ(Result(), before);
+        EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+    }
+}
+
+TEST_F(KinemPanel, GraphOfXWithNothingTicked) {
+    Law(0)->SetText("t");
+    Interval(0)->SetText("-2");
+    Interval(1)->SetText("2");
+    dialogs.Answer(plat::MsgResult::OK);
+    Press("cmdGraph");
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, "Se graficará x(t).");
+    EXPECT_EQ(Check(0)->Value(), 1);
+    EXPECT_TRUE(Called("ShowPic1(1)"));
+    EXPECT_TRUE(form().pic1->isVisible());
+
+    auto curve = Drawn(DrawnPrimitive::Kind::Line, 0xFF00FF);
+    ASSERT_EQ(curve.size(), 300u);
+    EXPECT_EQ(curve.front().points[0], QPointF(42, 42));
+    EXPECT_EQ(curve.back().points[1], QPointF(342, 342));
+    auto grey = Drawn(DrawnPrimitive::Kind::Line, 0xC0C0C0);
+    ASSERT_EQ(grey.size(), 1u);
+    EXPECT_EQ(grey[0].points[0].x(), 192);
+    auto zero = Drawn(DrawnPrimitive::Kind::Line, 0xFFC0FF);
+    ASSERT_EQ(zero.size(), 1u);
+    EXPECT_EQ(zero[0].points[0].y(), 192);
+    EXPECT_TRUE(Texts().contains("xmax = 2"));
+    EXPECT_TRUE(Texts().contains("xmin = -2"));
+    EXPECT_TRUE(Drawn(DrawnPrimitive::Kind::Line, 0xFF0000).empty());
+    EXPECT_EQ(form().pic1->ForeColor(), rt::kBlack);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+TEST_F(KinemPanel, GraphOfAllCurvesWithAZeroAcceleration) {
+    ChooseLaw(2);  // v(t, x) = 2: the acceleration is 0 throughout
+    Law(0)->SetText("2");
+    T0(1)->SetText("1");
+    Interval(1)->SetText("3");
+    Check(1)->SetValue(1);
+    Check(3)->SetValue(1);
+    Press("cmdGraph");
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Box, 0xFFFFC0).size(), 1u);  // the square
+    for (rt::ColorRef c : {0xFF00FFu, 0xFF0000u, 0x0000FFu}) EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, c).size(), 300u);
+    EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, 0x0000FF).front().points[0].y(), 192);
+    EXPECT_TRUE(Texts().contains("xmax = 7"));
+    EXPECT_TRUE(Texts().contains("vmin = 0"));
+    EXPECT_TRUE(Texts().contains("amax = 0"));
+}
+
+TEST_F(KinemPanel, GraphFaultsAndRefusals) {
+    Law(0)->SetText("t");
+    Check(0)->SetValue(1);
+    dialogs.Answer(plat::MsgResult::OK);
+    Press("cmdGraph");  // empty interval boxes: ti = tf = 0
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Error en el comando.");
+
+    ChoosePlaneLaw(14);
+    Law(0)->SetText("t");
+    Law(1)->SetText("t");
+    Interval(0)->SetText("0");
+    Interval(1)->SetText("PI");
+    dialogs.Answer(plat::MsgResult::OK);
+    Press("cmdGraph");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Valor no numérico para uno de los tiempos.");
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+TEST_F(KinemPanel, PathOfAPlaneLaw) {
+    ChoosePlaneLaw(14);
+    Law(0)->SetText("cos(t)");
+    Law(1)->SetText("sen(t)");
+    Interval(0)->SetText("0");
+    Interval(1)->SetText("6.28");
+    Press("cmdGraph");
+    EXPECT_TRUE(dialogs.Shown().empty());
+    const QStringList lines = Result().split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("xmín = -0.99999"));
+    EXPECT_TRUE(lines[1].startsWith("xmáx = 1"));
+    EXPECT_TRUE(lines[3].startsWith("ymáx = 0.99999"));
+    auto path = Drawn(DrawnPrimitive::Kind::Line, 0xFF0000);
+    EXPECT_EQ(path.size(), 300u);
+    auto grey = Drawn(DrawnPrimitive::Kind::Line, 0xC0C0C0);
+    ASSERT_EQ(grey.size(), 2u);
+    EXPECT_NEAR(grey[0].points[0].x(), 198.5, 1);
+    EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Box, 0xFFFFC0).size(), 1u);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+}  // namespace
