@@ -279,6 +279,8 @@ void ParticleStatics::cmdParts_Click(int index) {
             st.SavedParticleForces.clear();
             st.SavedParticleForceCount = 0;
             form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = 0°"));
+            // The angle the direction frame offers follows the axes back to 0.
+            shell::Shared().AxesRotation = 0;
             if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
                 lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));
             if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))

@@ -262,6 +262,9 @@ TEST_F(ParticlePanel, NewProblem) {
     EXPECT_EQ(Vector().Text(), "");
     EXPECT_EQ(form().panels.cmdRotangle->Caption(), "Q = 0°");
     EXPECT_EQ(form().GetRotAngle(), 0);
+    EXPECT_EQ(shell::Shared().AxesRotation, 0);
+    EXPECT_EQ(Find<plat::Label>(QStringLiteral("lbltxtAngle"))->toolTip(),
+              "Clic aquí pone ángulo = 0");
     EXPECT_TRUE(form().fraDirec->isEnabled());
     // Nothing of the old problem can be restored into the new one.
     EXPECT_EQ(States(), "D000111");
