@@ -211,9 +211,12 @@ TEST(ParticleEquilibrium, NothingToSolveReportsTheSums) {
 TEST(ParticleEquilibrium, MagnitudeAndDirectionWithAChoice) {
     // A weight, a cable at 60 degrees and a strut of 80 at an unknown angle:
     // two solutions with positive tensions (a three-letter symbol too).
-    for (const char* symbol : {"T1", "T12"}) {
-        ForceTable t = Table({"v-100", std::string("p60x,") + symbol, "80<a"});
-        t[2][kDrawAngle] = 0.0;
+    // The strut first as well: its term then leads the x equation.
+    for (const char* symbol : {"T1", "T12", "Tb"}) {
+        const std::string cable = std::string("p60x,") + symbol;
+        const bool strutFirst = std::string(symbol) == "Tb";
+        ForceTable t = strutFirst ? Table({"80<a", "v-100", cable}) : Table({"v-100", cable, "80<a"});
+        t[strutFirst ? 0 : 2][kDrawAngle] = 0.0;
         std::string prompt;
         const EquilibriumOutcome out =
             SolveParticleEquilibrium(t, 3, [&](const std::string& p) {
