@@ -220,12 +220,13 @@ void RigidStatics::BuildDCLPage(QWidget* page) {
 
 void RigidStatics::BuildSolvePage(QWidget* page, shell::Form1& form) {
     Panel& p = panel_;
-    p.lblSolve = Lbl(QStringLiteral("lblSolve"), page, QStringLiteral("Resolver para los cuerpos:"), 4, 4, 150);
+    p.lblSolve = Lbl(QStringLiteral("lblSolve"), page, QStringLiteral("Resolver para los cuerpos:"), 4, 2, 108, 30);
+    p.lblSolve->setWordWrap(true);
     p.lstDCL = new plat::ListBox(QStringLiteral("lstDCL"), page);
     p.lstDCL->SetMultiSelect(true);
-    p.lstDCL->setGeometry(4, 20, 36, 92);
+    p.lstDCL->setGeometry(4, 34, 36, 78);
     for (int i = 1; i <= 5; ++i) p.lstDCL->AddItem(QString::number(i));
-    p.cmdClearLstDCL = Btn(QStringLiteral("cmdClearLstDCL"), page, QStringLiteral("Despejar"), 44, 20, 64);
+    p.cmdClearLstDCL = Btn(QStringLiteral("cmdClearLstDCL"), page, QStringLiteral("Despejar"), 44, 34, 64);
     p.cmdClearLstDCL->setToolTip(QStringLiteral("Despejar la lista de cuerpos"));
     p.linDCL = Line(QStringLiteral("linDCL"), page, 114, 4, 114, 112);
     for (QWidget* w : std::initializer_list<QWidget*>{p.lblSolve, p.lstDCL, p.cmdClearLstDCL, p.linDCL})

@@ -1,4 +1,7 @@
+#include <QApplication>
+#include <QFocusEvent>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "platform/buttons.h"
@@ -277,6 +280,205 @@ TEST_F(RigidPanel, SystemsAndLineCommands) {
     Btn("cmdVMb(2)")->Press();
     EXPECT_TRUE(Items("lstSysts").isEmpty());
     EXPECT_TRUE(form().pic1->Drawn().empty());
+}
+
+TEST_F(RigidPanel, ForceEntryKeywordsSeriesAndGridEditing) {
+    RegisterBeam();
+    auto* tab = C<plat::TabStrip>("tabStat");
+    tab->SetTab(1);
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    // Membership and form of the points string.
+    const struct {
+        const char* text;
+        const char* msg;
+    } refusals[] = {{"ad", "El punto D no pertenece a ningún cuerpo."},
+                    {"aa", "Hay un punto repetido."}};
+    for (const auto& r : refusals) {
+        dialogs.Answer(MsgResult::OK);
+        Enter(Box("txtBody", 1), r.text);
+        EXPECT_EQ(dialogs.Shown().back().prompt, QString::fromUtf8(r.msg)) << r.text;
+    }
+    // A series of horizontal forces over three points.
+    Enter(Box("txtBody", 1), "acb");
+    EXPECT_EQ(C<plat::Label>("lblForceAt(0)")->Caption(), "Fuerza[:][/Par] en A");
+    EXPECT_EQ(C<plat::Label>("lblForceAt(2)")->Caption(), "en B");
+    EXPECT_FALSE(Box("txtBody", 4)->isHidden());
+    EXPECT_TRUE(Box("txtBody", 5)->isHidden());
+    dialogs.Answer(MsgResult::OK);
+    Enter(Box("txtBody", 2), "10,0");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Serie de fuerzas sólo para formatos \"hCx\" o \"vCy\".");
+    Enter(Box("txtBody", 2), "h10");
+    EXPECT_EQ(form().focusWidget(), Box("txtBody", 3));
+    Box("txtBody", 3)->SetText("-20");
+    Box("txtBody", 4)->SetText("F");
+    Btn("cmdOK1")->Press();
+    ASSERT_EQ(gd1->Rows(), 4);
+    EXPECT_EQ(gd1->TextMatrix(2, 3), "h-20");
+    EXPECT_EQ(gd1->TextMatrix(2, 4), "-20");
+    EXPECT_EQ(gd1->TextMatrix(3, 4), "F");
+    EXPECT_EQ(gd1->TextMatrix(3, 5), "0");
+    EXPECT_TRUE(gd1->TextMatrix(1, 6).isEmpty());
+    // The entry row is reset after every addition.
+    EXPECT_TRUE(Box("txtBody", 3)->isHidden());
+    EXPECT_EQ(C<plat::Label>("lblForceAt(0)")->Caption(), "Fuerza[:][/Par]");
+
+    // "neg" and "pos" repeat a row of the grid.
+    Enter(Box("txtBody", 1), "c");
+    Enter(Box("txtBody", 2), "neg 2");
+    EXPECT_EQ(Box("txtBody", 2)->Text(), "h20");
+    EXPECT_EQ(form().focusWidget(), Btn("cmdOK1"));
+    Enter(Box("txtBody", 2), "pos3");
+    EXPECT_EQ(Box("txtBody", 2)->Text(), "hF");
+    Enter(Box("txtBody", 2), "neg 9");  // no such row: the key is dropped
+    EXPECT_EQ(Box("txtBody", 2)->Text(), "neg 9");
+    Box("txtBody", 2)->SetText("m/");
+    Enter(Box("txtBody", 1), "c");
+    Box("txtBody", 2)->SetText("-15");
+    Btn("cmdOK1")->Press();
+    EXPECT_EQ(gd1->TextMatrix(4, 6), "-15");
+
+    // "B1" deletes the current row; later rows move up keeping their numbers.
+    gd1->SetRow(2);
+    Btn("cmdDCL(1)")->Press();
+    ASSERT_EQ(gd1->Rows(), 4);
+    EXPECT_EQ(gd1->TextMatrix(2, 0), "2");
+    EXPECT_EQ(gd1->TextMatrix(2, 3), "hF");
+    EXPECT_EQ(gd1->TextMatrix(3, 6), "-15");
+    Btn("cmdDCL(0)")->Press();
+    EXPECT_EQ(gd1->Rows(), 3);
+    Btn("cmdDCL(2)")->Press();
+    EXPECT_EQ(gd1->Rows(), 1);
+    // A parse error is said and adds nothing.
+    Enter(Box("txtBody", 1), "a");
+    Box("txtBody", 2)->SetText("3,4<5");
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdOK1")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Formato incorrecto.");
+    EXPECT_EQ(gd1->Rows(), 1);
+    // Command words switch pages.
+    Enter(Box("txtBody", 1), "res");
+    EXPECT_EQ(tab->Tab(), 2);
+}
+
+TEST_F(RigidPanel, CopyIntoABodyAndSolveTwoBodies) {
+    // A bar ACB of length 4: body 2 is AC, body 3 is CB, joined at C.
+    RegisterBeam();
+    C<plat::UpDown>("spnColor")->SetValue(2);
+    auto* lst = C<plat::ListBox>("lstSysts");
+    lst->SetSelected(0, true);
+    lst->SetSelected(1, true);
+    C<plat::UpDown>("spnColor")->SetValue(3);
+    lst->SetSelected(1, true);
+    lst->SetSelected(2, true);
+    auto* tab = C<plat::TabStrip>("tabStat");
+    tab->SetTab(1);
+    AddForce("a", "v-10");
+    AddForce("c", "v-99");
+    C<plat::OptionButton>("optDCL(1)")->SetValue(true);
+    EXPECT_EQ(C<plat::Label>("lblBody")->Caption(), "2");
+    EXPECT_EQ(C<plat::Label>("lblDCLPts")->Caption(), "AC");
+    Btn("cmdAddForce")->Press();
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    ASSERT_EQ(gd1->Rows(), 4);  // only the force at A: C is a shared joint
+    EXPECT_EQ(gd1->TextMatrix(3, 1), "2");
+    EXPECT_EQ(gd1->TextMatrix(3, 2), "A");
+    Btn("cmdAddForce")->Press();
+    EXPECT_EQ(gd1->Rows(), 4);
+    AddForce("a", "Ax, Ay");
+    AddForce("c", "vCy");
+    dialogs.Answer(MsgResult::OK);
+    C<plat::OptionButton>("optDCL(3)")->SetValue(true);
+    EXPECT_EQ(dialogs.Shown().back().prompt, "No se ha definido el sistema 4.");
+    EXPECT_EQ(C<plat::Label>("lblBody")->Caption(), "2");
+    C<plat::OptionButton>("optDCL(2)")->SetValue(true);
+    AddForce("c", "v-Cy");
+    AddForce("b", "vBy");
+    AddForce("b", "v-20");
+
+    tab->SetTab(2);
+    auto* lstDCL = C<plat::ListBox>("lstDCL");
+    EXPECT_FALSE(lstDCL->isHidden());
+    Btn("cmdClearLstDCL")->Press();
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdShowIncsEqns")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "No hay sistemas seleccionados en la lista.");
+    lstDCL->SetSelected(1, true);
+    lstDCL->SetSelected(2, true);
+    Box("txtRefPt", 1)->SetText("c");
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(Box("txtRefPt", 1), &out);
+    EXPECT_EQ(Box("txtRefPt", 1)->Text(), "C");
+    Box("txtRefPt", 2)->SetText("Z");
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdVMb(0)")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "El punto de referencia Z del sistema 3 no existe.");
+    Btn("cmdVMb(1)")->Press();
+    Box("txtRefPt", 2)->SetText("C");
+    Btn("cmdShowIncsEqns")->Press();
+    EXPECT_TRUE(form().rtbSolve->Text().startsWith("4 incógnitas, 5 ecuaciones.")) << form().rtbSolve->Text().toStdString();
+    C("txtSuprEqn")->SetText("3y");
+    Btn("cmdVMb(0)")->Press();
+    const QString t = form().rtbSolve->Text();
+    EXPECT_TRUE(t.contains("Cuerpo 2:") && t.contains("Cuerpo 3:")) << t.toStdString();
+    // Moments about C: body 2 gives Ay = 10 and then Cy = 0; body 3 By = 20.
+    EXPECT_TRUE(t.contains("Ay = 10")) << t.toStdString();
+    EXPECT_TRUE(t.contains("By = 20")) << t.toStdString();
+    form().grab().save("/tmp/rigid_two_bodies.png");
+    // "Restaurar fuerzas" brings the symbols back.
+    Btn("cmdVMb(1)")->Press();
+    EXPECT_TRUE(Btn("cmdVMb(0)")->isEnabled());
+    Btn("cmdShowIncsEqns")->Press();
+    EXPECT_TRUE(form().rtbSolve->Text().startsWith("4 incógnitas, 4 ecuaciones."));
+}
+
+TEST_F(RigidPanel, AngleToSolveForIsDrawnWhereAskedAndChosenFromTwo) {
+    Enter(Box("txtSegm", 0), "ab");
+    Enter(Box("txtSegm", 1), "2,0");
+    Btn("cmdOK")->Press();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "Ax, Ay");
+    AddForce("b", "v-30");
+    dialogs.AnswerInput("");
+    AddForce("b", "50<Q");
+    EXPECT_EQ(dialogs.Shown().back().prompt, "¿A qué ángulo deseas trazar esta fuerza en el DCL?");
+    // Later redraws do not ask again.
+    AddForce("a", "0");
+    C<plat::TabStrip>("tabStat")->SetTab(2);
+    Btn("cmdShowIncsEqns")->Press();
+    EXPECT_TRUE(form().rtbSolve->Text().contains("Incógnitas: Ax, Q, Ay")) << form().rtbSolve->Text().toStdString();
+    dialogs.Answer(MsgResult::No);
+    Btn("cmdVMb(0)")->Press();
+    EXPECT_TRUE(dialogs.Shown().back().prompt.startsWith("Solución 1:"));
+    EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::YesNo);
+    EXPECT_TRUE(form().rtbSolve->Text().contains("Q = 143.13")) << form().rtbSolve->Text().toStdString();
+    form().grab().save("/tmp/rigid_angle.png");
+}
+
+TEST_F(RigidPanel, SupportsCouplesAndArrowsEndingAtThePoint) {
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    Enter(Box("txtBody", 1), "a");
+    Enter(Box("txtBody", 2), "emp");
+    EXPECT_EQ(Box("txtBody", 2)->Text(), "Ax, Ay/MA");
+    Btn("cmdOK1")->Press();
+    AddForce("c", "30,-40:/10");
+    AddForce("b", "-10");
+    form().grab().save("/tmp/rigid_supports.png");
+    using K = plat::DrawnPrimitive::Kind;
+    int redArcs = 0, blackArcs = 0;
+    bool tipAtC = false;
+    const auto& drawn = form().pic1->Drawn();
+    // C is the middle of the beam, fitted into the picture: (198.5, 192.5).
+    for (const auto& d : drawn) {
+        if (d.kind == K::Arc) (d.color == 0x0000FF ? redArcs : blackArcs) += 1;
+        if (d.kind == K::Line && d.color == 0 && d.points.size() == 2 &&
+            std::abs(d.points[1].x() - 198.5) < 1 && std::abs(d.points[1].y() - 192.5) < 1 &&
+            d.points[0].x() < d.points[1].x())
+            tipAtC = true;
+    }
+    EXPECT_EQ(redArcs, 1);
+    EXPECT_EQ(blackArcs, 2);
+    EXPECT_TRUE(tipAtC);
 }
 
 }  // namespace
