@@ -1,6 +1,8 @@
 #include "kinematics/panel.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <algorithm>
 
 #include "kinematics/compute.h"
 #include "kinematics/state.h"
@@ -8,6 +10,7 @@
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/frames.h"
 #include "platform/labels.h"
 #include "platform/richpane.h"
@@ -48,6 +51,33 @@ plat::TextBox* MakeBox(const QString& name, QWidget* parent, int l, int t, int w
 }
 
 QString Blanks(int n) { return QString(n, QLatin1Char(' ')); }
+
+// The captions that run behind the boxes leave the boxes their places with
+// runs of blanks, which depend on the font's metrics. One piece of such a
+// caption: the text before it, the piece, and where it must start and end
+// (pixels from the label's left edge) to stand between two boxes.
+struct CaptionPiece {
+    QString before, piece;
+    double minStart, maxEnd;
+};
+
+// Gives the label the first size, from `base` points up by three quarters
+// of a point at a time, at which every piece stands clear of the boxes;
+// keeps its font when none does.
+void FitCaptionSize(plat::Label* label, double base, std::initializer_list<CaptionPiece> pieces) {
+    for (double points = base; points <= base + 3; points += 0.75) {
+        const QFont f = plat::MakeFont(label->FaceName(), points);
+        const QFontMetricsF m(f);
+        const bool clear = std::all_of(pieces.begin(), pieces.end(), [&](const CaptionPiece& p) {
+            const double start = m.horizontalAdvance(p.before);
+            return start >= p.minStart && start + m.horizontalAdvance(p.piece) <= p.maxEnd;
+        });
+        if (clear) {
+            label->setFont(f);
+            return;
+        }
+    }
+}
 
 std::string TrimmedText(const plat::TextBox* box) { return rt::Trim(box->Text().toStdString()); }
 
@@ -111,6 +141,14 @@ void Kinematics::BuildControls() {
     p.lblKCalc[1] = MakeLabel(name("lblKCalc", 1), fr, 14, 154, 175, 14,
                               QStringLiteral("Graficar entre ti =") + Blanks(22) + QStringLiteral("y tf ="));
     p.txtT0[3]->raise();
+    // In frame pixels: t0 box 48-119, x0 box 154-225, v0 box 262-333 (the
+    // label starts at 8); ti box 106-157, tf box 196-247 (the label at 14).
+    const QString t0Run = QStringLiteral("En t0 =") + Blanks(27);
+    FitCaptionSize(p.lblt0, 8.25, {{t0Run, QStringLiteral(", x0 ="), 119 - 8 + 1, 154 - 8 - 1},
+                             {t0Run + QStringLiteral(", x0 =") + Blanks(26), QStringLiteral(", v0 ="), 225 - 8 + 1,
+                              262 - 8 - 1}});
+    FitCaptionSize(p.lblKCalc[1], 8.25, {{QStringLiteral("Graficar entre ti =") + Blanks(22), QStringLiteral("y tf ="),
+                                    157 - 14 + 1, 196 - 14 - 3}});
     for (int i = 0; i < 2; ++i) p.txtKinemt1[i] = MakeBox(name("txtKinemt1", i), fr, i == 0 ? 106 : 196, 152, 51, 21);
 
     p.cmdCalcxva = new plat::CommandButton(QStringLiteral("cmdCalcxva"), fr);
