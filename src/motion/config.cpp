@@ -239,6 +239,8 @@ void Motion::SwitchVelocityMode(int col) {
     const bool toComponents = !s.ComponentVelocityFlags[col];
     if (toComponents) {
         if (numbers && a.ToNumber() <= 0) {
+            // The column keeps its mode, and its label shows it.
+            label("md");
             Message("Tienes una magnitud no válida para la velocidad.");
             return;
         }

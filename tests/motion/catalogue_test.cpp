@@ -154,5 +154,19 @@ TEST_F(CatalogueTest, PicturesAndErasingTheEquations) {
     EXPECT_TRUE(rec.Has("ClearParabEqnLine(10)"));
 }
 
+TEST_F(CatalogueTest, HelpButtonsFollowTheChosenProcedure) {
+    Open(4);
+    auto& p = m().panel();
+    m().imgProcs_MouseDown(1, 0, 1100, 100);  // picture 3
+    p.cmdHelpTable[1]->Press();
+    EXPECT_FALSE(form().fraHelp->isHidden());
+    EXPECT_EQ(form().cboHelp->ListIndex(), 5);
+    Choose(4);
+    p.cmdHelpTable[2]->Press();
+    EXPECT_EQ(form().cboHelp->ListIndex(), 10);
+    p.cmdHelpTable[0]->Press();
+    EXPECT_EQ(form().cboHelp->ListIndex(), 2);
+}
+
 }  // namespace
 }  // namespace motiontest

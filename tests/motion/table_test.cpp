@@ -305,6 +305,7 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     Grey(5);
     EXPECT_EQ(LastPrompt(), "Tienes una magnitud no válida para la velocidad.");
     EXPECT_FALSE(s().ComponentVelocityFlags[5]);
+    EXPECT_EQ(StripTexts().back(), "md");  // the refused column still shows its mode
     // Entering a column shows its velocity titles.
     Grey(6);
     g.SetCol(6);
