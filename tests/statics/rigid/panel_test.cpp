@@ -481,4 +481,35 @@ TEST_F(RigidPanel, SupportsCouplesAndArrowsEndingAtThePoint) {
     EXPECT_TRUE(tipAtC);
 }
 
+TEST_F(RigidPanel, ArrowKeysWalkTheRowAndLettersTypedWithoutEnterKeepTheirCase) {
+    Enter(Box("txtSegm", 0), "abc");
+    Box("txtSegm", 1)->SetFocus();
+    Box("txtSegm", 1)->SetText("3,4");
+    Box("txtSegm", 1)->SetSelStart(3);
+    QTest::keyClick(Box("txtSegm", 1), Qt::Key_Right);
+    EXPECT_EQ(form().focusWidget(), Box("txtSegm", 2));
+    QTest::keyClick(Box("txtSegm", 2), Qt::Key_Left);
+    EXPECT_EQ(form().focusWidget(), Box("txtSegm", 1));
+    Box("txtSegm", 1)->SetSelStart(0);
+    QTest::keyClick(Box("txtSegm", 1), Qt::Key_Left);
+    EXPECT_EQ(form().focusWidget(), Box("txtSegm", 0));
+
+    // "ab" registered straight from the button: the origin box upper-cases
+    // the proposed origin, which then names no point.
+    Btn("cmdConfig(1)")->Press();
+    Box("txtSegm", 0)->SetText("ab");
+    Box("txtSegm", 1)->SetText("1,0");
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdOK")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "No conozco las coordenadas del punto A");
+    EXPECT_EQ(Items("lstSeps"), QStringList{"ab = (1, 0)"});
+    EXPECT_EQ(C<plat::ComboBox>("cboSeps")->ListCount(), 1);
+}
+
+TEST_F(RigidPanel, HelpButtonsLoadTheirSections) {
+    Btn("cmdHelpEstcr(2)")->Press();
+    EXPECT_EQ(form().tabCalc->Tab(), 2);
+    EXPECT_FALSE(form().txtArgHelp->Text().isEmpty());
+}
+
 }  // namespace
