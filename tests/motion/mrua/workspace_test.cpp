@@ -1,0 +1,172 @@
+// The rectilinear procedures in the main window: label clicks and listed
+// procedures through the workspace's own dispatch, with what they draw,
+// write and put into the table.
+#include <QDir>
+
+#include "../motion_fixture.h"
+#include "motion/mrua/segment_eqns.h"
+#include "platform/frames.h"
+#include "platform/picture.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "shell/defaults.h"
+
+namespace {
+
+using plat::MsgResult;
+
+class MruaWorkspace : public motiontest::MotionTest {
+protected:
+    void SetUp() override {
+        MotionTest::SetUp();
+        PressToolbar(4);  // one body, one segment over nine points
+        mrua::Records() = mrua::EqnRecords{};
+    }
+    void Proc(int picture) { m().imgProcs_MouseDown(1, 0, 540.0 * (picture - 1) + 10, 100); }
+    QString Result() { return form().rtbCalc->Text(); }
+    // Texts printed on a picture since it was last cleared.
+    QStringList Printed(plat::Picture& pic) {
+        QStringList out;
+        for (const auto& p : pic.Drawn())
+            if (p.kind == plat::DrawnPrimitive::Kind::Text) out << p.text;
+        return out;
+    }
+    // Point 0 at rest at the origin; a = 2 (x = t^2); equations posed on it.
+    void PoseFromOrigin() {
+        Put(0, 1, "0");
+        Put(1, 1, "0");
+        Put(2, 1, "0");
+        m().panel().txtAccel[0]->SetText("2");
+        Proc(1);
+        Label(1);
+    }
+    void Grab(plat::Picture& pic, const char* name) {
+        pic.SavePng(QDir::tempPath() + "/" + name);
+    }
+};
+
+TEST_F(MruaWorkspace, PosingDrawsBothLinesAndWritesTheData) {
+    PoseFromOrigin();
+    EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::Numeric);
+    EXPECT_TRUE(form().pic->isVisible());
+    EXPECT_FALSE(form().pic1->isVisible());
+    const QString printed = Printed(*form().pic).join("");
+    EXPECT_TRUE(printed.contains("x = t")) << printed.toStdString();
+    EXPECT_TRUE(printed.contains("v = 2 t")) << printed.toStdString();
+    EXPECT_TRUE(Result().contains("Plantear ecs. del móvil 1, tramo 1, punto base: 0"));
+    EXPECT_TRUE(Result().contains("a = 2"));
+    Grab(*form().pic, "mrua_equations.png");
+
+    // Posing again blanks the two lines first: the old text is painted over.
+    m().panel().txtAccel[0]->SetText("4");
+    Label(1);
+    const auto& drawn = form().pic->Drawn();
+    int boxes = 0;
+    for (const auto& p : drawn)
+        if (p.kind == plat::DrawnPrimitive::Kind::FilledBox && p.color == rt::kWhite) ++boxes;
+    EXPECT_GE(boxes, 4);
+    EXPECT_DOUBLE_EQ(s().Segments[1][1].Accel.ToNumber(), 4);
+}
+
+TEST_F(MruaWorkspace, SubstitutingAPointFillsItsColumn) {
+    PoseFromOrigin();
+    Proc(2);
+    Put(0, 4, "3");
+    Label(4);
+    EXPECT_EQ(Cell(1, 4), "9");
+    EXPECT_EQ(Cell(2, 4), "6");
+    EXPECT_EQ(s().MotionPoints[1][4], rt::Variant(9.0));
+    EXPECT_EQ(s().ResultTimes[1], rt::Variant(3.0));
+    EXPECT_TRUE(Result().contains("Se halló"));
+    // The Alt shortcut writes the instant of the opposite velocity.
+    Label(4, 4);
+    EXPECT_EQ(Cell(0, 4), "-3");
+    EXPECT_EQ(Cell(2, 4), "-6");
+}
+
+TEST_F(MruaWorkspace, IncrementsShowTheirSolutionInTheResultsFrame) {
+    PoseFromOrigin();
+    Proc(2);
+    Put(0, 3, "t1+1");
+    Put(1, 3, "x1+3");
+    Label(3);
+    EXPECT_EQ(s().ResultTimes[1], rt::Variant(1.0));
+    EXPECT_EQ(s().ResultPositions[2], rt::Variant(4.0));
+    EXPECT_TRUE(m().panel().fraRes->isVisible());
+    // A datum of no form is named back to the user.
+    Put(1, 3, "x1+-2");
+    dialogs.Answer(MsgResult::OK);
+    Label(3);
+    EXPECT_EQ(LastPrompt(), "Error en el dato x1+-2");
+}
+
+TEST_F(MruaWorkspace, AVelocityFoundCanBePutIntoTheEquations) {
+    // Base point 0 at the origin at t = 0 with unknown velocity, a = 2.
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    m().panel().txtAccel[0]->SetText("2");
+    Proc(1);
+    Label(1);
+    ASSERT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::ParamV);
+    Proc(3);
+    Put(0, 3, "2");
+    Put(1, 3, "8");
+    dialogs.Answer(MsgResult::Yes);
+    Label(3);
+    EXPECT_EQ(dialogs.Shown().back().title, "v0 = 2");
+    EXPECT_EQ(Cell(2, 1), "2");
+    EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::Numeric);
+    EXPECT_DOUBLE_EQ(mrua::Records().InitialVelocities[1][1], 2);
+}
+
+TEST_F(MruaWorkspace, AnAccelerationFoundGoesIntoItsBox) {
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    Put(2, 1, "0");
+    Proc(1);
+    Label(1);
+    ASSERT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::ParamA);
+    Proc(3);
+    Put(0, 3, "2");
+    Put(1, 3, "4");
+    dialogs.Answer(MsgResult::Yes);
+    Label(3);
+    EXPECT_EQ(m().panel().txtAccel[0]->Text(), "2");
+    EXPECT_EQ(s().Segments[1][1].Accel, rt::Variant(2.0));
+    EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::Numeric);
+}
+
+TEST_F(MruaWorkspace, GraphAndDistanceFromTwoClicks) {
+    PoseFromOrigin();
+    Put(0, 5, "3");
+    Proc(4);
+    Label(1);
+    Label(5);
+    EXPECT_TRUE(form().pic1->isVisible());
+    EXPECT_FALSE(form().pic->isVisible());
+    int curve = 0;
+    for (const auto& p : form().pic1->Drawn())
+        if (p.kind == plat::DrawnPrimitive::Kind::Line && p.color == shell::Shared().CurveColors[1][1]) ++curve;
+    EXPECT_GT(curve, 100);
+    EXPECT_TRUE(Printed(*form().pic1).contains("x"));
+    Grab(*form().pic1, "mrua_graph.png");
+
+    Proc(5);
+    Label(5);
+    Label(1);
+    EXPECT_TRUE(Result().contains("d = 9"));
+}
+
+TEST_F(MruaWorkspace, ListedProceduresWriteTheirResults) {
+    shell::Shared().ProcedureCode = 46;
+    m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
+    m().cmdProcs_Click();
+    EXPECT_TRUE(Result().contains("Sust. en las ecs. de intervalo:"));
+    shell::Shared().ProcedureCode = 53;
+    m().panel().txtProcs->SetText("1,2,3,2,4,5");
+    dialogs.Answer(MsgResult::OK);
+    m().cmdProcs_Click();
+    EXPECT_EQ(LastPrompt(), "El coeficiente del sistema es cero.");
+}
+
+}  // namespace
