@@ -135,7 +135,7 @@ public:
         }
         auto& s = State();
         for (int k = 0; k < r.count; ++k) {
-            s.ResultCaptions[1] = point;
+            s.ResultCaptions[k + 1] = point;
             s.ResultTimes[k + 1] = r.t[k];
             s.ResultPositions[k + 1] = r.x[k];
             s.ResultVelocities[k + 1] = r.v[k];

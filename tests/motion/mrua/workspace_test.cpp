@@ -170,3 +170,66 @@ TEST_F(MruaWorkspace, ListedProceduresWriteTheirResults) {
 }
 
 }  // namespace
+
+namespace {
+
+class MruaWorkspaceModel : public MruaWorkspace {
+protected:
+    void Law(int body, int segment, double A, double B, double a) {
+        mrua::Records().SetKind(body, segment, mrua::EqnKind::Numeric);
+        mrua::Records().InitialPositions[body][segment] = A;
+        mrua::Records().InitialVelocities[body][segment] = B;
+        s().Segments[body][segment].Accel = a;
+    }
+};
+
+TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheList) {
+    s().NumBodies = 2;
+    s().PointsPerBody = {0, 4, 5};
+    shell::Shared().ProcedureCode = 47;
+    m().panel().txtProcs->SetText("0");
+    dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);
+    m().cmdProcs_Click();
+    ASSERT_EQ(dialogs.Shown().size(), 2u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, "No tengo la ecuación del móvil 1 para ningún tramo.");
+    EXPECT_EQ(dialogs.Shown()[1].prompt, "Revisa los datos.");
+
+    Law(1, 1, 0, 0, 2);  // x = t^2
+    Law(2, 1, 4, 0, 0);  // X = 4
+    m().cmdProcs_Click();
+    EXPECT_TRUE(Result().contains("t = 2"));
+    EXPECT_TRUE(Result().contains("t = -2"));
+    // v = 2t equals V = 0 + 1 at t = 0.5; the results arrays hold that instant.
+    Law(2, 1, 4, 1, 0);
+    shell::Shared().ProcedureCode = 49;
+    m().cmdProcs_Click();
+    EXPECT_TRUE(Result().contains("t = 0.5"));
+    EXPECT_EQ(s().ResultTimes[1], rt::Variant(0.5));
+    EXPECT_EQ(s().ResultPositions[1], rt::Variant(0.25));
+}
+
+TEST_F(MruaWorkspaceModel, LinkingTwoSegmentsPassesTheChosenSolutionOn) {
+    // Two segments of body 1 meeting at point 2.
+    s().SegmentsPerBody[1] = 2;
+    s().Segments[1][1] = {0, 2, 2.0};
+    s().Segments[1][2] = {2, 8, -1.0};
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    Put(2, 1, "0");
+    Put(1, 5, "3");
+    Put(2, 5, "0");
+    shell::Shared().ProcedureCode = 52;
+    // Two solutions: the second (tQ = -3) is chosen, then the equations posed.
+    dialogs.Answer(MsgResult::No).Answer(MsgResult::Yes);
+    Label(1);
+    Label(5);
+    EXPECT_EQ(Cell(0, 5), "-3");
+    EXPECT_EQ(Cell(0, 3), "-1");
+    EXPECT_EQ(Cell(2, 3), "-2");
+    EXPECT_TRUE(form().rtbReg->Text().contains("Solución:"));
+    EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::Numeric);
+    EXPECT_EQ(mrua::Records().Kind(1, 2), mrua::EqnKind::Numeric);
+    EXPECT_EQ(m().panel().txtAccel[1]->Text(), "-1");
+}
+
+}  // namespace
