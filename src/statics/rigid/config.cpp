@@ -363,11 +363,19 @@ void RigidStatics::cmdConfig_Click(int index) {
 void RigidStatics::NewEstcrProblem() {
     Panel& p = panel_;
     if (Msg("Confirmar borrado de todo.", plat::MsgButtons::OKCancel) == plat::MsgResult::Cancel) return;
-    try {
-        form_->tabCalc->SetTab(0);
-        p.cmdClearLstDCL->Press();
-        EraseAllForces();
-        EraseAllSepVectors();
+    // Every step runs: a redraw that fails (an origin box naming no point)
+    // must not leave half of the old problem behind.
+    auto step = [](const auto& f) {
+        try {
+            f();
+        } catch (const rt::RuntimeError&) {
+        }
+    };
+    step([&] { form_->tabCalc->SetTab(0); });
+    step([&] { p.cmdClearLstDCL->Press(); });
+    step([&] { EraseAllForces(); });
+    step([&] { EraseAllSepVectors(); });
+    step([&] {
         form_->rtbSolve->SetText(QString());
         p.txtSuprEqn->SetText(QString());
         p.txtPoints->Tag.clear();
@@ -381,8 +389,7 @@ void RigidStatics::NewEstcrProblem() {
         p.cmdVMb[0]->setEnabled(true);
         p.cmdVMb[1]->setEnabled(false);
         p.cmdVMb[3]->setEnabled(false);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void RigidStatics::tabStat_Click(int) {

@@ -512,4 +512,27 @@ TEST_F(RigidPanel, HelpButtonsLoadTheirSections) {
     EXPECT_FALSE(form().txtArgHelp->Text().isEmpty());
 }
 
+TEST_F(RigidPanel, NewProblemClearsEverythingEvenWhenARedrawFails) {
+    RegisterBeam();
+    auto* box = C("txtPoints");
+    QTest::keyClicks(box, "1ab");
+    QTest::keyClick(box, Qt::Key_Return);
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "3,4");
+    C("txtOrigin")->SetText(QString());  // the lines can no longer be drawn
+    dialogs.Answer(MsgResult::Cancel);
+    Btn("cmdVMb(2)")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Confirmar borrado de todo.");
+    EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::OKCancel);
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 2);
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdVMb(2)")->Press();
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 1);
+    EXPECT_EQ(C<plat::ComboBox>("cboSeps")->ListCount(), 0);
+    EXPECT_TRUE(Items("lstCoords").isEmpty());
+    EXPECT_TRUE(form().pic1->Drawn().empty());
+    EXPECT_TRUE(Btn("cmdVMb(0)")->isEnabled());
+    EXPECT_EQ(C("txtRepeat")->Text(), "x");
+}
+
 }  // namespace
