@@ -1,9 +1,13 @@
 // The listed-procedure runner, the equations through three points and the
 // projectile launch data.
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "motion_fixture.h"
 #include "platform/buttons.h"
 #include "platform/lists.h"
 #include "platform/richpane.h"
+#include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "shell/form1.h"
 
@@ -49,6 +53,22 @@ TEST_F(Runner, RectilinearArguments) {
     RunExpecting(1, "a = 3, xi = 12, 23", "No pude ejecutar la instrucción.");
     Run(9, "1, 2, 3, 4, 5, 6");
     EXPECT_EQ(rec.Last(), "SolveVaSystem('1, 2, 3, 4, 5, 6')");
+    // Enter in the box goes to the button; Enter there runs it.
+    rec.calls.clear();
+    QApplication::setActiveWindow(&form());
+    auto& p = m().panel();
+    p.tabMrua->SetTab(2);
+    p.txtProcs->SetText("1,2,3,4,5,7");
+    p.txtProcs->SetFocus();
+    auto enter = [](QWidget* w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(w, &press);
+    };
+    enter(p.txtProcs);
+    EXPECT_TRUE(p.cmdProcs->hasFocus());
+    EXPECT_TRUE(rec.calls.empty());
+    enter(p.cmdProcs);
+    EXPECT_EQ(rec.Last(), "SolveVaSystem('1,2,3,4,5,7')");
 }
 
 TEST_F(Runner, EquationsThroughThreePoints) {
