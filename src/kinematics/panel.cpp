@@ -140,7 +140,7 @@ void Kinematics::BuildControls() {
                               QStringLiteral("Calcular posición, velocidad y aceleración en t ="));
     p.lblKCalc[1] = MakeLabel(name("lblKCalc", 1), fr, 14, 154, 175, 14,
                               QStringLiteral("Graficar entre ti =") + Blanks(22) + QStringLiteral("y tf ="));
-    p.txtT0[3]->raise();
+    p.txtT0[3]->raise();  // over the end of its row's label
     // In frame pixels: t0 box 48-119, x0 box 154-225, v0 box 262-333 (the
     // label starts at 8); ti box 106-157, tf box 196-247 (the label at 14).
     const QString t0Run = QStringLiteral("En t0 =") + Blanks(27);
@@ -164,7 +164,7 @@ void Kinematics::BuildControls() {
 
     const char* captions[4] = {"x(t)", "v(t)", "a(t)", "Todas"};
     const rt::ColorRef colours[4] = {0xC000C0, 0xFF0000, 0x0000FF, rt::kBlack};
-    const int checkBox[4][3] = {{16, 55}, {78, 55}, {134, 55}, {196, 67}};
+    const int checkBox[4][2] = {{16, 55}, {78, 55}, {134, 55}, {196, 67}};  // left, width
     for (int i = 0; i < 4; ++i) {
         auto* c = new plat::CheckBox(name("chkGraph", i), fr);
         c->SetFace(kCourier, 8.25);
