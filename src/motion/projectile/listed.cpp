@@ -294,6 +294,8 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         std::vector<double> tcs, ths;
         for (int k = 0; k < 2; ++k) {
             const double tc = r[k].ToNumber();
+            // Body 2 can hit only after its own launch.
+            if (!(tc > T0)) continue;
             const double ck = rt::Div(dx + vx1 * tc, V * (tc - T0));
             if (std::fabs(ck) > 1) continue;
             // The sine the heights require picks the half-plane of the angle.

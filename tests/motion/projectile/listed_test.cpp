@@ -199,6 +199,29 @@ TEST_F(CollisionTest, ADownwardThrowHitsWithADownwardAngle) {
     EXPECT_TRUE(found);
 }
 
+TEST_F(CollisionTest, GivenTheSpeedTwoTimesOrNone) {
+    Pose(2, 0, 30, 0, 15, "");
+    auto p = parab::PlanCollision("");
+    ASSERT_EQ(p.thetas.size(), 2u);
+    EXPECT_TRUE(p.prompt.rfind("Los móviles chocan cuando\r\ntc = ", 0) == 0);
+    EXPECT_EQ(p.lines[3].rfind("Se hallaron t!c = ", 0), 0u);
+    for (double th : p.thetas) {
+        // Each angle meets body 1 at one of the two times.
+        bool meets = false;
+        for (double tc : {NumberAfter(p.lines[3], "t!c = "), NumberAfter(p.lines[3], " y t!c = ")}) {
+            const auto b2 = Body2(0, 30, 0, 15, th, tc);
+            meets |= std::fabs(b2.first - Body1(tc).first) < 1e-6 &&
+                     std::fabs(b2.second - Body1(tc).second) < 1e-6;
+        }
+        EXPECT_TRUE(meets) << th;
+    }
+    // A meeting before body 2's launch is no collision: one time is left.
+    Pose(2, 0, 30, 0, 25, "");
+    p = parab::PlanCollision("");
+    ASSERT_EQ(p.thetas.size(), 1u);
+    EXPECT_GT(NumberAfter(p.lines[3], "t!c = "), 0);
+}
+
 TEST_F(CollisionTest, Refusals) {
     Pose(2, 0, 30, 0, "", "");
     motion::State().ComponentVelocityFlags[4] = true;

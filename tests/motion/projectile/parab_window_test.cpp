@@ -141,5 +141,23 @@ TEST_F(ParabWindow, ListedCrossingAndCollision) {
     EXPECT_TRUE(Result().startsWith("Punto de intersección 1:"));
 }
 
+TEST_F(ParabWindow, CollisionWithTwoAnglesAsksWhichOne) {
+    Column(1, {"0", "0", "0", "20", "45"});
+    Label(1, 1);
+    Column(5, {"0", "30", "0", "15", ""});
+    Label(5);
+    dialogs.Answer(MsgResult::Cancel);
+    Run(6, "");
+    EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::YesNoCancel);
+    EXPECT_TRUE(parab::Model().kinds[2].theta0);
+    EXPECT_EQ(Cell(4, 5), "");
+    EXPECT_TRUE(Result().contains("Se hallaron"));
+    dialogs.Answer(MsgResult::No);
+    Run(6, "");
+    EXPECT_TRUE(parab::Model().kinds[2].complete);
+    EXPECT_EQ(Cell(4, 5), QString::fromStdString(parab::R(parab::Model().launch[2].theta0.ToNumber())));
+    EXPECT_TRUE(Result().contains("Se hallaron"));
+}
+
 }  // namespace
 }  // namespace parabtest
