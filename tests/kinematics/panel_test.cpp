@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <algorithm>
+#include <map>
 
 #include "numerics/expression.h"
 #include "platform/buttons.h"
@@ -289,6 +290,32 @@ TEST_F(KinemPanel, GraphOfXWithNothingTicked) {
     EXPECT_TRUE(Drawn(DrawnPrimitive::Kind::Line, 0xFF0000).empty());
     EXPECT_EQ(form().pic1->ForeColor(), rt::kBlack);
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+TEST_F(KinemPanel, TimeLabelsStandBesideTheSquare) {
+    // Narrow labels: ti right-aligned 5 pixels left of the square, tf from
+    // its right edge; wide ones: ti from x = 5, tf ending at x = 379.
+    struct Case {
+        QString ti, tf;
+        bool wide;
+    };
+    for (const Case& c : {Case{"-2", "2", false}, Case{"-123456.78", "1234567.25", true}}) {
+        Law(0)->SetText("t");
+        Interval(0)->SetText(c.ti);
+        Interval(1)->SetText(c.tf);
+        Check(0)->SetValue(1);
+        Press("cmdGraph");
+        plat::Picture& pic = *form().pic1;
+        std::map<QString, QPointF> at;
+        for (const auto& d : pic.Drawn())
+            if (d.kind == DrawnPrimitive::Kind::Text) at[d.text] = d.points[0];
+        ASSERT_TRUE(at.count(c.ti) && at.count(c.tf)) << c.ti.toStdString();
+        const double wi = pic.TextWidth(c.ti), wf = pic.TextWidth(c.tf);
+        ASSERT_EQ(wi > 32, c.wide);
+        ASSERT_EQ(wf >= 42, c.wide);
+        EXPECT_EQ(at[c.ti], QPointF(c.wide ? 5 : 42 - wi - 5, 42));
+        EXPECT_EQ(at[c.tf], QPointF(c.wide ? 379 - wf : 342, 42));
+    }
 }
 
 TEST_F(KinemPanel, GraphOfAllCurvesWithAZeroAcceleration) {
