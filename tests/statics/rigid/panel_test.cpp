@@ -276,6 +276,7 @@ TEST_F(RigidPanel, SystemsAndLineCommands) {
                             d.points.size() == 2 && d.points[0].y() == d.points[1].y() &&
                             d.points[0].x() != d.points[1].x() && d.points[1].x() < 300);
     EXPECT_TRUE(erased) << "a cancelled segment on the x axis is redrawn grey";
+    form().grab().save("/tmp/rigid_lines.png");
     dialogs.Answer(MsgResult::OK);
     Btn("cmdVMb(2)")->Press();
     EXPECT_TRUE(Items("lstSysts").isEmpty());
