@@ -20,6 +20,19 @@ Symbols SymbolsOf(int body, int segment) {
 namespace {
 std::string Str(int n) { return std::to_string(n); }
 double Sq(double v) { return rt::Checked(v * v); }
+// Real roots of c3 u^3 + c2 u^2 + c1 u + c0 = 0, in the solver's order; a
+// cubic whose leading coefficient vanishes is solved as the quadratic it is.
+std::vector<double> RealCubicRoots(double c3, double c2, double c1, double c0) {
+    if (c3 == 0) {
+        const auto q = num::SolveQuadratic(c2, c1, c0);
+        if (!q[2].ToNumber()) return {};
+        return {q[0].ToNumber(), q[1].ToNumber()};
+    }
+    const auto r = num::SolveCubic(c3, c2, c1, c0);
+    if (r[3].ToNumber()) return {r[0].ToNumber(), r[1].ToNumber(), r[2].ToNumber()};
+    return {r[0].ToNumber()};
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- one point
@@ -439,9 +452,10 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
         const double D = (C - 1) * b.tb;
         auto vbOf = [&](double u) { return Div(Xref - a * u * u / 2, u); };
         if (a != 0 && b.tb != 0) {
-            const auto r = num::SolveCubic((a / 2) * C * (C - 1), a * D * (C - 0.5),
-                                           a * D * D / 2 + C * Xref - X, D * Xref);
-            vals = {vbOf(r[0].ToNumber())};
+            const auto us =
+                RealCubicRoots((a / 2) * C * (C - 1), a * D * (C - 0.5), a * D * D / 2 + C * Xref - X, D * Xref);
+            if (us.empty()) return Outcome::Refuse("No existe solución para  " + s.V + d.p0 + ".");
+            vals = {vbOf(us.front())};
         } else if (a != 0) {
             const double u2 = Div(X - C * Xref, (a / 2) * C * (C - 1));
             if (u2 < 0) return Outcome::Refuse("No existe solución para  " + s.V + d.p0 + ".");
@@ -584,11 +598,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
             if (!r[2].ToNumber()) return Outcome::Refuse("No existe solución para la aceleración.");
             us = {r[0].ToNumber(), r[1].ToNumber()};
         } else {
-            const auto r = num::SolveCubic(c3, c2, c1, c0);
-            if (r[3].ToNumber())
-                us = {r[0].ToNumber(), r[1].ToNumber(), r[2].ToNumber()};
-            else
-                us = {r[0].ToNumber()};
+            us = RealCubicRoots(c3, c2, c1, c0);
+            if (us.empty()) return Outcome::Refuse("No existe solución para la aceleración.");
         }
         for (double u : us)
             if (u != 0) vals.push_back(Div(2 * (Xref - vb * u), u * u));

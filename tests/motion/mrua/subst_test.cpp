@@ -146,6 +146,18 @@ TEST_F(SubstTest, UnknownBaseVelocityFromProportionalPositions) {
     EXPECT_EQ(o.lines[2], "Datos: x!1 = 3, x!2 = 7, t!2 = 2 t!1");
 }
 
+TEST_F(SubstTest, AZeroFactorOfTheTimesIsSolvedAsTheQuadraticItBecomes) {
+    // x = (t - 1) + (t - 1)^2 from tb = 1: the point at t = 0 (x = 0) and the
+    // reference at t = 2 (x = 2); vb = 1.
+    mrua::BaseData b;
+    b.a = 2, b.tb = 1;
+    auto g = Args(2, 1);
+    g.xRef = "2", g.x = "0", g.tFactor = "0";
+    const Outcome o = mrua::ParamVSubst(g, s1, b);
+    ASSERT_EQ(o.values.size(), 1u);
+    EXPECT_NEAR(o.values[0], 1, 1e-12);
+}
+
 TEST_F(SubstTest, UnknownAcceleration) {
     mrua::BaseData b;  // base at the origin, at rest, at t = 0
     auto g = Args(1, 0);

@@ -56,6 +56,7 @@ TEST_F(MruaWorkspace, PosingDrawsBothLinesAndWritesTheData) {
     EXPECT_TRUE(Result().contains("Plantear ecs. del móvil 1, tramo 1, punto base: 0"));
     EXPECT_TRUE(Result().contains("a = 2"));
     Grab(*form().pic, "mrua_equations.png");
+    form().grab().save(QDir::tempPath() + "/mrua_window.png");
 
     // Posing again blanks the two lines first: the old text is painted over.
     m().panel().txtAccel[0]->SetText("4");
