@@ -147,6 +147,9 @@ TEST_F(MruaTest, ProportionalConditionsFindTheMissingDatumOfBody2) {
     o = mrua::PQConditions(b1, {none, "1", "1", "0"}, 0.5, 2);
     EXPECT_EQ(Lines(o.lines), (V{"Las condiciones x = 0.5*X  y  v = 2*V se cumplen en", "t = 1  si T!0 = 0"}));
 
+    // Both coefficients of the equation in T0 vanish while the rest does not:
+    // no start time fits (rather than a start time of 0 that does not).
+    EXPECT_EQ(mrua::PQConditions(b1, {none, "1", "0", "0"}, 0.5, 2).message, "No existe solución para T0.");
     EXPECT_EQ(mrua::PQConditions(b1, {"0", "1", "1", "0"}, 0.5, 2).message, "Datos incorrectos.");
     EXPECT_EQ(mrua::PQConditions(b1, {"0", "1", none, "2"}, 0.5, 1).message, "Condición inaceptable.");
     EXPECT_THROW(mrua::PQConditions(b1, {"0", none, "1", "0"}, 0, 2), rt::RuntimeError);
