@@ -271,6 +271,11 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         } else {
             tc = ((X0 - x0) - V * T0 * cT) / (vx1 - V * cT);
         }
+        // Body 2 can hit only after its own launch.
+        if (!(tc > T0)) {
+            p.message = "No existe solución.";
+            return p;
+        }
         p.kase = 2;
         p.V0s = {V};
         p.thetas = {Th};

@@ -175,6 +175,10 @@ TEST_F(CollisionTest, GivenTheTimeThenTheAngleThenTheSpeed) {
     EXPECT_NEAR(p.V0s[0], V, 1e-9);
     EXPECT_EQ(p.lines[3], "Se halló:\r\nV!0 = " + parab::R(V) + ", t!c = 2");
 
+    // The same angle from a launch point the path has already passed.
+    Pose(2, 3, 30, 0, "", Th);
+    EXPECT_EQ(parab::PlanCollision("").message, "No existe solución.");
+
     Pose(2, 0.5, 30, 0, V, "");
     p = parab::PlanCollision("");
     ASSERT_EQ(p.kase, 3);
