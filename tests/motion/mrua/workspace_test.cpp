@@ -5,6 +5,7 @@
 
 #include "../motion_fixture.h"
 #include "motion/mrua/segment_eqns.h"
+#include "platform/buttons.h"
 #include "platform/frames.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
@@ -231,6 +232,44 @@ TEST_F(MruaWorkspaceModel, LinkingTwoSegmentsPassesTheChosenSolutionOn) {
     EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::Numeric);
     EXPECT_EQ(mrua::Records().Kind(1, 2), mrua::EqnKind::Numeric);
     EXPECT_EQ(m().panel().txtAccel[1]->Text(), "-1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MruaWorkspace, AFactorAndAnIncrementOfferBothSolutionsInTheFrame) {
+    PoseFromOrigin();  // x = t^2
+    Proc(2);
+    Put(0, 3, "2*t1");
+    Put(1, 3, "x1+3");
+    Label(3);
+    EXPECT_EQ(s().ResultTimes[1], rt::Variant(1.0));
+    EXPECT_EQ(s().ResultTimes[3], rt::Variant(-1.0));
+    EXPECT_TRUE(m().panel().fraRes->isVisible());
+    EXPECT_TRUE(m().panel().cmdPass[1]->isEnabled());
+    // The initial point must be unknown.
+    Put(0, 2, "5");
+    dialogs.Answer(MsgResult::OK);
+    Label(3);
+    EXPECT_EQ(LastPrompt(), "El punto inicial del intervalo debe ser completamente desconocido.");
+}
+
+TEST_F(MruaWorkspace, DataThatFixTheAccelerationOfferToPoseTheEquationsAgain) {
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    Proc(1);
+    Label(1);  // neither velocity nor acceleration known
+    ASSERT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::ParamVA);
+    Proc(3);
+    Put(2, 2, "1");
+    Put(0, 3, "t1+2");
+    Put(2, 3, "5");
+    dialogs.Answer(MsgResult::OK);
+    Label(3);
+    EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::OKCancel);
+    EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::ParamV);
+    EXPECT_DOUBLE_EQ(s().Segments[1][1].Accel.ToNumber(), 2);
 }
 
 }  // namespace
