@@ -139,8 +139,8 @@ GraphPlan PlanGraphXt(double x1, double x2) {
     };
     if (c1.body == 1 && c2.body == 1 && c2.segment >= c1.segment) {
         if (c1.segment == c2.segment) {
-            if (c1.segment == 1) add(1, 1, std::min(t1, t2), std::max(t1, t2));
-            else add(1, c1.segment, t1, t2);
+            // Within one segment the two points may be clicked in either order.
+            add(1, c1.segment, std::min(t1, t2), std::max(t1, t2));
         } else {
             add(1, c1.segment, t1, tMax[1][c1.segment]);
             for (int s = c1.segment + 1; s < c2.segment; ++s) add(1, s, tMin[1][s], tMax[1][s]);
@@ -151,7 +151,7 @@ GraphPlan PlanGraphXt(double x1, double x2) {
         for (int s = c1.segment + 1; s <= st.SegmentsPerBody[1]; ++s) add(1, s, tMin[1][s], tMax[1][s]);
         add(2, 1, tMin[2][1], t2);
     } else if (c1.body == 2 && c2.body == 2) {
-        add(2, 1, t1, t2);
+        add(2, 1, std::min(t1, t2), std::max(t1, t2));
     } else {
         rt::Raise(rt::ErrorCode::InvalidCall);
     }

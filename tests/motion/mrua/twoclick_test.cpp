@@ -95,6 +95,12 @@ TEST_F(TwoClickTest, GraphRefusalsAndPiecesAcrossBodies) {
     EXPECT_EQ(plan.pieces[0].end, 3);
     EXPECT_EQ(plan.pieces[1].start, 1);
     EXPECT_EQ(plan.pieces[1].end, 4);
+    // Within body 2 the later point may be clicked first, as in any segment.
+    const auto back = mrua::PlanGraphXt(ColX(7), ColX(6));
+    ASSERT_EQ(back.pieces.size(), 1u);
+    EXPECT_EQ(back.pieces[0].start, 2);
+    EXPECT_EQ(back.pieces[0].end, 4);
+    EXPECT_GT(back.pieces[0].poly.size(), 100u);
     // Body 2 then body 1 names no stretch of the motion.
     EXPECT_THROW(mrua::PlanGraphXt(ColX(6), ColX(2)), rt::RuntimeError);
 }
