@@ -1,0 +1,61 @@
+// Feeds arbitrary text to what the motion workspace reads of typed text: the
+// argument items of the listed procedures, the interval names, the
+// relational datum of a table cell, and the equations through three points
+// and the launch data computed from the numbers read. Nothing may crash or
+// throw anything but a run-time error, and every value found is finite.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "motion/compute.h"
+#include "motion/procedures.h"
+#include "runtime/errors.h"
+
+namespace {
+
+void Require(bool ok) {
+    if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    try {
+        motion::ParseRelDatumText(text);
+    } catch (const rt::RuntimeError&) {
+    }
+    const auto items = motion::SplitItems(text);
+    try {
+        motion::IntervalData(items);
+    } catch (const rt::RuntimeError&) {
+    }
+    double v[6] = {};
+    int n = 0;
+    for (int k = 1; k <= static_cast<int>(items.size()) && n < 6; ++k) {
+        try {
+            v[n] = motion::ItemNumber(items, k);
+            Require(std::isfinite(v[n]));
+            ++n;
+        } catch (const rt::RuntimeError&) {
+        }
+    }
+    try {
+        const auto f = motion::FitThreePoints({v[0], v[1], v[2]}, {v[3], v[4], v[5]});
+        if (f.msg.empty()) Require(std::isfinite(f.c0) && std::isfinite(f.c1) && std::isfinite(f.c2));
+    } catch (const rt::RuntimeError&) {
+    }
+    try {
+        const auto l = motion::LaunchThroughPoints(v[0], v[1], v[2], v[3], v[4], v[5]);
+        if (l.msg.empty()) Require(std::isfinite(l.v0) && std::isfinite(l.theta0));
+    } catch (const rt::RuntimeError&) {
+    }
+    try {
+        const auto l = motion::LaunchFromFlightAndRange(v[0], v[1]);
+        Require(std::isfinite(l.v0) && std::isfinite(l.theta0));
+        Require(std::isfinite(motion::AngleFromRangeHeight(v[2])));
+    } catch (const rt::RuntimeError&) {
+    }
+    return 0;
+}
