@@ -439,6 +439,7 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
         out.redraw = true;
     } catch (const rt::RuntimeError&) {
         out.redraw = false;
+        out.failed = true;
     }
     return out;
 }

@@ -20,6 +20,8 @@ struct EquilibriumOutcome {
     std::string report;
     // The diagram is to be drawn again from the table.
     bool redraw = false;
+    // A run-time error (a zero coefficient, an overflow) ended the solution.
+    bool failed = false;
 };
 
 // Asked when two solutions both satisfy the equations: the prompt lists
@@ -27,8 +29,8 @@ struct EquilibriumOutcome {
 using ChooseFirst = std::function<bool(const std::string& prompt)>;
 
 // Solves the equilibrium of the forces of the table, writing the solved
-// values into it. A run-time error ends the call at once: what was written
-// into the table stays, no report, no redraw.
+// values into it. A run-time error ends the call at once (failed): what was
+// written into the table stays, no report, no redraw.
 EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
                                             const ChooseFirst& chooseFirst);
 

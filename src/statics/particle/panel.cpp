@@ -157,6 +157,7 @@ std::string ParticleStatics::Solve() {
         });
     if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, shell::ResultLines{out.report});
     if (out.redraw) Redraw();
+    if (out.failed) rt::Raise(rt::ErrorCode::InvalidCall);
     return out.msg;
 }
 
@@ -185,7 +186,15 @@ void ParticleStatics::cmdParts_Click(int index) {
             if (st.ParticleForceCount == 0) return;
             st.SavedParticleForces = st.ParticleForces;
             st.SavedParticleForceCount = st.ParticleForceCount;
-            const std::string msg = Solve();
+            std::string msg;
+            try {
+                msg = Solve();
+            } catch (const rt::RuntimeError&) {
+                // Nothing half-solved stays in the table, and the panel is
+                // not left as if the problem were solved.
+                st.ParticleForces = st.SavedParticleForces;
+                throw;
+            }
             if (!msg.empty()) {
                 Message(Q(msg));
                 return;

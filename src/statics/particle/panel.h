@@ -52,6 +52,8 @@ public:
 
 private:
     // Solves the table; shows the report and redraws as the solution says.
+    // Returns the refusal; a run-time error that ended the solution is
+    // raised again (rt::RuntimeError) once the report, if any, is shown.
     std::string Solve();
     void Redraw();
     // Empties the table and the grid, leaving the bare axes.

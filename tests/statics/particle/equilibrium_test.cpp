@@ -198,6 +198,16 @@ TEST(ParticleEquilibrium, Refusals) {
     }
 }
 
+TEST(ParticleEquilibrium, ARunTimeErrorEndsTheSolutionSilently) {
+    ForceTable t = Table({"h-30", "v-40", "0F<q"});
+    t[2][kDrawAngle] = 45.0;
+    const EquilibriumOutcome out = Solve(t);
+    EXPECT_TRUE(out.failed);
+    EXPECT_EQ(out.msg, "");
+    EXPECT_EQ(out.report, "");
+    EXPECT_FALSE(out.redraw);
+}
+
 TEST(ParticleEquilibrium, NothingToSolveReportsTheSums) {
     ForceTable t = Table({"h10", "v-2.5"});
     const ForceTable before = t;

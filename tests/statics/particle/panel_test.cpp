@@ -152,6 +152,19 @@ TEST_F(ParticlePanel, ARefusedSolutionChangesNoButton) {
     EXPECT_EQ(St().SavedParticleForceCount, 3);
 }
 
+TEST_F(ParticlePanel, ASolutionEndedByAnErrorIsNotTakenAsSolved) {
+    // A zero factor on the unknown magnitude: the one-force case divides by 0.
+    EnterAll({"h-30", "v-40"});
+    dialogs.AnswerInput(QStringLiteral("45"));
+    Enter(QStringLiteral("0F<q"));
+    dialogs.Answer(MsgResult::OK);
+    Button(0).Press();
+    EXPECT_EQ(Prompt(1), "Error en el comando.");
+    EXPECT_EQ(States(), "D100111");
+    EXPECT_EQ(form().rtbCalc->Text(), "");
+    EXPECT_EQ(St().ParticleForces[2][kArrowColor].ToNumber(), 0x0000FF);
+}
+
 TEST_F(ParticlePanel, CancellingForces) {
     // The only force: the table empties and the picture keeps the bare axes.
     Enter(QStringLiteral("h5"));

@@ -73,6 +73,12 @@ TEST_F(ParticleProcedure, ABadTextStopsTheLoadingAndTheRestIsSolved) {
     dialogs.DropPending();
 }
 
+TEST_F(ParticleProcedure, ASolutionEndedByAnErrorFailsTheRoutine) {
+    dialogs.Answer(plat::MsgResult::OK);
+    Run({"h-30", "v-40", "0F<q"});
+    EXPECT_EQ(dialogs.Shown().at(0).prompt, "Falló la rutina. Revisa los argumentos.");
+}
+
 TEST_F(ParticleProcedure, ARefusalIsShown) {
     dialogs.Answer(plat::MsgResult::OK);
     Run({"hT", "h-5"});
