@@ -207,8 +207,11 @@ TEST_F(RigidPanel, UndoAndEraseTheStructure) {
     Enter(Box("txtSegm", 0), "ab");
     Enter(Box("txtSegm", 1), "1,0");
     Btn("cmdOK")->Press();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("b", "3,4");
     Btn("cmdConfig(1)")->Press();
     EXPECT_TRUE(Items("lstCoords").isEmpty());
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 1);  // no row outlives its force
     EXPECT_TRUE(C("txtOrigin")->Text().isEmpty());
 }
 
