@@ -33,6 +33,14 @@ void Message(const std::string& text) {
 
 }  // namespace
 
+// The equilibrium of a particle belongs to particle statics: the cells stay
+// vector texts, handed over as typed.
+DriverEnd Calculator::SolveParticleFromGrid(const CalcRequest& r) {
+    std::vector<std::string> texts;
+    for (const rt::Variant& a : r.args) texts.push_back(a.ToText());
+    return form_->Services().particle->SolveForcesFromGrid(texts) ? DriverEnd::Common : DriverEnd::Quit;
+}
+
 DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
     switch (route) {
     case Route::Numeric:
@@ -44,7 +52,7 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
         RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
         return DriverEnd::Common;
     case Route::Particle:
-        return particleDriver_(r);
+        return SolveParticleFromGrid(r);
     default:
         return DriverEnd::Common;
     }

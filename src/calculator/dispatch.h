@@ -65,7 +65,4 @@ bool EvaluatesCells(int group, int code);
 // fits (numprocs.h).
 DriverEnd RunNumericDriver(const CalcRequest& request);
 
-// The driver of procedures that have none yet: says so in a message box.
-DriverEnd NotAvailableYet(const CalcRequest& request);
-
 }  // namespace calc

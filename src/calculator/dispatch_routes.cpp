@@ -44,10 +44,4 @@ DriverEnd RunNumericDriver(const CalcRequest& r) {
     return RunNumericProcedure(r.code, n).completed ? DriverEnd::Common : DriverEnd::Quit;
 }
 
-DriverEnd NotAvailableYet(const CalcRequest& request) {
-    plat::MsgBox(QStringLiteral("El procedimiento %1 todavía no está disponible.").arg(request.code),
-                 plat::MsgButtons::OK, plat::kAppTitle);
-    return DriverEnd::Quit;
-}
-
 }  // namespace calc

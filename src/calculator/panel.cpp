@@ -55,8 +55,7 @@ std::array<ToolLook, kGridTools> ToolLooks() {
 
 Calculator::Calculator()
     : ArgHelpTexts([] { return shell::ArgHelpTexts().Pieces(); }),
-      numericDriver_(RunNumericDriver),
-      particleDriver_(NotAvailableYet) {}
+      numericDriver_(RunNumericDriver) {}
 
 Calculator::~Calculator() = default;
 

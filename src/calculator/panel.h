@@ -95,7 +95,6 @@ public:
 
     // Drivers of the procedure families; the program's own by default.
     void SetNumericDriver(ProcedureDriver d) { numericDriver_ = std::move(d); }
-    void SetParticleDriver(ProcedureDriver d) { particleDriver_ = std::move(d); }
 
     // The argument-help texts, piece 1 first, read when a procedure is
     // chosen: those loaded at start-up unless replaced.
@@ -115,6 +114,7 @@ private:
     void BarLower(int m);
     void ClearKinematicsInputs();
     DriverEnd RunDriver(Route route, const CalcRequest& request);
+    DriverEnd SolveParticleFromGrid(const CalcRequest& request);
     void RunNested(int group);
 
     shell::Form1* form_ = nullptr;
@@ -123,7 +123,6 @@ private:
     std::unique_ptr<ExprStrip> strip_;
     int groupProcCount_ = 0;
     ProcedureDriver numericDriver_;
-    ProcedureDriver particleDriver_;
 };
 
 std::unique_ptr<shell::CalculatorServices> MakeCalculator();

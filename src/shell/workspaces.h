@@ -23,6 +23,8 @@
 // switch, always on the UI thread, never re-entrantly from the shell.
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace plat {
 class CommandButton;
@@ -108,6 +110,10 @@ public:
     // Enter in the direction frame's vector box in workspace 2: adds the
     // typed force (run-time errors reach the caller).
     virtual void AddParticleForce() = 0;
+    // The calculator's equilibrium procedure: loads the forces typed in the
+    // argument grid (vector texts), solves and draws. False when it ended
+    // after a message of its own.
+    virtual bool SolveForcesFromGrid(const std::vector<std::string>& texts) = 0;
 };
 
 class RigidStaticsServices {

@@ -273,14 +273,18 @@ TEST_F(EndToEndTest, ChosenOnTheBarTypedIntoTheGridAndRun) {
     }
 }
 
-TEST_F(DispatchTest, ProceduresWithoutADriverYetSaySo) {
-    calc().SetNumericDriver(calc::NotAvailableYet);
+TEST_F(DispatchTest, ADriverThatEndsOnItsOwnMessageLeavesTheTab) {
+    calc().SetNumericDriver([](const calc::CalcRequest& r) {
+        plat::MsgBox(QStringLiteral("Mensaje del procedimiento %1.").arg(r.code), plat::MsgButtons::OK,
+                     plat::kAppTitle);
+        return calc::DriverEnd::Quit;
+    });
     Choose(1, 1);
     Fill(1, 1, 1, {"4"});
     Select(1, 1, 1, 1);
     dialogs.Answer(plat::MsgResult::OK);
     Calculate();
-    EXPECT_EQ(Prompt(0), "El procedimiento 1 todavía no está disponible.");
+    EXPECT_EQ(Prompt(0), "Mensaje del procedimiento 1.");
     EXPECT_EQ(form().tabCalc->Tab(), 1);
 }
 

@@ -93,6 +93,10 @@ public:
         log_.Add("AddParticleForce");
         in_->AddParticleForce();
     }
+    bool SolveForcesFromGrid(const std::vector<std::string>& texts) override {
+        log_.Add("SolveForcesFromGrid");
+        return in_->SolveForcesFromGrid(texts);
+    }
 
 private:
     std::unique_ptr<shell::ParticleStaticsServices> in_;

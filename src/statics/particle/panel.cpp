@@ -1,6 +1,5 @@
 #include "statics/particle/panel.h"
 
-#include "calculator/panel.h"
 #include "numerics/mathutil.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -93,9 +92,6 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
     // The rotation button sits on the direction frame, built before.
     if (plat::CommandButton* rot = form.panels.cmdRotangle)
         rot->Click = [this] { cmdRotangle_Click(); };
-    // The calculator runs its particle procedure here.
-    if (auto* calculator = dynamic_cast<calc::Calculator*>(form.Services().calculator.get()))
-        calculator->SetParticleDriver([this](const calc::CalcRequest& r) { return RunProcedure(r); });
 }
 
 void ParticleStatics::ArrangeGdEqui() {
@@ -336,9 +332,7 @@ void ParticleStatics::cmdRotangle_Click() {
     }
 }
 
-calc::DriverEnd ParticleStatics::RunProcedure(const calc::CalcRequest& request) {
-    std::vector<std::string> texts;
-    for (const rt::Variant& a : request.args) texts.push_back(a.ToText());
+bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts) {
     const shell::SharedState& g = shell::Shared();
     const std::string loadMsg = LoadParticleForces(State(), texts, form_->GetRotAngle(),
                                                    g.PicWidth, g.PicHeight, shell::G().Decimals);
@@ -346,10 +340,10 @@ calc::DriverEnd ParticleStatics::RunProcedure(const calc::CalcRequest& request) 
     const std::string msg = Solve();
     if (!msg.empty()) {
         Message(Q(msg));
-        return calc::DriverEnd::Quit;
+        return false;
     }
     Redraw();
-    return calc::DriverEnd::Common;
+    return true;
 }
 
 std::unique_ptr<shell::ParticleStaticsServices> MakeParticleStatics() {

@@ -15,7 +15,8 @@
 #include <memory>
 #include <string>
 
-#include "calculator/dispatch.h"
+#include <string>
+#include <vector>
 #include "shell/workspaces.h"
 
 namespace plat {
@@ -46,7 +47,7 @@ public:
     void cmdRotangle_Click();
 
     // The calculator's particle procedure: the forces of the selected cells.
-    calc::DriverEnd RunProcedure(const calc::CalcRequest& request);
+    bool SolveForcesFromGrid(const std::vector<std::string>& texts) override;
 
     const Panel& panel() const { return panel_; }
 

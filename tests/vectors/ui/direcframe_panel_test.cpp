@@ -60,6 +60,7 @@ struct ParticleDouble : shell::ParticleStaticsServices {
     }
     void ArrangeGdEqui() override {}
     void AddParticleForce() override { ++added; }
+    bool SolveForcesFromGrid(const std::vector<std::string>&) override { return true; }
     int added = 0;
 };
 
