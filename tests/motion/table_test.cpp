@@ -6,6 +6,8 @@
 #include "platform/clipboard.h"
 #include "platform/mousepointer.h"
 #include "platform/picture.h"
+#include "platform/buttons.h"
+#include "platform/labels.h"
 #include "platform/textbox.h"
 
 namespace motiontest {
@@ -206,6 +208,7 @@ TEST_F(TableTest, TwoBodiesShareTheColumns) {
     EXPECT_TRUE(FilledWith(64 * 3 + 10, 10, 0xC00000));
     EXPECT_TRUE(FilledWith(64 * 4 + 10, 10, 0xC000C0));
     m().cmdTable_Click(3);
+    EXPECT_TRUE(s().TableReady);  // until the new configuration ends
     dialogs.Answer(MsgResult::OK);
     Grey(8);
     EXPECT_EQ(LastPrompt(), "Mínimo 2 puntos para cada móvil.");
@@ -328,6 +331,28 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     Grey(4);
     EXPECT_EQ(s().NumBodies, 2);
     EXPECT_EQ(s().PointsPerBody[2], 5);
+}
+
+TEST_F(TableTest, ProjectileNewProblem) {
+    Open(5);
+    EXPECT_TRUE(m().panel().cmdTable[2]->isHidden());
+    EXPECT_TRUE(m().panel().lblAs[3]->isHidden());
+    m().cmdTable_Click(1);
+    Grey(4);
+    Put(0, 2, "1");
+    s().ParabActionMode = 3;
+    s().ParabProcedureCode = 22;
+    dialogs.Answer(MsgResult::Yes);
+    m().cmdNewMruaProbl_Click();
+    EXPECT_EQ(LastPrompt(), "Se borrará todo. ¿Estás seguro?");
+    EXPECT_TRUE(rec.Has("EraseParabFlags()"));
+    EXPECT_EQ(s().ParabActionMode, 1);
+    EXPECT_EQ(s().ParabProcedureCode, 1);
+    EXPECT_EQ(s().NumBodies, 1);
+    EXPECT_TRUE(s().MotionPoints[0][2].IsEmpty());
+    EXPECT_EQ(g().Rows(), 5);
+    EXPECT_EQ(m().panel().cmdTable[1]->toolTip(),
+              "Un clic en la tabla, en el espacio gris arriba de los encabezados");
 }
 
 }  // namespace
