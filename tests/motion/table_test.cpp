@@ -353,6 +353,15 @@ TEST_F(TableTest, ProjectileNewProblem) {
     EXPECT_EQ(g().Rows(), 5);
     EXPECT_EQ(m().panel().cmdTable[1]->toolTip(),
               "Un clic en la tabla, en el espacio gris arriba de los encabezados");
+    // Back to the rectilinear workspace: its four kinds and three rows.
+    Open(4);
+    EXPECT_FALSE(m().panel().cmdTable[3]->isHidden());
+    EXPECT_EQ(m().panel().lblAs[2]->Caption(), "   Dos móviles, una aceleración cada uno  --  a, A");
+    EXPECT_EQ(g().Rows(), 3);
+    EXPECT_EQ(g().TextMatrix(2, 0), " v");
+    EXPECT_EQ(s().LinePos[1].Y, 340);
+    EXPECT_EQ(s().LinePos[8].Y, 214);
+    EXPECT_EQ(s().LinePos[10].Y, 160);  // left from the projectile layout
 }
 
 }  // namespace
