@@ -211,7 +211,7 @@ struct WorkspaceCase {
     QRect tabCalc;
     int exprTop;
     rt::ColorRef light, dark, caption;
-    bool pic1;
+    bool pic1;  // the picture showing once the switch is over
     std::vector<std::string> firstTool;
 };
 
@@ -225,8 +225,10 @@ const WorkspaceCase kCases[] = {
      0x00FFFF, 0x00C0C0, 0x008080, true, {"ShowPic1(1)"}},
     {3, 3, {"fraExpr", "tabStat", "tabCalc"}, {6, 394, 391, 177}, 516,
      0xC000C0, 0x800080, 0x800080, true, {"ShowPic1(1)", "RestoreDCLCtrls"}},
+    // The switch shows pic1 first; the new rectilinear problem then shows the
+    // (cleared) equations picture.
     {4, 4, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
-     0xFFFF00, 0xC0C000, 0xC00000, true,
+     0xFFFF00, 0xC0C000, 0xC00000, false,
      {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)",
       "imgProcs_MouseDown(1,0,270,100) mode 4"}},
     {5, 5, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
@@ -270,12 +272,12 @@ TEST_P(WorkspaceSwitch, ShowsItsPanelsInItsColours) {
     // The first tool runs in the listed order, after the help topics.
     int last = CallIndex("FillHelpCbo(" + std::to_string(c.mode) + ")");
     for (const std::string& call : c.firstTool) {
-        const int at = CallIndex(call);
+        const bool ordered = call != "ShowPic1(0)" && call != "ShowPic1(1)";
+        // A service may make the same call itself first (a new problem
+        // presses cmdTable(0)): look for it after the previous tool.
+        const int at = CallIndex(call, ordered ? last + 1 : 0);
         EXPECT_GT(at, -1) << call;
-        if (call != "ShowPic1(0)" && call != "ShowPic1(1)") {
-            EXPECT_GT(at, last) << call;
-            last = at;
-        }
+        if (ordered) last = at;
     }
     // The highlight stands on the button in the button's colour.
     const shell::ToolbarButton& b = shell::kToolbarButtonTable[c.button - 1];

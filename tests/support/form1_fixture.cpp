@@ -24,8 +24,8 @@ void CallLog::Add(const std::string& call) {
 
 bool CallLog::Has(const std::string& call) const { return IndexOf(call) >= 0; }
 
-int CallLog::IndexOf(const std::string& call) const {
-    auto it = std::find(calls.begin(), calls.end(), call);
+int CallLog::IndexOf(const std::string& call, int from) const {
+    auto it = std::find(calls.begin() + std::clamp<int>(from, 0, static_cast<int>(calls.size())), calls.end(), call);
     return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
 }
 

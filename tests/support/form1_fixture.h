@@ -39,7 +39,8 @@ struct CallLog {
     void Add(const std::string& call);
     bool Has(const std::string& call) const;
     // Position of the first call equal to `call`, -1 when absent.
-    int IndexOf(const std::string& call) const;
+    // Index of the first such call at or after `from`; -1 when none.
+    int IndexOf(const std::string& call, int from = 0) const;
 };
 
 // The program's services (app::RealServices), each wrapped in a double
@@ -56,7 +57,7 @@ protected:
 
     shell::Form1& form() { return *form_; }
     bool Called(const std::string& call) const { return log_.Has(call); }
-    int CallIndex(const std::string& call) const { return log_.IndexOf(call); }
+    int CallIndex(const std::string& call, int from = 0) const { return log_.IndexOf(call, from); }
     const std::vector<std::string>& Calls() const { return log_.calls; }
     void ClearCalls() { log_.calls.clear(); }
     void FailOn(const std::string& service) { log_.failOn = service; }
