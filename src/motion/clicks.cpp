@@ -54,6 +54,8 @@ void Motion::LabelClickRect(int shift, double x) {
         num::IsNumber(panel_.Gd2->TextMatrix(2, col).toStdString())) {
         const double v = MotionPoint(2, col).ToNumber();
         rect.SubstPointNoParams(body, segment, point, std::string(), std::string(), -v, false);
+        // A refused substitution leaves no time: the point keeps its data.
+        if (!num::IsNumber(s.ResultTimes[1])) return;
         SetPointCell(0, col, s.ResultTimes[1]);
         SetPointCell(2, col, -v);
         return;

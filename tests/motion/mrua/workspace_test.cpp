@@ -86,6 +86,27 @@ TEST_F(MruaWorkspace, SubstitutingAPointFillsItsColumn) {
     EXPECT_EQ(Cell(2, 4), "-6");
 }
 
+TEST_F(MruaWorkspace, ARefusedMirrorKeepsThePointsData) {
+    // Uniform motion from the origin at 3 m/s: no instant has the opposite velocity.
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    Put(2, 1, "3");
+    m().panel().txtAccel[0]->SetText("0");
+    Proc(1);
+    Label(1);
+    Proc(2);
+    Put(0, 4, "2");
+    Label(4);
+    ASSERT_EQ(Cell(2, 4), "3");
+    dialogs.Answer(MsgResult::OK);
+    Label(4, 4);
+    EXPECT_EQ(LastPrompt(), "Dato no aplicable al movimiento uniforme.");
+    EXPECT_EQ(Cell(0, 4), "2");
+    EXPECT_EQ(Cell(2, 4), "3");
+    EXPECT_EQ(s().MotionPoints[0][4], rt::Variant("2"));
+    EXPECT_EQ(s().MotionPoints[2][4], rt::Variant(3.0));
+}
+
 TEST_F(MruaWorkspace, IncrementsShowTheirSolutionInTheResultsFrame) {
     PoseFromOrigin();
     Proc(2);
