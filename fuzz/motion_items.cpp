@@ -9,7 +9,7 @@
 #include <string>
 
 #include "motion/compute.h"
-#include "motion/procedures.h"
+#include "motion/mrua/segment_eqns.h"
 #include "runtime/errors.h"
 
 namespace {
@@ -23,7 +23,7 @@ void Require(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     try {
-        motion::ParseRelDatumText(text);
+        mrua::ParseRelDatum(text);
     } catch (const rt::RuntimeError&) {
     }
     const auto items = motion::SplitItems(text);

@@ -33,10 +33,7 @@
 //
 // Registration: MakeRectilinearProcedures and MakeProjectileProcedures are
 // defined in src/motion/mrua/register.cpp and
-// src/motion/projectile/register.cpp; until the real procedures exist they
-// return the stand-ins below (MakeStandIn...), which show a placeholder
-// message for every procedure. Replace the body of your register.cpp with
-// your own implementation's factory.
+// src/motion/projectile/register.cpp.
 #include <array>
 #include <memory>
 #include <optional>
@@ -229,18 +226,5 @@ public:
 // the procedure folders' register.cpp).
 std::unique_ptr<RectilinearProcedures> MakeRectilinearProcedures(WorkspaceUi& ui);
 std::unique_ptr<ProjectileProcedures> MakeProjectileProcedures(WorkspaceUi& ui);
-
-// Stand-ins: every procedure shows "Procedimiento no disponible." and does
-// nothing else; no equations exist. ParseRelDatum parses the relational
-// grammar of the table cells.
-std::unique_ptr<RectilinearProcedures> MakeStandInRectilinear(WorkspaceUi& ui);
-std::unique_ptr<ProjectileProcedures> MakeStandInProjectile(WorkspaceUi& ui);
-
-// The relational datum grammar: "t0" (point by its last character,
-// increment 0), "t0+2" (increment "2"), "t0-2" (increment "-2"), "3*t0"
-// (factor 3), "t0/4" (factor 1/4), "-t0" (factor -1), "-t0/4" (factor
-// -1/4). An empty datum gives three Empty values; std::nullopt when it does
-// not parse.
-std::optional<std::array<rt::Variant, 3>> ParseRelDatumText(const rt::Variant& datum);
 
 }  // namespace motion

@@ -1,5 +1,5 @@
-// Strip positions, relational data and the computations of the listed
-// procedures, on the model alone.
+// Strip positions and the computations of the listed procedures, on the
+// model alone.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -83,28 +83,6 @@ TEST_F(StripPositions, ColumnsAndSegmentChecks) {
     Configure(4, {3});
     EXPECT_EQ(motion::TableColOfPoint(2, 0), 5);
     EXPECT_THROW(motion::MotionPoint(0, 10), rt::RuntimeError);
-}
-
-TEST(RelationalData, Forms) {
-    struct Case {
-        const char* datum;
-        rt::Variant p, incr, factor;
-    } cases[] = {
-        {"x1", "1", 0, {}},          {"-x1", "1", {}, -1},          {"t0+2", "0", "2", {}},
-        {"t0 + 2", "0", "2", {}},    {"x1-3", "1", "-3", {}},       {"2*x1", "1", {}, "2"},
-        {"-2*x1", "1", {}, "-2"},    {"x1*2", "2", {}, "x1"},       {"x1/4", "1", {}, 0.25},
-        {"-x1/4", "1", {}, -0.25},   {"-x1-2", "2", {}, -1},        {"x1+-2", {}, {}, {}},
-        {"2*x1/3", {}, {}, {}},      {"", {}, {}, {}},
-    };
-    for (const Case& c : cases) {
-        const auto r = motion::ParseRelDatumText(c.datum);
-        ASSERT_TRUE(r.has_value()) << c.datum;
-        EXPECT_EQ((*r)[0], c.p) << c.datum;
-        EXPECT_EQ((*r)[1], c.incr) << c.datum;
-        EXPECT_EQ((*r)[2], c.factor) << c.datum;
-    }
-    EXPECT_THROW(motion::ParseRelDatumText("x1/0"), rt::RuntimeError);
-    EXPECT_THROW(motion::ParseRelDatumText("x1/a"), rt::RuntimeError);
 }
 
 TEST(ListedItems, IntervalNamesAndItemConversion) {

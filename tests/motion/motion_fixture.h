@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "motion/mrua/segment_eqns.h"
 #include "motion/panel.h"
 #include "motion/procedures.h"
 #include "motion/state.h"
@@ -53,7 +54,7 @@ public:
     void EraseEqnFlags() override { r_.Add("EraseEqnFlags", {}); }
     void ClearMruaEqnLine(int k) override { r_.Add("ClearMruaEqnLine", {k}); }
     std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& d) override {
-        return motion::ParseRelDatumText(d);
+        return mrua::ParseRelDatumChecked(d);
     }
     void SetUpSegmentEqns(int b, int s, int p, const rt::Variant& a, const rt::Variant& t,
                           const rt::Variant& x, const rt::Variant& v) override {
