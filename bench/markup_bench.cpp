@@ -15,7 +15,7 @@
 
 #include "platform/richpane.h"
 #include "platform/symbolfont.h"
-#include "shell/markup.h"
+#include "text/markup.h"
 #include "shell/writer.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "platform/picture.h"
 #include "runtime/errors.h"
-#include "shell/markup.h"
+#include "text/markup.h"
 #include "shell/picmarkup.h"
 #include "shell/writer.h"
 

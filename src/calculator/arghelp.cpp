@@ -4,7 +4,7 @@
 
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "shell/writer.h"
 
 namespace calc {

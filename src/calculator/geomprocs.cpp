@@ -8,7 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 
 namespace calc {

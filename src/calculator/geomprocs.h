@@ -8,7 +8,7 @@
 #include <span>
 
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace plat {
 class Picture;

@@ -17,7 +17,7 @@
 #include "platform/richpane.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 
 namespace calc {

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace plat {
 class Picture;

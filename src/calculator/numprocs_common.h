@@ -8,7 +8,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace calc {
 

@@ -5,7 +5,7 @@
 #include "platform/richpane.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"

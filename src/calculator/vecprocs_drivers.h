@@ -11,7 +11,7 @@
 #include <string>
 
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace plat {
 class Picture;

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace kinem {
 

@@ -19,7 +19,7 @@
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 
 namespace kinem {

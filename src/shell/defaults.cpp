@@ -9,7 +9,7 @@
 #include "platform/dialogs.h"
 #include "shell/picmarkup.h"
 #include "shell/draweng.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace shell {
 

@@ -8,7 +8,7 @@
 // the new-problem actions of the workspaces never reset it.
 //
 // The other shared defaults live with the module that uses them and are set
-// by the same InitGlobals: Decimals (shell/globals.h), AngleFactor
+// by the same InitGlobals: Decimals (text/globals.h), AngleFactor
 // (numerics/expression.h), DrawScale, DirHour and DirAlpha (DrawEng(),
 // shell/draweng.h).
 //

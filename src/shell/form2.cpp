@@ -15,7 +15,7 @@
 #include "platform/textbox.h"
 #include "platform/updown.h"
 #include "shell/form1.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/printing.h"
 
 namespace shell {

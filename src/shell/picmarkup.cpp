@@ -6,7 +6,7 @@
 #include "platform/picture.h"
 #include "shell/draweng.h"
 #include "shell/drawpicture.h"
-#include "shell/markup.h"
+#include "text/markup.h"
 
 namespace shell {
 

@@ -13,8 +13,8 @@
 #include <QString>
 #include <QTextDocumentFragment>
 
-#include "shell/markup.h"
-#include "shell/resultformat.h"
+#include "text/markup.h"
+#include "text/resultformat.h"
 
 class QTextDocument;
 

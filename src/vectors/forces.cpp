@@ -7,6 +7,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
+#include "text/resultformat.h"
 
 namespace vec {
 
@@ -29,20 +30,6 @@ Bounds WithOrigin(std::span<const double> v) {
     return b;
 }
 
-// One term of an equation line: a coefficient and its unknown.
-std::string Term(bool notFirst, double coef, const std::string& symbol) {
-    if (coef == 0) return "";
-    if (coef == -1) return " ;- " + symbol;
-    if (coef == 1) return (notFirst ? " + " : " ") + symbol;
-    if (coef < 0) return " ;- " + rt::NumberText(std::fabs(coef)) + " " + symbol;
-    return (notFirst ? " + " : " ") + rt::NumberText(coef) + " " + symbol;
-}
-// A constant term, written as a zero when it is one.
-std::string ConstantTerm(double p) {
-    if (p == 0) return " 0 ";
-    if (p < 0) return " ;- " + rt::NumberText(std::fabs(p));
-    return " " + rt::NumberText(p);
-}
 }  // namespace
 
 ParallelForces1DResult ReduceParallelForces1D(std::span<const double> xs, std::span<const double> Fs,
@@ -248,9 +235,10 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
         } else if (horizontal) {
             r.lines.push_back("Línea de acción:  y = " + R(yI, d));
         } else {
-            r.lines.push_back("Línea de acción:  " + Term(false, rt::RoundHalfEven(r.Ry, d), "x") +
-                              Term(true, rt::RoundHalfEven(-r.Rx, d), "y") + " = " +
-                              ConstantTerm(rt::RoundHalfEven(r.MO, d)) + ",");
+            using shell::FormatTerm;
+            r.lines.push_back("Línea de acción:  " + FormatTerm(false, false, rt::RoundHalfEven(r.Ry, d), "x") +
+                              FormatTerm(true, false, rt::RoundHalfEven(-r.Rx, d), "y") + " = " +
+                              FormatTerm(false, true, rt::RoundHalfEven(r.MO, d), 1) + ",");
         }
         r.lines.push_back(vertical || horizontal ? ""
                                                  : "Intersecciones: x!R = " + R(xI, d) + ", y!R = " + R(yI, d));

@@ -6,7 +6,7 @@
 
 #include "calc_fixture.h"
 #include "platform/mousepointer.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "shell/writer.h"
 
 namespace calctest {

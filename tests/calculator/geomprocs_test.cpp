@@ -8,7 +8,7 @@
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 #include "support/dialog_script.h"
 

@@ -9,7 +9,7 @@
 #include "platform/mousepointer.h"
 #include "platform/textbox.h"
 #include "runtime/colors.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace calctest {
 

@@ -10,7 +10,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace {
 

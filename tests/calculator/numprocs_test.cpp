@@ -17,7 +17,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/writer.h"
 #include "support/dialog_script.h"
 

@@ -16,7 +16,7 @@
 #include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace {
 

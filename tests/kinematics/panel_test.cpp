@@ -14,7 +14,7 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "support/form1_fixture.h"
 
 namespace {

@@ -22,9 +22,9 @@
 #include "runtime/variant.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "shell/helppanel.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "support/dialog_script.h"
 
 namespace {

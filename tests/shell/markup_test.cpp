@@ -8,7 +8,7 @@
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "shell/markup.h"
+#include "text/markup.h"
 #include "shell/writer.h"
 
 using namespace shell;

@@ -15,7 +15,7 @@
 #include "platform/printer.h"
 #include "platform/richpane.h"
 #include "shell/printing.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "shell/writer.h"
 #include "support/dialog_script.h"
 

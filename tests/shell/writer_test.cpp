@@ -8,8 +8,8 @@
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "shell/globals.h"
-#include "shell/resultformat.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
 #include "shell/writer.h"
 
 using namespace shell;

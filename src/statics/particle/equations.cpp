@@ -10,7 +10,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "statics/particle/solver.h"
 #include "vectors/clock.h"
 

@@ -17,7 +17,7 @@
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "shell/form1.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "statics/rigid/drawing.h"
 #include "statics/rigid/geometry.h"
 #include "statics/rigid/panel.h"

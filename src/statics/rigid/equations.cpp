@@ -7,7 +7,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 #include "statics/rigid/util.h"
 #include "vectors/clock.h"
 #include "vectors/terms.h"

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "vectors/vecproc.h"
 
 namespace plat {

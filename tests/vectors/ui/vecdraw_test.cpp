@@ -9,7 +9,7 @@
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/draweng.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "support/dialog_script.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"

@@ -1,4 +1,4 @@
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace shell {
 

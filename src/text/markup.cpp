@@ -1,4 +1,4 @@
-#include "shell/markup.h"
+#include "text/markup.h"
 
 #include <array>
 #include <optional>

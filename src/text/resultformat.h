@@ -1,0 +1,50 @@
+#pragma once
+// The lines of a result and the two formatters procedures build them with.
+// Plain C++: computations return ResultLines, the writer (shell/writer.h)
+// puts them into the panes.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "runtime/variant.h"
+
+namespace shell {
+
+// Lines of formula markup (UTF-8), numbered from 1 to UBound(). Reading or
+// writing a line outside that range raises SubscriptOutOfRange.
+class ResultLines {
+public:
+    ResultLines() = default;                  // no lines
+    explicit ResultLines(int upper);          // lines 1..upper, empty
+    ResultLines(std::initializer_list<std::string> lines);  // lines 1, 2, ...
+
+    int UBound() const { return static_cast<int>(lines_.size()); }
+    std::string& operator[](int i);
+    const std::string& operator[](int i) const;
+    // Keeps the lines up to the new bound; new lines are empty.
+    void Resize(int upper);
+    // One more line after the last.
+    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    // Line 1 first.
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// A value for a result line, rounded to G().Decimals (halves to even): a
+// number that is not negative comes back a number, one that rounds to 0
+// comes back 0, a negative number comes back the text ";-" (the markup
+// minus) and its rounded magnitude; a text comes back as it is but for a
+// leading "-", which becomes ";-". Empty on a run-time failure.
+rt::Variant FormatNum(const rt::Variant& x);
+
+// One signed term of an equation line: " + 3 x", " ;- x", " 0 ", or "" when
+// the term vanishes (or on a run-time failure, such as a coefficient that
+// is a text but not a number). A numeric symbol multiplies the
+// coefficient; a symbol that begins with "-" passes its sign to the
+// coefficient. Numbers are written as given, in their general text form.
+std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
+                       const rt::Variant& symbol);
+
+}  // namespace shell
