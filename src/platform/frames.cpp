@@ -7,7 +7,11 @@
 
 namespace plat {
 
-Frame::Frame(const QString& name, QWidget* parent) : QGroupBox(parent) { setObjectName(name); }
+Frame::Frame(const QString& name, QWidget* parent) : QGroupBox(parent) {
+    setObjectName(name);
+    // Opaque: a frame hides whatever lies beneath it (panels overlap).
+    setAutoFillBackground(true);
+}
 
 LineShape::LineShape(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);

@@ -1,7 +1,8 @@
 #pragma once
 // Frames, lines and shapes.
 //
-// Frame: a captioned container. Hiding or disabling it hides or disables
+// Frame: a captioned, opaque container: its background (the window colour)
+// covers whatever lies beneath it. Hiding or disabling it hides or disables
 // every control inside (Qt's own rule); it moves with move()/setGeometry()
 // in pixels and comes to the front with raise().
 //

@@ -293,6 +293,26 @@ TEST_F(Shown, ImageMouseInTwipsAndPictureFiles) {
     EXPECT_EQ(img->size(), QSize(30, 10));
 }
 
+TEST_F(Shown, FrameHidesWhatLiesBeneathIt) {
+    auto* under = new QLabel(&host);
+    under->setAutoFillBackground(true);
+    QPalette red = under->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    under->setPalette(red);
+    under->setGeometry(0, 0, 100, 100);
+    auto* fra = new Frame("fraKinem", &host);
+    fra->setGeometry(20, 20, 60, 60);
+    under->show();
+    fra->show();
+    const QImage img = host.grab(QRect(0, 0, 100, 100)).toImage();
+    EXPECT_EQ(QColor(img.pixel(5, 5)), QColor(Qt::red));   // beside the frame
+    // Inside it, the frame's own grey (the style may shade it; no red comes
+    // through).
+    const QColor inside(img.pixel(50, 50));
+    EXPECT_EQ(inside.red(), inside.green());
+    EXPECT_EQ(inside.red(), inside.blue());
+}
+
 TEST_F(Shown, SeeThroughShapeKeepsThePictureBeneathRecognisable) {
     // Beneath: a white picture with a black mark in its middle.
     auto* under = new QLabel(&host);
