@@ -68,7 +68,8 @@ bool Image::LoadPicture(const QString& path) {
 
 void Image::SetPicture(const QPixmap& picture) {
     setPixmap(picture);
-    resize(picture.size());
+    // A high-density pixmap has more device pixels than it covers.
+    resize(picture.deviceIndependentSize().toSize());
 }
 
 namespace {

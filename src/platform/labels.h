@@ -5,9 +5,10 @@
 // a symbol face, see buttons.h); BackColor and ForeColor read back exactly
 // the 32-bit value set; Click runs when the left button is released over it.
 //
-// Image: a picture loaded from a file or given as a pixmap, sized to it;
-// MouseDown, MouseMove and MouseUp get X and Y in twips from the image's
-// top-left corner (15 per pixel).
+// Image: a picture loaded from a file or given as a pixmap, sized to it in
+// device-independent pixels (a pixmap drawn at twice the density covers
+// half its pixel count each way); MouseDown, MouseMove and MouseUp get X
+// and Y in twips from the image's top-left corner (15 per pixel).
 #include <QLabel>
 #include <functional>
 

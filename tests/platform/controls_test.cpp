@@ -291,6 +291,13 @@ TEST_F(Shown, ImageMouseInTwipsAndPictureFiles) {
     EXPECT_EQ(img->size(), QSize(100, 20));
     EXPECT_TRUE(img->LoadPicture(file));
     EXPECT_EQ(img->size(), QSize(30, 10));
+
+    // A pixmap drawn at twice the density covers half its pixels each way.
+    QPixmap dense(200, 40);
+    dense.setDevicePixelRatio(2);
+    dense.fill(Qt::white);
+    img->SetPicture(dense);
+    EXPECT_EQ(img->size(), QSize(100, 20));
 }
 
 TEST_F(Shown, FrameHidesWhatLiesBeneathIt) {
