@@ -83,9 +83,6 @@ Form1::Form1(Workspaces services, QWidget* parent)
     s.kinematics->BuildPanels(*this);
     s.help->BuildPanels(*this);
     CheckSlots();
-    // Frames hide what lies beneath them (the kinematics frame covers the
-    // lower row of the law bar).
-    for (plat::Frame* f : findChildren<plat::Frame*>()) f->setAutoFillBackground(true);
 
     // Design-time state: no workspace panel shows before the first choice.
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -295,7 +292,6 @@ void Form1::RenderToolbar() {
     toolbarRatio_ = ratio;
     const QPixmap pm = ToolbarPixmap(ratio);
     Image1->SetPicture(pm);
-    Image1->resize(pm.deviceIndependentSize().toSize());
 }
 
 bool Form1::event(QEvent* e) {
@@ -385,7 +381,6 @@ void Form1::LoadProcPictures(const QString& fileName) {
     const QPixmap pm = ProcPicturesByName(fileName, devicePixelRatioF());
     if (pm.isNull()) rt::Raise(rt::ErrorCode::InvalidCall);
     panels.imgProcs->SetPicture(pm);
-    panels.imgProcs->resize(pm.deviceIndependentSize().toSize());
 }
 
 void Form1::SetupWorkspace(int index) {
