@@ -249,8 +249,6 @@ void RichPane::SetSelFontSize(double points) {
 int RichPane::SelCharOffset() const { return SelFormat().intProperty(kOffsetTwipsProperty); }
 
 void RichPane::ApplyOffset(QTextCursor& c, int twips) {
-    QTextCharFormat f;
-    f.setProperty(kOffsetTwipsProperty, twips);
     QTextCharFormat at = c.hasSelection() ? QTextCharFormat() : c.charFormat();
     if (c.hasSelection()) {
         QTextCursor first(document());
@@ -259,8 +257,14 @@ void RichPane::ApplyOffset(QTextCursor& c, int twips) {
     }
     const double size = at.hasProperty(QTextFormat::FontPointSize) ? at.fontPointSize()
                                                                    : DefaultFontSize();
-    f.setBaselineOffset(OffsetPercent(twips, size));
+    QTextCharFormat f;
+    SetCharOffset(f, twips, size);
     c.mergeCharFormat(f);
+}
+
+void RichPane::SetCharOffset(QTextCharFormat& format, int twips, double points) {
+    format.setProperty(kOffsetTwipsProperty, twips);
+    format.setBaselineOffset(OffsetPercent(twips, points));
 }
 
 void RichPane::SetSelCharOffset(int twips) {

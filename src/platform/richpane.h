@@ -26,6 +26,7 @@
 //   switches to overwriting. No undo history is kept.
 // - Print lays the content out on a printer's pages inside margins given in
 //   twips from the paper edges, page after page.
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
@@ -106,6 +107,10 @@ public:
     void SetSelFontSize(double points);
     int SelCharOffset() const;             // twips, + raises
     void SetSelCharOffset(int twips);
+    // Gives a format the vertical offset a pane gives a character of that
+    // size (points) raised by twips, so that rich content built outside a
+    // pane reads back the same offset.
+    static void SetCharOffset(QTextCharFormat& format, int twips, double points);
 
     // Format of the character at pos (0-based), and the text as runs.
     CharFormat FormatAt(int pos) const;

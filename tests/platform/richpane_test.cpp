@@ -261,6 +261,29 @@ TEST(RichPane, MarkupStyleWalkThroughAHiddenPane) {
     EXPECT_EQ(p.FormatAt(6).offsetTwips, 0);
 }
 
+TEST(RichPane, OffsetSetOnAFormatReadsBackLikeOneSetThroughThePane) {
+    RichPane through;
+    through.SetText("x");
+    through.SelectAllText();
+    through.SetSelFontSize(7);
+    through.SetSelCharOffset(-45);
+
+    QTextCharFormat f;
+    f.setFontPointSize(7);
+    RichPane::SetCharOffset(f, -45, 7);
+    QTextDocument doc;
+    QTextCursor(&doc).insertText("x", f);
+    RichPane built;
+    built.SetRichContent(QTextDocumentFragment(&doc));
+    EXPECT_EQ(built.FormatAt(0).offsetTwips, -45);
+    EXPECT_EQ(built.FormatAt(0), through.FormatAt(0));
+    QTextCursor a(through.document()), b(built.document());
+    a.setPosition(1);
+    b.setPosition(1);
+    EXPECT_DOUBLE_EQ(b.charFormat().baselineOffset(), a.charFormat().baselineOffset());
+    EXPECT_LT(b.charFormat().baselineOffset(), 0);  // drawn lowered
+}
+
 TEST(RichPane, SetFocusFailsWhenHiddenOrDisabled) {
     QWidget host;
     RichPane p("rtbExpr", &host);
