@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -18,32 +17,6 @@ namespace {
 const QString kResultFont = QStringLiteral("Times New Roman");
 constexpr double kResultSize = 10;
 const QString kLogRule = QStringLiteral("-----\n");
-
-// The rich panes keep a character's vertical offset in twips beside Qt's
-// baseline offset, so that it reads back exactly. The format properties a
-// pane sets for an offset at a size are taken from a pane once, so that
-// converted text reads back like text formatted through the pane itself.
-QTextCharFormat OffsetPart(int twips, double size) {
-    static std::map<std::pair<int, double>, QTextCharFormat> cache;
-    const auto key = std::make_pair(twips, size);
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
-    plat::RichPane probe;
-    probe.SetText(QStringLiteral("x"));
-    probe.SelectAllText();
-    probe.SetSelFontSize(size);
-    QTextCursor at(probe.document());
-    at.setPosition(1);
-    const QTextCharFormat before = at.charFormat();
-    probe.SetSelCharOffset(twips);
-    at.setPosition(1);
-    const QTextCharFormat after = at.charFormat();
-    QTextCharFormat part;
-    const QMap<int, QVariant> props = after.properties();
-    for (auto it = props.cbegin(); it != props.cend(); ++it)
-        if (before.property(it.key()) != it.value()) part.setProperty(it.key(), it.value());
-    cache.emplace(key, part);
-    return part;
-}
 
 // Qt formats of the markup formats met in one conversion (few distinct).
 class FormatCache {
@@ -70,7 +43,7 @@ private:
         f.setFontItalic(m.italic);
         f.setFontUnderline(m.underline);
         f.setForeground(plat::ToQColor(m.color));
-        if (m.offsetTwips != 0) f.merge(OffsetPart(m.offsetTwips, size));
+        if (m.offsetTwips != 0) plat::RichPane::SetCharOffset(f, m.offsetTwips, size);
         return f;
     }
 
