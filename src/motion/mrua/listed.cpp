@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 
+#include "motion/compute.h"
 #include "numerics/equations.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
@@ -241,19 +242,6 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
 
 namespace {
 
-std::vector<std::string> Split(const std::string& text) {
-    std::vector<std::string> items;
-    if (text.empty()) return items;
-    size_t start = 0;
-    for (;;) {
-        const size_t c = text.find(',', start);
-        items.push_back(text.substr(start, c == std::string::npos ? std::string::npos : c - start));
-        if (c == std::string::npos) break;
-        start = c + 1;
-    }
-    return items;
-}
-
 std::string FT(bool notFirst, bool showZero, double c, const rt::Variant& s) {
     return shell::FormatTerm(notFirst, showZero, rt::Variant(c), s);
 }
@@ -265,7 +253,7 @@ std::string Rhs(double c) { return " = " + FT(false, true, c, 1); }
 Outcome VaSystem(int code, const std::string& text) {
     Outcome out;
     if (code < 53 || code > 57) return out;
-    const auto items = Split(text);
+    const auto items = motion::SplitItems(text);
     for (const auto& it : items)
         if (!rt::IsNumeric(it)) return Outcome::Refuse("Hay algún coeficiente no numérico.");
     const size_t need = code == 57 ? 3 : (code <= 54 ? 6 : 7);

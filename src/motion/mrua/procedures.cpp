@@ -158,11 +158,7 @@ public:
         }
         const Outcome o =
             SubstIncrements(NumericLaw(body, segment), SymbolsOf(body, segment), body, segment, p1, p2, dt, dx, dv);
-        if (o.Refused()) {
-            Box(o.message);
-            return;
-        }
-        if (o.lines.UBound() == 0) return;
+        if (!Proceed(o)) return;
         FillResults({p1, p2}, o.values);
         ui_.ShowMruaResults(body, segment, 1);
         ui_.EnableSecondSolution(false);
@@ -189,11 +185,7 @@ public:
         motion::EraseResults();
         const Outcome o = SubstRelation(NumericLaw(body, segment), SymbolsOf(body, segment), factorKind, C,
                                         incrementKind, D, pI, pF, false);
-        if (o.Refused()) {
-            Box(o.message);
-            return;
-        }
-        if (o.lines.UBound() == 0) return;
+        if (!Proceed(o)) return;
         FillResults({pI, pF}, o.values);
         Write(o.lines);
         ui_.ShowMruaResults(body, segment, 1);
@@ -209,11 +201,7 @@ public:
         b.a = State().Segments[g.body][g.segment].Accel.ToNumber();
         const Symbols s = SymbolsOf(g.body, g.segment);
         const Outcome o = ParamVSubst(g, s, b);
-        if (o.Refused()) {
-            Box(o.message);
-            return;
-        }
-        if (o.lines.UBound() == 0) return;
+        if (!Proceed(o)) return;
         Write(o.lines);
         if (!o.ask || o.values.empty()) return;
         const std::string Vp = s.V + std::to_string(b.p0);
@@ -245,11 +233,7 @@ public:
         b.vb = Records().ParamABaseVelocities[g.body][g.segment];
         const Symbols s = SymbolsOf(g.body, g.segment);
         const Outcome o = ParamASubst(g, s, b);
-        if (o.Refused()) {
-            Box(o.message);
-            return;
-        }
-        if (o.lines.UBound() == 0) return;
+        if (!Proceed(o)) return;
         Write(o.lines);
         if (!o.ask || o.values.empty()) return;
         double a;
@@ -280,11 +264,7 @@ public:
         b.xb = Records().ParamVABasePositions[g.body][g.segment];
         const Symbols s = SymbolsOf(g.body, g.segment);
         const Outcome o = ParamVASubst(g, s, b);
-        if (o.Refused()) {
-            Box(o.message);
-            return;
-        }
-        if (o.lines.UBound() == 0) return;
+        if (!Proceed(o)) return;
         if (!o.note.empty()) Box(o.note);
         Write(o.lines);
         if (!o.ask) return;
@@ -411,9 +391,17 @@ public:
 private:
     void Write(const shell::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
 
+    // Shows a refusal; true when the outcome has result lines to go on with.
+    static bool Proceed(const Outcome& o) {
+        if (o.Refused()) {
+            Box(o.message);
+            return false;
+        }
+        return o.lines.UBound() > 0;
+    }
+
     void Show(const Outcome& o) {
-        if (o.Refused()) Box(o.message);
-        else if (o.lines.UBound() > 0) Write(o.lines);
+        if (Proceed(o)) Write(o.lines);
     }
 
     // A value into the table: rounded in the grid, exact in the store.

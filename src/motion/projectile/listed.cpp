@@ -17,16 +17,8 @@ namespace parab {
 namespace {
 
 const std::string kCrLf = "\r\n";
-const std::string kNoSolution = "No hay solución.";
 
 std::string NT(double x) { return rt::NumberText(x); }
-bool Real(const std::vector<rt::Variant>& r) { return r.at(2) == rt::Variant(true); }
-
-Outcome Refuse(std::string msg) {
-    Outcome o;
-    o.message = std::move(msg);
-    return o;
-}
 
 double Number(const std::string& text) { return rt::TextToNumber(rt::Trim(text)); }
 

@@ -19,19 +19,10 @@ namespace {
 
 using shell::FormatTerm;
 const std::string kCrLf = "\r\n";
-const std::string kNoSolution = "No hay solución.";
 const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
 
 std::string P(int p) { return std::to_string(p); }
 std::string NT(double x) { return rt::NumberText(x); }
-
-bool Real(const std::vector<rt::Variant>& r) { return r.at(2) == rt::Variant(true); }
-
-Outcome Refuse(std::string msg) {
-    Outcome o;
-    o.message = std::move(msg);
-    return o;
-}
 
 bool IsRightAngle(double a) { return std::fabs(a) == 90 || std::fabs(a) == 270; }
 

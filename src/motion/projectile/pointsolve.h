@@ -22,6 +22,19 @@ struct Outcome {
     std::string prompt, title;
 };
 
+// What the projectile procedures say when an equation has no real root.
+inline const std::string kNoSolution = "No hay solución.";
+
+// An outcome that only shows msg.
+inline Outcome Refuse(std::string msg) {
+    Outcome o;
+    o.message = std::move(msg);
+    return o;
+}
+
+// True when the roots returned by the equation solvers are real.
+inline bool Real(const std::vector<rt::Variant>& roots) { return roots.at(2) == rt::Variant(true); }
+
 // One point written into the table: column and the five values (the last
 // two speed and direction, or vx and vy, by the column's mode).
 struct PointFill {
