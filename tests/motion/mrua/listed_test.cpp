@@ -55,6 +55,7 @@ TEST_F(MruaTest, IntervalEquationsRefuseWithABox) {
     // A value that is not a number, or a divisor no check catches, fails.
     EXPECT_THROW(mrua::IntervalEqns(Interval({{a, "x"}, {vi, "1"}, {vf, "2"}})), rt::RuntimeError);
     EXPECT_THROW(mrua::IntervalEqns(Interval({{a, "0"}, {vi, "1"}, {ti, "0"}, {tf, "1"}})), rt::RuntimeError);
+    EXPECT_THROW(mrua::IntervalEqns(Interval({{xi, "0"}, {xf, "5"}, {vi, "2"}, {vf, "2"}})), rt::RuntimeError);
 }
 
 TEST_F(MruaTest, SystemsInTheBaseVelocityAndAcceleration) {
@@ -87,6 +88,8 @@ TEST_F(MruaTest, SystemsInTheBaseVelocityAndAcceleration) {
     o = mrua::VaSystem(57, "1,0,1");
     EXPECT_EQ(Lines(o.lines), (V{"Resolver la ecuación cuadrática:", " x¡2 + 1 = 0", "x!1,!2 = 0 #mame 1 i"}));
     EXPECT_EQ(mrua::VaSystem(57, "1,-3,2").lines[3], "x!1 = 2, x!2 = 1");
+    // Without the square term the quadratic formula divides by zero: it fails.
+    EXPECT_THROW(mrua::VaSystem(57, "0,1,2"), rt::RuntimeError);
     EXPECT_EQ(mrua::VaSystem(52, "1,2,3").lines.UBound(), 0);
 }
 
