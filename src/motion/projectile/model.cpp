@@ -29,7 +29,6 @@ Symbols BodySymbols(int body) {
 double Rd(double x) { return rt::RoundHalfEven(x, shell::G().Decimals); }
 double R6d(double x) { return rt::RoundHalfEven(x, std::max(shell::G().Decimals, 6)); }
 std::string R(double x) { return rt::NumberText(Rd(x)); }
-std::string R6(double x) { return rt::NumberText(R6d(x)); }
 
 void ClearKinds(int body) {
     rt::CheckIndex(body, 1, 2);

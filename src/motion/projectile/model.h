@@ -44,10 +44,10 @@ struct Symbols {
 };
 Symbols BodySymbols(int body);
 
-// x rounded to Decimals, and to the larger of Decimals and 6, as text.
+// x rounded to Decimals, as text; the rounded number itself; x rounded to
+// the larger of Decimals and 6.
 std::string R(double x);
-std::string R6(double x);
-double Rd(double x);   // the rounded number itself
+double Rd(double x);
 double R6d(double x);
 
 // All six kind flags of one body, or of both, become false.
