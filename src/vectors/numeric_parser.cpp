@@ -33,8 +33,9 @@ bool IsQuadrantPart(std::string_view p1) {
 
 // X, Y from M and D; Hour, Alpha from the components.
 void FromPolar(VectorSpec& v) {
-    v.X = rt::Checked(v.Mag * num::CosDeg(v.Dir));
-    v.Y = rt::Checked(v.Mag * num::SinDeg(v.Dir));
+    const PlaneXY c = PolarToXY(v.Mag, v.Dir);
+    v.X = c.x;
+    v.Y = c.y;
 }
 
 void SectorOfComponents(VectorSpec& v) {
@@ -75,13 +76,22 @@ Result ReadComma(std::string_view t) {
     v.Hour = ClockHourOf(std::string(text::FirstChar(p1)), std::string(text::LastChar(p1)));
     std::string alpha = rt::Trim(text::Between(p1));
     v.Alpha = alpha;
-    if (!num::IsNumber(alpha)) return Result::Refusal(msg::kAngleMustBeKnown);
-    double angle = rt::TextToNumber(alpha);
-    if (angle < 0) return Result::Refusal(msg::kAngleMustBePositive);
-    if (angle > 90) return Result::Refusal(msg::kAngleOutOfQuadrant);
-    v.Dir = AngleFromClock(v.Hour, angle);
+    if (const char* refusal = QuadrantAngleRefusal(alpha)) return Result::Refusal(refusal);
+    v.Dir = AngleFromClock(v.Hour, rt::TextToNumber(alpha));
     v.Mag = rt::TextToNumber(p2);
     FromPolar(v);
+    return v;
+}
+
+// Along an axis: component c, magnitude |c|, direction of its sign.
+VectorSpec AlongAxisVector(bool alongX, double c) {
+    VectorSpec v;
+    (alongX ? v.X : v.Y) = c;
+    v.Mag = std::fabs(c);
+    const AxisDirection a = AlongAxis(alongX, c < 0);
+    v.Dir = a.dir;
+    v.Hour = a.hour;
+    v.Alpha = 0.0;
     return v;
 }
 
@@ -91,20 +101,10 @@ Result ReadLetter(std::string_view t) {
     switch (t.front()) {
     case 'h':
         if (r.empty()) return Result::Refusal(msg::kMissingX);
-        v.X = rt::TextToNumber(r);
-        v.Mag = std::fabs(v.X);
-        v.Dir = v.X < 0 ? 180 : 0;
-        v.Hour = v.X < 0 ? 9 : 3;
-        v.Alpha = 0.0;
-        return v;
+        return AlongAxisVector(true, rt::TextToNumber(r));
     case 'v':
         if (r.empty()) return Result::Refusal(msg::kMissingY);
-        v.Y = rt::TextToNumber(r);
-        v.Mag = std::fabs(v.Y);
-        v.Dir = v.Y < 0 ? -90 : 90;
-        v.Hour = v.Y < 0 ? 6 : 12;
-        v.Alpha = 0.0;
-        return v;
+        return AlongAxisVector(false, rt::TextToNumber(r));
     case 'u':
         if (r.empty()) return Result::Refusal(msg::kMissingAngle);
         v.Mag = 1;

@@ -93,12 +93,11 @@ private:
 
     // Known magnitude and direction: components, sector and table texts.
     void Polar(double mag, double dir) {
-        double x = rt::Checked(mag * num::CosDeg(dir));
-        double y = rt::Checked(mag * num::SinDeg(dir));
-        v_.X = x;
-        v_.Y = y;
-        v_.FxText = R(x);
-        v_.FyText = R(y);
+        const PlaneXY c = PolarToXY(mag, dir);
+        v_.X = c.x;
+        v_.Y = c.y;
+        v_.FxText = R(c.x);
+        v_.FyText = R(c.y);
     }
 
     void Unit() {
@@ -160,13 +159,9 @@ private:
     }
 
     void SetAxisDirection(bool alongX, bool negative) {
-        if (alongX) {
-            v_.Dir = negative ? 180.0 : 0.0;
-            v_.Hour = negative ? 9 : 3;
-        } else {
-            v_.Dir = negative ? -90.0 : 90.0;
-            v_.Hour = negative ? 6 : 12;
-        }
+        const AxisDirection a = AlongAxis(alongX, negative);
+        v_.Dir = a.dir;
+        v_.Hour = a.hour;
         v_.Alpha = 0.0;
     }
 
@@ -279,16 +274,10 @@ private:
         }
         v_.MagText = std::string(body_);
         if (!xKnown && yKnown && num::IsNear(y, 0, 1e-6)) {
-            bool neg = v_.CoefX < 0;
-            v_.Hour = neg ? 9 : 3;
-            v_.Dir = neg ? 180.0 : 0.0;
-            v_.Alpha = 0.0;
+            SetAxisDirection(true, v_.CoefX < 0);
             v_.MagText = std::string(text::WithoutLeadingMinus(p1));
         } else if (xKnown && !yKnown && num::IsNear(x, 0, 1e-6)) {
-            bool neg = v_.CoefY < 0;
-            v_.Hour = neg ? 6 : 12;
-            v_.Dir = neg ? -90.0 : 90.0;
-            v_.Alpha = 0.0;
+            SetAxisDirection(false, v_.CoefY < 0);
             v_.MagText = std::string(text::WithoutLeadingMinus(p2));
         }
         v_.ArrowLabel = xLabel + "," + yLabel;
@@ -303,11 +292,8 @@ private:
         v_.Hour = hour;
         std::string alphaText = rt::Trim(text::Between(p1));
         v_.Alpha = alphaText;
-        if (!num::IsNumber(alphaText)) throw Refused{msg::kAngleMustBeKnown};
-        double alpha = rt::TextToNumber(alphaText);
-        if (alpha < 0) throw Refused{msg::kAngleMustBePositive};
-        if (alpha > 90) throw Refused{msg::kAngleOutOfQuadrant};
-        double dir = AngleFromClock(hour, alpha);
+        if (const char* refusal = QuadrantAngleRefusal(alphaText)) throw Refused{refusal};
+        double dir = AngleFromClock(hour, rt::TextToNumber(alphaText));
         v_.Dir = dir;
         if (f_.format == VectorFormat::QuadrantComponent) {
             double comp = rt::TextToNumber(rt::Trim(text::BeforeLast(p2)));

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "calculator/grid.h"
 #include "calculator/panel.h"
@@ -123,6 +124,25 @@ protected:
         ChooseCell(cell);
     }
     void Calculate() { panel().cmdCalculate->Press(); }
+    // A fresh start on procedure (group, cell): grid, picture and result
+    // pane emptied, the arguments tab shown, the procedure chosen on the bar.
+    void ChooseAfresh(int group, int cell) {
+        ClearGrid();
+        form().pic->Cls();
+        form().rtbCalc->SetText(QString());
+        form().tabCalc->SetTab(1);
+        Choose(group, cell);
+    }
+    // Types the function into the expression box and the cells into the
+    // grid row by row (cols wide), selects them and calculates.
+    void EnterAndCalculate(const char* function, const std::vector<const char*>& cells, int cols) {
+        form().rtbExpr->SetText(QString::fromUtf8(function));
+        const int n = static_cast<int>(cells.size());
+        for (int k = 0; k < n; ++k)
+            SetCell(1 + k / cols, 1 + k % cols, QString::fromUtf8(cells[static_cast<size_t>(k)]));
+        Select(1, 1, (n + cols - 1) / cols, cols);
+        Calculate();
+    }
     plat::CommandButton* Tool(int i) { return panel().cmdGrid[static_cast<size_t>(i)]; }
 
     QString Prompt(int i) const { return dialogs.Shown().at(static_cast<size_t>(i)).prompt; }

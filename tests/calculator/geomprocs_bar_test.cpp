@@ -52,19 +52,10 @@ TEST_F(GeometryBarTest, EveryProcedureRunsFromTheBar) {
             const int code = info.codes[static_cast<size_t>(cell - 1)];
             const Case& c = Cases().at(code);
             const std::string where = std::to_string(group) + "/" + std::to_string(cell);
-            ClearGrid();
-            form().pic->Cls();
-            form().rtbCalc->SetText(QString());
-            form().tabCalc->SetTab(1);
-            Choose(group, cell);
+            ChooseAfresh(group, cell);
             EXPECT_EQ(G().ProcedureCode, code) << where;
             EXPECT_FALSE(panel().picArgs->Drawn().empty()) << where;  // the template
-            form().rtbExpr->SetText(QString::fromUtf8(c.function));
-            const int n = static_cast<int>(c.cells.size());
-            for (int k = 0; k < n; ++k)
-                SetCell(1 + k / c.cols, 1 + k % c.cols, QString::fromUtf8(c.cells[static_cast<size_t>(k)]));
-            Select(1, 1, (n + c.cols - 1) / c.cols, c.cols);
-            Calculate();
+            EnterAndCalculate(c.function, c.cells, c.cols);
             ASSERT_TRUE(dialogs.Shown().empty()) << where << ": " << Prompt(0).toStdString();
             EXPECT_EQ(form().tabCalc->Tab(), 0) << where;
             EXPECT_TRUE(form().rtbCalc->Text().contains(QString::fromUtf8(c.inResult)))

@@ -4,54 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/picture.h"
 #include "platform/qstring_print.h"
-#include "platform/richpane.h"
+#include "procedure_fixture.h"
 #include "runtime/errors.h"
-#include "text/globals.h"
-#include "shell/writer.h"
-#include "support/dialog_script.h"
 
 namespace {
 
 using rt::Variant;
-using Kind = plat::DrawnPrimitive::Kind;
-
 const Variant X("x");
 
-class GeometryProcedures : public ::testing::Test {
+class GeometryProcedures : public calctest::ProcedureRun {
 protected:
-    GeometryProcedures() : pic("pic") {
-        pic.resize(397, 385);
-        pic.ScaleYUp();
-        saved = shell::Panes();
-        shell::Panes().rtbCalc = &calc;
-        shell::Panes().rtbReg = &reg;
-        shell::Panes().rtbHold = &hold;
-        savedDecimals = shell::G().Decimals;
-        shell::G().Decimals = 3;
-        // What the pane and the picture showed before the run.
-        calc.SetText("antes");
-        pic.Line(0, 0, 10, 10, 0x00FF00);
-    }
-    ~GeometryProcedures() override {
-        shell::Panes() = saved;
-        shell::G().Decimals = savedDecimals;
-    }
-    int Count(Kind kind) const {
-        int n = 0;
-        for (const auto& d : pic.Drawn()) n += d.kind == kind;
-        return n;
-    }
+    // What the picture showed before the run.
+    GeometryProcedures() { pic.Line(0, 0, 10, 10, 0x00FF00); }
     bool Untouched() const {
         return calc.Text() == "antes" && reg.Text().isEmpty() && pic.Drawn().size() == 1;
     }
-
-    plat::Picture pic;
-    plat::RichPane calc, reg, hold;
-    shell::ResultPanes saved;
-    int savedDecimals = 3;
-    testsupport::DialogScript dialogs;
 };
 
 TEST_F(GeometryProcedures, TriangleFromElementsWritesColouredLinesAndDraws) {

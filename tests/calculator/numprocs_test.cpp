@@ -11,45 +11,29 @@
 #include <vector>
 
 #include "numerics/expression.h"
-#include "platform/picture.h"
 #include "platform/qstring_print.h"
-#include "platform/richpane.h"
+#include "procedure_fixture.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "text/globals.h"
-#include "shell/writer.h"
-#include "support/dialog_script.h"
 
 namespace {
 
 using rt::Variant;
 using Args = std::vector<Variant>;
-using Kind = plat::DrawnPrimitive::Kind;
 
-class NumericProcedures : public ::testing::Test {
+class NumericProcedures : public calctest::ProcedureRun {
 protected:
-    NumericProcedures() : pic("pic") {
-        pic.resize(397, 385);
-        pic.ScaleYUp();
-        saved = shell::Panes();
-        shell::Panes().rtbCalc = &calc;
-        shell::Panes().rtbReg = &reg;
-        shell::Panes().rtbHold = &hold;
-        savedDecimals = shell::G().Decimals;
-        shell::G().Decimals = 3;
+    NumericProcedures() {
         savedShared = shell::Shared();
         shell::Shared().PlotLeft = 48;
         shell::Shared().PlotBottom = 42;
         shell::Shared().PlotSide = 301;
         savedFactor = num::AngleFactor;
         num::AngleFactor = num::kDefaultAngleFactor;  // the user works in degrees
-        calc.SetText("antes");
         pic.Line(0, 0, 10, 10, 0x00FF00);
     }
     ~NumericProcedures() override {
-        shell::Panes() = saved;
-        shell::G().Decimals = savedDecimals;
         shell::Shared() = savedShared;
         num::AngleFactor = savedFactor;
     }
@@ -69,22 +53,12 @@ protected:
     // Primitives of a curve: a short one is drawn as lines, a long one as one
     // outline out and back.
     int Curve(rt::ColorRef colour) const { return Count(Kind::Line, colour) + Count(Kind::Polygon, colour); }
-    int Count(Kind kind, rt::ColorRef colour) const {
-        int n = 0;
-        for (const auto& d : pic.Drawn()) n += d.kind == kind && d.color == colour;
-        return n;
-    }
     void Grab(const char* name) {
         if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) pic.SavePng(QString(dir) + "/" + name);
     }
 
-    plat::Picture pic;
-    plat::RichPane calc, reg, hold;
-    shell::ResultPanes saved;
     shell::SharedState savedShared;
-    int savedDecimals = 3;
     double savedFactor = 0;
-    testsupport::DialogScript dialogs;
 };
 
 TEST_F(NumericProcedures, EachProcedureWritesToThePaneAndTheLog) {

@@ -6,50 +6,21 @@
 #include <gtest/gtest.h>
 
 #include "numerics/expression.h"
-#include "platform/picture.h"
 #include "platform/qstring_print.h"
-#include "platform/richpane.h"
+#include "procedure_fixture.h"
 #include "runtime/errors.h"
-#include "text/globals.h"
-#include "shell/writer.h"
-#include "support/dialog_script.h"
 
 namespace {
 
 using rt::Variant;
 using Lines = std::vector<std::string>;
 
-class VectorProcedures : public ::testing::Test {
+class VectorProcedures : public calctest::ProcedureRun {
 protected:
-    VectorProcedures() : pic("pic") {
-        pic.resize(397, 385);
-        pic.ScaleYUp();
-        saved = shell::Panes();
-        shell::Panes().rtbCalc = &calc;
-        shell::Panes().rtbReg = &reg;
-        shell::Panes().rtbHold = &hold;
-        savedDecimals = shell::G().Decimals;
-        shell::G().Decimals = 3;
-        calc.SetText("antes");
-    }
-    ~VectorProcedures() override {
-        shell::Panes() = saved;
-        shell::G().Decimals = savedDecimals;
-    }
     Lines Run(int code, std::vector<Variant> args) {
         return calc::RunVectorProcedure(code, pic, args).Lines();
     }
-    int Arrows() const {
-        int n = 0;
-        for (const auto& d : pic.Drawn()) n += d.kind == plat::DrawnPrimitive::Kind::Polygon;
-        return n;
-    }
-
-    plat::Picture pic;
-    plat::RichPane calc, reg, hold;
-    shell::ResultPanes saved;
-    int savedDecimals = 3;
-    testsupport::DialogScript dialogs;
+    int Arrows() const { return Count(Kind::Polygon); }
 };
 
 TEST_F(VectorProcedures, EachProcedureWritesItsLines) {

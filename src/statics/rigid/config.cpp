@@ -28,14 +28,6 @@
 
 namespace rigid {
 
-namespace {
-const char kCommandError[] = "Error en el comando.";
-
-bool Shown(const QWidget* w) { return !w->isHidden(); }
-
-std::string Trimmed(const plat::TextBox* t) { return TrimText(S(t->Text())); }
-}  // namespace
-
 plat::Picture& RigidStatics::pic1() { return *form_->pic1; }
 int RigidStatics::Decimals() const { return shell::G().Decimals; }
 

@@ -22,12 +22,6 @@
 
 namespace rigid {
 
-namespace {
-const char kCommandError[] = "Error en el comando.";
-bool Shown(const QWidget* w) { return !w->isHidden(); }
-std::string Trimmed(const plat::TextBox* t) { return TrimText(S(t->Text())); }
-}  // namespace
-
 void RigidStatics::AddGridRow(int n, const std::array<std::string, 7>& cells) {
     plat::FlexGrid& g = *panel_.gd1;
     g.SetRows(n + 1);

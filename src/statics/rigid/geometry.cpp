@@ -14,8 +14,6 @@ namespace rigid {
 
 namespace {
 
-const char kCommandError[] = "Error en el comando.";
-
 std::string AlreadyRegistered(const std::string& a, const std::string& b) {
     return "El segmento " + a + b + " ya está registrado.";
 }

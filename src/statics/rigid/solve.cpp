@@ -21,7 +21,6 @@
 namespace rigid {
 
 namespace {
-const char kCommandError[] = "Error en el comando.";
 
 shell::ResultLines Lines(const std::vector<std::string>& v) {
     shell::ResultLines r;

@@ -14,6 +14,8 @@ std::string UpperText(std::string_view s);
 std::string TrimText(std::string_view s);
 // True when every character is a letter A to Z (upper case only).
 bool AllAtoZ(std::string_view s);
+// The message of a command the model refuses.
+inline constexpr char kCommandError[] = "Error en el comando.";
 // Whether the ASCII character c occurs in s.
 inline bool Has(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
 
