@@ -92,11 +92,11 @@ VectorSumResult CombineVectorCells(std::span<const std::string> cells, int d) {
     return r;
 }
 
-RotationResult RotateVectorOrAxes(double theta, const std::string& spec, const std::string& mode, int d) {
+RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, const std::string& mode, int d) {
     RotationResult r;
     r.theta = theta;
     r.rotateVector = mode == "v";
-    r.given = ParseRecord(spec);
+    r.given = ParseRecord(vectorText);
     double s = r.rotateVector ? -1 : 1;
     double c = num::CosDeg(theta), sn = num::SinDeg(theta);
     double x = r.given.X * c + s * r.given.Y * sn;

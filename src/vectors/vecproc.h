@@ -60,7 +60,7 @@ struct RotationResult {
     VecRec turned;
     ResultText lines;  // two lines
 };
-RotationResult RotateVectorOrAxes(double theta, const std::string& spec, const std::string& mode,
+RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, const std::string& mode,
                                   int decimals = 3);
 
 // V = lambda a + mu b. A pair whose determinant is within 1E-06 of zero is

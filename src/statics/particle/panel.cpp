@@ -76,16 +76,16 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
     panel_.gdEqui->SetFixedRows(1);
     panel_.gdEqui->SetFixedCols(1);
 
-    for (const ButtonSpec& spec : kButtons) {
-        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdParts"), spec.index),
+    for (const ButtonSpec& btn : kButtons) {
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdParts"), btn.index),
                                           panel_.fraEstp);
-        b->SetCaption(QString::fromUtf8(spec.caption));
-        b->setToolTip(QString::fromUtf8(spec.tip));
-        b->setGeometry(Px(spec.left), Px(spec.top), Px(spec.width), Px(spec.height));
-        if (spec.index == 5 || spec.index == 6) b->SetFace(QStringLiteral("Times New Roman"), 9);
-        b->setEnabled(spec.enabled);
-        b->Click = [this, i = spec.index] { cmdParts_Click(i); };
-        panel_.cmdParts[spec.index] = b;
+        b->SetCaption(QString::fromUtf8(btn.caption));
+        b->setToolTip(QString::fromUtf8(btn.tip));
+        b->setGeometry(Px(btn.left), Px(btn.top), Px(btn.width), Px(btn.height));
+        if (btn.index == 5 || btn.index == 6) b->SetFace(QStringLiteral("Times New Roman"), 9);
+        b->setEnabled(btn.enabled);
+        b->Click = [this, i = btn.index] { cmdParts_Click(i); };
+        panel_.cmdParts[btn.index] = b;
     }
     form.panels.fraEstp = panel_.fraEstp;
 

@@ -86,9 +86,9 @@ vec::ResultText CombineVectors(plat::Picture& pic, std::span<const std::string> 
     return r.lines;
 }
 
-vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::string& spec,
+vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::string& vectorText,
                                    const std::string& mode, int decimals) {
-    vec::RotationResult r = vec::RotateVectorOrAxes(theta, spec, mode, decimals);
+    vec::RotationResult r = vec::RotateVectorOrAxes(theta, vectorText, mode, decimals);
     pic.Cls();
     DrawAxes(pic, kCentreX, kCentreY);
     // Every arrow has the same length, whatever the magnitude.

@@ -40,7 +40,7 @@ vec::ResultText SumVectors(plat::Picture& pic, std::span<const std::string> cell
                            int decimals = shell::G().Decimals);
 vec::ResultText CombineVectors(plat::Picture& pic, std::span<const std::string> cells,
                                int decimals = shell::G().Decimals);
-vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::string& spec,
+vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::string& vectorText,
                                    const std::string& mode, int decimals = shell::G().Decimals);
 // A pair that is not a basis is answered with a message box; then nothing
 // is drawn and no line is returned.
