@@ -99,7 +99,9 @@ public:
     // The argument-help texts, piece 1 first, read when a procedure is
     // chosen: those loaded at start-up unless replaced.
     std::function<std::vector<std::string>()> ArgHelpTexts;
-    // Arranges the kinematics panel for a law (11 to 13) chosen on the law bar.
+    // A test's stand-in for the kinematics services: when set, a law (11 to
+    // 13) chosen on the law bar is handed to it instead of to
+    // Services().kinematics->AdaptKinemCtrls.
     std::function<void(int law)> AdaptKinemCtrls;
 
     const Panel& panel() const { return panel_; }
