@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
@@ -72,6 +74,10 @@ FlexGrid::FlexGrid(const QString& name, QWidget* parent) : QTableWidget(2, 2, pa
     setTabKeyNavigation(false);
     setWordWrap(false);
     setItemDelegate(new FlexDelegate(this));
+    // Whole rows and columns: the first scrolled one starts right below
+    // (beside) the titles.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     colWidths_.assign(2, -1);
     colAlign_.assign(2, General);
 }
@@ -227,6 +233,147 @@ bool FlexGrid::InSelection(int r, int c) const {
 }
 
 void FlexGrid::Refresh() { viewport()->update(); }
+
+// ---- fixed rows and columns ---------------------------------------------------
+
+int FlexGrid::TitleHeight() const {
+    const int n = std::min(fixedRows_, rowCount());
+    return n > 0 ? verticalHeader()->sectionPosition(n - 1) + rowHeight(n - 1) : 0;
+}
+
+int FlexGrid::TitleWidth() const {
+    const int n = std::min(fixedCols_, columnCount());
+    return n > 0 ? horizontalHeader()->sectionPosition(n - 1) + columnWidth(n - 1) : 0;
+}
+
+QModelIndex FlexGrid::indexAt(const QPoint& p) const {
+    int r = -1, c = -1;
+    if (p.y() >= 0 && p.y() < TitleHeight()) {
+        for (int i = 0; i < fixedRows_ && r < 0; ++i) {
+            const int top = verticalHeader()->sectionPosition(i);
+            if (p.y() >= top && p.y() < top + rowHeight(i)) r = i;
+        }
+    } else {
+        r = rowAt(p.y());
+    }
+    if (p.x() >= 0 && p.x() < TitleWidth()) {
+        for (int i = 0; i < fixedCols_ && c < 0; ++i) {
+            const int left = horizontalHeader()->sectionPosition(i);
+            if (p.x() >= left && p.x() < left + columnWidth(i)) c = i;
+        }
+    } else {
+        c = columnAt(p.x());
+    }
+    return r >= 0 && c >= 0 ? model()->index(r, c) : QModelIndex();
+}
+
+QRect FlexGrid::visualRect(const QModelIndex& index) const {
+    QRect rect = QTableWidget::visualRect(index);
+    if (!index.isValid() || rect.isNull()) return rect;
+    if (index.row() < fixedRows_) rect.moveTop(verticalHeader()->sectionPosition(index.row()));
+    if (index.column() < fixedCols_) rect.moveLeft(horizontalHeader()->sectionPosition(index.column()));
+    return rect;
+}
+
+void FlexGrid::scrollTo(const QModelIndex& index, ScrollHint) {
+    if (!index.isValid()) return;
+    if (!isVisible()) {
+        // Hidden, the viewport has no size of its own yet: scrolling now
+        // would hide the data that shows up first.
+        scrollPending_ = true;
+        return;
+    }
+    scrollPending_ = false;
+    // Scrolls whole sections so that section i shows in the room left
+    // beside the titles (its start wins when it does not fit). The scroll
+    // value is the first section shown at the viewport's edge; the titles
+    // cover as many pixels from there.
+    auto bring = [](QScrollBar* bar, const QHeaderView* header, int i, int titles, int room) {
+        const int n = header->count();
+        const int start = header->sectionPosition(i), end = start + header->sectionSize(i);
+        auto lastUpTo = [&](int pixel) {
+            int k = 0;
+            while (k + 1 < n && header->sectionPosition(k + 1) <= pixel) ++k;
+            return k;
+        };
+        auto firstFrom = [&](int pixel) {
+            int k = 0;
+            while (k + 1 < n && header->sectionPosition(k) < pixel) ++k;
+            return k;
+        };
+        const int value = std::clamp(bar->value(), 0, n - 1);
+        const int offset = header->sectionPosition(value);
+        if (start - offset < titles)
+            bar->setValue(lastUpTo(start - titles));
+        else if (end - offset > room)
+            bar->setValue(std::min(firstFrom(end - room), lastUpTo(start - titles)));
+    };
+    const int r = index.row(), c = index.column();
+    if (r >= fixedRows_) bring(verticalScrollBar(), verticalHeader(), r, TitleHeight(), viewport()->height());
+    if (c >= fixedCols_) bring(horizontalScrollBar(), horizontalHeader(), c, TitleWidth(), viewport()->width());
+}
+
+void FlexGrid::showEvent(QShowEvent* e) {
+    QTableWidget::showEvent(e);
+    if (scrollPending_ && row_ < rowCount() && col_ < columnCount()) scrollTo(model()->index(row_, col_));
+}
+
+void FlexGrid::scrollContentsBy(int dx, int dy) {
+    QTableWidget::scrollContentsBy(dx, dy);
+    // The scroll moved the titles' pixels with the data.
+    if (fixedRows_ > 0 || fixedCols_ > 0) viewport()->update();
+}
+
+void FlexGrid::paintEvent(QPaintEvent* e) {
+    QTableWidget::paintEvent(e);
+    if (fixedRows_ == 0 && fixedCols_ == 0) return;
+    QPainter p(viewport());
+    PaintTitles(p);
+}
+
+void FlexGrid::PaintTitleCell(QPainter& p, int r, int c, const QRect& cell) {
+    const int grid = showGrid() ? 1 : 0;
+    QStyleOptionViewItem opt;
+    initViewItemOption(&opt);
+    opt.rect = cell.adjusted(0, 0, -grid, -grid);
+    const QModelIndex index = model()->index(r, c);
+    if (!(index.flags() & Qt::ItemIsEnabled)) opt.state &= ~QStyle::State_Enabled;
+    p.fillRect(cell, ToQColor(rt::kButtonFace));
+    itemDelegate()->paint(&p, opt, index);
+    if (grid) {
+        QStyleOptionViewItem o;
+        initViewItemOption(&o);
+        const QColor line = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &o, this));
+        p.setPen(QPen(line, 0, gridStyle()));
+        p.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+        p.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+    }
+}
+
+void FlexGrid::PaintTitles(QPainter& p) {
+    const int rows = rowCount(), cols = columnCount();
+    const int fr = std::min(fixedRows_, rows), fc = std::min(fixedCols_, cols);
+    const int w = viewport()->width(), h = viewport()->height();
+    auto rowTop = [&](int r) {
+        return r < fr ? verticalHeader()->sectionPosition(r) : rowViewportPosition(r);
+    };
+    auto colLeft = [&](int c) {
+        return c < fc ? horizontalHeader()->sectionPosition(c) : columnViewportPosition(c);
+    };
+    auto paint = [&](int r, int c) {
+        const QRect cell(colLeft(c), rowTop(r), columnWidth(c), rowHeight(r));
+        if (cell.width() > 0 && cell.height() > 0 && cell.intersects(QRect(0, 0, w, h)))
+            PaintTitleCell(p, r, c, cell);
+    };
+    // The fixed columns beside the scrolled rows, the fixed rows above the
+    // scrolled columns, then the corner over both.
+    for (int r = fr; r < rows; ++r)
+        for (int c = 0; c < fc; ++c) paint(r, c);
+    for (int r = 0; r < fr; ++r)
+        for (int c = fc; c < cols; ++c) paint(r, c);
+    for (int r = 0; r < fr; ++r)
+        for (int c = 0; c < fc; ++c) paint(r, c);
+}
 
 void FlexGrid::AfterCellMove(const Sel& before) {
     Refresh();

@@ -23,12 +23,19 @@
 //   (EnterCell, then SelChange) and typed characters raise KeyPress (8, 13
 //   and printable characters); KeyUp on release.
 // Cell indexes out of range throw rt::RuntimeError (subscript out of range).
+//
+// The fixed rows and columns stay in view: the data scrolls beneath them.
+// indexAt and visualRect place a fixed cell where it is shown. Bringing
+// the current cell into view waits while the grid is hidden (its size is
+// not yet known) and is done when it is shown.
 #include <QTableWidget>
 #include <vector>
 
 #include "platform/controls.h"
 #include "platform/keys.h"
 #include "runtime/colors.h"
+
+class QPainter;
 
 namespace plat {
 
@@ -95,6 +102,10 @@ public:
     bool InSelection(int r, int c) const;
     Qt::Alignment CellAlignment(int r, int c) const;
 
+    QModelIndex indexAt(const QPoint& p) const override;
+    QRect visualRect(const QModelIndex& index) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -102,6 +113,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     struct Sel {
@@ -120,12 +134,19 @@ private:
     void Navigate(QKeyEvent* e);
     void ClampCursor();
     void Refresh();
+    // Size of the fixed rows (height) and columns (width), in pixels.
+    int TitleHeight() const;
+    int TitleWidth() const;
+    // The fixed cells, painted over the scrolled data.
+    void PaintTitles(QPainter& p);
+    void PaintTitleCell(QPainter& p, int r, int c, const QRect& cell);
 
     int fixedRows_ = 1, fixedCols_ = 1;
     int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
     std::vector<int> colWidths_;       // twips
     std::vector<int> colAlign_;
     bool dragging_ = false;
+    bool scrollPending_ = false;   // the current cell to bring into view when shown
 };
 
 }  // namespace plat

@@ -2,9 +2,12 @@
 // selection, and the fixed order of its events.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "platform/common.h"
 #include "platform/flexgrid.h"
 #include "qstring_print.h"
 #include "runtime/errors.h"
@@ -236,6 +239,94 @@ TEST_F(GridEvents, EnterWalkMovesByCodeWithoutSelChange) {
     EXPECT_FALSE(log.contains('S'));
     EXPECT_EQ(grid->RowSel(), 2);
     EXPECT_EQ(grid->ColSel(), 3);
+}
+
+// A grid larger than its window: the titles stay in view while the data
+// scrolls beneath them.
+class ScrolledGrid : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = new FlexGrid("gd", &host);
+        grid->SetRows(21);
+        grid->SetCols(22);
+        for (int c = 0; c < 22; ++c) {
+            grid->SetColWidth(c, 900);  // 60 pixels
+            grid->SetTextMatrix(0, c, QString::number(c));
+        }
+        for (int r = 1; r < 21; ++r) grid->SetTextMatrix(r, 0, QString::number(r));
+        grid->setGeometry(0, 0, 300, 150);
+        host.resize(300, 150);
+    }
+    QRect Rect(int r, int c) const { return grid->visualRect(grid->model()->index(r, c)); }
+    QRect Data() const {  // the part of the viewport beside the titles
+        return QRect(QPoint(grid->columnWidth(0), grid->rowHeight(0)), grid->viewport()->rect().bottomRight());
+    }
+    QColor Pixel(QPoint p) const { return grid->viewport()->grab().toImage().pixelColor(p); }
+    // The cell found at the middle of where cell (r, c) is shown.
+    QPoint At(int r, int c) const {
+        const QModelIndex i = grid->indexAt(Rect(r, c).center());
+        return i.isValid() ? QPoint(i.row(), i.column()) : QPoint(-1, -1);
+    }
+
+    QWidget host;
+    FlexGrid* grid = nullptr;
+};
+
+TEST_F(ScrolledGrid, TitlesStayInViewWhileTheCurrentCellIsBroughtBesideThem) {
+    host.show();
+    for (const auto& [r, c] : {std::pair{18, 20}, {1, 1}, {10, 15}, {2, 3}}) {
+        grid->SetRow(r);
+        grid->SetCol(c);
+        EXPECT_TRUE(Data().contains(Rect(r, c))) << r << "," << c;
+        // The titles of that row and column are where they always are.
+        EXPECT_EQ(Rect(0, c).top(), 0);
+        EXPECT_EQ(Rect(r, 0).left(), 0);
+        EXPECT_EQ(At(0, c), QPoint(0, c));
+        EXPECT_EQ(At(r, 0), QPoint(r, 0));
+        EXPECT_EQ(At(r, c), QPoint(r, c));
+    }
+    // Scrolled far, a title is painted over the data that went beneath it.
+    grid->SetRow(18);
+    grid->SetCol(20);
+    ASSERT_GT(grid->verticalScrollBar()->value(), 0);
+    ASSERT_GT(grid->horizontalScrollBar()->value(), 0);
+    const QColor face = plat::ToQColor(rt::kButtonFace);
+    EXPECT_EQ(Pixel(Rect(0, 20).topLeft() + QPoint(2, 2)), face);
+    EXPECT_EQ(Pixel(Rect(18, 0).topLeft() + QPoint(2, 2)), face);
+    EXPECT_NE(Pixel(Rect(18, 19).topLeft() + QPoint(2, 2)), face);
+    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) grid->grab().save(QString(dir) + "/grid_scrolled.png");
+
+    // A press on a title over scrolled data selects nothing.
+    QString log;
+    grid->EnterCell = [&] { log += "E"; };
+    grid->MouseDown = [&](int, int, double, double) { log += "M"; };
+    const QPoint title = Rect(0, 19).center();
+    QMouseEvent press(QEvent::MouseButtonPress, title, grid->viewport()->mapToGlobal(title), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &press);
+    EXPECT_EQ(log, "M");
+    EXPECT_EQ(grid->Row(), 18);
+}
+
+TEST_F(ScrolledGrid, CodeMovingTheCursorWhileHiddenScrollsOnlyWhenShown) {
+    grid->SetRow(18);
+    grid->SetCol(20);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+    grid->SetRow(1);
+    grid->SetCol(1);
+    host.show();
+    // The cell set last is in view already: nothing moves.
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(Rect(1, 1).topLeft(), Data().topLeft());
+
+    host.hide();
+    grid->SetRow(15);
+    grid->SetCol(12);
+    host.show();
+    EXPECT_TRUE(Data().contains(Rect(15, 12)));
+    EXPECT_EQ(At(0, 12), QPoint(0, 12));
 }
 
 }  // namespace
