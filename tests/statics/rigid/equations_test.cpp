@@ -121,18 +121,28 @@ TEST_F(Beam, SymbolsDifferingInCaseAreOneQuantity) {
     EXPECT_EQ(q.coefs(1, 1), 2);
 }
 
-// A bar AB of length 2 pinned at A; at B a force of 50 in an unknown
-// direction Q and a load of 30 down: 100 sen Q = 60.
-TEST(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
+// A bar AB of length 2, the one body, with the forces given (point, text).
+class RigidAngle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SepVectorEntry e;
+        e.points = "AB";
+        e.firstVector = "2,0";
+        ASSERT_TRUE(RegisterSepVectors(st, e).ok);
+        st.SystemPoints[1] = "AB";
+    }
+    void Add(std::initializer_list<std::pair<const char*, const char*>> forces) {
+        std::string msg;
+        for (auto [p, t] : forces) ASSERT_EQ(AddDCLForce(st, 1, p, t, msg, 3), AddResult::Added) << t << msg;
+    }
+
     StatState st;
-    SepVectorEntry e;
-    e.points = "AB";
-    e.firstVector = "2,0";
-    ASSERT_TRUE(RegisterSepVectors(st, e).ok);
-    st.SystemPoints[1] = "AB";
-    std::string msg;
-    for (auto [p, t] : {std::pair{"A", "Ax, Ay"}, {"B", "50<Q"}, {"B", "v-30"}})
-        ASSERT_EQ(AddDCLForce(st, 1, p, t, msg, 3), AddResult::Added) << t << msg;
+};
+
+// Pinned at A; at B a force of 50 in an unknown direction Q and a load of
+// 30 down: 100 sen Q = 60.
+TEST_F(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
+    Add({{"A", "Ax, Ay"}, {"B", "50<Q"}, {"B", "v-30"}});
     const std::array<std::string, 6> refs{"", "A", "", "", "", ""};
     std::string asked;
     for (bool first : {true, false}) {
@@ -166,16 +176,8 @@ TEST(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
 
 // Two parallel reactions leave no room for the elimination: a run-time
 // error, not a made-up angle.
-TEST(RigidAngle, ParallelReactionsCannotBeEliminated) {
-    StatState st;
-    SepVectorEntry e;
-    e.points = "AB";
-    e.firstVector = "2,0";
-    ASSERT_TRUE(RegisterSepVectors(st, e).ok);
-    st.SystemPoints[1] = "AB";
-    std::string msg;
-    for (auto [p, t] : {std::pair{"A", "hAx"}, {"B", "hBx"}, {"B", "50<Q"}, {"A", "v-30"}})
-        ASSERT_EQ(AddDCLForce(st, 1, p, t, msg, 3), AddResult::Added) << t << msg;
+TEST_F(RigidAngle, ParallelReactionsCannotBeEliminated) {
+    Add({{"A", "hAx"}, {"B", "hBx"}, {"B", "50<Q"}, {"A", "v-30"}});
     EXPECT_THROW(SolveStatEqns(st, {1}, {"", "A", "", "", "", ""}, "", 3, nullptr),
                  rt::RuntimeError);
 }
