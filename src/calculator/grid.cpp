@@ -1,7 +1,6 @@
 #include "calculator/grid.h"
 
 #include <QModelIndex>
-#include <QScrollBar>
 #include <algorithm>
 
 #include "calculator/args.h"
@@ -63,10 +62,6 @@ void ArgGrid::ArrangeGd() {
     g.SetTextMatrix(0, 0, QStringLiteral("#"));
     g.SetRow(1);
     g.SetCol(1);
-    // The titles in view again (bringing the current cell into view before
-    // the grid has its size can scroll them away).
-    g.horizontalScrollBar()->setValue(0);
-    g.verticalScrollBar()->setValue(0);
 }
 
 void ArgGrid::gd_SelChange() {
