@@ -371,6 +371,29 @@ void Picture::Polygon(const std::vector<QPointF>& points) {
     update();
 }
 
+void Picture::Polyline(const std::vector<QPointF>& points, rt::ColorRef color) {
+    if (points.empty()) return;
+    QPolygon line;
+    line.reserve(static_cast<qsizetype>(points.size()));
+    for (const QPointF& pt : points) line << DevicePoint(pt.x(), pt.y());  // all checked first
+    SyncImage();
+    {
+        QPainter p(&image_);
+        Prepare(p, drawMode_);
+        p.setPen(MakePen(color, drawWidth_, drawStyle_));
+        if (line.size() == 1)
+            p.drawPoint(line.front());
+        else
+            p.drawPolyline(line);
+    }
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
+    d.points = points;
+    drawn_.push_back(std::move(d));
+    curX_ = points.back().x();
+    curY_ = points.back().y();
+    update();
+}
+
 // ---- text -------------------------------------------------------------------
 
 QFont Picture::CurrentFont() const { return MakeFont(fontName_, fontSize_, fontBold_, fontItalic_); }

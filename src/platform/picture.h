@@ -34,6 +34,11 @@
 //   the y-up frame's own sense; equal angles draw the whole circle.
 // - Polygon: vertices in user units, rounded to device pixels halves to
 //   even; brush = FillColor/FillStyle, pen = ForeColor/DrawWidth.
+// - Polyline: the lines from each point to the next, drawn in one pass in
+//   the colour given with DrawWidth, DrawStyle and DrawMode (a vertex shared
+//   by two lines is combined once in XorPen mode); recorded as one primitive
+//   with all its points. It leaves the current point at the last point; a
+//   single point draws a dot, no points draw nothing.
 // - Print puts the text's top-left corner at the current point, in
 //   ForeColor and the picture's font; a picture whose FontName is "Symbol"
 //   shows its text through the Symbol table (symbolfont.h). TextWidth and
@@ -70,10 +75,10 @@ enum class RasterOp { Copy, And };
 
 // One primitive as it was drawn, in the picture's units at the time.
 struct DrawnPrimitive {
-    enum class Kind { Line, Box, FilledBox, Dot, Circle, Arc, Polygon, Text, BlockCopy };
+    enum class Kind { Line, Box, FilledBox, Dot, Circle, Arc, Polygon, Polyline, Text, BlockCopy };
     Kind kind = Kind::Line;
     // Line: both ends; Box/FilledBox: two corners; Dot/Circle/Arc: the centre;
-    // Polygon: the vertices; Text: the top-left corner; BlockCopy: the target
+    // Polygon: the vertices; Polyline: its points in order; Text: the top-left corner; BlockCopy: the target
     // corner and the size, in device pixels.
     std::vector<QPointF> points;
     double radius = 0, start = 0, end = 0;  // Circle and Arc (angles in radians)
@@ -169,6 +174,7 @@ public:
     void Arc(double x, double y, double radius, double start, double end);
     void Arc(double x, double y, double radius, double start, double end, rt::ColorRef color);
     void Polygon(const std::vector<QPointF>& points);
+    void Polyline(const std::vector<QPointF>& points, rt::ColorRef color);
     void Print(const QString& text);
     // A number as the picture prints numbers: a blank for the sign before a
     // number that is not negative, then the general text form.

@@ -214,6 +214,51 @@ TEST_F(DrawingPicture, PolygonUsesFillAndPenAndRoundsVerticesHalvesToEven) {
     EXPECT_EQ(pic.Drawn().back().points.size(), 4u);
 }
 
+TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
+    const std::vector<QPointF> zigzag{{10, 10}, {60, 10}, {60, 50}, {20.5, 90}, {130, 70}};
+    pic.SetForeColor(rt::kRed);
+    pic.Polyline(zigzag, rt::kBlue);
+    ASSERT_EQ(pic.Drawn().size(), 1u);
+    const DrawnPrimitive& d = pic.Drawn()[0];
+    EXPECT_EQ(d.kind, Kind::Polyline);
+    EXPECT_EQ(d.points, zigzag);
+    EXPECT_EQ(d.color, rt::kBlue);
+    EXPECT_EQ(pic.CurrentX(), 130);
+    EXPECT_EQ(pic.CurrentY(), 70);
+    EXPECT_EQ(pic.ForeColor(), rt::kRed);
+
+    // The same pixels as its lines drawn one by one; open: no closing line.
+    Picture lines("pic");
+    lines.resize(397, 385);
+    lines.ScaleYUp();
+    lines.Cls();
+    for (size_t i = 1; i < zigzag.size(); ++i)
+        lines.Line(zigzag[i - 1].x(), zigzag[i - 1].y(), zigzag[i].x(), zigzag[i].y(), rt::kBlue);
+    EXPECT_EQ(pic.Image(), lines.Image());
+    EXPECT_EQ(At(pic, 70, 385 - 40), rt::kWhite);  // (70, 40): where a closing line would pass
+
+    // Drawn twice in XorPen mode, the picture is as before.
+    pic.Cls();
+    const QImage blank = pic.Image();
+    pic.SetDrawMode(plat::DrawMode::XorPen);
+    pic.Polyline(zigzag, rt::kBlue);
+    EXPECT_NE(pic.Image(), blank);
+    pic.Polyline(zigzag, rt::kBlue);
+    EXPECT_EQ(pic.Image(), blank);
+    pic.SetDrawMode(plat::DrawMode::CopyPen);
+
+    // One point is a dot; none draw nothing; a far point draws nothing.
+    pic.Cls();
+    pic.Polyline({{5, 5}}, rt::kBlue);
+    EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 1);
+    pic.Polyline({}, rt::kBlue);
+    EXPECT_EQ(pic.Drawn().size(), 1u);
+    EXPECT_THROW(pic.Polyline({{1, 1}, {1e12, 1}}, rt::kBlue), rt::RuntimeError);
+    EXPECT_EQ(pic.Drawn().size(), 1u);
+    EXPECT_EQ(pic.CurrentX(), 5);
+    EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 1);
+}
+
 TEST_F(DrawingPicture, PrintPutsTheTopLeftCornerAtThePen) {
     pic.SetFontName("Times New Roman");
     pic.SetFontSize(10);
