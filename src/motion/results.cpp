@@ -16,7 +16,7 @@
 #include "runtime/rounding.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace motion {
 

@@ -11,7 +11,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace motion {
 

@@ -10,7 +10,7 @@
 #include "motion/state.h"
 #include "runtime/errors.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace {
 

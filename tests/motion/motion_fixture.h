@@ -13,7 +13,7 @@
 #include "motion/procedures.h"
 #include "motion/state.h"
 #include "platform/flexgrid.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "support/form1_fixture.h"
 
 namespace motiontest {

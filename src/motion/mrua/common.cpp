@@ -3,7 +3,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace mrua {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace mrua {
 

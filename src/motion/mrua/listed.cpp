@@ -8,7 +8,7 @@
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace mrua {
 

@@ -6,8 +6,8 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "shell/globals.h"
-#include "shell/resultformat.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
 
 namespace mrua {
 

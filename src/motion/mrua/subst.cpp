@@ -6,7 +6,7 @@
 #include "numerics/equations.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace mrua {
 

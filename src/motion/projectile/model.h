@@ -16,7 +16,7 @@
 
 #include "motion/procedures.h"
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace parab {
 

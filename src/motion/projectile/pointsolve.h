@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "runtime/variant.h"
-#include "shell/resultformat.h"
+#include "text/resultformat.h"
 
 namespace parab {
 

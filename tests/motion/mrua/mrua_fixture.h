@@ -10,8 +10,8 @@
 #include "motion/mrua/segment_eqns.h"
 #include "motion/state.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
-#include "shell/resultformat.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
 
 namespace mruatest {
 

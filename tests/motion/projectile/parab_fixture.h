@@ -11,7 +11,7 @@
 #include "motion/state.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace parabtest {
 

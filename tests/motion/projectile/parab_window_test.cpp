@@ -11,7 +11,7 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/form1.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 #include "support/form1_fixture.h"
 
 namespace parabtest {
