@@ -56,29 +56,18 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         fy = ty;
         fromOk = ok;
     }
-    // A long curve drawn plainly (copy mode, solid, one pixel wide) goes out
-    // and back as one outline: the way back covers the same pixels, so
-    // nothing closes it, and one call draws what would take thousands of
-    // lines.
-    if (kept.size() > 64 && pic.DrawMode() == plat::DrawMode::CopyPen && pic.DrawWidth() == 1 &&
-        pic.DrawStyle() == plat::DrawStyle::Solid) {
+    // A long curve is one polyline: one call draws what would take
+    // thousands of lines. A point the picture cannot place makes it fall
+    // back to lines, which skip only the segments that touch it.
+    if (kept.size() > 64) {
         std::vector<QPointF> path;
-        path.reserve(2 * kept.size());
+        path.reserve(kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);
-        for (size_t k = kept.size() - 1; k-- > 1;) path.emplace_back(px[kept[k]], py[kept[k]]);
-        const rt::ColorRef fore = pic.ForeColor();
-        const plat::FillStyle fill = pic.FillStyle();
-        pic.SetForeColor(colour);
-        pic.SetFillStyle(plat::FillStyle::Transparent);
-        bool drawn = true;
         try {
-            pic.Polygon(path);
+            pic.Polyline(path, colour);
+            return;
         } catch (const rt::RuntimeError&) {
-            drawn = false;
         }
-        pic.SetForeColor(fore);
-        pic.SetFillStyle(fill);
-        if (drawn) return;
     }
     for (size_t k = 1; k < kept.size(); ++k)
         Skipping([&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });

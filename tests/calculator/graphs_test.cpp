@@ -148,12 +148,12 @@ TEST_F(Graphs, DrawingOnThePicture) {
     for (const auto& d : pic.Drawn()) {
         if (d.kind == Kind::Box && d.color == 0xFFFFC0) ++box;
         if (d.kind == Kind::Line && d.color == 0xC0C0C0) ++grey;
-        if ((d.kind == Kind::Line || d.kind == Kind::Polygon) && d.color == 0xFF0000) ++blue;
+        if ((d.kind == Kind::Line || d.kind == Kind::Polyline) && d.color == 0xFF0000) ++blue;
         if (d.kind == Kind::Text) texts.push_back(d.text);
     }
     EXPECT_EQ(box, 1);
     EXPECT_EQ(grey, 2);
-    EXPECT_EQ(blue, 1);  // one outline out and back
+    EXPECT_EQ(blue, 1);  // one polyline
     int bluePixels = 0;
     for (int y = 0; y < pic.Image().height(); ++y)
         for (int x = 0; x < pic.Image().width(); ++x) bluePixels += pic.Image().pixelColor(x, y) == QColor(0, 0, 255);

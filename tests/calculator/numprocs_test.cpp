@@ -51,8 +51,8 @@ protected:
     bool PaneUntouched() const { return calc.Text() == "antes" && reg.Text().isEmpty(); }
     bool PictureUntouched() const { return pic.Drawn().size() == 1; }
     // Primitives of a curve: a short one is drawn as lines, a long one as one
-    // outline out and back.
-    int Curve(rt::ColorRef colour) const { return Count(Kind::Line, colour) + Count(Kind::Polygon, colour); }
+    // polyline.
+    int Curve(rt::ColorRef colour) const { return Count(Kind::Line, colour) + Count(Kind::Polyline, colour); }
     void Grab(const char* name) {
         if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) pic.SavePng(QString(dir) + "/" + name);
     }
