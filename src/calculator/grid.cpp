@@ -16,7 +16,7 @@
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "shell/defaults.h"
-#include "shell/globals.h"
+#include "text/globals.h"
 
 namespace calc {
 
