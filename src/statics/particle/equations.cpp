@@ -350,6 +350,19 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
         }
         const std::string &q1x = e.Q1[0], &q2x = e.Q2[0], &q1y = e.Q1[1], &q2y = e.Q2[1];
         Solution s;
+        // Solves the two equations for the unknowns of the case (kind as the
+        // solver numbers them); false, with the message, when they have no
+        // solution.
+        const auto solve = [&](int kind, Case c) {
+            const UnknownsResult u = SolveParticleUnknowns(kind, s.a11, s.a12, e.S[0], s.a21, s.a22, e.S[1]);
+            if (!u.ok()) {
+                out.msg = u.message;
+                return false;
+            }
+            s.kind = c;
+            s.values = u.values;
+            return true;
+        };
         if (nx == 1 && ny == 1 && Contains(q1x, "cos") && Contains(q1y, "sen")) {
             if (q1x.rfind("cos", 0) == 0 && q1y.rfind("sen", 0) == 0) {
                 out.msg = "No resuelvo este caso.";
@@ -372,13 +385,7 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
             }
             out.msg = SetUpLinear(e, s);
             if (!out.msg.empty()) return out;
-            const UnknownsResult u = SolveParticleUnknowns(1, s.a11, s.a12, e.S[0], s.a21, s.a22, e.S[1]);
-            if (!u.ok()) {
-                out.msg = u.message;
-                return out;
-            }
-            s.kind = Case::Linear;
-            s.values = u.values;
+            if (!solve(1, Case::Linear)) return out;
         } else if ((IsPlain(q1x) && IsTrig(q2x)) || (IsTrig(q1x) && IsPlain(q2x))) {
             if (!SetUpMagAngle(e, s)) rt::Raise(rt::ErrorCode::InvalidCall);
             // "T cos A" with another plain symbol than T holds three quantities.
@@ -386,14 +393,7 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
                 out.msg = kTooMany;
                 return out;
             }
-            const UnknownsResult u = SolveParticleUnknowns(s.kind4 ? 4 : 2, s.a11, s.a12, e.S[0],
-                                                           s.a21, s.a22, e.S[1]);
-            if (!u.ok()) {
-                out.msg = u.message;
-                return out;
-            }
-            s.kind = Case::MagAngle;
-            s.values = u.values;
+            if (!solve(s.kind4 ? 4 : 2, Case::MagAngle)) return out;
         } else if (IsTrig(q1x) && IsTrig(q2x) && IsTrig(q1y) && IsTrig(q2y)) {
             // Only directions: an unknown magnitude beside them is a third quantity.
             for (const std::string* q : {&q1x, &q2x, &q1y, &q2y})
@@ -404,13 +404,7 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
             s.a11 = e.K1[0], s.a12 = e.K2[0], s.a21 = e.K1[1], s.a22 = e.K2[1];
             s.name1 = q1x.substr(4);
             s.name2 = q2x.substr(4);
-            const UnknownsResult u = SolveParticleUnknowns(3, s.a11, s.a12, e.S[0], s.a21, s.a22, e.S[1]);
-            if (!u.ok()) {
-                out.msg = u.message;
-                return out;
-            }
-            s.kind = Case::TwoAngle;
-            s.values = u.values;
+            if (!solve(3, Case::TwoAngle)) return out;
         }
 
         if (s.kind != Case::None) {
