@@ -331,19 +331,17 @@ void FlexGrid::paintEvent(QPaintEvent* e) {
     PaintTitles(p);
 }
 
-void FlexGrid::PaintTitleCell(QPainter& p, int r, int c, const QRect& cell) {
+void FlexGrid::PaintTitleCell(QPainter& p, const QStyleOptionViewItem& base, int r, int c,
+                              const QRect& cell) {
     const int grid = showGrid() ? 1 : 0;
-    QStyleOptionViewItem opt;
-    initViewItemOption(&opt);
+    QStyleOptionViewItem opt = base;
     opt.rect = cell.adjusted(0, 0, -grid, -grid);
     const QModelIndex index = model()->index(r, c);
     if (!(index.flags() & Qt::ItemIsEnabled)) opt.state &= ~QStyle::State_Enabled;
     p.fillRect(cell, ToQColor(rt::kButtonFace));
     itemDelegate()->paint(&p, opt, index);
     if (grid) {
-        QStyleOptionViewItem o;
-        initViewItemOption(&o);
-        const QColor line = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &o, this));
+        const QColor line = static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &base, this));
         p.setPen(QPen(line, 0, gridStyle()));
         p.drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
         p.drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
@@ -354,6 +352,8 @@ void FlexGrid::PaintTitles(QPainter& p) {
     const int rows = rowCount(), cols = columnCount();
     const int fr = std::min(fixedRows_, rows), fc = std::min(fixedCols_, cols);
     const int w = viewport()->width(), h = viewport()->height();
+    QStyleOptionViewItem base;
+    initViewItemOption(&base);
     auto rowTop = [&](int r) {
         return r < fr ? verticalHeader()->sectionPosition(r) : rowViewportPosition(r);
     };
@@ -363,7 +363,7 @@ void FlexGrid::PaintTitles(QPainter& p) {
     auto paint = [&](int r, int c) {
         const QRect cell(colLeft(c), rowTop(r), columnWidth(c), rowHeight(r));
         if (cell.width() > 0 && cell.height() > 0 && cell.intersects(QRect(0, 0, w, h)))
-            PaintTitleCell(p, r, c, cell);
+            PaintTitleCell(p, base, r, c, cell);
     };
     // The fixed columns beside the scrolled rows, the fixed rows above the
     // scrolled columns, then the corner over both.

@@ -24,8 +24,8 @@
 //   and printable characters); KeyUp on release.
 // Cell indexes out of range throw rt::RuntimeError (subscript out of range).
 //
-// The fixed rows and columns stay in view: the data scrolls beneath them.
-// indexAt and visualRect place a fixed cell where it is shown. Bringing
+// The fixed rows and columns stay in view: the data scrolls beneath them,
+// by whole rows and columns. indexAt and visualRect place a fixed cell where it is shown. Bringing
 // the current cell into view waits while the grid is hidden (its size is
 // not yet known) and is done when it is shown.
 #include <QTableWidget>
@@ -139,7 +139,7 @@ private:
     int TitleWidth() const;
     // The fixed cells, painted over the scrolled data.
     void PaintTitles(QPainter& p);
-    void PaintTitleCell(QPainter& p, int r, int c, const QRect& cell);
+    void PaintTitleCell(QPainter& p, const QStyleOptionViewItem& base, int r, int c, const QRect& cell);
 
     int fixedRows_ = 1, fixedCols_ = 1;
     int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
