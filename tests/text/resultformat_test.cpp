@@ -1,0 +1,93 @@
+// The lines of a result and the two formatters procedures build them with.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/errors.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
+
+using namespace shell;
+
+namespace {
+
+// FormatNum's result as a line shows it; numbers are marked "#".
+std::string Shown(const rt::Variant& v) {
+    return (v.IsNumber() ? "#" : "") + v.ToText();
+}
+
+TEST(FormatNum, RoundsAndWritesTheMarkupMinus) {
+    struct Case {
+        rt::Variant x;
+        const char* shown;
+    };
+    const std::vector<Case> cases = {
+        {-2.5, ";-2.5"},
+        {4E-05, "#0"},
+        {4E-04, "#0"},
+        {-4E-04, "#0"},  // rounds to zero: no minus before it
+        {-4E-05, "#0"},
+        {0.0005, "#0"},  // halves go to the even digit
+        {0.0015, "#0.002"},
+        {1.23456, "#1.235"},
+        {-1234.5678, ";-1234.568"},
+        {-1E-20, "#0"},
+        {1.5E+20, "#1.5E+20"},
+        {"2.5", "#2.5"},
+        {"-x", ";-x"},
+        {"x!1", "x!1"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Shown(FormatNum(c.x)), c.shown) << c.x.ToText();
+
+    const int saved = G().Decimals;
+    G().Decimals = 1;
+    EXPECT_EQ(Shown(FormatNum(-0.04)), "#0");
+    EXPECT_EQ(Shown(FormatNum(-0.06)), ";-0.1");
+    G().Decimals = saved;
+}
+
+TEST(FormatTerm, SignsCoefficientsAndSymbols) {
+    struct Case {
+        bool notFirst, showZero;
+        rt::Variant coef, symbol;
+        const char* term;
+    };
+    const std::vector<Case> cases = {
+        {false, false, 1, "x", " x"},
+        {true, false, 1, "x", " + x"},
+        {true, false, -1, "x", " ;- x"},
+        {false, false, 2, "-x", " ;- 2 x"},
+        {true, false, -3, "-x", " + 3 x"},
+        {false, false, -1, "-F!1", " F!1"},
+        {true, false, 2.5, "T", " + 2.5 T"},
+        {true, false, "2.50", "T", " + 2.50 T"},  // written as given
+        {true, true, 0, "x", " 0 "},
+        {true, false, 0, "x", ""},
+        {true, true, 5, "", ""},
+        {true, false, 2, 3, " + 6"},
+        {false, false, 2, "3", " 6"},
+        {true, false, -2, 3, " ;- 6"},
+        {true, true, 2, 0, " 0 "},
+        {true, false, "abc", "x", ""},  // a coefficient that is no number
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatTerm(c.notFirst, c.showZero, c.coef, c.symbol), c.term)
+            << c.coef.ToText() << " " << c.symbol.ToText();
+}
+
+TEST(ResultLinesTest, NumberedFromOne) {
+    ResultLines lines(2);
+    lines[1] = "a";
+    lines[2] = "b";
+    lines.Add("c");
+    EXPECT_EQ(lines.UBound(), 3);
+    EXPECT_EQ(lines[3], "c");
+    EXPECT_THROW(lines[0], rt::RuntimeError);
+    EXPECT_THROW(lines[4], rt::RuntimeError);
+    lines.Resize(1);
+    EXPECT_EQ(lines.Lines(), std::vector<std::string>{"a"});
+}
+
+}  // namespace
