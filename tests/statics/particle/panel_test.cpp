@@ -225,7 +225,9 @@ TEST_F(ParticlePanel, RotatingTheAxes) {
         rot.Press();
         EXPECT_EQ(dialogs.Shown().at(before).prompt,
                   "Especifica el ángulo de rotación (entre -90 y 90).");
-        if (c.message) EXPECT_EQ(dialogs.Shown().at(before + 1).prompt, c.message) << c.answer;
+        if (c.message) {
+            EXPECT_EQ(dialogs.Shown().at(before + 1).prompt, c.message) << c.answer;
+        }
         EXPECT_EQ(rot.Caption(), QString::fromUtf8(c.caption)) << c.answer;
     }
     EXPECT_EQ(shell::Shared().AxesRotation, 30);
