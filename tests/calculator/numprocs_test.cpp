@@ -115,7 +115,9 @@ TEST_F(NumericProcedures, FunctionsOfXAreEvaluatedInRadians) {
     Run(22, Args{0, 3.14159265358979}, "cos(x) & sen(x)");
     EXPECT_EQ(Curve(0xFF0000), 1);
     for (const auto& d : pic.Drawn())
-        if (d.kind == Kind::Text && d.text.startsWith("Ymin")) EXPECT_EQ(d.text, "Ymin = 0");
+        if (d.kind == Kind::Text && d.text.startsWith("Ymin")) {
+            EXPECT_EQ(d.text, "Ymin = 0");
+        }
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
 }
 
