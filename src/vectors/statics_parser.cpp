@@ -151,7 +151,9 @@ private:
         v_.MagSymbol = s.symbol;
         v_.MagText = std::string(text::WithoutLeadingMinus(p));
         (alongX ? v_.Y : v_.X) = 0.0;
-        (alongX ? v_.FxText : v_.FyText) = UpperUnlessF(p);
+        // The table shows the symbol the equations use: a friction "f" keeps
+        // its case even behind a sign or a factor.
+        (alongX ? v_.FxText : v_.FyText) = s.symbol.starts_with('f') ? p : text::Upper(p);
         (alongX ? v_.FyText : v_.FxText) = "0";
         v_.ArrowLabel = FormatTrigTerm(s.coef, s.symbol);
         SetAxisDirection(alongX, s.coef < 0);

@@ -91,6 +91,9 @@ TEST(StaticsVectorParser, QuantitiesToBeSolvedFor) {
     Check("h-2t", {{PV::kMag, kEmpty}, {PV::kDir, 180.0}, {PV::kHour, 9}, {PV::kCoefX, -2.0},
                    {PV::kTermX, "T"}, {PV::kMagSymbol, "T"}, {PV::kY, 0.0}, {PV::kFxText, "-2T"},
                    {PV::kFyText, "0"}, {PV::kMagText, "2T"}, {PV::kArrowLabel, "2T"}, {PV::kArrowColor, red}});
+    // A friction symbol keeps its lower case in the table as in the equations.
+    Check("h-f", {{PV::kCoefX, -1.0}, {PV::kTermX, "f"}, {PV::kFxText, "-f"}, {PV::kMagText, "f"}});
+    Check("v2fr", {{PV::kCoefY, 2.0}, {PV::kTermY, "fr"}, {PV::kFyText, "2fr"}});
     Check("vRy", {{PV::kDir, 90.0}, {PV::kHour, 12}, {PV::kCoefY, 1.0}, {PV::kTermY, "Ry"},
                   {PV::kX, 0.0}, {PV::kFxText, "0"}, {PV::kFyText, "RY"}, {PV::kArrowLabel, "R!y"}});
     Check("uq1", {{PV::kMag, 1.0}, {PV::kDir, kEmpty}, {PV::kHour, kEmpty}, {PV::kCoefX, 1.0},
