@@ -141,7 +141,8 @@ private:
     void DrawSystem(const std::string& system);  // frame, lines, forces of one system
     void RedrawStructure();                       // frame, all lines, lblBody's forces
     void AddGridRow(int n, const std::array<std::string, 7>& cells);
-    void SolveEstcrEquilibrium();
+    // True when the equations were solved and the values written back.
+    bool SolveEstcrEquilibrium();
     bool CommonChecks(std::array<std::string, 6>& refs, std::vector<int>& systems,
                       std::string& suppressed);
 

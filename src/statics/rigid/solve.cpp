@@ -52,18 +52,18 @@ bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<in
     return true;
 }
 
-void RigidStatics::SolveEstcrEquilibrium() {
+bool RigidStatics::SolveEstcrEquilibrium() {
     st_.SavedForces = st_.Forces;
     std::array<std::string, 6> refs;
     std::vector<int> systems;
     std::string suppressed;
-    if (!CommonChecks(refs, systems, suppressed)) return;
+    if (!CommonChecks(refs, systems, suppressed)) return false;
     StatSolution s = SolveStatEqns(st_, systems, refs, suppressed, Decimals(), [](const std::string& prompt) {
         return Msg(prompt, plat::MsgButtons::YesNo) == plat::MsgResult::Yes;
     });
     if (!s.msg.empty()) {
         Msg(s.msg);
-        return;
+        return false;
     }
     plat::RichPane& pane = *form_->rtbSolve;
     shell::WriteResults(pane, Lines(HeaderBlock(static_cast<int>(s.incs.size()),
@@ -74,6 +74,7 @@ void RigidStatics::SolveEstcrEquilibrium() {
     shell::WriteResults(pane, Lines(sol));
     SubstituteSolution(st_, s.incs, s.values, Decimals());
     RedrawDCL(S(panel_.lblBody->Caption()));
+    return true;
 }
 
 void RigidStatics::cmdShowIncsEqns_Click() {
@@ -127,16 +128,27 @@ void RigidStatics::cmdVMb_Click(int index) {
     if (st_.ForceCount() == 0 && index != 2) return;
     try {
         switch (index) {
-        case 0:
+        case 0: {
+            // A refused or failed solve leaves the forces and the buttons as
+            // they were: "Actualizar" would otherwise write the unsolved
+            // quantities into the grid as zeros.
+            bool solved = false;
             try {
-                SolveEstcrEquilibrium();
+                solved = SolveEstcrEquilibrium();
             } catch (const rt::RuntimeError&) {
+                st_.Forces = st_.SavedForces;
                 Msg(kCommandError);
+                try {
+                    RedrawDCL(S(p.lblBody->Caption()));
+                } catch (const rt::RuntimeError&) {
+                }
             }
+            if (!solved) break;
             p.cmdVMb[0]->setEnabled(false);
             p.cmdVMb[1]->setEnabled(true);
             p.cmdVMb[3]->setEnabled(true);
             break;
+        }
         case 1: {
             const size_t n = std::min(st_.SavedForces.size(), st_.Forces.size());
             for (size_t i = 0; i < n; ++i) st_.Forces[i] = st_.SavedForces[i];

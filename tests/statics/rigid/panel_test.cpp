@@ -540,3 +540,21 @@ TEST_F(RigidPanel, NewProblemClearsEverythingEvenWhenARedrawFails) {
 }
 
 }  // namespace
+
+TEST_F(RigidPanel, ARefusedSolveLeavesTheForcesAndButtonsAsTheyWere) {
+    // A beam held only by a pin: two quantities for three equations.
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "Ax, Ay");
+    AddForce("c", "v-100");
+    C<plat::TabStrip>("tabStat")->SetTab(2);
+    dialogs.Answer(MsgResult::OK);
+    Btn("cmdVMb(0)")->Press();
+    EXPECT_EQ(dialogs.Shown().back().prompt, "Son 2 incógnitas y 3 ecuaciones.");
+    EXPECT_TRUE(Btn("cmdVMb(0)")->isEnabled());
+    EXPECT_FALSE(Btn("cmdVMb(1)")->isEnabled());
+    EXPECT_FALSE(Btn("cmdVMb(3)")->isEnabled());
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    EXPECT_EQ(gd1->TextMatrix(1, 4), "Ax");
+    EXPECT_EQ(gd1->TextMatrix(1, 5), "Ay");
+}
