@@ -138,7 +138,8 @@ void Kinematics::BuildControls() {
 
     p.lblKCalc[0] = MakeLabel(name("lblKCalc", 0), fr, 14, 124, 245, 15,
                               QStringLiteral("Calcular posición, velocidad y aceleración en t ="));
-    p.lblKCalc[1] = MakeLabel(name("lblKCalc", 1), fr, 14, 154, 175, 14,
+    // Wide enough to reach the tf box, where its caption may end.
+    p.lblKCalc[1] = MakeLabel(name("lblKCalc", 1), fr, 14, 154, 196 - 14, 14,
                               QStringLiteral("Graficar entre ti =") + Blanks(22) + QStringLiteral("y tf ="));
     p.txtT0[3]->raise();  // over the end of its row's label
     // In frame pixels: t0 box 48-119, x0 box 154-225, v0 box 262-333 (the

@@ -2,6 +2,7 @@
 // Enter walk and the editing keys of the law boxes, the curve ticks, and the
 // two commands with their results, refusals and graphs on pic1.
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QTest>
 #include <algorithm>
@@ -119,6 +120,20 @@ TEST_F(KinemPanel, EachLawShowsItsBoxes) {
     EXPECT_EQ(Interval(1)->Text(), "");
     EXPECT_EQ(Check(3)->Value(), 0);
     EXPECT_EQ(form().focusWidget(), Law(0));
+}
+
+// The captions of the frame are drawn whole: none runs past its own label's
+// right edge, and the text between the boxes ends before the next box.
+TEST_F(KinemPanel, CaptionsFitTheirLabels) {
+    ChooseLaw(3);  // every initial-condition box on show
+    for (const char* name : {"lblKinInt", "lblt0(0)", "lblKCalc(0)", "lblKCalc(1)", "lblFunction(0)"}) {
+        plat::Label* label = Caption(QString::fromLatin1(name));
+        const double end = label->x() + QFontMetricsF(label->font()).horizontalAdvance(label->Caption());
+        EXPECT_LE(end, label->x() + label->width()) << name;
+    }
+    plat::Label* graph = Caption("lblKCalc(1)");
+    const double graphEnd = graph->x() + QFontMetricsF(graph->font()).horizontalAdvance(graph->Caption());
+    EXPECT_LE(graphEnd, Interval(1)->x());
 }
 
 TEST_F(KinemPanel, EnterWalksForwardThroughTheVisibleBoxes) {
