@@ -118,11 +118,14 @@ GraphPlan PlanGraphXt(double x1, double x2) {
         for (int s = 1; s <= st.SegmentsPerBody[b]; ++s) {
             const int from = motion::TableColOfPoint(b, st.Segments[b][s].FirstPoint);
             const int to = motion::TableColOfPoint(b, st.Segments[b][s].LastPoint);
+            bool seen = false;
             for (int col = from; col <= to; ++col) {
+                // Only known times bound the segment: a relative datum left in a cell is no time yet.
                 const rt::Variant& cell = motion::MotionPoint(0, col);
-                if (cell.IsEmptyText()) continue;
+                if (cell.IsEmptyText() || !cell.IsNumeric()) continue;
                 const double t = cell.ToNumber();
-                if (col == from) {
+                if (!seen) {
+                    seen = true;
                     tMin[b][s] = tMax[b][s] = t;
                 } else {
                     tMin[b][s] = std::min(tMin[b][s], t);

@@ -76,6 +76,22 @@ TEST_F(TwoClickTest, GraphOfOneSegmentStaysInsideTheFrame) {
     }
 }
 
+TEST_F(TwoClickTest, GraphIgnoresARelativeDatumLeftInTheTable) {
+    mruatest::OneBody({4, 8});
+    Law(1, 1, 0, 0, 2);
+    Law(1, 2, -16, 8, 0);
+    Times({{1, 0}, {3, 2}, {5, 4}, {9, 6}});
+    motion::MotionPoint(0, 2) = std::string("t0+1");
+    motion::MotionPoint(0, 7) = std::string("t4+1");
+    const auto plan = mrua::PlanGraphXt(ColX(1), ColX(9));
+    ASSERT_TRUE(plan.message.empty());
+    ASSERT_EQ(plan.pieces.size(), 2u);
+    EXPECT_EQ(plan.pieces[0].start, 0);
+    EXPECT_EQ(plan.pieces[0].end, 4);
+    EXPECT_EQ(plan.pieces[1].start, 4);
+    EXPECT_EQ(plan.pieces[1].end, 6);
+}
+
 TEST_F(TwoClickTest, GraphRefusalsAndPiecesAcrossBodies) {
     mruatest::OneBody({8});
     Law(1, 1, 0, 1, 0);
