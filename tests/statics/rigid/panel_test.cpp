@@ -558,3 +558,20 @@ TEST_F(RigidPanel, ARefusedSolveLeavesTheForcesAndButtonsAsTheyWere) {
     EXPECT_EQ(gd1->TextMatrix(1, 4), "Ax");
     EXPECT_EQ(gd1->TextMatrix(1, 5), "Ay");
 }
+
+TEST_F(RigidPanel, ASecondEnterOnTheAcceptButtonsAccepts) {
+    Enter(Box("txtSegm", 0), "ab");
+    Enter(Box("txtSegm", 1), "h2");
+    ASSERT_EQ(form().focusWidget(), Btn("cmdOK"));
+    QTest::keyClick(Btn("cmdOK"), Qt::Key_Return);
+    EXPECT_EQ(Items("lstCoords"), (QStringList{"A(0, 0)", "B(2, 0)"}));
+
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    Enter(Box("txtBody", 1), "b");
+    Enter(Box("txtBody", 2), "v-5");
+    ASSERT_EQ(form().focusWidget(), Btn("cmdOK1"));
+    QTest::keyClick(Btn("cmdOK1"), Qt::Key_Return);
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    ASSERT_EQ(gd1->Rows(), 2);
+    EXPECT_EQ(gd1->TextMatrix(1, 5), "-5");
+}
