@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
@@ -46,8 +47,10 @@ double Ridders(CExpression& e, double x, double h, double& err) {
     auto central = [&](double hh) { return rt::Div(rt::Sub(F(e, x + hh), F(e, x - hh)), 2 * hh); };
     double hh = h;
     a[1][1] = central(hh);
-    err = 1e30;
-    double ans = 0.0;
+    // No fixed ceiling on the first error: derivatives of huge values (EXP(X)
+    // at 700) would otherwise never be accepted and come out as 0.
+    err = std::numeric_limits<double>::max();
+    double ans = a[1][1];
     for (int i = 2; i <= kTab; ++i) {
         hh /= kCon;
         a[1][i] = central(hh);

@@ -115,6 +115,12 @@ TEST_F(Calculus, FirstDerivatives) {
         EXPECT_NEAR(d, c.want, 1e-10) << c.expr;
         EXPECT_LT(err, 1e-8) << c.expr;
     }
+    {
+        // Values far beyond 1E30 still give their derivative.
+        double big = 0, errBig = 0;
+        DerivRidders("EXP(X)", 700, big, 0.5, errBig);
+        EXPECT_NEAR(big / std::exp(700.0), 1, 1e-8);
+    }
     double d = 0, err = 0;
     EXPECT_THROW(DerivRidders("X^3", 2, d, 0, err), rt::RuntimeError);
     EXPECT_THROW(DerivRidders("X^", 2, d, 0.5, err), ExpressionError);
