@@ -208,7 +208,6 @@ void Motion::BuildTabs(shell::Form1& form) {
     p.cmdProcs->SetFace(QStringLiteral("Symbol"), 10);
     p.cmdProcs->SetCaption(QString(QChar(191)));
     p.cmdProcs->setGeometry(314, 26, 44, 22);
-    p.cmdProcs->setAutoDefault(true);  // Enter on the focused button runs it
     p.cmdProcs->Click = [this] { cmdProcs_Click(); };
     p.picArgs2 = new plat::Picture(QStringLiteral("picArgs2"), listed);
     p.picArgs2->Move(2, 50, 358, 42);

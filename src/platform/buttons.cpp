@@ -10,6 +10,9 @@ QString Captioned::Shown() const { return face_.isEmpty() ? caption_ : FaceText(
 
 CommandButton::CommandButton(const QString& name, QWidget* parent) : QPushButton(parent) {
     setObjectName(name);
+    // Enter on a focused command button presses it, as space does: the
+    // workspaces hand the focus to a button and expect Enter to run it.
+    setAutoDefault(true);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (Click) Click();
     });

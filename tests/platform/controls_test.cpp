@@ -122,6 +122,11 @@ TEST_F(Shown, CommandButtonsPressedByCodeOrUser) {
     QTest::mouseClick(cmd, Qt::LeftButton);
     EXPECT_EQ(log, "click0 click1 ");
     log.clear();
+    // Enter on the focused button presses it, outside any dialog too.
+    ASSERT_TRUE(cmd->SetFocus());
+    QTest::keyClick(cmd, Qt::Key_Return);
+    EXPECT_EQ(log, "click0 click1 ");
+    log.clear();
     cmd->setEnabled(false);
     cmd->SetValue(true);  // code presses even a disabled button
     EXPECT_EQ(log, "click0 click1 ");

@@ -97,7 +97,6 @@ void RigidStatics::BuildConfigPage(QWidget* page) {
     p.cmdOK->setToolTip(QStringLiteral("Registrar los vectores separación"));
     // Enter in the entry row hands the focus to the accept button; a second
     // Enter there accepts.
-    p.cmdOK->setAutoDefault(true);
     p.lblRepeat = Lbl(QStringLiteral("lblRepeat"), page, QStringLiteral("Serie en:"), 4, 53, 48);
     p.txtRepeat = Box(QStringLiteral("txtRepeat"), page, 54, 50, 26);
     Lbl(QStringLiteral("lblOrigin"), page, QStringLiteral("Origen en:"), 118, 53, 56);
@@ -206,7 +205,6 @@ void RigidStatics::BuildDCLPage(QWidget* page) {
     p.LinBody[2] = Line(plat::ArrayName(QStringLiteral("LinBody"), 2), page, 290, 100, 358, 100);
     p.cmdOK1 = Btn(QStringLiteral("cmdOK1"), page, QString(QChar(0xBF)), 358, 67, 28);
     p.cmdOK1->SetFace(QStringLiteral("Symbol"), 12);
-    p.cmdOK1->setAutoDefault(true);
     p.gd1 = new plat::FlexGrid(QStringLiteral("gd1"), page);
     p.gd1->setGeometry(4, 112, 377, 330);
     p.gd1->SetRows(1);
