@@ -22,8 +22,9 @@ double TimeAt(int col) { return motion::MotionPoint(0, col).ToNumber(); }
 // The last non-empty time among the columns first..last, 0 when none.
 double LastTime(int first, int last) {
     double t = 0;
+    // A relative datum left in a cell is no time yet.
     for (int c = first; c <= last; ++c)
-        if (!motion::MotionPoint(0, c).IsEmptyText()) t = TimeAt(c);
+        if (!motion::MotionPoint(0, c).IsEmptyText() && motion::MotionPoint(0, c).IsNumeric()) t = TimeAt(c);
     return t;
 }
 

@@ -69,6 +69,12 @@ TEST_F(GraphTest, TwoBodiesAndRefusals) {
     const bool magenta = std::any_of(g.curves.begin(), g.curves.end(),
                                      [](const parab::GraphLine& l) { return l.color == rt::kMagenta; });
     EXPECT_TRUE(magenta);
+    // A relative datum left between the two points bounds nothing.
+    motion::MotionPoint(0, 2) = std::string("t0+1");
+    const auto skipping = Plan(Label(1), Label(5));
+    EXPECT_TRUE(skipping.message.empty());
+    EXPECT_EQ(skipping.bodies, (std::vector<int>{1, 2}));
+    motion::MotionPoint(0, 2) = 0.5;
     EXPECT_EQ(Plan(Label(1), Label(6)).message, "No tengo uno de los tiempos límites.");
     // The same point twice: no extent to scale.
     EXPECT_THROW(Plan(Label(2), Label(2)), rt::RuntimeError);
