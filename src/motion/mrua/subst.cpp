@@ -724,7 +724,7 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     };
     if (form == Accel) {
         o.values = {rt::Checked(a)};
-        o.lines.Add(s.A + " = " + R(a));
+        o.lines.Add(s.A + " = " + NT(a));
     } else if (form == S6) {
         const double Dt = d.Dt, Dx = d.Dx;
         o.lines.Add(Vp + "¡2" + FT(true, false, Rv(-Dt * Dt / 4), s.A + "¡2") +
