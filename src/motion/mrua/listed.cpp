@@ -391,7 +391,7 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         if (K * body2.a == s.a) {
             if (c1 == 0) continue;
             out.lines.Add(Heading(cond, s.segment));
-            out.lines.Add("t = " + R(rt::Div(-c0, c1)));
+            out.lines.Add("t = " + NT(rt::Div(-c0, c1)));
             out.values.push_back(-c0 / c1);
             continue;
         }
@@ -400,8 +400,8 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         const double t1 = rt::Div(-c1 + std::sqrt(disc), 2 * c2);
         const double t2 = rt::Div(-c1 - std::sqrt(disc), 2 * c2);
         out.lines.Add(Heading(cond, s.segment));
-        out.lines.Add("t = " + R(t1));
-        out.lines.Add("t = " + R(t2));
+        out.lines.Add("t = " + NT(t1));
+        out.lines.Add("t = " + NT(t2));
         out.values.push_back(t1);
         out.values.push_back(t2);
     }
@@ -422,7 +422,7 @@ Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         const double t = rt::Div(s.B - K * body2.B - D, den);
         times.push_back({s.segment, t});
         out.lines.Add(Heading(cond, s.segment));
-        out.lines.Add("t = " + R(t));
+        out.lines.Add("t = " + NT(t));
         out.values.push_back(t);
     }
     if (times.empty()) return Outcome::Refuse("No hay solución.");
@@ -461,7 +461,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
     };
 
     const std::string head = "Las condiciones x = " + NT(p) + "*X  y  v = " + NT(q) + "*V se cumplen";
-    auto pointLine = [&](double t) { return "t = " + R(t) + ", x = " + R(x1(t)) + ", v = " + R(v1(t)); };
+    auto pointLine = [&](double t) { return "t = " + NT(t) + ", x = " + NT(x1(t)) + ", v = " + NT(v1(t)); };
     Outcome out;
     std::vector<double> ys;
 
@@ -477,11 +477,11 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         out.lines.Add(head + " si");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double v0 = ys[k], t = al * v0 + be;
-            out.lines.Add(k == 0 ? "V!0 = " + R(v0) + ", en el punto:"
-                                 : " o si V0 = " + R(v0) + ", en el punto:");
+            out.lines.Add(k == 0 ? "V!0 = " + NT(v0) + ", en el punto:"
+                                 : " o si V0 = " + NT(v0) + ", en el punto:");
             out.lines.Add(pointLine(t));
             if (ys.size() == 2)
-                out.lines.Add("X = " + R(X2(X0, v0, A, t - T0)) + ", V = " + R(V2(v0, A, t - T0)));
+                out.lines.Add("X = " + NT(X2(X0, v0, A, t - T0)) + ", V = " + NT(V2(v0, A, t - T0)));
             out.values.push_back(v0);
             out.values.push_back(t);
         }
@@ -490,7 +490,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         const double t = rt::Div(q * V0 - q * A * T0 - B1, a1 - q * A);
         const double x0 = rt::Div(x1(t), p) - V0 * (t - T0) - (A / 2) * (t - T0) * (t - T0);
         out.lines.Add(head);
-        out.lines.Add("en t = " + R(t) + " si X!0 = " + R(x0));
+        out.lines.Add("en t = " + NT(t) + " si X!0 = " + NT(x0));
         out.values = {x0, t};
     } else if (mA) {
         // With tau = t - T0 = K / (a1 - q A), the position condition times
@@ -507,10 +507,10 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         for (size_t k = 0; k < ys.size(); ++k) {
             const double acc = ys[k];
             const double t = rt::Div(q * V0 - B1 - q * acc * T0, a1 - q * acc);
-            out.lines.Add(k == 0 ? "A = " + R(acc) + ", en el punto:"
-                                 : " o si A = " + R(acc) + ", en el punto:");
+            out.lines.Add(k == 0 ? "A = " + NT(acc) + ", en el punto:"
+                                 : " o si A = " + NT(acc) + ", en el punto:");
             out.lines.Add(pointLine(t));
-            out.lines.Add("X = " + R(X2(X0, V0, acc, t - T0)) + ", V = " + R(V2(V0, acc, t - T0)));
+            out.lines.Add("X = " + NT(X2(X0, V0, acc, t - T0)) + ", V = " + NT(V2(V0, acc, t - T0)));
             out.values.push_back(acc);
             out.values.push_back(t);
         }
@@ -525,7 +525,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         out.lines.Add(head + " en");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double t0 = ys[k], t = g + dl * t0;
-            out.lines.Add((k == 0 ? "t = " : "o bien en t = ") + R(t) + "  si T!0 = " + R(t0));
+            out.lines.Add((k == 0 ? "t = " : "o bien en t = ") + NT(t) + "  si T!0 = " + NT(t0));
             out.values.push_back(t0);
             out.values.push_back(t);
         }
