@@ -23,7 +23,7 @@ std::string NT(double x) { return rt::NumberText(x); }
 double Number(const std::string& text) { return rt::TextToNumber(rt::Trim(text)); }
 
 std::string Solution(double v0, double th) {
-    return "v!0 = " + R(v0) + ", ;q!0 = " + R(th) + "°";
+    return "v!0 = " + NT(v0) + ", ;q!0 = " + NT(th) + "°";
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
     const double th = num::ArcTanDeg(T), c = num::CosDeg(th);
     const double v0 = kind == 1 ? 1 / std::sqrt(s * c * c) : 1 / (s * c);
     Outcome o;
-    o.lines = {"Solución del sistema:", "v!0 = " + R(v0), ";q!0 = " + R(th) + "°"};
+    o.lines = {"Solución del sistema:", "v!0 = " + NT(v0), ";q!0 = " + NT(th) + "°"};
     return o;
 }
 
@@ -104,7 +104,7 @@ Outcome IntersectTrajectories() {
             "Punto de intersección " + std::to_string(k) + ":",
             "(" + R(x) + ", " + R(y) + ")",
             "Los móviles 1 y 2 pasan respectivamente por allí en ",
-            "t = " + R(timeAt(x, L1)) + " y en t = " + R(timeAt(x, L2))};
+            "t = " + NT(timeAt(x, L1)) + " y en t = " + NT(timeAt(x, L2))};
     };
     Outcome o;
     if (a2[1] == a2[2]) {
@@ -114,7 +114,7 @@ Outcome IntersectTrajectories() {
         // One crossing: where it is and when each body passes there.
         o.lines = {"Punto de intersección:", "(" + R(x) + ", " + R(y) + ")",
                    "Los móviles 1 y 2 pasan respectivamente por allí en ",
-                   "t = " + R(timeAt(x, L1)) + " y en t = " + R(timeAt(x, L2))};
+                   "t = " + NT(timeAt(x, L1)) + " y en t = " + NT(timeAt(x, L2))};
         return o;
     }
     const auto r = num::SolveQuadratic(a2[2] - a2[1], a1[2] - a1[1], a0[2] - a0[1]);
@@ -177,7 +177,7 @@ Distance PathDistance(int body, double t1, double& t2) {
     d.found = true;
     d.S = S;
     d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf +
-                   "los tiempos " + R(t1) + " y " + R(t2) + ", correspondientes a las posiciones" +
+                   "los tiempos " + NT(t1) + " y " + NT(t2) + ", correspondientes a las posiciones" +
                    kCrLf + "x = " + R(xa) + " y x = " + R(xb) + " es:",
                R(S)};
     return d;
@@ -311,17 +311,17 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s.assign(ths.size(), V);
         if (tcs.size() == 1) {
             p.writeFirst = true;
-            p.lines = {head1, head2, "Se halló t!c = " + R(tcs[0]),
-                       "correspondiente a ;Q!2 = " + R(ths[0])};
+            p.lines = {head1, head2, "Se halló t!c = " + NT(tcs[0]),
+                       "correspondiente a ;Q!2 = " + NT(ths[0])};
         } else {
             p.writeFirst = false;
-            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + R(tcs[0]) +
-                       " o cuando tc = " + R(tcs[1]) + "," + kCrLf + "que corresponden a THETA = " +
-                       R(ths[0]) + " y THETA = " + R(ths[1]) + kCrLf +
+            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + NT(tcs[0]) +
+                       " o cuando tc = " + NT(tcs[1]) + "," + kCrLf + "que corresponden a THETA = " +
+                       NT(ths[0]) + " y THETA = " + NT(ths[1]) + kCrLf +
                        "Para plantear las ecuaciones con el primer ángulo oprime el " + kCrLf +
                        "botón \"Sí\". Para con el segundo oprime \"No\".";
-            p.lines = {head1, head2, "Se hallaron t!c = " + R(tcs[0]) + " y t!c = " + R(tcs[1]),
-                       "correspondientes a ;Q!2 = " + R(ths[0]) + " y ;Q!2 = " + R(ths[1])};
+            p.lines = {head1, head2, "Se hallaron t!c = " + NT(tcs[0]) + " y t!c = " + NT(tcs[1]),
+                       "correspondientes a ;Q!2 = " + NT(ths[0]) + " y ;Q!2 = " + NT(ths[1])};
         }
         return p;
     }
@@ -369,7 +369,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double T = std::sqrt(2 * y0 / 9.8), tc = T + t0;
             const double v0 = (u * tc - x0) / T;
             p.lines = {data + ", u = " + uText,
-                       "Solución: Alcance en t!c = " + R(tc) + kCrLf + "con v!0 = " + R(v0)};
+                       "Solución: Alcance en t!c = " + NT(tc) + kCrLf + "con v!0 = " + NT(v0)};
             p.launches = {{v0, th}};
             p.ask = Ask::YesNo;
             p.prompt = "¿Deseas plantear las ecuaciones con la solución obtenida?";
@@ -388,8 +388,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double v0 = rt::Div(4.9 * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});
-            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + R(T + t0) +
-                        kCrLf + "con v!0 = " + R(v0));
+            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + NT(T + t0) +
+                        kCrLf + "con v!0 = " + NT(v0));
         }
         p.lines.Add("");
         p.ask = Ask::YesNoCancel;
@@ -461,9 +461,9 @@ shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText
         // 4.9 T^2 - y0, both over v0 T.
         const double vt = rt::Div(1.0, p.v0 * T);
         const double th = num::VectorAngleDeg((p.u * T + k) * vt, (4.9 * T * T - p.y0) * vt);
-        found += "Se halló la raíz t!c = " + R(T + p.t0) + " en el intervalo [" + NT(p.t0) + ", " +
+        found += "Se halló la raíz t!c = " + NT(T + p.t0) + " en el intervalo [" + NT(p.t0) + ", " +
                  NT(p.t0 + B) + "]." + kCrLf + "El polinomio en T vale " + NT(fvals.at(i)) +
-                 " allí." + kCrLf + "Corresponde a ;q!0 = " + R(th) + kCrLf;
+                 " allí." + kCrLf + "Corresponde a ;q!0 = " + NT(th) + kCrLf;
     }
     return {"Datos: u = " + uText + ", v!0 = " + v0Text,
             "El problema planteado da lugar a la siguiente ecuación para" + kCrLf +

@@ -522,7 +522,7 @@ shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
     const std::string p = P(point);
     std::string rootsLine;
     for (size_t i = 0; i < roots.size(); ++i)
-        rootsLine += s.vs + "!0!x = " + R(roots[i]) + kCrLf + "El polinomio en " + s.vs +
+        rootsLine += s.vs + "!0!x = " + NT(roots[i]) + kCrLf + "El polinomio en " + s.vs +
                      "!0!x vale " + NT(fvals.at(i)) + " allí." + kCrLf;
     return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " +
                 v.ToText() + kCrLf +
@@ -626,8 +626,8 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
                head + "con alguno de los dos valores calculados de " + s.vs + "0y?" + kCrLf +
                    "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
                    "botón \"No\".",
-               "v0y = " + R(v[0]),
-               "v0y = " + R(v[0]) + ", v0y = " + R(v.size() > 1 ? v[1] : v[0]));
+               "v0y = " + NT(v[0]),
+               "v0y = " + NT(v[0]) + ", v0y = " + NT(v.size() > 1 ? v[1] : v[0]));
     return o;
 }
 
@@ -652,12 +652,12 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     const std::string sq = "//(" + s.vs + "!0¡2 cos¡2 ;q!0)";
     switch (code) {
     case 12:
-        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + R(rt::Div(b - x0, a - t0));
+        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + NT(rt::Div(b - x0, a - t0));
         D = "Datos: en t = " + R(a) + ", " + s.xs + " = " + R(b);
         break;
     case 13: {
         const double T = a - t0;
-        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + R(rt::Div(b - y0 + 4.9 * T * T, T));
+        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + NT(rt::Div(b - y0 + 4.9 * T * T, T));
         D = "Datos: en t = " + R(a) + ", " + s.ys + " = " + R(b);
         break;
     }
