@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
@@ -39,25 +40,77 @@ double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
 
 [[noreturn]] void ObjectNotSet() { throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Variable de objeto no establecida"); }
 
-// Ridders' extrapolation of central differences of f at x.
-double Ridders(CExpression& e, double x, double h, double& err) {
+// f at x, or nothing where f is not defined (its evaluation faults).
+std::optional<double> TryF(CExpression& e, double x) {
+    try {
+        return F(e, x);
+    } catch (const rt::RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+// How often a step that leaves f's domain is halved before the difference
+// turns one-sided.
+constexpr int kHalvings = 30;
+
+// A usable first step for differences of f at x from h: the first of h,
+// h/2, h/4, ... at which f is defined on both sides (side 0), or else the
+// largest at which it is defined on one side (side +1 or -1; f(x) itself
+// must then be defined). A law defined at x so keeps its derivative there,
+// near the edge of its domain too. When f is defined on neither side the
+// evaluation's own fault is raised.
+struct Step {
+    double h;
+    int side;
+};
+Step UsableStep(CExpression& e, double x, double h) {
+    std::optional<Step> oneSided;
+    double hh = h;
+    for (int k = 0; k <= kHalvings; ++k, hh /= 2) {
+        const bool right = TryF(e, x + hh).has_value(), left = TryF(e, x - hh).has_value();
+        if (right && left) return {hh, 0};
+        if (!oneSided && (right || left)) oneSided = Step{hh, right ? 1 : -1};
+    }
+    F(e, x);  // a point outside the domain is the caller's fault
+    if (oneSided) return *oneSided;
+    F(e, x + h);
+    F(e, x - h);
+    rt::Raise(rt::ErrorCode::InvalidCall);
+}
+
+// Ridders' extrapolation of differences of f at x: central ones, or
+// one-sided ones (whose error runs in every power of the step) where f is
+// defined on one side of x only.
+double RiddersFrom(CExpression& e, double x, double h, double& err) {
     constexpr double kCon = 1.4, kCon2 = kCon * kCon, kSafe = 2.0;
     constexpr int kTab = 10;
     double a[kTab + 1][kTab + 1];
-    auto central = [&](double hh) { return rt::Div(rt::Sub(F(e, x + hh), F(e, x - hh)), 2 * hh); };
     double hh = h;
-    a[1][1] = central(hh);
+    int side = 0;
+    const auto fp = TryF(e, x + h), fm = TryF(e, x - h);
+    if (!fp || !fm) {
+        const Step s = UsableStep(e, x, h);
+        hh = s.h;
+        side = s.side;
+    }
+    const double fx = side != 0 ? F(e, x) : 0;
+    auto diff = [&](double step) {
+        if (side == 0) return rt::Div(rt::Sub(F(e, x + step), F(e, x - step)), 2 * step);
+        return rt::Div(rt::Sub(F(e, x + side * step), fx), side * step);
+    };
+    a[1][1] = fp && fm ? rt::Div(rt::Sub(*fp, *fm), 2 * h) : diff(hh);
+    const double ratio = side == 0 ? kCon2 : kCon;
     // No fixed ceiling on the first error: derivatives of huge values (EXP(X)
     // at 700) would otherwise never be accepted and come out as 0.
     err = std::numeric_limits<double>::max();
     double ans = a[1][1];
     for (int i = 2; i <= kTab; ++i) {
         hh /= kCon;
-        a[1][i] = central(hh);
-        double fac = kCon2;
+        a[1][i] = diff(hh);
+        double fac = ratio;
         for (int j = 2; j <= i; ++j) {
             a[j][i] = rt::Checked((a[j - 1][i] * fac - a[j - 1][i - 1]) / (fac - 1));
-            fac *= kCon2;
+            fac *= ratio;
             double errt = std::max(std::fabs(a[j][i] - a[j - 1][i]), std::fabs(a[j][i] - a[j - 1][i - 1]));
             if (errt < err) {
                 err = errt;
@@ -65,6 +118,26 @@ double Ridders(CExpression& e, double x, double h, double& err) {
             }
         }
         if (std::fabs(a[i][i] - a[i - 1][i - 1]) > kSafe * err) break;
+    }
+    return ans;
+}
+
+// RiddersFrom, with the first step shrunk while its estimate stays poor: a
+// step that only just fits in the domain (LN(X) at 0.51 with 0.5) samples
+// the function where it changes too fast for the extrapolation.
+double Ridders(CExpression& e, double x, double h, double& err) {
+    constexpr int kRetries = 6;
+    constexpr double kPoor = 1e-8;
+    double ans = RiddersFrom(e, x, h, err);
+    double hh = h;
+    for (int k = 0; k < kRetries && err > kPoor * std::max(1.0, std::fabs(ans)); ++k) {
+        hh /= 4;
+        double errk = 0;
+        const double d = RiddersFrom(e, x, hh, errk);
+        if (errk < err) {
+            err = errk;
+            ans = d;
+        }
     }
     return ans;
 }
@@ -174,20 +247,42 @@ void DerivRidders(std::string_view expr, double x, double& dfdx, double h, doubl
     dfdx = Ridders(e, x, h, err);
 }
 
-void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err) {
+void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err,
+                     double* maxErr) {
     if (!DerivExpr) ObjectNotSet();
     DerivExpr->ThrowIfError();
+    if (maxErr) *maxErr = 0;
     for (size_t k = 1; k < x.size(); ++k) {
         rt::CheckIndex(static_cast<long long>(k), 1, static_cast<long long>(d.size()) - 1);
         d[k] = Ridders(*DerivExpr, x[k], h, err);
+        if (maxErr) *maxErr = std::max(*maxErr, err);
     }
 }
 
 double SecondDeriv5Pt(CExpression& expr, double h, double x) {
     expr.ThrowIfError();
-    double num = 16 * F(expr, x + h) - F(expr, x + 2 * h) - 30 * F(expr, x) + 16 * F(expr, x - h) -
-                 F(expr, x - 2 * h);
-    return rt::Div(rt::Checked(num), rt::Checked(12 * h * h));
+    auto fivePoint = [&](double s) {
+        const double num = 16 * F(expr, x + s) - F(expr, x + 2 * s) - 30 * F(expr, x) + 16 * F(expr, x - s) -
+                           F(expr, x - 2 * s);
+        return rt::Div(rt::Checked(num), rt::Checked(12 * s * s));
+    };
+    if (TryF(expr, x + 2 * h) && TryF(expr, x - 2 * h)) return fivePoint(h);
+    // The outer points leave the domain: a smaller step, whose points keep
+    // to a quarter of the way to the domain's edge so that the formula still
+    // sees a smooth function, or a one-sided formula (second order too) on
+    // the side where the law is defined.
+    const Step s = UsableStep(expr, x, 8 * h);
+    if (s.side == 0) return fivePoint(s.h / 8);
+    const double d = s.side * s.h / 3;
+    const double num = 2 * F(expr, x) - 5 * F(expr, x + d) + 4 * F(expr, x + 2 * d) - F(expr, x + 3 * d);
+    return rt::Div(rt::Checked(num), rt::Checked(d * d));
+}
+
+double SecondDeriv5PtNoise(double fmax, double h) {
+    // 64 is the sum of the formula's weights; each value may carry a few
+    // units in the last place from the formula's own evaluation.
+    constexpr double kUlps = 16;
+    return rt::Div(64 * kUlps * std::numeric_limits<double>::epsilon() * std::fabs(fmax), 12 * h * h);
 }
 
 }  // namespace num

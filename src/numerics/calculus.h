@@ -41,15 +41,28 @@ void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n);
 // The formula GradientRidders differentiates; set by the caller.
 extern std::shared_ptr<CExpression> DerivExpr;
 
+// The derivatives stay where the function is defined: where a difference
+// at the given step would reach outside its domain (LN(X) at 0.3 with a step
+// of 0.5), the step is halved until it fits, and at the very edge of the
+// domain the differences are taken on the defined side. A function with no
+// value at x, or near it on either side, raises its evaluation's fault.
+
 // First derivative of expr at x by Ridders' extrapolation of central
 // differences from the initial step h; err receives the error estimate.
 void DerivRidders(std::string_view expr, double x, double& dfdx, double h, double& err);
 
 // The same for DerivExpr at x[k], k = 1 .. upper bound of x, into d[k]
-// (d must have room); err is the estimate of the last point.
-void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err);
+// (d must have room); err is the estimate of the last point, maxErr (when
+// given) the largest of them.
+void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err,
+                     double* maxErr = nullptr);
 
 // Second derivative of expr at x by the five-point central formula.
 double SecondDeriv5Pt(CExpression& expr, double h, double x);
+
+// The rounding noise SecondDeriv5Pt can leave at step h on a function whose
+// values there are at most fmax in size: a second derivative within it is 0
+// as far as the formula can tell.
+double SecondDeriv5PtNoise(double fmax, double h);
 
 }  // namespace num

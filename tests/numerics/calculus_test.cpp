@@ -141,3 +141,43 @@ TEST_F(Calculus, SecondDerivatives) {
     EXPECT_THROW(SecondDeriv5Pt(cube, 0, 1), rt::RuntimeError);
     EXPECT_THROW(SecondDeriv5Pt(bad, 0.01, 1), ExpressionError);
 }
+
+// A law defined at x keeps its derivatives there when the given step would
+// reach outside its domain: the step shrinks to fit, and at the very edge
+// of the domain the differences are taken on the side where it is defined.
+TEST_F(Calculus, DerivativesStayInsideTheDomain) {
+    struct { const char* expr; double x, h1, d1, h2, d2; } cases[] = {
+        {"LN(X)", 0.3, 0.5, 1 / 0.3, 0.001, -1 / 0.09},
+        {"LN(X)", 0.51, 0.5, 1 / 0.51, 0.001, -1 / (0.51 * 0.51)},  // a step that only just fits
+        {"LN(X)", 0.015, 0.5, 1 / 0.015, 0.01, -1 / (0.015 * 0.015)},
+        {"LN(X)", 1e-4, 0.5, 1e4, 0.01, -1e8},
+        {"X^2 + 3*X + 0*R(X)", 0, 0.5, 3, 0.01, 2},  // defined from 0 rightwards
+        {"X^3 + 0*R(1-X)", 1, 0.5, 3, 0.01, 6},      // defined up to 1
+    };
+    for (auto& c : cases) {
+        double d = 0, err = 0;
+        DerivRidders(c.expr, c.x, d, c.h1, err);
+        EXPECT_NEAR(d, c.d1, 1e-7 * std::fabs(c.d1)) << c.expr << " at " << c.x;
+        CExpression e(c.expr);
+        EXPECT_NEAR(SecondDeriv5Pt(e, c.h2, c.x), c.d2, 1e-3 * std::fabs(c.d2)) << c.expr << " at " << c.x;
+    }
+    // Where the function has no value the fault still reaches the caller.
+    double d = 0, err = 0;
+    CExpression ln("LN(X)");
+    for (double x : {0.0, -1.0}) {
+        EXPECT_THROW(DerivRidders("LN(X)", x, d, 0.5, err), rt::RuntimeError) << x;
+        EXPECT_THROW(SecondDeriv5Pt(ln, 0.01, x), rt::RuntimeError) << x;
+    }
+}
+
+// The noise bound of the five-point formula: a zero second derivative
+// computed through rounded values stays within it, a small true one does not.
+TEST_F(Calculus, SecondDerivativeNoiseBound) {
+    const double h = 4.0 / 300;
+    CExpression line("3*X + 1000");
+    double worst = 0;
+    for (int k = 0; k <= 300; ++k) worst = std::max(worst, std::fabs(SecondDeriv5Pt(line, h, k * h)));
+    EXPECT_GT(worst, 0);  // the formula does leave noise here
+    EXPECT_LE(worst, SecondDeriv5PtNoise(1012, h));
+    EXPECT_LT(SecondDeriv5PtNoise(1012, h), 1e-6);
+}
