@@ -247,7 +247,7 @@ QImage DrawIconSheet() {
         PointsCurve(s, At(5, 4));
         s.Text(At(5, 5), QStringLiteral("x(t)"), 8, false, true);
         s.Text(At(5, 6), QStringLiteral("v(t,x)"), 7, false, true);
-        s.Text(At(5, 7), QStringLiteral("a(t,\nx,v)"), 7, false, true);
+        s.Text(At(5, 7), QStringLiteral("a(t,x,v)"), 7, false, true);
         s.Text(At(5, 8), QStringLiteral("x(t)\ny(t)"), 7, false, true);
         s.Text(At(5, 9), QStringLiteral("r(t)\nθ(t)"), 7, false, true);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "kinematics/lawtext.h"
@@ -19,6 +20,17 @@ constexpr double kMinSecondDerivStep = 1e-3;
 constexpr double kRidderStep = 0.5;
 // The adaptive driver's settings for the values at an instant.
 constexpr double kOdeEps = 1e-4, kOdeFirstStep = 0.1, kOdeMinStep = 0.001;
+
+// Ridders' error estimate is of the size of the noise it leaves; a margin
+// over it keeps a derivative that is 0 in truth from showing its noise.
+constexpr double kNoiseMargin = 16;
+constexpr double kDifferenceUlps = 16;
+
+double LargestMagnitude(const std::vector<double>& table) {
+    double m = 0;
+    for (size_t k = 1; k < table.size(); ++k) m = std::max(m, std::fabs(table[k]));
+    return m;
+}
 
 std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
 
@@ -153,10 +165,12 @@ std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, doub
             c.T[k] = ti + (k - 1) * h;
             c.X[k] = num::DerivExpr->Value({c.T[k]}).ToNumber();
         }
-        double err = 0;
-        num::GradientRidders(c.T, c.V, kRidderStep, err);
+        double err = 0, maxErr = 0;
+        num::GradientRidders(c.T, c.V, kRidderStep, err, &maxErr);
+        c.vNoise = kNoiseMargin * maxErr;
         const double step = SecondDerivStep(h);
         for (int k = 1; k <= n; ++k) c.A[k] = num::SecondDeriv5Pt(*num::DerivExpr, step, c.T[k]);
+        c.aNoise = num::SecondDeriv5PtNoise(LargestMagnitude(c.X), step);
         return c;
     }
 
@@ -186,19 +200,28 @@ std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, doub
     c.A[1] = rt::Div(c.V[2] - c.V[1], h);
     for (int k = 2; k < n; ++k) c.A[k] = rt::Div(c.V[k + 1] - c.V[k - 1], 2 * h);
     c.A[n] = rt::Div(c.V[n] - c.V[n - 1], h);
+    // Differences of values that each carry a few units in the last place.
+    c.aNoise = rt::Div(kDifferenceUlps * std::numeric_limits<double>::epsilon() * LargestMagnitude(c.V), h);
     return c;
 }
 
-CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter) {
+CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter, double noise) {
     rt::CheckIndex(static_cast<long long>(values.size()) - 1, kSteps + 1, kSteps + 1);
     if (ti > tf) std::swap(ti, tf);
     CurvePlan p;
-    p.vmin = p.vmax = values[1];
+    const bool zero = std::all_of(values.begin() + 1, values.end(), [&](double v) { return std::fabs(v) <= noise; });
+    auto value = [&](int k) { return zero ? 0.0 : values[k]; };
+    p.vmin = p.vmax = value(1);
     for (int k = 2; k <= kSteps + 1; ++k) {
-        p.vmin = std::min(p.vmin, values[k]);
-        p.vmax = std::max(p.vmax, values[k]);
+        p.vmin = std::min(p.vmin, value(k));
+        p.vmax = std::max(p.vmax, value(k));
     }
-    if (std::fabs(p.vmax - p.vmin) <= 1e-5) p.vmin = 0;
+    // A nearly constant curve is drawn against a scale that reaches 0; the
+    // scale still takes in every sample, so none falls outside the square.
+    if (std::fabs(p.vmax - p.vmin) <= 1e-5) {
+        p.vmin = std::min(p.vmin, 0.0);
+        p.vmax = std::max(p.vmax, 0.0);
+    }
     // A curve that is 0 throughout has no range of its own: it is drawn
     // across the middle of the square on a range of 1.
     double low = p.vmin, range = p.vmax - p.vmin;
@@ -210,7 +233,7 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
     const double xs = rt::Div(kSquareSide, tf - ti);
     p.points.reserve(kSteps + 1);
     for (int k = 1; k <= kSteps + 1; ++k)
-        p.points.push_back({kSquareLeft + (k - 1), rt::Checked(kSquareBottom + (values[k] - low) * ys)});
+        p.points.push_back({kSquareLeft + (k - 1), rt::Checked(kSquareBottom + (value(k) - low) * ys)});
     const double x0 = rt::Checked(kSquareLeft + (0 - ti) * xs);
     if (x0 >= kSquareLeft && x0 <= kSquareLeft + kSquareSide) p.tZeroX = x0;
     const double y0 = rt::Checked(kSquareBottom + (0 - low) * ys);

@@ -66,6 +66,9 @@ shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::s
 struct LineCurves {
     double ti = 0, tf = 0;
     std::vector<double> T, X, V, A;
+    // The rounding noise the numerical derivatives may have left in V and A:
+    // a table whose values all lie within it of 0 is the zero curve.
+    double vNoise = 0, aNoise = 0;
 };
 // nullopt when the law is not 11, 12 or 13, or when the integration up to ti
 // gave up. ti = tf raises DivisionByZero: there is no interval to draw.
@@ -89,8 +92,10 @@ struct CurvePlan {
 };
 inline constexpr double kSquareLeft = 42, kSquareBottom = 42, kSquareSide = 300;
 // values[1..301]. Samples within 1e-5 of each other draw against a scale
-// from 0 to their value; samples all exactly 0 lie across the middle.
-CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter);
+// from 0 to their value (or from their value to 0, below 0); samples all
+// within `noise` of 0 are the zero curve, which lies across the middle on
+// its zero line. Every point lies inside the square.
+CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter, double noise = 0);
 
 // The path of a plane law over [ti, tf] (put in order) in n steps, with one
 // scale for both axes in the plot frame (left, bottom, side).

@@ -2,6 +2,9 @@
 // each on its own value scale in a 300-pixel square, and the path of a plane
 // law on one scale for both axes in the shared plot frame.
 #include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "kinematics/compute.h"
 #include "kinematics/panel.h"
@@ -37,22 +40,45 @@ void PrintAt(plat::Picture& pic, double x, double y, const QString& text) {
     pic.Print(text);
 }
 
-// One curve with its time axis, zero line and labels.
-void DrawAxisScale(plat::Picture& pic, const CurvePlan& plan, const CurveStyle& style) {
-    const double top = kSquareBottom + kSquareSide, right = kSquareLeft + kSquareSide;
-    if (plan.tZeroX) pic.Line(*plan.tZeroX, kSquareBottom, *plan.tZeroX, top, kAxisGrey);
-
+// The time axis that all the curves share: the t = 0 line and the labels of
+// the interval's ends, drawn once for the graph.
+void DrawTimeAxis(plat::Picture& pic, const CurvePlan& plan) {
+    if (plan.tZeroX) pic.Line(*plan.tZeroX, kSquareBottom, *plan.tZeroX, kSquareBottom + kSquareSide, kAxisGrey);
     pic.SetForeColor(rt::kBlack);
     const QString ti = QString::fromStdString(plan.tiText);
     PrintAt(pic, std::max(5.0, kSquareLeft - pic.TextWidth(ti) - 5), kSquareBottom, ti);
     const QString tf = QString::fromStdString(plan.tfText);
     const double w = pic.TextWidth(tf);
-    PrintAt(pic, w < kSquareLeft ? right : 2 * kSquareLeft + kSquareSide - w - 5, kSquareBottom, tf);
+    PrintAt(pic, w < kSquareLeft ? kSquareLeft + kSquareSide : 2 * kSquareLeft + kSquareSide - w - 5, kSquareBottom,
+            tf);
+}
 
-    if (plan.zeroY) pic.Line(kSquareLeft, *plan.zeroY, right, *plan.zeroY, style.zeroColour);
+// The zero lines of the curves, beneath every curve. A line that falls on
+// the same pixel row as another curve's is the zero of both: it is drawn
+// once, in the grey of the time axis, not in one curve's tint over the
+// other's.
+struct ZeroLine {
+    double y;
+    rt::ColorRef colour;
+};
+void DrawZeroLines(plat::Picture& pic, const std::vector<ZeroLine>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const double row = std::nearbyint(lines[i].y);
+        bool shared = false, drawnBefore = false;
+        for (size_t j = 0; j < lines.size(); ++j) {
+            if (j == i || std::nearbyint(lines[j].y) != row) continue;
+            shared = true;
+            if (j < i) drawnBefore = true;
+        }
+        if (!drawnBefore)
+            pic.Line(kSquareLeft, lines[i].y, kSquareLeft + kSquareSide, lines[i].y, shared ? kAxisGrey : lines[i].colour);
+    }
+}
 
+// One curve with its "max = " and "min = " labels.
+void DrawCurve(plat::Picture& pic, const CurvePlan& plan, const CurveStyle& style) {
     pic.SetForeColor(style.colour);
-    PrintAt(pic, style.column, top + 20, QString::fromStdString(plan.maxText));
+    PrintAt(pic, style.column, kSquareBottom + kSquareSide + 20, QString::fromStdString(plan.maxText));
     PrintAt(pic, style.column, kSquareBottom - 20, QString::fromStdString(plan.minText));
 
     const auto& pts = plan.points;
@@ -83,11 +109,20 @@ void Kinematics::GraphKinem1D(int kind, int flags, double t0, double x0, double 
     if (kind != kLawX)
         pic.Box(kSquareLeft, kSquareBottom + kSquareSide, kSquareLeft + kSquareSide, kSquareBottom, kOutline);
     const std::vector<double>* tables[3] = {&curves->X, &curves->V, &curves->A};
+    const double noise[3] = {0, curves->vNoise, curves->aNoise};
+    std::vector<std::pair<CurvePlan, const CurveStyle*>> plans;
     for (int i = 0; i < 3; ++i) {
         if (!(flags & (1 << i))) continue;
         const CurveStyle& style = kCurveStyles[i];
-        DrawAxisScale(pic, PlanCurve(*tables[i], curves->ti, curves->tf, style.letter), style);
+        plans.emplace_back(PlanCurve(*tables[i], curves->ti, curves->tf, style.letter, noise[i]), &style);
     }
+    if (plans.empty()) return;
+    DrawTimeAxis(pic, plans.front().first);
+    std::vector<ZeroLine> zeros;
+    for (const auto& [plan, style] : plans)
+        if (plan.zeroY) zeros.push_back({*plan.zeroY, style->zeroColour});
+    DrawZeroLines(pic, zeros);
+    for (const auto& [plan, style] : plans) DrawCurve(pic, plan, *style);
 }
 
 void Kinematics::GraphKinem2D(double ti, double tf, bool cartesian, int n) {

@@ -239,6 +239,57 @@ TEST(CurvePlot, ScalesLinesAndLabels) {
     EXPECT_THROW(PlanCurve(Samples([](double t) { return t; }, 1, 1), 1, 1, 'x'), rt::RuntimeError);
 }
 
+// Nearly constant curves and derivative noise: every point stays inside
+// the square, and a table within its noise of 0 is the zero curve.
+TEST(CurvePlot, NearlyConstantCurvesStayInsideTheSquare) {
+    struct Case {
+        const char* what;
+        double (*f)(double);
+        double noise;
+        bool zero;
+    };
+    const Case cases[] = {
+        {"noise across 0", [](double t) { return 1e-10 * std::sin(40 * t); }, 0, false},
+        {"small negative", [](double t) { return -1e-6 * (1 + t); }, 0, false},
+        {"negative constant", [](double) { return -5.0; }, 0, false},
+        {"noise within its bound", [](double t) { return 1e-10 * std::sin(40 * t); }, 1e-9, true},
+        {"a true value above the bound", [](double) { return 2e-6; }, 1e-9, false},
+    };
+    for (const auto& c : cases) {
+        const CurvePlan p = PlanCurve(Samples(c.f, 0, 4), 0, 4, 'a', c.noise);
+        for (const auto& pt : p.points) {
+            EXPECT_GE(pt.y, 42) << c.what;
+            EXPECT_LE(pt.y, 342) << c.what;
+        }
+        if (c.zero) {
+            for (const auto& pt : p.points) EXPECT_EQ(pt.y, 192) << c.what;
+            EXPECT_EQ(p.zeroY, 192) << c.what;
+            EXPECT_EQ(p.maxText, "amax = 0");
+            EXPECT_EQ(p.minText, "amin = 0");
+        }
+    }
+}
+
+// Uniform motion: the acceleration of x = 3t is 0 within the noise the
+// derivatives report, while a small true acceleration stands above it.
+TEST_F(LineTables, DerivativeNoiseIsReportedWithTheTables) {
+    for (const char* law : {"3*t", "3*t + 1000"}) {
+        auto c = TabulateLaw1D(11, law, 0, 0, 0, 0, 4);
+        ASSERT_TRUE(c);
+        for (int k = 1; k <= 301; ++k) {
+            EXPECT_LE(std::fabs(c->A[k]), c->aNoise) << law << " " << k;
+            EXPECT_NEAR(c->V[k], 3, c->vNoise + 1e-12) << law << " " << k;
+        }
+    }
+    auto small = TabulateLaw1D(11, "1e-6*t^2", 0, 0, 0, 0, 4);
+    EXPECT_LT(small->aNoise, 2e-6 / 100);
+    EXPECT_LT(small->vNoise, 1e-8);
+    // The differences behind the acceleration of a velocity law.
+    auto v = TabulateLaw1D(12, "sen(t)^2 + cos(t)^2", 0, 0, 0, 0, 4);
+    for (int k = 1; k <= 301; ++k) EXPECT_LE(std::fabs(v->A[k]), v->aNoise) << k;
+    EXPECT_LT(v->aNoise, 1e-9);
+}
+
 using PlanePaths = DegreeMode;
 
 TEST_F(PlanePaths, OneScaleForBothAxes) {

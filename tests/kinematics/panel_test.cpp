@@ -3,6 +3,7 @@
 // two commands with their results, refusals and graphs on pic1.
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTest>
 #include <algorithm>
@@ -366,6 +367,107 @@ TEST_F(KinemPanel, GraphFaultsAndRefusals) {
     Press("cmdGraph");
     EXPECT_EQ(dialogs.Shown().back().prompt, "Valor no numérico para uno de los tiempos.");
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+// Laws defined at the instant but not a whole derivative step before it.
+TEST_F(KinemPanel, LawsNearTheEdgeOfTheirDomain) {
+    Law(0)->SetText("ln(t)");
+    T0(3)->SetText("0.3");
+    Press("cmdCalcxva");
+    EXPECT_EQ(Result(), "En t = 0.3:\nx = -1.204, v = 3.333\na = -11.111\n");
+
+    ChoosePlaneLaw(15);
+    Law(0)->SetText("ln(t)");
+    Law(1)->SetText("t");
+    T0(3)->SetText("0.2");
+    Press("cmdCalcxva");
+    // r' = 5, r'' = -25, theta' = 1, theta'' = 0.
+    EXPECT_EQ(Result(), "En t = 0.2:\nr = -1.609, θ = 0.2\nvr = 5, vt = -1.609\nar = -23.391, at = 10\n");
+
+    ChooseLaw(1);
+    Law(0)->SetText("ln(t)");
+    Interval(0)->SetText("0.1");
+    Interval(1)->SetText("2");
+    Check(3)->SetValue(1);
+    Press("cmdGraph");
+    EXPECT_TRUE(dialogs.Shown().empty());
+    for (const char* label : {"vmax = 10", "vmin = 0.5", "amin = -100", "amax = -0.25"})
+        EXPECT_TRUE(Texts().contains(label)) << label;
+    auto v = Drawn(DrawnPrimitive::Kind::Line, 0xFF0000);
+    ASSERT_EQ(v.size(), 300u);
+    EXPECT_EQ(v.front().points[0], QPointF(42, 342));
+    EXPECT_EQ(v.back().points[1], QPointF(342, 42));
+}
+
+// x = 3t: the acceleration is 0, drawn as the zero line across the middle,
+// and no curve leaves the square.
+TEST_F(KinemPanel, UniformMotionDrawsAZeroAcceleration) {
+    Law(0)->SetText("3*t");
+    Interval(0)->SetText("0");
+    Interval(1)->SetText("4");
+    Check(3)->SetValue(1);
+    Press("cmdGraph");
+    auto a = Drawn(DrawnPrimitive::Kind::Line, 0x0000FF);
+    ASSERT_EQ(a.size(), 300u);
+    for (const auto& d : a) EXPECT_EQ(d.points[0].y(), 192);
+    EXPECT_TRUE(Texts().contains("amax = 0"));
+    EXPECT_TRUE(Texts().contains("amin = 0"));
+    for (rt::ColorRef c : {0xFF00FFu, 0xFF0000u, 0x0000FFu})
+        for (const auto& d : Drawn(DrawnPrimitive::Kind::Line, c))
+            for (const QPointF& pt : d.points) {
+                EXPECT_TRUE(pt.x() >= 42 && pt.x() <= 342 && pt.y() >= 42 && pt.y() <= 342)
+                    << std::hex << c << " at " << pt.x() << ", " << pt.y();
+            }
+}
+
+// The time axis is drawn once for all the curves, and the zero lines lie
+// beneath every curve; a zero line the curves share is drawn once, in grey.
+TEST_F(KinemPanel, SharedLinesAndLabelsAreDrawnOnceBeneathTheCurves) {
+    Law(0)->SetText("5*sen(2*t)");
+    Interval(0)->SetText("0");
+    Interval(1)->SetText("6");
+    Check(3)->SetValue(1);
+    Press("cmdGraph");
+    const QStringList texts = Texts();
+    EXPECT_EQ(texts.count("0"), 1);
+    EXPECT_EQ(texts.count("6"), 1);
+    const auto& drawn = form().pic1->Drawn();
+    std::vector<const DrawnPrimitive*> vertical, horizontal;
+    size_t firstCurve = drawn.size(), lastAxis = 0;
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        const DrawnPrimitive& d = drawn[i];
+        if (d.kind != DrawnPrimitive::Kind::Line) continue;
+        const bool curve = d.color == 0xFF00FF || d.color == 0xFF0000 || d.color == 0x0000FF;
+        if (curve) {
+            firstCurve = std::min(firstCurve, i);
+            continue;
+        }
+        lastAxis = i;
+        (d.points[0].x() == d.points[1].x() ? vertical : horizontal).push_back(&d);
+    }
+    ASSERT_EQ(vertical.size(), 1u);  // t = 0
+    ASSERT_EQ(horizontal.size(), 1u);
+    EXPECT_NEAR(horizontal[0]->points[0].y(), 192, 0.5);
+    EXPECT_EQ(horizontal[0]->color, 0xC0C0C0u);
+    EXPECT_LT(lastAxis, firstCurve);
+}
+
+// The law bar writes each law on one line: "a(t,x,v)" is not broken in two.
+TEST_F(KinemPanel, LawBarCaptionsStandOnOneLine) {
+    const QImage bar = Find<plat::Picture>("picBar")->Image();
+    const int cellWidth = 31;
+    for (int cell = 1; cell <= 3; ++cell) {
+        std::vector<int> inked;
+        for (int y = 2; y < 29; ++y)
+            for (int x = (cell - 1) * cellWidth + 3; x < cell * cellWidth - 2; ++x)
+                if (qGray(bar.pixel(x, y)) < 128) {
+                    inked.push_back(y);
+                    break;
+                }
+        ASSERT_FALSE(inked.empty()) << cell;
+        // One line of text: its inked rows run without a blank row between.
+        EXPECT_EQ(inked.back() - inked.front() + 1, static_cast<int>(inked.size())) << "cell " << cell;
+    }
 }
 
 TEST_F(KinemPanel, PathOfAPlaneLaw) {
