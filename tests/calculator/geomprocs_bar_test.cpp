@@ -8,6 +8,7 @@
 
 #include "calc_fixture.h"
 #include "calculator/procbar.h"
+#include "support/grab.h"
 
 namespace calctest {
 
@@ -62,8 +63,7 @@ TEST_F(GeometryBarTest, EveryProcedureRunsFromTheBar) {
                 << where << ": " << form().rtbCalc->Text().toStdString();
             EXPECT_TRUE(form().rtbReg->Text().contains(QString::fromUtf8(c.inResult))) << where;
             EXPECT_EQ(!form().pic->Drawn().empty(), c.draws) << where;
-            if (const char* dir = std::getenv("TELUVAR_GRAB_DIR"))
-                form().grab().save(QString("%1/bar_%2_%3.png").arg(dir).arg(group).arg(cell));
+            testsupport::SaveGrab(&form(), QString("bar_%1_%2").arg(group).arg(cell));
         }
     }
 }

@@ -14,6 +14,7 @@
 #include "numerics/expression.h"
 #include "platform/picture.h"
 #include "runtime/errors.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -166,7 +167,7 @@ TEST_F(Graphs, DrawingOnThePicture) {
     for (int dx = -1; dx <= 1; ++dx)
         found = found || pic.Image().pixelColor(static_cast<int>(top.x()) + dx, static_cast<int>(top.y())) == QColor(0, 0, 255);
     EXPECT_TRUE(found);
-    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) pic.SavePng(QString(dir) + "/graph_sin.png");
+    testsupport::SaveGrab(pic.Image(), "graph_sin");
 }
 
 TEST_F(Graphs, DenseCurvesDrawOncePerPixel) {
@@ -191,7 +192,7 @@ TEST_F(Graphs, DenseCurvesDrawOncePerPixel) {
     calc::DrawGraphPoints(*every, bare);
     for (size_t i = 1; i < g.px.size(); ++i) every->Line(g.px[i - 1], g.py[i - 1], g.px[i], g.py[i], calc::kCurveBlue);
     EXPECT_TRUE(dense->Image() == every->Image());
-    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) dense->SavePng(QString(dir) + "/graph_polar.png");
+    testsupport::SaveGrab(dense->Image(), "graph_polar");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "calc_fixture.h"
 #include "calculator/procbar.h"
+#include "support/grab.h"
 
 namespace calctest {
 
@@ -77,9 +78,8 @@ TEST_F(NumericBarTest, EveryNumericProcedureRunsFromTheBar) {
                 EXPECT_EQ(blue, 1) << where;  // the curve
                 EXPECT_TRUE(form().rtbCalc->Text().isEmpty()) << where;
             }
-            if (const char* dir = std::getenv("TELUVAR_GRAB_DIR"))
-                if (code == 21 || code == 26 || code == 9)
-                    form().grab().save(QString("%1/bar_%2_%3.png").arg(dir).arg(group).arg(cell));
+            if (code == 21 || code == 26 || code == 9)
+                testsupport::SaveGrab(&form(), QString("bar_%1_%2").arg(group).arg(cell));
         }
     }
 }

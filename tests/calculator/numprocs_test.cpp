@@ -16,6 +16,7 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ protected:
     // polyline.
     int Curve(rt::ColorRef colour) const { return Count(Kind::Line, colour) + Count(Kind::Polyline, colour); }
     void Grab(const char* name) {
-        if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) pic.SavePng(QString(dir) + "/" + name);
+        testsupport::SaveGrab(pic.Image(), name);
     }
 
     shell::SharedState savedShared;
@@ -212,11 +213,11 @@ TEST_F(NumericProcedures, GraphClearsThePictureAndDrawsInBlue) {
     for (const auto& d : pic.Drawn())
         if (d.kind == Kind::Text) texts.push_back(d.text);
     EXPECT_EQ(texts, (std::vector<QString>{"-2", "2", "Ymax = 4", "Ymin = 0"}));
-    Grab("graph_parabola.png");
+    Grab("graph_parabola");
 
     Run(21, Args{0, 2 * 3.14159265358979, 5}, "1");
     EXPECT_EQ(Count(Kind::Line, 0xFF0000), 4);  // the square
-    Grab("graph_square.png");
+    Grab("graph_square");
 }
 
 TEST_F(NumericProcedures, FitDrawsPointsCurveAndAxes) {
@@ -229,7 +230,7 @@ TEST_F(NumericProcedures, FitDrawsPointsCurveAndAxes) {
     EXPECT_EQ(Count(Kind::Line, 0x808080), 2);  // both axes: x and y cross 0
     EXPECT_EQ(pic.DrawWidth(), 1);
     EXPECT_EQ(pic.ForeColor(), rt::kBlack);
-    Grab("fit_parabola.png");
+    Grab("fit_parabola");
 
     // One point still gives its plot and its report; all x equal cannot be fitted.
     EXPECT_TRUE(Run(23, Args{2, 7}).lines[1].starts_with("Coeficientes del polinomio de grado 0:"));

@@ -11,6 +11,7 @@
 #include "platform/flexgrid.h"
 #include "qstring_print.h"
 #include "runtime/errors.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -294,7 +295,7 @@ TEST_F(ScrolledGrid, TitlesStayInViewWhileTheCurrentCellIsBroughtBesideThem) {
     EXPECT_EQ(Pixel(Rect(0, 20).topLeft() + QPoint(2, 2)), face);
     EXPECT_EQ(Pixel(Rect(18, 0).topLeft() + QPoint(2, 2)), face);
     EXPECT_NE(Pixel(Rect(18, 19).topLeft() + QPoint(2, 2)), face);
-    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) grid->grab().save(QString(dir) + "/grid_scrolled.png");
+    testsupport::SaveGrab(grid, "grid_scrolled");
 
     // A press on a title over scrolled data selects nothing.
     QString log;

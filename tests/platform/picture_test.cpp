@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -431,7 +432,8 @@ TEST_F(DrawingPicture, ExportsToClipboardAndPng) {
     pic.Line(0, 0, 396, 384, rt::kRed);
     pic.CopyToClipboard();
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(397, 385));
-    const QString path = QDir::temp().filePath("teluvar_picture_export.png");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("export.png");
     ASSERT_TRUE(pic.SavePng(path));
     QImage back(path);
     EXPECT_EQ(back.size(), QSize(397, 385));
@@ -503,7 +505,8 @@ TEST_F(DrawingPicture, DemonstrationFigure) {
     pic.Line(cx - 120 * std::cos(a), cy - 120 * std::sin(a), cx, cy, 0x808080);
     pic.SetDrawStyle(plat::DrawStyle::Solid);
 
-    const QString path = QDir::temp().filePath("teluvar_picture_demo.png");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("demo.png");
     ASSERT_TRUE(pic.SavePng(path));
     EXPECT_EQ(QImage(path).size(), QSize(397, 385));
     // The arrowhead is filled and the label reads in Greek.

@@ -26,6 +26,7 @@
 #include "shell/toolbar.h"
 #include "shell/welcome.h"
 #include "support/form1_fixture.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -444,22 +445,20 @@ TEST(Toolbar, PicturesAreSharpAtAnyPixelRatio) {
 }
 
 // Pictures of the window in every workspace, for looking at by eye:
-// TELUVAR_SNAPSHOTS=<folder> writes them there.
+// TELUVAR_GRAB_DIR=<folder> writes them there.
 TEST_F(Form1Test, Snapshots) {
-    const QString dir = qEnvironmentVariable("TELUVAR_SNAPSHOTS");
-    if (dir.isEmpty()) GTEST_SKIP() << "set TELUVAR_SNAPSHOTS to a folder";
-    QDir().mkpath(dir);
-    form().grab().save(dir + QStringLiteral("/start.png"));
+    if (testsupport::GrabDir().isEmpty()) GTEST_SKIP() << "set TELUVAR_GRAB_DIR to a folder";
+    testsupport::SaveGrab(&form(), "start");
     for (int n = 1; n <= 6; ++n) {
         PressToolbar(n);
-        form().grab().save(dir + QStringLiteral("/workspace%1.png").arg(n));
+        testsupport::SaveGrab(&form(), QStringLiteral("workspace%1").arg(n));
         if (n == 4 || n == 5) {  // the pictured procedures
             Find<plat::TabStrip>("tabMrua")->SetTab(1);
-            form().grab().save(dir + QStringLiteral("/workspace%1_procs.png").arg(n));
+            testsupport::SaveGrab(&form(), QStringLiteral("workspace%1_procs").arg(n));
         }
     }
     PressToolbar(8);
-    form().grab().save(dir + QStringLiteral("/help.png"));
+    testsupport::SaveGrab(&form(), "help");
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ TEST(ArgHelpPieces, CutAtEverySeparatorWithItsLineEnd) {
 
 class ArgHelpLoad : public ::testing::Test {
 protected:
+    // The window's start-up loads the store too: each test starts from none.
+    void SetUp() override { shell::ArgHelpTexts().Erase(); }
     void TearDown() override {
         plat::SetDataFolder(QString());
         shell::ArgHelpTexts().Erase();

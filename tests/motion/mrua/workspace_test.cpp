@@ -11,6 +11,7 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
         Label(1);
     }
     void Grab(plat::Picture& pic, const char* name) {
-        pic.SavePng(QDir::tempPath() + "/" + name);
+        testsupport::SaveGrab(pic.Image(), name);
     }
 };
 
@@ -56,8 +57,8 @@ TEST_F(MruaWorkspace, PosingDrawsBothLinesAndWritesTheData) {
     EXPECT_TRUE(printed.contains("v = 2 t")) << printed.toStdString();
     EXPECT_TRUE(Result().contains("Plantear ecs. del móvil 1, tramo 1, punto base: 0"));
     EXPECT_TRUE(Result().contains("a = 2"));
-    Grab(*form().pic, "mrua_equations.png");
-    form().grab().save(QDir::tempPath() + "/mrua_window.png");
+    Grab(*form().pic, "mrua_equations");
+    testsupport::SaveGrab(&form(), "mrua_window");
 
     // Posing again blanks the two lines first: the old text is painted over.
     m().panel().txtAccel[0]->SetText("4");
@@ -172,7 +173,7 @@ TEST_F(MruaWorkspace, GraphAndDistanceFromTwoClicks) {
         if (p.kind == plat::DrawnPrimitive::Kind::Line && p.color == shell::Shared().CurveColors[1][1]) ++curve;
     EXPECT_GT(curve, 100);
     EXPECT_TRUE(Printed(*form().pic1).contains("x"));
-    Grab(*form().pic1, "mrua_graph.png");
+    Grab(*form().pic1, "mrua_graph");
 
     Proc(5);
     Label(5);

@@ -13,6 +13,7 @@
 #include "shell/form1.h"
 #include "text/globals.h"
 #include "support/form1_fixture.h"
+#include "support/grab.h"
 
 namespace parabtest {
 namespace {
@@ -66,7 +67,7 @@ TEST_F(ParabWindow, SettingUpDrawsBothBodiesEquations) {
     EXPECT_TRUE(parab::Model().kinds[2].v0);
     EXPECT_TRUE(TextAt(pic, 238).startsWith("X"));
     EXPECT_TRUE(TextAt(pic, 338).contains("14.142"));  // body 1 stays
-    form().grab().save("/tmp/parab_equations.png");
+    testsupport::SaveGrab(&form(), "parab_equations");
     m().cmdEraseEqns_Click();
     EXPECT_FALSE(parab::Model().kinds[1].complete || parab::Model().kinds[2].v0);
     EXPECT_TRUE(TextAt(pic, 338).isEmpty() || pic.Drawn().back().kind == plat::DrawnPrimitive::Kind::FilledBox);
@@ -89,7 +90,7 @@ TEST_F(ParabWindow, CompletingAPointThenTheGraph) {
     for (const auto& d : form().pic1->Drawn())
         if (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == rt::kBlue) ++blue;
     EXPECT_GT(blue, 100);
-    form().pic1->SavePng("/tmp/parab_graph.png");
+    testsupport::SaveGrab(form().pic1->Image(), "parab_graph");
 }
 
 TEST_F(ParabWindow, LaunchSpeedFromAPairAccepted) {

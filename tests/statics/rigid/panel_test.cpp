@@ -16,6 +16,7 @@
 #include "platform/updown.h"
 #include "shell/form1.h"
 #include "support/form1_fixture.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ TEST_F(RigidPanel, BeamConfiguredDrawnAndSolved) {
     EXPECT_EQ(gd1->TextMatrix(1, 3), "Ax, Ay");
     EXPECT_EQ(gd1->TextMatrix(3, 5), "-100");
     EXPECT_EQ(gd1->TextMatrix(2, 2), "B");
-    form().grab().save("/tmp/rigid_dcl.png");
+    testsupport::SaveGrab(&form(), "rigid_dcl");
 
     tab->SetTab(2);
     Btn("cmdVMb(0)")->Press();
@@ -118,7 +119,7 @@ TEST_F(RigidPanel, BeamConfiguredDrawnAndSolved) {
     EXPECT_TRUE(solved.contains("Ay = 50")) << solved.toStdString();
     EXPECT_FALSE(Btn("cmdVMb(0)")->isEnabled());
     EXPECT_TRUE(Btn("cmdVMb(1)")->isEnabled());
-    form().grab().save("/tmp/rigid_solve.png");
+    testsupport::SaveGrab(&form(), "rigid_solve");
 
     // The solved values go into the grid; the arrows turn black.
     Btn("cmdVMb(3)")->Press();
@@ -126,7 +127,7 @@ TEST_F(RigidPanel, BeamConfiguredDrawnAndSolved) {
     EXPECT_EQ(gd1->TextMatrix(1, 4), "0");
     EXPECT_FALSE(Btn("cmdShowIncsEqns")->isEnabled());
     tab->SetTab(0);
-    form().grab().save("/tmp/rigid_config.png");
+    testsupport::SaveGrab(&form(), "rigid_config");
 }
 
 TEST_F(RigidPanel, EntryRowChecksWhatIsTyped) {
@@ -279,7 +280,7 @@ TEST_F(RigidPanel, SystemsAndLineCommands) {
                             d.points.size() == 2 && d.points[0].y() == d.points[1].y() &&
                             d.points[0].x() != d.points[1].x() && d.points[1].x() < 300);
     EXPECT_TRUE(erased) << "a cancelled segment on the x axis is redrawn grey";
-    form().grab().save("/tmp/rigid_lines.png");
+    testsupport::SaveGrab(&form(), "rigid_lines");
     dialogs.Answer(MsgResult::OK);
     Btn("cmdVMb(2)")->Press();
     EXPECT_TRUE(Items("lstSysts").isEmpty());
@@ -427,7 +428,7 @@ TEST_F(RigidPanel, CopyIntoABodyAndSolveTwoBodies) {
     // Moments about C: body 2 gives Ay = 10 and then Cy = 0; body 3 By = 20.
     EXPECT_TRUE(t.contains("Ay = 10")) << t.toStdString();
     EXPECT_TRUE(t.contains("By = 20")) << t.toStdString();
-    form().grab().save("/tmp/rigid_two_bodies.png");
+    testsupport::SaveGrab(&form(), "rigid_two_bodies");
     // "Restaurar fuerzas" brings the symbols back.
     Btn("cmdVMb(1)")->Press();
     EXPECT_TRUE(Btn("cmdVMb(0)")->isEnabled());
@@ -455,7 +456,7 @@ TEST_F(RigidPanel, AngleToSolveForIsDrawnWhereAskedAndChosenFromTwo) {
     EXPECT_TRUE(dialogs.Shown().back().prompt.startsWith("Solución 1:"));
     EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::YesNo);
     EXPECT_TRUE(form().rtbSolve->Text().contains("Q = 143.13")) << form().rtbSolve->Text().toStdString();
-    form().grab().save("/tmp/rigid_angle.png");
+    testsupport::SaveGrab(&form(), "rigid_angle");
 }
 
 TEST_F(RigidPanel, SupportsCouplesAndArrowsEndingAtThePoint) {
@@ -467,7 +468,7 @@ TEST_F(RigidPanel, SupportsCouplesAndArrowsEndingAtThePoint) {
     Btn("cmdOK1")->Press();
     AddForce("c", "30,-40:/10");
     AddForce("b", "-10");
-    form().grab().save("/tmp/rigid_supports.png");
+    testsupport::SaveGrab(&form(), "rigid_supports");
     using K = plat::DrawnPrimitive::Kind;
     int redArcs = 0, blackArcs = 0;
     bool tipAtC = false;

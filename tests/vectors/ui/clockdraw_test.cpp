@@ -7,6 +7,7 @@
 #include "platform/picture.h"
 #include "shell/draweng.h"
 #include "vectors/ui/clockdraw.h"
+#include "support/grab.h"
 
 using namespace vecui;
 using plat::DrawnPrimitive;
@@ -53,7 +54,7 @@ protected:
         pic.SetBackColor(rt::kButtonFace);
     }
     void Save(const char* name) {
-        pic.SavePng(QDir::temp().filePath(QString::fromLatin1(name)));
+        testsupport::SaveGrab(pic.Image(), name);
     }
     plat::Picture pic;
 };
@@ -62,7 +63,7 @@ protected:
 
 TEST_F(ClockPicture, UnturnedClockHasItsCellsWhereTheyBelongAndHourThreeMarked) {
     const vec::ClockLattice p = DrawClockOn(pic, 0, false);
-    Save("clock_plain.png");
+    Save("clock_plain");
     // The centre square, twelve hour cells and four corners.
     ASSERT_EQ(Polygons(pic, kClockCentreColor).size(), 1u);
     ExpectBox(Polygons(pic, kClockCentreColor)[0], {33, 85, 33, 85});
@@ -104,7 +105,7 @@ TEST_F(ClockPicture, TurnedClockMovesHourThreeButReturnsTheUnturnedLattice) {
     ExpectBox(Polygons(pic, kClockMarkColor).at(0), {48, 70, 85, 100});
     // By 30 degrees: the cell's centre turns up to the right of the centre.
     const vec::ClockLattice p = DrawClockOn(pic, 30, false);
-    Save("clock_turned30.png");
+    Save("clock_turned30");
     const Box b = Bounds(Polygons(pic, kClockMarkColor).at(0));
     EXPECT_NEAR((b.x1 + b.x2) / 2, 59 + 33.5 * std::cos(M_PI / 6), 1.0);
     EXPECT_NEAR((b.y1 + b.y2) / 2, 59 - 33.5 * std::sin(M_PI / 6), 1.0);
@@ -124,7 +125,7 @@ TEST_F(ClockPicture, ATallerPictureCentresTheSameRing) {
 TEST_F(ClockPicture, MarkingAnObliqueHourDrawsItsCrossAxisAndChord) {
     const vec::ClockLattice p = DrawClockOn(pic, 0, true);
     MarkClockHour(pic, p, 0, 3, 1);
-    Save("clock_marked1.png");
+    Save("clock_marked1");
     // The previous hour's cell grey again, then hour 1 pink: cell x 70-85, y 18-33.
     const auto pink = Polygons(pic, kClockMarkColor);
     ASSERT_EQ(pink.size(), 1u);
@@ -156,7 +157,7 @@ TEST_F(ClockPicture, MarkingAnObliqueHourDrawsItsCrossAxisAndChord) {
 TEST_F(ClockPicture, MarkingAnAxisHourDrawsNoChord) {
     const vec::ClockLattice p = DrawClockOn(pic, 30, true);
     MarkClockHour(pic, p, 30, 1, 6);
-    Save("clock_turned30_marked6.png");
+    Save("clock_turned30_marked6");
     int yellow = 0;
     for (const auto& d : pic.Drawn())
         if (d.kind == DrawnPrimitive::Kind::Line && d.color == kClockYellow) ++yellow;

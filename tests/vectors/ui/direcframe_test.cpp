@@ -16,6 +16,7 @@
 #include "support/dialog_script.h"
 #include "vectors/ui/clockdraw.h"
 #include "vectors/ui/direcframe.h"
+#include "support/grab.h"
 
 using namespace vecui;
 using testsupport::DialogScript;
@@ -190,7 +191,7 @@ TEST_F(DirecFrameTest, TheNewProblemClickAndClicksOnATurnedClock) {
     f->DrawClock(false);
     Click(59 + 29.0, 59 - 16.75);
     EXPECT_EQ(DirHour(), 3);
-    f->picClock->SavePng(QStringLiteral("/tmp/direcframe_turned30_hour3.png"));
+    testsupport::SaveGrab(f->picClock->Image(), "direcframe_turned30_hour3");
 }
 
 TEST_F(DirecFrameTest, AMissMovesTheFocusToTheAngleBoxAndNothingElse) {
@@ -452,8 +453,8 @@ TEST_F(DirecFrameTest, TheControlsFitBothPlacesOfTheFrame) {
         QRect place;
         bool examples;
         const char* grab;
-    } places[] = {{QRect(408, 38, 391, 127), false, "/tmp/direcframe_particle.png"},
-                  {QRect(2, 394, 403, 181), true, "/tmp/direcframe_calculator.png"}};
+    } places[] = {{QRect(408, 38, 391, 127), false, "direcframe_particle"},
+                  {QRect(2, 394, 403, 181), true, "direcframe_calculator"}};
     for (auto p : places) {
         fra->setGeometry(p.place);
         f->lblFmts->setVisible(p.examples);
@@ -472,6 +473,6 @@ TEST_F(DirecFrameTest, TheControlsFitBothPlacesOfTheFrame) {
             }
         }
         f->DrawClock(false);
-        fra->grab().save(QString::fromLatin1(p.grab));
+        testsupport::SaveGrab(fra, p.grab);
     }
 }

@@ -13,6 +13,7 @@
 #include "support/dialog_script.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"
+#include "support/grab.h"
 
 namespace {
 
@@ -32,10 +33,8 @@ protected:
 
     // Saves the plot as <test>_<stage>.png when TELUVAR_GRAB_DIR is set.
     void Grab(const char* stage) const {
-        if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) {
-            const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-            pic.SavePng(QString("%1/%2_%3.png").arg(dir, info->name(), stage));
-        }
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        testsupport::SaveGrab(pic.Image(), QString("%1_%2").arg(info->name(), stage));
     }
     // Grabs the plot, then clears the picture for the next one.
     void Next(const char* stage) {
