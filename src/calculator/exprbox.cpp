@@ -1,5 +1,7 @@
 #include "calculator/exprbox.h"
 
+#include <QStringList>
+#include <QTextCursor>
 #include <exception>
 #include <string>
 
@@ -33,7 +35,48 @@ QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+bool StepOverCloseParen(plat::RichPane& box) {
+    const QString text = box.Text();
+    const int caret = box.SelStart();
+    if (box.SelLength() != 0 || caret >= text.size() || text.at(caret) != QLatin1Char(')')) return false;
+    qsizetype open = 0, close = 0;
+    for (QChar ch : text) {
+        if (ch == QLatin1Char('(') || ch == QLatin1Char('[') || ch == QLatin1Char('{')) ++open;
+        else if (ch == QLatin1Char(')') || ch == QLatin1Char(']') || ch == QLatin1Char('}')) ++close;
+    }
+    // With a bracket still open the typed ")" is wanted as well.
+    if (open > close) return false;
+    box.SetSelStart(caret + 1);
+    return true;
+}
+
+void EmptyUndoably(plat::RichPane& box) {
+    QTextCursor c(box.document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.endEditBlock();
+    box.setTextCursor(c);
+}
+
+QString HotKeyLettersHint(const QString& letters) {
+    QStringList each;
+    for (QChar l : letters) each << QString(l) + QStringLiteral(" con Ctrl+") + QString(l.toUpper());
+    QString list = each.join(QStringLiteral(", "));
+    if (each.size() > 1) {
+        const qsizetype last = list.lastIndexOf(QStringLiteral(", "));
+        list.replace(last, 2, QStringLiteral(" y "));
+    }
+    return QStringLiteral("Con las teclas rápidas activas, escribe ") + list + QStringLiteral(".");
+}
+
+void ExprStrip::HotKeyTook(QChar letter) {
+    if (!hotLetters_.contains(letter)) hotLetters_ += letter;
+}
+
 void ExprStrip::Attach() {
+    // Ctrl+Z takes back what a key did, the emptying key B included.
+    c_.rtbExpr->setUndoRedoEnabled(true);
     c_.rtbExpr->keys.KeyDown = [this](int& keyCode, int shift) { rtbExpr_KeyDown(keyCode, shift); };
     c_.rtbExpr->keys.KeyPress = [this](int& keyAscii) { rtbExpr_KeyPress(keyAscii); };
     c_.rtbExpr->keys.KeyUp = [this](int& keyCode, int shift) { rtbExpr_KeyUp(keyCode, shift); };
@@ -52,6 +95,9 @@ void ExprStrip::InsertKeepingCaret(const QString& text) {
 void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
     closeParenPending_ = false;
     plat::RichPane& box = *c_.rtbExpr;
+    // A box found empty starts a new formula, unless B emptied it.
+    if (box.TextLength() == 0 && !emptiedByHotKey_) hotLetters_.clear();
+    emptiedByHotKey_ = false;
 
     // Keys that act whatever the options.
     switch (keyCode) {
@@ -71,8 +117,11 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         keyCode = 0;
         break;
     case kKeyB:
-        if (shift == kNone) box.SetText(QString());
-        else if (shift == kCtrl) Insert(QStringLiteral("b"));
+        if (shift == kNone) {
+            EmptyUndoably(box);
+            HotKeyTook(QLatin1Char('b'));
+            emptiedByHotKey_ = true;
+        } else if (shift == kCtrl) Insert(QStringLiteral("b"));
         keyCode = 0;
         break;
     case plat::vk::Insert:
@@ -87,8 +136,10 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
 
     // Hot keys: operators without Shift, the letters themselves with Ctrl.
     auto hot = [&](const char* plain, const char* ctrl) {
-        if (shift == kNone) Insert(QString::fromUtf8(plain));
-        else if (shift == kCtrl) Insert(QString::fromUtf8(ctrl));
+        if (shift == kNone) {
+            Insert(QString::fromUtf8(plain));
+            HotKeyTook(QString::fromUtf8(ctrl).at(0));
+        } else if (shift == kCtrl) Insert(QString::fromUtf8(ctrl));
         keyCode = 0;
     };
     switch (keyCode) {
@@ -99,6 +150,7 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
     case kKeyJ:
     case kKeyF:
         if (shift == kNone) {
+            HotKeyTook(keyCode == kKeyJ ? QLatin1Char('j') : QLatin1Char('f'));
             keyCode = keyCode == kKeyJ ? plat::vk::Right : plat::vk::Left;
         } else if (shift == kCtrl) {
             Insert(keyCode == kKeyJ ? QStringLiteral("j") : QStringLiteral("f"));
@@ -132,8 +184,14 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         else keyCode = 0;
         break;
     case kKey9:
+        if (shift != kShift || !s.ExprInfix) break;
+        // ")" in front of the one "(" put there steps over it.
+        if (StepOverCloseParen(box)) {
+            keyCode = 0;
+            break;
+        }
         // ")" at the end of the text wraps the whole text in brackets.
-        if (shift == kShift && s.ExprInfix && box.SelStart() == box.TextLength()) {
+        if (box.SelStart() == box.TextLength()) {
             box.SetText(QStringLiteral("(") + box.Text() + QStringLiteral(")"));
             keyCode = 0;
             box.SetSelStart(box.TextLength());
@@ -190,7 +248,9 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
             e.RaiseErrors = false;
             e.SetExpression(r);
             if (e.ErrorCode() != 0) {
-                result.SetText(FromUtf8(e.ErrorDescription()));
+                QString message = FromUtf8(e.ErrorDescription());
+                if (!hotLetters_.isEmpty()) message += QLatin1Char(' ') + HotKeyLettersHint(hotLetters_);
+                result.SetText(message);
                 e.ClearError();
                 return;
             }

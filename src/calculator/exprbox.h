@@ -28,6 +28,22 @@ inline const QString kPolyPrompt = QStringLiteral(
     "Empieza por el coeficiente del término x^n y termina con el término numérico.");
 inline const QString kExprError = QStringLiteral("Error en la expresión.");
 
+// Editing shared by the formula boxes (the expression box and the
+// kinematics law boxes).
+//
+// A ")" typed right in front of a ")" steps over it, instead of adding a
+// second one, when the text has no bracket left to close: the one in front
+// of the caret is then the ")" that "(" put there by itself. Returns true
+// when the caret stepped over.
+bool StepOverCloseParen(plat::RichPane& box);
+// Empties the box as one edit, so that Ctrl+Z brings the text back (the box
+// must keep an undo history: setUndoRedoEnabled(true)).
+void EmptyUndoably(plat::RichPane& box);
+
+// Appended to the engine's message when a formula fails after hot keys took
+// some of the letters typed: how to type each of those letters itself.
+QString HotKeyLettersHint(const QString& letters);
+
 class ExprStrip {
 public:
     struct Controls {
@@ -58,9 +74,15 @@ private:
     void Insert(const QString& text);
     void InsertKeepingCaret(const QString& text);
 
+    void HotKeyTook(QChar letter);
+
     Controls c_;
     // A ")" is still to be put after the caret when the key is released.
     bool closeParenPending_ = false;
+    // Letters the hot keys turned into something else since the box was
+    // last empty, for the message of a formula that then fails.
+    QString hotLetters_;
+    bool emptiedByHotKey_ = false;  // the last key down was B emptying the box
 };
 
 }  // namespace calc

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
+#include "calculator/exprbox.h"
 #include "kinematics/compute.h"
 #include "kinematics/state.h"
 #include "numerics/mathutil.h"
@@ -180,6 +181,7 @@ void Kinematics::BuildControls() {
 void Kinematics::WireKeys() {
     Panel& p = panel_;
     for (int i = 0; i < 2; ++i) {
+        p.txtKinem[i]->setUndoRedoEnabled(true);  // Ctrl+Z takes back what a key did
         p.txtKinem[i]->keys.KeyDown = [this, i](int& code, int shift) { txtKinem_KeyDown(i, code, shift); };
         p.txtKinem[i]->keys.KeyUp = [this, i](int& code, int shift) { txtKinem_KeyUp(i, code, shift); };
     }
@@ -273,8 +275,8 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
     };
     try {
         switch (keyCode) {
-        case 66:  // B empties the box
-            box.SetText(QString());
+        case 66:  // B empties the box, as one edit that Ctrl+Z takes back
+            calc::EmptyUndoably(box);
             keyCode = 0;
             return;
         case 68:
@@ -308,6 +310,11 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
             return;
         case 57:
             if (shiftAlone) {
+                // ")" in front of the one "(" put there steps over it.
+                if (calc::StepOverCloseParen(box)) {
+                    keyCode = 0;
+                    return;
+                }
                 if (box.SelStart() == box.TextLength()) {
                     box.SetText(QStringLiteral("(") + box.Text() + QStringLiteral(")"));
                     box.SetSelStart(0);

@@ -532,6 +532,7 @@ void CExpression::Parse() {
     int opTop = 0, countTop = 0;
     bool expectOperand = true;
     int operands = 0;
+    size_t p = 0;
 
     auto push = [&](int code) {
         if (opTop >= kStackSize) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
@@ -544,12 +545,20 @@ void CExpression::Parse() {
     };
     auto argCountError = [&]() {
         std::string name = opTop >= 2 ? std::string(kSymbols[ops[opTop - 1]].name) : std::string();
+        // A comma between digits that breaks the count is most likely a
+        // decimal comma: say so, since the formulas want a decimal point.
+        // (The comma has just been read: it is the character before p.)
+        const bool decimalComma = p >= 2 && s[p - 1] == ',' && IsDigit(s[p - 2]) && IsDigit(at(p));
+        if (decimalComma && (name.empty() || name == "("))  // not inside a function's brackets
+            Fail(kArgCount, "Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
+        if (decimalComma)
+            Fail(kArgCount, "Número de argumentos incorrecto para " + name +
+                                ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
         Fail(kArgCount, "Número de argumentos incorrecto para " + name);
     };
 
     ops[++opTop] = kBottom;
     counts[++countTop] = 1;
-    size_t p = 0;
 
     for (;;) {
         while (at(p) == ' ') ++p;

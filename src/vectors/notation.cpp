@@ -1,5 +1,7 @@
 #include "vectors/notation.h"
 
+#include <algorithm>
+
 #include "numerics/mathutil.h"
 #include "runtime/numtext.h"
 #include "vectors/text.h"
@@ -43,6 +45,13 @@ VectorFormatInfo IdentifyVectorFormat(std::string_view text) {
         r.noColon = false;
     }
     if ((comma && semicolon) || (comma && less) || (semicolon && less)) {
+        r.errMsg = msg::kBadFormat;
+        return r;
+    }
+    // Every separated format has two parts: a third one is a typing slip
+    // (two vectors run together, as in 3,41,2), never something to ignore.
+    const char sep = comma ? ',' : semicolon ? ';' : '<';
+    if (std::count(text.begin(), text.end(), sep) > 1) {
         r.errMsg = msg::kBadFormat;
         return r;
     }

@@ -79,7 +79,8 @@ struct VectorFormatInfo {
 };
 
 // Classifies a text. Refusals: "Formato incorrecto." for two different
-// separators among ",", ";", "<"; "Inventaste un nuevo formato" when nothing
+// separators among ",", ";", "<", or for a separator that occurs twice (a
+// text of three parts); "Inventaste un nuevo formato" when nothing
 // fits. The text is not trimmed as a whole: a leading blank hides "h", "v", "u".
 VectorFormatInfo IdentifyVectorFormat(std::string_view text);
 

@@ -44,9 +44,12 @@ void SectorOfComponents(VectorSpec& v) {
     v.Alpha = h.alpha;
 }
 
+// The separated formats have exactly two parts; a text with more (two
+// vectors run together, as in 3,41,2) is refused rather than read in part.
 Result ReadComma(std::string_view t) {
     std::size_t comma = t.find(',');
     std::string_view rest = t.substr(comma + 1);
+    if (rest.find(',') != std::string_view::npos) return Result::Refusal(msg::kBadFormat);
     std::string p1 = rt::Trim(t.substr(0, comma));
     std::string p2 = rt::Trim(rest.substr(0, rest.find(',')));
     VectorSpec v;
@@ -121,6 +124,7 @@ Result ReadMagnitudeDirection(std::string_view t) {
     char sep = t.find('<') != std::string_view::npos ? '<' : ';';
     std::size_t a = t.find(sep);
     std::string_view rest = t.substr(a + 1);
+    if (rest.find(sep) != std::string_view::npos) return Result::Refusal(msg::kBadFormat);
     std::string p1 = rt::Trim(t.substr(0, a));
     std::string p2 = rt::Trim(rest.substr(0, rest.find(sep)));
     if (p1.empty() || p2.empty()) return Result::Refusal(msg::kMissingElement);

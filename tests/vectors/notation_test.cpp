@@ -23,11 +23,10 @@ TEST(VectorNotation, IdentifiesFormatsAndParts) {
         {"x23p,12", "Fx,Fy", "x23p", "12", "x", "p", true},
         {"px,12h", "Fx,Fy", "px", "12h", "p", "x", true},
         {"q23x,5", "Fx,Fy", "q23x", "5", "q", "x", true},
-        {" 1 , 2 ,3", "Fx,Fy", "1", "2", "1", "1", true},
         {"pé,5", "Fx,Fy", "pé", "5", "p", "é", true},
         {",", "Fx,Fy", "", "", "", "", true},
         {"230;-34", "M<D", "230", "-34", "", "", true},
-        {"230 < -34 <7:", "M<D", "230", "-34", "", "", false},
+        {"230 < -34:", "M<D", "230", "-34", "", "", false},
         {"h-55:", "hCx", "", "-55", "", "", false},
         {"h-55", "hCx", "", "-55", "", "", true},
         {"v 0.24", "vCy", "", " 0.24", "", "", true},
@@ -47,7 +46,9 @@ TEST(VectorNotation, IdentifiesFormatsAndParts) {
     }
 }
 
-TEST(VectorNotation, RefusesMixedSeparatorsAndUnknownForms) {
+// A third part (" 1 , 2 ,3", "230 < -34 <7:") used to be ignored; two
+// vectors run together are now refused instead of read in part.
+TEST(VectorNotation, RefusesMixedSeparatorsThirdPartsInsteadOfIgnoringThemAndUnknownForms) {
     struct Case {
         const char* text;
         const char* message;
@@ -56,6 +57,10 @@ TEST(VectorNotation, RefusesMixedSeparatorsAndUnknownForms) {
         {"230<-34;5", "Formato incorrecto."},
         {"3,4<5", "Formato incorrecto."},
         {"3;4,5", "Formato incorrecto."},
+        {" 1 , 2 ,3", "Formato incorrecto."},
+        {"230 < -34 <7:", "Formato incorrecto."},
+        {"230;-34;", "Formato incorrecto."},
+        {"p30x,T1,2", "Formato incorrecto."},
         {"H5", "Inventaste un nuevo formato"},
         {" h5", "Inventaste un nuevo formato"},
         {"5", "Inventaste un nuevo formato"},

@@ -41,7 +41,7 @@ TEST(NumericVectorParser, ReadsEveryFormat) {
         {"c36.87x, 10v", 16.666627, -36.87, 13.333284, -10, 4, 0, "36.87"},
         {"c36.87x, -10v", 16.666627, -36.87, 13.333284, -10, 4, 0, "36.87"},  // sign of the size ignored
         {"p100x,3h", 17.276311, 100, -3, 17.013820, 2, 0, "100"},  // the angle may pass 90 here
-        {"  23 , -45 ,9 ", 50.537115, -62.927920, 23, -45, 5, 27.072080, nullptr},
+        {"  23 , -45 ", 50.537115, -62.927920, 23, -45, 5, 27.072080, nullptr},
         {"230<-34", 230, -34, 190.678642, -128.614368, 4, 34, nullptr},
         {"230;-34", 230, -34, 190.678642, -128.614368, 4, 34, nullptr},
         {"-5<30", -5, 30, -4.330127, -2.5, 8, 30, nullptr},  // a negative magnitude is taken as typed
@@ -119,6 +119,16 @@ TEST(NumericVectorParser, Refusals) {
         auto r = ParseNumericVector(c.text);
         EXPECT_FALSE(r.ok()) << c.text;
         EXPECT_EQ(r.message(), c.message) << c.text;
+    }
+}
+
+// A third part used to be ignored, so two vectors run together (3,4 then
+// 1,2 typed into one box) were read as the vector (3, 41).
+TEST(NumericVectorParser, MorePartsThanTheFormatHasAreRefusedNotReadInPart) {
+    for (const char* text : {"3,41,2", "  23 , -45 ,9 ", "p23x,12,5", "s34.5y, 9h,2", "230<-34<5", "230;-34;5", "1,2,"}) {
+        auto r = ParseNumericVector(text);
+        EXPECT_FALSE(r.ok()) << text;
+        EXPECT_EQ(r.message(), "Formato incorrecto.") << text;
     }
 }
 

@@ -154,6 +154,8 @@ TEST(StaticsVectorParser, Refusals) {
         {"h-", "Falta el valor de la componente X."},
         {"u-", "Falta el valor del ángulo."},
         {"230<-34;5", "Formato incorrecto."},
+        {"3,41,2", "Formato incorrecto."},  // two vectors run together
+        {"F<30<2:", "Formato incorrecto."},
         {"H5", "Inventaste un nuevo formato"},
         {"1.2.3F<30", "Error en la especificación del vector."},
         {"p1x,2-F", "Error en la especificación del vector."},

@@ -234,6 +234,9 @@ void DirecFrame::txtVector_KeyPress(int& keyAscii) {
             const int r = gd->Row(), c = gd->Col();
             if (r != 0 && c != 0) {
                 gd->SetTextMatrix(r, c, Q(rt::Trim(S(txtVector->Text()))));
+                // The vector is in its cell: the box is ready for the next
+                // one, so what is typed next is not added to this text.
+                txtVector->SetText(QString());
                 gd->SetRow(r);
                 gd->SetCol(c);
                 gd->SetFocus();

@@ -1,0 +1,104 @@
+// Typing laws into the kinematics law box with real key events, as a student
+// does on an ordinary keyboard: the help's examples typed as written give
+// the values the help promises; a ")" steps over the one "(" put there; B
+// can be undone.
+#include <QFile>
+#include <cmath>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "platform/buttons.h"
+#include "platform/qstring_print.h"
+#include "platform/richpane.h"
+#include "platform/textbox.h"
+#include "shell/defaults.h"
+#include "support/form1_fixture.h"
+#include "text/globals.h"
+
+namespace {
+
+// Types text key by key with the modifiers a Spanish keyboard uses: Shift
+// for capitals and for the characters on the upper half of a key.
+void TypeOnKeyboard(QWidget* w, const QString& text) {
+    static const QString shifted = QStringLiteral("!\"·$%&/()=?¿^*¨ª;:_>");
+    for (QChar ch : text) {
+        const bool shift = ch.isUpper() || shifted.contains(ch);
+        QTest::keyClick(w, ch.toLatin1(), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+}
+
+class LawTyping : public testsupport::Form1Test {
+protected:
+    void SetUp() override {
+        Form1Test::SetUp();
+        form().ShowWorkspace(5);
+        shell::G().Decimals = 3;
+    }
+    void ChooseLaw(int n) { form().Services().calculator->picBar_MouseDown(1, 0, (n - 1) * 31 + 15, 45); }
+    plat::RichPane* Law() { return Find<plat::RichPane>(QStringLiteral("txtKinem(0)")); }
+    plat::TextBox* T0(int i) { return Find<plat::TextBox>(QStringLiteral("txtT0(%1)").arg(i)); }
+    // The value after "name = " in the results.
+    double Value(const QString& name) {
+        const QRegularExpression re(QStringLiteral("(?:^|[\\s,])") + name + QStringLiteral(" = (-?[0-9.E+-]+)"));
+        const QRegularExpressionMatch m = re.match(form().rtbCalc->Text());
+        EXPECT_TRUE(m.hasMatch()) << name.toStdString() << " in " << form().rtbCalc->Text().toStdString();
+        return m.captured(1).toDouble();
+    }
+};
+
+TEST_F(LawTyping, TheHelpExamplesTypedAsWrittenGiveWhatTheHelpPromises) {
+    QFile f(QStringLiteral(TELUVAR_SOURCE_DIR "/data/HelpKinem.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(f.readAll());
+    struct Case {
+        int law;             // cell of the law bar: 1 x(t), 2 v(t,x), 3 a(t,x,v)
+        const char* typed;
+        const char* t0;      // t0, x0, v0 ("" where the law asks none) and t
+        const char* x0;
+        const char* v0;
+        const char* t;
+        double x, v, a;      // as the help gives them; NAN where it gives none
+        double tolerance;
+    } cases[] = {
+        {1, "t^3", "", "", "", "2", 8, 12, 12, 0.01},
+        {1, "5*sen(2*t)", "", "", "", "1", 4.546, -4.161, -18.186, 0.002},
+        {2, "3 - 2*t", "0", "0", "", "2", 2, -1, NAN, 0.01},
+        {2, "x", "0", "1", "", "1", 2.718, 2.718, NAN, 0.002},
+        {3, "-x", "0", "1", "0", "3.14159", -1, 0, 1, 0.01},
+        {3, "-9.8 - 0.1*v", "0", "0", "0", "2", -18.36, -17.76, -8.02, 0.01},
+    };
+    for (const Case& c : cases) {
+        const QString typed = QString::fromUtf8(c.typed);
+        EXPECT_TRUE(help.contains(QStringLiteral("/4") + typed + QLatin1Char('/'))) << c.typed;
+        ChooseLaw(c.law);
+        TypeOnKeyboard(Law(), typed);
+        EXPECT_EQ(Law()->Text(), typed);
+        const char* boxes[] = {c.t0, c.x0, c.v0, c.t};
+        for (int i = 0; i < 4; ++i) TypeOnKeyboard(T0(i), QString::fromUtf8(boxes[i]));
+        Find<plat::CommandButton>(QStringLiteral("cmdCalcxva"))->Press();
+        EXPECT_NEAR(Value(QStringLiteral("x")), c.x, c.tolerance) << c.typed;
+        EXPECT_NEAR(Value(QStringLiteral("v")), c.v, c.tolerance) << c.typed;
+        if (!std::isnan(c.a)) EXPECT_NEAR(Value(QStringLiteral("a")), c.a, c.tolerance) << c.typed;
+    }
+}
+
+TEST_F(LawTyping, AClosingBracketStepsOverTheOneTheOpeningPutThere) {
+    TypeOnKeyboard(Law(), QStringLiteral("r(1+(t))"));
+    EXPECT_EQ(Law()->Text(), QStringLiteral("r(1+(t))"));
+    EXPECT_EQ(Law()->SelStart(), 8);
+    // With a bracket still open the ")" typed is wanted as well.
+    Law()->SetText(QStringLiteral("(2*(t+1)"));
+    Law()->SetSelStart(7);
+    TypeOnKeyboard(Law(), QStringLiteral(")"));
+    EXPECT_EQ(Law()->Text(), QStringLiteral("(2*(t+1))"));
+}
+
+TEST_F(LawTyping, CtrlZBringsBackTheLawThatBEmptied) {
+    TypeOnKeyboard(Law(), QStringLiteral("3*t"));
+    TypeOnKeyboard(Law(), QStringLiteral("b"));
+    EXPECT_EQ(Law()->Text(), QString());
+    QTest::keyClick(Law(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Law()->Text(), QStringLiteral("3*t"));
+}
+
+}  // namespace
