@@ -48,6 +48,12 @@ void Motion::LabelClickRect(int shift, double x) {
     rt::CheckIndex(segment, 1, 3);
     const int col = TableColOfPoint(body, point);
     rt::CheckIndex(col, 1, kMaxPoints);
+    // A point outside every segment set so far has no equations of its own.
+    const SegmentRec& seg = s.Segments[body][segment];
+    if (point < seg.FirstPoint || point > seg.LastPoint) {
+        Message("Configura la tabla primero.");
+        return;
+    }
     RectilinearProcedures& rect = *rect_;
 
     if (shift == 4 && rect.EqnKinds(body, segment).numeric &&

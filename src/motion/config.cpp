@@ -33,6 +33,19 @@ void BodyAndPoint(const std::string& code, int& body, int& point) {
     point = CodeDigit(code, code.size() - 1);
 }
 
+// While limits of body 1 are still to be clicked, says so over the part of
+// body 1 that no segment covers yet (the grey space there is otherwise bare).
+void PromptSegmentLimit(plat::Picture& strip) {
+    const MotionState& s = State();
+    const int n = s.SegmentCount;
+    const int from = n >= 1 && n <= 2 ? 64 * s.Segments[1][n].LastPoint + 40 : 2;
+    const int to = 64 * s.PointsPerBody[1] - 3;
+    strip.FilledBox(from, 41, to, 21, strip.BackColor());
+    strip.SetCurrentX(from + 2);
+    strip.SetCurrentY(38);
+    strip.Print(QStringLiteral("Clic: límite de tramo"));
+}
+
 }  // namespace
 
 void Motion::picAccel_MouseDown(int button, int shift, double x, double y) {
@@ -133,6 +146,7 @@ void Motion::GreySpaceRect(int col, double x) {
                 RedrawAccelStrip();
                 s.AwaitingBodySplit = false;
                 s.AwaitingSegmentLimits = true;
+                PromptSegmentLimit(*panel_.picAccel);
                 return;
             }
             default: break;
@@ -142,6 +156,7 @@ void Motion::GreySpaceRect(int col, double x) {
         if (x < 64) Message("Cada tramo debe tener al mínimo 2 puntos.");
         else if (x < 64 * s.PointsPerBody[1] && s.SegmentCount < 3) DefineSegmentAtX(x);
     }
+    if (s.AwaitingSegmentLimits && !s.SegmentsComplete) PromptSegmentLimit(*panel_.picAccel);
 }
 
 void Motion::DefineSegmentAtX(double x) {
@@ -159,6 +174,8 @@ void Motion::DefineSegmentAtX(double x) {
         Message("Punto inválido.");
         return;
     }
+    // The new segment takes the grey space the limit prompt used.
+    panel_.picAccel->FilledBox(64 * first + 33, 41, 64 * s.PointsPerBody[1] - 3, 21, panel_.picAccel->BackColor());
     SegmentRec& r = s.Segments[1][seg];
     r.FirstPoint = first;
     r.LastPoint = p;

@@ -66,6 +66,8 @@ void Motion::cmdTable_Click(int index) {
         const int mode = shell::Shared().WorkspaceMode;
         if (mode != 4 && mode != 5) return;
         ResetPointsStrip(mode);
+        // The old configuration no longer holds: procedures wait for the new one.
+        if (mode == 4) s.TableReady = false;
         s.AwaitingBodySplit = true;
         s.AwaitingSegmentLimits = false;
         panel_.fraTable->setEnabled(true);

@@ -57,6 +57,10 @@ void Motion::cmdProcs_Click() {
 }
 
 void Motion::RunListedRect(const std::string& text) {
+    if (!State().TableReady) {
+        Message("Configura la tabla primero.");
+        return;
+    }
     const int code = shell::Shared().ProcedureCode;
     RectilinearProcedures& rect = *rect_;
     if (code == 41) {

@@ -65,11 +65,14 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
         if (sym.empty()) return "";
         const std::string zero = showZero ? " 0 " : "";
         const std::string plus = notFirst ? " + " : " ";
+        // Between terms the minus is an operator set apart; leading a line it
+        // is the number's own sign, set next to it as FormatNum writes it.
+        const std::string minus = std::string(" ") + kMinus + (notFirst ? " " : "");
         if (coef.ToNumber() == 0) return zero;
 
         if (num::IsNumber(coef) && num::IsNumber(symbol)) {
             const double p = rt::Mul(coef.ToNumber(), symbol.ToNumber());
-            if (p < 0) return std::string(" ") + kMinus + " " + rt::NumberText(-p);
+            if (p < 0) return minus + rt::NumberText(-p);
             if (p > 0) return plus + rt::NumberText(p);
             return zero;
         }
@@ -81,9 +84,9 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
             s.erase(0, 1);
         }
         const double cv = c.ToNumber();
-        if (cv == -1) return std::string(" ") + kMinus + " " + s;
+        if (cv == -1) return minus + s;
         if (cv == 1) return plus + s;
-        if (cv < 0) return std::string(" ") + kMinus + " " + rt::NumberText(-cv) + " " + s;
+        if (cv < 0) return minus + rt::NumberText(-cv) + " " + s;
         return plus + Written(c) + " " + s;
     } catch (const rt::RuntimeError&) {
         return "";

@@ -44,6 +44,8 @@ rt::Variant FormatNum(const rt::Variant& x);
 // is a text but not a number). A numeric symbol multiplies the
 // coefficient; a symbol that begins with "-" passes its sign to the
 // coefficient. Numbers are written as given, in their general text form.
+// A negative first term carries its minus next to it (" ;-2 x"); later
+// ones are subtracted (" ;- 2 x").
 std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
                        const rt::Variant& symbol);
 

@@ -208,7 +208,7 @@ TEST_F(TableTest, TwoBodiesShareTheColumns) {
     EXPECT_TRUE(FilledWith(64 * 3 + 10, 10, 0xC00000));
     EXPECT_TRUE(FilledWith(64 * 4 + 10, 10, 0xC000C0));
     m().cmdTable_Click(3);
-    EXPECT_TRUE(s().TableReady);  // until the new configuration ends
+    EXPECT_FALSE(s().TableReady);  // procedures wait for the new configuration
     dialogs.Answer(MsgResult::OK);
     Grey(8);
     EXPECT_EQ(LastPrompt(), "Mínimo 2 puntos para cada móvil.");

@@ -48,7 +48,7 @@ TEST(FormatNum, RoundsAndWritesTheMarkupMinus) {
     G().Decimals = saved;
 }
 
-TEST(FormatTerm, SignsCoefficientsAndSymbols) {
+TEST(FormatTerm, SignsCoefficientsAndSymbolsWithALeadingMinusNextToItsNumber) {
     struct Case {
         bool notFirst, showZero;
         rt::Variant coef, symbol;
@@ -58,7 +58,9 @@ TEST(FormatTerm, SignsCoefficientsAndSymbols) {
         {false, false, 1, "x", " x"},
         {true, false, 1, "x", " + x"},
         {true, false, -1, "x", " ;- x"},
-        {false, false, 2, "-x", " ;- 2 x"},
+        {false, false, 2, "-x", " ;-2 x"},  // a leading minus is the number's sign
+        {false, false, -1, "x", " ;-x"},
+        {false, true, -15.75, 1, " ;-15.75"},
         {true, false, -3, "-x", " + 3 x"},
         {false, false, -1, "-F!1", " F!1"},
         {true, false, 2.5, "T", " + 2.5 T"},

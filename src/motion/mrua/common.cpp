@@ -16,9 +16,26 @@ std::string R(double v) { return RoundText(v, shell::G().Decimals); }
 
 std::string RoundText(double v, int decimals) { return rt::RoundedText(v, decimals); }
 
-std::string NT(double v) { return rt::NumberText(v); }
+std::string NT(double v) { return MarkupMinus(rt::NumberText(v)); }
 
-std::string Held(const rt::Variant& v) { return v.ToText(); }
+std::string Held(const rt::Variant& v) { return MarkupMinus(v.ToText()); }
+
+std::string FV(const rt::Variant& v) {
+    if (v.IsEmptyText()) return "?";
+    return shell::FormatNum(v).ToText();
+}
+
+std::string SignedText(double v, int decimals) { return MarkupMinus(rt::RoundedText(v, decimals)); }
+
+std::string MarkupMinus(std::string s) {
+    if (!s.empty() && s[0] == '-') s.replace(0, 1, ";-");
+    return s;
+}
+
+std::string Bare(std::string term) {
+    if (!term.empty() && term[0] == ' ') term.erase(0, 1);
+    return term;
+}
 
 double RoundedValue(double v) { return rt::RoundHalfEven(v, shell::G().Decimals); }
 

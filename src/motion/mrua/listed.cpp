@@ -246,7 +246,7 @@ std::string FT(bool notFirst, bool showZero, double c, const rt::Variant& s) {
     return shell::FormatTerm(notFirst, showZero, rt::Variant(c), s);
 }
 
-std::string Rhs(double c) { return " = " + FT(false, true, c, 1); }
+std::string Rhs(double c) { return " = " + Bare(FT(false, true, c, 1)); }
 
 }  // namespace
 
@@ -265,25 +265,25 @@ Outcome VaSystem(int code, const std::string& text) {
     L.Add(code == 57 ? "Resolver la ecuación cuadrática:" : "Resolver el sistema:");
     switch (code) {
     case 53:
-        L.Add(FT(false, false, c[0], "v!0") + FT(true, false, c[1], "a") + Rhs(c[2]));
-        L.Add(FT(false, false, c[3], "v!0") + FT(true, false, c[4], "a") + Rhs(c[5]));
+        L.Add(Bare(FT(false, false, c[0], "v!0")) + FT(true, false, c[1], "a") + Rhs(c[2]));
+        L.Add(Bare(FT(false, false, c[3], "v!0")) + FT(true, false, c[4], "a") + Rhs(c[5]));
         break;
     case 54:
-        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a") + Rhs(c[2]));
-        L.Add(FT(false, false, c[3], "v!0") + FT(true, false, c[4], "a") + Rhs(c[5]));
+        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a") + Rhs(c[2]));
+        L.Add(Bare(FT(false, false, c[3], "v!0")) + FT(true, false, c[4], "a") + Rhs(c[5]));
         break;
     case 55:
-        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a¡2") +
+        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") +
               FT(true, false, c[2], "a") + Rhs(c[3]));
-        L.Add(FT(false, false, c[4], "v!0") + FT(true, false, c[5], "a") + Rhs(c[6]));
+        L.Add(Bare(FT(false, false, c[4], "v!0")) + FT(true, false, c[5], "a") + Rhs(c[6]));
         break;
     case 56:
-        L.Add(FT(false, false, c[0], "v!0¡2") + FT(true, false, c[1], "a¡2") +
+        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") +
               FT(true, false, c[2], "a") + Rhs(c[3]));
-        L.Add(FT(false, false, c[4], "v!0¡2") + FT(true, false, c[5], "a") + Rhs(c[6]));
+        L.Add(Bare(FT(false, false, c[4], "v!0¡2")) + FT(true, false, c[5], "a") + Rhs(c[6]));
         break;
     default:
-        L.Add(FT(false, false, c[0], "x¡2") + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) +
+        L.Add(Bare(FT(false, false, c[0], "x¡2")) + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) +
               " = 0");
         break;
     }
@@ -294,7 +294,7 @@ Outcome VaSystem(int code, const std::string& text) {
         if (det == 0) return Outcome::Refuse("El coeficiente del sistema es cero.");
         const double v0 = rt::Div(c[2] * c[4] - c[1] * c[5], det);
         const double a = rt::Div(c[0] * c[5] - c[2] * c[3], det);
-        L.Add("v!0 = " + R(v0) + ", a = " + R(a));
+        L.Add("v!0 = " + FN(v0) + ", a = " + FN(a));
         out.values = {v0, a};
     } else if (code == 54 || code == 55) {
         double A, B, C;
@@ -345,7 +345,7 @@ Outcome VaSystem(int code, const std::string& text) {
             const double v2 = rt::Div(c[6] - c[5] * a, c[4]);
             if (!(v2 > 0)) continue;
             const double v0 = std::sqrt(v2);
-            L.Add("v!0 = #mame " + R(v0) + ", a = " + FN(a));
+            L.Add("v!0 = #mame " + FN(v0) + ", a = " + FN(a));
             out.values.push_back(v0);
             out.values.push_back(a);
             ++kept;
@@ -356,7 +356,7 @@ Outcome VaSystem(int code, const std::string& text) {
         if (r[2].ToNumber()) {
             L.Add("x!1 = " + FN(r[0].ToNumber()) + ", x!2 = " + FN(r[1].ToNumber()));
         } else {
-            L.Add("x!1,!2 = " + FN(r[0].ToNumber()) + " #mame " + R(r[1].ToNumber()) + " i");
+            L.Add("x!1,!2 = " + FN(r[0].ToNumber()) + " #mame " + FN(r[1].ToNumber()) + " i");
         }
         out.values = {r[0].ToNumber(), r[1].ToNumber()};
     }

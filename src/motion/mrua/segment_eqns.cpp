@@ -81,7 +81,7 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
     if (aKnown) e.a = a.ToNumber();
 
     std::string T = "t";
-    if (e.tb != 0) T = "(t " + FT(true, true, Rv(-e.tb), 1) + ")";
+    if (e.tb != 0) T = "(t" + FT(true, true, Rv(-e.tb), 1) + ")";
     const std::string Vp = V + "!" + p;
 
     std::string pos, vel;
@@ -109,16 +109,15 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
     pos = StripPlus(pos);
     vel = StripPlus(vel);
     // A line whose every term vanished still says what it is worth.
-    if (pos.empty()) pos = " 0";
-    if (vel.empty()) vel = " 0";
-    e.positionLine = X + " = " + pos;
-    e.velocityLine = V + " = " + vel;
+    if (pos.empty()) pos = "0";
+    if (vel.empty()) vel = "0";
+    e.positionLine = X + " = " + Bare(pos);
+    e.velocityLine = V + " = " + Bare(vel);
 
     e.heading = "Plantear ecs. del móvil " + std::to_string(body) + ", tramo " +
                 std::to_string(segment) + ", punto base: " + p;
-    e.dataLine = "t!" + p + " = " + R(e.tb) + ", " + X + "!" + p + " = " + R(e.xb) + ", " + Vp +
-                 " = " + (vKnown ? R(e.vb) : std::string("?")) + ", " + Acc + " = " +
-                 (aKnown ? R(e.a) : std::string("?"));
+    e.dataLine = "t!" + p + " = " + FN(e.tb) + ", " + X + "!" + p + " = " + FN(e.xb) + ", " + Vp + " = " +
+                 FV(vb) + ", " + Acc + " = " + FV(a);
     return e;
 }
 

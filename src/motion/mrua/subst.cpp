@@ -248,8 +248,8 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
     Outcome out;
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
-        return "t!" + n + " = " + R(t) + ", " + s.X + "!" + n + " = " + R(x) + ", " + s.V + "!" + n +
-               " = " + R(v);
+        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n +
+               " = " + FN(v);
     };
     out.lines.Add("Sustituir en las ecs. sin parámetros");
     out.lines.Add(line2);
@@ -436,7 +436,7 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
                 "Existe solución si se cumple que",
                 S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
                 "es decir, dados el factor C y la aceleración a, si",
-                S10 + s.X + d.p0 + " = " + RoundText(0.5 * a * C * Tref * Tref, 5) + "  o bien  t!i = " +
+                S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) + "  o bien  t!i = " +
                     FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
                 "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
             return o;
@@ -637,7 +637,7 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     o.lines.Add("Datos: " + d.datos);
     std::string found = "Se halló: ";
     for (size_t k = 0; k < vals.size(); ++k)
-        found += (k ? " o bien " : "") + s.A + " = " + R(vals[k]);
+        found += (k ? " o bien " : "") + s.A + " = " + FN(vals[k]);
     o.lines.Add(found);
     return o;
 }
@@ -729,12 +729,12 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
         const double Dt = d.Dt, Dx = d.Dx;
         o.lines.Add(Vp + "¡2" + FT(true, false, Rv(-Dt * Dt / 4), s.A + "¡2") +
                     FT(true, false, Rv(Dx + 2 * Xref), s.A) + " = " +
-                    FT(false, true, Rv(Sq(Div(Dx, Dt))), 1));
+                    Bare(FT(false, true, Rv(Sq(Div(Dx, Dt))), 1)));
     } else if (form == S7) {
         const double Dv2 = Sq(d.Dv), Dx = d.Dx;
-        o.lines.Add(FT(false, false, Rv(4 * Dv2), Vp + "¡2") + FT(true, false, Rv(-4 * Dx * Dx), s.A + "¡2") +
+        o.lines.Add(Bare(FT(false, false, Rv(4 * Dv2), Vp + "¡2")) + FT(true, false, Rv(-4 * Dx * Dx), s.A + "¡2") +
                     FT(true, false, Rv(4 * Dv2 * (X + Xref)), s.A) + " = " +
-                    FT(false, true, Rv(Dv2 * Dv2), 1));
+                    Bare(FT(false, true, Rv(Dv2 * Dv2), 1)));
     } else {
         if (cW == 0)
             o.note = "La velocidad " + s.V + d.p0 + " es arbitraria.";
@@ -742,8 +742,8 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
             o.note = (form == Linear || Div(r, cW) >= 0) ? "La aceleración " + s.A + " es arbitraria."
                                                          : "No existe solución.";
         const std::string sym = form == Square ? Vp + "¡2" : Vp;
-        o.lines.Add(FT(false, false, Rv(cW), sym) + FT(true, false, Rv(cA), s.A) + " = " +
-                    FT(false, true, Rv(r), 1));
+        o.lines.Add(Bare(FT(false, false, Rv(cW), sym)) + FT(true, false, Rv(cA), s.A) + " = " +
+                    Bare(FT(false, true, Rv(r), 1)));
     }
     return o;
 }

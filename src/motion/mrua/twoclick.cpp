@@ -93,7 +93,7 @@ Outcome Distance(double x1, double x2) {
     out.values = {total};
     out.lines = shell::ResultLines{"Calcular distancia recorrida.",
                                    "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":",
-                                   "d = " + R(total)};
+                                   "d = " + FN(total)};
     return out;
 }
 
@@ -252,12 +252,16 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
                  vP = Known(motion::MotionPoint(2, colP));
     plan.tP = tP, plan.xP = xP, plan.vP = vP;
 
-    auto FV = [](const rt::Variant& v) { return shell::FormatNum(v).ToText(); };
+    // Each point is named with the symbols of its own segment; the junction
+    // closes the first segment. A value still to be found shows as "?".
     const std::string p = Str(plan.p), q = Str(plan.q), J = Str(plan.J);
     const std::string n1 = motion::AccelSymbol(1, plan.s1), n2 = motion::AccelSymbol(1, plan.s2);
-    plan.lines.Add("Datos: t!" + p + " = " + FN(tP) + ", x!" + p + " = " + FN(xP) + ", v!" + p + " = " + FN(vP));
+    const std::string xP_ = motion::PositionSymbol(1, plan.s1) + "!", vP_ = motion::VelocitySymbol(1, plan.s1) + "!";
+    const std::string xQ_ = motion::PositionSymbol(1, plan.s2) + "!", vQ_ = motion::VelocitySymbol(1, plan.s2) + "!";
+    plan.lines.Add("Datos: t!" + p + " = " + FN(tP) + ", " + xP_ + p + " = " + FN(xP) + ", " + vP_ + p + " = " +
+                   FN(vP));
     plan.lines.Add(n1 + " = " + FV(A1) + ", " + n2 + " = " + FV(A2));
-    plan.lines.Add("t!" + q + " = " + FV(TQ) + ", x!" + q + " = " + FV(XQ) + ", v!" + q + " = " + FV(VQ));
+    plan.lines.Add("t!" + q + " = " + FV(TQ) + ", " + xQ_ + q + " = " + FV(XQ) + ", " + vQ_ + q + " = " + FV(VQ));
 
     plan.kase = XQ.IsEmptyText()   ? 1
                 : TQ.IsEmptyText() ? 2
@@ -267,7 +271,7 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
                                    : 0;
     if (!plan.kase) return plan;
 
-    auto R5 = [](double v) { return RoundText(v, 5); };
+    auto R5 = [](double v) { return SignedText(v, 5); };
     auto junction = [&](LinkSolution& s) {
         s.vJ = rt::Checked(vP + s.a1 * (s.tJ - tP));
         s.xJ = rt::Checked(xP + vP * (s.tJ - tP) + (s.a1 / 2) * (s.tJ - tP) * (s.tJ - tP));
@@ -276,7 +280,7 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         return Div(s.vQ - vP + s.a1 * tP - s.a2 * s.tQ, s.a1 - s.a2);
     };
     auto junctionLine = [&](const LinkSolution& s) {
-        return "t!" + J + " = " + FN(s.tJ) + ", x!" + J + " = " + FN(s.xJ) + kCrLf + "v!" + J + " = " + FN(s.vJ);
+        return "t!" + J + " = " + FN(s.tJ) + ", " + xP_ + J + " = " + FN(s.xJ) + kCrLf + vP_ + J + " = " + FN(s.vJ);
     };
     auto sixLines = [&](const LinkSolution& s, const std::string& last) {
         shell::ResultLines l = plan.lines;
@@ -298,7 +302,7 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         junction(s);
         s.xQ = rt::Checked(s.xJ - s.vQ * (s.tJ - s.tQ) - (s.a2 / 2) * (s.tJ - s.tQ) * (s.tJ - s.tQ));
         plan.sols = {s};
-        plan.lines = sixLines(s, "x!" + q + " = " + R5(s.xQ));
+        plan.lines = sixLines(s, xQ_ + q + " = " + R5(s.xQ));
         break;
     }
     case 2: {
@@ -334,9 +338,9 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
             std::string both;
             for (size_t k = 0; k < 2; ++k) {
                 const LinkSolution& o = plan.sols[k];
-                both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(int(k) + 1) + ":" + kCrLf + "t" +
-                        q + " = " + R5(o.tQ) + ", t" + J + " = " + R5(o.tJ) + kCrLf + "x" + J + " = " +
-                        R5(o.xJ) + ", v" + J + " = " + R5(o.vJ);
+                both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(int(k) + 1) + ":" + kCrLf + "t!" +
+                        q + " = " + R5(o.tQ) + ", t!" + J + " = " + R5(o.tJ) + kCrLf + xP_ + J + " = " +
+                        R5(o.xJ) + ", " + vP_ + J + " = " + R5(o.vJ);
             }
             plan.lines.Add(both);
         }
@@ -359,9 +363,9 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
             junction(o);
             o.tQ = o.tJ + Div(o.vQ - o.vJ, o.a2);
             plan.sols.push_back(o);
-            both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(k + 1) + ":" + kCrLf + "v" + q +
-                    " = " + FN(o.vQ) + ", t" + J + " = " + FN(o.tJ) + kCrLf + "x" + J + " = " + FN(o.xJ) +
-                    ", v" + J + " = " + FN(o.vJ);
+            both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(k + 1) + ":" + kCrLf + vQ_ + q +
+                    " = " + FN(o.vQ) + ", t!" + J + " = " + FN(o.tJ) + kCrLf + xP_ + J + " = " + FN(o.xJ) +
+                    ", " + vP_ + J + " = " + FN(o.vJ);
         }
         plan.lines.Add(both);
         break;

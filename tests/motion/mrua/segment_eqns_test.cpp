@@ -18,23 +18,23 @@ struct EqnCase {
     const char* velocity;
 };
 
-TEST_F(MruaTest, EquationLinesOfTheFourKinds) {
+TEST_F(MruaTest, EquationLinesOfTheFourKindsWithOneBlankAfterEqualsAndTheMinusByItsNumber) {
     const rt::Variant none = std::string();
     const EqnCase cases[] = {
-        {1.5, 2, 3, 4, EqnKind::Numeric, "x =  ;- 2 + t + 0.75 t¡2", "v =  1 + 1.5 t"},
-        {1.5, 2, 3, none, EqnKind::ParamV, "x =  3 + v!0(t  ;- 2) + 0.75 (t  ;- 2)¡2",
-         "v = v!0 + 1.5 (t  ;- 2)"},
-        {none, 2, 3, 4, EqnKind::ParamA, "x =  3 + 4 (t  ;- 2) + 0.5a(t  ;- 2)¡2", "v =  4 + a(t  ;- 2)"},
-        {rt::Variant(), 2, 3, rt::Variant(), EqnKind::ParamVA, "x =  3 + v!0(t  ;- 2) + 0.5 a(t  ;- 2)¡2",
-         "v = v!0 + a(t  ;- 2)"},
+        {1.5, 2, 3, 4, EqnKind::Numeric, "x = ;-2 + t + 0.75 t¡2", "v = 1 + 1.5 t"},
+        {1.5, 2, 3, none, EqnKind::ParamV, "x = 3 + v!0(t ;- 2) + 0.75 (t ;- 2)¡2",
+         "v = v!0 + 1.5 (t ;- 2)"},
+        {none, 2, 3, 4, EqnKind::ParamA, "x = 3 + 4 (t ;- 2) + 0.5a(t ;- 2)¡2", "v = 4 + a(t ;- 2)"},
+        {rt::Variant(), 2, 3, rt::Variant(), EqnKind::ParamVA, "x = 3 + v!0(t ;- 2) + 0.5 a(t ;- 2)¡2",
+         "v = v!0 + a(t ;- 2)"},
         // A base time of 0 writes the bare t; vanishing terms are left out.
-        {-2, 0, 5, none, EqnKind::ParamV, "x =  5 + v!0t ;- t¡2", "v = v!0 ;- 2 t"},
+        {-2, 0, 5, none, EqnKind::ParamV, "x = 5 + v!0t ;- t¡2", "v = v!0 ;- 2 t"},
         {1.5, 0, 0, 0, EqnKind::Numeric, "x = 0.75 t¡2", "v = 1.5 t"},
         {none, 0, 0, 0, EqnKind::ParamA, "x = 0.5at¡2", "v = at"},
         // A body at rest at the origin still shows a value.
-        {0, 0, 0, 0, EqnKind::Numeric, "x =  0", "v =  0"},
+        {0, 0, 0, 0, EqnKind::Numeric, "x = 0", "v = 0"},
         // Text typed in the table counts for its number.
-        {"1.5", "2", "3", "4", EqnKind::Numeric, "x =  ;- 2 + t + 0.75 t¡2", "v =  1 + 1.5 t"},
+        {"1.5", "2", "3", "4", EqnKind::Numeric, "x = ;-2 + t + 0.75 t¡2", "v = 1 + 1.5 t"},
     };
     for (const auto& c : cases) {
         const auto e = ComposeSegmentEqns(1, 1, 0, c.a, c.tb, c.xb, c.vb);
@@ -44,15 +44,19 @@ TEST_F(MruaTest, EquationLinesOfTheFourKinds) {
     }
 }
 
-TEST_F(MruaTest, DataLineAndSymbolsOfTheSegment) {
+TEST_F(MruaTest, DataLineAndSymbolsOfTheSegmentWithoutStrayBlanks) {
     auto e = ComposeSegmentEqns(1, 1, 0, 1.5, 2, 3, 4);
     EXPECT_EQ(e.heading, "Plantear ecs. del móvil 1, tramo 1, punto base: 0");
     EXPECT_EQ(e.dataLine, "t!0 = 2, x!0 = 3, v!0 = 4, a = 1.5");
     e = ComposeSegmentEqns(1, 2, 3, std::string(), 2, 3, std::string());
     EXPECT_EQ(e.dataLine, "t!3 = 2, x'!3 = 3, v'!3 = ?, a' = ?");
-    EXPECT_EQ(e.positionLine, "x' =  3 + v'!3(t  ;- 2) + 0.5 a'(t  ;- 2)¡2");
+    EXPECT_EQ(e.positionLine, "x' = 3 + v'!3(t ;- 2) + 0.5 a'(t ;- 2)¡2");
     e = ComposeSegmentEqns(2, 1, 1, 1, 0, 0, 2);
     EXPECT_EQ(e.positionLine, "X = 2 t + 0.5 t¡2");
+    // Negative data carry the same minus as the equations.
+    e = ComposeSegmentEqns(1, 2, 4, -3, 1.5, -7, std::string());
+    EXPECT_EQ(e.dataLine, "t!4 = 1.5, x'!4 = ;-7, v'!4 = ?, a' = ;-3");
+    EXPECT_EQ(e.velocityLine, "v' = v'!4 ;- 3 (t ;- 1.5)");
 }
 
 TEST_F(MruaTest, StoringAPosingKeepsOneKindAndTheAccelerationOfKnownKinds) {

@@ -71,13 +71,13 @@ TEST_F(SubstTest, IncrementsFixBothPoints) {
     EXPECT_EQ(mrua::SubstIncrements({1, 0, 0, 2}, s1, 1, 1, 0, 1, 1, 3, 2).lines.UBound(), 0);
 }
 
-TEST_F(SubstTest, AFactorAndAnIncrementGiveOneOrTwoSolutions) {
+TEST_F(SubstTest, AFactorAndAnIncrementGiveOneOrTwoSolutionsWithTheMarkupMinus) {
     // x = t^2, tf = 2 ti and dx = 3: ti = 1 or ti = -1.
     Outcome o = mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 2, 2, 3, 0, 1, false);
     EXPECT_EQ(Lines(o.lines),
               (V{"Sustituir en las ecs. sin parámetros", "Datos: ;Dx = 3, t!1 = 2t!0.", "t!0 = 1, x!0 = 1, v!0 = 2",
-                 "t!1 = 2, x!1 = 4, v!1 = 4", "--------------", "t!0 = -1, x!0 = 1, v!0 = -2",
-                 "t!1 = -2, x!1 = 4, v!1 = -4"}));
+                 "t!1 = 2, x!1 = 4, v!1 = 4", "--------------", "t!0 = ;-1, x!0 = 1, v!0 = ;-2",
+                 "t!1 = ;-2, x!1 = 4, v!1 = ;-4"}));
     // xf = xi with the body coming back: vi = -(a/2) dt.
     o = mrua::SubstRelation({1, 0, 0, 2}, s1, 2, 1, 1, 2, 0, 1, false);
     EXPECT_EQ(o.values, (std::vector<double>{-1, 1, -2, 1, 1, 2}));
@@ -187,20 +187,20 @@ TEST_F(SubstTest, UnknownAcceleration) {
     EXPECT_NEAR(o.values[0], 2, 1e-12);
 }
 
-TEST_F(SubstTest, BothUnknownGiveARelation) {
+TEST_F(SubstTest, BothUnknownGiveARelationWithoutStrayBlanks) {
     mrua::BaseData b;
     auto g = Args(1, 0);
     g.t = "2", g.v = "5";
     Outcome o = mrua::ParamVASubst(g, s1, b);
     EXPECT_EQ(Lines(o.lines), (V{"Sust. en ecs. con parámetros v!0 y a del móvil 1, tramo 1",
-                                 "Datos: t!1 = 2, v!1 = 5", " v!0 + 2 a =  5"}));
+                                 "Datos: t!1 = 2, v!1 = 5", "v!0 + 2 a = 5"}));
     EXPECT_FALSE(o.ask);
     // Equal times: the velocity is arbitrary and the relation reads " = dx".
     g = Args(1, 0);
     g.tRef = "1", g.t = "1", g.dx = "3";
     o = mrua::ParamVASubst(g, s1, b);
     EXPECT_EQ(o.note, "La velocidad v0 es arbitraria.");
-    EXPECT_EQ(o.lines[3], " =  3");
+    EXPECT_EQ(o.lines[3], " = 3");
     // Velocities over a duration fix the acceleration.
     g = Args(1, 0);
     g.vRef = "1", g.v = "5", g.dt = "2";

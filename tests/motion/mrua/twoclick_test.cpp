@@ -151,7 +151,7 @@ protected:
     mrua::LinkPlan Link() { return mrua::PlanLinkSegments(ColX(1), ColX(5)); }
 };
 
-TEST_F(LinkTest, TheMissingPositionOfTheSecondPoint) {
+TEST_F(LinkTest, TheMissingPositionOfTheSecondPointShowsAsUnknownWithItsSegmentsSymbol) {
     Q("3", "", "0");
     const auto plan = Link();
     ASSERT_EQ(plan.kase, 1);
@@ -160,13 +160,13 @@ TEST_F(LinkTest, TheMissingPositionOfTheSecondPoint) {
     EXPECT_DOUBLE_EQ(s.xJ, 1);
     EXPECT_DOUBLE_EQ(s.vJ, 2);
     EXPECT_DOUBLE_EQ(s.xQ, 3);
-    EXPECT_EQ(Lines(plan.lines), (V{"Datos: t!0 = 0, x!0 = 0, v!0 = 0", "a = 2, a' = ;-1", "t!4 = 3, x!4 = , v!4 = 0",
-                                    "Solución:", "t!2 = 1, x!2 = 1\r\nv!2 = 2", "x!4 = 3"}));
+    EXPECT_EQ(Lines(plan.lines), (V{"Datos: t!0 = 0, x!0 = 0, v!0 = 0", "a = 2, a' = ;-1", "t!4 = 3, x'!4 = ?, v'!4 = 0",
+                                    "Solución:", "t!2 = 1, x!2 = 1\r\nv!2 = 2", "x'!4 = 3"}));
     A("2", "2.000000001");
     EXPECT_EQ(Link().message, "Las aceleraciones no pueden ser iguales.");
 }
 
-TEST_F(LinkTest, TheMissingTimeHasTwoSolutionsToChooseFrom) {
+TEST_F(LinkTest, TheMissingTimeHasTwoSolutionsToChooseFromWithTheMarkupMinus) {
     Q("", "3", "0");
     const auto plan = Link();
     ASSERT_EQ(plan.sols.size(), 2u);
@@ -176,10 +176,12 @@ TEST_F(LinkTest, TheMissingTimeHasTwoSolutionsToChooseFrom) {
     EXPECT_DOUBLE_EQ(plan.sols[1].tJ, -1);
     EXPECT_EQ(plan.lines.UBound(), 4);
     ASSERT_EQ(plan.chosenLines.size(), 2u);
-    EXPECT_EQ(plan.chosenLines[1][6], "t!4 = -3");
+    EXPECT_EQ(plan.chosenLines[1][6], "t!4 = ;-3");
+    EXPECT_EQ(plan.lines[4], "Solución 1:\r\nt!4 = 3, t!2 = 1\r\nx!2 = 1, v!2 = 2\r\n"
+                             "Solución 2:\r\nt!4 = ;-3, t!2 = ;-1\r\nx!2 = 1, v!2 = ;-2");
 }
 
-TEST_F(LinkTest, TheMissingVelocityAndAccelerations) {
+TEST_F(LinkTest, TheMissingVelocityAndAccelerationsWithTheMarkupMinus) {
     Q("3", "3", "");
     auto plan = Link();
     ASSERT_EQ(plan.sols.size(), 2u);
@@ -195,7 +197,7 @@ TEST_F(LinkTest, TheMissingVelocityAndAccelerations) {
     plan = Link();
     EXPECT_EQ(plan.kase, 4);
     EXPECT_DOUBLE_EQ(plan.sols.at(0).a2, -1);
-    EXPECT_EQ(plan.lines[6], "a' = -1");
+    EXPECT_EQ(plan.lines[6], "a' = ;-1");
     A("", "-1");
     plan = Link();
     EXPECT_DOUBLE_EQ(plan.sols.at(0).a1, 2);

@@ -6,7 +6,9 @@
 #include "../motion_fixture.h"
 #include "motion/mrua/segment_eqns.h"
 #include "platform/buttons.h"
+#include "platform/flexgrid.h"
 #include "platform/frames.h"
+#include "platform/labels.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "platform/textbox.h"
@@ -207,7 +209,7 @@ protected:
     }
 };
 
-TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheList) {
+TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheListWithOneKindOfMinus) {
     s().NumBodies = 2;
     s().PointsPerBody = {0, 4, 5};
     shell::Shared().ProcedureCode = 47;
@@ -222,7 +224,7 @@ TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheList) {
     Law(2, 1, 4, 0, 0);  // X = 4
     m().cmdProcs_Click();
     EXPECT_TRUE(Result().contains("t = 2"));
-    EXPECT_TRUE(Result().contains("t = -2"));
+    EXPECT_TRUE(Result().contains(QStringLiteral("t = \u22122")));
     // v = 2t equals V = 0 + 1 at t = 0.5; the results arrays hold that instant.
     Law(2, 1, 4, 1, 0);
     shell::Shared().ProcedureCode = 49;
@@ -292,6 +294,140 @@ TEST_F(MruaWorkspace, DataThatFixTheAccelerationOfferToPoseTheEquationsAgain) {
     EXPECT_EQ(dialogs.Shown().back().buttons, plat::MsgButtons::OKCancel);
     EXPECT_EQ(mrua::Records().Kind(1, 1), mrua::EqnKind::ParamV);
     EXPECT_DOUBLE_EQ(s().Segments[1][1].Accel.ToNumber(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Kind 1 (one body, two or three accelerations) chosen with its label, its
+// segment limits clicked in the grey space, data typed into the table.
+class MruaSegments : public MruaWorkspace {
+protected:
+    void Type(int q, int p, const char* text) {
+        plat::FlexGrid& g = *m().panel().Gd2;
+        g.SetRow(q);
+        g.SetCol(p);
+        for (const char* c = text; *c; ++c) {
+            int key = static_cast<unsigned char>(*c);
+            m().Gd2_KeyPress(key);
+        }
+    }
+    void Point(int col, const char* t, const char* x, const char* v) {
+        Type(0, col, t);
+        Type(1, col, x);
+        Type(2, col, v);
+    }
+    void ChooseKind1() { m().panel().lblAs[1]->Click(); }
+    // Whether the strip shows something other than its background in the
+    // grey space over columns from..to, above the segment brackets.
+    bool InkOverColumns(int from, int to) {
+        const QImage& img = m().panel().picAccel->Image();
+        // The strip's scale: (0, 42) at the top left, (577, 0) at the bottom right.
+        auto at = [&](double x, double y) {
+            return img.pixel(static_cast<int>(x * img.width() / 577), static_cast<int>((42 - y) * img.height() / 42));
+        };
+        for (double x = 64 * (from - 1) + 40; x < 64 * to - 4; ++x)
+            for (double y = 33; y <= 40; ++y)
+                if (at(x, y) != at(2, 41)) return true;
+        return false;
+    }
+    QString Equations() { return Printed(*form().pic).join(""); }
+};
+
+TEST_F(MruaSegments, AnUnfinishedSetUpKeepsItsPromptAndNoProcedureRuns) {
+    // Equations of segment 1 posed while the whole body was one segment.
+    PoseFromOrigin();
+    ChooseKind1();
+    Grey(5);  // segment 1 ends at point 4; the next limit is awaited
+    ASSERT_EQ(s().SegmentCount, 1);
+    EXPECT_TRUE(Printed(*m().panel().picAccel).contains(QStringLiteral("Clic: límite de tramo")));
+    EXPECT_TRUE(InkOverColumns(6, 9));
+
+    // Point 8 lies in no segment yet: it is not solved with segment 1's equations.
+    Proc(2);
+    Type(0, 9, "10");
+    form().rtbCalc->SetText(QString());
+    dialogs.Answer(MsgResult::OK);
+    Label(9);
+    EXPECT_EQ(LastPrompt(), "Configura la tabla primero.");
+    EXPECT_EQ(Result(), "");
+    EXPECT_EQ(Cell(1, 9), "");
+    // Nor does a listed procedure run.
+    shell::Shared().ProcedureCode = 46;
+    m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
+    dialogs.Answer(MsgResult::OK);
+    m().cmdProcs_Click();
+    EXPECT_EQ(LastPrompt(), "Configura la tabla primero.");
+    EXPECT_EQ(Result(), "");
+
+    // The last limit ends the set-up and its prompt; point 8 now belongs to
+    // segment 3, which has no equations of its own.
+    Grey(7);
+    EXPECT_TRUE(s().TableReady);
+    EXPECT_FALSE(InkOverColumns(6, 9));
+    Proc(2);
+    dialogs.Answer(MsgResult::OK);
+    Label(9);
+    EXPECT_EQ(LastPrompt(), "No tengo las ecuaciones sin parámetros del móvil 1, tramo 3");
+    EXPECT_EQ(Result(), "");
+    Grab(*m().panel().picAccel, "mrua_strip.png");
+}
+
+TEST_F(MruaSegments, EquationLinesWriteOneMinusNextToItsNumber) {
+    ChooseKind1();
+    Grey(5);
+    Grey(9);  // segments 0-4 and 4-8
+    ASSERT_TRUE(s().TableReady);
+    Point(5, "3", "15.75", "10.5");
+    m().panel().txtAccel[1]->SetText("0");
+    Proc(1);
+    Label(5, 0);
+    // x' = -15.75 + 10.5 t: no blank between the minus and 15.75, one after "=".
+    const QString eq = Equations();
+    EXPECT_TRUE(eq.contains(QStringLiteral("x' = \u221215.75 + 10.5 t"))) << eq.toStdString();
+    EXPECT_TRUE(eq.contains(QStringLiteral("v' = 10.5"))) << eq.toStdString();
+    Grab(*form().pic, "mrua_equations_minus.png");
+
+    // A base point with negative data: the data line uses the same minus.
+    Point(6, "4", "-7", "");
+    m().panel().txtAccel[1]->SetText("-3");
+    Label(6, 0);
+    EXPECT_TRUE(Result().contains(QStringLiteral("x'5 = \u22127, v'5 = ?, a' = \u22123"))) << Result().toStdString();
+    EXPECT_FALSE(Result().contains("-")) << Result().toStdString();
+}
+
+TEST_F(MruaSegments, LinkingShowsEachPointWithItsSegmentsSymbolsAndMarksWhatIsMissing) {
+    ChooseKind1();
+    Grey(3);
+    Grey(9);  // segments 0-2 and 2-8
+    ASSERT_TRUE(s().TableReady);
+    m().panel().txtAccel[0]->SetText("2");
+    m().panel().txtAccel[1]->SetText("-1");
+    Point(1, "0", "0", "0");
+    Type(0, 5, "3");
+    Type(2, 5, "0");  // x of point 4 is missing
+    shell::Shared().ProcedureCode = 52;
+    dialogs.Answer(MsgResult::No);  // the equations are not posed
+    Label(1);
+    Label(5);
+    const QString r = Result();
+    EXPECT_TRUE(r.contains(QStringLiteral("t4 = 3, x'4 = ?, v'4 = 0"))) << r.toStdString();
+    EXPECT_TRUE(r.contains(QStringLiteral("a = 2, a' = \u22121"))) << r.toStdString();
+    EXPECT_TRUE(r.contains(QStringLiteral("x'4 = 3"))) << r.toStdString();
+    EXPECT_EQ(Cell(1, 5), "3");
+
+    // Two solutions for a missing time (x of point 4 is now 3); the second
+    // one is negative.
+    m().panel().Gd2->SetRow(0);
+    m().panel().Gd2->SetCol(5);
+    m().Gd2_DblClick();
+    dialogs.Answer(MsgResult::No).Answer(MsgResult::No);
+    Label(1);
+    Label(5);
+    const QString log = form().rtbReg->Text();
+    EXPECT_TRUE(log.contains(QStringLiteral("t4 = \u22123, t2 = \u22121"))) << log.toStdString();
+    EXPECT_FALSE(Result().contains("-")) << Result().toStdString();
 }
 
 }  // namespace

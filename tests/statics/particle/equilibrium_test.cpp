@@ -104,7 +104,7 @@ TEST(ParticleEquilibrium, TwoCablesHoldingAWeight) {
     EXPECT_TRUE(out.redraw);
     const std::vector<std::string> lines = Lines(out.report);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], ";SF!x =  ;- 0.866 T!1 + 0.707 T!2 = 0");
+    EXPECT_EQ(lines[0], ";SF!x =  ;-0.866 T!1 + 0.707 T!2 = 0");  // a leading minus sits by its number
     EXPECT_EQ(lines[1], ";SF!y =  0.5 T!1 + 0.707 T!2 ;- 100 = 0");
     EXPECT_EQ(lines[2], "T!1 = 73.205");
     EXPECT_EQ(lines[3], "T!2 = 89.658");
