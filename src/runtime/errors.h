@@ -50,4 +50,19 @@ inline void CheckIndex(long long i, long long lo, long long hi) {
     if (i < lo || i > hi) Raise(ErrorCode::SubscriptOutOfRange);
 }
 
+// Runs f and lets a run-time error in it pass on purpose: for a step whose
+// failure must not stop what comes after it (one stroke of a drawing, one
+// cell of a table). `why` says, at the call, why losing that step is right;
+// it is documentation, not a message. Returns whether f completed. Only
+// rt::RuntimeError is let pass: any other exception is a fault and goes on.
+template <class F>
+bool IgnoreError([[maybe_unused]] const char* why, F&& f) {
+    try {
+        f();
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 }  // namespace rt
