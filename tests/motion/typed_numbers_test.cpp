@@ -7,6 +7,7 @@
 #include "motion_fixture.h"
 #include "numerics/mathutil.h"
 #include "platform/clipboard.h"
+#include "platform/lists.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "platform/textbox.h"
@@ -61,6 +62,26 @@ TEST_F(TypedNumbers, TableCellsReadTheDecimalCommaAndTheExponent) {
     m().Gd2_KeyDown(v, 2);  // Ctrl+V
     EXPECT_EQ(Cell(0, 6), "3.25");
     EXPECT_DOUBLE_EQ(s().MotionPoints[0][6].ToNumber(), 3.25);
+}
+
+TEST_F(TypedNumbers, ListedProceduresTakeOneNumberWithADecimalComma) {
+    auto run = [&](int entry, const char* keys) {
+        m().panel().cboProcs->SetListIndex(entry);
+        m().panel().txtProcs->SetText("");
+        QTest::keyClicks(m().panel().txtProcs, keys);
+        m().cmdProcs_Click();
+    };
+    Open(4);
+    m().cmdTable_Click(2);
+    Grey(4);  // two bodies
+    run(5, "0,5");
+    EXPECT_EQ(rec.Last(), "SolveVRelation(0.5,False)");
+    // The launch speed asked for once the angle is found.
+    Open(5);
+    for (int q = 0; q < 3; ++q) Put(q, 1, "0");
+    dialogs.AnswerInput("12,5");
+    run(1, "1, 4");
+    EXPECT_EQ(rec.calls.at(rec.calls.size() - 2).substr(0, 35), "SetUpParabEqns(1,0,'0','0','0',12.5");
 }
 
 // The real rectilinear procedures: the acceleration box feeds the equations.
