@@ -80,7 +80,12 @@ void FitCaptionSize(plat::Label* label, double base, std::initializer_list<Capti
     }
 }
 
-std::string TrimmedText(const plat::TextBox* box) { return rt::Trim(box->Text().toStdString()); }
+// The text of a time or value box: one number as the student types it
+// ("2,5", "1e-3") in the program's own form, or else the text itself.
+std::string TrimmedText(const plat::TextBox* box) {
+    const std::string t = rt::Trim(box->Text().toStdString());
+    return rt::SingleNumberText(t).value_or(t);
+}
 
 void Refuse(const QString& text) { plat::MsgBox(text, plat::MsgButtons::OK, plat::kAppTitle); }
 
@@ -369,7 +374,7 @@ void Kinematics::cmdCalcxva_Click() {
             const double t = BoxValue(TrimmedText(p.txtT0[3]));
             lines = CalcKinem1D(law, lawText, t0, x0, v0, t, shell::G().Decimals);
         } else if (law == kLawXY || law == kLawPolar) {
-            const std::string typed = p.txtT0[3]->Text().toStdString();
+            const std::string typed = TrimmedText(p.txtT0[3]);
             if (!num::IsNumber(typed)) {
                 Refuse(QStringLiteral("Valor no numérico para el tiempo."));
                 return;
@@ -389,8 +394,7 @@ void Kinematics::cmdGraph_Click() {
     const int law = shell::Shared().ProcedureGroup;
     try {
         if (law == kLawXY || law == kLawPolar) {
-            if (!num::IsNumber(p.txtKinemt1[0]->Text().toStdString()) ||
-                !num::IsNumber(p.txtKinemt1[1]->Text().toStdString())) {
+            if (!num::IsNumber(TrimmedText(p.txtKinemt1[0])) || !num::IsNumber(TrimmedText(p.txtKinemt1[1]))) {
                 Refuse(QStringLiteral("Valor no numérico para uno de los tiempos."));
                 return;
             }

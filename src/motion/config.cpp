@@ -3,6 +3,7 @@
 // segment limits of body 1, the velocity mode of a projectile column), the
 // clearing of a column and the drag of a column onto another.
 #include <QString>
+#include <algorithm>
 
 #include "motion/panel.h"
 #include "motion/positions.h"
@@ -24,6 +25,12 @@ namespace {
 
 int ColumnAt(double x) { return static_cast<int>(rt::IntFloor(x / 64)) + 1; }
 int RoundX(double x) { return static_cast<int>(rt::RoundHalfEven(x)); }
+
+// The strip's scale runs 0 to 577 over its 576 pixels, so its first pixel is
+// x 0 and its last one rounds to 576, the outer lines of the first and the
+// last label: both are kept on those labels (64 units per column, nine
+// columns).
+double OnLabels(double x) { return std::clamp(x, 1.0, 575.0); }
 
 void Message(const char* text) { plat::MsgBox(QString::fromUtf8(text)); }
 
@@ -52,7 +59,7 @@ void Motion::picAccel_MouseDown(int button, int shift, double x, double y) {
     if (pressDepth_ == 0) dragColumn_ = 0;
     ++pressDepth_;
     try {
-        StripMouseDown(button, shift, x, y);
+        StripMouseDown(button, shift, OnLabels(x), y);
     } catch (const rt::RuntimeError&) {
         Message("No pude ejecutar la instrucción.");
     } catch (const std::out_of_range&) {
@@ -287,6 +294,7 @@ void Motion::SwitchVelocityMode(int col) {
 }
 
 void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
+    x = OnLabels(x);
     const int source = dragColumn_;
     dragColumn_ = 0;
     if (y <= 19 || source == 0) return;

@@ -215,7 +215,8 @@ void Motion::txtAccel_Change(int index) {
             AccelOfBox(index) = g;
             box->SetSelStart(box->Text().size());
         } else {
-            AccelOfBox(index) = t;
+            // The box holds one number: "1,5" is stored as 1.5's text.
+            AccelOfBox(index) = rt::SingleNumberText(t).value_or(t);
         }
     } catch (const rt::RuntimeError&) {
     }
@@ -227,12 +228,12 @@ void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
     const std::string t = rt::Trim(box->Text().toStdString());
     if (t == "g" || t == "-g") {
         txtAccel_Change(index);
-    } else if (!t.empty() && !num::IsNumber(t)) {
+    } else if (!t.empty() && !rt::SingleNumberText(t)) {
         plat::MsgBox(QStringLiteral("Valor no numérico."));
         keyAscii = 0;
         return;
     } else {
-        AccelOfBox(index) = t;
+        AccelOfBox(index) = rt::SingleNumberText(t).value_or(t);
     }
     auto visible = [&](int i) { return !panel_.txtAccel[i]->isHidden(); };
     int next = -1;

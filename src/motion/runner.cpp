@@ -77,11 +77,13 @@ void Motion::RunListedRect(const std::string& text) {
             Message("Este procedimiento se aplica a 2 móviles.");
             return;
         }
-        if (num::IsNumber(text)) {
-            const double C = rt::TextToNumber(text);
-            if (code == 47 || code == 48) rect.SolveXRelation(C, code == 47);
-            else if (code == 49 || code == 50) rect.SolveVRelation(C, code == 49);
-        } else if (code == 51) {
+        if (code <= 50) {
+            // One number C, typed with a decimal comma or not.
+            if (const auto C = rt::ReadSingleNumber(text)) {
+                if (code == 47 || code == 48) rect.SolveXRelation(*C, code == 47);
+                else rect.SolveVRelation(*C, code == 49);
+            }
+        } else if (code == 51 && !num::IsNumber(text)) {
             const auto items = SplitItems(text);
             rect.SolvePQConditions(ItemNumber(items, 1), ItemNumber(items, 2));
         }
@@ -270,9 +272,9 @@ void Motion::LaunchFromRangeHeight(const std::string& text) {
         QStringLiteral("¿Deseas obtener las ecuaciones para un\r\nvalor específico de la velocidad inicial v0?\r\n"
                        "En caso afirmativo asienta el valor de v0\r\nen la casilla y oprime el botón \"Aceptar\"."),
         QStringLiteral("v0 es arbitraria"));
-    const std::string a = answer.toStdString();
-    if (a.empty() || !rt::IsNumeric(a)) return;
-    const double v = rt::TextToNumber(a);
+    const std::optional<double> typed = rt::ReadSingleNumber(answer.toStdString());  // "14,5" too
+    if (!typed) return;
+    const double v = *typed;
     parab_->SetUpParabEqns(body, 0, t0, x0, y0, v, theta, false);
     PutLaunchVelocity(c0, t0, x0, y0, v, theta);
 }

@@ -101,9 +101,15 @@ void Motion::Gd2_KeyPress(int& keyAscii) {
         MotionPoint(r, c) = t.toStdString();
         return;
     }
-    static const QString allowed = QStringLiteral("0123456789.+-txyv*/ ");
+    // A cell holds one number or a relational datum, never a list: a comma
+    // is the decimal comma and goes in as the point, and the exponent
+    // letter goes in as "E", so every reader of the table takes the number.
+    static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE,");
     if (keyAscii <= 0 || keyAscii > 255 || !allowed.contains(QChar(keyAscii))) return;
-    const QString t = g.Text() + QChar(keyAscii);
+    QChar typed(keyAscii);
+    if (typed == QLatin1Char(',')) typed = QLatin1Char('.');
+    else if (typed == QLatin1Char('e')) typed = QLatin1Char('E');
+    const QString t = g.Text() + typed;
     g.SetText(t);
     MotionPoint(r, c) = t.toStdString();
 }
@@ -123,6 +129,7 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
     } else if (keyCode == 86) {
         std::string t = rt::Trim(plat::ClipboardText().toStdString());
         if (t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t = rt::Trim(t.substr(0, t.size() - 2));
+        if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);
         g.SetTextMatrix(r, c, n ? QString::fromStdString(rt::RoundedText(*n, shell::G().Decimals))
                                 : QString::fromStdString(t));

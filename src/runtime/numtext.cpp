@@ -100,6 +100,40 @@ double TextToNumber(std::string_view s) {
     return Checked(*v);
 }
 
+std::optional<std::string> SingleNumberText(std::string_view s) {
+    const std::string t = Trim(s);
+    std::string out;
+    size_t i = 0;
+    const size_t n = t.size();
+    auto digits = [&] {
+        size_t count = 0;
+        while (i < n && std::isdigit(static_cast<unsigned char>(t[i]))) out += t[i++], ++count;
+        return count;
+    };
+    if (i < n && (t[i] == '+' || t[i] == '-')) out += t[i++];
+    size_t mantissa = digits();
+    if (i < n && (t[i] == '.' || t[i] == ',')) {
+        out += '.';
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return std::nullopt;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        out += 'E';
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) out += t[i++];
+        if (digits() == 0) return std::nullopt;
+    }
+    if (i != n) return std::nullopt;
+    return out;
+}
+
+std::optional<double> ReadSingleNumber(std::string_view s) {
+    const auto t = SingleNumberText(s);
+    if (!t) return std::nullopt;
+    return TextToNumber(*t);
+}
+
 double Val(std::string_view s) {
     size_t b = 0;
     while (b < s.size() && (s[b] == ' ' || s[b] == '\t')) ++b;

@@ -27,6 +27,18 @@ double TextToNumber(std::string_view s);
 // Parses the lenient grammar; std::nullopt when the text is not a number.
 std::optional<double> TryTextToNumber(std::string_view s);
 
+// A field that holds one number, as the student types it: blanks around, an
+// optional sign, digits with at most one decimal separator ("." or the
+// comma of Spanish habits) and an optional exponent "e" or "E" with an
+// optional sign and digits. Gives the number in the program's own text
+// ("2,5" -> "2.5", "1e-3" -> "1E-3"), which every reader of numbers takes;
+// std::nullopt for any other text (a formula, a relational datum, "").
+std::optional<std::string> SingleNumberText(std::string_view s);
+
+// The number such a field holds; std::nullopt as above. A number too large
+// for a double raises Overflow.
+std::optional<double> ReadSingleNumber(std::string_view s);
+
 // Val: the number at the start of the text (blanks skipped), 0 when none.
 double Val(std::string_view s);
 

@@ -9,7 +9,10 @@
 
 namespace vec {
 
-double AngleBoxNumber(std::string_view text) { return rt::TextToNumber(text); }
+double AngleBoxNumber(std::string_view text) {
+    if (const auto typed = rt::ReadSingleNumber(text)) return *typed;  // "22,5" is 22.5
+    return rt::TextToNumber(text);
+}
 
 std::string AngleTextAfterPick(int hour, bool corner, std::string_view angleText) {
     if (IsAxisHour(hour)) return "0";

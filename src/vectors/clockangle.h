@@ -8,8 +8,9 @@
 
 namespace vec {
 
-// The number in the angle box (blanks around it allowed); a text that is
-// not a number raises TypeMismatch.
+// The number in the angle box (blanks around it allowed, a decimal comma and
+// the exponent form read as typed); a text that is not a number raises
+// TypeMismatch.
 double AngleBoxNumber(std::string_view text);
 
 // The angle box after a click picked `hour` (corner: a corner cell): "0" at

@@ -105,7 +105,7 @@ TEST_F(RectClicks, ModifierKeys) {
     EXPECT_EQ(s().MotionPoints[1][3], rt::Variant("9"));
 }
 
-TEST_F(RectClicks, TwoClickProceduresAndFailures) {
+TEST_F(RectClicks, TwoClickProceduresTakeTheStripsRightLineAsLabel8) {
     Proc(4);
     Label(2);
     EXPECT_EQ(Pointer(), 8);
@@ -123,10 +123,12 @@ TEST_F(RectClicks, TwoClickProceduresAndFailures) {
     Label(1);
     Label(2);
     EXPECT_EQ(rec.Last(), "CalcMruaDistance(44,108)");
-    // A position right of the ninth column names no point of the table.
-    dialogs.Answer(MsgResult::OK);
+    // The strip's right-hand line (x 576) is the edge of label 8, not a
+    // tenth point past the table.
     m().picAccel_MouseDown(1, 0, 576, 10);
-    EXPECT_EQ(LastPrompt(), "No pude ejecutar la instrucción.");
+    Label(9);
+    EXPECT_EQ(rec.Last(), "CalcMruaDistance(575,556)");
+    EXPECT_TRUE(dialogs.Shown().empty());
 }
 
 class ParabClicks : public MotionTest {

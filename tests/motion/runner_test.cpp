@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(Runner, RectilinearArguments) {
+TEST_F(Runner, RectilinearArgumentsWithADecimalCommaInTheOneNumber) {
     Open(4);
     RunExpecting(2, "3", "Este procedimiento se aplica a 2 móviles.");
     m().cmdTable_Click(2);
@@ -41,9 +41,10 @@ TEST_F(Runner, RectilinearArguments) {
     EXPECT_EQ(rec.Last(), "SolveVRelation(2,False)");
     rec.calls.clear();
     Run(2, "abc");
-    Run(2, "1,5");  // the strict test rejects every comma
-    Run(6, "3");    // 51 needs p and q
+    Run(6, "3");  // 51 needs p and q
     EXPECT_TRUE(rec.calls.empty());
+    Run(2, "1,5");  // one number: the comma is its decimal comma
+    EXPECT_EQ(rec.Last(), "SolveXRelation(1.5,True)");
     Run(6, "2, 0.5");
     EXPECT_EQ(rec.Last(), "SolvePQConditions(2,0.5)");
     for (const char* t : {"", "a = 1", "a = 1, xi = 2", "a=1,ti=2,tf=3,xi=4,xf=5"})

@@ -44,12 +44,13 @@ protected:
     }
 };
 
-TEST_F(TableTest, TypingBuildsTheCellAndTheStore) {
+TEST_F(TableTest, TypingBuildsTheCellAndTheStoreWithTheCommaAsDecimalPoint) {
     Open(4);
     At(0, 2);
-    for (int k : {'a', 'X', ',', '-', '/', '3'}) Key(k);
-    EXPECT_EQ(Cell(0, 2), "-/3");
-    EXPECT_EQ(s().MotionPoints[0][2], rt::Variant("-/3"));
+    for (int k : {'a', 'X', '-', '/', '3', ','}) Key(k);
+    EXPECT_EQ(Cell(0, 2), "-/3.");
+    EXPECT_EQ(s().MotionPoints[0][2], rt::Variant("-/3."));
+    Key(8);
     Key(8);
     EXPECT_EQ(s().MotionPoints[0][2], rt::Variant("-/"));
     At(1, 2);
@@ -215,7 +216,7 @@ TEST_F(TableTest, TwoBodiesShareTheColumns) {
     EXPECT_TRUE(s().AwaitingBodySplit);
 }
 
-TEST_F(TableTest, AccelerationBoxes) {
+TEST_F(TableTest, AccelerationBoxesRefuseOnlyTextsThatAreNoNumber) {
     Open(4);
     m().cmdTable_Click(2);
     Grey(4);
@@ -227,7 +228,8 @@ TEST_F(TableTest, AccelerationBoxes) {
     EXPECT_EQ(s().Segments[1][1].Accel, rt::Variant(-9.8));
     a0->SetText("G");
     EXPECT_EQ(s().Segments[1][1].Accel, rt::Variant("G"));
-    for (const char* bad : {"G", "1,5", "1e3"}) {
+    // "1,5" and "1e3" are numbers (decimal comma, exponent): not refused.
+    for (const char* bad : {"G", "1,5,2", "1e"}) {
         a0->SetText(bad);
         dialogs.Answer(MsgResult::OK);
         int k = 13;

@@ -62,6 +62,10 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
                 r.message = "El móvil no alcanza esta posición.";
                 return r;
             }
+            if (B == 0) {  // at rest right there: no single instant to find
+                r.message = "El móvil está en reposo en esta posición: la ocupa en todo instante.";
+                return r;
+            }
             r.count = 1;
             r.t[0] = Div(xv - A, B);
             r.x[0] = xv;

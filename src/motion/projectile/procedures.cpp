@@ -111,7 +111,11 @@ public:
             if (k >= 0) Put(o.fills.at(k));
             return;
         }
-        for (const auto& f : o.fills) Put(f);
+        // The related point is found too; what the student typed in its
+        // column is replaced only when the student agrees.
+        const int col = motion::TableColOfPoint(body, point);
+        for (const auto& f : o.fills)
+            if (f.col == col || !HoldsTypedData(f.col) || AgreesToReplace(relPoint)) Put(f);
         if (o.lines.UBound() > 0) Write(o.lines);
     }
 
@@ -299,6 +303,23 @@ private:
     }
 
     void Put(const PointFill& f) { PutParabPoint(f.col, f.t, f.x, f.y, f.p, f.q); }
+
+    // True when a cell of the column holds a value typed by the student (a
+    // text; the values procedures write are numbers).
+    static bool HoldsTypedData(int col) {
+        for (int q = 0; q < motion::kQuantities; ++q) {
+            const rt::Variant& v = motion::MotionPoint(q, col);
+            if (v.IsText() && !v.IsEmptyText()) return true;
+        }
+        return false;
+    }
+
+    static bool AgreesToReplace(int point) {
+        const std::string p = std::to_string(point);
+        return plat::MsgBox(Q("También hallé el punto " + p + ", que tiene datos escritos en la tabla.\r\n"
+                              "¿Reemplazo los datos del punto " + p + " con los valores hallados?"),
+                            plat::MsgButtons::YesNo) == plat::MsgResult::Yes;
+    }
 
     static void PrintAt(plat::Picture& pic, const GraphText& t) {
         pic.SetCurrentX(t.x);

@@ -1,5 +1,7 @@
 #include "statics/particle/panel.h"
 
+#include <optional>
+
 #include "numerics/mathutil.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -28,6 +30,14 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
+
+// The angle typed in an input box: one number, the decimal comma and the
+// exponent form read as such; blanks around it are refused.
+std::optional<double> TypedAngle(const QString& answer) {
+    const std::string t = S(answer);
+    if (t != rt::Trim(t)) return std::nullopt;
+    return rt::ReadSingleNumber(t);
+}
 
 void Message(const QString& text) { plat::MsgBox(text, plat::MsgButtons::OK, plat::kAppTitle); }
 
@@ -122,11 +132,12 @@ void ParticleStatics::AddParticleForce() {
                            "diagrama?"),
             plat::kAppTitle);
         if (answer.isEmpty()) return;
-        if (!num::IsNumber(S(answer))) {
+        const std::optional<double> angle = TypedAngle(answer);
+        if (!angle) {
             Message(QStringLiteral("El ángulo dado no es numérico."));
             return;
         }
-        pv.DrawAngle = rt::TextToNumber(S(answer));
+        pv.DrawAngle = *angle;
     }
     ParticleState& st = State();
     const shell::SharedState& g = shell::Shared();
@@ -309,19 +320,22 @@ void ParticleStatics::cmdRotangle_Click() {
         const QString answer = plat::InputBox(
             QStringLiteral("Especifica el ángulo de rotación (entre -90 y 90)."), plat::kAppTitle);
         if (answer.isEmpty()) return;
-        if (!num::IsNumber(S(answer))) {
+        const std::optional<double> typed = TypedAngle(answer);
+        if (!typed) {
             Message(QStringLiteral("El valor dado no es numérico."));
             return;
         }
-        const double value = rt::TextToNumber(S(answer));
+        const double value = *typed;
         if (value < -90 || value > 90) {
             Message(QStringLiteral("El ángulo se sale del intervalo permitido."));
             return;
         }
         shell::Shared().AxesRotation = value;
-        form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = ") + answer + QStringLiteral("°"));
+        // The caption is read back as the angle: the number in its own form.
+        const QString shown = Q(rt::SingleNumberText(S(answer)).value_or(S(answer)));
+        form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = ") + shown + QStringLiteral("°"));
         if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
-            lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = ") + answer);
+            lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = ") + shown);
         if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
             angle->SetText(QStringLiteral("0"));
         form_->Services().direction->DrawClock(false);
