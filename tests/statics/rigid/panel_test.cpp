@@ -624,3 +624,34 @@ TEST_F(RigidEnterKeys, QuestionsThatEraseOfferTheirSafeAnswer) {
 }
 
 }  // namespace
+
+namespace {
+
+// The structure drawing: a grey member on the x axis stands out from the
+// thin axis, and the axes carry their names inside the picture.
+TEST_F(RigidPanel, MembersStandOutFromTheAxesWhichShowTheirNames) {
+    RegisterBeam();
+    auto* box = C("txtPoints");
+    QTest::keyClicks(box, QStringLiteral("1acb"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_TRUE(box->Text().isEmpty());
+    const plat::Picture& pic = *form().pic1;
+    bool member = false;
+    QStringList names;
+    for (const auto& d : pic.Drawn()) {
+        member = member || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0x808080 &&
+                            d.width >= 3);
+        if (d.kind == plat::DrawnPrimitive::Kind::Text && (d.text == "X" || d.text == "Y")) {
+            names << d.text;
+            const QPointF px = pic.ToDevice(d.points[0].x(), d.points[0].y());
+            EXPECT_TRUE(QRectF(0, 0, pic.width() - 8, pic.height() - 8).contains(px))
+                << d.text.toStdString() << " at " << px.x() << "," << px.y();
+        }
+    }
+    EXPECT_TRUE(member);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"X", "Y"}));
+    form().grab().save("/tmp/safety/rigid_beam.png");
+}
+
+}  // namespace
