@@ -190,10 +190,23 @@ void Motion::NewPARABproblem() {
         QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
 }
 
+bool Motion::HasProblem() const {
+    const plat::FlexGrid& g = *panel_.Gd2;
+    for (int r = 0; r < g.Rows(); ++r)
+        for (int c = 1; c < g.Cols(); ++c)
+            if (!g.TextMatrix(r, c).trimmed().isEmpty()) return true;
+    for (const plat::TextBox* box : panel_.txtAccel)
+        if (!box->Text().trimmed().isEmpty()) return true;
+    return false;
+}
+
+bool Motion::ConfirmNewProblem() {
+    return plat::MsgBox(QStringLiteral("Se borrará todo. ¿Estás seguro?"), plat::MsgButtons::YesNo,
+                        QString(), plat::MsgResult::No) == plat::MsgResult::Yes;
+}
+
 void Motion::cmdNewMruaProbl_Click() {
-    if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Estás seguro?"), plat::MsgButtons::YesNo) ==
-        plat::MsgResult::No)
-        return;
+    if (!ConfirmNewProblem()) return;
     if (shell::Shared().WorkspaceMode == 5) {
         // The projectile problem starts over as when the workspace is
         // chosen: flags and codes erased, one body, the first picture.

@@ -86,6 +86,8 @@ public:
     void ShowPic1(bool show) override;
     void imgProcs_MouseDown(int button, int shift, double x, double y) override;
     void InitMruaEqnLinePositions() override;
+    bool HasProblem() const override;
+    bool ConfirmNewProblem() override;
 
     // ---- callbacks of the procedures
     shell::Form1& Form() override { return *form_; }

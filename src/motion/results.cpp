@@ -114,8 +114,8 @@ void Motion::cmdEraseEqns_Click() {
     try {
         const int mode = shell::Shared().WorkspaceMode;
         if (mode == 4) {
-            if (plat::MsgBox(QStringLiteral("Confirmar borrado de ecuaciones."), plat::MsgButtons::OKCancel) !=
-                plat::MsgResult::OK)
+            if (plat::MsgBox(QStringLiteral("Confirmar borrado de ecuaciones."), plat::MsgButtons::OKCancel,
+                             QString(), plat::MsgResult::Cancel) != plat::MsgResult::OK)
                 return;
             for (int k = 1; k <= 8; ++k) rect_->ClearMruaEqnLine(k);
             rect_->EraseEqnFlags();

@@ -31,6 +31,11 @@ void RefuseHeadless(const QString& prompt) {
 
 }  // namespace
 
+MsgResult FirstButton(MsgButtons buttons) {
+    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
+                                                                              : MsgResult::OK;
+}
+
 DialogService* SetDialogService(DialogService* service) {
     DialogService* old = g_service;
     g_service = service;
@@ -46,12 +51,23 @@ MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title
     return CurrentDialogService().ShowMessage(prompt, buttons, WithTitle(title));
 }
 
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title,
+                 MsgResult defaultButton) {
+    return CurrentDialogService().ShowMessageWithDefault(prompt, buttons, WithTitle(title),
+                                                         defaultButton);
+}
+
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     return CurrentDialogService().ShowInput(prompt, WithTitle(title), defaultText);
 }
 
 MsgResult QtDialogService::ShowMessage(const QString& prompt, MsgButtons buttons,
                                        const QString& title) {
+    return ShowMessageWithDefault(prompt, buttons, title, FirstButton(buttons));
+}
+
+MsgResult QtDialogService::ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
+                                                  const QString& title, MsgResult defaultButton) {
     RefuseHeadless(prompt);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -76,6 +92,8 @@ MsgResult QtDialogService::ShowMessage(const QString& prompt, MsgButtons buttons
     for (const Choice& c : choices)
         made.emplace_back(box.addButton(QString::fromUtf8(c.text), c.role), c.result);
     box.setDefaultButton(made.front().first);
+    for (const auto& [button, result] : made)
+        if (result == defaultButton) box.setDefaultButton(button);
     // Esc closes the box as Cancel where there is one, else as the only answer.
     box.setEscapeButton(made.back().first);
     box.exec();

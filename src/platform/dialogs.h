@@ -19,19 +19,35 @@ public:
     // `title` is never empty here; prompts may hold CR LF line breaks.
     virtual MsgResult ShowMessage(const QString& prompt, MsgButtons buttons,
                                   const QString& title) = 0;
+    // The same with the button that Enter presses named: a question that
+    // destroys work offers its safe answer. A service that cannot show a
+    // default shows the box as the plain ShowMessage does.
+    virtual MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
+                                             const QString& title, MsgResult defaultButton) {
+        (void)defaultButton;
+        return ShowMessage(prompt, buttons, title);
+    }
     // The typed answer; Cancel gives "", the same as an empty answer.
     virtual QString ShowInput(const QString& prompt, const QString& title,
                               const QString& defaultText) = 0;
 };
+
+// The button a box offers first, the default unless another is named.
+MsgResult FirstButton(MsgButtons buttons);
 
 // Installs a service (nullptr restores the modal Qt boxes) and returns the
 // one it replaces. The caller keeps ownership.
 DialogService* SetDialogService(DialogService* service);
 DialogService& CurrentDialogService();
 
-// A message box; an empty title gives the application's title.
+// A message box; an empty title gives the application's title. Enter
+// presses the first button.
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK,
                  const QString& title = QString());
+// A message box whose Enter presses `defaultButton` (one of `buttons`): the
+// questions that erase work name their safe answer, Cancel or No.
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title,
+                 MsgResult defaultButton);
 // An input box; an empty title gives the application's title. Cancel gives "".
 QString InputBox(const QString& prompt, const QString& title = QString(),
                  const QString& defaultText = QString());
@@ -42,6 +58,8 @@ QString InputBox(const QString& prompt, const QString& title = QString(),
 class QtDialogService : public DialogService {
 public:
     MsgResult ShowMessage(const QString& prompt, MsgButtons buttons, const QString& title) override;
+    MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
+                                     const QString& title, MsgResult defaultButton) override;
     QString ShowInput(const QString& prompt, const QString& title,
                       const QString& defaultText) override;
 };

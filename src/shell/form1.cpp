@@ -271,6 +271,7 @@ void Form1::Image1_MouseDown(int, int, double x, double) {
     try {
         const int n = ToolbarButtonAt(x);
         if (n < 1 || n > kToolbarButtons) return;
+        if (!MayShowWorkspace(n - 1)) return;  // the highlight stays where it was
         shpTools->move(shpTools->x(), 0);
         if (n <= 6) {
             const ToolbarButton& b = kToolbarButtonTable[n - 1];
@@ -302,8 +303,17 @@ bool Form1::event(QEvent* e) {
 
 // ---- workspace switch
 
+bool Form1::MayShowWorkspace(int index) {
+    if (index != 3 && index != 4) return true;
+    if (motionTable_ < 0 || motionTable_ == index) return true;
+    if (services_.motion->HasProblem() && !services_.motion->ConfirmNewProblem()) return false;
+    motionTable_ = -1;  // agreed: the other kind of table starts afresh
+    return true;
+}
+
 void Form1::ShowWorkspace(int index) {
     try {
+        if (!MayShowWorkspace(index)) return;
         if (index == 8) {
             services_.results->Unload();
             close();
@@ -387,6 +397,12 @@ void Form1::SetupWorkspace(int index) {
     SharedState& g = Shared();
     MotionServices& motion = *services_.motion;
     const WorkspaceLook& look = kLooks[index];
+    // A workspace already started keeps what the user did there: only its
+    // first visit (and a motion table of the other kind) starts it afresh.
+    const bool again = started_[static_cast<size_t>(index)] &&
+                       ((index != 3 && index != 4) || motionTable_ == index);
+    if (started_[static_cast<size_t>(LastWorkspaceIndex)])
+        procedureOf_[static_cast<size_t>(LastWorkspaceIndex)] = {g.ProcedureGroup, g.ProcedureCode};
 
     txtArgHelp->SetText(QString());
     rtbCalc->SetText(QString());
@@ -412,18 +428,20 @@ void Form1::SetupWorkspace(int index) {
             PlaceFraExpr(1);
             fraExpr->show();
             PlacefraDirec(0);
-            panels.txtVector->SetText(QString());
+            if (!again) panels.txtVector->SetText(QString());
             break;
         case 2:
-            panels.tabStat->SetTab(0);
+            if (!again) panels.tabStat->SetTab(0);
             motion.ShowPic1(true);
             PlaceTabCalc(1);
             tabCalc->show();
             tabCalc->SetCaptionColor(look.caption);
             PlaceFraExpr(1);
             fraExpr->show();
-            services_.rigid->RestoreDCLCtrls();
-            panels.txtSegm0->SetFocus();
+            if (!again) {
+                services_.rigid->RestoreDCLCtrls();
+                panels.txtSegm0->SetFocus();
+            }
             break;
         case 3:
         case 4: {
@@ -432,13 +450,24 @@ void Form1::SetupWorkspace(int index) {
             PlaceTabCalc(2);
             tabCalc->SetCaptionColor(look.caption);
             panels.tabMrua->SetCaptionColor(look.caption);
-            motion.AdaptCtrls(mode);
-            motion.FillMruaCbo(mode);
+            if (!again) {
+                motionTable_ = -1;
+                motion.AdaptCtrls(mode);
+                motion.FillMruaCbo(mode);
+            }
             PlaceFraExpr(3);
-            panels.cmdTable0->SetValue(true);
+            if (!again) panels.cmdTable0->SetValue(true);
             if (index == 3) g.WorkspaceMode = 4;
             LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
-            motion.imgProcs_MouseDown(1, 0, 270, 100);
+            if (again) {
+                // The chosen procedure stays; its code may have been taken
+                // over by the calculator's bar meanwhile.
+                g.ProcedureGroup = procedureOf_[static_cast<size_t>(index)][0];
+                g.ProcedureCode = procedureOf_[static_cast<size_t>(index)][1];
+            } else {
+                motion.imgProcs_MouseDown(1, 0, 270, 100);
+                motionTable_ = index;
+            }
             fraExpr->show();
             break;
         }
@@ -452,6 +481,7 @@ void Form1::SetupWorkspace(int index) {
     rtbCalc->SetText(QString());
     tabCalc->SetTab(0);
     LastWorkspaceIndex = index;
+    started_[static_cast<size_t>(index)] = true;
 }
 
 // ---- placements

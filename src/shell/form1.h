@@ -67,6 +67,11 @@ public:
     void Image1_MouseMove(int button, int shift, double x, double y);
 
     // 0..5 a workspace, 6 the results dialog, 7 the help panel, 8 the end.
+    // A workspace is set up from the start only on its first visit; coming
+    // back to it (its own button again, the help, another workspace in
+    // between) keeps the problem in progress. The two motion workspaces
+    // share their table: choosing the other one starts a new problem, after
+    // asking when there is work to lose; a refusal changes nothing.
     void ShowWorkspace(int index);
 
     // Alternative places of the shared panels.
@@ -128,10 +133,19 @@ private:
     void DrawBarIcons(int index);
     void LoadProcPictures(const QString& fileName);
     void SetupWorkspace(int index);
+    bool MayShowWorkspace(int index);
     void RenderToolbar();
 
     Workspaces services_;
     qreal toolbarRatio_ = 0;
+    // Workspaces (0..5) whose first tool has been started.
+    std::array<bool, 6> started_{};
+    // The motion workspace (3 or 4) whose problem the shared table holds;
+    // -1 before one is set up or once a new one must start.
+    int motionTable_ = -1;
+    // The procedure group and code each workspace had when it was left: the
+    // calculator's bar and the motion procedures share them.
+    std::array<std::array<int, 2>, 6> procedureOf_{};
 
 protected:
     bool event(QEvent* e) override;

@@ -147,6 +147,12 @@ public:
     virtual void imgProcs_MouseDown(int button, int shift, double x, double y) = 0;
     // Positions of the rectilinear equation lines 1 to 8.
     virtual void InitMruaEqnLinePositions() = 0;
+    // True while the shared table holds work a new problem would erase
+    // (points typed, accelerations given).
+    virtual bool HasProblem() const { return false; }
+    // Asks the question of "Nuevo Problema" (the safe answer is the
+    // default); true when the user agrees to erase the problem.
+    virtual bool ConfirmNewProblem() { return true; }
 };
 
 class KinematicsServices {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <cmath>
 
 #include "motion/state.h"
@@ -376,7 +377,8 @@ TEST_F(Form1Test, HelpWithNoWorkspaceShowsTheGeneralHelp) {
     EXPECT_EQ(form().shpTools->pos(), QPoint(-200, 0));  // only its top moves
 }
 
-TEST_F(Form1Test, HelpInAWorkspaceSetsItUpAgain) {
+TEST_F(Form1Test, HelpInAWorkspaceShowsItsTopicsAndKeepsTheProblem) {
+    // The help used to set the workspace up again, erasing the problem.
     PressToolbar(5);
     Find<plat::TabStrip>("tabMrua")->SetTab(1);
     ClearCalls();
@@ -386,10 +388,98 @@ TEST_F(Form1Test, HelpInAWorkspaceSetsItUpAgain) {
     EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0),
               QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
     EXPECT_FALSE(Called("FillHelpCbo(5)"));
-    EXPECT_LT(CallIndex("cboHelp(0)"), CallIndex("AdaptCtrls(5)"));
-    EXPECT_TRUE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
+    EXPECT_FALSE(Called("AdaptCtrls(5)"));
+    EXPECT_FALSE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
     EXPECT_EQ(form().LastWorkspaceIndex, 4);
     EXPECT_EQ(shell::Shared().WorkspaceMode, 5);
+}
+
+// Types into a control key by key, as the user does.
+void Type(QWidget* w, const QString& text) {
+    w->setFocus();
+    QTest::keyClicks(w, text);
+}
+
+// A rectilinear problem in progress: a point in the table, an acceleration.
+void StartRectProblem(plat::FlexGrid* gd2, plat::TextBox* accel) {
+    gd2->SetRow(0);
+    gd2->SetCol(1);
+    Type(gd2, QStringLiteral("2"));
+    ASSERT_EQ(gd2->TextMatrix(0, 1), QStringLiteral("2"));
+    ASSERT_FALSE(accel->isHidden());
+    Type(accel, QStringLiteral("3"));
+    ASSERT_EQ(accel->Text(), QStringLiteral("3"));
+}
+
+TEST_F(Form1Test, AMotionProblemSurvivesVisitsAndTheHelp) {
+    PressToolbar(4);
+    auto* gd2 = Find<plat::FlexGrid>("Gd2");
+    auto* accel = Find<plat::TextBox>("txtAccel(0)");
+    StartRectProblem(gd2, accel);
+    Find<plat::ComboBox>("cboProcs")->SetListIndex(3);
+    const int code = shell::Shared().ProcedureCode;
+    // Another workspace in between, the own button again, the help: no
+    // question and nothing erased.
+    for (int button : {1, 4, 6, 4, 8, 2, 3, 4}) {
+        PressToolbar(button);
+        EXPECT_EQ(gd2->TextMatrix(0, 1), QStringLiteral("2")) << "after button " << button;
+        EXPECT_EQ(accel->Text(), QStringLiteral("3")) << "after button " << button;
+    }
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListIndex(), 3);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
+    EXPECT_EQ(shell::Shared().ProcedureCode, code);  // not the calculator's
+}
+
+TEST_F(Form1Test, TheOtherMotionTableAsksBeforeErasing) {
+    PressToolbar(4);
+    auto* gd2 = Find<plat::FlexGrid>("Gd2");
+    auto* accel = Find<plat::TextBox>("txtAccel(0)");
+    StartRectProblem(gd2, accel);
+    const QPoint highlight = form().shpTools->pos();
+
+    // Refused, directly or through another workspace: nothing changes.
+    dialogs.Answer(plat::MsgResult::No);
+    PressToolbar(5);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, QStringLiteral("Se borrará todo. ¿Estás seguro?"));
+    EXPECT_EQ(dialogs.Shown()[0].buttons, plat::MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.Shown()[0].defaultButton, plat::MsgResult::No);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
+    EXPECT_EQ(form().shpTools->pos(), highlight);
+    EXPECT_EQ(gd2->TextMatrix(0, 1), QStringLiteral("2"));
+    PressToolbar(1);
+    dialogs.Answer(plat::MsgResult::No);
+    PressToolbar(5);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 1);
+    PressToolbar(4);
+    EXPECT_EQ(accel->Text(), QStringLiteral("3"));
+
+    // Agreed: the projectile workspace starts with an empty table.
+    dialogs.Answer(plat::MsgResult::Yes);
+    PressToolbar(5);
+    EXPECT_EQ(dialogs.Shown().size(), 3u);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 5);
+    EXPECT_TRUE(gd2->TextMatrix(0, 1).isEmpty());
+    EXPECT_EQ(gd2->Rows(), 5);
+
+    // An empty table is changed over without a question.
+    PressToolbar(4);
+    EXPECT_EQ(dialogs.Shown().size(), 3u);
+    EXPECT_EQ(gd2->Rows(), 3);
+}
+
+TEST_F(Form1Test, StaticsEntriesSurviveAVisitElsewhere) {
+    PressToolbar(2);
+    Type(Find<plat::TextBox>("txtVector"), QStringLiteral("p23x,12"));
+    PressToolbar(3);
+    Find<plat::TabStrip>("tabStat")->SetTab(2);
+    Find<plat::TextBox>("txtBody(3)")->SetText(QStringLiteral("F"));
+    for (int button : {1, 3, 8, 2}) PressToolbar(button);
+    EXPECT_EQ(Find<plat::TextBox>("txtVector")->Text(), QStringLiteral("p23x,12"));
+    PressToolbar(3);
+    EXPECT_EQ(Find<plat::TabStrip>("tabStat")->Tab(), 2);
+    EXPECT_EQ(Find<plat::TextBox>("txtBody(3)")->Text(), QStringLiteral("F"));
 }
 
 TEST_F(Form1Test, ExitUnloadsBothWindowsAndEnds) {

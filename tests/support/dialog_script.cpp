@@ -47,7 +47,17 @@ DialogScript& DialogScript::AnswerInput(const QString& text) {
 
 plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButtons buttons,
                                           const QString& title) {
-    shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString()});
+    return ShowMessageWithDefault(prompt, buttons, title, plat::FirstButton(buttons));
+}
+
+plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt,
+                                                     plat::MsgButtons buttons,
+                                                     const QString& title,
+                                                     plat::MsgResult defaultButton) {
+    if (!Offers(buttons, defaultButton))
+        ADD_FAILURE() << "default answer " << static_cast<int>(defaultButton)
+                      << " is not a button of the box: " << prompt.toStdString();
+    shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString(), defaultButton});
     if (queue_.empty() || !std::holds_alternative<plat::MsgResult>(queue_.front())) {
         ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": "
                       << prompt.toStdString();
@@ -65,7 +75,8 @@ plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButton
 
 QString DialogScript::ShowInput(const QString& prompt, const QString& title,
                                 const QString& defaultText) {
-    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText});
+    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText,
+                         plat::MsgResult::OK});
     if (queue_.empty() || !std::holds_alternative<QString>(queue_.front())) {
         ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\": "
                       << prompt.toStdString();

@@ -4,7 +4,9 @@
 // queued answer and is recorded (kind, title, prompt, buttons). A box with no
 // answer queued for it, an answer of the wrong kind or one its buttons cannot
 // give is a test failure (never a wait), and so is an answer left unused when
-// the script ends.
+// the script ends. Each message box records the button Enter would press
+// (Box::defaultButton), so a test can check that a question offers its safe
+// answer.
 //
 //   testsupport::DialogScript dialogs;
 //   dialogs.Answer(plat::MsgResult::Cancel).AnswerInput("30");
@@ -28,6 +30,9 @@ public:
         QString prompt;
         plat::MsgButtons buttons = plat::MsgButtons::OK;  // message boxes
         QString defaultText;                               // input boxes
+        // The button Enter would press (message boxes): the first one
+        // unless the code named another.
+        plat::MsgResult defaultButton = plat::MsgResult::OK;
     };
 
     DialogScript();
@@ -48,6 +53,9 @@ public:
 
     plat::MsgResult ShowMessage(const QString& prompt, plat::MsgButtons buttons,
                                 const QString& title) override;
+    plat::MsgResult ShowMessageWithDefault(const QString& prompt, plat::MsgButtons buttons,
+                                           const QString& title,
+                                           plat::MsgResult defaultButton) override;
     QString ShowInput(const QString& prompt, const QString& title,
                       const QString& defaultText) override;
 

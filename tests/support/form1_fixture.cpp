@@ -153,6 +153,8 @@ public:
         log_.Add("InitMruaEqnLinePositions");
         in_->InitMruaEqnLinePositions();
     }
+    bool HasProblem() const override { return in_->HasProblem(); }
+    bool ConfirmNewProblem() override { return in_->ConfirmNewProblem(); }
 
 private:
     std::unique_ptr<shell::MotionServices> in_;

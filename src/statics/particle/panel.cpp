@@ -275,7 +275,8 @@ void ParticleStatics::cmdParts_Click(int index) {
         }
         case 7: {  // new problem
             if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"),
-                             plat::MsgButtons::YesNo, plat::kAppTitle) != plat::MsgResult::Yes)
+                             plat::MsgButtons::YesNo, plat::kAppTitle,
+                             plat::MsgResult::No) != plat::MsgResult::Yes)
                 return;
             st.ClearForces();
             form_->fraDirec->setEnabled(true);

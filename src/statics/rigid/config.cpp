@@ -292,8 +292,8 @@ void RigidStatics::cmdConfig_Click(int index) {
             return;
         }
         if (st_.ForceCount() > 0) {
-            if (Msg("Esta acción borrará los DCL's. ¿Deseas proseguir?", plat::MsgButtons::YesNo) ==
-                plat::MsgResult::No)
+            if (AskBeforeErasing("Esta acción borrará los DCL's. ¿Deseas proseguir?",
+                                 plat::MsgButtons::YesNo, plat::MsgResult::No) == plat::MsgResult::No)
                 return;
             p.cmdDCL[2]->Press();
         }
@@ -354,7 +354,9 @@ void RigidStatics::cmdConfig_Click(int index) {
 
 void RigidStatics::NewEstcrProblem() {
     Panel& p = panel_;
-    if (Msg("Confirmar borrado de todo.", plat::MsgButtons::OKCancel) == plat::MsgResult::Cancel) return;
+    if (AskBeforeErasing("Confirmar borrado de todo.", plat::MsgButtons::OKCancel,
+                         plat::MsgResult::Cancel) == plat::MsgResult::Cancel)
+        return;
     // Every step runs: a redraw that fails (an origin box naming no point)
     // must not leave half of the old problem behind.
     auto step = [](const auto& f) {

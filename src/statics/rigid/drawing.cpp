@@ -19,6 +19,9 @@ namespace {
 
 constexpr double kArrowLength = 1.375;
 constexpr rt::ColorRef kAxisGrey = 0xC0C0C0;
+// The members of a structure are drawn this many pixels wide, so that a
+// grey member on an axis still stands out from the thin axis.
+constexpr int kMemberWidth = 3;
 
 void LabelFont(plat::Picture& pic) {
     pic.SetForeColor(rt::kBlue);
@@ -64,9 +67,17 @@ void DrawStructureFrame(StatState& st, plat::Picture& pic) {
     pic.Cls();
     const double scale = shell::DrawEng().DrawScale;
     shell::MoveTo(pic, x0, 0, false);
-    shell::DrawArrow(pic, sh.PicHeight / scale, true, true, 0, false, kAxisGrey, "Y", 3, 12, 0);
+    shell::DrawArrow(pic, sh.PicHeight / scale, true, true, 0, false, kAxisGrey, std::string(), 3, 12, 0);
     shell::MoveTo(pic, 0, y0, false);
-    shell::DrawArrow(pic, sh.PicWidth / scale, true, true, 0, false, kAxisGrey, "X", 3, 3, 0);
+    shell::DrawArrow(pic, sh.PicWidth / scale, true, true, 0, false, kAxisGrey, std::string(), 3, 3, 0);
+    // The axes reach the picture's edges, where the arrow's own label would
+    // fall outside: the names go inside, beside the heads.
+    PlainFont(pic);
+    pic.SetForeColor(0x808080);
+    shell::MoveTo(pic, x0 + 6, sh.PicHeight - 2, false);
+    pic.Print(QStringLiteral("Y"));
+    shell::MoveTo(pic, sh.PicWidth - 12, y0 + 16, false);
+    pic.Print(QStringLiteral("X"));
     LabelFont(pic);
     for (PointRec& p : st.StatPoints) {
         p.PicX = static_cast<float>(ox + S * (p.X - xmin) / span);
@@ -93,13 +104,14 @@ void StrokeLine(const StatState& st, plat::Picture& pic, const std::string& lett
         const PointRec* a = pts[i];
         const PointRec* b = pts[i + 1];
         if (!a || !b) continue;
-        rt::ColorRef c = colour;
-        if (!shown) {
-            const bool onAxis = (num::IsNear(a->PicX, ox, 0.001) && num::IsNear(b->PicX, ox, 0.001)) ||
-                                (num::IsNear(a->PicY, oy, 0.001) && num::IsNear(b->PicY, oy, 0.001));
-            c = onAxis ? kAxisGrey : rt::kWhite;
-        }
-        pic.Line(a->PicX, a->PicY, b->PicX, b->PicY, c);
+        const int oldWidth = pic.DrawWidth();
+        pic.SetDrawWidth(kMemberWidth);
+        pic.Line(a->PicX, a->PicY, b->PicX, b->PicY, shown ? colour : rt::kWhite);
+        pic.SetDrawWidth(oldWidth);
+        // A cancelled member on an axis gives the axis back.
+        const bool onAxis = (num::IsNear(a->PicX, ox, 0.001) && num::IsNear(b->PicX, ox, 0.001)) ||
+                            (num::IsNear(a->PicY, oy, 0.001) && num::IsNear(b->PicY, oy, 0.001));
+        if (!shown && onAxis) pic.Line(a->PicX, a->PicY, b->PicX, b->PicY, kAxisGrey);
     }
     for (const PointRec* p : pts) {
         if (!p) continue;

@@ -306,9 +306,11 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
     const auto& chosen = sol[first ? 0 : 1];
     out.incs = {u1, u2, angle};
     out.values = {chosen[0], chosen[1], chosen[2]};
+    // Written as the linear path writes its results: subscripts, minus sign.
     for (int i = 0; i < 3; ++i)
-        out.results.push_back(out.incs[static_cast<size_t>(i)] + " = " +
-                              rt::RoundedText(out.values[static_cast<size_t>(i)], decimals));
+        out.results.push_back(
+            vec::FormatTrigTerm(1, out.incs[static_cast<size_t>(i)]) + " = " +
+            shell::FormatNum(rt::RoundHalfEven(out.values[static_cast<size_t>(i)], decimals)).ToText());
     return out;
 }
 

@@ -20,5 +20,10 @@ inline plat::MsgResult Msg(const std::string& text,
                            plat::MsgButtons buttons = plat::MsgButtons::OK) {
     return plat::MsgBox(Q(text), buttons, plat::kAppTitle);
 }
+// A question that erases work: Enter gives its safe answer (`safe`).
+inline plat::MsgResult AskBeforeErasing(const std::string& text, plat::MsgButtons buttons,
+                                        plat::MsgResult safe) {
+    return plat::MsgBox(Q(text), buttons, plat::kAppTitle, safe);
+}
 
 }  // namespace rigid

@@ -144,9 +144,13 @@ void RigidStatics::cmdVMb_Click(int index) {
                 }
             }
             if (!solved) break;
-            p.cmdVMb[0]->setEnabled(false);
+            // The focus goes to the solution before the pressed button is
+            // disabled: left to Qt it would pass to "Nuevo problema", where
+            // the next Enter asks to erase everything.
             p.cmdVMb[1]->setEnabled(true);
             p.cmdVMb[3]->setEnabled(true);
+            form_->rtbSolve->SetFocus();
+            p.cmdVMb[0]->setEnabled(false);
             break;
         }
         case 1: {
@@ -154,6 +158,7 @@ void RigidStatics::cmdVMb_Click(int index) {
             for (size_t i = 0; i < n; ++i) st_.Forces[i] = st_.SavedForces[i];
             p.cmdShowIncsEqns->setEnabled(true);
             p.cmdVMb[0]->setEnabled(true);
+            p.cmdVMb[0]->SetFocus();  // not on to "Nuevo problema"
             p.cmdVMb[1]->setEnabled(false);
             p.cmdVMb[3]->setEnabled(false);
             RedrawDCL(S(p.lblBody->Caption()));

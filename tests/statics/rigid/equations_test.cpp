@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/resultformat.h"
 #include "runtime/errors.h"
 #include "statics/rigid/equations.h"
 #include "statics/rigid/forces.h"
@@ -155,6 +156,8 @@ TEST_F(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
         EXPECT_NEAR(s.values[0], first ? -40 : 40, 1e-9);
         EXPECT_NEAR(s.values[1], 0, 1e-9);
         EXPECT_NEAR(s.values[2], first ? 36.869897645844 : 143.130102354156, 1e-9);
+        // Results written as the linear path writes them (subscript, minus sign).
+        EXPECT_EQ(s.results[0], "A!x = " + shell::FormatNum(first ? -40.0 : 40.0).ToText());
         EXPECT_EQ(s.results[2], first ? "Q = 36.87" : "Q = 143.13");
     }
     EXPECT_EQ(asked, "Solución 1:\r\nAx = -40, Ay = 0, Q = 36.87\r\nSolución 2:\r\nAx = 40, Ay = 0, "

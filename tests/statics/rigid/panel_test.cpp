@@ -576,3 +576,83 @@ TEST_F(RigidPanel, ASecondEnterOnTheAcceptButtonsAccepts) {
     ASSERT_EQ(gd1->Rows(), 2);
     EXPECT_EQ(gd1->TextMatrix(1, 5), "-5");
 }
+
+namespace {
+
+// Enter after a solve, and the question of "Nuevo problema": the structure,
+// the forces and the solution survive any number of Enters.
+class RigidEnterKeys : public RigidPanel {};
+
+TEST_F(RigidEnterKeys, EnterAfterSolvingOrRestoringNeverErases) {
+    RegisterBeam();
+    auto* tab = C<plat::TabStrip>("tabStat");
+    tab->SetTab(1);
+    Enter(Box("txtBody", 1), "a");
+    Enter(Box("txtBody", 2), "art");
+    Btn("cmdOK1")->Press();
+    AddForce("b", "vBy");
+    AddForce("c", "v-100");
+    tab->SetTab(2);
+    QApplication::setActiveWindow(&form());
+    auto enterOnFocus = [this] {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        EXPECT_NE(w, Btn("cmdVMb(2)")) << "focus on \"Nuevo problema\"";
+        QTest::keyClick(w, Qt::Key_Return);
+    };
+    Btn("cmdVMb(0)")->SetFocus();
+    QTest::keyClick(Btn("cmdVMb(0)"), Qt::Key_Return);
+    ASSERT_TRUE(form().rtbSolve->Text().contains("Ay = 50"));
+    enterOnFocus();
+    enterOnFocus();
+    EXPECT_TRUE(form().rtbSolve->Text().contains("Ay = 50"));
+    Btn("cmdVMb(1)")->SetFocus();
+    QTest::keyClick(Btn("cmdVMb(1)"), Qt::Key_Return);  // "Restaurar fuerzas"
+    enterOnFocus();  // solves again, where the focus now is
+    EXPECT_TRUE(form().rtbSolve->Text().contains("Ay = 50"));
+    EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 4);
+    EXPECT_EQ(Items("lstSysts"), (QStringList{"A", "C", "B"}));
+}
+
+TEST_F(RigidEnterKeys, QuestionsThatEraseOfferTheirSafeAnswer) {
+    RegisterBeam();
+    dialogs.Answer(MsgResult::Cancel);
+    Btn("cmdVMb(2)")->Press();
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, "Confirmar borrado de todo.");
+    EXPECT_EQ(dialogs.Shown()[0].defaultButton, MsgResult::Cancel);
+    EXPECT_EQ(Items("lstSysts"), (QStringList{"A", "C", "B"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The structure drawing: a grey member on the x axis stands out from the
+// thin axis, and the axes carry their names inside the picture.
+TEST_F(RigidPanel, MembersStandOutFromTheAxesWhichShowTheirNames) {
+    RegisterBeam();
+    auto* box = C("txtPoints");
+    QTest::keyClicks(box, QStringLiteral("1acb"));
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_TRUE(box->Text().isEmpty());
+    const plat::Picture& pic = *form().pic1;
+    bool member = false;
+    QStringList names;
+    for (const auto& d : pic.Drawn()) {
+        member = member || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0x808080 &&
+                            d.width >= 3);
+        if (d.kind == plat::DrawnPrimitive::Kind::Text && (d.text == "X" || d.text == "Y")) {
+            names << d.text;
+            const QPointF px = pic.ToDevice(d.points[0].x(), d.points[0].y());
+            EXPECT_TRUE(QRectF(0, 0, pic.width() - 8, pic.height() - 8).contains(px))
+                << d.text.toStdString() << " at " << px.x() << "," << px.y();
+        }
+    }
+    EXPECT_TRUE(member);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"X", "Y"}));
+    form().grab().save("/tmp/safety/rigid_beam.png");
+}
+
+}  // namespace
