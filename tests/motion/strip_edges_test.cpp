@@ -30,6 +30,7 @@ TEST_F(StripEdges, FirstAndLastPixelsPickTheOuterLabels) {
     ClickPixel(0);
     EXPECT_EQ(rec.Last(), "SetUpSegmentEqns(1,1,0,'2','1','5',E)");
 
+    dialogs.Answer(plat::MsgResult::Yes);  // the rectilinear data give way to the projectile table
     Open(5);  // projectile: bodies of 4 and 5 points; complete a point
     m().cmdTable_Click(1);
     Grey(4);
@@ -38,7 +39,8 @@ TEST_F(StripEdges, FirstAndLastPixelsPickTheOuterLabels) {
     Put(0, 9, "3");
     ClickPixel(575);
     EXPECT_EQ(rec.Last(), "ApplyParabEqnsToPoint(2,4,0,'3',E,5)");
-    EXPECT_TRUE(dialogs.Shown().empty());
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, "Se borrará todo. ¿Estás seguro?");
 }
 
 // The real rectilinear procedures.
