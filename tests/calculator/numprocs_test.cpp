@@ -258,13 +258,15 @@ TEST_F(NumericProcedures, FitPolynomialForOtherCallers) {
     EXPECT_TRUE(calc.Text().startsWith("Recta de mínimos cuadrados"));
 }
 
-TEST_F(NumericProcedures, AnIntegrationThatGivesUpShowsItsOwnMessage) {
+TEST_F(NumericProcedures, AnIntegrationThatGivesUpSaysWhereAndWhatToChangeInTheProgramsBox) {
     dialogs.Answer(plat::MsgResult::OK);
     calc::NumericRun run = Run(19, Args{0, 100}, "SEN(100*X)");
     EXPECT_FALSE(run.completed);
     ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].prompt, "Demasiados pasos en la rutina ODEInt");
-    EXPECT_EQ(dialogs.Shown()[0].title, "Zun");
+    EXPECT_EQ(dialogs.Shown()[0].prompt,
+              "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\n"
+              "Revisa la fórmula o toma un intervalo más corto.");
+    EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");
     EXPECT_TRUE(PaneUntouched());
 }
 
