@@ -133,7 +133,7 @@ void Motion::BuildTabs(shell::Form1& form) {
     p.tabMrua->setGeometry(408, 272, 391, 120);
     QWidget* kinds = p.tabMrua->AddPage(QStringLiteral("Configurar tabla"));
     QWidget* pictured = p.tabMrua->AddPage(QStringLiteral("Aplicar ecuaciones"));
-    QWidget* listed = p.tabMrua->AddPage(QStringLiteral("Otros procedimentos"));
+    QWidget* listed = p.tabMrua->AddPage(QStringLiteral("Otros procedimientos"));
     p.tabMrua->Click = [this](int previous) { tabMrua_Click(previous); };
 
     for (int i = 0; i < 4; ++i) {

@@ -134,7 +134,7 @@ TEST_F(NumericProcedures, MessagesThatStopTheRun) {
         {9, {0, 1}, "X", "No encontré raíces en el intervalo dado."},
         {9, {0, 1}, "", "No encontré raíces en el intervalo dado."},
         {9, {-1, 1}, "LN(X)", "Ocurrió un error en el cálculo de las raíces."},
-        {16, {0, 100, 1}, "X", "Calculo máximo 100 valores."},
+        {16, {0, 100, 1}, "X", "Cálculo máximo 100 valores."},
         {16, {0, 1, 0}, "X", "El incremento no puede ser cero."},
         {16, {0, 1, -1}, "X", "Error en los datos."},
         {18, {1, 2, 3}, "2*", ""},

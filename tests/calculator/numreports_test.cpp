@@ -238,10 +238,10 @@ TEST_F(Reports, TableBySteps) {
     ASSERT_FALSE(hundred.stop);
     EXPECT_TRUE(hundred.lines[1].ends_with("f(98) = 98\r\nf(99) = 99\r\n"));
     const std::vector<std::pair<Args, std::string>> refused = {
-        {{0, 100, 1}, "Calculo máximo 100 valores."},
+        {{0, 100, 1}, "Cálculo máximo 100 valores."},
         {{0, 1, 0}, "El incremento no puede ser cero."},
         {{0, 1, -1}, "Error en los datos."},
-        {{0, 1, 1e-320}, "Calculo máximo 100 valores."},
+        {{0, 1, 1e-320}, "Cálculo máximo 100 valores."},
     };
     for (const auto& [args, message] : refused) {
         ProcReport r = calc::TabulateFunction(16, "X", args, 3);

@@ -66,6 +66,7 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     EXPECT_EQ(s().ParabActionMode, 1);
     s().DistanceClickCount = 1;
     p.tabMrua->SetTab(2);
+    EXPECT_EQ(p.tabMrua->TabCaption(2), "Otros procedimientos");
     EXPECT_EQ(s().ParabActionMode, 5);
     EXPECT_EQ(s().DistanceClickCount, 0);
     // The template of code 27 follows body 1's equations.
@@ -92,6 +93,22 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     Choose(12);
     EXPECT_EQ(shell::Shared().ProcedureCode, 57);
     EXPECT_FALSE(p.txtProcs->isHidden());
+}
+
+TEST_F(CatalogueTest, ListedEntriesAndHelpWriteTheirSymbols) {
+    Open(5);
+    auto& p = m().panel();
+    EXPECT_EQ(p.cboProcs->List(8), "Resolver simultáneamente dos del tipo A tan q0 + B/(v0^2 cos^2 q0) = C");
+    // Code 26: both mentions of the launch angle are a Theta, never a plain Q.
+    Choose(6);
+    ASSERT_EQ(s().ParabProcedureCode, 26);
+    int thetas = 0;
+    for (const auto& d : p.picArgs2->Drawn()) {
+        if (d.kind != plat::DrawnPrimitive::Kind::Text) continue;
+        EXPECT_NE(d.text, "Q") << d.fontName.toStdString();
+        thetas += d.text == QString(QChar(0x398));
+    }
+    EXPECT_EQ(thetas, 3);
 }
 
 TEST_F(CatalogueTest, ResultsFrameShowsAndPassesTheSolution) {
