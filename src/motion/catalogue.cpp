@@ -106,6 +106,7 @@ void Motion::FillMruaCbo(int mode) {
         } catch (const rt::RuntimeError&) {
         }
     }
+    panel_.cboProcs->FitToEntries();
 }
 
 // Sets the code of list entry `index` for the workspace and arms it; a

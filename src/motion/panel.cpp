@@ -198,7 +198,7 @@ void Motion::BuildTabs(shell::Form1& form) {
     p.cmdNewMruaProbl->Click = [this] { cmdNewMruaProbl_Click(); };
 
     p.cboProcs = new plat::ComboBox(QStringLiteral("cboProcs"), listed);
-    p.cboProcs->setGeometry(4, 2, 379, 22);
+    p.cboProcs->setGeometry(2, 2, 383, 22);  // the page's width: some entries are long
     p.cboProcs->Click = [this] { cboProcs_Click(); };
     p.txtProcs = new plat::TextBox(QStringLiteral("txtProcs"), listed);
     p.txtProcs->setGeometry(4, 27, 306, 20);

@@ -1,4 +1,9 @@
 // The procedure catalogue, the results frame and the two drawing pictures.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
 #include "motion_fixture.h"
 #include "platform/buttons.h"
 #include "platform/frames.h"
@@ -183,6 +188,32 @@ TEST_F(CatalogueTest, HelpButtonsFollowTheChosenProcedure) {
     EXPECT_EQ(form().cboHelp->ListIndex(), 10);
     p.cmdHelpTable[0]->Press();
     EXPECT_EQ(form().cboHelp->ListIndex(), 2);
+}
+
+}  // namespace
+}  // namespace motiontest
+
+namespace motiontest {
+namespace {
+
+// The room a closed combo box gives its text.
+int TextRoom(QComboBox& cbo) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(&cbo);
+    opt.editable = cbo.isEditable();
+    return cbo.style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, &cbo).width();
+}
+
+TEST_F(CatalogueTest, EveryListedEntryIsShownWholeInTheClosedList) {
+    auto& cbo = *m().panel().cboProcs;
+    for (int mode : {4, 5}) {
+        Open(mode);
+        const QFontMetrics fm(cbo.font());
+        for (int i = 0; i < cbo.ListCount(); ++i)
+            EXPECT_LE(fm.horizontalAdvance(cbo.List(i)), TextRoom(cbo)) << mode << ": " << cbo.List(i).toStdString();
+        // The list still lies on its page of the tab strip.
+        EXPECT_LE(cbo.mapTo(m().panel().tabMrua, QPoint(cbo.width(), 0)).x(), m().panel().tabMrua->width());
+    }
 }
 
 }  // namespace
