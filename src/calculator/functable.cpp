@@ -71,7 +71,7 @@ ProcReport TabulateFunction(int procedureCode, std::string_view function,
         if (dx == 0) return ProcReport::Stop("El incremento no puede ser cero.");
         const double m = TableRowCount(x1, x2, dx);
         if (m <= 0) return ProcReport::Stop("Error en los datos.");
-        if (m > kMaxTableRows) return ProcReport::Stop("Calculo máximo 100 valores.");
+        if (m > kMaxTableRows) return ProcReport::Stop("Cálculo máximo 100 valores.");
         for (int i = 1; i <= static_cast<int>(m); ++i) {
             const double x = x1 + (i - 1) * dx;
             rows += "f(" + rt::NumberText(x) + ") = " + ValueText(e, usable, {x}) + kCrLf;

@@ -21,7 +21,7 @@ inline constexpr int kMaxTableRows = 100;
 // empty. Procedure 16 counts Int(|x2 - x1| / Δx) + 1 rows, a quotient that
 // falls short of a whole number only by rounding counting as that number (so
 // 0 to 0.3 by 0.1 has four rows); it stops with "El incremento no puede ser
-// cero.", "Error en los datos." (no row) or "Calculo máximo 100 valores.".
+// cero.", "Error en los datos." (no row) or "Cálculo máximo 100 valores.".
 ProcReport TabulateFunction(int procedureCode, std::string_view function,
                             std::span<const rt::Variant> args, int decimals);
 

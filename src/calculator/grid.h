@@ -44,7 +44,7 @@ inline constexpr rt::ColorRef kToolWaiting = 0xC0E0FF;
 inline constexpr rt::ColorRef kToolCancelled = 0xC0C0C0;
 
 inline const QString kGridCommandError = QStringLiteral("Error en el comando.");
-inline const QString kSwapTitle = QStringLiteral("Nó se si intercambiar filas o columnas");
+inline const QString kSwapTitle = QStringLiteral("No sé si intercambiar filas o columnas");
 inline const QString kSwapPrompt = QStringLiteral(
     "Si deseas intercambiar los valores de fila oprime el\r\n"
     "botón \"Sí\". Para intercambiar columnas oprime \"No\".");

@@ -118,12 +118,19 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
                 dxy = rt::Add(dxy, rt::Mul(dx, dy));
             }
             const double r = rt::Div(dxy, rt::Sqrt(rt::Mul(dxx, dyy)));
-            out.push_back("Coeficiente de correlación:   r = " + rt::RoundedText(r, decimals));
+            const std::string of = curve == FitCurve::Exponential ? " (x, ln y)"
+                                   : curve == FitCurve::Power     ? " (ln x, ln y)"
+                                                                  : "";
+            out.push_back("Coeficiente de correlación" + of + ":   r = " + rt::RoundedText(r, decimals));
         }
-        out.push_back(";S x = " + Formatted(sx) + ", ;S y = " + Formatted(sy));
-        out.push_back("<x> = " + Formatted(sx / n) + ", <y> = " + Formatted(sy / n));
-        out.push_back(";S x¡2 = " + Formatted(sxx) + ", ;S y¡2 = " + Formatted(syy));
-        out.push_back(";S xy = " + Formatted(sxy));
+        // The sums are of the values fitted: for the curves, their logarithms.
+        const std::string X = curve == FitCurve::Power ? "ln x" : "x";
+        const std::string Y = curve == FitCurve::Line ? "y" : "ln y";
+        auto squared = [](const std::string& v) { return v.size() > 1 ? "(" + v + ")¡2" : v + "¡2"; };
+        out.push_back(";S " + X + " = " + Formatted(sx) + ", ;S " + Y + " = " + Formatted(sy));
+        out.push_back("<" + X + "> = " + Formatted(sx / n) + ", <" + Y + "> = " + Formatted(sy / n));
+        out.push_back(";S " + squared(X) + " = " + Formatted(sxx) + ", ;S " + squared(Y) + " = " + Formatted(syy));
+        out.push_back(";S " + (X.size() > 1 || Y.size() > 1 ? X + " " + Y : X + Y) + " = " + Formatted(sxy));
         if (curve == FitCurve::Exponential) {
             out.push_back(rt::NumberText(rt::Exp(c)) + "*EXP(" + rt::NumberText(a) + "*x)");
         } else if (curve == FitCurve::Power) {
@@ -149,7 +156,7 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
 }
 
 FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const double> y, const PlotFrame& frame,
-                  int decimals, const TextWidth& width) {
+                  int decimals, const TextWidth& width, FitCurve curve) {
     FitPlot p;
     p.frame = frame;
     const size_t n = std::min(x.size(), y.size());
@@ -184,6 +191,18 @@ FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const
     p.yMax.text = rt::RoundedText(ymax, decimals);
     p.yMax.x = frame.left - width(p.yMax.text) - 6;
     p.yMax.y = frame.bottom + frame.side + 10;
+    // The axes of a curve's plot are logarithms: they say so, under the
+    // frame's middle and left of it halfway up.
+    if (curve == FitCurve::Power) {
+        p.xName.text = "ln x";
+        p.xName.x = frame.left + frame.side / 2 - width(p.xName.text) / 2;
+        p.xName.y = frame.bottom - 3;
+    }
+    if (curve != FitCurve::Line) {
+        p.yName.text = "ln y";
+        p.yName.x = frame.left - width(p.yName.text) - 6;
+        p.yName.y = frame.bottom + frame.side / 2 + 6;
+    }
     if (xmin < 0 && 0 < xmax) {
         p.verticalAxis = true;
         p.axisX = frame.left - xmin * frame.side / (xmax - xmin);

@@ -38,7 +38,8 @@ PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<cons
 // correlation coefficient r (left out when the points give it no value, all
 // x or all y equal), the sums and the polynomial text; for the exponential
 // and power curves (x and y already their logarithms as fitted) the heading
-// names the curve, b is e to the intercept and the last line is the curve's
+// names the curve, b is e to the intercept, r and the sums are labelled as
+// the logarithms they are of ("Σ ln y") and the last line is the curve's
 // formula. Another degree: the coefficients A!k and, after an empty line,
 // the polynomial text.
 std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<const double> y, int decimals,
@@ -46,19 +47,21 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
 
 // Where the plot goes: the frame box, the curve sampled at one point per
 // pixel across the frame, the points as dots, the four range labels and
-// the grey axes where 0 lies strictly inside a range. A range of a single
+// the grey axes where 0 lies strictly inside a range; the plot of a curve
+// names the axes that are logarithms. A range of a single
 // value is widened around it, so one point or a horizontal line still plot.
 struct FitPlot {
     PlotFrame frame;
     std::vector<double> curveX, curveY;  // pixels, one per column
     std::vector<double> dotX, dotY;      // pixels
     PlotLabel xMin, xMax, yMin, yMax;
+    PlotLabel xName, yName;  // "ln x", "ln y" on the plot of a curve; empty otherwise
     bool verticalAxis = false, horizontalAxis = false;
     double axisX = 0, axisY = 0;
 };
 
 FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const double> y, const PlotFrame& frame,
-                  int decimals, const TextWidth& width);
+                  int decimals, const TextWidth& width, FitCurve curve = FitCurve::Line);
 
 // Procedures 23 to 26 from the argument list: the pairs x1, y1, x2, y2, ...
 // (for 26 the order last), turned into the points and degree to fit. A value

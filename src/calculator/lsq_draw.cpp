@@ -27,6 +27,8 @@ void DrawFit(plat::Picture& pic, const FitPlot& p) {
     PrintAt(pic, p.xMax);
     PrintAt(pic, p.yMin);
     PrintAt(pic, p.yMax);
+    if (!p.xName.text.empty()) PrintAt(pic, p.xName);
+    if (!p.yName.text.empty()) PrintAt(pic, p.yName);
     pic.SetDrawWidth(1);
     if (p.verticalAxis) pic.Line(p.axisX, f.bottom, p.axisX, f.bottom + f.side, kFitFrameColour);
     if (p.horizontalAxis) pic.Line(f.left, p.axisY, f.left + f.side, p.axisY, kFitFrameColour);

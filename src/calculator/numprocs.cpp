@@ -95,7 +95,7 @@ NumericRun RunFit(int code, const NumericRequest& req) {
         Show(fit.message);
         return run;
     }
-    if (req.pic) DrawFit(*req.pic, LayoutFit(fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic)));
+    if (req.pic) DrawFit(*req.pic, LayoutFit(fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic), f.curve));
     run.lines = {FitReport(fit, f.x, f.y, decimals, f.curve)};
     Write(run.lines);
     return run;

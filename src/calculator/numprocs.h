@@ -11,8 +11,8 @@
 // functions are the dispatch's nested runs; here each number has one driver.
 //
 // What a run does:
-// - messages go through the dialog service (plat::MsgBox, title "Teluvar");
-//   the differential-equation solver's own message is titled "Zun";
+// - messages go through the dialog service (plat::MsgBox, title "Teluvar"),
+//   the differential-equation solver's own message too;
 // - result lines go to the result pane with shell::WriteResults (and so to
 //   the results log) and are returned too;
 // - graphs and fits are drawn on the request's picture;

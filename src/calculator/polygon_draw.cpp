@@ -1,5 +1,9 @@
 #include "calculator/polygon_draw.h"
 
+#include <cmath>
+
+#include "shell/drawpicture.h"
+
 namespace calc {
 
 void DrawPolygon(plat::Picture& pic, const PolygonReport& p, int decimals) {
@@ -10,8 +14,11 @@ void DrawPolygon(plat::Picture& pic, const PolygonReport& p, int decimals) {
         double x = f.px[i], y = f.py[i];
         if (f.places[i] == PolygonFigure::LabelPlace::LeftOfVertex) x -= pic.TextWidth(label);
         if (f.places[i] == PolygonFigure::LabelPlace::Raised) y += 15;
-        pic.SetCurrentX(x);
-        pic.SetCurrentY(y);
+        shell::PointD at{x, y};
+        if (const auto area = shell::PictureArea(pic))
+            at = shell::KeepLabelInside(at, pic.TextWidth(label), std::fabs(pic.TextHeight(label)), *area);
+        pic.SetCurrentX(at.x);
+        pic.SetCurrentY(at.y);
         pic.Print(label);
     }
     for (const FigureLine& l : f.axes) pic.Line(l.x1, l.y1, l.x2, l.y2, l.color);

@@ -1,8 +1,22 @@
 #include "calculator/triangle_draw.h"
 
+#include <cmath>
+
+#include "shell/drawpicture.h"
+
 namespace calc {
 
 namespace {
+// Sets the current point for a label meant at (x, y), moved as little as
+// needed for it to lie wholly inside the picture.
+void PlaceInside(plat::Picture& pic, const QString& label, double x, double y) {
+    shell::PointD at{x, y};
+    if (const auto area = shell::PictureArea(pic))
+        at = shell::KeepLabelInside(at, pic.TextWidth(label), std::fabs(pic.TextHeight(label)), *area);
+    pic.SetCurrentX(at.x);
+    pic.SetCurrentY(at.y);
+}
+
 void DrawLines(plat::Picture& pic, const std::vector<FigureLine>& lines) {
     for (const FigureLine& l : lines) pic.Line(l.x1, l.y1, l.x2, l.y2, l.color);
 }
@@ -27,8 +41,7 @@ void DrawVerticesTriangle(plat::Picture& pic, const VerticesTriangle& t) {
         double x = f.px[i], y = f.py[i];
         if (f.leftmost[i]) x -= pic.TextWidth(label);
         if (f.topmost[i]) y += 15;
-        pic.SetCurrentX(x);
-        pic.SetCurrentY(y);
+        PlaceInside(pic, label, x, y);
         pic.Print(label);
     }
     pic.SetDrawWidth(2);

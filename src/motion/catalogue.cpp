@@ -49,7 +49,7 @@ const char* const kParabProcs[] = {
     "Resolver las ecuaciones x = X, y = Y",
     "Choque parábola-parábola",
     "Choque parábola-recta",
-    "Resolver simultáneamente dos del tipo A tan q0 + B(v0^2 cos^2 q0) = C",
+    "Resolver simultáneamente dos del tipo A tan q0 + B/(v0^2 cos^2 q0) = C",
     "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   D tan q0 + E/(v0 cos q0) = F",
     "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   v0 cos q0 = D",
     "Resolver A tan q0 + B/(v0^2 cos^2 q0) = C   y   v0 sen q0 = D",
@@ -106,6 +106,7 @@ void Motion::FillMruaCbo(int mode) {
         } catch (const rt::RuntimeError&) {
         }
     }
+    panel_.cboProcs->FitToEntries();
 }
 
 // Sets the code of list entry `index` for the workspace and arms it; a

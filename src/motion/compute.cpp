@@ -197,7 +197,7 @@ std::vector<HelpLine> ListedHelp(int mode, int code, double& size) {
                              {5, 16, "(s!1, s!2) = coords. del pie del plano relativas al pto. de lanzamiento"}};
             case 25: size = 10; return {{8, 26, "Conocidas $r(t) y $R(t), oprime \"#reto\"."}};
             case 26: size = 10; return {{2, 35, "Dado $r(t) (con t!0=0) y una de {V!0, ;Q!0, t!c} calcular las otras 2."},
-                                        {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
+                                        {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,;Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
             case 27: size = 10; return {{5, 35, "Móvil: $v = (u, 0) desde $r = 0 en t = 0. Choque en t = t!c"},
                                         {5, 16, "Datos: t!0,$r!0 y {u, t!c}, {v!0, u}, {v!0, t!c}, {;q!0, u} ó {;q!0, t!c}"}};
             case 28: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "D tan ;q + E/(v!0¡2 cos¡2 ;q!0) = F"}, casilla[0], casilla[1]};

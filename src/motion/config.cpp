@@ -283,7 +283,7 @@ void Motion::SwitchVelocityMode(int col) {
         SetGd2CellBackColor(col, false);
         s.ComponentVelocityFlags[col] = false;
         g.SetTextMatrix(3, 0, QStringLiteral("  v"));
-        g.SetTextMatrix(4, 0, QStringLiteral("  ") + QChar(0xF8));
+        g.SetTextMatrix(4, 0, QStringLiteral("  ") + QChar(0x3B8));
         if (numbers) {
             const double vx = a.ToNumber(), vy = b.ToNumber();
             SetPointCell(3, col, num::Hypot(vx, vy));

@@ -133,7 +133,7 @@ void Motion::BuildTabs(shell::Form1& form) {
     p.tabMrua->setGeometry(408, 272, 391, 120);
     QWidget* kinds = p.tabMrua->AddPage(QStringLiteral("Configurar tabla"));
     QWidget* pictured = p.tabMrua->AddPage(QStringLiteral("Aplicar ecuaciones"));
-    QWidget* listed = p.tabMrua->AddPage(QStringLiteral("Otros procedimentos"));
+    QWidget* listed = p.tabMrua->AddPage(QStringLiteral("Otros procedimientos"));
     p.tabMrua->Click = [this](int previous) { tabMrua_Click(previous); };
 
     for (int i = 0; i < 4; ++i) {
@@ -198,7 +198,7 @@ void Motion::BuildTabs(shell::Form1& form) {
     p.cmdNewMruaProbl->Click = [this] { cmdNewMruaProbl_Click(); };
 
     p.cboProcs = new plat::ComboBox(QStringLiteral("cboProcs"), listed);
-    p.cboProcs->setGeometry(4, 2, 379, 22);
+    p.cboProcs->setGeometry(2, 2, 383, 22);  // the page's width: some entries are long
     p.cboProcs->Click = [this] { cboProcs_Click(); };
     p.txtProcs = new plat::TextBox(QStringLiteral("txtProcs"), listed);
     p.txtProcs->setGeometry(4, 27, 306, 20);

@@ -63,7 +63,7 @@ struct Panel {
     plat::CommandButton* cmdSeeEqns = nullptr;
     plat::CommandButton* cmdEraseEqns = nullptr;
     plat::CommandButton* cmdNewMruaProbl = nullptr;
-    // Page 2 "Otros procedimentos".
+    // Page 2 "Otros procedimientos".
     plat::ComboBox* cboProcs = nullptr;
     plat::TextBox* txtProcs = nullptr;
     plat::CommandButton* cmdProcs = nullptr;

@@ -208,7 +208,7 @@ void Motion::EquationsThroughThreePoints(const std::string& text) {
     } else {
         const QString answer = plat::InputBox(
             QStringLiteral("Para consignar los resultados en la tabla da el índice \"n\"") +
-            QStringLiteral("del punto donde deseas que t = 0 y oprime el botón \"Aceptar\"."));
+            QStringLiteral(" del punto donde deseas que t = 0 y oprime el botón \"Aceptar\"."));
         if (answer.isEmpty()) return;
         const int n = rt::CInt(rt::TextToNumber(answer.toStdString()));
         CheckPointOfBody(body, n);

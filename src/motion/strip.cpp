@@ -51,7 +51,7 @@ void Motion::ResetPointsStrip(int mode) {
         }
         if (g.Rows() >= 5) {
             g.SetTextMatrix(3, 0, QStringLiteral(" v"));
-            g.SetTextMatrix(4, 0, QString(QChar(0xF8)));
+            g.SetTextMatrix(4, 0, QString(QChar(0x3B8)));
         }
         plat::SetHeightTwips(&g, 1240);
         if (g.Rows() >= 5) {

@@ -24,7 +24,7 @@ QString CellText(const rt::Variant& v) {
     return QString::fromStdString(v.ToText());
 }
 
-const QString kTheta = QStringLiteral(" ") + QChar(0xF8);
+const QString kTheta = QStringLiteral(" ") + QChar(0x3B8);  // the launch angle θ
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/numtext.h"
 
 namespace num {
 
@@ -155,6 +156,12 @@ void StepRKQS(int n, std::vector<double>& y, const std::vector<double>& dydx, do
     QualityStep(n, y.data(), dydx.data(), x, htry, eps, yscal.data(), hdid, hnext, w);
 }
 
+std::string TooManyStepsMessage(double x1, double x2) {
+    return "No pude completar la integración entre " + rt::NumberText(std::min(x1, x2)) + " y " +
+           rt::NumberText(std::max(x1, x2)) + " en " + std::to_string(kMaxSteps) +
+           " pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto.";
+}
+
 bool ODEInt(int nvar, std::vector<double>& ystart, double x1, double x2, double eps, double h1, double hmin) {
     CheckLaw(nvar);
     CheckSize(ystart, nvar);
@@ -174,7 +181,7 @@ bool ODEInt(int nvar, std::vector<double>& ystart, double x1, double x2, double 
         if (std::fabs(hnext) < hmin) hnext = std::copysign(hmin, hnext);
         h = hnext;
     }
-    if (gMessageHook) gMessageHook("Demasiados pasos en la rutina ODEInt", "Zun");
+    if (gMessageHook) gMessageHook(TooManyStepsMessage(x1, x2), kOdeMessageTitle);
     return false;
 }
 

@@ -43,11 +43,17 @@ void StepRKCK(int n, const std::vector<double>& y, const std::vector<double>& dy
 void StepRKQS(int n, std::vector<double>& y, const std::vector<double>& dydx, double& x, double htry,
               double eps, const std::vector<double>& yscal, double& hdid, double& hnext);
 
+// What the student reads when the integration gives up: the interval (the
+// limits or instants typed) and what to change. The formula is left out:
+// callers may integrate a law rewritten from the one typed.
+inline constexpr const char* kOdeMessageTitle = "Teluvar";
+std::string TooManyStepsMessage(double x1, double x2);
+
 // Adaptive integration from x1 to x2 (either direction) with relative
 // tolerance eps, first step h1 and smallest step hmin; ystart receives the
 // state at x2 and the result is true. After 1000 steps without reaching x2 it
-// shows "Demasiados pasos en la rutina ODEInt" (title "Zun"), leaves ystart
-// as it was and returns false.
+// shows TooManyStepsMessage (titled kOdeMessageTitle), leaves ystart as it
+// was and returns false.
 bool ODEInt(int nvar, std::vector<double>& ystart, double x1, double x2, double eps, double h1, double hmin);
 
 // x' = f(t, x) with x = 0 at the smaller of t0, t1 (the two are put in

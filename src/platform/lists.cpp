@@ -1,5 +1,12 @@
 #include "platform/lists.h"
 
+#include <QAbstractItemView>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+
 #include "runtime/errors.h"
 
 namespace plat {
@@ -107,6 +114,38 @@ void ComboBox::SetListIndex(int index) {
     if (index < -1 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
     setCurrentIndex(index);
     if (Click) Click();
+}
+
+int ComboBox::TextRoom() const {
+    QStyleOptionComboBox opt;
+    opt.initFrom(this);
+    opt.editable = isEditable();
+    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this).width();
+}
+
+int ComboBox::WidestEntry() const {
+    const QFontMetrics fm(font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) widest = std::max(widest, fm.horizontalAdvance(itemText(i)));
+    return widest;
+}
+
+void ComboBox::FitToEntries(int minPixels) {
+    if (!baseFont_) baseFont_ = font();
+    QFont f = *baseFont_;
+    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    setFont(f);
+    while (WidestEntry() > TextRoom() && pixels > minPixels) {
+        f.setPixelSize(--pixels);
+        setFont(f);
+    }
+    WidenListToEntries();
+}
+
+void ComboBox::WidenListToEntries() {
+    // The widest entry, its margins and a scroll bar.
+    const int frame = 2 * view()->frameWidth() + 8 + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    view()->setMinimumWidth(std::max(width(), WidestEntry() + frame));
 }
 
 }  // namespace plat

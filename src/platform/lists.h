@@ -13,8 +13,10 @@
 //
 // Indexes out of range throw rt::RuntimeError.
 #include <QComboBox>
+#include <QFont>
 #include <QListWidget>
 #include <functional>
+#include <optional>
 
 #include "platform/controls.h"
 
@@ -65,7 +67,22 @@ public:
 
     bool SetFocus() { return FocusControl(this); }
 
+    // Sizes the list to its entries, so that none is cut; call them after
+    // filling the list. WidenListToEntries makes the open list as wide as
+    // the widest entry needs; FitToEntries also makes the closed box's font
+    // smaller (from the one it had at the first call, down to minPixels)
+    // until the widest entry fits the box.
+    void WidenListToEntries();
+    void FitToEntries(int minPixels = 9);
+    // The width the closed box gives the chosen entry's text.
+    int TextRoom() const;
+    // The width the widest entry takes in the box's font.
+    int WidestEntry() const;
+
     std::function<void()> Click;
+
+private:
+    std::optional<QFont> baseFont_;
 };
 
 }  // namespace plat

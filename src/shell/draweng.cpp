@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numerics/mathutil.h"
+#include "shell/drawpicture.h"
 #include "runtime/rounding.h"
 #include "vectors/clock.h"
 
@@ -101,7 +102,9 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
         const double w = std::fabs(pic.TextWidth(raw));
         const double h = std::fabs(pic.TextHeight(raw));
         const PointD free = fromPen ? a.tip : a.tail;
-        const PointD at = LabelPoint(free, fromPen, st.DirHour, w, h);
+        PointD at = LabelPoint(free, fromPen, st.DirHour, w, h);
+        if (const plat::Picture* shown = pic.picture())
+            if (const auto area = PictureArea(*shown)) at = KeepLabelInside(at, w, h, *area);
         MoveTo(pic, at.x, at.y, false);
         g_labelPrinter(pic, LabelShownText(label), st.PenX, st.PenY, kLabelFont, kLabelSize);
     }

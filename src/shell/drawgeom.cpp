@@ -1,5 +1,6 @@
 #include "shell/drawgeom.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -136,6 +137,16 @@ PointD LabelPoint(PointD anchor, bool fromPen, int hour, double w, double h) {
     PointD off = LabelOffset(fromPen, hour, w, h);
     PointD p{anchor.x + off.x, anchor.y + off.y};
     if (p.x <= 0) p.x = 2;
+    return p;
+}
+
+PointD KeepLabelInside(PointD topLeft, double w, double h, const AreaD& area) {
+    constexpr double kMargin = 2;
+    PointD p = topLeft;
+    p.x = std::min(p.x, area.right - kMargin - w);
+    p.x = std::max(p.x, area.left + kMargin);
+    p.y = std::max(p.y, area.bottom + kMargin + h);
+    p.y = std::min(p.y, area.top - kMargin);
     return p;
 }
 

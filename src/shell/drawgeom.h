@@ -103,6 +103,15 @@ ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direc
 PointD LabelOffset(bool fromPen, int hour, double w, double h);
 // The label's top-left corner for the free end `anchor`; never left of x = 2.
 PointD LabelPoint(PointD anchor, bool fromPen, int hour, double w, double h);
+// The drawing area of a picture in its y-up coordinates.
+struct AreaD {
+    double left = 0.0, bottom = 0.0, right = 0.0, top = 0.0;
+};
+// A label's top-left corner (y-up: the text hangs below it) moved just
+// enough that the w by h label lies wholly inside the area, 2 pixels from
+// its edges. A label wider or taller than the area keeps its left or top
+// edge inside.
+PointD KeepLabelInside(PointD topLeft, double w, double h, const AreaD& area);
 // An arrow label as measured (numbers in their general text form) and as
 // shown: without its sign, since the arrow's direction shows the sense.
 std::string LabelRawText(const rt::Variant& label);

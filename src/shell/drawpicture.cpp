@@ -5,6 +5,12 @@
 
 namespace shell {
 
+std::optional<AreaD> PictureArea(const plat::Picture& pic) {
+    if (pic.ScaleHeight() >= 0) return std::nullopt;
+    return AreaD{pic.ScaleLeft(), pic.ScaleTop() + pic.ScaleHeight(), pic.ScaleLeft() + pic.ScaleWidth(),
+                 pic.ScaleTop()};
+}
+
 void PictureCanvas::SetCurrent(double x, double y) {
     pic_.SetCurrentX(x);
     pic_.SetCurrentY(y);

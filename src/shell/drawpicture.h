@@ -47,6 +47,9 @@ private:
     plat::Picture& pic_;
 };
 
+// The picture's area for KeepLabelInside; nothing unless its scale has y up.
+std::optional<AreaD> PictureArea(const plat::Picture& pic);
+
 void MoveTo(plat::Picture& pic, double x, double y, bool scaled);
 void MoveRel(plat::Picture& pic, double dx, double dy, bool scaled);
 void DrawSegment(plat::Picture& pic, double length, double advance, bool registerIt,

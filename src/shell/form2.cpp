@@ -87,7 +87,7 @@ Form2::Form2(const Form2Targets& targets, QWidget* parent) : QDialog(parent), ta
     UpDown1->Change = [this] { UpDown1_Change(); };
 
     Label2[1] = MakeLabel(plat::ArrayName(QStringLiteral("Label2"), 1),
-                          QStringLiteral("Copiar contenido del pizarrón al portapapeles de Windows"),
+                          QStringLiteral("Copiar contenido del pizarrón al portapapeles"),
                           this, QRect(10, 150, 236, 32));
     cmdCopyToClipboard = Button(QStringLiteral("cmdCopyToClipboard"), QStringLiteral("Copiar"),
                                 this, QRect(252, 154, 76, 26));

@@ -98,6 +98,7 @@ void HelpPanel::FillHelpCbo(int mode) {
         } catch (const rt::RuntimeError&) {
         }
     }
+    cbo.WidenListToEntries();  // long titles are read whole when the list is open
 }
 
 double HelpPanel::HelpSize() const {

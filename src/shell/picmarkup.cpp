@@ -102,7 +102,12 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                 pic.SetFontName(fontName);
                 pic.SetFontSize(sub ? subSize : supSize);
                 at(sub ? lines.sub : lines.sup);
-                pic.Print(Utf8(next()));
+                QString chars = next();
+                // An index is lowered whole: "F!12" is F with the index 12.
+                auto digit = [](QChar d) { return d >= u'0' && d <= u'9'; };
+                if (sub && digit(chars.at(0)))
+                    while (i < n && digit(s.at(i))) chars += next();
+                pic.Print(Utf8(chars));
                 pic.SetFontSize(fontSize);
             } else if (c == u'$' || c == u'_') {
                 const bool bold = c == u'$';

@@ -4,7 +4,8 @@
 // variant of the markup acts on the one character after each marker (four
 // after "#"); the marker's next character is always consumed:
 //   ";" x   x in the Symbol font, on the symbol line
-//   "!" x   x as a subscript: size 7 (8 in lines larger than 8 points)
+//   "!" x   x as a subscript: size 7 (8 in lines larger than 8 points); a
+//           digit takes the digits after it along ("F!12": the index 12)
 //   "¡" x   x as a superscript: size 7
 //   "$" x   x bold;  "_" x   x italic
 //   "#" cccc   SymbolChar(cccc) in the Symbol font

@@ -240,6 +240,18 @@ ParsedMarkup ParseMarkup(std::u16string_view s) {
             case kSub:
             case kSup: {
                 const bool digit = IsDigit(next);
+                if (digit && c == kSub) {
+                    // An index is lowered whole: "x!12" is x with the index 12.
+                    size_t end = i;
+                    while (end < n && IsDigit(s[end])) ++end;
+                    MarkupFormat index;
+                    index.font = MarkupFont::Times;
+                    index.size = 7;
+                    index.offsetTwips = kSubOffset;
+                    out.Add(s.substr(i, end - i), index);
+                    i = end;
+                    break;
+                }
                 pending.font = digit ? MarkupFont::Times : MarkupFont::Base;
                 pending.size = digit ? 7 : 8;
                 pending.offsetTwips = c == kSub ? kSubOffset : kSupOffset;

@@ -10,7 +10,9 @@
 //   "\" bbbb run "\"     run with bold, underline, italic ("1" on) and colour
 //                        index (digit or "A".."F") from four code characters
 //   "!" x, "¡" x         x lowered 45 twips / raised 60 twips: a digit in
-//                        "Times New Roman" 7, anything else 8 points
+//                        "Times New Roman" 7, anything else 8 points; "!"
+//                        before a digit lowers all the digits that follow
+//                        it ("x!12" is x with the index 12)
 //   ";" x                x in the Symbol font
 //   "$" x                x bold
 //   "#" cccc             the character SymbolChar(cccc), in the Symbol font

@@ -68,6 +68,11 @@ TEST(GetCells, ACellThatCannotBeUsedStopsTheReadingWithItsMessage) {
         {"1/0", "Corrige la expresión 1/0"},
         {"ln(0)", "Corrige la expresión ln(0)"},
         {"1E400", "Corrige la expresión 1E400"},
+        // A comma outside a function's arguments is said to be so, not left
+        // as "incorrecto para" with no function named.
+        {"1,5", std::string(calc::kStrayComma) + "\r\nCorrige la expresión 1,5"},
+        {"((1,2))", std::string(calc::kStrayComma) + "\r\nCorrige la expresión ((1,2))"},
+        {"MAX(1)", "Número de argumentos incorrecto para MAX\r\nCorrige la expresión MAX(1)"},
     };
     for (const auto& c : cases) {
         FakeGrid g;

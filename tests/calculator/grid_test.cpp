@@ -192,7 +192,7 @@ TEST_F(GridTest, SwapExchangesTheTwoOuterRowsOrColumns) {
     EXPECT_EQ(Cell(1, 1), "22");
     EXPECT_EQ(Cell(2, 2), "11");
     ASSERT_EQ(dialogs.Shown().size(), 2u);
-    EXPECT_EQ(dialogs.Shown()[0].title, calc::kSwapTitle);
+    EXPECT_EQ(dialogs.Shown()[0].title, "No sé si intercambiar filas o columnas");
     EXPECT_EQ(dialogs.Shown()[0].buttons, plat::MsgButtons::YesNo);
     EXPECT_EQ(dialogs.Shown()[0].prompt, calc::kSwapPrompt);
 }

@@ -5,11 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "calculator/numprocs.h"
+#include "platform/qstring_print.h"
+#include "procedure_fixture.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "shell/defaults.h"
 #include "text/globals.h"
 
 namespace {
@@ -84,13 +89,13 @@ TEST_F(Fits, PolynomialReport) {
                                         "A!0 = 7", "", "7"}));
 }
 
-TEST_F(Fits, ExponentialAndPowerCurvesReportTheirOwnB) {
+TEST_F(Fits, ExponentialAndPowerCurvesReportTheirOwnBAndTheCorrelationOfWhatWasFitted) {
     // y = 2 e^x and y = 3 x^2 through three exact points each.
     std::vector<std::string> e = Report(24, Args{0, 2, 1, 2 * std::exp(1.0), 2, 2 * std::exp(2.0)});
     EXPECT_EQ(e[0], "Curva de mínimos cuadrados: y = b e¡a¡x");
     EXPECT_NEAR(After(e[1], "a = "), 1, 1e-12);
     EXPECT_NEAR(After(e[2], "b = "), 2, 1e-12);
-    EXPECT_EQ(e[3], "Coeficiente de correlación:   r = 1");
+    EXPECT_EQ(e[3], "Coeficiente de correlación (x, ln y):   r = 1");
     EXPECT_EQ(e.back(), "2*EXP(1*x)");
 
     std::vector<std::string> p = Report(25, Args{1, 3, 2, 12, 4, 48});
@@ -99,6 +104,23 @@ TEST_F(Fits, ExponentialAndPowerCurvesReportTheirOwnB) {
     EXPECT_NEAR(After(p[2], "b = "), 3, 1e-12);
     EXPECT_EQ(p.back(), "3*x^2");
     EXPECT_EQ(Report(25, Args{1, 4, 2, 1})[8], "4*x^(-2)");
+}
+
+TEST_F(Fits, CurvesLabelTheirSumsAndCorrelationAsLogarithms) {
+    // The exponential fits ln y against x, the power curve ln y against ln x.
+    std::vector<std::string> e = Report(24, Args{0, 1, 1, 1, 2, std::exp(3.0)});
+    EXPECT_EQ(e[3], "Coeficiente de correlación (x, ln y):   r = 0.866");
+    EXPECT_EQ(e[4], ";S x = 3, ;S ln y = 3");
+    EXPECT_EQ(e[5], "<x> = 1, <ln y> = 1");
+    EXPECT_EQ(e[6], ";S x¡2 = 5, ;S (ln y)¡2 = 9");
+    EXPECT_EQ(e[7], ";S x ln y = 6");
+
+    std::vector<std::string> p = Report(25, Args{1, 1, std::exp(1.0), std::exp(2.0), std::exp(2.0), std::exp(4.0)});
+    EXPECT_EQ(p[3], "Coeficiente de correlación (ln x, ln y):   r = 1");
+    EXPECT_EQ(p[4], ";S ln x = 3, ;S ln y = 6");
+    EXPECT_EQ(p[5], "<ln x> = 1, <ln y> = 2");
+    EXPECT_EQ(p[6], ";S (ln x)¡2 = 5, ;S (ln y)¡2 = 20");
+    EXPECT_EQ(p[7], ";S ln x ln y = 10");
 }
 
 TEST_F(Fits, HorizontalPointsHaveNoCorrelationLine) {
@@ -176,6 +198,57 @@ TEST_F(Fits, PlotLayout) {
     EXPECT_FALSE(single.verticalAxis);
     EXPECT_NEAR(single.dotX[0], 48 + 150.5, 1e-9);
     EXPECT_NEAR(single.dotY[0], 42 + 150.5, 1e-9);
+}
+
+// The fits run as the calculator runs them, on the pane and the picture.
+class FitRuns : public calctest::ProcedureRun {
+protected:
+    FitRuns() : savedShared(shell::Shared()) {
+        shell::Shared().PlotLeft = 48;
+        shell::Shared().PlotBottom = 42;
+        shell::Shared().PlotSide = 301;
+    }
+    ~FitRuns() override { shell::Shared() = savedShared; }
+
+    void Run(int code, const Args& args) {
+        calc::NumericRequest r;
+        r.args = args;
+        r.pic = &pic;
+        ASSERT_TRUE(calc::RunNumericProcedure(code, r).completed);
+        if (const char* dir = std::getenv("TELUVAR_GRAB_DIR"))
+            pic.SavePng(QString(dir) + "/fit_" + QString::number(code) + ".png");
+    }
+    // The texts printed on the picture.
+    std::vector<plat::DrawnPrimitive> Texts() const {
+        std::vector<plat::DrawnPrimitive> out;
+        for (const auto& d : pic.Drawn())
+            if (d.kind == Kind::Text) out.push_back(d);
+        return out;
+    }
+    bool Printed(const QString& text) const {
+        for (const auto& d : Texts())
+            if (d.text == text) return true;
+        return false;
+    }
+    shell::SharedState savedShared;
+};
+
+TEST_F(FitRuns, TheAxesOfACurveAreNamedAsLogarithms) {
+    Run(25, Args{1, 3, 2, 12, 4, 48});
+    EXPECT_TRUE(calc.Text().contains(QString::fromUtf8("Σ ln x = "))) << calc.Text().toStdString();
+    EXPECT_TRUE(Printed("ln x"));
+    EXPECT_TRUE(Printed("ln y"));
+    // Every label lies inside the picture.
+    for (const auto& t : Texts()) {
+        EXPECT_GE(t.points[0].x(), 0) << t.text.toStdString();
+        EXPECT_LE(t.points[0].x() + pic.TextWidth(t.text), pic.ScaleWidth()) << t.text.toStdString();
+    }
+
+    Run(24, Args{0, 2, 1, 5, 2, 14});
+    EXPECT_FALSE(Printed("ln x"));  // x itself is fitted
+    EXPECT_TRUE(Printed("ln y"));
+    Run(23, Args{0, 1, 1, 3, 2, 5});
+    EXPECT_FALSE(Printed("ln y"));
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST_F(NumericBarTest, MessagesComeFromTheProcedures) {
     Select(1, 1, 1, 3);
     dialogs.Answer(plat::MsgResult::OK);
     Calculate();
-    EXPECT_EQ(Prompt(0), "Calculo máximo 100 valores.");
+    EXPECT_EQ(Prompt(0), "Cálculo máximo 100 valores.");
     EXPECT_TRUE(form().rtbCalc->Text().isEmpty());
 
     Choose(2, 5);

@@ -135,7 +135,7 @@ TEST_F(NumericProcedures, MessagesThatStopTheRun) {
         {9, {0, 1}, "X", "No encontré raíces en el intervalo dado."},
         {9, {0, 1}, "", "No encontré raíces en el intervalo dado."},
         {9, {-1, 1}, "LN(X)", "Ocurrió un error en el cálculo de las raíces."},
-        {16, {0, 100, 1}, "X", "Calculo máximo 100 valores."},
+        {16, {0, 100, 1}, "X", "Cálculo máximo 100 valores."},
         {16, {0, 1, 0}, "X", "El incremento no puede ser cero."},
         {16, {0, 1, -1}, "X", "Error en los datos."},
         {18, {1, 2, 3}, "2*", ""},
@@ -259,13 +259,15 @@ TEST_F(NumericProcedures, FitPolynomialForOtherCallers) {
     EXPECT_TRUE(calc.Text().startsWith("Recta de mínimos cuadrados"));
 }
 
-TEST_F(NumericProcedures, AnIntegrationThatGivesUpShowsItsOwnMessage) {
+TEST_F(NumericProcedures, AnIntegrationThatGivesUpSaysWhereAndWhatToChangeInTheProgramsBox) {
     dialogs.Answer(plat::MsgResult::OK);
     calc::NumericRun run = Run(19, Args{0, 100}, "SEN(100*X)");
     EXPECT_FALSE(run.completed);
     ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].prompt, "Demasiados pasos en la rutina ODEInt");
-    EXPECT_EQ(dialogs.Shown()[0].title, "Zun");
+    EXPECT_EQ(dialogs.Shown()[0].prompt,
+              "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\n"
+              "Revisa la fórmula o toma un intervalo más corto.");
+    EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");
     EXPECT_TRUE(PaneUntouched());
 }
 

@@ -238,10 +238,10 @@ TEST_F(Reports, TableBySteps) {
     ASSERT_FALSE(hundred.stop);
     EXPECT_TRUE(hundred.lines[1].ends_with("f(98) = 98\r\nf(99) = 99\r\n"));
     const std::vector<std::pair<Args, std::string>> refused = {
-        {{0, 100, 1}, "Calculo máximo 100 valores."},
+        {{0, 100, 1}, "Cálculo máximo 100 valores."},
         {{0, 1, 0}, "El incremento no puede ser cero."},
         {{0, 1, -1}, "Error en los datos."},
-        {{0, 1, 1e-320}, "Calculo máximo 100 valores."},
+        {{0, 1, 1e-320}, "Cálculo máximo 100 valores."},
     };
     for (const auto& [args, message] : refused) {
         ProcReport r = calc::TabulateFunction(16, "X", args, 3);
@@ -332,12 +332,12 @@ TEST_F(Reports, IntegralsByBothMethods) {
     EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión 2*"));
 }
 
-TEST_F(Reports, AnIntegrationThatGivesUpWritesNothing) {
+TEST_F(Reports, AnIntegrationThatGivesUpWritesNothingAndNamesTheInterval) {
     std::vector<std::string> shown;
     num::SetMessageHook([&](const std::string& text, const std::string&) { shown.push_back(text); });
     ProcReport r = calc::IntegralReport("SEN(100*X)", Args{0, 100});
     num::SetMessageHook(nullptr);
-    EXPECT_EQ(shown, std::vector<std::string>{"Demasiados pasos en la rutina ODEInt"});
+    EXPECT_EQ(shown, std::vector<std::string>{"No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto."});
     EXPECT_TRUE(r.stop);
     EXPECT_TRUE(r.message.empty());
     EXPECT_EQ(r.lines.UBound(), 0);

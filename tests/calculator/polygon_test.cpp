@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "calculator/polygon_draw.h"
 #include "calculator/triangle.h"
+#include "calculator/triangle_draw.h"
 #include "runtime/errors.h"
 
 namespace {
@@ -106,6 +108,40 @@ TEST(Polygon, LargeAndSmallPolygonsFillTheFrame) {
     // A polygon far from the origin: its axes miss the picture.
     PolygonReport far = Solve({5000, 5000, 6000, 5000, 5500, 6000});
     EXPECT_TRUE(calc::LayoutPolygon(far, 3).axes.empty());
+}
+
+// Every text of the picture lies wholly inside it.
+void ExpectTextsInside(const plat::Picture& pic, size_t count) {
+    size_t n = 0;
+    for (const auto& d : pic.Drawn()) {
+        if (d.kind != plat::DrawnPrimitive::Kind::Text) continue;
+        ++n;
+        const double x = d.points[0].x(), y = d.points[0].y();
+        EXPECT_GE(x, 0) << d.text.toStdString();
+        EXPECT_LE(x + pic.TextWidth(d.text), 397) << d.text.toStdString();
+        EXPECT_LE(y, 385) << d.text.toStdString();
+        EXPECT_GE(y - pic.TextHeight(d.text), 0) << d.text.toStdString();
+    }
+    EXPECT_EQ(n, count);
+}
+
+void Grab(const plat::Picture& pic, const char* name) {
+    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) pic.SavePng(QString(dir) + "/" + name);
+}
+
+TEST(PolygonPicture, VertexLabelsStayInsideThePicture) {
+    plat::Picture pic("pic");
+    pic.resize(397, 385);
+    pic.ScaleYUp();
+    // The right vertex's label would run past the right edge, the top one
+    // past the top, the bottom one below the bottom.
+    calc::DrawPolygon(pic, Solve({0, 0, 1000, 10, 990, 1000, 10, 990}), 3);
+    Grab(pic, "polygon_far_labels.png");
+    ExpectTextsInside(pic, 4);
+    const double tri[] = {-1000, 10, 1000, 10, 0, 1000};
+    calc::DrawVerticesTriangle(pic, calc::SolveTriangleFromVertices(tri, 3));
+    Grab(pic, "triangle_far_labels.png");
+    ExpectTextsInside(pic, 3);
 }
 
 TEST(PolygonPicture, DrawsLabelsAxesSidesAndDots) {

@@ -75,6 +75,22 @@ TEST_F(BarTest, EveryCellChoosesItsGroupAndProcedureWithTemplateAndHelp) {
     }
 }
 
+TEST(ProcedureTexts, EveryTemplateClosesTheBracketsItOpens) {
+    for (int code = 1; code <= 38; ++code) {
+        std::string open;
+        for (char c : calc::ProcedureTextOf(code).argTemplate) {
+            if (c == '{' || c == '(' || c == '[') open += c;
+            if (c == '}' || c == ')' || c == ']') {
+                const char want = c == '}' ? '{' : c == ')' ? '(' : '[';
+                ASSERT_FALSE(open.empty()) << code;
+                EXPECT_EQ(open.back(), want) << code << ": " << calc::ProcedureTextOf(code).argTemplate;
+                open.pop_back();
+            }
+        }
+        EXPECT_TRUE(open.empty()) << code << ": " << calc::ProcedureTextOf(code).argTemplate;
+    }
+}
+
 TEST_F(BarTest, CellsOutsideTheCatalogueAndTheRowBorder) {
     Choose(1, 2);
     // Lower cells beyond the group do nothing; the highlight stays.

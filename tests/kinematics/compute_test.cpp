@@ -107,13 +107,13 @@ TEST_F(ValuesAtAnInstant, FaultsReachTheCallerWithTheAngleModeBack) {
     EXPECT_THROW(CalcKinem2D(14, 1, "t", "(", 3), rt::RuntimeError);
 }
 
-TEST_F(ValuesAtAnInstant, AnIntegrationThatGivesUpWritesNoResult) {
+TEST_F(ValuesAtAnInstant, AnIntegrationThatGivesUpWritesNoResultInTheProgramsBoxNamingTheInterval) {
     std::vector<std::string> shown;
     num::SetMessageHook([&](const std::string& text, const std::string& title) { shown.push_back(title + ": " + text); });
     auto r = CalcKinem1D(13, "-10000*x", 0, 1, 0, 100, 3);
     num::SetMessageHook(nullptr);
     EXPECT_FALSE(r);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Zun: Demasiados pasos en la rutina ODEInt"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Teluvar: No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto."}));
 }
 
 TEST_F(ValuesAtAnInstant, LawsInThePlane) {

@@ -1,4 +1,9 @@
 // The procedure catalogue, the results frame and the two drawing pictures.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
 #include "motion_fixture.h"
 #include "platform/buttons.h"
 #include "platform/frames.h"
@@ -66,6 +71,7 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     EXPECT_EQ(s().ParabActionMode, 1);
     s().DistanceClickCount = 1;
     p.tabMrua->SetTab(2);
+    EXPECT_EQ(p.tabMrua->TabCaption(2), "Otros procedimientos");
     EXPECT_EQ(s().ParabActionMode, 5);
     EXPECT_EQ(s().DistanceClickCount, 0);
     // The template of code 27 follows body 1's equations.
@@ -92,6 +98,22 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     Choose(12);
     EXPECT_EQ(shell::Shared().ProcedureCode, 57);
     EXPECT_FALSE(p.txtProcs->isHidden());
+}
+
+TEST_F(CatalogueTest, ListedEntriesAndHelpWriteTheirSymbols) {
+    Open(5);
+    auto& p = m().panel();
+    EXPECT_EQ(p.cboProcs->List(8), "Resolver simultáneamente dos del tipo A tan q0 + B/(v0^2 cos^2 q0) = C");
+    // Code 26: both mentions of the launch angle are a Theta, never a plain Q.
+    Choose(6);
+    ASSERT_EQ(s().ParabProcedureCode, 26);
+    int thetas = 0;
+    for (const auto& d : p.picArgs2->Drawn()) {
+        if (d.kind != plat::DrawnPrimitive::Kind::Text) continue;
+        EXPECT_NE(d.text, "Q") << d.fontName.toStdString();
+        thetas += d.text == QString(QChar(0x398));
+    }
+    EXPECT_EQ(thetas, 3);
 }
 
 TEST_F(CatalogueTest, ResultsFrameShowsAndPassesTheSolution) {
@@ -166,6 +188,32 @@ TEST_F(CatalogueTest, HelpButtonsFollowTheChosenProcedure) {
     EXPECT_EQ(form().cboHelp->ListIndex(), 10);
     p.cmdHelpTable[0]->Press();
     EXPECT_EQ(form().cboHelp->ListIndex(), 2);
+}
+
+}  // namespace
+}  // namespace motiontest
+
+namespace motiontest {
+namespace {
+
+// The room a closed combo box gives its text.
+int TextRoom(QComboBox& cbo) {
+    QStyleOptionComboBox opt;
+    opt.initFrom(&cbo);
+    opt.editable = cbo.isEditable();
+    return cbo.style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, &cbo).width();
+}
+
+TEST_F(CatalogueTest, EveryListedEntryIsShownWholeInTheClosedList) {
+    auto& cbo = *m().panel().cboProcs;
+    for (int mode : {4, 5}) {
+        Open(mode);
+        const QFontMetrics fm(cbo.font());
+        for (int i = 0; i < cbo.ListCount(); ++i)
+            EXPECT_LE(fm.horizontalAdvance(cbo.List(i)), TextRoom(cbo)) << mode << ": " << cbo.List(i).toStdString();
+        // The list still lies on its page of the tab strip.
+        EXPECT_LE(cbo.mapTo(m().panel().tabMrua, QPoint(cbo.width(), 0)).x(), m().panel().tabMrua->width());
+    }
 }
 
 }  // namespace

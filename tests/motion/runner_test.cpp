@@ -95,6 +95,9 @@ TEST_F(Runner, EquationsThroughThreePoints) {
     Put(1, 3, "15");
     dialogs.AnswerInput("4");
     Run(0, "1,1,0,1,2");
+    EXPECT_EQ(dialogs.Shown().back().prompt,
+              "Para consignar los resultados en la tabla da el índice \"n\" del punto donde deseas que t = 0 y "
+              "oprime el botón \"Aceptar\".");
     EXPECT_EQ(Cell(0, 5), "0");
     EXPECT_NEAR(s().MotionPoints[1][5].ToNumber(), 4 * 4 - 7 * 2 + 5 + 0, 1e3);
     // x = 5 + (t-2) + 2 (t-2)^2 = 2t^2 - 7t + 11: c0 = 11, c1 = -7.

@@ -287,6 +287,8 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     Open(5);
     auto& g = *m().panel().Gd2;
     EXPECT_EQ(g.Rows(), 5);
+    const QString theta = QString::fromUtf8("θ");  // the direction row names the launch angle
+    EXPECT_EQ(g.TextMatrix(4, 0).trimmed(), theta);
     Grey(3);  // empty column: only the mode
     EXPECT_TRUE(s().ComponentVelocityFlags[3]);
     EXPECT_EQ(g.TextMatrix(3, 0), " vx");
@@ -302,6 +304,7 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     EXPECT_NEAR(s().MotionPoints[4][4].ToNumber(), 5, 1e-12);
     EXPECT_EQ(Cell(3, 4), "8.66");
     Grey(4);
+    EXPECT_EQ(g.TextMatrix(4, 0).trimmed(), theta);
     EXPECT_NEAR(s().MotionPoints[3][4].ToNumber(), 10, 1e-12);
     EXPECT_NEAR(s().MotionPoints[4][4].ToNumber(), 30, 1e-12);
     Put(3, 5, "0");
@@ -317,6 +320,7 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     EXPECT_EQ(g.TextMatrix(4, 0), " vy");
     g.SetCol(2);
     EXPECT_EQ(g.TextMatrix(3, 0), " v");
+    EXPECT_EQ(g.TextMatrix(4, 0), " " + theta);
     // A right press and release in one column keeps the data; a drag moves it.
     m().picAccel_MouseDown(2, 0, 64 * 3 + 10, 30);
     m().picAccel_MouseUp(2, 0, 64 * 3 + 20, 30);

@@ -58,12 +58,12 @@ TEST_F(Ode, FirstOrderIntegrals) {
     EXPECT_TRUE(shown.empty());
 }
 
-TEST_F(Ode, TooManyStepsIsAFailureTheCallerSees) {
+TEST_F(Ode, TooManyStepsIsAFailureTheCallerSeesNamingTheInterval) {
     AngleFactor = 1;
     double t0 = 0, t1 = 100, x1 = 4;
     EXPECT_FALSE(SolveODE1("COS(1000*X)", t0, t1, x1));
     EXPECT_EQ(x1, 4);
-    ASSERT_EQ(shown, std::vector<std::string>{"Zun: Demasiados pasos en la rutina ODEInt"});
+    ASSERT_EQ(shown, std::vector<std::string>{"Teluvar: No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto."});
 
 }
 

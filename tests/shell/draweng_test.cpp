@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include <QColor>
 #include <QDir>
+#include <QImage>
 
 #include "platform/common.h"
 #include "platform/picture.h"
@@ -549,4 +552,36 @@ TEST_F(DrawEngTest, ArrowsInEveryHourOnAPicture) {
     }
     EXPECT_EQ(DrawEng().Shapes[11].Name, "Flecha-12");
     testsupport::SaveGrab(p.Image(), "arrows_every_hour");
+}
+
+TEST_F(DrawEngTest, ArrowLabelsAtThePicturesEdgesStayInside) {
+    plat::Picture p("pic");
+    p.resize(397, 385);
+    p.ScaleYUp();
+    p.Cls();
+    // Tips at the right edge, the top and the bottom, each with a long label.
+    const struct {
+        PointD from;
+        int hour;
+    } arrows[] = {{{340, 200}, 3}, {{200, 330}, 12}, {{200, 50}, 6}, {{330, 330}, 2}};
+    for (const auto& a : arrows) {
+        MoveTo(p, a.from.x, a.from.y, false);
+        DrawArrow(p, 2, true, true, kPenAtTail, false, rt::kBlue, "F = 1000.25", 3, a.hour, 0);
+    }
+    if (const char* dir = std::getenv("TELUVAR_GRAB_DIR")) p.SavePng(QString(dir) + "/arrow_labels_at_edges.png");
+    int texts = 0;
+    for (const auto& d : p.Drawn()) {
+        if (d.kind != plat::DrawnPrimitive::Kind::Text) continue;
+        ++texts;
+        EXPECT_GE(d.points[0].x(), 0);
+        EXPECT_LE(d.points[0].y(), 385);
+    }
+    EXPECT_GT(texts, 0);
+    // What was printed ends inside: no ink in the outermost column and rows.
+    const QImage img = p.Image().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) EXPECT_EQ(img.pixel(img.width() - 1, y), QColor(Qt::white).rgb()) << y;
+    for (int x = 0; x < img.width(); ++x) {
+        EXPECT_EQ(img.pixel(x, 0), QColor(Qt::white).rgb()) << x;
+        EXPECT_EQ(img.pixel(x, img.height() - 1), QColor(Qt::white).rgb()) << x;
+    }
 }

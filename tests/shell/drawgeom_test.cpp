@@ -134,6 +134,24 @@ TEST(ArrowLabel, PlaceByHourAndByWhichEndIsFree) {
     EXPECT_EQ(LabelPoint({22, 0}, false, 1, w, h), (PointD{2, 0}));
 }
 
+TEST(LabelInside, MovedJustEnoughToLieWhollyInsideThePicture) {
+    const AreaD area{0, 0, 397, 385};  // y up; the label hangs below its top-left corner
+    const double w = 60, h = 12;
+    const struct {
+        PointD asked, placed;
+    } cases[] = {
+        {{100, 200}, {100, 200}},        // inside: untouched
+        {{349, 200}, {397 - 2 - 60, 200}},  // past the right edge
+        {{-20, 200}, {2, 200}},          // past the left edge
+        {{100, 390}, {100, 383}},        // above the top
+        {{100, 5}, {100, 14}},           // hanging below the bottom
+        {{380, 400}, {335, 383}},        // a corner
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeepLabelInside(c.asked, w, h, area), c.placed) << c.asked.x << ", " << c.asked.y;
+    // Wider than the picture: its start stays in sight.
+    EXPECT_EQ(KeepLabelInside({100, 200}, 500, h, area).x, 2);
+}
+
 TEST(ArrowLabel, SignIsTakenOffTheShownText) {
     struct { rt::Variant label; const char* raw; const char* shown; } cases[] = {
         {-12.5, "-12.5", "12.5"}, {"-12.5", "-12.5", "12.5"}, {"-F", "-F", "F"},

@@ -100,6 +100,8 @@ TEST_F(Form2Test, CopiesTheDrawingPictureOnShow) {
     const QImage b = pic1.Image().convertToFormat(QImage::Format_RGB32);
     ASSERT_NE(a, b);
 
+    // The clipboard is the program's, not a platform's.
+    EXPECT_EQ(form->Label2[1]->Caption(), "Copiar contenido del pizarrón al portapapeles");
     pic1.hide();  // the calculator and the vector procedures draw on pic
     form->cmdCopyToClipboard->Press();
     EXPECT_EQ(plat::ClipboardImage().convertToFormat(QImage::Format_RGB32), a);

@@ -3,7 +3,10 @@
 // workspaces.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFile>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <optional>
 #include <set>
@@ -192,6 +195,18 @@ TEST_F(HelpPanelTest, EveryTopicOfEveryWorkspaceLoadsFromTheProgramsFiles) {
         EXPECT_EQ(texts.size(), topics.size()) << "two topics of mode " << mode << " show one text";
     }
     EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+TEST_F(HelpPanelTest, EveryTopicTitleIsShownWholeInTheOpenList) {
+    plat::ComboBox& cbo = *form().cboHelp;
+    const int scrollBar = cbo.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int mode = 1; mode <= 6; ++mode) {
+        Topics(mode);
+        const QFontMetrics fm(cbo.view()->font());
+        for (int i = 0; i < cbo.ListCount(); ++i)
+            EXPECT_LT(fm.horizontalAdvance(cbo.List(i)) + scrollBar, cbo.view()->minimumWidth())
+                << "mode " << mode << ": " << cbo.List(i).toStdString();
+    }
 }
 
 TEST_F(HelpPanelTest, GeneralHelpAndNoWorkspace) {

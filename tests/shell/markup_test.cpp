@@ -46,6 +46,13 @@ TEST_F(MarkupPane, ConvertedTextReadsBackWithItsFormats) {
     EXPECT_FALSE(hold.FormatAt(16).bold);
 }
 
+TEST_F(MarkupPane, TwoDigitIndexesAreLoweredWhole) {
+    MarkupToRtf(hold, "Times New Roman", 10, "x!9 + x!10 = 1");
+    EXPECT_EQ(hold.Text(), "x9 + x10 = 1");
+    for (int at : {1, 6, 7}) EXPECT_EQ(hold.FormatAt(at).offsetTwips, -45) << at;
+    EXPECT_EQ(hold.FormatAt(8).offsetTwips, 0);
+}
+
 TEST_F(MarkupPane, ANewConversionReplacesThePreviousOne) {
     MarkupToRtf(hold, "Times New Roman", 10, "\\1001viejo\\\n");
     MarkupToRtf(hold, "Times New Roman", 10, "nuevo");

@@ -61,6 +61,16 @@ TEST_F(PicMarkup, BoldLetterAndSubscriptDigit) {
     ExpectFontKept();
 }
 
+TEST_F(PicMarkup, AnIndexOfTwoDigitsSitsWholeOnTheSubscriptLine) {
+    PrintMarkupText(pic, "F!12 ", 10, 50, "Arial", 9);
+    const auto t = Texts();
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[1].text, "12");
+    EXPECT_EQ(t[1].points[0].y(), 45);
+    EXPECT_EQ(t[1].fontSize, 8);
+    EXPECT_EQ(t[2].points[0].y(), 50);
+}
+
 TEST_F(PicMarkup, HeightsAndSizesByLineSize) {
     struct Case {
         double size;

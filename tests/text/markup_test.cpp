@@ -116,6 +116,24 @@ TEST(Markup, RunsCarryColourStyleFontAndOffset) {
               (R{{u"q", symbol}, {u"F", bold}, {u"\u00B4", symbol}}));
 }
 
+TEST(Markup, AnIndexOfSeveralDigitsIsLoweredWhole) {
+    using R = std::vector<MarkupRun>;
+    const MarkupFormat index = Offset(MarkupFont::Times, 7, -45);
+    const MarkupFormat power = Offset(MarkupFont::Times, 7, 60);
+    const struct {
+        const char* text;
+        R runs;
+    } cases[] = {
+        {"x!10 = 3", R{{u"x", {}}, {u"10", index}, {u" = 3", {}}}},
+        {"A!123", R{{u"A", {}}, {u"123", index}}},
+        {"x!12¡2", R{{u"x", {}}, {u"12", index}, {u"2", power}}},
+        {"a!1!2", R{{u"a", {}}, {u"12", index}}},    // two markers, the same index
+        {"F!x2", R{{u"F", {}}, {u"x", Offset(MarkupFont::Base, 8, -45)}, {u"2", {}}}},
+        {"x¡12", R{{u"x", {}}, {u"1", power}, {u"2", {}}}},  // a power keeps one character
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseMarkup(U(c.text)).runs, c.runs) << c.text;
+}
+
 TEST(Markup, SymbolCodes) {
     EXPECT_EQ(SymbolChar(u"cruz"), 180);
     EXPECT_EQ(SymbolChar(u"angu"), 208);

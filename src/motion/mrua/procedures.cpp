@@ -299,7 +299,7 @@ public:
         size_t kept = 0;
         if (plan.sols.size() == 2) {
             const MsgResult r = Box(std::string("Para escoger la primera solución desplegada en la pestaña "
-                                                "\"Resultados\"") +
+                                                "\"Resultado\"") +
                                         kCrLf + "oprime el botón \"Sí\". Para la segunda oprime \"No\".",
                                     MsgButtons::YesNoCancel);
             if (r == MsgResult::Cancel) return;

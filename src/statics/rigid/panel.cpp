@@ -277,7 +277,8 @@ void RigidStatics::BuildSolvePage(QWidget* page, shell::Form1& form) {
 void RigidStatics::ArrangeGd1() {
     plat::FlexGrid& g = *panel_.gd1;
     g.SetFormatString(QStringLiteral("^#|^Cpo.|^Pto.|^Fuerza[:][/Par]|^Fx|^Fy|^Mom."));
-    const int widths[] = {310, 410, 410, 1425, 1070, 1070, 600};
+    // "Cpo." and "Pto." whole, with room to spare; Fx and Fy give it up.
+    const int widths[] = {310, 480, 480, 1425, 1000, 1000, 600};
     for (int c = 0; c < 7; ++c) g.SetColWidth(c, widths[c]);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/labels.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
+#include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
 #include "support/grab.h"
@@ -249,6 +250,10 @@ TEST_F(MruaWorkspaceModel, LinkingTwoSegmentsPassesTheChosenSolutionOn) {
     dialogs.Answer(MsgResult::No).Answer(MsgResult::Yes);
     Label(1);
     Label(5);
+    // The box sends the student to the result tab by its own name.
+    EXPECT_TRUE(dialogs.Shown().at(0).prompt.startsWith(
+        "Para escoger la primera solución desplegada en la pestaña \"" + form().tabCalc->TabCaption(0) + "\"\r\n"))
+        << dialogs.Shown().at(0).prompt.toStdString();
     EXPECT_EQ(Cell(0, 5), "-3");
     EXPECT_EQ(Cell(0, 3), "-1");
     EXPECT_EQ(Cell(2, 3), "-2");

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QFocusEvent>
 #include <QTest>
 #include <cmath>
@@ -66,6 +68,20 @@ protected:
         Btn("cmdOK1")->Press();
     }
 };
+
+TEST_F(RigidPanel, EveryForceGridTitleIsShownWhole) {
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    const QFontMetrics fm(gd1->font());
+    const int margins = 2 * (gd1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, gd1) + 1);
+    int total = 0;
+    for (int c = 0; c < gd1->Cols(); ++c) {
+        const QString title = gd1->TextMatrix(0, c);
+        EXPECT_LE(fm.horizontalAdvance(title) + margins, gd1->columnWidth(c)) << title.toStdString();
+        total += gd1->columnWidth(c);
+    }
+    // The columns still fit the grid without a horizontal scroll bar.
+    EXPECT_LE(total, gd1->viewport()->width());
+}
 
 TEST_F(RigidPanel, BeamConfiguredDrawnAndSolved) {
     auto* tab = C<plat::TabStrip>("tabStat");
