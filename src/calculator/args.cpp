@@ -34,7 +34,7 @@ std::string EvaluateCells(CalcCells& cells) {
             try {
                 e.SetExpression(text);
                 if (e.ErrorCode() != 0) {
-                    std::string msg = CompileMessage(e.ErrorDescription()) + "\r\n" + again;
+                    std::string msg = e.ErrorDescription() + "\r\n" + again;
                     e.ClearError();
                     return msg;
                 }
@@ -52,14 +52,6 @@ std::string EvaluateCells(CalcCells& cells) {
 }
 
 }  // namespace
-
-std::string CompileMessage(const std::string& description) {
-    // The compiler names the function whose arguments are wrong, or nothing
-    // (or the bracket "(") when the comma stands outside any function.
-    constexpr std::string_view kArgCount = "Número de argumentos incorrecto para ";
-    if (description == kArgCount || description == std::string(kArgCount) + "(") return std::string(kStrayComma);
-    return description;
-}
 
 std::string GetCells(bool evaluate, const CellSelection& sel, const CellReader& read,
                      GatheredArgs& out) {

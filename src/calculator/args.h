@@ -58,13 +58,6 @@ inline constexpr std::string_view kCorrectExpression = "Corrige la expresión ";
 inline constexpr std::string_view kBackwardSelection =
     "Selecciona la región de arriba hacia abajo y de izquierda a derecha.";
 
-// What a formula that did not compile says to the student: the compiler's
-// description, except that a comma outside any function's arguments (where
-// the description names no function) is explained as such, since it is
-// most often a decimal comma.
-inline constexpr std::string_view kStrayComma =
-    "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).";
-std::string CompileMessage(const std::string& description);
 
 // Reads the selection. With evaluate, every cell but "" and "x" is compiled
 // and evaluated; the first cell that does not compile gives the compiler's

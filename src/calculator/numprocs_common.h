@@ -56,7 +56,7 @@ inline std::string ArgText(std::span<const rt::Variant> args, int i) { return Ar
 
 // The message that asks for a formula to be corrected after a compile error.
 inline std::string CorrectExpression(const std::string& description, std::string_view text) {
-    return CompileMessage(description) + kCrLf + "Corrige la expresión " + std::string(text);
+    return description + kCrLf + "Corrige la expresión " + std::string(text);
 }
 
 }  // namespace calc

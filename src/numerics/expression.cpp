@@ -549,8 +549,11 @@ void CExpression::Parse() {
         // decimal comma: say so, since the formulas want a decimal point.
         // (The comma has just been read: it is the character before p.)
         const bool decimalComma = p >= 2 && s[p - 1] == ',' && IsDigit(s[p - 2]) && IsDigit(at(p));
-        if (decimalComma && (name.empty() || name == "("))  // not inside a function's brackets
-            Fail(kArgCount, "Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
+        if (name.empty() || name == "(") {  // not inside a function's brackets
+            if (decimalComma) Fail(kArgCount, "Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
+            Fail(kArgCount,
+                 "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).");
+        }
         if (decimalComma)
             Fail(kArgCount, "Número de argumentos incorrecto para " + name +
                                 ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");

@@ -54,6 +54,9 @@ TEST(GetCells, VectorTextsStayAsTypedAndOnlyPlainNumbersCount) {
 }
 
 TEST(GetCells, ACellThatCannotBeUsedStopsTheReadingWithItsMessage) {
+    constexpr std::string_view kDecimalComma = "Coma decimal: escribe los decimales con punto (2.5, no 2,5).";
+    constexpr std::string_view kStrayComma =
+        "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).";
     num::CExpression probe("2*");
     ASSERT_NE(probe.ErrorCode(), 0);
     const std::string compileDesc = probe.ErrorDescription();
@@ -69,9 +72,11 @@ TEST(GetCells, ACellThatCannotBeUsedStopsTheReadingWithItsMessage) {
         {"ln(0)", "Corrige la expresión ln(0)"},
         {"1E400", "Corrige la expresión 1E400"},
         // A comma outside a function's arguments is said to be so, not left
-        // as "incorrecto para" with no function named.
-        {"1,5", std::string(calc::kStrayComma) + "\r\nCorrige la expresión 1,5"},
-        {"((1,2))", std::string(calc::kStrayComma) + "\r\nCorrige la expresión ((1,2))"},
+        // as "incorrecto para" with no function named; between digits it is
+        // named as a decimal comma.
+        {"1,5", std::string(kDecimalComma) + "\r\nCorrige la expresión 1,5"},
+        {"((1,2))", std::string(kDecimalComma) + "\r\nCorrige la expresión ((1,2))"},
+        {"(PI,2)", std::string(kStrayComma) + "\r\nCorrige la expresión (PI,2)"},
         {"MAX(1)", "Número de argumentos incorrecto para MAX\r\nCorrige la expresión MAX(1)"},
     };
     for (const auto& c : cases) {

@@ -122,7 +122,9 @@ TEST_F(Formula, CompileErrorsWithTextAndPosition) {
         {"A+1", 2, "Símbolo o función desconocido", 1},
         {"1 + XY", 2, "Símbolo o función desconocido", 5},
         {"MAX(1)", 4, args + "MAX", 6},
-        {"(1+2, 1+2)", 4, args, 5},
+        // A comma outside any function names no function: it says where it is instead.
+        {"(1+2, 1+2)", 4,
+         "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).", 5},
     };
     for (const auto& c : cases) {
         CExpression e;
