@@ -12,8 +12,21 @@ namespace {
 
 using shell::FormatTerm;
 
-std::string Num(const rt::Variant& v) { return v.ToText(); }
-std::string Num(double v) { return rt::NumberText(v); }
+// A number of a result line, with the markup minus as in its equation.
+std::string Num(const rt::Variant& v) {
+    std::string s = v.ToText();
+    if (s.starts_with('-')) s.replace(0, 1, ";-");
+    return s;
+}
+std::string Num(double v) { return Num(rt::Variant(v)); }
+
+// A sum of terms (coefficient, symbol): the first that does not vanish
+// opens it, its minus by its number; "0" when every term vanishes.
+std::string Sum(std::initializer_list<std::pair<double, rt::Variant>> terms) {
+    std::string s;
+    for (const auto& [coef, symbol] : terms) s += FormatTerm(!s.empty(), false, coef, symbol);
+    return s.empty() ? "0" : s;
+}
 
 // The roots line and the extreme line of a quadratic a x² + b x + c whose
 // roots are r.
@@ -32,9 +45,10 @@ ProcReport QuadraticReport(std::span<const rt::Variant> args, int decimals) {
     std::vector<rt::Variant> r = num::SolveQuadratic(A, B, C);
     ProcReport out;
     out.lines = shell::ResultLines(3);
-    out.lines[1] = FormatTerm(false, false, rt::RoundHalfEven(A, decimals), "x¡2") +
-                   FormatTerm(true, false, rt::RoundHalfEven(B, decimals), "x") +
-                   FormatTerm(true, false, rt::RoundHalfEven(C, decimals), 1) + " = 0";
+    out.lines[1] = Sum({{rt::RoundHalfEven(A, decimals), "x¡2"},
+                        {rt::RoundHalfEven(B, decimals), "x"},
+                        {rt::RoundHalfEven(C, decimals), 1}}) +
+                   " = 0";
     QuadraticLines(r, A, B, out);
     return out;
 }
@@ -49,10 +63,9 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(3);
-    out.lines[1] = Num(R(A)) + "(" + FormatTerm(false, false, R(B), "x") + FormatTerm(true, false, R(C), 1) +
-                   ")¡2" + FormatTerm(true, false, R(D), "x") + FormatTerm(true, false, R(E), 1) + " = 0" +
-                   "  o bien" + kCrLf + FormatTerm(false, false, R(a), "x¡2") + FormatTerm(true, false, R(b), "x") +
-                   FormatTerm(true, false, R(c), 1) + " = 0";
+    out.lines[1] = Num(R(A)) + "(" + Sum({{R(B), "x"}, {R(C), 1}}) + ")¡2" +
+                   FormatTerm(true, false, R(D), "x") + FormatTerm(true, false, R(E), 1) + " = 0" +
+                   "  o bien" + kCrLf + Sum({{R(a), "x¡2"}, {R(b), "x"}, {R(c), 1}}) + " = 0";
     QuadraticLines(r, a, b, out);
     return out;
 }
@@ -63,8 +76,7 @@ ProcReport CubicReport(std::span<const rt::Variant> args, int decimals) {
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(4);
-    out.lines[1] = FormatTerm(false, false, R(A), "x¡3") + FormatTerm(true, false, R(B), "x¡2") +
-                   FormatTerm(true, false, R(C), "x") + FormatTerm(true, false, R(D), 1) + " = 0";
+    out.lines[1] = Sum({{R(A), "x¡3"}, {R(B), "x¡2"}, {R(C), "x"}, {R(D), 1}}) + " = 0";
     if (r.at(3).ToNumber() == 0)
         out.lines[2] = "x!1 = " + Num(r[0]) + kCrLf + "x!2!,!3 = " + Num(r[1]) + " #mame " +
                        Num(std::fabs(r[2].ToNumber())) + " i";
@@ -85,8 +97,7 @@ ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals) {
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(2);
-    out.lines[1] = FormatTerm(false, false, R(A), "cos ;q") + FormatTerm(true, false, R(B), "sen ;q") +
-                   FormatTerm(true, true, R(C), 1) + " = 0";
+    out.lines[1] = Sum({{R(A), "cos ;q"}, {R(B), "sen ;q"}, {R(C), 1}}) + " = 0";
     if (r.size() < 2) return ProcReport::Stop("No hay solución.");
     out.lines[2] = ";q!1 = " + shell::FormatNum(r[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum(r[1]).ToText() + "°";
     return out;

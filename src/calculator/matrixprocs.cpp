@@ -15,6 +15,12 @@ namespace {
 // LUDec puts this in place of a pivot that came out exactly zero.
 constexpr double kReplacedPivot = 1e-20;
 
+// A number's text for a result line, with the markup minus of its equations.
+std::string Signed(std::string text) {
+    if (text.starts_with('-')) text.replace(0, 1, ";-");
+    return text;
+}
+
 num::Matrix ReadMatrix(std::span<const rt::Variant> cells, int rows, int cols) {
     if (rows < 1 || static_cast<long long>(cells.size()) != static_cast<long long>(rows) * cols)
         rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
@@ -71,12 +77,12 @@ ProcReport DeterminantReport(std::span<const rt::Variant> cells, int n, int deci
         matrix += "| ";
         for (int j = 1; j <= n; ++j) {
             if (j > 1) matrix += "     ";
-            matrix += rt::RoundedText(a(i, j), decimals);
+            matrix += Signed(rt::RoundedText(a(i, j), decimals));
         }
         matrix += " |";
     }
     ProcReport r;
-    r.lines = {matrix, ";D = " + rt::NumberText(d)};
+    r.lines = {matrix, ";D = " + Signed(rt::NumberText(d))};
     return r;
 }
 
@@ -89,10 +95,12 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
         std::string row;
         for (int j = 1; j <= n; ++j) {
             a(i, j) = region(i, j);
-            row += shell::FormatTerm(true, false, rt::RoundHalfEven(a(i, j), decimals), "x!" + std::to_string(j));
+            // The first term that does not vanish opens the row.
+            row += shell::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals),
+                                     "x!" + std::to_string(j));
         }
         b[static_cast<size_t>(i)] = region(i, n + 1);
-        if (row.starts_with(" + ")) row.erase(0, 3);
+        if (row.empty()) row = "0";
         row += " = " + shell::FormatTerm(false, true, rt::RoundHalfEven(b[static_cast<size_t>(i)], decimals), 1);
         if (i > 1) equations += kCrLf;
         equations += row;
@@ -104,7 +112,7 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
     std::string solution;
     for (int i = 1; i <= n; ++i) {
         if (i > 1) solution += kCrLf;
-        solution += "x!" + std::to_string(i) + " = " + rt::NumberText(b[static_cast<size_t>(i)]);
+        solution += "x!" + std::to_string(i) + " = " + Signed(rt::NumberText(b[static_cast<size_t>(i)]));
     }
     ProcReport r;
     r.lines = {equations, solution};

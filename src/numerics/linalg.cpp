@@ -12,8 +12,12 @@ namespace {
 // singular.
 constexpr double kRelativePivot = 1e-8;
 
-const char* const kLUDecFailed = "Falló la rutina LUDec.";
-const char* const kLUBackFailed = "Falló la rutina LUBack.";
+const char* const kLUDecFailed =
+    "El sistema no tiene solución única: una de sus ecuaciones tiene todos los coeficientes en cero. "
+    "Revisa los datos.";
+const char* const kLUBackFailed =
+    "No pude resolver el sistema: no tiene solución única o sus números son demasiado grandes. "
+    "Revisa los datos.";
 const char* const kSingular = "El determinante del sistema es cero.";
 const char* const kUnsolved = "No pude resolver el sistema.";
 

@@ -63,11 +63,13 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
     try {
         const std::string sym = symbol.ToText();
         if (sym.empty()) return "";
-        const std::string zero = showZero ? " 0 " : "";
-        const std::string plus = notFirst ? " + " : " ";
-        // Between terms the minus is an operator set apart; leading a line it
-        // is the number's own sign, set next to it as FormatNum writes it.
-        const std::string minus = std::string(" ") + kMinus + (notFirst ? " " : "");
+        // A first term opens a line or follows an equals sign that brings its
+        // own blank, so it has none before it. Between terms the minus is an
+        // operator set apart; leading, it is the number's own sign, set next
+        // to it as FormatNum writes it.
+        const std::string zero = !showZero ? "" : notFirst ? " 0 " : "0";
+        const std::string plus = notFirst ? " + " : "";
+        const std::string minus = notFirst ? std::string(" ") + kMinus + " " : std::string(kMinus);
         if (coef.ToNumber() == 0) return zero;
 
         if (num::IsNumber(coef) && num::IsNumber(symbol)) {

@@ -44,8 +44,9 @@ rt::Variant FormatNum(const rt::Variant& x);
 // is a text but not a number). A numeric symbol multiplies the
 // coefficient; a symbol that begins with "-" passes its sign to the
 // coefficient. Numbers are written as given, in their general text form.
-// A negative first term carries its minus next to it (" ;-2 x"); later
-// ones are subtracted (" ;- 2 x").
+// A first term (notFirst false) has no blank before it and a negative one
+// carries its minus next to it ("3 x", ";-2 x", "0"), so it can open a line
+// or follow " = "; later terms are added or subtracted (" ;- 2 x").
 std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
                        const rt::Variant& symbol);
 

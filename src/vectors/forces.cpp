@@ -236,8 +236,10 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
             r.lines.push_back("Línea de acción:  y = " + R(yI, d));
         } else {
             using shell::FormatTerm;
-            r.lines.push_back("Línea de acción:  " + FormatTerm(false, false, rt::RoundHalfEven(r.Ry, d), "x") +
-                              FormatTerm(true, false, rt::RoundHalfEven(-r.Rx, d), "y") + " = " +
+            // Either term may round to zero; the other then opens the line.
+            std::string lhs = FormatTerm(false, false, rt::RoundHalfEven(r.Ry, d), "x");
+            lhs += FormatTerm(!lhs.empty(), false, rt::RoundHalfEven(-r.Rx, d), "y");
+            r.lines.push_back("Línea de acción:  " + lhs + " = " +
                               FormatTerm(false, true, rt::RoundHalfEven(r.MO, d), 1) + ",");
         }
         r.lines.push_back(vertical || horizontal ? ""

@@ -45,8 +45,11 @@ protected:
 // The numbers after each "key" in a text, in order.
 std::vector<double> NumbersAfter(const std::string& text, const std::string& key) {
     std::vector<double> out;
-    for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1))
-        out.push_back(rt::Val(text.substr(at + key.size())));
+    for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
+        std::string rest = text.substr(at + key.size());
+        if (rest.starts_with(";-")) rest.replace(0, 2, "-");  // the markup minus
+        out.push_back(rt::Val(rest));
+    }
     return out;
 }
 
@@ -61,7 +64,7 @@ TEST_F(Reports, DeterminantShowsTheRoundedMatrixAndTheDeterminant) {
               (Lines{"| 0.333     1 |\r\n| 0     1 |", ";D = 0.333333333333333"}));
 }
 
-TEST_F(Reports, SingularMatricesHaveDeterminantZero) {
+TEST_F(Reports, SingularMatricesHaveDeterminantZeroAndOthersTheirSignedValue) {
     const std::vector<Args> singular = {
         {1, 2, 0, 0},                           // a row of zeros
         {0, 0, 0, 0},                           // all zero
@@ -79,15 +82,17 @@ TEST_F(Reports, SingularMatricesHaveDeterminantZero) {
     }
     // A regular matrix of small entries keeps its small determinant.
     EXPECT_EQ(calc::DeterminantReport(Args{1e-5, 0, 0, 0, 1e-5, 0, 0, 0, 1e-5}, 3, 3).lines[2], ";D = 1E-15");
-    EXPECT_EQ(calc::DeterminantReport(Args{2, 1, 1, 1, 3, 2, 1, 0, 0}, 3, 3).lines[2], ";D = -1");
+    EXPECT_EQ(calc::DeterminantReport(Args{2, 1, 1, 1, 3, 2, 1, 0, 0}, 3, 3).lines[2], ";D = ;-1");  // the markup minus, as in every result line
 }
 
-TEST_F(Reports, LinearSystemWritesEquationsAndSolution) {
+TEST_F(Reports, LinearSystemWritesEquationsAndSolutionWithOneBlankAfterEqualsAndMinusByItsNumber) {
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{1, 1, 3, 1, -1, 1}, 2, 3)),
-              (Lines{"x!1 + x!2 =  3\r\nx!1 ;- x!2 =  1", "x!1 = 2\r\nx!2 = 1"}));
-    // A leading negative coefficient keeps its minus; a zero constant shows 0.
+              (Lines{"x!1 + x!2 = 3\r\nx!1 ;- x!2 = 1", "x!1 = 2\r\nx!2 = 1"}));
+    // A leading negative coefficient keeps its minus by it, as the solution
+    // does; a zero constant shows 0; a vanished first term leaves no " + ".
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{-1, 2, 3, 1, 1, 0}, 2, 3)),
-              (Lines{" ;- x!1 + 2 x!2 =  3\r\nx!1 + x!2 =  0 ", "x!1 = -1\r\nx!2 = 1"}));
+              (Lines{";-x!1 + 2 x!2 = 3\r\nx!1 + x!2 = 0", "x!1 = ;-1\r\nx!2 = 1"}));
+    EXPECT_EQ(Of(calc::LinearSystemReport(Args{0, -2, 4, 1, 1, 1}, 2, 3))[0], ";-2 x!2 = 4\r\nx!1 + x!2 = 1");
     EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message, "El determinante del sistema es cero.");
     EXPECT_TRUE(calc::LinearSystemReport(Args{0, 0, 1, 1, 1, 1}, 2, 3).stop);
 }
@@ -107,7 +112,7 @@ TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
     }
     ProcReport r = calc::LinearSystemReport(cells, 20, 3);
     ASSERT_FALSE(r.stop);
-    EXPECT_TRUE(r.lines[1].ends_with("\r\n2 x!20 =  40"));
+    EXPECT_TRUE(r.lines[1].ends_with("\r\n2 x!20 = 40"));
     EXPECT_TRUE(r.lines[2].starts_with("x!1 = 1\r\nx!2 = 2\r\n"));
     EXPECT_TRUE(r.lines[2].ends_with("\r\nx!10 = 10\r\nx!11 = 11\r\nx!12 = 12\r\nx!13 = 13\r\nx!14 = 14\r\n"
                                      "x!15 = 15\r\nx!16 = 16\r\nx!17 = 17\r\nx!18 = 18\r\nx!19 = 19\r\nx!20 = 20"));
@@ -115,27 +120,27 @@ TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
 
 // ---- Equations
 
-TEST_F(Reports, Quadratics) {
+TEST_F(Reports, QuadraticsOpenTheirLineWithoutABlankAndSignRootsWithTheMarkupMinus) {
     EXPECT_EQ(Of(calc::QuadraticReport(Args{1, -3, 2}, 3)),
-              (Lines{" x¡2 ;- 3 x + 2 = 0", "x!1 = 2,  x!2 = 1", "Valor extremo en x = 1.5"}));
+              (Lines{"x¡2 ;- 3 x + 2 = 0", "x!1 = 2,  x!2 = 1", "Valor extremo en x = 1.5"}));
     EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 2, 5}, 3)),
-              (Lines{" x¡2 + 2 x + 5 = 0", "x!1!,!2 = -1 #mame 2 i", "Valor extremo en x = -1"}));
+              (Lines{"x¡2 + 2 x + 5 = 0", "x!1!,!2 = ;-1 #mame 2 i", "Valor extremo en x = ;-1"}));
     EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 0, -4}, 3)),
-              (Lines{" x¡2 ;- 4 = 0", "x!1 = 2,  x!2 = -2", "Valor extremo en x = 0"}));
+              (Lines{"x¡2 ;- 4 = 0", "x!1 = 2,  x!2 = ;-2", "Valor extremo en x = 0"}));
     // Coefficients are rounded in the equation only.
-    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 0.0001, -4}, 3))[0], " x¡2 ;- 4 = 0");
+    EXPECT_EQ(Of(calc::QuadraticReport(Args{1, 0.0001, -4}, 3))[0], "x¡2 ;- 4 = 0");
     EXPECT_THROW(calc::QuadraticReport(Args{0, 2, 1}, 3), rt::RuntimeError);
 
     EXPECT_EQ(Of(calc::SquareQuadraticReport(Args{2, 1, -3, 0, -8}, 3)),
-              (Lines{"2( x ;- 3)¡2 ;- 8 = 0  o bien\r\n 2 x¡2 ;- 12 x + 10 = 0", "x!1 = 5,  x!2 = 1",
+              (Lines{"2(x ;- 3)¡2 ;- 8 = 0  o bien\r\n2 x¡2 ;- 12 x + 10 = 0", "x!1 = 5,  x!2 = 1",
                      "Valor extremo en x = 3"}));
     EXPECT_THROW(calc::SquareQuadraticReport(Args{2, 0, -3, 1, -8}, 3), rt::RuntimeError);
 }
 
-TEST_F(Reports, Cubics) {
+TEST_F(Reports, CubicsOpenTheirLineWithoutABlankAndSignRootsWithTheMarkupMinus) {
     ProcReport three = calc::CubicReport(Args{1, -6, 11, -6}, 3);
     ASSERT_EQ(three.lines.UBound(), 4);
-    EXPECT_EQ(three.lines[1], " x¡3 ;- 6 x¡2 + 11 x ;- 6 = 0");
+    EXPECT_EQ(three.lines[1], "x¡3 ;- 6 x¡2 + 11 x ;- 6 = 0");
     std::vector<double> roots = NumbersAfter(three.lines[2], " = ");
     ASSERT_EQ(roots.size(), 3u);
     std::sort(roots.begin(), roots.end());
@@ -159,16 +164,16 @@ TEST_F(Reports, Cubics) {
     EXPECT_EQ(complex.lines[4], "Punto de inflexión en x = 0");
 
     ProcReport twice = calc::CubicReport(Args{1, 0, -3, 2}, 3);
-    EXPECT_EQ(twice.lines[2], "x!1 = -2\r\nx!2!,!3 = 1 #mame 0 i");
-    EXPECT_EQ(twice.lines[3], "Valores extremos en x = 1\r\ny en x = -1");
+    EXPECT_EQ(twice.lines[2], "x!1 = ;-2\r\nx!2!,!3 = 1 #mame 0 i");
+    EXPECT_EQ(twice.lines[3], "Valores extremos en x = 1\r\ny en x = ;-1");
     EXPECT_THROW(calc::CubicReport(Args{0, 1, 2, 3}, 3), rt::RuntimeError);
 }
 
-TEST_F(Reports, TrigonometricEquations) {
+TEST_F(Reports, TrigonometricEquationsOpenWithoutABlankAndDropAZeroConstant) {
     EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 1, -1}, 3)),
-              (Lines{" cos ;q + sen ;q ;- 1 = 0", ";q!1 = 0°,   ;q!2 = 90°"}));
+              (Lines{"cos ;q + sen ;q ;- 1 = 0", ";q!1 = 0°,   ;q!2 = 90°"}));
     EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 0, 0}, 3)),
-              (Lines{" cos ;q 0  = 0", ";q!1 = ;-90°,   ;q!2 = 90°"}));
+              (Lines{"cos ;q = 0", ";q!1 = ;-90°,   ;q!2 = 90°"}));
     ProcReport none = calc::TrigEquationReport(Args{1, 0, 2}, 3);
     EXPECT_TRUE(none.stop);
     EXPECT_EQ(none.message, "No hay solución.");

@@ -84,12 +84,12 @@ TEST_F(VectorProcedures, EachProcedureWritesItsLines) {
          true},
         {36, {"0,0", "10,0", "2,0", "0,5"},
          {";SF!x = 10,  ;SF!y = 5,  ;SM!O = 10", "Resultante: $R = (10, 5)   ó   (11.18 #angu 26.565°)",
-          "Línea de acción:   5 x ;- 10 y =  10,", "Intersecciones: x!R = 2, y!R = -1"},
+          "Línea de acción:  5 x ;- 10 y = 10,", "Intersecciones: x!R = 2, y!R = -1"},
          true},
         // An odd last argument reaches the routine, which reads it as a couple.
         {36, {"0,0", "10,0", "2,0", "0,5", "3"},
          {";SF!x = 10,  ;SF!y = 5,  ;SM!O = 13", "Resultante: $R = (10, 5)   ó   (11.18 #angu 26.565°)",
-          "Línea de acción:   5 x ;- 10 y =  13,", "Intersecciones: x!R = 2.6, y!R = -1.3"},
+          "Línea de acción:  5 x ;- 10 y = 13,", "Intersecciones: x!R = 2.6, y!R = -1.3"},
          true},
     };
     for (const Row& row : rows) {

@@ -48,28 +48,29 @@ TEST(FormatNum, RoundsAndWritesTheMarkupMinus) {
     G().Decimals = saved;
 }
 
-TEST(FormatTerm, SignsCoefficientsAndSymbolsWithALeadingMinusNextToItsNumber) {
+TEST(FormatTerm, FirstTermHasNoLeadingBlankAndItsMinusNextToItsNumber) {
     struct Case {
         bool notFirst, showZero;
         rt::Variant coef, symbol;
         const char* term;
     };
     const std::vector<Case> cases = {
-        {false, false, 1, "x", " x"},
+        {false, false, 1, "x", "x"},
         {true, false, 1, "x", " + x"},
         {true, false, -1, "x", " ;- x"},
-        {false, false, 2, "-x", " ;-2 x"},  // a leading minus is the number's sign
-        {false, false, -1, "x", " ;-x"},
-        {false, true, -15.75, 1, " ;-15.75"},
+        {false, false, 2, "-x", ";-2 x"},  // a leading minus is the number's sign
+        {false, false, -1, "x", ";-x"},
+        {false, true, -15.75, 1, ";-15.75"},
         {true, false, -3, "-x", " + 3 x"},
-        {false, false, -1, "-F!1", " F!1"},
+        {false, false, -1, "-F!1", "F!1"},
         {true, false, 2.5, "T", " + 2.5 T"},
         {true, false, "2.50", "T", " + 2.50 T"},  // written as given
         {true, true, 0, "x", " 0 "},
+        {false, true, 0, 1, "0"},  // an equals sign's right side that vanishes
         {true, false, 0, "x", ""},
         {true, true, 5, "", ""},
         {true, false, 2, 3, " + 6"},
-        {false, false, 2, "3", " 6"},
+        {false, false, 2, "3", "6"},
         {true, false, -2, 3, " ;- 6"},
         {true, true, 2, 0, " 0 "},
         {true, false, "abc", "x", ""},  // a coefficient that is no number

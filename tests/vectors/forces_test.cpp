@@ -120,7 +120,7 @@ TEST(ParallelForces2D, PointsOnOneAxisOrAtTheOriginStillPlot) {
     EXPECT_THROW(ReduceParallelForces2D(Cells{"3;", "10"}), rt::RuntimeError);
 }
 
-TEST(CoplanarForces, ResultantLineOfActionAndIntersections) {
+TEST(CoplanarForces, ResultantLineOfActionWithOneBlankAfterEqualsAndIntersections) {
     CoplanarForcesResult h = ReduceCoplanarForces(Cells{"1,1", "1,0"});
     EXPECT_EQ(h.lines, (ResultText{";SF!x = 1,  ;SF!y = 0,  ;SM!O = -1", "Resultante: $R = (1, 0)   ó   (1 #angu 0°)",
                                    "Línea de acción:  y = 1", ""}));
@@ -129,13 +129,13 @@ TEST(CoplanarForces, ResultantLineOfActionAndIntersections) {
     CoplanarForcesResult through = ReduceCoplanarForces(Cells{"1,1", "1,1"});
     EXPECT_EQ(through.lines, (ResultText{";SF!x = 1,  ;SF!y = 1,  ;SM!O = 0",
                                          "Resultante: $R = (1, 1)   ó   (1.414 #angu 45°)",
-                                         "Línea de acción:   x ;- y =  0 ,", "Intersecciones: x!R = 0, y!R = 0"}));
+                                         "Línea de acción:  x ;- y = 0,", "Intersecciones: x!R = 0, y!R = 0"}));
 
     // The couple of the fifth text adds to the moment.
     CoplanarForcesResult c = ReduceCoplanarForces(Cells{"1,1", "1,0", "2,0", "0,2", "3"});
     EXPECT_EQ(c.lines, (ResultText{";SF!x = 1,  ;SF!y = 2,  ;SM!O = 6",
                                    "Resultante: $R = (1, 2)   ó   (2.236 #angu 63.435°)",
-                                   "Línea de acción:   2 x ;- y =  6,", "Intersecciones: x!R = 3, y!R = -6"}));
+                                   "Línea de acción:  2 x ;- y = 6,", "Intersecciones: x!R = 3, y!R = -6"}));
     EXPECT_EQ(c.positions.back().X, 3);
     EXPECT_EQ(c.positions.back().Y, 0);
     // First quadrant: the origin is the corner of the inner square and the
@@ -192,7 +192,7 @@ TEST(CoplanarForces, PointsOnOneAxisOrAtTheOriginStillPlot) {
     EXPECT_EQ(r.pixels[2].y, 66);
 
     CoplanarForcesResult o = ReduceCoplanarForces(Cells{"0,0", "3,4"});
-    EXPECT_EQ(o.lines[2], "Línea de acción:   4 x ;- 3 y =  0 ,");
+    EXPECT_EQ(o.lines[2], "Línea de acción:  4 x ;- 3 y = 0,");
     EXPECT_EQ(o.pixels, (std::vector<PlotPoint>{{72, 66}, {72, 66}}));
 
     EXPECT_THROW(ReduceCoplanarForces(Cells{"1,1", "nada"}), rt::RuntimeError);

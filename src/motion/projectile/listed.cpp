@@ -19,11 +19,13 @@ namespace {
 const std::string kCrLf = "\r\n";
 
 std::string NT(double x) { return rt::NumberText(x); }
+// The same with the markup minus, for a result line.
+std::string MNT(double x) { return (x < 0 ? ";-" : "") + NT(std::fabs(x)); }
 
 double Number(const std::string& text) { return rt::TextToNumber(rt::Trim(text)); }
 
 std::string Solution(double v0, double th) {
-    return "v!0 = " + NT(v0) + ", ;q!0 = " + NT(th) + "°";
+    return "v!0 = " + MNT(v0) + ", ;q!0 = " + MNT(th) + "°";
 }
 
 }  // namespace
@@ -41,13 +43,13 @@ Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
     std::string msg;
     num::LUDec(a, indx, d, msg);
     if (msg.empty()) num::LUBack(a, b, indx, msg);
-    if (!msg.empty()) return Refuse("Falló la rutina.");
+    if (!msg.empty()) return Refuse(msg);
     const double T = b[1], s = b[2];
     if (!(s > 0)) return Refuse(kNoSolution);
     const double th = num::ArcTanDeg(T), c = num::CosDeg(th);
     const double v0 = kind == 1 ? 1 / std::sqrt(s * c * c) : 1 / (s * c);
     Outcome o;
-    o.lines = {"Solución del sistema:", "v!0 = " + NT(v0), ";q!0 = " + NT(th) + "°"};
+    o.lines = {"Solución del sistema:", "v!0 = " + MNT(v0), ";q!0 = " + MNT(th) + "°"};
     return o;
 }
 
@@ -102,9 +104,9 @@ Outcome IntersectTrajectories() {
     auto point = [&](int k, double x, double y) {
         return std::vector<std::string>{
             "Punto de intersección " + std::to_string(k) + ":",
-            "(" + R(x) + ", " + R(y) + ")",
+            "(" + FN(x) + ", " + FN(y) + ")",
             "Los móviles 1 y 2 pasan respectivamente por allí en ",
-            "t = " + NT(timeAt(x, L1)) + " y en t = " + NT(timeAt(x, L2))};
+            "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
     };
     Outcome o;
     if (a2[1] == a2[2]) {
@@ -112,9 +114,9 @@ Outcome IntersectTrajectories() {
         const double x = (a0[1] - a0[2]) / (a1[2] - a1[1]);
         const double y = a0[1] + a1[1] * x + a2[1] * x * x;
         // One crossing: where it is and when each body passes there.
-        o.lines = {"Punto de intersección:", "(" + R(x) + ", " + R(y) + ")",
+        o.lines = {"Punto de intersección:", "(" + FN(x) + ", " + FN(y) + ")",
                    "Los móviles 1 y 2 pasan respectivamente por allí en ",
-                   "t = " + NT(timeAt(x, L1)) + " y en t = " + NT(timeAt(x, L2))};
+                   "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
         return o;
     }
     const auto r = num::SolveQuadratic(a2[2] - a2[1], a1[2] - a1[1], a0[2] - a0[1]);
@@ -149,8 +151,8 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
         const double t = t0 + rt::Div(X, vx);
         const double Rng = num::Hypot(x - s1 - x0, y - s2 - y0);
         const std::string k = std::to_string(i + 1);
-        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + R(x) + ", " + R(y) + "), t!c = " +
-                    R(t) + kCrLf + "Alcance sobre el plano inclinado: R!" + k + " = " + R(Rng));
+        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + FN(x) + ", " + FN(y) + "), t!c = " +
+                    FN(t) + kCrLf + "Alcance sobre el plano inclinado: R!" + k + " = " + FN(Rng));
     }
     return o;
 }
@@ -177,9 +179,9 @@ Distance PathDistance(int body, double t1, double& t2) {
     d.found = true;
     d.S = S;
     d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf +
-                   "los tiempos " + NT(t1) + " y " + NT(t2) + ", correspondientes a las posiciones" +
-                   kCrLf + "x = " + R(xa) + " y x = " + R(xb) + " es:",
-               R(S)};
+                   "los tiempos " + MNT(t1) + " y " + MNT(t2) + ", correspondientes a las posiciones" +
+                   kCrLf + "x = " + FN(xa) + " y x = " + FN(xb) + " es:",
+               FN(S)};
     return d;
 }
 
@@ -218,7 +220,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     const BodyLaunch& l2 = m.launch[2];
     const double T0 = l2.t0.ToNumber(), X0 = l2.x0.ToNumber(), Y0 = l2.y0.ToNumber();
     const bool noV = l2.v0.IsEmptyText(), noTh = l2.theta0.IsEmptyText(), noTc = tcText.empty();
-    const std::string head1 = "Móvil 2: T!0 = " + NT(T0) + ", X!0 = " + NT(X0);
+    const std::string head1 = "Móvil 2: T!0 = " + MNT(T0) + ", X!0 = " + MNT(X0);
 
     if (noV && noTh && !noTc) {
         const double tc = Number(tcText);
@@ -234,9 +236,9 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s = {V};
         p.thetas = {th};
         p.writeFirst = false;
-        p.lines = {head1, "Y!0 = " + NT(Y0) + ", t!c = " + NT(tc),
-                   "Se halló:" + kCrLf + "V!0 = " + R(V) + ", ;q!2 = " + R(th),
-                   "Chocan en:" + kCrLf + "x!c = " + R(x1(tc)) + ", y!c = " + R(y1(tc))};
+        p.lines = {head1, "Y!0 = " + MNT(Y0) + ", t!c = " + MNT(tc),
+                   "Se halló:" + kCrLf + "V!0 = " + FN(V) + ", ;q!2 = " + FN(th),
+                   "Chocan en:" + kCrLf + "x!c = " + FN(x1(tc)) + ", y!c = " + FN(y1(tc))};
         return p;
     }
     if (noV && !noTh && noTc) {
@@ -272,9 +274,9 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s = {V};
         p.thetas = {Th};
         p.writeFirst = false;
-        p.lines = {head1, "Y!0 = " + NT(Y0) + ", ;q!2 = " + l2.theta0.ToText() + "°",
-                   "Se halló:" + kCrLf + "V!0 = " + R(V) + ", t!c = " + R(tc),
-                   "Chocan en:" + kCrLf + "x!c = " + R(x1(tc)) + ", y!c = " + R(y1(tc))};
+        p.lines = {head1, "Y!0 = " + MNT(Y0) + ", ;q!2 = " + l2.theta0.ToText() + "°",
+                   "Se halló:" + kCrLf + "V!0 = " + FN(V) + ", t!c = " + FN(tc),
+                   "Chocan en:" + kCrLf + "x!c = " + FN(x1(tc)) + ", y!c = " + FN(y1(tc))};
         return p;
     }
     if (!noV && noTh && noTc) {
@@ -306,13 +308,13 @@ CollisionPlan PlanCollision(const std::string& tcText) {
             return p;
         }
         p.kase = 3;
-        const std::string head2 = "Y!0 = " + NT(Y0) + ", V!0 = " + l2.v0.ToText();
+        const std::string head2 = "Y!0 = " + MNT(Y0) + ", V!0 = " + l2.v0.ToText();
         p.thetas = ths;
         p.V0s.assign(ths.size(), V);
         if (tcs.size() == 1) {
             p.writeFirst = true;
-            p.lines = {head1, head2, "Se halló t!c = " + NT(tcs[0]),
-                       "correspondiente a ;Q!2 = " + NT(ths[0])};
+            p.lines = {head1, head2, "Se halló t!c = " + MNT(tcs[0]),
+                       "correspondiente a ;Q!2 = " + MNT(ths[0])};
         } else {
             p.writeFirst = false;
             p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + NT(tcs[0]) +
@@ -320,8 +322,8 @@ CollisionPlan PlanCollision(const std::string& tcText) {
                        NT(ths[0]) + " y THETA = " + NT(ths[1]) + kCrLf +
                        "Para plantear las ecuaciones con el primer ángulo oprime el " + kCrLf +
                        "botón \"Sí\". Para con el segundo oprime \"No\".";
-            p.lines = {head1, head2, "Se hallaron t!c = " + NT(tcs[0]) + " y t!c = " + NT(tcs[1]),
-                       "correspondientes a ;Q!2 = " + NT(ths[0]) + " y ;Q!2 = " + NT(ths[1])};
+            p.lines = {head1, head2, "Se hallaron t!c = " + MNT(tcs[0]) + " y t!c = " + MNT(tcs[1]),
+                       "correspondientes a ;Q!2 = " + MNT(ths[0]) + " y ;Q!2 = " + MNT(ths[1])};
         }
         return p;
     }
@@ -339,7 +341,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     p.y0 = y0;
     const bool hasV = !l.v0.IsEmptyText(), hasTh = !l.theta0.IsEmptyText();
     const bool hasU = !uText.empty(), hasTc = !tcText.empty();
-    const std::string data = "Datos: x!0 = " + NT(x0) + ", y!0 = " + NT(y0) + kCrLf + "t!0 = " + NT(t0);
+    const std::string data = "Datos: x!0 = " + MNT(x0) + ", y!0 = " + MNT(y0) + kCrLf + "t!0 = " + MNT(t0);
     if (!hasV && !hasTh && hasU && hasTc) {
         const double u = Number(uText), tc = Number(tcText);
         const double T = tc - t0;
@@ -347,8 +349,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double th = num::VectorAngleDeg(vx, vy), v0 = num::Hypot(vx, vy);
         p.kase = 1;
         p.lines = {data + ", u = " + uText + ", t!c = " + tcText,
-                   "Se halló v!0 = " + R(v0) + ", ;q!0 = " + R(th),
-                   "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + R(u * tc) +
+                   "Se halló v!0 = " + FN(v0) + ", ;q!0 = " + FN(th),
+                   "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + FN(u * tc) +
                        ", y = 0",
                    ""};
         p.launches = {{v0, th}};
@@ -369,7 +371,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double T = std::sqrt(2 * y0 / 9.8), tc = T + t0;
             const double v0 = (u * tc - x0) / T;
             p.lines = {data + ", u = " + uText,
-                       "Solución: Alcance en t!c = " + NT(tc) + kCrLf + "con v!0 = " + NT(v0)};
+                       "Solución: Alcance en t!c = " + MNT(tc) + kCrLf + "con v!0 = " + MNT(v0)};
             p.launches = {{v0, th}};
             p.ask = Ask::YesNo;
             p.prompt = "¿Deseas plantear las ecuaciones con la solución obtenida?";
@@ -388,8 +390,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double v0 = rt::Div(4.9 * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});
-            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + NT(T + t0) +
-                        kCrLf + "con v!0 = " + NT(v0));
+            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + MNT(T + t0) +
+                        kCrLf + "con v!0 = " + MNT(v0));
         }
         p.lines.Add("");
         p.ask = Ask::YesNoCancel;
@@ -408,8 +410,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double th = num::ArcSinDeg(s);
         const double u = rt::Div(x0 + v0 * num::CosDeg(th) * T, tc);
         p.kase = 3;
-        p.lines = {data + ", t!c = " + tcText, "Solución: u = " + R(u) + ", ;q!0 = " + R(th),
-                   "El choque es en x = " + R(u * tc)};
+        p.lines = {data + ", t!c = " + tcText, "Solución: u = " + FN(u) + ", ;q!0 = " + FN(th),
+                   "El choque es en x = " + FN(u * tc)};
         p.launches = {{v0, th}};
         p.ask = Ask::OKCancel;
         p.prompt = "Para plantear las ecuaciones de movimiento con el valor " + kCrLf +
@@ -421,8 +423,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double v0 = rt::Div(4.9 * T * T - y0, T * num::SinDeg(th));
         const double u = rt::Div(x0 + v0 * num::CosDeg(th) * T, tc);
         p.kase = 4;
-        p.lines = {data + ", ;q = " + l.theta0.ToText() + ", t!c = " + NT(tc),
-                   "Solución: v!0 = " + R(v0) + ", u = " + R(u), "El choque es en x = " + R(u * tc)};
+        p.lines = {data + ", ;q = " + l.theta0.ToText() + ", t!c = " + MNT(tc),
+                   "Solución: v!0 = " + FN(v0) + ", u = " + FN(u), "El choque es en x = " + FN(u * tc)};
         p.launches = {{v0, th}};
         p.ask = Ask::OKCancel;
         p.prompt = "Para plantear las ecuaciones de movimiento con el valor " + kCrLf +
@@ -461,9 +463,9 @@ shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText
         // 4.9 T^2 - y0, both over v0 T.
         const double vt = rt::Div(1.0, p.v0 * T);
         const double th = num::VectorAngleDeg((p.u * T + k) * vt, (4.9 * T * T - p.y0) * vt);
-        found += "Se halló la raíz t!c = " + NT(T + p.t0) + " en el intervalo [" + NT(p.t0) + ", " +
-                 NT(p.t0 + B) + "]." + kCrLf + "El polinomio en T vale " + NT(fvals.at(i)) +
-                 " allí." + kCrLf + "Corresponde a ;q!0 = " + NT(th) + kCrLf;
+        found += "Se halló la raíz t!c = " + MNT(T + p.t0) + " en el intervalo [" + MNT(p.t0) + ", " +
+                 MNT(p.t0 + B) + "]." + kCrLf + "El polinomio en T vale " + MNT(fvals.at(i)) +
+                 " allí." + kCrLf + "Corresponde a ;q!0 = " + MNT(th) + kCrLf;
     }
     return {"Datos: u = " + uText + ", v!0 = " + v0Text,
             "El problema planteado da lugar a la siguiente ecuación para" + kCrLf +

@@ -29,6 +29,7 @@ Symbols BodySymbols(int body) {
 double Rd(double x) { return rt::RoundHalfEven(x, shell::G().Decimals); }
 double R6d(double x) { return rt::RoundHalfEven(x, std::max(shell::G().Decimals, 6)); }
 std::string R(double x) { return rt::NumberText(Rd(x)); }
+std::string FN(double x) { return shell::FormatNum(x).ToText(); }
 
 void ClearKinds(int body) {
     rt::CheckIndex(body, 1, 2);
@@ -46,9 +47,11 @@ std::string F(double c, const rt::Variant& s) { return FormatTerm(false, false, 
 std::string N(double c, const rt::Variant& s) { return FormatTerm(true, false, c, s); }
 std::string Z(double c, const rt::Variant& s) { return FormatTerm(false, true, c, s); }
 
-// A right-hand side without its leading " + ".
+// A right-hand side whose first term vanished: the next one loses its
+// " + ", or has its minus set next to it.
 std::string Rhs(std::string s) {
     if (s.rfind(" + ", 0) == 0) s.erase(0, 3);
+    else if (s.rfind(" ;- ", 0) == 0) s.replace(0, 4, ";-");
     return s;
 }
 
@@ -58,12 +61,11 @@ std::string Group(const std::string& lead, const std::string& term, const std::s
     return term.empty() ? "" : lead + term + tail;
 }
 
-// The angle of the report line: " 30 °", " ;- 45 °", " 0 ".
+// The angle of the report line: "30 °", ";-45 °", "0".
 std::string AngleText(double theta) {
     const double r = Rd(theta);
-    if (r == 0) return " 0 ";
-    if (r > 0) return " " + rt::NumberText(r) + " °";
-    return " ;- " + rt::NumberText(-r) + " °";
+    if (r == 0) return "0";
+    return FN(r) + " °";
 }
 
 std::string ValueText(double a) { return FormatTerm(false, true, Rd(a), 1); }
@@ -76,7 +78,7 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
     const Symbols s = BodySymbols(body);
     std::array<std::string, 6> e{};
     const double t0 = Num(l.t0), x0 = Num(l.x0), y0 = Num(l.y0);
-    const std::string T = t0 == 0 ? "t" : "(t " + FormatTerm(true, true, Rd(-t0), 1) + ")";
+    const std::string T = t0 == 0 ? "t" : "(t" + FormatTerm(true, true, Rd(-t0), 1) + ")";
     const std::string X = x0 == 0 ? s.xs : "(" + s.xs + FormatTerm(true, true, Rd(-x0), 1) + ")";
     const std::string vertical = "La trayectoria es la recta " + s.xs + " = " + l.x0.ToText();
     std::array<std::string, 6> rhs{};
@@ -88,8 +90,8 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const bool vert = num::IsNear(vx, 0, kZeroTol);
         rhs[1] = vert ? l.x0.ToText() : F(Rd(Bx), 1) + N(Rd(vx), "t");
         rhs[2] = Z(Rd(vx), 1);
-        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t ") + ";- 4.9 t¡2";
-        rhs[4] = F(Rd(By), 1) + " ;- 9.8 t";
+        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t") + N(-4.9, "t¡2");
+        rhs[4] = F(Rd(By), 1) + N(-9.8, "t");
         if (vert) {
             verticalLine = true;
         } else {
@@ -238,11 +240,11 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
     plan.lines = shell::ResultLines(3);
     plan.lines[1] = "Ecuaciones de movimiento, móvil " + std::to_string(body);
     std::string l2 =
-        "En t = " + R(T0) + ": " + s.xs + " = " + R(X0) + ", " + s.ys + " = " + R(Y0);
+        "En t = " + FN(T0) + ": " + s.xs + " = " + FN(X0) + ", " + s.ys + " = " + FN(Y0);
     switch (plan.kase) {
     case 1:
         if (!components)
-            l2 += ", " + s.vs + "!0 = " + R(l.v0.ToNumber()) + ", ;q = " +
+            l2 += ", " + s.vs + "!0 = " + FN(l.v0.ToNumber()) + ", ;q = " +
                   AngleText(l.theta0.ToNumber());
         else
             l2 += ", " + s.vs + "!0!x = " + ValueText(l.vx0.ToNumber()) + ", " + s.vs +
@@ -258,8 +260,8 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
     if (plan.kase == 1) {
         const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
         if (vy > 0)
-            plan.lines[3] = "R =  " + R(std::fabs(2 * vx * vy / 9.8)) + ",   t!v =  " +
-                            R(vy / 4.9) + ",  h = " + R(vy * vy / 19.6);
+            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / 9.8)) + ",   t!v = " +
+                            FN(vy / 4.9) + ",  h = " + FN(vy * vy / 19.6);
         if (!num::IsNear(vx, 0, kZeroTol)) {
             const double tn = num::TanDeg(l.theta0.ToNumber());
             plan.storeCoefs = true;

@@ -23,6 +23,22 @@ const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
 
 std::string P(int p) { return std::to_string(p); }
 std::string NT(double x) { return rt::NumberText(x); }
+// The same with the markup minus, for a result line.
+std::string MNT(double x) { return (x < 0 ? ";-" : "") + NT(std::fabs(x)); }
+
+// Texts of a plain message box, which shows no markup: t - t0 ("t",
+// "(t - 2)", "(t + 2)"), and a term c s added to a relation (" + 3 s",
+// " - s", or "" when c rounds to 0).
+std::string PlainShift(double t0) {
+    if (Rd(t0) == 0) return "t";
+    return std::string("(t ") + (t0 < 0 ? "+ " : "- ") + R(std::fabs(t0)) + ")";
+}
+std::string PlainTerm(double c, const std::string& s) {
+    const double r = Rd(c);
+    if (r == 0) return "";
+    const std::string sign = r < 0 ? " - " : " + ";
+    return sign + (std::fabs(r) == 1 ? "" : rt::NumberText(std::fabs(r)) + " ") + s;
+}
 
 bool IsRightAngle(double a) { return std::fabs(a) == 90 || std::fabs(a) == 270; }
 
@@ -135,14 +151,14 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         const Symbols s = BodySymbols(body);
         auto velocityLine = [&](int c, int idx, double vy) {
             if (motion::State().ComponentVelocityFlags.at(c))
-                return s.vxs + "!" + P(idx) + " = " + R(vx) + ",   " + s.vys + "!" + P(idx) +
-                       " = " + R(vy);
-            return s.vs + "!" + P(idx) + " = " + R(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) +
-                   " = " + R(num::VectorAngleDeg(vx, vy)) + "°";
+                return s.vxs + "!" + P(idx) + " = " + FN(vx) + ",   " + s.vys + "!" + P(idx) +
+                       " = " + FN(vy);
+            return s.vs + "!" + P(idx) + " = " + FN(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) +
+                   " = " + FN(num::VectorAngleDeg(vx, vy)) + "°";
         };
         auto pointLine = [&](int idx, const PointFill& f) {
-            return "t!" + P(idx) + " = " + R(f.t) + ", " + s.xs + "!" + P(idx) + " = " + R(f.x) +
-                   kCrLf + s.ys + "!" + P(idx) + " = " + R(f.y);
+            return "t!" + P(idx) + " = " + FN(f.t) + ", " + s.xs + "!" + P(idx) + " = " + FN(f.x) +
+                   kCrLf + s.ys + "!" + P(idx) + " = " + FN(f.y);
         };
         o.lines = shell::ResultLines(5);
         o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() +
@@ -188,13 +204,13 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
     case 12: {
         const double T = a - t0, X = b - x0;
         v = {rt::Div(X, T * c)};
-        data = "t!" + p + " = " + R(a) + ",  " + s.xs + "!" + p + " = " + R(b);
+        data = "t!" + p + " = " + FN(a) + ",  " + s.xs + "!" + p + " = " + FN(b);
         break;
     }
     case 13: {
         const double T = a - t0, Y = b - y0;
         v = {rt::Div(Y + 4.9 * T * T, T * sn)};
-        data = "t!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        data = "t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 14: {
@@ -203,7 +219,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         if (A == 0) return Refuse("Error en los datos.");
         if (B / A < 0) return Refuse("No hay solución para v0.");
         v = {std::sqrt(B / A)};
-        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 15: {
@@ -213,7 +229,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         for (int i = 0; i < 2; ++i)
             if (r[i].ToNumber() > 0) v.push_back(r[i].ToNumber());
         if (v.empty()) return Refuse(kNoSolution);
-        data = "t!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = "t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 16: {
@@ -224,19 +240,19 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         for (int i = 0; i < 2; ++i)
             if (r[i].ToNumber() >= 0) v.push_back(std::sqrt(r[i].ToNumber()));
         if (v.empty()) return Refuse(kNoSolution);
-        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 17: {
         const double w = b * b + 19.6 * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 18: {
         v = {rt::Div(9.8 * (a - t0), sn - c * num::TanDeg(b))};
-        data = "t!" + p + " = " + R(a) + ",  ;a = " + R(b);
+        data = "t!" + p + " = " + FN(a) + ",  ;a = " + FN(b);
         break;
     }
     case 19: {
@@ -244,7 +260,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
-        data = s.xs + "!" + p + " = " + R(a) + ", ;a = " + R(b);
+        data = s.xs + "!" + p + " = " + FN(a) + ", ;a = " + FN(b);
         break;
     }
     case 20: {
@@ -253,14 +269,14 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
-        data = s.ys + "!" + p + " = " + R(a) + ", ;a = " + R(b);
+        data = s.ys + "!" + p + " = " + FN(a) + ", ;a = " + FN(b);
         break;
     }
     default: return o;
     }
     o.lines = {"Calcular la " + s.vs + "!0 del móvil " + P(body) + ", con los datos:", data + ".",
-               s.vs + "!0 = " + R(v[0])};
-    if (v.size() == 2) o.lines.Add("o bien " + s.vs + "!0 = " + R(v[1]));
+               s.vs + "!0 = " + FN(v[0])};
+    if (v.size() == 2) o.lines.Add("o bien " + s.vs + "!0 = " + FN(v[1]));
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0?",
                head + "con alguno de los 2 valores calculados de " + s.vs +
@@ -370,11 +386,11 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     auto part = [&](int which, double val) -> std::string {
         // which: 0 time, 1 x, 2 y, 3 v, 4 alpha
         switch (which) {
-        case 0: return "t!" + p + " = " + R(val);
-        case 1: return s.xs + "!" + p + " = " + R(val);
-        case 2: return s.ys + "!" + p + " = " + R(val);
-        case 3: return s.vs + "!" + p + " = " + R(val);
-        default: return R(val);
+        case 0: return "t!" + p + " = " + FN(val);
+        case 1: return s.xs + "!" + p + " = " + FN(val);
+        case 2: return s.ys + "!" + p + " = " + FN(val);
+        case 3: return s.vs + "!" + p + " = " + FN(val);
+        default: return FN(val);
         }
     };
     static const int kinds1[] = {0, 0, 1, 0, 1, 2, 0, 1, 2};
@@ -384,7 +400,7 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     o.values = {th1, th2};
     o.lines = {"Calcular el ángulo de lanzamiento del móvil " + P(body) + ", con los datos:",
                part(kinds1[code - 12], a) + sep + part(kinds2[code - 12], b),
-               ";q!0!1 = " + R(th1) + ", ;q!0!2 = " + R(th2)};
+               ";q!0!1 = " + FN(th1) + ", ;q!0!2 = " + FN(th2)};
     o.ask = Ask::YesNoCancel;
     o.prompt = "¿Deseas replantear las ecuaciones de movimiento con alguno de estos valores del "
                "ángulo?" + kCrLf +
@@ -416,13 +432,12 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     switch (code) {
     case 12:
         v = {rt::Div(b - x0, a - t0)};
-        data = "En t!" + p + " = " + R(a) + ",  " + s.xs + "!" + p + " = " + R(b);
+        data = "En t!" + p + " = " + FN(a) + ",  " + s.xs + "!" + p + " = " + FN(b);
         break;
     case 13: {
-        const std::string term = FormatTerm(true, false, Rd(vy), "(t - " + R(t0));
+        const std::string T = PlainShift(t0);
         return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys +
-                      " = " + R(y0) + (term.empty() ? "" : term + ")") + " - 4.9 (t - " + R(t0) +
-                      ")^2");
+                      " = " + R(y0) + PlainTerm(vy, T) + " - 4.9 " + T + "^2");
     }
     case 14: {
         const double X = a - x0, Y = b - y0;
@@ -433,7 +448,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
             if (!Real(r)) return Refuse("No hay solución para v0x.");
             v = {rt::Div(1, r[0].ToNumber()), rt::Div(1, r[1].ToNumber())};
         }
-        data = "Para " + s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 15: {
@@ -441,14 +456,14 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         const double w = b * b - vy * vy + 19.6 * vy * T - std::pow(9.8, 2) * T * T;
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = "Para t!" + p + " = " + R(a) + ", " + s.vs + " = " + R(b);
+        data = "Para t!" + p + " = " + FN(a) + ", " + s.vs + " = " + FN(b);
         break;
     }
     case 17: {
         const double w = b * b - vy * vy + 19.6 * (a - y0);
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = "Para " + s.ys + "!" + p + " = " + R(a) + ", " + s.vs + "!" + p + " = " + R(b);
+        data = "Para " + s.ys + "!" + p + " = " + FN(a) + ", " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 18:
@@ -456,7 +471,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
             return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / 9.8) + kCrLf +
                           "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
         v = {rt::Div(vy - 9.8 * (a - t0), num::TanDeg(b))};
-        data = "En t!" + p + " = " + R(a) + ",  ;q = " + R(b);
+        data = "En t!" + p + " = " + FN(a) + ",  ;q = " + FN(b);
         break;
     case 19: {
         const double X = a - x0;
@@ -467,7 +482,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
             if (!Real(r)) return Refuse(kNoSolution);
             v = {r[0].ToNumber(), r[1].ToNumber()};
         }
-        data = "Para " + s.xs + "!" + p + " = " + R(a) + ", ;q = " + R(b);
+        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ", ;q = " + FN(b);
         break;
     }
     case 20: {
@@ -479,13 +494,13 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         if (w < 0) return Refuse("No hay solución para " + s.vs + "0x.");
         const double ta = num::TanDeg(b);
         v = {rt::Div(std::sqrt(w), ta), rt::Div(-std::sqrt(w), ta)};
-        data = "Para " + s.ys + "!" + p + " = " + R(a) + ", ;q = " + R(b);
+        data = "Para " + s.ys + "!" + p + " = " + FN(a) + ", ;q = " + FN(b);
         break;
     }
     default: return o;
     }
-    std::string values = s.vs + "!0!x = " + R(v[0]);
-    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + R(v[1]);
+    std::string values = s.vs + "!0!x = " + FN(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + FN(v[1]);
     o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + P(body) + ", con los datos:", data + ".",
                values};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
@@ -503,8 +518,8 @@ Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs) {
     const std::string s1 = c2 >= 0 ? "+" : "-", s2 = c1 >= 0 ? "+" : "-";
     Quartic q;
     q.expr = "X^4" + s1 + NT(std::fabs(c2)) + "*X^2" + s2 + NT(std::fabs(c1)) + "*X" + "+" + NT(c0);
-    q.markup = vs + "!0!x¡4 " + s1 + NT(std::fabs(c2)) + " " + vs + "!0!x¡2" + " " + s2 +
-               NT(std::fabs(c1)) + " " + vs + "!0!x¡ " + "+ " + NT(c0) + " = 0";
+    q.markup = vs + "!0!x¡4" + FormatTerm(true, false, c2, vs + "!0!x¡2") +
+               FormatTerm(true, false, c1, vs + "!0!x") + FormatTerm(true, false, c0, 1) + " = 0";
     return q;
 }
 
@@ -522,8 +537,8 @@ shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
     const std::string p = P(point);
     std::string rootsLine;
     for (size_t i = 0; i < roots.size(); ++i)
-        rootsLine += s.vs + "!0!x = " + NT(roots[i]) + kCrLf + "El polinomio en " + s.vs +
-                     "!0!x vale " + NT(fvals.at(i)) + " allí." + kCrLf;
+        rootsLine += s.vs + "!0!x = " + MNT(roots[i]) + kCrLf + "El polinomio en " + s.vs +
+                     "!0!x vale " + MNT(fvals.at(i)) + " allí." + kCrLf;
     return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " +
                 v.ToText() + kCrLf +
                 "El problema planteado da lugar a la siguiente ecuación para " + s.vs + "!0!x:",
@@ -559,27 +574,26 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     };
     switch (code) {
     case 12: {
-        const std::string term = FormatTerm(true, false, Rd(vx), "(t - " + R(t0));
         return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs +
-                      " = " + R(x0) + (term.empty() ? "" : term + ")"));
+                      " = " + R(x0) + PlainTerm(vx, PlainShift(t0)));
     }
     case 13: {
         const double T = a - t0;
         v = {(b - y0 + 4.9 * T * T) / T};
-        data = "En t!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        data = "En t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 14: {
         const double X = a - x0;
         v = {((b - y0) * vx * vx + 4.9 * X * X) / (vx * X)};
-        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.ys + "!" + p + " = " + R(b);
+        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 15: {
         const double T = a - t0;
         if (!both(num::SolveQuadratic(1, -19.6 * T, vx * vx - b * b + std::pow(9.8 * T, 2))))
             return Refuse(kNoSolution);
-        data = "En t!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = "En t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 16: {
@@ -587,40 +601,40 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
         if (!both(num::SolveQuadratic(vx * vx, -19.6 * vx * X,
                                       std::pow(9.8 * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
             return Refuse(kNoSolution);
-        data = s.xs + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 17: {
         const double w = b * b - vx * vx + 19.6 * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + R(a) + ",  " + s.vs + "!" + p + " = " + R(b);
+        data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 18:
         v = {vx * num::TanDeg(b) + 9.8 * (a - t0)};
-        data = "En t!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        data = "En t!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
         break;
     case 19:
         v = {vx * num::TanDeg(b) + 9.8 * (a - x0) / vx};
-        data = "Para " + s.xs + "!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
         break;
     case 20: {
         const double ta = num::TanDeg(b);
         const double w = vx * vx * ta * ta + 19.6 * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w), -std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + R(a) + ",  ;q!" + p + " = " + R(b);
+        data = s.ys + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
         break;
     }
     default: return o;
     }
-    std::string values = s.vs + "!0!y = " + R(v[0]);
-    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + R(v[1]);
+    std::string values = s.vs + "!0!y = " + FN(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + FN(v[1]);
     o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + P(body) + ", con los datos:", data,
                values,
-               s.vs + "!0 = " + R(num::Hypot(vx, v[0])) + " y ;q = " +
-                   R(num::VectorAngleDeg(vx, v[0])) + "°"};
+               s.vs + "!0 = " + FN(num::Hypot(vx, v[0])) + " y ;q = " +
+                   FN(num::VectorAngleDeg(vx, v[0])) + "°"};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0y?",
                head + "con alguno de los dos valores calculados de " + s.vs + "0y?" + kCrLf +
@@ -652,49 +666,49 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     const std::string sq = "//(" + s.vs + "!0¡2 cos¡2 ;q!0)";
     switch (code) {
     case 12:
-        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + NT(rt::Div(b - x0, a - t0));
-        D = "Datos: en t = " + R(a) + ", " + s.xs + " = " + R(b);
+        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + MNT(rt::Div(b - x0, a - t0));
+        D = "Datos: en t = " + FN(a) + ", " + s.xs + " = " + FN(b);
         break;
     case 13: {
         const double T = a - t0;
-        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + NT(rt::Div(b - y0 + 4.9 * T * T, T));
-        D = "Datos: en t = " + R(a) + ", " + s.ys + " = " + R(b);
+        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + MNT(rt::Div(b - y0 + 4.9 * T * T, T));
+        D = "Datos: en t = " + FN(a) + ", " + s.ys + " = " + FN(b);
         break;
     }
     case 14: {
         const double X = a - x0;
         E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -4.9 * X * X, sq) +
             " = " + FormatTerm(false, true, Rd(b - y0), 1);
-        D = "Datos: en " + s.xs + " = " + R(a) + ", " + s.ys + " = " + R(b);
+        D = "Datos: en " + s.xs + " = " + FN(a) + ", " + s.ys + " = " + FN(b);
         break;
     }
     case 15: {
         const double T = a - t0;
-        E = s.vs + "!0¡2 " + FormatTerm(true, true, -19.6 * T, s.vs + "!0 sen ;q!0 = ") +
-            R(b * b - std::pow(9.8 * T, 2));
-        D = "Datos: t = " + R(a) + ", " + s.vs + " = " + R(b);
+        E = s.vs + "!0¡2" + FormatTerm(true, true, -19.6 * T, s.vs + "!0 sen ;q!0 = ") +
+            FN(b * b - std::pow(9.8 * T, 2));
+        D = "Datos: t = " + FN(a) + ", " + s.vs + " = " + FN(b);
         break;
     }
     case 18:
         E = FormatTerm(false, false, 1, "tan ;q!0") +
             FormatTerm(true, false, -9.8 * (a - t0), "//(" + s.vs + "!0 cos ;q!0)") + " = " +
             FormatTerm(false, true, num::TanDeg(b), 1);
-        D = "Datos: t = " + R(a) + ", ;q = " + R(b);
+        D = "Datos: t = " + FN(a) + ", ;q = " + FN(b);
         break;
     case 19:
         E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -9.8 * (a - x0), sq) +
             " = " + FormatTerm(false, true, num::TanDeg(b), 1);
-        D = "Datos: " + s.xs + " = " + R(a) + ", ;q = " + R(b);
+        D = "Datos: " + s.xs + " = " + FN(a) + ", ;q = " + FN(b);
         break;
     case 20:
-        D = "Datos: " + s.ys + " = " + R(a) + ", ;q = " + R(b);
+        D = "Datos: " + s.ys + " = " + FN(a) + ", ;q = " + FN(b);
         if (b == 0) {
             if (a < y0) return Refuse("No hay solución posible con estos datos.");
             E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(19.6 * (a - y0)), 1);
         } else {
             const double ta = num::TanDeg(b);
             E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" +
-                " ;- " + s.vs + "!0¡2 = " + R(-19.6 * (a - y0));
+                " ;- " + s.vs + "!0¡2 = " + FN(-19.6 * (a - y0));
         }
         break;
     default: return {};

@@ -133,19 +133,23 @@ void Sums(const ForceTable& t, double& sx, double& sy) {
 }
 
 std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
+// The same for the report, with the markup minus of its equation lines.
+std::string RM(double x, int decimals) {
+    std::string s = R(x, decimals);
+    if (s.starts_with('-')) s.replace(0, 1, ";-");
+    return s;
+}
 
 // The equation line of one axis from its terms (coefficient, name) and the
 // constant.
 std::string EquationText(const std::vector<std::pair<double, std::string>>& terms, double constant,
                          int decimals) {
+    // The first term that does not vanish opens the line, its minus by its
+    // number; a line whose every term vanishes reads "0 = 0".
     std::string text;
-    bool first = true;
-    for (const auto& [coef, name] : terms) {
-        text += shell::FormatTerm(!first, false, rt::RoundHalfEven(coef, decimals), name);
-        first = false;
-    }
-    text += shell::FormatTerm(true, false, rt::RoundHalfEven(constant, decimals), 1.0);
-    if (text.rfind(" + ", 0) == 0) text.erase(0, 3);
+    for (const auto& [coef, name] : terms)
+        text += shell::FormatTerm(!text.empty(), false, rt::RoundHalfEven(coef, decimals), name);
+    text += shell::FormatTerm(!text.empty(), text.empty(), rt::RoundHalfEven(constant, decimals), 1.0);
     return text + " = 0";
 }
 
@@ -158,14 +162,14 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
     case Case::OneForce:
         x = EquationText({{e.K1[0], F(s.name1) + " cos " + F(s.name2)}}, e.S[0], decimals);
         y = EquationText({{e.K1[1], F(s.name1) + " sen " + F(s.name2)}}, e.S[1], decimals);
-        line1 = F(s.name1) + " = " + R(v1, decimals);
-        line2 = F(s.name2) + " = " + R(v2, decimals) + "°";
+        line1 = F(s.name1) + " = " + RM(v1, decimals);
+        line2 = F(s.name2) + " = " + RM(v2, decimals) + "°";
         break;
     case Case::Linear:
         x = EquationText({{s.a11, F(s.name1)}, {s.a12, F(s.name2)}}, e.S[0], decimals);
         y = EquationText({{s.a21, F(s.name1)}, {s.a22, F(s.name2)}}, e.S[1], decimals);
-        line1 = F(s.name1) + " = " + R(v1, decimals);
-        line2 = F(s.name2) + " = " + R(v2, decimals);
+        line1 = F(s.name1) + " = " + RM(v1, decimals);
+        line2 = F(s.name2) + " = " + RM(v2, decimals);
         break;
     case Case::MagAngle: {
         const std::string m = F(s.name1), g = F(s.name2);
@@ -173,8 +177,8 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
         const std::string cy = s.kind4 ? m + " sen " + g : "sen " + g;
         x = EquationText({{s.a11, m}, {s.a12, cx}}, e.S[0], decimals);
         y = EquationText({{s.a21, m}, {s.a22, cy}}, e.S[1], decimals);
-        line1 = m + " = " + R(v1, decimals);
-        line2 = g + " = " + R(v2, decimals) + "°";
+        line1 = m + " = " + RM(v1, decimals);
+        line2 = g + " = " + RM(v2, decimals) + "°";
         break;
     }
     case Case::TwoAngle:
@@ -182,15 +186,15 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
                          decimals);
         y = EquationText({{s.a21, "sen " + F(s.name1)}, {s.a22, "sen " + F(s.name2)}}, e.S[1],
                          decimals);
-        line1 = F(s.name1) + " = " + R(v1, decimals) + "°";
-        line2 = F(s.name2) + " = " + R(v2, decimals) + "°";
+        line1 = F(s.name1) + " = " + RM(v1, decimals) + "°";
+        line2 = F(s.name2) + " = " + RM(v2, decimals) + "°";
         break;
     case Case::None:
         break;
     }
     double sx, sy;
     Sums(t, sx, sy);
-    const std::string check = ";SF!x = " + R(sx, 0) + "    ;SF!y = " + R(sy, 0);
+    const std::string check = ";SF!x = " + RM(sx, 0) + "    ;SF!y = " + RM(sy, 0);
     return ";SF!x = " + x + kCrLf + ";SF!y = " + y + kCrLf + line1 + kCrLf + line2 + kCrLf + check;
 }
 

@@ -175,14 +175,15 @@ StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
         }
     }
     for (int e = 1; e <= m; ++e) {
+        // The first term that does not vanish opens the line, its minus by
+        // its number.
         std::string text;
         for (int j = 1; j <= n; ++j)
-            text += shell::FormatTerm(true, false, rt::RoundHalfEven(out.coefs(e, j), decimals),
+            text += shell::FormatTerm(!text.empty(), false, rt::RoundHalfEven(out.coefs(e, j), decimals),
                                       vec::FormatTrigTerm(1, out.incs[static_cast<size_t>(j - 1)]));
-        text += shell::FormatTerm(true, false,
+        text += shell::FormatTerm(!text.empty(), text.empty(),
                                   rt::RoundHalfEven(-out.consts[static_cast<size_t>(e)], decimals), 1);
         text += " = 0";
-        if (StartsWith(text, " + ")) text = text.substr(3);
         out.eqns.push_back(out.labels[static_cast<size_t>(e - 1)] + ":   " + text);
     }
     return out;

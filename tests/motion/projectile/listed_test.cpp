@@ -13,7 +13,7 @@ using parab::Model;
 
 // ---------------------------------------------------------------- systems
 
-TEST_F(ParabTest, SystemsInTheLaunchAngleAndSpeed) {
+TEST_F(ParabTest, SystemsInTheLaunchAngleAndSpeedSayWhyASystemHasNoSingleSolution) {
     const double tn = num::TanDeg(30), u = 1.0 / 300, w = std::sqrt(u);  // v0 = 20, 30°
     std::array<std::array<double, 3>, 3> M{};
     M[1] = {0, 1, 1};
@@ -28,7 +28,9 @@ TEST_F(ParabTest, SystemsInTheLaunchAngleAndSpeed) {
     // A negative auxiliary unknown, a row of zeros.
     EXPECT_EQ(parab::TanAndSecSystem(M, {0, tn - u, 2 * tn + u}, 1).message, "No hay solución.");
     M[1] = {0, 0, 0};
-    EXPECT_EQ(parab::TanAndSecSystem(M, {0, 1, 2}, 1).message, "Falló la rutina.");
+    EXPECT_EQ(parab::TanAndSecSystem(M, {0, 1, 2}, 1).message,
+              "El sistema no tiene solución única: una de sus ecuaciones tiene todos los coeficientes en cero. "
+              "Revisa los datos.");
 
     o = parab::TanSecWithComponent(1, 1, tn + u, 20 * num::CosDeg(30), 1);
     ASSERT_EQ(o.lines.UBound(), 2);
@@ -89,7 +91,7 @@ TEST_F(ParabTest, TrajectoriesCrossing) {
 
 // ---------------------------------------------------------------- incline
 
-TEST_F(ParabTest, RangeOnAnIncline) {
+TEST_F(ParabTest, RangeOnAnInclineSignsWithTheMarkupMinus) {
     Pose(1, 0, 0, 0, 20, 45);
     auto o = parab::RangeOnIncline(1, "0", "0", 30);
     ASSERT_EQ(o.lines.UBound(), 2);
@@ -98,7 +100,7 @@ TEST_F(ParabTest, RangeOnAnIncline) {
     EXPECT_EQ(o.lines[2],
               "Solución 2:\r\n$r!c = (0, 0), t!c = 0\r\nAlcance sobre el plano inclinado: R!2 = 0");
     o = parab::RangeOnIncline(1, " 10", "0 ", -20);
-    EXPECT_EQ(o.lines[1], "Solución 1:\r\n$r!c = (52.862, -15.6), t!c = 3.738\r\n"
+    EXPECT_EQ(o.lines[1], "Solución 1:\r\n$r!c = (52.862, ;-15.6), t!c = 3.738\r\n"
                           "Alcance sobre el plano inclinado: R!1 = 45.613");
     EXPECT_EQ(o.lines[2], "Solución 2:\r\n$r!c = (2.81, 2.617), t!c = 0.199\r\n"
                           "Alcance sobre el plano inclinado: R!2 = 7.651");

@@ -21,24 +21,24 @@ TEST_F(ParabTest, ComponentsGiveSpeedAndDirection) {
     }
 }
 
-TEST_F(ParabTest, CompleteReportFromComponents) {
+TEST_F(ParabTest, CompleteReportFromComponentsWithOneBlankAfterEquals) {
     const auto plan = Pose(1, 0, 0, 10, 5, 9.8, true);
     ASSERT_TRUE(plan.message.empty());
     EXPECT_EQ(plan.lines[1], "Ecuaciones de movimiento, móvil 1");
-    EXPECT_EQ(plan.lines[2], "En t = 0: x = 0, y = 10, v!0!x =  5, v!0!y =  9.8");
-    EXPECT_EQ(plan.lines[3], "R =  10,   t!v =  2,  h = 4.9");
+    EXPECT_EQ(plan.lines[2], "En t = 0: x = 0, y = 10, v!0!x = 5, v!0!y = 9.8");
+    EXPECT_EQ(plan.lines[3], "R = 10,   t!v = 2,  h = 4.9");
 }
 
-TEST_F(ParabTest, ReportAngleAndLevelGroundFigures) {
-    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 30).lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q =  30 °");
-    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 30).lines[3], "R =  35.348,   t!v =  2.041,  h = 5.102");
+TEST_F(ParabTest, ReportAngleAndLevelGroundFiguresWithOneBlankAfterEqualsAndMinusByItsNumber) {
+    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 30).lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q = 30 °");
+    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 30).lines[3], "R = 35.348,   t!v = 2.041,  h = 5.102");
     auto down = Pose(1, 0, 0, 0, 20, -45);
-    EXPECT_EQ(down.lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q =  ;- 45 °");
+    EXPECT_EQ(down.lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q = ;-45 °");
     EXPECT_EQ(down.lines[3], "");
     auto flat = Pose(1, 0, 0, 0, 20, 0);
-    EXPECT_EQ(flat.lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q =  0 ");
+    EXPECT_EQ(flat.lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q = 0");
     EXPECT_EQ(flat.lines[3], "");
-    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 1).lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q =  1 °");
+    EXPECT_EQ(Pose(1, 0, 0, 0, 20, 1).lines[2], "En t = 0: x = 0, y = 0, v!0 = 20, ;q = 1 °");
 }
 
 TEST_F(ParabTest, RefusedSetUpsLeaveNoKind) {
@@ -105,43 +105,46 @@ TEST_F(ParabTest, VerticalLaunchKeepsEarlierTrajectory) {
     EXPECT_EQ(plan.eqns[1], "x = 0");
 }
 
-TEST_F(ParabTest, EquationTextsOfACompleteLaunch) {
+TEST_F(ParabTest, EquationTextsOfACompleteLaunchWithOneBlankAfterEqualsAndMinusByItsNumber) {
     const auto e = Pose(1, 0, 0, 0, 10, 19.6, true).eqns;
     EXPECT_EQ(e[1], "x = 10 t");
-    EXPECT_EQ(e[2], "v!x =  10");
+    EXPECT_EQ(e[2], "v!x = 10");
     EXPECT_EQ(e[3], "y = 19.6 t ;- 4.9 t¡2");
-    EXPECT_EQ(e[4], "v!y =  19.6 ;- 9.8 t");
+    EXPECT_EQ(e[4], "v!y = 19.6 ;- 9.8 t");
     EXPECT_EQ(e[5], "y = 1.96 x ;- 0.049 x¡2");
-    // The apex at t = 0: no term in t.
+    // The apex at t = 0: no term in t; the lone term keeps its minus by it.
     const auto apex = Pose(1, 0, 0, 5, 10, 0, true).eqns;
-    EXPECT_EQ(apex[3], "y =  5;- 4.9 t¡2");
-    EXPECT_EQ(apex[4], "v!y =  ;- 9.8 t");
+    EXPECT_EQ(apex[3], "y = 5 ;- 4.9 t¡2");
+    EXPECT_EQ(apex[4], "v!y = ;-9.8 t");
+    const auto atOrigin = Pose(1, 0, 0, 0, 10, 0, true).eqns;
+    EXPECT_EQ(atOrigin[3], "y = ;-4.9 t¡2");
+    EXPECT_EQ(atOrigin[1], "x = 10 t");
 }
 
-TEST_F(ParabTest, EquationTextsWithParameters) {
+TEST_F(ParabTest, EquationTextsWithParametersWithOneBlankAfterEqualsAndInShifts) {
     // Launch time and place shift t and x.
     auto e = Pose(1, 2, 3, 1, 10, "").eqns;
-    EXPECT_EQ(e[1], "x =  3 + 10 cos ;q (t  ;- 2)");
-    EXPECT_EQ(e[3], "y =  1 + 10 sen ;q (t  ;- 2) ;- 4.9 (t  ;- 2)¡2");
-    EXPECT_EQ(e[5], "y =  1 + tan ;q (x ;- 3) ;- ( 0.049 /cos¡2 ;q) (x ;- 3)¡2");
-    EXPECT_EQ(Pose(1, -2, 0, 0, 10, "").eqns[1], "x = 10 cos ;q (t  + 2)");
+    EXPECT_EQ(e[1], "x = 3 + 10 cos ;q (t ;- 2)");
+    EXPECT_EQ(e[3], "y = 1 + 10 sen ;q (t ;- 2) ;- 4.9 (t ;- 2)¡2");
+    EXPECT_EQ(e[5], "y = 1 + tan ;q (x ;- 3) ;- (0.049 /cos¡2 ;q) (x ;- 3)¡2");
+    EXPECT_EQ(Pose(1, -2, 0, 0, 10, "").eqns[1], "x = 10 cos ;q (t + 2)");
     // Body 2 in upper case, the time in lower case.
     e = Pose(2, 0, 0, 0, "", "").eqns;
     EXPECT_EQ(e[1], "X = V!0 cos ;q t");
     EXPECT_EQ(e[2], "V!x = V!0 cos ;q");
     EXPECT_EQ(e[4], "V!y = V!0 sen ;q ;- 9.8 t");
-    EXPECT_EQ(e[5], "Y = tan ;q X ;- ( 4.9/V!0¡2 cos¡2 ;q)X¡2");
+    EXPECT_EQ(e[5], "Y = tan ;q X ;- (4.9/V!0¡2 cos¡2 ;q)X¡2");
     // Angle known.
     EXPECT_EQ(Pose(1, 0, 0, 0, "", 90).eqns[5], "La trayectoria es la recta x = 0");
-    EXPECT_EQ(Pose(1, 0, 0, 0, "", 45).eqns[5], "y = x ;- ( 9.8 /v!0¡2)x¡2");
+    EXPECT_EQ(Pose(1, 0, 0, 0, "", 45).eqns[5], "y = x ;- (9.8 /v!0¡2)x¡2");
     // Components: v0x known, rounded to at least six decimals.
     e = Pose(1, 0, 0, 0, 4, "", true).eqns;
     EXPECT_EQ(e[2], "v!x = 4");
-    EXPECT_EQ(e[5], "y = 0.25 v!0!y x ;-  0.30625 x¡2");
+    EXPECT_EQ(e[5], "y = 0.25 v!0!y x ;- 0.30625 x¡2");
     EXPECT_EQ(Pose(1, 0, 0, 0, 0, "", true).eqns[5], "La trayectoria es la recta x = 0");
     // v0y known; a horizontal launch has no bracket for the missing term.
-    EXPECT_EQ(Pose(1, 0, 0, 5, "", 0, true).eqns[5], "y =  5 ;- (4.9/v!0!x¡2)x¡2");
-    EXPECT_EQ(Pose(1, 0, 0, 0, "", 3, true).eqns[5], "y = ( 3 /v!0!x)x ;- (4.9/v!0!x¡2)x¡2");
+    EXPECT_EQ(Pose(1, 0, 0, 5, "", 0, true).eqns[5], "y = 5 ;- (4.9/v!0!x¡2)x¡2");
+    EXPECT_EQ(Pose(1, 0, 0, 0, "", 3, true).eqns[5], "y = (3 /v!0!x)x ;- (4.9/v!0!x¡2)x¡2");
 }
 
 }  // namespace

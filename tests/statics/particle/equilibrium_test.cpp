@@ -97,15 +97,15 @@ TEST(ParticleSolver, TwoDirectionsAndSharedMagnitude) {
     EXPECT_NEAR(four.values[3], 90, 1e-9);
 }
 
-TEST(ParticleEquilibrium, TwoCablesHoldingAWeight) {
+TEST(ParticleEquilibrium, TwoCablesHoldingAWeightWithOneBlankAfterEquals) {
     ForceTable t = Table({"v-100", "s30x,T1", "p45x,T2"});
     const EquilibriumOutcome out = Solve(t);
     EXPECT_EQ(out.msg, "");
     EXPECT_TRUE(out.redraw);
     const std::vector<std::string> lines = Lines(out.report);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], ";SF!x =  ;-0.866 T!1 + 0.707 T!2 = 0");  // a leading minus sits by its number
-    EXPECT_EQ(lines[1], ";SF!y =  0.5 T!1 + 0.707 T!2 ;- 100 = 0");
+    EXPECT_EQ(lines[0], ";SF!x = ;-0.866 T!1 + 0.707 T!2 = 0");  // a leading minus sits by its number
+    EXPECT_EQ(lines[1], ";SF!y = 0.5 T!1 + 0.707 T!2 ;- 100 = 0");
     EXPECT_EQ(lines[2], "T!1 = 73.205");
     EXPECT_EQ(lines[3], "T!2 = 89.658");
     EXPECT_EQ(lines[4], ";SF!x = 0    ;SF!y = 0");
@@ -137,8 +137,8 @@ TEST(ParticleEquilibrium, OneForceOfUnknownMagnitudeAndDirection) {
     EXPECT_EQ(out.msg, "");
     const std::vector<std::string> lines = Lines(out.report);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], ";SF!x =  F cos Q ;- 30 = 0");
-    EXPECT_EQ(lines[1], ";SF!y =  F sen Q ;- 40 = 0");
+    EXPECT_EQ(lines[0], ";SF!x = F cos Q ;- 30 = 0");
+    EXPECT_EQ(lines[1], ";SF!y = F sen Q ;- 40 = 0");
     EXPECT_EQ(lines[2], "F = 50");
     EXPECT_EQ(lines[3], "Q = 53.13°");
     EXPECT_EQ(t[2][kDrawAngle].ToText(), "");
@@ -146,25 +146,25 @@ TEST(ParticleEquilibrium, OneForceOfUnknownMagnitudeAndDirection) {
     EXPECT_NEAR(t[2][kY].ToNumber(), 40, 1e-9);
 }
 
-TEST(ParticleEquilibrium, LinearSystems) {
+TEST(ParticleEquilibrium, LinearSystemsWriteOneBlankAfterEqualsAndTheMarkupMinus) {
     // One symbol per axis: the y equation starts with its second term.
     ForceTable t = Table({"hT1", "vT2", "3,4"});
     std::vector<std::string> lines = Lines(Solve(t).report);
-    EXPECT_EQ(lines[0], ";SF!x =  T!1 + 3 = 0");
+    EXPECT_EQ(lines[0], ";SF!x = T!1 + 3 = 0");
     EXPECT_EQ(lines[1], ";SF!y = T!2 + 4 = 0");
-    EXPECT_EQ(lines[2], "T!1 = -3");
-    EXPECT_EQ(lines[3], "T!2 = -4");
+    EXPECT_EQ(lines[2], "T!1 = ;-3");
+    EXPECT_EQ(lines[3], "T!2 = ;-4");
 
     // The same two symbols in crossed order, and one symbol used twice.
     t = Table({"T1,T2", "2T2,T1", "3,4"});
     lines = Lines(Solve(t).report);
-    EXPECT_EQ(lines[0], ";SF!x =  T!1 + 2 T!2 + 3 = 0");
-    EXPECT_EQ(lines[1], ";SF!y =  T!1 + T!2 + 4 = 0");
-    EXPECT_EQ(lines[2], "T!1 = -5");
+    EXPECT_EQ(lines[0], ";SF!x = T!1 + 2 T!2 + 3 = 0");
+    EXPECT_EQ(lines[1], ";SF!y = T!1 + T!2 + 4 = 0");
+    EXPECT_EQ(lines[2], "T!1 = ;-5");
     EXPECT_EQ(lines[3], "T!2 = 1");
     t = Table({"hT", "hT", "h-10", "vN", "v5"});
     lines = Lines(Solve(t).report);
-    EXPECT_EQ(lines[0], ";SF!x =  2 T ;- 10 = 0");
+    EXPECT_EQ(lines[0], ";SF!x = 2 T ;- 10 = 0");
     EXPECT_EQ(lines[2], "T = 5");
 }
 
@@ -261,9 +261,9 @@ TEST(ParticleEquilibrium, TwoDirectionsOfKnownMagnitudes) {
         SolveParticleEquilibrium(t, 3, [](const std::string&) { return true; });
     ASSERT_EQ(out.msg, "");
     const std::vector<std::string> lines = Lines(out.report);
-    EXPECT_EQ(lines[0], ";SF!x =  10 cos A + 10 cos B + 10 = 0");
-    EXPECT_EQ(lines[1], ";SF!y =  10 sen A + 10 sen B = 0");
-    EXPECT_EQ(lines[2], "A = -120°");
+    EXPECT_EQ(lines[0], ";SF!x = 10 cos A + 10 cos B + 10 = 0");
+    EXPECT_EQ(lines[1], ";SF!y = 10 sen A + 10 sen B = 0");
+    EXPECT_EQ(lines[2], "A = ;-120°");
     EXPECT_EQ(lines[3], "B = 120°");
 }
 
@@ -278,7 +278,7 @@ TEST(ParticleEquilibrium, OneMagnitudeSharedByTwoForces) {
     ASSERT_EQ(out.msg, "");
     EXPECT_EQ(asked, 1);  // the one solution comes twice
     const std::vector<std::string> lines = Lines(out.report);
-    EXPECT_EQ(lines[0], ";SF!x =  T + T cos A ;- 10 = 0");
+    EXPECT_EQ(lines[0], ";SF!x = T + T cos A ;- 10 = 0");
     EXPECT_EQ(lines[1], ";SF!y = T sen A ;- 10 = 0");
     EXPECT_EQ(lines[2], "T = 10");
     EXPECT_EQ(lines[3], "A = 90°");
