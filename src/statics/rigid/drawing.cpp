@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "numerics/mathutil.h"
 #include "platform/picture.h"
@@ -162,7 +164,10 @@ rt::Variant MagnitudeLabel(const ForceRec& f) {
     return f[fr::kArrowLabel];
 }
 
-void DrawCouple(const ForceRec& f, plat::Picture& pic) {
+// Draws the couple of a force at the pen; `earlier` couples already have
+// their labels at this point, so this label goes that many lines higher.
+// Whether a couple was drawn.
+bool DrawCouple(const ForceRec& f, plat::Picture& pic, int earlier) {
     const rt::Variant& value = f[fr::kCoupleValue];
     const std::string text = f.Text(fr::kCoupleText);
     rt::ColorRef colour = rt::kBlack;
@@ -171,13 +176,13 @@ void DrawCouple(const ForceRec& f, plat::Picture& pic) {
     std::string label;
     if (!value.IsEmptyText()) {
         const double v = value.ToNumber();
-        if (v == 0) return;
+        if (v == 0) return false;
         colour = static_cast<rt::ColorRef>(f[fr::kCoupleColor].ToNumber());
         sweep = v > 0 ? 270 : -270;
         hour = v > 0 ? 2 : 10;
         label = rt::NumberText(rt::RoundHalfEven(std::fabs(v), 2));
     } else if (text.empty()) {
-        return;
+        return false;
     } else if (!num::IsNumber(text)) {
         colour = rt::kRed;
         const bool minus = text[0] == '-';
@@ -185,7 +190,7 @@ void DrawCouple(const ForceRec& f, plat::Picture& pic) {
         label = minus ? text.substr(1) : text;
     } else {
         const double v = rt::TextToNumber(text);
-        if (v == 0) return;
+        if (v == 0) return false;
         sweep = v > 0 ? 270 : -270;
         label = rt::NumberText(rt::RoundHalfEven(std::fabs(v), 2));
     }
@@ -193,9 +198,12 @@ void DrawCouple(const ForceRec& f, plat::Picture& pic) {
     pic.SetFontSize(7);
     pic.SetForeColor(colour);
     shell::DrawArcArrow(pic, 0.5, sweep, true, true, hour, 45);
+    const QString shown = QString::fromStdString(label);
     shell::MoveRel(pic, -0.5, 1, true);
+    shell::MoveRel(pic, 0, earlier * pic.TextHeight(shown), false);
     pic.SetForeColor(colour);
-    pic.Print(QString::fromStdString(label));
+    pic.Print(shown);
+    return true;
 }
 
 }  // namespace
@@ -212,6 +220,8 @@ void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& 
         f[fr::kPicX] = static_cast<double>(p.PicX);
         f[fr::kPicY] = static_cast<double>(p.PicY);
     }
+    // Couples drawn so far at each point of the picture.
+    std::map<std::pair<double, double>, int> couplesAt;
     for (ForceRec& f : st.Forces) {
         if (system && f.Body() != *system) continue;
         shell::MoveTo(pic, f[fr::kPicX].ToNumber(), f[fr::kPicY].ToNumber(), false);
@@ -263,7 +273,8 @@ void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& 
             }
         }
         shell::MoveTo(pic, f[fr::kPicX].ToNumber(), f[fr::kPicY].ToNumber(), false);
-        DrawCouple(f, pic);
+        int& earlier = couplesAt[{f[fr::kPicX].ToNumber(), f[fr::kPicY].ToNumber()}];
+        if (DrawCouple(f, pic, earlier)) ++earlier;
         PlainFont(pic);
     }
 }

@@ -8,6 +8,7 @@
 #include "statics/rigid/drawing.h"
 #include "statics/rigid/forces.h"
 #include "statics/rigid/geometry.h"
+#include "support/grab.h"
 
 namespace rigid {
 namespace {
@@ -122,6 +123,33 @@ TEST_F(RigidDrawing, ComponentsToSolveForAreRedAndADirectionIsAskedOnce) {
     // A number is needed.
     st.Forces[3][fr::kHour] = rt::Variant();
     EXPECT_THROW(DrawDCLForces(st, pic, 2, [] { return std::string("abc"); }), rt::RuntimeError);
+}
+
+TEST_F(RigidDrawing, TwoCouplesAtOnePointKeepTheirLabelsApart) {
+    Register("AB", "4,0");
+    DrawStructureFrame(st, pic);
+    std::string msg;
+    for (const char* t : {"M", "-25", "Ax, Ay"}) ASSERT_EQ(AddDCLForce(st, 1, "A", t, msg, 3), AddResult::Added);
+    ASSERT_EQ(AddDCLForce(st, 1, "B", "30", msg, 3), AddResult::Added);
+    pic.Cls();
+    DrawDCLForces(st, pic, 1, {});
+    testsupport::SaveGrab(pic.Image(), "rigid_two_couples");
+    std::vector<QRectF> labels;
+    for (const auto& d : pic.Drawn())
+        if (d.kind == plat::DrawnPrimitive::Kind::Text && (d.text == "M" || d.text == "25" || d.text == "30")) {
+            pic.SetFontName(d.fontName);  // measured in the label's own font
+            pic.SetFontSize(d.fontSize);
+            labels.emplace_back(d.points.at(0), QSizeF(pic.TextWidth(d.text), pic.TextHeight(d.text)));
+        }
+    ASSERT_EQ(labels.size(), 3u);
+    // Each label box, hanging down from its top-left corner, meets no other.
+    for (size_t i = 0; i < labels.size(); ++i)
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            const QRectF a = labels[i].normalized(), b = labels[j].normalized();
+            const bool apart = a.right() <= b.left() || b.right() <= a.left() ||
+                               a.top() >= b.top() + b.height() || b.top() >= a.top() + a.height();
+            EXPECT_TRUE(apart) << i << " " << j;
+        }
 }
 
 }  // namespace
