@@ -42,6 +42,7 @@ void InitGlobals() {
     g.WorkspaceMode = 0;
     g.ProcedureGroup = 0;
     g.ProcedureCode = 0;
+    g.KinemLaw = 0;
 
     g.PicHeight = 385;
     g.PicWidth = 397;

@@ -32,10 +32,15 @@ struct SharedState {
     // Active workspace: 0 none, 1 calculator, 2 particle statics, 3 rigid-body
     // statics, 4 rectilinear motion, 5 projectile motion, 6 plane kinematics.
     int32_t WorkspaceMode = 0;
-    // Calculator group 1..8 (or kinematics law 11..13) and procedure 1..38
-    // (or rectilinear procedure 40..57).
+    // The calculator's choice on its procedure bar: group 1..8 and procedure
+    // 1..38 (58..68 the unit conversions). Each workspace keeps its own
+    // choice, so a visit elsewhere never changes it: the rectilinear code is
+    // motion::State().RectProcedureCode.
     int32_t ProcedureGroup = 0;
     int32_t ProcedureCode = 0;
+    // The plane-kinematics law: 11 x(t), 12 v(t), 13 a(t) from the bar; 14
+    // and 15 the plane laws.
+    int32_t KinemLaw = 0;
 
     // Options of the calculator's expression box.
     bool ExprHotKeys = false;     // hot keys on

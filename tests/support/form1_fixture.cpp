@@ -74,6 +74,10 @@ public:
         log_.Add("picBar_MouseDown" + Args({double(b), double(s), x, y}));
         in_->picBar_MouseDown(b, s, x, y);
     }
+    void RestoreBar() override {
+        log_.Add("RestoreBar");
+        in_->RestoreBar();
+    }
 
 private:
     std::unique_ptr<shell::CalculatorServices> in_;
