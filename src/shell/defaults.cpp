@@ -51,9 +51,8 @@ void InitGlobals() {
     g.PlotBottom = static_cast<double>(std::lround(g.PicHeight - g.PlotSide) / 2);
     g.PlotLeft = static_cast<double>(std::lround(g.PicWidth - g.PlotSide) / 2);
 
-    g.SelTopRow = g.SelBottomRow = g.SelLeftCol = g.SelRightCol = 1;
-    g.SavedTopRow = g.SavedLeftCol = g.SavedBottomRow = g.SavedRightCol = 1;
-    g.SelRowCount = g.SelColCount = g.SavedRowCount = g.SavedColCount = 1;
+    g.Selection = GridBlock{1, 1, 1, 1, 1, 1};
+    g.SavedSelection = g.Selection;
 
     g.ResultColors = {0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0};
     g.CurveColors[1][1] = 0xC00000;

@@ -28,6 +28,21 @@ using Array1 = std::array<T, N + 1>;            // (1 To N)
 template <class T, int R, int C>
 using Array2 = std::array<std::array<T, C + 1>, R + 1>;  // (1 To R, 1 To C)
 
+// A rectangle of the argument grid (rows and columns from 1) and its size.
+struct GridBlock {
+    uint8_t TopRow = 0, BottomRow = 0, LeftCol = 0, RightCol = 0;
+    uint8_t RowCount = 0, ColCount = 0;
+
+    static GridBlock Spanning(int top, int bottom, int left, int right) {
+        return {static_cast<uint8_t>(top),
+                static_cast<uint8_t>(bottom),
+                static_cast<uint8_t>(left),
+                static_cast<uint8_t>(right),
+                static_cast<uint8_t>(bottom - top + 1),
+                static_cast<uint8_t>(right - left + 1)};
+    }
+};
+
 struct SharedState {
     // Active workspace: 0 none, 1 calculator, 2 particle statics, 3 rigid-body
     // statics, 4 rectilinear motion, 5 projectile motion, 6 plane kinematics.
@@ -47,11 +62,11 @@ struct SharedState {
     bool ExprInfix = false;       // infix formulas (false: reverse Polish)
     bool AngleInDegrees = false;  // trigonometry in degrees
 
-    // Argument grid: data columns across its width, and its selection.
+    // Argument grid: data columns across its width; its selection, and the
+    // copy of it taken on every valid selection change and every Enter.
     uint8_t GridColsPerView = 0;
-    uint8_t SelTopRow = 0, SelBottomRow = 0, SelLeftCol = 0, SelRightCol = 0;
-    uint8_t SavedTopRow = 0, SavedLeftCol = 0, SavedBottomRow = 0, SavedRightCol = 0;
-    uint8_t SelRowCount = 0, SelColCount = 0, SavedRowCount = 0, SavedColCount = 0;
+    GridBlock Selection;
+    GridBlock SavedSelection;
 
     // Direction clock and particle-statics axes.
     int16_t ClockMarkedHour = 0;

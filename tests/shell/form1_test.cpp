@@ -89,10 +89,9 @@ TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     EXPECT_EQ(g.PlotSide, 301);
     EXPECT_EQ(g.PlotLeft, 48);
     EXPECT_EQ(g.PlotBottom, 42);
-    for (uint8_t v : {g.SelTopRow, g.SelBottomRow, g.SelLeftCol, g.SelRightCol, g.SavedTopRow,
-                      g.SavedLeftCol, g.SavedBottomRow, g.SavedRightCol, g.SelRowCount,
-                      g.SelColCount, g.SavedRowCount, g.SavedColCount})
-        EXPECT_EQ(v, 1);
+    for (const shell::GridBlock& b : {g.Selection, g.SavedSelection})
+        for (uint8_t v : {b.TopRow, b.BottomRow, b.LeftCol, b.RightCol, b.RowCount, b.ColCount})
+            EXPECT_EQ(v, 1);
     EXPECT_EQ(g.ResultColors, (std::array<rt::ColorRef, 4>{0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0}));
     EXPECT_EQ(g.CurveColors[1][3], 0x0000C0u);
     EXPECT_EQ(g.CurveColors[2][1], 0xC000C0u);
