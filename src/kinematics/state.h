@@ -13,4 +13,7 @@ struct KinemState {
 
 KinemState& State();
 
+// The state of a fresh run; test fixtures call it.
+void ResetState();
+
 }  // namespace kinem

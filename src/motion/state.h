@@ -117,6 +117,10 @@ struct MotionState {
 // The one model of the run.
 MotionState& State();
 
+// The model of a fresh run, with the rectilinear equation records and the
+// projectile model; test fixtures call it.
+void ResetState();
+
 // Element (q, p) of MotionPoints; q outside 0..4 or p outside 1..9 raises
 // SubscriptOutOfRange.
 rt::Variant& MotionPoint(int q, int p);

@@ -72,4 +72,9 @@ void InitGlobals() {
     g.ParabVySymbols = {"", "v!y", "V!y"};
 }
 
+void ResetShared() {
+    Shared() = SharedState{};
+    InitGlobals();
+}
+
 }  // namespace shell

@@ -103,4 +103,9 @@ SharedState& Shared();
 // left as they are.
 void InitGlobals();
 
+// The shared state as a fresh run has it once the main window loaded: every
+// field emptied, then InitGlobals. Test fixtures call it so that no test
+// sees what another left.
+void ResetShared();
+
 }  // namespace shell

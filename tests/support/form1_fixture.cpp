@@ -10,6 +10,7 @@
 #include "runtime/errors.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
+#include "support/reset_state.h"
 
 namespace testsupport {
 
@@ -247,6 +248,7 @@ void RecordControlEvents(shell::Form1& form, CallLog& log) {
 }
 
 void Form1Test::SetUp() {
+    ResetAllState();
     plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
     form_ = std::make_unique<shell::Form1>(RecordingServices(log_));
     form_->EndProgram = [this] { log_.Add("EndProgram"); };

@@ -15,7 +15,7 @@ namespace {
 class RigidDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::InitGlobals();
+        shell::ResetShared();
         pic.resize(397, 385);
         pic.ScaleYUp();
         pic.Cls();
