@@ -32,7 +32,7 @@ void Calculator::picBar_MouseDown(int, int, double x, double y) {
     try {
         const int n = BarCellNumber(x, y);
         if (n >= 1 && n <= 12) {
-            if (shell::Shared().WorkspaceMode == 6)
+            if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
                 BarUpperKinematics(n);
             else
                 BarUpperCalculator(n);
@@ -110,7 +110,7 @@ void Calculator::BarUpperKinematics(int n) {
 
 void Calculator::RestoreBar() {
     const shell::SharedState& g = shell::Shared();
-    if (g.WorkspaceMode == 6) {
+    if (g.WorkspaceMode == shell::kKinematicsWorkspace) {
         // The law and what was typed for it stay as they were.
         DrawLawBar(g.KinemLaw);
         return;
@@ -130,7 +130,7 @@ void Calculator::BarLower(int m) {
     if (groupProcCount_ == 0 || m < 1 || m > groupProcCount_) return;
     shell::SharedState& g = shell::Shared();
     // The law bar's lower row holds nothing: it changes no procedure.
-    const bool calculator = g.WorkspaceMode != 6;
+    const bool calculator = g.WorkspaceMode != shell::kKinematicsWorkspace;
     int piece = 0;
     if (calculator && g.ProcedureGroup >= 1 && g.ProcedureGroup <= kBarGroups) {
         g.ProcedureCode = BarGroup(g.ProcedureGroup).codes[static_cast<size_t>(m - 1)];

@@ -39,7 +39,7 @@ void InitGlobals() {
     g.GridColsPerView = 5;
     g.ClockMarkedHour = 3;
     g.AxesRotation = 0;
-    g.WorkspaceMode = 0;
+    g.WorkspaceMode = kNoWorkspace;
     g.ProcedureGroup = 0;
     g.ProcedureCode = 0;
     g.KinemLaw = 0;

@@ -28,6 +28,17 @@ using Array1 = std::array<T, N + 1>;            // (1 To N)
 template <class T, int R, int C>
 using Array2 = std::array<std::array<T, C + 1>, R + 1>;  // (1 To R, 1 To C)
 
+// The workspaces, as WorkspaceMode holds them (the toolbar's button 1..6).
+enum WorkspaceId : int32_t {
+    kNoWorkspace = 0,  // the welcome page before any choice
+    kCalculatorWorkspace = 1,
+    kParticleWorkspace = 2,
+    kRigidWorkspace = 3,
+    kRectilinearWorkspace = 4,
+    kProjectileWorkspace = 5,
+    kKinematicsWorkspace = 6,
+};
+
 // A rectangle of the argument grid (rows and columns from 1) and its size.
 struct GridBlock {
     uint8_t TopRow = 0, BottomRow = 0, LeftCol = 0, RightCol = 0;
@@ -44,9 +55,9 @@ struct GridBlock {
 };
 
 struct SharedState {
-    // Active workspace: 0 none, 1 calculator, 2 particle statics, 3 rigid-body
-    // statics, 4 rectilinear motion, 5 projectile motion, 6 plane kinematics.
-    int32_t WorkspaceMode = 0;
+    // Active workspace, a WorkspaceId (kept as its number, which the motion
+    // code and the help topics compare).
+    int32_t WorkspaceMode = kNoWorkspace;
     // The calculator's choice on its procedure bar: group 1..8 and procedure
     // 1..38 (58..68 the unit conversions). Each workspace keeps its own
     // choice, so a visit elsewhere never changes it: the rectilinear code is

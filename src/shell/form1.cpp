@@ -336,7 +336,7 @@ void Form1::ShowWorkspace(int index) {
         if (index == 7) {
             fraHelp->show();
             fraHelp->raise();
-            if (g.WorkspaceMode == 0) {
+            if (g.WorkspaceMode == kNoWorkspace) {
                 cmdHelpCtrl[0]->Press();
                 rtbHelp->SetSelStart(0);
                 rtbHelp->SetFocus();
@@ -458,7 +458,7 @@ void Form1::SetupWorkspace(int index) {
             }
             PlaceFraExpr(3);
             if (!again) panels.cmdTable0->SetValue(true);
-            if (index == 3) g.WorkspaceMode = 4;
+            if (index == 3) g.WorkspaceMode = kRectilinearWorkspace;
             LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
             if (!again) {
                 motion.imgProcs_MouseDown(1, 0, 270, 100);
