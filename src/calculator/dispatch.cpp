@@ -74,12 +74,7 @@ void Calculator::cmdCalculate_Click() {
         req.pic = form_->pic;
         req.expr = form_->rtbExpr->Text().toStdString();
         const CellSelection sel{gd.Row(), gd.RowSel(), gd.Col(), gd.ColSel()};
-        g.SelTopRow = static_cast<uint8_t>(sel.top);
-        g.SelBottomRow = static_cast<uint8_t>(sel.bottom);
-        g.SelLeftCol = static_cast<uint8_t>(sel.left);
-        g.SelRightCol = static_cast<uint8_t>(sel.right);
-        g.SelRowCount = static_cast<uint8_t>(sel.bottom - sel.top + 1);
-        g.SelColCount = static_cast<uint8_t>(sel.right - sel.left + 1);
+        g.Selection = shell::GridBlock::Spanning(sel.top, sel.bottom, sel.left, sel.right);
         GatheredArgs in;
         std::string msg = GetCells(
             EvaluatesCells(req.group, req.code), sel,
@@ -88,7 +83,7 @@ void Calculator::cmdCalculate_Click() {
             Message(msg);
             return;
         }
-        msg = CheckArgs(req.code, in.argCount, in.numCount, g.SelRowCount, g.SelColCount);
+        msg = CheckArgs(req.code, in.argCount, in.numCount, g.Selection.RowCount, g.Selection.ColCount);
         if (!msg.empty()) {
             Message(msg);
             return;

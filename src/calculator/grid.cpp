@@ -68,34 +68,30 @@ void ArgGrid::gd_SelChange() {
     try {
         plat::FlexGrid& g = *c_.gd;
         shell::SharedState& s = shell::Shared();
-        s.SelTopRow = Byte(g.Row());
-        s.SelLeftCol = Byte(g.Col());
-        s.SelBottomRow = Byte(g.RowSel());
-        s.SelRightCol = Byte(g.ColSel());
+        shell::GridBlock& sel = s.Selection;
+        sel.TopRow = Byte(g.Row());
+        sel.LeftCol = Byte(g.Col());
+        sel.BottomRow = Byte(g.RowSel());
+        sel.RightCol = Byte(g.ColSel());
         if (g.RowSel() >= g.Row() && g.ColSel() >= g.Col()) {
-            s.SelRowCount = Byte(s.SelBottomRow - s.SelTopRow + 1);
-            s.SelColCount = Byte(s.SelRightCol - s.SelLeftCol + 1);
+            sel.RowCount = Byte(sel.BottomRow - sel.TopRow + 1);
+            sel.ColCount = Byte(sel.RightCol - sel.LeftCol + 1);
             if (c_.lblRC)
-                c_.lblRC->SetCaption(QString::number(s.SelRowCount) + QStringLiteral(" x ") +
-                                     QString::number(s.SelColCount));
-            s.SavedTopRow = s.SelTopRow;
-            s.SavedBottomRow = s.SelBottomRow;
-            s.SavedLeftCol = s.SelLeftCol;
-            s.SavedRightCol = s.SelRightCol;
-            s.SavedRowCount = s.SelRowCount;
-            s.SavedColCount = s.SelColCount;
+                c_.lblRC->SetCaption(QString::number(sel.RowCount) + QStringLiteral(" x ") +
+                                     QString::number(sel.ColCount));
+            s.SavedSelection = s.Selection;
             return;
         }
         plat::MsgBox(QString::fromUtf8(kBackwardSelection.data(), kBackwardSelection.size()),
                      plat::MsgButtons::OK, plat::kAppTitle);
         // Back to the anchor cell; the bytes name it too, so that no tool
         // acts on the refused rectangle.
-        g.SetRow(s.SelTopRow);
-        g.SetRowSel(s.SelTopRow);
-        g.SetCol(s.SelLeftCol);
-        g.SetColSel(s.SelLeftCol);
-        s.SelBottomRow = s.SelTopRow;
-        s.SelRightCol = s.SelLeftCol;
+        g.SetRow(sel.TopRow);
+        g.SetRowSel(sel.TopRow);
+        g.SetCol(sel.LeftCol);
+        g.SetColSel(sel.LeftCol);
+        sel.BottomRow = sel.TopRow;
+        sel.RightCol = sel.LeftCol;
     } catch (const rt::RuntimeError&) {
     }
 }
@@ -143,14 +139,10 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
     plat::FlexGrid& g = *c_.gd;
     shell::SharedState& s = shell::Shared();
     if (keyAscii == plat::vk::Return) {
-        s.SavedTopRow = s.SelTopRow;
-        s.SavedBottomRow = s.SelBottomRow;
-        s.SavedLeftCol = s.SelLeftCol;
-        s.SavedRightCol = s.SelRightCol;
-        s.SavedRowCount = s.SelRowCount;
-        s.SavedColCount = s.SelColCount;
+        s.SavedSelection = s.Selection;
+        const shell::GridBlock& block = s.SavedSelection;
         const int c = g.Col(), r = g.Row();
-        if (s.SelRowCount == 1 && s.SelColCount == 1) {
+        if (s.Selection.RowCount == 1 && s.Selection.ColCount == 1) {
             if (c < g.Cols() - 1) {
                 g.SetCol(c + 1);
             } else if (r < g.Rows() - 1) {
@@ -160,16 +152,16 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
             return;
         }
         // The walk through the selected block, row by row.
-        if (c < s.SavedRightCol) {
+        if (c < block.RightCol) {
             g.SetCol(c + 1);
-        } else if (c == s.SavedRightCol && r < s.SavedBottomRow) {
-            g.SetCol(s.SavedLeftCol);
+        } else if (c == block.RightCol && r < block.BottomRow) {
+            g.SetCol(block.LeftCol);
             g.SetRow(r + 1);
-        } else if (c == s.SavedRightCol && r == s.SavedBottomRow) {
-            g.SetCol(s.SavedLeftCol);
-            g.SetRow(s.SavedTopRow);
-            g.SetRowSel(s.SavedBottomRow);
-            g.SetColSel(s.SavedRightCol);
+        } else if (c == block.RightCol && r == block.BottomRow) {
+            g.SetCol(block.LeftCol);
+            g.SetRow(block.TopRow);
+            g.SetRowSel(block.BottomRow);
+            g.SetColSel(block.RightCol);
         }
         return;
     }
@@ -184,15 +176,15 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
 // ---- copy and move
 
 void ArgGrid::StartDrop(int tool) {
-    const shell::SharedState& s = shell::Shared();
+    const shell::GridBlock& s = shell::Shared().SavedSelection;
     plat::FlexGrid& g = *c_.gd;
     if (pending_) c_.cmdGrid[pending_->tool]->SetBackColor(rt::kButtonFace);
     Block b;
     b.tool = tool;
-    b.top = s.SavedTopRow;
-    b.left = s.SavedLeftCol;
-    b.rows = s.SavedRowCount;
-    b.cols = s.SavedColCount;
+    b.top = s.TopRow;
+    b.left = s.LeftCol;
+    b.rows = s.RowCount;
+    b.cols = s.ColCount;
     for (int i = 0; i < b.rows; ++i)
         for (int j = 0; j < b.cols; ++j) b.texts.push_back(g.TextMatrix(b.top + i, b.left + j));
     pending_ = std::move(b);
@@ -259,23 +251,23 @@ void ArgGrid::gd_MouseDown(int, int, double x, double y) {
 
 void ArgGrid::Swap() {
     plat::FlexGrid& g = *c_.gd;
-    const shell::SharedState& s = shell::Shared();
+    const shell::GridBlock& s = shell::Shared().Selection;
     bool rows;
-    if (s.SelRowCount == 2 && s.SelColCount == 2)
+    if (s.RowCount == 2 && s.ColCount == 2)
         rows = plat::MsgBox(kSwapPrompt, plat::MsgButtons::YesNo, kSwapTitle) == plat::MsgResult::Yes;
     else
-        rows = s.SelRowCount == 2 && s.SelColCount != 2;
+        rows = s.RowCount == 2 && s.ColCount != 2;
     if (rows) {
-        for (int c = s.SelLeftCol; c <= s.SelRightCol; ++c) {
-            const QString t = g.TextMatrix(s.SelTopRow, c);
-            g.SetTextMatrix(s.SelTopRow, c, g.TextMatrix(s.SelBottomRow, c));
-            g.SetTextMatrix(s.SelBottomRow, c, t);
+        for (int c = s.LeftCol; c <= s.RightCol; ++c) {
+            const QString t = g.TextMatrix(s.TopRow, c);
+            g.SetTextMatrix(s.TopRow, c, g.TextMatrix(s.BottomRow, c));
+            g.SetTextMatrix(s.BottomRow, c, t);
         }
     } else {
-        for (int r = s.SelTopRow; r <= s.SelBottomRow; ++r) {
-            const QString t = g.TextMatrix(r, s.SelLeftCol);
-            g.SetTextMatrix(r, s.SelLeftCol, g.TextMatrix(r, s.SelRightCol));
-            g.SetTextMatrix(r, s.SelRightCol, t);
+        for (int r = s.TopRow; r <= s.BottomRow; ++r) {
+            const QString t = g.TextMatrix(r, s.LeftCol);
+            g.SetTextMatrix(r, s.LeftCol, g.TextMatrix(r, s.RightCol));
+            g.SetTextMatrix(r, s.RightCol, t);
         }
     }
 }
@@ -287,19 +279,19 @@ void ArgGrid::SetDataColumnWidths(int twips) {
 
 void ArgGrid::FillSeries() {
     plat::FlexGrid& g = *c_.gd;
-    const shell::SharedState& s = shell::Shared();
-    if (s.SelColCount != 1 || s.SelRowCount < 3) return;
-    const int col = s.SelLeftCol;
-    const double a = rt::TextToNumber(g.TextMatrix(s.SelTopRow, col).toStdString());
-    const double b = rt::TextToNumber(g.TextMatrix(s.SelTopRow + 1, col).toStdString());
+    const shell::GridBlock& s = shell::Shared().Selection;
+    if (s.ColCount != 1 || s.RowCount < 3) return;
+    const int col = s.LeftCol;
+    const double a = rt::TextToNumber(g.TextMatrix(s.TopRow, col).toStdString());
+    const double b = rt::TextToNumber(g.TextMatrix(s.TopRow + 1, col).toStdString());
     const double d = rt::Sub(b, a);
-    for (int k = 1; k <= s.SelBottomRow - s.SelTopRow - 1; ++k)
-        g.SetTextMatrix(s.SelTopRow + k + 1, col,
+    for (int k = 1; k <= s.BottomRow - s.TopRow - 1; ++k)
+        g.SetTextMatrix(s.TopRow + k + 1, col,
                         QString::fromStdString(rt::NumberText(rt::Add(a, rt::Mul(k + 1, d)))));
-    g.SetCol(s.SelLeftCol);
-    g.SetRow(s.SelTopRow);
-    g.SetRowSel(s.SelBottomRow);
-    g.SetColSel(s.SelRightCol);
+    g.SetCol(s.LeftCol);
+    g.SetRow(s.TopRow);
+    g.SetRowSel(s.BottomRow);
+    g.SetColSel(s.RightCol);
     g.SetFocus();
 }
 

@@ -7,9 +7,9 @@
 // buttons reset it, swap two rows or columns, change the cell widths, copy
 // or move a block of cells and fill a column with an arithmetic series.
 //
-// The selection is kept in the shared selection bytes (shell::Shared():
-// SelTopRow ... SelColCount, and the Saved* copy taken on every valid
-// selection change and on every Enter), which the argument reading shares.
+// The selection is kept in the shared state (shell::Shared().Selection, and
+// SavedSelection, its copy taken on every valid selection change and on
+// every Enter), which the argument reading shares.
 //
 // Copy and move: the tool takes the block (the selection made before the
 // tool was pressed) and its texts at once; the next click on a data cell

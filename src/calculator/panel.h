@@ -75,6 +75,7 @@ public:
     void FillTeclas() override;
     // The bar's click in its y-up scale; Button and Shift are ignored.
     void picBar_MouseDown(int button, int shift, double x, double y) override;
+    void RestoreBar() override;
 
     // The calculate button.
     void cmdCalculate_Click();
@@ -111,7 +112,10 @@ private:
     void BuildBar(shell::Form1& form);
     void BuildCalcFrame(shell::Form1& form);
     void BuildStrip(shell::Form1& form);
-    void BarUpperCalculator(int n);
+    // Group n drawn on the lower row, its procedure `cell` chosen.
+    void BarUpperCalculator(int n, int cell = 1);
+    // The law bar with the highlight on `law`'s cell (none for a plane law).
+    void DrawLawBar(int law);
     void BarUpperKinematics(int n);
     void BarLower(int m);
     void ClearKinematicsInputs();

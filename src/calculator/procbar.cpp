@@ -2,6 +2,8 @@
 // upper row, a procedure of the chosen group on the lower row.
 #include "calculator/procbar.h"
 
+#include <algorithm>
+
 #include "calculator/arghelp.h"
 #include "calculator/panel.h"
 #include "platform/buttons.h"
@@ -30,7 +32,7 @@ void Calculator::picBar_MouseDown(int, int, double x, double y) {
     try {
         const int n = BarCellNumber(x, y);
         if (n >= 1 && n <= 12) {
-            if (shell::Shared().WorkspaceMode == 6)
+            if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
                 BarUpperKinematics(n);
             else
                 BarUpperCalculator(n);
@@ -41,7 +43,7 @@ void Calculator::picBar_MouseDown(int, int, double x, double y) {
     }
 }
 
-void Calculator::BarUpperCalculator(int n) {
+void Calculator::BarUpperCalculator(int n, int cell) {
     if (n > kBarGroups) return;
     shell::SharedState& g = shell::Shared();
     plat::Picture& bar = *panel_.picBar;
@@ -58,7 +60,7 @@ void Calculator::BarUpperCalculator(int n) {
     bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts,
                   (group.sheetCol - 1) * 31, (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
-    picBar_MouseDown(1, 0, 15, 15);
+    BarLower(cell);
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
     bar.Refresh();
 }
@@ -81,32 +83,56 @@ void Calculator::ClearKinematicsInputs() {
     clear(QStringLiteral("txtKinemt1"), 2);
 }
 
-void Calculator::BarUpperKinematics(int n) {
-    if (n > kLawCount) return;  // cells 4 and 5 hold no law
-    shell::SharedState& g = shell::Shared();
+void Calculator::DrawLawBar(int law) {
     plat::Picture& bar = *panel_.picBar;
-    g.ProcedureGroup = kFirstLaw - 1 + n;
     bar.FilledBox(94, 63, 494, 1, rt::kButtonFace);
     bar.FilledBox(0, 32, 400, -1, kBarBack);
     bar.Line(94, 33, 494, 33, rt::kButtonFace);
+    const int n = law - kFirstLaw + 1;
+    if (n >= 1 && n <= kLawCount) panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
+    bar.Refresh();
+}
+
+void Calculator::BarUpperKinematics(int n) {
+    if (n > kLawCount) return;  // cells 4 and 5 hold no law
+    shell::SharedState& g = shell::Shared();
+    g.KinemLaw = kFirstLaw - 1 + n;
 
     ClearKinematicsInputs();
     if (AdaptKinemCtrls)
-        AdaptKinemCtrls(g.ProcedureGroup);  // a test's stand-in
+        AdaptKinemCtrls(g.KinemLaw);  // a test's stand-in
     else
-        form_->Services().kinematics->AdaptKinemCtrls(g.ProcedureGroup);
+        form_->Services().kinematics->AdaptKinemCtrls(g.KinemLaw);
     QWidget* law = form_->findChild<QWidget*>(plat::ArrayName(QStringLiteral("txtKinem"), 0));
     if (law) plat::FocusControl(law);
+    DrawLawBar(g.KinemLaw);
+}
 
-    panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
-    bar.Refresh();
+void Calculator::RestoreBar() {
+    const shell::SharedState& g = shell::Shared();
+    if (g.WorkspaceMode == shell::kKinematicsWorkspace) {
+        // The law and what was typed for it stay as they were.
+        DrawLawBar(g.KinemLaw);
+        return;
+    }
+    const int group = g.ProcedureGroup;
+    if (group < 1 || group > kBarGroups) {
+        BarUpperCalculator(1);
+        return;
+    }
+    const BarGroupInfo& info = BarGroup(group);
+    const auto end = info.codes.begin() + info.count;
+    const auto at = std::find(info.codes.begin(), end, g.ProcedureCode);
+    BarUpperCalculator(group, at == end ? 1 : static_cast<int>(at - info.codes.begin()) + 1);
 }
 
 void Calculator::BarLower(int m) {
     if (groupProcCount_ == 0 || m < 1 || m > groupProcCount_) return;
     shell::SharedState& g = shell::Shared();
+    // The law bar's lower row holds nothing: it changes no procedure.
+    const bool calculator = g.WorkspaceMode != shell::kKinematicsWorkspace;
     int piece = 0;
-    if (g.ProcedureGroup >= 1 && g.ProcedureGroup <= kBarGroups) {
+    if (calculator && g.ProcedureGroup >= 1 && g.ProcedureGroup <= kBarGroups) {
         g.ProcedureCode = BarGroup(g.ProcedureGroup).codes[static_cast<size_t>(m - 1)];
         piece = HelpPieceOf(g.ProcedureCode);
         // These take their function from the expression box.
@@ -116,8 +142,8 @@ void Calculator::BarLower(int m) {
     }
     // The vector procedures take their arguments in the notation that the
     // direction frame builds.
-    form_->fraDirec->setVisible(g.ProcedureGroup == 7 ||
-                                (g.ProcedureGroup == 8 && g.ProcedureCode == 36));
+    form_->fraDirec->setVisible(calculator && (g.ProcedureGroup == 7 ||
+                                               (g.ProcedureGroup == 8 && g.ProcedureCode == 36)));
     panel_.shpBar2->move(HighlightLeft(m), kHighlightTop2);
     ShowArgs(g.ProcedureCode);
     if (piece != 0) ShowArgHelp(piece);

@@ -243,7 +243,7 @@ void Kinematics::AdaptKinemCtrls(int law) {
 
 void Kinematics::EnterFrom(QWidget* box) {
     const Panel& p = panel_;
-    const int law = shell::Shared().ProcedureGroup;
+    const int law = shell::Shared().KinemLaw;
     const bool line = law >= kLawX && law <= kLawA;
     const bool initial = law == kLawV || law == kLawA;
     QWidget* next = nullptr;
@@ -362,7 +362,7 @@ void Kinematics::chkGraph_Click(int index) {
 void Kinematics::cmdCalcxva_Click() {
     RadianMode radians;
     const Panel& p = panel_;
-    const int law = shell::Shared().ProcedureGroup;
+    const int law = shell::Shared().KinemLaw;
     try {
         const std::string lawText = rt::Trim(p.txtKinem[0]->Text().toStdString());
         std::optional<shell::ResultLines> lines;
@@ -391,7 +391,7 @@ void Kinematics::cmdCalcxva_Click() {
 void Kinematics::cmdGraph_Click() {
     RadianMode radians;
     Panel& p = panel_;
-    const int law = shell::Shared().ProcedureGroup;
+    const int law = shell::Shared().KinemLaw;
     try {
         if (law == kLawXY || law == kLawPolar) {
             if (!num::IsNumber(TrimmedText(p.txtKinemt1[0])) || !num::IsNumber(TrimmedText(p.txtKinemt1[1]))) {

@@ -2,7 +2,7 @@
 // The plane-kinematics panel fraKinem: the law boxes, the initial
 // conditions, the instant, the graph interval and curves, and the two "Ya"
 // buttons. The law is chosen on the calculator's procedure bar, which stores
-// it in ProcedureGroup and calls AdaptKinemCtrls.
+// it in KinemLaw (shell/defaults.h) and calls AdaptKinemCtrls.
 //
 // Both commands run in radians and give the angle mode back on every way
 // out. A fault inside a command shows "Error en el comando."; the result

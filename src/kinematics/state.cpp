@@ -7,4 +7,6 @@ KinemState& State() {
     return state;
 }
 
+void ResetState() { State() = KinemState{}; }
+
 }  // namespace kinem

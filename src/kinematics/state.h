@@ -1,6 +1,6 @@
 #pragma once
 // The module state of plane kinematics. The law itself lives in the shared
-// ProcedureGroup (shell/defaults.h); the laws handed to the numerical
+// KinemLaw (shell/defaults.h), as the calculator's bar sets it; the laws handed to the numerical
 // routines live in num::DerivExpr, VelocityLawExpr and AccelLawExpr.
 
 namespace kinem {
@@ -12,5 +12,8 @@ struct KinemState {
 };
 
 KinemState& State();
+
+// The state of a fresh run; test fixtures call it.
+void ResetState();
 
 }  // namespace kinem

@@ -72,7 +72,7 @@ int Motion::ChosenPicture() const {
 }
 
 void Motion::ArmRectProcedure(int n) {
-    shell::Shared().ProcedureCode = kRectCodes[n - 1];
+    State().RectProcedureCode = kRectCodes[n - 1];
     if (n == 4 || n == 5) SetStripPointer(6);
 }
 
@@ -128,7 +128,7 @@ void Motion::ArmListedProcedure(int index, bool fromPageChange) {
         }
     } else if (mode == 4) {
         const int code = RectListedCode(index);
-        shell::Shared().ProcedureCode = code;
+        s.RectProcedureCode = code;
         panel_.cmdProcs->setVisible(code != 52);
         panel_.txtProcs->setVisible(code != 52);
         if (code == 52) {
@@ -147,7 +147,7 @@ void Motion::cboProcs_Click() {
         ArmListedProcedure(index, false);
         picArgs2_Paint();
         const int mode = shell::Shared().WorkspaceMode;
-        const int code = mode == 5 ? State().ParabProcedureCode : shell::Shared().ProcedureCode;
+        const int code = mode == 5 ? State().ParabProcedureCode : State().RectProcedureCode;
         const bool noBox = mode == 5 ? (code == 21 || code == 25) : code == 52;
         if (!noBox) panel_.txtProcs->SetFocus();
     } catch (const rt::RuntimeError&) {
@@ -193,7 +193,7 @@ void Motion::picArgs2_Paint() {
         pic.Cls();
         const int mode = shell::Shared().WorkspaceMode;
         MotionState& s = State();
-        const int code = mode == 5 ? s.ParabProcedureCode : shell::Shared().ProcedureCode;
+        const int code = mode == 5 ? s.ParabProcedureCode : s.RectProcedureCode;
         double size = 8;
         DrawHelp(pic, ListedHelp(mode, code, size), size);
         if (mode != 5) return;

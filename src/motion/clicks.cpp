@@ -97,7 +97,7 @@ void Motion::LabelClickRect(int shift, double x) {
     const rt::Variant &dt = incr[0], &dx = incr[1], &dv = incr[2];
     const rt::Variant &ft = factor[0], &fx = factor[1], &fv = factor[2];
 
-    const int proc = shell::Shared().ProcedureCode;
+    const int proc = State().RectProcedureCode;
     const std::string where = std::to_string(body) + ", tramo " + std::to_string(segment);
     switch (proc) {
         case 40:

@@ -61,7 +61,7 @@ void Motion::RunListedRect(const std::string& text) {
         Message("Configura la tabla primero.");
         return;
     }
-    const int code = shell::Shared().ProcedureCode;
+    const int code = State().RectProcedureCode;
     RectilinearProcedures& rect = *rect_;
     if (code == 41) {
         EquationsThroughThreePoints(text);

@@ -1,5 +1,7 @@
 #include "motion/state.h"
 
+#include "motion/mrua/segment_eqns.h"
+#include "motion/projectile/model.h"
 #include "runtime/errors.h"
 
 namespace motion {
@@ -7,6 +9,12 @@ namespace motion {
 MotionState& State() {
     static MotionState state;
     return state;
+}
+
+void ResetState() {
+    State() = MotionState{};
+    mrua::Records() = mrua::EqnRecords{};
+    parab::Model() = parab::ParabModel{};
 }
 
 rt::Variant& MotionPoint(int q, int p) {

@@ -19,12 +19,12 @@
 // - Configuration flags and two-click fields, the results of the last
 //   rectilinear procedure (ResultCaptions 1..2; ResultTimes, ResultPositions,
 //   ResultVelocities 1..4, solution s in entries 2s-1 and 2s; ShownSolution),
-//   the projectile codes ParabActionMode and ParabProcedureCode, and the ten
+//   the rectilinear RectProcedureCode, the projectile codes ParabActionMode
+//   and ParabProcedureCode, and the ten
 //   equation-line positions LinePos(1..10).
 // - The symbol and colour tables (PositionSymbols, VelocitySymbols,
 //   AccelSymbols, ResultColors, CurveColors) are set at start-up in the shared
-//   state: shell::Shared(). The rectilinear procedure code is
-//   shell::Shared().ProcedureCode.
+//   state: shell::Shared().
 //
 // Arrays indexed from 1 keep an unused element 0 so the indexes read as
 // everywhere else: State().Segments[1][2].LastPoint is body 1, segment 2.
@@ -98,6 +98,10 @@ struct MotionState {
     Array1<rt::Variant, 4> ResultVelocities{};
     int ShownSolution = 1;
 
+    // ---- rectilinear procedure code: a picture's procedure (40, 42..45) or
+    // a listed one (46..57)
+    int RectProcedureCode = 0;
+
     // ---- projectile procedure codes
     // What a label click does: 1 set up, 2 complete a point, 3 v0 or theta0,
     // 4 v0x or v0y, 5 distance, 6 graph.
@@ -112,6 +116,10 @@ struct MotionState {
 
 // The one model of the run.
 MotionState& State();
+
+// The model of a fresh run, with the rectilinear equation records and the
+// projectile model; test fixtures call it.
+void ResetState();
 
 // Element (q, p) of MotionPoints; q outside 0..4 or p outside 1..9 raises
 // SubscriptOutOfRange.

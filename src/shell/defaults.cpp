@@ -39,9 +39,10 @@ void InitGlobals() {
     g.GridColsPerView = 5;
     g.ClockMarkedHour = 3;
     g.AxesRotation = 0;
-    g.WorkspaceMode = 0;
+    g.WorkspaceMode = kNoWorkspace;
     g.ProcedureGroup = 0;
     g.ProcedureCode = 0;
+    g.KinemLaw = 0;
 
     g.PicHeight = 385;
     g.PicWidth = 397;
@@ -50,9 +51,8 @@ void InitGlobals() {
     g.PlotBottom = static_cast<double>(std::lround(g.PicHeight - g.PlotSide) / 2);
     g.PlotLeft = static_cast<double>(std::lround(g.PicWidth - g.PlotSide) / 2);
 
-    g.SelTopRow = g.SelBottomRow = g.SelLeftCol = g.SelRightCol = 1;
-    g.SavedTopRow = g.SavedLeftCol = g.SavedBottomRow = g.SavedRightCol = 1;
-    g.SelRowCount = g.SelColCount = g.SavedRowCount = g.SavedColCount = 1;
+    g.Selection = GridBlock{1, 1, 1, 1, 1, 1};
+    g.SavedSelection = g.Selection;
 
     g.ResultColors = {0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0};
     g.CurveColors[1][1] = 0xC00000;
@@ -70,6 +70,11 @@ void InitGlobals() {
     g.ParabYSymbols = {"", "y", "Y"};
     g.ParabVxSymbols = {"", "v!x", "V!x"};
     g.ParabVySymbols = {"", "v!y", "V!y"};
+}
+
+void ResetShared() {
+    Shared() = SharedState{};
+    InitGlobals();
 }
 
 }  // namespace shell

@@ -28,25 +28,56 @@ using Array1 = std::array<T, N + 1>;            // (1 To N)
 template <class T, int R, int C>
 using Array2 = std::array<std::array<T, C + 1>, R + 1>;  // (1 To R, 1 To C)
 
+// The workspaces, as WorkspaceMode holds them (the toolbar's button 1..6).
+enum WorkspaceId : int32_t {
+    kNoWorkspace = 0,  // the welcome page before any choice
+    kCalculatorWorkspace = 1,
+    kParticleWorkspace = 2,
+    kRigidWorkspace = 3,
+    kRectilinearWorkspace = 4,
+    kProjectileWorkspace = 5,
+    kKinematicsWorkspace = 6,
+};
+
+// A rectangle of the argument grid (rows and columns from 1) and its size.
+struct GridBlock {
+    uint8_t TopRow = 0, BottomRow = 0, LeftCol = 0, RightCol = 0;
+    uint8_t RowCount = 0, ColCount = 0;
+
+    static GridBlock Spanning(int top, int bottom, int left, int right) {
+        return {static_cast<uint8_t>(top),
+                static_cast<uint8_t>(bottom),
+                static_cast<uint8_t>(left),
+                static_cast<uint8_t>(right),
+                static_cast<uint8_t>(bottom - top + 1),
+                static_cast<uint8_t>(right - left + 1)};
+    }
+};
+
 struct SharedState {
-    // Active workspace: 0 none, 1 calculator, 2 particle statics, 3 rigid-body
-    // statics, 4 rectilinear motion, 5 projectile motion, 6 plane kinematics.
-    int32_t WorkspaceMode = 0;
-    // Calculator group 1..8 (or kinematics law 11..13) and procedure 1..38
-    // (or rectilinear procedure 40..57).
+    // Active workspace, a WorkspaceId (kept as its number, which the motion
+    // code and the help topics compare).
+    int32_t WorkspaceMode = kNoWorkspace;
+    // The calculator's choice on its procedure bar: group 1..8 and procedure
+    // 1..38 (58..68 the unit conversions). Each workspace keeps its own
+    // choice, so a visit elsewhere never changes it: the rectilinear code is
+    // motion::State().RectProcedureCode.
     int32_t ProcedureGroup = 0;
     int32_t ProcedureCode = 0;
+    // The plane-kinematics law: 11 x(t), 12 v(t), 13 a(t) from the bar; 14
+    // and 15 the plane laws.
+    int32_t KinemLaw = 0;
 
     // Options of the calculator's expression box.
     bool ExprHotKeys = false;     // hot keys on
     bool ExprInfix = false;       // infix formulas (false: reverse Polish)
     bool AngleInDegrees = false;  // trigonometry in degrees
 
-    // Argument grid: data columns across its width, and its selection.
+    // Argument grid: data columns across its width; its selection, and the
+    // copy of it taken on every valid selection change and every Enter.
     uint8_t GridColsPerView = 0;
-    uint8_t SelTopRow = 0, SelBottomRow = 0, SelLeftCol = 0, SelRightCol = 0;
-    uint8_t SavedTopRow = 0, SavedLeftCol = 0, SavedBottomRow = 0, SavedRightCol = 0;
-    uint8_t SelRowCount = 0, SelColCount = 0, SavedRowCount = 0, SavedColCount = 0;
+    GridBlock Selection;
+    GridBlock SavedSelection;
 
     // Direction clock and particle-statics axes.
     int16_t ClockMarkedHour = 0;
@@ -82,5 +113,10 @@ SharedState& Shared();
 // scale and direction their start values. Fields without a start value are
 // left as they are.
 void InitGlobals();
+
+// The shared state as a fresh run has it once the main window loaded: every
+// field emptied, then InitGlobals. Test fixtures call it so that no test
+// sees what another left.
+void ResetShared();
 
 }  // namespace shell

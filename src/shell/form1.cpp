@@ -336,7 +336,7 @@ void Form1::ShowWorkspace(int index) {
         if (index == 7) {
             fraHelp->show();
             fraHelp->raise();
-            if (g.WorkspaceMode == 0) {
+            if (g.WorkspaceMode == kNoWorkspace) {
                 cmdHelpCtrl[0]->Press();
                 rtbHelp->SetSelStart(0);
                 rtbHelp->SetFocus();
@@ -374,7 +374,7 @@ void Form1::SetFrameColours(rt::ColorRef light, rt::ColorRef dark) {
     shpBorder->SetFillColor(dark);
 }
 
-void Form1::DrawBarIcons(int index) {
+void Form1::DrawBarIcons(int index, bool again) {
     plat::Picture& bar = *panels.picBar;
     bar.Cls();
     if (index != 0 && index != 5) return;
@@ -384,7 +384,10 @@ void Form1::DrawBarIcons(int index) {
         bar.BlockCopy(0, 0, 249, 31, *panels.picRuts, 0, 0, plat::RasterOp::And);
     else
         bar.BlockCopy(0, 0, 94, 31, *panels.picRuts, 124, 120, plat::RasterOp::And);
-    services_.calculator->picBar_MouseDown(1, 0, 15, 45);
+    if (again)
+        services_.calculator->RestoreBar();
+    else
+        services_.calculator->picBar_MouseDown(1, 0, 15, 45);
 }
 
 void Form1::LoadProcPictures(const QString& fileName) {
@@ -401,13 +404,11 @@ void Form1::SetupWorkspace(int index) {
     // first visit (and a motion table of the other kind) starts it afresh.
     const bool again = started_[static_cast<size_t>(index)] &&
                        ((index != 3 && index != 4) || motionTable_ == index);
-    if (started_[static_cast<size_t>(LastWorkspaceIndex)])
-        procedureOf_[static_cast<size_t>(LastWorkspaceIndex)] = {g.ProcedureGroup, g.ProcedureCode};
 
     txtArgHelp->SetText(QString());
     rtbCalc->SetText(QString());
     SetWorkspacePanels(index);
-    DrawBarIcons(index);
+    DrawBarIcons(index, again);
 
     SetFrameColours(look.light, look.dark);
     switch (index) {
@@ -457,14 +458,9 @@ void Form1::SetupWorkspace(int index) {
             }
             PlaceFraExpr(3);
             if (!again) panels.cmdTable0->SetValue(true);
-            if (index == 3) g.WorkspaceMode = 4;
+            if (index == 3) g.WorkspaceMode = kRectilinearWorkspace;
             LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
-            if (again) {
-                // The chosen procedure stays; its code may have been taken
-                // over by the calculator's bar meanwhile.
-                g.ProcedureGroup = procedureOf_[static_cast<size_t>(index)][0];
-                g.ProcedureCode = procedureOf_[static_cast<size_t>(index)][1];
-            } else {
+            if (!again) {
                 motion.imgProcs_MouseDown(1, 0, 270, 100);
                 motionTable_ = index;
             }

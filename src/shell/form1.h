@@ -130,7 +130,7 @@ private:
     void CheckSlots() const;
     void SetWorkspacePanels(int index);
     void SetFrameColours(rt::ColorRef light, rt::ColorRef dark);
-    void DrawBarIcons(int index);
+    void DrawBarIcons(int index, bool again);
     void LoadProcPictures(const QString& fileName);
     void SetupWorkspace(int index);
     bool MayShowWorkspace(int index);
@@ -143,9 +143,6 @@ private:
     // The motion workspace (3 or 4) whose problem the shared table holds;
     // -1 before one is set up or once a new one must start.
     int motionTable_ = -1;
-    // The procedure group and code each workspace had when it was left: the
-    // calculator's bar and the motion procedures share them.
-    std::array<std::array<int, 2>, 6> procedureOf_{};
 
 protected:
     bool event(QEvent* e) override;

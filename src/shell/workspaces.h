@@ -98,6 +98,10 @@ public:
     // Click on the procedure bar, in its y-up scale; the switch calls it with
     // (1, 0, 15, 45): the first cell of the upper row.
     virtual void picBar_MouseDown(int button, int shift, double x, double y) = 0;
+    // On a return visit to the calculator or plane kinematics: the bar shows
+    // again the group and procedure, or the law, chosen before, and nothing
+    // typed is cleared.
+    virtual void RestoreBar() = 0;
 };
 
 class ParticleStaticsServices {

@@ -26,6 +26,7 @@
 #include "statics/particle/panel.h"
 #include "statics/rigid/panel.h"
 #include "support/dialog_script.h"
+#include "support/reset_state.h"
 #include "vectors/ui/direcframe_panel.h"
 
 namespace calctest {
@@ -33,6 +34,7 @@ namespace calctest {
 class CalcForm : public ::testing::Test {
 protected:
     void SetUp() override {
+        testsupport::ResetAllState();
         shell::Workspaces w;
         w.direction = vecui::MakeDirectionFrame();
         auto calculator = std::make_unique<calc::Calculator>();

@@ -66,8 +66,8 @@ TEST_F(DispatchTest, ANumericProcedureGetsTheEvaluatedArgumentsThenTheResultTab)
     EXPECT_EQ(seen[0].screenPointer, 11);  // the hourglass while it runs
     EXPECT_EQ(plat::Screen::MousePointer(), 0);
     EXPECT_EQ(form().tabCalc->Tab(), 0);
-    EXPECT_EQ(G().SelRowCount, 2);
-    EXPECT_EQ(G().SelColCount, 2);
+    EXPECT_EQ(G().Selection.RowCount, 2);
+    EXPECT_EQ(G().Selection.ColCount, 2);
 }
 
 TEST_F(DispatchTest, ArgumentMessagesStopTheRunWithoutTheResultTab) {

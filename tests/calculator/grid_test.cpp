@@ -54,19 +54,19 @@ TEST_F(GridTest, EnterWalksASelectedBlockRowByRowAndSelectsItAgain) {
     EXPECT_EQ(gd->Col(), 2);
     EXPECT_EQ(gd->RowSel(), 3);
     EXPECT_EQ(gd->ColSel(), 4);
-    EXPECT_EQ(G().SavedBottomRow, 3);
-    EXPECT_EQ(G().SavedRightCol, 4);
+    EXPECT_EQ(G().SavedSelection.BottomRow, 3);
+    EXPECT_EQ(G().SavedSelection.RightCol, 4);
 }
 
 TEST_F(GridTest, MouseSelectionsDownwardsAreRecordedAndBackwardOnesRefused) {
     DragSelect(2, 2, 4, 3);
-    EXPECT_EQ(G().SelTopRow, 2);
-    EXPECT_EQ(G().SelBottomRow, 4);
-    EXPECT_EQ(G().SelLeftCol, 2);
-    EXPECT_EQ(G().SelRightCol, 3);
-    EXPECT_EQ(G().SelRowCount, 3);
-    EXPECT_EQ(G().SelColCount, 2);
-    EXPECT_EQ(G().SavedRowCount, 3);
+    EXPECT_EQ(G().Selection.TopRow, 2);
+    EXPECT_EQ(G().Selection.BottomRow, 4);
+    EXPECT_EQ(G().Selection.LeftCol, 2);
+    EXPECT_EQ(G().Selection.RightCol, 3);
+    EXPECT_EQ(G().Selection.RowCount, 3);
+    EXPECT_EQ(G().Selection.ColCount, 2);
+    EXPECT_EQ(G().SavedSelection.RowCount, 3);
     EXPECT_EQ(panel().lblRC->Caption(), "3 x 2");
 
     // Upwards, leftwards, or both: one message and the anchor cell alone
@@ -83,14 +83,14 @@ TEST_F(GridTest, MouseSelectionsDownwardsAreRecordedAndBackwardOnesRefused) {
         EXPECT_EQ(gd->RowSel(), b.r1);
         EXPECT_EQ(gd->Col(), b.c1);
         EXPECT_EQ(gd->ColSel(), b.c1);
-        EXPECT_EQ(G().SelRowCount, 1);
-        EXPECT_EQ(G().SelColCount, 1);
-        EXPECT_EQ(G().SavedTopRow, b.r1);
-        EXPECT_EQ(G().SavedBottomRow, b.r1);
-        EXPECT_EQ(G().SavedRightCol, b.c1);
+        EXPECT_EQ(G().Selection.RowCount, 1);
+        EXPECT_EQ(G().Selection.ColCount, 1);
+        EXPECT_EQ(G().SavedSelection.TopRow, b.r1);
+        EXPECT_EQ(G().SavedSelection.BottomRow, b.r1);
+        EXPECT_EQ(G().SavedSelection.RightCol, b.c1);
         // The tools see the anchor cell, not the refused rectangle.
-        EXPECT_EQ(G().SelBottomRow, b.r1);
-        EXPECT_EQ(G().SelRightCol, b.c1);
+        EXPECT_EQ(G().Selection.BottomRow, b.r1);
+        EXPECT_EQ(G().Selection.RightCol, b.c1);
     }
     ASSERT_EQ(dialogs.Shown().size(), 4u);
     EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");

@@ -179,14 +179,15 @@ TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
     auto* law = new plat::RichPane(QStringLiteral("txtKinem(1)"), &form());
     auto* graph = new plat::CheckBox(QStringLiteral("chkGraph(3)"), &form());
 
+    const int group = G().ProcedureGroup;
     form().ShowWorkspace(5);
-    EXPECT_EQ(G().ProcedureGroup, 11);
+    EXPECT_EQ(G().KinemLaw, 11);
     for (int cell : {2, 3, 3}) {
         t0->SetText(QStringLiteral("1"));
         law->SetText(QStringLiteral("t^2"));
         graph->SetValue(1);
         ChooseGroup(cell);
-        EXPECT_EQ(G().ProcedureGroup, 10 + cell);
+        EXPECT_EQ(G().KinemLaw, 10 + cell);
         EXPECT_EQ(t0->Text(), "");
         EXPECT_EQ(law->Text(), "");
         EXPECT_EQ(graph->Value(), 0);
@@ -194,7 +195,7 @@ TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
     EXPECT_EQ(adapted, (std::vector<int>{11, 12, 13, 13}));
     ChooseGroup(4);  // no law there
     ChooseGroup(5);
-    EXPECT_EQ(G().ProcedureGroup, 13);
+    EXPECT_EQ(G().KinemLaw, 13);
     EXPECT_EQ(adapted.size(), 4u);
 
     // The lower row within the last calculator group's count moves only the
@@ -202,7 +203,8 @@ TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
     const int code = G().ProcedureCode;
     ChooseCell(2);
     EXPECT_EQ(panel().shpBar2->x(), 32);
-    EXPECT_EQ(G().ProcedureGroup, 13);
+    EXPECT_EQ(G().KinemLaw, 13);
+    EXPECT_EQ(G().ProcedureGroup, group);  // the calculator's choice stays its own
     EXPECT_EQ(G().ProcedureCode, code);
     EXPECT_FALSE(form().fraDirec->isVisible());
 }

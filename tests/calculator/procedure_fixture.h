@@ -8,6 +8,7 @@
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "runtime/colors.h"
+#include "shell/defaults.h"
 #include "shell/writer.h"
 #include "support/dialog_script.h"
 #include "text/globals.h"
@@ -19,6 +20,7 @@ protected:
     using Kind = plat::DrawnPrimitive::Kind;
 
     ProcedureRun() : pic("pic") {
+        shell::ResetShared();
         pic.resize(397, 385);
         pic.ScaleYUp();
         saved = shell::Panes();

@@ -38,7 +38,7 @@ protected:
     void ChooseLaw(int n) { form().Services().calculator->picBar_MouseDown(1, 0, (n - 1) * 31 + 15, 45); }
     // A plane law, which only code stores.
     void ChoosePlaneLaw(int law) {
-        shell::Shared().ProcedureGroup = law;
+        shell::Shared().KinemLaw = law;
         form().Services().kinematics->AdaptKinemCtrls(law);
     }
     plat::RichPane* Law(int i) { return Find<plat::RichPane>(QStringLiteral("txtKinem(%1)").arg(i)); }
@@ -96,7 +96,7 @@ TEST_F(KinemPanel, EachLawShowsItsBoxes) {
             ChooseLaw(c.law - 10);
         else
             ChoosePlaneLaw(c.law);
-        EXPECT_EQ(shell::Shared().ProcedureGroup, c.law);
+        EXPECT_EQ(shell::Shared().KinemLaw, c.law);
         EXPECT_EQ(Caption("lblFunction(0)")->Caption(), c.caption);
         if (!c.caption1.isEmpty()) {
             EXPECT_EQ(Caption("lblFunction(1)")->Caption(), c.caption1);

@@ -37,12 +37,12 @@ TEST_F(CatalogueTest, PicturesChooseTheRectilinearCodes) {
     const std::pair<double, int> cases[] = {{0, 40}, {539, 40}, {540, 42}, {1080, 43}, {1700, 44}, {2699, 45}};
     for (const auto& [x, code] : cases) {
         m().imgProcs_MouseDown(1, 0, x, 100);
-        EXPECT_EQ(shell::Shared().ProcedureCode, code) << x;
+        EXPECT_EQ(motion::State().RectProcedureCode, code) << x;
         EXPECT_EQ(m().ChosenPicture(), (code == 40 ? 1 : code - 40));
         EXPECT_EQ(Pointer(), code >= 44 ? 6 : 0);
     }
     m().imgProcs_MouseDown(1, 0, 2700, 100);  // beyond the fifth picture
-    EXPECT_EQ(shell::Shared().ProcedureCode, 45);
+    EXPECT_EQ(motion::State().RectProcedureCode, 45);
     // Picture 5's help, and the listed help of a pictured code.
     EXPECT_FALSE(HelpTexts(m().panel().picArgs1).empty());
     m().picArgs2_Paint();
@@ -91,12 +91,12 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     Open(4);
     p.tabMrua->SetTab(2);
     Choose(7);
-    EXPECT_EQ(shell::Shared().ProcedureCode, 52);
+    EXPECT_EQ(motion::State().RectProcedureCode, 52);
     EXPECT_TRUE(p.cmdProcs->isHidden());
     EXPECT_TRUE(p.txtProcs->isHidden());
     EXPECT_FALSE(p.txtProcs->hasFocus());
     Choose(12);
-    EXPECT_EQ(shell::Shared().ProcedureCode, 57);
+    EXPECT_EQ(motion::State().RectProcedureCode, 57);
     EXPECT_FALSE(p.txtProcs->isHidden());
 }
 

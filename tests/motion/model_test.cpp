@@ -19,11 +19,11 @@ using motion::State;
 class StripPositions : public ::testing::Test {
 protected:
     void SetUp() override {
-        State() = motion::MotionState{};
+        motion::ResetState();
         shell::Shared().WorkspaceMode = 4;
     }
     void TearDown() override {
-        State() = motion::MotionState{};
+        motion::ResetState();
         shell::Shared().WorkspaceMode = 0;
     }
     // One body of 9 points, or two bodies of (n, 9 - n); body 1 cut at the

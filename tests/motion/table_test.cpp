@@ -132,7 +132,7 @@ TEST_F(TableTest, NewProblemConfiguresOneBodyOfNinePoints) {
     EXPECT_TRUE(s().TableReady);
     EXPECT_FALSE(m().panel().txtAccel[0]->isHidden());
     EXPECT_TRUE(m().panel().txtAccel[1]->isHidden());
-    EXPECT_EQ(shell::Shared().ProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, 40);
     EXPECT_TRUE(rec.Has("EraseEqnFlags()"));
     // "No" changes nothing.
     Put(0, 4, "3");

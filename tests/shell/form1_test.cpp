@@ -82,16 +82,16 @@ TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     EXPECT_EQ(g.WorkspaceMode, 0);
     EXPECT_EQ(g.ProcedureGroup, 0);
     EXPECT_EQ(g.ProcedureCode, 0);
+    EXPECT_EQ(g.KinemLaw, 0);
     // The plot square of side 301 sits at (48, 42) of the 397 x 385 pictures.
     EXPECT_EQ(g.PicWidth, 397);
     EXPECT_EQ(g.PicHeight, 385);
     EXPECT_EQ(g.PlotSide, 301);
     EXPECT_EQ(g.PlotLeft, 48);
     EXPECT_EQ(g.PlotBottom, 42);
-    for (uint8_t v : {g.SelTopRow, g.SelBottomRow, g.SelLeftCol, g.SelRightCol, g.SavedTopRow,
-                      g.SavedLeftCol, g.SavedBottomRow, g.SavedRightCol, g.SelRowCount,
-                      g.SelColCount, g.SavedRowCount, g.SavedColCount})
-        EXPECT_EQ(v, 1);
+    for (const shell::GridBlock& b : {g.Selection, g.SavedSelection})
+        for (uint8_t v : {b.TopRow, b.BottomRow, b.LeftCol, b.RightCol, b.RowCount, b.ColCount})
+            EXPECT_EQ(v, 1);
     EXPECT_EQ(g.ResultColors, (std::array<rt::ColorRef, 4>{0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0}));
     EXPECT_EQ(g.CurveColors[1][3], 0x0000C0u);
     EXPECT_EQ(g.CurveColors[2][1], 0xC000C0u);
@@ -312,7 +312,7 @@ TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
     EXPECT_TRUE(Find<plat::TextBox>("txtBody(3)")->Text().isEmpty());
 
     PressToolbar(4);  // the rectilinear procedure 40 sees mode 4
-    EXPECT_EQ(shell::Shared().ProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, 40);
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0xC00000u);
     EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListCount(), 13);
     EXPECT_EQ(Find<plat::Image>("imgProcs")->size(), QSize(180, 36));
@@ -323,7 +323,7 @@ TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
     EXPECT_EQ(Find<plat::FlexGrid>("Gd2")->Rows(), 5);
 
     PressToolbar(6);
-    EXPECT_EQ(shell::Shared().ProcedureGroup, 11);  // law x(t)
+    EXPECT_EQ(shell::Shared().KinemLaw, 11);  // law x(t)
 }
 
 TEST_F(Form1Test, ToolbarButtonFromTheClickPosition) {
@@ -417,7 +417,7 @@ TEST_F(Form1Test, AMotionProblemSurvivesVisitsAndTheHelp) {
     auto* accel = Find<plat::TextBox>("txtAccel(0)");
     StartRectProblem(gd2, accel);
     Find<plat::ComboBox>("cboProcs")->SetListIndex(3);
-    const int code = shell::Shared().ProcedureCode;
+    const int code = motion::State().RectProcedureCode;
     // Another workspace in between, the own button again, the help: no
     // question and nothing erased.
     for (int button : {1, 4, 6, 4, 8, 2, 3, 4}) {
@@ -428,7 +428,57 @@ TEST_F(Form1Test, AMotionProblemSurvivesVisitsAndTheHelp) {
     EXPECT_TRUE(dialogs.Shown().empty());
     EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListIndex(), 3);
     EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
-    EXPECT_EQ(shell::Shared().ProcedureCode, code);  // not the calculator's
+    EXPECT_EQ(motion::State().RectProcedureCode, code);
+}
+
+// A click on the procedure bar at (x, y) of its y-up scale, as the mouse
+// makes it: the upper row is y 33 to 63, the lower row y 0 to 33.
+void ClickBar(plat::Picture* bar, double x, double y) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->ToDevice(x, y).toPoint());
+}
+
+TEST_F(Form1Test, TheCalculatorKeepsItsChosenProcedureOnAReturnVisit) {
+    PressToolbar(1);
+    auto* bar = Find<plat::Picture>("picBar");
+    ClickBar(bar, 6 * 31 + 15, 45);  // group 7, the vector procedures
+    ClickBar(bar, 2 * 31 + 15, 15);  // its third procedure
+    const int code = shell::Shared().ProcedureCode;
+    ASSERT_EQ(shell::Shared().ProcedureGroup, 7);
+    ASSERT_TRUE(form().fraDirec->isVisible());
+    const QPoint upper = Find<QWidget>("shpBar1")->pos(), lower = Find<QWidget>("shpBar2")->pos();
+    // Rectilinear motion chooses its own procedure, kinematics its law; the
+    // help and the particle workspace show the direction frame elsewhere.
+    for (int button : {4, 1, 6, 1, 8, 1, 2, 1}) {
+        PressToolbar(button);
+        if (button != 1) continue;
+        EXPECT_EQ(shell::Shared().ProcedureGroup, 7) << "back from button";
+        EXPECT_EQ(shell::Shared().ProcedureCode, code);
+        EXPECT_EQ(Find<QWidget>("shpBar1")->pos(), upper);
+        EXPECT_EQ(Find<QWidget>("shpBar2")->pos(), lower);
+        EXPECT_TRUE(form().fraDirec->isVisible());
+    }
+}
+
+TEST_F(Form1Test, PlaneKinematicsKeepsItsLawAndBoxesOnAReturnVisit) {
+    PressToolbar(6);
+    auto* bar = Find<plat::Picture>("picBar");
+    ClickBar(bar, 2 * 31 + 15, 45);  // law a(t)
+    auto* law = Find<plat::RichPane>("txtKinem(0)");
+    auto* t0 = Find<plat::TextBox>("txtT0(0)");
+    Type(law, QStringLiteral("3"));
+    Type(t0, QStringLiteral("1"));
+    ASSERT_EQ(law->Text(), QStringLiteral("3"));
+    const QPoint upper = Find<QWidget>("shpBar1")->pos();
+    for (int button : {1, 6, 4, 6, 8, 2, 6}) {
+        PressToolbar(button);
+        if (button != 6) continue;
+        EXPECT_EQ(shell::Shared().KinemLaw, 13);
+        EXPECT_EQ(Find<plat::Label>("lblFunction(0)")->Caption(), QStringLiteral("a(t,x,v)="));
+        EXPECT_EQ(law->Text(), QStringLiteral("3"));
+        EXPECT_EQ(t0->Text(), QStringLiteral("1"));
+        EXPECT_EQ(Find<QWidget>("shpBar1")->pos(), upper);
+    }
+    EXPECT_TRUE(dialogs.Shown().empty());
 }
 
 TEST_F(Form1Test, TheOtherMotionTableAsksBeforeErasing) {

@@ -10,6 +10,7 @@
 #include "runtime/errors.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
+#include "support/reset_state.h"
 
 namespace testsupport {
 
@@ -73,6 +74,10 @@ public:
     void picBar_MouseDown(int b, int s, double x, double y) override {
         log_.Add("picBar_MouseDown" + Args({double(b), double(s), x, y}));
         in_->picBar_MouseDown(b, s, x, y);
+    }
+    void RestoreBar() override {
+        log_.Add("RestoreBar");
+        in_->RestoreBar();
     }
 
 private:
@@ -243,6 +248,7 @@ void RecordControlEvents(shell::Form1& form, CallLog& log) {
 }
 
 void Form1Test::SetUp() {
+    ResetAllState();
     plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
     form_ = std::make_unique<shell::Form1>(RecordingServices(log_));
     form_->EndProgram = [this] { log_.Add("EndProgram"); };

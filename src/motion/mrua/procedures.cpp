@@ -385,7 +385,7 @@ public:
     void SolveVaSystem(const std::string& text) override {
         plat::CMousePtr hourglass;
         hourglass.SetPointer(11);
-        Show(VaSystem(shell::Shared().ProcedureCode, text));
+        Show(VaSystem(motion::State().RectProcedureCode, text));
     }
 
 private:

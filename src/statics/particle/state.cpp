@@ -13,4 +13,6 @@ ParticleState& State() {
     return s;
 }
 
+void ResetState() { State() = ParticleState{}; }
+
 }  // namespace particle

@@ -45,4 +45,7 @@ struct ParticleState {
 // The one state of the run.
 ParticleState& State();
 
+// The state of a fresh run; test fixtures call it.
+void ResetState();
+
 }  // namespace particle

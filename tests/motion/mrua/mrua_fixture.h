@@ -16,13 +16,11 @@
 namespace mruatest {
 
 inline void ResetModel() {
-    shell::InitGlobals();
+    shell::ResetShared();
+    motion::ResetState();
     shell::G().Decimals = 3;
     shell::Shared().WorkspaceMode = 4;
-    motion::MotionState& s = motion::State();
-    s = motion::MotionState{};
     motion::InitMruaEqnLinePositions();
-    mrua::Records() = mrua::EqnRecords{};
 }
 
 // One body over the nine columns, cut at the points given (segment limits).

@@ -18,10 +18,9 @@ namespace parabtest {
 class ParabTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::InitGlobals();
+        shell::ResetShared();
+        motion::ResetState();
         shell::G().Decimals = 3;
-        parab::Model() = {};
-        motion::State() = {};
         motion::State().NumBodies = 1;
         motion::State().PointsPerBody = {0, 9, 0};
     }

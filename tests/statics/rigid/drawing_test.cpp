@@ -16,7 +16,7 @@ namespace {
 class RigidDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::InitGlobals();
+        shell::ResetShared();
         pic.resize(397, 385);
         pic.ScaleYUp();
         pic.Cls();

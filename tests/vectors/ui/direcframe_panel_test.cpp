@@ -50,6 +50,7 @@ struct CalculatorDouble : shell::CalculatorServices {
     }
     void FillTeclas() override {}
     void picBar_MouseDown(int, int, double, double) override {}
+    void RestoreBar() override {}
     plat::FlexGrid* gd = nullptr;
     int enters = 0;
 };

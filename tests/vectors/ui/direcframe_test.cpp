@@ -52,7 +52,7 @@ constexpr CellCentre kCentres[] = {
 class DirecFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::InitGlobals();
+        shell::ResetShared();
         shell::Shared().WorkspaceMode = 2;
         form.resize(810, 580);
         gd = new plat::FlexGrid(QStringLiteral("gd"), &form);
