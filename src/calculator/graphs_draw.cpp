@@ -58,11 +58,9 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         std::vector<QPointF> path;
         path.reserve(kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);
-        try {
-            pic.Polyline(path, colour);
+        if (rt::IgnoreError("a point the picture cannot place: drawn again as lines below",
+                            [&] { pic.Polyline(path, colour); }))
             return;
-        } catch (const rt::RuntimeError&) {
-        }
     }
     for (size_t k = 1; k < kept.size(); ++k)
         rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });

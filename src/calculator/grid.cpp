@@ -60,7 +60,7 @@ void ArgGrid::ArrangeGd() {
 }
 
 void ArgGrid::gd_SelChange() {
-    try {
+    rt::IgnoreError("a selection that cannot be read keeps the one recorded before", [&] {
         plat::FlexGrid& g = *c_.gd;
         shell::SharedState& s = shell::Shared();
         s.SelTopRow = Byte(g.Row());
@@ -91,8 +91,7 @@ void ArgGrid::gd_SelChange() {
         g.SetColSel(s.SelLeftCol);
         s.SelBottomRow = s.SelTopRow;
         s.SelRightCol = s.SelLeftCol;
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void ArgGrid::gd_KeyDown(int& keyCode, int shift) {

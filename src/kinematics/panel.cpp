@@ -265,7 +265,7 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
         box.SetSelText(s);
         box.SetSelStart(pos);
     };
-    try {
+    rt::IgnoreError("an editing key that fails is left to the box", [&] {
         switch (keyCode) {
         case 66:  // B empties the box, as one edit that Ctrl+Z takes back
             calc::EmptyUndoably(box);
@@ -321,13 +321,12 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
         }
         if (keyCode == 74) keyCode = plat::vk::Right;
         else if (keyCode == 70) keyCode = plat::vk::Left;
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Kinematics::txtKinem_KeyUp(int index, int& keyCode, int shift) {
     plat::RichPane& box = *panel_.txtKinem[index];
-    try {
+    rt::IgnoreError("the closing parenthesis is a convenience; the key still reaches the box", [&] {
         if (State().KinemCloseParenPending) {
             const int pos = box.SelStart();
             box.SetSelText(QStringLiteral(")"));
@@ -338,8 +337,7 @@ void Kinematics::txtKinem_KeyUp(int index, int& keyCode, int shift) {
             box.SetSelStart(box.TextLength());
             box.SetSelText(QStringLiteral(")"));
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Kinematics::chkGraph_Click(int index) {
