@@ -17,13 +17,12 @@ int HelpPieceOf(int procedure) {
 
 void ShowArgHelp(plat::RichPane& txtArgHelp, const std::vector<std::string>& pieces, int piece) {
     if (piece <= 0 || piece > static_cast<int>(pieces.size())) return;
-    try {
+    rt::IgnoreError("a help text that cannot be written leaves the box as it is; it is only help", [&] {
         const shell::ResultLines lines{pieces[static_cast<size_t>(piece - 1)]};
         txtArgHelp.SetText(QString());
         shell::WriteResults(txtArgHelp, lines);
         txtArgHelp.SetSelStart(0);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 }  // namespace calc

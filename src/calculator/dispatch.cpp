@@ -115,9 +115,10 @@ void Calculator::cmdCalculate_Click() {
         // Common end.
         form_->tabCalc->SetTab(0);
         num::AngleFactor = savedFactor;
-    } catch (const std::exception&) {
-        // rt::RuntimeError above all: an arithmetic fault, a text that is not
-        // a number, a missing argument inside a driver.
+    } catch (const rt::RuntimeError&) {
+        // An arithmetic fault, a text that is not a number, a missing
+        // argument inside a driver. Anything else is a fault of the program
+        // and goes on to the guard of the event that ran the calculation.
         num::AngleFactor = savedFactor;
         plat::MsgBox(kRoutineFailed, plat::MsgButtons::OK, plat::kAppTitle);
     }

@@ -103,14 +103,13 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
     switch (keyCode) {
     case kF10:
         // The result rounded to 5 decimals, when it is a number.
-        try {
+        rt::IgnoreError("F10 inserts the rounded result only when there is one", [&] {
             const std::string shown = Utf8(c_.txtExpr->Text());
             if (num::IsNumber(shown)) {
                 Insert(FromUtf8(rt::RoundedText(rt::TextToNumber(shown), 5)));
                 keyCode = 0;
             }
-        } catch (const rt::RuntimeError&) {
-        }
+        });
         break;
     case kF11:
         Insert(c_.txtExpr->Text());
@@ -269,7 +268,7 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
             result.SetText(FromUtf8(r.Text()));
             AppendLogLine();
         }
-    } catch (const std::exception&) {
+    } catch (const rt::RuntimeError&) {
         result.SetText(kExprError);
     }
 }

@@ -9,16 +9,11 @@ namespace calc {
 
 namespace {
 
-template <class F>
-void Skipping(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
+constexpr const char* kStrokeSkipped =
+    "a stroke or label that fails is left out and the rest of the graph is drawn";
 
 void PrintAt(plat::Picture& pic, const PlotLabel& label) {
-    Skipping([&] {
+    rt::IgnoreError(kStrokeSkipped, [&] {
         pic.SetCurrentX(label.x);
         pic.SetCurrentY(label.y);
         pic.Print(QString::fromStdString(label.text));
@@ -63,24 +58,22 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         std::vector<QPointF> path;
         path.reserve(kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);
-        try {
-            pic.Polyline(path, colour);
+        if (rt::IgnoreError("a point the picture cannot place: drawn again as lines below",
+                            [&] { pic.Polyline(path, colour); }))
             return;
-        } catch (const rt::RuntimeError&) {
-        }
     }
     for (size_t k = 1; k < kept.size(); ++k)
-        Skipping([&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });
+        rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });
 }
 
 void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g) {
     const PlotFrame& f = g.frame;
-    if (g.drawFrame) Skipping([&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
-    if (g.verticalAxis) Skipping([&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
+    if (g.drawFrame) rt::IgnoreError(kStrokeSkipped, [&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
+    if (g.verticalAxis) rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
     pic.SetForeColor(rt::kBlack);
     PrintAt(pic, g.xMin);
     PrintAt(pic, g.xMax);
-    if (g.horizontalAxis) Skipping([&] { pic.Line(f.left, g.py0, f.left + f.side, g.py0, kGraphAxisColour); });
+    if (g.horizontalAxis) rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(f.left, g.py0, f.left + f.side, g.py0, kGraphAxisColour); });
     PrintAt(pic, g.yMax);
     PrintAt(pic, g.yMin);
     DrawPolyline(pic, g.px, g.py, g.colour);

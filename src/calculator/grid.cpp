@@ -27,14 +27,9 @@ constexpr int kDataColWidth = 1260;
 constexpr int kSmallColWidth = 420;
 constexpr int kUpArrowPointer = 10;
 
-// Runs one statement of a handler whose failing statements are skipped.
-template <class F>
-void Skip(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
+constexpr const char* kCellSkipped = "a cell that cannot be changed keeps its text; the others still change";
+// The calculation answers its own failures; the key that starts it adds nothing.
+constexpr const char* kCalculationTellsItself = "the calculation shows its own message";
 
 uint8_t Byte(int v) { return static_cast<uint8_t>(v); }
 
@@ -65,7 +60,7 @@ void ArgGrid::ArrangeGd() {
 }
 
 void ArgGrid::gd_SelChange() {
-    try {
+    rt::IgnoreError("a selection that cannot be read keeps the one recorded before", [&] {
         plat::FlexGrid& g = *c_.gd;
         shell::SharedState& s = shell::Shared();
         shell::GridBlock& sel = s.Selection;
@@ -92,8 +87,7 @@ void ArgGrid::gd_SelChange() {
         g.SetColSel(sel.LeftCol);
         sel.BottomRow = sel.TopRow;
         sel.RightCol = sel.LeftCol;
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
@@ -105,11 +99,12 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
         const int top = std::min(g.Row(), g.RowSel()), bottom = std::max(g.Row(), g.RowSel());
         const int left = std::min(g.Col(), g.ColSel()), right = std::max(g.Col(), g.ColSel());
         for (int r = top; r <= bottom; ++r)
-            for (int c = left; c <= right; ++c) Skip([&] { g.SetTextMatrix(r, c, QString()); });
+            for (int c = left; c <= right; ++c)
+                rt::IgnoreError(kCellSkipped, [&] { g.SetTextMatrix(r, c, QString()); });
         break;
     }
     case plat::vk::Insert:
-        Skip([&] {
+        rt::IgnoreError(kCellSkipped, [&] {
             const std::string text = c_.txtExpr->Text().toStdString();
             if (rt::IsNumeric(text))
                 g.SetTextMatrix(g.Row(), g.Col(),
@@ -119,14 +114,14 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
         break;
     case plat::vk::Return:
         if (shift & plat::kShiftMask) {
-            Skip([&] {
+            rt::IgnoreError(kCalculationTellsItself, [&] {
                 if (c_.pressCalculate) c_.pressCalculate();
             });
             keyCode = 0;
         }
         break;
     case plat::vk::F1 + 11:  // F12
-        Skip([&] {
+        rt::IgnoreError(kCalculationTellsItself, [&] {
             if (c_.pressCalculate) c_.pressCalculate();
         });
         break;

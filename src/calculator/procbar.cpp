@@ -29,7 +29,7 @@ int HighlightLeft(int cell) { return (cell - 1) * static_cast<int>(kBarCellWidth
 }  // namespace
 
 void Calculator::picBar_MouseDown(int, int, double x, double y) {
-    try {
+    rt::IgnoreError("a click on the procedure bar that fails chooses nothing; the bar stays as it was", [&] {
         const int n = BarCellNumber(x, y);
         if (n >= 1 && n <= 12) {
             if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
@@ -39,8 +39,7 @@ void Calculator::picBar_MouseDown(int, int, double x, double y) {
         } else {
             BarLower(n - 12);
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Calculator::BarUpperCalculator(int n, int cell) {

@@ -91,21 +91,14 @@ ProcedureText ProcedureTextOf(int procedure) {
 }
 
 void ShowArgs(plat::Picture& picArgs, int procedure) {
-    try {
-        picArgs.Cls();
-    } catch (const rt::RuntimeError&) {
-    }
+    constexpr const char* kReminderOnly = "the template picture is only a reminder: a failed stroke is left out";
+    rt::IgnoreError(kReminderOnly, [&] { picArgs.Cls(); });
     if (procedure == 0) return;
     const ProcedureText t = ProcedureTextOf(procedure);
     const std::string font = "Times New Roman";
-    try {
-        shell::PrintMarkupText(picArgs, std::string(t.title), 5, 35, font, 8);
-    } catch (const rt::RuntimeError&) {
-    }
-    try {
-        shell::PrintMarkupText(picArgs, std::string(t.argTemplate), 5, 20, font, 8);
-    } catch (const rt::RuntimeError&) {
-    }
+    rt::IgnoreError(kReminderOnly, [&] { shell::PrintMarkupText(picArgs, std::string(t.title), 5, 35, font, 8); });
+    rt::IgnoreError(kReminderOnly,
+                    [&] { shell::PrintMarkupText(picArgs, std::string(t.argTemplate), 5, 20, font, 8); });
 }
 
 }  // namespace calc

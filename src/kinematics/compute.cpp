@@ -251,14 +251,9 @@ PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_v
     PlanePath path;
     if (n < 1) return path;
     num::CExpression e1, e2;
-    try {
-        e1.SetExpression(PlanePathLawText(rt::Trim(law1)));
-    } catch (const rt::RuntimeError&) {
-    }
-    try {
-        e2.SetExpression(PlanePathLawText(rt::Trim(law2)));
-    } catch (const rt::RuntimeError&) {
-    }
+    constexpr const char* kAtZero = "a law that does not compile leaves its coordinate at zero, as drawn";
+    rt::IgnoreError(kAtZero, [&] { e1.SetExpression(PlanePathLawText(rt::Trim(law1))); });
+    rt::IgnoreError(kAtZero, [&] { e2.SetExpression(PlanePathLawText(rt::Trim(law2))); });
     if (ti > tf) std::swap(ti, tf);
     const double h = (tf - ti) / n;
     path.x.assign(n + 2, 0);
@@ -280,11 +275,10 @@ PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_v
         } else {
             if (auto v = at(e1, t)) r = *v;
             if (auto v = at(e2, t)) theta = *v;
-            try {
+            rt::IgnoreError("a point whose coordinates overflow keeps the previous values", [&] {
                 path.x[k] = rt::Mul(r, std::cos(theta));
                 path.y[k] = rt::Mul(r, std::sin(theta));
-            } catch (const rt::RuntimeError&) {
-            }
+            });
         }
     }
     path.xmin = path.xmax = path.x[1];

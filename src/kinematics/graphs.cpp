@@ -88,14 +88,8 @@ void DrawCurve(plat::Picture& pic, const CurvePlan& plan, const CurveStyle& styl
     pic.SetForeColor(rt::kBlack);
 }
 
-// Runs one drawing statement of the plane path; its faults are passed over.
-template <class F>
-void Quietly(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
+constexpr const char* kPathStepSkipped =
+    "a part of the plane path that fails is left out; the rest of the graph is drawn";
 
 }  // namespace
 
@@ -130,17 +124,17 @@ void Kinematics::GraphKinem2D(double ti, double tf, bool cartesian, int n) {
     const PlanePath path =
         TabulatePlanePath(cartesian, panel_.txtKinem[0]->Text().toStdString(), panel_.txtKinem[1]->Text().toStdString(),
                           ti, tf, n, g.PlotLeft, g.PlotBottom, g.PlotSide);
-    Quietly([&] { shell::WriteResults(*form_->rtbCalc, PlanePathLines(path)); });
+    rt::IgnoreError(kPathStepSkipped, [&] { shell::WriteResults(*form_->rtbCalc, PlanePathLines(path)); });
     plat::Picture& pic = *form_->pic1;
-    Quietly([&] { form_->Services().motion->ShowPic1(true); });
+    rt::IgnoreError(kPathStepSkipped, [&] { form_->Services().motion->ShowPic1(true); });
     pic.Cls();
-    Quietly([&] { pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline); });
+    rt::IgnoreError(kPathStepSkipped, [&] { pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline); });
     pic.SetForeColor(kAxisGrey);
-    if (path.xZero) Quietly([&] { pic.Line(*path.xZero, 0, *path.xZero, g.PicWidth); });
-    if (path.yZero) Quietly([&] { pic.Line(0, *path.yZero, g.PicHeight, *path.yZero); });
+    if (path.xZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(*path.xZero, 0, *path.xZero, g.PicWidth); });
+    if (path.yZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(0, *path.yZero, g.PicHeight, *path.yZero); });
     pic.SetForeColor(kPathBlue);
     if (!path.points.empty()) {
-        Quietly([&] {
+        rt::IgnoreError(kPathStepSkipped, [&] {
             pic.SetCurrentX(path.points.front().x);
             pic.SetCurrentY(path.points.front().y);
             if (path.points.size() == 1) pic.PSet(path.points.front().x, path.points.front().y);

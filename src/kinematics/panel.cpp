@@ -89,15 +89,6 @@ std::string TrimmedText(const plat::TextBox* box) {
 
 void Refuse(const QString& text) { plat::MsgBox(text, plat::MsgButtons::OK, plat::kAppTitle); }
 
-// Runs one step of a layout procedure; a fault in it does not stop the next.
-template <class F>
-void Step(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
-
 }  // namespace
 
 void Kinematics::BuildPanels(shell::Form1& form) {
@@ -210,34 +201,30 @@ void Kinematics::AdaptKinemCtrls(int law) {
         for (QWidget* w : std::initializer_list<QWidget*>{p.shpKinem[0], p.shpKinem[1], p.lblKCalc[0], p.lblKCalc[1],
                                                            p.txtKinemt1[0], p.txtKinemt1[1], p.txtT0[3], p.cmdCalcxva,
                                                            p.cmdGraph})
-            Step([&] { w->setVisible(show); });
+            w->setVisible(show);
         if (checks)
-            for (auto* c : p.chkGraph) Step([&] { c->setVisible(show); });
+            for (auto* c : p.chkGraph) c->setVisible(show);
     };
     rows(line, true);
     if (law < kLawX || law > kLawPolar) return;
 
     static const char* const kCaptions[5] = {"x(t)=", "v(t,x)=", "a(t,x,v)=", "x(t)=", "r(t)="};
     const bool plane = !line;
-    Step([&] { p.lblFunction[0]->SetCaption(QString::fromLatin1(kCaptions[law - kLawX])); });
-    Step([&] {
-        p.lblFunction[1]->setVisible(plane);
-        if (plane) p.lblFunction[1]->SetCaption(law == kLawXY ? QStringLiteral("y(t)=") : QStringLiteral("theta(t)="));
-    });
-    Step([&] { p.txtKinem[1]->setVisible(plane); });
+    p.lblFunction[0]->SetCaption(QString::fromLatin1(kCaptions[law - kLawX]));
+    p.lblFunction[1]->setVisible(plane);
+    if (plane) p.lblFunction[1]->SetCaption(law == kLawXY ? QStringLiteral("y(t)=") : QStringLiteral("theta(t)="));
+    p.txtKinem[1]->setVisible(plane);
     const bool initial = law == kLawV || law == kLawA;
-    Step([&] { p.lblKinInt->setVisible(initial); });
-    Step([&] {
-        p.lblt0->setVisible(initial);
-        if (law == kLawV)
-            p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 = "));
-        else if (law == kLawA)
-            p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 =") + Blanks(26) +
-                                QStringLiteral(", v0 ="));
-    });
-    Step([&] { p.txtT0[0]->setVisible(initial); });
-    Step([&] { p.txtT0[1]->setVisible(initial); });
-    Step([&] { p.txtT0[2]->setVisible(law == kLawA); });
+    p.lblKinInt->setVisible(initial);
+    p.lblt0->setVisible(initial);
+    if (law == kLawV)
+        p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 = "));
+    else if (law == kLawA)
+        p.lblt0->SetCaption(QStringLiteral("En t0 =") + Blanks(27) + QStringLiteral(", x0 =") + Blanks(26) +
+                            QStringLiteral(", v0 ="));
+    p.txtT0[0]->setVisible(initial);
+    p.txtT0[1]->setVisible(initial);
+    p.txtT0[2]->setVisible(law == kLawA);
     if (plane) rows(true, false);  // the instant and the interval, without the curves
 }
 
@@ -278,7 +265,7 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
         box.SetSelText(s);
         box.SetSelStart(pos);
     };
-    try {
+    rt::IgnoreError("an editing key that fails is left to the box", [&] {
         switch (keyCode) {
         case 66:  // B empties the box, as one edit that Ctrl+Z takes back
             calc::EmptyUndoably(box);
@@ -334,13 +321,12 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
         }
         if (keyCode == 74) keyCode = plat::vk::Right;
         else if (keyCode == 70) keyCode = plat::vk::Left;
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Kinematics::txtKinem_KeyUp(int index, int& keyCode, int shift) {
     plat::RichPane& box = *panel_.txtKinem[index];
-    try {
+    rt::IgnoreError("the closing parenthesis is a convenience; the key still reaches the box", [&] {
         if (State().KinemCloseParenPending) {
             const int pos = box.SelStart();
             box.SetSelText(QStringLiteral(")"));
@@ -351,8 +337,7 @@ void Kinematics::txtKinem_KeyUp(int index, int& keyCode, int shift) {
             box.SetSelStart(box.TextLength());
             box.SetSelText(QStringLiteral(")"));
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Kinematics::chkGraph_Click(int index) {

@@ -313,15 +313,15 @@ void AppendWithLiteral(std::vector<Instr>& out, const Instr& in, double k) {
     }
 }
 
+// A constant operation that faults is not folded: it stays in the program,
+// which raises the fault when it runs, as without folding.
+constexpr const char* kFaultAtRun = "the fault is raised when the program runs";
+
 // Appends one instruction, simplifying what the instructions before allow.
 void Append(std::vector<Instr>& out, Instr in) {
     size_t n = out.size();
     if (IsUnaryOp(in.op) && n >= 1 && out[n - 1].op == PushK && !ReadsAngleFactor(in.code)) {
-        try {
-            out[n - 1].k = Apply1(in.code, out[n - 1].k);
-            return;
-        } catch (const rt::RuntimeError&) {
-        }
+        if (rt::IgnoreError(kFaultAtRun, [&] { out[n - 1].k = Apply1(in.code, out[n - 1].k); })) return;
     }
     if (in.op == Neg && n >= 1 && IsTerm(out[n - 1].op)) {
         out[n - 1].k = -out[n - 1].k;  // -(k*v^n) is (-k)*v^n exactly
@@ -336,11 +336,9 @@ void Append(std::vector<Instr>& out, Instr in) {
         return;
     }
     if (n >= 2 && out[n - 1].op == PushK && out[n - 2].op == PushK && !ReadsAngleFactor(in.code)) {
-        try {
-            out[n - 2].k = Apply2(in.code, out[n - 2].k, out[n - 1].k);
+        if (rt::IgnoreError(kFaultAtRun, [&] { out[n - 2].k = Apply2(in.code, out[n - 2].k, out[n - 1].k); })) {
             out.pop_back();
             return;
-        } catch (const rt::RuntimeError&) {
         }
     }
     // A literal left operand of a sum or product of one pushed value trades
@@ -508,7 +506,9 @@ void CExpression::SetExpression(std::string_view text) {
     try {
         Parse();
     } catch (const CompileStop&) {
-    } catch (...) {
+        // The compile error is recorded; Finish below makes it the outcome.
+    } catch (const rt::RuntimeError&) {
+        // Too long a formula: the object stays usable, the caller is told.
         Finish();
         throw;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/common.h"
 #include "platform/fonts.h"
+#include "platform/guard.h"
 #include "runtime/errors.h"
 
 namespace plat {
@@ -14,7 +15,7 @@ CommandButton::CommandButton(const QString& name, QWidget* parent) : QPushButton
     // workspaces hand the focus to a button and expect Enter to run it.
     setAutoDefault(true);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click) Click();
+        if (Click) Guarded(Click);
     });
 }
 
@@ -43,7 +44,7 @@ void CommandButton::Press() {
 OptionButton::OptionButton(const QString& name, QWidget* parent) : QRadioButton(parent) {
     setObjectName(name);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click) Click();
+        if (Click) Guarded(Click);
     });
 }
 
@@ -74,7 +75,7 @@ void OptionButton::SetValue(bool on) {
 CheckBox::CheckBox(const QString& name, QWidget* parent) : QCheckBox(parent) {
     setObjectName(name);
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (Click) Click();
+        if (Click) Guarded(Click);
     });
 }
 

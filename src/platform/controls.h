@@ -4,6 +4,8 @@
 //
 // Handlers are std::function members named after their events; a control
 // runs them synchronously, once per action, whether the user or code acted.
+// What the user set off runs through plat::Guarded (guard.h): no exception
+// leaves a handler into Qt's event loop.
 // Members of a control array carry their index in the objectName
 // ("txtBody(3)", see ArrayName); the form binds the index into the handler.
 #include <QWidget>

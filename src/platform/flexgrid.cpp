@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "platform/common.h"
+#include "platform/guard.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 
@@ -438,15 +439,17 @@ void FlexGrid::mousePressEvent(QMouseEvent* e) {
         rowSel_ = after.rowSel;
         colSel_ = after.colSel;
         dragging_ = true;
-        AfterCellMove(before);
+        Guarded([&] { AfterCellMove(before); });
     }
     if (MouseDown) {
         const QPoint p = viewport()->mapTo(this, pos);
-        MouseDown(MouseButtonCode(e->button()), shift, p.x() * double(rt::kTwipsPerPixel),
-                  p.y() * double(rt::kTwipsPerPixel));
+        Guarded([&] {
+            MouseDown(MouseButtonCode(e->button()), shift, p.x() * double(rt::kTwipsPerPixel),
+                      p.y() * double(rt::kTwipsPerPixel));
+        });
     }
     if (!(after == before) && SelChange) {
-        SelChange();
+        Guarded(SelChange);
         if (!(Current() == after)) dragging_ = false;
     }
     e->accept();
@@ -463,7 +466,7 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* e) {
     colSel_ = s.colSel;
     Refresh();
     if (SelChange) {
-        SelChange();
+        Guarded(SelChange);
         if (!(Current() == s)) dragging_ = false;
     }
 }
@@ -475,7 +478,7 @@ void FlexGrid::mouseReleaseEvent(QMouseEvent* e) {
 
 void FlexGrid::mouseDoubleClickEvent(QMouseEvent* e) {
     e->accept();
-    if (DblClick) DblClick();
+    if (DblClick) Guarded(DblClick);
 }
 
 void FlexGrid::Navigate(QKeyEvent* e) {
@@ -510,7 +513,7 @@ void FlexGrid::Navigate(QKeyEvent* e) {
 }
 
 void FlexGrid::keyPressEvent(QKeyEvent* e) {
-    DispatchKeyPress(keys, e, [this](QKeyEvent* k) { Navigate(k); });
+    DispatchKeyPress(keys, e, [this](QKeyEvent* k) { Guarded([&] { Navigate(k); }); });
 }
 
 void FlexGrid::keyReleaseEvent(QKeyEvent* e) {

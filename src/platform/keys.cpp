@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "platform/guard.h"
+
 namespace plat {
 
 int ShiftMask(Qt::KeyboardModifiers mods) {
@@ -174,7 +176,8 @@ void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
     const int code0 = VirtualKey(*e);
     if (ev.KeyDown && code0 != 0) {
         int code = code0;
-        ev.KeyDown(code, ShiftMask(mods));
+        // A handler that fails takes its key: nothing more is done with it.
+        if (!Guarded([&] { ev.KeyDown(code, ShiftMask(mods)); })) code = 0;
         if (code == 0) {
             e->accept();
             return;
@@ -191,7 +194,7 @@ void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
     const int ascii0 = KeyAscii(*e);
     if (ev.KeyPress && ascii0 != 0) {
         int ascii = ascii0;
-        ev.KeyPress(ascii);
+        if (!Guarded([&] { ev.KeyPress(ascii); })) ascii = 0;
         if (ascii == 0) {
             e->accept();
             return;
@@ -216,7 +219,7 @@ void DispatchKeyRelease(const KeyEvents& ev, QKeyEvent* e,
     const int code0 = VirtualKey(*e);
     if (ev.KeyUp && code0 != 0) {
         int code = code0;
-        ev.KeyUp(code, ShiftMask(e->modifiers()));
+        if (!Guarded([&] { ev.KeyUp(code, ShiftMask(e->modifiers())); })) code = 0;
         if (code == 0) {
             e->accept();
             return;

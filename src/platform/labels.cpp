@@ -5,6 +5,7 @@
 
 #include "platform/common.h"
 #include "platform/fonts.h"
+#include "platform/guard.h"
 #include "platform/keys.h"
 
 namespace plat {
@@ -50,7 +51,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
                        rect().contains(e->position().toPoint());
     pressed_ = false;
     e->accept();
-    if (click && Click) Click();
+    if (click && Click) Guarded(Click);
 }
 
 Image::Image(const QString& name, QWidget* parent) : QLabel(parent) {
@@ -77,7 +78,7 @@ void Raise(const MouseHandler& h, QMouseEvent* e, int button) {
     e->accept();
     if (!h) return;
     const QPointF p = e->position();
-    h(button, ShiftMask(e->modifiers()), p.x() * 15.0, p.y() * 15.0);
+    Guarded([&] { h(button, ShiftMask(e->modifiers()), p.x() * 15.0, p.y() * 15.0); });
 }
 }  // namespace
 

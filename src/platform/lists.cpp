@@ -7,6 +7,7 @@
 #include <QStyleOptionComboBox>
 #include <algorithm>
 
+#include "platform/guard.h"
 #include "runtime/errors.h"
 
 namespace plat {
@@ -15,7 +16,7 @@ ListBox::ListBox(const QString& name, QWidget* parent) : QListWidget(parent) {
     setObjectName(name);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!fromCode_ && Click) Click();
+        if (!fromCode_ && Click) Guarded(Click);
     });
 }
 
@@ -87,7 +88,7 @@ ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent) {
     setObjectName(name);
     setEditable(false);
     connect(this, &QComboBox::activated, this, [this] {
-        if (Click) Click();
+        if (Click) Guarded(Click);
     });
 }
 

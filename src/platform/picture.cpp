@@ -12,6 +12,7 @@
 
 #include "platform/common.h"
 #include "platform/fonts.h"
+#include "platform/guard.h"
 #include "platform/mousepointer.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
@@ -485,7 +486,7 @@ void Picture::showEvent(QShowEvent* event) {
             this,
             [this] {
                 paintQueued_ = false;
-                Paint();
+                Guarded([this] { Paint(); });
             },
             Qt::QueuedConnection);
     }
@@ -507,17 +508,17 @@ void Picture::MouseMove(int button, int shift, double x, double y) { RunMouse(mo
 
 void Picture::mousePressEvent(QMouseEvent* event) {
     const QPointF u = FromDevice(event->position());
-    MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), u.x(), u.y());
+    Guarded([&] { MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), u.x(), u.y()); });
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF u = FromDevice(event->position());
-    MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), u.x(), u.y());
+    Guarded([&] { MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), u.x(), u.y()); });
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* event) {
     const QPointF u = FromDevice(event->position());
-    MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), u.x(), u.y());
+    Guarded([&] { MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), u.x(), u.y()); });
 }
 
 }  // namespace plat

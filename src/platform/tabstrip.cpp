@@ -3,6 +3,7 @@
 #include <QTabBar>
 
 #include "platform/common.h"
+#include "platform/guard.h"
 #include "runtime/errors.h"
 
 namespace plat {
@@ -24,7 +25,16 @@ QWidget* TabStrip::AddPage(const QString& caption) {
 
 void TabStrip::SetTab(int i) {
     if (i < 0 || i >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    // A change from code runs Click here, unguarded, so its errors reach the
+    // caller; PageChanged guards only the user's choice of a tab.
+    const int before = currentIndex();
+    settingFromCode_ = true;
     setCurrentIndex(i);
+    settingFromCode_ = false;
+    if (before == i || i == shown_) return;
+    const int previous = shown_;
+    shown_ = i;
+    if (Click) Click(previous);
 }
 
 void TabStrip::SetCaptionColor(rt::ColorRef color) {
@@ -33,10 +43,10 @@ void TabStrip::SetCaptionColor(rt::ColorRef color) {
 }
 
 void TabStrip::PageChanged(int index) {
-    if (adding_ || index == shown_) return;
+    if (adding_ || settingFromCode_ || index == shown_) return;
     const int previous = shown_;
     shown_ = index;
-    if (Click) Click(previous);
+    if (Click) Guarded([&] { Click(previous); });
 }
 
 }  // namespace plat

@@ -39,6 +39,7 @@ private:
     void PageChanged(int index);
     int shown_ = -1;
     bool adding_ = false;
+    bool settingFromCode_ = false;
     rt::ColorRef captionColor_ = 0;
 };
 

@@ -6,13 +6,14 @@
 #include <algorithm>
 
 #include "platform/common.h"
+#include "platform/guard.h"
 
 namespace plat {
 
 TextBox::TextBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     connect(this, &QLineEdit::textEdited, this, [this] {
-        if (!fromCode_ && Change) Change();
+        if (!fromCode_ && Change) Guarded(Change);
     });
 }
 
@@ -66,7 +67,7 @@ void TextBox::SetBackColor(rt::ColorRef color) {
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
     keepFocusSelection_ = false;
-    if (focus.GotFocus) focus.GotFocus();
+    if (focus.GotFocus) Guarded(focus.GotFocus);
     // The press that follows a mouse focus would drop the handler's selection.
     if (e->reason() == Qt::MouseFocusReason && hasSelectedText()) keepFocusSelection_ = true;
 }
@@ -74,7 +75,7 @@ void TextBox::focusInEvent(QFocusEvent* e) {
 void TextBox::focusOutEvent(QFocusEvent* e) {
     keepFocusSelection_ = false;
     QLineEdit::focusOutEvent(e);
-    if (focus.LostFocus) focus.LostFocus();
+    if (focus.LostFocus) Guarded(focus.LostFocus);
 }
 
 void TextBox::mousePressEvent(QMouseEvent* e) {

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "platform/guard.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
 
@@ -40,8 +41,9 @@ void UpDown::Apply(int v) {
 }
 
 void UpDown::stepBy(int steps) {
+    // The arrows, pressed by the user.
     const long long target = static_cast<long long>(value_) + static_cast<long long>(steps) * increment_;
-    Apply(static_cast<int>(std::clamp<long long>(target, min_, max_)));
+    Guarded([&] { Apply(static_cast<int>(std::clamp<long long>(target, min_, max_))); });
 }
 
 QAbstractSpinBox::StepEnabled UpDown::stepEnabled() const {

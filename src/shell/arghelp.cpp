@@ -40,10 +40,9 @@ ArgHelpStore& ArgHelpTexts() {
 }
 
 void LoadCalcHelp() {
-    try {
+    rt::IgnoreError("without the argument-help file the help box stays empty; the program still runs", [&] {
         ArgHelpTexts().Set(SplitArgHelp(ReadTextFile(plat::DataFilePath(QString::fromLatin1(kArgHelpFile)))));
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 }  // namespace shell

@@ -268,7 +268,7 @@ void Form1::ShowWelcome() {
 // ---- toolbar
 
 void Form1::Image1_MouseDown(int, int, double x, double) {
-    try {
+    rt::IgnoreError("a toolbar click that fails leaves the workspace shown", [&] {
         const int n = ToolbarButtonAt(x);
         if (n < 1 || n > kToolbarButtons) return;
         if (!MayShowWorkspace(n - 1)) return;  // the highlight stays where it was
@@ -279,8 +279,7 @@ void Form1::Image1_MouseDown(int, int, double x, double) {
             shpTools->SetBorderColor(b.highlightColor);
         }
         ShowWorkspace(n - 1);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Form1::Image1_MouseMove(int, int, double x, double) {
@@ -312,7 +311,7 @@ bool Form1::MayShowWorkspace(int index) {
 }
 
 void Form1::ShowWorkspace(int index) {
-    try {
+    rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
         if (!MayShowWorkspace(index)) return;
         if (index == 8) {
             services_.results->Unload();
@@ -349,8 +348,7 @@ void Form1::ShowWorkspace(int index) {
         }
         if (index < 0 || index > 5) return;
         SetupWorkspace(index);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Form1::SetWorkspacePanels(int index) {

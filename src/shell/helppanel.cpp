@@ -93,10 +93,9 @@ void HelpPanel::FillHelpCbo(int mode) {
     plat::ComboBox& cbo = *form_->cboHelp;
     cbo.Clear();
     for (const HelpTopic& t : HelpTopics(mode)) {
-        try {
+        rt::IgnoreError("a topic that cannot be listed is left out of the list", [&] {
             cbo.AddItem(QString::fromUtf8(t.title));
-        } catch (const rt::RuntimeError&) {
-        }
+        });
     }
     cbo.WidenListToEntries();  // long titles are read whole when the list is open
 }

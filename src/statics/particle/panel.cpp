@@ -214,8 +214,9 @@ void ParticleStatics::cmdParts_Click(int index) {
             if (st.ParticleForceCount == 0) return;
             const int n = st.SavedParticleForceCount;
             for (int k = 0; k < n; ++k) {
-                if (k >= st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-                st.ParticleForces[k] = st.SavedParticleForces.at(k);
+                rt::CheckIndex(k, 0, st.ParticleForceCount - 1);
+                rt::CheckIndex(k, 0, static_cast<long long>(st.SavedParticleForces.size()) - 1);
+                st.ParticleForces[k] = st.SavedParticleForces[static_cast<size_t>(k)];
             }
             Redraw();
             SetSolvedState(false);

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "runtime/errors.h"
 #include "runtime/variant.h"
 
 namespace particle {
@@ -23,8 +24,14 @@ inline constexpr int kFieldCount = 23;
 // One force: fields 1..23 (element 0 unused).
 struct ParticleForceRec {
     std::array<rt::Variant, kFieldCount + 1> f;
-    rt::Variant& operator[](int i) { return f.at(i); }
-    const rt::Variant& operator[](int i) const { return f.at(i); }
+    rt::Variant& operator[](int i) {
+        rt::CheckIndex(i, 0, kFieldCount);
+        return f[static_cast<size_t>(i)];
+    }
+    const rt::Variant& operator[](int i) const {
+        rt::CheckIndex(i, 0, kFieldCount);
+        return f[static_cast<size_t>(i)];
+    }
 };
 
 // Forces in the order entered; force j is element j - 1.

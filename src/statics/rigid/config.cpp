@@ -183,10 +183,9 @@ void RigidStatics::cmdOK_Click() {
         st_.StatPoints = oldPoints;
         Msg(kCommandError);
         if (st_.StatPointCount() > 0) {
-            try {
+            rt::IgnoreError("the command already reported its failure; the redraw is a courtesy", [&] {
                 RedrawStructure();
-            } catch (const rt::RuntimeError&) {
-            }
+            });
         }
         RestoreConfigCtrls();
         p.txtSegm[0]->SetFocus();
@@ -359,12 +358,7 @@ void RigidStatics::NewEstcrProblem() {
         return;
     // Every step runs: a redraw that fails (an origin box naming no point)
     // must not leave half of the old problem behind.
-    auto step = [](const auto& f) {
-        try {
-            f();
-        } catch (const rt::RuntimeError&) {
-        }
-    };
+    auto step = [](const auto& f) { rt::IgnoreError("each step of erasing the problem runs", f); };
     step([&] { form_->tabCalc->SetTab(0); });
     step([&] { p.cmdClearLstDCL->Press(); });
     step([&] { EraseAllForces(); });
@@ -388,7 +382,7 @@ void RigidStatics::NewEstcrProblem() {
 
 void RigidStatics::tabStat_Click(int) {
     Panel& p = panel_;
-    try {
+    rt::IgnoreError("a page whose controls cannot be prepared still opens", [&] {
         const int page = p.tabStat->Tab();
         if (page == 0) {
             if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), S(p.txtOrigin->Text()));
@@ -406,8 +400,7 @@ void RigidStatics::tabStat_Click(int) {
             if (p.lstDCL->SelCount() == 0) p.lstDCL->SetSelected(0, true);
             p.txtBody[1]->SetFocus();
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 // ---- systems and lines
@@ -465,10 +458,11 @@ void RigidStatics::lstSysts_Click() {
 
 void RigidStatics::spnColor_Change() {
     Panel& p = panel_;
-    try {
+    rt::IgnoreError("a system number out of range changes nothing", [&] {
         const int n = p.spnColor->Value();
         p.lstSysts->setEnabled(n > 1);
-        const std::string kept = st_.SystemPoints.at(static_cast<size_t>(n));
+        rt::CheckIndex(n, 0, static_cast<long long>(st_.SystemPoints.size()) - 1);
+        const std::string kept = st_.SystemPoints[static_cast<size_t>(n)];
         p.lblPoints[n - 1]->SetCaption(Q(kept));
         p.txtJoinBody->SetBackColor(SystemColor(n));
         for (int i = 0; i < p.lstSysts->ListCount(); ++i) p.lstSysts->SetSelected(i, false);
@@ -476,9 +470,7 @@ void RigidStatics::spnColor_Change() {
         p.lblPoints[n - 1]->SetCaption(Q(kept));
         if (!kept.empty()) p.lblPoints[n - 1]->SetForeColor(p.txtJoinBody->BackColor());
         if (n != 1) p.txtPoints->SetFocus();
-    } catch (const rt::RuntimeError&) {
-    } catch (const std::out_of_range&) {
-    }
+    });
 }
 
 void RigidStatics::txtPoints_KeyDown(int& key, int) {
@@ -491,7 +483,7 @@ void RigidStatics::txtPoints_KeyDown(int& key, int) {
 void RigidStatics::txtPoints_KeyPress(int& key) {
     if (key != plat::vk::Return) return;
     Panel& p = panel_;
-    try {
+    rt::IgnoreError("a line of points that cannot be drawn is not recorded; the box keeps the text", [&] {
         const std::string s = Trimmed(p.txtPoints);
         if (s.empty()) return;
         auto refuse = [&](const std::string& msg) {
@@ -538,8 +530,7 @@ void RigidStatics::txtPoints_KeyPress(int& key) {
         p.txtPoints->SetText(QString());
         p.lblSystPts->SetCaption(QString());
         key = 0;
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 }  // namespace rigid

@@ -138,10 +138,9 @@ void RigidStatics::cmdVMb_Click(int index) {
             } catch (const rt::RuntimeError&) {
                 st_.Forces = st_.SavedForces;
                 Msg(kCommandError);
-                try {
+                rt::IgnoreError("the failure was just reported; the redraw is a courtesy", [&] {
                     RedrawDCL(S(p.lblBody->Caption()));
-                } catch (const rt::RuntimeError&) {
-                }
+                });
             }
             if (!solved) break;
             // The focus goes to the solution before the pressed button is
@@ -197,10 +196,9 @@ void RigidStatics::cmdClearLstDCL_Click() {
 
 void RigidStatics::txtRefPt_KeyPress(int index, int& key) {
     if (key != plat::vk::Return) return;
-    try {
+    rt::IgnoreError("a box that cannot take the focus leaves it where it is", [&] {
         if (index < 4) panel_.txtRefPt[index + 1]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-    }
+    });
     key = 0;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/colors.h"
+#include "runtime/errors.h"
 #include "runtime/variant.h"
 
 namespace rigid {
@@ -54,8 +55,14 @@ enum : int {
 // One force (and its couple) on one point of one system; fields 1..31.
 struct ForceRec {
     std::array<rt::Variant, fr::kLast + 1> f;  // f[0] unused
-    rt::Variant& operator[](int i) { return f.at(static_cast<size_t>(i)); }
-    const rt::Variant& operator[](int i) const { return f.at(static_cast<size_t>(i)); }
+    rt::Variant& operator[](int i) {
+        rt::CheckIndex(i, 0, fr::kLast);
+        return f[static_cast<size_t>(i)];
+    }
+    const rt::Variant& operator[](int i) const {
+        rt::CheckIndex(i, 0, fr::kLast);
+        return f[static_cast<size_t>(i)];
+    }
     int Body() const;
     std::string Text(int i) const { return (*this)[i].ToText(); }
 };

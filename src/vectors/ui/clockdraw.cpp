@@ -16,17 +16,11 @@ using vec::ClockPt;
 
 ClockPt Mid(ClockPt a, ClockPt b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
 
-// A statement of the drawing: a failure skips it and the drawing goes on.
-template <class F>
-void Step(F&& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
+constexpr const char* kStrokeSkipped =
+    "a stroke that fails is left out and the rest of the clock is drawn";
 
 void Quad(plat::Picture& pic, const ClockLattice& p, int a, int b, int c, int d) {
-    Step([&] {
+    rt::IgnoreError(kStrokeSkipped, [&] {
         pic.Polygon({QPointF(p[a].x, p[a].y), QPointF(p[b].x, p[b].y), QPointF(p[c].x, p[c].y),
                      QPointF(p[d].x, p[d].y)});
     });
@@ -38,7 +32,7 @@ void Cell(plat::Picture& pic, const ClockLattice& p, int cell) {
 }
 
 void Segment(plat::Picture& pic, ClockPt a, ClockPt b) {
-    Step([&] { pic.Line(a.x, a.y, b.x, b.y); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(a.x, a.y, b.x, b.y); });
 }
 
 }  // namespace
@@ -50,7 +44,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     const ClockLattice lattice = vec::MakeClockLattice(h);
     const ClockLattice p = vec::TurnClockLattice(lattice, c, rotDeg);
 
-    Step([&] { pic.Cls(); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.Cls(); });
 
     // Centre square with its axes, the +x half-axis thick and yellow.
     pic.SetFillColor(kClockCentreColor);
@@ -60,13 +54,13 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     pic.SetForeColor(kClockAxisColor);
     Segment(pic, Mid(p[23], p[24]), Mid(p[9], p[10]));
     Segment(pic, Mid(p[14], p[18]), Mid(p[15], p[19]));
-    Step([&] { pic.SetDrawWidth(2); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(2); });
     const ClockPt plusX = Mid(p[15], p[19]);
-    Step([&] { pic.Line(k.x, k.y, plusX.x, plusX.y, kClockYellow); });
-    Step([&] { pic.SetDrawWidth(1); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(k.x, k.y, plusX.x, plusX.y, kClockYellow); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(1); });
     pic.SetForeColor(rt::kBlack);
     pic.SetFillColor(kClockYellow);
-    Step([&] { pic.Circle(k.x, k.y, 4); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.Circle(k.x, k.y, 4); });
 
     // Top and bottom rows, left to right: corner, three hours, corner.
     for (int row = 0; row < 2; ++row) {
@@ -90,7 +84,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     pic.SetFillStyle(plat::FillStyle::Transparent);
     pic.SetForeColor(rt::kBlack);
     pic.SetFillColor(rt::kWhite);
-    Step([&] { pic.SetDrawWidth(1); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(1); });
     return lattice;
 }
 
@@ -130,7 +124,7 @@ void MarkClockHour(plat::Picture& pic, const ClockLattice& lattice, double rotDe
 
     pic.SetFillColor(kClockYellow);
     pic.SetForeColor(rt::kBlack);
-    Step([&] { pic.Circle(k.x, k.y, 4); });
+    rt::IgnoreError(kStrokeSkipped, [&] { pic.Circle(k.x, k.y, 4); });
 }
 
 }  // namespace vecui

@@ -112,11 +112,7 @@ double DirecFrame::RotAngle() { return links_.GetRotAngle ? links_.GetRotAngle()
 
 void DirecFrame::DrawClock(bool noMark) {
     double r = 0.0;
-    try {
-        r = RotAngle();
-    } catch (const rt::RuntimeError&) {
-        // An unreadable rotation draws the clock unturned.
-    }
+    rt::IgnoreError("an unreadable rotation draws the clock unturned", [&] { r = RotAngle(); });
     clockPoints_ = DrawClockOn(*picClock, r, noMark);
 }
 
@@ -132,8 +128,7 @@ void DirecFrame::PublishPrefix() {
 }
 
 void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
-    // A failure ends the click where it happened, silently.
-    try {
+    rt::IgnoreError("a click that names no hour ends where it happened, silently", [&] {
         const double r = RotAngle();
         const double c = picClock->ScaleHeight() / 2.0;
         const int cell = vec::ClockCellUnderClick(clockPoints_, c, r, x, y);
@@ -149,8 +144,7 @@ void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
         shared.ClockMarkedHour = static_cast<int16_t>(pick.hour);
         txtAngle->SetText(Q(vec::AngleTextAfterPick(pick.hour, pick.corner, S(txtAngle->Text()))));
         if (TakesVectors()) PublishPrefix();
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void DirecFrame::cmdInc_Click(int index) {
@@ -167,7 +161,7 @@ void DirecFrame::cmdInc_Click(int index) {
 
 void DirecFrame::lbltxtAngle_Click() {
     if (vec::IsAxisHour(DirHour())) return;
-    try {
+    rt::IgnoreError("cannot happen in use: the rotation is always a number", [&] {
         const double a = shell::Shared().AxesRotation;
         txtAngle->SetText(Q(rt::NumberText(a)));
         const std::string s = vec::ClockDirectionPrefix(DirHour(), a);
@@ -180,9 +174,7 @@ void DirecFrame::lbltxtAngle_Click() {
                 gd->SetFocus();
             }
         }
-    } catch (const rt::RuntimeError&) {
-        // Cannot happen in use: the rotation is always a number.
-    }
+    });
 }
 
 void DirecFrame::AngleEnter(int& keyAscii) {
@@ -200,11 +192,9 @@ void DirecFrame::AngleEnter(int& keyAscii) {
 
 void DirecFrame::txtAngle_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
-    try {
+    rt::IgnoreError("a non-numeric angle: Enter does nothing", [&] {
         AngleEnter(keyAscii);
-    } catch (const rt::RuntimeError&) {
-        // A non-numeric angle: nothing happens.
-    }
+    });
 }
 
 void DirecFrame::txtAtan_KeyPress(int& keyAscii) {

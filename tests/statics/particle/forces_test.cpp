@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "runtime/errors.h"
 #include "statics/particle/forces.h"
 
 namespace particle {
@@ -62,6 +63,28 @@ TEST(ParticleForceTable, RepickingFreesEverySlotFirst) {
     EXPECT_FLOAT_EQ(s.ParticleForces[0][kOriginX].ToNumber(), 198.5f);
     EXPECT_FLOAT_EQ(s.ParticleForces[1][kOriginX].ToNumber(), 198.5f + 5);
     EXPECT_FLOAT_EQ(s.ParticleForces[1][kOriginY].ToNumber(), 192.5f - 5);
+}
+
+}  // namespace
+}  // namespace particle
+
+namespace particle {
+namespace {
+
+// A field number outside the record is the program's own index error (it
+// used to escape as std::out_of_range, past the handlers' messages).
+TEST(ParticleForceTable, AFieldOutsideTheRecordIsASubscriptError) {
+    ParticleForceRec f;
+    for (int i : {-1, kFieldCount + 1}) {
+        SCOPED_TRACE(i);
+        try {
+            f[i];
+            ADD_FAILURE() << "no error";
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange);
+        }
+    }
+    EXPECT_NO_THROW(f[kFieldCount]);
 }
 
 }  // namespace

@@ -120,3 +120,28 @@ TEST(RigidForces, DeletingARecordMovesTheLaterOnesDown) {
 
 }  // namespace
 }  // namespace rigid
+
+namespace rigid {
+namespace {
+
+// A field number outside the record is the program's own index error, which
+// the handlers turn into their message; it used to escape as
+// std::out_of_range, past every handler that catches run-time errors.
+TEST(RigidForces, AFieldOutsideTheRecordIsASubscriptError) {
+    ForceRec f;
+    const ForceRec& c = f;
+    for (int i : {-1, fr::kLast + 1}) {
+        SCOPED_TRACE(i);
+        try {
+            f[i];
+            ADD_FAILURE() << "no error";
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange);
+        }
+        EXPECT_THROW(c[i], rt::RuntimeError);
+    }
+    EXPECT_NO_THROW(f[fr::kLast]);
+}
+
+}  // namespace
+}  // namespace rigid

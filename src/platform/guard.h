@@ -1,0 +1,46 @@
+#pragma once
+// The one guard between Qt's event loop and the program's handlers. Every
+// place where the control layer calls a handler for something the user did
+// (a click, a key, a mouse event, a grid or list event, an edit) runs it
+// through Guarded, so no exception ever crosses the event loop: a run-time
+// error the handler did not answer itself becomes the general message for a
+// failed instruction, and anything else is a fault of the program, logged
+// and reported as such, never dropped in silence. Handlers called from code
+// (Press, SetValue, SetText, ...) are not guarded: their errors go to the
+// calling code as before.
+#include <exception>
+
+#include "runtime/errors.h"
+
+namespace plat {
+
+// The general message for a failed instruction.
+inline constexpr const char* kInstructionFailed = "No pude ejecutar la instrucción.";
+// What the user is told when a handler fails with anything but a run-time error.
+inline constexpr const char* kInternalFault =
+    "Ocurrió una falla interna del programa y la instrucción no se completó.";
+
+// Shows the message of a run-time error that reached the guard.
+void ReportFailedInstruction();
+// Logs a fault (qCritical) and tells the user an internal fault happened.
+// `what` may be null when the exception carried no description.
+void ReportInternalFault(const char* what);
+
+// Runs a handler that the event loop calls. Returns whether it completed.
+template <class F>
+bool Guarded(F&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const rt::RuntimeError&) {
+        ReportFailedInstruction();
+    } catch (const std::exception& e) {
+        ReportInternalFault(e.what());
+    } catch (...) {
+        // The last resort of the guard: reported, not hidden.
+        ReportInternalFault(nullptr);
+    }
+    return false;
+}
+
+}  // namespace plat
