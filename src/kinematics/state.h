@@ -1,7 +1,7 @@
 #pragma once
 // The module state of plane kinematics. The law itself lives in the shared
-// ProcedureGroup (shell/defaults.h); the laws handed to the numerical
-// routines live in num::DerivExpr, VelocityLawExpr and AccelLawExpr.
+// ProcedureGroup (shell/defaults.h); each computation compiles the law it
+// hands to the numerical routines.
 
 namespace kinem {
 

@@ -21,6 +21,7 @@ public:
     static Outcome Refusal(std::string message) { return Outcome(std::move(message), 0); }
 
     bool ok() const { return value_.has_value(); }
+    explicit operator bool() const { return ok(); }
     // The refusal's text; empty when ok().
     const std::string& message() const { return message_; }
     const T& value() const {
