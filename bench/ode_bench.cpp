@@ -39,17 +39,20 @@ const Motion kMotions[] = {
      [](double t) { return 100 - std::log(std::cosh(std::sqrt(kG * kK) * t)) / kK; }},
 };
 
+// The compiled law of the motion being measured, shared with the peers.
+std::shared_ptr<num::CExpression> gLaw;
+
 void UseLaw(const Motion& m) {
     num::AngleFactor = 1.0;
-    num::AccelLawExpr = std::make_shared<num::CExpression>(m.law);
+    gLaw = std::make_shared<num::CExpression>(m.law);
 }
 
 void OursAdaptive(benchmark::State& state, const Motion& m, double eps) {
     UseLaw(m);
     std::vector<double> y(3);
     for (auto _ : state) {
-        y = {0, m.x0, m.v0};
-        num::ODEInt(2, y, 0, m.t1, eps, 0.1, 1e-12);
+        auto end = num::ODEInt(num::OdeLaw{*gLaw, 2, 1.0}, {0, m.x0, m.v0}, 0, m.t1, eps, 0.1, 1e-12);
+        if (end.ok()) y = std::move(end.value());
         benchmark::DoNotOptimize(y.data());
     }
     state.counters["error"] = std::fabs(y[1] - m.exactX(m.t1));
@@ -57,13 +60,12 @@ void OursAdaptive(benchmark::State& state, const Motion& m, double eps) {
 
 void OursFixed(benchmark::State& state, const Motion& m, int steps) {
     UseLaw(m);
-    num::OdeTimes.assign(static_cast<size_t>(steps) + 2, 0.0);
-    num::OdeStates = num::Matrix(2, steps + 1);
+    num::OdeTable table;
     for (auto _ : state) {
-        num::IntegrateRK4Fixed(2, {0, m.x0, m.v0}, 0, m.t1, steps);
+        table = num::IntegrateRK4Fixed(num::OdeLaw{*gLaw, 2, 1.0}, {0, m.x0, m.v0}, 0, m.t1, steps);
         benchmark::ClobberMemory();
     }
-    state.counters["error"] = std::fabs(num::OdeStates(1, steps + 1) - m.exactX(m.t1));
+    state.counters["error"] = std::fabs(table.states(1, steps + 1) - m.exactX(m.t1));
 }
 
 // Roots of a cubic with the single real root r.
@@ -92,7 +94,7 @@ int GslDerivs(double t, const double y[], double dydt[], void* params) {
 
 void GslAdaptive(benchmark::State& state, const Motion& m, double eps) {
     UseLaw(m);
-    gsl_odeiv2_system sys{GslDerivs, nullptr, 2, num::AccelLawExpr.get()};
+    gsl_odeiv2_system sys{GslDerivs, nullptr, 2, gLaw.get()};
     // The same error scale as ours: eps (|y| + h |y'|).
     gsl_odeiv2_driver* d = gsl_odeiv2_driver_alloc_standard_new(&sys, gsl_odeiv2_step_rkck, 0.1, 0.0, eps, 1.0, 1.0);
     double y[2] = {m.x0, m.v0};
@@ -110,7 +112,7 @@ void GslAdaptive(benchmark::State& state, const Motion& m, double eps) {
 
 void GslFixed(benchmark::State& state, const Motion& m, int steps) {
     UseLaw(m);
-    gsl_odeiv2_system sys{GslDerivs, nullptr, 2, num::AccelLawExpr.get()};
+    gsl_odeiv2_system sys{GslDerivs, nullptr, 2, gLaw.get()};
     const double h = m.t1 / steps;
     gsl_odeiv2_driver* d = gsl_odeiv2_driver_alloc_y_new(&sys, gsl_odeiv2_step_rk4, h, 1e-6, 0.0);
     double y[2] = {m.x0, m.v0};

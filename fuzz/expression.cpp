@@ -141,9 +141,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } catch (const rt::RuntimeError&) {
         }
         try {
-            double t0 = lo, t1 = hi, x1 = 0;
-            num::SolveODE1(text, t0, t1, x1);
-            Check(std::isfinite(x1));
+            const rt::Outcome<double> x1 = num::SolveODE1(text, lo, hi, num::AngleFactor);
+            if (x1.ok()) Check(std::isfinite(*x1));
         } catch (const rt::RuntimeError&) {
         }
     }

@@ -61,7 +61,8 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
 void Calculator::cmdCalculate_Click() {
     shell::SharedState& g = shell::Shared();
     plat::CMousePtr guard;
-    const double savedFactor = num::AngleFactor;
+    // A driver may switch the angle unit: it is given back on every way out.
+    num::AngleUnitScope unit(num::AngleFactor);
     try {
         guard.SetPointer(kHourglass);
         if (grid_->DropPending()) grid_->CancelDrop();
@@ -102,24 +103,21 @@ void Calculator::cmdCalculate_Click() {
             panel_.cmdCalculate->Press();
             g.ProcedureGroup = 5;
         } else if (route == Route::AsGroup2) {
-            num::AngleFactor = 1;
+            num::AngleUnitScope radians(num::kRadians);
             g.ProcedureGroup = 2;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();
             g.ProcedureGroup = 4;
         } else if (RunDriver(route, req) == DriverEnd::Quit) {
-            num::AngleFactor = savedFactor;
             return;
         }
 
         // Common end.
         form_->tabCalc->SetTab(0);
-        num::AngleFactor = savedFactor;
     } catch (const rt::RuntimeError&) {
         // An arithmetic fault, a text that is not a number, a missing
         // argument inside a driver. Anything else is a fault of the program
         // and goes on to the guard of the event that ran the calculation.
-        num::AngleFactor = savedFactor;
         plat::MsgBox(kRoutineFailed, plat::MsgButtons::OK, plat::kAppTitle);
     }
 }

@@ -30,11 +30,11 @@ std::string Sum(std::initializer_list<std::pair<double, rt::Variant>> terms) {
 
 // The roots line and the extreme line of a quadratic a x² + b x + c whose
 // roots are r.
-void QuadraticLines(const std::vector<rt::Variant>& r, double a, double b, ProcReport& out) {
-    if (r.at(2).ToNumber() != 0)
-        out.lines[2] = "x!1 = " + Num(r[0]) + ",  x!2 = " + Num(r[1]);
+void QuadraticLines(const num::Roots& r, double a, double b, ProcReport& out) {
+    if (r.real == 2)
+        out.lines[2] = "x!1 = " + Num(r.x[0]) + ",  x!2 = " + Num(r.x[1]);
     else
-        out.lines[2] = "x!1!,!2 = " + Num(r[0]) + " #mame " + Num(std::fabs(r[1].ToNumber())) + " i";
+        out.lines[2] = "x!1!,!2 = " + Num(r.re) + " #mame " + Num(std::fabs(r.im)) + " i";
     out.lines[3] = "Valor extremo en x = " + Num(rt::Div(-b, rt::Mul(2, a)));
 }
 
@@ -42,7 +42,7 @@ void QuadraticLines(const std::vector<rt::Variant>& r, double a, double b, ProcR
 
 ProcReport QuadraticReport(std::span<const rt::Variant> args, int decimals) {
     const double A = NumArg(args, 1), B = NumArg(args, 2), C = NumArg(args, 3);
-    std::vector<rt::Variant> r = num::SolveQuadratic(A, B, C);
+    const num::Roots r = num::SolveQuadratic(A, B, C);
     ProcReport out;
     out.lines = shell::ResultLines(3);
     out.lines[1] = Sum({{rt::RoundHalfEven(A, decimals), "x¡2"},
@@ -59,7 +59,7 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
     const double a = rt::Mul(A, rt::Mul(B, B));
     const double b = rt::Add(rt::Mul(rt::Mul(rt::Mul(2, A), B), C), D);
     const double c = rt::Add(rt::Mul(A, rt::Mul(C, C)), E);
-    std::vector<rt::Variant> r = num::SolveQuadratic(a, b, c);
+    const num::Roots r = num::SolveQuadratic(a, b, c);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(3);
@@ -72,19 +72,19 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
 
 ProcReport CubicReport(std::span<const rt::Variant> args, int decimals) {
     const double A = NumArg(args, 1), B = NumArg(args, 2), C = NumArg(args, 3), D = NumArg(args, 4);
-    std::vector<rt::Variant> r = num::SolveCubic(A, B, C, D);
+    const num::Roots r = num::SolveCubic(A, B, C, D);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(4);
     out.lines[1] = Sum({{R(A), "x¡3"}, {R(B), "x¡2"}, {R(C), "x"}, {R(D), 1}}) + " = 0";
-    if (r.at(3).ToNumber() == 0)
-        out.lines[2] = "x!1 = " + Num(r[0]) + kCrLf + "x!2!,!3 = " + Num(r[1]) + " #mame " +
-                       Num(std::fabs(r[2].ToNumber())) + " i";
+    if (r.real != 3)
+        out.lines[2] = "x!1 = " + Num(r.x[0]) + kCrLf + "x!2!,!3 = " + Num(r.re) + " #mame " +
+                       Num(std::fabs(r.im)) + " i";
     else
-        out.lines[2] = "x!1 = " + Num(r[0]) + kCrLf + "x!2 = " + Num(r[1]) + kCrLf + "x!3 = " + Num(r[2]);
-    std::vector<rt::Variant> q = num::SolveQuadratic(rt::Mul(3, A), rt::Mul(2, B), C);
-    if (q.at(2).ToNumber() != 0)
-        out.lines[3] = "Valores extremos en x = " + Num(q[0]) + kCrLf + "y en x = " + Num(q[1]);
+        out.lines[2] = "x!1 = " + Num(r.x[0]) + kCrLf + "x!2 = " + Num(r.x[1]) + kCrLf + "x!3 = " + Num(r.x[2]);
+    const num::Roots q = num::SolveQuadratic(rt::Mul(3, A), rt::Mul(2, B), C);
+    if (q.real == 2)
+        out.lines[3] = "Valores extremos en x = " + Num(q.x[0]) + kCrLf + "y en x = " + Num(q.x[1]);
     else
         out.lines[3] = "No hay valores extremos finitos.";
     out.lines[4] = "Punto de inflexión en x = " + Num(rt::Div(-B, rt::Mul(3, A)));
@@ -93,13 +93,13 @@ ProcReport CubicReport(std::span<const rt::Variant> args, int decimals) {
 
 ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals) {
     const double A = NumArg(args, 1), B = NumArg(args, 2), C = NumArg(args, 3);
-    std::vector<rt::Variant> r = num::SolveTrigEquation(A, B, C);
+    const auto r = num::SolveTrigEquation(A, B, C);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(2);
     out.lines[1] = Sum({{R(A), "cos ;q"}, {R(B), "sen ;q"}, {R(C), 1}}) + " = 0";
-    if (r.size() < 2) return ProcReport::Stop("No hay solución.");
-    out.lines[2] = ";q!1 = " + shell::FormatNum(r[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum(r[1]).ToText() + "°";
+    if (!r) return ProcReport::Stop("No hay solución.");
+    out.lines[2] = ";q!1 = " + shell::FormatNum((*r)[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum((*r)[1]).ToText() + "°";
     return out;
 }
 

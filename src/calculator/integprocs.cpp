@@ -18,13 +18,10 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
     ProcReport out;
     try {
         if (count == 2) {
-            double t0 = a, t1 = b, v = 0;
-            if (!num::SolveODE1(function, t0, t1, v)) {
-                out.stop = true;
-                return out;
-            }
+            const rt::Outcome<double> v = num::SolveODE1(function, a, b, num::AngleFactor);
+            if (!v.ok()) return ProcReport::Stop(v.message());
             out.lines = {"La integral de la función " + QuoteFunction(function),
-                         "entre x!1 = " + lower + " y x!2 = " + upper + " es:", rt::NumberText(v)};
+                         "entre x!1 = " + lower + " y x!2 = " + upper + " es:", rt::NumberText(*v)};
             return out;
         }
         double eps = 0.000001;
@@ -33,7 +30,6 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
             if (eps > 0.001) return ProcReport::Stop(kEpsilonTooLarge);
         }
         double s = 0;
-        num::TrapezoidSum = 0;
         num::IntegrateExpr(function, a, b, s, eps);
         out.lines = {std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) + kCrLf +
                      "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +

@@ -15,8 +15,8 @@ inline constexpr const char* kEpsilonTooLarge = "No tomes el argumento \"épsilo
 
 // `text` is the expression box as it stands. A formula that does not compile
 // stops with its message and "Corrige la expresión "; a solver that gives up
-// (it shows its own message through the numerics' message hook) stops with
-// no message of its own and nothing written. Other argument counts write
+// stops with the solver's message (the interval and what to change) and
+// nothing written. Other argument counts write
 // nothing.
 ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> args);
 

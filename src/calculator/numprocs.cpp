@@ -24,18 +24,6 @@ namespace calc {
 
 namespace {
 
-// Puts the angle factor back on every way out of a run.
-class AngleFactorGuard {
-public:
-    AngleFactorGuard() : saved_(num::AngleFactor) {}
-    ~AngleFactorGuard() { num::AngleFactor = saved_; }
-    AngleFactorGuard(const AngleFactorGuard&) = delete;
-    AngleFactorGuard& operator=(const AngleFactorGuard&) = delete;
-
-private:
-    double saved_;
-};
-
 bool OnFunctionOfX(int code) { return code == 9 || (code >= 13 && code <= 22); }
 
 void Show(const std::string& message) {
@@ -108,8 +96,7 @@ bool IsNumericProcedure(int code) {
 }
 
 NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
-    AngleFactorGuard guard;
-    if (OnFunctionOfX(code)) num::AngleFactor = 1;
+    num::AngleUnitScope unit(OnFunctionOfX(code) ? num::kRadians : num::AngleFactor);
     const int decimals = shell::G().Decimals;
     const std::string function = rt::Trim(req.expression);
     switch (code) {

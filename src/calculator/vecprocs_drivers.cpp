@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "numerics/ode.h"
+#include "platform/dialogs.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
@@ -79,7 +81,16 @@ shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
         std::string text = rt::Trim(density);
         double x1 = NumberArg(args, 1);
         double x2 = NumberArg(args, 2);
-        return Write(vecui::ReduceDistributedLoad(pic, text, x1, x2, vec::SolveLoadIntegral, d));
+        // An integration that gives up says where and what to change; the
+        // run then fails as any other run-time error.
+        auto integrate = [](const std::string& integrand, double a, double b) {
+            rt::Outcome<double> v = vec::SolveLoadIntegral(integrand, a, b);
+            if (!v.ok())
+                plat::MsgBox(QString::fromStdString(v.message()), plat::MsgButtons::OK,
+                             QString::fromStdString(num::kOdeMessageTitle));
+            return v;
+        };
+        return Write(vecui::ReduceDistributedLoad(pic, text, x1, x2, integrate, d));
     }
     default:
         return {};

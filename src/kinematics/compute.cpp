@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 #include "kinematics/lawtext.h"
 #include "numerics/calculus.h"
@@ -34,22 +33,14 @@ double LargestMagnitude(const std::vector<double>& table) {
 
 std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
 
-std::shared_ptr<num::CExpression> NewLaw(const std::string& text) {
-    auto e = std::make_shared<num::CExpression>();
-    e->SetExpression(text);
-    return e;
-}
-
 // Integrates the law of the given order (1 velocity law, 2 acceleration law)
-// from t0 to t; false when the driver gave up.
-bool Integrate(int order, double t0, double t, std::vector<double>& y) {
-    return num::ODEInt(order, y, t0, t, kOdeEps, kOdeFirstStep, kOdeMinStep);
+// from the state y at t0 to t, in radians.
+rt::Outcome<std::vector<double>> Integrate(num::CExpression& law, int order, double t0, double t,
+                                           const std::vector<double>& y) {
+    return num::ODEInt(num::OdeLaw{law, order, num::kRadians}, y, t0, t, kOdeEps, kOdeFirstStep, kOdeMinStep);
 }
 
 }  // namespace
-
-RadianMode::RadianMode() : saved_(num::AngleFactor) { num::AngleFactor = 1; }
-RadianMode::~RadianMode() { num::AngleFactor = saved_; }
 
 double BoxValue(std::string_view text) {
     const std::string s = rt::Trim(text);
@@ -65,50 +56,52 @@ double SecondDerivStep(double h) {
     return h < 0 ? -kMinSecondDerivStep : kMinSecondDerivStep;
 }
 
-std::optional<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
-                                              double v0, double t, int decimals) {
-    RadianMode radians;
+rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
+                                            double v0, double t, int decimals) {
+    num::AngleUnitScope radians(num::kRadians);
     const std::string text(lawText);
     shell::ResultLines lines(3);
     if (law == kLawX) {
         const std::string engine = RenameVarsT(text);
-        num::DerivExpr = NewLaw(engine);
-        num::DerivExpr->ThrowIfError();
-        const double x = num::DerivExpr->Value({t}).ToNumber();
+        num::CExpression xLaw(engine);
+        xLaw.ThrowIfError();
+        const double x = xLaw.Value({t}).ToNumber();
         double v = 0, err = 0;
         num::DerivRidders(engine, t, v, kRidderStep, err);
         // The law's own t0 is 0: the step is a 300th of the way to t.
-        const double a = num::SecondDeriv5Pt(*num::DerivExpr, SecondDerivStep(t / kSteps), t);
+        const double a = num::SecondDeriv5Pt(xLaw, SecondDerivStep(t / kSteps), t);
         lines[1] = "En t = " + R(t, decimals) + ":";
         lines[2] = "x = " + R(x, decimals) + ", v = " + R(v, decimals);
         lines[3] = "a = " + R(a, decimals);
         return lines;
     }
     if (law == kLawV) {
-        num::VelocityLawExpr = NewLaw(RenameVarsTX(text));
-        std::vector<double> y{0, x0};
-        if (!Integrate(1, t0, t, y)) return std::nullopt;
-        const double v = num::VelocityLawExpr->Value({t, y[1]}).ToNumber();
+        num::CExpression vLaw(RenameVarsTX(text));
+        const auto end = Integrate(vLaw, 1, t0, t, {0, x0});
+        if (!end.ok()) return rt::Outcome<shell::ResultLines>::Refusal(end.message());
+        const std::vector<double>& y = *end;
+        const double v = vLaw.Value({t, y[1]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
         lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(v, decimals);
         return lines;
     }
     if (law == kLawA) {
-        num::AccelLawExpr = NewLaw(RenameVarsTXV(text));
-        std::vector<double> y{0, x0, v0};
-        if (!Integrate(2, t0, t, y)) return std::nullopt;
-        const double a = num::AccelLawExpr->Value({t, y[1], y[2]}).ToNumber();
+        num::CExpression aLaw(RenameVarsTXV(text));
+        const auto end = Integrate(aLaw, 2, t0, t, {0, x0, v0});
+        if (!end.ok()) return rt::Outcome<shell::ResultLines>::Refusal(end.message());
+        const std::vector<double>& y = *end;
+        const double a = aLaw.Value({t, y[1], y[2]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
         lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(y[2], decimals);
         lines[3] = "a = " + R(a, decimals);
         return lines;
     }
-    return std::nullopt;
+    return rt::Outcome<shell::ResultLines>::Refusal("");
 }
 
 shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2,
                                int decimals) {
-    RadianMode radians;
+    num::AngleUnitScope radians(num::kRadians);
     const std::string text1 = RenameVarsT(rt::Trim(law1));
     const std::string text2 = RenameVarsT(rt::Trim(law2));
     num::CExpression e1, e2;
@@ -141,10 +134,10 @@ shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::s
     return lines;
 }
 
-std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
-                                        double ti, double tf) {
-    if (kind != kLawX && kind != kLawV && kind != kLawA) return std::nullopt;
-    RadianMode radians;
+rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
+                                      double ti, double tf) {
+    if (kind != kLawX && kind != kLawV && kind != kLawA) return rt::Outcome<LineCurves>::Refusal("");
+    num::AngleUnitScope radians(num::kRadians);
     if (ti > tf) std::swap(ti, tf);
     const double h = rt::Div(tf - ti, kSteps);
     if (h == 0) rt::Raise(rt::ErrorCode::DivisionByZero);
@@ -159,44 +152,43 @@ std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, doub
     c.A.assign(n + 1, 0);
 
     if (kind == kLawX) {
-        num::DerivExpr = NewLaw(RenameVarsT(text));
-        num::DerivExpr->ThrowIfError();
+        num::CExpression xLaw(RenameVarsT(text));
+        xLaw.ThrowIfError();
         for (int k = 1; k <= n; ++k) {
             c.T[k] = ti + (k - 1) * h;
-            c.X[k] = num::DerivExpr->Value({c.T[k]}).ToNumber();
+            c.X[k] = xLaw.Value({c.T[k]}).ToNumber();
         }
         double err = 0, maxErr = 0;
-        num::GradientRidders(c.T, c.V, kRidderStep, err, &maxErr);
+        num::GradientRidders(xLaw, num::kRadians, c.T, c.V, kRidderStep, err, &maxErr);
         c.vNoise = kNoiseMargin * maxErr;
         const double step = SecondDerivStep(h);
-        for (int k = 1; k <= n; ++k) c.A[k] = num::SecondDeriv5Pt(*num::DerivExpr, step, c.T[k]);
+        for (int k = 1; k <= n; ++k) c.A[k] = num::SecondDeriv5Pt(xLaw, step, c.T[k]);
         c.aNoise = num::SecondDeriv5PtNoise(LargestMagnitude(c.X), step);
         return c;
     }
 
     const int order = kind == kLawV ? 1 : 2;
-    if (order == 1)
-        num::VelocityLawExpr = NewLaw(RenameVarsTX(text));
-    else
-        num::AccelLawExpr = NewLaw(RenameVarsTXV(text));
+    num::CExpression law(order == 1 ? RenameVarsTX(text) : RenameVarsTXV(text));
     // The initial conditions hold at t0; the tables start at ti.
     std::vector<double> start = order == 1 ? std::vector<double>{0, x0} : std::vector<double>{0, x0, v0};
-    if (ti != t0 && !Integrate(order, t0, ti, start)) return std::nullopt;
-    num::OdeTimes.assign(n + 1, 0);
-    num::OdeStates = num::Matrix(order, n);
-    num::IntegrateRK4Fixed(order, start, ti, tf, kSteps);
+    if (ti != t0) {
+        auto atTi = Integrate(law, order, t0, ti, start);
+        if (!atTi.ok()) return rt::Outcome<LineCurves>::Refusal(atTi.message());
+        start = std::move(atTi.value());
+    }
+    const num::OdeTable table = num::IntegrateRK4Fixed(num::OdeLaw{law, order, num::kRadians}, start, ti, tf, kSteps);
     for (int k = 1; k <= n; ++k) {
-        c.T[k] = num::OdeTimes[k];
-        c.X[k] = num::OdeStates(1, k);
+        c.T[k] = table.times[k];
+        c.X[k] = table.states(1, k);
     }
     if (order == 2) {
         for (int k = 1; k <= n; ++k) {
-            c.V[k] = num::OdeStates(2, k);
-            c.A[k] = num::AccelLawExpr->Value({c.T[k], c.X[k], c.V[k]}).ToNumber();
+            c.V[k] = table.states(2, k);
+            c.A[k] = law.Value({c.T[k], c.X[k], c.V[k]}).ToNumber();
         }
         return c;
     }
-    for (int k = 1; k <= n; ++k) c.V[k] = num::VelocityLawExpr->Value({c.T[k], c.X[k]}).ToNumber();
+    for (int k = 1; k <= n; ++k) c.V[k] = law.Value({c.T[k], c.X[k]}).ToNumber();
     c.A[1] = rt::Div(c.V[2] - c.V[1], h);
     for (int k = 2; k < n; ++k) c.A[k] = rt::Div(c.V[k + 1] - c.V[k - 1], 2 * h);
     c.A[n] = rt::Div(c.V[n] - c.V[n - 1], h);
@@ -247,7 +239,7 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
 
 PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti,
                             double tf, int n, double left, double bottom, double side) {
-    RadianMode radians;
+    num::AngleUnitScope radians(num::kRadians);
     PlanePath path;
     if (n < 1) return path;
     num::CExpression e1, e2;

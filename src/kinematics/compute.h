@@ -3,7 +3,8 @@
 // an instant, the tables behind the graphs and the plot geometry.
 //
 // Everything here runs in radians: each entry keeps num::AngleFactor at 1
-// while it works and gives the previous value back on every way out.
+// (num::AngleUnitScope) while it works and gives the previous value back on
+// every way out.
 // Faults (a law that does not compile, a division by zero, an overflow while
 // evaluating a law) reach the caller as rt::RuntimeError; the plane path
 // alone passes over the samples it cannot evaluate.
@@ -15,24 +16,13 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/outcome.h"
 #include "text/resultformat.h"
 
 namespace kinem {
 
 inline constexpr int kLawX = 11, kLawV = 12, kLawA = 13, kLawXY = 14, kLawPolar = 15;
 inline constexpr int kSteps = 300;  // every curve and path has 301 samples
-
-// Keeps AngleFactor at 1 (radians) for its life.
-class RadianMode {
-public:
-    RadianMode();
-    ~RadianMode();
-    RadianMode(const RadianMode&) = delete;
-    RadianMode& operator=(const RadianMode&) = delete;
-
-private:
-    double saved_;
-};
 
 // The value of a box of the frame: an empty box is 0; any other text is a
 // formula without variables. A text that does not compile raises
@@ -49,9 +39,9 @@ double SecondDerivStep(double h);
 // rounded to `decimals`. Law 11 evaluates x(t) and differentiates it (t0 is
 // not used); laws 12 and 13 integrate from (t0, x0[, v0]) to t. The result
 // lines are "En t = ...:", "x = ..., v = ...", "a = ..." (empty for law 12).
-// nullopt for another law, and when the integration gave up (the driver has
-// shown its own message then, and the state it left is not a result).
-std::optional<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
+// A refusal for another law (with no text), and when the integration gave
+// up (with the text the caller shows, titled num::kOdeMessageTitle).
+rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
                                               double v0, double t, int decimals);
 
 // The same for the plane laws 14 and 15 at t: four lines with the
@@ -70,9 +60,11 @@ struct LineCurves {
     // a table whose values all lie within it of 0 is the zero curve.
     double vNoise = 0, aNoise = 0;
 };
-// nullopt when the law is not 11, 12 or 13, or when the integration up to ti
-// gave up. ti = tf raises DivisionByZero: there is no interval to draw.
-std::optional<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
+// A refusal when the law is not 11, 12 or 13 (with no text), or when the
+// integration up to ti gave up (with the text the caller shows, titled
+// num::kOdeMessageTitle). ti = tf raises DivisionByZero: there is no interval
+// to draw.
+rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
                                         double ti, double tf);
 
 // A point of a drawing in the picture's y-up pixels.

@@ -8,6 +8,7 @@
 
 #include "kinematics/compute.h"
 #include "kinematics/panel.h"
+#include "platform/dialogs.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
@@ -95,8 +96,13 @@ constexpr const char* kPathStepSkipped =
 
 void Kinematics::GraphKinem1D(int kind, int flags, double t0, double x0, double v0, double ti, double tf) {
     const std::string law = panel_.txtKinem[0]->Text().toStdString();
-    const std::optional<LineCurves> curves = TabulateLaw1D(kind, law, t0, x0, v0, ti, tf);
-    if (!curves) return;
+    const rt::Outcome<LineCurves> curves = TabulateLaw1D(kind, law, t0, x0, v0, ti, tf);
+    if (!curves.ok()) {
+        // An integration that gave up says where and what to change.
+        if (!curves.message().empty())
+            plat::MsgBox(QString::fromStdString(curves.message()), plat::MsgButtons::OK, plat::kAppTitle);
+        return;
+    }
     plat::Picture& pic = *form_->pic1;
     form_->Services().motion->ShowPic1(true);
     pic.Cls();

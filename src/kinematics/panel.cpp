@@ -7,6 +7,7 @@
 #include "calculator/exprbox.h"
 #include "kinematics/compute.h"
 #include "kinematics/state.h"
+#include "numerics/expression.h"
 #include "numerics/mathutil.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -345,7 +346,7 @@ void Kinematics::chkGraph_Click(int index) {
 }
 
 void Kinematics::cmdCalcxva_Click() {
-    RadianMode radians;
+    num::AngleUnitScope radians(num::kRadians);
     const Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;
     try {
@@ -357,7 +358,12 @@ void Kinematics::cmdCalcxva_Click() {
             const double x0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[1]));
             const double v0 = law == kLawA ? BoxValue(TrimmedText(p.txtT0[2])) : 0;
             const double t = BoxValue(TrimmedText(p.txtT0[3]));
-            lines = CalcKinem1D(law, lawText, t0, x0, v0, t, shell::G().Decimals);
+            const rt::Outcome<shell::ResultLines> r = CalcKinem1D(law, lawText, t0, x0, v0, t, shell::G().Decimals);
+            if (!r.ok()) {
+                if (!r.message().empty()) Refuse(QString::fromStdString(r.message()));  // gave up
+                return;
+            }
+            lines = *r;
         } else if (law == kLawXY || law == kLawPolar) {
             const std::string typed = TrimmedText(p.txtT0[3]);
             if (!num::IsNumber(typed)) {
@@ -374,7 +380,7 @@ void Kinematics::cmdCalcxva_Click() {
 }
 
 void Kinematics::cmdGraph_Click() {
-    RadianMode radians;
+    num::AngleUnitScope radians(num::kRadians);
     Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;
     try {

@@ -1,7 +1,7 @@
 #pragma once
 // The module state of plane kinematics. The law itself lives in the shared
-// KinemLaw (shell/defaults.h), as the calculator's bar sets it; the laws handed to the numerical
-// routines live in num::DerivExpr, VelocityLawExpr and AccelLawExpr.
+// KinemLaw (shell/defaults.h), as the calculator's bar sets it; each
+// computation compiles the law it hands to the numerical routines.
 
 namespace kinem {
 

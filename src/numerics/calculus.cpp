@@ -11,9 +11,6 @@
 
 namespace num {
 
-double TrapezoidSum = 0.0;
-std::shared_ptr<CExpression> DerivExpr;
-
 namespace {
 
 inline double F(CExpression& e, double x) { return e.ValueFast(&x, 1); }
@@ -37,8 +34,6 @@ double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
     }
     return rt::Checked((s + (b - a) * sum / static_cast<double>(m)) / 2);
 }
-
-[[noreturn]] void ObjectNotSet() { throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Variable de objeto no establecida"); }
 
 // f at x, or nothing where f is not defined (its evaluation faults).
 std::optional<double> TryF(CExpression& e, double x) {
@@ -225,7 +220,6 @@ void IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
     double os = -1e30, ost = -1e30, st = 0.0;
     for (int j = 1; j <= 10; ++j) {
         st = TrapezoidRefine(e, A, B, st, j);
-        TrapezoidSum = st;
         double s = (4 * st - ost) / 3;
         S = s;
         if (std::fabs(s - os) < eps * std::fabs(os)) return;
@@ -238,7 +232,6 @@ void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n) 
     CExpression e;
     CompileOrThrow(e, expr);
     s = TrapezoidRefine(e, A, B, s, n);
-    TrapezoidSum = s;
 }
 
 void DerivRidders(std::string_view expr, double x, double& dfdx, double h, double& err) {
@@ -247,14 +240,14 @@ void DerivRidders(std::string_view expr, double x, double& dfdx, double h, doubl
     dfdx = Ridders(e, x, h, err);
 }
 
-void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err,
-                     double* maxErr) {
-    if (!DerivExpr) ObjectNotSet();
-    DerivExpr->ThrowIfError();
+void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d,
+                     double h, double& err, double* maxErr) {
+    f.ThrowIfError();
+    AngleUnitScope unit(angleFactor);
     if (maxErr) *maxErr = 0;
     for (size_t k = 1; k < x.size(); ++k) {
         rt::CheckIndex(static_cast<long long>(k), 1, static_cast<long long>(d.size()) - 1);
-        d[k] = Ridders(*DerivExpr, x[k], h, err);
+        d[k] = Ridders(f, x[k], h, err);
         if (maxErr) *maxErr = std::max(*maxErr, err);
     }
 }

@@ -6,7 +6,6 @@
 // unused). A formula that does not compile is reported, never taken as 0:
 // FindExprRoots puts the compiler's message in msg, the other routines throw
 // ExpressionError (an rt::RuntimeError) carrying it.
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +24,6 @@ namespace num {
 void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots,
                    std::vector<double>& fvals, std::string& msg);
 
-// The trapezoid sum of the last refinement (see TrapezoidStep).
-extern double TrapezoidSum;
-
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), stopping
 // when two estimates differ by less than eps times the previous one. A text
@@ -35,11 +31,8 @@ extern double TrapezoidSum;
 void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
 
 // Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];
-// calls come in order with the same s. Writes s and TrapezoidSum.
+// calls come in order with the same s.
 void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n);
-
-// The formula GradientRidders differentiates; set by the caller.
-extern std::shared_ptr<CExpression> DerivExpr;
 
 // The derivatives stay where the function is defined: where a difference
 // at the given step would reach outside its domain (LN(X) at 0.3 with a step
@@ -51,11 +44,12 @@ extern std::shared_ptr<CExpression> DerivExpr;
 // differences from the initial step h; err receives the error estimate.
 void DerivRidders(std::string_view expr, double x, double& dfdx, double h, double& err);
 
-// The same for DerivExpr at x[k], k = 1 .. upper bound of x, into d[k]
-// (d must have room); err is the estimate of the last point, maxErr (when
-// given) the largest of them.
-void GradientRidders(const std::vector<double>& x, std::vector<double>& d, double h, double& err,
-                     double* maxErr = nullptr);
+// The same for the law f at x[k], k = 1 .. upper bound of x, into d[k]
+// (d must have room), with angleFactor the unit of f's trigonometric
+// functions; err is the estimate of the last point, maxErr (when given) the
+// largest of them.
+void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d,
+                     double h, double& err, double* maxErr = nullptr);
 
 // Second derivative of expr at x by the five-point central formula.
 double SecondDeriv5Pt(CExpression& expr, double h, double x);

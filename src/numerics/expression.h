@@ -19,9 +19,25 @@ namespace num {
 
 // Radians per angle unit of the direct trigonometric functions of formulas
 // (SEN, COS, TAN, COT, CSC, SEC, SESE, SECO, COSE, COCO): degrees by
-// default, 1 while a caller works in radians. Read at every evaluation.
+// default, 1 while a caller works in radians. Read at every evaluation. The
+// user's choice of unit sets it; code that works in another unit for a while
+// switches it with AngleUnitScope and nothing else.
 inline constexpr double kDefaultAngleFactor = 0.0174532925199433;
+inline constexpr double kRadians = 1.0;
 extern double AngleFactor;
+
+// Puts AngleFactor at `factor` for the scope's life and gives the previous
+// value back on every way out, a run-time error included.
+class AngleUnitScope {
+public:
+    explicit AngleUnitScope(double factor) : saved_(AngleFactor) { AngleFactor = factor; }
+    ~AngleUnitScope() { AngleFactor = saved_; }
+    AngleUnitScope(const AngleUnitScope&) = delete;
+    AngleUnitScope& operator=(const AngleUnitScope&) = delete;
+
+private:
+    double saved_;
+};
 
 // One named variable of a formula. Value is Empty until something binds it.
 struct CVariable {

@@ -9,29 +9,18 @@
 
 namespace num {
 
-std::shared_ptr<CExpression> VelocityLawExpr;
-std::shared_ptr<CExpression> AccelLawExpr;
-std::vector<double> OdeTimes;
-Matrix OdeStates;
-
 namespace {
-
-MessageHook gMessageHook;
 
 constexpr double kSafety = 0.9, kGrow = -0.2, kShrink = -0.25, kErrCon = 1.89e-4;
 constexpr int kMaxSteps = 1000;
 constexpr double kTiny = 1e-30;
+// Steps a fixed-step table may hold: far beyond any drawing, and small
+// enough that the table's size cannot overflow.
+constexpr int kMaxTableSteps = 10000000;
 
-[[noreturn]] void ObjectNotSet() {
-    throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Variable de objeto no establecida");
-}
-
-// Checks, once per call of a driver, the law that n variables evaluate.
-void CheckLaw(int n) {
-    const std::shared_ptr<CExpression>* law = n == 1 ? &VelocityLawExpr : n == 2 ? &AccelLawExpr : nullptr;
-    if (!law) return;
-    if (!*law) ObjectNotSet();
-    (*law)->ThrowIfError();
+// Checks, once per call of a driver, the law it evaluates.
+void CheckLaw(const OdeLaw& law) {
+    if (law.order == 1 || law.order == 2) law.expr.ThrowIfError();
 }
 
 void CheckSize(const std::vector<double>& v, int n) {
@@ -39,23 +28,24 @@ void CheckSize(const std::vector<double>& v, int n) {
 }
 
 // Arrays below are indexed from 1: p[1..n].
-inline void Derivs(int n, double t, const double* y, double* dydt) {
+inline void Derivs(CExpression& law, int n, double t, const double* y, double* dydt) {
     if (n == 1) {
         const double v[2] = {t, y[1]};
-        dydt[1] = VelocityLawExpr->ValueFast(v, 2);
+        dydt[1] = law.ValueFast(v, 2);
     } else if (n == 2) {
         const double v[3] = {t, y[1], y[2]};
         dydt[1] = y[2];
-        dydt[2] = AccelLawExpr->ValueFast(v, 3);
+        dydt[2] = law.ValueFast(v, 3);
     }
 }
 
-// Scratch arrays of the steppers, made once per driver call.
+// The law and the scratch arrays of the steppers, made once per driver call.
 struct Work {
-    explicit Work(int n)
-        : ak2(Size(n)), ak3(Size(n)), ak4(Size(n)), ak5(Size(n)), ak6(Size(n)), ytemp(Size(n)),
+    explicit Work(CExpression& e, int n)
+        : law(e), ak2(Size(n)), ak3(Size(n)), ak4(Size(n)), ak5(Size(n)), ak6(Size(n)), ytemp(Size(n)),
           yout(Size(n)), yerr(Size(n)) {}
     static size_t Size(int n) { return static_cast<size_t>(std::max(n, 0)) + 1; }
+    CExpression& law;
     std::vector<double> ak2, ak3, ak4, ak5, ak6, ytemp, yout, yerr;
 };
 
@@ -73,17 +63,17 @@ void CashKarp(int n, const double* y, const double* dydx, double x, double h, do
     double *ak2 = w.ak2.data(), *ak3 = w.ak3.data(), *ak4 = w.ak4.data(), *ak5 = w.ak5.data(),
            *ak6 = w.ak6.data(), *yt = w.ytemp.data();
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + b21 * h * dydx[i];
-    Derivs(n, x + a2 * h, yt, ak2);
+    Derivs(w.law, n, x + a2 * h, yt, ak2);
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + h * (b31 * dydx[i] + b32 * ak2[i]);
-    Derivs(n, x + a3 * h, yt, ak3);
+    Derivs(w.law, n, x + a3 * h, yt, ak3);
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + h * (b41 * dydx[i] + b42 * ak2[i] + b43 * ak3[i]);
-    Derivs(n, x + a4 * h, yt, ak4);
+    Derivs(w.law, n, x + a4 * h, yt, ak4);
     for (int i = 1; i <= n; ++i)
         yt[i] = y[i] + h * (b51 * dydx[i] + b52 * ak2[i] + b53 * ak3[i] + b54 * ak4[i]);
-    Derivs(n, x + a5 * h, yt, ak5);
+    Derivs(w.law, n, x + a5 * h, yt, ak5);
     for (int i = 1; i <= n; ++i)
         yt[i] = y[i] + h * (b61 * dydx[i] + b62 * ak2[i] + b63 * ak3[i] + b64 * ak4[i] + b65 * ak5[i]);
-    Derivs(n, x + a6 * h, yt, ak6);
+    Derivs(w.law, n, x + a6 * h, yt, ak6);
     for (int i = 1; i <= n; ++i) {
         yout[i] = rt::Checked(y[i] + h * (c1 * dydx[i] + c3 * ak3[i] + c4 * ak4[i] + c6 * ak6[i]));
         yerr[i] = rt::Checked(h * (dc1 * dydx[i] + dc3 * ak3[i] + dc4 * ak4[i] + dc5 * ak5[i] + dc6 * ak6[i]));
@@ -115,44 +105,48 @@ void ClassicStep(int n, const double* y, const double* dydx, double x, double h,
     double *yt = w.ytemp.data(), *dyt = w.ak2.data(), *dym = w.ak3.data();
     const double hh = h * 0.5, h6 = h / 6.0, xh = x + hh;
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + hh * dydx[i];
-    Derivs(n, xh, yt, dyt);
+    Derivs(w.law, n, xh, yt, dyt);
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + hh * dyt[i];
-    Derivs(n, xh, yt, dym);
+    Derivs(w.law, n, xh, yt, dym);
     for (int i = 1; i <= n; ++i) {
         yt[i] = y[i] + h * dym[i];
         dym[i] += dyt[i];
     }
-    Derivs(n, x + h, yt, dyt);
+    Derivs(w.law, n, x + h, yt, dyt);
     for (int i = 1; i <= n; ++i) yout[i] = rt::Checked(y[i] + h6 * (dydx[i] + dyt[i] + 2.0 * dym[i]));
 }
 
 }  // namespace
 
-void SetMessageHook(MessageHook hook) { gMessageHook = std::move(hook); }
-
-void ODEDerivs(int n, double t, const std::vector<double>& y, std::vector<double>& dydt) {
-    CheckLaw(n);
+void ODEDerivs(const OdeLaw& law, double t, const std::vector<double>& y, std::vector<double>& dydt) {
+    const int n = law.order;
+    CheckLaw(law);
     if (n != 1 && n != 2) return;
     CheckSize(y, n);
     CheckSize(dydt, n);
-    Derivs(n, t, y.data(), dydt.data());
+    AngleUnitScope unit(law.angleFactor);
+    Derivs(law.expr, n, t, y.data(), dydt.data());
 }
 
-void StepRKCK(int n, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,
-              std::vector<double>& yout, std::vector<double>& yerr) {
-    CheckLaw(n);
+void StepRKCK(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x,
+              double h, std::vector<double>& yout, std::vector<double>& yerr) {
+    const int n = law.order;
+    CheckLaw(law);
     for (const std::vector<double>* v : std::initializer_list<const std::vector<double>*>{&y, &dydx, &yout, &yerr})
         CheckSize(*v, n);
-    Work w(n);
+    AngleUnitScope unit(law.angleFactor);
+    Work w(law.expr, n);
     CashKarp(n, y.data(), dydx.data(), x, h, yout.data(), yerr.data(), w);
 }
 
-void StepRKQS(int n, std::vector<double>& y, const std::vector<double>& dydx, double& x, double htry,
-              double eps, const std::vector<double>& yscal, double& hdid, double& hnext) {
-    CheckLaw(n);
+void StepRKQS(const OdeLaw& law, std::vector<double>& y, const std::vector<double>& dydx, double& x,
+              double htry, double eps, const std::vector<double>& yscal, double& hdid, double& hnext) {
+    const int n = law.order;
+    CheckLaw(law);
     for (const std::vector<double>* v : std::initializer_list<const std::vector<double>*>{&y, &dydx, &yscal})
         CheckSize(*v, n);
-    Work w(n);
+    AngleUnitScope unit(law.angleFactor);
+    Work w(law.expr, n);
     QualityStep(n, y.data(), dydx.data(), x, htry, eps, yscal.data(), hdid, hnext, w);
 }
 
@@ -162,71 +156,82 @@ std::string TooManyStepsMessage(double x1, double x2) {
            " pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto.";
 }
 
-bool ODEInt(int nvar, std::vector<double>& ystart, double x1, double x2, double eps, double h1, double hmin) {
-    CheckLaw(nvar);
+rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1,
+                                        double x2, double eps, double h1, double hmin) {
+    const int nvar = law.order;
+    CheckLaw(law);
     CheckSize(ystart, nvar);
+    AngleUnitScope unit(law.angleFactor);
     const size_t m = static_cast<size_t>(std::max(nvar, 0)) + 1;
-    Work w(nvar);
+    Work w(law.expr, nvar);
     std::vector<double> y(ystart.begin(), ystart.begin() + static_cast<std::ptrdiff_t>(m)), dydx(m), yscal(m);
     double x = x1, h = h1, hdid = 0.0, hnext = 0.0;
     for (int step = 0; step < kMaxSteps; ++step) {
-        Derivs(nvar, x, y.data(), dydx.data());
+        Derivs(law.expr, nvar, x, y.data(), dydx.data());
         for (int i = 1; i <= nvar; ++i) yscal[i] = std::fabs(y[i]) + std::fabs(dydx[i] * h) + kTiny;
         if ((x + h - x2) * (x + h - x1) > 0.0) h = x2 - x;  // the last step ends at x2
         QualityStep(nvar, y.data(), dydx.data(), x, h, eps, yscal.data(), hdid, hnext, w);
         if ((x - x2) * (x2 - x1) >= 0.0) {
-            std::copy(y.begin() + 1, y.end(), ystart.begin() + 1);
-            return true;
+            std::vector<double> end = ystart;
+            std::copy(y.begin() + 1, y.end(), end.begin() + 1);
+            return end;
         }
         if (std::fabs(hnext) < hmin) hnext = std::copysign(hmin, hnext);
         h = hnext;
     }
-    if (gMessageHook) gMessageHook(TooManyStepsMessage(x1, x2), kOdeMessageTitle);
-    return false;
+    return rt::Outcome<std::vector<double>>::Refusal(TooManyStepsMessage(x1, x2));
 }
 
-bool SolveODE1(std::string_view f, double& t0, double& t1, double& x1) {
+rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double angleFactor) {
     if (t0 > t1) std::swap(t0, t1);
-    auto law = std::make_shared<CExpression>();
-    law->SetExpression(f);
-    VelocityLawExpr = law;
-    law->ThrowIfError();
-    std::vector<double> ystart{0.0, 0.0};
-    if (!ODEInt(1, ystart, t0, t1, 1e-5, 0.1, 0.001)) return false;
-    x1 = ystart[1];
-    return true;
+    CExpression law;
+    law.SetExpression(f);
+    law.ThrowIfError();
+    const auto end = ODEInt(OdeLaw{law, 1, angleFactor}, {0.0, 0.0}, t0, t1, 1e-5, 0.1, 0.001);
+    if (!end.ok()) return rt::Outcome<double>::Refusal(end.message());
+    return end.value()[1];
 }
 
-void IntegrateRK4Fixed(int nvar, const std::vector<double>& vstart, double x1, double x2, int nstep) {
-    CheckLaw(nvar);
+OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2,
+                           int nstep) {
+    const int nvar = law.order;
+    CheckLaw(law);
     CheckSize(vstart, nvar);
+    rt::CheckIndex(nstep, 0, kMaxTableSteps);
+    AngleUnitScope unit(law.angleFactor);
     const size_t m = static_cast<size_t>(std::max(nvar, 0)) + 1;
-    Work w(nvar);
+    Work w(law.expr, nvar);
+    OdeTable table;
+    table.times.assign(static_cast<size_t>(nstep) + 2, 0.0);
+    table.states = Matrix(nvar, nstep + 1);
     std::vector<double> v(vstart.begin(), vstart.begin() + static_cast<std::ptrdiff_t>(m)), dv(m);
     auto record = [&](int k, double x) {
-        rt::CheckIndex(k, 1, static_cast<long long>(OdeTimes.size()) - 1);
-        OdeTimes[static_cast<size_t>(k)] = x;
-        for (int i = 1; i <= nvar; ++i) OdeStates(i, k) = v[static_cast<size_t>(i)];
+        table.times[static_cast<size_t>(k)] = x;
+        for (int i = 1; i <= nvar; ++i) table.states(i, k) = v[static_cast<size_t>(i)];
+        table.points = k;
     };
     record(1, x1);
     double x = x1;
     const double h = rt::Div(x2 - x1, nstep);
     for (int k = 1; k <= nstep; ++k) {
-        Derivs(nvar, x, v.data(), dv.data());
+        Derivs(law.expr, nvar, x, v.data(), dv.data());
         ClassicStep(nvar, v.data(), dv.data(), x, h, v.data(), w);
         if (IsNear(x + h, x, 1e-8)) break;
         x += h;
         record(k + 1, x);
     }
+    return table;
 }
 
-void StepRK4(int n, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,
-             std::vector<double>& yout) {
-    CheckLaw(n);
+void StepRK4(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x,
+             double h, std::vector<double>& yout) {
+    const int n = law.order;
+    CheckLaw(law);
     CheckSize(y, n);
     CheckSize(dydx, n);
     if (yout.size() < y.size()) yout.resize(y.size());
-    Work w(n);
+    AngleUnitScope unit(law.angleFactor);
+    Work w(law.expr, n);
     ClassicStep(n, y.data(), dydx.data(), x, h, yout.data(), w);
 }
 

@@ -2,11 +2,8 @@
 
 #include <cmath>
 
-#include <QString>
 
 #include "numerics/expression.h"
-#include "numerics/ode.h"
-#include "platform/dialogs.h"
 #include "shell/picmarkup.h"
 #include "shell/draweng.h"
 #include "text/globals.h"
@@ -24,11 +21,6 @@ void InitGlobals() {
     SetDirection(eng, 3, 0);  // DirHour 3 (+x), DirAlpha 0
     num::AngleFactor = num::kDefaultAngleFactor;
     G().Decimals = 3;
-    // The numerical routines have no widgets: their own message boxes (the
-    // step limit of the differential-equation driver) go through the dialogs.
-    num::SetMessageHook([](const std::string& text, const std::string& title) {
-        plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, QString::fromStdString(title));
-    });
     // Arrow labels on pictures are written in the formula markup.
     UseMarkupForLabels();
 

@@ -14,22 +14,9 @@ namespace vec {
 namespace {
 constexpr int kSamples = static_cast<int>(kPlotSide) + 1;
 
-// Radians for the density's trigonometric functions while the load is
-// reduced, whatever the calculator's angle unit.
-class RadiansWhileReducing {
-public:
-    RadiansWhileReducing() : saved_(num::AngleFactor) { num::AngleFactor = 1; }
-    ~RadiansWhileReducing() { num::AngleFactor = saved_; }
-    RadiansWhileReducing(const RadiansWhileReducing&) = delete;
-    RadiansWhileReducing& operator=(const RadiansWhileReducing&) = delete;
-
-private:
-    double saved_;
-};
-
 double Integral(const LoadIntegrator& integrate, const std::string& integrand, double a, double b) {
-    std::optional<double> v = integrate(integrand, a, b);
-    if (!v) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "El integrador no alcanzó el límite.");
+    const rt::Outcome<double> v = integrate(integrand, a, b);
+    if (!v.ok()) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "El integrador no alcanzó el límite.");
     return rt::Checked(*v);
 }
 
@@ -44,10 +31,8 @@ std::string MarkupSlashes(const std::string& s) {
 }
 }  // namespace
 
-std::optional<double> SolveLoadIntegral(const std::string& integrand, double a, double b) {
-    double value = 0;
-    if (!num::SolveODE1(integrand, a, b, value)) return std::nullopt;
-    return value;
+rt::Outcome<double> SolveLoadIntegral(const std::string& integrand, double a, double b) {
+    return num::SolveODE1(integrand, a, b, num::kRadians);
 }
 
 DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
@@ -56,7 +41,9 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
     num::CExpression density(text);
     density.ThrowIfError();
     if (x1 > x2) std::swap(x1, x2);
-    RadiansWhileReducing radians;
+    // Radians for the density's trigonometric functions while the load is
+    // reduced, whatever the calculator's angle unit.
+    num::AngleUnitScope radians(num::kRadians);
 
     DistributedLoadResult r;
     r.x1 = x1;

@@ -10,18 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "runtime/outcome.h"
 #include "vectors/forces.h"
 
 namespace vec {
 
 // The integral of a formula over [a, b] (a <= b), the formula's first
 // variable in name order taking the abscissa and the second, if any, the
-// running value of the integral; std::nullopt when the integrator gives up.
-using LoadIntegrator = std::function<std::optional<double>(const std::string& integrand, double a, double b)>;
+// running value of the integral; a refusal, with the text to show, when the
+// integrator gives up.
+using LoadIntegrator = std::function<rt::Outcome<double>(const std::string& integrand, double a, double b)>;
 
-// The program's integrator: the adaptive differential-equation solver, which
-// shows its own message when it gives up after its step limit.
-std::optional<double> SolveLoadIntegral(const std::string& integrand, double a, double b);
+// The program's integrator: the adaptive differential-equation solver, in
+// radians; it gives up after its step limit, saying where and what to change.
+rt::Outcome<double> SolveLoadIntegral(const std::string& integrand, double a, double b);
 
 struct DistributedLoadResult {
     Reduction kind = Reduction::Resultant;

@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "runtime/errors.h"
+#include "runtime/outcome.h"
 
 namespace vec {
 
@@ -85,35 +86,7 @@ struct VectorFormatInfo {
 VectorFormatInfo IdentifyVectorFormat(std::string_view text);
 
 // Result of a parser: the value, or the refusal with its message.
-//   if (!r.ok()) ShowMessage(r.message());  else use r->Mag, r.value(), ...
-// Reading the value of a refusal raises rt::RuntimeError
-// (SubscriptOutOfRange), so code that reads without testing ends in its
-// caller's run-time error handler.
 template <class T>
-class ParseResult {
-public:
-    ParseResult(T value) : value_(std::move(value)) {}
-    static ParseResult Refusal(std::string message) { return ParseResult(std::move(message), 0); }
-
-    bool ok() const { return value_.has_value(); }
-    // The refusal's message; empty when ok().
-    const std::string& message() const { return message_; }
-    const T& value() const {
-        if (!value_) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-        return *value_;
-    }
-    T& value() {
-        if (!value_) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-        return *value_;
-    }
-    const T* operator->() const { return &value(); }
-    T* operator->() { return &value(); }
-    const T& operator*() const { return value(); }
-
-private:
-    ParseResult(std::string message, int) : message_(std::move(message)) {}
-    std::optional<T> value_;
-    std::string message_;
-};
+using ParseResult = rt::Outcome<T>;
 
 }  // namespace vec

@@ -166,6 +166,21 @@ TEST_F(VectorProcedures, DistributedLoadTakesTheExpressionBox) {
     EXPECT_EQ(calc.Text(), "antes");
 }
 
+// The load's integrator only says that it gave up; the driver shows its
+// text, and the run then fails as any run-time error does.
+TEST_F(VectorProcedures, ALoadWhoseIntegrationGivesUpSaysWhereAndWhatToChange) {
+    calc.SetText("antes");
+    dialogs.Answer(plat::MsgResult::OK);
+    EXPECT_THROW(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 100.0}, "SEN(100*X)"),
+                 rt::RuntimeError);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt,
+              "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\n"
+              "Revisa la fórmula o toma un intervalo más corto.");
+    EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");
+    EXPECT_EQ(calc.Text(), "antes");
+}
+
 TEST_F(VectorProcedures, OtherProceduresDoNothing) {
     EXPECT_TRUE(Run(26, {"1", "2"}).empty());
     EXPECT_TRUE(Run(38, {"3,4"}).empty());

@@ -279,6 +279,33 @@ TEST_F(KinemPanel, FaultsAndRefusalsOfTheInstantButNotOfATypedNumber) {
     }
 }
 
+// The computations only say that the integration gave up; the panel shows
+// their text, for the values at an instant and for the graphs alike.
+TEST_F(KinemPanel, AnIntegrationThatGivesUpSaysWhereAndWhatToChangeInTheProgramsBox) {
+    ChooseLaw(3);
+    Law(0)->SetText("-10000*x");
+    T0(1)->SetText("1");
+    T0(3)->SetText("100");
+    Interval(0)->SetText("100");  // the graph first integrates from t0 = 0 to 100
+    Interval(1)->SetText("101");
+    Check(0)->SetValue(1);
+    const QString before = Result();
+    size_t boxes = 0;
+    for (const char* button : {"cmdCalcxva", "cmdGraph"}) {
+        dialogs.Answer(plat::MsgResult::OK);
+        Press(button);
+        ASSERT_EQ(dialogs.Shown().size(), ++boxes) << button;
+        EXPECT_EQ(dialogs.Shown().back().prompt,
+                  "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado "
+                  "rápido.\r\nRevisa la fórmula o toma un intervalo más corto.")
+            << button;
+        EXPECT_EQ(dialogs.Shown().back().title, "Teluvar") << button;
+        EXPECT_EQ(Result(), before) << button;
+        EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor) << button;
+    }
+    EXPECT_TRUE(form().pic1->Drawn().empty());
+}
+
 TEST_F(KinemPanel, GraphOfXWithNothingTicked) {
     Law(0)->SetText("t");
     Interval(0)->SetText("-2");

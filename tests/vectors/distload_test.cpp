@@ -85,7 +85,7 @@ TEST(DistributedLoad, ZeroDensityAndEqualLimitsStillPlot) {
 
 TEST(DistributedLoad, Failures) {
     double a = 0, b = 1;
-    auto givesUp = [](const std::string&, double, double) { return std::optional<double>(); };
+    auto givesUp = [](const std::string&, double, double) { return rt::Outcome<double>::Refusal("gave up"); };
     EXPECT_THROW(ReduceDistributedLoad("2", a, b, givesUp), rt::RuntimeError);
     EXPECT_THROW(Reduce("", 0, 1), rt::RuntimeError);
     EXPECT_THROW(Reduce("2*(", 0, 1), rt::RuntimeError);

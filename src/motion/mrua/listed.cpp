@@ -328,8 +328,8 @@ Outcome VaSystem(int code, const std::string& text) {
             out.values = {v0, a};
         } else {
             const auto r = num::SolveQuadratic(A, B, C);
-            if (!r[2].ToNumber()) return Outcome::Refuse("No hay solución.");
-            const double v1 = r[0].ToNumber(), v2 = r[1].ToNumber();
+            if (r.real != 2) return Outcome::Refuse("No hay solución.");
+            const double v1 = r.x[0], v2 = r.x[1];
             L.Add(pair(v1, aOf(v1)));
             L.Add("o bien   " + pair(v2, aOf(v2)));
             out.values = {v1, aOf(v1), v2, aOf(v2)};
@@ -338,10 +338,10 @@ Outcome VaSystem(int code, const std::string& text) {
         const double A = c[1] * c[4], B = c[2] * c[4] - c[0] * c[5], C = c[0] * c[6] - c[3] * c[4];
         if (A == 0) return Outcome{};
         const auto r = num::SolveQuadratic(A, B, C);
-        if (!r[2].ToNumber()) return Outcome::Refuse("No hay solución.");
+        if (r.real != 2) return Outcome::Refuse("No hay solución.");
         int kept = 0;
         for (int k = 0; k < 2; ++k) {
-            const double a = r[k].ToNumber();
+            const double a = r.x[k];
             const double v2 = rt::Div(c[6] - c[5] * a, c[4]);
             if (!(v2 > 0)) continue;
             const double v0 = std::sqrt(v2);
@@ -353,12 +353,13 @@ Outcome VaSystem(int code, const std::string& text) {
         if (!kept) return Outcome::Refuse("No hay solución.");
     } else {
         const auto r = num::SolveQuadratic(c[0], c[1], c[2]);
-        if (r[2].ToNumber()) {
-            L.Add("x!1 = " + FN(r[0].ToNumber()) + ", x!2 = " + FN(r[1].ToNumber()));
+        if (r.real == 2) {
+            L.Add("x!1 = " + FN(r.x[0]) + ", x!2 = " + FN(r.x[1]));
+            out.values = {r.x[0], r.x[1]};
         } else {
-            L.Add("x!1,!2 = " + FN(r[0].ToNumber()) + " #mame " + FN(r[1].ToNumber()) + " i");
+            L.Add("x!1,!2 = " + FN(r.re) + " #mame " + FN(r.im) + " i");
+            out.values = {r.re, r.im};
         }
-        out.values = {r[0].ToNumber(), r[1].ToNumber()};
     }
     return out;
 }
@@ -450,8 +451,8 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
     auto roots = [](double a, double b, double c, std::vector<double>& out) -> bool {
         if (!num::IsNear(a, 0, 1e-8)) {
             const auto r = num::SolveQuadratic(a, b, c);
-            if (!r[2].ToNumber()) return false;
-            out = {r[0].ToNumber(), r[1].ToNumber()};
+            if (r.real != 2) return false;
+            out = {r.x[0], r.x[1]};
             return true;
         }
         // Neither one value nor a solution at all when b vanishes too.

@@ -23,14 +23,8 @@ double Sq(double v) { return rt::Checked(v * v); }
 // Real roots of c3 u^3 + c2 u^2 + c1 u + c0 = 0, in the solver's order; a
 // cubic whose leading coefficient vanishes is solved as the quadratic it is.
 std::vector<double> RealCubicRoots(double c3, double c2, double c1, double c0) {
-    if (c3 == 0) {
-        const auto q = num::SolveQuadratic(c2, c1, c0);
-        if (!q[2].ToNumber()) return {};
-        return {q[0].ToNumber(), q[1].ToNumber()};
-    }
-    const auto r = num::SolveCubic(c3, c2, c1, c0);
-    if (r[3].ToNumber()) return {r[0].ToNumber(), r[1].ToNumber(), r[2].ToNumber()};
-    return {r[0].ToNumber()};
+    const num::Roots r = num::SolveCubic(c3, c2, c1, c0);
+    return {r.x.begin(), r.x.begin() + r.real};
 }
 
 }  // namespace
@@ -73,13 +67,13 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
             line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + vL + FN(r.v[0]);
         } else {
             const auto q = num::SolveQuadratic(a / 2, B, A - xv);
-            if (!q[2].ToNumber()) {
+            if (q.real != 2) {
                 r.message = "El móvil no alcanza esta posición.";
                 return r;
             }
             r.count = 2;
             for (int k = 0; k < 2; ++k) {
-                r.t[k] = q[k].ToNumber();
+                r.t[k] = q.x[k];
                 r.x[k] = xv;
                 r.v[k] = law.V(r.t[k]);
             }
@@ -181,8 +175,8 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
         } else {
             const auto q = num::SolveQuadratic((a / 2) * (1 - C), B * (1 - C) + a * dt,
                                                A * (1 - C) + B * dt + (a / 2) * dt * dt);
-            if (!q[2].ToNumber()) return "No hay solución.";
-            for (int k = 0; k < 2; ++k) sols.push_back(fromTi(q[k].ToNumber(), q[k].ToNumber() + dt));
+            if (q.real != 2) return "No hay solución.";
+            for (int k = 0; k < 2; ++k) sols.push_back(fromTi(q.x[k], q.x[k] + dt));
         }
         return "";
     };
@@ -206,9 +200,9 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
                 sols.push_back({ti, A + B * ti, B, C * ti, A + B * C * ti, B});
             } else {
                 const auto q = num::SolveQuadratic((a / 2) * (C * C - 1), B * (C - 1), -D);
-                if (!q[2].ToNumber()) return Outcome::Refuse("No hay solución.");
+                if (q.real != 2) return Outcome::Refuse("No hay solución.");
                 for (int k = 0; k < 2; ++k) {
-                    auto sol = fromTi(q[k].ToNumber(), C * q[k].ToNumber());
+                    auto sol = fromTi(q.x[k], C * q.x[k]);
                     if (k == 0) sol[4] = sol[1] + D;
                     sols.push_back(sol);
                 }
@@ -552,8 +546,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
             vals = {aOf(Div(-q1, q2))};
         } else {
             const auto r = num::SolveQuadratic(q2, q1, q0);
-            if (!r[2].ToNumber()) return Outcome::Refuse(noA);
-            vals = {aOf(r[0].ToNumber()), aOf(r[1].ToNumber())};
+            if (r.real != 2) return Outcome::Refuse(noA);
+            vals = {aOf(r.x[0]), aOf(r.x[1])};
         }
         break;
     }
@@ -567,8 +561,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
             vals = {Div(-q1, q2)};
         } else {
             const auto r = num::SolveQuadratic(q2, q1, q0);
-            if (!r[2].ToNumber()) return Outcome::Refuse(noA);
-            vals = {r[0].ToNumber(), r[1].ToNumber()};
+            if (r.real != 2) return Outcome::Refuse(noA);
+            vals = {r.x[0], r.x[1]};
         }
         break;
     }
@@ -599,8 +593,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         std::vector<double> us;
         if (vb == 0) {
             const auto r = num::SolveQuadratic(c2, c1, c0);
-            if (!r[2].ToNumber()) return Outcome::Refuse("No existe solución para la aceleración.");
-            us = {r[0].ToNumber(), r[1].ToNumber()};
+            if (r.real != 2) return Outcome::Refuse("No existe solución para la aceleración.");
+            us = {r.x[0], r.x[1]};
         } else {
             us = RealCubicRoots(c3, c2, c1, c0);
             if (us.empty()) return Outcome::Refuse("No existe solución para la aceleración.");

@@ -312,11 +312,11 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         std::vector<double> taus;
         if (qa != 0) {
             const auto r = num::SolveQuadratic(qa, qb, qc);
-            if (!r[2].ToNumber()) {
+            if (r.real != 2) {
                 plan.message = "No hay solución.";
                 return plan;
             }
-            taus = {r[0].ToNumber(), r[1].ToNumber()};
+            taus = {r.x[0], r.x[1]};
         } else if (qb != 0) {
             taus = {-qc / qb};
         } else {
@@ -351,14 +351,14 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         const double d = tP - s.tQ;
         const double c = -s.a1 * s.a2 * d * d + 2 * vP * s.a2 * d + 2 * (xP - s.xQ) * (s.a1 - s.a2) - vP * vP;
         const auto r = num::SolveQuadratic(-1, 2 * (vP + s.a1 * (s.tQ - tP)), c);
-        if (!r[2].ToNumber()) {
+        if (r.real != 2) {
             plan.message = "No hay solución.";
             return plan;
         }
         std::string both;
         for (int k = 0; k < 2; ++k) {
             LinkSolution o = s;
-            o.vQ = r[k].ToNumber();
+            o.vQ = r.x[k];
             o.tJ = tJof(o);
             junction(o);
             o.tQ = o.tJ + Div(o.vQ - o.vJ, o.a2);

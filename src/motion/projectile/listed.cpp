@@ -59,7 +59,7 @@ Outcome TanSecPairWithV0Cos(double A, double B, double C, double D, double E, do
     Outcome o;
     o.lines = {"Solución del sistema:"};
     for (int k = 0; k < 2; ++k) {
-        const double th = num::ArcTanDeg(r[k].ToNumber());
+        const double th = num::ArcTanDeg(r.x[k]);
         const double v0 = rt::Div(E, (F - D * num::TanDeg(th)) * num::CosDeg(th));
         if (k == 1) o.lines.Add("o bien");
         o.lines.Add(Solution(v0, th));
@@ -80,7 +80,7 @@ Outcome TanSecWithComponent(double A, double B, double C, double D, int kind) {
     if (!Real(r)) return Refuse(kNoSolution);
     o.lines = {"Solución del sistema:"};
     for (int k = 0; k < 2; ++k) {
-        const double th = num::ArcTanDeg(r[k].ToNumber());
+        const double th = num::ArcTanDeg(r.x[k]);
         if (k == 1) o.lines.Add("o bien");
         o.lines.Add(Solution(rt::Div(D, num::SinDeg(th)), th));
     }
@@ -121,7 +121,7 @@ Outcome IntersectTrajectories() {
     }
     const auto r = num::SolveQuadratic(a2[2] - a2[1], a1[2] - a1[1], a0[2] - a0[1]);
     if (!Real(r)) return Refuse("Las trayectorias no se intersecan.");
-    const double x1 = r[0].ToNumber(), x2 = r[1].ToNumber();
+    const double x1 = r.x[0], x2 = r.x[1];
     const double y1 = a0[1] + a1[1] * x1 + a2[1] * x1 * x1;
     const double y2 = a0[2] + a1[2] * x2 + a2[2] * x2 * x2;
     for (const auto& l : point(1, x1, y1)) o.lines.Add(l);
@@ -146,7 +146,7 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
         return Refuse("La trayectoria del móvil " + std::to_string(body) + " no interseca la recta.");
     Outcome o;
     for (int i = 0; i < 2; ++i) {
-        const double X = r[i].ToNumber();
+        const double X = r.x[i];
         const double x = x0 + X, y = (s2 + y0) + tb * (X - s1);
         const double t = t0 + rt::Div(X, vx);
         const double Rng = num::Hypot(x - s1 - x0, y - s2 - y0);
@@ -292,7 +292,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         }
         std::vector<double> tcs, ths;
         for (int k = 0; k < 2; ++k) {
-            const double tc = r[k].ToNumber();
+            const double tc = r.x[k];
             // Body 2 can hit only after its own launch.
             if (!(tc > T0)) continue;
             const double ck = rt::Div(dx + vx1 * tc, V * (tc - T0));
@@ -386,7 +386,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         p.lines = {data + ", u = " + uText};
         std::vector<double> tcs;
         for (int i = 0; i < 2; ++i) {
-            const double T = r[i].ToNumber();
+            const double T = r.x[i];
             const double v0 = rt::Div(4.9 * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});

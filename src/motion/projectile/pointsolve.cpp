@@ -97,7 +97,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
                 o.message = kNoSolution;
                 return o;
             }
-            o.fills.push_back(fillAt(col, r[0].ToNumber()));
+            o.fills.push_back(fillAt(col, r.x[0]));
         }
         break;
     }
@@ -120,7 +120,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
             o.message = "No hay solución. Verifica los datos.";
             return o;
         }
-        const double t1 = r[0].ToNumber(), t2 = r[1].ToNumber();
+        const double t1 = r.x[0], t2 = r.x[1];
         for (double t : {t1, t2}) {
             PointFill f = fillAt(col, t);
             f.p = v;
@@ -227,7 +227,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         const auto r = num::SolveQuadratic(1, -19.6 * T * sn, std::pow(9.8, 2) * T * T - b * b);
         if (!Real(r)) return Refuse(kNoSolution);
         for (int i = 0; i < 2; ++i)
-            if (r[i].ToNumber() > 0) v.push_back(r[i].ToNumber());
+            if (r.x[i] > 0) v.push_back(r.x[i]);
         if (v.empty()) return Refuse(kNoSolution);
         data = "t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
@@ -238,7 +238,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         const auto r = num::SolveQuadratic(1, -(b * b + 19.6 * X * tn), k * k);
         if (!Real(r)) return Refuse(kNoSolution);
         for (int i = 0; i < 2; ++i)
-            if (r[i].ToNumber() >= 0) v.push_back(std::sqrt(r[i].ToNumber()));
+            if (r.x[i] >= 0) v.push_back(std::sqrt(r.x[i]));
         if (v.empty()) return Refuse(kNoSolution);
         data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
@@ -317,15 +317,15 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     auto fromQuadratic = [&](double qa, double qb, double qc) {
         const auto r = num::SolveQuadratic(qa, qb, qc);
         if (!Real(r)) return false;
-        th1 = num::ArcTanDeg(r[0].ToNumber());
-        th2 = num::ArcTanDeg(r[1].ToNumber());
+        th1 = num::ArcTanDeg(r.x[0]);
+        th2 = num::ArcTanDeg(r.x[1]);
         return true;
     };
     auto fromTrig = [&](double ta, double tb, double tc, double factor) {
         const auto r = num::SolveTrigEquation(ta, tb, tc);
-        if (r.size() < 2 || r[0].IsText()) return false;
-        th1 = r[0].ToNumber() * factor;
-        th2 = r[1].ToNumber() * factor;
+        if (!r) return false;
+        th1 = (*r)[0] * factor;
+        th2 = (*r)[1] * factor;
         return true;
     };
     bool ok = false;
@@ -446,7 +446,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         } else {
             const auto r = num::SolveQuadratic(4.9 * X * X, -vy * X, Y);
             if (!Real(r)) return Refuse("No hay solución para v0x.");
-            v = {rt::Div(1, r[0].ToNumber()), rt::Div(1, r[1].ToNumber())};
+            v = {rt::Div(1, r.x[0]), rt::Div(1, r.x[1])};
         }
         data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
@@ -480,7 +480,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         } else {
             const auto r = num::SolveQuadratic(num::TanDeg(b), -vy, 9.8 * X);
             if (!Real(r)) return Refuse(kNoSolution);
-            v = {r[0].ToNumber(), r[1].ToNumber()};
+            v = {r.x[0], r.x[1]};
         }
         data = "Para " + s.xs + "!" + p + " = " + FN(a) + ", ;q = " + FN(b);
         break;
@@ -567,9 +567,9 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     Outcome o;
     auto& v = o.values;
     std::string data;
-    auto both = [&](const std::vector<rt::Variant>& r) {
+    auto both = [&](const num::Roots& r) {
         if (!Real(r)) return false;
-        v = {r[0].ToNumber(), r[1].ToNumber()};
+        v = {r.x[0], r.x[1]};
         return true;
     };
     switch (code) {

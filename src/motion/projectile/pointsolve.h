@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "numerics/equations.h"
 #include "runtime/variant.h"
 #include "text/resultformat.h"
 
@@ -32,8 +33,8 @@ inline Outcome Refuse(std::string msg) {
     return o;
 }
 
-// True when the roots returned by the equation solvers are real.
-inline bool Real(const std::vector<rt::Variant>& roots) { return roots.at(2) == rt::Variant(true); }
+// True when both roots of a quadratic are real.
+inline bool Real(const num::Roots& roots) { return roots.real == 2; }
 
 // One point written into the table: column and the five values (the last
 // two speed and direction, or vx and vy, by the column's mode).

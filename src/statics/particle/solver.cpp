@@ -21,9 +21,9 @@ UnknownsResult Fail(const char* message) { return {message, {}}; }
 // The two roots of a cos t + b sin t + c = 0, or false when there is none.
 bool TrigRoots(double a, double b, double c, double& r0, double& r1) {
     const auto roots = num::SolveTrigEquation(a, b, c);
-    if (roots.size() < 2) return false;
-    r0 = roots[0].ToNumber();
-    r1 = roots[1].ToNumber();
+    if (!roots) return false;
+    r0 = (*roots)[0];
+    r1 = (*roots)[1];
     return true;
 }
 

@@ -285,15 +285,15 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
     const double a = Mc - rt::Div(P * Ax, D);
     const double b = Ms - rt::Div(Q * By, D);
     const double c = Cm - rt::Div(P * Cx + Q * Cy, D);
-    std::vector<rt::Variant> th = num::SolveTrigEquation(a, b, c);
-    if (th.size() < 2) {
+    const auto th = num::SolveTrigEquation(a, b, c);
+    if (!th) {
         out.msg = "No hay solución.";
         return out;
     }
     std::array<std::array<double, 3>, 2> sol{};
     std::string prompt;
     for (int k = 0; k < 2; ++k) {
-        const double t = th[static_cast<size_t>(k)].ToNumber();
+        const double t = (*th)[static_cast<size_t>(k)];
         const double ct = num::CosDeg(t), stn = num::SinDeg(t);
         const double v1 = rt::Div(X2 * (By * stn + Cy) - Y2 * (Ax * ct + Cx), D);
         const double v2 = rt::Div(Y1 * (Ax * ct + Cx) - X1 * (By * stn + Cy), D);

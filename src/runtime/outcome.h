@@ -1,0 +1,45 @@
+#pragma once
+// The answer of a computation that may refuse: its value, or the text that
+// says why there is none (for the caller to show; it may be empty when there
+// is nothing to say).
+//   if (!r.ok()) Show(r.message());  else use r->field, r.value(), *r ...
+// Reading the value of a refusal raises rt::RuntimeError
+// (SubscriptOutOfRange), so code that reads without testing ends in its
+// caller's run-time error handler.
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "runtime/errors.h"
+
+namespace rt {
+
+template <class T>
+class Outcome {
+public:
+    Outcome(T value) : value_(std::move(value)) {}
+    static Outcome Refusal(std::string message) { return Outcome(std::move(message), 0); }
+
+    bool ok() const { return value_.has_value(); }
+    explicit operator bool() const { return ok(); }
+    // The refusal's text; empty when ok().
+    const std::string& message() const { return message_; }
+    const T& value() const {
+        if (!value_) Raise(ErrorCode::SubscriptOutOfRange);
+        return *value_;
+    }
+    T& value() {
+        if (!value_) Raise(ErrorCode::SubscriptOutOfRange);
+        return *value_;
+    }
+    const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
+    const T& operator*() const { return value(); }
+
+private:
+    Outcome(std::string message, int) : message_(std::move(message)) {}
+    std::optional<T> value_;
+    std::string message_;
+};
+
+}  // namespace rt
