@@ -77,9 +77,12 @@ void Motion::ArmRectProcedure(int n) {
 }
 
 void Motion::imgProcs_MouseDown(int, int, double x, double) {
+    ChoosePicture(static_cast<int>(rt::IntFloor(x / kPictureTwips)) + 1);
+}
+
+void Motion::ChoosePicture(int n) {
+    if (n < 1 || n > 5) return;
     try {
-        const int n = static_cast<int>(rt::IntFloor(x / kPictureTwips)) + 1;
-        if (n < 1 || n > 5) return;
         plat::SetLeftTwips(panel_.shpMrua, plat::LeftTwips(panel_.imgProcs) + (n - 1) * kPictureTwips);
         SetStripPointer(0);
         ResetClickCounters();

@@ -66,8 +66,8 @@ void Motion::LabelClickRect(int shift, double x) {
         SetPointCell(2, col, -v);
         return;
     }
-    if (shift == 1) imgProcs_MouseDown(1, 0, 270, 200);
-    else if (shift == 2) imgProcs_MouseDown(1, 0, 810, 200);
+    if (shift == 1) ChoosePicture(kSetUpPicture);
+    else if (shift == 2) ChoosePicture(kPointPicture);
 
     // The point's data: plain values, or related point with increment and factor.
     const char* letters[] = {"t", "xX", "vV"};
@@ -203,8 +203,8 @@ void Motion::LabelClickParab(int shift, double x) {
         else parab.PutParabPoint(col, t, xm, ym, v.ToNumber(), -th.ToNumber());
         return;
     }
-    if (shift == 1) imgProcs_MouseDown(1, 0, 270, 200);
-    else if (shift == 2) imgProcs_MouseDown(1, 0, 810, 200);
+    if (shift == 1) ChoosePicture(kSetUpPicture);
+    else if (shift == 2) ChoosePicture(kPointPicture);
 
     const rt::Variant t = MotionPoint(0, col), xv = MotionPoint(1, col), y = MotionPoint(2, col);
     const rt::Variant v = MotionPoint(3, col), th = MotionPoint(4, col);

@@ -89,7 +89,6 @@ struct MotionState {
     rt::Variant SecondClickValue;
     int FirstClickBody = 0;
     int SecondClickBody = 0;
-    int DragSourceColumn = 0;  // 0: no drag begun
 
     // ---- results of the last rectilinear substitution or linking
     Array1<rt::Variant, 2> ResultCaptions{};
