@@ -301,4 +301,34 @@ Launch LaunchNumbers(int body) {
             l.vy0.ToNumber()};
 }
 
+TrajectoryPoint PointWhereVy(const Launch& l, double vy) {
+    const double t = l.t0 + rt::Div(l.vy0 - vy, kG), dt = t - l.t0;
+    return {t, l.x0 + rt::Mul(l.vx0, dt), l.y0 + rt::Mul(l.vy0, dt) - rt::Mul(kHalfG, rt::Mul(dt, dt))};
+}
+
+namespace {
+bool PlainNumber(const rt::Variant& v) { return !v.IsEmptyText() && num::IsNumber(v); }
+}  // namespace
+
+PointDatum ChoosePointDatum(const ColumnCells& c, const rt::Variant& dt, const rt::Variant& dy,
+                            bool components) {
+    if (PlainNumber(c[0])) return {5, c[0], {}};
+    if (PlainNumber(c[1])) return {6, c[1], {}};
+    if (PlainNumber(c[2])) return {7, c[2], {}};
+    if (PlainNumber(c[4])) return {components ? 9 : 11, c[4], {}};
+    if (PlainNumber(dt) && PlainNumber(dy)) return {8, dt, dy};
+    if (PlainNumber(c[3])) return {10, c[3], {}};
+    return {};
+}
+
+std::optional<LaunchPair> ChooseLaunchPair(const ColumnCells& cells, bool forV0Theta) {
+    static const LaunchPair speedAngle[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {15, 0, 3}, {16, 1, 3},
+                                            {17, 2, 3}, {18, 0, 4}, {19, 1, 4}, {20, 2, 4}};
+    static const LaunchPair components[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {16, 1, 3}, {19, 1, 4},
+                                            {15, 0, 3}, {18, 0, 4}, {17, 2, 3}, {20, 2, 4}};
+    for (const LaunchPair& p : forV0Theta ? speedAngle : components)
+        if (PlainNumber(cells[p.a]) && PlainNumber(cells[p.b])) return p;
+    return std::nullopt;
+}
+
 }  // namespace parab
