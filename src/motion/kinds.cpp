@@ -218,7 +218,7 @@ void Motion::txtAccel_Change(int index) {
         plat::TextBox* box = panel_.txtAccel.at(index);
         const std::string t = rt::Trim(box->Text().toStdString());
         if (t == "g" || t == "-g") {
-            const double g = t == "g" ? 9.8 : -9.8;
+            const double g = t == "g" ? kG : -kG;
             box->SetText(QString::fromStdString(rt::NumberText(g)));
             AccelOfBox(index) = g;
             box->SetSelStart(box->Text().size());

@@ -42,6 +42,12 @@ using Array1 = shell::Array1<T, N>;
 template <class T, int R, int C>
 using Array2 = shell::Array2<T, R, C>;
 
+// Gravity (m/s²) as every motion procedure takes it, with the half and
+// the double its formulas use.
+inline constexpr double kG = 9.8;
+inline constexpr double kHalfG = 4.9;
+inline constexpr double kTwoG = 19.6;
+
 inline constexpr int kMaxPoints = 9;   // table columns 1..9
 inline constexpr int kQuantities = 5;  // rows 0..4
 

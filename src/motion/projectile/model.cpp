@@ -199,7 +199,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
             const double c = num::CosDeg(th);
             l.vx0 = c * v0;
             l.vy0 = num::SinDeg(th) * v0;
-            if (c != 0) K = 4.9 / ((c * v0) * (c * v0));
+            if (c != 0) K = kHalfG / ((c * v0) * (c * v0));
         } else {
             // Unknowns the case cannot derive are stored as the empty value.
             l.vx0 = rt::Variant();
@@ -222,7 +222,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
             const double vx = p.ToNumber(), vy = q.ToNumber();
             l.v0 = std::sqrt(vx * vx + vy * vy);
             l.theta0 = num::VectorAngleDeg(vx, vy);
-            if (vx != 0) K = 4.9 / (vx * vx);
+            if (vx != 0) K = kHalfG / (vx * vx);
         } else if (plan.kase == 5) {
             p.ToNumber();
             l.v0 = rt::Variant();

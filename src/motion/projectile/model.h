@@ -3,7 +3,7 @@
 // up for it and the coefficients of its trajectory, with the set-up of a
 // body's equations and the texts of its five equation lines.
 //
-// Physics: x horizontal, y up, g = 9.8 written as 9.8, 4.9 and 19.6.
+// Physics: x horizontal, y up, g = 9.8 (kG, with kHalfG and kTwoG).
 // From the launch (t0, x0, y0, v0x, v0y):
 //   x(t) = Bx + v0x t, y(t) = Cy + By t - 4.9 t^2, vy(t) = By - 9.8 t,
 //   Bx = x0 - v0x t0, Cy = y0 - v0y t0 - 4.9 t0^2, By = v0y + 9.8 t0;
@@ -16,14 +16,15 @@
 #include <string>
 
 #include "motion/procedures.h"
+#include "motion/state.h"
 #include "runtime/variant.h"
 #include "text/resultformat.h"
 
 namespace parab {
 
-inline constexpr double kG = 9.8;
-inline constexpr double kHalfG = 4.9;
-inline constexpr double kTwoG = 19.6;
+using motion::kG;
+using motion::kHalfG;
+using motion::kTwoG;
 inline constexpr double kZeroTol = 1E-08;
 
 struct BodyLaunch {
