@@ -57,7 +57,7 @@ void Motion::cmdTable_Click(int index) {
             panel_.txtAccel[i]->SetText(QString());
             AccelOfBox(i) = std::string();
         }
-        Underline(panel_.lblAs.at(index), true);
+        Underline(motion::Element(panel_.lblAs, index), true);
         const int mode = shell::Shared().WorkspaceMode;
         if (mode != 4 && mode != 5) return;
         ResetPointsStrip(mode);
@@ -214,8 +214,8 @@ void Motion::cmdNewMruaProbl_Click() {
 }
 
 void Motion::txtAccel_Change(int index) {
-    try {
-        plat::TextBox* box = panel_.txtAccel.at(index);
+    rt::IgnoreError("a box whose text cannot be read keeps the acceleration stored before", [&] {
+        plat::TextBox* box = motion::Element(panel_.txtAccel, index);
         const std::string t = rt::Trim(box->Text().toStdString());
         if (t == "g" || t == "-g") {
             const double g = t == "g" ? kG : -kG;
@@ -226,13 +226,12 @@ void Motion::txtAccel_Change(int index) {
             // The box holds one number: "1,5" is stored as 1.5's text.
             AccelOfBox(index) = rt::SingleNumberText(t).value_or(t);
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
     if (keyAscii != 13) return;
-    plat::TextBox* box = panel_.txtAccel.at(index);
+    plat::TextBox* box = motion::Element(panel_.txtAccel, index);
     const std::string t = rt::Trim(box->Text().toStdString());
     if (t == "g" || t == "-g") {
         txtAccel_Change(index);

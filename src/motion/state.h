@@ -32,6 +32,7 @@
 // workspace reset their parts of it. No widget include.
 #include <array>
 
+#include "runtime/errors.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
 
@@ -122,6 +123,21 @@ MotionState& State();
 // SubscriptOutOfRange.
 rt::Variant& MotionPoint(int q, int p);
 
+// Element k of a list a procedure chose from (a root, a solution, a body's
+// launch); k outside the list raises SubscriptOutOfRange.
+template <class List>
+const auto& Element(const List& list, long long k) {
+    rt::CheckIndex(k, 0, static_cast<long long>(list.size()) - 1);
+    return list[static_cast<size_t>(k)];
+}
+
+// Whether column col gives its velocity by components; col outside 0..9
+// raises SubscriptOutOfRange (column 0, no body configured, never does).
+inline bool ComponentColumn(int col) {
+    rt::CheckIndex(col, 0, kMaxPoints);
+    return State().ComponentVelocityFlags[static_cast<size_t>(col)];
+}
+
 // Every element of MotionPoints becomes Empty.
 void EraseMotionPoints();
 // ResultCaptions, ResultTimes, ResultPositions, ResultVelocities become Empty.
@@ -139,13 +155,19 @@ void InitParabEqnLinePositions();
 
 // The shared symbol and colour tables of the motion procedures.
 inline const std::string& PositionSymbol(int body, int segment) {
-    return shell::Shared().PositionSymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().PositionSymbols[body][segment];
 }
 inline const std::string& VelocitySymbol(int body, int segment) {
-    return shell::Shared().VelocitySymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().VelocitySymbols[body][segment];
 }
 inline const std::string& AccelSymbol(int body, int segment) {
-    return shell::Shared().AccelSymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().AccelSymbols[body][segment];
 }
 
 }  // namespace motion

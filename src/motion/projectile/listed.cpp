@@ -189,7 +189,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     CollisionPlan p;
     const auto& m = Model();
     const int col = motion::TableColOfPoint(2, 0);
-    if (motion::State().ComponentVelocityFlags.at(col)) {
+    if (motion::ComponentColumn(col)) {
         p.message = "El modo cs-md del móvil 2 debe ser \"md\".";
         return p;
     }

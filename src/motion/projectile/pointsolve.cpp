@@ -54,7 +54,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
     auto fillAt = [&](int c, double t) {
         PointFill f{c, t, Bx + vx * t, Cy + By * t - kHalfG * t * t, 0, 0};
         const double vy = By - kG * t;
-        if (motion::State().ComponentVelocityFlags.at(c)) {
+        if (motion::ComponentColumn(c)) {
             f.p = vx;
             f.q = vy;
         } else {
@@ -134,7 +134,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         const PointFill fK = fillAt(colRef, tK), fP = fillAt(col, tP);
         const Symbols s = BodySymbols(body);
         auto velocityLine = [&](int c, int idx, double vy) {
-            if (motion::State().ComponentVelocityFlags.at(c))
+            if (motion::ComponentColumn(c))
                 return s.vxs + "!" + P(idx) + " = " + R(vx) + ",   " + s.vys + "!" + P(idx) +
                        " = " + R(vy);
             return s.vs + "!" + P(idx) + " = " + R(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) +
