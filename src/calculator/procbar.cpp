@@ -58,7 +58,8 @@ void Calculator::BarUpperCalculator(int n) {
     bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts,
                   (group.sheetCol - 1) * 31, (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
-    picBar_MouseDown(1, 0, 15, 15);
+    // The group opens on its first procedure.
+    rt::IgnoreError("the group is shown even when its first procedure cannot be armed", [&] { BarLower(1); });
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
     bar.Refresh();
 }
