@@ -59,7 +59,7 @@ void Calculator::BarUpperCalculator(int n, int cell) {
     bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts,
                   (group.sheetCol - 1) * 31, (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
-    BarLower(cell);
+    rt::IgnoreError("the group is shown even when its procedure cannot be armed", [&] { BarLower(cell); });
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
     bar.Refresh();
 }

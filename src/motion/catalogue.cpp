@@ -77,9 +77,12 @@ void Motion::ArmRectProcedure(int n) {
 }
 
 void Motion::imgProcs_MouseDown(int, int, double x, double) {
+    ChoosePicture(static_cast<int>(rt::IntFloor(x / kPictureTwips)) + 1);
+}
+
+void Motion::ChoosePicture(int n) {
+    if (n < 1 || n > 5) return;
     try {
-        const int n = static_cast<int>(rt::IntFloor(x / kPictureTwips)) + 1;
-        if (n < 1 || n > 5) return;
         plat::SetLeftTwips(panel_.shpMrua, plat::LeftTwips(panel_.imgProcs) + (n - 1) * kPictureTwips);
         SetStripPointer(0);
         ResetClickCounters();
@@ -101,10 +104,9 @@ void Motion::FillMruaCbo(int mode) {
     if (mode == 0) return;
     panel_.cboProcs->Clear();
     for (const char* s : mode == 4 ? kMruaProcs : kParabProcs) {
-        try {
+        rt::IgnoreError("an entry that cannot be added leaves the others in the list", [&] {
             panel_.cboProcs->AddItem(QString::fromUtf8(s));
-        } catch (const rt::RuntimeError&) {
-        }
+        });
     }
     panel_.cboProcs->FitToEntries();
 }
@@ -156,7 +158,7 @@ void Motion::cboProcs_Click() {
 }
 
 void Motion::tabMrua_Click(int) {
-    try {
+    rt::IgnoreError("a page whose procedure cannot be armed keeps the one armed before", [&] {
         SetStripPointer(0);
         ResetClickCounters();
         const int mode = shell::Shared().WorkspaceMode;
@@ -174,21 +176,19 @@ void Motion::tabMrua_Click(int) {
             const int index = panel_.cboProcs->ListIndex();
             if (index >= 0) ArmListedProcedure(index, true);
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::picArgs1_Paint() {
-    try {
+    rt::IgnoreError("the help picture stays blank when it cannot be drawn", [&] {
         plat::Picture& pic = *panel_.picArgs1;
         pic.Cls();
         DrawHelp(pic, PicturedHelp(shell::Shared().WorkspaceMode, ChosenPicture()), 8);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::picArgs2_Paint() {
-    try {
+    rt::IgnoreError("the help picture stays blank when it cannot be drawn", [&] {
         plat::Picture& pic = *panel_.picArgs2;
         pic.Cls();
         const int mode = shell::Shared().WorkspaceMode;
@@ -211,8 +211,7 @@ void Motion::picArgs2_Paint() {
             else if (k.theta0 || k.v0) t = QStringLiteral("u = número ó tc = número");
             panel_.txtProcs->SetText(t);
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::txtProcs_GotFocus() {

@@ -6,6 +6,7 @@
 
 #include "motion/panel.h"
 #include "motion/positions.h"
+#include "motion/projectile/model.h"
 #include "motion/state.h"
 #include "numerics/mathutil.h"
 #include "platform/dialogs.h"
@@ -66,8 +67,8 @@ void Motion::LabelClickRect(int shift, double x) {
         SetPointCell(2, col, -v);
         return;
     }
-    if (shift == 1) imgProcs_MouseDown(1, 0, 270, 200);
-    else if (shift == 2) imgProcs_MouseDown(1, 0, 810, 200);
+    if (shift == 1) ChoosePicture(kSetUpPicture);
+    else if (shift == 2) ChoosePicture(kPointPicture);
 
     // The point's data: plain values, or related point with increment and factor.
     const char* letters[] = {"t", "xX", "vV"};
@@ -187,8 +188,8 @@ void Motion::LabelClickParab(int shift, double x) {
             return;
         }
         const LaunchData L = parab.Launch(body);
-        const double t0 = L.t0.ToNumber(), x0 = L.x0.ToNumber(), y0 = L.y0.ToNumber();
-        const double vx0 = L.vx0.ToNumber(), vy0 = L.vy0.ToNumber();
+        const parab::Launch launch{L.t0.ToNumber(), L.x0.ToNumber(), L.y0.ToNumber(), L.vx0.ToNumber(),
+                                   L.vy0.ToNumber()};
         double vx, vy;
         if (cs) {
             vx = v.ToNumber();
@@ -197,14 +198,14 @@ void Motion::LabelClickParab(int shift, double x) {
             vx = rt::Mul(v.ToNumber(), num::CosDeg(th.ToNumber()));
             vy = rt::Mul(v.ToNumber(), num::SinDeg(th.ToNumber()));
         }
-        const double t = t0 + rt::Div(vy0 + vy, 9.8), dt = t - t0;
-        const double xm = x0 + rt::Mul(vx0, dt), ym = y0 + rt::Mul(vy0, dt) - rt::Mul(4.9, rt::Mul(dt, dt));
-        if (cs) parab.PutParabPoint(col, t, xm, ym, vx, -vy);
-        else parab.PutParabPoint(col, t, xm, ym, v.ToNumber(), -th.ToNumber());
+        // The same height on the other side of the top.
+        const parab::TrajectoryPoint m = parab::PointWhereVy(launch, -vy);
+        if (cs) parab.PutParabPoint(col, m.t, m.x, m.y, vx, -vy);
+        else parab.PutParabPoint(col, m.t, m.x, m.y, v.ToNumber(), -th.ToNumber());
         return;
     }
-    if (shift == 1) imgProcs_MouseDown(1, 0, 270, 200);
-    else if (shift == 2) imgProcs_MouseDown(1, 0, 810, 200);
+    if (shift == 1) ChoosePicture(kSetUpPicture);
+    else if (shift == 2) ChoosePicture(kPointPicture);
 
     const rt::Variant t = MotionPoint(0, col), xv = MotionPoint(1, col), y = MotionPoint(2, col);
     const rt::Variant v = MotionPoint(3, col), th = MotionPoint(4, col);
@@ -234,24 +235,14 @@ void Motion::LabelClickParab(int shift, double x) {
                 Message("No tengo las ecuaciones del móvil " + std::to_string(body));
                 return;
             }
-            rt::Variant d1, d2;
-            int kind = 0;
-            if (PlainNumber(t)) kind = 5, d1 = t;
-            else if (PlainNumber(xv)) kind = 6, d1 = xv;
-            else if (PlainNumber(y)) kind = 7, d1 = y;
-            else if (PlainNumber(th)) kind = cs ? 9 : 11, d1 = th;
-            else if (PlainNumber(dt) && PlainNumber(dy)) kind = 8, d1 = dt, d2 = dy;
-            else if (PlainNumber(v)) {
-                s.ParabProcedureCode = 10;
-                if (cs) {
-                    Message(modeMsg);
-                    return;
-                }
-                kind = 10, d1 = v;
+            const parab::PointDatum d = parab::ChoosePointDatum({t, xv, y, v, th}, dt, dy, cs);
+            if (!d.kind) return;
+            s.ParabProcedureCode = d.kind;
+            if (d.kind == 10 && cs) {
+                Message(modeMsg);
+                return;
             }
-            if (!kind) return;
-            s.ParabProcedureCode = kind;
-            parab.ApplyParabEqnsToPoint(body, point, relPoint, d1, d2);
+            parab.ApplyParabEqnsToPoint(body, point, relPoint, d.d1, d.d2);
             return;
         }
         case 3:
@@ -265,7 +256,7 @@ void Motion::LabelClickParab(int shift, double x) {
                 Message("No tengo las ecuaciones con parámetros V0x y/o V0y.");
                 return;
             }
-            const rt::Variant cells[] = {t, xv, y, v, th};
+            const parab::ColumnCells cells{t, xv, y, v, th};
             if (three) {
                 int filled = 0;
                 for (const auto& c : cells) filled += Given(c) ? 1 : 0;
@@ -276,18 +267,7 @@ void Motion::LabelClickParab(int shift, double x) {
                     return;
                 }
             }
-            // Pairs (code, first cell, second cell) in the order they are tried.
-            struct Pair { int code, a, b; };
-            static const Pair order3[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {15, 0, 3}, {16, 1, 3},
-                                          {17, 2, 3}, {18, 0, 4}, {19, 1, 4}, {20, 2, 4}};
-            static const Pair order4[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {16, 1, 3}, {19, 1, 4},
-                                          {15, 0, 3}, {18, 0, 4}, {17, 2, 3}, {20, 2, 4}};
-            const Pair* found = nullptr;
-            for (const Pair& p : three ? order3 : order4)
-                if (PlainNumber(cells[p.a]) && PlainNumber(cells[p.b])) {
-                    found = &p;
-                    break;
-                }
+            const std::optional<parab::LaunchPair> found = parab::ChooseLaunchPair(cells, three);
             if (!found) {
                 // Two cells that form no pair (a speed with its direction, or
                 // a cell that is not a number) give no datum to work with.

@@ -92,9 +92,9 @@ LaunchFit LaunchThroughPoints(double x0, double y0, double xm, double ym, double
     const double dm = xm - x0, dn = xn - x0;
     num::Matrix m(2, 2);
     m(1, 1) = dm;
-    m(1, 2) = rt::Mul(-4.9, rt::Mul(dm, dm));
+    m(1, 2) = rt::Mul(-kHalfG, rt::Mul(dm, dm));
     m(2, 1) = dn;
-    m(2, 2) = rt::Mul(-4.9, rt::Mul(dn, dn));
+    m(2, 2) = rt::Mul(-kHalfG, rt::Mul(dn, dn));
     std::vector<double> b = {0, ym - y0, yn - y0};
     num::SolveLinearSystem(m, b, r.msg);
     if (!r.msg.empty()) return r;
@@ -115,8 +115,8 @@ double AngleFromRangeHeight(double C) { return num::ArcTanDeg(std::abs(rt::Mul(4
 
 LaunchFit LaunchFromFlightAndRange(double tv, double R) {
     LaunchFit r;
-    r.theta0 = num::ArcTanDeg(std::abs(rt::Div(rt::Mul(4.9, rt::Mul(tv, tv)), R)));
-    r.v0 = rt::Div(rt::Mul(4.9, tv), num::SinDeg(r.theta0));
+    r.theta0 = num::ArcTanDeg(std::abs(rt::Div(rt::Mul(kHalfG, rt::Mul(tv, tv)), R)));
+    r.v0 = rt::Div(rt::Mul(kHalfG, tv), num::SinDeg(r.theta0));
     return r;
 }
 

@@ -53,19 +53,22 @@ void PromptSegmentLimit(plat::Picture& strip) {
     strip.Print(QStringLiteral("Clic: límite de tramo"));
 }
 
+// Runs one action of the strip; a run-time failure in it (or in the
+// procedure it calls) is answered with the strip's message.
+template <class F>
+void StripAction(F&& f) {
+    try {
+        f();
+    } catch (const rt::RuntimeError&) {
+        Message("No pude ejecutar la instrucción.");
+    }
+}
+
 }  // namespace
 
 void Motion::picAccel_MouseDown(int button, int shift, double x, double y) {
-    if (pressDepth_ == 0) dragColumn_ = 0;
-    ++pressDepth_;
-    try {
-        StripMouseDown(button, shift, OnLabels(x), y);
-    } catch (const rt::RuntimeError&) {
-        Message("No pude ejecutar la instrucción.");
-    } catch (const std::out_of_range&) {
-        Message("No pude ejecutar la instrucción.");
-    }
-    --pressDepth_;
+    dragColumn_ = 0;
+    StripAction([&] { StripMouseDown(button, shift, OnLabels(x), y); });
 }
 
 void Motion::StripMouseDown(int button, int shift, double x, double y) {
@@ -84,12 +87,11 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
         }
     } else if (mode == 5) {
         if (button == 1) {
-            if (y > 19) GreySpaceParab(col, x);
+            if (y > 19) GreySpaceParab(col);
             else LabelClickParab(shift, x);
         } else if (button == 2) {
             if (y >= 19) {
-                State().DragSourceColumn = col;
-                if (pressDepth_ == 1) dragColumn_ = col;
+                dragColumn_ = col;
             } else {
                 for (int q = 0; q <= 4; ++q) SetPointCell(q, col, std::string());
                 FocusGd2OnCol(col);
@@ -98,67 +100,82 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
     }
 }
 
+void Motion::SetUpOneBody() {
+    const int mode = shell::Shared().WorkspaceMode;
+    StripAction([&] {
+        if (mode == 4) SplitBodiesRect(kMaxPoints);
+        else if (mode == 5) SplitBodiesParab(kMaxPoints);
+    });
+}
+
+void Motion::EndLastSegment() {
+    const double x = 64 * State().PointsPerBody[1] - 32;
+    StripAction([&] { SegmentLimitAt(x); });
+}
+
 void Motion::GreySpaceRect(int col, double x) {
+    if (!State().AwaitingBodySplit) dragColumn_ = col;
+    else if (SplitBodiesRect(col)) return;
+    SegmentLimitAt(x);
+}
+
+bool Motion::SplitBodiesRect(int col) {
     MotionState& s = State();
-    if (!s.AwaitingBodySplit) {
-        s.DragSourceColumn = col;
-        if (pressDepth_ == 1) dragColumn_ = col;
-    }
-    if (s.AwaitingBodySplit) {
-        auto twoBodies = [&](int n) {
-            if (n < 2 || n > 7) {
-                Message("Mínimo 2 puntos para cada móvil.");
-                return false;
-            }
-            s.PointsPerBody = {0, n, 9 - n};
-            s.NumBodies = 2;
-            return true;
-        };
-        auto body2Segment = [&](int n) {
-            s.Segments[2][1].FirstPoint = 0;
-            s.Segments[2][1].LastPoint = 8 - n;
-            s.SegmentPointCounts[2][1] = 9 - n;
-        };
-        switch (s.ProblemKind) {
-            case 0:
-            case 1:
-                s.PointsPerBody = {0, 9, 0};
-                s.NumBodies = 1;
-                RedrawAccelStrip();
-                s.AwaitingBodySplit = false;
-                s.AwaitingSegmentLimits = true;
-                if (s.ProblemKind == 0) {
-                    picAccel_MouseDown(1, 0, 544, 25);
-                    s.AwaitingSegmentLimits = false;
-                    s.TableReady = true;
-                    return;
-                }
-                break;
-            case 2: {
-                const int n = col;
-                if (!twoBodies(n)) return;
-                RedrawAccelStrip();
-                s.AwaitingBodySplit = false;
-                s.AwaitingSegmentLimits = true;
-                picAccel_MouseDown(1, 0, 64 * n - 32, 25);
-                body2Segment(n);
-                s.AwaitingSegmentLimits = false;
-                s.TableReady = true;
-                return;
-            }
-            case 3: {
-                const int n = col;
-                if (!twoBodies(n)) return;
-                body2Segment(n);
-                RedrawAccelStrip();
-                s.AwaitingBodySplit = false;
-                s.AwaitingSegmentLimits = true;
-                PromptSegmentLimit(*panel_.picAccel);
-                return;
-            }
-            default: break;
+    auto twoBodies = [&](int n) {
+        if (n < 2 || n > 7) {
+            Message("Mínimo 2 puntos para cada móvil.");
+            return false;
         }
+        s.PointsPerBody = {0, n, 9 - n};
+        s.NumBodies = 2;
+        return true;
+    };
+    auto body2Segment = [&](int n) {
+        s.Segments[2][1].FirstPoint = 0;
+        s.Segments[2][1].LastPoint = 8 - n;
+        s.SegmentPointCounts[2][1] = 9 - n;
+    };
+    switch (s.ProblemKind) {
+        case 0:
+        case 1:
+            s.PointsPerBody = {0, 9, 0};
+            s.NumBodies = 1;
+            RedrawAccelStrip();
+            s.AwaitingBodySplit = false;
+            s.AwaitingSegmentLimits = true;
+            if (s.ProblemKind != 0) return false;  // the same press is a segment limit
+            EndLastSegment();
+            s.AwaitingSegmentLimits = false;
+            s.TableReady = true;
+            return true;
+        case 2: {
+            const int n = col;
+            if (!twoBodies(n)) return true;
+            RedrawAccelStrip();
+            s.AwaitingBodySplit = false;
+            s.AwaitingSegmentLimits = true;
+            EndLastSegment();
+            body2Segment(n);
+            s.AwaitingSegmentLimits = false;
+            s.TableReady = true;
+            return true;
+        }
+        case 3: {
+            const int n = col;
+            if (!twoBodies(n)) return true;
+            body2Segment(n);
+            RedrawAccelStrip();
+            s.AwaitingBodySplit = false;
+            s.AwaitingSegmentLimits = true;
+            PromptSegmentLimit(*panel_.picAccel);
+            return true;
+        }
+        default: return false;
     }
+}
+
+void Motion::SegmentLimitAt(double x) {
+    MotionState& s = State();
     if (s.AwaitingSegmentLimits) {
         if (x < 64) Message("Cada tramo debe tener al mínimo 2 puntos.");
         else if (x < 64 * s.PointsPerBody[1] && s.SegmentCount < 3) DefineSegmentAtX(x);
@@ -200,7 +217,7 @@ void Motion::DefineSegmentAtX(double x) {
         if (s.SegmentPointCounts[1][1] == m) {
             complete = true;
         } else if (m - (p + 1) == 1) {
-            picAccel_MouseDown(1, 0, 64 * m - 32, 31);
+            EndLastSegment();
             s.AwaitingSegmentLimits = false;
             s.TableReady = true;
         }
@@ -208,7 +225,7 @@ void Motion::DefineSegmentAtX(double x) {
         if (p == m - 1) {
             complete = true;
         } else {
-            picAccel_MouseDown(1, 0, 64 * m - 32, 31);
+            EndLastSegment();
             s.AwaitingSegmentLimits = false;
             s.TableReady = true;
         }
@@ -222,29 +239,34 @@ void Motion::DefineSegmentAtX(double x) {
     }
 }
 
-void Motion::GreySpaceParab(int col, double x) {
+void Motion::GreySpaceParab(int col) {
+    if (!SplitBodiesParab(col)) SwitchVelocityMode(col);
+}
+
+bool Motion::SplitBodiesParab(int col) {
     MotionState& s = State();
-    if (s.AwaitingBodySplit && s.ProblemKind == 0) {
+    if (!s.AwaitingBodySplit) return false;
+    if (s.ProblemKind == 0) {
         s.PointsPerBody = {0, 9, 0};
         s.NumBodies = 1;
         RedrawAccelStrip();
         s.AwaitingBodySplit = false;
-        return;
+        return true;
     }
-    if (s.AwaitingBodySplit && s.ProblemKind == 1) {
+    if (s.ProblemKind == 1) {
         const int n = col;
         if (n < 2 || n > 7) {
             Message("Mínimo 2 puntos para cada móvil.");
-            return;
+            return true;
         }
         s.PointsPerBody = {0, n, 9 - n};
         s.NumBodies = 2;
         RedrawAccelStrip();
         s.AwaitingBodySplit = false;
         FocusGd2OnCol(1);
-        return;
+        return true;
     }
-    SwitchVelocityMode(col);
+    return false;
 }
 
 void Motion::SwitchVelocityMode(int col) {
@@ -298,7 +320,7 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
     const int source = dragColumn_;
     dragColumn_ = 0;
     if (y <= 19 || source == 0) return;
-    try {
+    rt::IgnoreError("a drop that cannot be done leaves the table as it was", [&] {
         const int mode = shell::Shared().WorkspaceMode;
         plat::FlexGrid& g = *panel_.Gd2;
         if (mode == 4 && button == 1) {
@@ -318,8 +340,9 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             if (c == source) return;
             rt::CheckIndex(c, 1, kMaxPoints);
             MotionState& s = State();
+            // The target column takes the source's velocity mode first.
             if (s.ComponentVelocityFlags[c] != s.ComponentVelocityFlags[source])
-                picAccel_MouseDown(1, 0, x, 25);
+                StripAction([&] { SwitchVelocityMode(c); });
             for (int q = 0; q <= 4; ++q) {
                 const rt::Variant v = MotionPoint(q, source);
                 if (num::IsNumber(v) && !v.IsNumber())
@@ -331,9 +354,7 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             if (shift == 0)
                 for (int q = 0; q <= 4; ++q) SetPointCell(q, source, std::string());
         }
-    } catch (const rt::RuntimeError&) {
-    } catch (const std::out_of_range&) {
-    }
+    });
 }
 
 }  // namespace motion

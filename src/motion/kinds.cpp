@@ -39,14 +39,9 @@ void Underline(plat::Label* l, bool on) {
     l->setFont(f);
 }
 
-// Runs one step of a reset; a failing step is skipped.
-template <class F>
-void Step(F f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError&) {
-    }
-}
+// Why the layout and reset steps below let a run-time error pass: each
+// step stands alone, and the workspace is still usable without it.
+constexpr const char* kOwnStep = "one failing step of a reset must not stop the others";
 
 rt::Variant& AccelOfBox(int index) { return State().Segments[kBoxBody[index]][kBoxSegment[index]].Accel; }
 
@@ -62,7 +57,7 @@ void Motion::cmdTable_Click(int index) {
             panel_.txtAccel[i]->SetText(QString());
             AccelOfBox(i) = std::string();
         }
-        Underline(panel_.lblAs.at(index), true);
+        Underline(motion::Element(panel_.lblAs, index), true);
         const int mode = shell::Shared().WorkspaceMode;
         if (mode != 4 && mode != 5) return;
         ResetPointsStrip(mode);
@@ -79,7 +74,7 @@ void Motion::cmdTable_Click(int index) {
         };
         const QString split = QStringLiteral("Haz un clic en este espacio para separar los puntos de uno y otro móvil");
         if (index == 0) {
-            picAccel_MouseDown(1, 0, 545, 25);
+            SetUpOneBody();
             if (mode == 5) FocusGd2OnCol(1);
         } else if (mode == 4 && index == 1) {
             prompt(100, QStringLiteral("A lo más 2 clics en este espacio, uno por cada punto límite de tramo"));
@@ -99,24 +94,24 @@ void Motion::cmdTable_Click(int index) {
 void Motion::AdaptCtrls(int mode) {
     if (mode == 4) {
         for (int i = 0; i < 4; ++i) {
-            Step([&] {
+            rt::IgnoreError(kOwnStep, [&] {
                 panel_.lblAs[i]->SetCaption(QString::fromUtf8(kMruaKinds[i]));
                 panel_.lblAs[i]->show();
                 panel_.cmdTable[i]->show();
             });
         }
-        Step([&] { ArrangeGd2(960, 4); });
-        Step([&] {
+        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 4); });
+        rt::IgnoreError(kOwnStep, [&] {
             panel_.fraRes->hide();
             panel_.fraTable->show();
         });
-        Step([&] { motion::InitMruaEqnLinePositions(); });
-        Step([&] { NewMRUAproblem(); });
-        Step([&] { FillMruaCbo(4); });
-        Step([&] { panel_.cmdEraseTable->Press(); });
+        rt::IgnoreError(kOwnStep, [&] { motion::InitMruaEqnLinePositions(); });
+        rt::IgnoreError(kOwnStep, [&] { NewMRUAproblem(); });
+        rt::IgnoreError(kOwnStep, [&] { FillMruaCbo(4); });
+        rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
     } else if (mode == 5) {
         for (int i = 0; i < 2; ++i) {
-            Step([&] {
+            rt::IgnoreError(kOwnStep, [&] {
                 panel_.lblAs[i]->SetCaption(QString::fromUtf8(kParabKinds[i]));
                 panel_.lblAs[i]->show();
                 panel_.cmdTable[i]->show();
@@ -127,33 +122,33 @@ void Motion::AdaptCtrls(int mode) {
             panel_.lblAs[i]->hide();
         }
         // The results frame belongs to the rectilinear substitutions.
-        Step([&] { panel_.fraRes->hide(); });
-        Step([&] { ArrangeGd2(960, 5); });
-        Step([&] { motion::InitParabEqnLinePositions(); });
-        Step([&] { NewPARABproblem(); });
-        Step([&] { panel_.cmdEraseTable->Press(); });
+        rt::IgnoreError(kOwnStep, [&] { panel_.fraRes->hide(); });
+        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 5); });
+        rt::IgnoreError(kOwnStep, [&] { motion::InitParabEqnLinePositions(); });
+        rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });
+        rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
     }
 }
 
 void Motion::NewMRUAproblem() {
     MotionState& s = State();
-    Step([&] { ResetPointsStrip(4); });
+    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(4); });
     s.SegmentCount = 0;
     s.SegmentsComplete = false;
     s.TableReady = false;
     for (int i = 0; i < 4; ++i) {
-        Step([&] {
+        rt::IgnoreError(kOwnStep, [&] {
             panel_.txtAccel[i]->hide();
             panel_.txtAccel[i]->SetText(QString());
             Underline(panel_.lblAs[i], false);
         });
     }
-    Step([&] { EraseGd2Table(); });
+    rt::IgnoreError(kOwnStep, [&] { EraseGd2Table(); });
     ResetClickCounters();
     EraseSegments();
-    Step([&] { rect_->EraseEqnFlags(); });
+    rt::IgnoreError(kOwnStep, [&] { rect_->EraseEqnFlags(); });
     EraseMotionPoints();
-    Step([&] {
+    rt::IgnoreError(kOwnStep, [&] {
         form_->pic->Cls();
         form_->pic1->Cls();
         ShowPic1(false);
@@ -162,30 +157,30 @@ void Motion::NewMRUAproblem() {
     panel_.fraTable->setEnabled(true);
     panel_.cmdTable[1]->setToolTip(
         QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
-    Step([&] { panel_.cmdTable[0]->Press(); });
-    Step([&] {
+    rt::IgnoreError(kOwnStep, [&] { panel_.cmdTable[0]->Press(); });
+    rt::IgnoreError(kOwnStep, [&] {
         panel_.fraRes->hide();
         panel_.cmdPass[0]->setEnabled(true);
         panel_.cmdPass[1]->setEnabled(true);
     });
-    Step([&] { imgProcs_MouseDown(1, 0, 270, 100); });
+    ChoosePicture(kSetUpPicture);
 }
 
 void Motion::NewPARABproblem() {
     MotionState& s = State();
-    Step([&] { ResetPointsStrip(5); });
-    for (int i = 0; i < 4; ++i) Step([&] { Underline(panel_.lblAs[i], false); });
+    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(5); });
+    for (int i = 0; i < 4; ++i) rt::IgnoreError(kOwnStep, [&] { Underline(panel_.lblAs[i], false); });
     s.TableReady = false;
     shell::Shared().WorkspaceMode = 5;
     s.ParabActionMode = 1;
     s.ParabProcedureCode = 1;
     motion::InitParabEqnLinePositions();
-    Step([&] { ArrangeGd2(960, 5); });
-    Step([&] {
+    rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 5); });
+    rt::IgnoreError(kOwnStep, [&] {
         form_->pic->Cls();
         form_->pic1->Cls();
     });
-    Step([&] { parab_->EraseEqnFlags(); });
+    rt::IgnoreError(kOwnStep, [&] { parab_->EraseEqnFlags(); });
     panel_.cmdTable[1]->setToolTip(
         QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
 }
@@ -210,20 +205,20 @@ void Motion::cmdNewMruaProbl_Click() {
     if (shell::Shared().WorkspaceMode == 5) {
         // The projectile problem starts over as when the workspace is
         // chosen: flags and codes erased, one body, the first picture.
-        Step([&] { NewPARABproblem(); });
-        Step([&] { panel_.cmdTable[0]->Press(); });
-        Step([&] { imgProcs_MouseDown(1, 0, 270, 100); });
+        rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });
+        rt::IgnoreError(kOwnStep, [&] { panel_.cmdTable[0]->Press(); });
+        ChoosePicture(kSetUpPicture);
         return;
     }
-    Step([&] { NewMRUAproblem(); });
+    rt::IgnoreError(kOwnStep, [&] { NewMRUAproblem(); });
 }
 
 void Motion::txtAccel_Change(int index) {
-    try {
-        plat::TextBox* box = panel_.txtAccel.at(index);
+    rt::IgnoreError("a box whose text cannot be read keeps the acceleration stored before", [&] {
+        plat::TextBox* box = motion::Element(panel_.txtAccel, index);
         const std::string t = rt::Trim(box->Text().toStdString());
         if (t == "g" || t == "-g") {
-            const double g = t == "g" ? 9.8 : -9.8;
+            const double g = t == "g" ? kG : -kG;
             box->SetText(QString::fromStdString(rt::NumberText(g)));
             AccelOfBox(index) = g;
             box->SetSelStart(box->Text().size());
@@ -231,13 +226,12 @@ void Motion::txtAccel_Change(int index) {
             // The box holds one number: "1,5" is stored as 1.5's text.
             AccelOfBox(index) = rt::SingleNumberText(t).value_or(t);
         }
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
     if (keyAscii != 13) return;
-    plat::TextBox* box = panel_.txtAccel.at(index);
+    plat::TextBox* box = motion::Element(panel_.txtAccel, index);
     const std::string t = rt::Trim(box->Text().toStdString());
     if (t == "g" || t == "-g") {
         txtAccel_Change(index);

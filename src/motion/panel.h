@@ -37,6 +37,11 @@ class TextBox;
 
 namespace motion {
 
+// Pictures of imgProcs that other actions choose by name: setting up the
+// equations, and applying them to a point.
+inline constexpr int kSetUpPicture = 1;
+inline constexpr int kPointPicture = 2;
+
 // Controls of the panels, created by BuildPanels; each objectName is its
 // name here ("txtAccel(2)" for array members).
 struct Panel {
@@ -144,6 +149,9 @@ public:
     void txtProcs_KeyPress(int& keyAscii);
     // Picture 1..5 under the highlight shpMrua.
     int ChosenPicture() const;
+    // Puts the highlight on picture n (1..5; others are ignored) and arms
+    // its procedure, as a click on that picture does.
+    void ChoosePicture(int n);
 
     // ---- results frame and pictures
     void cmdPass_Click(int index);
@@ -155,6 +163,12 @@ public:
     void picAccel_MouseDown(int button, int shift, double x, double y);
     void picAccel_MouseUp(int button, int shift, double x, double y);
     void DefineSegmentAtX(double x);
+    // Problem kind 0 (awaiting its configuration): one body over the whole
+    // table, one segment, as the other kinds get by clicks in the grey space.
+    void SetUpOneBody();
+    // Ends body 1's last segment at its last point, as a segment-limit click
+    // over that point does.
+    void EndLastSegment();
 
     // ---- listed-procedure runner
     void cmdProcs_Click();
@@ -166,7 +180,13 @@ private:
     void BuildTabs(shell::Form1& form);
     void StripMouseDown(int button, int shift, double x, double y);
     void GreySpaceRect(int col, double x);
-    void GreySpaceParab(int col, double x);
+    void GreySpaceParab(int col);
+    // The grey-space press that separates the bodies at column col (kind 0:
+    // one body); true when it was all the press had to do.
+    bool SplitBodiesRect(int col);
+    bool SplitBodiesParab(int col);
+    // A grey-space press at x while segment limits are awaited.
+    void SegmentLimitAt(double x);
     void SwitchVelocityMode(int col);
     void LabelClickRect(int shift, double x);
     void LabelClickParab(int shift, double x);
@@ -184,10 +204,8 @@ private:
 
     shell::Form1* form_ = nullptr;
     Panel panel_;
-    // Depth of nested strip presses (simulated clicks run inside a press),
-    // and the column of the outermost press that began a drag (0: none), so
-    // that only a release ending a drag of its own drops a column.
-    int pressDepth_ = 0;
+    // The column where the last strip press began a drag (0: none), so that
+    // only a release ending a drag of its own drops a column.
     int dragColumn_ = 0;
     std::unique_ptr<RectilinearProcedures> rect_;
     std::unique_ptr<ProjectileProcedures> parab_;

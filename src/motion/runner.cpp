@@ -51,8 +51,6 @@ void Motion::cmdProcs_Click() {
         else if (mode == 5) RunListedParab(text);
     } catch (const rt::RuntimeError&) {
         Message("No pude ejecutar la instrucción.");
-    } catch (const std::out_of_range&) {
-        Message("No pude ejecutar la instrucción.");
     }
 }
 
@@ -229,7 +227,7 @@ void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant&
     const double t = t0.IsEmptyText() ? 0 : t0.ToNumber();
     const double x = x0.IsEmptyText() ? 0 : x0.ToNumber();
     const double y = y0.IsEmptyText() ? 0 : y0.ToNumber();
-    if (!State().ComponentVelocityFlags.at(c0)) parab_->PutParabPoint(c0, t, x, y, v0, theta0);
+    if (!ComponentColumn(c0)) parab_->PutParabPoint(c0, t, x, y, v0, theta0);
     else parab_->PutParabPoint(c0, t, x, y, rt::Mul(v0, num::CosDeg(theta0)), rt::Mul(v0, num::SinDeg(theta0)));
 }
 

@@ -32,6 +32,7 @@
 // workspace reset their parts of it. No widget include.
 #include <array>
 
+#include "runtime/errors.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
 
@@ -41,6 +42,12 @@ template <class T, int N>
 using Array1 = shell::Array1<T, N>;
 template <class T, int R, int C>
 using Array2 = shell::Array2<T, R, C>;
+
+// Gravity (m/s²) as every motion procedure takes it, with the half and
+// the double its formulas use.
+inline constexpr double kG = 9.8;
+inline constexpr double kHalfG = 4.9;
+inline constexpr double kTwoG = 19.6;
 
 inline constexpr int kMaxPoints = 9;   // table columns 1..9
 inline constexpr int kQuantities = 5;  // rows 0..4
@@ -89,7 +96,6 @@ struct MotionState {
     rt::Variant SecondClickValue;
     int FirstClickBody = 0;
     int SecondClickBody = 0;
-    int DragSourceColumn = 0;  // 0: no drag begun
 
     // ---- results of the last rectilinear substitution or linking
     Array1<rt::Variant, 2> ResultCaptions{};
@@ -125,6 +131,21 @@ void ResetState();
 // SubscriptOutOfRange.
 rt::Variant& MotionPoint(int q, int p);
 
+// Element k of a list a procedure chose from (a root, a solution, a body's
+// launch); k outside the list raises SubscriptOutOfRange.
+template <class List>
+const auto& Element(const List& list, long long k) {
+    rt::CheckIndex(k, 0, static_cast<long long>(list.size()) - 1);
+    return list[static_cast<size_t>(k)];
+}
+
+// Whether column col gives its velocity by components; col outside 0..9
+// raises SubscriptOutOfRange (column 0, no body configured, never does).
+inline bool ComponentColumn(int col) {
+    rt::CheckIndex(col, 0, kMaxPoints);
+    return State().ComponentVelocityFlags[static_cast<size_t>(col)];
+}
+
 // Every element of MotionPoints becomes Empty.
 void EraseMotionPoints();
 // ResultCaptions, ResultTimes, ResultPositions, ResultVelocities become Empty.
@@ -142,13 +163,19 @@ void InitParabEqnLinePositions();
 
 // The shared symbol and colour tables of the motion procedures.
 inline const std::string& PositionSymbol(int body, int segment) {
-    return shell::Shared().PositionSymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().PositionSymbols[body][segment];
 }
 inline const std::string& VelocitySymbol(int body, int segment) {
-    return shell::Shared().VelocitySymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().VelocitySymbols[body][segment];
 }
 inline const std::string& AccelSymbol(int body, int segment) {
-    return shell::Shared().AccelSymbols.at(body).at(segment);
+    rt::CheckIndex(body, 0, 2);
+    rt::CheckIndex(segment, 0, 3);
+    return shell::Shared().AccelSymbols[body][segment];
 }
 
 }  // namespace motion

@@ -132,7 +132,7 @@ void Motion::DrawSegmentBracket(int a, int b) {
 
 void Motion::PlaceTxtAccel(int index, int a, int b) {
     const double left = (64 * (a - 1) + 32 + 64 * (b - 1) + 32) / 2.0 - 25;
-    plat::TextBox* t = panel_.txtAccel.at(index);
+    plat::TextBox* t = motion::Element(panel_.txtAccel, index);
     panel_.picAccel->PlaceChild(t, left, 40, 51, 19);
     t->show();
 }
@@ -160,7 +160,7 @@ void Motion::DrawStripSegmentBar(int first, int last, int, int colourIndex) {
 }
 
 void Motion::SetTxtAccel(int mode, int segment, const rt::Variant& text) {
-    try {
+    rt::IgnoreError("a segment without a box has no acceleration to show", [&] {
         int index = -1;
         if (mode == 1) {
             rt::CheckIndex(segment, 1, 3);
@@ -169,8 +169,7 @@ void Motion::SetTxtAccel(int mode, int segment, const rt::Variant& text) {
             index = 3;
         }
         if (index >= 0) panel_.txtAccel[index]->SetText(QString::fromStdString(text.ToText()));
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 }  // namespace motion

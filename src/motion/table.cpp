@@ -143,27 +143,24 @@ void Motion::Gd2_KeyUp(int& keyCode, int shift) {
 
 void Motion::Gd2_DblClick() {
     plat::FlexGrid& g = *panel_.Gd2;
-    try {
+    rt::IgnoreError("the cell is emptied even if the grid refuses its text", [&] {
         g.SetText(QString());
-    } catch (const rt::RuntimeError&) {
-    }
-    try {
+    });
+    rt::IgnoreError("a cell outside the table has no stored datum to empty", [&] {
         MotionPoint(g.Row(), g.Col()) = std::string();
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 void Motion::Gd2_EnterCell() {
     if (shell::Shared().WorkspaceMode != 5) return;
-    try {
+    rt::IgnoreError("a column outside the table keeps the titles it shows", [&] {
         plat::FlexGrid& g = *panel_.Gd2;
         if (g.Rows() < 5) return;
         rt::CheckIndex(g.Col(), 1, kMaxPoints);
         const bool cs = State().ComponentVelocityFlags[g.Col()];
         g.SetTextMatrix(3, 0, cs ? QStringLiteral(" vx") : QStringLiteral(" v"));
         g.SetTextMatrix(4, 0, cs ? QStringLiteral(" vy") : kTheta);
-    } catch (const rt::RuntimeError&) {
-    }
+    });
 }
 
 }  // namespace motion

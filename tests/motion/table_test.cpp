@@ -329,6 +329,17 @@ TEST_F(TableTest, ProjectileVelocityModes) {
     m().picAccel_MouseUp(2, 0, 64 * 6 + 20, 30);  // onto column 7 ("md" too)
     EXPECT_NEAR(s().MotionPoints[3][7].ToNumber(), 10, 1e-12);
     EXPECT_EQ(s().MotionPoints[3][4], rt::Variant(""));
+    // Dropped on a column of the other mode, the column first takes the
+    // source's mode, so the components arrive as components.
+    Grey(8);
+    Put(3, 8, "3");
+    Put(4, 8, "4");
+    m().picAccel_MouseDown(2, 0, 64 * 7 + 10, 30);
+    m().picAccel_MouseUp(2, 0, 64 * 1 + 20, 30);  // onto column 2 ("md")
+    EXPECT_TRUE(s().ComponentVelocityFlags[2]);
+    EXPECT_EQ(s().MotionPoints[3][2], rt::Variant("3"));
+    EXPECT_EQ(s().MotionPoints[4][2], rt::Variant("4"));
+    EXPECT_EQ(g.TextMatrix(3, 0), " vx");
     // Two bodies split over column 4 in the projectile workspace.
     m().cmdTable_Click(1);
     dialogs.Answer(MsgResult::OK);

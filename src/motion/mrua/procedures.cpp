@@ -68,14 +68,13 @@ void PrintLabelAt(plat::Picture& pic, int position, const std::string& text, rt:
     case 2: case 4: case 8: case 10: return;
     default: break;
     }
-    try {
+    rt::IgnoreError("a label that cannot be printed leaves the drawing without it", [&] {
         pic.SetFontSize(8);
         pic.SetForeColor(colour);
         pic.SetCurrentX(x + dx);
         pic.SetCurrentY(y + dy);
         pic.Print(Q(text));
-    } catch (const rt::RuntimeError&) {
-    }
+    });
     pic.SetCurrentX(cx);
     pic.SetCurrentY(cy);
     pic.SetFontSize(size);
@@ -268,7 +267,7 @@ public:
         if (!o.note.empty()) Box(o.note);
         Write(o.lines);
         if (!o.ask) return;
-        const double a = o.values.at(0);
+        const double a = motion::Element(o.values, 0);
         if (Box(std::string("Estos datos determinan la aceleración como ") + kCrLf + std::string(20, ' ') + s.A +
                     " = " + R(a) + kCrLf + "Oprime el botón \"Aceptar\" si deseas replantear las" + kCrLf +
                     " ecuaciones con este valor.",
@@ -306,7 +305,7 @@ public:
             kept = r == MsgResult::Yes ? 0 : 1;
             if (!plan.chosenLines.empty()) Write(plan.chosenLines[kept]);
         }
-        const LinkSolution& s = plan.sols.at(kept);
+        const LinkSolution& s = motion::Element(plan.sols, kept);
         auto& st = State();
         if (plan.kase <= 3) {
             st.ResultCaptions[1] = plan.J;

@@ -79,7 +79,7 @@ GraphPlan PlanTrajectoryGraph(double x1, double x2,
         const double tmin = span[k][0], tmax = span[k][1], dt = (tmax - tmin) / N;
         for (int i = 1; i <= N + 1; ++i) {
             const double t = tmin + (i - 1) * dt - L.t0;
-            const double y = L.y0 + L.vy0 * t - 4.9 * t * t;
+            const double y = L.y0 + L.vy0 * t - kHalfG * t * t;
             if (first) {
                 g.ymin = g.ymax = y;
                 first = false;

@@ -140,7 +140,7 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
     const double vx = l.vx0.ToNumber(), v0 = l.v0.ToNumber(), th = l.theta0.ToNumber();
     const double s1 = Number(s1Text), s2 = Number(s2Text);
     const double tb = num::TanDeg(beta);
-    const double a = rt::Div(4.9, std::pow(v0 * num::CosDeg(th), 2));
+    const double a = rt::Div(kHalfG, std::pow(v0 * num::CosDeg(th), 2));
     const auto r = num::SolveQuadratic(a, tb - num::TanDeg(th), s2 - s1 * tb);
     if (!Real(r))
         return Refuse("La trayectoria del móvil " + std::to_string(body) + " no interseca la recta.");
@@ -191,7 +191,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     CollisionPlan p;
     const auto& m = Model();
     const int col = motion::TableColOfPoint(2, 0);
-    if (motion::State().ComponentVelocityFlags.at(col)) {
+    if (motion::ComponentColumn(col)) {
         p.message = "El modo cs-md del móvil 2 debe ser \"md\".";
         return p;
     }
@@ -216,7 +216,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     const double th0 = l1.theta0.ToNumber();
     const double vx1 = v0 * num::CosDeg(th0), vy1 = v0 * num::SinDeg(th0);
     auto x1 = [&](double t) { return x0 + vx1 * t; };
-    auto y1 = [&](double t) { return y0 + vy1 * t - 4.9 * t * t; };
+    auto y1 = [&](double t) { return y0 + vy1 * t - kHalfG * t * t; };
     const BodyLaunch& l2 = m.launch[2];
     const double T0 = l2.t0.ToNumber(), X0 = l2.x0.ToNumber(), Y0 = l2.y0.ToNumber();
     const bool noV = l2.v0.IsEmptyText(), noTh = l2.theta0.IsEmptyText(), noTc = tcText.empty();
@@ -229,7 +229,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
             return p;
         }
         const double tau = tc - T0;
-        const double Dx = x1(tc) - X0, Dy = y1(tc) - Y0 + 4.9 * tau * tau;
+        const double Dx = x1(tc) - X0, Dy = y1(tc) - Y0 + kHalfG * tau * tau;
         const double th = num::VectorAngleDeg(Dx / tau, Dy / tau);
         const double V = num::Hypot(Dx, Dy) / tau;
         p.kase = 1;
@@ -244,9 +244,9 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     if (noV && !noTh && noTc) {
         const double Th = l2.theta0.ToNumber();
         const double sT = num::SinDeg(Th), cT = num::CosDeg(Th);
-        const double Num = (X0 - x0) * (vy1 - 9.8 * T0) + vx1 * (y0 - Y0 + 4.9 * T0 * T0);
-        const double Den = (X0 - x0) * sT - (Y0 - y0 - 4.9 * T0 * T0) * cT +
-                           v0 * T0 * num::SinDeg(th0 - Th) - 9.8 * T0 * T0 * cT;
+        const double Num = (X0 - x0) * (vy1 - kG * T0) + vx1 * (y0 - Y0 + kHalfG * T0 * T0);
+        const double Den = (X0 - x0) * sT - (Y0 - y0 - kHalfG * T0 * T0) * cT +
+                           v0 * T0 * num::SinDeg(th0 - Th) - kG * T0 * T0 * cT;
         if (Den == 0) {
             p.message = "No existe solución.";
             return p;
@@ -256,12 +256,12 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         if (num::IsNear(vx1, V * cT, kZeroTol)) {
             // Equal horizontal speeds: the heights fix the time (the t^2
             // terms cancel).
-            const double div = vy1 - V * sT - 9.8 * T0;
+            const double div = vy1 - V * sT - kG * T0;
             if (div == 0) {
                 p.message = "No existe solución.";
                 return p;
             }
-            tc = (Y0 - y0 - V * sT * T0 - 4.9 * T0 * T0) / div;
+            tc = (Y0 - y0 - V * sT * T0 - kHalfG * T0 * T0) / div;
         } else {
             tc = ((X0 - x0) - V * T0 * cT) / (vx1 - V * cT);
         }
@@ -281,7 +281,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     }
     if (!noV && noTh && noTc) {
         const double V = l2.v0.ToNumber();
-        const double dx = x0 - X0, dy = y0 - Y0 + 4.9 * T0 * T0, w = vy1 - 9.8 * T0;
+        const double dx = x0 - X0, dy = y0 - Y0 + kHalfG * T0 * T0, w = vy1 - kG * T0;
         const double a = vx1 * vx1 + w * w - V * V;
         const double b = 2 * dx * vx1 + 2 * dy * w + 2 * V * V * T0;
         const double c = dx * dx + dy * dy - V * V * T0 * T0;
@@ -345,7 +345,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     if (!hasV && !hasTh && hasU && hasTc) {
         const double u = Number(uText), tc = Number(tcText);
         const double T = tc - t0;
-        const double vy = rt::Div(4.9 * T * T - y0, T), vx = rt::Div(u * tc - x0, T);
+        const double vy = rt::Div(kHalfG * T * T - y0, T), vx = rt::Div(u * tc - x0, T);
         const double th = num::VectorAngleDeg(vx, vy), v0 = num::Hypot(vx, vy);
         p.kase = 1;
         p.lines = {data + ", u = " + uText + ", t!c = " + tcText,
@@ -368,7 +368,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
                 p.message = kNoSolution;
                 return p;
             }
-            const double T = std::sqrt(2 * y0 / 9.8), tc = T + t0;
+            const double T = std::sqrt(2 * y0 / kG), tc = T + t0;
             const double v0 = (u * tc - x0) / T;
             p.lines = {data + ", u = " + uText,
                        "Solución: Alcance en t!c = " + MNT(tc) + kCrLf + "con v!0 = " + MNT(v0)};
@@ -387,7 +387,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         std::vector<double> tcs;
         for (int i = 0; i < 2; ++i) {
             const double T = r.x[i];
-            const double v0 = rt::Div(4.9 * T * T - y0, num::SinDeg(th) * T);
+            const double v0 = rt::Div(kHalfG * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});
             p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + MNT(T + t0) +
@@ -402,7 +402,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     }
     if (hasV && !hasTh && !hasU && hasTc) {
         const double v0 = l.v0.ToNumber(), tc = Number(tcText), T = tc - t0;
-        const double s = rt::Div(4.9 * T * T - y0, v0 * T);
+        const double s = rt::Div(kHalfG * T * T - y0, v0 * T);
         if (std::fabs(s) > 1) {
             p.message = kNoSolution;
             return p;
@@ -420,7 +420,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     }
     if (!hasV && hasTh && !hasU && hasTc) {
         const double th = l.theta0.ToNumber(), tc = Number(tcText), T = tc - t0;
-        const double v0 = rt::Div(4.9 * T * T - y0, T * num::SinDeg(th));
+        const double v0 = rt::Div(kHalfG * T * T - y0, T * num::SinDeg(th));
         const double u = rt::Div(x0 + v0 * num::CosDeg(th) * T, tc);
         p.kase = 4;
         p.lines = {data + ", ;q = " + l.theta0.ToText() + ", t!c = " + MNT(tc),
@@ -433,7 +433,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     }
     if (hasV && !hasTh && hasU && !hasTc) {
         const double u = Number(uText), v0 = l.v0.ToNumber();
-        const double k = u * t0 - x0, D = u * u - 9.8 * y0 - v0 * v0, uk2 = 2 * u * k;
+        const double k = u * t0 - x0, D = u * u - kG * y0 - v0 * v0, uk2 = 2 * u * k;
         p.kase = 5;
         p.u = u;
         p.v0 = v0;
@@ -462,7 +462,7 @@ shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText
         // The angle that meets both conditions: horizontal u T + k, vertical
         // 4.9 T^2 - y0, both over v0 T.
         const double vt = rt::Div(1.0, p.v0 * T);
-        const double th = num::VectorAngleDeg((p.u * T + k) * vt, (4.9 * T * T - p.y0) * vt);
+        const double th = num::VectorAngleDeg((p.u * T + k) * vt, (kHalfG * T * T - p.y0) * vt);
         found += "Se halló la raíz t!c = " + MNT(T + p.t0) + " en el intervalo [" + MNT(p.t0) + ", " +
                  MNT(p.t0 + B) + "]." + kCrLf + "El polinomio en T vale " + MNT(fvals.at(i)) +
                  " allí." + kCrLf + "Corresponde a ;q!0 = " + MNT(th) + kCrLf;

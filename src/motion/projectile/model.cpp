@@ -201,7 +201,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
             const double c = num::CosDeg(th);
             l.vx0 = c * v0;
             l.vy0 = num::SinDeg(th) * v0;
-            if (c != 0) K = 4.9 / ((c * v0) * (c * v0));
+            if (c != 0) K = kHalfG / ((c * v0) * (c * v0));
         } else {
             // Unknowns the case cannot derive are stored as the empty value.
             l.vx0 = rt::Variant();
@@ -224,7 +224,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
             const double vx = p.ToNumber(), vy = q.ToNumber();
             l.v0 = std::sqrt(vx * vx + vy * vy);
             l.theta0 = num::VectorAngleDeg(vx, vy);
-            if (vx != 0) K = 4.9 / (vx * vx);
+            if (vx != 0) K = kHalfG / (vx * vx);
         } else if (plan.kase == 5) {
             p.ToNumber();
             l.v0 = rt::Variant();
@@ -301,6 +301,36 @@ Launch LaunchNumbers(int body) {
     const BodyLaunch& l = Model().launch[body];
     return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(),
             l.vy0.ToNumber()};
+}
+
+TrajectoryPoint PointWhereVy(const Launch& l, double vy) {
+    const double t = l.t0 + rt::Div(l.vy0 - vy, kG), dt = t - l.t0;
+    return {t, l.x0 + rt::Mul(l.vx0, dt), l.y0 + rt::Mul(l.vy0, dt) - rt::Mul(kHalfG, rt::Mul(dt, dt))};
+}
+
+namespace {
+bool PlainNumber(const rt::Variant& v) { return !v.IsEmptyText() && num::IsNumber(v); }
+}  // namespace
+
+PointDatum ChoosePointDatum(const ColumnCells& c, const rt::Variant& dt, const rt::Variant& dy,
+                            bool components) {
+    if (PlainNumber(c[0])) return {5, c[0], {}};
+    if (PlainNumber(c[1])) return {6, c[1], {}};
+    if (PlainNumber(c[2])) return {7, c[2], {}};
+    if (PlainNumber(c[4])) return {components ? 9 : 11, c[4], {}};
+    if (PlainNumber(dt) && PlainNumber(dy)) return {8, dt, dy};
+    if (PlainNumber(c[3])) return {10, c[3], {}};
+    return {};
+}
+
+std::optional<LaunchPair> ChooseLaunchPair(const ColumnCells& cells, bool forV0Theta) {
+    static const LaunchPair speedAngle[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {15, 0, 3}, {16, 1, 3},
+                                            {17, 2, 3}, {18, 0, 4}, {19, 1, 4}, {20, 2, 4}};
+    static const LaunchPair components[] = {{12, 0, 1}, {13, 0, 2}, {14, 1, 2}, {16, 1, 3}, {19, 1, 4},
+                                            {15, 0, 3}, {18, 0, 4}, {17, 2, 3}, {20, 2, 4}};
+    for (const LaunchPair& p : forV0Theta ? speedAngle : components)
+        if (PlainNumber(cells[p.a]) && PlainNumber(cells[p.b])) return p;
+    return std::nullopt;
 }
 
 }  // namespace parab

@@ -3,7 +3,7 @@
 // up for it and the coefficients of its trajectory, with the set-up of a
 // body's equations and the texts of its five equation lines.
 //
-// Physics: x horizontal, y up, g = 9.8 written as 9.8, 4.9 and 19.6.
+// Physics: x horizontal, y up, g = 9.8 (kG, with kHalfG and kTwoG).
 // From the launch (t0, x0, y0, v0x, v0y):
 //   x(t) = Bx + v0x t, y(t) = Cy + By t - 4.9 t^2, vy(t) = By - 9.8 t,
 //   Bx = x0 - v0x t0, Cy = y0 - v0y t0 - 4.9 t0^2, By = v0y + 9.8 t0;
@@ -12,17 +12,19 @@
 // A launch value is a number (a text of a number from the table, or a
 // computed double) or unknown ("" or Empty). No widget include.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "motion/procedures.h"
+#include "motion/state.h"
 #include "runtime/variant.h"
 #include "text/resultformat.h"
 
 namespace parab {
 
-inline constexpr double kG = 9.8;
-inline constexpr double kHalfG = 4.9;
-inline constexpr double kTwoG = 19.6;
+using motion::kG;
+using motion::kHalfG;
+using motion::kTwoG;
 inline constexpr double kZeroTol = 1E-08;
 
 struct BodyLaunch {
@@ -90,5 +92,35 @@ struct Launch {
     double By() const { return vy0 + kG * t0; }
 };
 Launch LaunchNumbers(int body);
+
+// The point of the trajectory where the vertical velocity is vy (the launch
+// is the body's own). Arithmetic faults raise.
+struct TrajectoryPoint {
+    double t = 0, x = 0, y = 0;
+};
+TrajectoryPoint PointWhereVy(const Launch& l, double vy);
+
+// The data of a table column, rows t, x, y, speed (or vx), direction (or
+// vy), as the clicks on the strip read them.
+using ColumnCells = std::array<rt::Variant, 5>;
+
+// What completing a point from one datum uses: the datum's kind (5 t, 6 x,
+// 7 y, 8 increments of t and y from a related point, 9 vy, 10 speed, 11
+// direction; 0 none) and its values. The first plain number wins in that
+// order; dt and dy are the increments parsed from relational data.
+struct PointDatum {
+    int kind = 0;
+    rt::Variant d1, d2;
+};
+PointDatum ChoosePointDatum(const ColumnCells& cells, const rt::Variant& dt, const rt::Variant& dy,
+                            bool components);
+
+// The pair of plain numbers a launch parameter is solved from: its code
+// (12..20) and the two cells it reads. forV0Theta picks the order of the
+// speed-and-angle procedures, otherwise that of the components.
+struct LaunchPair {
+    int code = 0, a = 0, b = 0;
+};
+std::optional<LaunchPair> ChooseLaunchPair(const ColumnCells& cells, bool forV0Theta);
 
 }  // namespace parab

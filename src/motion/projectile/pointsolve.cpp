@@ -70,7 +70,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
     auto fillAt = [&](int c, double t) {
         PointFill f{c, t, Bx + vx * t, Cy + By * t - kHalfG * t * t, 0, 0};
         const double vy = By - kG * t;
-        if (motion::State().ComponentVelocityFlags.at(c)) {
+        if (motion::ComponentColumn(c)) {
             f.p = vx;
             f.q = vy;
         } else {
@@ -85,7 +85,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
     case 7: {
         const double y = d1.ToNumber();
         if (num::IsNear(By, 0, kZeroTol)) {
-            const double r = (y - Cy) / -4.9;
+            const double r = (y - Cy) / -kHalfG;
             if (r < 0) {
                 o.message = kNoSolution;
                 return o;
@@ -145,7 +145,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
     case 8: {
         const double dt = d1.ToNumber(), dy = d2.ToNumber();
         const double ratio = rt::Div(dy, dt);
-        const double vyK = ratio + 4.9 * dt, vyP = ratio - 4.9 * dt;
+        const double vyK = ratio + kHalfG * dt, vyP = ratio - kHalfG * dt;
         const double tK = (By - vyK) / kG, tP = (By - vyP) / kG;
         const PointFill fK = fillAt(colRef, tK), fP = fillAt(col, tP);
         const Symbols s = BodySymbols(body);
@@ -209,13 +209,13 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 13: {
         const double T = a - t0, Y = b - y0;
-        v = {rt::Div(Y + 4.9 * T * T, T * sn)};
+        v = {rt::Div(Y + kHalfG * T * T, T * sn)};
         data = "t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 14: {
         const double X = a - x0, Y = b - y0;
-        const double A = (Y - X * tn) * c * c, B = -4.9 * X * X;
+        const double A = (Y - X * tn) * c * c, B = -kHalfG * X * X;
         if (A == 0) return Refuse("Error en los datos.");
         if (B / A < 0) return Refuse("No hay solución para v0.");
         v = {std::sqrt(B / A)};
@@ -234,7 +234,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 16: {
         const double X = a - x0;
-        const double k = rt::Div(9.8 * X, c);
+        const double k = rt::Div(kG * X, c);
         const auto r = num::SolveQuadratic(1, -(b * b + 19.6 * X * tn), k * k);
         if (!Real(r)) return Refuse(kNoSolution);
         for (int i = 0; i < 2; ++i)
@@ -244,19 +244,19 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
         break;
     }
     case 17: {
-        const double w = b * b + 19.6 * (a - y0);
+        const double w = b * b + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
         data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 18: {
-        v = {rt::Div(9.8 * (a - t0), sn - c * num::TanDeg(b))};
+        v = {rt::Div(kG * (a - t0), sn - c * num::TanDeg(b))};
         data = "t!" + p + " = " + FN(a) + ",  ;a = " + FN(b);
         break;
     }
     case 19: {
-        const double A = (sn - c * num::TanDeg(b)) * c, B = 9.8 * (a - x0);
+        const double A = (sn - c * num::TanDeg(b)) * c, B = kG * (a - x0);
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
@@ -265,7 +265,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 20: {
         const double ta = num::TanDeg(b);
-        const double A = ta * ta * c * c - sn * sn, B = -19.6 * (a - y0);
+        const double A = ta * ta * c * c - sn * sn, B = -kTwoG * (a - y0);
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
@@ -341,32 +341,32 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     }
     case 13: {
         const double T = a - t0;
-        ok = fromSine(rt::Div(b - y0 + 4.9 * T * T, v0 * T));
+        ok = fromSine(rt::Div(b - y0 + kHalfG * T * T, v0 * T));
         break;
     }
     case 14: {
-        const double X = a - x0, k = 4.9 * X * X / (v0 * v0);
+        const double X = a - x0, k = kHalfG * X * X / (v0 * v0);
         ok = fromQuadratic(-k, X, -(b - y0) - k);
         break;
     }
     case 15: {
         const double T = a - t0;
-        ok = fromSine(rt::Div(v0 * v0 + std::pow(9.8, 2) * T * T - b * b, 19.6 * T * v0));
+        ok = fromSine(rt::Div(v0 * v0 + std::pow(kG, 2) * T * T - b * b, kTwoG * T * v0));
         break;
     }
     case 16: {
-        const double X = a - x0, k = std::pow(9.8 * X / v0, 2);
-        ok = fromQuadratic(k, -19.6 * X, (v0 * v0 - b * b) + k);
+        const double X = a - x0, k = std::pow(kG * X / v0, 2);
+        ok = fromQuadratic(k, -kTwoG * X, (v0 * v0 - b * b) + k);
         break;
     }
-    case 18: ok = fromTrig(v0 * num::TanDeg(b), -v0, 9.8 * (a - t0), 1); break;
+    case 18: ok = fromTrig(v0 * num::TanDeg(b), -v0, kG * (a - t0), 1); break;
     case 19: {
         const double h = 0.5 * v0 * v0, ta = num::TanDeg(b);
-        ok = fromTrig(h * ta, -h, 9.8 * (a - x0) + h * ta, 0.5);
+        ok = fromTrig(h * ta, -h, kG * (a - x0) + h * ta, 0.5);
         break;
     }
     case 20: {
-        const double w = 1 - 19.6 * (a - y0) / (v0 * v0);
+        const double w = 1 - kTwoG * (a - y0) / (v0 * v0);
         if (w >= 0) {
             const double ca = num::CosDeg(b);
             const double cv = std::sqrt(ca * ca * w);
@@ -442,7 +442,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     case 14: {
         const double X = a - x0, Y = b - y0;
         if (num::IsNear(b, y0, kZeroTol)) {
-            v = {rt::Div(4.9 * X * X, vy * X)};
+            v = {rt::Div(kHalfG * X * X, vy * X)};
         } else {
             const auto r = num::SolveQuadratic(4.9 * X * X, -vy * X, Y);
             if (!Real(r)) return Refuse("No hay solución para v0x.");
@@ -453,14 +453,14 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 15: {
         const double T = a - t0;
-        const double w = b * b - vy * vy + 19.6 * vy * T - std::pow(9.8, 2) * T * T;
+        const double w = b * b - vy * vy + kTwoG * vy * T - std::pow(kG, 2) * T * T;
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
         data = "Para t!" + p + " = " + FN(a) + ", " + s.vs + " = " + FN(b);
         break;
     }
     case 17: {
-        const double w = b * b - vy * vy + 19.6 * (a - y0);
+        const double w = b * b - vy * vy + kTwoG * (a - y0);
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
         data = "Para " + s.ys + "!" + p + " = " + FN(a) + ", " + s.vs + "!" + p + " = " + FN(b);
@@ -470,13 +470,13 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         if (b == 0)
             return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / 9.8) + kCrLf +
                           "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
-        v = {rt::Div(vy - 9.8 * (a - t0), num::TanDeg(b))};
+        v = {rt::Div(vy - kG * (a - t0), num::TanDeg(b))};
         data = "En t!" + p + " = " + FN(a) + ",  ;q = " + FN(b);
         break;
     case 19: {
         const double X = a - x0;
         if (b == 0) {
-            v = {rt::Div(9.8 * X, vy)};
+            v = {rt::Div(kG * X, vy)};
         } else {
             const auto r = num::SolveQuadratic(num::TanDeg(b), -vy, 9.8 * X);
             if (!Real(r)) return Refuse(kNoSolution);
@@ -488,9 +488,9 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     case 20: {
         if (b == 0)
             return Refuse("El punto de máxima altura está en " + s.ys + " = " +
-                          R(y0 + vy * vy / 19.6) + kCrLf +
+                          R(y0 + vy * vy / kTwoG) + kCrLf +
                           "Esta rutina no es aplicable para alfa = 0.");
-        const double w = vy * vy - 19.6 * (a - y0);
+        const double w = vy * vy - kTwoG * (a - y0);
         if (w < 0) return Refuse("No hay solución para " + s.vs + "0x.");
         const double ta = num::TanDeg(b);
         v = {rt::Div(std::sqrt(w), ta), rt::Div(-std::sqrt(w), ta)};
@@ -514,7 +514,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
 }
 
 Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs) {
-    const double c2 = v0y * v0y - v * v, c1 = -19.6 * X * v0y, c0 = std::pow(9.8 * X, 2);
+    const double c2 = v0y * v0y - v * v, c1 = -kTwoG * X * v0y, c0 = std::pow(kG * X, 2);
     const std::string s1 = c2 >= 0 ? "+" : "-", s2 = c1 >= 0 ? "+" : "-";
     Quartic q;
     q.expr = "X^4" + s1 + NT(std::fabs(c2)) + "*X^2" + s2 + NT(std::fabs(c1)) + "*X" + "+" + NT(c0);
@@ -579,13 +579,13 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 13: {
         const double T = a - t0;
-        v = {(b - y0 + 4.9 * T * T) / T};
+        v = {(b - y0 + kHalfG * T * T) / T};
         data = "En t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
     case 14: {
         const double X = a - x0;
-        v = {((b - y0) * vx * vx + 4.9 * X * X) / (vx * X)};
+        v = {((b - y0) * vx * vx + kHalfG * X * X) / (vx * X)};
         data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
         break;
     }
@@ -599,29 +599,29 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     case 16: {
         const double X = a - x0;
         if (!both(num::SolveQuadratic(vx * vx, -19.6 * vx * X,
-                                      std::pow(9.8 * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
+                                      std::pow(kG * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
             return Refuse(kNoSolution);
         data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 17: {
-        const double w = b * b - vx * vx + 19.6 * (a - y0);
+        const double w = b * b - vx * vx + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
         data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 18:
-        v = {vx * num::TanDeg(b) + 9.8 * (a - t0)};
+        v = {vx * num::TanDeg(b) + kG * (a - t0)};
         data = "En t!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
         break;
     case 19:
-        v = {vx * num::TanDeg(b) + 9.8 * (a - x0) / vx};
+        v = {vx * num::TanDeg(b) + kG * (a - x0) / vx};
         data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
         break;
     case 20: {
         const double ta = num::TanDeg(b);
-        const double w = vx * vx * ta * ta + 19.6 * (a - y0);
+        const double w = vx * vx * ta * ta + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w), -std::sqrt(w)};
         data = s.ys + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
@@ -685,7 +685,7 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     case 15: {
         const double T = a - t0;
         E = s.vs + "!0¡2" + FormatTerm(true, true, -19.6 * T, s.vs + "!0 sen ;q!0 = ") +
-            FN(b * b - std::pow(9.8 * T, 2));
+            FN(b * b - std::pow(kG * T, 2));
         D = "Datos: t = " + FN(a) + ", " + s.vs + " = " + FN(b);
         break;
     }

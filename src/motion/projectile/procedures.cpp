@@ -108,7 +108,7 @@ public:
         }
         if (o.choose) {
             const int k = Choose(Ask::YesNoCancel, o.prompt, o.title);
-            if (k >= 0) Put(o.fills.at(k));
+            if (k >= 0) Put(motion::Element(o.fills, k));
             return;
         }
         // The related point is found too; what the student typed in its
@@ -121,22 +121,22 @@ public:
 
     void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1,
                                const rt::Variant& d2) override {
-        const BodyLaunch l = Model().launch.at(body);
+        const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveV0FromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
-        const double w = o.values.at(k);
+        const double w = motion::Element(o.values, k);
         SetUpParabEqns(body, 0, l.t0, l.x0, l.y0, w, l.theta0, false);
         SetCell(3, motion::TableColOfPoint(body, 0), w);
     }
 
     void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1,
                                    const rt::Variant& d2) override {
-        const BodyLaunch l = Model().launch.at(body);
+        const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveTheta0FromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
-        const double th = o.values.at(k);
+        const double th = motion::Element(o.values, k);
         SetUpParabEqns(body, 0, l.t0, l.x0, l.y0, l.v0, th, false);
         SetCell(4, motion::TableColOfPoint(body, 0), th);
     }
@@ -148,7 +148,7 @@ public:
 
     void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1,
                                 const rt::Variant& d2) override {
-        const BodyLaunch l = Model().launch.at(body);
+        const BodyLaunch l = motion::Element(Model().launch, body);
         if (Code() == 16) {
             if (!Model().kinds[body].v0x) {
                 Msg("No tengo las ecuaciones en función de " + BodySymbols(body).vs + "0x.");
@@ -160,9 +160,9 @@ public:
         const Outcome o = SolveV0xFromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
-        const double u = o.values.at(k), vy = l.vy0.ToNumber();
+        const double u = motion::Element(o.values, k), vy = l.vy0.ToNumber();
         const int col = motion::TableColOfPoint(body, 0);
-        if (motion::State().ComponentVelocityFlags.at(col)) {
+        if (motion::ComponentColumn(col)) {
             SetUpParabEqns(body, 0, l.t0, l.x0, l.y0, u, l.vy0, true);
             SetCell(3, col, u);
         } else {
@@ -175,11 +175,11 @@ public:
 
     void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1,
                                 const rt::Variant& d2) override {
-        const BodyLaunch l = Model().launch.at(body);
+        const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveV0yFromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
-        const double u = o.values.at(k);
+        const double u = motion::Element(o.values, k);
         SetUpParabEqns(body, 0, l.t0, l.x0, l.y0, l.vx0, u, true);
         SetCell(4, motion::TableColOfPoint(body, 0), u);
     }
@@ -231,8 +231,8 @@ public:
         const int col = motion::TableColOfPoint(2, 0);
         auto setUp = [&](size_t k) {
             const double T0 = l.t0.ToNumber(), X0 = l.x0.ToNumber(), Y0 = l.y0.ToNumber();
-            SetUpParabEqns(2, 0, T0, X0, Y0, p.V0s.at(k), p.thetas.at(k), false);
-            PutParabPoint(col, T0, X0, Y0, p.V0s.at(k), p.thetas.at(k));
+            SetUpParabEqns(2, 0, T0, X0, Y0, motion::Element(p.V0s, k), motion::Element(p.thetas, k), false);
+            PutParabPoint(col, T0, X0, Y0, motion::Element(p.V0s, k), motion::Element(p.thetas, k));
         };
         if (p.thetas.size() == 2) {
             const int k = Choose(Ask::YesNoCancel, p.prompt, "Teluvar");
@@ -260,9 +260,9 @@ public:
         int k = 0;
         if (p.kase != 1) k = Choose(p.ask, p.prompt, p.title);
         if (k < 0) return;
-        const double v0 = p.launches.at(k)[0], th = p.launches.at(k)[1];
+        const double v0 = motion::Element(p.launches, k)[0], th = motion::Element(p.launches, k)[1];
         SetUpParabEqns(1, 0, p.t0, p.x0, p.y0, v0, th, false);
-        if (motion::State().ComponentVelocityFlags.at(1))
+        if (motion::ComponentColumn(1))
             PutParabPoint(1, p.t0, p.x0, p.y0, v0 * num::CosDeg(th), v0 * num::SinDeg(th));
         else
             PutParabPoint(1, p.t0, p.x0, p.y0, v0, th);

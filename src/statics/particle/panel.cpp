@@ -185,136 +185,146 @@ void ParticleStatics::ClearAll(double rot) {
 
 void ParticleStatics::cmdParts_Click(int index) {
     try {
-        const double rot = form_->GetRotAngle();
-        ParticleState& st = State();
-        plat::FlexGrid& gd = *panel_.gdEqui;
         switch (index) {
-        case 0: {  // solve
-            if (st.ParticleForceCount == 0) return;
-            st.SavedParticleForces = st.ParticleForces;
-            st.SavedParticleForceCount = st.ParticleForceCount;
-            std::string msg;
-            try {
-                msg = Solve();
-            } catch (const rt::RuntimeError&) {
-                // Nothing half-solved stays in the table, and the panel is
-                // not left as if the problem were solved.
-                st.ParticleForces = st.SavedParticleForces;
-                throw;
-            }
-            if (!msg.empty()) {
-                Message(Q(msg));
-                return;
-            }
-            SetSolvedState(true);
-            form_->tabCalc->SetTab(0);
-            break;
-        }
-        case 1: {  // restore the table saved before solving
-            if (st.ParticleForceCount == 0) return;
-            const int n = st.SavedParticleForceCount;
-            for (int k = 0; k < n; ++k) {
-                rt::CheckIndex(k, 0, st.ParticleForceCount - 1);
-                rt::CheckIndex(k, 0, static_cast<long long>(st.SavedParticleForces.size()) - 1);
-                st.ParticleForces[k] = st.SavedParticleForces[static_cast<size_t>(k)];
-            }
-            Redraw();
-            SetSolvedState(false);
-            break;
-        }
-        case 2: {  // put the solved values into the grid
-            if (st.ParticleForceCount == 0) return;
-            const int dec = shell::G().Decimals;
-            shell::ResultLines lines(st.ParticleForceCount + 1);
-            lines[1] = "Equilibrio bajo las siguientes fuerzas:";
-            for (int k = 1; k <= st.ParticleForceCount; ++k) {
-                ParticleForceRec& r = st.ParticleForces[k - 1];
-                const std::string x = rt::RoundedText(r[kX].ToNumber(), dec);
-                const std::string y = rt::RoundedText(r[kY].ToNumber(), dec);
-                gd.SetTextMatrix(k, 1, Q(r[kText].ToText()));
-                gd.SetTextMatrix(k, 2, Q(x));
-                gd.SetTextMatrix(k, 3, Q(y));
-                r[kArrowColor] = 0.0;
-                lines[k + 1] = "(" + x + ", " + y + ") = (" +
-                               rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
-                               rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
-            }
-            Redraw();
-            panel_.cmdParts[0]->setEnabled(true);
-            for (int i : {1, 2, 5, 6}) panel_.cmdParts[i]->setEnabled(false);
-            form_->fraDirec->setEnabled(true);
-            shell::WriteResults(*form_->rtbCalc, lines);
-            break;
-        }
-        case 5:  // cancel the last force
-        case 6: {  // cancel the selected force
-            if (gd.Rows() <= 1) return;
-            const int s = gd.Row();
-            if (index == 6 && s == 0) return;
-            if (gd.Rows() == 2) {
-                ClearAll(rot);
-            } else if (index == 5) {
-                if (st.ParticleForces.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-                st.ParticleForces.pop_back();
-                st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
-                gd.SetRows(gd.Rows() - 1);
-                Redraw();
-            } else {
-                for (int r = s; r + 1 < gd.Rows(); ++r)
-                    for (int c = 0; c < 4; ++c) gd.SetTextMatrix(r, c, gd.TextMatrix(r + 1, c));
-                if (s > st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-                st.ParticleForces.erase(st.ParticleForces.begin() + (s - 1));
-                st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
-                const shell::SharedState& g = shell::Shared();
-                RepickOrigins(st, rot, g.PicWidth, g.PicHeight);
-                gd.SetRows(gd.Rows() - 1);
-                if (st.ParticleForceCount > 0) Redraw();
-                else DrawParticleAxes(*form_->pic1, rot);
-            }
-            form_->panels.txtVector->SetFocus();
-            break;
-        }
-        case 7: {  // new problem
-            if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"),
-                             plat::MsgButtons::YesNo, plat::kAppTitle,
-                             plat::MsgResult::No) != plat::MsgResult::Yes)
-                return;
-            st.ClearForces();
-            form_->fraDirec->setEnabled(true);
-            gd.ClearCells();
-            ArrangeGdEqui();
-            gd.SetRows(1);
-            if (auto* atan = form_->findChild<plat::TextBox*>(QStringLiteral("txtAtan")))
-                atan->SetText(QString());
-            form_->panels.txtVector->SetText(QString());
-            form_->rtbCalc->SetText(QString());
-            form_->pic1->Cls();
-            for (int i : {5, 6, 7}) panel_.cmdParts[i]->setEnabled(true);
-            // The copy saved before the last solution belongs to the old
-            // problem: restoring or updating from it would mix the two.
-            panel_.cmdParts[1]->setEnabled(false);
-            panel_.cmdParts[2]->setEnabled(false);
-            st.SavedParticleForces.clear();
-            st.SavedParticleForceCount = 0;
-            form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = 0°"));
-            // The angle the direction frame offers follows the axes back to 0.
-            shell::Shared().AxesRotation = 0;
-            if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
-                lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));
-            if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
-                angle->SetText(QStringLiteral("0"));
-            form_->Services().direction->DrawClock(false);
-            DrawParticleAxes(*form_->pic1, 0);
-            form_->panels.picClock->MouseDown(1, 0, 93, 60);
-            form_->panels.txtVector->SetText(QString());
-            break;
-        }
-        default:
-            break;
+        case 0: SolveProblem(); break;
+        case 1: RestoreForces(); break;
+        case 2: PutSolutionInTable(); break;
+        case 5: CancelForce(false); break;
+        case 6: CancelForce(true); break;
+        case 7: StartNewProblem(); break;
+        default: break;
         }
     } catch (const rt::RuntimeError&) {
         Message(QStringLiteral("Error en el comando."));
     }
+}
+
+void ParticleStatics::SolveProblem() {
+    ParticleState& st = State();
+    if (st.ParticleForceCount == 0) return;
+    st.SavedParticleForces = st.ParticleForces;
+    st.SavedParticleForceCount = st.ParticleForceCount;
+    std::string msg;
+    try {
+        msg = Solve();
+    } catch (const rt::RuntimeError&) {
+        // Nothing half-solved stays in the table, and the panel is
+        // not left as if the problem were solved.
+        st.ParticleForces = st.SavedParticleForces;
+        throw;
+    }
+    if (!msg.empty()) {
+        Message(Q(msg));
+        return;
+    }
+    SetSolvedState(true);
+    form_->tabCalc->SetTab(0);
+}
+
+void ParticleStatics::RestoreForces() {
+    ParticleState& st = State();
+    if (st.ParticleForceCount == 0) return;
+    const int n = st.SavedParticleForceCount;
+    for (int k = 0; k < n; ++k) {
+        rt::CheckIndex(k, 0, st.ParticleForceCount - 1);
+        rt::CheckIndex(k, 0, static_cast<long long>(st.SavedParticleForces.size()) - 1);
+        st.ParticleForces[k] = st.SavedParticleForces[static_cast<size_t>(k)];
+    }
+    Redraw();
+    SetSolvedState(false);
+}
+
+void ParticleStatics::PutSolutionInTable() {
+    ParticleState& st = State();
+    plat::FlexGrid& gd = *panel_.gdEqui;
+    if (st.ParticleForceCount == 0) return;
+    const int dec = shell::G().Decimals;
+    shell::ResultLines lines(st.ParticleForceCount + 1);
+    lines[1] = "Equilibrio bajo las siguientes fuerzas:";
+    for (int k = 1; k <= st.ParticleForceCount; ++k) {
+        ParticleForceRec& r = st.ParticleForces[k - 1];
+        const std::string x = rt::RoundedText(r[kX].ToNumber(), dec);
+        const std::string y = rt::RoundedText(r[kY].ToNumber(), dec);
+        gd.SetTextMatrix(k, 1, Q(r[kText].ToText()));
+        gd.SetTextMatrix(k, 2, Q(x));
+        gd.SetTextMatrix(k, 3, Q(y));
+        r[kArrowColor] = 0.0;
+        lines[k + 1] = "(" + x + ", " + y + ") = (" +
+                       rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
+                       rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
+    }
+    Redraw();
+    panel_.cmdParts[0]->setEnabled(true);
+    for (int i : {1, 2, 5, 6}) panel_.cmdParts[i]->setEnabled(false);
+    form_->fraDirec->setEnabled(true);
+    shell::WriteResults(*form_->rtbCalc, lines);
+}
+
+void ParticleStatics::CancelForce(bool selected) {
+    const double rot = form_->GetRotAngle();
+    ParticleState& st = State();
+    plat::FlexGrid& gd = *panel_.gdEqui;
+    if (gd.Rows() <= 1) return;
+    const int s = gd.Row();
+    if (selected && s == 0) return;
+    if (gd.Rows() == 2) {
+        ClearAll(rot);
+    } else if (!selected) {
+        if (st.ParticleForces.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+        st.ParticleForces.pop_back();
+        st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
+        gd.SetRows(gd.Rows() - 1);
+        Redraw();
+    } else {
+        for (int r = s; r + 1 < gd.Rows(); ++r)
+            for (int c = 0; c < 4; ++c) gd.SetTextMatrix(r, c, gd.TextMatrix(r + 1, c));
+        if (s > st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+        st.ParticleForces.erase(st.ParticleForces.begin() + (s - 1));
+        st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
+        const shell::SharedState& g = shell::Shared();
+        RepickOrigins(st, rot, g.PicWidth, g.PicHeight);
+        gd.SetRows(gd.Rows() - 1);
+        if (st.ParticleForceCount > 0) Redraw();
+        else DrawParticleAxes(*form_->pic1, rot);
+    }
+    form_->panels.txtVector->SetFocus();
+}
+
+void ParticleStatics::StartNewProblem() {
+    ParticleState& st = State();
+    plat::FlexGrid& gd = *panel_.gdEqui;
+    if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"),
+                     plat::MsgButtons::YesNo, plat::kAppTitle,
+                     plat::MsgResult::No) != plat::MsgResult::Yes)
+        return;
+    st.ClearForces();
+    form_->fraDirec->setEnabled(true);
+    gd.ClearCells();
+    ArrangeGdEqui();
+    gd.SetRows(1);
+    if (auto* atan = form_->findChild<plat::TextBox*>(QStringLiteral("txtAtan")))
+        atan->SetText(QString());
+    form_->panels.txtVector->SetText(QString());
+    form_->rtbCalc->SetText(QString());
+    form_->pic1->Cls();
+    for (int i : {5, 6, 7}) panel_.cmdParts[i]->setEnabled(true);
+    // The copy saved before the last solution belongs to the old
+    // problem: restoring or updating from it would mix the two.
+    panel_.cmdParts[1]->setEnabled(false);
+    panel_.cmdParts[2]->setEnabled(false);
+    st.SavedParticleForces.clear();
+    st.SavedParticleForceCount = 0;
+    form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = 0°"));
+    // The angle the direction frame offers follows the axes back to 0.
+    shell::Shared().AxesRotation = 0;
+    if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
+        lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));
+    if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
+        angle->SetText(QStringLiteral("0"));
+    form_->Services().direction->DrawClock(false);
+    DrawParticleAxes(*form_->pic1, 0);
+    form_->panels.picClock->MouseDown(1, 0, 93, 60);
+    form_->panels.txtVector->SetText(QString());
 }
 
 void ParticleStatics::cmdRotangle_Click() {

@@ -44,6 +44,14 @@ public:
     void AddParticleForce() override;
 
     void cmdParts_Click(int index);
+    // What the cmdParts buttons do (1 restores the table saved before
+    // solving, 2 puts the solved values into it; 5 and 6 cancel the last or
+    // the selected force). A run-time error is raised to the caller.
+    void SolveProblem();
+    void RestoreForces();
+    void PutSolutionInTable();
+    void CancelForce(bool selected);
+    void StartNewProblem();
     void cmdRotangle_Click();
 
     // The calculator's particle procedure: the forces of the selected cells.

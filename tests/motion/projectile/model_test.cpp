@@ -9,6 +9,19 @@ namespace {
 
 using parab::Model;
 
+TEST_F(ParabTest, PointWhereTheVerticalVelocityIsGiven) {
+    const parab::Launch l{1, 2, 3, 4, 19.6};  // top at t = 3
+    struct Case {
+        double vy, t, x, y;
+    } cases[] = {{-9.8, 4, 14, 17.7}, {9.8, 2, 6, 17.7}, {0, 3, 10, 22.6}, {19.6, 1, 2, 3}};
+    for (const auto& c : cases) {
+        const parab::TrajectoryPoint p = parab::PointWhereVy(l, c.vy);
+        EXPECT_NEAR(p.t, c.t, 1e-12) << c.vy;
+        EXPECT_NEAR(p.x, c.x, 1e-12) << c.vy;
+        EXPECT_NEAR(p.y, c.y, 1e-12) << c.vy;
+    }
+}
+
 TEST_F(ParabTest, ComponentsGiveSpeedAndDirection) {
     struct Case {
         double vx, vy, v0, theta;
