@@ -78,9 +78,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                    static_cast<size_t>(text.size()));
     const shell::ParsedMarkup parsed = shell::ParseMarkup(view);
     const size_t shown = CheckParsed(parsed, view.size());
-    QTextDocument doc;
-    shell::BuildMarkupDocument(doc, parsed, QStringLiteral("Times New Roman"), 10);
-    Require(static_cast<size_t>(doc.characterCount() - 1) == shown);
+    // One document for all inputs, as a pane keeps its own: each build
+    // replaces what the previous one left.
+    static QTextDocument* doc = [] {
+        auto* d = new QTextDocument;
+        d->setUndoRedoEnabled(false);
+        return d;
+    }();
+    shell::BuildMarkupDocument(*doc, parsed, QStringLiteral("Times New Roman"), 10);
+    Require(static_cast<size_t>(doc->characterCount() - 1) == shown);
 
     // The picture variant, on a short line.
     static plat::Picture* pic = [] {

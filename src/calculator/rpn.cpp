@@ -29,8 +29,17 @@ constexpr std::array<std::string_view, 21> kStrangeChars = {
     "!", "#", "$", "%", "&", "(", ")", "=", "?", "\xC2\xA1" /* ¡ */, "\xC2\xB4" /* ´ */,
     "]", "[", "{", "}", "_", ";", ">", "<", "|", "\xC2\xB0" /* ° */};
 
+// Bytes that start one of the strange characters: one look-up per character
+// of the line, the list itself is consulted only on a hit.
+constexpr std::array<bool, 256> kStrangeLead = [] {
+    std::array<bool, 256> lead{};
+    for (std::string_view c : kStrangeChars) lead[static_cast<unsigned char>(c[0])] = true;
+    return lead;
+}();
+
 // Length of the strange character that starts at text[i], 0 when none does.
 size_t StrangeCharAt(std::string_view text, size_t i) {
+    if (!kStrangeLead[static_cast<unsigned char>(text[i])]) return 0;
     for (std::string_view c : kStrangeChars) {
         if (text.compare(i, c.size(), c) == 0) return c.size();
     }

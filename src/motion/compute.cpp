@@ -1,5 +1,7 @@
 #include "motion/compute.h"
 
+#include <cmath>
+
 #include "motion/state.h"
 #include "numerics/linalg.h"
 #include "numerics/mathutil.h"
@@ -26,6 +28,13 @@ std::vector<std::string> SplitItems(const std::string& text) {
 double ItemNumber(const std::vector<std::string>& items, int k) {
     rt::CheckIndex(k, 1, static_cast<long long>(items.size()));
     return rt::TextToNumber(items[k - 1]);
+}
+
+std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k) {
+    if (k < 1 || k > static_cast<int>(items.size())) return std::nullopt;
+    const std::optional<double> v = rt::TryTextToNumber(items[k - 1]);
+    if (!v || !std::isfinite(*v)) return std::nullopt;
+    return v;
 }
 
 int ItemInteger(const std::vector<std::string>& items, int k) { return rt::CInt(ItemNumber(items, k)); }

@@ -5,6 +5,7 @@
 // ratio and from the flight time and range, and the help lines of the
 // procedure catalogue.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ std::vector<std::string> SplitItems(const std::string& text);
 // TypeMismatch.
 double ItemNumber(const std::vector<std::string>& items, int k);
 int ItemInteger(const std::vector<std::string>& items, int k);
+// Item k as a number where ItemNumber gives one, std::nullopt where it would
+// raise: a refusal without the cost of an exception.
+std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k);
 
 // The ten values a, ti, tf, dt, xi, xf, dx, vi, vf, dv of the interval
 // equations from items "name = value"; an item without "=" raises

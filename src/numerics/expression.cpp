@@ -479,14 +479,11 @@ int CExpression::AddVariable(std::shared_ptr<CVariable> newVar) {
 // ---------------------------------------------------------------------------
 // Compilation
 
-namespace {
-struct CompileStop {};  // ends Parse after a compile error was recorded
-}  // namespace
-
+// Records a compile error; Parse returns straight after (a refusal is
+// common on typed text, so it costs no exception).
 void CExpression::Fail(int code, const std::string& description) {
     errCode_ = code;
     errDescription_ = description;
-    throw CompileStop{};
 }
 
 void CExpression::Emit(const Token& t) {
@@ -505,8 +502,6 @@ void CExpression::SetExpression(std::string_view text) {
     text_ = std::string(text);
     try {
         Parse();
-    } catch (const CompileStop&) {
-        // The compile error is recorded; Finish below makes it the outcome.
     } catch (const rt::RuntimeError&) {
         // Too long a formula: the object stays usable, the caller is told.
         Finish();
@@ -550,13 +545,18 @@ void CExpression::Parse() {
         // (The comma has just been read: it is the character before p.)
         const bool decimalComma = p >= 2 && s[p - 1] == ',' && IsDigit(s[p - 2]) && IsDigit(at(p));
         if (name.empty() || name == "(") {  // not inside a function's brackets
-            if (decimalComma) Fail(kArgCount, "Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
-            Fail(kArgCount,
-                 "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).");
+            if (decimalComma)
+                Fail(kArgCount, "Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
+            else
+                Fail(kArgCount,
+                     "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).");
+            return;
         }
-        if (decimalComma)
+        if (decimalComma) {
             Fail(kArgCount, "Número de argumentos incorrecto para " + name +
                                 ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
+            return;
+        }
         Fail(kArgCount, "Número de argumentos incorrecto para " + name);
     };
 
@@ -625,14 +625,14 @@ void CExpression::Parse() {
                     push(kNot);
                 } else if (code == 0) {
                     auto var = Variable(name, AutoCreateVariables);
-                    if (!var) Fail(kUnknownSymbol, "Símbolo o función desconocido" + name);
+                    if (!var) return Fail(kUnknownSymbol, "Símbolo o función desconocido" + name);
                     std::string vn = UpperText(var->Name);
-                    if (vn != "X" && vn != "Y" && vn != "Z") Fail(kUnknownSymbol, "Símbolo o función desconocido");
+                    if (vn != "X" && vn != "Y" && vn != "Z") return Fail(kUnknownSymbol, "Símbolo o función desconocido");
                     Emit(Token{kOperand, static_cast<int16_t>(VariableSlot(var)), 0.0});
                     ++operands;
                     expectOperand = false;
                 } else if (kSymbols[code].nargs >= 1) {
-                    if (at(p) != '(') Fail(kSyntax, "Error de sintaxis: Falta paréntesis");
+                    if (at(p) != '(') return Fail(kSyntax, "Error de sintaxis: Falta paréntesis");
                     push(code);
                     push(kOpen);
                     ++p;
@@ -644,9 +644,9 @@ void CExpression::Parse() {
                     if (at(p) == '(' && at(p + 1) == ')') p += 2;
                 }
             } else if (c == '\0') {
-                Fail(kSyntax, "Error de sintaxis: No se espera fin de la expresión");
+                return Fail(kSyntax, "Error de sintaxis: No se espera fin de la expresión");
             } else {
-                Fail(kSyntax, "Error de sintaxis: Símbolo desconocido");
+                return Fail(kSyntax, "Error de sintaxis: Símbolo desconocido");
             }
             continue;
         }
@@ -663,13 +663,13 @@ void CExpression::Parse() {
                 break;
             }
         }
-        if (code == 0) Fail(kUnknownOperator, "Operador desconocido");
+        if (code == 0) return Fail(kUnknownOperator, "Operador desconocido");
         size_t len = kSymbols[code].name.size();
         if (code >= kMod && code <= kXor) {
             char before = p > 0 ? s[p - 1] : '\0';
             char after = at(p + len);
             if (!(before == ' ' || before == ')') || !(after == ' ' || after == '('))
-                Fail(kSyntax, "Error de sintaxis");
+                return Fail(kSyntax, "Error de sintaxis");
         }
         p += len;
         if (code != kClose) expectOperand = true;
@@ -682,25 +682,25 @@ void CExpression::Parse() {
                 --operands;
             else if (top != kNeg && top != kNot)
                 operands -= kSymbols[top].nargs - 1;
-            if (operands < 1) Fail(kSyntax, "Error de sintaxis");
+            if (operands < 1) return Fail(kSyntax, "Error de sintaxis");
         }
 
         if (code == kEndMark || code == kComma || code == kClose) {
-            if (--counts[countTop] < 0) argCountError();
+            if (--counts[countTop] < 0) return argCountError();
         }
         if (code == kEndMark) {
-            if (opTop > 1) Fail(kSyntax, "Error de sintaxis");
-            if (counts[countTop] != 0) argCountError();
+            if (opTop > 1) return Fail(kSyntax, "Error de sintaxis");
+            if (counts[countTop] != 0) return argCountError();
             errPos_ = 0;
             return;
         }
         if (code == kClose) {
-            if (ops[opTop] != kOpen) Fail(kSyntax, "Error de sintaxis");
-            if (counts[countTop] != 0) argCountError();
+            if (ops[opTop] != kOpen) return Fail(kSyntax, "Error de sintaxis");
+            if (counts[countTop] != 0) return argCountError();
             --opTop;
             --countTop;
         } else if (code == kComma) {
-            if (counts[countTop] == 0) argCountError();
+            if (counts[countTop] == 0) return argCountError();
         } else {
             push(code);
         }

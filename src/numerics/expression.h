@@ -166,7 +166,7 @@ private:
     void Parse();
     void Finish();
     void BuildPlan();
-    [[noreturn]] void Fail(int code, const std::string& description);
+    void Fail(int code, const std::string& description);
     void Emit(const Token& t);
     int VariableSlot(const std::shared_ptr<CVariable>& v);
     void LoadSlots(double* slots) const;

@@ -107,6 +107,22 @@ TEST(ListedItems, IntervalNamesAndItemConversion) {
     EXPECT_THROW(motion::ItemNumber(motion::SplitItems("1,a"), 2), rt::RuntimeError);
 }
 
+TEST(ArgumentItems, TryItemNumberRefusesExactlyWhereItemNumberRaises) {
+    const auto items = motion::SplitItems(" 2, 0.5,a,,1e999, -3E2 ,1,5, 1d2");
+    for (int k = 0; k <= static_cast<int>(items.size()) + 1; ++k) {
+        SCOPED_TRACE(k);
+        const std::optional<double> tried = motion::TryItemNumber(items, k);
+        try {
+            const double v = motion::ItemNumber(items, k);
+            ASSERT_TRUE(tried.has_value());
+            EXPECT_EQ(*tried, v);
+        } catch (const rt::RuntimeError&) {
+            EXPECT_FALSE(tried.has_value());
+        }
+    }
+    EXPECT_EQ(motion::TryItemNumber(items, 6), -300.0);
+}
+
 TEST(ThreePoints, QuadraticThroughThePointsAndItsLines) {
     shell::Shared().AccelSymbols[1][1] = "a";
     shell::Shared().PositionSymbols[1][1] = "x";
