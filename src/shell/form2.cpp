@@ -125,10 +125,7 @@ void Form2::cmdCopyToClipboard_Click() {
     // The calculator, the vector procedures and the equations draw on pic,
     // statics and the graphs on pic1: copy the one on show.
     plat::Picture* shown = targets_.pic1 && !targets_.pic1->isHidden() ? targets_.pic1 : targets_.pic;
-    try {
-        if (shown) shown->CopyToClipboard();
-    } catch (...) {
-    }
+    if (shown) shown->CopyToClipboard();
 }
 
 QString Form2::Credits() {
