@@ -1,13 +1,21 @@
 // The program: builds the main window with every subsystem's services, runs
 // its load event and shows it.
 #include <QApplication>
+#include <cstdio>
 
 #include "app/services.h"
+#include "platform/translations.h"
 #include "shell/form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teluvar"));
+    // Qt's own menus and dialogs in Spanish, like the rest of the program.
+    const plat::QtSpanish spanish;
+    if (!spanish.Loaded())
+        std::fprintf(stderr, "Teluvar: faltan las traducciones de Qt (%s); los menús estándar "
+                             "quedan en inglés.\n",
+                     qPrintable(spanish.File()));
     shell::Form1 form(app::RealServices());
     form.Form_Load();
     form.show();

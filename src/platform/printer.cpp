@@ -1,46 +1,95 @@
 #include "platform/printer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+#include <stdexcept>
 
 #include "runtime/errors.h"
 
 namespace plat {
 
 namespace {
-QString& OutputPath() {
-    static QString path;
-    return path;
-}
+PrintDialogService* g_printDialog = nullptr;
 constexpr double kTwipsPerInch = 1440.0;
+
+[[noreturn]] void Fail(const QString& why) {
+    throw rt::RuntimeError(rt::ErrorCode::InvalidCall, why.toStdString());
+}
 }  // namespace
 
-void Printer::SetOutputFile(const QString& pdfPath) { OutputPath() = pdfPath; }
-QString Printer::OutputFile() { return OutputPath(); }
+PrintDialogService* SetPrintDialogService(PrintDialogService* service) {
+    PrintDialogService* old = g_printDialog;
+    g_printDialog = service;
+    return old;
+}
+
+PrintDialogService& CurrentPrintDialogService() {
+    static QtPrintDialogService real;
+    return g_printDialog ? *g_printDialog : real;
+}
+
+bool QtPrintDialogService::ChoosePrinter(QPrinter& printer) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        throw std::logic_error("print dialog shown with no print dialog service installed");
+    QPrintDialog dlg(&printer, QApplication::activeWindow());
+    // Every page of the text is printed: no page ranges, selection or
+    // current page to offer.
+    dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                   QAbstractPrintDialog::PrintCollateCopies);
+    // The caller's hourglass would cover the dialog; the user needs the arrow.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = dlg.exec();
+    QGuiApplication::restoreOverrideCursor();
+    return answer == QDialog::Accepted;
+}
 
 Printer::Printer() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     printer_->setFullPage(true);
-    if (!OutputPath().isEmpty()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(OutputPath());
-    }
 }
 
 Printer::~Printer() {
-    if (painter_) EndDoc();
+    // A job left open by a failure is closed; its own failure is already
+    // being reported.
+    if (painter_) painter_->end();
+}
+
+bool Printer::Choose(const QString& docName) {
+    printer_->setDocName(docName);
+    return CurrentPrintDialogService().ChoosePrinter(*printer_);
+}
+
+void Printer::SetOutputFile(const QString& pdfPath) {
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(pdfPath);
+}
+
+QString Printer::Destination() const {
+    if (printer_->outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("el archivo %1").arg(QDir::toNativeSeparators(printer_->outputFileName()));
+    return QStringLiteral("la impresora %1").arg(printer_->printerName());
 }
 
 void Printer::StartDoc() {
     if (painter_) return;
-    if (OutputPath().isEmpty() && QPrinterInfo::defaultPrinter().isNull())
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "No hay impresora.");
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        if (printer_->outputFileName().isEmpty()) Fail(QStringLiteral("No se eligió el archivo PDF."));
+    } else if (printer_->printerName().isEmpty()) {
+        Fail(QStringLiteral("No hay impresora."));
+    }
     auto p = std::make_unique<QPainter>();
-    if (!p->begin(printer_.get()))
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "La impresora no responde.");
+    if (!p->begin(printer_.get())) {
+        if (printer_->outputFormat() == QPrinter::PdfFormat)
+            Fail(QStringLiteral("No se puede escribir %1.").arg(Destination()));
+        Fail(QStringLiteral("No responde %1.").arg(Destination()));
+    }
     painter_ = std::move(p);
     pages_ = 1;
 }
@@ -50,15 +99,16 @@ void Printer::NewPage() {
         StartDoc();
         return;
     }
-    if (!printer_->newPage())
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "La impresora no responde.");
+    if (!printer_->newPage()) Fail(QStringLiteral("No responde %1.").arg(Destination()));
     ++pages_;
 }
 
 void Printer::EndDoc() {
     if (!painter_) return;
-    painter_->end();
+    const bool ended = painter_->end();
     painter_.reset();
+    if (!ended || printer_->printerState() == QPrinter::Error)
+        Fail(QStringLiteral("No se pudo terminar el trabajo en %1.").arg(Destination()));
 }
 
 double Printer::PageWidthTwips() const {
@@ -88,6 +138,23 @@ QPainter& Printer::Painter() {
     return *painter_;
 }
 
+namespace {
+// The bottom of the last line of the document that lies wholly between top
+// and bottom (layout units), or top when none does.
+double PageEnd(const QTextDocument& doc, double top, double bottom) {
+    double end = top;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QTextLayout* tl = b.layout();
+        for (int k = 0; k < tl->lineCount(); ++k) {
+            const QTextLine line = tl->lineAt(k);
+            const double y = tl->position().y() + line.y();
+            if (y >= top && y + line.height() <= bottom) end = std::max(end, y + line.height());
+        }
+    }
+    return end;
+}
+}  // namespace
+
 int PrintDocument(Printer& printer, const QTextDocument& src, int leftTwips, int topTwips,
                   int rightTwips, int bottomTwips) {
     std::unique_ptr<QTextDocument> doc(src.clone());
@@ -107,7 +174,10 @@ int PrintDocument(Printer& printer, const QTextDocument& src, int leftTwips, int
         if (i > 0) printer.NewPage();
         painter.save();
         painter.translate(left, top - i * height);
-        const QRectF view(0, i * height, width, height);
+        // Up to the last line that ends on the page: a line the layout moved
+        // on to the next page leaves no hidden copy in this page's text.
+        const double end = PageEnd(*doc, i * height, (i + 1) * height);
+        const QRectF view(0, i * height, width, end > i * height ? end - i * height : height);
         painter.setClipRect(view);
         QAbstractTextDocumentLayout::PaintContext ctx;
         ctx.clip = view;

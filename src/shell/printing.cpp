@@ -29,6 +29,14 @@ QString ConfirmPrompt(const plat::RichPane& box) {
     return QStringLiteral("Imprimir el contenido del cuadro de registro.");
 }
 
+// The job's name, which the print dialog also proposes for a PDF file.
+QString JobName(const plat::RichPane& box) {
+    const QString name = box.objectName();
+    if (name == QLatin1String("rtbHelp")) return QStringLiteral("Panel de ayuda");
+    if (name == QLatin1String("txtArgHelp")) return QStringLiteral("Ficha Ayuda");
+    return QStringLiteral("Registro de resultados");
+}
+
 }  // namespace
 
 int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from,
@@ -72,9 +80,8 @@ int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, 
     return next;
 }
 
-int PrintRTF(const plat::RichPane& box, int leftMargin, int topMargin, int rightMargin,
-             int bottomMargin) {
-    plat::Printer printer;
+int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin,
+             int rightMargin, int bottomMargin) {
     printer.StartDoc();
     // The painter works from the sheet's corner, so the margins place the
     // text directly, whatever the printer cannot reach at its edges.
@@ -115,9 +122,11 @@ void ImprimirResultados(const plat::RichPane& box) {
             plat::MsgBox(QStringLiteral("No hay texto qué imprimir"));
             return;
         }
-        PrintRTF(box, kPrintLeft, kPrintTop, kPrintRight, kPrintBottom);
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en la impresión."));
+        plat::Printer printer;
+        if (!printer.Choose(JobName(box))) return;
+        PrintRTF(printer, box, kPrintLeft, kPrintTop, kPrintRight, kPrintBottom);
+    } catch (const rt::RuntimeError& e) {
+        plat::MsgBox(QStringLiteral("Error en la impresión.\r\n") + QString::fromStdString(e.what()));
     }
 }
 

@@ -28,17 +28,18 @@ inline constexpr int kPrintBottom = 1000;
 int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from,
                 bool render);
 
-// Prints the pane's content with the margins given (twips) and returns the
-// pages printed. The job ends once the last character is on a page, or
-// when a page could take nothing more (a line taller than the page).
-// Printing failures raise rt::RuntimeError.
-int PrintRTF(const plat::RichPane& box, int leftMargin, int topMargin, int rightMargin,
-             int bottomMargin);
+// Prints the pane's content on the printer (already chosen) with the margins
+// given (twips) and returns the pages printed. The job ends once the last
+// character is on a page, or when a page could take nothing more (a line
+// taller than the page). Printing failures raise rt::RuntimeError.
+int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin,
+             int rightMargin, int bottomMargin);
 
 // Asks whether to print the pane (rtbReg, rtbHelp or txtArgHelp, told apart
-// by name) and prints it with the fixed margins, under the hourglass.
-// "No hay texto qué imprimir" for an empty pane; a failure shows "Error en
-// la impresión.".
+// by name), then lets the user choose the printer or a PDF file in the print
+// dialog, and prints it with the fixed margins, under the hourglass.
+// "No hay texto qué imprimir" for an empty pane; Cancel in either dialog
+// prints nothing; a failure shows "Error en la impresión." and why.
 void ImprimirResultados(const plat::RichPane& box);
 
 }  // namespace shell

@@ -26,6 +26,8 @@
 #include "shell/helppanel.h"
 #include "text/resultformat.h"
 #include "support/dialog_script.h"
+#include "support/pdf_text.h"
+#include "support/print_script.h"
 
 namespace {
 
@@ -82,13 +84,14 @@ TEST_F(Form2Test, PrintsTheChosenPane) {
     }
 
     QTemporaryDir dir;
-    plat::Printer::SetOutputFile(dir.filePath("help.pdf"));
+    testsupport::PrintScript print;
+    print.ChoosePdf(dir.filePath("help.pdf"));
     help.SetText(QStringLiteral("Ayuda"));
     form->optPrint[1]->SetValue(true);
     dialogs.Answer(MsgResult::OK);
     form->cmdPrintRes->Press();
-    plat::Printer::SetOutputFile(QString());
-    EXPECT_TRUE(QFile::exists(dir.filePath("help.pdf")));
+    EXPECT_EQ(testsupport::PdfPageTexts(dir.filePath("help.pdf")),
+              std::vector<QString>{QStringLiteral("Ayuda")});
 }
 
 TEST_F(Form2Test, CopiesTheDrawingPictureOnShow) {
