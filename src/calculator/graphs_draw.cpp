@@ -1,6 +1,7 @@
 #include "calculator/graphs_draw.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/picture.h"
 #include "runtime/errors.h"
@@ -44,6 +45,7 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         return true;
     };
     std::vector<size_t> kept{0};
+    kept.reserve(n);
     long fx = 0, fy = 0;
     bool fromOk = pixel(0, fx, fy);
     for (size_t i = 1; i < n; ++i) {
@@ -64,7 +66,7 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         path.reserve(kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);
         try {
-            pic.Polyline(path, colour);
+            pic.Polyline(std::move(path), colour);
             return;
         } catch (const rt::RuntimeError&) {
         }

@@ -78,18 +78,6 @@ void Picture::Scale(double x1, double y1, double x2, double y2) {
     scaleHeight_ = y2 - y1;
 }
 
-double Picture::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0; }
-double Picture::ScaleTop() const { return userScale_ ? scaleTop_ : 0; }
-double Picture::ScaleWidth() const { return userScale_ ? scaleWidth_ : width(); }
-double Picture::ScaleHeight() const { return userScale_ ? scaleHeight_ : height(); }
-
-double Picture::PixelsPerUnitX() const { return userScale_ ? width() / scaleWidth_ : 1.0; }
-double Picture::PixelsPerUnitY() const { return userScale_ ? height() / scaleHeight_ : 1.0; }
-
-QPointF Picture::ToDevice(double x, double y) const {
-    return QPointF((x - ScaleLeft()) * PixelsPerUnitX(), (y - ScaleTop()) * PixelsPerUnitY());
-}
-
 QPointF Picture::FromDevice(QPointF d) const {
     return QPointF(d.x() / PixelsPerUnitX() + ScaleLeft(), d.y() / PixelsPerUnitY() + ScaleTop());
 }
@@ -371,26 +359,31 @@ void Picture::Polygon(const std::vector<QPointF>& points) {
     update();
 }
 
-void Picture::Polyline(const std::vector<QPointF>& points, rt::ColorRef color) {
+void Picture::Polyline(std::vector<QPointF> points, rt::ColorRef color) {
     if (points.empty()) return;
-    QPolygon line;
-    line.reserve(static_cast<qsizetype>(points.size()));
-    for (const QPointF& pt : points) line << DevicePoint(pt.x(), pt.y());  // all checked first
+    // One pass with the scale read once, into a buffer kept from the last
+    // curve; every point is checked before anything is drawn.
+    const double left = ScaleLeft(), top = ScaleTop();
+    const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
+    polyline_.resize(static_cast<qsizetype>(points.size()));
+    QPoint* out = polyline_.data();
+    for (const QPointF& pt : points)
+        *out++ = QPoint(DeviceInt((pt.x() - left) * kx), DeviceInt((pt.y() - top) * ky));
     SyncImage();
     {
         QPainter p(&image_);
         Prepare(p, drawMode_);
         p.setPen(MakePen(color, drawWidth_, drawStyle_));
-        if (line.size() == 1)
-            p.drawPoint(line.front());
+        if (polyline_.size() == 1)
+            p.drawPoint(polyline_.front());
         else
-            p.drawPolyline(line);
+            p.drawPolyline(polyline_);
     }
-    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
-    d.points = points;
-    drawn_.push_back(std::move(d));
     curX_ = points.back().x();
     curY_ = points.back().y();
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
+    d.points = std::move(points);
+    drawn_.push_back(std::move(d));
     update();
 }
 

@@ -237,6 +237,28 @@ TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
     EXPECT_EQ(pic.Image(), lines.Image());
     EXPECT_EQ(At(pic, 70, 385 - 40), rt::kWhite);  // (70, 40): where a closing line would pass
 
+    // In a scale with an offset origin and unequal units the points land on
+    // the pixels the scale gives them (halves to even).
+    const struct {
+        double x1, y1, x2, y2;
+    } scales[] = {{-20, 150, 160, -5}, {140, 3, 1.5, 120}};
+    for (const auto& sc : scales) {
+        Picture scaled("pic"), pixels("pic");
+        for (Picture* p : {&scaled, &pixels}) {
+            p->resize(397, 385);
+            p->Cls();
+        }
+        scaled.Scale(sc.x1, sc.y1, sc.x2, sc.y2);
+        scaled.Polyline(zigzag, rt::kBlue);
+        std::vector<QPointF> device;
+        for (const QPointF& q : zigzag)
+            device.emplace_back(std::nearbyint((q.x() - sc.x1) * 397 / (sc.x2 - sc.x1)),
+                                std::nearbyint((q.y() - sc.y1) * 385 / (sc.y2 - sc.y1)));
+        pixels.Polyline(device, rt::kBlue);
+        EXPECT_EQ(scaled.Image(), pixels.Image()) << sc.x1;
+        EXPECT_EQ(scaled.Drawn().back().points, zigzag);
+    }
+
     // Drawn twice in XorPen mode, the picture is as before.
     pic.Cls();
     const QImage blank = pic.Image();
