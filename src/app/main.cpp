@@ -2,6 +2,7 @@
 // its load event and shows it.
 #include <QApplication>
 
+#include "app/firstpaint.h"
 #include "app/services.h"
 #include "shell/form1.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Teluvar"));
     shell::Form1 form(app::RealServices());
     form.Form_Load();
+    app::ExitAfterFirstPaint::Arm(&form);
     form.show();
     return app.exec();
 }
