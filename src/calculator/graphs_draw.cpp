@@ -35,6 +35,9 @@ TextWidth PictureTextWidth(const plat::Picture& pic) {
 void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<const double> py, rt::ColorRef colour) {
     const size_t n = std::min(px.size(), py.size());
     if (n < 2) return;
+    // A long curve is one polyline, transformed and thinned by the picture
+    // in one pass; the rest of this function draws what that leaves.
+    if (pic.DenseCurve(px.first(n), py.first(n), colour, 64)) return;
     // Lines include both end pixels, so a segment whose ends share a pixel
     // adds nothing; skipping those keeps dense samples cheap.
     auto pixel = [&](size_t i, long& dx, long& dy) {

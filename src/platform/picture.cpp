@@ -387,6 +387,46 @@ void Picture::Polyline(std::vector<QPointF> points, rt::ColorRef color) {
     update();
 }
 
+bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
+                         size_t minKept) {
+    const size_t n = std::min(x.size(), y.size());
+    if (n < 2) return false;
+    const double left = ScaleLeft(), top = ScaleTop();
+    const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
+    std::vector<QPointF> kept;
+    kept.reserve(n);
+    polyline_.resize(static_cast<qsizetype>(n));
+    QPoint* out = polyline_.data();
+    double fx = 0, fy = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const double dx = (x[i] - left) * kx, dy = (y[i] - top) * ky;
+        if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+        const double rx = std::nearbyint(dx), ry = std::nearbyint(dy);
+        if (i > 0 && rx == fx && ry == fy && !(i + 1 == n && kept.size() == 1)) continue;
+        if (std::fabs(dx) > kMaxDevice || std::fabs(dy) > kMaxDevice) return false;
+        kept.emplace_back(x[i], y[i]);
+        *out++ = QPoint(static_cast<int>(rx), static_cast<int>(ry));
+        fx = rx;
+        fy = ry;
+    }
+    if (kept.size() <= minKept) return false;
+    polyline_.resize(static_cast<qsizetype>(kept.size()));
+    SyncImage();
+    {
+        QPainter p(&image_);
+        Prepare(p, drawMode_);
+        p.setPen(MakePen(color, drawWidth_, drawStyle_));
+        p.drawPolyline(polyline_);
+    }
+    curX_ = kept.back().x();
+    curY_ = kept.back().y();
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
+    d.points = std::move(kept);
+    drawn_.push_back(std::move(d));
+    update();
+    return true;
+}
+
 // ---- text -------------------------------------------------------------------
 
 QFont Picture::CurrentFont() const { return MakeFont(fontName_, fontSize_, fontBold_, fontItalic_); }

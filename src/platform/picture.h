@@ -63,6 +63,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "runtime/colors.h"
@@ -181,6 +182,14 @@ public:
     // Takes the points by value: a caller that moves them in saves a copy of
     // a long curve.
     void Polyline(std::vector<QPointF> points, rt::ColorRef color);
+    // A dense curve through (x[i], y[i]), transformed in one pass: a point
+    // that lands on the pixel of the point kept before it is left out (its
+    // line would add nothing), except the last point when only the first was
+    // kept. With more than minKept points left and every point placeable,
+    // draws and records them as one Polyline and returns true; otherwise
+    // draws nothing and returns false, for the caller to draw it another way.
+    bool DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
+                    size_t minKept);
     void Print(const QString& text);
     // A number as the picture prints numbers: a blank for the sign before a
     // number that is not negative, then the general text form.

@@ -281,6 +281,47 @@ TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
     EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 1);
 }
 
+TEST_F(DrawingPicture, DenseCurveLeavesOutPointsOnTheSamePixelAndDrawsTheRestAsOnePolyline) {
+    // y-up scale of 397 x 385 units: one unit per pixel. Points 1 and 2 round
+    // onto the pixel of point 0, point 4 onto that of point 3.
+    const std::vector<double> x{10, 10.2, 9.8, 50, 50.3, 80, 120.4};
+    const std::vector<double> y{10, 10.1, 9.9, 60, 59.8, 20, 90};
+    ASSERT_TRUE(pic.DenseCurve(x, y, rt::kBlue, 3));
+    ASSERT_EQ(pic.Drawn().size(), 1u);
+    const std::vector<QPointF> kept{{10, 10}, {50, 60}, {80, 20}, {120.4, 90}};
+    EXPECT_EQ(pic.Drawn()[0].kind, Kind::Polyline);
+    EXPECT_EQ(pic.Drawn()[0].points, kept);
+    EXPECT_EQ(pic.CurrentX(), 120.4);
+    Picture same("pic");
+    same.resize(397, 385);
+    same.ScaleYUp();
+    same.Cls();
+    same.Polyline(kept, rt::kBlue);
+    EXPECT_EQ(pic.Image(), same.Image());
+
+    // Nothing drawn, for the caller to draw another way: too few points
+    // left, a point that is not a number, a point far outside.
+    const double nan = std::nan("");
+    const struct {
+        std::vector<double> x, y;
+        size_t minKept;
+    } refused[] = {
+        {x, y, 4},
+        {{10, 20, nan, 40}, {10, 20, 30, 40}, 0},
+        {{10, 20, 30, 1e12}, {10, 20, 30, 40}, 0},
+    };
+    pic.Cls();
+    for (const auto& c : refused) {
+        EXPECT_FALSE(pic.DenseCurve(c.x, c.y, rt::kBlue, c.minKept)) << c.minKept;
+        EXPECT_TRUE(pic.Drawn().empty());
+        EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 0);
+    }
+
+    // A last point on the pixel of the first is kept when nothing else was.
+    ASSERT_TRUE(pic.DenseCurve(std::vector<double>{5, 5.1, 5.2}, std::vector<double>{5, 5, 5}, rt::kBlue, 1));
+    EXPECT_EQ(pic.Drawn().back().points, (std::vector<QPointF>{{5, 5}, {5.2, 5}}));
+}
+
 TEST_F(DrawingPicture, PrintPutsTheTopLeftCornerAtThePen) {
     pic.SetFontName("Times New Roman");
     pic.SetFontSize(10);
