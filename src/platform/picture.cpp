@@ -152,6 +152,10 @@ void Picture::Cls() {
     }
     curX_ = 0;
     curY_ = 0;
+    // The largest record of points is kept for the next dense curve: a
+    // graph redrawn again and again then reuses memory it has touched.
+    for (DrawnPrimitive& d : drawn_)
+        if (d.points.capacity() > spareCurve_.capacity()) spareCurve_.swap(d.points);
     drawn_.clear();
     update();
 }
@@ -393,7 +397,8 @@ bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, r
     if (n < 2) return false;
     const double left = ScaleLeft(), top = ScaleTop();
     const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
-    std::vector<QPointF> kept;
+    std::vector<QPointF> kept = std::move(spareCurve_);
+    kept.clear();
     kept.reserve(n);
     polyline_.resize(static_cast<qsizetype>(n));
     QPoint* out = polyline_.data();

@@ -267,7 +267,8 @@ private:
     std::function<void()> paint_;
     bool paintQueued_ = false;
     std::vector<DrawnPrimitive> drawn_;
-    QPolygon polyline_;  // device points of the last polyline, reused
+    QPolygon polyline_;                    // device points of the last polyline, reused
+    std::vector<QPointF> spareCurve_;      // a cleared record's points, for DenseCurve
 };
 
 }  // namespace plat
