@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/firstpaint.h"
 #include "app/services.h"
 #include "platform/translations.h"
 #include "shell/form1.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
                      qPrintable(spanish.File()));
     shell::Form1 form(app::RealServices());
     form.Form_Load();
+    app::ExitAfterFirstPaint::Arm(&form);
     form.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "calculator/graphs_draw.h"
 
 #include <cmath>
+#include <utility>
 
 #include "platform/picture.h"
 #include "runtime/errors.h"
@@ -29,6 +30,9 @@ TextWidth PictureTextWidth(const plat::Picture& pic) {
 void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<const double> py, rt::ColorRef colour) {
     const size_t n = std::min(px.size(), py.size());
     if (n < 2) return;
+    // A long curve is one polyline, transformed and thinned by the picture
+    // in one pass; the rest of this function draws what that leaves.
+    if (pic.DenseCurve(px.first(n), py.first(n), colour, 64)) return;
     // Lines include both end pixels, so a segment whose ends share a pixel
     // adds nothing; skipping those keeps dense samples cheap.
     auto pixel = [&](size_t i, long& dx, long& dy) {
@@ -39,6 +43,7 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         return true;
     };
     std::vector<size_t> kept{0};
+    kept.reserve(n);
     long fx = 0, fy = 0;
     bool fromOk = pixel(0, fx, fy);
     for (size_t i = 1; i < n; ++i) {
@@ -59,7 +64,7 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
         path.reserve(kept.size());
         for (size_t k : kept) path.emplace_back(px[k], py[k]);
         if (rt::IgnoreError("a point the picture cannot place: drawn again as lines below",
-                            [&] { pic.Polyline(path, colour); }))
+                            [&] { pic.Polyline(std::move(path), colour); }))
             return;
     }
     for (size_t k = 1; k < kept.size(); ++k)

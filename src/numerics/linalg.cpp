@@ -1,5 +1,6 @@
 #include "numerics/linalg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -23,54 +24,71 @@ const char* const kUnsolved = "No pude resolver el sistema.";
 
 // LUDec, also giving the smallest pivot relative to the largest entry of its
 // original row (0 when the decomposition gave up).
+//
+// The bounds are checked once here; the O(n^3) loops then read rows through
+// plain pointers and column j through a contiguous copy. Every sum is
+// formed in the same order as element by element, so the results do not
+// change by a bit.
 void Decompose(Matrix& a, std::vector<int>& indx, double& d, std::string& msg, double& minRelPivot) {
     msg.clear();
     minRelPivot = 0.0;
     const int n = a.Rows();
-    std::vector<double> scale(static_cast<size_t>(n) + 1);
+    if (n > 0 && a.Cols() < n) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    const auto at = [](int i) { return static_cast<size_t>(i); };
+    std::vector<double> scale(at(n) + 1);
     for (int i = 1; i <= n; ++i) {
+        const double* row = a.RowData(i);
         double big = 0.0;
-        for (int j = 1; j <= n; ++j) big = std::max(big, std::fabs(a(i, j)));
+        for (int j = 0; j < n; ++j) big = std::max(big, std::fabs(row[j]));
         if (big == 0.0) {
             msg = kLUDecFailed;
             return;
         }
-        scale[static_cast<size_t>(i)] = 1.0 / big;
+        scale[at(i)] = 1.0 / big;
     }
-    if (static_cast<int>(indx.size()) < n + 1) indx.resize(static_cast<size_t>(n) + 1);
+    if (static_cast<int>(indx.size()) < n + 1) indx.resize(at(n) + 1);
+    // col[k - 1] mirrors a(k, j) while column j is worked on; every value
+    // written goes to both, so a matches the element-by-element state even
+    // when an overflow stops the decomposition halfway.
+    std::vector<double> col(at(n));
     double parity = 1.0;
     double minRel = INFINITY;
     for (int j = 1; j <= n; ++j) {
+        const size_t cj = at(j) - 1;
+        for (int k = 1; k <= n; ++k) col[at(k) - 1] = a.RowData(k)[cj];
         for (int i = 1; i < j; ++i) {
-            double sum = a(i, j);
-            for (int k = 1; k < i; ++k) sum -= a(i, k) * a(k, j);
-            a(i, j) = rt::Checked(sum);
+            double* row = a.RowData(i);
+            double sum = row[cj];
+            for (int k = 0; k < i - 1; ++k) sum -= row[k] * col[at(k)];
+            row[cj] = col[at(i) - 1] = rt::Checked(sum);
         }
         double big = 0.0;
         int imax = j;
         for (int i = j; i <= n; ++i) {
-            double sum = a(i, j);
-            for (int k = 1; k < j; ++k) sum -= a(i, k) * a(k, j);
-            a(i, j) = rt::Checked(sum);
-            double dum = scale[static_cast<size_t>(i)] * std::fabs(sum);
+            double* row = a.RowData(i);
+            double sum = row[cj];
+            for (int k = 0; k < j - 1; ++k) sum -= row[k] * col[at(k)];
+            row[cj] = col[at(i) - 1] = rt::Checked(sum);
+            double dum = scale[at(i)] * std::fabs(sum);
             if (dum >= big) {
                 big = dum;
                 imax = i;
             }
         }
         if (imax != j) {
-            for (int k = 1; k <= n; ++k) std::swap(a(imax, k), a(j, k));
+            std::swap_ranges(a.RowData(imax), a.RowData(imax) + n, a.RowData(j));
             parity = -parity;
-            scale[static_cast<size_t>(imax)] = scale[static_cast<size_t>(j)];
+            scale[at(imax)] = scale[at(j)];
         }
-        indx[static_cast<size_t>(j)] = imax;
+        indx[at(j)] = imax;
         minRel = std::min(minRel, big);
-        if (a(j, j) == 0.0) a(j, j) = 1e-20;
-        const double inv = 1.0 / a(j, j);
-        for (int i = j + 1; i <= n; ++i) a(i, j) *= inv;
+        double& pivot = a.RowData(j)[cj];
+        if (pivot == 0.0) pivot = 1e-20;
+        const double inv = 1.0 / pivot;
+        for (int i = j + 1; i <= n; ++i) a.RowData(i)[cj] *= inv;
     }
     double det = parity;
-    for (int j = 1; j <= n; ++j) det = rt::Checked(det * a(j, j));
+    for (int j = 1; j <= n; ++j) det = rt::Checked(det * a.RowData(j)[at(j) - 1]);
     d = det;
     minRelPivot = n > 0 ? minRel : 1.0;
 }
@@ -92,14 +110,6 @@ Matrix::Matrix(std::initializer_list<std::initializer_list<double>> rows) {
     }
 }
 
-double& Matrix::operator()(int i, int j) {
-    rt::CheckIndex(i, 1, rows_);
-    rt::CheckIndex(j, 1, cols_);
-    return data_[static_cast<size_t>(i - 1) * static_cast<size_t>(cols_) + static_cast<size_t>(j - 1)];
-}
-
-double Matrix::operator()(int i, int j) const { return const_cast<Matrix&>(*this)(i, j); }
-
 void LUDec(Matrix& a, std::vector<int>& indx, double& d, std::string& msg) {
     double rel;
     Decompose(a, indx, d, msg, rel);
@@ -111,23 +121,28 @@ void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& ind
         const int n = a.Rows();
         rt::CheckIndex(n, 0, static_cast<long long>(b.size()) - 1);
         rt::CheckIndex(n, 0, static_cast<long long>(indx.size()) - 1);
+        if (n > 0 && a.Cols() < n) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+        for (int i = 1; i <= n; ++i) rt::CheckIndex(indx[static_cast<size_t>(i)], 1, n);
+        // Bounds checked: the loops below read rows through plain pointers.
+        double* x = b.data();
         int ii = 0;
         for (int i = 1; i <= n; ++i) {
             const int ip = indx[static_cast<size_t>(i)];
-            rt::CheckIndex(ip, 1, n);
-            double sum = b[static_cast<size_t>(ip)];
-            b[static_cast<size_t>(ip)] = b[static_cast<size_t>(i)];
+            const double* row = a.RowData(i);
+            double sum = x[ip];
+            x[ip] = x[i];
             if (ii != 0) {
-                for (int j = ii; j < i; ++j) sum -= a(i, j) * b[static_cast<size_t>(j)];
+                for (int j = ii; j < i; ++j) sum -= row[j - 1] * x[j];
             } else if (sum != 0.0) {
                 ii = i;
             }
-            b[static_cast<size_t>(i)] = rt::Checked(sum);
+            x[i] = rt::Checked(sum);
         }
         for (int i = n; i >= 1; --i) {
-            double sum = b[static_cast<size_t>(i)];
-            for (int j = i + 1; j <= n; ++j) sum -= a(i, j) * b[static_cast<size_t>(j)];
-            b[static_cast<size_t>(i)] = rt::Div(rt::Checked(sum), a(i, i));
+            const double* row = a.RowData(i);
+            double sum = x[i];
+            for (int j = i + 1; j <= n; ++j) sum -= row[j - 1] * x[j];
+            x[i] = rt::Div(rt::Checked(sum), row[i - 1]);
         }
     } catch (const rt::RuntimeError&) {
         msg = kLUBackFailed;

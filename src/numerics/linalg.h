@@ -3,14 +3,18 @@
 // partial pivoting) and the value of a polynomial from its coefficients.
 // Vectors are std::vector<double> indexed from 1: entry 0 is unused and the
 // upper bound is size() - 1.
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "runtime/errors.h"
+
 namespace num {
 
 // A matrix indexed from 1, (row, column). An index outside raises
-// SubscriptOutOfRange.
+// SubscriptOutOfRange. Routines that run over the whole matrix check their
+// bounds once and then read the rows through RowData.
 class Matrix {
 public:
     Matrix() = default;
@@ -20,10 +24,27 @@ public:
 
     int Rows() const { return rows_; }
     int Cols() const { return cols_; }
-    double& operator()(int i, int j);
-    double operator()(int i, int j) const;
+    double& operator()(int i, int j) {
+        rt::CheckIndex(i, 1, rows_);
+        rt::CheckIndex(j, 1, cols_);
+        return data_[Offset(i, j)];
+    }
+    double operator()(int i, int j) const {
+        rt::CheckIndex(i, 1, rows_);
+        rt::CheckIndex(j, 1, cols_);
+        return data_[Offset(i, j)];
+    }
+
+    // Row i (1..Rows(), unchecked) as Cols() contiguous values: element
+    // (i, j) is RowData(i)[j - 1].
+    double* RowData(int i) { return data_.data() + Offset(i, 1); }
+    const double* RowData(int i) const { return data_.data() + Offset(i, 1); }
 
 private:
+    size_t Offset(int i, int j) const {
+        return static_cast<size_t>(i - 1) * static_cast<size_t>(cols_) + static_cast<size_t>(j - 1);
+    }
+
     int rows_ = 0, cols_ = 0;
     std::vector<double> data_;
 };

@@ -79,18 +79,6 @@ void Picture::Scale(double x1, double y1, double x2, double y2) {
     scaleHeight_ = y2 - y1;
 }
 
-double Picture::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0; }
-double Picture::ScaleTop() const { return userScale_ ? scaleTop_ : 0; }
-double Picture::ScaleWidth() const { return userScale_ ? scaleWidth_ : width(); }
-double Picture::ScaleHeight() const { return userScale_ ? scaleHeight_ : height(); }
-
-double Picture::PixelsPerUnitX() const { return userScale_ ? width() / scaleWidth_ : 1.0; }
-double Picture::PixelsPerUnitY() const { return userScale_ ? height() / scaleHeight_ : 1.0; }
-
-QPointF Picture::ToDevice(double x, double y) const {
-    return QPointF((x - ScaleLeft()) * PixelsPerUnitX(), (y - ScaleTop()) * PixelsPerUnitY());
-}
-
 QPointF Picture::FromDevice(QPointF d) const {
     return QPointF(d.x() / PixelsPerUnitX() + ScaleLeft(), d.y() / PixelsPerUnitY() + ScaleTop());
 }
@@ -165,6 +153,10 @@ void Picture::Cls() {
     }
     curX_ = 0;
     curY_ = 0;
+    // The largest record of points is kept for the next dense curve: a
+    // graph redrawn again and again then reuses memory it has touched.
+    for (DrawnPrimitive& d : drawn_)
+        if (d.points.capacity() > spareCurve_.capacity()) spareCurve_.swap(d.points);
     drawn_.clear();
     update();
 }
@@ -372,27 +364,73 @@ void Picture::Polygon(const std::vector<QPointF>& points) {
     update();
 }
 
-void Picture::Polyline(const std::vector<QPointF>& points, rt::ColorRef color) {
+void Picture::Polyline(std::vector<QPointF> points, rt::ColorRef color) {
     if (points.empty()) return;
-    QPolygon line;
-    line.reserve(static_cast<qsizetype>(points.size()));
-    for (const QPointF& pt : points) line << DevicePoint(pt.x(), pt.y());  // all checked first
+    // One pass with the scale read once, into a buffer kept from the last
+    // curve; every point is checked before anything is drawn.
+    const double left = ScaleLeft(), top = ScaleTop();
+    const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
+    polyline_.resize(static_cast<qsizetype>(points.size()));
+    QPoint* out = polyline_.data();
+    for (const QPointF& pt : points)
+        *out++ = QPoint(DeviceInt((pt.x() - left) * kx), DeviceInt((pt.y() - top) * ky));
     SyncImage();
     {
         QPainter p(&image_);
         Prepare(p, drawMode_);
         p.setPen(MakePen(color, drawWidth_, drawStyle_));
-        if (line.size() == 1)
-            p.drawPoint(line.front());
+        if (polyline_.size() == 1)
+            p.drawPoint(polyline_.front());
         else
-            p.drawPolyline(line);
+            p.drawPolyline(polyline_);
     }
-    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
-    d.points = points;
-    drawn_.push_back(std::move(d));
     curX_ = points.back().x();
     curY_ = points.back().y();
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
+    d.points = std::move(points);
+    drawn_.push_back(std::move(d));
     update();
+}
+
+bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
+                         size_t minKept) {
+    const size_t n = std::min(x.size(), y.size());
+    if (n < 2) return false;
+    const double left = ScaleLeft(), top = ScaleTop();
+    const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
+    std::vector<QPointF> kept = std::move(spareCurve_);
+    kept.clear();
+    kept.reserve(n);
+    polyline_.resize(static_cast<qsizetype>(n));
+    QPoint* out = polyline_.data();
+    double fx = 0, fy = 0;
+    for (size_t i = 0; i < n; ++i) {
+        const double dx = (x[i] - left) * kx, dy = (y[i] - top) * ky;
+        if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+        const double rx = std::nearbyint(dx), ry = std::nearbyint(dy);
+        if (i > 0 && rx == fx && ry == fy && !(i + 1 == n && kept.size() == 1)) continue;
+        if (std::fabs(dx) > kMaxDevice || std::fabs(dy) > kMaxDevice) return false;
+        kept.emplace_back(x[i], y[i]);
+        *out++ = QPoint(static_cast<int>(rx), static_cast<int>(ry));
+        fx = rx;
+        fy = ry;
+    }
+    if (kept.size() <= minKept) return false;
+    polyline_.resize(static_cast<qsizetype>(kept.size()));
+    SyncImage();
+    {
+        QPainter p(&image_);
+        Prepare(p, drawMode_);
+        p.setPen(MakePen(color, drawWidth_, drawStyle_));
+        p.drawPolyline(polyline_);
+    }
+    curX_ = kept.back().x();
+    curY_ = kept.back().y();
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::Polyline, color);
+    d.points = std::move(kept);
+    drawn_.push_back(std::move(d));
+    update();
+    return true;
 }
 
 // ---- text -------------------------------------------------------------------

@@ -59,9 +59,11 @@
 //   rt::InvalidCall; DrawWidth below 1 raises rt::InvalidCall.
 #include <QImage>
 #include <QPointF>
+#include <QPolygon>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "runtime/colors.h"
@@ -110,13 +112,16 @@ public:
     void ScalePixels();
     void ScaleYUp();
     void Scale(double x1, double y1, double x2, double y2);
-    double ScaleLeft() const;
-    double ScaleTop() const;
-    double ScaleWidth() const;
-    double ScaleHeight() const;
+    double ScaleLeft() const { return userScale_ ? scaleLeft_ : 0; }
+    double ScaleTop() const { return userScale_ ? scaleTop_ : 0; }
+    double ScaleWidth() const { return userScale_ ? scaleWidth_ : width(); }
+    double ScaleHeight() const { return userScale_ ? scaleHeight_ : height(); }
 
-    // Conversions between the scale and widget pixels (unrounded).
-    QPointF ToDevice(double x, double y) const;
+    // Conversions between the scale and widget pixels (unrounded). ToDevice
+    // is inline: graphs call it for every one of thousands of points.
+    QPointF ToDevice(double x, double y) const {
+        return QPointF((x - ScaleLeft()) * PixelsPerUnitX(), (y - ScaleTop()) * PixelsPerUnitY());
+    }
     QPointF FromDevice(QPointF device) const;
     // Places a child control with its top-left corner at (x, y) and a size of
     // width by height scale units (rightwards and downwards on the screen);
@@ -174,7 +179,17 @@ public:
     void Arc(double x, double y, double radius, double start, double end);
     void Arc(double x, double y, double radius, double start, double end, rt::ColorRef color);
     void Polygon(const std::vector<QPointF>& points);
-    void Polyline(const std::vector<QPointF>& points, rt::ColorRef color);
+    // Takes the points by value: a caller that moves them in saves a copy of
+    // a long curve.
+    void Polyline(std::vector<QPointF> points, rt::ColorRef color);
+    // A dense curve through (x[i], y[i]), transformed in one pass: a point
+    // that lands on the pixel of the point kept before it is left out (its
+    // line would add nothing), except the last point when only the first was
+    // kept. With more than minKept points left and every point placeable,
+    // draws and records them as one Polyline and returns true; otherwise
+    // draws nothing and returns false, for the caller to draw it another way.
+    bool DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
+                    size_t minKept);
     void Print(const QString& text);
     // A number as the picture prints numbers: a blank for the sign before a
     // number that is not negative, then the general text form.
@@ -221,8 +236,8 @@ protected:
 private:
     QPoint DevicePoint(double x, double y) const;  // rounded, range-checked
     double DeviceRadius(double r) const;
-    double PixelsPerUnitX() const;
-    double PixelsPerUnitY() const;
+    double PixelsPerUnitX() const { return userScale_ ? width() / scaleWidth_ : 1.0; }
+    double PixelsPerUnitY() const { return userScale_ ? height() / scaleHeight_ : 1.0; }
     void SyncImage() const;  // keeps the image the size of the widget
     QFont CurrentFont() const;
     QString ShownText(const QString& text) const;
@@ -252,6 +267,8 @@ private:
     std::function<void()> paint_;
     bool paintQueued_ = false;
     std::vector<DrawnPrimitive> drawn_;
+    QPolygon polyline_;                    // device points of the last polyline, reused
+    std::vector<QPointF> spareCurve_;      // a cleared record's points, for DenseCurve
 };
 
 }  // namespace plat

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMetaObject>
+#include <QSet>
 #include <stdexcept>
 
 #include "platform/buttons.h"
@@ -74,7 +76,23 @@ Form1::Form1(Workspaces services, QWidget* parent)
         !s.help || !s.results)
         throw std::logic_error("Form1: a workspace has no services registered");
 
-    BuildSharedControls();
+    // What the first paint shows; the rest waits for FinishLoad.
+    BuildShownSharedControls();
+    pic1->hide();
+    shpTools->raise();
+}
+
+void Form1::BuildHiddenControls() {
+    // Widgets created now under a visible parent stay hidden unless shown;
+    // those not hidden on purpose are shown, as showing the form would have
+    // shown them had they existed then.
+    const QList<QWidget*> existing = findChildren<QWidget*>();
+    const QSet<QWidget*> before(existing.begin(), existing.end());
+    BuildHiddenSharedControls();
+    // Design-time state: no panel shows before the first choice.
+    for (QWidget* w : std::initializer_list<QWidget*>{fraExpr, fraDirec, tabCalc, fraHelp}) w->hide();
+
+    const Workspaces& s = services_;
     s.direction->BuildPanels(*this);
     s.calculator->BuildPanels(*this);
     s.particle->BuildPanels(*this);
@@ -84,13 +102,17 @@ Form1::Form1(Workspaces services, QWidget* parent)
     s.help->BuildPanels(*this);
     CheckSlots();
 
-    // Design-time state: no workspace panel shows before the first choice.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             panels.picBar, panels.fraCalc, panels.fraUnits, panels.tabStat, panels.fraEstp,
-             panels.fraTable, panels.tabMrua, panels.fraKinem, fraExpr, fraDirec, tabCalc, fraHelp,
-             pic1})
+    for (QWidget* w : std::initializer_list<QWidget*>{panels.picBar, panels.fraCalc, panels.fraUnits,
+                                                      panels.tabStat, panels.fraEstp, panels.fraTable,
+                                                      panels.tabMrua, panels.fraKinem})
         w->hide();
     panels.picRuts->hide();
+    if (isVisible()) {
+        for (QWidget* w : findChildren<QWidget*>()) {
+            if (before.contains(w) || w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
+            if (w->parentWidget() && w->parentWidget()->isVisible()) w->show();
+        }
+    }
     fraHelp->raise();
     shpTools->raise();
 }
@@ -100,7 +122,7 @@ Form1::~Form1() {
     if (Panes().rtbCalc == rtbCalc) Panes() = ResultPanes{};
 }
 
-void Form1::BuildSharedControls() {
+void Form1::BuildShownSharedControls() {
     shpBorder = Make<plat::Shape>(QStringLiteral("shpBorder"), this);
     shpBorder->setGeometry(2, 0, 405, 393);
     shpBorder->SetFillStyle(plat::Shape::Fill::Solid);
@@ -122,7 +144,9 @@ void Form1::BuildSharedControls() {
     shpTools->setGeometry(-200, 200, 39, 37);
     shpTools->SetBorderWidth(2);
     shpTools->SetFillStyle(plat::Shape::Fill::Transparent);
+}
 
+void Form1::BuildHiddenSharedControls() {
     tabCalc = Make<plat::TabStrip>(QStringLiteral("tabCalc"), this);
     tabCalc->setGeometry(6, 394, 391, 177);
     const struct {
@@ -218,10 +242,23 @@ void Form1::CheckSlots() const {
 // ---- load event
 
 void Form1::Form_Load() {
-    for (plat::Picture* p : {pic, pic1, panels.picOpt, panels.picArgs, panels.picArgs1, panels.picArgs2})
-        p->ScaleYUp();
-
+    // What the first paint shows: the drawing pictures' scales, the shared
+    // defaults, the conversion pane moved out of sight and the welcome page.
+    // The hidden workspace panels are built and prepared by FinishLoad, right
+    // after the first paint and before any input, in the load event's order.
+    for (plat::Picture* p : {pic, pic1}) p->ScaleYUp();
     InitGlobals();
+    shpTools->move(-200, 200);
+    ShowWelcome();
+    loadPending_ = true;
+}
+
+void Form1::FinishLoad() {
+    if (!loadPending_) return;
+    loadPending_ = false;
+    BuildHiddenControls();
+
+    for (plat::Picture* p : {panels.picOpt, panels.picArgs, panels.picArgs1, panels.picArgs2}) p->ScaleYUp();
     panels.gd->SetRow(1);
     panels.gd->SetCol(1);
 
@@ -240,7 +277,6 @@ void Form1::Form_Load() {
     panels.picArgs->SetBackColor(0xE0FFFF);
     rtbHold->move(-200, rtbHold->y());
     tabCalc->SetTab(0);
-    shpTools->move(-200, 200);
 
     panels.picBar->Move(408, 40, 389, 63);
     panels.picBar->ScaleYUp();
@@ -257,7 +293,6 @@ void Form1::Form_Load() {
 
     panels.tabMrua->SetTab(0);
     panels.tabStat->SetTab(0);
-    ShowWelcome();
 }
 
 void Form1::ShowWelcome() {
@@ -268,6 +303,7 @@ void Form1::ShowWelcome() {
 // ---- toolbar
 
 void Form1::Image1_MouseDown(int, int, double x, double) {
+    FinishLoad();
     rt::IgnoreError("a toolbar click that fails leaves the workspace shown", [&] {
         const int n = ToolbarButtonAt(x);
         if (n < 1 || n > kToolbarButtons) return;
@@ -297,6 +333,12 @@ void Form1::RenderToolbar() {
 bool Form1::event(QEvent* e) {
     // A move to a screen of another pixel density draws the toolbar again.
     if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show) RenderToolbar();
+    // The first paint of the loaded form queues the rest of the load event
+    // behind it; posted events run before the input that follows.
+    if (e->type() == QEvent::Paint && loadPending_ && !finishQueued_) {
+        finishQueued_ = true;
+        QMetaObject::invokeMethod(this, &Form1::FinishLoad, Qt::QueuedConnection);
+    }
     return QWidget::event(e);
 }
 
@@ -311,6 +353,7 @@ bool Form1::MayShowWorkspace(int index) {
 }
 
 void Form1::ShowWorkspace(int index) {
+    FinishLoad();
     rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
         if (!MayShowWorkspace(index)) return;
         if (index == 8) {

@@ -11,16 +11,18 @@
 //   their name in the program). Workspace code reaches them through the form:
 //   form.rtbCalc, form.pic1, form.tabCalc, ...
 // - Each subsystem builds its own controls in its BuildPanels (workspaces.h),
-//   called once from the constructor, and keeps them in its own panel
-//   struct; findChild<...>("name") finds any control by its name.
+//   called once from FinishLoad, and keeps them in its own panel struct;
+//   findChild<...>("name") finds any control by its name.
 // - rtbSolve is created here but shown on the rigid-body solve page:
 //   rigid-body statics reparents it there in its BuildPanels.
 // - The shared state (WorkspaceMode, PlotLeft, ...) is shell::Shared()
 //   (defaults.h); Decimals is G() (globals.h).
 //
 // Life: construct with the workspaces' services, then call Form_Load once
-// (main and the test fixture do), then show. Before the first toolbar
-// button no workspace is active and the welcome page is on pic.
+// (main and the test fixture do), then show; the first paint queues
+// FinishLoad, which builds the workspace panels (tests that do not wait for
+// the paint call it). Before the first toolbar button no workspace is
+// active and the welcome page is on pic.
 //
 // Faults: ShowWorkspace and Image1_MouseDown stop silently at a run-time
 // error (rt::RuntimeError); what was done before stays. A service missing at
@@ -53,14 +55,24 @@ public:
     static constexpr int kWidth = 801;
     static constexpr int kHeight = 580;
 
-    // Builds the shared controls, then every workspace's panels.
+    // Builds what the first paint shows (drawing pictures, toolbar); the
+    // hidden shared controls and the workspaces' panels wait for FinishLoad.
     explicit Form1(Workspaces services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The load event: y-up scales, shared defaults, grids, clock, argument
-    // help, option keys, motion table, equation lines, placements, welcome
-    // page. Call once.
+    // The load event, in two parts. Form_Load does what the first paint
+    // shows: the drawing pictures' y-up scales, the shared defaults and the
+    // welcome page. FinishLoad, queued by the first paint (and run by the
+    // toolbar and the workspace switch if they come first), builds the
+    // hidden shared controls (result tabs, expression strip, direction and
+    // help frames) and every workspace's panels, and does the rest in the
+    // load event's order:
+    // y-up scales, grids, clock, argument help, option keys, motion table,
+    // equation lines, placements. Call Form_Load once; FinishLoad runs once,
+    // later calls do nothing. Code that reaches the workspace controls
+    // without showing the form calls FinishLoad first.
     void Form_Load();
+    void FinishLoad();
 
     // Toolbar: positions in twips from Image1's top-left corner.
     void Image1_MouseDown(int button, int shift, double x, double y);
@@ -125,8 +137,10 @@ public:
     std::array<plat::CommandButton*, 4> cmdHelpCtrl{};
 
 private:
-    void BuildSharedControls();
+    void BuildShownSharedControls();
+    void BuildHiddenSharedControls();
     void BuildHelpPanel();
+    void BuildHiddenControls();
     void CheckSlots() const;
     void SetWorkspacePanels(int index);
     void SetFrameColours(rt::ColorRef light, rt::ColorRef dark);
@@ -143,6 +157,8 @@ private:
     // The motion workspace (3 or 4) whose problem the shared table holds;
     // -1 before one is set up or once a new one must start.
     int motionTable_ = -1;
+    bool loadPending_ = false;   // Form_Load ran, FinishLoad not yet
+    bool finishQueued_ = false;  // the first paint queued FinishLoad
 
 protected:
     bool event(QEvent* e) override;

@@ -8,8 +8,8 @@
 // give Form1 when they build it. Tests register doubles instead (a double usually wraps
 // the real implementation and records the calls).
 //
-// Every interface starts with BuildPanels, called once from Form1's
-// constructor, in the order of the Workspaces fields (the direction frame
+// Every interface starts with BuildPanels, called once from
+// Form1::FinishLoad, in the order of the Workspaces fields (the direction frame
 // first, so the workspaces can wire its controls). A panel function creates
 // the subsystem's controls with the form (or one of the form's frames) as
 // parent, gives each the objectName of its name in the program

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,77 @@ TEST(LinearSystems, DecompositionAndBackSubstitutionSayWhatFailedWithoutRoutineN
 
     Matrix notSquare(3, 2);
     EXPECT_THROW(notSquare(1, 3), rt::RuntimeError);
+}
+
+TEST(LinearSystems, LargePivotedDecompositionReproducesTheMatrix) {
+    // Small diagonal entries force row exchanges, so
+    // rows, columns and exchanges all have to line up for L U to give back
+    // the matrix with its rows in the exchanged order.
+    const int n = 37;
+    Matrix a(n, n);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) a(i, j) = i == j ? 1e-3 * i : std::sin(i * 1.7 + j * j * 0.3) + 0.1 * j;
+    const Matrix original = a;
+    std::vector<int> indx;
+    double d = 0;
+    std::string msg;
+    LUDec(a, indx, d, msg);
+    ASSERT_EQ(msg, "");
+    Matrix exchanged = original;
+    int swaps = 0;
+    for (int j = 1; j <= n; ++j)
+        if (indx[j] != j) {
+            ++swaps;
+            for (int k = 1; k <= n; ++k) std::swap(exchanged(j, k), exchanged(indx[j], k));
+        }
+    EXPECT_GT(swaps, 5);
+    double det = swaps % 2 ? -1 : 1;
+    for (int i = 1; i <= n; ++i) {
+        det *= a(i, i);
+        for (int j = 1; j <= n; ++j) {
+            double lu = 0;
+            for (int k = 1; k <= std::min(i, j); ++k) lu += (k == i ? 1.0 : a(i, k)) * a(k, j);
+            EXPECT_NEAR(lu, exchanged(i, j), 1e-11) << i << "," << j;
+        }
+    }
+    EXPECT_EQ(d, det);
+
+    std::vector<double> x(n + 1), b(n + 1, 0.0);
+    for (int i = 1; i <= n; ++i) x[i] = std::cos(i * 0.9);
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) b[i] += original(i, j) * x[j];
+    LUBack(a, b, indx, msg);
+    ASSERT_EQ(msg, "");
+    for (int i = 1; i <= n; ++i) EXPECT_NEAR(b[i], x[i], 1e-9) << i;
+}
+
+TEST(LinearSystems, MatrixWithTooFewColumnsFailsAndWiderOneUsesItsSquare) {
+    Matrix narrow(3, 2, 1.0);
+    std::vector<int> indx;
+    double d = 5;
+    std::string msg;
+    EXPECT_THROW(LUDec(narrow, indx, d, msg), rt::RuntimeError);
+    EXPECT_EQ(d, 5);
+    EXPECT_EQ(narrow(3, 2), 1.0);
+
+    std::vector<double> b{0, 1, 2, 3};
+    SolveLinearSystem(narrow, b, msg);
+    EXPECT_EQ(msg, "No pude resolver el sistema.");
+    EXPECT_EQ(b, (std::vector<double>{0, 1, 2, 3}));
+
+    std::vector<double> back{0, 1, 2, 3};
+    LUBack(narrow, back, std::vector<int>{0, 1, 2, 3}, msg);
+    EXPECT_EQ(msg,
+              "No pude resolver el sistema: no tiene solución única o sus números son demasiado grandes. "
+              "Revisa los datos.");
+
+    // The column beyond the square is left alone.
+    Matrix wide{{1, 2, 9}, {3, 4, 8}};
+    LUDec(wide, indx, d, msg);
+    EXPECT_EQ(msg, "");
+    EXPECT_NEAR(d, -2, 1e-15);
+    EXPECT_EQ(wide(1, 3), 9);
+    EXPECT_EQ(wide(2, 3), 8);
 }
 
 TEST(Polynomials, ValueFromCoefficients) {

@@ -238,6 +238,28 @@ TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
     EXPECT_EQ(pic.Image(), lines.Image());
     EXPECT_EQ(At(pic, 70, 385 - 40), rt::kWhite);  // (70, 40): where a closing line would pass
 
+    // In a scale with an offset origin and unequal units the points land on
+    // the pixels the scale gives them (halves to even).
+    const struct {
+        double x1, y1, x2, y2;
+    } scales[] = {{-20, 150, 160, -5}, {140, 3, 1.5, 120}};
+    for (const auto& sc : scales) {
+        Picture scaled("pic"), pixels("pic");
+        for (Picture* p : {&scaled, &pixels}) {
+            p->resize(397, 385);
+            p->Cls();
+        }
+        scaled.Scale(sc.x1, sc.y1, sc.x2, sc.y2);
+        scaled.Polyline(zigzag, rt::kBlue);
+        std::vector<QPointF> device;
+        for (const QPointF& q : zigzag)
+            device.emplace_back(std::nearbyint((q.x() - sc.x1) * 397 / (sc.x2 - sc.x1)),
+                                std::nearbyint((q.y() - sc.y1) * 385 / (sc.y2 - sc.y1)));
+        pixels.Polyline(device, rt::kBlue);
+        EXPECT_EQ(scaled.Image(), pixels.Image()) << sc.x1;
+        EXPECT_EQ(scaled.Drawn().back().points, zigzag);
+    }
+
     // Drawn twice in XorPen mode, the picture is as before.
     pic.Cls();
     const QImage blank = pic.Image();
@@ -258,6 +280,47 @@ TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
     EXPECT_EQ(pic.Drawn().size(), 1u);
     EXPECT_EQ(pic.CurrentX(), 5);
     EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 1);
+}
+
+TEST_F(DrawingPicture, DenseCurveLeavesOutPointsOnTheSamePixelAndDrawsTheRestAsOnePolyline) {
+    // y-up scale of 397 x 385 units: one unit per pixel. Points 1 and 2 round
+    // onto the pixel of point 0, point 4 onto that of point 3.
+    const std::vector<double> x{10, 10.2, 9.8, 50, 50.3, 80, 120.4};
+    const std::vector<double> y{10, 10.1, 9.9, 60, 59.8, 20, 90};
+    ASSERT_TRUE(pic.DenseCurve(x, y, rt::kBlue, 3));
+    ASSERT_EQ(pic.Drawn().size(), 1u);
+    const std::vector<QPointF> kept{{10, 10}, {50, 60}, {80, 20}, {120.4, 90}};
+    EXPECT_EQ(pic.Drawn()[0].kind, Kind::Polyline);
+    EXPECT_EQ(pic.Drawn()[0].points, kept);
+    EXPECT_EQ(pic.CurrentX(), 120.4);
+    Picture same("pic");
+    same.resize(397, 385);
+    same.ScaleYUp();
+    same.Cls();
+    same.Polyline(kept, rt::kBlue);
+    EXPECT_EQ(pic.Image(), same.Image());
+
+    // Nothing drawn, for the caller to draw another way: too few points
+    // left, a point that is not a number, a point far outside.
+    const double nan = std::nan("");
+    const struct {
+        std::vector<double> x, y;
+        size_t minKept;
+    } refused[] = {
+        {x, y, 4},
+        {{10, 20, nan, 40}, {10, 20, 30, 40}, 0},
+        {{10, 20, 30, 1e12}, {10, 20, 30, 40}, 0},
+    };
+    pic.Cls();
+    for (const auto& c : refused) {
+        EXPECT_FALSE(pic.DenseCurve(c.x, c.y, rt::kBlue, c.minKept)) << c.minKept;
+        EXPECT_TRUE(pic.Drawn().empty());
+        EXPECT_EQ(Count(pic, rt::kBlue, 0, 0, 396, 384), 0);
+    }
+
+    // A last point on the pixel of the first is kept when nothing else was.
+    ASSERT_TRUE(pic.DenseCurve(std::vector<double>{5, 5.1, 5.2}, std::vector<double>{5, 5, 5}, rt::kBlue, 1));
+    EXPECT_EQ(pic.Drawn().back().points, (std::vector<QPointF>{{5, 5}, {5.2, 5}}));
 }
 
 TEST_F(DrawingPicture, PrintPutsTheTopLeftCornerAtThePen) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QPixmap>
 #include <QTest>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "numerics/expression.h"
 #include "platform/buttons.h"
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
 #include "platform/labels.h"
@@ -67,6 +69,80 @@ TEST_F(Form1Test, StartUpRunsTheServicesInOrder) {
     EXPECT_EQ(gd2->TextMatrix(2, 0), QStringLiteral(" v"));
     EXPECT_EQ(gd2->ColWidth(9), 945);
     EXPECT_EQ(plat::WidthTwips(gd2), 9045);
+}
+
+// The window as a list: every control of the program (creation order; Qt's
+// own unnamed parts left out) with its class, name, visibility within the
+// form and geometry, then the stacking order of the form's own children.
+std::vector<std::string> Layout(const shell::Form1& form) {
+    std::vector<std::string> out;
+    for (const QWidget* w : form.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+        out.push_back(QStringLiteral("%1 %2 %3 %4,%5 %6x%7")
+                          .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                          .arg(w->isVisibleTo(&form))
+                          .arg(w->x())
+                          .arg(w->y())
+                          .arg(w->width())
+                          .arg(w->height())
+                          .toStdString());
+    }
+    for (const QObject* o : form.children())
+        if (o->isWidgetType()) out.push_back("z " + o->objectName().toStdString());
+    return out;
+}
+
+TEST(DeferredStartUp, FirstPaintComesBeforeThePanelsAndTheRestMatchesALoadDoneAtOnce) {
+    // At once: the whole load before the window is shown, as it used to be.
+    plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
+    testsupport::CallLog atOnceLog;
+    shell::Form1 atOnce(testsupport::RecordingServices(atOnceLog));
+    atOnce.Form_Load();
+    atOnce.FinishLoad();
+    atOnce.show();
+    const std::vector<std::string> atOnceLayout = Layout(atOnce);
+    const QImage atOnceWelcome = atOnce.pic->Image();
+    atOnce.hide();
+
+    // Deferred: shown and left to the event loop.
+    testsupport::CallLog log;
+    shell::Form1 form(testsupport::RecordingServices(log));
+    struct FirstPaint : QObject {
+        shell::Form1* form = nullptr;
+        int paints = 0;
+        bool panelsAtFirstPaint = true;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == form &&
+                paints++ == 0)
+                panelsAtFirstPaint = form->findChild<QWidget*>(QStringLiteral("gd")) != nullptr;
+            return false;
+        }
+    } watch;
+    watch.form = &form;
+    qApp->installEventFilter(&watch);
+    form.Form_Load();
+    EXPECT_TRUE(log.calls.empty());
+    form.show();
+    for (int i = 0; i < 200 && !form.findChild<QWidget*>(QStringLiteral("gd")); ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    qApp->removeEventFilter(&watch);
+    EXPECT_GT(watch.paints, 0);
+    EXPECT_FALSE(watch.panelsAtFirstPaint);
+    ASSERT_NE(form.findChild<QWidget*>(QStringLiteral("gd")), nullptr) << "the panels were never built";
+
+    EXPECT_EQ(log.calls, atOnceLog.calls);
+    const std::vector<std::string> layout = Layout(form);
+    ASSERT_EQ(layout.size(), atOnceLayout.size());
+    for (size_t i = 0; i < layout.size(); ++i) EXPECT_EQ(layout[i], atOnceLayout[i]);
+    EXPECT_EQ(form.pic->Image(), atOnceWelcome);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, 0);
+
+    // Finishing again changes nothing; a workspace then works as usual.
+    form.FinishLoad();
+    EXPECT_EQ(log.calls, atOnceLog.calls);
+    form.ShowWorkspace(0);
+    EXPECT_TRUE(form.panels.fraCalc->isVisible());
+    plat::SetDataFolder(QString());
 }
 
 TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {

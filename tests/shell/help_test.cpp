@@ -137,6 +137,7 @@ protected:
         form_->EndProgram = [] {};
         form_->Form_Load();
         form_->show();
+        form_->FinishLoad();
     }
     void TearDown() override {
         form_.reset();

@@ -252,9 +252,10 @@ void Form1Test::SetUp() {
     plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
     form_ = std::make_unique<shell::Form1>(RecordingServices(log_));
     form_->EndProgram = [this] { log_.Add("EndProgram"); };
-    RecordControlEvents(*form_, log_);
     form_->Form_Load();
     form_->show();
+    form_->FinishLoad();  // the panels, as the first paint would have them built
+    RecordControlEvents(*form_, log_);
 }
 
 void Form1Test::TearDown() {

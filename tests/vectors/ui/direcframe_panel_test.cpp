@@ -120,6 +120,7 @@ protected:
         form = std::make_unique<shell::Form1>(std::move(w));
         form->Form_Load();
         form->show();
+        form->FinishLoad();
     }
 
     // Bounds of the cell painted pink on the clock: (x1, y1, x2, y2).
