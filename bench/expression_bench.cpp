@@ -15,8 +15,8 @@ namespace {
 
 struct Case {
     const char* name;
-    const char* ours;   // our language (angles in radians while AngleFactor is 1)
-    const char* mu;     // the same formula for muparser
+    const char* ours;  // our language (angles in radians while AngleFactor is 1)
+    const char* mu;    // the same formula for muparser
     double (*native)(double x, double y, double z);
     int nvars;
 };

@@ -15,8 +15,8 @@
 
 #include "platform/richpane.h"
 #include "platform/symbolfont.h"
-#include "text/markup.h"
 #include "shell/writer.h"
+#include "text/markup.h"
 
 namespace {
 
@@ -64,8 +64,8 @@ QString EquivalentHtml(const QString& text) {
     for (const shell::MarkupRun& run : parsed.runs) {
         const shell::MarkupFormat& f = run.format;
         // The base font of the conversion is "Times New Roman" too.
-        const QString family = f.font == shell::MarkupFont::Symbol ? QStringLiteral("Symbol")
-                                                                   : QStringLiteral("Times New Roman");
+        const QString family =
+            f.font == shell::MarkupFont::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Times New Roman");
         QString style = QStringLiteral("font-family:'%1'; font-size:%2pt; color:#%3%4%5;")
                             .arg(family)
                             .arg(f.size > 0 ? f.size : 10)
@@ -77,15 +77,14 @@ QString EquivalentHtml(const QString& text) {
         if (f.underline) style += QStringLiteral(" text-decoration:underline;");
         if (f.offsetTwips < 0) style += QStringLiteral(" vertical-align:sub;");
         if (f.offsetTwips > 0) style += QStringLiteral(" vertical-align:super;");
-        QString chars = QString(reinterpret_cast<const QChar*>(run.text.data()),
-                                static_cast<qsizetype>(run.text.size()));
+        QString chars =
+            QString(reinterpret_cast<const QChar*>(run.text.data()), static_cast<qsizetype>(run.text.size()));
         if (f.font == shell::MarkupFont::Symbol) chars = plat::SymbolToUnicode(chars);
         const QStringList pieces = chars.split(QLatin1Char('\n'));
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             if (i > 0) html += QStringLiteral("</p>\n<p style=\"margin:0\">");
             if (!pieces[i].isEmpty())
-                html += QStringLiteral("<span style=\"%1\">%2</span>")
-                            .arg(style, pieces[i].toHtmlEscaped());
+                html += QStringLiteral("<span style=\"%1\">%2</span>").arg(style, pieces[i].toHtmlEscaped());
         }
     }
     html += QStringLiteral("</p></body></html>");
@@ -113,8 +112,7 @@ BENCHMARK(ParseMarkup)->Unit(benchmark::kMicrosecond);
 void OursDocument(benchmark::State& state) {
     QTextDocument doc;
     for (auto _ : state) {
-        shell::BuildMarkupDocument(doc, shell::ParseMarkup(View(Text())),
-                                   QStringLiteral("Times New Roman"), 10);
+        shell::BuildMarkupDocument(doc, shell::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
         benchmark::DoNotOptimize(doc.characterCount());
     }
 }
@@ -146,8 +144,7 @@ void QtSetHtml(benchmark::State& state) {
     const QString html = EquivalentHtml(Text());
     QTextDocument doc, ours;
     doc.setHtml(html);
-    shell::BuildMarkupDocument(ours, shell::ParseMarkup(View(Text())),
-                               QStringLiteral("Times New Roman"), 10);
+    shell::BuildMarkupDocument(ours, shell::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
     if (doc.toPlainText().trimmed() != ours.toPlainText().trimmed()) {
         state.SkipWithError("the HTML does not hold the same text");
         return;

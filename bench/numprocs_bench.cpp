@@ -17,8 +17,8 @@
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "shell/defaults.h"
-#include "text/globals.h"
 #include "shell/writer.h"
+#include "text/globals.h"
 
 namespace {
 
@@ -104,9 +104,7 @@ void P19_IntegralSimpson(benchmark::State& s) { Run(s, 19, {0, 200, 1, 0}, kWavy
 void P19_IntegralOdeStepLimit(benchmark::State& s) { Run(s, 19, {0, 200}, "SEN(X*X)"); }
 void P20_Graph301(benchmark::State& s) { Run(s, 20, {-50, 50}, kWavy); }
 void P21_Polar32767(benchmark::State& s) { Run(s, 21, {0, 6.28318530717959, 32767}, "1+0.4*SEN(40*X)"); }
-void P22_Parametric32767(benchmark::State& s) {
-    Run(s, 22, {0, 6.28318530717959, 32767}, "SEN(31*X) & COS(37*X)");
-}
+void P22_Parametric32767(benchmark::State& s) { Run(s, 22, {0, 6.28318530717959, 32767}, "SEN(31*X) & COS(37*X)"); }
 void P23_Line210(benchmark::State& s) {
     std::vector<Variant> a;
     for (int i = 0; i < 210; ++i) {

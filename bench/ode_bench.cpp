@@ -7,8 +7,8 @@
 
 #include <cmath>
 #include <memory>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numerics/calculus.h"

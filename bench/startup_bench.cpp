@@ -22,8 +22,7 @@ public:
     explicit PaintWatch(QWidget* window) : window_(window) {}
     bool painted = false;
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint && o->isWidgetType() &&
-            static_cast<QWidget*>(o)->window() == window_)
+        if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() == window_)
             painted = true;
         return false;
     }

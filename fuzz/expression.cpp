@@ -132,19 +132,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             double s = 0;
             num::IntegrateExpr(text, lo, hi, s, 1e-6);
             Check(std::isfinite(s));
-        } catch (const rt::RuntimeError&) {
-        }
+        } catch (const rt::RuntimeError&) {}
         try {
             double d = 0, err = 0;
             num::DerivRidders(text, lo, d, 0.5, err);
             Check(std::isfinite(d) && std::isfinite(err));
-        } catch (const rt::RuntimeError&) {
-        }
+        } catch (const rt::RuntimeError&) {}
         try {
             const rt::Outcome<double> x1 = num::SolveODE1(text, lo, hi, num::AngleFactor);
             if (x1.ok()) Check(std::isfinite(*x1));
-        } catch (const rt::RuntimeError&) {
-        }
+        } catch (const rt::RuntimeError&) {}
     }
     num::AngleFactor = num::kDefaultAngleFactor;
     return 0;

@@ -12,9 +12,9 @@
 
 #include "platform/picture.h"
 #include "runtime/errors.h"
-#include "text/markup.h"
 #include "shell/picmarkup.h"
 #include "shell/writer.h"
+#include "text/markup.h"
 
 namespace {
 
@@ -66,16 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Raw code units: any 16-bit value, surrogates alone or in pairs.
     std::u16string units(size / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    for (size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     CheckParsed(shell::ParseMarkup(units), units.size());
 
     // Text as UTF-8, through the parser and into a document.
     QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                   static_cast<size_t>(text.size()));
+    const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
     const shell::ParsedMarkup parsed = shell::ParseMarkup(view);
     const size_t shown = CheckParsed(parsed, view.size());
     // One document for all inputs, as a pane keeps its own: each build

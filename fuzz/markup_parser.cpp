@@ -79,8 +79,7 @@ std::u16string FromUtf8(std::string_view s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string units(size / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    for (size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     CheckParsed(shell::ParseMarkup(units), units.size());
 
     const std::u16string text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -23,17 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string in(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> texts;
     size_t from = 0;
-    for (size_t at; texts.size() < 8 && (at = in.find('\n', from)) != std::string::npos;
-         from = at + 1)
+    for (size_t at; texts.size() < 8 && (at = in.find('\n', from)) != std::string::npos; from = at + 1)
         texts.push_back(in.substr(from, at - from));
     if (texts.size() < 8) texts.push_back(in.substr(from));
 
     particle::ParticleState s;
     try {
         particle::LoadParticleForces(s, texts, 0, 397, 385, 3);
-    } catch (...) {
-        std::abort();
-    }
+    } catch (...) { std::abort(); }
     int k = 0;
     for (particle::ParticleForceRec& r : s.ParticleForces)
         if (r[particle::kHour].IsEmptyText()) r[particle::kDrawAngle] = 45.0 * (k++ % 8);
@@ -41,16 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int choice = 0;
     particle::EquilibriumOutcome out;
     try {
-        out = particle::SolveParticleEquilibrium(
-            s.ParticleForces, 3, [&](const std::string&) { return (choice++ % 2) == 0; });
-    } catch (...) {
-        std::abort();
-    }
+        out = particle::SolveParticleEquilibrium(s.ParticleForces, 3,
+                                                 [&](const std::string&) { return (choice++ % 2) == 0; });
+    } catch (...) { std::abort(); }
     if (!out.msg.empty()) {
         Require(out.report.empty() && !out.redraw);
         for (size_t j = 0; j < before.size(); ++j)
-            for (int f = 1; f <= particle::kFieldCount; ++f)
-                Require(s.ParticleForces[j][f] == before[j][f]);
+            for (int f = 1; f <= particle::kFieldCount; ++f) Require(s.ParticleForces[j][f] == before[j][f]);
     }
     Require(out.report.find("inf") == std::string::npos);
     Require(out.report.find("nan") == std::string::npos);

@@ -43,9 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         rigid::RegisterOutcome r = rigid::RegisterSepVectors(st, e);
         if (!r.ok) Require(st.SepVectors.empty() && st.StatPoints.empty());
-    } catch (...) {
-        std::abort();
-    }
+    } catch (...) { std::abort(); }
     std::string all;
     for (const auto& p : st.StatPoints) all += p.Name;
     st.SystemPoints[1] = all;
@@ -57,21 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::string m;
             rigid::NegateVectorText(lines[i], &m);
         } catch (const rt::RuntimeError&) {
-        } catch (...) {
-            std::abort();
-        }
+        } catch (...) { std::abort(); }
     }
     const std::array<std::string, 6> refs{"", all.empty() ? "" : all.substr(0, 1), "", "", "", ""};
     try {
-        rigid::StatSolution s = rigid::SolveStatEqns(st, {1}, refs, lines.size() > 1 ? lines.back() : "",
-                                                     3, [](const std::string&) { return false; });
+        rigid::StatSolution s = rigid::SolveStatEqns(st, {1}, refs, lines.size() > 1 ? lines.back() : "", 3,
+                                                     [](const std::string&) { return false; });
         for (double v : s.values) Require(std::isfinite(v));
         if (s.msg.empty()) rigid::SubstituteSolution(st, s.incs, s.values, 3);
         for (const auto& f : st.Forces)
             for (const auto& v : f.f) Require(!v.IsNumber() || std::isfinite(v.Number()));
     } catch (const rt::RuntimeError&) {
-    } catch (...) {
-        std::abort();
-    }
+    } catch (...) { std::abort(); }
     return 0;
 }

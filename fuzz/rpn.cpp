@@ -26,10 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         Require(r.Text() == calc::kRpnError);
         if (!r.message.empty()) {
-            const bool strange =
-                r.message == calc::kRpnStrangeChar && r.messageTitle == calc::kRpnStrangeCharTitle;
-            const bool unknown =
-                r.message == calc::kRpnUnknownToken && r.messageTitle == calc::kRpnUnknownTokenTitle;
+            const bool strange = r.message == calc::kRpnStrangeChar && r.messageTitle == calc::kRpnStrangeCharTitle;
+            const bool unknown = r.message == calc::kRpnUnknownToken && r.messageTitle == calc::kRpnUnknownTokenTitle;
             Require(strange || unknown);
         }
     }

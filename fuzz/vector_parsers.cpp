@@ -62,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(std::isfinite(s.coef));
         vec::FormatCoefSymbol(s.coef, s.symbol, static_cast<int>(size % 5));
         vec::FormatTrigTerm(s.coef, s.symbol);
-    } catch (const rt::RuntimeError&) {
-    }
+    } catch (const rt::RuntimeError&) {}
     vec::FormatTrigTerm(1.0, text);
     std::vector<std::string> pieces;
     for (size_t i = 0; i < text.size(); i += 2) pieces.push_back(text.substr(i, 2));

@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
     // Qt's own menus and dialogs in Spanish, like the rest of the program.
     const plat::QtSpanish spanish;
     if (!spanish.Loaded())
-        std::fprintf(stderr, "Teluvar: faltan las traducciones de Qt (%s); los menús estándar "
-                             "quedan en inglés.\n",
+        std::fprintf(stderr,
+                     "Teluvar: faltan las traducciones de Qt (%s); los menús estándar "
+                     "quedan en inglés.\n",
                      qPrintable(spanish.File()));
     shell::Form1 form(app::RealServices());
     form.Form_Load();

@@ -4,8 +4,8 @@
 
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "text/resultformat.h"
 #include "shell/writer.h"
+#include "text/resultformat.h"
 
 namespace calc {
 

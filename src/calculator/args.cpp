@@ -53,16 +53,14 @@ std::string EvaluateCells(CalcCells& cells) {
 
 }  // namespace
 
-std::string GetCells(bool evaluate, const CellSelection& sel, const CellReader& read,
-                     GatheredArgs& out) {
+std::string GetCells(bool evaluate, const CellSelection& sel, const CellReader& read, GatheredArgs& out) {
     out = GatheredArgs{};
     if (sel.bottom < sel.top || sel.right < sel.left) return std::string(kBackwardSelection);
     out.rowCount = sel.bottom - sel.top + 1;
     out.colCount = sel.right - sel.left + 1;
     out.cells = CalcCells(out.rowCount, out.colCount);
     for (int i = 1; i <= out.rowCount; ++i)
-        for (int j = 1; j <= out.colCount; ++j)
-            out.cells(i, j) = rt::Variant(read(sel.top + i - 1, sel.left + j - 1));
+        for (int j = 1; j <= out.colCount; ++j) out.cells(i, j) = rt::Variant(read(sel.top + i - 1, sel.left + j - 1));
 
     if (evaluate) {
         std::string msg = EvaluateCells(out.cells);
@@ -113,28 +111,18 @@ std::string CheckArgs(int procedure, int argCount, int numCount, int selRows, in
         break;
     case 5:
     case 8:
-    case 16:
-        exactly(3, "Deben ser 3 argumentos.");
-        break;
-    case 6:
-        exactly(5, "Deben ser 5 argumentos.");
-        break;
-    case 7:
-        exactly(4, "Deben ser 4 argumentos.");
-        break;
+    case 16: exactly(3, "Deben ser 3 argumentos."); break;
+    case 6: exactly(5, "Deben ser 5 argumentos."); break;
+    case 7: exactly(4, "Deben ser 4 argumentos."); break;
     case 9:
-    case 20:
-        exactly(2, "Deben ser 2 argumentos.");
-        break;
+    case 20: exactly(2, "Deben ser 2 argumentos."); break;
     case 10:
         r.countOk = argCount == 6;
         r.countMsg = "Deben ser 6 argumentos.";
         r.numbersOk = numCount == 3;
         r.numberMsg = "Tres de los argumentos deben ser numéricos y los restantes iguales a \"x\".";
         break;
-    case 11:
-        exactly(6, "Deben ser 6 argumentos.");
-        break;
+    case 11: exactly(6, "Deben ser 6 argumentos."); break;
     case 12:
     case 14:
     case 23:
@@ -146,9 +134,7 @@ std::string CheckArgs(int procedure, int argCount, int numCount, int selRows, in
         break;
     case 13:
     case 17:
-    case 26:
-        r.numbersOk = allNumbers;
-        break;
+    case 26: r.numbersOk = allNumbers; break;
     case 15:
         r.countOk = argCount % 3 == 0;
         r.countMsg = "El número de argumentos debe ser un múltiplo de 3";

@@ -58,7 +58,6 @@ inline constexpr std::string_view kCorrectExpression = "Corrige la expresión ";
 inline constexpr std::string_view kBackwardSelection =
     "Selecciona la región de arriba hacia abajo y de izquierda a derecha.";
 
-
 // Reads the selection. With evaluate, every cell but "" and "x" is compiled
 // and evaluated; the first cell that does not compile gives the compiler's
 // description, CR LF, "Corrige la expresión " and the cell's text; one that
@@ -66,8 +65,7 @@ inline constexpr std::string_view kBackwardSelection =
 // an overflow), gives "Corrige la expresión " and the text. A message leaves
 // the argument list empty. A selection whose corner lies above or left of
 // its anchor is refused with kBackwardSelection.
-std::string GetCells(bool evaluate, const CellSelection& sel, const CellReader& read,
-                     GatheredArgs& out);
+std::string GetCells(bool evaluate, const CellSelection& sel, const CellReader& read, GatheredArgs& out);
 
 // The procedure's rule: "" when the arguments pass, else the message of the
 // first rule that fails. selRows and selCols are the selection's shape, which

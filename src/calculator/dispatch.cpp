@@ -43,18 +43,11 @@ DriverEnd Calculator::SolveParticleFromGrid(const CalcRequest& r) {
 
 DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
     switch (route) {
-    case Route::Numeric:
-        return numericDriver_(r);
-    case Route::Geometry:
-        RunGeometryProcedure(r.code, *r.pic, r.args);
-        return DriverEnd::Common;
-    case Route::Vector:
-        RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
-        return DriverEnd::Common;
-    case Route::Particle:
-        return SolveParticleFromGrid(r);
-    default:
-        return DriverEnd::Common;
+    case Route::Numeric: return numericDriver_(r);
+    case Route::Geometry: RunGeometryProcedure(r.code, *r.pic, r.args); return DriverEnd::Common;
+    case Route::Vector: RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr)); return DriverEnd::Common;
+    case Route::Particle: return SolveParticleFromGrid(r);
+    default: return DriverEnd::Common;
     }
 }
 
@@ -78,8 +71,8 @@ void Calculator::cmdCalculate_Click() {
         g.Selection = shell::GridBlock::Spanning(sel.top, sel.bottom, sel.left, sel.right);
         GatheredArgs in;
         std::string msg = GetCells(
-            EvaluatesCells(req.group, req.code), sel,
-            [&gd](int r, int c) { return gd.TextMatrix(r, c).toStdString(); }, in);
+            EvaluatesCells(req.group, req.code), sel, [&gd](int r, int c) { return gd.TextMatrix(r, c).toStdString(); },
+            in);
         if (!msg.empty()) {
             Message(msg);
             return;

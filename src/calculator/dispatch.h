@@ -46,13 +46,13 @@ using ProcedureDriver = std::function<DriverEnd(const CalcRequest&)>;
 
 // Who runs a procedure chosen in a group.
 enum class Route {
-    None,       // not listed in the group: straight to the common end
-    Numeric,    // matrices, equations, roots, tables, derivatives, integrals, graphs, fits
-    Geometry,   // triangles and polygons
-    Vector,     // vectors and force systems
-    Particle,   // equilibrium of a particle from the grid
-    AsGroup4,   // a graph of group 5: run again as group 4
-    AsGroup2,   // roots chosen among the functions: run again as group 2
+    None,      // not listed in the group: straight to the common end
+    Numeric,   // matrices, equations, roots, tables, derivatives, integrals, graphs, fits
+    Geometry,  // triangles and polygons
+    Vector,    // vectors and force systems
+    Particle,  // equilibrium of a particle from the grid
+    AsGroup4,  // a graph of group 5: run again as group 4
+    AsGroup2,  // roots chosen among the functions: run again as group 2
 };
 Route RouteOf(int group, int code);
 

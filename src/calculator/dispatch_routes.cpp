@@ -9,26 +9,19 @@ namespace calc {
 
 Route RouteOf(int group, int code) {
     switch (group) {
-    case 1:
-        return code == 1 || code == 2 ? Route::Numeric : Route::None;
-    case 2:
-        return code >= 5 && code <= 9 ? Route::Numeric : Route::None;
-    case 3:
-        return code >= 10 && code <= 12 ? Route::Geometry : Route::None;
+    case 1: return code == 1 || code == 2 ? Route::Numeric : Route::None;
+    case 2: return code >= 5 && code <= 9 ? Route::Numeric : Route::None;
+    case 3: return code >= 10 && code <= 12 ? Route::Geometry : Route::None;
     case 4:
         if (code == 9) return Route::AsGroup2;
         return code >= 13 && code <= 22 ? Route::Numeric : Route::None;
-    case 5:
-        return code >= 20 && code <= 22 ? Route::AsGroup4 : Route::None;
-    case 6:
-        return code >= 23 && code <= 26 ? Route::Numeric : Route::None;
+    case 5: return code >= 20 && code <= 22 ? Route::AsGroup4 : Route::None;
+    case 6: return code >= 23 && code <= 26 ? Route::Numeric : Route::None;
     case 7:
         if (code == 38) return Route::Particle;
         return code >= 27 && code <= 33 ? Route::Vector : Route::None;
-    case 8:
-        return code >= 34 && code <= 37 ? Route::Vector : Route::None;
-    default:
-        return Route::None;
+    case 8: return code >= 34 && code <= 37 ? Route::Vector : Route::None;
+    default: return Route::None;
     }
 }
 

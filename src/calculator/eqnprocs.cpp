@@ -63,9 +63,9 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
     out.lines = shell::ResultLines(3);
-    out.lines[1] = Num(R(A)) + "(" + Sum({{R(B), "x"}, {R(C), 1}}) + ")¡2" +
-                   FormatTerm(true, false, R(D), "x") + FormatTerm(true, false, R(E), 1) + " = 0" +
-                   "  o bien" + kCrLf + Sum({{R(a), "x¡2"}, {R(b), "x"}, {R(c), 1}}) + " = 0";
+    out.lines[1] = Num(R(A)) + "(" + Sum({{R(B), "x"}, {R(C), 1}}) + ")¡2" + FormatTerm(true, false, R(D), "x") +
+                   FormatTerm(true, false, R(E), 1) + " = 0" + "  o bien" + kCrLf +
+                   Sum({{R(a), "x¡2"}, {R(b), "x"}, {R(c), 1}}) + " = 0";
     QuadraticLines(r, a, b, out);
     return out;
 }
@@ -78,8 +78,8 @@ ProcReport CubicReport(std::span<const rt::Variant> args, int decimals) {
     out.lines = shell::ResultLines(4);
     out.lines[1] = Sum({{R(A), "x¡3"}, {R(B), "x¡2"}, {R(C), "x"}, {R(D), 1}}) + " = 0";
     if (r.real != 3)
-        out.lines[2] = "x!1 = " + Num(r.x[0]) + kCrLf + "x!2!,!3 = " + Num(r.re) + " #mame " +
-                       Num(std::fabs(r.im)) + " i";
+        out.lines[2] =
+            "x!1 = " + Num(r.x[0]) + kCrLf + "x!2!,!3 = " + Num(r.re) + " #mame " + Num(std::fabs(r.im)) + " i";
     else
         out.lines[2] = "x!1 = " + Num(r.x[0]) + kCrLf + "x!2 = " + Num(r.x[1]) + kCrLf + "x!3 = " + Num(r.x[2]);
     const num::Roots q = num::SolveQuadratic(rt::Mul(3, A), rt::Mul(2, B), C);
@@ -99,7 +99,8 @@ ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals) {
     out.lines = shell::ResultLines(2);
     out.lines[1] = Sum({{R(A), "cos ;q"}, {R(B), "sen ;q"}, {R(C), 1}}) + " = 0";
     if (!r) return ProcReport::Stop("No hay solución.");
-    out.lines[2] = ";q!1 = " + shell::FormatNum((*r)[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum((*r)[1]).ToText() + "°";
+    out.lines[2] =
+        ";q!1 = " + shell::FormatNum((*r)[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum((*r)[1]).ToText() + "°";
     return out;
 }
 

@@ -17,6 +17,6 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
 ProcReport CubicReport(std::span<const rt::Variant> args, int decimals);            // A, B, C, D
 // The two angles in degrees (FormatNum, which reads shell::G().Decimals), or
 // a stop with "No hay solución.".
-ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals);     // A, B, C
+ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals);  // A, B, C
 
 }  // namespace calc

@@ -24,7 +24,7 @@ namespace {
 // Key numbers the box gives a meaning.
 constexpr int kKey1 = 49, kKey8 = 56, kKey9 = 57;
 constexpr int kKeyB = 66, kKeyD = 68, kKeyF = 70, kKeyJ = 74, kKeyK = 75, kKeyM = 77;
-constexpr int kKeyNtilde = 192;   // ñ
+constexpr int kKeyNtilde = 192;      // ñ
 constexpr int kKeyOpenParen = 220;   // º, left of 1
 constexpr int kKeyCloseBrace = 222;  // ´ and {
 constexpr int kF10 = 121, kF11 = 122;
@@ -41,8 +41,10 @@ bool StepOverCloseParen(plat::RichPane& box) {
     if (box.SelLength() != 0 || caret >= text.size() || text.at(caret) != QLatin1Char(')')) return false;
     qsizetype open = 0, close = 0;
     for (QChar ch : text) {
-        if (ch == QLatin1Char('(') || ch == QLatin1Char('[') || ch == QLatin1Char('{')) ++open;
-        else if (ch == QLatin1Char(')') || ch == QLatin1Char(']') || ch == QLatin1Char('}')) ++close;
+        if (ch == QLatin1Char('(') || ch == QLatin1Char('[') || ch == QLatin1Char('{'))
+            ++open;
+        else if (ch == QLatin1Char(')') || ch == QLatin1Char(']') || ch == QLatin1Char('}'))
+            ++close;
     }
     // With a bracket still open the typed ")" is wanted as well.
     if (open > close) return false;
@@ -120,14 +122,14 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
             EmptyUndoably(box);
             HotKeyTook(QLatin1Char('b'));
             emptiedByHotKey_ = true;
-        } else if (shift == kCtrl) Insert(QStringLiteral("b"));
+        } else if (shift == kCtrl)
+            Insert(QStringLiteral("b"));
         keyCode = 0;
         break;
     case plat::vk::Insert:
         keyCode = 0;  // the box never switches to overwriting
         break;
-    default:
-        break;
+    default: break;
     }
 
     const shell::SharedState& s = shell::Shared();
@@ -138,7 +140,8 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         if (shift == kNone) {
             Insert(QString::fromUtf8(plain));
             HotKeyTook(QString::fromUtf8(ctrl).at(0));
-        } else if (shift == kCtrl) Insert(QString::fromUtf8(ctrl));
+        } else if (shift == kCtrl)
+            Insert(QString::fromUtf8(ctrl));
         keyCode = 0;
     };
     switch (keyCode) {
@@ -161,8 +164,7 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         // character has no place in a formula.
         if (shift == kShift) keyCode = 0;
         break;
-    default:
-        break;
+    default: break;
     }
 
     // Bracket keys.
@@ -179,8 +181,10 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         keyCode = 0;
         break;
     case kKeyCloseBrace:
-        if (s.ExprInfix) InsertKeepingCaret(shift == kShift ? QStringLiteral("]") : QStringLiteral("}"));
-        else keyCode = 0;
+        if (s.ExprInfix)
+            InsertKeepingCaret(shift == kShift ? QStringLiteral("]") : QStringLiteral("}"));
+        else
+            keyCode = 0;
         break;
     case kKey9:
         if (shift != kShift || !s.ExprInfix) break;
@@ -197,8 +201,7 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
             box.SetFocus();
         }
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -220,8 +223,7 @@ void ExprStrip::rtbExpr_KeyUp(int& keyCode, int shift) {
 void ExprStrip::AppendLogLine() {
     plat::RichPane& reg = *c_.rtbReg;
     reg.SetSelStart(reg.TextLength());
-    reg.SetSelText(c_.rtbExpr->Text() + QStringLiteral(" = ") + c_.txtExpr->Text() +
-                   QStringLiteral("\r\n-------\r\n"));
+    reg.SetSelText(c_.rtbExpr->Text() + QStringLiteral(" = ") + c_.txtExpr->Text() + QStringLiteral("\r\n-------\r\n"));
     reg.SetSelStart(reg.TextLength());
 }
 
@@ -263,14 +265,11 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
             AppendLogLine();
         } else {
             const RpnResult r = EvalRPN(s);
-            if (!r.message.empty())
-                plat::MsgBox(FromUtf8(r.message), plat::MsgButtons::OK, FromUtf8(r.messageTitle));
+            if (!r.message.empty()) plat::MsgBox(FromUtf8(r.message), plat::MsgButtons::OK, FromUtf8(r.messageTitle));
             result.SetText(FromUtf8(r.Text()));
             AppendLogLine();
         }
-    } catch (const rt::RuntimeError&) {
-        result.SetText(kExprError);
-    }
+    } catch (const rt::RuntimeError&) { result.SetText(kExprError); }
 }
 
 }  // namespace calc

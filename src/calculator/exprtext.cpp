@@ -35,10 +35,24 @@ std::string CheckParentheses(std::string_view text) {
     int opened = 0, closed = 0;
     for (char ch : text) {
         switch (ch) {
-        case '(': ++opened; out += ch; break;
-        case '[': case '{': ++opened; out += '('; break;
-        case ')': ++closed; out += ch; break;
-        case ']': case '}': ++closed; out += ')'; break;
+        case '(':
+            ++opened;
+            out += ch;
+            break;
+        case '[':
+        case '{':
+            ++opened;
+            out += '(';
+            break;
+        case ')':
+            ++closed;
+            out += ch;
+            break;
+        case ']':
+        case '}':
+            ++closed;
+            out += ')';
+            break;
         default: out += ch; break;
         }
     }

@@ -18,9 +18,7 @@ std::string ValueText(num::CExpression& e, bool usable, std::initializer_list<do
     if (!usable) return "";
     try {
         return e.Value(point).ToText();
-    } catch (const rt::RuntimeError&) {
-        return "";
-    }
+    } catch (const rt::RuntimeError&) { return ""; }
 }
 
 }  // namespace
@@ -34,8 +32,8 @@ double TableRowCount(double x1, double x2, double dx) {
     return whole + 1;
 }
 
-ProcReport TabulateFunction(int procedureCode, std::string_view function,
-                            std::span<const rt::Variant> args, int decimals) {
+ProcReport TabulateFunction(int procedureCode, std::string_view function, std::span<const rt::Variant> args,
+                            int decimals) {
     std::string source(function);
     if (procedureCode == 14) source += "+0*X+0*Y";
     if (procedureCode == 15) source += "+0*X+0*Y+0*Z";
@@ -44,21 +42,18 @@ ProcReport TabulateFunction(int procedureCode, std::string_view function,
     try {
         e.SetExpression(source);
         usable = e.ErrorCode() == 0;
-    } catch (const rt::RuntimeError&) {
-        usable = false;
-    }
+    } catch (const rt::RuntimeError&) { usable = false; }
     const int n = static_cast<int>(args.size());
     auto R = [&](int i) { return rt::RoundedText(NumArg(args, i), decimals); };
     std::string rows;
     switch (procedureCode) {
     case 13:
-        for (int i = 1; i <= n; ++i)
-            rows += "f(" + R(i) + ") = " + ValueText(e, usable, {NumArg(args, i)}) + kCrLf;
+        for (int i = 1; i <= n; ++i) rows += "f(" + R(i) + ") = " + ValueText(e, usable, {NumArg(args, i)}) + kCrLf;
         break;
     case 14:
         for (int i = 1; i <= n / 2; ++i)
-            rows += "f(" + R(2 * i - 1) + ", " + R(2 * i) + ") = " +
-                    ValueText(e, usable, {NumArg(args, 2 * i - 1), NumArg(args, 2 * i)}) + kCrLf;
+            rows += "f(" + R(2 * i - 1) + ", " + R(2 * i) +
+                    ") = " + ValueText(e, usable, {NumArg(args, 2 * i - 1), NumArg(args, 2 * i)}) + kCrLf;
         break;
     case 15:
         for (int i = 1; i <= n / 3; ++i)
@@ -78,8 +73,7 @@ ProcReport TabulateFunction(int procedureCode, std::string_view function,
         }
         break;
     }
-    default:
-        return {};
+    default: return {};
     }
     ProcReport out;
     out.lines = {"Función: " + QuoteFunction(function) + kCrLf + rows};
@@ -92,15 +86,13 @@ ProcReport FirstDerivativesReport(std::string_view function, std::span<const rt:
         double d = 0, err = 0;
         try {
             num::DerivRidders(function, NumArg(args, i), d, 0.5, err);
-        } catch (const num::ExpressionError& e) {
-            return ProcReport::Stop(CorrectExpression(e.what(), function));
-        }
-        rows += "f '(" + ArgText(args, i) + ") = " + rt::NumberText(d) + "        (" + rt::NumberText(err) + ")" +
-                kCrLf;
+        } catch (const num::ExpressionError& e) { return ProcReport::Stop(CorrectExpression(e.what(), function)); }
+        rows +=
+            "f '(" + ArgText(args, i) + ") = " + rt::NumberText(d) + "        (" + rt::NumberText(err) + ")" + kCrLf;
     }
     ProcReport out;
-    out.lines = {std::string("Derivada(s) de la función ") + kCrLf + "f(x) = " + QuoteFunction(function) +
-                 kCrLf + rows};
+    out.lines = {std::string("Derivada(s) de la función ") + kCrLf + "f(x) = " + QuoteFunction(function) + kCrLf +
+                 rows};
     return out;
 }
 
@@ -112,12 +104,11 @@ ProcReport SecondDerivativeReport(std::string_view text, std::span<const rt::Var
         e.ClearError();
         return stop;
     }
-    const std::string head = std::string("Segunda derivada de la función ") + kCrLf + "f(x) = " +
-                             QuoteFunction(text) + kCrLf;
+    const std::string head =
+        std::string("Segunda derivada de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) + kCrLf;
     auto line = [&](const std::string& h, double step) {
         const double x = NumArg(args, 1);
-        return ";e = " + h + ":   f ''(" + ArgText(args, 1) + ") = " +
-               rt::NumberText(num::SecondDeriv5Pt(e, step, x));
+        return ";e = " + h + ":   f ''(" + ArgText(args, 1) + ") = " + rt::NumberText(num::SecondDeriv5Pt(e, step, x));
     };
     ProcReport out;
     if (args.size() == 1) {

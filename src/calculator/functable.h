@@ -22,8 +22,8 @@ inline constexpr int kMaxTableRows = 100;
 // falls short of a whole number only by rounding counting as that number (so
 // 0 to 0.3 by 0.1 has four rows); it stops with "El incremento no puede ser
 // cero.", "Error en los datos." (no row) or "Cálculo máximo 100 valores.".
-ProcReport TabulateFunction(int procedureCode, std::string_view function,
-                            std::span<const rt::Variant> args, int decimals);
+ProcReport TabulateFunction(int procedureCode, std::string_view function, std::span<const rt::Variant> args,
+                            int decimals);
 
 // The rows of procedure 16: Int(q) + 1 for q = |x2 - x1| / Δx, with q taken
 // as the next whole number when it lies within a relative 1E-9 below it.

@@ -8,8 +8,8 @@
 #include "platform/dialogs.h"
 #include "platform/richpane.h"
 #include "runtime/errors.h"
-#include "text/globals.h"
 #include "shell/writer.h"
+#include "text/globals.h"
 
 namespace calc {
 
@@ -73,8 +73,7 @@ shell::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant>
     return lines;
 }
 
-shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic,
-                                        std::span<const rt::Variant> args) {
+shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args) {
     switch (procedureCode) {
     case 10: return SolveTriangle(pic, args, kTriangleFromElements);
     case 11: return SolveTriangle(pic, args, kTriangleFromVertices);

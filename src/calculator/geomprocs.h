@@ -28,7 +28,6 @@ shell::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant>
 
 // The dispatch's branch of group 3: procedure 10, 11 or 12 with its argument
 // list (argument 1 first); any other procedure does nothing.
-shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic,
-                                        std::span<const rt::Variant> args);
+shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args);
 
 }  // namespace calc

@@ -102,9 +102,8 @@ CurveSamples SampleCurve(int procedureCode, std::string_view text, std::span<con
     return out;
 }
 
-PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour,
-                              double labelX, bool drawFrame, const PlotFrame& frame, int decimals,
-                              const TextWidth& width) {
+PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour, double labelX,
+                              bool drawFrame, const PlotFrame& frame, int decimals, const TextWidth& width) {
     PointsGraph g;
     g.frame = frame;
     g.drawFrame = drawFrame;

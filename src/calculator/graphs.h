@@ -53,21 +53,20 @@ struct PlotLabel {
 // values at 0, as the axes and labels that depend on it.
 struct PointsGraph {
     PlotFrame frame;
-    bool drawFrame = true;              // the frame box, in kGraphFrameColour
-    std::vector<double> px, py;         // the curve, in pixels
+    bool drawFrame = true;       // the frame box, in kGraphFrameColour
+    std::vector<double> px, py;  // the curve, in pixels
     rt::ColorRef colour = kCurveBlue;
-    bool verticalAxis = false;          // x = 0 at px0, grey, over the frame's height
-    bool horizontalAxis = false;        // y = 0 at py0, grey, over the frame's width
+    bool verticalAxis = false;    // x = 0 at px0, grey, over the frame's height
+    bool horizontalAxis = false;  // y = 0 at py0, grey, over the frame's width
     double px0 = 0, py0 = 0;
-    PlotLabel xMin, xMax, yMax, yMin;   // "Ymax = ", "Ymin = " rounded to the decimals
+    PlotLabel xMin, xMax, yMax, yMin;  // "Ymax = ", "Ymin = " rounded to the decimals
 };
 
 using TextWidth = std::function<double(const std::string&)>;
 
 // The layout of the points (x[i], y[i]); labelX is where "Ymax = " and
 // "Ymin = " start; width measures a label as the picture prints it.
-PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour,
-                              double labelX, bool drawFrame, const PlotFrame& frame, int decimals,
-                              const TextWidth& width);
+PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour, double labelX,
+                              bool drawFrame, const PlotFrame& frame, int decimals, const TextWidth& width);
 
 }  // namespace calc

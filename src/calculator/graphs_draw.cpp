@@ -10,8 +10,7 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kStrokeSkipped =
-    "a stroke or label that fails is left out and the rest of the graph is drawn";
+constexpr const char* kStrokeSkipped = "a stroke or label that fails is left out and the rest of the graph is drawn";
 
 void PrintAt(plat::Picture& pic, const PlotLabel& label) {
     rt::IgnoreError(kStrokeSkipped, [&] {
@@ -68,17 +67,22 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
             return;
     }
     for (size_t k = 1; k < kept.size(); ++k)
-        rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });
+        rt::IgnoreError(kStrokeSkipped,
+                        [&] { pic.Line(px[kept[k - 1]], py[kept[k - 1]], px[kept[k]], py[kept[k]], colour); });
 }
 
 void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g) {
     const PlotFrame& f = g.frame;
-    if (g.drawFrame) rt::IgnoreError(kStrokeSkipped, [&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
-    if (g.verticalAxis) rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
+    if (g.drawFrame)
+        rt::IgnoreError(kStrokeSkipped,
+                        [&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
+    if (g.verticalAxis)
+        rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
     pic.SetForeColor(rt::kBlack);
     PrintAt(pic, g.xMin);
     PrintAt(pic, g.xMax);
-    if (g.horizontalAxis) rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(f.left, g.py0, f.left + f.side, g.py0, kGraphAxisColour); });
+    if (g.horizontalAxis)
+        rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(f.left, g.py0, f.left + f.side, g.py0, kGraphAxisColour); });
     PrintAt(pic, g.yMax);
     PrintAt(pic, g.yMin);
     DrawPolyline(pic, g.px, g.py, g.colour);

@@ -77,8 +77,8 @@ void ArgGrid::gd_SelChange() {
             s.SavedSelection = s.Selection;
             return;
         }
-        plat::MsgBox(QString::fromUtf8(kBackwardSelection.data(), kBackwardSelection.size()),
-                     plat::MsgButtons::OK, plat::kAppTitle);
+        plat::MsgBox(QString::fromUtf8(kBackwardSelection.data(), kBackwardSelection.size()), plat::MsgButtons::OK,
+                     plat::kAppTitle);
         // Back to the anchor cell; the bytes name it too, so that no tool
         // acts on the refused rectangle.
         g.SetRow(sel.TopRow);
@@ -108,8 +108,7 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
             const std::string text = c_.txtExpr->Text().toStdString();
             if (rt::IsNumeric(text))
                 g.SetTextMatrix(g.Row(), g.Col(),
-                                QString::fromStdString(
-                                    rt::RoundedText(rt::TextToNumber(text), shell::G().Decimals)));
+                                QString::fromStdString(rt::RoundedText(rt::TextToNumber(text), shell::G().Decimals)));
         });
         break;
     case plat::vk::Return:
@@ -125,8 +124,7 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
             if (c_.pressCalculate) c_.pressCalculate();
         });
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -210,8 +208,7 @@ void ArgGrid::Drop(int row, int col) {
         return;
     }
     for (int i = 0; i < b.rows; ++i)
-        for (int j = 0; j < b.cols; ++j)
-            g.SetTextMatrix(row + i, col + j, b.texts[size_t(i) * b.cols + j]);
+        for (int j = 0; j < b.cols; ++j) g.SetTextMatrix(row + i, col + j, b.texts[size_t(i) * b.cols + j]);
     if (b.tool == 6) {
         // Source cells that the block now covers keep what was written there.
         for (int i = 0; i < b.rows; ++i) {
@@ -281,8 +278,7 @@ void ArgGrid::FillSeries() {
     const double b = rt::TextToNumber(g.TextMatrix(s.TopRow + 1, col).toStdString());
     const double d = rt::Sub(b, a);
     for (int k = 1; k <= s.BottomRow - s.TopRow - 1; ++k)
-        g.SetTextMatrix(s.TopRow + k + 1, col,
-                        QString::fromStdString(rt::NumberText(rt::Add(a, rt::Mul(k + 1, d)))));
+        g.SetTextMatrix(s.TopRow + k + 1, col, QString::fromStdString(rt::NumberText(rt::Add(a, rt::Mul(k + 1, d)))));
     g.SetCol(s.LeftCol);
     g.SetRow(s.TopRow);
     g.SetRowSel(s.BottomRow);
@@ -299,9 +295,7 @@ void ArgGrid::cmdGrid_Click(int index) {
             ArrangeGd();
             s.GridColsPerView = 4;
             break;
-        case 1:
-            Swap();
-            break;
+        case 1: Swap(); break;
         case 2:
             if (s.GridColsPerView != 1 && s.GridColsPerView != 12) {
                 --s.GridColsPerView;
@@ -310,9 +304,7 @@ void ArgGrid::cmdGrid_Click(int index) {
             }
             break;
         case 3:
-        case 6:
-            StartDrop(index);
-            break;
+        case 6: StartDrop(index); break;
         case 4:
             SetDataColumnWidths(kSmallColWidth);
             s.GridColsPerView = 12;
@@ -323,15 +315,10 @@ void ArgGrid::cmdGrid_Click(int index) {
                 SetDataColumnWidths(rt::CLng((gridWidth - 45 - 330 - 250) / s.GridColsPerView));
             }
             break;
-        case 7:
-            FillSeries();
-            break;
-        default:
-            break;
+        case 7: FillSeries(); break;
+        default: break;
         }
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(kGridCommandError, plat::MsgButtons::OK, plat::kAppTitle);
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(kGridCommandError, plat::MsgButtons::OK, plat::kAppTitle); }
 }
 
 }  // namespace calc

@@ -48,8 +48,7 @@ inline const QString kSwapTitle = QStringLiteral("No sé si intercambiar filas o
 inline const QString kSwapPrompt = QStringLiteral(
     "Si deseas intercambiar los valores de fila oprime el\r\n"
     "botón \"Sí\". Para intercambiar columnas oprime \"No\".");
-inline const QString kBlockDoesNotFit =
-    QStringLiteral("El bloque no cabe en la tabla a partir de esa celda.");
+inline const QString kBlockDoesNotFit = QStringLiteral("El bloque no cabe en la tabla a partir de esa celda.");
 
 class ArgGrid {
 public:

@@ -123,8 +123,8 @@ void Crossing(Sheet& s, Cell c) {
 }
 
 void PointsLine(Sheet& s, Cell c) {
-    for (const QPointF& q : {QPointF(5, 21), QPointF(9, 21), QPointF(13, 15), QPointF(18, 14),
-                             QPointF(21, 9), QPointF(25, 8)})
+    for (const QPointF& q :
+         {QPointF(5, 21), QPointF(9, 21), QPointF(13, 15), QPointF(18, 14), QPointF(21, 9), QPointF(25, 8)})
         s.Dot(c, q.x(), q.y());
     s.Line(c, 3, 25, 28, 5);
 }
@@ -135,9 +135,7 @@ void PointsCurve(Sheet& s, Cell c) {
     s.Curve(c, 3, 28, f);
 }
 
-void ForceGroupIcon(Sheet& s, Cell c) {
-    s.Text(c, QStringLiteral("R"), 14, true);
-}
+void ForceGroupIcon(Sheet& s, Cell c) { s.Text(c, QStringLiteral("R"), 14, true); }
 
 }  // namespace
 
@@ -280,8 +278,7 @@ QImage DrawIconSheet() {
     // Keep the sheet two-coloured, whatever the rasteriser did.
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            line[x] = qGray(line[x]) < 160 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+        for (int x = 0; x < img.width(); ++x) line[x] = qGray(line[x]) < 160 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     return img;
 }

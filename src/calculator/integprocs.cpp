@@ -35,9 +35,7 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
                      "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
                      rt::NumberText(rt::RoundHalfEven(s, 5))};
         return out;
-    } catch (const num::ExpressionError& e) {
-        return ProcReport::Stop(CorrectExpression(e.what(), function));
-    }
+    } catch (const num::ExpressionError& e) { return ProcReport::Stop(CorrectExpression(e.what(), function)); }
 }
 
 }  // namespace calc

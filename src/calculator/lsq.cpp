@@ -50,7 +50,9 @@ PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<cons
         double p = 1.0;
         for (int e = 0; e < 2 * m - 1; ++e) {
             powerSums[static_cast<size_t>(e)] = rt::Add(powerSums[static_cast<size_t>(e)], p);
-            if (e < m) c[static_cast<size_t>(e) + 1] = rt::Add(c[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
+            if (e < m)
+                c[static_cast<size_t>(e) + 1] =
+                    rt::Add(c[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
             if (e + 1 < 2 * m - 1) p = rt::Mul(p, u);
         }
     }

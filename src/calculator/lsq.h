@@ -23,9 +23,9 @@ inline constexpr rt::ColorRef kFitPointColour = 0x0000FF;
 enum class FitCurve { Line, Exponential, Power };
 
 struct PolyFit {
-    int degree = 0;               // lowered to n - 1 when there are too few points
-    std::vector<double> coef;     // from index 1: coef[i] multiplies x^(i - 1)
-    std::string message;          // kFitUnsolvable: nothing is drawn or written
+    int degree = 0;            // lowered to n - 1 when there are too few points
+    std::vector<double> coef;  // from index 1: coef[i] multiplies x^(i - 1)
+    std::string message;       // kFitUnsolvable: nothing is drawn or written
 };
 
 // The least-squares polynomial of the given degree through x[i], y[i]

@@ -56,7 +56,8 @@ double Determinant(const num::Matrix& a) {
     // pivot is zero.
     std::vector<int> perm(static_cast<size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) perm[static_cast<size_t>(i)] = i;
-    for (int j = 1; j <= n; ++j) std::swap(perm[static_cast<size_t>(j)], perm[static_cast<size_t>(indx[static_cast<size_t>(j)])]);
+    for (int j = 1; j <= n; ++j)
+        std::swap(perm[static_cast<size_t>(j)], perm[static_cast<size_t>(indx[static_cast<size_t>(j)])]);
     const double tolerance = 4.0 * n * DBL_EPSILON;
     for (int j = 1; j <= n; ++j) {
         const double pivot = std::fabs(lu(j, j));
@@ -96,8 +97,8 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
         for (int j = 1; j <= n; ++j) {
             a(i, j) = region(i, j);
             // The first term that does not vanish opens the row.
-            row += shell::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals),
-                                     "x!" + std::to_string(j));
+            row +=
+                shell::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals), "x!" + std::to_string(j));
         }
         b[static_cast<size_t>(i)] = region(i, n + 1);
         if (row.empty()) row = "0";

@@ -17,8 +17,8 @@
 #include "platform/richpane.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
-#include "text/globals.h"
 #include "shell/writer.h"
+#include "text/globals.h"
 
 namespace calc {
 
@@ -113,8 +113,7 @@ NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
     case 16: return Finish(TabulateFunction(code, function, req.args, decimals));
     case 17: return Finish(FirstDerivativesReport(function, req.args));
     case 18: return Finish(SecondDerivativeReport(req.expression, req.args));
-    case 19:
-        return Finish(IntegralReport(req.expression, req.args));
+    case 19: return Finish(IntegralReport(req.expression, req.args));
     case 20:
     case 21:
     case 22: return RunGraph(code, req);

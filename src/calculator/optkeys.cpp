@@ -25,8 +25,8 @@ namespace {
 constexpr rt::ColorRef kKeyFace = 0xE0FFE0;
 
 // Two lines in exclusive or: drawn once they show a cross, twice they vanish.
-void XorCross(plat::Picture& pic, double x1, double y1, double x2, double y2, double x3,
-              double y3, double x4, double y4) {
+void XorCross(plat::Picture& pic, double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+              double y4) {
     pic.SetDrawMode(plat::DrawMode::XorPen);
     pic.Line(x1, y1, x2, y2, rt::kWhite);
     pic.Line(x3, y3, x4, y4, rt::kWhite);
@@ -40,8 +40,7 @@ void ExprStrip::InsertPolynomial() {
     // Cancel (or no answer) leaves the box as it was.
     if (answer.isEmpty()) return;
     std::vector<double> coefs;
-    for (const QString& part : answer.split(QLatin1Char(',')))
-        coefs.push_back(rt::TextToNumber(part.toStdString()));
+    for (const QString& part : answer.split(QLatin1Char(','))) coefs.push_back(rt::TextToNumber(part.toStdString()));
     const std::string poly = GetPolynomial(coefs);
     if (poly.rfind("Uno", 0) == 0) {
         plat::MsgBox(QString::fromStdString(poly), plat::MsgButtons::OK, plat::kAppTitle);
@@ -83,9 +82,7 @@ void ExprStrip::picOpt_MouseDown(int button, int shift, double x, double y) {
         }
         c_.rtbExpr->SetSelStart(c_.rtbExpr->TextLength());
         c_.rtbExpr->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error."), plat::MsgButtons::OK, plat::kAppTitle);
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error."), plat::MsgButtons::OK, plat::kAppTitle); }
 }
 
 }  // namespace calc

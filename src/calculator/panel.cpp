@@ -1,11 +1,11 @@
 #include "calculator/panel.h"
 
+#include "calculator/arghelp.h"
 #include "calculator/exprbox.h"
 #include "calculator/grid.h"
 #include "calculator/icons.h"
 #include "calculator/stripkeys.h"
 #include "calculator/templates.h"
-#include "calculator/arghelp.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/flexgrid.h"
@@ -41,21 +41,18 @@ std::array<ToolLook, kGridTools> ToolLooks() {
         {"Wingdings", 11, plat::ButtonGlyphText(ButtonGlyph::Widen), "Ensanchar celdas"},
         {"Times New Roman", 10, QStringLiteral("C"),
          "Selecciona región a copiar. Luego clic aquí. Luego clic en celda destino."},
-        {"Wingdings", 11, plat::ButtonGlyphText(ButtonGlyph::SmallCells),
-         "Celdas pequeñas (para seleccionar)"},
+        {"Wingdings", 11, plat::ButtonGlyphText(ButtonGlyph::SmallCells), "Celdas pequeñas (para seleccionar)"},
         {"Wingdings", 9, plat::ButtonGlyphText(ButtonGlyph::Narrow), "Disminuir ancho de celdas"},
         {"Times New Roman", 10, QStringLiteral("M"),
          "Selecciona región a mover. Luego clic aquí. Luego clic en celda destino."},
-        {"Times New Roman", 10, QStringLiteral("S"),
-         "Insertar serie de valores en región seleccionada"},
+        {"Times New Roman", 10, QStringLiteral("S"), "Insertar serie de valores en región seleccionada"},
     }};
 }
 
 }  // namespace
 
 Calculator::Calculator()
-    : ArgHelpTexts([] { return shell::ArgHelpTexts().Pieces(); }),
-      numericDriver_(RunNumericDriver) {}
+    : ArgHelpTexts([] { return shell::ArgHelpTexts().Pieces(); }), numericDriver_(RunNumericDriver) {}
 
 Calculator::~Calculator() = default;
 
@@ -168,8 +165,7 @@ void Calculator::BuildStrip(shell::Form1& form) {
     grid_ = std::make_unique<ArgGrid>(gc);
     grid_->Attach();
 
-    strip_ = std::make_unique<ExprStrip>(
-        ExprStrip::Controls{form.rtbExpr, p.picOpt, p.txtExpr, form.rtbReg});
+    strip_ = std::make_unique<ExprStrip>(ExprStrip::Controls{form.rtbExpr, p.picOpt, p.txtExpr, form.rtbReg});
     strip_->Attach();
 }
 
@@ -177,9 +173,7 @@ void Calculator::ArrangeGd() { grid_->ArrangeGd(); }
 
 void Calculator::FillTeclas() { calc::FillTeclas(*panel_.picOpt); }
 
-void Calculator::picOpt_MouseMove(int, int, double x, double) {
-    panel_.picOpt->setToolTip(OptKeyTooltip(x));
-}
+void Calculator::picOpt_MouseMove(int, int, double x, double) { panel_.picOpt->setToolTip(OptKeyTooltip(x)); }
 
 void Calculator::lblCalc_Click(int index) {
     if (index == 0)
@@ -203,8 +197,6 @@ void Calculator::ShowArgHelp(int piece) {
     calc::ShowArgHelp(*form_->txtArgHelp, ArgHelpTexts(), piece);
 }
 
-std::unique_ptr<shell::CalculatorServices> MakeCalculator() {
-    return std::make_unique<Calculator>();
-}
+std::unique_ptr<shell::CalculatorServices> MakeCalculator() { return std::make_unique<Calculator>(); }
 
 }  // namespace calc

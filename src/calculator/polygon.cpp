@@ -14,9 +14,7 @@ namespace {
 std::string Num(double x, int decimals) { return rt::RoundedText(rt::Checked(x), decimals); }
 
 // The angle between two sides from their dot product and lengths.
-double AngleBetween(double dot, double len1, double len2) {
-    return ArcCosDegOfRatio(rt::Div(dot, len1 * len2));
-}
+double AngleBetween(double dot, double len1, double len2) { return ArcCosDegOfRatio(rt::Div(dot, len1 * len2)); }
 
 }  // namespace
 
@@ -59,12 +57,12 @@ PolygonReport SolvePolygonData(std::span<const double> coords, int decimals) {
     p.perimeter = rt::Checked(p.perimeter);
 
     p.lines.push_back("Perímetro = " + Num(p.perimeter, decimals) + ". Área = " + Num(p.area, decimals) +
-                      "\r\nÁngulo total = " + Num(p.totalAngle, decimals) + ". Centroide:   G(" +
-                      Num(p.gx, decimals) + ",  " + Num(p.gy, decimals) + ")");
+                      "\r\nÁngulo total = " + Num(p.totalAngle, decimals) + ". Centroide:   G(" + Num(p.gx, decimals) +
+                      ",  " + Num(p.gy, decimals) + ")");
     for (size_t i = 0; i < n; ++i) {
         p.lines.push_back("Lado " + std::to_string(i + 1) + "-" + std::to_string(next(i) + 1) + ":  " +
-                          Num(p.sides[i], decimals) + ", Ángulo en vértice " + std::to_string(i + 1) +
-                          ":  " + Num(p.angles[i], decimals) + "°");
+                          Num(p.sides[i], decimals) + ", Ángulo en vértice " + std::to_string(i + 1) + ":  " +
+                          Num(p.angles[i], decimals) + "°");
     }
     return p;
 }

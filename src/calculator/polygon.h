@@ -13,14 +13,14 @@
 namespace calc {
 
 struct PolygonReport {
-    std::vector<double> x, y;       // the vertices
-    std::vector<double> sides;      // side i joins vertex i to the next
-    std::vector<double> angles;     // angle at vertex i, 0 to 180 degrees
+    std::vector<double> x, y;    // the vertices
+    std::vector<double> sides;   // side i joins vertex i to the next
+    std::vector<double> angles;  // angle at vertex i, 0 to 180 degrees
     double perimeter = 0;
-    double area = 0;                // signed
+    double area = 0;  // signed
     double totalAngle = 0;
-    double gx = 0, gy = 0;          // centroid
-    std::vector<std::string> lines; // result lines, one entry each
+    double gx = 0, gy = 0;           // centroid
+    std::vector<std::string> lines;  // result lines, one entry each
 };
 
 // coords: x1, y1, x2, y2, ... (an odd last value is ignored). Fewer than
@@ -30,16 +30,16 @@ PolygonReport SolvePolygonData(std::span<const double> coords, int decimals);
 
 // Where the drawing puts things, in pixels of the drawing picture.
 struct PolygonFigure {
-    double scale = 0;                   // pixels per unit
-    std::vector<double> px, py;         // the vertices
-    std::vector<std::string> labels;    // "(x, y)" rounded
+    double scale = 0;                 // pixels per unit
+    std::vector<double> px, py;       // the vertices
+    std::vector<std::string> labels;  // "(x, y)" rounded
     // Where each label's top-left corner goes: at the vertex, or ending at
     // the vertex (leftmost vertex), or 15 pixels higher (topmost vertex).
     enum class LabelPlace { AtVertex, LeftOfVertex, Raised };
     std::vector<LabelPlace> places;
-    std::vector<FigureLine> axes;       // through the origin, those on the picture
-    std::vector<FigureLine> sides;      // P1P2, ..., PNP1
-    double gx = 0, gy = 0;              // the centroid
+    std::vector<FigureLine> axes;   // through the origin, those on the picture
+    std::vector<FigureLine> sides;  // P1P2, ..., PNP1
+    double gx = 0, gy = 0;          // the centroid
 };
 PolygonFigure LayoutPolygon(const PolygonReport& p, int decimals);
 

@@ -56,8 +56,8 @@ void Calculator::BarUpperCalculator(int n, int cell) {
     bar.Line(249, 33, 649, 33, rt::kButtonFace);
     bar.FilledBox(w + 1, 32, w + 401, -1, rt::kButtonFace);  // right of the group's procedures
     bar.FilledBox(0, 2, 400, 0, rt::kButtonFace);
-    bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts,
-                  (group.sheetCol - 1) * 31, (group.sheetRow - 1) * 30, plat::RasterOp::And);
+    bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts, (group.sheetCol - 1) * 31,
+                  (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
     rt::IgnoreError("the group is shown even when its procedure cannot be armed", [&] { BarLower(cell); });
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
@@ -135,14 +135,13 @@ void Calculator::BarLower(int m) {
         g.ProcedureCode = BarGroup(g.ProcedureGroup).codes[static_cast<size_t>(m - 1)];
         piece = HelpPieceOf(g.ProcedureCode);
         // These take their function from the expression box.
-        if ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 ||
-            g.ProcedureGroup == 5)
+        if ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 || g.ProcedureGroup == 5)
             form_->rtbExpr->SetFocus();
     }
     // The vector procedures take their arguments in the notation that the
     // direction frame builds.
-    form_->fraDirec->setVisible(calculator && (g.ProcedureGroup == 7 ||
-                                               (g.ProcedureGroup == 8 && g.ProcedureCode == 36)));
+    form_->fraDirec->setVisible(calculator &&
+                                (g.ProcedureGroup == 7 || (g.ProcedureGroup == 8 && g.ProcedureCode == 36)));
     panel_.shpBar2->move(HighlightLeft(m), kHighlightTop2);
     ShowArgs(g.ProcedureCode);
     if (piece != 0) ShowArgHelp(piece);

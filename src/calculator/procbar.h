@@ -11,8 +11,8 @@ inline constexpr int kBarGroups = 8;
 inline constexpr double kBarCellWidth = 31;
 
 struct BarGroupInfo {
-    int count;                // procedures of the group
-    int sheetRow, sheetCol;   // icon-sheet cell of its first procedure
+    int count;                 // procedures of the group
+    int sheetRow, sheetCol;    // icon-sheet cell of its first procedure
     std::array<int, 9> codes;  // ProcedureCode of lower cells 1..count
 };
 

@@ -28,8 +28,8 @@ ProcReport RootsReport(std::string_view function, std::span<const rt::Variant> a
                 ") = " + rt::NumberText(values[static_cast<size_t>(i)]);
     }
     std::string head = std::to_string(k) + (k == 1 ? " raíz " : " raíces ") + "de la ecuación" + kCrLf +
-                       QuoteFunction(function) + " = 0" + kCrLf + "en el intervalo [" + ArgText(args, 1) +
-                       ", " + ArgText(args, 2) + "]:";
+                       QuoteFunction(function) + " = 0" + kCrLf + "en el intervalo [" + ArgText(args, 1) + ", " +
+                       ArgText(args, 2) + "]:";
     out.lines = {head, list};
     return out;
 }

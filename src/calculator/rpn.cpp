@@ -56,11 +56,11 @@ RpnResult Refused(std::string_view message, std::string_view title) {
     return r;
 }
 
-constexpr std::array<std::string_view, 14> kUnaryWords = {
-    "r", "r2", "r3", "ln", "log10", "exp", "sen", "cos", "tan", "asen", "acos", "atan", "senh", "cosh"};
+constexpr std::array<std::string_view, 14> kUnaryWords = {"r",   "r2",  "r3",   "ln",   "log10", "exp",  "sen",
+                                                          "cos", "tan", "asen", "acos", "atan",  "senh", "cosh"};
 constexpr std::array<std::string_view, 17> kBinaryWords = {
-    "^", "\xC3\xB1" /* ñ */, "*", "m", "/", "d", "\\", "de", "mod", "+", "-", "coc",
-    "sese", "seco", "cose", "coco", "atan2"};
+    "^",    "\xC3\xB1" /* ñ */, "*", "m", "/", "d", "\\", "de", "mod", "+", "-", "coc", "sese", "seco", "cose", "coco",
+    "atan2"};
 
 // Operands a word takes: 1 or 2, 0 for a word the language does not know.
 int Arity(std::string_view t) {
@@ -143,16 +143,13 @@ RpnResult EvalRPN(std::string_view text) {
                 const int arity = Arity(t);
                 if (arity == 0) return Refused(kRpnUnknownToken, kRpnUnknownTokenTitle);
                 if (sp < arity) throw Failure{};
-                const double v = arity == 2 ? Binary(t, stack[sp - 2], stack[sp - 1])
-                                            : Unary(t, stack[sp - 1]);
+                const double v = arity == 2 ? Binary(t, stack[sp - 2], stack[sp - 1]) : Unary(t, stack[sp - 1]);
                 sp -= arity - 1;
                 last = stack[sp - 1] = rt::Checked(v);
                 operated = true;
             }
         }
-    } catch (const Failure&) {
-        return RpnResult{};
-    } catch (const rt::RuntimeError&) {
+    } catch (const Failure&) { return RpnResult{}; } catch (const rt::RuntimeError&) {
         return RpnResult{};
     }
 

@@ -29,9 +29,7 @@ QString OptKeyTooltip(double x) {
     switch (static_cast<int>(rt::IntFloor(x / kOptKeyWidth)) + 1) {
     case 1: return QStringLiteral("Insertar un polinomio de grado n en el cuadro de expresiones");
     case 2: return QStringLiteral("Habilitar/Deshabilitar opción de teclas rápidas");
-    case 3:
-        return QStringLiteral(
-            "Cambiar de Notación programática a Notación polaca inversa y viceversa");
+    case 3: return QStringLiteral("Cambiar de Notación programática a Notación polaca inversa y viceversa");
     case 4: return QStringLiteral("Fijar la unidad de medida de ángulos en grados o radianes");
     default: return QString();
     }

@@ -53,8 +53,7 @@ void CheckAll(const CanonicalTriangle& t) {
 
 // Solves the canonical triangle from its known elements; returns the
 // message that refuses the data, or "" with the triangle(s) filled in.
-std::string SolveCanonical(TriangleCase kase, CanonicalTriangle& t,
-                           std::optional<CanonicalTriangle>& second) {
+std::string SolveCanonical(TriangleCase kase, CanonicalTriangle& t, std::optional<CanonicalTriangle>& second) {
     using num::CosDeg;
     using num::SinDeg;
     switch (kase) {
@@ -127,8 +126,7 @@ std::string SolveCanonical(TriangleCase kase, CanonicalTriangle& t,
         t.C = 180 - t.A - t.B;
         break;
     }
-    case TriangleCase::None:
-        break;
+    case TriangleCase::None: break;
     }
     CheckAll(t);
     return "";
@@ -144,8 +142,7 @@ TriangleSolution ToUserOrder(const CanonicalTriangle& canon, const std::string& 
         s.A[i] = AngleAt(t, k);
     }
     s.perimeter = rt::RoundHalfEven(rt::Checked(s.L[0] + s.L[1] + s.L[2]), decimals);
-    s.area = rt::RoundHalfEven(
-        rt::Checked(std::fabs(0.5 * s.L[0] * s.L[2] * num::SinDeg(s.A[1]))), decimals);
+    s.area = rt::RoundHalfEven(rt::Checked(std::fabs(0.5 * s.L[0] * s.L[2] * num::SinDeg(s.A[1]))), decimals);
     return s;
 }
 
@@ -277,8 +274,7 @@ VerticesTriangle SolveTriangleFromVertices(std::span<const double> xy, int decim
     for (int i = 0; i < 3; ++i) {
         r.text += "\\100";
         r.text += kTriangleColorDigits[i];
-        r.text += "__________" + Num(r.side[i], decimals) + ", " + Num(r.angle[i], decimals) +
-                  "°\\" + kCrLf;
+        r.text += "__________" + Num(r.side[i], decimals) + ", " + Num(r.angle[i], decimals) + "°\\" + kCrLf;
     }
     r.text += kCrLf;
     r.text += "Centroide en (" + Num(r.gx, decimals) + ", " + Num(r.gy, decimals) + ")" + kCrLf;

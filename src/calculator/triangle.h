@@ -23,8 +23,7 @@ inline constexpr std::array<rt::ColorRef, 3> kTriangleSideColors{rt::kRed, rt::k
 inline constexpr std::array<char, 3> kTriangleColorDigits{'1', '3', '8'};
 
 // Bits of the known elements.
-inline constexpr int kKnownL1 = 1, kKnownA1 = 2, kKnownL2 = 4, kKnownA2 = 8, kKnownL3 = 16,
-                     kKnownA3 = 32;
+inline constexpr int kKnownL1 = 1, kKnownA1 = 2, kKnownL2 = 4, kKnownA2 = 8, kKnownL3 = 16, kKnownA3 = 32;
 
 enum class TriangleCase { None, SAS, SSA, ASA, AAS, SSS };
 
@@ -85,13 +84,13 @@ VerticesTriangle SolveTriangleFromVertices(std::span<const double> xy, int decim
 
 // Where the vertices-mode drawing puts things.
 struct VerticesFigure {
-    std::array<double, 3> px{}, py{};  // the vertices in pixels
-    std::vector<FigureLine> axes;      // the axes through the origin, those on the picture
-    std::vector<FigureLine> sides;     // P1P2 magenta, P2P3 red, P1P3 blue
-    std::array<std::string, 3> labels;        // "(x, y)" unrounded
-    std::array<bool, 3> leftmost{};           // label ends at the vertex
-    std::array<bool, 3> topmost{};            // label raised by 15 pixels
-    double gx = 0, gy = 0;                    // the centroid in pixels
+    std::array<double, 3> px{}, py{};   // the vertices in pixels
+    std::vector<FigureLine> axes;       // the axes through the origin, those on the picture
+    std::vector<FigureLine> sides;      // P1P2 magenta, P2P3 red, P1P3 blue
+    std::array<std::string, 3> labels;  // "(x, y)" unrounded
+    std::array<bool, 3> leftmost{};     // label ends at the vertex
+    std::array<bool, 3> topmost{};      // label raised by 15 pixels
+    double gx = 0, gy = 0;              // the centroid in pixels
 };
 VerticesFigure LayoutVerticesTriangle(const VerticesTriangle& t);
 

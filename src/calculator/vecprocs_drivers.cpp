@@ -7,11 +7,11 @@
 #include "platform/richpane.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
-#include "text/globals.h"
 #include "shell/writer.h"
+#include "text/globals.h"
+#include "vectors/distload.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"
-#include "vectors/distload.h"
 #include "vectors/vecproc.h"
 
 namespace calc {
@@ -43,16 +43,13 @@ shell::ResultLines Write(const std::vector<std::string>& text) {
 
 }  // namespace
 
-shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
-                                      std::span<const rt::Variant> args, const std::string& density) {
+shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args,
+                                      const std::string& density) {
     const int d = shell::G().Decimals;
     switch (procedureCode) {
-    case 27:
-        return Write(vecui::CombineTwoVectors(pic, TextArg(args, 1), TextArg(args, 2), d));
-    case 28:
-        return Write(vecui::SumVectors(pic, Texts(args), d));
-    case 29:
-        return Write(vecui::CombineVectors(pic, Texts(args), d));
+    case 27: return Write(vecui::CombineTwoVectors(pic, TextArg(args, 1), TextArg(args, 2), d));
+    case 28: return Write(vecui::SumVectors(pic, Texts(args), d));
+    case 29: return Write(vecui::CombineVectors(pic, Texts(args), d));
     case 30: {
         std::vector<std::string> texts = Texts(args);
         vec::MomentsResult r = vec::SumMoments(texts, d);
@@ -62,8 +59,7 @@ shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
         double theta = NumberArg(args, 2);
         return Write(vecui::RotateVectorOrAxes(pic, theta, TextArg(args, 1), TextArg(args, 3), d));
     }
-    case 32:
-        return Write(vecui::SolveLinearCombination(pic, Texts(args), d));
+    case 32: return Write(vecui::SolveLinearCombination(pic, Texts(args), d));
     case 33: {
         std::string a = TextArg(args, 1);
         double ca = NumberArg(args, 2);
@@ -71,12 +67,9 @@ shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
         double cb = NumberArg(args, 4);
         return Write(vecui::VectorFromProjections(pic, a, ca, b, cb, d));
     }
-    case 34:
-        return Write(vecui::ReduceParallelForces1D(pic, Texts(args), d));
-    case 35:
-        return Write(vecui::ReduceParallelForces2D(pic, Texts(args), d));
-    case 36:
-        return Write(vecui::ReduceCoplanarForces(pic, Texts(args), d));
+    case 34: return Write(vecui::ReduceParallelForces1D(pic, Texts(args), d));
+    case 35: return Write(vecui::ReduceParallelForces2D(pic, Texts(args), d));
+    case 36: return Write(vecui::ReduceCoplanarForces(pic, Texts(args), d));
     case 37: {
         std::string text = rt::Trim(density);
         double x1 = NumberArg(args, 1);
@@ -92,8 +85,7 @@ shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic,
         };
         return Write(vecui::ReduceDistributedLoad(pic, text, x1, x2, integrate, d));
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 

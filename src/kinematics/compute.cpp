@@ -56,8 +56,8 @@ double SecondDerivStep(double h) {
     return h < 0 ? -kMinSecondDerivStep : kMinSecondDerivStep;
 }
 
-rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
-                                            double v0, double t, int decimals) {
+rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0,
+                                            double t, int decimals) {
     num::AngleUnitScope radians(num::kRadians);
     const std::string text(lawText);
     shell::ResultLines lines(3);
@@ -99,8 +99,7 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
     return rt::Outcome<shell::ResultLines>::Refusal("");
 }
 
-shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2,
-                               int decimals) {
+shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals) {
     num::AngleUnitScope radians(num::kRadians);
     const std::string text1 = RenameVarsT(rt::Trim(law1));
     const std::string text2 = RenameVarsT(rt::Trim(law2));
@@ -134,8 +133,8 @@ shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::s
     return lines;
 }
 
-rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
-                                      double ti, double tf) {
+rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0, double ti,
+                                      double tf) {
     if (kind != kLawX && kind != kLawV && kind != kLawA) return rt::Outcome<LineCurves>::Refusal("");
     num::AngleUnitScope radians(num::kRadians);
     if (ti > tf) std::swap(ti, tf);
@@ -237,8 +236,8 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
     return p;
 }
 
-PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti,
-                            double tf, int n, double left, double bottom, double side) {
+PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti, double tf, int n,
+                            double left, double bottom, double side) {
     num::AngleUnitScope radians(num::kRadians);
     PlanePath path;
     if (n < 1) return path;
@@ -254,9 +253,7 @@ PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_v
     auto at = [](num::CExpression& e, double t) -> std::optional<double> {
         try {
             return e.Value({t}).ToNumber();
-        } catch (const rt::RuntimeError&) {
-            return std::nullopt;
-        }
+        } catch (const rt::RuntimeError&) { return std::nullopt; }
     };
     double r = 0, theta = 0;
     for (int k = 1; k <= n + 1; ++k) {

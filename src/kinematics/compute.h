@@ -41,13 +41,12 @@ double SecondDerivStep(double h);
 // lines are "En t = ...:", "x = ..., v = ...", "a = ..." (empty for law 12).
 // A refusal for another law (with no text), and when the integration gave
 // up (with the text the caller shows, titled num::kOdeMessageTitle).
-rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0,
-                                              double v0, double t, int decimals);
+rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0,
+                                            double t, int decimals);
 
 // The same for the plane laws 14 and 15 at t: four lines with the
 // Cartesian or the radial and transverse components.
-shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2,
-                               int decimals);
+shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals);
 
 // The tables of a law on a line at the instants ti + (k - 1)(tf - ti) / 300,
 // k = 1 .. 301 (index 0 unused), ti <= tf (a reversed interval is put in
@@ -64,8 +63,8 @@ struct LineCurves {
 // integration up to ti gave up (with the text the caller shows, titled
 // num::kOdeMessageTitle). ti = tf raises DivisionByZero: there is no interval
 // to draw.
-rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0,
-                                        double ti, double tf);
+rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double t0, double x0, double v0, double ti,
+                                      double tf);
 
 // A point of a drawing in the picture's y-up pixels.
 struct PlotPoint {
@@ -92,16 +91,16 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
 // The path of a plane law over [ti, tf] (put in order) in n steps, with one
 // scale for both axes in the plot frame (left, bottom, side).
 struct PlanePath {
-    std::vector<double> x, y;         // n + 1 samples from index 1
+    std::vector<double> x, y;  // n + 1 samples from index 1
     double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
-    std::vector<PlotPoint> points;    // n + 1, index 0 first
+    std::vector<PlotPoint> points;       // n + 1, index 0 first
     std::optional<double> xZero, yZero;  // the pixel lines of x = 0 and y = 0, when inside
 };
 // No fault is raised: a law that does not compile counts as 0, and a sample
 // that cannot be evaluated keeps 0 (law 14) or the previous sample's r or
 // theta (law 15). A path that is one point stands at the frame's centre.
-PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti,
-                            double tf, int n, double left, double bottom, double side);
+PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti, double tf, int n,
+                            double left, double bottom, double side);
 // "x!m!í!n = ...", ... the four extremes in full precision.
 shell::ResultLines PlanePathLines(const PlanePath& path);
 

@@ -72,7 +72,8 @@ void DrawZeroLines(plat::Picture& pic, const std::vector<ZeroLine>& lines) {
             if (j < i) drawnBefore = true;
         }
         if (!drawnBefore)
-            pic.Line(kSquareLeft, lines[i].y, kSquareLeft + kSquareSide, lines[i].y, shared ? kAxisGrey : lines[i].colour);
+            pic.Line(kSquareLeft, lines[i].y, kSquareLeft + kSquareSide, lines[i].y,
+                     shared ? kAxisGrey : lines[i].colour);
     }
 }
 
@@ -134,7 +135,9 @@ void Kinematics::GraphKinem2D(double ti, double tf, bool cartesian, int n) {
     plat::Picture& pic = *form_->pic1;
     rt::IgnoreError(kPathStepSkipped, [&] { form_->Services().motion->ShowPic1(true); });
     pic.Cls();
-    rt::IgnoreError(kPathStepSkipped, [&] { pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline); });
+    rt::IgnoreError(kPathStepSkipped, [&] {
+        pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline);
+    });
     pic.SetForeColor(kAxisGrey);
     if (path.xZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(*path.xZero, 0, *path.xZero, g.PicWidth); });
     if (path.yZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(0, *path.yZero, g.PicHeight, *path.yZero); });

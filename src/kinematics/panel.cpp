@@ -21,8 +21,8 @@
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "shell/writer.h"
+#include "text/globals.h"
 
 namespace kinem {
 
@@ -143,11 +143,13 @@ void Kinematics::BuildControls() {
     // In frame pixels: t0 box 48-119, x0 box 154-225, v0 box 262-333 (the
     // label starts at 8); ti box 106-157, tf box 196-247 (the label at 14).
     const QString t0Run = QStringLiteral("En t0 =") + Blanks(27);
-    FitCaptionSize(p.lblt0, 8.25, {{t0Run, QStringLiteral(", x0 ="), 119 - 8 + 1, 154 - 8 - 1},
-                             {t0Run + QStringLiteral(", x0 =") + Blanks(26), QStringLiteral(", v0 ="), 225 - 8 + 1,
-                              262 - 8 - 1}});
-    FitCaptionSize(p.lblKCalc[1], 8.25, {{QStringLiteral("Graficar entre ti =") + Blanks(22), QStringLiteral("y tf ="),
-                                    157 - 14 + 1, 196 - 14 - 3}});
+    FitCaptionSize(
+        p.lblt0, 8.25,
+        {{t0Run, QStringLiteral(", x0 ="), 119 - 8 + 1, 154 - 8 - 1},
+         {t0Run + QStringLiteral(", x0 =") + Blanks(26), QStringLiteral(", v0 ="), 225 - 8 + 1, 262 - 8 - 1}});
+    FitCaptionSize(
+        p.lblKCalc[1], 8.25,
+        {{QStringLiteral("Graficar entre ti =") + Blanks(22), QStringLiteral("y tf ="), 157 - 14 + 1, 196 - 14 - 3}});
     for (int i = 0; i < 2; ++i) p.txtKinemt1[i] = MakeBox(name("txtKinemt1", i), fr, i == 0 ? 106 : 196, 152, 51, 21);
 
     p.cmdCalcxva = new plat::CommandButton(QStringLiteral("cmdCalcxva"), fr);
@@ -199,9 +201,9 @@ void Kinematics::AdaptKinemCtrls(int law) {
     const bool line = law >= kLawX && law <= kLawA;
     // The rows of the instant and of the graph.
     auto rows = [&](bool show, bool checks) {
-        for (QWidget* w : std::initializer_list<QWidget*>{p.shpKinem[0], p.shpKinem[1], p.lblKCalc[0], p.lblKCalc[1],
-                                                           p.txtKinemt1[0], p.txtKinemt1[1], p.txtT0[3], p.cmdCalcxva,
-                                                           p.cmdGraph})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{p.shpKinem[0], p.shpKinem[1], p.lblKCalc[0], p.lblKCalc[1],
+                                             p.txtKinemt1[0], p.txtKinemt1[1], p.txtT0[3], p.cmdCalcxva, p.cmdGraph})
             w->setVisible(show);
         if (checks)
             for (auto* c : p.chkGraph) c->setVisible(show);
@@ -298,9 +300,7 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
             State().KinemCloseParenPending = true;
             keyCode = 0;
             return;
-        case 222:
-            insertAfterCaret(shiftAlone ? QStringLiteral("]") : QStringLiteral("}"));
-            return;
+        case 222: insertAfterCaret(shiftAlone ? QStringLiteral("]") : QStringLiteral("}")); return;
         case 57:
             if (shiftAlone) {
                 // ")" in front of the one "(" put there steps over it.
@@ -317,11 +317,12 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
                 return;
             }
             break;
-        default:
-            break;
+        default: break;
         }
-        if (keyCode == 74) keyCode = plat::vk::Right;
-        else if (keyCode == 70) keyCode = plat::vk::Left;
+        if (keyCode == 74)
+            keyCode = plat::vk::Right;
+        else if (keyCode == 70)
+            keyCode = plat::vk::Left;
     });
 }
 
@@ -374,9 +375,7 @@ void Kinematics::cmdCalcxva_Click() {
                                 shell::G().Decimals);
         }
         if (lines) shell::WriteResults(*form_->rtbCalc, *lines);
-    } catch (const rt::RuntimeError&) {
-        Refuse(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { Refuse(QStringLiteral("Error en el comando.")); }
 }
 
 void Kinematics::cmdGraph_Click() {
@@ -389,8 +388,8 @@ void Kinematics::cmdGraph_Click() {
                 Refuse(QStringLiteral("Valor no numérico para uno de los tiempos."));
                 return;
             }
-            GraphKinem2D(BoxValue(TrimmedText(p.txtKinemt1[0])), BoxValue(TrimmedText(p.txtKinemt1[1])),
-                         law == kLawXY, kSteps);
+            GraphKinem2D(BoxValue(TrimmedText(p.txtKinemt1[0])), BoxValue(TrimmedText(p.txtKinemt1[1])), law == kLawXY,
+                         kSteps);
             return;
         }
         if (law < kLawX || law > kLawA) return;
@@ -410,9 +409,7 @@ void Kinematics::cmdGraph_Click() {
         const double ti = BoxValue(TrimmedText(p.txtKinemt1[0]));
         const double tf = BoxValue(TrimmedText(p.txtKinemt1[1]));
         GraphKinem1D(law, flags, t0, x0, v0, ti, tf);
-    } catch (const rt::RuntimeError&) {
-        Refuse(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { Refuse(QStringLiteral("Error en el comando.")); }
 }
 
 std::unique_ptr<shell::KinematicsServices> MakeKinematics() { return std::make_unique<Kinematics>(); }

@@ -34,7 +34,7 @@ struct Panel {
     std::array<plat::Label*, 2> lblFunction{};
     std::array<plat::RichPane*, 2> txtKinem{};
     plat::Label* lblKinInt = nullptr;
-    plat::Label* lblt0 = nullptr;  // lblt0(0)
+    plat::Label* lblt0 = nullptr;           // lblt0(0)
     std::array<plat::TextBox*, 4> txtT0{};  // t0, x0, v0, t
     std::array<plat::Shape*, 2> shpKinem{};
     std::array<plat::Label*, 2> lblKCalc{};

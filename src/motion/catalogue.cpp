@@ -95,18 +95,15 @@ void Motion::ChoosePicture(int n) {
         }
         picArgs1_Paint();
         if (n == 1) FocusGd2OnCol(1);
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
 void Motion::FillMruaCbo(int mode) {
     if (mode == 0) return;
     panel_.cboProcs->Clear();
     for (const char* s : mode == 4 ? kMruaProcs : kParabProcs) {
-        rt::IgnoreError("an entry that cannot be added leaves the others in the list", [&] {
-            panel_.cboProcs->AddItem(QString::fromUtf8(s));
-        });
+        rt::IgnoreError("an entry that cannot be added leaves the others in the list",
+                        [&] { panel_.cboProcs->AddItem(QString::fromUtf8(s)); });
     }
     panel_.cboProcs->FitToEntries();
 }
@@ -152,9 +149,7 @@ void Motion::cboProcs_Click() {
         const int code = mode == 5 ? State().ParabProcedureCode : State().RectProcedureCode;
         const bool noBox = mode == 5 ? (code == 21 || code == 25) : code == 52;
         if (!noBox) panel_.txtProcs->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
 void Motion::tabMrua_Click(int) {
@@ -207,8 +202,10 @@ void Motion::picArgs2_Paint() {
             panel_.txtProcs->show();
             const ParabEqnKinds k = parab_->EqnKinds(1);
             QString t;
-            if (k.v0theta0) t = QStringLiteral("u = número, tc = número");
-            else if (k.theta0 || k.v0) t = QStringLiteral("u = número ó tc = número");
+            if (k.v0theta0)
+                t = QStringLiteral("u = número, tc = número");
+            else if (k.theta0 || k.v0)
+                t = QStringLiteral("u = número ó tc = número");
             panel_.txtProcs->SetText(t);
         }
     });

@@ -67,8 +67,10 @@ void Motion::LabelClickRect(int shift, double x) {
         SetPointCell(2, col, -v);
         return;
     }
-    if (shift == 1) ChoosePicture(kSetUpPicture);
-    else if (shift == 2) ChoosePicture(kPointPicture);
+    if (shift == 1)
+        ChoosePicture(kSetUpPicture);
+    else if (shift == 2)
+        ChoosePicture(kPointPicture);
 
     // The point's data: plain values, or related point with increment and factor.
     const char* letters[] = {"t", "xX", "vV"};
@@ -101,68 +103,85 @@ void Motion::LabelClickRect(int shift, double x) {
     const int proc = State().RectProcedureCode;
     const std::string where = std::to_string(body) + ", tramo " + std::to_string(segment);
     switch (proc) {
-        case 40:
-            if (!Given(tP) || !Given(xP)) {
-                Message("Debes especificar el tiempo y la posición del punto base.");
-                return;
-            }
-            rect.SetUpSegmentEqns(body, segment, point, s.Segments[body][segment].Accel, tP, xP, vP);
-            return;
-        case 42: {
-            if (!rect.EqnKinds(body, segment).numeric) {
-                Message("No tengo las ecuaciones sin parámetros del móvil " + where);
-                return;
-            }
-            const std::string none;
-            if (PlainNumber(tP)) rect.SubstPointNoParams(body, segment, point, tP, none, none, true);
-            else if (PlainNumber(vP)) rect.SubstPointNoParams(body, segment, point, none, none, vP, true);
-            else if (PlainNumber(xP)) rect.SubstPointNoParams(body, segment, point, none, xP, none, true);
-            else if (Given(dt) && Given(dv)) Message("La aceleración ya está dada.");
-            else if ((Given(dt) && Given(dx)) || (Given(dx) && Given(dv)))
-                rect.SubstIncrementsNoParams(body, segment, relPoint, point, dt, dx, dv);
-            else if (Given(dt) && Given(fx)) rect.SubstRelationNoParams(body, segment, 2, fx, 1, dt, relPoint, point);
-            else if (Given(dt) && Given(fv)) rect.SubstRelationNoParams(body, segment, 3, fv, 1, dt, relPoint, point);
-            else if (Given(dx) && Given(ft)) rect.SubstRelationNoParams(body, segment, 1, ft, 2, dx, relPoint, point);
-            else if (Given(dx) && Given(fv)) rect.SubstRelationNoParams(body, segment, 3, fv, 2, dx, relPoint, point);
-            else if (Given(dv) && Given(ft)) rect.SubstRelationNoParams(body, segment, 1, ft, 3, dv, relPoint, point);
-            else if (Given(dv) && Given(fx)) rect.SubstRelationNoParams(body, segment, 2, fx, 3, dv, relPoint, point);
+    case 40:
+        if (!Given(tP) || !Given(xP)) {
+            Message("Debes especificar el tiempo y la posición del punto base.");
             return;
         }
-        case 43: {
-            const int relCol = TableColOfPoint(body, relPoint);
-            ParamSubstArgs a;
-            a.body = body, a.segment = segment, a.point = point, a.refPoint = relPoint;
-            a.t = tP, a.x = xP, a.v = vP;
-            a.tRef = MotionPoint(0, relCol), a.xRef = MotionPoint(1, relCol), a.vRef = MotionPoint(2, relCol);
-            a.dt = dt, a.dx = dx, a.dv = dv;
-            a.tFactor = ft, a.xFactor = fx, a.vFactor = fv;
-            const SegmentEqnKinds k = rect.EqnKinds(body, segment);
-            if (k.paramV) rect.SubstWithParamV(a);
-            else if (k.paramA) rect.SubstWithParamA(a);
-            else if (k.paramVA) rect.SubstWithParamsVA(a);
-            else Message("No tengo las ecuaciones con parámetros del móvil " + where);
+        rect.SetUpSegmentEqns(body, segment, point, s.Segments[body][segment].Accel, tP, xP, vP);
+        return;
+    case 42: {
+        if (!rect.EqnKinds(body, segment).numeric) {
+            Message("No tengo las ecuaciones sin parámetros del móvil " + where);
             return;
         }
-        case 44:
-        case 45:
-        case 52: {
-            int& counter = proc == 44 ? s.GraphClickCount : proc == 45 ? s.DistanceClickCount : s.LinkClickCount;
-            ++counter;
-            if (counter == 1) {
-                s.FirstClickValue = static_cast<double>(static_cast<float>(x));
-                SetStripPointer(8);
-                return;
-            }
-            s.SecondClickValue = static_cast<double>(static_cast<float>(x));
-            const double x1 = s.FirstClickValue.ToNumber(), x2 = s.SecondClickValue.ToNumber();
-            if (proc == 44) rect.ViewGraphXt(x1, x2);
-            else if (proc == 45) rect.CalcMruaDistance(x1, x2);
-            else rect.LinkSegments(x1, x2);
-            counter = 0;
-            SetStripPointer(proc == 52 ? 0 : 6);
+        const std::string none;
+        if (PlainNumber(tP))
+            rect.SubstPointNoParams(body, segment, point, tP, none, none, true);
+        else if (PlainNumber(vP))
+            rect.SubstPointNoParams(body, segment, point, none, none, vP, true);
+        else if (PlainNumber(xP))
+            rect.SubstPointNoParams(body, segment, point, none, xP, none, true);
+        else if (Given(dt) && Given(dv))
+            Message("La aceleración ya está dada.");
+        else if ((Given(dt) && Given(dx)) || (Given(dx) && Given(dv)))
+            rect.SubstIncrementsNoParams(body, segment, relPoint, point, dt, dx, dv);
+        else if (Given(dt) && Given(fx))
+            rect.SubstRelationNoParams(body, segment, 2, fx, 1, dt, relPoint, point);
+        else if (Given(dt) && Given(fv))
+            rect.SubstRelationNoParams(body, segment, 3, fv, 1, dt, relPoint, point);
+        else if (Given(dx) && Given(ft))
+            rect.SubstRelationNoParams(body, segment, 1, ft, 2, dx, relPoint, point);
+        else if (Given(dx) && Given(fv))
+            rect.SubstRelationNoParams(body, segment, 3, fv, 2, dx, relPoint, point);
+        else if (Given(dv) && Given(ft))
+            rect.SubstRelationNoParams(body, segment, 1, ft, 3, dv, relPoint, point);
+        else if (Given(dv) && Given(fx))
+            rect.SubstRelationNoParams(body, segment, 2, fx, 3, dv, relPoint, point);
+        return;
+    }
+    case 43: {
+        const int relCol = TableColOfPoint(body, relPoint);
+        ParamSubstArgs a;
+        a.body = body, a.segment = segment, a.point = point, a.refPoint = relPoint;
+        a.t = tP, a.x = xP, a.v = vP;
+        a.tRef = MotionPoint(0, relCol), a.xRef = MotionPoint(1, relCol), a.vRef = MotionPoint(2, relCol);
+        a.dt = dt, a.dx = dx, a.dv = dv;
+        a.tFactor = ft, a.xFactor = fx, a.vFactor = fv;
+        const SegmentEqnKinds k = rect.EqnKinds(body, segment);
+        if (k.paramV)
+            rect.SubstWithParamV(a);
+        else if (k.paramA)
+            rect.SubstWithParamA(a);
+        else if (k.paramVA)
+            rect.SubstWithParamsVA(a);
+        else
+            Message("No tengo las ecuaciones con parámetros del móvil " + where);
+        return;
+    }
+    case 44:
+    case 45:
+    case 52: {
+        int& counter = proc == 44 ? s.GraphClickCount : proc == 45 ? s.DistanceClickCount : s.LinkClickCount;
+        ++counter;
+        if (counter == 1) {
+            s.FirstClickValue = static_cast<double>(static_cast<float>(x));
+            SetStripPointer(8);
             return;
         }
-        default: return;
+        s.SecondClickValue = static_cast<double>(static_cast<float>(x));
+        const double x1 = s.FirstClickValue.ToNumber(), x2 = s.SecondClickValue.ToNumber();
+        if (proc == 44)
+            rect.ViewGraphXt(x1, x2);
+        else if (proc == 45)
+            rect.CalcMruaDistance(x1, x2);
+        else
+            rect.LinkSegments(x1, x2);
+        counter = 0;
+        SetStripPointer(proc == 52 ? 0 : 6);
+        return;
+    }
+    default: return;
     }
 }
 
@@ -200,12 +219,16 @@ void Motion::LabelClickParab(int shift, double x) {
         }
         // The same height on the other side of the top.
         const parab::TrajectoryPoint m = parab::PointWhereVy(launch, -vy);
-        if (cs) parab.PutParabPoint(col, m.t, m.x, m.y, vx, -vy);
-        else parab.PutParabPoint(col, m.t, m.x, m.y, v.ToNumber(), -th.ToNumber());
+        if (cs)
+            parab.PutParabPoint(col, m.t, m.x, m.y, vx, -vy);
+        else
+            parab.PutParabPoint(col, m.t, m.x, m.y, v.ToNumber(), -th.ToNumber());
         return;
     }
-    if (shift == 1) ChoosePicture(kSetUpPicture);
-    else if (shift == 2) ChoosePicture(kPointPicture);
+    if (shift == 1)
+        ChoosePicture(kSetUpPicture);
+    else if (shift == 2)
+        ChoosePicture(kPointPicture);
 
     const rt::Variant t = MotionPoint(0, col), xv = MotionPoint(1, col), y = MotionPoint(2, col);
     const rt::Variant v = MotionPoint(3, col), th = MotionPoint(4, col);
@@ -223,108 +246,114 @@ void Motion::LabelClickParab(int shift, double x) {
     const ParabEqnKinds k = parab.EqnKinds(body);
     const std::string modeMsg = "Cambia el modo de datos de velocidad a \"md\".";
     switch (s.ParabActionMode) {
-        case 1:
-            if (point != 0) {
-                Message("Debes basar las ecuaciones siempre en el punto 0.");
-                return;
-            }
-            parab.SetUpParabEqns(body, point, t, xv, y, v, th, cs);
-            return;
-        case 2: {
-            if (!k.complete) {
-                Message("No tengo las ecuaciones del móvil " + std::to_string(body));
-                return;
-            }
-            const parab::PointDatum d = parab::ChoosePointDatum({t, xv, y, v, th}, dt, dy, cs);
-            if (!d.kind) return;
-            s.ParabProcedureCode = d.kind;
-            if (d.kind == 10 && cs) {
-                Message(modeMsg);
-                return;
-            }
-            parab.ApplyParabEqnsToPoint(body, point, relPoint, d.d1, d.d2);
+    case 1:
+        if (point != 0) {
+            Message("Debes basar las ecuaciones siempre en el punto 0.");
             return;
         }
-        case 3:
-        case 4: {
-            const bool three = s.ParabActionMode == 3;
-            if (three && !(k.v0 || k.theta0 || k.v0theta0)) {
-                Message("No tengo las ecuaciones con parámetros V0 y/o Theta.");
-                return;
-            }
-            if (!three && !(k.v0x || k.v0y)) {
-                Message("No tengo las ecuaciones con parámetros V0x y/o V0y.");
-                return;
-            }
-            const parab::ColumnCells cells{t, xv, y, v, th};
-            if (three) {
-                int filled = 0;
-                for (const auto& c : cells) filled += Given(c) ? 1 : 0;
-                if (filled != 2) {
-                    Message("Para aplicar este procedimiento deben ser exactamente 2 datos.\r\n"
-                            "Si tienes 3 datos descompónlos en dos parejas de 2 datos y\r\n"
-                            "obtén un sistema de 2 ecuaciones con 2 incógnitas.");
-                    return;
-                }
-            }
-            const std::optional<parab::LaunchPair> found = parab::ChooseLaunchPair(cells, three);
-            if (!found) {
-                // Two cells that form no pair (a speed with its direction, or
-                // a cell that is not a number) give no datum to work with.
-                Message("Datos incorrectos.");
-                return;
-            }
-            s.ParabProcedureCode = found->code;
-            if (found->code >= 15 && cs) {
-                Message(modeMsg);
-                return;
-            }
-            const rt::Variant &d1 = cells[found->a], &d2 = cells[found->b];
-            if (three) {
-                if (k.v0) parab.SolveParabV0FromPoint(body, point, d1, d2);
-                else if (k.theta0) parab.SolveParabTheta0FromPoint(body, point, d1, d2);
-                else parab.StateParabV0Theta0Relation(body, point, d1, d2);
-            } else {
-                if (k.v0x) parab.SolveParabV0xFromPoint(body, point, d1, d2);
-                else parab.SolveParabV0yFromPoint(body, point, d1, d2);
-            }
+        parab.SetUpParabEqns(body, point, t, xv, y, v, th, cs);
+        return;
+    case 2: {
+        if (!k.complete) {
+            Message("No tengo las ecuaciones del móvil " + std::to_string(body));
             return;
         }
-        case 5: {
-            ++s.DistanceClickCount;
-            if (s.DistanceClickCount == 1) {
-                s.FirstClickValue = t;
-                s.FirstClickBody = body;
-                SetStripPointer(8);
-                return;
-            }
-            s.SecondClickValue = t;
-            s.SecondClickBody = body;
-            if (s.FirstClickBody != s.SecondClickBody) {
-                Message("Estás abarcando dos móviles.");
-                return;
-            }
-            double t2 = TimeOf(s.SecondClickValue);
-            const rt::Variant d = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
-            s.DistanceClickCount = 0;
-            SetStripPointer(6);
-            if (!d.IsNumber()) Message("No pude calcular la distancia recorrida.");
+        const parab::PointDatum d = parab::ChoosePointDatum({t, xv, y, v, th}, dt, dy, cs);
+        if (!d.kind) return;
+        s.ParabProcedureCode = d.kind;
+        if (d.kind == 10 && cs) {
+            Message(modeMsg);
             return;
         }
-        case 6: {
-            ++s.GraphClickCount;
-            if (s.GraphClickCount == 1) {
-                s.FirstClickValue = static_cast<double>(static_cast<float>(x));
-                SetStripPointer(8);
-                return;
-            }
-            s.SecondClickValue = static_cast<double>(static_cast<float>(x));
-            parab.GraphParabTrajectories(s.FirstClickValue.ToNumber(), s.SecondClickValue.ToNumber());
-            s.GraphClickCount = 0;
-            SetStripPointer(6);
+        parab.ApplyParabEqnsToPoint(body, point, relPoint, d.d1, d.d2);
+        return;
+    }
+    case 3:
+    case 4: {
+        const bool three = s.ParabActionMode == 3;
+        if (three && !(k.v0 || k.theta0 || k.v0theta0)) {
+            Message("No tengo las ecuaciones con parámetros V0 y/o Theta.");
             return;
         }
-        default: return;
+        if (!three && !(k.v0x || k.v0y)) {
+            Message("No tengo las ecuaciones con parámetros V0x y/o V0y.");
+            return;
+        }
+        const parab::ColumnCells cells{t, xv, y, v, th};
+        if (three) {
+            int filled = 0;
+            for (const auto& c : cells) filled += Given(c) ? 1 : 0;
+            if (filled != 2) {
+                Message(
+                    "Para aplicar este procedimiento deben ser exactamente 2 datos.\r\n"
+                    "Si tienes 3 datos descompónlos en dos parejas de 2 datos y\r\n"
+                    "obtén un sistema de 2 ecuaciones con 2 incógnitas.");
+                return;
+            }
+        }
+        const std::optional<parab::LaunchPair> found = parab::ChooseLaunchPair(cells, three);
+        if (!found) {
+            // Two cells that form no pair (a speed with its direction, or
+            // a cell that is not a number) give no datum to work with.
+            Message("Datos incorrectos.");
+            return;
+        }
+        s.ParabProcedureCode = found->code;
+        if (found->code >= 15 && cs) {
+            Message(modeMsg);
+            return;
+        }
+        const rt::Variant &d1 = cells[found->a], &d2 = cells[found->b];
+        if (three) {
+            if (k.v0)
+                parab.SolveParabV0FromPoint(body, point, d1, d2);
+            else if (k.theta0)
+                parab.SolveParabTheta0FromPoint(body, point, d1, d2);
+            else
+                parab.StateParabV0Theta0Relation(body, point, d1, d2);
+        } else {
+            if (k.v0x)
+                parab.SolveParabV0xFromPoint(body, point, d1, d2);
+            else
+                parab.SolveParabV0yFromPoint(body, point, d1, d2);
+        }
+        return;
+    }
+    case 5: {
+        ++s.DistanceClickCount;
+        if (s.DistanceClickCount == 1) {
+            s.FirstClickValue = t;
+            s.FirstClickBody = body;
+            SetStripPointer(8);
+            return;
+        }
+        s.SecondClickValue = t;
+        s.SecondClickBody = body;
+        if (s.FirstClickBody != s.SecondClickBody) {
+            Message("Estás abarcando dos móviles.");
+            return;
+        }
+        double t2 = TimeOf(s.SecondClickValue);
+        const rt::Variant d = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
+        s.DistanceClickCount = 0;
+        SetStripPointer(6);
+        if (!d.IsNumber()) Message("No pude calcular la distancia recorrida.");
+        return;
+    }
+    case 6: {
+        ++s.GraphClickCount;
+        if (s.GraphClickCount == 1) {
+            s.FirstClickValue = static_cast<double>(static_cast<float>(x));
+            SetStripPointer(8);
+            return;
+        }
+        s.SecondClickValue = static_cast<double>(static_cast<float>(x));
+        parab.GraphParabTrajectories(s.FirstClickValue.ToNumber(), s.SecondClickValue.ToNumber());
+        s.GraphClickCount = 0;
+        SetStripPointer(6);
+        return;
+    }
+    default: return;
     }
 }
 

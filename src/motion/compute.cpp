@@ -51,11 +51,16 @@ std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items) 
         const char c0 = name.empty() ? '\0' : name[0];
         const char c1 = name.size() > 1 ? name[1] : '\0';
         int slot = -1;
-        if (name == "a") slot = A;
-        else if (c0 == 't') slot = c1 == 'i' ? TI : TF;
-        else if (c0 == 'x') slot = c1 == 'i' ? XI : XF;
-        else if (c0 == 'v') slot = c1 == 'i' ? VI : VF;
-        else if (c0 == 'd') slot = c1 == 't' ? DT : c1 == 'x' ? DX : c1 == 'v' ? DV : -1;
+        if (name == "a")
+            slot = A;
+        else if (c0 == 't')
+            slot = c1 == 'i' ? TI : TF;
+        else if (c0 == 'x')
+            slot = c1 == 'i' ? XI : XF;
+        else if (c0 == 'v')
+            slot = c1 == 'i' ? VI : VF;
+        else if (c0 == 'd')
+            slot = c1 == 't' ? DT : c1 == 'x' ? DX : c1 == 'v' ? DV : -1;
         if (slot >= 0) d[slot] = v;
     }
     return d;
@@ -85,9 +90,9 @@ std::string PlainRounded(double v) { return rt::RoundedText(v, shell::G().Decima
 shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f) {
     shell::ResultLines lines(4);
     lines[1] = "Punto base n a fijar:";
-    lines[2] = "t!n = 0, " + AccelSymbol(body, segment) + " = " + PlainRounded(rt::Mul(2, f.c2)) +
-               "\r\n" + PositionSymbol(body, segment) + "!n = " + PlainRounded(f.c0) + ", " +
-               VelocitySymbol(body, segment) + "!n = " + PlainRounded(f.c1);
+    lines[2] = "t!n = 0, " + AccelSymbol(body, segment) + " = " + PlainRounded(rt::Mul(2, f.c2)) + "\r\n" +
+               PositionSymbol(body, segment) + "!n = " + PlainRounded(f.c0) + ", " + VelocitySymbol(body, segment) +
+               "!n = " + PlainRounded(f.c1);
     return lines;
 }
 
@@ -140,30 +145,41 @@ int ParabListedCode(int entry) {
 std::vector<HelpLine> PicturedHelp(int mode, int n) {
     if (mode == 4) {
         switch (n) {
-            case 1: return {{5, 32, "Clic en el rótulo coloreado del punto base \"n\". t!n y x!n deben conocerse."},
-                            {5, 17, "Puede darse uno, ambos o ninguno de los datos v!n y \"a\"."}};
-            case 2: return {{5, 32, "{t!i},  {x!i},  {v!i},  {;Dt, ;Dx},  {;Dx, ;Dv}, {;Dt, C[x!i]}"},
-                            {5, 17, "{;Dt, C[v!i]}, {;Dx, C[t!i]}, {;Dx, C[v!i]}, {;Dv, C[t!i]}, {;Dv, C[x!i]}"}};
-            case 3: return {{5, 32, "{t!i, x!i},  {t!i, v!i},  {x!i, v!i},  {t!i, t!f, ;Dx},  {x!i, x!f, ;Dt}, {x!i, x!f, ;Dv}"},
-                            {5, 17, "{t!i, t!f, C[x!i] ó C[v!i]}, {x!i, x!f, C[t!i] ó C[v!i]},  {v!i, v!f, C[t!i] ó C[x!i]}."}};
-            case 4: return {{5, 32, "Clic en el punto inicial, clic en el punto final"},
-                            {5, 17, "del intervalo [t!i, t!f] a graficar."}};
-            case 5: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
-            default: return {};
+        case 1:
+            return {{5, 32, "Clic en el rótulo coloreado del punto base \"n\". t!n y x!n deben conocerse."},
+                    {5, 17, "Puede darse uno, ambos o ninguno de los datos v!n y \"a\"."}};
+        case 2:
+            return {{5, 32, "{t!i},  {x!i},  {v!i},  {;Dt, ;Dx},  {;Dx, ;Dv}, {;Dt, C[x!i]}"},
+                    {5, 17, "{;Dt, C[v!i]}, {;Dx, C[t!i]}, {;Dx, C[v!i]}, {;Dv, C[t!i]}, {;Dv, C[x!i]}"}};
+        case 3:
+            return {
+                {5, 32, "{t!i, x!i},  {t!i, v!i},  {x!i, v!i},  {t!i, t!f, ;Dx},  {x!i, x!f, ;Dt}, {x!i, x!f, ;Dv}"},
+                {5, 17, "{t!i, t!f, C[x!i] ó C[v!i]}, {x!i, x!f, C[t!i] ó C[v!i]},  {v!i, v!f, C[t!i] ó C[x!i]}."}};
+        case 4:
+            return {{5, 32, "Clic en el punto inicial, clic en el punto final"},
+                    {5, 17, "del intervalo [t!i, t!f] a graficar."}};
+        case 5: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
+        default: return {};
         }
     }
     if (mode == 5) {
         switch (n) {
-            case 1: return {{5, 36, "Tabla: t!0, x!0, y!0 y 0,1 o 2 de {v!0, ;q!0} o bien 1 de {v!0!x, v!0!y}"},
-                            {5, 17, "Haz clic en el rótulo coloreado del punto 0 del móvil considerado."}};
-            case 2: return {{5, 32, "{t!i},  {x!i},  {y!i}, {v!y!i}, {;q}, {;Dt, ;Dy}. Para \"v!y!i\" Modo = \"cs\"."},
-                            {5, 17, "Para el último tipo de dato haz clic en el punto final del intervalo."}};
-            case 3: return {{5, 36, "{t!i, x!i},  {t!i, y!i}, {x!i, y!i}, {t!i, ;q!i},  {x!i, ;q!i}   (9o. dato no si $r(;q!0))"},
-                            {5, 17, "{y!i, ;q!i}, {t!i, v!i}, {x!i, v!i}, {y!i, v!i}       (8o. y 9o. datos no si $r(v!0,;q!0))"}};
-            case 4: return {{5, 36, "{t!i, x!i},  {t!i, y!i}, {x!i, y!i}, {t!i, ;q!i},  {x!i, ;q!i}   (2o. dato no si $r(v!0!x))"},
-                            {5, 17, "{y!i, ;q!i}, {t!i, v!i}, {x!i, v!i}, {y!i, v!i}                 (1er. dato no si $r(v!0!y))"}};
-            case 5: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado."}};
-            default: return {};
+        case 1:
+            return {{5, 36, "Tabla: t!0, x!0, y!0 y 0,1 o 2 de {v!0, ;q!0} o bien 1 de {v!0!x, v!0!y}"},
+                    {5, 17, "Haz clic en el rótulo coloreado del punto 0 del móvil considerado."}};
+        case 2:
+            return {{5, 32, "{t!i},  {x!i},  {y!i}, {v!y!i}, {;q}, {;Dt, ;Dy}. Para \"v!y!i\" Modo = \"cs\"."},
+                    {5, 17, "Para el último tipo de dato haz clic en el punto final del intervalo."}};
+        case 3:
+            return {
+                {5, 36, "{t!i, x!i},  {t!i, y!i}, {x!i, y!i}, {t!i, ;q!i},  {x!i, ;q!i}   (9o. dato no si $r(;q!0))"},
+                {5, 17, "{y!i, ;q!i}, {t!i, v!i}, {x!i, v!i}, {y!i, v!i}       (8o. y 9o. datos no si $r(v!0,;q!0))"}};
+        case 4:
+            return {
+                {5, 36, "{t!i, x!i},  {t!i, y!i}, {x!i, y!i}, {t!i, ;q!i},  {x!i, ;q!i}   (2o. dato no si $r(v!0!x))"},
+                {5, 17, "{y!i, ;q!i}, {t!i, v!i}, {x!i, v!i}, {y!i, v!i}                 (1er. dato no si $r(v!0!y))"}};
+        case 5: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado."}};
+        default: return {};
         }
     }
     return {};
@@ -177,44 +193,77 @@ std::vector<HelpLine> ListedHelp(int mode, int code, double& size) {
                                      {155, 17, "a!1!1, a!1!2, a!1!3, b!1, a!2!1, a!2!2, b!2"}};
     if (mode == 4) {
         switch (code) {
-            case 41: return {{8, 26, "Tabla: t!i, x!i, t!j, x!j, t!k, x!k   Casilla: Móv, Seg, i, j, k"}};
-            case 45: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
-            case 46: return {{8, 35, "3 ó 4 datos del conjunto {a, t!i , t!f , x!i , x!f , v!i , v!f , ;Dt, ;Dx, ;Dv}"},
-                             {8, 16, "Ejemplo en la casilla: \"a = 3, xi = 12, xf = 23, dt = 6\"."}};
-            case 47: case 48: return {{8, 26, "Se conocen x(t) y X(t). Dato en la casilla: C"}};
-            case 49: case 50: return {{8, 26, "Se conocen v(t) y V(t). Dato en la casilla: C"}};
-            case 51: return {{8, 35, "Dados x(t) y 3 de {A, T!0, X!0, V!0} (Punto base, Móv. 2), calcular la"},
-                             {8, 16, "faltante y \"t\" de modo que x = p*X y v = q*V en \"t\". (Casilla:) p,q."}};
-            case 52: return {{5, 26, "Tabla: t!a, x!a, v!a, y 4 de {a!1, a!2, t!c, x!c, v!c}. Clic en \"a\" y \"c\"."}};
-            case 53: return {{5, 32, "a!1!1 v!0 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
-            case 54: return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
-            case 55: return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys55[0], sys55[1]};
-            case 56: return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"}, {5, 17, "a!2!1 v!0¡2 + a!2!2 a = b!2"}, sys55[0], sys55[1]};
-            case 57: return {{5, 24, "(Casilla) Coeficientes A, B, C de la ecuación Ax¡2 + Bx + C = 0"}};
-            default: return {};
+        case 41: return {{8, 26, "Tabla: t!i, x!i, t!j, x!j, t!k, x!k   Casilla: Móv, Seg, i, j, k"}};
+        case 45: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
+        case 46:
+            return {{8, 35, "3 ó 4 datos del conjunto {a, t!i , t!f , x!i , x!f , v!i , v!f , ;Dt, ;Dx, ;Dv}"},
+                    {8, 16, "Ejemplo en la casilla: \"a = 3, xi = 12, xf = 23, dt = 6\"."}};
+        case 47:
+        case 48: return {{8, 26, "Se conocen x(t) y X(t). Dato en la casilla: C"}};
+        case 49:
+        case 50: return {{8, 26, "Se conocen v(t) y V(t). Dato en la casilla: C"}};
+        case 51:
+            return {{8, 35, "Dados x(t) y 3 de {A, T!0, X!0, V!0} (Punto base, Móv. 2), calcular la"},
+                    {8, 16, "faltante y \"t\" de modo que x = p*X y v = q*V en \"t\". (Casilla:) p,q."}};
+        case 52: return {{5, 26, "Tabla: t!a, x!a, v!a, y 4 de {a!1, a!2, t!c, x!c, v!c}. Clic en \"a\" y \"c\"."}};
+        case 53:
+            return {{5, 32, "a!1!1 v!0 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
+        case 54:
+            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
+        case 55:
+            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
+                    {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"},
+                    sys55[0],
+                    sys55[1]};
+        case 56:
+            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
+                    {5, 17, "a!2!1 v!0¡2 + a!2!2 a = b!2"},
+                    sys55[0],
+                    sys55[1]};
+        case 57: return {{5, 24, "(Casilla) Coeficientes A, B, C de la ecuación Ax¡2 + Bx + C = 0"}};
+        default: return {};
         }
     }
     if (mode == 5) {
-        static const HelpLine casilla[] = {{155, 30, "Datos en la casilla:"}, {155, 16, "A, B, C, D, E, F"},
-                                           {155, 16, "A, B, C, D"}};
+        static const HelpLine casilla[] = {
+            {155, 30, "Datos en la casilla:"}, {155, 16, "A, B, C, D, E, F"}, {155, 16, "A, B, C, D"}};
         switch (code) {
-            case 2: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0, x!m, y!m, x!n, y!n.    Casilla: Móvil, m, n"}};
-            case 3: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0 [, v!0].  Casilla: Móvil, C"}};
-            case 4: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0.  Casilla: Móvil, t!v, R"}};
-            case 21: return {{5, 30, "Datos: $r(t) ó $R(t)  Clic en t!i y t!f."}};
-            case 22: return {{5, 35, "Datos en la casilla: {Móvil, s!1, s!2, ;b}    (;b = inclinación del plano)"},
-                             {5, 16, "(s!1, s!2) = coords. del pie del plano relativas al pto. de lanzamiento"}};
-            case 25: size = 10; return {{8, 26, "Conocidas $r(t) y $R(t), oprime \"#reto\"."}};
-            case 26: size = 10; return {{2, 35, "Dado $r(t) (con t!0=0) y una de {V!0, ;Q!0, t!c} calcular las otras 2."},
-                                        {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,;Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
-            case 27: size = 10; return {{5, 35, "Móvil: $v = (u, 0) desde $r = 0 en t = 0. Choque en t = t!c"},
-                                        {5, 16, "Datos: t!0,$r!0 y {u, t!c}, {v!0, u}, {v!0, t!c}, {;q!0, u} ó {;q!0, t!c}"}};
-            case 28: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "D tan ;q + E/(v!0¡2 cos¡2 ;q!0) = F"}, casilla[0], casilla[1]};
-            case 29: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 cos ;q = D"}, casilla[0], casilla[2]};
-            case 30: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 sen ;q = D"}, casilla[0], casilla[2]};
-            case 31: return {{5, 30, "A tan ;q + B/(v!0 cos ;q!0) = C"}, {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"}, casilla[0], casilla[1]};
-            case 32: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"}, casilla[0], casilla[1]};
-            default: return {};
+        case 2: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0, x!m, y!m, x!n, y!n.    Casilla: Móvil, m, n"}};
+        case 3: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0 [, v!0].  Casilla: Móvil, C"}};
+        case 4: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0.  Casilla: Móvil, t!v, R"}};
+        case 21: return {{5, 30, "Datos: $r(t) ó $R(t)  Clic en t!i y t!f."}};
+        case 22:
+            return {{5, 35, "Datos en la casilla: {Móvil, s!1, s!2, ;b}    (;b = inclinación del plano)"},
+                    {5, 16, "(s!1, s!2) = coords. del pie del plano relativas al pto. de lanzamiento"}};
+        case 25: size = 10; return {{8, 26, "Conocidas $r(t) y $R(t), oprime \"#reto\"."}};
+        case 26:
+            size = 10;
+            return {{2, 35, "Dado $r(t) (con t!0=0) y una de {V!0, ;Q!0, t!c} calcular las otras 2."},
+                    {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,;Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
+        case 27:
+            size = 10;
+            return {{5, 35, "Móvil: $v = (u, 0) desde $r = 0 en t = 0. Choque en t = t!c"},
+                    {5, 16, "Datos: t!0,$r!0 y {u, t!c}, {v!0, u}, {v!0, t!c}, {;q!0, u} ó {;q!0, t!c}"}};
+        case 28:
+            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
+                    {5, 16, "D tan ;q + E/(v!0¡2 cos¡2 ;q!0) = F"},
+                    casilla[0],
+                    casilla[1]};
+        case 29:
+            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 cos ;q = D"}, casilla[0], casilla[2]};
+        case 30:
+            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 sen ;q = D"}, casilla[0], casilla[2]};
+        case 31:
+            return {{5, 30, "A tan ;q + B/(v!0 cos ;q!0) = C"},
+                    {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
+                    casilla[0],
+                    casilla[1]};
+        case 32:
+            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
+                    {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
+                    casilla[0],
+                    casilla[1]};
+        default: return {};
         }
     }
     return {};

@@ -59,9 +59,7 @@ template <class F>
 void StripAction(F&& f) {
     try {
         f();
-    } catch (const rt::RuntimeError&) {
-        Message("No pude ejecutar la instrucción.");
-    }
+    } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
 }
 
 }  // namespace
@@ -76,8 +74,10 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
     const int col = ColumnAt(x);
     if (mode == 4) {
         if (button == 1) {
-            if (y > 19) GreySpaceRect(col, x);
-            else LabelClickRect(shift, x);
+            if (y > 19)
+                GreySpaceRect(col, x);
+            else
+                LabelClickRect(shift, x);
         } else if (button == 2 && y > 0 && y < 19) {
             int body = 0, point = 0;
             BodyAndPoint(PointCodeAtX(RoundX(x)), body, point);
@@ -87,8 +87,10 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
         }
     } else if (mode == 5) {
         if (button == 1) {
-            if (y > 19) GreySpaceParab(col);
-            else LabelClickParab(shift, x);
+            if (y > 19)
+                GreySpaceParab(col);
+            else
+                LabelClickParab(shift, x);
         } else if (button == 2) {
             if (y >= 19) {
                 dragColumn_ = col;
@@ -103,8 +105,10 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
 void Motion::SetUpOneBody() {
     const int mode = shell::Shared().WorkspaceMode;
     StripAction([&] {
-        if (mode == 4) SplitBodiesRect(kMaxPoints);
-        else if (mode == 5) SplitBodiesParab(kMaxPoints);
+        if (mode == 4)
+            SplitBodiesRect(kMaxPoints);
+        else if (mode == 5)
+            SplitBodiesParab(kMaxPoints);
     });
 }
 
@@ -114,8 +118,10 @@ void Motion::EndLastSegment() {
 }
 
 void Motion::GreySpaceRect(int col, double x) {
-    if (!State().AwaitingBodySplit) dragColumn_ = col;
-    else if (SplitBodiesRect(col)) return;
+    if (!State().AwaitingBodySplit)
+        dragColumn_ = col;
+    else if (SplitBodiesRect(col))
+        return;
     SegmentLimitAt(x);
 }
 
@@ -136,49 +142,51 @@ bool Motion::SplitBodiesRect(int col) {
         s.SegmentPointCounts[2][1] = 9 - n;
     };
     switch (s.ProblemKind) {
-        case 0:
-        case 1:
-            s.PointsPerBody = {0, 9, 0};
-            s.NumBodies = 1;
-            RedrawAccelStrip();
-            s.AwaitingBodySplit = false;
-            s.AwaitingSegmentLimits = true;
-            if (s.ProblemKind != 0) return false;  // the same press is a segment limit
-            EndLastSegment();
-            s.AwaitingSegmentLimits = false;
-            s.TableReady = true;
-            return true;
-        case 2: {
-            const int n = col;
-            if (!twoBodies(n)) return true;
-            RedrawAccelStrip();
-            s.AwaitingBodySplit = false;
-            s.AwaitingSegmentLimits = true;
-            EndLastSegment();
-            body2Segment(n);
-            s.AwaitingSegmentLimits = false;
-            s.TableReady = true;
-            return true;
-        }
-        case 3: {
-            const int n = col;
-            if (!twoBodies(n)) return true;
-            body2Segment(n);
-            RedrawAccelStrip();
-            s.AwaitingBodySplit = false;
-            s.AwaitingSegmentLimits = true;
-            PromptSegmentLimit(*panel_.picAccel);
-            return true;
-        }
-        default: return false;
+    case 0:
+    case 1:
+        s.PointsPerBody = {0, 9, 0};
+        s.NumBodies = 1;
+        RedrawAccelStrip();
+        s.AwaitingBodySplit = false;
+        s.AwaitingSegmentLimits = true;
+        if (s.ProblemKind != 0) return false;  // the same press is a segment limit
+        EndLastSegment();
+        s.AwaitingSegmentLimits = false;
+        s.TableReady = true;
+        return true;
+    case 2: {
+        const int n = col;
+        if (!twoBodies(n)) return true;
+        RedrawAccelStrip();
+        s.AwaitingBodySplit = false;
+        s.AwaitingSegmentLimits = true;
+        EndLastSegment();
+        body2Segment(n);
+        s.AwaitingSegmentLimits = false;
+        s.TableReady = true;
+        return true;
+    }
+    case 3: {
+        const int n = col;
+        if (!twoBodies(n)) return true;
+        body2Segment(n);
+        RedrawAccelStrip();
+        s.AwaitingBodySplit = false;
+        s.AwaitingSegmentLimits = true;
+        PromptSegmentLimit(*panel_.picAccel);
+        return true;
+    }
+    default: return false;
     }
 }
 
 void Motion::SegmentLimitAt(double x) {
     MotionState& s = State();
     if (s.AwaitingSegmentLimits) {
-        if (x < 64) Message("Cada tramo debe tener al mínimo 2 puntos.");
-        else if (x < 64 * s.PointsPerBody[1] && s.SegmentCount < 3) DefineSegmentAtX(x);
+        if (x < 64)
+            Message("Cada tramo debe tener al mínimo 2 puntos.");
+        else if (x < 64 * s.PointsPerBody[1] && s.SegmentCount < 3)
+            DefineSegmentAtX(x);
     }
     if (s.AwaitingSegmentLimits && !s.SegmentsComplete) PromptSegmentLimit(*panel_.picAccel);
 }
@@ -189,10 +197,16 @@ void Motion::DefineSegmentAtX(double x) {
     const int p = static_cast<int>(rt::IntFloor(x / 64));
     int seg = 0, first = 0;
     switch (s.SegmentCount) {
-        case 0: seg = 1; break;
-        case 1: seg = 2; first = s.Segments[1][1].LastPoint; break;
-        case 2: seg = 3; first = s.Segments[1][2].LastPoint; break;
-        default: return;
+    case 0: seg = 1; break;
+    case 1:
+        seg = 2;
+        first = s.Segments[1][1].LastPoint;
+        break;
+    case 2:
+        seg = 3;
+        first = s.Segments[1][2].LastPoint;
+        break;
+    default: return;
     }
     if (seg > 1 && p <= first) {
         Message("Punto inválido.");
@@ -346,8 +360,9 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             for (int q = 0; q <= 4; ++q) {
                 const rt::Variant v = MotionPoint(q, source);
                 if (num::IsNumber(v) && !v.IsNumber())
-                    SetPointCell(q, c, v), g.SetTextMatrix(q, c, QString::fromStdString(rt::RoundedText(
-                                                                   v.ToNumber(), shell::G().Decimals)));
+                    SetPointCell(q, c, v),
+                        g.SetTextMatrix(q, c,
+                                        QString::fromStdString(rt::RoundedText(v.ToNumber(), shell::G().Decimals)));
                 else
                     SetPointCell(q, c, v);
             }

@@ -86,9 +86,7 @@ void Motion::cmdTable_Click(int index) {
         } else if (mode == 5 && index == 1) {
             prompt(138, split);
         }
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
 void Motion::AdaptCtrls(int mode) {
@@ -181,8 +179,7 @@ void Motion::NewPARABproblem() {
         form_->pic1->Cls();
     });
     rt::IgnoreError(kOwnStep, [&] { parab_->EraseEqnFlags(); });
-    panel_.cmdTable[1]->setToolTip(
-        QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
+    panel_.cmdTable[1]->setToolTip(QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
 }
 
 bool Motion::HasProblem() const {
@@ -196,8 +193,8 @@ bool Motion::HasProblem() const {
 }
 
 bool Motion::ConfirmNewProblem() {
-    return plat::MsgBox(QStringLiteral("Se borrará todo. ¿Estás seguro?"), plat::MsgButtons::YesNo,
-                        QString(), plat::MsgResult::No) == plat::MsgResult::Yes;
+    return plat::MsgBox(QStringLiteral("Se borrará todo. ¿Estás seguro?"), plat::MsgButtons::YesNo, QString(),
+                        plat::MsgResult::No) == plat::MsgResult::Yes;
 }
 
 void Motion::cmdNewMruaProbl_Click() {
@@ -244,11 +241,16 @@ void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
     }
     auto visible = [&](int i) { return !panel_.txtAccel[i]->isHidden(); };
     int next = -1;
-    if (index == 0) next = visible(1) ? 1 : visible(3) ? 3 : -1;
-    else if (index == 1) next = visible(2) ? 2 : visible(3) ? 3 : -1;
-    else if (index == 2) next = visible(3) ? 3 : -1;
-    if (next >= 0) panel_.txtAccel[next]->SetFocus();
-    else FocusGd2OnCol(1);
+    if (index == 0)
+        next = visible(1) ? 1 : visible(3) ? 3 : -1;
+    else if (index == 1)
+        next = visible(2) ? 2 : visible(3) ? 3 : -1;
+    else if (index == 2)
+        next = visible(3) ? 3 : -1;
+    if (next >= 0)
+        panel_.txtAccel[next]->SetFocus();
+    else
+        FocusGd2OnCol(1);
     keyAscii = 0;
 }
 

@@ -30,8 +30,7 @@ Motion* Motion::Instance() { return g_instance; }
 
 plat::FlexGrid& Motion::Gd2() { return *panel_.Gd2; }
 
-void Motion::SetProcedures(std::unique_ptr<RectilinearProcedures> rect,
-                           std::unique_ptr<ProjectileProcedures> parab) {
+void Motion::SetProcedures(std::unique_ptr<RectilinearProcedures> rect, std::unique_ptr<ProjectileProcedures> parab) {
     if (rect) rect_ = std::move(rect);
     if (parab) parab_ = std::move(parab);
 }
@@ -108,8 +107,7 @@ void Motion::BuildTableFrame(shell::Form1& form) {
     p.lblRes[0]->SetForeColor(rt::kWhite);
     p.lblRes[1]->SetForeColor(rt::kWhite);
     const char* passCaptions[] = {"1a. Sol.", "2a. Sol.", "Pasar a la tabla"};
-    const char* passTips[] = {"Mostrar solución 1", "Mostrar solución 2",
-                              "Pasar a la tabla la solución mostrada"};
+    const char* passTips[] = {"Mostrar solución 1", "Mostrar solución 2", "Pasar a la tabla la solución mostrada"};
     for (int i = 0; i < 3; ++i) {
         auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdPass"), i), p.fraRes);
         b->SetCaption(QString::fromUtf8(passCaptions[i]));
@@ -156,17 +154,18 @@ void Motion::BuildTabs(shell::Form1& form) {
         p.cmdTable[i]->SetCaption(hand + mouse.repeated(i == 2 ? 1 : i == 1 ? 2 : 3));
     }
     p.cmdTable[0]->setToolTip(QStringLiteral("0 clics en la tabla"));
-    p.cmdTable[1]->setToolTip(QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
+    p.cmdTable[1]->setToolTip(
+        QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
     p.cmdTable[2]->setToolTip(QStringLiteral("Un sólo clic en la tabla"));
     p.cmdTable[3]->setToolTip(QStringLiteral("A lo más 3 clics en la tabla"));
 
     const QWidget* pages[] = {kinds, pictured, listed};
     for (int i = 0; i < 3; ++i) {
-        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdHelpTable"), i),
-                                          const_cast<QWidget*>(pages[i]));
+        auto* b =
+            new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdHelpTable"), i), const_cast<QWidget*>(pages[i]));
         b->SetCaption(QStringLiteral("?"));
         b->setGeometry(362, i == 2 ? 50 : 4, 20, 20);
-        p.cmdHelpTable[i] = b;   // the help panel wires it
+        p.cmdHelpTable[i] = b;  // the help panel wires it
     }
 
     p.imgProcs = new plat::Image(QStringLiteral("imgProcs"), pictured);

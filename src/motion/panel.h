@@ -105,8 +105,7 @@ public:
     // The procedures dispatched to; tests may replace them.
     RectilinearProcedures& Rect() { return *rect_; }
     ProjectileProcedures& Parab() { return *parab_; }
-    void SetProcedures(std::unique_ptr<RectilinearProcedures> rect,
-                       std::unique_ptr<ProjectileProcedures> parab);
+    void SetProcedures(std::unique_ptr<RectilinearProcedures> rect, std::unique_ptr<ProjectileProcedures> parab);
 
     // ---- motion table
     void SetGd2CellBackColor(int col, bool grey);
@@ -198,8 +197,8 @@ private:
     void LaunchFromThreePoints(const std::string& text);
     void LaunchFromRangeHeight(const std::string& text);
     void LaunchFromFlightRange(const std::string& text);
-    void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0,
-                           const rt::Variant& y0, double v0, double theta0);
+    void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, double v0,
+                           double theta0);
     void SetStripPointer(int pointer);
 
     shell::Form1* form_ = nullptr;

@@ -21,17 +21,26 @@ std::string RectilinearCode(int x) {
     const int L1 = s.Segments[1][1].LastPoint, L2 = s.Segments[1][2].LastPoint;
     int lim1 = 0, lim2 = 0;
     switch (s.SegmentsPerBody[1]) {
-        case 1: lim1 = 64 * m; break;
-        case 2: lim1 = 64 * L1 + 32; lim2 = 64 * m; break;
-        case 3: lim1 = 64 * L1 + 32; lim2 = 64 * L2 + 32; break;
-        default: break;
+    case 1: lim1 = 64 * m; break;
+    case 2:
+        lim1 = 64 * L1 + 32;
+        lim2 = 64 * m;
+        break;
+    case 3:
+        lim1 = 64 * L1 + 32;
+        lim2 = 64 * L2 + 32;
+        break;
+    default: break;
     }
     const int p = Floor64(x);
     if (s.NumBodies == 1) {
         int seg = 0;
-        if (x > 0 && x <= lim1) seg = 1;
-        else if (x > lim1 && x <= lim2) seg = 2;
-        else if (x > lim1 && x > lim2) seg = 3;
+        if (x > 0 && x <= lim1)
+            seg = 1;
+        else if (x > lim1 && x <= lim2)
+            seg = 2;
+        else if (x > lim1 && x > lim2)
+            seg = 3;
         return Code(1, seg, p);
     }
     if (s.NumBodies == 2) {
@@ -41,19 +50,19 @@ std::string RectilinearCode(int x) {
         if (n < 1 || n > 3) return "000";
         if (x >= 64 * m) return Code(2, 1, p - m);
         switch (s.SegmentsPerBody[1]) {
-            case 1:
-                if (x > 0) return Code(1, 1, p);
-                break;
-            case 2:
-                if (x > 0 && x <= lim1) return Code(1, 1, p);
-                if (x > lim1) return Code(1, 2, p);
-                break;
-            case 3:
-                if (x > 0 && x <= lim1) return Code(1, 1, p);
-                if (x > lim1 && x <= lim2) return Code(1, 2, p);
-                if (x > lim2) return Code(1, 3, p);
-                break;
-            default: break;
+        case 1:
+            if (x > 0) return Code(1, 1, p);
+            break;
+        case 2:
+            if (x > 0 && x <= lim1) return Code(1, 1, p);
+            if (x > lim1) return Code(1, 2, p);
+            break;
+        case 3:
+            if (x > 0 && x <= lim1) return Code(1, 1, p);
+            if (x > lim1 && x <= lim2) return Code(1, 2, p);
+            if (x > lim2) return Code(1, 3, p);
+            break;
+        default: break;
         }
     }
     return "000";

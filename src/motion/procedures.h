@@ -116,19 +116,16 @@ public:
     virtual std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& datum) = 0;
 
     // ---- strip clicks (procedures 40, 42, 43)
-    virtual void SetUpSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a,
-                                  const rt::Variant& tb, const rt::Variant& xb,
-                                  const rt::Variant& vb) = 0;
+    virtual void SetUpSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a, const rt::Variant& tb,
+                                  const rt::Variant& xb, const rt::Variant& vb) = 0;
     // The known one of t, x, v is a number, the other two "". show false
     // only fills the results arrays (entry 1).
-    virtual void SubstPointNoParams(int body, int segment, int point, const rt::Variant& t,
-                                    const rt::Variant& x, const rt::Variant& v, bool show) = 0;
-    virtual void SubstIncrementsNoParams(int body, int segment, int p1, int p2,
-                                         const rt::Variant& dt, const rt::Variant& dx,
-                                         const rt::Variant& dv) = 0;
+    virtual void SubstPointNoParams(int body, int segment, int point, const rt::Variant& t, const rt::Variant& x,
+                                    const rt::Variant& v, bool show) = 0;
+    virtual void SubstIncrementsNoParams(int body, int segment, int p1, int p2, const rt::Variant& dt,
+                                         const rt::Variant& dx, const rt::Variant& dv) = 0;
     // Kinds: 1 t, 2 x, 3 v. C the factor, D the increment of incrementKind.
-    virtual void SubstRelationNoParams(int body, int segment, int factorKind,
-                                       const rt::Variant& C, int incrementKind,
+    virtual void SubstRelationNoParams(int body, int segment, int factorKind, const rt::Variant& C, int incrementKind,
                                        const rt::Variant& D, int pI, int pF) = 0;
     virtual void SubstWithParamV(const ParamSubstArgs& a) = 0;
     virtual void SubstWithParamA(const ParamSubstArgs& a) = 0;
@@ -145,7 +142,7 @@ public:
     virtual void SolveXRelation(double C, bool isDifference) = 0;  // 47, 48
     virtual void SolveVRelation(double C, bool isDifference) = 0;  // 49, 50
     virtual void SolvePQConditions(double p, double q) = 0;        // 51
-    virtual void SolveVaSystem(const std::string& text) = 0;        // 53..57
+    virtual void SolveVaSystem(const std::string& text) = 0;       // 53..57
 };
 
 // Equation kinds posed for one projectile body: after a successful set-up
@@ -181,9 +178,8 @@ public:
     // ---- set-up and the table
     // components false: p speed, q angle (degrees); true: p = v0x, q = v0y.
     // An empty p or q is a launch quantity to be found.
-    virtual void SetUpParabEqns(int body, int point, const rt::Variant& t0,
-                                const rt::Variant& x0, const rt::Variant& y0,
-                                const rt::Variant& p, const rt::Variant& q, bool components) = 0;
+    virtual void SetUpParabEqns(int body, int point, const rt::Variant& t0, const rt::Variant& x0,
+                                const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q, bool components) = 0;
     // Writes t, x, y and the two velocity values into column col of Gd2
     // (rounded) and of MotionPoints (unrounded).
     virtual void PutParabPoint(int col, double t, double x, double y, double p, double q) = 0;
@@ -191,16 +187,11 @@ public:
     // ---- strip clicks; the datum kind is State().ParabProcedureCode
     virtual void ApplyParabEqnsToPoint(int body, int point, int relPoint, const rt::Variant& d1,
                                        const rt::Variant& d2) = 0;
-    virtual void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1,
-                                       const rt::Variant& d2) = 0;
-    virtual void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1,
-                                           const rt::Variant& d2) = 0;
-    virtual void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1,
-                                            const rt::Variant& d2) = 0;
-    virtual void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1,
-                                        const rt::Variant& d2) = 0;
-    virtual void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1,
-                                        const rt::Variant& d2) = 0;
+    virtual void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
+    virtual void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
+    virtual void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
+    virtual void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
+    virtual void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
     // Path length between two times (t1 <= t2 after the call; t2 may be
     // swapped with t1), or the text "No." when it cannot be computed.
     virtual rt::Variant CalcParabDistance(int body, double t1, double& t2) = 0;
@@ -209,17 +200,17 @@ public:
 
     // ---- listed procedures
     virtual void CalcParabRangeOnIncline(int body, const std::string& Xp, const std::string& Yp,
-                                         double alfa) = 0;                  // 22
-    virtual void IntersectParabTrajectories() = 0;                          // 25
-    virtual void SolveParabCollision(const std::string& tc) = 0;            // 26
+                                         double alfa) = 0;                               // 22
+    virtual void IntersectParabTrajectories() = 0;                                       // 25
+    virtual void SolveParabCollision(const std::string& tc) = 0;                         // 26
     virtual void SolveParabMeetsMover(const std::string& u, const std::string& tc) = 0;  // 27
     // M 2 x 2 and r indexed from 1 (entry 0 unused); kind 1 or 2.      28, 31
-    virtual void SolveTanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
-                                      const std::array<double, 3>& r, int kind) = 0;
+    virtual void SolveTanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r,
+                                      int kind) = 0;
     virtual void SolveTanSecWithComponent(double A, double B, double C, double D,
-                                          int kind) = 0;                    // 29, 30
+                                          int kind) = 0;  // 29, 30
     virtual void SolveTanSecPairWithV0Cos(double A, double B, double C, double D, double E,
-                                          double F) = 0;                    // 32
+                                          double F) = 0;  // 32
 };
 
 // Factories the workspace calls once when it builds its panels (defined in

@@ -76,9 +76,7 @@ void Motion::cmdPass_Click(int index) {
         }
         const MotionState& m = State();
         const int s = m.ShownSolution;
-        auto point = [&](int k) {
-            return rt::CInt(rt::TextToNumber(panel_.lblRes[k]->Caption().toStdString()));
-        };
+        auto point = [&](int k) { return rt::CInt(rt::TextToNumber(panel_.lblRes[k]->Caption().toStdString())); };
         const int c1 = TableColOfPoint(body, point(0)), c2 = TableColOfPoint(body, point(1));
         rt::CheckIndex(c1, 1, kMaxPoints);
         rt::CheckIndex(c2, 1, kMaxPoints);
@@ -93,9 +91,7 @@ void Motion::cmdPass_Click(int index) {
             MotionPoint(q, c1) = (*rows[q])[2 * s - 1];
             MotionPoint(q, c2) = (*rows[q])[2 * s];
         }
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
 void Motion::cmdCloseFrares_Click() { panel_.fraRes->hide(); }
@@ -106,16 +102,14 @@ void Motion::ShowPic1(bool show) {
     panel_.cmdSeeEqns->SetCaption(show ? QStringLiteral("Ver Ecuacs.") : QStringLiteral("Ver Gráfico"));
 }
 
-void Motion::cmdSeeEqns_Click() {
-    ShowPic1(panel_.cmdSeeEqns->Caption() == QStringLiteral("Ver Gráfico"));
-}
+void Motion::cmdSeeEqns_Click() { ShowPic1(panel_.cmdSeeEqns->Caption() == QStringLiteral("Ver Gráfico")); }
 
 void Motion::cmdEraseEqns_Click() {
     try {
         const int mode = shell::Shared().WorkspaceMode;
         if (mode == 4) {
-            if (plat::MsgBox(QStringLiteral("Confirmar borrado de ecuaciones."), plat::MsgButtons::OKCancel,
-                             QString(), plat::MsgResult::Cancel) != plat::MsgResult::OK)
+            if (plat::MsgBox(QStringLiteral("Confirmar borrado de ecuaciones."), plat::MsgButtons::OKCancel, QString(),
+                             plat::MsgResult::Cancel) != plat::MsgResult::OK)
                 return;
             for (int k = 1; k <= 8; ++k) rect_->ClearMruaEqnLine(k);
             rect_->EraseEqnFlags();
@@ -123,9 +117,7 @@ void Motion::cmdEraseEqns_Click() {
             for (int k = 1; k <= 10; ++k) parab_->ClearParabEqnLine(k);
             parab_->EraseEqnFlags();
         }
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
 }  // namespace motion

@@ -47,11 +47,11 @@ void Motion::cmdProcs_Click() {
     try {
         const std::string text = rt::Trim(panel_.txtProcs->Text().toStdString());
         const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4) RunListedRect(text);
-        else if (mode == 5) RunListedParab(text);
-    } catch (const rt::RuntimeError&) {
-        Message("No pude ejecutar la instrucción.");
-    }
+        if (mode == 4)
+            RunListedRect(text);
+        else if (mode == 5)
+            RunListedParab(text);
+    } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
 }
 
 void Motion::RunListedRect(const std::string& text) {
@@ -78,8 +78,10 @@ void Motion::RunListedRect(const std::string& text) {
         if (code <= 50) {
             // One number C, typed with a decimal comma or not.
             if (const auto C = rt::ReadSingleNumber(text)) {
-                if (code == 47 || code == 48) rect.SolveXRelation(*C, code == 47);
-                else rect.SolveVRelation(*C, code == 49);
+                if (code == 47 || code == 48)
+                    rect.SolveXRelation(*C, code == 47);
+                else
+                    rect.SolveVRelation(*C, code == 49);
             }
         } else if (code == 51 && !num::IsNumber(text)) {
             const auto items = SplitItems(text);
@@ -94,82 +96,86 @@ void Motion::RunListedParab(const std::string& text) {
     const int code = State().ParabProcedureCode;
     ProjectileProcedures& parab = *parab_;
     switch (code) {
-        case 2: LaunchFromThreePoints(text); return;
-        case 3: LaunchFromRangeHeight(text); return;
-        case 4: LaunchFromFlightRange(text); return;
-        case 22: {
+    case 2: LaunchFromThreePoints(text); return;
+    case 3: LaunchFromRangeHeight(text); return;
+    case 4: LaunchFromFlightRange(text); return;
+    case 22: {
+        const auto items = SplitItems(text);
+        const int body = ItemInteger(items, 1);
+        rt::CheckIndex(4, 1, static_cast<long long>(items.size()));
+        std::string beta = rt::Trim(items[3]);
+        const std::string degree = "\xC2\xB0";
+        if (beta.size() >= 2 && beta.compare(beta.size() - 2, 2, degree) == 0) beta.erase(beta.size() - 2);
+        parab.CalcParabRangeOnIncline(body, rt::Trim(items[1]), rt::Trim(items[2]), rt::TextToNumber(rt::Trim(beta)));
+        return;
+    }
+    case 25: parab.IntersectParabTrajectories(); return;
+    case 26: parab.SolveParabCollision(text); return;
+    case 27: {
+        const ParabEqnKinds k = parab.EqnKinds(1);
+        if (k.v0theta0) {
             const auto items = SplitItems(text);
-            const int body = ItemInteger(items, 1);
-            rt::CheckIndex(4, 1, static_cast<long long>(items.size()));
-            std::string beta = rt::Trim(items[3]);
-            const std::string degree = "\xC2\xB0";
-            if (beta.size() >= 2 && beta.compare(beta.size() - 2, 2, degree) == 0) beta.erase(beta.size() - 2);
-            parab.CalcParabRangeOnIncline(body, rt::Trim(items[1]), rt::Trim(items[2]),
-                                          rt::TextToNumber(rt::Trim(beta)));
-            return;
-        }
-        case 25: parab.IntersectParabTrajectories(); return;
-        case 26: parab.SolveParabCollision(text); return;
-        case 27: {
-            const ParabEqnKinds k = parab.EqnKinds(1);
-            if (k.v0theta0) {
-                const auto items = SplitItems(text);
-                std::string u, tc;
-                for (size_t i = 0; i < 2 && i < items.size(); ++i) {
-                    const std::string item = rt::Trim(items[i]);
-                    if (StartsWith(item, "u")) u = ValueAfterEquals(item);
-                    else if (StartsWith(item, "tc")) tc = ValueAfterEquals(item);
-                }
-                if (u.empty() || tc.empty()) {
-                    Message("Formato inválido. Datos deben ser \"u = número, tc = número\" o al revés.");
-                    return;
-                }
-                parab.SolveParabMeetsMover(u, tc);
-            } else if (k.v0 || k.theta0) {
-                const std::string value = ValueAfterEquals(text);
-                if (StartsWith(text, "u")) parab.SolveParabMeetsMover(value, "");
-                else if (StartsWith(text, "tc")) parab.SolveParabMeetsMover("", value);
-                else
-                    Message("Formato inválido para el dato. Debe tener la forma\r\n"
-                            "\"u = número\"    o bien     \"tc = número\".");
-            } else if (k.complete) {
-                Message("v0 o theta o ambas deben ser incógnitas en este procedimiento.");
-            } else if (plat::MsgBox(QStringLiteral("No has planteado las ecuaciones del móvil 1. Si deseas "
-                                                   "hacerlo ahora con \r\nlos datos contenidos en la tabla "
-                                                   "oprime el botón \"Aceptar\"."),
-                                    plat::MsgButtons::OKCancel) == plat::MsgResult::OK) {
-                parab.SetUpParabEqns(1, 0, MotionPoint(0, 1), MotionPoint(1, 1), MotionPoint(2, 1),
-                                     MotionPoint(3, 1), MotionPoint(4, 1), false);
+            std::string u, tc;
+            for (size_t i = 0; i < 2 && i < items.size(); ++i) {
+                const std::string item = rt::Trim(items[i]);
+                if (StartsWith(item, "u"))
+                    u = ValueAfterEquals(item);
+                else if (StartsWith(item, "tc"))
+                    tc = ValueAfterEquals(item);
             }
-            return;
-        }
-        case 28:
-        case 31:
-        case 32:
-        case 29:
-        case 30: {
-            const auto items = SplitItems(text);
-            const bool six = code == 28 || code == 31 || code == 32;
-            if (items.size() != (six ? 6u : 4u)) {
-                Message(six ? "Deben ser exactamente 6 argumentos." : "Deben ser exactamente 4 argumentos.");
+            if (u.empty() || tc.empty()) {
+                Message("Formato inválido. Datos deben ser \"u = número, tc = número\" o al revés.");
                 return;
             }
-            std::array<double, 7> a{};
-            for (size_t i = 1; i <= items.size(); ++i) a[i] = ItemNumber(items, static_cast<int>(i));
-            if (code == 28 || code == 31) {
-                std::array<std::array<double, 3>, 3> M{};
-                std::array<double, 3> r{};
-                M[1][1] = a[1], M[1][2] = a[2], r[1] = a[3];
-                M[2][1] = a[4], M[2][2] = a[5], r[2] = a[6];
-                parab.SolveTanAndSecSystem(M, r, code == 28 ? 1 : 2);
-            } else if (code == 32) {
-                parab.SolveTanSecPairWithV0Cos(a[1], a[2], a[3], a[4], a[5], a[6]);
-            } else {
-                parab.SolveTanSecWithComponent(a[1], a[2], a[3], a[4], code == 29 ? 1 : 2);
-            }
+            parab.SolveParabMeetsMover(u, tc);
+        } else if (k.v0 || k.theta0) {
+            const std::string value = ValueAfterEquals(text);
+            if (StartsWith(text, "u"))
+                parab.SolveParabMeetsMover(value, "");
+            else if (StartsWith(text, "tc"))
+                parab.SolveParabMeetsMover("", value);
+            else
+                Message(
+                    "Formato inválido para el dato. Debe tener la forma\r\n"
+                    "\"u = número\"    o bien     \"tc = número\".");
+        } else if (k.complete) {
+            Message("v0 o theta o ambas deben ser incógnitas en este procedimiento.");
+        } else if (plat::MsgBox(QStringLiteral("No has planteado las ecuaciones del móvil 1. Si deseas "
+                                               "hacerlo ahora con \r\nlos datos contenidos en la tabla "
+                                               "oprime el botón \"Aceptar\"."),
+                                plat::MsgButtons::OKCancel) == plat::MsgResult::OK) {
+            parab.SetUpParabEqns(1, 0, MotionPoint(0, 1), MotionPoint(1, 1), MotionPoint(2, 1), MotionPoint(3, 1),
+                                 MotionPoint(4, 1), false);
+        }
+        return;
+    }
+    case 28:
+    case 31:
+    case 32:
+    case 29:
+    case 30: {
+        const auto items = SplitItems(text);
+        const bool six = code == 28 || code == 31 || code == 32;
+        if (items.size() != (six ? 6u : 4u)) {
+            Message(six ? "Deben ser exactamente 6 argumentos." : "Deben ser exactamente 4 argumentos.");
             return;
         }
-        default: return;
+        std::array<double, 7> a{};
+        for (size_t i = 1; i <= items.size(); ++i) a[i] = ItemNumber(items, static_cast<int>(i));
+        if (code == 28 || code == 31) {
+            std::array<std::array<double, 3>, 3> M{};
+            std::array<double, 3> r{};
+            M[1][1] = a[1], M[1][2] = a[2], r[1] = a[3];
+            M[2][1] = a[4], M[2][2] = a[5], r[2] = a[6];
+            parab.SolveTanAndSecSystem(M, r, code == 28 ? 1 : 2);
+        } else if (code == 32) {
+            parab.SolveTanSecPairWithV0Cos(a[1], a[2], a[3], a[4], a[5], a[6]);
+        } else {
+            parab.SolveTanSecWithComponent(a[1], a[2], a[3], a[4], code == 29 ? 1 : 2);
+        }
+        return;
+    }
+    default: return;
     }
 }
 
@@ -204,9 +210,9 @@ void Motion::EquationsThroughThreePoints(const std::string& text) {
             return;
         target = cols[0];
     } else {
-        const QString answer = plat::InputBox(
-            QStringLiteral("Para consignar los resultados en la tabla da el índice \"n\"") +
-            QStringLiteral(" del punto donde deseas que t = 0 y oprime el botón \"Aceptar\"."));
+        const QString answer =
+            plat::InputBox(QStringLiteral("Para consignar los resultados en la tabla da el índice \"n\"") +
+                           QStringLiteral(" del punto donde deseas que t = 0 y oprime el botón \"Aceptar\"."));
         if (answer.isEmpty()) return;
         const int n = rt::CInt(rt::TextToNumber(answer.toStdString()));
         CheckPointOfBody(body, n);
@@ -222,13 +228,15 @@ void Motion::EquationsThroughThreePoints(const std::string& text) {
     State().Segments[body][segment].Accel = rt::Mul(2, f.c2);
 }
 
-void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,
-                               double v0, double theta0) {
+void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, double v0,
+                               double theta0) {
     const double t = t0.IsEmptyText() ? 0 : t0.ToNumber();
     const double x = x0.IsEmptyText() ? 0 : x0.ToNumber();
     const double y = y0.IsEmptyText() ? 0 : y0.ToNumber();
-    if (!ComponentColumn(c0)) parab_->PutParabPoint(c0, t, x, y, v0, theta0);
-    else parab_->PutParabPoint(c0, t, x, y, rt::Mul(v0, num::CosDeg(theta0)), rt::Mul(v0, num::SinDeg(theta0)));
+    if (!ComponentColumn(c0))
+        parab_->PutParabPoint(c0, t, x, y, v0, theta0);
+    else
+        parab_->PutParabPoint(c0, t, x, y, rt::Mul(v0, num::CosDeg(theta0)), rt::Mul(v0, num::SinDeg(theta0)));
 }
 
 void Motion::LaunchFromThreePoints(const std::string& text) {

@@ -56,7 +56,7 @@ inline constexpr int kQuantities = 5;  // rows 0..4
 struct SegmentRec {
     int FirstPoint = 0;  // 0-based within the body
     int LastPoint = 0;
-    rt::Variant Accel;   // Empty / "" unknown, typed text, or a number
+    rt::Variant Accel;  // Empty / "" unknown, typed text, or a number
 };
 
 // Text position of one equation line on the equations picture pic
@@ -92,7 +92,7 @@ struct MotionState {
     int GraphClickCount = 0;
     int LinkClickCount = 0;
     int DistanceClickCount = 0;
-    rt::Variant FirstClickValue;   // strip x, or a time (projectile distance)
+    rt::Variant FirstClickValue;  // strip x, or a time (projectile distance)
     rt::Variant SecondClickValue;
     int FirstClickBody = 0;
     int SecondClickBody = 0;

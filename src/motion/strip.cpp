@@ -73,8 +73,7 @@ void Motion::DrawStripPointMarks() {
     s.FilledBox(1, 20, 64 * n - 2, -1, rt::kLightGrey);
     if (m.NumBodies == 1 || m.NumBodies == 2) {
         for (int p = 1; p <= n; ++p)
-            s.FilledBox(64 * (p - 1) + 1, 18, 64 * p - 1, 1,
-                        m.NumBodies == 1 || p <= n1 ? kBody1 : kBody2);
+            s.FilledBox(64 * (p - 1) + 1, 18, 64 * p - 1, 1, m.NumBodies == 1 || p <= n1 ? kBody1 : kBody2);
     }
     for (int k = 0; k < n; ++k) s.Box(64 * k, 19, 64 * k + 64, 1, rt::kBlack);
     s.Line(kRightLine, 19, kRightLine, 1, rt::kBlack);

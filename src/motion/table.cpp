@@ -43,8 +43,8 @@ void Motion::ArrangeGd2(int colWidth, int mode) {
         for (int r = 0; r < 3; ++r) g.SetTextMatrix(r, 0, QString::fromLatin1(t[r]));
     } else if (mode == 5) {
         g.SetRows(5);
-        const QString t[] = {QStringLiteral(" t"), QStringLiteral(" x"), QStringLiteral(" y"),
-                             QStringLiteral(" v"), kTheta};
+        const QString t[] = {QStringLiteral(" t"), QStringLiteral(" x"), QStringLiteral(" y"), QStringLiteral(" v"),
+                             kTheta};
         for (int r = 0; r < 5; ++r) g.SetTextMatrix(r, 0, t[r]);
     }
     const int last = g.Cols() - 1;
@@ -107,8 +107,10 @@ void Motion::Gd2_KeyPress(int& keyAscii) {
     static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE,");
     if (keyAscii <= 0 || keyAscii > 255 || !allowed.contains(QChar(keyAscii))) return;
     QChar typed(keyAscii);
-    if (typed == QLatin1Char(',')) typed = QLatin1Char('.');
-    else if (typed == QLatin1Char('e')) typed = QLatin1Char('E');
+    if (typed == QLatin1Char(','))
+        typed = QLatin1Char('.');
+    else if (typed == QLatin1Char('e'))
+        typed = QLatin1Char('E');
     const QString t = g.Text() + typed;
     g.SetText(t);
     MotionPoint(r, c) = t.toStdString();
@@ -131,8 +133,8 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         if (t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t = rt::Trim(t.substr(0, t.size() - 2));
         if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);
-        g.SetTextMatrix(r, c, n ? QString::fromStdString(rt::RoundedText(*n, shell::G().Decimals))
-                                : QString::fromStdString(t));
+        g.SetTextMatrix(
+            r, c, n ? QString::fromStdString(rt::RoundedText(*n, shell::G().Decimals)) : QString::fromStdString(t));
         MotionPoint(r, c) = t;
     }
 }
@@ -143,12 +145,9 @@ void Motion::Gd2_KeyUp(int& keyCode, int shift) {
 
 void Motion::Gd2_DblClick() {
     plat::FlexGrid& g = *panel_.Gd2;
-    rt::IgnoreError("the cell is emptied even if the grid refuses its text", [&] {
-        g.SetText(QString());
-    });
-    rt::IgnoreError("a cell outside the table has no stored datum to empty", [&] {
-        MotionPoint(g.Row(), g.Col()) = std::string();
-    });
+    rt::IgnoreError("the cell is emptied even if the grid refuses its text", [&] { g.SetText(QString()); });
+    rt::IgnoreError("a cell outside the table has no stored datum to empty",
+                    [&] { MotionPoint(g.Row(), g.Col()) = std::string(); });
 }
 
 void Motion::Gd2_EnterCell() {

@@ -39,9 +39,7 @@ double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
 std::optional<double> TryF(CExpression& e, double x) {
     try {
         return F(e, x);
-    } catch (const rt::RuntimeError&) {
-        return std::nullopt;
-    }
+    } catch (const rt::RuntimeError&) { return std::nullopt; }
 }
 
 // How often a step that leaves f's domain is halved before the difference
@@ -141,8 +139,8 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 
 // ---------------------------------------------------------------------------
 
-void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots,
-                   std::vector<double>& fvals, std::string& msg) {
+void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots, std::vector<double>& fvals,
+                   std::string& msg) {
     constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
     msg.clear();
     CExpression e;
@@ -204,9 +202,7 @@ void FindExprRoots(std::string_view expr, double A, double B, std::vector<double
         }
         roots = std::move(r);
         fvals = std::move(fv);
-    } catch (const rt::RuntimeError&) {
-        msg = "Ocurrió un error en el cálculo de las raíces.";
-    }
+    } catch (const rt::RuntimeError&) { msg = "Ocurrió un error en el cálculo de las raíces."; }
 }
 
 void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
@@ -240,8 +236,8 @@ void DerivRidders(std::string_view expr, double x, double& dfdx, double h, doubl
     dfdx = Ridders(e, x, h, err);
 }
 
-void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d,
-                     double h, double& err, double* maxErr) {
+void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d, double h,
+                     double& err, double* maxErr) {
     f.ThrowIfError();
     AngleUnitScope unit(angleFactor);
     if (maxErr) *maxErr = 0;
@@ -255,8 +251,8 @@ void GradientRidders(CExpression& f, double angleFactor, const std::vector<doubl
 double SecondDeriv5Pt(CExpression& expr, double h, double x) {
     expr.ThrowIfError();
     auto fivePoint = [&](double s) {
-        const double num = 16 * F(expr, x + s) - F(expr, x + 2 * s) - 30 * F(expr, x) + 16 * F(expr, x - s) -
-                           F(expr, x - 2 * s);
+        const double num =
+            16 * F(expr, x + s) - F(expr, x + 2 * s) - 30 * F(expr, x) + 16 * F(expr, x - s) - F(expr, x - 2 * s);
         return rt::Div(rt::Checked(num), rt::Checked(12 * s * s));
     };
     if (TryF(expr, x + 2 * h) && TryF(expr, x - 2 * h)) return fivePoint(h);

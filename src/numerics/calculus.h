@@ -21,8 +21,8 @@ namespace num {
 // intervalo dado." when no root was found (the arrays are then untouched),
 // "Ocurrió un error en el cálculo de las raíces." after a run-time error, or
 // the compiler's message.
-void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots,
-                   std::vector<double>& fvals, std::string& msg);
+void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots, std::vector<double>& fvals,
+                   std::string& msg);
 
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), stopping
@@ -48,8 +48,8 @@ void DerivRidders(std::string_view expr, double x, double& dfdx, double h, doubl
 // (d must have room), with angleFactor the unit of f's trigonometric
 // functions; err is the estimate of the last point, maxErr (when given) the
 // largest of them.
-void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d,
-                     double h, double& err, double* maxErr = nullptr);
+void GradientRidders(CExpression& f, double angleFactor, const std::vector<double>& x, std::vector<double>& d, double h,
+                     double& err, double* maxErr = nullptr);
 
 // Second derivative of expr at x by the five-point central formula.
 double SecondDeriv5Pt(CExpression& expr, double h, double x);

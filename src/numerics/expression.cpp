@@ -1,10 +1,10 @@
 #include "numerics/expression.h"
 
+#include <locale.h>
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 #include "numerics/mathutil.h"
 #include "runtime/numtext.h"
@@ -35,6 +35,7 @@ struct Symbol {
 
 constexpr std::string_view kEnd("\0", 1);
 
+// clang-format off
 constexpr Symbol kSymbols[68] = {
     {"", 0, 0}, {"", 0, 0}, {"", 255, 1}, {"(", 255, 1}, {"-", 18, 0}, {"NOT", 8, 0},
     {kEnd, 0, -1}, {",", 0, -1}, {")", 0, -1},
@@ -62,6 +63,7 @@ enum Code : int {
     kMin = 54, kMax, kSese, kSeco, kCose, kCoco, kAtan2, kCoc, kHipo, kCate,
     kStp1 = 64, kIif, kStp, kBar,
 };
+// clang-format on
 
 constexpr double kPiValue = 3.14159265358979;
 
@@ -69,9 +71,7 @@ bool IsBinaryOperator(int code) { return code >= kPow && code <= kXor; }
 bool IsFunction(int code) { return code >= kAbs && code <= kBar && kSymbols[code].nargs > 0; }
 
 // Functions whose value depends on AngleFactor: never folded at compile time.
-bool ReadsAngleFactor(int code) {
-    return (code >= kSen && code <= kSec) || (code >= kSese && code <= kCoco);
-}
+bool ReadsAngleFactor(int code) { return (code >= kSen && code <= kSec) || (code >= kSese && code <= kCoco); }
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -208,16 +208,51 @@ double Apply3(int code, double a, double b, double c) {
 enum Op : uint8_t {
     // push-like: put a value on the stack (a term is k times a variable's
     // first, second or third power)
-    PushK, PushV, PushT1, PushT2, PushT3,
+    PushK,
+    PushV,
+    PushT1,
+    PushT2,
+    PushT3,
     StackFull,
     // one operand
-    Neg, Abs, Sqrt, Exp, Ln, Sin, Cos, Tan, Fn1,
+    Neg,
+    Abs,
+    Sqrt,
+    Exp,
+    Ln,
+    Sin,
+    Cos,
+    Tan,
+    Fn1,
     // two operands from the stack
-    Add, Sub, Mul, Div, Pow, Fn2,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Pow,
+    Fn2,
     // the right operand a literal, a variable, or a literal times a variable
-    AddK, SubK, MulK, DivK, Sq, Cube, PowK, Fn2K, RSubK, RDivK,
-    AddV, SubV, MulV, DivV, Fn2V,
-    AddT1, AddT2, AddT3, SubT1, SubT2, SubT3,
+    AddK,
+    SubK,
+    MulK,
+    DivK,
+    Sq,
+    Cube,
+    PowK,
+    Fn2K,
+    RSubK,
+    RDivK,
+    AddV,
+    SubV,
+    MulV,
+    DivV,
+    Fn2V,
+    AddT1,
+    AddT2,
+    AddT3,
+    SubT1,
+    SubT2,
+    SubT3,
     Fn3,
     kOpCount
 };
@@ -627,7 +662,8 @@ void CExpression::Parse() {
                     auto var = Variable(name, AutoCreateVariables);
                     if (!var) return Fail(kUnknownSymbol, "Símbolo o función desconocido" + name);
                     std::string vn = UpperText(var->Name);
-                    if (vn != "X" && vn != "Y" && vn != "Z") return Fail(kUnknownSymbol, "Símbolo o función desconocido");
+                    if (vn != "X" && vn != "Y" && vn != "Z")
+                        return Fail(kUnknownSymbol, "Símbolo o función desconocido");
                     Emit(Token{kOperand, static_cast<int16_t>(VariableSlot(var)), 0.0});
                     ++operands;
                     expectOperand = false;
@@ -802,12 +838,11 @@ double CExpression::Run(const double* slots) const {
 
     // Threaded dispatch: each instruction jumps straight to the next one.
     static const void* const kLabels[kOpCount] = {
-        &&L_PushK, &&L_PushV, &&L_PushT1, &&L_PushT2, &&L_PushT3, &&L_StackFull,
-        &&L_Neg, &&L_Abs, &&L_Sqrt, &&L_Exp, &&L_Ln, &&L_Sin, &&L_Cos, &&L_Tan, &&L_Fn1,
-        &&L_Add, &&L_Sub, &&L_Mul, &&L_Div, &&L_Pow, &&L_Fn2,
-        &&L_AddK, &&L_SubK, &&L_MulK, &&L_DivK, &&L_Sq, &&L_Cube, &&L_PowK, &&L_Fn2K, &&L_RSubK, &&L_RDivK,
-        &&L_AddV, &&L_SubV, &&L_MulV, &&L_DivV, &&L_Fn2V,
-        &&L_AddT1, &&L_AddT2, &&L_AddT3, &&L_SubT1, &&L_SubT2, &&L_SubT3, &&L_Fn3,
+        &&L_PushK, &&L_PushV, &&L_PushT1, &&L_PushT2, &&L_PushT3, &&L_StackFull, &&L_Neg,  &&L_Abs,  &&L_Sqrt,
+        &&L_Exp,   &&L_Ln,    &&L_Sin,    &&L_Cos,    &&L_Tan,    &&L_Fn1,       &&L_Add,  &&L_Sub,  &&L_Mul,
+        &&L_Div,   &&L_Pow,   &&L_Fn2,    &&L_AddK,   &&L_SubK,   &&L_MulK,      &&L_DivK, &&L_Sq,   &&L_Cube,
+        &&L_PowK,  &&L_Fn2K,  &&L_RSubK,  &&L_RDivK,  &&L_AddV,   &&L_SubV,      &&L_MulV, &&L_DivV, &&L_Fn2V,
+        &&L_AddT1, &&L_AddT2, &&L_AddT3,  &&L_SubT1,  &&L_SubT2,  &&L_SubT3,     &&L_Fn3,
     };
 #define NEXT                          \
     do {                              \
@@ -818,63 +853,147 @@ double CExpression::Run(const double* slots) const {
     if (ip == end) return 0.0;
     goto* kLabels[ip->op];
 
-L_PushK: *++sp = top; top = ip->k; NEXT;
-L_PushV: *++sp = top; top = slots[ip->slot]; NEXT;
+L_PushK:
+    *++sp = top;
+    top = ip->k;
+    NEXT;
+L_PushV:
+    *++sp = top;
+    top = slots[ip->slot];
+    NEXT;
     // A term: one check covers both products (an infinite power times any
     // finite k, 0 included, is not finite).
 #define V1 (slots[ip->slot])
 #define V2 (slots[ip->slot] * slots[ip->slot])
 #define V3 ((slots[ip->slot] * slots[ip->slot]) * slots[ip->slot])
-L_PushT1: *++sp = top; top = Fin(ip->k * V1); NEXT;
-L_PushT2: *++sp = top; top = Fin(ip->k * V2); NEXT;
-L_PushT3: *++sp = top; top = Fin(ip->k * V3); NEXT;
-L_StackFull: Throw(rt::ErrorCode::SubscriptOutOfRange);
+L_PushT1:
+    *++sp = top;
+    top = Fin(ip->k * V1);
+    NEXT;
+L_PushT2:
+    *++sp = top;
+    top = Fin(ip->k * V2);
+    NEXT;
+L_PushT3:
+    *++sp = top;
+    top = Fin(ip->k * V3);
+    NEXT;
+L_StackFull:
+    Throw(rt::ErrorCode::SubscriptOutOfRange);
 
-L_Neg: top = -top; NEXT;
-L_Abs: top = std::fabs(top); NEXT;
+L_Neg:
+    top = -top;
+    NEXT;
+L_Abs:
+    top = std::fabs(top);
+    NEXT;
 L_Sqrt:
     if (top < 0) Throw(rt::ErrorCode::InvalidCall);
     top = std::sqrt(top);
     NEXT;
-L_Exp: top = Fin(std::exp(top)); NEXT;
+L_Exp:
+    top = Fin(std::exp(top));
+    NEXT;
 L_Ln:
     if (!(top > 0)) Throw(rt::ErrorCode::InvalidCall);
     top = std::log(top);
     NEXT;
-L_Sin: top = std::sin(Fin(af * top)); NEXT;
-L_Cos: top = std::cos(Fin(af * top)); NEXT;
-L_Tan: top = Fin(std::tan(Fin(af * top))); NEXT;
-L_Fn1: top = Apply1(ip->code, top); NEXT;
+L_Sin:
+    top = std::sin(Fin(af * top));
+    NEXT;
+L_Cos:
+    top = std::cos(Fin(af * top));
+    NEXT;
+L_Tan:
+    top = Fin(std::tan(Fin(af * top)));
+    NEXT;
+L_Fn1:
+    top = Apply1(ip->code, top);
+    NEXT;
 
-L_Add: top = Fin(*sp-- + top); NEXT;
-L_Sub: top = Fin(*sp-- - top); NEXT;
-L_Mul: top = Fin(*sp-- * top); NEXT;
-L_Div: top = CheckedDiv(*sp--, top); NEXT;
-L_Pow: top = CheckedPow(*sp--, top); NEXT;
-L_Fn2: top = Apply2(ip->code, *sp--, top); NEXT;
+L_Add:
+    top = Fin(*sp-- + top);
+    NEXT;
+L_Sub:
+    top = Fin(*sp-- - top);
+    NEXT;
+L_Mul:
+    top = Fin(*sp-- * top);
+    NEXT;
+L_Div:
+    top = CheckedDiv(*sp--, top);
+    NEXT;
+L_Pow:
+    top = CheckedPow(*sp--, top);
+    NEXT;
+L_Fn2:
+    top = Apply2(ip->code, *sp--, top);
+    NEXT;
 
-L_AddK: top = Fin(top + ip->k); NEXT;
-L_SubK: top = Fin(top - ip->k); NEXT;
-L_MulK: top = Fin(top * ip->k); NEXT;
-L_DivK: top = CheckedDiv(top, ip->k); NEXT;
-L_Sq: top = Fin(top * top); NEXT;
-L_Cube: top = Fin(top * top * top); NEXT;
-L_PowK: top = rt::Pow(top, ip->k); NEXT;
-L_Fn2K: top = Apply2(ip->code, top, ip->k); NEXT;
-L_RSubK: top = Fin(ip->k - top); NEXT;
-L_RDivK: top = CheckedDiv(ip->k, top); NEXT;
+L_AddK:
+    top = Fin(top + ip->k);
+    NEXT;
+L_SubK:
+    top = Fin(top - ip->k);
+    NEXT;
+L_MulK:
+    top = Fin(top * ip->k);
+    NEXT;
+L_DivK:
+    top = CheckedDiv(top, ip->k);
+    NEXT;
+L_Sq:
+    top = Fin(top * top);
+    NEXT;
+L_Cube:
+    top = Fin(top * top * top);
+    NEXT;
+L_PowK:
+    top = rt::Pow(top, ip->k);
+    NEXT;
+L_Fn2K:
+    top = Apply2(ip->code, top, ip->k);
+    NEXT;
+L_RSubK:
+    top = Fin(ip->k - top);
+    NEXT;
+L_RDivK:
+    top = CheckedDiv(ip->k, top);
+    NEXT;
 
-L_AddV: top = Fin(top + slots[ip->slot]); NEXT;
-L_SubV: top = Fin(top - slots[ip->slot]); NEXT;
-L_MulV: top = Fin(top * slots[ip->slot]); NEXT;
-L_DivV: top = CheckedDiv(top, slots[ip->slot]); NEXT;
-L_Fn2V: top = Apply2(ip->code, top, slots[ip->slot]); NEXT;
-L_AddT1: top = Fin(top + ip->k * V1); NEXT;
-L_AddT2: top = Fin(top + ip->k * V2); NEXT;
-L_AddT3: top = Fin(top + ip->k * V3); NEXT;
-L_SubT1: top = Fin(top - ip->k * V1); NEXT;
-L_SubT2: top = Fin(top - ip->k * V2); NEXT;
-L_SubT3: top = Fin(top - ip->k * V3); NEXT;
+L_AddV:
+    top = Fin(top + slots[ip->slot]);
+    NEXT;
+L_SubV:
+    top = Fin(top - slots[ip->slot]);
+    NEXT;
+L_MulV:
+    top = Fin(top * slots[ip->slot]);
+    NEXT;
+L_DivV:
+    top = CheckedDiv(top, slots[ip->slot]);
+    NEXT;
+L_Fn2V:
+    top = Apply2(ip->code, top, slots[ip->slot]);
+    NEXT;
+L_AddT1:
+    top = Fin(top + ip->k * V1);
+    NEXT;
+L_AddT2:
+    top = Fin(top + ip->k * V2);
+    NEXT;
+L_AddT3:
+    top = Fin(top + ip->k * V3);
+    NEXT;
+L_SubT1:
+    top = Fin(top - ip->k * V1);
+    NEXT;
+L_SubT2:
+    top = Fin(top - ip->k * V2);
+    NEXT;
+L_SubT3:
+    top = Fin(top - ip->k * V3);
+    NEXT;
 #undef V1
 #undef V2
 #undef V3
@@ -907,9 +1026,7 @@ rt::Variant CExpression::Value(std::span<const double> vars) {
     if (!RaiseErrors) {
         try {
             return RunVariant();
-        } catch (const rt::RuntimeError&) {
-            return rt::Variant(std::string());
-        }
+        } catch (const rt::RuntimeError&) { return rt::Variant(std::string()); }
     }
     return RunVariant();
 }
@@ -974,9 +1091,7 @@ std::string CExpression::FindRoots(double lowLimit, double highLimit, double int
             double v = Value().ToNumber();
             y = v;
             return true;
-        } catch (const rt::RuntimeError&) {
-            return false;
-        }
+        } catch (const rt::RuntimeError&) { return false; }
     };
 
     // The scan walks the grid points themselves: a refinement never moves

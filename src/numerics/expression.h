@@ -50,8 +50,7 @@ struct CVariable {
 class ExpressionError : public rt::RuntimeError {
 public:
     ExpressionError(int compileCode, int position, const std::string& description)
-        : rt::RuntimeError(rt::ErrorCode::InvalidCall, description), compileCode_(compileCode),
-          position_(position) {}
+        : rt::RuntimeError(rt::ErrorCode::InvalidCall, description), compileCode_(compileCode), position_(position) {}
     int compileCode() const { return compileCode_; }
     int position() const { return position_; }
 
@@ -182,18 +181,18 @@ private:
     std::vector<std::shared_ptr<CVariable>> variables_;
     std::vector<double> roots_;
 
-    std::vector<Token> rpn_;                        // the program
+    std::vector<Token> rpn_;                            // the program
     std::vector<std::shared_ptr<CVariable>> progVars_;  // variables it reads, by slot
-    std::vector<Instr> plan_;                        // what Run executes
-    static constexpr size_t kMaxSlots = 8;  // distinct variables a program reads (X, Y, Z)
-    int slotBind_[kMaxSlots] = {};          // list position of each slot's variable, or -1
+    std::vector<Instr> plan_;                           // what Run executes
+    static constexpr size_t kMaxSlots = 8;              // distinct variables a program reads (X, Y, Z)
+    int slotBind_[kMaxSlots] = {};                      // list position of each slot's variable, or -1
     size_t slotCount_ = 0;
-    uint8_t usedSlots_[kMaxSlots] = {};     // slots the plan reads
+    uint8_t usedSlots_[kMaxSlots] = {};  // slots the plan reads
     size_t usedCount_ = 0;
-    std::vector<CVariable*> bindList_;      // variables_ without the ownership, for binding
-    bool fastReady_ = false;                // ValueFast may run the plan
-    bool runnable_ = false;      // plan_ is a well-formed program
-    bool singleVariable_ = false;  // the program is one variable
+    std::vector<CVariable*> bindList_;  // variables_ without the ownership, for binding
+    bool fastReady_ = false;            // ValueFast may run the plan
+    bool runnable_ = false;             // plan_ is a well-formed program
+    bool singleVariable_ = false;       // the program is one variable
 };
 
 }  // namespace num

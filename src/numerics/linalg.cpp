@@ -95,7 +95,8 @@ void Decompose(Matrix& a, std::vector<int>& indx, double& d, std::string& msg, d
 }  // namespace
 
 Matrix::Matrix(int rows, int cols, double fill)
-    : rows_(std::max(rows, 0)), cols_(std::max(cols, 0)),
+    : rows_(std::max(rows, 0)),
+      cols_(std::max(cols, 0)),
       data_(static_cast<size_t>(rows_) * static_cast<size_t>(cols_), fill) {}
 
 Matrix::Matrix(std::initializer_list<std::initializer_list<double>> rows) {
@@ -144,9 +145,7 @@ void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& ind
             for (int j = i + 1; j <= n; ++j) sum -= row[j - 1] * x[j];
             x[i] = rt::Div(rt::Checked(sum), row[i - 1]);
         }
-    } catch (const rt::RuntimeError&) {
-        msg = kLUBackFailed;
-    }
+    } catch (const rt::RuntimeError&) { msg = kLUBackFailed; }
 }
 
 void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg) {
@@ -169,9 +168,7 @@ void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg) {
             return;
         }
         b = std::move(x);
-    } catch (const rt::RuntimeError&) {
-        msg = kUnsolved;
-    }
+    } catch (const rt::RuntimeError&) { msg = kUnsolved; }
 }
 
 double EvalPolynomial(const std::vector<double>& coef, double x) {

@@ -65,14 +65,20 @@ bool IsScientific(std::string_view s) {
     size_t digits = 0;
     bool point = false;
     while (i < n && (IsDigit(t[i]) || (t[i] == '.' && !point))) {
-        if (t[i] == '.') point = true; else ++digits;
+        if (t[i] == '.')
+            point = true;
+        else
+            ++digits;
         ++i;
     }
     if (digits == 0 || i >= n || t[i] != 'E') return false;
     ++i;
     if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
     size_t ed = 0;
-    while (i < n && IsDigit(t[i])) { ++i; ++ed; }
+    while (i < n && IsDigit(t[i])) {
+        ++i;
+        ++ed;
+    }
     return ed > 0 && i == n;
 }
 }  // namespace
@@ -87,7 +93,10 @@ bool IsNumber(std::string_view s) {
         char c = s[i];
         if (IsDigit(c)) continue;
         if ((c == '+' || c == '-') && i == 0) continue;
-        if (c == '.' && !point) { point = true; continue; }
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
         return false;
     }
     return true;

@@ -17,8 +17,8 @@ inline constexpr double kHalfPi = 1.5707963267949;
 double SinDeg(double deg);
 double CosDeg(double deg);
 double TanDeg(double deg);
-double ArcSinDeg(double x);   // |x| > 1 raises
-double ArcCosDeg(double x);   // |x| > 1 raises
+double ArcSinDeg(double x);  // |x| > 1 raises
+double ArcCosDeg(double x);  // |x| > 1 raises
 double ArcTanDeg(double x);
 // Direction of (x, y) in degrees, in (-180, 180]; components below 1E-06
 // count as zero.

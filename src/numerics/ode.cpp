@@ -23,9 +23,7 @@ void CheckLaw(const OdeLaw& law) {
     if (law.order == 1 || law.order == 2) law.expr.ThrowIfError();
 }
 
-void CheckSize(const std::vector<double>& v, int n) {
-    rt::CheckIndex(n, 0, static_cast<long long>(v.size()) - 1);
-}
+void CheckSize(const std::vector<double>& v, int n) { rt::CheckIndex(n, 0, static_cast<long long>(v.size()) - 1); }
 
 // Arrays below are indexed from 1: p[1..n].
 inline void Derivs(CExpression& law, int n, double t, const double* y, double* dydt) {
@@ -42,34 +40,39 @@ inline void Derivs(CExpression& law, int n, double t, const double* y, double* d
 // The law and the scratch arrays of the steppers, made once per driver call.
 struct Work {
     explicit Work(CExpression& e, int n)
-        : law(e), ak2(Size(n)), ak3(Size(n)), ak4(Size(n)), ak5(Size(n)), ak6(Size(n)), ytemp(Size(n)),
-          yout(Size(n)), yerr(Size(n)) {}
+        : law(e),
+          ak2(Size(n)),
+          ak3(Size(n)),
+          ak4(Size(n)),
+          ak5(Size(n)),
+          ak6(Size(n)),
+          ytemp(Size(n)),
+          yout(Size(n)),
+          yerr(Size(n)) {}
     static size_t Size(int n) { return static_cast<size_t>(std::max(n, 0)) + 1; }
     CExpression& law;
     std::vector<double> ak2, ak3, ak4, ak5, ak6, ytemp, yout, yerr;
 };
 
-void CashKarp(int n, const double* y, const double* dydx, double x, double h, double* yout, double* yerr,
-              Work& w) {
+void CashKarp(int n, const double* y, const double* dydx, double x, double h, double* yout, double* yerr, Work& w) {
     // Nodes and weights of the embedded 4(5) pair.
     constexpr double a2 = 0.2, a3 = 0.3, a4 = 0.6, a5 = 1.0, a6 = 0.875;
     constexpr double b21 = 0.2, b31 = 3.0 / 40.0, b32 = 9.0 / 40.0, b41 = 0.3, b42 = -0.9, b43 = 1.2;
     constexpr double b51 = -11.0 / 54.0, b52 = 2.5, b53 = -70.0 / 27.0, b54 = 35.0 / 27.0;
-    constexpr double b61 = 1631.0 / 55296.0, b62 = 175.0 / 512.0, b63 = 575.0 / 13824.0,
-                     b64 = 44275.0 / 110592.0, b65 = 253.0 / 4096.0;
+    constexpr double b61 = 1631.0 / 55296.0, b62 = 175.0 / 512.0, b63 = 575.0 / 13824.0, b64 = 44275.0 / 110592.0,
+                     b65 = 253.0 / 4096.0;
     constexpr double c1 = 37.0 / 378.0, c3 = 250.0 / 621.0, c4 = 125.0 / 594.0, c6 = 512.0 / 1771.0;
-    constexpr double dc1 = c1 - 2825.0 / 27648.0, dc3 = c3 - 18575.0 / 48384.0,
-                     dc4 = c4 - 13525.0 / 55296.0, dc5 = -277.0 / 14336.0, dc6 = c6 - 0.25;
-    double *ak2 = w.ak2.data(), *ak3 = w.ak3.data(), *ak4 = w.ak4.data(), *ak5 = w.ak5.data(),
-           *ak6 = w.ak6.data(), *yt = w.ytemp.data();
+    constexpr double dc1 = c1 - 2825.0 / 27648.0, dc3 = c3 - 18575.0 / 48384.0, dc4 = c4 - 13525.0 / 55296.0,
+                     dc5 = -277.0 / 14336.0, dc6 = c6 - 0.25;
+    double *ak2 = w.ak2.data(), *ak3 = w.ak3.data(), *ak4 = w.ak4.data(), *ak5 = w.ak5.data(), *ak6 = w.ak6.data(),
+           *yt = w.ytemp.data();
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + b21 * h * dydx[i];
     Derivs(w.law, n, x + a2 * h, yt, ak2);
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + h * (b31 * dydx[i] + b32 * ak2[i]);
     Derivs(w.law, n, x + a3 * h, yt, ak3);
     for (int i = 1; i <= n; ++i) yt[i] = y[i] + h * (b41 * dydx[i] + b42 * ak2[i] + b43 * ak3[i]);
     Derivs(w.law, n, x + a4 * h, yt, ak4);
-    for (int i = 1; i <= n; ++i)
-        yt[i] = y[i] + h * (b51 * dydx[i] + b52 * ak2[i] + b53 * ak3[i] + b54 * ak4[i]);
+    for (int i = 1; i <= n; ++i) yt[i] = y[i] + h * (b51 * dydx[i] + b52 * ak2[i] + b53 * ak3[i] + b54 * ak4[i]);
     Derivs(w.law, n, x + a5 * h, yt, ak5);
     for (int i = 1; i <= n; ++i)
         yt[i] = y[i] + h * (b61 * dydx[i] + b62 * ak2[i] + b63 * ak3[i] + b64 * ak4[i] + b65 * ak5[i]);
@@ -128,8 +131,8 @@ void ODEDerivs(const OdeLaw& law, double t, const std::vector<double>& y, std::v
     Derivs(law.expr, n, t, y.data(), dydt.data());
 }
 
-void StepRKCK(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x,
-              double h, std::vector<double>& yout, std::vector<double>& yerr) {
+void StepRKCK(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,
+              std::vector<double>& yout, std::vector<double>& yerr) {
     const int n = law.order;
     CheckLaw(law);
     for (const std::vector<double>* v : std::initializer_list<const std::vector<double>*>{&y, &dydx, &yout, &yerr})
@@ -139,8 +142,8 @@ void StepRKCK(const OdeLaw& law, const std::vector<double>& y, const std::vector
     CashKarp(n, y.data(), dydx.data(), x, h, yout.data(), yerr.data(), w);
 }
 
-void StepRKQS(const OdeLaw& law, std::vector<double>& y, const std::vector<double>& dydx, double& x,
-              double htry, double eps, const std::vector<double>& yscal, double& hdid, double& hnext) {
+void StepRKQS(const OdeLaw& law, std::vector<double>& y, const std::vector<double>& dydx, double& x, double htry,
+              double eps, const std::vector<double>& yscal, double& hdid, double& hnext) {
     const int n = law.order;
     CheckLaw(law);
     for (const std::vector<double>* v : std::initializer_list<const std::vector<double>*>{&y, &dydx, &yscal})
@@ -156,8 +159,8 @@ std::string TooManyStepsMessage(double x1, double x2) {
            " pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto.";
 }
 
-rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1,
-                                        double x2, double eps, double h1, double hmin) {
+rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
+                                        double eps, double h1, double hmin) {
     const int nvar = law.order;
     CheckLaw(law);
     CheckSize(ystart, nvar);
@@ -192,8 +195,7 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     return end.value()[1];
 }
 
-OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2,
-                           int nstep) {
+OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep) {
     const int nvar = law.order;
     CheckLaw(law);
     CheckSize(vstart, nvar);
@@ -223,8 +225,8 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     return table;
 }
 
-void StepRK4(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x,
-             double h, std::vector<double>& yout) {
+void StepRK4(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,
+             std::vector<double>& yout) {
     const int n = law.order;
     CheckLaw(law);
     CheckSize(y, n);

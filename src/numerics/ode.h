@@ -52,8 +52,8 @@ std::string TooManyStepsMessage(double x1, double x2);
 // state at x2 (ystart with its entries 1 .. order replaced). After 1000 steps
 // without reaching x2 the integration gives up: the refusal holds
 // TooManyStepsMessage.
-rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1,
-                                        double x2, double eps, double h1, double hmin);
+rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
+                                        double eps, double h1, double hmin);
 
 // x' = f(t, x) with x = 0 at the smaller of t0, t1: x at the larger, or the
 // refusal of ODEInt when the integration gave up.
@@ -69,8 +69,7 @@ struct OdeTable {
 
 // nstep classical Runge-Kutta steps from the state vstart at x1 to x2;
 // stops early once a step no longer moves x (x1 = x2).
-OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2,
-                           int nstep);
+OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep);
 
 // One classical Runge-Kutta step; yout may be y itself.
 void StepRK4(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,

@@ -14,8 +14,7 @@ inline QColor ToQColor(rt::ColorRef c) {
     return QColor(v.r, v.g, v.b);
 }
 inline rt::ColorRef FromQColor(const QColor& c) {
-    return rt::FromRgb(static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
-                       static_cast<uint8_t>(c.blue()));
+    return rt::FromRgb(static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()), static_cast<uint8_t>(c.blue()));
 }
 
 // objectName of a control-array member: "txtBody(3)".

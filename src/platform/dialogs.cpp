@@ -25,15 +25,13 @@ QString QtLines(QString s) {
 
 void RefuseHeadless(const QString& prompt) {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        throw std::logic_error("modal box shown with no dialog service installed: " +
-                               prompt.toStdString());
+        throw std::logic_error("modal box shown with no dialog service installed: " + prompt.toStdString());
 }
 
 }  // namespace
 
 MsgResult FirstButton(MsgButtons buttons) {
-    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
-                                                                              : MsgResult::OK;
+    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::OK;
 }
 
 DialogService* SetDialogService(DialogService* service) {
@@ -51,23 +49,20 @@ MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title
     return CurrentDialogService().ShowMessage(prompt, buttons, WithTitle(title));
 }
 
-MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title,
-                 MsgResult defaultButton) {
-    return CurrentDialogService().ShowMessageWithDefault(prompt, buttons, WithTitle(title),
-                                                         defaultButton);
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgResult defaultButton) {
+    return CurrentDialogService().ShowMessageWithDefault(prompt, buttons, WithTitle(title), defaultButton);
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     return CurrentDialogService().ShowInput(prompt, WithTitle(title), defaultText);
 }
 
-MsgResult QtDialogService::ShowMessage(const QString& prompt, MsgButtons buttons,
-                                       const QString& title) {
+MsgResult QtDialogService::ShowMessage(const QString& prompt, MsgButtons buttons, const QString& title) {
     return ShowMessageWithDefault(prompt, buttons, title, FirstButton(buttons));
 }
 
-MsgResult QtDialogService::ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
-                                                  const QString& title, MsgResult defaultButton) {
+MsgResult QtDialogService::ShowMessageWithDefault(const QString& prompt, MsgButtons buttons, const QString& title,
+                                                  MsgResult defaultButton) {
     RefuseHeadless(prompt);
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -89,8 +84,7 @@ MsgResult QtDialogService::ShowMessageWithDefault(const QString& prompt, MsgButt
     case MsgButtons::YesNoCancel: choices = {kYes, kNo, kCancel}; break;
     }
     std::vector<std::pair<QPushButton*, MsgResult>> made;
-    for (const Choice& c : choices)
-        made.emplace_back(box.addButton(QString::fromUtf8(c.text), c.role), c.result);
+    for (const Choice& c : choices) made.emplace_back(box.addButton(QString::fromUtf8(c.text), c.role), c.result);
     box.setDefaultButton(made.front().first);
     for (const auto& [button, result] : made)
         if (result == defaultButton) box.setDefaultButton(button);
@@ -102,8 +96,7 @@ MsgResult QtDialogService::ShowMessageWithDefault(const QString& prompt, MsgButt
     return made.back().second;
 }
 
-QString QtDialogService::ShowInput(const QString& prompt, const QString& title,
-                                   const QString& defaultText) {
+QString QtDialogService::ShowInput(const QString& prompt, const QString& title, const QString& defaultText) {
     RefuseHeadless(prompt);
     QInputDialog dlg(QApplication::activeWindow());
     dlg.setWindowTitle(title);

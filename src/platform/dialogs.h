@@ -17,19 +17,17 @@ class DialogService {
 public:
     virtual ~DialogService() = default;
     // `title` is never empty here; prompts may hold CR LF line breaks.
-    virtual MsgResult ShowMessage(const QString& prompt, MsgButtons buttons,
-                                  const QString& title) = 0;
+    virtual MsgResult ShowMessage(const QString& prompt, MsgButtons buttons, const QString& title) = 0;
     // The same with the button that Enter presses named: a question that
     // destroys work offers its safe answer. A service that cannot show a
     // default shows the box as the plain ShowMessage does.
-    virtual MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
-                                             const QString& title, MsgResult defaultButton) {
+    virtual MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons, const QString& title,
+                                             MsgResult defaultButton) {
         (void)defaultButton;
         return ShowMessage(prompt, buttons, title);
     }
     // The typed answer; Cancel gives "", the same as an empty answer.
-    virtual QString ShowInput(const QString& prompt, const QString& title,
-                              const QString& defaultText) = 0;
+    virtual QString ShowInput(const QString& prompt, const QString& title, const QString& defaultText) = 0;
 };
 
 // The button a box offers first, the default unless another is named.
@@ -42,15 +40,12 @@ DialogService& CurrentDialogService();
 
 // A message box; an empty title gives the application's title. Enter
 // presses the first button.
-MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK,
-                 const QString& title = QString());
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK, const QString& title = QString());
 // A message box whose Enter presses `defaultButton` (one of `buttons`): the
 // questions that erase work name their safe answer, Cancel or No.
-MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title,
-                 MsgResult defaultButton);
+MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgResult defaultButton);
 // An input box; an empty title gives the application's title. Cancel gives "".
-QString InputBox(const QString& prompt, const QString& title = QString(),
-                 const QString& defaultText = QString());
+QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
 
 // The modal Qt boxes ("Aceptar", "Cancelar", "Sí", "No"). On the headless
 // test platform no box can be answered, so showing one there throws
@@ -58,10 +53,9 @@ QString InputBox(const QString& prompt, const QString& title = QString(),
 class QtDialogService : public DialogService {
 public:
     MsgResult ShowMessage(const QString& prompt, MsgButtons buttons, const QString& title) override;
-    MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons,
-                                     const QString& title, MsgResult defaultButton) override;
-    QString ShowInput(const QString& prompt, const QString& title,
-                      const QString& defaultText) override;
+    MsgResult ShowMessageWithDefault(const QString& prompt, MsgButtons buttons, const QString& title,
+                                     MsgResult defaultButton) override;
+    QString ShowInput(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
 
 }  // namespace plat

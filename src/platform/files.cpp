@@ -21,8 +21,7 @@ QStringList SplitLines(const QString& text) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines.append(line);
             line.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
         } else {
             line.append(c);
         }
@@ -34,9 +33,7 @@ QStringList SplitLines(const QString& text) {
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
-QString DataFolder() {
-    return DataOverride().isEmpty() ? ProgramFolder() + QStringLiteral("/data") : DataOverride();
-}
+QString DataFolder() { return DataOverride().isEmpty() ? ProgramFolder() + QStringLiteral("/data") : DataOverride(); }
 
 void SetDataFolder(const QString& folder) { DataOverride() = folder; }
 
@@ -69,8 +66,7 @@ std::optional<QString> ReadTextFile(const QString& path) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             out.append(QStringLiteral("\r\n"));
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
+            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
         } else {
             out.append(c);
         }

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -27,12 +27,10 @@ class FlexDelegate : public QStyledItemDelegate {
 public:
     explicit FlexDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyledItemDelegate::paint(p, option, index);
         const int r = index.row(), c = index.column();
-        if (r == grid_->Row() && c == grid_->Col() && !grid_->IsFixed(r, c) &&
-            grid_->hasFocus()) {
+        if (r == grid_->Row() && c == grid_->Col() && !grid_->IsFixed(r, c) && grid_->hasFocus()) {
             p->save();
             QPen pen(option.palette.color(QPalette::Text));
             pen.setStyle(Qt::DotLine);
@@ -229,8 +227,8 @@ void FlexGrid::SetCellBackColor(rt::ColorRef color) {
 }
 
 bool FlexGrid::InSelection(int r, int c) const {
-    return r >= std::min(row_, rowSel_) && r <= std::max(row_, rowSel_) &&
-           c >= std::min(col_, colSel_) && c <= std::max(col_, colSel_);
+    return r >= std::min(row_, rowSel_) && r <= std::max(row_, rowSel_) && c >= std::min(col_, colSel_) &&
+           c <= std::max(col_, colSel_);
 }
 
 void FlexGrid::Refresh() { viewport()->update(); }
@@ -332,8 +330,7 @@ void FlexGrid::paintEvent(QPaintEvent* e) {
     PaintTitles(p);
 }
 
-void FlexGrid::PaintTitleCell(QPainter& p, const QStyleOptionViewItem& base, int r, int c,
-                              const QRect& cell) {
+void FlexGrid::PaintTitleCell(QPainter& p, const QStyleOptionViewItem& base, int r, int c, const QRect& cell) {
     const int grid = showGrid() ? 1 : 0;
     QStyleOptionViewItem opt = base;
     opt.rect = cell.adjusted(0, 0, -grid, -grid);
@@ -355,12 +352,8 @@ void FlexGrid::PaintTitles(QPainter& p) {
     const int w = viewport()->width(), h = viewport()->height();
     QStyleOptionViewItem base;
     initViewItemOption(&base);
-    auto rowTop = [&](int r) {
-        return r < fr ? verticalHeader()->sectionPosition(r) : rowViewportPosition(r);
-    };
-    auto colLeft = [&](int c) {
-        return c < fc ? horizontalHeader()->sectionPosition(c) : columnViewportPosition(c);
-    };
+    auto rowTop = [&](int r) { return r < fr ? verticalHeader()->sectionPosition(r) : rowViewportPosition(r); };
+    auto colLeft = [&](int c) { return c < fc ? horizontalHeader()->sectionPosition(c) : columnViewportPosition(c); };
     auto paint = [&](int r, int c) {
         const QRect cell(colLeft(c), rowTop(r), columnWidth(c), rowHeight(r));
         if (cell.width() > 0 && cell.height() > 0 && cell.intersects(QRect(0, 0, w, h)))
@@ -502,9 +495,7 @@ void FlexGrid::Navigate(QKeyEvent* e) {
     case Qt::Key_End: c = lastCol; break;
     case Qt::Key_PageUp: r -= page; break;
     case Qt::Key_PageDown: r += page; break;
-    default:
-        QWidget::keyPressEvent(e);
-        return;
+    default: QWidget::keyPressEvent(e); return;
     }
     r = std::clamp(r, firstRow, lastRow);
     c = std::clamp(c, firstCol, lastCol);

@@ -44,8 +44,16 @@ class FlexGrid : public QTableWidget {
 public:
     // Alignment codes of ColAlignment.
     enum Alignment {
-        LeftTop = 0, LeftCenter = 1, LeftBottom = 2, CenterTop = 3, CenterCenter = 4,
-        CenterBottom = 5, RightTop = 6, RightCenter = 7, RightBottom = 8, General = 9
+        LeftTop = 0,
+        LeftCenter = 1,
+        LeftBottom = 2,
+        CenterTop = 3,
+        CenterCenter = 4,
+        CenterBottom = 5,
+        RightTop = 6,
+        RightCenter = 7,
+        RightBottom = 8,
+        General = 9
     };
 
     explicit FlexGrid(const QString& name = QString(), QWidget* parent = nullptr);
@@ -71,7 +79,7 @@ public:
     // centres the column, "<" aligns it left, ">" right.
     void SetFormatString(const QString& format);
 
-    int ColWidth(int c) const;              // twips
+    int ColWidth(int c) const;  // twips
     void SetColWidth(int c, int twips);
     int ColAlignment(int c) const;
     void SetColAlignment(int c, int alignment);
@@ -94,7 +102,7 @@ public:
     std::function<void()> SelChange;
     std::function<void()> EnterCell;
     std::function<void()> DblClick;
-    MouseHandler MouseDown;   // x, y in twips from the grid's top-left corner
+    MouseHandler MouseDown;  // x, y in twips from the grid's top-left corner
     KeyEvents keys;
 
     // Used by the cell painter.
@@ -143,10 +151,10 @@ private:
 
     int fixedRows_ = 1, fixedCols_ = 1;
     int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
-    std::vector<int> colWidths_;       // twips
+    std::vector<int> colWidths_;  // twips
     std::vector<int> colAlign_;
     bool dragging_ = false;
-    bool scrollPending_ = false;   // the current cell to bring into view when shown
+    bool scrollPending_ = false;  // the current cell to bring into view when shown
 };
 
 }  // namespace plat

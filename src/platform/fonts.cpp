@@ -8,7 +8,7 @@ namespace plat {
 namespace {
 
 struct FaceRow {
-    const char* face;  // lower case
+    const char* face;      // lower case
     const char* families;  // ';'-separated, best first
 };
 
@@ -31,17 +31,17 @@ QString Key(QStringView faceName) { return faceName.trimmed().toString().toLower
 // Wingdings: an arrow pointer (245) and a bullet per click (158).
 QChar WingdingsChar(QChar c) {
     switch (c.unicode()) {
-        case 158: return QChar(0x2022);
-        case 245: return QChar(0x2B00);
-        default: return c;
+    case 158: return QChar(0x2022);
+    case 245: return QChar(0x2B00);
+    default: return c;
     }
 }
 
 // Wingdings 3: "O" is the turning-back arrow of the drop-last buttons.
 QChar Wingdings3Char(QChar c) {
     switch (c.unicode()) {
-        case u'O': return QChar(0x21B6);
-        default: return c;
+    case u'O': return QChar(0x21B6);
+    default: return c;
     }
 }
 
@@ -50,8 +50,7 @@ QChar Wingdings3Char(QChar c) {
 QStringList FaceFamilies(QStringView faceName) {
     const QString key = Key(faceName);
     for (const FaceRow& row : kFaces) {
-        if (key == QLatin1String(row.face))
-            return QString::fromLatin1(row.families).split(QLatin1Char(';'));
+        if (key == QLatin1String(row.face)) return QString::fromLatin1(row.families).split(QLatin1Char(';'));
     }
     QStringList out;
     if (!key.isEmpty()) out << faceName.trimmed().toString();
@@ -80,8 +79,10 @@ QString FaceText(QStringView faceName, QStringView text) {
     const QString key = Key(faceName);
     if (key == QLatin1String("symbol")) return SymbolToUnicode(text);
     QChar (*map)(QChar) = nullptr;
-    if (key == QLatin1String("wingdings")) map = WingdingsChar;
-    else if (key == QLatin1String("wingdings 3")) map = Wingdings3Char;
+    if (key == QLatin1String("wingdings"))
+        map = WingdingsChar;
+    else if (key == QLatin1String("wingdings 3"))
+        map = Wingdings3Char;
     if (!map) return text.toString();
     QString out;
     out.reserve(text.size());
@@ -91,12 +92,12 @@ QString FaceText(QStringView faceName, QStringView text) {
 
 QString ButtonGlyphText(ButtonGlyph glyph) {
     switch (glyph) {
-        case ButtonGlyph::DropLast: return QString(QChar(0x21B6));    // anticlockwise arrow
-        case ButtonGlyph::Restore: return QString(QChar(0x27F2));     // circular arrow
-        case ButtonGlyph::Swap: return QString(QChar(0x21C5));        // up and down arrows
-        case ButtonGlyph::Widen: return QString(QChar(0x2194));       // left-right arrow
-        case ButtonGlyph::SmallCells: return QString(QChar(0x25AB));  // small square
-        case ButtonGlyph::Narrow: return QStringLiteral("\u2192\u2190");
+    case ButtonGlyph::DropLast: return QString(QChar(0x21B6));    // anticlockwise arrow
+    case ButtonGlyph::Restore: return QString(QChar(0x27F2));     // circular arrow
+    case ButtonGlyph::Swap: return QString(QChar(0x21C5));        // up and down arrows
+    case ButtonGlyph::Widen: return QString(QChar(0x2194));       // left-right arrow
+    case ButtonGlyph::SmallCells: return QString(QChar(0x25AB));  // small square
+    case ButtonGlyph::Narrow: return QStringLiteral("\u2192\u2190");
     }
     return {};
 }

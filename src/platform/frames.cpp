@@ -39,8 +39,8 @@ void LineShape::SetBorderWidth(int pixels) {
 
 void LineShape::Place() {
     const int pad = width_;
-    setGeometry(std::min(x1_, x2_) - pad, std::min(y1_, y2_) - pad,
-                std::abs(x2_ - x1_) + 2 * pad + 1, std::abs(y2_ - y1_) + 2 * pad + 1);
+    setGeometry(std::min(x1_, x2_) - pad, std::min(y1_, y2_) - pad, std::abs(x2_ - x1_) + 2 * pad + 1,
+                std::abs(y2_ - y1_) + 2 * pad + 1);
     update();
 }
 

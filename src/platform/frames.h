@@ -60,7 +60,7 @@ public:
 
     rt::ColorRef BorderColor() const { return borderColor_; }
     void SetBorderColor(rt::ColorRef color);
-    int BorderWidth() const { return borderWidth_; }   // 0: no border
+    int BorderWidth() const { return borderWidth_; }  // 0: no border
     void SetBorderWidth(int pixels);
     rt::ColorRef FillColor() const { return fillColor_; }
     void SetFillColor(rt::ColorRef color);

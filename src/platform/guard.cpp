@@ -13,9 +13,7 @@ namespace {
 void Tell(const char* text) {
     try {
         MsgBox(QString::fromUtf8(text), MsgButtons::OK, kAppTitle);
-    } catch (const std::exception& e) {
-        qCritical("could not show \"%s\": %s", text, e.what());
-    }
+    } catch (const std::exception& e) { qCritical("could not show \"%s\": %s", text, e.what()); }
 }
 
 }  // namespace

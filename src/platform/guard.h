@@ -17,8 +17,7 @@ namespace plat {
 // The general message for a failed instruction.
 inline constexpr const char* kInstructionFailed = "No pude ejecutar la instrucción.";
 // What the user is told when a handler fails with anything but a run-time error.
-inline constexpr const char* kInternalFault =
-    "Ocurrió una falla interna del programa y la instrucción no se completó.";
+inline constexpr const char* kInternalFault = "Ocurrió una falla interna del programa y la instrucción no se completó.";
 
 // Shows the message of a run-time error that reached the guard.
 void ReportFailedInstruction();
@@ -32,9 +31,7 @@ bool Guarded(F&& handler) {
     try {
         handler();
         return true;
-    } catch (const rt::RuntimeError&) {
-        ReportFailedInstruction();
-    } catch (const std::exception& e) {
+    } catch (const rt::RuntimeError&) { ReportFailedInstruction(); } catch (const std::exception& e) {
         ReportInternalFault(e.what());
     } catch (...) {
         // The last resort of the guard: reported, not hidden.

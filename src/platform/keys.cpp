@@ -24,6 +24,7 @@ int KeyOfCharacter(char32_t c) {
     if (c >= U'0' && c <= U'9') return 48 + static_cast<int>(c - U'0');
     switch (c) {
     // Accented letters typed after a dead key come from the letter's key.
+    // clang-format off
     case U'á': case U'à': case U'â': case U'ä': case U'Á': case U'À': case U'Â': case U'Ä': return 65;
     case U'é': case U'è': case U'ê': case U'ë': case U'É': case U'È': case U'Ê': case U'Ë': return 69;
     case U'í': case U'ì': case U'î': case U'ï': case U'Í': case U'Ì': case U'Î': case U'Ï': return 73;
@@ -31,28 +32,48 @@ int KeyOfCharacter(char32_t c) {
     case U'ú': case U'ù': case U'û': case U'ü': case U'Ú': case U'Ù': case U'Û': case U'Ü': return 85;
     case U'ñ': case U'Ñ': return vk::Oem3;
     case U'ç': case U'Ç': case U'}': return vk::Oem2;
+    // clang-format on
     // Shifted and AltGr digits.
     case U'=': return 48;
-    case U'!': case U'|': return 49;
-    case U'"': case U'@': return 50;
-    case U'·': case U'#': return 51;
-    case U'$': case U'~': return 52;
+    case U'!':
+    case U'|': return 49;
+    case U'"':
+    case U'@': return 50;
+    case U'·':
+    case U'#': return 51;
+    case U'$':
+    case U'~': return 52;
     case U'%': return 53;
-    case U'&': case U'¬': return 54;
+    case U'&':
+    case U'¬': return 54;
     case U'/': return 55;
     case U'(': return 56;
     case U')': return 57;
     case U'€': return 69;
-    case U'º': case U'ª': case U'\\': return vk::Oem5;
-    case U'\'': case U'?': return vk::Oem4;
-    case U'¡': case U'¿': return vk::Oem6;
-    case U'`': case U'^': case U'[': return vk::Oem1;
-    case U'+': case U'*': case U']': return vk::OemPlus;
-    case U'´': case U'¨': case U'{': return vk::Oem7;
-    case U'<': case U'>': return vk::Oem102;
-    case U',': case U';': return vk::OemComma;
-    case U'.': case U':': return vk::OemPeriod;
-    case U'-': case U'_': return vk::OemMinus;
+    case U'º':
+    case U'ª':
+    case U'\\': return vk::Oem5;
+    case U'\'':
+    case U'?': return vk::Oem4;
+    case U'¡':
+    case U'¿': return vk::Oem6;
+    case U'`':
+    case U'^':
+    case U'[': return vk::Oem1;
+    case U'+':
+    case U'*':
+    case U']': return vk::OemPlus;
+    case U'´':
+    case U'¨':
+    case U'{': return vk::Oem7;
+    case U'<':
+    case U'>': return vk::Oem102;
+    case U',':
+    case U';': return vk::OemComma;
+    case U'.':
+    case U':': return vk::OemPeriod;
+    case U'-':
+    case U'_': return vk::OemMinus;
     case U' ': return vk::Space;
     default: return 0;
     }
@@ -64,7 +85,8 @@ int KeypadKey(int key) {
     case Qt::Key_Asterisk: return vk::Multiply;
     case Qt::Key_Plus: return vk::Add;
     case Qt::Key_Minus: return vk::Subtract;
-    case Qt::Key_Period: case Qt::Key_Comma: return vk::Decimal;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return vk::Decimal;
     case Qt::Key_Slash: return vk::Divide;
     default: return 0;
     }
@@ -78,11 +100,14 @@ int VirtualKey(int key, Qt::KeyboardModifiers mods, const QString& text) {
     }
     switch (key) {
     case Qt::Key_Backspace: return vk::Back;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return vk::Tab;
-    case Qt::Key_Return: case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return vk::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::Return;
     case Qt::Key_Shift: return vk::Shift;
     case Qt::Key_Control: return vk::Control;
-    case Qt::Key_Alt: case Qt::Key_AltGr: return vk::Menu;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return vk::Menu;
     case Qt::Key_Pause: return vk::Pause;
     case Qt::Key_CapsLock: return vk::Capital;
     case Qt::Key_Escape: return vk::Escape;
@@ -101,8 +126,10 @@ int VirtualKey(int key, Qt::KeyboardModifiers mods, const QString& text) {
     case Qt::Key_Menu: return 93;
     case Qt::Key_NumLock: return 144;
     case Qt::Key_ScrollLock: return 145;
-    case Qt::Key_Dead_Grave: case Qt::Key_Dead_Circumflex: return vk::Oem1;
-    case Qt::Key_Dead_Acute: case Qt::Key_Dead_Diaeresis: return vk::Oem7;
+    case Qt::Key_Dead_Grave:
+    case Qt::Key_Dead_Circumflex: return vk::Oem1;
+    case Qt::Key_Dead_Acute:
+    case Qt::Key_Dead_Diaeresis: return vk::Oem7;
     default: break;
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::F1 + (key - Qt::Key_F1);
@@ -122,7 +149,8 @@ int VirtualKey(const QKeyEvent& e) { return VirtualKey(e.key(), e.modifiers(), e
 
 int KeyAscii(const QKeyEvent& e) {
     switch (e.key()) {
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Escape: return 27;
     default: break;
@@ -170,8 +198,7 @@ int QtKeyOfAscii(int a) {
 
 }  // namespace
 
-void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
-                      const std::function<void(QKeyEvent*)>& process) {
+void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e, const std::function<void(QKeyEvent*)>& process) {
     const Qt::KeyboardModifiers mods = e->modifiers();
     const int code0 = VirtualKey(*e);
     if (ev.KeyDown && code0 != 0) {
@@ -200,8 +227,7 @@ void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
             return;
         }
         if (ascii != ascii0) {
-            QKeyEvent sub(QEvent::KeyPress, QtKeyOfAscii(ascii), mods & Qt::ShiftModifier,
-                          TextOfAscii(ascii));
+            QKeyEvent sub(QEvent::KeyPress, QtKeyOfAscii(ascii), mods & Qt::ShiftModifier, TextOfAscii(ascii));
             process(&sub);
             e->accept();
             return;
@@ -210,8 +236,7 @@ void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
     process(e);
 }
 
-void DispatchKeyRelease(const KeyEvents& ev, QKeyEvent* e,
-                        const std::function<void(QKeyEvent*)>& process) {
+void DispatchKeyRelease(const KeyEvents& ev, QKeyEvent* e, const std::function<void(QKeyEvent*)>& process) {
     if (e->isAutoRepeat()) {
         process(e);
         return;

@@ -27,11 +27,10 @@ class QKeyEvent;
 namespace plat {
 
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Pause = 19,
-              Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36,
-              Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
-constexpr int Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110,
-              Divide = 111, F1 = 112;
+constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Pause = 19, Capital = 20,
+              Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39,
+              Down = 40, Insert = 45, Delete = 46;
+constexpr int Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110, Divide = 111, F1 = 112;
 // OEM keys of the Spanish layout.
 constexpr int Oem1 = 186;       // ` ^ [
 constexpr int OemPlus = 187;    // + * ]
@@ -74,10 +73,8 @@ struct KeyEvents {
 
 // Runs the sequence above for a key press; `process` is the control's own
 // processing, called with the event that is left (or a substitute).
-void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e,
-                      const std::function<void(QKeyEvent*)>& process);
+void DispatchKeyPress(const KeyEvents& ev, QKeyEvent* e, const std::function<void(QKeyEvent*)>& process);
 // Runs KeyUp for a key release (none for auto-repeat releases).
-void DispatchKeyRelease(const KeyEvents& ev, QKeyEvent* e,
-                        const std::function<void(QKeyEvent*)>& process);
+void DispatchKeyRelease(const KeyEvents& ev, QKeyEvent* e, const std::function<void(QKeyEvent*)>& process);
 
 }  // namespace plat

@@ -47,8 +47,7 @@ void Label::mousePressEvent(QMouseEvent* e) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressed_ && e->button() == Qt::LeftButton &&
-                       rect().contains(e->position().toPoint());
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     e->accept();
     if (click && Click) Guarded(Click);

@@ -26,7 +26,7 @@ public:
     void SetCaption(const QString& caption);
     void SetFace(const QString& faceName, double points, bool bold = false, bool italic = false);
     rt::ColorRef BackColor() const { return backColor_; }
-    void SetBackColor(rt::ColorRef color);   // the label becomes opaque
+    void SetBackColor(rt::ColorRef color);  // the label becomes opaque
     rt::ColorRef ForeColor() const { return foreColor_; }
     void SetForeColor(rt::ColorRef color);
 

@@ -25,8 +25,7 @@ void ListBox::CheckIndex(int index) const {
 }
 
 void ListBox::SetMultiSelect(bool multi) {
-    setSelectionMode(multi ? QAbstractItemView::MultiSelection
-                           : QAbstractItemView::SingleSelection);
+    setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
 }
 
 void ListBox::AddItem(const QString& text, int index) {

@@ -239,9 +239,7 @@ void Picture::Line(double x1, double y1, double x2, double y2, rt::ColorRef c) {
 void Picture::LineTo(double x, double y) { DrawLine(curX_, curY_, x, y, foreColor_); }
 void Picture::LineTo(double x, double y, rt::ColorRef c) { DrawLine(curX_, curY_, x, y, c); }
 void Picture::LineStep(double dx, double dy) { DrawLine(curX_, curY_, curX_ + dx, curY_ + dy, foreColor_); }
-void Picture::LineStep(double dx, double dy, rt::ColorRef c) {
-    DrawLine(curX_, curY_, curX_ + dx, curY_ + dy, c);
-}
+void Picture::LineStep(double dx, double dy, rt::ColorRef c) { DrawLine(curX_, curY_, curX_ + dx, curY_ + dy, c); }
 
 void Picture::DrawBox(double x1, double y1, double x2, double y2, rt::ColorRef color, bool fillWithColor) {
     const QPoint a = DevicePoint(x1, y1);
@@ -301,8 +299,7 @@ void Picture::PSet(double x, double y, rt::ColorRef color) {
     update();
 }
 
-void Picture::DrawCircle(double x, double y, double radius, rt::ColorRef color, bool arc, double start,
-                         double end) {
+void Picture::DrawCircle(double x, double y, double radius, rt::ColorRef color, bool arc, double start, double end) {
     const QPoint c = DevicePoint(x, y);
     const double r = DeviceRadius(radius);
     if (arc && (!std::isfinite(start) || !std::isfinite(end))) rt::Raise(rt::ErrorCode::Overflow);
@@ -372,8 +369,7 @@ void Picture::Polyline(std::vector<QPointF> points, rt::ColorRef color) {
     const double kx = PixelsPerUnitX(), ky = PixelsPerUnitY();
     polyline_.resize(static_cast<qsizetype>(points.size()));
     QPoint* out = polyline_.data();
-    for (const QPointF& pt : points)
-        *out++ = QPoint(DeviceInt((pt.x() - left) * kx), DeviceInt((pt.y() - top) * ky));
+    for (const QPointF& pt : points) *out++ = QPoint(DeviceInt((pt.x() - left) * kx), DeviceInt((pt.y() - top) * ky));
     SyncImage();
     {
         QPainter p(&image_);
@@ -392,8 +388,7 @@ void Picture::Polyline(std::vector<QPointF> points, rt::ColorRef color) {
     update();
 }
 
-bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
-                         size_t minKept) {
+bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color, size_t minKept) {
     const size_t n = std::min(x.size(), y.size());
     if (n < 2) return false;
     const double left = ScaleLeft(), top = ScaleTop();
@@ -481,8 +476,7 @@ double Picture::TextHeight(const QString& text) const {
 
 // ---- block copy -------------------------------------------------------------
 
-void Picture::BlockCopy(int dstX, int dstY, int w, int h, const Picture& source, int srcX, int srcY,
-                        RasterOp op) {
+void Picture::BlockCopy(int dstX, int dstY, int w, int h, const Picture& source, int srcX, int srcY, RasterOp op) {
     SyncImage();
     const QImage src = source.Image().copy();  // a copy: the source may be this picture
     for (int j = 0; j < h; ++j) {

@@ -104,7 +104,7 @@ public:
     explicit Picture(const QString& name, QWidget* parent = nullptr);
 
     // Geometry of the control in its container.
-    void Move(int left, int top, int width, int height);                  // pixels
+    void Move(int left, int top, int width, int height);                   // pixels
     void MoveTwips(double left, double top, double width, double height);  // twips
     bool Visible() const { return !isHidden(); }
 
@@ -188,8 +188,7 @@ public:
     // kept. With more than minKept points left and every point placeable,
     // draws and records them as one Polyline and returns true; otherwise
     // draws nothing and returns false, for the caller to draw it another way.
-    bool DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color,
-                    size_t minKept);
+    bool DenseCurve(std::span<const double> x, std::span<const double> y, rt::ColorRef color, size_t minKept);
     void Print(const QString& text);
     // A number as the picture prints numbers: a blank for the sign before a
     // number that is not negative, then the general text form.
@@ -198,8 +197,8 @@ public:
     double TextHeight(const QString& text = QStringLiteral("X")) const;
 
     // Device-pixel block copy from another picture's image (or this one's).
-    void BlockCopy(int dstX, int dstY, int width, int height, const Picture& source, int srcX,
-                   int srcY, RasterOp op = RasterOp::Copy);
+    void BlockCopy(int dstX, int dstY, int width, int height, const Picture& source, int srcX, int srcY,
+                   RasterOp op = RasterOp::Copy);
 
     // A background picture: drawn now and again by every Cls. resizeToFit
     // makes the control the picture's size.
@@ -244,8 +243,7 @@ private:
     DrawnPrimitive Record(DrawnPrimitive::Kind kind, rt::ColorRef color) const;
     void DrawLine(double x1, double y1, double x2, double y2, rt::ColorRef color);
     void DrawBox(double x1, double y1, double x2, double y2, rt::ColorRef color, bool fillWithColor);
-    void DrawCircle(double x, double y, double radius, rt::ColorRef color, bool arc, double start,
-                    double end);
+    void DrawCircle(double x, double y, double radius, rt::ColorRef color, bool arc, double start, double end);
     void RunMouse(const MouseHandler& h, int button, int shift, double x, double y);
 
     mutable QImage image_;
@@ -267,8 +265,8 @@ private:
     std::function<void()> paint_;
     bool paintQueued_ = false;
     std::vector<DrawnPrimitive> drawn_;
-    QPolygon polyline_;                    // device points of the last polyline, reused
-    std::vector<QPointF> spareCurve_;      // a cleared record's points, for DenseCurve
+    QPolygon polyline_;                // device points of the last polyline, reused
+    std::vector<QPointF> spareCurve_;  // a cleared record's points, for DenseCurve
 };
 
 }  // namespace plat

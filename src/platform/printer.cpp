@@ -20,9 +20,7 @@ namespace {
 PrintDialogService* g_printDialog = nullptr;
 constexpr double kTwipsPerInch = 1440.0;
 
-[[noreturn]] void Fail(const QString& why) {
-    throw rt::RuntimeError(rt::ErrorCode::InvalidCall, why.toStdString());
-}
+[[noreturn]] void Fail(const QString& why) { throw rt::RuntimeError(rt::ErrorCode::InvalidCall, why.toStdString()); }
 }  // namespace
 
 PrintDialogService* SetPrintDialogService(PrintDialogService* service) {
@@ -51,9 +49,7 @@ bool QtPrintDialogService::ChoosePrinter(QPrinter& printer) {
     return answer == QDialog::Accepted;
 }
 
-Printer::Printer() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setFullPage(true);
-}
+Printer::Printer() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) { printer_->setFullPage(true); }
 
 Printer::~Printer() {
     // A job left open by a failure is closed; its own failure is already
@@ -111,27 +107,19 @@ void Printer::EndDoc() {
         Fail(QStringLiteral("No se pudo terminar el trabajo en %1.").arg(Destination()));
 }
 
-double Printer::PageWidthTwips() const {
-    return printer_->paperRect(QPrinter::Inch).width() * kTwipsPerInch;
-}
+double Printer::PageWidthTwips() const { return printer_->paperRect(QPrinter::Inch).width() * kTwipsPerInch; }
 
-double Printer::PageHeightTwips() const {
-    return printer_->paperRect(QPrinter::Inch).height() * kTwipsPerInch;
-}
+double Printer::PageHeightTwips() const { return printer_->paperRect(QPrinter::Inch).height() * kTwipsPerInch; }
 
 double Printer::OffsetXTwips() const {
-    return (printer_->pageRect(QPrinter::Inch).left() - printer_->paperRect(QPrinter::Inch).left()) *
-           kTwipsPerInch;
+    return (printer_->pageRect(QPrinter::Inch).left() - printer_->paperRect(QPrinter::Inch).left()) * kTwipsPerInch;
 }
 
 double Printer::OffsetYTwips() const {
-    return (printer_->pageRect(QPrinter::Inch).top() - printer_->paperRect(QPrinter::Inch).top()) *
-           kTwipsPerInch;
+    return (printer_->pageRect(QPrinter::Inch).top() - printer_->paperRect(QPrinter::Inch).top()) * kTwipsPerInch;
 }
 
-double Printer::TwipsToDevice(double twips) const {
-    return twips * printer_->resolution() / kTwipsPerInch;
-}
+double Printer::TwipsToDevice(double twips) const { return twips * printer_->resolution() / kTwipsPerInch; }
 
 QPainter& Printer::Painter() {
     if (!painter_) StartDoc();
@@ -155,8 +143,8 @@ double PageEnd(const QTextDocument& doc, double top, double bottom) {
 }
 }  // namespace
 
-int PrintDocument(Printer& printer, const QTextDocument& src, int leftTwips, int topTwips,
-                  int rightTwips, int bottomTwips) {
+int PrintDocument(Printer& printer, const QTextDocument& src, int leftTwips, int topTwips, int rightTwips,
+                  int bottomTwips) {
     std::unique_ptr<QTextDocument> doc(src.clone());
     QPainter& painter = printer.Painter();
     doc->documentLayout()->setPaintDevice(&printer.Device());
@@ -164,10 +152,8 @@ int PrintDocument(Printer& printer, const QTextDocument& src, int leftTwips, int
     const double left = printer.TwipsToDevice(leftTwips);
     const double top = printer.TwipsToDevice(topTwips);
     const double width = printer.TwipsToDevice(printer.PageWidthTwips() - leftTwips - rightTwips);
-    const double height =
-        printer.TwipsToDevice(printer.PageHeightTwips() - topTwips - bottomTwips);
-    if (width <= 0 || height <= 0)
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Márgenes fuera de la página.");
+    const double height = printer.TwipsToDevice(printer.PageHeightTwips() - topTwips - bottomTwips);
+    if (width <= 0 || height <= 0) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Márgenes fuera de la página.");
     doc->setPageSize(QSizeF(width, height));
     const int pages = std::max(1, doc->pageCount());
     for (int i = 0; i < pages; ++i) {

@@ -51,19 +51,19 @@ public:
     // Sends the job to a PDF file, without asking.
     void SetOutputFile(const QString& pdfPath);
 
-    void StartDoc();   // begins the job on its first page
+    void StartDoc();  // begins the job on its first page
     void NewPage();
-    void EndDoc();     // throws when the job could not be finished
+    void EndDoc();  // throws when the job could not be finished
     bool Started() const { return painter_ != nullptr; }
     int PageCount() const { return pages_; }
 
-    double PageWidthTwips() const;    // the whole sheet
+    double PageWidthTwips() const;  // the whole sheet
     double PageHeightTwips() const;
-    double OffsetXTwips() const;      // printable area from the sheet's edge
+    double OffsetXTwips() const;  // printable area from the sheet's edge
     double OffsetYTwips() const;
-    double TwipsToDevice(double twips) const;   // printer pixels
+    double TwipsToDevice(double twips) const;  // printer pixels
 
-    QPainter& Painter();   // valid between StartDoc and EndDoc
+    QPainter& Painter();  // valid between StartDoc and EndDoc
     QPrinter& Device() { return *printer_; }
 
 private:
@@ -79,7 +79,7 @@ private:
 // edges) and paints it from the current page on (starting the job if
 // needed), one new page after another; a text that fits on one page gives
 // one page. Returns the number of pages printed. The document is not changed.
-int PrintDocument(Printer& printer, const QTextDocument& doc, int leftTwips, int topTwips,
-                  int rightTwips, int bottomTwips);
+int PrintDocument(Printer& printer, const QTextDocument& doc, int leftTwips, int topTwips, int rightTwips,
+                  int bottomTwips);
 
 }  // namespace plat

@@ -94,8 +94,7 @@ void RichPane::SetSelLength(int length) {
     QTextCursor c = textCursor();
     const int start = c.selectionStart();
     c.setPosition(start);
-    c.setPosition(std::clamp(start + std::max(0, length), 0, TextLength()),
-                  QTextCursor::KeepAnchor);
+    c.setPosition(std::clamp(start + std::max(0, length), 0, TextLength()), QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
 
@@ -255,8 +254,7 @@ void RichPane::ApplyOffset(QTextCursor& c, int twips) {
         first.setPosition(c.selectionStart() + 1);
         at = first.charFormat();
     }
-    const double size = at.hasProperty(QTextFormat::FontPointSize) ? at.fontPointSize()
-                                                                   : DefaultFontSize();
+    const double size = at.hasProperty(QTextFormat::FontPointSize) ? at.fontPointSize() : DefaultFontSize();
     QTextCharFormat f;
     SetCharOffset(f, twips, size);
     c.mergeCharFormat(f);
@@ -287,8 +285,7 @@ CharFormat RichPane::FormatAt(int pos) const {
     r.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::Bold : def.bold();
     r.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : def.italic();
     r.underline = f.fontUnderline();
-    r.color = f.hasProperty(QTextFormat::ForegroundBrush) ? FromQColor(f.foreground().color())
-                                                          : rt::kBlack;
+    r.color = f.hasProperty(QTextFormat::ForegroundBrush) ? FromQColor(f.foreground().color()) : rt::kBlack;
     const QStringList fams = f.fontFamilies().toStringList();
     r.fontName = fams.isEmpty() ? def.family() : fams.front();
     r.fontSize = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : def.pointSizeF();
@@ -301,16 +298,13 @@ std::vector<FormatRun> RichPane::Runs() const {
     const QString text = Text();
     for (int i = 0; i < text.size(); ++i) {
         CharFormat f = FormatAt(i);
-        if (runs.empty() || !(runs.back().format == f))
-            runs.push_back(FormatRun{QString(), f});
+        if (runs.empty() || !(runs.back().format == f)) runs.push_back(FormatRun{QString(), f});
         runs.back().text += text.at(i);
     }
     return runs;
 }
 
-QTextDocumentFragment RichPane::RichContent() const {
-    return QTextDocumentFragment(document());
-}
+QTextDocumentFragment RichPane::RichContent() const { return QTextDocumentFragment(document()); }
 
 void RichPane::SetRichContent(const QTextDocumentFragment& content) {
     QTextCursor c(document());
@@ -342,8 +336,7 @@ void RichPane::SetAllFontSize(double points) {
 
 bool RichPane::SetFocus() { return FocusControl(this); }
 
-int RichPane::Print(Printer& printer, int leftTwips, int topTwips, int rightTwips,
-                    int bottomTwips) const {
+int RichPane::Print(Printer& printer, int leftTwips, int topTwips, int rightTwips, int bottomTwips) const {
     return PrintDocument(printer, *document(), leftTwips, topTwips, rightTwips, bottomTwips);
 }
 

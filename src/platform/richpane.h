@@ -105,7 +105,7 @@ public:
     void SetSelFontName(const QString& family);
     double SelFontSize() const;
     void SetSelFontSize(double points);
-    int SelCharOffset() const;             // twips, + raises
+    int SelCharOffset() const;  // twips, + raises
     void SetSelCharOffset(int twips);
     // Gives a format the vertical offset a pane gives a character of that
     // size (points) raised by twips, so that rich content built outside a
@@ -131,8 +131,7 @@ public:
     bool SetFocus();
 
     // Prints the content on pages inside the margins; returns the pages.
-    int Print(Printer& printer, int leftTwips, int topTwips, int rightTwips,
-              int bottomTwips) const;
+    int Print(Printer& printer, int leftTwips, int topTwips, int rightTwips, int bottomTwips) const;
 
     KeyEvents keys;
 

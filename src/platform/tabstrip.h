@@ -26,7 +26,7 @@ public:
     int Tabs() const { return count(); }
 
     int Tab() const { return currentIndex(); }
-    void SetTab(int i);   // out of range throws rt::RuntimeError
+    void SetTab(int i);  // out of range throws rt::RuntimeError
 
     QString TabCaption(int i) const { return tabText(i); }
     void SetTabCaption(int i, const QString& caption) { setTabText(i, caption); }

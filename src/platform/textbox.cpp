@@ -23,13 +23,9 @@ void TextBox::SetText(const QString& t) {
     if (Change) Change();
 }
 
-int TextBox::SelStart() const {
-    return hasSelectedText() ? selectionStart() : cursorPosition();
-}
+int TextBox::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
 
-void TextBox::SetSelStart(int pos) {
-    setCursorPosition(std::clamp(pos, 0, static_cast<int>(text().size())));
-}
+void TextBox::SetSelStart(int pos) { setCursorPosition(std::clamp(pos, 0, static_cast<int>(text().size()))); }
 
 int TextBox::SelLength() const { return hasSelectedText() ? selectionLength() : 0; }
 
@@ -113,4 +109,3 @@ void TextBox::keyReleaseEvent(QKeyEvent* e) {
 }
 
 }  // namespace plat
-

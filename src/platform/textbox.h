@@ -34,7 +34,7 @@ public:
     int SelLength() const;
     void SetSelLength(int length);
     QString SelText() const { return selectedText(); }
-    void SetSelText(const QString& text);   // replaces the selection, caret after
+    void SetSelText(const QString& text);  // replaces the selection, caret after
 
     rt::ColorRef ForeColor() const { return foreColor_; }
     void SetForeColor(rt::ColorRef color);
@@ -46,7 +46,7 @@ public:
     std::function<void()> Change;
     FocusEvents focus;
     KeyEvents keys;
-    QString Tag;   // free text a handler keeps with the box
+    QString Tag;  // free text a handler keeps with the box
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
@@ -60,7 +60,7 @@ protected:
 private:
     rt::ColorRef foreColor_ = rt::kBlack;
     rt::ColorRef backColor_ = rt::kWhite;
-    bool keepFocusSelection_ = false;   // the click that gave the focus
+    bool keepFocusSelection_ = false;  // the click that gave the focus
     bool fromCode_ = false;
 };
 

@@ -8,11 +8,11 @@
 namespace rt {
 
 enum class ErrorCode {
-    InvalidCall = 5,        // argument outside a function's domain
+    InvalidCall = 5,  // argument outside a function's domain
     Overflow = 6,
     SubscriptOutOfRange = 9,
     DivisionByZero = 11,
-    TypeMismatch = 13,      // a text that does not convert to a number
+    TypeMismatch = 13,  // a text that does not convert to a number
 };
 
 class RuntimeError : public std::runtime_error {
@@ -37,10 +37,10 @@ double Checked(double x);
 double Add(double a, double b);
 double Sub(double a, double b);
 double Mul(double a, double b);
-double Div(double a, double b);          // b == 0 raises DivisionByZero
-double Sqrt(double x);                   // x < 0 raises InvalidCall
-double Log(double x);                    // x <= 0 raises InvalidCall
-double Exp(double x);                    // overflow raises Overflow
+double Div(double a, double b);  // b == 0 raises DivisionByZero
+double Sqrt(double x);           // x < 0 raises InvalidCall
+double Log(double x);            // x <= 0 raises InvalidCall
+double Exp(double x);            // overflow raises Overflow
 // a ^ b: 0 ^ negative is a division by zero, a negative base with a
 // fractional exponent is a domain error.
 double Pow(double a, double b);
@@ -60,9 +60,7 @@ bool IgnoreError([[maybe_unused]] const char* why, F&& f) {
     try {
         f();
         return true;
-    } catch (const RuntimeError&) {
-        return false;
-    }
+    } catch (const RuntimeError&) { return false; }
 }
 
 }  // namespace rt

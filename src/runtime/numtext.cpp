@@ -60,17 +60,26 @@ size_t ScanNumber(std::string_view s) {
     size_t i = 0, n = s.size();
     if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+    while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        ++i;
+        ++digits;
+    }
     if (i < n && s[i] == '.') {
         ++i;
-        while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) { ++i; ++digits; }
+        while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     if (i < n && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
         size_t j = i + 1;
         if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
         size_t ed = 0;
-        while (j < n && std::isdigit(static_cast<unsigned char>(s[j]))) { ++j; ++ed; }
+        while (j < n && std::isdigit(static_cast<unsigned char>(s[j]))) {
+            ++j;
+            ++ed;
+        }
         if (ed > 0) i = j;
     }
     return i;

@@ -8,8 +8,8 @@ namespace rt {
 // x rounded to `decimals` places, halves to even. decimals < 0 is invalid.
 double RoundHalfEven(double x, int decimals = 0);
 
-double IntFloor(double x);   // Int: the greatest integer <= x
-double Fix(double x);        // truncation toward zero
+double IntFloor(double x);  // Int: the greatest integer <= x
+double Fix(double x);       // truncation toward zero
 
 // Conversions to 16- and 32-bit integers, halves to even; out of range
 // raises Overflow.

@@ -9,7 +9,7 @@ namespace rt {
 
 class Variant {
 public:
-    Variant() = default;                       // Empty
+    Variant() = default;  // Empty
     Variant(double d) : v_(d) {}
     Variant(int i) : v_(static_cast<double>(i)) {}
     Variant(bool b) : v_(b) {}

@@ -8,8 +8,7 @@ namespace shell {
 QString ReadTextFile(const QString& path) {
     std::optional<QString> text = plat::ReadTextFile(path);
     if (!text)
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall,
-                               "No se pudo leer el archivo " + path.toStdString() + ".");
+        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "No se pudo leer el archivo " + path.toStdString() + ".");
     return *std::move(text);
 }
 

@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-
 #include "numerics/expression.h"
-#include "shell/picmarkup.h"
 #include "shell/draweng.h"
+#include "shell/picmarkup.h"
 #include "text/globals.h"
 
 namespace shell {

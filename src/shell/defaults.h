@@ -24,7 +24,7 @@
 namespace shell {
 
 template <class T, int N>
-using Array1 = std::array<T, N + 1>;            // (1 To N)
+using Array1 = std::array<T, N + 1>;  // (1 To N)
 template <class T, int R, int C>
 using Array2 = std::array<std::array<T, C + 1>, R + 1>;  // (1 To R, 1 To C)
 

@@ -33,8 +33,7 @@ public:
     // A line in the given colour (the foreground colour is not changed).
     virtual void Line(double x1, double y1, double x2, double y2, rt::ColorRef colour) = 0;
     // A box from corner to corner in colour, filled with it or outlined.
-    virtual void Box(double x1, double y1, double x2, double y2, rt::ColorRef colour,
-                     bool filled) = 0;
+    virtual void Box(double x1, double y1, double x2, double y2, rt::ColorRef colour, bool filled) = 0;
     // Circle outlined in the foreground colour, its inside by the fill style
     // and colour; the current point moves to the centre.
     virtual void Circle(double x, double y, double r) = 0;

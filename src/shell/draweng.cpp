@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "numerics/mathutil.h"
-#include "shell/drawpicture.h"
 #include "runtime/rounding.h"
+#include "shell/drawpicture.h"
 #include "vectors/clock.h"
 
 namespace shell {
@@ -56,8 +56,8 @@ void MoveRel(DrawCanvas& pic, double dx, double dy, bool scaled) {
     SetCurrentAndPen(pic, st.PenX + dx * f, st.PenY + dy * f);
 }
 
-void DrawSegment(DrawCanvas& pic, double length, double advance, bool registerIt,
-                 std::optional<int> hour, double angle) {
+void DrawSegment(DrawCanvas& pic, double length, double advance, bool registerIt, std::optional<int> hour,
+                 double angle) {
     DrawEngState& st = DrawEng();
     const double x0 = st.PenX, y0 = st.PenY;
     if (hour) SetDirection(st, *hour, angle);
@@ -67,9 +67,8 @@ void DrawSegment(DrawCanvas& pic, double length, double advance, bool registerIt
     if (registerIt) RegisterShape(st, "Linea", NextShapeNumber(st.LineShapeCount), x0, y0, L, L);
 }
 
-void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, int penMode,
-               bool registerIt, rt::ColorRef colour, const rt::Variant& label, int headSize,
-               std::optional<int> hour, double angle) {
+void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, int penMode, bool registerIt,
+               rt::ColorRef colour, const rt::Variant& label, int headSize, std::optional<int> hour, double angle) {
     DrawEngState& st = DrawEng();
     if (hour) SetDirection(st, *hour, angle);
     const double L = Sng(length * st.DrawScale);
@@ -109,12 +108,13 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
         g_labelPrinter(pic, LabelShownText(label), st.PenX, st.PenY, kLabelFont, kLabelSize);
     }
 
-    if (penMode == kPenAtTail) pic.SetCurrent(a.tail.x, a.tail.y);
-    else if (penMode == kPenAtTip) pic.SetCurrent(a.tip.x, a.tip.y);
+    if (penMode == kPenAtTail)
+        pic.SetCurrent(a.tail.x, a.tail.y);
+    else if (penMode == kPenAtTip)
+        pic.SetCurrent(a.tip.x, a.tip.y);
     ReadPen(pic);
 
-    if (registerIt)
-        RegisterShape(st, "Flecha", NextShapeNumber(st.ArrowShapeCount), a.tail.x, a.tail.y, L, L);
+    if (registerIt) RegisterShape(st, "Flecha", NextShapeNumber(st.ArrowShapeCount), a.tail.x, a.tail.y, L, L);
 
     pic.SetForeColor(oldFore);
     pic.SetFillStyle(oldFillStyle);
@@ -124,8 +124,8 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
     pic.SetFontSize(oldSize);
 }
 
-void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y2, int penMode,
-                      bool filledHead, const rt::Variant& label, rt::ColorRef colour) {
+void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y2, int penMode, bool filledHead,
+                      const rt::Variant& label, rt::ColorRef colour) {
     double len = Sng(std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1)));
     if (rt::RoundHalfEven(len, 5) == 0) {
         MoveTo(pic, x1, y1, false);
@@ -141,8 +141,7 @@ void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y
     if (len < 12) len = 12;
     const vec::HourAlpha ha = vec::ClockSector(x2 - x1, y2 - y1);
     MoveTo(pic, x1, y1, false);
-    DrawArrow(pic, len / DrawEng().DrawScale, true, filledHead, penMode, false, colour, label, 3,
-              ha.hour, ha.alpha);
+    DrawArrow(pic, len / DrawEng().DrawScale, true, filledHead, penMode, false, colour, label, 3, ha.hour, ha.alpha);
 }
 
 void RegisterShape(const std::string& kind, int n, double x, double y, double len1, double len2) {
@@ -195,8 +194,8 @@ void DrawOutOfPlaneMark(DrawCanvas& pic, int sense, rt::ColorRef colour) {
     pic.SetCurrent(st.PenX, st.PenY);
 }
 
-void DrawArcArrow(DrawCanvas& pic, double radius, double sweepDeg, bool withHead, bool centred,
-                  std::optional<int> hour, double angle) {
+void DrawArcArrow(DrawCanvas& pic, double radius, double sweepDeg, bool withHead, bool centred, std::optional<int> hour,
+                  double angle) {
     DrawEngState& st = DrawEng();
     const double r = Sng(radius * st.DrawScale);
     const PointD c{st.PenX, st.PenY};
@@ -219,18 +218,15 @@ void DrawMomentArc(DrawCanvas& pic, double radius, int sense) {
     MoveTo(pic, c.x, c.y, false);
 }
 
-void DrawLineOfAction(DrawCanvas& pic, double x0, double y0, double& xa, double& ya, double& xb,
-                      double& yb, rt::ColorRef colour, double angleDeg) {
-    if (auto s = ClipLineOfAction(x0, y0, xa, ya, xb, yb, angleDeg))
-        pic.Line(s->a.x, s->a.y, s->b.x, s->b.y, colour);
+void DrawLineOfAction(DrawCanvas& pic, double x0, double y0, double& xa, double& ya, double& xb, double& yb,
+                      rt::ColorRef colour, double angleDeg) {
+    if (auto s = ClipLineOfAction(x0, y0, xa, ya, xb, yb, angleDeg)) pic.Line(s->a.x, s->a.y, s->b.x, s->b.y, colour);
 }
 
-void SetLabelPrinter(LabelPrinter printer) {
-    g_labelPrinter = printer ? printer : &PrintPlainLabel;
-}
+void SetLabelPrinter(LabelPrinter printer) { g_labelPrinter = printer ? printer : &PrintPlainLabel; }
 
-void PrintPlainLabel(DrawCanvas& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize) {
+void PrintPlainLabel(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize) {
     const std::string oldFont = pic.FontName();
     const double oldSize = pic.FontSize();
     pic.SetCurrent(x, y);

@@ -39,14 +39,14 @@ inline constexpr int kPenWhereDrawingEnded = 2;
 // beside its free end (the label's sign is not shown), registered as
 // "Flecha-n" when asked. The picture's colours, fill, line style and font
 // are as before afterwards.
-void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, int penMode,
-               bool registerIt, rt::ColorRef colour, const rt::Variant& label, int headSize,
-               std::optional<int> hour = std::nullopt, double angle = 0);
+void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, int penMode, bool registerIt,
+               rt::ColorRef colour, const rt::Variant& label, int headSize, std::optional<int> hour = std::nullopt,
+               double angle = 0);
 // An arrow from (x1, y1) towards (x2, y2), at least 12 pixels long; a dot
 // of radius 2 when the points coincide (which leaves the picture with a
 // transparent fill and a black foreground).
-void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y2, int penMode,
-                      bool filledHead, const rt::Variant& label, rt::ColorRef colour);
+void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y2, int penMode, bool filledHead,
+                      const rt::Variant& label, rt::ColorRef colour);
 
 // The shape registry of the engine's state.
 void RegisterShape(const std::string& kind, int n, double x, double y, double len1, double len2);
@@ -69,15 +69,15 @@ void DrawArcArrow(DrawCanvas& pic, double radius, double sweepDeg, bool withHead
 void DrawMomentArc(DrawCanvas& pic, double radius, int sense);
 // The part inside [xa, xb] x [ya, yb] of the line through (x0, y0) at
 // angleDeg, in colour; the bounds are put in order in the caller's variables.
-void DrawLineOfAction(DrawCanvas& pic, double x0, double y0, double& xa, double& ya, double& xb,
-                      double& yb, rt::ColorRef colour, double angleDeg);
+void DrawLineOfAction(DrawCanvas& pic, double x0, double y0, double& xa, double& ya, double& xb, double& yb,
+                      rt::ColorRef colour, double angleDeg);
 
 // Prints an arrow label whose top-left corner is (x, y) in the given font.
 // The default prints the text plainly; the picture markup plugs in here.
-using LabelPrinter = void (*)(DrawCanvas& pic, const std::string& text, double x, double y,
-                              const std::string& fontName, double fontSize);
+using LabelPrinter = void (*)(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& fontName,
+                              double fontSize);
 void SetLabelPrinter(LabelPrinter printer);  // nullptr: the plain default
-void PrintPlainLabel(DrawCanvas& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize);
+void PrintPlainLabel(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize);
 
 }  // namespace shell

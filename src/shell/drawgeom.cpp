@@ -25,11 +25,18 @@ Direction DirectionOf(int hour, double angleDeg) {
     rt::CheckIndex(hour, 1, 12);
     // Base angle and the sign the hour's angle is added with.
     static const float base[13] = {0,
-                                   static_cast<float>(kPi / 2), 0, 0, 0,
-                                   static_cast<float>(3 * kPi / 2), static_cast<float>(3 * kPi / 2),
-                                   static_cast<float>(3 * kPi / 2), static_cast<float>(kPi),
-                                   static_cast<float>(kPi), static_cast<float>(kPi),
-                                   static_cast<float>(kPi / 2), static_cast<float>(kPi / 2)};
+                                   static_cast<float>(kPi / 2),
+                                   0,
+                                   0,
+                                   0,
+                                   static_cast<float>(3 * kPi / 2),
+                                   static_cast<float>(3 * kPi / 2),
+                                   static_cast<float>(3 * kPi / 2),
+                                   static_cast<float>(kPi),
+                                   static_cast<float>(kPi),
+                                   static_cast<float>(kPi),
+                                   static_cast<float>(kPi / 2),
+                                   static_cast<float>(kPi / 2)};
     static const int sign[13] = {0, -1, 1, 0, -1, 1, 0, -1, 1, 0, -1, 1, 0};
     Direction d;
     d.angle = sign[hour] * Sng(angleDeg) * num::kDegToRad + static_cast<double>(base[hour]);
@@ -61,8 +68,7 @@ int NextShapeNumber(int& counter) {
     return ++counter;
 }
 
-void RegisterShape(DrawEngState& st, const std::string& kind, int n, double x, double y,
-                   double len1, double len2) {
+void RegisterShape(DrawEngState& st, const std::string& kind, int n, double x, double y, double len1, double len2) {
     NextShapeNumber(st.ShapeCount);
     ShapeRec r;
     r.Name = kind + "-" + std::to_string(n);
@@ -92,11 +98,9 @@ PointD ShapePoint(const DrawEngState& st, const std::string& name, double u, dou
     rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
 }
 
-ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direction& d,
-                          int headSize) {
+ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direction& d, int headSize) {
     // The head's length is a 16-bit quantity.
-    if (2.0 * headSize + 1 > kMaxInt16 || 2.0 * headSize + 1 < -kMaxInt16 - 1)
-        rt::Raise(rt::ErrorCode::Overflow);
+    if (2.0 * headSize + 1 > kMaxInt16 || 2.0 * headSize + 1 < -kMaxInt16 - 1) rt::Raise(rt::ErrorCode::Overflow);
     ArrowPoints a;
     if (fromPen) {
         a.tail = pen;
@@ -107,10 +111,8 @@ ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direc
     }
     const double s = headSize + 1;
     const double b = 2 * headSize + 1;
-    a.corner1 = {RoundPixel(a.tip.x - b * d.cos + s * d.cos90),
-                 RoundPixel(a.tip.y - b * d.sin + s * d.sin90)};
-    a.corner2 = {RoundPixel(a.tip.x - b * d.cos - s * d.cos90),
-                 RoundPixel(a.tip.y - b * d.sin - s * d.sin90)};
+    a.corner1 = {RoundPixel(a.tip.x - b * d.cos + s * d.cos90), RoundPixel(a.tip.y - b * d.sin + s * d.sin90)};
+    a.corner2 = {RoundPixel(a.tip.x - b * d.cos - s * d.cos90), RoundPixel(a.tip.y - b * d.sin - s * d.sin90)};
     a.headTip = {RoundPixel(a.tip.x), RoundPixel(a.tip.y)};
     return a;
 }
@@ -119,16 +121,29 @@ PointD LabelOffset(bool fromPen, int hour, double w, double h) {
     const PointD aboveRight{0, h}, belowRight{0, 0}, belowLeft{-w - 2, 0}, aboveLeft{-w - 2, h};
     if (fromPen) {
         switch (hour) {
-        case 12: case 1: case 2: case 3: return aboveRight;
-        case 4: case 5: case 6: return belowRight;
-        case 7: case 8: case 9: return belowLeft;
+        case 12:
+        case 1:
+        case 2:
+        case 3: return aboveRight;
+        case 4:
+        case 5:
+        case 6: return belowRight;
+        case 7:
+        case 8:
+        case 9: return belowLeft;
         default: return aboveLeft;  // 10, 11
         }
     }
     switch (hour) {
-    case 7: case 8: case 9: return aboveRight;
-    case 10: case 11: case 12: return belowRight;
-    case 1: case 2: case 3: return belowLeft;
+    case 7:
+    case 8:
+    case 9: return aboveRight;
+    case 10:
+    case 11:
+    case 12: return belowRight;
+    case 1:
+    case 2:
+    case 3: return belowLeft;
     default: return aboveLeft;  // 4, 5, 6
     }
 }
@@ -209,13 +224,12 @@ std::optional<MomentArcShape> MomentArcOf(PointD c, double R, int sense) {
     return m;
 }
 
-std::optional<SegmentD> ClipLineOfAction(double x0, double y0, double& xa, double& ya, double& xb,
-                                         double& yb, double angleDeg) {
+std::optional<SegmentD> ClipLineOfAction(double x0, double y0, double& xa, double& ya, double& xb, double& yb,
+                                         double angleDeg) {
     if (xa > xb) std::swap(xa, xb);
     if (ya > yb) std::swap(ya, yb);
     const double absAngle = std::fabs(angleDeg);
-    if (num::IsNear(absAngle, 90, 1e-6) || num::IsNear(absAngle, 270, 1e-6))
-        return SegmentD{{x0, ya}, {x0, yb}};
+    if (num::IsNear(absAngle, 90, 1e-6) || num::IsNear(absAngle, 270, 1e-6)) return SegmentD{{x0, ya}, {x0, yb}};
     const double m = num::TanDeg(angleDeg);
     // A slope this flat is horizontal to the pixel; it also keeps the edge
     // crossings below finite.
@@ -232,23 +246,27 @@ std::optional<SegmentD> ClipLineOfAction(double x0, double y0, double& xa, doubl
         p1 = {xA, ya};
         double yExit = m > 0 ? yB : yA;
         double xExit = m > 0 ? xb : xa;
-        if (inY(yExit)) p2 = PointD{xExit, yExit};
-        else if (yExit > yb) p2 = PointD{xB, yb};
+        if (inY(yExit))
+            p2 = PointD{xExit, yExit};
+        else if (yExit > yb)
+            p2 = PointD{xB, yb};
     } else if (xA < xa) {
         p1 = {xa, yA};
-        if (inY(yB)) p2 = PointD{xb, yB};
-        else if (yB > yb) p2 = PointD{xB, yb};
+        if (inY(yB))
+            p2 = PointD{xb, yB};
+        else if (yB > yb)
+            p2 = PointD{xB, yb};
     } else {
         p1 = {xb, yB};
-        if (inY(yA)) p2 = PointD{xa, yA};
-        else if (yA > yb) p2 = PointD{xB, yb};
+        if (inY(yA))
+            p2 = PointD{xa, yA};
+        else if (yA > yb)
+            p2 = PointD{xB, yb};
     }
     // The entry point must lie on the rectangle, or the line misses it (a
     // corner may be hit a rounding error away).
     const double eps = 1e-6;
-    auto onRect = [&](PointD p) {
-        return p.x >= xa - eps && p.x <= xb + eps && p.y >= ya - eps && p.y <= yb + eps;
-    };
+    auto onRect = [&](PointD p) { return p.x >= xa - eps && p.x <= xb + eps && p.y >= ya - eps && p.y <= yb + eps; };
     if (!p2 || !onRect(p1) || !onRect(*p2)) return std::nullopt;
     return SegmentD{p1, *p2};
 }

@@ -77,8 +77,7 @@ struct DrawEngState {
 void SetDirection(DrawEngState& st, int hour, double angleDeg);
 
 // Appends kind & "-" & n with the current hour and angle.
-void RegisterShape(DrawEngState& st, const std::string& kind, int n, double x, double y,
-                   double len1, double len2);
+void RegisterShape(DrawEngState& st, const std::string& kind, int n, double x, double y, double len1, double len2);
 // The next number of a kind's counter (16-bit: past 32767 raises Overflow).
 int NextShapeNumber(int& counter);
 void ClearShapes(DrawEngState& st);
@@ -95,8 +94,7 @@ struct ArrowPoints {
 };
 // fromPen: the tail is at the pen, otherwise the tip is. headSize beyond the
 // 16-bit range of the head length raises Overflow.
-ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direction& d,
-                          int headSize);
+ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direction& d, int headSize);
 
 // Offset from the free end of an arrow to the top-left corner of its label
 // of w by h pixels, by hour and by whether the arrow starts at the pen.
@@ -150,7 +148,7 @@ struct SegmentD {
 // The part inside [xa, xb] x [ya, yb] of the line through (x0, y0) at angleDeg
 // from +x. The bounds are put in order in the caller's variables. A line that
 // misses the rectangle gives nothing.
-std::optional<SegmentD> ClipLineOfAction(double x0, double y0, double& xa, double& ya, double& xb,
-                                         double& yb, double angleDeg);
+std::optional<SegmentD> ClipLineOfAction(double x0, double y0, double& xa, double& ya, double& xb, double& yb,
+                                         double angleDeg);
 
 }  // namespace shell

@@ -22,9 +22,7 @@ public:
     }
     void Box(double x1, double y1, double x2, double y2, rt::ColorRef colour, bool filled) override;
     void Circle(double x, double y, double r) override { pic_.Circle(x, y, r); }
-    void Arc(double x, double y, double r, double start, double end) override {
-        pic_.Arc(x, y, r, start, end);
-    }
+    void Arc(double x, double y, double r, double start, double end) override { pic_.Arc(x, y, r, start, end); }
     void Polygon(const std::vector<PointD>& points) override;
     void Print(const std::string& text) override;
     double TextWidth(const std::string& text) override;
@@ -54,18 +52,18 @@ void MoveTo(plat::Picture& pic, double x, double y, bool scaled);
 void MoveRel(plat::Picture& pic, double dx, double dy, bool scaled);
 void DrawSegment(plat::Picture& pic, double length, double advance, bool registerIt,
                  std::optional<int> hour = std::nullopt, double angle = 0);
-void DrawArrow(plat::Picture& pic, double length, bool fromPen, bool filledHead, int penMode,
-               bool registerIt, rt::ColorRef colour, const rt::Variant& label, int headSize,
-               std::optional<int> hour = std::nullopt, double angle = 0);
-void DrawArrowBetween(plat::Picture& pic, double x1, double y1, double x2, double y2, int penMode,
-                      bool filledHead, const rt::Variant& label, rt::ColorRef colour);
+void DrawArrow(plat::Picture& pic, double length, bool fromPen, bool filledHead, int penMode, bool registerIt,
+               rt::ColorRef colour, const rt::Variant& label, int headSize, std::optional<int> hour = std::nullopt,
+               double angle = 0);
+void DrawArrowBetween(plat::Picture& pic, double x1, double y1, double x2, double y2, int penMode, bool filledHead,
+                      const rt::Variant& label, rt::ColorRef colour);
 void MoveToShapePoint(plat::Picture& pic, const std::string& shapeName, double u, double v);
 void DrawPointMark(plat::Picture& pic, bool isCircle, double size, bool filled, rt::ColorRef colour);
 void DrawOutOfPlaneMark(plat::Picture& pic, int sense, rt::ColorRef colour);
 void DrawArcArrow(plat::Picture& pic, double radius, double sweepDeg, bool withHead, bool centred,
                   std::optional<int> hour = std::nullopt, double angle = 0);
 void DrawMomentArc(plat::Picture& pic, double radius, int sense);
-void DrawLineOfAction(plat::Picture& pic, double x0, double y0, double& xa, double& ya, double& xb,
-                      double& yb, rt::ColorRef colour, double angleDeg);
+void DrawLineOfAction(plat::Picture& pic, double x0, double y0, double& xa, double& ya, double& xb, double& yb,
+                      rt::ColorRef colour, double angleDeg);
 
 }  // namespace shell

@@ -63,8 +63,7 @@ plat::RichPane* MakePane(const QString& name, QWidget* parent, const QString& fa
 
 }  // namespace
 
-Form1::Form1(Workspaces services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)) {
+Form1::Form1(Workspaces services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Teluvar"));
     setFixedSize(kWidth, kHeight);
@@ -72,8 +71,7 @@ Form1::Form1(Workspaces services, QWidget* parent)
     EndProgram = [] { QCoreApplication::quit(); };
 
     const Workspaces& s = services_;
-    if (!s.direction || !s.calculator || !s.particle || !s.rigid || !s.motion || !s.kinematics ||
-        !s.help || !s.results)
+    if (!s.direction || !s.calculator || !s.particle || !s.rigid || !s.motion || !s.kinematics || !s.help || !s.results)
         throw std::logic_error("Form1: a workspace has no services registered");
 
     // What the first paint shows; the rest waits for FinishLoad.
@@ -102,9 +100,8 @@ void Form1::BuildHiddenControls() {
     s.help->BuildPanels(*this);
     CheckSlots();
 
-    for (QWidget* w : std::initializer_list<QWidget*>{panels.picBar, panels.fraCalc, panels.fraUnits,
-                                                      panels.tabStat, panels.fraEstp, panels.fraTable,
-                                                      panels.tabMrua, panels.fraKinem})
+    for (QWidget* w : std::initializer_list<QWidget*>{panels.picBar, panels.fraCalc, panels.fraUnits, panels.tabStat,
+                                                      panels.fraEstp, panels.fraTable, panels.tabMrua, panels.fraKinem})
         w->hide();
     panels.picRuts->hide();
     if (isVisible()) {
@@ -223,17 +220,28 @@ void Form1::CheckSlots() const {
     const struct {
         const void* p;
         const char* name;
-    } all[] = {{panels.picBar, "picBar"},       {panels.picRuts, "picRuts"},
-               {panels.picOpt, "picOpt"},       {panels.picArgs, "picArgs"},
-               {panels.fraCalc, "fraCalc"},     {panels.fraUnits, "fraUnits"},
-               {panels.gd, "gd"},               {panels.picClock, "picClock"},
-               {panels.txtVector, "txtVector"}, {panels.lblVorF, "lblVorF"},
-               {panels.lblFmts, "lblFmts"},     {panels.lblRotAngle, "lblRotAngle"},
-               {panels.cmdRotangle, "cmdRotangle"}, {panels.fraEstp, "fraEstp"},
-               {panels.tabStat, "tabStat"},     {panels.txtSegm0, "txtSegm(0)"},
-               {panels.fraTable, "fraTable"},   {panels.tabMrua, "tabMrua"},
-               {panels.picArgs1, "picArgs1"},   {panels.picArgs2, "picArgs2"},
-               {panels.imgProcs, "imgProcs"},   {panels.cmdTable0, "cmdTable(0)"},
+    } all[] = {{panels.picBar, "picBar"},
+               {panels.picRuts, "picRuts"},
+               {panels.picOpt, "picOpt"},
+               {panels.picArgs, "picArgs"},
+               {panels.fraCalc, "fraCalc"},
+               {panels.fraUnits, "fraUnits"},
+               {panels.gd, "gd"},
+               {panels.picClock, "picClock"},
+               {panels.txtVector, "txtVector"},
+               {panels.lblVorF, "lblVorF"},
+               {panels.lblFmts, "lblFmts"},
+               {panels.lblRotAngle, "lblRotAngle"},
+               {panels.cmdRotangle, "cmdRotangle"},
+               {panels.fraEstp, "fraEstp"},
+               {panels.tabStat, "tabStat"},
+               {panels.txtSegm0, "txtSegm(0)"},
+               {panels.fraTable, "fraTable"},
+               {panels.tabMrua, "tabMrua"},
+               {panels.picArgs1, "picArgs1"},
+               {panels.picArgs2, "picArgs2"},
+               {panels.imgProcs, "imgProcs"},
+               {panels.cmdTable0, "cmdTable(0)"},
                {panels.fraKinem, "fraKinem"}};
     for (const auto& s : all)
         if (!s.p) throw std::logic_error(std::string("Form1: no panel built the control ") + s.name);
@@ -318,9 +326,7 @@ void Form1::Image1_MouseDown(int, int, double x, double) {
     });
 }
 
-void Form1::Image1_MouseMove(int, int, double x, double) {
-    Image1->setToolTip(ToolbarTooltip(ToolbarButtonAt(x)));
-}
+void Form1::Image1_MouseMove(int, int, double x, double) { Image1->setToolTip(ToolbarTooltip(ToolbarButtonAt(x))); }
 
 void Form1::RenderToolbar() {
     const qreal ratio = devicePixelRatioF();
@@ -443,8 +449,7 @@ void Form1::SetupWorkspace(int index) {
     const WorkspaceLook& look = kLooks[index];
     // A workspace already started keeps what the user did there: only its
     // first visit (and a motion table of the other kind) starts it afresh.
-    const bool again = started_[static_cast<size_t>(index)] &&
-                       ((index != 3 && index != 4) || motionTable_ == index);
+    const bool again = started_[static_cast<size_t>(index)] && ((index != 3 && index != 4) || motionTable_ == index);
 
     txtArgHelp->SetText(QString());
     rtbCalc->SetText(QString());
@@ -453,67 +458,67 @@ void Form1::SetupWorkspace(int index) {
 
     SetFrameColours(look.light, look.dark);
     switch (index) {
-        case 0:
-            motion.ShowPic1(false);
-            PlaceTabCalc(0);
-            tabCalc->SetCaptionColor(look.caption);
-            panels.lblVorF->SetForeColor(look.caption);
-            PlaceFraExpr(0);
-            PlacefraDirec(1);
-            break;
-        case 1:
-            motion.ShowPic1(true);
-            PlaceTabCalc(1);
-            tabCalc->show();
-            tabCalc->SetCaptionColor(look.caption);
-            panels.lblVorF->SetForeColor(look.caption);
-            PlaceFraExpr(1);
-            fraExpr->show();
-            PlacefraDirec(0);
-            if (!again) panels.txtVector->SetText(QString());
-            break;
-        case 2:
-            if (!again) panels.tabStat->SetTab(0);
-            motion.ShowPic1(true);
-            PlaceTabCalc(1);
-            tabCalc->show();
-            tabCalc->SetCaptionColor(look.caption);
-            PlaceFraExpr(1);
-            fraExpr->show();
-            if (!again) {
-                services_.rigid->RestoreDCLCtrls();
-                panels.txtSegm0->SetFocus();
-            }
-            break;
-        case 3:
-        case 4: {
-            const int mode = index + 1;
-            motion.ShowPic1(true);
-            PlaceTabCalc(2);
-            tabCalc->SetCaptionColor(look.caption);
-            panels.tabMrua->SetCaptionColor(look.caption);
-            if (!again) {
-                motionTable_ = -1;
-                motion.AdaptCtrls(mode);
-                motion.FillMruaCbo(mode);
-            }
-            PlaceFraExpr(3);
-            if (!again) panels.cmdTable0->SetValue(true);
-            if (index == 3) g.WorkspaceMode = kRectilinearWorkspace;
-            LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
-            if (!again) {
-                motion.imgProcs_MouseDown(1, 0, 270, 100);
-                motionTable_ = index;
-            }
-            fraExpr->show();
-            break;
+    case 0:
+        motion.ShowPic1(false);
+        PlaceTabCalc(0);
+        tabCalc->SetCaptionColor(look.caption);
+        panels.lblVorF->SetForeColor(look.caption);
+        PlaceFraExpr(0);
+        PlacefraDirec(1);
+        break;
+    case 1:
+        motion.ShowPic1(true);
+        PlaceTabCalc(1);
+        tabCalc->show();
+        tabCalc->SetCaptionColor(look.caption);
+        panels.lblVorF->SetForeColor(look.caption);
+        PlaceFraExpr(1);
+        fraExpr->show();
+        PlacefraDirec(0);
+        if (!again) panels.txtVector->SetText(QString());
+        break;
+    case 2:
+        if (!again) panels.tabStat->SetTab(0);
+        motion.ShowPic1(true);
+        PlaceTabCalc(1);
+        tabCalc->show();
+        tabCalc->SetCaptionColor(look.caption);
+        PlaceFraExpr(1);
+        fraExpr->show();
+        if (!again) {
+            services_.rigid->RestoreDCLCtrls();
+            panels.txtSegm0->SetFocus();
         }
-        case 5:
-            tabCalc->SetCaptionColor(look.caption);
-            motion.ShowPic1(true);
-            PlaceTabCalc(0);
-            PlaceFraExpr(2);
-            break;
+        break;
+    case 3:
+    case 4: {
+        const int mode = index + 1;
+        motion.ShowPic1(true);
+        PlaceTabCalc(2);
+        tabCalc->SetCaptionColor(look.caption);
+        panels.tabMrua->SetCaptionColor(look.caption);
+        if (!again) {
+            motionTable_ = -1;
+            motion.AdaptCtrls(mode);
+            motion.FillMruaCbo(mode);
+        }
+        PlaceFraExpr(3);
+        if (!again) panels.cmdTable0->SetValue(true);
+        if (index == 3) g.WorkspaceMode = kRectilinearWorkspace;
+        LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
+        if (!again) {
+            motion.imgProcs_MouseDown(1, 0, 270, 100);
+            motionTable_ = index;
+        }
+        fraExpr->show();
+        break;
+    }
+    case 5:
+        tabCalc->SetCaptionColor(look.caption);
+        motion.ShowPic1(true);
+        PlaceTabCalc(0);
+        PlaceFraExpr(2);
+        break;
     }
     rtbCalc->SetText(QString());
     tabCalc->SetTab(0);
@@ -526,9 +531,9 @@ void Form1::SetupWorkspace(int index) {
 void Form1::PlaceTabCalc(int mode) {
     for (plat::RichPane* p : {rtbCalc, rtbReg, txtArgHelp, txtNotes}) plat::SetHeightTwips(p, 2115);
     switch (mode) {
-        case 0: tabCalc->setGeometry(408, 396, 391, 177); break;
-        case 1: tabCalc->setGeometry(6, 394, 391, 177); break;
-        default: tabCalc->setGeometry(408, 38, 391, 177); break;
+    case 0: tabCalc->setGeometry(408, 396, 391, 177); break;
+    case 1: tabCalc->setGeometry(6, 394, 391, 177); break;
+    default: tabCalc->setGeometry(408, 38, 391, 177); break;
     }
 }
 

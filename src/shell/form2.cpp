@@ -15,8 +15,8 @@
 #include "platform/textbox.h"
 #include "platform/updown.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "shell/printing.h"
+#include "text/globals.h"
 
 namespace shell {
 
@@ -26,16 +26,14 @@ namespace {
 constexpr int kMinDecimals = 0;
 constexpr int kMaxDecimals = 9;
 
-plat::CommandButton* Button(const QString& name, const QString& caption, QWidget* parent,
-                            const QRect& geo) {
+plat::CommandButton* Button(const QString& name, const QString& caption, QWidget* parent, const QRect& geo) {
     auto* b = new plat::CommandButton(name, parent);
     b->SetCaption(caption);
     b->setGeometry(geo);
     return b;
 }
 
-plat::Label* MakeLabel(const QString& name, const QString& caption, QWidget* parent,
-                       const QRect& geo) {
+plat::Label* MakeLabel(const QString& name, const QString& caption, QWidget* parent, const QRect& geo) {
     auto* l = new plat::Label(name, parent);
     l->SetCaption(caption);
     l->setWordWrap(true);
@@ -45,9 +43,7 @@ plat::Label* MakeLabel(const QString& name, const QString& caption, QWidget* par
 
 }  // namespace
 
-Form2Targets TargetsOf(const Form1& form) {
-    return {form.rtbReg, form.rtbHelp, form.txtArgHelp, form.pic, form.pic1};
-}
+Form2Targets TargetsOf(const Form1& form) { return {form.rtbReg, form.rtbHelp, form.txtArgHelp, form.pic, form.pic1}; }
 
 Form2::Form2(const Form2Targets& targets, QWidget* parent) : QDialog(parent), targets_(targets) {
     setObjectName(QStringLiteral("Form2"));
@@ -67,12 +63,11 @@ Form2::Form2(const Form2Targets& targets, QWidget* parent) : QDialog(parent), ta
         o->setGeometry(12, 20 + 24 * i, 210, 22);
         optPrint[i] = o;
     }
-    cmdPrintRes = Button(QStringLiteral("cmdPrintRes"), QStringLiteral("Imprimir"), Frame1,
-                         QRect(232, 64, 76, 26));
+    cmdPrintRes = Button(QStringLiteral("cmdPrintRes"), QStringLiteral("Imprimir"), Frame1, QRect(232, 64, 76, 26));
 
-    Label2[0] = MakeLabel(plat::ArrayName(QStringLiteral("Label2"), 0),
-                          QStringLiteral("No. de cifras decimales a mostrar en pantalla:"), this,
-                          QRect(10, 118, 236, 22));
+    Label2[0] =
+        MakeLabel(plat::ArrayName(QStringLiteral("Label2"), 0),
+                  QStringLiteral("No. de cifras decimales a mostrar en pantalla:"), this, QRect(10, 118, 236, 22));
     txtNCD = new plat::TextBox(QStringLiteral("txtNCD"), this);
     txtNCD->setGeometry(252, 118, 36, 22);
     txtNCD->setAlignment(Qt::AlignRight);
@@ -86,16 +81,15 @@ Form2::Form2(const Form2Targets& targets, QWidget* parent) : QDialog(parent), ta
     txtNCD->SetText(QString::number(G().Decimals));
     UpDown1->Change = [this] { UpDown1_Change(); };
 
-    Label2[1] = MakeLabel(plat::ArrayName(QStringLiteral("Label2"), 1),
-                          QStringLiteral("Copiar contenido del pizarrón al portapapeles"),
-                          this, QRect(10, 150, 236, 32));
-    cmdCopyToClipboard = Button(QStringLiteral("cmdCopyToClipboard"), QStringLiteral("Copiar"),
-                                this, QRect(252, 154, 76, 26));
+    Label2[1] =
+        MakeLabel(plat::ArrayName(QStringLiteral("Label2"), 1),
+                  QStringLiteral("Copiar contenido del pizarrón al portapapeles"), this, QRect(10, 150, 236, 32));
+    cmdCopyToClipboard =
+        Button(QStringLiteral("cmdCopyToClipboard"), QStringLiteral("Copiar"), this, QRect(252, 154, 76, 26));
 
-    cmdAbout = Button(QStringLiteral("cmdAbout"), QStringLiteral("Acerca de TELUVAR ..."), this,
-                      QRect(8, 202, 150, 28));
-    cmdCloseForm2 = Button(QStringLiteral("cmdCloseForm2"), QStringLiteral("Cerrar"), this,
-                           QRect(252, 202, 76, 28));
+    cmdAbout =
+        Button(QStringLiteral("cmdAbout"), QStringLiteral("Acerca de TELUVAR ..."), this, QRect(8, 202, 150, 28));
+    cmdCloseForm2 = Button(QStringLiteral("cmdCloseForm2"), QStringLiteral("Cerrar"), this, QRect(252, 202, 76, 28));
 
     cmdPrintRes->Click = [this] { cmdPrintRes_Click(); };
     cmdCopyToClipboard->Click = [this] { cmdCopyToClipboard_Click(); };
@@ -191,8 +185,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ResultsDialogServices> MakeResultsDialog() {
-    return std::make_unique<ResultsDialog>();
-}
+std::unique_ptr<ResultsDialogServices> MakeResultsDialog() { return std::make_unique<ResultsDialog>(); }
 
 }  // namespace shell

@@ -50,8 +50,8 @@ T* Named(Form1& form, const QString& name) {
 
 }  // namespace
 
-bool LoadHelpTopic(plat::RichPane& box, plat::RichPane& hold, const QString& fontName,
-                   double fontSize, const QString& path, const QString& key) {
+bool LoadHelpTopic(plat::RichPane& box, plat::RichPane& hold, const QString& fontName, double fontSize,
+                   const QString& path, const QString& key) {
     std::optional<QString> text;
     if (const auto lines = plat::ReadTextLines(path)) text = HelpSection(*lines, key);
     if (!text) {
@@ -82,8 +82,7 @@ void HelpPanel::BuildPanels(Form1& form) {
                    {"cmdHelpTable", 3, &HelpPanel::cmdHelpTable_Click}};
     for (const auto& b : buttons)
         for (int i = 0; i < b.count; ++i)
-            if (auto* c = Named<plat::CommandButton>(
-                    form, plat::ArrayName(QString::fromLatin1(b.name), i)))
+            if (auto* c = Named<plat::CommandButton>(form, plat::ArrayName(QString::fromLatin1(b.name), i)))
                 c->Click = [this, h = b.handler, i] { (this->*h)(i); };
 }
 
@@ -93,20 +92,16 @@ void HelpPanel::FillHelpCbo(int mode) {
     plat::ComboBox& cbo = *form_->cboHelp;
     cbo.Clear();
     for (const HelpTopic& t : HelpTopics(mode)) {
-        rt::IgnoreError("a topic that cannot be listed is left out of the list", [&] {
-            cbo.AddItem(QString::fromUtf8(t.title));
-        });
+        rt::IgnoreError("a topic that cannot be listed is left out of the list",
+                        [&] { cbo.AddItem(QString::fromUtf8(t.title)); });
     }
     cbo.WidenListToEntries();  // long titles are read whole when the list is open
 }
 
-double HelpPanel::HelpSize() const {
-    return form_->cmdHelpCtrl[1]->Caption() == QLatin1String("10") ? 8 : 10;
-}
+double HelpPanel::HelpSize() const { return form_->cmdHelpCtrl[1]->Caption() == QLatin1String("10") ? 8 : 10; }
 
 bool HelpPanel::Load(plat::RichPane& box, double size, const char* file, const QString& key) {
-    return LoadHelpTopic(box, *form_->rtbHold, Font(), size,
-                         plat::DataFilePath(QString::fromLatin1(file)), key);
+    return LoadHelpTopic(box, *form_->rtbHold, Font(), size, plat::DataFilePath(QString::fromLatin1(file)), key);
 }
 
 // ---- the panel
@@ -123,9 +118,7 @@ void HelpPanel::cboHelp_Click() {
         }
         f.rtbHelp->SetSelStart(0);
         if (f.rtbHelp->isVisible()) f.rtbHelp->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Message("No pude cargar el archivo de ayuda.");
-    }
+    } catch (const rt::RuntimeError&) { Message("No pude cargar el archivo de ayuda."); }
 }
 
 void HelpPanel::cmdHelpCtrl_Click(int index) {
@@ -133,50 +126,46 @@ void HelpPanel::cmdHelpCtrl_Click(int index) {
         Form1& f = *form_;
         plat::RichPane& pane = *f.rtbHelp;
         switch (index) {
-            case 0:
-                Load(pane, HelpSize(), kGeneralHelpFile, QString::fromLatin1(kGeneralHelpKey));
-                f.cboHelp->SetListIndex(-1);
-                pane.SetSelStart(0);
-                pane.SetFocus();
-                break;
-            case 1: {
-                plat::CommandButton& b = *f.cmdHelpCtrl[1];
-                double size;
-                if (b.Caption() == QLatin1String("8")) {
-                    size = 8;
-                    b.SetCaption(QStringLiteral("10"));
-                    b.setToolTip(kSizeTip10);
-                } else {
-                    size = 10;
-                    b.SetCaption(QStringLiteral("8"));
-                    b.setToolTip(kSizeTip8);
-                }
-                pane.SetAllFontSize(size);
-                pane.SetSelStart(0);
-                break;
+        case 0:
+            Load(pane, HelpSize(), kGeneralHelpFile, QString::fromLatin1(kGeneralHelpKey));
+            f.cboHelp->SetListIndex(-1);
+            pane.SetSelStart(0);
+            pane.SetFocus();
+            break;
+        case 1: {
+            plat::CommandButton& b = *f.cmdHelpCtrl[1];
+            double size;
+            if (b.Caption() == QLatin1String("8")) {
+                size = 8;
+                b.SetCaption(QStringLiteral("10"));
+                b.setToolTip(kSizeTip10);
+            } else {
+                size = 10;
+                b.SetCaption(QStringLiteral("8"));
+                b.setToolTip(kSizeTip8);
             }
-            case 2:
-                f.fraHelp->hide();
-                break;
-            case 3: {
-                plat::CommandButton& b = *f.cmdHelpCtrl[3];
-                if (f.fraHelp->y() == kPanelTopUp) {
-                    f.fraHelp->move(f.fraHelp->x(), kPanelTopDown);
-                    plat::SetHeightTwips(&pane, kPaneTwipsDown);
-                    b.SetCaption(QString(kArrowUp));
-                } else {
-                    f.fraHelp->move(f.fraHelp->x(), kPanelTopUp);
-                    plat::SetHeightTwips(&pane, kPaneTwipsUp);
-                    b.SetCaption(QString(kArrowDown));
-                }
-                f.fraHelp->raise();
-                pane.SetFocus();
-                break;
-            }
+            pane.SetAllFontSize(size);
+            pane.SetSelStart(0);
+            break;
         }
-    } catch (const rt::RuntimeError&) {
-        Message("Error en el comando.");
-    }
+        case 2: f.fraHelp->hide(); break;
+        case 3: {
+            plat::CommandButton& b = *f.cmdHelpCtrl[3];
+            if (f.fraHelp->y() == kPanelTopUp) {
+                f.fraHelp->move(f.fraHelp->x(), kPanelTopDown);
+                plat::SetHeightTwips(&pane, kPaneTwipsDown);
+                b.SetCaption(QString(kArrowUp));
+            } else {
+                f.fraHelp->move(f.fraHelp->x(), kPanelTopUp);
+                plat::SetHeightTwips(&pane, kPaneTwipsUp);
+                b.SetCaption(QString(kArrowDown));
+            }
+            f.fraHelp->raise();
+            pane.SetFocus();
+            break;
+        }
+        }
+    } catch (const rt::RuntimeError&) { Message("Error en el comando."); }
 }
 
 // ---- workspace buttons
@@ -184,14 +173,11 @@ void HelpPanel::cmdHelpCtrl_Click(int index) {
 void HelpPanel::cmdHelpEstcr_Click(int index) {
     try {
         Form1& f = *form_;
-        if (index >= 0 && index < 4)
-            Load(*f.txtArgHelp, 10, kHelpEstcrFile, QString::fromLatin1(kEstcrKeys[index]));
+        if (index >= 0 && index < 4) Load(*f.txtArgHelp, 10, kHelpEstcrFile, QString::fromLatin1(kEstcrKeys[index]));
         f.tabCalc->SetTab(2);
         f.txtArgHelp->SetSelStart(0);
         f.txtArgHelp->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Message("No pude cargar el tema de ayuda.");
-    }
+    } catch (const rt::RuntimeError&) { Message("No pude cargar el tema de ayuda."); }
 }
 
 void HelpPanel::cmdExampleEstp_Click(int index) {
@@ -199,9 +185,7 @@ void HelpPanel::cmdExampleEstp_Click(int index) {
         Form1& f = *form_;
         Load(*f.txtArgHelp, 10, kStatPartFile, QStringLiteral("EXAMPLE") + QString::number(index + 1));
         f.tabCalc->SetTab(2);
-    } catch (const rt::RuntimeError&) {
-        Message("No pude cargar el archivo de ayuda.");
-    }
+    } catch (const rt::RuntimeError&) { Message("No pude cargar el archivo de ayuda."); }
 }
 
 void HelpPanel::cmdHelpTable_Click(int index) {
@@ -213,19 +197,16 @@ void HelpPanel::cmdHelpTable_Click(int index) {
             auto* shape = Named<plat::Shape>(f, QStringLiteral("shpMrua"));
             auto* strip = Named<QWidget>(f, QStringLiteral("imgProcs"));
             if (shape && strip)
-                picture = 1 + static_cast<int>(std::lround(
-                                  (plat::LeftTwips(shape) - plat::LeftTwips(strip)) / kProcPictureTwips));
+                picture = 1 + static_cast<int>(
+                                  std::lround((plat::LeftTwips(shape) - plat::LeftTwips(strip)) / kProcPictureTwips));
         } else if (index == 2) {
-            if (auto* procs = Named<plat::ComboBox>(f, QStringLiteral("cboProcs")))
-                listIndex = procs->ListIndex();
+            if (auto* procs = Named<plat::ComboBox>(f, QStringLiteral("cboProcs"))) listIndex = procs->ListIndex();
         }
         if (const auto topic = TableHelpTopic(Shared().WorkspaceMode, index, picture, listIndex))
             f.cboHelp->SetListIndex(*topic);
         f.fraHelp->show();
         f.fraHelp->raise();
-    } catch (const rt::RuntimeError&) {
-        Message("Error en el comando.");
-    }
+    } catch (const rt::RuntimeError&) { Message("Error en el comando."); }
 }
 
 std::unique_ptr<HelpServices> MakeHelp() { return std::make_unique<HelpPanel>(); }

@@ -32,8 +32,8 @@ inline constexpr char kHelpFont[] = "Times New Roman";
 // caret at 0. A missing file or key, or a section without its "[STOP]",
 // shows "No pude cargar el archivo." and leaves box as it was. True when
 // loaded.
-bool LoadHelpTopic(plat::RichPane& box, plat::RichPane& hold, const QString& fontName,
-                   double fontSize, const QString& path, const QString& key);
+bool LoadHelpTopic(plat::RichPane& box, plat::RichPane& hold, const QString& fontName, double fontSize,
+                   const QString& path, const QString& key);
 
 class HelpPanel : public HelpServices {
 public:

@@ -34,8 +34,7 @@ constexpr HelpTopic kRigid[] = {
 
 constexpr HelpTopic kRectilinear[] = {
     {"Ayuda sobre Movimiento rectilíneo uniformemente acelerado.", kHelpCalcFile, "MSG"},
-    {"Generalidades sobre la herramienta Mov. Rectilíneo Unif. Acelerado.", kHelpMruaFile,
-     "GRALMRUA"},
+    {"Generalidades sobre la herramienta Mov. Rectilíneo Unif. Acelerado.", kHelpMruaFile, "GRALMRUA"},
     {"Configurar la tabla de cantidades cinemáticas.", kHelpMruaFile, "CONFIGTABLE"},
     {"Plantear las ecuaciones de movimiento.", kHelpMruaFile, "EQN"},
     {"Sustituir datos en las ecuaciones sin parámetros.", kHelpMruaFile, "SUS"},
@@ -58,10 +57,8 @@ constexpr HelpTopic kProjectile[] = {
     {"Sustituir datos en las ecuaciones sin parámetros.", kHelpTPFile, "SUST"},
     {"Sustituir datos en las ecuaciones con parámetros.", kHelpTPFile, "SUSTV0Q"},
     {"Graficar la trayectoria parabólica.", kHelpTPFile, "GRAF"},
-    {"Obtener las ecs. de mov. dados 3 puntos (xi,yi) por los que pasa el móvil", kHelpTPFile,
-     "3PTS"},
-    {"Obtener las ecs. de mov. dado C de la relación Alcance = C*(Altura máxima)", kHelpTPFile,
-     "RCH"},
+    {"Obtener las ecs. de mov. dados 3 puntos (xi,yi) por los que pasa el móvil", kHelpTPFile, "3PTS"},
+    {"Obtener las ecs. de mov. dado C de la relación Alcance = C*(Altura máxima)", kHelpTPFile, "RCH"},
     {"Obtener las ecs. de mov. dados el Tiempo de vuelo tv y el Alcance R.", kHelpTPFile, "TVR"},
     {"Calcular la distancia recorrida entre dos tiempos dados.", kHelpTPFile, "DIST"},
     {"Calcular el Alcance sobre un plano inclinado.", kHelpTPFile, "ALCPI"},
@@ -73,8 +70,7 @@ constexpr HelpTopic kProjectile[] = {
 
 constexpr HelpTopic kKinematics[] = {
     {"Ayuda sobre Elementos de cinemática general.", kHelpCalcFile, "MSG"},
-    {"Generalidades sobre la herramienta Elementos de cinemática general.", kHelpKinemFile,
-     "GRALK"},
+    {"Generalidades sobre la herramienta Elementos de cinemática general.", kHelpKinemFile, "GRALK"},
     {"Dada x(t), calcular x, v y a en algún tiempo particular.", kHelpKinemFile, "XDET"},
     {"Dada v(t, x), calcular x y v en algún tiempo particular.", kHelpKinemFile, "VDETX"},
     {"Dada a(t, x, v), calcular x, v y a en algún tiempo particular.", kHelpKinemFile, "ADETXV"},
@@ -86,13 +82,13 @@ constexpr HelpTopic kKinematics[] = {
 
 std::span<const HelpTopic> HelpTopics(int mode) {
     switch (mode) {
-        case 1: return kCalculator;
-        case 2: return kParticle;
-        case 3: return kRigid;
-        case 4: return kRectilinear;
-        case 5: return kProjectile;
-        case 6: return kKinematics;
-        default: return {};
+    case 1: return kCalculator;
+    case 2: return kParticle;
+    case 3: return kRigid;
+    case 4: return kRectilinear;
+    case 5: return kProjectile;
+    case 6: return kKinematics;
+    default: return {};
     }
 }
 
@@ -113,28 +109,28 @@ std::optional<QString> HelpSection(const QStringList& lines, const QString& key)
 std::optional<int> TableHelpTopic(int mode, int button, int picture, int listIndex) {
     if (mode == 4) {
         switch (button) {
-            case 0: return 2;
-            case 1: return picture + 2;
-            case 2:
-                if (listIndex < 0) return std::nullopt;
-                if (listIndex <= 1) return listIndex + 8;
-                if (listIndex <= 5) return 10;
-                if (listIndex <= 7) return listIndex + 5;
-                return 13;
+        case 0: return 2;
+        case 1: return picture + 2;
+        case 2:
+            if (listIndex < 0) return std::nullopt;
+            if (listIndex <= 1) return listIndex + 8;
+            if (listIndex <= 5) return 10;
+            if (listIndex <= 7) return listIndex + 5;
+            return 13;
         }
     } else if (mode == 5) {
         switch (button) {
-            case 0: return 2;
-            case 1:
-                if (picture == 1) return 3;
-                if (picture == 2) return 4;
-                if (picture == 3 || picture == 4) return 5;
-                if (picture == 5) return 6;
-                return std::nullopt;
-            case 2:
-                if (listIndex < 0) return std::nullopt;
-                if (listIndex <= 7) return listIndex + 7;
-                return 15;
+        case 0: return 2;
+        case 1:
+            if (picture == 1) return 3;
+            if (picture == 2) return 4;
+            if (picture == 3 || picture == 4) return 5;
+            if (picture == 5) return 6;
+            return std::nullopt;
+        case 2:
+            if (listIndex < 0) return std::nullopt;
+            if (listIndex <= 7) return listIndex + 7;
+            return 15;
         }
     }
     return std::nullopt;

@@ -26,8 +26,7 @@ Lines LinesFor(double y, double size) {
 
 // Length in code units of the character at i (a surrogate pair is one).
 qsizetype CharLen(const QString& s, qsizetype i) {
-    return (i + 1 < s.size() && s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate()) ? 2
-                                                                                          : 1;
+    return (i + 1 < s.size() && s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate()) ? 2 : 1;
 }
 
 std::string Utf8(const QString& s) { return s.toStdString(); }
@@ -63,8 +62,8 @@ private:
 
 }  // namespace
 
-void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize) {
+void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize) {
     plat::Picture* picture = pic.picture();
     const FontGuard keep(pic);
 
@@ -119,8 +118,8 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                 for (int k = 0; k < 4 && i + len < n; ++k) len += CharLen(s, i + len);
                 const QString code = s.mid(i, len);
                 i += len;
-                const char16_t ch = SymbolChar(std::u16string_view(
-                    reinterpret_cast<const char16_t*>(code.utf16()), static_cast<size_t>(len)));
+                const char16_t ch = SymbolChar(
+                    std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), static_cast<size_t>(len)));
                 pic.SetFontName(kSymbolFont);
                 pic.Print(Utf8(QString(QChar(ch))));
                 pic.SetFontName(fontName);
@@ -134,15 +133,14 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
     }
 }
 
-void PrintMarkupText(plat::Picture& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize) {
+void PrintMarkupText(plat::Picture& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize) {
     PictureCanvas canvas(pic);
     PrintMarkupText(canvas, text, x, y, fontName, fontSize);
 }
 
 void UseMarkupForLabels() {
-    void (*printer)(DrawCanvas&, const std::string&, double, double, const std::string&,
-                    double) = &PrintMarkupText;
+    void (*printer)(DrawCanvas&, const std::string&, double, double, const std::string&, double) = &PrintMarkupText;
     SetLabelPrinter(printer);
 }
 

@@ -28,10 +28,10 @@ class DrawCanvas;
 // Bold and italic reach the picture behind the canvas; a canvas without one
 // prints those characters plainly. The signature is that of the drawing
 // engine's label printers (SetLabelPrinter).
-void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize);
-void PrintMarkupText(plat::Picture& pic, const std::string& text, double x, double y,
-                     const std::string& fontName, double fontSize);
+void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize);
+void PrintMarkupText(plat::Picture& pic, const std::string& text, double x, double y, const std::string& fontName,
+                     double fontSize);
 
 // Makes the drawing engine print arrow labels with the markup.
 void UseMarkupForLabels();

@@ -22,10 +22,8 @@ constexpr int kHourglass = 11;
 
 QString ConfirmPrompt(const plat::RichPane& box) {
     const QString name = box.objectName();
-    if (name == QLatin1String("rtbHelp"))
-        return QStringLiteral("Imprimir el contenido del panel de ayuda.");
-    if (name == QLatin1String("txtArgHelp"))
-        return QStringLiteral("Imprimir el contenido de la ficha Ayuda.");
+    if (name == QLatin1String("rtbHelp")) return QStringLiteral("Imprimir el contenido del panel de ayuda.");
+    if (name == QLatin1String("txtArgHelp")) return QStringLiteral("Imprimir el contenido de la ficha Ayuda.");
     return QStringLiteral("Imprimir el contenido del cuadro de registro.");
 }
 
@@ -39,8 +37,7 @@ QString JobName(const plat::RichPane& box) {
 
 }  // namespace
 
-int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from,
-                bool render) {
+int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from, bool render) {
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
     layout->documentSize();  // lays the whole document out
     const int length = doc.characterCount() - 1;
@@ -80,17 +77,16 @@ int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, 
     return next;
 }
 
-int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin,
-             int rightMargin, int bottomMargin) {
+int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin, int rightMargin,
+             int bottomMargin) {
     printer.StartDoc();
     // The painter works from the sheet's corner, so the margins place the
     // text directly, whatever the printer cannot reach at its edges.
     const double width = printer.PageWidthTwips() - leftMargin - rightMargin;
     const double height = printer.PageHeightTwips() - topMargin - bottomMargin;
-    if (width <= 0 || height <= 0)
-        throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Márgenes fuera de la página.");
-    const QRectF area(printer.TwipsToDevice(leftMargin), printer.TwipsToDevice(topMargin),
-                      printer.TwipsToDevice(width), printer.TwipsToDevice(height));
+    if (width <= 0 || height <= 0) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "Márgenes fuera de la página.");
+    const QRectF area(printer.TwipsToDevice(leftMargin), printer.TwipsToDevice(topMargin), printer.TwipsToDevice(width),
+                      printer.TwipsToDevice(height));
 
     std::unique_ptr<QTextDocument> doc(box.document()->clone());
     doc->documentLayout()->setPaintDevice(&printer.Device());
@@ -116,8 +112,7 @@ void ImprimirResultados(const plat::RichPane& box) {
     plat::CMousePtr hourglass;
     hourglass.SetPointer(kHourglass);
     try {
-        if (plat::MsgBox(ConfirmPrompt(box), plat::MsgButtons::OKCancel) != plat::MsgResult::OK)
-            return;
+        if (plat::MsgBox(ConfirmPrompt(box), plat::MsgButtons::OKCancel) != plat::MsgResult::OK) return;
         if (box.Text().isEmpty()) {
             plat::MsgBox(QStringLiteral("No hay texto qué imprimir"));
             return;

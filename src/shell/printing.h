@@ -25,15 +25,14 @@ inline constexpr int kPrintBottom = 1000;
 // `from` down to the bottom of `area` (printer pixels, relative to the
 // sheet). Paints them when render is true. Returns the first character
 // that did not fit, or the document's text length when all did.
-int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from,
-                bool render);
+int FormatRange(plat::Printer& printer, QTextDocument& doc, const QRectF& area, int from, bool render);
 
 // Prints the pane's content on the printer (already chosen) with the margins
 // given (twips) and returns the pages printed. The job ends once the last
 // character is on a page, or when a page could take nothing more (a line
 // taller than the page). Printing failures raise rt::RuntimeError.
-int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin,
-             int rightMargin, int bottomMargin);
+int PrintRTF(plat::Printer& printer, const plat::RichPane& box, int leftMargin, int topMargin, int rightMargin,
+             int bottomMargin);
 
 // Asks whether to print the pane (rtbReg, rtbHelp or txtArgHelp, told apart
 // by name), then lets the user choose the printer or a PDF file in the print

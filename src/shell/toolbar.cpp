@@ -184,8 +184,7 @@ void DrawGraphWindow(QPainter& p) {
     p.drawLine(QPointF(9, 26), QPointF(29, 26));
     p.setPen(Pen(QColor(0, 0, 200), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({QPointF(10, 24), QPointF(14, 19), QPointF(18, 21), QPointF(22, 15),
-                              QPointF(28, 17)}));
+    p.drawPolyline(QPolygonF({QPointF(10, 24), QPointF(14, 19), QPointF(18, 21), QPointF(22, 15), QPointF(28, 17)}));
 }
 
 void DrawDash(QPainter& p) {
@@ -231,8 +230,8 @@ void PicCell(QPainter& p) {
     p.drawRect(QRectF(1.5, 1.5, 33, 33));
 }
 
-void Text(QPainter& p, const QRectF& r, const QString& s, const QColor& c, int px,
-          bool italic = true, Qt::Alignment a = Qt::AlignCenter) {
+void Text(QPainter& p, const QRectF& r, const QString& s, const QColor& c, int px, bool italic = true,
+          Qt::Alignment a = Qt::AlignCenter) {
     p.setPen(c);
     p.setFont(PixelFont("Times New Roman", px, false, italic));
     p.drawText(r, a, s);
@@ -240,8 +239,7 @@ void Text(QPainter& p, const QRectF& r, const QString& s, const QColor& c, int p
 
 // A letter with a subscript, its baseline at y.
 // Returns where the subscript ends.
-double Sub(QPainter& p, double x, double y, const QString& base, const QString& sub,
-           const QColor& c, int px) {
+double Sub(QPainter& p, double x, double y, const QString& base, const QString& sub, const QColor& c, int px) {
     p.setPen(c);
     const QFont f = PixelFont("Times New Roman", px, false, true);
     p.setFont(f);
@@ -406,19 +404,19 @@ QPixmap ProcStrip(bool projectile, qreal dpr) {
         PicCell(p);
         if (!projectile) {
             switch (i) {
-                case 0: RectEquations(p); break;
-                case 1: RectSubstitute(p, false); break;
-                case 2: RectSubstitute(p, true); break;
-                case 3: RectGraph(p); break;
-                default: RectDistance(p); break;
+            case 0: RectEquations(p); break;
+            case 1: RectSubstitute(p, false); break;
+            case 2: RectSubstitute(p, true); break;
+            case 3: RectGraph(p); break;
+            default: RectDistance(p); break;
             }
         } else {
             switch (i) {
-                case 0: ParabEquations(p); break;
-                case 1: ParabPoint(p); break;
-                case 2: ParabSpeedAngle(p); break;
-                case 3: ParabComponent(p); break;
-                default: ParabGraph(p); break;
+            case 0: ParabEquations(p); break;
+            case 1: ParabPoint(p); break;
+            case 2: ParabSpeedAngle(p); break;
+            case 3: ParabComponent(p); break;
+            default: ParabGraph(p); break;
             }
         }
         p.restore();
@@ -434,9 +432,8 @@ QPixmap ToolbarPixmap(qreal dpr) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     using Draw = void (*)(QPainter&);
-    const Draw drawings[kToolbarButtons] = {DrawCalculator, DrawIncline,    DrawBeam,
-                                            DrawCar,        DrawThrower,    DrawGraphWindow,
-                                            DrawDash,       DrawQuestion,   DrawExit};
+    const Draw drawings[kToolbarButtons] = {DrawCalculator,  DrawIncline, DrawBeam,     DrawCar, DrawThrower,
+                                            DrawGraphWindow, DrawDash,    DrawQuestion, DrawExit};
     for (int i = 0; i < kToolbarButtons; ++i) {
         p.save();
         p.translate(i * kToolbarButtonWidth, 0);

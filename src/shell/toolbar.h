@@ -27,7 +27,7 @@
 namespace shell {
 
 inline constexpr int kToolbarButtons = 9;
-inline constexpr int kToolbarButtonWidth = 37;                 // pixels (555 twips)
+inline constexpr int kToolbarButtonWidth = 37;  // pixels (555 twips)
 inline constexpr int kToolbarWidth = 333;
 inline constexpr int kToolbarHeight = 35;
 inline constexpr int kToolbarButtonTwips = 555;
@@ -58,7 +58,7 @@ QString ToolbarTooltip(int button);  // "" outside 1..9
 QPixmap ToolbarPixmap(qreal devicePixelRatio);
 
 inline constexpr int kProcPictures = 5;
-inline constexpr int kProcPictureWidth = 36;   // pixels (540 twips)
+inline constexpr int kProcPictureWidth = 36;  // pixels (540 twips)
 inline constexpr int kProcPictureHeight = 36;
 
 // A strip of procedure pictures by its file name ("procs.bmp", "procs1.bmp",

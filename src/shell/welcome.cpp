@@ -11,8 +11,7 @@ namespace shell {
 
 namespace {
 
-constexpr const char* kStatementSkipped =
-    "a welcome-page line that fails is left out; the page is only a greeting";
+constexpr const char* kStatementSkipped = "a welcome-page line that fails is left out; the page is only a greeting";
 
 struct ListLine {
     const char* text;  // UTF-8
@@ -57,7 +56,8 @@ void DrawWelcome(plat::Picture& pic, const SharedState& st) {
         pic.SetFontSize(12);
     });
     rt::IgnoreError(kStatementSkipped, [&] { MoveTo(pic, 362, 368, false); });
-    rt::IgnoreError(kStatementSkipped, [&] { DrawArrow(pic, 1, true, true, 0, false, 0x808080, rt::Variant(""), 3, 3, 0); });
+    rt::IgnoreError(kStatementSkipped,
+                    [&] { DrawArrow(pic, 1, true, true, 0, false, 0x808080, rt::Variant(""), 3, 3, 0); });
     rt::IgnoreError(kStatementSkipped, [&] { pic.LineStep(0, -111); });
     rt::IgnoreError(kStatementSkipped, [&] { pic.LineStep(-104, 0); });
     rt::IgnoreError(kStatementSkipped, [&] { MoveTo(pic, 95, 270, false); });

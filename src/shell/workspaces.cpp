@@ -22,8 +22,7 @@ struct Topics {
 
 const Topics kTopics[] = {
     {1,
-     {"Ayuda sobre la Calculadora científica.",
-      "Generalidades sobre la herramienta Calculadora científica.",
+     {"Ayuda sobre la Calculadora científica.", "Generalidades sobre la herramienta Calculadora científica.",
       "Evaluación de expresiones numéricas.", "Especificación de un argumento vectorial.",
       "Manejo de la tabla de argumentos.", "Botones de control de la tabla de argumentos.",
       "Uso del reloj orientador de vectores."}},
@@ -40,33 +39,29 @@ const Topics kTopics[] = {
      {"Ayuda sobre Movimiento rectilíneo uniformemente acelerado.",
       "Generalidades sobre la herramienta Mov. Rectilíneo Unif. Acelerado.",
       "Configurar la tabla de cantidades cinemáticas.", "Plantear las ecuaciones de movimiento.",
-      "Sustituir datos en las ecuaciones sin parámetros.",
-      "Sustituir datos en las ecuaciones con parámetros.", "Graficar las ecuaciones x(t) y/o X(t).",
-      "Calcular la distancia recorrida entre dos tiempos.",
-      "Plantear las ecs. de mov. dados 3 puntos (ti,xi) del mismo.",
-      "Aplicar las ecuaciones de intervalo.",
-      "Resolver relaciones del tipo x-X=C, x=C*X, v-V=C, v=C*V.",
-      "Obtener X(t) dados x(t) y condiciones x=p*X, v=q*V.",
+      "Sustituir datos en las ecuaciones sin parámetros.", "Sustituir datos en las ecuaciones con parámetros.",
+      "Graficar las ecuaciones x(t) y/o X(t).", "Calcular la distancia recorrida entre dos tiempos.",
+      "Plantear las ecs. de mov. dados 3 puntos (ti,xi) del mismo.", "Aplicar las ecuaciones de intervalo.",
+      "Resolver relaciones del tipo x-X=C, x=C*X, v-V=C, v=C*V.", "Obtener X(t) dados x(t) y condiciones x=p*X, v=q*V.",
       "Ligar 2 tramos del movimiento de un sólo móvil.", "Resolver sistemas de ecuaciones."}},
     {5,
-     {"Ayuda sobre Movimiento de tiro parabólico.",
-      "Generalidades sobre la herramienta Mov. de Tiro Parabólico.",
+     {"Ayuda sobre Movimiento de tiro parabólico.", "Generalidades sobre la herramienta Mov. de Tiro Parabólico.",
       "Configurar la tabla de cantidades cinemáticas.", "Plantear las ecuaciones de movimiento.",
-      "Sustituir datos en las ecuaciones sin parámetros.",
-      "Sustituir datos en las ecuaciones con parámetros.", "Graficar la trayectoria parabólica.",
+      "Sustituir datos en las ecuaciones sin parámetros.", "Sustituir datos en las ecuaciones con parámetros.",
+      "Graficar la trayectoria parabólica.",
       "Obtener las ecs. de mov. dados 3 puntos (xi,yi) por los que pasa el móvil",
       "Obtener las ecs. de mov. dado C de la relación Alcance = C*(Altura máxima)",
       "Obtener las ecs. de mov. dados el Tiempo de vuelo tv y el Alcance R.",
-      "Calcular la distancia recorrida entre dos tiempos dados.",
-      "Calcular el Alcance sobre un plano inclinado.", "Resolver las ecuaciones x = X, y = Y",
-      "Choque parábola-parábola", "Choque parábola-recta", "Resolver sistemas de ecuaciones"}},
+      "Calcular la distancia recorrida entre dos tiempos dados.", "Calcular el Alcance sobre un plano inclinado.",
+      "Resolver las ecuaciones x = X, y = Y", "Choque parábola-parábola", "Choque parábola-recta",
+      "Resolver sistemas de ecuaciones"}},
     {6,
      {"Ayuda sobre Elementos de cinemática general.",
       "Generalidades sobre la herramienta Elementos de cinemática general.",
       "Dada x(t), calcular x, v y a en algún tiempo particular.",
       "Dada v(t, x), calcular x y v en algún tiempo particular.",
-      "Dada a(t, x, v), calcular x, v y a en algún tiempo particular.",
-      "Graficar x(t), v(t) y/o a(t).", "Evaluación de expresiones numéricas."}},
+      "Dada a(t, x, v), calcular x, v y a en algún tiempo particular.", "Graficar x(t), v(t) y/o a(t).",
+      "Evaluación de expresiones numéricas."}},
 };
 
 class BasicHelp : public HelpServices {
@@ -104,9 +99,7 @@ public:
         dialog_->show();
         dialog_->raise();
     }
-    void Unload() override {
-        delete dialog_;
-    }
+    void Unload() override { delete dialog_; }
 
 private:
     QPointer<QDialog> dialog_;
@@ -115,8 +108,6 @@ private:
 }  // namespace
 
 std::unique_ptr<HelpServices> MakeBasicHelp() { return std::make_unique<BasicHelp>(); }
-std::unique_ptr<ResultsDialogServices> MakeBasicResultsDialog() {
-    return std::make_unique<BasicResultsDialog>();
-}
+std::unique_ptr<ResultsDialogServices> MakeBasicResultsDialog() { return std::make_unique<BasicResultsDialog>(); }
 
 }  // namespace shell

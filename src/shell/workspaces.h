@@ -50,8 +50,8 @@ struct PanelSlots {
     plat::Picture* picOpt = nullptr;   // option keys, on the expression strip
     plat::Picture* picArgs = nullptr;  // argument template
     plat::Frame* fraCalc = nullptr;
-    plat::Frame* fraUnits = nullptr;   // placed, never shown
-    plat::FlexGrid* gd = nullptr;      // argument grid
+    plat::Frame* fraUnits = nullptr;  // placed, never shown
+    plat::FlexGrid* gd = nullptr;     // argument grid
     // Direction frame (inside the form's fraDirec).
     plat::Picture* picClock = nullptr;
     plat::TextBox* txtVector = nullptr;
@@ -67,9 +67,9 @@ struct PanelSlots {
     // Motion workspaces.
     plat::Frame* fraTable = nullptr;
     plat::TabStrip* tabMrua = nullptr;
-    plat::Picture* picArgs1 = nullptr;  // help of the pictured procedures
-    plat::Picture* picArgs2 = nullptr;  // help of the listed procedures
-    plat::Image* imgProcs = nullptr;    // five pictured procedures
+    plat::Picture* picArgs1 = nullptr;         // help of the pictured procedures
+    plat::Picture* picArgs2 = nullptr;         // help of the listed procedures
+    plat::Image* imgProcs = nullptr;           // five pictured procedures
     plat::CommandButton* cmdTable0 = nullptr;  // cmdTable(0): one body, one acceleration
     // Plane kinematics.
     plat::Frame* fraKinem = nullptr;

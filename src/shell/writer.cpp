@@ -62,16 +62,14 @@ QString PaneText(const QString& text) {
 }
 
 std::u16string_view View(const QString& s) {
-    return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()),
-                               static_cast<size_t>(s.size()));
+    return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size()));
 }
 
 QString FromView(std::u16string_view s) {
     return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
 }
 
-void InsertRuns(QTextCursor& cur, const ParsedMarkup& parsed, const QString& fontName,
-                double fontSize) {
+void InsertRuns(QTextCursor& cur, const ParsedMarkup& parsed, const QString& fontName, double fontSize) {
     FormatCache formats(fontName, fontSize);
     for (const MarkupRun& run : parsed.runs) {
         QString text = FromView(run.text);
@@ -81,8 +79,7 @@ void InsertRuns(QTextCursor& cur, const ParsedMarkup& parsed, const QString& fon
 }
 
 // Converts into the pane without yielding; true when no fault stopped it.
-bool ConvertInto(plat::RichPane& hold, const QString& fontName, double fontSize,
-                 const QString& text) {
+bool ConvertInto(plat::RichPane& hold, const QString& fontName, double fontSize, const QString& text) {
     hold.SetDefaultFont(fontName, fontSize);
     hold.SetText(QString());
     const QString paneText = PaneText(text);
@@ -108,8 +105,7 @@ ResultPanes& Panes() {
     return panes;
 }
 
-void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName,
-                         double fontSize) {
+void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName, double fontSize) {
     QTextCursor cur(&doc);
     cur.beginEditBlock();
     cur.select(QTextCursor::Document);
@@ -118,16 +114,14 @@ void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const Q
     cur.endEditBlock();
 }
 
-QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize,
-                                     const QString& text) {
+QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize, const QString& text) {
     QTextDocument doc;
     const QString paneText = PaneText(text);
     BuildMarkupDocument(doc, ParseMarkup(View(paneText)), fontName, fontSize);
     return QTextDocumentFragment(&doc);
 }
 
-void MarkupToRtf(plat::RichPane& hold, const QString& fontName, double fontSize,
-                 const QString& text) {
+void MarkupToRtf(plat::RichPane& hold, const QString& fontName, double fontSize, const QString& text) {
     if (ConvertInto(hold, fontName, fontSize, text)) QCoreApplication::processEvents();
 }
 

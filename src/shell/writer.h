@@ -39,19 +39,16 @@ ResultPanes& Panes();
 // Formatted text of a marked-up text in the font given (every character
 // carries its font, size, style and colour, so the text looks the same in
 // any pane it is inserted into). Needs no pane.
-QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize,
-                                     const QString& text);
+QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize, const QString& text);
 // The same, written into a document in place of its content (line breaks
 // in the runs are "\n").
-void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName,
-                         double fontSize);
+void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName, double fontSize);
 
 // Converts a marked-up text (CR LF, CR or LF line ends) into the pane
 // `hold`, whose default font becomes fontName at fontSize, replacing what
 // it held; then lets pending window events run once when the text
 // converted without a fault.
-void MarkupToRtf(plat::RichPane& hold, const QString& fontName, double fontSize,
-                 const QString& text);
+void MarkupToRtf(plat::RichPane& hold, const QString& fontName, double fontSize, const QString& text);
 // The same into Panes().rtbHold; does nothing without that pane.
 void MarkupToRtf(const QString& fontName, double fontSize, const QString& text);
 

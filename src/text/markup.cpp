@@ -11,9 +11,9 @@ namespace shell {
 
 namespace {
 
-constexpr std::array<rt::ColorRef, 16> kPalette = {
-    0x000000, 0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000, 0x800000, 0xFFFF00,
-    0xFF00FF, 0x00FFFF, 0x808000, 0x800080, 0x008080, 0x0080FF, 0x004080, 0x004080};
+constexpr std::array<rt::ColorRef, 16> kPalette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000, 0x000080, 0x008000,
+                                                   0x800000, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x808000, 0x800080,
+                                                   0x008080, 0x0080FF, 0x004080, 0x004080};
 
 struct SymbolCode {
     std::u16string_view code;
@@ -21,12 +21,10 @@ struct SymbolCode {
 };
 
 constexpr std::array<SymbolCode, 27> kSymbolCodes = {{
-    {u"meig", 163}, {u"maig", 179}, {u"suma", 229}, {u"punt", 215}, {u"infi", 165},
-    {u"nabl", 209}, {u"esca", 183}, {u"fldo", 171}, {u"fliz", 172}, {u"flar", 173},
-    {u"flde", 174}, {u"flab", 175}, {u"grad", 176}, {u"mame", 177}, {u"prop", 181},
-    {u"dife", 185}, {u"iden", 186}, {u"apro", 187}, {u"divi", 184}, {u"elem", 206},
-    {u"nele", 207}, {u"impl", 222}, {u"abso", 231}, {u"angu", 208}, {u"cruz", 180},
-    {u"reto", 191}, {u"cora", 170},
+    {u"meig", 163}, {u"maig", 179}, {u"suma", 229}, {u"punt", 215}, {u"infi", 165}, {u"nabl", 209}, {u"esca", 183},
+    {u"fldo", 171}, {u"fliz", 172}, {u"flar", 173}, {u"flde", 174}, {u"flab", 175}, {u"grad", 176}, {u"mame", 177},
+    {u"prop", 181}, {u"dife", 185}, {u"iden", 186}, {u"apro", 187}, {u"divi", 184}, {u"elem", 206}, {u"nele", 207},
+    {u"impl", 222}, {u"abso", 231}, {u"angu", 208}, {u"cruz", 180}, {u"reto", 191}, {u"cora", 170},
 }};
 
 constexpr char16_t kSlash = u'/';
@@ -41,8 +39,7 @@ constexpr int kSubOffset = -45;
 constexpr int kSupOffset = 60;
 
 bool IsMarker(char16_t c) {
-    return c == kSlash || c == kBackslash || c == kHash || c == kSub || c == kSup ||
-           c == kSymbol || c == kBold;
+    return c == kSlash || c == kBackslash || c == kHash || c == kSub || c == kSup || c == kSymbol || c == kBold;
 }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -50,9 +47,7 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // Length in code units of the character at i: a surrogate pair is one
 // character.
 size_t CharLen(std::u16string_view s, size_t i) {
-    if (i + 1 < s.size() && s[i] >= 0xD800 && s[i] <= 0xDBFF && s[i + 1] >= 0xDC00 &&
-        s[i + 1] <= 0xDFFF)
-        return 2;
+    if (i + 1 < s.size() && s[i] >= 0xD800 && s[i] <= 0xDBFF && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) return 2;
     return 1;
 }
 
@@ -80,16 +75,16 @@ void ApplySlashCode(char16_t c, RunStyle& st) {
         return;
     }
     switch (c) {
-        case u't': st = {true, false, false, 5}; break;
-        case u'g': st = {false, false, true, 3}; break;
-        case u'c': st = {true, false, false, 4}; break;
-        case u'o': st = {false, false, false, 1}; break;
-        case u'p': st = {true, true, false, 13}; break;
-        case u'n': st = {false, true, false, 11}; break;
-        case u'b': st = {true, false, false, 0}; break;
-        case u'i': st = {false, false, true, 0}; break;
-        case u'u': st = {false, true, false, 0}; break;
-        default: break;  // keeps the previous run's style
+    case u't': st = {true, false, false, 5}; break;
+    case u'g': st = {false, false, true, 3}; break;
+    case u'c': st = {true, false, false, 4}; break;
+    case u'o': st = {false, false, false, 1}; break;
+    case u'p': st = {true, true, false, 13}; break;
+    case u'n': st = {false, true, false, 11}; break;
+    case u'b': st = {true, false, false, 0}; break;
+    case u'i': st = {false, false, true, 0}; break;
+    case u'u': st = {false, true, false, 0}; break;
+    default: break;  // keeps the previous run's style
     }
 }
 
@@ -99,9 +94,12 @@ std::optional<RunStyle> BackslashCode(std::u16string_view code) {
     for (int k = 0; k < 3; ++k)
         if (!IsDigit(code[k])) return std::nullopt;
     int color;
-    if (IsDigit(code[3])) color = code[3] - u'0';
-    else if (code[3] >= u'A' && code[3] <= u'F') color = 10 + (code[3] - u'A');
-    else return std::nullopt;
+    if (IsDigit(code[3]))
+        color = code[3] - u'0';
+    else if (code[3] >= u'A' && code[3] <= u'F')
+        color = 10 + (code[3] - u'A');
+    else
+        return std::nullopt;
     return RunStyle{code[0] == u'1', code[1] == u'1', code[2] == u'1', color};
 }
 
@@ -218,70 +216,65 @@ ParsedMarkup ParseMarkup(std::u16string_view s) {
             continue;
         }
         switch (c) {
-            case kSlash: {
-                const size_t len = CharLen(s, i);
-                if (len == 1) ApplySlashCode(next, style);
-                i = run(i + len, kSlash, RunFormat(style));
+        case kSlash: {
+            const size_t len = CharLen(s, i);
+            if (len == 1) ApplySlashCode(next, style);
+            i = run(i + len, kSlash, RunFormat(style));
+            break;
+        }
+        case kBackslash: {
+            const size_t len = CharsLen(s, i, 4);
+            const std::u16string_view code = s.substr(i, len);
+            const auto st = BackslashCode(code);
+            if (!st) {
+                stop(i + len, {}, plain);
+                result.runs = out.Take();
+                return result;
+            }
+            style = *st;
+            i = run(i + len, kBackslash, RunFormat(style));
+            break;
+        }
+        case kSub:
+        case kSup: {
+            const bool digit = IsDigit(next);
+            if (digit && c == kSub) {
+                // An index is lowered whole: "x!12" is x with the index 12.
+                size_t end = i;
+                while (end < n && IsDigit(s[end])) ++end;
+                MarkupFormat index;
+                index.font = MarkupFont::Times;
+                index.size = 7;
+                index.offsetTwips = kSubOffset;
+                out.Add(s.substr(i, end - i), index);
+                i = end;
                 break;
             }
-            case kBackslash: {
-                const size_t len = CharsLen(s, i, 4);
-                const std::u16string_view code = s.substr(i, len);
-                const auto st = BackslashCode(code);
-                if (!st) {
-                    stop(i + len, {}, plain);
-                    result.runs = out.Take();
-                    return result;
-                }
-                style = *st;
-                i = run(i + len, kBackslash, RunFormat(style));
-                break;
+            pending.font = digit ? MarkupFont::Times : MarkupFont::Base;
+            pending.size = digit ? 7 : 8;
+            pending.offsetTwips = c == kSub ? kSubOffset : kSupOffset;
+            break;
+        }
+        case kSymbol: pending.font = MarkupFont::Symbol; break;
+        case kBold: pending.bold = true; break;
+        case kHash: {
+            const size_t len = CharsLen(s, i, 4);
+            const std::u16string_view code = s.substr(i, len);
+            MarkupFormat sym;
+            sym.font = MarkupFont::Symbol;
+            char16_t ch;
+            try {
+                ch = SymbolChar(code);
+            } catch (const rt::RuntimeError&) {
+                stop(i + len, code, sym);
+                result.runs = out.Take();
+                return result;
             }
-            case kSub:
-            case kSup: {
-                const bool digit = IsDigit(next);
-                if (digit && c == kSub) {
-                    // An index is lowered whole: "x!12" is x with the index 12.
-                    size_t end = i;
-                    while (end < n && IsDigit(s[end])) ++end;
-                    MarkupFormat index;
-                    index.font = MarkupFont::Times;
-                    index.size = 7;
-                    index.offsetTwips = kSubOffset;
-                    out.Add(s.substr(i, end - i), index);
-                    i = end;
-                    break;
-                }
-                pending.font = digit ? MarkupFont::Times : MarkupFont::Base;
-                pending.size = digit ? 7 : 8;
-                pending.offsetTwips = c == kSub ? kSubOffset : kSupOffset;
-                break;
-            }
-            case kSymbol:
-                pending.font = MarkupFont::Symbol;
-                break;
-            case kBold:
-                pending.bold = true;
-                break;
-            case kHash: {
-                const size_t len = CharsLen(s, i, 4);
-                const std::u16string_view code = s.substr(i, len);
-                MarkupFormat sym;
-                sym.font = MarkupFont::Symbol;
-                char16_t ch;
-                try {
-                    ch = SymbolChar(code);
-                } catch (const rt::RuntimeError&) {
-                    stop(i + len, code, sym);
-                    result.runs = out.Take();
-                    return result;
-                }
-                out.Add(std::u16string_view(&ch, 1), sym);
-                i += len;
-                break;
-            }
-            default:
-                break;
+            out.Add(std::u16string_view(&ch, 1), sym);
+            i += len;
+            break;
+        }
+        default: break;
         }
     }
     result.runs = out.Take();

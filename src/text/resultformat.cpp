@@ -53,13 +53,10 @@ rt::Variant FormatNum(const rt::Variant& x) {
         const std::string text = x.ToText();
         if (!text.empty() && text[0] == '-') return rt::Variant(kMinus + text.substr(1));
         return x;
-    } catch (const rt::RuntimeError&) {
-        return rt::Variant();
-    }
+    } catch (const rt::RuntimeError&) { return rt::Variant(); }
 }
 
-std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
-                       const rt::Variant& symbol) {
+std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, const rt::Variant& symbol) {
     try {
         const std::string sym = symbol.ToText();
         if (sym.empty()) return "";
@@ -90,9 +87,7 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
         if (cv == 1) return plus + s;
         if (cv < 0) return minus + rt::NumberText(-cv) + " " + s;
         return plus + Written(c) + " " + s;
-    } catch (const rt::RuntimeError&) {
-        return "";
-    }
+    } catch (const rt::RuntimeError&) { return ""; }
 }
 
 }  // namespace shell

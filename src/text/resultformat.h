@@ -14,8 +14,8 @@ namespace shell {
 // writing a line outside that range raises SubscriptOutOfRange.
 class ResultLines {
 public:
-    ResultLines() = default;                  // no lines
-    explicit ResultLines(int upper);          // lines 1..upper, empty
+    ResultLines() = default;                                // no lines
+    explicit ResultLines(int upper);                        // lines 1..upper, empty
     ResultLines(std::initializer_list<std::string> lines);  // lines 1, 2, ...
 
     int UBound() const { return static_cast<int>(lines_.size()); }
@@ -47,7 +47,6 @@ rt::Variant FormatNum(const rt::Variant& x);
 // A first term (notFirst false) has no blank before it and a negative one
 // carries its minus next to it ("3 x", ";-2 x", "0"), so it can open a line
 // or follow " = "; later terms are added or subtracted (" ;- 2 x").
-std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef,
-                       const rt::Variant& symbol);
+std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, const rt::Variant& symbol);
 
 }  // namespace shell

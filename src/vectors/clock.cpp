@@ -12,8 +12,8 @@ double AngleFromClock(int hour, double alpha, bool inDegrees) {
     rt::CheckIndex(hour, 1, 12);
     constexpr double pi = 3.14159265358979;
     double a = alpha * num::kDegToRad;
-    const double dirs[13] = {0,           pi / 2 - a, a,      0,      -a,      -pi / 2 + a, -pi / 2,
-                             -pi / 2 - a, -pi + a,    pi,     pi - a, pi / 2 + a, pi / 2};
+    const double dirs[13] = {0,           pi / 2 - a, a,  0,      -a,         -pi / 2 + a, -pi / 2,
+                             -pi / 2 - a, -pi + a,    pi, pi - a, pi / 2 + a, pi / 2};
     double r = dirs[hour];
     if (!inDegrees) return r;
     double d = r * num::kRadToDeg;

@@ -38,9 +38,7 @@ ArcTanAngle ArcTanAngleText(std::string_view typed) {
         if (v.IsEmptyText()) return {"", kEvalError};
         const double angle = rt::RoundHalfEven(num::ArcTanDeg(v.ToNumber()), 3);
         return {rt::NumberText(angle), ""};
-    } catch (const rt::RuntimeError&) {
-        return {"", kEvalError};
-    }
+    } catch (const rt::RuntimeError&) { return {"", kEvalError}; }
 }
 
 }  // namespace vec

@@ -14,22 +14,22 @@ constexpr std::array<double, 6> kSide{0.0, 15.0, 30.0, 52.0, 67.0, 82.0};
 
 constexpr std::array<std::array<int, 4>, kClockCellCount + 1> kCells{{
     {0, 0, 0, 0},
-    {4, 5, 11, 10},     // hour 1
-    {11, 12, 16, 15},   // hour 2
-    {15, 16, 20, 19},   // hour 3
-    {19, 20, 26, 25},   // hour 4
-    {24, 25, 31, 30},   // hour 5
-    {23, 24, 30, 29},   // hour 6
-    {22, 23, 29, 28},   // hour 7
-    {17, 18, 22, 21},   // hour 8
-    {13, 14, 18, 17},   // hour 9
-    {7, 8, 14, 13},     // hour 10
-    {2, 3, 9, 8},       // hour 11
-    {3, 4, 10, 9},      // hour 12
-    {1, 2, 8, 7},       // top-left corner
-    {5, 6, 12, 11},     // top-right corner
-    {25, 26, 32, 31},   // bottom-right corner
-    {21, 22, 28, 27},   // bottom-left corner
+    {4, 5, 11, 10},    // hour 1
+    {11, 12, 16, 15},  // hour 2
+    {15, 16, 20, 19},  // hour 3
+    {19, 20, 26, 25},  // hour 4
+    {24, 25, 31, 30},  // hour 5
+    {23, 24, 30, 29},  // hour 6
+    {22, 23, 29, 28},  // hour 7
+    {17, 18, 22, 21},  // hour 8
+    {13, 14, 18, 17},  // hour 9
+    {7, 8, 14, 13},    // hour 10
+    {2, 3, 9, 8},      // hour 11
+    {3, 4, 10, 9},     // hour 12
+    {1, 2, 8, 7},      // top-left corner
+    {5, 6, 12, 11},    // top-right corner
+    {25, 26, 32, 31},  // bottom-right corner
+    {21, 22, 28, 27},  // bottom-left corner
 }};
 
 }  // namespace

@@ -70,19 +70,18 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
     r.sx = AxisScale(kPlotSide, x2 - x1, fmax - fmin);
     r.sy = AxisScale(kPlotSide, fmax - fmin, x2 - x1);
     for (int i = 0; i < kSamples; ++i)
-        r.curve.push_back({rt::Checked(kPlotLeft + (xs[i] - x1) * r.sx), rt::Checked(kPlotBottom + (fs[i] - fmin) * r.sy)});
+        r.curve.push_back(
+            {rt::Checked(kPlotLeft + (xs[i] - x1) * r.sx), rt::Checked(kPlotBottom + (fs[i] - fmin) * r.sy)});
     r.origin = {rt::Checked(kPlotLeft - x1 * r.sx), rt::Checked(kPlotBottom - fmin * r.sy)};
     r.arrowX = rt::Checked(kPlotLeft + (r.xR - x1) * r.sx);
 
-    std::string head = "Distribución de densidad f(x) = " + MarkupSlashes(text) + kCrLf + "entre x!1 = " +
-                       rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
+    std::string head = "Distribución de densidad f(x) = " + MarkupSlashes(text) + kCrLf +
+                       "entre x!1 = " + rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
     switch (r.kind) {
     case Reduction::Couple:
         r.lines = {head + "La fuerza total es cero. La resultante es un par", "de momento M!0 = " + R(r.M0, d)};
         break;
-    case Reduction::Null:
-        r.lines = {head + "La resultante es nula.", ""};
-        break;
+    case Reduction::Null: r.lines = {head + "La resultante es nula.", ""}; break;
     case Reduction::Resultant:
         r.lines = {head + "Momento c//r al origen: M!0 = " + R(r.M0, d),
                    "Resultante: R = " + R(r.F, d) + ", ubicada en x!R = " + R(r.xR, d)};

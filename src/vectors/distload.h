@@ -45,7 +45,6 @@ struct DistributedLoadResult {
 // compile, or no text at all, raises rt::RuntimeError, as do a density that
 // cannot be evaluated on the interval and an integrator that gives up.
 DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,
-                                            const LoadIntegrator& integrate = SolveLoadIntegral,
-                                            int decimals = 3);
+                                            const LoadIntegrator& integrate = SolveLoadIntegral, int decimals = 3);
 
 }  // namespace vec

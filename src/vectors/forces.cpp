@@ -134,8 +134,8 @@ ParallelForces2DResult ReduceParallelForces2D(std::span<const std::string> args,
             double mly = rt::Checked(-(r.xR - r.L->x) * r.Rz);
             r.couple = RecordFromComponents(mlx, mly, rt::kMagenta);
             r.lines.push_back("Localizada en (" + R(r.L->x, d) + ", " + R(r.L->y, d) + ")");
-            r.lines.push_back("es  R!z = " + R(r.Rz, d) + "  y  $M = (" + R(r.couple.X, d) + ", " +
-                              R(r.couple.Y, d) + ")");
+            r.lines.push_back("es  R!z = " + R(r.Rz, d) + "  y  $M = (" + R(r.couple.X, d) + ", " + R(r.couple.Y, d) +
+                              ")");
         }
     }
 
@@ -228,8 +228,8 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
 
     r.lines.push_back(";SF!x = " + R(r.Rx, d) + ",  ;SF!y = " + R(r.Ry, d) + ",  ;SM!O = " + R(r.MO, d));
     if (r.kind == Reduction::Resultant) {
-        r.lines.push_back("Resultante: $R = (" + R(r.Rx, d) + ", " + R(r.Ry, d) + ")   ó   (" +
-                          R(resultant.Mag, d) + " #angu " + R(resultant.Dir, d) + "°)");
+        r.lines.push_back("Resultante: $R = (" + R(r.Rx, d) + ", " + R(r.Ry, d) + ")   ó   (" + R(resultant.Mag, d) +
+                          " #angu " + R(resultant.Dir, d) + "°)");
         if (vertical) {
             r.lines.push_back("Línea de acción:  x = " + R(xI, d));
         } else if (horizontal) {
@@ -242,8 +242,7 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
             r.lines.push_back("Línea de acción:  " + lhs + " = " +
                               FormatTerm(false, true, rt::RoundHalfEven(r.MO, d), 1) + ",");
         }
-        r.lines.push_back(vertical || horizontal ? ""
-                                                 : "Intersecciones: x!R = " + R(xI, d) + ", y!R = " + R(yI, d));
+        r.lines.push_back(vertical || horizontal ? "" : "Intersecciones: x!R = " + R(xI, d) + ", y!R = " + R(yI, d));
         if (r.L) {
             r.lines.push_back("La resultante localizada en (" + R(r.L->x, d) + ", " + R(r.L->y, d) + ")");
             r.lines.push_back("es la fuerza $R y un par de momento " + R(r.ML, d));

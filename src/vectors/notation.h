@@ -56,8 +56,7 @@ inline constexpr const char* kNegativeAngle = "Ángulo negativo.";
 inline constexpr const char* kDirectionRange = "La dirección debe estar entre -180° y 180°.";
 inline constexpr const char* kMagnitudeNotPositive = "Magnitud negativa o cero.";
 inline constexpr const char* kAngleIs90 = "El ángulo no debe ser 90° ó -90°.";
-inline constexpr const char* kNegativeMagnitudeSign =
-    "La magnitud no debe tener signo negativo en este formato.";
+inline constexpr const char* kNegativeMagnitudeSign = "La magnitud no debe tener signo negativo en este formato.";
 inline constexpr const char* kAngleFactor = "No se permiten factores para el ángulo.";
 inline constexpr const char* kSymbolTooLong = "El símbolo debe constar de una literal y uno o dos subíndices.";
 inline constexpr const char* kSymbolTooLongDigits =
@@ -76,7 +75,7 @@ struct VectorFormatInfo {
     std::string formatName;  // empty when errMsg is set
     std::string errMsg;      // empty on success
     std::string part1, part2, part3, part4;
-    bool noColon = true;     // false when the text ended with ":" (removed)
+    bool noColon = true;  // false when the text ended with ":" (removed)
 };
 
 // Classifies a text. Refusals: "Formato incorrecto." for two different

@@ -115,8 +115,7 @@ Result ReadLetter(std::string_view t) {
         FromPolar(v);
         SectorOfComponents(v);
         return v;
-    default:
-        return Result::Refusal(msg::kUnknownFormat);
+    default: return Result::Refusal(msg::kUnknownFormat);
     }
 }
 
@@ -155,9 +154,7 @@ ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
         if (num::IsNumber(v.Alpha) && v.Alpha.ToNumber() < 0) return Result::Refusal(msg::kNegativeAngle);
         if (v.Dir < -180 || v.Dir > 180) return Result::Refusal(msg::kDirectionRange);
         return r;
-    } catch (const rt::RuntimeError&) {
-        return Result::Refusal(msg::kSpecError);
-    }
+    } catch (const rt::RuntimeError&) { return Result::Refusal(msg::kSpecError); }
 }
 
 }  // namespace vec

@@ -13,11 +13,11 @@ namespace vec {
 struct VectorSpec {
     enum Index : int { kMag = 0, kDir, kX, kY, kHour, kAlpha, kCount };
 
-    double Mag = 0;   // magnitude ("M<D" and "cAe,M" keep a typed negative one)
-    double Dir = 0;   // direction in degrees, -180 to 180
-    double X = 0;     // components, not rounded
+    double Mag = 0;  // magnitude ("M<D" and "cAe,M" keep a typed negative one)
+    double Dir = 0;  // direction in degrees, -180 to 180
+    double X = 0;    // components, not rounded
     double Y = 0;
-    int Hour = 0;     // clock hour 1 to 12 of the direction
+    int Hour = 0;  // clock hour 1 to 12 of the direction
     // Acute angle from the hour's reference axis: the typed text of the
     // angle (blanks around it removed) for the quadrant formats, a number
     // otherwise.

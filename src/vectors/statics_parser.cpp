@@ -72,8 +72,7 @@ private:
     static std::string R2(double x) { return rt::RoundedText(x, 2); }
 
     // A symbolic part: its coefficient and a name of one to three characters.
-    static SignedCoef Symbol(std::string_view part, const char* missing,
-                             const char* tooLong = msg::kSymbolTooLong) {
+    static SignedCoef Symbol(std::string_view part, const char* missing, const char* tooLong = msg::kSymbolTooLong) {
         SignedCoef s = ParseSignedCoef(part);
         if (s.symbol.empty()) throw Refused{missing};
         if (text::CharCount(s.symbol) > 3) throw Refused{tooLong};
@@ -360,9 +359,7 @@ ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals
         FinalChecks(v);
         v.MagText = NormalisedMagText(v.MagText);
         return v;
-    } catch (const Refused& r) {
-        return Result::Refusal(r.message);
-    } catch (const rt::RuntimeError&) {
+    } catch (const Refused& r) { return Result::Refusal(r.message); } catch (const rt::RuntimeError&) {
         return Result::Refusal(msg::kSpecError);
     }
 }

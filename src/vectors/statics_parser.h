@@ -18,18 +18,37 @@ namespace vec {
 // 15 TypedText, 16 MagSymbol, 17 MagCoef, 18 MagText, 19 FormatName, 20 ArrowLabel.
 struct ParsedVector {
     enum Index : int {
-        kMag = 0, kDir, kX, kY, kHour, kAlpha, kCoefX, kTermX, kCoefY, kTermY, kFxText, kFyText,
-        kDrawAngle, kTailAtPoint, kArrowColor, kTypedText, kMagSymbol, kMagCoef, kMagText,
-        kFormatName, kArrowLabel, kCount
+        kMag = 0,
+        kDir,
+        kX,
+        kY,
+        kHour,
+        kAlpha,
+        kCoefX,
+        kTermX,
+        kCoefY,
+        kTermY,
+        kFxText,
+        kFyText,
+        kDrawAngle,
+        kTailAtPoint,
+        kArrowColor,
+        kTypedText,
+        kMagSymbol,
+        kMagCoef,
+        kMagText,
+        kFormatName,
+        kArrowLabel,
+        kCount
     };
 
-    rt::Variant Mag;    // magnitude when known
+    rt::Variant Mag;  // magnitude when known
     // Direction in degrees (-180 to 180) when known; the empty text when the
     // direction is a symbol in "M<D".
     rt::Variant Dir;
-    rt::Variant X;      // components when known
+    rt::Variant X;  // components when known
     rt::Variant Y;
-    rt::Variant Hour;   // clock hour 1..12 when the direction is known
+    rt::Variant Hour;  // clock hour 1..12 when the direction is known
     // Acute angle from the hour's axis; the typed angle (text) in the
     // quadrant formats.
     rt::Variant Alpha;
@@ -44,14 +63,14 @@ struct ParsedVector {
     // Drawing direction of a force whose direction is unknown; the parser
     // leaves it Empty, the statics code fills it.
     rt::Variant DrawAngle;
-    bool TailAtPoint = true;   // false when the text ended with ":"
+    bool TailAtPoint = true;               // false when the text ended with ":"
     rt::ColorRef ArrowColor = rt::kBlack;  // red when the text holds a symbol
-    std::string TypedText;     // the text as given, ":" included
-    std::string MagSymbol;     // symbol of an unknown magnitude or component
-    double MagCoef = 0;        // coefficient of a symbolic magnitude
-    std::string MagText;       // magnitude as text, upper case but a leading "f"
-    std::string FormatName;    // "cAe,C", "cAe,M", "Fx,Fy", "M<D", "hCx", "vCy", "uD"
-    std::string ArrowLabel;    // formula markup: magnitude to 2 decimals or the symbolic term
+    std::string TypedText;                 // the text as given, ":" included
+    std::string MagSymbol;                 // symbol of an unknown magnitude or component
+    double MagCoef = 0;                    // coefficient of a symbolic magnitude
+    std::string MagText;                   // magnitude as text, upper case but a leading "f"
+    std::string FormatName;                // "cAe,C", "cAe,M", "Fx,Fy", "M<D", "hCx", "vCy", "uD"
+    std::string ArrowLabel;                // formula markup: magnitude to 2 decimals or the symbolic term
 
     // Field by index (see above); an index outside 0..20 raises
     // SubscriptOutOfRange.

@@ -26,9 +26,12 @@ SignedCoef ParseSignedCoef(std::string_view term) {
     if (!symbol.empty() && symbol[0] != 'f') symbol = text::UpperFirst(symbol);
     SignedCoef r;
     r.symbol = symbol;
-    if (coefText == "-") r.coef = -1.0;
-    else if (coefText.empty()) r.coef = 1.0;
-    else r.coef = rt::TextToNumber(coefText);
+    if (coefText == "-")
+        r.coef = -1.0;
+    else if (coefText.empty())
+        r.coef = 1.0;
+    else
+        r.coef = rt::TextToNumber(coefText);
     return r;
 }
 
@@ -62,9 +65,12 @@ std::string FormatTrigTerm(double a, std::string_view b) {
     default: break;
     }
     std::string w;
-    if (name.find("sen") != std::string::npos) w = " sen ";
-    else if (name.find("cos") != std::string::npos) w = " cos ";
-    else return "";
+    if (name.find("sen") != std::string::npos)
+        w = " sen ";
+    else if (name.find("cos") != std::string::npos)
+        w = " cos ";
+    else
+        return "";
     // The angle's name follows "cos " or "sen ".
     std::string_view n = s;
     for (int i = 0; i < 4 && !n.empty(); ++i) n = AfterFirst(n);

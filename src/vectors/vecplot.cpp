@@ -28,9 +28,7 @@ VecRec ParseRecord(std::string_view text, rt::ColorRef color) {
 
 std::string ComponentsText(double x, double y) { return rt::NumberText(x) + "," + rt::NumberText(y); }
 
-VecRec RecordFromComponents(double x, double y, rt::ColorRef color) {
-    return ParseRecord(ComponentsText(x, y), color);
-}
+VecRec RecordFromComponents(double x, double y, rt::ColorRef color) { return ParseRecord(ComponentsText(x, y), color); }
 
 VecRec ComputedRecord(double x, double y, rt::ColorRef color) {
     VecRec r;

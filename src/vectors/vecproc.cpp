@@ -14,8 +14,8 @@ const std::string kB6(6, ' ');
 
 // "(x, y)    ó    (M #angu D°)" of a record.
 std::string BothForms(const VecRec& v, int d) {
-    return "(" + R(v.X, d) + ", " + R(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" + R(v.Mag, d) + " #angu " +
-           R(v.Dir, d) + "°)";
+    return "(" + R(v.X, d) + ", " + R(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" + R(v.Mag, d) + " #angu " + R(v.Dir, d) +
+           "°)";
 }
 
 std::string SumLine(const VecRec& sum, int d) { return "/3Suma/:  " + BothForms(sum, d); }
@@ -34,8 +34,8 @@ TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2,
     double c = std::clamp(rt::Div(dot, a.Mag * b.Mag), -1.0, 1.0);
     r.angle = num::ArcCosDeg(c);
     r.lines = {
-        "Vectores dados:" + std::string(kCrLf) + "(" + R(a.X, d) + ", " + R(a.Y, d) + ")" + kB6 + "y" + kB6 +
-            "(" + R(b.X, d) + ", " + R(b.Y, d) + ")",
+        "Vectores dados:" + std::string(kCrLf) + "(" + R(a.X, d) + ", " + R(a.Y, d) + ")" + kB6 + "y" + kB6 + "(" +
+            R(b.X, d) + ", " + R(b.Y, d) + ")",
         SumLine(sum, d),
         "/8Resta/:  " + BothForms(diff, d),
         "Ángulo entre los vectores:  " + R(r.angle, d) + "°",
@@ -136,8 +136,7 @@ LinearCombinationResult SolveLinearCombination(std::span<const std::string> spec
     return r;
 }
 
-ProjectionsResult VectorFromProjections(const std::string& as, double ca, const std::string& bs, double cb,
-                                        int d) {
+ProjectionsResult VectorFromProjections(const std::string& as, double ca, const std::string& bs, double cb, int d) {
     ProjectionsResult r;
     VecRec a = ParseRecord(as), b = ParseRecord(bs);
     double det = Determinant(a, b);

@@ -32,13 +32,11 @@ TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2,
 // Records 1 to n of the parsed texts (black) and, last, their weighted sum
 // (blue) re-parsed from its components. No text at all raises
 // SubscriptOutOfRange: there is nothing to add.
-std::vector<VecRec> ParseAndSumVectors(std::span<const double> factors,
-                                       std::span<const std::string> specs);
+std::vector<VecRec> ParseAndSumVectors(std::span<const double> factors, std::span<const std::string> specs);
 // Report of the plain sum: the given vectors, then the sum (two lines).
 ResultText SumReport(std::span<const VecRec> vecs, int decimals = 3);
 // Report of a linear combination: factors and vectors, then the sum.
-ResultText CombinationReport(std::span<const double> factors, std::span<const VecRec> vecs,
-                             int decimals = 3);
+ResultText CombinationReport(std::span<const double> factors, std::span<const VecRec> vecs, int decimals = 3);
 
 // A sum or linear combination straight from the argument cells: all cells
 // with factor 1, or the cells in pairs (factor, vector), an odd last cell
@@ -82,8 +80,8 @@ struct ProjectionsResult {
     std::vector<VecRec> vecs;  // a, b (black), V (magenta), Ca a, Cb b (green)
     ResultText lines;          // four lines, the last empty
 };
-ProjectionsResult VectorFromProjections(const std::string& a, double ca, const std::string& b,
-                                        double cb, int decimals = 3);
+ProjectionsResult VectorFromProjections(const std::string& a, double ca, const std::string& b, double cb,
+                                        int decimals = 3);
 
 // Sum of the moments of forces args(2i) applied at args(2i - 1), about the
 // origin (an even count) or about the point given by the last text (odd).

@@ -2,7 +2,6 @@
 // Small computations shared by the two vector parsers.
 #include <string>
 
-
 namespace vec {
 
 // Magnitude of the vector of direction dirDeg whose x component (horizontal)

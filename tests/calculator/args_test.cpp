@@ -92,10 +92,8 @@ TEST(GetCells, ACellThatCannotBeUsedStopsTheReadingWithItsMessage) {
 TEST(GetCells, ABackwardSelectionIsRefused) {
     FakeGrid g;
     GatheredArgs out;
-    EXPECT_EQ(calc::GetCells(true, CellSelection{4, 2, 1, 1}, g.Reader(), out),
-              std::string(calc::kBackwardSelection));
-    EXPECT_EQ(calc::GetCells(true, CellSelection{1, 1, 3, 2}, g.Reader(), out),
-              std::string(calc::kBackwardSelection));
+    EXPECT_EQ(calc::GetCells(true, CellSelection{4, 2, 1, 1}, g.Reader(), out), std::string(calc::kBackwardSelection));
+    EXPECT_EQ(calc::GetCells(true, CellSelection{1, 1, 3, 2}, g.Reader(), out), std::string(calc::kBackwardSelection));
 }
 
 TEST(GetCells, LargestSelectionReadsEveryCell) {
@@ -135,8 +133,7 @@ TEST(CheckArgs, EveryRuleAndItsMessage) {
         {20, 3, 3, 1, 3, "Deben ser 2 argumentos."},
         {10, 6, 3, 1, 6, ""},
         {10, 5, 3, 1, 5, "Deben ser 6 argumentos."},
-        {10, 6, 4, 1, 6,
-         "Tres de los argumentos deben ser numéricos y los restantes iguales a \"x\"."},
+        {10, 6, 4, 1, 6, "Tres de los argumentos deben ser numéricos y los restantes iguales a \"x\"."},
         {11, 6, 6, 1, 6, ""},
         {11, 6, 5, 1, 6, notNumeric},
         // Even counts, multiples of 3, ranges.

@@ -104,8 +104,8 @@ protected:
     void Mouse(QEvent::Type type, int r, int c, Qt::MouseButton b = Qt::LeftButton) {
         const QPointF pos = Center(r, c);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
-        QMouseEvent e(type, pos, gd->viewport()->mapToGlobal(pos),
-                      type == QEvent::MouseMove ? Qt::NoButton : b, held, Qt::NoModifier);
+        QMouseEvent e(type, pos, gd->viewport()->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : b, held,
+                      Qt::NoModifier);
         QApplication::sendEvent(gd->viewport(), &e);
     }
     void Click(int r, int c) {

@@ -6,8 +6,8 @@
 
 #include "calc_fixture.h"
 #include "platform/mousepointer.h"
-#include "text/resultformat.h"
 #include "shell/writer.h"
+#include "text/resultformat.h"
 
 namespace calctest {
 
@@ -177,9 +177,7 @@ TEST_F(DispatchTest, RootsChosenAmongTheFunctionsRunAsGroupTwoInRadians) {
 }
 
 TEST_F(DispatchTest, ProceduresAGroupDoesNotListGoStraightToTheCommonEnd) {
-    const struct {
-        int group, code;
-    } cases[] = {{0, 0}, {4, 26}, {7, 35}, {8, 27}, {9, 13}, {5, 13}};
+    const struct { int group, code; } cases[] = {{0, 0}, {4, 26}, {7, 35}, {8, 27}, {9, 13}, {5, 13}};
     for (const auto& c : cases) {
         G().ProcedureGroup = c.group;
         G().ProcedureCode = c.code;

@@ -1,7 +1,7 @@
 #include "calculator/exprbox.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <cmath>
 #include <numbers>
@@ -81,14 +81,12 @@ struct KeyCase {
 
 TEST_F(ExprStripTest, KeysSwallowedTurnedIntoArrowsOrPassedOn) {
     const KeyCase hotOn[] = {
-        {68, kNone, "2/", 0},   {68, kCtrl, "2d", 0},  {68, kShift, "2", 0},
-        {75, kNone, "2+", 0},   {75, kCtrl, "2k", 0},  {75, kShift, "2", 0},
-        {77, kNone, "2*", 0},   {77, kCtrl, "2m", 0},  {77, kShift, "2", 0},
-        {192, kNone, "2^", 0},  {192, kCtrl, "2ñ", 0}, {192, kShift, "2", 0},
-        {74, kNone, "2", 39},   {74, kCtrl, "2j", 0},  {74, kShift, "2", 74},
-        {70, kNone, "2", 37},   {70, kCtrl, "2f", 0},  {70, kShift, "2", 70},
-        {66, kNone, "", 0},     {66, kCtrl, "2b", 0},  {66, kShift, "2", 0},
-        {45, kNone, "2", 0},    {49, kShift, "2", 0},  {65, kNone, "2", 65},
+        {68, kNone, "2/", 0}, {68, kCtrl, "2d", 0},  {68, kShift, "2", 0},  {75, kNone, "2+", 0},
+        {75, kCtrl, "2k", 0}, {75, kShift, "2", 0},  {77, kNone, "2*", 0},  {77, kCtrl, "2m", 0},
+        {77, kShift, "2", 0}, {192, kNone, "2^", 0}, {192, kCtrl, "2ñ", 0}, {192, kShift, "2", 0},
+        {74, kNone, "2", 39}, {74, kCtrl, "2j", 0},  {74, kShift, "2", 74}, {70, kNone, "2", 37},
+        {70, kCtrl, "2f", 0}, {70, kShift, "2", 70}, {66, kNone, "", 0},    {66, kCtrl, "2b", 0},
+        {66, kShift, "2", 0}, {45, kNone, "2", 0},   {49, kShift, "2", 0},  {65, kNone, "2", 65},
     };
     for (const KeyCase& c : hotOn) {
         Put(QStringLiteral("2"));
@@ -98,8 +96,8 @@ TEST_F(ExprStripTest, KeysSwallowedTurnedIntoArrowsOrPassedOn) {
 
     shell::Shared().ExprHotKeys = false;
     const KeyCase hotOff[] = {
-        {68, kNone, "2", 68}, {75, kNone, "2", 75}, {192, kNone, "2", 192}, {74, kNone, "2", 74},
-        {70, kNone, "2", 70}, {66, kNone, "", 0},   {66, kCtrl, "2b", 0},   {45, kNone, "2", 0},
+        {68, kNone, "2", 68},   {75, kNone, "2", 75},  {192, kNone, "2", 192}, {74, kNone, "2", 74},
+        {70, kNone, "2", 70},   {66, kNone, "", 0},    {66, kCtrl, "2b", 0},   {45, kNone, "2", 0},
         {220, kNone, "2", 220}, {49, kShift, "2", 49},
     };
     for (const KeyCase& c : hotOff) {
@@ -127,8 +125,7 @@ TEST_F(ExprStripTest, F10InsertsTheResultRoundedAndF11AsItIs) {
     struct {
         const char* shown;
         const char* inserted;
-    } cases[] = {{"2.123456789", "2.12346"}, {"2.000025", "2.00002"}, {"2.000035", "2.00004"},
-                 {"-7", "-7"}};
+    } cases[] = {{"2.123456789", "2.12346"}, {"2.000025", "2.00002"}, {"2.000035", "2.00004"}, {"-7", "-7"}};
     for (const auto& c : cases) {
         txtExpr.SetText(QString::fromUtf8(c.shown));
         Put(QStringLiteral("1+"));
@@ -308,8 +305,7 @@ TEST_F(ExprStripTest, EnterEvaluatesInfixIntoResultBoxAndLog) {
         Put(QString::fromUtf8(c.typed));
         EXPECT_EQ(Enter(), 0) << c.typed;
         EXPECT_EQ(txtExpr.Text(), QString::fromUtf8(c.shown)) << c.typed;
-        if (c.logged)
-            log += QString::fromUtf8(c.typed) + " = " + QString::fromUtf8(c.shown) + "\n-------\n";
+        if (c.logged) log += QString::fromUtf8(c.typed) + " = " + QString::fromUtf8(c.shown) + "\n-------\n";
         EXPECT_EQ(rtbReg.Text(), log) << c.typed;
         EXPECT_EQ(rtbReg.SelStart(), rtbReg.TextLength());
         EXPECT_EQ(rtbExpr.Text(), QString::fromUtf8(c.typed));

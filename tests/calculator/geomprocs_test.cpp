@@ -17,9 +17,7 @@ class GeometryProcedures : public calctest::ProcedureRun {
 protected:
     // What the picture showed before the run.
     GeometryProcedures() { pic.Line(0, 0, 10, 10, 0x00FF00); }
-    bool Untouched() const {
-        return calc.Text() == "antes" && reg.Text().isEmpty() && pic.Drawn().size() == 1;
-    }
+    bool Untouched() const { return calc.Text() == "antes" && reg.Text().isEmpty() && pic.Drawn().size() == 1; }
 };
 
 TEST_F(GeometryProcedures, TriangleFromElementsWritesColouredLinesAndDraws) {

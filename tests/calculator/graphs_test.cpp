@@ -75,12 +75,12 @@ TEST_F(Graphs, SamplingFailures) {
     EXPECT_TRUE(bad.x.empty());
     EXPECT_TRUE(calc::SampleCurve(22, "x & 2*", Args{0, 1}).message.ends_with("\r\nCorrige la expresión 2*"));
     const std::vector<std::pair<int, Args>> failing = {
-        {22, {0, 1}},             // no "&": the second formula is missing
-        {21, {0, 1, 1}},          // one point
-        {21, {0, 1, 0}},          // no point
-        {21, {0}},                // no second end
-        {21, {0, 1, 2, 3}},       // a fourth argument leaves no count
-        {21, {0, 1, 40000}},      // beyond 16 bits
+        {22, {0, 1}},         // no "&": the second formula is missing
+        {21, {0, 1, 1}},      // one point
+        {21, {0, 1, 0}},      // no point
+        {21, {0}},            // no second end
+        {21, {0, 1, 2, 3}},   // a fourth argument leaves no count
+        {21, {0, 1, 40000}},  // beyond 16 bits
     };
     for (const auto& [code, args] : failing)
         EXPECT_THROW(calc::SampleCurve(code, code == 22 ? "x^2" : "X", args), rt::RuntimeError) << args.size();
@@ -115,8 +115,8 @@ TEST_F(Graphs, LayoutEdgeCases) {
     EXPECT_EQ(c.py, (std::vector<double>{343, 343, 343}));
     EXPECT_EQ(c.yMin.text, "Ymin = 0");
     EXPECT_EQ(c.yMax.text, "Ymax = 5");
-    EXPECT_FALSE(c.verticalAxis);     // all x positive
-    EXPECT_EQ(c.xMin.x, 48 - 6);      // left of the frame ...
+    EXPECT_FALSE(c.verticalAxis);  // all x positive
+    EXPECT_EQ(c.xMin.x, 48 - 6);   // left of the frame ...
     const std::vector<double> far{12345678, 12345679};
     calc::PointsGraph wide = calc::LayoutGraphPoints(far, far, 0, 48, true, frame, 3, width);
     EXPECT_EQ(wide.xMin.x, 5);  // ... never left of 5
@@ -165,7 +165,8 @@ TEST_F(Graphs, DrawingOnThePicture) {
     const QPointF top = pic.ToDevice(48 + 301.0 / 2, 343);
     bool found = false;
     for (int dx = -1; dx <= 1; ++dx)
-        found = found || pic.Image().pixelColor(static_cast<int>(top.x()) + dx, static_cast<int>(top.y())) == QColor(0, 0, 255);
+        found = found ||
+                pic.Image().pixelColor(static_cast<int>(top.x()) + dx, static_cast<int>(top.y())) == QColor(0, 0, 255);
     EXPECT_TRUE(found);
     testsupport::SaveGrab(pic.Image(), "graph_sin");
 }

@@ -72,9 +72,7 @@ TEST_F(GridTest, MouseSelectionsDownwardsAreRecordedAndBackwardOnesRefused) {
     // Upwards, leftwards, or both: one message and the anchor cell alone
     // selected; the counts and the saved block stay those of the press on
     // the anchor.
-    const struct {
-        int r1, c1, r2, c2;
-    } backward[] = {{4, 3, 2, 3}, {3, 4, 3, 2}, {5, 4, 3, 2}, {2, 4, 4, 2}};
+    const struct { int r1, c1, r2, c2; } backward[] = {{4, 3, 2, 3}, {3, 4, 3, 2}, {5, 4, 3, 2}, {2, 4, 4, 2}};
     for (const auto& b : backward) {
         dialogs.Answer(plat::MsgResult::OK);
         DragSelect(b.r1, b.c1, b.r2, b.c2);

@@ -84,9 +84,8 @@ TEST_F(Fits, PolynomialReport) {
     // Order 5 on three points: the interpolating parabola.
     EXPECT_EQ(Report(26, Args{0, 1, 1, 2, 2, 5, 5})[0], "Coeficientes del polinomio de grado 2:");
     // One point: degree 0, the coefficient list.
-    EXPECT_EQ(Report(23, Args{2, 7}),
-              (std::vector<std::string>{"Coeficientes del polinomio de grado 0:", "(A!n es el coeficiente de x¡n)",
-                                        "A!0 = 7", "", "7"}));
+    EXPECT_EQ(Report(23, Args{2, 7}), (std::vector<std::string>{"Coeficientes del polinomio de grado 0:",
+                                                                "(A!n es el coeficiente de x¡n)", "A!0 = 7", "", "7"}));
 }
 
 TEST_F(Fits, ExponentialAndPowerCurvesReportTheirOwnBAndTheCorrelationOfWhatWasFitted) {

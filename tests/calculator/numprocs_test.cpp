@@ -39,8 +39,7 @@ protected:
         num::AngleFactor = savedFactor;
     }
 
-    calc::NumericRun Run(int code, const Args& args, const std::string& expression = "", int rows = 0,
-                         int cols = 0) {
+    calc::NumericRun Run(int code, const Args& args, const std::string& expression = "", int rows = 0, int cols = 0) {
         calc::NumericRequest r;
         r.args = args;
         r.selRows = rows;
@@ -54,9 +53,7 @@ protected:
     // Primitives of a curve: a short one is drawn as lines, a long one as one
     // polyline.
     int Curve(rt::ColorRef colour) const { return Count(Kind::Line, colour) + Count(Kind::Polyline, colour); }
-    void Grab(const char* name) {
-        testsupport::SaveGrab(pic.Image(), name);
-    }
+    void Grab(const char* name) { testsupport::SaveGrab(pic.Image(), name); }
 
     shell::SharedState savedShared;
     double savedFactor = 0;
@@ -116,9 +113,7 @@ TEST_F(NumericProcedures, FunctionsOfXAreEvaluatedInRadians) {
     Run(22, Args{0, 3.14159265358979}, "cos(x) & sen(x)");
     EXPECT_EQ(Curve(0xFF0000), 1);
     for (const auto& d : pic.Drawn())
-        if (d.kind == Kind::Text && d.text.startsWith("Ymin")) {
-            EXPECT_EQ(d.text, "Ymin = 0");
-        }
+        if (d.kind == Kind::Text && d.text.startsWith("Ymin")) { EXPECT_EQ(d.text, "Ymin = 0"); }
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
 }
 
@@ -177,11 +172,11 @@ TEST_F(NumericProcedures, FiftyRootsAreAnnouncedThenListed) {
 
 TEST_F(NumericProcedures, FailuresAtRunTimeReachTheDispatch) {
     const std::vector<std::tuple<int, Args, std::string>> failing = {
-        {5, {0, 2, 1}, ""},            // no quadratic
-        {20, {-1, 1}, "LN(X)"},        // outside the domain of the formula
-        {22, {0, 1}, "x^2"},           // no "&"
-        {21, {0, 1, 1}, "1"},          // a single point
-        {18, {2, 0}, "X^3"},           // a zero step
+        {5, {0, 2, 1}, ""},      // no quadratic
+        {20, {-1, 1}, "LN(X)"},  // outside the domain of the formula
+        {22, {0, 1}, "x^2"},     // no "&"
+        {21, {0, 1, 1}, "1"},    // a single point
+        {18, {2, 0}, "X^3"},     // a zero step
     };
     for (const auto& [code, args, expression] : failing) {
         EXPECT_THROW(Run(code, args, expression), rt::RuntimeError) << code;

@@ -56,8 +56,7 @@ std::vector<double> NumbersAfter(const std::string& text, const std::string& key
 // ---- Matrices
 
 TEST_F(Reports, DeterminantShowsTheRoundedMatrixAndTheDeterminant) {
-    EXPECT_EQ(Of(calc::DeterminantReport(Args{2, 0, 0, 3}, 2, 3)),
-              (Lines{"| 2     0 |\r\n| 0     3 |", ";D = 6"}));
+    EXPECT_EQ(Of(calc::DeterminantReport(Args{2, 0, 0, 3}, 2, 3)), (Lines{"| 2     0 |\r\n| 0     3 |", ";D = 6"}));
     EXPECT_EQ(Of(calc::DeterminantReport(Args{5}, 1, 3)), (Lines{"| 5 |", ";D = 5"}));
     // The cells are shown rounded; the determinant comes from the values.
     EXPECT_EQ(Of(calc::DeterminantReport(Args{1.0 / 3, 1, 0, 1}, 2, 3)),
@@ -66,12 +65,12 @@ TEST_F(Reports, DeterminantShowsTheRoundedMatrixAndTheDeterminant) {
 
 TEST_F(Reports, SingularMatricesHaveDeterminantZeroAndOthersTheirSignedValue) {
     const std::vector<Args> singular = {
-        {1, 2, 0, 0},                           // a row of zeros
-        {0, 0, 0, 0},                           // all zero
-        {1, 2, 2, 4},                           // dependent rows: a zero pivot
-        {1, 2, 3, 4, 5, 6, 7, 8, 9},            // dependent to the last bits of rounding
+        {1, 2, 0, 0},                 // a row of zeros
+        {0, 0, 0, 0},                 // all zero
+        {1, 2, 2, 4},                 // dependent rows: a zero pivot
+        {1, 2, 3, 4, 5, 6, 7, 8, 9},  // dependent to the last bits of rounding
         {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9},
-        {1e-20, 2e-20, 2e-20, 4e-20},           // tiny entries, still dependent
+        {1e-20, 2e-20, 2e-20, 4e-20},  // tiny entries, still dependent
     };
     for (const Args& m : singular) {
         const int n = static_cast<int>(std::lround(std::sqrt(m.size())));
@@ -82,7 +81,8 @@ TEST_F(Reports, SingularMatricesHaveDeterminantZeroAndOthersTheirSignedValue) {
     }
     // A regular matrix of small entries keeps its small determinant.
     EXPECT_EQ(calc::DeterminantReport(Args{1e-5, 0, 0, 0, 1e-5, 0, 0, 0, 1e-5}, 3, 3).lines[2], ";D = 1E-15");
-    EXPECT_EQ(calc::DeterminantReport(Args{2, 1, 1, 1, 3, 2, 1, 0, 0}, 3, 3).lines[2], ";D = ;-1");  // the markup minus, as in every result line
+    EXPECT_EQ(calc::DeterminantReport(Args{2, 1, 1, 1, 3, 2, 1, 0, 0}, 3, 3).lines[2],
+              ";D = ;-1");  // the markup minus, as in every result line
 }
 
 TEST_F(Reports, LinearSystemWritesEquationsAndSolutionWithOneBlankAfterEqualsAndMinusByItsNumber) {
@@ -114,8 +114,9 @@ TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
     ASSERT_FALSE(r.stop);
     EXPECT_TRUE(r.lines[1].ends_with("\r\n2 x!20 = 40"));
     EXPECT_TRUE(r.lines[2].starts_with("x!1 = 1\r\nx!2 = 2\r\n"));
-    EXPECT_TRUE(r.lines[2].ends_with("\r\nx!10 = 10\r\nx!11 = 11\r\nx!12 = 12\r\nx!13 = 13\r\nx!14 = 14\r\n"
-                                     "x!15 = 15\r\nx!16 = 16\r\nx!17 = 17\r\nx!18 = 18\r\nx!19 = 19\r\nx!20 = 20"));
+    EXPECT_TRUE(
+        r.lines[2].ends_with("\r\nx!10 = 10\r\nx!11 = 11\r\nx!12 = 12\r\nx!13 = 13\r\nx!14 = 14\r\n"
+                             "x!15 = 15\r\nx!16 = 16\r\nx!17 = 17\r\nx!18 = 18\r\nx!19 = 19\r\nx!20 = 20"));
 }
 
 // ---- Equations
@@ -172,8 +173,7 @@ TEST_F(Reports, CubicsOpenTheirLineWithoutABlankAndSignRootsWithTheMarkupMinus) 
 TEST_F(Reports, TrigonometricEquationsOpenWithoutABlankAndDropAZeroConstant) {
     EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 1, -1}, 3)),
               (Lines{"cos ;q + sen ;q ;- 1 = 0", ";q!1 = 0°,   ;q!2 = 90°"}));
-    EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 0, 0}, 3)),
-              (Lines{"cos ;q = 0", ";q!1 = ;-90°,   ;q!2 = 90°"}));
+    EXPECT_EQ(Of(calc::TrigEquationReport(Args{1, 0, 0}, 3)), (Lines{"cos ;q = 0", ";q!1 = ;-90°,   ;q!2 = 90°"}));
     ProcReport none = calc::TrigEquationReport(Args{1, 0, 2}, 3);
     EXPECT_TRUE(none.stop);
     EXPECT_EQ(none.message, "No hay solución.");
@@ -259,9 +259,9 @@ TEST_F(Reports, TableBySteps) {
 TEST_F(Reports, TablesAtPointsPairsAndTriples) {
     // Points rounded to the decimals, values unrounded; a value that cannot be
     // computed is left empty.
-    EXPECT_EQ(Of(calc::TabulateFunction(13, "LN(X)", Args{1.23456, -1, 1}, 3)),
-              (Lines{"Función: LN(X)\r\nf(1.235) = " + rt::NumberText(std::log(1.23456)) +
-                     "\r\nf(-1) = \r\nf(1) = 0\r\n"}));
+    EXPECT_EQ(
+        Of(calc::TabulateFunction(13, "LN(X)", Args{1.23456, -1, 1}, 3)),
+        (Lines{"Función: LN(X)\r\nf(1.235) = " + rt::NumberText(std::log(1.23456)) + "\r\nf(-1) = \r\nf(1) = 0\r\n"}));
     EXPECT_EQ(Of(calc::TabulateFunction(13, "1/X", Args{4}, 3)), (Lines{"Función: 1//X\r\nf(4) = 0.25\r\n"}));
     // The values go to X, Y and Z in that order even when X or Y is missing;
     // an incomplete last point is left out.
@@ -269,8 +269,7 @@ TEST_F(Reports, TablesAtPointsPairsAndTriples) {
     EXPECT_EQ(Of(calc::TabulateFunction(15, "Z-X", Args{1, 2, 5, 0, 0, 7, 9}, 3)),
               (Lines{"Función: Z-X\r\nf(1, 2, 5) = 4\r\nf(0, 0, 7) = 7\r\n"}));
     // A formula that does not compile: the table with empty values.
-    EXPECT_EQ(Of(calc::TabulateFunction(13, "2*", Args{1, 2}, 3)),
-              (Lines{"Función: 2*\r\nf(1) = \r\nf(2) = \r\n"}));
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "2*", Args{1, 2}, 3)), (Lines{"Función: 2*\r\nf(1) = \r\nf(2) = \r\n"}));
 }
 
 // ---- Derivatives and integrals
@@ -323,8 +322,10 @@ TEST_F(Reports, IntegralsByBothMethods) {
               (Lines{"La integral de la función \r\nf(x) = X^2\r\nen el intervalo [0, 3]\r\nes 9"}));
     EXPECT_EQ(Of(calc::IntegralReport("X^2", Args{0, 3, 7})), Of(calc::IntegralReport("X^2", Args{0, 3, 1})));
     EXPECT_EQ(Of(calc::IntegralReport("X^2", Args{0, 3, 1, 0.001})), Of(calc::IntegralReport("X^2", Args{0, 3, 1})));
-    EXPECT_TRUE(calc::IntegralReport(" 1/X ", Args{1, 2, 1}).lines[1].starts_with(
-        "La integral de la función \r\nf(x) =  1//X \r\nen el intervalo [1, 2]\r\nes 0.69315"));
+    EXPECT_TRUE(
+        calc::IntegralReport(" 1/X ", Args{1, 2, 1})
+            .lines[1]
+            .starts_with("La integral de la función \r\nf(x) =  1//X \r\nen el intervalo [1, 2]\r\nes 0.69315"));
     EXPECT_TRUE(calc::IntegralReport("SEN(X)", Args{0, 3.14159265, 1}).lines[1].ends_with("]\r\nes 2"));
 
     ProcReport eps = calc::IntegralReport("X^2", Args{0, 3, 1, 0.01});
@@ -340,7 +341,9 @@ TEST_F(Reports, IntegralsByBothMethods) {
 TEST_F(Reports, AnIntegrationThatGivesUpStopsWithItsMessageNamingTheIntervalAndWritesNothing) {
     ProcReport r = calc::IntegralReport("SEN(100*X)", Args{0, 100});
     EXPECT_TRUE(r.stop);
-    EXPECT_EQ(r.message, "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto.");
+    EXPECT_EQ(r.message,
+              "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado "
+              "rápido.\r\nRevisa la fórmula o toma un intervalo más corto.");
     EXPECT_EQ(r.lines.UBound(), 0);
 }
 

@@ -15,9 +15,7 @@ namespace {
 using calc::PolygonFigure;
 using calc::PolygonReport;
 
-PolygonReport Solve(std::vector<double> coords, int decimals = 3) {
-    return calc::SolvePolygonData(coords, decimals);
-}
+PolygonReport Solve(std::vector<double> coords, int decimals = 3) { return calc::SolvePolygonData(coords, decimals); }
 
 TEST(Polygon, SquareBothWays) {
     PolygonReport ccw = Solve({0, 0, 1, 0, 1, 1, 0, 1});
@@ -30,8 +28,7 @@ TEST(Polygon, SquareBothWays) {
                          }));
     // Clockwise: the area changes sign (a plain minus), the centroid stays.
     PolygonReport cw = Solve({0, 0, 0, 1, 1, 1, 1, 0});
-    EXPECT_EQ(cw.lines[0],
-              "Perímetro = 4. Área = -1\r\nÁngulo total = 360. Centroide:   G(0.5,  0.5)");
+    EXPECT_EQ(cw.lines[0], "Perímetro = 4. Área = -1\r\nÁngulo total = 360. Centroide:   G(0.5,  0.5)");
 }
 
 TEST(Polygon, ConcaveVertexGetsTheAngleBetweenItsSides) {
@@ -67,11 +64,11 @@ TEST(Polygon, StraightVertexDoesNotFail) {
 
 TEST(Polygon, DegenerateDataRaise) {
     const std::vector<std::vector<double>> rows = {
-        {},                          // no vertex
-        {1, 1},                      // one vertex
-        {0, 0, 2, 1},                // two vertices
-        {0, 0, 1, 0, 1, 0, 0, 1},    // a side of length zero
-        {0, 0, 1, 1, 2, 2},          // no area
+        {},                        // no vertex
+        {1, 1},                    // one vertex
+        {0, 0, 2, 1},              // two vertices
+        {0, 0, 1, 0, 1, 0, 0, 1},  // a side of length zero
+        {0, 0, 1, 1, 2, 2},        // no area
     };
     for (const auto& xy : rows) EXPECT_THROW(Solve(xy), rt::RuntimeError);
 }
@@ -84,8 +81,7 @@ TEST(Polygon, DrawingLayout) {
     EXPECT_DOUBLE_EQ(f.px[3], 48 + k);
     EXPECT_DOUBLE_EQ(f.py[3], 42 + 2 * k);
     using P = PolygonFigure::LabelPlace;
-    EXPECT_EQ(f.places, (std::vector<P>{P::LeftOfVertex, P::AtVertex, P::AtVertex, P::Raised,
-                                        P::LeftOfVertex}));
+    EXPECT_EQ(f.places, (std::vector<P>{P::LeftOfVertex, P::AtVertex, P::AtVertex, P::Raised, P::LeftOfVertex}));
     EXPECT_EQ(f.labels[3], "(1, 2)");
     ASSERT_EQ(f.axes.size(), 2u);
     EXPECT_EQ(f.axes[0], (calc::FigureLine{48, 0, 48, 377, 0x808080}));
@@ -162,7 +158,7 @@ TEST(PolygonPicture, DrawsLabelsAxesSidesAndDots) {
     EXPECT_EQ(texts[0]->text, "(0, 0)");
     EXPECT_NEAR(texts[0]->points[0].x() + pic.TextWidth("(0, 0)"), 48, 1e-9);  // leftmost
     EXPECT_NEAR(texts[2]->points[0].y(), 42 + 301 + 15, 1e-9);                 // topmost
-    ASSERT_EQ(lines.size(), 7u);  // two axes, five sides
+    ASSERT_EQ(lines.size(), 7u);                                               // two axes, five sides
     EXPECT_EQ(lines[0]->color, 0x808080u);
     EXPECT_EQ(lines[2]->color, rt::kBlue);  // the sides in the drawing colour
     ASSERT_EQ(dots.size(), 2u);

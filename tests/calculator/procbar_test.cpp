@@ -45,8 +45,14 @@ protected:
 
 TEST_F(BarTest, EveryCellChoosesItsGroupAndProcedureWithTemplateAndHelp) {
     const std::vector<std::vector<int>> catalogue = {
-        {1, 2},          {5, 6, 7, 8, 9},          {10, 11, 12}, {13, 14, 15, 16, 17, 18, 19, 9, 20},
-        {20, 21, 22},    {23, 24, 25, 26},         {27, 28, 29, 30, 31, 32, 33}, {34, 35, 36, 37},
+        {1, 2},
+        {5, 6, 7, 8, 9},
+        {10, 11, 12},
+        {13, 14, 15, 16, 17, 18, 19, 9, 20},
+        {20, 21, 22},
+        {23, 24, 25, 26},
+        {27, 28, 29, 30, 31, 32, 33},
+        {34, 35, 36, 37},
     };
     for (int group = 1; group <= 8; ++group) {
         const auto& codes = catalogue[static_cast<size_t>(group - 1)];
@@ -65,8 +71,8 @@ TEST_F(BarTest, EveryCellChoosesItsGroupAndProcedureWithTemplateAndHelp) {
             const int piece = code <= 2 ? code : code - 2;
             EXPECT_EQ(Help(), QString::fromStdString("pieza " + std::to_string(piece))) << where;
             // The title as printed, up to its first markup character.
-            const QString title = QString::fromUtf8(calc::ProcedureTextOf(code).title.data(),
-                                                    calc::ProcedureTextOf(code).title.size());
+            const QString title =
+                QString::fromUtf8(calc::ProcedureTextOf(code).title.data(), calc::ProcedureTextOf(code).title.size());
             const qsizetype plain = title.indexOf(QRegularExpression(QStringLiteral("[!¡;$#_]")));
             EXPECT_TRUE(ArgsText().startsWith(title.left(plain))) << where;
             const bool direc = group == 7 || code == 36;

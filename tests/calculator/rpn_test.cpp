@@ -27,30 +27,16 @@ void ExpectValues(std::initializer_list<ValueCase> cases) {
 
 TEST(EvalRPN, ArithmeticAndStackWords) {
     ExpectValues({
-        {"2 3 +", 5},
-        {"2 3 -", -1},
-        {"2 3 /", 2.0 / 3.0},
-        {"2 3 ^", 8},
-        {"2 3 ñ", 8},
-        {"2 3 *", 6},
-        {"2 3 m", 6},
-        {"6 4 d", 1.5},
-        {"6 4 coc", 1.5},
-        {"1 2 3 +", 5},          // the 1 left below is ignored
-        {"2 3 + 7", 5},          // the last operation gives the value
-        {"2   3   *", 6},        // several blanks between tokens
-        {"-1.5 2 *", -3},
-        {"1e3 4 /", 250},
-        {"pi 2 /", 2 * std::atan(1.0)},
-        {"9 r", 3},
-        {"9 r2", 3},
-        {"27 r3", 3},
-        {"1 ln", 0},
-        {"100 log10 1 +", 3},
-        {"1 exp", std::exp(1.0)},
-        {"0 senh", 0},
-        {"0 cosh", 1},
-        {"2 ln exp", 2},
+        {"2 3 +", 5},     {"2 3 -", -1},        {"2 3 /", 2.0 / 3.0},
+        {"2 3 ^", 8},     {"2 3 ñ", 8},         {"2 3 *", 6},
+        {"2 3 m", 6},     {"6 4 d", 1.5},       {"6 4 coc", 1.5},
+        {"1 2 3 +", 5},    // the 1 left below is ignored
+        {"2 3 + 7", 5},    // the last operation gives the value
+        {"2   3   *", 6},  // several blanks between tokens
+        {"-1.5 2 *", -3}, {"1e3 4 /", 250},     {"pi 2 /", 2 * std::atan(1.0)},
+        {"9 r", 3},       {"9 r2", 3},          {"27 r3", 3},
+        {"1 ln", 0},      {"100 log10 1 +", 3}, {"1 exp", std::exp(1.0)},
+        {"0 senh", 0},    {"0 cosh", 1},        {"2 ln exp", 2},
     });
 }
 
@@ -64,15 +50,15 @@ TEST(EvalRPN, TextWithoutOperationGivesTopOfStack) {
 
 TEST(EvalRPN, IntegerDivisionAndModRoundHalvesToEven) {
     ExpectValues({
-        {"-7 2 de", -3},    // truncated toward zero
+        {"-7 2 de", -3},  // truncated toward zero
         {"7 2 \\", 3},
-        {"2.5 1 de", 2},    // 2.5 rounds to 2
-        {"3.5 1 de", 4},    // 3.5 rounds to 4
-        {"7 2.5 de", 3},    // divisor 2.5 rounds to 2
+        {"2.5 1 de", 2},  // 2.5 rounds to 2
+        {"3.5 1 de", 4},  // 3.5 rounds to 4
+        {"7 2.5 de", 3},  // divisor 2.5 rounds to 2
         {"7 2 mod", 1},
-        {"-7 3 mod", -1},   // sign of the dividend
+        {"-7 3 mod", -1},  // sign of the dividend
         {"7 -3 mod", 1},
-        {"6.5 4 mod", 2},   // 6.5 rounds to 6
+        {"6.5 4 mod", 2},  // 6.5 rounds to 6
     });
 }
 
@@ -102,27 +88,25 @@ TEST(EvalRPN, TrigonometryIsAlwaysInDegrees) {
 
 TEST(EvalRPN, FailuresGiveTheErrorTextWithoutMessage) {
     for (const char* text : {
-             "2 +",            // too few values
-             "ln",             // empty stack
-             "1 0 /",          // division by zero
+             "2 +",    // too few values
+             "ln",     // empty stack
+             "1 0 /",  // division by zero
              "1 0 coc",
-             "1 0.4 de",       // divisor rounds to 0
+             "1 0.4 de",  // divisor rounds to 0
              "1 0 mod",
-             "30 0 sese",      // sin 0 below a quotient
-             "0 ln",           // logarithm of a value that is not positive
+             "30 0 sese",  // sin 0 below a quotient
+             "0 ln",       // logarithm of a value that is not positive
              "-1 log10",
-             "-4 r",           // root of a negative value
+             "-4 r",  // root of a negative value
              "-8 r3",
-             "2 asen",         // outside [-1, 1]
+             "2 asen",  // outside [-1, 1]
              "-1.5 acos",
-             "1e308 10 *",     // overflow
-             "1000 exp",
-             "1000 cosh",
-             "1e999",          // a literal beyond a double
-             "0 -1 ^",
-             "-8 0.5 ^",
-             "3e10 2 de",      // beyond a 32-bit whole number
-             "2 + plus",       // the failure comes before the unknown word
+             "1e308 10 *",  // overflow
+             "1000 exp",   "1000 cosh",
+             "1e999",  // a literal beyond a double
+             "0 -1 ^",     "-8 0.5 ^",
+             "3e10 2 de",  // beyond a 32-bit whole number
+             "2 + plus",   // the failure comes before the unknown word
          }) {
         calc::RpnResult r = EvalRPN(text);
         EXPECT_FALSE(r.ok) << text;
@@ -153,13 +137,11 @@ TEST(EvalRPN, ThirtyTokensAtMost) {
 }
 
 TEST(EvalRPN, StrangeCharacterIsRefusedInTheTelBox) {
-    for (const char* text : {"(2 3 +)", "2 3 + ]", "[2", "{", "}", "2 3 !", "30° sen", "¡2",
-                             "a´", "x=2", "2 3 + ;", "2 < 3", "#", "$", "%", "&", "?", "_", "|",
-                             ">", "plus ("}) {
+    for (const char* text : {"(2 3 +)", "2 3 + ]", "[2", "{", "}", "2 3 !", "30° sen", "¡2", "a´", "x=2",   "2 3 + ;",
+                             "2 < 3",   "#",       "$",  "%", "&", "?",     "_",       "|",  ">",  "plus ("}) {
         calc::RpnResult r = EvalRPN(text);
         EXPECT_FALSE(r.ok) << text;
-        EXPECT_EQ(r.message, "Literal extraña en la expresión (Estás en notación polaca inversa).")
-            << text;
+        EXPECT_EQ(r.message, "Literal extraña en la expresión (Estás en notación polaca inversa).") << text;
         EXPECT_EQ(r.messageTitle, "Tel") << text;
         EXPECT_EQ(r.Text(), "Error en la expresión NPI.") << text;
     }

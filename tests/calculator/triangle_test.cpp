@@ -56,10 +56,9 @@ TEST(TriangleElements, EveryKnownSetCompletesTheTriangle) {
         int mask;
         const char* code;
     };
-    const Row rows[] = {{37, "123"}, {22, "312"}, {25, "132"}, {13, "123"}, {52, "312"},
-                        {49, "132"}, {7, "213"},  {19, "231"}, {28, "321"}, {41, "123"},
-                        {38, "213"}, {26, "231"}, {35, "123"}, {44, "213"}, {11, "132"},
-                        {14, "312"}, {50, "321"}, {56, "231"}, {21, "123"}};
+    const Row rows[] = {{37, "123"}, {22, "312"}, {25, "132"}, {13, "123"}, {52, "312"}, {49, "132"}, {7, "213"},
+                        {19, "231"}, {28, "321"}, {41, "123"}, {38, "213"}, {26, "231"}, {35, "123"}, {44, "213"},
+                        {11, "132"}, {14, "312"}, {50, "321"}, {56, "231"}, {21, "123"}};
     for (Reference ref : {MakeReference(50, 60, 70), MakeReference(30, 40, 110)}) {
         for (const Row& row : rows) {
             SCOPED_TRACE(testing::Message() << "mask " << row.mask << " A3 " << ref.A[2]);
@@ -76,8 +75,7 @@ TEST(TriangleElements, EveryKnownSetCompletesTheTriangle) {
             for (const calc::TriangleSolution& s : t.solutions) {
                 bool same = true;
                 for (int i = 0; i < 3; ++i) {
-                    same = same && std::fabs(s.L[i] - ref.L[i]) < 1e-9 &&
-                           std::fabs(s.A[i] - ref.A[i]) < 1e-9;
+                    same = same && std::fabs(s.L[i] - ref.L[i]) < 1e-9 && std::fabs(s.A[i] - ref.A[i]) < 1e-9;
                     EXPECT_EQ(s.position[i], row.code[i] - '0');
                 }
                 found = found || same;
@@ -137,14 +135,14 @@ TEST(TriangleElements, RefusedDataGiveTheirMessages) {
         {{X, 60, X, 60, X, 60}, "Estás especificando 3 ángulos."},
         // A zero counts as unknown and shows as an empty place.
         {{3, 0, 4, X, X, X}, "Deben ser exactamente 3 argumentos. 3, , 4, x, x, x"},
-        {{3, X, 4, X, X, 180}, "Ángulo mayor de 180°."},            // SAS
-        {{3, X, 4, 180, X, X}, "Ángulo mayor de 180°."},            // SSA
-        {{5, X, 3, 100, X, X}, "Los datos son inconsistentes."},    // obtuse facing the shorter
-        {{5, X, 3, 90, X, X}, "Los datos son inconsistentes."},     // right facing the shorter
-        {{10, X, 3, 40, X, X}, "Los datos son inconsistentes."},    // (a / b) sin B > 1
-        {{5, X, X, 100, X, 80}, "Los datos son inconsistentes."},   // ASA, 180 exactly
-        {{5, 90, X, X, X, 90}, "Los datos son inconsistentes."},    // AAS, 180 exactly
-        {{1, X, 2, X, 3, X}, "No forman un triángulo."},            // a + b = c
+        {{3, X, 4, X, X, 180}, "Ángulo mayor de 180°."},           // SAS
+        {{3, X, 4, 180, X, X}, "Ángulo mayor de 180°."},           // SSA
+        {{5, X, 3, 100, X, X}, "Los datos son inconsistentes."},   // obtuse facing the shorter
+        {{5, X, 3, 90, X, X}, "Los datos son inconsistentes."},    // right facing the shorter
+        {{10, X, 3, 40, X, X}, "Los datos son inconsistentes."},   // (a / b) sin B > 1
+        {{5, X, X, 100, X, 80}, "Los datos son inconsistentes."},  // ASA, 180 exactly
+        {{5, 90, X, X, X, 90}, "Los datos son inconsistentes."},   // AAS, 180 exactly
+        {{1, X, 2, X, 3, X}, "No forman un triángulo."},           // a + b = c
     };
     for (const Row& row : rows) {
         ElementsTriangle t = calc::SolveTriangleFromElements(row.args, 3);
@@ -208,10 +206,10 @@ TEST(TriangleVertices, ReportOfARightTriangleWithAVerticalSide) {
 
 TEST(TriangleVertices, PointsOnOneLineAreRefused) {
     const std::vector<std::vector<double>> rows = {
-        {1, 0, 1, 2, 1, 5},     // one vertical line
+        {1, 0, 1, 2, 1, 5},  // one vertical line
         {0, 0, 1, 1, 3, 3},
-        {0, 0, 3, 3, 1, 1},     // the middle point given last
-        {2, 2, 2, 2, 5, 1},     // two points coincide
+        {0, 0, 3, 3, 1, 1},  // the middle point given last
+        {2, 2, 2, 2, 5, 1},  // two points coincide
     };
     for (const auto& xy : rows) {
         calc::VerticesTriangle t = calc::SolveTriangleFromVertices(xy, 3);
@@ -219,8 +217,7 @@ TEST(TriangleVertices, PointsOnOneLineAreRefused) {
         EXPECT_TRUE(t.text.empty());
     }
     // Vertical sides at either end are fine.
-    for (std::vector<double> xy : {std::vector<double>{2, 0, 2, 3, 5, 1},
-                                   std::vector<double>{0, 0, 5, 1, 5, 4}})
+    for (std::vector<double> xy : {std::vector<double>{2, 0, 2, 3, 5, 1}, std::vector<double>{0, 0, 5, 1, 5, 4}})
         EXPECT_EQ(calc::SolveTriangleFromVertices(xy, 3).message, "");
 }
 

@@ -3,9 +3,9 @@
 // options: the expression box (brackets, the emptying key and its undo, the
 // messages of a formula that fails) and the "Vector:" box of the direction
 // frame. The formula examples of the calculator's help are typed as written.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "calc_fixture.h"
 #include "platform/qstring_print.h"
@@ -124,8 +124,9 @@ TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
         const char* shown;
     } cases[] = {
         {"2,5*2", "Coma decimal: escribe los decimales con punto (2.5, no 2,5)."},
-        {"sen(0,5)", "Número de argumentos incorrecto para SEN. Si es una coma decimal, escribe los "
-                     "decimales con punto (2.5, no 2,5)."},
+        {"sen(0,5)",
+         "Número de argumentos incorrecto para SEN. Si es una coma decimal, escribe los "
+         "decimales con punto (2.5, no 2,5)."},
     };
     for (const auto& c : cases) {
         Fresh();

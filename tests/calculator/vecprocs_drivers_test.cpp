@@ -17,9 +17,7 @@ using Lines = std::vector<std::string>;
 
 class VectorProcedures : public calctest::ProcedureRun {
 protected:
-    Lines Run(int code, std::vector<Variant> args) {
-        return calc::RunVectorProcedure(code, pic, args).Lines();
-    }
+    Lines Run(int code, std::vector<Variant> args) { return calc::RunVectorProcedure(code, pic, args).Lines(); }
     int Arrows() const { return Count(Kind::Polygon); }
 };
 
@@ -31,63 +29,70 @@ TEST_F(VectorProcedures, EachProcedureWritesItsLines) {
         bool draws;
     };
     const std::vector<Row> rows = {
-        {27, {"3,4", "1,-2"},
+        {27,
+         {"3,4", "1,-2"},
          {"Vectores dados:\r\n(3, 4)      y      (1, -2)", "/3Suma/:  (4, 2)    ó    (4.472 #angu 26.565°)",
           "/8Resta/:  (-2, -6)    ó    (6.325 #angu -108.435°)", "Ángulo entre los vectores:  116.565°",
           "Producto Escalar:  -5", "Producto Vectorial: -10 $k"},
          true},
         // One vector: the sum is that vector.
-        {28, {"3,4"},
-         {"Vectores dados:\r\n(3, 4)    ó    (5 #angu 53.13°)\r\n",
-          "/3Suma/:  (3, 4)    ó    (5 #angu 53.13°)"},
+        {28,
+         {"3,4"},
+         {"Vectores dados:\r\n(3, 4)    ó    (5 #angu 53.13°)\r\n", "/3Suma/:  (3, 4)    ó    (5 #angu 53.13°)"},
          true},
         // Five arguments: two pairs, the fifth left out.
-        {29, {"2", "3,4", "-1", "1,-2", "5"},
+        {29,
+         {"2", "3,4", "-1", "1,-2", "5"},
          {"Factores y vectores dados:\r\n2,    (3, 4)    ó    (5 #angu 53.13°)\r\n"
           "-1,    (1, -2)    ó    (2.236 #angu -63.435°)\r\n",
           "/3Suma/:  (5, 10)    ó    (11.18 #angu 63.435°)"},
          true},
-        {30, {"1,0", "0,2", "0,1", "3,0"},
-         {"/3Suma de momentos con respecto al origen:/  -1",
-          "(1, 0) ^ (0, 2) = 2\r\n(0, 1) ^ (3, 0) = -3\r\n"},
+        {30,
+         {"1,0", "0,2", "0,1", "3,0"},
+         {"/3Suma de momentos con respecto al origen:/  -1", "(1, 0) ^ (0, 2) = 2\r\n(0, 1) ^ (3, 0) = -3\r\n"},
          false},
         // A fifth argument is the point the moments are taken about.
-        {30, {"1,0", "0,2", "0,1", "3,0", "1,1"},
-         {"/3Suma de momentos con respecto al punto (1, 1):/  0",
-          "(0, -1) ^ (0, 2) = 0\r\n(-1, 0) ^ (3, 0) = 0\r\n"},
+        {30,
+         {"1,0", "0,2", "0,1", "3,0", "1,1"},
+         {"/3Suma de momentos con respecto al punto (1, 1):/  0", "(0, -1) ^ (0, 2) = 0\r\n(-1, 0) ^ (3, 0) = 0\r\n"},
          false},
-        {31, {"3,4", "90", "v"},
+        {31,
+         {"3,4", "90", "v"},
          {"Vector a rotar:  (3, 4)  ó  (5 #angu 53.13°)", "Vector rotado:  (-4, 3)  ó  (5 #angu 143.13°)"},
          true},
-        {31, {"3,4", "30", "e"},
-         {"Vector en XY:  (3, 4)  ó  (5 #angu 53.13°)",
-          "Vector en X'Y':  (4.598, 1.964)  ó  (5 #angu 23.13°)"},
+        {31,
+         {"3,4", "30", "e"},
+         {"Vector en XY:  (3, 4)  ó  (5 #angu 53.13°)", "Vector en X'Y':  (4.598, 1.964)  ó  (5 #angu 23.13°)"},
          true},
-        {32, {"1,0", "0,1", "3,4"},
-         {"$V = ;l $a + ;m $b = (3, 4)   ó   (5 #angu 53.13°)", "$a = (1, 0),  $b = (0, 1)",
-          ";l = 3, ;m = 4"},
+        {32,
+         {"1,0", "0,1", "3,4"},
+         {"$V = ;l $a + ;m $b = (3, 4)   ó   (5 #angu 53.13°)", "$a = (1, 0),  $b = (0, 1)", ";l = 3, ;m = 4"},
          true},
-        {33, {"1,0", "2", "0,1", "3"},
-         {"El vector buscado es:", "$V = (2, 3)", "$V = (3.606 #angu 56.31°)", ""}, true},
+        {33, {"1,0", "2", "0,1", "3"}, {"El vector buscado es:", "$V = (2, 3)", "$V = (3.606 #angu 56.31°)", ""}, true},
         {34, {"0", "10", "4", "20"}, {"La resultante vale 30", "y se localiza en 2.667"}, true},
         // An odd count: the last argument is the reference point.
-        {34, {"0", "10", "4", "20", "2"},
+        {34,
+         {"0", "10", "4", "20", "2"},
          {"R = 30, x!R = 2.667", "La resultante localizada en x = 2", "consta de la fuerza R dada arriba",
           "y un par de momento 20"},
          true},
-        {34, {"0", "10", "4"},
+        {34,
+         {"0", "10", "4"},
          {"R = 10, x!R = 0", "La resultante localizada en x = 4", "consta de la fuerza R dada arriba",
           "y un par de momento -40"},
          true},
-        {35, {"1,0", "10", "0,2", "-5"},
+        {35,
+         {"1,0", "10", "0,2", "-5"},
          {";SF!z = 5,  ;S$M!O = (-10, -10)", "Resultante: R!z = 5, ubicada en", "x!R = 2,  y!R = -2"},
          true},
-        {36, {"0,0", "10,0", "2,0", "0,5"},
+        {36,
+         {"0,0", "10,0", "2,0", "0,5"},
          {";SF!x = 10,  ;SF!y = 5,  ;SM!O = 10", "Resultante: $R = (10, 5)   ó   (11.18 #angu 26.565°)",
           "Línea de acción:  5 x ;- 10 y = 10,", "Intersecciones: x!R = 2, y!R = -1"},
          true},
         // An odd last argument reaches the routine, which reads it as a couple.
-        {36, {"0,0", "10,0", "2,0", "0,5", "3"},
+        {36,
+         {"0,0", "10,0", "2,0", "0,5", "3"},
          {";SF!x = 10,  ;SF!y = 5,  ;SM!O = 13", "Resultante: $R = (10, 5)   ó   (11.18 #angu 26.565°)",
           "Línea de acción:  5 x ;- 10 y = 13,", "Intersecciones: x!R = 2.6, y!R = -1.3"},
          true},
@@ -155,8 +160,7 @@ TEST_F(VectorProcedures, DistributedLoadTakesTheExpressionBox) {
 
     // The density takes radians, and the calculator's angle unit is kept.
     const double degrees = num::AngleFactor;
-    Lines sine = calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 3.14159265358979},
-                                          "SEN(X)").Lines();
+    Lines sine = calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 3.14159265358979}, "SEN(X)").Lines();
     EXPECT_NE(sine.at(1).find("R = 2,"), std::string::npos);
     EXPECT_EQ(num::AngleFactor, degrees);
 
@@ -171,8 +175,7 @@ TEST_F(VectorProcedures, DistributedLoadTakesTheExpressionBox) {
 TEST_F(VectorProcedures, ALoadWhoseIntegrationGivesUpSaysWhereAndWhatToChange) {
     calc.SetText("antes");
     dialogs.Answer(plat::MsgResult::OK);
-    EXPECT_THROW(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 100.0}, "SEN(100*X)"),
-                 rt::RuntimeError);
+    EXPECT_THROW(calc::RunVectorProcedure(37, pic, std::vector<Variant>{0.0, 100.0}, "SEN(100*X)"), rt::RuntimeError);
     ASSERT_EQ(dialogs.Shown().size(), 1u);
     EXPECT_EQ(dialogs.Shown()[0].prompt,
               "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\n"

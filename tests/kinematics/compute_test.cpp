@@ -87,7 +87,7 @@ TEST_F(ValuesAtAnInstant, LawsOnALine) {
         {11, "sen(t)", 0, 0, 0, 1.5707963267949, {"En t = 1.571:", "x = 1, v = 0", "a = -1"}},
         {12, "x", 0, 1, 0, 1, {"En t = 1:", "x = 2.718, v = 2.718", ""}},
         {12, "x", 1, std::exp(1.0), 0, 0, {"En t = 0:", "x = 1, v = 1", ""}},  // backwards
-        {12, "t", 2, 5, 0, 2, {"En t = 2:", "x = 5, v = 2", ""}},               // t = t0
+        {12, "t", 2, 5, 0, 2, {"En t = 2:", "x = 5, v = 2", ""}},              // t = t0
         {13, "-x", 0, 1, 0, 3.14159, {"En t = 3.14159:", "x = -1, v = 0", "a = 1"}},
         {13, "-9.8", 0, 0, 10, 1, {"En t = 1:", "x = 5.1, v = 0.2", "a = -9.8"}},
     };
@@ -112,7 +112,9 @@ TEST_F(ValuesAtAnInstant, FaultsReachTheCallerWithTheAngleModeBack) {
 TEST_F(ValuesAtAnInstant, AnIntegrationThatGivesUpIsARefusalNamingTheIntervalForTheCallerToShow) {
     const auto r = CalcKinem1D(13, "-10000*x", 0, 1, 0, 100, 3);
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.message(), "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado rápido.\r\nRevisa la fórmula o toma un intervalo más corto.");
+    EXPECT_EQ(r.message(),
+              "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado "
+              "rápido.\r\nRevisa la fórmula o toma un intervalo más corto.");
 }
 
 TEST_F(ValuesAtAnInstant, LawsInThePlane) {

@@ -3,9 +3,9 @@
 // the values the help promises; a ")" steps over the one "(" put there; B
 // can be undone.
 #include <QFile>
-#include <cmath>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 
 #include "platform/buttons.h"
 #include "platform/qstring_print.h"
@@ -51,13 +51,13 @@ TEST_F(LawTyping, TheHelpExamplesTypedAsWrittenGiveWhatTheHelpPromises) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString help = QString::fromUtf8(f.readAll());
     struct Case {
-        int law;             // cell of the law bar: 1 x(t), 2 v(t,x), 3 a(t,x,v)
+        int law;  // cell of the law bar: 1 x(t), 2 v(t,x), 3 a(t,x,v)
         const char* typed;
-        const char* t0;      // t0, x0, v0 ("" where the law asks none) and t
+        const char* t0;  // t0, x0, v0 ("" where the law asks none) and t
         const char* x0;
         const char* v0;
         const char* t;
-        double x, v, a;      // as the help gives them; NAN where it gives none
+        double x, v, a;  // as the help gives them; NAN where it gives none
         double tolerance;
     } cases[] = {
         {1, "t^3", "", "", "", "2", 8, 12, 12, 0.01},

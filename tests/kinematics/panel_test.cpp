@@ -16,8 +16,8 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
-#include "text/globals.h"
 #include "support/form1_fixture.h"
+#include "text/globals.h"
 
 namespace {
 
@@ -75,9 +75,9 @@ protected:
 };
 
 TEST_F(KinemPanel, EachLawShowsItsBoxes) {
-    const QStringList always = {"txtKinem(0)", "lblFunction(0)", "txtT0(3)", "cmdCalcxva", "txtKinemt1(0)",
-                                "txtKinemt1(1)", "cmdGraph", "shpKinem(0)", "shpKinem(1)", "lblKCalc(0)",
-                                "lblKCalc(1)"};
+    const QStringList always = {"txtKinem(0)",   "lblFunction(0)", "txtT0(3)",   "cmdCalcxva",
+                                "txtKinemt1(0)", "txtKinemt1(1)",  "cmdGraph",   "shpKinem(0)",
+                                "shpKinem(1)",   "lblKCalc(0)",    "lblKCalc(1)"};
     struct Case {
         int law;
         QString caption, caption1;
@@ -85,8 +85,16 @@ TEST_F(KinemPanel, EachLawShowsItsBoxes) {
     };
     const QStringList checks = {"chkGraph(0)", "chkGraph(1)", "chkGraph(2)", "chkGraph(3)"};
     const Case cases[] = {
-        {11, "x(t)=", "", checks, {"txtKinem(1)", "lblFunction(1)", "lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)", "txtT0(2)"}},
-        {12, "v(t,x)=", "", checks + QStringList{"lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)"}, {"txtKinem(1)", "txtT0(2)"}},
+        {11,
+         "x(t)=",
+         "",
+         checks,
+         {"txtKinem(1)", "lblFunction(1)", "lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)", "txtT0(2)"}},
+        {12,
+         "v(t,x)=",
+         "",
+         checks + QStringList{"lblKinInt", "lblt0(0)", "txtT0(0)", "txtT0(1)"},
+         {"txtKinem(1)", "txtT0(2)"}},
         {13, "a(t,x,v)=", "", checks + QStringList{"lblKinInt", "txtT0(0)", "txtT0(1)", "txtT0(2)"}, {"txtKinem(1)"}},
         {14, "x(t)=", "y(t)=", {"txtKinem(1)", "lblFunction(1)"}, checks + QStringList{"lblKinInt", "txtT0(0)"}},
         {15, "r(t)=", "theta(t)=", {"txtKinem(1)"}, checks + QStringList{"lblt0(0)", "txtT0(2)"}},
@@ -98,14 +106,10 @@ TEST_F(KinemPanel, EachLawShowsItsBoxes) {
             ChoosePlaneLaw(c.law);
         EXPECT_EQ(shell::Shared().KinemLaw, c.law);
         EXPECT_EQ(Caption("lblFunction(0)")->Caption(), c.caption);
-        if (!c.caption1.isEmpty()) {
-            EXPECT_EQ(Caption("lblFunction(1)")->Caption(), c.caption1);
-        }
+        if (!c.caption1.isEmpty()) { EXPECT_EQ(Caption("lblFunction(1)")->Caption(), c.caption1); }
         for (const auto& n : always + c.shown) EXPECT_TRUE(Shown(n)) << c.law << " " << n.toStdString();
         for (const auto& n : c.hidden) EXPECT_FALSE(Shown(n)) << c.law << " " << n.toStdString();
-        if (c.law == 12) {
-            EXPECT_EQ(Caption("lblt0(0)")->Caption(), "En t0 =" + QString(27, ' ') + ", x0 = ");
-        }
+        if (c.law == 12) { EXPECT_EQ(Caption("lblt0(0)")->Caption(), "En t0 =" + QString(27, ' ') + ", x0 = "); }
         if (c.law == 13) {
             EXPECT_EQ(Caption("lblt0(0)")->Caption(),
                       "En t0 =" + QString(27, ' ') + ", x0 =" + QString(26, ' ') + ", v0 =");
@@ -371,7 +375,8 @@ TEST_F(KinemPanel, GraphOfAllCurvesWithAZeroAcceleration) {
     Press("cmdGraph");
     EXPECT_TRUE(dialogs.Shown().empty());
     EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Box, 0xFFFFC0).size(), 1u);  // the square
-    for (rt::ColorRef c : {0xFF00FFu, 0xFF0000u, 0x0000FFu}) EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, c).size(), 300u);
+    for (rt::ColorRef c : {0xFF00FFu, 0xFF0000u, 0x0000FFu})
+        EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, c).size(), 300u);
     EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, 0x0000FF).front().points[0].y(), 192);
     EXPECT_TRUE(Texts().contains("xmax = 7"));
     EXPECT_TRUE(Texts().contains("vmin = 0"));

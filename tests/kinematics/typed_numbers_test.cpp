@@ -7,8 +7,8 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
-#include "text/globals.h"
 #include "support/form1_fixture.h"
+#include "text/globals.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ TEST_F(KinemTypedNumbers, InstantWithDecimalCommaOrExponent) {
         int law;  // 11 x(t) on the law bar, 14 x(t) with y(t)
         const char* keys;
         const char* first;
-    } cases[] = {{11, "2,5", "En t = 2.5:"}, {11, "5e-1", "En t = 0.5:"},
-                 {14, "2,5", "En t = 2.5:"}, {14, "1e1", "En t = 10:"}};
+    } cases[] = {
+        {11, "2,5", "En t = 2.5:"}, {11, "5e-1", "En t = 0.5:"}, {14, "2,5", "En t = 2.5:"}, {14, "1e1", "En t = 10:"}};
     for (const auto& c : cases) {
         shell::Shared().KinemLaw = c.law;
         form().Services().kinematics->AdaptKinemCtrls(c.law);

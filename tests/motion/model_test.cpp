@@ -116,9 +116,7 @@ TEST(ArgumentItems, TryItemNumberRefusesExactlyWhereItemNumberRaises) {
             const double v = motion::ItemNumber(items, k);
             ASSERT_TRUE(tried.has_value());
             EXPECT_EQ(*tried, v);
-        } catch (const rt::RuntimeError&) {
-            EXPECT_FALSE(tried.has_value());
-        }
+        } catch (const rt::RuntimeError&) { EXPECT_FALSE(tried.has_value()); }
     }
     EXPECT_EQ(motion::TryItemNumber(items, 6), -300.0);
 }

@@ -13,8 +13,8 @@
 #include "motion/procedures.h"
 #include "motion/state.h"
 #include "platform/flexgrid.h"
-#include "text/globals.h"
 #include "support/form1_fixture.h"
+#include "text/globals.h"
 
 namespace motiontest {
 
@@ -26,10 +26,10 @@ inline std::string Arg(const rt::Variant& v) {
 
 struct Recorder {
     std::vector<std::string> calls;
-    motion::SegmentEqnKinds segKinds;      // of every (body, segment)
-    motion::ParabEqnKinds parabKinds[3];   // by body
+    motion::SegmentEqnKinds segKinds;     // of every (body, segment)
+    motion::ParabEqnKinds parabKinds[3];  // by body
     motion::LaunchData launch[3];
-    rt::Variant mirrorTime = 7.25;         // ResultTimes(1) of a silent substitution
+    rt::Variant mirrorTime = 7.25;  // ResultTimes(1) of a silent substitution
     rt::Variant distance = 3.5;
     void Add(const std::string& name, std::initializer_list<rt::Variant> args) {
         std::string c = name + "(";
@@ -41,9 +41,7 @@ struct Recorder {
         }
         calls.push_back(c + ")");
     }
-    bool Has(const std::string& call) const {
-        return std::find(calls.begin(), calls.end(), call) != calls.end();
-    }
+    bool Has(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
     std::string Last() const { return calls.empty() ? std::string() : calls.back(); }
 };
 
@@ -56,21 +54,21 @@ public:
     std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& d) override {
         return mrua::ParseRelDatumChecked(d);
     }
-    void SetUpSegmentEqns(int b, int s, int p, const rt::Variant& a, const rt::Variant& t,
-                          const rt::Variant& x, const rt::Variant& v) override {
+    void SetUpSegmentEqns(int b, int s, int p, const rt::Variant& a, const rt::Variant& t, const rt::Variant& x,
+                          const rt::Variant& v) override {
         r_.Add("SetUpSegmentEqns", {b, s, p, a, t, x, v});
     }
-    void SubstPointNoParams(int b, int s, int p, const rt::Variant& t, const rt::Variant& x,
-                            const rt::Variant& v, bool show) override {
+    void SubstPointNoParams(int b, int s, int p, const rt::Variant& t, const rt::Variant& x, const rt::Variant& v,
+                            bool show) override {
         r_.Add("SubstPointNoParams", {b, s, p, t, x, v, show});
         if (!show) motion::State().ResultTimes[1] = r_.mirrorTime;
     }
-    void SubstIncrementsNoParams(int b, int s, int p1, int p2, const rt::Variant& dt,
-                                 const rt::Variant& dx, const rt::Variant& dv) override {
+    void SubstIncrementsNoParams(int b, int s, int p1, int p2, const rt::Variant& dt, const rt::Variant& dx,
+                                 const rt::Variant& dv) override {
         r_.Add("SubstIncrementsNoParams", {b, s, p1, p2, dt, dx, dv});
     }
-    void SubstRelationNoParams(int b, int s, int fk, const rt::Variant& C, int ik,
-                               const rt::Variant& D, int pI, int pF) override {
+    void SubstRelationNoParams(int b, int s, int fk, const rt::Variant& C, int ik, const rt::Variant& D, int pI,
+                               int pF) override {
         r_.Add("SubstRelationNoParams", {b, s, fk, C, ik, D, pI, pF});
     }
     void SubstWithParamV(const motion::ParamSubstArgs& a) override { Param("SubstWithParamV", a); }
@@ -89,8 +87,8 @@ public:
 
 private:
     void Param(const char* name, const motion::ParamSubstArgs& a) {
-        r_.Add(name, {a.body, a.segment, a.point, a.refPoint, a.t, a.x, a.v, a.tRef, a.xRef, a.vRef, a.dt,
-                      a.dx, a.dv, a.tFactor, a.xFactor, a.vFactor});
+        r_.Add(name, {a.body, a.segment, a.point, a.refPoint, a.t, a.x, a.v, a.tRef, a.xRef, a.vRef, a.dt, a.dx, a.dv,
+                      a.tFactor, a.xFactor, a.vFactor});
     }
     Recorder& r_;
 };

@@ -140,7 +140,8 @@ TEST_F(Runner, ProjectileArguments) {
     rec.parabKinds[1].v0 = true;
     Run(7, "tc = 4");
     EXPECT_EQ(rec.Last(), "SolveParabMeetsMover('','4')");
-    RunExpecting(7, "w = 4", "Formato inválido para el dato. Debe tener la forma\r\n\"u = número\"    o bien     \"tc = número\".");
+    RunExpecting(7, "w = 4",
+                 "Formato inválido para el dato. Debe tener la forma\r\n\"u = número\"    o bien     \"tc = número\".");
     rec.parabKinds[1] = {};
     rec.parabKinds[1].complete = true;
     RunExpecting(7, "u = 1", "v0 o theta o ambas deben ser incógnitas en este procedimiento.");

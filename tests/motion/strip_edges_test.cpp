@@ -12,9 +12,7 @@ namespace {
 class StripEdges : public MotionTest {
 protected:
     // A left click on pixel column px of the label row.
-    void ClickPixel(int px) {
-        QTest::mouseClick(m().panel().picAccel, Qt::LeftButton, {}, QPoint(px, 35));
-    }
+    void ClickPixel(int px) { QTest::mouseClick(m().panel().picAccel, Qt::LeftButton, {}, QPoint(px, 35)); }
 };
 
 TEST_F(StripEdges, FirstAndLastPixelsPickTheOuterLabels) {
@@ -31,7 +29,7 @@ TEST_F(StripEdges, FirstAndLastPixelsPickTheOuterLabels) {
     EXPECT_EQ(rec.Last(), "SetUpSegmentEqns(1,1,0,'2','1','5',E)");
 
     dialogs.Answer(plat::MsgResult::Yes);  // the rectilinear data give way to the projectile table
-    Open(5);  // projectile: bodies of 4 and 5 points; complete a point
+    Open(5);                               // projectile: bodies of 4 and 5 points; complete a point
     m().cmdTable_Click(1);
     Grey(4);
     m().imgProcs_MouseDown(1, 0, 810, 200);

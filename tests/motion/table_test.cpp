@@ -3,11 +3,11 @@
 #include <QApplication>
 
 #include "motion_fixture.h"
+#include "platform/buttons.h"
 #include "platform/clipboard.h"
+#include "platform/labels.h"
 #include "platform/mousepointer.h"
 #include "platform/picture.h"
-#include "platform/buttons.h"
-#include "platform/labels.h"
 #include "platform/textbox.h"
 
 namespace motiontest {
@@ -161,8 +161,7 @@ TEST_F(TableTest, SegmentLimitsOfOneBody) {
         }
         EXPECT_TRUE(s().TableReady);
         EXPECT_FALSE(s().AwaitingSegmentLimits);
-        for (size_t k = 0; k < 3; ++k)
-            EXPECT_EQ(m().panel().txtAccel[k]->isHidden(), k >= c.segments.size());
+        for (size_t k = 0; k < 3; ++k) EXPECT_EQ(m().panel().txtAccel[k]->isHidden(), k >= c.segments.size());
     }
     // Three segments: shared points half in each colour, point 8 only in its left half.
     const auto& colors = shell::Shared().ResultColors;
@@ -368,8 +367,7 @@ TEST_F(TableTest, ProjectileNewProblem) {
     EXPECT_EQ(s().NumBodies, 1);
     EXPECT_TRUE(s().MotionPoints[0][2].IsEmpty());
     EXPECT_EQ(g().Rows(), 5);
-    EXPECT_EQ(m().panel().cmdTable[1]->toolTip(),
-              "Un clic en la tabla, en el espacio gris arriba de los encabezados");
+    EXPECT_EQ(m().panel().cmdTable[1]->toolTip(), "Un clic en la tabla, en el espacio gris arriba de los encabezados");
     // Back to the rectilinear workspace: its four kinds and three rows.
     Open(4);
     EXPECT_FALSE(m().panel().cmdTable[3]->isHidden());

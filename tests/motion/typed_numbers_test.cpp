@@ -33,8 +33,11 @@ TEST_F(TypedNumbers, TableCellsReadTheDecimalCommaAndTheExponent) {
         const char* keys;
         const char* shown;  // what the cell shows and the store holds
         double value;
-    } cases[] = {{"2,5", "2.5", 2.5}, {"-0,75", "-0.75", -0.75}, {"1e3", "1E3", 1000},
-                 {"1e-3", "1E-3", 0.001}, {"2,5E2", "2.5E2", 250}};
+    } cases[] = {{"2,5", "2.5", 2.5},
+                 {"-0,75", "-0.75", -0.75},
+                 {"1e3", "1E3", 1000},
+                 {"1e-3", "1E-3", 0.001},
+                 {"2,5E2", "2.5E2", 250}};
     for (int workspace : {4, 5}) {
         if (workspace == 5) dialogs.Answer(plat::MsgResult::Yes);  // the other table replaces this one
         Open(workspace);

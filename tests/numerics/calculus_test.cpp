@@ -59,11 +59,15 @@ TEST_F(Calculus, RootsInIncreasingOrderAtTheSignChange) {
 }
 
 TEST_F(Calculus, RootSearchMessages) {
-    struct { const char* expr; double a, b; std::string msg; } cases[] = {
-        {"X-1", 1, 1, kNoRoots},          // no interval
-        {"X", 0, 1, kNoRoots},            // a root on a scan point is not a sign change
-        {"X^2", -1, 1, kNoRoots},         // a double root
-        {"X - 0.5", -1e9, 1e9, kNoRoots}, // its bracket cannot shrink to the tolerance: not a root at 0
+    struct {
+        const char* expr;
+        double a, b;
+        std::string msg;
+    } cases[] = {
+        {"X-1", 1, 1, kNoRoots},           // no interval
+        {"X", 0, 1, kNoRoots},             // a root on a scan point is not a sign change
+        {"X^2", -1, 1, kNoRoots},          // a double root
+        {"X - 0.5", -1e9, 1e9, kNoRoots},  // its bracket cannot shrink to the tolerance: not a root at 0
         {"R(X) - 0.5", -1, 1, "Ocurrió un error en el cálculo de las raíces."},
         {"2*", 0, 1, "Error de sintaxis: No se espera fin de la expresión"},
         {"X(1)", 0, 1, "Operador desconocido"},
@@ -76,9 +80,19 @@ TEST_F(Calculus, RootSearchMessages) {
 }
 
 TEST_F(Calculus, Integrals) {
-    struct { const char* expr; double a, b, want; } cases[] = {
-        {"3", 0, 2, 6}, {"3", 2, 0, 6}, {"X^2", 0, 3, 9}, {"X^2", 3, 0, 9}, {"X^3 - 2*X", 1, 2, 0.75},
-        {"X", -1, 1, 0}, {"X^2", 2, 2, 0}, {"EXP(X)", 0, 1, std::exp(1.0) - 1}, {"1/(1+X^2)", 0, 1, std::atan(1.0)},
+    struct {
+        const char* expr;
+        double a, b, want;
+    } cases[] = {
+        {"3", 0, 2, 6},
+        {"3", 2, 0, 6},
+        {"X^2", 0, 3, 9},
+        {"X^2", 3, 0, 9},
+        {"X^3 - 2*X", 1, 2, 0.75},
+        {"X", -1, 1, 0},
+        {"X^2", 2, 2, 0},
+        {"EXP(X)", 0, 1, std::exp(1.0) - 1},
+        {"1/(1+X^2)", 0, 1, std::atan(1.0)},
     };
     for (auto& c : cases) {
         double s = -1;
@@ -100,8 +114,14 @@ TEST_F(Calculus, Integrals) {
 }
 
 TEST_F(Calculus, FirstDerivatives) {
-    struct { const char* expr; double x, h, want; } cases[] = {
-        {"X^3", 2, 0.5, 12}, {"5", 1, 0.5, 0}, {"EXP(X)", 1, 0.5, std::exp(1.0)}, {"LN(X)", 2, 0.5, 0.5},
+    struct {
+        const char* expr;
+        double x, h, want;
+    } cases[] = {
+        {"X^3", 2, 0.5, 12},
+        {"5", 1, 0.5, 0},
+        {"EXP(X)", 1, 0.5, std::exp(1.0)},
+        {"LN(X)", 2, 0.5, 0.5},
         {"SEN(X)", 0, 0.5, 3.14159265358979 / 180},
     };
     for (auto& c : cases) {
@@ -148,7 +168,10 @@ TEST_F(Calculus, SecondDerivatives) {
 // reach outside its domain: the step shrinks to fit, and at the very edge
 // of the domain the differences are taken on the side where it is defined.
 TEST_F(Calculus, DerivativesStayInsideTheDomain) {
-    struct { const char* expr; double x, h1, d1, h2, d2; } cases[] = {
+    struct {
+        const char* expr;
+        double x, h1, d1, h2, d2;
+    } cases[] = {
         {"LN(X)", 0.3, 0.5, 1 / 0.3, 0.001, -1 / 0.09},
         {"LN(X)", 0.51, 0.5, 1 / 0.51, 0.001, -1 / (0.51 * 0.51)},  // a step that only just fits
         {"LN(X)", 0.015, 0.5, 1 / 0.015, 0.01, -1 / (0.015 * 0.015)},

@@ -27,10 +27,12 @@ void Expect(const Roots& got, const Want& want, const std::string& what) {
 }  // namespace
 
 TEST(Equations, Quadratic) {
-    struct { double a, b, c; Want want; } cases[] = {
-        {1, -2, 1, {2, {1, 1}}},        {1, 0, -4, {2, {2, -2}}},  {1, 0, 4, {0, {}, 0, 2}},
-        {-1, 2, -5, {0, {}, 1, -2}},    {1, 0, 0, {2, {0, 0}}},    {2, -10, 12, {2, {3, 2}}},
-        {1, 3, -10, {2, {-5, 2}}},
+    struct {
+        double a, b, c;
+        Want want;
+    } cases[] = {
+        {1, -2, 1, {2, {1, 1}}}, {1, 0, -4, {2, {2, -2}}},  {1, 0, 4, {0, {}, 0, 2}},  {-1, 2, -5, {0, {}, 1, -2}},
+        {1, 0, 0, {2, {0, 0}}},  {2, -10, 12, {2, {3, 2}}}, {1, 3, -10, {2, {-5, 2}}},
     };
     for (auto& c : cases) Expect(SolveQuadratic(c.a, c.b, c.c), c.want, "quadratic");
     EXPECT_THROW(SolveQuadratic(0, 2, 1), rt::RuntimeError);
@@ -42,13 +44,12 @@ TEST(Equations, Quadratic) {
 // marker in front of them.
 TEST(Equations, Cubic) {
     const double h = 0.8660254037844386;
-    struct { double a, b, c, d; Want want; } cases[] = {
-        {1, -6, 11, -6, {3, {1, 3, 2}}},
-        {1, 0, 1, 0, {1, {0}, 0, -1}},
-        {1, 0, -3, 2, {1, {-2}, 1, 0}},
-        {0, 1, 0, -1, {2, {1, -1}}},
-        {0, 1, 0, 1, {0, {}, 0, 1}},
-        {1, 0, 0, -1, {1, {1}, -0.5, h}},
+    struct {
+        double a, b, c, d;
+        Want want;
+    } cases[] = {
+        {1, -6, 11, -6, {3, {1, 3, 2}}},   {1, 0, 1, 0, {1, {0}, 0, -1}}, {1, 0, -3, 2, {1, {-2}, 1, 0}},
+        {0, 1, 0, -1, {2, {1, -1}}},       {0, 1, 0, 1, {0, {}, 0, 1}},   {1, 0, 0, -1, {1, {1}, -0.5, h}},
         {2, -4, -22, 24, {3, {-3, 4, 1}}},
     };
     for (auto& c : cases) Expect(SolveCubic(c.a, c.b, c.c, c.d), c.want, "cubic");
@@ -58,10 +59,19 @@ TEST(Equations, Cubic) {
 TEST(Equations, Trigonometric) {
     using Angles = std::optional<std::array<double, 2>>;
     const Angles none;
-    struct { double a, b, c; Angles want; } cases[] = {
-        {1, 0, 0, Angles{{-90, 90}}},  {1, 0, -1, Angles{{0, 0}}},     {1, 0, 1, Angles{{180, 180}}},
-        {3, 4, 6, none},               {0, 0, 1, none},                {0, 0, 0, Angles{{180, 180}}},
-        {1, 1, -1, Angles{{0, 90}}},   {1, 0, 1.00005, Angles{{180, 180}}}, {1, 0, 1.0002, none},
+    struct {
+        double a, b, c;
+        Angles want;
+    } cases[] = {
+        {1, 0, 0, Angles{{-90, 90}}},
+        {1, 0, -1, Angles{{0, 0}}},
+        {1, 0, 1, Angles{{180, 180}}},
+        {3, 4, 6, none},
+        {0, 0, 1, none},
+        {0, 0, 0, Angles{{180, 180}}},
+        {1, 1, -1, Angles{{0, 90}}},
+        {1, 0, 1.00005, Angles{{180, 180}}},
+        {1, 0, 1.0002, none},
         {0, 2, 1, Angles{{-30, -150}}},
     };
     for (auto& c : cases) {

@@ -40,6 +40,7 @@ std::string Ones(int n) {
 
 TEST_F(Formula, ValuesPrecedenceAndRounding) {
     const double pi = 3.14159265358979;
+    // clang-format off
     struct { const char* text; double want; } cases[] = {
         {"-2^2", 4}, {"-X^2", -4}, {"2^-X", 0.25}, {"2^3^2", 64}, {"8/4/2", 1}, {"2+3*4", 14},
         {"(2+3)*4", 20}, {"-SEN(30)", -0.5}, {"sen(30)", 0.5}, {"Sen (30)", 0.5}, {"+X", 2},
@@ -63,16 +64,19 @@ TEST_F(Formula, ValuesPrecedenceAndRounding) {
         {"BAR(4, 1, 3)", 0}, {"IIF(0, 1, 2)", 2}, {"IIF(X > 1, 10, 20)", 10},
         {"2 * (X + 1) ^ 2 - 3 * X", 12}, {"-(X)", -2}, {"--3", 3},
     };
+    // clang-format on
     for (auto c : cases) EXPECT_NEAR(Eval(c.text), c.want, 1e-12 * std::max(1.0, std::fabs(c.want))) << c.text;
     EXPECT_EQ(Eval(Ones(50)), 50);
 }
 
 TEST_F(Formula, AngleFactorDrivesOnlyTheDirectFunctions) {
     AngleFactor = 1.0;
+    // clang-format off
     struct { const char* text; double want; } cases[] = {
         {"SEN(PI/2)", 1}, {"COS(PI)", -1}, {"TAN(PI/4)", 1}, {"SESE(PI/2, PI/6)", 2}, {"COT(PI/4)", 1},
         {"ATAN(1)", 45}, {"ASEN(1)", 90}, {"ATAN2(1, 1)", 45}, {"GAR(90)", 1.5707963267949},
     };
+    // clang-format on
     for (auto c : cases) EXPECT_NEAR(Eval(c.text), c.want, 1e-12) << c.text;
 
     // The unit is read when the formula runs, not when it compiles.
@@ -88,12 +92,14 @@ TEST_F(Formula, AngleFactorDrivesOnlyTheDirectFunctions) {
 TEST_F(Formula, ACommaBetweenDigitsThatBreaksTheArgumentCountIsNamedAsADecimalComma) {
     const std::string comma = "Coma decimal: escribe los decimales con punto (2.5, no 2,5).";
     const std::string hint = ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).";
+    // clang-format off
     struct { const char* text; std::string description; int pos; } cases[] = {
         {"SEN(1,2)", "Número de argumentos incorrecto para SEN" + hint, 6},
         {"(1,2)", comma, 3},
         {"((1,2))", comma, 4},
         {"1,2", comma, 2},
     };
+    // clang-format on
     for (const auto& c : cases) {
         CExpression e;
         e.SetExpression(c.text);
@@ -106,6 +112,7 @@ TEST_F(Formula, ACommaBetweenDigitsThatBreaksTheArgumentCountIsNamedAsADecimalCo
 TEST_F(Formula, CompileErrorsWithTextAndPosition) {
     const std::string syntax = "Error de sintaxis";
     const std::string args = "Número de argumentos incorrecto para ";
+    // clang-format off
     struct { const char* text; int code; std::string description; int pos; } cases[] = {
         {"SEN 30", 1, syntax + ": Falta paréntesis", 1},
         {"2 + sen", 1, syntax + ": Falta paréntesis", 5},
@@ -126,6 +133,7 @@ TEST_F(Formula, CompileErrorsWithTextAndPosition) {
         {"(1+2, 1+2)", 4,
          "Hay una coma fuera de los argumentos de una función (los decimales se escriben con punto: 1.5).", 5},
     };
+    // clang-format on
     for (const auto& c : cases) {
         CExpression e;
         e.SetExpression(c.text);
@@ -219,6 +227,7 @@ TEST_F(Formula, VariablesBindInNameOrder) {
 }
 
 TEST_F(Formula, RunTimeErrorsRaiseOrGiveTheEmptyText) {
+    // clang-format off
     struct { const char* text; rt::ErrorCode code; } cases[] = {
         {"1/0", rt::ErrorCode::DivisionByZero}, {"LN(0)", rt::ErrorCode::InvalidCall},
         {"R(-1)", rt::ErrorCode::InvalidCall}, {"(-8)^(1/3)", rt::ErrorCode::InvalidCall},
@@ -229,15 +238,14 @@ TEST_F(Formula, RunTimeErrorsRaiseOrGiveTheEmptyText) {
         {"5 \\ 0.4", rt::ErrorCode::DivisionByZero}, {"X MOD 0", rt::ErrorCode::DivisionByZero},
         {"COC(1, X-2)", rt::ErrorCode::DivisionByZero}, {"CATE(1, -3)", rt::ErrorCode::InvalidCall},
     };
+    // clang-format on
     for (auto c : cases) {
         CExpression e(c.text);
         ASSERT_EQ(e.ErrorCode(), 0) << c.text;
         try {
             e.Value({2});
             ADD_FAILURE() << c.text << " did not raise";
-        } catch (const rt::RuntimeError& err) {
-            EXPECT_EQ(err.code(), c.code) << c.text;
-        }
+        } catch (const rt::RuntimeError& err) { EXPECT_EQ(err.code(), c.code) << c.text; }
         EXPECT_THROW(e.ValueFast(std::vector<double>{2}.data(), 1), rt::RuntimeError) << c.text;
         e.RaiseErrors = false;
         rt::Variant v = e.Value({2});
@@ -249,10 +257,12 @@ TEST_F(Formula, RunTimeErrorsRaiseOrGiveTheEmptyText) {
 }
 
 TEST_F(Formula, ReversePolishText) {
+    // clang-format off
     struct { const char* text; const char* rpn; } cases[] = {
         {"2*X+1", " 2 X * 1 +"}, {"-X^2", " X 2 ^ -"}, {"-2^2", " -2 2 ^"}, {"PI()*MAX(1, x)", " PI 1 x MAX *"},
         {"2^3^2", " 2 3 ^ 2 ^"}, {"NOT 0.25E1 = 1", " 2.5 1 = NOT"},
     };
+    // clang-format on
     for (auto c : cases) EXPECT_EQ(CExpression(c.text).RPNExpression(), c.rpn) << c.text;
 }
 

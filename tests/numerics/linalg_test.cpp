@@ -62,7 +62,9 @@ TEST(LinearSystems, KnownSolutionsWhateverTheScale) {
 }
 
 TEST(LinearSystems, SingularAndFailingSystems) {
-    struct { Matrix a; } cases[] = {
+    struct {
+        Matrix a;
+    } cases[] = {
         {Matrix{{1, 2}, {2, 4}}},
         {Matrix{{1, 2}, {0, 0}}},
         {Matrix{{1, 1}, {1, 1 + 1e-12}}},
@@ -100,14 +102,16 @@ TEST(LinearSystems, DecompositionAndBackSubstitutionSayWhatFailedWithoutRoutineN
     EXPECT_NEAR(b[2], 2, 1e-14);
     std::vector<double> shortB{0, 1};
     LUBack(a, shortB, indx, msg);
-    EXPECT_EQ(msg, "No pude resolver el sistema: no tiene solución única o sus números son demasiado grandes. "
-                   "Revisa los datos.");
+    EXPECT_EQ(msg,
+              "No pude resolver el sistema: no tiene solución única o sus números son demasiado grandes. "
+              "Revisa los datos.");
 
     Matrix zeros{{1, 2}, {0, 0}};
     d = 7;
     LUDec(zeros, indx, d, msg);
-    EXPECT_EQ(msg, "El sistema no tiene solución única: una de sus ecuaciones tiene todos los coeficientes en cero. "
-                   "Revisa los datos.");
+    EXPECT_EQ(msg,
+              "El sistema no tiene solución única: una de sus ecuaciones tiene todos los coeficientes en cero. "
+              "Revisa los datos.");
     EXPECT_EQ(d, 7);
     EXPECT_EQ(zeros(1, 2), 2);
 

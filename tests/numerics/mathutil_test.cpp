@@ -28,15 +28,19 @@ TEST(DegreeTrig, InverseFunctionsAtTheirEdges) {
 }
 
 TEST(DegreeTrig, VectorAngle) {
-    struct { double x, y, want; } cases[] = {
-        {0, 5, 90}, {0, -5, -90}, {-5, 0, 180}, {0, 0, 0}, {1e-7, 1e-7, 90},
+    struct {
+        double x, y, want;
+    } cases[] = {
+        {0, 5, 90},   {0, -5, -90},   {-5, 0, 180}, {0, 0, 0},  {1e-7, 1e-7, 90},
         {5, 1e-7, 0}, {-1, -1, -135}, {-1, 1, 135}, {1, 1, 45}, {1e-7, -1e-9, -90},
     };
     for (auto c : cases) EXPECT_NEAR(VectorAngleDeg(c.x, c.y), c.want, 1e-12) << c.x << "," << c.y;
 }
 
 TEST(DegreeTrig, NormAngle) {
-    struct { double in, want; } cases[] = {
+    struct {
+        double in, want;
+    } cases[] = {
         {-180, 180}, {180, 180}, {540, 180}, {-540, -180}, {541, 0}, {-200, 160}, {270, -90}, {-541, 0},
     };
     for (auto c : cases) EXPECT_EQ(NormAngle(c.in), c.want) << c.in;

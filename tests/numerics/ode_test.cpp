@@ -23,9 +23,14 @@ protected:
 }  // namespace
 
 TEST_F(Ode, FirstOrderIntegrals) {
-    struct { const char* f; double t0, t1, want; } cases[] = {
-        {"2*X", 0, 3, 9},            {"2*X", 3, 0, 9},  {"2*X", 1, 1, 0},
-        {"Y", 0, 2, 2},              // Y alone is bound to t
+    struct {
+        const char* f;
+        double t0, t1, want;
+    } cases[] = {
+        {"2*X", 0, 3, 9},
+        {"2*X", 3, 0, 9},
+        {"2*X", 1, 1, 0},
+        {"Y", 0, 2, 2},                            // Y alone is bound to t
         {"1 + Y + 0*X", 0, 1, std::exp(1.0) - 1},  // x' = 1 + x
         {"EXP(-X)", 0, 5, 1 - std::exp(-5.0)},
     };
@@ -138,7 +143,7 @@ TEST_F(Ode, SingleSteps) {
     EXPECT_EQ(d[1], 3);
     d[1] = 0;
     StepRKCK(law, y, d, 0, 1, out, err);
-    EXPECT_NEAR(out[1], 1, 1e-14);   // the integral of 2t over [0, 1]
+    EXPECT_NEAR(out[1], 1, 1e-14);  // the integral of 2t over [0, 1]
     EXPECT_NEAR(err[1], 0, 1e-14);
     StepRK4(law, y, d, 0, 2, out);
     EXPECT_NEAR(out[1], 4, 1e-14);

@@ -1,11 +1,11 @@
 // Buttons, labels, text boxes, frames, shapes, images, options, check boxes,
 // lists and combos: events from code run at once and once, text changes
 // raise Change only when real, values read back as set.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/buttons.h"
 #include "platform/frames.h"
@@ -222,8 +222,7 @@ TEST_F(Shown, ListBoxSelectionsFromCodeAndUser) {
     EXPECT_TRUE(lst->Selected(0));
     EXPECT_FALSE(lst->Selected(1));
     EXPECT_EQ(lst->SelCount(), 2);
-    QTest::mouseClick(lst->viewport(), Qt::LeftButton, {},
-                      lst->visualItemRect(lst->item(1)).center());
+    QTest::mouseClick(lst->viewport(), Qt::LeftButton, {}, lst->visualItemRect(lst->item(1)).center());
     EXPECT_EQ(clicks, 4);
     EXPECT_EQ(lst->SelCount(), 3);  // a click toggles one item
     lst->Clear();
@@ -317,7 +316,7 @@ TEST_F(Shown, FrameHidesWhatLiesBeneathIt) {
     under->show();
     fra->show();
     const QImage img = host.grab(QRect(0, 0, 100, 100)).toImage();
-    EXPECT_EQ(QColor(img.pixel(5, 5)), QColor(Qt::red));   // beside the frame
+    EXPECT_EQ(QColor(img.pixel(5, 5)), QColor(Qt::red));  // beside the frame
     // Inside it, the frame's own grey (the style may shade it; no red comes
     // through).
     const QColor inside(img.pixel(50, 50));

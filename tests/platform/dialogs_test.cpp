@@ -17,8 +17,7 @@ using testsupport::DialogScript;
 TEST(DialogScript, AnswersInOrderAndRecordsEveryBox) {
     DialogScript dialogs;
     dialogs.Answer(MsgResult::Cancel).AnswerInput("30").Answer(MsgResult::Yes).AnswerInput("");
-    EXPECT_EQ(plat::MsgBox("Imprimir el contenido del cuadro de registro.", MsgButtons::OKCancel),
-              MsgResult::Cancel);
+    EXPECT_EQ(plat::MsgBox("Imprimir el contenido del cuadro de registro.", MsgButtons::OKCancel), MsgResult::Cancel);
     EXPECT_EQ(plat::InputBox("Ángulo:", "Teluvar"), "30");
     EXPECT_EQ(plat::MsgBox("Línea 1\r\nLínea 2", MsgButtons::YesNoCancel, "Zun"), MsgResult::Yes);
     EXPECT_EQ(plat::InputBox("Dar límite"), "");  // Cancel
@@ -38,9 +37,8 @@ TEST(DialogScript, AnswersInOrderAndRecordsEveryBox) {
 
 TEST(DialogScript, UnexpectedBoxesFailTheTestInsteadOfWaiting) {
     DialogScript dialogs;
-    EXPECT_NONFATAL_FAILURE(
-        EXPECT_EQ(plat::MsgBox("Selecciona algo qué imprimir."), MsgResult::OK),
-        "unexpected message box");
+    EXPECT_NONFATAL_FAILURE(EXPECT_EQ(plat::MsgBox("Selecciona algo qué imprimir."), MsgResult::OK),
+                            "unexpected message box");
     EXPECT_NONFATAL_FAILURE(EXPECT_EQ(plat::InputBox("x"), ""), "unexpected input box");
     // An answer of the wrong kind is not taken by the other kind of box.
     dialogs.AnswerInput("5");

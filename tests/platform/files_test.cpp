@@ -1,9 +1,9 @@
 // Data files (one encoding, CR LF line ends, exact-case names) and the
 // clipboard.
+#include <gtest/gtest.h>
 #include <QColor>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "platform/clipboard.h"
 #include "platform/files.h"

@@ -1,11 +1,11 @@
 // The flex grid: structure and titles, the anchor and moving corner of the
 // selection, and the fixed order of its events.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "platform/common.h"
 #include "platform/flexgrid.h"
@@ -82,8 +82,7 @@ protected:
         host.show();
         grid->EnterCell = [this] { log += QString("E%1,%2 ").arg(grid->Row()).arg(grid->Col()); };
         grid->SelChange = [this] {
-            log += QString("S%1,%2-%3,%4 ")
-                       .arg(grid->Row()).arg(grid->Col()).arg(grid->RowSel()).arg(grid->ColSel());
+            log += QString("S%1,%2-%3,%4 ").arg(grid->Row()).arg(grid->Col()).arg(grid->RowSel()).arg(grid->ColSel());
             if (onSelChange) onSelChange();
         };
         grid->MouseDown = [this](int button, int shift, double x, double y) {
@@ -92,11 +91,8 @@ protected:
         };
         grid->DblClick = [this] { log += "D "; };
     }
-    QPoint Center(int r, int c) {
-        return grid->visualRect(grid->model()->index(r, c)).center();
-    }
-    void Mouse(QEvent::Type type, int r, int c, Qt::MouseButtons held,
-               Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QPoint Center(int r, int c) { return grid->visualRect(grid->model()->index(r, c)).center(); }
+    void Mouse(QEvent::Type type, int r, int c, Qt::MouseButtons held, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         const QPointF pos = Center(r, c);
         const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent e(type, pos, grid->viewport()->mapToGlobal(pos), b, held, mods);
@@ -213,8 +209,7 @@ TEST_F(GridEvents, EnterWalkMovesByCodeWithoutSelChange) {
     Press(1, 1);
     Drag(2, 3);
     Release(2, 3);
-    const int top = grid->Row(), left = grid->Col(), bottom = grid->RowSel(),
-              right = grid->ColSel();
+    const int top = grid->Row(), left = grid->Col(), bottom = grid->RowSel(), right = grid->ColSel();
     log.clear();
     grid->keys.KeyPress = [&](int& ascii) {
         if (ascii != 13) return;

@@ -1,7 +1,7 @@
 // Face lookup, point sizes, the Symbol table and the dingbat look-alikes.
+#include <gtest/gtest.h>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <gtest/gtest.h>
 
 #include "platform/fonts.h"
 #include "platform/symbolfont.h"
@@ -28,8 +28,10 @@ TEST(Fonts, FormFacesMapToInstalledFamilies) {
         const char* face;
         const char* family;
     };
-    const Row rows[] = {{"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
-                        {"Small Fonts", "DejaVu Sans"},          {"Symbol", "Liberation Serif"},
+    const Row rows[] = {{"Times New Roman", "Liberation Serif"},
+                        {"Courier New", "Liberation Mono"},
+                        {"Small Fonts", "DejaVu Sans"},
+                        {"Symbol", "Liberation Serif"},
                         {"  times new ROMAN ", "Liberation Serif"}};
     for (const Row& r : rows) {
         const QFont f = plat::MakeFont(QString::fromLatin1(r.face), 10);
@@ -50,8 +52,7 @@ TEST(Fonts, PointSizesBecomeDesignPixelSizes) {
 }
 
 TEST(SymbolFont, LettersBecomeGreekAndMinusBecomesMinusSign) {
-    EXPECT_EQ(SymbolToUnicode(u"abgdDqQlmprsStfjwW"),
-              QString::fromUtf8("αβγδΔθΘλμπρσΣτφϕωΩ"));
+    EXPECT_EQ(SymbolToUnicode(u"abgdDqQlmprsStfjwW"), QString::fromUtf8("αβγδΔθΘλμπρσΣτφϕωΩ"));
     EXPECT_EQ(SymbolToUnicode(u"e"), QString::fromUtf8("ε"));
     EXPECT_EQ(SymbolToUnicode(u"-"), QString(QChar(0x2212)));
     // Digits, blanks, "=" and the degree sign keep their look: "Q = 30°".
@@ -64,12 +65,11 @@ TEST(SymbolFont, CodesOfTheSymbolTable) {
         char16_t shown;
     };
     const Row rows[] = {
-        {163, u'\u2264'}, {179, u'\u2265'}, {229, u'\u2211'}, {215, u'\u22C5'}, {165, u'\u221E'},
-        {209, u'\u2207'}, {183, u'\u2022'}, {171, u'\u2194'}, {172, u'\u2190'}, {173, u'\u2191'},
-        {174, u'\u2192'}, {175, u'\u2193'}, {176, u'\u00B0'}, {177, u'\u00B1'}, {181, u'\u221D'},
-        {185, u'\u2260'}, {186, u'\u2261'}, {187, u'\u2248'}, {184, u'\u00F7'}, {206, u'\u2208'},
-        {207, u'\u2209'}, {222, u'\u21D2'}, {231, u'\u239C'}, {208, u'\u2220'}, {180, u'\u00D7'},
-        {191, u'\u21B5'}, {170, u'\u2665'},
+        {163, u'\u2264'}, {179, u'\u2265'}, {229, u'\u2211'}, {215, u'\u22C5'}, {165, u'\u221E'}, {209, u'\u2207'},
+        {183, u'\u2022'}, {171, u'\u2194'}, {172, u'\u2190'}, {173, u'\u2191'}, {174, u'\u2192'}, {175, u'\u2193'},
+        {176, u'\u00B0'}, {177, u'\u00B1'}, {181, u'\u221D'}, {185, u'\u2260'}, {186, u'\u2261'}, {187, u'\u2248'},
+        {184, u'\u00F7'}, {206, u'\u2208'}, {207, u'\u2209'}, {222, u'\u21D2'}, {231, u'\u239C'}, {208, u'\u2220'},
+        {180, u'\u00D7'}, {191, u'\u21B5'}, {170, u'\u2665'},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(Sym(r.code), QString(QChar(r.shown))) << r.code;

@@ -3,11 +3,11 @@
 // message for a failed instruction; any other exception is logged and
 // reported as an internal fault. Handlers run from code keep their errors
 // for the calling code.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
 
@@ -37,10 +37,8 @@ struct Failure {
 
 const std::vector<Failure>& Failures() {
     static const std::vector<Failure> kFailures = {
-        {"run-time error", [] { rt::Raise(rt::ErrorCode::DivisionByZero); },
-         plat::kInstructionFailed, false},
-        {"out of range", [] { throw std::out_of_range("vector::_M_range_check"); },
-         plat::kInternalFault, true},
+        {"run-time error", [] { rt::Raise(rt::ErrorCode::DivisionByZero); }, plat::kInstructionFailed, false},
+        {"out of range", [] { throw std::out_of_range("vector::_M_range_check"); }, plat::kInternalFault, true},
         {"bad_alloc", [] { throw std::bad_alloc(); }, plat::kInternalFault, true},
         {"not an exception class", [] { throw 42; }, plat::kInternalFault, true},
     };
@@ -52,10 +50,9 @@ class CriticalLog {
 public:
     CriticalLog() {
         lines_.clear();
-        previous_ = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                if (type == QtCriticalMsg) lines_ << text;
-            });
+        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg) lines_ << text;
+        });
     }
     ~CriticalLog() { qInstallMessageHandler(previous_); }
     const QStringList& Lines() const { return lines_; }
@@ -136,8 +133,7 @@ const std::vector<Trigger>& Triggers() {
              l->resize(100, 100);
              l->show();
              l->Click = body;
-             QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                               l->visualItemRect(l->item(1)).center());
+             QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(1)).center());
          }},
         {"tab chosen",
          [](QWidget& host, std::function<void()> body) {

@@ -1,7 +1,7 @@
 // Key numbers for the Spanish layout and the KeyDown/KeyPress/KeyUp sequence.
+#include <gtest/gtest.h>
 #include <QKeyEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/keys.h"
 #include "platform/richpane.h"
@@ -19,12 +19,11 @@ struct KeyCase {
 };
 
 TEST(Keys, SpanishLayoutNumbers) {
-    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier,
-                                ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
     const KeyCase cases[] = {
         {Qt::Key_B, none, "b", 66},
         {Qt::Key_J, shift, "J", 74},
-        {Qt::Key_C, ctrl, "\x03", 67},             // Ctrl+C types no character
+        {Qt::Key_C, ctrl, "\x03", 67},  // Ctrl+C types no character
         {Qt::Key_Ntilde, none, "ñ", 192},
         {Qt::Key_Ntilde, shift, "Ñ", 192},
         {Qt::Key_Ccedilla, none, "ç", 191},
@@ -43,11 +42,11 @@ TEST(Keys, SpanishLayoutNumbers) {
         {Qt::Key_Period, none, ".", 190},
         {Qt::Key_Minus, none, "-", 189},
         {Qt::Key_8, none, "8", 56},
-        {Qt::Key_ParenLeft, shift, "(", 56},       // Shift+8
-        {Qt::Key_ParenRight, shift, ")", 57},      // Shift+9
-        {Qt::Key_Exclam, shift, "!", 49},          // Shift+1
-        {Qt::Key_Slash, shift, "/", 55},           // Shift+7
-        {Qt::Key_Aacute, none, "á", 65},           // after the dead acute
+        {Qt::Key_ParenLeft, shift, "(", 56},   // Shift+8
+        {Qt::Key_ParenRight, shift, ")", 57},  // Shift+9
+        {Qt::Key_Exclam, shift, "!", 49},      // Shift+1
+        {Qt::Key_Slash, shift, "/", 55},       // Shift+7
+        {Qt::Key_Aacute, none, "á", 65},       // after the dead acute
         {Qt::Key_5, Qt::KeypadModifier, "5", 101},
         {Qt::Key_Slash, Qt::KeypadModifier, "/", 111},
         {Qt::Key_Return, none, "\r", 13},
@@ -98,9 +97,7 @@ protected:
             log += QString("P%1 ").arg(ascii);
             if (pressAction) pressAction(ascii);
         };
-        pane.keys.KeyUp = [this](int& code, int shift) {
-            log += QString("U%1/%2 ").arg(code).arg(shift);
-        };
+        pane.keys.KeyUp = [this](int& code, int shift) { log += QString("U%1/%2 ").arg(code).arg(shift); };
     }
     plat::RichPane pane;
     QString log;
@@ -115,7 +112,9 @@ TEST_F(KeySequence, UnswallowedKeyRunsAllThreeAndTypes) {
 }
 
 TEST_F(KeySequence, SwallowedKeyDownTypesNothingButKeyUpRuns) {
-    downAction = [](int& code) { if (code == 68) code = 0; };
+    downAction = [](int& code) {
+        if (code == 68) code = 0;
+    };
     QTest::keyClick(&pane, Qt::Key_D);
     EXPECT_EQ(log, "D68/0 U68/0 ");
     EXPECT_EQ(pane.Text(), "ab");

@@ -1,7 +1,7 @@
 // Screen pointer, the hourglass guard and control pointers.
+#include <gtest/gtest.h>
 #include <QGuiApplication>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 #include "platform/mousepointer.h"

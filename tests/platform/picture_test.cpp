@@ -1,5 +1,6 @@
 // The drawing picture: scales, current point, primitives, text, raster modes,
 // block copies, mouse entry points and the paint handler.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <numbers>
 
 #include "platform/common.h"
@@ -203,9 +203,9 @@ TEST_F(DrawingPicture, PolygonUsesFillAndPenAndRoundsVerticesHalvesToEven) {
     pic.SetFillColor(rt::kRed);
     pic.SetForeColor(rt::kBlue);
     pic.Polygon({{100, 100}, {140, 100}, {120, 140}});
-    EXPECT_EQ(At(pic, 120, 275), rt::kRed);        // inside
-    EXPECT_EQ(At(pic, 120, 285), rt::kBlue);       // base edge
-    EXPECT_EQ(At(pic, 100, 250), rt::kWhite);      // outside
+    EXPECT_EQ(At(pic, 120, 275), rt::kRed);    // inside
+    EXPECT_EQ(At(pic, 120, 285), rt::kBlue);   // base edge
+    EXPECT_EQ(At(pic, 100, 250), rt::kWhite);  // outside
     pic.Cls();
     pic.SetFillStyle(plat::FillStyle::Transparent);
     pic.Polygon({{10.5, 10}, {11.5, 10}, {11.5, 20}, {10.5, 20}});  // x 10 and 12
@@ -240,9 +240,7 @@ TEST_F(DrawingPicture, PolylineDrawsTheLinesOfItsPointsInOnePass) {
 
     // In a scale with an offset origin and unequal units the points land on
     // the pixels the scale gives them (halves to even).
-    const struct {
-        double x1, y1, x2, y2;
-    } scales[] = {{-20, 150, 160, -5}, {140, 3, 1.5, 120}};
+    const struct { double x1, y1, x2, y2; } scales[] = {{-20, 150, 160, -5}, {140, 3, 1.5, 120}};
     for (const auto& sc : scales) {
         Picture scaled("pic"), pixels("pic");
         for (Picture* p : {&scaled, &pixels}) {
@@ -333,10 +331,9 @@ TEST_F(DrawingPicture, PrintPutsTheTopLeftCornerAtThePen) {
     const double h = pic.TextHeight();
     EXPECT_GT(w, 15);
     EXPECT_GT(h, 8);
-    EXPECT_EQ(Count(pic, rt::kWhite, 0, 0, 396, 284), 397 * 285);       // nothing above the pen
+    EXPECT_EQ(Count(pic, rt::kWhite, 0, 0, 396, 284), 397 * 285);  // nothing above the pen
     EXPECT_EQ(Count(pic, rt::kWhite, 0, 286 + int(h), 396, 384), 397 * (99 - int(h)));
-    EXPECT_LT(Count(pic, rt::kWhite, 50, 285, 50 + int(w), 285 + int(h)),
-              (int(w) + 1) * (int(h) + 1));
+    EXPECT_LT(Count(pic, rt::kWhite, 50, 285, 50 + int(w), 285 + int(h)), (int(w) + 1) * (int(h) + 1));
     const auto& rec = pic.Drawn().back();
     EXPECT_EQ(rec.kind, Kind::Text);
     EXPECT_EQ(rec.text, "Hola");
@@ -399,7 +396,7 @@ TEST(PictureRaster, BlockCopyAndsSourceOntoDestination) {
     bar.BlockCopy(0, 30, 94, 31, sheet, 124, 120, plat::RasterOp::And);
     EXPECT_EQ(At(bar, 0, 30), rt::kBlack);
     EXPECT_EQ(At(bar, 3, 60), rt::kBlack);
-    EXPECT_EQ(At(bar, 4, 30), 0xE0E0E0u);  // white AND grey stays grey
+    EXPECT_EQ(At(bar, 4, 30), 0xE0E0E0u);   // white AND grey stays grey
     EXPECT_EQ(At(bar, 200, 43), rt::kRed);  // outside the copied block
     EXPECT_EQ(bar.Image().pixelColor(0, 30).alpha(), 255);
     bar.BlockCopy(100, 0, 10, 10, sheet, 0, 0);  // plain copy
@@ -511,8 +508,8 @@ TEST_F(DrawingPicture, ExportsToClipboardAndPng) {
 TEST_F(DrawingPicture, DemonstrationFigure) {
     const double ox = 48, oy = 42, side = 301;
     pic.Box(ox, oy + side, ox + side, oy, 0xFFFF80);  // plot frame
-    pic.Line(ox, oy + 150, ox + side, oy + 150);       // x axis
-    pic.Line(ox + 150, oy, ox + 150, oy + side);       // y axis
+    pic.Line(ox, oy + 150, ox + side, oy + 150);      // x axis
+    pic.Line(ox + 150, oy, ox + 150, oy + side);      // y axis
     pic.SetFontName("Times New Roman");
     pic.SetFontSize(10);
     pic.SetCurrentX(ox + side - 12);
@@ -533,7 +530,8 @@ TEST_F(DrawingPicture, DemonstrationFigure) {
     pic.SetForeColor(rt::kRed);
     pic.SetFillColor(rt::kRed);
     pic.SetFillStyle(plat::FillStyle::Solid);
-    pic.Polygon({{tx, ty}, {bx - hw * std::sin(a), by + hw * std::cos(a)}, {bx + hw * std::sin(a), by - hw * std::cos(a)}});
+    pic.Polygon(
+        {{tx, ty}, {bx - hw * std::sin(a), by + hw * std::cos(a)}, {bx + hw * std::sin(a), by - hw * std::cos(a)}});
     pic.SetFillStyle(plat::FillStyle::Transparent);
     pic.SetForeColor(rt::kBlack);
 

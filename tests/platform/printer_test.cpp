@@ -1,9 +1,9 @@
 // Printing a pane page by page inside margins, to a PDF file.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "platform/printer.h"
 #include "platform/richpane.h"
@@ -77,7 +77,7 @@ TEST_F(PrintToPdf, LongTextGoesOnOverManyPagesAndMarginsCount) {
 TEST_F(PrintToPdf, PageGeometryInTwips) {
     plat::Printer printer;
     printer.SetOutputFile(path);
-    EXPECT_GT(printer.PageWidthTwips(), 11000);   // A4 or Letter: 8.27 or 8.5 inches
+    EXPECT_GT(printer.PageWidthTwips(), 11000);  // A4 or Letter: 8.27 or 8.5 inches
     EXPECT_LT(printer.PageWidthTwips(), 12500);
     EXPECT_GT(printer.PageHeightTwips(), printer.PageWidthTwips());
     EXPECT_NEAR(printer.TwipsToDevice(1440), printer.Device().resolution(), 1e-9);

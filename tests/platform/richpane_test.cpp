@@ -1,6 +1,6 @@
 // The rich pane's selection operations and character formats.
-#include <QTextDocument>
 #include <gtest/gtest.h>
+#include <QTextDocument>
 
 #include "platform/richpane.h"
 #include "qstring_print.h"

@@ -1,8 +1,8 @@
 // Tab strips and up-down spinners: events from code and from the user.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
@@ -21,9 +21,7 @@ protected:
         for (const char* caption : {"Configurar", "DCL", "Resolver"}) tab->AddPage(caption);
         tab->setGeometry(0, 0, 300, 200);
         box = new plat::TextBox("txtBody(1)", tab->Page(1));
-        tab->Click = [this](int previous) {
-            log += QString("C%1>%2 ").arg(previous).arg(tab->Tab());
-        };
+        tab->Click = [this](int previous) { log += QString("C%1>%2 ").arg(previous).arg(tab->Tab()); };
         host.show();
     }
     QWidget host;
@@ -36,7 +34,7 @@ TEST_F(Tabs, ChangingThePageRaisesClickWithThePreviousTabOnce) {
     EXPECT_EQ(tab->Tab(), 0);
     EXPECT_EQ(log, "");  // adding pages raises nothing
     tab->SetTab(2);
-    tab->SetTab(2);      // already shown
+    tab->SetTab(2);  // already shown
     EXPECT_EQ(log, "C0>2 ");
     QTest::mouseClick(tab->tabBar(), Qt::LeftButton, {}, tab->tabBar()->tabRect(1).center());
     EXPECT_EQ(log, "C0>2 C2>1 ");
@@ -69,9 +67,9 @@ TEST(UpDown, BuddyShowsTheNewValueBeforeChangeRuns) {
     spin.SetValue(3);  // no change
     EXPECT_EQ(log, "buddy:3 spin:3/3 ");
     log.clear();
-    spin.stepBy(1);    // an arrow click
-    spin.stepBy(5);    // stops at the maximum
-    spin.stepBy(1);    // nothing left to step
+    spin.stepBy(1);  // an arrow click
+    spin.stepBy(5);  // stops at the maximum
+    spin.stepBy(1);  // nothing left to step
     EXPECT_EQ(log, "buddy:4 spin:4/4 buddy:5 spin:5/5 ");
     EXPECT_EQ(spin.stepEnabled(), QAbstractSpinBox::StepDownEnabled);
     EXPECT_THROW(spin.SetValue(6), rt::RuntimeError);

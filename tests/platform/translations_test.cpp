@@ -1,10 +1,10 @@
 // Qt's own texts (context menus, standard buttons) come out in Spanish.
+#include <gtest/gtest.h>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "platform/translations.h"
@@ -25,17 +25,17 @@ TEST(QtSpanish, StandardContextMenusAndButtonsAreSpanish) {
     QLineEdit box;
     box.setText(QStringLiteral("12.5"));
     std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
-    EXPECT_EQ(Texts(*menu), (QStringList{"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar",
-                                         "Borrar", "Seleccionar todo"}));
+    EXPECT_EQ(Texts(*menu),
+              (QStringList{"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Borrar", "Seleccionar todo"}));
 
     QTextEdit pane;
     pane.setPlainText(QStringLiteral("F = 5 N"));
     std::unique_ptr<QMenu> paneMenu(pane.createStandardContextMenu());
-    EXPECT_TRUE(Texts(*paneMenu).contains(QStringLiteral("Seleccionar todo"))) << Texts(*paneMenu).join(", ").toStdString();
+    EXPECT_TRUE(Texts(*paneMenu).contains(QStringLiteral("Seleccionar todo")))
+        << Texts(*paneMenu).join(", ").toStdString();
 
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
-              QStringLiteral("Cancelar"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Cancelar"));
 }
 
 }  // namespace

@@ -13,8 +13,12 @@
 using namespace rt;
 
 TEST(Rounding, HalvesGoToEven) {
-    struct { double x; int d; double want; } cases[] = {
-        {0.5, 0, 0}, {1.5, 0, 2}, {2.5, 0, 2}, {-2.5, 0, -2}, {3.5, 0, 4}, {-0.5, 0, 0},
+    struct {
+        double x;
+        int d;
+        double want;
+    } cases[] = {
+        {0.5, 0, 0},      {1.5, 0, 2},      {2.5, 0, 2},      {-2.5, 0, -2},   {3.5, 0, 4},         {-0.5, 0, 0},
         {0.125, 2, 0.12}, {0.135, 2, 0.14}, {2.675, 2, 2.68}, {-0.0004, 3, 0}, {1.23456, 3, 1.235},
     };
     for (auto c : cases) {
@@ -33,16 +37,20 @@ TEST(Rounding, IntegerConversionsAndDivision) {
     EXPECT_EQ(IntFloor(-2.5), -3);
     EXPECT_EQ(Fix(-2.5), -2);
     EXPECT_EQ(IntDiv(-7, 2), -3);
-    EXPECT_EQ(IntDiv(7.5, 2), 4);   // 7.5 rounds to 8
-    EXPECT_EQ(Mod(7.5, 2), 0);      // 8 MOD 2
+    EXPECT_EQ(IntDiv(7.5, 2), 4);  // 7.5 rounds to 8
+    EXPECT_EQ(Mod(7.5, 2), 0);     // 8 MOD 2
     EXPECT_EQ(Mod(-7, 3), -1);
-    EXPECT_EQ(Mod(6.5, 4), 2);      // 6 MOD 4
+    EXPECT_EQ(Mod(6.5, 4), 2);                   // 6 MOD 4
     EXPECT_THROW(IntDiv(1, 0.4), RuntimeError);  // 0.4 rounds to 0
     EXPECT_THROW(Mod(1, 0), RuntimeError);
 }
 
 TEST(CheckedArithmetic, FaultsRaiseInsteadOfInfOrNaN) {
-    struct { const char* what; std::function<double()> f; ErrorCode code; } cases[] = {
+    struct {
+        const char* what;
+        std::function<double()> f;
+        ErrorCode code;
+    } cases[] = {
         {"1/0", [] { return Div(1, 0); }, ErrorCode::DivisionByZero},
         {"0/0", [] { return Div(0, 0); }, ErrorCode::DivisionByZero},
         {"overflow", [] { return Mul(1e200, 1e200); }, ErrorCode::Overflow},
@@ -53,28 +61,46 @@ TEST(CheckedArithmetic, FaultsRaiseInsteadOfInfOrNaN) {
         {"pow", [] { return Pow(-8, 1.0 / 3); }, ErrorCode::InvalidCall},
         {"0^-1", [] { return Pow(0, -1); }, ErrorCode::DivisionByZero},
         {"nan", [] { return Checked(std::nan("")); }, ErrorCode::Overflow},
-        {"index", [] { CheckIndex(13, 1, 12); return 0.0; }, ErrorCode::SubscriptOutOfRange},
+        {"index",
+         [] {
+             CheckIndex(13, 1, 12);
+             return 0.0;
+         },
+         ErrorCode::SubscriptOutOfRange},
         {"text", [] { return TextToNumber("abc"); }, ErrorCode::TypeMismatch},
     };
     for (auto& c : cases) {
         try {
             c.f();
             ADD_FAILURE() << c.what << " did not raise";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.code(), c.code) << c.what;
-        }
+        } catch (const RuntimeError& e) { EXPECT_EQ(e.code(), c.code) << c.what; }
     }
     EXPECT_EQ(Pow(-8, 2), 64);
     EXPECT_EQ(Pow(2, 0.5), std::sqrt(2.0));
 }
 
 TEST(NumberText, GeneralForm) {
-    struct { double x; const char* want; } cases[] = {
-        {0, "0"}, {-0.0, "0"}, {1, "1"}, {-2.5, "-2.5"}, {0.1, "0.1"}, {1E-05, "1E-05"},
-        {0.0001, "0.0001"}, {123456789012345678.0, "1.23456789012346E+17"},
-        {123456789012345.0, "123456789012345"}, {1e15, "1E+15"}, {1.0 / 3, "0.333333333333333"},
-        {2.0 / 3, "0.666666666666667"}, {-1.5e-10, "-1.5E-10"}, {100, "100"}, {36.87, "36.87"},
-        {1e300, "1E+300"}, {0.1 + 0.2, "0.3"},
+    struct {
+        double x;
+        const char* want;
+    } cases[] = {
+        {0, "0"},
+        {-0.0, "0"},
+        {1, "1"},
+        {-2.5, "-2.5"},
+        {0.1, "0.1"},
+        {1E-05, "1E-05"},
+        {0.0001, "0.0001"},
+        {123456789012345678.0, "1.23456789012346E+17"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},
+        {1.0 / 3, "0.333333333333333"},
+        {2.0 / 3, "0.666666666666667"},
+        {-1.5e-10, "-1.5E-10"},
+        {100, "100"},
+        {36.87, "36.87"},
+        {1e300, "1E+300"},
+        {0.1 + 0.2, "0.3"},
     };
     for (auto c : cases) EXPECT_EQ(NumberText(c.x), c.want) << c.x;
     EXPECT_THROW(NumberText(std::numeric_limits<double>::infinity()), RuntimeError);
@@ -92,8 +118,7 @@ TEST(NumberText, ReadsBackExactly) {
 TEST(Conversions, LenientNumericTest) {
     for (const char* s : {"12", " 12 ", "-3.5", "+.5", "5.", "1e5", "1E-3", "2D2", " -0 "})
         EXPECT_TRUE(IsNumeric(s)) << s;
-    for (const char* s : {"", " ", "abc", "1,5", "1.2.3", "-", ".", "1e", "5-", "--1"})
-        EXPECT_FALSE(IsNumeric(s)) << s;
+    for (const char* s : {"", " ", "abc", "1,5", "1.2.3", "-", ".", "1e", "5-", "--1"}) EXPECT_FALSE(IsNumeric(s)) << s;
     EXPECT_EQ(TextToNumber(" 2.5 "), 2.5);
     EXPECT_EQ(TextToNumber("1e3"), 1000);
     EXPECT_THROW(TextToNumber(""), RuntimeError);

@@ -40,7 +40,10 @@ public:
 
     double CurrentX() const override { return cx_; }
     double CurrentY() const override { return cy_; }
-    void SetCurrent(double x, double y) override { cx_ = x; cy_ = y; }
+    void SetCurrent(double x, double y) override {
+        cx_ = x;
+        cy_ = y;
+    }
     void Line(double x1, double y1, double x2, double y2) override { Line(x1, y1, x2, y2, fore_); }
     void Line(double x1, double y1, double x2, double y2, rt::ColorRef c) override {
         Add("line", {{x1, y1}, {x2, y2}}).colour = c;
@@ -172,13 +175,15 @@ TEST_F(DrawEngTest, ArrowPenModes) {
         const char* label;
         PointD pen;  // after the arrow, which starts or ends at (100, 100), hour 3
     } cases[] = {
-        {true, false, kPenAtTail, "", {100, 100}},   {true, false, kPenAtTip, "", {148, 100}},
-        {false, false, kPenAtTail, "", {52, 100}},   {false, true, kPenAtTip, "", {100, 100}},
-        {true, false, 2, "", {100, 100}},            // open head: ends at the tail
-        {true, true, 2, "", {148, 100}},             // filled head: ends at the tip
+        {true, false, kPenAtTail, "", {100, 100}},
+        {true, false, kPenAtTip, "", {148, 100}},
+        {false, false, kPenAtTail, "", {52, 100}},
+        {false, true, kPenAtTip, "", {100, 100}},
+        {true, false, 2, "", {100, 100}},  // open head: ends at the tail
+        {true, true, 2, "", {148, 100}},   // filled head: ends at the tip
         {false, true, 2, "", {100, 100}},
-        {true, true, 2, "F", {148 + 6, 110}},        // after the label: above right of the tip
-        {false, false, 2, "-F!1", {26 + 18, 100}},   // after the label, placed left of the tail
+        {true, true, 2, "F", {148 + 6, 110}},       // after the label: above right of the tip
+        {false, false, 2, "-F!1", {26 + 18, 100}},  // after the label, placed left of the tail
         {true, true, kPenAtTip, "F", {148, 100}},
     };
     for (const Case& c : cases) {
@@ -250,11 +255,11 @@ TEST_F(DrawEngTest, LabelsBesideTheFreeEnd) {
         const char* shown;
         PointD at;  // label's top-left corner; arrows of 48 px at the pen (200, 100)
     } cases[] = {
-        {true, 3, "F", "F", {248, 110}},        // above right of the tip
-        {true, 6, -12.5, "12.5", {200, 52}},    // below right of the tip
+        {true, 3, "F", "F", {248, 110}},              // above right of the tip
+        {true, 6, -12.5, "12.5", {200, 52}},          // below right of the tip
         {true, 9, "-12.5", "12.5", {152 - 32, 100}},  // left of the tip, 2 px before it
         {true, 10, "F-1", "F-1", {200 - 48 * 0.8660254 - 20, 100 + 24 + 10}},
-        {false, 12, "$P", "$P", {200, 52}},     // top-left corner at the tail
+        {false, 12, "$P", "$P", {200, 52}},  // top-left corner at the tail
         {false, 2, "R", "R", {200 - 48 * 0.8660254 - 8, 100 - 24}},
         {false, 8, 5.0, "5", {200 + 48 * 0.8660254, 100 + 24 + 10}},
     };
@@ -282,10 +287,9 @@ TEST_F(DrawEngTest, LabelsBesideTheFreeEnd) {
 
 namespace {
 std::vector<std::string> g_printed;
-void RecordLabel(DrawCanvas& pic, const std::string& text, double x, double y,
-                 const std::string& font, double size) {
-    g_printed.push_back(text + "@" + std::to_string(int(x)) + "," + std::to_string(int(y)) + " " +
-                        font + " " + std::to_string(int(size)));
+void RecordLabel(DrawCanvas& pic, const std::string& text, double x, double y, const std::string& font, double size) {
+    g_printed.push_back(text + "@" + std::to_string(int(x)) + "," + std::to_string(int(y)) + " " + font + " " +
+                        std::to_string(int(size)));
     pic.SetCurrent(x + 1, y);
 }
 }  // namespace
@@ -473,17 +477,14 @@ TEST_F(DrawEngTest, LineOfActionInItsColour) {
 
 namespace {
 
-rt::ColorRef At(const plat::Picture& p, int x, int y) {
-    return plat::FromQColor(p.Image().pixelColor(x, y));
-}
+rt::ColorRef At(const plat::Picture& p, int x, int y) { return plat::FromQColor(p.Image().pixelColor(x, y)); }
 
 // Device pixels of colour c within r pixels of the device point (x, y).
 int CountNear(const plat::Picture& p, rt::ColorRef c, int x, int y, int r) {
     int n = 0;
     for (int j = y - r; j <= y + r; ++j)
         for (int i = x - r; i <= x + r; ++i)
-            if (i >= 0 && j >= 0 && i < p.Image().width() && j < p.Image().height())
-                n += At(p, i, j) == c;
+            if (i >= 0 && j >= 0 && i < p.Image().width() && j < p.Image().height()) n += At(p, i, j) == c;
     return n;
 }
 
@@ -546,8 +547,7 @@ TEST_F(DrawEngTest, ArrowsInEveryHourOnAPicture) {
     // Every arrow's head is on the picture where its tip is.
     for (int i = 0; i < 12; ++i) {
         PointD tip = ShapePoint(DrawEng(), DrawEng().Shapes[i].Name, 1, 0);
-        EXPECT_GT(CountNear(p, colours[(i + 1) % 4], int(std::lround(tip.x)),
-                            385 - int(std::lround(tip.y)), 3), 3)
+        EXPECT_GT(CountNear(p, colours[(i + 1) % 4], int(std::lround(tip.x)), 385 - int(std::lround(tip.y)), 3), 3)
             << DrawEng().Shapes[i].Name;
     }
     EXPECT_EQ(DrawEng().Shapes[11].Name, "Flecha-12");

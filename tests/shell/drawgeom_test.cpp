@@ -108,12 +108,15 @@ TEST(ArrowGeometry, HeadSizeGivesAFixedHeadWhateverTheLength) {
 
 TEST(ArrowLabel, PlaceByHourAndByWhichEndIsFree) {
     const double w = 20, h = 10;
-    struct Row { bool fromPen; int hours[4]; PointD off; };
+    struct Row {
+        bool fromPen;
+        int hours[4];
+        PointD off;
+    };
     const PointD aboveRight{0, h}, belowRight{0, 0}, belowLeft{-w - 2, 0}, aboveLeft{-w - 2, h};
     const Row rows[] = {
-        {true, {12, 1, 2, 3}, aboveRight}, {true, {4, 5, 6, 0}, belowRight},
-        {true, {7, 8, 9, 0}, belowLeft},   {true, {10, 11, 0, 0}, aboveLeft},
-        {false, {7, 8, 9, 0}, aboveRight}, {false, {10, 11, 12, 0}, belowRight},
+        {true, {12, 1, 2, 3}, aboveRight}, {true, {4, 5, 6, 0}, belowRight},  {true, {7, 8, 9, 0}, belowLeft},
+        {true, {10, 11, 0, 0}, aboveLeft}, {false, {7, 8, 9, 0}, aboveRight}, {false, {10, 11, 12, 0}, belowRight},
         {false, {1, 2, 3, 0}, belowLeft},  {false, {4, 5, 6, 0}, aboveLeft},
     };
     int seen[2][13] = {};
@@ -140,20 +143,25 @@ TEST(LabelInside, MovedJustEnoughToLieWhollyInsideThePicture) {
     const struct {
         PointD asked, placed;
     } cases[] = {
-        {{100, 200}, {100, 200}},        // inside: untouched
+        {{100, 200}, {100, 200}},           // inside: untouched
         {{349, 200}, {397 - 2 - 60, 200}},  // past the right edge
-        {{-20, 200}, {2, 200}},          // past the left edge
-        {{100, 390}, {100, 383}},        // above the top
-        {{100, 5}, {100, 14}},           // hanging below the bottom
-        {{380, 400}, {335, 383}},        // a corner
+        {{-20, 200}, {2, 200}},             // past the left edge
+        {{100, 390}, {100, 383}},           // above the top
+        {{100, 5}, {100, 14}},              // hanging below the bottom
+        {{380, 400}, {335, 383}},           // a corner
     };
-    for (const auto& c : cases) EXPECT_EQ(KeepLabelInside(c.asked, w, h, area), c.placed) << c.asked.x << ", " << c.asked.y;
+    for (const auto& c : cases)
+        EXPECT_EQ(KeepLabelInside(c.asked, w, h, area), c.placed) << c.asked.x << ", " << c.asked.y;
     // Wider than the picture: its start stays in sight.
     EXPECT_EQ(KeepLabelInside({100, 200}, 500, h, area).x, 2);
 }
 
 TEST(ArrowLabel, SignIsTakenOffTheShownText) {
-    struct { rt::Variant label; const char* raw; const char* shown; } cases[] = {
+    struct {
+        rt::Variant label;
+        const char* raw;
+        const char* shown;
+    } cases[] = {
         {-12.5, "-12.5", "12.5"}, {"-12.5", "-12.5", "12.5"}, {"-F", "-F", "F"},
         {"F-1", "F-1", "F-1"},    {"F!1", "F!1", "F!1"},      {3.0, "3", "3"},
         {"--x", "--x", "-x"},
@@ -247,10 +255,10 @@ TEST(LineOfAction, ClippedToTheFrame) {
         double x0, y0, angle;
         PointD a, b;
     } cases[] = {
-        {150, 120, -90, {150, 50}, {150, 300}},   // vertical
+        {150, 120, -90, {150, 50}, {150, 300}},  // vertical
         {150, 120, 270, {150, 50}, {150, 300}},
-        {150, 120, 180, {50, 120}, {300, 120}},   // horizontal
-        {175, 175, 45, {50, 50}, {300, 300}},     // corner to corner
+        {150, 120, 180, {50, 120}, {300, 120}},  // horizontal
+        {175, 175, 45, {50, 50}, {300, 300}},    // corner to corner
         {175, 175, -135, {50, 50}, {300, 300}},
         {100, 100, 60, {100 - 50 / std::sqrt(3.0), 50}, {100 + 200 / std::sqrt(3.0), 300}},
         {100, 100, 10, {50, 100 - 50 * std::tan(10 / kDeg)}, {300, 100 + 200 * std::tan(10 / kDeg)}},
@@ -268,12 +276,12 @@ TEST(LineOfAction, ClippedToTheFrame) {
         EXPECT_EQ(yb, 300);
         ASSERT_TRUE(s) << c.angle;
         // Either order of the ends, both on the frame.
-        bool same = std::hypot(s->a.x - c.a.x, s->a.y - c.a.y) < 1e-6 &&
-                    std::hypot(s->b.x - c.b.x, s->b.y - c.b.y) < 1e-6;
-        bool swapped = std::hypot(s->a.x - c.b.x, s->a.y - c.b.y) < 1e-6 &&
-                       std::hypot(s->b.x - c.a.x, s->b.y - c.a.y) < 1e-6;
-        EXPECT_TRUE(same || swapped) << "angle " << c.angle << ": (" << s->a.x << ", " << s->a.y
-                                     << ")-(" << s->b.x << ", " << s->b.y << ")";
+        bool same =
+            std::hypot(s->a.x - c.a.x, s->a.y - c.a.y) < 1e-6 && std::hypot(s->b.x - c.b.x, s->b.y - c.b.y) < 1e-6;
+        bool swapped =
+            std::hypot(s->a.x - c.b.x, s->a.y - c.b.y) < 1e-6 && std::hypot(s->b.x - c.a.x, s->b.y - c.a.y) < 1e-6;
+        EXPECT_TRUE(same || swapped) << "angle " << c.angle << ": (" << s->a.x << ", " << s->a.y << ")-(" << s->b.x
+                                     << ", " << s->b.y << ")";
     }
     // A line that misses the frame draws nothing.
     double xa = 50, ya = 50, xb = 300, yb = 300;

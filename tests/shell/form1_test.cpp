@@ -24,12 +24,12 @@
 #include "platform/textbox.h"
 #include "shell/defaults.h"
 #include "shell/draweng.h"
-#include "text/globals.h"
-#include "text/resultformat.h"
 #include "shell/toolbar.h"
 #include "shell/welcome.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ const plat::DrawnPrimitive* DrawnText(const plat::Picture& p, const QString& tex
 
 TEST_F(Form1Test, StartUpRunsTheServicesInOrder) {
     const std::vector<std::string> expected = {
-        "ArrangeGd",        "ArrangeGd1", "ArrangeGdEqui",     "DrawClock(0)",
-        "LoadCalcHelp",     "FillTeclas", "ArrangeGd2(960,4)", "InitMruaEqnLinePositions"};
+        "ArrangeGd",    "ArrangeGd1", "ArrangeGdEqui",     "DrawClock(0)",
+        "LoadCalcHelp", "FillTeclas", "ArrangeGd2(960,4)", "InitMruaEqnLinePositions"};
     EXPECT_EQ(Calls(), expected);
     EXPECT_EQ(motion::State().LinePos[8].Y, 340 - 18 * 7);
     // The grids as the start-up leaves them.
@@ -166,8 +166,7 @@ TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     EXPECT_EQ(g.PlotLeft, 48);
     EXPECT_EQ(g.PlotBottom, 42);
     for (const shell::GridBlock& b : {g.Selection, g.SavedSelection})
-        for (uint8_t v : {b.TopRow, b.BottomRow, b.LeftCol, b.RightCol, b.RowCount, b.ColCount})
-            EXPECT_EQ(v, 1);
+        for (uint8_t v : {b.TopRow, b.BottomRow, b.LeftCol, b.RightCol, b.RowCount, b.ColCount}) EXPECT_EQ(v, 1);
     EXPECT_EQ(g.ResultColors, (std::array<rt::ColorRef, 4>{0xE0E0E0, 0xC00000, 0x00C000, 0x0000C0}));
     EXPECT_EQ(g.CurveColors[1][3], 0x0000C0u);
     EXPECT_EQ(g.CurveColors[2][1], 0xC000C0u);
@@ -208,11 +207,10 @@ TEST_F(Form1Test, StartUpPlacesThePanels) {
         const char* name;
         QRect rect;
     } rows[] = {
-        {"picBar", {408, 40, 389, 63}},    {"fraUnits", {408, 156, 329, 45}},
-        {"fraCalc", {408, 161, 389, 234}}, {"tabStat", {408, 38, 391, 475}},
-        {"fraEstp", {408, 168, 391, 345}}, {"fraTable", {2, 394, 795, 183}},
-        {"tabMrua", {408, 274, 391, 118}}, {"fraKinem", {408, 71, 391, 269}},
-        {"tabCalc", {6, 394, 391, 177}},   {"fraDirec", {408, 38, 391, 127}},
+        {"picBar", {408, 40, 389, 63}},    {"fraUnits", {408, 156, 329, 45}}, {"fraCalc", {408, 161, 389, 234}},
+        {"tabStat", {408, 38, 391, 475}},  {"fraEstp", {408, 168, 391, 345}}, {"fraTable", {2, 394, 795, 183}},
+        {"tabMrua", {408, 274, 391, 118}}, {"fraKinem", {408, 71, 391, 269}}, {"tabCalc", {6, 394, 391, 177}},
+        {"fraDirec", {408, 38, 391, 127}},
     };
     for (const auto& r : rows) {
         QWidget* w = Find<QWidget>(r.name);
@@ -228,8 +226,8 @@ TEST_F(Form1Test, StartUpPlacesThePanels) {
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->Tab(), 0);
     EXPECT_EQ(Find<plat::TabStrip>("tabStat")->Tab(), 0);
     // No workspace is shown before the first choice.
-    for (const char* name : {"picBar", "fraCalc", "tabStat", "fraEstp", "fraTable", "tabMrua",
-                             "fraKinem", "fraExpr", "fraDirec", "fraHelp", "fraUnits"})
+    for (const char* name : {"picBar", "fraCalc", "tabStat", "fraEstp", "fraTable", "tabMrua", "fraKinem", "fraExpr",
+                             "fraDirec", "fraHelp", "fraUnits"})
         EXPECT_FALSE(Find<QWidget>(name)->isVisible()) << name;
 }
 
@@ -293,28 +291,72 @@ struct WorkspaceCase {
     std::vector<std::string> firstTool;
 };
 
-const char* const kPanels[] = {"picBar", "fraExpr", "fraCalc", "tabCalc", "fraDirec",
+const char* const kPanels[] = {"picBar",  "fraExpr", "fraCalc",  "tabCalc", "fraDirec",
                                "fraEstp", "tabStat", "fraTable", "tabMrua", "fraKinem"};
 
 const WorkspaceCase kCases[] = {
-    {1, 1, {"picBar", "fraExpr", "fraCalc", "tabCalc"}, {408, 396, 391, 177}, 106,
-     0x00C000, 0x008000, 0x008000, false, {"picBar_MouseDown(1,0,15,45)", "ShowPic1(0)"}},
-    {2, 2, {"fraExpr", "fraDirec", "fraEstp", "tabCalc"}, {6, 394, 391, 177}, 516,
-     0x00FFFF, 0x00C0C0, 0x008080, true, {"ShowPic1(1)"}},
-    {3, 3, {"fraExpr", "tabStat", "tabCalc"}, {6, 394, 391, 177}, 516,
-     0xC000C0, 0x800080, 0x800080, true, {"ShowPic1(1)", "RestoreDCLCtrls"}},
+    {1,
+     1,
+     {"picBar", "fraExpr", "fraCalc", "tabCalc"},
+     {408, 396, 391, 177},
+     106,
+     0x00C000,
+     0x008000,
+     0x008000,
+     false,
+     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(0)"}},
+    {2,
+     2,
+     {"fraExpr", "fraDirec", "fraEstp", "tabCalc"},
+     {6, 394, 391, 177},
+     516,
+     0x00FFFF,
+     0x00C0C0,
+     0x008080,
+     true,
+     {"ShowPic1(1)"}},
+    {3,
+     3,
+     {"fraExpr", "tabStat", "tabCalc"},
+     {6, 394, 391, 177},
+     516,
+     0xC000C0,
+     0x800080,
+     0x800080,
+     true,
+     {"ShowPic1(1)", "RestoreDCLCtrls"}},
     // The switch shows pic1 first; the new rectilinear problem then shows the
     // (cleared) equations picture.
-    {4, 4, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
-     0xFFFF00, 0xC0C000, 0xC00000, false,
-     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)",
-      "imgProcs_MouseDown(1,0,270,100) mode 4"}},
-    {5, 5, {"fraExpr", "tabCalc", "fraTable", "tabMrua"}, {408, 38, 391, 177}, 218,
-     0x0080FF, 0x0040C0, 0x004080, true,
-     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)",
-      "imgProcs_MouseDown(1,0,270,100) mode 5"}},
-    {6, 6, {"picBar", "fraExpr", "tabCalc", "fraKinem"}, {408, 396, 391, 177}, 340,
-     0xFF0000, 0x800000, 0x800000, true, {"picBar_MouseDown(1,0,15,45)", "ShowPic1(1)"}},
+    {4,
+     4,
+     {"fraExpr", "tabCalc", "fraTable", "tabMrua"},
+     {408, 38, 391, 177},
+     218,
+     0xFFFF00,
+     0xC0C000,
+     0xC00000,
+     false,
+     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 4"}},
+    {5,
+     5,
+     {"fraExpr", "tabCalc", "fraTable", "tabMrua"},
+     {408, 38, 391, 177},
+     218,
+     0x0080FF,
+     0x0040C0,
+     0x004080,
+     true,
+     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 5"}},
+    {6,
+     6,
+     {"picBar", "fraExpr", "tabCalc", "fraKinem"},
+     {408, 396, 391, 177},
+     340,
+     0xFF0000,
+     0x800000,
+     0x800000,
+     true,
+     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(1)"}},
 };
 
 class WorkspaceSwitch : public Form1Test, public ::testing::WithParamInterface<WorkspaceCase> {};
@@ -367,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, WorkspaceSwitch, ::testing::ValuesIn(kCases));
 
 TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
     PressToolbar(1);
-    EXPECT_EQ(shell::Shared().ProcedureGroup, 1);  // first group of the bar
+    EXPECT_EQ(shell::Shared().ProcedureGroup, 1);                     // first group of the bar
     EXPECT_TRUE(Find<plat::Label>("lblFmts")->isVisible() == false);  // frame hidden with group 1
     EXPECT_EQ(Geo(form().fraDirec), QRect(2, 394, 403, 181));
     EXPECT_EQ(Find<plat::Label>("lblVorF")->ForeColor(), 0x008000u);
@@ -461,8 +503,7 @@ TEST_F(Form1Test, HelpInAWorkspaceShowsItsTopicsAndKeepsTheProblem) {
     PressToolbar(8);
     EXPECT_TRUE(form().fraHelp->isVisible());
     EXPECT_TRUE(Called("cboHelp(0)"));
-    EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0),
-              QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
+    EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0), QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
     EXPECT_FALSE(Called("FillHelpCbo(5)"));
     EXPECT_FALSE(Called("AdaptCtrls(5)"));
     EXPECT_FALSE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
@@ -614,8 +655,7 @@ TEST_F(Form1Test, ExitUnloadsBothWindowsAndEnds) {
     EXPECT_EQ(CallIndex("Form2.Unload") + 1, CallIndex("EndProgram"));
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_NE(w->objectName(), QStringLiteral("Form2"));
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("Form2"));
 }
 
 TEST_F(Form1Test, AFailureStopsTheSwitchWhereItHappened) {

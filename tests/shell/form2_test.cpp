@@ -22,12 +22,12 @@
 #include "runtime/variant.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
-#include "text/globals.h"
 #include "shell/helppanel.h"
-#include "text/resultformat.h"
 #include "support/dialog_script.h"
 #include "support/pdf_text.h"
 #include "support/print_script.h"
+#include "text/globals.h"
+#include "text/resultformat.h"
 
 namespace {
 
@@ -39,8 +39,7 @@ protected:
         shell::G().Decimals = 3;
         pic.Move(0, 0, 40, 30);
         pic1.Move(0, 0, 40, 30);
-        form = std::make_unique<shell::Form2>(
-            shell::Form2Targets{&reg, &help, &argHelp, &pic, &pic1});
+        form = std::make_unique<shell::Form2>(shell::Form2Targets{&reg, &help, &argHelp, &pic, &pic1});
     }
     void TearDown() override { shell::G().Decimals = 3; }
 
@@ -90,8 +89,7 @@ TEST_F(Form2Test, PrintsTheChosenPane) {
     form->optPrint[1]->SetValue(true);
     dialogs.Answer(MsgResult::OK);
     form->cmdPrintRes->Press();
-    EXPECT_EQ(testsupport::PdfPageTexts(dir.filePath("help.pdf")),
-              std::vector<QString>{QStringLiteral("Ayuda")});
+    EXPECT_EQ(testsupport::PdfPageTexts(dir.filePath("help.pdf")), std::vector<QString>{QStringLiteral("Ayuda")});
 }
 
 TEST_F(Form2Test, CopiesTheDrawingPictureOnShow) {

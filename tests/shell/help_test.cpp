@@ -14,10 +14,10 @@
 #include "app/services.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
-#include "platform/labels.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/frames.h"
+#include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
@@ -42,9 +42,8 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 // ---- sections
 
 TEST(HelpSection, TextBetweenTheKeyLineAndStop) {
-    const QStringList file = {"texto suelto", "[ONE]",  "primera", "segunda", "[STOP]",
-                              "[EMPTY]",      "[STOP]", "[TWO]",   "x!1",     "[STOP]",
-                              "[PAD] ",       "algo",   "[STOP]",  "[OPEN]",  "sin cierre"};
+    const QStringList file = {"texto suelto", "[ONE]",  "primera", "segunda", "[STOP]", "[EMPTY]", "[STOP]",    "[TWO]",
+                              "x!1",          "[STOP]", "[PAD] ",  "algo",    "[STOP]", "[OPEN]",  "sin cierre"};
     const struct {
         const char* key;
         std::optional<QString> text;
@@ -54,9 +53,9 @@ TEST(HelpSection, TextBetweenTheKeyLineAndStop) {
         // A "[STOP]" right after the key closes an empty section instead of
         // running on into the next one.
         {"EMPTY", QString()},
-        {"OPEN", std::nullopt},     // the file ends inside the section
-        {"one", std::nullopt},      // other letter case
-        {"PAD", std::nullopt},      // a trailing blank on the key line
+        {"OPEN", std::nullopt},  // the file ends inside the section
+        {"one", std::nullopt},   // other letter case
+        {"PAD", std::nullopt},   // a trailing blank on the key line
         {"MISSING", std::nullopt},
     };
     for (const auto& c : cases) {
@@ -69,13 +68,11 @@ class HelpFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(WriteFile(dir.filePath("T.txt"),
-                              "[K]\r\nv!0 = 3 m//s\r\nsegunda l\xC3\xADnea\r\n[STOP]\r\n"));
+        ASSERT_TRUE(WriteFile(dir.filePath("T.txt"), "[K]\r\nv!0 = 3 m//s\r\nsegunda l\xC3\xADnea\r\n[STOP]\r\n"));
         pane.SetText(QStringLiteral("antes"));
     }
     bool Load(const QString& file, const QString& key, double size = 10) {
-        return shell::LoadHelpTopic(pane, hold, QStringLiteral("Times New Roman"), size,
-                                    dir.filePath(file), key);
+        return shell::LoadHelpTopic(pane, hold, QStringLiteral("Times New Roman"), size, dir.filePath(file), key);
     }
 
     QTemporaryDir dir;
@@ -110,13 +107,30 @@ TEST(TableHelpTopic, FollowsThePicturedAndListedProcedures) {
         int mode, button, picture, list;
         std::optional<int> topic;
     } cases[] = {
-        {4, 0, 0, -1, 2},  {4, 1, 1, -1, 3},  {4, 1, 5, -1, 7},  {4, 2, 0, 0, 8},
-        {4, 2, 0, 1, 9},   {4, 2, 0, 2, 10},  {4, 2, 0, 5, 10},  {4, 2, 0, 6, 11},
-        {4, 2, 0, 7, 12},  {4, 2, 0, 8, 13},  {4, 2, 0, 12, 13}, {4, 2, 0, -1, std::nullopt},
-        {5, 0, 0, -1, 2},  {5, 1, 1, -1, 3},  {5, 1, 2, -1, 4},  {5, 1, 3, -1, 5},
-        {5, 1, 4, -1, 5},  {5, 1, 5, -1, 6},  {5, 2, 0, 0, 7},   {5, 2, 0, 7, 14},
-        {5, 2, 0, 8, 15},  {5, 2, 0, -1, std::nullopt},
-        {1, 0, 0, -1, std::nullopt}, {6, 2, 0, 3, std::nullopt},
+        {4, 0, 0, -1, 2},
+        {4, 1, 1, -1, 3},
+        {4, 1, 5, -1, 7},
+        {4, 2, 0, 0, 8},
+        {4, 2, 0, 1, 9},
+        {4, 2, 0, 2, 10},
+        {4, 2, 0, 5, 10},
+        {4, 2, 0, 6, 11},
+        {4, 2, 0, 7, 12},
+        {4, 2, 0, 8, 13},
+        {4, 2, 0, 12, 13},
+        {4, 2, 0, -1, std::nullopt},
+        {5, 0, 0, -1, 2},
+        {5, 1, 1, -1, 3},
+        {5, 1, 2, -1, 4},
+        {5, 1, 3, -1, 5},
+        {5, 1, 4, -1, 5},
+        {5, 1, 5, -1, 6},
+        {5, 2, 0, 0, 7},
+        {5, 2, 0, 7, 14},
+        {5, 2, 0, 8, 15},
+        {5, 2, 0, -1, std::nullopt},
+        {1, 0, 0, -1, std::nullopt},
+        {6, 2, 0, 3, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(shell::TableHelpTopic(c.mode, c.button, c.picture, c.list), c.topic)
@@ -282,7 +296,7 @@ TEST_F(HelpPanelTest, StaticsButtonsLoadIntoTheHelpTab) {
 }
 
 TEST_F(HelpPanelTest, TableHelpChoosesTheTopicOfWhatTheUserIsDoing) {
-    form().ShowWorkspace(3);  // rectilinear motion
+    form().ShowWorkspace(3);                                      // rectilinear motion
     form().panels.imgProcs->MouseDown(1, 0, 2 * 540 + 100, 100);  // third picture
     help().cmdHelpTable_Click(1);
     EXPECT_EQ(form().cboHelp->ListIndex(), 5);  // substitute with parameters

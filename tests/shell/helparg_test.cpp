@@ -17,15 +17,14 @@ TEST(ArgHelpPieces, CutAtEverySeparatorWithItsLineEnd) {
         const char* text;
         QStringList pieces;
     } cases[] = {
-        {"uno\r\ndos\r\n", {"uno\r\ndos\r\n"}},                   // no separator: one piece
-        {"uno\r\n---\r\ndos\r\n", {"uno\r\n", "dos\r\n"}},        // the line end stays before
-        {"uno\r\n---\r\n", {"uno\r\n", ""}},                      // an empty last piece
-        {"uno\r\n---", {"uno\r\n---"}},                           // no line end: no separator
-        {"uno---\r\ndos", {"uno", "dos"}},                        // also after other characters
+        {"uno\r\ndos\r\n", {"uno\r\ndos\r\n"}},             // no separator: one piece
+        {"uno\r\n---\r\ndos\r\n", {"uno\r\n", "dos\r\n"}},  // the line end stays before
+        {"uno\r\n---\r\n", {"uno\r\n", ""}},                // an empty last piece
+        {"uno\r\n---", {"uno\r\n---"}},                     // no line end: no separator
+        {"uno---\r\ndos", {"uno", "dos"}},                  // also after other characters
         {"---\r\n---\r\nx", {"", "", "x"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(shell::SplitArgHelp(QString::fromLatin1(c.text)), c.pieces) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(shell::SplitArgHelp(QString::fromLatin1(c.text)), c.pieces) << c.text;
 }
 
 class ArgHelpLoad : public ::testing::Test {

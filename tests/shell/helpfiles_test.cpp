@@ -27,10 +27,12 @@ const std::vector<FileSections> kAskedSections = {
     {"HelpCalc.txt", {"MSG", "GRAL", "EXPR", "VECFMT", "TABLE", "CTRLS", "CLOCK"}},
     {"StatPart.txt", {"ESTP", "EXAMPLE1", "EXAMPLE2"}},
     {"HelpEstcr.txt", {"GRAL", "CONFIG", "SYSTS", "DCL", "SOLVE"}},
-    {"HelpMrua.txt", {"GRALMRUA", "CONFIGTABLE", "EQN", "SUS", "SUSV0A", "GRAF", "DIST", "EQN3",
-                      "DELTAS", "ALCANCE", "PXQV", "LIGAR", "ALG"}},
-    {"HelpTP.txt", {"GRALTP", "TABLA", "PLANTEAR", "SUST", "SUSTV0Q", "GRAF", "3PTS", "RCH", "TVR",
-                    "DIST", "ALCPI", "INT", "CHOQUE", "BOMB", "ALG"}},
+    {"HelpMrua.txt",
+     {"GRALMRUA", "CONFIGTABLE", "EQN", "SUS", "SUSV0A", "GRAF", "DIST", "EQN3", "DELTAS", "ALCANCE", "PXQV", "LIGAR",
+      "ALG"}},
+    {"HelpTP.txt",
+     {"GRALTP", "TABLA", "PLANTEAR", "SUST", "SUSTV0Q", "GRAF", "3PTS", "RCH", "TVR", "DIST", "ALCPI", "INT", "CHOQUE",
+      "BOMB", "ALG"}},
     {"HelpKinem.txt", {"GRALK", "XDET", "VDETX", "ADETXV", "GRAPHK"}},
     {"hilfe1.txt", {"GRAL0"}},
 };
@@ -60,18 +62,41 @@ bool DecodeUtf8(const std::string& in, std::u32string& out, size_t& badAt) {
         const auto b0 = static_cast<unsigned char>(in[i]);
         int len = 0;
         char32_t cp = 0, min = 0;
-        if (b0 < 0x80) { len = 1; cp = b0; }
-        else if ((b0 & 0xE0) == 0xC0) { len = 2; cp = b0 & 0x1F; min = 0x80; }
-        else if ((b0 & 0xF0) == 0xE0) { len = 3; cp = b0 & 0x0F; min = 0x800; }
-        else if ((b0 & 0xF8) == 0xF0) { len = 4; cp = b0 & 0x07; min = 0x10000; }
-        else { badAt = i; return false; }
-        if (i + len > in.size()) { badAt = i; return false; }
+        if (b0 < 0x80) {
+            len = 1;
+            cp = b0;
+        } else if ((b0 & 0xE0) == 0xC0) {
+            len = 2;
+            cp = b0 & 0x1F;
+            min = 0x80;
+        } else if ((b0 & 0xF0) == 0xE0) {
+            len = 3;
+            cp = b0 & 0x0F;
+            min = 0x800;
+        } else if ((b0 & 0xF8) == 0xF0) {
+            len = 4;
+            cp = b0 & 0x07;
+            min = 0x10000;
+        } else {
+            badAt = i;
+            return false;
+        }
+        if (i + len > in.size()) {
+            badAt = i;
+            return false;
+        }
         for (int k = 1; k < len; ++k) {
             const auto b = static_cast<unsigned char>(in[i + k]);
-            if ((b & 0xC0) != 0x80) { badAt = i; return false; }
+            if ((b & 0xC0) != 0x80) {
+                badAt = i;
+                return false;
+            }
             cp = (cp << 6) | (b & 0x3F);
         }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { badAt = i; return false; }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            badAt = i;
+            return false;
+        }
         out.push_back(cp);
         i += len;
     }
@@ -84,7 +109,10 @@ bool SplitCrLfLines(const std::string& text, std::vector<std::string>& lines, st
     size_t start = 0;
     while (start < text.size()) {
         const size_t lf = text.find('\n', start);
-        if (lf == std::string::npos) { why = "the last line has no CR LF"; return false; }
+        if (lf == std::string::npos) {
+            why = "the last line has no CR LF";
+            return false;
+        }
         if (lf == start || text[lf - 1] != '\r') {
             why = "a line ends with LF alone, near byte " + std::to_string(lf);
             return false;
@@ -120,7 +148,10 @@ bool ParseSections(const std::vector<std::string>& lines, std::vector<Section>& 
     out.clear();
     for (size_t i = 0; i < lines.size(); ++i) {
         if (!IsKeyLine(lines[i])) continue;
-        if (lines[i] == "[STOP]") { why = "\"[STOP]\" outside a section, line " + std::to_string(i + 1); return false; }
+        if (lines[i] == "[STOP]") {
+            why = "\"[STOP]\" outside a section, line " + std::to_string(i + 1);
+            return false;
+        }
         Section s;
         s.key = lines[i].substr(1, lines[i].size() - 2);
         size_t j = i + 1;
@@ -132,22 +163,30 @@ bool ParseSections(const std::vector<std::string>& lines, std::vector<Section>& 
             if (j > i + 1) s.text += "\r\n";
             s.text += lines[j];
         }
-        if (j == lines.size()) { why = "section " + s.key + " has no \"[STOP]\""; return false; }
+        if (j == lines.size()) {
+            why = "section " + s.key + " has no \"[STOP]\"";
+            return false;
+        }
         out.push_back(s);
         i = j;
     }
     return true;
 }
 
-bool IsBlank(const std::string& s) {
-    return s.find_first_not_of(" \t\r\n") == std::string::npos;
-}
+bool IsBlank(const std::string& s) { return s.find_first_not_of(" \t\r\n") == std::string::npos; }
 
 std::string Utf8Of(char32_t c) {
     std::string s;
-    if (c < 0x80) s += static_cast<char>(c);
-    else if (c < 0x800) { s += static_cast<char>(0xC0 | (c >> 6)); s += static_cast<char>(0x80 | (c & 0x3F)); }
-    else { s += static_cast<char>(0xE0 | (c >> 12)); s += static_cast<char>(0x80 | ((c >> 6) & 0x3F)); s += static_cast<char>(0x80 | (c & 0x3F)); }
+    if (c < 0x80)
+        s += static_cast<char>(c);
+    else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
     return s;
 }
 
@@ -196,7 +235,10 @@ std::vector<std::string> MarkupProblems(const std::string& utf8) {
         const char32_t m = t[i];
         if (m == U'¬') break;
         const char32_t next = t[i + 1];
-        if (next == m && m != U'¬') { i += 3; continue; }  // a doubled marker shows itself
+        if (next == m && m != U'¬') {
+            i += 3;
+            continue;
+        }  // a doubled marker shows itself
         if (m == U'/' || m == U'\\') {
             size_t body = i + 2;
             if (m == U'/') {
@@ -222,7 +264,8 @@ std::vector<std::string> MarkupProblems(const std::string& utf8) {
             continue;
         }
         if (m == U'#') {
-            if (i + 4 >= t.size() || !IsSymbolCode(t.substr(i + 1, 4))) found.push_back("unknown symbol code" + context(i));
+            if (i + 4 >= t.size() || !IsSymbolCode(t.substr(i + 1, 4)))
+                found.push_back("unknown symbol code" + context(i));
             i += 5;
             continue;
         }
@@ -313,7 +356,10 @@ TEST(ArgumentHelp, OnePieceForEachCalculatorProcedure) {
 // The checker above must itself catch what it looks for, or a broken help
 // text would pass unseen.
 TEST(HelpMarkupCheck, FlagsTheFaultsItLooksFor) {
-    struct Case { std::string text; bool clean; };
+    struct Case {
+        std::string text;
+        bool clean;
+    };
     const std::string manyMarks = [] {
         std::string s;
         for (int k = 0; k < 200; ++k) s += "x!1 ";

@@ -98,8 +98,7 @@ TEST_F(PicMarkup, HeightsAndSizesByLineSize) {
         EXPECT_EQ(t[3].fontSize, c.size) << c.size;
         EXPECT_EQ(t[3].text, QString(QChar(0x03B8))) << c.size;  // theta
         // Each character continues where the one before ended.
-        for (size_t k = 1; k < t.size(); ++k)
-            EXPECT_GT(t[k].points[0].x(), t[k - 1].points[0].x()) << c.size;
+        for (size_t k = 1; k < t.size(); ++k) EXPECT_GT(t[k].points[0].x(), t[k - 1].points[0].x()) << c.size;
     }
     ExpectFontKept();
 }

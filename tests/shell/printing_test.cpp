@@ -5,9 +5,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QPrinter>
-#include <QTextBlock>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <memory>
 
@@ -15,11 +15,11 @@
 #include "platform/printer.h"
 #include "platform/richpane.h"
 #include "shell/printing.h"
-#include "text/resultformat.h"
 #include "shell/writer.h"
 #include "support/dialog_script.h"
 #include "support/pdf_text.h"
 #include "support/print_script.h"
+#include "text/resultformat.h"
 
 namespace {
 
@@ -76,8 +76,7 @@ TEST_F(Printing, EachPageStartsWhereThePageBeforeStoppedAndTheLastEndsTheJob) {
     std::unique_ptr<QTextDocument> doc(log.document()->clone());
     doc->documentLayout()->setPaintDevice(&printer.Device());
     doc->setDocumentMargin(0);
-    const QRectF area(0, 0,
-                      printer.TwipsToDevice(printer.PageWidthTwips() - shell::kPrintLeft - shell::kPrintRight),
+    const QRectF area(0, 0, printer.TwipsToDevice(printer.PageWidthTwips() - shell::kPrintLeft - shell::kPrintRight),
                       printer.TwipsToDevice(printer.PageHeightTwips() - shell::kPrintTop - shell::kPrintBottom));
     doc->setTextWidth(area.width());
     const int perPage = doc->findBlock(shell::FormatRange(printer, *doc, area, 0, false)).blockNumber();

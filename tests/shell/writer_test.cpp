@@ -24,8 +24,7 @@ protected:
     }
     void TearDown() override { Panes() = saved_; }
 
-    plat::RichPane calc{"rtbCalc"}, reg{"rtbReg"}, solve{"rtbSolve"}, argHelp{"txtArgHelp"},
-        hold{"rtbHold"};
+    plat::RichPane calc{"rtbCalc"}, reg{"rtbReg"}, solve{"rtbSolve"}, argHelp{"txtArgHelp"}, hold{"rtbHold"};
     ResultPanes saved_;
 };
 

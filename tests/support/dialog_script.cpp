@@ -20,7 +20,7 @@ bool Offers(plat::MsgButtons buttons, plat::MsgResult r) {
 
 // What a box nobody expected is given, so the code under test can go on.
 plat::MsgResult Fallback(plat::MsgButtons buttons) {
-    return buttons == plat::MsgButtons::OK ? plat::MsgResult::OK
+    return buttons == plat::MsgButtons::OK      ? plat::MsgResult::OK
            : buttons == plat::MsgButtons::YesNo ? plat::MsgResult::No
                                                 : plat::MsgResult::Cancel;
 }
@@ -31,8 +31,7 @@ DialogScript::DialogScript() { previous_ = plat::SetDialogService(this); }
 
 DialogScript::~DialogScript() {
     plat::SetDialogService(previous_);
-    if (!queue_.empty())
-        ADD_FAILURE() << queue_.size() << " scripted dialog answer(s) left unused";
+    if (!queue_.empty()) ADD_FAILURE() << queue_.size() << " scripted dialog answer(s) left unused";
 }
 
 DialogScript& DialogScript::Answer(plat::MsgResult result) {
@@ -45,22 +44,18 @@ DialogScript& DialogScript::AnswerInput(const QString& text) {
     return *this;
 }
 
-plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButtons buttons,
-                                          const QString& title) {
+plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButtons buttons, const QString& title) {
     return ShowMessageWithDefault(prompt, buttons, title, plat::FirstButton(buttons));
 }
 
-plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt,
-                                                     plat::MsgButtons buttons,
-                                                     const QString& title,
-                                                     plat::MsgResult defaultButton) {
+plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt, plat::MsgButtons buttons,
+                                                     const QString& title, plat::MsgResult defaultButton) {
     if (!Offers(buttons, defaultButton))
         ADD_FAILURE() << "default answer " << static_cast<int>(defaultButton)
                       << " is not a button of the box: " << prompt.toStdString();
     shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString(), defaultButton});
     if (queue_.empty() || !std::holds_alternative<plat::MsgResult>(queue_.front())) {
-        ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": "
-                      << prompt.toStdString();
+        ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": " << prompt.toStdString();
         return Fallback(buttons);
     }
     plat::MsgResult r = std::get<plat::MsgResult>(queue_.front());
@@ -73,13 +68,10 @@ plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt,
     return r;
 }
 
-QString DialogScript::ShowInput(const QString& prompt, const QString& title,
-                                const QString& defaultText) {
-    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText,
-                         plat::MsgResult::OK});
+QString DialogScript::ShowInput(const QString& prompt, const QString& title, const QString& defaultText) {
+    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText, plat::MsgResult::OK});
     if (queue_.empty() || !std::holds_alternative<QString>(queue_.front())) {
-        ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\": "
-                      << prompt.toStdString();
+        ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\": " << prompt.toStdString();
         return QString();
     }
     QString answer = std::get<QString>(queue_.front());

@@ -29,7 +29,7 @@ public:
         QString title;
         QString prompt;
         plat::MsgButtons buttons = plat::MsgButtons::OK;  // message boxes
-        QString defaultText;                               // input boxes
+        QString defaultText;                              // input boxes
         // The button Enter would press (message boxes): the first one
         // unless the code named another.
         plat::MsgResult defaultButton = plat::MsgResult::OK;
@@ -51,13 +51,10 @@ public:
     // Forgets the unused answers (so ending the script does not fail).
     void DropPending() { queue_.clear(); }
 
-    plat::MsgResult ShowMessage(const QString& prompt, plat::MsgButtons buttons,
-                                const QString& title) override;
-    plat::MsgResult ShowMessageWithDefault(const QString& prompt, plat::MsgButtons buttons,
-                                           const QString& title,
+    plat::MsgResult ShowMessage(const QString& prompt, plat::MsgButtons buttons, const QString& title) override;
+    plat::MsgResult ShowMessageWithDefault(const QString& prompt, plat::MsgButtons buttons, const QString& title,
                                            plat::MsgResult defaultButton) override;
-    QString ShowInput(const QString& prompt, const QString& title,
-                      const QString& defaultText) override;
+    QString ShowInput(const QString& prompt, const QString& title, const QString& defaultText) override;
 
 private:
     std::deque<std::variant<plat::MsgResult, QString>> queue_;

@@ -45,8 +45,7 @@ std::string Args(std::initializer_list<double> values) {
 
 class RecDirection : public shell::DirectionFrameServices {
 public:
-    RecDirection(std::unique_ptr<shell::DirectionFrameServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecDirection(std::unique_ptr<shell::DirectionFrameServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void DrawClock(bool noMark) override {
         log_.Add("DrawClock" + Args({noMark ? 1.0 : 0.0}));
@@ -60,8 +59,7 @@ private:
 
 class RecCalculator : public shell::CalculatorServices {
 public:
-    RecCalculator(std::unique_ptr<shell::CalculatorServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecCalculator(std::unique_ptr<shell::CalculatorServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void ArrangeGd() override {
         log_.Add("ArrangeGd");
@@ -87,8 +85,7 @@ private:
 
 class RecParticle : public shell::ParticleStaticsServices {
 public:
-    RecParticle(std::unique_ptr<shell::ParticleStaticsServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecParticle(std::unique_ptr<shell::ParticleStaticsServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void ArrangeGdEqui() override {
         log_.Add("ArrangeGdEqui");
@@ -110,8 +107,7 @@ private:
 
 class RecRigid : public shell::RigidStaticsServices {
 public:
-    RecRigid(std::unique_ptr<shell::RigidStaticsServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecRigid(std::unique_ptr<shell::RigidStaticsServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void ArrangeGd1() override {
         log_.Add("ArrangeGd1");
@@ -129,8 +125,7 @@ private:
 
 class RecMotion : public shell::MotionServices {
 public:
-    RecMotion(std::unique_ptr<shell::MotionServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecMotion(std::unique_ptr<shell::MotionServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void ArrangeGd2(int w, int mode) override {
         log_.Add("ArrangeGd2" + Args({double(w), double(mode)}));
@@ -196,8 +191,7 @@ private:
 
 class RecResults : public shell::ResultsDialogServices {
 public:
-    RecResults(std::unique_ptr<shell::ResultsDialogServices> in, CallLog& log)
-        : in_(std::move(in)), log_(log) {}
+    RecResults(std::unique_ptr<shell::ResultsDialogServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void Show() override {
         log_.Add("Form2.Show");
         in_->Show();
@@ -263,8 +257,6 @@ void Form1Test::TearDown() {
     plat::SetDataFolder(QString());
 }
 
-void Form1Test::PressToolbar(int n) {
-    form_->Image1_MouseDown(1, 0, (n - 1) * 555.0 + 270, 200);
-}
+void Form1Test::PressToolbar(int n) { form_->Image1_MouseDown(1, 0, (n - 1) * 555.0 + 270, 200); }
 
 }  // namespace testsupport

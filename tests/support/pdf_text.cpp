@@ -71,8 +71,8 @@ CharMap ParseCMap(const QByteArray& cmap) {
         }
     static const QRegularExpression ranges(QStringLiteral("beginbfrange(.*?)endbfrange"),
                                            QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression range(QStringLiteral(
-        "<([0-9A-Fa-f]+)>\\s*<([0-9A-Fa-f]+)>\\s*(?:<([0-9A-Fa-f]+)>|\\[([^\\]]*)\\])"));
+    static const QRegularExpression range(
+        QStringLiteral("<([0-9A-Fa-f]+)>\\s*<([0-9A-Fa-f]+)>\\s*(?:<([0-9A-Fa-f]+)>|\\[([^\\]]*)\\])"));
     static const QRegularExpression hex(QStringLiteral("<([0-9A-Fa-f]+)>"));
     for (auto it = ranges.globalMatch(text); it.hasNext();)
         for (auto r = range.globalMatch(it.next().captured(1)); r.hasNext();) {
@@ -82,8 +82,7 @@ CharMap ParseCMap(const QByteArray& cmap) {
             if (!m.captured(3).isEmpty()) {
                 const QString first = Utf16FromHex(m.captured(3));
                 for (uint c = lo; c <= hi && !first.isEmpty(); ++c)
-                    map.insert(c, first.left(first.size() - 1) +
-                                      QChar(first.back().unicode() + (c - lo)));
+                    map.insert(c, first.left(first.size() - 1) + QChar(first.back().unicode() + (c - lo)));
             } else {
                 uint c = lo;
                 for (auto h = hex.globalMatch(m.captured(4)); h.hasNext() && c <= hi; ++c)
@@ -104,19 +103,17 @@ QString PageText(const QHash<int, QByteArray>& objects, const QByteArray& page) 
     for (auto it = fontRef.globalMatch(dict.captured(1)); it.hasNext();) {
         const auto m = it.next();
         const QByteArray font = objects.value(m.captured(2).toInt());
-        fonts.insert(m.captured(1),
-                     ParseCMap(StreamData(objects.value(Ref(font, QStringLiteral("/ToUnicode"))))));
+        fonts.insert(m.captured(1), ParseCMap(StreamData(objects.value(Ref(font, QStringLiteral("/ToUnicode"))))));
     }
 
     const QString content = Latin1(StreamData(objects.value(Ref(page, QStringLiteral("/Contents")))));
-    static const QRegularExpression ops(QStringLiteral(
-        "/(\\w+)\\s+[-\\d.]+\\s+Tf|<([0-9A-Fa-f]*)>\\s*Tj|\\[([^\\]]*)\\]\\s*TJ"));
+    static const QRegularExpression ops(
+        QStringLiteral("/(\\w+)\\s+[-\\d.]+\\s+Tf|<([0-9A-Fa-f]*)>\\s*Tj|\\[([^\\]]*)\\]\\s*TJ"));
     static const QRegularExpression hex(QStringLiteral("<([0-9A-Fa-f]*)>"));
     QString text;
     const CharMap* font = nullptr;
     auto show = [&](const QString& codes) {
-        for (int i = 0; font && i + 4 <= codes.size(); i += 4)
-            text += font->value(codes.mid(i, 4).toUInt(nullptr, 16));
+        for (int i = 0; font && i + 4 <= codes.size(); i += 4) text += font->value(codes.mid(i, 4).toUInt(nullptr, 16));
     };
     for (auto it = ops.globalMatch(content); it.hasNext();) {
         const auto m = it.next();

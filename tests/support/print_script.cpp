@@ -1,7 +1,7 @@
 #include "support/print_script.h"
 
-#include <QPrinter>
 #include <gtest/gtest.h>
+#include <QPrinter>
 
 namespace testsupport {
 

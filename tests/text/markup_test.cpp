@@ -16,13 +16,11 @@ constexpr rt::ColorRef kBlue = 0xFF0000;
 
 std::u16string U(const std::string& utf8) {
     const QString q = QString::fromStdString(utf8);
-    return std::u16string(reinterpret_cast<const char16_t*>(q.utf16()),
-                          static_cast<size_t>(q.size()));
+    return std::u16string(reinterpret_cast<const char16_t*>(q.utf16()), static_cast<size_t>(q.size()));
 }
 
 std::string Utf8(const std::u16string& s) {
-    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()))
-        .toStdString();
+    return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size())).toStdString();
 }
 
 std::string PlainText(const ParsedMarkup& p) {
@@ -51,18 +49,18 @@ TEST(Markup, MarkersLeaveTheTextTheyFormat) {
         const char* shown;
     };
     const std::vector<Case> cases = {
-        {"c//r", "c/r"},                       // doubled marker; the next character is literal
-        {"a//!b", "a/!b"},                     // ... even when it is a marker
+        {"c//r", "c/r"},    // doubled marker; the next character is literal
+        {"a//!b", "a/!b"},  // ... even when it is a marker
         {"$$x ;;y ##ab !!c ¡¡d", "$x ;y #ab !c ¡d"},
         {"a!1!2 + v!0¡2", "a12 + v02"},
         {"\\0100Soluciones:\\ fin", "Soluciones: fin"},
-        {"/3a!b;c/", "a!b;c"},                 // markers inside a run stay literal
-        {"/3Suma", "Suma"},                    // an unclosed run ends with the text
-        {"x ¬ y", "x ¬ y"},                    // a not sign inside the text is text
-        {"ab$", "ab"},                         // a marker at the end acts on nothing
+        {"/3a!b;c/", "a!b;c"},  // markers inside a run stay literal
+        {"/3Suma", "Suma"},     // an unclosed run ends with the text
+        {"x ¬ y", "x ¬ y"},     // a not sign inside the text is text
+        {"ab$", "ab"},          // a marker at the end acts on nothing
         {"ab//", "ab/"},
         {"ab\\", "ab"},
-        {"!;q", "q"},                          // the marked character is a marker: it acts
+        {"!;q", "q"},  // the marked character is a marker: it acts
         {"", ""},
     };
     for (const Case& c : cases) {
@@ -101,19 +99,14 @@ TEST(Markup, RunsCarryColourStyleFontAndOffset) {
     EXPECT_EQ(ParseMarkup(U("/3Suma/:")).runs, (R{{u"Suma", Colored(kBlue)}, {u":", {}}}));
     EXPECT_EQ(ParseMarkup(U("/8Resta/")).runs, (R{{u"Resta", Colored(0xFF00FF)}}));
     EXPECT_EQ(ParseMarkup(U("/ta/ /pb/ /Ec/")).runs,
-              (R{{u"a", boldGreen}, {u" ", {}}, {u"b", boldUnderOrange}, {u" ", {}},
-                 {u"c", Colored(0x004080)}}));
+              (R{{u"a", boldGreen}, {u" ", {}}, {u"b", boldUnderOrange}, {u" ", {}}, {u"c", Colored(0x004080)}}));
     // A code outside the table repeats the previous run, or plain black.
     EXPECT_EQ(ParseMarkup(U("/zb/")).runs, (R{{u"b", {}}}));
     EXPECT_EQ(ParseMarkup(U("\\1001a\\/zb/")).runs, (R{{u"ab", boldRed}}));
     EXPECT_EQ(ParseMarkup(U("v!0¡2")).runs,
-              (R{{u"v", {}},
-                 {u"0", Offset(MarkupFont::Times, 7, -45)},
-                 {u"2", Offset(MarkupFont::Times, 7, 60)}}));
-    EXPECT_EQ(ParseMarkup(U("F!x")).runs,
-              (R{{u"F", {}}, {u"x", Offset(MarkupFont::Base, 8, -45)}}));
-    EXPECT_EQ(ParseMarkup(U(";q$F#cruz")).runs,
-              (R{{u"q", symbol}, {u"F", bold}, {u"\u00B4", symbol}}));
+              (R{{u"v", {}}, {u"0", Offset(MarkupFont::Times, 7, -45)}, {u"2", Offset(MarkupFont::Times, 7, 60)}}));
+    EXPECT_EQ(ParseMarkup(U("F!x")).runs, (R{{u"F", {}}, {u"x", Offset(MarkupFont::Base, 8, -45)}}));
+    EXPECT_EQ(ParseMarkup(U(";q$F#cruz")).runs, (R{{u"q", symbol}, {u"F", bold}, {u"\u00B4", symbol}}));
 }
 
 TEST(Markup, AnIndexOfSeveralDigitsIsLoweredWhole) {
@@ -127,7 +120,7 @@ TEST(Markup, AnIndexOfSeveralDigitsIsLoweredWhole) {
         {"x!10 = 3", R{{u"x", {}}, {u"10", index}, {u" = 3", {}}}},
         {"A!123", R{{u"A", {}}, {u"123", index}}},
         {"x!12¡2", R{{u"x", {}}, {u"12", index}, {u"2", power}}},
-        {"a!1!2", R{{u"a", {}}, {u"12", index}}},    // two markers, the same index
+        {"a!1!2", R{{u"a", {}}, {u"12", index}}},  // two markers, the same index
         {"F!x2", R{{u"F", {}}, {u"x", Offset(MarkupFont::Base, 8, -45)}, {u"2", {}}}},
         {"x¡12", R{{u"x", {}}, {u"1", power}, {u"2", {}}}},  // a power keeps one character
     };

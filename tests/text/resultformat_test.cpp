@@ -13,9 +13,7 @@ using namespace shell;
 namespace {
 
 // FormatNum's result as a line shows it; numbers are marked "#".
-std::string Shown(const rt::Variant& v) {
-    return (v.IsNumber() ? "#" : "") + v.ToText();
-}
+std::string Shown(const rt::Variant& v) { return (v.IsNumber() ? "#" : "") + v.ToText(); }
 
 TEST(FormatNum, RoundsAndWritesTheMarkupMinus) {
     struct Case {
@@ -23,21 +21,12 @@ TEST(FormatNum, RoundsAndWritesTheMarkupMinus) {
         const char* shown;
     };
     const std::vector<Case> cases = {
-        {-2.5, ";-2.5"},
-        {4E-05, "#0"},
-        {4E-04, "#0"},
-        {-4E-04, "#0"},  // rounds to zero: no minus before it
-        {-4E-05, "#0"},
-        {0.0005, "#0"},  // halves go to the even digit
-        {0.0015, "#0.002"},
-        {1.23456, "#1.235"},
-        {-1234.5678, ";-1234.568"},
-        {-1E-20, "#0"},
-        {1.5E+20, "#1.5E+20"},
-        {"2.5", "#2.5"},
-        {"-x", ";-x"},
-        {"x!1", "x!1"},
-        {"", ""},
+        {-2.5, ";-2.5"},    {4E-05, "#0"},         {4E-04, "#0"},
+        {-4E-04, "#0"},                      // rounds to zero: no minus before it
+        {-4E-05, "#0"},     {0.0005, "#0"},  // halves go to the even digit
+        {0.0015, "#0.002"}, {1.23456, "#1.235"},   {-1234.5678, ";-1234.568"},
+        {-1E-20, "#0"},     {1.5E+20, "#1.5E+20"}, {"2.5", "#2.5"},
+        {"-x", ";-x"},      {"x!1", "x!1"},        {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(Shown(FormatNum(c.x)), c.shown) << c.x.ToText();
 
@@ -55,24 +44,15 @@ TEST(FormatTerm, FirstTermHasNoLeadingBlankAndItsMinusNextToItsNumber) {
         const char* term;
     };
     const std::vector<Case> cases = {
-        {false, false, 1, "x", "x"},
-        {true, false, 1, "x", " + x"},
-        {true, false, -1, "x", " ;- x"},
-        {false, false, 2, "-x", ";-2 x"},  // a leading minus is the number's sign
-        {false, false, -1, "x", ";-x"},
-        {false, true, -15.75, 1, ";-15.75"},
-        {true, false, -3, "-x", " + 3 x"},
-        {false, false, -1, "-F!1", "F!1"},
-        {true, false, 2.5, "T", " + 2.5 T"},
-        {true, false, "2.50", "T", " + 2.50 T"},  // written as given
-        {true, true, 0, "x", " 0 "},
-        {false, true, 0, 1, "0"},  // an equals sign's right side that vanishes
-        {true, false, 0, "x", ""},
-        {true, true, 5, "", ""},
-        {true, false, 2, 3, " + 6"},
-        {false, false, 2, "3", "6"},
-        {true, false, -2, 3, " ;- 6"},
-        {true, true, 2, 0, " 0 "},
+        {false, false, 1, "x", "x"},         {true, false, 1, "x", " + x"},
+        {true, false, -1, "x", " ;- x"},     {false, false, 2, "-x", ";-2 x"},  // a leading minus is the number's sign
+        {false, false, -1, "x", ";-x"},      {false, true, -15.75, 1, ";-15.75"},
+        {true, false, -3, "-x", " + 3 x"},   {false, false, -1, "-F!1", "F!1"},
+        {true, false, 2.5, "T", " + 2.5 T"}, {true, false, "2.50", "T", " + 2.50 T"},  // written as given
+        {true, true, 0, "x", " 0 "},         {false, true, 0, 1, "0"},  // an equals sign's right side that vanishes
+        {true, false, 0, "x", ""},           {true, true, 5, "", ""},
+        {true, false, 2, 3, " + 6"},         {false, false, 2, "3", "6"},
+        {true, false, -2, 3, " ;- 6"},       {true, true, 2, 0, " 0 "},
         {true, false, "abc", "x", ""},  // a coefficient that is no number
     };
     for (const Case& c : cases)

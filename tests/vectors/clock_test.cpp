@@ -9,10 +9,23 @@
 using namespace vec;
 
 TEST(ClockGeometry, SectorOfComponents) {
-    struct { double x, y; int hour; double alpha; } cases[] = {
-        {1, 1, 2, 45}, {-1, 1, 11, 45}, {-1, -1, 7, 45}, {1, -1, 4, 45}, {0, 5, 12, 0},
-        {-3, 0, 9, 0}, {0, 0, 3, 0}, {3, 4, 1, 36.86989764584402}, {0, -2, 6, 0},
-        {-4, 3, 10, 36.86989764584402}, {-3, -4, 7, 36.86989764584402}, {3, -4, 5, 36.86989764584402},
+    struct {
+        double x, y;
+        int hour;
+        double alpha;
+    } cases[] = {
+        {1, 1, 2, 45},
+        {-1, 1, 11, 45},
+        {-1, -1, 7, 45},
+        {1, -1, 4, 45},
+        {0, 5, 12, 0},
+        {-3, 0, 9, 0},
+        {0, 0, 3, 0},
+        {3, 4, 1, 36.86989764584402},
+        {0, -2, 6, 0},
+        {-4, 3, 10, 36.86989764584402},
+        {-3, -4, 7, 36.86989764584402},
+        {3, -4, 5, 36.86989764584402},
     };
     for (auto c : cases) {
         HourAlpha h = ClockSector(c.x, c.y);
@@ -35,9 +48,13 @@ TEST(ClockGeometry, AngleFromClockGivesExactAxes) {
     EXPECT_NEAR(AngleFromClock(8, 30), -150, 1e-12);
     EXPECT_NEAR(AngleFromClock(5, 20), -70, 1e-12);
     // Axis directions come out exactly, so exact comparisons downstream hold.
-    struct { int hour; double a; double want; } exact[] = {
-        {9, 55, 180}, {1, 0, 90}, {10, 0, 180}, {8, 0, -180}, {11, 90, 180}, {7, 0, -90},
-        {2, 90, 90}, {4, 90, -90}, {12, 0, 90}, {6, 0, -90}, {3, 0, 0}, {11, 0, 90}, {2, 0, 0},
+    struct {
+        int hour;
+        double a;
+        double want;
+    } exact[] = {
+        {9, 55, 180}, {1, 0, 90},  {10, 0, 180}, {8, 0, -180}, {11, 90, 180}, {7, 0, -90}, {2, 90, 90},
+        {4, 90, -90}, {12, 0, 90}, {6, 0, -90},  {3, 0, 0},    {11, 0, 90},   {2, 0, 0},
     };
     for (auto c : exact) EXPECT_EQ(AngleFromClock(c.hour, c.a), c.want) << c.hour << " " << c.a;
     EXPECT_THROW(AngleFromClock(0, 10), rt::RuntimeError);
@@ -60,10 +77,14 @@ TEST(ClockGeometry, RoundTripForEveryObliqueHour) {
 }
 
 TEST(ClockGeometry, DirectionPrefix) {
-    struct { int hour; double a; const char* want; } cases[] = {
-        {11, 34.5, "s34.5y,"}, {6, 37, "v-"}, {8, 45, "t45x,"}, {12, 80, "v"}, {2, 23, "p23x,"},
-        {4, 36.87, "c36.87x,"}, {3, 12, "h"}, {9, 0, "h-"}, {1, 0, "p0y,"}, {5, 12.25, "c12.25y,"},
-        {7, 1, "t1y,"}, {10, 89.5, "s89.5x,"},
+    struct {
+        int hour;
+        double a;
+        const char* want;
+    } cases[] = {
+        {11, 34.5, "s34.5y,"}, {6, 37, "v-"},          {8, 45, "t45x,"}, {12, 80, "v"},
+        {2, 23, "p23x,"},      {4, 36.87, "c36.87x,"}, {3, 12, "h"},     {9, 0, "h-"},
+        {1, 0, "p0y,"},        {5, 12.25, "c12.25y,"}, {7, 1, "t1y,"},   {10, 89.5, "s89.5x,"},
     };
     for (auto c : cases) EXPECT_EQ(ClockDirectionPrefix(c.hour, c.a), c.want) << c.hour;
     EXPECT_THROW(ClockDirectionPrefix(0, 1), rt::RuntimeError);

@@ -12,10 +12,9 @@ TEST(ClockAngle, AngleBoxAfterAPick) {
         const char* box;
         const char* want;
     } cases[] = {
-        {3, false, "25", "0"},   {12, false, "x", "0"},  // axis hours never read the box
-        {2, true, "12", "45"},   {8, true, "0", "45"},    // corners
-        {1, false, "0", "30"},   {1, false, " 0 ", "30"}, {11, false, "12", "12"},
-        {5, false, "-3", "-3"},
+        {3, false, "25", "0"}, {12, false, "x", "0"},  // axis hours never read the box
+        {2, true, "12", "45"}, {8, true, "0", "45"},   // corners
+        {1, false, "0", "30"}, {1, false, " 0 ", "30"}, {11, false, "12", "12"}, {5, false, "-3", "-3"},
     };
     for (auto c : cases) EXPECT_EQ(AngleTextAfterPick(c.hour, c.corner, c.box), c.want) << c.box;
     EXPECT_THROW(AngleTextAfterPick(1, false, "abc"), rt::RuntimeError);
@@ -28,7 +27,7 @@ TEST(ClockAngle, StepsStayBelowNinetyWithNoLowerLimit) {
         const char* step;
         const char* want;
     } cases[] = {
-        {"85", "10", "85"}, {"80", "10", "80"}, {"79", "10", "89"}, {"3", "-5", "-2"},
+        {"85", "10", "85"},  {"80", "10", "80"},    {"79", "10", "89"},    {"3", "-5", "-2"},
         {"0.1", "2", "2.1"}, {"-10", "-10", "-20"}, {"89.5", "1", "89.5"},
     };
     for (auto c : cases) EXPECT_EQ(SteppedAngleText(c.box, c.step), c.want) << c.box << c.step;

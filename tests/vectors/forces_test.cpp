@@ -78,8 +78,8 @@ TEST(ParallelForces1D, PlotsWithoutExtentAlongOneAxis) {
 TEST(ParallelForces2D, ResultantAndForceCoupleAtL) {
     ParallelForces2DResult r = ReduceParallelForces2D(Cells{"3,4", "10"});
     EXPECT_EQ(r.kind, Reduction::Resultant);
-    EXPECT_EQ(r.lines, (ResultText{";SF!z = 10,  ;S$M!O = (40, -30)", "Resultante: R!z = 10, ubicada en",
-                                   "x!R = 3,  y!R = 4"}));
+    EXPECT_EQ(r.lines,
+              (ResultText{";SF!z = 10,  ;S$M!O = (40, -30)", "Resultante: R!z = 10, ubicada en", "x!R = 3,  y!R = 4"}));
     EXPECT_DOUBLE_EQ(r.scale, 301.0 / 4);
     EXPECT_EQ(r.pixels, (std::vector<PlotPoint>{{273.75, 343}, {273.75, 343}}));
     EXPECT_EQ(r.origin, (PlotPoint{48, 42}));
@@ -127,15 +127,15 @@ TEST(CoplanarForces, ResultantLineOfActionWithOneBlankAfterEqualsAndIntersection
     EXPECT_EQ(h.positions.back().Y, 1);
 
     CoplanarForcesResult through = ReduceCoplanarForces(Cells{"1,1", "1,1"});
-    EXPECT_EQ(through.lines, (ResultText{";SF!x = 1,  ;SF!y = 1,  ;SM!O = 0",
-                                         "Resultante: $R = (1, 1)   ó   (1.414 #angu 45°)",
-                                         "Línea de acción:  x ;- y = 0,", "Intersecciones: x!R = 0, y!R = 0"}));
+    EXPECT_EQ(through.lines,
+              (ResultText{";SF!x = 1,  ;SF!y = 1,  ;SM!O = 0", "Resultante: $R = (1, 1)   ó   (1.414 #angu 45°)",
+                          "Línea de acción:  x ;- y = 0,", "Intersecciones: x!R = 0, y!R = 0"}));
 
     // The couple of the fifth text adds to the moment.
     CoplanarForcesResult c = ReduceCoplanarForces(Cells{"1,1", "1,0", "2,0", "0,2", "3"});
-    EXPECT_EQ(c.lines, (ResultText{";SF!x = 1,  ;SF!y = 2,  ;SM!O = 6",
-                                   "Resultante: $R = (1, 2)   ó   (2.236 #angu 63.435°)",
-                                   "Línea de acción:  2 x ;- y = 6,", "Intersecciones: x!R = 3, y!R = -6"}));
+    EXPECT_EQ(c.lines,
+              (ResultText{";SF!x = 1,  ;SF!y = 2,  ;SM!O = 6", "Resultante: $R = (1, 2)   ó   (2.236 #angu 63.435°)",
+                          "Línea de acción:  2 x ;- y = 6,", "Intersecciones: x!R = 3, y!R = -6"}));
     EXPECT_EQ(c.positions.back().X, 3);
     EXPECT_EQ(c.positions.back().Y, 0);
     // First quadrant: the origin is the corner of the inner square and the
@@ -178,7 +178,8 @@ TEST(CoplanarForces, CoupleAndNullSystem) {
     EXPECT_EQ(c.lines, (ResultText{";SF!x = 0,  ;SF!y = 0,  ;SM!O = 5", "La resultante es un par de momento 5"}));
     CoplanarForcesResult n = ReduceCoplanarForces(Cells{"1,1", "0,5", "1,2", "0,-5", "4,4"});
     EXPECT_EQ(n.kind, Reduction::Null);
-    EXPECT_EQ(n.lines, (ResultText{";SF!x = 0,  ;SF!y = 0,  ;SM!O = 0", "El sistema de fuerzas tiene resultante nula"}));
+    EXPECT_EQ(n.lines,
+              (ResultText{";SF!x = 0,  ;SF!y = 0,  ;SM!O = 0", "El sistema de fuerzas tiene resultante nula"}));
     // A couple alone.
     EXPECT_EQ(ReduceCoplanarForces(Cells{"-2.5"}).lines[1], "La resultante es un par de momento -2.5");
 }

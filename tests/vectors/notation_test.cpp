@@ -54,18 +54,12 @@ TEST(VectorNotation, RefusesMixedSeparatorsThirdPartsInsteadOfIgnoringThemAndUnk
         const char* message;
     };
     const Case cases[] = {
-        {"230<-34;5", "Formato incorrecto."},
-        {"3,4<5", "Formato incorrecto."},
-        {"3;4,5", "Formato incorrecto."},
-        {" 1 , 2 ,3", "Formato incorrecto."},
-        {"230 < -34 <7:", "Formato incorrecto."},
-        {"230;-34;", "Formato incorrecto."},
-        {"p30x,T1,2", "Formato incorrecto."},
-        {"H5", "Inventaste un nuevo formato"},
-        {" h5", "Inventaste un nuevo formato"},
-        {"5", "Inventaste un nuevo formato"},
-        {"", "Inventaste un nuevo formato"},
-        {":", "Inventaste un nuevo formato"},
+        {"230<-34;5", "Formato incorrecto."},     {"3,4<5", "Formato incorrecto."},
+        {"3;4,5", "Formato incorrecto."},         {" 1 , 2 ,3", "Formato incorrecto."},
+        {"230 < -34 <7:", "Formato incorrecto."}, {"230;-34;", "Formato incorrecto."},
+        {"p30x,T1,2", "Formato incorrecto."},     {"H5", "Inventaste un nuevo formato"},
+        {" h5", "Inventaste un nuevo formato"},   {"5", "Inventaste un nuevo formato"},
+        {"", "Inventaste un nuevo formato"},      {":", "Inventaste un nuevo formato"},
     };
     for (const auto& c : cases) {
         VectorFormatInfo f = IdentifyVectorFormat(c.text);

@@ -40,7 +40,7 @@ TEST(NumericVectorParser, ReadsEveryFormat) {
         {"t45x, 12h", 16.970563, -135, -12, -12, 8, 0, "45"},
         {"c36.87x, 10v", 16.666627, -36.87, 13.333284, -10, 4, 0, "36.87"},
         {"c36.87x, -10v", 16.666627, -36.87, 13.333284, -10, 4, 0, "36.87"},  // sign of the size ignored
-        {"p100x,3h", 17.276311, 100, -3, 17.013820, 2, 0, "100"},  // the angle may pass 90 here
+        {"p100x,3h", 17.276311, 100, -3, 17.013820, 2, 0, "100"},             // the angle may pass 90 here
         {"  23 , -45 ", 50.537115, -62.927920, 23, -45, 5, 27.072080, nullptr},
         {"230<-34", 230, -34, 190.678642, -128.614368, 4, 34, nullptr},
         {"230;-34", 230, -34, 190.678642, -128.614368, 4, 34, nullptr},
@@ -59,12 +59,9 @@ TEST(NumericVectorParser, ReadsEveryFormat) {
 
 TEST(NumericVectorParser, AxisDirectionsByQuadrantAreAccepted) {
     const Expect cases[] = {
-        {"s0x,12", 12, 180, -12, 0, 10, 0, "0"},
-        {"t0x,12", 12, -180, -12, 0, 8, 0, "0"},
-        {"s90y,12", 12, 180, -12, 0, 11, 0, "90"},
-        {"t90y,12", 12, -180, -12, 0, 7, 0, "90"},
-        {"p0x,12", 12, 0, 12, 0, 2, 0, "0"},
-        {"t0x, 5h", 5, -180, -5, 0, 8, 0, "0"},
+        {"s0x,12", 12, 180, -12, 0, 10, 0, "0"},   {"t0x,12", 12, -180, -12, 0, 8, 0, "0"},
+        {"s90y,12", 12, 180, -12, 0, 11, 0, "90"}, {"t90y,12", 12, -180, -12, 0, 7, 0, "90"},
+        {"p0x,12", 12, 0, 12, 0, 2, 0, "0"},       {"t0x, 5h", 5, -180, -5, 0, 8, 0, "0"},
     };
     for (const auto& c : cases) Check(c);
     // Exactly -180 and 180, not a hair beyond: the range check must not fire.
@@ -125,7 +122,8 @@ TEST(NumericVectorParser, Refusals) {
 // A third part used to be ignored, so two vectors run together (3,4 then
 // 1,2 typed into one box) were read as the vector (3, 41).
 TEST(NumericVectorParser, MorePartsThanTheFormatHasAreRefusedNotReadInPart) {
-    for (const char* text : {"3,41,2", "  23 , -45 ,9 ", "p23x,12,5", "s34.5y, 9h,2", "230<-34<5", "230;-34;5", "1,2,"}) {
+    for (const char* text :
+         {"3,41,2", "  23 , -45 ,9 ", "p23x,12,5", "s34.5y, 9h,2", "230<-34<5", "230;-34;5", "1,2,"}) {
         auto r = ParseNumericVector(text);
         EXPECT_FALSE(r.ok()) << text;
         EXPECT_EQ(r.message(), "Formato incorrecto.") << text;

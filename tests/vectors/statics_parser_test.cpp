@@ -29,6 +29,7 @@ void Check(const char* text, std::initializer_list<std::pair<int, rt::Variant>> 
 }
 }  // namespace
 
+// clang-format off
 TEST(StaticsVectorParser, KnownVectors) {
     Check("s34.5y, 9h", {{PV::kMag, 15.889656}, {PV::kDir, 124.5}, {PV::kX, -9.0}, {PV::kY, 13.095081},
                          {PV::kHour, 11}, {PV::kAlpha, "34.5"}, {PV::kFxText, -9.0}, {PV::kFyText, 13.095},
@@ -184,3 +185,4 @@ TEST(StaticsVectorParser, FieldsInRecordOrder) {
     EXPECT_EQ(r->Field(20), rt::Variant("F"));
     EXPECT_THROW(r->Field(21), rt::RuntimeError);
 }
+// clang-format on

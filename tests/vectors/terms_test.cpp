@@ -12,9 +12,8 @@ TEST(StaticsTerms, SplitsCoefficientAndSymbol) {
         const char* symbol;
     };
     const Case cases[] = {
-        {"-F", -1, "F"},      {"2.5t12", 2.5, "T12"}, {"fr", 1, "fr"},  {"F", 1, "F"},
-        {"-2F1", -2, "F1"},   {"+F", 1, "+F"},        {" 3 q ", 3, "Q"}, {"12", 12, ""},
-        {"-.5ñb", -0.5, "Ñb"}, {"", 1, ""},
+        {"-F", -1, "F"}, {"2.5t12", 2.5, "T12"}, {"fr", 1, "fr"}, {"F", 1, "F"},         {"-2F1", -2, "F1"},
+        {"+F", 1, "+F"}, {" 3 q ", 3, "Q"},      {"12", 12, ""},  {"-.5ñb", -0.5, "Ñb"}, {"", 1, ""},
     };
     for (const auto& c : cases) {
         SignedCoef s = ParseSignedCoef(c.term);
@@ -43,10 +42,9 @@ TEST(StaticsTerms, TermAsFormulaMarkup) {
         const char* want;
     };
     const Case cases[] = {
-        {-2, "F1", "2F!1"},         {1, "fx", "f!x"},         {3, "RAB", "3R!A!B"},
-        {1, "cos Q1", " cos Q!1"},  {5, "cos Q", "5cos Q"},   {1, "Fx", "F!x"},
-        {-1, "ty", "T!y"},          {2, "sen ABC", "2 sen A!B!C"}, {0.5, "t", "0.5T"},
-        {1, "F123", ""},            {1, "cos ", ""},          {1, "", ""},
+        {-2, "F1", "2F!1"},     {1, "fx", "f!x"}, {3, "RAB", "3R!A!B"}, {1, "cos Q1", " cos Q!1"},
+        {5, "cos Q", "5cos Q"}, {1, "Fx", "F!x"}, {-1, "ty", "T!y"},    {2, "sen ABC", "2 sen A!B!C"},
+        {0.5, "t", "0.5T"},     {1, "F123", ""},  {1, "cos ", ""},      {1, "", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatTrigTerm(c.a, c.b), c.want) << c.a << " " << c.b;
 }

@@ -111,7 +111,7 @@ TEST(VectorSums, SumAndLinearCombinationWithTheirReports) {
                                    "-1,    (1, 1)    ó    (1.414 #angu 45°)\r\n",
                                    "/3Suma/:  (5, 7)    ó    (8.602 #angu 54.462°)"}));
 
-    EXPECT_THROW(CombineVectorCells(Cells{"2"}), rt::RuntimeError);          // no complete pair
+    EXPECT_THROW(CombineVectorCells(Cells{"2"}), rt::RuntimeError);           // no complete pair
     EXPECT_THROW(CombineVectorCells(Cells{"dos", "3,4"}), rt::RuntimeError);  // factor not a number
 }
 
@@ -151,8 +151,7 @@ TEST(SolveLinearCombination, CoefficientsInTheBasis) {
     ExpectRecord(r.vecs[3], 23, 0, 3, rt::kMagenta);
     ExpectRecord(r.vecs[4], 0, -45, 6, rt::kMagenta);
     EXPECT_EQ(r.lines, (ResultText{"$V = ;l $a + ;m $b = (23, -45)   ó   (50.537 #angu -62.928°)",
-                                   "$a = (-55, 0),  $b = (0, 0.24)",
-                                   ";l = -0.418, ;m = -187.5"}));
+                                   "$a = (-55, 0),  $b = (0, 0.24)", ";l = -0.418, ;m = -187.5"}));
 }
 
 TEST(SolveLinearCombination, PairsThatAreNotABasisAreRefused) {
@@ -178,8 +177,7 @@ TEST(VectorFromProjections, VectorWithTheGivenProjections) {
     EXPECT_NEAR(o.vecs[2].X, 2, 1e-12);
     EXPECT_NEAR(o.vecs[2].Y, 2, 1e-12);
 
-    EXPECT_EQ(VectorFromProjections("2,3", 1, "-4,-6", 1).refusal,
-              "Los vectores no son linealmente independientes.");
+    EXPECT_EQ(VectorFromProjections("2,3", 1, "-4,-6", 1).refusal, "Los vectores no son linealmente independientes.");
 }
 
 TEST(SumMoments, AboutTheOriginOrAGivenPoint) {
@@ -198,7 +196,6 @@ TEST(SumMoments, AboutTheOriginOrAGivenPoint) {
     EXPECT_EQ(f.text, "(-55, 0) ^ (-0.914, 0.407) = -22.371\r\n(2, 1) ^ (3, 0) = -3\r\n");
 
     MomentsResult single = SumMoments(Cells{"4,5"});
-    EXPECT_EQ(SumMomentsReport(single, 1),
-              (ResultText{"/3Suma de momentos con respecto al punto (4, 5):/  0", ""}));
+    EXPECT_EQ(SumMomentsReport(single, 1), (ResultText{"/3Suma de momentos con respecto al punto (4, 5):/  0", ""}));
     EXPECT_THROW(SumMoments(Cells{"1,0", "nada"}), rt::RuntimeError);
 }

@@ -17,8 +17,8 @@ namespace {
 using rt::Div;
 
 enum Q { kA, kTi, kTf, kDt, kXi, kXf, kDx, kVi, kVf, kDv };
-const char* const kLabels[10] = {"a = ",   "t!i = ", "t!f = ", ";Dt = ", "x!i = ",
-                                 "x!f = ", ";Dx = ", "v!i = ", "v!f = ", ";Dv = "};
+const char* const kLabels[10] = {
+    "a = ", "t!i = ", "t!f = ", ";Dt = ", "x!i = ", "x!f = ", ";Dx = ", "v!i = ", "v!f = ", ";Dv = "};
 const char* const kPlusMinus = "±";
 
 // The answer of one interval case: a box, a line that ends the case (with or
@@ -98,16 +98,16 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              const double w = sq(n(kVf)) - 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vi");
              const double vi = std::sqrt(w);
-             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " +
-                         F(Div(n(kVf) - vi, n(kA))) + ", " + F(Div(n(kVf) + vi, n(kA))));
+             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " + F(Div(n(kVf) - vi, n(kA))) + ", " +
+                         F(Div(n(kVf) + vi, n(kA))));
          }},
         {{kA, kDx, kVf},
          [&] {
              const double w = sq(n(kVf)) - 2 * n(kA) * n(kDx);
              if (w < 0) return Line("No hay solución para vi.");
              const double vi = std::sqrt(w);
-             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " +
-                         F(Div(n(kVf) - vi, n(kA))) + ", " + F(Div(n(kVf) + vi, n(kA))));
+             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " + F(Div(n(kVf) - vi, n(kA))) + ", " +
+                         F(Div(n(kVf) + vi, n(kA))));
          }},
         {{kXi, kXf, kDt, kVi},
          [&] {
@@ -120,16 +120,16 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              const double w = sq(n(kVi)) + 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vf.");
              const double vf = std::sqrt(w);
-             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ", ;Dt = " +
-                         F(Div(vf - n(kVi), n(kA))) + ", " + F(Div(-vf - n(kVi), n(kA))));
+             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ", ;Dt = " + F(Div(vf - n(kVi), n(kA))) + ", " +
+                         F(Div(-vf - n(kVi), n(kA))));
          }},
         {{kA, kDx, kVi},
          [&] {
              const double w = sq(n(kVi)) + 2 * n(kA) * n(kDx);
              if (w < 0 || n(kA) == 0) return Line("No hay solución para vi o dt");
              const double vf = std::sqrt(w);
-             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ",  ;Dt = " +
-                         F(Div(vf - n(kVi), n(kA))) + ", " + F(Div(-vf - n(kVi), n(kA))));
+             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ",  ;Dt = " + F(Div(vf - n(kVi), n(kA))) + ", " +
+                         F(Div(-vf - n(kVi), n(kA))));
          }},
         {{kA, kVi, kVf, kXi},
          [&] {
@@ -157,15 +157,13 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double tf = n(kTi) + Div(n(kVf) - n(kVi), n(kA));
-             return Line("t!f = " + F(tf) + ", ;Dx = " +
-                         F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+             return Line("t!f = " + F(tf) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
          }},
         {{kA, kVi, kVf, kTf},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double ti = n(kTf) - Div(n(kVf) - n(kVi), n(kA));
-             return Line("t!i = " + F(ti) + ", ;Dx = " +
-                         F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+             return Line("t!i = " + F(ti) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
          }},
         {{kA, kTi, kTf}, [&] { return Line(";Dv = " + F(n(kA) * (n(kTf) - n(kTi)))); }},
         {{kA, kTi, kDv},
@@ -181,8 +179,7 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
         {{kA, kVi, kDt},
          [&] {
              const double dt = n(kDt);
-             return Line("v!f = " + F(n(kVi) + n(kA) * dt) + ", " + ";Dx = " +
-                         F(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
+             return Line("v!f = " + F(n(kVi) + n(kA) * dt) + ", " + ";Dx = " + F(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
          }},
         {{kA, kVf, kDt},
          [&] {
@@ -273,18 +270,17 @@ Outcome VaSystem(int code, const std::string& text) {
         L.Add(Bare(FT(false, false, c[3], "v!0")) + FT(true, false, c[4], "a") + Rhs(c[5]));
         break;
     case 55:
-        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") +
-              FT(true, false, c[2], "a") + Rhs(c[3]));
+        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") + FT(true, false, c[2], "a") +
+              Rhs(c[3]));
         L.Add(Bare(FT(false, false, c[4], "v!0")) + FT(true, false, c[5], "a") + Rhs(c[6]));
         break;
     case 56:
-        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") +
-              FT(true, false, c[2], "a") + Rhs(c[3]));
+        L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") + FT(true, false, c[2], "a") +
+              Rhs(c[3]));
         L.Add(Bare(FT(false, false, c[4], "v!0¡2")) + FT(true, false, c[5], "a") + Rhs(c[6]));
         break;
     default:
-        L.Add(Bare(FT(false, false, c[0], "x¡2")) + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) +
-              " = 0");
+        L.Add(Bare(FT(false, false, c[0], "x¡2")) + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) + " = 0");
         break;
     }
     auto pair = [](double v0, double a) { return "v!0 = " + FN(v0) + ", a = " + FN(a); };
@@ -374,14 +370,12 @@ std::string Condition(char q, double C, bool isDifference) {
 }
 
 std::string Heading(const std::string& cond, int segment) {
-    return "La condición " + cond + " se cumple en el tramo " + std::to_string(segment) +
-           " del móvil 1 en:";
+    return "La condición " + cond + " se cumple en el tramo " + std::to_string(segment) + " del móvil 1 en:";
 }
 
 }  // namespace
 
-Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
-                  bool isDifference) {
+Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference) {
     const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
     const std::string cond = Condition('x', C, isDifference);
     Outcome out;
@@ -410,8 +404,8 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
     return out;
 }
 
-Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
-                  bool isDifference, std::vector<TimeInSegment>& times) {
+Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
+                  std::vector<TimeInSegment>& times) {
     const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
     const std::string cond = Condition('v', C, isDifference);
     Outcome out;
@@ -433,8 +427,7 @@ Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
 // ---------------------------------------------------------------- 51
 
 Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double q) {
-    const bool mT = d.T0.IsEmptyText(), mX = d.X0.IsEmptyText(), mV = d.V0.IsEmptyText(),
-               mA = d.A.IsEmptyText();
+    const bool mT = d.T0.IsEmptyText(), mX = d.X0.IsEmptyText(), mV = d.V0.IsEmptyText(), mA = d.A.IsEmptyText();
     if (mT + mX + mV + mA != 1) return Outcome::Refuse("Datos incorrectos.");
     const double T0 = mT ? 0 : d.T0.ToNumber(), X0 = mX ? 0 : d.X0.ToNumber();
     const double V0 = mV ? 0 : d.V0.ToNumber(), A = mA ? 0 : d.A.ToNumber();
@@ -469,8 +462,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
     if (mV) {
         if (q * A == a1) return Outcome::Refuse("Condición inaceptable.");
         const double al = q / (a1 - q * A), be = -(B1 + q * A * T0) / (a1 - q * A);
-        const double c0 = A1 - p * X0 - (p * A / 2) * T0 * T0, c1 = B1 + p * A * T0,
-                     c2 = (a1 - p * A) / 2;
+        const double c0 = A1 - p * X0 - (p * A / 2) * T0 * T0, c1 = B1 + p * A * T0, c2 = (a1 - p * A) / 2;
         const double qa = c2 * al * al - p * al;
         const double qb = c1 * al + 2 * c2 * al * be - p * be + p * T0;
         const double qc = c0 + c1 * be + c2 * be * be;
@@ -478,11 +470,9 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         out.lines.Add(head + " si");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double v0 = ys[k], t = al * v0 + be;
-            out.lines.Add(k == 0 ? "V!0 = " + NT(v0) + ", en el punto:"
-                                 : " o si V0 = " + NT(v0) + ", en el punto:");
+            out.lines.Add(k == 0 ? "V!0 = " + NT(v0) + ", en el punto:" : " o si V0 = " + NT(v0) + ", en el punto:");
             out.lines.Add(pointLine(t));
-            if (ys.size() == 2)
-                out.lines.Add("X = " + NT(X2(X0, v0, A, t - T0)) + ", V = " + NT(V2(v0, A, t - T0)));
+            if (ys.size() == 2) out.lines.Add("X = " + NT(X2(X0, v0, A, t - T0)) + ", V = " + NT(V2(v0, A, t - T0)));
             out.values.push_back(v0);
             out.values.push_back(t);
         }
@@ -508,8 +498,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         for (size_t k = 0; k < ys.size(); ++k) {
             const double acc = ys[k];
             const double t = rt::Div(q * V0 - B1 - q * acc * T0, a1 - q * acc);
-            out.lines.Add(k == 0 ? "A = " + NT(acc) + ", en el punto:"
-                                 : " o si A = " + NT(acc) + ", en el punto:");
+            out.lines.Add(k == 0 ? "A = " + NT(acc) + ", en el punto:" : " o si A = " + NT(acc) + ", en el punto:");
             out.lines.Add(pointLine(t));
             out.lines.Add("X = " + NT(X2(X0, V0, acc, t - T0)) + ", V = " + NT(V2(V0, acc, t - T0)));
             out.values.push_back(acc);

@@ -25,8 +25,7 @@ Outcome VaSystem(int code, const std::string& text);
 // The times at which x - X = C (isDifference) or x = C X hold, segment by
 // segment of body 1 (those listed in body1, in order) against body 2. A
 // refusal's message is followed by "Revisa los datos.".
-Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
-                  bool isDifference);
+Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference);
 
 // The same for v - V = C or v = C V; `times` holds (segment, t) of every
 // segment that yields a time. A segment whose velocity relation never or
@@ -36,8 +35,8 @@ struct TimeInSegment {
     int segment;
     double t;
 };
-Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C,
-                  bool isDifference, std::vector<TimeInSegment>& times);
+Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
+                  std::vector<TimeInSegment>& times);
 
 // Body 2 seen from the table: the texts of its point 0 and its acceleration;
 // an empty one is the datum to find.

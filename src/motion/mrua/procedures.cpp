@@ -51,8 +51,7 @@ SegmentLaw NumericLaw(int body, int segment) {
 // Prints a short text beside a point of a picture, at a clock position
 // around it, in size 8 and the colour given; the picture's pen, size and
 // colour are kept.
-void PrintLabelAt(plat::Picture& pic, int position, const std::string& text, rt::ColorRef colour,
-                  int x, int y) {
+void PrintLabelAt(plat::Picture& pic, int position, const std::string& text, rt::ColorRef colour, int x, int y) {
     const double cx = pic.CurrentX(), cy = pic.CurrentY(), size = pic.FontSize();
     const rt::ColorRef fore = pic.ForeColor();
     int dx = 0, dy = 0;
@@ -65,7 +64,10 @@ void PrintLabelAt(plat::Picture& pic, int position, const std::string& text, rt:
     case 9: dx = -10, dy = 6; break;
     case 11: dx = -10, dy = 14; break;
     case 12: dx = -4, dy = 14; break;
-    case 2: case 4: case 8: case 10: return;
+    case 2:
+    case 4:
+    case 8:
+    case 10: return;
     default: break;
     }
     rt::IgnoreError("a label that cannot be printed leaves the drawing without it", [&] {
@@ -107,8 +109,8 @@ public:
         return ParseRelDatumChecked(datum);
     }
 
-    void SetUpSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a,
-                          const rt::Variant& tb, const rt::Variant& xb, const rt::Variant& vb) override {
+    void SetUpSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a, const rt::Variant& tb,
+                          const rt::Variant& xb, const rt::Variant& vb) override {
         const PosedEqns e = ComposeSegmentEqns(body, segment, basePoint, a, tb, xb, vb);
         StorePosedEqns(body, segment, basePoint, e);
         const int k = EqnLineOfSegment(body, segment);
@@ -148,8 +150,8 @@ public:
         Write(r.lines);
     }
 
-    void SubstIncrementsNoParams(int body, int segment, int p1, int p2, const rt::Variant& dt,
-                                 const rt::Variant& dx, const rt::Variant& dv) override {
+    void SubstIncrementsNoParams(int body, int segment, int p1, int p2, const rt::Variant& dt, const rt::Variant& dx,
+                                 const rt::Variant& dv) override {
         motion::EraseResults();
         if (Records().Kind(body, segment) != EqnKind::Numeric) {
             Box("No tengo las ecuaciones sin parámetros del móvil indicado.");

@@ -3,8 +3,6 @@
 
 namespace motion {
 
-std::unique_ptr<RectilinearProcedures> MakeRectilinearProcedures(WorkspaceUi& ui) {
-    return mrua::MakeProcedures(ui);
-}
+std::unique_ptr<RectilinearProcedures> MakeRectilinearProcedures(WorkspaceUi& ui) { return mrua::MakeProcedures(ui); }
 
 }  // namespace motion

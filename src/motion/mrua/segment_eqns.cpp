@@ -62,8 +62,8 @@ std::string StripPlus(std::string s) {
 
 }  // namespace
 
-PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a,
-                             const rt::Variant& tb, const rt::Variant& xb, const rt::Variant& vb) {
+PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a, const rt::Variant& tb,
+                             const rt::Variant& xb, const rt::Variant& vb) {
     const std::string X = motion::PositionSymbol(body, segment);
     const std::string V = motion::VelocitySymbol(body, segment);
     const std::string Acc = motion::AccelSymbol(body, segment);
@@ -71,10 +71,10 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
 
     PosedEqns e;
     const bool vKnown = !vb.IsEmptyText(), aKnown = !a.IsEmptyText();
-    e.kind = vKnown && aKnown   ? EqnKind::Numeric
-             : aKnown           ? EqnKind::ParamV
-             : vKnown           ? EqnKind::ParamA
-                                : EqnKind::ParamVA;
+    e.kind = vKnown && aKnown ? EqnKind::Numeric
+             : aKnown         ? EqnKind::ParamV
+             : vKnown         ? EqnKind::ParamA
+                              : EqnKind::ParamVA;
     e.tb = tb.ToNumber();
     e.xb = xb.ToNumber();
     if (vKnown) e.vb = vb.ToNumber();
@@ -89,8 +89,7 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
     case EqnKind::Numeric:
         e.A = rt::Checked(e.xb - e.vb * e.tb + (e.a * 0.5) * e.tb * e.tb);
         e.B = rt::Checked(e.vb - e.a * e.tb);
-        pos = FT(false, false, Rv(e.A), 1) + FT(true, false, Rv(e.B), "t") +
-              FT(true, false, Rv(e.a / 2), "t¡2");
+        pos = FT(false, false, Rv(e.A), 1) + FT(true, false, Rv(e.B), "t") + FT(true, false, Rv(e.a / 2), "t¡2");
         vel = FT(false, false, Rv(e.B), 1) + FT(true, false, Rv(e.a), "t");
         break;
     case EqnKind::ParamV:
@@ -114,10 +113,10 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
     e.positionLine = X + " = " + Bare(pos);
     e.velocityLine = V + " = " + Bare(vel);
 
-    e.heading = "Plantear ecs. del móvil " + std::to_string(body) + ", tramo " +
-                std::to_string(segment) + ", punto base: " + p;
-    e.dataLine = "t!" + p + " = " + FN(e.tb) + ", " + X + "!" + p + " = " + FN(e.xb) + ", " + Vp + " = " +
-                 FV(vb) + ", " + Acc + " = " + FV(a);
+    e.heading =
+        "Plantear ecs. del móvil " + std::to_string(body) + ", tramo " + std::to_string(segment) + ", punto base: " + p;
+    e.dataLine = "t!" + p + " = " + FN(e.tb) + ", " + X + "!" + p + " = " + FN(e.xb) + ", " + Vp + " = " + FV(vb) +
+                 ", " + Acc + " = " + FV(a);
     return e;
 }
 
@@ -149,8 +148,7 @@ void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e) {
         r.ParamVABaseTimes[body][segment] = e.tb;
         r.ParamVABasePositions[body][segment] = e.xb;
         break;
-    case EqnKind::None:
-        break;
+    case EqnKind::None: break;
     }
     r.SetKind(body, segment, e.kind);
 }
@@ -192,9 +190,7 @@ std::optional<std::array<rt::Variant, 3>> ParseRelDatumChecked(const rt::Variant
     std::array<rt::Variant, 3> r;
     try {
         r = ParseRelDatum(datum);
-    } catch (const rt::RuntimeError&) {
-        return std::nullopt;
-    }
+    } catch (const rt::RuntimeError&) { return std::nullopt; }
     const std::string point = r[0].ToText();
     if (point.size() != 1 || !std::isdigit(static_cast<unsigned char>(point[0]))) return std::nullopt;
     const rt::Variant& amount = r[1].IsEmpty() ? r[2] : r[1];

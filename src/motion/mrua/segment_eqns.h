@@ -55,8 +55,8 @@ struct PosedEqns {
 // with the acceleration a, time tb, position xb and velocity vb; a or vb
 // empty ("" or Empty) is unknown. tb and xb must be numbers (a text that is
 // not raises TypeMismatch).
-PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a,
-                             const rt::Variant& tb, const rt::Variant& xb, const rt::Variant& vb);
+PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a, const rt::Variant& tb,
+                             const rt::Variant& xb, const rt::Variant& vb);
 
 // Stores a posing into the records (and the acceleration into the segment
 // record for the numeric and parameter-v kinds).

@@ -31,8 +31,8 @@ std::vector<double> RealCubicRoots(double c3, double c2, double c1, double c0) {
 
 // ---------------------------------------------------------------- one point
 
-PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int segment, int point,
-                      const rt::Variant& t, const rt::Variant& x, const rt::Variant& v) {
+PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int segment, int point, const rt::Variant& t,
+                      const rt::Variant& x, const rt::Variant& v) {
     PointSubst r;
     const std::string p = Str(point);
     const std::string tL = "t!" + p + " = ", xL = s.X + "!" + p + " = ", vL = s.V + "!" + p + " = ";
@@ -78,8 +78,8 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
                 r.v[k] = law.V(r.t[k]);
             }
             r.chosen = (r.t[0] < 0 && r.t[1] >= 0) ? 1 : 0;
-            line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + vL + FN(r.v[0]) + kCrLf + "o bien " + tL +
-                    FN(r.t[1]) + ", " + vL + FN(r.v[1]);
+            line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + vL + FN(r.v[0]) + kCrLf + "o bien " + tL + FN(r.t[1]) +
+                    ", " + vL + FN(r.v[1]);
         }
     } else if (!v.IsEmptyText()) {
         r.given = 'v';
@@ -103,8 +103,8 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
 
 // ---------------------------------------------------------------- increments
 
-Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1,
-                        int p2, const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
+Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
+                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
     const double a = law.a;
     if (a == 0) return Outcome::Refuse("Esta rutina no se aplica cuando la aceleración es cero.");
     const bool hT = !dt.IsEmptyText(), hX = !dx.IsEmptyText(), hV = !dv.IsEmptyText();
@@ -133,8 +133,7 @@ Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int s
     out.values = {t1, x1, v1, t2, x2, v2};
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
-        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n +
-               " = " + FN(v);
+        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n + " = " + FN(v);
     };
     out.lines = shell::ResultLines{
         "Sust. en las ecs. del móvil " + Str(body) + ", tramo " + Str(segment) + " los datos:", line2,
@@ -144,12 +143,11 @@ Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int s
 
 // ---------------------------------------------------------------- factor and increment
 
-Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv,
-                      int incrementKind, const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
+Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv, int incrementKind,
+                      const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
     const double C = Cv.ToNumber();
     if (C == 0) return Outcome::Refuse("El factor \"C\" no puede ser 0.");
-    if (initialKnown)
-        return Outcome::Refuse("El punto inicial del intervalo debe ser completamente desconocido.");
+    if (initialKnown) return Outcome::Refuse("El punto inicial del intervalo debe ser completamente desconocido.");
     const double D = Dv.ToNumber();
     const double A = law.A, B = law.B, a = law.a;
     const std::string I = Str(pI), Fp = Str(pF);
@@ -173,8 +171,8 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
             const double vf = (a / 2) * dt, tf = Div(vf - B, a);
             sols.push_back({ti, law.X(ti), vi, tf, law.X(tf), vf});
         } else {
-            const auto q = num::SolveQuadratic((a / 2) * (1 - C), B * (1 - C) + a * dt,
-                                               A * (1 - C) + B * dt + (a / 2) * dt * dt);
+            const auto q =
+                num::SolveQuadratic((a / 2) * (1 - C), B * (1 - C) + a * dt, A * (1 - C) + B * dt + (a / 2) * dt * dt);
             if (q.real != 2) return "No hay solución.";
             for (int k = 0; k < 2; ++k) sols.push_back(fromTi(q.x[k], q.x[k] + dt));
         }
@@ -185,8 +183,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
         if (a == 0)
             return C == 1 ? "La velocidad es constante, igual a la inicial."
                           : "La velocidad no puede cambiar en el movimiento uniforme.";
-        if (C == 1)
-            return "El factor \"C\" no puede ser igual a 1. Correspondería a dt = 0 ó dx = 0.";
+        if (C == 1) return "El factor \"C\" no puede ser igual a 1. Correspondería a dt = 0 ó dx = 0.";
         return "";
     };
 
@@ -246,8 +243,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
     Outcome out;
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
-        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n +
-               " = " + FN(v);
+        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n + " = " + FN(v);
     };
     out.lines.Add("Sustituir en las ecs. sin parámetros");
     out.lines.Add(line2);
@@ -280,11 +276,11 @@ struct Derived {
 
 using M = motion::ParamSubstArgs;
 const rt::Variant M::*const kCases[15][3] = {
-    {&M::t, &M::x, nullptr},         {&M::t, &M::v, nullptr},         {&M::x, &M::v, nullptr},
-    {&M::tRef, &M::t, &M::dx},       {&M::tRef, &M::t, &M::dv},       {&M::xRef, &M::x, &M::dt},
-    {&M::xRef, &M::x, &M::dv},       {&M::vRef, &M::v, &M::dt},       {&M::vRef, &M::v, &M::dx},
-    {&M::tRef, &M::t, &M::xFactor},  {&M::tRef, &M::t, &M::vFactor},  {&M::xRef, &M::x, &M::tFactor},
-    {&M::xRef, &M::x, &M::vFactor},  {&M::vRef, &M::v, &M::tFactor},  {&M::vRef, &M::v, &M::xFactor},
+    {&M::t, &M::x, nullptr},        {&M::t, &M::v, nullptr},        {&M::x, &M::v, nullptr},
+    {&M::tRef, &M::t, &M::dx},      {&M::tRef, &M::t, &M::dv},      {&M::xRef, &M::x, &M::dt},
+    {&M::xRef, &M::x, &M::dv},      {&M::vRef, &M::v, &M::dt},      {&M::vRef, &M::v, &M::dx},
+    {&M::tRef, &M::t, &M::xFactor}, {&M::tRef, &M::t, &M::vFactor}, {&M::xRef, &M::x, &M::tFactor},
+    {&M::xRef, &M::x, &M::vFactor}, {&M::vRef, &M::v, &M::tFactor}, {&M::vRef, &M::v, &M::xFactor},
 };
 
 Derived Derive(const M& g, const Symbols& s, double tb, double xb, int p0) {
@@ -300,13 +296,11 @@ Derived Derive(const M& g, const Symbols& s, double tb, double xb, int p0) {
         break;
     }
     if (!d.kase) return d;
-    d.C = Has(g.tFactor) ? g.tFactor.ToNumber()
+    d.C = Has(g.tFactor)   ? g.tFactor.ToNumber()
           : Has(g.xFactor) ? g.xFactor.ToNumber()
           : Has(g.vFactor) ? g.vFactor.ToNumber()
                            : 0;
-    const std::string Ct = Has(g.tFactor) ? Held(g.tFactor)
-                           : Has(g.xFactor) ? Held(g.xFactor)
-                                            : Held(g.vFactor);
+    const std::string Ct = Has(g.tFactor) ? Held(g.tFactor) : Has(g.xFactor) ? Held(g.xFactor) : Held(g.vFactor);
     const std::string p = Str(g.point), r = d.r;
     auto text = [&](const rt::Variant M::*m) -> std::string {
         if (m == &M::t) return "t!" + p + " = " + Held(g.t);
@@ -372,9 +366,7 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     const std::string known = "No aplicable dado que se conoce la aceleración.";
     std::vector<double> vals;
     // Both signs of a root, the positive first.
-    auto both = [&](double W) {
-        vals = {std::sqrt(W), -std::sqrt(W)};
-    };
+    auto both = [&](double W) { vals = {std::sqrt(W), -std::sqrt(W)}; };
     switch (d.kase) {
     case 1:
         if (T == 0) return Outcome::Refuse("Estás sustituyendo el tiempo del punto base.");
@@ -387,9 +379,12 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     case 3: {
         if (a == 0) return Outcome::Refuse(M0);
         const double W = Sq(d.v) - 2 * a * X;
-        if (W > 0) both(W);
-        else if (W == 0) vals = {0.0};
-        else return Outcome::Refuse(noV);
+        if (W > 0)
+            both(W);
+        else if (W == 0)
+            vals = {0.0};
+        else
+            return Outcome::Refuse(noV);
         break;
     }
     case 4: {
@@ -400,8 +395,7 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     }
     case 5:
     case 8:
-    case 9:
-        return Outcome::Refuse(known);
+    case 9: return Outcome::Refuse(known);
     case 6: {
         if (d.Dt == 0) return Outcome::Refuse("El intervalo considerado tiene duración cero.");
         const double vp = Div(d.Dx, d.Dt) + a * d.Dt / 2;
@@ -409,9 +403,12 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             vals = {vp};
         } else {
             const double W = Sq(vp) - 2 * a * X;
-            if (W > 0) both(W);
-            else if (W == 0) vals = {0.0};
-            else return Outcome::Refuse("No hay solución para " + s.V + d.p0);
+            if (W > 0)
+                both(W);
+            else if (W == 0)
+                vals = {0.0};
+            else
+                return Outcome::Refuse("No hay solución para " + s.V + d.p0);
         }
         break;
     }
@@ -419,8 +416,10 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
         if (a == 0) return Outcome::Refuse(M0);
         const double vp = d.Dv / 2 + Div(a * d.Dx, d.Dv);
         const double W = Sq(vp) - 2 * a * X;
-        if (W > 0) both(W);
-        else return Outcome::Refuse(noV);
+        if (W > 0)
+            both(W);
+        else
+            return Outcome::Refuse(noV);
         break;
     }
     case 10:
@@ -430,13 +429,12 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             const std::string S10(10, ' ');
             Outcome o;
             o.ask = false;
-            o.lines = shell::ResultLines{
-                "Existe solución si se cumple que",
-                S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
-                "es decir, dados el factor C y la aceleración a, si",
-                S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) + "  o bien  t!i = " +
-                    FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
-                "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
+            o.lines = shell::ResultLines{"Existe solución si se cumple que",
+                                         S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
+                                         "es decir, dados el factor C y la aceleración a, si",
+                                         S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) +
+                                             "  o bien  t!i = " + FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
+                                         "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
             return o;
         }
         break;
@@ -469,8 +467,10 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
         if (a == 0) return Outcome::Refuse(M0);
         if (C * C == 1) return Outcome::Refuse("El factor C no puede ser +1 ni -1 en este caso.");
         const double W = Div(2 * a * (C * C * Xref - X), 1 - C * C);
-        if (W > 0) both(W);
-        else return Outcome::Refuse(noV);
+        if (W > 0)
+            both(W);
+        else
+            return Outcome::Refuse(noV);
         break;
     }
     case 14: {
@@ -485,16 +485,17 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
         if (C == 1) return Outcome::Refuse(M1);
         const double xr = Div(Sq(d.v) - Sq(d.vRef), 2 * a * (C - 1));
         const double W = Sq(d.vRef) - 2 * a * (xr - b.xb);
-        if (W >= 0) both(W);
-        else return Outcome::Refuse(noV);
+        if (W >= 0)
+            both(W);
+        else
+            return Outcome::Refuse(noV);
         break;
     }
     }
     Outcome o;
     for (double v : vals) o.values.push_back(rt::Checked(v));
     const std::string Vp = s.V + "!" + d.p0;
-    o.lines.Add("Sust. en ecs. con parámetro " + Vp + " del móvil " + Str(g.body) + ", tramo " +
-                Str(g.segment));
+    o.lines.Add("Sust. en ecs. con parámetro " + Vp + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
     if (vals.size() == 1)
         o.lines.Add("Se halló: " + Vp + " = " + FN(vals[0]));
@@ -567,8 +568,7 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         break;
     }
     case 8:
-        if (d.Dt == 0)
-            return Outcome::Refuse("Estás poniendo igual a cero la duración \"dt\" del intervalo.");
+        if (d.Dt == 0) return Outcome::Refuse("Estás poniendo igual a cero la duración \"dt\" del intervalo.");
         vals = {Div(d.v - d.vRef, d.Dt)};
         break;
     case 9:
@@ -577,8 +577,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         break;
     case 10:
         if (num::IsNear(C * Tref * Tref - T * T, 0, 1e-8))
-            return Outcome::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " +
-                                   RoundText(Div(C * Tref - T, 1 - C), 8) + tail);
+            return Outcome::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " + RoundText(Div(C * Tref - T, 1 - C), 8) +
+                                   tail);
         vals = {Div(vb * (C * Tref - T) + b.xb * (C - 1), (T * T - C * Tref * Tref) / 2)};
         break;
     case 11:
@@ -605,15 +605,13 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         break;
     }
     case 13:
-        if (num::IsNear(C * C * Xref - X, 0, 1e-8))
-            return Outcome::Refuse("No hay solución para " + s.A);
+        if (num::IsNear(C * C * Xref - X, 0, 1e-8)) return Outcome::Refuse("No hay solución para " + s.A);
         vals = {Div(Sq(vb) * (1 - C * C), 2 * (C * C * Xref - X))};
         break;
     case 14:
         if (C == 1) return Outcome::Refuse(M1);
         if (b.tb == 0)
-            return Outcome::Refuse(lead + "v" + d.p0 + " = " +
-                                   RoundText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
+            return Outcome::Refuse(lead + "v" + d.p0 + " = " + RoundText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
         vals = {Div((d.v - vb) - C * (d.vRef - vb), b.tb * (C - 1))};
         break;
     default: {
@@ -630,12 +628,10 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     Outcome o;
     for (double v : vals) o.values.push_back(rt::Checked(v));
     o.ask = vals.size() < 3;
-    o.lines.Add("Sust. en ecs. con parámetro " + s.A + " del móvil " + Str(g.body) + ", tramo " +
-                Str(g.segment));
+    o.lines.Add("Sust. en ecs. con parámetro " + s.A + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
     std::string found = "Se halló: ";
-    for (size_t k = 0; k < vals.size(); ++k)
-        found += (k ? " o bien " : "") + s.A + " = " + FN(vals[k]);
+    for (size_t k = 0; k < vals.size(); ++k) found += (k ? " o bien " : "") + s.A + " = " + FN(vals[k]);
     o.lines.Add(found);
     return o;
 }
@@ -662,9 +658,7 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
         if (d.x == b.xb) return Outcome::Refuse(MB);
         form = Square, cW = 1, cA = 2 * X, r = Sq(d.v);
         break;
-    case 4:
-        cW = T - Tref, cA = (T - Tref) * (T + Tref) / 2, r = d.Dx;
-        break;
+    case 4: cW = T - Tref, cA = (T - Tref) * (T + Tref) / 2, r = d.Dx; break;
     case 5:
         if (d.t == d.tRef) return Outcome::Refuse("Estás poniendo iguales los tiempos inicial y final.");
         form = Accel, a = Div(d.Dv, d.t - d.tRef);
@@ -673,9 +667,7 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
         if (d.Dt == 0) return Outcome::Refuse("Estás poniendo dt = 0.");
         form = S6;
         break;
-    case 7:
-        form = S7;
-        break;
+    case 7: form = S7; break;
     case 8:
         if (d.Dt == 0) return Outcome::Refuse("Estás poniendo iguales los tiempos inicial y final.");
         form = Accel, a = Div(d.v - d.vRef, d.Dt);
@@ -684,9 +676,7 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
         if (d.Dx == 0) return Outcome::Refuse("Estás poniendo el desplazamiento igual a cero.");
         form = Accel, a = Div(Sq(d.v) - Sq(d.vRef), 2 * d.Dx);
         break;
-    case 10:
-        cW = T - C * Tref, cA = (T * T - C * Tref * Tref) / 2, r = (C - 1) * b.xb;
-        break;
+    case 10: cW = T - C * Tref, cA = (T * T - C * Tref * Tref) / 2, r = (C - 1) * b.xb; break;
     case 11:
         if (C == 1) return Outcome::Refuse(M1);
         cW = C - 1, cA = C * Tref - T, r = 0;
@@ -713,8 +703,8 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     }
     Outcome o;
     o.ask = form == Accel;
-    o.lines.Add("Sust. en ecs. con parámetros " + Vp + " y " + s.A + " del móvil " + Str(g.body) +
-                ", tramo " + Str(g.segment));
+    o.lines.Add("Sust. en ecs. con parámetros " + Vp + " y " + s.A + " del móvil " + Str(g.body) + ", tramo " +
+                Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
     auto Rv = [](double v) { return rt::Variant(RoundedValue(rt::Checked(v))); };
     auto FT = [](bool n, bool z, const rt::Variant& c, const rt::Variant& sym) {
@@ -726,13 +716,11 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     } else if (form == S6) {
         const double Dt = d.Dt, Dx = d.Dx;
         o.lines.Add(Vp + "¡2" + FT(true, false, Rv(-Dt * Dt / 4), s.A + "¡2") +
-                    FT(true, false, Rv(Dx + 2 * Xref), s.A) + " = " +
-                    Bare(FT(false, true, Rv(Sq(Div(Dx, Dt))), 1)));
+                    FT(true, false, Rv(Dx + 2 * Xref), s.A) + " = " + Bare(FT(false, true, Rv(Sq(Div(Dx, Dt))), 1)));
     } else if (form == S7) {
         const double Dv2 = Sq(d.Dv), Dx = d.Dx;
         o.lines.Add(Bare(FT(false, false, Rv(4 * Dv2), Vp + "¡2")) + FT(true, false, Rv(-4 * Dx * Dx), s.A + "¡2") +
-                    FT(true, false, Rv(4 * Dv2 * (X + Xref)), s.A) + " = " +
-                    Bare(FT(false, true, Rv(Dv2 * Dv2), 1)));
+                    FT(true, false, Rv(4 * Dv2 * (X + Xref)), s.A) + " = " + Bare(FT(false, true, Rv(Dv2 * Dv2), 1)));
     } else {
         if (cW == 0)
             o.note = "La velocidad " + s.V + d.p0 + " es arbitraria.";

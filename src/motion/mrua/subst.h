@@ -32,19 +32,19 @@ struct PointSubst {
     int chosen = 0;
     shell::ResultLines lines;
 };
-PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int segment, int point,
-                      const rt::Variant& t, const rt::Variant& x, const rt::Variant& v);
+PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int segment, int point, const rt::Variant& t,
+                      const rt::Variant& x, const rt::Variant& v);
 
 // Two points from the increments dt and dx or dx and dv (values: t1, x1,
 // v1, t2, x2, v2; four lines). Another combination gives no lines.
-Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1,
-                        int p2, const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
+Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
+                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
 
 // Two points from a factor of one quantity (kinds 1 t, 2 x, 3 v) and the
 // increment of another; values hold six numbers (ti, xi, vi, tf, xf, vf)
 // per solution. initialKnown: the initial point has a datum in the table.
-Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C,
-                      int incrementKind, const rt::Variant& D, int pI, int pF, bool initialKnown);
+Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C, int incrementKind,
+                      const rt::Variant& D, int pI, int pF, bool initialKnown);
 
 // The base point of equations with parameters.
 struct BaseData {

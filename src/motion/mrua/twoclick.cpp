@@ -20,9 +20,7 @@ namespace {
 
 std::string Str(int n) { return std::to_string(n); }
 
-double TimeAt(int body, int point) {
-    return motion::MotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber();
-}
+double TimeAt(int body, int point) { return motion::MotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber(); }
 
 const motion::SegmentRec& Seg(int body, int segment) {
     rt::CheckIndex(body, 1, 2);
@@ -91,9 +89,9 @@ Outcome Distance(double x1, double x2) {
     }
     Outcome out;
     out.values = {total};
-    out.lines = shell::ResultLines{"Calcular distancia recorrida.",
-                                   "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":",
-                                   "d = " + FN(total)};
+    out.lines =
+        shell::ResultLines{"Calcular distancia recorrida.",
+                           "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":", "d = " + FN(total)};
     return out;
 }
 
@@ -276,9 +274,7 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         s.vJ = rt::Checked(vP + s.a1 * (s.tJ - tP));
         s.xJ = rt::Checked(xP + vP * (s.tJ - tP) + (s.a1 / 2) * (s.tJ - tP) * (s.tJ - tP));
     };
-    auto tJof = [&](const LinkSolution& s) {
-        return Div(s.vQ - vP + s.a1 * tP - s.a2 * s.tQ, s.a1 - s.a2);
-    };
+    auto tJof = [&](const LinkSolution& s) { return Div(s.vQ - vP + s.a1 * tP - s.a2 * s.tQ, s.a1 - s.a2); };
     auto junctionLine = [&](const LinkSolution& s) {
         return "t!" + J + " = " + FN(s.tJ) + ", " + xP_ + J + " = " + FN(s.xJ) + kCrLf + vP_ + J + " = " + FN(s.vJ);
     };
@@ -339,8 +335,8 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
             for (size_t k = 0; k < 2; ++k) {
                 const LinkSolution& o = plan.sols[k];
                 both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(int(k) + 1) + ":" + kCrLf + "t!" +
-                        q + " = " + R5(o.tQ) + ", t!" + J + " = " + R5(o.tJ) + kCrLf + xP_ + J + " = " +
-                        R5(o.xJ) + ", " + vP_ + J + " = " + R5(o.vJ);
+                        q + " = " + R5(o.tQ) + ", t!" + J + " = " + R5(o.tJ) + kCrLf + xP_ + J + " = " + R5(o.xJ) +
+                        ", " + vP_ + J + " = " + R5(o.vJ);
             }
             plan.lines.Add(both);
         }
@@ -364,8 +360,8 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
             o.tQ = o.tJ + Div(o.vQ - o.vJ, o.a2);
             plan.sols.push_back(o);
             both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(k + 1) + ":" + kCrLf + vQ_ + q +
-                    " = " + FN(o.vQ) + ", t!" + J + " = " + FN(o.tJ) + kCrLf + xP_ + J + " = " + FN(o.xJ) +
-                    ", " + vP_ + J + " = " + FN(o.vJ);
+                    " = " + FN(o.vQ) + ", t!" + J + " = " + FN(o.tJ) + kCrLf + xP_ + J + " = " + FN(o.xJ) + ", " + vP_ +
+                    J + " = " + FN(o.vJ);
         }
         plan.lines.Add(both);
         break;

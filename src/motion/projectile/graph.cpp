@@ -37,8 +37,7 @@ int BodyAt(double x) {
 
 }  // namespace
 
-GraphPlan PlanTrajectoryGraph(double x1, double x2,
-                              const std::function<double(const std::string&)>& textWidth) {
+GraphPlan PlanTrajectoryGraph(double x1, double x2, const std::function<double(const std::string&)>& textWidth) {
     GraphPlan g;
     if (x1 > x2) std::swap(x1, x2);
     const int c1 = static_cast<int>(rt::IntFloor(x1 / 64)) + 1;

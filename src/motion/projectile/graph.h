@@ -37,7 +37,6 @@ struct GraphPlan {
 // x1, x2: the strip x of the two clicks. textWidth measures a text in the
 // graph picture's font. Run-time faults (a time that is not a number, a
 // click beyond the ninth column or off the labels, both ranges zero) raise.
-GraphPlan PlanTrajectoryGraph(double x1, double x2,
-                              const std::function<double(const std::string&)>& textWidth);
+GraphPlan PlanTrajectoryGraph(double x1, double x2, const std::function<double(const std::string&)>& textWidth);
 
 }  // namespace parab

@@ -24,16 +24,13 @@ std::string MNT(double x) { return (x < 0 ? ";-" : "") + NT(std::fabs(x)); }
 
 double Number(const std::string& text) { return rt::TextToNumber(rt::Trim(text)); }
 
-std::string Solution(double v0, double th) {
-    return "v!0 = " + MNT(v0) + ", ;q!0 = " + MNT(th) + "°";
-}
+std::string Solution(double v0, double th) { return "v!0 = " + MNT(v0) + ", ;q!0 = " + MNT(th) + "°"; }
 
 }  // namespace
 
 // ---------------------------------------------------------------- systems
 
-Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
-                        const std::array<double, 3>& r, int kind) {
+Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind) {
     num::Matrix a(2, 2);
     for (int i = 1; i <= 2; ++i)
         for (int j = 1; j <= 2; ++j) a(i, j) = M[i][j];
@@ -102,11 +99,10 @@ Outcome IntersectTrajectories() {
     const double a2[3] = {0, m.TrajCoefs2[1], m.TrajCoefs2[2]};
     auto timeAt = [&](double x, const Launch& L) { return rt::Div(x - L.x0, L.vx0) + L.t0; };
     auto point = [&](int k, double x, double y) {
-        return std::vector<std::string>{
-            "Punto de intersección " + std::to_string(k) + ":",
-            "(" + FN(x) + ", " + FN(y) + ")",
-            "Los móviles 1 y 2 pasan respectivamente por allí en ",
-            "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
+        return std::vector<std::string>{"Punto de intersección " + std::to_string(k) + ":",
+                                        "(" + FN(x) + ", " + FN(y) + ")",
+                                        "Los móviles 1 y 2 pasan respectivamente por allí en ",
+                                        "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
     };
     Outcome o;
     if (a2[1] == a2[2]) {
@@ -131,8 +127,7 @@ Outcome IntersectTrajectories() {
 
 // ---------------------------------------------------------------- incline
 
-Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s2Text,
-                       double beta) {
+Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s2Text, double beta) {
     if (beta == 90) return Refuse("Resuelve el problema de otra manera.");
     rt::CheckIndex(body, 1, 2);
     const BodyLaunch& l = Model().launch[body];
@@ -142,8 +137,7 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
     const double tb = num::TanDeg(beta);
     const double a = rt::Div(kHalfG, std::pow(v0 * num::CosDeg(th), 2));
     const auto r = num::SolveQuadratic(a, tb - num::TanDeg(th), s2 - s1 * tb);
-    if (!Real(r))
-        return Refuse("La trayectoria del móvil " + std::to_string(body) + " no interseca la recta.");
+    if (!Real(r)) return Refuse("La trayectoria del móvil " + std::to_string(body) + " no interseca la recta.");
     Outcome o;
     for (int i = 0; i < 2; ++i) {
         const double X = r.x[i];
@@ -151,8 +145,8 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
         const double t = t0 + rt::Div(X, vx);
         const double Rng = num::Hypot(x - s1 - x0, y - s2 - y0);
         const std::string k = std::to_string(i + 1);
-        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + FN(x) + ", " + FN(y) + "), t!c = " +
-                    FN(t) + kCrLf + "Alcance sobre el plano inclinado: R!" + k + " = " + FN(Rng));
+        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + FN(x) + ", " + FN(y) + "), t!c = " + FN(t) + kCrLf +
+                    "Alcance sobre el plano inclinado: R!" + k + " = " + FN(Rng));
     }
     return o;
 }
@@ -178,9 +172,9 @@ Distance PathDistance(int body, double t1, double& t2) {
     if (S == 0) return d;
     d.found = true;
     d.S = S;
-    d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf +
-                   "los tiempos " + MNT(t1) + " y " + MNT(t2) + ", correspondientes a las posiciones" +
-                   kCrLf + "x = " + FN(xa) + " y x = " + FN(xb) + " es:",
+    d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf + "los tiempos " +
+                   MNT(t1) + " y " + MNT(t2) + ", correspondientes a las posiciones" + kCrLf + "x = " + FN(xa) +
+                   " y x = " + FN(xb) + " es:",
                FN(S)};
     return d;
 }
@@ -245,8 +239,8 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         const double Th = l2.theta0.ToNumber();
         const double sT = num::SinDeg(Th), cT = num::CosDeg(Th);
         const double Num = (X0 - x0) * (vy1 - kG * T0) + vx1 * (y0 - Y0 + kHalfG * T0 * T0);
-        const double Den = (X0 - x0) * sT - (Y0 - y0 - kHalfG * T0 * T0) * cT +
-                           v0 * T0 * num::SinDeg(th0 - Th) - kG * T0 * T0 * cT;
+        const double Den =
+            (X0 - x0) * sT - (Y0 - y0 - kHalfG * T0 * T0) * cT + v0 * T0 * num::SinDeg(th0 - Th) - kG * T0 * T0 * cT;
         if (Den == 0) {
             p.message = "No existe solución.";
             return p;
@@ -313,13 +307,11 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s.assign(ths.size(), V);
         if (tcs.size() == 1) {
             p.writeFirst = true;
-            p.lines = {head1, head2, "Se halló t!c = " + MNT(tcs[0]),
-                       "correspondiente a ;Q!2 = " + MNT(ths[0])};
+            p.lines = {head1, head2, "Se halló t!c = " + MNT(tcs[0]), "correspondiente a ;Q!2 = " + MNT(ths[0])};
         } else {
             p.writeFirst = false;
-            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + NT(tcs[0]) +
-                       " o cuando tc = " + NT(tcs[1]) + "," + kCrLf + "que corresponden a THETA = " +
-                       NT(ths[0]) + " y THETA = " + NT(ths[1]) + kCrLf +
+            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + NT(tcs[0]) + " o cuando tc = " + NT(tcs[1]) +
+                       "," + kCrLf + "que corresponden a THETA = " + NT(ths[0]) + " y THETA = " + NT(ths[1]) + kCrLf +
                        "Para plantear las ecuaciones con el primer ángulo oprime el " + kCrLf +
                        "botón \"Sí\". Para con el segundo oprime \"No\".";
             p.lines = {head1, head2, "Se hallaron t!c = " + MNT(tcs[0]) + " y t!c = " + MNT(tcs[1]),
@@ -348,11 +340,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double vy = rt::Div(kHalfG * T * T - y0, T), vx = rt::Div(u * tc - x0, T);
         const double th = num::VectorAngleDeg(vx, vy), v0 = num::Hypot(vx, vy);
         p.kase = 1;
-        p.lines = {data + ", u = " + uText + ", t!c = " + tcText,
-                   "Se halló v!0 = " + FN(v0) + ", ;q!0 = " + FN(th),
-                   "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + FN(u * tc) +
-                       ", y = 0",
-                   ""};
+        p.lines = {data + ", u = " + uText + ", t!c = " + tcText, "Se halló v!0 = " + FN(v0) + ", ;q!0 = " + FN(th),
+                   "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + FN(u * tc) + ", y = 0", ""};
         p.launches = {{v0, th}};
         return p;
     }
@@ -390,8 +379,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double v0 = rt::Div(kHalfG * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});
-            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + MNT(T + t0) +
-                        kCrLf + "con v!0 = " + MNT(v0));
+            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + MNT(T + t0) + kCrLf +
+                        "con v!0 = " + MNT(v0));
         }
         p.lines.Add("");
         p.ask = Ask::YesNoCancel;
@@ -437,9 +426,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         p.kase = 5;
         p.u = u;
         p.v0 = v0;
-        p.poly = NT(std::pow(9.8, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + NT(std::fabs(D)) +
-                 "*X^2" + (uk2 < 0 ? "-" : "+") + NT(std::fabs(uk2)) + "*X" + "+" +
-                 NT(k * k + y0 * y0);
+        p.poly = NT(std::pow(9.8, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + NT(std::fabs(D)) + "*X^2" +
+                 (uk2 < 0 ? "-" : "+") + NT(std::fabs(uk2)) + "*X" + "+" + NT(k * k + y0 * y0);
         return p;
     }
     return p;
@@ -451,10 +439,8 @@ std::string MoverQuarticPrompt() {
            "entre tc-t0 = 0 y el valor de tc-t0 que especifiques aquí.";
 }
 
-shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText,
-                                     const std::string& v0Text, double B,
-                                     const std::vector<double>& roots,
-                                     const std::vector<double>& fvals) {
+shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
+                                     const std::vector<double>& roots, const std::vector<double>& fvals) {
     const double k = p.u * p.t0 - p.x0;
     std::string found;
     for (size_t i = 0; i < roots.size(); ++i) {
@@ -463,9 +449,9 @@ shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText
         // 4.9 T^2 - y0, both over v0 T.
         const double vt = rt::Div(1.0, p.v0 * T);
         const double th = num::VectorAngleDeg((p.u * T + k) * vt, (kHalfG * T * T - p.y0) * vt);
-        found += "Se halló la raíz t!c = " + MNT(T + p.t0) + " en el intervalo [" + MNT(p.t0) + ", " +
-                 MNT(p.t0 + B) + "]." + kCrLf + "El polinomio en T vale " + MNT(fvals.at(i)) +
-                 " allí." + kCrLf + "Corresponde a ;q!0 = " + MNT(th) + kCrLf;
+        found += "Se halló la raíz t!c = " + MNT(T + p.t0) + " en el intervalo [" + MNT(p.t0) + ", " + MNT(p.t0 + B) +
+                 "]." + kCrLf + "El polinomio en T vale " + MNT(fvals.at(i)) + " allí." + kCrLf +
+                 "Corresponde a ;q!0 = " + MNT(th) + kCrLf;
     }
     return {"Datos: u = " + uText + ", v!0 = " + v0Text,
             "El problema planteado da lugar a la siguiente ecuación para" + kCrLf +

@@ -13,8 +13,7 @@ namespace parab {
 
 // ---- systems in tan(theta0) and 1/(v0 cos theta0) or its square
 // kind 1: M (tan, 1/(v0^2 cos^2)) = r; kind 2: M (tan, 1/(v0 cos)) = r.
-Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
-                        const std::array<double, 3>& r, int kind);
+Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind);
 Outcome TanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F);
 // kind 1: v0 cos theta0 = D; kind 2: v0 sen theta0 = D; any other: nothing.
 Outcome TanSecWithComponent(double A, double B, double C, double D, int kind);
@@ -36,8 +35,8 @@ Distance PathDistance(int body, double t1, double& t2);
 
 // ---- body 2 hits body 1
 struct CollisionPlan {
-    std::string message;   // a refusal
-    int kase = 0;          // 0 nothing to do; 1 given tc, 2 given Theta0, 3 given V0
+    std::string message;  // a refusal
+    int kase = 0;         // 0 nothing to do; 1 given tc, 2 given Theta0, 3 given V0
     // Launch of body 2 to set up (one solution), or the two choices of case 3.
     std::vector<double> V0s, thetas;
     shell::ResultLines lines;
@@ -62,9 +61,7 @@ struct MeetPlan {
 MeetPlan PlanMeetMover(const std::string& u, const std::string& tc);
 std::string MoverQuarticPrompt();
 // Case 5 after the search on [0, B]: the six lines.
-shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText,
-                                     const std::string& v0Text, double B,
-                                     const std::vector<double>& roots,
-                                     const std::vector<double>& fvals);
+shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
+                                     const std::vector<double>& roots, const std::vector<double>& fvals);
 
 }  // namespace parab

@@ -22,8 +22,8 @@ ParabModel& Model() {
 Symbols BodySymbols(int body) {
     rt::CheckIndex(body, 1, 2);
     const auto& s = shell::Shared();
-    return {s.ParabXSymbols[body], s.ParabYSymbols[body], s.ParabVxSymbols[body],
-            s.ParabVySymbols[body], s.VelocitySymbols[body][1]};
+    return {s.ParabXSymbols[body], s.ParabYSymbols[body], s.ParabVxSymbols[body], s.ParabVySymbols[body],
+            s.VelocitySymbols[body][1]};
 }
 
 double Rd(double x) { return rt::RoundHalfEven(x, shell::G().Decimals); }
@@ -50,8 +50,10 @@ std::string Z(double c, const rt::Variant& s) { return FormatTerm(false, true, c
 // A right-hand side whose first term vanished: the next one loses its
 // " + ", or has its minus set next to it.
 std::string Rhs(std::string s) {
-    if (s.rfind(" + ", 0) == 0) s.erase(0, 3);
-    else if (s.rfind(" ;- ", 0) == 0) s.replace(0, 4, ";-");
+    if (s.rfind(" + ", 0) == 0)
+        s.erase(0, 3);
+    else if (s.rfind(" ;- ", 0) == 0)
+        s.replace(0, 4, ";-");
     return s;
 }
 
@@ -132,8 +134,7 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         rhs[2] = N(1, s.vs + "!0 cos ;q");
         rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0 sen ;q " + T) + N(-4.9, T + "¡2");
         rhs[4] = N(1, s.vs + "!0 sen ;q") + N(-9.8, T);
-        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
-                 Group(" ;- (", F(1, "4.9/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
+        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) + Group(" ;- (", F(1, "4.9/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
         break;
     case 5: {
         const double vx = Num(l.vx0);
@@ -144,8 +145,8 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         if (vx == 0) {
             verticalLine = true;
         } else {
-            rhs[5] = F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) +
-                     Group(" ;- ", F(R6d(4.9 / (vx * vx)), X + "¡2"));
+            rhs[5] =
+                F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) + Group(" ;- ", F(R6d(4.9 / (vx * vx)), X + "¡2"));
         }
         break;
     }
@@ -155,12 +156,11 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         rhs[2] = N(1, s.vs + "!0!x");
         rhs[3] = F(Rd(y0), 1) + N(Rd(vy), T) + N(-4.9, T + "¡2");
         rhs[4] = N(Rd(vy), 1) + N(-9.8, T);
-        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (4.9/" +
-                 s.vs + "!0!x¡2)" + X + "¡2";
+        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (4.9/" + s.vs + "!0!x¡2)" +
+                 X + "¡2";
         break;
     }
-    default:
-        return e;
+    default: return e;
     }
     const std::string lhs[6] = {"", s.xs, s.vxs, s.ys, s.vys, s.ys};
     for (int j = 1; j <= 5; ++j) e[j] = lhs[j] + " = " + Rhs(rhs[j]);
@@ -168,9 +168,8 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
     return e;
 }
 
-SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
-                    const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q,
-                    bool components) {
+SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, const rt::Variant& p,
+                    const rt::Variant& q, bool components) {
     rt::CheckIndex(body, 1, 2);
     SetUpPlan plan;
     if (t0.IsEmptyText() || x0.IsEmptyText() || y0.IsEmptyText()) {
@@ -239,13 +238,11 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
     const Symbols s = BodySymbols(body);
     plan.lines = shell::ResultLines(3);
     plan.lines[1] = "Ecuaciones de movimiento, móvil " + std::to_string(body);
-    std::string l2 =
-        "En t = " + FN(T0) + ": " + s.xs + " = " + FN(X0) + ", " + s.ys + " = " + FN(Y0);
+    std::string l2 = "En t = " + FN(T0) + ": " + s.xs + " = " + FN(X0) + ", " + s.ys + " = " + FN(Y0);
     switch (plan.kase) {
     case 1:
         if (!components)
-            l2 += ", " + s.vs + "!0 = " + FN(l.v0.ToNumber()) + ", ;q = " +
-                  AngleText(l.theta0.ToNumber());
+            l2 += ", " + s.vs + "!0 = " + FN(l.v0.ToNumber()) + ", ;q = " + AngleText(l.theta0.ToNumber());
         else
             l2 += ", " + s.vs + "!0!x = " + ValueText(l.vx0.ToNumber()) + ", " + s.vs +
                   "!0!y = " + ValueText(l.vy0.ToNumber());
@@ -260,8 +257,8 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
     if (plan.kase == 1) {
         const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
         if (vy > 0)
-            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / 9.8)) + ",   t!v = " +
-                            FN(vy / 4.9) + ",  h = " + FN(vy * vy / 19.6);
+            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / 9.8)) + ",   t!v = " + FN(vy / 4.9) +
+                            ",  h = " + FN(vy * vy / 19.6);
         if (!num::IsNear(vx, 0, kZeroTol)) {
             const double tn = num::TanDeg(l.theta0.ToNumber());
             plan.storeCoefs = true;
@@ -299,8 +296,7 @@ void StoreSetUp(ParabModel& m, int body, const SetUpPlan& plan) {
 Launch LaunchNumbers(int body) {
     rt::CheckIndex(body, 1, 2);
     const BodyLaunch& l = Model().launch[body];
-    return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(),
-            l.vy0.ToNumber()};
+    return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(), l.vy0.ToNumber()};
 }
 
 TrajectoryPoint PointWhereVy(const Launch& l, double vy) {
@@ -312,8 +308,7 @@ namespace {
 bool PlainNumber(const rt::Variant& v) { return !v.IsEmptyText() && num::IsNumber(v); }
 }  // namespace
 
-PointDatum ChoosePointDatum(const ColumnCells& c, const rt::Variant& dt, const rt::Variant& dy,
-                            bool components) {
+PointDatum ChoosePointDatum(const ColumnCells& c, const rt::Variant& dt, const rt::Variant& dy, bool components) {
     if (PlainNumber(c[0])) return {5, c[0], {}};
     if (PlainNumber(c[1])) return {6, c[1], {}};
     if (PlainNumber(c[2])) return {7, c[2], {}};

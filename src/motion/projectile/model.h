@@ -32,7 +32,7 @@ struct BodyLaunch {
 };
 
 struct ParabModel {
-    std::array<BodyLaunch, 3> launch{};          // [1], [2]
+    std::array<BodyLaunch, 3> launch{};  // [1], [2]
     std::array<motion::ParabEqnKinds, 3> kinds{};
     std::array<double, 3> TrajCoefs0{}, TrajCoefs1{}, TrajCoefs2{};
 };
@@ -65,16 +65,15 @@ struct SetUpPlan {
     BodyLaunch launch;
     bool storeCoefs = false;
     double A0 = 0, A1 = 0, A2 = 0;
-    shell::ResultLines lines;             // the three report lines
-    std::array<std::string, 6> eqns{};   // equation lines 1..5
+    shell::ResultLines lines;           // the three report lines
+    std::array<std::string, 6> eqns{};  // equation lines 1..5
 };
 
 // Checks the launch data and builds everything the set-up stores and
 // writes. components false: p = v0, q = theta0 (degrees); true: p = v0x,
 // q = v0y. A known value that is not a number raises TypeMismatch.
-SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0,
-                    const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q,
-                    bool components);
+SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, const rt::Variant& p,
+                    const rt::Variant& q, bool components);
 
 // Stores a plan into the model: the body's flags become false and, when the
 // plan holds no message, its launch data, kind and coefficients are stored.
@@ -112,8 +111,7 @@ struct PointDatum {
     int kind = 0;
     rt::Variant d1, d2;
 };
-PointDatum ChoosePointDatum(const ColumnCells& cells, const rt::Variant& dt, const rt::Variant& dy,
-                            bool components);
+PointDatum ChoosePointDatum(const ColumnCells& cells, const rt::Variant& dt, const rt::Variant& dy, bool components);
 
 // The pair of plain numbers a launch parameter is solved from: its code
 // (12..20) and the two cells it reads. forV0Theta picks the order of the

@@ -43,8 +43,8 @@ std::string PlainTerm(double c, const std::string& s) {
 bool IsRightAngle(double a) { return std::fabs(a) == 90 || std::fabs(a) == 270; }
 
 // Yes/No for one value, Yes/No/Cancel for two.
-void AskReplant(Outcome& o, const std::string& one, const std::string& two,
-                const std::string& title1, const std::string& title2) {
+void AskReplant(Outcome& o, const std::string& one, const std::string& two, const std::string& title1,
+                const std::string& title2) {
     if (o.values.size() == 1) {
         o.ask = Ask::YesNo;
         o.prompt = one;
@@ -60,8 +60,7 @@ void AskReplant(Outcome& o, const std::string& one, const std::string& two,
 
 // ---------------------------------------------------------------- a point
 
-ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1,
-                            const rt::Variant& d2) {
+ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1, const rt::Variant& d2) {
     ApplyOutcome o;
     const int col = motion::TableColOfPoint(body, point);
     const int colRef = motion::TableColOfPoint(body, refPoint);
@@ -151,18 +150,17 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         const Symbols s = BodySymbols(body);
         auto velocityLine = [&](int c, int idx, double vy) {
             if (motion::State().ComponentVelocityFlags.at(c))
-                return s.vxs + "!" + P(idx) + " = " + FN(vx) + ",   " + s.vys + "!" + P(idx) +
-                       " = " + FN(vy);
-            return s.vs + "!" + P(idx) + " = " + FN(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) +
-                   " = " + FN(num::VectorAngleDeg(vx, vy)) + "°";
+                return s.vxs + "!" + P(idx) + " = " + FN(vx) + ",   " + s.vys + "!" + P(idx) + " = " + FN(vy);
+            return s.vs + "!" + P(idx) + " = " + FN(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) + " = " +
+                   FN(num::VectorAngleDeg(vx, vy)) + "°";
         };
         auto pointLine = [&](int idx, const PointFill& f) {
-            return "t!" + P(idx) + " = " + FN(f.t) + ", " + s.xs + "!" + P(idx) + " = " + FN(f.x) +
-                   kCrLf + s.ys + "!" + P(idx) + " = " + FN(f.y);
+            return "t!" + P(idx) + " = " + FN(f.t) + ", " + s.xs + "!" + P(idx) + " = " + FN(f.x) + kCrLf + s.ys + "!" +
+                   P(idx) + " = " + FN(f.y);
         };
         o.lines = shell::ResultLines(5);
-        o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() +
-                     " y ;D" + s.ys + " = " + d2.ToText() + ".";
+        o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() + " y ;D" + s.ys +
+                     " = " + d2.ToText() + ".";
         o.lines[2] = pointLine(refPoint, fK);
         o.lines[3] = velocityLine(colRef, refPoint, vyK);
         o.lines[4] = pointLine(point, fP);
@@ -177,11 +175,9 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
 
 // ---------------------------------------------------------------- v0
 
-Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
-                         const rt::Variant& d2) {
+Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0)
-        return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
+    if (!Model().kinds[body].v0) return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
     const BodyLaunch& l = Model().launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double th = l.theta0.ToNumber();
@@ -288,11 +284,9 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
 
 // ---------------------------------------------------------------- theta0
 
-Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1,
-                             const rt::Variant& d2) {
+Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].theta0)
-        return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
+    if (!Model().kinds[body].theta0) return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
     const BodyLaunch& l = Model().launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double v0 = l.v0.ToNumber();
@@ -302,9 +296,7 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     if (code == 12 && b == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
     if ((code == 19 || code == 14) && a == x0)
         return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
-    if (code == 17)
-        return Refuse(
-            "Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
+    if (code == 17) return Refuse("Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
     if (code >= 18 && code <= 20 && IsRightAngle(b)) return Refuse(kAlpha90);
 
     double th1 = 0, th2 = 0;
@@ -402,27 +394,26 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
                part(kinds1[code - 12], a) + sep + part(kinds2[code - 12], b),
                ";q!0!1 = " + FN(th1) + ", ;q!0!2 = " + FN(th2)};
     o.ask = Ask::YesNoCancel;
-    o.prompt = "¿Deseas replantear las ecuaciones de movimiento con alguno de estos valores del "
-               "ángulo?" + kCrLf +
-               "Si deseas tomar el primer valor oprime el botón \"Sí\". Para el segundo valor "
-               "oprime el botón \"No\".";
+    o.prompt =
+        "¿Deseas replantear las ecuaciones de movimiento con alguno de estos valores del "
+        "ángulo?" +
+        kCrLf +
+        "Si deseas tomar el primer valor oprime el botón \"Sí\". Para el segundo valor "
+        "oprime el botón \"No\".";
     o.title = "theta1 = " + R(th1) + "°,  theta2 = " + R(th2) + "°";
     return o;
 }
 
 // ---------------------------------------------------------------- v0x
 
-Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
-                          const rt::Variant& d2) {
+Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0x)
-        return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
+    if (!Model().kinds[body].v0x) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
     const BodyLaunch& l = Model().launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double vy = l.vy0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
-    if ((code == 12 || code == 18) && a == t0)
-        return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
+    if ((code == 12 || code == 18) && a == t0) return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
     if ((code == 12 && b == x0) || ((code == 19 || code == 14) && a == x0))
         return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
     const std::string p = P(point);
@@ -436,8 +427,8 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
         break;
     case 13: {
         const std::string T = PlainShift(t0);
-        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys +
-                      " = " + R(y0) + PlainTerm(vy, T) + " - 4.9 " + T + "^2");
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys + " = " + R(y0) +
+                      PlainTerm(vy, T) + " - 4.9 " + T + "^2");
     }
     case 14: {
         const double X = a - x0, Y = b - y0;
@@ -487,8 +478,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     case 20: {
         if (b == 0)
-            return Refuse("El punto de máxima altura está en " + s.ys + " = " +
-                          R(y0 + vy * vy / kTwoG) + kCrLf +
+            return Refuse("El punto de máxima altura está en " + s.ys + " = " + R(y0 + vy * vy / kTwoG) + kCrLf +
                           "Esta rutina no es aplicable para alfa = 0.");
         const double w = vy * vy - kTwoG * (a - y0);
         if (w < 0) return Refuse("No hay solución para " + s.vs + "0x.");
@@ -501,8 +491,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     std::string values = s.vs + "!0!x = " + FN(v[0]);
     if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + FN(v[1]);
-    o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + P(body) + ", con los datos:", data + ".",
-               values};
+    o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + P(body) + ", con los datos:", data + ".", values};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0x?",
                head + "con alguno de los dos valores calculados de " + s.vs + "0x?" + kCrLf +
@@ -518,29 +507,25 @@ Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs) {
     const std::string s1 = c2 >= 0 ? "+" : "-", s2 = c1 >= 0 ? "+" : "-";
     Quartic q;
     q.expr = "X^4" + s1 + NT(std::fabs(c2)) + "*X^2" + s2 + NT(std::fabs(c1)) + "*X" + "+" + NT(c0);
-    q.markup = vs + "!0!x¡4" + FormatTerm(true, false, c2, vs + "!0!x¡2") +
-               FormatTerm(true, false, c1, vs + "!0!x") + FormatTerm(true, false, c0, 1) + " = 0";
+    q.markup = vs + "!0!x¡4" + FormatTerm(true, false, c2, vs + "!0!x¡2") + FormatTerm(true, false, c1, vs + "!0!x") +
+               FormatTerm(true, false, c0, 1) + " = 0";
     return q;
 }
 
 std::string V0xQuarticPrompt(const std::string& vs) {
-    return "Resulta una ecuación cuártica para v0x." + kCrLf +
-           "Se buscará una solución para la velocidad " + vs + "0x" + kCrLf +
-           "comprendida entre 0 y el valor que especifiques aquí.";
+    return "Resulta una ecuación cuártica para v0x." + kCrLf + "Se buscará una solución para la velocidad " + vs +
+           "0x" + kCrLf + "comprendida entre 0 y el valor que especifiques aquí.";
 }
 
-shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
-                                   const rt::Variant& v, const Quartic& q,
-                                   const std::vector<double>& roots,
-                                   const std::vector<double>& fvals) {
+shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
+                                   const std::vector<double>& roots, const std::vector<double>& fvals) {
     const Symbols s = BodySymbols(body);
     const std::string p = P(point);
     std::string rootsLine;
     for (size_t i = 0; i < roots.size(); ++i)
-        rootsLine += s.vs + "!0!x = " + MNT(roots[i]) + kCrLf + "El polinomio en " + s.vs +
-                     "!0!x vale " + MNT(fvals.at(i)) + " allí." + kCrLf;
-    return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " +
-                v.ToText() + kCrLf +
+        rootsLine += s.vs + "!0!x = " + MNT(roots[i]) + kCrLf + "El polinomio en " + s.vs + "!0!x vale " +
+                     MNT(fvals.at(i)) + " allí." + kCrLf;
+    return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " + v.ToText() + kCrLf +
                 "El problema planteado da lugar a la siguiente ecuación para " + s.vs + "!0!x:",
             q.markup, "Se hallaron estas raíces:", rootsLine,
             "Se insertó el polinomio en la casilla de la calculadora por si deseas modificar el "
@@ -549,20 +534,16 @@ shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
 
 // ---------------------------------------------------------------- v0y
 
-Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
-                          const rt::Variant& d2) {
+Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0y)
-        return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
+    if (!Model().kinds[body].v0y) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
     const BodyLaunch& l = Model().launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double vx = l.vx0.ToNumber();
     if (vx == 0) return Refuse("v0x no puede ser cero.");
     const double a = d1.ToNumber(), b = d2.ToNumber();
-    if ((code == 13 || code == 18) && a == t0)
-        return Refuse("Estás poniendo t igual al tiempo inicial.");
-    if ((code == 19 || code == 14) && a == x0)
-        return Refuse("Estás poniendo x igual a la del punto inicial.");
+    if ((code == 13 || code == 18) && a == t0) return Refuse("Estás poniendo t igual al tiempo inicial.");
+    if ((code == 19 || code == 14) && a == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
     const std::string p = P(point);
     Outcome o;
     auto& v = o.values;
@@ -574,8 +555,8 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     };
     switch (code) {
     case 12: {
-        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs +
-                      " = " + R(x0) + PlainTerm(vx, PlainShift(t0)));
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs + " = " + R(x0) +
+                      PlainTerm(vx, PlainShift(t0)));
     }
     case 13: {
         const double T = a - t0;
@@ -631,17 +612,14 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
     }
     std::string values = s.vs + "!0!y = " + FN(v[0]);
     if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + FN(v[1]);
-    o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + P(body) + ", con los datos:", data,
-               values,
-               s.vs + "!0 = " + FN(num::Hypot(vx, v[0])) + " y ;q = " +
-                   FN(num::VectorAngleDeg(vx, v[0])) + "°"};
+    o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + P(body) + ", con los datos:", data, values,
+               s.vs + "!0 = " + FN(num::Hypot(vx, v[0])) + " y ;q = " + FN(num::VectorAngleDeg(vx, v[0])) + "°"};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0y?",
                head + "con alguno de los dos valores calculados de " + s.vs + "0y?" + kCrLf +
                    "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
                    "botón \"No\".",
-               "v0y = " + NT(v[0]),
-               "v0y = " + NT(v[0]) + ", v0y = " + NT(v.size() > 1 ? v[1] : v[0]));
+               "v0y = " + NT(v[0]), "v0y = " + NT(v[0]) + ", v0y = " + NT(v.size() > 1 ? v[1] : v[0]));
     return o;
 }
 
@@ -650,8 +628,7 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
 Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!Model().kinds[body].v0theta0)
-        return Refuse("No tengo las ecuaciones en función de " + s.vs +
-                      "0 y el ángulo de lanzamiento.");
+        return Refuse("No tengo las ecuaciones en función de " + s.vs + "0 y el ángulo de lanzamiento.");
     const BodyLaunch& l = Model().launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
@@ -660,8 +637,7 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     if ((code == 12 && b == x0) || ((code == 14 || code == 19) && a == x0))
         return Refuse("Estás poniendo x igual a la del punto inicial.");
     if (code == 16 || code == 17)
-        return Refuse("La ecuación a la que dan lugar estos datos es" + kCrLf +
-                      "complicada y de poca utilidad.");
+        return Refuse("La ecuación a la que dan lugar estos datos es" + kCrLf + "complicada y de poca utilidad.");
     std::string E, D;
     const std::string sq = "//(" + s.vs + "!0¡2 cos¡2 ;q!0)";
     switch (code) {
@@ -677,8 +653,8 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     }
     case 14: {
         const double X = a - x0;
-        E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -4.9 * X * X, sq) +
-            " = " + FormatTerm(false, true, Rd(b - y0), 1);
+        E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -4.9 * X * X, sq) + " = " +
+            FormatTerm(false, true, Rd(b - y0), 1);
         D = "Datos: en " + s.xs + " = " + FN(a) + ", " + s.ys + " = " + FN(b);
         break;
     }
@@ -696,8 +672,8 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
         D = "Datos: t = " + FN(a) + ", ;q = " + FN(b);
         break;
     case 19:
-        E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -9.8 * (a - x0), sq) +
-            " = " + FormatTerm(false, true, num::TanDeg(b), 1);
+        E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -9.8 * (a - x0), sq) + " = " +
+            FormatTerm(false, true, num::TanDeg(b), 1);
         D = "Datos: " + s.xs + " = " + FN(a) + ", ;q = " + FN(b);
         break;
     case 20:
@@ -707,8 +683,8 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
             E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(19.6 * (a - y0)), 1);
         } else {
             const double ta = num::TanDeg(b);
-            E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" +
-                " ;- " + s.vs + "!0¡2 = " + FN(-19.6 * (a - y0));
+            E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" + " ;- " + s.vs +
+                "!0¡2 = " + FN(-19.6 * (a - y0));
         }
         break;
     default: return {};

@@ -48,40 +48,32 @@ struct ApplyOutcome {
     std::vector<PointFill> fills;  // written in order; with `choose`, the two choices
     bool choose = false;           // ask which of fills[0], fills[1] to write
     std::string prompt, title;
-    shell::ResultLines lines;      // written when not empty
+    shell::ResultLines lines;  // written when not empty
 };
 
 // Completing a point of a body with complete equations from the datum kind
 // `code` (5..11) and the data d1, d2.
-ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1,
-                            const rt::Variant& d2);
+ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1, const rt::Variant& d2);
 
 // Launch speed, launch angle, horizontal or vertical launch velocity from the
 // pair of data `code` (12..20) at point `point` of the body.
-Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1,
-                         const rt::Variant& d2);
-Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1,
-                             const rt::Variant& d2);
-Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1,
-                          const rt::Variant& d2);
-Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1,
-                          const rt::Variant& d2);
+Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2);
+Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2);
+Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2);
+Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2);
 // The one equation in v0 and theta0 the pair gives (no values).
-Outcome V0Theta0Relation(int body, int point, int code, const rt::Variant& d1,
-                         const rt::Variant& d2);
+Outcome V0Theta0Relation(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2);
 
 // The quartic in v0x of the pair (x, v) when v0x is unknown.
 struct Quartic {
-    std::string expr;          // in the engine's variable X
-    std::string markup;        // the equation line
+    std::string expr;    // in the engine's variable X
+    std::string markup;  // the equation line
 };
 Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs);
 std::string V0xQuarticPrompt(const std::string& vs);
 // The five result lines of the roots found.
-shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x,
-                                   const rt::Variant& v, const Quartic& q,
-                                   const std::vector<double>& roots,
-                                   const std::vector<double>& fvals);
+shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
+                                   const std::vector<double>& roots, const std::vector<double>& fvals);
 extern const char kSearchTitle[];
 extern const char kNoRootsInInterval[];
 

@@ -70,9 +70,8 @@ public:
         ui_.Form().pic->FilledBox(0, y, shell::Shared().PicWidth, y - 20, rt::kWhite);
     }
 
-    void SetUpParabEqns(int body, int, const rt::Variant& t0, const rt::Variant& x0,
-                        const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q,
-                        bool components) override {
+    void SetUpParabEqns(int body, int, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,
+                        const rt::Variant& p, const rt::Variant& q, bool components) override {
         ClearKinds(body);
         const SetUpPlan plan = PlanSetUp(body, t0, x0, y0, p, q, components);
         StoreSetUp(Model(), body, plan);
@@ -100,8 +99,7 @@ public:
     void ApplyParabEqnsToPoint(int body, int point, int relPoint, const rt::Variant& d1,
                                const rt::Variant& d2) override {
         motion::EraseResults();
-        const ApplyOutcome o =
-            PlanApplyPoint(body, point, relPoint, motion::State().ParabProcedureCode, d1, d2);
+        const ApplyOutcome o = PlanApplyPoint(body, point, relPoint, motion::State().ParabProcedureCode, d1, d2);
         if (!o.message.empty()) {
             Msg(o.message);
             return;
@@ -119,8 +117,7 @@ public:
         if (o.lines.UBound() > 0) Write(o.lines);
     }
 
-    void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1,
-                               const rt::Variant& d2) override {
+    void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveV0FromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
@@ -130,8 +127,7 @@ public:
         SetCell(3, motion::TableColOfPoint(body, 0), w);
     }
 
-    void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1,
-                                   const rt::Variant& d2) override {
+    void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveTheta0FromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
@@ -141,13 +137,11 @@ public:
         SetCell(4, motion::TableColOfPoint(body, 0), th);
     }
 
-    void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1,
-                                    const rt::Variant& d2) override {
+    void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         Show(V0Theta0Relation(body, point, Code(), d1, d2));
     }
 
-    void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1,
-                                const rt::Variant& d2) override {
+    void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
         if (Code() == 16) {
             if (!Model().kinds[body].v0x) {
@@ -173,8 +167,7 @@ public:
         }
     }
 
-    void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1,
-                                const rt::Variant& d2) override {
+    void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
         const Outcome o = SolveV0yFromPoint(body, point, Code(), d1, d2);
         const int k = Show(o);
@@ -193,8 +186,7 @@ public:
 
     void GraphParabTrajectories(double x1, double x2) override {
         plat::Picture& pic = *ui_.Form().pic1;
-        const GraphPlan g = PlanTrajectoryGraph(
-            x1, x2, [&](const std::string& s) { return pic.TextWidth(Q(s)); });
+        const GraphPlan g = PlanTrajectoryGraph(x1, x2, [&](const std::string& s) { return pic.TextWidth(Q(s)); });
         if (!g.message.empty()) {
             Msg(g.message);
             return;
@@ -213,8 +205,7 @@ public:
         ui_.ShowPic1(true);
     }
 
-    void CalcParabRangeOnIncline(int body, const std::string& Xp, const std::string& Yp,
-                                 double alfa) override {
+    void CalcParabRangeOnIncline(int body, const std::string& Xp, const std::string& Yp, double alfa) override {
         Show(RangeOnIncline(body, Xp, Yp, alfa));
     }
 
@@ -268,15 +259,14 @@ public:
             PutParabPoint(1, p.t0, p.x0, p.y0, v0, th);
     }
 
-    void SolveTanAndSecSystem(const std::array<std::array<double, 3>, 3>& M,
-                              const std::array<double, 3>& r, int kind) override {
+    void SolveTanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r,
+                              int kind) override {
         Show(TanAndSecSystem(M, r, kind));
     }
     void SolveTanSecWithComponent(double A, double B, double C, double D, int kind) override {
         Show(TanSecWithComponent(A, B, C, D, kind));
     }
-    void SolveTanSecPairWithV0Cos(double A, double B, double C, double D, double E,
-                                  double F) override {
+    void SolveTanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F) override {
         Show(TanSecPairWithV0Cos(A, B, C, D, E, F));
     }
 
@@ -316,8 +306,10 @@ private:
 
     static bool AgreesToReplace(int point) {
         const std::string p = std::to_string(point);
-        return plat::MsgBox(Q("También hallé el punto " + p + ", que tiene datos escritos en la tabla.\r\n"
-                              "¿Reemplazo los datos del punto " + p + " con los valores hallados?"),
+        return plat::MsgBox(Q("También hallé el punto " + p +
+                              ", que tiene datos escritos en la tabla.\r\n"
+                              "¿Reemplazo los datos del punto " +
+                              p + " con los valores hallados?"),
                             plat::MsgButtons::YesNo) == plat::MsgResult::Yes;
     }
 
@@ -346,8 +338,7 @@ private:
         const double B = AskBound(V0xQuarticPrompt(s.vs), "El límite superior debe ser mayor que 0.");
         if (B == 0) return;
         const BodyLaunch& l = Model().launch[body];
-        const Quartic q =
-            V0xQuartic(x.ToNumber() - l.x0.ToNumber(), l.vy0.ToNumber(), v.ToNumber(), s.vs);
+        const Quartic q = V0xQuartic(x.ToNumber() - l.x0.ToNumber(), l.vy0.ToNumber(), v.ToNumber(), s.vs);
         std::vector<double> roots, fvals;
         std::string msg;
         num::FindExprRoots(q.expr, 0, B, roots, fvals, msg);
@@ -366,8 +357,7 @@ private:
     }
 
     void MoverQuartic(const MeetPlan& p, const std::string& u) {
-        const double B =
-            AskBound(MoverQuarticPrompt(), "El límite superior debe ser mayor que t0.");
+        const double B = AskBound(MoverQuarticPrompt(), "El límite superior debe ser mayor que t0.");
         if (B == 0) return;
         std::vector<double> roots, fvals;
         std::string msg;
@@ -382,8 +372,7 @@ private:
                 "intervalo de búsqueda, usa la calculadora.\r\nYa se insertó el polinomio allí.");
             return;
         }
-        Write(MoverQuarticLines(p, u, Model().launch[1].v0.ToText(), B, From1(roots),
-                                From1(fvals)));
+        Write(MoverQuarticLines(p, u, Model().launch[1].v0.ToText(), B, From1(roots), From1(fvals)));
     }
 
     static std::vector<double> From1(const std::vector<double>& v) {

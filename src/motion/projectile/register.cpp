@@ -4,8 +4,6 @@
 
 namespace motion {
 
-std::unique_ptr<ProjectileProcedures> MakeProjectileProcedures(WorkspaceUi& ui) {
-    return parab::MakeProcedures(ui);
-}
+std::unique_ptr<ProjectileProcedures> MakeProjectileProcedures(WorkspaceUi& ui) { return parab::MakeProcedures(ui); }
 
 }  // namespace motion

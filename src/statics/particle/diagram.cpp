@@ -54,14 +54,14 @@ void DrawParticleAxes(plat::Picture& pic, double angleDeg) {
     const rt::ColorRef fore = pic.ForeColor(), fill = pic.FillColor();
     const plat::FillStyle fillStyle = pic.FillStyle();
 
-    shell::DrawArrowBetween(pic, cx - h * c, cy - h * s, cx + h * c, cy + h * s, shell::kPenAtTip,
-                            false, rt::Variant(std::string()), kAxisColour);
+    shell::DrawArrowBetween(pic, cx - h * c, cy - h * s, cx + h * c, cy + h * s, shell::kPenAtTip, false,
+                            rt::Variant(std::string()), kAxisColour);
     shell::MoveRel(pic, 4, -2, false);
     pic.Print(QStringLiteral("X"));
 
     shell::MoveTo(pic, cx, cy, false);
-    shell::DrawArrowBetween(pic, cx + h * s, cy - h * c, cx - h * s, cy + h * c, shell::kPenAtTip,
-                            false, rt::Variant(std::string()), kAxisColour);
+    shell::DrawArrowBetween(pic, cx + h * s, cy - h * c, cx - h * s, cy + h * c, shell::kPenAtTip, false,
+                            rt::Variant(std::string()), kAxisColour);
     shell::MoveRel(pic, 6, 4, false);
     pic.Print(QStringLiteral("Y"));
 
@@ -83,20 +83,17 @@ void DrawParticleForces(plat::Picture& pic, const ForceTable& forces, double rot
 
     for (size_t i = 0; i < forces.size(); ++i) {
         const ParticleForceRec& r = forces[i];
-        const double dir = (num::IsNumber(r[kDrawAngle]) ? r[kDrawAngle].ToNumber()
-                                                          : r[kDir].ToNumber()) + rotDeg;
-        vec::HourAlpha ha = vec::ClockSector(std::cos(dir * num::kDegToRad),
-                                             std::sin(dir * num::kDegToRad));
+        const double dir = (num::IsNumber(r[kDrawAngle]) ? r[kDrawAngle].ToNumber() : r[kDir].ToNumber()) + rotDeg;
+        vec::HourAlpha ha = vec::ClockSector(std::cos(dir * num::kDegToRad), std::sin(dir * num::kDegToRad));
         const bool numeric = num::IsNumber(r[kMag]);
         if (numeric && r[kMag].ToNumber() < 0) ha.hour = shell::OppositeHour(ha.hour);
-        shell::MoveTo(pic, static_cast<float>(r[kOriginX].ToNumber()),
-                      static_cast<float>(r[kOriginY].ToNumber()), false);
-        const rt::Variant label = numeric ? rt::Variant(rt::RoundedText(r[kMag].ToNumber(), 2))
-                                          : rt::Variant(r[kArrowLabel].ToText());
+        shell::MoveTo(pic, static_cast<float>(r[kOriginX].ToNumber()), static_cast<float>(r[kOriginY].ToNumber()),
+                      false);
+        const rt::Variant label =
+            numeric ? rt::Variant(rt::RoundedText(r[kMag].ToNumber(), 2)) : rt::Variant(r[kArrowLabel].ToText());
         const bool fromPoint = r[kTailAtPoint].ToNumber() != 0;
-        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1,
-                         false, static_cast<rt::ColorRef>(r[kArrowColor].ToNumber()), label, 3,
-                         ha.hour, ha.alpha);
+        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1, false,
+                         static_cast<rt::ColorRef>(r[kArrowColor].ToNumber()), label, 3, ha.hour, ha.alpha);
     }
 }
 

@@ -10,8 +10,8 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "text/resultformat.h"
 #include "statics/particle/solver.h"
+#include "text/resultformat.h"
 #include "vectors/clock.h"
 
 namespace particle {
@@ -113,14 +113,17 @@ void WriteBack(ForceTable& t, const Solution& s, double v1, double v2, const Equ
     case Case::TwoAngle:
         for (ParticleForceRec& r : t) {
             const std::string tx = r[kTermX].ToText(), ty = r[kTermY].ToText();
-            if (tx == e.Q1[0]) r[kX] = Num(r[kCoefX]) * num::CosDeg(v1);
-            else if (tx == e.Q2[0]) r[kX] = Num(r[kCoefX]) * num::CosDeg(v2);
-            if (ty == e.Q1[1]) r[kY] = Num(r[kCoefY]) * num::SinDeg(v1);
-            else if (ty == e.Q2[1]) r[kY] = Num(r[kCoefY]) * num::SinDeg(v2);
+            if (tx == e.Q1[0])
+                r[kX] = Num(r[kCoefX]) * num::CosDeg(v1);
+            else if (tx == e.Q2[0])
+                r[kX] = Num(r[kCoefX]) * num::CosDeg(v2);
+            if (ty == e.Q1[1])
+                r[kY] = Num(r[kCoefY]) * num::SinDeg(v1);
+            else if (ty == e.Q2[1])
+                r[kY] = Num(r[kCoefY]) * num::SinDeg(v2);
         }
         break;
-    case Case::None:
-        break;
+    case Case::None: break;
     }
 }
 
@@ -142,8 +145,7 @@ std::string RM(double x, int decimals) {
 
 // The equation line of one axis from its terms (coefficient, name) and the
 // constant.
-std::string EquationText(const std::vector<std::pair<double, std::string>>& terms, double constant,
-                         int decimals) {
+std::string EquationText(const std::vector<std::pair<double, std::string>>& terms, double constant, int decimals) {
     // The first term that does not vanish opens the line, its minus by its
     // number; a line whose every term vanishes reads "0 = 0".
     std::string text;
@@ -153,8 +155,7 @@ std::string EquationText(const std::vector<std::pair<double, std::string>>& term
     return text + " = 0";
 }
 
-std::string Report(const ForceTable& t, const Solution& s, const Equations& e, double v1,
-                   double v2, int decimals) {
+std::string Report(const ForceTable& t, const Solution& s, const Equations& e, double v1, double v2, int decimals) {
     using FSS = std::string (*)(const std::string&);
     const FSS F = FormatSubscriptSymbol;
     std::string x, y, line1, line2;
@@ -182,15 +183,12 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
         break;
     }
     case Case::TwoAngle:
-        x = EquationText({{s.a11, "cos " + F(s.name1)}, {s.a12, "cos " + F(s.name2)}}, e.S[0],
-                         decimals);
-        y = EquationText({{s.a21, "sen " + F(s.name1)}, {s.a22, "sen " + F(s.name2)}}, e.S[1],
-                         decimals);
+        x = EquationText({{s.a11, "cos " + F(s.name1)}, {s.a12, "cos " + F(s.name2)}}, e.S[0], decimals);
+        y = EquationText({{s.a21, "sen " + F(s.name1)}, {s.a22, "sen " + F(s.name2)}}, e.S[1], decimals);
         line1 = F(s.name1) + " = " + RM(v1, decimals) + "°";
         line2 = F(s.name2) + " = " + RM(v2, decimals) + "°";
         break;
-    case Case::None:
-        break;
+    case Case::None: break;
     }
     double sx, sy;
     Sums(t, sx, sy);
@@ -223,12 +221,12 @@ std::string TwoSolutionsPrompt(const Solution& s, int decimals) {
     p += kCrLf;
     if (s.kind == Case::MagAngle) {
         for (int k = 0; k < 2; ++k)
-            p += s.name1 + " = " + R(v[2 * k], decimals) + ", " + s.name2 + " = " +
-                 R(v[2 * k + 1], decimals) + "°" + kCrLf;
+            p += s.name1 + " = " + R(v[2 * k], decimals) + ", " + s.name2 + " = " + R(v[2 * k + 1], decimals) + "°" +
+                 kCrLf;
     } else {
         for (int k = 0; k < 2; ++k)
-            p += s.name1 + " = " + R(v[2 * k], decimals) + "°, " + s.name2 + " = " +
-                 R(v[2 * k + 1], decimals) + "°" + kCrLf;
+            p += s.name1 + " = " + R(v[2 * k], decimals) + "°, " + s.name2 + " = " + R(v[2 * k + 1], decimals) + "°" +
+                 kCrLf;
     }
     return p + "Para escoger la primera oprime el botón \"Sí\". Para la segunda oprime \"No\".";
 }
@@ -268,8 +266,7 @@ std::string SetUpLinear(const Equations& e, Solution& s) {
     const std::string &q1x = e.Q1[0], &q2x = e.Q2[0], &q1y = e.Q1[1], &q2y = e.Q2[1];
     const double k1x = e.K1[0], k2x = e.K2[0], k1y = e.K1[1], k2y = e.K2[1];
     const int nx = e.N[0], ny = e.N[1];
-    auto set = [&](double a11, double a12, double a21, double a22, const std::string& n1,
-                   const std::string& n2) {
+    auto set = [&](double a11, double a12, double a21, double a22, const std::string& n1, const std::string& n2) {
         s.a11 = a11, s.a12 = a12, s.a21 = a21, s.a22 = a22, s.name1 = n1, s.name2 = n2;
     };
     if (nx == 1 && ny == 1) {
@@ -304,18 +301,26 @@ bool SetUpMagAngle(const Equations& e, Solution& s) {
     };
     if (nx == 2 && ny == 2) {
         if (IsPlain(q1x) && IsTrig(q2x)) {
-            if (q1y == q1x) set(k1x, k2x, k1y, k2y);
-            else if (q2y == q1x) set(k1x, k2x, k2y, k1y);
+            if (q1y == q1x)
+                set(k1x, k2x, k1y, k2y);
+            else if (q2y == q1x)
+                set(k1x, k2x, k2y, k1y);
         } else if (IsTrig(q1x) && IsPlain(q2x)) {
-            if (q2y == q2x) set(k2x, k1x, k2y, k1y);
-            else if (q1y == q2x) set(k2x, k1x, k1y, k2y);
+            if (q2y == q2x)
+                set(k2x, k1x, k2y, k1y);
+            else if (q1y == q2x)
+                set(k2x, k1x, k1y, k2y);
         }
     } else if (nx == 1 && ny == 2) {
-        if (IsTrig(q1x) && IsPlain(q1y)) set(0, k1x, k1y, k2y);
-        else if (IsTrig(q1x) && IsTrig(q1y)) set(0, k1x, k2y, k1y);
+        if (IsTrig(q1x) && IsPlain(q1y))
+            set(0, k1x, k1y, k2y);
+        else if (IsTrig(q1x) && IsTrig(q1y))
+            set(0, k1x, k2y, k1y);
     } else if (nx == 2 && ny == 1) {
-        if (IsPlain(q1x) && IsTrig(q1y)) set(k1x, k2x, 0, k1y);
-        else if (IsTrig(q1x) && IsTrig(q1y)) set(k2x, k1x, 0, k1y);
+        if (IsPlain(q1x) && IsTrig(q1y))
+            set(k1x, k2x, 0, k1y);
+        else if (IsTrig(q1x) && IsTrig(q1y))
+            set(k2x, k1x, 0, k1y);
     }
     std::string term;
     if (IsTrig(q1x) && q2x.empty()) {
@@ -339,16 +344,14 @@ bool SetUpMagAngle(const Equations& e, Solution& s) {
 
 }  // namespace
 
-EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
-                                            const ChooseFirst& chooseFirst) {
+EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals, const ChooseFirst& chooseFirst) {
     EquilibriumOutcome out;
     try {
         Equations e;
         out.msg = Collect(forces, e);
         if (!out.msg.empty()) return out;
         const int nx = e.N[0], ny = e.N[1];
-        if ((nx == 1 && ny == 0) || (nx == 0 && ny == 1) || (nx == 2 && ny == 0) ||
-            (nx == 0 && ny == 2)) {
+        if ((nx == 1 && ny == 0) || (nx == 0 && ny == 1) || (nx == 2 && ny == 0) || (nx == 0 && ny == 2)) {
             out.msg = "No resuelvo este caso.";
             return out;
         }
@@ -383,8 +386,8 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
             s.values = {num::Hypot(x, y), num::VectorAngleDeg(x, y)};
         } else if (IsPlain(q1x) && IsPlain(q2x) && IsPlain(q1y) && IsPlain(q2y)) {
             if (nx == 0 && ny == 0) {
-                out.report = std::string("No hay incógnitas.") + kCrLf + ";SF!x = " +
-                             R(e.S[0], decimals) + kCrLf + ";SF!y = " + R(e.S[1], decimals);
+                out.report = std::string("No hay incógnitas.") + kCrLf + ";SF!x = " + R(e.S[0], decimals) + kCrLf +
+                             ";SF!y = " + R(e.S[1], decimals);
                 return out;
             }
             out.msg = SetUpLinear(e, s);
@@ -426,8 +429,7 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
                     out.msg = "No se pueden cumplir las ecuaciones de equilibrio.";
                     return out;
                 }
-                const bool first =
-                    good[0] && (!good[1] || chooseFirst(TwoSolutionsPrompt(s, decimals)));
+                const bool first = good[0] && (!good[1] || chooseFirst(TwoSolutionsPrompt(s, decimals)));
                 if (!first) v1 = s.values[2], v2 = s.values[3];
             }
             WriteBack(forces, s, v1, v2, e);

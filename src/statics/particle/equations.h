@@ -31,8 +31,7 @@ using ChooseFirst = std::function<bool(const std::string& prompt)>;
 // Solves the equilibrium of the forces of the table, writing the solved
 // values into it. A run-time error ends the call at once (failed): what was
 // written into the table stays, no report, no redraw.
-EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals,
-                                            const ChooseFirst& chooseFirst);
+EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals, const ChooseFirst& chooseFirst);
 
 // "A1" -> "A!1", "T12" -> "T!1!2": the characters after the first become
 // subscripts of the formula markup; other lengths are returned unchanged.

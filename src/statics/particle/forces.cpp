@@ -46,8 +46,7 @@ Offset PickLabelSector(int hour, bool fromPoint, double rotDeg, std::array<bool,
 
 namespace {
 
-void SetOrigin(ParticleState& s, ParticleForceRec& r, double rotDeg, double picWidth,
-               double picHeight) {
+void SetOrigin(ParticleState& s, ParticleForceRec& r, double rotDeg, double picWidth, double picHeight) {
     const int hour = rt::CInt(r[kHour].ToNumber());
     const bool fromPoint = r[kTailAtPoint].ToNumber() != 0;
     const Offset o = PickLabelSector(hour, fromPoint, rotDeg, s.LabelSectorsUsed);
@@ -57,8 +56,7 @@ void SetOrigin(ParticleState& s, ParticleForceRec& r, double rotDeg, double picW
 
 }  // namespace
 
-void AppendForce(ParticleState& s, const vec::ParsedVector& pv, double rotDeg, double picWidth,
-                 double picHeight) {
+void AppendForce(ParticleState& s, const vec::ParsedVector& pv, double rotDeg, double picWidth, double picHeight) {
     ParticleForceRec r = RecordFromParsed(pv);
     SetOrigin(s, r, rotDeg, picWidth, picHeight);
     s.ParticleForces.push_back(std::move(r));
@@ -70,8 +68,8 @@ void RepickOrigins(ParticleState& s, double rotDeg, double picWidth, double picH
     for (ParticleForceRec& r : s.ParticleForces) SetOrigin(s, r, rotDeg, picWidth, picHeight);
 }
 
-std::string LoadParticleForces(ParticleState& s, const std::vector<std::string>& texts,
-                               double rotDeg, double picWidth, double picHeight, int decimals) {
+std::string LoadParticleForces(ParticleState& s, const std::vector<std::string>& texts, double rotDeg, double picWidth,
+                               double picHeight, int decimals) {
     s.ClearForces();
     for (const std::string& text : texts) {
         const auto parsed = vec::ParseStaticsVector(rt::Trim(text), decimals);

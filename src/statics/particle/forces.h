@@ -24,8 +24,7 @@ Offset PickLabelSector(int hour, bool fromPoint, double rotDeg, std::array<bool,
 
 // Appends a parsed force to the table, its arrow origin picked from the
 // picture's centre.
-void AppendForce(ParticleState& s, const vec::ParsedVector& pv, double rotDeg, double picWidth,
-                 double picHeight);
+void AppendForce(ParticleState& s, const vec::ParsedVector& pv, double rotDeg, double picWidth, double picHeight);
 
 // Recomputes the arrow origins of every force in table order, all slots
 // freed first.
@@ -34,7 +33,7 @@ void RepickOrigins(ParticleState& s, double rotDeg, double picWidth, double picH
 // Rebuilds the table from force texts (trimmed before parsing). The first
 // text the parser refuses stops the loading; the result is then
 // "Error en la fuerza " & text & CR LF & the parser's message, else "".
-std::string LoadParticleForces(ParticleState& s, const std::vector<std::string>& texts,
-                               double rotDeg, double picWidth, double picHeight, int decimals);
+std::string LoadParticleForces(ParticleState& s, const std::vector<std::string>& texts, double rotDeg, double picWidth,
+                               double picHeight, int decimals);
 
 }  // namespace particle

@@ -17,12 +17,12 @@
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "shell/writer.h"
 #include "statics/particle/diagram.h"
 #include "statics/particle/equations.h"
 #include "statics/particle/forces.h"
 #include "statics/particle/state.h"
+#include "text/globals.h"
 
 namespace particle {
 
@@ -51,8 +51,7 @@ struct ButtonSpec {
 
 constexpr ButtonSpec kButtons[] = {
     {0, "Resolver", "Calcular las incógnitas del problema de equilibrio", 120, 3030, 1365, 345, false},
-    {1, "Restaurar", "Volver a como estaban las fuerzas antes de resolver", 1530, 3030, 1365, 345,
-     false},
+    {1, "Restaurar", "Volver a como estaban las fuerzas antes de resolver", 1530, 3030, 1365, 345, false},
     {2, "Actualizar", "Sustituir en la tabla los valores calculados", 2940, 3030, 1365, 345, false},
     {5, "Bu", "Cancelar la última fuerza dada", 3630, 30, 570, 375, true},
     {6, "B1", "Cancelar la fuerza seleccionada en la tabla", 4200, 30, 570, 375, true},
@@ -72,8 +71,7 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
     const char* captions[] = {"?-1", "?-2"};
     const char* tips[] = {"Ejemplo 1", "Ejemplo 2"};
     for (int i = 0; i < 2; ++i) {
-        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdExampleEstp"), i),
-                                          panel_.fraEstp);
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdExampleEstp"), i), panel_.fraEstp);
         b->SetCaption(QString::fromLatin1(captions[i]));
         b->setToolTip(QString::fromLatin1(tips[i]));
         b->setGeometry(8 + 40 * i, 6, 36, 22);
@@ -87,8 +85,7 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
     panel_.gdEqui->SetFixedCols(1);
 
     for (const ButtonSpec& btn : kButtons) {
-        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdParts"), btn.index),
-                                          panel_.fraEstp);
+        auto* b = new plat::CommandButton(plat::ArrayName(QStringLiteral("cmdParts"), btn.index), panel_.fraEstp);
         b->SetCaption(QString::fromUtf8(btn.caption));
         b->setToolTip(QString::fromUtf8(btn.tip));
         b->setGeometry(Px(btn.left), Px(btn.top), Px(btn.width), Px(btn.height));
@@ -100,8 +97,7 @@ void ParticleStatics::BuildPanels(shell::Form1& form) {
     form.panels.fraEstp = panel_.fraEstp;
 
     // The rotation button sits on the direction frame, built before.
-    if (plat::CommandButton* rot = form.panels.cmdRotangle)
-        rot->Click = [this] { cmdRotangle_Click(); };
+    if (plat::CommandButton* rot = form.panels.cmdRotangle) rot->Click = [this] { cmdRotangle_Click(); };
 }
 
 void ParticleStatics::ArrangeGdEqui() {
@@ -112,9 +108,7 @@ void ParticleStatics::ArrangeGdEqui() {
     for (int c = 0; c < 4; ++c) g.SetColWidth(c, widths[c]);
 }
 
-void ParticleStatics::Redraw() {
-    DrawParticleForces(*form_->pic1, State().ParticleForces, form_->GetRotAngle());
-}
+void ParticleStatics::Redraw() { DrawParticleForces(*form_->pic1, State().ParticleForces, form_->GetRotAngle()); }
 
 void ParticleStatics::AddParticleForce() {
     plat::TextBox& box = *form_->panels.txtVector;
@@ -127,10 +121,10 @@ void ParticleStatics::AddParticleForce() {
     }
     vec::ParsedVector pv = parsed.value();
     if (pv.Hour.IsEmptyText() && pv.Alpha.IsEmptyText()) {
-        const QString answer = plat::InputBox(
-            QStringLiteral("¿En qué dirección (entre -180° y 180°) deseas dibujar esta fuerza en el "
-                           "diagrama?"),
-            plat::kAppTitle);
+        const QString answer =
+            plat::InputBox(QStringLiteral("¿En qué dirección (entre -180° y 180°) deseas dibujar esta fuerza en el "
+                                          "diagrama?"),
+                           plat::kAppTitle);
         if (answer.isEmpty()) return;
         const std::optional<double> angle = TypedAngle(answer);
         if (!angle) {
@@ -157,10 +151,9 @@ void ParticleStatics::AddParticleForce() {
 }
 
 std::string ParticleStatics::Solve() {
-    const EquilibriumOutcome out = SolveParticleEquilibrium(
-        State().ParticleForces, shell::G().Decimals, [](const std::string& prompt) {
-            return plat::MsgBox(Q(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) ==
-                   plat::MsgResult::Yes;
+    const EquilibriumOutcome out =
+        SolveParticleEquilibrium(State().ParticleForces, shell::G().Decimals, [](const std::string& prompt) {
+            return plat::MsgBox(Q(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) == plat::MsgResult::Yes;
         });
     if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, shell::ResultLines{out.report});
     if (out.redraw) Redraw();
@@ -194,9 +187,7 @@ void ParticleStatics::cmdParts_Click(int index) {
         case 7: StartNewProblem(); break;
         default: break;
         }
-    } catch (const rt::RuntimeError&) {
-        Message(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { Message(QStringLiteral("Error en el comando.")); }
 }
 
 void ParticleStatics::SolveProblem() {
@@ -249,8 +240,7 @@ void ParticleStatics::PutSolutionInTable() {
         gd.SetTextMatrix(k, 2, Q(x));
         gd.SetTextMatrix(k, 3, Q(y));
         r[kArrowColor] = 0.0;
-        lines[k + 1] = "(" + x + ", " + y + ") = (" +
-                       rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
+        lines[k + 1] = "(" + x + ", " + y + ") = (" + rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
                        rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
     }
     Redraw();
@@ -284,8 +274,10 @@ void ParticleStatics::CancelForce(bool selected) {
         const shell::SharedState& g = shell::Shared();
         RepickOrigins(st, rot, g.PicWidth, g.PicHeight);
         gd.SetRows(gd.Rows() - 1);
-        if (st.ParticleForceCount > 0) Redraw();
-        else DrawParticleAxes(*form_->pic1, rot);
+        if (st.ParticleForceCount > 0)
+            Redraw();
+        else
+            DrawParticleAxes(*form_->pic1, rot);
     }
     form_->panels.txtVector->SetFocus();
 }
@@ -293,8 +285,7 @@ void ParticleStatics::CancelForce(bool selected) {
 void ParticleStatics::StartNewProblem() {
     ParticleState& st = State();
     plat::FlexGrid& gd = *panel_.gdEqui;
-    if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"),
-                     plat::MsgButtons::YesNo, plat::kAppTitle,
+    if (plat::MsgBox(QStringLiteral("Se borrará todo. ¿Deseas hacerlo?"), plat::MsgButtons::YesNo, plat::kAppTitle,
                      plat::MsgResult::No) != plat::MsgResult::Yes)
         return;
     st.ClearForces();
@@ -302,8 +293,7 @@ void ParticleStatics::StartNewProblem() {
     gd.ClearCells();
     ArrangeGdEqui();
     gd.SetRows(1);
-    if (auto* atan = form_->findChild<plat::TextBox*>(QStringLiteral("txtAtan")))
-        atan->SetText(QString());
+    if (auto* atan = form_->findChild<plat::TextBox*>(QStringLiteral("txtAtan"))) atan->SetText(QString());
     form_->panels.txtVector->SetText(QString());
     form_->rtbCalc->SetText(QString());
     form_->pic1->Cls();
@@ -319,8 +309,7 @@ void ParticleStatics::StartNewProblem() {
     shell::Shared().AxesRotation = 0;
     if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
         lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = 0"));
-    if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle")))
-        angle->SetText(QStringLiteral("0"));
+    if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle"))) angle->SetText(QStringLiteral("0"));
     form_->Services().direction->DrawClock(false);
     DrawParticleAxes(*form_->pic1, 0);
     form_->panels.picClock->MouseDown(1, 0, 93, 60);
@@ -329,8 +318,8 @@ void ParticleStatics::StartNewProblem() {
 
 void ParticleStatics::cmdRotangle_Click() {
     try {
-        const QString answer = plat::InputBox(
-            QStringLiteral("Especifica el ángulo de rotación (entre -90 y 90)."), plat::kAppTitle);
+        const QString answer =
+            plat::InputBox(QStringLiteral("Especifica el ángulo de rotación (entre -90 y 90)."), plat::kAppTitle);
         if (answer.isEmpty()) return;
         const std::optional<double> typed = TypedAngle(answer);
         if (!typed) {
@@ -353,15 +342,13 @@ void ParticleStatics::cmdRotangle_Click() {
         form_->Services().direction->DrawClock(false);
         DrawParticleAxes(*form_->pic1, value);
         if (State().ParticleForceCount >= 1) Redraw();
-    } catch (const rt::RuntimeError&) {
-        Message(QStringLiteral("Error en el comando."));
-    }
+    } catch (const rt::RuntimeError&) { Message(QStringLiteral("Error en el comando.")); }
 }
 
 bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts) {
     const shell::SharedState& g = shell::Shared();
-    const std::string loadMsg = LoadParticleForces(State(), texts, form_->GetRotAngle(),
-                                                   g.PicWidth, g.PicHeight, shell::G().Decimals);
+    const std::string loadMsg =
+        LoadParticleForces(State(), texts, form_->GetRotAngle(), g.PicWidth, g.PicHeight, shell::G().Decimals);
     if (!loadMsg.empty()) Message(Q(loadMsg));
     const std::string msg = Solve();
     if (!msg.empty()) {
@@ -372,8 +359,6 @@ bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts)
     return true;
 }
 
-std::unique_ptr<shell::ParticleStaticsServices> MakeParticleStatics() {
-    return std::make_unique<ParticleStatics>();
-}
+std::unique_ptr<shell::ParticleStaticsServices> MakeParticleStatics() { return std::make_unique<ParticleStatics>(); }
 
 }  // namespace particle

@@ -30,8 +30,8 @@ namespace particle {
 // Controls of the panel, created by BuildPanels.
 struct Panel {
     plat::Frame* fraEstp = nullptr;
-    plat::FlexGrid* gdEqui = nullptr;                 // force table
-    plat::CommandButton* cmdExampleEstp[2] = {};      // "?-1", "?-2"
+    plat::FlexGrid* gdEqui = nullptr;             // force table
+    plat::CommandButton* cmdExampleEstp[2] = {};  // "?-1", "?-2"
     // Elements 0, 1, 2, 5, 6 and 7 (3 and 4 do not exist).
     std::array<plat::CommandButton*, 8> cmdParts{};
 };

@@ -61,8 +61,7 @@ UnknownsResult Kind2(double a11, double a12, double c1, double a21, double a22, 
         a[1] = num::NormAngle(180 - a[0]);
         for (int k = 0; k < 2; ++k) t[k] = rt::Div(-c1 - a12 * num::CosDeg(a[k]), a11);
     } else if (!NearZero(a11) && !NearZero(a21)) {
-        if (!TrigRoots(a12 * a21, -a11 * a22, c1 * a21 - a11 * c2, a[0], a[1]))
-            return Fail(kNoSolution);
+        if (!TrigRoots(a12 * a21, -a11 * a22, c1 * a21 - a11 * c2, a[0], a[1])) return Fail(kNoSolution);
         for (int k = 0; k < 2; ++k) t[k] = rt::Div(-c1 - a12 * num::CosDeg(a[k]), a11);
     } else {
         return Fail(kDataError);
@@ -104,8 +103,7 @@ UnknownsResult Kind4(double a11, double a12, double c1, double a21, double a22, 
 
 }  // namespace
 
-UnknownsResult SolveParticleUnknowns(int kind, double a11, double a12, double c1, double a21,
-                                     double a22, double c2) {
+UnknownsResult SolveParticleUnknowns(int kind, double a11, double a12, double c1, double a21, double a22, double c2) {
     switch (kind) {
     case 1: return Kind1(a11, a12, c1, a21, a22, c2);
     case 2: return Kind2(a11, a12, c1, a21, a22, c2);

@@ -23,7 +23,6 @@ struct UnknownsResult {
 };
 
 // Arithmetic faults (kind 3 with a11 = 0) raise rt::RuntimeError.
-UnknownsResult SolveParticleUnknowns(int kind, double a11, double a12, double c1, double a21,
-                                     double a22, double c2);
+UnknownsResult SolveParticleUnknowns(int kind, double a11, double a12, double c1, double a21, double a22, double c2);
 
 }  // namespace particle

@@ -15,9 +15,29 @@ namespace particle {
 // statics parser gives for the force text, in its order; 22 and 23 are
 // where on the picture the force's arrow starts.
 enum Field : int {
-    kMag = 1, kDir, kX, kY, kHour, kAlpha, kCoefX, kTermX, kCoefY, kTermY, kFxText, kFyText,
-    kDrawAngle, kTailAtPoint, kArrowColor, kText, kMagSymbol, kMagCoef, kMagText, kFormatName,
-    kArrowLabel, kOriginX, kOriginY
+    kMag = 1,
+    kDir,
+    kX,
+    kY,
+    kHour,
+    kAlpha,
+    kCoefX,
+    kTermX,
+    kCoefY,
+    kTermY,
+    kFxText,
+    kFyText,
+    kDrawAngle,
+    kTailAtPoint,
+    kArrowColor,
+    kText,
+    kMagSymbol,
+    kMagCoef,
+    kMagText,
+    kFormatName,
+    kArrowLabel,
+    kOriginX,
+    kOriginY
 };
 inline constexpr int kFieldCount = 23;
 

@@ -17,12 +17,12 @@
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "statics/rigid/drawing.h"
 #include "statics/rigid/geometry.h"
 #include "statics/rigid/panel.h"
 #include "statics/rigid/qtext.h"
 #include "statics/rigid/util.h"
+#include "text/globals.h"
 #include "vectors/notation.h"
 #include "vectors/text.h"
 
@@ -31,14 +31,11 @@ namespace rigid {
 plat::Picture& RigidStatics::pic1() { return *form_->pic1; }
 int RigidStatics::Decimals() const { return shell::G().Decimals; }
 
-int RigidStatics::BodyNumber() const {
-    return rt::CInt(rt::TextToNumber(S(panel_.lblBody->Caption())));
-}
+int RigidStatics::BodyNumber() const { return rt::CInt(rt::TextToNumber(S(panel_.lblBody->Caption()))); }
 
 void RigidStatics::DrawForces(const std::optional<int>& system) {
     DrawDCLForces(st_, pic1(), system, [] {
-        return S(plat::InputBox(QStringLiteral("¿A qué ángulo deseas trazar esta fuerza en el DCL?"),
-                                plat::kAppTitle));
+        return S(plat::InputBox(QStringLiteral("¿A qué ángulo deseas trazar esta fuerza en el DCL?"), plat::kAppTitle));
     });
 }
 
@@ -146,9 +143,7 @@ void RigidStatics::txtRepeat_KeyPress(int& key) {
     key = 0;
 }
 
-void RigidStatics::txtRepeat_LostFocus() {
-    panel_.txtRepeat->SetText(Q(UpperText(Trimmed(panel_.txtRepeat))));
-}
+void RigidStatics::txtRepeat_LostFocus() { panel_.txtRepeat->SetText(Q(UpperText(Trimmed(panel_.txtRepeat)))); }
 
 void RigidStatics::txtOrigin_Change() {
     const QString up = Q(UpperText(S(panel_.txtOrigin->Text())));
@@ -183,9 +178,8 @@ void RigidStatics::cmdOK_Click() {
         st_.StatPoints = oldPoints;
         Msg(kCommandError);
         if (st_.StatPointCount() > 0) {
-            rt::IgnoreError("the command already reported its failure; the redraw is a courtesy", [&] {
-                RedrawStructure();
-            });
+            rt::IgnoreError("the command already reported its failure; the redraw is a courtesy",
+                            [&] { RedrawStructure(); });
         }
         RestoreConfigCtrls();
         p.txtSegm[0]->SetFocus();
@@ -236,9 +230,7 @@ void RigidStatics::cmdUpdate_Click() {
         FillCoordLists();
         RedrawStructure();
         panel_.txtSegm[0]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::RestoreConfigCtrls() {
@@ -291,8 +283,8 @@ void RigidStatics::cmdConfig_Click(int index) {
             return;
         }
         if (st_.ForceCount() > 0) {
-            if (AskBeforeErasing("Esta acción borrará los DCL's. ¿Deseas proseguir?",
-                                 plat::MsgButtons::YesNo, plat::MsgResult::No) == plat::MsgResult::No)
+            if (AskBeforeErasing("Esta acción borrará los DCL's. ¿Deseas proseguir?", plat::MsgButtons::YesNo,
+                                 plat::MsgResult::No) == plat::MsgResult::No)
                 return;
             p.cmdDCL[2]->Press();
         }
@@ -346,15 +338,13 @@ void RigidStatics::cmdConfig_Click(int index) {
         p.lblPoints[0]->SetCaption(Q(joined));
         p.lstSysts->setEnabled(false);
         p.txtSegm[0]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::NewEstcrProblem() {
     Panel& p = panel_;
-    if (AskBeforeErasing("Confirmar borrado de todo.", plat::MsgButtons::OKCancel,
-                         plat::MsgResult::Cancel) == plat::MsgResult::Cancel)
+    if (AskBeforeErasing("Confirmar borrado de todo.", plat::MsgButtons::OKCancel, plat::MsgResult::Cancel) ==
+        plat::MsgResult::Cancel)
         return;
     // Every step runs: a redraw that fails (an origin box naming no point)
     // must not leave half of the old problem behind.
@@ -393,7 +383,8 @@ void RigidStatics::tabStat_Click(int) {
                 p.optDCL[0]->SetValue(true);
             }
             bool systems = false;
-            for (int k = 2; k <= kMaxSystems; ++k) systems = systems || !st_.SystemPoints[static_cast<size_t>(k)].empty();
+            for (int k = 2; k <= kMaxSystems; ++k)
+                systems = systems || !st_.SystemPoints[static_cast<size_t>(k)].empty();
             if (systems)
                 for (QWidget* w : std::initializer_list<QWidget*>{p.lblSolve, p.linDCL, p.lstDCL, p.cmdClearLstDCL})
                     w->show();
@@ -502,8 +493,7 @@ void RigidStatics::txtPoints_KeyPress(int& key) {
             return;
         }
         const bool cancel = rest.back() == '-';
-        const std::string letters = cancel ? TrimText(UpperText(rest.substr(0, rest.size() - 1)))
-                                           : UpperText(rest);
+        const std::string letters = cancel ? TrimText(UpperText(rest.substr(0, rest.size() - 1))) : UpperText(rest);
         std::vector<std::string> chars = Chars(letters);
         std::string test = letters;
         if (chars.size() > 1 && chars.front() == chars.back())
@@ -517,15 +507,12 @@ void RigidStatics::txtPoints_KeyPress(int& key) {
             if (system.find(c) == std::string::npos)
                 return refuse("El punto " + c + " no está en el sistema " + std::string(1, d));
         for (const std::string& c : chars)
-            if (FindPoint(st_, c) == 0)
-                return refuse("El punto " + c + " no existe o no conozco sus coordenadas.");
+            if (FindPoint(st_, c) == 0) return refuse("El punto " + c + " no existe o no conozco sus coordenadas.");
         const int o = FindPoint(st_, Trimmed(p.txtOrigin));
         if (o == 0) return;
         const rt::ColorRef colour = p.txtPoints->ForeColor();
-        DrawLineSegments(st_, pic1(), letters, !cancel, colour, PointAt(st_, o).PicX,
-                         PointAt(st_, o).PicY);
-        st_.Lines.push_back(LineRec{letters, cancel ? "False" : "True", std::to_string(colour),
-                                    std::string(1, d)});
+        DrawLineSegments(st_, pic1(), letters, !cancel, colour, PointAt(st_, o).PicX, PointAt(st_, o).PicY);
+        st_.Lines.push_back(LineRec{letters, cancel ? "False" : "True", std::to_string(colour), std::string(1, d)});
         p.txtPoints->Tag = Q(s);
         p.txtPoints->SetText(QString());
         p.lblSystPts->SetCaption(QString());

@@ -131,9 +131,7 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
                 p.cmdOK1->SetFocus();
             key = 0;
         }
-    } catch (const rt::RuntimeError&) {
-        key = 0;
-    }
+    } catch (const rt::RuntimeError&) { key = 0; }
 }
 
 void RigidStatics::txtBody_KeyDown(int index, int& key, int) {
@@ -168,8 +166,8 @@ void RigidStatics::cmdOK1_Click() {
             if (r == AddResult::Added) {
                 const ForceRec& f = st_.Forces.back();
                 const int n = st_.ForceCount();
-                AddGridRow(n, {std::to_string(n), b, points, first, f.Text(fr::kXText),
-                               f.Text(fr::kYText), f.Text(fr::kCoupleText)});
+                AddGridRow(n, {std::to_string(n), b, points, first, f.Text(fr::kXText), f.Text(fr::kYText),
+                               f.Text(fr::kCoupleText)});
             }
         } else {
             const bool horizontal = !first.empty() && first[0] == 'h';
@@ -195,9 +193,7 @@ void RigidStatics::cmdOK1_Click() {
         }
         RedrawDCL(b);
         p.txtBody[1]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::optDCL_Click(int index) {
@@ -217,9 +213,7 @@ void RigidStatics::optDCL_Click(int index) {
         p.lblCpoNodos->SetForeColor(rt::kBlack);
         DrawSystem(S(c));
         p.txtBody[1]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::cmdAddForce_Click() {
@@ -240,9 +234,7 @@ void RigidStatics::cmdAddForce_Click() {
         }
         DrawForces(b);
         p.txtBody[1]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::cmdDCL_Click(int index) {
@@ -274,9 +266,7 @@ void RigidStatics::cmdDCL_Click(int index) {
         }
         RedrawDCL(b);
         p.txtBody[1]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::EraseAllForces() {
@@ -300,9 +290,7 @@ void RigidStatics::optShowDCL_Click(int index) {
     try {
         DrawSystem(S(panel_.optShowDCL[index]->Caption()));
         panel_.txtRefPt[index]->SetFocus();
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 }  // namespace rigid

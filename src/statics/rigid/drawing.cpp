@@ -95,8 +95,8 @@ void DrawStructureFrame(StatState& st, plat::Picture& pic) {
 namespace {
 
 // Segments and marks of one line, without the labels.
-void StrokeLine(const StatState& st, plat::Picture& pic, const std::string& letters, bool shown,
-                rt::ColorRef colour, double ox, double oy) {
+void StrokeLine(const StatState& st, plat::Picture& pic, const std::string& letters, bool shown, rt::ColorRef colour,
+                double ox, double oy) {
     std::vector<const PointRec*> pts;
     for (const std::string& c : Chars(letters)) {
         const int k = FindPoint(st, c);
@@ -124,8 +124,8 @@ void StrokeLine(const StatState& st, plat::Picture& pic, const std::string& lett
 
 }  // namespace
 
-void DrawLineSegments(const StatState& st, plat::Picture& pic, const std::string& letters,
-                      bool shown, rt::ColorRef colour, double ox, double oy) {
+void DrawLineSegments(const StatState& st, plat::Picture& pic, const std::string& letters, bool shown,
+                      rt::ColorRef colour, double ox, double oy) {
     StrokeLine(st, pic, letters, shown, colour, ox, oy);
     LabelPoints(st, pic);
 }
@@ -141,8 +141,7 @@ void DrawSystemLines(const StatState& st, plat::Picture& pic, const std::string&
     const double ox = PointAt(st, k).PicX, oy = PointAt(st, k).PicY;
     for (const LineRec& l : st.Lines) {
         if (system ? l.System != *system : l.System.empty()) continue;
-        StrokeLine(st, pic, l.Points, l.Shown == "True",
-                   static_cast<rt::ColorRef>(rt::TextToNumber(l.Color)), ox, oy);
+        StrokeLine(st, pic, l.Points, l.Shown == "True", static_cast<rt::ColorRef>(rt::TextToNumber(l.Color)), ox, oy);
     }
     LabelPoints(st, pic);
 }
@@ -154,8 +153,7 @@ struct ForceDrawer {
     bool fromPen = true;
 
     void Arrow(int hour, double alpha, rt::ColorRef colour, const rt::Variant& label) {
-        shell::DrawArrow(pic, kArrowLength, fromPen, true, fromPen ? 0 : 1, false, colour, label, 2,
-                         hour, alpha);
+        shell::DrawArrow(pic, kArrowLength, fromPen, true, fromPen ? 0 : 1, false, colour, label, 2, hour, alpha);
     }
 };
 
@@ -208,8 +206,7 @@ bool DrawCouple(const ForceRec& f, plat::Picture& pic, int earlier) {
 
 }  // namespace
 
-void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& system,
-                   const AskDrawAngle& ask) {
+void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& system, const AskDrawAngle& ask) {
     if (st.Forces.empty()) return;
     for (ForceRec& f : st.Forces) {
         const int k = FindPoint(st, f.Text(fr::kPointName));
@@ -226,8 +223,7 @@ void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& 
         if (system && f.Body() != *system) continue;
         shell::MoveTo(pic, f[fr::kPicX].ToNumber(), f[fr::kPicY].ToNumber(), false);
         pic.SetForeColor(rt::kBlack);
-        ForceDrawer d{pic, f[fr::kArrowFromPoint].IsBool() ? f[fr::kArrowFromPoint] == rt::Variant(true)
-                                                           : true};
+        ForceDrawer d{pic, f[fr::kArrowFromPoint].IsBool() ? f[fr::kArrowFromPoint] == rt::Variant(true) : true};
         const std::string fmt = f.Text(fr::kFormatName);
         const rt::ColorRef colour = static_cast<rt::ColorRef>(f[fr::kArrowColor].ToNumber());
         const std::string label = f.Text(fr::kArrowLabel);
@@ -235,8 +231,7 @@ void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& 
         const std::string part0 = label.substr(0, comma);
         const std::string part1 = comma == std::string::npos ? std::string() : label.substr(comma + 1);
         auto single = [&] {
-            d.Arrow(rt::CInt(f[fr::kHour].ToNumber()), f[fr::kAlpha].ToNumber(), colour,
-                    MagnitudeLabel(f));
+            d.Arrow(rt::CInt(f[fr::kHour].ToNumber()), f[fr::kAlpha].ToNumber(), colour, MagnitudeLabel(f));
         };
         const bool xNum = num::IsNumber(f[fr::kX]), yNum = num::IsNumber(f[fr::kY]);
         if (fmt == "cAe,M" || fmt == "cAe,C" || fmt == "hCx" || fmt == "vCy" || fmt == "uD") {
@@ -264,8 +259,7 @@ void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& 
                     f[fr::kAlpha] = ha.alpha;
                 }
                 if (!f[fr::kHour].IsEmptyText() && !f[fr::kAlpha].IsEmptyText()) {
-                    d.Arrow(rt::CInt(f[fr::kHour].ToNumber()), f[fr::kAlpha].ToNumber(), rt::kRed,
-                            f[fr::kArrowLabel]);
+                    d.Arrow(rt::CInt(f[fr::kHour].ToNumber()), f[fr::kAlpha].ToNumber(), rt::kRed, f[fr::kArrowLabel]);
                 } else {
                     d.Arrow(cx > 0 ? 3 : 9, 0, rt::kRed, part0);
                     d.Arrow(cy > 0 ? 12 : 6, 0, rt::kRed, part1);

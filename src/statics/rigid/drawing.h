@@ -29,8 +29,8 @@ void DrawSystemLines(const StatState& st, plat::Picture& pic, const std::string&
 // One line command: segments between the letters' points in `colour`, or,
 // cancelling, in white (grey on an axis through the origin point at
 // (ox, oy)); black marks at its points; every point relabelled.
-void DrawLineSegments(const StatState& st, plat::Picture& pic, const std::string& letters,
-                      bool shown, rt::ColorRef colour, double ox, double oy);
+void DrawLineSegments(const StatState& st, plat::Picture& pic, const std::string& letters, bool shown,
+                      rt::ColorRef colour, double ox, double oy);
 
 // Asked once per force whose direction is to be solved for: the angle to
 // draw it at ("" gives 45 degrees).
@@ -38,7 +38,6 @@ using AskDrawAngle = std::function<std::string()>;
 
 // Draws the forces of one system (all when none is given), after first
 // refreshing every force's point position.
-void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& system,
-                   const AskDrawAngle& ask);
+void DrawDCLForces(StatState& st, plat::Picture& pic, const std::optional<int>& system, const AskDrawAngle& ask);
 
 }  // namespace rigid

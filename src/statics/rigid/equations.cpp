@@ -7,8 +7,8 @@
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
-#include "text/resultformat.h"
 #include "statics/rigid/util.h"
+#include "text/resultformat.h"
 #include "vectors/clock.h"
 #include "vectors/terms.h"
 #include "vectors/text.h"
@@ -26,17 +26,14 @@ struct Term {
 
 std::string Label(int system, char axis) { return std::to_string(system) + axis; }
 
-bool SameQuantity(const std::string& a, const std::string& b) {
-    return vec::text::Upper(a) == vec::text::Upper(b);
-}
+bool SameQuantity(const std::string& a, const std::string& b) { return vec::text::Upper(a) == vec::text::Upper(b); }
 
 bool StartsWith(const std::string& s, const char* p) { return s.rfind(p, 0) == 0; }
 
 }  // namespace
 
 StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
-                       const std::array<std::string, 6>& refPoints, const std::string& suppressed,
-                       int decimals) {
+                       const std::array<std::string, 6>& refPoints, const std::string& suppressed, int decimals) {
     StatEqns out;
     std::vector<std::array<double, 3>> sums(systems.size(), {0, 0, 0});
     std::array<std::vector<Term>, 3> lists;  // x, y, m
@@ -190,8 +187,7 @@ StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
 }
 
 StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
-                           const std::array<std::string, 6>& refPoints,
-                           const std::string& suppressed, int decimals,
+                           const std::array<std::string, 6>& refPoints, const std::string& suppressed, int decimals,
                            const ChooseSolution& choose) {
     StatSolution out;
     StatEqns q = BuildStatEqns(st, systems, refPoints, suppressed, decimals);
@@ -229,8 +225,8 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
         for (int i = 1; i <= n; ++i) {
             const double v = b[static_cast<size_t>(i)];
             out.values.push_back(v);
-            out.results.push_back(vec::FormatTrigTerm(1, q.incs[static_cast<size_t>(i - 1)]) +
-                                  " = " + shell::FormatNum(v).ToText());
+            out.results.push_back(vec::FormatTrigTerm(1, q.incs[static_cast<size_t>(i - 1)]) + " = " +
+                                  shell::FormatNum(v).ToText());
         }
         return out;
     }
@@ -269,14 +265,21 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
                     slot(s, r.coef, X1, X2);
                 }
             } else if (axis == 'y') {
-                if (StartsWith(s, "sen")) By = r.coef;
-                else if (s == "1") Cy = r.coef;
-                else slot(s, r.coef, Y1, Y2);
+                if (StartsWith(s, "sen"))
+                    By = r.coef;
+                else if (s == "1")
+                    Cy = r.coef;
+                else
+                    slot(s, r.coef, Y1, Y2);
             } else {
-                if (StartsWith(s, "cos")) Mc = r.coef;
-                else if (StartsWith(s, "sen")) Ms = r.coef;
-                else if (s == "1") Cm = r.coef;
-                else slot(s, r.coef, M1, M2);
+                if (StartsWith(s, "cos"))
+                    Mc = r.coef;
+                else if (StartsWith(s, "sen"))
+                    Ms = r.coef;
+                else if (s == "1")
+                    Cm = r.coef;
+                else
+                    slot(s, r.coef, M1, M2);
             }
         }
     const double D = X1 * Y2 - X2 * Y1;
@@ -298,9 +301,9 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
         const double v1 = rt::Div(X2 * (By * stn + Cy) - Y2 * (Ax * ct + Cx), D);
         const double v2 = rt::Div(Y1 * (Ax * ct + Cx) - X1 * (By * stn + Cy), D);
         sol[static_cast<size_t>(k)] = {v1, v2, t};
-        prompt += "Solución " + std::to_string(k + 1) + ":\r\n" + u1 + " = " +
-                  rt::RoundedText(v1, decimals) + ", " + u2 + " = " + rt::RoundedText(v2, decimals) +
-                  ", " + angle + " = " + rt::RoundedText(t, decimals) + "\r\n";
+        prompt += "Solución " + std::to_string(k + 1) + ":\r\n" + u1 + " = " + rt::RoundedText(v1, decimals) + ", " +
+                  u2 + " = " + rt::RoundedText(v2, decimals) + ", " + angle + " = " + rt::RoundedText(t, decimals) +
+                  "\r\n";
     }
     prompt += "Para escoger la primera solución oprime \"Sí\", para la segunda oprime \"No\".";
     const bool first = choose ? choose(prompt) : true;
@@ -315,8 +318,8 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
     return out;
 }
 
-void SubstituteSolution(StatState& st, const std::vector<std::string>& incs,
-                        const std::vector<double>& values, int decimals) {
+void SubstituteSolution(StatState& st, const std::vector<std::string>& incs, const std::vector<double>& values,
+                        int decimals) {
     if (st.Forces.empty()) return;
     for (size_t i = 0; i < incs.size() && i < values.size(); ++i) {
         const std::string& q = incs[i];
@@ -357,8 +360,8 @@ void SubstituteSolution(StatState& st, const std::vector<std::string>& incs,
 std::vector<std::string> HeaderBlock(int n, int m, const std::vector<std::string>& symbols) {
     std::string list;
     for (size_t i = 0; i < symbols.size(); ++i) list += (i ? ", " : "") + symbols[i];
-    return {std::to_string(n) + " incógnitas, " + std::to_string(m) + " ecuaciones.",
-            "Incógnitas: " + list, "Ecuaciones:"};
+    return {std::to_string(n) + " incógnitas, " + std::to_string(m) + " ecuaciones.", "Incógnitas: " + list,
+            "Ecuaciones:"};
 }
 
 std::vector<std::string> EquationsBlock(const std::vector<std::string>& eqns) {

@@ -38,8 +38,7 @@ struct StatEqns {
 // unused); `suppressed` lists equations to leave out ("2y, 3m"). A piece of
 // it that does not begin with a digit raises rt::RuntimeError.
 StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
-                       const std::array<std::string, 6>& refPoints, const std::string& suppressed,
-                       int decimals);
+                       const std::array<std::string, 6>& refPoints, const std::string& suppressed, int decimals);
 
 struct StatSolution {
     std::vector<std::string> eqns;
@@ -47,7 +46,7 @@ struct StatSolution {
     std::vector<std::string> results;  // "A!x = 5" per quantity
     std::vector<double> values;
     int angleCount = 0;
-    std::string msg;                   // "" on success
+    std::string msg;  // "" on success
 };
 
 // Asked to choose between the two solutions of an angle; true takes the
@@ -57,14 +56,13 @@ using ChooseSolution = std::function<bool(const std::string& prompt)>;
 // Builds and solves. Arithmetic faults (a degenerate elimination) raise
 // rt::RuntimeError.
 StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
-                           const std::array<std::string, 6>& refPoints,
-                           const std::string& suppressed, int decimals,
+                           const std::array<std::string, 6>& refPoints, const std::string& suppressed, int decimals,
                            const ChooseSolution& choose);
 
 // Writes each solved value into the forces that hold its quantity and
 // completes the forces whose components are now known.
-void SubstituteSolution(StatState& st, const std::vector<std::string>& incs,
-                        const std::vector<double>& values, int decimals);
+void SubstituteSolution(StatState& st, const std::vector<std::string>& incs, const std::vector<double>& values,
+                        int decimals);
 
 // The header block of the solve page: counts, quantities, "Ecuaciones:".
 std::vector<std::string> HeaderBlock(int n, int m, const std::vector<std::string>& symbols);

@@ -16,8 +16,8 @@ bool IsPureCouple(const std::string& t) {
     return t[0] != 'h' && t[0] != 'v' && t[0] != 'u';
 }
 
-AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text,
-                      std::string& msg, int decimals) {
+AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text, std::string& msg,
+                      int decimals) {
     if (text.empty()) return AddResult::Nothing;
     const int i = FindPoint(st, point);
     if (i == 0) return AddResult::NoPoint;
@@ -119,15 +119,13 @@ std::string NegateVectorText(const std::string& text, std::string* msg) {
         out = NegatePart(part1) + ", " + NegatePart(part2);
     } else if (f == "M<D") {
         const std::string sep = Has(vector, '<') ? "<" : ";";
-        if (num::IsNumber(part2))
-            out = part1 + sep + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
+        if (num::IsNumber(part2)) out = part1 + sep + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
     } else if (f == "hCx") {
         out = "h" + NegatePart(part2);
     } else if (f == "vCy") {
         out = "v" + NegatePart(part2);
     } else if (f == "uD") {
-        if (num::IsNumber(part2))
-            out = "u" + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
+        if (num::IsNumber(part2)) out = "u" + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
     }
     if (out.empty()) return {};
     if (!counted) return out;

@@ -18,8 +18,8 @@ enum class AddResult {
 };
 
 // Appends one force record for `text` at point `point` of system `body`.
-AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text,
-                      std::string& msg, int decimals);
+AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text, std::string& msg,
+                      int decimals);
 
 // True for a text that is a couple alone (no separator, no "/", and not
 // starting with "h", "v" or "u").

@@ -20,8 +20,7 @@ std::string AlreadyRegistered(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-Components SeriesComponents(const std::string& format, double d, const std::string& axis,
-                            double s) {
+Components SeriesComponents(const std::string& format, double d, const std::string& axis, double s) {
     Components c;
     if (format == "cAe,C" || format == "Fx,Fy") {
         if (axis == "X") {
@@ -179,8 +178,7 @@ std::string ComputeCoordinates(StatState& st) {
             continue;
         }
         for (const PointRec& q : st.StatPoints) {
-            if (q.Name != cand.Name && num::IsNear(q.X, cand.X, 1e-8) &&
-                num::IsNear(q.Y, cand.Y, 1e-8))
+            if (q.Name != cand.Name && num::IsNear(q.X, cand.X, 1e-8) && num::IsNear(q.Y, cand.Y, 1e-8))
                 return "El punto " + cand.Name + " coincidiría con " + q.Name;
         }
         st.StatPoints.push_back(cand);
@@ -215,8 +213,7 @@ std::vector<std::string> CoordListLines(const StatState& st, int decimals) {
             out.push_back(l + "(?, ?)");
         } else {
             const PointRec& p = PointAt(st, k);
-            out.push_back(p.Name + "(" + rt::RoundedText(p.X, decimals) + ", " +
-                          rt::RoundedText(p.Y, decimals) + ")");
+            out.push_back(p.Name + "(" + rt::RoundedText(p.X, decimals) + ", " + rt::RoundedText(p.Y, decimals) + ")");
         }
     }
     return out;

@@ -28,7 +28,7 @@ struct RegisterOutcome {
     std::string message;
     bool runtimeFailure = false;
     EntryFocus focus = EntryFocus::Unchanged;
-    std::string command;       // the registration's record, for cboSeps
+    std::string command;  // the registration's record, for cboSeps
     // The first letter to propose as origin and reference point: set when
     // this was the first registration and it got past the format checks.
     std::string proposeOrigin;
@@ -43,8 +43,7 @@ RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& entry);
 struct Components {
     double x = 0, y = 0;
 };
-Components SeriesComponents(const std::string& format, double dirDeg, const std::string& axis,
-                            double s);
+Components SeriesComponents(const std::string& format, double dirDeg, const std::string& axis, double s);
 
 // Rebuilds the points from the vectors; the message names the first point
 // that would coincide with another ("" when all went well).

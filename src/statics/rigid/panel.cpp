@@ -25,16 +25,15 @@ plat::TextBox* Box(const QString& name, QWidget* parent, int x, int y, int w, in
     return t;
 }
 
-plat::Label* Lbl(const QString& name, QWidget* parent, const QString& caption, int x, int y, int w,
-                 int h = 16) {
+plat::Label* Lbl(const QString& name, QWidget* parent, const QString& caption, int x, int y, int w, int h = 16) {
     auto* l = new plat::Label(name, parent);
     l->SetCaption(caption);
     l->setGeometry(x, y, w, h);
     return l;
 }
 
-plat::CommandButton* Btn(const QString& name, QWidget* parent, const QString& caption, int x, int y,
-                         int w, int h = 22) {
+plat::CommandButton* Btn(const QString& name, QWidget* parent, const QString& caption, int x, int y, int w,
+                         int h = 22) {
     auto* b = new plat::CommandButton(name, parent);
     b->SetCaption(caption);
     b->setGeometry(x, y, w, h);
@@ -134,10 +133,12 @@ void RigidStatics::BuildConfigPage(QWidget* page) {
     p.txtJoinBody->SetText(QStringLiteral("1"));
     p.txtJoinBody->SetBackColor(kSystemColors[1]);
     for (int i = 0; i < 5; ++i) {
-        p.lblPoints[i] = Lbl(plat::ArrayName(QStringLiteral("lblPoints"), i), page, QString(), 110, 240 + 20 * i, 236, 18);
+        p.lblPoints[i] =
+            Lbl(plat::ArrayName(QStringLiteral("lblPoints"), i), page, QString(), 110, 240 + 20 * i, 236, 18);
         p.lblPoints[i]->SetForeColor(kSystemColors[static_cast<size_t>(i + 1)]);
     }
-    p.cmdHelpEstcr[1] = Btn(plat::ArrayName(QStringLiteral("cmdHelpEstcr"), 1), page, QStringLiteral("?"), 352, 240, 22);
+    p.cmdHelpEstcr[1] =
+        Btn(plat::ArrayName(QStringLiteral("cmdHelpEstcr"), 1), page, QStringLiteral("?"), 352, 240, 22);
     Lbl(QStringLiteral("lblLines"), page, QStringLiteral("Líneas:"), 56, 346, 50);
     p.txtPoints = Box(QStringLiteral("txtPoints"), page, 56, 362, 120);
     p.txtPoints->setToolTip(QStringLiteral("Ejemplo: 2cde... (Cancelar: 2cd-)"));
@@ -198,7 +199,8 @@ void RigidStatics::BuildDCLPage(QWidget* page) {
     p.lblForceAt[0] = Lbl(plat::ArrayName(QStringLiteral("lblForceAt"), 0), page, kForceAtCaption, 60, 52, 108);
     p.lblForceAt[0]->setToolTip(QStringLiteral("Ejemplos: 30,-40    o    30,-40/250     ó      250   "));
     for (int j = 1; j <= 5; ++j)
-        p.lblForceAt[j] = Lbl(plat::ArrayName(QStringLiteral("lblForceAt"), j), page, QString(), 168 + 38 * (j - 1), 52, 36);
+        p.lblForceAt[j] =
+            Lbl(plat::ArrayName(QStringLiteral("lblForceAt"), j), page, QString(), 168 + 38 * (j - 1), 52, 36);
     p.lblMagnitudes = Lbl(QStringLiteral("lblMagnitudes"), page, QStringLiteral("(Componentes:)"), 168, 92, 120);
     p.LinBody[0] = Line(plat::ArrayName(QStringLiteral("LinBody"), 0), page, 4, 93, 164, 93);
     p.LinBody[1] = Line(plat::ArrayName(QStringLiteral("LinBody"), 1), page, 4, 93, 164, 93);
@@ -231,8 +233,7 @@ void RigidStatics::BuildSolvePage(QWidget* page, shell::Form1& form) {
     p.cmdClearLstDCL = Btn(QStringLiteral("cmdClearLstDCL"), page, QStringLiteral("Despejar"), 44, 34, 64);
     p.cmdClearLstDCL->setToolTip(QStringLiteral("Despejar la lista de cuerpos"));
     p.linDCL = Line(QStringLiteral("linDCL"), page, 114, 4, 114, 112);
-    for (QWidget* w : std::initializer_list<QWidget*>{p.lblSolve, p.lstDCL, p.cmdClearLstDCL, p.linDCL})
-        w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{p.lblSolve, p.lstDCL, p.cmdClearLstDCL, p.linDCL}) w->hide();
     Lbl(QStringLiteral("lblRefPt"), page, QStringLiteral("Puntos de referencia:"), 120, 4, 140);
     for (int i = 0; i < 5; ++i) {
         auto* t = Box(plat::ArrayName(QStringLiteral("txtRefPt"), i), page, 120 + 34 * i, 20, 26);
@@ -249,15 +250,16 @@ void RigidStatics::BuildSolvePage(QWidget* page, shell::Form1& form) {
     }
     Lbl(QStringLiteral("lblSupress"), page, QStringLiteral("Suprimir la(s) ecuación(es):"), 120, 64, 160);
     p.txtSuprEqn = Box(QStringLiteral("txtSuprEqn"), page, 120, 80, 104);
-    p.txtSuprEqn->setToolTip(QStringLiteral(
-        "Ejemplos: \"1x\", \"2y, 3m\",  etc. (para suprimir ecuaciones redundantes)"));
-    p.cmdShowIncsEqns = Btn(QStringLiteral("cmdShowIncsEqns"), page, QStringLiteral("? Incógnitas y ecuaciones"), 228, 79, 156);
+    p.txtSuprEqn->setToolTip(
+        QStringLiteral("Ejemplos: \"1x\", \"2y, 3m\",  etc. (para suprimir ecuaciones redundantes)"));
+    p.cmdShowIncsEqns =
+        Btn(QStringLiteral("cmdShowIncsEqns"), page, QStringLiteral("? Incógnitas y ecuaciones"), 228, 79, 156);
     p.cmdHelpEstcr[3] = Btn(plat::ArrayName(QStringLiteral("cmdHelpEstcr"), 3), page, QStringLiteral("?"), 362, 4, 22);
     static const char* const kVMb[] = {"Resolver equilibrio", "Restaurar fuerzas", "Nuevo problema",
                                        "Actualizar fuerzas"};
     for (int i = 0; i < 4; ++i) {
-        p.cmdVMb[i] = Btn(plat::ArrayName(QStringLiteral("cmdVMb"), i), page, QString::fromUtf8(kVMb[i]),
-                          2 + 96 * i, 118, 94, 24);
+        p.cmdVMb[i] = Btn(plat::ArrayName(QStringLiteral("cmdVMb"), i), page, QString::fromUtf8(kVMb[i]), 2 + 96 * i,
+                          118, 94, 24);
         p.cmdVMb[i]->Click = [this, i] { cmdVMb_Click(i); };
     }
     p.cmdVMb[1]->setEnabled(false);
@@ -298,8 +300,6 @@ void RigidStatics::RestoreDCLCtrls() {
     }
 }
 
-std::unique_ptr<shell::RigidStaticsServices> MakeRigidStatics() {
-    return std::make_unique<RigidStatics>();
-}
+std::unique_ptr<shell::RigidStaticsServices> MakeRigidStatics() { return std::make_unique<RigidStatics>(); }
 
 }  // namespace rigid

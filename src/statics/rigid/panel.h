@@ -139,12 +139,11 @@ private:
     int BodyNumber() const;  // lblBody's caption
     void DrawForces(const std::optional<int>& system);
     void DrawSystem(const std::string& system);  // frame, lines, forces of one system
-    void RedrawStructure();                       // frame, all lines, lblBody's forces
+    void RedrawStructure();                      // frame, all lines, lblBody's forces
     void AddGridRow(int n, const std::array<std::string, 7>& cells);
     // True when the equations were solved and the values written back.
     bool SolveEstcrEquilibrium();
-    bool CommonChecks(std::array<std::string, 6>& refs, std::vector<int>& systems,
-                      std::string& suppressed);
+    bool CommonChecks(std::array<std::string, 6>& refs, std::vector<int>& systems, std::string& suppressed);
 
     shell::Form1* form_ = nullptr;
     Panel panel_;

@@ -16,13 +16,11 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 inline bool Shown(const QWidget* w) { return !w->isHidden(); }
 // A text box's text, blanks trimmed.
 inline std::string Trimmed(const plat::TextBox* t) { return TrimText(S(t->Text())); }
-inline plat::MsgResult Msg(const std::string& text,
-                           plat::MsgButtons buttons = plat::MsgButtons::OK) {
+inline plat::MsgResult Msg(const std::string& text, plat::MsgButtons buttons = plat::MsgButtons::OK) {
     return plat::MsgBox(Q(text), buttons, plat::kAppTitle);
 }
 // A question that erases work: Enter gives its safe answer (`safe`).
-inline plat::MsgResult AskBeforeErasing(const std::string& text, plat::MsgButtons buttons,
-                                        plat::MsgResult safe) {
+inline plat::MsgResult AskBeforeErasing(const std::string& text, plat::MsgButtons buttons, plat::MsgResult safe) {
     return plat::MsgBox(Q(text), buttons, plat::kAppTitle, safe);
 }
 

@@ -29,8 +29,7 @@ shell::ResultLines Lines(const std::vector<std::string>& v) {
 }
 }  // namespace
 
-bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<int>& systems,
-                                std::string& suppressed) {
+bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<int>& systems, std::string& suppressed) {
     Panel& p = panel_;
     form_->rtbSolve->SetText(QString());
     for (int k = 1; k <= kMaxSystems; ++k) {
@@ -66,8 +65,8 @@ bool RigidStatics::SolveEstcrEquilibrium() {
         return false;
     }
     plat::RichPane& pane = *form_->rtbSolve;
-    shell::WriteResults(pane, Lines(HeaderBlock(static_cast<int>(s.incs.size()),
-                                                static_cast<int>(s.eqns.size()), s.incs)));
+    shell::WriteResults(pane,
+                        Lines(HeaderBlock(static_cast<int>(s.incs.size()), static_cast<int>(s.eqns.size()), s.incs)));
     shell::WriteResults(pane, Lines(EquationsBlock(s.eqns)));
     std::vector<std::string> sol{"\\0100Soluciones:\\"};
     sol.insert(sol.end(), s.results.begin(), s.results.end());
@@ -117,9 +116,7 @@ void RigidStatics::cmdShowIncsEqns_Click() {
         plat::RichPane& pane = *form_->rtbSolve;
         shell::WriteResults(pane, Lines(HeaderBlock(n, static_cast<int>(q.eqns.size()), shown)));
         shell::WriteResults(pane, Lines(EquationsBlock(q.eqns)));
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::cmdVMb_Click(int index) {
@@ -138,9 +135,8 @@ void RigidStatics::cmdVMb_Click(int index) {
             } catch (const rt::RuntimeError&) {
                 st_.Forces = st_.SavedForces;
                 Msg(kCommandError);
-                rt::IgnoreError("the failure was just reported; the redraw is a courtesy", [&] {
-                    RedrawDCL(S(p.lblBody->Caption()));
-                });
+                rt::IgnoreError("the failure was just reported; the redraw is a courtesy",
+                                [&] { RedrawDCL(S(p.lblBody->Caption())); });
             }
             if (!solved) break;
             // The focus goes to the solution before the pressed button is
@@ -163,9 +159,7 @@ void RigidStatics::cmdVMb_Click(int index) {
             RedrawDCL(S(p.lblBody->Caption()));
             break;
         }
-        case 2:
-            NewEstcrProblem();
-            break;
+        case 2: NewEstcrProblem(); break;
         case 3: {
             plat::FlexGrid& g = *p.gd1;
             for (int f = 1; f <= st_.ForceCount(); ++f) {
@@ -182,12 +176,9 @@ void RigidStatics::cmdVMb_Click(int index) {
             DrawForces(std::nullopt);
             break;
         }
-        default:
-            break;
+        default: break;
         }
-    } catch (const rt::RuntimeError&) {
-        Msg(kCommandError);
-    }
+    } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
 void RigidStatics::cmdClearLstDCL_Click() {

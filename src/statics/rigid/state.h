@@ -45,10 +45,38 @@ struct LineRec {
 // 1..21 come from the parsed vector, 22..31 from the point and the text.
 namespace fr {
 enum : int {
-    kMag = 1, kDir, kX, kY, kHour, kAlpha, kXCoef, kXTerm, kYCoef, kYTerm, kXText, kYText,
-    kDrawAngle, kArrowFromPoint, kArrowColor, kText, kMagSymbol, kMagCoef, kMagText,
-    kFormatName, kArrowLabel, kPointX, kPointY, kPicX, kPicY, kBody, kPointName, kForceText,
-    kCoupleValue, kCoupleText, kCoupleColor, kLast = kCoupleColor
+    kMag = 1,
+    kDir,
+    kX,
+    kY,
+    kHour,
+    kAlpha,
+    kXCoef,
+    kXTerm,
+    kYCoef,
+    kYTerm,
+    kXText,
+    kYText,
+    kDrawAngle,
+    kArrowFromPoint,
+    kArrowColor,
+    kText,
+    kMagSymbol,
+    kMagCoef,
+    kMagText,
+    kFormatName,
+    kArrowLabel,
+    kPointX,
+    kPointY,
+    kPicX,
+    kPicY,
+    kBody,
+    kPointName,
+    kForceText,
+    kCoupleValue,
+    kCoupleText,
+    kCoupleColor,
+    kLast = kCoupleColor
 };
 }  // namespace fr
 
@@ -70,8 +98,7 @@ struct ForceRec {
 inline constexpr int kMaxSystems = 5;
 
 // Colours of systems 1..5 (index 0 unused).
-inline constexpr std::array<rt::ColorRef, 6> kSystemColors = {0,        0x808080, 0x00C0C0,
-                                                              0x00C000, 0xC00000, 0xC000C0};
+inline constexpr std::array<rt::ColorRef, 6> kSystemColors = {0, 0x808080, 0x00C0C0, 0x00C000, 0xC00000, 0xC000C0};
 rt::ColorRef SystemColor(int system);  // outside 1..5 raises SubscriptOutOfRange
 
 struct StatState {

@@ -16,13 +16,12 @@ using vec::ClockPt;
 
 ClockPt Mid(ClockPt a, ClockPt b) { return {(a.x + b.x) / 2.0, (a.y + b.y) / 2.0}; }
 
-constexpr const char* kStrokeSkipped =
-    "a stroke that fails is left out and the rest of the clock is drawn";
+constexpr const char* kStrokeSkipped = "a stroke that fails is left out and the rest of the clock is drawn";
 
 void Quad(plat::Picture& pic, const ClockLattice& p, int a, int b, int c, int d) {
     rt::IgnoreError(kStrokeSkipped, [&] {
-        pic.Polygon({QPointF(p[a].x, p[a].y), QPointF(p[b].x, p[b].y), QPointF(p[c].x, p[c].y),
-                     QPointF(p[d].x, p[d].y)});
+        pic.Polygon(
+            {QPointF(p[a].x, p[a].y), QPointF(p[b].x, p[b].y), QPointF(p[c].x, p[c].y), QPointF(p[d].x, p[d].y)});
     });
 }
 
@@ -88,8 +87,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     return lattice;
 }
 
-void MarkClockHour(plat::Picture& pic, const ClockLattice& lattice, double rotDeg,
-                   int previousHour, int hour) {
+void MarkClockHour(plat::Picture& pic, const ClockLattice& lattice, double rotDeg, int previousHour, int hour) {
     rt::CheckIndex(hour, 1, 12);
     const double c = pic.ScaleHeight() / 2.0;
     const ClockPt k{c, c};

@@ -33,7 +33,6 @@ vec::ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark);
 // axis, a thick one to the hour and, for an oblique hour, the chord showing
 // the angle; then the yellow centre dot. Moves the drawing engine's pen to
 // the centre. Hours outside 1..12 raise SubscriptOutOfRange.
-void MarkClockHour(plat::Picture& pic, const vec::ClockLattice& lattice, double rotDeg,
-                   int previousHour, int hour);
+void MarkClockHour(plat::Picture& pic, const vec::ClockLattice& lattice, double rotDeg, int previousHour, int hour);
 
 }  // namespace vecui

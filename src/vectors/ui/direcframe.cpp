@@ -86,8 +86,7 @@ DirecFrame::DirecFrame(plat::Frame* fra, DirecFrameLinks links) : links_(std::mo
     Label8->setGeometry(132, 70, fm.horizontalAdvance(Label8->Caption()) + 4, 16);
     txtAtan = new plat::TextBox(QStringLiteral("txtAtan"), f);
     txtAtan->setToolTip(QStringLiteral("Número o expresión como 2/5, r(12.3), etc."));
-    txtAtan->setGeometry(132 + fm.horizontalAdvance(open) + 1, 67,
-                         std::max(60, fm.horizontalAdvance(gap) - 2), 22);
+    txtAtan->setGeometry(132 + fm.horizontalAdvance(open) + 1, 67, std::max(60, fm.horizontalAdvance(gap) - 2), 22);
     txtAtan->keys.KeyPress = [this](int& k) { txtAtan_KeyPress(k); };
 
     lblVorF = new plat::Label(QStringLiteral("lblVorF"), f);
@@ -99,9 +98,9 @@ DirecFrame::DirecFrame(plat::Frame* fra, DirecFrameLinks links) : links_(std::mo
     txtVector->keys.KeyPress = [this](int& k) { txtVector_KeyPress(k); };
 
     lblFmts = new plat::Label(QStringLiteral("lblFmts"), f);
-    lblFmts->SetCaption(QStringLiteral(
-        "Ejemplos de formatos válidos: \"p23x,12\", \"s34.5y, 9h\", \"t45x, 12h\", "
-        "\"c36.87x, 10v\", \"23,-45\", \"230<-34\" ó \"230;-34\", \"h-55\", \"v0.24\", \"u156\""));
+    lblFmts->SetCaption(
+        QStringLiteral("Ejemplos de formatos válidos: \"p23x,12\", \"s34.5y, 9h\", \"t45x, 12h\", "
+                       "\"c36.87x, 10v\", \"23,-45\", \"230<-34\" ó \"230;-34\", \"h-55\", \"v0.24\", \"u156\""));
     lblFmts->setWordWrap(true);
     lblFmts->setGeometry(8, 126, 387, 50);
 
@@ -151,8 +150,7 @@ void DirecFrame::cmdInc_Click(int index) {
     if (vec::IsAxisHour(DirHour())) return;
     try {
         rt::CheckIndex(index, 0, 7);
-        txtAngle->SetText(
-            Q(vec::SteppedAngleText(S(txtAngle->Text()), S(cmdInc[index]->Caption()))));
+        txtAngle->SetText(Q(vec::SteppedAngleText(S(txtAngle->Text()), S(cmdInc[index]->Caption()))));
         if (TakesVectors()) PublishPrefix();
     } catch (const rt::RuntimeError&) {
         plat::MsgBox(QStringLiteral("Error en el comando."), plat::MsgButtons::OK, kTitle);
@@ -178,8 +176,7 @@ void DirecFrame::lbltxtAngle_Click() {
 }
 
 void DirecFrame::AngleEnter(int& keyAscii) {
-    const std::string s =
-        vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(S(txtAngle->Text())));
+    const std::string s = vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(S(txtAngle->Text())));
     if (TakesVectors()) {
         if (vec::IsAxisHour(DirHour())) {
             plat::MsgBox(QStringLiteral("Fija la hora correctamente."), plat::MsgButtons::OK, kTitle);
@@ -192,9 +189,7 @@ void DirecFrame::AngleEnter(int& keyAscii) {
 
 void DirecFrame::txtAngle_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
-    rt::IgnoreError("a non-numeric angle: Enter does nothing", [&] {
-        AngleEnter(keyAscii);
-    });
+    rt::IgnoreError("a non-numeric angle: Enter does nothing", [&] { AngleEnter(keyAscii); });
 }
 
 void DirecFrame::txtAtan_KeyPress(int& keyAscii) {
@@ -234,9 +229,7 @@ void DirecFrame::txtVector_KeyPress(int& keyAscii) {
                 if (links_.GdKeyPress) links_.GdKeyPress(key);
             }
         }
-    } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error. Revisa el dato vectorial."));
-    }
+    } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error. Revisa el dato vectorial.")); }
 }
 
 }  // namespace vecui

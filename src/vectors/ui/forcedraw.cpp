@@ -60,9 +60,7 @@ void DrawParallelForces2D(plat::Picture& pic, const vec::ParallelForces2DResult&
         shell::MoveTo(pic, r.origin.x, r.origin.y, false);
         shell::DrawArrow(pic, 1.25, true, true, kPenAtTail, false, rt::kMagenta, "", 3, r.couple.Hour, r.couple.Alpha);
         break;
-    case vec::Reduction::Null:
-        NullMark(pic, r.origin.x, r.origin.y);
-        break;
+    case vec::Reduction::Null: NullMark(pic, r.origin.x, r.origin.y); break;
     case vec::Reduction::Resultant:
         if (r.L) {
             const vec::PlotPoint& l = r.pixels[m + 1];
@@ -113,9 +111,7 @@ void DrawCoplanarForces(plat::Picture& pic, const vec::CoplanarForcesResult& r) 
         shell::MoveTo(pic, r.origin.x, r.origin.y, false);
         Couple(pic, 0.75, r.MO);
         break;
-    case vec::Reduction::Null:
-        NullMark(pic, r.origin.x, r.origin.y);
-        break;
+    case vec::Reduction::Null: NullMark(pic, r.origin.x, r.origin.y); break;
     }
 }
 
@@ -131,9 +127,7 @@ void DrawDistributedLoad(plat::Picture& pic, const vec::DistributedLoadResult& r
         shell::MoveTo(pic, r.origin.x, r.origin.y, false);
         Couple(pic, 0.5, r.M0);
         break;
-    case vec::Reduction::Null:
-        NullMark(pic, r.origin.x, r.origin.y);
-        break;
+    case vec::Reduction::Null: NullMark(pic, r.origin.x, r.origin.y); break;
     case vec::Reduction::Resultant: {
         // Across the whole height of the frame, in the sense of the force.
         bool up = r.F > 0;

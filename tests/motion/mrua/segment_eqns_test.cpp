@@ -22,8 +22,7 @@ TEST_F(MruaTest, EquationLinesOfTheFourKindsWithOneBlankAfterEqualsAndTheMinusBy
     const rt::Variant none = std::string();
     const EqnCase cases[] = {
         {1.5, 2, 3, 4, EqnKind::Numeric, "x = ;-2 + t + 0.75 t¡2", "v = 1 + 1.5 t"},
-        {1.5, 2, 3, none, EqnKind::ParamV, "x = 3 + v!0(t ;- 2) + 0.75 (t ;- 2)¡2",
-         "v = v!0 + 1.5 (t ;- 2)"},
+        {1.5, 2, 3, none, EqnKind::ParamV, "x = 3 + v!0(t ;- 2) + 0.75 (t ;- 2)¡2", "v = v!0 + 1.5 (t ;- 2)"},
         {none, 2, 3, 4, EqnKind::ParamA, "x = 3 + 4 (t ;- 2) + 0.5a(t ;- 2)¡2", "v = 4 + a(t ;- 2)"},
         {rt::Variant(), 2, 3, rt::Variant(), EqnKind::ParamVA, "x = 3 + v!0(t ;- 2) + 0.5 a(t ;- 2)¡2",
          "v = v!0 + a(t ;- 2)"},
@@ -96,21 +95,10 @@ TEST(MruaRelDatum, FormsOfTheRelationalDatum) {
         const char* datum;
         rt::Variant point, increment, factor;
     } cases[] = {
-        {"", E, E, E},
-        {"x1", "1", 0, E},
-        {"-x1", "1", E, -1},
-        {"t0+2", "0", "2", E},
-        {"t0 + 2", "0", "2", E},
-        {"x1-3", "1", "-3", E},
-        {"2*x1", "1", E, "2"},
-        {"-2*x1", "1", E, "-2"},
-        {"x1*2", "2", E, "x1"},
-        {"x1/4", "1", E, 0.25},
-        {"-x1/4", "1", E, -0.25},
-        {"-x1-2", "2", E, -1},
-        {"x1+-2", E, E, E},
-        {"2*x1/3", E, E, E},
-        {"x1-2*3", E, E, E},
+        {"", E, E, E},           {"x1", "1", 0, E},      {"-x1", "1", E, -1},      {"t0+2", "0", "2", E},
+        {"t0 + 2", "0", "2", E}, {"x1-3", "1", "-3", E}, {"2*x1", "1", E, "2"},    {"-2*x1", "1", E, "-2"},
+        {"x1*2", "2", E, "x1"},  {"x1/4", "1", E, 0.25}, {"-x1/4", "1", E, -0.25}, {"-x1-2", "2", E, -1},
+        {"x1+-2", E, E, E},      {"2*x1/3", E, E, E},    {"x1-2*3", E, E, E},
     };
     for (const auto& c : cases) {
         const auto r = mrua::ParseRelDatum(std::string(c.datum));

@@ -40,7 +40,8 @@ TEST_F(SubstTest, APositionReachedTwiceGivesBothTimes) {
     // The table takes the non-negative time when the other is negative.
     r = mrua::SubstPoint({1, 3, 2, -2}, s1, 1, 1, 0, none, 0, none);
     EXPECT_DOUBLE_EQ(r.t[r.chosen], 3);
-    EXPECT_EQ(mrua::SubstPoint({1, 0, 0, 2}, s1, 1, 1, 0, none, -1, none).message, "El móvil no alcanza esta posición.");
+    EXPECT_EQ(mrua::SubstPoint({1, 0, 0, 2}, s1, 1, 1, 0, none, -1, none).message,
+              "El móvil no alcanza esta posición.");
 }
 
 TEST_F(SubstTest, UniformMotionWithAVelocityOrAPositionItNeverTakes) {
@@ -74,10 +75,9 @@ TEST_F(SubstTest, IncrementsFixBothPoints) {
 TEST_F(SubstTest, AFactorAndAnIncrementGiveOneOrTwoSolutionsWithTheMarkupMinus) {
     // x = t^2, tf = 2 ti and dx = 3: ti = 1 or ti = -1.
     Outcome o = mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 2, 2, 3, 0, 1, false);
-    EXPECT_EQ(Lines(o.lines),
-              (V{"Sustituir en las ecs. sin parámetros", "Datos: ;Dx = 3, t!1 = 2t!0.", "t!0 = 1, x!0 = 1, v!0 = 2",
-                 "t!1 = 2, x!1 = 4, v!1 = 4", "--------------", "t!0 = ;-1, x!0 = 1, v!0 = ;-2",
-                 "t!1 = ;-2, x!1 = 4, v!1 = ;-4"}));
+    EXPECT_EQ(Lines(o.lines), (V{"Sustituir en las ecs. sin parámetros", "Datos: ;Dx = 3, t!1 = 2t!0.",
+                                 "t!0 = 1, x!0 = 1, v!0 = 2", "t!1 = 2, x!1 = 4, v!1 = 4", "--------------",
+                                 "t!0 = ;-1, x!0 = 1, v!0 = ;-2", "t!1 = ;-2, x!1 = 4, v!1 = ;-4"}));
     // xf = xi with the body coming back: vi = -(a/2) dt.
     o = mrua::SubstRelation({1, 0, 0, 2}, s1, 2, 1, 1, 2, 0, 1, false);
     EXPECT_EQ(o.values, (std::vector<double>{-1, 1, -2, 1, 1, 2}));
@@ -85,7 +85,8 @@ TEST_F(SubstTest, AFactorAndAnIncrementGiveOneOrTwoSolutionsWithTheMarkupMinus) 
     o = mrua::SubstRelation({1, 0, 0, 2}, s1, 3, 3, 1, 1, 0, 1, false);
     EXPECT_EQ(o.values, (std::vector<double>{0.5, 0.25, 1, 1.5, 2.25, 3}));
 
-    EXPECT_EQ(mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 0, 2, 3, 0, 1, false).message, "El factor \"C\" no puede ser 0.");
+    EXPECT_EQ(mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 0, 2, 3, 0, 1, false).message,
+              "El factor \"C\" no puede ser 0.");
     EXPECT_EQ(mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 2, 2, 3, 0, 1, true).message,
               "El punto inicial del intervalo debe ser completamente desconocido.");
     EXPECT_EQ(mrua::SubstRelation({1, 0, 1, 0}, s1, 2, 1, 1, 2, 0, 1, false).message,
@@ -192,8 +193,8 @@ TEST_F(SubstTest, BothUnknownGiveARelationWithoutStrayBlanks) {
     auto g = Args(1, 0);
     g.t = "2", g.v = "5";
     Outcome o = mrua::ParamVASubst(g, s1, b);
-    EXPECT_EQ(Lines(o.lines), (V{"Sust. en ecs. con parámetros v!0 y a del móvil 1, tramo 1",
-                                 "Datos: t!1 = 2, v!1 = 5", "v!0 + 2 a = 5"}));
+    EXPECT_EQ(Lines(o.lines), (V{"Sust. en ecs. con parámetros v!0 y a del móvil 1, tramo 1", "Datos: t!1 = 2, v!1 = 5",
+                                 "v!0 + 2 a = 5"}));
     EXPECT_FALSE(o.ask);
     // Equal times: the velocity is arbitrary and the relation reads " = dx".
     g = Args(1, 0);

@@ -160,8 +160,9 @@ TEST_F(LinkTest, TheMissingPositionOfTheSecondPointShowsAsUnknownWithItsSegments
     EXPECT_DOUBLE_EQ(s.xJ, 1);
     EXPECT_DOUBLE_EQ(s.vJ, 2);
     EXPECT_DOUBLE_EQ(s.xQ, 3);
-    EXPECT_EQ(Lines(plan.lines), (V{"Datos: t!0 = 0, x!0 = 0, v!0 = 0", "a = 2, a' = ;-1", "t!4 = 3, x'!4 = ?, v'!4 = 0",
-                                    "Solución:", "t!2 = 1, x!2 = 1\r\nv!2 = 2", "x'!4 = 3"}));
+    EXPECT_EQ(Lines(plan.lines),
+              (V{"Datos: t!0 = 0, x!0 = 0, v!0 = 0", "a = 2, a' = ;-1", "t!4 = 3, x'!4 = ?, v'!4 = 0",
+                 "Solución:", "t!2 = 1, x!2 = 1\r\nv!2 = 2", "x'!4 = 3"}));
     A("2", "2.000000001");
     EXPECT_EQ(Link().message, "Las aceleraciones no pueden ser iguales.");
 }
@@ -177,8 +178,9 @@ TEST_F(LinkTest, TheMissingTimeHasTwoSolutionsToChooseFromWithTheMarkupMinus) {
     EXPECT_EQ(plan.lines.UBound(), 4);
     ASSERT_EQ(plan.chosenLines.size(), 2u);
     EXPECT_EQ(plan.chosenLines[1][6], "t!4 = ;-3");
-    EXPECT_EQ(plan.lines[4], "Solución 1:\r\nt!4 = 3, t!2 = 1\r\nx!2 = 1, v!2 = 2\r\n"
-                             "Solución 2:\r\nt!4 = ;-3, t!2 = ;-1\r\nx!2 = 1, v!2 = ;-2");
+    EXPECT_EQ(plan.lines[4],
+              "Solución 1:\r\nt!4 = 3, t!2 = 1\r\nx!2 = 1, v!2 = 2\r\n"
+              "Solución 2:\r\nt!4 = ;-3, t!2 = ;-1\r\nx!2 = 1, v!2 = ;-2");
 }
 
 TEST_F(LinkTest, TheMissingVelocityAndAccelerationsWithTheMarkupMinus) {

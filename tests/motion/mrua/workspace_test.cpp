@@ -45,9 +45,7 @@ protected:
         Proc(1);
         Label(1);
     }
-    void Grab(plat::Picture& pic, const char* name) {
-        testsupport::SaveGrab(pic.Image(), name);
-    }
+    void Grab(plat::Picture& pic, const char* name) { testsupport::SaveGrab(pic.Image(), name); }
 };
 
 TEST_F(MruaWorkspace, PosingDrawsBothLinesAndWritesTheData) {
@@ -251,8 +249,8 @@ TEST_F(MruaWorkspaceModel, LinkingTwoSegmentsPassesTheChosenSolutionOn) {
     Label(1);
     Label(5);
     // The box sends the student to the result tab by its own name.
-    EXPECT_TRUE(dialogs.Shown().at(0).prompt.startsWith(
-        "Para escoger la primera solución desplegada en la pestaña \"" + form().tabCalc->TabCaption(0) + "\"\r\n"))
+    EXPECT_TRUE(dialogs.Shown().at(0).prompt.startsWith("Para escoger la primera solución desplegada en la pestaña \"" +
+                                                        form().tabCalc->TabCaption(0) + "\"\r\n"))
         << dialogs.Shown().at(0).prompt.toStdString();
     EXPECT_EQ(Cell(0, 5), "-3");
     EXPECT_EQ(Cell(0, 3), "-1");

@@ -97,15 +97,15 @@ TEST_F(ParabTest, RangeOnAnInclineSignsWithTheMarkupMinus) {
     ASSERT_EQ(o.lines.UBound(), 2);
     EXPECT_EQ(o.lines[1],
               "Solución 1:\r\n$r!c = (17.251, 9.96), t!c = 1.22\r\nAlcance sobre el plano inclinado: R!1 = 19.92");
-    EXPECT_EQ(o.lines[2],
-              "Solución 2:\r\n$r!c = (0, 0), t!c = 0\r\nAlcance sobre el plano inclinado: R!2 = 0");
+    EXPECT_EQ(o.lines[2], "Solución 2:\r\n$r!c = (0, 0), t!c = 0\r\nAlcance sobre el plano inclinado: R!2 = 0");
     o = parab::RangeOnIncline(1, " 10", "0 ", -20);
-    EXPECT_EQ(o.lines[1], "Solución 1:\r\n$r!c = (52.862, ;-15.6), t!c = 3.738\r\n"
-                          "Alcance sobre el plano inclinado: R!1 = 45.613");
-    EXPECT_EQ(o.lines[2], "Solución 2:\r\n$r!c = (2.81, 2.617), t!c = 0.199\r\n"
-                          "Alcance sobre el plano inclinado: R!2 = 7.651");
-    EXPECT_EQ(parab::RangeOnIncline(1, "0", "100", 0).message,
-              "La trayectoria del móvil 1 no interseca la recta.");
+    EXPECT_EQ(o.lines[1],
+              "Solución 1:\r\n$r!c = (52.862, ;-15.6), t!c = 3.738\r\n"
+              "Alcance sobre el plano inclinado: R!1 = 45.613");
+    EXPECT_EQ(o.lines[2],
+              "Solución 2:\r\n$r!c = (2.81, 2.617), t!c = 0.199\r\n"
+              "Alcance sobre el plano inclinado: R!2 = 7.651");
+    EXPECT_EQ(parab::RangeOnIncline(1, "0", "100", 0).message, "La trayectoria del móvil 1 no interseca la recta.");
     EXPECT_EQ(parab::RangeOnIncline(1, "0", "0", 90).message, "Resuelve el problema de otra manera.");
     EXPECT_THROW(parab::RangeOnIncline(3, "0", "0", 30), rt::RuntimeError);
     EXPECT_THROW(parab::RangeOnIncline(1, "a", "0", 30), rt::RuntimeError);
@@ -119,8 +119,9 @@ TEST_F(ParabTest, DistanceAlongThePath) {
     auto d = parab::PathDistance(1, 0, t2);
     ASSERT_TRUE(d.found);
     EXPECT_EQ(d.lines[2], "11.425");
-    EXPECT_EQ(d.lines[1], "La distancia recorrida por el móvil 1 entre\r\nlos tiempos 0 y 1, "
-                          "correspondientes a las posiciones\r\nx = 0 y x = 10 es:");
+    EXPECT_EQ(d.lines[1],
+              "La distancia recorrida por el móvil 1 entre\r\nlos tiempos 0 y 1, "
+              "correspondientes a las posiciones\r\nx = 0 y x = 10 es:");
     // The later time first: the same distance, and t2 receives the later.
     t2 = 0;
     const auto back = parab::PathDistance(1, 1, t2);
@@ -146,8 +147,7 @@ protected:
         Pose(1, 0, 0, 0, 20, 45);
     }
     // Body 2's position at t for a launch (T0, X0, Y0, V, Th).
-    static std::pair<double, double> Body2(double T0, double X0, double Y0, double V, double Th,
-                                           double t) {
+    static std::pair<double, double> Body2(double T0, double X0, double Y0, double V, double Th, double t) {
         const double s = t - T0;
         return {X0 + V * num::CosDeg(Th) * s, Y0 + V * num::SinDeg(Th) * s - 4.9 * s * s};
     }
@@ -216,8 +216,7 @@ TEST_F(CollisionTest, GivenTheSpeedTwoTimesOrNone) {
         bool meets = false;
         for (double tc : {NumberAfter(p.lines[3], "t!c = "), NumberAfter(p.lines[3], " y t!c = ")}) {
             const auto b2 = Body2(0, 30, 0, 15, th, tc);
-            meets |= std::fabs(b2.first - Body1(tc).first) < 1e-6 &&
-                     std::fabs(b2.second - Body1(tc).second) < 1e-6;
+            meets |= std::fabs(b2.first - Body1(tc).first) < 1e-6 && std::fabs(b2.second - Body1(tc).second) < 1e-6;
         }
         EXPECT_TRUE(meets) << th;
     }
@@ -236,8 +235,7 @@ TEST_F(CollisionTest, Refusals) {
     EXPECT_EQ(parab::PlanCollision("").kase, 0);
     EXPECT_TRUE(parab::PlanCollision("").message.empty());
     Pose(1, 0.5, 0, 0, 20, 45);
-    EXPECT_EQ(parab::PlanCollision("2").message,
-              "En esta rutina el tiempo inicial del primer móvil debe ser 0.");
+    EXPECT_EQ(parab::PlanCollision("2").message, "En esta rutina el tiempo inicial del primer móvil debe ser 0.");
     Pose(1, 0, 0, 0, 20, 45);
     Pose(2, 0, 30, 0, 20, 120);
     EXPECT_EQ(parab::PlanCollision("2").message,
@@ -301,8 +299,7 @@ TEST_F(ParabTest, MoverQuarticInTheFlightTime) {
     const auto later = parab::PlanMeetMover("5", "");
     EXPECT_EQ(later.poly, "24.01*X^4-375*X^2+200*X+400");
     // The interval is the one searched, in times tc.
-    EXPECT_NE(parab::MoverQuarticLines(later, "5", "20", 10, {1}, {0})[4].find("[2, 12]"),
-              std::string::npos);
+    EXPECT_NE(parab::MoverQuarticLines(later, "5", "20", 10, {1}, {0})[4].find("[2, 12]"), std::string::npos);
 }
 
 }  // namespace

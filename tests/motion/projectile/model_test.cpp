@@ -63,8 +63,7 @@ TEST_F(ParabTest, RefusedSetUpsLeaveNoKind) {
         {"", 20, 30, false, "Debes dar el tiempo t0 y la posición inicial (x0, y0)"},
         {0, 0, 30, false, "La velocidad inicial no puede ser cero."},
         {0, 0, "", false, "La velocidad inicial no puede ser cero."},
-        {0, -5, 30, false,
-         "Magnitud no válida (cero o negativa) para la velocidad de lanzamiento."},
+        {0, -5, 30, false, "Magnitud no válida (cero o negativa) para la velocidad de lanzamiento."},
         {0, "", "", true,
          "Trabaja con las ecuaciones en términos de la velocidad inicial y el ángulo de "
          "lanzamiento."},
@@ -90,12 +89,9 @@ TEST_F(ParabTest, KindsOfEquations) {
         rt::Variant p, q;
         bool cs;
         bool motion::ParabEqnKinds::*flag;
-    } cases[] = {{20, 30, false, &motion::ParabEqnKinds::complete},
-                 {20, "", false, &motion::ParabEqnKinds::theta0},
-                 {"", 30, false, &motion::ParabEqnKinds::v0},
-                 {"", "", false, &motion::ParabEqnKinds::v0theta0},
-                 {3, "", true, &motion::ParabEqnKinds::v0y},
-                 {"", 4, true, &motion::ParabEqnKinds::v0x}};
+    } cases[] = {{20, 30, false, &motion::ParabEqnKinds::complete}, {20, "", false, &motion::ParabEqnKinds::theta0},
+                 {"", 30, false, &motion::ParabEqnKinds::v0},       {"", "", false, &motion::ParabEqnKinds::v0theta0},
+                 {3, "", true, &motion::ParabEqnKinds::v0y},        {"", 4, true, &motion::ParabEqnKinds::v0x}};
     for (const auto& c : cases) {
         Pose(2, 1, 2, 3, c.p, c.q, c.cs);
         EXPECT_TRUE(Model().kinds[2].*(c.flag));

@@ -27,9 +27,8 @@ protected:
     void TearDown() override { shell::G().Decimals = 3; }
 
     // Sets a body's equations up as the set-up procedure stores them.
-    parab::SetUpPlan Pose(int body, const rt::Variant& t0, const rt::Variant& x0,
-                          const rt::Variant& y0, const rt::Variant& p, const rt::Variant& q,
-                          bool cs = false) {
+    parab::SetUpPlan Pose(int body, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,
+                          const rt::Variant& p, const rt::Variant& q, bool cs = false) {
         parab::ClearKinds(body);
         auto plan = parab::PlanSetUp(body, t0, x0, y0, p, q, cs);
         parab::StoreSetUp(parab::Model(), body, plan);

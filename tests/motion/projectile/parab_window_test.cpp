@@ -5,15 +5,15 @@
 #include "motion/panel.h"
 #include "motion/projectile/model.h"
 #include "motion/state.h"
-#include "platform/lists.h"
 #include "platform/flexgrid.h"
+#include "platform/lists.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
+#include "text/globals.h"
 
 namespace parabtest {
 namespace {
@@ -48,8 +48,7 @@ protected:
     static QString TextAt(const plat::Picture& pic, double y) {
         QString s;
         for (const auto& d : pic.Drawn())
-            if (d.kind == plat::DrawnPrimitive::Kind::Text && std::fabs(d.points[0].y() - y) < 8)
-                s += d.text;
+            if (d.kind == plat::DrawnPrimitive::Kind::Text && std::fabs(d.points[0].y() - y) < 8) s += d.text;
         return s;
     }
 };

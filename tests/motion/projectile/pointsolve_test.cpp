@@ -19,8 +19,7 @@ struct PathPoint {
 };
 PathPoint At(double v0, double th, double t) {
     const double vx = v0 * num::CosDeg(th), vy = v0 * num::SinDeg(th) - 9.8 * t;
-    return {t, vx * t, v0 * num::SinDeg(th) * t - 4.9 * t * t, num::Hypot(vx, vy),
-            num::VectorAngleDeg(vx, vy)};
+    return {t, vx * t, v0 * num::SinDeg(th) * t - 4.9 * t * t, num::Hypot(vx, vy), num::VectorAngleDeg(vx, vy)};
 }
 
 // The data of a pair code at a point.
@@ -39,8 +38,7 @@ std::pair<double, double> Pair(int code, const PathPoint& p) {
 }
 
 bool HasValue(const parab::Outcome& o, double v, double tol = 1e-6) {
-    return std::any_of(o.values.begin(), o.values.end(),
-                       [&](double w) { return std::fabs(w - v) < tol; });
+    return std::any_of(o.values.begin(), o.values.end(), [&](double w) { return std::fabs(w - v) < tol; });
 }
 
 // ---------------------------------------------------------------- a point
@@ -51,8 +49,7 @@ protected:
         ParabTest::SetUp();
         Pose(1, 0, 0, 0, 10, 19.6, true);  // apex at t = 2, (20, 19.6)
     }
-    parab::ApplyOutcome Apply(int code, const rt::Variant& d1, const rt::Variant& d2 = {},
-                              int point = 3, int ref = 0) {
+    parab::ApplyOutcome Apply(int code, const rt::Variant& d1, const rt::Variant& d2 = {}, int point = 3, int ref = 0) {
         return parab::PlanApplyPoint(1, point, ref, code, d1, d2);
     }
 };
@@ -63,9 +60,9 @@ TEST_F(ApplyPointTest, OneDatumGivesTheWholePoint) {
         rt::Variant d;
         bool cs;
         double t, p, q;
-    } cases[] = {{5, 2, false, 2, 10, 0},    {6, 20, false, 2, 10, 0}, {9, 0, true, 2, 10, 0},
-                 {11, 0, false, 2, 10, 0},   {5, 3, true, 3, 10, -9.8},
-                 {7, 0, false, 4, num::Hypot(10, 19.6), num::VectorAngleDeg(10, -19.6)}};
+    } cases[] = {{5, 2, false, 2, 10, 0},   {6, 20, false, 2, 10, 0},
+                 {9, 0, true, 2, 10, 0},    {11, 0, false, 2, 10, 0},
+                 {5, 3, true, 3, 10, -9.8}, {7, 0, false, 4, num::Hypot(10, 19.6), num::VectorAngleDeg(10, -19.6)}};
     for (const auto& c : cases) {
         motion::State().ComponentVelocityFlags[4] = c.cs;
         const auto o = Apply(c.code, c.d);
@@ -156,18 +153,14 @@ TEST_F(ParabTest, LaunchSpeedEdges) {
     EXPECT_EQ(SolveV0FromPoint(1, 1, 17, -10, 14).values.at(0), 0);
     for (double a : {90.0, -90.0, 270.0, -270.0})
         EXPECT_EQ(SolveV0FromPoint(1, 1, 19, 3, a).message, "El ángulo alfa no puede ser 90° ni -90°.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 18, 1, 45).message,
-              "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 13, 0, 3).message,
-              "Estás poniendo el tiempo igual al tiempo inicial.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 0, 3).message,
-              "Estás poniendo la coordenada x igual a la del punto inicial.");
+    EXPECT_EQ(SolveV0FromPoint(1, 1, 18, 1, 45).message, "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
+    EXPECT_EQ(SolveV0FromPoint(1, 1, 13, 0, 3).message, "Estás poniendo el tiempo igual al tiempo inicial.");
+    EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 0, 3).message, "Estás poniendo la coordenada x igual a la del punto inicial.");
     Pose(1, 0, 0, 0, "", 0);
     EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 5, 0).message, "Error en los datos.");
     EXPECT_THROW(SolveV0FromPoint(1, 1, 13, 1, 3), rt::RuntimeError);  // sin 0 = 0
     Pose(1, 0, 0, 0, 20, "");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 12, 1, 3).message,
-              "No tengo las ecuaciones en función de la velocidad inicial.");
+    EXPECT_EQ(SolveV0FromPoint(1, 1, 12, 1, 3).message, "No tengo las ecuaciones en función de la velocidad inicial.");
 }
 
 TEST_F(ParabTest, LaunchAngleFromEveryPair) {
@@ -177,8 +170,7 @@ TEST_F(ParabTest, LaunchAngleFromEveryPair) {
         const auto [a, b] = Pair(code, pt);
         const auto o = parab::SolveTheta0FromPoint(1, 2, code, a, b);
         if (code == 17) {
-            EXPECT_EQ(o.message,
-                      "Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
+            EXPECT_EQ(o.message, "Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
             continue;
         }
         ASSERT_TRUE(o.message.empty()) << code << " " << o.message;

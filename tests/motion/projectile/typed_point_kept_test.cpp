@@ -7,8 +7,8 @@
 #include "motion/state.h"
 #include "platform/flexgrid.h"
 #include "shell/form1.h"
-#include "text/globals.h"
 #include "support/form1_fixture.h"
+#include "text/globals.h"
 
 namespace parabtest {
 namespace {

@@ -40,8 +40,7 @@ std::vector<std::string> Lines(const std::string& report) {
 
 TEST(ParticleSolver, KindsAndTheirRefusals) {
     // Determinant at the tolerance is refused; twice that solves.
-    EXPECT_EQ(SolveParticleUnknowns(1, 1E-06, 0, 1, 0, 1, 1).message,
-              "El determinante del sistema es cero.");
+    EXPECT_EQ(SolveParticleUnknowns(1, 1E-06, 0, 1, 0, 1, 1).message, "El determinante del sistema es cero.");
     const UnknownsResult lin = SolveParticleUnknowns(1, 2E-06, 0, 2E-06, 0, 1, 3);
     ASSERT_TRUE(lin.ok());
     EXPECT_NEAR(lin.values[0], -1, 1e-9);
@@ -228,11 +227,10 @@ TEST(ParticleEquilibrium, MagnitudeAndDirectionWithAChoice) {
         ForceTable t = strutFirst ? Table({"80<a", "v-100", cable}) : Table({"v-100", cable, "80<a"});
         t[strutFirst ? 0 : 2][kDrawAngle] = 0.0;
         std::string prompt;
-        const EquilibriumOutcome out =
-            SolveParticleEquilibrium(t, 3, [&](const std::string& p) {
-                prompt = p;
-                return false;  // the second
-            });
+        const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [&](const std::string& p) {
+            prompt = p;
+            return false;  // the second
+        });
         ASSERT_EQ(out.msg, "") << symbol;
         ASSERT_FALSE(prompt.empty()) << symbol;
         EXPECT_EQ(prompt.rfind("Existen dos soluciones (posiblemente iguales) que son:\r\n", 0), 0u);
@@ -257,8 +255,7 @@ TEST(ParticleEquilibrium, TwoDirectionsOfKnownMagnitudes) {
     ForceTable t = Table({"h10", "10<a", "10<b"});
     t[1][kDrawAngle] = 100.0;
     t[2][kDrawAngle] = -100.0;
-    const EquilibriumOutcome out =
-        SolveParticleEquilibrium(t, 3, [](const std::string&) { return true; });
+    const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [](const std::string&) { return true; });
     ASSERT_EQ(out.msg, "");
     const std::vector<std::string> lines = Lines(out.report);
     EXPECT_EQ(lines[0], ";SF!x = 10 cos A + 10 cos B + 10 = 0");

@@ -80,9 +80,7 @@ TEST(ParticleForceTable, AFieldOutsideTheRecordIsASubscriptError) {
         try {
             f[i];
             ADD_FAILURE() << "no error";
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange);
-        }
+        } catch (const rt::RuntimeError& e) { EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange); }
     }
     EXPECT_NO_THROW(f[kFieldCount]);
 }

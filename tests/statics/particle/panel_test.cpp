@@ -94,8 +94,7 @@ TEST_F(ParticlePanel, TypedForcesFillTheGridAndEnableSolving) {
 TEST_F(ParticlePanel, AnUnknownDirectionAsksWhereToDrawTheForce) {
     dialogs.AnswerInput(QString());
     Enter(QStringLiteral("F<q"));
-    EXPECT_EQ(Prompt(0),
-              "¿En qué dirección (entre -180° y 180°) deseas dibujar esta fuerza en el diagrama?");
+    EXPECT_EQ(Prompt(0), "¿En qué dirección (entre -180° y 180°) deseas dibujar esta fuerza en el diagrama?");
     EXPECT_EQ(St().ParticleForceCount, 0);
     EXPECT_EQ(Vector().Text(), "F<q");
 
@@ -223,17 +222,13 @@ TEST_F(ParticlePanel, RotatingTheAxes) {
         if (c.message) dialogs.Answer(MsgResult::OK);
         const size_t before = dialogs.Shown().size();
         rot.Press();
-        EXPECT_EQ(dialogs.Shown().at(before).prompt,
-                  "Especifica el ángulo de rotación (entre -90 y 90).");
-        if (c.message) {
-            EXPECT_EQ(dialogs.Shown().at(before + 1).prompt, c.message) << c.answer;
-        }
+        EXPECT_EQ(dialogs.Shown().at(before).prompt, "Especifica el ángulo de rotación (entre -90 y 90).");
+        if (c.message) { EXPECT_EQ(dialogs.Shown().at(before + 1).prompt, c.message) << c.answer; }
         EXPECT_EQ(rot.Caption(), QString::fromUtf8(c.caption)) << c.answer;
     }
     EXPECT_EQ(shell::Shared().AxesRotation, 30);
     EXPECT_EQ(form().GetRotAngle(), 30);
-    EXPECT_EQ(Find<plat::Label>(QStringLiteral("lbltxtAngle"))->toolTip(),
-              "Clic aquí pone ángulo = +30");
+    EXPECT_EQ(Find<plat::Label>(QStringLiteral("lbltxtAngle"))->toolTip(), "Clic aquí pone ángulo = +30");
     EXPECT_EQ(Find<plat::TextBox>(QStringLiteral("txtAngle"))->Text(), "0");
     // The arrow along +x is drawn turned by 30 degrees: its far end.
     double far = 0, angle = 0;
@@ -278,8 +273,7 @@ TEST_F(ParticlePanel, NewProblem) {
     EXPECT_EQ(form().panels.cmdRotangle->Caption(), "Q = 0°");
     EXPECT_EQ(form().GetRotAngle(), 0);
     EXPECT_EQ(shell::Shared().AxesRotation, 0);
-    EXPECT_EQ(Find<plat::Label>(QStringLiteral("lbltxtAngle"))->toolTip(),
-              "Clic aquí pone ángulo = 0");
+    EXPECT_EQ(Find<plat::Label>(QStringLiteral("lbltxtAngle"))->toolTip(), "Clic aquí pone ángulo = 0");
     EXPECT_TRUE(form().fraDirec->isEnabled());
     // Nothing of the old problem can be restored into the new one.
     EXPECT_EQ(States(), "D000111");

@@ -65,8 +65,7 @@ TEST_F(ParticleProcedure, SolvesAndDrawsTheForcesOfTheGrid) {
 TEST_F(ParticleProcedure, ABadTextStopsTheLoadingAndTheRestIsSolved) {
     dialogs.Answer(plat::MsgResult::OK).Answer(plat::MsgResult::OK);
     Run({"h5", "5<200", "hT"});
-    EXPECT_EQ(dialogs.Shown().at(0).prompt,
-              "Error en la fuerza 5<200\r\nLa dirección debe estar entre -180° y 180°.");
+    EXPECT_EQ(dialogs.Shown().at(0).prompt, "Error en la fuerza 5<200\r\nLa dirección debe estar entre -180° y 180°.");
     EXPECT_EQ(State().ParticleForceCount, 1);
     // One known force: nothing to solve, and the sums are reported.
     EXPECT_TRUE(form_->rtbCalc->Text().startsWith(QStringLiteral("No hay incógnitas.")));

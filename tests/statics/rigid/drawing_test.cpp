@@ -146,8 +146,8 @@ TEST_F(RigidDrawing, TwoCouplesAtOnePointKeepTheirLabelsApart) {
     for (size_t i = 0; i < labels.size(); ++i)
         for (size_t j = i + 1; j < labels.size(); ++j) {
             const QRectF a = labels[i].normalized(), b = labels[j].normalized();
-            const bool apart = a.right() <= b.left() || b.right() <= a.left() ||
-                               a.top() >= b.top() + b.height() || b.top() >= a.top() + a.height();
+            const bool apart = a.right() <= b.left() || b.right() <= a.left() || a.top() >= b.top() + b.height() ||
+                               b.top() >= a.top() + a.height();
             EXPECT_TRUE(apart) << i << " " << j;
         }
 }

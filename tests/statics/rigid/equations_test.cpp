@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "text/resultformat.h"
 #include "runtime/errors.h"
 #include "statics/rigid/equations.h"
 #include "statics/rigid/forces.h"
 #include "statics/rigid/geometry.h"
+#include "text/resultformat.h"
 
 namespace rigid {
 namespace {
@@ -38,8 +38,8 @@ TEST_F(Beam, EquationsAndSolutionByHand) {
     StatEqns q = BuildStatEqns(st, {1}, Refs(), "", 3);
     ASSERT_TRUE(q.msg.empty()) << q.msg;
     EXPECT_EQ(q.incs, (std::vector<std::string>{"Ax", "Ay", "By"}));
-    EXPECT_EQ(q.eqns, (std::vector<std::string>{"1x:   A!x = 0", "1y:   A!y + B!y ;- 100 = 0",
-                                                "1m:   4 B!y ;- 200 = 0"}));
+    EXPECT_EQ(q.eqns,
+              (std::vector<std::string>{"1x:   A!x = 0", "1y:   A!y + B!y ;- 100 = 0", "1m:   4 B!y ;- 200 = 0"}));
     EXPECT_EQ(q.angleCount, 0);
 
     StatSolution s = SolveStatEqns(st, {1}, Refs(), "", 3, nullptr);
@@ -66,10 +66,10 @@ TEST_F(Beam, EquationsAndSolutionByHand) {
 
 TEST_F(Beam, MomentsCouplesAndLikeTerms) {
     Add(1, "A", "Ax, Ay/MA");
-    Add(1, "B", "v10");   // +10 about A at 4 units
-    Add(1, "C", "h10");   // on the axis: no moment
-    Add(1, "B", "vAy");   // the same symbol twice in one equation
-    Add(1, "C", "-30");   // a known couple
+    Add(1, "B", "v10");  // +10 about A at 4 units
+    Add(1, "C", "h10");  // on the axis: no moment
+    Add(1, "B", "vAy");  // the same symbol twice in one equation
+    Add(1, "C", "-30");  // a known couple
     StatEqns q = BuildStatEqns(st, {1}, Refs(), "", 3);
     ASSERT_TRUE(q.msg.empty());
     EXPECT_EQ(q.incs, (std::vector<std::string>{"Ax", "Ay", "MA"}));
@@ -160,9 +160,10 @@ TEST_F(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
         EXPECT_EQ(s.results[0], "A!x = " + shell::FormatNum(first ? -40.0 : 40.0).ToText());
         EXPECT_EQ(s.results[2], first ? "Q = 36.87" : "Q = 143.13");
     }
-    EXPECT_EQ(asked, "Solución 1:\r\nAx = -40, Ay = 0, Q = 36.87\r\nSolución 2:\r\nAx = 40, Ay = 0, "
-                     "Q = 143.13\r\nPara escoger la primera solución oprime \"Sí\", para la segunda "
-                     "oprime \"No\".");
+    EXPECT_EQ(asked,
+              "Solución 1:\r\nAx = -40, Ay = 0, Q = 36.87\r\nSolución 2:\r\nAx = 40, Ay = 0, "
+              "Q = 143.13\r\nPara escoger la primera solución oprime \"Sí\", para la segunda "
+              "oprime \"No\".");
     // Two systems with an angle are refused.
     StatState two = st;
     two.SystemPoints[2] = "AB";
@@ -181,8 +182,7 @@ TEST_F(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
 // error, not a made-up angle.
 TEST_F(RigidAngle, ParallelReactionsCannotBeEliminated) {
     Add({{"A", "hAx"}, {"B", "hBx"}, {"B", "50<Q"}, {"A", "v-30"}});
-    EXPECT_THROW(SolveStatEqns(st, {1}, {"", "A", "", "", "", ""}, "", 3, nullptr),
-                 rt::RuntimeError);
+    EXPECT_THROW(SolveStatEqns(st, {1}, {"", "A", "", "", "", ""}, "", 3, nullptr), rt::RuntimeError);
 }
 
 }  // namespace

@@ -69,9 +69,14 @@ TEST(RigidForces, NegatedTextsAndSupportWords) {
     const struct {
         const char* in;
         const char* out;
-    } cases[] = {{"p30x,5:/M", "t30x,5:/-M"}, {"30,-40", "-30, 40"},   {"230<-34", "230<146"},
-                 {"h-55", "h55"},             {"u156", "u-24"},        {"F<Q", ""},
-                 {"250", ""},                 {"30,-40/-12.5", "-30, 40/12.5"}};
+    } cases[] = {{"p30x,5:/M", "t30x,5:/-M"},
+                 {"30,-40", "-30, 40"},
+                 {"230<-34", "230<146"},
+                 {"h-55", "h55"},
+                 {"u156", "u-24"},
+                 {"F<Q", ""},
+                 {"250", ""},
+                 {"30,-40/-12.5", "-30, 40/12.5"}};
     for (const auto& c : cases) EXPECT_EQ(NegateVectorText(c.in), c.out) << c.in;
     std::string msg;
     EXPECT_EQ(NegateVectorText("3,4/MABC", &msg), "");
@@ -135,9 +140,7 @@ TEST(RigidForces, AFieldOutsideTheRecordIsASubscriptError) {
         try {
             f[i];
             ADD_FAILURE() << "no error";
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange);
-        }
+        } catch (const rt::RuntimeError& e) { EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange); }
         EXPECT_THROW(c[i], rt::RuntimeError);
     }
     EXPECT_NO_THROW(f[fr::kLast]);

@@ -41,8 +41,7 @@ TEST(RigidGeometry, ChainsPlacePointsAndListThem) {
     EXPECT_EQ(st.SepVectorCount(), 2);
     // A vector between unplaced points waits for a link.
     ASSERT_TRUE(RegisterSepVectors(st, Entry("DE", "1,0")).ok);
-    EXPECT_EQ(CoordListLines(st, 3),
-              (std::vector<std::string>{"A(0, 0)", "B(3, 4)", "C(3, 2)", "D(?, ?)", "E(?, ?)"}));
+    EXPECT_EQ(CoordListLines(st, 3), (std::vector<std::string>{"A(0, 0)", "B(3, 4)", "C(3, 2)", "D(?, ?)", "E(?, ?)"}));
     ASSERT_TRUE(RegisterSepVectors(st, Entry("CD", "-1.5,0")).ok);
     ExpectPoint(st, "E", 2.5, 2);
     EXPECT_EQ(SepListLines(st, 3).back(), "CD = (-1.5, 0)");
@@ -89,8 +88,7 @@ TEST(RigidGeometry, RefusalsLeaveTheTablesAsTheyWere) {
         {Entry("BC", "-4,0"), "El punto C coincidiría con A", EntryFocus::FirstVector},
         // A series box that is not a number, or a chain too long.
         {Entry("BCD", "1,1", {"x"}, "X", true), "Error en el comando.", EntryFocus::Points},
-        {Entry("BCDEFGHI", "1,1", {"1", "1", "1", "1", "1"}, "X", true), "Error en el comando.",
-         EntryFocus::Points},
+        {Entry("BCDEFGHI", "1,1", {"1", "1", "1", "1", "1"}, "X", true), "Error en el comando.", EntryFocus::Points},
         // "cAe,C" along an axis cannot start a series.
         {Entry("BCD", "p0x,3h", {"2"}, "X", true), "Error en el comando.", EntryFocus::Points},
     };

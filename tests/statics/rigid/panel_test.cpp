@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QStyle>
-#include <QFocusEvent>
 #include <QTest>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -292,9 +292,9 @@ TEST_F(RigidPanel, SystemsAndLineCommands) {
     C<plat::TabStrip>("tabStat")->SetTab(0);
     bool erased = false;
     for (const auto& d : form().pic1->Drawn())
-        erased = erased || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0xC0C0C0 &&
-                            d.points.size() == 2 && d.points[0].y() == d.points[1].y() &&
-                            d.points[0].x() != d.points[1].x() && d.points[1].x() < 300);
+        erased = erased ||
+                 (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0xC0C0C0 && d.points.size() == 2 &&
+                  d.points[0].y() == d.points[1].y() && d.points[0].x() != d.points[1].x() && d.points[1].x() < 300);
     EXPECT_TRUE(erased) << "a cancelled segment on the x axis is redrawn grey";
     testsupport::SaveGrab(&form(), "rigid_lines");
     dialogs.Answer(MsgResult::OK);
@@ -312,8 +312,7 @@ TEST_F(RigidPanel, ForceEntryKeywordsSeriesAndGridEditing) {
     const struct {
         const char* text;
         const char* msg;
-    } refusals[] = {{"ad", "El punto D no pertenece a ningún cuerpo."},
-                    {"aa", "Hay un punto repetido."}};
+    } refusals[] = {{"ad", "El punto D no pertenece a ningún cuerpo."}, {"aa", "Hay un punto repetido."}};
     for (const auto& r : refusals) {
         dialogs.Answer(MsgResult::OK);
         Enter(Box("txtBody", 1), r.text);
@@ -436,7 +435,8 @@ TEST_F(RigidPanel, CopyIntoABodyAndSolveTwoBodies) {
     Btn("cmdVMb(1)")->Press();
     Box("txtRefPt", 2)->SetText("C");
     Btn("cmdShowIncsEqns")->Press();
-    EXPECT_TRUE(form().rtbSolve->Text().startsWith("4 incógnitas, 5 ecuaciones.")) << form().rtbSolve->Text().toStdString();
+    EXPECT_TRUE(form().rtbSolve->Text().startsWith("4 incógnitas, 5 ecuaciones."))
+        << form().rtbSolve->Text().toStdString();
     C("txtSuprEqn")->SetText("3y");
     Btn("cmdVMb(0)")->Press();
     const QString t = form().rtbSolve->Text();
@@ -492,9 +492,8 @@ TEST_F(RigidPanel, SupportsCouplesAndArrowsEndingAtThePoint) {
     // C is the middle of the beam, fitted into the picture: (198.5, 192.5).
     for (const auto& d : drawn) {
         if (d.kind == K::Arc) (d.color == 0x0000FF ? redArcs : blackArcs) += 1;
-        if (d.kind == K::Line && d.color == 0 && d.points.size() == 2 &&
-            std::abs(d.points[1].x() - 198.5) < 1 && std::abs(d.points[1].y() - 192.5) < 1 &&
-            d.points[0].x() < d.points[1].x())
+        if (d.kind == K::Line && d.color == 0 && d.points.size() == 2 && std::abs(d.points[1].x() - 198.5) < 1 &&
+            std::abs(d.points[1].y() - 192.5) < 1 && d.points[0].x() < d.points[1].x())
             tipAtC = true;
     }
     EXPECT_EQ(redArcs, 1);
@@ -624,7 +623,7 @@ TEST_F(RigidEnterKeys, EnterAfterSolvingOrRestoringNeverErases) {
     EXPECT_TRUE(form().rtbSolve->Text().contains("Ay = 50"));
     Btn("cmdVMb(1)")->SetFocus();
     QTest::keyClick(Btn("cmdVMb(1)"), Qt::Key_Return);  // "Restaurar fuerzas"
-    enterOnFocus();  // solves again, where the focus now is
+    enterOnFocus();                                     // solves again, where the focus now is
     EXPECT_TRUE(form().rtbSolve->Text().contains("Ay = 50"));
     EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 4);
     EXPECT_EQ(Items("lstSysts"), (QStringList{"A", "C", "B"}));
@@ -656,8 +655,7 @@ TEST_F(RigidPanel, MembersStandOutFromTheAxesWhichShowTheirNames) {
     bool member = false;
     QStringList names;
     for (const auto& d : pic.Drawn()) {
-        member = member || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0x808080 &&
-                            d.width >= 3);
+        member = member || (d.kind == plat::DrawnPrimitive::Kind::Line && d.color == 0x808080 && d.width >= 3);
         if (d.kind == plat::DrawnPrimitive::Kind::Text && (d.text == "X" || d.text == "Y")) {
             names << d.text;
             const QPointF px = pic.ToDevice(d.points[0].x(), d.points[0].y());

@@ -6,8 +6,8 @@
 
 #include "platform/picture.h"
 #include "shell/draweng.h"
-#include "vectors/ui/clockdraw.h"
 #include "support/grab.h"
+#include "vectors/ui/clockdraw.h"
 
 using namespace vecui;
 using plat::DrawnPrimitive;
@@ -33,8 +33,7 @@ Box Bounds(const DrawnPrimitive& d) {
 std::vector<DrawnPrimitive> Polygons(const plat::Picture& pic, rt::ColorRef fill) {
     std::vector<DrawnPrimitive> out;
     for (const auto& d : pic.Drawn())
-        if (d.kind == DrawnPrimitive::Kind::Polygon && d.filled && d.fillColor == fill)
-            out.push_back(d);
+        if (d.kind == DrawnPrimitive::Kind::Polygon && d.filled && d.fillColor == fill) out.push_back(d);
     return out;
 }
 
@@ -53,9 +52,7 @@ protected:
         pic.Move(0, 0, 118, 118);
         pic.SetBackColor(rt::kButtonFace);
     }
-    void Save(const char* name) {
-        testsupport::SaveGrab(pic.Image(), name);
-    }
+    void Save(const char* name) { testsupport::SaveGrab(pic.Image(), name); }
     plat::Picture pic;
 };
 

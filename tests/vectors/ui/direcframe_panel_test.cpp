@@ -127,8 +127,7 @@ protected:
     std::vector<double> PinkCell() const {
         std::vector<double> box;
         for (const auto& d : form->panels.picClock->Drawn()) {
-            if (d.kind != plat::DrawnPrimitive::Kind::Polygon || d.fillColor != kClockMarkColor)
-                continue;
+            if (d.kind != plat::DrawnPrimitive::Kind::Polygon || d.fillColor != kClockMarkColor) continue;
             box = {1e9, 1e9, -1e9, -1e9};
             for (const QPointF& p : d.points) {
                 box[0] = std::min(box[0], p.x());
@@ -148,9 +147,8 @@ protected:
 }  // namespace
 
 TEST_F(DirecPanelTest, TheFrameIsBuiltIntoTheFormAndTheClockDrawnAtLoad) {
-    for (const char* name : {"picClock", "lbltxtAngle", "txtAngle", "cmdInc(0)", "cmdInc(7)",
-                             "txtAtan", "Label8", "lblVorF", "txtVector", "lblFmts", "cmdRotangle",
-                             "lblRotAngle"}) {
+    for (const char* name : {"picClock", "lbltxtAngle", "txtAngle", "cmdInc(0)", "cmdInc(7)", "txtAtan", "Label8",
+                             "lblVorF", "txtVector", "lblFmts", "cmdRotangle", "lblRotAngle"}) {
         QWidget* w = form->fraDirec->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(w->parentWidget(), form->fraDirec) << name;

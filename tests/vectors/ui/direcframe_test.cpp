@@ -14,9 +14,9 @@
 #include "shell/defaults.h"
 #include "shell/draweng.h"
 #include "support/dialog_script.h"
+#include "support/grab.h"
 #include "vectors/ui/clockdraw.h"
 #include "vectors/ui/direcframe.h"
-#include "support/grab.h"
 
 using namespace vecui;
 using testsupport::DialogScript;
@@ -43,9 +43,8 @@ struct CellCentre {
     double x, y;
 };
 constexpr CellCentre kCentres[] = {
-    {1, 77.5, 25.5},  {2, 92.5, 40.5},  {3, 92.5, 59},    {4, 92.5, 77.5},
-    {5, 77.5, 92.5},  {6, 59, 92.5},    {7, 40.5, 92.5},  {8, 25.5, 77.5},
-    {9, 25.5, 59},    {10, 25.5, 40.5}, {11, 40.5, 25.5}, {12, 59, 25.5},
+    {1, 77.5, 25.5},  {2, 92.5, 40.5},  {3, 92.5, 59},    {4, 92.5, 77.5},  {5, 77.5, 92.5},  {6, 59, 92.5},
+    {7, 40.5, 92.5},  {8, 25.5, 77.5},  {9, 25.5, 59},    {10, 25.5, 40.5}, {11, 40.5, 25.5}, {12, 59, 25.5},
     {13, 25.5, 25.5}, {14, 92.5, 25.5}, {15, 92.5, 92.5}, {16, 25.5, 92.5},
 };
 
@@ -95,8 +94,7 @@ protected:
     std::vector<double> PinkCell() const {
         std::vector<double> box;
         for (const auto& d : f->picClock->Drawn()) {
-            if (d.kind != plat::DrawnPrimitive::Kind::Polygon || d.fillColor != kClockMarkColor)
-                continue;
+            if (d.kind != plat::DrawnPrimitive::Kind::Polygon || d.fillColor != kClockMarkColor) continue;
             double x1 = 1e9, y1 = 1e9, x2 = -1e9, y2 = -1e9;
             for (const QPointF& p : d.points) {
                 x1 = std::min(x1, p.x());
@@ -125,12 +123,22 @@ TEST_F(DirecFrameTest, EveryCellPicksItsHourAngleAndPrefix) {
         const char* angle;
         const char* prefix;
     } cases[] = {
-        {1, 1, "30", "p30y,"},  {2, 2, "30", "p30x,"},  {3, 3, "0", "h"},
-        {4, 4, "30", "c30x,"},  {5, 5, "30", "c30y,"},  {6, 6, "0", "v-"},
-        {7, 7, "30", "t30y,"},  {8, 8, "30", "t30x,"},  {9, 9, "0", "h-"},
-        {10, 10, "30", "s30x,"}, {11, 11, "30", "s30y,"}, {12, 12, "0", "v"},
+        {1, 1, "30", "p30y,"},
+        {2, 2, "30", "p30x,"},
+        {3, 3, "0", "h"},
+        {4, 4, "30", "c30x,"},
+        {5, 5, "30", "c30y,"},
+        {6, 6, "0", "v-"},
+        {7, 7, "30", "t30y,"},
+        {8, 8, "30", "t30x,"},
+        {9, 9, "0", "h-"},
+        {10, 10, "30", "s30x,"},
+        {11, 11, "30", "s30y,"},
+        {12, 12, "0", "v"},
         // Corners stand for the diagonals of their quadrants.
-        {13, 10, "45", "s45x,"}, {14, 2, "45", "p45x,"}, {15, 4, "45", "c45x,"},
+        {13, 10, "45", "s45x,"},
+        {14, 2, "45", "p45x,"},
+        {15, 4, "45", "c45x,"},
         {16, 8, "45", "t45x,"},
     };
     for (auto c : cases) {
@@ -466,8 +474,7 @@ TEST_F(DirecFrameTest, TheControlsFitBothPlacesOfTheFrame) {
         for (QWidget* w : shown) {
             EXPECT_TRUE(fra->rect().contains(w->geometry())) << w->objectName().toStdString();
             for (QWidget* v : shown) {
-                if (v == w || (w == f->Label8 && v == f->txtAtan) || (v == f->Label8 && w == f->txtAtan))
-                    continue;
+                if (v == w || (w == f->Label8 && v == f->txtAtan) || (v == f->Label8 && w == f->txtAtan)) continue;
                 EXPECT_FALSE(w->geometry().intersects(v->geometry()))
                     << w->objectName().toStdString() << " " << v->objectName().toStdString();
             }

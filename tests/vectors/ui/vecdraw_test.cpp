@@ -1,19 +1,19 @@
 // The vector procedures and force-system reductions on the drawing picture.
 // With TELUVAR_GRAB_DIR set, every plot is also saved there as a PNG.
+#include <gtest/gtest.h>
 #include <QString>
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/draweng.h"
-#include "text/globals.h"
 #include "support/dialog_script.h"
+#include "support/grab.h"
+#include "text/globals.h"
 #include "vectors/ui/forcedraw.h"
 #include "vectors/ui/vecdraw.h"
-#include "support/grab.h"
 
 namespace {
 
