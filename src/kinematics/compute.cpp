@@ -31,8 +31,6 @@ double LargestMagnitude(const std::vector<double>& table) {
     return m;
 }
 
-std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
-
 // Integrates the law of the given order (1 velocity law, 2 acceleration law)
 // from the state y at t0 to t, in radians.
 rt::Outcome<std::vector<double>> Integrate(num::CExpression& law, int order, double t0, double t,
@@ -70,9 +68,9 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
         num::DerivRidders(engine, t, v, kRidderStep, err);
         // The law's own t0 is 0: the step is a 300th of the way to t.
         const double a = num::SecondDeriv5Pt(xLaw, SecondDerivStep(t / kSteps), t);
-        lines[1] = "En t = " + R(t, decimals) + ":";
-        lines[2] = "x = " + R(x, decimals) + ", v = " + R(v, decimals);
-        lines[3] = "a = " + R(a, decimals);
+        lines[1] = "En t = " + rt::RoundedText(t, decimals) + ":";
+        lines[2] = "x = " + rt::RoundedText(x, decimals) + ", v = " + rt::RoundedText(v, decimals);
+        lines[3] = "a = " + rt::RoundedText(a, decimals);
         return lines;
     }
     if (law == kLawV) {
@@ -82,7 +80,7 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
         const std::vector<double>& y = *end;
         const double v = vLaw.Value({t, y[1]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
-        lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(v, decimals);
+        lines[2] = "x = " + rt::RoundedText(y[1], decimals) + ", v = " + rt::RoundedText(v, decimals);
         return lines;
     }
     if (law == kLawA) {
@@ -92,8 +90,8 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
         const std::vector<double>& y = *end;
         const double a = aLaw.Value({t, y[1], y[2]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
-        lines[2] = "x = " + R(y[1], decimals) + ", v = " + R(y[2], decimals);
-        lines[3] = "a = " + R(a, decimals);
+        lines[2] = "x = " + rt::RoundedText(y[1], decimals) + ", v = " + rt::RoundedText(y[2], decimals);
+        lines[3] = "a = " + rt::RoundedText(a, decimals);
         return lines;
     }
     return rt::Outcome<shell::ResultLines>::Refusal("");
@@ -118,17 +116,17 @@ shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::s
     const double ddq = num::SecondDeriv5Pt(e2, h, t);
 
     shell::ResultLines lines(4);
-    lines[1] = "En t = " + R(t, decimals) + ":";
+    lines[1] = "En t = " + rt::RoundedText(t, decimals) + ":";
     if (kind == kLawXY) {
-        lines[2] = "x = " + R(p, decimals) + ", y = " + R(q, decimals);
-        lines[3] = "v!x = " + R(dp, decimals) + ", v!y = " + R(dq, decimals);
-        lines[4] = "a!x = " + R(ddp, decimals) + ", a!y = " + R(ddq, decimals);
+        lines[2] = "x = " + rt::RoundedText(p, decimals) + ", y = " + rt::RoundedText(q, decimals);
+        lines[3] = "v!x = " + rt::RoundedText(dp, decimals) + ", v!y = " + rt::RoundedText(dq, decimals);
+        lines[4] = "a!x = " + rt::RoundedText(ddp, decimals) + ", a!y = " + rt::RoundedText(ddq, decimals);
     } else {
         const double ar = rt::Sub(ddp, rt::Mul(p, rt::Mul(dq, dq)));
         const double at = rt::Add(rt::Mul(p, ddq), rt::Mul(2, rt::Mul(dp, dq)));
-        lines[2] = "r = " + R(p, decimals) + ", ;q = " + R(q, decimals);
-        lines[3] = "v!r = " + R(dp, decimals) + ", v!t = " + R(rt::Mul(p, dq), decimals);
-        lines[4] = "a!r = " + R(ar, decimals) + ", a!t = " + R(at, decimals);
+        lines[2] = "r = " + rt::RoundedText(p, decimals) + ", ;q = " + rt::RoundedText(q, decimals);
+        lines[3] = "v!r = " + rt::RoundedText(dp, decimals) + ", v!t = " + rt::RoundedText(rt::Mul(p, dq), decimals);
+        lines[4] = "a!r = " + rt::RoundedText(ar, decimals) + ", a!t = " + rt::RoundedText(at, decimals);
     }
     return lines;
 }
@@ -229,10 +227,10 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
     if (x0 >= kSquareLeft && x0 <= kSquareLeft + kSquareSide) p.tZeroX = x0;
     const double y0 = rt::Checked(kSquareBottom + (0 - low) * ys);
     if (y0 > kSquareBottom && y0 <= kSquareBottom + kSquareSide) p.zeroY = y0;
-    p.tiText = R(ti, 2);
-    p.tfText = R(tf, 2);
-    p.maxText = std::string(1, letter) + "max = " + R(p.vmax, 2);
-    p.minText = std::string(1, letter) + "min = " + R(p.vmin, 2);
+    p.tiText = rt::RoundedText(ti, 2);
+    p.tfText = rt::RoundedText(tf, 2);
+    p.maxText = std::string(1, letter) + "max = " + rt::RoundedText(p.vmax, 2);
+    p.minText = std::string(1, letter) + "min = " + rt::RoundedText(p.vmin, 2);
     return p;
 }
 

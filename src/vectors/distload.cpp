@@ -79,12 +79,13 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
                        "entre x!1 = " + rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
     switch (r.kind) {
     case Reduction::Couple:
-        r.lines = {head + "La fuerza total es cero. La resultante es un par", "de momento M!0 = " + R(r.M0, d)};
+        r.lines = {head + "La fuerza total es cero. La resultante es un par",
+                   "de momento M!0 = " + rt::RoundedText(r.M0, d)};
         break;
     case Reduction::Null: r.lines = {head + "La resultante es nula.", ""}; break;
     case Reduction::Resultant:
-        r.lines = {head + "Momento c//r al origen: M!0 = " + R(r.M0, d),
-                   "Resultante: R = " + R(r.F, d) + ", ubicada en x!R = " + R(r.xR, d)};
+        r.lines = {head + "Momento c//r al origen: M!0 = " + rt::RoundedText(r.M0, d),
+                   "Resultante: R = " + rt::RoundedText(r.F, d) + ", ubicada en x!R = " + rt::RoundedText(r.xR, d)};
         break;
     }
     return r;

@@ -51,11 +51,11 @@ ParallelForces1DResult ReduceParallelForces1D(std::span<const double> xs, std::s
         if (xL) {
             r.ML = rt::Checked((r.xR - *xL) * r.R);
             r.xs.back() = *xL;
-            r.lines = {"R = " + R(r.R, d) + ", x!R = " + R(r.xR, d),
+            r.lines = {"R = " + rt::RoundedText(r.R, d) + ", x!R = " + rt::RoundedText(r.xR, d),
                        "La resultante localizada en x = " + rt::NumberText(*xL), "consta de la fuerza R dada arriba",
-                       "y un par de momento " + R(r.ML, d)};
+                       "y un par de momento " + rt::RoundedText(r.ML, d)};
         } else {
-            r.lines = {"La resultante vale " + R(r.R, d), "y se localiza en " + R(r.xR, d)};
+            r.lines = {"La resultante vale " + rt::RoundedText(r.R, d), "y se localiza en " + rt::RoundedText(r.xR, d)};
         }
     } else {
         // Forces that cancel leave the same couple about every point.
@@ -64,7 +64,7 @@ ParallelForces1DResult ReduceParallelForces1D(std::span<const double> xs, std::s
         r.xs.push_back(xL.value_or(0));
         r.Fs.push_back(0);
         if (r.kind == Reduction::Couple)
-            r.lines = {"La resultante es un par de momento " + R(r.M, d)};
+            r.lines = {"La resultante es un par de momento " + rt::RoundedText(r.M, d)};
         else
             r.lines = {"El sistema de fuerzas tiene resultante nula."};
     }
@@ -119,23 +119,26 @@ ParallelForces2DResult ReduceParallelForces2D(std::span<const std::string> args,
         r.kind = zeroMoment ? Reduction::Null : Reduction::Couple;
         if (r.kind == Reduction::Couple) {
             r.couple = RecordFromComponents(r.Mx, r.My, rt::kMagenta);
-            r.lines = {"La suma de fuerzas es cero. La resultante es",
-                       "un par de momento $M = ;S$M!O = (" + R(r.Mx, d) + ", " + R(r.My, d) + ")", ""};
+            r.lines = {
+                "La suma de fuerzas es cero. La resultante es",
+                "un par de momento $M = ;S$M!O = (" + rt::RoundedText(r.Mx, d) + ", " + rt::RoundedText(r.My, d) + ")",
+                ""};
         } else {
             r.lines = {"El sistema de fuerzas tiene resultante nula."};
         }
     } else {
         r.kind = Reduction::Resultant;
-        r.lines = {";SF!z = " + R(r.Rz, d) + ",  ;S$M!O = (" + R(r.Mx, d) + ", " + R(r.My, d) + ")",
-                   "Resultante: R!z = " + R(r.Rz, d) + ", ubicada en",
-                   "x!R = " + R(r.xR, d) + ",  y!R = " + R(r.yR, d)};
+        r.lines = {";SF!z = " + rt::RoundedText(r.Rz, d) + ",  ;S$M!O = (" + rt::RoundedText(r.Mx, d) + ", " +
+                       rt::RoundedText(r.My, d) + ")",
+                   "Resultante: R!z = " + rt::RoundedText(r.Rz, d) + ", ubicada en",
+                   "x!R = " + rt::RoundedText(r.xR, d) + ",  y!R = " + rt::RoundedText(r.yR, d)};
         if (r.L) {
             double mlx = rt::Checked((r.yR - r.L->y) * r.Rz);
             double mly = rt::Checked(-(r.xR - r.L->x) * r.Rz);
             r.couple = RecordFromComponents(mlx, mly, rt::kMagenta);
-            r.lines.push_back("Localizada en (" + R(r.L->x, d) + ", " + R(r.L->y, d) + ")");
-            r.lines.push_back("es  R!z = " + R(r.Rz, d) + "  y  $M = (" + R(r.couple.X, d) + ", " + R(r.couple.Y, d) +
-                              ")");
+            r.lines.push_back("Localizada en (" + rt::RoundedText(r.L->x, d) + ", " + rt::RoundedText(r.L->y, d) + ")");
+            r.lines.push_back("es  R!z = " + rt::RoundedText(r.Rz, d) + "  y  $M = (" + rt::RoundedText(r.couple.X, d) +
+                              ", " + rt::RoundedText(r.couple.Y, d) + ")");
         }
     }
 
@@ -226,14 +229,16 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
     r.positions.push_back(point);
     r.forces.push_back(resultant);
 
-    r.lines.push_back(";SF!x = " + R(r.Rx, d) + ",  ;SF!y = " + R(r.Ry, d) + ",  ;SM!O = " + R(r.MO, d));
+    r.lines.push_back(";SF!x = " + rt::RoundedText(r.Rx, d) + ",  ;SF!y = " + rt::RoundedText(r.Ry, d) +
+                      ",  ;SM!O = " + rt::RoundedText(r.MO, d));
     if (r.kind == Reduction::Resultant) {
-        r.lines.push_back("Resultante: $R = (" + R(r.Rx, d) + ", " + R(r.Ry, d) + ")   ó   (" + R(resultant.Mag, d) +
-                          " #angu " + R(resultant.Dir, d) + "°)");
+        r.lines.push_back("Resultante: $R = (" + rt::RoundedText(r.Rx, d) + ", " + rt::RoundedText(r.Ry, d) +
+                          ")   ó   (" + rt::RoundedText(resultant.Mag, d) + " #angu " +
+                          rt::RoundedText(resultant.Dir, d) + "°)");
         if (vertical) {
-            r.lines.push_back("Línea de acción:  x = " + R(xI, d));
+            r.lines.push_back("Línea de acción:  x = " + rt::RoundedText(xI, d));
         } else if (horizontal) {
-            r.lines.push_back("Línea de acción:  y = " + R(yI, d));
+            r.lines.push_back("Línea de acción:  y = " + rt::RoundedText(yI, d));
         } else {
             using shell::FormatTerm;
             // Either term may round to zero; the other then opens the line.
@@ -242,14 +247,17 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
             r.lines.push_back("Línea de acción:  " + lhs + " = " +
                               FormatTerm(false, true, rt::RoundHalfEven(r.MO, d), 1) + ",");
         }
-        r.lines.push_back(vertical || horizontal ? "" : "Intersecciones: x!R = " + R(xI, d) + ", y!R = " + R(yI, d));
+        r.lines.push_back(vertical || horizontal ? ""
+                                                 : "Intersecciones: x!R = " + rt::RoundedText(xI, d) +
+                                                       ", y!R = " + rt::RoundedText(yI, d));
         if (r.L) {
-            r.lines.push_back("La resultante localizada en (" + R(r.L->x, d) + ", " + R(r.L->y, d) + ")");
-            r.lines.push_back("es la fuerza $R y un par de momento " + R(r.ML, d));
+            r.lines.push_back("La resultante localizada en (" + rt::RoundedText(r.L->x, d) + ", " +
+                              rt::RoundedText(r.L->y, d) + ")");
+            r.lines.push_back("es la fuerza $R y un par de momento " + rt::RoundedText(r.ML, d));
             r.lines.push_back("");
         }
     } else if (r.kind == Reduction::Couple) {
-        r.lines.push_back("La resultante es un par de momento " + R(r.MO, d));
+        r.lines.push_back("La resultante es un par de momento " + rt::RoundedText(r.MO, d));
     } else {
         r.lines.push_back("El sistema de fuerzas tiene resultante nula");
     }

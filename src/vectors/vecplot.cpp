@@ -43,8 +43,6 @@ VecRec ComputedRecord(double x, double y, rt::ColorRef color) {
     return r;
 }
 
-std::string R(double v, int decimals) { return rt::RoundedText(v, decimals); }
-
 double UniformScale(double side, double extentX, double extentY) {
     double span = std::max(extentX, extentY);
     if (!(span > 0)) span = kDefaultSpan;

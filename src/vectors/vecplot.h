@@ -50,8 +50,6 @@ VecRec ComputedRecord(double x, double y, rt::ColorRef color = rt::kBlack);
 // The text "x,y" of two components in the general number form, which the
 // numeric parser reads back to the same values.
 std::string ComponentsText(double x, double y);
-// v rounded to `decimals` places in its shortest decimal form, plain minus.
-std::string R(double v, int decimals);
 
 // Span used when every plotted point has the same coordinate in both axes,
 // so that a plot always has a scale.

@@ -14,8 +14,8 @@ const std::string kB6(6, ' ');
 
 // "(x, y)    ó    (M #angu D°)" of a record.
 std::string BothForms(const VecRec& v, int d) {
-    return "(" + R(v.X, d) + ", " + R(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" + R(v.Mag, d) + " #angu " + R(v.Dir, d) +
-           "°)";
+    return "(" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" +
+           rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)";
 }
 
 std::string SumLine(const VecRec& sum, int d) { return "/3Suma/:  " + BothForms(sum, d); }
@@ -34,13 +34,13 @@ TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2,
     double c = std::clamp(rt::Div(dot, a.Mag * b.Mag), -1.0, 1.0);
     r.angle = num::ArcCosDeg(c);
     r.lines = {
-        "Vectores dados:" + std::string(kCrLf) + "(" + R(a.X, d) + ", " + R(a.Y, d) + ")" + kB6 + "y" + kB6 + "(" +
-            R(b.X, d) + ", " + R(b.Y, d) + ")",
+        "Vectores dados:" + std::string(kCrLf) + "(" + rt::RoundedText(a.X, d) + ", " + rt::RoundedText(a.Y, d) + ")" +
+            kB6 + "y" + kB6 + "(" + rt::RoundedText(b.X, d) + ", " + rt::RoundedText(b.Y, d) + ")",
         SumLine(sum, d),
         "/8Resta/:  " + BothForms(diff, d),
-        "Ángulo entre los vectores:  " + R(r.angle, d) + "°",
-        "Producto Escalar:  " + R(dot, d),
-        "Producto Vectorial: " + R(a.X * b.Y - b.X * a.Y, d) + " $k",
+        "Ángulo entre los vectores:  " + rt::RoundedText(r.angle, d) + "°",
+        "Producto Escalar:  " + rt::RoundedText(dot, d),
+        "Producto Vectorial: " + rt::RoundedText(a.X * b.Y - b.X * a.Y, d) + " $k",
     };
     return r;
 }
@@ -68,7 +68,7 @@ ResultText SumReport(std::span<const VecRec> vecs, int d) {
 ResultText CombinationReport(std::span<const double> factors, std::span<const VecRec> vecs, int d) {
     std::string list = "Factores y vectores dados:" + std::string(kCrLf);
     for (std::size_t i = 0; i + 1 < vecs.size(); ++i)
-        list += R(factors[i], d) + ",    " + BothForms(vecs[i], d) + kCrLf;
+        list += rt::RoundedText(factors[i], d) + ",    " + BothForms(vecs[i], d) + kCrLf;
     return {list, SumLine(vecs.back(), d)};
 }
 
@@ -103,8 +103,8 @@ RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, c
     double y = r.given.Y * c - s * r.given.X * sn;
     r.turned = ComputedRecord(x, y, rt::kMagenta);
     auto line = [d](const char* title, const VecRec& v) {
-        return std::string(title) + "  (" + R(v.X, d) + ", " + R(v.Y, d) + ")  ó  (" + R(v.Mag, d) + " #angu " +
-               R(v.Dir, d) + "°)";
+        return std::string(title) + "  (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")  ó  (" +
+               rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)";
     };
     if (r.rotateVector)
         r.lines = {line("Vector a rotar:", r.given), line("Vector rotado:", r.turned)};
@@ -128,10 +128,11 @@ LinearCombinationResult SolveLinearCombination(std::span<const std::string> spec
               RecordFromComponents(r.mu * b.X, r.mu * b.Y, rt::kMagenta)};
     double mag = num::Hypot(v.X, v.Y), dir = num::VectorAngleDeg(v.X, v.Y);
     r.lines = {
-        "$V = ;l $a + ;m $b = (" + R(v.X, d) + ", " + R(v.Y, d) + ")   ó   (" + R(mag, d) + " #angu " + R(dir, d) +
-            "°)",
-        "$a = (" + R(a.X, d) + ", " + R(a.Y, d) + "),  $b = (" + R(b.X, d) + ", " + R(b.Y, d) + ")",
-        ";l = " + R(r.lambda, d) + ", ;m = " + R(r.mu, d),
+        "$V = ;l $a + ;m $b = (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")   ó   (" +
+            rt::RoundedText(mag, d) + " #angu " + rt::RoundedText(dir, d) + "°)",
+        "$a = (" + rt::RoundedText(a.X, d) + ", " + rt::RoundedText(a.Y, d) + "),  $b = (" + rt::RoundedText(b.X, d) +
+            ", " + rt::RoundedText(b.Y, d) + ")",
+        ";l = " + rt::RoundedText(r.lambda, d) + ", ;m = " + rt::RoundedText(r.mu, d),
     };
     return r;
 }
@@ -152,8 +153,8 @@ ProjectionsResult VectorFromProjections(const std::string& as, double ca, const 
               RecordFromComponents(cb * b.X, cb * b.Y, kGreen)};
     r.lines = {
         "El vector buscado es:",
-        "$V = (" + R(v.X, d) + ", " + R(v.Y, d) + ")",
-        "$V = (" + R(v.Mag, d) + " #angu " + R(v.Dir, d) + "°)",
+        "$V = (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")",
+        "$V = (" + rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)",
         "",
     };
     return r;
@@ -173,18 +174,19 @@ MomentsResult SumMoments(std::span<const std::string> args, int d) {
     for (std::size_t i = 0; i < m; ++i) {
         double rx = pos[i].X - r.xA, ry = pos[i].Y - r.yA;
         double mi = rt::Checked(rx * force[i].Y - ry * force[i].X);
-        r.text += "(" + R(rx, d) + ", " + R(ry, d) + ") ^ (" + R(force[i].X, d) + ", " + R(force[i].Y, d) +
-                  ") = " + R(mi, d) + kCrLf;
+        r.text += "(" + rt::RoundedText(rx, d) + ", " + rt::RoundedText(ry, d) + ") ^ (" +
+                  rt::RoundedText(force[i].X, d) + ", " + rt::RoundedText(force[i].Y, d) +
+                  ") = " + rt::RoundedText(mi, d) + kCrLf;
         r.total = rt::Add(r.total, mi);
     }
     return r;
 }
 
 ResultText SumMomentsReport(const MomentsResult& r, std::size_t argCount, int d) {
-    std::string head = argCount % 2 == 0
-                           ? "/3Suma de momentos con respecto al origen:/  "
-                           : "/3Suma de momentos con respecto al punto (" + R(r.xA, d) + ", " + R(r.yA, d) + "):/  ";
-    return {head + R(r.total, d), r.text};
+    std::string head = argCount % 2 == 0 ? "/3Suma de momentos con respecto al origen:/  "
+                                         : "/3Suma de momentos con respecto al punto (" + rt::RoundedText(r.xA, d) +
+                                               ", " + rt::RoundedText(r.yA, d) + "):/  ";
+    return {head + rt::RoundedText(r.total, d), r.text};
 }
 
 }  // namespace vec

@@ -135,10 +135,9 @@ void Sums(const ForceTable& t, double& sx, double& sy) {
     }
 }
 
-std::string R(double x, int decimals) { return rt::RoundedText(x, decimals); }
-// The same for the report, with the markup minus of its equation lines.
+// x rounded to `decimals` places, with the markup minus of the report's equation lines.
 std::string RM(double x, int decimals) {
-    std::string s = R(x, decimals);
+    std::string s = rt::RoundedText(x, decimals);
     if (s.starts_with('-')) s.replace(0, 1, ";-");
     return s;
 }
@@ -221,12 +220,12 @@ std::string TwoSolutionsPrompt(const Solution& s, int decimals) {
     p += kCrLf;
     if (s.kind == Case::MagAngle) {
         for (int k = 0; k < 2; ++k)
-            p += s.name1 + " = " + R(v[2 * k], decimals) + ", " + s.name2 + " = " + R(v[2 * k + 1], decimals) + "°" +
-                 kCrLf;
+            p += s.name1 + " = " + rt::RoundedText(v[2 * k], decimals) + ", " + s.name2 + " = " +
+                 rt::RoundedText(v[2 * k + 1], decimals) + "°" + kCrLf;
     } else {
         for (int k = 0; k < 2; ++k)
-            p += s.name1 + " = " + R(v[2 * k], decimals) + "°, " + s.name2 + " = " + R(v[2 * k + 1], decimals) + "°" +
-                 kCrLf;
+            p += s.name1 + " = " + rt::RoundedText(v[2 * k], decimals) + "°, " + s.name2 + " = " +
+                 rt::RoundedText(v[2 * k + 1], decimals) + "°" + kCrLf;
     }
     return p + "Para escoger la primera oprime el botón \"Sí\". Para la segunda oprime \"No\".";
 }
@@ -386,8 +385,9 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals, co
             s.values = {num::Hypot(x, y), num::VectorAngleDeg(x, y)};
         } else if (IsPlain(q1x) && IsPlain(q2x) && IsPlain(q1y) && IsPlain(q2y)) {
             if (nx == 0 && ny == 0) {
-                out.report = std::string("No hay incógnitas.") + kCrLf + ";SF!x = " + R(e.S[0], decimals) + kCrLf +
-                             ";SF!y = " + R(e.S[1], decimals);
+                out.report = std::string("No hay incógnitas.") + kCrLf +
+                             ";SF!x = " + rt::RoundedText(e.S[0], decimals) + kCrLf +
+                             ";SF!y = " + rt::RoundedText(e.S[1], decimals);
                 return out;
             }
             out.msg = SetUpLinear(e, s);

@@ -3,6 +3,7 @@
 // new problem and the change of page.
 #include "numerics/mathutil.h"
 #include "platform/buttons.h"
+#include "platform/common.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
 #include "platform/keys.h"
@@ -31,26 +32,27 @@ namespace rigid {
 plat::Picture& RigidStatics::pic1() { return *form_->pic1; }
 int RigidStatics::Decimals() const { return shell::G().Decimals; }
 
-int RigidStatics::BodyNumber() const { return rt::CInt(rt::TextToNumber(S(panel_.lblBody->Caption()))); }
+int RigidStatics::BodyNumber() const { return rt::CInt(rt::TextToNumber(plat::StdStr(panel_.lblBody->Caption()))); }
 
 void RigidStatics::DrawForces(const std::optional<int>& system) {
     DrawDCLForces(st_, pic1(), system, [] {
-        return S(plat::InputBox(QStringLiteral("¿A qué ángulo deseas trazar esta fuerza en el DCL?"), plat::kAppTitle));
+        return plat::StdStr(
+            plat::InputBox(QStringLiteral("¿A qué ángulo deseas trazar esta fuerza en el DCL?"), plat::kAppTitle));
     });
 }
 
 void RigidStatics::RedrawStructure() {
     DrawStructureFrame(st_, pic1());
-    if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), S(panel_.txtOrigin->Text()));
+    if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()));
     if (st_.ForceCount() > 0) {
-        const std::string body = TrimText(S(panel_.lblBody->Caption()));
+        const std::string body = TrimText(plat::StdStr(panel_.lblBody->Caption()));
         DrawForces(body.empty() ? std::nullopt : std::optional<int>(BodyNumber()));
     }
 }
 
 void RigidStatics::DrawSystem(const std::string& c) {
     if (st_.StatPointCount() > 0) DrawStructureFrame(st_, pic1());
-    if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), S(panel_.txtOrigin->Text()), c);
+    if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()), c);
     if (st_.ForceCount() > 0) DrawForces(rt::CInt(rt::TextToNumber(c)));
 }
 
@@ -63,7 +65,7 @@ void RigidStatics::txtSegm_KeyPress(int index, int& key) {
     if (t.empty()) return;
     if (index == 0) {
         const std::string s = UpperText(t);
-        p.txtSegm[0]->SetText(Q(s));
+        p.txtSegm[0]->SetText(plat::QStr(s));
         for (const char* w : {"DCL", "DIAG", "DIAGR", "DIA", "DCLS"})
             if (s == w) {
                 p.txtSegm[0]->SetText(QString());
@@ -88,12 +90,12 @@ void RigidStatics::txtSegm_KeyPress(int index, int& key) {
             p.txtSegm[0]->SetFocus();
             return;
         }
-        p.lblSegm[1]->SetCaption(Q(letters[0] + letters[1]));
+        p.lblSegm[1]->SetCaption(plat::QStr(letters[0] + letters[1]));
         for (int k = 2; k <= 6; ++k) p.txtSegm[k]->setVisible(n > k);
         std::string names;
         for (int k = 2; k <= n - 1; ++k)
             names += letters[static_cast<size_t>(k - 1)] + letters[static_cast<size_t>(k)] + std::string(9, ' ');
-        p.lblSegm[2]->SetCaption(Q(names));
+        p.lblSegm[2]->SetCaption(plat::QStr(names));
         p.lblSegm[2]->setVisible(n > 2);
         p.txtSegm[1]->SetFocus();
         key = 0;
@@ -138,15 +140,17 @@ void RigidStatics::txtSegm_KeyDown(int index, int& key, int) {
 
 void RigidStatics::txtRepeat_KeyPress(int& key) {
     if (key != plat::vk::Return) return;
-    panel_.txtRepeat->SetText(Q(UpperText(S(panel_.txtRepeat->Text()))));
+    panel_.txtRepeat->SetText(plat::QStr(UpperText(plat::StdStr(panel_.txtRepeat->Text()))));
     panel_.txtSegm[2]->SetFocus();
     key = 0;
 }
 
-void RigidStatics::txtRepeat_LostFocus() { panel_.txtRepeat->SetText(Q(UpperText(Trimmed(panel_.txtRepeat)))); }
+void RigidStatics::txtRepeat_LostFocus() {
+    panel_.txtRepeat->SetText(plat::QStr(UpperText(Trimmed(panel_.txtRepeat))));
+}
 
 void RigidStatics::txtOrigin_Change() {
-    const QString up = Q(UpperText(S(panel_.txtOrigin->Text())));
+    const QString up = plat::QStr(UpperText(plat::StdStr(panel_.txtOrigin->Text())));
     if (up != panel_.txtOrigin->Text()) panel_.txtOrigin->SetText(up);
 }
 
@@ -163,15 +167,15 @@ void RigidStatics::cmdOK_Click() {
     SepVectorEntry e;
     e.points = Trimmed(p.txtSegm[0]);
     e.firstVector = Trimmed(p.txtSegm[1]);
-    for (int k = 2; k <= 6; ++k) e.values[static_cast<size_t>(k)] = S(p.txtSegm[k]->Text());
+    for (int k = 2; k <= 6; ++k) e.values[static_cast<size_t>(k)] = plat::StdStr(p.txtSegm[k]->Text());
     e.repeatVisible = Shown(p.txtRepeat);
-    e.repeat = S(p.txtRepeat->Text());
+    e.repeat = plat::StdStr(p.txtRepeat->Text());
     const auto oldVectors = st_.SepVectors;
     const auto oldPoints = st_.StatPoints;
     RegisterOutcome r = RegisterSepVectors(st_, e);
     if (!r.proposeOrigin.empty()) {
-        p.txtOrigin->SetText(Q(r.proposeOrigin));
-        for (plat::TextBox* t : p.txtRefPt) t->SetText(Q(UpperText(r.proposeOrigin)));
+        p.txtOrigin->SetText(plat::QStr(r.proposeOrigin));
+        for (plat::TextBox* t : p.txtRefPt) t->SetText(plat::QStr(UpperText(r.proposeOrigin)));
     }
     auto failed = [&] {
         st_.SepVectors = oldVectors;
@@ -202,7 +206,7 @@ void RigidStatics::cmdOK_Click() {
         failed();
         return;
     }
-    p.cboSeps->AddItem(Q(r.command));
+    p.cboSeps->AddItem(plat::QStr(r.command));
     p.cboSeps->SetListIndex(p.cboSeps->ListCount() - 1);
     p.cmdVMb[0]->setEnabled(true);
     RestoreConfigCtrls();
@@ -214,14 +218,14 @@ bool RigidStatics::FillCoordLists() {
     Panel& p = panel_;
     p.lstSeps->Clear();
     if (st_.SepVectors.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-    for (const std::string& l : SepListLines(st_, Decimals())) p.lstSeps->AddItem(Q(l));
+    for (const std::string& l : SepListLines(st_, Decimals())) p.lstSeps->AddItem(plat::QStr(l));
     const std::string origin = UpperText(Trimmed(p.txtOrigin));
     if (!ShiftToOrigin(st_, origin)) {
         Msg("No conozco las coordenadas del punto " + origin);
         return false;
     }
     p.lstCoords->Clear();
-    for (const std::string& l : CoordListLines(st_, Decimals())) p.lstCoords->AddItem(Q(l));
+    for (const std::string& l : CoordListLines(st_, Decimals())) p.lstCoords->AddItem(plat::QStr(l));
     return true;
 }
 
@@ -288,7 +292,7 @@ void RigidStatics::cmdConfig_Click(int index) {
                 return;
             p.cmdDCL[2]->Press();
         }
-        const std::string last = S(p.cboSeps->List(p.cboSeps->ListCount() - 1));
+        const std::string last = plat::StdStr(p.cboSeps->List(p.cboSeps->ListCount() - 1));
         const size_t slash = last.find('/');
         if (slash == std::string::npos) rt::Raise(rt::ErrorCode::InvalidCall);
         const int count = st_.SepVectorCount() - static_cast<int>(slash + 1) + 2;
@@ -318,24 +322,24 @@ void RigidStatics::cmdConfig_Click(int index) {
         st_.SepVectors.resize(static_cast<size_t>(count));
         ComputeCoordinates(st_);
         p.lstSeps->Clear();
-        for (const std::string& l : SepListLines(st_, Decimals())) p.lstSeps->AddItem(Q(l));
+        for (const std::string& l : SepListLines(st_, Decimals())) p.lstSeps->AddItem(plat::QStr(l));
         p.lstCoords->Clear();
-        for (const std::string& l : CoordListLines(st_, Decimals())) p.lstCoords->AddItem(Q(l));
+        for (const std::string& l : CoordListLines(st_, Decimals())) p.lstCoords->AddItem(plat::QStr(l));
         p.txtJoinBody->SetText(QStringLiteral("1"));
         p.lstSysts->Clear();
         std::string joined;
         for (const std::string& l : VectorLetters(st_)) {
-            p.lstSysts->AddItem(Q(l));
+            p.lstSysts->AddItem(plat::QStr(l));
             p.lstSysts->SetSelected(p.lstSysts->ListCount() - 1, true);
             joined += l;
         }
         st_.SystemPoints[1] = joined;
         DrawStructureFrame(st_, pic1());
-        if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), S(p.txtOrigin->Text()));
+        if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(p.txtOrigin->Text()));
         RestoreConfigCtrls();
         FillSystemsList();
         for (plat::Label* l : p.lblPoints) l->SetCaption(QString());
-        p.lblPoints[0]->SetCaption(Q(joined));
+        p.lblPoints[0]->SetCaption(plat::QStr(joined));
         p.lstSysts->setEnabled(false);
         p.txtSegm[0]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
@@ -375,7 +379,7 @@ void RigidStatics::tabStat_Click(int) {
     rt::IgnoreError("a page whose controls cannot be prepared still opens", [&] {
         const int page = p.tabStat->Tab();
         if (page == 0) {
-            if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), S(p.txtOrigin->Text()));
+            if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(p.txtOrigin->Text()));
             if (Shown(p.txtSegm[0])) p.txtSegm[0]->SetFocus();
         } else if (page == 1) {
             if (!DCLPageOpened) {
@@ -401,22 +405,22 @@ void RigidStatics::FillSystemsList() {
     for (auto& s : st_.SystemPoints) s.clear();
     const std::vector<std::string> letters = VectorLetters(st_);
     p.lstSysts->Clear();
-    for (const std::string& l : letters) p.lstSysts->AddItem(Q(l));
+    for (const std::string& l : letters) p.lstSysts->AddItem(plat::QStr(l));
     for (int i = 0; i < p.lstSysts->ListCount(); ++i) p.lstSysts->SetSelected(i, true);
     std::string s;
     for (const std::string& l : letters) s += l;
     s = UpperText(s);
-    p.lblPoints[0]->SetCaption(Q(s));
+    p.lblPoints[0]->SetCaption(plat::QStr(s));
     st_.SystemPoints[1] = s;
     const std::string first = letters.empty() ? std::string() : UpperText(letters.front());
-    for (plat::TextBox* t : p.txtRefPt) t->SetText(Q(first));
+    for (plat::TextBox* t : p.txtRefPt) t->SetText(plat::QStr(first));
     p.optDCL[0]->show();
 }
 
 namespace {
 // The system number in txtJoinBody, 0 when it is not one of 1..5.
 int JoinBodyNumber(const plat::TextBox* t) {
-    const std::string s = TrimText(S(t->Text()));
+    const std::string s = TrimText(plat::StdStr(t->Text()));
     if (s.empty() || !num::IsNumber(s)) return 0;
     const double v = rt::TextToNumber(s);
     if (v != static_cast<int>(v) || v < 1 || v > kMaxSystems) return 0;
@@ -425,7 +429,7 @@ int JoinBodyNumber(const plat::TextBox* t) {
 }  // namespace
 
 void RigidStatics::txtJoinBody_Change() {
-    const std::string s = TrimText(S(panel_.txtJoinBody->Text()));
+    const std::string s = TrimText(plat::StdStr(panel_.txtJoinBody->Text()));
     if (s.empty() || !num::IsNumber(s)) return;
     const int n = JoinBodyNumber(panel_.txtJoinBody);
     if (n == 0) {
@@ -441,10 +445,10 @@ void RigidStatics::lstSysts_Click() {
     if (n == 0) return;
     std::string s;
     for (int i = 0; i < p.lstSysts->ListCount(); ++i)
-        if (p.lstSysts->Selected(i)) s += S(p.lstSysts->List(i));
+        if (p.lstSysts->Selected(i)) s += plat::StdStr(p.lstSysts->List(i));
     st_.SystemPoints[static_cast<size_t>(n)] = s;
     p.lblPoints[n - 1]->SetForeColor(SystemColor(n));
-    p.lblPoints[n - 1]->SetCaption(Q(s));
+    p.lblPoints[n - 1]->SetCaption(plat::QStr(s));
 }
 
 void RigidStatics::spnColor_Change() {
@@ -454,11 +458,11 @@ void RigidStatics::spnColor_Change() {
         p.lstSysts->setEnabled(n > 1);
         rt::CheckIndex(n, 0, static_cast<long long>(st_.SystemPoints.size()) - 1);
         const std::string kept = st_.SystemPoints[static_cast<size_t>(n)];
-        p.lblPoints[n - 1]->SetCaption(Q(kept));
+        p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
         p.txtJoinBody->SetBackColor(SystemColor(n));
         for (int i = 0; i < p.lstSysts->ListCount(); ++i) p.lstSysts->SetSelected(i, false);
         st_.SystemPoints[static_cast<size_t>(n)] = kept;
-        p.lblPoints[n - 1]->SetCaption(Q(kept));
+        p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
         if (!kept.empty()) p.lblPoints[n - 1]->SetForeColor(p.txtJoinBody->BackColor());
         if (n != 1) p.txtPoints->SetFocus();
     });
@@ -468,7 +472,7 @@ void RigidStatics::txtPoints_KeyDown(int& key, int) {
     if (key < '1' || key > '5') return;
     const int d = key - '0';
     panel_.txtPoints->SetForeColor(SystemColor(d));
-    panel_.lblSystPts->SetCaption(Q(st_.SystemPoints[static_cast<size_t>(d)]));
+    panel_.lblSystPts->SetCaption(plat::QStr(st_.SystemPoints[static_cast<size_t>(d)]));
 }
 
 void RigidStatics::txtPoints_KeyPress(int& key) {
@@ -513,7 +517,7 @@ void RigidStatics::txtPoints_KeyPress(int& key) {
         const rt::ColorRef colour = p.txtPoints->ForeColor();
         DrawLineSegments(st_, pic1(), letters, !cancel, colour, PointAt(st_, o).PicX, PointAt(st_, o).PicY);
         st_.Lines.push_back(LineRec{letters, cancel ? "False" : "True", std::to_string(colour), std::string(1, d)});
-        p.txtPoints->Tag = Q(s);
+        p.txtPoints->Tag = plat::QStr(s);
         p.txtPoints->SetText(QString());
         p.lblSystPts->SetCaption(QString());
         key = 0;

@@ -2,6 +2,7 @@
 // of forces with its keywords, the force grid gd1, the copy and deletion
 // of forces, and the redraw of a system's diagram.
 #include "platform/buttons.h"
+#include "platform/common.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
 #include "platform/keys.h"
@@ -25,7 +26,7 @@ namespace rigid {
 void RigidStatics::AddGridRow(int n, const std::array<std::string, 7>& cells) {
     plat::FlexGrid& g = *panel_.gd1;
     g.SetRows(n + 1);
-    for (int c = 0; c < 7; ++c) g.SetTextMatrix(n, c, Q(cells[static_cast<size_t>(c)]));
+    for (int c = 0; c < 7; ++c) g.SetTextMatrix(n, c, plat::QStr(cells[static_cast<size_t>(c)]));
 }
 
 void RigidStatics::txtBody_KeyPress(int index, int& key) {
@@ -34,7 +35,7 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
     try {
         if (index == 1) {
             const std::string s = UpperText(Trimmed(p.txtBody[1]));
-            p.txtBody[1]->SetText(Q(s));
+            p.txtBody[1]->SetText(plat::QStr(s));
             if (s.empty()) return;
             if (s == "CON" || s == "CONF" || s == "CONFI" || s == "CONFIG") {
                 p.txtBody[1]->SetText(QString());
@@ -82,11 +83,11 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
                 Msg(msg);
                 return;
             }
-            p.lblForceAt[0]->SetCaption(QStringLiteral("Fuerza[:][/Par] en ") + Q(letters[0]));
+            p.lblForceAt[0]->SetCaption(QStringLiteral("Fuerza[:][/Par] en ") + plat::QStr(letters[0]));
             for (int k = 3; k <= 7; ++k) p.txtBody[k]->setVisible(n > k - 2);
             for (int j = 1; j <= 5; ++j) p.lblForceAt[j]->SetCaption(QString());
             for (int j = 1; j <= n - 1; ++j)
-                p.lblForceAt[j]->SetCaption(QStringLiteral("en ") + Q(letters[static_cast<size_t>(j)]));
+                p.lblForceAt[j]->SetCaption(QStringLiteral("en ") + plat::QStr(letters[static_cast<size_t>(j)]));
             p.txtBody[2]->SetFocus();
             key = 0;
         } else if (index == 2) {
@@ -96,11 +97,11 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
             if (word == "neg" || word == "pos") {
                 const int n = rt::CInt(rt::TextToNumber(TrimText(s.substr(3))));
                 if (n < 1) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-                const std::string row = S(p.gd1->TextMatrix(n, 3));
+                const std::string row = plat::StdStr(p.gd1->TextMatrix(n, 3));
                 std::string msg;
                 const std::string text = word == "neg" ? NegateVectorText(row, &msg) : row;
                 if (!msg.empty()) Msg(msg);
-                p.txtBody[2]->SetText(Q(text));
+                p.txtBody[2]->SetText(plat::QStr(text));
                 p.cmdOK1->SetFocus();
                 key = 0;
                 return;
@@ -108,7 +109,7 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
             if (vec::text::CharCount(pts) == 1) {
                 const std::string expanded = ExpandSupport(s, pts);
                 if (!expanded.empty()) {
-                    p.txtBody[2]->SetText(Q(expanded));
+                    p.txtBody[2]->SetText(plat::QStr(expanded));
                     p.cmdOK1->SetFocus();
                     key = 0;
                     return;
@@ -180,7 +181,7 @@ void RigidStatics::cmdOK1_Click() {
                 AddGridRow(n, {std::to_string(n), b, p1, first, f.Text(fr::kXText), f.Text(fr::kYText), ""});
             }
             for (size_t k = 2; k <= letters.size(); ++k) {
-                const std::string t = S(p.txtBody[static_cast<int>(k) + 1]->Text());
+                const std::string t = plat::StdStr(p.txtBody[static_cast<int>(k) + 1]->Text());
                 const std::string text = (horizontal ? "h" : "v") + t;
                 r = add(letters[k - 1], text);
                 if (r == AddResult::ParseError) return;
@@ -208,10 +209,10 @@ void RigidStatics::optDCL_Click(int index) {
         const QString c = p.optDCL[index]->Caption();
         p.lblBody->SetCaption(c);
         p.lblBody->SetBackColor(SystemColor(n));
-        p.lblDCLPts->SetCaption(Q(st_.SystemPoints[static_cast<size_t>(n)]));
+        p.lblDCLPts->SetCaption(plat::QStr(st_.SystemPoints[static_cast<size_t>(n)]));
         p.lblDCLPts->SetForeColor(SystemColor(n));
         p.lblCpoNodos->SetForeColor(rt::kBlack);
-        DrawSystem(S(c));
+        DrawSystem(plat::StdStr(c));
         p.txtBody[1]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
@@ -227,7 +228,7 @@ void RigidStatics::cmdAddForce_Click() {
             const int r = copied[i];
             const int n = before + static_cast<int>(i) + 1;
             std::array<std::string, 7> cells;
-            for (int c = 0; c < 7; ++c) cells[static_cast<size_t>(c)] = S(p.gd1->TextMatrix(r, c));
+            for (int c = 0; c < 7; ++c) cells[static_cast<size_t>(c)] = plat::StdStr(p.gd1->TextMatrix(r, c));
             cells[0] = std::to_string(n);
             cells[1] = std::to_string(b);
             AddGridRow(n, cells);
@@ -241,7 +242,7 @@ void RigidStatics::cmdDCL_Click(int index) {
     Panel& p = panel_;
     if (st_.ForceCount() == 0) return;
     try {
-        const std::string b = S(p.lblBody->Caption());
+        const std::string b = plat::StdStr(p.lblBody->Caption());
         plat::FlexGrid& g = *p.gd1;
         if (index == 2) {
             EraseAllForces();
@@ -275,12 +276,12 @@ void RigidStatics::EraseAllForces() {
     st_.EraseForces();
     p.lblDCLPts->SetCaption(QString());
     DrawStructureFrame(st_, pic1());
-    DrawSystemLines(st_, pic1(), S(p.txtOrigin->Text()));
+    DrawSystemLines(st_, pic1(), plat::StdStr(p.txtOrigin->Text()));
 }
 
 void RigidStatics::RedrawDCL(const std::string& system) {
     DrawStructureFrame(st_, pic1());
-    DrawSystemLines(st_, pic1(), S(panel_.txtOrigin->Text()), S(panel_.lblBody->Caption()));
+    DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()), plat::StdStr(panel_.lblBody->Caption()));
     const std::string s = TrimText(system);
     DrawForces(s.empty() ? std::nullopt : std::optional<int>(rt::CInt(rt::TextToNumber(s))));
     RestoreDCLCtrls();
@@ -288,7 +289,7 @@ void RigidStatics::RedrawDCL(const std::string& system) {
 
 void RigidStatics::optShowDCL_Click(int index) {
     try {
-        DrawSystem(S(panel_.optShowDCL[index]->Caption()));
+        DrawSystem(plat::StdStr(panel_.optShowDCL[index]->Caption()));
         panel_.txtRefPt[index]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }

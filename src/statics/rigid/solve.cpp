@@ -3,6 +3,7 @@
 // report in rtbSolve, and the restore and update of the forces.
 #include "numerics/mathutil.h"
 #include "platform/buttons.h"
+#include "platform/common.h"
 #include "platform/flexgrid.h"
 #include "platform/keys.h"
 #include "platform/labels.h"
@@ -33,7 +34,7 @@ bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<in
     Panel& p = panel_;
     form_->rtbSolve->SetText(QString());
     for (int k = 1; k <= kMaxSystems; ++k) {
-        const std::string t = S(p.txtRefPt[k - 1]->Text());
+        const std::string t = plat::StdStr(p.txtRefPt[k - 1]->Text());
         refs[static_cast<size_t>(k)] = t;
         if (!t.empty() && FindPoint(st_, t) == 0) {
             Msg("El punto de referencia " + t + " del sistema " + std::to_string(k) + " no existe.");
@@ -47,7 +48,7 @@ bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<in
         Msg("No hay sistemas seleccionados en la lista.");
         return false;
     }
-    suppressed = TrimText(S(p.txtSuprEqn->Text()));
+    suppressed = TrimText(plat::StdStr(p.txtSuprEqn->Text()));
     return true;
 }
 
@@ -72,7 +73,7 @@ bool RigidStatics::SolveEstcrEquilibrium() {
     sol.insert(sol.end(), s.results.begin(), s.results.end());
     shell::WriteResults(pane, Lines(sol));
     SubstituteSolution(st_, s.incs, s.values, Decimals());
-    RedrawDCL(S(panel_.lblBody->Caption()));
+    RedrawDCL(plat::StdStr(panel_.lblBody->Caption()));
     return true;
 }
 
@@ -136,7 +137,7 @@ void RigidStatics::cmdVMb_Click(int index) {
                 st_.Forces = st_.SavedForces;
                 Msg(kCommandError);
                 rt::IgnoreError("the failure was just reported; the redraw is a courtesy",
-                                [&] { RedrawDCL(S(p.lblBody->Caption())); });
+                                [&] { RedrawDCL(plat::StdStr(p.lblBody->Caption())); });
             }
             if (!solved) break;
             // The focus goes to the solution before the pressed button is
@@ -156,7 +157,7 @@ void RigidStatics::cmdVMb_Click(int index) {
             p.cmdVMb[0]->SetFocus();  // not on to "Nuevo problema"
             p.cmdVMb[1]->setEnabled(false);
             p.cmdVMb[3]->setEnabled(false);
-            RedrawDCL(S(p.lblBody->Caption()));
+            RedrawDCL(plat::StdStr(p.lblBody->Caption()));
             break;
         }
         case 2: NewEstcrProblem(); break;
@@ -164,10 +165,10 @@ void RigidStatics::cmdVMb_Click(int index) {
             plat::FlexGrid& g = *p.gd1;
             for (int f = 1; f <= st_.ForceCount(); ++f) {
                 ForceRec& r = st_.Forces[static_cast<size_t>(f - 1)];
-                g.SetTextMatrix(f, 4, Q(rt::RoundedText(r[fr::kX].ToNumber(), Decimals())));
-                g.SetTextMatrix(f, 5, Q(rt::RoundedText(r[fr::kY].ToNumber(), Decimals())));
+                g.SetTextMatrix(f, 4, plat::QStr(rt::RoundedText(r[fr::kX].ToNumber(), Decimals())));
+                g.SetTextMatrix(f, 5, plat::QStr(rt::RoundedText(r[fr::kY].ToNumber(), Decimals())));
                 if (num::IsNumber(r[fr::kCoupleValue]))
-                    g.SetTextMatrix(f, 6, Q(rt::RoundedText(r[fr::kCoupleValue].ToNumber(), Decimals())));
+                    g.SetTextMatrix(f, 6, plat::QStr(rt::RoundedText(r[fr::kCoupleValue].ToNumber(), Decimals())));
                 r[fr::kArrowColor] = 0;
             }
             p.cmdShowIncsEqns->setEnabled(false);
@@ -195,7 +196,7 @@ void RigidStatics::txtRefPt_KeyPress(int index, int& key) {
 
 void RigidStatics::txtRefPt_LostFocus(int index) {
     plat::TextBox* t = panel_.txtRefPt[index];
-    t->SetText(Q(UpperText(TrimText(S(t->Text())))));
+    t->SetText(plat::QStr(UpperText(TrimText(plat::StdStr(t->Text())))));
 }
 
 }  // namespace rigid

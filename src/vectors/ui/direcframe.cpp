@@ -25,9 +25,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Teluvar");
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
-
 int Workspace() { return shell::Shared().WorkspaceMode; }
 bool TakesVectors() { return Workspace() == 1 || Workspace() == 2; }
 int& DirHour() { return shell::DrawEng().DirHour; }
@@ -116,14 +113,14 @@ void DirecFrame::DrawClock(bool noMark) {
 }
 
 void DirecFrame::PublishText(const std::string& prefix) {
-    const QString s = Q(prefix);
+    const QString s = plat::QStr(prefix);
     txtVector->SetText(s);
     txtVector->SetSelStart(static_cast<int>(s.size()));
     txtVector->SetFocus();
 }
 
 void DirecFrame::PublishPrefix() {
-    PublishText(vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(S(txtAngle->Text()))));
+    PublishText(vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(plat::StdStr(txtAngle->Text()))));
 }
 
 void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
@@ -141,7 +138,7 @@ void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
         MarkClockHour(*picClock, clockPoints_, r, shared.ClockMarkedHour, pick.hour);
         DirHour() = pick.hour;
         shared.ClockMarkedHour = static_cast<int16_t>(pick.hour);
-        txtAngle->SetText(Q(vec::AngleTextAfterPick(pick.hour, pick.corner, S(txtAngle->Text()))));
+        txtAngle->SetText(plat::QStr(vec::AngleTextAfterPick(pick.hour, pick.corner, plat::StdStr(txtAngle->Text()))));
         if (TakesVectors()) PublishPrefix();
     });
 }
@@ -150,7 +147,8 @@ void DirecFrame::cmdInc_Click(int index) {
     if (vec::IsAxisHour(DirHour())) return;
     try {
         rt::CheckIndex(index, 0, 7);
-        txtAngle->SetText(Q(vec::SteppedAngleText(S(txtAngle->Text()), S(cmdInc[index]->Caption()))));
+        txtAngle->SetText(
+            plat::QStr(vec::SteppedAngleText(plat::StdStr(txtAngle->Text()), plat::StdStr(cmdInc[index]->Caption()))));
         if (TakesVectors()) PublishPrefix();
     } catch (const rt::RuntimeError&) {
         plat::MsgBox(QStringLiteral("Error en el comando."), plat::MsgButtons::OK, kTitle);
@@ -161,14 +159,14 @@ void DirecFrame::lbltxtAngle_Click() {
     if (vec::IsAxisHour(DirHour())) return;
     rt::IgnoreError("cannot happen in use: the rotation is always a number", [&] {
         const double a = shell::Shared().AxesRotation;
-        txtAngle->SetText(Q(rt::NumberText(a)));
+        txtAngle->SetText(plat::QStr(rt::NumberText(a)));
         const std::string s = vec::ClockDirectionPrefix(DirHour(), a);
         if (Workspace() == 2) {
             PublishText(s);
         } else if (Workspace() == 1) {
             plat::FlexGrid* gd = links_.ArgumentGrid ? links_.ArgumentGrid() : nullptr;
             if (gd && gd->Row() > 0 && gd->Col() > 0) {
-                gd->SetTextMatrix(gd->Row(), gd->Col(), Q(s));
+                gd->SetTextMatrix(gd->Row(), gd->Col(), plat::QStr(s));
                 gd->SetFocus();
             }
         }
@@ -176,7 +174,7 @@ void DirecFrame::lbltxtAngle_Click() {
 }
 
 void DirecFrame::AngleEnter(int& keyAscii) {
-    const std::string s = vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(S(txtAngle->Text())));
+    const std::string s = vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(plat::StdStr(txtAngle->Text())));
     if (TakesVectors()) {
         if (vec::IsAxisHour(DirHour())) {
             plat::MsgBox(QStringLiteral("Fija la hora correctamente."), plat::MsgButtons::OK, kTitle);
@@ -195,12 +193,12 @@ void DirecFrame::txtAngle_KeyPress(int& keyAscii) {
 void DirecFrame::txtAtan_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
     try {
-        const vec::ArcTanAngle a = vec::ArcTanAngleText(S(txtAtan->Text()));
+        const vec::ArcTanAngle a = vec::ArcTanAngleText(plat::StdStr(txtAtan->Text()));
         if (!a.message.empty()) {
-            plat::MsgBox(Q(a.message), plat::MsgButtons::OK, kTitle);
+            plat::MsgBox(plat::QStr(a.message), plat::MsgButtons::OK, kTitle);
             return;
         }
-        txtAngle->SetText(Q(a.angleText));
+        txtAngle->SetText(plat::QStr(a.angleText));
         AngleEnter(keyAscii);
     } catch (const rt::RuntimeError&) {
         plat::MsgBox(QStringLiteral("Error en la expresión."), plat::MsgButtons::OK, kTitle);
@@ -218,7 +216,7 @@ void DirecFrame::txtVector_KeyPress(int& keyAscii) {
             if (!gd) return;
             const int r = gd->Row(), c = gd->Col();
             if (r != 0 && c != 0) {
-                gd->SetTextMatrix(r, c, Q(rt::Trim(S(txtVector->Text()))));
+                gd->SetTextMatrix(r, c, plat::QStr(rt::Trim(plat::StdStr(txtVector->Text()))));
                 // The vector is in its cell: the box is ready for the next
                 // one, so what is typed next is not added to this text.
                 txtVector->SetText(QString());
