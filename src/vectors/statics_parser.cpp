@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    rt::Variant R(double x) const { return rt::RoundHalfEven(x, decimals_); }
+    rt::Variant Rounded(double x) const { return rt::RoundHalfEven(x, decimals_); }
     static std::string R2(double x) { return rt::RoundedText(x, 2); }
 
     // A symbolic part: its coefficient and a name of one to three characters.
@@ -95,8 +95,8 @@ private:
         const PlaneXY c = PolarToXY(mag, dir);
         v_.X = c.x;
         v_.Y = c.y;
-        v_.FxText = R(c.x);
-        v_.FyText = R(c.y);
+        v_.FxText = Rounded(c.x);
+        v_.FyText = Rounded(c.y);
     }
 
     void Unit() {
@@ -140,7 +140,7 @@ private:
             v_.MagText = rt::NumberText(std::fabs(c));
             v_.ArrowLabel = R2(std::fabs(c));
             SetAxisDirection(alongX, c < 0);
-            (alongX ? v_.FxText : v_.FyText) = R(c);
+            (alongX ? v_.FxText : v_.FyText) = Rounded(c);
             (alongX ? v_.FyText : v_.FxText) = "0";
             return;
         }
@@ -241,7 +241,7 @@ private:
         if (xKnown) {
             x = rt::TextToNumber(p1);
             v_.X = x;
-            v_.FxText = R(x);
+            v_.FxText = Rounded(x);
             v_.CoefX = 0;
             xLabel = R2(x);
         } else {
@@ -254,7 +254,7 @@ private:
         if (yKnown) {
             y = rt::TextToNumber(p2);
             v_.Y = y;
-            v_.FyText = R(y);
+            v_.FyText = Rounded(y);
             v_.CoefY = 0;
             yLabel = R2(y);
         } else {
