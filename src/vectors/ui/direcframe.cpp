@@ -195,12 +195,12 @@ void DirecFrame::txtAngle_KeyPress(int& keyAscii) {
 void DirecFrame::txtAtan_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
     try {
-        const vec::ArcTanAngle a = vec::ArcTanAngleText(S(txtAtan->Text()));
-        if (!a.message.empty()) {
-            plat::MsgBox(Q(a.message), plat::MsgButtons::OK, kTitle);
+        const rt::Outcome<std::string> a = vec::ArcTanAngleText(S(txtAtan->Text()));
+        if (!a.ok()) {
+            plat::MsgBox(Q(a.message()), plat::MsgButtons::OK, kTitle);
             return;
         }
-        txtAngle->SetText(Q(a.angleText));
+        txtAngle->SetText(Q(*a));
         AngleEnter(keyAscii);
     } catch (const rt::RuntimeError&) {
         plat::MsgBox(QStringLiteral("Error en la expresión."), plat::MsgButtons::OK, kTitle);
