@@ -46,11 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (n == 6) {
         try {
             const auto f = motion::FitThreePoints({v[0], v[1], v[2]}, {v[3], v[4], v[5]});
-            if (f.msg.empty()) Require(std::isfinite(f.c0) && std::isfinite(f.c1) && std::isfinite(f.c2));
+            if (f.ok()) Require(std::isfinite(f->c0) && std::isfinite(f->c1) && std::isfinite(f->c2));
         } catch (const rt::RuntimeError&) {}
         try {
             const auto l = motion::LaunchThroughPoints(v[0], v[1], v[2], v[3], v[4], v[5]);
-            if (l.msg.empty()) Require(std::isfinite(l.v0) && std::isfinite(l.theta0));
+            if (l.ok()) Require(std::isfinite(l->v0) && std::isfinite(l->theta0));
         } catch (const rt::RuntimeError&) {}
     }
     if (n >= 2) {

@@ -41,23 +41,23 @@ shell::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant
     const int decimals = shell::G().Decimals;
     shell::ResultLines lines;
     if (mode == kTriangleFromVertices) {
-        VerticesTriangle t = SolveTriangleFromVertices(Numbers(e.first(6)), decimals);
-        if (!t.message.empty()) {
-            plat::MsgBox(QString::fromStdString(t.message));
+        const rt::Outcome<VerticesTriangle> t = SolveTriangleFromVertices(Numbers(e.first(6)), decimals);
+        if (!t.ok()) {
+            plat::MsgBox(QString::fromStdString(t.message()));
             return lines;
         }
-        lines.Add(t.text);
+        lines.Add(t->text);
         Write(lines);
-        DrawVerticesTriangle(pic, t);
+        DrawVerticesTriangle(pic, *t);
     } else {
-        ElementsTriangle t = SolveTriangleFromElements(e.first(6), decimals);
-        if (!t.message.empty()) {
-            plat::MsgBox(QString::fromStdString(t.message));
+        const rt::Outcome<ElementsTriangle> t = SolveTriangleFromElements(e.first(6), decimals);
+        if (!t.ok()) {
+            plat::MsgBox(QString::fromStdString(t.message()));
             return lines;
         }
-        lines.Add(t.text);
+        lines.Add(t->text);
         Write(lines);
-        DrawElementsTriangle(pic, t);
+        DrawElementsTriangle(pic, *t);
     }
     ResetPaneFormat();
     return lines;

@@ -14,10 +14,10 @@ namespace calc {
 namespace {
 
 // Compiles text; false (with the message) when it does not compile.
-bool Compile(num::CExpression& e, const std::string& text, std::string_view quoted, CurveSamples& out) {
+bool Compile(num::CExpression& e, const std::string& text, std::string_view quoted, std::string& message) {
     e.SetExpression(text);
     if (e.ErrorCode() == 0) return true;
-    out.message = CorrectExpression(e.ErrorDescription(), quoted);
+    message = CorrectExpression(e.ErrorDescription(), quoted);
     e.ClearError();
     return false;
 }
@@ -50,12 +50,14 @@ double OrZero(double v) { return std::isfinite(v) ? v : 0.0; }
 
 }  // namespace
 
-CurveSamples SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args) {
+rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args) {
+    using Result = rt::Outcome<CurveSamples>;
     CurveSamples out;
+    std::string message;
     const std::string function = rt::Trim(text);
     if (procedureCode == 20 || procedureCode == 21) {
         num::CExpression e;
-        if (!Compile(e, function, text, out)) return out;
+        if (!Compile(e, function, text, message)) return Result::Refusal(message);
         int n = kCartesianPoints;
         if (procedureCode == 21) n = PointCount(args);
         double t1 = NumArg(args, 1), t2 = NumArg(args, 2);
@@ -83,10 +85,10 @@ CurveSamples SampleCurve(int procedureCode, std::string_view text, std::span<con
         CheckCount(n);
         num::CExpression f, g;
         const std::string first = rt::Trim(parts[0]);
-        if (!Compile(f, first, first, out)) return out;
+        if (!Compile(f, first, first, message)) return Result::Refusal(message);
         if (parts.size() < 2) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
         const std::string second = rt::Trim(parts[1]);
-        if (!Compile(g, second, second, out)) return out;
+        if (!Compile(g, second, second, message)) return Result::Refusal(message);
         double u1 = NumArg(args, 1), u2 = NumArg(args, 2);
         if (u1 > u2) std::swap(u1, u2);
         const double step = rt::Div(rt::Sub(u2, u1), n - 1);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/colors.h"
+#include "runtime/outcome.h"
 #include "runtime/variant.h"
 
 namespace calc {
@@ -24,10 +25,9 @@ struct PlotFrame {
     double left = 48, bottom = 42, side = 301;
 };
 
-// The points of a curve, or the message of a formula that does not compile
-// (the run stops there and nothing is drawn).
+// The points of a curve; refused with the message of a formula that does
+// not compile (the run stops there and nothing is drawn).
 struct CurveSamples {
-    std::string message;
     std::vector<double> x, y;
 };
 
@@ -38,7 +38,7 @@ struct CurveSamples {
 // Run-time errors (a point outside the formula's domain, a missing "&",
 // a count of points below 2 or beyond 16 bits, a missing argument) raise
 // rt::RuntimeError. Trigonometric functions follow num::AngleFactor.
-CurveSamples SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args);
+rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args);
 
 // A text printed with its top-left corner at (x, y).
 struct PlotLabel {

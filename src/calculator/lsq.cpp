@@ -30,7 +30,7 @@ double Scale(double v, double lo, double hi, double origin, double side) {
 
 }  // namespace
 
-PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y) {
+rt::Outcome<PolyFit> FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y) {
     const int n = static_cast<int>(std::min(x.size(), y.size()));
     if (n < 1 || degree < 0) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
     PolyFit fit;
@@ -59,11 +59,9 @@ PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<cons
     num::Matrix a(m, m);
     for (int i = 1; i <= m; ++i)
         for (int j = 1; j <= m; ++j) a(i, j) = powerSums[static_cast<size_t>(i + j - 2)];
-    num::SolveLinearSystem(a, c, fit.message);
-    if (!fit.message.empty()) {
-        fit.message = kFitUnsolvable;
-        return fit;
-    }
+    std::string unsolved;
+    num::SolveLinearSystem(a, c, unsolved);
+    if (!unsolved.empty()) return rt::Outcome<PolyFit>::Refusal(kFitUnsolvable);
     // Back to powers of x by Horner's scheme on polynomials:
     // p = (...(c[m] w + c[m-1]) w + ...) w + c[1], with w = x / half - centre / half.
     const double w1 = 1 / half, w0 = -centre / half;
@@ -216,31 +214,23 @@ FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const
     return p;
 }
 
-FitRequest PrepareFit(int procedureCode, std::span<const rt::Variant> args) {
+rt::Outcome<FitRequest> PrepareFit(int procedureCode, std::span<const rt::Variant> args) {
+    using Result = rt::Outcome<FitRequest>;
     FitRequest r;
     const int count = static_cast<int>(args.size());
     if (procedureCode == 26) {
-        if (count % 2 == 0) {
-            r.message = kOrderLast;
-            return r;
-        }
+        if (count % 2 == 0) return Result::Refusal(kOrderLast);
         r.degree = rt::CInt(NumArg(args, count));
     }
     const int n = count / 2;
     for (int i = 1; i <= n; ++i) {
         double xi = NumArg(args, 2 * i - 1), yi = NumArg(args, 2 * i);
         if (procedureCode == 25) {
-            if (xi <= 0) {
-                r.message = kNotPositive;
-                return r;
-            }
+            if (xi <= 0) return Result::Refusal(kNotPositive);
             xi = std::log(xi);
         }
         if (procedureCode == 24 || procedureCode == 25) {
-            if (yi <= 0) {
-                r.message = kNotPositive;
-                return r;
-            }
+            if (yi <= 0) return Result::Refusal(kNotPositive);
             yi = std::log(yi);
         }
         r.x.push_back(xi);

@@ -10,6 +10,7 @@
 
 #include "calculator/graphs.h"
 #include "calculator/numprocs_common.h"
+#include "runtime/outcome.h"
 
 namespace calc {
 
@@ -25,14 +26,14 @@ enum class FitCurve { Line, Exponential, Power };
 struct PolyFit {
     int degree = 0;            // lowered to n - 1 when there are too few points
     std::vector<double> coef;  // from index 1: coef[i] multiplies x^(i - 1)
-    std::string message;       // kFitUnsolvable: nothing is drawn or written
 };
 
 // The least-squares polynomial of the given degree through x[i], y[i]
 // (normal equations, solved with a singularity test that does not depend on
-// the scale). No point, or a degree below 0, raises rt::RuntimeError, as an
+// the scale); refused with kFitUnsolvable, and then nothing is drawn or
+// written. No point, or a degree below 0, raises rt::RuntimeError, as an
 // overflow of the sums does.
-PolyFit FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y);
+rt::Outcome<PolyFit> FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y);
 
 // The report as one result line. Degree 1: the line, a and b, the
 // correlation coefficient r (left out when the points give it no value, all
@@ -66,13 +67,12 @@ FitPlot LayoutFit(const PolyFit& fit, std::span<const double> x, std::span<const
 // Procedures 23 to 26 from the argument list: the pairs x1, y1, x2, y2, ...
 // (for 26 the order last), turned into the points and degree to fit. A value
 // that may not take a logarithm stops with kNotPositive, an even list for 26
-// with kOrderLast.
+// with kOrderLast: the run stops with the refusal.
 struct FitRequest {
-    std::string message;  // the run stops with it
     int degree = 1;
     FitCurve curve = FitCurve::Line;
     std::vector<double> x, y;
 };
-FitRequest PrepareFit(int procedureCode, std::span<const rt::Variant> args);
+rt::Outcome<FitRequest> PrepareFit(int procedureCode, std::span<const rt::Variant> args);
 
 }  // namespace calc

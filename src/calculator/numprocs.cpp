@@ -54,37 +54,38 @@ PlotFrame Frame() {
 }
 
 NumericRun RunGraph(int code, const NumericRequest& req) {
-    CurveSamples c = SampleCurve(code, req.expression, req.args);
+    const rt::Outcome<CurveSamples> c = SampleCurve(code, req.expression, req.args);
     NumericRun run;
-    if (!c.message.empty()) {
-        Show(c.message);
+    if (!c.ok()) {
+        Show(c.message());
         run.completed = false;
         return run;
     }
     if (req.pic) {
         const PlotFrame frame = Frame();
         req.pic->Cls();
-        GraphPoints(*req.pic, c.x, c.y, kCurveBlue, frame.left, true, frame, shell::G().Decimals);
+        GraphPoints(*req.pic, c->x, c->y, kCurveBlue, frame.left, true, frame, shell::G().Decimals);
     }
     return run;
 }
 
 NumericRun RunFit(int code, const NumericRequest& req) {
-    FitRequest f = PrepareFit(code, req.args);
+    const rt::Outcome<FitRequest> request = PrepareFit(code, req.args);
     NumericRun run;
-    if (!f.message.empty()) {
-        Show(f.message);
+    if (!request.ok()) {
+        Show(request.message());
         run.completed = false;
         return run;
     }
+    const FitRequest& f = *request;
     const int decimals = shell::G().Decimals;
-    PolyFit fit = FitPolynomialCoefs(f.degree, f.x, f.y);
-    if (!fit.message.empty()) {
-        Show(fit.message);
+    const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(f.degree, f.x, f.y);
+    if (!fit.ok()) {
+        Show(fit.message());
         return run;
     }
-    if (req.pic) DrawFit(*req.pic, LayoutFit(fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic), f.curve));
-    run.lines = {FitReport(fit, f.x, f.y, decimals, f.curve)};
+    if (req.pic) DrawFit(*req.pic, LayoutFit(*fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic), f.curve));
+    run.lines = {FitReport(*fit, f.x, f.y, decimals, f.curve)};
     Write(run.lines);
     return run;
 }
@@ -127,16 +128,16 @@ NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
 
 shell::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
                                  std::vector<double>& coef, bool draw, bool report, plat::Picture* pic) {
-    PolyFit fit = FitPolynomialCoefs(degree, x, y);
-    if (!fit.message.empty()) {
-        Show(fit.message);
+    const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(degree, x, y);
+    if (!fit.ok()) {
+        Show(fit.message());
         return {};
     }
-    coef = fit.coef;
+    coef = fit->coef;
     const int decimals = shell::G().Decimals;
-    if (draw && pic) DrawFit(*pic, LayoutFit(fit, x, y, Frame(), decimals, PictureTextWidth(*pic)));
+    if (draw && pic) DrawFit(*pic, LayoutFit(*fit, x, y, Frame(), decimals, PictureTextWidth(*pic)));
     if (!report) return {};
-    shell::ResultLines lines{FitReport(fit, x, y, decimals)};
+    shell::ResultLines lines{FitReport(*fit, x, y, decimals)};
     Write(lines);
     return lines;
 }

@@ -162,7 +162,8 @@ std::string ElementText(const rt::Variant& v) { return v.IsEmpty() ? "" : v.ToTe
 
 }  // namespace
 
-ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements, int decimals) {
+rt::Outcome<ElementsTriangle> SolveTriangleFromElements(std::span<const rt::Variant> elements, int decimals) {
+    using Result = rt::Outcome<ElementsTriangle>;
     if (elements.size() < 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
     ElementsTriangle r;
     // Numbers are known, anything else ("x") unknown; a zero counts as unknown.
@@ -178,10 +179,7 @@ ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements
         }
     }
 
-    if (r.knownMask == kKnownA1 + kKnownA2 + kKnownA3) {
-        r.message = kThreeAngles;
-        return r;
-    }
+    if (r.knownMask == kKnownA1 + kKnownA2 + kKnownA3) return Result::Refusal(kThreeAngles);
     const CaseRow* row = nullptr;
     for (const CaseRow& c : kCases)
         if (c.mask == r.knownMask) row = &c;
@@ -191,8 +189,7 @@ ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements
             if (i) list += ", ";
             list += ElementText(e[i]);
         }
-        r.message = kNotThree + list;
-        return r;
+        return Result::Refusal(kNotThree + list);
     }
     r.kase = row->kase;
     r.permutation = row->code;
@@ -203,8 +200,8 @@ ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements
         if (known[2 * i]) SideAt(r.first, k) = *known[2 * i];
         if (known[2 * i + 1]) AngleAt(r.first, k) = *known[2 * i + 1];
     }
-    r.message = SolveCanonical(r.kase, r.first, r.second);
-    if (!r.message.empty()) return r;
+    const std::string refusal = SolveCanonical(r.kase, r.first, r.second);
+    if (!refusal.empty()) return Result::Refusal(refusal);
 
     r.solutions.push_back(ToUserOrder(r.first, r.permutation, decimals));
     if (r.second) r.solutions.push_back(ToUserOrder(*r.second, r.permutation, decimals));
@@ -244,7 +241,7 @@ std::vector<FigureLine> LayoutElementsTriangle(const ElementsTriangle& t) {
     return lines;
 }
 
-VerticesTriangle SolveTriangleFromVertices(std::span<const double> xy, int decimals) {
+rt::Outcome<VerticesTriangle> SolveTriangleFromVertices(std::span<const double> xy, int decimals) {
     if (xy.size() < 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
     VerticesTriangle r;
     std::copy_n(xy.begin(), 6, r.xy.begin());
@@ -257,10 +254,7 @@ VerticesTriangle SolveTriangleFromVertices(std::span<const double> xy, int decim
     // On one line when the directions P1P2 and P2P3 differ by a negligible
     // angle; a cross product needs no slopes, so a vertical side is fine.
     const double cross = (x2 - x1) * (y3 - y2) - (y2 - y1) * (x3 - x2);
-    if (std::fabs(cross) <= 1e-6 * d12 * d23) {
-        r.message = kCollinear;
-        return r;
-    }
+    if (std::fabs(cross) <= 1e-6 * d12 * d23) return rt::Outcome<VerticesTriangle>::Refusal(kCollinear);
 
     r.side = {d23, d13, d12};
     r.angle[0] = AcosDeg(rt::Div((x3 - x1) * (x2 - x1) + (y3 - y1) * (y2 - y1), d13 * d12));

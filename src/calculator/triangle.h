@@ -13,6 +13,7 @@
 
 #include "calculator/geomprocs_common.h"
 #include "runtime/colors.h"
+#include "runtime/outcome.h"
 #include "runtime/variant.h"
 
 namespace calc {
@@ -45,8 +46,6 @@ struct TriangleSolution {
 };
 
 struct ElementsTriangle {
-    // Not empty when the data are refused: the text of the message box.
-    std::string message;
     int knownMask = 0;
     TriangleCase kase = TriangleCase::None;
     std::string permutation;  // e.g. "312": canonical position of pairs 1, 2, 3
@@ -58,9 +57,10 @@ struct ElementsTriangle {
 
 // Solves the triangle from L1, A1, L2, A2, L3, A3 (numbers known, anything
 // else unknown; a zero counts as unknown). Angles in degrees. Numbers of the
-// text are rounded to `decimals`. Data that make a square root or an
-// arccosine impossible raise rt::RuntimeError.
-ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements, int decimals);
+// text are rounded to `decimals`. Data that do not make a triangle are
+// refused with the text of the message box; data that make a square root or
+// an arccosine impossible raise rt::RuntimeError.
+rt::Outcome<ElementsTriangle> SolveTriangleFromElements(std::span<const rt::Variant> elements, int decimals);
 
 // The drawing of a solved triangle: side a along the base, BC red, CA blue,
 // AB magenta, and for an ambiguous case one more blue line from C to the
@@ -68,7 +68,6 @@ ElementsTriangle SolveTriangleFromElements(std::span<const rt::Variant> elements
 std::vector<FigureLine> LayoutElementsTriangle(const ElementsTriangle& t);
 
 struct VerticesTriangle {
-    std::string message;
     std::array<double, 6> xy{};  // x1, y1, x2, y2, x3, y3
     // side[i] is the side opposite vertex i + 1, angle[i] the angle there.
     std::array<double, 3> side{};
@@ -80,7 +79,7 @@ struct VerticesTriangle {
 
 // Measures the triangle of the vertices x1, y1, x2, y2, x3, y3; three points
 // on one straight line (two coinciding points included) are refused.
-VerticesTriangle SolveTriangleFromVertices(std::span<const double> xy, int decimals);
+rt::Outcome<VerticesTriangle> SolveTriangleFromVertices(std::span<const double> xy, int decimals);
 
 // Where the vertices-mode drawing puts things.
 struct VerticesFigure {

@@ -66,7 +66,7 @@ std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items) 
     return d;
 }
 
-QuadraticFit FitThreePoints(const std::array<double, 3>& t, const std::array<double, 3>& x) {
+rt::Outcome<QuadraticFit> FitThreePoints(const std::array<double, 3>& t, const std::array<double, 3>& x) {
     num::Matrix m(3, 3);
     std::vector<double> r(4);
     for (int n = 1; n <= 3; ++n) {
@@ -75,13 +75,13 @@ QuadraticFit FitThreePoints(const std::array<double, 3>& t, const std::array<dou
         m(n, 3) = 1;
         r[n] = x[n - 1];
     }
+    std::string msg;
+    num::SolveLinearSystem(m, r, msg);
+    if (!msg.empty()) return rt::Outcome<QuadraticFit>::Refusal(msg);
     QuadraticFit f;
-    num::SolveLinearSystem(m, r, f.msg);
-    if (f.msg.empty()) {
-        f.c2 = r[1];
-        f.c1 = r[2];
-        f.c0 = r[3];
-    }
+    f.c2 = r[1];
+    f.c1 = r[2];
+    f.c0 = r[3];
     return f;
 }
 
@@ -96,13 +96,10 @@ shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f)
     return lines;
 }
 
-LaunchFit LaunchThroughPoints(double x0, double y0, double xm, double ym, double xn, double yn) {
-    LaunchFit r;
+rt::Outcome<LaunchFit> LaunchThroughPoints(double x0, double y0, double xm, double ym, double xn, double yn) {
+    using Result = rt::Outcome<LaunchFit>;
     const double s1 = rt::Div(ym - y0, xm - x0), s2 = rt::Div(yn - ym, xn - xm);
-    if (num::IsNear(s1, s2, 1e-8)) {
-        r.msg = "Los tres puntos dados están sobre una recta.";
-        return r;
-    }
+    if (num::IsNear(s1, s2, 1e-8)) return Result::Refusal("Los tres puntos dados están sobre una recta.");
     const double dm = xm - x0, dn = xn - x0;
     num::Matrix m(2, 2);
     m(1, 1) = dm;
@@ -110,16 +107,15 @@ LaunchFit LaunchThroughPoints(double x0, double y0, double xm, double ym, double
     m(2, 1) = dn;
     m(2, 2) = rt::Mul(-kHalfG, rt::Mul(dn, dn));
     std::vector<double> b = {0, ym - y0, yn - y0};
-    num::SolveLinearSystem(m, b, r.msg);
-    if (!r.msg.empty()) return r;
+    std::string msg;
+    num::SolveLinearSystem(m, b, msg);
+    if (!msg.empty()) return Result::Refusal(msg);
     const double T = b[1], U = b[2];
-    if (U < 0) {
-        r.msg = "No hay solución. La parábola sería cóncava hacia arriba.";
-        return r;
-    }
+    if (U < 0) return Result::Refusal("No hay solución. La parábola sería cóncava hacia arriba.");
     double theta = num::ArcTanDeg(T);
     if (xm < x0) theta = theta > 0 ? theta - 180 : theta + 180;
     const double c = num::CosDeg(theta);
+    LaunchFit r;
     r.theta0 = theta;
     r.v0 = rt::Div(1.0, rt::Sqrt(std::abs(rt::Mul(U, c * c))));
     return r;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/outcome.h"
 #include "runtime/variant.h"
 #include "text/resultformat.h"
 
@@ -31,25 +32,24 @@ std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k
 // TypeMismatch.
 std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items);
 
-// x(t) = c0 + c1 t + c2 t^2 through three (t, x) points; msg is the linear
-// solver's message (empty on success).
+// x(t) = c0 + c1 t + c2 t^2 through three (t, x) points; refused with the
+// linear solver's message.
 struct QuadraticFit {
     double c2 = 0, c1 = 0, c0 = 0;
-    std::string msg;
 };
-QuadraticFit FitThreePoints(const std::array<double, 3>& t, const std::array<double, 3>& x);
+rt::Outcome<QuadraticFit> FitThreePoints(const std::array<double, 3>& t, const std::array<double, 3>& x);
 // v rounded to Decimals as a plain number text (ordinary minus sign).
 std::string PlainRounded(double v);
 // The four result lines of the base point with t = 0.
 shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f);
 
-// Launch speed and angle (degrees); msg non-empty when there is no launch.
+// Launch speed and angle (degrees).
 struct LaunchFit {
     double v0 = 0, theta0 = 0;
-    std::string msg;
 };
 // Through (x0, y0), (xm, ym), (xn, yn) with g = 9.8.
-LaunchFit LaunchThroughPoints(double x0, double y0, double xm, double ym, double xn, double yn);
+// Refused, with the text to show, when there is no such launch.
+rt::Outcome<LaunchFit> LaunchThroughPoints(double x0, double y0, double xm, double ym, double xn, double yn);
 // The angle whose range is C times the maximum height: arctan |4 / C|.
 double AngleFromRangeHeight(double C);
 // From the flight time tv and the range R.

@@ -196,11 +196,12 @@ void Motion::EquationsThroughThreePoints(const std::string& text) {
         t[n] = rt::TextToNumber(g.TextMatrix(0, cols[n]).toStdString());
         x[n] = rt::TextToNumber(g.TextMatrix(1, cols[n]).toStdString());
     }
-    const QuadraticFit f = FitThreePoints(t, x);
-    if (!f.msg.empty()) {
-        Message(f.msg);
+    const rt::Outcome<QuadraticFit> fit = FitThreePoints(t, x);
+    if (!fit.ok()) {
+        Message(fit.message());
         return;
     }
+    const QuadraticFit& f = *fit;
     shell::WriteResults(*form_->rtbCalc, ThreePointLines(body, segment, f));
 
     int target = 0;
@@ -254,13 +255,13 @@ void Motion::LaunchFromThreePoints(const std::string& text) {
     const double y0 = MotionPoint(2, c0).ToNumber();
     const double xm = MotionPoint(1, cm).ToNumber(), ym = MotionPoint(2, cm).ToNumber();
     const double xn = MotionPoint(1, cn).ToNumber(), yn = MotionPoint(2, cn).ToNumber();
-    const LaunchFit f = LaunchThroughPoints(x0, y0, xm, ym, xn, yn);
-    if (!f.msg.empty()) {
-        Message(f.msg);
+    const rt::Outcome<LaunchFit> f = LaunchThroughPoints(x0, y0, xm, ym, xn, yn);
+    if (!f.ok()) {
+        Message(f.message());
         return;
     }
-    parab_->SetUpParabEqns(body, 0, t0, x0, y0, f.v0, f.theta0, false);
-    PutLaunchVelocity(c0, t0, x0, y0, f.v0, f.theta0);
+    parab_->SetUpParabEqns(body, 0, t0, x0, y0, f->v0, f->theta0, false);
+    PutLaunchVelocity(c0, t0, x0, y0, f->v0, f->theta0);
 }
 
 void Motion::LaunchFromRangeHeight(const std::string& text) {

@@ -27,18 +27,19 @@ std::string SteppedAngleText(std::string_view angleText, std::string_view stepCa
     return std::string(angleText);
 }
 
-ArcTanAngle ArcTanAngleText(std::string_view typed) {
+rt::Outcome<std::string> ArcTanAngleText(std::string_view typed) {
+    using Result = rt::Outcome<std::string>;
     static const std::string kEvalError = "Error en la expresión.";
     try {
         num::CExpression e;
         e.RaiseErrors = false;
         e.SetExpression(rt::Trim(typed));
-        if (e.ErrorCode() != 0) return {"", "Expresión " + std::string(typed) + " incorrecta."};
+        if (e.ErrorCode() != 0) return Result::Refusal("Expresión " + std::string(typed) + " incorrecta.");
         const rt::Variant v = e.Value();
-        if (v.IsEmptyText()) return {"", kEvalError};
+        if (v.IsEmptyText()) return Result::Refusal(kEvalError);
         const double angle = rt::RoundHalfEven(num::ArcTanDeg(v.ToNumber()), 3);
-        return {rt::NumberText(angle), ""};
-    } catch (const rt::RuntimeError&) { return {"", kEvalError}; }
+        return rt::NumberText(angle);
+    } catch (const rt::RuntimeError&) { return Result::Refusal(kEvalError); }
 }
 
 }  // namespace vec

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/outcome.h"
+
 namespace vec {
 
 // The number in the angle box (blanks around it allowed, a decimal comma and
@@ -23,13 +25,9 @@ std::string AngleTextAfterPick(int hour, bool corner, std::string_view angleText
 // or step raises TypeMismatch.
 std::string SteppedAngleText(std::string_view angleText, std::string_view stepCaption);
 
-// The angle whose tangent is the value of an expression with no variables,
-// in degrees rounded to 3 decimals. On failure angleText is empty and
-// message holds what to tell the user.
-struct ArcTanAngle {
-    std::string angleText;
-    std::string message;
-};
-ArcTanAngle ArcTanAngleText(std::string_view typed);
+// The text of the angle whose tangent is the value of an expression with no
+// variables, in degrees rounded to 3 decimals; refused with what to tell the
+// user.
+rt::Outcome<std::string> ArcTanAngleText(std::string_view typed);
 
 }  // namespace vec

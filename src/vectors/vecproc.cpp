@@ -113,15 +113,12 @@ RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, c
     return r;
 }
 
-LinearCombinationResult SolveLinearCombination(std::span<const std::string> specs, int d) {
+rt::Outcome<LinearCombinationResult> SolveLinearCombination(std::span<const std::string> specs, int d) {
     if (specs.size() < 3) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-    LinearCombinationResult r;
     VecRec a = ParseRecord(specs[0]), b = ParseRecord(specs[1]), v = ParseRecord(specs[2], rt::kBlue);
     double det = Determinant(a, b);
-    if (num::IsNear(det, 0, 1e-6)) {
-        r.refusal = kNotABasis;
-        return r;
-    }
+    if (num::IsNear(det, 0, 1e-6)) return rt::Outcome<LinearCombinationResult>::Refusal(kNotABasis);
+    LinearCombinationResult r;
     r.lambda = rt::Checked((v.X * b.Y - v.Y * b.X) / det);
     r.mu = rt::Checked((a.X * v.Y - a.Y * v.X) / det);
     r.vecs = {a, b, v, RecordFromComponents(r.lambda * a.X, r.lambda * a.Y, rt::kMagenta),
@@ -137,14 +134,12 @@ LinearCombinationResult SolveLinearCombination(std::span<const std::string> spec
     return r;
 }
 
-ProjectionsResult VectorFromProjections(const std::string& as, double ca, const std::string& bs, double cb, int d) {
-    ProjectionsResult r;
+rt::Outcome<ProjectionsResult> VectorFromProjections(const std::string& as, double ca, const std::string& bs, double cb,
+                                                     int d) {
     VecRec a = ParseRecord(as), b = ParseRecord(bs);
     double det = Determinant(a, b);
-    if (num::IsNear(det, 0, 1e-6)) {
-        r.refusal = kNotIndependent;
-        return r;
-    }
+    if (num::IsNear(det, 0, 1e-6)) return rt::Outcome<ProjectionsResult>::Refusal(kNotIndependent);
+    ProjectionsResult r;
     double pa = rt::Checked(ca * a.Mag * a.Mag), pb = rt::Checked(cb * b.Mag * b.Mag);
     double vx = rt::Checked((pa * b.Y - pb * a.Y) / det);
     double vy = rt::Checked((pb * a.X - pa * b.X) / det);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/outcome.h"
 #include "vectors/vecplot.h"
 
 namespace vec {
@@ -62,26 +63,24 @@ RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, c
                                   int decimals = 3);
 
 // V = lambda a + mu b. A pair whose determinant is within 1E-06 of zero is
-// refused with kNotABasis: then only `refusal` is set.
+// refused with kNotABasis.
 struct LinearCombinationResult {
-    std::string refusal;
     std::vector<VecRec> vecs;  // a, b (black), V (blue), lambda a, mu b (magenta)
     double lambda = 0;
     double mu = 0;
     ResultText lines;  // three lines
 };
 // specs: a, b, V; fewer than three raise SubscriptOutOfRange.
-LinearCombinationResult SolveLinearCombination(std::span<const std::string> specs, int decimals = 3);
+rt::Outcome<LinearCombinationResult> SolveLinearCombination(std::span<const std::string> specs, int decimals = 3);
 
 // The vector V whose projections on a and b are Ca |a| and Cb |b|. A pair
 // that is not a basis is refused with kNotIndependent.
 struct ProjectionsResult {
-    std::string refusal;
     std::vector<VecRec> vecs;  // a, b (black), V (magenta), Ca a, Cb b (green)
     ResultText lines;          // four lines, the last empty
 };
-ProjectionsResult VectorFromProjections(const std::string& a, double ca, const std::string& b, double cb,
-                                        int decimals = 3);
+rt::Outcome<ProjectionsResult> VectorFromProjections(const std::string& a, double ca, const std::string& b, double cb,
+                                                     int decimals = 3);
 
 // Sum of the moments of forces args(2i) applied at args(2i - 1), about the
 // origin (an even count) or about the point given by the last text (odd).

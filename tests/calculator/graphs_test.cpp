@@ -33,8 +33,9 @@ protected:
 };
 
 TEST_F(Graphs, CartesianSamplesRunUpwardsOver301Points) {
-    calc::CurveSamples s = calc::SampleCurve(20, " X^2 ", Args{2, -2});
-    ASSERT_TRUE(s.message.empty());
+    const auto sampled = calc::SampleCurve(20, " X^2 ", Args{2, -2});
+    ASSERT_TRUE(sampled.ok()) << sampled.message();
+    const calc::CurveSamples& s = *sampled;
     ASSERT_EQ(s.x.size(), 301u);
     EXPECT_EQ(s.x.front(), -2);
     EXPECT_NEAR(s.x.back(), 2, 1e-12);
@@ -43,11 +44,11 @@ TEST_F(Graphs, CartesianSamplesRunUpwardsOver301Points) {
 }
 
 TEST_F(Graphs, PolarSamplesAreCartesianPoints) {
-    calc::CurveSamples circle = calc::SampleCurve(21, "1", Args{0, 2 * 3.14159265358979});
+    calc::CurveSamples circle = *calc::SampleCurve(21, "1", Args{0, 2 * 3.14159265358979});
     ASSERT_EQ(circle.x.size(), 301u);
     for (size_t i = 0; i < circle.x.size(); ++i) EXPECT_NEAR(std::hypot(circle.x[i], circle.y[i]), 1, 1e-12);
     // Five points round the circle: a square, the last back on the first.
-    calc::CurveSamples square = calc::SampleCurve(21, "1", Args{0, 2 * 3.14159265358979, 5});
+    calc::CurveSamples square = *calc::SampleCurve(21, "1", Args{0, 2 * 3.14159265358979, 5});
     const double ex[] = {1, 0, -1, 0, 1}, ey[] = {0, 1, 0, -1, 0};
     ASSERT_EQ(square.x.size(), 5u);
     for (size_t i = 0; i < 5; ++i) {
@@ -55,25 +56,25 @@ TEST_F(Graphs, PolarSamplesAreCartesianPoints) {
         EXPECT_NEAR(square.y[i], ey[i], 1e-9);
     }
     // r of θ in radians: r = θ at θ = π/2 is the point (0, π/2).
-    calc::CurveSamples spiral = calc::SampleCurve(21, "X", Args{0, 3.14159265358979, 3});
+    calc::CurveSamples spiral = *calc::SampleCurve(21, "X", Args{0, 3.14159265358979, 3});
     EXPECT_NEAR(spiral.y[1], 3.14159265358979 / 2, 1e-9);
 }
 
 TEST_F(Graphs, ParametricSamples) {
-    calc::CurveSamples half = calc::SampleCurve(22, "cos(x) & sen(x)", Args{0, 3.14159265358979});
+    calc::CurveSamples half = *calc::SampleCurve(22, "cos(x) & sen(x)", Args{0, 3.14159265358979});
     ASSERT_EQ(half.x.size(), 301u);
     EXPECT_NEAR(half.x.front(), 1, 1e-12);
     EXPECT_NEAR(half.x.back(), -1, 1e-9);
     for (double y : half.y) EXPECT_GE(y, -1e-9);
     // The part after a second "&" is not used.
-    EXPECT_EQ(calc::SampleCurve(22, "x & 2*x & 5", Args{0, 1, 3}).y, (std::vector<double>{0, 1, 2}));
+    EXPECT_EQ(calc::SampleCurve(22, "x & 2*x & 5", Args{0, 1, 3})->y, (std::vector<double>{0, 1, 2}));
 }
 
 TEST_F(Graphs, SamplingFailures) {
-    calc::CurveSamples bad = calc::SampleCurve(20, "X^ ", Args{0, 1});
-    EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión X^ ")) << bad.message;
-    EXPECT_TRUE(bad.x.empty());
-    EXPECT_TRUE(calc::SampleCurve(22, "x & 2*", Args{0, 1}).message.ends_with("\r\nCorrige la expresión 2*"));
+    const auto bad = calc::SampleCurve(20, "X^ ", Args{0, 1});
+    EXPECT_FALSE(bad.ok());
+    EXPECT_TRUE(bad.message().ends_with("\r\nCorrige la expresión X^ ")) << bad.message();
+    EXPECT_TRUE(calc::SampleCurve(22, "x & 2*", Args{0, 1}).message().ends_with("\r\nCorrige la expresión 2*"));
     const std::vector<std::pair<int, Args>> failing = {
         {22, {0, 1}},         // no "&": the second formula is missing
         {21, {0, 1, 1}},      // one point
@@ -88,7 +89,7 @@ TEST_F(Graphs, SamplingFailures) {
 }
 
 TEST_F(Graphs, LayoutOfAParabola) {
-    calc::CurveSamples s = calc::SampleCurve(20, "X^2", Args{-1, 2});
+    calc::CurveSamples s = *calc::SampleCurve(20, "X^2", Args{-1, 2});
     calc::PointsGraph g = calc::LayoutGraphPoints(s.x, s.y, calc::kCurveBlue, 48, true, frame, 3, width);
     EXPECT_TRUE(g.verticalAxis);
     EXPECT_NEAR(g.px0, 48 + 301.0 / 3, 1e-9);
@@ -142,7 +143,7 @@ TEST_F(Graphs, DrawingOnThePicture) {
     plat::Picture pic("pic");
     pic.resize(397, 385);
     pic.ScaleYUp();
-    calc::CurveSamples s = calc::SampleCurve(20, "SEN(X)", Args{-3.14159265358979, 6.28318530717959});
+    calc::CurveSamples s = *calc::SampleCurve(20, "SEN(X)", Args{-3.14159265358979, 6.28318530717959});
     calc::GraphPoints(pic, s.x, s.y, calc::kCurveBlue, 48, true, frame, 3);
     int box = 0, grey = 0, blue = 0;
     std::vector<QString> texts;
@@ -172,7 +173,7 @@ TEST_F(Graphs, DrawingOnThePicture) {
 }
 
 TEST_F(Graphs, DenseCurvesDrawOncePerPixel) {
-    calc::CurveSamples s = calc::SampleCurve(21, "1+0.3*SEN(7*X)", Args{0, 2 * 3.14159265358979, 5000});
+    calc::CurveSamples s = *calc::SampleCurve(21, "1+0.3*SEN(7*X)", Args{0, 2 * 3.14159265358979, 5000});
     calc::PointsGraph g = calc::LayoutGraphPoints(s.x, s.y, calc::kCurveBlue, 48, true, frame, 3, width);
     auto blank = [] {
         auto p = std::make_unique<plat::Picture>("pic");

@@ -42,11 +42,11 @@ protected:
 
     // Prepares and fits like procedures 23 to 26.
     std::vector<std::string> Report(int code, const Args& args) {
-        calc::FitRequest f = calc::PrepareFit(code, args);
-        EXPECT_TRUE(f.message.empty());
-        calc::PolyFit fit = calc::FitPolynomialCoefs(f.degree, f.x, f.y);
-        EXPECT_TRUE(fit.message.empty());
-        return Split(calc::FitReport(fit, f.x, f.y, 3, f.curve));
+        const auto f = calc::PrepareFit(code, args);
+        EXPECT_TRUE(f.ok()) << f.message();
+        const auto fit = calc::FitPolynomialCoefs(f->degree, f->x, f->y);
+        EXPECT_TRUE(fit.ok()) << fit.message();
+        return Split(calc::FitReport(*fit, f->x, f->y, 3, f->curve));
     }
     int decimals;
 };
@@ -132,11 +132,11 @@ TEST_F(Fits, HorizontalPointsHaveNoCorrelationLine) {
 TEST_F(Fits, FitsFarFromZeroOrOfHighOrder) {
     // y = (x - 2000)² + (x - 2000) + 1 over four years.
     const std::vector<double> years{2000, 2001, 2002, 2003}, y{1, 3, 7, 13};
-    calc::PolyFit q = calc::FitPolynomialCoefs(2, years, y);
-    ASSERT_TRUE(q.message.empty());
-    EXPECT_NEAR(q.coef[3], 1, 1e-9);
-    EXPECT_NEAR(q.coef[2], -3999, 1e-5);
-    EXPECT_NEAR(q.coef[1], 3998001, 1e-2);
+    const auto q = calc::FitPolynomialCoefs(2, years, y);
+    ASSERT_TRUE(q.ok()) << q.message();
+    EXPECT_NEAR(q->coef[3], 1, 1e-9);
+    EXPECT_NEAR(q->coef[2], -3999, 1e-5);
+    EXPECT_NEAR(q->coef[1], 3998001, 1e-2);
     // Order 8 through samples of a polynomial of order 8 on [0, 21].
     std::vector<double> x, p;
     for (int i = 0; i <= 42; ++i) {
@@ -144,21 +144,22 @@ TEST_F(Fits, FitsFarFromZeroOrOfHighOrder) {
         x.push_back(t);
         p.push_back(std::pow(t - 10, 8) / 1e6 - 3 * t + 2);
     }
-    calc::PolyFit eight = calc::FitPolynomialCoefs(8, x, p);
-    ASSERT_TRUE(eight.message.empty());
-    EXPECT_NEAR(eight.coef[9], 1e-6, 1e-12);
-    EXPECT_NEAR(eight.coef[2] + 3, 8 * std::pow(-10, 7) / 1e6, 1e-6);
+    const auto eight = calc::FitPolynomialCoefs(8, x, p);
+    ASSERT_TRUE(eight.ok()) << eight.message();
+    EXPECT_NEAR(eight->coef[9], 1e-6, 1e-12);
+    EXPECT_NEAR(eight->coef[2] + 3, 8 * std::pow(-10, 7) / 1e6, 1e-6);
 }
 
 TEST_F(Fits, RefusedData) {
     const std::vector<std::pair<int, Args>> notPositive = {
         {24, {1, 2, 2, 0}}, {24, {1, -1, 2, 3}}, {25, {0, 2, 1, 3}}, {25, {1, 2, 2, -3}}};
     for (const auto& [code, args] : notPositive)
-        EXPECT_EQ(calc::PrepareFit(code, args).message, "Valor negativo o cero no permitido.");
-    EXPECT_EQ(calc::PrepareFit(26, Args{0, 1, 1, 2, 2, 5}).message, "Da el orden del polinomio como último argumento.");
+        EXPECT_EQ(calc::PrepareFit(code, args).message(), "Valor negativo o cero no permitido.");
+    EXPECT_EQ(calc::PrepareFit(26, Args{0, 1, 1, 2, 2, 5}).message(),
+              "Da el orden del polinomio como último argumento.");
     // All x equal: no line can be fitted.
     const std::vector<double> x{1, 1}, y{1, 2};
-    EXPECT_EQ(calc::FitPolynomialCoefs(1, x, y).message, "No pude resolver el sistema de ecuaciones.");
+    EXPECT_EQ(calc::FitPolynomialCoefs(1, x, y).message(), "No pude resolver el sistema de ecuaciones.");
     EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{}, std::vector<double>{}), rt::RuntimeError);
     EXPECT_THROW(calc::FitPolynomialCoefs(1, std::vector<double>{1, 2}, std::vector<double>{1e308, 1.5e308}),
                  rt::RuntimeError);
@@ -168,7 +169,7 @@ TEST_F(Fits, PlotLayout) {
     const calc::PlotFrame frame;  // 48, 42, 301
     auto width = [](const std::string& t) { return 6.0 * static_cast<double>(t.size()); };
     const std::vector<double> x{-1, 0, 2}, y{1, 0, 4};
-    calc::PolyFit fit = calc::FitPolynomialCoefs(2, x, y);  // y = x^2 exactly
+    const calc::PolyFit fit = *calc::FitPolynomialCoefs(2, x, y);  // y = x^2 exactly
     calc::FitPlot p = calc::LayoutFit(fit, x, y, frame, 3, width);
     ASSERT_EQ(p.curveX.size(), 301u);
     EXPECT_EQ(p.curveX.front(), 48);
@@ -193,7 +194,7 @@ TEST_F(Fits, PlotLayout) {
 
     // All x positive: no vertical axis. One point: a plot all the same.
     const std::vector<double> x1{2}, y1{7};
-    calc::FitPlot single = calc::LayoutFit(calc::FitPolynomialCoefs(1, x1, y1), x1, y1, frame, 3, width);
+    calc::FitPlot single = calc::LayoutFit(*calc::FitPolynomialCoefs(1, x1, y1), x1, y1, frame, 3, width);
     EXPECT_FALSE(single.verticalAxis);
     EXPECT_NEAR(single.dotX[0], 48 + 150.5, 1e-9);
     EXPECT_NEAR(single.dotY[0], 42 + 150.5, 1e-9);

@@ -48,7 +48,7 @@ TEST(Polygon, ConcaveVertexGetsTheAngleBetweenItsSides) {
 TEST(Polygon, TriangleAgreesWithTheVerticesSolver) {
     const std::vector<double> xy{1, 2, 7, 3, 2, 6};
     PolygonReport p = Solve(xy);
-    calc::VerticesTriangle t = calc::SolveTriangleFromVertices(xy, 3);
+    calc::VerticesTriangle t = *calc::SolveTriangleFromVertices(xy, 3);
     EXPECT_NEAR(p.perimeter, t.perimeter, 1e-12);
     EXPECT_NEAR(std::fabs(p.area), t.area, 1e-12);
     EXPECT_NEAR(p.gx, t.gx, 1e-12);
@@ -135,7 +135,7 @@ TEST(PolygonPicture, VertexLabelsStayInsideThePicture) {
     Grab(pic, "polygon_far_labels.png");
     ExpectTextsInside(pic, 4);
     const double tri[] = {-1000, 10, 1000, 10, 0, 1000};
-    calc::DrawVerticesTriangle(pic, calc::SolveTriangleFromVertices(tri, 3));
+    calc::DrawVerticesTriangle(pic, *calc::SolveTriangleFromVertices(tri, 3));
     Grab(pic, "triangle_far_labels.png");
     ExpectTextsInside(pic, 3);
 }

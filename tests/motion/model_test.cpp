@@ -127,30 +127,42 @@ TEST(ThreePoints, QuadraticThroughThePointsAndItsLines) {
     shell::Shared().VelocitySymbols[1][1] = "v";
     shell::G().Decimals = 3;
     const auto f = motion::FitThreePoints({0, 1, 2}, {5, 8, 15});
-    ASSERT_EQ(f.msg, "");
-    EXPECT_NEAR(f.c2, 2, 1e-12);
-    EXPECT_NEAR(f.c1, 1, 1e-12);
-    EXPECT_NEAR(f.c0, 5, 1e-12);
-    const auto lines = motion::ThreePointLines(1, 1, f);
+    ASSERT_TRUE(f.ok()) << f.message();
+    EXPECT_NEAR(f->c2, 2, 1e-12);
+    EXPECT_NEAR(f->c1, 1, 1e-12);
+    EXPECT_NEAR(f->c0, 5, 1e-12);
+    const auto lines = motion::ThreePointLines(1, 1, *f);
     EXPECT_EQ(lines.UBound(), 4);
     EXPECT_EQ(lines[1], "Punto base n a fijar:");
     EXPECT_EQ(lines[2], "t!n = 0, a = 4\r\nx!n = 5, v!n = 1");
     const auto g = motion::FitThreePoints({0, 1, 2}, {0, -1, -4});
-    EXPECT_EQ(motion::ThreePointLines(1, 1, g)[2], "t!n = 0, a = -2\r\nx!n = 0, v!n = 0");
-    EXPECT_EQ(motion::FitThreePoints({0, 1, 1}, {5, 8, 15}).msg, "El determinante del sistema es cero.");
+    EXPECT_EQ(motion::ThreePointLines(1, 1, *g)[2], "t!n = 0, a = -2\r\nx!n = 0, v!n = 0");
+    const auto same = motion::FitThreePoints({0, 1, 1}, {5, 8, 15});
+    EXPECT_FALSE(same.ok());
+    EXPECT_EQ(same.message(), "El determinante del sistema es cero.");
 }
 
 TEST(LaunchData, FromThreePointsRatioAndFlight) {
     const auto f = motion::LaunchThroughPoints(0, 0, 10, 5, 20, 0);
-    ASSERT_EQ(f.msg, "");
-    EXPECT_NEAR(f.theta0, 45, 1e-9);
-    EXPECT_NEAR(f.v0, 14, 1e-9);
+    ASSERT_TRUE(f.ok()) << f.message();
+    EXPECT_NEAR(f->theta0, 45, 1e-9);
+    EXPECT_NEAR(f->v0, 14, 1e-9);
     const auto m = motion::LaunchThroughPoints(0, 0, -10, 5, -20, 0);
-    EXPECT_NEAR(m.theta0, 135, 1e-9);
-    EXPECT_NEAR(m.v0, 14, 1e-9);
-    EXPECT_EQ(motion::LaunchThroughPoints(0, 0, 10, 5, 20, 10).msg, "Los tres puntos dados están sobre una recta.");
-    EXPECT_EQ(motion::LaunchThroughPoints(0, 0, 10, 0, 20, 10).msg,
-              "No hay solución. La parábola sería cóncava hacia arriba.");
+    ASSERT_TRUE(m.ok()) << m.message();
+    EXPECT_NEAR(m->theta0, 135, 1e-9);
+    EXPECT_NEAR(m->v0, 14, 1e-9);
+    const struct {
+        double xm, ym, xn, yn;
+        const char* refusal;
+    } refused[] = {
+        {10, 5, 20, 10, "Los tres puntos dados están sobre una recta."},
+        {10, 0, 20, 10, "No hay solución. La parábola sería cóncava hacia arriba."},
+    };
+    for (const auto& c : refused) {
+        const auto r = motion::LaunchThroughPoints(0, 0, c.xm, c.ym, c.xn, c.yn);
+        EXPECT_FALSE(r.ok()) << c.refusal;
+        EXPECT_EQ(r.message(), c.refusal);
+    }
     EXPECT_THROW(motion::LaunchThroughPoints(0, 0, 0, 5, 20, 0), rt::RuntimeError);
     EXPECT_NEAR(motion::AngleFromRangeHeight(4), 45, 1e-9);
     EXPECT_NEAR(motion::AngleFromRangeHeight(-4), 45, 1e-9);

@@ -7,6 +7,7 @@
 #include "runtime/colors.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/outcome.h"
 #include "runtime/rounding.h"
 #include "runtime/variant.h"
 
@@ -77,6 +78,34 @@ TEST(CheckedArithmetic, FaultsRaiseInsteadOfInfOrNaN) {
     }
     EXPECT_EQ(Pow(-8, 2), 64);
     EXPECT_EQ(Pow(2, 0.5), std::sqrt(2.0));
+}
+
+TEST(OutcomeOfAComputation, AValueOrARefusalThatRaisesWhenRead) {
+    const struct {
+        const char* what;
+        Outcome<std::string> r;
+        const char* value;  // nullptr for a refusal
+        const char* message;
+    } rows[] = {
+        {"value", Outcome<std::string>("21.8"), "21.8", ""},
+        {"empty value", Outcome<std::string>(""), "", ""},
+        {"refusal", Outcome<std::string>::Refusal("No hay solución."), nullptr, "No hay solución."},
+        {"silent refusal", Outcome<std::string>::Refusal(""), nullptr, ""},
+    };
+    for (const auto& row : rows) {
+        const bool ok = row.value != nullptr;
+        EXPECT_EQ(row.r.ok(), ok) << row.what;
+        EXPECT_EQ(static_cast<bool>(row.r), ok) << row.what;
+        EXPECT_EQ(row.r.message(), row.message) << row.what;
+        if (ok) {
+            EXPECT_EQ(*row.r, row.value) << row.what;
+            continue;
+        }
+        try {
+            (void)row.r->size();
+            ADD_FAILURE() << row.what << " gave a value";
+        } catch (const RuntimeError& e) { EXPECT_EQ(e.code(), ErrorCode::SubscriptOutOfRange) << row.what; }
+    }
 }
 
 TEST(NumberText, GeneralForm) {

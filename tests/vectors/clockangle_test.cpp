@@ -53,8 +53,9 @@ TEST(ClockAngle, ArcTangentOfAnExpression) {
         {"2*)", "", "Expresión 2*) incorrecta."},
     };
     for (auto c : cases) {
-        const ArcTanAngle r = ArcTanAngleText(c.typed);
-        EXPECT_EQ(r.angleText, c.angle) << c.typed;
-        EXPECT_EQ(r.message, c.message) << c.typed;
+        const rt::Outcome<std::string> r = ArcTanAngleText(c.typed);
+        EXPECT_EQ(r.ok(), *c.message == '\0') << c.typed;
+        EXPECT_EQ(r.ok() ? *r : "", c.angle) << c.typed;
+        EXPECT_EQ(r.message(), c.message) << c.typed;
     }
 }

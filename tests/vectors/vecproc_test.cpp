@@ -142,42 +142,45 @@ TEST(RotateVectorOrAxes, VectorOrAxesTurnedByTheAngle) {
 }
 
 TEST(SolveLinearCombination, CoefficientsInTheBasis) {
-    LinearCombinationResult r = SolveLinearCombination(Cells{"h-55", "v0.24", "23,-45"});
-    EXPECT_EQ(r.refusal, "");
-    EXPECT_DOUBLE_EQ(r.lambda, 23 / -55.0);
-    EXPECT_DOUBLE_EQ(r.mu, -45 / 0.24);
-    ASSERT_EQ(r.vecs.size(), 5u);
-    ExpectRecord(r.vecs[2], 23, -45, 5, rt::kBlue);
-    ExpectRecord(r.vecs[3], 23, 0, 3, rt::kMagenta);
-    ExpectRecord(r.vecs[4], 0, -45, 6, rt::kMagenta);
-    EXPECT_EQ(r.lines, (ResultText{"$V = ;l $a + ;m $b = (23, -45)   ó   (50.537 #angu -62.928°)",
-                                   "$a = (-55, 0),  $b = (0, 0.24)", ";l = -0.418, ;m = -187.5"}));
+    const auto r = SolveLinearCombination(Cells{"h-55", "v0.24", "23,-45"});
+    ASSERT_TRUE(r.ok()) << r.message();
+    EXPECT_DOUBLE_EQ(r->lambda, 23 / -55.0);
+    EXPECT_DOUBLE_EQ(r->mu, -45 / 0.24);
+    ASSERT_EQ(r->vecs.size(), 5u);
+    ExpectRecord(r->vecs[2], 23, -45, 5, rt::kBlue);
+    ExpectRecord(r->vecs[3], 23, 0, 3, rt::kMagenta);
+    ExpectRecord(r->vecs[4], 0, -45, 6, rt::kMagenta);
+    EXPECT_EQ(r->lines, (ResultText{"$V = ;l $a + ;m $b = (23, -45)   ó   (50.537 #angu -62.928°)",
+                                    "$a = (-55, 0),  $b = (0, 0.24)", ";l = -0.418, ;m = -187.5"}));
 }
 
 TEST(SolveLinearCombination, PairsThatAreNotABasisAreRefused) {
     for (const Cells& c : {Cells{"2,3", "4,6", "1,1"}, Cells{"0,0", "1,0", "1,1"}, Cells{"1,0", "0,0.000001", "1,1"}}) {
-        LinearCombinationResult r = SolveLinearCombination(c);
-        EXPECT_EQ(r.refusal, "Los vectores no forman una base.") << c[1];
-        EXPECT_TRUE(r.lines.empty());
+        const auto r = SolveLinearCombination(c);
+        EXPECT_FALSE(r.ok()) << c[1];
+        EXPECT_EQ(r.message(), "Los vectores no forman una base.") << c[1];
     }
-    EXPECT_EQ(SolveLinearCombination(Cells{"1,0", "0,0.000002", "1,1"}).refusal, "");
+    EXPECT_TRUE(SolveLinearCombination(Cells{"1,0", "0,0.000002", "1,1"}).ok());
     EXPECT_THROW(SolveLinearCombination(Cells{"1,0", "0,1"}), rt::RuntimeError);
 }
 
 TEST(VectorFromProjections, VectorWithTheGivenProjections) {
-    ProjectionsResult r = VectorFromProjections("1,0", 2, "0,1", 3);
-    ASSERT_EQ(r.refusal, "");
-    ExpectRecord(r.vecs[2], 2, 3, 1, rt::kMagenta);
-    ExpectRecord(r.vecs[3], 2, 0, 3, kGreen);
-    ExpectRecord(r.vecs[4], 0, 3, 12, kGreen);
-    EXPECT_EQ(r.lines, (ResultText{"El vector buscado es:", "$V = (2, 3)", "$V = (3.606 #angu 56.31°)", ""}));
+    const auto r = VectorFromProjections("1,0", 2, "0,1", 3);
+    ASSERT_TRUE(r.ok()) << r.message();
+    ExpectRecord(r->vecs[2], 2, 3, 1, rt::kMagenta);
+    ExpectRecord(r->vecs[3], 2, 0, 3, kGreen);
+    ExpectRecord(r->vecs[4], 0, 3, 12, kGreen);
+    EXPECT_EQ(r->lines, (ResultText{"El vector buscado es:", "$V = (2, 3)", "$V = (3.606 #angu 56.31°)", ""}));
 
     // Oblique basis: V . a = Ca |a|^2 and V . b = Cb |b|^2.
-    ProjectionsResult o = VectorFromProjections("2,0", 1, "1,1", 2);
-    EXPECT_NEAR(o.vecs[2].X, 2, 1e-12);
-    EXPECT_NEAR(o.vecs[2].Y, 2, 1e-12);
+    const auto o = VectorFromProjections("2,0", 1, "1,1", 2);
+    ASSERT_TRUE(o.ok()) << o.message();
+    EXPECT_NEAR(o->vecs[2].X, 2, 1e-12);
+    EXPECT_NEAR(o->vecs[2].Y, 2, 1e-12);
 
-    EXPECT_EQ(VectorFromProjections("2,3", 1, "-4,-6", 1).refusal, "Los vectores no son linealmente independientes.");
+    const auto dependent = VectorFromProjections("2,3", 1, "-4,-6", 1);
+    EXPECT_FALSE(dependent.ok());
+    EXPECT_EQ(dependent.message(), "Los vectores no son linealmente independientes.");
 }
 
 TEST(SumMoments, AboutTheOriginOrAGivenPoint) {

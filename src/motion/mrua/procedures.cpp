@@ -278,12 +278,12 @@ public:
     }
 
     void ViewGraphXt(double x1, double x2) override {
-        const GraphPlan plan = PlanGraphXt(x1, x2);
-        if (!plan.message.empty()) {
-            Box(plan.message);
+        const rt::Outcome<GraphPlan> plan = PlanGraphXt(x1, x2);
+        if (!plan.ok()) {
+            Box(plan.message());
             return;
         }
-        DrawGraph(plan);
+        DrawGraph(*plan);
         ui_.ShowPic1(true);
     }
 

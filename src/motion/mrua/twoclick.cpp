@@ -97,17 +97,14 @@ Outcome Distance(double x1, double x2) {
 
 // ---------------------------------------------------------------- graph
 
-GraphPlan PlanGraphXt(double x1, double x2) {
-    GraphPlan plan;
+rt::Outcome<GraphPlan> PlanGraphXt(double x1, double x2) {
+    using Result = rt::Outcome<GraphPlan>;
     const StripPoint c1 = StripPointAt(x1), c2 = StripPointAt(x2);
-    if (c1.point == Seg(c1.body, c1.segment).LastPoint) {
-        plan.message = "El tiempo inicial no puede estar al final de un tramo.";
-        return plan;
-    }
-    if (c2.point == Seg(c2.body, c2.segment).FirstPoint) {
-        plan.message = "El tiempo final no puede estar al inicio de un tramo.";
-        return plan;
-    }
+    if (c1.point == Seg(c1.body, c1.segment).LastPoint)
+        return Result::Refusal("El tiempo inicial no puede estar al final de un tramo.");
+    if (c2.point == Seg(c2.body, c2.segment).FirstPoint)
+        return Result::Refusal("El tiempo final no puede estar al inicio de un tramo.");
+    GraphPlan plan;
     const double t1 = TimeAt(c1.body, c1.point), t2 = TimeAt(c2.body, c2.point);
 
     const motion::MotionState& st = motion::State();
@@ -159,11 +156,7 @@ GraphPlan PlanGraphXt(double x1, double x2) {
 
     for (GraphPiece& p : plan.pieces) {
         std::string msg;
-        if (!LawOf(p.body, p.segment, p.law, msg)) {
-            plan.message = msg;
-            plan.pieces.clear();
-            return plan;
-        }
+        if (!LawOf(p.body, p.segment, p.law, msg)) return Result::Refusal(msg);
     }
 
     plan.tLo = plan.pieces.front().start;

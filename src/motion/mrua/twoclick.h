@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "motion/mrua/common.h"
+#include "runtime/outcome.h"
 
 namespace mrua {
 
@@ -30,14 +31,13 @@ struct GraphPiece {
     std::vector<std::pair<int, int>> poly;  // pixels of pic1, y up
 };
 struct GraphPlan {
-    std::string message;  // a refusal: nothing is drawn
     std::vector<GraphPiece> pieces;
     double tLo = 0, tHi = 0, xLo = 0, xHi = 0;
 };
 // The x(t) graph between the two clicked points, in the plot frame of the
-// shared defaults. A pair of clicks that names no stretch of one motion, or
-// two clicks at one time, raises.
-GraphPlan PlanGraphXt(double x1, double x2);
+// shared defaults; a refusal draws nothing. A pair of clicks that names no
+// stretch of one motion, or two clicks at one time, raises.
+rt::Outcome<GraphPlan> PlanGraphXt(double x1, double x2);
 
 struct LinkSolution {
     double tJ = 0, xJ = 0, vJ = 0, tQ = 0, xQ = 0, vQ = 0, a1 = 0, a2 = 0;

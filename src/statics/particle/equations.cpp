@@ -362,11 +362,11 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals, co
         const auto solve = [&](int kind, Case c) {
             const UnknownsResult u = SolveParticleUnknowns(kind, s.a11, s.a12, e.S[0], s.a21, s.a22, e.S[1]);
             if (!u.ok()) {
-                out.msg = u.message;
+                out.msg = u.message();
                 return false;
             }
             s.kind = c;
-            s.values = u.values;
+            s.values = *u;
             return true;
         };
         if (nx == 1 && ny == 1 && Contains(q1x, "cos") && Contains(q1y, "sen")) {

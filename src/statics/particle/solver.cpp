@@ -16,7 +16,7 @@ const char* const kNoSolution = "No existe solución.";
 
 bool NearZero(double v) { return num::IsNear(v, 0, kTol); }
 
-UnknownsResult Fail(const char* message) { return {message, {}}; }
+UnknownsResult Fail(const char* message) { return UnknownsResult::Refusal(message); }
 
 // The two roots of a cos t + b sin t + c = 0, or false when there is none.
 bool TrigRoots(double a, double b, double c, double& r0, double& r1) {
@@ -40,7 +40,7 @@ UnknownsResult Kind1(double a11, double a12, double c1, double a21, double a22, 
     if (NearZero(det)) return Fail("El determinante del sistema es cero.");
     const double u1 = -rt::Div(c1 * a22 - a12 * c2, det);
     const double u2 = -rt::Div(a11 * c2 - c1 * a21, det);
-    return {{}, {rt::Checked(u1), rt::Checked(u2)}};
+    return std::vector<double>{rt::Checked(u1), rt::Checked(u2)};
 }
 
 UnknownsResult Kind2(double a11, double a12, double c1, double a21, double a22, double c2) {
@@ -67,7 +67,7 @@ UnknownsResult Kind2(double a11, double a12, double c1, double a21, double a22, 
         return Fail(kDataError);
     }
     for (int k = 0; k < 2; ++k) MakePositive(t[k], a[k]);
-    return {{}, {t[0], a[0], t[1], a[1]}};
+    return std::vector<double>{t[0], a[0], t[1], a[1]};
 }
 
 UnknownsResult Kind3(double a11, double a12, double c1, double a22, double c2) {
@@ -79,7 +79,7 @@ UnknownsResult Kind3(double a11, double a12, double c1, double a22, double c2) {
     for (int k = 0; k < 2; ++k)
         a[k] = num::VectorAngleDeg(rt::Div(-c1 - a12 * num::CosDeg(b[k]), a11),
                                    rt::Div(-c2 - a22 * num::SinDeg(b[k]), a11));
-    return {{}, {a[0], b[0], a[1], b[1]}};
+    return std::vector<double>{a[0], b[0], a[1], b[1]};
 }
 
 UnknownsResult Kind4(double a11, double a12, double c1, double a21, double a22, double c2) {
@@ -95,9 +95,9 @@ UnknownsResult Kind4(double a11, double a12, double c1, double a21, double a22, 
     if (have[1]) t[1] = rt::Div(-c2, den2);
     for (int k = 0; k < 2; ++k)
         if (have[k]) MakePositive(t[k], a[k]);
-    if (have[0] && have[1]) return {{}, {t[0], a[0], t[1], a[1]}};
-    if (have[0]) return {{}, {t[0], a[0], t[0], a[0]}};
-    if (have[1]) return {{}, {t[1], a[1], t[1], a[1]}};
+    if (have[0] && have[1]) return std::vector<double>{t[0], a[0], t[1], a[1]};
+    if (have[0]) return std::vector<double>{t[0], a[0], t[0], a[0]};
+    if (have[1]) return std::vector<double>{t[1], a[1], t[1], a[1]};
     return Fail(kNoSolution);
 }
 

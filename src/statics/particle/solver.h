@@ -9,18 +9,15 @@
 //   4: T, T cos A | T, T sin A              a magnitude that also belongs to
 //                                           the force of direction A
 // Angles in degrees. No widget include.
-#include <string>
 #include <vector>
+
+#include "runtime/outcome.h"
 
 namespace particle {
 
-struct UnknownsResult {
-    // Empty on success; otherwise the Spanish message to show.
-    std::string message;
-    // Kind 1: u1, u2. Kinds 2 and 4: T1, A1, T2, A2. Kind 3: A1, B1, A2, B2.
-    std::vector<double> values;
-    bool ok() const { return message.empty(); }
-};
+// The values found, or the Spanish message to show. Kind 1: u1, u2. Kinds 2
+// and 4: T1, A1, T2, A2. Kind 3: A1, B1, A2, B2.
+using UnknownsResult = rt::Outcome<std::vector<double>>;
 
 // Arithmetic faults (kind 3 with a11 = 0) raise rt::RuntimeError.
 UnknownsResult SolveParticleUnknowns(int kind, double a11, double a12, double c1, double a21, double a22, double c2);

@@ -193,12 +193,12 @@ void DirecFrame::txtAngle_KeyPress(int& keyAscii) {
 void DirecFrame::txtAtan_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
     try {
-        const vec::ArcTanAngle a = vec::ArcTanAngleText(plat::StdStr(txtAtan->Text()));
-        if (!a.message.empty()) {
-            plat::MsgBox(plat::QStr(a.message), plat::MsgButtons::OK, kTitle);
+        const rt::Outcome<std::string> a = vec::ArcTanAngleText(plat::StdStr(txtAtan->Text()));
+        if (!a.ok()) {
+            plat::MsgBox(plat::QStr(a.message()), plat::MsgButtons::OK, kTitle);
             return;
         }
-        txtAngle->SetText(plat::QStr(a.angleText));
+        txtAngle->SetText(plat::QStr(*a));
         AngleEnter(keyAscii);
     } catch (const rt::RuntimeError&) {
         plat::MsgBox(QStringLiteral("Error en la expresión."), plat::MsgButtons::OK, kTitle);

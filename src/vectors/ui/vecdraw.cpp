@@ -117,26 +117,26 @@ vec::ResultText RotateVectorOrAxes(plat::Picture& pic, double theta, const std::
 }
 
 vec::ResultText SolveLinearCombination(plat::Picture& pic, std::span<const std::string> specs, int decimals) {
-    vec::LinearCombinationResult r = vec::SolveLinearCombination(specs, decimals);
-    if (!r.refusal.empty()) {
-        plat::MsgBox(QString::fromStdString(r.refusal), plat::MsgButtons::OK, plat::kAppTitle);
+    const rt::Outcome<vec::LinearCombinationResult> r = vec::SolveLinearCombination(specs, decimals);
+    if (!r.ok()) {
+        plat::MsgBox(QString::fromStdString(r.message()), plat::MsgButtons::OK, plat::kAppTitle);
         return {};
     }
-    DrawVectors(pic, r.vecs, decimals);
+    DrawVectors(pic, r->vecs, decimals);
     TipLines(pic, rt::kLightGrey);
-    return r.lines;
+    return r->lines;
 }
 
 vec::ResultText VectorFromProjections(plat::Picture& pic, const std::string& a, double ca, const std::string& b,
                                       double cb, int decimals) {
-    vec::ProjectionsResult r = vec::VectorFromProjections(a, ca, b, cb, decimals);
-    if (!r.refusal.empty()) {
-        plat::MsgBox(QString::fromStdString(r.refusal));
+    const rt::Outcome<vec::ProjectionsResult> r = vec::VectorFromProjections(a, ca, b, cb, decimals);
+    if (!r.ok()) {
+        plat::MsgBox(QString::fromStdString(r.message()));
         return {};
     }
-    DrawVectors(pic, r.vecs, decimals);
+    DrawVectors(pic, r->vecs, decimals);
     TipLines(pic, vec::kGrey);
-    return r.lines;
+    return r->lines;
 }
 
 }  // namespace vecui

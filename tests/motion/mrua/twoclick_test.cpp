@@ -60,8 +60,9 @@ TEST_F(TwoClickTest, GraphOfOneSegmentStaysInsideTheFrame) {
     mruatest::OneBody({8});
     Law(1, 1, 0, -2, 2);
     Times({{1, 3}, {2, 0}});  // the later point clicked first in segment 1
-    const auto plan = mrua::PlanGraphXt(ColX(1), ColX(2));
-    ASSERT_TRUE(plan.message.empty());
+    const auto planned = mrua::PlanGraphXt(ColX(1), ColX(2));
+    ASSERT_TRUE(planned.ok()) << planned.message();
+    const mrua::GraphPlan& plan = *planned;
     ASSERT_EQ(plan.pieces.size(), 1u);
     EXPECT_EQ(plan.pieces[0].start, 0);
     EXPECT_EQ(plan.pieces[0].end, 3);
@@ -83,8 +84,9 @@ TEST_F(TwoClickTest, GraphIgnoresARelativeDatumLeftInTheTable) {
     Times({{1, 0}, {3, 2}, {5, 4}, {9, 6}});
     motion::MotionPoint(0, 2) = std::string("t0+1");
     motion::MotionPoint(0, 7) = std::string("t4+1");
-    const auto plan = mrua::PlanGraphXt(ColX(1), ColX(9));
-    ASSERT_TRUE(plan.message.empty());
+    const auto planned = mrua::PlanGraphXt(ColX(1), ColX(9));
+    ASSERT_TRUE(planned.ok()) << planned.message();
+    const mrua::GraphPlan& plan = *planned;
     ASSERT_EQ(plan.pieces.size(), 2u);
     EXPECT_EQ(plan.pieces[0].start, 0);
     EXPECT_EQ(plan.pieces[0].end, 4);
@@ -96,23 +98,23 @@ TEST_F(TwoClickTest, GraphRefusalsAndPiecesAcrossBodies) {
     mruatest::OneBody({8});
     Law(1, 1, 0, 1, 0);
     Times({{1, 0}, {9, 8}});
-    EXPECT_EQ(mrua::PlanGraphXt(ColX(9), ColX(1)).message, "El tiempo inicial no puede estar al final de un tramo.");
-    EXPECT_EQ(mrua::PlanGraphXt(ColX(2), ColX(1)).message, "El tiempo final no puede estar al inicio de un tramo.");
+    EXPECT_EQ(mrua::PlanGraphXt(ColX(9), ColX(1)).message(), "El tiempo inicial no puede estar al final de un tramo.");
+    EXPECT_EQ(mrua::PlanGraphXt(ColX(2), ColX(1)).message(), "El tiempo final no puede estar al inicio de un tramo.");
     mrua::Records().EraseFlags();
-    EXPECT_EQ(mrua::PlanGraphXt(ColX(1), ColX(9)).message, "No tengo la ecuación x = x(t) del móvil 1, tramo 1");
+    EXPECT_EQ(mrua::PlanGraphXt(ColX(1), ColX(9)).message(), "No tengo la ecuación x = x(t) del móvil 1, tramo 1");
 
     mruatest::TwoBodies(4);
     Law(1, 1, 0, 1, 0);
     Law(2, 1, 10, -1, 0);
     Times({{1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 1}, {6, 2}, {7, 4}});
-    const auto plan = mrua::PlanGraphXt(ColX(2), ColX(7));
+    const mrua::GraphPlan plan = *mrua::PlanGraphXt(ColX(2), ColX(7));
     ASSERT_EQ(plan.pieces.size(), 2u);
     EXPECT_EQ(plan.pieces[0].start, 1);
     EXPECT_EQ(plan.pieces[0].end, 3);
     EXPECT_EQ(plan.pieces[1].start, 1);
     EXPECT_EQ(plan.pieces[1].end, 4);
     // Within body 2 the later point may be clicked first, as in any segment.
-    const auto back = mrua::PlanGraphXt(ColX(7), ColX(6));
+    const mrua::GraphPlan back = *mrua::PlanGraphXt(ColX(7), ColX(6));
     ASSERT_EQ(back.pieces.size(), 1u);
     EXPECT_EQ(back.pieces[0].start, 2);
     EXPECT_EQ(back.pieces[0].end, 4);
@@ -125,7 +127,7 @@ TEST_F(TwoClickTest, AGraphOfABodyAtRestIsDrawnAroundItsPosition) {
     mruatest::OneBody({8});
     Law(1, 1, 2, 0, 0);
     Times({{1, 0}, {2, 1}});
-    const auto plan = mrua::PlanGraphXt(ColX(1), ColX(2));
+    const mrua::GraphPlan plan = *mrua::PlanGraphXt(ColX(1), ColX(2));
     EXPECT_EQ(plan.xLo, 1);
     EXPECT_EQ(plan.xHi, 3);
     EXPECT_EQ(plan.pieces[0].poly.back().second, 192);  // the middle of the frame (192.5, halves to even)

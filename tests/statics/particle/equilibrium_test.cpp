@@ -40,36 +40,36 @@ std::vector<std::string> Lines(const std::string& report) {
 
 TEST(ParticleSolver, KindsAndTheirRefusals) {
     // Determinant at the tolerance is refused; twice that solves.
-    EXPECT_EQ(SolveParticleUnknowns(1, 1E-06, 0, 1, 0, 1, 1).message, "El determinante del sistema es cero.");
+    EXPECT_EQ(SolveParticleUnknowns(1, 1E-06, 0, 1, 0, 1, 1).message(), "El determinante del sistema es cero.");
     const UnknownsResult lin = SolveParticleUnknowns(1, 2E-06, 0, 2E-06, 0, 1, 3);
     ASSERT_TRUE(lin.ok());
-    EXPECT_NEAR(lin.values[0], -1, 1e-9);
-    EXPECT_NEAR(lin.values[1], -3, 1e-9);
+    EXPECT_NEAR((*lin)[0], -1, 1e-9);
+    EXPECT_NEAR((*lin)[1], -3, 1e-9);
 
-    EXPECT_EQ(SolveParticleUnknowns(5, 1, 1, 1, 1, 1, 1).message, "Error en los datos.");
-    EXPECT_EQ(SolveParticleUnknowns(2, 0, 10, 1, 0, 10, 1).message, "Error en los datos.");
-    EXPECT_EQ(SolveParticleUnknowns(2, 1, 0, 1, 1, 10, 1).message, "No resuelvo este caso.");
+    EXPECT_EQ(SolveParticleUnknowns(5, 1, 1, 1, 1, 1, 1).message(), "Error en los datos.");
+    EXPECT_EQ(SolveParticleUnknowns(2, 0, 10, 1, 0, 10, 1).message(), "Error en los datos.");
+    EXPECT_EQ(SolveParticleUnknowns(2, 1, 0, 1, 1, 10, 1).message(), "No resuelvo este caso.");
 
     // T only in the y equation: |c1 / a12| = 1 still solves, a hair above does not.
     const UnknownsResult edge = SolveParticleUnknowns(2, 0, 10, -10, 1, 10, -5);
     ASSERT_TRUE(edge.ok());
-    EXPECT_NEAR(edge.values[1], 0, 1e-9);
-    EXPECT_NEAR(edge.values[0], 5, 1e-9);
-    EXPECT_EQ(SolveParticleUnknowns(2, 0, 10, -10.0001, 1, 10, -5).message, "No existe solución.");
+    EXPECT_NEAR((*edge)[1], 0, 1e-9);
+    EXPECT_NEAR((*edge)[0], 5, 1e-9);
+    EXPECT_EQ(SolveParticleUnknowns(2, 0, 10, -10.0001, 1, 10, -5).message(), "No existe solución.");
 
     // T only in the x equation: sine 0.5 gives 30 and 150.
     const UnknownsResult x = SolveParticleUnknowns(2, 1, 10, -20, 0, 10, -5);
     ASSERT_TRUE(x.ok());
-    EXPECT_NEAR(x.values[1], 30, 1e-9);
-    EXPECT_NEAR(x.values[3], 150, 1e-9);
+    EXPECT_NEAR((*x)[1], 30, 1e-9);
+    EXPECT_NEAR((*x)[3], 150, 1e-9);
     // T = 20 - 10 cos 150 = 28.66 for the second; the first 20 - 8.66.
-    EXPECT_NEAR(x.values[0], 20 - 10 * std::cos(30 * M_PI / 180), 1e-9);
+    EXPECT_NEAR((*x)[0], 20 - 10 * std::cos(30 * M_PI / 180), 1e-9);
 
     // A negative magnitude comes back positive with the angle reversed.
     const UnknownsResult neg = SolveParticleUnknowns(2, 1, 10, 20, 0, 10, -5);
     ASSERT_TRUE(neg.ok());
-    EXPECT_GT(neg.values[0], 0);
-    EXPECT_NEAR(neg.values[1], -150, 1e-9);
+    EXPECT_GT((*neg)[0], 0);
+    EXPECT_NEAR((*neg)[1], -150, 1e-9);
 }
 
 TEST(ParticleSolver, TwoDirectionsAndSharedMagnitude) {
@@ -77,23 +77,23 @@ TEST(ParticleSolver, TwoDirectionsAndSharedMagnitude) {
     const UnknownsResult two = SolveParticleUnknowns(3, 10, 10, 10, 10, 10, 0);
     ASSERT_TRUE(two.ok());
     for (int k = 0; k < 2; ++k) {
-        const double a = two.values[2 * k], b = two.values[2 * k + 1];
+        const double a = (*two)[2 * k], b = (*two)[2 * k + 1];
         EXPECT_NEAR(10 * std::cos(a * M_PI / 180) + 10 * std::cos(b * M_PI / 180) + 10, 0, 1e-9);
         EXPECT_NEAR(10 * std::sin(a * M_PI / 180) + 10 * std::sin(b * M_PI / 180), 0, 1e-9);
     }
     // The root of index 1 is the second angle of the first solution.
-    EXPECT_NEAR(two.values[1], 120, 1e-9);
-    EXPECT_NEAR(two.values[3], -120, 1e-9);
-    EXPECT_EQ(SolveParticleUnknowns(3, 1, 1, 10, 1, 1, 0).message, "No existe solución.");
+    EXPECT_NEAR((*two)[1], 120, 1e-9);
+    EXPECT_NEAR((*two)[3], -120, 1e-9);
+    EXPECT_EQ(SolveParticleUnknowns(3, 1, 1, 10, 1, 1, 0).message(), "No existe solución.");
 
     // T along +x and T at angle A against (-10, -10): only the first root
     // gives a magnitude, and it comes back twice.
     const UnknownsResult four = SolveParticleUnknowns(4, 1, 1, -10, 0, 1, -10);
     ASSERT_TRUE(four.ok());
-    EXPECT_NEAR(four.values[0], 10, 1e-9);
-    EXPECT_NEAR(four.values[1], 90, 1e-9);
-    EXPECT_NEAR(four.values[2], 10, 1e-9);
-    EXPECT_NEAR(four.values[3], 90, 1e-9);
+    EXPECT_NEAR((*four)[0], 10, 1e-9);
+    EXPECT_NEAR((*four)[1], 90, 1e-9);
+    EXPECT_NEAR((*four)[2], 10, 1e-9);
+    EXPECT_NEAR((*four)[3], 90, 1e-9);
 }
 
 TEST(ParticleEquilibrium, TwoCablesHoldingAWeightWithOneBlankAfterEquals) {
