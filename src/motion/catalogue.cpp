@@ -86,10 +86,10 @@ void Motion::ChoosePicture(int n) {
         plat::SetLeftTwips(panel_.shpMrua, plat::LeftTwips(panel_.imgProcs) + (n - 1) * kPictureTwips);
         SetStripPointer(0);
         ResetClickCounters();
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4) {
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode == shell::kRectilinearWorkspace) {
             ArmRectProcedure(n);
-        } else if (mode == 5) {
+        } else if (mode == shell::kProjectileWorkspace) {
             State().ParabActionMode = kParabModes[n - 1];
             if (n == 5) SetStripPointer(6);
         }
@@ -98,10 +98,10 @@ void Motion::ChoosePicture(int n) {
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
-void Motion::FillMruaCbo(int mode) {
-    if (mode == 0) return;
+void Motion::FillMruaCbo(shell::WorkspaceId mode) {
+    if (mode == shell::kNoWorkspace) return;
     panel_.cboProcs->Clear();
-    for (const char* s : mode == 4 ? kMruaProcs : kParabProcs) {
+    for (const char* s : mode == shell::kRectilinearWorkspace ? kMruaProcs : kParabProcs) {
         rt::IgnoreError("an entry that cannot be added leaves the others in the list",
                         [&] { panel_.cboProcs->AddItem(QString::fromUtf8(s)); });
     }
@@ -112,8 +112,8 @@ void Motion::FillMruaCbo(int mode) {
 // change of page leaves the projectile argument controls as they were.
 void Motion::ArmListedProcedure(int index, bool fromPageChange) {
     MotionState& s = State();
-    const int mode = shell::Shared().WorkspaceMode;
-    if (mode == 5) {
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+    if (mode == shell::kProjectileWorkspace) {
         const int code = ParabListedCode(index);
         s.ParabProcedureCode = code;
         if (!fromPageChange) {
@@ -125,7 +125,7 @@ void Motion::ArmListedProcedure(int index, bool fromPageChange) {
             s.DistanceClickCount = 0;
             SetStripPointer(6);
         }
-    } else if (mode == 4) {
+    } else if (mode == shell::kRectilinearWorkspace) {
         const int code = RectListedCode(index);
         s.RectProcedureCode = code;
         panel_.cmdProcs->setVisible(code != 52);
@@ -145,9 +145,9 @@ void Motion::cboProcs_Click() {
         ResetClickCounters();
         ArmListedProcedure(index, false);
         picArgs2_Paint();
-        const int mode = shell::Shared().WorkspaceMode;
-        const int code = mode == 5 ? State().ParabProcedureCode : State().RectProcedureCode;
-        const bool noBox = mode == 5 ? (code == 21 || code == 25) : code == 52;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        const int code = mode == shell::kProjectileWorkspace ? State().ParabProcedureCode : State().RectProcedureCode;
+        const bool noBox = mode == shell::kProjectileWorkspace ? (code == 21 || code == 25) : code == 52;
         if (!noBox) panel_.txtProcs->SetFocus();
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
@@ -156,14 +156,14 @@ void Motion::tabMrua_Click(int) {
     rt::IgnoreError("a page whose procedure cannot be armed keeps the one armed before", [&] {
         SetStripPointer(0);
         ResetClickCounters();
-        const int mode = shell::Shared().WorkspaceMode;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         const int page = panel_.tabMrua->Tab();
         if (page == 1) {
             const int n = ChosenPicture();
             rt::CheckIndex(n, 1, 5);
-            if (mode == 4) {
+            if (mode == shell::kRectilinearWorkspace) {
                 ArmRectProcedure(n);
-            } else if (mode == 5) {
+            } else if (mode == shell::kProjectileWorkspace) {
                 State().ParabActionMode = kParabModes[n - 1];
                 if (n == 5) SetStripPointer(6);
             }
@@ -186,12 +186,12 @@ void Motion::picArgs2_Paint() {
     rt::IgnoreError("the help picture stays blank when it cannot be drawn", [&] {
         plat::Picture& pic = *panel_.picArgs2;
         pic.Cls();
-        const int mode = shell::Shared().WorkspaceMode;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         MotionState& s = State();
-        const int code = mode == 5 ? s.ParabProcedureCode : s.RectProcedureCode;
+        const int code = mode == shell::kProjectileWorkspace ? s.ParabProcedureCode : s.RectProcedureCode;
         double size = 8;
         DrawHelp(pic, ListedHelp(mode, code, size), size);
-        if (mode != 5) return;
+        if (mode != shell::kProjectileWorkspace) return;
         if (code == 2 || code == 22) {
             panel_.txtProcs->show();
             panel_.txtProcs->SetFocus();

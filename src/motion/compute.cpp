@@ -142,8 +142,8 @@ int ParabListedCode(int entry) {
     return codes[entry];
 }
 
-std::vector<HelpLine> PicturedHelp(int mode, int n) {
-    if (mode == 4) {
+std::vector<HelpLine> PicturedHelp(shell::WorkspaceId mode, int n) {
+    if (mode == shell::kRectilinearWorkspace) {
         switch (n) {
         case 1:
             return {{5, 32, "Clic en el rótulo coloreado del punto base \"n\". t!n y x!n deben conocerse."},
@@ -162,7 +162,7 @@ std::vector<HelpLine> PicturedHelp(int mode, int n) {
         default: return {};
         }
     }
-    if (mode == 5) {
+    if (mode == shell::kProjectileWorkspace) {
         switch (n) {
         case 1:
             return {{5, 36, "Tabla: t!0, x!0, y!0 y 0,1 o 2 de {v!0, ;q!0} o bien 1 de {v!0!x, v!0!y}"},
@@ -185,13 +185,13 @@ std::vector<HelpLine> PicturedHelp(int mode, int n) {
     return {};
 }
 
-std::vector<HelpLine> ListedHelp(int mode, int code, double& size) {
+std::vector<HelpLine> ListedHelp(shell::WorkspaceId mode, int code, double& size) {
     size = 8;
     static const HelpLine sys53[] = {{105, 32, "(Casilla) datos en el orden:"},
                                      {105, 17, "a!1!1, a!1!2, b!1, a!2!1, a!2!2, b!2"}};
     static const HelpLine sys55[] = {{155, 32, "(Casilla) datos en el orden:"},
                                      {155, 17, "a!1!1, a!1!2, a!1!3, b!1, a!2!1, a!2!2, b!2"}};
-    if (mode == 4) {
+    if (mode == shell::kRectilinearWorkspace) {
         switch (code) {
         case 41: return {{8, 26, "Tabla: t!i, x!i, t!j, x!j, t!k, x!k   Casilla: Móv, Seg, i, j, k"}};
         case 45: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
@@ -224,7 +224,7 @@ std::vector<HelpLine> ListedHelp(int mode, int code, double& size) {
         default: return {};
         }
     }
-    if (mode == 5) {
+    if (mode == shell::kProjectileWorkspace) {
         static const HelpLine casilla[] = {
             {155, 30, "Datos en la casilla:"}, {155, 16, "A, B, C, D, E, F"}, {155, 16, "A, B, C, D"}};
         switch (code) {

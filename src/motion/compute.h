@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "runtime/variant.h"
+#include "shell/defaults.h"
 #include "text/resultformat.h"
 
 namespace motion {
@@ -61,10 +62,11 @@ struct HelpLine {
     int x, y;
     const char* text;
 };
-// Help of pictured procedure n (1..5) of the workspace (4 or 5).
-std::vector<HelpLine> PicturedHelp(int mode, int n);
+// Help of pictured procedure n (1..5) of the rectilinear or projectile
+// workspace.
+std::vector<HelpLine> PicturedHelp(shell::WorkspaceId mode, int n);
 // Help of listed procedure `code` of the workspace; font size in `size`.
-std::vector<HelpLine> ListedHelp(int mode, int code, double& size);
+std::vector<HelpLine> ListedHelp(shell::WorkspaceId mode, int code, double& size);
 
 // Procedure codes of the list entries 0..12.
 int RectListedCode(int entry);

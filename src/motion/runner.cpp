@@ -46,10 +46,10 @@ void CheckPointOfBody(int body, int point) {
 void Motion::cmdProcs_Click() {
     try {
         const std::string text = rt::Trim(panel_.txtProcs->Text().toStdString());
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4)
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode == shell::kRectilinearWorkspace)
             RunListedRect(text);
-        else if (mode == 5)
+        else if (mode == shell::kProjectileWorkspace)
             RunListedParab(text);
     } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The motion model: the state that the rectilinear workspace (WorkspaceMode 4)
-// and the projectile workspace (WorkspaceMode 5) share, and that the
+// The motion model: the state that the rectilinear workspace (kRectilinearWorkspace)
+// and the projectile workspace (kProjectileWorkspace) share, and that the
 // rectilinear and projectile procedures read and write directly.
 //
 // - Points store MotionPoints(q, p): quantity q 0..4 (the row of Gd2) of table
@@ -48,6 +48,8 @@ using Array2 = shell::Array2<T, R, C>;
 inline constexpr double kG = 9.8;
 inline constexpr double kHalfG = 4.9;
 inline constexpr double kTwoG = 19.6;
+// kHalfG as the equation texts write it.
+inline constexpr char kHalfGText[] = "4.9";
 
 inline constexpr int kMaxPoints = 9;   // table columns 1..9
 inline constexpr int kQuantities = 5;  // rows 0..4

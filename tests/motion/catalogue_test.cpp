@@ -83,9 +83,9 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     m().picArgs2_Paint();
     EXPECT_EQ(p.txtProcs->Text(), "u = número ó tc = número");
     const int before = p.cboProcs->ListCount();
-    m().FillMruaCbo(0);
+    m().FillMruaCbo(shell::kNoWorkspace);
     EXPECT_EQ(p.cboProcs->ListCount(), before);
-    m().FillMruaCbo(7);
+    m().FillMruaCbo(shell::kProjectileWorkspace);
     EXPECT_EQ(p.cboProcs->List(6), "Choque parábola-parábola");
 
     Open(4);

@@ -304,7 +304,7 @@ const WorkspaceCase kCases[] = {
      0x008000,
      0x008000,
      false,
-     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(0)"}},
+     {"ChooseBarGroup(1)", "ShowPic1(0)"}},
     {2,
      2,
      {"fraExpr", "fraDirec", "fraEstp", "tabCalc"},
@@ -336,7 +336,7 @@ const WorkspaceCase kCases[] = {
      0xC0C000,
      0xC00000,
      false,
-     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 4"}},
+     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)", "ChoosePicture(1) mode 4"}},
     {5,
      5,
      {"fraExpr", "tabCalc", "fraTable", "tabMrua"},
@@ -346,7 +346,7 @@ const WorkspaceCase kCases[] = {
      0x0040C0,
      0x004080,
      true,
-     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 5"}},
+     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)", "ChoosePicture(1) mode 5"}},
     {6,
      6,
      {"picBar", "fraExpr", "tabCalc", "fraKinem"},
@@ -356,7 +356,7 @@ const WorkspaceCase kCases[] = {
      0x800000,
      0x800000,
      true,
-     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(1)"}},
+     {"ChooseBarGroup(1)", "ShowPic1(1)"}},
 };
 
 class WorkspaceSwitch : public Form1Test, public ::testing::WithParamInterface<WorkspaceCase> {};
@@ -506,7 +506,7 @@ TEST_F(Form1Test, HelpInAWorkspaceShowsItsTopicsAndKeepsTheProblem) {
     EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0), QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
     EXPECT_FALSE(Called("FillHelpCbo(5)"));
     EXPECT_FALSE(Called("AdaptCtrls(5)"));
-    EXPECT_FALSE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
+    EXPECT_FALSE(Called("ChoosePicture(1) mode 5"));
     EXPECT_EQ(form().LastWorkspaceIndex, 4);
     EXPECT_EQ(shell::Shared().WorkspaceMode, 5);
 }
