@@ -57,8 +57,11 @@ const char* const kParabProcs[] = {
 };
 
 constexpr int kPictureTwips = 540;
-constexpr int kRectCodes[] = {40, 42, 43, 44, 45};
-constexpr int kParabModes[] = {1, 2, 3, 4, 6};
+constexpr RectProcedure kRectCodes[] = {RectProcedure::SetUpEquations, RectProcedure::SubstituteNoParams,
+                                        RectProcedure::SubstituteWithParams, RectProcedure::Graph,
+                                        RectProcedure::Distance};
+constexpr ParabAction kParabModes[] = {ParabAction::SetUp, ParabAction::CompletePoint, ParabAction::V0Theta0,
+                                       ParabAction::V0xV0y, ParabAction::Graph};
 
 void DrawHelp(plat::Picture& pic, const std::vector<HelpLine>& lines, double size) {
     for (const HelpLine& l : lines) shell::PrintMarkupText(pic, l.text, l.x, l.y, "Times New Roman", size);
@@ -121,16 +124,16 @@ void Motion::ArmListedProcedure(int index, bool fromPageChange) {
             panel_.txtProcs->setVisible(code != 21 && code != 25);
         }
         if (code == 21) {
-            s.ParabActionMode = 5;
+            s.ParabActionMode = ParabAction::Distance;
             s.DistanceClickCount = 0;
             SetStripPointer(6);
         }
     } else if (mode == shell::kRectilinearWorkspace) {
-        const int code = RectListedCode(index);
+        const RectProcedure code = RectListedCode(index);
         s.RectProcedureCode = code;
-        panel_.cmdProcs->setVisible(code != 52);
-        panel_.txtProcs->setVisible(code != 52);
-        if (code == 52) {
+        panel_.cmdProcs->setVisible(code != RectProcedure::LinkSegments);
+        panel_.txtProcs->setVisible(code != RectProcedure::LinkSegments);
+        if (code == RectProcedure::LinkSegments) {
             s.LinkClickCount = 0;
             SetStripPointer(6);
         }
@@ -146,8 +149,10 @@ void Motion::cboProcs_Click() {
         ArmListedProcedure(index, false);
         picArgs2_Paint();
         const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
-        const int code = mode == shell::kProjectileWorkspace ? State().ParabProcedureCode : State().RectProcedureCode;
-        const bool noBox = mode == shell::kProjectileWorkspace ? (code == 21 || code == 25) : code == 52;
+        const int code = State().ParabProcedureCode;
+        const bool noBox = mode == shell::kProjectileWorkspace
+                               ? (code == 21 || code == 25)
+                               : State().RectProcedureCode == RectProcedure::LinkSegments;
         if (!noBox) panel_.txtProcs->SetFocus();
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
@@ -188,10 +193,11 @@ void Motion::picArgs2_Paint() {
         pic.Cls();
         const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         MotionState& s = State();
-        const int code = mode == shell::kProjectileWorkspace ? s.ParabProcedureCode : s.RectProcedureCode;
         double size = 8;
-        DrawHelp(pic, ListedHelp(mode, code, size), size);
+        if (mode == shell::kRectilinearWorkspace) DrawHelp(pic, RectListedHelp(s.RectProcedureCode), size);
         if (mode != shell::kProjectileWorkspace) return;
+        const int code = s.ParabProcedureCode;
+        DrawHelp(pic, ParabListedHelp(code, size), size);
         if (code == 2 || code == 22) {
             panel_.txtProcs->show();
             panel_.txtProcs->SetFocus();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "motion/state.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
 #include "text/resultformat.h"
@@ -65,11 +66,14 @@ struct HelpLine {
 // Help of pictured procedure n (1..5) of the rectilinear or projectile
 // workspace.
 std::vector<HelpLine> PicturedHelp(shell::WorkspaceId mode, int n);
-// Help of listed procedure `code` of the workspace; font size in `size`.
-std::vector<HelpLine> ListedHelp(shell::WorkspaceId mode, int code, double& size);
+// Help of a listed rectilinear procedure (drawn at size 8); none for the
+// pictured ones.
+std::vector<HelpLine> RectListedHelp(RectProcedure code);
+// Help of listed projectile procedure `code`; font size in `size`.
+std::vector<HelpLine> ParabListedHelp(int code, double& size);
 
 // Procedure codes of the list entries 0..12.
-int RectListedCode(int entry);
+RectProcedure RectListedCode(int entry);
 int ParabListedCode(int entry);
 
 }  // namespace motion

@@ -170,7 +170,7 @@ void Motion::NewPARABproblem() {
     for (int i = 0; i < 4; ++i) rt::IgnoreError(kOwnStep, [&] { Underline(panel_.lblAs[i], false); });
     s.TableReady = false;
     shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
-    s.ParabActionMode = 1;
+    s.ParabActionMode = ParabAction::SetUp;
     s.ParabProcedureCode = 1;
     motion::InitParabEqnLinePositions();
     rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kProjectileWorkspace); });

@@ -430,13 +430,13 @@ TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
     EXPECT_TRUE(Find<plat::TextBox>("txtBody(3)")->Text().isEmpty());
 
     PressToolbar(4);  // the rectilinear procedure 40 sees mode 4
-    EXPECT_EQ(motion::State().RectProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::SetUpEquations);
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0xC00000u);
     EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListCount(), 13);
     EXPECT_EQ(Find<plat::Image>("imgProcs")->size(), QSize(180, 36));
 
     PressToolbar(5);
-    EXPECT_EQ(motion::State().ParabActionMode, 1);
+    EXPECT_EQ(motion::State().ParabActionMode, motion::ParabAction::SetUp);
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0x004080u);
     EXPECT_EQ(Find<plat::FlexGrid>("Gd2")->Rows(), 5);
 
@@ -534,7 +534,7 @@ TEST_F(Form1Test, AMotionProblemSurvivesVisitsAndTheHelp) {
     auto* accel = Find<plat::TextBox>("txtAccel(0)");
     StartRectProblem(gd2, accel);
     Find<plat::ComboBox>("cboProcs")->SetListIndex(3);
-    const int code = motion::State().RectProcedureCode;
+    const motion::RectProcedure code = motion::State().RectProcedureCode;
     // Another workspace in between, the own button again, the help: no
     // question and nothing erased.
     for (int button : {1, 4, 6, 4, 8, 2, 3, 4}) {
