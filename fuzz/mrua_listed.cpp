@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } else if (which == 1) {
             RequireFinite(mrua::IntervalEqns(Interval(text)));
         } else {
-            const mrua::Outcome o = mrua::VaSystem(51 + which, text);
+            const mrua::Outcome o =
+                mrua::VaSystem(static_cast<motion::RectProcedure>(51 + which), text);  // the five systems
             RequireFinite(o);
             Require(o.Refused() == (o.lines.UBound() == 0 && !o.message.empty()));
         }

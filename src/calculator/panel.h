@@ -73,8 +73,14 @@ public:
     void BuildPanels(shell::Form1& form) override;
     void ArrangeGd() override;
     void FillTeclas() override;
-    // The bar's click in its y-up scale; Button and Shift are ignored.
-    void picBar_MouseDown(int button, int shift, double x, double y) override;
+    // The bar's click in its y-up scale; Button and Shift are ignored. It
+    // chooses the cell under it: ChooseBarGroup on the upper row,
+    // ChooseBarProcedure on the lower.
+    void picBar_MouseDown(int button, int shift, double x, double y);
+    void ChooseBarGroup(int n) override;
+    // Chooses procedure m (1..) of the group shown, as a click on the lower
+    // row's cell m does.
+    void ChooseBarProcedure(int m);
     void RestoreBar() override;
 
     // The calculate button.

@@ -29,17 +29,27 @@ int HighlightLeft(int cell) { return (cell - 1) * static_cast<int>(kBarCellWidth
 }  // namespace
 
 void Calculator::picBar_MouseDown(int, int, double x, double y) {
-    rt::IgnoreError("a click on the procedure bar that fails chooses nothing; the bar stays as it was", [&] {
+    rt::IgnoreError("a click off the bar's cells chooses nothing", [&] {
         const int n = BarCellNumber(x, y);
-        if (n >= 1 && n <= 12) {
-            if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
-                BarUpperKinematics(n);
-            else
-                BarUpperCalculator(n);
-        } else {
-            BarLower(n - 12);
-        }
+        if (n >= 1 && n <= 12)
+            ChooseBarGroup(n);
+        else
+            ChooseBarProcedure(n - 12);
     });
+}
+
+void Calculator::ChooseBarGroup(int n) {
+    rt::IgnoreError("a click on the procedure bar that fails chooses nothing; the bar stays as it was", [&] {
+        if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
+            BarUpperKinematics(n);
+        else
+            BarUpperCalculator(n);
+    });
+}
+
+void Calculator::ChooseBarProcedure(int m) {
+    rt::IgnoreError("a click on the procedure bar that fails chooses nothing; the bar stays as it was",
+                    [&] { BarLower(m); });
 }
 
 void Calculator::BarUpperCalculator(int n, int cell) {

@@ -57,8 +57,11 @@ const char* const kParabProcs[] = {
 };
 
 constexpr int kPictureTwips = 540;
-constexpr int kRectCodes[] = {40, 42, 43, 44, 45};
-constexpr int kParabModes[] = {1, 2, 3, 4, 6};
+constexpr RectProcedure kRectCodes[] = {RectProcedure::SetUpEquations, RectProcedure::SubstituteNoParams,
+                                        RectProcedure::SubstituteWithParams, RectProcedure::Graph,
+                                        RectProcedure::Distance};
+constexpr ParabAction kParabModes[] = {ParabAction::SetUp, ParabAction::CompletePoint, ParabAction::V0Theta0,
+                                       ParabAction::V0xV0y, ParabAction::Graph};
 
 void DrawHelp(plat::Picture& pic, const std::vector<HelpLine>& lines, double size) {
     for (const HelpLine& l : lines) shell::PrintMarkupText(pic, l.text, l.x, l.y, "Times New Roman", size);
@@ -86,10 +89,10 @@ void Motion::ChoosePicture(int n) {
         plat::SetLeftTwips(panel_.shpMrua, plat::LeftTwips(panel_.imgProcs) + (n - 1) * kPictureTwips);
         SetStripPointer(0);
         ResetClickCounters();
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4) {
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode == shell::kRectilinearWorkspace) {
             ArmRectProcedure(n);
-        } else if (mode == 5) {
+        } else if (mode == shell::kProjectileWorkspace) {
             State().ParabActionMode = kParabModes[n - 1];
             if (n == 5) SetStripPointer(6);
         }
@@ -98,10 +101,10 @@ void Motion::ChoosePicture(int n) {
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
-void Motion::FillMruaCbo(int mode) {
-    if (mode == 0) return;
+void Motion::FillMruaCbo(shell::WorkspaceId mode) {
+    if (mode == shell::kNoWorkspace) return;
     panel_.cboProcs->Clear();
-    for (const char* s : mode == 4 ? kMruaProcs : kParabProcs) {
+    for (const char* s : mode == shell::kRectilinearWorkspace ? kMruaProcs : kParabProcs) {
         rt::IgnoreError("an entry that cannot be added leaves the others in the list",
                         [&] { panel_.cboProcs->AddItem(QString::fromUtf8(s)); });
     }
@@ -112,8 +115,8 @@ void Motion::FillMruaCbo(int mode) {
 // change of page leaves the projectile argument controls as they were.
 void Motion::ArmListedProcedure(int index, bool fromPageChange) {
     MotionState& s = State();
-    const int mode = shell::Shared().WorkspaceMode;
-    if (mode == 5) {
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+    if (mode == shell::kProjectileWorkspace) {
         const int code = ParabListedCode(index);
         s.ParabProcedureCode = code;
         if (!fromPageChange) {
@@ -121,16 +124,16 @@ void Motion::ArmListedProcedure(int index, bool fromPageChange) {
             panel_.txtProcs->setVisible(code != 21 && code != 25);
         }
         if (code == 21) {
-            s.ParabActionMode = 5;
+            s.ParabActionMode = ParabAction::Distance;
             s.DistanceClickCount = 0;
             SetStripPointer(6);
         }
-    } else if (mode == 4) {
-        const int code = RectListedCode(index);
+    } else if (mode == shell::kRectilinearWorkspace) {
+        const RectProcedure code = RectListedCode(index);
         s.RectProcedureCode = code;
-        panel_.cmdProcs->setVisible(code != 52);
-        panel_.txtProcs->setVisible(code != 52);
-        if (code == 52) {
+        panel_.cmdProcs->setVisible(code != RectProcedure::LinkSegments);
+        panel_.txtProcs->setVisible(code != RectProcedure::LinkSegments);
+        if (code == RectProcedure::LinkSegments) {
             s.LinkClickCount = 0;
             SetStripPointer(6);
         }
@@ -145,9 +148,11 @@ void Motion::cboProcs_Click() {
         ResetClickCounters();
         ArmListedProcedure(index, false);
         picArgs2_Paint();
-        const int mode = shell::Shared().WorkspaceMode;
-        const int code = mode == 5 ? State().ParabProcedureCode : State().RectProcedureCode;
-        const bool noBox = mode == 5 ? (code == 21 || code == 25) : code == 52;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        const int code = State().ParabProcedureCode;
+        const bool noBox = mode == shell::kProjectileWorkspace
+                               ? (code == 21 || code == 25)
+                               : State().RectProcedureCode == RectProcedure::LinkSegments;
         if (!noBox) panel_.txtProcs->SetFocus();
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
@@ -156,14 +161,14 @@ void Motion::tabMrua_Click(int) {
     rt::IgnoreError("a page whose procedure cannot be armed keeps the one armed before", [&] {
         SetStripPointer(0);
         ResetClickCounters();
-        const int mode = shell::Shared().WorkspaceMode;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         const int page = panel_.tabMrua->Tab();
         if (page == 1) {
             const int n = ChosenPicture();
             rt::CheckIndex(n, 1, 5);
-            if (mode == 4) {
+            if (mode == shell::kRectilinearWorkspace) {
                 ArmRectProcedure(n);
-            } else if (mode == 5) {
+            } else if (mode == shell::kProjectileWorkspace) {
                 State().ParabActionMode = kParabModes[n - 1];
                 if (n == 5) SetStripPointer(6);
             }
@@ -186,12 +191,13 @@ void Motion::picArgs2_Paint() {
     rt::IgnoreError("the help picture stays blank when it cannot be drawn", [&] {
         plat::Picture& pic = *panel_.picArgs2;
         pic.Cls();
-        const int mode = shell::Shared().WorkspaceMode;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         MotionState& s = State();
-        const int code = mode == 5 ? s.ParabProcedureCode : s.RectProcedureCode;
         double size = 8;
-        DrawHelp(pic, ListedHelp(mode, code, size), size);
-        if (mode != 5) return;
+        if (mode == shell::kRectilinearWorkspace) DrawHelp(pic, RectListedHelp(s.RectProcedureCode), size);
+        if (mode != shell::kProjectileWorkspace) return;
+        const int code = s.ParabProcedureCode;
+        DrawHelp(pic, ParabListedHelp(code, size), size);
         if (code == 2 || code == 22) {
             panel_.txtProcs->show();
             panel_.txtProcs->SetFocus();

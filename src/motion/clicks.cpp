@@ -100,17 +100,17 @@ void Motion::LabelClickRect(int shift, double x) {
     const rt::Variant &dt = incr[0], &dx = incr[1], &dv = incr[2];
     const rt::Variant &ft = factor[0], &fx = factor[1], &fv = factor[2];
 
-    const int proc = State().RectProcedureCode;
+    const RectProcedure proc = State().RectProcedureCode;
     const std::string where = std::to_string(body) + ", tramo " + std::to_string(segment);
     switch (proc) {
-    case 40:
+    case RectProcedure::SetUpEquations:
         if (!Given(tP) || !Given(xP)) {
             Message("Debes especificar el tiempo y la posición del punto base.");
             return;
         }
         rect.SetUpSegmentEqns(body, segment, point, s.Segments[body][segment].Accel, tP, xP, vP);
         return;
-    case 42: {
+    case RectProcedure::SubstituteNoParams: {
         if (!rect.EqnKinds(body, segment).numeric) {
             Message("No tengo las ecuaciones sin parámetros del móvil " + where);
             return;
@@ -140,7 +140,7 @@ void Motion::LabelClickRect(int shift, double x) {
             rect.SubstRelationNoParams(body, segment, 2, fx, 3, dv, relPoint, point);
         return;
     }
-    case 43: {
+    case RectProcedure::SubstituteWithParams: {
         const int relCol = TableColOfPoint(body, relPoint);
         ParamSubstArgs a;
         a.body = body, a.segment = segment, a.point = point, a.refPoint = relPoint;
@@ -159,10 +159,12 @@ void Motion::LabelClickRect(int shift, double x) {
             Message("No tengo las ecuaciones con parámetros del móvil " + where);
         return;
     }
-    case 44:
-    case 45:
-    case 52: {
-        int& counter = proc == 44 ? s.GraphClickCount : proc == 45 ? s.DistanceClickCount : s.LinkClickCount;
+    case RectProcedure::Graph:
+    case RectProcedure::Distance:
+    case RectProcedure::LinkSegments: {
+        int& counter = proc == RectProcedure::Graph      ? s.GraphClickCount
+                       : proc == RectProcedure::Distance ? s.DistanceClickCount
+                                                         : s.LinkClickCount;
         ++counter;
         if (counter == 1) {
             s.FirstClickValue = static_cast<double>(static_cast<float>(x));
@@ -171,14 +173,14 @@ void Motion::LabelClickRect(int shift, double x) {
         }
         s.SecondClickValue = static_cast<double>(static_cast<float>(x));
         const double x1 = s.FirstClickValue.ToNumber(), x2 = s.SecondClickValue.ToNumber();
-        if (proc == 44)
+        if (proc == RectProcedure::Graph)
             rect.ViewGraphXt(x1, x2);
-        else if (proc == 45)
+        else if (proc == RectProcedure::Distance)
             rect.CalcMruaDistance(x1, x2);
         else
             rect.LinkSegments(x1, x2);
         counter = 0;
-        SetStripPointer(proc == 52 ? 0 : 6);
+        SetStripPointer(proc == RectProcedure::LinkSegments ? 0 : 6);
         return;
     }
     default: return;
@@ -246,14 +248,14 @@ void Motion::LabelClickParab(int shift, double x) {
     const ParabEqnKinds k = parab.EqnKinds(body);
     const std::string modeMsg = "Cambia el modo de datos de velocidad a \"md\".";
     switch (s.ParabActionMode) {
-    case 1:
+    case ParabAction::SetUp:
         if (point != 0) {
             Message("Debes basar las ecuaciones siempre en el punto 0.");
             return;
         }
         parab.SetUpParabEqns(body, point, t, xv, y, v, th, cs);
         return;
-    case 2: {
+    case ParabAction::CompletePoint: {
         if (!k.complete) {
             Message("No tengo las ecuaciones del móvil " + std::to_string(body));
             return;
@@ -268,9 +270,9 @@ void Motion::LabelClickParab(int shift, double x) {
         parab.ApplyParabEqnsToPoint(body, point, relPoint, d.d1, d.d2);
         return;
     }
-    case 3:
-    case 4: {
-        const bool three = s.ParabActionMode == 3;
+    case ParabAction::V0Theta0:
+    case ParabAction::V0xV0y: {
+        const bool three = s.ParabActionMode == ParabAction::V0Theta0;
         if (three && !(k.v0 || k.theta0 || k.v0theta0)) {
             Message("No tengo las ecuaciones con parámetros V0 y/o Theta.");
             return;
@@ -319,7 +321,7 @@ void Motion::LabelClickParab(int shift, double x) {
         }
         return;
     }
-    case 5: {
+    case ParabAction::Distance: {
         ++s.DistanceClickCount;
         if (s.DistanceClickCount == 1) {
             s.FirstClickValue = t;
@@ -340,7 +342,7 @@ void Motion::LabelClickParab(int shift, double x) {
         if (!d.IsNumber()) Message("No pude calcular la distancia recorrida.");
         return;
     }
-    case 6: {
+    case ParabAction::Graph: {
         ++s.GraphClickCount;
         if (s.GraphClickCount == 1) {
             s.FirstClickValue = static_cast<double>(static_cast<float>(x));

@@ -130,7 +130,14 @@ LaunchFit LaunchFromFlightAndRange(double tv, double R) {
     return r;
 }
 
-int RectListedCode(int entry) { return entry == 0 ? 41 : 45 + entry; }
+RectProcedure RectListedCode(int entry) {
+    using enum RectProcedure;
+    static constexpr RectProcedure codes[] = {
+        ThroughThreePoints, IntervalEquations, XDifference, XRatio,      VDifference,    VRatio,   PQConditions,
+        LinkSegments,       SystemVA,          SystemV2A,   SystemV2A2A, SystemV2A2AV2A, Quadratic};
+    rt::CheckIndex(entry, 0, 12);
+    return codes[entry];
+}
 
 int ParabListedCode(int entry) {
     static const int codes[] = {2, 3, 4, 21, 22, 25, 26, 27, 28, 32, 29, 30, 31};
@@ -138,8 +145,8 @@ int ParabListedCode(int entry) {
     return codes[entry];
 }
 
-std::vector<HelpLine> PicturedHelp(int mode, int n) {
-    if (mode == 4) {
+std::vector<HelpLine> PicturedHelp(shell::WorkspaceId mode, int n) {
+    if (mode == shell::kRectilinearWorkspace) {
         switch (n) {
         case 1:
             return {{5, 32, "Clic en el rótulo coloreado del punto base \"n\". t!n y x!n deben conocerse."},
@@ -158,7 +165,7 @@ std::vector<HelpLine> PicturedHelp(int mode, int n) {
         default: return {};
         }
     }
-    if (mode == 5) {
+    if (mode == shell::kProjectileWorkspace) {
         switch (n) {
         case 1:
             return {{5, 36, "Tabla: t!0, x!0, y!0 y 0,1 o 2 de {v!0, ;q!0} o bien 1 de {v!0!x, v!0!y}"},
@@ -181,88 +188,86 @@ std::vector<HelpLine> PicturedHelp(int mode, int n) {
     return {};
 }
 
-std::vector<HelpLine> ListedHelp(int mode, int code, double& size) {
-    size = 8;
+std::vector<HelpLine> RectListedHelp(RectProcedure code) {
     static const HelpLine sys53[] = {{105, 32, "(Casilla) datos en el orden:"},
                                      {105, 17, "a!1!1, a!1!2, b!1, a!2!1, a!2!2, b!2"}};
     static const HelpLine sys55[] = {{155, 32, "(Casilla) datos en el orden:"},
                                      {155, 17, "a!1!1, a!1!2, a!1!3, b!1, a!2!1, a!2!2, b!2"}};
-    if (mode == 4) {
-        switch (code) {
-        case 41: return {{8, 26, "Tabla: t!i, x!i, t!j, x!j, t!k, x!k   Casilla: Móv, Seg, i, j, k"}};
-        case 45: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
-        case 46:
-            return {{8, 35, "3 ó 4 datos del conjunto {a, t!i , t!f , x!i , x!f , v!i , v!f , ;Dt, ;Dx, ;Dv}"},
-                    {8, 16, "Ejemplo en la casilla: \"a = 3, xi = 12, xf = 23, dt = 6\"."}};
-        case 47:
-        case 48: return {{8, 26, "Se conocen x(t) y X(t). Dato en la casilla: C"}};
-        case 49:
-        case 50: return {{8, 26, "Se conocen v(t) y V(t). Dato en la casilla: C"}};
-        case 51:
-            return {{8, 35, "Dados x(t) y 3 de {A, T!0, X!0, V!0} (Punto base, Móv. 2), calcular la"},
-                    {8, 16, "faltante y \"t\" de modo que x = p*X y v = q*V en \"t\". (Casilla:) p,q."}};
-        case 52: return {{5, 26, "Tabla: t!a, x!a, v!a, y 4 de {a!1, a!2, t!c, x!c, v!c}. Clic en \"a\" y \"c\"."}};
-        case 53:
-            return {{5, 32, "a!1!1 v!0 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
-        case 54:
-            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
-        case 55:
-            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
-                    {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"},
-                    sys55[0],
-                    sys55[1]};
-        case 56:
-            return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
-                    {5, 17, "a!2!1 v!0¡2 + a!2!2 a = b!2"},
-                    sys55[0],
-                    sys55[1]};
-        case 57: return {{5, 24, "(Casilla) Coeficientes A, B, C de la ecuación Ax¡2 + Bx + C = 0"}};
-        default: return {};
-        }
+    using enum RectProcedure;
+    switch (code) {
+    case ThroughThreePoints: return {{8, 26, "Tabla: t!i, x!i, t!j, x!j, t!k, x!k   Casilla: Móv, Seg, i, j, k"}};
+    case Distance: return {{8, 26, "Clic en los puntos inicial y final del intervalo [t!i, t!f] considerado"}};
+    case IntervalEquations:
+        return {{8, 35, "3 ó 4 datos del conjunto {a, t!i , t!f , x!i , x!f , v!i , v!f , ;Dt, ;Dx, ;Dv}"},
+                {8, 16, "Ejemplo en la casilla: \"a = 3, xi = 12, xf = 23, dt = 6\"."}};
+    case XDifference:
+    case XRatio: return {{8, 26, "Se conocen x(t) y X(t). Dato en la casilla: C"}};
+    case VDifference:
+    case VRatio: return {{8, 26, "Se conocen v(t) y V(t). Dato en la casilla: C"}};
+    case PQConditions:
+        return {{8, 35, "Dados x(t) y 3 de {A, T!0, X!0, V!0} (Punto base, Móv. 2), calcular la"},
+                {8, 16, "faltante y \"t\" de modo que x = p*X y v = q*V en \"t\". (Casilla:) p,q."}};
+    case LinkSegments:
+        return {{5, 26, "Tabla: t!a, x!a, v!a, y 4 de {a!1, a!2, t!c, x!c, v!c}. Clic en \"a\" y \"c\"."}};
+    case SystemVA:
+        return {{5, 32, "a!1!1 v!0 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
+    case SystemV2A:
+        return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a = b!1"}, {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"}, sys53[0], sys53[1]};
+    case SystemV2A2A:
+        return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
+                {5, 17, "a!2!1 v!0 + a!2!2 a = b!2"},
+                sys55[0],
+                sys55[1]};
+    case SystemV2A2AV2A:
+        return {{5, 32, "a!1!1 v!0¡2 + a!1!2 a¡2 + a!1!3 a = b!1"},
+                {5, 17, "a!2!1 v!0¡2 + a!2!2 a = b!2"},
+                sys55[0],
+                sys55[1]};
+    case Quadratic: return {{5, 24, "(Casilla) Coeficientes A, B, C de la ecuación Ax¡2 + Bx + C = 0"}};
+    default: return {};
     }
-    if (mode == 5) {
-        static const HelpLine casilla[] = {
-            {155, 30, "Datos en la casilla:"}, {155, 16, "A, B, C, D, E, F"}, {155, 16, "A, B, C, D"}};
-        switch (code) {
-        case 2: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0, x!m, y!m, x!n, y!n.    Casilla: Móvil, m, n"}};
-        case 3: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0 [, v!0].  Casilla: Móvil, C"}};
-        case 4: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0.  Casilla: Móvil, t!v, R"}};
-        case 21: return {{5, 30, "Datos: $r(t) ó $R(t)  Clic en t!i y t!f."}};
-        case 22:
-            return {{5, 35, "Datos en la casilla: {Móvil, s!1, s!2, ;b}    (;b = inclinación del plano)"},
-                    {5, 16, "(s!1, s!2) = coords. del pie del plano relativas al pto. de lanzamiento"}};
-        case 25: size = 10; return {{8, 26, "Conocidas $r(t) y $R(t), oprime \"#reto\"."}};
-        case 26:
-            size = 10;
-            return {{2, 35, "Dado $r(t) (con t!0=0) y una de {V!0, ;Q!0, t!c} calcular las otras 2."},
-                    {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,;Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
-        case 27:
-            size = 10;
-            return {{5, 35, "Móvil: $v = (u, 0) desde $r = 0 en t = 0. Choque en t = t!c"},
-                    {5, 16, "Datos: t!0,$r!0 y {u, t!c}, {v!0, u}, {v!0, t!c}, {;q!0, u} ó {;q!0, t!c}"}};
-        case 28:
-            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
-                    {5, 16, "D tan ;q + E/(v!0¡2 cos¡2 ;q!0) = F"},
-                    casilla[0],
-                    casilla[1]};
-        case 29:
-            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 cos ;q = D"}, casilla[0], casilla[2]};
-        case 30:
-            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 sen ;q = D"}, casilla[0], casilla[2]};
-        case 31:
-            return {{5, 30, "A tan ;q + B/(v!0 cos ;q!0) = C"},
-                    {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
-                    casilla[0],
-                    casilla[1]};
-        case 32:
-            return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
-                    {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
-                    casilla[0],
-                    casilla[1]};
-        default: return {};
-        }
+}
+
+std::vector<HelpLine> ParabListedHelp(int code, double& size) {
+    size = 8;
+    static const HelpLine casilla[] = {
+        {155, 30, "Datos en la casilla:"}, {155, 16, "A, B, C, D, E, F"}, {155, 16, "A, B, C, D"}};
+    switch (code) {
+    case 2: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0, x!m, y!m, x!n, y!n.    Casilla: Móvil, m, n"}};
+    case 3: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0 [, v!0].  Casilla: Móvil, C"}};
+    case 4: size = 10; return {{8, 26, "Tabla: t!0, x!0, y!0.  Casilla: Móvil, t!v, R"}};
+    case 21: return {{5, 30, "Datos: $r(t) ó $R(t)  Clic en t!i y t!f."}};
+    case 22:
+        return {{5, 35, "Datos en la casilla: {Móvil, s!1, s!2, ;b}    (;b = inclinación del plano)"},
+                {5, 16, "(s!1, s!2) = coords. del pie del plano relativas al pto. de lanzamiento"}};
+    case 25: size = 10; return {{8, 26, "Conocidas $r(t) y $R(t), oprime \"#reto\"."}};
+    case 26:
+        size = 10;
+        return {{2, 35, "Dado $r(t) (con t!0=0) y una de {V!0, ;Q!0, t!c} calcular las otras 2."},
+                {2, 16, "Tabla: T!0,X!0,Y!0[,V!0][,;Q!0]    Si no V!0 ni ;Q!0, Casilla: tc"}};
+    case 27:
+        size = 10;
+        return {{5, 35, "Móvil: $v = (u, 0) desde $r = 0 en t = 0. Choque en t = t!c"},
+                {5, 16, "Datos: t!0,$r!0 y {u, t!c}, {v!0, u}, {v!0, t!c}, {;q!0, u} ó {;q!0, t!c}"}};
+    case 28:
+        return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
+                {5, 16, "D tan ;q + E/(v!0¡2 cos¡2 ;q!0) = F"},
+                casilla[0],
+                casilla[1]};
+    case 29: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 cos ;q = D"}, casilla[0], casilla[2]};
+    case 30: return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"}, {5, 16, "v!0 sen ;q = D"}, casilla[0], casilla[2]};
+    case 31:
+        return {{5, 30, "A tan ;q + B/(v!0 cos ;q!0) = C"},
+                {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
+                casilla[0],
+                casilla[1]};
+    case 32:
+        return {{5, 30, "A tan ;q + B/(v!0¡2 cos¡2 ;q!0) = C"},
+                {5, 16, "D tan ;q + E/(v!0 cos ;q!0) = F"},
+                casilla[0],
+                casilla[1]};
+    default: return {};
     }
-    return {};
 }
 
 }  // namespace motion

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "motion/state.h"
 #include "runtime/outcome.h"
 #include "runtime/variant.h"
+#include "shell/defaults.h"
 #include "text/resultformat.h"
 
 namespace motion {
@@ -61,13 +63,17 @@ struct HelpLine {
     int x, y;
     const char* text;
 };
-// Help of pictured procedure n (1..5) of the workspace (4 or 5).
-std::vector<HelpLine> PicturedHelp(int mode, int n);
-// Help of listed procedure `code` of the workspace; font size in `size`.
-std::vector<HelpLine> ListedHelp(int mode, int code, double& size);
+// Help of pictured procedure n (1..5) of the rectilinear or projectile
+// workspace.
+std::vector<HelpLine> PicturedHelp(shell::WorkspaceId mode, int n);
+// Help of a listed rectilinear procedure (drawn at size 8); none for the
+// pictured ones.
+std::vector<HelpLine> RectListedHelp(RectProcedure code);
+// Help of listed projectile procedure `code`; font size in `size`.
+std::vector<HelpLine> ParabListedHelp(int code, double& size);
 
 // Procedure codes of the list entries 0..12.
-int RectListedCode(int entry);
+RectProcedure RectListedCode(int entry);
 int ParabListedCode(int entry);
 
 }  // namespace motion

@@ -70,9 +70,9 @@ void Motion::picAccel_MouseDown(int button, int shift, double x, double y) {
 }
 
 void Motion::StripMouseDown(int button, int shift, double x, double y) {
-    const int mode = shell::Shared().WorkspaceMode;
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
     const int col = ColumnAt(x);
-    if (mode == 4) {
+    if (mode == shell::kRectilinearWorkspace) {
         if (button == 1) {
             if (y > 19)
                 GreySpaceRect(col, x);
@@ -85,7 +85,7 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
             for (int q = 0; q <= 2; ++q) SetPointCell(q, c, std::string());
             FocusGd2OnCol(c);
         }
-    } else if (mode == 5) {
+    } else if (mode == shell::kProjectileWorkspace) {
         if (button == 1) {
             if (y > 19)
                 GreySpaceParab(col);
@@ -103,11 +103,11 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
 }
 
 void Motion::SetUpOneBody() {
-    const int mode = shell::Shared().WorkspaceMode;
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
     StripAction([&] {
-        if (mode == 4)
+        if (mode == shell::kRectilinearWorkspace)
             SplitBodiesRect(kMaxPoints);
-        else if (mode == 5)
+        else if (mode == shell::kProjectileWorkspace)
             SplitBodiesParab(kMaxPoints);
     });
 }
@@ -335,9 +335,9 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
     dragColumn_ = 0;
     if (y <= 19 || source == 0) return;
     rt::IgnoreError("a drop that cannot be done leaves the table as it was", [&] {
-        const int mode = shell::Shared().WorkspaceMode;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         plat::FlexGrid& g = *panel_.Gd2;
-        if (mode == 4 && button == 1) {
+        if (mode == shell::kRectilinearWorkspace && button == 1) {
             int body = 0, point = 0;
             BodyAndPoint(PointCodeAtX(RoundX(x)), body, point);
             const int c = TableColOfPoint(body, point);
@@ -349,7 +349,7 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             }
             if (shift == 0)
                 for (int q = 0; q <= 2; ++q) SetPointCell(q, source, std::string());
-        } else if (mode == 5 && button == 2) {
+        } else if (mode == shell::kProjectileWorkspace && button == 2) {
             const int c = ColumnAt(x);
             if (c == source) return;
             rt::CheckIndex(c, 1, kMaxPoints);

@@ -58,11 +58,11 @@ void Motion::cmdTable_Click(int index) {
             AccelOfBox(i) = std::string();
         }
         Underline(motion::Element(panel_.lblAs, index), true);
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode != 4 && mode != 5) return;
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode != shell::kRectilinearWorkspace && mode != shell::kProjectileWorkspace) return;
         ResetPointsStrip(mode);
         // The old configuration no longer holds: procedures wait for the new one.
-        if (mode == 4) s.TableReady = false;
+        if (mode == shell::kRectilinearWorkspace) s.TableReady = false;
         s.AwaitingBodySplit = true;
         s.AwaitingSegmentLimits = false;
         panel_.fraTable->setEnabled(true);
@@ -75,22 +75,22 @@ void Motion::cmdTable_Click(int index) {
         const QString split = QStringLiteral("Haz un clic en este espacio para separar los puntos de uno y otro móvil");
         if (index == 0) {
             SetUpOneBody();
-            if (mode == 5) FocusGd2OnCol(1);
-        } else if (mode == 4 && index == 1) {
+            if (mode == shell::kProjectileWorkspace) FocusGd2OnCol(1);
+        } else if (mode == shell::kRectilinearWorkspace && index == 1) {
             prompt(100, QStringLiteral("A lo más 2 clics en este espacio, uno por cada punto límite de tramo"));
-        } else if (mode == 4 && index == 2) {
+        } else if (mode == shell::kRectilinearWorkspace && index == 2) {
             prompt(100, split);
-        } else if (mode == 4 && index == 3) {
+        } else if (mode == shell::kRectilinearWorkspace && index == 3) {
             prompt(10, QStringLiteral("A lo más 3 clics en este espacio, el primero para separar los dos móviles "
                                       "y los demás para definir los tramos del primero"));
-        } else if (mode == 5 && index == 1) {
+        } else if (mode == shell::kProjectileWorkspace && index == 1) {
             prompt(138, split);
         }
     } catch (const rt::RuntimeError&) { plat::MsgBox(QStringLiteral("Error en el comando.")); }
 }
 
-void Motion::AdaptCtrls(int mode) {
-    if (mode == 4) {
+void Motion::AdaptCtrls(shell::WorkspaceId mode) {
+    if (mode == shell::kRectilinearWorkspace) {
         for (int i = 0; i < 4; ++i) {
             rt::IgnoreError(kOwnStep, [&] {
                 panel_.lblAs[i]->SetCaption(QString::fromUtf8(kMruaKinds[i]));
@@ -98,16 +98,16 @@ void Motion::AdaptCtrls(int mode) {
                 panel_.cmdTable[i]->show();
             });
         }
-        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 4); });
+        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kRectilinearWorkspace); });
         rt::IgnoreError(kOwnStep, [&] {
             panel_.fraRes->hide();
             panel_.fraTable->show();
         });
         rt::IgnoreError(kOwnStep, [&] { motion::InitMruaEqnLinePositions(); });
         rt::IgnoreError(kOwnStep, [&] { NewMRUAproblem(); });
-        rt::IgnoreError(kOwnStep, [&] { FillMruaCbo(4); });
+        rt::IgnoreError(kOwnStep, [&] { FillMruaCbo(shell::kRectilinearWorkspace); });
         rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
-    } else if (mode == 5) {
+    } else if (mode == shell::kProjectileWorkspace) {
         for (int i = 0; i < 2; ++i) {
             rt::IgnoreError(kOwnStep, [&] {
                 panel_.lblAs[i]->SetCaption(QString::fromUtf8(kParabKinds[i]));
@@ -121,7 +121,7 @@ void Motion::AdaptCtrls(int mode) {
         }
         // The results frame belongs to the rectilinear substitutions.
         rt::IgnoreError(kOwnStep, [&] { panel_.fraRes->hide(); });
-        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 5); });
+        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kProjectileWorkspace); });
         rt::IgnoreError(kOwnStep, [&] { motion::InitParabEqnLinePositions(); });
         rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });
         rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
@@ -130,7 +130,7 @@ void Motion::AdaptCtrls(int mode) {
 
 void Motion::NewMRUAproblem() {
     MotionState& s = State();
-    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(4); });
+    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(shell::kRectilinearWorkspace); });
     s.SegmentCount = 0;
     s.SegmentsComplete = false;
     s.TableReady = false;
@@ -166,14 +166,14 @@ void Motion::NewMRUAproblem() {
 
 void Motion::NewPARABproblem() {
     MotionState& s = State();
-    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(5); });
+    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(shell::kProjectileWorkspace); });
     for (int i = 0; i < 4; ++i) rt::IgnoreError(kOwnStep, [&] { Underline(panel_.lblAs[i], false); });
     s.TableReady = false;
-    shell::Shared().WorkspaceMode = 5;
-    s.ParabActionMode = 1;
+    shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
+    s.ParabActionMode = ParabAction::SetUp;
     s.ParabProcedureCode = 1;
     motion::InitParabEqnLinePositions();
-    rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, 5); });
+    rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kProjectileWorkspace); });
     rt::IgnoreError(kOwnStep, [&] {
         form_->pic->Cls();
         form_->pic1->Cls();
@@ -199,7 +199,7 @@ bool Motion::ConfirmNewProblem() {
 
 void Motion::cmdNewMruaProbl_Click() {
     if (!ConfirmNewProblem()) return;
-    if (shell::Shared().WorkspaceMode == 5) {
+    if (shell::Shared().WorkspaceMode == shell::kProjectileWorkspace) {
         // The projectile problem starts over as when the workspace is
         // chosen: flags and codes erased, one body, the first picture.
         rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });

@@ -1,6 +1,6 @@
 #pragma once
-// The motion workspaces (rectilinear motion, WorkspaceMode 4, and projectile
-// motion, WorkspaceMode 5): the table frame fraTable (motion table Gd2, the
+// The motion workspaces (rectilinear motion, kRectilinearWorkspace, and projectile
+// motion, kProjectileWorkspace): the table frame fraTable (motion table Gd2, the
 // strip picAccel with its acceleration boxes, the results frame fraRes) and
 // the tabs tabMrua (problem kinds; pictured procedures; listed procedures).
 //
@@ -85,11 +85,10 @@ public:
 
     // ---- services of the main window
     void BuildPanels(shell::Form1& form) override;
-    void ArrangeGd2(int colWidth, int mode) override;
-    void AdaptCtrls(int mode) override;
-    void FillMruaCbo(int mode) override;
+    void ArrangeGd2(int colWidth, shell::WorkspaceId mode) override;
+    void AdaptCtrls(shell::WorkspaceId mode) override;
+    void FillMruaCbo(shell::WorkspaceId mode) override;
     void ShowPic1(bool show) override;
-    void imgProcs_MouseDown(int button, int shift, double x, double y) override;
     void InitMruaEqnLinePositions() override;
     bool HasProblem() const override;
     bool ConfirmNewProblem() override;
@@ -121,7 +120,7 @@ public:
     void SetPointCell(int q, int p, const rt::Variant& v);
 
     // ---- strip drawing
-    void ResetPointsStrip(int mode);
+    void ResetPointsStrip(shell::WorkspaceId mode);
     void DrawStripPointMarks();
     void PrintStripPointNumbers();
     void RedrawAccelStrip();
@@ -150,7 +149,9 @@ public:
     int ChosenPicture() const;
     // Puts the highlight on picture n (1..5; others are ignored) and arms
     // its procedure, as a click on that picture does.
-    void ChoosePicture(int n);
+    void ChoosePicture(int n) override;
+    // A click on imgProcs chooses the picture under it (x in twips).
+    void imgProcs_MouseDown(int button, int shift, double x, double y);
 
     // ---- results frame and pictures
     void cmdPass_Click(int index);

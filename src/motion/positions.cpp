@@ -71,10 +71,10 @@ std::string RectilinearCode(int x) {
 }  // namespace
 
 std::string PointCodeAtX(int x) {
-    const int mode = shell::Shared().WorkspaceMode;
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
     const MotionState& s = State();
-    if (mode == 4) return RectilinearCode(x);
-    if (mode == 5) {
+    if (mode == shell::kRectilinearWorkspace) return RectilinearCode(x);
+    if (mode == shell::kProjectileWorkspace) {
         const int m = s.PointsPerBody[1];
         if (s.NumBodies == 1) return "1" + std::to_string(Floor64(x));
         if (s.NumBodies == 2) {

@@ -106,14 +106,14 @@ void Motion::cmdSeeEqns_Click() { ShowPic1(panel_.cmdSeeEqns->Caption() == QStri
 
 void Motion::cmdEraseEqns_Click() {
     try {
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4) {
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode == shell::kRectilinearWorkspace) {
             if (plat::MsgBox(QStringLiteral("Confirmar borrado de ecuaciones."), plat::MsgButtons::OKCancel, QString(),
                              plat::MsgResult::Cancel) != plat::MsgResult::OK)
                 return;
             for (int k = 1; k <= 8; ++k) rect_->ClearMruaEqnLine(k);
             rect_->EraseEqnFlags();
-        } else if (mode == 5) {
+        } else if (mode == shell::kProjectileWorkspace) {
             for (int k = 1; k <= 10; ++k) parab_->ClearParabEqnLine(k);
             parab_->EraseEqnFlags();
         }

@@ -46,10 +46,10 @@ void CheckPointOfBody(int body, int point) {
 void Motion::cmdProcs_Click() {
     try {
         const std::string text = rt::Trim(panel_.txtProcs->Text().toStdString());
-        const int mode = shell::Shared().WorkspaceMode;
-        if (mode == 4)
+        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+        if (mode == shell::kRectilinearWorkspace)
             RunListedRect(text);
-        else if (mode == 5)
+        else if (mode == shell::kProjectileWorkspace)
             RunListedParab(text);
     } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
 }
@@ -59,36 +59,48 @@ void Motion::RunListedRect(const std::string& text) {
         Message("Configura la tabla primero.");
         return;
     }
-    const int code = State().RectProcedureCode;
+    using enum RectProcedure;
+    const RectProcedure code = State().RectProcedureCode;
     RectilinearProcedures& rect = *rect_;
-    if (code == 41) {
-        EquationsThroughThreePoints(text);
-    } else if (code == 46) {
+    switch (code) {
+    case ThroughThreePoints: EquationsThroughThreePoints(text); return;
+    case IntervalEquations: {
         const auto items = SplitItems(text);
         if (items.size() != 3 && items.size() != 4) {
             Message("El número de datos debe ser 3 ó 4.");
             return;
         }
         rect.ApplyIntervalEqns(IntervalData(items));
-    } else if (code >= 47 && code <= 51) {
+        return;
+    }
+    case XDifference:
+    case XRatio:
+    case VDifference:
+    case VRatio:
+    case PQConditions:
         if (State().NumBodies != 2) {
             Message("Este procedimiento se aplica a 2 móviles.");
             return;
         }
-        if (code <= 50) {
+        if (code != PQConditions) {
             // One number C, typed with a decimal comma or not.
             if (const auto C = rt::ReadSingleNumber(text)) {
-                if (code == 47 || code == 48)
-                    rect.SolveXRelation(*C, code == 47);
+                if (code == XDifference || code == XRatio)
+                    rect.SolveXRelation(*C, code == XDifference);
                 else
-                    rect.SolveVRelation(*C, code == 49);
+                    rect.SolveVRelation(*C, code == VDifference);
             }
-        } else if (code == 51 && !num::IsNumber(text)) {
+        } else if (!num::IsNumber(text)) {
             const auto items = SplitItems(text);
             rect.SolvePQConditions(ItemNumber(items, 1), ItemNumber(items, 2));
         }
-    } else if (code >= 53 && code <= 57) {
-        rect.SolveVaSystem(text);
+        return;
+    case SystemVA:
+    case SystemV2A:
+    case SystemV2A2A:
+    case SystemV2A2AV2A:
+    case Quadratic: rect.SolveVaSystem(text); return;
+    default: return;
     }
 }
 

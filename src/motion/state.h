@@ -1,6 +1,6 @@
 #pragma once
-// The motion model: the state that the rectilinear workspace (WorkspaceMode 4)
-// and the projectile workspace (WorkspaceMode 5) share, and that the
+// The motion model: the state that the rectilinear workspace (kRectilinearWorkspace)
+// and the projectile workspace (kProjectileWorkspace) share, and that the
 // rectilinear and projectile procedures read and write directly.
 //
 // - Points store MotionPoints(q, p): quantity q 0..4 (the row of Gd2) of table
@@ -48,6 +48,43 @@ using Array2 = shell::Array2<T, R, C>;
 inline constexpr double kG = 9.8;
 inline constexpr double kHalfG = 4.9;
 inline constexpr double kTwoG = 19.6;
+// kHalfG as the equation texts write it.
+inline constexpr char kHalfGText[] = "4.9";
+
+// The rectilinear procedures, by the codes they have always had: the five
+// pictures' (40, 42..45) and the listed ones (41, 46..57).
+enum class RectProcedure : int {
+    None = 0,
+    SetUpEquations = 40,
+    ThroughThreePoints = 41,
+    SubstituteNoParams = 42,
+    SubstituteWithParams = 43,
+    Graph = 44,
+    Distance = 45,
+    IntervalEquations = 46,
+    XDifference = 47,  // x - X = C
+    XRatio = 48,       // x = C X
+    VDifference = 49,  // v - V = C
+    VRatio = 50,       // v = C V
+    PQConditions = 51,
+    LinkSegments = 52,
+    SystemVA = 53,        // v0, a - v0, a
+    SystemV2A = 54,       // v0², a - v0, a
+    SystemV2A2A = 55,     // v0², a², a - v0, a
+    SystemV2A2AV2A = 56,  // v0², a², a - v0², a
+    Quadratic = 57,       // A x² + B x + C = 0
+};
+
+// What a label click does in the projectile workspace.
+enum class ParabAction : int {
+    None = 0,
+    SetUp = 1,
+    CompletePoint = 2,
+    V0Theta0 = 3,  // v0 or theta0 from a point
+    V0xV0y = 4,    // v0x or v0y from a point
+    Distance = 5,
+    Graph = 6,
+};
 
 inline constexpr int kMaxPoints = 9;   // table columns 1..9
 inline constexpr int kQuantities = 5;  // rows 0..4
@@ -104,14 +141,12 @@ struct MotionState {
     Array1<rt::Variant, 4> ResultVelocities{};
     int ShownSolution = 1;
 
-    // ---- rectilinear procedure code: a picture's procedure (40, 42..45) or
-    // a listed one (46..57)
-    int RectProcedureCode = 0;
+    // ---- rectilinear procedure: a picture's or a listed one
+    RectProcedure RectProcedureCode = RectProcedure::None;
 
     // ---- projectile procedure codes
-    // What a label click does: 1 set up, 2 complete a point, 3 v0 or theta0,
-    // 4 v0x or v0y, 5 distance, 6 graph.
-    int ParabActionMode = 0;
+    // What a label click does.
+    ParabAction ParabActionMode = ParabAction::None;
     // Listed procedure (2..4, 21, 22, 25..32), or the datum kind of the
     // clicked column (5..20); 1 nothing chosen.
     int ParabProcedureCode = 0;

@@ -33,7 +33,7 @@ void PrintAt(plat::Picture& s, double x, double y, int number) {
 
 }  // namespace
 
-void Motion::ResetPointsStrip(int mode) {
+void Motion::ResetPointsStrip(shell::WorkspaceId mode) {
     plat::Picture& s = *panel_.picAccel;
     s.Cls();
     SetStripPointer(0);
@@ -44,7 +44,7 @@ void Motion::ResetPointsStrip(int mode) {
     s.Box(0, 42, 575, 19, rt::kBlack);
     for (auto* t : panel_.txtAccel) t->hide();
     plat::FlexGrid& g = *panel_.Gd2;
-    if (mode == 5) {
+    if (mode == shell::kProjectileWorkspace) {
         for (int c = 1; c <= 9; ++c) {
             State().ComponentVelocityFlags[c] = false;
             if (g.Rows() >= 5) SetGd2CellBackColor(c, false);
@@ -58,7 +58,7 @@ void Motion::ResetPointsStrip(int mode) {
             const char* t[] = {" t", " x", " y"};
             for (int r = 0; r < 3; ++r) g.SetTextMatrix(r, 0, QString::fromLatin1(t[r]));
         }
-    } else if (mode == 4) {
+    } else if (mode == shell::kRectilinearWorkspace) {
         plat::SetHeightTwips(&g, 765);
         const char* t[] = {" t", " x", " v"};
         for (int r = 0; r < 3 && r < g.Rows(); ++r) g.SetTextMatrix(r, 0, QString::fromLatin1(t[r]));
@@ -88,7 +88,7 @@ void Motion::PrintStripPointNumbers() {
     if (m.NumBodies == 2)
         for (int p = n1 + 1; p <= n; ++p) PrintAt(s, NumberX(p), 16, p - n1 - 1);
     s.SetForeColor(rt::kBlack);
-    if (shell::Shared().WorkspaceMode == 5) {
+    if (shell::Shared().WorkspaceMode == shell::kProjectileWorkspace) {
         for (int c = 1; c <= 9; ++c) m.ComponentVelocityFlags[c] = false;
         for (int p = 1; p <= n; ++p) s.Box(64 * (p - 1), 42, 64 * p, 19, rt::kBlack);
         s.Box(512, 42, 575, 19, rt::kBlack);
@@ -113,7 +113,7 @@ void Motion::RedrawAccelStrip() {
     m.SegmentCount = 0;
     DrawStripPointMarks();
     PrintStripPointNumbers();
-    if (shell::Shared().WorkspaceMode == 4 && m.NumBodies == 2) {
+    if (shell::Shared().WorkspaceMode == shell::kRectilinearWorkspace && m.NumBodies == 2) {
         PlaceTxtAccel(3, n1 + 1, n1 + n2);
         DrawSegmentBracket(n1 + 1, n1 + n2);
         m.SegmentsPerBody[2] = 1;

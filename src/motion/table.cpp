@@ -33,15 +33,15 @@ void Motion::SetPointCell(int q, int p, const rt::Variant& v) {
     panel_.Gd2->SetTextMatrix(q, p, CellText(v));
 }
 
-void Motion::ArrangeGd2(int colWidth, int mode) {
+void Motion::ArrangeGd2(int colWidth, shell::WorkspaceId mode) {
     plat::FlexGrid& g = *panel_.Gd2;
     for (int c = 1; c < g.Cols(); ++c) g.SetColWidth(c, colWidth);
     g.SetColWidth(0, 360);
-    if (mode == 4) {
+    if (mode == shell::kRectilinearWorkspace) {
         g.SetRows(3);
         const char* t[] = {" t", " x", " v"};
         for (int r = 0; r < 3; ++r) g.SetTextMatrix(r, 0, QString::fromLatin1(t[r]));
-    } else if (mode == 5) {
+    } else if (mode == shell::kProjectileWorkspace) {
         g.SetRows(5);
         const QString t[] = {QStringLiteral(" t"), QStringLiteral(" x"), QStringLiteral(" y"), QStringLiteral(" v"),
                              kTheta};
@@ -151,7 +151,7 @@ void Motion::Gd2_DblClick() {
 }
 
 void Motion::Gd2_EnterCell() {
-    if (shell::Shared().WorkspaceMode != 5) return;
+    if (shell::Shared().WorkspaceMode != shell::kProjectileWorkspace) return;
     rt::IgnoreError("a column outside the table keeps the titles it shows", [&] {
         plat::FlexGrid& g = *panel_.Gd2;
         if (g.Rows() < 5) return;

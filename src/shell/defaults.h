@@ -55,9 +55,8 @@ struct GridBlock {
 };
 
 struct SharedState {
-    // Active workspace, a WorkspaceId (kept as its number, which the motion
-    // code and the help topics compare).
-    int32_t WorkspaceMode = kNoWorkspace;
+    // Active workspace.
+    WorkspaceId WorkspaceMode = kNoWorkspace;
     // The calculator's choice on its procedure bar: group 1..8 and procedure
     // 1..38 (58..68 the unit conversions). Each workspace keeps its own
     // choice, so a visit elsewhere never changes it: the rectilinear code is

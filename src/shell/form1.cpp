@@ -61,6 +61,13 @@ plat::RichPane* MakePane(const QString& name, QWidget* parent, const QString& fa
     return p;
 }
 
+// The workspace of toolbar index 0..5: the buttons are laid out in the
+// order of WorkspaceId.
+WorkspaceId WorkspaceOfIndex(int index) {
+    rt::CheckIndex(index, 0, 5);
+    return static_cast<WorkspaceId>(index + 1);
+}
+
 }  // namespace
 
 Form1::Form1(Workspaces services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
@@ -279,7 +286,7 @@ void Form1::FinishLoad() {
 
     services_.help->LoadCalcHelp();
     services_.calculator->FillTeclas();
-    services_.motion->ArrangeGd2(960, 4);
+    services_.motion->ArrangeGd2(960, kRectilinearWorkspace);
     services_.motion->InitMruaEqnLinePositions();
 
     panels.picArgs->SetBackColor(0xE0FFFF);
@@ -378,7 +385,7 @@ void Form1::ShowWorkspace(int index) {
         }
         SharedState& g = Shared();
         if (index >= 0 && index <= 5) {
-            g.WorkspaceMode = index + 1;
+            g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
         if (index == 7) {
@@ -434,7 +441,7 @@ void Form1::DrawBarIcons(int index, bool again) {
     if (again)
         services_.calculator->RestoreBar();
     else
-        services_.calculator->picBar_MouseDown(1, 0, 15, 45);
+        services_.calculator->ChooseBarGroup(1);
 }
 
 void Form1::LoadProcPictures(const QString& fileName) {
@@ -492,7 +499,7 @@ void Form1::SetupWorkspace(int index) {
         break;
     case 3:
     case 4: {
-        const int mode = index + 1;
+        const WorkspaceId mode = WorkspaceOfIndex(index);
         motion.ShowPic1(true);
         PlaceTabCalc(2);
         tabCalc->SetCaptionColor(look.caption);
@@ -507,7 +514,7 @@ void Form1::SetupWorkspace(int index) {
         if (index == 3) g.WorkspaceMode = kRectilinearWorkspace;
         LoadProcPictures(index == 3 ? QStringLiteral("\\procs.bmp") : QStringLiteral("\\procs1.bmp"));
         if (!again) {
-            motion.imgProcs_MouseDown(1, 0, 270, 100);
+            motion.ChoosePicture(1);
             motionTable_ = index;
         }
         fraExpr->show();

@@ -88,7 +88,7 @@ void HelpPanel::BuildPanels(Form1& form) {
 
 void HelpPanel::LoadCalcHelp() { shell::LoadCalcHelp(); }
 
-void HelpPanel::FillHelpCbo(int mode) {
+void HelpPanel::FillHelpCbo(WorkspaceId mode) {
     plat::ComboBox& cbo = *form_->cboHelp;
     cbo.Clear();
     for (const HelpTopic& t : HelpTopics(mode)) {

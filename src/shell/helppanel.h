@@ -39,7 +39,7 @@ class HelpPanel : public HelpServices {
 public:
     void BuildPanels(Form1& form) override;
     void LoadCalcHelp() override;
-    void FillHelpCbo(int mode) override;
+    void FillHelpCbo(WorkspaceId mode) override;
 
     // Handlers, also pressed from code.
     void cboHelp_Click();

@@ -80,16 +80,17 @@ constexpr HelpTopic kKinematics[] = {
 
 }  // namespace
 
-std::span<const HelpTopic> HelpTopics(int mode) {
+std::span<const HelpTopic> HelpTopics(WorkspaceId mode) {
     switch (mode) {
-    case 1: return kCalculator;
-    case 2: return kParticle;
-    case 3: return kRigid;
-    case 4: return kRectilinear;
-    case 5: return kProjectile;
-    case 6: return kKinematics;
-    default: return {};
+    case kCalculatorWorkspace: return kCalculator;
+    case kParticleWorkspace: return kParticle;
+    case kRigidWorkspace: return kRigid;
+    case kRectilinearWorkspace: return kRectilinear;
+    case kProjectileWorkspace: return kProjectile;
+    case kKinematicsWorkspace: return kKinematics;
+    case kNoWorkspace: break;
     }
+    return {};
 }
 
 std::optional<QString> HelpSection(const QStringList& lines, const QString& key) {
@@ -106,8 +107,8 @@ std::optional<QString> HelpSection(const QStringList& lines, const QString& key)
     return std::nullopt;  // the file ended inside the section
 }
 
-std::optional<int> TableHelpTopic(int mode, int button, int picture, int listIndex) {
-    if (mode == 4) {
+std::optional<int> TableHelpTopic(WorkspaceId mode, int button, int picture, int listIndex) {
+    if (mode == kRectilinearWorkspace) {
         switch (button) {
         case 0: return 2;
         case 1: return picture + 2;
@@ -118,7 +119,7 @@ std::optional<int> TableHelpTopic(int mode, int button, int picture, int listInd
             if (listIndex <= 7) return listIndex + 5;
             return 13;
         }
-    } else if (mode == 5) {
+    } else if (mode == kProjectileWorkspace) {
         switch (button) {
         case 0: return 2;
         case 1:

@@ -11,6 +11,8 @@
 #include <optional>
 #include <span>
 
+#include "shell/defaults.h"
+
 namespace shell {
 
 // Help files of the data folder.
@@ -31,9 +33,8 @@ struct HelpTopic {
     const char* key;
 };
 
-// The topics of a workspace (WorkspaceMode 1..6) in list order; none for any
-// other mode.
-std::span<const HelpTopic> HelpTopics(int mode);
+// The topics of a workspace in list order; none for kNoWorkspace.
+std::span<const HelpTopic> HelpTopics(WorkspaceId mode);
 
 // The text of section `key`: its lines joined with CR LF. Nothing when the
 // key line is missing or the section has no "[STOP]" line. A "[STOP]" right
@@ -44,6 +45,6 @@ std::optional<QString> HelpSection(const QStringList& lines, const QString& key)
 // pictured procedures, 2 listed procedures) of workspace `mode` chooses,
 // given the chosen picture (1..5) and the list index of the listed
 // procedures (-1 none). Nothing when the list is to stay as it is.
-std::optional<int> TableHelpTopic(int mode, int button, int picture, int listIndex);
+std::optional<int> TableHelpTopic(WorkspaceId mode, int button, int picture, int listIndex);
 
 }  // namespace shell

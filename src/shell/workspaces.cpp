@@ -16,26 +16,26 @@ namespace {
 // ---- help panel: topic titles, the close button
 
 struct Topics {
-    int mode;
+    WorkspaceId mode;
     std::initializer_list<const char*> titles;
 };
 
 const Topics kTopics[] = {
-    {1,
+    {kCalculatorWorkspace,
      {"Ayuda sobre la Calculadora científica.", "Generalidades sobre la herramienta Calculadora científica.",
       "Evaluación de expresiones numéricas.", "Especificación de un argumento vectorial.",
       "Manejo de la tabla de argumentos.", "Botones de control de la tabla de argumentos.",
       "Uso del reloj orientador de vectores."}},
-    {2,
+    {kParticleWorkspace,
      {"Ayuda sobre Estática de la partícula.", "Uso de la herramienta Estática de la partícula.",
       "Evaluación de expresiones numéricas.", "Especificación de un argumento vectorial.",
       "Uso del reloj director de vectores."}},
-    {3,
+    {kRigidWorkspace,
      {"Estática del cuerpo rígido. Generalidades.", "Cómo establecer la configuración.",
       "Cómo definir los (sub)sistemas a considerar.", "Cómo trazar los diagramas de cuerpo libre.",
       "Cómo resolver el problema de equilibrio.", "Evaluación de expresiones numéricas.",
       "Especificación de un argumento vectorial."}},
-    {4,
+    {kRectilinearWorkspace,
      {"Ayuda sobre Movimiento rectilíneo uniformemente acelerado.",
       "Generalidades sobre la herramienta Mov. Rectilíneo Unif. Acelerado.",
       "Configurar la tabla de cantidades cinemáticas.", "Plantear las ecuaciones de movimiento.",
@@ -44,7 +44,7 @@ const Topics kTopics[] = {
       "Plantear las ecs. de mov. dados 3 puntos (ti,xi) del mismo.", "Aplicar las ecuaciones de intervalo.",
       "Resolver relaciones del tipo x-X=C, x=C*X, v-V=C, v=C*V.", "Obtener X(t) dados x(t) y condiciones x=p*X, v=q*V.",
       "Ligar 2 tramos del movimiento de un sólo móvil.", "Resolver sistemas de ecuaciones."}},
-    {5,
+    {kProjectileWorkspace,
      {"Ayuda sobre Movimiento de tiro parabólico.", "Generalidades sobre la herramienta Mov. de Tiro Parabólico.",
       "Configurar la tabla de cantidades cinemáticas.", "Plantear las ecuaciones de movimiento.",
       "Sustituir datos en las ecuaciones sin parámetros.", "Sustituir datos en las ecuaciones con parámetros.",
@@ -55,7 +55,7 @@ const Topics kTopics[] = {
       "Calcular la distancia recorrida entre dos tiempos dados.", "Calcular el Alcance sobre un plano inclinado.",
       "Resolver las ecuaciones x = X, y = Y", "Choque parábola-parábola", "Choque parábola-recta",
       "Resolver sistemas de ecuaciones"}},
-    {6,
+    {kKinematicsWorkspace,
      {"Ayuda sobre Elementos de cinemática general.",
       "Generalidades sobre la herramienta Elementos de cinemática general.",
       "Dada x(t), calcular x, v y a en algún tiempo particular.",
@@ -72,7 +72,7 @@ public:
         form.cmdHelpCtrl[2]->Click = [panel] { panel->hide(); };
     }
     void LoadCalcHelp() override {}
-    void FillHelpCbo(int mode) override {
+    void FillHelpCbo(WorkspaceId mode) override {
         cbo_->Clear();
         for (const Topics& t : kTopics)
             if (t.mode == mode)

@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/defaults.h"
+
 namespace plat {
 class CommandButton;
 class FlexGrid;
@@ -83,6 +85,9 @@ public:
     virtual void BuildPanels(Form1& form) = 0;
     // Draws the direction clock on picClock (noMark: leave the marked hour).
     virtual void DrawClock(bool noMark) = 0;
+    // Picks clock cell 1..16 as a click on it does: hours 1..12 are their
+    // own cells, 13..16 the corner diagonals.
+    virtual void PickClockCell(int cell) = 0;
 };
 
 class CalculatorServices {
@@ -95,9 +100,10 @@ public:
     virtual void ArrangeGd() = 0;
     // Draws the option keys on picOpt.
     virtual void FillTeclas() = 0;
-    // Click on the procedure bar, in its y-up scale; the switch calls it with
-    // (1, 0, 15, 45): the first cell of the upper row.
-    virtual void picBar_MouseDown(int button, int shift, double x, double y) = 0;
+    // Chooses cell n (1..12) of the bar's upper row, as a click on it does:
+    // group n in the calculator, law n in plane kinematics. The switch
+    // chooses the first on a first visit.
+    virtual void ChooseBarGroup(int n) = 0;
     // On a return visit to the calculator or plane kinematics: the bar shows
     // again the group and procedure, or the law, chosen before, and nothing
     // typed is cleared.
@@ -138,17 +144,20 @@ public:
     // and tabMrua (imgProcs, shpMrua, picArgs1, cboProcs, txtProcs,
     // picArgs2, cmdSeeEqns, ...).
     virtual void BuildPanels(Form1& form) = 0;
-    // Lays out Gd2 with point columns colWidth twips wide for mode 4
-    // (rectilinear) or 5 (projectile).
-    virtual void ArrangeGd2(int colWidth, int mode) = 0;
-    // Prepares the motion workspace for mode 4 or 5: a new problem.
-    virtual void AdaptCtrls(int mode) = 0;
-    // Refills the listed procedures for mode 4 or 5 (0 leaves them).
-    virtual void FillMruaCbo(int mode) = 0;
+    // Lays out Gd2 with point columns colWidth twips wide for the
+    // rectilinear or the projectile workspace.
+    virtual void ArrangeGd2(int colWidth, WorkspaceId mode) = 0;
+    // Prepares the rectilinear or projectile workspace: a new problem.
+    virtual void AdaptCtrls(WorkspaceId mode) = 0;
+    // Refills the listed procedures for the rectilinear or projectile
+    // workspace (kNoWorkspace leaves them).
+    virtual void FillMruaCbo(WorkspaceId mode) = 0;
     // True shows the graph picture pic1 and hides pic; false the reverse.
     virtual void ShowPic1(bool show) = 0;
-    // Click on the pictured procedures, x in twips (540 per picture).
-    virtual void imgProcs_MouseDown(int button, int shift, double x, double y) = 0;
+    // Puts the highlight on pictured procedure n (1..5) and arms it, as a
+    // click on that picture does; the switch chooses the first (setting up
+    // the equations) for a new problem.
+    virtual void ChoosePicture(int n) = 0;
     // Positions of the rectilinear equation lines 1 to 8.
     virtual void InitMruaEqnLinePositions() = 0;
     // True while the shared table holds work a new problem would erase
@@ -178,8 +187,8 @@ public:
     virtual void BuildPanels(Form1& form) = 0;
     // Reads the argument-help file into the argument-help texts.
     virtual void LoadCalcHelp() = 0;
-    // Refills the topic list cboHelp for a WorkspaceMode (selects nothing).
-    virtual void FillHelpCbo(int mode) = 0;
+    // Refills the topic list cboHelp for a workspace (selects nothing).
+    virtual void FillHelpCbo(WorkspaceId mode) = 0;
 };
 
 class ResultsDialogServices {

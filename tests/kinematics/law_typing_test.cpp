@@ -34,7 +34,7 @@ protected:
         form().ShowWorkspace(5);
         shell::G().Decimals = 3;
     }
-    void ChooseLaw(int n) { form().Services().calculator->picBar_MouseDown(1, 0, (n - 1) * 31 + 15, 45); }
+    void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
     plat::RichPane* Law() { return Find<plat::RichPane>(QStringLiteral("txtKinem(0)")); }
     plat::TextBox* T0(int i) { return Find<plat::TextBox>(QStringLiteral("txtT0(%1)").arg(i)); }
     // The value after "name = " in the results.

@@ -35,7 +35,7 @@ protected:
         Form1Test::TearDown();
     }
     // Upper cell n of the law bar.
-    void ChooseLaw(int n) { form().Services().calculator->picBar_MouseDown(1, 0, (n - 1) * 31 + 15, 45); }
+    void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
     // A plane law, which only code stores.
     void ChoosePlaneLaw(int law) {
         shell::Shared().KinemLaw = law;

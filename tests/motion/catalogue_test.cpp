@@ -34,15 +34,31 @@ protected:
 
 TEST_F(CatalogueTest, PicturesChooseTheRectilinearCodes) {
     Open(4);
-    const std::pair<double, int> cases[] = {{0, 40}, {539, 40}, {540, 42}, {1080, 43}, {1700, 44}, {2699, 45}};
-    for (const auto& [x, code] : cases) {
-        m().imgProcs_MouseDown(1, 0, x, 100);
-        EXPECT_EQ(motion::State().RectProcedureCode, code) << x;
-        EXPECT_EQ(m().ChosenPicture(), (code == 40 ? 1 : code - 40));
-        EXPECT_EQ(Pointer(), code >= 44 ? 6 : 0);
+    using motion::RectProcedure;
+    const struct {
+        double x;
+        int picture;
+        RectProcedure code;
+    } cases[] = {{0, 1, RectProcedure::SetUpEquations},
+                 {539, 1, RectProcedure::SetUpEquations},
+                 {540, 2, RectProcedure::SubstituteNoParams},
+                 {1080, 3, RectProcedure::SubstituteWithParams},
+                 {1700, 4, RectProcedure::Graph},
+                 {2699, 5, RectProcedure::Distance}};
+    for (const auto& c : cases) {
+        m().imgProcs_MouseDown(1, 0, c.x, 100);
+        EXPECT_EQ(motion::State().RectProcedureCode, c.code) << c.x;
+        EXPECT_EQ(m().ChosenPicture(), c.picture);
+        EXPECT_EQ(Pointer(), c.picture >= 4 ? 6 : 0);
+    }
+    // Choosing a picture by name arms what a click on it arms.
+    for (const auto& c : cases) {
+        m().ChoosePicture(c.picture);
+        EXPECT_EQ(motion::State().RectProcedureCode, c.code) << c.picture;
+        EXPECT_EQ(m().ChosenPicture(), c.picture);
     }
     m().imgProcs_MouseDown(1, 0, 2700, 100);  // beyond the fifth picture
-    EXPECT_EQ(motion::State().RectProcedureCode, 45);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::Distance);
     // Picture 5's help, and the listed help of a pictured code.
     EXPECT_FALSE(HelpTexts(m().panel().picArgs1).empty());
     m().picArgs2_Paint();
@@ -57,7 +73,7 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     auto& p = m().panel();
     Choose(3);
     EXPECT_EQ(s().ParabProcedureCode, 21);
-    EXPECT_EQ(s().ParabActionMode, 5);
+    EXPECT_EQ(s().ParabActionMode, motion::ParabAction::Distance);
     EXPECT_TRUE(p.cmdProcs->isHidden());
     EXPECT_TRUE(p.txtProcs->isHidden());
     EXPECT_EQ(Pointer(), 6);
@@ -68,11 +84,11 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     // Page 2 re-arms the distance after a visit to page 1.
     Choose(3);
     p.tabMrua->SetTab(1);
-    EXPECT_EQ(s().ParabActionMode, 1);
+    EXPECT_EQ(s().ParabActionMode, motion::ParabAction::SetUp);
     s().DistanceClickCount = 1;
     p.tabMrua->SetTab(2);
     EXPECT_EQ(p.tabMrua->TabCaption(2), "Otros procedimientos");
-    EXPECT_EQ(s().ParabActionMode, 5);
+    EXPECT_EQ(s().ParabActionMode, motion::ParabAction::Distance);
     EXPECT_EQ(s().DistanceClickCount, 0);
     // The template of code 27 follows body 1's equations.
     rec.parabKinds[1].v0theta0 = true;
@@ -83,20 +99,20 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     m().picArgs2_Paint();
     EXPECT_EQ(p.txtProcs->Text(), "u = número ó tc = número");
     const int before = p.cboProcs->ListCount();
-    m().FillMruaCbo(0);
+    m().FillMruaCbo(shell::kNoWorkspace);
     EXPECT_EQ(p.cboProcs->ListCount(), before);
-    m().FillMruaCbo(7);
+    m().FillMruaCbo(shell::kProjectileWorkspace);
     EXPECT_EQ(p.cboProcs->List(6), "Choque parábola-parábola");
 
     Open(4);
     p.tabMrua->SetTab(2);
     Choose(7);
-    EXPECT_EQ(motion::State().RectProcedureCode, 52);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::LinkSegments);
     EXPECT_TRUE(p.cmdProcs->isHidden());
     EXPECT_TRUE(p.txtProcs->isHidden());
     EXPECT_FALSE(p.txtProcs->hasFocus());
     Choose(12);
-    EXPECT_EQ(motion::State().RectProcedureCode, 57);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::Quadratic);
     EXPECT_FALSE(p.txtProcs->isHidden());
 }
 

@@ -88,11 +88,11 @@ TEST_F(RectClicks, ModifierKeys) {
     Put(0, 2, "1");
     Put(1, 2, "4");
     Label(2, 1);  // Shift: set up the equations
-    EXPECT_EQ(motion::State().RectProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::SetUpEquations);
     EXPECT_EQ(rec.Last(), "SetUpSegmentEqns(1,1,1,'','1','4',E)");
     rec.segKinds.numeric = true;
     Label(2, 2);  // Ctrl: substitute
-    EXPECT_EQ(motion::State().RectProcedureCode, 42);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::SubstituteNoParams);
     EXPECT_EQ(rec.Last(), "SubstPointNoParams(1,1,1,'1','','',True)");
     // Alt: the mirror point, the time found and the opposite velocity.
     Put(2, 3, "6");

@@ -20,11 +20,11 @@ class StripPositions : public ::testing::Test {
 protected:
     void SetUp() override {
         motion::ResetState();
-        shell::Shared().WorkspaceMode = 4;
+        shell::Shared().WorkspaceMode = shell::kRectilinearWorkspace;
     }
     void TearDown() override {
         motion::ResetState();
-        shell::Shared().WorkspaceMode = 0;
+        shell::Shared().WorkspaceMode = shell::kNoWorkspace;
     }
     // One body of 9 points, or two bodies of (n, 9 - n); body 1 cut at the
     // given last points.
@@ -66,7 +66,7 @@ TEST_F(StripPositions, CodesOfTwoBodiesAndTheLineBetweenThem) {
     EXPECT_EQ(motion::PointCodeAtX(160), "112");
     EXPECT_EQ(motion::PointCodeAtX(161), "122");
     EXPECT_EQ(motion::PointCodeAtX(300), "124");
-    shell::Shared().WorkspaceMode = 5;
+    shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
     Configure(4, {3});
     EXPECT_EQ(motion::PointCodeAtX(256), "20");
     EXPECT_EQ(motion::PointCodeAtX(255), "13");

@@ -132,7 +132,7 @@ TEST_F(TableTest, NewProblemConfiguresOneBodyOfNinePoints) {
     EXPECT_TRUE(s().TableReady);
     EXPECT_FALSE(m().panel().txtAccel[0]->isHidden());
     EXPECT_TRUE(m().panel().txtAccel[1]->isHidden());
-    EXPECT_EQ(motion::State().RectProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::SetUpEquations);
     EXPECT_TRUE(rec.Has("EraseEqnFlags()"));
     // "No" changes nothing.
     Put(0, 4, "3");
@@ -356,13 +356,13 @@ TEST_F(TableTest, ProjectileNewProblem) {
     m().cmdTable_Click(1);
     Grey(4);
     Put(0, 2, "1");
-    s().ParabActionMode = 3;
+    s().ParabActionMode = motion::ParabAction::V0Theta0;
     s().ParabProcedureCode = 22;
     dialogs.Answer(MsgResult::Yes);
     m().cmdNewMruaProbl_Click();
     EXPECT_EQ(LastPrompt(), "Se borrará todo. ¿Estás seguro?");
     EXPECT_TRUE(rec.Has("EraseParabFlags()"));
-    EXPECT_EQ(s().ParabActionMode, 1);
+    EXPECT_EQ(s().ParabActionMode, motion::ParabAction::SetUp);
     EXPECT_EQ(s().ParabProcedureCode, 1);
     EXPECT_EQ(s().NumBodies, 1);
     EXPECT_TRUE(s().MotionPoints[0][2].IsEmpty());

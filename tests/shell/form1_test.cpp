@@ -304,7 +304,7 @@ const WorkspaceCase kCases[] = {
      0x008000,
      0x008000,
      false,
-     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(0)"}},
+     {"ChooseBarGroup(1)", "ShowPic1(0)"}},
     {2,
      2,
      {"fraExpr", "fraDirec", "fraEstp", "tabCalc"},
@@ -336,7 +336,7 @@ const WorkspaceCase kCases[] = {
      0xC0C000,
      0xC00000,
      false,
-     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 4"}},
+     {"ShowPic1(1)", "AdaptCtrls(4)", "FillMruaCbo(4)", "cmdTable(0)", "ChoosePicture(1) mode 4"}},
     {5,
      5,
      {"fraExpr", "tabCalc", "fraTable", "tabMrua"},
@@ -346,7 +346,7 @@ const WorkspaceCase kCases[] = {
      0x0040C0,
      0x004080,
      true,
-     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)", "imgProcs_MouseDown(1,0,270,100) mode 5"}},
+     {"ShowPic1(1)", "AdaptCtrls(5)", "FillMruaCbo(5)", "cmdTable(0)", "ChoosePicture(1) mode 5"}},
     {6,
      6,
      {"picBar", "fraExpr", "tabCalc", "fraKinem"},
@@ -356,7 +356,7 @@ const WorkspaceCase kCases[] = {
      0x800000,
      0x800000,
      true,
-     {"picBar_MouseDown(1,0,15,45)", "ShowPic1(1)"}},
+     {"ChooseBarGroup(1)", "ShowPic1(1)"}},
 };
 
 class WorkspaceSwitch : public Form1Test, public ::testing::WithParamInterface<WorkspaceCase> {};
@@ -430,13 +430,13 @@ TEST_F(Form1Test, EachWorkspaceStartsItsFirstTool) {
     EXPECT_TRUE(Find<plat::TextBox>("txtBody(3)")->Text().isEmpty());
 
     PressToolbar(4);  // the rectilinear procedure 40 sees mode 4
-    EXPECT_EQ(motion::State().RectProcedureCode, 40);
+    EXPECT_EQ(motion::State().RectProcedureCode, motion::RectProcedure::SetUpEquations);
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0xC00000u);
     EXPECT_EQ(Find<plat::ComboBox>("cboProcs")->ListCount(), 13);
     EXPECT_EQ(Find<plat::Image>("imgProcs")->size(), QSize(180, 36));
 
     PressToolbar(5);
-    EXPECT_EQ(motion::State().ParabActionMode, 1);
+    EXPECT_EQ(motion::State().ParabActionMode, motion::ParabAction::SetUp);
     EXPECT_EQ(Find<plat::TabStrip>("tabMrua")->CaptionColor(), 0x004080u);
     EXPECT_EQ(Find<plat::FlexGrid>("Gd2")->Rows(), 5);
 
@@ -506,7 +506,7 @@ TEST_F(Form1Test, HelpInAWorkspaceShowsItsTopicsAndKeepsTheProblem) {
     EXPECT_EQ(Find<plat::ComboBox>("cboHelp")->List(0), QStringLiteral("Ayuda sobre Movimiento de tiro parabólico."));
     EXPECT_FALSE(Called("FillHelpCbo(5)"));
     EXPECT_FALSE(Called("AdaptCtrls(5)"));
-    EXPECT_FALSE(Called("imgProcs_MouseDown(1,0,270,100) mode 5"));
+    EXPECT_FALSE(Called("ChoosePicture(1) mode 5"));
     EXPECT_EQ(form().LastWorkspaceIndex, 4);
     EXPECT_EQ(shell::Shared().WorkspaceMode, 5);
 }
@@ -534,7 +534,7 @@ TEST_F(Form1Test, AMotionProblemSurvivesVisitsAndTheHelp) {
     auto* accel = Find<plat::TextBox>("txtAccel(0)");
     StartRectProblem(gd2, accel);
     Find<plat::ComboBox>("cboProcs")->SetListIndex(3);
-    const int code = motion::State().RectProcedureCode;
+    const motion::RectProcedure code = motion::State().RectProcedureCode;
     // Another workspace in between, the own button again, the help: no
     // question and nothing erased.
     for (int button : {1, 4, 6, 4, 8, 2, 3, 4}) {

@@ -32,6 +32,10 @@ namespace {
 
 using testsupport::DialogScript;
 
+constexpr shell::WorkspaceId kWorkspaces[] = {shell::kCalculatorWorkspace, shell::kParticleWorkspace,
+                                              shell::kRigidWorkspace,      shell::kRectilinearWorkspace,
+                                              shell::kProjectileWorkspace, shell::kKinematicsWorkspace};
+
 const QString kNotLoaded = QStringLiteral("No pude cargar el archivo.");
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
@@ -104,33 +108,34 @@ TEST_F(HelpFolder, AMissingFileOrKeyIsReportedAndThePaneKeepsItsText) {
 
 TEST(TableHelpTopic, FollowsThePicturedAndListedProcedures) {
     const struct {
-        int mode, button, picture, list;
+        shell::WorkspaceId mode;
+        int button, picture, list;
         std::optional<int> topic;
     } cases[] = {
-        {4, 0, 0, -1, 2},
-        {4, 1, 1, -1, 3},
-        {4, 1, 5, -1, 7},
-        {4, 2, 0, 0, 8},
-        {4, 2, 0, 1, 9},
-        {4, 2, 0, 2, 10},
-        {4, 2, 0, 5, 10},
-        {4, 2, 0, 6, 11},
-        {4, 2, 0, 7, 12},
-        {4, 2, 0, 8, 13},
-        {4, 2, 0, 12, 13},
-        {4, 2, 0, -1, std::nullopt},
-        {5, 0, 0, -1, 2},
-        {5, 1, 1, -1, 3},
-        {5, 1, 2, -1, 4},
-        {5, 1, 3, -1, 5},
-        {5, 1, 4, -1, 5},
-        {5, 1, 5, -1, 6},
-        {5, 2, 0, 0, 7},
-        {5, 2, 0, 7, 14},
-        {5, 2, 0, 8, 15},
-        {5, 2, 0, -1, std::nullopt},
-        {1, 0, 0, -1, std::nullopt},
-        {6, 2, 0, 3, std::nullopt},
+        {shell::kRectilinearWorkspace, 0, 0, -1, 2},
+        {shell::kRectilinearWorkspace, 1, 1, -1, 3},
+        {shell::kRectilinearWorkspace, 1, 5, -1, 7},
+        {shell::kRectilinearWorkspace, 2, 0, 0, 8},
+        {shell::kRectilinearWorkspace, 2, 0, 1, 9},
+        {shell::kRectilinearWorkspace, 2, 0, 2, 10},
+        {shell::kRectilinearWorkspace, 2, 0, 5, 10},
+        {shell::kRectilinearWorkspace, 2, 0, 6, 11},
+        {shell::kRectilinearWorkspace, 2, 0, 7, 12},
+        {shell::kRectilinearWorkspace, 2, 0, 8, 13},
+        {shell::kRectilinearWorkspace, 2, 0, 12, 13},
+        {shell::kRectilinearWorkspace, 2, 0, -1, std::nullopt},
+        {shell::kProjectileWorkspace, 0, 0, -1, 2},
+        {shell::kProjectileWorkspace, 1, 1, -1, 3},
+        {shell::kProjectileWorkspace, 1, 2, -1, 4},
+        {shell::kProjectileWorkspace, 1, 3, -1, 5},
+        {shell::kProjectileWorkspace, 1, 4, -1, 5},
+        {shell::kProjectileWorkspace, 1, 5, -1, 6},
+        {shell::kProjectileWorkspace, 2, 0, 0, 7},
+        {shell::kProjectileWorkspace, 2, 0, 7, 14},
+        {shell::kProjectileWorkspace, 2, 0, 8, 15},
+        {shell::kProjectileWorkspace, 2, 0, -1, std::nullopt},
+        {shell::kCalculatorWorkspace, 0, 0, -1, std::nullopt},
+        {shell::kKinematicsWorkspace, 2, 0, 3, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(shell::TableHelpTopic(c.mode, c.button, c.picture, c.list), c.topic)
@@ -166,7 +171,7 @@ protected:
         return form_->findChild<T*>(name);
     }
     // Lists the topics of a workspace without setting the workspace up.
-    void Topics(int mode) {
+    void Topics(shell::WorkspaceId mode) {
         shell::Shared().WorkspaceMode = mode;
         help().FillHelpCbo(mode);
     }
@@ -186,7 +191,7 @@ private:
 
 TEST_F(HelpPanelTest, EveryTopicOfEveryWorkspaceLoadsFromTheProgramsFiles) {
     std::optional<QString> msg;
-    for (int mode = 1; mode <= 6; ++mode) {
+    for (shell::WorkspaceId mode : kWorkspaces) {
         Topics(mode);
         const auto topics = shell::HelpTopics(mode);
         ASSERT_EQ(form().cboHelp->ListCount(), static_cast<int>(topics.size()));
@@ -202,7 +207,7 @@ TEST_F(HelpPanelTest, EveryTopicOfEveryWorkspaceLoadsFromTheProgramsFiles) {
             texts.insert(pane().Text());
             // The first topic of every workspace but rigid-body statics is
             // the same shared section.
-            if (i == 0 && mode != 3) {
+            if (i == 0 && mode != shell::kRigidWorkspace) {
                 if (!msg) msg = pane().Text();
                 EXPECT_EQ(pane().Text(), *msg);
             }
@@ -215,7 +220,7 @@ TEST_F(HelpPanelTest, EveryTopicOfEveryWorkspaceLoadsFromTheProgramsFiles) {
 TEST_F(HelpPanelTest, EveryTopicTitleIsShownWholeInTheOpenList) {
     plat::ComboBox& cbo = *form().cboHelp;
     const int scrollBar = cbo.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    for (int mode = 1; mode <= 6; ++mode) {
+    for (shell::WorkspaceId mode : kWorkspaces) {
         Topics(mode);
         const QFontMetrics fm(cbo.view()->font());
         for (int i = 0; i < cbo.ListCount(); ++i)
@@ -232,15 +237,15 @@ TEST_F(HelpPanelTest, GeneralHelpAndNoWorkspace) {
     EXPECT_EQ(form().cboHelp->ListIndex(), -1);
     EXPECT_EQ(pane().FormatAt(0).fontSize, 8);
     // With no workspace chosen a topic index loads nothing.
-    Topics(1);
-    shell::Shared().WorkspaceMode = 0;
+    Topics(shell::kCalculatorWorkspace);
+    shell::Shared().WorkspaceMode = shell::kNoWorkspace;
     form().cboHelp->SetListIndex(2);
     EXPECT_EQ(pane().Text(), general);
 }
 
 TEST_F(HelpPanelTest, SizeButtonSwitchesBetweenEightAndTenPoints) {
     plat::CommandButton& size = *form().cmdHelpCtrl[1];
-    Topics(1);
+    Topics(shell::kCalculatorWorkspace);
     form().cboHelp->SetListIndex(1);
     EXPECT_EQ(pane().FormatAt(0).fontSize, 8);
     size.Press();
@@ -318,7 +323,7 @@ TEST_F(HelpPanelTest, TableHelpChoosesTheTopicOfWhatTheUserIsDoing) {
 }
 
 TEST_F(HelpPanelTest, AMissingHelpFileKeepsWhatThePanelShowed) {
-    Topics(4);
+    Topics(shell::kRectilinearWorkspace);
     form().cboHelp->SetListIndex(3);
     const QString shown = pane().Text();
     QTemporaryDir empty;

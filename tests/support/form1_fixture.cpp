@@ -51,6 +51,10 @@ public:
         log_.Add("DrawClock" + Args({noMark ? 1.0 : 0.0}));
         in_->DrawClock(noMark);
     }
+    void PickClockCell(int cell) override {
+        log_.Add("PickClockCell" + Args({double(cell)}));
+        in_->PickClockCell(cell);
+    }
 
 private:
     std::unique_ptr<shell::DirectionFrameServices> in_;
@@ -69,9 +73,9 @@ public:
         log_.Add("FillTeclas");
         in_->FillTeclas();
     }
-    void picBar_MouseDown(int b, int s, double x, double y) override {
-        log_.Add("picBar_MouseDown" + Args({double(b), double(s), x, y}));
-        in_->picBar_MouseDown(b, s, x, y);
+    void ChooseBarGroup(int n) override {
+        log_.Add("ChooseBarGroup" + Args({double(n)}));
+        in_->ChooseBarGroup(n);
     }
     void RestoreBar() override {
         log_.Add("RestoreBar");
@@ -127,15 +131,15 @@ class RecMotion : public shell::MotionServices {
 public:
     RecMotion(std::unique_ptr<shell::MotionServices> in, CallLog& log) : in_(std::move(in)), log_(log) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
-    void ArrangeGd2(int w, int mode) override {
+    void ArrangeGd2(int w, shell::WorkspaceId mode) override {
         log_.Add("ArrangeGd2" + Args({double(w), double(mode)}));
         in_->ArrangeGd2(w, mode);
     }
-    void AdaptCtrls(int mode) override {
+    void AdaptCtrls(shell::WorkspaceId mode) override {
         log_.Add("AdaptCtrls" + Args({double(mode)}));
         in_->AdaptCtrls(mode);
     }
-    void FillMruaCbo(int mode) override {
+    void FillMruaCbo(shell::WorkspaceId mode) override {
         log_.Add("FillMruaCbo" + Args({double(mode)}));
         in_->FillMruaCbo(mode);
     }
@@ -143,11 +147,10 @@ public:
         log_.Add("ShowPic1" + Args({show ? 1.0 : 0.0}));
         in_->ShowPic1(show);
     }
-    void imgProcs_MouseDown(int b, int s, double x, double y) override {
+    void ChoosePicture(int n) override {
         // The workspace the procedure sees decides its code.
-        log_.Add("imgProcs_MouseDown" + Args({double(b), double(s), x, y}) + " mode " +
-                 std::to_string(shell::Shared().WorkspaceMode));
-        in_->imgProcs_MouseDown(b, s, x, y);
+        log_.Add("ChoosePicture" + Args({double(n)}) + " mode " + std::to_string(shell::Shared().WorkspaceMode));
+        in_->ChoosePicture(n);
     }
     void InitMruaEqnLinePositions() override {
         log_.Add("InitMruaEqnLinePositions");
@@ -179,7 +182,7 @@ public:
         log_.Add("LoadCalcHelp");
         in_->LoadCalcHelp();
     }
-    void FillHelpCbo(int mode) override {
+    void FillHelpCbo(shell::WorkspaceId mode) override {
         log_.Add("FillHelpCbo" + Args({double(mode)}));
         in_->FillHelpCbo(mode);
     }

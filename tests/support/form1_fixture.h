@@ -7,14 +7,14 @@
 // installs the
 // scripted dialog service for the whole test (a box nobody queued an answer
 // for fails the test). The doubles forward every call and write it to
-// `calls` ("ArrangeGd2(960,4)", "picBar_MouseDown(1,0,15,45)", ...); the
+// `calls` ("ArrangeGd2(960,4)", "ChooseBarGroup(1)", ...); the
 // presses the shell makes on workspace buttons are recorded too
 // ("cmdTable(0)", "cmdHelpCtrl(0)", "cboHelp(0)"). Button 9 records
 // "EndProgram" instead of ending the test program.
 //
 //   TEST_F(Form1Test, Something) {
 //       form().ShowWorkspace(0);
-//       EXPECT_TRUE(Called("picBar_MouseDown(1,0,15,45)"));
+//       EXPECT_TRUE(Called("ChooseBarGroup(1)"));
 //       auto* gd = Find<plat::FlexGrid>("gd");
 //   }
 //

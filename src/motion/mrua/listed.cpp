@@ -247,34 +247,35 @@ std::string Rhs(double c) { return " = " + Bare(FT(false, true, c, 1)); }
 
 }  // namespace
 
-Outcome VaSystem(int code, const std::string& text) {
+Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
+    using enum motion::RectProcedure;
     Outcome out;
-    if (code < 53 || code > 57) return out;
+    if (code < SystemVA || code > Quadratic) return out;
     const auto items = motion::SplitItems(text);
     for (const auto& it : items)
         if (!rt::IsNumeric(it)) return Outcome::Refuse("Hay algún coeficiente no numérico.");
-    const size_t need = code == 57 ? 3 : (code <= 54 ? 6 : 7);
+    const size_t need = code == Quadratic ? 3 : (code <= SystemV2A ? 6 : 7);
     if (items.size() != need) return Outcome::Refuse("Número de coeficientes incorrecto.");
     std::vector<double> c;
     for (const auto& it : items) c.push_back(rt::TextToNumber(it));
 
     shell::ResultLines& L = out.lines;
-    L.Add(code == 57 ? "Resolver la ecuación cuadrática:" : "Resolver el sistema:");
+    L.Add(code == Quadratic ? "Resolver la ecuación cuadrática:" : "Resolver el sistema:");
     switch (code) {
-    case 53:
+    case SystemVA:
         L.Add(Bare(FT(false, false, c[0], "v!0")) + FT(true, false, c[1], "a") + Rhs(c[2]));
         L.Add(Bare(FT(false, false, c[3], "v!0")) + FT(true, false, c[4], "a") + Rhs(c[5]));
         break;
-    case 54:
+    case SystemV2A:
         L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a") + Rhs(c[2]));
         L.Add(Bare(FT(false, false, c[3], "v!0")) + FT(true, false, c[4], "a") + Rhs(c[5]));
         break;
-    case 55:
+    case SystemV2A2A:
         L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") + FT(true, false, c[2], "a") +
               Rhs(c[3]));
         L.Add(Bare(FT(false, false, c[4], "v!0")) + FT(true, false, c[5], "a") + Rhs(c[6]));
         break;
-    case 56:
+    case SystemV2A2AV2A:
         L.Add(Bare(FT(false, false, c[0], "v!0¡2")) + FT(true, false, c[1], "a¡2") + FT(true, false, c[2], "a") +
               Rhs(c[3]));
         L.Add(Bare(FT(false, false, c[4], "v!0¡2")) + FT(true, false, c[5], "a") + Rhs(c[6]));
@@ -285,16 +286,16 @@ Outcome VaSystem(int code, const std::string& text) {
     }
     auto pair = [](double v0, double a) { return "v!0 = " + FN(v0) + ", a = " + FN(a); };
 
-    if (code == 53) {
+    if (code == SystemVA) {
         const double det = rt::Checked(c[0] * c[4] - c[1] * c[3]);
         if (det == 0) return Outcome::Refuse("El coeficiente del sistema es cero.");
         const double v0 = rt::Div(c[2] * c[4] - c[1] * c[5], det);
         const double a = rt::Div(c[0] * c[5] - c[2] * c[3], det);
         L.Add("v!0 = " + FN(v0) + ", a = " + FN(a));
         out.values = {v0, a};
-    } else if (code == 54 || code == 55) {
+    } else if (code == SystemV2A || code == SystemV2A2A) {
         double A, B, C;
-        if (code == 54) {
+        if (code == SystemV2A) {
             A = c[0] * c[4];
             B = -c[1] * c[3];
             C = c[1] * c[5] - c[2] * c[4];
@@ -304,11 +305,11 @@ Outcome VaSystem(int code, const std::string& text) {
             C = c[1] * c[6] * c[6] + c[2] * c[5] * c[6] - c[3] * c[5] * c[5];
         }
         auto aOf = [&](double v0) {
-            return code == 54 ? rt::Div(c[5] - c[3] * v0, c[4]) : rt::Div(c[6] - c[4] * v0, c[5]);
+            return code == SystemV2A ? rt::Div(c[5] - c[3] * v0, c[4]) : rt::Div(c[6] - c[4] * v0, c[5]);
         };
         if (A == 0) {
             double v0, a;
-            if (code == 55) {
+            if (code == SystemV2A2A) {
                 v0 = rt::Div(-C, B);
                 a = aOf(v0);
             } else if (c[0] == 0 && c[1] != 0) {
@@ -330,7 +331,7 @@ Outcome VaSystem(int code, const std::string& text) {
             L.Add("o bien   " + pair(v2, aOf(v2)));
             out.values = {v1, aOf(v1), v2, aOf(v2)};
         }
-    } else if (code == 56) {
+    } else if (code == SystemV2A2AV2A) {
         const double A = c[1] * c[4], B = c[2] * c[4] - c[0] * c[5], C = c[0] * c[6] - c[3] * c[4];
         if (A == 0) return Outcome{};
         const auto r = num::SolveQuadratic(A, B, C);

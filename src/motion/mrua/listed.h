@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "motion/mrua/common.h"
+#include "motion/state.h"
 #include "runtime/variant.h"
 
 namespace mrua {
@@ -18,9 +19,10 @@ namespace mrua {
 // lines. A given value that is not a number raises when it is used.
 Outcome IntervalEqns(const std::array<rt::Variant, 10>& values);
 
-// Procedures 53 to 57 on the comma-separated coefficients of `text`; any
-// other code gives an Outcome with no lines and no message.
-Outcome VaSystem(int code, const std::string& text);
+// The systems SystemVA to SystemV2A2AV2A and the Quadratic on the
+// comma-separated coefficients of `text`; any other procedure gives an
+// Outcome with no lines and no message.
+Outcome VaSystem(motion::RectProcedure code, const std::string& text);
 
 // The times at which x - X = C (isDifference) or x = C X hold, segment by
 // segment of body 1 (those listed in body1, in order) against body 2. A

@@ -367,7 +367,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             return p;
         }
         const double k = u * t0 - x0, tn = num::TanDeg(th);
-        const auto r = num::SolveQuadratic(4.9, -u * tn, -y0 - k * tn);
+        const auto r = num::SolveQuadratic(kHalfG, -u * tn, -y0 - k * tn);
         if (!Real(r)) {
             p.message = kNoSolution;
             return p;
@@ -426,7 +426,7 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         p.kase = 5;
         p.u = u;
         p.v0 = v0;
-        p.poly = NT(std::pow(9.8, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + NT(std::fabs(D)) + "*X^2" +
+        p.poly = NT(std::pow(kG, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + NT(std::fabs(D)) + "*X^2" +
                  (uk2 < 0 ? "-" : "+") + NT(std::fabs(uk2)) + "*X" + "+" + NT(k * k + y0 * y0);
         return p;
     }

@@ -92,8 +92,8 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const bool vert = num::IsNear(vx, 0, kZeroTol);
         rhs[1] = vert ? l.x0.ToText() : F(Rd(Bx), 1) + N(Rd(vx), "t");
         rhs[2] = Z(Rd(vx), 1);
-        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t") + N(-4.9, "t¡2");
-        rhs[4] = F(Rd(By), 1) + N(-9.8, "t");
+        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t") + N(-kHalfG, "t¡2");
+        rhs[4] = F(Rd(By), 1) + N(-kG, "t");
         if (vert) {
             verticalLine = true;
         } else {
@@ -108,10 +108,10 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const double v0 = Num(l.v0);
         rhs[1] = F(Rd(x0), 1) + N(Rd(v0), "cos ;q " + T);
         rhs[2] = N(Rd(v0), "cos ;q ");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(v0), "sen ;q " + T) + N(-4.9, T + "¡2");
-        rhs[4] = N(Rd(v0), "sen ;q ") + N(-9.8, T);
+        rhs[3] = F(Rd(y0), 1) + N(Rd(v0), "sen ;q " + T) + N(-kHalfG, T + "¡2");
+        rhs[4] = N(Rd(v0), "sen ;q ") + N(-kG, T);
         rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
-                 Group(" ;- (", F(R6d(rt::Div(4.9, v0 * v0)), "/cos¡2 ;q) " + X + "¡2"));
+                 Group(" ;- (", F(R6d(rt::Div(kHalfG, v0 * v0)), "/cos¡2 ;q) " + X + "¡2"));
         break;
     }
     case 3: {
@@ -119,34 +119,35 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const double c = num::CosDeg(th), sn = num::SinDeg(th);
         rhs[1] = F(Rd(x0), 1) + N(Rd(c), s.vs + "!0" + T);
         rhs[2] = Z(Rd(c), s.vs + "!0");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(sn), s.vs + "!0" + T) + N(-4.9, T + "¡2");
-        rhs[4] = N(Rd(sn), s.vs + "!0") + N(-9.8, T);
+        rhs[3] = F(Rd(y0), 1) + N(Rd(sn), s.vs + "!0" + T) + N(-kHalfG, T + "¡2");
+        rhs[4] = N(Rd(sn), s.vs + "!0") + N(-kG, T);
         if (th == 90 || th == -90) {
             verticalLine = true;
         } else {
             rhs[5] = F(Rd(y0), 1) + N(Rd(num::TanDeg(th)), X) +
-                     Group(" ;- (", F(Rd(rt::Div(4.9, c * c)), "/" + s.vs + "!0¡2)" + X + "¡2"));
+                     Group(" ;- (", F(Rd(rt::Div(kHalfG, c * c)), "/" + s.vs + "!0¡2)" + X + "¡2"));
         }
         break;
     }
     case 4:
         rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0 cos ;q " + T);
         rhs[2] = N(1, s.vs + "!0 cos ;q");
-        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0 sen ;q " + T) + N(-4.9, T + "¡2");
-        rhs[4] = N(1, s.vs + "!0 sen ;q") + N(-9.8, T);
-        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) + Group(" ;- (", F(1, "4.9/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
+        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0 sen ;q " + T) + N(-kHalfG, T + "¡2");
+        rhs[4] = N(1, s.vs + "!0 sen ;q") + N(-kG, T);
+        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
+                 Group(" ;- (", F(1, std::string(kHalfGText) + "/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
         break;
     case 5: {
         const double vx = Num(l.vx0);
         rhs[1] = F(Rd(x0), 1) + N(Rd(vx), T);
         rhs[2] = N(1, Rd(vx));
-        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0!y " + T) + N(-4.9, T + "¡2");
-        rhs[4] = N(1, s.vs + "!0!y ") + N(-9.8, T);
+        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0!y " + T) + N(-kHalfG, T + "¡2");
+        rhs[4] = N(1, s.vs + "!0!y ") + N(-kG, T);
         if (vx == 0) {
             verticalLine = true;
         } else {
             rhs[5] =
-                F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) + Group(" ;- ", F(R6d(4.9 / (vx * vx)), X + "¡2"));
+                F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) + Group(" ;- ", F(R6d(kHalfG / (vx * vx)), X + "¡2"));
         }
         break;
     }
@@ -154,10 +155,10 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const double vy = Num(l.vy0);
         rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0!x " + T);
         rhs[2] = N(1, s.vs + "!0!x");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(vy), T) + N(-4.9, T + "¡2");
-        rhs[4] = N(Rd(vy), 1) + N(-9.8, T);
-        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (4.9/" + s.vs + "!0!x¡2)" +
-                 X + "¡2";
+        rhs[3] = F(Rd(y0), 1) + N(Rd(vy), T) + N(-kHalfG, T + "¡2");
+        rhs[4] = N(Rd(vy), 1) + N(-kG, T);
+        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (" + kHalfGText + "/" + s.vs +
+                 "!0!x¡2)" + X + "¡2";
         break;
     }
     default: return e;
@@ -257,8 +258,8 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
     if (plan.kase == 1) {
         const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
         if (vy > 0)
-            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / 9.8)) + ",   t!v = " + FN(vy / 4.9) +
-                            ",  h = " + FN(vy * vy / 19.6);
+            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / kG)) + ",   t!v = " + FN(vy / kHalfG) +
+                            ",  h = " + FN(vy * vy / kTwoG);
         if (!num::IsNear(vx, 0, kZeroTol)) {
             const double tn = num::TanDeg(l.theta0.ToNumber());
             plan.storeCoefs = true;

@@ -24,6 +24,7 @@ namespace parab {
 
 using motion::kG;
 using motion::kHalfG;
+using motion::kHalfGText;
 using motion::kTwoG;
 inline constexpr double kZeroTol = 1E-08;
 

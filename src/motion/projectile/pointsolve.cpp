@@ -91,7 +91,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
             }
             o.fills.push_back(fillAt(col, std::sqrt(r)));
         } else {
-            const auto r = num::SolveQuadratic(-4.9, By, Cy - y);
+            const auto r = num::SolveQuadratic(-kHalfG, By, Cy - y);
             if (!Real(r)) {
                 o.message = kNoSolution;
                 return o;
@@ -114,7 +114,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
             o.message = "Magnitud negativa.";
             return o;
         }
-        const auto r = num::SolveQuadratic(4 * 4.9 * 4.9, 4 * -4.9 * By, By * By + vx * vx - v * v);
+        const auto r = num::SolveQuadratic(4 * kHalfG * kHalfG, 4 * -kHalfG * By, By * By + vx * vx - v * v);
         if (!Real(r)) {
             o.message = "No hay solución. Verifica los datos.";
             return o;
@@ -220,7 +220,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
     }
     case 15: {
         const double T = a - t0;
-        const auto r = num::SolveQuadratic(1, -19.6 * T * sn, std::pow(9.8, 2) * T * T - b * b);
+        const auto r = num::SolveQuadratic(1, -kTwoG * T * sn, std::pow(kG, 2) * T * T - b * b);
         if (!Real(r)) return Refuse(kNoSolution);
         for (int i = 0; i < 2; ++i)
             if (r.x[i] > 0) v.push_back(r.x[i]);
@@ -231,7 +231,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
     case 16: {
         const double X = a - x0;
         const double k = rt::Div(kG * X, c);
-        const auto r = num::SolveQuadratic(1, -(b * b + 19.6 * X * tn), k * k);
+        const auto r = num::SolveQuadratic(1, -(b * b + kTwoG * X * tn), k * k);
         if (!Real(r)) return Refuse(kNoSolution);
         for (int i = 0; i < 2; ++i)
             if (r.x[i] >= 0) v.push_back(std::sqrt(r.x[i]));
@@ -428,14 +428,14 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
     case 13: {
         const std::string T = PlainShift(t0);
         return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys + " = " + R(y0) +
-                      PlainTerm(vy, T) + " - 4.9 " + T + "^2");
+                      PlainTerm(vy, T) + " - " + kHalfGText + " " + T + "^2");
     }
     case 14: {
         const double X = a - x0, Y = b - y0;
         if (num::IsNear(b, y0, kZeroTol)) {
             v = {rt::Div(kHalfG * X * X, vy * X)};
         } else {
-            const auto r = num::SolveQuadratic(4.9 * X * X, -vy * X, Y);
+            const auto r = num::SolveQuadratic(kHalfG * X * X, -vy * X, Y);
             if (!Real(r)) return Refuse("No hay solución para v0x.");
             v = {rt::Div(1, r.x[0]), rt::Div(1, r.x[1])};
         }
@@ -459,7 +459,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
     }
     case 18:
         if (b == 0)
-            return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / 9.8) + kCrLf +
+            return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / kG) + kCrLf +
                           "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
         v = {rt::Div(vy - kG * (a - t0), num::TanDeg(b))};
         data = "En t!" + p + " = " + FN(a) + ",  ;q = " + FN(b);
@@ -469,7 +469,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
         if (b == 0) {
             v = {rt::Div(kG * X, vy)};
         } else {
-            const auto r = num::SolveQuadratic(num::TanDeg(b), -vy, 9.8 * X);
+            const auto r = num::SolveQuadratic(num::TanDeg(b), -vy, kG * X);
             if (!Real(r)) return Refuse(kNoSolution);
             v = {r.x[0], r.x[1]};
         }
@@ -572,14 +572,14 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
     }
     case 15: {
         const double T = a - t0;
-        if (!both(num::SolveQuadratic(1, -19.6 * T, vx * vx - b * b + std::pow(9.8 * T, 2))))
+        if (!both(num::SolveQuadratic(1, -kTwoG * T, vx * vx - b * b + std::pow(kG * T, 2))))
             return Refuse(kNoSolution);
         data = "En t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
         break;
     }
     case 16: {
         const double X = a - x0;
-        if (!both(num::SolveQuadratic(vx * vx, -19.6 * vx * X,
+        if (!both(num::SolveQuadratic(vx * vx, -kTwoG * vx * X,
                                       std::pow(kG * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
             return Refuse(kNoSolution);
         data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
@@ -647,32 +647,32 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
         break;
     case 13: {
         const double T = a - t0;
-        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + MNT(rt::Div(b - y0 + 4.9 * T * T, T));
+        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + MNT(rt::Div(b - y0 + kHalfG * T * T, T));
         D = "Datos: en t = " + FN(a) + ", " + s.ys + " = " + FN(b);
         break;
     }
     case 14: {
         const double X = a - x0;
-        E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -4.9 * X * X, sq) + " = " +
+        E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -kHalfG * X * X, sq) + " = " +
             FormatTerm(false, true, Rd(b - y0), 1);
         D = "Datos: en " + s.xs + " = " + FN(a) + ", " + s.ys + " = " + FN(b);
         break;
     }
     case 15: {
         const double T = a - t0;
-        E = s.vs + "!0¡2" + FormatTerm(true, true, -19.6 * T, s.vs + "!0 sen ;q!0 = ") +
+        E = s.vs + "!0¡2" + FormatTerm(true, true, -kTwoG * T, s.vs + "!0 sen ;q!0 = ") +
             FN(b * b - std::pow(kG * T, 2));
         D = "Datos: t = " + FN(a) + ", " + s.vs + " = " + FN(b);
         break;
     }
     case 18:
         E = FormatTerm(false, false, 1, "tan ;q!0") +
-            FormatTerm(true, false, -9.8 * (a - t0), "//(" + s.vs + "!0 cos ;q!0)") + " = " +
+            FormatTerm(true, false, -kG * (a - t0), "//(" + s.vs + "!0 cos ;q!0)") + " = " +
             FormatTerm(false, true, num::TanDeg(b), 1);
         D = "Datos: t = " + FN(a) + ", ;q = " + FN(b);
         break;
     case 19:
-        E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -9.8 * (a - x0), sq) + " = " +
+        E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -kG * (a - x0), sq) + " = " +
             FormatTerm(false, true, num::TanDeg(b), 1);
         D = "Datos: " + s.xs + " = " + FN(a) + ", ;q = " + FN(b);
         break;
@@ -680,11 +680,11 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
         D = "Datos: " + s.ys + " = " + FN(a) + ", ;q = " + FN(b);
         if (b == 0) {
             if (a < y0) return Refuse("No hay solución posible con estos datos.");
-            E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(19.6 * (a - y0)), 1);
+            E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(kTwoG * (a - y0)), 1);
         } else {
             const double ta = num::TanDeg(b);
             E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" + " ;- " + s.vs +
-                "!0¡2 = " + FN(-19.6 * (a - y0));
+                "!0¡2 = " + FN(-kTwoG * (a - y0));
         }
         break;
     default: return {};

@@ -312,7 +312,7 @@ void ParticleStatics::StartNewProblem() {
     if (auto* angle = form_->findChild<plat::TextBox*>(QStringLiteral("txtAngle"))) angle->SetText(QStringLiteral("0"));
     form_->Services().direction->DrawClock(false);
     DrawParticleAxes(*form_->pic1, 0);
-    form_->panels.picClock->MouseDown(1, 0, 93, 60);
+    form_->Services().direction->PickClockCell(3);  // hour 3: along the x axis
     form_->panels.txtVector->SetText(QString());
 }
 

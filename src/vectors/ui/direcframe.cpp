@@ -25,8 +25,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("Teluvar");
 
-int Workspace() { return shell::Shared().WorkspaceMode; }
-bool TakesVectors() { return Workspace() == 1 || Workspace() == 2; }
+shell::WorkspaceId Workspace() { return shell::Shared().WorkspaceMode; }
+bool TakesVectors() { return Workspace() == shell::kCalculatorWorkspace || Workspace() == shell::kParticleWorkspace; }
 int& DirHour() { return shell::DrawEng().DirHour; }
 
 // Captions of the step buttons, in index order.
@@ -124,14 +124,18 @@ void DirecFrame::PublishPrefix() {
 }
 
 void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
+    int cell = 0;
     rt::IgnoreError("a click that names no hour ends where it happened, silently", [&] {
-        const double r = RotAngle();
         const double c = picClock->ScaleHeight() / 2.0;
-        const int cell = vec::ClockCellUnderClick(clockPoints_, c, r, x, y);
-        if (cell == 0) {
-            txtAngle->SetFocus();
-            return;
-        }
+        cell = vec::ClockCellUnderClick(clockPoints_, c, RotAngle(), x, y);
+        if (cell == 0) txtAngle->SetFocus();
+    });
+    if (cell != 0) PickClockCell(cell);
+}
+
+void DirecFrame::PickClockCell(int cell) {
+    rt::IgnoreError("a pick that fails ends where it happened, silently", [&] {
+        const double r = RotAngle();
         DrawClock(true);
         const vec::ClockPick pick = vec::ClockCellPick(cell);
         auto& shared = shell::Shared();
@@ -161,9 +165,9 @@ void DirecFrame::lbltxtAngle_Click() {
         const double a = shell::Shared().AxesRotation;
         txtAngle->SetText(plat::QStr(rt::NumberText(a)));
         const std::string s = vec::ClockDirectionPrefix(DirHour(), a);
-        if (Workspace() == 2) {
+        if (Workspace() == shell::kParticleWorkspace) {
             PublishText(s);
-        } else if (Workspace() == 1) {
+        } else if (Workspace() == shell::kCalculatorWorkspace) {
             plat::FlexGrid* gd = links_.ArgumentGrid ? links_.ArgumentGrid() : nullptr;
             if (gd && gd->Row() > 0 && gd->Col() > 0) {
                 gd->SetTextMatrix(gd->Row(), gd->Col(), plat::QStr(s));
@@ -209,9 +213,9 @@ void DirecFrame::txtVector_KeyPress(int& keyAscii) {
     if (keyAscii != 13) return;
     keyAscii = 0;
     try {
-        if (Workspace() == 2) {
+        if (Workspace() == shell::kParticleWorkspace) {
             if (links_.AddParticleForce) links_.AddParticleForce();
-        } else if (Workspace() == 1) {
+        } else if (Workspace() == shell::kCalculatorWorkspace) {
             plat::FlexGrid* gd = links_.ArgumentGrid ? links_.ArgumentGrid() : nullptr;
             if (!gd) return;
             const int r = gd->Row(), c = gd->Col();

@@ -69,7 +69,12 @@ public:
     // Redraws the clock turned by the axes rotation; noMark false marks the
     // hour-3 cell.
     void DrawClock(bool noMark);
-    // Event handlers (also called from code).
+    // Picks clock cell 1..16 (vec::ClockCellPick): marks its hour, makes it
+    // DirHour, sets the angle box and, where vectors are typed, writes the
+    // prefix into the vector box. A pick that fails changes nothing more.
+    void PickClockCell(int cell);
+    // Event handlers (also called from code). A click on the clock picks
+    // the cell under it; off the cells it focuses the angle box.
     void picClock_MouseDown(int button, int shift, double x, double y);
     void cmdInc_Click(int index);
     void lbltxtAngle_Click();

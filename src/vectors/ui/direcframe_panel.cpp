@@ -31,6 +31,10 @@ void DirectionFrame::DrawClock(bool noMark) {
     if (frame_) frame_->DrawClock(noMark);
 }
 
+void DirectionFrame::PickClockCell(int cell) {
+    if (frame_) frame_->PickClockCell(cell);
+}
+
 std::unique_ptr<DirectionFrame> MakeDirectionFrame() { return std::make_unique<DirectionFrame>(); }
 
 }  // namespace vecui

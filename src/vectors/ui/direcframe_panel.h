@@ -19,6 +19,7 @@ class DirectionFrame : public shell::DirectionFrameServices {
 public:
     void BuildPanels(shell::Form1& form) override;
     void DrawClock(bool noMark) override;
+    void PickClockCell(int cell) override;
 
     // The frame built by BuildPanels (null before).
     DirecFrame* Frame() const { return frame_.get(); }

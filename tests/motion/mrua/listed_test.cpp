@@ -60,38 +60,39 @@ TEST_F(MruaTest, IntervalEquationsRefuseWithABox) {
 }
 
 TEST_F(MruaTest, SystemsInTheBaseVelocityAndAccelerationWithoutStrayBlanksAroundTerms) {
-    Outcome o = mrua::VaSystem(53, "1,1,3,1,-1,1");
+    using enum motion::RectProcedure;
+    Outcome o = mrua::VaSystem(SystemVA, "1,1,3,1,-1,1");
     EXPECT_EQ(Lines(o.lines), (V{"Resolver el sistema:", "v!0 + a = 3", "v!0 ;- a = 1", "v!0 = 2, a = 1"}));
-    EXPECT_EQ(mrua::VaSystem(53, "1,2,3,2,4,5").message, "El coeficiente del sistema es cero.");
-    EXPECT_EQ(mrua::VaSystem(54, "1,2,3,4,5").message, "Número de coeficientes incorrecto.");
-    EXPECT_EQ(mrua::VaSystem(54, "1,x,2,3,4,5").message, "Hay algún coeficiente no numérico.");
-    EXPECT_EQ(mrua::VaSystem(54, "").message, "Número de coeficientes incorrecto.");
+    EXPECT_EQ(mrua::VaSystem(SystemVA, "1,2,3,2,4,5").message, "El coeficiente del sistema es cero.");
+    EXPECT_EQ(mrua::VaSystem(SystemV2A, "1,2,3,4,5").message, "Número de coeficientes incorrecto.");
+    EXPECT_EQ(mrua::VaSystem(SystemV2A, "1,x,2,3,4,5").message, "Hay algún coeficiente no numérico.");
+    EXPECT_EQ(mrua::VaSystem(SystemV2A, "").message, "Número de coeficientes incorrecto.");
 
-    // 54 with c0 = 0: a from the first equation, one solution.
-    o = mrua::VaSystem(54, "0,2,4,1,1,5");
+    // SystemV2A with c0 = 0: a from the first equation, one solution.
+    o = mrua::VaSystem(SystemV2A, "0,2,4,1,1,5");
     EXPECT_EQ(o.lines[4], "v!0 = 3, a = 2");
     // ... and with c1 = 0 too: nothing to write, nothing said.
-    o = mrua::VaSystem(54, "0,0,4,1,1,5");
+    o = mrua::VaSystem(SystemV2A, "0,0,4,1,1,5");
     EXPECT_FALSE(o.Refused());
     EXPECT_EQ(o.lines.UBound(), 0);
 
-    // 54 with two roots: v0^2 + a = 5, v0 + a = 3 gives v0 = 2 or -1.
-    o = mrua::VaSystem(54, "1,1,5,1,1,3");
+    // SystemV2A with two roots: v0^2 + a = 5, v0 + a = 3 gives v0 = 2 or -1.
+    o = mrua::VaSystem(SystemV2A, "1,1,5,1,1,3");
     ASSERT_EQ(o.lines.UBound(), 5);
     EXPECT_EQ(o.lines[4], "v!0 = 2, a = 1");
     EXPECT_EQ(o.lines[5], "o bien   v!0 = ;-1, a = 4");
 
-    // 56: a = 2 makes v0^2 negative and is dropped; a = -2 gives v0^2 = 3.
-    o = mrua::VaSystem(56, "0,1,0,4,1,1,1");
+    // SystemV2A2AV2A: a = 2 makes v0^2 negative and is dropped; a = -2 gives v0^2 = 3.
+    o = mrua::VaSystem(SystemV2A2AV2A, "0,1,0,4,1,1,1");
     ASSERT_EQ(o.lines.UBound(), 4);
     EXPECT_EQ(o.lines[4], "v!0 = #mame 1.732, a = ;-2");
 
-    o = mrua::VaSystem(57, "1,0,1");
+    o = mrua::VaSystem(Quadratic, "1,0,1");
     EXPECT_EQ(Lines(o.lines), (V{"Resolver la ecuación cuadrática:", "x¡2 + 1 = 0", "x!1,!2 = 0 #mame 1 i"}));
-    EXPECT_EQ(mrua::VaSystem(57, "1,-3,2").lines[3], "x!1 = 2, x!2 = 1");
+    EXPECT_EQ(mrua::VaSystem(Quadratic, "1,-3,2").lines[3], "x!1 = 2, x!2 = 1");
     // Without the square term the quadratic formula divides by zero: it fails.
-    EXPECT_THROW(mrua::VaSystem(57, "0,1,2"), rt::RuntimeError);
-    EXPECT_EQ(mrua::VaSystem(52, "1,2,3").lines.UBound(), 0);
+    EXPECT_THROW(mrua::VaSystem(Quadratic, "0,1,2"), rt::RuntimeError);
+    EXPECT_EQ(mrua::VaSystem(LinkSegments, "1,2,3").lines.UBound(), 0);
 }
 
 mrua::SegmentLaw Law(int segment, double A, double B, double a) { return {segment, A, B, a}; }

@@ -19,7 +19,7 @@ inline void ResetModel() {
     shell::ResetShared();
     motion::ResetState();
     shell::G().Decimals = 3;
-    shell::Shared().WorkspaceMode = 4;
+    shell::Shared().WorkspaceMode = shell::kRectilinearWorkspace;
     motion::InitMruaEqnLinePositions();
 }
 

@@ -183,11 +183,11 @@ TEST_F(MruaWorkspace, GraphAndDistanceFromTwoClicks) {
 }
 
 TEST_F(MruaWorkspace, ListedProceduresWriteTheirResults) {
-    motion::State().RectProcedureCode = 46;
+    motion::State().RectProcedureCode = motion::RectProcedure::IntervalEquations;
     m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
     m().cmdProcs_Click();
     EXPECT_TRUE(Result().contains("Sust. en las ecs. de intervalo:"));
-    motion::State().RectProcedureCode = 53;
+    motion::State().RectProcedureCode = motion::RectProcedure::SystemVA;
     m().panel().txtProcs->SetText("1,2,3,2,4,5");
     dialogs.Answer(MsgResult::OK);
     m().cmdProcs_Click();
@@ -211,7 +211,7 @@ protected:
 TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheListWithOneKindOfMinus) {
     s().NumBodies = 2;
     s().PointsPerBody = {0, 4, 5};
-    motion::State().RectProcedureCode = 47;
+    motion::State().RectProcedureCode = motion::RectProcedure::XDifference;
     m().panel().txtProcs->SetText("0");
     dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);
     m().cmdProcs_Click();
@@ -226,7 +226,7 @@ TEST_F(MruaWorkspaceModel, RelationsBetweenTwoBodiesFromTheListWithOneKindOfMinu
     EXPECT_TRUE(Result().contains(QStringLiteral("t = \u22122")));
     // v = 2t equals V = 0 + 1 at t = 0.5; the results arrays hold that instant.
     Law(2, 1, 4, 1, 0);
-    motion::State().RectProcedureCode = 49;
+    motion::State().RectProcedureCode = motion::RectProcedure::VDifference;
     m().cmdProcs_Click();
     EXPECT_TRUE(Result().contains("t = 0.5"));
     EXPECT_EQ(s().ResultTimes[1], rt::Variant(0.5));
@@ -243,7 +243,7 @@ TEST_F(MruaWorkspaceModel, LinkingTwoSegmentsPassesTheChosenSolutionOn) {
     Put(2, 1, "0");
     Put(1, 5, "3");
     Put(2, 5, "0");
-    motion::State().RectProcedureCode = 52;
+    motion::State().RectProcedureCode = motion::RectProcedure::LinkSegments;
     // Two solutions: the second (tQ = -3) is chosen, then the equations posed.
     dialogs.Answer(MsgResult::No).Answer(MsgResult::Yes);
     Label(1);
@@ -357,7 +357,7 @@ TEST_F(MruaSegments, AnUnfinishedSetUpKeepsItsPromptAndNoProcedureRuns) {
     EXPECT_EQ(Result(), "");
     EXPECT_EQ(Cell(1, 9), "");
     // Nor does a listed procedure run.
-    motion::State().RectProcedureCode = 46;
+    motion::State().RectProcedureCode = motion::RectProcedure::IntervalEquations;
     m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
     dialogs.Answer(MsgResult::OK);
     m().cmdProcs_Click();
@@ -410,7 +410,7 @@ TEST_F(MruaSegments, LinkingShowsEachPointWithItsSegmentsSymbolsAndMarksWhatIsMi
     Point(1, "0", "0", "0");
     Type(0, 5, "3");
     Type(2, 5, "0");  // x of point 4 is missing
-    motion::State().RectProcedureCode = 52;
+    motion::State().RectProcedureCode = motion::RectProcedure::LinkSegments;
     dialogs.Answer(MsgResult::No);  // the equations are not posed
     Label(1);
     Label(5);

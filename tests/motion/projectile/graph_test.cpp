@@ -14,10 +14,10 @@ class GraphTest : public ParabTest {
 protected:
     void SetUp() override {
         ParabTest::SetUp();
-        shell::Shared().WorkspaceMode = 5;
+        shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
     }
     void TearDown() override {
-        shell::Shared().WorkspaceMode = 0;
+        shell::Shared().WorkspaceMode = shell::kNoWorkspace;
         ParabTest::TearDown();
     }
     static double Label(int col) { return 64.0 * col - 20; }

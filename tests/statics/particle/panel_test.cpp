@@ -16,6 +16,7 @@
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "shell/defaults.h"
+#include "shell/draweng.h"
 #include "statics/particle/state.h"
 #include "support/form1_fixture.h"
 
@@ -262,6 +263,8 @@ TEST_F(ParticlePanel, NewProblem) {
     EXPECT_EQ(dialogs.Shown().at(1).buttons, plat::MsgButtons::YesNo);
     EXPECT_EQ(St().ParticleForceCount, 2);
 
+    form().Services().direction->PickClockCell(5);
+    ASSERT_EQ(shell::Shared().ClockMarkedHour, 5);
     dialogs.Answer(MsgResult::Yes);
     Button(7).Press();
     EXPECT_EQ(St().ParticleForceCount, 0);
@@ -278,7 +281,9 @@ TEST_F(ParticlePanel, NewProblem) {
     // Nothing of the old problem can be restored into the new one.
     EXPECT_EQ(States(), "D000111");
     EXPECT_FALSE(DotDrawn());
+    // The clock is back on hour 3, the direction of the x axis.
     EXPECT_EQ(shell::Shared().ClockMarkedHour, 3);
+    EXPECT_EQ(shell::DrawEng().DirHour, 3);
 }
 
 TEST_F(ParticlePanel, RestoringIntoASmallerTableStopsWithAnError) {

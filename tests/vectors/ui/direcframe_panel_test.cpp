@@ -49,7 +49,7 @@ struct CalculatorDouble : shell::CalculatorServices {
         gd->SetCols(4);
     }
     void FillTeclas() override {}
-    void picBar_MouseDown(int, int, double, double) override {}
+    void ChooseBarGroup(int) override {}
     void RestoreBar() override {}
     plat::FlexGrid* gd = nullptr;
     int enters = 0;
@@ -86,11 +86,11 @@ struct MotionDouble : shell::MotionServices {
         s.imgProcs = new plat::Image(QStringLiteral("imgProcs"), &form);
         s.cmdTable0 = new plat::CommandButton(QStringLiteral("cmdTable(0)"), &form);
     }
-    void ArrangeGd2(int, int) override {}
-    void AdaptCtrls(int) override {}
-    void FillMruaCbo(int) override {}
+    void ArrangeGd2(int, shell::WorkspaceId) override {}
+    void AdaptCtrls(shell::WorkspaceId) override {}
+    void FillMruaCbo(shell::WorkspaceId) override {}
     void ShowPic1(bool) override {}
-    void imgProcs_MouseDown(int, int, double, double) override {}
+    void ChoosePicture(int) override {}
     void InitMruaEqnLinePositions() override {}
 };
 
@@ -167,7 +167,7 @@ TEST_F(DirecPanelTest, TheClockTurnsWithTheRotationButtonsCaption) {
     const std::vector<double> pink = PinkCell(), top{48, 18, 70, 33};
     ASSERT_EQ(pink.size(), 4u);
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(pink[i], top[i], 1e-9);
-    shell::Shared().WorkspaceMode = 2;
+    shell::Shared().WorkspaceMode = shell::kParticleWorkspace;
     form->panels.picClock->MouseDown(1, 0, 59, 25.5);  // hour 3, drawn at the top
     EXPECT_EQ(shell::DrawEng().DirHour, 3);
     EXPECT_EQ(form->panels.txtVector->Text(), "h");
@@ -183,7 +183,7 @@ TEST_F(DirecPanelTest, TheClockTurnsWithTheRotationButtonsCaption) {
 }
 
 TEST_F(DirecPanelTest, EnterInTheVectorBoxRunsTheGridsOwnKeyHandlerInTheCalculator) {
-    shell::Shared().WorkspaceMode = 1;
+    shell::Shared().WorkspaceMode = shell::kCalculatorWorkspace;
     form->PlacefraDirec(1);
     form->fraDirec->show();
     calc->gd->SetRow(1);
@@ -200,7 +200,7 @@ TEST_F(DirecPanelTest, EnterInTheVectorBoxRunsTheGridsOwnKeyHandlerInTheCalculat
 }
 
 TEST_F(DirecPanelTest, ParticleStaticsPlugsInTheAddingOfAForce) {
-    shell::Shared().WorkspaceMode = 2;
+    shell::Shared().WorkspaceMode = shell::kParticleWorkspace;
     int key = 13;
     form->panels.txtVector->keys.KeyPress(key);
     EXPECT_EQ(static_cast<ParticleDouble&>(*form->Services().particle).added, 1);

@@ -52,7 +52,7 @@ class DirecFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         shell::ResetShared();
-        shell::Shared().WorkspaceMode = 2;
+        shell::Shared().WorkspaceMode = shell::kParticleWorkspace;
         form.resize(810, 580);
         gd = new plat::FlexGrid(QStringLiteral("gd"), &form);
         gd->setGeometry(408, 200, 300, 150);
@@ -217,7 +217,7 @@ TEST_F(DirecFrameTest, AMissMovesTheFocusToTheAngleBoxAndNothingElse) {
 }
 
 TEST_F(DirecFrameTest, OutsideTheCalculatorAndParticleStaticsTheVectorBoxIsLeftAlone) {
-    shell::Shared().WorkspaceMode = 3;
+    shell::Shared().WorkspaceMode = shell::kRigidWorkspace;
     ClickCell(1);
     EXPECT_EQ(DirHour(), 1);
     EXPECT_EQ(Angle(), "30");
@@ -276,7 +276,7 @@ TEST_F(DirecFrameTest, TheRotationLabelTakesTheAxesRotation) {
     EXPECT_EQ(Vector(), "p25y,");
 
     // In the calculator the prefix goes into the grid's current cell.
-    shell::Shared().WorkspaceMode = 1;
+    shell::Shared().WorkspaceMode = shell::kCalculatorWorkspace;
     shell::Shared().AxesRotation = -12.5;
     f->txtVector->SetText(QStringLiteral("kept"));
     gd->SetRow(2);
@@ -334,7 +334,7 @@ TEST_F(DirecFrameTest, EnterInTheAngleBox) {
     EXPECT_EQ(Vector(), "");
 
     // Elsewhere the key is only cancelled.
-    shell::Shared().WorkspaceMode = 4;
+    shell::Shared().WorkspaceMode = shell::kRectilinearWorkspace;
     key = 13;
     f->txtAngle_KeyPress(key);
     EXPECT_EQ(key, 0);
@@ -380,7 +380,7 @@ TEST_F(DirecFrameTest, EnterInTheArcTangentBox) {
 }
 
 TEST_F(DirecFrameTest, EnterInTheVectorBoxFillsTheGridAndMovesToTheNextCell) {
-    shell::Shared().WorkspaceMode = 1;
+    shell::Shared().WorkspaceMode = shell::kCalculatorWorkspace;
     gd->SetRow(1);
     gd->SetCol(3);
     f->txtVector->SetText(QStringLiteral("  p30y,12 "));
@@ -433,7 +433,7 @@ TEST_F(DirecFrameTest, EnterInTheVectorBoxAddsAParticleForce) {
     EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");
 
     // Elsewhere Enter is only cancelled.
-    shell::Shared().WorkspaceMode = 5;
+    shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
     key = 13;
     f->txtVector_KeyPress(key);
     EXPECT_EQ(key, 0);
