@@ -21,7 +21,7 @@
 namespace {
 
 // The kind of lines the statics and motion workspaces write.
-shell::ResultLines WorkedSolution() {
+text::ResultLines WorkedSolution() {
     const std::vector<std::string> forms = {
         "\\1106Cuerpo {k}: ecuaciones de equilibrio\\",
         "/3Fuerzas/: $F!1 = ({a}, ;-{b}) N,  $F!2 = {b} N a ;q!2 = {k}0#grad",
@@ -34,7 +34,7 @@ shell::ResultLines WorkedSolution() {
         "x!{k} = x!0 + v!0 t + 0.5 a t¡2 = {a} m   /pimportante/",
         "|;D$r| = #0214({a}¡2 + {b}¡2) = {k}.5 m #apro {k} m",
     };
-    shell::ResultLines lines;
+    text::ResultLines lines;
     for (int i = 0; i < 200; ++i) {
         std::string s = forms[static_cast<size_t>(i) % forms.size()];
         const std::string k = std::to_string(i % 9 + 1), a = std::to_string(i * 7 % 97) + ".25",
@@ -47,7 +47,7 @@ shell::ResultLines WorkedSolution() {
     return lines;
 }
 
-QString Joined(const shell::ResultLines& lines) {
+QString Joined(const text::ResultLines& lines) {
     QString text;
     for (const std::string& l : lines.Lines()) text += QString::fromStdString(l) + '\n';
     return text;
@@ -59,13 +59,13 @@ std::u16string_view View(const QString& s) {
 
 // The same formatted text as HTML: one paragraph a line, one span a run.
 QString EquivalentHtml(const QString& text) {
-    const shell::ParsedMarkup parsed = shell::ParseMarkup(View(text));
+    const text::ParsedMarkup parsed = text::ParseMarkup(View(text));
     QString html = QStringLiteral("<html><body style=\"white-space:pre-wrap\"><p style=\"margin:0\">");
-    for (const shell::MarkupRun& run : parsed.runs) {
-        const shell::MarkupFormat& f = run.format;
+    for (const text::MarkupRun& run : parsed.runs) {
+        const text::MarkupFormat& f = run.format;
         // The base font of the conversion is "Times New Roman" too.
         const QString family =
-            f.font == shell::MarkupFont::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Times New Roman");
+            f.font == text::MarkupFont::Symbol ? QStringLiteral("Symbol") : QStringLiteral("Times New Roman");
         QString style = QStringLiteral("font-family:'%1'; font-size:%2pt; color:#%3%4%5;")
                             .arg(family)
                             .arg(f.size > 0 ? f.size : 10)
@@ -79,7 +79,7 @@ QString EquivalentHtml(const QString& text) {
         if (f.offsetTwips > 0) style += QStringLiteral(" vertical-align:super;");
         QString chars =
             QString(reinterpret_cast<const QChar*>(run.text.data()), static_cast<qsizetype>(run.text.size()));
-        if (f.font == shell::MarkupFont::Symbol) chars = plat::SymbolToUnicode(chars);
+        if (f.font == text::MarkupFont::Symbol) chars = plat::SymbolToUnicode(chars);
         const QStringList pieces = chars.split(QLatin1Char('\n'));
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             if (i > 0) html += QStringLiteral("</p>\n<p style=\"margin:0\">");
@@ -91,8 +91,8 @@ QString EquivalentHtml(const QString& text) {
     return html;
 }
 
-const shell::ResultLines& Lines() {
-    static const shell::ResultLines lines = WorkedSolution();
+const text::ResultLines& Lines() {
+    static const text::ResultLines lines = WorkedSolution();
     return lines;
 }
 
@@ -103,7 +103,7 @@ const QString& Text() {
 
 void ParseMarkup(benchmark::State& state) {
     for (auto _ : state) {
-        auto parsed = shell::ParseMarkup(View(Text()));
+        auto parsed = text::ParseMarkup(View(Text()));
         benchmark::DoNotOptimize(parsed);
     }
 }
@@ -112,7 +112,7 @@ BENCHMARK(ParseMarkup)->Unit(benchmark::kMicrosecond);
 void OursDocument(benchmark::State& state) {
     QTextDocument doc;
     for (auto _ : state) {
-        shell::BuildMarkupDocument(doc, shell::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
+        shell::BuildMarkupDocument(doc, text::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
         benchmark::DoNotOptimize(doc.characterCount());
     }
 }
@@ -144,7 +144,7 @@ void QtSetHtml(benchmark::State& state) {
     const QString html = EquivalentHtml(Text());
     QTextDocument doc, ours;
     doc.setHtml(html);
-    shell::BuildMarkupDocument(ours, shell::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
+    shell::BuildMarkupDocument(ours, text::ParseMarkup(View(Text())), QStringLiteral("Times New Roman"), 10);
     if (doc.toPlainText().trimmed() != ours.toPlainText().trimmed()) {
         state.SkipWithError("the HTML does not hold the same text");
         return;

@@ -24,17 +24,17 @@ void Require(bool ok) {
 
 bool InPalette(rt::ColorRef c) {
     for (int i = 0; i < 16; ++i)
-        if (shell::MarkupColor(i) == c) return true;
+        if (text::MarkupColor(i) == c) return true;
     return false;
 }
 
-size_t CheckParsed(const shell::ParsedMarkup& p, size_t inputLength) {
+size_t CheckParsed(const text::ParsedMarkup& p, size_t inputLength) {
     size_t total = 0;
     for (size_t i = 0; i < p.runs.size(); ++i) {
-        const shell::MarkupRun& r = p.runs[i];
+        const text::MarkupRun& r = p.runs[i];
         Require(!r.text.empty());
         if (i > 0) Require(!(p.runs[i - 1].format == r.format));
-        const shell::MarkupFormat& f = r.format;
+        const text::MarkupFormat& f = r.format;
         Require(f.size == 0 || f.size == 7 || f.size == 8);
         Require(f.offsetTwips == 0 || f.offsetTwips == -45 || f.offsetTwips == 60);
         Require((f.offsetTwips == 0) == (f.size == 0));
@@ -67,14 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Raw code units: any 16-bit value, surrogates alone or in pairs.
     std::u16string units(size / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-    CheckParsed(shell::ParseMarkup(units), units.size());
+    CheckParsed(text::ParseMarkup(units), units.size());
 
     // Text as UTF-8, through the parser and into a document.
     QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const std::u16string_view view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
-    const shell::ParsedMarkup parsed = shell::ParseMarkup(view);
+    const text::ParsedMarkup parsed = text::ParseMarkup(view);
     const size_t shown = CheckParsed(parsed, view.size());
     // One document for all inputs, as a pane keeps its own: each build
     // replaces what the previous one left.

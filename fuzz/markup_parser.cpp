@@ -19,17 +19,17 @@ void Require(bool ok) {
 
 bool InPalette(rt::ColorRef c) {
     for (int i = 0; i < 16; ++i)
-        if (shell::MarkupColor(i) == c) return true;
+        if (text::MarkupColor(i) == c) return true;
     return false;
 }
 
-void CheckParsed(const shell::ParsedMarkup& p, size_t inputLength) {
+void CheckParsed(const text::ParsedMarkup& p, size_t inputLength) {
     size_t total = 0;
     for (size_t i = 0; i < p.runs.size(); ++i) {
-        const shell::MarkupRun& r = p.runs[i];
+        const text::MarkupRun& r = p.runs[i];
         Require(!r.text.empty());
         if (i > 0) Require(!(p.runs[i - 1].format == r.format));
-        const shell::MarkupFormat& f = r.format;
+        const text::MarkupFormat& f = r.format;
         Require(f.size == 0 || f.size == 7 || f.size == 8);
         Require(f.offsetTwips == 0 || f.offsetTwips == -45 || f.offsetTwips == 60);
         Require((f.offsetTwips == 0) == (f.size == 0));
@@ -80,9 +80,9 @@ std::u16string FromUtf8(std::string_view s) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::u16string units(size / 2, u'\0');
     for (size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
-    CheckParsed(shell::ParseMarkup(units), units.size());
+    CheckParsed(text::ParseMarkup(units), units.size());
 
     const std::u16string text = FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
-    CheckParsed(shell::ParseMarkup(text), text.size());
+    CheckParsed(text::ParseMarkup(text), text.size());
     return 0;
 }

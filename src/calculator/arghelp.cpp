@@ -18,7 +18,7 @@ int HelpPieceOf(int procedure) {
 void ShowArgHelp(plat::RichPane& txtArgHelp, const std::vector<std::string>& pieces, int piece) {
     if (piece <= 0 || piece > static_cast<int>(pieces.size())) return;
     rt::IgnoreError("a help text that cannot be written leaves the box as it is; it is only help", [&] {
-        const shell::ResultLines lines{pieces[static_cast<size_t>(piece - 1)]};
+        const text::ResultLines lines{pieces[static_cast<size_t>(piece - 1)]};
         txtArgHelp.SetText(QString());
         shell::WriteResults(txtArgHelp, lines);
         txtArgHelp.SetSelStart(0);

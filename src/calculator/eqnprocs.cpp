@@ -10,7 +10,7 @@ namespace calc {
 
 namespace {
 
-using shell::FormatTerm;
+using text::FormatTerm;
 
 // A number of a result line, with the markup minus as in its equation.
 std::string Num(const rt::Variant& v) {
@@ -44,7 +44,7 @@ ProcReport QuadraticReport(std::span<const rt::Variant> args, int decimals) {
     const double A = NumArg(args, 1), B = NumArg(args, 2), C = NumArg(args, 3);
     const num::Roots r = num::SolveQuadratic(A, B, C);
     ProcReport out;
-    out.lines = shell::ResultLines(3);
+    out.lines = text::ResultLines(3);
     out.lines[1] = Sum({{rt::RoundHalfEven(A, decimals), "x¡2"},
                         {rt::RoundHalfEven(B, decimals), "x"},
                         {rt::RoundHalfEven(C, decimals), 1}}) +
@@ -62,7 +62,7 @@ ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals
     const num::Roots r = num::SolveQuadratic(a, b, c);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
-    out.lines = shell::ResultLines(3);
+    out.lines = text::ResultLines(3);
     out.lines[1] = Num(R(A)) + "(" + Sum({{R(B), "x"}, {R(C), 1}}) + ")¡2" + FormatTerm(true, false, R(D), "x") +
                    FormatTerm(true, false, R(E), 1) + " = 0" + "  o bien" + kCrLf +
                    Sum({{R(a), "x¡2"}, {R(b), "x"}, {R(c), 1}}) + " = 0";
@@ -75,7 +75,7 @@ ProcReport CubicReport(std::span<const rt::Variant> args, int decimals) {
     const num::Roots r = num::SolveCubic(A, B, C, D);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
-    out.lines = shell::ResultLines(4);
+    out.lines = text::ResultLines(4);
     out.lines[1] = Sum({{R(A), "x¡3"}, {R(B), "x¡2"}, {R(C), "x"}, {R(D), 1}}) + " = 0";
     if (r.real != 3)
         out.lines[2] =
@@ -96,11 +96,11 @@ ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals) {
     const auto r = num::SolveTrigEquation(A, B, C);
     auto R = [decimals](double v) { return rt::RoundHalfEven(v, decimals); };
     ProcReport out;
-    out.lines = shell::ResultLines(2);
+    out.lines = text::ResultLines(2);
     out.lines[1] = Sum({{R(A), "cos ;q"}, {R(B), "sen ;q"}, {R(C), 1}}) + " = 0";
     if (!r) return ProcReport::Stop("No hay solución.");
     out.lines[2] =
-        ";q!1 = " + shell::FormatNum((*r)[0]).ToText() + "°,   ;q!2 = " + shell::FormatNum((*r)[1]).ToText() + "°";
+        ";q!1 = " + text::FormatNum((*r)[0]).ToText() + "°,   ;q!2 = " + text::FormatNum((*r)[1]).ToText() + "°";
     return out;
 }
 

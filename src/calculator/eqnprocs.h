@@ -15,7 +15,7 @@ namespace calc {
 ProcReport QuadraticReport(std::span<const rt::Variant> args, int decimals);        // A, B, C
 ProcReport SquareQuadraticReport(std::span<const rt::Variant> args, int decimals);  // A, B, C, D, E
 ProcReport CubicReport(std::span<const rt::Variant> args, int decimals);            // A, B, C, D
-// The two angles in degrees (FormatNum, which reads shell::G().Decimals), or
+// The two angles in degrees (FormatNum, which reads text::G().Decimals), or
 // a stop with "No hay solución.".
 ProcReport TrigEquationReport(std::span<const rt::Variant> args, int decimals);  // A, B, C
 

@@ -113,7 +113,7 @@ ProcReport SecondDerivativeReport(std::string_view text, std::span<const rt::Var
     ProcReport out;
     if (args.size() == 1) {
         static constexpr double kSteps[] = {0.1, 0.01, 0.001, 0.0001, 0.00001};
-        out.lines = shell::ResultLines(5);
+        out.lines = text::ResultLines(5);
         for (int k = 1; k <= 5; ++k) out.lines[k] = line(rt::NumberText(kSteps[k - 1]), kSteps[k - 1]);
         out.lines[1] = head + out.lines[1];
     } else if (args.size() == 2) {

@@ -15,7 +15,7 @@ namespace calc {
 
 namespace {
 
-void Write(const shell::ResultLines& lines) {
+void Write(const text::ResultLines& lines) {
     if (plat::RichPane* pane = shell::Panes().rtbCalc) shell::WriteResults(*pane, lines);
 }
 
@@ -36,10 +36,10 @@ std::vector<double> Numbers(std::span<const rt::Variant> args) {
 
 }  // namespace
 
-shell::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant> e, int mode) {
+text::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant> e, int mode) {
     if (e.size() < 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-    const int decimals = shell::G().Decimals;
-    shell::ResultLines lines;
+    const int decimals = text::G().Decimals;
+    text::ResultLines lines;
     if (mode == kTriangleFromVertices) {
         const rt::Outcome<VerticesTriangle> t = SolveTriangleFromVertices(Numbers(e.first(6)), decimals);
         if (!t.ok()) {
@@ -63,17 +63,17 @@ shell::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant
     return lines;
 }
 
-shell::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant> args) {
-    const int decimals = shell::G().Decimals;
+text::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant> args) {
+    const int decimals = text::G().Decimals;
     PolygonReport p = SolvePolygonData(Numbers(args), decimals);
-    shell::ResultLines lines;
+    text::ResultLines lines;
     for (const std::string& line : p.lines) lines.Add(line);
     DrawPolygon(pic, p, decimals);
     Write(lines);
     return lines;
 }
 
-shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args) {
+text::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args) {
     switch (procedureCode) {
     case 10: return SolveTriangle(pic, args, kTriangleFromElements);
     case 11: return SolveTriangle(pic, args, kTriangleFromVertices);

@@ -21,13 +21,13 @@ inline constexpr int kTriangleFromVertices = 2;  // x1, y1, x2, y2, x3, y3
 
 // Solves, writes and draws a triangle from six elements. Returns the lines
 // written (none when the data were refused).
-shell::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant> e, int mode);
+text::ResultLines SolveTriangle(plat::Picture& pic, std::span<const rt::Variant> e, int mode);
 
 // Measures, writes and draws the polygon of the vertices x1, y1, x2, y2, ...
-shell::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant> args);
+text::ResultLines SolvePolygon(plat::Picture& pic, std::span<const rt::Variant> args);
 
 // The dispatch's branch of group 3: procedure 10, 11 or 12 with its argument
 // list (argument 1 first); any other procedure does nothing.
-shell::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args);
+text::ResultLines RunGeometryProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args);
 
 }  // namespace calc

@@ -108,7 +108,7 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
             const std::string text = c_.txtExpr->Text().toStdString();
             if (rt::IsNumeric(text))
                 g.SetTextMatrix(g.Row(), g.Col(),
-                                QString::fromStdString(rt::RoundedText(rt::TextToNumber(text), shell::G().Decimals)));
+                                QString::fromStdString(rt::RoundedText(rt::TextToNumber(text), text::G().Decimals)));
         });
         break;
     case plat::vk::Return:

@@ -12,7 +12,7 @@ namespace calc {
 
 namespace {
 
-std::string Formatted(double v) { return shell::FormatNum(v).ToText(); }
+std::string Formatted(double v) { return text::FormatNum(v).ToText(); }
 
 // The least and greatest value; a single value is widened around itself so
 // that it can be scaled.

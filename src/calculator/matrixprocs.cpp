@@ -98,11 +98,11 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
             a(i, j) = region(i, j);
             // The first term that does not vanish opens the row.
             row +=
-                shell::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals), "x!" + std::to_string(j));
+                text::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals), "x!" + std::to_string(j));
         }
         b[static_cast<size_t>(i)] = region(i, n + 1);
         if (row.empty()) row = "0";
-        row += " = " + shell::FormatTerm(false, true, rt::RoundHalfEven(b[static_cast<size_t>(i)], decimals), 1);
+        row += " = " + text::FormatTerm(false, true, rt::RoundHalfEven(b[static_cast<size_t>(i)], decimals), 1);
         if (i > 1) equations += kCrLf;
         equations += row;
     }

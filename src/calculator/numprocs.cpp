@@ -30,7 +30,7 @@ void Show(const std::string& message) {
     if (!message.empty()) plat::MsgBox(QString::fromStdString(message));
 }
 
-void Write(const shell::ResultLines& lines) {
+void Write(const text::ResultLines& lines) {
     if (lines.UBound() == 0) return;
     if (plat::RichPane* pane = shell::Panes().rtbCalc) shell::WriteResults(*pane, lines);
 }
@@ -64,7 +64,7 @@ NumericRun RunGraph(int code, const NumericRequest& req) {
     if (req.pic) {
         const PlotFrame frame = Frame();
         req.pic->Cls();
-        GraphPoints(*req.pic, c->x, c->y, kCurveBlue, frame.left, true, frame, shell::G().Decimals);
+        GraphPoints(*req.pic, c->x, c->y, kCurveBlue, frame.left, true, frame, text::G().Decimals);
     }
     return run;
 }
@@ -78,7 +78,7 @@ NumericRun RunFit(int code, const NumericRequest& req) {
         return run;
     }
     const FitRequest& f = *request;
-    const int decimals = shell::G().Decimals;
+    const int decimals = text::G().Decimals;
     const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(f.degree, f.x, f.y);
     if (!fit.ok()) {
         Show(fit.message());
@@ -98,7 +98,7 @@ bool IsNumericProcedure(int code) {
 
 NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
     num::AngleUnitScope unit(OnFunctionOfX(code) ? num::kRadians : num::AngleFactor);
-    const int decimals = shell::G().Decimals;
+    const int decimals = text::G().Decimals;
     const std::string function = rt::Trim(req.expression);
     switch (code) {
     case 1: return Finish(DeterminantReport(req.args, req.selRows, decimals));
@@ -126,18 +126,18 @@ NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
     }
 }
 
-shell::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
-                                 std::vector<double>& coef, bool draw, bool report, plat::Picture* pic) {
+text::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
+                                std::vector<double>& coef, bool draw, bool report, plat::Picture* pic) {
     const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(degree, x, y);
     if (!fit.ok()) {
         Show(fit.message());
         return {};
     }
     coef = fit->coef;
-    const int decimals = shell::G().Decimals;
+    const int decimals = text::G().Decimals;
     if (draw && pic) DrawFit(*pic, LayoutFit(*fit, x, y, Frame(), decimals, PictureTextWidth(*pic)));
     if (!report) return {};
-    shell::ResultLines lines{FitReport(*fit, x, y, decimals)};
+    text::ResultLines lines{FitReport(*fit, x, y, decimals)};
     Write(lines);
     return lines;
 }

@@ -51,8 +51,8 @@ struct NumericRequest {
 };
 
 struct NumericRun {
-    shell::ResultLines lines;  // the lines written to the result pane
-    bool completed = true;     // false: stopped after a message box
+    text::ResultLines lines;  // the lines written to the result pane
+    bool completed = true;    // false: stopped after a message box
 };
 
 // True for the procedure numbers RunNumericProcedure has a driver for.
@@ -66,7 +66,7 @@ NumericRun RunNumericProcedure(int procedureCode, const NumericRequest& request)
 // points and the curve on pic when draw is set and writes the report when
 // report is set. An unsolvable system shows "No pude resolver el sistema de
 // ecuaciones." and does neither. Returns the lines written.
-shell::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
-                                 std::vector<double>& coef, bool draw, bool report, plat::Picture* pic);
+text::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span<const double> y,
+                                std::vector<double>& coef, bool draw, bool report, plat::Picture* pic);
 
 }  // namespace calc

@@ -23,7 +23,7 @@ inline constexpr const char* kCrLf = "\r\n";
 struct ProcReport {
     std::string message;
     bool stop = false;
-    shell::ResultLines lines;
+    text::ResultLines lines;
 
     static ProcReport Stop(std::string message) {
         ProcReport r;

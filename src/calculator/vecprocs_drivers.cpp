@@ -33,8 +33,8 @@ std::string TextArg(std::span<const rt::Variant> args, std::size_t i) { return A
 // A scalar argument: the text as typed converted to a number, not evaluated.
 double NumberArg(std::span<const rt::Variant> args, std::size_t i) { return Arg(args, i).ToNumber(); }
 
-shell::ResultLines Write(const std::vector<std::string>& text) {
-    shell::ResultLines lines;
+text::ResultLines Write(const std::vector<std::string>& text) {
+    text::ResultLines lines;
     for (const std::string& line : text) lines.Add(line);
     if (lines.UBound() > 0)
         if (plat::RichPane* pane = shell::Panes().rtbCalc) shell::WriteResults(*pane, lines);
@@ -43,9 +43,9 @@ shell::ResultLines Write(const std::vector<std::string>& text) {
 
 }  // namespace
 
-shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args,
-                                      const std::string& density) {
-    const int d = shell::G().Decimals;
+text::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args,
+                                     const std::string& density) {
+    const int d = text::G().Decimals;
     switch (procedureCode) {
     case 27: return Write(vecui::CombineTwoVectors(pic, TextArg(args, 1), TextArg(args, 2), d));
     case 28: return Write(vecui::SumVectors(pic, Texts(args), d));

@@ -24,7 +24,7 @@ namespace calc {
 // procedure 37 (blanks at its ends are dropped). Returns the lines written
 // (none when a routine refused its data with a message box); any other
 // procedure does nothing.
-shell::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args,
-                                      const std::string& density = {});
+text::ResultLines RunVectorProcedure(int procedureCode, plat::Picture& pic, std::span<const rt::Variant> args,
+                                     const std::string& density = {});
 
 }  // namespace calc

@@ -54,11 +54,11 @@ double SecondDerivStep(double h) {
     return h < 0 ? -kMinSecondDerivStep : kMinSecondDerivStep;
 }
 
-rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0,
-                                            double t, int decimals) {
+rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0, double t,
+                                           int decimals) {
     num::AngleUnitScope radians(num::kRadians);
     const std::string text(lawText);
-    shell::ResultLines lines(3);
+    text::ResultLines lines(3);
     if (law == kLawX) {
         const std::string engine = RenameVarsT(text);
         num::CExpression xLaw(engine);
@@ -76,7 +76,7 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
     if (law == kLawV) {
         num::CExpression vLaw(RenameVarsTX(text));
         const auto end = Integrate(vLaw, 1, t0, t, {0, x0});
-        if (!end.ok()) return rt::Outcome<shell::ResultLines>::Refusal(end.message());
+        if (!end.ok()) return rt::Outcome<text::ResultLines>::Refusal(end.message());
         const std::vector<double>& y = *end;
         const double v = vLaw.Value({t, y[1]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
@@ -86,7 +86,7 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
     if (law == kLawA) {
         num::CExpression aLaw(RenameVarsTXV(text));
         const auto end = Integrate(aLaw, 2, t0, t, {0, x0, v0});
-        if (!end.ok()) return rt::Outcome<shell::ResultLines>::Refusal(end.message());
+        if (!end.ok()) return rt::Outcome<text::ResultLines>::Refusal(end.message());
         const std::vector<double>& y = *end;
         const double a = aLaw.Value({t, y[1], y[2]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
@@ -94,10 +94,10 @@ rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, d
         lines[3] = "a = " + rt::RoundedText(a, decimals);
         return lines;
     }
-    return rt::Outcome<shell::ResultLines>::Refusal("");
+    return rt::Outcome<text::ResultLines>::Refusal("");
 }
 
-shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals) {
+text::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals) {
     num::AngleUnitScope radians(num::kRadians);
     const std::string text1 = RenameVarsT(rt::Trim(law1));
     const std::string text2 = RenameVarsT(rt::Trim(law2));
@@ -115,7 +115,7 @@ shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::s
     const double ddp = num::SecondDeriv5Pt(e1, h, t);
     const double ddq = num::SecondDeriv5Pt(e2, h, t);
 
-    shell::ResultLines lines(4);
+    text::ResultLines lines(4);
     lines[1] = "En t = " + rt::RoundedText(t, decimals) + ":";
     if (kind == kLawXY) {
         lines[2] = "x = " + rt::RoundedText(p, decimals) + ", y = " + rt::RoundedText(q, decimals);
@@ -296,9 +296,9 @@ PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_v
     return path;
 }
 
-shell::ResultLines PlanePathLines(const PlanePath& path) {
-    return shell::ResultLines{"x!m!í!n = " + rt::NumberText(path.xmin), "x!m!á!x = " + rt::NumberText(path.xmax),
-                              "y!m!í!n = " + rt::NumberText(path.ymin), "y!m!á!x = " + rt::NumberText(path.ymax)};
+text::ResultLines PlanePathLines(const PlanePath& path) {
+    return text::ResultLines{"x!m!í!n = " + rt::NumberText(path.xmin), "x!m!á!x = " + rt::NumberText(path.xmax),
+                             "y!m!í!n = " + rt::NumberText(path.ymin), "y!m!á!x = " + rt::NumberText(path.ymax)};
 }
 
 }  // namespace kinem

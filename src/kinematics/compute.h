@@ -41,12 +41,12 @@ double SecondDerivStep(double h);
 // lines are "En t = ...:", "x = ..., v = ...", "a = ..." (empty for law 12).
 // A refusal for another law (with no text), and when the integration gave
 // up (with the text the caller shows, titled num::kOdeMessageTitle).
-rt::Outcome<shell::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0,
-                                            double t, int decimals);
+rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, double t0, double x0, double v0, double t,
+                                           int decimals);
 
 // The same for the plane laws 14 and 15 at t: four lines with the
 // Cartesian or the radial and transverse components.
-shell::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals);
+text::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::string_view law2, int decimals);
 
 // The tables of a law on a line at the instants ti + (k - 1)(tf - ti) / 300,
 // k = 1 .. 301 (index 0 unused), ti <= tf (a reversed interval is put in
@@ -102,6 +102,6 @@ struct PlanePath {
 PlanePath TabulatePlanePath(bool cartesian, std::string_view law1, std::string_view law2, double ti, double tf, int n,
                             double left, double bottom, double side);
 // "x!m!í!n = ...", ... the four extremes in full precision.
-shell::ResultLines PlanePathLines(const PlanePath& path);
+text::ResultLines PlanePathLines(const PlanePath& path);
 
 }  // namespace kinem

@@ -352,14 +352,14 @@ void Kinematics::cmdCalcxva_Click() {
     const int law = shell::Shared().KinemLaw;
     try {
         const std::string lawText = rt::Trim(p.txtKinem[0]->Text().toStdString());
-        std::optional<shell::ResultLines> lines;
+        std::optional<text::ResultLines> lines;
         if (law >= kLawX && law <= kLawA) {
             // Only the boxes the law shows: the hidden ones stay empty.
             const double t0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[0]));
             const double x0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[1]));
             const double v0 = law == kLawA ? BoxValue(TrimmedText(p.txtT0[2])) : 0;
             const double t = BoxValue(TrimmedText(p.txtT0[3]));
-            const rt::Outcome<shell::ResultLines> r = CalcKinem1D(law, lawText, t0, x0, v0, t, shell::G().Decimals);
+            const rt::Outcome<text::ResultLines> r = CalcKinem1D(law, lawText, t0, x0, v0, t, text::G().Decimals);
             if (!r.ok()) {
                 if (!r.message().empty()) Refuse(QString::fromStdString(r.message()));  // gave up
                 return;
@@ -372,7 +372,7 @@ void Kinematics::cmdCalcxva_Click() {
                 return;
             }
             lines = CalcKinem2D(law, rt::TextToNumber(typed), lawText, p.txtKinem[1]->Text().toStdString(),
-                                shell::G().Decimals);
+                                text::G().Decimals);
         }
         if (lines) shell::WriteResults(*form_->rtbCalc, *lines);
     } catch (const rt::RuntimeError&) { Refuse(QStringLiteral("Error en el comando.")); }

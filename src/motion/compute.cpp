@@ -85,10 +85,10 @@ rt::Outcome<QuadraticFit> FitThreePoints(const std::array<double, 3>& t, const s
     return f;
 }
 
-std::string PlainRounded(double v) { return rt::RoundedText(v, shell::G().Decimals); }
+std::string PlainRounded(double v) { return rt::RoundedText(v, text::G().Decimals); }
 
-shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f) {
-    shell::ResultLines lines(4);
+text::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f) {
+    text::ResultLines lines(4);
     lines[1] = "Punto base n a fijar:";
     lines[2] = "t!n = 0, " + AccelSymbol(body, segment) + " = " + PlainRounded(rt::Mul(2, f.c2)) + "\r\n" +
                PositionSymbol(body, segment) + "!n = " + PlainRounded(f.c0) + ", " + VelocitySymbol(body, segment) +

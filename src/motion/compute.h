@@ -43,7 +43,7 @@ rt::Outcome<QuadraticFit> FitThreePoints(const std::array<double, 3>& t, const s
 // v rounded to Decimals as a plain number text (ordinary minus sign).
 std::string PlainRounded(double v);
 // The four result lines of the base point with t = 0.
-shell::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f);
+text::ResultLines ThreePointLines(int body, int segment, const QuadraticFit& f);
 
 // Launch speed and angle (degrees).
 struct LaunchFit {

@@ -362,7 +362,7 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
                 if (num::IsNumber(v) && !v.IsNumber())
                     SetPointCell(q, c, v),
                         g.SetTextMatrix(q, c,
-                                        QString::fromStdString(rt::RoundedText(v.ToNumber(), shell::G().Decimals)));
+                                        QString::fromStdString(rt::RoundedText(v.ToNumber(), text::G().Decimals)));
                 else
                     SetPointCell(q, c, v);
             }

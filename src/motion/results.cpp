@@ -25,7 +25,7 @@ namespace {
 constexpr rt::ColorRef kBody2Results = 0x800080;
 
 QString Rounded(const rt::Variant& v) {
-    return QString::fromStdString(rt::RoundedText(v.ToNumber(), shell::G().Decimals));
+    return QString::fromStdString(rt::RoundedText(v.ToNumber(), text::G().Decimals));
 }
 
 void UnderlineCaption(plat::CommandButton* b, bool on) {

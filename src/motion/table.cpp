@@ -20,7 +20,7 @@ namespace {
 // What a cell shows for a stored value: a number rounded to Decimals, a
 // text as it is.
 QString CellText(const rt::Variant& v) {
-    if (v.IsNumber()) return QString::fromStdString(rt::RoundedText(v.Number(), shell::G().Decimals));
+    if (v.IsNumber()) return QString::fromStdString(rt::RoundedText(v.Number(), text::G().Decimals));
     return QString::fromStdString(v.ToText());
 }
 
@@ -134,7 +134,7 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);
         g.SetTextMatrix(
-            r, c, n ? QString::fromStdString(rt::RoundedText(*n, shell::G().Decimals)) : QString::fromStdString(t));
+            r, c, n ? QString::fromStdString(rt::RoundedText(*n, text::G().Decimals)) : QString::fromStdString(t));
         MotionPoint(r, c) = t;
     }
 }

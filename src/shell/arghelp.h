@@ -21,7 +21,7 @@ QString ReadTextFile(const QString& path);
 // The pieces of an argument-help text, piece 1 first.
 QStringList SplitArgHelp(const QString& text);
 
-// The pieces, numbered from 1 (UTF-8 markup, ready for a ResultLines).
+// The pieces, numbered from 1 (UTF-8 markup, ready for a text::ResultLines).
 // Unallocated until a file was read.
 class ArgHelpStore {
 public:

@@ -19,7 +19,7 @@ void InitGlobals() {
     eng.DrawScale = 24;
     SetDirection(eng, 3, 0);  // DirHour 3 (+x), DirAlpha 0
     num::AngleFactor = num::kDefaultAngleFactor;
-    G().Decimals = 3;
+    text::G().Decimals = 3;
     // Arrow labels on pictures are written in the formula markup.
     UseMarkupForLabels();
 

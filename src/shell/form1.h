@@ -16,7 +16,7 @@
 // - rtbSolve is created here but shown on the rigid-body solve page:
 //   rigid-body statics reparents it there in its BuildPanels.
 // - The shared state (WorkspaceMode, PlotLeft, ...) is shell::Shared()
-//   (defaults.h); Decimals is G() (globals.h).
+//   (defaults.h); Decimals is text::G() (globals.h).
 //
 // Life: construct with the workspaces' services, then call Form_Load once
 // (main and the test fixture do), then show; the first paint queues

@@ -76,9 +76,9 @@ Form2::Form2(const Form2Targets& targets, QWidget* parent) : QDialog(parent), ta
     UpDown1->setGeometry(289, 118, 17, 22);
     UpDown1->SetRange(kMinDecimals, kMaxDecimals);
     UpDown1->SetBuddy(txtNCD);
-    const int decimals = std::clamp(G().Decimals, kMinDecimals, kMaxDecimals);
+    const int decimals = std::clamp(text::G().Decimals, kMinDecimals, kMaxDecimals);
     UpDown1->SetValue(decimals);
-    txtNCD->SetText(QString::number(G().Decimals));
+    txtNCD->SetText(QString::number(text::G().Decimals));
     UpDown1->Change = [this] { UpDown1_Change(); };
 
     Label2[1] =
@@ -112,7 +112,7 @@ void Form2::cmdPrintRes_Click() {
 void Form2::UpDown1_Change() {
     bool ok = false;
     const int n = txtNCD->Text().toInt(&ok);
-    G().Decimals = ok ? n : UpDown1->Value();
+    text::G().Decimals = ok ? n : UpDown1->Value();
 }
 
 void Form2::cmdCopyToClipboard_Click() {

@@ -3,7 +3,7 @@
 // panel or the help tab, sets the number of decimals of every number shown
 // from now on, copies the drawing picture on show to the clipboard and shows
 // the credits. It keeps no state of its own: Decimals is the program's
-// (G().Decimals), and the panes and pictures are the main window's.
+// (text::G().Decimals), and the panes and pictures are the main window's.
 //
 // Shown without blocking the main window; "Cerrar" unloads it (the dialog
 // deletes itself).

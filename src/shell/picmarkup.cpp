@@ -118,7 +118,7 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                 for (int k = 0; k < 4 && i + len < n; ++k) len += CharLen(s, i + len);
                 const QString code = s.mid(i, len);
                 i += len;
-                const char16_t ch = SymbolChar(
+                const char16_t ch = text::SymbolChar(
                     std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), static_cast<size_t>(len)));
                 pic.SetFontName(kSymbolFont);
                 pic.Print(Utf8(QString(QChar(ch))));

@@ -8,7 +8,7 @@
 //           digit takes the digits after it along ("F!12": the index 12)
 //   "¡" x   x as a superscript: size 7
 //   "$" x   x bold;  "_" x   x italic
-//   "#" cccc   SymbolChar(cccc) in the Symbol font
+//   "#" cccc   text::SymbolChar(cccc) in the Symbol font
 // "/" and "\" are plain characters here. Subscripts sit 5 pixels below the
 // line (6 in a 12-point line), superscripts 2 above (1 in a 12-point
 // line), symbols 1 above except in 8- and 12-point lines. A character

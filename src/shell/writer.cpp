@@ -23,7 +23,7 @@ class FormatCache {
 public:
     FormatCache(const QString& fontName, double fontSize) : name_(fontName), size_(fontSize) {}
 
-    const QTextCharFormat& Get(const MarkupFormat& m) {
+    const QTextCharFormat& Get(const text::MarkupFormat& m) {
         for (const auto& [key, fmt] : formats_)
             if (key == m) return fmt;
         formats_.emplace_back(m, Make(m));
@@ -31,11 +31,11 @@ public:
     }
 
 private:
-    QTextCharFormat Make(const MarkupFormat& m) const {
+    QTextCharFormat Make(const text::MarkupFormat& m) const {
         QTextCharFormat f;
-        const QString family = m.font == MarkupFont::Times    ? kResultFont
-                               : m.font == MarkupFont::Symbol ? QStringLiteral("Symbol")
-                                                              : name_;
+        const QString family = m.font == text::MarkupFont::Times    ? kResultFont
+                               : m.font == text::MarkupFont::Symbol ? QStringLiteral("Symbol")
+                                                                    : name_;
         const double size = m.size > 0 ? m.size : size_;
         f.setFontFamilies(QStringList{family});
         f.setFontPointSize(size);
@@ -49,7 +49,7 @@ private:
 
     QString name_;
     double size_;
-    std::vector<std::pair<MarkupFormat, QTextCharFormat>> formats_;
+    std::vector<std::pair<text::MarkupFormat, QTextCharFormat>> formats_;
 };
 
 // Line ends as the panes keep them: CR LF and CR become one break.
@@ -69,11 +69,11 @@ QString FromView(std::u16string_view s) {
     return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
 }
 
-void InsertRuns(QTextCursor& cur, const ParsedMarkup& parsed, const QString& fontName, double fontSize) {
+void InsertRuns(QTextCursor& cur, const text::ParsedMarkup& parsed, const QString& fontName, double fontSize) {
     FormatCache formats(fontName, fontSize);
-    for (const MarkupRun& run : parsed.runs) {
+    for (const text::MarkupRun& run : parsed.runs) {
         QString text = FromView(run.text);
-        if (run.format.font == MarkupFont::Symbol) text = plat::SymbolToUnicode(text);
+        if (run.format.font == text::MarkupFont::Symbol) text = plat::SymbolToUnicode(text);
         cur.insertText(text, formats.Get(run.format));
     }
 }
@@ -83,7 +83,7 @@ bool ConvertInto(plat::RichPane& hold, const QString& fontName, double fontSize,
     hold.SetDefaultFont(fontName, fontSize);
     hold.SetText(QString());
     const QString paneText = PaneText(text);
-    const ParsedMarkup parsed = ParseMarkup(View(paneText));
+    const text::ParsedMarkup parsed = text::ParseMarkup(View(paneText));
     QTextCursor cur(hold.document());
     cur.beginEditBlock();
     InsertRuns(cur, parsed, fontName, fontSize);
@@ -105,7 +105,8 @@ ResultPanes& Panes() {
     return panes;
 }
 
-void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName, double fontSize) {
+void BuildMarkupDocument(QTextDocument& doc, const text::ParsedMarkup& parsed, const QString& fontName,
+                         double fontSize) {
     QTextCursor cur(&doc);
     cur.beginEditBlock();
     cur.select(QTextCursor::Document);
@@ -117,7 +118,7 @@ void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const Q
 QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize, const QString& text) {
     QTextDocument doc;
     const QString paneText = PaneText(text);
-    BuildMarkupDocument(doc, ParseMarkup(View(paneText)), fontName, fontSize);
+    BuildMarkupDocument(doc, text::ParseMarkup(View(paneText)), fontName, fontSize);
     return QTextDocumentFragment(&doc);
 }
 
@@ -129,7 +130,7 @@ void MarkupToRtf(const QString& fontName, double fontSize, const QString& text) 
     if (plat::RichPane* hold = Panes().rtbHold) MarkupToRtf(*hold, fontName, fontSize, text);
 }
 
-void WriteResults(plat::RichPane& target, const ResultLines& lines) {
+void WriteResults(plat::RichPane& target, const text::ResultLines& lines) {
     const ResultPanes& panes = Panes();
     plat::RichPane* hold = panes.rtbHold;
     if (!hold) return;
@@ -156,7 +157,7 @@ void WriteResults(plat::RichPane& target, const ResultLines& lines) {
         QTextCursor end(hold->document());
         end.movePosition(QTextCursor::End);
         FormatCache formats(kResultFont, kResultSize);
-        end.insertText(kLogRule, formats.Get(MarkupFormat{}));
+        end.insertText(kLogRule, formats.Get(text::MarkupFormat{}));
         // A log whose last line is unfinished gets a break first, so that
         // the entry starts on a line of its own.
         const int len = log->TextLength();

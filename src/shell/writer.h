@@ -42,7 +42,8 @@ ResultPanes& Panes();
 QTextDocumentFragment MarkupFragment(const QString& fontName, double fontSize, const QString& text);
 // The same, written into a document in place of its content (line breaks
 // in the runs are "\n").
-void BuildMarkupDocument(QTextDocument& doc, const ParsedMarkup& parsed, const QString& fontName, double fontSize);
+void BuildMarkupDocument(QTextDocument& doc, const text::ParsedMarkup& parsed, const QString& fontName,
+                         double fontSize);
 
 // Converts a marked-up text (CR LF, CR or LF line ends) into the pane
 // `hold`, whose default font becomes fontName at fontSize, replacing what
@@ -54,6 +55,6 @@ void MarkupToRtf(const QString& fontName, double fontSize, const QString& text);
 
 // Writes lines 1..UBound in "Times New Roman" 10 into the target pane (see
 // above). Does nothing without Panes().rtbHold.
-void WriteResults(plat::RichPane& target, const ResultLines& lines);
+void WriteResults(plat::RichPane& target, const text::ResultLines& lines);
 
 }  // namespace shell

@@ -1,10 +1,10 @@
 #include "text/globals.h"
 
-namespace shell {
+namespace text {
 
 Globals& G() {
     static Globals globals;
     return globals;
 }
 
-}  // namespace shell
+}  // namespace text

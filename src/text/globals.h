@@ -3,7 +3,7 @@
 // The main window's start-up sets them (InitGlobals) and the results dialog
 // changes Decimals; everything else only reads them. No widget include.
 
-namespace shell {
+namespace text {
 
 struct Globals {
     // Decimals of every displayed number.
@@ -13,4 +13,4 @@ struct Globals {
 // The one instance of the run.
 Globals& G();
 
-}  // namespace shell
+}  // namespace text

@@ -7,7 +7,7 @@
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 
-namespace shell {
+namespace text {
 
 namespace {
 
@@ -281,4 +281,4 @@ ParsedMarkup ParseMarkup(std::u16string_view s) {
     return result;
 }
 
-}  // namespace shell
+}  // namespace text

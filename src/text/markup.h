@@ -28,7 +28,7 @@
 
 #include "runtime/colors.h"
 
-namespace shell {
+namespace text {
 
 enum class MarkupFont : uint8_t {
     Base,    // the font the caller converts in
@@ -74,4 +74,4 @@ rt::ColorRef MarkupColor(int index);
 // an unknown code gives 0.
 char16_t SymbolChar(std::u16string_view code);
 
-}  // namespace shell
+}  // namespace text

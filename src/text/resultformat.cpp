@@ -8,7 +8,7 @@
 #include "runtime/rounding.h"
 #include "text/globals.h"
 
-namespace shell {
+namespace text {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, co
     } catch (const rt::RuntimeError&) { return ""; }
 }
 
-}  // namespace shell
+}  // namespace text

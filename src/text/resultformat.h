@@ -8,7 +8,7 @@
 
 #include "runtime/variant.h"
 
-namespace shell {
+namespace text {
 
 // Lines of formula markup (UTF-8), numbered from 1 to UBound(). Reading or
 // writing a line outside that range raises SubscriptOutOfRange.
@@ -49,4 +49,4 @@ rt::Variant FormatNum(const rt::Variant& x);
 // or follow " = "; later terms are added or subtracted (" ;- 2 x").
 std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, const rt::Variant& symbol);
 
-}  // namespace shell
+}  // namespace text

@@ -240,7 +240,7 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
         } else if (horizontal) {
             r.lines.push_back("Línea de acción:  y = " + rt::RoundedText(yI, d));
         } else {
-            using shell::FormatTerm;
+            using text::FormatTerm;
             // Either term may round to zero; the other then opens the line.
             std::string lhs = FormatTerm(false, false, rt::RoundHalfEven(r.Ry, d), "x");
             lhs += FormatTerm(!lhs.empty(), false, rt::RoundHalfEven(-r.Rx, d), "y");

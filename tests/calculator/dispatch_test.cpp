@@ -109,7 +109,7 @@ TEST_F(DispatchTest, ADriverErrorIsReportedKeepingPanePictureAndTab) {
     num::AngleFactor = degrees;
     onNumeric = [this](const calc::CalcRequest& r) -> calc::DriverEnd {
         num::AngleFactor = 1;
-        shell::WriteResults(*form().rtbCalc, shell::ResultLines{"Parcial"});
+        shell::WriteResults(*form().rtbCalc, text::ResultLines{"Parcial"});
         r.pic->Line(0, 0, 10, 10);
         return rt::Div(1, 0) > 0 ? calc::DriverEnd::Common : calc::DriverEnd::Quit;
     };

@@ -22,7 +22,7 @@ protected:
 
 TEST_F(GeometryProcedures, TriangleFromElementsWritesColouredLinesAndDraws) {
     std::vector<Variant> args{3, X, 4, X, 5, X};
-    shell::ResultLines lines = calc::RunGeometryProcedure(10, pic, args);
+    text::ResultLines lines = calc::RunGeometryProcedure(10, pic, args);
     ASSERT_EQ(lines.UBound(), 1);
     EXPECT_EQ(calc.Text(), "3, 36.87°\n4, 53.13°\n5, 90°\nPerímetro = 12,  Área = 6\n");
     EXPECT_TRUE(reg.Text().contains("Perímetro = 12,  Área = 6\n-----"));
@@ -60,7 +60,7 @@ TEST_F(GeometryProcedures, RefusedTriangleShowsItsMessageOnly) {
 
 TEST_F(GeometryProcedures, TriangleFromVerticesWithAVerticalSide) {
     std::vector<Variant> args{2, 0, 2, 3, 6, 0};
-    shell::ResultLines lines = calc::RunGeometryProcedure(11, pic, args);
+    text::ResultLines lines = calc::RunGeometryProcedure(11, pic, args);
     EXPECT_EQ(calc.Text(),
               "__________5, 90°\n__________4, 53.13°\n__________3, 36.87°\n\n"
               "Centroide en (3.333, 1)\nPerímetro = 12, Área = 6\n");
@@ -69,7 +69,7 @@ TEST_F(GeometryProcedures, TriangleFromVerticesWithAVerticalSide) {
 }
 
 TEST_F(GeometryProcedures, PolygonFollowsTheDecimalsAndFillsTheFrame) {
-    shell::G().Decimals = 1;
+    text::G().Decimals = 1;
     std::vector<Variant> args{0, 0, 1000, 0, 1000, 700, 0, 700};
     calc::RunGeometryProcedure(12, pic, args);
     EXPECT_EQ(calc.Text(),

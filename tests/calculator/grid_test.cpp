@@ -121,7 +121,7 @@ TEST_F(GridTest, DeleteEmptiesTheShownSelectionOnly) {
 }
 
 TEST_F(GridTest, InsertPastesTheResultRoundedToTheDecimals) {
-    shell::G().Decimals = 3;
+    text::G().Decimals = 3;
     Select(2, 3, 2, 3);
     panel().txtExpr->SetText(QStringLiteral("3.14159"));
     KeyDown(45);

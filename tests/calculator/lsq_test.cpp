@@ -37,8 +37,8 @@ double After(const std::string& line, const std::string& key) {
 
 class Fits : public ::testing::Test {
 protected:
-    Fits() : decimals(shell::G().Decimals) { shell::G().Decimals = 3; }
-    ~Fits() override { shell::G().Decimals = decimals; }
+    Fits() : decimals(text::G().Decimals) { text::G().Decimals = 3; }
+    ~Fits() override { text::G().Decimals = decimals; }
 
     // Prepares and fits like procedures 23 to 26.
     std::vector<std::string> Report(int code, const Args& args) {

@@ -245,7 +245,7 @@ TEST_F(NumericProcedures, FitDrawsPointsCurveAndAxes) {
 TEST_F(NumericProcedures, FitPolynomialForOtherCallers) {
     const std::vector<double> x{0, 1, 2}, y{1, 3, 5};
     std::vector<double> coef;
-    shell::ResultLines lines = calc::FitPolynomial(1, x, y, coef, false, true, nullptr);
+    text::ResultLines lines = calc::FitPolynomial(1, x, y, coef, false, true, nullptr);
     ASSERT_EQ(coef.size(), 3u);
     EXPECT_NEAR(coef[1], 1, 1e-12);
     EXPECT_NEAR(coef[2], 2, 1e-12);

@@ -30,13 +30,13 @@ Lines Of(const ProcReport& r) { return r.lines.Lines(); }
 // Runs of a formula in radians, with the number of decimals the tests assume.
 class Reports : public ::testing::Test {
 protected:
-    Reports() : factor(num::AngleFactor), decimals(shell::G().Decimals) {
+    Reports() : factor(num::AngleFactor), decimals(text::G().Decimals) {
         num::AngleFactor = 1;
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
     }
     ~Reports() override {
         num::AngleFactor = factor;
-        shell::G().Decimals = decimals;
+        text::G().Decimals = decimals;
     }
     double factor;
     int decimals;

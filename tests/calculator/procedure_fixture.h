@@ -27,13 +27,13 @@ protected:
         shell::Panes().rtbCalc = &calc;
         shell::Panes().rtbReg = &reg;
         shell::Panes().rtbHold = &hold;
-        savedDecimals = shell::G().Decimals;
-        shell::G().Decimals = 3;
+        savedDecimals = text::G().Decimals;
+        text::G().Decimals = 3;
         calc.SetText("antes");
     }
     ~ProcedureRun() override {
         shell::Panes() = saved;
-        shell::G().Decimals = savedDecimals;
+        text::G().Decimals = savedDecimals;
     }
 
     // Primitives of one kind drawn so far, of any colour or of one.

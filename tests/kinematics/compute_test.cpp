@@ -15,7 +15,7 @@
 namespace kinem {
 namespace {
 
-std::vector<std::string> Lines(const shell::ResultLines& r) { return r.Lines(); }
+std::vector<std::string> Lines(const text::ResultLines& r) { return r.Lines(); }
 
 // Degree mode, as the calculator starts; every test checks it survives.
 class DegreeMode : public ::testing::Test {

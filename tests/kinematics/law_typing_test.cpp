@@ -32,7 +32,7 @@ protected:
     void SetUp() override {
         Form1Test::SetUp();
         form().ShowWorkspace(5);
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
     }
     void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
     plat::RichPane* Law() { return Find<plat::RichPane>(QStringLiteral("txtKinem(0)")); }

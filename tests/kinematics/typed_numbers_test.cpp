@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         Form1Test::SetUp();
         form().ShowWorkspace(5);  // plane kinematics, law x(t)
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
     }
     void TearDown() override {
         num::AngleFactor = num::kDefaultAngleFactor;

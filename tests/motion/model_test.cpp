@@ -125,7 +125,7 @@ TEST(ThreePoints, QuadraticThroughThePointsAndItsLines) {
     shell::Shared().AccelSymbols[1][1] = "a";
     shell::Shared().PositionSymbols[1][1] = "x";
     shell::Shared().VelocitySymbols[1][1] = "v";
-    shell::G().Decimals = 3;
+    text::G().Decimals = 3;
     const auto f = motion::FitThreePoints({0, 1, 2}, {5, 8, 15});
     ASSERT_TRUE(f.ok()) << f.message();
     EXPECT_NEAR(f->c2, 2, 1e-12);

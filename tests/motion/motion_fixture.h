@@ -157,10 +157,10 @@ class MotionTest : public testsupport::Form1Test {
 protected:
     void SetUp() override {
         Form1Test::SetUp();
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
     }
     void TearDown() override {
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
         Form1Test::TearDown();
     }
     // Opens the workspace of toolbar button 4 (rectilinear) or 5

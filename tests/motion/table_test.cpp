@@ -73,7 +73,7 @@ TEST_F(TableTest, TypingBuildsTheCellAndTheStoreWithTheCommaAsDecimalPoint) {
 
 TEST_F(TableTest, OneCellClipboardKeepsFullPrecision) {
     Open(4);
-    shell::G().Decimals = 1;
+    text::G().Decimals = 1;
     At(0, 1);
     plat::SetClipboardText("12.345\r\n");
     Down(86, 2);

@@ -147,7 +147,7 @@ TEST(DeferredStartUp, FirstPaintComesBeforeThePanelsAndTheRestMatchesALoadDoneAt
 
 TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     const shell::SharedState& g = shell::Shared();
-    EXPECT_EQ(shell::G().Decimals, 3);
+    EXPECT_EQ(text::G().Decimals, 3);
     EXPECT_EQ(shell::DrawEng().DrawScale, 24);
     EXPECT_EQ(shell::DrawEng().DirHour, 3);
     EXPECT_EQ(shell::DrawEng().DirAlpha, 0);
@@ -181,7 +181,7 @@ TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     EXPECT_EQ(g.ParabVySymbols[1], "v!y");
     EXPECT_EQ(g.ParabYSymbols[2], "Y");
     // What the defaults mean to the formatters and the formula engine.
-    EXPECT_EQ(shell::FormatNum(rt::Variant(2.34567)), rt::Variant(2.346));
+    EXPECT_EQ(text::FormatNum(rt::Variant(2.34567)), rt::Variant(2.346));
     EXPECT_NEAR(num::CExpression("SEN(30)").Value({}).ToNumber(), 0.5, 1e-12);
     auto* gd = Find<plat::FlexGrid>("gd");
     EXPECT_EQ(gd->Row(), 1);

@@ -36,12 +36,12 @@ using plat::MsgResult;
 class Form2Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
         pic.Move(0, 0, 40, 30);
         pic1.Move(0, 0, 40, 30);
         form = std::make_unique<shell::Form2>(shell::Form2Targets{&reg, &help, &argHelp, &pic, &pic1});
     }
-    void TearDown() override { shell::G().Decimals = 3; }
+    void TearDown() override { text::G().Decimals = 3; }
 
     plat::RichPane reg{QStringLiteral("rtbReg")}, help{QStringLiteral("rtbHelp")},
         argHelp{QStringLiteral("txtArgHelp")};
@@ -52,15 +52,15 @@ protected:
 
 TEST_F(Form2Test, DecimalsSpinnerChangesWhatFormatNumWrites) {
     EXPECT_EQ(form->txtNCD->Text(), QStringLiteral("3"));
-    EXPECT_EQ(shell::FormatNum(rt::Variant(-2.71828)).ToText(), ";-2.718");
+    EXPECT_EQ(text::FormatNum(rt::Variant(-2.71828)).ToText(), ";-2.718");
     form->UpDown1->stepBy(1);
     EXPECT_EQ(form->txtNCD->Text(), QStringLiteral("4"));
-    EXPECT_EQ(shell::G().Decimals, 4);
-    EXPECT_EQ(shell::FormatNum(rt::Variant(-2.71828)).ToText(), ";-2.7183");
+    EXPECT_EQ(text::G().Decimals, 4);
+    EXPECT_EQ(text::FormatNum(rt::Variant(-2.71828)).ToText(), ";-2.7183");
     form->UpDown1->stepBy(-10);  // stops at 0
-    EXPECT_EQ(shell::G().Decimals, 0);
-    EXPECT_EQ(shell::FormatNum(rt::Variant(2.5)).ToText(), "2");  // halves to even
-    EXPECT_EQ(shell::FormatNum(rt::Variant(0.04)).ToText(), "0");
+    EXPECT_EQ(text::G().Decimals, 0);
+    EXPECT_EQ(text::FormatNum(rt::Variant(2.5)).ToText(), "2");  // halves to even
+    EXPECT_EQ(text::FormatNum(rt::Variant(0.04)).ToText(), "0");
     // A dialog shown later starts from the program's value.
     shell::Form2 again(shell::Form2Targets{&reg, &help, &argHelp, &pic, &pic1});
     EXPECT_EQ(again.txtNCD->Text(), QStringLiteral("0"));

@@ -48,7 +48,7 @@ protected:
     // log with its rule line.
     void WriteResults(int n) {
         for (int i = 1; i <= n; ++i)
-            shell::WriteResults(calc, shell::ResultLines{"Resultado " + std::to_string(i) + ": x!1 = 2.5"});
+            shell::WriteResults(calc, text::ResultLines{"Resultado " + std::to_string(i) + ": x!1 = 2.5"});
     }
     // Prints the log straight to the PDF file.
     int PrintLog(int left, int top, int right, int bottom) {

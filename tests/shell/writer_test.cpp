@@ -65,7 +65,7 @@ TEST_F(Writer, ArgumentHelpIsReplacedAndNotLogged) {
 
 TEST_F(Writer, NoLinesWriteAnEmptyResultAndARule) {
     calc.SetText("old");
-    WriteResults(calc, ResultLines());
+    WriteResults(calc, text::ResultLines());
     EXPECT_EQ(calc.Text(), "");
     EXPECT_EQ(reg.Text(), "-----\n");
 }
@@ -84,7 +84,7 @@ TEST_F(Writer, TheLogKeepsEverythingWrittenToIt) {
     EXPECT_EQ(reg.Text(), "primero\n-----\nsegundo\n-----\nnota\ntercero\n-----\n");
 
     // Long worked solutions, one after the other, all kept in full.
-    ResultLines big;
+    text::ResultLines big;
     for (int i = 1; i <= 300; ++i) big.Add("x!" + std::to_string(i) + " = /3" + std::to_string(i) + "/");
     for (int k = 0; k < 5; ++k) WriteResults(solve, big);
     const QString log = reg.Text();

@@ -8,7 +8,7 @@
 #include "runtime/errors.h"
 #include "text/markup.h"
 
-using namespace shell;
+using namespace text;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "text/globals.h"
 #include "text/resultformat.h"
 
-using namespace shell;
+using namespace text;
 
 namespace {
 

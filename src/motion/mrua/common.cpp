@@ -10,9 +10,9 @@ namespace mrua {
 double SegmentLaw::X(double t) const { return rt::Checked(A + B * t + (a / 2) * t * t); }
 double SegmentLaw::V(double t) const { return rt::Checked(B + a * t); }
 
-std::string FN(double v) { return shell::FormatNum(rt::Variant(v)).ToText(); }
+std::string FN(double v) { return text::FormatNum(rt::Variant(v)).ToText(); }
 
-std::string R(double v) { return RoundText(v, shell::G().Decimals); }
+std::string R(double v) { return RoundText(v, text::G().Decimals); }
 
 std::string RoundText(double v, int decimals) { return rt::RoundedText(v, decimals); }
 
@@ -22,7 +22,7 @@ std::string Held(const rt::Variant& v) { return MarkupMinus(v.ToText()); }
 
 std::string FV(const rt::Variant& v) {
     if (v.IsEmptyText()) return "?";
-    return shell::FormatNum(v).ToText();
+    return text::FormatNum(v).ToText();
 }
 
 std::string SignedText(double v, int decimals) { return MarkupMinus(rt::RoundedText(v, decimals)); }
@@ -37,6 +37,6 @@ std::string Bare(std::string term) {
     return term;
 }
 
-double RoundedValue(double v) { return rt::RoundHalfEven(v, shell::G().Decimals); }
+double RoundedValue(double v) { return rt::RoundHalfEven(v, text::G().Decimals); }
 
 }  // namespace mrua

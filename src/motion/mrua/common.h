@@ -14,7 +14,7 @@ namespace mrua {
 struct Outcome {
     std::string message;         // non-empty: shown in a box; nothing else happens
     std::string note;            // shown in a box before the lines are written
-    shell::ResultLines lines;    // written when there is no message
+    text::ResultLines lines;     // written when there is no message
     std::vector<double> values;  // the values found, in the order offered
     bool ask = true;             // offer the values found (a question follows)
 

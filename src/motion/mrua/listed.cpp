@@ -231,7 +231,7 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
         result = r.line;
         break;
     }
-    out.lines = shell::ResultLines{"Sust. en las ecs. de intervalo:", "Datos: " + data, result};
+    out.lines = text::ResultLines{"Sust. en las ecs. de intervalo:", "Datos: " + data, result};
     return out;
 }
 
@@ -240,7 +240,7 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
 namespace {
 
 std::string FT(bool notFirst, bool showZero, double c, const rt::Variant& s) {
-    return shell::FormatTerm(notFirst, showZero, rt::Variant(c), s);
+    return text::FormatTerm(notFirst, showZero, rt::Variant(c), s);
 }
 
 std::string Rhs(double c) { return " = " + Bare(FT(false, true, c, 1)); }
@@ -259,7 +259,7 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
     std::vector<double> c;
     for (const auto& it : items) c.push_back(rt::TextToNumber(it));
 
-    shell::ResultLines& L = out.lines;
+    text::ResultLines& L = out.lines;
     L.Add(code == Quadratic ? "Resolver la ecuación cuadrática:" : "Resolver el sistema:");
     switch (code) {
     case SystemVA:

@@ -121,7 +121,7 @@ public:
         const auto& L = State().LinePos;
         shell::PrintMarkupText(pic, e.positionLine, L[k].X, L[k].Y - 2, "Times New Roman", 10);
         shell::PrintMarkupText(pic, e.velocityLine, L[k + 1].X, L[k + 1].Y - 2, "Times New Roman", 10);
-        Write(shell::ResultLines{e.heading, e.dataLine});
+        Write(text::ResultLines{e.heading, e.dataLine});
     }
 
     void SubstPointNoParams(int body, int segment, int point, const rt::Variant& t, const rt::Variant& x,
@@ -390,7 +390,7 @@ public:
     }
 
 private:
-    void Write(const shell::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
+    void Write(const text::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
 
     // Shows a refusal; true when the outcome has result lines to go on with.
     static bool Proceed(const Outcome& o) {

@@ -52,7 +52,7 @@ namespace {
 rt::Variant Rv(double v) { return rt::Variant(RoundedValue(v)); }
 
 std::string FT(bool notFirst, bool showZero, const rt::Variant& c, const rt::Variant& s) {
-    return shell::FormatTerm(notFirst, showZero, c, s);
+    return text::FormatTerm(notFirst, showZero, c, s);
 }
 
 std::string StripPlus(std::string s) {

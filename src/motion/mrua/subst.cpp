@@ -97,7 +97,7 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
     } else {
         return r;
     }
-    r.lines = shell::ResultLines{line1, line2};
+    r.lines = text::ResultLines{line1, line2};
     return r;
 }
 
@@ -135,9 +135,9 @@ Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int s
         const std::string n = Str(p);
         return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n + " = " + FN(v);
     };
-    out.lines = shell::ResultLines{
-        "Sust. en las ecs. del móvil " + Str(body) + ", tramo " + Str(segment) + " los datos:", line2,
-        pointLine(p1, t1, x1, v1), pointLine(p2, t2, x2, v2)};
+    out.lines =
+        text::ResultLines{"Sust. en las ecs. del móvil " + Str(body) + ", tramo " + Str(segment) + " los datos:", line2,
+                          pointLine(p1, t1, x1, v1), pointLine(p2, t2, x2, v2)};
     return out;
 }
 
@@ -429,12 +429,12 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             const std::string S10(10, ' ');
             Outcome o;
             o.ask = false;
-            o.lines = shell::ResultLines{"Existe solución si se cumple que",
-                                         S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
-                                         "es decir, dados el factor C y la aceleración a, si",
-                                         S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) +
-                                             "  o bien  t!i = " + FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
-                                         "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
+            o.lines = text::ResultLines{"Existe solución si se cumple que",
+                                        S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
+                                        "es decir, dados el factor C y la aceleración a, si",
+                                        S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) +
+                                            "  o bien  t!i = " + FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
+                                        "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
             return o;
         }
         break;
@@ -708,7 +708,7 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     o.lines.Add("Datos: " + d.datos);
     auto Rv = [](double v) { return rt::Variant(RoundedValue(rt::Checked(v))); };
     auto FT = [](bool n, bool z, const rt::Variant& c, const rt::Variant& sym) {
-        return shell::FormatTerm(n, z, c, sym);
+        return text::FormatTerm(n, z, c, sym);
     };
     if (form == Accel) {
         o.values = {rt::Checked(a)};

@@ -30,7 +30,7 @@ struct PointSubst {
     int count = 0;
     std::array<double, 2> t{}, x{}, v{};
     int chosen = 0;
-    shell::ResultLines lines;
+    text::ResultLines lines;
 };
 PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int segment, int point, const rt::Variant& t,
                       const rt::Variant& x, const rt::Variant& v);

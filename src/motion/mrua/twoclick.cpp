@@ -90,8 +90,8 @@ Outcome Distance(double x1, double x2) {
     Outcome out;
     out.values = {total};
     out.lines =
-        shell::ResultLines{"Calcular distancia recorrida.",
-                           "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":", "d = " + FN(total)};
+        text::ResultLines{"Calcular distancia recorrida.",
+                          "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":", "d = " + FN(total)};
     return out;
 }
 
@@ -272,7 +272,7 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
         return "t!" + J + " = " + FN(s.tJ) + ", " + xP_ + J + " = " + FN(s.xJ) + kCrLf + vP_ + J + " = " + FN(s.vJ);
     };
     auto sixLines = [&](const LinkSolution& s, const std::string& last) {
-        shell::ResultLines l = plan.lines;
+        text::ResultLines l = plan.lines;
         l.Add("Solución:");
         l.Add(junctionLine(s));
         l.Add(last);

@@ -49,10 +49,10 @@ struct LinkPlan {
     double tP = 0, xP = 0, vP = 0;
     std::vector<LinkSolution> sols;
     // Written first: six lines, or four listing two solutions to choose from.
-    shell::ResultLines lines;
+    text::ResultLines lines;
     // Case 2 with two solutions: the six lines of each, written after the
     // choice.
-    std::vector<shell::ResultLines> chosenLines;
+    std::vector<text::ResultLines> chosenLines;
 };
 LinkPlan PlanLinkSegments(double x1, double x2);
 

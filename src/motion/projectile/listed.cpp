@@ -439,8 +439,8 @@ std::string MoverQuarticPrompt() {
            "entre tc-t0 = 0 y el valor de tc-t0 que especifiques aquí.";
 }
 
-shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
-                                     const std::vector<double>& roots, const std::vector<double>& fvals) {
+text::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
+                                    const std::vector<double>& roots, const std::vector<double>& fvals) {
     const double k = p.u * p.t0 - p.x0;
     std::string found;
     for (size_t i = 0; i < roots.size(); ++i) {

@@ -29,7 +29,7 @@ Outcome RangeOnIncline(int body, const std::string& s1, const std::string& s2, d
 struct Distance {
     bool found = false;
     double S = 0;
-    shell::ResultLines lines;
+    text::ResultLines lines;
 };
 Distance PathDistance(int body, double t1, double& t2);
 
@@ -39,7 +39,7 @@ struct CollisionPlan {
     int kase = 0;         // 0 nothing to do; 1 given tc, 2 given Theta0, 3 given V0
     // Launch of body 2 to set up (one solution), or the two choices of case 3.
     std::vector<double> V0s, thetas;
-    shell::ResultLines lines;
+    text::ResultLines lines;
     bool writeFirst = true;  // the lines go before the set-up
     std::string prompt;      // case 3, two solutions
 };
@@ -49,7 +49,7 @@ CollisionPlan PlanCollision(const std::string& tc);
 struct MeetPlan {
     std::string message;
     int kase = 0;  // 0 nothing; 1 {u, tc}; 2 {theta0, u}; 3 {v0, tc}; 4 {theta0, tc}; 5 {v0, u}
-    shell::ResultLines lines;
+    text::ResultLines lines;
     // Launches to offer (v0, theta0), in order.
     std::vector<std::array<double, 2>> launches;
     Ask ask = Ask::None;
@@ -61,7 +61,7 @@ struct MeetPlan {
 MeetPlan PlanMeetMover(const std::string& u, const std::string& tc);
 std::string MoverQuarticPrompt();
 // Case 5 after the search on [0, B]: the six lines.
-shell::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
-                                     const std::vector<double>& roots, const std::vector<double>& fvals);
+text::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
+                                    const std::vector<double>& roots, const std::vector<double>& fvals);
 
 }  // namespace parab

@@ -12,7 +12,7 @@
 
 namespace parab {
 
-using shell::FormatTerm;
+using text::FormatTerm;
 
 ParabModel& Model() {
     static ParabModel m;
@@ -26,10 +26,10 @@ Symbols BodySymbols(int body) {
             s.VelocitySymbols[body][1]};
 }
 
-double Rd(double x) { return rt::RoundHalfEven(x, shell::G().Decimals); }
-double R6d(double x) { return rt::RoundHalfEven(x, std::max(shell::G().Decimals, 6)); }
+double Rd(double x) { return rt::RoundHalfEven(x, text::G().Decimals); }
+double R6d(double x) { return rt::RoundHalfEven(x, std::max(text::G().Decimals, 6)); }
 std::string R(double x) { return rt::NumberText(Rd(x)); }
-std::string FN(double x) { return shell::FormatNum(x).ToText(); }
+std::string FN(double x) { return text::FormatNum(x).ToText(); }
 
 void ClearKinds(int body) {
     rt::CheckIndex(body, 1, 2);
@@ -237,7 +237,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
     }
 
     const Symbols s = BodySymbols(body);
-    plan.lines = shell::ResultLines(3);
+    plan.lines = text::ResultLines(3);
     plan.lines[1] = "Ecuaciones de movimiento, móvil " + std::to_string(body);
     std::string l2 = "En t = " + FN(T0) + ": " + s.xs + " = " + FN(X0) + ", " + s.ys + " = " + FN(Y0);
     switch (plan.kase) {

@@ -66,7 +66,7 @@ struct SetUpPlan {
     BodyLaunch launch;
     bool storeCoefs = false;
     double A0 = 0, A1 = 0, A2 = 0;
-    shell::ResultLines lines;           // the three report lines
+    text::ResultLines lines;            // the three report lines
     std::array<std::string, 6> eqns{};  // equation lines 1..5
 };
 

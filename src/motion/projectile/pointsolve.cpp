@@ -17,7 +17,7 @@ const char kNoRootsInInterval[] = "No encontré raíces en el intervalo dado.";
 
 namespace {
 
-using shell::FormatTerm;
+using text::FormatTerm;
 const std::string kCrLf = "\r\n";
 const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
 
@@ -158,7 +158,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
             return "t!" + P(idx) + " = " + FN(f.t) + ", " + s.xs + "!" + P(idx) + " = " + FN(f.x) + kCrLf + s.ys + "!" +
                    P(idx) + " = " + FN(f.y);
         };
-        o.lines = shell::ResultLines(5);
+        o.lines = text::ResultLines(5);
         o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() + " y ;D" + s.ys +
                      " = " + d2.ToText() + ".";
         o.lines[2] = pointLine(refPoint, fK);
@@ -517,8 +517,8 @@ std::string V0xQuarticPrompt(const std::string& vs) {
            "0x" + kCrLf + "comprendida entre 0 y el valor que especifiques aquí.";
 }
 
-shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
-                                   const std::vector<double>& roots, const std::vector<double>& fvals) {
+text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
+                                  const std::vector<double>& roots, const std::vector<double>& fvals) {
     const Symbols s = BodySymbols(body);
     const std::string p = P(point);
     std::string rootsLine;

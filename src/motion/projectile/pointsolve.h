@@ -16,8 +16,8 @@ namespace parab {
 enum class Ask { None, YesNo, YesNoCancel, OKCancel };
 
 struct Outcome {
-    std::string message;       // non-empty: an OK box, and nothing else happens
-    shell::ResultLines lines;  // written when there is no message
+    std::string message;      // non-empty: an OK box, and nothing else happens
+    text::ResultLines lines;  // written when there is no message
     std::vector<double> values;
     Ask ask = Ask::None;
     std::string prompt, title;
@@ -48,7 +48,7 @@ struct ApplyOutcome {
     std::vector<PointFill> fills;  // written in order; with `choose`, the two choices
     bool choose = false;           // ask which of fills[0], fills[1] to write
     std::string prompt, title;
-    shell::ResultLines lines;  // written when not empty
+    text::ResultLines lines;  // written when not empty
 };
 
 // Completing a point of a body with complete equations from the datum kind
@@ -72,8 +72,8 @@ struct Quartic {
 Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs);
 std::string V0xQuarticPrompt(const std::string& vs);
 // The five result lines of the roots found.
-shell::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
-                                   const std::vector<double>& roots, const std::vector<double>& fvals);
+text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
+                                  const std::vector<double>& roots, const std::vector<double>& fvals);
 extern const char kSearchTitle[];
 extern const char kNoRootsInInterval[];
 

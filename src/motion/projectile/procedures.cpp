@@ -273,7 +273,7 @@ public:
 private:
     int Code() const { return motion::State().ParabProcedureCode; }
 
-    void Write(const shell::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
+    void Write(const text::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
 
     // A refusal, or the lines and then the question: the index of the value
     // taken, -1 none.

@@ -149,8 +149,8 @@ std::string EquationText(const std::vector<std::pair<double, std::string>>& term
     // number; a line whose every term vanishes reads "0 = 0".
     std::string text;
     for (const auto& [coef, name] : terms)
-        text += shell::FormatTerm(!text.empty(), false, rt::RoundHalfEven(coef, decimals), name);
-    text += shell::FormatTerm(!text.empty(), text.empty(), rt::RoundHalfEven(constant, decimals), 1.0);
+        text += text::FormatTerm(!text.empty(), false, rt::RoundHalfEven(coef, decimals), name);
+    text += text::FormatTerm(!text.empty(), text.empty(), rt::RoundHalfEven(constant, decimals), 1.0);
     return text + " = 0";
 }
 

@@ -114,7 +114,7 @@ void ParticleStatics::AddParticleForce() {
     plat::TextBox& box = *form_->panels.txtVector;
     const std::string text = rt::Trim(S(box.Text()));
     if (text.empty()) return;
-    auto parsed = vec::ParseStaticsVector(text, shell::G().Decimals);
+    auto parsed = vec::ParseStaticsVector(text, text::G().Decimals);
     if (!parsed.ok()) {
         Message(Q(parsed.message()));
         return;
@@ -152,10 +152,10 @@ void ParticleStatics::AddParticleForce() {
 
 std::string ParticleStatics::Solve() {
     const EquilibriumOutcome out =
-        SolveParticleEquilibrium(State().ParticleForces, shell::G().Decimals, [](const std::string& prompt) {
+        SolveParticleEquilibrium(State().ParticleForces, text::G().Decimals, [](const std::string& prompt) {
             return plat::MsgBox(Q(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) == plat::MsgResult::Yes;
         });
-    if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, shell::ResultLines{out.report});
+    if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, text::ResultLines{out.report});
     if (out.redraw) Redraw();
     if (out.failed) rt::Raise(rt::ErrorCode::InvalidCall);
     return out.msg;
@@ -229,8 +229,8 @@ void ParticleStatics::PutSolutionInTable() {
     ParticleState& st = State();
     plat::FlexGrid& gd = *panel_.gdEqui;
     if (st.ParticleForceCount == 0) return;
-    const int dec = shell::G().Decimals;
-    shell::ResultLines lines(st.ParticleForceCount + 1);
+    const int dec = text::G().Decimals;
+    text::ResultLines lines(st.ParticleForceCount + 1);
     lines[1] = "Equilibrio bajo las siguientes fuerzas:";
     for (int k = 1; k <= st.ParticleForceCount; ++k) {
         ParticleForceRec& r = st.ParticleForces[k - 1];
@@ -348,7 +348,7 @@ void ParticleStatics::cmdRotangle_Click() {
 bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts) {
     const shell::SharedState& g = shell::Shared();
     const std::string loadMsg =
-        LoadParticleForces(State(), texts, form_->GetRotAngle(), g.PicWidth, g.PicHeight, shell::G().Decimals);
+        LoadParticleForces(State(), texts, form_->GetRotAngle(), g.PicWidth, g.PicHeight, text::G().Decimals);
     if (!loadMsg.empty()) Message(Q(loadMsg));
     const std::string msg = Solve();
     if (!msg.empty()) {

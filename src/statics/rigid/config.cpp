@@ -30,7 +30,7 @@
 namespace rigid {
 
 plat::Picture& RigidStatics::pic1() { return *form_->pic1; }
-int RigidStatics::Decimals() const { return shell::G().Decimals; }
+int RigidStatics::Decimals() const { return text::G().Decimals; }
 
 int RigidStatics::BodyNumber() const { return rt::CInt(rt::TextToNumber(plat::StdStr(panel_.lblBody->Caption()))); }
 

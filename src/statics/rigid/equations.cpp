@@ -176,10 +176,10 @@ StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
         // its number.
         std::string text;
         for (int j = 1; j <= n; ++j)
-            text += shell::FormatTerm(!text.empty(), false, rt::RoundHalfEven(out.coefs(e, j), decimals),
-                                      vec::FormatTrigTerm(1, out.incs[static_cast<size_t>(j - 1)]));
-        text += shell::FormatTerm(!text.empty(), text.empty(),
-                                  rt::RoundHalfEven(-out.consts[static_cast<size_t>(e)], decimals), 1);
+            text += text::FormatTerm(!text.empty(), false, rt::RoundHalfEven(out.coefs(e, j), decimals),
+                                     vec::FormatTrigTerm(1, out.incs[static_cast<size_t>(j - 1)]));
+        text += text::FormatTerm(!text.empty(), text.empty(),
+                                 rt::RoundHalfEven(-out.consts[static_cast<size_t>(e)], decimals), 1);
         text += " = 0";
         out.eqns.push_back(out.labels[static_cast<size_t>(e - 1)] + ":   " + text);
     }
@@ -226,7 +226,7 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
             const double v = b[static_cast<size_t>(i)];
             out.values.push_back(v);
             out.results.push_back(vec::FormatTrigTerm(1, q.incs[static_cast<size_t>(i - 1)]) + " = " +
-                                  shell::FormatNum(v).ToText());
+                                  text::FormatNum(v).ToText());
         }
         return out;
     }
@@ -314,7 +314,7 @@ StatSolution SolveStatEqns(const StatState& st, const std::vector<int>& systems,
     for (int i = 0; i < 3; ++i)
         out.results.push_back(
             vec::FormatTrigTerm(1, out.incs[static_cast<size_t>(i)]) + " = " +
-            shell::FormatNum(rt::RoundHalfEven(out.values[static_cast<size_t>(i)], decimals)).ToText());
+            text::FormatNum(rt::RoundHalfEven(out.values[static_cast<size_t>(i)], decimals)).ToText());
     return out;
 }
 

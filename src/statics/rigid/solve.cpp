@@ -23,8 +23,8 @@ namespace rigid {
 
 namespace {
 
-shell::ResultLines Lines(const std::vector<std::string>& v) {
-    shell::ResultLines r;
+text::ResultLines Lines(const std::vector<std::string>& v) {
+    text::ResultLines r;
     for (const auto& l : v) r.Add(l);
     return r;
 }

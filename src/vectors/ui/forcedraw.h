@@ -26,18 +26,18 @@ void DrawDistributedLoad(plat::Picture& pic, const vec::DistributedLoadResult& r
 
 // Forces on a line: the texts x1, F1, x2, F2, ... [, xL].
 vec::ResultText ReduceParallelForces1D(plat::Picture& pic, std::span<const std::string> cells,
-                                       int decimals = shell::G().Decimals);
+                                       int decimals = text::G().Decimals);
 // Forces normal to the plane: the texts r1, F1z, r2, F2z, ... [, rL].
 vec::ResultText ReduceParallelForces2D(plat::Picture& pic, std::span<const std::string> args,
-                                       int decimals = shell::G().Decimals);
+                                       int decimals = text::G().Decimals);
 // Coplanar forces: the texts r1, F1, r2, F2, ... [, couple] [, rL].
 vec::ResultText ReduceCoplanarForces(plat::Picture& pic, std::span<const std::string> args,
-                                     int decimals = shell::G().Decimals);
+                                     int decimals = text::G().Decimals);
 
 // Distributed load: the density text between the limits x1 and x2 (put in
 // ascending order in the caller's variables).
 vec::ResultText ReduceDistributedLoad(plat::Picture& pic, const std::string& text, double& x1, double& x2,
                                       const vec::LoadIntegrator& integrate = vec::SolveLoadIntegral,
-                                      int decimals = shell::G().Decimals);
+                                      int decimals = text::G().Decimals);
 
 }  // namespace vecui

@@ -18,7 +18,7 @@ namespace mruatest {
 inline void ResetModel() {
     shell::ResetShared();
     motion::ResetState();
-    shell::G().Decimals = 3;
+    text::G().Decimals = 3;
     shell::Shared().WorkspaceMode = shell::kRectilinearWorkspace;
     motion::InitMruaEqnLinePositions();
 }
@@ -62,7 +62,7 @@ inline void Law(int body, int segment, double A, double B, double a) {
 // Strip x of the middle of a table column.
 inline double ColX(int col) { return 64.0 * (col - 1) + 32; }
 
-inline std::vector<std::string> Lines(const shell::ResultLines& l) { return l.Lines(); }
+inline std::vector<std::string> Lines(const text::ResultLines& l) { return l.Lines(); }
 
 class MruaTest : public ::testing::Test {
 protected:

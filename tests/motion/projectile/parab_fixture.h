@@ -20,11 +20,11 @@ protected:
     void SetUp() override {
         shell::ResetShared();
         motion::ResetState();
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
         motion::State().NumBodies = 1;
         motion::State().PointsPerBody = {0, 9, 0};
     }
-    void TearDown() override { shell::G().Decimals = 3; }
+    void TearDown() override { text::G().Decimals = 3; }
 
     // Sets a body's equations up as the set-up procedure stores them.
     parab::SetUpPlan Pose(int body, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,

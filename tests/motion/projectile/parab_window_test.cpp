@@ -24,7 +24,7 @@ class ParabWindow : public testsupport::Form1Test {
 protected:
     void SetUp() override {
         Form1Test::SetUp();
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
         parab::Model() = {};
         PressToolbar(5);
         m().cmdTable_Click(1);

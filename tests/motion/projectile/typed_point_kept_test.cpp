@@ -19,7 +19,7 @@ class TypedPointKept : public testsupport::Form1Test {
 protected:
     void SetUp() override {
         Form1Test::SetUp();
-        shell::G().Decimals = 3;
+        text::G().Decimals = 3;
         parab::Model() = {};
         PressToolbar(5);  // one body over nine points
         Column(1, {"0", "0", "0", "14", "45"});

@@ -157,7 +157,7 @@ TEST_F(RigidAngle, OneAngleGivesTwoSolutionsToChooseFrom) {
         EXPECT_NEAR(s.values[1], 0, 1e-9);
         EXPECT_NEAR(s.values[2], first ? 36.869897645844 : 143.130102354156, 1e-9);
         // Results written as the linear path writes them (subscript, minus sign).
-        EXPECT_EQ(s.results[0], "A!x = " + shell::FormatNum(first ? -40.0 : 40.0).ToText());
+        EXPECT_EQ(s.results[0], "A!x = " + text::FormatNum(first ? -40.0 : 40.0).ToText());
         EXPECT_EQ(s.results[2], first ? "Q = 36.87" : "Q = 143.13");
     }
     EXPECT_EQ(asked,

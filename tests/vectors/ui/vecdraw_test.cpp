@@ -223,9 +223,9 @@ TEST_F(VectorPlots, DistributedLoadCurveAndResultant) {
 }
 
 TEST_F(VectorPlots, LinesFollowTheSharedDecimals) {
-    shell::G().Decimals = 1;
+    text::G().Decimals = 1;
     vec::ResultText lines = vecui::ReduceParallelForces1D(pic, Cells{"0", "1", "0.5", "2"});
-    shell::G().Decimals = 3;
+    text::G().Decimals = 3;
     EXPECT_EQ(lines[1], "y se localiza en 0.3");
 }
 
