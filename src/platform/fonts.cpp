@@ -15,7 +15,10 @@ struct FaceRow {
 constexpr FaceRow kFaces[] = {
     {"times new roman", "Liberation Serif;DejaVu Serif"},
     {"times", "Liberation Serif;DejaVu Serif"},
-    {"symbol", "Liberation Serif;DejaVu Serif"},
+    // Families that hold the Symbol table's characters themselves: the bare
+    // name "Symbol" is never handed to the system's font matching, which may
+    // resolve it to a symbol-encoded face holding no Unicode character.
+    {"symbol", "Liberation Serif;DejaVu Serif;DejaVu Sans"},
     {"courier new", "Liberation Mono;DejaVu Sans Mono"},
     {"courier", "Liberation Mono;DejaVu Sans Mono"},
     {"small fonts", "DejaVu Sans"},

@@ -6,6 +6,10 @@
 // This is the one lookup table from those names to installed families
 // (Liberation and DejaVu), with a fallback list so that a character missing
 // from the first family (mathematical signs, arrows) is taken from the next.
+// "Symbol" in particular is drawn in Unicode families that hold the
+// characters of its table (Greek letters, the minus sign, arrows): on many
+// systems the name itself resolves to a symbol-encoded face in which all of
+// them come out blank.
 //
 // Guarantees:
 // - sizes are given in points and realised as a pixel size of

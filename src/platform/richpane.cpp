@@ -7,6 +7,7 @@
 
 #include "platform/common.h"
 #include "platform/controls.h"
+#include "platform/fonts.h"
 #include "platform/printer.h"
 #include "platform/symbolfont.h"
 
@@ -17,6 +18,9 @@ namespace {
 // The vertical offset in twips, kept beside the rendering offset so that it
 // reads back exactly.
 constexpr int kOffsetTwipsProperty = QTextFormat::UserProperty + 1;
+// The face name as set, kept beside the families Qt draws in (they differ
+// for "Symbol").
+constexpr int kFaceNameProperty = QTextFormat::UserProperty + 2;
 
 QString FromDocText(QString s) {
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -37,10 +41,15 @@ double OffsetPercent(int twips, double pointSize) {
     return (twips / 20.0) / (pointSize * 1.15) * 100.0;
 }
 
-bool IsSymbolFamily(const QTextCharFormat& f) {
+// The face a format was given; empty when it names none.
+QString FaceName(const QTextCharFormat& f) {
+    const QString name = f.stringProperty(kFaceNameProperty);
+    if (!name.isEmpty()) return name;
     const QStringList fams = f.fontFamilies().toStringList();
-    return !fams.isEmpty() && fams.front().compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+    return fams.isEmpty() ? QString() : fams.front();
 }
+
+bool IsSymbolFamily(const QTextCharFormat& f) { return IsSymbolFace(FaceName(f)); }
 
 }  // namespace
 
@@ -204,9 +213,15 @@ void RichPane::SetSelColor(rt::ColorRef color) {
 
 QString RichPane::SelFontName() const { return FormatAt(-1).fontName; }
 
+void RichPane::SetFontName(QTextCharFormat& format, const QString& faceName) {
+    format.setFontFamilies(IsSymbolFace(faceName) ? FaceFamilies(faceName) : QStringList{faceName});
+    // Set for every face, so that merging a new face over "Symbol" replaces it.
+    format.setProperty(kFaceNameProperty, faceName);
+}
+
 void RichPane::SetSelFontName(const QString& family) {
     QTextCharFormat f;
-    f.setFontFamilies(QStringList{family});
+    SetFontName(f, family);
     MergeSel(f);
     if (IsSymbolFamily(f)) MapSelectionToSymbol();
 }
@@ -286,8 +301,8 @@ CharFormat RichPane::FormatAt(int pos) const {
     r.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : def.italic();
     r.underline = f.fontUnderline();
     r.color = f.hasProperty(QTextFormat::ForegroundBrush) ? FromQColor(f.foreground().color()) : rt::kBlack;
-    const QStringList fams = f.fontFamilies().toStringList();
-    r.fontName = fams.isEmpty() ? def.family() : fams.front();
+    const QString face = FaceName(f);
+    r.fontName = face.isEmpty() ? def.family() : face;
     r.fontSize = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : def.pointSizeF();
     r.offsetTwips = f.intProperty(kOffsetTwipsProperty);
     return r;

@@ -18,7 +18,8 @@
 // - Text set in the "Symbol" font is shown through the Symbol map
 //   (symbolfont.h): giving a selection that font, or writing SelText where
 //   it applies, stores the mapped characters (one for one, so positions
-//   stay valid), and SelFontName still reads "Symbol".
+//   stay valid), and SelFontName still reads "Symbol". The characters are
+//   drawn in the installed families that stand for the face (fonts.h).
 // - Rich content travels as QTextDocumentFragment (no rich-text strings).
 //   A fragment holds no final paragraph break: appending entries one after
 //   the other needs a break between them, written by the caller.
@@ -111,6 +112,11 @@ public:
     // size (points) raised by twips, so that rich content built outside a
     // pane reads back the same offset.
     static void SetCharOffset(QTextCharFormat& format, int twips, double points);
+
+    // Gives a format a face of the forms (for rich content built outside a
+    // pane): the face reads back by its name, and "Symbol" is drawn as
+    // SetSelFontName draws it.
+    static void SetFontName(QTextCharFormat& format, const QString& faceName);
 
     // Format of the character at pos (0-based), and the text as runs.
     CharFormat FormatAt(int pos) const;

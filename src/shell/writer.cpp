@@ -37,7 +37,7 @@ private:
                                : m.font == text::MarkupFont::Symbol ? QStringLiteral("Symbol")
                                                                     : name_;
         const double size = m.size > 0 ? m.size : size_;
-        f.setFontFamilies(QStringList{family});
+        plat::RichPane::SetFontName(f, family);
         f.setFontPointSize(size);
         f.setFontWeight(m.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(m.italic);

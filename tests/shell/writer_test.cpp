@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <string>
 #include <vector>
 
+#include "platform/glyph_check.h"
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
 #include "shell/writer.h"
@@ -92,6 +95,30 @@ TEST_F(Writer, TheLogKeepsEverythingWrittenToIt) {
     EXPECT_FALSE(log.contains(QChar(0x00AC)));
     EXPECT_FALSE(log.contains('!'));
     EXPECT_EQ(solve.Text().count('\n'), 1 + 5 * 300);
+}
+
+TEST_F(Writer, SymbolCharactersReachTheScreen) {
+    // A quadratic's result as the calculator writes it: the signs are the
+    // Symbol face's minus and must be drawn, not laid out as empty glyphs.
+    WriteResults(calc, {"x\u00A12 + 3 x ;- 4 = 0", "x!1 = ;-4", "Valor extremo en x = ;-1.5"});
+    const int withMinus = testsupport::InkPixels(*calc.document(), "writer_quadratic");
+    WriteResults(calc, {"x\u00A12 + 3 x   4 = 0", "x!1 =  4", "Valor extremo en x =  1.5"});
+    const int blank = testsupport::InkPixels(*calc.document());
+    EXPECT_GT(withMinus, blank + 3 * 4) << blank;
+
+    // Every letter and named sign the markup sets in the Symbol face, in
+    // the result pane and in a fragment built without a pane.
+    std::string all;
+    for (char c = 'a'; c <= 'z'; ++c) all += std::string(";") + c + ";" + char(c - 'a' + 'A');
+    for (const char* code : {"meig", "maig", "suma", "punt", "infi", "nabl", "esca", "fldo", "fliz",
+                             "flar", "flde", "flab", "grad", "mame", "prop", "dife", "iden", "apro",
+                             "divi", "elem", "nele", "impl", "abso", "angu", "cruz", "reto", "cora"})
+        all += std::string("#") + code;
+    WriteResults(calc, {all, "$;q !;a \u00A1;-"});
+    EXPECT_EQ(testsupport::MissingGlyphs(*calc.document(), "writer_symbols"), "");
+    QTextDocument doc;
+    QTextCursor(&doc).insertFragment(MarkupFragment("Times New Roman", 12, QString::fromStdString(all)));
+    EXPECT_EQ(testsupport::MissingGlyphs(doc), "");
 }
 
 TEST_F(Writer, WithoutTheConversionPaneNothingIsWritten) {
