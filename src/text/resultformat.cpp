@@ -90,4 +90,19 @@ std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, co
     } catch (const rt::RuntimeError&) { return ""; }
 }
 
+std::string FormatNumText(double x) { return FormatNum(rt::Variant(x)).ToText(); }
+
+std::string MarkupMinus(std::string s) {
+    if (!s.empty() && s[0] == '-') s.replace(0, 1, kMinus);
+    return s;
+}
+
+std::string MarkupNumber(double x) { return MarkupMinus(rt::NumberText(x)); }
+
+std::string MarkupRounded(double x, int decimals) { return MarkupMinus(rt::RoundedText(x, decimals)); }
+
+double Rounded(double x) { return rt::RoundHalfEven(x, G().Decimals); }
+
+std::string RoundedText(double x) { return rt::RoundedText(x, G().Decimals); }
+
 }  // namespace text

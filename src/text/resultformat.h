@@ -49,4 +49,18 @@ rt::Variant FormatNum(const rt::Variant& x);
 // or follow " = "; later terms are added or subtracted (" ;- 2 x").
 std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, const rt::Variant& symbol);
 
+// The number texts of result lines and boxes, each in one place:
+// FormatNum's text of x;
+std::string FormatNumText(double x);
+// s with a leading "-" turned into the markup minus;
+std::string MarkupMinus(std::string s);
+// the general, unrounded text of x with the markup minus;
+std::string MarkupNumber(double x);
+// x rounded to `decimals` places (halves to even) with the markup minus;
+std::string MarkupRounded(double x, int decimals);
+// x rounded to G().Decimals places, as a number and as text with the
+// ordinary minus (boxes, grid cells).
+double Rounded(double x);
+std::string RoundedText(double x);
+
 }  // namespace text

@@ -60,6 +60,34 @@ TEST(FormatTerm, FirstTermHasNoLeadingBlankAndItsMinusNextToItsNumber) {
             << c.coef.ToText() << " " << c.symbol.ToText();
 }
 
+// The number texts every workspace shares: where the minus goes and which
+// decimals apply. A rounded zero never keeps a minus.
+TEST(NumberTexts, MinusAndRoundingOfEachForm) {
+    const int saved = G().Decimals;
+    G().Decimals = 2;
+    struct Case {
+        double x;
+        const char *markupNumber, *markupRounded3, *roundedText;
+    };
+    const std::vector<Case> cases = {
+        {-2.5, ";-2.5", ";-2.5", "-2.5"},
+        {1.23456, "1.23456", "1.235", "1.23"},
+        {-0.0004, ";-0.0004", "0", "0"},
+        {0.125, "0.125", "0.125", "0.12"},  // halves to even
+        {-1234.5678, ";-1234.5678", ";-1234.568", "-1234.57"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MarkupNumber(c.x), c.markupNumber) << c.x;
+        EXPECT_EQ(MarkupRounded(c.x, 3), c.markupRounded3) << c.x;
+        EXPECT_EQ(RoundedText(c.x), c.roundedText) << c.x;
+        EXPECT_EQ(FormatNumText(c.x), FormatNum(c.x).ToText()) << c.x;
+    }
+    EXPECT_EQ(Rounded(-1234.5678), -1234.57);
+    EXPECT_EQ(MarkupMinus("-x!1"), ";-x!1");
+    EXPECT_EQ(MarkupMinus("x - 1"), "x - 1");
+    G().Decimals = saved;
+}
+
 TEST(ResultLinesTest, NumberedFromOne) {
     ResultLines lines(2);
     lines[1] = "a";

@@ -35,29 +35,15 @@ struct SegmentLaw {
     double V(double t) const;
 };
 
-// A value through FormatNum, as text.
-std::string FN(double v);
 // A held value for a result line: FormatNum's text, or "?" when the value
 // is missing (Empty or the empty text).
 std::string FV(const rt::Variant& v);
-// v rounded to `decimals` places, with the markup minus of result lines.
-std::string SignedText(double v, int decimals);
-// A text for a result line: a leading "-" becomes the markup minus.
-std::string MarkupMinus(std::string s);
 // An equation term without the blank FormatTerm puts before it, for the
 // start of a line or the right of an equals sign.
 std::string Bare(std::string term);
-// v rounded to the shared number of decimals, ordinary minus sign.
-std::string R(double v);
-// v rounded to `decimals` places, ordinary minus sign.
-std::string RoundText(double v, int decimals);
-// The general, unrounded text of a number, with the markup minus.
-std::string NT(double v);
 // The value as it is held (a text as typed, a number unrounded), with the
 // markup minus.
 std::string Held(const rt::Variant& v);
-// v rounded to the shared number of decimals, as a number.
-double RoundedValue(double v);
 
 // Line breaks inside one result line or one message.
 inline constexpr const char* kCrLf = "\r\n";

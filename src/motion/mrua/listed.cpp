@@ -42,7 +42,6 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
         if (v[i].IsNumeric()) v[i] = rt::Variant(v[i].ToNumber());
     }
     auto n = [&](int i) { return v[i].ToNumber(); };
-    auto F = [](double x) { return FN(x); };
     auto sq = [](double x) { return rt::Checked(x * x); };
 
     struct Row {
@@ -55,26 +54,26 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
              const double a = Div(n(kVf) - n(kVi), n(kTf) - n(kTi));
              const double dx = 0.5 * (n(kVi) + n(kVf)) * (n(kTf) - n(kTi));
-             return Line("a = " + F(a) + ", ;Dx = " + F(dx));
+             return Line("a = " + text::FormatNumText(a) + ", ;Dx = " + text::FormatNumText(dx));
          }},
         {{kTi, kTf, kDv},
          [&] {
              if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
-             return Line("a = " + F(Div(n(kDv), n(kTf) - n(kTi))));
+             return Line("a = " + text::FormatNumText(Div(n(kDv), n(kTf) - n(kTi))));
          }},
         {{kA, kVi, kVf},
          [&] {
              if (n(kA) == 0) return Box("Valor 0 de la aceleración no permitido.");
              const double dt = Div(n(kVf) - n(kVi), n(kA));
              const double dx = n(kVi) * dt + 0.5 * n(kA) * dt * dt;
-             return Line(";Dt = " + F(dt) + ", ;Dx = " + F(dx));
+             return Line(";Dt = " + text::FormatNumText(dt) + ", ;Dx = " + text::FormatNumText(dx));
          }},
         {{kDt, kVi, kVf},
          [&] {
              if (n(kDt) == 0) return Box("Valor 0 de dt no permitido.");
              const double a = Div(n(kVf) - n(kVi), n(kDt));
              const double dx = 0.5 * (n(kVi) + n(kVf)) * n(kDt);
-             return Line("a = " + F(a) + ", ;Dx = " + F(dx));
+             return Line("a = " + text::FormatNumText(a) + ", ;Dx = " + text::FormatNumText(dx));
          }},
         {{kDx, kVi, kVf},
          [&] {
@@ -82,7 +81,7 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              if (n(kVi) + n(kVf) == 0) return Box("Si vi = vf entonces dx = 0.");
              const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kDx));
              const double dt = Div(2 * n(kDx), n(kVi) + n(kVf));
-             return Line("a = " + F(a) + ", ;Dt = " + F(dt));
+             return Line("a = " + text::FormatNumText(a) + ", ;Dt = " + text::FormatNumText(dt));
          }},
         {{kXi, kXf, kVi, kVf},
          [&] {
@@ -90,7 +89,7 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              if (n(kVi) == -n(kVf)) return Box("Si vi = -vf entonces xi = xf. Datos insuficientes.");
              const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * (n(kXf) - n(kXi)));
              const double dt = Div(n(kVf) - n(kVi), a);
-             return Line("a = " + F(a) + ", ;Dt = " + F(dt));
+             return Line("a = " + text::FormatNumText(a) + ", ;Dt = " + text::FormatNumText(dt));
          }},
         {{kA, kXi, kXf, kVf},
          [&] {
@@ -98,119 +97,132 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
              const double w = sq(n(kVf)) - 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vi");
              const double vi = std::sqrt(w);
-             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " + F(Div(n(kVf) - vi, n(kA))) + ", " +
-                         F(Div(n(kVf) + vi, n(kA))));
+             return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
+                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
+                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
          }},
         {{kA, kDx, kVf},
          [&] {
              const double w = sq(n(kVf)) - 2 * n(kA) * n(kDx);
              if (w < 0) return Line("No hay solución para vi.");
              const double vi = std::sqrt(w);
-             return Line("v!i = " + std::string(kPlusMinus) + F(vi) + ", ;Dt = " + F(Div(n(kVf) - vi, n(kA))) + ", " +
-                         F(Div(n(kVf) + vi, n(kA))));
+             return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
+                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
+                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
          }},
         {{kXi, kXf, kDt, kVi},
          [&] {
              const double dt = n(kDt);
              const double a = Div(2 * ((n(kXf) - n(kXi)) - n(kVi) * dt), dt * dt);
-             return Line("a = " + F(a) + ", v!f = " + F(n(kVi) + a * dt));
+             return Line("a = " + text::FormatNumText(a) + ", v!f = " + text::FormatNumText(n(kVi) + a * dt));
          }},
         {{kA, kXi, kXf, kVi},
          [&] {
              const double w = sq(n(kVi)) + 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vf.");
              const double vf = std::sqrt(w);
-             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ", ;Dt = " + F(Div(vf - n(kVi), n(kA))) + ", " +
-                         F(Div(-vf - n(kVi), n(kA))));
+             return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
+                         ", ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
+                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
          }},
         {{kA, kDx, kVi},
          [&] {
              const double w = sq(n(kVi)) + 2 * n(kA) * n(kDx);
              if (w < 0 || n(kA) == 0) return Line("No hay solución para vi o dt");
              const double vf = std::sqrt(w);
-             return Line("v!f = " + std::string(kPlusMinus) + F(vf) + ",  ;Dt = " + F(Div(vf - n(kVi), n(kA))) + ", " +
-                         F(Div(-vf - n(kVi), n(kA))));
+             return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
+                         ",  ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
+                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
          }},
         {{kA, kVi, kVf, kXi},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double xf = n(kXi) + Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA));
-             return Line("x!f = " + F(xf) + ", ;Dt = " + F(Div(n(kVf) - n(kVi), n(kA))));
+             return Line("x!f = " + text::FormatNumText(xf) +
+                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - n(kVi), n(kA))));
          }},
         {{kA, kVi, kVf, kXf},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double xi = n(kXf) - Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA));
-             return Line("x!i = " + F(xi) + ", ;Dt = " + F(Div(n(kVf) - n(kVi), n(kA))));
+             return Line("x!i = " + text::FormatNumText(xi) +
+                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - n(kVi), n(kA))));
          }},
         {{kA, kVi, kTi, kTf},
          [&] {
              const double vf = n(kVi) + n(kA) * (n(kTf) - n(kTi));
-             return Line("v!f = " + F(vf) + ", ;Dx = " + F(Div(sq(vf) - sq(n(kVi)), 2 * n(kA))));
+             return Line("v!f = " + text::FormatNumText(vf) +
+                         ", ;Dx = " + text::FormatNumText(Div(sq(vf) - sq(n(kVi)), 2 * n(kA))));
          }},
         {{kA, kVf, kTi, kTf},
          [&] {
              const double vi = n(kVf) - n(kA) * (n(kTf) - n(kTi));
-             return Line("v!i = " + F(vi) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(vi), 2 * n(kA))));
+             return Line("v!i = " + text::FormatNumText(vi) +
+                         ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(vi), 2 * n(kA))));
          }},
         {{kA, kVi, kVf, kTi},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double tf = n(kTi) + Div(n(kVf) - n(kVi), n(kA));
-             return Line("t!f = " + F(tf) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+             return Line("t!f = " + text::FormatNumText(tf) +
+                         ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
          }},
         {{kA, kVi, kVf, kTf},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
              const double ti = n(kTf) - Div(n(kVf) - n(kVi), n(kA));
-             return Line("t!i = " + F(ti) + ", ;Dx = " + F(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
+             return Line("t!i = " + text::FormatNumText(ti) +
+                         ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
          }},
-        {{kA, kTi, kTf}, [&] { return Line(";Dv = " + F(n(kA) * (n(kTf) - n(kTi)))); }},
+        {{kA, kTi, kTf}, [&] { return Line(";Dv = " + text::FormatNumText(n(kA) * (n(kTf) - n(kTi)))); }},
         {{kA, kTi, kDv},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
-             return Line("t!f = " + F(n(kTi) + Div(n(kDv), n(kA))));
+             return Line("t!f = " + text::FormatNumText(n(kTi) + Div(n(kDv), n(kA))));
          }},
         {{kA, kTf, kDv},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
-             return Line("t!i = " + F(n(kTf) - Div(n(kDv), n(kA))));
+             return Line("t!i = " + text::FormatNumText(n(kTf) - Div(n(kDv), n(kA))));
          }},
         {{kA, kVi, kDt},
          [&] {
              const double dt = n(kDt);
-             return Line("v!f = " + F(n(kVi) + n(kA) * dt) + ", " + ";Dx = " + F(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
+             return Line("v!f = " + text::FormatNumText(n(kVi) + n(kA) * dt) + ", " +
+                         ";Dx = " + text::FormatNumText(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
          }},
         {{kA, kVf, kDt},
          [&] {
              const double vi = n(kVf) - n(kA) * n(kDt);
-             return Line("v!i = " + F(vi) + ", ;Dx = " + F(0.5 * (vi + n(kVf)) * n(kDt)));
+             return Line("v!i = " + text::FormatNumText(vi) +
+                         ", ;Dx = " + text::FormatNumText(0.5 * (vi + n(kVf)) * n(kDt)));
          }},
         {{kA, kDt, kDx},
          [&] {
              if (n(kDt) == 0) return Line("Valor 0 no permitido", false);
              const double m = Div(n(kDx), n(kDt)), h = 0.5 * n(kA) * n(kDt);
-             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+             return Line("v!i = " + text::FormatNumText(m - h) + ", v!f = " + text::FormatNumText(m + h));
          }},
         {{kA, kXi, kXf, kDt},
          [&] {
              if (n(kDt) == 0) return Line("Valor 0 no permitido", false);
              const double m = Div(n(kXf) - n(kXi), n(kDt)), h = 0.5 * n(kA) * n(kDt);
-             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+             return Line("v!i = " + text::FormatNumText(m - h) + ", v!f = " + text::FormatNumText(m + h));
          }},
         {{kA, kTi, kTf, kDx},
          [&] {
              const double dt = n(kTf) - n(kTi);
              if (dt == 0) return Line("Valor 0 no permitido", false);
              const double m = Div(n(kDx), dt), h = 0.5 * n(kA) * dt;
-             return Line("v!i = " + F(m - h) + ", v!f = " + F(m + h));
+             return Line("v!i = " + text::FormatNumText(m - h) + ", v!f = " + text::FormatNumText(m + h));
          }},
         {{kVi, kDt, kDx},
          [&] {
              const double dt = n(kDt);
              if (dt == 0) return Line("Valor 0 no permitido", false);
              const double a = Div(2 * (n(kDx) - n(kVi) * dt), dt * dt);
-             return Line("a = " + F(a) + ", v!f = " + F(Div(2 * n(kDx), dt) - n(kVi)));
+             return Line("a = " + text::FormatNumText(a) +
+                         ", v!f = " + text::FormatNumText(Div(2 * n(kDx), dt) - n(kVi)));
          }},
     };
 
@@ -284,14 +296,16 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
         L.Add(Bare(FT(false, false, c[0], "x¡2")) + FT(true, false, c[1], "x") + FT(true, false, c[2], 1) + " = 0");
         break;
     }
-    auto pair = [](double v0, double a) { return "v!0 = " + FN(v0) + ", a = " + FN(a); };
+    auto pair = [](double v0, double a) {
+        return "v!0 = " + text::FormatNumText(v0) + ", a = " + text::FormatNumText(a);
+    };
 
     if (code == SystemVA) {
         const double det = rt::Checked(c[0] * c[4] - c[1] * c[3]);
         if (det == 0) return Outcome::Refuse("El coeficiente del sistema es cero.");
         const double v0 = rt::Div(c[2] * c[4] - c[1] * c[5], det);
         const double a = rt::Div(c[0] * c[5] - c[2] * c[3], det);
-        L.Add("v!0 = " + FN(v0) + ", a = " + FN(a));
+        L.Add("v!0 = " + text::FormatNumText(v0) + ", a = " + text::FormatNumText(a));
         out.values = {v0, a};
     } else if (code == SystemV2A || code == SystemV2A2A) {
         double A, B, C;
@@ -342,7 +356,7 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
             const double v2 = rt::Div(c[6] - c[5] * a, c[4]);
             if (!(v2 > 0)) continue;
             const double v0 = std::sqrt(v2);
-            L.Add("v!0 = #mame " + FN(v0) + ", a = " + FN(a));
+            L.Add("v!0 = #mame " + text::FormatNumText(v0) + ", a = " + text::FormatNumText(a));
             out.values.push_back(v0);
             out.values.push_back(a);
             ++kept;
@@ -351,10 +365,10 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
     } else {
         const auto r = num::SolveQuadratic(c[0], c[1], c[2]);
         if (r.real == 2) {
-            L.Add("x!1 = " + FN(r.x[0]) + ", x!2 = " + FN(r.x[1]));
+            L.Add("x!1 = " + text::FormatNumText(r.x[0]) + ", x!2 = " + text::FormatNumText(r.x[1]));
             out.values = {r.x[0], r.x[1]};
         } else {
-            L.Add("x!1,!2 = " + FN(r.re) + " #mame " + FN(r.im) + " i");
+            L.Add("x!1,!2 = " + text::FormatNumText(r.re) + " #mame " + text::FormatNumText(r.im) + " i");
             out.values = {r.re, r.im};
         }
     }
@@ -367,7 +381,7 @@ namespace {
 
 std::string Condition(char q, double C, bool isDifference) {
     const std::string lo(1, q), up(1, static_cast<char>(q - 'a' + 'A'));
-    return isDifference ? lo + " ;- " + up + " = " + NT(C) : lo + " = " + NT(C) + up;
+    return isDifference ? lo + " ;- " + up + " = " + text::MarkupNumber(C) : lo + " = " + text::MarkupNumber(C) + up;
 }
 
 std::string Heading(const std::string& cond, int segment) {
@@ -387,7 +401,7 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         if (K * body2.a == s.a) {
             if (c1 == 0) continue;
             out.lines.Add(Heading(cond, s.segment));
-            out.lines.Add("t = " + NT(rt::Div(-c0, c1)));
+            out.lines.Add("t = " + text::MarkupNumber(rt::Div(-c0, c1)));
             out.values.push_back(-c0 / c1);
             continue;
         }
@@ -396,8 +410,8 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         const double t1 = rt::Div(-c1 + std::sqrt(disc), 2 * c2);
         const double t2 = rt::Div(-c1 - std::sqrt(disc), 2 * c2);
         out.lines.Add(Heading(cond, s.segment));
-        out.lines.Add("t = " + NT(t1));
-        out.lines.Add("t = " + NT(t2));
+        out.lines.Add("t = " + text::MarkupNumber(t1));
+        out.lines.Add("t = " + text::MarkupNumber(t2));
         out.values.push_back(t1);
         out.values.push_back(t2);
     }
@@ -418,7 +432,7 @@ Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         const double t = rt::Div(s.B - K * body2.B - D, den);
         times.push_back({s.segment, t});
         out.lines.Add(Heading(cond, s.segment));
-        out.lines.Add("t = " + NT(t));
+        out.lines.Add("t = " + text::MarkupNumber(t));
         out.values.push_back(t);
     }
     if (times.empty()) return Outcome::Refuse("No hay solución.");
@@ -455,8 +469,12 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         return true;
     };
 
-    const std::string head = "Las condiciones x = " + NT(p) + "*X  y  v = " + NT(q) + "*V se cumplen";
-    auto pointLine = [&](double t) { return "t = " + NT(t) + ", x = " + NT(x1(t)) + ", v = " + NT(v1(t)); };
+    const std::string head =
+        "Las condiciones x = " + text::MarkupNumber(p) + "*X  y  v = " + text::MarkupNumber(q) + "*V se cumplen";
+    auto pointLine = [&](double t) {
+        return "t = " + text::MarkupNumber(t) + ", x = " + text::MarkupNumber(x1(t)) +
+               ", v = " + text::MarkupNumber(v1(t));
+    };
     Outcome out;
     std::vector<double> ys;
 
@@ -471,9 +489,12 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         out.lines.Add(head + " si");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double v0 = ys[k], t = al * v0 + be;
-            out.lines.Add(k == 0 ? "V!0 = " + NT(v0) + ", en el punto:" : " o si V0 = " + NT(v0) + ", en el punto:");
+            out.lines.Add(k == 0 ? "V!0 = " + text::MarkupNumber(v0) + ", en el punto:"
+                                 : " o si V0 = " + text::MarkupNumber(v0) + ", en el punto:");
             out.lines.Add(pointLine(t));
-            if (ys.size() == 2) out.lines.Add("X = " + NT(X2(X0, v0, A, t - T0)) + ", V = " + NT(V2(v0, A, t - T0)));
+            if (ys.size() == 2)
+                out.lines.Add("X = " + text::MarkupNumber(X2(X0, v0, A, t - T0)) +
+                              ", V = " + text::MarkupNumber(V2(v0, A, t - T0)));
             out.values.push_back(v0);
             out.values.push_back(t);
         }
@@ -482,7 +503,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         const double t = rt::Div(q * V0 - q * A * T0 - B1, a1 - q * A);
         const double x0 = rt::Div(x1(t), p) - V0 * (t - T0) - (A / 2) * (t - T0) * (t - T0);
         out.lines.Add(head);
-        out.lines.Add("en t = " + NT(t) + " si X!0 = " + NT(x0));
+        out.lines.Add("en t = " + text::MarkupNumber(t) + " si X!0 = " + text::MarkupNumber(x0));
         out.values = {x0, t};
     } else if (mA) {
         // With tau = t - T0 = K / (a1 - q A), the position condition times
@@ -499,9 +520,11 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         for (size_t k = 0; k < ys.size(); ++k) {
             const double acc = ys[k];
             const double t = rt::Div(q * V0 - B1 - q * acc * T0, a1 - q * acc);
-            out.lines.Add(k == 0 ? "A = " + NT(acc) + ", en el punto:" : " o si A = " + NT(acc) + ", en el punto:");
+            out.lines.Add(k == 0 ? "A = " + text::MarkupNumber(acc) + ", en el punto:"
+                                 : " o si A = " + text::MarkupNumber(acc) + ", en el punto:");
             out.lines.Add(pointLine(t));
-            out.lines.Add("X = " + NT(X2(X0, V0, acc, t - T0)) + ", V = " + NT(V2(V0, acc, t - T0)));
+            out.lines.Add("X = " + text::MarkupNumber(X2(X0, V0, acc, t - T0)) +
+                          ", V = " + text::MarkupNumber(V2(V0, acc, t - T0)));
             out.values.push_back(acc);
             out.values.push_back(t);
         }
@@ -516,7 +539,8 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         out.lines.Add(head + " en");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double t0 = ys[k], t = g + dl * t0;
-            out.lines.Add((k == 0 ? "t = " : "o bien en t = ") + NT(t) + "  si T!0 = " + NT(t0));
+            out.lines.Add((k == 0 ? "t = " : "o bien en t = ") + text::MarkupNumber(t) +
+                          "  si T!0 = " + text::MarkupNumber(t0));
             out.values.push_back(t0);
             out.values.push_back(t);
         }

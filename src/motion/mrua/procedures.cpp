@@ -9,6 +9,7 @@
 #include "motion/mrua/twoclick.h"
 #include "motion/positions.h"
 #include "motion/state.h"
+#include "platform/common.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/mousepointer.h"
@@ -33,10 +34,9 @@ using motion::State;
 using plat::MsgButtons;
 using plat::MsgResult;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 plat::MsgResult Box(const std::string& text, MsgButtons buttons = MsgButtons::OK,
                     const std::string& title = "Teluvar") {
-    return plat::MsgBox(Q(text), buttons, Q(title));
+    return plat::MsgBox(plat::QStr(text), buttons, plat::QStr(title));
 }
 
 SegmentLaw NumericLaw(int body, int segment) {
@@ -75,7 +75,7 @@ void PrintLabelAt(plat::Picture& pic, int position, const std::string& text, rt:
         pic.SetForeColor(colour);
         pic.SetCurrentX(x + dx);
         pic.SetCurrentY(y + dy);
-        pic.Print(Q(text));
+        pic.Print(plat::QStr(text));
     });
     pic.SetCurrentX(cx);
     pic.SetCurrentY(cy);
@@ -210,15 +210,16 @@ public:
         if (o.values.size() == 1) {
             if (Box(std::string("¿Deseas actualizar la ecuación de movimiento") + kCrLf +
                         "con este valor encontrado de la velocidad?",
-                    MsgButtons::YesNo, Vp + " = " + R(o.values[0])) != MsgResult::Yes)
+                    MsgButtons::YesNo, Vp + " = " + text::RoundedText(o.values[0])) != MsgResult::Yes)
                 return;
             vb = o.values[0];
         } else {
-            const MsgResult r =
-                Box(std::string("Si deseas actualizar la ecuación de movimiento") + kCrLf +
-                        "con el primero de los 2 valores encontrados para la velocidad" + kCrLf +
-                        "oprime el botón \"Sí\". Si con el segundo valor oprime el botón \"No\".",
-                    MsgButtons::YesNoCancel, Vp + " = " + R(o.values[0]) + "  o  " + Vp + " = " + R(o.values[1]));
+            const MsgResult r = Box(
+                std::string("Si deseas actualizar la ecuación de movimiento") + kCrLf +
+                    "con el primero de los 2 valores encontrados para la velocidad" + kCrLf +
+                    "oprime el botón \"Sí\". Si con el segundo valor oprime el botón \"No\".",
+                MsgButtons::YesNoCancel,
+                Vp + " = " + text::RoundedText(o.values[0]) + "  o  " + Vp + " = " + text::RoundedText(o.values[1]));
             if (r == MsgResult::Cancel) return;
             vb = o.values[r == MsgResult::Yes ? 0 : 1];
         }
@@ -241,20 +242,22 @@ public:
         if (o.values.size() == 1) {
             if (Box(std::string("¿Deseas actualizar la ecuación de movimiento") + kCrLf +
                         "con este valor encontrado de la aceleración?",
-                    MsgButtons::YesNo, s.A + " = " + R(o.values[0])) != MsgResult::Yes)
+                    MsgButtons::YesNo, s.A + " = " + text::RoundedText(o.values[0])) != MsgResult::Yes)
                 return;
             a = o.values[0];
         } else {
-            const MsgResult r = Box(
-                std::string("¿Deseas actualizar la ecuación de movimiento") + kCrLf +
-                    "con alguno de estos 2 valores encontrados para la aceleración?" + kCrLf +
-                    "Si escoges el primero oprime el botón \"Sí\". Para el segundo" + kCrLf + "oprime el botón \"No\".",
-                MsgButtons::YesNoCancel, s.A + " = " + R(o.values[0]) + " o bien " + s.A + " = " + R(o.values[1]));
+            const MsgResult r = Box(std::string("¿Deseas actualizar la ecuación de movimiento") + kCrLf +
+                                        "con alguno de estos 2 valores encontrados para la aceleración?" + kCrLf +
+                                        "Si escoges el primero oprime el botón \"Sí\". Para el segundo" + kCrLf +
+                                        "oprime el botón \"No\".",
+                                    MsgButtons::YesNoCancel,
+                                    s.A + " = " + text::RoundedText(o.values[0]) + " o bien " + s.A + " = " +
+                                        text::RoundedText(o.values[1]));
             if (r == MsgResult::Cancel) return;
             a = o.values[r == MsgResult::Yes ? 0 : 1];
         }
         SetUpSegmentEqns(g.body, g.segment, b.p0, a, b.tb, b.xb, b.vb);
-        ui_.SetTxtAccel(g.body == 1 ? 1 : 2, g.segment, R(a));
+        ui_.SetTxtAccel(g.body == 1 ? 1 : 2, g.segment, text::RoundedText(a));
         State().Segments[g.body][g.segment].Accel = a;
     }
 
@@ -271,8 +274,8 @@ public:
         if (!o.ask) return;
         const double a = motion::Element(o.values, 0);
         if (Box(std::string("Estos datos determinan la aceleración como ") + kCrLf + std::string(20, ' ') + s.A +
-                    " = " + R(a) + kCrLf + "Oprime el botón \"Aceptar\" si deseas replantear las" + kCrLf +
-                    " ecuaciones con este valor.",
+                    " = " + text::RoundedText(a) + kCrLf + "Oprime el botón \"Aceptar\" si deseas replantear las" +
+                    kCrLf + " ecuaciones con este valor.",
                 MsgButtons::OKCancel) == MsgResult::OK)
             SetUpSegmentEqns(g.body, g.segment, b.p0, a, b.tb, b.xb, std::string());
     }
@@ -318,8 +321,8 @@ public:
         const int colJ = motion::TableColOfPoint(1, plan.J), colQ = motion::TableColOfPoint(1, plan.q);
         SetCell(0, colJ, s.tJ), SetCell(1, colJ, s.xJ), SetCell(2, colJ, s.vJ);
         SetCell(0, colQ, s.tQ), SetCell(1, colQ, s.xQ), SetCell(2, colQ, s.vQ);
-        ui_.SetTxtAccel(1, plan.s1, R(s.a1));
-        ui_.SetTxtAccel(1, plan.s2, R(s.a2));
+        ui_.SetTxtAccel(1, plan.s1, text::RoundedText(s.a1));
+        ui_.SetTxtAccel(1, plan.s2, text::RoundedText(s.a2));
         st.Segments[1][plan.s1].Accel = s.a1;
         st.Segments[1][plan.s2].Accel = s.a2;
         if (Box(std::string("¿Deseas plantear las ecuaciones de movimiento de los") + kCrLf +
@@ -407,7 +410,7 @@ private:
 
     // A value into the table: rounded in the grid, exact in the store.
     void SetCell(int row, int col, double value) {
-        ui_.Gd2().SetTextMatrix(row, col, Q(R(value)));
+        ui_.Gd2().SetTextMatrix(row, col, plat::QStr(text::RoundedText(value)));
         MotionPoint(row, col) = value;
     }
 
@@ -472,7 +475,7 @@ private:
             shell::MoveTo(pic, x, y, false);
             pic.PrintNumber(rt::RoundHalfEven(value, 2));
         };
-        auto width = [&](double value) { return pic.TextWidth(Q(R(value))); };
+        auto width = [&](double value) { return pic.TextWidth(plat::QStr(text::RoundedText(value))); };
         label(plan.tLo, L, B - 3);
         label(plan.tHi, L + S, B - 3);
         label(plan.xLo, L - width(plan.xLo) - 6, B + 10);

@@ -49,7 +49,7 @@ int EqnLineOfSegment(int body, int segment) {
 namespace {
 
 // A coefficient rounded for an equation line.
-rt::Variant Rv(double v) { return rt::Variant(RoundedValue(v)); }
+rt::Variant Rv(double v) { return rt::Variant(text::Rounded(v)); }
 
 std::string FT(bool notFirst, bool showZero, const rt::Variant& c, const rt::Variant& s) {
     return text::FormatTerm(notFirst, showZero, c, s);
@@ -115,8 +115,8 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
 
     e.heading =
         "Plantear ecs. del móvil " + std::to_string(body) + ", tramo " + std::to_string(segment) + ", punto base: " + p;
-    e.dataLine = "t!" + p + " = " + FN(e.tb) + ", " + X + "!" + p + " = " + FN(e.xb) + ", " + Vp + " = " + FV(vb) +
-                 ", " + Acc + " = " + FV(a);
+    e.dataLine = "t!" + p + " = " + text::FormatNumText(e.tb) + ", " + X + "!" + p + " = " + text::FormatNumText(e.xb) +
+                 ", " + Vp + " = " + FV(vb) + ", " + Acc + " = " + FV(a);
     return e;
 }
 

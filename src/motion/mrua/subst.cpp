@@ -6,6 +6,7 @@
 #include "numerics/equations.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/numtext.h"
 #include "text/resultformat.h"
 
 namespace mrua {
@@ -46,7 +47,7 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
         r.x[0] = law.X(r.t[0]);
         r.v[0] = law.V(r.t[0]);
         line1 += tL + Held(t);
-        line2 = "Se halló: " + xL + FN(r.x[0]) + ", " + vL + FN(r.v[0]);
+        line2 = "Se halló: " + xL + text::FormatNumText(r.x[0]) + ", " + vL + text::FormatNumText(r.v[0]);
     } else if (!x.IsEmptyText()) {
         r.given = 'x';
         const double xv = x.ToNumber();
@@ -64,7 +65,7 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
             r.t[0] = Div(xv - A, B);
             r.x[0] = xv;
             r.v[0] = B;
-            line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + vL + FN(r.v[0]);
+            line2 = "Se halló: " + tL + text::FormatNumText(r.t[0]) + ", " + vL + text::FormatNumText(r.v[0]);
         } else {
             const auto q = num::SolveQuadratic(a / 2, B, A - xv);
             if (q.real != 2) {
@@ -78,8 +79,8 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
                 r.v[k] = law.V(r.t[k]);
             }
             r.chosen = (r.t[0] < 0 && r.t[1] >= 0) ? 1 : 0;
-            line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + vL + FN(r.v[0]) + kCrLf + "o bien " + tL + FN(r.t[1]) +
-                    ", " + vL + FN(r.v[1]);
+            line2 = "Se halló: " + tL + text::FormatNumText(r.t[0]) + ", " + vL + text::FormatNumText(r.v[0]) + kCrLf +
+                    "o bien " + tL + text::FormatNumText(r.t[1]) + ", " + vL + text::FormatNumText(r.v[1]);
         }
     } else if (!v.IsEmptyText()) {
         r.given = 'v';
@@ -93,7 +94,7 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
         r.t[0] = Div(vv - B, a);
         r.x[0] = law.X(r.t[0]);
         r.v[0] = vv;
-        line2 = "Se halló: " + tL + FN(r.t[0]) + ", " + xL + FN(r.x[0]);
+        line2 = "Se halló: " + tL + text::FormatNumText(r.t[0]) + ", " + xL + text::FormatNumText(r.x[0]);
     } else {
         return r;
     }
@@ -133,7 +134,8 @@ Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int s
     out.values = {t1, x1, v1, t2, x2, v2};
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
-        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n + " = " + FN(v);
+        return "t!" + n + " = " + text::FormatNumText(t) + ", " + s.X + "!" + n + " = " + text::FormatNumText(x) +
+               ", " + s.V + "!" + n + " = " + text::FormatNumText(v);
     };
     out.lines =
         text::ResultLines{"Sust. en las ecs. del móvil " + Str(body) + ", tramo " + Str(segment) + " los datos:", line2,
@@ -243,7 +245,8 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
     Outcome out;
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
-        return "t!" + n + " = " + FN(t) + ", " + s.X + "!" + n + " = " + FN(x) + ", " + s.V + "!" + n + " = " + FN(v);
+        return "t!" + n + " = " + text::FormatNumText(t) + ", " + s.X + "!" + n + " = " + text::FormatNumText(x) +
+               ", " + s.V + "!" + n + " = " + text::FormatNumText(v);
     };
     out.lines.Add("Sustituir en las ecs. sin parámetros");
     out.lines.Add(line2);
@@ -429,12 +432,13 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             const std::string S10(10, ' ');
             Outcome o;
             o.ask = false;
-            o.lines = text::ResultLines{"Existe solución si se cumple que",
-                                        S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
-                                        "es decir, dados el factor C y la aceleración a, si",
-                                        S10 + s.X + d.p0 + " = " + SignedText(0.5 * a * C * Tref * Tref, 5) +
-                                            "  o bien  t!i = " + FN(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
-                                        "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
+            o.lines =
+                text::ResultLines{"Existe solución si se cumple que",
+                                  S10 + s.X + "!" + d.p0 + " = 0.5 a C (t!" + d.r + ";-t!" + d.p0 + ")¡2",
+                                  "es decir, dados el factor C y la aceleración a, si",
+                                  S10 + s.X + d.p0 + " = " + text::MarkupRounded(0.5 * a * C * Tref * Tref, 5) +
+                                      "  o bien  t!i = " + text::FormatNumText(rt::Sqrt(Div(2 * b.xb, C * a)) + b.tb),
+                                  "en cuyo caso " + s.V + "!" + d.p0 + " es arbitraria."};
             return o;
         }
         break;
@@ -498,9 +502,10 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     o.lines.Add("Sust. en ecs. con parámetro " + Vp + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
     if (vals.size() == 1)
-        o.lines.Add("Se halló: " + Vp + " = " + FN(vals[0]));
+        o.lines.Add("Se halló: " + Vp + " = " + text::FormatNumText(vals[0]));
     else
-        o.lines.Add("Se hallaron: " + Vp + " = " + FN(vals[0]) + "  y  " + Vp + " = " + FN(vals[1]));
+        o.lines.Add("Se hallaron: " + Vp + " = " + text::FormatNumText(vals[0]) + "  y  " + Vp + " = " +
+                    text::FormatNumText(vals[1]));
     return o;
 }
 
@@ -577,8 +582,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         break;
     case 10:
         if (num::IsNear(C * Tref * Tref - T * T, 0, 1e-8))
-            return Outcome::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " + RoundText(Div(C * Tref - T, 1 - C), 8) +
-                                   tail);
+            return Outcome::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " +
+                                   rt::RoundedText(Div(C * Tref - T, 1 - C), 8) + tail);
         vals = {Div(vb * (C * Tref - T) + b.xb * (C - 1), (T * T - C * Tref * Tref) / 2)};
         break;
     case 11:
@@ -611,7 +616,7 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     case 14:
         if (C == 1) return Outcome::Refuse(M1);
         if (b.tb == 0)
-            return Outcome::Refuse(lead + "v" + d.p0 + " = " + RoundText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
+            return Outcome::Refuse(lead + "v" + d.p0 + " = " + rt::RoundedText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
         vals = {Div((d.v - vb) - C * (d.vRef - vb), b.tb * (C - 1))};
         break;
     default: {
@@ -619,7 +624,7 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         if (b.xb == 0) {
             const double Q = Div(Sq(d.v) - C * Sq(d.vRef), 1 - C);
             if (Q < 0) return Outcome::Refuse("No existe solución.");
-            return Outcome::Refuse(lead + "v" + d.p0 + " = (+-)" + RoundText(std::sqrt(Q), 5) + tail);
+            return Outcome::Refuse(lead + "v" + d.p0 + " = (+-)" + rt::RoundedText(std::sqrt(Q), 5) + tail);
         }
         vals = {Div(Sq(d.v) - C * Sq(d.vRef) + Sq(vb) * (C - 1), 2 * b.xb * (C - 1))};
         break;
@@ -631,7 +636,8 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     o.lines.Add("Sust. en ecs. con parámetro " + s.A + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
     std::string found = "Se halló: ";
-    for (size_t k = 0; k < vals.size(); ++k) found += (k ? " o bien " : "") + s.A + " = " + FN(vals[k]);
+    for (size_t k = 0; k < vals.size(); ++k)
+        found += (k ? " o bien " : "") + s.A + " = " + text::FormatNumText(vals[k]);
     o.lines.Add(found);
     return o;
 }
@@ -706,13 +712,13 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     o.lines.Add("Sust. en ecs. con parámetros " + Vp + " y " + s.A + " del móvil " + Str(g.body) + ", tramo " +
                 Str(g.segment));
     o.lines.Add("Datos: " + d.datos);
-    auto Rv = [](double v) { return rt::Variant(RoundedValue(rt::Checked(v))); };
+    auto Rv = [](double v) { return rt::Variant(text::Rounded(rt::Checked(v))); };
     auto FT = [](bool n, bool z, const rt::Variant& c, const rt::Variant& sym) {
         return text::FormatTerm(n, z, c, sym);
     };
     if (form == Accel) {
         o.values = {rt::Checked(a)};
-        o.lines.Add(s.A + " = " + NT(a));
+        o.lines.Add(s.A + " = " + text::MarkupNumber(a));
     } else if (form == S6) {
         const double Dt = d.Dt, Dx = d.Dx;
         o.lines.Add(Vp + "¡2" + FT(true, false, Rv(-Dt * Dt / 4), s.A + "¡2") +

@@ -89,9 +89,10 @@ Outcome Distance(double x1, double x2) {
     }
     Outcome out;
     out.values = {total};
-    out.lines =
-        text::ResultLines{"Calcular distancia recorrida.",
-                          "Móvil " + Str(body) + ", de t = " + FN(tA) + " a t = " + FN(tB) + ":", "d = " + FN(total)};
+    out.lines = text::ResultLines{
+        "Calcular distancia recorrida.",
+        "Móvil " + Str(body) + ", de t = " + text::FormatNumText(tA) + " a t = " + text::FormatNumText(tB) + ":",
+        "d = " + text::FormatNumText(total)};
     return out;
 }
 
@@ -249,8 +250,8 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
     const std::string n1 = motion::AccelSymbol(1, plan.s1), n2 = motion::AccelSymbol(1, plan.s2);
     const std::string xP_ = motion::PositionSymbol(1, plan.s1) + "!", vP_ = motion::VelocitySymbol(1, plan.s1) + "!";
     const std::string xQ_ = motion::PositionSymbol(1, plan.s2) + "!", vQ_ = motion::VelocitySymbol(1, plan.s2) + "!";
-    plan.lines.Add("Datos: t!" + p + " = " + FN(tP) + ", " + xP_ + p + " = " + FN(xP) + ", " + vP_ + p + " = " +
-                   FN(vP));
+    plan.lines.Add("Datos: t!" + p + " = " + text::FormatNumText(tP) + ", " + xP_ + p + " = " +
+                   text::FormatNumText(xP) + ", " + vP_ + p + " = " + text::FormatNumText(vP));
     plan.lines.Add(n1 + " = " + FV(A1) + ", " + n2 + " = " + FV(A2));
     plan.lines.Add("t!" + q + " = " + FV(TQ) + ", " + xQ_ + q + " = " + FV(XQ) + ", " + vQ_ + q + " = " + FV(VQ));
 
@@ -262,14 +263,15 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
                                    : 0;
     if (!plan.kase) return plan;
 
-    auto R5 = [](double v) { return SignedText(v, 5); };
+    auto R5 = [](double v) { return text::MarkupRounded(v, 5); };
     auto junction = [&](LinkSolution& s) {
         s.vJ = rt::Checked(vP + s.a1 * (s.tJ - tP));
         s.xJ = rt::Checked(xP + vP * (s.tJ - tP) + (s.a1 / 2) * (s.tJ - tP) * (s.tJ - tP));
     };
     auto tJof = [&](const LinkSolution& s) { return Div(s.vQ - vP + s.a1 * tP - s.a2 * s.tQ, s.a1 - s.a2); };
     auto junctionLine = [&](const LinkSolution& s) {
-        return "t!" + J + " = " + FN(s.tJ) + ", " + xP_ + J + " = " + FN(s.xJ) + kCrLf + vP_ + J + " = " + FN(s.vJ);
+        return "t!" + J + " = " + text::FormatNumText(s.tJ) + ", " + xP_ + J + " = " + text::FormatNumText(s.xJ) +
+               kCrLf + vP_ + J + " = " + text::FormatNumText(s.vJ);
     };
     auto sixLines = [&](const LinkSolution& s, const std::string& last) {
         text::ResultLines l = plan.lines;
@@ -353,8 +355,8 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
             o.tQ = o.tJ + Div(o.vQ - o.vJ, o.a2);
             plan.sols.push_back(o);
             both += (k ? std::string(kCrLf) : std::string()) + "Solución " + Str(k + 1) + ":" + kCrLf + vQ_ + q +
-                    " = " + FN(o.vQ) + ", t!" + J + " = " + FN(o.tJ) + kCrLf + xP_ + J + " = " + FN(o.xJ) + ", " + vP_ +
-                    J + " = " + FN(o.vJ);
+                    " = " + text::FormatNumText(o.vQ) + ", t!" + J + " = " + text::FormatNumText(o.tJ) + kCrLf + xP_ +
+                    J + " = " + text::FormatNumText(o.xJ) + ", " + vP_ + J + " = " + text::FormatNumText(o.vJ);
         }
         plan.lines.Add(both);
         break;

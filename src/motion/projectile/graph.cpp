@@ -137,14 +137,14 @@ GraphPlan PlanTrajectoryGraph(double x1, double x2, const std::function<double(c
     double LX2 = left + g.s * dx;
     const double LY1 = bottom;
     double LY2 = bottom + g.s * dy;
-    const double wx = textWidth(R(g.xmin));
+    const double wx = textWidth(text::RoundedText(g.xmin));
     if (LX2 - LX1 < wx) LX2 = LX1 + wx + 10;
     if (LY2 - LY1 < 25) LY2 = LY1 + 15;
     auto two = [](double v) { return rt::NumberText(rt::RoundHalfEven(v, 2)); };
     g.limits.push_back({LX1, bottom - 3, two(g.xmin), true});
     g.limits.push_back({LX2, bottom - 3, two(g.xmax), true});
-    g.limits.push_back({left - textWidth(R(g.ymin)) - 3, LY1 + 10, two(g.ymin), true});
-    g.limits.push_back({left - textWidth(R(g.ymax)) - 3, LY2 + 10, two(g.ymax), true});
+    g.limits.push_back({left - textWidth(text::RoundedText(g.ymin)) - 3, LY1 + 10, two(g.ymin), true});
+    g.limits.push_back({left - textWidth(text::RoundedText(g.ymax)) - 3, LY2 + 10, two(g.ymax), true});
     return g;
 }
 

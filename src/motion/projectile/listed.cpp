@@ -18,13 +18,11 @@ namespace {
 
 const std::string kCrLf = "\r\n";
 
-std::string NT(double x) { return rt::NumberText(x); }
-// The same with the markup minus, for a result line.
-std::string MNT(double x) { return (x < 0 ? ";-" : "") + NT(std::fabs(x)); }
-
 double Number(const std::string& text) { return rt::TextToNumber(rt::Trim(text)); }
 
-std::string Solution(double v0, double th) { return "v!0 = " + MNT(v0) + ", ;q!0 = " + MNT(th) + "°"; }
+std::string Solution(double v0, double th) {
+    return "v!0 = " + text::MarkupNumber(v0) + ", ;q!0 = " + text::MarkupNumber(th) + "°";
+}
 
 }  // namespace
 
@@ -46,7 +44,7 @@ Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std
     const double th = num::ArcTanDeg(T), c = num::CosDeg(th);
     const double v0 = kind == 1 ? 1 / std::sqrt(s * c * c) : 1 / (s * c);
     Outcome o;
-    o.lines = {"Solución del sistema:", "v!0 = " + MNT(v0), ";q!0 = " + MNT(th) + "°"};
+    o.lines = {"Solución del sistema:", "v!0 = " + text::MarkupNumber(v0), ";q!0 = " + text::MarkupNumber(th) + "°"};
     return o;
 }
 
@@ -99,10 +97,11 @@ Outcome IntersectTrajectories() {
     const double a2[3] = {0, m.TrajCoefs2[1], m.TrajCoefs2[2]};
     auto timeAt = [&](double x, const Launch& L) { return rt::Div(x - L.x0, L.vx0) + L.t0; };
     auto point = [&](int k, double x, double y) {
-        return std::vector<std::string>{"Punto de intersección " + std::to_string(k) + ":",
-                                        "(" + FN(x) + ", " + FN(y) + ")",
-                                        "Los móviles 1 y 2 pasan respectivamente por allí en ",
-                                        "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
+        return std::vector<std::string>{
+            "Punto de intersección " + std::to_string(k) + ":",
+            "(" + text::FormatNumText(x) + ", " + text::FormatNumText(y) + ")",
+            "Los móviles 1 y 2 pasan respectivamente por allí en ",
+            "t = " + text::MarkupNumber(timeAt(x, L1)) + " y en t = " + text::MarkupNumber(timeAt(x, L2))};
     };
     Outcome o;
     if (a2[1] == a2[2]) {
@@ -110,9 +109,9 @@ Outcome IntersectTrajectories() {
         const double x = (a0[1] - a0[2]) / (a1[2] - a1[1]);
         const double y = a0[1] + a1[1] * x + a2[1] * x * x;
         // One crossing: where it is and when each body passes there.
-        o.lines = {"Punto de intersección:", "(" + FN(x) + ", " + FN(y) + ")",
+        o.lines = {"Punto de intersección:", "(" + text::FormatNumText(x) + ", " + text::FormatNumText(y) + ")",
                    "Los móviles 1 y 2 pasan respectivamente por allí en ",
-                   "t = " + MNT(timeAt(x, L1)) + " y en t = " + MNT(timeAt(x, L2))};
+                   "t = " + text::MarkupNumber(timeAt(x, L1)) + " y en t = " + text::MarkupNumber(timeAt(x, L2))};
         return o;
     }
     const auto r = num::SolveQuadratic(a2[2] - a2[1], a1[2] - a1[1], a0[2] - a0[1]);
@@ -145,8 +144,9 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
         const double t = t0 + rt::Div(X, vx);
         const double Rng = num::Hypot(x - s1 - x0, y - s2 - y0);
         const std::string k = std::to_string(i + 1);
-        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + FN(x) + ", " + FN(y) + "), t!c = " + FN(t) + kCrLf +
-                    "Alcance sobre el plano inclinado: R!" + k + " = " + FN(Rng));
+        o.lines.Add("Solución " + k + ":" + kCrLf + "$r!c = (" + text::FormatNumText(x) + ", " +
+                    text::FormatNumText(y) + "), t!c = " + text::FormatNumText(t) + kCrLf +
+                    "Alcance sobre el plano inclinado: R!" + k + " = " + text::FormatNumText(Rng));
     }
     return o;
 }
@@ -162,7 +162,7 @@ Distance PathDistance(int body, double t1, double& t2) {
     const double A1 = m.TrajCoefs1[body], A2 = m.TrajCoefs2[body];
     const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), vx = l.vx0.ToNumber(), t0 = l.t0.ToNumber();
-    const std::string expr = "r(1 + (" + NT(A1) + "+2*" + NT(A2) + "*X" + ")^2)";
+    const std::string expr = "r(1 + (" + rt::NumberText(A1) + "+2*" + rt::NumberText(A2) + "*X" + ")^2)";
     const double xa = (t1 - t0) * vx + x0, xb = (t2 - t0) * vx + x0;
     double S = 0;
     for (double eps : {1E-06, 1E-04, 1E-03}) {
@@ -173,9 +173,9 @@ Distance PathDistance(int body, double t1, double& t2) {
     d.found = true;
     d.S = S;
     d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf + "los tiempos " +
-                   MNT(t1) + " y " + MNT(t2) + ", correspondientes a las posiciones" + kCrLf + "x = " + FN(xa) +
-                   " y x = " + FN(xb) + " es:",
-               FN(S)};
+                   text::MarkupNumber(t1) + " y " + text::MarkupNumber(t2) + ", correspondientes a las posiciones" +
+                   kCrLf + "x = " + text::FormatNumText(xa) + " y x = " + text::FormatNumText(xb) + " es:",
+               text::FormatNumText(S)};
     return d;
 }
 
@@ -214,7 +214,7 @@ CollisionPlan PlanCollision(const std::string& tcText) {
     const BodyLaunch& l2 = m.launch[2];
     const double T0 = l2.t0.ToNumber(), X0 = l2.x0.ToNumber(), Y0 = l2.y0.ToNumber();
     const bool noV = l2.v0.IsEmptyText(), noTh = l2.theta0.IsEmptyText(), noTc = tcText.empty();
-    const std::string head1 = "Móvil 2: T!0 = " + MNT(T0) + ", X!0 = " + MNT(X0);
+    const std::string head1 = "Móvil 2: T!0 = " + text::MarkupNumber(T0) + ", X!0 = " + text::MarkupNumber(X0);
 
     if (noV && noTh && !noTc) {
         const double tc = Number(tcText);
@@ -230,9 +230,10 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s = {V};
         p.thetas = {th};
         p.writeFirst = false;
-        p.lines = {head1, "Y!0 = " + MNT(Y0) + ", t!c = " + MNT(tc),
-                   "Se halló:" + kCrLf + "V!0 = " + FN(V) + ", ;q!2 = " + FN(th),
-                   "Chocan en:" + kCrLf + "x!c = " + FN(x1(tc)) + ", y!c = " + FN(y1(tc))};
+        p.lines = {
+            head1, "Y!0 = " + text::MarkupNumber(Y0) + ", t!c = " + text::MarkupNumber(tc),
+            "Se halló:" + kCrLf + "V!0 = " + text::FormatNumText(V) + ", ;q!2 = " + text::FormatNumText(th),
+            "Chocan en:" + kCrLf + "x!c = " + text::FormatNumText(x1(tc)) + ", y!c = " + text::FormatNumText(y1(tc))};
         return p;
     }
     if (noV && !noTh && noTc) {
@@ -268,9 +269,10 @@ CollisionPlan PlanCollision(const std::string& tcText) {
         p.V0s = {V};
         p.thetas = {Th};
         p.writeFirst = false;
-        p.lines = {head1, "Y!0 = " + MNT(Y0) + ", ;q!2 = " + l2.theta0.ToText() + "°",
-                   "Se halló:" + kCrLf + "V!0 = " + FN(V) + ", t!c = " + FN(tc),
-                   "Chocan en:" + kCrLf + "x!c = " + FN(x1(tc)) + ", y!c = " + FN(y1(tc))};
+        p.lines = {
+            head1, "Y!0 = " + text::MarkupNumber(Y0) + ", ;q!2 = " + l2.theta0.ToText() + "°",
+            "Se halló:" + kCrLf + "V!0 = " + text::FormatNumText(V) + ", t!c = " + text::FormatNumText(tc),
+            "Chocan en:" + kCrLf + "x!c = " + text::FormatNumText(x1(tc)) + ", y!c = " + text::FormatNumText(y1(tc))};
         return p;
     }
     if (!noV && noTh && noTc) {
@@ -302,20 +304,24 @@ CollisionPlan PlanCollision(const std::string& tcText) {
             return p;
         }
         p.kase = 3;
-        const std::string head2 = "Y!0 = " + MNT(Y0) + ", V!0 = " + l2.v0.ToText();
+        const std::string head2 = "Y!0 = " + text::MarkupNumber(Y0) + ", V!0 = " + l2.v0.ToText();
         p.thetas = ths;
         p.V0s.assign(ths.size(), V);
         if (tcs.size() == 1) {
             p.writeFirst = true;
-            p.lines = {head1, head2, "Se halló t!c = " + MNT(tcs[0]), "correspondiente a ;Q!2 = " + MNT(ths[0])};
+            p.lines = {head1, head2, "Se halló t!c = " + text::MarkupNumber(tcs[0]),
+                       "correspondiente a ;Q!2 = " + text::MarkupNumber(ths[0])};
         } else {
             p.writeFirst = false;
-            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + NT(tcs[0]) + " o cuando tc = " + NT(tcs[1]) +
-                       "," + kCrLf + "que corresponden a THETA = " + NT(ths[0]) + " y THETA = " + NT(ths[1]) + kCrLf +
-                       "Para plantear las ecuaciones con el primer ángulo oprime el " + kCrLf +
+            p.prompt = "Los móviles chocan cuando" + kCrLf + "tc = " + rt::NumberText(tcs[0]) +
+                       " o cuando tc = " + rt::NumberText(tcs[1]) + "," + kCrLf +
+                       "que corresponden a THETA = " + rt::NumberText(ths[0]) + " y THETA = " + rt::NumberText(ths[1]) +
+                       kCrLf + "Para plantear las ecuaciones con el primer ángulo oprime el " + kCrLf +
                        "botón \"Sí\". Para con el segundo oprime \"No\".";
-            p.lines = {head1, head2, "Se hallaron t!c = " + MNT(tcs[0]) + " y t!c = " + MNT(tcs[1]),
-                       "correspondientes a ;Q!2 = " + MNT(ths[0]) + " y ;Q!2 = " + MNT(ths[1])};
+            p.lines = {
+                head1, head2,
+                "Se hallaron t!c = " + text::MarkupNumber(tcs[0]) + " y t!c = " + text::MarkupNumber(tcs[1]),
+                "correspondientes a ;Q!2 = " + text::MarkupNumber(ths[0]) + " y ;Q!2 = " + text::MarkupNumber(ths[1])};
         }
         return p;
     }
@@ -333,15 +339,19 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
     p.y0 = y0;
     const bool hasV = !l.v0.IsEmptyText(), hasTh = !l.theta0.IsEmptyText();
     const bool hasU = !uText.empty(), hasTc = !tcText.empty();
-    const std::string data = "Datos: x!0 = " + MNT(x0) + ", y!0 = " + MNT(y0) + kCrLf + "t!0 = " + MNT(t0);
+    const std::string data = "Datos: x!0 = " + text::MarkupNumber(x0) + ", y!0 = " + text::MarkupNumber(y0) + kCrLf +
+                             "t!0 = " + text::MarkupNumber(t0);
     if (!hasV && !hasTh && hasU && hasTc) {
         const double u = Number(uText), tc = Number(tcText);
         const double T = tc - t0;
         const double vy = rt::Div(kHalfG * T * T - y0, T), vx = rt::Div(u * tc - x0, T);
         const double th = num::VectorAngleDeg(vx, vy), v0 = num::Hypot(vx, vy);
         p.kase = 1;
-        p.lines = {data + ", u = " + uText + ", t!c = " + tcText, "Se halló v!0 = " + FN(v0) + ", ;q!0 = " + FN(th),
-                   "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + FN(u * tc) + ", y = 0", ""};
+        p.lines = {
+            data + ", u = " + uText + ", t!c = " + tcText,
+            "Se halló v!0 = " + text::FormatNumText(v0) + ", ;q!0 = " + text::FormatNumText(th),
+            "El proyectil encuentra al móvil en el punto " + kCrLf + "x = " + text::FormatNumText(u * tc) + ", y = 0",
+            ""};
         p.launches = {{v0, th}};
         return p;
     }
@@ -359,8 +369,8 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             }
             const double T = std::sqrt(2 * y0 / kG), tc = T + t0;
             const double v0 = (u * tc - x0) / T;
-            p.lines = {data + ", u = " + uText,
-                       "Solución: Alcance en t!c = " + MNT(tc) + kCrLf + "con v!0 = " + MNT(v0)};
+            p.lines = {data + ", u = " + uText, "Solución: Alcance en t!c = " + text::MarkupNumber(tc) + kCrLf +
+                                                    "con v!0 = " + text::MarkupNumber(v0)};
             p.launches = {{v0, th}};
             p.ask = Ask::YesNo;
             p.prompt = "¿Deseas plantear las ecuaciones con la solución obtenida?";
@@ -379,14 +389,14 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
             const double v0 = rt::Div(kHalfG * T * T - y0, num::SinDeg(th) * T);
             tcs.push_back(T + t0);
             p.launches.push_back({v0, th});
-            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + MNT(T + t0) + kCrLf +
-                        "con v!0 = " + MNT(v0));
+            p.lines.Add("Solución " + std::to_string(i + 1) + ": Alcance en t!c = " + text::MarkupNumber(T + t0) +
+                        kCrLf + "con v!0 = " + text::MarkupNumber(v0));
         }
         p.lines.Add("");
         p.ask = Ask::YesNoCancel;
         p.prompt = "Para plantear las ecuaciones con la primera solución oprime" + kCrLf +
                    "el botón \"Sí\". Para con la segunda oprime \"No\".";
-        p.title = "Soluciones: tc = " + R(tcs[0]) + " y " + R(tcs[1]);
+        p.title = "Soluciones: tc = " + text::RoundedText(tcs[0]) + " y " + text::RoundedText(tcs[1]);
         return p;
     }
     if (hasV && !hasTh && !hasU && hasTc) {
@@ -399,8 +409,9 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double th = num::ArcSinDeg(s);
         const double u = rt::Div(x0 + v0 * num::CosDeg(th) * T, tc);
         p.kase = 3;
-        p.lines = {data + ", t!c = " + tcText, "Solución: u = " + FN(u) + ", ;q!0 = " + FN(th),
-                   "El choque es en x = " + FN(u * tc)};
+        p.lines = {data + ", t!c = " + tcText,
+                   "Solución: u = " + text::FormatNumText(u) + ", ;q!0 = " + text::FormatNumText(th),
+                   "El choque es en x = " + text::FormatNumText(u * tc)};
         p.launches = {{v0, th}};
         p.ask = Ask::OKCancel;
         p.prompt = "Para plantear las ecuaciones de movimiento con el valor " + kCrLf +
@@ -412,8 +423,9 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         const double v0 = rt::Div(kHalfG * T * T - y0, T * num::SinDeg(th));
         const double u = rt::Div(x0 + v0 * num::CosDeg(th) * T, tc);
         p.kase = 4;
-        p.lines = {data + ", ;q = " + l.theta0.ToText() + ", t!c = " + MNT(tc),
-                   "Solución: v!0 = " + FN(v0) + ", u = " + FN(u), "El choque es en x = " + FN(u * tc)};
+        p.lines = {data + ", ;q = " + l.theta0.ToText() + ", t!c = " + text::MarkupNumber(tc),
+                   "Solución: v!0 = " + text::FormatNumText(v0) + ", u = " + text::FormatNumText(u),
+                   "El choque es en x = " + text::FormatNumText(u * tc)};
         p.launches = {{v0, th}};
         p.ask = Ask::OKCancel;
         p.prompt = "Para plantear las ecuaciones de movimiento con el valor " + kCrLf +
@@ -426,8 +438,9 @@ MeetPlan PlanMeetMover(const std::string& uText, const std::string& tcText) {
         p.kase = 5;
         p.u = u;
         p.v0 = v0;
-        p.poly = NT(std::pow(kG, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + NT(std::fabs(D)) + "*X^2" +
-                 (uk2 < 0 ? "-" : "+") + NT(std::fabs(uk2)) + "*X" + "+" + NT(k * k + y0 * y0);
+        p.poly = rt::NumberText(std::pow(kG, 2) * 0.25) + "*X^4" + (D >= 0 ? "+" : "-") + rt::NumberText(std::fabs(D)) +
+                 "*X^2" + (uk2 < 0 ? "-" : "+") + rt::NumberText(std::fabs(uk2)) + "*X" + "+" +
+                 rt::NumberText(k * k + y0 * y0);
         return p;
     }
     return p;
@@ -449,9 +462,10 @@ text::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText,
         // 4.9 T^2 - y0, both over v0 T.
         const double vt = rt::Div(1.0, p.v0 * T);
         const double th = num::VectorAngleDeg((p.u * T + k) * vt, (kHalfG * T * T - p.y0) * vt);
-        found += "Se halló la raíz t!c = " + MNT(T + p.t0) + " en el intervalo [" + MNT(p.t0) + ", " + MNT(p.t0 + B) +
-                 "]." + kCrLf + "El polinomio en T vale " + MNT(fvals.at(i)) + " allí." + kCrLf +
-                 "Corresponde a ;q!0 = " + MNT(th) + kCrLf;
+        found += "Se halló la raíz t!c = " + text::MarkupNumber(T + p.t0) + " en el intervalo [" +
+                 text::MarkupNumber(p.t0) + ", " + text::MarkupNumber(p.t0 + B) + "]." + kCrLf +
+                 "El polinomio en T vale " + text::MarkupNumber(fvals.at(i)) + " allí." + kCrLf +
+                 "Corresponde a ;q!0 = " + text::MarkupNumber(th) + kCrLf;
     }
     return {"Datos: u = " + uText + ", v!0 = " + v0Text,
             "El problema planteado da lugar a la siguiente ecuación para" + kCrLf +

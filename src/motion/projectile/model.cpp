@@ -26,10 +26,7 @@ Symbols BodySymbols(int body) {
             s.VelocitySymbols[body][1]};
 }
 
-double Rd(double x) { return rt::RoundHalfEven(x, text::G().Decimals); }
-double R6d(double x) { return rt::RoundHalfEven(x, std::max(text::G().Decimals, 6)); }
-std::string R(double x) { return rt::NumberText(Rd(x)); }
-std::string FN(double x) { return text::FormatNum(x).ToText(); }
+double RoundedFine(double x) { return rt::RoundHalfEven(x, std::max(text::G().Decimals, 6)); }
 
 void ClearKinds(int body) {
     rt::CheckIndex(body, 1, 2);
@@ -43,9 +40,9 @@ void ClearAllKinds() {
 
 namespace {
 
-std::string F(double c, const rt::Variant& s) { return FormatTerm(false, false, c, s); }
-std::string N(double c, const rt::Variant& s) { return FormatTerm(true, false, c, s); }
-std::string Z(double c, const rt::Variant& s) { return FormatTerm(false, true, c, s); }
+std::string FirstTerm(double c, const rt::Variant& s) { return FormatTerm(false, false, c, s); }
+std::string NextTerm(double c, const rt::Variant& s) { return FormatTerm(true, false, c, s); }
+std::string FirstTermOrZero(double c, const rt::Variant& s) { return FormatTerm(false, true, c, s); }
 
 // A right-hand side whose first term vanished: the next one loses its
 // " + ", or has its minus set next to it.
@@ -65,12 +62,12 @@ std::string Group(const std::string& lead, const std::string& term, const std::s
 
 // The angle of the report line: "30 °", ";-45 °", "0".
 std::string AngleText(double theta) {
-    const double r = Rd(theta);
+    const double r = text::Rounded(theta);
     if (r == 0) return "0";
-    return FN(r) + " °";
+    return text::FormatNumText(r) + " °";
 }
 
-std::string ValueText(double a) { return FormatTerm(false, true, Rd(a), 1); }
+std::string ValueText(double a) { return FormatTerm(false, true, text::Rounded(a), 1); }
 
 double Num(const rt::Variant& v) { return v.ToNumber(); }
 
@@ -80,8 +77,8 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
     const Symbols s = BodySymbols(body);
     std::array<std::string, 6> e{};
     const double t0 = Num(l.t0), x0 = Num(l.x0), y0 = Num(l.y0);
-    const std::string T = t0 == 0 ? "t" : "(t" + FormatTerm(true, true, Rd(-t0), 1) + ")";
-    const std::string X = x0 == 0 ? s.xs : "(" + s.xs + FormatTerm(true, true, Rd(-x0), 1) + ")";
+    const std::string T = t0 == 0 ? "t" : "(t" + FormatTerm(true, true, text::Rounded(-t0), 1) + ")";
+    const std::string X = x0 == 0 ? s.xs : "(" + s.xs + FormatTerm(true, true, text::Rounded(-x0), 1) + ")";
     const std::string vertical = "La trayectoria es la recta " + s.xs + " = " + l.x0.ToText();
     std::array<std::string, 6> rhs{};
     bool verticalLine = false;
@@ -90,75 +87,79 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
         const double vx = Num(l.vx0), vy = Num(l.vy0);
         const double Bx = x0 - vx * t0, Cy = y0 - vy * t0 - kHalfG * t0 * t0, By = vy + kG * t0;
         const bool vert = num::IsNear(vx, 0, kZeroTol);
-        rhs[1] = vert ? l.x0.ToText() : F(Rd(Bx), 1) + N(Rd(vx), "t");
-        rhs[2] = Z(Rd(vx), 1);
-        rhs[3] = F(Rd(Cy), 1) + N(Rd(By), "t") + N(-kHalfG, "t¡2");
-        rhs[4] = F(Rd(By), 1) + N(-kG, "t");
+        rhs[1] = vert ? l.x0.ToText() : FirstTerm(text::Rounded(Bx), 1) + NextTerm(text::Rounded(vx), "t");
+        rhs[2] = FirstTermOrZero(text::Rounded(vx), 1);
+        rhs[3] = FirstTerm(text::Rounded(Cy), 1) + NextTerm(text::Rounded(By), "t") + NextTerm(-kHalfG, "t¡2");
+        rhs[4] = FirstTerm(text::Rounded(By), 1) + NextTerm(-kG, "t");
         if (vert) {
             verticalLine = true;
         } else {
             const double th = Num(l.theta0);
             const double tn = num::TanDeg(th);
             const double A0 = y0 - tn * x0 - K * x0 * x0, A1 = tn + 2 * K * x0, A2 = -K;
-            rhs[5] = F(Rd(A0), 1) + N(Rd(A1), s.xs) + N(R6d(A2), s.xs + "¡2");
+            rhs[5] = FirstTerm(text::Rounded(A0), 1) + NextTerm(text::Rounded(A1), s.xs) +
+                     NextTerm(RoundedFine(A2), s.xs + "¡2");
         }
         break;
     }
     case 2: {
         const double v0 = Num(l.v0);
-        rhs[1] = F(Rd(x0), 1) + N(Rd(v0), "cos ;q " + T);
-        rhs[2] = N(Rd(v0), "cos ;q ");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(v0), "sen ;q " + T) + N(-kHalfG, T + "¡2");
-        rhs[4] = N(Rd(v0), "sen ;q ") + N(-kG, T);
-        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
-                 Group(" ;- (", F(R6d(rt::Div(kHalfG, v0 * v0)), "/cos¡2 ;q) " + X + "¡2"));
+        rhs[1] = FirstTerm(text::Rounded(x0), 1) + NextTerm(text::Rounded(v0), "cos ;q " + T);
+        rhs[2] = NextTerm(text::Rounded(v0), "cos ;q ");
+        rhs[3] =
+            FirstTerm(text::Rounded(y0), 1) + NextTerm(text::Rounded(v0), "sen ;q " + T) + NextTerm(-kHalfG, T + "¡2");
+        rhs[4] = NextTerm(text::Rounded(v0), "sen ;q ") + NextTerm(-kG, T);
+        rhs[5] = FirstTerm(text::Rounded(y0), 1) + NextTerm(1, "tan ;q " + X) +
+                 Group(" ;- (", FirstTerm(RoundedFine(rt::Div(kHalfG, v0 * v0)), "/cos¡2 ;q) " + X + "¡2"));
         break;
     }
     case 3: {
         const double th = Num(l.theta0);
         const double c = num::CosDeg(th), sn = num::SinDeg(th);
-        rhs[1] = F(Rd(x0), 1) + N(Rd(c), s.vs + "!0" + T);
-        rhs[2] = Z(Rd(c), s.vs + "!0");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(sn), s.vs + "!0" + T) + N(-kHalfG, T + "¡2");
-        rhs[4] = N(Rd(sn), s.vs + "!0") + N(-kG, T);
+        rhs[1] = FirstTerm(text::Rounded(x0), 1) + NextTerm(text::Rounded(c), s.vs + "!0" + T);
+        rhs[2] = FirstTermOrZero(text::Rounded(c), s.vs + "!0");
+        rhs[3] = FirstTerm(text::Rounded(y0), 1) + NextTerm(text::Rounded(sn), s.vs + "!0" + T) +
+                 NextTerm(-kHalfG, T + "¡2");
+        rhs[4] = NextTerm(text::Rounded(sn), s.vs + "!0") + NextTerm(-kG, T);
         if (th == 90 || th == -90) {
             verticalLine = true;
         } else {
-            rhs[5] = F(Rd(y0), 1) + N(Rd(num::TanDeg(th)), X) +
-                     Group(" ;- (", F(Rd(rt::Div(kHalfG, c * c)), "/" + s.vs + "!0¡2)" + X + "¡2"));
+            rhs[5] = FirstTerm(text::Rounded(y0), 1) + NextTerm(text::Rounded(num::TanDeg(th)), X) +
+                     Group(" ;- (", FirstTerm(text::Rounded(rt::Div(kHalfG, c * c)), "/" + s.vs + "!0¡2)" + X + "¡2"));
         }
         break;
     }
     case 4:
-        rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0 cos ;q " + T);
-        rhs[2] = N(1, s.vs + "!0 cos ;q");
-        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0 sen ;q " + T) + N(-kHalfG, T + "¡2");
-        rhs[4] = N(1, s.vs + "!0 sen ;q") + N(-kG, T);
-        rhs[5] = F(Rd(y0), 1) + N(1, "tan ;q " + X) +
-                 Group(" ;- (", F(1, std::string(kHalfGText) + "/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
+        rhs[1] = FirstTerm(text::Rounded(x0), 1) + NextTerm(1, s.vs + "!0 cos ;q " + T);
+        rhs[2] = NextTerm(1, s.vs + "!0 cos ;q");
+        rhs[3] = FirstTerm(text::Rounded(y0), 1) + NextTerm(1, s.vs + "!0 sen ;q " + T) + NextTerm(-kHalfG, T + "¡2");
+        rhs[4] = NextTerm(1, s.vs + "!0 sen ;q") + NextTerm(-kG, T);
+        rhs[5] = FirstTerm(text::Rounded(y0), 1) + NextTerm(1, "tan ;q " + X) +
+                 Group(" ;- (", FirstTerm(1, std::string(kHalfGText) + "/" + s.vs + "!0¡2 cos¡2 ;q)" + X + "¡2"));
         break;
     case 5: {
         const double vx = Num(l.vx0);
-        rhs[1] = F(Rd(x0), 1) + N(Rd(vx), T);
-        rhs[2] = N(1, Rd(vx));
-        rhs[3] = F(Rd(y0), 1) + N(1, s.vs + "!0!y " + T) + N(-kHalfG, T + "¡2");
-        rhs[4] = N(1, s.vs + "!0!y ") + N(-kG, T);
+        rhs[1] = FirstTerm(text::Rounded(x0), 1) + NextTerm(text::Rounded(vx), T);
+        rhs[2] = NextTerm(1, text::Rounded(vx));
+        rhs[3] = FirstTerm(text::Rounded(y0), 1) + NextTerm(1, s.vs + "!0!y " + T) + NextTerm(-kHalfG, T + "¡2");
+        rhs[4] = NextTerm(1, s.vs + "!0!y ") + NextTerm(-kG, T);
         if (vx == 0) {
             verticalLine = true;
         } else {
-            rhs[5] =
-                F(Rd(y0), 1) + N(R6d(1 / vx), s.vs + "!0!y " + X) + Group(" ;- ", F(R6d(kHalfG / (vx * vx)), X + "¡2"));
+            rhs[5] = FirstTerm(text::Rounded(y0), 1) + NextTerm(RoundedFine(1 / vx), s.vs + "!0!y " + X) +
+                     Group(" ;- ", FirstTerm(RoundedFine(kHalfG / (vx * vx)), X + "¡2"));
         }
         break;
     }
     case 6: {
         const double vy = Num(l.vy0);
-        rhs[1] = F(Rd(x0), 1) + N(1, s.vs + "!0!x " + T);
-        rhs[2] = N(1, s.vs + "!0!x");
-        rhs[3] = F(Rd(y0), 1) + N(Rd(vy), T) + N(-kHalfG, T + "¡2");
-        rhs[4] = N(Rd(vy), 1) + N(-kG, T);
-        rhs[5] = F(Rd(y0), 1) + Group(" + (", F(Rd(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (" + kHalfGText + "/" + s.vs +
-                 "!0!x¡2)" + X + "¡2";
+        rhs[1] = FirstTerm(text::Rounded(x0), 1) + NextTerm(1, s.vs + "!0!x " + T);
+        rhs[2] = NextTerm(1, s.vs + "!0!x");
+        rhs[3] = FirstTerm(text::Rounded(y0), 1) + NextTerm(text::Rounded(vy), T) + NextTerm(-kHalfG, T + "¡2");
+        rhs[4] = NextTerm(text::Rounded(vy), 1) + NextTerm(-kG, T);
+        rhs[5] = FirstTerm(text::Rounded(y0), 1) +
+                 Group(" + (", FirstTerm(text::Rounded(vy), "/" + s.vs + "!0!x)" + X)) + " ;- (" + kHalfGText + "/" +
+                 s.vs + "!0!x¡2)" + X + "¡2";
         break;
     }
     default: return e;
@@ -239,11 +240,13 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
     const Symbols s = BodySymbols(body);
     plan.lines = text::ResultLines(3);
     plan.lines[1] = "Ecuaciones de movimiento, móvil " + std::to_string(body);
-    std::string l2 = "En t = " + FN(T0) + ": " + s.xs + " = " + FN(X0) + ", " + s.ys + " = " + FN(Y0);
+    std::string l2 = "En t = " + text::FormatNumText(T0) + ": " + s.xs + " = " + text::FormatNumText(X0) + ", " + s.ys +
+                     " = " + text::FormatNumText(Y0);
     switch (plan.kase) {
     case 1:
         if (!components)
-            l2 += ", " + s.vs + "!0 = " + FN(l.v0.ToNumber()) + ", ;q = " + AngleText(l.theta0.ToNumber());
+            l2 += ", " + s.vs + "!0 = " + text::FormatNumText(l.v0.ToNumber()) +
+                  ", ;q = " + AngleText(l.theta0.ToNumber());
         else
             l2 += ", " + s.vs + "!0!x = " + ValueText(l.vx0.ToNumber()) + ", " + s.vs +
                   "!0!y = " + ValueText(l.vy0.ToNumber());
@@ -258,8 +261,9 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
     if (plan.kase == 1) {
         const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
         if (vy > 0)
-            plan.lines[3] = "R = " + FN(std::fabs(2 * vx * vy / kG)) + ",   t!v = " + FN(vy / kHalfG) +
-                            ",  h = " + FN(vy * vy / kTwoG);
+            plan.lines[3] = "R = " + text::FormatNumText(std::fabs(2 * vx * vy / kG)) +
+                            ",   t!v = " + text::FormatNumText(vy / kHalfG) +
+                            ",  h = " + text::FormatNumText(vy * vy / kTwoG);
         if (!num::IsNear(vx, 0, kZeroTol)) {
             const double tn = num::TanDeg(l.theta0.ToNumber());
             plan.storeCoefs = true;

@@ -47,13 +47,8 @@ struct Symbols {
 };
 Symbols BodySymbols(int body);
 
-// x rounded to Decimals, as text (ordinary minus: boxes, grid cells); the
-// same for a result line, with the markup minus as FormatNum writes it; the
-// rounded number itself; x rounded to the larger of Decimals and 6.
-std::string R(double x);
-std::string FN(double x);
-double Rd(double x);
-double R6d(double x);
+// x rounded to the larger of Decimals and 6 places.
+double RoundedFine(double x);
 
 // All six kind flags of one body, or of both, become false.
 void ClearKinds(int body);

@@ -21,20 +21,15 @@ using text::FormatTerm;
 const std::string kCrLf = "\r\n";
 const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
 
-std::string P(int p) { return std::to_string(p); }
-std::string NT(double x) { return rt::NumberText(x); }
-// The same with the markup minus, for a result line.
-std::string MNT(double x) { return (x < 0 ? ";-" : "") + NT(std::fabs(x)); }
-
 // Texts of a plain message box, which shows no markup: t - t0 ("t",
 // "(t - 2)", "(t + 2)"), and a term c s added to a relation (" + 3 s",
 // " - s", or "" when c rounds to 0).
 std::string PlainShift(double t0) {
-    if (Rd(t0) == 0) return "t";
-    return std::string("(t ") + (t0 < 0 ? "+ " : "- ") + R(std::fabs(t0)) + ")";
+    if (text::Rounded(t0) == 0) return "t";
+    return std::string("(t ") + (t0 < 0 ? "+ " : "- ") + text::RoundedText(std::fabs(t0)) + ")";
 }
 std::string PlainTerm(double c, const std::string& s) {
-    const double r = Rd(c);
+    const double r = text::Rounded(c);
     if (r == 0) return "";
     const std::string sign = r < 0 ? " - " : " + ";
     return sign + (std::fabs(r) == 1 ? "" : rt::NumberText(std::fabs(r)) + " ") + s;
@@ -129,7 +124,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         o.choose = true;
         o.prompt = "Para pasar la primera solución a la tabla oprime el botón \"Sí\"." + kCrLf +
                    "Para pasar la solución alternativa oprime \"No\".";
-        o.title = "En  t =  " + R(t1) + "  y  t = " + R(t2);
+        o.title = "En  t =  " + text::RoundedText(t1) + "  y  t = " + text::RoundedText(t2);
         break;
     }
     case 11: {
@@ -150,17 +145,19 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         const Symbols s = BodySymbols(body);
         auto velocityLine = [&](int c, int idx, double vy) {
             if (motion::State().ComponentVelocityFlags.at(c))
-                return s.vxs + "!" + P(idx) + " = " + FN(vx) + ",   " + s.vys + "!" + P(idx) + " = " + FN(vy);
-            return s.vs + "!" + P(idx) + " = " + FN(num::Hypot(vx, vy)) + ",   ;q!" + P(idx) + " = " +
-                   FN(num::VectorAngleDeg(vx, vy)) + "°";
+                return s.vxs + "!" + std::to_string(idx) + " = " + text::FormatNumText(vx) + ",   " + s.vys + "!" +
+                       std::to_string(idx) + " = " + text::FormatNumText(vy);
+            return s.vs + "!" + std::to_string(idx) + " = " + text::FormatNumText(num::Hypot(vx, vy)) + ",   ;q!" +
+                   std::to_string(idx) + " = " + text::FormatNumText(num::VectorAngleDeg(vx, vy)) + "°";
         };
         auto pointLine = [&](int idx, const PointFill& f) {
-            return "t!" + P(idx) + " = " + FN(f.t) + ", " + s.xs + "!" + P(idx) + " = " + FN(f.x) + kCrLf + s.ys + "!" +
-                   P(idx) + " = " + FN(f.y);
+            return "t!" + std::to_string(idx) + " = " + text::FormatNumText(f.t) + ", " + s.xs + "!" +
+                   std::to_string(idx) + " = " + text::FormatNumText(f.x) + kCrLf + s.ys + "!" + std::to_string(idx) +
+                   " = " + text::FormatNumText(f.y);
         };
         o.lines = text::ResultLines(5);
-        o.lines[1] = "Sustituir en las ecuaciones del móvil " + P(body) + ": ;Dt = " + d1.ToText() + " y ;D" + s.ys +
-                     " = " + d2.ToText() + ".";
+        o.lines[1] = "Sustituir en las ecuaciones del móvil " + std::to_string(body) + ": ;Dt = " + d1.ToText() +
+                     " y ;D" + s.ys + " = " + d2.ToText() + ".";
         o.lines[2] = pointLine(refPoint, fK);
         o.lines[3] = velocityLine(colRef, refPoint, vyK);
         o.lines[4] = pointLine(point, fP);
@@ -195,18 +192,18 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
     Outcome o;
     auto& v = o.values;
     std::string data;
-    const std::string p = P(point);
+    const std::string p = std::to_string(point);
     switch (code) {
     case 12: {
         const double T = a - t0, X = b - x0;
         v = {rt::Div(X, T * c)};
-        data = "t!" + p + " = " + FN(a) + ",  " + s.xs + "!" + p + " = " + FN(b);
+        data = "t!" + p + " = " + text::FormatNumText(a) + ",  " + s.xs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 13: {
         const double T = a - t0, Y = b - y0;
         v = {rt::Div(Y + kHalfG * T * T, T * sn)};
-        data = "t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
+        data = "t!" + p + " = " + text::FormatNumText(a) + ",  " + s.ys + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 14: {
@@ -215,7 +212,8 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
         if (A == 0) return Refuse("Error en los datos.");
         if (B / A < 0) return Refuse("No hay solución para v0.");
         v = {std::sqrt(B / A)};
-        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
+        data =
+            s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.ys + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 15: {
@@ -225,7 +223,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
         for (int i = 0; i < 2; ++i)
             if (r.x[i] > 0) v.push_back(r.x[i]);
         if (v.empty()) return Refuse(kNoSolution);
-        data = "t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data = "t!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 16: {
@@ -236,19 +234,21 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
         for (int i = 0; i < 2; ++i)
             if (r.x[i] >= 0) v.push_back(std::sqrt(r.x[i]));
         if (v.empty()) return Refuse(kNoSolution);
-        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data =
+            s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 17: {
         const double w = b * b + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data =
+            s.ys + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 18: {
         v = {rt::Div(kG * (a - t0), sn - c * num::TanDeg(b))};
-        data = "t!" + p + " = " + FN(a) + ",  ;a = " + FN(b);
+        data = "t!" + p + " = " + text::FormatNumText(a) + ",  ;a = " + text::FormatNumText(b);
         break;
     }
     case 19: {
@@ -256,7 +256,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
-        data = s.xs + "!" + p + " = " + FN(a) + ", ;a = " + FN(b);
+        data = s.xs + "!" + p + " = " + text::FormatNumText(a) + ", ;a = " + text::FormatNumText(b);
         break;
     }
     case 20: {
@@ -265,20 +265,21 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
         const double q = rt::Div(B, A);
         if (q < 0) return Refuse(kNoSolution);
         v = {std::sqrt(q)};
-        data = s.ys + "!" + p + " = " + FN(a) + ", ;a = " + FN(b);
+        data = s.ys + "!" + p + " = " + text::FormatNumText(a) + ", ;a = " + text::FormatNumText(b);
         break;
     }
     default: return o;
     }
-    o.lines = {"Calcular la " + s.vs + "!0 del móvil " + P(body) + ", con los datos:", data + ".",
-               s.vs + "!0 = " + FN(v[0])};
-    if (v.size() == 2) o.lines.Add("o bien " + s.vs + "!0 = " + FN(v[1]));
+    o.lines = {"Calcular la " + s.vs + "!0 del móvil " + std::to_string(body) + ", con los datos:", data + ".",
+               s.vs + "!0 = " + text::FormatNumText(v[0])};
+    if (v.size() == 2) o.lines.Add("o bien " + s.vs + "!0 = " + text::FormatNumText(v[1]));
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0?",
                head + "con alguno de los 2 valores calculados de " + s.vs +
                    "0?. Si escoges el primero oprime el botón \"Sí\". Para el segundo oprime \"No\".",
-               s.vs + "0 = " + R(v[0]),
-               s.vs + "0 = " + R(v[0]) + "  o  " + s.vs + "0 = " + R(v.size() > 1 ? v[1] : v[0]));
+               s.vs + "0 = " + text::RoundedText(v[0]),
+               s.vs + "0 = " + text::RoundedText(v[0]) + "  o  " + s.vs +
+                   "0 = " + text::RoundedText(v.size() > 1 ? v[1] : v[0]));
     return o;
 }
 
@@ -374,15 +375,15 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     }
     if (!ok) return Refuse(kNoSolution);
 
-    const std::string p = P(point);
+    const std::string p = std::to_string(point);
     auto part = [&](int which, double val) -> std::string {
         // which: 0 time, 1 x, 2 y, 3 v, 4 alpha
         switch (which) {
-        case 0: return "t!" + p + " = " + FN(val);
-        case 1: return s.xs + "!" + p + " = " + FN(val);
-        case 2: return s.ys + "!" + p + " = " + FN(val);
-        case 3: return s.vs + "!" + p + " = " + FN(val);
-        default: return FN(val);
+        case 0: return "t!" + p + " = " + text::FormatNumText(val);
+        case 1: return s.xs + "!" + p + " = " + text::FormatNumText(val);
+        case 2: return s.ys + "!" + p + " = " + text::FormatNumText(val);
+        case 3: return s.vs + "!" + p + " = " + text::FormatNumText(val);
+        default: return text::FormatNumText(val);
         }
     };
     static const int kinds1[] = {0, 0, 1, 0, 1, 2, 0, 1, 2};
@@ -390,9 +391,9 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     const std::string sep = code <= 14 ? ",  " : code <= 16 ? ", " : ", ;a = ";
     Outcome o;
     o.values = {th1, th2};
-    o.lines = {"Calcular el ángulo de lanzamiento del móvil " + P(body) + ", con los datos:",
+    o.lines = {"Calcular el ángulo de lanzamiento del móvil " + std::to_string(body) + ", con los datos:",
                part(kinds1[code - 12], a) + sep + part(kinds2[code - 12], b),
-               ";q!0!1 = " + FN(th1) + ", ;q!0!2 = " + FN(th2)};
+               ";q!0!1 = " + text::FormatNumText(th1) + ", ;q!0!2 = " + text::FormatNumText(th2)};
     o.ask = Ask::YesNoCancel;
     o.prompt =
         "¿Deseas replantear las ecuaciones de movimiento con alguno de estos valores del "
@@ -400,7 +401,7 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
         kCrLf +
         "Si deseas tomar el primer valor oprime el botón \"Sí\". Para el segundo valor "
         "oprime el botón \"No\".";
-    o.title = "theta1 = " + R(th1) + "°,  theta2 = " + R(th2) + "°";
+    o.title = "theta1 = " + text::RoundedText(th1) + "°,  theta2 = " + text::RoundedText(th2) + "°";
     return o;
 }
 
@@ -416,19 +417,19 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
     if ((code == 12 || code == 18) && a == t0) return Refuse("Estás poniendo el tiempo igual al tiempo inicial.");
     if ((code == 12 && b == x0) || ((code == 19 || code == 14) && a == x0))
         return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
-    const std::string p = P(point);
+    const std::string p = std::to_string(point);
     Outcome o;
     auto& v = o.values;
     std::string data;
     switch (code) {
     case 12:
         v = {rt::Div(b - x0, a - t0)};
-        data = "En t!" + p + " = " + FN(a) + ",  " + s.xs + "!" + p + " = " + FN(b);
+        data = "En t!" + p + " = " + text::FormatNumText(a) + ",  " + s.xs + "!" + p + " = " + text::FormatNumText(b);
         break;
     case 13: {
         const std::string T = PlainShift(t0);
-        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys + " = " + R(y0) +
-                      PlainTerm(vy, T) + " - " + kHalfGText + " " + T + "^2");
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.ys + " = " +
+                      text::RoundedText(y0) + PlainTerm(vy, T) + " - " + kHalfGText + " " + T + "^2");
     }
     case 14: {
         const double X = a - x0, Y = b - y0;
@@ -439,7 +440,8 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
             if (!Real(r)) return Refuse("No hay solución para v0x.");
             v = {rt::Div(1, r.x[0]), rt::Div(1, r.x[1])};
         }
-        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
+        data = "Para " + s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.ys + "!" + p + " = " +
+               text::FormatNumText(b);
         break;
     }
     case 15: {
@@ -447,22 +449,23 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
         const double w = b * b - vy * vy + kTwoG * vy * T - std::pow(kG, 2) * T * T;
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = "Para t!" + p + " = " + FN(a) + ", " + s.vs + " = " + FN(b);
+        data = "Para t!" + p + " = " + text::FormatNumText(a) + ", " + s.vs + " = " + text::FormatNumText(b);
         break;
     }
     case 17: {
         const double w = b * b - vy * vy + kTwoG * (a - y0);
         if (w <= 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = "Para " + s.ys + "!" + p + " = " + FN(a) + ", " + s.vs + "!" + p + " = " + FN(b);
+        data = "Para " + s.ys + "!" + p + " = " + text::FormatNumText(a) + ", " + s.vs + "!" + p + " = " +
+               text::FormatNumText(b);
         break;
     }
     case 18:
         if (b == 0)
-            return Refuse("El punto de máxima altura ocurre cuando t = " + R(t0 + vy / kG) + kCrLf +
+            return Refuse("El punto de máxima altura ocurre cuando t = " + text::RoundedText(t0 + vy / kG) + kCrLf +
                           "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
         v = {rt::Div(vy - kG * (a - t0), num::TanDeg(b))};
-        data = "En t!" + p + " = " + FN(a) + ",  ;q = " + FN(b);
+        data = "En t!" + p + " = " + text::FormatNumText(a) + ",  ;q = " + text::FormatNumText(b);
         break;
     case 19: {
         const double X = a - x0;
@@ -473,32 +476,35 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
             if (!Real(r)) return Refuse(kNoSolution);
             v = {r.x[0], r.x[1]};
         }
-        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ", ;q = " + FN(b);
+        data = "Para " + s.xs + "!" + p + " = " + text::FormatNumText(a) + ", ;q = " + text::FormatNumText(b);
         break;
     }
     case 20: {
         if (b == 0)
-            return Refuse("El punto de máxima altura está en " + s.ys + " = " + R(y0 + vy * vy / kTwoG) + kCrLf +
+            return Refuse("El punto de máxima altura está en " + s.ys + " = " +
+                          text::RoundedText(y0 + vy * vy / kTwoG) + kCrLf +
                           "Esta rutina no es aplicable para alfa = 0.");
         const double w = vy * vy - kTwoG * (a - y0);
         if (w < 0) return Refuse("No hay solución para " + s.vs + "0x.");
         const double ta = num::TanDeg(b);
         v = {rt::Div(std::sqrt(w), ta), rt::Div(-std::sqrt(w), ta)};
-        data = "Para " + s.ys + "!" + p + " = " + FN(a) + ", ;q = " + FN(b);
+        data = "Para " + s.ys + "!" + p + " = " + text::FormatNumText(a) + ", ;q = " + text::FormatNumText(b);
         break;
     }
     default: return o;
     }
-    std::string values = s.vs + "!0!x = " + FN(v[0]);
-    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + FN(v[1]);
-    o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + P(body) + ", con los datos:", data + ".", values};
+    std::string values = s.vs + "!0!x = " + text::FormatNumText(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!x = " + text::FormatNumText(v[1]);
+    o.lines = {"Calcular la " + s.vs + "!0!x del móvil " + std::to_string(body) + ", con los datos:", data + ".",
+               values};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0x?",
                head + "con alguno de los dos valores calculados de " + s.vs + "0x?" + kCrLf +
                    "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
                    "botón \"No\".",
-               s.vs + "0x = " + R(v[0]),
-               s.vs + "0x = " + R(v[0]) + ", " + s.vs + "0x = " + R(v.size() > 1 ? v[1] : v[0]));
+               s.vs + "0x = " + text::RoundedText(v[0]),
+               s.vs + "0x = " + text::RoundedText(v[0]) + ", " + s.vs +
+                   "0x = " + text::RoundedText(v.size() > 1 ? v[1] : v[0]));
     return o;
 }
 
@@ -506,7 +512,8 @@ Quartic V0xQuartic(double X, double v0y, double v, const std::string& vs) {
     const double c2 = v0y * v0y - v * v, c1 = -kTwoG * X * v0y, c0 = std::pow(kG * X, 2);
     const std::string s1 = c2 >= 0 ? "+" : "-", s2 = c1 >= 0 ? "+" : "-";
     Quartic q;
-    q.expr = "X^4" + s1 + NT(std::fabs(c2)) + "*X^2" + s2 + NT(std::fabs(c1)) + "*X" + "+" + NT(c0);
+    q.expr = "X^4" + s1 + rt::NumberText(std::fabs(c2)) + "*X^2" + s2 + rt::NumberText(std::fabs(c1)) + "*X" + "+" +
+             rt::NumberText(c0);
     q.markup = vs + "!0!x¡4" + FormatTerm(true, false, c2, vs + "!0!x¡2") + FormatTerm(true, false, c1, vs + "!0!x") +
                FormatTerm(true, false, c0, 1) + " = 0";
     return q;
@@ -520,11 +527,11 @@ std::string V0xQuarticPrompt(const std::string& vs) {
 text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, const rt::Variant& v, const Quartic& q,
                                   const std::vector<double>& roots, const std::vector<double>& fvals) {
     const Symbols s = BodySymbols(body);
-    const std::string p = P(point);
+    const std::string p = std::to_string(point);
     std::string rootsLine;
     for (size_t i = 0; i < roots.size(); ++i)
-        rootsLine += s.vs + "!0!x = " + MNT(roots[i]) + kCrLf + "El polinomio en " + s.vs + "!0!x vale " +
-                     MNT(fvals.at(i)) + " allí." + kCrLf;
+        rootsLine += s.vs + "!0!x = " + text::MarkupNumber(roots[i]) + kCrLf + "El polinomio en " + s.vs +
+                     "!0!x vale " + text::MarkupNumber(fvals.at(i)) + " allí." + kCrLf;
     return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " + v.ToText() + kCrLf +
                 "El problema planteado da lugar a la siguiente ecuación para " + s.vs + "!0!x:",
             q.markup, "Se hallaron estas raíces:", rootsLine,
@@ -544,7 +551,7 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
     const double a = d1.ToNumber(), b = d2.ToNumber();
     if ((code == 13 || code == 18) && a == t0) return Refuse("Estás poniendo t igual al tiempo inicial.");
     if ((code == 19 || code == 14) && a == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
-    const std::string p = P(point);
+    const std::string p = std::to_string(point);
     Outcome o;
     auto& v = o.values;
     std::string data;
@@ -555,26 +562,27 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
     };
     switch (code) {
     case 12: {
-        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs + " = " + R(x0) +
-                      PlainTerm(vx, PlainShift(t0)));
+        return Refuse("Estos datos no son aplicables en vista de la relación" + kCrLf + s.xs + " = " +
+                      text::RoundedText(x0) + PlainTerm(vx, PlainShift(t0)));
     }
     case 13: {
         const double T = a - t0;
         v = {(b - y0 + kHalfG * T * T) / T};
-        data = "En t!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
+        data = "En t!" + p + " = " + text::FormatNumText(a) + ",  " + s.ys + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 14: {
         const double X = a - x0;
         v = {((b - y0) * vx * vx + kHalfG * X * X) / (vx * X)};
-        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.ys + "!" + p + " = " + FN(b);
+        data =
+            s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.ys + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 15: {
         const double T = a - t0;
         if (!both(num::SolveQuadratic(1, -kTwoG * T, vx * vx - b * b + std::pow(kG * T, 2))))
             return Refuse(kNoSolution);
-        data = "En t!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data = "En t!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 16: {
@@ -582,44 +590,49 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
         if (!both(num::SolveQuadratic(vx * vx, -kTwoG * vx * X,
                                       std::pow(kG * X, 2) + std::pow(vx, 4) - std::pow(b * vx, 2))))
             return Refuse(kNoSolution);
-        data = s.xs + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data =
+            s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 17: {
         const double w = b * b - vx * vx + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + FN(a) + ",  " + s.vs + "!" + p + " = " + FN(b);
+        data =
+            s.ys + "!" + p + " = " + text::FormatNumText(a) + ",  " + s.vs + "!" + p + " = " + text::FormatNumText(b);
         break;
     }
     case 18:
         v = {vx * num::TanDeg(b) + kG * (a - t0)};
-        data = "En t!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
+        data = "En t!" + p + " = " + text::FormatNumText(a) + ",  ;q!" + p + " = " + text::FormatNumText(b);
         break;
     case 19:
         v = {vx * num::TanDeg(b) + kG * (a - x0) / vx};
-        data = "Para " + s.xs + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
+        data =
+            "Para " + s.xs + "!" + p + " = " + text::FormatNumText(a) + ",  ;q!" + p + " = " + text::FormatNumText(b);
         break;
     case 20: {
         const double ta = num::TanDeg(b);
         const double w = vx * vx * ta * ta + kTwoG * (a - y0);
         if (w < 0) return Refuse(kNoSolution);
         v = {std::sqrt(w), -std::sqrt(w)};
-        data = s.ys + "!" + p + " = " + FN(a) + ",  ;q!" + p + " = " + FN(b);
+        data = s.ys + "!" + p + " = " + text::FormatNumText(a) + ",  ;q!" + p + " = " + text::FormatNumText(b);
         break;
     }
     default: return o;
     }
-    std::string values = s.vs + "!0!y = " + FN(v[0]);
-    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + FN(v[1]);
-    o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + P(body) + ", con los datos:", data, values,
-               s.vs + "!0 = " + FN(num::Hypot(vx, v[0])) + " y ;q = " + FN(num::VectorAngleDeg(vx, v[0])) + "°"};
+    std::string values = s.vs + "!0!y = " + text::FormatNumText(v[0]);
+    if (v.size() == 2) values += ",  o bien " + s.vs + "!0!y = " + text::FormatNumText(v[1]);
+    o.lines = {"Calcular la " + s.vs + "!0!y del móvil " + std::to_string(body) + ", con los datos:", data, values,
+               s.vs + "!0 = " + text::FormatNumText(num::Hypot(vx, v[0])) +
+                   " y ;q = " + text::FormatNumText(num::VectorAngleDeg(vx, v[0])) + "°"};
     const std::string head = "¿Deseas replantear las ecuaciones de movimiento " + kCrLf;
     AskReplant(o, head + "con este valor calculado de " + s.vs + "0y?",
                head + "con alguno de los dos valores calculados de " + s.vs + "0y?" + kCrLf +
                    "Para escoger el primero oprime el botón \"Sí\". Para el segundo oprime el "
                    "botón \"No\".",
-               "v0y = " + NT(v[0]), "v0y = " + NT(v[0]) + ", v0y = " + NT(v.size() > 1 ? v[1] : v[0]));
+               "v0y = " + rt::NumberText(v[0]),
+               "v0y = " + rt::NumberText(v[0]) + ", v0y = " + rt::NumberText(v.size() > 1 ? v[1] : v[0]));
     return o;
 }
 
@@ -642,49 +655,49 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
     const std::string sq = "//(" + s.vs + "!0¡2 cos¡2 ;q!0)";
     switch (code) {
     case 12:
-        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + MNT(rt::Div(b - x0, a - t0));
-        D = "Datos: en t = " + FN(a) + ", " + s.xs + " = " + FN(b);
+        E = s.vs + "!0 cos ;q!0 = " + s.vs + "!0!x = " + text::MarkupNumber(rt::Div(b - x0, a - t0));
+        D = "Datos: en t = " + text::FormatNumText(a) + ", " + s.xs + " = " + text::FormatNumText(b);
         break;
     case 13: {
         const double T = a - t0;
-        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + MNT(rt::Div(b - y0 + kHalfG * T * T, T));
-        D = "Datos: en t = " + FN(a) + ", " + s.ys + " = " + FN(b);
+        E = s.vs + "!0 sen ;q!0 = " + s.vs + "!0!y = " + text::MarkupNumber(rt::Div(b - y0 + kHalfG * T * T, T));
+        D = "Datos: en t = " + text::FormatNumText(a) + ", " + s.ys + " = " + text::FormatNumText(b);
         break;
     }
     case 14: {
         const double X = a - x0;
         E = FormatTerm(false, false, X, "tan ;q!0") + FormatTerm(true, false, -kHalfG * X * X, sq) + " = " +
-            FormatTerm(false, true, Rd(b - y0), 1);
-        D = "Datos: en " + s.xs + " = " + FN(a) + ", " + s.ys + " = " + FN(b);
+            FormatTerm(false, true, text::Rounded(b - y0), 1);
+        D = "Datos: en " + s.xs + " = " + text::FormatNumText(a) + ", " + s.ys + " = " + text::FormatNumText(b);
         break;
     }
     case 15: {
         const double T = a - t0;
         E = s.vs + "!0¡2" + FormatTerm(true, true, -kTwoG * T, s.vs + "!0 sen ;q!0 = ") +
-            FN(b * b - std::pow(kG * T, 2));
-        D = "Datos: t = " + FN(a) + ", " + s.vs + " = " + FN(b);
+            text::FormatNumText(b * b - std::pow(kG * T, 2));
+        D = "Datos: t = " + text::FormatNumText(a) + ", " + s.vs + " = " + text::FormatNumText(b);
         break;
     }
     case 18:
         E = FormatTerm(false, false, 1, "tan ;q!0") +
             FormatTerm(true, false, -kG * (a - t0), "//(" + s.vs + "!0 cos ;q!0)") + " = " +
             FormatTerm(false, true, num::TanDeg(b), 1);
-        D = "Datos: t = " + FN(a) + ", ;q = " + FN(b);
+        D = "Datos: t = " + text::FormatNumText(a) + ", ;q = " + text::FormatNumText(b);
         break;
     case 19:
         E = FormatTerm(false, false, 1, "tan ;q!0") + FormatTerm(true, false, -kG * (a - x0), sq) + " = " +
             FormatTerm(false, true, num::TanDeg(b), 1);
-        D = "Datos: " + s.xs + " = " + FN(a) + ", ;q = " + FN(b);
+        D = "Datos: " + s.xs + " = " + text::FormatNumText(a) + ", ;q = " + text::FormatNumText(b);
         break;
     case 20:
-        D = "Datos: " + s.ys + " = " + FN(a) + ", ;q = " + FN(b);
+        D = "Datos: " + s.ys + " = " + text::FormatNumText(a) + ", ;q = " + text::FormatNumText(b);
         if (b == 0) {
             if (a < y0) return Refuse("No hay solución posible con estos datos.");
             E = s.vs + "!0 sen ;q!0 = " + FormatTerm(false, true, std::sqrt(kTwoG * (a - y0)), 1);
         } else {
             const double ta = num::TanDeg(b);
-            E = FormatTerm(false, false, Rd(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" + " ;- " + s.vs +
-                "!0¡2 = " + FN(-kTwoG * (a - y0));
+            E = FormatTerm(false, false, text::Rounded(ta * ta + 1), 1) + " (" + s.vs + "!0¡2 cos¡2 ;q!0)" + " ;- " +
+                s.vs + "!0¡2 = " + text::FormatNumText(-kTwoG * (a - y0));
         }
         break;
     default: return {};

@@ -10,6 +10,7 @@
 #include "motion/state.h"
 #include "numerics/calculus.h"
 #include "numerics/mathutil.h"
+#include "platform/common.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/picture.h"
@@ -26,9 +27,7 @@ namespace parab {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-void Msg(const std::string& text) { plat::MsgBox(Q(text)); }
+void Msg(const std::string& text) { plat::MsgBox(plat::QStr(text)); }
 
 plat::MsgButtons Buttons(Ask a) {
     switch (a) {
@@ -43,7 +42,7 @@ plat::MsgButtons Buttons(Ask a) {
 // the first, No the second of two; -1 nothing.
 int Choose(Ask ask, const std::string& prompt, const std::string& title) {
     if (ask == Ask::None) return -1;
-    const plat::MsgResult r = plat::MsgBox(Q(prompt), Buttons(ask), Q(title));
+    const plat::MsgResult r = plat::MsgBox(plat::QStr(prompt), Buttons(ask), plat::QStr(title));
     if (r == plat::MsgResult::Yes || r == plat::MsgResult::OK) return 0;
     if (r == plat::MsgResult::No && ask == Ask::YesNoCancel) return 1;
     return -1;
@@ -186,7 +185,8 @@ public:
 
     void GraphParabTrajectories(double x1, double x2) override {
         plat::Picture& pic = *ui_.Form().pic1;
-        const GraphPlan g = PlanTrajectoryGraph(x1, x2, [&](const std::string& s) { return pic.TextWidth(Q(s)); });
+        const GraphPlan g =
+            PlanTrajectoryGraph(x1, x2, [&](const std::string& s) { return pic.TextWidth(plat::QStr(s)); });
         if (!g.message.empty()) {
             Msg(g.message);
             return;
@@ -289,7 +289,7 @@ private:
 
     void SetCell(int row, int col, double value) {
         motion::MotionPoint(row, col) = value;
-        ui_.Gd2().SetTextMatrix(row, col, Q(R(value)));
+        ui_.Gd2().SetTextMatrix(row, col, plat::QStr(text::RoundedText(value)));
     }
 
     void Put(const PointFill& f) { PutParabPoint(f.col, f.t, f.x, f.y, f.p, f.q); }
@@ -306,10 +306,10 @@ private:
 
     static bool AgreesToReplace(int point) {
         const std::string p = std::to_string(point);
-        return plat::MsgBox(Q("También hallé el punto " + p +
-                              ", que tiene datos escritos en la tabla.\r\n"
-                              "¿Reemplazo los datos del punto " +
-                              p + " con los valores hallados?"),
+        return plat::MsgBox(plat::QStr("También hallé el punto " + p +
+                                       ", que tiene datos escritos en la tabla.\r\n"
+                                       "¿Reemplazo los datos del punto " +
+                                       p + " con los valores hallados?"),
                             plat::MsgButtons::YesNo) == plat::MsgResult::Yes;
     }
 
@@ -319,13 +319,13 @@ private:
         if (t.number)
             pic.PrintNumber(rt::TextToNumber(t.text));
         else
-            pic.Print(Q(t.text));
+            pic.Print(plat::QStr(t.text));
     }
 
     // Asks for a positive upper bound of a search; 0 when the user gives none.
     double AskBound(const std::string& prompt, const std::string& refusal) {
         for (;;) {
-            const QString answer = plat::InputBox(Q(prompt), Q(kSearchTitle));
+            const QString answer = plat::InputBox(plat::QStr(prompt), plat::QStr(kSearchTitle));
             if (answer.isEmpty()) return 0;
             const double b = rt::TextToNumber(answer.toStdString());
             if (b > 0) return b;
@@ -342,7 +342,7 @@ private:
         std::vector<double> roots, fvals;
         std::string msg;
         num::FindExprRoots(q.expr, 0, B, roots, fvals, msg);
-        ui_.Form().rtbExpr->SetText(Q("ceros(" + q.expr + ",0," + rt::NumberText(B) + ")"));
+        ui_.Form().rtbExpr->SetText(plat::QStr("ceros(" + q.expr + ",0," + rt::NumberText(B) + ")"));
         if (msg == kNoRootsInInterval) {
             Msg(std::string(kNoRootsInInterval) + " Si deseas modificar el \r\n" +
                 "intervalo de búsqueda, usa la rutina \"Calcular raíces\" de la calculadora ." +
@@ -366,7 +366,7 @@ private:
             Msg(msg);
             return;
         }
-        ui_.Form().rtbExpr->SetText(Q(p.poly));
+        ui_.Form().rtbExpr->SetText(plat::QStr(p.poly));
         if (!msg.empty()) {
             Msg(std::string(kNoRootsInInterval) + " Si deseas modificar el \r\n" +
                 "intervalo de búsqueda, usa la calculadora.\r\nYa se insertó el polinomio allí.");

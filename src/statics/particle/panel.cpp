@@ -28,13 +28,10 @@ namespace particle {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
-
 // The angle typed in an input box: one number, the decimal comma and the
 // exponent form read as such; blanks around it are refused.
 std::optional<double> TypedAngle(const QString& answer) {
-    const std::string t = S(answer);
+    const std::string t = plat::StdStr(answer);
     if (t != rt::Trim(t)) return std::nullopt;
     return rt::ReadSingleNumber(t);
 }
@@ -112,11 +109,11 @@ void ParticleStatics::Redraw() { DrawParticleForces(*form_->pic1, State().Partic
 
 void ParticleStatics::AddParticleForce() {
     plat::TextBox& box = *form_->panels.txtVector;
-    const std::string text = rt::Trim(S(box.Text()));
+    const std::string text = rt::Trim(plat::StdStr(box.Text()));
     if (text.empty()) return;
     auto parsed = vec::ParseStaticsVector(text, text::G().Decimals);
     if (!parsed.ok()) {
-        Message(Q(parsed.message()));
+        Message(plat::QStr(parsed.message()));
         return;
     }
     vec::ParsedVector pv = parsed.value();
@@ -141,9 +138,9 @@ void ParticleStatics::AddParticleForce() {
     const int row = gd.Rows();
     gd.SetRows(row + 1);
     gd.SetTextMatrix(row, 0, QString::number(st.ParticleForceCount));
-    gd.SetTextMatrix(row, 1, Q(text));
-    gd.SetTextMatrix(row, 2, Q(r[kFxText].ToText()));
-    gd.SetTextMatrix(row, 3, Q(r[kFyText].ToText()));
+    gd.SetTextMatrix(row, 1, plat::QStr(text));
+    gd.SetTextMatrix(row, 2, plat::QStr(r[kFxText].ToText()));
+    gd.SetTextMatrix(row, 3, plat::QStr(r[kFyText].ToText()));
     Redraw();
     if (st.ParticleForceCount >= 2) panel_.cmdParts[0]->setEnabled(true);
     box.SetText(QString());
@@ -153,7 +150,7 @@ void ParticleStatics::AddParticleForce() {
 std::string ParticleStatics::Solve() {
     const EquilibriumOutcome out =
         SolveParticleEquilibrium(State().ParticleForces, text::G().Decimals, [](const std::string& prompt) {
-            return plat::MsgBox(Q(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) == plat::MsgResult::Yes;
+            return plat::MsgBox(plat::QStr(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) == plat::MsgResult::Yes;
         });
     if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, text::ResultLines{out.report});
     if (out.redraw) Redraw();
@@ -205,7 +202,7 @@ void ParticleStatics::SolveProblem() {
         throw;
     }
     if (!msg.empty()) {
-        Message(Q(msg));
+        Message(plat::QStr(msg));
         return;
     }
     SetSolvedState(true);
@@ -236,9 +233,9 @@ void ParticleStatics::PutSolutionInTable() {
         ParticleForceRec& r = st.ParticleForces[k - 1];
         const std::string x = rt::RoundedText(r[kX].ToNumber(), dec);
         const std::string y = rt::RoundedText(r[kY].ToNumber(), dec);
-        gd.SetTextMatrix(k, 1, Q(r[kText].ToText()));
-        gd.SetTextMatrix(k, 2, Q(x));
-        gd.SetTextMatrix(k, 3, Q(y));
+        gd.SetTextMatrix(k, 1, plat::QStr(r[kText].ToText()));
+        gd.SetTextMatrix(k, 2, plat::QStr(x));
+        gd.SetTextMatrix(k, 3, plat::QStr(y));
         r[kArrowColor] = 0.0;
         lines[k + 1] = "(" + x + ", " + y + ") = (" + rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
                        rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
@@ -333,7 +330,7 @@ void ParticleStatics::cmdRotangle_Click() {
         }
         shell::Shared().AxesRotation = value;
         // The caption is read back as the angle: the number in its own form.
-        const QString shown = Q(rt::SingleNumberText(S(answer)).value_or(S(answer)));
+        const QString shown = plat::QStr(rt::SingleNumberText(plat::StdStr(answer)).value_or(plat::StdStr(answer)));
         form_->panels.cmdRotangle->SetCaption(QStringLiteral("Q = ") + shown + QStringLiteral("°"));
         if (auto* lbl = form_->findChild<plat::Label*>(QStringLiteral("lbltxtAngle")))
             lbl->setToolTip(QStringLiteral("Clic aquí pone ángulo = ") + shown);
@@ -349,10 +346,10 @@ bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts)
     const shell::SharedState& g = shell::Shared();
     const std::string loadMsg =
         LoadParticleForces(State(), texts, form_->GetRotAngle(), g.PicWidth, g.PicHeight, text::G().Decimals);
-    if (!loadMsg.empty()) Message(Q(loadMsg));
+    if (!loadMsg.empty()) Message(plat::QStr(loadMsg));
     const std::string msg = Solve();
     if (!msg.empty()) {
-        Message(Q(msg));
+        Message(plat::QStr(msg));
         return false;
     }
     Redraw();

@@ -1,4 +1,5 @@
 #include "motion/projectile/listed.h"
+#include "text/resultformat.h"
 
 #include <gtest/gtest.h>
 
@@ -175,7 +176,7 @@ TEST_F(CollisionTest, GivenTheTimeThenTheAngleThenTheSpeed) {
     p = parab::PlanCollision("");
     ASSERT_EQ(p.kase, 2);
     EXPECT_NEAR(p.V0s[0], V, 1e-9);
-    EXPECT_EQ(p.lines[3], "Se halló:\r\nV!0 = " + parab::R(V) + ", t!c = 2");
+    EXPECT_EQ(p.lines[3], "Se halló:\r\nV!0 = " + text::RoundedText(V) + ", t!c = 2");
 
     // The same angle from a launch point the path has already passed.
     Pose(2, 3, 30, 0, "", Th);

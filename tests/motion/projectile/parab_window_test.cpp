@@ -14,6 +14,7 @@
 #include "support/form1_fixture.h"
 #include "support/grab.h"
 #include "text/globals.h"
+#include "text/resultformat.h"
 
 namespace parabtest {
 namespace {
@@ -155,7 +156,7 @@ TEST_F(ParabWindow, CollisionWithTwoAnglesAsksWhichOne) {
     dialogs.Answer(MsgResult::No);
     Run(6, "");
     EXPECT_TRUE(parab::Model().kinds[2].complete);
-    EXPECT_EQ(Cell(4, 5), QString::fromStdString(parab::R(parab::Model().launch[2].theta0.ToNumber())));
+    EXPECT_EQ(Cell(4, 5), QString::fromStdString(text::RoundedText(parab::Model().launch[2].theta0.ToNumber())));
     EXPECT_TRUE(Result().contains("Se hallaron"));
 }
 
