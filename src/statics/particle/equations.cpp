@@ -135,13 +135,6 @@ void Sums(const ForceTable& t, double& sx, double& sy) {
     }
 }
 
-// x rounded to `decimals` places, with the markup minus of the report's equation lines.
-std::string RM(double x, int decimals) {
-    std::string s = rt::RoundedText(x, decimals);
-    if (s.starts_with('-')) s.replace(0, 1, ";-");
-    return s;
-}
-
 // The equation line of one axis from its terms (coefficient, name) and the
 // constant.
 std::string EquationText(const std::vector<std::pair<double, std::string>>& terms, double constant, int decimals) {
@@ -162,14 +155,14 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
     case Case::OneForce:
         x = EquationText({{e.K1[0], F(s.name1) + " cos " + F(s.name2)}}, e.S[0], decimals);
         y = EquationText({{e.K1[1], F(s.name1) + " sen " + F(s.name2)}}, e.S[1], decimals);
-        line1 = F(s.name1) + " = " + RM(v1, decimals);
-        line2 = F(s.name2) + " = " + RM(v2, decimals) + "°";
+        line1 = F(s.name1) + " = " + text::MarkupRounded(v1, decimals);
+        line2 = F(s.name2) + " = " + text::MarkupRounded(v2, decimals) + "°";
         break;
     case Case::Linear:
         x = EquationText({{s.a11, F(s.name1)}, {s.a12, F(s.name2)}}, e.S[0], decimals);
         y = EquationText({{s.a21, F(s.name1)}, {s.a22, F(s.name2)}}, e.S[1], decimals);
-        line1 = F(s.name1) + " = " + RM(v1, decimals);
-        line2 = F(s.name2) + " = " + RM(v2, decimals);
+        line1 = F(s.name1) + " = " + text::MarkupRounded(v1, decimals);
+        line2 = F(s.name2) + " = " + text::MarkupRounded(v2, decimals);
         break;
     case Case::MagAngle: {
         const std::string m = F(s.name1), g = F(s.name2);
@@ -177,21 +170,21 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
         const std::string cy = s.kind4 ? m + " sen " + g : "sen " + g;
         x = EquationText({{s.a11, m}, {s.a12, cx}}, e.S[0], decimals);
         y = EquationText({{s.a21, m}, {s.a22, cy}}, e.S[1], decimals);
-        line1 = m + " = " + RM(v1, decimals);
-        line2 = g + " = " + RM(v2, decimals) + "°";
+        line1 = m + " = " + text::MarkupRounded(v1, decimals);
+        line2 = g + " = " + text::MarkupRounded(v2, decimals) + "°";
         break;
     }
     case Case::TwoAngle:
         x = EquationText({{s.a11, "cos " + F(s.name1)}, {s.a12, "cos " + F(s.name2)}}, e.S[0], decimals);
         y = EquationText({{s.a21, "sen " + F(s.name1)}, {s.a22, "sen " + F(s.name2)}}, e.S[1], decimals);
-        line1 = F(s.name1) + " = " + RM(v1, decimals) + "°";
-        line2 = F(s.name2) + " = " + RM(v2, decimals) + "°";
+        line1 = F(s.name1) + " = " + text::MarkupRounded(v1, decimals) + "°";
+        line2 = F(s.name2) + " = " + text::MarkupRounded(v2, decimals) + "°";
         break;
     case Case::None: break;
     }
     double sx, sy;
     Sums(t, sx, sy);
-    const std::string check = ";SF!x = " + RM(sx, 0) + "    ;SF!y = " + RM(sy, 0);
+    const std::string check = ";SF!x = " + text::MarkupRounded(sx, 0) + "    ;SF!y = " + text::MarkupRounded(sy, 0);
     return ";SF!x = " + x + kCrLf + ";SF!y = " + y + kCrLf + line1 + kCrLf + line2 + kCrLf + check;
 }
 
