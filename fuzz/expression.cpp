@@ -123,11 +123,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // run-time error, never an infinity or a not-a-number.
     if (options & 16) {
         double lo = std::isfinite(vars[0]) ? vars[0] : 0, hi = std::isfinite(vars[1]) ? vars[1] : 1;
-        std::vector<double> roots, fvals;
-        std::string msg;
-        num::FindExprRoots(text, lo, hi, roots, fvals, msg);
-        if (msg.empty())
-            for (size_t k = 1; k < roots.size(); ++k) Check(std::isfinite(roots[k]) && std::isfinite(fvals[k]));
+        const rt::Outcome<num::ExprRoots> found = num::FindExprRoots(text, lo, hi);
+        if (found) {
+            Check(!found->roots.empty() && found->roots.size() == found->values.size());
+            for (size_t k = 0; k < found->roots.size(); ++k)
+                Check(std::isfinite(found->roots[k]) && std::isfinite(found->values[k]));
+        }
         try {
             double s = 0;
             num::IntegrateExpr(text, lo, hi, s, 1e-6);

@@ -10,13 +10,13 @@ namespace calc {
 
 ProcReport RootsReport(std::string_view function, std::span<const rt::Variant> args) {
     const double x1 = NumArg(args, 1), x2 = NumArg(args, 2);
-    std::vector<double> roots, values;
-    std::string msg;
     // An empty box has no value anywhere, so no sign change.
     if (function.empty()) return ProcReport::Stop("No encontré raíces en el intervalo dado.");
-    num::FindExprRoots(function, x1, x2, roots, values, msg);
-    if (!msg.empty()) return ProcReport::Stop(msg);
-    const int k = static_cast<int>(roots.size()) - 1;
+    const rt::Outcome<num::ExprRoots> found = num::FindExprRoots(function, x1, x2);
+    if (!found) return ProcReport::Stop(found.message());
+    const std::vector<double>& roots = found->roots;
+    const std::vector<double>& values = found->values;
+    const int k = static_cast<int>(roots.size());
     ProcReport out;
     if (k >= kMaxListedRoots) out.message = kFiftyRoots;
     const int m = std::min(k, kMaxListedRoots);
@@ -24,8 +24,8 @@ ProcReport RootsReport(std::string_view function, std::span<const rt::Variant> a
     for (int i = 1; i <= m; ++i) {
         const std::string n = std::to_string(i);
         list += kCrLf;
-        list += "x" + n + " = " + rt::NumberText(roots[static_cast<size_t>(i)]) + "        f(x" + n +
-                ") = " + rt::NumberText(values[static_cast<size_t>(i)]);
+        list += "x" + n + " = " + rt::NumberText(roots[static_cast<size_t>(i - 1)]) + "        f(x" + n +
+                ") = " + rt::NumberText(values[static_cast<size_t>(i - 1)]);
     }
     std::string head = std::to_string(k) + (k == 1 ? " raíz " : " raíces ") + "de la ecuación" + kCrLf +
                        QuoteFunction(function) + " = 0" + kCrLf + "en el intervalo [" + ArgText(args, 1) + ", " +

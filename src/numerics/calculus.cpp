@@ -139,17 +139,13 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 
 // ---------------------------------------------------------------------------
 
-void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots, std::vector<double>& fvals,
-                   std::string& msg) {
+rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) {
+    using Found = rt::Outcome<ExprRoots>;
     constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
-    msg.clear();
     CExpression e;
     try {
         e.SetExpression(expr);
-        if (e.ErrorCode() != 0) {
-            msg = e.ErrorDescription();
-            return;
-        }
+        if (e.ErrorCode() != 0) return Found::Refusal(e.ErrorDescription());
         if (A > B) std::swap(A, B);
         const double h = std::fabs(B - A) / kSteps;
         std::vector<std::pair<double, double>> brackets;
@@ -191,18 +187,13 @@ void FindExprRoots(std::string_view expr, double A, double B, std::vector<double
                 }
             }
         }
-        if (found.empty()) {
-            msg = "No encontré raíces en el intervalo dado.";
-            return;
-        }
-        std::vector<double> r(found.size() + 1), fv(found.size() + 1);
-        for (size_t k = 0; k < found.size(); ++k) {
-            r[k + 1] = found[k];
-            fv[k + 1] = F(e, found[k]);
-        }
-        roots = std::move(r);
-        fvals = std::move(fv);
-    } catch (const rt::RuntimeError&) { msg = "Ocurrió un error en el cálculo de las raíces."; }
+        if (found.empty()) return Found::Refusal("No encontré raíces en el intervalo dado.");
+        ExprRoots out;
+        out.values.reserve(found.size());
+        for (double r : found) out.values.push_back(F(e, r));
+        out.roots = std::move(found);
+        return out;
+    } catch (const rt::RuntimeError&) { return Found::Refusal("Ocurrió un error en el cálculo de las raíces."); }
 }
 
 void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {

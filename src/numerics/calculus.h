@@ -2,27 +2,31 @@
 // Roots, integrals and derivatives of a function of one variable given as a
 // formula. The abscissa is bound to the formula's first variable in name
 // order (normally X); trigonometric functions follow AngleFactor as the
-// caller left it. Arrays are std::vector<double> indexed from 1 (entry 0
-// unused). A formula that does not compile is reported, never taken as 0:
-// FindExprRoots puts the compiler's message in msg, the other routines throw
-// ExpressionError (an rt::RuntimeError) carrying it.
-#include <string>
+// caller left it. GradientRidders's arrays are std::vector<double> indexed
+// from 1 (entry 0 unused). A formula that does not compile is reported, never
+// taken as 0: FindExprRoots refuses with the compiler's message, the other
+// routines throw ExpressionError (an rt::RuntimeError) carrying it.
 #include <string_view>
 #include <vector>
 
 #include "numerics/expression.h"
+#include "runtime/outcome.h"
 
 namespace num {
 
+// What FindExprRoots found: the roots in increasing order and the
+// function's value at each, at the same index (from 0).
+struct ExprRoots {
+    std::vector<double> roots;
+    std::vector<double> values;
+};
+
 // Roots of expr in [A, B] (either order): the interval is scanned in 490
-// steps for sign changes (at most 50) and each bracket is bisected. roots
-// and fvals receive, from index 1, each root in increasing order and the
-// function's value there. msg is "" on success, "No encontré raíces en el
-// intervalo dado." when no root was found (the arrays are then untouched),
-// "Ocurrió un error en el cálculo de las raíces." after a run-time error, or
-// the compiler's message.
-void FindExprRoots(std::string_view expr, double A, double B, std::vector<double>& roots, std::vector<double>& fvals,
-                   std::string& msg);
+// steps for sign changes (at most 50) and each bracket is bisected. At least
+// one root, or a refusal whose message is "No encontré raíces en el
+// intervalo dado." when no root was found, "Ocurrió un error en el cálculo
+// de las raíces." after a run-time error, or the compiler's message.
+rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), stopping

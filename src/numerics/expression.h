@@ -153,7 +153,7 @@ public:
     // results are the same (a check of the simplifier). On by default.
     static void SetPlanSimplification(bool on);
 
-    // Executable form of the program (see expression.cpp).
+    // Executable form of the program (see expression_internal.h).
     struct Instr {
         uint8_t op;
         uint8_t slot;

@@ -339,44 +339,36 @@ private:
         if (B == 0) return;
         const BodyLaunch& l = Model().launch[body];
         const Quartic q = V0xQuartic(x.ToNumber() - l.x0.ToNumber(), l.vy0.ToNumber(), v.ToNumber(), s.vs);
-        std::vector<double> roots, fvals;
-        std::string msg;
-        num::FindExprRoots(q.expr, 0, B, roots, fvals, msg);
+        const rt::Outcome<num::ExprRoots> found = num::FindExprRoots(q.expr, 0, B);
         ui_.Form().rtbExpr->SetText(plat::QStr("ceros(" + q.expr + ",0," + rt::NumberText(B) + ")"));
-        if (msg == kNoRootsInInterval) {
+        if (!found && found.message() == kNoRootsInInterval) {
             Msg(std::string(kNoRootsInInterval) + " Si deseas modificar el \r\n" +
                 "intervalo de búsqueda, usa la rutina \"Calcular raíces\" de la calculadora ." +
                 "\r\nYa se insertó el polinomio en el cuadro de expresiones.");
             return;
         }
-        if (!msg.empty()) {
+        if (!found) {
             Msg("Error en la rutina.");
             return;
         }
-        Write(V0xQuarticLines(body, point, x, v, q, From1(roots), From1(fvals)));
+        Write(V0xQuarticLines(body, point, x, v, q, found->roots, found->values));
     }
 
     void MoverQuartic(const MeetPlan& p, const std::string& u) {
         const double B = AskBound(MoverQuarticPrompt(), "El límite superior debe ser mayor que t0.");
         if (B == 0) return;
-        std::vector<double> roots, fvals;
-        std::string msg;
-        num::FindExprRoots(p.poly, 0, B, roots, fvals, msg);
-        if (!msg.empty() && msg != kNoRootsInInterval) {
-            Msg(msg);
+        const rt::Outcome<num::ExprRoots> found = num::FindExprRoots(p.poly, 0, B);
+        if (!found && found.message() != kNoRootsInInterval) {
+            Msg(found.message());
             return;
         }
         ui_.Form().rtbExpr->SetText(plat::QStr(p.poly));
-        if (!msg.empty()) {
+        if (!found) {
             Msg(std::string(kNoRootsInInterval) + " Si deseas modificar el \r\n" +
                 "intervalo de búsqueda, usa la calculadora.\r\nYa se insertó el polinomio allí.");
             return;
         }
-        Write(MoverQuarticLines(p, u, Model().launch[1].v0.ToText(), B, From1(roots), From1(fvals)));
-    }
-
-    static std::vector<double> From1(const std::vector<double>& v) {
-        return v.size() > 1 ? std::vector<double>(v.begin() + 1, v.end()) : std::vector<double>();
+        Write(MoverQuarticLines(p, u, Model().launch[1].v0.ToText(), B, found->roots, found->values));
     }
 
     motion::WorkspaceUi& ui_;
