@@ -13,7 +13,7 @@ namespace num {
 
 namespace {
 
-inline double F(CExpression& e, double x) { return e.ValueFast(&x, 1); }
+inline double ValueAt(CExpression& e, double x) { return e.ValueFast(&x, 1); }
 
 // Compiled for a routine that reports a bad formula by throwing.
 void CompileOrThrow(CExpression& e, std::string_view text) {
@@ -24,12 +24,12 @@ void CompileOrThrow(CExpression& e, std::string_view text) {
 bool SignsDiffer(double a, double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
 
 double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
-    if (n == 1) return rt::Checked((b - a) / 2 * rt::Add(F(e, a), F(e, b)));
+    if (n == 1) return rt::Checked((b - a) / 2 * rt::Add(ValueAt(e, a), ValueAt(e, b)));
     const long long m = 1LL << (n - 2);
     const double del = (b - a) / static_cast<double>(m);
     double x = a + del / 2, sum = 0.0;
     for (long long j = 0; j < m; ++j) {
-        sum = rt::Add(sum, F(e, x));
+        sum = rt::Add(sum, ValueAt(e, x));
         x += del;
     }
     return rt::Checked((s + (b - a) * sum / static_cast<double>(m)) / 2);
@@ -38,7 +38,7 @@ double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
 // f at x, or nothing where f is not defined (its evaluation faults).
 std::optional<double> TryF(CExpression& e, double x) {
     try {
-        return F(e, x);
+        return ValueAt(e, x);
     } catch (const rt::RuntimeError&) { return std::nullopt; }
 }
 
@@ -64,10 +64,10 @@ Step UsableStep(CExpression& e, double x, double h) {
         if (right && left) return {hh, 0};
         if (!oneSided && (right || left)) oneSided = Step{hh, right ? 1 : -1};
     }
-    F(e, x);  // a point outside the domain is the caller's fault
+    ValueAt(e, x);  // a point outside the domain is the caller's fault
     if (oneSided) return *oneSided;
-    F(e, x + h);
-    F(e, x - h);
+    ValueAt(e, x + h);
+    ValueAt(e, x - h);
     rt::Raise(rt::ErrorCode::InvalidCall);
 }
 
@@ -86,10 +86,10 @@ double RiddersFrom(CExpression& e, double x, double h, double& err) {
         hh = s.h;
         side = s.side;
     }
-    const double fx = side != 0 ? F(e, x) : 0;
+    const double fx = side != 0 ? ValueAt(e, x) : 0;
     auto diff = [&](double step) {
-        if (side == 0) return rt::Div(rt::Sub(F(e, x + step), F(e, x - step)), 2 * step);
-        return rt::Div(rt::Sub(F(e, x + side * step), fx), side * step);
+        if (side == 0) return rt::Div(rt::Sub(ValueAt(e, x + step), ValueAt(e, x - step)), 2 * step);
+        return rt::Div(rt::Sub(ValueAt(e, x + side * step), fx), side * step);
     };
     a[1][1] = fp && fm ? rt::Div(rt::Sub(*fp, *fm), 2 * h) : diff(hh);
     const double ratio = side == 0 ? kCon2 : kCon;
@@ -149,10 +149,10 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
         if (A > B) std::swap(A, B);
         const double h = std::fabs(B - A) / kSteps;
         std::vector<std::pair<double, double>> brackets;
-        double f1 = F(e, A), x = A;
+        double f1 = ValueAt(e, A), x = A;
         for (int i = 1; i <= kSteps; ++i) {
             x += h;
-            double f2 = F(e, x);
+            double f2 = ValueAt(e, x);
             if (SignsDiffer(f1, f2)) {
                 brackets.emplace_back(x - h, x);
                 if (static_cast<int>(brackets.size()) == kMaxBrackets) break;
@@ -164,13 +164,13 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
         // narrow enough, the root is interpolated between its two ends.
         std::vector<double> found;
         for (auto [a, b] : brackets) {
-            double fb = F(e, b), fa = F(e, a);
+            double fb = ValueAt(e, b), fa = ValueAt(e, a);
             if (!SignsDiffer(fa, fb)) continue;
             double rtb = fa < 0 ? a : b, dx = fa < 0 ? b - a : a - b;
             double fneg = fa < 0 ? fa : fb, fpos = fa < 0 ? fb : fa;
             for (int k = 0; k < kHalvings; ++k) {
                 dx /= 2;
-                double xm = rtb + dx, fm = F(e, xm);
+                double xm = rtb + dx, fm = ValueAt(e, xm);
                 if (fm < 0) {
                     rtb = xm;
                     fneg = fm;
@@ -190,7 +190,7 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
         if (found.empty()) return Found::Refusal("No encontré raíces en el intervalo dado.");
         ExprRoots out;
         out.values.reserve(found.size());
-        for (double r : found) out.values.push_back(F(e, r));
+        for (double r : found) out.values.push_back(ValueAt(e, r));
         out.roots = std::move(found);
         return out;
     } catch (const rt::RuntimeError&) { return Found::Refusal("Ocurrió un error en el cálculo de las raíces."); }
@@ -242,8 +242,8 @@ void GradientRidders(CExpression& f, double angleFactor, const std::vector<doubl
 double SecondDeriv5Pt(CExpression& expr, double h, double x) {
     expr.ThrowIfError();
     auto fivePoint = [&](double s) {
-        const double num =
-            16 * F(expr, x + s) - F(expr, x + 2 * s) - 30 * F(expr, x) + 16 * F(expr, x - s) - F(expr, x - 2 * s);
+        const double num = 16 * ValueAt(expr, x + s) - ValueAt(expr, x + 2 * s) - 30 * ValueAt(expr, x) +
+                           16 * ValueAt(expr, x - s) - ValueAt(expr, x - 2 * s);
         return rt::Div(rt::Checked(num), rt::Checked(12 * s * s));
     };
     if (TryF(expr, x + 2 * h) && TryF(expr, x - 2 * h)) return fivePoint(h);
@@ -254,7 +254,8 @@ double SecondDeriv5Pt(CExpression& expr, double h, double x) {
     const Step s = UsableStep(expr, x, 8 * h);
     if (s.side == 0) return fivePoint(s.h / 8);
     const double d = s.side * s.h / 3;
-    const double num = 2 * F(expr, x) - 5 * F(expr, x + d) + 4 * F(expr, x + 2 * d) - F(expr, x + 3 * d);
+    const double num =
+        2 * ValueAt(expr, x) - 5 * ValueAt(expr, x + d) + 4 * ValueAt(expr, x + 2 * d) - ValueAt(expr, x + 3 * d);
     return rt::Div(rt::Checked(num), rt::Checked(d * d));
 }
 
