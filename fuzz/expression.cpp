@@ -129,20 +129,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             for (size_t k = 0; k < found->roots.size(); ++k)
                 Check(std::isfinite(found->roots[k]) && std::isfinite(found->values[k]));
         }
-        try {
+        rt::IgnoreError("a formula the routine refuses is a valid answer to any input", [&] {
             double s = 0;
             num::IntegrateExpr(text, lo, hi, s, 1e-6);
             Check(std::isfinite(s));
-        } catch (const rt::RuntimeError&) {}
-        try {
+        });
+        rt::IgnoreError("a formula the routine refuses is a valid answer to any input", [&] {
             double d = 0, err = 0;
             num::DerivRidders(text, lo, d, 0.5, err);
             Check(std::isfinite(d) && std::isfinite(err));
-        } catch (const rt::RuntimeError&) {}
-        try {
+        });
+        rt::IgnoreError("a formula the routine refuses is a valid answer to any input", [&] {
             const rt::Outcome<double> x1 = num::SolveODE1(text, lo, hi, num::AngleFactor);
             if (x1.ok()) Check(std::isfinite(*x1));
-        } catch (const rt::RuntimeError&) {}
+        });
     }
     num::AngleFactor = num::kDefaultAngleFactor;
     return 0;
