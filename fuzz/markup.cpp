@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "markup_check.h"
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "shell/picmarkup.h"
@@ -18,32 +19,8 @@
 
 namespace {
 
-void Require(bool ok) {
-    if (!ok) std::abort();
-}
-
-bool InPalette(rt::ColorRef c) {
-    for (int i = 0; i < 16; ++i)
-        if (text::MarkupColor(i) == c) return true;
-    return false;
-}
-
-size_t CheckParsed(const text::ParsedMarkup& p, size_t inputLength) {
-    size_t total = 0;
-    for (size_t i = 0; i < p.runs.size(); ++i) {
-        const text::MarkupRun& r = p.runs[i];
-        Require(!r.text.empty());
-        if (i > 0) Require(!(p.runs[i - 1].format == r.format));
-        const text::MarkupFormat& f = r.format;
-        Require(f.size == 0 || f.size == 7 || f.size == 8);
-        Require(f.offsetTwips == 0 || f.offsetTwips == -45 || f.offsetTwips == 60);
-        Require((f.offsetTwips == 0) == (f.size == 0));
-        Require(InPalette(f.color));
-        total += r.text.size();
-    }
-    Require(total <= inputLength);
-    return total;
-}
+using fuzzcheck::CheckParsed;
+using fuzzcheck::Require;
 
 // The application, the document and the picture live for the whole run:
 // a pane keeps its own document and each build replaces what the previous

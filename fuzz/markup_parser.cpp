@@ -9,35 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "markup_check.h"
 #include "text/markup.h"
 
 namespace {
 
-void Require(bool ok) {
-    if (!ok) std::abort();
-}
-
-bool InPalette(rt::ColorRef c) {
-    for (int i = 0; i < 16; ++i)
-        if (text::MarkupColor(i) == c) return true;
-    return false;
-}
-
-void CheckParsed(const text::ParsedMarkup& p, size_t inputLength) {
-    size_t total = 0;
-    for (size_t i = 0; i < p.runs.size(); ++i) {
-        const text::MarkupRun& r = p.runs[i];
-        Require(!r.text.empty());
-        if (i > 0) Require(!(p.runs[i - 1].format == r.format));
-        const text::MarkupFormat& f = r.format;
-        Require(f.size == 0 || f.size == 7 || f.size == 8);
-        Require(f.offsetTwips == 0 || f.offsetTwips == -45 || f.offsetTwips == 60);
-        Require((f.offsetTwips == 0) == (f.size == 0));
-        Require(InPalette(f.color));
-        total += r.text.size();
-    }
-    Require(total <= inputLength);
-}
+using fuzzcheck::CheckParsed;
+using fuzzcheck::Require;
 
 // UTF-8 to UTF-16 as the program's text boxes give it: each malformed byte
 // becomes U+FFFD, "\r\n" and "\r" become "\n".
