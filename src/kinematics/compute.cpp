@@ -10,6 +10,7 @@
 #include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "text/resultformat.h"
 
 namespace kinem {
 
@@ -68,9 +69,9 @@ rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, do
         num::DerivRidders(engine, t, v, kRidderStep, err);
         // The law's own t0 is 0: the step is a 300th of the way to t.
         const double a = num::SecondDeriv5Pt(xLaw, SecondDerivStep(t / kSteps), t);
-        lines[1] = "En t = " + rt::RoundedText(t, decimals) + ":";
-        lines[2] = "x = " + rt::RoundedText(x, decimals) + ", v = " + rt::RoundedText(v, decimals);
-        lines[3] = "a = " + rt::RoundedText(a, decimals);
+        lines[1] = "En t = " + text::MarkupRounded(t, decimals) + ":";
+        lines[2] = "x = " + text::MarkupRounded(x, decimals) + ", v = " + text::MarkupRounded(v, decimals);
+        lines[3] = "a = " + text::MarkupRounded(a, decimals);
         return lines;
     }
     if (law == kLawV) {
@@ -80,7 +81,7 @@ rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, do
         const std::vector<double>& y = *end;
         const double v = vLaw.Value({t, y[1]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
-        lines[2] = "x = " + rt::RoundedText(y[1], decimals) + ", v = " + rt::RoundedText(v, decimals);
+        lines[2] = "x = " + text::MarkupRounded(y[1], decimals) + ", v = " + text::MarkupRounded(v, decimals);
         return lines;
     }
     if (law == kLawA) {
@@ -90,8 +91,8 @@ rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, do
         const std::vector<double>& y = *end;
         const double a = aLaw.Value({t, y[1], y[2]}).ToNumber();
         lines[1] = "En t = " + rt::NumberText(t) + ":";
-        lines[2] = "x = " + rt::RoundedText(y[1], decimals) + ", v = " + rt::RoundedText(y[2], decimals);
-        lines[3] = "a = " + rt::RoundedText(a, decimals);
+        lines[2] = "x = " + text::MarkupRounded(y[1], decimals) + ", v = " + text::MarkupRounded(y[2], decimals);
+        lines[3] = "a = " + text::MarkupRounded(a, decimals);
         return lines;
     }
     return rt::Outcome<text::ResultLines>::Refusal("");
@@ -116,17 +117,18 @@ text::ResultLines CalcKinem2D(int kind, double t, std::string_view law1, std::st
     const double ddq = num::SecondDeriv5Pt(e2, h, t);
 
     text::ResultLines lines(4);
-    lines[1] = "En t = " + rt::RoundedText(t, decimals) + ":";
+    lines[1] = "En t = " + text::MarkupRounded(t, decimals) + ":";
     if (kind == kLawXY) {
-        lines[2] = "x = " + rt::RoundedText(p, decimals) + ", y = " + rt::RoundedText(q, decimals);
-        lines[3] = "v!x = " + rt::RoundedText(dp, decimals) + ", v!y = " + rt::RoundedText(dq, decimals);
-        lines[4] = "a!x = " + rt::RoundedText(ddp, decimals) + ", a!y = " + rt::RoundedText(ddq, decimals);
+        lines[2] = "x = " + text::MarkupRounded(p, decimals) + ", y = " + text::MarkupRounded(q, decimals);
+        lines[3] = "v!x = " + text::MarkupRounded(dp, decimals) + ", v!y = " + text::MarkupRounded(dq, decimals);
+        lines[4] = "a!x = " + text::MarkupRounded(ddp, decimals) + ", a!y = " + text::MarkupRounded(ddq, decimals);
     } else {
         const double ar = rt::Sub(ddp, rt::Mul(p, rt::Mul(dq, dq)));
         const double at = rt::Add(rt::Mul(p, ddq), rt::Mul(2, rt::Mul(dp, dq)));
-        lines[2] = "r = " + rt::RoundedText(p, decimals) + ", ;q = " + rt::RoundedText(q, decimals);
-        lines[3] = "v!r = " + rt::RoundedText(dp, decimals) + ", v!t = " + rt::RoundedText(rt::Mul(p, dq), decimals);
-        lines[4] = "a!r = " + rt::RoundedText(ar, decimals) + ", a!t = " + rt::RoundedText(at, decimals);
+        lines[2] = "r = " + text::MarkupRounded(p, decimals) + ", ;q = " + text::MarkupRounded(q, decimals);
+        lines[3] =
+            "v!r = " + text::MarkupRounded(dp, decimals) + ", v!t = " + text::MarkupRounded(rt::Mul(p, dq), decimals);
+        lines[4] = "a!r = " + text::MarkupRounded(ar, decimals) + ", a!t = " + text::MarkupRounded(at, decimals);
     }
     return lines;
 }

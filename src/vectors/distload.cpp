@@ -8,6 +8,7 @@
 #include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "text/resultformat.h"
 
 namespace vec {
 
@@ -80,12 +81,13 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
     switch (r.kind) {
     case Reduction::Couple:
         r.lines = {head + "La fuerza total es cero. La resultante es un par",
-                   "de momento M!0 = " + rt::RoundedText(r.M0, d)};
+                   "de momento M!0 = " + text::MarkupRounded(r.M0, d)};
         break;
     case Reduction::Null: r.lines = {head + "La resultante es nula.", ""}; break;
     case Reduction::Resultant:
-        r.lines = {head + "Momento c//r al origen: M!0 = " + rt::RoundedText(r.M0, d),
-                   "Resultante: R = " + rt::RoundedText(r.F, d) + ", ubicada en x!R = " + rt::RoundedText(r.xR, d)};
+        r.lines = {
+            head + "Momento c//r al origen: M!0 = " + text::MarkupRounded(r.M0, d),
+            "Resultante: R = " + text::MarkupRounded(r.F, d) + ", ubicada en x!R = " + text::MarkupRounded(r.xR, d)};
         break;
     }
     return r;

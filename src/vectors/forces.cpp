@@ -51,11 +51,12 @@ ParallelForces1DResult ReduceParallelForces1D(std::span<const double> xs, std::s
         if (xL) {
             r.ML = rt::Checked((r.xR - *xL) * r.R);
             r.xs.back() = *xL;
-            r.lines = {"R = " + rt::RoundedText(r.R, d) + ", x!R = " + rt::RoundedText(r.xR, d),
+            r.lines = {"R = " + text::MarkupRounded(r.R, d) + ", x!R = " + text::MarkupRounded(r.xR, d),
                        "La resultante localizada en x = " + rt::NumberText(*xL), "consta de la fuerza R dada arriba",
-                       "y un par de momento " + rt::RoundedText(r.ML, d)};
+                       "y un par de momento " + text::MarkupRounded(r.ML, d)};
         } else {
-            r.lines = {"La resultante vale " + rt::RoundedText(r.R, d), "y se localiza en " + rt::RoundedText(r.xR, d)};
+            r.lines = {"La resultante vale " + text::MarkupRounded(r.R, d),
+                       "y se localiza en " + text::MarkupRounded(r.xR, d)};
         }
     } else {
         // Forces that cancel leave the same couple about every point.
@@ -64,7 +65,7 @@ ParallelForces1DResult ReduceParallelForces1D(std::span<const double> xs, std::s
         r.xs.push_back(xL.value_or(0));
         r.Fs.push_back(0);
         if (r.kind == Reduction::Couple)
-            r.lines = {"La resultante es un par de momento " + rt::RoundedText(r.M, d)};
+            r.lines = {"La resultante es un par de momento " + text::MarkupRounded(r.M, d)};
         else
             r.lines = {"El sistema de fuerzas tiene resultante nula."};
     }
@@ -119,26 +120,27 @@ ParallelForces2DResult ReduceParallelForces2D(std::span<const std::string> args,
         r.kind = zeroMoment ? Reduction::Null : Reduction::Couple;
         if (r.kind == Reduction::Couple) {
             r.couple = RecordFromComponents(r.Mx, r.My, rt::kMagenta);
-            r.lines = {
-                "La suma de fuerzas es cero. La resultante es",
-                "un par de momento $M = ;S$M!O = (" + rt::RoundedText(r.Mx, d) + ", " + rt::RoundedText(r.My, d) + ")",
-                ""};
+            r.lines = {"La suma de fuerzas es cero. La resultante es",
+                       "un par de momento $M = ;S$M!O = (" + text::MarkupRounded(r.Mx, d) + ", " +
+                           text::MarkupRounded(r.My, d) + ")",
+                       ""};
         } else {
             r.lines = {"El sistema de fuerzas tiene resultante nula."};
         }
     } else {
         r.kind = Reduction::Resultant;
-        r.lines = {";SF!z = " + rt::RoundedText(r.Rz, d) + ",  ;S$M!O = (" + rt::RoundedText(r.Mx, d) + ", " +
-                       rt::RoundedText(r.My, d) + ")",
-                   "Resultante: R!z = " + rt::RoundedText(r.Rz, d) + ", ubicada en",
-                   "x!R = " + rt::RoundedText(r.xR, d) + ",  y!R = " + rt::RoundedText(r.yR, d)};
+        r.lines = {";SF!z = " + text::MarkupRounded(r.Rz, d) + ",  ;S$M!O = (" + text::MarkupRounded(r.Mx, d) + ", " +
+                       text::MarkupRounded(r.My, d) + ")",
+                   "Resultante: R!z = " + text::MarkupRounded(r.Rz, d) + ", ubicada en",
+                   "x!R = " + text::MarkupRounded(r.xR, d) + ",  y!R = " + text::MarkupRounded(r.yR, d)};
         if (r.L) {
             double mlx = rt::Checked((r.yR - r.L->y) * r.Rz);
             double mly = rt::Checked(-(r.xR - r.L->x) * r.Rz);
             r.couple = RecordFromComponents(mlx, mly, rt::kMagenta);
-            r.lines.push_back("Localizada en (" + rt::RoundedText(r.L->x, d) + ", " + rt::RoundedText(r.L->y, d) + ")");
-            r.lines.push_back("es  R!z = " + rt::RoundedText(r.Rz, d) + "  y  $M = (" + rt::RoundedText(r.couple.X, d) +
-                              ", " + rt::RoundedText(r.couple.Y, d) + ")");
+            r.lines.push_back("Localizada en (" + text::MarkupRounded(r.L->x, d) + ", " +
+                              text::MarkupRounded(r.L->y, d) + ")");
+            r.lines.push_back("es  R!z = " + text::MarkupRounded(r.Rz, d) + "  y  $M = (" +
+                              text::MarkupRounded(r.couple.X, d) + ", " + text::MarkupRounded(r.couple.Y, d) + ")");
         }
     }
 
@@ -229,16 +231,16 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
     r.positions.push_back(point);
     r.forces.push_back(resultant);
 
-    r.lines.push_back(";SF!x = " + rt::RoundedText(r.Rx, d) + ",  ;SF!y = " + rt::RoundedText(r.Ry, d) +
-                      ",  ;SM!O = " + rt::RoundedText(r.MO, d));
+    r.lines.push_back(";SF!x = " + text::MarkupRounded(r.Rx, d) + ",  ;SF!y = " + text::MarkupRounded(r.Ry, d) +
+                      ",  ;SM!O = " + text::MarkupRounded(r.MO, d));
     if (r.kind == Reduction::Resultant) {
-        r.lines.push_back("Resultante: $R = (" + rt::RoundedText(r.Rx, d) + ", " + rt::RoundedText(r.Ry, d) +
-                          ")   ó   (" + rt::RoundedText(resultant.Mag, d) + " #angu " +
-                          rt::RoundedText(resultant.Dir, d) + "°)");
+        r.lines.push_back("Resultante: $R = (" + text::MarkupRounded(r.Rx, d) + ", " + text::MarkupRounded(r.Ry, d) +
+                          ")   ó   (" + text::MarkupRounded(resultant.Mag, d) + " #angu " +
+                          text::MarkupRounded(resultant.Dir, d) + "°)");
         if (vertical) {
-            r.lines.push_back("Línea de acción:  x = " + rt::RoundedText(xI, d));
+            r.lines.push_back("Línea de acción:  x = " + text::MarkupRounded(xI, d));
         } else if (horizontal) {
-            r.lines.push_back("Línea de acción:  y = " + rt::RoundedText(yI, d));
+            r.lines.push_back("Línea de acción:  y = " + text::MarkupRounded(yI, d));
         } else {
             using text::FormatTerm;
             // Either term may round to zero; the other then opens the line.
@@ -248,16 +250,16 @@ CoplanarForcesResult ReduceCoplanarForces(std::span<const std::string> args, int
                               FormatTerm(false, true, rt::RoundHalfEven(r.MO, d), 1) + ",");
         }
         r.lines.push_back(vertical || horizontal ? ""
-                                                 : "Intersecciones: x!R = " + rt::RoundedText(xI, d) +
-                                                       ", y!R = " + rt::RoundedText(yI, d));
+                                                 : "Intersecciones: x!R = " + text::MarkupRounded(xI, d) +
+                                                       ", y!R = " + text::MarkupRounded(yI, d));
         if (r.L) {
-            r.lines.push_back("La resultante localizada en (" + rt::RoundedText(r.L->x, d) + ", " +
-                              rt::RoundedText(r.L->y, d) + ")");
-            r.lines.push_back("es la fuerza $R y un par de momento " + rt::RoundedText(r.ML, d));
+            r.lines.push_back("La resultante localizada en (" + text::MarkupRounded(r.L->x, d) + ", " +
+                              text::MarkupRounded(r.L->y, d) + ")");
+            r.lines.push_back("es la fuerza $R y un par de momento " + text::MarkupRounded(r.ML, d));
             r.lines.push_back("");
         }
     } else if (r.kind == Reduction::Couple) {
-        r.lines.push_back("La resultante es un par de momento " + rt::RoundedText(r.MO, d));
+        r.lines.push_back("La resultante es un par de momento " + text::MarkupRounded(r.MO, d));
     } else {
         r.lines.push_back("El sistema de fuerzas tiene resultante nula");
     }

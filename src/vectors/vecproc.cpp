@@ -5,6 +5,7 @@
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "text/resultformat.h"
 
 namespace vec {
 
@@ -14,8 +15,8 @@ const std::string kB6(6, ' ');
 
 // "(x, y)    ó    (M #angu D°)" of a record.
 std::string BothForms(const VecRec& v, int d) {
-    return "(" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" +
-           rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)";
+    return "(" + text::MarkupRounded(v.X, d) + ", " + text::MarkupRounded(v.Y, d) + ")" + kB4 + "ó" + kB4 + "(" +
+           text::MarkupRounded(v.Mag, d) + " #angu " + text::MarkupRounded(v.Dir, d) + "°)";
 }
 
 std::string SumLine(const VecRec& sum, int d) { return "/3Suma/:  " + BothForms(sum, d); }
@@ -34,13 +35,14 @@ TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2,
     double c = std::clamp(rt::Div(dot, a.Mag * b.Mag), -1.0, 1.0);
     r.angle = num::ArcCosDeg(c);
     r.lines = {
-        "Vectores dados:" + std::string(kCrLf) + "(" + rt::RoundedText(a.X, d) + ", " + rt::RoundedText(a.Y, d) + ")" +
-            kB6 + "y" + kB6 + "(" + rt::RoundedText(b.X, d) + ", " + rt::RoundedText(b.Y, d) + ")",
+        "Vectores dados:" + std::string(kCrLf) + "(" + text::MarkupRounded(a.X, d) + ", " +
+            text::MarkupRounded(a.Y, d) + ")" + kB6 + "y" + kB6 + "(" + text::MarkupRounded(b.X, d) + ", " +
+            text::MarkupRounded(b.Y, d) + ")",
         SumLine(sum, d),
         "/8Resta/:  " + BothForms(diff, d),
-        "Ángulo entre los vectores:  " + rt::RoundedText(r.angle, d) + "°",
-        "Producto Escalar:  " + rt::RoundedText(dot, d),
-        "Producto Vectorial: " + rt::RoundedText(a.X * b.Y - b.X * a.Y, d) + " $k",
+        "Ángulo entre los vectores:  " + text::MarkupRounded(r.angle, d) + "°",
+        "Producto Escalar:  " + text::MarkupRounded(dot, d),
+        "Producto Vectorial: " + text::MarkupRounded(a.X * b.Y - b.X * a.Y, d) + " $k",
     };
     return r;
 }
@@ -68,7 +70,7 @@ ResultText SumReport(std::span<const VecRec> vecs, int d) {
 ResultText CombinationReport(std::span<const double> factors, std::span<const VecRec> vecs, int d) {
     std::string list = "Factores y vectores dados:" + std::string(kCrLf);
     for (std::size_t i = 0; i + 1 < vecs.size(); ++i)
-        list += rt::RoundedText(factors[i], d) + ",    " + BothForms(vecs[i], d) + kCrLf;
+        list += text::MarkupRounded(factors[i], d) + ",    " + BothForms(vecs[i], d) + kCrLf;
     return {list, SumLine(vecs.back(), d)};
 }
 
@@ -103,8 +105,8 @@ RotationResult RotateVectorOrAxes(double theta, const std::string& vectorText, c
     double y = r.given.Y * c - s * r.given.X * sn;
     r.turned = ComputedRecord(x, y, rt::kMagenta);
     auto line = [d](const char* title, const VecRec& v) {
-        return std::string(title) + "  (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")  ó  (" +
-               rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)";
+        return std::string(title) + "  (" + text::MarkupRounded(v.X, d) + ", " + text::MarkupRounded(v.Y, d) +
+               ")  ó  (" + text::MarkupRounded(v.Mag, d) + " #angu " + text::MarkupRounded(v.Dir, d) + "°)";
     };
     if (r.rotateVector)
         r.lines = {line("Vector a rotar:", r.given), line("Vector rotado:", r.turned)};
@@ -125,11 +127,11 @@ rt::Outcome<LinearCombinationResult> SolveLinearCombination(std::span<const std:
               RecordFromComponents(r.mu * b.X, r.mu * b.Y, rt::kMagenta)};
     double mag = num::Hypot(v.X, v.Y), dir = num::VectorAngleDeg(v.X, v.Y);
     r.lines = {
-        "$V = ;l $a + ;m $b = (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")   ó   (" +
-            rt::RoundedText(mag, d) + " #angu " + rt::RoundedText(dir, d) + "°)",
-        "$a = (" + rt::RoundedText(a.X, d) + ", " + rt::RoundedText(a.Y, d) + "),  $b = (" + rt::RoundedText(b.X, d) +
-            ", " + rt::RoundedText(b.Y, d) + ")",
-        ";l = " + rt::RoundedText(r.lambda, d) + ", ;m = " + rt::RoundedText(r.mu, d),
+        "$V = ;l $a + ;m $b = (" + text::MarkupRounded(v.X, d) + ", " + text::MarkupRounded(v.Y, d) + ")   ó   (" +
+            text::MarkupRounded(mag, d) + " #angu " + text::MarkupRounded(dir, d) + "°)",
+        "$a = (" + text::MarkupRounded(a.X, d) + ", " + text::MarkupRounded(a.Y, d) + "),  $b = (" +
+            text::MarkupRounded(b.X, d) + ", " + text::MarkupRounded(b.Y, d) + ")",
+        ";l = " + text::MarkupRounded(r.lambda, d) + ", ;m = " + text::MarkupRounded(r.mu, d),
     };
     return r;
 }
@@ -148,8 +150,8 @@ rt::Outcome<ProjectionsResult> VectorFromProjections(const std::string& as, doub
               RecordFromComponents(cb * b.X, cb * b.Y, kGreen)};
     r.lines = {
         "El vector buscado es:",
-        "$V = (" + rt::RoundedText(v.X, d) + ", " + rt::RoundedText(v.Y, d) + ")",
-        "$V = (" + rt::RoundedText(v.Mag, d) + " #angu " + rt::RoundedText(v.Dir, d) + "°)",
+        "$V = (" + text::MarkupRounded(v.X, d) + ", " + text::MarkupRounded(v.Y, d) + ")",
+        "$V = (" + text::MarkupRounded(v.Mag, d) + " #angu " + text::MarkupRounded(v.Dir, d) + "°)",
         "",
     };
     return r;
@@ -169,9 +171,9 @@ MomentsResult SumMoments(std::span<const std::string> args, int d) {
     for (std::size_t i = 0; i < m; ++i) {
         double rx = pos[i].X - r.xA, ry = pos[i].Y - r.yA;
         double mi = rt::Checked(rx * force[i].Y - ry * force[i].X);
-        r.text += "(" + rt::RoundedText(rx, d) + ", " + rt::RoundedText(ry, d) + ") ^ (" +
-                  rt::RoundedText(force[i].X, d) + ", " + rt::RoundedText(force[i].Y, d) +
-                  ") = " + rt::RoundedText(mi, d) + kCrLf;
+        r.text += "(" + text::MarkupRounded(rx, d) + ", " + text::MarkupRounded(ry, d) + ") ^ (" +
+                  text::MarkupRounded(force[i].X, d) + ", " + text::MarkupRounded(force[i].Y, d) +
+                  ") = " + text::MarkupRounded(mi, d) + kCrLf;
         r.total = rt::Add(r.total, mi);
     }
     return r;
@@ -179,9 +181,9 @@ MomentsResult SumMoments(std::span<const std::string> args, int d) {
 
 ResultText SumMomentsReport(const MomentsResult& r, std::size_t argCount, int d) {
     std::string head = argCount % 2 == 0 ? "/3Suma de momentos con respecto al origen:/  "
-                                         : "/3Suma de momentos con respecto al punto (" + rt::RoundedText(r.xA, d) +
-                                               ", " + rt::RoundedText(r.yA, d) + "):/  ";
-    return {head + rt::RoundedText(r.total, d), r.text};
+                                         : "/3Suma de momentos con respecto al punto (" + text::MarkupRounded(r.xA, d) +
+                                               ", " + text::MarkupRounded(r.yA, d) + "):/  ";
+    return {head + text::MarkupRounded(r.total, d), r.text};
 }
 
 }  // namespace vec

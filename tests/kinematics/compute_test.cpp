@@ -82,14 +82,14 @@ TEST_F(ValuesAtAnInstant, LawsOnALine) {
         {11, "t^3", 0, 0, 0, 2, {"En t = 2:", "x = 8, v = 12", "a = 12"}},
         // t = 0 has a usable second-derivative step.
         {11, "t^3", 0, 0, 0, 0, {"En t = 0:", "x = 0, v = 0", "a = 0"}},
-        {11, "5*t^2-t", 0, 0, 0, 0, {"En t = 0:", "x = 0, v = -1", "a = 10"}},
+        {11, "5*t^2-t", 0, 0, 0, 0, {"En t = 0:", "x = 0, v = ;-1", "a = 10"}},
         // Radians whatever the calculator's mode.
-        {11, "sen(t)", 0, 0, 0, 1.5707963267949, {"En t = 1.571:", "x = 1, v = 0", "a = -1"}},
+        {11, "sen(t)", 0, 0, 0, 1.5707963267949, {"En t = 1.571:", "x = 1, v = 0", "a = ;-1"}},
         {12, "x", 0, 1, 0, 1, {"En t = 1:", "x = 2.718, v = 2.718", ""}},
         {12, "x", 1, std::exp(1.0), 0, 0, {"En t = 0:", "x = 1, v = 1", ""}},  // backwards
         {12, "t", 2, 5, 0, 2, {"En t = 2:", "x = 5, v = 2", ""}},              // t = t0
-        {13, "-x", 0, 1, 0, 3.14159, {"En t = 3.14159:", "x = -1, v = 0", "a = 1"}},
-        {13, "-9.8", 0, 0, 10, 1, {"En t = 1:", "x = 5.1, v = 0.2", "a = -9.8"}},
+        {13, "-x", 0, 1, 0, 3.14159, {"En t = 3.14159:", "x = ;-1, v = 0", "a = 1"}},
+        {13, "-9.8", 0, 0, 10, 1, {"En t = 1:", "x = 5.1, v = 0.2", "a = ;-9.8"}},
     };
     for (const auto& c : cases) {
         auto r = CalcKinem1D(c.law, c.text, c.t0, c.x0, c.v0, c.t, 3);
@@ -125,12 +125,16 @@ TEST_F(ValuesAtAnInstant, LawsInThePlane) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {14, "3*t", "4*t - 4.9*t^2", 1, {"En t = 1:", "x = 3, y = -0.9", "v!x = 3, v!y = -5.8", "a!x = 0, a!y = -9.8"}},
-        {15, "2", "t", 1, {"En t = 1:", "r = 2, ;q = 1", "v!r = 0, v!t = 2", "a!r = -2, a!t = 0"}},
-        {15, "t", "t^2", 1, {"En t = 1:", "r = 1, ;q = 1", "v!r = 1, v!t = 2", "a!r = -4, a!t = 6"}},
+        {14,
+         "3*t",
+         "4*t - 4.9*t^2",
+         1,
+         {"En t = 1:", "x = 3, y = ;-0.9", "v!x = 3, v!y = ;-5.8", "a!x = 0, a!y = ;-9.8"}},
+        {15, "2", "t", 1, {"En t = 1:", "r = 2, ;q = 1", "v!r = 0, v!t = 2", "a!r = ;-2, a!t = 0"}},
+        {15, "t", "t^2", 1, {"En t = 1:", "r = 1, ;q = 1", "v!r = 1, v!t = 2", "a!r = ;-4, a!t = 6"}},
         // The instant 0 and an empty second law.
         {14, "t^2", "", 0, {"En t = 0:", "x = 0, y = 0", "v!x = 0, v!y = 0", "a!x = 2, a!y = 0"}},
-        {14, "cos(t)", "sen(t)", 0, {"En t = 0:", "x = 1, y = 0", "v!x = 0, v!y = 1", "a!x = -1, a!y = 0"}},
+        {14, "cos(t)", "sen(t)", 0, {"En t = 0:", "x = 1, y = 0", "v!x = 0, v!y = 1", "a!x = ;-1, a!y = 0"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Lines(CalcKinem2D(c.kind, c.t, c.law1, c.law2, 3)), c.lines) << c.law1 << ", " << c.law2;

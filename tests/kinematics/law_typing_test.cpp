@@ -39,10 +39,11 @@ protected:
     plat::TextBox* T0(int i) { return Find<plat::TextBox>(QStringLiteral("txtT0(%1)").arg(i)); }
     // The value after "name = " in the results.
     double Value(const QString& name) {
-        const QRegularExpression re(QStringLiteral("(?:^|[\\s,])") + name + QStringLiteral(" = (-?[0-9.E+-]+)"));
+        const QRegularExpression re(QStringLiteral("(?:^|[\\s,])") + name +
+                                    QStringLiteral(" = ([-\u2212]?[0-9.E+-]+)"));
         const QRegularExpressionMatch m = re.match(form().rtbCalc->Text());
         EXPECT_TRUE(m.hasMatch()) << name.toStdString() << " in " << form().rtbCalc->Text().toStdString();
-        return m.captured(1).toDouble();
+        return m.captured(1).replace(QChar(0x2212), QLatin1Char('-')).toDouble();
     }
 };
 

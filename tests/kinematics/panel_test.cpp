@@ -240,14 +240,14 @@ TEST_F(KinemPanel, ValuesAtAnInstant) {
     T0(1)->SetText("1");
     T0(3)->SetText("PI");
     Press("cmdCalcxva");
-    EXPECT_EQ(Result(), "En t = 3.14159265358979:\nx = -1, v = 0\na = 1\n");
+    EXPECT_EQ(Result(), "En t = 3.14159265358979:\nx = −1, v = 0\na = 1\n");
 
     ChoosePlaneLaw(15);
     Law(0)->SetText("2");
     Law(1)->SetText("t");
     T0(3)->SetText("1");
     Press("cmdCalcxva");
-    EXPECT_EQ(Result(), "En t = 1:\nr = 2, θ = 1\nvr = 0, vt = 2\nar = -2, at = 0\n");
+    EXPECT_EQ(Result(), "En t = 1:\nr = 2, θ = 1\nvr = 0, vt = 2\nar = −2, at = 0\n");
 }
 
 // A time typed with a decimal comma or blanks around it is read, no longer refused.
@@ -406,7 +406,7 @@ TEST_F(KinemPanel, LawsNearTheEdgeOfTheirDomain) {
     Law(0)->SetText("ln(t)");
     T0(3)->SetText("0.3");
     Press("cmdCalcxva");
-    EXPECT_EQ(Result(), "En t = 0.3:\nx = -1.204, v = 3.333\na = -11.111\n");
+    EXPECT_EQ(Result(), "En t = 0.3:\nx = −1.204, v = 3.333\na = −11.111\n");
 
     ChoosePlaneLaw(15);
     Law(0)->SetText("ln(t)");
@@ -414,7 +414,7 @@ TEST_F(KinemPanel, LawsNearTheEdgeOfTheirDomain) {
     T0(3)->SetText("0.2");
     Press("cmdCalcxva");
     // r' = 5, r'' = -25, theta' = 1, theta'' = 0.
-    EXPECT_EQ(Result(), "En t = 0.2:\nr = -1.609, θ = 0.2\nvr = 5, vt = -1.609\nar = -23.391, at = 10\n");
+    EXPECT_EQ(Result(), "En t = 0.2:\nr = −1.609, θ = 0.2\nvr = 5, vt = −1.609\nar = −23.391, at = 10\n");
 
     ChooseLaw(1);
     Law(0)->SetText("ln(t)");

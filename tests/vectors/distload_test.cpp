@@ -38,7 +38,7 @@ TEST(DistributedLoad, TriangularAndDownwardLoads) {
     EXPECT_TRUE(t.lines[0].ends_with("M!0 = 9"));
 
     DistributedLoadResult down = Reduce("-2", 0, 4);
-    EXPECT_EQ(down.lines[1], "Resultante: R = -8, ubicada en x!R = 2");
+    EXPECT_EQ(down.lines[1], "Resultante: R = ;-8, ubicada en x!R = 2");
     EXPECT_EQ(down.curve.front().y, 42);  // the curve along the bottom, the beam along the top
     EXPECT_EQ(down.origin.y, 343);
 }

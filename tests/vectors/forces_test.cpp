@@ -39,7 +39,7 @@ TEST(ParallelForces1D, ForceAndCoupleAtAReferencePoint) {
     ParallelForces1DResult t = ReduceParallelForces1DCells(Cells{"0", "1", "0.5", "2", "1.23456"});
     EXPECT_EQ(t.lines[0], "R = 3, x!R = 0.333");
     EXPECT_EQ(t.lines[1], "La resultante localizada en x = 1.23456");
-    EXPECT_EQ(t.lines[3], "y un par de momento -2.704");
+    EXPECT_EQ(t.lines[3], "y un par de momento ;-2.704");
 }
 
 TEST(ParallelForces1D, ForcesThatCancelAreACoupleOrNothing) {
@@ -52,7 +52,7 @@ TEST(ParallelForces1D, ForcesThatCancelAreACoupleOrNothing) {
     // 0.1 + 0.2 - 0.3 leaves a residue of about 5.6E-17: still a couple.
     ParallelForces1DResult residue = ReduceParallelForces1D(Nums{1, 2, 3}, Nums{0.1, 0.2, -0.3});
     EXPECT_EQ(residue.kind, Reduction::Couple);
-    EXPECT_EQ(residue.lines, (ResultText{"La resultante es un par de momento -0.4"}));
+    EXPECT_EQ(residue.lines, (ResultText{"La resultante es un par de momento ;-0.4"}));
 
     ParallelForces1DResult null = ReduceParallelForces1D(Nums{2, 2}, Nums{5, -5}, 7.0);
     EXPECT_EQ(null.kind, Reduction::Null);
@@ -78,8 +78,8 @@ TEST(ParallelForces1D, PlotsWithoutExtentAlongOneAxis) {
 TEST(ParallelForces2D, ResultantAndForceCoupleAtL) {
     ParallelForces2DResult r = ReduceParallelForces2D(Cells{"3,4", "10"});
     EXPECT_EQ(r.kind, Reduction::Resultant);
-    EXPECT_EQ(r.lines,
-              (ResultText{";SF!z = 10,  ;S$M!O = (40, -30)", "Resultante: R!z = 10, ubicada en", "x!R = 3,  y!R = 4"}));
+    EXPECT_EQ(r.lines, (ResultText{";SF!z = 10,  ;S$M!O = (40, ;-30)", "Resultante: R!z = 10, ubicada en",
+                                   "x!R = 3,  y!R = 4"}));
     EXPECT_DOUBLE_EQ(r.scale, 301.0 / 4);
     EXPECT_EQ(r.pixels, (std::vector<PlotPoint>{{273.75, 343}, {273.75, 343}}));
     EXPECT_EQ(r.origin, (PlotPoint{48, 42}));
@@ -87,7 +87,7 @@ TEST(ParallelForces2D, ResultantAndForceCoupleAtL) {
     ParallelForces2DResult l = ReduceParallelForces2D(Cells{"3,4", "10", "1,1"});
     ASSERT_EQ(l.lines.size(), 5u);
     EXPECT_EQ(l.lines[3], "Localizada en (1, 1)");
-    EXPECT_EQ(l.lines[4], "es  R!z = 10  y  $M = (30, -20)");
+    EXPECT_EQ(l.lines[4], "es  R!z = 10  y  $M = (30, ;-20)");
     EXPECT_EQ(l.couple.Hour, 4);
     EXPECT_EQ(l.pixels.size(), 3u);
 }
@@ -96,7 +96,7 @@ TEST(ParallelForces2D, CoupleAndNullSystem) {
     ParallelForces2DResult c = ReduceParallelForces2D(Cells{"2,0", "10", "0,2", "-10"});
     EXPECT_EQ(c.kind, Reduction::Couple);
     EXPECT_EQ(c.lines, (ResultText{"La suma de fuerzas es cero. La resultante es",
-                                   "un par de momento $M = ;S$M!O = (-20, -20)", ""}));
+                                   "un par de momento $M = ;S$M!O = (;-20, ;-20)", ""}));
     EXPECT_EQ(c.couple.Hour, 7);  // into the third quadrant
 
     for (const Cells& cells : {Cells{"1,1", "5", "1,1", "-5"}, Cells{"1,1", "0.0000005"}}) {
@@ -122,7 +122,7 @@ TEST(ParallelForces2D, PointsOnOneAxisOrAtTheOriginStillPlot) {
 
 TEST(CoplanarForces, ResultantLineOfActionWithOneBlankAfterEqualsAndIntersections) {
     CoplanarForcesResult h = ReduceCoplanarForces(Cells{"1,1", "1,0"});
-    EXPECT_EQ(h.lines, (ResultText{";SF!x = 1,  ;SF!y = 0,  ;SM!O = -1", "Resultante: $R = (1, 0)   ó   (1 #angu 0°)",
+    EXPECT_EQ(h.lines, (ResultText{";SF!x = 1,  ;SF!y = 0,  ;SM!O = ;-1", "Resultante: $R = (1, 0)   ó   (1 #angu 0°)",
                                    "Línea de acción:  y = 1", ""}));
     EXPECT_EQ(h.positions.back().Y, 1);
 
@@ -135,7 +135,7 @@ TEST(CoplanarForces, ResultantLineOfActionWithOneBlankAfterEqualsAndIntersection
     CoplanarForcesResult c = ReduceCoplanarForces(Cells{"1,1", "1,0", "2,0", "0,2", "3"});
     EXPECT_EQ(c.lines,
               (ResultText{";SF!x = 1,  ;SF!y = 2,  ;SM!O = 6", "Resultante: $R = (1, 2)   ó   (2.236 #angu 63.435°)",
-                          "Línea de acción:  2 x ;- y = 6,", "Intersecciones: x!R = 3, y!R = -6"}));
+                          "Línea de acción:  2 x ;- y = 6,", "Intersecciones: x!R = 3, y!R = ;-6"}));
     EXPECT_EQ(c.positions.back().X, 3);
     EXPECT_EQ(c.positions.back().Y, 0);
     // First quadrant: the origin is the corner of the inner square and the
@@ -181,13 +181,14 @@ TEST(CoplanarForces, CoupleAndNullSystem) {
     EXPECT_EQ(n.lines,
               (ResultText{";SF!x = 0,  ;SF!y = 0,  ;SM!O = 0", "El sistema de fuerzas tiene resultante nula"}));
     // A couple alone.
-    EXPECT_EQ(ReduceCoplanarForces(Cells{"-2.5"}).lines[1], "La resultante es un par de momento -2.5");
+    EXPECT_EQ(ReduceCoplanarForces(Cells{"-2.5"}).lines[1], "La resultante es un par de momento ;-2.5");
 }
 
 TEST(CoplanarForces, PointsOnOneAxisOrAtTheOriginStillPlot) {
     CoplanarForcesResult r = ReduceCoplanarForces(Cells{"2,0", "v-10", "5,0", "v-20"});
-    EXPECT_EQ(r.lines, (ResultText{";SF!x = 0,  ;SF!y = -30,  ;SM!O = -120",
-                                   "Resultante: $R = (0, -30)   ó   (30 #angu -90°)", "Línea de acción:  x = 4", ""}));
+    EXPECT_EQ(r.lines,
+              (ResultText{";SF!x = 0,  ;SF!y = ;-30,  ;SM!O = ;-120",
+                          "Resultante: $R = (0, ;-30)   ó   (30 #angu ;-90°)", "Línea de acción:  x = 4", ""}));
     EXPECT_DOUBLE_EQ(r.k, 253.0 / 5);
     EXPECT_NEAR(r.pixels[2].x, 72 + 4 * 50.6, 1e-4);
     EXPECT_EQ(r.pixels[2].y, 66);

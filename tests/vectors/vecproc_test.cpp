@@ -71,7 +71,7 @@ TEST(CombineTwoVectors, SumDifferenceAngleAndProducts) {
     EXPECT_EQ(r.lines, (ResultText{
                            "Vectores dados:\r\n(3, 4)      y      (1, 2)",
                            "/3Suma/:  (4, 6)    ó    (7.211 #angu 56.31°)",
-                           "/8Resta/:  (-2, -2)    ó    (2.828 #angu -135°)",
+                           "/8Resta/:  (;-2, ;-2)    ó    (2.828 #angu ;-135°)",
                            "Ángulo entre los vectores:  10.305°",
                            "Producto Escalar:  11",
                            "Producto Vectorial: 2 $k",
@@ -80,7 +80,7 @@ TEST(CombineTwoVectors, SumDifferenceAngleAndProducts) {
     // Swapped: the difference and the vector product change sign.
     TwoVectorsResult s = CombineTwoVectors("1,2", " 3,4 ");
     EXPECT_EQ(s.lines[2], "/8Resta/:  (2, 2)    ó    (2.828 #angu 45°)");
-    EXPECT_EQ(s.lines[5], "Producto Vectorial: -2 $k");
+    EXPECT_EQ(s.lines[5], "Producto Vectorial: ;-2 $k");
     EXPECT_EQ(s.lines[3], r.lines[3]);
 }
 
@@ -108,7 +108,7 @@ TEST(VectorSums, SumAndLinearCombinationWithTheirReports) {
     ExpectRecord(c.vecs[2], 5, 7, 1, rt::kBlue);
     EXPECT_EQ(c.lines, (ResultText{"Factores y vectores dados:\r\n"
                                    "2,    (3, 4)    ó    (5 #angu 53.13°)\r\n"
-                                   "-1,    (1, 1)    ó    (1.414 #angu 45°)\r\n",
+                                   ";-1,    (1, 1)    ó    (1.414 #angu 45°)\r\n",
                                    "/3Suma/:  (5, 7)    ó    (8.602 #angu 54.462°)"}));
 
     EXPECT_THROW(CombineVectorCells(Cells{"2"}), rt::RuntimeError);           // no complete pair
@@ -125,11 +125,11 @@ TEST(RotateVectorOrAxes, VectorOrAxesTurnedByTheAngle) {
     RotationResult v = RotateVectorOrAxes(90, "h-55", "v");
     EXPECT_TRUE(v.rotateVector);
     EXPECT_EQ(v.turned.Hour, 6);
-    EXPECT_EQ(v.lines, (ResultText{"Vector a rotar:  (-55, 0)  ó  (55 #angu 180°)",
-                                   "Vector rotado:  (0, -55)  ó  (55 #angu -90°)"}));
+    EXPECT_EQ(v.lines, (ResultText{"Vector a rotar:  (;-55, 0)  ó  (55 #angu 180°)",
+                                   "Vector rotado:  (0, ;-55)  ó  (55 #angu ;-90°)"}));
 
     RotationResult e = RotateVectorOrAxes(90, "h-55", "e");
-    EXPECT_EQ(e.lines, (ResultText{"Vector en XY:  (-55, 0)  ó  (55 #angu 180°)",
+    EXPECT_EQ(e.lines, (ResultText{"Vector en XY:  (;-55, 0)  ó  (55 #angu 180°)",
                                    "Vector en X'Y':  (0, 55)  ó  (55 #angu 90°)"}));
     // Only a lower-case "v" turns the vector.
     EXPECT_FALSE(RotateVectorOrAxes(90, "h-55", "V").rotateVector);
@@ -150,8 +150,8 @@ TEST(SolveLinearCombination, CoefficientsInTheBasis) {
     ExpectRecord(r->vecs[2], 23, -45, 5, rt::kBlue);
     ExpectRecord(r->vecs[3], 23, 0, 3, rt::kMagenta);
     ExpectRecord(r->vecs[4], 0, -45, 6, rt::kMagenta);
-    EXPECT_EQ(r->lines, (ResultText{"$V = ;l $a + ;m $b = (23, -45)   ó   (50.537 #angu -62.928°)",
-                                    "$a = (-55, 0),  $b = (0, 0.24)", ";l = -0.418, ;m = -187.5"}));
+    EXPECT_EQ(r->lines, (ResultText{"$V = ;l $a + ;m $b = (23, ;-45)   ó   (50.537 #angu ;-62.928°)",
+                                    "$a = (;-55, 0),  $b = (0, 0.24)", ";l = ;-0.418, ;m = ;-187.5"}));
 }
 
 TEST(SolveLinearCombination, PairsThatAreNotABasisAreRefused) {
@@ -192,11 +192,11 @@ TEST(SumMoments, AboutTheOriginOrAGivenPoint) {
     MomentsResult p = SumMoments(Cells{"1,0", "0,2", "1,1"});
     EXPECT_EQ(p.total, 0);
     EXPECT_EQ(SumMomentsReport(p, 3),
-              (ResultText{"/3Suma de momentos con respecto al punto (1, 1):/  0", "(0, -1) ^ (0, 2) = 0\r\n"}));
+              (ResultText{"/3Suma de momentos con respecto al punto (1, 1):/  0", "(0, ;-1) ^ (0, 2) = 0\r\n"}));
 
     MomentsResult f = SumMoments(Cells{"h-55", "u156", "2,1", "h3"});
     EXPECT_NEAR(f.total, -22.370515369169 - 3, 1e-9);
-    EXPECT_EQ(f.text, "(-55, 0) ^ (-0.914, 0.407) = -22.371\r\n(2, 1) ^ (3, 0) = -3\r\n");
+    EXPECT_EQ(f.text, "(;-55, 0) ^ (;-0.914, 0.407) = ;-22.371\r\n(2, 1) ^ (3, 0) = ;-3\r\n");
 
     MomentsResult single = SumMoments(Cells{"4,5"});
     EXPECT_EQ(SumMomentsReport(single, 1), (ResultText{"/3Suma de momentos con respecto al punto (4, 5):/  0", ""}));
