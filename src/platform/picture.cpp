@@ -430,7 +430,15 @@ bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, r
 
 // ---- text -------------------------------------------------------------------
 
-QFont Picture::CurrentFont() const { return MakeFont(fontName_, fontSize_, fontBold_, fontItalic_); }
+QFont Picture::CurrentFont() const {
+    const FontKey key{fontName_, fontSize_, fontBold_, fontItalic_};
+    if (!fontMade_ || !(key == fontKey_)) {
+        font_ = MakeFont(fontName_, fontSize_, fontBold_, fontItalic_);
+        fontKey_ = key;
+        fontMade_ = true;
+    }
+    return font_;
+}
 
 QString Picture::ShownText(const QString& text) const { return FaceText(fontName_, text); }
 

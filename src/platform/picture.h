@@ -261,6 +261,18 @@ private:
     QString fontName_ = QStringLiteral("Times New Roman");
     double fontSize_ = 8;
     bool fontBold_ = false, fontItalic_ = false;
+    // The font of the last CurrentFont call and what it was made from: one
+    // QFont kept keeps Qt's font engine with it, so a run of prints in one
+    // font finds the face once instead of once per print.
+    struct FontKey {
+        QString name;
+        double size = 0;
+        bool bold = false, italic = false;
+        bool operator==(const FontKey&) const = default;
+    };
+    mutable FontKey fontKey_;
+    mutable QFont font_;
+    mutable bool fontMade_ = false;
     MouseHandler mouseDown_, mouseUp_, mouseMove_;
     std::function<void()> paint_;
     bool paintQueued_ = false;
