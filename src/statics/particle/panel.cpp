@@ -205,6 +205,10 @@ void ParticleStatics::SolveProblem() {
         Message(plat::QStr(msg));
         return;
     }
+    // The focus goes to the solution before the pressed button is disabled:
+    // left to Qt it would pass to "Empezar un problema nuevo", where the
+    // next Enter asks to erase everything.
+    form_->rtbCalc->SetFocus();
     SetSolvedState(true);
     form_->tabCalc->SetTab(0);
 }
@@ -220,6 +224,7 @@ void ParticleStatics::RestoreForces() {
     }
     Redraw();
     SetSolvedState(false);
+    panel_.cmdParts[0]->SetFocus();  // not on to "Empezar un problema nuevo"
 }
 
 void ParticleStatics::PutSolutionInTable() {
@@ -237,11 +242,13 @@ void ParticleStatics::PutSolutionInTable() {
         gd.SetTextMatrix(k, 2, plat::QStr(x));
         gd.SetTextMatrix(k, 3, plat::QStr(y));
         r[kArrowColor] = 0.0;
-        lines[k + 1] = "(" + x + ", " + y + ") = (" + rt::RoundedText(r[kMag].ToNumber(), dec) + " #angu " +
-                       rt::RoundedText(r[kDir].ToNumber(), dec) + ")";
+        lines[k + 1] = "(" + text::MarkupMinus(x) + ", " + text::MarkupMinus(y) + ") = (" +
+                       text::MarkupRounded(r[kMag].ToNumber(), dec) + " #angu " +
+                       text::MarkupRounded(r[kDir].ToNumber(), dec) + ")";
     }
     Redraw();
     panel_.cmdParts[0]->setEnabled(true);
+    panel_.cmdParts[0]->SetFocus();  // not on to "Empezar un problema nuevo"
     for (int i : {1, 2, 5, 6}) panel_.cmdParts[i]->setEnabled(false);
     form_->fraDirec->setEnabled(true);
     shell::WriteResults(*form_->rtbCalc, lines);
