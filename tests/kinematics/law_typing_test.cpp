@@ -79,7 +79,7 @@ TEST_F(LawTyping, TheHelpExamplesTypedAsWrittenGiveWhatTheHelpPromises) {
         Find<plat::CommandButton>(QStringLiteral("cmdCalcxva"))->Press();
         EXPECT_NEAR(Value(QStringLiteral("x")), c.x, c.tolerance) << c.typed;
         EXPECT_NEAR(Value(QStringLiteral("v")), c.v, c.tolerance) << c.typed;
-        if (!std::isnan(c.a)) EXPECT_NEAR(Value(QStringLiteral("a")), c.a, c.tolerance) << c.typed;
+        if (!std::isnan(c.a)) { EXPECT_NEAR(Value(QStringLiteral("a")), c.a, c.tolerance) << c.typed; }
     }
 }
 
