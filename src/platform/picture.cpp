@@ -432,10 +432,9 @@ bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, r
 
 QFont Picture::CurrentFont() const {
     const FontKey key{fontName_, fontSize_, fontBold_, fontItalic_};
-    if (!fontMade_ || !(key == fontKey_)) {
+    if (fontKey_ != key) {
         font_ = MakeFont(fontName_, fontSize_, fontBold_, fontItalic_);
         fontKey_ = key;
-        fontMade_ = true;
     }
     return font_;
 }

@@ -63,6 +63,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -270,9 +271,8 @@ private:
         bool bold = false, italic = false;
         bool operator==(const FontKey&) const = default;
     };
-    mutable FontKey fontKey_;
+    mutable std::optional<FontKey> fontKey_;
     mutable QFont font_;
-    mutable bool fontMade_ = false;
     MouseHandler mouseDown_, mouseUp_, mouseMove_;
     std::function<void()> paint_;
     bool paintQueued_ = false;
