@@ -9,6 +9,7 @@
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/fonts.h"
 #include "platform/frames.h"
@@ -72,7 +73,7 @@ WorkspaceId WorkspaceOfIndex(int index) {
 
 Form1::Form1(Workspaces services, QWidget* parent) : QWidget(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Teluvar"));
+    setWindowTitle(plat::kAppTitle);
     setFixedSize(kWidth, kHeight);
     setFont(plat::MakeFont(QStringLiteral("MS Sans Serif"), 8));
     EndProgram = [] { QCoreApplication::quit(); };

@@ -23,8 +23,6 @@ namespace vecui {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Teluvar");
-
 shell::WorkspaceId Workspace() { return shell::Shared().WorkspaceMode; }
 bool TakesVectors() { return Workspace() == shell::kCalculatorWorkspace || Workspace() == shell::kParticleWorkspace; }
 int& DirHour() { return shell::DrawEng().DirHour; }
@@ -155,7 +153,7 @@ void DirecFrame::cmdInc_Click(int index) {
             plat::QStr(vec::SteppedAngleText(plat::StdStr(txtAngle->Text()), plat::StdStr(cmdInc[index]->Caption()))));
         if (TakesVectors()) PublishPrefix();
     } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en el comando."), plat::MsgButtons::OK, kTitle);
+        plat::MsgBox(QStringLiteral("Error en el comando."), plat::MsgButtons::OK, plat::kAppTitle);
     }
 }
 
@@ -181,7 +179,7 @@ void DirecFrame::AngleEnter(int& keyAscii) {
     const std::string s = vec::ClockDirectionPrefix(DirHour(), vec::AngleBoxNumber(plat::StdStr(txtAngle->Text())));
     if (TakesVectors()) {
         if (vec::IsAxisHour(DirHour())) {
-            plat::MsgBox(QStringLiteral("Fija la hora correctamente."), plat::MsgButtons::OK, kTitle);
+            plat::MsgBox(QStringLiteral("Fija la hora correctamente."), plat::MsgButtons::OK, plat::kAppTitle);
             return;
         }
         PublishText(s);
@@ -199,13 +197,13 @@ void DirecFrame::txtAtan_KeyPress(int& keyAscii) {
     try {
         const rt::Outcome<std::string> a = vec::ArcTanAngleText(plat::StdStr(txtAtan->Text()));
         if (!a.ok()) {
-            plat::MsgBox(plat::QStr(a.message()), plat::MsgButtons::OK, kTitle);
+            plat::MsgBox(plat::QStr(a.message()), plat::MsgButtons::OK, plat::kAppTitle);
             return;
         }
         txtAngle->SetText(plat::QStr(*a));
         AngleEnter(keyAscii);
     } catch (const rt::RuntimeError&) {
-        plat::MsgBox(QStringLiteral("Error en la expresión."), plat::MsgButtons::OK, kTitle);
+        plat::MsgBox(QStringLiteral("Error en la expresión."), plat::MsgButtons::OK, plat::kAppTitle);
     }
 }
 
