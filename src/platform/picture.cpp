@@ -10,6 +10,10 @@
 #include <cmath>
 #include <numbers>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 #include "platform/common.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
@@ -44,6 +48,36 @@ int DeviceInt(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
 
+// A blank image for the picture's drawing. A large one gets its memory
+// mapped in one pass: touched page by page, as filling it would, each page
+// is a fault of its own, which made the start-up picture's image cost more
+// than everything drawn on it.
+QImage NewImage(QSize size) {
+#ifdef __linux__
+    const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
+    if (bytes >= 256 * 1024) {
+        void* data = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (data != MAP_FAILED) {
+            struct Mapping {
+                void* data;
+                size_t bytes;
+            };
+            auto* mapping = new Mapping{data, bytes};
+            return QImage(
+                static_cast<uchar*>(data), size.width(), size.height(), bytesPerLine, QImage::Format_RGB32,
+                [](void* info) {
+                    auto* m = static_cast<Mapping*>(info);
+                    munmap(m->data, m->bytes);
+                    delete m;
+                },
+                mapping);
+        }
+    }
+#endif
+    return QImage(size, QImage::Format_RGB32);
+}
+
 }  // namespace
 
 Picture::Picture(const QString& name, QWidget* parent) : QWidget(parent) {
@@ -54,10 +88,7 @@ Picture::Picture(const QString& name, QWidget* parent) : QWidget(parent) {
 
 // ---- geometry and scales -------------------------------------------------
 
-void Picture::Move(int left, int top, int width, int height) {
-    setGeometry(left, top, width, height);
-    SyncImage();
-}
+void Picture::Move(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
 void Picture::MoveTwips(double left, double top, double width, double height) {
     auto px = [](double twips) { return static_cast<int>(std::lround(rt::TwipsToPixels(twips))); };
@@ -108,7 +139,7 @@ void Picture::PlaceChild(QWidget* child, double x, double y, double w, double h)
 void Picture::SyncImage() const {
     const QSize want = size().expandedTo(QSize(1, 1));
     if (image_.size() == want) return;
-    QImage next(want, QImage::Format_RGB32);
+    QImage next = NewImage(want);
     next.fill(ToQColor(backColor_));
     if (!image_.isNull()) {
         QPainter p(&next);
@@ -513,8 +544,9 @@ void Picture::paintEvent(QPaintEvent*) {
 }
 
 void Picture::resizeEvent(QResizeEvent* event) {
+    // The image follows at its next use: a picture that is never drawn on
+    // (a hidden one, at start-up) costs no image.
     QWidget::resizeEvent(event);
-    SyncImage();
 }
 
 void Picture::showEvent(QShowEvent* event) {

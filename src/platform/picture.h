@@ -238,7 +238,7 @@ private:
     double DeviceRadius(double r) const;
     double PixelsPerUnitX() const { return userScale_ ? width() / scaleWidth_ : 1.0; }
     double PixelsPerUnitY() const { return userScale_ ? height() / scaleHeight_ : 1.0; }
-    void SyncImage() const;  // keeps the image the size of the widget
+    void SyncImage() const;  // makes the image the size of the widget; every use of it calls this first
     QFont CurrentFont() const;
     QString ShownText(const QString& text) const;
     DrawnPrimitive Record(DrawnPrimitive::Kind kind, rt::ColorRef color) const;
