@@ -31,6 +31,12 @@ constexpr FaceRow kFaces[] = {
 
 QString Key(QStringView faceName) { return faceName.trimmed().toString().toLower(); }
 
+// Whether faceName names the face `lower` (given in lower case), without
+// making a key: a picture asks this on every print.
+bool FaceIs(QStringView faceName, QLatin1StringView lower) {
+    return faceName.trimmed().compare(lower, Qt::CaseInsensitive) == 0;
+}
+
 // Wingdings: an arrow pointer (245) and a bullet per click (158).
 QChar WingdingsChar(QChar c) {
     switch (c.unicode()) {
@@ -76,17 +82,18 @@ QFont MakeFont(QStringView faceName, double points, bool bold, bool italic) {
     return f;
 }
 
-bool IsSymbolFace(QStringView faceName) { return Key(faceName) == QLatin1String("symbol"); }
+bool IsSymbolFace(QStringView faceName) { return FaceIs(faceName, QLatin1StringView("symbol")); }
 
-QString FaceText(QStringView faceName, QStringView text) {
-    const QString key = Key(faceName);
-    if (key == QLatin1String("symbol")) return SymbolToUnicode(text);
+QString FaceText(QStringView faceName, QStringView text) { return FaceText(faceName, text.toString()); }
+
+QString FaceText(QStringView faceName, const QString& text) {
+    if (FaceIs(faceName, QLatin1StringView("symbol"))) return SymbolToUnicode(text);
     QChar (*map)(QChar) = nullptr;
-    if (key == QLatin1String("wingdings"))
+    if (FaceIs(faceName, QLatin1StringView("wingdings")))
         map = WingdingsChar;
-    else if (key == QLatin1String("wingdings 3"))
+    else if (FaceIs(faceName, QLatin1StringView("wingdings 3")))
         map = Wingdings3Char;
-    if (!map) return text.toString();
+    if (!map) return text;
     QString out;
     out.reserve(text.size());
     for (QChar c : text) out.append(map(c));

@@ -40,6 +40,8 @@ bool IsSymbolFace(QStringView faceName);
 
 // The text as it is shown in that face (see above).
 QString FaceText(QStringView faceName, QStringView text);
+// The same; a text in an ordinary face comes back shared, not copied.
+QString FaceText(QStringView faceName, const QString& text);
 
 // Buttons whose glyph the forms leave to this program: Unicode look-alikes
 // for their captions (shown in any installed face through MakeFont's

@@ -137,6 +137,7 @@ void Picture::PlaceChild(QWidget* child, double x, double y, double w, double h)
 // ---- image ----------------------------------------------------------------
 
 void Picture::SyncImage() const {
+    textPainter_.reset();
     const QSize want = size().expandedTo(QSize(1, 1));
     if (image_.size() == want) return;
     QImage next = NewImage(want);
@@ -461,13 +462,45 @@ bool Picture::DenseCurve(std::span<const double> x, std::span<const double> y, r
 
 // ---- text -------------------------------------------------------------------
 
-QFont Picture::CurrentFont() const {
+const Picture::FontEntry& Picture::CurrentEntry() const {
     const FontKey key{fontName_, fontSize_, fontBold_, fontItalic_};
-    if (fontKey_ != key) {
-        font_ = MakeFont(fontName_, fontSize_, fontBold_, fontItalic_);
-        fontKey_ = key;
+    if (currentFont_ < fonts_.size() && fonts_[currentFont_].key == key) return fonts_[currentFont_];
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        if (fonts_[i].key == key) {
+            currentFont_ = i;
+            return fonts_[i];
+        }
     }
-    return font_;
+    constexpr size_t kFontsKept = 8;
+    if (fonts_.size() >= kFontsKept) fonts_.erase(fonts_.begin());
+    const QFont font = MakeFont(fontName_, fontSize_, fontBold_, fontItalic_);
+    fonts_.push_back(FontEntry{key, font, QFontMetricsF(font), {}});
+    currentFont_ = fonts_.size() - 1;
+    return fonts_.back();
+}
+
+qreal Picture::Advance(const QString& shown) const {
+    const FontEntry& entry = CurrentEntry();
+    // Only short texts are kept (a character, an index, a symbol), and only
+    // so many of them.
+    constexpr qsizetype kLongestKept = 8, kWidthsKept = 512;
+    if (shown.size() > kLongestKept) return entry.metrics.horizontalAdvance(shown);
+    QHash<QString, qreal>& widths = entry.widths;
+    if (const auto it = widths.constFind(shown); it != widths.constEnd()) return *it;
+    if (widths.size() >= kWidthsKept) widths.clear();
+    const qreal w = entry.metrics.horizontalAdvance(shown);
+    widths.insert(shown, w);
+    return w;
+}
+
+QPainter& Picture::TextPainter() {
+    if (!textPainter_ || image_.size() != size().expandedTo(QSize(1, 1))) {
+        SyncImage();
+        textPainter_.emplace(&image_);
+        painterFont_.reset();
+        painterColor_.reset();
+    }
+    return *textPainter_;
 }
 
 QString Picture::ShownText(const QString& text) const { return FaceText(fontName_, text); }
@@ -475,15 +508,18 @@ QString Picture::ShownText(const QString& text) const { return FaceText(fontName
 void Picture::Print(const QString& text) {
     const QPoint at = DevicePoint(curX_, curY_);
     const QString shown = ShownText(text);
-    const QFont font = CurrentFont();
-    const QFontMetricsF fm(font);
-    SyncImage();
-    {
-        QPainter p(&image_);
-        p.setFont(font);
-        p.setPen(ToQColor(foreColor_));
-        p.drawText(QPointF(at.x(), at.y() + fm.ascent()), shown);
+    const FontEntry& font = CurrentEntry();
+    const qreal ascent = font.metrics.ascent();
+    QPainter& p = TextPainter();
+    if (painterFont_ != font.key) {
+        p.setFont(font.font);
+        painterFont_ = font.key;
     }
+    if (painterColor_ != foreColor_) {
+        p.setPen(ToQColor(foreColor_));
+        painterColor_ = foreColor_;
+    }
+    p.drawText(QPointF(at.x(), at.y() + ascent), shown);
     DrawnPrimitive d = Record(DrawnPrimitive::Kind::Text, foreColor_);
     d.points = {QPointF(curX_, curY_)};
     d.text = shown;
@@ -492,7 +528,7 @@ void Picture::Print(const QString& text) {
     d.bold = fontBold_;
     d.italic = fontItalic_;
     drawn_.push_back(std::move(d));
-    curX_ += fm.horizontalAdvance(shown) / PixelsPerUnitX();
+    curX_ += Advance(shown) / PixelsPerUnitX();
     update();
 }
 
@@ -501,13 +537,10 @@ void Picture::PrintNumber(double value) {
     Print(value < 0 ? digits : QStringLiteral(" ") + digits);
 }
 
-double Picture::TextWidth(const QString& text) const {
-    const QFontMetricsF fm(CurrentFont());
-    return std::fabs(fm.horizontalAdvance(ShownText(text)) / PixelsPerUnitX());
-}
+double Picture::TextWidth(const QString& text) const { return std::fabs(Advance(ShownText(text)) / PixelsPerUnitX()); }
 
 double Picture::TextHeight(const QString& text) const {
-    const QFontMetricsF fm(CurrentFont());
+    const QFontMetricsF& fm = CurrentEntry().metrics;
     const qsizetype lines = text.count(QLatin1Char('\n')) + 1;
     return std::fabs(fm.height() * static_cast<double>(lines) / PixelsPerUnitY());
 }

@@ -57,7 +57,10 @@
 // - Coordinates that are not finite, or that land more than ten million
 //   pixels away, raise rt::Overflow; a scale with no extent raises
 //   rt::InvalidCall; DrawWidth below 1 raises rt::InvalidCall.
+#include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QPolygon>
 #include <QString>
@@ -239,7 +242,10 @@ private:
     double PixelsPerUnitX() const { return userScale_ ? width() / scaleWidth_ : 1.0; }
     double PixelsPerUnitY() const { return userScale_ ? height() / scaleHeight_ : 1.0; }
     void SyncImage() const;  // makes the image the size of the widget; every use of it calls this first
-    QFont CurrentFont() const;
+    // The painter prints draw with, kept open from one print to the next
+    // (opening a painter costs more than printing a character); any other
+    // use of the image closes it first, in SyncImage.
+    QPainter& TextPainter();
     QString ShownText(const QString& text) const;
     DrawnPrimitive Record(DrawnPrimitive::Kind kind, rt::ColorRef color) const;
     void DrawLine(double x1, double y1, double x2, double y2, rt::ColorRef color);
@@ -248,6 +254,7 @@ private:
     void RunMouse(const MouseHandler& h, int button, int shift, double x, double y);
 
     mutable QImage image_;
+    mutable std::optional<QPainter> textPainter_;  // after image_: closed before it goes
     QImage picture_;
     bool userScale_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
@@ -262,17 +269,30 @@ private:
     QString fontName_ = QStringLiteral("Times New Roman");
     double fontSize_ = 8;
     bool fontBold_ = false, fontItalic_ = false;
-    // The font of the last CurrentFont call and what it was made from: one
-    // QFont kept keeps Qt's font engine with it, so a run of prints in one
-    // font finds the face once instead of once per print.
+    // The fonts of the last few prints and measures and what they were made
+    // from, with their metrics and the widths of the short texts printed in
+    // them. A QFont kept keeps Qt's font engine with it, so prints that go
+    // back and forth between a few fonts (a formula's symbols and indexes)
+    // find each face once, and a character printed again is not measured
+    // again.
     struct FontKey {
         QString name;
         double size = 0;
         bool bold = false, italic = false;
         bool operator==(const FontKey&) const = default;
     };
-    mutable std::optional<FontKey> fontKey_;
-    mutable QFont font_;
+    struct FontEntry {
+        FontKey key;
+        QFont font;
+        QFontMetricsF metrics;
+        mutable QHash<QString, qreal> widths;
+    };
+    const FontEntry& CurrentEntry() const;
+    qreal Advance(const QString& shown) const;  // in the current font, in pixels
+    mutable std::vector<FontEntry> fonts_;
+    mutable size_t currentFont_ = 0;      // index in fonts_ of the last one used
+    std::optional<FontKey> painterFont_;  // what textPainter_ was given
+    std::optional<rt::ColorRef> painterColor_;
     MouseHandler mouseDown_, mouseUp_, mouseMove_;
     std::function<void()> paint_;
     bool paintQueued_ = false;

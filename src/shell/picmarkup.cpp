@@ -29,7 +29,24 @@ qsizetype CharLen(const QString& s, qsizetype i) {
     return (i + 1 < s.size() && s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate()) ? 2 : 1;
 }
 
-std::string Utf8(const QString& s) { return s.toStdString(); }
+// Where the characters go: straight to the picture when the canvas is one,
+// so that a line printed character by character converts no text on the
+// way; through the canvas otherwise.
+class Out {
+public:
+    Out(DrawCanvas& canvas, const std::string& fontName)
+        : canvas_(canvas), picture_(canvas.picture()), font_(QString::fromStdString(fontName)), fontName_(fontName) {}
+    void Symbol() { picture_ ? picture_->SetFontName(symbol_) : canvas_.SetFontName(kSymbolFont); }
+    void Font() { picture_ ? picture_->SetFontName(font_) : canvas_.SetFontName(fontName_); }
+    void Print(const QString& text) { picture_ ? picture_->Print(text) : canvas_.Print(text.toStdString()); }
+
+private:
+    DrawCanvas& canvas_;
+    plat::Picture* picture_;
+    const QString symbol_ = QString::fromStdString(kSymbolFont);
+    const QString font_;
+    const std::string& fontName_;
+};
 
 // Puts the picture's font back as it was, also when a fault ends the line.
 class FontGuard {
@@ -66,6 +83,7 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                      double fontSize) {
     plat::Picture* picture = pic.picture();
     const FontGuard keep(pic);
+    Out out(pic, fontName);
 
     pic.SetCurrent(x, y);
     pic.SetFontName(fontName);
@@ -92,13 +110,13 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
             ++i;
             if (i >= n) break;
             if (c == u';') {
-                pic.SetFontName(kSymbolFont);
+                out.Symbol();
                 at(lines.symbol);
-                pic.Print(Utf8(next()));
-                pic.SetFontName(fontName);
+                out.Print(next());
+                out.Font();
             } else if (c == u'!' || c == u'\u00A1') {
                 const bool sub = c == u'!';
-                pic.SetFontName(fontName);
+                out.Font();
                 pic.SetFontSize(sub ? subSize : supSize);
                 at(sub ? lines.sub : lines.sup);
                 QString chars = next();
@@ -106,12 +124,12 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                 auto digit = [](QChar d) { return d >= u'0' && d <= u'9'; };
                 if (sub && digit(chars.at(0)))
                     while (i < n && digit(s.at(i))) chars += next();
-                pic.Print(Utf8(chars));
+                out.Print(chars);
                 pic.SetFontSize(fontSize);
             } else if (c == u'$' || c == u'_') {
                 const bool bold = c == u'$';
                 if (picture) (bold ? picture->SetFontBold(true) : picture->SetFontItalic(true));
-                pic.Print(Utf8(next()));
+                out.Print(next());
                 if (picture) (bold ? picture->SetFontBold(false) : picture->SetFontItalic(false));
             } else {  // '#'
                 qsizetype len = 0;
@@ -120,16 +138,16 @@ void PrintMarkupText(DrawCanvas& pic, const std::string& text, double x, double 
                 i += len;
                 const char16_t ch = text::SymbolChar(
                     std::u16string_view(reinterpret_cast<const char16_t*>(code.utf16()), static_cast<size_t>(len)));
-                pic.SetFontName(kSymbolFont);
-                pic.Print(Utf8(QString(QChar(ch))));
-                pic.SetFontName(fontName);
+                out.Symbol();
+                out.Print(QString(QChar(ch)));
+                out.Font();
             }
             continue;
         }
         at(y);
-        pic.SetFontName(fontName);
+        out.Font();
         pic.SetFontSize(fontSize);
-        pic.Print(Utf8(next()));
+        out.Print(next());
     }
 }
 

@@ -349,6 +349,44 @@ TEST_F(DrawingPicture, PrintPutsTheTopLeftCornerAtThePen) {
     EXPECT_DOUBLE_EQ(half.TextHeight(), h / 2);
 }
 
+// Prints keep their painter open from one to the next: an image taken
+// between two prints must not change with the second, whatever is drawn
+// between them must land, and a text measured in one font must not lend its
+// width to the same text in another.
+TEST_F(DrawingPicture, PrintsBetweenOtherUsesOfTheImageLeaveEachItsOwn) {
+    pic.SetFontName("Times New Roman");
+    pic.SetFontSize(10);
+    pic.SetCurrentX(20);
+    pic.SetCurrentY(300);
+    pic.Print("W");
+    const QImage taken = pic.Image();
+    const QImage kept = taken.copy();
+    pic.SetCurrentX(200);
+    pic.SetCurrentY(300);
+    pic.Print("W");
+    EXPECT_EQ(taken, kept);
+    EXPECT_NE(pic.Image(), kept);
+
+    pic.Line(0, 10, 396, 10, rt::kRed);  // device row 375, after a print
+    pic.SetCurrentX(300);
+    pic.SetCurrentY(300);
+    pic.Print("W");
+    EXPECT_EQ(Count(pic, rt::kRed, 0, 375, 396, 375), 397);
+    EXPECT_LT(Count(pic, rt::kWhite, 300, 85, 315, 100), 16 * 16);
+
+    const double small = pic.TextWidth("W");
+    pic.SetFontSize(20);
+    const double large = pic.TextWidth("W");
+    EXPECT_GT(large, 1.5 * small);
+    pic.SetCurrentX(0);
+    pic.Print("W");
+    EXPECT_DOUBLE_EQ(pic.CurrentX(), large);
+    pic.SetFontSize(10);
+    pic.SetCurrentX(0);
+    pic.Print("W");
+    EXPECT_DOUBLE_EQ(pic.CurrentX(), small);
+}
+
 TEST_F(DrawingPicture, SymbolFaceShowsGreekAndNumbersCarryASignBlank) {
     pic.SetFontName("Times New Roman");
     const double thetaWidth = pic.TextWidth(QString::fromUtf8("θ"));
