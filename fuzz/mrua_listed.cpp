@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const int which = data[0] % 7;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    try {
+    rt::IgnoreError("the listed procedures report their run-time errors to the student", [&] {
         if (which == 0) {
             const auto r = mrua::ParseRelDatumChecked(text);
             if (r && !text.empty()) {
@@ -63,8 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             RequireFinite(o);
             Require(o.Refused() == (o.lines.UBound() == 0 && !o.message.empty()));
         }
-    } catch (const rt::RuntimeError&) {
-        // Reported by the caller's handler.
-    }
+    });
     return 0;
 }
