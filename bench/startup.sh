@@ -2,7 +2,9 @@
 # Start-up of the whole program to its first painted window, against a bare
 # Qt window, in one run: both end right after their first paint
 # (TELUVAR_EXIT_AFTER_PAINT) and are started in turn, ROUNDS times each.
-# Prints the median wall time of each and their ratio.
+# Prints the median wall time of each and the median of the rounds' ratios:
+# a machine whose speed drifts during the run moves both runs of a round
+# together, so the ratio of each round is steadier than a ratio of medians.
 #   bench/startup.sh [build-dir] [rounds]
 set -euo pipefail
 build=${1:-build}
@@ -27,15 +29,18 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 
 run_us "$program" >/dev/null  # warm the file cache
 run_us "$bare" >/dev/null
-p=() b=()
+p=() b=() r=()
 for ((i = 0; i < rounds; ++i)); do
-    p+=("$(run_us "$program")")
-    b+=("$(run_us "$bare")")
+    tp=$(run_us "$program")
+    tb=$(run_us "$bare")
+    p+=("$tp") b+=("$tb")
+    r+=("$(awk -v p="$tp" -v b="$tb" 'BEGIN { printf "%.4f", p / b }')")
 done
 mp=$(printf '%s\n' "${p[@]}" | median)
 mb=$(printf '%s\n' "${b[@]}" | median)
-awk -v p="$mp" -v b="$mb" -v n="$rounds" 'BEGIN {
+mr=$(printf '%s\n' "${r[@]}" | median)
+awk -v p="$mp" -v b="$mb" -v r="$mr" -v n="$rounds" 'BEGIN {
     printf "teluvar      %8.1f ms (median of %d)\n", p / 1000, n
     printf "bare window  %8.1f ms (median of %d)\n", b / 1000, n
-    printf "ratio        %8.2f\n", p / b
+    printf "ratio        %8.2f (median of the rounds)\n", r
 }'
