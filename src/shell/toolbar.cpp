@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 #include <cmath>
 
 #include "platform/fonts.h"
@@ -427,6 +428,17 @@ QPixmap ProcStrip(bool projectile, qreal dpr) {
 }  // namespace
 
 QPixmap ToolbarPixmap(qreal dpr) {
+    if (dpr == 1) {
+        // The stored pixels, 32 bits each, row by row, taken as they are.
+        const QResource stored{QLatin1String(kToolbarArt)};
+        const qsizetype bytes = qsizetype(kToolbarWidth) * kToolbarHeight * 4;
+        if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression && stored.size() == bytes)
+            return QPixmap::fromImage(QImage(stored.data(), kToolbarWidth, kToolbarHeight, QImage::Format_RGB32));
+    }
+    return DrawToolbarPixmap(dpr);
+}
+
+QPixmap DrawToolbarPixmap(qreal dpr) {
     QPixmap pm = NewPixmap(kToolbarWidth, kToolbarHeight, dpr, kTeal);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

@@ -55,7 +55,15 @@ int ToolbarButtonAt(double xTwips);
 QString ToolbarTooltip(int button);  // "" outside 1..9
 
 // The toolbar picture, 333 by 35 pixels, at the given device pixel ratio.
+// At ratio 1 it is the picture the build drew into the program's resources
+// (kToolbarArt, its pixels as they are) when the program has them: drawn at
+// start-up, it would load a face and shape text before the first paint.
+// Otherwise, and at any other ratio, it is drawn now.
 QPixmap ToolbarPixmap(qreal devicePixelRatio);
+// The toolbar picture drawn now: what the build stores and ToolbarPixmap
+// falls back to.
+QPixmap DrawToolbarPixmap(qreal devicePixelRatio);
+inline constexpr const char* kToolbarArt = ":/teluvar/toolbar.rgb32";
 
 inline constexpr int kProcPictures = 5;
 inline constexpr int kProcPictureWidth = 36;  // pixels (540 twips)

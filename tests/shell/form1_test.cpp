@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QPixmap>
+#include <QResource>
 #include <QTest>
 #include <cmath>
 
@@ -678,6 +679,15 @@ TEST_F(Form1Test, RotationAngleReadFromTheButton) {
     EXPECT_EQ(form().GetRotAngle(), 0);
     b->SetCaption(QStringLiteral("Q = -32.5°"));
     EXPECT_EQ(form().GetRotAngle(), -32.5);
+}
+
+// The program shows the toolbar the build stored: it must be the picture
+// the drawing code draws, pixel for pixel.
+TEST(Toolbar, StoredPictureIsTheOneDrawn) {
+    ASSERT_TRUE(QResource(QLatin1String(shell::kToolbarArt)).isValid());
+    const QImage stored = shell::ToolbarPixmap(1).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = shell::DrawToolbarPixmap(1).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(stored, drawn);
 }
 
 TEST(Toolbar, PicturesAreSharpAtAnyPixelRatio) {
