@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size -= sizeof vars;
     }
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    num::AngleFactor = (options & 1) ? 1.0 : num::kDefaultAngleFactor;
+    const num::AngleUnitScope angles((options & 1) ? 1.0 : num::kDefaultAngleFactor);
 
     num::CExpression e;
     e.AutoCreateVariables = !(options & 2);
@@ -117,10 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // range too, and every failure is a run-time error thrown, which the
     // sanitizers make costly: they get the formulas that work at that point,
     // which still fail wherever their range leaves their domain.
-    if (fast.raised) {
-        num::AngleFactor = num::kDefaultAngleFactor;
-        return 0;
-    }
+    if (fast.raised) return 0;
 
     // Root search over a grid of the variables' range.
     if (options & 8) {
@@ -154,6 +151,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (x1.ok()) Check(std::isfinite(*x1));
         });
     }
-    num::AngleFactor = num::kDefaultAngleFactor;
     return 0;
 }

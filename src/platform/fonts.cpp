@@ -29,10 +29,8 @@ constexpr FaceRow kFaces[] = {
     {"wingdings 3", "DejaVu Sans"},
 };
 
-QString Key(QStringView faceName) { return faceName.trimmed().toString().toLower(); }
-
-// Whether faceName names the face `lower` (given in lower case), without
-// making a key: a picture asks this on every print.
+// Whether faceName names the face `lower` (given in lower case), blanks
+// around it and case aside.
 bool FaceIs(QStringView faceName, QLatin1StringView lower) {
     return faceName.trimmed().compare(lower, Qt::CaseInsensitive) == 0;
 }
@@ -57,12 +55,12 @@ QChar Wingdings3Char(QChar c) {
 }  // namespace
 
 QStringList FaceFamilies(QStringView faceName) {
-    const QString key = Key(faceName);
     for (const FaceRow& row : kFaces) {
-        if (key == QLatin1String(row.face)) return QString::fromLatin1(row.families).split(QLatin1Char(';'));
+        if (FaceIs(faceName, QLatin1StringView(row.face)))
+            return QString::fromLatin1(row.families).split(QLatin1Char(';'));
     }
     QStringList out;
-    if (!key.isEmpty()) out << faceName.trimmed().toString();
+    if (!faceName.trimmed().isEmpty()) out << faceName.trimmed().toString();
     out << QStringLiteral("DejaVu Sans");
     return out;
 }
