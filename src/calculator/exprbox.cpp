@@ -2,7 +2,9 @@
 
 #include <QStringList>
 #include <QTextCursor>
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <string>
 
 #include "calculator/exprtext.h"
@@ -72,8 +74,62 @@ QString HotKeyLettersHint(const QString& letters) {
     return QStringLiteral("Con las teclas rápidas activas, escribe ") + list + QStringLiteral(".");
 }
 
-void ExprStrip::HotKeyTook(QChar letter) {
-    if (!hotLetters_.contains(letter)) hotLetters_ += letter;
+void HotKeyLetters::Took(QChar letter) {
+    if (!letters_.contains(letter)) letters_ += letter;
+}
+
+void HotKeyLetters::KeyDown(const plat::RichPane& box) {
+    // A box found empty starts a new formula, unless B emptied it.
+    if (box.TextLength() == 0 && !emptiedByB_) letters_.clear();
+    emptiedByB_ = false;
+}
+
+void HotKeyLetters::KeyB(plat::RichPane& box, int& keyCode, int shift) {
+    if (shift == kCtrl) {
+        box.SetSelText(QStringLiteral("b"));
+    } else {
+        if (shift == kNone) {
+            EmptyUndoably(box);
+            emptiedByB_ = true;
+        }
+        Took(QLatin1Char('b'));
+    }
+    keyCode = 0;
+}
+
+bool HotKeyLetters::LetterKey(plat::RichPane& box, int& keyCode, int shift) {
+    struct Hot {
+        int key;
+        const char* plain;  // "" for a caret key
+        QChar letter;
+    };
+    static const Hot kHot[] = {{kKeyD, "/", QLatin1Char('d')}, {kKeyK, "+", QLatin1Char('k')},
+                               {kKeyM, "*", QLatin1Char('m')}, {kKeyNtilde, "^", QChar(0x00F1)},
+                               {kKeyJ, "", QLatin1Char('j')},  {kKeyF, "", QLatin1Char('f')}};
+    const Hot* hot = std::find_if(std::begin(kHot), std::end(kHot), [&](const Hot& h) { return h.key == keyCode; });
+    if (hot == std::end(kHot)) return false;
+    const bool caretKey = *hot->plain == '\0';
+    if (shift == kCtrl) {
+        box.SetSelText(QString(hot->letter));
+        keyCode = 0;
+    } else if (shift == kNone) {
+        Took(hot->letter);
+        if (caretKey) {
+            keyCode = keyCode == kKeyJ ? plat::vk::Right : plat::vk::Left;
+        } else {
+            box.SetSelText(QString::fromLatin1(hot->plain));
+            keyCode = 0;
+        }
+    } else if (!caretKey) {
+        Took(hot->letter);  // a capital, or the key with Alt: nothing typed
+        keyCode = 0;
+    }
+    return true;
+}
+
+QString HotKeyLetters::Explain(const QString& engineMessage) const {
+    if (letters_.isEmpty()) return engineMessage;
+    return engineMessage + QLatin1Char(' ') + HotKeyLettersHint(letters_);
 }
 
 void ExprStrip::Attach() {
@@ -97,9 +153,7 @@ void ExprStrip::InsertKeepingCaret(const QString& text) {
 void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
     closeParenPending_ = false;
     plat::RichPane& box = *c_.rtbExpr;
-    // A box found empty starts a new formula, unless B emptied it.
-    if (box.TextLength() == 0 && !emptiedByHotKey_) hotLetters_.clear();
-    emptiedByHotKey_ = false;
+    hotKeys_.KeyDown(box);
 
     // Keys that act whatever the options.
     switch (keyCode) {
@@ -117,15 +171,7 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
         Insert(c_.txtExpr->Text());
         keyCode = 0;
         break;
-    case kKeyB:
-        if (shift == kNone) {
-            EmptyUndoably(box);
-            HotKeyTook(QLatin1Char('b'));
-            emptiedByHotKey_ = true;
-        } else if (shift == kCtrl)
-            Insert(QStringLiteral("b"));
-        keyCode = 0;
-        break;
+    case kKeyB: hotKeys_.KeyB(box, keyCode, shift); break;
     case plat::vk::Insert:
         keyCode = 0;  // the box never switches to overwriting
         break;
@@ -135,30 +181,9 @@ void ExprStrip::rtbExpr_KeyDown(int& keyCode, int shift) {
     const shell::SharedState& s = shell::Shared();
     if (!s.ExprHotKeys) return;
 
-    // Hot keys: operators without Shift, the letters themselves with Ctrl.
-    auto hot = [&](const char* plain, const char* ctrl) {
-        if (shift == kNone) {
-            Insert(QString::fromUtf8(plain));
-            HotKeyTook(QString::fromUtf8(ctrl).at(0));
-        } else if (shift == kCtrl)
-            Insert(QString::fromUtf8(ctrl));
-        keyCode = 0;
-    };
+    // Hot keys: operators without a modifier, the letters themselves with Ctrl.
+    if (hotKeys_.LetterKey(box, keyCode, shift)) return;
     switch (keyCode) {
-    case kKeyD: hot("/", "d"); break;
-    case kKeyK: hot("+", "k"); break;
-    case kKeyM: hot("*", "m"); break;
-    case kKeyNtilde: hot("^", "ñ"); break;
-    case kKeyJ:
-    case kKeyF:
-        if (shift == kNone) {
-            HotKeyTook(keyCode == kKeyJ ? QLatin1Char('j') : QLatin1Char('f'));
-            keyCode = keyCode == kKeyJ ? plat::vk::Right : plat::vk::Left;
-        } else if (shift == kCtrl) {
-            Insert(keyCode == kKeyJ ? QStringLiteral("j") : QStringLiteral("f"));
-            keyCode = 0;
-        }
-        break;
     case kKey1:
         // Shift+1 closes a bracket at the end when released; its own
         // character has no place in a formula.
@@ -249,9 +274,7 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
             e.RaiseErrors = false;
             e.SetExpression(r);
             if (e.ErrorCode() != 0) {
-                QString message = FromUtf8(e.ErrorDescription());
-                if (!hotLetters_.isEmpty()) message += QLatin1Char(' ') + HotKeyLettersHint(hotLetters_);
-                result.SetText(message);
+                result.SetText(hotKeys_.Explain(FromUtf8(e.ErrorDescription())));
                 e.ClearError();
                 return;
             }

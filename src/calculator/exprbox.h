@@ -44,6 +44,32 @@ void EmptyUndoably(plat::RichPane& box);
 // some of the letters typed: how to type each of those letters itself.
 QString HotKeyLettersHint(const QString& letters);
 
+// The letter hot keys of a formula box and the letters they took. Without a
+// modifier B empties the box, D, K, M and Ñ type "/", "+", "*" and "^", and J
+// and F move the caret right and left; with Ctrl each types its letter in
+// lower case. With another modifier B, D, K, M and Ñ type nothing, and J and
+// F type as usual. Every letter such a key kept out of the box since the box
+// was last found empty is remembered for the message of a formula that then
+// fails, a capital included.
+class HotKeyLetters {
+public:
+    // At every key down of the box, before any key acts.
+    void KeyDown(const plat::RichPane& box);
+    // B (66): the box emptied as one edit that Ctrl+Z takes back.
+    void KeyB(plat::RichPane& box, int& keyCode, int shift);
+    // D, K, M, Ñ, J, F; false for any other key.
+    bool LetterKey(plat::RichPane& box, int& keyCode, int shift);
+    // The engine's message for a formula that does not compile, with how to
+    // type the letters taken.
+    QString Explain(const QString& engineMessage) const;
+
+private:
+    void Took(QChar letter);
+
+    QString letters_;
+    bool emptiedByB_ = false;  // the last key down was B emptying the box
+};
+
 class ExprStrip {
 public:
     struct Controls {
@@ -74,15 +100,10 @@ private:
     void Insert(const QString& text);
     void InsertKeepingCaret(const QString& text);
 
-    void HotKeyTook(QChar letter);
-
     Controls c_;
     // A ")" is still to be put after the caret when the key is released.
     bool closeParenPending_ = false;
-    // Letters the hot keys turned into something else since the box was
-    // last empty, for the message of a formula that then fails.
-    QString hotLetters_;
-    bool emptiedByHotKey_ = false;  // the last key down was B emptying the box
+    HotKeyLetters hotKeys_;
 };
 
 }  // namespace calc

@@ -41,6 +41,13 @@ rt::Outcome<std::vector<double>> Integrate(num::CExpression& law, int order, dou
 
 }  // namespace
 
+std::string LawEngineText(int law, std::string_view lawText) {
+    const std::string text = rt::Trim(lawText);
+    if (law == kLawV) return RenameVarsTX(text);
+    if (law == kLawA) return RenameVarsTXV(text);
+    return RenameVarsT(text);
+}
+
 double BoxValue(std::string_view text) {
     const std::string s = rt::Trim(text);
     if (s.empty()) return 0;
@@ -207,16 +214,13 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
         p.vmin = std::min(p.vmin, value(k));
         p.vmax = std::max(p.vmax, value(k));
     }
-    // A nearly constant curve is drawn against a scale that reaches 0; the
-    // scale still takes in every sample, so none falls outside the square.
-    if (std::fabs(p.vmax - p.vmin) <= 1e-5) {
-        p.vmin = std::min(p.vmin, 0.0);
-        p.vmax = std::max(p.vmax, 0.0);
-    }
-    // A curve that is 0 throughout has no range of its own: it is drawn
-    // across the middle of the square on a range of 1.
+    // A curve that does not vary (its samples within 1e-5 of each other) has
+    // no range to scale: it is labelled with its value and drawn across the
+    // middle of the square, where its zero line lies too when that value is 0.
+    const bool constant = std::fabs(p.vmax - p.vmin) <= 1e-5;
     double low = p.vmin, range = p.vmax - p.vmin;
-    if (range == 0) {
+    if (constant) {
+        p.vmin = p.vmax = p.vmin + (p.vmax - p.vmin) / 2;
         low = p.vmin - 0.5;
         range = 1;
     }
@@ -227,8 +231,12 @@ CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, cha
         p.points.push_back({kSquareLeft + (k - 1), rt::Checked(kSquareBottom + (value(k) - low) * ys)});
     const double x0 = rt::Checked(kSquareLeft + (0 - ti) * xs);
     if (x0 >= kSquareLeft && x0 <= kSquareLeft + kSquareSide) p.tZeroX = x0;
-    const double y0 = rt::Checked(kSquareBottom + (0 - low) * ys);
-    if (y0 > kSquareBottom && y0 <= kSquareBottom + kSquareSide) p.zeroY = y0;
+    if (constant) {
+        if (std::fabs(p.vmin) <= 1e-5) p.zeroY = kSquareBottom + kSquareSide / 2;
+    } else {
+        const double y0 = rt::Checked(kSquareBottom + (0 - low) * ys);
+        if (y0 > kSquareBottom && y0 <= kSquareBottom + kSquareSide) p.zeroY = y0;
+    }
     p.tiText = rt::RoundedText(ti, 2);
     p.tfText = rt::RoundedText(tf, 2);
     p.maxText = std::string(1, letter) + "max = " + rt::RoundedText(p.vmax, 2);

@@ -24,6 +24,10 @@ namespace kinem {
 inline constexpr int kLawX = 11, kLawV = 12, kLawA = 13, kLawXY = 14, kLawPolar = 15;
 inline constexpr int kSteps = 300;  // every curve and path has 301 samples
 
+// The formula text the computations make of a law box's text under the law
+// (both boxes of the plane laws hold laws of t), trimmed and renamed.
+std::string LawEngineText(int law, std::string_view lawText);
+
 // The value of a box of the frame: an empty box is 0; any other text is a
 // formula without variables. A text that does not compile raises
 // num::ExpressionError (a number typed with a decimal comma is refused, not
@@ -82,10 +86,10 @@ struct CurvePlan {
     std::string maxText, minText;   // "xmax = ...", "xmin = ..."
 };
 inline constexpr double kSquareLeft = 42, kSquareBottom = 42, kSquareSide = 300;
-// values[1..301]. Samples within 1e-5 of each other draw against a scale
-// from 0 to their value (or from their value to 0, below 0); samples all
-// within `noise` of 0 are the zero curve, which lies across the middle on
-// its zero line. Every point lies inside the square.
+// values[1..301]. Samples within 1e-5 of each other are a constant curve:
+// both labels give its value and it lies across the middle of the square
+// (on its zero line when the value is 0); samples all within `noise` of 0
+// are the zero curve. Every point lies inside the square.
 CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter, double noise = 0);
 
 // The path of a plane law over [ti, tf] (put in order) in n steps, with one

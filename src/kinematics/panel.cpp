@@ -261,6 +261,8 @@ void Kinematics::EnterFrom(QWidget* box) {
 void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
     State().KinemCloseParenPending = false;
     plat::RichPane& box = *panel_.txtKinem[index];
+    calc::HotKeyLetters& hotKeys = hotKeys_[index];
+    hotKeys.KeyDown(box);
     const bool shiftAlone = shift == plat::kShiftMask;
     // Types s at the caret and puts the caret back before it.
     auto insertAfterCaret = [&](const QString& s) {
@@ -270,23 +272,7 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
     };
     rt::IgnoreError("an editing key that fails is left to the box", [&] {
         switch (keyCode) {
-        case 66:  // B empties the box, as one edit that Ctrl+Z takes back
-            calc::EmptyUndoably(box);
-            keyCode = 0;
-            return;
-        case 68:
-            box.SetSelText(QStringLiteral("/"));
-            keyCode = 0;
-            return;
-        case 75:
-            box.SetSelText(QStringLiteral("+"));
-            keyCode = 0;
-            return;
-        case 77:
-            box.SetSelText(QStringLiteral("*"));
-            keyCode = 0;
-            return;
-        case 192:
+        case 66: hotKeys.KeyB(box, keyCode, shift); return;
         case 186:
             box.SetSelText(QStringLiteral("^"));
             keyCode = 0;
@@ -317,12 +303,8 @@ void Kinematics::txtKinem_KeyDown(int index, int& keyCode, int shift) {
                 return;
             }
             break;
-        default: break;
+        default: hotKeys.LetterKey(box, keyCode, shift); break;
         }
-        if (keyCode == 74)
-            keyCode = plat::vk::Right;
-        else if (keyCode == 70)
-            keyCode = plat::vk::Left;
     });
 }
 
@@ -346,6 +328,17 @@ void Kinematics::chkGraph_Click(int index) {
     if (index <= 2 && panel_.chkGraph[3]->Value() == 1) panel_.chkGraph[3]->SetValue(0);
 }
 
+// A law whose text does not compile is refused with the engine's reason
+// (a decimal comma, an unknown name), and with how to type the letters the
+// box's hot keys took, rather than computed.
+bool Kinematics::LawCompiles(int index, int law) {
+    num::CExpression e;
+    e.SetExpression(LawEngineText(law, panel_.txtKinem[index]->Text().toStdString()));
+    if (e.ErrorCode() == 0) return true;
+    Refuse(hotKeys_[index].Explain(QString::fromStdString(e.ErrorDescription())));
+    return false;
+}
+
 void Kinematics::cmdCalcxva_Click() {
     num::AngleUnitScope radians(num::kRadians);
     const Panel& p = panel_;
@@ -354,6 +347,7 @@ void Kinematics::cmdCalcxva_Click() {
         const std::string lawText = rt::Trim(p.txtKinem[0]->Text().toStdString());
         std::optional<text::ResultLines> lines;
         if (law >= kLawX && law <= kLawA) {
+            if (!LawCompiles(0, law)) return;
             // Only the boxes the law shows: the hidden ones stay empty.
             const double t0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[0]));
             const double x0 = law == kLawX ? 0 : BoxValue(TrimmedText(p.txtT0[1]));
@@ -366,6 +360,7 @@ void Kinematics::cmdCalcxva_Click() {
             }
             lines = *r;
         } else if (law == kLawXY || law == kLawPolar) {
+            if (!LawCompiles(0, law) || !LawCompiles(1, law)) return;
             const std::string typed = TrimmedText(p.txtT0[3]);
             if (!num::IsNumber(typed)) {
                 Refuse(QStringLiteral("Valor no numérico para el tiempo."));
@@ -393,6 +388,7 @@ void Kinematics::cmdGraph_Click() {
             return;
         }
         if (law < kLawX || law > kLawA) return;
+        if (!LawCompiles(0, law)) return;
         int flags = 0;
         if (p.chkGraph[0]->Value() == 1) flags += 1;
         if (p.chkGraph[1]->Value() == 1) flags += 2;

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "calculator/exprbox.h"
 #include "shell/workspaces.h"
 
 class QWidget;
@@ -66,9 +67,11 @@ private:
     void txtKinem_KeyDown(int index, int& keyCode, int shift);
     void txtKinem_KeyUp(int index, int& keyCode, int shift);
     void chkGraph_Click(int index);
+    bool LawCompiles(int index, int law);
 
     shell::Form1* form_ = nullptr;
     Panel panel_;
+    std::array<calc::HotKeyLetters, 2> hotKeys_;  // of the two law boxes
 };
 
 std::unique_ptr<shell::KinematicsServices> MakeKinematics();

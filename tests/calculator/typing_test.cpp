@@ -106,6 +106,14 @@ TEST_F(ExprTyping, TheEmptyingKeyCanBeUndoneAndTheMessageSaysHowToTypeTheLetter)
     Key(Qt::Key_Return);
     EXPECT_EQ(Shown(), QStringLiteral("3"));
 
+    // A capital B types nothing, and the message names it as well.
+    Fresh();
+    Type(QStringLiteral("ABS(-3)"));
+    EXPECT_EQ(Box()->Text(), QStringLiteral("AS(-3)"));
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(Shown().endsWith(QStringLiteral("Con las teclas rápidas activas, escribe b con Ctrl+B.")))
+        << Shown().toStdString();
+
     // Several letters taken: each is named; a formula typed without hot
     // keys gets the engine's message alone.
     Fresh();

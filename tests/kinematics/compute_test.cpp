@@ -205,12 +205,14 @@ std::vector<double> Samples(double (*f)(double), double ti, double tf) {
 }
 
 TEST(CurvePlot, ScalesLinesAndLabels) {
+    // A constant curve: labelled with its value, across the middle, with no
+    // zero line (0 is no value of the curve).
     auto p = PlanCurve(Samples([](double) { return 5.0; }, 0, 10), 0, 10, 'x');
-    for (const auto& pt : p.points) EXPECT_EQ(pt.y, 342);
+    for (const auto& pt : p.points) EXPECT_EQ(pt.y, 192);
     EXPECT_EQ(p.maxText, "xmax = 5");
-    EXPECT_EQ(p.minText, "xmin = 0");
+    EXPECT_EQ(p.minText, "xmin = 5");
     EXPECT_EQ(p.tZeroX, 42);
-    EXPECT_FALSE(p.zeroY);  // on the bottom edge
+    EXPECT_FALSE(p.zeroY);
     EXPECT_EQ(p.tiText, "0");
     EXPECT_EQ(p.tfText, "10");
 
@@ -227,9 +229,12 @@ TEST(CurvePlot, ScalesLinesAndLabels) {
     EXPECT_EQ(p.tZeroX, 42);
     EXPECT_FALSE(p.zeroY);
 
+    // Constant within 1e-5 of 0: the curve lies on its zero line.
     p = PlanCurve(Samples([](double) { return 1e-6; }, 0, 1), 0, 1, 'a');
-    EXPECT_EQ(p.vmin, 0);
-    EXPECT_EQ(p.points[150].y, 342);
+    EXPECT_EQ(p.minText, "amin = 0");
+    EXPECT_EQ(p.maxText, "amax = 0");
+    EXPECT_NEAR(p.points[150].y, 192, 1e-9);
+    EXPECT_EQ(p.zeroY, 192);
 
     // A curve that is 0 throughout lies across the middle, on its zero line.
     p = PlanCurve(Samples([](double) { return 0.0; }, 0, 1), 0, 1, 'a');

@@ -1,13 +1,16 @@
 // Typing laws into the kinematics law box with real key events, as a student
 // does on an ordinary keyboard: the help's examples typed as written give
 // the values the help promises; a ")" steps over the one "(" put there; B
-// can be undone.
+// can be undone; the hot keys and the message of a law that does not compile
+// are those of the expression box.
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 #include <cmath>
+#include <iterator>
 
 #include "platform/buttons.h"
+#include "platform/picture.h"
 #include "platform/qstring_print.h"
 #include "platform/richpane.h"
 #include "platform/textbox.h"
@@ -35,7 +38,7 @@ protected:
         text::G().Decimals = 3;
     }
     void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
-    plat::RichPane* Law() { return Find<plat::RichPane>(QStringLiteral("txtKinem(0)")); }
+    plat::RichPane* Law(int i = 0) { return Find<plat::RichPane>(QStringLiteral("txtKinem(%1)").arg(i)); }
     plat::TextBox* T0(int i) { return Find<plat::TextBox>(QStringLiteral("txtT0(%1)").arg(i)); }
     // The value after "name = " in the results.
     double Value(const QString& name) {
@@ -92,6 +95,61 @@ TEST_F(LawTyping, AClosingBracketStepsOverTheOneTheOpeningPutThere) {
     Law()->SetSelStart(7);
     TypeOnKeyboard(Law(), QStringLiteral(")"));
     EXPECT_EQ(Law()->Text(), QStringLiteral("(2*(t+1))"));
+}
+
+// A law that does not compile says why, as the expression box does: a
+// decimal comma is named, and so are the letters the hot keys took, a
+// capital B included.
+TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
+    const QString comma = QStringLiteral("Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
+    const QString takenB = QStringLiteral(" Con las teclas rápidas activas, escribe b con Ctrl+B.");
+    struct Case {
+        int law;
+        int box;  // the law box typed into
+        const char* typed;
+        const char* button;
+        QString starts, ends;
+    } cases[] = {
+        {11, 0, "2,5*t", "cmdCalcxva", comma, comma},
+        {13, 0, "-9,8 - 0,1*v", "cmdCalcxva", comma, comma},
+        {13, 0, "-9,8 - 0,1*v", "cmdGraph", comma, comma},
+        {14, 1, "3,5*t", "cmdCalcxva", comma, comma},
+        // b empties the box, leaving s(t); a capital B types nothing.
+        {11, 0, "abs(t)", "cmdCalcxva", QStringLiteral("Símbolo o función desconocido"), takenB},
+        {11, 0, "ABS(t)", "cmdGraph", QStringLiteral("Símbolo o función desconocido"), takenB},
+        {12, 0, "2mod3", "cmdCalcxva", QString(), QStringLiteral("escribe m con Ctrl+M y d con Ctrl+D.")},
+    };
+    for (const Case& c : cases) {
+        if (c.law <= 13) {
+            ChooseLaw(c.law - 10);
+        } else {
+            shell::Shared().KinemLaw = c.law;
+            form().Services().kinematics->AdaptKinemCtrls(c.law);
+            Law(0)->SetText(QStringLiteral("t"));
+            T0(3)->SetText(QStringLiteral("1"));
+        }
+        TypeOnKeyboard(Law(c.box), QString::fromUtf8(c.typed));
+        const QString before = form().rtbCalc->Text();
+        dialogs.Answer(plat::MsgResult::OK);
+        Find<plat::CommandButton>(QString::fromLatin1(c.button))->Press();
+        ASSERT_FALSE(dialogs.Shown().empty()) << c.typed;
+        const QString shown = dialogs.Shown().back().prompt;
+        EXPECT_TRUE(shown.startsWith(c.starts) && shown.endsWith(c.ends)) << c.typed << ": " << shown.toStdString();
+        EXPECT_EQ(form().rtbCalc->Text(), before) << c.typed;
+        EXPECT_TRUE(form().pic1->Drawn().empty()) << c.typed;
+    }
+    EXPECT_EQ(dialogs.Shown().size(), std::size(cases));
+}
+
+// Ctrl with a hot key types its letter, as in the expression box.
+TEST_F(LawTyping, CtrlTypesTheLettersOfTheHotKeys) {
+    TypeOnKeyboard(Law(), QStringLiteral("a"));
+    QTest::keyClick(Law(), Qt::Key_B, Qt::ControlModifier);
+    TypeOnKeyboard(Law(), QStringLiteral("s(t-3)"));
+    EXPECT_EQ(Law()->Text(), QStringLiteral("abs(t-3)"));
+    T0(3)->SetText(QStringLiteral("1"));
+    Find<plat::CommandButton>(QStringLiteral("cmdCalcxva"))->Press();
+    EXPECT_EQ(Value(QStringLiteral("x")), 2);
 }
 
 TEST_F(LawTyping, CtrlZBringsBackTheLawThatBEmptied) {

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "numerics/expression.h"
@@ -379,8 +380,40 @@ TEST_F(KinemPanel, GraphOfAllCurvesWithAZeroAcceleration) {
         EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, c).size(), 300u);
     EXPECT_EQ(Drawn(DrawnPrimitive::Kind::Line, 0x0000FF).front().points[0].y(), 192);
     EXPECT_TRUE(Texts().contains("xmax = 7"));
-    EXPECT_TRUE(Texts().contains("vmin = 0"));
+    EXPECT_TRUE(Texts().contains("vmin = 2"));
     EXPECT_TRUE(Texts().contains("amax = 0"));
+}
+
+// A curve that does not vary is labelled with its value, not with a range
+// down to 0, and lies across the middle of the square.
+TEST_F(KinemPanel, AConstantCurveIsLabelledWithItsValue) {
+    struct Case {
+        int cell;  // of the law bar
+        const char* law;
+        rt::ColorRef colour;  // of the constant curve
+        const char *max, *min;
+    } cases[] = {
+        {1, "5", 0xFF00FF, "xmax = 5", "xmin = 5"},
+        {1, "5 + 3*t", 0xFF0000, "vmax = 3", "vmin = 3"},
+        {3, "-2", 0x0000FF, "amax = -2", "amin = -2"},
+    };
+    for (const Case& c : cases) {
+        ChooseLaw(c.cell);
+        Law(0)->SetText(QString::fromLatin1(c.law));
+        Interval(0)->SetText("1");
+        Interval(1)->SetText("5");
+        Check(3)->SetValue(1);
+        Press("cmdGraph");
+        EXPECT_TRUE(dialogs.Shown().empty()) << c.law;
+        EXPECT_TRUE(Texts().contains(c.max)) << c.law << ": " << Texts().join(" | ").toStdString();
+        EXPECT_TRUE(Texts().contains(c.min)) << c.law << ": " << Texts().join(" | ").toStdString();
+        const auto curve = Drawn(DrawnPrimitive::Kind::Line, c.colour);
+        ASSERT_EQ(curve.size(), 300u) << c.law;
+        double offMiddle = 0;
+        for (const auto& d : curve)
+            for (const QPointF& pt : d.points) offMiddle = std::max(offMiddle, std::fabs(pt.y() - 192));
+        EXPECT_LT(offMiddle, 0.5) << c.law;
+    }
 }
 
 TEST_F(KinemPanel, GraphFaultsAndRefusals) {
