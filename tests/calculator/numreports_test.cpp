@@ -93,8 +93,12 @@ TEST_F(Reports, LinearSystemWritesEquationsAndSolutionWithOneBlankAfterEqualsAnd
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{-1, 2, 3, 1, 1, 0}, 2, 3)),
               (Lines{";-x!1 + 2 x!2 = 3\r\nx!1 + x!2 = 0", "x!1 = ;-1\r\nx!2 = 1"}));
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{0, -2, 4, 1, 1, 1}, 2, 3))[0], ";-2 x!2 = 4\r\nx!1 + x!2 = 1");
-    EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message, "El determinante del sistema es cero.");
+    EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message,
+              "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
     EXPECT_TRUE(calc::LinearSystemReport(Args{0, 0, 1, 1, 1, 1}, 2, 3).stop);
+    // Not singular, only too badly conditioned: its determinant is 1E-10.
+    EXPECT_EQ(calc::LinearSystemReport(Args{1, 1, 2, 1, 1 + 1e-10, 2}, 2, 3).message,
+              "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
 }
 
 TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
