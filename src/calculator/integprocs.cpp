@@ -30,10 +30,12 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
             if (eps > 0.001) return ProcReport::Stop(kEpsilonTooLarge);
         }
         double s = 0;
-        num::IntegrateExpr(function, a, b, s, eps);
-        out.lines = {std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) + kCrLf +
-                     "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
-                     rt::NumberText(rt::RoundHalfEven(s, 5))};
+        const bool reached = num::IntegrateExpr(function, a, b, s, eps);
+        std::string result = std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) +
+                             kCrLf + "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
+                             rt::NumberText(rt::RoundHalfEven(s, 5));
+        if (!reached) result += std::string(kCrLf) + kPrecisionNotReached;
+        out.lines = {result};
         return out;
     } catch (const num::ExpressionError& e) { return ProcReport::Stop(CorrectExpression(e.what(), function)); }
 }

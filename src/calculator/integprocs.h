@@ -12,6 +12,9 @@
 namespace calc {
 
 inline constexpr const char* kEpsilonTooLarge = "No tomes el argumento \"épsilon\" mayor que 0.001.";
+// The last line of a Simpson result whose refinements ended before the
+// tolerance was met: the value is kept, as the best estimate there is.
+inline constexpr const char* kPrecisionNotReached = "No alcancé la precisión pedida: el valor es solo aproximado.";
 
 // `text` is the expression box as it stands. A formula that does not compile
 // stops with its message and "Corrige la expresión "; a solver that gives up

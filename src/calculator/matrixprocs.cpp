@@ -108,7 +108,7 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
     }
     std::string msg;
     num::SolveLinearSystem(a, b, msg);
-    if (msg == "El determinante del sistema es cero.") return ProcReport::Stop(msg);
+    if (msg == num::kSingularSystem) return ProcReport::Stop(msg);
     if (!msg.empty()) return ProcReport::Stop("Falló el cálculo.");
     std::string solution;
     for (int i = 1; i <= n; ++i) {

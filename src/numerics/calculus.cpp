@@ -142,6 +142,10 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) {
     using Found = rt::Outcome<ExprRoots>;
     constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
+    // How much larger |f| may end at both sides of a bracket than it began
+    // at the nearer one: a jump keeps about its size, a pole grows without
+    // bound.
+    constexpr double kPoleGrowth = 2;
     CExpression e;
     try {
         e.SetExpression(expr);
@@ -182,7 +186,11 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
                     break;
                 }
                 if (std::fabs(dx) < 1e-6) {
-                    found.push_back(rtb + dx * (fneg / (fneg - fpos)));
+                    // A sign change where |f| grew while the bracket shrank
+                    // is a pole (TAN(X) at pi/2, 1/X at 0), not a root.
+                    const double grown = std::min(std::fabs(fneg), std::fabs(fpos));
+                    if (grown <= kPoleGrowth * std::min(std::fabs(fa), std::fabs(fb)))
+                        found.push_back(rtb + dx * (fneg / (fneg - fpos)));
                     break;
                 }
             }
@@ -196,23 +204,27 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
     } catch (const rt::RuntimeError&) { return Found::Refusal("Ocurrió un error en el cálculo de las raíces."); }
 }
 
-void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
+bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
+    // Two coarse estimates can agree by chance (a load that starts between
+    // the first sample points): the test starts at this level.
+    constexpr int kFirstTestedLevel = 6, kLevels = 10;
     if (IsNumber(expr)) {
         S = rt::Mul(rt::TextToNumber(expr), std::fabs(B - A));
-        return;
+        return true;
     }
     CExpression e;
     CompileOrThrow(e, expr);
     if (A > B) std::swap(A, B);
     double os = -1e30, ost = -1e30, st = 0.0;
-    for (int j = 1; j <= 10; ++j) {
+    for (int j = 1; j <= kLevels; ++j) {
         st = TrapezoidRefine(e, A, B, st, j);
         double s = (4 * st - ost) / 3;
         S = s;
-        if (std::fabs(s - os) < eps * std::fabs(os)) return;
+        if (j >= kFirstTestedLevel && (std::fabs(s - os) < eps * std::fabs(os) || (s == 0 && os == 0))) return true;
         os = s;
         ost = st;
     }
+    return false;
 }
 
 void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n) {

@@ -22,7 +22,9 @@ struct ExprRoots {
 };
 
 // Roots of expr in [A, B] (either order): the interval is scanned in 490
-// steps for sign changes (at most 50) and each bracket is bisected. At least
+// steps for sign changes (at most 50) and each bracket is bisected; a bracket
+// whose |f| grew on both sides as it shrank holds a pole and gives no root
+// (a jump that does not grow, as ENT(X)-0.5 at 1, is listed). At least
 // one root, or a refusal whose message is "No encontré raíces en el
 // intervalo dado." when no root was found, "Ocurrió un error en el cálculo
 // de las raíces." after a run-time error, or the compiler's message.
@@ -30,9 +32,11 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), stopping
-// when two estimates differ by less than eps times the previous one. A text
-// that is a plain number is integrated as a constant.
-void IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
+// when two estimates differ by less than eps times the previous one, tested
+// from the sixth refinement on (at 32 intervals). A text that is a plain
+// number is integrated as a constant. False when the tenth refinement ends
+// without meeting eps: S then holds its estimate.
+bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
 
 // Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];
 // calls come in order with the same s.

@@ -19,7 +19,6 @@ const char* const kLUDecFailed =
 const char* const kLUBackFailed =
     "No pude resolver el sistema: no tiene solución única o sus números son demasiado grandes. "
     "Revisa los datos.";
-const char* const kSingular = "El determinante del sistema es cero.";
 const char* const kUnsolved = "No pude resolver el sistema.";
 
 // LUDec, also giving the smallest pivot relative to the largest entry of its
@@ -158,7 +157,7 @@ void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg) {
         std::string m;
         Decompose(a, indx, d, m, rel);
         if (!m.empty() || rel <= kRelativePivot) {
-            msg = kSingular;
+            msg = kSingularSystem;
             return;
         }
         std::vector<double> x = b;

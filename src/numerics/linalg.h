@@ -61,10 +61,16 @@ void LUDec(Matrix& a, std::vector<int>& indx, double& d, std::string& msg);
 // solution. A run-time error inside gives msg "Falló la rutina LUBack.".
 void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& indx, std::string& msg);
 
+// What SolveLinearSystem says of a system it refuses for its pivots: a
+// pivot that vanishes next to its row may be a rounding of zero or a true but
+// tiny value, so the system is singular or too badly conditioned to solve.
+inline constexpr const char* kSingularSystem =
+    "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.";
+
 // Solves a x = b: a receives its decomposition, b the solution, and msg stays
-// empty on success. A singular system gives "El determinante del sistema es
-// cero." (b unchanged); a run-time error "No pude resolver el sistema.".
-// Singularity is judged by each pivot against the largest entry of its row,
+// empty on success. A singular or badly conditioned system gives
+// kSingularSystem (b unchanged); a run-time error "No pude resolver el
+// sistema.". It is judged by each pivot against the largest entry of its row,
 // so the scale of the coefficients does not matter.
 void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg);
 

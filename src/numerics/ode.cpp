@@ -13,7 +13,15 @@ namespace {
 
 constexpr double kSafety = 0.9, kGrow = -0.2, kShrink = -0.25, kErrCon = 1.89e-4;
 constexpr int kMaxSteps = 1000;
-constexpr double kTiny = 1e-30;
+// The least error scale of a step: while the solution and its slope are
+// both 0 (a load that starts further along) a relative scale would be 0 and
+// no step could reach the point where the function rises.
+constexpr double kScaleFloor = 1e-4;
+// The tolerance of the integrals: the error estimate of a step that crosses a
+// jump of the integrand can come out ten times too small, so that a
+// tolerance of 1E-5 left the integral of a partial uniform load short in its
+// fifth digit.
+constexpr double kIntegralEps = 1e-7;
 // Steps a fixed-step table may hold: far beyond any drawing, and small
 // enough that the table's size cannot overflow.
 constexpr int kMaxTableSteps = 10000000;
@@ -171,7 +179,7 @@ rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<dou
     double x = x1, h = h1, hdid = 0.0, hnext = 0.0;
     for (int step = 0; step < kMaxSteps; ++step) {
         Derivs(law.expr, nvar, x, y.data(), dydx.data());
-        for (int i = 1; i <= nvar; ++i) yscal[i] = std::fabs(y[i]) + std::fabs(dydx[i] * h) + kTiny;
+        for (int i = 1; i <= nvar; ++i) yscal[i] = std::fabs(y[i]) + std::fabs(dydx[i] * h) + kScaleFloor;
         if ((x + h - x2) * (x + h - x1) > 0.0) h = x2 - x;  // the last step ends at x2
         QualityStep(nvar, y.data(), dydx.data(), x, h, eps, yscal.data(), hdid, hnext, w);
         if ((x - x2) * (x2 - x1) >= 0.0) {
@@ -190,7 +198,7 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     CExpression law;
     law.SetExpression(f);
     law.ThrowIfError();
-    const auto end = ODEInt(OdeLaw{law, 1, angleFactor}, {0.0, 0.0}, t0, t1, 1e-5, 0.1, 0.001);
+    const auto end = ODEInt(OdeLaw{law, 1, angleFactor}, {0.0, 0.0}, t0, t1, kIntegralEps, 0.1, 0.001);
     if (!end.ok()) return rt::Outcome<double>::Refusal(end.message());
     return end.value()[1];
 }

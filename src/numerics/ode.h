@@ -48,15 +48,17 @@ inline constexpr const char* kOdeMessageTitle = "Teluvar";
 std::string TooManyStepsMessage(double x1, double x2);
 
 // Adaptive integration from the state ystart at x1 to x2 (either direction)
-// with relative tolerance eps, first step h1 and smallest step hmin: the
+// with relative tolerance eps (relative to the state's size, or to 1E-4
+// where the state is smaller), first step h1 and smallest step hmin: the
 // state at x2 (ystart with its entries 1 .. order replaced). After 1000 steps
 // without reaching x2 the integration gives up: the refusal holds
 // TooManyStepsMessage.
 rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
                                         double eps, double h1, double hmin);
 
-// x' = f(t, x) with x = 0 at the smaller of t0, t1: x at the larger, or the
-// refusal of ODEInt when the integration gave up.
+// x' = f(t, x) with x = 0 at the smaller of t0, t1: x at the larger (an
+// integral to 1E-5 of its size, jumps of f included), or the refusal of
+// ODEInt when the integration gave up.
 rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double angleFactor);
 
 // The fixed-step tabulation: times[k] and states(i, k) for k = 1 (the start)

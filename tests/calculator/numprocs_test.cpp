@@ -125,7 +125,10 @@ TEST_F(NumericProcedures, MessagesThatStopTheRun) {
         QString message;
     };
     const std::vector<Row> rows = {
-        {2, {1, 2, 3, 2, 4, 6}, "", "El determinante del sistema es cero."},
+        {2,
+         {1, 2, 3, 2, 4, 6},
+         "",
+         "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad."},
         {8, {1, 0, 2}, "", "No hay solución."},
         {9, {0, 1}, "X", "No encontré raíces en el intervalo dado."},
         {9, {0, 1}, "", "No encontré raíces en el intervalo dado."},

@@ -93,8 +93,12 @@ TEST_F(Reports, LinearSystemWritesEquationsAndSolutionWithOneBlankAfterEqualsAnd
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{-1, 2, 3, 1, 1, 0}, 2, 3)),
               (Lines{";-x!1 + 2 x!2 = 3\r\nx!1 + x!2 = 0", "x!1 = ;-1\r\nx!2 = 1"}));
     EXPECT_EQ(Of(calc::LinearSystemReport(Args{0, -2, 4, 1, 1, 1}, 2, 3))[0], ";-2 x!2 = 4\r\nx!1 + x!2 = 1");
-    EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message, "El determinante del sistema es cero.");
+    EXPECT_EQ(calc::LinearSystemReport(Args{1, 2, 3, 2, 4, 6}, 2, 3).message,
+              "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
     EXPECT_TRUE(calc::LinearSystemReport(Args{0, 0, 1, 1, 1, 1}, 2, 3).stop);
+    // Not singular, only too badly conditioned: its determinant is 1E-10.
+    EXPECT_EQ(calc::LinearSystemReport(Args{1, 1, 2, 1, 1 + 1e-10, 2}, 2, 3).message,
+              "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
 }
 
 TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
@@ -216,6 +220,15 @@ TEST_F(Reports, RootsMessages) {
     }
     EXPECT_EQ(many.lines[2].find("x51"), std::string::npos);
 
+    // A pole is no root, beside a root or alone.
+    ProcReport pole = calc::RootsReport("TAN(X)", Args{1, 2});
+    EXPECT_TRUE(pole.stop);
+    EXPECT_EQ(pole.message, "No encontré raíces en el intervalo dado.");
+    ProcReport beside = calc::RootsReport("TAN(X)", Args{0.5, 4});
+    ASSERT_FALSE(beside.stop);
+    EXPECT_TRUE(beside.lines[1].starts_with("1 raíz de la ecuación"));
+    EXPECT_NEAR(rt::Val(beside.lines[2].substr(7)), M_PI, 1e-6);
+
     // A jump across 0 is listed, with the value there telling it apart.
     ProcReport jump = calc::RootsReport("ENT(X)-0.5", Args{0, 1.7});
     ASSERT_FALSE(jump.stop);
@@ -336,6 +349,56 @@ TEST_F(Reports, IntegralsByBothMethods) {
     ProcReport bad = calc::IntegralReport("2*", Args{0, 1});
     EXPECT_TRUE(bad.stop);
     EXPECT_TRUE(bad.message.ends_with("\r\nCorrige la expresión 2*"));
+}
+
+// Loads that start further along: the solver must step up to the rise.
+TEST_F(Reports, AdaptiveIntegralsOfLoadsThatStartAtZero) {
+    const struct {
+        const char* f;
+        double want;
+    } cases[] = {
+        {"10*BAR(X,2,4)", 20},   {"10*STP1(0,X,2)", 30}, {"10*STP(1,X,2)", 45},
+        {"X*10*BAR(X,2,4)", 60}, {"5*STP(1,X,1)", 40},
+    };
+    for (const auto& c : cases) {
+        ProcReport r = calc::IntegralReport(c.f, Args{0, 5});
+        ASSERT_FALSE(r.stop) << c.f << ": " << r.message;
+        EXPECT_EQ(r.lines[2], "entre x!1 = 0 y x!2 = 5 es:");
+        EXPECT_NEAR(rt::Val(r.lines[3]), c.want, 1e-5 * c.want) << c.f;
+    }
+}
+
+// Simpson's rule: refinement goes on past coarse sums that agree by chance,
+// and a result short of the tolerance keeps its value and says so.
+TEST_F(Reports, SimpsonIntegralsMeetTheirToleranceOrSaySo) {
+    const double pi = 3.14159265358979;
+    const struct {
+        const char* f;
+        double a, b, want;
+    } met[] = {
+        {"(23/25)*COSH(X)-COS(X)", -1, 1, 46.0 / 25 * std::sinh(1.0) - 2 * std::sin(1.0)},
+        {"EXP(X)", 0, 1, std::exp(1.0) - 1},
+        {"X^2", 0, 3, 9},
+        {"SEN(X)", 0, pi, 2},
+    };
+    for (const auto& c : met) {
+        const std::string line = calc::IntegralReport(c.f, Args{c.a, c.b, 1}).lines[1];
+        const size_t at = line.rfind("\r\nes ");
+        ASSERT_NE(at, std::string::npos) << line;
+        EXPECT_NEAR(rt::Val(line.substr(at + 5)), c.want, 1e-5 * std::max(1.0, std::fabs(c.want))) << c.f;
+    }
+    // Jumps between the sample points, and a peak too narrow for ten
+    // refinements (whose coarse sums of the jumps agreed on 83.333).
+    const double peak = std::atan(std::pow(16.0, 2.5) * (1 - pi / 4)) + std::atan(std::pow(16.0, 2.5) * pi / 4);
+    const struct {
+        const char* f;
+        double b, want, off;
+    } short_of_it[] = {{"X*10*BAR(X,2,4)", 5, 60, 0.2}, {"4^-5/((X-PI/4)^2+16^-5)", 1, peak, 0.3}};
+    for (const auto& c : short_of_it) {
+        const std::string line = calc::IntegralReport(c.f, Args{0, c.b, 1}).lines[1];
+        EXPECT_TRUE(line.ends_with(std::string("\r\n") + calc::kPrecisionNotReached)) << line;
+        EXPECT_NEAR(NumbersAfter(line, "\r\nes ").at(0), c.want, c.off) << c.f;
+    }
 }
 
 TEST_F(Reports, AnIntegrationThatGivesUpStopsWithItsMessageNamingTheIntervalAndWritesNothing) {

@@ -109,7 +109,8 @@ TEST_F(Runner, EquationsThroughThreePoints) {
     EXPECT_EQ(LastPrompt(), "No pude ejecutar la instrucción.");
     RunExpecting(0, "1,1,1,0,2", "Los puntos no pertenecen al mismo móvil y tramo,\r\no se repiten.");
     Put(0, 2, "3");
-    RunExpecting(0, "1,1,0,1,1", "El determinante del sistema es cero.");
+    RunExpecting(0, "1,1,0,1,1",
+                 "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
 }
 
 TEST_F(Runner, ProjectileArguments) {

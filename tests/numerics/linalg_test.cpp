@@ -11,7 +11,8 @@
 using namespace num;
 
 namespace {
-const std::string kSingular = "El determinante del sistema es cero.";
+const std::string kSingular =
+    "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.";
 }
 
 TEST(LinearSystems, SolvesAndLeavesTheDecomposition) {
@@ -84,6 +85,25 @@ TEST(LinearSystems, SingularAndFailingSystems) {
     std::string msg;
     SolveLinearSystem(a, shortB, msg);
     EXPECT_EQ(msg, "No pude resolver el sistema.");
+}
+
+// Solvable but badly conditioned systems (Hilbert matrices, condition 3E+10
+// to 4E+13; two nearly equal rows) are refused for what they are: their
+// determinant is not zero.
+TEST(LinearSystems, BadlyConditionedSystemsAreNotSaidToHaveDeterminantZero) {
+    std::vector<Matrix> cases = {Matrix{{1, 1}, {1, 1 + 1e-10}}};
+    for (int n : {8, 9, 10}) {
+        Matrix h(n, n);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) h(i, j) = 1.0 / (i + j - 1);
+        cases.push_back(h);
+    }
+    for (Matrix& a : cases) {
+        std::vector<double> b(static_cast<size_t>(a.Rows()) + 1, 1.0);
+        std::string msg;
+        SolveLinearSystem(a, b, msg);
+        EXPECT_EQ(msg, kSingular) << a.Rows();
+    }
 }
 
 TEST(LinearSystems, DecompositionAndBackSubstitutionSayWhatFailedWithoutRoutineNames) {

@@ -32,6 +32,19 @@ TEST(DistributedLoad, UniformLoad) {
     EXPECT_NEAR(r.arrowX, 198.5, 1e-9);
 }
 
+// Loads that start further along the beam, with their exact resultants.
+TEST(DistributedLoad, LoadsThatStartAtZero) {
+    const struct {
+        const char* text;
+        const char* resultant;
+    } cases[] = {
+        {"10*BAR(X,2,4)", "Resultante: R = 20, ubicada en x!R = 3"},
+        {"10*STP1(0,X,2)", "Resultante: R = 30, ubicada en x!R = 3.5"},
+        {"10*STP(1,X,2)", "Resultante: R = 45, ubicada en x!R = 4"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Reduce(c.text, 0, 5).lines[1], c.resultant) << c.text;
+}
+
 TEST(DistributedLoad, TriangularAndDownwardLoads) {
     DistributedLoadResult t = Reduce("X", 0, 3);
     EXPECT_EQ(t.lines[1], "Resultante: R = 4.5, ubicada en x!R = 2");

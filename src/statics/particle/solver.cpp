@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numerics/equations.h"
+#include "numerics/linalg.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 
@@ -37,7 +38,9 @@ void MakePositive(double& t, double& a) {
 
 UnknownsResult Kind1(double a11, double a12, double c1, double a21, double a22, double c2) {
     const double det = rt::Sub(rt::Mul(a11, a22), rt::Mul(a12, a21));
-    if (NearZero(det)) return Fail("El determinante del sistema es cero.");
+    // The coefficients are components of directions: a determinant this
+    // small means two of them are parallel, or nearly so.
+    if (NearZero(det)) return Fail(num::kSingularSystem);
     const double u1 = -rt::Div(c1 * a22 - a12 * c2, det);
     const double u2 = -rt::Div(a11 * c2 - c1 * a21, det);
     return std::vector<double>{rt::Checked(u1), rt::Checked(u2)};
