@@ -5,12 +5,14 @@
 
 #include "app/firstpaint.h"
 #include "app/services.h"
+#include "platform/guard.h"
 #include "platform/translations.h"
 #include "shell/form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teluvar"));
+    plat::InstallIgnoredErrorLog();
     // Qt's own menus and dialogs in Spanish, like the rest of the program.
     const plat::QtSpanish spanish;
     if (!spanish.Loaded())

@@ -39,10 +39,6 @@ void Underline(plat::Label* l, bool on) {
     l->setFont(f);
 }
 
-// Why the layout and reset steps below let a run-time error pass: each
-// step stands alone, and the workspace is still usable without it.
-constexpr const char* kOwnStep = "one failing step of a reset must not stop the others";
-
 rt::Variant& AccelOfBox(int index) { return State().Segments[kBoxBody[index]][kBoxSegment[index]].Accel; }
 
 }  // namespace
@@ -92,93 +88,78 @@ void Motion::cmdTable_Click(int index) {
 void Motion::AdaptCtrls(shell::WorkspaceId mode) {
     if (mode == shell::kRectilinearWorkspace) {
         for (int i = 0; i < 4; ++i) {
-            rt::IgnoreError(kOwnStep, [&] {
-                panel_.lblAs[i]->SetCaption(QString::fromUtf8(kMruaKinds[i]));
-                panel_.lblAs[i]->show();
-                panel_.cmdTable[i]->show();
-            });
+            panel_.lblAs[i]->SetCaption(QString::fromUtf8(kMruaKinds[i]));
+            panel_.lblAs[i]->show();
+            panel_.cmdTable[i]->show();
         }
-        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kRectilinearWorkspace); });
-        rt::IgnoreError(kOwnStep, [&] {
-            panel_.fraRes->hide();
-            panel_.fraTable->show();
-        });
-        rt::IgnoreError(kOwnStep, [&] { motion::InitMruaEqnLinePositions(); });
-        rt::IgnoreError(kOwnStep, [&] { NewMRUAproblem(); });
-        rt::IgnoreError(kOwnStep, [&] { FillMruaCbo(shell::kRectilinearWorkspace); });
-        rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
+        ArrangeGd2(960, shell::kRectilinearWorkspace);
+        panel_.fraRes->hide();
+        panel_.fraTable->show();
+        motion::InitMruaEqnLinePositions();
+        NewMRUAproblem();
+        FillMruaCbo(shell::kRectilinearWorkspace);
+        panel_.cmdEraseTable->Press();
     } else if (mode == shell::kProjectileWorkspace) {
         for (int i = 0; i < 2; ++i) {
-            rt::IgnoreError(kOwnStep, [&] {
-                panel_.lblAs[i]->SetCaption(QString::fromUtf8(kParabKinds[i]));
-                panel_.lblAs[i]->show();
-                panel_.cmdTable[i]->show();
-            });
+            panel_.lblAs[i]->SetCaption(QString::fromUtf8(kParabKinds[i]));
+            panel_.lblAs[i]->show();
+            panel_.cmdTable[i]->show();
         }
         for (int i = 2; i < 4; ++i) {
             panel_.cmdTable[i]->hide();
             panel_.lblAs[i]->hide();
         }
         // The results frame belongs to the rectilinear substitutions.
-        rt::IgnoreError(kOwnStep, [&] { panel_.fraRes->hide(); });
-        rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kProjectileWorkspace); });
-        rt::IgnoreError(kOwnStep, [&] { motion::InitParabEqnLinePositions(); });
-        rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });
-        rt::IgnoreError(kOwnStep, [&] { panel_.cmdEraseTable->Press(); });
+        panel_.fraRes->hide();
+        ArrangeGd2(960, shell::kProjectileWorkspace);
+        motion::InitParabEqnLinePositions();
+        NewPARABproblem();
+        panel_.cmdEraseTable->Press();
     }
 }
 
 void Motion::NewMRUAproblem() {
     MotionState& s = State();
-    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(shell::kRectilinearWorkspace); });
+    ResetPointsStrip(shell::kRectilinearWorkspace);
     s.SegmentCount = 0;
     s.SegmentsComplete = false;
     s.TableReady = false;
     for (int i = 0; i < 4; ++i) {
-        rt::IgnoreError(kOwnStep, [&] {
-            panel_.txtAccel[i]->hide();
-            panel_.txtAccel[i]->SetText(QString());
-            Underline(panel_.lblAs[i], false);
-        });
+        panel_.txtAccel[i]->hide();
+        panel_.txtAccel[i]->SetText(QString());
+        Underline(panel_.lblAs[i], false);
     }
-    rt::IgnoreError(kOwnStep, [&] { EraseGd2Table(); });
+    EraseGd2Table();
     ResetClickCounters();
     EraseSegments();
-    rt::IgnoreError(kOwnStep, [&] { rect_->EraseEqnFlags(); });
+    rect_->EraseEqnFlags();
     EraseMotionPoints();
-    rt::IgnoreError(kOwnStep, [&] {
-        form_->pic->Cls();
-        form_->pic1->Cls();
-        ShowPic1(false);
-    });
+    form_->pic->Cls();
+    form_->pic1->Cls();
+    ShowPic1(false);
     s.ProblemKind = 4;
     panel_.fraTable->setEnabled(true);
     panel_.cmdTable[1]->setToolTip(
         QStringLiteral("A lo más 2 clics en la tabla, en el espacio gris arriba de los encabezados"));
-    rt::IgnoreError(kOwnStep, [&] { panel_.cmdTable[0]->Press(); });
-    rt::IgnoreError(kOwnStep, [&] {
-        panel_.fraRes->hide();
-        panel_.cmdPass[0]->setEnabled(true);
-        panel_.cmdPass[1]->setEnabled(true);
-    });
+    panel_.cmdTable[0]->Press();
+    panel_.fraRes->hide();
+    panel_.cmdPass[0]->setEnabled(true);
+    panel_.cmdPass[1]->setEnabled(true);
     ChoosePicture(kSetUpPicture);
 }
 
 void Motion::NewPARABproblem() {
     MotionState& s = State();
-    rt::IgnoreError(kOwnStep, [&] { ResetPointsStrip(shell::kProjectileWorkspace); });
-    for (int i = 0; i < 4; ++i) rt::IgnoreError(kOwnStep, [&] { Underline(panel_.lblAs[i], false); });
+    ResetPointsStrip(shell::kProjectileWorkspace);
+    for (int i = 0; i < 4; ++i) Underline(panel_.lblAs[i], false);
     s.TableReady = false;
-    shell::Shared().WorkspaceMode = shell::kProjectileWorkspace;
     s.ParabActionMode = ParabAction::SetUp;
     s.ParabProcedureCode = 1;
     motion::InitParabEqnLinePositions();
-    rt::IgnoreError(kOwnStep, [&] { ArrangeGd2(960, shell::kProjectileWorkspace); });
-    rt::IgnoreError(kOwnStep, [&] {
-        form_->pic->Cls();
-        form_->pic1->Cls();
-    });
-    rt::IgnoreError(kOwnStep, [&] { parab_->EraseEqnFlags(); });
+    ArrangeGd2(960, shell::kProjectileWorkspace);
+    form_->pic->Cls();
+    form_->pic1->Cls();
+    parab_->EraseEqnFlags();
     panel_.cmdTable[1]->setToolTip(QStringLiteral("Un clic en la tabla, en el espacio gris arriba de los encabezados"));
 }
 
@@ -202,12 +183,12 @@ void Motion::cmdNewMruaProbl_Click() {
     if (shell::Shared().WorkspaceMode == shell::kProjectileWorkspace) {
         // The projectile problem starts over as when the workspace is
         // chosen: flags and codes erased, one body, the first picture.
-        rt::IgnoreError(kOwnStep, [&] { NewPARABproblem(); });
-        rt::IgnoreError(kOwnStep, [&] { panel_.cmdTable[0]->Press(); });
+        NewPARABproblem();
+        panel_.cmdTable[0]->Press();
         ChoosePicture(kSetUpPicture);
         return;
     }
-    rt::IgnoreError(kOwnStep, [&] { NewMRUAproblem(); });
+    NewMRUAproblem();
 }
 
 void Motion::txtAccel_Change(int index) {

@@ -21,8 +21,14 @@ inline constexpr const char* kInternalFault = "Ocurrió una falla interna del pr
 
 // Shows the message of a run-time error that reached the guard.
 void ReportFailedInstruction();
+// Sends what rt::IgnoreError lets pass, with its reason, to the debug log
+// (category "teluvar.ignored", off unless enabled with QT_LOGGING_RULES);
+// the program and the test main install it at start.
+void InstallIgnoredErrorLog();
 // Logs a fault (qCritical) and tells the user an internal fault happened.
-// `what` may be null when the exception carried no description.
+// `what` may be null when the exception carried no description. Both reports
+// stay inside the guard: a box that cannot be shown is logged, never thrown
+// across the event loop.
 void ReportInternalFault(const char* what);
 
 // Runs a handler that the event loop calls. Returns whether it completed.

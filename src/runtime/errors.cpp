@@ -21,6 +21,18 @@ RuntimeError::RuntimeError(ErrorCode code, const std::string& description)
 
 void Raise(ErrorCode code) { throw RuntimeError(code); }
 
+void Fault(const std::string& what) { throw ProgramFault(what); }
+
+namespace {
+IgnoredErrorSink g_ignoredSink = nullptr;
+}  // namespace
+
+void SetIgnoredErrorSink(IgnoredErrorSink sink) { g_ignoredSink = sink; }
+
+void ReportIgnoredError(const char* why, const RuntimeError& error) {
+    if (g_ignoredSink) g_ignoredSink(why, error);
+}
+
 double Checked(double x) {
     if (!std::isfinite(x)) Raise(ErrorCode::Overflow);
     return x;

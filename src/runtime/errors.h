@@ -45,22 +45,54 @@ double Exp(double x);            // overflow raises Overflow
 // fractional exponent is a domain error.
 double Pow(double a, double b);
 
-// Index check for arrays with a declared range [lo, hi].
+// Index check for an index that came from what the user typed or clicked:
+// out of range it is bad input, a run-time error the handler answers.
 inline void CheckIndex(long long i, long long lo, long long hi) {
     if (i < lo || i > hi) Raise(ErrorCode::SubscriptOutOfRange);
 }
 
+// A fault of the program itself: a broken invariant, an index the program
+// computed out of its range, a refusal read as a value. It is deliberately
+// not a RuntimeError, so that no IgnoreError and no message handler can take
+// it for bad input: it reaches the guard, which logs it and reports an
+// internal fault.
+class ProgramFault : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+[[noreturn]] void Fault(const std::string& what);
+
+// Index check for an index the program computed (a point's index, a record's
+// field number): out of range it is a program fault, never bad input.
+inline void ExpectIndex(long long i, long long lo, long long hi, const char* what) {
+    if (i < lo || i > hi)
+        Fault(std::string(what) + ": index " + std::to_string(i) + " outside [" + std::to_string(lo) + ", " +
+              std::to_string(hi) + "]");
+}
+
+// Where IgnoreError reports what it lets pass: the platform sends it to the
+// debug log; by default nothing is written.
+using IgnoredErrorSink = void (*)(const char* why, const RuntimeError& error);
+void SetIgnoredErrorSink(IgnoredErrorSink sink);
+void ReportIgnoredError(const char* why, const RuntimeError& error);
+
 // Runs f and lets a run-time error in it pass on purpose: for a step whose
 // failure must not stop what comes after it (one stroke of a drawing, one
 // cell of a table). `why` says, at the call, why losing that step is right;
-// it is documentation, not a message. Returns whether f completed. Only
-// rt::RuntimeError is let pass: any other exception is a fault and goes on.
+// the error let pass is reported with it to the ignored-error sink (the
+// debug log), never to the user. Returns whether f completed. Only
+// rt::RuntimeError is let pass: a ProgramFault or any other exception is a
+// fault and goes on.
 template <class F>
-bool IgnoreError([[maybe_unused]] const char* why, F&& f) {
+bool IgnoreError(const char* why, F&& f) {
     try {
         f();
         return true;
-    } catch (const RuntimeError&) { return false; }
+    } catch (const RuntimeError& e) {
+        ReportIgnoredError(why, e);
+        return false;
+    }
 }
 
 }  // namespace rt

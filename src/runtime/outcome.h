@@ -3,9 +3,8 @@
 // says why there is none (for the caller to show; it may be empty when there
 // is nothing to say).
 //   if (!r.ok()) Show(r.message());  else use r->field, r.value(), *r ...
-// Reading the value of a refusal raises rt::RuntimeError
-// (SubscriptOutOfRange), so code that reads without testing ends in its
-// caller's run-time error handler.
+// Reading the value of a refusal is a fault of the program (rt::ProgramFault):
+// it reaches the guard instead of passing for bad input.
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,11 +24,11 @@ public:
     // The refusal's text; empty when ok().
     const std::string& message() const { return message_; }
     const T& value() const {
-        if (!value_) Raise(ErrorCode::SubscriptOutOfRange);
+        if (!value_) Fault("value read from a refusal: " + message_);
         return *value_;
     }
     T& value() {
-        if (!value_) Raise(ErrorCode::SubscriptOutOfRange);
+        if (!value_) Fault("value read from a refusal: " + message_);
         return *value_;
     }
     const T* operator->() const { return &value(); }

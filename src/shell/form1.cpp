@@ -13,6 +13,7 @@
 #include "platform/flexgrid.h"
 #include "platform/fonts.h"
 #include "platform/frames.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/picture.h"
@@ -351,7 +352,9 @@ bool Form1::event(QEvent* e) {
     // behind it; posted events run before the input that follows.
     if (e->type() == QEvent::Paint && loadPending_ && !finishQueued_) {
         finishQueued_ = true;
-        QMetaObject::invokeMethod(this, &Form1::FinishLoad, Qt::QueuedConnection);
+        // Run from the event loop like any handler, so through the guard.
+        QMetaObject::invokeMethod(
+            this, [this] { plat::Guarded([this] { FinishLoad(); }); }, Qt::QueuedConnection);
     }
     return QWidget::event(e);
 }

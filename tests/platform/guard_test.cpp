@@ -21,6 +21,7 @@
 #include "platform/textbox.h"
 #include "qstring_print.h"
 #include "runtime/errors.h"
+#include "runtime/outcome.h"
 #include "support/dialog_script.h"
 
 namespace {
@@ -41,6 +42,20 @@ const std::vector<Failure>& Failures() {
         {"out of range", [] { throw std::out_of_range("vector::_M_range_check"); }, plat::kInternalFault, true},
         {"bad_alloc", [] { throw std::bad_alloc(); }, plat::kInternalFault, true},
         {"not an exception class", [] { throw 42; }, plat::kInternalFault, true},
+        // An index the user typed is bad input; one the program computed is
+        // its own fault, even inside a step that may be lost on purpose.
+        {"typed index out of range", [] { rt::CheckIndex(7, 1, 6); }, plat::kInstructionFailed, false},
+        {"internal index out of range",
+         [] { rt::IgnoreError("a lost stroke", [] { rt::ExpectIndex(9, 1, 8, "point"); }); }, plat::kInternalFault,
+         true},
+        {"refusal read as a value",
+         [] {
+             rt::IgnoreError("a lost cell", [] {
+                 const rt::Outcome<int> r = rt::Outcome<int>::Refusal("no");
+                 (void)r.value();
+             });
+         },
+         plat::kInternalFault, true},
     };
     return kFailures;
 }
@@ -181,6 +196,58 @@ TEST(HandlerGuard, TheLogNamesWhatWasThrown) {
     EXPECT_FALSE(plat::Guarded([] { throw std::out_of_range("vector::_M_range_check"); }));
     ASSERT_EQ(log.Lines().size(), 1);
     EXPECT_TRUE(log.Lines()[0].contains("vector::_M_range_check")) << log.Lines()[0].toStdString();
+}
+
+// A dialog service whose boxes cannot be shown.
+class BrokenDialogs : public plat::DialogService {
+public:
+    BrokenDialogs() : previous_(plat::SetDialogService(this)) {}
+    ~BrokenDialogs() override { plat::SetDialogService(previous_); }
+    plat::MsgResult ShowMessage(const QString&, plat::MsgButtons, const QString&) override {
+        throw std::logic_error("no screen");
+    }
+    QString ShowInput(const QString&, const QString&, const QString&) override { throw std::logic_error("no screen"); }
+
+private:
+    plat::DialogService* previous_;
+};
+
+TEST(HandlerGuard, AReportThatCannotBeShownStaysInsideTheGuard) {
+    for (const Failure& failure : Failures()) {
+        SCOPED_TRACE(failure.name);
+        BrokenDialogs dialogs;
+        CriticalLog log;
+        bool completed = true;
+        EXPECT_NO_THROW(completed = plat::Guarded(failure.raise));
+        EXPECT_FALSE(completed);
+        EXPECT_TRUE(log.Lines().join("\n").contains("no screen")) << log.Lines().join("\n").toStdString();
+    }
+}
+
+// Collects what IgnoreError lets pass while it lives.
+class IgnoredLog {
+public:
+    IgnoredLog() {
+        lines_.clear();
+        rt::SetIgnoredErrorSink(
+            [](const char* why, const rt::RuntimeError& e) { lines_.push_back(std::string(why) + ": " + e.what()); });
+    }
+    ~IgnoredLog() { plat::InstallIgnoredErrorLog(); }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+private:
+    static inline std::vector<std::string> lines_;
+};
+
+TEST(HandlerGuard, WhatIsLetPassOnPurposeIsLoggedWithItsReasonAndNotShown) {
+    DialogScript dialogs;  // no box may be shown
+    IgnoredLog ignored;
+    EXPECT_TRUE(plat::Guarded([] {
+        EXPECT_FALSE(rt::IgnoreError("one stroke of a drawing", [] { rt::Raise(rt::ErrorCode::Overflow); }));
+        EXPECT_TRUE(rt::IgnoreError("nothing fails", [] {}));
+    }));
+    ASSERT_EQ(ignored.Lines().size(), 1u);
+    EXPECT_EQ(ignored.Lines()[0], "one stroke of a drawing: " + rt::ErrorDescription(rt::ErrorCode::Overflow));
 }
 
 TEST(HandlerGuard, AFailedKeyHandlerTakesItsKey) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
+#include "platform/guard.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    plat::InstallIgnoredErrorLog();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
