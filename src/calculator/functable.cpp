@@ -12,13 +12,14 @@ namespace calc {
 
 namespace {
 
-// The value of the compiled formula at the given point, or the empty text
-// when it cannot be computed.
+// The value of the compiled formula at the given point, or the words that
+// say it cannot be computed there (never a blank value).
+const char kNoValue[] = "no se puede calcular";
 std::string ValueText(num::CExpression& e, bool usable, std::initializer_list<double> point) {
-    if (!usable) return "";
+    if (!usable) return kNoValue;
     try {
         return e.Value(point).ToText();
-    } catch (const rt::RuntimeError&) { return ""; }
+    } catch (const rt::RuntimeError&) { return kNoValue; }
 }
 
 }  // namespace

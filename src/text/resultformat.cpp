@@ -40,54 +40,50 @@ void ResultLines::Resize(int upper) {
 }
 
 rt::Variant FormatNum(const rt::Variant& x) {
-    try {
-        if (num::IsNumber(x)) {
-            const double v = x.ToNumber();
-            // Rounded first, so that a small negative value that rounds to
-            // zero shows as 0, not as a minus zero.
-            const double mag = rt::RoundHalfEven(std::fabs(v), G().Decimals);
-            if (mag == 0) return rt::Variant(0);
-            if (v >= 0) return rt::Variant(mag);
-            return rt::Variant(kMinus + rt::NumberText(mag));
-        }
-        const std::string text = x.ToText();
-        if (!text.empty() && text[0] == '-') return rt::Variant(kMinus + text.substr(1));
-        return x;
-    } catch (const rt::RuntimeError&) { return rt::Variant(); }
+    if (num::IsNumber(x)) {
+        const double v = x.ToNumber();
+        // Rounded first, so that a small negative value that rounds to
+        // zero shows as 0, not as a minus zero.
+        const double mag = rt::RoundHalfEven(std::fabs(v), G().Decimals);
+        if (mag == 0) return rt::Variant(0);
+        if (v >= 0) return rt::Variant(mag);
+        return rt::Variant(kMinus + rt::NumberText(mag));
+    }
+    const std::string text = x.ToText();
+    if (!text.empty() && text[0] == '-') return rt::Variant(kMinus + text.substr(1));
+    return x;
 }
 
 std::string FormatTerm(bool notFirst, bool showZero, const rt::Variant& coef, const rt::Variant& symbol) {
-    try {
-        const std::string sym = symbol.ToText();
-        if (sym.empty()) return "";
-        // A first term opens a line or follows an equals sign that brings its
-        // own blank, so it has none before it. Between terms the minus is an
-        // operator set apart; leading, it is the number's own sign, set next
-        // to it as FormatNum writes it.
-        const std::string zero = !showZero ? "" : notFirst ? " 0 " : "0";
-        const std::string plus = notFirst ? " + " : "";
-        const std::string minus = notFirst ? std::string(" ") + kMinus + " " : std::string(kMinus);
-        if (coef.ToNumber() == 0) return zero;
+    const std::string sym = symbol.ToText();
+    if (sym.empty()) return "";
+    // A first term opens a line or follows an equals sign that brings its
+    // own blank, so it has none before it. Between terms the minus is an
+    // operator set apart; leading, it is the number's own sign, set next
+    // to it as FormatNum writes it.
+    const std::string zero = !showZero ? "" : notFirst ? " 0 " : "0";
+    const std::string plus = notFirst ? " + " : "";
+    const std::string minus = notFirst ? std::string(" ") + kMinus + " " : std::string(kMinus);
+    if (coef.ToNumber() == 0) return zero;
 
-        if (num::IsNumber(coef) && num::IsNumber(symbol)) {
-            const double p = rt::Mul(coef.ToNumber(), symbol.ToNumber());
-            if (p < 0) return minus + rt::NumberText(-p);
-            if (p > 0) return plus + rt::NumberText(p);
-            return zero;
-        }
+    if (num::IsNumber(coef) && num::IsNumber(symbol)) {
+        const double p = rt::Mul(coef.ToNumber(), symbol.ToNumber());
+        if (p < 0) return minus + rt::NumberText(-p);
+        if (p > 0) return plus + rt::NumberText(p);
+        return zero;
+    }
 
-        rt::Variant c = coef;
-        std::string s = sym;
-        if (s[0] == '-') {
-            c = rt::Variant(-coef.ToNumber());
-            s.erase(0, 1);
-        }
-        const double cv = c.ToNumber();
-        if (cv == -1) return minus + s;
-        if (cv == 1) return plus + s;
-        if (cv < 0) return minus + rt::NumberText(-cv) + " " + s;
-        return plus + Written(c) + " " + s;
-    } catch (const rt::RuntimeError&) { return ""; }
+    rt::Variant c = coef;
+    std::string s = sym;
+    if (s[0] == '-') {
+        c = rt::Variant(-coef.ToNumber());
+        s.erase(0, 1);
+    }
+    const double cv = c.ToNumber();
+    if (cv == -1) return minus + s;
+    if (cv == 1) return plus + s;
+    if (cv < 0) return minus + rt::NumberText(-cv) + " " + s;
+    return plus + Written(c) + " " + s;
 }
 
 std::string FormatNumText(double x) { return FormatNum(rt::Variant(x)).ToText(); }

@@ -36,12 +36,14 @@ private:
 // number that is not negative comes back a number, one that rounds to 0
 // comes back 0, a negative number comes back the text ";-" (the markup
 // minus) and its rounded magnitude; a text comes back as it is but for a
-// leading "-", which becomes ";-". Empty on a run-time failure.
+// leading "-", which becomes ";-". A value that cannot be shown (infinite or
+// not a number) raises Overflow: a result never shows a blank for it.
 rt::Variant FormatNum(const rt::Variant& x);
 
 // One signed term of an equation line: " + 3 x", " ;- x", " 0 ", or "" when
-// the term vanishes (or on a run-time failure, such as a coefficient that
-// is a text but not a number). A numeric symbol multiplies the
+// the term vanishes. A coefficient that is a text but not a number raises
+// TypeMismatch, a product that overflows raises Overflow, so a term is never
+// dropped for a fault. A numeric symbol multiplies the
 // coefficient; a symbol that begins with "-" passes its sign to the
 // coefficient. Numbers are written as given, in their general text form.
 // A first term (notFirst false) has no blank before it and a negative one

@@ -271,18 +271,19 @@ TEST_F(Reports, TableBySteps) {
 
 TEST_F(Reports, TablesAtPointsPairsAndTriples) {
     // Points rounded to the decimals, values unrounded; a value that cannot be
-    // computed is left empty.
-    EXPECT_EQ(
-        Of(calc::TabulateFunction(13, "LN(X)", Args{1.23456, -1, 1}, 3)),
-        (Lines{"Función: LN(X)\r\nf(1.235) = " + rt::NumberText(std::log(1.23456)) + "\r\nf(-1) = \r\nf(1) = 0\r\n"}));
+    // computed says so.
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "LN(X)", Args{1.23456, -1, 1}, 3)),
+              (Lines{"Función: LN(X)\r\nf(1.235) = " + rt::NumberText(std::log(1.23456)) +
+                     "\r\nf(-1) = no se puede calcular\r\nf(1) = 0\r\n"}));
     EXPECT_EQ(Of(calc::TabulateFunction(13, "1/X", Args{4}, 3)), (Lines{"Función: 1//X\r\nf(4) = 0.25\r\n"}));
     // The values go to X, Y and Z in that order even when X or Y is missing;
     // an incomplete last point is left out.
     EXPECT_EQ(Of(calc::TabulateFunction(14, "Y", Args{2, 3, 4}, 3)), (Lines{"Función: Y\r\nf(2, 3) = 3\r\n"}));
     EXPECT_EQ(Of(calc::TabulateFunction(15, "Z-X", Args{1, 2, 5, 0, 0, 7, 9}, 3)),
               (Lines{"Función: Z-X\r\nf(1, 2, 5) = 4\r\nf(0, 0, 7) = 7\r\n"}));
-    // A formula that does not compile: the table with empty values.
-    EXPECT_EQ(Of(calc::TabulateFunction(13, "2*", Args{1, 2}, 3)), (Lines{"Función: 2*\r\nf(1) = \r\nf(2) = \r\n"}));
+    // A formula that does not compile: no value can be computed.
+    EXPECT_EQ(Of(calc::TabulateFunction(13, "2*", Args{1, 2}, 3)),
+              (Lines{"Función: 2*\r\nf(1) = no se puede calcular\r\nf(2) = no se puede calcular\r\n"}));
 }
 
 // ---- Derivatives and integrals

@@ -1,6 +1,7 @@
 // The lines of a result and the two formatters procedures build them with.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,11 +54,33 @@ TEST(FormatTerm, FirstTermHasNoLeadingBlankAndItsMinusNextToItsNumber) {
         {true, false, 0, "x", ""},           {true, true, 5, "", ""},
         {true, false, 2, 3, " + 6"},         {false, false, 2, "3", "6"},
         {true, false, -2, 3, " ;- 6"},       {true, true, 2, 0, " 0 "},
-        {true, false, "abc", "x", ""},  // a coefficient that is no number
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatTerm(c.notFirst, c.showZero, c.coef, c.symbol), c.term)
             << c.coef.ToText() << " " << c.symbol.ToText();
+}
+
+// A value the formatters cannot write is a run-time error for the caller's
+// message, never an empty text in the line.
+TEST(Formatters, AValueThatCannotBeWrittenRaises) {
+    struct Case {
+        const char* what;
+        std::function<void()> format;
+        rt::ErrorCode code;
+    };
+    const double huge = 1E200;
+    const std::vector<Case> cases = {
+        {"FormatNum of an overflow", [&] { FormatNum(huge * huge); }, rt::ErrorCode::Overflow},
+        {"FormatNumText of an overflow", [&] { FormatNumText(-huge * huge); }, rt::ErrorCode::Overflow},
+        {"a product of terms that overflows", [&] { FormatTerm(true, false, huge, huge); }, rt::ErrorCode::Overflow},
+        {"a coefficient that is no number", [] { FormatTerm(true, false, "abc", "x"); }, rt::ErrorCode::TypeMismatch},
+    };
+    for (const Case& c : cases) {
+        try {
+            c.format();
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const rt::RuntimeError& e) { EXPECT_EQ(e.code(), c.code) << c.what; }
+    }
 }
 
 // The number texts every workspace shares: where the minus goes and which

@@ -260,10 +260,12 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
     plan.lines[2] = l2;
     if (plan.kase == 1) {
         const double vx = l.vx0.ToNumber(), vy = l.vy0.ToNumber();
+        // Checked: a launch so fast that the range or the height overflows
+        // fails the set-up instead of showing them blank.
         if (vy > 0)
-            plan.lines[3] = "R = " + text::FormatNumText(std::fabs(2 * vx * vy / kG)) +
-                            ",   t!v = " + text::FormatNumText(vy / kHalfG) +
-                            ",  h = " + text::FormatNumText(vy * vy / kTwoG);
+            plan.lines[3] = "R = " + text::FormatNumText(std::fabs(rt::Div(rt::Mul(2 * vx, vy), kG))) +
+                            ",   t!v = " + text::FormatNumText(rt::Div(vy, kHalfG)) +
+                            ",  h = " + text::FormatNumText(rt::Div(rt::Mul(vy, vy), kTwoG));
         if (!num::IsNear(vx, 0, kZeroTol)) {
             const double tn = num::TanDeg(l.theta0.ToNumber());
             plan.storeCoefs = true;

@@ -20,6 +20,7 @@ namespace {
 using text::FormatTerm;
 const std::string kCrLf = "\r\n";
 const std::string kAlpha90 = "El ángulo alfa no puede ser 90° ni -90°.";
+const std::string kNotAfterLaunch = "El móvil no alcanza esa altura después del lanzamiento.";
 
 // Texts of a plain message box, which shows no markup: t - t0 ("t",
 // "(t - 2)", "(t + 2)"), and a term c s added to a relation (" + 3 s",
@@ -78,20 +79,36 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
     case 6: o.fills.push_back(fillAt(col, rt::Div(d1.ToNumber() - Bx, vx))); break;
     case 7: {
         const double y = d1.ToNumber();
+        // The two times the path is at height y, the one preferred first.
+        double first = 0, second = 0;
         if (num::IsNear(By, 0, kZeroTol)) {
             const double r = (y - Cy) / -kHalfG;
             if (r < 0) {
                 o.message = kNoSolution;
                 return o;
             }
-            o.fills.push_back(fillAt(col, std::sqrt(r)));
+            first = std::sqrt(r);
+            second = -first;
         } else {
             const auto r = num::SolveQuadratic(-kHalfG, By, Cy - y);
             if (!Real(r)) {
                 o.message = kNoSolution;
                 return o;
             }
-            o.fills.push_back(fillAt(col, r.x[0]));
+            first = r.x[0];
+            second = r.x[1];
+        }
+        // The equations hold from the launch on: a time before it is no
+        // point of the path (a body thrown downward was at a lower height
+        // only before it was thrown).
+        const auto fromLaunch = [&](double t) { return t >= L.t0 || num::IsNear(t, L.t0, kZeroTol); };
+        if (fromLaunch(first)) {
+            o.fills.push_back(fillAt(col, first));
+        } else if (fromLaunch(second)) {
+            o.fills.push_back(fillAt(col, second));
+        } else {
+            o.message = kNotAfterLaunch;
+            return o;
         }
         break;
     }

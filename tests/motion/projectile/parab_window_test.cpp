@@ -93,6 +93,43 @@ TEST_F(ParabWindow, CompletingAPointThenTheGraph) {
     testsupport::SaveGrab(form().pic1->Image(), "parab_graph");
 }
 
+// A ball thrown 2 m/s downward from 100 m reaches the ground only after the
+// throw; the earlier root of the height equation is no point of its path.
+TEST_F(ParabWindow, HeightOfADownwardThrowIsReachedAfterTheLaunch) {
+    struct Case {
+        bool components;
+        rt::Variant p, q;
+        const char *t, *x;
+    } cases[] = {{true, "20", "-2", "4.318", "86.361"}, {false, "20.1", "-5.71", "4.318", "86.363"}};
+    for (const Case& c : cases) {
+        if (c.components != motion::ComponentColumn(1)) m().picAccel_MouseDown(1, 0, 64 * 1 - 20, 30);
+        Column(1, {"0", "0", "100", c.p, c.q});
+        Label(1, 1);
+        ASSERT_TRUE(parab::Model().kinds[1].complete) << c.components;
+        Column(3, {"", "", "0", "", ""});
+        Label(3, 2);
+        EXPECT_EQ(Cell(0, 3).toStdString(), c.t) << c.components;
+        EXPECT_EQ(Cell(1, 3).toStdString(), c.x) << c.components;
+        EXPECT_EQ(Cell(2, 3).toStdString(), "0") << c.components;
+    }
+}
+
+// A launch so fast that its range and height overflow is told as a failed
+// instruction; the set-up line never shows them blank.
+TEST_F(ParabWindow, LaunchWhoseRangeOverflowsIsAFailureNotABlank) {
+    for (const char* v0 : {"1E200", "1E308"}) {
+        form().rtbCalc->SetText("");
+        const size_t before = dialogs.Shown().size();
+        Column(1, {"0", "0", "0", v0, "45"});
+        dialogs.Answer(MsgResult::OK);
+        Label(1, 1);
+        ASSERT_EQ(dialogs.Shown().size(), before + 1) << v0;
+        EXPECT_EQ(dialogs.Shown().back().prompt, "No pude ejecutar la instrucción.") << v0;
+        EXPECT_FALSE(Result().contains("R = ")) << v0;
+        EXPECT_FALSE(parab::Model().kinds[1].complete) << v0;
+    }
+}
+
 TEST_F(ParabWindow, LaunchSpeedFromAPairAccepted) {
     Column(1, {"0", "0", "0", "", "45"});
     Label(1, 1);

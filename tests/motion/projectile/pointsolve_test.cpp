@@ -97,6 +97,36 @@ TEST_F(ApplyPointTest, RefusalsAndFaults) {
     EXPECT_THROW(Apply(6, 5), rt::RuntimeError);
 }
 
+// A given height is looked for from the launch on: of two crossings the
+// one at or after the launch time, and a message when both came before it.
+TEST_F(ParabTest, HeightIsLookedForFromTheLaunchOn) {
+    const char* notAfter = "El móvil no alcanza esa altura después del lanzamiento.";
+    struct Case {
+        double t0, vy, y;
+        double t;             // the time written
+        const char* message;  // or the message instead
+    } cases[] = {
+        {0, -2, 0, 4.318065266563334, ""},    // thrown downward: the landing
+        {2, -2, 0, 6.318065266563334, ""},    // the same throw two seconds later
+        {1, -9.8, 0, 4.626895640200471, ""},  // apex at t = 0, the landing after the throw
+        {0, -20, 110, 0, notAfter},           // both crossings before the throw
+        {1, -9.8, 104, 0, notAfter},          // apex at t = 0: t = +-0.43, both before
+    };
+    for (const Case& c : cases) {
+        Pose(1, c.t0, 0, 100, 20, c.vy, true);
+        const auto o = parab::PlanApplyPoint(1, 3, 0, 7, c.y, {});
+        EXPECT_EQ(o.message, c.message) << c.t0 << " " << c.vy << " " << c.y;
+        if (*c.message) {
+            EXPECT_TRUE(o.fills.empty());
+            continue;
+        }
+        ASSERT_EQ(o.fills.size(), 1u);
+        EXPECT_NEAR(o.fills[0].t, c.t, 1e-8) << c.t0 << " " << c.vy;
+        EXPECT_NEAR(o.fills[0].x, 20 * (c.t - c.t0), 1e-7);
+        EXPECT_NEAR(o.fills[0].y, c.y, 1e-8);
+    }
+}
+
 TEST_F(ApplyPointTest, RelatedTimeAndHeightGiveTwoPoints) {
     const auto o = Apply(8, "2", "19.6", 3, 0);
     ASSERT_EQ(o.fills.size(), 2u);
