@@ -55,6 +55,7 @@ void Motion::LabelClickRect(int shift, double x) {
         Message("Configura la tabla primero.");
         return;
     }
+    if (!CellsReadable(body)) return;
     RectilinearProcedures& rect = *rect_;
 
     if (shift == 4 && rect.EqnKinds(body, segment).numeric &&
@@ -200,6 +201,7 @@ void Motion::LabelClickParab(int shift, double x) {
     const int body = CodeDigit(code, 0);
     const int point = CodeDigit(code, code.size() - 1);
     rt::CheckIndex(body, 1, 2);
+    if (!CellsReadable(body)) return;
     const bool cs = s.ComponentVelocityFlags[col];
 
     if (shift == 4 && parab.EqnKinds(body).complete) {

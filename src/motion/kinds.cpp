@@ -13,6 +13,7 @@
 #include "platform/picture.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
@@ -194,7 +195,7 @@ void Motion::cmdNewMruaProbl_Click() {
 void Motion::txtAccel_Change(int index) {
     rt::IgnoreError("a box whose text cannot be read keeps the acceleration stored before", [&] {
         plat::TextBox* box = motion::Element(panel_.txtAccel, index);
-        const std::string t = rt::Trim(box->Text().toStdString());
+        const std::string t = rt::Trim(rt::PlainMinus(box->Text().toStdString()));
         if (t == "g" || t == "-g") {
             const double g = t == "g" ? kG : -kG;
             box->SetText(QString::fromStdString(rt::NumberText(g)));
@@ -210,7 +211,7 @@ void Motion::txtAccel_Change(int index) {
 void Motion::txtAccel_KeyPress(int index, int& keyAscii) {
     if (keyAscii != 13) return;
     plat::TextBox* box = motion::Element(panel_.txtAccel, index);
-    const std::string t = rt::Trim(box->Text().toStdString());
+    const std::string t = rt::Trim(rt::PlainMinus(box->Text().toStdString()));
     if (t == "g" || t == "-g") {
         txtAccel_Change(index);
     } else if (!t.empty() && !rt::SingleNumberText(t)) {

@@ -118,6 +118,12 @@ public:
     // Writes (q, p): the store gets v, the cell its text (a number rounded
     // to Decimals).
     void SetPointCell(int q, int p, const rt::Variant& v);
+    // True when every cell of `body`'s columns can be read: empty, a number,
+    // or a relational datum of its quantity. Otherwise the user is told
+    // which cell (quantity and point) cannot be read, and it gives false. A
+    // body outside 1..2 gives true and is left to the procedure's own
+    // checks.
+    bool CellsReadable(int body);
 
     // ---- strip drawing
     void ResetPointsStrip(shell::WorkspaceId mode);
@@ -201,6 +207,9 @@ private:
     void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, double v0,
                            double theta0);
     void SetStripPointer(int pointer);
+    // "x del punto 2" (with the body when there are two) for cell (q, col).
+    std::string CellName(int q, int col) const;
+    void RefuseCell(int q, int col, const std::string& text);
 
     shell::Form1* form_ = nullptr;
     Panel panel_;

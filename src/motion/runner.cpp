@@ -13,6 +13,7 @@
 #include "platform/flexgrid.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "shell/defaults.h"
@@ -90,9 +91,17 @@ void Motion::RunListedRect(const std::string& text) {
                 else
                     rect.SolveVRelation(*C, code == VDifference);
             }
-        } else if (!num::IsNumber(text)) {
+        } else {
+            // Exactly the two numbers p and q: a list is never read in part.
             const auto items = SplitItems(text);
-            rect.SolvePQConditions(ItemNumber(items, 1), ItemNumber(items, 2));
+            const auto p = TryItemNumber(items, 1), q = TryItemNumber(items, 2);
+            if (items.size() != 2 || !p || !q) {
+                Message(
+                    "Escribe en la casilla los dos números p y q, separados por una coma y con punto decimal "
+                    "(por ejemplo: 2, 0.5).");
+                return;
+            }
+            rect.SolvePQConditions(*p, *q);
         }
         return;
     case SystemVA:
@@ -112,13 +121,25 @@ void Motion::RunListedParab(const std::string& text) {
     case 3: LaunchFromRangeHeight(text); return;
     case 4: LaunchFromFlightRange(text); return;
     case 22: {
-        const auto items = SplitItems(text);
-        const int body = ItemInteger(items, 1);
-        rt::CheckIndex(4, 1, static_cast<long long>(items.size()));
-        std::string beta = rt::Trim(items[3]);
-        const std::string degree = "\xC2\xB0";
-        if (beta.size() >= 2 && beta.compare(beta.size() - 2, 2, degree) == 0) beta.erase(beta.size() - 2);
-        parab.CalcParabRangeOnIncline(body, rt::Trim(items[1]), rt::Trim(items[2]), rt::TextToNumber(rt::Trim(beta)));
+        // Exactly the body and three numbers, β perhaps with its "°": a
+        // list is never read in part.
+        auto items = SplitItems(text);
+        if (items.size() == 4) {
+            std::string& beta = items[3];
+            beta = rt::Trim(beta);
+            const std::string degree = "\xC2\xB0";
+            if (beta.size() >= 2 && beta.compare(beta.size() - 2, 2, degree) == 0) beta.erase(beta.size() - 2);
+        }
+        const auto body = TryItemNumber(items, 1), s1 = TryItemNumber(items, 2), s2 = TryItemNumber(items, 3),
+                   beta = TryItemNumber(items, 4);
+        if (items.size() != 4 || !body || (*body != 1 && *body != 2) || !s1 || !s2 || !beta) {
+            Message(
+                "Escribe en la casilla cuatro datos separados por comas: el móvil (1 ó 2), las coordenadas s1 y s2 "
+                "del pie del plano y su inclinación en grados, con punto decimal (por ejemplo: 1, 10, 0, 30).");
+            return;
+        }
+        parab.CalcParabRangeOnIncline(static_cast<int>(*body), rt::Trim(rt::PlainMinus(items[1])),
+                                      rt::Trim(rt::PlainMinus(items[2])), *beta);
         return;
     }
     case 25: parab.IntersectParabTrajectories(); return;
@@ -200,6 +221,7 @@ void Motion::EquationsThroughThreePoints(const std::string& text) {
         Message("Los puntos no pertenecen al mismo móvil y tramo,\r\no se repiten.");
         return;
     }
+    if (!CellsReadable(body)) return;
     plat::FlexGrid& g = *panel_.Gd2;
     std::array<int, 3> cols{};
     std::array<double, 3> t{}, x{};
@@ -262,6 +284,7 @@ void Motion::LaunchFromThreePoints(const std::string& text) {
     const int m = ItemInteger(items, 2), n = ItemInteger(items, 3);
     CheckPointOfBody(body, m);
     CheckPointOfBody(body, n);
+    if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0), cm = TableColOfPoint(body, m), cn = TableColOfPoint(body, n);
     const double t0 = MotionPoint(0, c0).ToNumber(), x0 = MotionPoint(1, c0).ToNumber();
     const double y0 = MotionPoint(2, c0).ToNumber();
@@ -280,6 +303,7 @@ void Motion::LaunchFromRangeHeight(const std::string& text) {
     const auto items = SplitItems(text);
     const int body = ItemInteger(items, 1);
     const double C = ItemNumber(items, 2);
+    if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
     const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
     const rt::Variant v0 = MotionPoint(3, c0);
@@ -302,6 +326,7 @@ void Motion::LaunchFromFlightRange(const std::string& text) {
     const auto items = SplitItems(text);
     const int body = ItemInteger(items, 1);
     const double tv = ItemNumber(items, 2), R = ItemNumber(items, 3);
+    if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
     const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
     const LaunchFit f = LaunchFromFlightAndRange(tv, R);

@@ -1,14 +1,19 @@
 // The motion table Gd2: layout, typing, the one-cell clipboard, the
 // projectile velocity rows and the erasing of the whole table. Every edit
 // is copied at once into MotionPoints.
+#include <cmath>
+
 #include "motion/panel.h"
+#include "motion/positions.h"
 #include "motion/state.h"
 #include "platform/buttons.h"
 #include "platform/clipboard.h"
 #include "platform/common.h"
+#include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/picture.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "text/globals.h"
@@ -25,6 +30,24 @@ QString CellText(const rt::Variant& v) {
 }
 
 const QString kTheta = QStringLiteral(" ") + QChar(0x3B8);  // the launch angle θ
+
+// A comma typed after `text` can be the decimal point: it follows the
+// digits of a number that has no point and no exponent yet.
+bool CommaIsDecimalPoint(const QString& text) {
+    int i = static_cast<int>(text.size());
+    while (i > 0 && text.at(i - 1).isDigit()) --i;
+    if (i == text.size()) return false;
+    if (i == 0) return true;
+    const QChar before = text.at(i - 1);
+    return !before.isLetter() && before != QLatin1Char('.');
+}
+
+// The letters by which a cell of row q is a relational datum to be parsed
+// rather than a number.
+const char* RelationalLetters(int q, bool projectile) {
+    if (projectile) return q == 0 ? "t" : q == 2 ? "y" : "";
+    return q == 0 ? "t" : q == 1 ? "xX" : "vV";
+}
 
 }  // namespace
 
@@ -101,17 +124,34 @@ void Motion::Gd2_KeyPress(int& keyAscii) {
         MotionPoint(r, c) = t.toStdString();
         return;
     }
-    // A cell holds one number or a relational datum, never a list: a comma
-    // is the decimal comma and goes in as the point, and the exponent
-    // letter goes in as "E", so every reader of the table takes the number.
-    static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE,");
-    if (keyAscii <= 0 || keyAscii > 255 || !allowed.contains(QChar(keyAscii))) return;
-    QChar typed(keyAscii);
-    if (typed == QLatin1Char(','))
+    if (keyAscii < 32) return;  // a control key types nothing
+    // The minus sign of the program's results is a minus.
+    if (keyAscii == 0x2212) keyAscii = '-';
+    const QString before = g.Text();
+    // A cell holds one number or a relational datum, never a list. The
+    // exponent letter goes in as "E"; a comma goes in as the decimal point
+    // only where a point could stand (after the digits of a number that
+    // has none yet), so "1.000,5" or "3,5,1" never become another number.
+    static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE");
+    QChar typed(keyAscii > 0 && keyAscii <= 0xFFFF ? keyAscii : 0);
+    if (typed == QLatin1Char(',')) {
+        if (!CommaIsDecimalPoint(before)) {
+            plat::MsgBox(QStringLiteral(
+                "La casilla guarda un solo número, con una sola coma o punto decimal y sin separar los miles "
+                "(1000.5, no 1.000,5)."));
+            return;
+        }
         typed = QLatin1Char('.');
-    else if (typed == QLatin1Char('e'))
+    } else if (typed.isNull() || !allowed.contains(typed)) {
+        const char32_t c = static_cast<char32_t>(keyAscii);
+        plat::MsgBox(QStringLiteral("La casilla no admite \"") + QString::fromUcs4(&c, 1) +
+                     QStringLiteral("\": escribe un número (2.5, -3, 1E3) o un dato relativo a otro punto "
+                                    "(t0+2, x1-3, 2*x1, x1/2)."));
+        return;
+    } else if (typed == QLatin1Char('e')) {
         typed = QLatin1Char('E');
-    const QString t = g.Text() + typed;
+    }
+    const QString t = before + typed;
     g.SetText(t);
     MotionPoint(r, c) = t.toStdString();
 }
@@ -129,14 +169,69 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         plat::SetClipboardText(QString::fromStdString(MotionPoint(r, c).ToText()));
         if (keyCode == 88) SetPointCell(r, c, std::string());
     } else if (keyCode == 86) {
-        std::string t = rt::Trim(plat::ClipboardText().toStdString());
+        std::string t = rt::Trim(rt::PlainMinus(plat::ClipboardText().toStdString()));
         if (t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t = rt::Trim(t.substr(0, t.size() - 2));
         if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);
+        if (n && !std::isfinite(*n)) {  // too large for a number: the cell keeps what it held
+            RefuseCell(r, c, t);
+            return;
+        }
         g.SetTextMatrix(
             r, c, n ? QString::fromStdString(rt::RoundedText(*n, text::G().Decimals)) : QString::fromStdString(t));
         MotionPoint(r, c) = t;
     }
+}
+
+std::string Motion::CellName(int q, int col) const {
+    const MotionState& st = State();
+    const bool projectile = shell::Shared().WorkspaceMode == shell::kProjectileWorkspace;
+    std::string quantity;
+    if (!projectile) {
+        const char* names[] = {"t", "x", "v"};
+        rt::CheckIndex(q, 0, 2);
+        quantity = names[q];
+    } else {
+        rt::CheckIndex(col, 1, kMaxPoints);
+        rt::CheckIndex(q, 0, kQuantities - 1);
+        const bool cs = st.ComponentVelocityFlags[col];
+        const char* names[] = {"t", "x", "y", cs ? "vx" : "v", cs ? "vy" : "\xCE\xB8"};
+        quantity = names[q];
+    }
+    const bool second = st.NumBodies == 2 && col > st.PointsPerBody[1];
+    const int point = second ? col - st.PointsPerBody[1] - 1 : col - 1;
+    std::string name = quantity + " del punto " + std::to_string(point);
+    if (st.NumBodies == 2) name += second ? " del móvil 2" : " del móvil 1";
+    return name;
+}
+
+void Motion::RefuseCell(int q, int col, const std::string& text) {
+    plat::MsgBox(QString::fromStdString("No puedo leer el dato " + CellName(q, col) + ": \"" + text +
+                                        "\". Escribe un número (2.5, -3, 1E3) o un dato relativo a otro "
+                                        "punto (t0+2, x1-3, 2*x1, x1/2)."));
+}
+
+bool Motion::CellsReadable(int body) {
+    const MotionState& st = State();
+    if (body != 1 && body != 2) return true;
+    const int count = st.NumBodies == 2 ? st.PointsPerBody[body] : body == 1 ? kMaxPoints : 0;
+    const bool projectile = shell::Shared().WorkspaceMode == shell::kProjectileWorkspace;
+    const int rows = projectile ? kQuantities : 3;
+    for (int k = 0; k < count; ++k) {
+        const int col = st.NumBodies == 2 ? TableColOfPoint(body, k) : k + 1;
+        if (col < 1 || col > kMaxPoints) continue;
+        for (int q = 0; q < rows; ++q) {
+            const rt::Variant& v = MotionPoint(q, col);
+            if (!v.IsText()) continue;  // Empty or a number
+            const std::string t = rt::Trim(v.Text());
+            if (t.empty() || t.find_first_of(RelationalLetters(q, projectile)) != std::string::npos) continue;
+            const auto n = rt::TryTextToNumber(t);
+            if (n && std::isfinite(*n)) continue;
+            RefuseCell(q, col, v.Text());
+            return false;
+        }
+    }
+    return true;
 }
 
 void Motion::Gd2_KeyUp(int& keyCode, int shift) {

@@ -8,6 +8,7 @@
 
 #include "numerics/expression.h"
 #include "numerics/expression_internal.h"
+#include "runtime/minus.h"
 
 namespace num {
 
@@ -57,7 +58,9 @@ void CExpression::Parse() {
     errCode_ = 0;
     errDescription_.clear();
 
-    std::string s = text_;
+    // The minus sign U+2212 that results print is read as "-", so a result
+    // copied into a formula means what it shows.
+    std::string s = rt::PlainMinus(text_);
     s.push_back('\0');
     auto at = [&](size_t i) { return i < s.size() ? s[i] : '\0'; };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 
 namespace num {
@@ -83,7 +84,10 @@ bool IsScientific(std::string_view s) {
 }
 }  // namespace
 
-bool IsNumber(std::string_view s) {
+bool IsNumber(std::string_view text) {
+    // The minus sign U+2212 of the program's results is a minus.
+    const std::string plain = rt::PlainMinus(text);
+    const std::string_view s = plain;
     if (s.empty()) return false;
     if (s.find(',') != std::string_view::npos) return false;
     if (s.find('E') != std::string_view::npos) return IsScientific(s);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/rounding.h"
 
 namespace rt {
@@ -46,6 +47,18 @@ std::string NumberText(double x) {
 }
 
 std::string RoundedText(double x, int decimals) { return NumberText(RoundHalfEven(x, decimals)); }
+
+std::string PlainMinus(std::string_view s) {
+    static constexpr std::string_view kMinus = "\xE2\x88\x92";
+    std::string out;
+    size_t from = 0;
+    for (size_t at = s.find(kMinus); at != std::string_view::npos; at = s.find(kMinus, from)) {
+        out.append(s.substr(from, at - from)).push_back('-');
+        from = at + kMinus.size();
+    }
+    out.append(s.substr(from));
+    return out;
+}
 
 std::string Trim(std::string_view s) {
     size_t b = 0, e = s.size();
@@ -94,7 +107,7 @@ double ParsePrefix(std::string_view s, size_t len) {
 }  // namespace
 
 std::optional<double> TryTextToNumber(std::string_view s) {
-    std::string t = Trim(s);
+    std::string t = Trim(PlainMinus(s));
     if (t.empty()) return std::nullopt;
     size_t len = ScanNumber(t);
     if (len == 0 || len != t.size()) return std::nullopt;
@@ -110,7 +123,7 @@ double TextToNumber(std::string_view s) {
 }
 
 std::optional<std::string> SingleNumberText(std::string_view s) {
-    const std::string t = Trim(s);
+    const std::string t = Trim(PlainMinus(s));
     std::string out;
     size_t i = 0;
     const size_t n = t.size();
@@ -143,7 +156,9 @@ std::optional<double> ReadSingleNumber(std::string_view s) {
     return TextToNumber(*t);
 }
 
-double Val(std::string_view s) {
+double Val(std::string_view text) {
+    const std::string plain = PlainMinus(text);
+    const std::string_view s = plain;
     size_t b = 0;
     while (b < s.size() && (s[b] == ' ' || s[b] == '\t')) ++b;
     std::string_view rest = s.substr(b);

@@ -4,6 +4,8 @@
 // `calls` as "Name(arg,arg,...)", Empty as "E" and texts in single quotes.
 #include <gtest/gtest.h>
 
+#include <QtTest/QTest>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -44,6 +46,18 @@ struct Recorder {
     bool Has(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
     std::string Last() const { return calls.empty() ? std::string() : calls.back(); }
 };
+
+// Types `keys` into w key by key, as QTest::keyClicks does, also the
+// characters no key of a plain keyboard bears (the minus sign U+2212 of the
+// results, pasted into a keyboard's compose key).
+inline void TypeKeys(QWidget* w, const QString& keys) {
+    for (const QChar c : keys) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
 
 class RecRect : public motion::RectilinearProcedures {
 public:

@@ -2,6 +2,7 @@
 // projectile launch data.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QtTest/QTest>
 
 #include "motion_fixture.h"
 #include "platform/buttons.h"
@@ -15,6 +16,12 @@ namespace motiontest {
 namespace {
 
 using plat::MsgResult;
+
+const QString kPQNeeds = QStringLiteral(
+    "Escribe en la casilla los dos números p y q, separados por una coma y con punto decimal (por ejemplo: 2, 0.5).");
+const QString kInclineNeeds = QStringLiteral(
+    "Escribe en la casilla cuatro datos separados por comas: el móvil (1 ó 2), las coordenadas s1 y s2 del pie del "
+    "plano y su inclinación en grados, con punto decimal (por ejemplo: 1, 10, 0, 30).");
 
 class Runner : public MotionTest {
 protected:
@@ -41,7 +48,7 @@ TEST_F(Runner, RectilinearArgumentsWithADecimalCommaInTheOneNumber) {
     EXPECT_EQ(rec.Last(), "SolveVRelation(2,False)");
     rec.calls.clear();
     Run(2, "abc");
-    Run(6, "3");  // 51 needs p and q
+    RunExpecting(6, "3", kPQNeeds);  // 51 needs p and q
     EXPECT_TRUE(rec.calls.empty());
     Run(2, "1,5");  // one number: the comma is its decimal comma
     EXPECT_EQ(rec.Last(), "SolveXRelation(1.5,True)");
@@ -189,6 +196,70 @@ TEST_F(Runner, LaunchData) {
     Run(2, "1, 2, 19.6");
     EXPECT_EQ(rec.Last().substr(0, 29), "PutParabPoint(1,0,0,0,9.79999");
     EXPECT_EQ(rec.Last().substr(rec.Last().size() - 5), ",9.8)");
+}
+
+// The argument box as the student fills it: typed key by key, then the
+// button pressed.
+class TypedLists : public MotionTest {
+protected:
+    void TypeAndPress(int entry, const QString& keys) {
+        auto& p = m().panel();
+        p.cboProcs->SetListIndex(entry);
+        p.txtProcs->SetText("");
+        TypeKeys(p.txtProcs, keys);
+        p.cmdProcs->Press();
+    }
+};
+
+TEST_F(TypedLists, AListWithTooManyTooFewOrNonNumericItemsIsRefusedWithWhatItNeeds) {
+    const struct {
+        int workspace, entry;
+        const char* keys;
+        QString box;
+    } refused[] = {
+        {4, 6, "1,5, 2", kPQNeeds},
+        {4, 6, "a, b", kPQNeeds},
+        {4, 6, "2", kPQNeeds},
+        {4, 6, "", kPQNeeds},
+        {4, 6, "2, ", kPQNeeds},
+        {5, 4, "", kInclineNeeds},
+        {5, 4, "1, 2", kInclineNeeds},
+        {5, 4, "a, b, c, d", kInclineNeeds},
+        {5, 4, "1, 2, 3, 30, 5", kInclineNeeds},
+        {5, 4, "3, 2, 3, 30", kInclineNeeds},
+        {5, 4, "1, 2,5, 3, 30", kInclineNeeds},
+    };
+    Open(4);
+    m().cmdTable_Click(2);
+    Grey(4);  // two bodies
+    for (const auto& c : refused) {
+        if (c.workspace == 5 && shell::Shared().WorkspaceMode != shell::kProjectileWorkspace) Open(5);
+        rec.calls.clear();
+        dialogs.Answer(MsgResult::OK);
+        TypeAndPress(c.entry, c.keys);
+        EXPECT_EQ(LastPrompt(), c.box) << c.keys;
+        EXPECT_TRUE(rec.calls.empty()) << c.keys << ": " << rec.Last();
+    }
+    // Whole lists run, the minus sign of the results read as a minus.
+    const QString minus(QChar(0x2212));
+    TypeAndPress(4, "2, " + minus + "10, 0, 30\u00B0");
+    EXPECT_EQ(rec.Last(), "CalcParabRangeOnIncline(2,'-10','0',30)");
+}
+
+TEST_F(TypedLists, TheMinusSignOfResultsIsAMinusInTheBoxes) {
+    const QString minus(QChar(0x2212));
+    Open(4);
+    m().cmdTable_Click(2);
+    Grey(4);  // two bodies
+    TypeAndPress(2, minus + "1.5");
+    EXPECT_EQ(rec.Last(), "SolveXRelation(-1.5,True)");
+    TypeAndPress(6, minus + "2, 0.5");
+    EXPECT_EQ(rec.Last(), "SolvePQConditions(-2,0.5)");
+    auto* box = m().panel().txtAccel[0];
+    box->SetText("");
+    TypeKeys(box, minus + "2,5");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(s().Segments[1][1].Accel.ToNumber(), -2.5);
 }
 
 }  // namespace

@@ -47,7 +47,9 @@ protected:
 TEST_F(TableTest, TypingBuildsTheCellAndTheStoreWithTheCommaAsDecimalPoint) {
     Open(4);
     At(0, 2);
+    dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);  // "a" and "X" are refused
     for (int k : {'a', 'X', '-', '/', '3', ','}) Key(k);
+    EXPECT_EQ(dialogs.Shown().size(), 2u);
     EXPECT_EQ(Cell(0, 2), "-/3.");
     EXPECT_EQ(s().MotionPoints[0][2], rt::Variant("-/3."));
     Key(8);

@@ -69,6 +69,20 @@ TEST_F(Formula, ValuesPrecedenceAndRounding) {
     EXPECT_EQ(Eval(Ones(50)), 50);
 }
 
+TEST_F(Formula, TheMinusSignOfResultsIsAMinus) {
+    // U+2212, as results print it, in the places of "-".
+    const std::string minus = "\xE2\x88\x92";
+    const struct {
+        std::string text;
+        double want;
+    } cases[] = {{minus + "3", -3},
+                 {"2" + minus + "X", 0},
+                 {"2*" + minus + "1.5", -3},
+                 {"1E" + minus + "2", 0.01},
+                 {"ABS(" + minus + "4) " + minus + " 1", 3}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Eval(c.text), c.want) << c.text;
+}
+
 TEST_F(Formula, AngleFactorDrivesOnlyTheDirectFunctions) {
     AngleFactor = 1.0;
     // clang-format off
