@@ -28,7 +28,9 @@ void LogIgnored(const char* why, const rt::RuntimeError& error) {
 
 }  // namespace
 
-void ReportFailedInstruction() { Tell(kInstructionFailed); }
+void ReportFailedInstruction(const rt::RuntimeError& error) {
+    Tell(error.code() == rt::ErrorCode::Overflow ? kInstructionOverflow : kInstructionFailed);
+}
 
 void ReportInternalFault(const char* what) {
     qCritical("internal fault in an event handler: %s", what ? what : "unknown exception");

@@ -16,11 +16,15 @@ namespace plat {
 
 // The general message for a failed instruction.
 inline constexpr const char* kInstructionFailed = "No pude ejecutar la instrucción.";
+// The same for an overflow: the value exists, but not in the numbers the
+// program computes with, so the student is told why nothing is shown.
+inline constexpr const char* kInstructionOverflow =
+    "No pude ejecutar la instrucción: un valor resulta demasiado grande para calcularlo.";
 // What the user is told when a handler fails with anything but a run-time error.
 inline constexpr const char* kInternalFault = "Ocurrió una falla interna del programa y la instrucción no se completó.";
 
 // Shows the message of a run-time error that reached the guard.
-void ReportFailedInstruction();
+void ReportFailedInstruction(const rt::RuntimeError& error);
 // Sends what rt::IgnoreError lets pass, with its reason, to the debug log
 // (category "teluvar.ignored", off unless enabled with QT_LOGGING_RULES);
 // the program and the test main install it at start.
@@ -37,7 +41,7 @@ bool Guarded(F&& handler) {
     try {
         handler();
         return true;
-    } catch (const rt::RuntimeError&) { ReportFailedInstruction(); } catch (const std::exception& e) {
+    } catch (const rt::RuntimeError& e) { ReportFailedInstruction(e); } catch (const std::exception& e) {
         ReportInternalFault(e.what());
     } catch (...) {
         // The last resort of the guard: reported, not hidden.

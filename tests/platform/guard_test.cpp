@@ -39,6 +39,7 @@ struct Failure {
 const std::vector<Failure>& Failures() {
     static const std::vector<Failure> kFailures = {
         {"run-time error", [] { rt::Raise(rt::ErrorCode::DivisionByZero); }, plat::kInstructionFailed, false},
+        {"overflow", [] { rt::Mul(1e200, 1e200); }, plat::kInstructionOverflow, false},
         {"out of range", [] { throw std::out_of_range("vector::_M_range_check"); }, plat::kInternalFault, true},
         {"bad_alloc", [] { throw std::bad_alloc(); }, plat::kInternalFault, true},
         {"not an exception class", [] { throw 42; }, plat::kInternalFault, true},

@@ -6,6 +6,7 @@
 #include "motion/projectile/model.h"
 #include "motion/state.h"
 #include "platform/flexgrid.h"
+#include "platform/guard.h"
 #include "platform/lists.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
@@ -114,8 +115,8 @@ TEST_F(ParabWindow, HeightOfADownwardThrowIsReachedAfterTheLaunch) {
     }
 }
 
-// A launch so fast that its range and height overflow is told as a failed
-// instruction; the set-up line never shows them blank.
+// A launch so fast that its range and height overflow is told as a value too
+// large to compute; the set-up line never shows them blank.
 TEST_F(ParabWindow, LaunchWhoseRangeOverflowsIsAFailureNotABlank) {
     for (const char* v0 : {"1E200", "1E308"}) {
         form().rtbCalc->SetText("");
@@ -124,7 +125,7 @@ TEST_F(ParabWindow, LaunchWhoseRangeOverflowsIsAFailureNotABlank) {
         dialogs.Answer(MsgResult::OK);
         Label(1, 1);
         ASSERT_EQ(dialogs.Shown().size(), before + 1) << v0;
-        EXPECT_EQ(dialogs.Shown().back().prompt, "No pude ejecutar la instrucción.") << v0;
+        EXPECT_EQ(dialogs.Shown().back().prompt, plat::kInstructionOverflow) << v0;
         EXPECT_FALSE(Result().contains("R = ")) << v0;
         EXPECT_FALSE(parab::Model().kinds[1].complete) << v0;
     }
