@@ -118,7 +118,7 @@ void RigidStatics::txtSegm_KeyPress(int index, int& key) {
         }
         key = 0;
     } else {
-        if (!num::IsNumber(t)) {
+        if (!vec::VectorNumberText(t)) {
             Msg("El dato no es numérico.");
             return;
         }
