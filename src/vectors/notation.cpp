@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "numerics/mathutil.h"
 #include "runtime/numtext.h"
 #include "vectors/text.h"
 
@@ -35,7 +34,45 @@ std::pair<std::string, std::string> FirstTwoPieces(std::string_view s, char sep)
 bool IsQuadrantLetter(std::string_view c) { return c == "p" || c == "s" || c == "t" || c == "c"; }
 }  // namespace
 
-VectorFormatInfo IdentifyVectorFormat(std::string_view text) {
+std::string PlainMinus(std::string_view text) {
+    static constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // U+2212
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i, kMinusSign.size()) == kMinusSign) {
+            out += '-';
+            i += kMinusSign.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> VectorNumberText(std::string_view part) {
+    const std::string t = PlainMinus(part);
+    if (t.find(',') != std::string::npos) return std::nullopt;
+    return rt::SingleNumberText(t);
+}
+
+std::optional<double> ReadVectorNumber(std::string_view part) {
+    const auto t = VectorNumberText(part);
+    if (!t) return std::nullopt;
+    return rt::TextToNumber(*t);
+}
+
+bool IsNumberWithBlank(std::string_view part) {
+    const std::string t = rt::Trim(part);
+    if (t.find_first_of(" \t") == std::string::npos || VectorNumberText(t)) return false;
+    std::string joined;
+    for (char c : t)
+        if (c != ' ' && c != '\t') joined += c;
+    return VectorNumberText(joined).has_value();
+}
+
+VectorFormatInfo IdentifyVectorFormat(std::string_view typed) {
+    const std::string plain = PlainMinus(typed);
+    std::string_view text = plain;
     VectorFormatInfo r;
     bool comma = text.find(',') != std::string_view::npos;
     bool semicolon = text.find(';') != std::string_view::npos;
@@ -63,7 +100,9 @@ VectorFormatInfo IdentifyVectorFormat(std::string_view text) {
         r.part4 = std::string(text::LastChar(p1));
         if (text::CharCount(p1) >= 3 && IsQuadrantLetter(r.part3) && (r.part4 == "x" || r.part4 == "y")) {
             std::string_view last = text::LastChar(p2);
-            bool component = (last == "h" || last == "v") && num::IsNumber(text::BeforeLast(p2));
+            // The size is written right before its letter: "9 h" is no size.
+            const std::string_view size = text::BeforeLast(p2);
+            bool component = (last == "h" || last == "v") && size == rt::Trim(size) && VectorNumberText(size);
             r.format = component ? VectorFormat::QuadrantComponent : VectorFormat::QuadrantMagnitude;
         } else {
             r.format = VectorFormat::Components;

@@ -61,7 +61,28 @@ inline constexpr const char* kAngleFactor = "No se permiten factores para el án
 inline constexpr const char* kSymbolTooLong = "El símbolo debe constar de una literal y uno o dos subíndices.";
 inline constexpr const char* kSymbolTooLongDigits =
     "El símbolo debe constar de una literal y uno o dos subíndices entre 0 y 9.";
+inline constexpr const char* kBlankInNumber = "Un número no lleva espacios en medio.";
 }  // namespace msg
+
+// Numbers in vector texts are read as the number boxes read them: an
+// optional sign ("-", "+" or the minus sign U+2212 that the program prints),
+// digits with at most one point, and an optional exponent "e" or "E" ("1e2"
+// is 100). A part never holds a decimal comma: the comma separates parts.
+
+// The text with every minus sign U+2212 written as "-".
+std::string PlainMinus(std::string_view text);
+
+// The number a part holds, in the program's own text ("-1e2" -> "-1E2"), or
+// nullopt when the part is no number. Blanks around the part are allowed.
+std::optional<std::string> VectorNumberText(std::string_view part);
+
+// The value of such a part; nullopt when it is no number. A number too large
+// for a double raises rt::RuntimeError (Overflow).
+std::optional<double> ReadVectorNumber(std::string_view part);
+
+// True for a part that is no number but would be one without the blanks
+// inside it ("1 000", "-2 e5"): a number split by a blank, not a symbol.
+bool IsNumberWithBlank(std::string_view part);
 
 // What IdentifyVectorFormat finds in a text.
 //   comma formats: part1/part2 the trimmed texts before the first "," and
@@ -82,6 +103,7 @@ struct VectorFormatInfo {
 // separators among ",", ";", "<", or for a separator that occurs twice (a
 // text of three parts); "Inventaste un nuevo formato" when nothing
 // fits. The text is not trimmed as a whole: a leading blank hides "h", "v", "u".
+// A minus sign U+2212 is read as "-" and the parts hold "-".
 VectorFormatInfo IdentifyVectorFormat(std::string_view text);
 
 // Result of a parser: the value, or the refusal with its message.

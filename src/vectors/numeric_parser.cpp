@@ -147,7 +147,7 @@ Result Read(std::string_view t) {
 
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
     try {
-        std::string t = rt::Trim(text);
+        std::string t = rt::Trim(PlainMinus(text));
         Result r = Read(t);
         if (!r.ok()) return r;
         const VectorSpec& v = r.value();

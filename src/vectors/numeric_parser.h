@@ -28,7 +28,8 @@ struct VectorSpec {
 };
 
 // Reads a text of the notation holding numbers only (blanks at both ends are
-// ignored; no symbols and no trailing ":"). A refusal carries one of the
+// ignored; no symbols and no trailing ":"; the minus sign U+2212 is a minus).
+// A refusal carries one of the
 // notation's messages; a number that does not convert, or an arithmetic fault,
 // gives "Error en la especificación del vector.".
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text);

@@ -71,6 +71,13 @@ private:
     rt::Variant Rounded(double x) const { return rt::RoundHalfEven(x, decimals_); }
     static std::string R2(double x) { return rt::RoundedText(x, 2); }
 
+    // The number a part holds, or nullopt for a symbol. A number split by a
+    // blank is refused: read as a symbol, "1 000" would lose its 1.
+    static std::optional<double> Number(std::string_view part) {
+        if (IsNumberWithBlank(part)) throw Refused{msg::kBlankInNumber};
+        return ReadVectorNumber(part);
+    }
+
     // A symbolic part: its coefficient and a name of one to three characters.
     static SignedCoef Symbol(std::string_view part, const char* missing, const char* tooLong = msg::kSymbolTooLong) {
         SignedCoef s = ParseSignedCoef(part);
@@ -105,8 +112,8 @@ private:
         v_.Mag = 1.0;
         v_.MagText = "1";
         v_.ArrowLabel = "1";
-        if (num::IsNumber(p)) {
-            double dir = rt::TextToNumber(p);
+        if (const auto typed = Number(p)) {
+            double dir = *typed;
             v_.Dir = dir;
             Polar(1.0, dir);
             Sector(v_.X.Number(), v_.Y.Number());
@@ -132,8 +139,8 @@ private:
         const char* missing = alongX ? msg::kMissingX : msg::kMissingY;
         if (p.empty()) throw Refused{missing};
         v_.Alpha = 0.0;
-        if (num::IsNumber(p)) {
-            double c = rt::TextToNumber(p);
+        if (const auto typed = Number(p)) {
+            double c = *typed;
             v_.X = alongX ? c : 0.0;
             v_.Y = alongX ? 0.0 : c;
             v_.Mag = std::fabs(c);
@@ -170,13 +177,15 @@ private:
         const std::string& p1 = f_.part1;
         const std::string& p2 = f_.part2;
         if (p1.empty() || p2.empty()) throw Refused{msg::kMissingElement};
-        bool magKnown = num::IsNumber(p1);
-        bool dirKnown = num::IsNumber(p2);
+        const std::optional<double> typedMag = Number(p1);
+        const std::optional<double> typedDir = Number(p2);
+        const bool magKnown = typedMag.has_value();
+        const bool dirKnown = typedDir.has_value();
         double mag = 0, dir = 0;
         std::string t;
         v_.MagText = p1;
         if (magKnown) {
-            mag = rt::TextToNumber(p1);
+            mag = *typedMag;
             v_.Mag = mag;
             v_.ArrowLabel = R2(mag);
         } else {
@@ -187,7 +196,7 @@ private:
             v_.ArrowLabel = FormatTrigTerm(s.coef, s.symbol);
         }
         if (dirKnown) {
-            dir = rt::TextToNumber(p2);
+            dir = *typedDir;
             v_.Dir = dir;
         } else {
             v_.Dir = std::string();
@@ -234,12 +243,14 @@ private:
         const std::string& p1 = f_.part1;
         const std::string& p2 = f_.part2;
         if (p1.empty() || p2.empty()) throw Refused{msg::kMissingElement};
-        bool xKnown = num::IsNumber(p1);
-        bool yKnown = num::IsNumber(p2);
+        const std::optional<double> typedX = Number(p1);
+        const std::optional<double> typedY = Number(p2);
+        const bool xKnown = typedX.has_value();
+        const bool yKnown = typedY.has_value();
         std::string xLabel, yLabel;
         double x = 0, y = 0;
         if (xKnown) {
-            x = rt::TextToNumber(p1);
+            x = *typedX;
             v_.X = x;
             v_.FxText = Rounded(x);
             v_.CoefX = 0;
@@ -252,7 +263,7 @@ private:
             xLabel = FormatTrigTerm(s.coef, s.symbol);
         }
         if (yKnown) {
-            y = rt::TextToNumber(p2);
+            y = *typedY;
             v_.Y = y;
             v_.FyText = Rounded(y);
             v_.CoefY = 0;
@@ -293,11 +304,14 @@ private:
         v_.Hour = hour;
         std::string alphaText = rt::Trim(text::Between(p1));
         v_.Alpha = alphaText;
+        if (IsNumberWithBlank(alphaText)) throw Refused{msg::kBlankInNumber};
         if (const char* refusal = QuadrantAngleRefusal(alphaText)) throw Refused{refusal};
-        double dir = AngleFromClock(hour, rt::TextToNumber(alphaText));
+        // The typed angle, kept as text in the form every reader of numbers takes.
+        v_.Alpha = *VectorNumberText(alphaText);
+        double dir = AngleFromClock(hour, *ReadVectorNumber(alphaText));
         v_.Dir = dir;
         if (f_.format == VectorFormat::QuadrantComponent) {
-            double comp = rt::TextToNumber(rt::Trim(text::BeforeLast(p2)));
+            double comp = *ReadVectorNumber(text::BeforeLast(p2));
             if (std::fabs(dir) == 90) throw Refused{msg::kAngleIs90};
             double mag = MagnitudeFromComponent(comp, text::LastChar(p2) == "h", dir);
             v_.Mag = mag;
@@ -307,8 +321,8 @@ private:
             return;
         }
         v_.MagText = p2;
-        if (num::IsNumber(p2)) {
-            double mag = rt::TextToNumber(p2);
+        if (const auto typed = Number(p2)) {
+            double mag = *typed;
             v_.Mag = mag;
             v_.ArrowLabel = R2(mag);
             Polar(mag, dir);
@@ -348,13 +362,15 @@ std::string NormalisedMagText(std::string_view s) {
 
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
     try {
-        VectorFormatInfo f = IdentifyVectorFormat(text);
+        const std::string plain = PlainMinus(text);
+        VectorFormatInfo f = IdentifyVectorFormat(plain);
         if (!f.errMsg.empty()) return Result::Refusal(f.errMsg);
         ParsedVector v;
         v.TailAtPoint = f.noColon;
         v.FormatName = f.formatName;
         v.TypedText = std::string(text);
-        std::string_view body = f.noColon ? text : text.substr(0, text.size() - 1);
+        std::string_view body = plain;
+        if (!f.noColon) body.remove_suffix(1);
         Reader(v, f, body, decimals).Read();
         FinalChecks(v);
         v.MagText = NormalisedMagText(v.MagText);

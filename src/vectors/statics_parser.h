@@ -77,10 +77,11 @@ struct ParsedVector {
     rt::Variant Field(int i) const;
 };
 
-// Reads a force text. Numbers shown in the table are rounded to `decimals`
-// places. A refusal carries one of the notation's messages; a coefficient or
-// number that does not convert, or an arithmetic fault, gives
-// "Error en la especificación del vector.".
+// Reads a force text. Numbers are read as the number boxes read them (an
+// exponent "1e2", the minus sign U+2212); a number split by a blank ("1 000")
+// is refused. Numbers shown in the table are rounded to `decimals` places. A refusal carries one of the notation's
+// messages; a coefficient or number that does not convert, or an arithmetic fault, gives "Error en la especificación
+// del vector.".
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals = 3);
 
 }  // namespace vec

@@ -1,6 +1,7 @@
 #include "vectors/vector_math.h"
 
 #include <cmath>
+#include <optional>
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
@@ -25,8 +26,9 @@ AxisDirection AlongAxis(bool alongX, bool negative) {
 }
 
 const char* QuadrantAngleRefusal(const std::string& alpha) {
-    if (!num::IsNumber(alpha)) return msg::kAngleMustBeKnown;
-    const double angle = rt::TextToNumber(alpha);
+    const std::optional<double> typed = ReadVectorNumber(alpha);
+    if (!typed) return msg::kAngleMustBeKnown;
+    const double angle = *typed;
     if (angle < 0) return msg::kAngleMustBePositive;
     if (angle > 90) return msg::kAngleOutOfQuadrant;
     return nullptr;

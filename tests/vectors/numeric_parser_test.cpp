@@ -53,6 +53,10 @@ TEST(NumericVectorParser, ReadsEveryFormat) {
         {"u156", 1, 156, -0.913545, 0.406737, 10, 24, nullptr},
         {"u-180", 1, -180, -1, 0, 9, 0, nullptr},
         {"5<180", 5, 180, -5, 0, 9, 0, nullptr},
+        // The minus sign the program prints and an exponent are read as such.
+        {"h\u221255", 55, 180, -55, 0, 9, 0, nullptr},
+        {"\u22123e0 , 4", 5, 126.869898, -3, 4, 11, 36.869898, nullptr},
+        {"c36.87x, \u221210v", 16.666627, -36.87, 13.333284, -10, 4, 0, "36.87"},
     };
     for (const auto& c : cases) Check(c);
 }

@@ -175,6 +175,25 @@ TEST(StaticsVectorParser, Refusals) {
     }
 }
 
+// Numbers are read as the number boxes read them, in every place of every
+// format; a number split by a blank is refused, not read as a symbol.
+TEST(StaticsVectorParser, NumbersWithAnExponentOrTheMinusSignAreNumbers) {
+    Check("v-1e2", {{PV::kY, -100.0}, {PV::kFyText, -100.0}, {PV::kTermY, ""}, {PV::kArrowColor, 0}});
+    Check("v\u22121e2:", {{PV::kY, -100.0}, {PV::kTypedText, "v\u22121e2:"}, {PV::kTailAtPoint, false}});
+    Check("p30x,1e2", {{PV::kMag, 100.0}, {PV::kFxText, 86.603}, {PV::kMagSymbol, ""}});
+    Check("p3e1x, 1e1h", {{PV::kDir, 30.0}, {PV::kAlpha, "3E1"}, {PV::kX, 10.0}, {PV::kFormatName, "cAe,C"}});
+    Check("1e2,\u22125", {{PV::kX, 100.0}, {PV::kY, -5.0}, {PV::kCoefX, 0}});
+    Check("\u22122F,0", {{PV::kCoefX, -2.0}, {PV::kTermX, "F"}, {PV::kFxText, "-2 F"}});
+    Check("1e1<\u221290", {{PV::kMag, 10.0}, {PV::kDir, -90.0}});
+    Check("u\u22129e1", {{PV::kDir, -90.0}});
+    Check("2e<30", {{PV::kMagSymbol, "E"}, {PV::kMagCoef, 2.0}});  // no exponent digits: a symbol
+    for (const char* split : {"v-1 000", "1 000,0", "5,1 0", "p30x,1 0", "p3 0x,5", "1 0<30", "-2 e5<30"}) {
+        auto r = ParseStaticsVector(split);
+        EXPECT_EQ(r.message(), "Un número no lleva espacios en medio.") << split;
+    }
+    EXPECT_EQ(ParseStaticsVector("h1e309").message(), "Error en la especificación del vector.");
+}
+
 TEST(StaticsVectorParser, FieldsInRecordOrder) {
     auto r = ParseStaticsVector("p30x,F:");
     ASSERT_TRUE(r.ok());

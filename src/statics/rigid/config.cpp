@@ -118,7 +118,7 @@ void RigidStatics::txtSegm_KeyPress(int index, int& key) {
         }
         key = 0;
     } else {
-        if (!num::IsNumber(t)) {
+        if (!vec::VectorNumberText(t)) {
             Msg("El dato no es numérico.");
             return;
         }
@@ -456,7 +456,7 @@ void RigidStatics::spnColor_Change() {
     rt::IgnoreError("a system number out of range changes nothing", [&] {
         const int n = p.spnColor->Value();
         p.lstSysts->setEnabled(n > 1);
-        rt::CheckIndex(n, 0, static_cast<long long>(st_.SystemPoints.size()) - 1);
+        rt::CheckIndex(n, 1, kMaxSystems);  // lblPoints(n - 1) and SystemPoints(n)
         const std::string kept = st_.SystemPoints[static_cast<size_t>(n)];
         p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
         p.txtJoinBody->SetBackColor(SystemColor(n));

@@ -23,6 +23,11 @@
 
 namespace rigid {
 
+namespace {
+// Points of one entry row: one force box each, txtBody(2) to txtBody(7).
+constexpr std::size_t kMaxEntryPoints = 6;
+}  // namespace
+
 void RigidStatics::AddGridRow(int n, const std::array<std::string, 7>& cells) {
     plat::FlexGrid& g = *panel_.gd1;
     g.SetRows(n + 1);
@@ -73,7 +78,7 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
             p.LinBody[2]->setVisible(n >= 2);
             p.lblMagnitudes->setVisible(n >= 2);
             std::string msg;
-            if (n > 6)
+            if (n > static_cast<int>(kMaxEntryPoints))
                 msg = "Cadena de máximo 6 letras.";
             else if (!AllAtoZ(s))
                 msg = "Los puntos se denotan con letras.";
@@ -150,6 +155,13 @@ void RigidStatics::cmdOK1_Click() {
         const std::string points = Trimmed(p.txtBody[1]);
         const std::string first = Trimmed(p.txtBody[2]);
         const std::vector<std::string> letters = Chars(points);
+        // One force box per letter, txtBody(2) to txtBody(7): the count comes
+        // from typed text and is checked before it picks a box.
+        if (letters.size() > kMaxEntryPoints) {
+            Msg("Cadena de máximo 6 letras.");
+            p.txtBody[1]->SetFocus();
+            return;
+        }
         std::string msg;
         auto add = [&](const std::string& pt, const std::string& text) {
             const AddResult r = AddDCLForce(st_, body, pt, text, msg, Decimals());
@@ -181,7 +193,8 @@ void RigidStatics::cmdOK1_Click() {
                 AddGridRow(n, {std::to_string(n), b, p1, first, f.Text(fr::kXText), f.Text(fr::kYText), ""});
             }
             for (size_t k = 2; k <= letters.size(); ++k) {
-                const std::string t = plat::StdStr(p.txtBody[static_cast<int>(k) + 1]->Text());
+                rt::CheckIndex(static_cast<long long>(k) + 1, 3, static_cast<long long>(p.txtBody.size()) - 1);
+                const std::string t = plat::StdStr(p.txtBody[k + 1]->Text());
                 const std::string text = (horizontal ? "h" : "v") + t;
                 r = add(letters[k - 1], text);
                 if (r == AddResult::ParseError) return;

@@ -1,5 +1,8 @@
 #include "statics/rigid/forces.h"
 
+#include <string_view>
+#include <vector>
+
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
@@ -14,6 +17,37 @@ bool IsPureCouple(const std::string& t) {
     if (Has(t, ';') || Has(t, '<') || Has(t, ',') || Has(t, '/')) return false;
     if (t.empty()) return true;
     return t[0] != 'h' && t[0] != 'v' && t[0] != 'u';
+}
+
+namespace {
+
+bool IsNameLetter(std::string_view c) {
+    if (c.size() == 1) return (c[0] >= 'A' && c[0] <= 'Z') || (c[0] >= 'a' && c[0] <= 'z');
+    return c == "\xC3\x91" || c == "\xC3\xB1";  // Ñ ñ
+}
+
+bool IsNameChar(std::string_view c) { return IsNameLetter(c) || (c.size() == 1 && c[0] >= '0' && c[0] <= '9'); }
+
+}  // namespace
+
+rt::Outcome<Couple> ReadCouple(const std::string& piece) {
+    using Result = rt::Outcome<Couple>;
+    if (piece.empty()) return Couple{};  // "/" with nothing after it: an unnamed couple to be solved for
+    if (vec::IsNumberWithBlank(piece)) return Result::Refusal(vec::msg::kBlankInNumber);
+    if (const auto number = vec::VectorNumberText(piece)) {
+        // A number the equations and the drawing cannot take is refused now,
+        // before it is stored and read by every later redraw.
+        try {
+            vec::ReadVectorNumber(*number);
+        } catch (const rt::RuntimeError&) { return Result::Refusal(vec::msg::kSpecError); }
+        return Couple{*number, *number};
+    }
+    const std::string t = TrimText(piece);
+    const std::vector<std::string> chars = Chars(vec::text::WithoutLeadingMinus(t));
+    bool ok = !chars.empty() && chars.size() <= 3 && IsNameLetter(chars[0]);
+    for (const std::string& c : chars) ok = ok && IsNameChar(c);
+    if (!ok) return Result::Refusal(vec::msg::kSymbolTooLong);
+    return Couple{std::string(), UpperText(t)};
 }
 
 AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text, std::string& msg,
@@ -32,28 +66,28 @@ AddResult AddDCLForce(StatState& st, int body, const std::string& point, const s
     rec[fr::kForceText] = text;
 
     bool hasCouple = false;
-    std::string coupleValue, coupleText, vectorPart;
+    std::string coupleValue, coupleText, vectorPart, piece;
     if (IsPureCouple(text)) {
         hasCouple = true;
-        if (num::IsNumber(text)) {
-            coupleValue = coupleText = text;
-        } else {
-            coupleText = UpperText(text);
-        }
+        piece = text;
     } else if (Has(text, '/')) {
         const size_t s1 = text.find('/');
         vectorPart = TrimText(text.substr(0, s1));
-        std::string piece = text.substr(s1 + 1);
+        piece = text.substr(s1 + 1);
         const size_t s2 = piece.find('/');
         if (s2 != std::string::npos) piece = piece.substr(0, s2);
         hasCouple = true;
-        if (num::IsNumber(piece)) {
-            coupleValue = coupleText = piece;
-        } else {
-            coupleText = UpperText(piece);
-        }
     } else {
         vectorPart = text;
+    }
+    if (hasCouple) {
+        const rt::Outcome<Couple> couple = ReadCouple(piece);
+        if (!couple.ok()) {
+            msg = couple.message();
+            return AddResult::ParseError;
+        }
+        coupleValue = couple->value;
+        coupleText = couple->text;
     }
     if (!IsPureCouple(text)) {
         auto r = vec::ParseStaticsVector(vectorPart, decimals);
@@ -80,7 +114,7 @@ namespace {
 
 // -n for a number, else the text with its leading "-" dropped or added.
 std::string NegatePart(const std::string& s) {
-    if (num::IsNumber(s)) return rt::NumberText(-rt::TextToNumber(s));
+    if (const auto n = vec::ReadVectorNumber(s)) return rt::NumberText(-*n);
     if (!s.empty() && s[0] == '-') return s.substr(1);
     return "-" + s;
 }
@@ -100,7 +134,7 @@ std::string NegateVectorText(const std::string& text, std::string* msg) {
         couple = TrimText(text.substr(s + 1));
         vector = TrimText(text.substr(0, s));
         counted = !couple.empty();
-        if (counted && !num::IsNumber(couple) && vec::text::CharCount(couple) > 3) {
+        if (counted && !vec::VectorNumberText(couple) && vec::text::CharCount(couple) > 3) {
             if (msg) *msg = "El símbolo del momento debe constar a lo más de tres literales.";
             return {};
         }
@@ -119,13 +153,13 @@ std::string NegateVectorText(const std::string& text, std::string* msg) {
         out = NegatePart(part1) + ", " + NegatePart(part2);
     } else if (f == "M<D") {
         const std::string sep = Has(vector, '<') ? "<" : ";";
-        if (num::IsNumber(part2)) out = part1 + sep + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
+        if (const auto d = vec::ReadVectorNumber(part2)) out = part1 + sep + rt::NumberText(num::NormAngle(*d + 180));
     } else if (f == "hCx") {
         out = "h" + NegatePart(part2);
     } else if (f == "vCy") {
         out = "v" + NegatePart(part2);
     } else if (f == "uD") {
-        if (num::IsNumber(part2)) out = "u" + rt::NumberText(num::NormAngle(rt::TextToNumber(part2) + 180));
+        if (const auto d = vec::ReadVectorNumber(part2)) out = "u" + rt::NumberText(num::NormAngle(*d + 180));
     }
     if (out.empty()) return {};
     if (!counted) return out;

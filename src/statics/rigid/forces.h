@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/outcome.h"
 #include "statics/rigid/state.h"
 
 namespace rigid {
@@ -20,6 +21,18 @@ enum class AddResult {
 // Appends one force record for `text` at point `point` of system `body`.
 AddResult AddDCLForce(StatState& st, int body, const std::string& point, const std::string& text, std::string& msg,
                       int decimals);
+
+// The couple of a force text (the text alone, or what follows "/"): a number,
+// read as the force texts read numbers, is a known couple (`value` and `text`
+// its text); the name of a couple to be solved for (an optional "-", a letter
+// and at most two letters or digits) gives `value` "" and `text` the name in
+// upper case. Anything else is refused with the notation's message. An empty
+// piece is an unnamed couple to be solved for (both texts empty).
+struct Couple {
+    std::string value;
+    std::string text;
+};
+rt::Outcome<Couple> ReadCouple(const std::string& piece);
 
 // True for a text that is a couple alone (no separator, no "/", and not
 // starting with "h", "v" or "u").

@@ -1,12 +1,14 @@
 #include "statics/rigid/geometry.h"
 
 #include <cmath>
+#include <optional>
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "statics/rigid/util.h"
+#include "vectors/notation.h"
 #include "vectors/statics_parser.h"
 #include "vectors/terms.h"
 
@@ -105,7 +107,9 @@ RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& e) {
         std::vector<SepVectorRec> added{SepVectorRec{typed[0], typed[1], x1, y1, false}};
         const double d = pv.Dir.ToNumber();
         for (int k = 2; k <= n; ++k) {
-            const double s = std::fabs(rt::TextToNumber(rt::Trim(e.values[static_cast<size_t>(k)])));
+            const std::optional<double> size = vec::ReadVectorNumber(e.values[static_cast<size_t>(k)]);
+            if (!size) rt::Raise(rt::ErrorCode::TypeMismatch);
+            const double s = std::fabs(*size);
             const std::string& a = typed[static_cast<size_t>(k - 1)];
             const std::string& b = typed[static_cast<size_t>(k)];
             if (FindPoint(st, a) != 0 && FindPoint(st, b) != 0) {

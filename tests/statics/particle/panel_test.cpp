@@ -308,5 +308,26 @@ TEST_F(ParticlePanel, RestoringIntoASmallerTableStopsWithAnError) {
     EXPECT_EQ(State().ParticleForces[1][kY].ToText(), "");
 }
 
+// Numbers in the vector box are read as the number boxes read them: an
+// exponent and the minus sign the program prints; a number split by a blank
+// is refused, never taken for a quantity to solve for.
+TEST_F(ParticlePanel, ForceTextsReadNumbersAsTheNumberBoxesDo) {
+    int shown = 0;
+    for (const char* split : {"v-1 000", "1 000,0", "p30x,1 0"}) {
+        dialogs.Answer(MsgResult::OK);
+        Enter(QString::fromUtf8(split));
+        ASSERT_EQ(Grid().Rows(), 1) << split;
+        EXPECT_EQ(Prompt(shown++), "Un número no lleva espacios en medio.") << split;
+    }
+    EnterAll({"v\u22121e2", "p45x,T1", "s45x,T2"});
+    ASSERT_EQ(Grid().Rows(), 4);
+    EXPECT_EQ(Grid().TextMatrix(1, 2), "0");
+    EXPECT_EQ(Grid().TextMatrix(1, 3), "-100");
+    Button(0).Press();
+    const QString report = form().rtbCalc->Text();
+    EXPECT_TRUE(report.contains(QStringLiteral("T1 = 70.711"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("T2 = 70.711"))) << report.toStdString();
+}
+
 }  // namespace
 }  // namespace particle

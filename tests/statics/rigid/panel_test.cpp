@@ -46,6 +46,9 @@ protected:
         QTest::keyClick(t, Qt::Key_Return);
     }
 
+    // The last message shown; "" when none was.
+    QString LastPrompt() const { return dialogs.Shown().empty() ? QString() : dialogs.Shown().back().prompt; }
+
     QStringList Items(const QString& list) {
         QStringList out;
         auto* l = C<plat::ListBox>(list);
@@ -667,6 +670,94 @@ TEST_F(RigidPanel, MembersStandOutFromTheAxesWhichShowTheirNames) {
     names.sort();
     EXPECT_EQ(names, (QStringList{"X", "Y"}));
     form().grab().save("/tmp/safety/rigid_beam.png");
+}
+
+}  // namespace
+
+namespace {
+
+// The entry row of the free-body page takes at most six points, one per force
+// box; the OK button holds to that whatever the points box holds.
+TEST_F(RigidPanel, TheOKButtonRefusesMorePointsThanThereAreForceBoxes) {
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    for (const char* points : {"PQRSTUV", "ACBDEFGHIJ", "ÑÑÑÑÑÑÑ"}) {
+        Box("txtBody", 1)->SetText(QString::fromUtf8(points));
+        Box("txtBody", 2)->SetText(QStringLiteral("h5"));
+        dialogs.Answer(MsgResult::OK);
+        Btn("cmdOK1")->Press();
+        EXPECT_EQ(LastPrompt(), "Cadena de máximo 6 letras.") << points;
+        EXPECT_EQ(C<plat::FlexGrid>("gd1")->Rows(), 1) << points;
+    }
+}
+
+// What a force box holds is read as the number boxes read numbers: an
+// exponent, the minus sign the program prints; a number split by a blank is
+// refused rather than read as a quantity to solve for.
+TEST_F(RigidPanel, ForceAndCoupleTextsReadNumbersAsTheNumberBoxesDo) {
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    auto* gd1 = C<plat::FlexGrid>("gd1");
+    struct Case {
+        const char* text;
+        const char* refusal;  // nullptr: the force is added with these cells
+        const char* fx;
+        const char* fy;
+        const char* couple;
+    };
+    const Case cases[] = {
+        {"1e2,0", nullptr, "100", "0", ""},
+        {"h\u22122e1", nullptr, "-20", "0", ""},
+        {"p30x,1e2", nullptr, "86.603", "50", ""},
+        {"1 000,0", "Un número no lleva espacios en medio.", "", "", ""},
+        {"v-1 000", "Un número no lleva espacios en medio.", "", "", ""},
+        // Couples: a number, a name of the notation, or refused.
+        {"1e5", nullptr, "", "", "1E5"},
+        {"\u2212250", nullptr, "", "", "-250"},
+        {"h5/\u22122.5e1", nullptr, "5", "0", "-2.5E1"},
+        {"1e308", nullptr, "", "", "1E308"},
+        {"NaN", nullptr, "", "", "NAN"},
+        {"-m2", nullptr, "", "", "-M2"},
+        {"1e309", "Error en la especificación del vector.", "", "", ""},
+        {"h5/1e309", "Error en la especificación del vector.", "", "", ""},
+        {"h5/1 000", "Un número no lleva espacios en medio.", "", "", ""},
+        {"neg 9", "El símbolo debe constar de una literal y uno o dos subíndices.", "", "", ""},
+        {"2M", "El símbolo debe constar de una literal y uno o dos subíndices.", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        const int rows = gd1->Rows();
+        if (c.refusal) dialogs.Answer(MsgResult::OK);
+        AddForce("c", QString::fromUtf8(c.text));
+        if (c.refusal) {
+            EXPECT_EQ(LastPrompt(), QString::fromUtf8(c.refusal)) << c.text;
+            EXPECT_EQ(gd1->Rows(), rows) << c.text;
+            continue;
+        }
+        ASSERT_EQ(gd1->Rows(), rows + 1) << c.text;
+        EXPECT_EQ(gd1->TextMatrix(rows, 4), QString::fromUtf8(c.fx)) << c.text;
+        EXPECT_EQ(gd1->TextMatrix(rows, 5), QString::fromUtf8(c.fy)) << c.text;
+        EXPECT_EQ(gd1->TextMatrix(rows, 6), QString::fromUtf8(c.couple)) << c.text;
+    }
+    // Nothing refused or stored poisons the problem: the next force goes in
+    // without a message (the script fails on any box not queued).
+    const int rows = gd1->Rows();
+    AddForce("a", "h1");
+    EXPECT_EQ(gd1->Rows(), rows + 1);
+}
+
+// A couple with an exponent is a known moment, not a fourth quantity.
+TEST_F(RigidPanel, ACoupleWrittenWithAnExponentIsAKnownMoment) {
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "Ax, Ay");
+    AddForce("b", "vBy");
+    AddForce("c", "1e3");
+    C<plat::TabStrip>("tabStat")->SetTab(2);
+    Btn("cmdVMb(0)")->Press();
+    const QString solved = form().rtbSolve->Text();
+    EXPECT_TRUE(solved.contains("3 incógnitas, 3 ecuaciones.")) << solved.toStdString();
+    EXPECT_TRUE(solved.contains("4 By + 1000 = 0")) << solved.toStdString();
+    EXPECT_TRUE(solved.contains(QStringLiteral("By = \u2212250"))) << solved.toStdString();
 }
 
 }  // namespace
