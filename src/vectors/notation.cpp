@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "vectors/text.h"
 
@@ -34,23 +35,8 @@ std::pair<std::string, std::string> FirstTwoPieces(std::string_view s, char sep)
 bool IsQuadrantLetter(std::string_view c) { return c == "p" || c == "s" || c == "t" || c == "c"; }
 }  // namespace
 
-std::string PlainMinus(std::string_view text) {
-    static constexpr std::string_view kMinusSign = "\xE2\x88\x92";  // U+2212
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.substr(i, kMinusSign.size()) == kMinusSign) {
-            out += '-';
-            i += kMinusSign.size();
-        } else {
-            out += text[i++];
-        }
-    }
-    return out;
-}
-
 std::optional<std::string> VectorNumberText(std::string_view part) {
-    const std::string t = PlainMinus(part);
+    const std::string t = rt::PlainMinus(part);
     if (t.find(',') != std::string::npos) return std::nullopt;
     return rt::SingleNumberText(t);
 }
@@ -71,7 +57,7 @@ bool IsNumberWithBlank(std::string_view part) {
 }
 
 VectorFormatInfo IdentifyVectorFormat(std::string_view typed) {
-    const std::string plain = PlainMinus(typed);
+    const std::string plain = rt::PlainMinus(typed);
     std::string_view text = plain;
     VectorFormatInfo r;
     bool comma = text.find(',') != std::string_view::npos;

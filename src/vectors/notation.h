@@ -69,9 +69,6 @@ inline constexpr const char* kBlankInNumber = "Un número no lleva espacios en m
 // digits with at most one point, and an optional exponent "e" or "E" ("1e2"
 // is 100). A part never holds a decimal comma: the comma separates parts.
 
-// The text with every minus sign U+2212 written as "-".
-std::string PlainMinus(std::string_view text);
-
 // The number a part holds, in the program's own text ("-1e2" -> "-1E2"), or
 // nullopt when the part is no number. Blanks around the part are allowed.
 std::optional<std::string> VectorNumberText(std::string_view part);

@@ -4,6 +4,7 @@
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "vectors/clock.h"
 #include "vectors/text.h"
@@ -147,7 +148,7 @@ Result Read(std::string_view t) {
 
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
     try {
-        std::string t = rt::Trim(PlainMinus(text));
+        std::string t = rt::Trim(rt::PlainMinus(text));
         Result r = Read(t);
         if (!r.ok()) return r;
         const VectorSpec& v = r.value();

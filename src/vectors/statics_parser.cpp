@@ -5,6 +5,7 @@
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "vectors/clock.h"
@@ -362,7 +363,7 @@ std::string NormalisedMagText(std::string_view s) {
 
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
     try {
-        const std::string plain = PlainMinus(text);
+        const std::string plain = rt::PlainMinus(text);
         VectorFormatInfo f = IdentifyVectorFormat(plain);
         if (!f.errMsg.empty()) return Result::Refusal(f.errMsg);
         ParsedVector v;
