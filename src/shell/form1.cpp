@@ -376,8 +376,8 @@ bool Form1::HoldsWork() const {
 
 bool Form1::QuitProgram() {
     if (quitting_) return true;
-    // Nothing is kept between runs: with work on the screen, the student
-    // says so first, and Enter answers No.
+    // Nothing is kept between runs: with work on the screen the student
+    // confirms first, and Enter answers No.
     if (HoldsWork() && plat::MsgBox(kQuitQuestion, plat::MsgButtons::YesNo, plat::kAppTitle, plat::MsgResult::No) !=
                            plat::MsgResult::Yes)
         return false;
