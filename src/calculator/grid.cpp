@@ -5,6 +5,7 @@
 
 #include "calculator/args.h"
 #include "platform/buttons.h"
+#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
@@ -38,6 +39,7 @@ uint8_t Byte(int v) { return static_cast<uint8_t>(v); }
 void ArgGrid::Attach() {
     plat::FlexGrid& g = *c_.gd;
     g.SelChange = [this] { gd_SelChange(); };
+    g.EnterCell = [this] { MarkCellEntered(); };
     g.keys.KeyDown = [this](int& k, int s) { gd_KeyDown(k, s); };
     g.keys.KeyPress = [this](int& k) { gd_KeyPress(k); };
     g.MouseDown = [this](int b, int s, double x, double y) { gd_MouseDown(b, s, x, y); };
@@ -57,6 +59,34 @@ void ArgGrid::ArrangeGd() {
     g.SetTextMatrix(0, 0, QStringLiteral("#"));
     g.SetRow(1);
     g.SetCol(1);
+}
+
+bool ArgGrid::HoldsArguments() const {
+    const plat::FlexGrid& g = *c_.gd;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r)
+        for (int c = g.FixedCols(); c < g.Cols(); ++c)
+            if (!g.TextMatrix(r, c).trimmed().isEmpty()) return true;
+    return false;
+}
+
+void ArgGrid::MarkCellEntered() {
+    const plat::FlexGrid& g = *c_.gd;
+    enteredText_ = g.Text();
+}
+
+void ArgGrid::PasteClipboard() {
+    QString text = plat::ClipboardText();
+    // A value copied from a line of text or a table cell brings its line
+    // break along.
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) text.chop(1);
+    text = text.trimmed();
+    if (text.isEmpty()) return;
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\t'))) {
+        plat::MsgBox(kPasteOneValue, plat::MsgButtons::OK, plat::kAppTitle);
+        return;
+    }
+    c_.gd->SetText(text);
+    enteredText_.reset();
 }
 
 void ArgGrid::gd_SelChange() {
@@ -119,6 +149,12 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
             keyCode = 0;
         }
         break;
+    case 'V':
+        if (shift == plat::kCtrlMask) {
+            PasteClipboard();
+            keyCode = 0;
+        }
+        break;
     case plat::vk::F1 + 11:  // F12
         rt::IgnoreError(kCalculationTellsItself, [&] {
             if (c_.pressCalculate) c_.pressCalculate();
@@ -160,10 +196,16 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
     }
     const QString text = g.Text();
     if (keyAscii == plat::vk::Back) {
+        enteredText_.reset();
         if (!text.isEmpty()) g.SetText(text.left(text.size() - 1));
         return;
     }
-    g.SetText(text + QChar(keyAscii));
+    // Esc types nothing: the cell keeps its text (and would be replaced
+    // by the next character all the same).
+    if (keyAscii == plat::vk::Escape) return;
+    const bool replace = enteredText_ && *enteredText_ == text;
+    enteredText_.reset();
+    g.SetText(replace ? QString(QChar(keyAscii)) : text + QChar(keyAscii));
 }
 
 // ---- copy and move
@@ -223,20 +265,24 @@ void ArgGrid::Drop(int row, int col) {
 }
 
 void ArgGrid::gd_MouseDown(int, int, double x, double y) {
-    if (!pending_) return;
     plat::FlexGrid& g = *c_.gd;
     const QPoint inGrid(static_cast<int>(x / rt::kTwipsPerPixel), static_cast<int>(y / rt::kTwipsPerPixel));
     const QModelIndex idx = g.indexAt(g.viewport()->mapFrom(&g, inGrid));
     // Only a data cell is a target; a click elsewhere leaves the block waiting.
     if (!idx.isValid() || g.IsFixed(idx.row(), idx.column())) return;
-    try {
-        Drop(idx.row(), idx.column());
-    } catch (const rt::RuntimeError&) {
-        pending_.reset();
-        c_.cmdGrid[3]->SetBackColor(rt::kButtonFace);
-        c_.cmdGrid[6]->SetBackColor(rt::kButtonFace);
-        plat::SetMousePointer(c_.form, 0);
+    if (pending_) {
+        try {
+            Drop(idx.row(), idx.column());
+        } catch (const rt::RuntimeError&) {
+            pending_.reset();
+            c_.cmdGrid[3]->SetBackColor(rt::kButtonFace);
+            c_.cmdGrid[6]->SetBackColor(rt::kButtonFace);
+            plat::SetMousePointer(c_.form, 0);
+        }
     }
+    // A click on a cell chooses it, also when it was current already (or
+    // has just received a drop): typing replaces its text.
+    MarkCellEntered();
 }
 
 // ---- tools

@@ -7,6 +7,12 @@
 // buttons reset it, swap two rows or columns, change the cell widths, copy
 // or move a block of cells and fill a column with an arithmetic series.
 //
+// Typing into a cell that has just become current (by the mouse, the arrow
+// keys or the Enter walk) replaces its text, as in a spreadsheet, so that a
+// grid used before takes new arguments; the keys after the first append.
+// A text written into the cell from code after it became current (a
+// direction prefix from the clock's frame) is kept and typing appends to it.
+//
 // The selection is kept in the shared state (shell::Shared().Selection, and
 // SavedSelection, its copy taken on every valid selection change and on
 // every Enter), which the argument reading shares.
@@ -49,6 +55,7 @@ inline const QString kSwapPrompt = QStringLiteral(
     "Si deseas intercambiar los valores de fila oprime el\r\n"
     "botón \"Sí\". Para intercambiar columnas oprime \"No\".");
 inline const QString kBlockDoesNotFit = QStringLiteral("El bloque no cabe en la tabla a partir de esa celda.");
+inline const QString kPasteOneValue = QStringLiteral("El portapapeles tiene varios valores. Pega uno en cada celda.");
 
 class ArgGrid {
 public:
@@ -71,7 +78,7 @@ public:
     void ArrangeGd();
 
     void gd_SelChange();
-    // Delete, Insert, Shift+Enter, F12.
+    // Delete, Insert, Ctrl+V, Shift+Enter, F12.
     void gd_KeyDown(int& keyCode, int shift);
     // Enter walk, Backspace, typing. Also called with 13 by the direction
     // frame's vector box.
@@ -79,6 +86,9 @@ public:
     // x, y in twips from the grid's top-left corner.
     void gd_MouseDown(int button, int shift, double x, double y);
     void cmdGrid_Click(int index);
+
+    // Some data cell holds a text.
+    bool HoldsArguments() const;
 
     // A copy or move waits for its target.
     bool DropPending() const { return pending_.has_value(); }
@@ -98,8 +108,13 @@ private:
     void Swap();
     void SetDataColumnWidths(int twips);
     void FillSeries();
+    // The current cell has just become current: the next character typed
+    // replaces its text while the text is still this one.
+    void MarkCellEntered();
+    void PasteClipboard();
 
     Controls c_;
+    std::optional<QString> enteredText_;
     std::optional<Block> pending_;
 };
 

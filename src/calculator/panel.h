@@ -82,6 +82,7 @@ public:
     // row's cell m does.
     void ChooseBarProcedure(int m);
     void RestoreBar() override;
+    bool HasProblem() const override;
 
     // The calculate button.
     void cmdCalculate_Click();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "calculator/arghelp.h"
+#include "calculator/grid.h"
 #include "calculator/panel.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -116,6 +117,8 @@ void Calculator::BarUpperKinematics(int n) {
     if (law) plat::FocusControl(law);
     DrawLawBar(g.KinemLaw);
 }
+
+bool Calculator::HasProblem() const { return grid_ && grid_->HoldsArguments(); }
 
 void Calculator::RestoreBar() {
     const shell::SharedState& g = shell::Shared();

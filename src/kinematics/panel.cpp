@@ -196,6 +196,12 @@ void Kinematics::WireKeys() {
     for (auto* box : p.txtKinemt1) box->keys.KeyPress = enterWalk(box);
 }
 
+bool Kinematics::HasProblem() const {
+    for (const plat::RichPane* box : panel_.txtKinem)
+        if (box && !box->Text().trimmed().isEmpty()) return true;
+    return false;
+}
+
 void Kinematics::AdaptKinemCtrls(int law) {
     Panel& p = panel_;
     const bool line = law >= kLawX && law <= kLawA;

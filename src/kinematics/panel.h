@@ -49,6 +49,7 @@ class Kinematics : public shell::KinematicsServices {
 public:
     void BuildPanels(shell::Form1& form) override;
     void AdaptKinemCtrls(int law) override;
+    bool HasProblem() const override;
     const Panel& panel() const { return panel_; }
 
     // The two buttons.

@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
@@ -172,6 +173,12 @@ void Form1::BuildHiddenSharedControls() {
 
     rtbSolve = MakePane(QStringLiteral("rtbSolve"), this, QStringLiteral("Times New Roman"), 10);
     rtbSolve->hide();
+    // What the program wrote is shown as written: the student selects and
+    // copies it but cannot change it. The notes are the student's own.
+    for (plat::RichPane* p : {rtbCalc, rtbReg, txtArgHelp, rtbSolve}) {
+        p->setReadOnly(true);
+        p->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
     rtbHold = MakePane(QStringLiteral("rtbHold"), this, QStringLiteral("Times New Roman"), 10);
     rtbHold->setGeometry(0, 0, 150, 60);
 
@@ -361,6 +368,39 @@ bool Form1::event(QEvent* e) {
 
 // ---- workspace switch
 
+bool Form1::HoldsWork() const {
+    // Before the panels are built nothing can have been entered.
+    if (loadPending_ || !rtbReg) return false;
+    const Workspaces& s = services_;
+    return s.calculator->HasProblem() || s.particle->HasProblem() || s.rigid->HasProblem() || s.motion->HasProblem() ||
+           s.kinematics->HasProblem() || !rtbReg->Text().trimmed().isEmpty();
+}
+
+bool Form1::QuitProgram() {
+    if (quitting_) return true;
+    // Nothing is kept between runs: with work on the screen the student
+    // confirms first, and Enter answers No.
+    if (HoldsWork() && plat::MsgBox(kQuitQuestion, plat::MsgButtons::YesNo, plat::kAppTitle, plat::MsgResult::No) !=
+                           plat::MsgResult::Yes)
+        return false;
+    quitting_ = true;
+    services_.results->Unload();
+    close();
+    if (EndProgram) EndProgram();
+    return true;
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    bool quit = false;
+    // Guarded: an exception must not cross Qt's event loop; a failure
+    // leaves the window open.
+    plat::Guarded([&] { quit = QuitProgram(); });
+    if (quit)
+        e->accept();
+    else
+        e->ignore();
+}
+
 bool Form1::MayShowWorkspace(int index) {
     if (index != 3 && index != 4) return true;
     if (motionTable_ < 0 || motionTable_ == index) return true;
@@ -374,9 +414,7 @@ void Form1::ShowWorkspace(int index) {
     rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
         if (!MayShowWorkspace(index)) return;
         if (index == 8) {
-            services_.results->Unload();
-            close();
-            if (EndProgram) EndProgram();
+            QuitProgram();
             return;
         }
         if (WelcomeShown) {

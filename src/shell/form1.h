@@ -28,6 +28,7 @@
 // error (rt::RuntimeError); what was done before stays. A service missing at
 // construction, or a panel slot a subsystem left empty, is a programming
 // error: std::logic_error.
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -47,6 +48,9 @@ class TabStrip;
 }  // namespace plat
 
 namespace shell {
+
+// The question before the end of the program when there is work to lose.
+inline const QString kQuitQuestion = QStringLiteral("Se perderá todo. ¿Deseas salir del programa?");
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -78,7 +82,8 @@ public:
     void Image1_MouseDown(int button, int shift, double x, double y);
     void Image1_MouseMove(int button, int shift, double x, double y);
 
-    // 0..5 a workspace, 6 the results dialog, 7 the help panel, 8 the end.
+    // 0..5 a workspace, 6 the results dialog, 7 the help panel, 8 the end
+    // (QuitProgram).
     // A workspace is set up from the start only on its first visit; coming
     // back to it (its own button again, the help, another workspace in
     // between) keeps the problem in progress. The two motion workspaces
@@ -102,7 +107,16 @@ public:
     int LastWorkspaceIndex = 0;  // workspace last set up (0..5)
     bool WelcomeShown = false;   // the welcome page is on pic
 
-    // What button 9 does after unloading the windows: ends the program
+    // The end of the program, from the toolbar's last button and from the
+    // window's close box: when a workspace holds a problem or the log holds
+    // results it asks first (No is the default) and a No changes nothing;
+    // otherwise it unloads both windows and calls EndProgram. True when the
+    // program ends.
+    bool QuitProgram();
+    // A workspace holds a problem or the log holds results.
+    bool HoldsWork() const;
+
+    // What QuitProgram does after unloading the windows: ends the program
     // (QCoreApplication::quit). Tests replace it.
     std::function<void()> EndProgram;
 
@@ -159,9 +173,11 @@ private:
     int motionTable_ = -1;
     bool loadPending_ = false;   // Form_Load ran, FinishLoad not yet
     bool finishQueued_ = false;  // the first paint queued FinishLoad
+    bool quitting_ = false;      // QuitProgram agreed: the close goes through
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 };
 
 }  // namespace shell

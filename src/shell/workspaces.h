@@ -108,6 +108,8 @@ public:
     // again the group and procedure, or the law, chosen before, and nothing
     // typed is cleared.
     virtual void RestoreBar() = 0;
+    // Arguments are typed in the grid.
+    virtual bool HasProblem() const = 0;
 };
 
 class ParticleStaticsServices {
@@ -124,6 +126,8 @@ public:
     // argument grid (vector texts), solves and draws. False when it ended
     // after a message of its own.
     virtual bool SolveForcesFromGrid(const std::vector<std::string>& texts) = 0;
+    // Forces are entered.
+    virtual bool HasProblem() const = 0;
 };
 
 class RigidStaticsServices {
@@ -135,6 +139,8 @@ public:
     virtual void ArrangeGd1() = 0;
     // Empties the free-body-diagram entry boxes and resets their labels.
     virtual void RestoreDCLCtrls() = 0;
+    // A structure or forces are entered.
+    virtual bool HasProblem() const = 0;
 };
 
 class MotionServices {
@@ -177,6 +183,8 @@ public:
     // 12 v(t,x), 13 a(t,x,v); 14 and 15 the plane laws); the law bar calls
     // it after storing the law.
     virtual void AdaptKinemCtrls(int law) = 0;
+    // A law is typed.
+    virtual bool HasProblem() const = 0;
 };
 
 class HelpServices {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc_fixture.h"
+#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/labels.h"
 #include "platform/mousepointer.h"
@@ -159,6 +160,63 @@ TEST_F(GridTest, TheVectorBoxEnterWritesTheCurrentCellAndMovesOn) {
     EXPECT_EQ(Cell(3, 2), "23,-45");
     EXPECT_EQ(gd->Row(), 3);
     EXPECT_EQ(gd->Col(), 3);
+}
+
+// A grid used before takes new arguments: the first key typed into a cell
+// just chosen (click, arrow, Enter walk, a click on the current cell)
+// replaces its text; the keys after it append.
+TEST_F(GridTest, TypingIntoACellJustChosenReplacesItsText) {
+    Fill(1, 1, 2, {"1", "-3", "12", "x"});
+    SetCell(3, 1, QStringLiteral("9"));
+    Click(1, 1);
+    QTest::keyClicks(gd, QStringLiteral("0"));
+    EXPECT_EQ(Cell(1, 1), "0");
+    QTest::keyClicks(gd, QStringLiteral("5"));
+    EXPECT_EQ(Cell(1, 1), "05");
+    QTest::keyClick(gd, Qt::Key_Return);
+    QTest::keyClicks(gd, QStringLiteral("2*PI"));
+    EXPECT_EQ(Cell(1, 2), "2*PI");
+    QTest::keyClick(gd, Qt::Key_Left);
+    QTest::keyClicks(gd, QStringLiteral("7"));
+    EXPECT_EQ(Cell(1, 1), "7");
+    Click(1, 1);
+    QTest::keyClicks(gd, QStringLiteral("8"));
+    EXPECT_EQ(Cell(1, 1), "8");
+
+    // Backspace and Esc edit as before: what follows them appends.
+    QTest::keyClick(gd, Qt::Key_Down);
+    QTest::keyClick(gd, Qt::Key_Backspace);
+    QTest::keyClicks(gd, QStringLiteral("5"));
+    EXPECT_EQ(Cell(2, 1), "15");
+    Click(3, 1);
+    QTest::keyClick(gd, Qt::Key_Escape);
+    EXPECT_EQ(Cell(3, 1), "9");
+    QTest::keyClicks(gd, QStringLiteral("4"));
+    EXPECT_EQ(Cell(3, 1), "4");
+
+    // A text the program writes into the chosen cell (a direction from the
+    // clock) is completed by what is typed, not replaced.
+    Click(4, 1);
+    gd->SetText(QStringLiteral("@30 "));
+    QTest::keyClicks(gd, QStringLiteral("5"));
+    EXPECT_EQ(Cell(4, 1), "@30 5");
+}
+
+TEST_F(GridTest, CtrlVPastesOneValueIntoTheCurrentCell) {
+    SetCell(2, 2, QStringLiteral("1"));
+    Click(2, 2);
+    plat::SetClipboardText(QStringLiteral(" 2,5\r\n"));
+    QTest::keyClick(gd, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Cell(2, 2), "2,5");
+    QTest::keyClicks(gd, QStringLiteral("0"));
+    EXPECT_EQ(Cell(2, 2), "2,50");
+
+    // Several values are refused aloud; the cell keeps its text.
+    plat::SetClipboardText(QStringLiteral("1\t2\r\n3\t4\r\n"));
+    dialogs.Answer(plat::MsgResult::OK);
+    QTest::keyClick(gd, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Prompt(0), calc::kPasteOneValue);
+    EXPECT_EQ(Cell(2, 2), "2,50");
 }
 
 TEST_F(GridTest, SwapExchangesTheTwoOuterRowsOrColumns) {

@@ -13,6 +13,7 @@
 #include "motion/state.h"
 #include "numerics/expression.h"
 #include "platform/buttons.h"
+#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/files.h"
 #include "platform/flexgrid.h"
@@ -657,6 +658,126 @@ TEST_F(Form1Test, ExitUnloadsBothWindowsAndEnds) {
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_NE(w->objectName(), QStringLiteral("Form2"));
+}
+
+// ---- the end of the program
+
+TEST_F(Form1Test, WithNothingToLoseTheCloseBoxEndsAtOnce) {
+    for (int button : {1, 2, 3, 4, 5, 6}) PressToolbar(button);
+    EXPECT_TRUE(form().close());
+    EXPECT_TRUE(dialogs.Shown().empty());
+    EXPECT_TRUE(Called("EndProgram"));
+    EXPECT_FALSE(form().isVisible());
+}
+
+// Work of one kind left on the screen, entered through the controls.
+enum class Work { Arguments, Forces, Structure, MotionTable, Law, Log };
+
+class QuitWithWork : public Form1Test, public ::testing::WithParamInterface<Work> {
+protected:
+    void EnterWork(Work w) {
+        switch (w) {
+        case Work::Arguments:
+            PressToolbar(1);
+            Type(Find<plat::FlexGrid>("gd"), QStringLiteral("3"));
+            break;
+        case Work::Forces: {
+            PressToolbar(2);
+            form().panels.txtVector->SetText(QStringLiteral("v-100"));
+            QTest::keyClick(form().panels.txtVector, Qt::Key_Return);
+            break;
+        }
+        case Work::Structure:
+            PressToolbar(3);
+            for (const char* t : {"ab", "3,4"}) {
+                auto* box = Find<plat::TextBox>(t[0] == 'a' ? "txtSegm(0)" : "txtSegm(1)");
+                box->SetText(QString::fromLatin1(t));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+            Find<plat::CommandButton>("cmdOK")->Press();
+            break;
+        case Work::MotionTable: {
+            PressToolbar(4);
+            auto* gd2 = Find<plat::FlexGrid>("Gd2");
+            gd2->SetRow(0);
+            gd2->SetCol(1);
+            Type(gd2, QStringLiteral("2"));
+            break;
+        }
+        case Work::Law:
+            PressToolbar(6);
+            QTest::mouseClick(Find<plat::Picture>("picBar"), Qt::LeftButton, {},
+                              Find<plat::Picture>("picBar")->ToDevice(15, 45).toPoint());
+            Type(Find<plat::RichPane>("txtKinem(0)"), QStringLiteral("t^2"));
+            break;
+        case Work::Log:
+            PressToolbar(1);
+            Type(form().rtbExpr, QStringLiteral("2+3"));
+            QTest::keyClick(form().rtbExpr, Qt::Key_Return);
+            ASSERT_FALSE(form().rtbReg->Text().isEmpty());
+            break;
+        }
+        ASSERT_TRUE(dialogs.Shown().empty());
+    }
+};
+
+// The close box and the toolbar's last button ask the same question; No,
+// the default, keeps everything; Yes ends the program.
+TEST_P(QuitWithWork, AsksFirstAndNoKeepsTheWork) {
+    EnterWork(GetParam());
+    dialogs.Answer(plat::MsgResult::No).Answer(plat::MsgResult::No);
+    EXPECT_FALSE(form().close());
+    PressToolbar(9);
+    ASSERT_EQ(dialogs.Shown().size(), 2u);
+    for (const auto& box : dialogs.Shown()) {
+        EXPECT_EQ(box.prompt, shell::kQuitQuestion);
+        EXPECT_EQ(box.buttons, plat::MsgButtons::YesNo);
+        EXPECT_EQ(box.defaultButton, plat::MsgResult::No);
+    }
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(Called("Form2.Unload"));
+    EXPECT_FALSE(Called("EndProgram"));
+    EXPECT_TRUE(form().HoldsWork());
+
+    dialogs.Answer(plat::MsgResult::Yes);
+    EXPECT_TRUE(form().close());
+    EXPECT_EQ(dialogs.Shown().size(), 3u);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(CallIndex("Form2.Unload") + 1, CallIndex("EndProgram"));
+    EXPECT_EQ(CallIndex("EndProgram", CallIndex("EndProgram") + 1), -1);
+}
+
+std::string WorkName(const ::testing::TestParamInfo<Work>& info) {
+    static const char* const names[] = {"Arguments", "Forces", "Structure", "MotionTable", "Law", "Log"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWorkspace, QuitWithWork,
+                         ::testing::Values(Work::Arguments, Work::Forces, Work::Structure, Work::MotionTable, Work::Law,
+                                           Work::Log),
+                         WorkName);
+
+// What the program wrote cannot be changed by typing or pasting; it can
+// still be selected and copied. The notes take typing.
+TEST_F(Form1Test, ResultPanesAreReadOnlyAndTheNotesAreNot) {
+    PressToolbar(1);
+    for (plat::RichPane* pane : {form().rtbCalc, form().rtbReg, form().txtArgHelp, form().rtbSolve}) {
+        const QString name = pane->objectName();
+        pane->SetText(QStringLiteral("x = 1"));
+        pane->SetSelStart(pane->TextLength());
+        Type(pane, QStringLiteral("9"));
+        QTest::keyClick(pane, Qt::Key_Backspace);
+        QTest::keyClick(pane, Qt::Key_Return);
+        plat::SetClipboardText(QStringLiteral("x = 2"));
+        QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(pane->Text(), QStringLiteral("x = 1")) << name.toStdString();
+
+        QTest::keyClick(pane, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(plat::ClipboardText(), QStringLiteral("x = 1")) << name.toStdString();
+    }
+    Type(form().txtNotes, QStringLiteral("mi nota"));
+    EXPECT_EQ(form().txtNotes->Text(), QStringLiteral("mi nota"));
 }
 
 TEST_F(Form1Test, AFailureStopsTheSwitchWhereItHappened) {

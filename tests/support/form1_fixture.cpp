@@ -77,6 +77,7 @@ public:
         log_.Add("ChooseBarGroup" + Args({double(n)}));
         in_->ChooseBarGroup(n);
     }
+    bool HasProblem() const override { return in_->HasProblem(); }
     void RestoreBar() override {
         log_.Add("RestoreBar");
         in_->RestoreBar();
@@ -99,6 +100,7 @@ public:
         log_.Add("AddParticleForce");
         in_->AddParticleForce();
     }
+    bool HasProblem() const override { return in_->HasProblem(); }
     bool SolveForcesFromGrid(const std::vector<std::string>& texts) override {
         log_.Add("SolveForcesFromGrid");
         return in_->SolveForcesFromGrid(texts);
@@ -117,6 +119,7 @@ public:
         log_.Add("ArrangeGd1");
         in_->ArrangeGd1();
     }
+    bool HasProblem() const override { return in_->HasProblem(); }
     void RestoreDCLCtrls() override {
         log_.Add("RestoreDCLCtrls");
         in_->RestoreDCLCtrls();
@@ -168,6 +171,7 @@ class RecKinematics : public shell::KinematicsServices {
 public:
     explicit RecKinematics(std::unique_ptr<shell::KinematicsServices> in) : in_(std::move(in)) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    bool HasProblem() const override { return in_->HasProblem(); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
 
 private:

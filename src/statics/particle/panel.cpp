@@ -349,6 +349,8 @@ void ParticleStatics::cmdRotangle_Click() {
     } catch (const rt::RuntimeError&) { Message(QStringLiteral("Error en el comando.")); }
 }
 
+bool ParticleStatics::HasProblem() const { return State().ParticleForceCount > 0; }
+
 bool ParticleStatics::SolveForcesFromGrid(const std::vector<std::string>& texts) {
     const shell::SharedState& g = shell::Shared();
     const std::string loadMsg =

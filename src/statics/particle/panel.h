@@ -56,6 +56,7 @@ public:
 
     // The calculator's particle procedure: the forces of the selected cells.
     bool SolveForcesFromGrid(const std::vector<std::string>& texts) override;
+    bool HasProblem() const override;
 
     const Panel& panel() const { return panel_; }
 

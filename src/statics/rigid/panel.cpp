@@ -284,6 +284,8 @@ void RigidStatics::ArrangeGd1() {
     for (int c = 0; c < 7; ++c) g.SetColWidth(c, widths[c]);
 }
 
+bool RigidStatics::HasProblem() const { return st_.SepVectorCount() > 0 || st_.ForceCount() > 0; }
+
 void RigidStatics::RestoreDCLCtrls() {
     Panel& p = panel_;
     p.LinBody[0]->show();

@@ -86,6 +86,7 @@ public:
     void BuildPanels(shell::Form1& form) override;
     void ArrangeGd1() override;
     void RestoreDCLCtrls() override;
+    bool HasProblem() const override;
 
     const Panel& panel() const { return panel_; }
     StatState& state() { return st_; }

@@ -51,6 +51,7 @@ struct CalculatorDouble : shell::CalculatorServices {
     void FillTeclas() override {}
     void ChooseBarGroup(int) override {}
     void RestoreBar() override {}
+    bool HasProblem() const override { return false; }
     plat::FlexGrid* gd = nullptr;
     int enters = 0;
 };
@@ -62,6 +63,7 @@ struct ParticleDouble : shell::ParticleStaticsServices {
     void ArrangeGdEqui() override {}
     void AddParticleForce() override { ++added; }
     bool SolveForcesFromGrid(const std::vector<std::string>&) override { return true; }
+    bool HasProblem() const override { return false; }
     int added = 0;
 };
 
@@ -73,6 +75,7 @@ struct RigidDouble : shell::RigidStaticsServices {
     }
     void ArrangeGd1() override {}
     void RestoreDCLCtrls() override {}
+    bool HasProblem() const override { return false; }
 };
 
 struct MotionDouble : shell::MotionServices {
@@ -99,6 +102,7 @@ struct KinematicsDouble : shell::KinematicsServices {
         form.panels.fraKinem = new plat::Frame(QStringLiteral("fraKinem"), &form);
     }
     void AdaptKinemCtrls(int) override {}
+    bool HasProblem() const override { return false; }
 };
 
 class DirecPanelTest : public ::testing::Test {
