@@ -31,6 +31,13 @@ public:
         if (!value_) Fault("value read from a refusal: " + message_);
         return *value_;
     }
+    // The value, or for a refusal of what the user typed a run-time error,
+    // which the caller's handler answers with its message: for callers that
+    // treat every refusal of their input alike.
+    const T& ValueOrBadInput() const {
+        if (!value_) Raise(ErrorCode::TypeMismatch);
+        return *value_;
+    }
     const T* operator->() const { return &value(); }
     T* operator->() { return &value(); }
     const T& operator*() const { return value(); }

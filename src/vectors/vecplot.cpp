@@ -23,7 +23,7 @@ VecRec RecordOf(const VectorSpec& v, rt::ColorRef color) {
 }
 
 VecRec ParseRecord(std::string_view text, rt::ColorRef color) {
-    return RecordOf(ParseNumericVector(text).value(), color);
+    return RecordOf(ParseNumericVector(text).ValueOrBadInput(), color);
 }
 
 std::string ComponentsText(double x, double y) { return rt::NumberText(x) + "," + rt::NumberText(y); }

@@ -134,9 +134,12 @@ TEST(NumericVectorParser, MorePartsThanTheFormatHasAreRefusedNotReadInPart) {
     }
 }
 
-TEST(NumericVectorParser, ReadingARefusalIsARuntimeError) {
+// A refusal read as bad input is a run-time error for the handler's message;
+// read as if it were a value, it is a fault of the program.
+TEST(NumericVectorParser, ARefusalIsBadInputOnlyWhenReadAsSuch) {
     auto r = ParseNumericVector("h");
-    EXPECT_THROW((void)r->X, rt::RuntimeError);
+    EXPECT_THROW((void)r.ValueOrBadInput(), rt::RuntimeError);
+    EXPECT_THROW((void)r->X, rt::ProgramFault);
     auto ok = ParseNumericVector("3,4");
     ASSERT_TRUE(ok.ok());
     EXPECT_EQ(ok->Field(VectorSpec::kMag), rt::Variant(5.0));
