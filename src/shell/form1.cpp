@@ -328,18 +328,18 @@ void Form1::ShowWelcome() {
 
 void Form1::Image1_MouseDown(int, int, double x, double) {
     FinishLoad();
-    rt::IgnoreError("a toolbar click that fails leaves the workspace shown", [&] {
-        const int n = ToolbarButtonAt(x);
-        if (n < 1 || n > kToolbarButtons) return;
-        if (!MayShowWorkspace(n - 1)) return;  // the highlight stays where it was
-        shpTools->move(shpTools->x(), 0);
-        if (n <= 6) {
-            const ToolbarButton& b = kToolbarButtonTable[n - 1];
-            shpTools->move(Image1->x() + b.highlightOffset, 0);
-            shpTools->SetBorderColor(b.highlightColor);
-        }
-        ShowWorkspace(n - 1);
-    });
+    const int n = ToolbarButtonAt(x);
+    if (n < 1 || n > kToolbarButtons) return;
+    if (!MayShowWorkspace(n - 1)) return;  // the highlight stays where it was
+    shpTools->move(shpTools->x(), 0);
+    const WorkspaceId before = Shared().WorkspaceMode;
+    ShowWorkspace(n - 1);
+    // The highlight follows the workspace only when it was switched.
+    if (n <= 6 && (Shared().WorkspaceMode != before || before == WorkspaceOfIndex(n - 1))) {
+        const ToolbarButton& b = kToolbarButtonTable[n - 1];
+        shpTools->move(Image1->x() + b.highlightOffset, 0);
+        shpTools->SetBorderColor(b.highlightColor);
+    }
 }
 
 void Form1::Image1_MouseMove(int, int, double x, double) { Image1->setToolTip(ToolbarTooltip(ToolbarButtonAt(x))); }
@@ -411,21 +411,22 @@ bool Form1::MayShowWorkspace(int index) {
 
 void Form1::ShowWorkspace(int index) {
     FinishLoad();
-    rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
-        if (!MayShowWorkspace(index)) return;
-        if (index == 8) {
-            QuitProgram();
-            return;
-        }
-        if (WelcomeShown) {
-            pic->Cls();
-            WelcomeShown = false;
-        }
-        if (index == 6) {
-            services_.results->Show();
-            return;
-        }
-        SharedState& g = Shared();
+    if (!MayShowWorkspace(index)) return;
+    if (index == 8) {
+        QuitProgram();
+        return;
+    }
+    if (index == 6) {
+        ClearWelcome();
+        services_.results->Show();
+        return;
+    }
+    SharedState& g = Shared();
+    const WorkspaceId shownMode = g.WorkspaceMode;
+    const int shownIndex = LastWorkspaceIndex;
+    const bool welcome = WelcomeShown;
+    const bool done = rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
+        ClearWelcome();
         if (index >= 0 && index <= 5) {
             g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
@@ -447,6 +448,27 @@ void Form1::ShowWorkspace(int index) {
         if (index < 0 || index > 5) return;
         SetupWorkspace(index);
     });
+    if (!done) KeepShownWorkspace(shownMode, shownIndex, welcome);
+}
+
+void Form1::ClearWelcome() {
+    if (!WelcomeShown) return;
+    pic->Cls();
+    WelcomeShown = false;
+}
+
+void Form1::KeepShownWorkspace(WorkspaceId mode, int index, bool welcome) {
+    SharedState& g = Shared();
+    if (g.WorkspaceMode == mode) return;  // nothing was switched yet
+    g.WorkspaceMode = mode;
+    if (mode == kNoWorkspace) {
+        SetWorkspacePanels(-1);
+        if (welcome) ShowWelcome();
+        return;
+    }
+    // The workspace shown before was started: set up again it keeps its work.
+    services_.help->FillHelpCbo(mode);
+    SetupWorkspace(index);
 }
 
 void Form1::SetWorkspacePanels(int index) {

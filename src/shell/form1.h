@@ -24,8 +24,9 @@
 // the paint call it). Before the first toolbar button no workspace is
 // active and the welcome page is on pic.
 //
-// Faults: ShowWorkspace and Image1_MouseDown stop silently at a run-time
-// error (rt::RuntimeError); what was done before stays. A service missing at
+// Faults: a workspace whose set-up stops at a run-time error
+// (rt::RuntimeError) is not switched to: the one shown before is shown again,
+// with its work, and the toolbar's highlight stays on it. A service missing at
 // construction, or a panel slot a subsystem left empty, is a programming
 // error: std::logic_error.
 #include <QString>
@@ -162,6 +163,10 @@ private:
     void LoadProcPictures(const QString& fileName);
     void SetupWorkspace(int index);
     bool MayShowWorkspace(int index);
+    void ClearWelcome();
+    // After a set-up that failed: the workspace shown before (or the welcome
+    // page) is shown again.
+    void KeepShownWorkspace(WorkspaceId mode, int index, bool welcome);
     void RenderToolbar();
 
     Workspaces services_;

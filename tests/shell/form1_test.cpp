@@ -780,19 +780,36 @@ TEST_F(Form1Test, ResultPanesAreReadOnlyAndTheNotesAreNot) {
     EXPECT_EQ(form().txtNotes->Text(), QStringLiteral("mi nota"));
 }
 
-TEST_F(Form1Test, AFailureStopsTheSwitchWhereItHappened) {
+// A workspace whose set-up fails is not switched to: the one shown before
+// stays, with its panels, its mode and the toolbar's highlight.
+TEST_F(Form1Test, AFailedSwitchLeavesTheWorkspaceShown) {
     PressToolbar(1);
+    const QPoint highlight = form().shpTools->pos();
+    const QRect tabs = Geo(form().tabCalc);
     FailOn("AdaptCtrls");
     PressToolbar(4);
-    // Done before the failure stays; the rest does not happen.
-    EXPECT_EQ(shell::Shared().WorkspaceMode, 4);
-    EXPECT_TRUE(Find<QWidget>("fraTable")->isVisible());
-    EXPECT_EQ(Geo(form().tabCalc), QRect(408, 38, 391, 177));
-    EXPECT_FALSE(Called("FillMruaCbo(4)"));
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("fraCalc")->isVisible());
+    EXPECT_EQ(Geo(form().tabCalc), tabs);
+    EXPECT_EQ(form().shpTools->pos(), highlight);
     EXPECT_EQ(form().LastWorkspaceIndex, 0);
     // The next press works again.
     PressToolbar(4);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kRectilinearWorkspace);
     EXPECT_EQ(form().LastWorkspaceIndex, 3);
+    EXPECT_NE(form().shpTools->pos(), highlight);
+}
+
+TEST_F(Form1Test, AFailedFirstSwitchKeepsTheWelcomePage) {
+    const bool expr = form().fraExpr->isVisible(), tabs = form().tabCalc->isVisible();
+    FailOn("AdaptCtrls");
+    PressToolbar(4);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
+    EXPECT_TRUE(form().WelcomeShown);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_EQ(form().fraExpr->isVisible(), expr);
+    EXPECT_EQ(form().tabCalc->isVisible(), tabs);
 }
 
 TEST_F(Form1Test, RotationAngleReadFromTheButton) {
