@@ -87,13 +87,12 @@ void DrawParticleForces(plat::Picture& pic, const ForceTable& forces, double rot
         vec::HourAlpha ha = vec::ClockSector(std::cos(dir * num::kDegToRad), std::sin(dir * num::kDegToRad));
         const bool numeric = num::IsNumber(r.Mag);
         if (numeric && r.Mag.ToNumber() < 0) ha.hour = shell::OppositeHour(ha.hour);
-        shell::MoveTo(pic, static_cast<float>(r.OriginX), static_cast<float>(r.OriginY),
-                      false);
+        shell::MoveTo(pic, static_cast<float>(r.OriginX), static_cast<float>(r.OriginY), false);
         const rt::Variant label =
             numeric ? rt::Variant(rt::RoundedText(r.Mag.ToNumber(), 2)) : rt::Variant(r.ArrowLabel);
         const bool fromPoint = r.TailAtPoint;
-        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1, false,
-                         r.ArrowColor, label, 3, ha.hour, ha.alpha);
+        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1, false, r.ArrowColor,
+                         label, 3, ha.hour, ha.alpha);
     }
 }
 

@@ -25,9 +25,7 @@ int FirstSlot(int hour, bool fromPoint) {
 
 }  // namespace
 
-ParticleForceRec RecordFromParsed(const vec::ParsedVector& pv) {
-    return ParticleForceRec{pv, 0, 0};
-}
+ParticleForceRec RecordFromParsed(const vec::ParsedVector& pv) { return ParticleForceRec{pv, 0, 0}; }
 
 Offset PickLabelSector(int hour, bool fromPoint, double rotDeg, std::array<bool, 13>& used) {
     if (hour % 3 != 0) return {};
