@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     particle::LoadParticleForces(s, texts, 0, 397, 385, 3);
     int k = 0;
     for (particle::ParticleForceRec& r : s.ParticleForces)
-        if (r[particle::kHour].IsEmptyText()) r[particle::kDrawAngle] = 45.0 * (k++ % 8);
+        if (r.Hour.IsEmptyText()) r.DrawAngle = 45.0 * (k++ % 8);
     const particle::ForceTable before = s.ParticleForces;
     int choice = 0;
     particle::EquilibriumOutcome out;
@@ -40,12 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                              [&](const std::string&) { return (choice++ % 2) == 0; });
     if (!out.msg.empty()) {
         Require(out.report.empty() && !out.redraw);
-        for (size_t j = 0; j < before.size(); ++j)
-            for (int f = 1; f <= particle::kFieldCount; ++f) Require(s.ParticleForces[j][f] == before[j][f]);
+        for (size_t j = 0; j < before.size(); ++j) {
+            for (int f = 0; f < vec::ParsedVector::kCount; ++f)
+                Require(s.ParticleForces[j].Field(f) == before[j].Field(f));
+            Require(s.ParticleForces[j].OriginX == before[j].OriginX &&
+                    s.ParticleForces[j].OriginY == before[j].OriginY);
+        }
     }
     Require(out.report.find("inf") == std::string::npos);
     Require(out.report.find("nan") == std::string::npos);
     for (const particle::ParticleForceRec& r : s.ParticleForces)
-        for (int f = 1; f <= particle::kFieldCount; ++f) Require(Finite(r[f]));
+        for (int f = 0; f < vec::ParsedVector::kCount; ++f) Require(Finite(r.Field(f)));
     return 0;
 }

@@ -31,12 +31,12 @@ double GetDrawScale(std::span<const double> values, double maxLen) {
 std::vector<double> ArrowLengths(const ForceTable& forces) {
     std::vector<double> mags;
     for (const ParticleForceRec& r : forces)
-        if (num::IsNumber(r[kMag])) mags.push_back(std::fabs(r[kMag].ToNumber()));
+        if (num::IsNumber(r.Mag)) mags.push_back(std::fabs(r.Mag.ToNumber()));
     const double scale = mags.empty() ? 0 : GetDrawScale(mags, kMaxLength);
     std::vector<double> lengths;
     for (const ParticleForceRec& r : forces) {
-        if (num::IsNumber(r[kMag]))
-            lengths.push_back(std::max(scale * std::fabs(r[kMag].ToNumber()), kMinLength));
+        if (num::IsNumber(r.Mag))
+            lengths.push_back(std::max(scale * std::fabs(r.Mag.ToNumber()), kMinLength));
         else
             lengths.push_back(kMaxLength - kMinLength / 2);
     }
@@ -83,17 +83,16 @@ void DrawParticleForces(plat::Picture& pic, const ForceTable& forces, double rot
 
     for (size_t i = 0; i < forces.size(); ++i) {
         const ParticleForceRec& r = forces[i];
-        const double dir = (num::IsNumber(r[kDrawAngle]) ? r[kDrawAngle].ToNumber() : r[kDir].ToNumber()) + rotDeg;
+        const double dir = (num::IsNumber(r.DrawAngle) ? r.DrawAngle.ToNumber() : r.Dir.ToNumber()) + rotDeg;
         vec::HourAlpha ha = vec::ClockSector(std::cos(dir * num::kDegToRad), std::sin(dir * num::kDegToRad));
-        const bool numeric = num::IsNumber(r[kMag]);
-        if (numeric && r[kMag].ToNumber() < 0) ha.hour = shell::OppositeHour(ha.hour);
-        shell::MoveTo(pic, static_cast<float>(r[kOriginX].ToNumber()), static_cast<float>(r[kOriginY].ToNumber()),
-                      false);
+        const bool numeric = num::IsNumber(r.Mag);
+        if (numeric && r.Mag.ToNumber() < 0) ha.hour = shell::OppositeHour(ha.hour);
+        shell::MoveTo(pic, static_cast<float>(r.OriginX), static_cast<float>(r.OriginY), false);
         const rt::Variant label =
-            numeric ? rt::Variant(rt::RoundedText(r[kMag].ToNumber(), 2)) : rt::Variant(r[kArrowLabel].ToText());
-        const bool fromPoint = r[kTailAtPoint].ToNumber() != 0;
-        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1, false,
-                         static_cast<rt::ColorRef>(r[kArrowColor].ToNumber()), label, 3, ha.hour, ha.alpha);
+            numeric ? rt::Variant(rt::RoundedText(r.Mag.ToNumber(), 2)) : rt::Variant(r.ArrowLabel);
+        const bool fromPoint = r.TailAtPoint;
+        shell::DrawArrow(pic, lengths[i], fromPoint, true, fromPoint ? shell::kPenAtTail : -1, false, r.ArrowColor,
+                         label, 3, ha.hour, ha.alpha);
     }
 }
 

@@ -51,9 +51,11 @@ struct Equations {
     int N[2] = {0, 0};
 };
 
-constexpr int kComp[2] = {kX, kY};
-constexpr int kCoef[2] = {kCoefX, kCoefY};
-constexpr int kTerm[2] = {kTermX, kTermY};
+// The component, its coefficient and its term on axis i (0 x, 1 y).
+rt::Variant& Comp(ParticleForceRec& r, int i) { return i == 0 ? r.X : r.Y; }
+const rt::Variant& Comp(const ParticleForceRec& r, int i) { return i == 0 ? r.X : r.Y; }
+double Coef(const ParticleForceRec& r, int i) { return i == 0 ? r.CoefX : r.CoefY; }
+const std::string& Term(const ParticleForceRec& r, int i) { return i == 0 ? r.TermX : r.TermY; }
 
 enum class Case { OneForce, Linear, MagAngle, TwoAngle, None };
 
@@ -74,24 +76,24 @@ void WriteBack(ForceTable& t, const Solution& s, double v1, double v2, const Equ
     case Case::OneForce:
         for (int i = 0; i < 2; ++i)
             for (ParticleForceRec& r : t) {
-                const std::string term = r[kTerm[i]].ToText();
+                const std::string term = Term(r, i);
                 if (Contains(term, "cos"))
-                    r[kX] = rt::Checked(Num(r[kCoef[i]]) * v1 * num::CosDeg(v2));
+                    r.X = rt::Checked(Coef(r, i) * v1 * num::CosDeg(v2));
                 else if (Contains(term, "sen"))
-                    r[kY] = rt::Checked(Num(r[kCoef[i]]) * v1 * num::SinDeg(v2));
+                    r.Y = rt::Checked(Coef(r, i) * v1 * num::SinDeg(v2));
             }
         break;
     case Case::Linear:
         for (int i = 0; i < 2; ++i)
             for (ParticleForceRec& r : t) {
-                const std::string term = r[kTerm[i]].ToText();
+                const std::string term = Term(r, i);
                 if (term == s.name1)
-                    r[kComp[i]] = rt::Checked(v1 * Num(r[kCoef[i]]));
+                    Comp(r, i) = rt::Checked(v1 * Coef(r, i));
                 else if (term == s.name2)
-                    r[kComp[i]] = rt::Checked(v2 * Num(r[kCoef[i]]));
+                    Comp(r, i) = rt::Checked(v2 * Coef(r, i));
                 if (i == 1) {
-                    r[kMag] = num::Hypot(Num(r[kX]), Num(r[kY]));
-                    r[kDir] = num::VectorAngleDeg(Num(r[kX]), Num(r[kY]));
+                    r.Mag = num::Hypot(Num(r.X), Num(r.Y));
+                    r.Dir = num::VectorAngleDeg(Num(r.X), Num(r.Y));
                 }
             }
         break;
@@ -99,28 +101,28 @@ void WriteBack(ForceTable& t, const Solution& s, double v1, double v2, const Equ
         const double f = s.kind4 ? v1 : 1;
         for (int i = 0; i < 2; ++i)
             for (ParticleForceRec& r : t) {
-                const std::string term = r[kTerm[i]].ToText();
+                const std::string term = Term(r, i);
                 if (term.empty()) continue;
                 if (Contains(term, "cos"))
-                    r[kX] = rt::Checked(Num(r[kCoef[i]]) * f * num::CosDeg(v2));
+                    r.X = rt::Checked(Coef(r, i) * f * num::CosDeg(v2));
                 else if (Contains(term, "sen"))
-                    r[kY] = rt::Checked(Num(r[kCoef[i]]) * f * num::SinDeg(v2));
+                    r.Y = rt::Checked(Coef(r, i) * f * num::SinDeg(v2));
                 else if (term == s.name1)
-                    r[kComp[i]] = rt::Checked(Num(r[kCoef[i]]) * v1);
+                    Comp(r, i) = rt::Checked(Coef(r, i) * v1);
             }
         break;
     }
     case Case::TwoAngle:
         for (ParticleForceRec& r : t) {
-            const std::string tx = r[kTermX].ToText(), ty = r[kTermY].ToText();
+            const std::string tx = r.TermX, ty = r.TermY;
             if (tx == e.Q1[0])
-                r[kX] = Num(r[kCoefX]) * num::CosDeg(v1);
+                r.X = r.CoefX * num::CosDeg(v1);
             else if (tx == e.Q2[0])
-                r[kX] = Num(r[kCoefX]) * num::CosDeg(v2);
+                r.X = r.CoefX * num::CosDeg(v2);
             if (ty == e.Q1[1])
-                r[kY] = Num(r[kCoefY]) * num::SinDeg(v1);
+                r.Y = r.CoefY * num::SinDeg(v1);
             else if (ty == e.Q2[1])
-                r[kY] = Num(r[kCoefY]) * num::SinDeg(v2);
+                r.Y = r.CoefY * num::SinDeg(v2);
         }
         break;
     case Case::None: break;
@@ -130,8 +132,8 @@ void WriteBack(ForceTable& t, const Solution& s, double v1, double v2, const Equ
 void Sums(const ForceTable& t, double& sx, double& sy) {
     sx = sy = 0;
     for (const ParticleForceRec& r : t) {
-        sx = rt::Add(sx, Num(r[kX]));
-        sy = rt::Add(sy, Num(r[kY]));
+        sx = rt::Add(sx, Num(r.X));
+        sy = rt::Add(sy, Num(r.Y));
     }
 }
 
@@ -191,19 +193,19 @@ std::string Report(const ForceTable& t, const Solution& s, const Equations& e, d
 // Every force whose components are numbers becomes a known force.
 void FinalUpdate(ForceTable& t, int decimals) {
     for (ParticleForceRec& r : t) {
-        if (!num::IsNumber(r[kX]) || !num::IsNumber(r[kY])) continue;
-        const double x = Num(r[kX]), y = Num(r[kY]);
-        r[kMag] = num::Hypot(x, y);
-        r[kDir] = num::VectorAngleDeg(x, y);
+        if (!num::IsNumber(r.X) || !num::IsNumber(r.Y)) continue;
+        const double x = Num(r.X), y = Num(r.Y);
+        r.Mag = num::Hypot(x, y);
+        r.Dir = num::VectorAngleDeg(x, y);
         const vec::HourAlpha ha = vec::ClockSector(x, y);
-        r[kHour] = static_cast<int>(rt::CInt(ha.hour));
-        r[kAlpha] = ha.alpha;
-        r[kTermX] = std::string();
-        r[kTermY] = std::string();
-        r[kDrawAngle] = std::string();
-        r[kFxText] = rt::RoundHalfEven(x, decimals);
-        r[kFyText] = rt::RoundHalfEven(y, decimals);
-        if (r[kArrowColor].ToNumber() == kRedArrow) r[kArrowColor] = static_cast<double>(kSolvedArrow);
+        r.Hour = static_cast<int>(rt::CInt(ha.hour));
+        r.Alpha = ha.alpha;
+        r.TermX.clear();
+        r.TermY.clear();
+        r.DrawAngle = std::string();
+        r.FxText = rt::RoundHalfEven(x, decimals);
+        r.FyText = rt::RoundHalfEven(y, decimals);
+        if (r.ArrowColor == kRedArrow) r.ArrowColor = kSolvedArrow;
     }
 }
 
@@ -227,13 +229,13 @@ std::string TwoSolutionsPrompt(const Solution& s, int decimals) {
 std::string Collect(const ForceTable& t, Equations& e) {
     for (int i = 0; i < 2; ++i)
         for (const ParticleForceRec& r : t) {
-            const rt::Variant& v = r[kComp[i]];
+            const rt::Variant& v = Comp(r, i);
             if (num::IsNumber(v)) {
                 e.S[i] = rt::Add(e.S[i], v.ToNumber());
                 continue;
             }
-            const double k = Num(r[kCoef[i]]);
-            const std::string term = r[kTerm[i]].ToText();
+            const double k = Coef(r, i);
+            const std::string term = Term(r, i);
             if (term == e.Q1[i]) {
                 e.K1[i] += k;
             } else if (term == e.Q2[i]) {

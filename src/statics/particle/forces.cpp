@@ -25,11 +25,7 @@ int FirstSlot(int hour, bool fromPoint) {
 
 }  // namespace
 
-ParticleForceRec RecordFromParsed(const vec::ParsedVector& pv) {
-    ParticleForceRec r;
-    for (int k = 1; k <= 21; ++k) r[k] = pv.Field(k - 1);
-    return r;
-}
+ParticleForceRec RecordFromParsed(const vec::ParsedVector& pv) { return ParticleForceRec{pv, 0, 0}; }
 
 Offset PickLabelSector(int hour, bool fromPoint, double rotDeg, std::array<bool, 13>& used) {
     if (hour % 3 != 0) return {};
@@ -47,11 +43,11 @@ Offset PickLabelSector(int hour, bool fromPoint, double rotDeg, std::array<bool,
 namespace {
 
 void SetOrigin(ParticleState& s, ParticleForceRec& r, double rotDeg, double picWidth, double picHeight) {
-    const int hour = rt::CInt(r[kHour].ToNumber());
-    const bool fromPoint = r[kTailAtPoint].ToNumber() != 0;
+    const int hour = rt::CInt(r.Hour.ToNumber());
+    const bool fromPoint = r.TailAtPoint;
     const Offset o = PickLabelSector(hour, fromPoint, rotDeg, s.LabelSectorsUsed);
-    r[kOriginX] = static_cast<double>(static_cast<float>(picWidth / 2 + o.dx));
-    r[kOriginY] = static_cast<double>(static_cast<float>(picHeight / 2 + o.dy));
+    r.OriginX = static_cast<double>(static_cast<float>(picWidth / 2 + o.dx));
+    r.OriginY = static_cast<double>(static_cast<float>(picHeight / 2 + o.dy));
 }
 
 }  // namespace

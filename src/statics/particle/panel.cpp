@@ -139,8 +139,8 @@ void ParticleStatics::AddParticleForce() {
     gd.SetRows(row + 1);
     gd.SetTextMatrix(row, 0, QString::number(st.ParticleForceCount));
     gd.SetTextMatrix(row, 1, plat::QStr(text));
-    gd.SetTextMatrix(row, 2, plat::QStr(r[kFxText].ToText()));
-    gd.SetTextMatrix(row, 3, plat::QStr(r[kFyText].ToText()));
+    gd.SetTextMatrix(row, 2, plat::QStr(r.FxText.ToText()));
+    gd.SetTextMatrix(row, 3, plat::QStr(r.FyText.ToText()));
     Redraw();
     if (st.ParticleForceCount >= 2) panel_.cmdParts[0]->setEnabled(true);
     box.SetText(QString());
@@ -218,8 +218,8 @@ void ParticleStatics::RestoreForces() {
     if (st.ParticleForceCount == 0) return;
     const int n = st.SavedParticleForceCount;
     for (int k = 0; k < n; ++k) {
-        rt::CheckIndex(k, 0, st.ParticleForceCount - 1);
-        rt::CheckIndex(k, 0, static_cast<long long>(st.SavedParticleForces.size()) - 1);
+        rt::ExpectIndex(k, 0, st.ParticleForceCount - 1, "force restored from the saved copy");
+        rt::ExpectIndex(k, 0, static_cast<long long>(st.SavedParticleForces.size()) - 1, "saved force");
         st.ParticleForces[k] = st.SavedParticleForces[static_cast<size_t>(k)];
     }
     Redraw();
@@ -236,15 +236,15 @@ void ParticleStatics::PutSolutionInTable() {
     lines[1] = "Equilibrio bajo las siguientes fuerzas:";
     for (int k = 1; k <= st.ParticleForceCount; ++k) {
         ParticleForceRec& r = st.ParticleForces[k - 1];
-        const std::string x = rt::RoundedText(r[kX].ToNumber(), dec);
-        const std::string y = rt::RoundedText(r[kY].ToNumber(), dec);
-        gd.SetTextMatrix(k, 1, plat::QStr(r[kText].ToText()));
+        const std::string x = rt::RoundedText(r.X.ToNumber(), dec);
+        const std::string y = rt::RoundedText(r.Y.ToNumber(), dec);
+        gd.SetTextMatrix(k, 1, plat::QStr(r.TypedText));
         gd.SetTextMatrix(k, 2, plat::QStr(x));
         gd.SetTextMatrix(k, 3, plat::QStr(y));
-        r[kArrowColor] = 0.0;
+        r.ArrowColor = rt::kBlack;
         lines[k + 1] = "(" + text::MarkupMinus(x) + ", " + text::MarkupMinus(y) + ") = (" +
-                       text::MarkupRounded(r[kMag].ToNumber(), dec) + " #angu " +
-                       text::MarkupRounded(r[kDir].ToNumber(), dec) + ")";
+                       text::MarkupRounded(r.Mag.ToNumber(), dec) + " #angu " +
+                       text::MarkupRounded(r.Dir.ToNumber(), dec) + ")";
     }
     Redraw();
     panel_.cmdParts[0]->setEnabled(true);
@@ -264,7 +264,7 @@ void ParticleStatics::CancelForce(bool selected) {
     if (gd.Rows() == 2) {
         ClearAll(rot);
     } else if (!selected) {
-        if (st.ParticleForces.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+        if (st.ParticleForces.empty()) rt::Fault("the force grid has rows but the force table is empty");
         st.ParticleForces.pop_back();
         st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
         gd.SetRows(gd.Rows() - 1);
@@ -272,7 +272,7 @@ void ParticleStatics::CancelForce(bool selected) {
     } else {
         for (int r = s; r + 1 < gd.Rows(); ++r)
             for (int c = 0; c < 4; ++c) gd.SetTextMatrix(r, c, gd.TextMatrix(r + 1, c));
-        if (s > st.ParticleForceCount) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+        rt::ExpectIndex(s, 1, st.ParticleForceCount, "force of the selected grid row");
         st.ParticleForces.erase(st.ParticleForces.begin() + (s - 1));
         st.ParticleForceCount = static_cast<int>(st.ParticleForces.size());
         const shell::SharedState& g = shell::Shared();

@@ -6,52 +6,16 @@
 #include <array>
 #include <vector>
 
-#include "runtime/errors.h"
-#include "runtime/variant.h"
+#include "vectors/statics_parser.h"
 
 namespace particle {
 
-// Field numbers of a force record. Fields 1 to 21 are the values the
-// statics parser gives for the force text, in its order; 22 and 23 are
-// where on the picture the force's arrow starts.
-enum Field : int {
-    kMag = 1,
-    kDir,
-    kX,
-    kY,
-    kHour,
-    kAlpha,
-    kCoefX,
-    kTermX,
-    kCoefY,
-    kTermY,
-    kFxText,
-    kFyText,
-    kDrawAngle,
-    kTailAtPoint,
-    kArrowColor,
-    kText,
-    kMagSymbol,
-    kMagCoef,
-    kMagText,
-    kFormatName,
-    kArrowLabel,
-    kOriginX,
-    kOriginY
-};
-inline constexpr int kFieldCount = 23;
-
-// One force: fields 1..23 (element 0 unused).
-struct ParticleForceRec {
-    std::array<rt::Variant, kFieldCount + 1> f;
-    rt::Variant& operator[](int i) {
-        rt::CheckIndex(i, 0, kFieldCount);
-        return f[static_cast<size_t>(i)];
-    }
-    const rt::Variant& operator[](int i) const {
-        rt::CheckIndex(i, 0, kFieldCount);
-        return f[static_cast<size_t>(i)];
-    }
+// One force: the values the statics parser gives for its text (named as
+// the parser names them; the solver fills in the unknowns), then where on
+// the picture its arrow starts.
+struct ParticleForceRec : vec::ParsedVector {
+    double OriginX = 0;
+    double OriginY = 0;
 };
 
 // Forces in the order entered; force j is element j - 1.

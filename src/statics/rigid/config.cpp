@@ -351,27 +351,26 @@ void RigidStatics::NewEstcrProblem() {
         plat::MsgResult::Cancel)
         return;
     // Every step runs: a redraw that fails (an origin box naming no point)
-    // must not leave half of the old problem behind.
-    auto step = [](const auto& f) { rt::IgnoreError("each step of erasing the problem runs", f); };
-    step([&] { form_->tabCalc->SetTab(0); });
-    step([&] { p.cmdClearLstDCL->Press(); });
-    step([&] { EraseAllForces(); });
-    step([&] { EraseAllSepVectors(); });
-    step([&] {
-        form_->rtbSolve->SetText(QString());
-        p.txtSuprEqn->SetText(QString());
-        p.txtPoints->Tag.clear();
-        p.lstSysts->setEnabled(false);
-        p.txtJoinBody->SetBackColor(kSystemColors[1]);
-        p.lstSysts->Clear();
-        p.lblDCLPts->SetCaption(QString());
-        pic1().Cls();
-        for (plat::OptionButton* o : p.optDCL) o->SetValue(false);
-        p.cmdShowIncsEqns->setEnabled(true);
-        p.cmdVMb[0]->setEnabled(true);
-        p.cmdVMb[1]->setEnabled(false);
-        p.cmdVMb[3]->setEnabled(false);
-    });
+    // or a page change that fails must not leave half of the old problem
+    // behind. The other steps only set controls.
+    rt::IgnoreError("the problem is erased even when the calculator page cannot be shown",
+                    [&] { form_->tabCalc->SetTab(0); });
+    p.cmdClearLstDCL->Press();
+    rt::IgnoreError("the forces are erased even when the structure cannot be redrawn", [&] { EraseAllForces(); });
+    EraseAllSepVectors();
+    form_->rtbSolve->SetText(QString());
+    p.txtSuprEqn->SetText(QString());
+    p.txtPoints->Tag.clear();
+    p.lstSysts->setEnabled(false);
+    p.txtJoinBody->SetBackColor(kSystemColors[1]);
+    p.lstSysts->Clear();
+    p.lblDCLPts->SetCaption(QString());
+    pic1().Cls();
+    for (plat::OptionButton* o : p.optDCL) o->SetValue(false);
+    p.cmdShowIncsEqns->setEnabled(true);
+    p.cmdVMb[0]->setEnabled(true);
+    p.cmdVMb[1]->setEnabled(false);
+    p.cmdVMb[3]->setEnabled(false);
 }
 
 void RigidStatics::tabStat_Click(int) {
@@ -453,19 +452,18 @@ void RigidStatics::lstSysts_Click() {
 
 void RigidStatics::spnColor_Change() {
     Panel& p = panel_;
-    rt::IgnoreError("a system number out of range changes nothing", [&] {
-        const int n = p.spnColor->Value();
-        p.lstSysts->setEnabled(n > 1);
-        rt::CheckIndex(n, 1, kMaxSystems);  // lblPoints(n - 1) and SystemPoints(n)
-        const std::string kept = st_.SystemPoints[static_cast<size_t>(n)];
-        p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
-        p.txtJoinBody->SetBackColor(SystemColor(n));
-        for (int i = 0; i < p.lstSysts->ListCount(); ++i) p.lstSysts->SetSelected(i, false);
-        st_.SystemPoints[static_cast<size_t>(n)] = kept;
-        p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
-        if (!kept.empty()) p.lblPoints[n - 1]->SetForeColor(p.txtJoinBody->BackColor());
-        if (n != 1) p.txtPoints->SetFocus();
-    });
+    // The spinner's range is 1..5: any other value is the program's fault.
+    const int n = p.spnColor->Value();
+    p.lstSysts->setEnabled(n > 1);
+    rt::ExpectIndex(n, 1, kMaxSystems, "system of the colour spinner");  // lblPoints(n - 1) and SystemPoints(n)
+    const std::string kept = st_.SystemPoints[static_cast<size_t>(n)];
+    p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
+    p.txtJoinBody->SetBackColor(SystemColor(n));
+    for (int i = 0; i < p.lstSysts->ListCount(); ++i) p.lstSysts->SetSelected(i, false);
+    st_.SystemPoints[static_cast<size_t>(n)] = kept;
+    p.lblPoints[n - 1]->SetCaption(plat::QStr(kept));
+    if (!kept.empty()) p.lblPoints[n - 1]->SetForeColor(p.txtJoinBody->BackColor());
+    if (n != 1) p.txtPoints->SetFocus();
 }
 
 void RigidStatics::txtPoints_KeyDown(int& key, int) {

@@ -40,7 +40,7 @@ StatEqns BuildStatEqns(const StatState& st, const std::vector<int>& systems,
     double xR = 0, yR = 0;
     for (size_t si = 0; si < systems.size(); ++si) {
         const int S = systems[si];
-        rt::CheckIndex(S, 1, kMaxSystems);
+        rt::ExpectIndex(S, 1, kMaxSystems, "system of the equations");
         const std::string& ref = refPoints[static_cast<size_t>(S)];
         for (const PointRec& p : st.StatPoints)
             if (p.Name == ref) {

@@ -203,7 +203,7 @@ std::vector<int> CopyGlobalForces(StatState& st, int b) {
 }
 
 void DeleteForce(StatState& st, int r) {
-    rt::CheckIndex(r, 1, st.ForceCount());
+    rt::ExpectIndex(r, 1, st.ForceCount(), "force row");
     st.Forces.erase(st.Forces.begin() + (r - 1));
     if (st.Forces.empty()) st.SystemForcesCopied.fill(false);
 }

@@ -188,9 +188,7 @@ void RigidStatics::cmdClearLstDCL_Click() {
 
 void RigidStatics::txtRefPt_KeyPress(int index, int& key) {
     if (key != plat::vk::Return) return;
-    rt::IgnoreError("a box that cannot take the focus leaves it where it is", [&] {
-        if (index < 4) panel_.txtRefPt[index + 1]->SetFocus();
-    });
+    if (index < 4) panel_.txtRefPt[index + 1]->SetFocus();
     key = 0;
 }
 

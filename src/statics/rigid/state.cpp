@@ -12,7 +12,7 @@ namespace rigid {
 int ForceRec::Body() const { return rt::CInt((*this)[fr::kBody].ToNumber()); }
 
 rt::ColorRef SystemColor(int system) {
-    rt::CheckIndex(system, 1, kMaxSystems);
+    rt::ExpectIndex(system, 1, kMaxSystems, "system colour");
     return kSystemColors[static_cast<size_t>(system)];
 }
 
@@ -36,12 +36,12 @@ int FindPoint(const StatState& st, const std::string& name) {
 }
 
 const PointRec& PointAt(const StatState& st, int index1) {
-    rt::CheckIndex(index1, 1, st.StatPointCount());
+    rt::ExpectIndex(index1, 1, st.StatPointCount(), "point");
     return st.StatPoints[static_cast<size_t>(index1 - 1)];
 }
 
 PointRec& PointAt(StatState& st, int index1) {
-    rt::CheckIndex(index1, 1, st.StatPointCount());
+    rt::ExpectIndex(index1, 1, st.StatPointCount(), "point");
     return st.StatPoints[static_cast<size_t>(index1 - 1)];
 }
 

@@ -84,11 +84,11 @@ enum : int {
 struct ForceRec {
     std::array<rt::Variant, fr::kLast + 1> f;  // f[0] unused
     rt::Variant& operator[](int i) {
-        rt::CheckIndex(i, 0, fr::kLast);
+        rt::ExpectIndex(i, 0, fr::kLast, "field of a force record");
         return f[static_cast<size_t>(i)];
     }
     const rt::Variant& operator[](int i) const {
-        rt::CheckIndex(i, 0, fr::kLast);
+        rt::ExpectIndex(i, 0, fr::kLast, "field of a force record");
         return f[static_cast<size_t>(i)];
     }
     int Body() const;

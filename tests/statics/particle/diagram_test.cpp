@@ -41,7 +41,7 @@ TEST_F(ParticleDrawing, NegativeMagnitudeAndEmptyTable) {
     EXPECT_EQ(pic.Drawn().size(), axesOnly);
 
     ForceTable t = Table({"h8"});
-    t[0][kMag] = -8.0;
+    t[0].Mag = -8.0;
     DrawParticleForces(pic, t, 0);
     double minX = 1e9, maxX = -1e9;
     bool label = false;

@@ -111,19 +111,19 @@ TEST(ParticleEquilibrium, TwoCablesHoldingAWeightWithOneBlankAfterEquals) {
     EXPECT_EQ(lines[4], ";SF!x = 0    ;SF!y = 0");
 
     // Solved forces are known, magenta, with their own hour; the weight stays black.
-    EXPECT_EQ(t[0][kArrowColor].ToNumber(), 0);
+    EXPECT_EQ(t[0].ArrowColor, 0);
     for (int j = 1; j <= 2; ++j) {
         const ParticleForceRec& r = t[j];
-        EXPECT_EQ(r[kArrowColor].ToNumber(), 0xFF00FF);
-        EXPECT_EQ(r[kTermX].ToText(), "");
-        EXPECT_EQ(r[kTermY].ToText(), "");
-        const vec::HourAlpha ha = vec::ClockSector(r[kX].ToNumber(), r[kY].ToNumber());
-        EXPECT_EQ(r[kHour].ToNumber(), ha.hour);
-        EXPECT_NEAR(r[kAlpha].ToNumber(), ha.alpha, 1e-9);
+        EXPECT_EQ(r.ArrowColor, 0xFF00FF);
+        EXPECT_EQ(r.TermX, "");
+        EXPECT_EQ(r.TermY, "");
+        const vec::HourAlpha ha = vec::ClockSector(r.X.ToNumber(), r.Y.ToNumber());
+        EXPECT_EQ(r.Hour.ToNumber(), ha.hour);
+        EXPECT_NEAR(r.Alpha.ToNumber(), ha.alpha, 1e-9);
     }
-    EXPECT_NEAR(t[1][kMag].ToNumber(), 73.2050808, 1e-6);
-    EXPECT_NEAR(t[1][kDir].ToNumber(), 150, 1e-9);
-    EXPECT_EQ(t[1][kFxText].ToText(), "-63.397");
+    EXPECT_NEAR(t[1].Mag.ToNumber(), 73.2050808, 1e-6);
+    EXPECT_NEAR(t[1].Dir.ToNumber(), 150, 1e-9);
+    EXPECT_EQ(t[1].FxText.ToText(), "-63.397");
 
     // A second solution finds nothing left to solve.
     const EquilibriumOutcome again = Solve(t);
@@ -132,7 +132,7 @@ TEST(ParticleEquilibrium, TwoCablesHoldingAWeightWithOneBlankAfterEquals) {
 
 TEST(ParticleEquilibrium, OneForceOfUnknownMagnitudeAndDirection) {
     ForceTable t = Table({"h-30", "v-40", "F<q"});
-    t[2][kDrawAngle] = 45.0;
+    t[2].DrawAngle = 45.0;
     const EquilibriumOutcome out = Solve(t);
     EXPECT_EQ(out.msg, "");
     const std::vector<std::string> lines = Lines(out.report);
@@ -141,9 +141,9 @@ TEST(ParticleEquilibrium, OneForceOfUnknownMagnitudeAndDirection) {
     EXPECT_EQ(lines[1], ";SF!y = F sen Q ;- 40 = 0");
     EXPECT_EQ(lines[2], "F = 50");
     EXPECT_EQ(lines[3], "Q = 53.13°");
-    EXPECT_EQ(t[2][kDrawAngle].ToText(), "");
-    EXPECT_NEAR(t[2][kX].ToNumber(), 30, 1e-9);
-    EXPECT_NEAR(t[2][kY].ToNumber(), 40, 1e-9);
+    EXPECT_EQ(t[2].DrawAngle.ToText(), "");
+    EXPECT_NEAR(t[2].X.ToNumber(), 30, 1e-9);
+    EXPECT_NEAR(t[2].Y.ToNumber(), 40, 1e-9);
 }
 
 TEST(ParticleEquilibrium, LinearSystemsWriteOneBlankAfterEqualsAndTheMarkupMinus) {
@@ -188,20 +188,20 @@ TEST(ParticleEquilibrium, Refusals) {
     for (const auto& c : cases) {
         ForceTable t = Table(c.texts);
         for (ParticleForceRec& r : t)
-            if (r[kHour].IsEmptyText()) r[kDrawAngle] = 0.0;
+            if (r.Hour.IsEmptyText()) r.DrawAngle = 0.0;
         const ForceTable before = t;
         const EquilibriumOutcome out = Solve(t);
         EXPECT_EQ(out.msg, c.msg) << c.texts[0];
         EXPECT_EQ(out.report, "");
         EXPECT_FALSE(out.redraw);
         for (size_t j = 0; j < t.size(); ++j)
-            for (int k = 1; k <= kFieldCount; ++k) EXPECT_EQ(t[j][k], before[j][k]);
+            for (int k = 0; k < vec::ParsedVector::kCount; ++k) EXPECT_EQ(t[j].Field(k), before[j].Field(k));
     }
 }
 
 TEST(ParticleEquilibrium, ARunTimeErrorEndsTheSolutionSilently) {
     ForceTable t = Table({"h-30", "v-40", "0F<q"});
-    t[2][kDrawAngle] = 45.0;
+    t[2].DrawAngle = 45.0;
     const EquilibriumOutcome out = Solve(t);
     EXPECT_TRUE(out.failed);
     EXPECT_EQ(out.msg, "");
@@ -216,7 +216,7 @@ TEST(ParticleEquilibrium, NothingToSolveReportsTheSums) {
     EXPECT_EQ(out.msg, "");
     EXPECT_FALSE(out.redraw);
     EXPECT_EQ(out.report, "No hay incógnitas.\r\n;SF!x = 10\r\n;SF!y = -2.5");
-    EXPECT_EQ(t[1][kArrowColor], before[1][kArrowColor]);
+    EXPECT_EQ(t[1].ArrowColor, before[1].ArrowColor);
 }
 
 TEST(ParticleEquilibrium, MagnitudeAndDirectionWithAChoice) {
@@ -227,7 +227,7 @@ TEST(ParticleEquilibrium, MagnitudeAndDirectionWithAChoice) {
         const std::string cable = std::string("p60x,") + symbol;
         const bool strutFirst = std::string(symbol) == "Tb";
         ForceTable t = strutFirst ? Table({"80<a", "v-100", cable}) : Table({"v-100", cable, "80<a"});
-        t[strutFirst ? 0 : 2][kDrawAngle] = 0.0;
+        t[strutFirst ? 0 : 2].DrawAngle = 0.0;
         std::string prompt;
         const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [&](const std::string& p) {
             prompt = p;
@@ -248,15 +248,15 @@ TEST(ParticleEquilibrium, MagnitudeAndDirectionWithAChoice) {
         const std::string secondLine = second.substr(second.find("\r\n") + 2);
         const std::string t2 = secondLine.substr(secondLine.find(" = ") + 3);
         EXPECT_EQ(lines[2].substr(lines[2].find(" = ") + 3), t2.substr(0, t2.find(',')));
-        EXPECT_NEAR(t[0][kX].ToNumber() + t[1][kX].ToNumber() + t[2][kX].ToNumber(), 0, 1e-9);
-        EXPECT_NEAR(t[0][kY].ToNumber() + t[1][kY].ToNumber() + t[2][kY].ToNumber(), 0, 1e-9);
+        EXPECT_NEAR(t[0].X.ToNumber() + t[1].X.ToNumber() + t[2].X.ToNumber(), 0, 1e-9);
+        EXPECT_NEAR(t[0].Y.ToNumber() + t[1].Y.ToNumber() + t[2].Y.ToNumber(), 0, 1e-9);
     }
 }
 
 TEST(ParticleEquilibrium, TwoDirectionsOfKnownMagnitudes) {
     ForceTable t = Table({"h10", "10<a", "10<b"});
-    t[1][kDrawAngle] = 100.0;
-    t[2][kDrawAngle] = -100.0;
+    t[1].DrawAngle = 100.0;
+    t[2].DrawAngle = -100.0;
     const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [](const std::string&) { return true; });
     ASSERT_EQ(out.msg, "");
     const std::vector<std::string> lines = Lines(out.report);
@@ -268,7 +268,7 @@ TEST(ParticleEquilibrium, TwoDirectionsOfKnownMagnitudes) {
 
 TEST(ParticleEquilibrium, OneMagnitudeSharedByTwoForces) {
     ForceTable t = Table({"hT", "T<a", "v-10", "h-10"});
-    t[1][kDrawAngle] = 60.0;
+    t[1].DrawAngle = 60.0;
     int asked = 0;
     const EquilibriumOutcome out = SolveParticleEquilibrium(t, 3, [&](const std::string&) {
         ++asked;

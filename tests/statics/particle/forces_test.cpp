@@ -46,43 +46,23 @@ TEST(ParticleForceTable, LoadingStopsAtTheFirstRefusedText) {
     ASSERT_EQ(s.ParticleForceCount, 1);
     ASSERT_EQ(s.ParticleForces.size(), 1u);
     const ParticleForceRec& r = s.ParticleForces[0];
-    EXPECT_EQ(r[kText].ToText(), "h5");
-    EXPECT_EQ(r[kMag].ToNumber(), 5);
-    EXPECT_EQ(r[kDrawAngle].ToText(), "");
+    EXPECT_EQ(r.TypedText, "h5");
+    EXPECT_EQ(r.Mag.ToNumber(), 5);
+    EXPECT_EQ(r.DrawAngle.ToText(), "");
     // Slots were freed before loading: the first +x arrow starts at the centre.
-    EXPECT_FLOAT_EQ(r[kOriginX].ToNumber(), 198.5f);
-    EXPECT_FLOAT_EQ(r[kOriginY].ToNumber(), 192.5f);
+    EXPECT_FLOAT_EQ(r.OriginX, 198.5f);
+    EXPECT_FLOAT_EQ(r.OriginY, 192.5f);
 }
 
 TEST(ParticleForceTable, RepickingFreesEverySlotFirst) {
     ParticleState s;
     ASSERT_EQ(LoadParticleForces(s, {"h1", "h2", "h3"}, 0, 397, 385, 3), "");
-    EXPECT_FLOAT_EQ(s.ParticleForces[2][kOriginX].ToNumber(), 198.5f + 5);
+    EXPECT_FLOAT_EQ(s.ParticleForces[2].OriginX, 198.5f + 5);
     s.ParticleForces.erase(s.ParticleForces.begin());
     RepickOrigins(s, 0, 397, 385);
-    EXPECT_FLOAT_EQ(s.ParticleForces[0][kOriginX].ToNumber(), 198.5f);
-    EXPECT_FLOAT_EQ(s.ParticleForces[1][kOriginX].ToNumber(), 198.5f + 5);
-    EXPECT_FLOAT_EQ(s.ParticleForces[1][kOriginY].ToNumber(), 192.5f - 5);
-}
-
-}  // namespace
-}  // namespace particle
-
-namespace particle {
-namespace {
-
-// A field number outside the record is the program's own index error (it
-// used to escape as std::out_of_range, past the handlers' messages).
-TEST(ParticleForceTable, AFieldOutsideTheRecordIsASubscriptError) {
-    ParticleForceRec f;
-    for (int i : {-1, kFieldCount + 1}) {
-        SCOPED_TRACE(i);
-        try {
-            f[i];
-            ADD_FAILURE() << "no error";
-        } catch (const rt::RuntimeError& e) { EXPECT_EQ(e.code(), rt::ErrorCode::SubscriptOutOfRange); }
-    }
-    EXPECT_NO_THROW(f[kFieldCount]);
+    EXPECT_FLOAT_EQ(s.ParticleForces[0].OriginX, 198.5f);
+    EXPECT_FLOAT_EQ(s.ParticleForces[1].OriginX, 198.5f + 5);
+    EXPECT_FLOAT_EQ(s.ParticleForces[1].OriginY, 192.5f - 5);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(ParticleProcedure, SolvesAndDrawsTheForcesOfTheGrid) {
     EXPECT_TRUE(dialogs.Shown().empty());
     EXPECT_TRUE(form_->rtbCalc->Text().contains(QStringLiteral("T1 = 73.205")));
     ASSERT_EQ(State().ParticleForceCount, 3);
-    EXPECT_EQ(State().ParticleForces[2][kArrowColor].ToNumber(), 0xFF00FF);
+    EXPECT_EQ(State().ParticleForces[2].ArrowColor, 0xFF00FF);
     EXPECT_FALSE(form_->pic1->Drawn().empty());
 }
 

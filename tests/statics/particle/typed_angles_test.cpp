@@ -32,7 +32,7 @@ TEST_F(TypedAngles, DirectionRotationAndDrawingAnglesReadTheDecimalComma) {
     dialogs.AnswerInput(QStringLiteral("1,5e2"));
     EnterVector(QStringLiteral("F<q"));
     ASSERT_EQ(State().ParticleForceCount, 1);
-    EXPECT_EQ(State().ParticleForces[0][kDrawAngle].ToNumber(), 150);
+    EXPECT_EQ(State().ParticleForces[0].DrawAngle.ToNumber(), 150);
     dialogs.AnswerInput(QStringLiteral("-12,5"));
     form().panels.cmdRotangle->Press();
     EXPECT_EQ(shell::Shared().AxesRotation, -12.5);

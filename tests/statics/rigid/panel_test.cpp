@@ -669,7 +669,7 @@ TEST_F(RigidPanel, MembersStandOutFromTheAxesWhichShowTheirNames) {
     EXPECT_TRUE(member);
     names.sort();
     EXPECT_EQ(names, (QStringList{"X", "Y"}));
-    form().grab().save("/tmp/safety/rigid_beam.png");
+    testsupport::SaveGrab(&form(), "rigid_beam");
 }
 
 }  // namespace
