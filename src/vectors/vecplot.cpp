@@ -23,7 +23,10 @@ VecRec RecordOf(const VectorSpec& v, rt::ColorRef color) {
 }
 
 VecRec ParseRecord(std::string_view text, rt::ColorRef color) {
-    return RecordOf(ParseNumericVector(text).value(), color);
+    const ParseResult<VectorSpec> v = ParseNumericVector(text);
+    // A typed vector the notation refuses is bad input for the procedure.
+    if (!v.ok()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    return RecordOf(*v, color);
 }
 
 std::string ComponentsText(double x, double y) { return rt::NumberText(x) + "," + rt::NumberText(y); }
@@ -56,7 +59,7 @@ double AxisScale(double side, double extent, double otherExtent) {
 }
 
 VectorPlotLayout LayoutVectorPlot(std::span<const VecRec> vecs, double drawScale) {
-    if (vecs.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    if (vecs.empty()) rt::Fault("vector plot: no vectors");
     double xmin = vecs[0].X, xmax = xmin, ymin = vecs[0].Y, ymax = ymin;
     for (const VecRec& v : vecs.subspan(1)) {
         xmin = std::min(xmin, v.X);

@@ -169,6 +169,7 @@ public:
     explicit RecKinematics(std::unique_ptr<shell::KinematicsServices> in) : in_(std::move(in)) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
+    void ChooseLaw(int law) override { in_->ChooseLaw(law); }
 
 private:
     std::unique_ptr<shell::KinematicsServices> in_;

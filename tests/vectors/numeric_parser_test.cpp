@@ -130,12 +130,12 @@ TEST(NumericVectorParser, MorePartsThanTheFormatHasAreRefusedNotReadInPart) {
     }
 }
 
-TEST(NumericVectorParser, ReadingARefusalIsARuntimeError) {
+TEST(NumericVectorParser, ReadingARefusalAsAValueIsAProgramFault) {
     auto r = ParseNumericVector("h");
-    EXPECT_THROW((void)r->X, rt::RuntimeError);
+    EXPECT_THROW((void)r->X, rt::ProgramFault);
     auto ok = ParseNumericVector("3,4");
     ASSERT_TRUE(ok.ok());
     EXPECT_EQ(ok->Field(VectorSpec::kMag), rt::Variant(5.0));
     EXPECT_EQ(ok->Field(VectorSpec::kHour), rt::Variant(1));
-    EXPECT_THROW(ok->Field(6), rt::RuntimeError);
+    EXPECT_THROW(ok->Field(6), rt::ProgramFault);
 }

@@ -99,6 +99,7 @@ struct KinematicsDouble : shell::KinematicsServices {
         form.panels.fraKinem = new plat::Frame(QStringLiteral("fraKinem"), &form);
     }
     void AdaptKinemCtrls(int) override {}
+    void ChooseLaw(int) override {}
 };
 
 class DirecPanelTest : public ::testing::Test {
