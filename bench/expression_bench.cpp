@@ -42,7 +42,7 @@ const Case kCases[] = {
 inline double Arg(size_t i) { return 0.5 + static_cast<double>(i & 1023) * 0.001; }
 
 void Ours(benchmark::State& state, const Case& c) {
-    num::AngleFactor = 1.0;
+    num::AngleUnitScope radians(num::kRadians);
     num::CExpression e(c.ours);
     if (e.ErrorCode() != 0) {
         state.SkipWithError(e.ErrorDescription().c_str());
@@ -57,7 +57,6 @@ void Ours(benchmark::State& state, const Case& c) {
         benchmark::DoNotOptimize(e.ValueFast(vars, c.nvars));
         ++i;
     }
-    num::AngleFactor = num::kDefaultAngleFactor;
 }
 
 void Native(benchmark::State& state, const Case& c) {
@@ -92,7 +91,7 @@ void MuParser(benchmark::State& state, const Case& c) {
 
 // The three ways agree before anything is timed.
 bool SameValues() {
-    num::AngleFactor = 1.0;
+    num::AngleUnitScope radians(num::kRadians);
     bool ok = true;
     for (const Case& c : kCases) {
         num::CExpression e(c.ours);
@@ -109,7 +108,6 @@ bool SameValues() {
         ok = ok && std::fabs(p.Eval() - native) <= 1e-12 * std::max(1.0, std::fabs(native));
 #endif
     }
-    num::AngleFactor = num::kDefaultAngleFactor;
     return ok;
 }
 

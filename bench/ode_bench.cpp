@@ -43,7 +43,7 @@ const Motion kMotions[] = {
 std::shared_ptr<num::CExpression> gLaw;
 
 void UseLaw(const Motion& m) {
-    num::AngleFactor = 1.0;
+    num::SetAngleUnit(num::kRadians);  // the unit this program works in
     gLaw = std::make_shared<num::CExpression>(m.law);
 }
 
@@ -73,7 +73,7 @@ const char* const kCubic = "X^3 - 2*X - 5";
 const double kCubicRoot = 2.0945514815423265;
 
 void OursRoots(benchmark::State& state) {
-    num::AngleFactor = 1.0;
+    num::SetAngleUnit(num::kRadians);  // the unit this program works in
     double root = 0.0;
     bool ok = false;
     for (auto _ : state) {
@@ -135,7 +135,7 @@ double GslF(double x, void* params) { return static_cast<num::CExpression*>(para
 // The same task with GSL: compile, scan the interval in 490 steps, refine
 // each sign change with Brent's method to the same abscissa tolerance.
 void GslRoots(benchmark::State& state, bool scan) {
-    num::AngleFactor = 1.0;
+    num::SetAngleUnit(num::kRadians);  // the unit this program works in
     gsl_root_fsolver* s = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
     double root = 0;
     for (auto _ : state) {

@@ -7,14 +7,14 @@
 namespace calc {
 
 rt::Variant& CalcCells::operator()(int i, int j) {
-    rt::CheckIndex(i, 1, rows_);
-    rt::CheckIndex(j, 1, cols_);
+    rt::ExpectIndex(i, 1, rows_, "selected cell row");
+    rt::ExpectIndex(j, 1, cols_, "selected cell column");
     return v_[size_t(i - 1) * cols_ + (j - 1)];
 }
 
 const rt::Variant& CalcCells::operator()(int i, int j) const {
-    rt::CheckIndex(i, 1, rows_);
-    rt::CheckIndex(j, 1, cols_);
+    rt::ExpectIndex(i, 1, rows_, "selected cell row");
+    rt::ExpectIndex(j, 1, cols_, "selected cell column");
     return v_[size_t(i - 1) * cols_ + (j - 1)];
 }
 

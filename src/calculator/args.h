@@ -34,7 +34,7 @@ public:
     CalcCells(int rows, int cols) : rows_(rows), cols_(cols), v_(size_t(rows) * cols) {}
     int Rows() const { return rows_; }
     int Cols() const { return cols_; }
-    // Out of range raises rt::RuntimeError (subscript out of range).
+    // Out of range is a program fault (rt::ProgramFault).
     rt::Variant& operator()(int i, int j);
     const rt::Variant& operator()(int i, int j) const;
 

@@ -8,7 +8,8 @@
 // shell::WriteResults into rtbCalc) and draws on the drawing picture; it
 // reports a failure by throwing rt::RuntimeError, which the dispatch answers
 // with "Falló la rutina. Revisa los argumentos.", putting AngleFactor back.
-// A driver may set num::AngleFactor freely: the dispatch restores it.
+// A driver that works in another unit switches it with num::AngleUnitScope;
+// the dispatch gives the user's unit back on every way out all the same.
 #include <functional>
 #include <string>
 #include <vector>

@@ -73,9 +73,7 @@ void DrawPolyline(plat::Picture& pic, std::span<const double> px, std::span<cons
 
 void DrawGraphPoints(plat::Picture& pic, const PointsGraph& g) {
     const PlotFrame& f = g.frame;
-    if (g.drawFrame)
-        rt::IgnoreError(kStrokeSkipped,
-                        [&] { pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour); });
+    if (g.drawFrame) pic.Box(f.left, f.bottom + f.side, f.left + f.side, f.bottom, kGraphFrameColour);
     if (g.verticalAxis)
         rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(g.px0, f.bottom, g.px0, f.bottom + f.side, kGraphAxisColour); });
     pic.SetForeColor(rt::kBlack);

@@ -3,7 +3,6 @@
 // between infix and reverse-Polish notation, 4 between degrees and radians.
 // Keys 2 and 3 show their "off" state by a cross drawn in exclusive or.
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -71,11 +70,11 @@ void ExprStrip::picOpt_MouseDown(int button, int shift, double x, double y) {
             if (s.AngleInDegrees) {
                 pic.Print(QStringLiteral("rad"));
                 s.AngleInDegrees = false;
-                num::AngleFactor = 1;
+                num::SetAngleUnit(num::kRadians);
             } else {
                 pic.Print(QStringLiteral("grd"));
                 s.AngleInDegrees = true;
-                num::AngleFactor = std::numbers::pi / 180;
+                num::SetAngleUnit(num::kDefaultAngleFactor);
             }
         } else {
             return;

@@ -107,10 +107,6 @@ public:
     // The argument-help texts, piece 1 first, read when a procedure is
     // chosen: those loaded at start-up unless replaced.
     std::function<std::vector<std::string>()> ArgHelpTexts;
-    // A test's stand-in for the kinematics services: when set, a law (11 to
-    // 13) chosen on the law bar is handed to it instead of to
-    // Services().kinematics->AdaptKinemCtrls.
-    std::function<void(int law)> AdaptKinemCtrls;
 
     const Panel& panel() const { return panel_; }
     ArgGrid& grid() { return *grid_; }
@@ -125,7 +121,17 @@ private:
     void DrawLawBar(int law);
     void BarUpperKinematics(int n);
     void BarLower(int m);
-    void ClearKinematicsInputs();
+    // What choosing procedure m of a group shows, gathered before anything
+    // is changed (reading the help may fail); ShowProcedure then writes and
+    // shows it and cannot fail.
+    struct ArmedProcedure {
+        int code = 0;   // the ProcedureCode chosen
+        int piece = 0;  // its argument-help piece, 0 for none
+        std::vector<std::string> help;
+        bool calculator = true;  // false on the law bar, which chooses no procedure
+    };
+    ArmedProcedure ArmProcedure(int group, int m) const;
+    void ShowProcedure(const ArmedProcedure& armed, int m);
     DriverEnd RunDriver(Route route, const CalcRequest& request);
     DriverEnd SolveParticleFromGrid(const CalcRequest& request);
     void RunNested(int group);

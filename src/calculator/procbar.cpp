@@ -7,12 +7,9 @@
 #include "calculator/arghelp.h"
 #include "calculator/grid.h"
 #include "calculator/panel.h"
-#include "platform/buttons.h"
-#include "platform/common.h"
 #include "platform/frames.h"
 #include "platform/picture.h"
 #include "platform/richpane.h"
-#include "platform/textbox.h"
 #include "runtime/errors.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
@@ -39,6 +36,10 @@ void Calculator::picBar_MouseDown(int, int, double x, double y) {
     });
 }
 
+// A choice on the bar is all or nothing: the steps that may fail (another
+// workspace taking its law, reading the argument help) come first, and the
+// choice is written and drawn only after them, so a failed click leaves the
+// group, the procedure, the law and the bar as they were.
 void Calculator::ChooseBarGroup(int n) {
     rt::IgnoreError("a click on the procedure bar that fails chooses nothing; the bar stays as it was", [&] {
         if (shell::Shared().WorkspaceMode == shell::kKinematicsWorkspace)
@@ -55,13 +56,11 @@ void Calculator::ChooseBarProcedure(int m) {
 
 void Calculator::BarUpperCalculator(int n, int cell) {
     if (n > kBarGroups) return;
-    shell::SharedState& g = shell::Shared();
-    plat::Picture& bar = *panel_.picBar;
     const BarGroupInfo& group = BarGroup(n);
-    g.ProcedureGroup = n;
-    groupProcCount_ = group.count;
+    const ArmedProcedure armed = ArmProcedure(n, cell);  // may fail: nothing is changed yet
 
-    const double w = groupProcCount_ * kBarCellWidth;
+    plat::Picture& bar = *panel_.picBar;
+    const double w = group.count * kBarCellWidth;
     bar.FilledBox(249, 63, 649, 1, rt::kButtonFace);  // right of the group cells, both rows
     bar.FilledBox(0, 32, 400, -1, kBarBack);          // the lower row
     bar.Line(249, 33, 649, 33, rt::kButtonFace);
@@ -70,27 +69,11 @@ void Calculator::BarUpperCalculator(int n, int cell) {
     bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts, (group.sheetCol - 1) * 31,
                   (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
-    rt::IgnoreError("the group is shown even when its procedure cannot be armed", [&] { BarLower(cell); });
+    shell::Shared().ProcedureGroup = n;
+    groupProcCount_ = group.count;
+    ShowProcedure(armed, cell);
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
     bar.Refresh();
-}
-
-void Calculator::ClearKinematicsInputs() {
-    auto clear = [this](const QString& base, int count) {
-        for (int i = 0; i < count; ++i) {
-            QWidget* w = form_->findChild<QWidget*>(plat::ArrayName(base, i));
-            if (auto* t = qobject_cast<plat::TextBox*>(w))
-                t->SetText(QString());
-            else if (auto* r = qobject_cast<plat::RichPane*>(w))
-                r->SetText(QString());
-            else if (auto* c = qobject_cast<plat::CheckBox*>(w))
-                c->SetValue(0);
-        }
-    };
-    clear(QStringLiteral("txtT0"), 4);
-    clear(QStringLiteral("txtKinem"), 2);
-    clear(QStringLiteral("chkGraph"), 4);
-    clear(QStringLiteral("txtKinemt1"), 2);
 }
 
 void Calculator::DrawLawBar(int law) {
@@ -105,17 +88,11 @@ void Calculator::DrawLawBar(int law) {
 
 void Calculator::BarUpperKinematics(int n) {
     if (n > kLawCount) return;  // cells 4 and 5 hold no law
-    shell::SharedState& g = shell::Shared();
-    g.KinemLaw = kFirstLaw - 1 + n;
-
-    ClearKinematicsInputs();
-    if (AdaptKinemCtrls)
-        AdaptKinemCtrls(g.KinemLaw);  // a test's stand-in
-    else
-        form_->Services().kinematics->AdaptKinemCtrls(g.KinemLaw);
-    QWidget* law = form_->findChild<QWidget*>(plat::ArrayName(QStringLiteral("txtKinem"), 0));
-    if (law) plat::FocusControl(law);
-    DrawLawBar(g.KinemLaw);
+    const int law = kFirstLaw - 1 + n;
+    // The kinematics workspace stores its law and adapts its controls; the
+    // bar shows the law once it is taken.
+    form_->Services().kinematics->ChooseLaw(law);
+    DrawLawBar(law);
 }
 
 bool Calculator::HasProblem() const { return grid_ && grid_->HoldsArguments(); }
@@ -138,26 +115,39 @@ void Calculator::RestoreBar() {
     BarUpperCalculator(group, at == end ? 1 : static_cast<int>(at - info.codes.begin()) + 1);
 }
 
-void Calculator::BarLower(int m) {
-    if (groupProcCount_ == 0 || m < 1 || m > groupProcCount_) return;
-    shell::SharedState& g = shell::Shared();
+Calculator::ArmedProcedure Calculator::ArmProcedure(int group, int m) const {
+    const shell::SharedState& g = shell::Shared();
+    ArmedProcedure a;
+    a.code = g.ProcedureCode;
     // The law bar's lower row holds nothing: it changes no procedure.
-    const bool calculator = g.WorkspaceMode != shell::kKinematicsWorkspace;
-    int piece = 0;
-    if (calculator && g.ProcedureGroup >= 1 && g.ProcedureGroup <= kBarGroups) {
-        g.ProcedureCode = BarGroup(g.ProcedureGroup).codes[static_cast<size_t>(m - 1)];
-        piece = HelpPieceOf(g.ProcedureCode);
-        // These take their function from the expression box.
-        if ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 || g.ProcedureGroup == 5)
-            form_->rtbExpr->SetFocus();
+    a.calculator = g.WorkspaceMode != shell::kKinematicsWorkspace;
+    if (a.calculator && group >= 1 && group <= kBarGroups) {
+        a.code = BarGroup(group).codes[static_cast<size_t>(m - 1)];
+        a.piece = HelpPieceOf(a.code);
+        if (a.piece != 0 && ArgHelpTexts) a.help = ArgHelpTexts();
     }
+    return a;
+}
+
+void Calculator::ShowProcedure(const ArmedProcedure& armed, int m) {
+    shell::SharedState& g = shell::Shared();
+    g.ProcedureCode = armed.code;
+    // These take their function from the expression box.
+    if (armed.calculator &&
+        ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 || g.ProcedureGroup == 5))
+        form_->rtbExpr->SetFocus();
     // The vector procedures take their arguments in the notation that the
     // direction frame builds.
-    form_->fraDirec->setVisible(calculator &&
+    form_->fraDirec->setVisible(armed.calculator &&
                                 (g.ProcedureGroup == 7 || (g.ProcedureGroup == 8 && g.ProcedureCode == 36)));
     panel_.shpBar2->move(HighlightLeft(m), kHighlightTop2);
     ShowArgs(g.ProcedureCode);
-    if (piece != 0) ShowArgHelp(piece);
+    if (armed.piece != 0) calc::ShowArgHelp(*form_->txtArgHelp, armed.help, armed.piece);
+}
+
+void Calculator::BarLower(int m) {
+    if (groupProcCount_ == 0 || m < 1 || m > groupProcCount_) return;
+    ShowProcedure(ArmProcedure(shell::Shared().ProcedureGroup, m), m);
     panel_.picBar->Refresh();
 }
 

@@ -23,7 +23,7 @@ const BarGroupInfo& BarGroup(int group);
 // cell of the upper row, any other n lower cell n - 12.
 int BarCellNumber(double x, double y);
 
-// Kinematics laws stored in KinemLaw by upper cells 1 to 3.
+// Kinematics laws chosen by upper cells 1 to 3 (the kinematics workspace stores them).
 inline constexpr int kFirstLaw = 11;
 inline constexpr int kLawCount = 3;
 

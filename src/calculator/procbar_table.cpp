@@ -21,7 +21,7 @@ constexpr std::array<BarGroupInfo, kBarGroups> kGroups{{
 }  // namespace
 
 const BarGroupInfo& BarGroup(int group) {
-    rt::CheckIndex(group, 1, kBarGroups);
+    rt::ExpectIndex(group, 1, kBarGroups, "procedure bar group");
     return kGroups[static_cast<size_t>(group - 1)];
 }
 

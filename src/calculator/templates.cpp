@@ -83,14 +83,13 @@ ProcedureText ProcedureTextOf(int procedure) {
 }
 
 void ShowArgs(plat::Picture& picArgs, int procedure) {
-    constexpr const char* kReminderOnly = "the template picture is only a reminder: a failed stroke is left out";
-    rt::IgnoreError(kReminderOnly, [&] { picArgs.Cls(); });
+    // The program's own texts at fixed places: nothing here depends on input.
+    picArgs.Cls();
     if (procedure == 0) return;
     const ProcedureText t = ProcedureTextOf(procedure);
     const std::string font = "Times New Roman";
-    rt::IgnoreError(kReminderOnly, [&] { shell::PrintMarkupText(picArgs, std::string(t.title), 5, 35, font, 8); });
-    rt::IgnoreError(kReminderOnly,
-                    [&] { shell::PrintMarkupText(picArgs, std::string(t.argTemplate), 5, 20, font, 8); });
+    shell::PrintMarkupText(picArgs, std::string(t.title), 5, 35, font, 8);
+    shell::PrintMarkupText(picArgs, std::string(t.argTemplate), 5, 20, font, 8);
 }
 
 }  // namespace calc

@@ -164,7 +164,7 @@ std::string ElementText(const rt::Variant& v) { return v.IsEmpty() ? "" : v.ToTe
 
 rt::Outcome<ElementsTriangle> SolveTriangleFromElements(std::span<const rt::Variant> elements, int decimals) {
     using Result = rt::Outcome<ElementsTriangle>;
-    if (elements.size() < 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    if (elements.size() < 6) rt::Fault("triangle from elements: fewer than six elements");
     ElementsTriangle r;
     // Numbers are known, anything else ("x") unknown; a zero counts as unknown.
     std::array<rt::Variant, 6> e;
@@ -242,7 +242,7 @@ std::vector<FigureLine> LayoutElementsTriangle(const ElementsTriangle& t) {
 }
 
 rt::Outcome<VerticesTriangle> SolveTriangleFromVertices(std::span<const double> xy, int decimals) {
-    if (xy.size() < 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    if (xy.size() < 6) rt::Fault("triangle from vertices: fewer than six coordinates");
     VerticesTriangle r;
     std::copy_n(xy.begin(), 6, r.xy.begin());
     const double x1 = xy[0], y1 = xy[1], x2 = xy[2], y2 = xy[3], x3 = xy[4], y3 = xy[5];

@@ -204,7 +204,7 @@ rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double
 }
 
 CurvePlan PlanCurve(const std::vector<double>& values, double ti, double tf, char letter, double noise) {
-    rt::CheckIndex(static_cast<long long>(values.size()) - 1, kSteps + 1, kSteps + 1);
+    rt::ExpectIndex(static_cast<long long>(values.size()) - 1, kSteps + 1, kSteps + 1, "curve samples");
     if (ti > tf) std::swap(ti, tf);
     CurvePlan p;
     const bool zero = std::all_of(values.begin() + 1, values.end(), [&](double v) { return std::fabs(v) <= noise; });

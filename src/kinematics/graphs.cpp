@@ -133,11 +133,9 @@ void Kinematics::GraphKinem2D(double ti, double tf, bool cartesian, int n) {
                           ti, tf, n, g.PlotLeft, g.PlotBottom, g.PlotSide);
     rt::IgnoreError(kPathStepSkipped, [&] { shell::WriteResults(*form_->rtbCalc, PlanePathLines(path)); });
     plat::Picture& pic = *form_->pic1;
-    rt::IgnoreError(kPathStepSkipped, [&] { form_->Services().motion->ShowPic1(true); });
+    form_->Services().motion->ShowPic1(true);
     pic.Cls();
-    rt::IgnoreError(kPathStepSkipped, [&] {
-        pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline);
-    });
+    pic.Box(g.PlotLeft, g.PlotBottom + g.PlotSide, g.PlotLeft + g.PlotSide, g.PlotBottom, kOutline);
     pic.SetForeColor(kAxisGrey);
     if (path.xZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(*path.xZero, 0, *path.xZero, g.PicWidth); });
     if (path.yZero) rt::IgnoreError(kPathStepSkipped, [&] { pic.Line(0, *path.yZero, g.PicHeight, *path.yZero); });

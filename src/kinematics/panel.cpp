@@ -237,6 +237,17 @@ void Kinematics::AdaptKinemCtrls(int law) {
     if (plane) rows(true, false);  // the instant and the interval, without the curves
 }
 
+void Kinematics::ChooseLaw(int law) {
+    Panel& p = panel_;
+    for (plat::TextBox* box : p.txtT0) box->SetText(QString());
+    for (plat::RichPane* box : p.txtKinem) box->SetText(QString());
+    for (plat::CheckBox* check : p.chkGraph) check->SetValue(0);
+    for (plat::TextBox* box : p.txtKinemt1) box->SetText(QString());
+    AdaptKinemCtrls(law);
+    shell::Shared().KinemLaw = law;
+    plat::FocusControl(p.txtKinem[0]);
+}
+
 void Kinematics::EnterFrom(QWidget* box) {
     const Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;

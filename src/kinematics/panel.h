@@ -1,8 +1,8 @@
 #pragma once
 // The plane-kinematics panel fraKinem: the law boxes, the initial
 // conditions, the instant, the graph interval and curves, and the two "Ya"
-// buttons. The law is chosen on the calculator's procedure bar, which stores
-// it in KinemLaw (shell/defaults.h) and calls AdaptKinemCtrls.
+// buttons. The law is chosen on the calculator's procedure bar, which hands
+// it to ChooseLaw; this workspace alone writes KinemLaw (shell/defaults.h).
 //
 // Both commands run in radians and give the angle mode back on every way
 // out. A fault inside a command shows "Error en el comando."; the result
@@ -50,6 +50,7 @@ public:
     void BuildPanels(shell::Form1& form) override;
     void AdaptKinemCtrls(int law) override;
     bool HasProblem() const override;
+    void ChooseLaw(int law) override;
     const Panel& panel() const { return panel_; }
 
     // The two buttons.

@@ -1,6 +1,6 @@
 #pragma once
 // The module state of plane kinematics. The law itself lives in the shared
-// KinemLaw (shell/defaults.h), as the calculator's bar sets it; each
+// KinemLaw (shell/defaults.h), which ChooseLaw writes when the bar picks it; each
 // computation compiles the law it hands to the numerical routines.
 
 namespace kinem {

@@ -245,7 +245,7 @@ void GradientRidders(CExpression& f, double angleFactor, const std::vector<doubl
     AngleUnitScope unit(angleFactor);
     if (maxErr) *maxErr = 0;
     for (size_t k = 1; k < x.size(); ++k) {
-        rt::CheckIndex(static_cast<long long>(k), 1, static_cast<long long>(d.size()) - 1);
+        rt::ExpectIndex(static_cast<long long>(k), 1, static_cast<long long>(d.size()) - 1, "gradient");
         d[k] = Ridders(f, x[k], h, err);
         if (maxErr) *maxErr = std::max(*maxErr, err);
     }

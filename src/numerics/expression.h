@@ -19,12 +19,22 @@ namespace num {
 
 // Radians per angle unit of the direct trigonometric functions of formulas
 // (SEN, COS, TAN, COT, CSC, SEC, SESE, SECO, COSE, COCO): degrees by
-// default, 1 while a caller works in radians. Read at every evaluation. The
-// user's choice of unit sets it; code that works in another unit for a while
-// switches it with AngleUnitScope and nothing else.
+// default, 1 while a caller works in radians. Read at every evaluation.
+// Only two writes are allowed: SetAngleUnit, for the unit the user works in
+// (the start of the program, the calculator's "grd"/"rad" key), and
+// AngleUnitScope, for code that works in another unit for a while.
+//
+// Degrees are the 15-digit radians per degree that the program has always
+// started with and that mathutil's kDegToRad holds: every result computed in
+// degrees (those the help files give among them) rests on it, and switching
+// back to degrees with the key gives the very same unit, not one that is a
+// unit in the last place away (pi / 180).
 inline constexpr double kDefaultAngleFactor = 0.0174532925199433;
 inline constexpr double kRadians = 1.0;
 extern double AngleFactor;
+
+// The unit the user works in from now on.
+inline void SetAngleUnit(double factor) { AngleFactor = factor; }
 
 // Puts AngleFactor at `factor` for the scope's life and gives the previous
 // value back on every way out, a run-time error included.

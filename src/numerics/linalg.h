@@ -12,8 +12,9 @@
 
 namespace num {
 
-// A matrix indexed from 1, (row, column). An index outside raises
-// SubscriptOutOfRange. Routines that run over the whole matrix check their
+// A matrix indexed from 1, (row, column). Its indexes are the program's own
+// (loops over a shape already checked), so one outside is an
+// rt::ProgramFault. Routines that run over the whole matrix check their
 // bounds once and then read the rows through RowData.
 class Matrix {
 public:
@@ -25,13 +26,13 @@ public:
     int Rows() const { return rows_; }
     int Cols() const { return cols_; }
     double& operator()(int i, int j) {
-        rt::CheckIndex(i, 1, rows_);
-        rt::CheckIndex(j, 1, cols_);
+        rt::ExpectIndex(i, 1, rows_, "matrix row");
+        rt::ExpectIndex(j, 1, cols_, "matrix column");
         return data_[Offset(i, j)];
     }
     double operator()(int i, int j) const {
-        rt::CheckIndex(i, 1, rows_);
-        rt::CheckIndex(j, 1, cols_);
+        rt::ExpectIndex(i, 1, rows_, "matrix row");
+        rt::ExpectIndex(j, 1, cols_, "matrix column");
         return data_[Offset(i, j)];
     }
 

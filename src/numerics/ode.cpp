@@ -31,7 +31,9 @@ void CheckLaw(const OdeLaw& law) {
     if (law.order == 1 || law.order == 2) law.expr.ThrowIfError();
 }
 
-void CheckSize(const std::vector<double>& v, int n) { rt::CheckIndex(n, 0, static_cast<long long>(v.size()) - 1); }
+void CheckSize(const std::vector<double>& v, int n) {
+    rt::ExpectIndex(n, 0, static_cast<long long>(v.size()) - 1, "state vector");
+}
 
 // Arrays below are indexed from 1: p[1..n].
 inline void Derivs(CExpression& law, int n, double t, const double* y, double* dydt) {
@@ -207,7 +209,7 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     const int nvar = law.order;
     CheckLaw(law);
     CheckSize(vstart, nvar);
-    rt::CheckIndex(nstep, 0, kMaxTableSteps);
+    rt::ExpectIndex(nstep, 0, kMaxTableSteps, "table steps");
     AngleUnitScope unit(law.angleFactor);
     const size_t m = static_cast<size_t>(std::max(nvar, 0)) + 1;
     Work w(law.expr, nvar);

@@ -18,7 +18,7 @@ void InitGlobals() {
     DrawEngState& eng = DrawEng();
     eng.DrawScale = 24;
     SetDirection(eng, 3, 0);  // DirHour 3 (+x), DirAlpha 0
-    num::AngleFactor = num::kDefaultAngleFactor;
+    num::SetAngleUnit(num::kDefaultAngleFactor);
     text::G().Decimals = 3;
     // Arrow labels on pictures are written in the formula markup.
     UseMarkupForLabels();

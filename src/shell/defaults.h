@@ -64,7 +64,7 @@ struct SharedState {
     int32_t ProcedureGroup = 0;
     int32_t ProcedureCode = 0;
     // The plane-kinematics law: 11 x(t), 12 v(t), 13 a(t) from the bar; 14
-    // and 15 the plane laws.
+    // and 15 the plane laws. Written only by the kinematics workspace.
     int32_t KinemLaw = 0;
 
     // Options of the calculator's expression box.

@@ -52,8 +52,7 @@ void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y
 void RegisterShape(const std::string& kind, int n, double x, double y, double len1, double len2);
 void ClearShapes();
 // Moves the current point and the pen to a point in a registered shape's
-// frame; the current direction is kept. An unknown name raises
-// SubscriptOutOfRange.
+// frame; the current direction is kept. An unknown name is a program fault.
 void MoveToShapePoint(DrawCanvas& pic, const std::string& shapeName, double u, double v);
 
 // A circle of radius `size` or a square of half-side |size| (pixels) at the

@@ -95,7 +95,7 @@ PointD ShapePoint(const DrawEngState& st, const std::string& name, double u, dou
         return {Sng(r.X + u * d.cos * r.Len1 + v * d.cos90 * r.Len2),
                 Sng(r.Y + u * d.sin * r.Len1 + v * d.sin90 * r.Len2)};
     }
-    rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    rt::Fault("no shape named " + name);
 }
 
 ArrowPoints ArrowGeometry(PointD pen, double lengthPx, bool fromPen, const Direction& d, int headSize) {

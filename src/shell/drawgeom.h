@@ -82,7 +82,8 @@ void RegisterShape(DrawEngState& st, const std::string& kind, int n, double x, d
 int NextShapeNumber(int& counter);
 void ClearShapes(DrawEngState& st);
 // The point origin + u * Len1 along the shape's direction + v * Len2 across
-// it (positive v to the left). An unknown name raises SubscriptOutOfRange.
+// it (positive v to the left). Names are the program's own, so an unknown
+// one is a program fault (rt::ProgramFault).
 PointD ShapePoint(const DrawEngState& st, const std::string& name, double u, double v);
 
 // Arrow points in pixels. The head is 2 * headSize + 1 long and

@@ -180,11 +180,15 @@ public:
     // fraKinem with the law boxes, time boxes, graph checks and buttons.
     virtual void BuildPanels(Form1& form) = 0;
     // Shows, hides and captions the controls of fraKinem for a law (11 x(t),
-    // 12 v(t,x), 13 a(t,x,v); 14 and 15 the plane laws); the law bar calls
-    // it after storing the law.
+    // 12 v(t,x), 13 a(t,x,v); 14 and 15 the plane laws).
     virtual void AdaptKinemCtrls(int law) = 0;
     // A law is typed.
     virtual bool HasProblem() const = 0;
+    // The law chosen on the law bar: empties what was typed for the last
+    // one, adapts the controls, stores the law (KinemLaw, which only the
+    // kinematics workspace writes) and puts the caret in the law box. The bar
+    // is drawn for the law after it returns.
+    virtual void ChooseLaw(int law) = 0;
 };
 
 class HelpServices {

@@ -139,7 +139,7 @@ std::optional<std::string> Ascii(std::u16string_view s) {
 }  // namespace
 
 rt::ColorRef MarkupColor(int index) {
-    rt::CheckIndex(index, 0, 15);
+    rt::ExpectIndex(index, 0, 15, "markup palette");
     return kPalette[static_cast<size_t>(index)];
 }
 

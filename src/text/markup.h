@@ -64,8 +64,8 @@ struct ParsedMarkup {
 // Parses a marked-up text (line breaks as "\n").
 ParsedMarkup ParseMarkup(std::u16string_view text);
 
-// Colour of palette index 0..15 (&HBBGGRR); other indexes raise
-// SubscriptOutOfRange.
+// Colour of palette index 0..15 (&HBBGGRR); another index is a program fault
+// (rt::ProgramFault).
 rt::ColorRef MarkupColor(int index);
 
 // The Symbol-font code of a four-letter symbol code ("cruz" gives 180, the

@@ -25,17 +25,17 @@ ResultLines::ResultLines(int upper) { Resize(upper); }
 ResultLines::ResultLines(std::initializer_list<std::string> lines) : lines_(lines) {}
 
 std::string& ResultLines::operator[](int i) {
-    rt::CheckIndex(i, 1, UBound());
+    rt::ExpectIndex(i, 1, UBound(), "result line");
     return lines_[static_cast<size_t>(i - 1)];
 }
 
 const std::string& ResultLines::operator[](int i) const {
-    rt::CheckIndex(i, 1, UBound());
+    rt::ExpectIndex(i, 1, UBound(), "result line");
     return lines_[static_cast<size_t>(i - 1)];
 }
 
 void ResultLines::Resize(int upper) {
-    if (upper < 0) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    if (upper < 0) rt::Fault("result lines: negative count");
     lines_.resize(static_cast<size_t>(upper));
 }
 

@@ -11,7 +11,7 @@
 namespace text {
 
 // Lines of formula markup (UTF-8), numbered from 1 to UBound(). Reading or
-// writing a line outside that range raises SubscriptOutOfRange.
+// writing a line outside that range is a program fault (rt::ProgramFault).
 class ResultLines {
 public:
     ResultLines() = default;                                // no lines

@@ -54,7 +54,7 @@ ClockLattice MakeClockLattice(double h) {
 }
 
 const std::array<int, 4>& ClockCellPoints(int cell) {
-    rt::CheckIndex(cell, 1, kClockCellCount);
+    rt::ExpectIndex(cell, 1, kClockCellCount, "clock cell");
     return kCells[cell];
 }
 

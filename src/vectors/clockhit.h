@@ -33,8 +33,8 @@ ClockLattice MakeClockLattice(double h);
 
 // The four point numbers of a cell 1..16: top-left, top-right, bottom-right,
 // bottom-left of the unturned cell. Cells 1..12 are the hours; 13 top-left,
-// 14 top-right, 15 bottom-right and 16 bottom-left corners. A cell outside
-// 1..16 raises SubscriptOutOfRange.
+// 14 top-right, 15 bottom-right and 16 bottom-left corners. Cells reach it
+// checked, so one outside 1..16 is a program fault.
 const std::array<int, 4>& ClockCellPoints(int cell);
 
 // The centre square (points 8, 11, 25, 22).

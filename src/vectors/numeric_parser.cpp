@@ -20,7 +20,7 @@ rt::Variant VectorSpec::Field(int i) const {
     case kY: return Y;
     case kHour: return Hour;
     case kAlpha: return Alpha;
-    default: rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    default: rt::Fault("vector field " + std::to_string(i));
     }
 }
 

@@ -23,7 +23,7 @@ struct VectorSpec {
     // otherwise.
     rt::Variant Alpha;
 
-    // Field by index; an index outside 0..5 raises SubscriptOutOfRange.
+    // Field by index; an index outside 0..5 is a program fault.
     rt::Variant Field(int i) const;
 };
 

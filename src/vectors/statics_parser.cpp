@@ -38,7 +38,7 @@ rt::Variant ParsedVector::Field(int i) const {
     case kMagText: return MagText;
     case kFormatName: return FormatName;
     case kArrowLabel: return ArrowLabel;
-    default: rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    default: rt::Fault("vector field " + std::to_string(i));
     }
 }
 

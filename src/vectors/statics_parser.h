@@ -72,8 +72,8 @@ struct ParsedVector {
     std::string FormatName;                // "cAe,C", "cAe,M", "Fx,Fy", "M<D", "hCx", "vCy", "uD"
     std::string ArrowLabel;                // formula markup: magnitude to 2 decimals or the symbolic term
 
-    // Field by index (see above); an index outside 0..20 raises
-    // SubscriptOutOfRange.
+    // Field by index (see above); an index outside 0..20 is a program
+    // fault.
     rt::Variant Field(int i) const;
 };
 

@@ -56,7 +56,7 @@ double AxisScale(double side, double extent, double otherExtent) {
 }
 
 VectorPlotLayout LayoutVectorPlot(std::span<const VecRec> vecs, double drawScale) {
-    if (vecs.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    if (vecs.empty()) rt::Fault("vector plot: no vectors");
     double xmin = vecs[0].X, xmax = xmin, ymin = vecs[0].Y, ymax = ymin;
     for (const VecRec& v : vecs.subspan(1)) {
         xmin = std::min(xmin, v.X);

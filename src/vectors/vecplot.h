@@ -70,8 +70,8 @@ struct VectorPlotLayout {
     double oy = 0;
     std::vector<double> lengths;
 };
-// Layout of a non-empty list of records (an empty one raises
-// SubscriptOutOfRange). A negative magnitude is drawn with its size.
+// Layout of a non-empty list of records (the callers always hold the sum, so
+// an empty one is a program fault). A negative magnitude is drawn with its size.
 VectorPlotLayout LayoutVectorPlot(std::span<const VecRec> vecs, double drawScale = kDrawScale);
 
 }  // namespace vec

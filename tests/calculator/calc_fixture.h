@@ -43,7 +43,7 @@ protected:
         w.particle = particle::MakeParticleStatics();
         w.rigid = rigid::MakeRigidStatics();
         w.motion = motion::MakeMotion();
-        w.kinematics = kinem::MakeKinematics();
+        w.kinematics = MakeKinematicsServices();
         w.help = shell::MakeBasicHelp();
         w.results = shell::MakeBasicResultsDialog();
         form_ = std::make_unique<shell::Form1>(std::move(w));
@@ -54,6 +54,9 @@ protected:
         gd = calc_->panel().gd;
     }
     void TearDown() override { form_.reset(); }
+    // The kinematics workspace the form is built with: the program's own
+    // unless a test stands in for it.
+    virtual std::unique_ptr<shell::KinematicsServices> MakeKinematicsServices() { return kinem::MakeKinematics(); }
 
     shell::Form1& form() { return *form_; }
     calc::Calculator& calc() { return *calc_; }

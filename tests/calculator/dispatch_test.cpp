@@ -45,7 +45,7 @@ protected:
     }
     std::vector<Seen> seen;
     std::function<calc::DriverEnd(const calc::CalcRequest&)> onNumeric;
-    const double degrees = std::numbers::pi / 180;
+    const double degrees = num::kDefaultAngleFactor;
 };
 
 TEST_F(DispatchTest, ANumericProcedureGetsTheEvaluatedArgumentsThenTheResultTab) {
@@ -106,9 +106,9 @@ TEST_F(DispatchTest, ADriverErrorIsReportedKeepingPanePictureAndTab) {
     Choose(4, 1);
     Fill(1, 1, 1, {"2"});
     Select(1, 1, 1, 1);
-    num::AngleFactor = degrees;
+    num::SetAngleUnit(degrees);  // the user works in degrees
     onNumeric = [this](const calc::CalcRequest& r) -> calc::DriverEnd {
-        num::AngleFactor = 1;
+        num::SetAngleUnit(num::kRadians);  // a driver that leaves another unit behind
         shell::WriteResults(*form().rtbCalc, text::ResultLines{"Parcial"});
         r.pic->Line(0, 0, 10, 10);
         return rt::Div(1, 0) > 0 ? calc::DriverEnd::Common : calc::DriverEnd::Quit;
@@ -127,9 +127,9 @@ TEST_F(DispatchTest, ADriverThatEndsWithItsOwnMessageLeavesTheTabButRestoresTheF
     Choose(4, 1);
     Fill(1, 1, 2, {"0", "1"});
     Select(1, 1, 1, 2);
-    num::AngleFactor = degrees;
+    num::SetAngleUnit(degrees);  // the user works in degrees
     onNumeric = [](const calc::CalcRequest&) {
-        num::AngleFactor = 1;
+        num::SetAngleUnit(num::kRadians);  // a driver that leaves another unit behind
         return calc::DriverEnd::Quit;
     };
     Calculate();
@@ -166,7 +166,7 @@ TEST_F(DispatchTest, RootsChosenAmongTheFunctionsRunAsGroupTwoInRadians) {
     ASSERT_EQ(G().ProcedureCode, 9);
     Fill(1, 1, 2, {"-1", "3"});
     Select(1, 1, 1, 2);
-    num::AngleFactor = degrees;
+    num::SetAngleUnit(degrees);  // the user works in degrees
     Calculate();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].group, 2);

@@ -27,19 +27,14 @@ class ExprStripTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved_ = shell::Shared();
-        savedFactor_ = num::AngleFactor;
         shell::Shared().ExprHotKeys = true;
         shell::Shared().ExprInfix = true;
         shell::Shared().AngleInDegrees = true;
-        num::AngleFactor = num::kDefaultAngleFactor;
         picOpt.resize(121, 25);
         picOpt.ScaleYUp();
         strip.Attach();
     }
-    void TearDown() override {
-        shell::Shared() = saved_;
-        num::AngleFactor = savedFactor_;
-    }
+    void TearDown() override { shell::Shared() = saved_; }
 
     // The box holds `text` with the caret at `caret` (-1: at the end).
     void Put(const QString& text, int caret = -1) {
@@ -69,7 +64,7 @@ protected:
 
 private:
     shell::SharedState saved_;
-    double savedFactor_ = 0;
+    num::AngleUnitScope unit_{num::kDefaultAngleFactor};  // degrees, as the key shows at start
 };
 
 struct KeyCase {
@@ -261,7 +256,7 @@ TEST_F(ExprStripTest, OptionKeysToggleTheirFlagsAndDrawings) {
     EXPECT_EQ(picOpt.Drawn().back().points.at(0), QPointF(76, 18));
     ClickKey(4);
     EXPECT_TRUE(shell::Shared().AngleInDegrees);
-    EXPECT_DOUBLE_EQ(num::AngleFactor, std::numbers::pi / 180);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);  // the unit the program starts with
     EXPECT_EQ(picOpt.Drawn().back().text, QStringLiteral("grd"));
 
     // Past the fourth key nothing happens.

@@ -24,9 +24,7 @@ using Kind = plat::DrawnPrimitive::Kind;
 
 class Graphs : public ::testing::Test {
 protected:
-    Graphs() : factor(num::AngleFactor) { num::AngleFactor = 1; }
-    ~Graphs() override { num::AngleFactor = factor; }
-    double factor;
+    num::AngleUnitScope radians{num::kRadians};
     const calc::PlotFrame frame{};
     // Labels six pixels a character wide.
     const calc::TextWidth width = [](const std::string& t) { return 6.0 * static_cast<double>(t.size()); };

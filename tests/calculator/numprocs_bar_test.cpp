@@ -54,7 +54,7 @@ const std::map<int, Case>& Cases() {
 using NumericBarTest = CalcForm;
 
 TEST_F(NumericBarTest, EveryNumericProcedureRunsFromTheBar) {
-    num::AngleFactor = num::kDefaultAngleFactor;  // the user works in degrees
+    num::AngleUnitScope degrees(num::kDefaultAngleFactor);  // the user works in degrees
     for (int group : {1, 2, 4, 5, 6}) {
         const calc::BarGroupInfo& info = calc::BarGroup(group);
         for (int cell = 1; cell <= info.count; ++cell) {

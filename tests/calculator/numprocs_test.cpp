@@ -30,14 +30,9 @@ protected:
         shell::Shared().PlotLeft = 48;
         shell::Shared().PlotBottom = 42;
         shell::Shared().PlotSide = 301;
-        savedFactor = num::AngleFactor;
-        num::AngleFactor = num::kDefaultAngleFactor;  // the user works in degrees
         pic.Line(0, 0, 10, 10, 0x00FF00);
     }
-    ~NumericProcedures() override {
-        shell::Shared() = savedShared;
-        num::AngleFactor = savedFactor;
-    }
+    ~NumericProcedures() override { shell::Shared() = savedShared; }
 
     calc::NumericRun Run(int code, const Args& args, const std::string& expression = "", int rows = 0, int cols = 0) {
         calc::NumericRequest r;
@@ -56,7 +51,7 @@ protected:
     void Grab(const char* name) { testsupport::SaveGrab(pic.Image(), name); }
 
     shell::SharedState savedShared;
-    double savedFactor = 0;
+    num::AngleUnitScope unit_{num::kDefaultAngleFactor};  // the user works in degrees
 };
 
 TEST_F(NumericProcedures, EachProcedureWritesToThePaneAndTheLog) {

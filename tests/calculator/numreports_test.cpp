@@ -30,15 +30,9 @@ Lines Of(const ProcReport& r) { return r.lines.Lines(); }
 // Runs of a formula in radians, with the number of decimals the tests assume.
 class Reports : public ::testing::Test {
 protected:
-    Reports() : factor(num::AngleFactor), decimals(text::G().Decimals) {
-        num::AngleFactor = 1;
-        text::G().Decimals = 3;
-    }
-    ~Reports() override {
-        num::AngleFactor = factor;
-        text::G().Decimals = decimals;
-    }
-    double factor;
+    Reports() : decimals(text::G().Decimals) { text::G().Decimals = 3; }
+    ~Reports() override { text::G().Decimals = decimals; }
+    num::AngleUnitScope radians{num::kRadians};
     int decimals;
 };
 

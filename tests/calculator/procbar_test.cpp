@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,9 @@
 #include "calculator/icons.h"
 #include "calculator/procbar.h"
 #include "calculator/templates.h"
+#include "kinematics/panel.h"
 #include "platform/frames.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/textbox.h"
@@ -178,31 +182,66 @@ TEST_F(BarTest, ShowArgsAndShowArgHelpEdges) {
     EXPECT_EQ(calc::HelpPieceOf(38), 0);
 }
 
-TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
-    std::vector<int> adapted;
-    calc().AdaptKinemCtrls = [&](int law) { adapted.push_back(law); };
-    auto* t0 = new plat::TextBox(QStringLiteral("txtT0(2)"), &form());
-    auto* law = new plat::RichPane(QStringLiteral("txtKinem(1)"), &form());
-    auto* graph = new plat::CheckBox(QStringLiteral("chkGraph(3)"), &form());
+// The kinematics workspace as the bar sees it: the program's own, with the
+// laws handed to it recorded and a switch that makes it fail to take one.
+class LawTaker : public shell::KinematicsServices {
+public:
+    LawTaker(std::vector<int>& chosen, const bool& fail) : in_(kinem::MakeKinematics()), chosen_(chosen), fail_(fail) {}
+    void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
+    void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
+    void ChooseLaw(int law) override {
+        if (fail_) rt::Raise(rt::ErrorCode::InvalidCall);
+        chosen_.push_back(law);
+        in_->ChooseLaw(law);
+    }
+
+private:
+    std::unique_ptr<shell::KinematicsServices> in_;
+    std::vector<int>& chosen_;
+    const bool& fail_;
+};
+
+class LawBarTest : public BarTest {
+protected:
+    std::unique_ptr<shell::KinematicsServices> MakeKinematicsServices() override {
+        return std::make_unique<LawTaker>(chosen, failLaw);
+    }
+    template <class W>
+    W* Kinem(const char* name) {
+        return form().panels.fraKinem->findChild<W*>(QString::fromLatin1(name));
+    }
+    std::vector<int> chosen;
+    bool failLaw = false;
+};
+
+TEST_F(LawBarTest, TheLawBarOfPlaneKinematics) {
+    auto* t0 = Kinem<plat::TextBox>("txtT0(2)");
+    auto* law = Kinem<plat::RichPane>("txtKinem(1)");
+    auto* graph = Kinem<plat::CheckBox>("chkGraph(3)");
+    auto* caption = Kinem<plat::Label>("lblFunction(0)");
+    ASSERT_TRUE(t0 && law && graph && caption);
 
     const int group = G().ProcedureGroup;
     form().ShowWorkspace(5);
     EXPECT_EQ(G().KinemLaw, 11);
+    const QString captions[] = {"", "x(t)=", "v(t,x)=", "a(t,x,v)="};
     for (int cell : {2, 3, 3}) {
         t0->SetText(QStringLiteral("1"));
         law->SetText(QStringLiteral("t^2"));
         graph->SetValue(1);
         ChooseGroup(cell);
         EXPECT_EQ(G().KinemLaw, 10 + cell);
+        EXPECT_EQ(caption->Caption(), captions[cell]);
+        EXPECT_EQ(panel().shpBar1->x(), (cell - 1) * 31 + 1);
         EXPECT_EQ(t0->Text(), "");
         EXPECT_EQ(law->Text(), "");
         EXPECT_EQ(graph->Value(), 0);
     }
-    EXPECT_EQ(adapted, (std::vector<int>{11, 12, 13, 13}));
+    EXPECT_EQ(chosen, (std::vector<int>{11, 12, 13, 13}));
     ChooseGroup(4);  // no law there
     ChooseGroup(5);
     EXPECT_EQ(G().KinemLaw, 13);
-    EXPECT_EQ(adapted.size(), 4u);
+    EXPECT_EQ(chosen.size(), 4u);
 
     // The lower row within the last calculator group's count moves only the
     // highlight.
@@ -213,6 +252,51 @@ TEST_F(BarTest, TheLawBarOfPlaneKinematics) {
     EXPECT_EQ(G().ProcedureGroup, group);  // the calculator's choice stays its own
     EXPECT_EQ(G().ProcedureCode, code);
     EXPECT_FALSE(form().fraDirec->isVisible());
+}
+
+// A click whose choice cannot be completed chooses nothing: the group, the
+// procedure, the law, the highlights and what the panels show stay as they
+// were, and no box is shown.
+TEST_F(LawBarTest, AChoiceThatFailsLeavesTheBarAndTheChoiceAsTheyWere) {
+    Choose(7, 2);  // a vector procedure: the direction frame shows
+    const int group = G().ProcedureGroup, code = G().ProcedureCode, count = calc().GroupProcCount();
+    const int bar1 = panel().shpBar1->x(), bar2 = panel().shpBar2->x();
+    const QString args = ArgsText(), help = Help();
+    ASSERT_TRUE(form().fraDirec->isVisible());
+    calc().ArgHelpTexts = []() -> std::vector<std::string> { rt::Raise(rt::ErrorCode::InvalidCall); };
+    for (auto choose : {std::function<void()>([&] { ChooseCell(4); }), std::function<void()>([&] { ChooseGroup(2); }),
+                        std::function<void()>([&] { ChooseGroup(4); })}) {
+        choose();
+        EXPECT_EQ(G().ProcedureGroup, group);
+        EXPECT_EQ(G().ProcedureCode, code);
+        EXPECT_EQ(calc().GroupProcCount(), count);
+        EXPECT_EQ(panel().shpBar1->x(), bar1);
+        EXPECT_EQ(panel().shpBar2->x(), bar2);
+        EXPECT_EQ(ArgsText(), args);
+        EXPECT_EQ(Help(), help);
+        EXPECT_TRUE(form().fraDirec->isVisible());
+    }
+
+    form().ShowWorkspace(5);
+    ChooseGroup(2);
+    Kinem<plat::RichPane>("txtKinem(0)")->SetText(QStringLiteral("3*t"));
+    const int lawBar = panel().shpBar1->x();
+    failLaw = true;
+    ChooseGroup(3);
+    EXPECT_EQ(G().KinemLaw, 12);
+    EXPECT_EQ(panel().shpBar1->x(), lawBar);
+    EXPECT_EQ(Kinem<plat::RichPane>("txtKinem(0)")->Text(), "3*t");
+    EXPECT_EQ(Kinem<plat::Label>("lblFunction(0)")->Caption(), "v(t,x)=");
+    EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+// A group number the program got wrong is its own fault: the click's
+// "chooses nothing" does not hide it, the guard reports it.
+TEST_F(BarTest, AGroupOutsideTheBarFromTheProgramReachesTheGuard) {
+    dialogs.Answer(plat::MsgResult::OK);
+    EXPECT_FALSE(plat::Guarded([&] { calc().ChooseBarGroup(0); }));
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(Prompt(0), QString::fromUtf8(plat::kInternalFault));
 }
 
 using HelpStoreTest = CalcForm;

@@ -63,9 +63,8 @@ TEST(EvalRPN, IntegerDivisionAndModRoundHalvesToEven) {
 }
 
 TEST(EvalRPN, TrigonometryIsAlwaysInDegrees) {
-    const double saved = num::AngleFactor;
     for (double factor : {num::kDefaultAngleFactor, 1.0}) {
-        num::AngleFactor = factor;
+        num::AngleUnitScope unit(factor);
         ExpectValues({
             {"30 sen", 0.5},
             {"60 cos", 0.5},
@@ -83,7 +82,6 @@ TEST(EvalRPN, TrigonometryIsAlwaysInDegrees) {
             {"0 -1 atan2", -90},
         });
     }
-    num::AngleFactor = saved;
 }
 
 TEST(EvalRPN, FailuresGiveTheErrorTextWithoutMessage) {

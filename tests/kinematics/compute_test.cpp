@@ -20,7 +20,7 @@ std::vector<std::string> Lines(const text::ResultLines& r) { return r.Lines(); }
 // Degree mode, as the calculator starts; every test checks it survives.
 class DegreeMode : public ::testing::Test {
 protected:
-    void SetUp() override { num::AngleFactor = num::kDefaultAngleFactor; }
+    num::AngleUnitScope degrees_{num::kDefaultAngleFactor};
     void TearDown() override { EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor); }
 };
 

@@ -31,10 +31,8 @@ protected:
         form().ShowWorkspace(5);  // plane kinematics, law x(t)
         text::G().Decimals = 3;
     }
-    void TearDown() override {
-        num::AngleFactor = num::kDefaultAngleFactor;
-        Form1Test::TearDown();
-    }
+    // The unit the tests before this one left, given back after it.
+    num::AngleUnitScope unit_{num::AngleFactor};
     // Upper cell n of the law bar.
     void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
     // A plane law, which only code stores.

@@ -19,10 +19,8 @@ protected:
         form().ShowWorkspace(5);  // plane kinematics, law x(t)
         text::G().Decimals = 3;
     }
-    void TearDown() override {
-        num::AngleFactor = num::kDefaultAngleFactor;
-        Form1Test::TearDown();
-    }
+    // The unit the tests before this one left, given back after it.
+    num::AngleUnitScope unit_{num::AngleFactor};
     plat::RichPane* Law(int i) { return Find<plat::RichPane>(QStringLiteral("txtKinem(%1)").arg(i)); }
     plat::TextBox* Box(const char* name) { return Find<plat::TextBox>(QString::fromLatin1(name)); }
     void Type(plat::TextBox* box, const QString& keys) {

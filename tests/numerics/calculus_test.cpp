@@ -14,7 +14,7 @@ const std::string kNoRoots = "No encontré raíces en el intervalo dado.";
 
 class Calculus : public ::testing::Test {
 protected:
-    void TearDown() override { AngleFactor = kDefaultAngleFactor; }
+    AngleUnitScope degrees_{kDefaultAngleFactor};  // the unit given back after every test
 };
 
 // The roots and values found, or the refusal's message with no roots.
@@ -47,7 +47,7 @@ TEST_F(Calculus, RootsInIncreasingOrderAtTheSignChange) {
     ASSERT_EQ(edge.msg, "");
     EXPECT_NEAR(edge.x[0], 2, 1e-6);
 
-    AngleFactor = 1;
+    AngleUnitScope radians(kRadians);
     Roots many = Find("SEN(50*X)", 0.01, 10);
     ASSERT_EQ(many.msg, "");
     ASSERT_EQ(many.x.size(), 50u);
@@ -56,7 +56,7 @@ TEST_F(Calculus, RootsInIncreasingOrderAtTheSignChange) {
 
 // A sign change across a pole is no root: only the roots beside it are listed.
 TEST_F(Calculus, PolesAreNotRoots) {
-    AngleFactor = 1;
+    AngleUnitScope radians(kRadians);
     const double pi = 3.14159265358979;
     struct {
         const char* expr;
@@ -114,7 +114,7 @@ TEST_F(Calculus, Integrals) {
         // Coarse estimates that agree by chance must not end the refinement.
         {"(23/25)*COSH(X)-COS(X)", -1, 1, 46.0 / 25 * std::sinh(1.0) - 2 * std::sin(1.0)},
     };
-    AngleFactor = 1;
+    AngleUnitScope radians(kRadians);
     for (auto& c : cases) {
         double s = -1;
         EXPECT_TRUE(IntegrateExpr(c.expr, c.a, c.b, s, 1e-6)) << c.expr;
@@ -178,7 +178,7 @@ TEST_F(Calculus, FirstDerivatives) {
     GradientRidders(square, kDefaultAngleFactor, x, g, 0.5, err);
     for (int k = 1; k <= 3; ++k) EXPECT_NEAR(g[k], 2 * x[k], 1e-12);
     std::vector<double> tooShort(2);
-    EXPECT_THROW(GradientRidders(square, kDefaultAngleFactor, x, tooShort, 0.5, err), rt::RuntimeError);
+    EXPECT_THROW(GradientRidders(square, kDefaultAngleFactor, x, tooShort, 0.5, err), rt::ProgramFault);
     EXPECT_THROW(GradientRidders(broken, kDefaultAngleFactor, x, g, 0.5, err), ExpressionError);
 
     // The law's unit is the one given; the program's is back afterwards.

@@ -14,7 +14,7 @@ namespace {
 // Restores the shared angle unit after each test.
 class Formula : public ::testing::Test {
 protected:
-    void TearDown() override { AngleFactor = kDefaultAngleFactor; }
+    AngleUnitScope degrees_{kDefaultAngleFactor};  // the unit given back after every test
 
     // The value of text with X = 2 (when it has an X), checked through both
     // entries of the evaluator.
@@ -84,7 +84,7 @@ TEST_F(Formula, TheMinusSignOfResultsIsAMinus) {
 }
 
 TEST_F(Formula, AngleFactorDrivesOnlyTheDirectFunctions) {
-    AngleFactor = 1.0;
+    AngleUnitScope radians(kRadians);
     // clang-format off
     struct { const char* text; double want; } cases[] = {
         {"SEN(PI/2)", 1}, {"COS(PI)", -1}, {"TAN(PI/4)", 1}, {"SESE(PI/2, PI/6)", 2}, {"COT(PI/4)", 1},
@@ -95,9 +95,10 @@ TEST_F(Formula, AngleFactorDrivesOnlyTheDirectFunctions) {
 
     // The unit is read when the formula runs, not when it compiles.
     CExpression e("SEN(X)");
-    AngleFactor = kDefaultAngleFactor;
-    EXPECT_NEAR(e.Value({30}).Number(), 0.5, 1e-14);
-    AngleFactor = 1.0;
+    {
+        AngleUnitScope degrees(kDefaultAngleFactor);
+        EXPECT_NEAR(e.Value({30}).Number(), 0.5, 1e-14);
+    }
     EXPECT_NEAR(e.Value({30}).Number(), std::sin(30.0), 1e-14);
 }
 

@@ -136,7 +136,7 @@ TEST(LinearSystems, DecompositionAndBackSubstitutionSayWhatFailedWithoutRoutineN
     EXPECT_EQ(zeros(1, 2), 2);
 
     Matrix notSquare(3, 2);
-    EXPECT_THROW(notSquare(1, 3), rt::RuntimeError);
+    EXPECT_THROW(notSquare(1, 3), rt::ProgramFault);
 }
 
 TEST(LinearSystems, LargePivotedDecompositionReproducesTheMatrix) {

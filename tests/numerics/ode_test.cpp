@@ -18,7 +18,7 @@ const std::string kGaveUp0To100 =
 // The routines keep no state: each test only puts back the unit it changed.
 class Ode : public ::testing::Test {
 protected:
-    void TearDown() override { AngleFactor = kDefaultAngleFactor; }
+    AngleUnitScope degrees_{kDefaultAngleFactor};  // the unit given back after every test
 };
 }  // namespace
 
@@ -45,12 +45,11 @@ TEST_F(Ode, FirstOrderIntegrals) {
 // The law's unit is the one given, whatever the program's, and the
 // program's is back afterwards.
 TEST_F(Ode, TheLawsAngleUnitIsTheOneGiven) {
-    AngleFactor = kDefaultAngleFactor;
     const rt::Outcome<double> radians = SolveODE1("COS(X)", 0, kPi / 2, kRadians);
     ASSERT_TRUE(radians.ok());
     EXPECT_NEAR(*radians, 1, 1e-5);
     EXPECT_EQ(AngleFactor, kDefaultAngleFactor);
-    AngleFactor = kRadians;
+    AngleUnitScope inRadians(kRadians);
     const rt::Outcome<double> degrees = SolveODE1("COS(X)", 0, 90, kDefaultAngleFactor);
     ASSERT_TRUE(degrees.ok());
     EXPECT_NEAR(*degrees, 180 / kPi, 1e-2);

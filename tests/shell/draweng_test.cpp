@@ -332,7 +332,7 @@ TEST_F(DrawEngTest, RegistryNamesRestartAfterClearing) {
     EXPECT_EQ(DrawEng().DirAlpha, 15);
     MoveToShapePoint(pic, "Linea-1", 0.5, 0);
     ExpectAt(Pen(), tip1.x - 12, tip1.y - 48);
-    EXPECT_THROW(MoveToShapePoint(pic, "Flecha-9", 1, 0), rt::RuntimeError);
+    EXPECT_THROW(MoveToShapePoint(pic, "Flecha-9", 1, 0), rt::ProgramFault);
 
     // Without clearing the numbering goes on; after clearing it restarts.
     DrawArrow(pic, 1, true, false, kPenAtTail, true, 0, "", 3, 3, 0);

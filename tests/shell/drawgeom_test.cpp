@@ -193,8 +193,8 @@ TEST(ShapeRegistry, PointsInTheShapesOwnFrame) {
     ExpectPoint(ShapePoint(st, "Flecha-1", 0.5, 0), 10, 44);   // middle
     ExpectPoint(ShapePoint(st, "Flecha-1", 1, 0.25), -2, 68);  // positive v: left of it
     ExpectPoint(ShapePoint(st, "Linea-1", 1, 0), 24 * std::cos(30 / kDeg), 12);
-    EXPECT_THROW(ShapePoint(st, "flecha-1", 1, 0), rt::RuntimeError);  // names are exact
-    EXPECT_THROW(ShapePoint(st, "Flecha-3", 1, 0), rt::RuntimeError);
+    EXPECT_THROW(ShapePoint(st, "flecha-1", 1, 0), rt::ProgramFault);  // names are exact
+    EXPECT_THROW(ShapePoint(st, "Flecha-3", 1, 0), rt::ProgramFault);
 
     ClearShapes(st);
     EXPECT_TRUE(st.Shapes.empty());

@@ -138,7 +138,7 @@ TEST(Markup, SymbolCodes) {
     EXPECT_EQ(SymbolChar(u"abcd"), 0);
     EXPECT_THROW(SymbolChar(u"0300"), rt::RuntimeError);
     EXPECT_EQ(MarkupColor(15), 0x004080u);
-    EXPECT_THROW(MarkupColor(16), rt::RuntimeError);
+    EXPECT_THROW(MarkupColor(16), rt::ProgramFault);
 }
 
 TEST(Markup, AMalformedCodeStopsTheConversionButNeverShowsTheEndMark) {

@@ -118,8 +118,8 @@ TEST(ResultLinesTest, NumberedFromOne) {
     lines.Add("c");
     EXPECT_EQ(lines.UBound(), 3);
     EXPECT_EQ(lines[3], "c");
-    EXPECT_THROW(lines[0], rt::RuntimeError);
-    EXPECT_THROW(lines[4], rt::RuntimeError);
+    EXPECT_THROW(lines[0], rt::ProgramFault);
+    EXPECT_THROW(lines[4], rt::ProgramFault);
     lines.Resize(1);
     EXPECT_EQ(lines.Lines(), std::vector<std::string>{"a"});
 }

@@ -69,7 +69,7 @@ TEST(DistributedLoad, CoupleAndNullLoad) {
 }
 
 TEST(DistributedLoad, DensityInRadiansWithSlashesShown) {
-    num::AngleFactor = num::kDefaultAngleFactor;
+    num::AngleUnitScope degrees(num::kDefaultAngleFactor);
     DistributedLoadResult s = Reduce("SEN(X)", 0, std::numbers::pi);
     EXPECT_NEAR(s.F, 2, 1e-4);
     EXPECT_NEAR(s.M0, std::numbers::pi, 1e-4);

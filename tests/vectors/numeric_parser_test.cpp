@@ -144,5 +144,5 @@ TEST(NumericVectorParser, ARefusalIsBadInputOnlyWhenReadAsSuch) {
     ASSERT_TRUE(ok.ok());
     EXPECT_EQ(ok->Field(VectorSpec::kMag), rt::Variant(5.0));
     EXPECT_EQ(ok->Field(VectorSpec::kHour), rt::Variant(1));
-    EXPECT_THROW(ok->Field(6), rt::RuntimeError);
+    EXPECT_THROW(ok->Field(6), rt::ProgramFault);
 }

@@ -171,7 +171,7 @@ TEST(StaticsVectorParser, Refusals) {
         auto r = ParseStaticsVector(c.text);
         EXPECT_FALSE(r.ok()) << c.text;
         EXPECT_EQ(r.message(), c.message) << c.text;
-        EXPECT_THROW((void)r->Mag, rt::RuntimeError) << c.text;
+        EXPECT_THROW((void)r->Mag, rt::ProgramFault) << c.text;
     }
 }
 
@@ -202,6 +202,6 @@ TEST(StaticsVectorParser, FieldsInRecordOrder) {
     EXPECT_EQ(r->Field(15), rt::Variant("p30x,F:"));
     EXPECT_EQ(r->Field(19), rt::Variant("cAe,M"));
     EXPECT_EQ(r->Field(20), rt::Variant("F"));
-    EXPECT_THROW(r->Field(21), rt::RuntimeError);
+    EXPECT_THROW(r->Field(21), rt::ProgramFault);
 }
 // clang-format on

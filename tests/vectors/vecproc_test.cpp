@@ -50,7 +50,7 @@ TEST(VectorPlotLayout, ZeroAndNegativeMagnitudesStillDrawAnArrow) {
     p = LayoutVectorPlot(neg);
     EXPECT_NEAR(p.lengths[0], 301.0 / (5 * std::cos(M_PI / 6)) * 5 / kDrawScale, 1e-6);
 
-    EXPECT_THROW(LayoutVectorPlot({}), rt::RuntimeError);
+    EXPECT_THROW(LayoutVectorPlot({}), rt::ProgramFault);
 }
 
 TEST(PlotScales, ZeroExtentsFallBackToTheOtherOrTheDefault) {

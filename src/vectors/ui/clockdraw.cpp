@@ -43,7 +43,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     const ClockLattice lattice = vec::MakeClockLattice(h);
     const ClockLattice p = vec::TurnClockLattice(lattice, c, rotDeg);
 
-    rt::IgnoreError(kStrokeSkipped, [&] { pic.Cls(); });
+    pic.Cls();
 
     // Centre square with its axes, the +x half-axis thick and yellow.
     pic.SetFillColor(kClockCentreColor);
@@ -53,10 +53,10 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     pic.SetForeColor(kClockAxisColor);
     Segment(pic, Mid(p[23], p[24]), Mid(p[9], p[10]));
     Segment(pic, Mid(p[14], p[18]), Mid(p[15], p[19]));
-    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(2); });
+    pic.SetDrawWidth(2);
     const ClockPt plusX = Mid(p[15], p[19]);
     rt::IgnoreError(kStrokeSkipped, [&] { pic.Line(k.x, k.y, plusX.x, plusX.y, kClockYellow); });
-    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(1); });
+    pic.SetDrawWidth(1);
     pic.SetForeColor(rt::kBlack);
     pic.SetFillColor(kClockYellow);
     rt::IgnoreError(kStrokeSkipped, [&] { pic.Circle(k.x, k.y, 4); });
@@ -83,7 +83,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
     pic.SetFillStyle(plat::FillStyle::Transparent);
     pic.SetForeColor(rt::kBlack);
     pic.SetFillColor(rt::kWhite);
-    rt::IgnoreError(kStrokeSkipped, [&] { pic.SetDrawWidth(1); });
+    pic.SetDrawWidth(1);
     return lattice;
 }
 

@@ -148,7 +148,7 @@ void DirecFrame::PickClockCell(int cell) {
 void DirecFrame::cmdInc_Click(int index) {
     if (vec::IsAxisHour(DirHour())) return;
     try {
-        rt::CheckIndex(index, 0, 7);
+        rt::ExpectIndex(index, 0, 7, "angle step button");
         txtAngle->SetText(
             plat::QStr(vec::SteppedAngleText(plat::StdStr(txtAngle->Text()), plat::StdStr(cmdInc[index]->Caption()))));
         if (TakesVectors()) PublishPrefix();

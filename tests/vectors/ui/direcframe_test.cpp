@@ -7,6 +7,7 @@
 #include "platform/buttons.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/picture.h"
 #include "platform/textbox.h"
@@ -259,6 +260,17 @@ TEST_F(DirecFrameTest, StepButtons) {
         ASSERT_EQ(dialogs.Shown().size(), 1u);
         EXPECT_EQ(dialogs.Shown()[0].prompt, "Error en el comando.");
         EXPECT_EQ(dialogs.Shown()[0].title, "Teluvar");
+    }
+    {
+        // A button index the program got wrong is not the typed angle's
+        // fault: it reaches the guard instead of "Error en el comando.".
+        DialogScript dialogs;
+        dialogs.Answer(plat::MsgResult::OK);
+        f->txtAngle->SetText(QStringLiteral("30"));
+        EXPECT_FALSE(plat::Guarded([&] { f->cmdInc_Click(8); }));
+        ASSERT_EQ(dialogs.Shown().size(), 1u);
+        EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInternalFault));
+        EXPECT_EQ(Angle(), "30");
     }
     // At an axis hour the buttons do nothing.
     ClickCell(6);
