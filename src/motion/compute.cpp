@@ -135,13 +135,13 @@ RectProcedure RectListedCode(int entry) {
     static constexpr RectProcedure codes[] = {
         ThroughThreePoints, IntervalEquations, XDifference, XRatio,      VDifference,    VRatio,   PQConditions,
         LinkSegments,       SystemVA,          SystemV2A,   SystemV2A2A, SystemV2A2AV2A, Quadratic};
-    rt::CheckIndex(entry, 0, 12);
+    rt::ExpectIndex(entry, 0, 12, "entry of the rectilinear list");
     return codes[entry];
 }
 
 int ParabListedCode(int entry) {
     static const int codes[] = {2, 3, 4, 21, 22, 25, 26, 27, 28, 32, 29, 30, 31};
-    rt::CheckIndex(entry, 0, 12);
+    rt::ExpectIndex(entry, 0, 12, "entry of the projectile list");
     return codes[entry];
 }
 

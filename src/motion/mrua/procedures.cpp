@@ -100,7 +100,7 @@ public:
     void EraseEqnFlags() override { Records().EraseFlags(); }
 
     void ClearMruaEqnLine(int k) override {
-        rt::CheckIndex(k, 1, 10);
+        rt::ExpectIndex(k, 1, 10, "rectilinear equation line");
         const int Y = State().LinePos[k].Y;
         ui_.Form().pic->FilledBox(0, Y + 1, 410, Y + 1 - 18, rt::kWhite);
     }

@@ -12,8 +12,8 @@
 namespace mrua {
 
 EqnKind EqnRecords::Kind(int body, int segment) const {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     if (Numeric[body][segment]) return EqnKind::Numeric;
     if (ParamV[body][segment]) return EqnKind::ParamV;
     if (ParamA[body][segment]) return EqnKind::ParamA;
@@ -22,8 +22,8 @@ EqnKind EqnRecords::Kind(int body, int segment) const {
 }
 
 void EqnRecords::SetKind(int body, int segment, EqnKind kind) {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     Numeric[body][segment] = kind == EqnKind::Numeric;
     ParamV[body][segment] = kind == EqnKind::ParamV;
     ParamA[body][segment] = kind == EqnKind::ParamA;
@@ -122,8 +122,8 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
 
 void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e) {
     EqnRecords& r = Records();
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     auto& seg = motion::State().Segments[body][segment];
     switch (e.kind) {
     case EqnKind::Numeric:

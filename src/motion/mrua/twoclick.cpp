@@ -23,8 +23,8 @@ std::string Str(int n) { return std::to_string(n); }
 double TimeAt(int body, int point) { return motion::MotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber(); }
 
 const motion::SegmentRec& Seg(int body, int segment) {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of a segment");
+    rt::ExpectIndex(segment, 1, 3, "segment of a body");
     return motion::State().Segments[body][segment];
 }
 
@@ -101,8 +101,15 @@ Outcome Distance(double x1, double x2) {
 rt::Outcome<GraphPlan> PlanGraphXt(double x1, double x2) {
     using Result = rt::Outcome<GraphPlan>;
     const StripPoint c1 = StripPointAt(x1), c2 = StripPointAt(x2);
+    // A click beyond the last point names no segment: bad input.
+    auto checkClicked = [](const StripPoint& c) {
+        rt::CheckIndex(c.body, 1, 2);
+        rt::CheckIndex(c.segment, 1, 3);
+    };
+    checkClicked(c1);
     if (c1.point == Seg(c1.body, c1.segment).LastPoint)
         return Result::Refusal("El tiempo inicial no puede estar al final de un tramo.");
+    checkClicked(c2);
     if (c2.point == Seg(c2.body, c2.segment).FirstPoint)
         return Result::Refusal("El tiempo final no puede estar al inicio de un tramo.");
     GraphPlan plan;

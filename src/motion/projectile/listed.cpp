@@ -128,7 +128,7 @@ Outcome IntersectTrajectories() {
 
 Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s2Text, double beta) {
     if (beta == 90) return Refuse("Resuelve el problema de otra manera.");
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "body of the range on an incline");
     const BodyLaunch& l = Model().launch[body];
     const double t0 = l.t0.ToNumber(), x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber();
     const double vx = l.vx0.ToNumber(), v0 = l.v0.ToNumber(), th = l.theta0.ToNumber();
@@ -157,7 +157,7 @@ Distance PathDistance(int body, double t1, double& t2) {
     Distance d;
     if (t1 == t2) return d;
     if (t1 > t2) std::swap(t1, t2);
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "body of the path distance");
     const auto& m = Model();
     const double A1 = m.TrajCoefs1[body], A2 = m.TrajCoefs2[body];
     const BodyLaunch& l = m.launch[body];

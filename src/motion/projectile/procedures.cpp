@@ -53,18 +53,18 @@ public:
     explicit Procedures(motion::WorkspaceUi& ui) : ui_(ui) {}
 
     motion::ParabEqnKinds EqnKinds(int body) const override {
-        rt::CheckIndex(body, 1, 2);
+        rt::ExpectIndex(body, 1, 2, "projectile body");
         return Model().kinds[body];
     }
     void EraseEqnFlags() override { ClearAllKinds(); }
     motion::LaunchData Launch(int body) const override {
-        rt::CheckIndex(body, 1, 2);
+        rt::ExpectIndex(body, 1, 2, "projectile body");
         const BodyLaunch& l = Model().launch[body];
         return {l.t0, l.x0, l.y0, l.vx0, l.vy0};
     }
 
     void ClearParabEqnLine(int n) override {
-        rt::CheckIndex(n, 1, 10);
+        rt::ExpectIndex(n, 1, 10, "projectile equation line");
         const double y = motion::State().LinePos[n].Y + 1;
         ui_.Form().pic->FilledBox(0, y, shell::Shared().PicWidth, y - 20, rt::kWhite);
     }
