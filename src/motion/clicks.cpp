@@ -338,10 +338,10 @@ void Motion::LabelClickParab(int shift, double x) {
             return;
         }
         double t2 = TimeOf(s.SecondClickValue);
-        const rt::Variant d = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
+        const std::string refusal = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
         s.DistanceClickCount = 0;
         SetStripPointer(6);
-        if (!d.IsNumber()) Message("No pude calcular la distancia recorrida.");
+        if (!refusal.empty()) Message(refusal);
         return;
     }
     case ParabAction::Graph: {

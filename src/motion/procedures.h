@@ -192,9 +192,10 @@ public:
     virtual void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
     virtual void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
     virtual void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
-    // Path length between two times (t1 <= t2 after the call; t2 may be
-    // swapped with t1), or the text "No." when it cannot be computed.
-    virtual rt::Variant CalcParabDistance(int body, double t1, double& t2) = 0;
+    // Writes the path length between two times (t1 <= t2 after the call; t2
+    // may be swapped with t1); returns the refusal's text when it cannot be
+    // computed, empty when it was written.
+    virtual std::string CalcParabDistance(int body, double t1, double& t2) = 0;
     // The strip x of the two clicks.
     virtual void GraphParabTrajectories(double x1, double x2) = 0;
 

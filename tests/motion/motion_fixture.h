@@ -32,7 +32,7 @@ struct Recorder {
     motion::ParabEqnKinds parabKinds[3];  // by body
     motion::LaunchData launch[3];
     rt::Variant mirrorTime = 7.25;  // ResultTimes(1) of a silent substitution
-    rt::Variant distance = 3.5;
+    std::string distanceRefusal;  // what CalcParabDistance answers
     void Add(const std::string& name, std::initializer_list<rt::Variant> args) {
         std::string c = name + "(";
         bool first = true;
@@ -139,9 +139,9 @@ public:
     void SolveParabV0yFromPoint(int b, int p, const rt::Variant& d1, const rt::Variant& d2) override {
         r_.Add("SolveParabV0yFromPoint", {b, p, d1, d2, motion::State().ParabProcedureCode});
     }
-    rt::Variant CalcParabDistance(int b, double t1, double& t2) override {
+    std::string CalcParabDistance(int b, double t1, double& t2) override {
         r_.Add("CalcParabDistance", {b, t1, t2});
-        return r_.distance;
+        return r_.distanceRefusal;
     }
     void GraphParabTrajectories(double a, double b) override { r_.Add("GraphParabTrajectories", {a, b}); }
     void CalcParabRangeOnIncline(int b, const std::string& x, const std::string& y, double a) override {

@@ -58,9 +58,9 @@ double PieceDistance(const SegmentLaw& law, double t1, double t2) {
     return std::fabs(x2 - x1);
 }
 
-Outcome Distance(double x1, double x2) {
+StepResult Distance(double x1, double x2) {
     StripPoint a = StripPointAt(x1), b = StripPointAt(x2);
-    if (a.body != b.body) return Outcome::Refuse("Estás abarcando 2 móviles.");
+    if (a.body != b.body) return StepResult::Refuse("Estás abarcando 2 móviles.");
     // Two clicks beyond the last point name no body.
     rt::CheckIndex(a.body, 1, 2);
     if (a.point > b.point) std::swap(a, b);
@@ -84,10 +84,10 @@ Outcome Distance(double x1, double x2) {
     for (const Piece& p : pieces) {
         SegmentLaw law;
         std::string msg;
-        if (!LawOf(body, p.s, law, msg)) return Outcome::Refuse(msg);
+        if (!LawOf(body, p.s, law, msg)) return StepResult::Refuse(msg);
         total += PieceDistance(law, p.t1, p.t2);
     }
-    Outcome out;
+    StepResult out;
     out.values = {total};
     out.lines = text::ResultLines{
         "Calcular distancia recorrida.",
@@ -227,7 +227,6 @@ double Known(const rt::Variant& v) {
 
 LinkPlan PlanLinkSegments(double x1, double x2) {
     LinkPlan plan;
-    motion::EraseResults();
     const StripPoint c1 = StripPointAt(x1), c2 = StripPointAt(x2);
     if (c1.body != c2.body) {
         plan.message = "Estás abarcando dos móviles.";

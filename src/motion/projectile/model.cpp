@@ -300,11 +300,13 @@ void StoreSetUp(ParabModel& m, int body, const SetUpPlan& plan) {
     }
 }
 
-Launch LaunchNumbers(int body) {
+Launch LaunchNumbers(const ParabModel& m, int body) {
     rt::ExpectIndex(body, 1, 2, "projectile body");
-    const BodyLaunch& l = Model().launch[body];
+    const BodyLaunch& l = m.launch[body];
     return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(), l.vy0.ToNumber()};
 }
+
+Launch LaunchNumbers(int body) { return LaunchNumbers(Model(), body); }
 
 TrajectoryPoint PointWhereVy(const Launch& l, double vy) {
     const double t = l.t0 + rt::Div(l.vy0 - vy, kG), dt = t - l.t0;

@@ -119,7 +119,7 @@ TEST_F(ParabTest, DistanceAlongThePath) {
     Pose(1, 0, 0, 0, 10, 0, true);
     double t2 = 1;
     auto d = parab::PathDistance(1, 0, t2);
-    ASSERT_TRUE(d.found);
+    ASSERT_EQ(d.message, "");
     EXPECT_EQ(d.lines[2], "11.425");
     EXPECT_EQ(d.lines[1],
               "La distancia recorrida por el móvil 1 entre\r\nlos tiempos 0 y 1, "
@@ -131,10 +131,10 @@ TEST_F(ParabTest, DistanceAlongThePath) {
     EXPECT_EQ(back.lines[1], d.lines[1]);
     EXPECT_DOUBLE_EQ(back.S, d.S);
     t2 = 2;
-    EXPECT_FALSE(parab::PathDistance(1, 2, t2).found);
+    EXPECT_EQ(parab::PathDistance(1, 2, t2).message, "No pude calcular la distancia recorrida.");
     Pose(1, 0, 0, 0, 0, 10, true);
     t2 = 1;
-    EXPECT_FALSE(parab::PathDistance(1, 0, t2).found);
+    EXPECT_EQ(parab::PathDistance(1, 0, t2).message, "No pude calcular la distancia recorrida.");
     Pose(1, 0, 0, 0, "", 10, true);  // v0x unknown
     EXPECT_THROW(parab::PathDistance(1, 0, t2), rt::RuntimeError);
 }
