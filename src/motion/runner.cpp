@@ -90,7 +90,7 @@ void Motion::RunListedRect(const std::string& text) {
             Message("El número de datos debe ser 3 ó 4.");
             return;
         }
-        rect.ApplyIntervalEqns(IntervalData(items));
+        rect.ApplyIntervalEqns(ReadIntervalData(items));
         return;
     }
     case XDifference:

@@ -33,8 +33,9 @@ CaseResult Line(std::string s, bool keepData = true) { return {"", std::move(s),
 
 }  // namespace
 
-StepResult IntervalEqns(const std::array<rt::Variant, 10>& in) {
-    std::array<rt::Variant, 10> v = in;
+StepResult IntervalEqns(const motion::IntervalData& in) {
+    // By the quantities' places in Q: the combinations below are sets of them.
+    std::array<rt::Variant, 10> v = {in.a, in.ti, in.tf, in.dt, in.xi, in.xf, in.dx, in.vi, in.vf, in.dv};
     unsigned givenMask = 0;
     for (int i = 0; i < 10; ++i) {
         if (v[i].IsEmptyText()) continue;
@@ -420,7 +421,7 @@ StepResult XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& bod
 }
 
 StepResult VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
-                  std::vector<TimeInSegment>& times) {
+                     std::vector<TimeInSegment>& times) {
     const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
     const std::string cond = Condition('v', C, isDifference);
     StepResult out;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "motion/mrua/common.h"
+#include "motion/procedures.h"
 #include "motion/state.h"
 #include "runtime/variant.h"
 
@@ -17,7 +18,7 @@ namespace mrua {
 // Ten values a, ti, tf, dt, xi, xf, dx, vi, vf, dv, each Empty/"" (not
 // given) or the typed text. Refusals come back as message; otherwise three
 // lines. A given value that is not a number raises when it is used.
-StepResult IntervalEqns(const std::array<rt::Variant, 10>& values);
+StepResult IntervalEqns(const motion::IntervalData& values);
 
 // The systems SystemVA to SystemV2A2AV2A and the Quadratic on the
 // comma-separated coefficients of `text`; any other procedure gives an
@@ -38,7 +39,7 @@ struct TimeInSegment {
     double t;
 };
 StepResult VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
-                  std::vector<TimeInSegment>& times);
+                     std::vector<TimeInSegment>& times);
 
 // Body 2 seen from the table: the texts of its point 0 and its acceleration;
 // an empty one is the datum to find.

@@ -105,7 +105,7 @@ public:
         ui_.Form().pic->FilledBox(0, Y + 1, 410, Y + 1 - 18, rt::kWhite);
     }
 
-    std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& datum) override {
+    std::optional<motion::RelationalDatum> ParseRelDatum(const rt::Variant& datum) override {
         return ParseRelDatumChecked(datum);
     }
 
@@ -185,7 +185,7 @@ public:
         }
         motion::EraseResults();
         const StepResult o = SubstRelation(NumericLaw(body, segment), SymbolsOf(body, segment), factorKind, C,
-                                        incrementKind, D, pI, pF, false);
+                                           incrementKind, D, pI, pF, false);
         if (!Proceed(o)) return;
         FillResults({pI, pF}, o.values);
         Write(o.lines);
@@ -334,7 +334,7 @@ public:
         SetUpSegmentEqns(1, plan.s2, plan.q, s.a2, s.tQ, s.xQ, s.vQ);
     }
 
-    void ApplyIntervalEqns(const std::array<rt::Variant, 10>& data) override { Show(IntervalEqns(data)); }
+    void ApplyIntervalEqns(const motion::IntervalData& data) override { Show(IntervalEqns(data)); }
 
     void SolveXRelation(double C, bool isDifference) override {
         std::vector<SegmentLaw> body1;

@@ -153,8 +153,8 @@ void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e) {
     r.SetKind(body, segment, e.kind);
 }
 
-std::array<rt::Variant, 3> ParseRelDatum(const rt::Variant& datum) {
-    std::array<rt::Variant, 3> r{};
+motion::RelationalDatum ParseRelDatum(const rt::Variant& datum) {
+    motion::RelationalDatum r{};
     const std::string s = datum.ToText();
     if (s.empty()) return r;
     auto pos = [&](char c) {
@@ -185,15 +185,15 @@ std::array<rt::Variant, 3> ParseRelDatum(const rt::Variant& datum) {
     return r;
 }
 
-std::optional<std::array<rt::Variant, 3>> ParseRelDatumChecked(const rt::Variant& datum) {
-    if (datum.IsEmptyText()) return std::array<rt::Variant, 3>{};
-    std::array<rt::Variant, 3> r;
+std::optional<motion::RelationalDatum> ParseRelDatumChecked(const rt::Variant& datum) {
+    if (datum.IsEmptyText()) return motion::RelationalDatum{};
+    motion::RelationalDatum r;
     try {
         r = ParseRelDatum(datum);
     } catch (const rt::RuntimeError&) { return std::nullopt; }
-    const std::string point = r[0].ToText();
+    const std::string point = r.point.ToText();
     if (point.size() != 1 || !std::isdigit(static_cast<unsigned char>(point[0]))) return std::nullopt;
-    const rt::Variant& amount = r[1].IsEmpty() ? r[2] : r[1];
+    const rt::Variant& amount = r.increment.IsEmpty() ? r.factor : r.increment;
     if (!amount.IsNumeric()) return std::nullopt;
     return r;
 }

@@ -13,17 +13,20 @@ using mruatest::Lines;
 using mruatest::MruaTest;
 using V = std::vector<std::string>;
 
-// The ten interval values from "name=value" pairs.
-std::array<rt::Variant, 10> Interval(std::initializer_list<std::pair<int, const char*>> given) {
-    std::array<rt::Variant, 10> v{};
-    for (auto [i, text] : given) v[i] = std::string(text);
-    return v;
-}
+// The interval values given as (quantity, text) pairs.
 enum { a, ti, tf, dt, xi, xf, dx, vi, vf, dv };
+motion::IntervalData Interval(std::initializer_list<std::pair<int, const char*>> given) {
+    using D = motion::IntervalData;
+    static constexpr rt::Variant D::*kFields[] = {&D::a,  &D::ti, &D::tf, &D::dt, &D::xi,
+                                                  &D::xf, &D::dx, &D::vi, &D::vf, &D::dv};
+    D d;
+    for (auto [i, text] : given) d.*kFields[i] = std::string(text);
+    return d;
+}
 
 TEST_F(MruaTest, IntervalEquationsSolveTheirCombinations) {
     struct Case {
-        std::array<rt::Variant, 10> in;
+        motion::IntervalData in;
         const char* datos;
         const char* result;
     } cases[] = {
