@@ -105,7 +105,7 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
 // ---------------------------------------------------------------- increments
 
 StepResult SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
-                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
+                           const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
     const double a = law.a;
     if (a == 0) return StepResult::Refuse("Esta rutina no se aplica cuando la aceleración es cero.");
     const bool hT = !dt.IsEmptyText(), hX = !dx.IsEmptyText(), hV = !dv.IsEmptyText();
@@ -145,8 +145,8 @@ StepResult SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, in
 
 // ---------------------------------------------------------------- factor and increment
 
-StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv, int incrementKind,
-                      const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
+StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv,
+                         int incrementKind, const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
     const double C = Cv.ToNumber();
     if (C == 0) return StepResult::Refuse("El factor \"C\" no puede ser 0.");
     if (initialKnown) return StepResult::Refuse("El punto inicial del intervalo debe ser completamente desconocido.");
@@ -583,7 +583,7 @@ StepResult ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     case 10:
         if (num::IsNear(C * Tref * Tref - T * T, 0, 1e-8))
             return StepResult::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " +
-                                   rt::RoundedText(Div(C * Tref - T, 1 - C), 8) + tail);
+                                      rt::RoundedText(Div(C * Tref - T, 1 - C), 8) + tail);
         vals = {Div(vb * (C * Tref - T) + b.xb * (C - 1), (T * T - C * Tref * Tref) / 2)};
         break;
     case 11:
@@ -616,7 +616,8 @@ StepResult ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     case 14:
         if (C == 1) return StepResult::Refuse(M1);
         if (b.tb == 0)
-            return StepResult::Refuse(lead + "v" + d.p0 + " = " + rt::RoundedText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
+            return StepResult::Refuse(lead + "v" + d.p0 + " = " + rt::RoundedText(Div(d.v - C * d.vRef, 1 - C), 8) +
+                                      tail);
         vals = {Div((d.v - vb) - C * (d.vRef - vb), b.tb * (C - 1))};
         break;
     default: {

@@ -38,13 +38,13 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
 // Two points from the increments dt and dx or dx and dv (values: t1, x1,
 // v1, t2, x2, v2; four lines). Another combination gives no lines.
 StepResult SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
-                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
+                           const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
 
 // Two points from a factor of one quantity (kinds 1 t, 2 x, 3 v) and the
 // increment of another; values hold six numbers (ti, xi, vi, tf, xf, vf)
 // per solution. initialKnown: the initial point has a datum in the table.
-StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C, int incrementKind,
-                      const rt::Variant& D, int pI, int pF, bool initialKnown);
+StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C,
+                         int incrementKind, const rt::Variant& D, int pI, int pF, bool initialKnown);
 
 // The base point of equations with parameters.
 struct BaseData {

@@ -57,7 +57,7 @@ void AskReplant(StepResult& o, const std::string& one, const std::string& two, c
 // ---------------------------------------------------------------- a point
 
 ApplyResult PlanApplyPoint(const ParabModel& m, const VelocityModes& components, int body, int point, int refPoint,
-                            int code, const rt::Variant& d1, const rt::Variant& d2) {
+                           int code, const rt::Variant& d1, const rt::Variant& d2) {
     ApplyResult o;
     const int col = motion::TableColOfPoint(body, point);
     const int colRef = motion::TableColOfPoint(body, refPoint);
@@ -196,7 +196,8 @@ ApplyResult PlanApplyPoint(const ParabModel& m, const VelocityModes& components,
 
 // ---------------------------------------------------------------- v0
 
-StepResult SolveV0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                            const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!m.kinds[body].v0) return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
     const BodyLaunch& l = m.launch[body];
@@ -309,7 +310,8 @@ StepResult SolveV0FromPoint(const ParabModel& m, int body, int point, int code, 
 
 // ---------------------------------------------------------------- theta0
 
-StepResult SolveTheta0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveTheta0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                                const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!m.kinds[body].theta0) return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
     const BodyLaunch& l = m.launch[body];
@@ -431,7 +433,8 @@ StepResult SolveTheta0FromPoint(const ParabModel& m, int body, int point, int co
 
 // ---------------------------------------------------------------- v0x
 
-StepResult SolveV0xFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0xFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!m.kinds[body].v0x) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
     const BodyLaunch& l = m.launch[body];
@@ -566,7 +569,8 @@ text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, con
 
 // ---------------------------------------------------------------- v0y
 
-StepResult SolveV0yFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0yFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!m.kinds[body].v0y) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
     const BodyLaunch& l = m.launch[body];
@@ -663,7 +667,8 @@ StepResult SolveV0yFromPoint(const ParabModel& m, int body, int point, int code,
 
 // ---------------------------------------------------------------- v0 and theta0
 
-StepResult V0Theta0Relation(const ParabModel& m, int body, int, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult V0Theta0Relation(const ParabModel& m, int body, int, int code, const rt::Variant& d1,
+                            const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
     if (!m.kinds[body].v0theta0)
         return Refuse("No tengo las ecuaciones en función de " + s.vs + "0 y el ángulo de lanzamiento.");

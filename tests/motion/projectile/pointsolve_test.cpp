@@ -50,7 +50,8 @@ protected:
         Pose(1, 0, 0, 0, 10, 19.6, true);  // apex at t = 2, (20, 19.6)
     }
     parab::ApplyResult Apply(int code, const rt::Variant& d1, const rt::Variant& d2 = {}, int point = 3, int ref = 0) {
-        return parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, point, ref, code, d1, d2);
+        return parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, point, ref, code, d1,
+                                     d2);
     }
 };
 
@@ -114,7 +115,8 @@ TEST_F(ParabTest, HeightIsLookedForFromTheLaunchOn) {
     };
     for (const Case& c : cases) {
         Pose(1, c.t0, 0, 100, 20, c.vy, true);
-        const auto o = parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, 3, 0, 7, c.y, {});
+        const auto o =
+            parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, 3, 0, 7, c.y, {});
         EXPECT_EQ(o.message, c.message) << c.t0 << " " << c.vy << " " << c.y;
         if (*c.message) {
             EXPECT_TRUE(o.fills.empty());
@@ -183,14 +185,18 @@ TEST_F(ParabTest, LaunchSpeedEdges) {
     EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 17, -10, 14).values.at(0), 0);
     for (double a : {90.0, -90.0, 270.0, -270.0})
         EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 19, 3, a).message, "El ángulo alfa no puede ser 90° ni -90°.");
-    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 18, 1, 45).message, "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
-    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 13, 0, 3).message, "Estás poniendo el tiempo igual al tiempo inicial.");
-    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 0, 3).message, "Estás poniendo la coordenada x igual a la del punto inicial.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 18, 1, 45).message,
+              "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 13, 0, 3).message,
+              "Estás poniendo el tiempo igual al tiempo inicial.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 0, 3).message,
+              "Estás poniendo la coordenada x igual a la del punto inicial.");
     Pose(1, 0, 0, 0, "", 0);
     EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 5, 0).message, "Error en los datos.");
     EXPECT_THROW(SolveV0FromPoint(parab::Model(), 1, 1, 13, 1, 3), rt::RuntimeError);  // sin 0 = 0
     Pose(1, 0, 0, 0, 20, "");
-    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 12, 1, 3).message, "No tengo las ecuaciones en función de la velocidad inicial.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 12, 1, 3).message,
+              "No tengo las ecuaciones en función de la velocidad inicial.");
 }
 
 TEST_F(ParabTest, LaunchAngleFromEveryPair) {
