@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto items = motion::SplitItems(text);
     // A text without "=" is refused at its first item.
     if (text.find('=') != std::string::npos) {
-        rt::IgnoreError("a refusal is a valid answer to any input", [&] { motion::IntervalData(items); });
+        rt::IgnoreError("a refusal is a valid answer to any input", [&] { motion::ReadIntervalData(items); });
     }
     // The computations run on the numbers read, only when the text gives
     // them all: zeros put in for missing numbers would only repeat the same

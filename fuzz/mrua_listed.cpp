@@ -17,14 +17,17 @@ void Require(bool ok) {
     if (!ok) std::abort();
 }
 
-void RequireFinite(const mrua::Outcome& o) {
+void RequireFinite(const mrua::StepResult& o) {
     for (double v : o.values) Require(std::isfinite(v));
 }
 
 // "a=1,vi=2,..." into the ten interval values by the first letters of each
 // name.
-std::array<rt::Variant, 10> Interval(const std::string& text) {
-    std::array<rt::Variant, 10> v{};
+motion::IntervalData Interval(const std::string& text) {
+    using D = motion::IntervalData;
+    static constexpr rt::Variant D::*kFields[10] = {&D::a,  &D::ti, &D::tf, &D::dt, &D::xi,
+                                                    &D::xf, &D::dx, &D::vi, &D::vf, &D::dv};
+    D v;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t c = text.find(',', start);
@@ -34,7 +37,7 @@ std::array<rt::Variant, 10> Interval(const std::string& text) {
             static const char* names[10] = {"a", "ti", "tf", "dt", "xi", "xf", "dx", "vi", "vf", "dv"};
             const std::string name = item.substr(0, eq);
             for (int k = 0; k < 10; ++k)
-                if (name == names[k]) v[k] = item.substr(eq + 1);
+                if (name == names[k]) v.*kFields[k] = item.substr(eq + 1);
         }
         if (c == std::string::npos) break;
         start = c + 1;
@@ -52,13 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (which == 0) {
             const auto r = mrua::ParseRelDatumChecked(text);
             if (r && !text.empty()) {
-                Require((*r)[0].ToText().size() == 1);
-                Require((*r)[1].IsEmpty() != (*r)[2].IsEmpty());
+                Require(r->point.ToText().size() == 1);
+                Require(r->increment.IsEmpty() != r->factor.IsEmpty());
             }
         } else if (which == 1) {
             RequireFinite(mrua::IntervalEqns(Interval(text)));
         } else {
-            const mrua::Outcome o =
+            const mrua::StepResult o =
                 mrua::VaSystem(static_cast<motion::RectProcedure>(51 + which), text);  // the five systems
             RequireFinite(o);
             Require(o.Refused() == (o.lines.UBound() == 0 && !o.message.empty()));

@@ -104,10 +104,8 @@ void Motion::ChoosePicture(int n) {
 void Motion::FillMruaCbo(shell::WorkspaceId mode) {
     if (mode == shell::kNoWorkspace) return;
     panel_.cboProcs->Clear();
-    for (const char* s : mode == shell::kRectilinearWorkspace ? kMruaProcs : kParabProcs) {
-        rt::IgnoreError("an entry that cannot be added leaves the others in the list",
-                        [&] { panel_.cboProcs->AddItem(QString::fromUtf8(s)); });
-    }
+    for (const char* s : mode == shell::kRectilinearWorkspace ? kMruaProcs : kParabProcs)
+        panel_.cboProcs->AddItem(QString::fromUtf8(s));
     panel_.cboProcs->FitToEntries();
 }
 
@@ -158,25 +156,23 @@ void Motion::cboProcs_Click() {
 }
 
 void Motion::tabMrua_Click(int) {
-    rt::IgnoreError("a page whose procedure cannot be armed keeps the one armed before", [&] {
-        SetStripPointer(0);
-        ResetClickCounters();
-        const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
-        const int page = panel_.tabMrua->Tab();
-        if (page == 1) {
-            const int n = ChosenPicture();
-            rt::CheckIndex(n, 1, 5);
-            if (mode == shell::kRectilinearWorkspace) {
-                ArmRectProcedure(n);
-            } else if (mode == shell::kProjectileWorkspace) {
-                State().ParabActionMode = kParabModes[n - 1];
-                if (n == 5) SetStripPointer(6);
-            }
-        } else if (page == 2) {
-            const int index = panel_.cboProcs->ListIndex();
-            if (index >= 0) ArmListedProcedure(index, true);
+    SetStripPointer(0);
+    ResetClickCounters();
+    const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
+    const int page = panel_.tabMrua->Tab();
+    if (page == 1) {
+        const int n = ChosenPicture();
+        rt::ExpectIndex(n, 1, 5, "chosen picture");
+        if (mode == shell::kRectilinearWorkspace) {
+            ArmRectProcedure(n);
+        } else if (mode == shell::kProjectileWorkspace) {
+            State().ParabActionMode = kParabModes[n - 1];
+            if (n == 5) SetStripPointer(6);
         }
-    });
+    } else if (page == 2) {
+        const int index = panel_.cboProcs->ListIndex();
+        if (index >= 0) ArmListedProcedure(index, true);
+    }
 }
 
 void Motion::picArgs1_Paint() {

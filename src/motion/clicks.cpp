@@ -88,9 +88,9 @@ void Motion::LabelClickRect(int shift, double x) {
             Message("Error en el dato " + cell.ToText());
             return;
         }
-        relPoint = PointOf((*parsed)[0]);
-        incr[q] = (*parsed)[1];
-        factor[q] = (*parsed)[2];
+        relPoint = PointOf(parsed->point);
+        incr[q] = parsed->increment;
+        factor[q] = parsed->factor;
         const std::string msg = CheckPointsInSegment(body, segment, relPoint, point);
         if (!msg.empty()) {
             Message(msg);
@@ -240,11 +240,11 @@ void Motion::LabelClickParab(int shift, double x) {
     rt::Variant dt, dy;
     if (!num::IsNumber(t)) {
         const auto p = rect_->ParseRelDatum(t);
-        if (p) relPoint = PointOf((*p)[0]), dt = (*p)[1];
+        if (p) relPoint = PointOf(p->point), dt = p->increment;
     }
     if (!num::IsNumber(y)) {
         const auto p = rect_->ParseRelDatum(y);
-        if (p) relPoint = PointOf((*p)[0]), dy = (*p)[1];
+        if (p) relPoint = PointOf(p->point), dy = p->increment;
     }
 
     const ParabEqnKinds k = parab.EqnKinds(body);
@@ -338,10 +338,10 @@ void Motion::LabelClickParab(int shift, double x) {
             return;
         }
         double t2 = TimeOf(s.SecondClickValue);
-        const rt::Variant d = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
+        const std::string refusal = parab.CalcParabDistance(body, TimeOf(s.FirstClickValue), t2);
         s.DistanceClickCount = 0;
         SetStripPointer(6);
-        if (!d.IsNumber()) Message("No pude calcular la distancia recorrida.");
+        if (!refusal.empty()) Message(refusal);
         return;
     }
     case ParabAction::Graph: {

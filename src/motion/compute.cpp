@@ -39,9 +39,8 @@ std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k
 
 int ItemInteger(const std::vector<std::string>& items, int k) { return rt::CInt(ItemNumber(items, k)); }
 
-std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items) {
-    enum { A, TI, TF, DT, XI, XF, DX, VI, VF, DV };
-    std::array<rt::Variant, 10> d{};
+IntervalData ReadIntervalData(const std::vector<std::string>& items) {
+    IntervalData d;
     for (const std::string& item : items) {
         const size_t eq = item.find('=');
         if (eq == std::string::npos) rt::Raise(rt::ErrorCode::TypeMismatch);
@@ -50,18 +49,18 @@ std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items) 
         const rt::Variant v = value.empty() ? rt::Variant() : rt::Variant(value);
         const char c0 = name.empty() ? '\0' : name[0];
         const char c1 = name.size() > 1 ? name[1] : '\0';
-        int slot = -1;
+        rt::Variant* slot = nullptr;
         if (name == "a")
-            slot = A;
+            slot = &d.a;
         else if (c0 == 't')
-            slot = c1 == 'i' ? TI : TF;
+            slot = c1 == 'i' ? &d.ti : &d.tf;
         else if (c0 == 'x')
-            slot = c1 == 'i' ? XI : XF;
+            slot = c1 == 'i' ? &d.xi : &d.xf;
         else if (c0 == 'v')
-            slot = c1 == 'i' ? VI : VF;
+            slot = c1 == 'i' ? &d.vi : &d.vf;
         else if (c0 == 'd')
-            slot = c1 == 't' ? DT : c1 == 'x' ? DX : c1 == 'v' ? DV : -1;
-        if (slot >= 0) d[slot] = v;
+            slot = c1 == 't' ? &d.dt : c1 == 'x' ? &d.dx : c1 == 'v' ? &d.dv : nullptr;
+        if (slot) *slot = v;
     }
     return d;
 }
@@ -135,13 +134,13 @@ RectProcedure RectListedCode(int entry) {
     static constexpr RectProcedure codes[] = {
         ThroughThreePoints, IntervalEquations, XDifference, XRatio,      VDifference,    VRatio,   PQConditions,
         LinkSegments,       SystemVA,          SystemV2A,   SystemV2A2A, SystemV2A2AV2A, Quadratic};
-    rt::CheckIndex(entry, 0, 12);
+    rt::ExpectIndex(entry, 0, 12, "entry of the rectilinear list");
     return codes[entry];
 }
 
 int ParabListedCode(int entry) {
     static const int codes[] = {2, 3, 4, 21, 22, 25, 26, 27, 28, 32, 29, 30, 31};
-    rt::CheckIndex(entry, 0, 12);
+    rt::ExpectIndex(entry, 0, 12, "entry of the projectile list");
     return codes[entry];
 }
 

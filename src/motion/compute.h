@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "motion/procedures.h"
 #include "motion/state.h"
 #include "runtime/outcome.h"
 #include "runtime/variant.h"
@@ -32,7 +33,7 @@ std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k
 // The ten values a, ti, tf, dt, xi, xf, dx, vi, vf, dv of the interval
 // equations from items "name = value"; an item without "=" raises
 // TypeMismatch.
-std::array<rt::Variant, 10> IntervalData(const std::vector<std::string>& items);
+IntervalData ReadIntervalData(const std::vector<std::string>& items);
 
 // x(t) = c0 + c1 t + c2 t^2 through three (t, x) points; refused with the
 // linear solver's message.

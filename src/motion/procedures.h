@@ -51,6 +51,18 @@ class Form1;
 
 namespace motion {
 
+// A relational datum typed in a table cell ("t0+2", "3*x1", "x1/4"): the
+// point it refers to, as a one-character text, and the increment or the
+// factor that relates the cell to that point (one of the two set).
+struct RelationalDatum {
+    rt::Variant point, increment, factor;
+};
+
+// The values of the interval equations, each Empty when not given.
+struct IntervalData {
+    rt::Variant a, ti, tf, dt, xi, xf, dx, vi, vf, dv;
+};
+
 // What the procedures may call back in the motion workspace.
 class WorkspaceUi {
 public:
@@ -110,10 +122,9 @@ public:
     // Blanks rectilinear equation line k (1..10) of pic.
     virtual void ClearMruaEqnLine(int k) = 0;
 
-    // Parses a relational datum typed in a table cell: (point as a
-    // one-character text, increment, factor), one of the last two set; an
-    // empty datum gives three Empty values. std::nullopt: it does not parse.
-    virtual std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& datum) = 0;
+    // Parses a relational datum typed in a table cell; an empty datum gives
+    // three Empty values. std::nullopt: it does not parse.
+    virtual std::optional<RelationalDatum> ParseRelDatum(const rt::Variant& datum) = 0;
 
     // ---- strip clicks (procedures 40, 42, 43)
     virtual void SetUpSegmentEqns(int body, int segment, int basePoint, const rt::Variant& a, const rt::Variant& tb,
@@ -138,7 +149,7 @@ public:
 
     // ---- listed procedures
     // Ten values a, ti, tf, dt, xi, xf, dx, vi, vf, dv: Empty or trimmed text.
-    virtual void ApplyIntervalEqns(const std::array<rt::Variant, 10>& data) = 0;
+    virtual void ApplyIntervalEqns(const IntervalData& data) = 0;
     virtual void SolveXRelation(double C, bool isDifference) = 0;  // 47, 48
     virtual void SolveVRelation(double C, bool isDifference) = 0;  // 49, 50
     virtual void SolvePQConditions(double p, double q) = 0;        // 51
@@ -192,9 +203,10 @@ public:
     virtual void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
     virtual void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
     virtual void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) = 0;
-    // Path length between two times (t1 <= t2 after the call; t2 may be
-    // swapped with t1), or the text "No." when it cannot be computed.
-    virtual rt::Variant CalcParabDistance(int body, double t1, double& t2) = 0;
+    // Writes the path length between two times (t1 <= t2 after the call; t2
+    // may be swapped with t1); returns the refusal's text when it cannot be
+    // computed, empty when it was written.
+    virtual std::string CalcParabDistance(int body, double t1, double& t2) = 0;
     // The strip x of the two clicks.
     virtual void GraphParabTrajectories(double x1, double x2) = 0;
 

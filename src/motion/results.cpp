@@ -43,7 +43,7 @@ void Motion::ShowMruaResults(int body, int segment, int s) {
     p.fraRes->raise();
     p.lblRes[0]->SetCaption(QString::fromStdString(m.ResultCaptions[1].ToText()));
     p.lblRes[1]->SetCaption(QString::fromStdString(m.ResultCaptions[2].ToText()));
-    rt::CheckIndex(s, 1, 2);
+    rt::ExpectIndex(s, 1, 2, "solution shown");
     for (int k = 0; k < 2; ++k) {
         p.lblRes[2 + k]->SetCaption(Rounded(m.ResultTimes[2 * s - 1 + k]));
         p.lblRes[4 + k]->SetCaption(Rounded(m.ResultPositions[2 * s - 1 + k]));
@@ -51,7 +51,7 @@ void Motion::ShowMruaResults(int body, int segment, int s) {
     }
     rt::ColorRef c = kBody2Results;
     if (body == 1) {
-        rt::CheckIndex(segment, 0, 3);
+        rt::ExpectIndex(segment, 0, 3, "segment of the results");
         c = shell::Shared().ResultColors[segment];
     }
     p.lblRes[0]->SetBackColor(c);
@@ -78,8 +78,9 @@ void Motion::cmdPass_Click(int index) {
         const int s = m.ShownSolution;
         auto point = [&](int k) { return rt::CInt(rt::TextToNumber(panel_.lblRes[k]->Caption().toStdString())); };
         const int c1 = TableColOfPoint(body, point(0)), c2 = TableColOfPoint(body, point(1));
-        rt::CheckIndex(c1, 1, kMaxPoints);
-        rt::CheckIndex(c2, 1, kMaxPoints);
+        // The captions hold the points a procedure found.
+        rt::ExpectIndex(c1, 1, kMaxPoints, "column of a result point");
+        rt::ExpectIndex(c2, 1, kMaxPoints, "column of a result point");
         plat::FlexGrid& g = *panel_.Gd2;
         for (int k = 1; k <= 3; ++k) {
             g.SetTextMatrix(k - 1, c1, panel_.lblRes[2 * k]->Caption());

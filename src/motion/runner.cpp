@@ -3,6 +3,9 @@
 // equations through three points and the three projectile launch-data
 // procedures are computed here.
 #include <QString>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 #include "motion/compute.h"
 #include "motion/panel.h"
@@ -42,6 +45,22 @@ void CheckPointOfBody(int body, int point) {
     rt::CheckIndex(point, 0, count - 1);
 }
 
+// Items 1..n of a list that must hold exactly n numbers, the first `whole`
+// of them whole numbers (a body, a segment, a point); nothing when the list
+// holds anything else: a list is never read in part.
+std::optional<std::vector<double>> ExactNumbers(const std::vector<std::string>& items, size_t n, size_t whole) {
+    if (items.size() != n) return std::nullopt;
+    std::vector<double> v;
+    for (size_t k = 1; k <= n; ++k) {
+        const auto x = TryItemNumber(items, static_cast<int>(k));
+        if (!x || (k <= whole && (*x != std::floor(*x) || std::fabs(*x) > 1e9))) return std::nullopt;
+        v.push_back(*x);
+    }
+    return v;
+}
+
+constexpr const char* kBodyIncorrect = "El número del móvil es incorrecto.";
+
 }  // namespace
 
 void Motion::cmdProcs_Click() {
@@ -71,7 +90,7 @@ void Motion::RunListedRect(const std::string& text) {
             Message("El número de datos debe ser 3 ó 4.");
             return;
         }
-        rect.ApplyIntervalEqns(IntervalData(items));
+        rect.ApplyIntervalEqns(ReadIntervalData(items));
         return;
     }
     case XDifference:
@@ -213,9 +232,16 @@ void Motion::RunListedParab(const std::string& text) {
 }
 
 void Motion::EquationsThroughThreePoints(const std::string& text) {
-    const auto items = SplitItems(text);
-    const int body = ItemInteger(items, 1), segment = ItemInteger(items, 2);
-    const std::array<int, 3> pts = {ItemInteger(items, 3), ItemInteger(items, 4), ItemInteger(items, 5)};
+    const auto list = ExactNumbers(SplitItems(text), 5, 5);
+    if (!list) {
+        Message(
+            "Escribe en la casilla cinco números enteros separados por comas: el móvil, el tramo y los puntos i, j "
+            "y k (por ejemplo: 1, 1, 0, 1, 2).");
+        return;
+    }
+    const std::vector<double>& v = *list;
+    const int body = static_cast<int>(v[0]), segment = static_cast<int>(v[1]);
+    const std::array<int, 3> pts = {static_cast<int>(v[2]), static_cast<int>(v[3]), static_cast<int>(v[4])};
     if (!CheckPointsInSegment(body, segment, pts[0], pts[2]).empty() ||
         !CheckPointsInSegment(body, segment, pts[0], pts[1]).empty()) {
         Message("Los puntos no pertenecen al mismo móvil y tramo,\r\no se repiten.");
@@ -275,13 +301,20 @@ void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant&
 }
 
 void Motion::LaunchFromThreePoints(const std::string& text) {
-    const auto items = SplitItems(text);
-    const int body = ItemInteger(items, 1);
-    if (body != 1 && body != 2) {
-        Message("El número del móvil es incorrecto.");
+    const auto list = ExactNumbers(SplitItems(text), 3, 3);
+    if (!list) {
+        Message(
+            "Escribe en la casilla tres números enteros separados por comas: el móvil y los puntos m y n (por "
+            "ejemplo: 1, 1, 2).");
         return;
     }
-    const int m = ItemInteger(items, 2), n = ItemInteger(items, 3);
+    const int body = static_cast<int>((*list)[0]);
+    if (body != 1 && body != 2) {
+        Message(kBodyIncorrect);
+        return;
+    }
+    // The points were typed: one the body lacks is bad input.
+    const int m = static_cast<int>((*list)[1]), n = static_cast<int>((*list)[2]);
     CheckPointOfBody(body, m);
     CheckPointOfBody(body, n);
     if (!CellsReadable(body)) return;
@@ -300,9 +333,19 @@ void Motion::LaunchFromThreePoints(const std::string& text) {
 }
 
 void Motion::LaunchFromRangeHeight(const std::string& text) {
-    const auto items = SplitItems(text);
-    const int body = ItemInteger(items, 1);
-    const double C = ItemNumber(items, 2);
+    const auto list = ExactNumbers(SplitItems(text), 2, 1);
+    if (!list) {
+        Message(
+            "Escribe en la casilla dos datos separados por comas: el móvil y la razón C del alcance a la altura "
+            "máxima, con punto decimal (por ejemplo: 1, 2.5).");
+        return;
+    }
+    const int body = static_cast<int>((*list)[0]);
+    if (body != 1 && body != 2) {
+        Message(kBodyIncorrect);
+        return;
+    }
+    const double C = (*list)[1];
     if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
     const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
@@ -323,9 +366,19 @@ void Motion::LaunchFromRangeHeight(const std::string& text) {
 }
 
 void Motion::LaunchFromFlightRange(const std::string& text) {
-    const auto items = SplitItems(text);
-    const int body = ItemInteger(items, 1);
-    const double tv = ItemNumber(items, 2), R = ItemNumber(items, 3);
+    const auto list = ExactNumbers(SplitItems(text), 3, 1);
+    if (!list) {
+        Message(
+            "Escribe en la casilla tres datos separados por comas: el móvil, el tiempo de vuelo tv y el alcance R, "
+            "con punto decimal (por ejemplo: 1, 2, 10).");
+        return;
+    }
+    const int body = static_cast<int>((*list)[0]);
+    if (body != 1 && body != 2) {
+        Message(kBodyIncorrect);
+        return;
+    }
+    const double tv = (*list)[1], R = (*list)[2];
     if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
     const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);

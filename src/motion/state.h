@@ -167,17 +167,19 @@ void ResetState();
 rt::Variant& MotionPoint(int q, int p);
 
 // Element k of a list a procedure chose from (a root, a solution, a body's
-// launch); k outside the list raises SubscriptOutOfRange.
+// launch, a control of an array); the program chose k, so outside the list
+// it is a program fault.
 template <class List>
 const auto& Element(const List& list, long long k) {
-    rt::CheckIndex(k, 0, static_cast<long long>(list.size()) - 1);
+    rt::ExpectIndex(k, 0, static_cast<long long>(list.size()) - 1, "element of a list");
     return list[static_cast<size_t>(k)];
 }
 
-// Whether column col gives its velocity by components; col outside 0..9
-// raises SubscriptOutOfRange (column 0, no body configured, never does).
+// Whether column col gives its velocity by components; col is a column the
+// program found (column 0, no body configured, is none): outside 0..9 it is a
+// program fault.
 inline bool ComponentColumn(int col) {
-    rt::CheckIndex(col, 0, kMaxPoints);
+    rt::ExpectIndex(col, 0, kMaxPoints, "column of a velocity mode");
     return State().ComponentVelocityFlags[static_cast<size_t>(col)];
 }
 
@@ -198,18 +200,18 @@ void InitParabEqnLinePositions();
 
 // The shared symbol and colour tables of the motion procedures.
 inline const std::string& PositionSymbol(int body, int segment) {
-    rt::CheckIndex(body, 0, 2);
-    rt::CheckIndex(segment, 0, 3);
+    rt::ExpectIndex(body, 0, 2, "body of a symbol");
+    rt::ExpectIndex(segment, 0, 3, "segment of a symbol");
     return shell::Shared().PositionSymbols[body][segment];
 }
 inline const std::string& VelocitySymbol(int body, int segment) {
-    rt::CheckIndex(body, 0, 2);
-    rt::CheckIndex(segment, 0, 3);
+    rt::ExpectIndex(body, 0, 2, "body of a symbol");
+    rt::ExpectIndex(segment, 0, 3, "segment of a symbol");
     return shell::Shared().VelocitySymbols[body][segment];
 }
 inline const std::string& AccelSymbol(int body, int segment) {
-    rt::CheckIndex(body, 0, 2);
-    rt::CheckIndex(segment, 0, 3);
+    rt::ExpectIndex(body, 0, 2, "body of a symbol");
+    rt::ExpectIndex(segment, 0, 3, "segment of a symbol");
     return shell::Shared().AccelSymbols[body][segment];
 }
 

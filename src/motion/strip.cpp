@@ -137,7 +137,7 @@ void Motion::PlaceTxtAccel(int index, int a, int b) {
 }
 
 void Motion::DrawStripSegmentBar(int first, int last, int, int colourIndex) {
-    rt::CheckIndex(colourIndex, 0, 3);
+    rt::ExpectIndex(colourIndex, 0, 3, "segment colour");
     plat::Picture& s = *panel_.picAccel;
     const rt::ColorRef c = shell::Shared().ResultColors[colourIndex];
     const int m = State().PointsPerBody[1];
@@ -159,16 +159,14 @@ void Motion::DrawStripSegmentBar(int first, int last, int, int colourIndex) {
 }
 
 void Motion::SetTxtAccel(int mode, int segment, const rt::Variant& text) {
-    rt::IgnoreError("a segment without a box has no acceleration to show", [&] {
-        int index = -1;
-        if (mode == 1) {
-            rt::CheckIndex(segment, 1, 3);
-            index = segment - 1;
-        } else if (mode == 2) {
-            index = 3;
-        }
-        if (index >= 0) panel_.txtAccel[index]->SetText(QString::fromStdString(text.ToText()));
-    });
+    int index = -1;
+    if (mode == 1) {
+        rt::ExpectIndex(segment, 1, 3, "segment of an acceleration box");
+        index = segment - 1;
+    } else if (mode == 2) {
+        index = 3;
+    }
+    if (index >= 0) panel_.txtAccel[index]->SetText(QString::fromStdString(text.ToText()));
 }
 
 }  // namespace motion

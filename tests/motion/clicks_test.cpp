@@ -219,7 +219,7 @@ TEST_F(ParabClicks, DistanceAcrossBodiesAndTheMirrorPoint) {
     Label(3);
     EXPECT_EQ(rec.Last(), "CalcParabDistance(1,1,4)");
     EXPECT_EQ(s().DistanceClickCount, 0);
-    rec.distance = "No.";
+    rec.distanceRefusal = "No pude calcular la distancia recorrida.";
     Label(2);
     dialogs.Answer(MsgResult::OK);
     Label(3);

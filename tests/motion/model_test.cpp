@@ -86,18 +86,18 @@ TEST_F(StripPositions, ColumnsAndSegmentChecks) {
 }
 
 TEST(ListedItems, IntervalNamesAndItemConversion) {
-    const auto d = motion::IntervalData(motion::SplitItems("a = 3, xi = 12, xf = 23, dt = 6"));
-    EXPECT_EQ(d[0], rt::Variant("3"));
-    EXPECT_EQ(d[4], rt::Variant("12"));
-    EXPECT_EQ(d[5], rt::Variant("23"));
-    EXPECT_EQ(d[3], rt::Variant("6"));
-    EXPECT_TRUE(d[1].IsEmpty());
+    const auto d = motion::ReadIntervalData(motion::SplitItems("a = 3, xi = 12, xf = 23, dt = 6"));
+    EXPECT_EQ(d.a, rt::Variant("3"));
+    EXPECT_EQ(d.xi, rt::Variant("12"));
+    EXPECT_EQ(d.xf, rt::Variant("23"));
+    EXPECT_EQ(d.dt, rt::Variant("6"));
+    EXPECT_TRUE(d.ti.IsEmpty());
     // Capital A is no name; t and t2 both give tf; a later item replaces.
-    const auto e = motion::IntervalData(motion::SplitItems("A = 3, t = 1, t2 = 4, dq = 9, vi ="));
-    EXPECT_TRUE(e[0].IsEmpty());
-    EXPECT_EQ(e[2], rt::Variant("4"));
-    EXPECT_TRUE(e[7].IsEmpty());
-    EXPECT_THROW(motion::IntervalData(motion::SplitItems("a = 3, xi = 2, 5")), rt::RuntimeError);
+    const auto e = motion::ReadIntervalData(motion::SplitItems("A = 3, t = 1, t2 = 4, dq = 9, vi ="));
+    EXPECT_TRUE(e.a.IsEmpty());
+    EXPECT_EQ(e.tf, rt::Variant("4"));
+    EXPECT_TRUE(e.vi.IsEmpty());
+    EXPECT_THROW(motion::ReadIntervalData(motion::SplitItems("a = 3, xi = 2, 5")), rt::RuntimeError);
     EXPECT_TRUE(motion::SplitItems("").empty());
     EXPECT_EQ(motion::SplitItems("1,,2").size(), 3u);
     const auto items = motion::SplitItems(" 2, 0.5");

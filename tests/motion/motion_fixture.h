@@ -32,7 +32,7 @@ struct Recorder {
     motion::ParabEqnKinds parabKinds[3];  // by body
     motion::LaunchData launch[3];
     rt::Variant mirrorTime = 7.25;  // ResultTimes(1) of a silent substitution
-    rt::Variant distance = 3.5;
+    std::string distanceRefusal;    // what CalcParabDistance answers
     void Add(const std::string& name, std::initializer_list<rt::Variant> args) {
         std::string c = name + "(";
         bool first = true;
@@ -65,7 +65,7 @@ public:
     motion::SegmentEqnKinds EqnKinds(int, int) const override { return r_.segKinds; }
     void EraseEqnFlags() override { r_.Add("EraseEqnFlags", {}); }
     void ClearMruaEqnLine(int k) override { r_.Add("ClearMruaEqnLine", {k}); }
-    std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& d) override {
+    std::optional<motion::RelationalDatum> ParseRelDatum(const rt::Variant& d) override {
         return mrua::ParseRelDatumChecked(d);
     }
     void SetUpSegmentEqns(int b, int s, int p, const rt::Variant& a, const rt::Variant& t, const rt::Variant& x,
@@ -91,8 +91,8 @@ public:
     void ViewGraphXt(double a, double b) override { r_.Add("ViewGraphXt", {a, b}); }
     void CalcMruaDistance(double a, double b) override { r_.Add("CalcMruaDistance", {a, b}); }
     void LinkSegments(double a, double b) override { r_.Add("LinkSegments", {a, b}); }
-    void ApplyIntervalEqns(const std::array<rt::Variant, 10>& d) override {
-        r_.Add("ApplyIntervalEqns", {d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8], d[9]});
+    void ApplyIntervalEqns(const motion::IntervalData& d) override {
+        r_.Add("ApplyIntervalEqns", {d.a, d.ti, d.tf, d.dt, d.xi, d.xf, d.dx, d.vi, d.vf, d.dv});
     }
     void SolveXRelation(double C, bool d) override { r_.Add("SolveXRelation", {C, d}); }
     void SolveVRelation(double C, bool d) override { r_.Add("SolveVRelation", {C, d}); }
@@ -139,9 +139,9 @@ public:
     void SolveParabV0yFromPoint(int b, int p, const rt::Variant& d1, const rt::Variant& d2) override {
         r_.Add("SolveParabV0yFromPoint", {b, p, d1, d2, motion::State().ParabProcedureCode});
     }
-    rt::Variant CalcParabDistance(int b, double t1, double& t2) override {
+    std::string CalcParabDistance(int b, double t1, double& t2) override {
         r_.Add("CalcParabDistance", {b, t1, t2});
-        return r_.distance;
+        return r_.distanceRefusal;
     }
     void GraphParabTrajectories(double a, double b) override { r_.Add("GraphParabTrajectories", {a, b}); }
     void CalcParabRangeOnIncline(int b, const std::string& x, const std::string& y, double a) override {

@@ -6,6 +6,7 @@
 
 #include "motion_fixture.h"
 #include "platform/buttons.h"
+#include "platform/guard.h"
 #include "platform/lists.h"
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
@@ -22,6 +23,20 @@ const QString kPQNeeds = QStringLiteral(
 const QString kInclineNeeds = QStringLiteral(
     "Escribe en la casilla cuatro datos separados por comas: el móvil (1 ó 2), las coordenadas s1 y s2 del pie del "
     "plano y su inclinación en grados, con punto decimal (por ejemplo: 1, 10, 0, 30).");
+
+const QString kThreePointsNeed = QStringLiteral(
+    "Escribe en la casilla cinco números enteros separados por comas: el móvil, el tramo y los puntos i, j y k (por "
+    "ejemplo: 1, 1, 0, 1, 2).");
+const QString kLaunchPointsNeed = QStringLiteral(
+    "Escribe en la casilla tres números enteros separados por comas: el móvil y los puntos m y n (por ejemplo: 1, 1, "
+    "2).");
+const QString kRatioNeeds = QStringLiteral(
+    "Escribe en la casilla dos datos separados por comas: el móvil y la razón C del alcance a la altura máxima, con "
+    "punto decimal (por ejemplo: 1, 2.5).");
+const QString kFlightNeeds = QStringLiteral(
+    "Escribe en la casilla tres datos separados por comas: el móvil, el tiempo de vuelo tv y el alcance R, con punto "
+    "decimal (por ejemplo: 1, 2, 10).");
+const QString kBodyIncorrect = QStringLiteral("El número del móvil es incorrecto.");
 
 class Runner : public MotionTest {
 protected:
@@ -222,12 +237,28 @@ TEST_F(TypedLists, AListWithTooManyTooFewOrNonNumericItemsIsRefusedWithWhatItNee
         {4, 6, "2", kPQNeeds},
         {4, 6, "", kPQNeeds},
         {4, 6, "2, ", kPQNeeds},
+        {4, 0, "1, 1, 0, 1", kThreePointsNeed},
+        {4, 0, "1, 1, 0, 1, 2, 3", kThreePointsNeed},
+        {4, 0, "1, 1, 0, 1.5, 2", kThreePointsNeed},
+        {4, 0, "1, 1, a, 1, 2", kThreePointsNeed},
         {5, 4, "", kInclineNeeds},
         {5, 4, "1, 2", kInclineNeeds},
         {5, 4, "a, b, c, d", kInclineNeeds},
         {5, 4, "1, 2, 3, 30, 5", kInclineNeeds},
         {5, 4, "3, 2, 3, 30", kInclineNeeds},
         {5, 4, "1, 2,5, 3, 30", kInclineNeeds},
+        {5, 0, "1, 2", kLaunchPointsNeed},
+        {5, 0, "1, 1, 2, 3", kLaunchPointsNeed},
+        {5, 0, "1, 1, 2.5", kLaunchPointsNeed},
+        {5, 0, "3, 1, 2", kBodyIncorrect},
+        {5, 1, "1", kRatioNeeds},
+        {5, 1, "1, 2,5", kRatioNeeds},
+        {5, 1, "1.5, 4", kRatioNeeds},
+        {5, 1, "3, 4", kBodyIncorrect},
+        {5, 2, "1, 2", kFlightNeeds},
+        {5, 2, "1, 2, 19,6", kFlightNeeds},
+        {5, 2, "1, b, 19.6", kFlightNeeds},
+        {5, 2, "0, 2, 19.6", kBodyIncorrect},
     };
     Open(4);
     m().cmdTable_Click(2);
@@ -244,6 +275,24 @@ TEST_F(TypedLists, AListWithTooManyTooFewOrNonNumericItemsIsRefusedWithWhatItNee
     const QString minus(QChar(0x2212));
     TypeAndPress(4, "2, " + minus + "10, 0, 30\u00B0");
     EXPECT_EQ(rec.Last(), "CalcParabRangeOnIncline(2,'-10','0',30)");
+}
+
+// A list index the program itself got wrong is a fault of the program, not
+// a bad command: it reaches the guard's internal-fault box. A point number
+// the student typed outside the body is still bad input with its message.
+TEST_F(TypedLists, AnInternalIndexFaultIsNoBadInputButATypedPointIs) {
+    Open(5);
+    dialogs.Answer(MsgResult::OK);
+    TypeAndPress(0, "1, 1, 9");
+    EXPECT_EQ(LastPrompt(), "No pude ejecutar la instrucción.");
+
+    auto& box = *m().panel().cboProcs;
+    box.AddItem(QStringLiteral("an entry the procedure table does not know"));
+    const int extra = box.ListCount() - 1;
+    box.setCurrentIndex(extra);
+    dialogs.Answer(MsgResult::OK);
+    emit box.activated(extra);  // as the user's choice arrives: through the guard
+    EXPECT_EQ(LastPrompt(), plat::kInternalFault);
 }
 
 TEST_F(TypedLists, TheMinusSignOfResultsIsAMinusInTheBoxes) {

@@ -56,7 +56,7 @@ TEST_F(TypedNumbers, TableCellsReadTheDecimalCommaAndTheExponent) {
         EXPECT_EQ(s().MotionPoints[0][4], rt::Variant("t0+2.5"));
         const auto parsed = mrua::ParseRelDatumChecked(s().MotionPoints[0][4]);
         ASSERT_TRUE(parsed);
-        EXPECT_DOUBLE_EQ((*parsed)[1].ToNumber(), 2.5);
+        EXPECT_DOUBLE_EQ(parsed->increment.ToNumber(), 2.5);
     }
     // A pasted number with a decimal comma is the same number.
     g().SetRow(0);

@@ -9,9 +9,10 @@
 
 namespace mrua {
 
-// The answer of one computation: a refusal (message, nothing written), or
+// The answer of one rectilinear procedure step (not an rt::Outcome: a
+// refusal here is shown, not read): a refusal (message, nothing written), or
 // result lines with the values found.
-struct Outcome {
+struct StepResult {
     std::string message;         // non-empty: shown in a box; nothing else happens
     std::string note;            // shown in a box before the lines are written
     text::ResultLines lines;     // written when there is no message
@@ -19,8 +20,8 @@ struct Outcome {
     bool ask = true;             // offer the values found (a question follows)
 
     bool Refused() const { return !message.empty(); }
-    static Outcome Refuse(std::string text) {
-        Outcome o;
+    static StepResult Refuse(std::string text) {
+        StepResult o;
         o.message = std::move(text);
         return o;
     }

@@ -33,8 +33,9 @@ CaseResult Line(std::string s, bool keepData = true) { return {"", std::move(s),
 
 }  // namespace
 
-Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
-    std::array<rt::Variant, 10> v = in;
+StepResult IntervalEqns(const motion::IntervalData& in) {
+    // By the quantities' places in Q: the combinations below are sets of them.
+    std::array<rt::Variant, 10> v = {in.a, in.ti, in.tf, in.dt, in.xi, in.xf, in.dx, in.vi, in.vf, in.dv};
     unsigned givenMask = 0;
     for (int i = 0; i < 10; ++i) {
         if (v[i].IsEmptyText()) continue;
@@ -226,14 +227,14 @@ Outcome IntervalEqns(const std::array<rt::Variant, 10>& in) {
          }},
     };
 
-    Outcome out;
+    StepResult out;
     std::string data, result = "Datos de más, de menos, o inconsistentes";
     for (const Row& row : rows) {
         unsigned mask = 0;
         for (int i : row.order) mask |= 1u << i;
         if (mask != givenMask) continue;
         const CaseResult r = row.run();
-        if (!r.box.empty()) return Outcome::Refuse(r.box);
+        if (!r.box.empty()) return StepResult::Refuse(r.box);
         if (r.keepData) {
             for (int i : row.order) {
                 if (!data.empty()) data += ", ";
@@ -259,15 +260,15 @@ std::string Rhs(double c) { return " = " + Bare(FT(false, true, c, 1)); }
 
 }  // namespace
 
-Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
+StepResult VaSystem(motion::RectProcedure code, const std::string& text) {
     using enum motion::RectProcedure;
-    Outcome out;
+    StepResult out;
     if (code < SystemVA || code > Quadratic) return out;
     const auto items = motion::SplitItems(text);
     for (const auto& it : items)
-        if (!rt::IsNumeric(it)) return Outcome::Refuse("Hay algún coeficiente no numérico.");
+        if (!rt::IsNumeric(it)) return StepResult::Refuse("Hay algún coeficiente no numérico.");
     const size_t need = code == Quadratic ? 3 : (code <= SystemV2A ? 6 : 7);
-    if (items.size() != need) return Outcome::Refuse("Número de coeficientes incorrecto.");
+    if (items.size() != need) return StepResult::Refuse("Número de coeficientes incorrecto.");
     std::vector<double> c;
     for (const auto& it : items) c.push_back(rt::TextToNumber(it));
 
@@ -302,7 +303,7 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
 
     if (code == SystemVA) {
         const double det = rt::Checked(c[0] * c[4] - c[1] * c[3]);
-        if (det == 0) return Outcome::Refuse("El coeficiente del sistema es cero.");
+        if (det == 0) return StepResult::Refuse("El coeficiente del sistema es cero.");
         const double v0 = rt::Div(c[2] * c[4] - c[1] * c[5], det);
         const double a = rt::Div(c[0] * c[5] - c[2] * c[3], det);
         L.Add("v!0 = " + text::FormatNumText(v0) + ", a = " + text::FormatNumText(a));
@@ -333,13 +334,13 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
                 v0 = rt::Div(c[5], c[3]);
                 a = rt::Div(c[2] - c[0] * v0 * v0, c[1]);
             } else {
-                return Outcome{};  // nothing to write
+                return StepResult{};  // nothing to write
             }
             L.Add(pair(v0, a));
             out.values = {v0, a};
         } else {
             const auto r = num::SolveQuadratic(A, B, C);
-            if (r.real != 2) return Outcome::Refuse("No hay solución.");
+            if (r.real != 2) return StepResult::Refuse("No hay solución.");
             const double v1 = r.x[0], v2 = r.x[1];
             L.Add(pair(v1, aOf(v1)));
             L.Add("o bien   " + pair(v2, aOf(v2)));
@@ -347,9 +348,9 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
         }
     } else if (code == SystemV2A2AV2A) {
         const double A = c[1] * c[4], B = c[2] * c[4] - c[0] * c[5], C = c[0] * c[6] - c[3] * c[4];
-        if (A == 0) return Outcome{};
+        if (A == 0) return StepResult{};
         const auto r = num::SolveQuadratic(A, B, C);
-        if (r.real != 2) return Outcome::Refuse("No hay solución.");
+        if (r.real != 2) return StepResult::Refuse("No hay solución.");
         int kept = 0;
         for (int k = 0; k < 2; ++k) {
             const double a = r.x[k];
@@ -361,7 +362,7 @@ Outcome VaSystem(motion::RectProcedure code, const std::string& text) {
             out.values.push_back(a);
             ++kept;
         }
-        if (!kept) return Outcome::Refuse("No hay solución.");
+        if (!kept) return StepResult::Refuse("No hay solución.");
     } else {
         const auto r = num::SolveQuadratic(c[0], c[1], c[2]);
         if (r.real == 2) {
@@ -390,10 +391,10 @@ std::string Heading(const std::string& cond, int segment) {
 
 }  // namespace
 
-Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference) {
+StepResult XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference) {
     const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
     const std::string cond = Condition('x', C, isDifference);
-    Outcome out;
+    StepResult out;
     for (const SegmentLaw& s : body1) {
         const double c0 = rt::Checked(s.A - K * body2.A - D);
         const double c1 = rt::Checked(s.B - K * body2.B);
@@ -415,15 +416,15 @@ Outcome XRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         out.values.push_back(t1);
         out.values.push_back(t2);
     }
-    if (out.lines.UBound() == 0) return Outcome::Refuse("No hay puntos que cumplan la condición dada.");
+    if (out.lines.UBound() == 0) return StepResult::Refuse("No hay puntos que cumplan la condición dada.");
     return out;
 }
 
-Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
-                  std::vector<TimeInSegment>& times) {
+StepResult VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2, double C, bool isDifference,
+                     std::vector<TimeInSegment>& times) {
     const double K = isDifference ? 1 : C, D = isDifference ? C : 0;
     const std::string cond = Condition('v', C, isDifference);
-    Outcome out;
+    StepResult out;
     times.clear();
     for (const SegmentLaw& s : body1) {
         const double den = rt::Checked(K * body2.a - s.a);
@@ -435,15 +436,15 @@ Outcome VRelation(const std::vector<SegmentLaw>& body1, const SegmentLaw& body2,
         out.lines.Add("t = " + text::MarkupNumber(t));
         out.values.push_back(t);
     }
-    if (times.empty()) return Outcome::Refuse("No hay solución.");
+    if (times.empty()) return StepResult::Refuse("No hay solución.");
     return out;
 }
 
 // ---------------------------------------------------------------- 51
 
-Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double q) {
+StepResult PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double q) {
     const bool mT = d.T0.IsEmptyText(), mX = d.X0.IsEmptyText(), mV = d.V0.IsEmptyText(), mA = d.A.IsEmptyText();
-    if (mT + mX + mV + mA != 1) return Outcome::Refuse("Datos incorrectos.");
+    if (mT + mX + mV + mA != 1) return StepResult::Refuse("Datos incorrectos.");
     const double T0 = mT ? 0 : d.T0.ToNumber(), X0 = mX ? 0 : d.X0.ToNumber();
     const double V0 = mV ? 0 : d.V0.ToNumber(), A = mA ? 0 : d.A.ToNumber();
     const double A1 = b1.A, B1 = b1.B, a1 = b1.a;
@@ -475,17 +476,17 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         return "t = " + text::MarkupNumber(t) + ", x = " + text::MarkupNumber(x1(t)) +
                ", v = " + text::MarkupNumber(v1(t));
     };
-    Outcome out;
+    StepResult out;
     std::vector<double> ys;
 
     if (mV) {
-        if (q * A == a1) return Outcome::Refuse("Condición inaceptable.");
+        if (q * A == a1) return StepResult::Refuse("Condición inaceptable.");
         const double al = q / (a1 - q * A), be = -(B1 + q * A * T0) / (a1 - q * A);
         const double c0 = A1 - p * X0 - (p * A / 2) * T0 * T0, c1 = B1 + p * A * T0, c2 = (a1 - p * A) / 2;
         const double qa = c2 * al * al - p * al;
         const double qb = c1 * al + 2 * c2 * al * be - p * be + p * T0;
         const double qc = c0 + c1 * be + c2 * be * be;
-        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para V0.");
+        if (!roots(qa, qb, qc, ys)) return StepResult::Refuse("No existe solución para V0.");
         out.lines.Add(head + " si");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double v0 = ys[k], t = al * v0 + be;
@@ -499,7 +500,7 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
             out.values.push_back(t);
         }
     } else if (mX) {
-        if (q * A - a1 == 0) return Outcome::Refuse("Condición inaceptable.");
+        if (q * A - a1 == 0) return StepResult::Refuse("Condición inaceptable.");
         const double t = rt::Div(q * V0 - q * A * T0 - B1, a1 - q * A);
         const double x0 = rt::Div(x1(t), p) - V0 * (t - T0) - (A / 2) * (t - T0) * (t - T0);
         out.lines.Add(head);
@@ -513,9 +514,9 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
         const double qa = E * q * q;
         const double qb = -2 * E * a1 * q - F * K * q - p * K * K / 2;
         const double qc = E * a1 * a1 + F * K * a1 + a1 * K * K / 2;
-        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para A.");
+        if (!roots(qa, qb, qc, ys)) return StepResult::Refuse("No existe solución para A.");
         for (double acc : ys)
-            if (q * acc == a1) return Outcome::Refuse("Condición inaceptable.");
+            if (q * acc == a1) return StepResult::Refuse("Condición inaceptable.");
         out.lines.Add(head + " si");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double acc = ys[k];
@@ -529,13 +530,13 @@ Outcome PQConditions(const SegmentLaw& b1, const Body2Data& d, double p, double 
             out.values.push_back(t);
         }
     } else {
-        if (q * A - a1 == 0) return Outcome::Refuse("Condición inaceptable.");
+        if (q * A - a1 == 0) return StepResult::Refuse("Condición inaceptable.");
         // t = g + d T0 and tau = t - T0 = g + e T0.
         const double g = (q * V0 - B1) / (a1 - q * A), dl = -q * A / (a1 - q * A), e = dl - 1;
         const double qa = a1 / 2 * dl * dl - p * A / 2 * e * e;
         const double qb = B1 * dl + a1 * g * dl - p * V0 * e - p * A * g * e;
         const double qc = A1 + B1 * g + a1 / 2 * g * g - p * X0 - p * V0 * g - p * A / 2 * g * g;
-        if (!roots(qa, qb, qc, ys)) return Outcome::Refuse("No existe solución para T0.");
+        if (!roots(qa, qb, qc, ys)) return StepResult::Refuse("No existe solución para T0.");
         out.lines.Add(head + " en");
         for (size_t k = 0; k < ys.size(); ++k) {
             const double t0 = ys[k], t = g + dl * t0;

@@ -100,12 +100,12 @@ public:
     void EraseEqnFlags() override { Records().EraseFlags(); }
 
     void ClearMruaEqnLine(int k) override {
-        rt::CheckIndex(k, 1, 10);
+        rt::ExpectIndex(k, 1, 10, "rectilinear equation line");
         const int Y = State().LinePos[k].Y;
         ui_.Form().pic->FilledBox(0, Y + 1, 410, Y + 1 - 18, rt::kWhite);
     }
 
-    std::optional<std::array<rt::Variant, 3>> ParseRelDatum(const rt::Variant& datum) override {
+    std::optional<motion::RelationalDatum> ParseRelDatum(const rt::Variant& datum) override {
         return ParseRelDatumChecked(datum);
     }
 
@@ -157,7 +157,7 @@ public:
             Box("No tengo las ecuaciones sin parámetros del móvil indicado.");
             return;
         }
-        const Outcome o =
+        const StepResult o =
             SubstIncrements(NumericLaw(body, segment), SymbolsOf(body, segment), body, segment, p1, p2, dt, dx, dv);
         if (!Proceed(o)) return;
         FillResults({p1, p2}, o.values);
@@ -184,8 +184,8 @@ public:
             return;
         }
         motion::EraseResults();
-        const Outcome o = SubstRelation(NumericLaw(body, segment), SymbolsOf(body, segment), factorKind, C,
-                                        incrementKind, D, pI, pF, false);
+        const StepResult o = SubstRelation(NumericLaw(body, segment), SymbolsOf(body, segment), factorKind, C,
+                                           incrementKind, D, pI, pF, false);
         if (!Proceed(o)) return;
         FillResults({pI, pF}, o.values);
         Write(o.lines);
@@ -201,7 +201,7 @@ public:
         b.xb = Records().ParamVBasePositions[g.body][g.segment];
         b.a = State().Segments[g.body][g.segment].Accel.ToNumber();
         const Symbols s = SymbolsOf(g.body, g.segment);
-        const Outcome o = ParamVSubst(g, s, b);
+        const StepResult o = ParamVSubst(g, s, b);
         if (!Proceed(o)) return;
         Write(o.lines);
         if (!o.ask || o.values.empty()) return;
@@ -234,7 +234,7 @@ public:
         b.xb = Records().ParamABasePositions[g.body][g.segment];
         b.vb = Records().ParamABaseVelocities[g.body][g.segment];
         const Symbols s = SymbolsOf(g.body, g.segment);
-        const Outcome o = ParamASubst(g, s, b);
+        const StepResult o = ParamASubst(g, s, b);
         if (!Proceed(o)) return;
         Write(o.lines);
         if (!o.ask || o.values.empty()) return;
@@ -267,7 +267,7 @@ public:
         b.tb = Records().ParamVABaseTimes[g.body][g.segment];
         b.xb = Records().ParamVABasePositions[g.body][g.segment];
         const Symbols s = SymbolsOf(g.body, g.segment);
-        const Outcome o = ParamVASubst(g, s, b);
+        const StepResult o = ParamVASubst(g, s, b);
         if (!Proceed(o)) return;
         if (!o.note.empty()) Box(o.note);
         Write(o.lines);
@@ -293,6 +293,7 @@ public:
     void CalcMruaDistance(double x1, double x2) override { Show(Distance(x1, x2)); }
 
     void LinkSegments(double x1, double x2) override {
+        motion::EraseResults();
         LinkPlan plan = PlanLinkSegments(x1, x2);
         if (!plan.message.empty()) {
             Box(plan.message);
@@ -333,13 +334,13 @@ public:
         SetUpSegmentEqns(1, plan.s2, plan.q, s.a2, s.tQ, s.xQ, s.vQ);
     }
 
-    void ApplyIntervalEqns(const std::array<rt::Variant, 10>& data) override { Show(IntervalEqns(data)); }
+    void ApplyIntervalEqns(const motion::IntervalData& data) override { Show(IntervalEqns(data)); }
 
     void SolveXRelation(double C, bool isDifference) override {
         std::vector<SegmentLaw> body1;
         SegmentLaw body2;
         const std::string missing = Laws(body1, body2);
-        const Outcome o = missing.empty() ? XRelation(body1, body2, C, isDifference) : Outcome::Refuse(missing);
+        const StepResult o = missing.empty() ? XRelation(body1, body2, C, isDifference) : StepResult::Refuse(missing);
         if (o.Refused()) {
             Box(o.message);
             Box("Revisa los datos.");
@@ -357,7 +358,7 @@ public:
             return;
         }
         std::vector<TimeInSegment> times;
-        const Outcome o = VRelation(body1, body2, C, isDifference, times);
+        const StepResult o = VRelation(body1, body2, C, isDifference, times);
         if (o.Refused()) {
             Box(o.message);
             return;
@@ -396,7 +397,7 @@ private:
     void Write(const text::ResultLines& lines) { shell::WriteResults(*ui_.Form().rtbCalc, lines); }
 
     // Shows a refusal; true when the outcome has result lines to go on with.
-    static bool Proceed(const Outcome& o) {
+    static bool Proceed(const StepResult& o) {
         if (o.Refused()) {
             Box(o.message);
             return false;
@@ -404,7 +405,7 @@ private:
         return o.lines.UBound() > 0;
     }
 
-    void Show(const Outcome& o) {
+    void Show(const StepResult& o) {
         if (Proceed(o)) Write(o.lines);
     }
 

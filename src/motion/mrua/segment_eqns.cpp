@@ -12,8 +12,8 @@
 namespace mrua {
 
 EqnKind EqnRecords::Kind(int body, int segment) const {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     if (Numeric[body][segment]) return EqnKind::Numeric;
     if (ParamV[body][segment]) return EqnKind::ParamV;
     if (ParamA[body][segment]) return EqnKind::ParamA;
@@ -22,8 +22,8 @@ EqnKind EqnRecords::Kind(int body, int segment) const {
 }
 
 void EqnRecords::SetKind(int body, int segment, EqnKind kind) {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     Numeric[body][segment] = kind == EqnKind::Numeric;
     ParamV[body][segment] = kind == EqnKind::ParamV;
     ParamA[body][segment] = kind == EqnKind::ParamA;
@@ -122,8 +122,8 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
 
 void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e) {
     EqnRecords& r = Records();
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of the equation records");
+    rt::ExpectIndex(segment, 1, 3, "segment of the equation records");
     auto& seg = motion::State().Segments[body][segment];
     switch (e.kind) {
     case EqnKind::Numeric:
@@ -153,8 +153,8 @@ void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e) {
     r.SetKind(body, segment, e.kind);
 }
 
-std::array<rt::Variant, 3> ParseRelDatum(const rt::Variant& datum) {
-    std::array<rt::Variant, 3> r{};
+motion::RelationalDatum ParseRelDatum(const rt::Variant& datum) {
+    motion::RelationalDatum r{};
     const std::string s = datum.ToText();
     if (s.empty()) return r;
     auto pos = [&](char c) {
@@ -185,15 +185,15 @@ std::array<rt::Variant, 3> ParseRelDatum(const rt::Variant& datum) {
     return r;
 }
 
-std::optional<std::array<rt::Variant, 3>> ParseRelDatumChecked(const rt::Variant& datum) {
-    if (datum.IsEmptyText()) return std::array<rt::Variant, 3>{};
-    std::array<rt::Variant, 3> r;
+std::optional<motion::RelationalDatum> ParseRelDatumChecked(const rt::Variant& datum) {
+    if (datum.IsEmptyText()) return motion::RelationalDatum{};
+    motion::RelationalDatum r;
     try {
         r = ParseRelDatum(datum);
     } catch (const rt::RuntimeError&) { return std::nullopt; }
-    const std::string point = r[0].ToText();
+    const std::string point = r.point.ToText();
     if (point.size() != 1 || !std::isdigit(static_cast<unsigned char>(point[0]))) return std::nullopt;
-    const rt::Variant& amount = r[1].IsEmpty() ? r[2] : r[1];
+    const rt::Variant& amount = r.increment.IsEmpty() ? r.factor : r.increment;
     if (!amount.IsNumeric()) return std::nullopt;
     return r;
 }

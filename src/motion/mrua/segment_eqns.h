@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "motion/procedures.h"
 #include "motion/state.h"
 #include "runtime/variant.h"
 
@@ -62,16 +63,15 @@ PosedEqns ComposeSegmentEqns(int body, int segment, int basePoint, const rt::Var
 // record for the numeric and parameter-v kinds).
 void StorePosedEqns(int body, int segment, int basePoint, const PosedEqns& e);
 
-// A relational datum of a table cell: (point as a one-character text,
-// increment, factor). The forms: "t0" (increment 0), "t0+2", "t0-2", "3*t0",
+// A relational datum of a table cell. The forms: "t0" (increment 0), "t0+2", "t0-2", "3*t0",
 // "t0/4" (factor 0.25), "-t0" (factor -1), "-t0/4". An empty datum or one of
 // no form gives three Empty values; a divisor that is not a number, or zero,
 // raises.
-std::array<rt::Variant, 3> ParseRelDatum(const rt::Variant& datum);
+motion::RelationalDatum ParseRelDatum(const rt::Variant& datum);
 
 // The same, refusing what no procedure can use: a non-empty datum of no
 // form, a point that is not a digit, an increment or factor that is not a
 // number. std::nullopt then.
-std::optional<std::array<rt::Variant, 3>> ParseRelDatumChecked(const rt::Variant& datum);
+std::optional<motion::RelationalDatum> ParseRelDatumChecked(const rt::Variant& datum);
 
 }  // namespace mrua

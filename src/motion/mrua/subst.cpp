@@ -104,31 +104,31 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
 
 // ---------------------------------------------------------------- increments
 
-Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
-                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
+StepResult SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
+                           const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv) {
     const double a = law.a;
-    if (a == 0) return Outcome::Refuse("Esta rutina no se aplica cuando la aceleración es cero.");
+    if (a == 0) return StepResult::Refuse("Esta rutina no se aplica cuando la aceleración es cero.");
     const bool hT = !dt.IsEmptyText(), hX = !dx.IsEmptyText(), hV = !dv.IsEmptyText();
     double v1, v2;
     std::string line2;
     const std::string span = "  en  " + Str(p1) + ";-" + Str(p2);
     if (hT && hX && !hV) {
         const double DT = dt.ToNumber(), DX = dx.ToNumber();
-        if (num::IsNear(DT, 0, 1e-8)) return Outcome::Refuse("Estás poniendo dt = 0.");
+        if (num::IsNear(DT, 0, 1e-8)) return StepResult::Refuse("Estás poniendo dt = 0.");
         v1 = Div(DX, DT) - (a / 2) * DT;
         v2 = Div(DX, DT) + (a / 2) * DT;
         line2 = ";Dt = " + Held(dt) + ", " + ";D" + s.X + " = " + Held(dx) + span;
     } else if (hX && hV && !hT) {
         const double DV = dv.ToNumber(), DX = dx.ToNumber();
-        if (num::IsNear(DV, 0, 1e-8)) return Outcome::Refuse("Estás poniendo dv = 0.");
+        if (num::IsNear(DV, 0, 1e-8)) return StepResult::Refuse("Estás poniendo dv = 0.");
         const double DT = Div(DV, a);
         v1 = Div(DX, DT) - (a / 2) * DT;
         v2 = v1 + DV;
         line2 = ";D" + s.X + " = " + Held(dx) + ", " + ";D" + s.V + " = " + Held(dv) + span;
     } else {
-        return Outcome{};
+        return StepResult{};
     }
-    Outcome out;
+    StepResult out;
     const double t1 = Div(v1 - law.B, a), t2 = Div(v2 - law.B, a);
     const double x1 = law.X(t1), x2 = law.X(t2);
     out.values = {t1, x1, v1, t2, x2, v2};
@@ -145,11 +145,11 @@ Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int s
 
 // ---------------------------------------------------------------- factor and increment
 
-Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv, int incrementKind,
-                      const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
+StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& Cv,
+                         int incrementKind, const rt::Variant& Dv, int pI, int pF, bool initialKnown) {
     const double C = Cv.ToNumber();
-    if (C == 0) return Outcome::Refuse("El factor \"C\" no puede ser 0.");
-    if (initialKnown) return Outcome::Refuse("El punto inicial del intervalo debe ser completamente desconocido.");
+    if (C == 0) return StepResult::Refuse("El factor \"C\" no puede ser 0.");
+    if (initialKnown) return StepResult::Refuse("El punto inicial del intervalo debe ser completamente desconocido.");
     const double D = Dv.ToNumber();
     const double A = law.A, B = law.B, a = law.a;
     const std::string I = Str(pI), Fp = Str(pF);
@@ -191,7 +191,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
 
     std::string msg;
     if (factorKind == 1 && (incrementKind == 2 || incrementKind == 3)) {
-        if (C == 1) return Outcome::Refuse("No podemos tener tf = ti. Correspondería a dx = 0 y dv = 0.");
+        if (C == 1) return StepResult::Refuse("No podemos tener tf = ti. Correspondería a dx = 0 y dv = 0.");
         if (incrementKind == 2) {
             line2 = "Datos: ;D" + s.X + " = " + Dt + ", " + tLF + Ct + "t!" + I + ".";
             if (a == 0) {
@@ -199,7 +199,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
                 sols.push_back({ti, A + B * ti, B, C * ti, A + B * C * ti, B});
             } else {
                 const auto q = num::SolveQuadratic((a / 2) * (C * C - 1), B * (C - 1), -D);
-                if (q.real != 2) return Outcome::Refuse("No hay solución.");
+                if (q.real != 2) return StepResult::Refuse("No hay solución.");
                 for (int k = 0; k < 2; ++k) {
                     auto sol = fromTi(q.x[k], C * q.x[k]);
                     if (k == 0) sol[4] = sol[1] + D;
@@ -207,7 +207,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
                 }
             }
         } else {
-            if (a == 0) return Outcome::Refuse(kUniform);
+            if (a == 0) return StepResult::Refuse(kUniform);
             line2 = "Datos: ;D" + s.V + " = " + Dt + ", " + tLF + Ct + "t!" + I + ".";
             const double ti = Div(D, a * (C - 1));
             auto sol = fromTi(ti, C * ti);
@@ -218,7 +218,7 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
         line2 = "Datos: ;Dt = " + Dt + ", " + xLF + Ct + s.X + "!" + I + ".";
         msg = xRows(D);
     } else if (factorKind == 2 && incrementKind == 3) {
-        if (a == 0) return Outcome::Refuse(kUniform);
+        if (a == 0) return StepResult::Refuse(kUniform);
         line2 = "Datos: ;D" + s.V + " = " + Dt + ", " + xLF + Ct + s.X + "!" + I + ".";
         msg = xRows(Div(D, a));
     } else if (factorKind == 3 && (incrementKind == 1 || incrementKind == 2)) {
@@ -231,18 +231,18 @@ Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, c
         } else if (msg.empty()) {
             line2 = "Datos: ;D" + s.X + " = " + Dt + ", " + vLF + Ct + s.V + "!" + I + ".";
             const double w = Div(2 * a * D, C * C - 1);
-            if (w <= 0) return Outcome::Refuse("No hay solución.");
+            if (w <= 0) return StepResult::Refuse("No hay solución.");
             for (double vi : {std::sqrt(w), -std::sqrt(w)}) {
                 const double ti = Div(vi - B, a), vf = C * vi, tf = Div(vf - B, a);
                 sols.push_back({ti, law.X(ti), vi, tf, law.X(tf), vf});
             }
         }
     } else {
-        return Outcome{};
+        return StepResult{};
     }
-    if (!msg.empty()) return Outcome::Refuse(msg);
+    if (!msg.empty()) return StepResult::Refuse(msg);
 
-    Outcome out;
+    StepResult out;
     auto pointLine = [&](int p, double t, double x, double v) {
         const std::string n = Str(p);
         return "t!" + n + " = " + text::FormatNumText(t) + ", " + s.X + "!" + n + " = " + text::FormatNumText(x) +
@@ -359,9 +359,9 @@ int ParamCase(const motion::ParamSubstArgs& g) {
     return 0;
 }
 
-Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
+StepResult ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     const Derived d = Derive(g, s, b.tb, b.xb, b.p0);
-    if (!d.kase) return Outcome{};
+    if (!d.kase) return StepResult{};
     const double a = b.a, C = d.C, T = d.T, Tref = d.Tref, X = d.X, Xref = d.Xref;
     const std::string M0 = "No aplicable para movimiento uniforme.";
     const std::string M1 = "No puedes tomar C = 1 en este procedimiento.";
@@ -372,35 +372,35 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     auto both = [&](double W) { vals = {std::sqrt(W), -std::sqrt(W)}; };
     switch (d.kase) {
     case 1:
-        if (T == 0) return Outcome::Refuse("Estás sustituyendo el tiempo del punto base.");
+        if (T == 0) return StepResult::Refuse("Estás sustituyendo el tiempo del punto base.");
         vals = {Div(X - a * T * T / 2, T)};
         break;
     case 2:
-        if (a == 0) return Outcome::Refuse(M0);
+        if (a == 0) return StepResult::Refuse(M0);
         vals = {d.v - a * T};
         break;
     case 3: {
-        if (a == 0) return Outcome::Refuse(M0);
+        if (a == 0) return StepResult::Refuse(M0);
         const double W = Sq(d.v) - 2 * a * X;
         if (W > 0)
             both(W);
         else if (W == 0)
             vals = {0.0};
         else
-            return Outcome::Refuse(noV);
+            return StepResult::Refuse(noV);
         break;
     }
     case 4: {
-        if (d.Dt == 0) return Outcome::Refuse("Los tiempos inicial y final son iguales");
+        if (d.Dt == 0) return StepResult::Refuse("Los tiempos inicial y final son iguales");
         const double vp = Div(d.Dx, d.Dt) + a * d.Dt / 2;
         vals = {vp - a * T};
         break;
     }
     case 5:
     case 8:
-    case 9: return Outcome::Refuse(known);
+    case 9: return StepResult::Refuse(known);
     case 6: {
-        if (d.Dt == 0) return Outcome::Refuse("El intervalo considerado tiene duración cero.");
+        if (d.Dt == 0) return StepResult::Refuse("El intervalo considerado tiene duración cero.");
         const double vp = Div(d.Dx, d.Dt) + a * d.Dt / 2;
         if (a == 0) {
             vals = {vp};
@@ -411,18 +411,18 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             else if (W == 0)
                 vals = {0.0};
             else
-                return Outcome::Refuse("No hay solución para " + s.V + d.p0);
+                return StepResult::Refuse("No hay solución para " + s.V + d.p0);
         }
         break;
     }
     case 7: {
-        if (a == 0) return Outcome::Refuse(M0);
+        if (a == 0) return StepResult::Refuse(M0);
         const double vp = d.Dv / 2 + Div(a * d.Dx, d.Dv);
         const double W = Sq(vp) - 2 * a * X;
         if (W > 0)
             both(W);
         else
-            return Outcome::Refuse(noV);
+            return StepResult::Refuse(noV);
         break;
     }
     case 10:
@@ -430,7 +430,7 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
             vals = {Div((a / 2) * (C * Tref * Tref - T * T) + (C - 1) * b.xb, T - C * Tref)};
         } else {
             const std::string S10(10, ' ');
-            Outcome o;
+            StepResult o;
             o.ask = false;
             o.lines =
                 text::ResultLines{"Existe solución si se cumple que",
@@ -443,60 +443,60 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
         }
         break;
     case 11:
-        if (C == 1) return Outcome::Refuse(M1);
-        if (a == 0) return Outcome::Refuse(M0);
+        if (C == 1) return StepResult::Refuse(M1);
+        if (a == 0) return StepResult::Refuse(M0);
         vals = {Div(a * (C * Tref - T), 1 - C)};
         break;
     case 12: {
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         const double D = (C - 1) * b.tb;
         auto vbOf = [&](double u) { return Div(Xref - a * u * u / 2, u); };
         if (a != 0 && b.tb != 0) {
             const auto us =
                 RealCubicRoots((a / 2) * C * (C - 1), a * D * (C - 0.5), a * D * D / 2 + C * Xref - X, D * Xref);
-            if (us.empty()) return Outcome::Refuse("No existe solución para  " + s.V + d.p0 + ".");
+            if (us.empty()) return StepResult::Refuse("No existe solución para  " + s.V + d.p0 + ".");
             vals = {vbOf(us.front())};
         } else if (a != 0) {
             const double u2 = Div(X - C * Xref, (a / 2) * C * (C - 1));
-            if (u2 < 0) return Outcome::Refuse("No existe solución para  " + s.V + d.p0 + ".");
+            if (u2 < 0) return StepResult::Refuse("No existe solución para  " + s.V + d.p0 + ".");
             vals = {vbOf(std::sqrt(u2)), vbOf(-std::sqrt(u2))};
         } else if (b.tb != 0) {
             vals = {vbOf(Div(-D * Xref, C * Xref - X))};
         } else {
-            return Outcome::Refuse("Caso especial no aplicable al movimiento uniforme.");
+            return StepResult::Refuse("Caso especial no aplicable al movimiento uniforme.");
         }
         break;
     }
     case 13: {
-        if (a == 0) return Outcome::Refuse(M0);
-        if (C * C == 1) return Outcome::Refuse("El factor C no puede ser +1 ni -1 en este caso.");
+        if (a == 0) return StepResult::Refuse(M0);
+        if (C * C == 1) return StepResult::Refuse("El factor C no puede ser +1 ni -1 en este caso.");
         const double W = Div(2 * a * (C * C * Xref - X), 1 - C * C);
         if (W > 0)
             both(W);
         else
-            return Outcome::Refuse(noV);
+            return StepResult::Refuse(noV);
         break;
     }
     case 14: {
-        if (a == 0) return Outcome::Refuse(M0);
-        if (C == 1) return Outcome::Refuse(M1);
+        if (a == 0) return StepResult::Refuse(M0);
+        if (C == 1) return StepResult::Refuse(M1);
         const double tr = Div(d.v - d.vRef, a * (C - 1));
         vals = {d.vRef - a * (tr - b.tb)};
         break;
     }
     default: {
-        if (a == 0) return Outcome::Refuse(M0);
-        if (C == 1) return Outcome::Refuse(M1);
+        if (a == 0) return StepResult::Refuse(M0);
+        if (C == 1) return StepResult::Refuse(M1);
         const double xr = Div(Sq(d.v) - Sq(d.vRef), 2 * a * (C - 1));
         const double W = Sq(d.vRef) - 2 * a * (xr - b.xb);
         if (W >= 0)
             both(W);
         else
-            return Outcome::Refuse(noV);
+            return StepResult::Refuse(noV);
         break;
     }
     }
-    Outcome o;
+    StepResult o;
     for (double v : vals) o.values.push_back(rt::Checked(v));
     const std::string Vp = s.V + "!" + d.p0;
     o.lines.Add("Sust. en ecs. con parámetro " + Vp + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
@@ -509,9 +509,9 @@ Outcome ParamVSubst(const M& g, const Symbols& s, const BaseData& b) {
     return o;
 }
 
-Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
+StepResult ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     const Derived d = Derive(g, s, b.tb, b.xb, b.p0);
-    if (!d.kase) return Outcome{};
+    if (!d.kase) return StepResult{};
     const double vb = b.vb, C = d.C, T = d.T, Tref = d.Tref, X = d.X, Xref = d.Xref;
     const std::string M1 = "No puedes tomar C = 1 en este procedimiento.";
     const std::string noA = "No hay solución para la aceleración.";
@@ -520,23 +520,23 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     std::vector<double> vals;
     switch (d.kase) {
     case 1:
-        if (T == 0) return Outcome::Refuse("Estás sustituyendo el tiempo del punto base.");
+        if (T == 0) return StepResult::Refuse("Estás sustituyendo el tiempo del punto base.");
         vals = {Div(X - vb * T, T * T / 2)};
         break;
     case 2:
-        if (T == 0) return Outcome::Refuse("Estás sustituyendo el tiempo del punto base.");
+        if (T == 0) return StepResult::Refuse("Estás sustituyendo el tiempo del punto base.");
         vals = {Div(d.v - vb, T)};
         break;
     case 3:
-        if (d.x == b.xb) return Outcome::Refuse("Estás sustituyendo la posición del punto base.");
+        if (d.x == b.xb) return StepResult::Refuse("Estás sustituyendo la posición del punto base.");
         vals = {Div(Sq(d.v) - Sq(vb), 2 * X)};
         break;
     case 4:
-        if (d.t == d.tRef) return Outcome::Refuse("Estás igualando los tiempos inicial y final.");
+        if (d.t == d.tRef) return StepResult::Refuse("Estás igualando los tiempos inicial y final.");
         vals = {Div(2 * (d.Dx - vb * (T - Tref)), T * T - Tref * Tref)};
         break;
     case 5:
-        if (d.t == d.tRef) return Outcome::Refuse("Estás igualando los tiempos inicial y final.");
+        if (d.t == d.tRef) return StepResult::Refuse("Estás igualando los tiempos inicial y final.");
         vals = {Div(d.Dv, d.t - d.tRef)};
         break;
     case 6: {
@@ -546,13 +546,13 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
             std::string("No existe valor de aceleración") + kCrLf + "que cumpla las condiciones dadas.";
         auto aOf = [&](double u) { return Div(2 * (Xref - vb * u), u * u); };
         if (num::IsNear(q2, 0, 1e-8)) {
-            if (q1 == 0) return Outcome::Refuse(none);
+            if (q1 == 0) return StepResult::Refuse(none);
             vals = {aOf(-q0 / q1)};
         } else if (num::IsNear(q0, 0, 1e-8)) {
             vals = {aOf(Div(-q1, q2))};
         } else {
             const auto r = num::SolveQuadratic(q2, q1, q0);
-            if (r.real != 2) return Outcome::Refuse(noA);
+            if (r.real != 2) return StepResult::Refuse(noA);
             vals = {aOf(r.x[0]), aOf(r.x[1])};
         }
         break;
@@ -561,76 +561,77 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
         const double Dv2 = Sq(d.Dv);
         const double q2 = 4 * Sq(d.Dx), q1 = -4 * Dv2 * (X + Xref), q0 = Dv2 * (Dv2 - 4 * Sq(vb));
         if (num::IsNear(q2, 0, 1e-8)) {
-            if (q1 == 0) return Outcome::Refuse(noA);
+            if (q1 == 0) return StepResult::Refuse(noA);
             vals = {Div(-q0, q1)};
         } else if (num::IsNear(q0, 0, 1e-8)) {
             vals = {Div(-q1, q2)};
         } else {
             const auto r = num::SolveQuadratic(q2, q1, q0);
-            if (r.real != 2) return Outcome::Refuse(noA);
+            if (r.real != 2) return StepResult::Refuse(noA);
             vals = {r.x[0], r.x[1]};
         }
         break;
     }
     case 8:
-        if (d.Dt == 0) return Outcome::Refuse("Estás poniendo igual a cero la duración \"dt\" del intervalo.");
+        if (d.Dt == 0) return StepResult::Refuse("Estás poniendo igual a cero la duración \"dt\" del intervalo.");
         vals = {Div(d.v - d.vRef, d.Dt)};
         break;
     case 9:
-        if (d.Dx == 0) return Outcome::Refuse("Estás poniendo el desplazamiento \"dx\" igual a cero.");
+        if (d.Dx == 0) return StepResult::Refuse("Estás poniendo el desplazamiento \"dx\" igual a cero.");
         vals = {Div(Sq(d.v) - Sq(d.vRef), 2 * d.Dx)};
         break;
     case 10:
         if (num::IsNear(C * Tref * Tref - T * T, 0, 1e-8))
-            return Outcome::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " +
-                                   rt::RoundedText(Div(C * Tref - T, 1 - C), 8) + tail);
+            return StepResult::Refuse(lead + "x" + d.p0 + "/v" + d.p0 + " = " +
+                                      rt::RoundedText(Div(C * Tref - T, 1 - C), 8) + tail);
         vals = {Div(vb * (C * Tref - T) + b.xb * (C - 1), (T * T - C * Tref * Tref) / 2)};
         break;
     case 11:
-        if (T - C * Tref == 0) return Outcome::Refuse("No existe solución. Datos inconsistentes.");
+        if (T - C * Tref == 0) return StepResult::Refuse("No existe solución. Datos inconsistentes.");
         vals = {Div(vb * (C - 1), T - C * Tref)};
         break;
     case 12: {
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         const double D = (C - 1) * b.tb;
         const double c3 = vb * C * (1 - C), c2 = (1 - 2 * C) * D * vb + C * C * Xref - X,
                      c1 = 2 * C * D * Xref - D * D * vb, c0 = D * D * Xref;
         std::vector<double> us;
         if (vb == 0) {
             const auto r = num::SolveQuadratic(c2, c1, c0);
-            if (r.real != 2) return Outcome::Refuse("No existe solución para la aceleración.");
+            if (r.real != 2) return StepResult::Refuse("No existe solución para la aceleración.");
             us = {r.x[0], r.x[1]};
         } else {
             us = RealCubicRoots(c3, c2, c1, c0);
-            if (us.empty()) return Outcome::Refuse("No existe solución para la aceleración.");
+            if (us.empty()) return StepResult::Refuse("No existe solución para la aceleración.");
         }
         for (double u : us)
             if (u != 0) vals.push_back(Div(2 * (Xref - vb * u), u * u));
-        if (vals.empty()) return Outcome{};
+        if (vals.empty()) return StepResult{};
         break;
     }
     case 13:
-        if (num::IsNear(C * C * Xref - X, 0, 1e-8)) return Outcome::Refuse("No hay solución para " + s.A);
+        if (num::IsNear(C * C * Xref - X, 0, 1e-8)) return StepResult::Refuse("No hay solución para " + s.A);
         vals = {Div(Sq(vb) * (1 - C * C), 2 * (C * C * Xref - X))};
         break;
     case 14:
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         if (b.tb == 0)
-            return Outcome::Refuse(lead + "v" + d.p0 + " = " + rt::RoundedText(Div(d.v - C * d.vRef, 1 - C), 8) + tail);
+            return StepResult::Refuse(lead + "v" + d.p0 + " = " + rt::RoundedText(Div(d.v - C * d.vRef, 1 - C), 8) +
+                                      tail);
         vals = {Div((d.v - vb) - C * (d.vRef - vb), b.tb * (C - 1))};
         break;
     default: {
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         if (b.xb == 0) {
             const double Q = Div(Sq(d.v) - C * Sq(d.vRef), 1 - C);
-            if (Q < 0) return Outcome::Refuse("No existe solución.");
-            return Outcome::Refuse(lead + "v" + d.p0 + " = (+-)" + rt::RoundedText(std::sqrt(Q), 5) + tail);
+            if (Q < 0) return StepResult::Refuse("No existe solución.");
+            return StepResult::Refuse(lead + "v" + d.p0 + " = (+-)" + rt::RoundedText(std::sqrt(Q), 5) + tail);
         }
         vals = {Div(Sq(d.v) - C * Sq(d.vRef) + Sq(vb) * (C - 1), 2 * b.xb * (C - 1))};
         break;
     }
     }
-    Outcome o;
+    StepResult o;
     for (double v : vals) o.values.push_back(rt::Checked(v));
     o.ask = vals.size() < 3;
     o.lines.Add("Sust. en ecs. con parámetro " + s.A + " del móvil " + Str(g.body) + ", tramo " + Str(g.segment));
@@ -642,9 +643,9 @@ Outcome ParamASubst(const M& g, const Symbols& s, const BaseData& b) {
     return o;
 }
 
-Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
+StepResult ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     const Derived d = Derive(g, s, b.tb, b.xb, b.p0);
-    if (!d.kase) return Outcome{};
+    if (!d.kase) return StepResult{};
     const double C = d.C, T = d.T, Tref = d.Tref, X = d.X, Xref = d.Xref;
     const std::string MB = "Estás sustituyendo datos del punto base.";
     const std::string M1 = "No puedes tomar C = 1 en esta subrutina.";
@@ -653,61 +654,61 @@ Outcome ParamVASubst(const M& g, const Symbols& s, const BaseData& b) {
     double cW = 0, cA = 0, r = 0, a = 0;
     switch (d.kase) {
     case 1:
-        if (d.t == b.tb) return Outcome::Refuse(MB);
+        if (d.t == b.tb) return StepResult::Refuse(MB);
         cW = T, cA = T * T / 2, r = X;
         break;
     case 2:
-        if (d.t == b.tb) return Outcome::Refuse(MB);
+        if (d.t == b.tb) return StepResult::Refuse(MB);
         cW = 1, cA = T, r = d.v;
         break;
     case 3:
-        if (d.x == b.xb) return Outcome::Refuse(MB);
+        if (d.x == b.xb) return StepResult::Refuse(MB);
         form = Square, cW = 1, cA = 2 * X, r = Sq(d.v);
         break;
     case 4: cW = T - Tref, cA = (T - Tref) * (T + Tref) / 2, r = d.Dx; break;
     case 5:
-        if (d.t == d.tRef) return Outcome::Refuse("Estás poniendo iguales los tiempos inicial y final.");
+        if (d.t == d.tRef) return StepResult::Refuse("Estás poniendo iguales los tiempos inicial y final.");
         form = Accel, a = Div(d.Dv, d.t - d.tRef);
         break;
     case 6:
-        if (d.Dt == 0) return Outcome::Refuse("Estás poniendo dt = 0.");
+        if (d.Dt == 0) return StepResult::Refuse("Estás poniendo dt = 0.");
         form = S6;
         break;
     case 7: form = S7; break;
     case 8:
-        if (d.Dt == 0) return Outcome::Refuse("Estás poniendo iguales los tiempos inicial y final.");
+        if (d.Dt == 0) return StepResult::Refuse("Estás poniendo iguales los tiempos inicial y final.");
         form = Accel, a = Div(d.v - d.vRef, d.Dt);
         break;
     case 9:
-        if (d.Dx == 0) return Outcome::Refuse("Estás poniendo el desplazamiento igual a cero.");
+        if (d.Dx == 0) return StepResult::Refuse("Estás poniendo el desplazamiento igual a cero.");
         form = Accel, a = Div(Sq(d.v) - Sq(d.vRef), 2 * d.Dx);
         break;
     case 10: cW = T - C * Tref, cA = (T * T - C * Tref * Tref) / 2, r = (C - 1) * b.xb; break;
     case 11:
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         cW = C - 1, cA = C * Tref - T, r = 0;
         break;
     case 12: {
-        if (C == 1) return Outcome::Refuse(M1);
-        if (b.tb != 0) return Outcome::Refuse("Sólo manejo este caso cuando t0 = 0.");
+        if (C == 1) return StepResult::Refuse(M1);
+        if (b.tb != 0) return StepResult::Refuse("Sólo manejo este caso cuando t0 = 0.");
         const double P = Div(X - C * C * Xref, C * (1 - C));
         form = Square, cW = Xref - P, cA = -P * P / 2, r = 0;
         break;
     }
     case 13:
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         form = Square, cW = C * C - 1, cA = 2 * (C * C * Xref - X), r = 0;
         break;
     case 14:
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         cW = 1 - C, cA = (C - 1) * b.tb, r = d.v - C * d.vRef;
         break;
     default:
-        if (C == 1) return Outcome::Refuse(M1);
+        if (C == 1) return StepResult::Refuse(M1);
         form = Square, cW = 1 - C, cA = 2 * (C - 1) * b.xb, r = Sq(d.v) - C * Sq(d.vRef);
         break;
     }
-    Outcome o;
+    StepResult o;
     o.ask = form == Accel;
     o.lines.Add("Sust. en ecs. con parámetros " + Vp + " y " + s.A + " del móvil " + Str(g.body) + ", tramo " +
                 Str(g.segment));

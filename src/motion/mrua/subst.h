@@ -37,14 +37,14 @@ PointSubst SubstPoint(const SegmentLaw& law, const Symbols& s, int body, int seg
 
 // Two points from the increments dt and dx or dx and dv (values: t1, x1,
 // v1, t2, x2, v2; four lines). Another combination gives no lines.
-Outcome SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
-                        const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
+StepResult SubstIncrements(const SegmentLaw& law, const Symbols& s, int body, int segment, int p1, int p2,
+                           const rt::Variant& dt, const rt::Variant& dx, const rt::Variant& dv);
 
 // Two points from a factor of one quantity (kinds 1 t, 2 x, 3 v) and the
 // increment of another; values hold six numbers (ti, xi, vi, tf, xf, vf)
 // per solution. initialKnown: the initial point has a datum in the table.
-Outcome SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C, int incrementKind,
-                      const rt::Variant& D, int pI, int pF, bool initialKnown);
+StepResult SubstRelation(const SegmentLaw& law, const Symbols& s, int factorKind, const rt::Variant& C,
+                         int incrementKind, const rt::Variant& D, int pI, int pF, bool initialKnown);
 
 // The base point of equations with parameters.
 struct BaseData {
@@ -59,12 +59,12 @@ int ParamCase(const motion::ParamSubstArgs& g);
 
 // Unknown base velocity: the values of vb (one or two); ask false for the
 // five-line answer of positions that fix no velocity.
-Outcome ParamVSubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
+StepResult ParamVSubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
 // Unknown acceleration: one, two or three values of a (no question after
 // three).
-Outcome ParamASubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
+StepResult ParamASubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
 // Both unknown: the relation between them (note: a remark shown before the
 // lines), or the acceleration the data fix (one value).
-Outcome ParamVASubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
+StepResult ParamVASubst(const motion::ParamSubstArgs& g, const Symbols& s, const BaseData& b);
 
 }  // namespace mrua

@@ -23,8 +23,8 @@ std::string Str(int n) { return std::to_string(n); }
 double TimeAt(int body, int point) { return motion::MotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber(); }
 
 const motion::SegmentRec& Seg(int body, int segment) {
-    rt::CheckIndex(body, 1, 2);
-    rt::CheckIndex(segment, 1, 3);
+    rt::ExpectIndex(body, 1, 2, "body of a segment");
+    rt::ExpectIndex(segment, 1, 3, "segment of a body");
     return motion::State().Segments[body][segment];
 }
 
@@ -58,9 +58,9 @@ double PieceDistance(const SegmentLaw& law, double t1, double t2) {
     return std::fabs(x2 - x1);
 }
 
-Outcome Distance(double x1, double x2) {
+StepResult Distance(double x1, double x2) {
     StripPoint a = StripPointAt(x1), b = StripPointAt(x2);
-    if (a.body != b.body) return Outcome::Refuse("Estás abarcando 2 móviles.");
+    if (a.body != b.body) return StepResult::Refuse("Estás abarcando 2 móviles.");
     // Two clicks beyond the last point name no body.
     rt::CheckIndex(a.body, 1, 2);
     if (a.point > b.point) std::swap(a, b);
@@ -84,10 +84,10 @@ Outcome Distance(double x1, double x2) {
     for (const Piece& p : pieces) {
         SegmentLaw law;
         std::string msg;
-        if (!LawOf(body, p.s, law, msg)) return Outcome::Refuse(msg);
+        if (!LawOf(body, p.s, law, msg)) return StepResult::Refuse(msg);
         total += PieceDistance(law, p.t1, p.t2);
     }
-    Outcome out;
+    StepResult out;
     out.values = {total};
     out.lines = text::ResultLines{
         "Calcular distancia recorrida.",
@@ -101,8 +101,15 @@ Outcome Distance(double x1, double x2) {
 rt::Outcome<GraphPlan> PlanGraphXt(double x1, double x2) {
     using Result = rt::Outcome<GraphPlan>;
     const StripPoint c1 = StripPointAt(x1), c2 = StripPointAt(x2);
+    // A click beyond the last point names no segment: bad input.
+    auto checkClicked = [](const StripPoint& c) {
+        rt::CheckIndex(c.body, 1, 2);
+        rt::CheckIndex(c.segment, 1, 3);
+    };
+    checkClicked(c1);
     if (c1.point == Seg(c1.body, c1.segment).LastPoint)
         return Result::Refusal("El tiempo inicial no puede estar al final de un tramo.");
+    checkClicked(c2);
     if (c2.point == Seg(c2.body, c2.segment).FirstPoint)
         return Result::Refusal("El tiempo final no puede estar al inicio de un tramo.");
     GraphPlan plan;
@@ -220,7 +227,6 @@ double Known(const rt::Variant& v) {
 
 LinkPlan PlanLinkSegments(double x1, double x2) {
     LinkPlan plan;
-    motion::EraseResults();
     const StripPoint c1 = StripPointAt(x1), c2 = StripPointAt(x2);
     if (c1.body != c2.body) {
         plan.message = "Estás abarcando dos móviles.";

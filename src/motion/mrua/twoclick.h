@@ -20,7 +20,7 @@ struct StripPoint {
 StripPoint StripPointAt(double x);
 
 // Path length between the times of the two clicked points.
-Outcome Distance(double x1, double x2);
+StepResult Distance(double x1, double x2);
 // Length of the path of one law between t1 and t2 (turning point counted).
 double PieceDistance(const SegmentLaw& law, double t1, double t2);
 
@@ -54,6 +54,8 @@ struct LinkPlan {
     // choice.
     std::vector<text::ResultLines> chosenLines;
 };
+// Reads the model and changes nothing: the caller erases the results of the
+// last procedure before it shows the plan.
 LinkPlan PlanLinkSegments(double x1, double x2);
 
 }  // namespace mrua

@@ -28,7 +28,7 @@ std::string Solution(double v0, double th) {
 
 // ---------------------------------------------------------------- systems
 
-Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind) {
+StepResult TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind) {
     num::Matrix a(2, 2);
     for (int i = 1; i <= 2; ++i)
         for (int j = 1; j <= 2; ++j) a(i, j) = M[i][j];
@@ -43,15 +43,15 @@ Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std
     if (!(s > 0)) return Refuse(kNoSolution);
     const double th = num::ArcTanDeg(T), c = num::CosDeg(th);
     const double v0 = kind == 1 ? 1 / std::sqrt(s * c * c) : 1 / (s * c);
-    Outcome o;
+    StepResult o;
     o.lines = {"Solución del sistema:", "v!0 = " + text::MarkupNumber(v0), ";q!0 = " + text::MarkupNumber(th) + "°"};
     return o;
 }
 
-Outcome TanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F) {
+StepResult TanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F) {
     const auto r = num::SolveQuadratic(B * D * D, A * E * E - 2 * B * D * F, B * F * F - C * E * E);
     if (!Real(r)) return Refuse(kNoSolution);
-    Outcome o;
+    StepResult o;
     o.lines = {"Solución del sistema:"};
     for (int k = 0; k < 2; ++k) {
         const double th = num::ArcTanDeg(r.x[k]);
@@ -62,10 +62,10 @@ Outcome TanSecPairWithV0Cos(double A, double B, double C, double D, double E, do
     return o;
 }
 
-Outcome TanSecWithComponent(double A, double B, double C, double D, int kind) {
+StepResult TanSecWithComponent(double A, double B, double C, double D, int kind) {
     if (kind != 1 && kind != 2) return {};
     if (A == 0 || D == 0) return Refuse("Datos no válidos.");
-    Outcome o;
+    StepResult o;
     if (kind == 1) {
         const double th = num::ArcTanDeg((C - B / (D * D)) / A);
         o.lines = {"Solución del sistema:", Solution(D / num::CosDeg(th), th)};
@@ -84,7 +84,7 @@ Outcome TanSecWithComponent(double A, double B, double C, double D, int kind) {
 
 // ---------------------------------------------------------------- crossings
 
-Outcome IntersectTrajectories() {
+StepResult IntersectTrajectories() {
     const Launch L1 = LaunchNumbers(1), L2 = LaunchNumbers(2);
     const auto& m = Model();
     const bool both = m.kinds[1].complete && m.kinds[2].complete;
@@ -103,7 +103,7 @@ Outcome IntersectTrajectories() {
             "Los móviles 1 y 2 pasan respectivamente por allí en ",
             "t = " + text::MarkupNumber(timeAt(x, L1)) + " y en t = " + text::MarkupNumber(timeAt(x, L2))};
     };
-    Outcome o;
+    StepResult o;
     if (a2[1] == a2[2]) {
         if (a1[1] == a1[2]) return Refuse("Las trayectorias no se intersecan.");
         const double x = (a0[1] - a0[2]) / (a1[2] - a1[1]);
@@ -126,9 +126,9 @@ Outcome IntersectTrajectories() {
 
 // ---------------------------------------------------------------- incline
 
-Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s2Text, double beta) {
+StepResult RangeOnIncline(int body, const std::string& s1Text, const std::string& s2Text, double beta) {
     if (beta == 90) return Refuse("Resuelve el problema de otra manera.");
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "body of the range on an incline");
     const BodyLaunch& l = Model().launch[body];
     const double t0 = l.t0.ToNumber(), x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber();
     const double vx = l.vx0.ToNumber(), v0 = l.v0.ToNumber(), th = l.theta0.ToNumber();
@@ -137,7 +137,7 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
     const double a = rt::Div(kHalfG, std::pow(v0 * num::CosDeg(th), 2));
     const auto r = num::SolveQuadratic(a, tb - num::TanDeg(th), s2 - s1 * tb);
     if (!Real(r)) return Refuse("La trayectoria del móvil " + std::to_string(body) + " no interseca la recta.");
-    Outcome o;
+    StepResult o;
     for (int i = 0; i < 2; ++i) {
         const double X = r.x[i];
         const double x = x0 + X, y = (s2 + y0) + tb * (X - s1);
@@ -155,9 +155,10 @@ Outcome RangeOnIncline(int body, const std::string& s1Text, const std::string& s
 
 Distance PathDistance(int body, double t1, double& t2) {
     Distance d;
+    d.message = "No pude calcular la distancia recorrida.";
     if (t1 == t2) return d;
     if (t1 > t2) std::swap(t1, t2);
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "body of the path distance");
     const auto& m = Model();
     const double A1 = m.TrajCoefs1[body], A2 = m.TrajCoefs2[body];
     const BodyLaunch& l = m.launch[body];
@@ -170,7 +171,7 @@ Distance PathDistance(int body, double t1, double& t2) {
         if (S != 0) break;
     }
     if (S == 0) return d;
-    d.found = true;
+    d.message.clear();
     d.S = S;
     d.lines = {"La distancia recorrida por el móvil " + std::to_string(body) + " entre" + kCrLf + "los tiempos " +
                    text::MarkupNumber(t1) + " y " + text::MarkupNumber(t2) + ", correspondientes a las posiciones" +
@@ -455,6 +456,7 @@ std::string MoverQuarticPrompt() {
 text::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText, const std::string& v0Text, double B,
                                     const std::vector<double>& roots, const std::vector<double>& fvals) {
     const double k = p.u * p.t0 - p.x0;
+    if (fvals.size() != roots.size()) rt::Fault("a root of the collision polynomial without its value");
     std::string found;
     for (size_t i = 0; i < roots.size(); ++i) {
         const double T = roots[i];
@@ -464,7 +466,7 @@ text::ResultLines MoverQuarticLines(const MeetPlan& p, const std::string& uText,
         const double th = num::VectorAngleDeg((p.u * T + k) * vt, (kHalfG * T * T - p.y0) * vt);
         found += "Se halló la raíz t!c = " + text::MarkupNumber(T + p.t0) + " en el intervalo [" +
                  text::MarkupNumber(p.t0) + ", " + text::MarkupNumber(p.t0 + B) + "]." + kCrLf +
-                 "El polinomio en T vale " + text::MarkupNumber(fvals.at(i)) + " allí." + kCrLf +
+                 "El polinomio en T vale " + text::MarkupNumber(fvals[i]) + " allí." + kCrLf +
                  "Corresponde a ;q!0 = " + text::MarkupNumber(th) + kCrLf;
     }
     return {"Datos: u = " + uText + ", v!0 = " + v0Text,

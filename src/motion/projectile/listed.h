@@ -13,21 +13,21 @@ namespace parab {
 
 // ---- systems in tan(theta0) and 1/(v0 cos theta0) or its square
 // kind 1: M (tan, 1/(v0^2 cos^2)) = r; kind 2: M (tan, 1/(v0 cos)) = r.
-Outcome TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind);
-Outcome TanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F);
+StepResult TanAndSecSystem(const std::array<std::array<double, 3>, 3>& M, const std::array<double, 3>& r, int kind);
+StepResult TanSecPairWithV0Cos(double A, double B, double C, double D, double E, double F);
 // kind 1: v0 cos theta0 = D; kind 2: v0 sen theta0 = D; any other: nothing.
-Outcome TanSecWithComponent(double A, double B, double C, double D, int kind);
+StepResult TanSecWithComponent(double A, double B, double C, double D, int kind);
 
 // ---- the two trajectories' crossings
-Outcome IntersectTrajectories();
+StepResult IntersectTrajectories();
 
 // ---- the trajectory against the line through its foot (s1, s2), relative
 // to the launch point, inclined beta degrees
-Outcome RangeOnIncline(int body, const std::string& s1, const std::string& s2, double beta);
+StepResult RangeOnIncline(int body, const std::string& s1, const std::string& s2, double beta);
 
 // ---- the path length between two times; t1 and t2 come back ordered
 struct Distance {
-    bool found = false;
+    std::string message;  // a refusal: no length was found
     double S = 0;
     text::ResultLines lines;
 };

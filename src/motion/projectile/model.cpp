@@ -20,7 +20,7 @@ ParabModel& Model() {
 }
 
 Symbols BodySymbols(int body) {
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "projectile body");
     const auto& s = shell::Shared();
     return {s.ParabXSymbols[body], s.ParabYSymbols[body], s.ParabVxSymbols[body], s.ParabVySymbols[body],
             s.VelocitySymbols[body][1]};
@@ -29,7 +29,7 @@ Symbols BodySymbols(int body) {
 double RoundedFine(double x) { return rt::RoundHalfEven(x, std::max(text::G().Decimals, 6)); }
 
 void ClearKinds(int body) {
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "projectile body");
     Model().kinds[body] = {};
 }
 
@@ -172,7 +172,7 @@ std::array<std::string, 6> EquationTexts(int body, int kase, const BodyLaunch& l
 
 SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, const rt::Variant& p,
                     const rt::Variant& q, bool components) {
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "projectile body");
     SetUpPlan plan;
     if (t0.IsEmptyText() || x0.IsEmptyText() || y0.IsEmptyText()) {
         plan.message = "Debes dar el tiempo t0 y la posición inicial (x0, y0)";
@@ -279,7 +279,7 @@ SetUpPlan PlanSetUp(int body, const rt::Variant& t0, const rt::Variant& x0, cons
 }
 
 void StoreSetUp(ParabModel& m, int body, const SetUpPlan& plan) {
-    rt::CheckIndex(body, 1, 2);
+    rt::ExpectIndex(body, 1, 2, "projectile body");
     m.kinds[body] = {};
     if (!plan.message.empty()) return;
     m.launch[body] = plan.launch;
@@ -300,11 +300,13 @@ void StoreSetUp(ParabModel& m, int body, const SetUpPlan& plan) {
     }
 }
 
-Launch LaunchNumbers(int body) {
-    rt::CheckIndex(body, 1, 2);
-    const BodyLaunch& l = Model().launch[body];
+Launch LaunchNumbers(const ParabModel& m, int body) {
+    rt::ExpectIndex(body, 1, 2, "projectile body");
+    const BodyLaunch& l = m.launch[body];
     return {l.t0.ToNumber(), l.x0.ToNumber(), l.y0.ToNumber(), l.vx0.ToNumber(), l.vy0.ToNumber()};
 }
+
+Launch LaunchNumbers(int body) { return LaunchNumbers(Model(), body); }
 
 TrajectoryPoint PointWhereVy(const Launch& l, double vy) {
     const double t = l.t0 + rt::Div(l.vy0 - vy, kG), dt = t - l.t0;

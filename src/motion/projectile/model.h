@@ -86,6 +86,8 @@ struct Launch {
     double Cy() const { return y0 - vy0 * t0 - kHalfG * t0 * t0; }
     double By() const { return vy0 + kG * t0; }
 };
+// Of body 1 or 2 of model m, or of the run's model.
+Launch LaunchNumbers(const ParabModel& m, int body);
 Launch LaunchNumbers(int body);
 
 // The point of the trajectory where the vertical velocity is vy (the launch

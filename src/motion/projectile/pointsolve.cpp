@@ -39,7 +39,7 @@ std::string PlainTerm(double c, const std::string& s) {
 bool IsRightAngle(double a) { return std::fabs(a) == 90 || std::fabs(a) == 270; }
 
 // Yes/No for one value, Yes/No/Cancel for two.
-void AskReplant(Outcome& o, const std::string& one, const std::string& two, const std::string& title1,
+void AskReplant(StepResult& o, const std::string& one, const std::string& two, const std::string& title1,
                 const std::string& title2) {
     if (o.values.size() == 1) {
         o.ask = Ask::YesNo;
@@ -56,16 +56,21 @@ void AskReplant(Outcome& o, const std::string& one, const std::string& two, cons
 
 // ---------------------------------------------------------------- a point
 
-ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const rt::Variant& d1, const rt::Variant& d2) {
-    ApplyOutcome o;
+ApplyResult PlanApplyPoint(const ParabModel& m, const VelocityModes& components, int body, int point, int refPoint,
+                           int code, const rt::Variant& d1, const rt::Variant& d2) {
+    ApplyResult o;
     const int col = motion::TableColOfPoint(body, point);
     const int colRef = motion::TableColOfPoint(body, refPoint);
-    const Launch L = LaunchNumbers(body);
+    const Launch L = LaunchNumbers(m, body);
     const double vx = L.vx0, Bx = L.Bx(), Cy = L.Cy(), By = L.By();
+    auto byComponents = [&](int c) {
+        rt::ExpectIndex(c, 1, motion::kMaxPoints, "column of a point");
+        return components[static_cast<size_t>(c)];
+    };
     auto fillAt = [&](int c, double t) {
         PointFill f{c, t, Bx + vx * t, Cy + By * t - kHalfG * t * t, 0, 0};
         const double vy = By - kG * t;
-        if (motion::ComponentColumn(c)) {
+        if (byComponents(c)) {
             f.p = vx;
             f.q = vy;
         } else {
@@ -154,6 +159,8 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         break;
     }
     case 8: {
+        // The related point was typed in a cell: one outside the table is bad input.
+        rt::CheckIndex(colRef, 1, motion::kMaxPoints);
         const double dt = d1.ToNumber(), dy = d2.ToNumber();
         const double ratio = rt::Div(dy, dt);
         const double vyK = ratio + kHalfG * dt, vyP = ratio - kHalfG * dt;
@@ -161,7 +168,7 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
         const PointFill fK = fillAt(colRef, tK), fP = fillAt(col, tP);
         const Symbols s = BodySymbols(body);
         auto velocityLine = [&](int c, int idx, double vy) {
-            if (motion::State().ComponentVelocityFlags.at(c))
+            if (byComponents(c))
                 return s.vxs + "!" + std::to_string(idx) + " = " + text::FormatNumText(vx) + ",   " + s.vys + "!" +
                        std::to_string(idx) + " = " + text::FormatNumText(vy);
             return s.vs + "!" + std::to_string(idx) + " = " + text::FormatNumText(num::Hypot(vx, vy)) + ",   ;q!" +
@@ -189,10 +196,11 @@ ApplyOutcome PlanApplyPoint(int body, int point, int refPoint, int code, const r
 
 // ---------------------------------------------------------------- v0
 
-Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                            const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0) return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
-    const BodyLaunch& l = Model().launch[body];
+    if (!m.kinds[body].v0) return Refuse("No tengo las ecuaciones en función de la velocidad inicial.");
+    const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double th = l.theta0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
@@ -206,7 +214,7 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
     if (angle && IsRightAngle(b)) return Refuse(kAlpha90);
 
     const double sn = num::SinDeg(th), c = num::CosDeg(th), tn = num::TanDeg(th);
-    Outcome o;
+    StepResult o;
     auto& v = o.values;
     std::string data;
     const std::string p = std::to_string(point);
@@ -302,10 +310,11 @@ Outcome SolveV0FromPoint(int body, int point, int code, const rt::Variant& d1, c
 
 // ---------------------------------------------------------------- theta0
 
-Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveTheta0FromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                                const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].theta0) return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
-    const BodyLaunch& l = Model().launch[body];
+    if (!m.kinds[body].theta0) return Refuse("No tengo las ecuaciones en función del ángulo de lanzamiento.");
+    const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double v0 = l.v0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
@@ -406,7 +415,7 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
     static const int kinds1[] = {0, 0, 1, 0, 1, 2, 0, 1, 2};
     static const int kinds2[] = {1, 2, 2, 3, 3, 3, 4, 4, 4};
     const std::string sep = code <= 14 ? ",  " : code <= 16 ? ", " : ", ;a = ";
-    Outcome o;
+    StepResult o;
     o.values = {th1, th2};
     o.lines = {"Calcular el ángulo de lanzamiento del móvil " + std::to_string(body) + ", con los datos:",
                part(kinds1[code - 12], a) + sep + part(kinds2[code - 12], b),
@@ -424,10 +433,11 @@ Outcome SolveTheta0FromPoint(int body, int point, int code, const rt::Variant& d
 
 // ---------------------------------------------------------------- v0x
 
-Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0xFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0x) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
-    const BodyLaunch& l = Model().launch[body];
+    if (!m.kinds[body].v0x) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0x.");
+    const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double vy = l.vy0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
@@ -435,7 +445,7 @@ Outcome SolveV0xFromPoint(int body, int point, int code, const rt::Variant& d1, 
     if ((code == 12 && b == x0) || ((code == 19 || code == 14) && a == x0))
         return Refuse("Estás poniendo la coordenada x igual a la del punto inicial.");
     const std::string p = std::to_string(point);
-    Outcome o;
+    StepResult o;
     auto& v = o.values;
     std::string data;
     switch (code) {
@@ -545,10 +555,11 @@ text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, con
                                   const std::vector<double>& roots, const std::vector<double>& fvals) {
     const Symbols s = BodySymbols(body);
     const std::string p = std::to_string(point);
+    if (fvals.size() != roots.size()) rt::Fault("a root of the quartic without its value");
     std::string rootsLine;
     for (size_t i = 0; i < roots.size(); ++i)
         rootsLine += s.vs + "!0!x = " + text::MarkupNumber(roots[i]) + kCrLf + "El polinomio en " + s.vs +
-                     "!0!x vale " + text::MarkupNumber(fvals.at(i)) + " allí." + kCrLf;
+                     "!0!x vale " + text::MarkupNumber(fvals[i]) + " allí." + kCrLf;
     return {"Datos: " + s.xs + "!" + p + " = " + x.ToText() + ", " + s.vs + "!" + p + " = " + v.ToText() + kCrLf +
                 "El problema planteado da lugar a la siguiente ecuación para " + s.vs + "!0!x:",
             q.markup, "Se hallaron estas raíces:", rootsLine,
@@ -558,10 +569,11 @@ text::ResultLines V0xQuarticLines(int body, int point, const rt::Variant& x, con
 
 // ---------------------------------------------------------------- v0y
 
-Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult SolveV0yFromPoint(const ParabModel& m, int body, int point, int code, const rt::Variant& d1,
+                             const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0y) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
-    const BodyLaunch& l = Model().launch[body];
+    if (!m.kinds[body].v0y) return Refuse("No tengo las ecuaciones en función de " + s.vs + "0y.");
+    const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double vx = l.vx0.ToNumber();
     if (vx == 0) return Refuse("v0x no puede ser cero.");
@@ -569,7 +581,7 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
     if ((code == 13 || code == 18) && a == t0) return Refuse("Estás poniendo t igual al tiempo inicial.");
     if ((code == 19 || code == 14) && a == x0) return Refuse("Estás poniendo x igual a la del punto inicial.");
     const std::string p = std::to_string(point);
-    Outcome o;
+    StepResult o;
     auto& v = o.values;
     std::string data;
     auto both = [&](const num::Roots& r) {
@@ -655,11 +667,12 @@ Outcome SolveV0yFromPoint(int body, int point, int code, const rt::Variant& d1, 
 
 // ---------------------------------------------------------------- v0 and theta0
 
-Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const rt::Variant& d2) {
+StepResult V0Theta0Relation(const ParabModel& m, int body, int, int code, const rt::Variant& d1,
+                            const rt::Variant& d2) {
     const Symbols s = BodySymbols(body);
-    if (!Model().kinds[body].v0theta0)
+    if (!m.kinds[body].v0theta0)
         return Refuse("No tengo las ecuaciones en función de " + s.vs + "0 y el ángulo de lanzamiento.");
-    const BodyLaunch& l = Model().launch[body];
+    const BodyLaunch& l = m.launch[body];
     const double x0 = l.x0.ToNumber(), y0 = l.y0.ToNumber(), t0 = l.t0.ToNumber();
     const double a = d1.ToNumber(), b = d2.ToNumber();
     if ((code == 12 || code == 13 || code == 18 || code == 15) && a == t0)
@@ -719,7 +732,7 @@ Outcome V0Theta0Relation(int body, int, int code, const rt::Variant& d1, const r
         break;
     default: return {};
     }
-    Outcome o;
+    StepResult o;
     o.lines = {D, E};
     return o;
 }

@@ -53,18 +53,18 @@ public:
     explicit Procedures(motion::WorkspaceUi& ui) : ui_(ui) {}
 
     motion::ParabEqnKinds EqnKinds(int body) const override {
-        rt::CheckIndex(body, 1, 2);
+        rt::ExpectIndex(body, 1, 2, "projectile body");
         return Model().kinds[body];
     }
     void EraseEqnFlags() override { ClearAllKinds(); }
     motion::LaunchData Launch(int body) const override {
-        rt::CheckIndex(body, 1, 2);
+        rt::ExpectIndex(body, 1, 2, "projectile body");
         const BodyLaunch& l = Model().launch[body];
         return {l.t0, l.x0, l.y0, l.vx0, l.vy0};
     }
 
     void ClearParabEqnLine(int n) override {
-        rt::CheckIndex(n, 1, 10);
+        rt::ExpectIndex(n, 1, 10, "projectile equation line");
         const double y = motion::State().LinePos[n].Y + 1;
         ui_.Form().pic->FilledBox(0, y, shell::Shared().PicWidth, y - 20, rt::kWhite);
     }
@@ -98,7 +98,8 @@ public:
     void ApplyParabEqnsToPoint(int body, int point, int relPoint, const rt::Variant& d1,
                                const rt::Variant& d2) override {
         motion::EraseResults();
-        const ApplyOutcome o = PlanApplyPoint(body, point, relPoint, motion::State().ParabProcedureCode, d1, d2);
+        const ApplyResult o = PlanApplyPoint(Model(), motion::State().ComponentVelocityFlags, body, point, relPoint,
+                                             motion::State().ParabProcedureCode, d1, d2);
         if (!o.message.empty()) {
             Msg(o.message);
             return;
@@ -118,7 +119,7 @@ public:
 
     void SolveParabV0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
-        const Outcome o = SolveV0FromPoint(body, point, Code(), d1, d2);
+        const StepResult o = SolveV0FromPoint(Model(), body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
         const double w = motion::Element(o.values, k);
@@ -128,7 +129,7 @@ public:
 
     void SolveParabTheta0FromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
-        const Outcome o = SolveTheta0FromPoint(body, point, Code(), d1, d2);
+        const StepResult o = SolveTheta0FromPoint(Model(), body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
         const double th = motion::Element(o.values, k);
@@ -137,7 +138,7 @@ public:
     }
 
     void StateParabV0Theta0Relation(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
-        Show(V0Theta0Relation(body, point, Code(), d1, d2));
+        Show(V0Theta0Relation(Model(), body, point, Code(), d1, d2));
     }
 
     void SolveParabV0xFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
@@ -150,7 +151,7 @@ public:
             QuarticV0x(body, point, d1, d2);
             return;
         }
-        const Outcome o = SolveV0xFromPoint(body, point, Code(), d1, d2);
+        const StepResult o = SolveV0xFromPoint(Model(), body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
         const double u = motion::Element(o.values, k), vy = l.vy0.ToNumber();
@@ -168,7 +169,7 @@ public:
 
     void SolveParabV0yFromPoint(int body, int point, const rt::Variant& d1, const rt::Variant& d2) override {
         const BodyLaunch l = motion::Element(Model().launch, body);
-        const Outcome o = SolveV0yFromPoint(body, point, Code(), d1, d2);
+        const StepResult o = SolveV0yFromPoint(Model(), body, point, Code(), d1, d2);
         const int k = Show(o);
         if (k < 0) return;
         const double u = motion::Element(o.values, k);
@@ -176,11 +177,10 @@ public:
         SetCell(4, motion::TableColOfPoint(body, 0), u);
     }
 
-    rt::Variant CalcParabDistance(int body, double t1, double& t2) override {
+    std::string CalcParabDistance(int body, double t1, double& t2) override {
         const Distance d = PathDistance(body, t1, t2);
-        if (!d.found) return rt::Variant("No.");
-        Write(d.lines);
-        return d.S;
+        if (d.message.empty()) Write(d.lines);
+        return d.message;
     }
 
     void GraphParabTrajectories(double x1, double x2) override {
@@ -277,7 +277,7 @@ private:
 
     // A refusal, or the lines and then the question: the index of the value
     // taken, -1 none.
-    int Show(const Outcome& o) {
+    int Show(const StepResult& o) {
         if (!o.message.empty()) {
             Msg(o.message);
             return -1;

@@ -8,22 +8,25 @@
 
 namespace {
 
-using mrua::Outcome;
+using mrua::StepResult;
 using mruatest::Lines;
 using mruatest::MruaTest;
 using V = std::vector<std::string>;
 
-// The ten interval values from "name=value" pairs.
-std::array<rt::Variant, 10> Interval(std::initializer_list<std::pair<int, const char*>> given) {
-    std::array<rt::Variant, 10> v{};
-    for (auto [i, text] : given) v[i] = std::string(text);
-    return v;
-}
+// The interval values given as (quantity, text) pairs.
 enum { a, ti, tf, dt, xi, xf, dx, vi, vf, dv };
+motion::IntervalData Interval(std::initializer_list<std::pair<int, const char*>> given) {
+    using D = motion::IntervalData;
+    static constexpr rt::Variant D::*kFields[] = {&D::a,  &D::ti, &D::tf, &D::dt, &D::xi,
+                                                  &D::xf, &D::dx, &D::vi, &D::vf, &D::dv};
+    D d;
+    for (auto [i, text] : given) d.*kFields[i] = std::string(text);
+    return d;
+}
 
 TEST_F(MruaTest, IntervalEquationsSolveTheirCombinations) {
     struct Case {
-        std::array<rt::Variant, 10> in;
+        motion::IntervalData in;
         const char* datos;
         const char* result;
     } cases[] = {
@@ -42,7 +45,7 @@ TEST_F(MruaTest, IntervalEquationsSolveTheirCombinations) {
         {Interval({{a, "0"}, {vi, "1"}, {vf, "2"}, {xi, "0"}}), "Datos: ", "Valor 0 no permitido"},
     };
     for (const auto& c : cases) {
-        const Outcome o = mrua::IntervalEqns(c.in);
+        const StepResult o = mrua::IntervalEqns(c.in);
         ASSERT_FALSE(o.Refused()) << o.message;
         EXPECT_EQ(Lines(o.lines), (V{"Sust. en las ecs. de intervalo:", c.datos, c.result}));
     }
@@ -61,7 +64,7 @@ TEST_F(MruaTest, IntervalEquationsRefuseWithABox) {
 
 TEST_F(MruaTest, SystemsInTheBaseVelocityAndAccelerationWithoutStrayBlanksAroundTerms) {
     using enum motion::RectProcedure;
-    Outcome o = mrua::VaSystem(SystemVA, "1,1,3,1,-1,1");
+    StepResult o = mrua::VaSystem(SystemVA, "1,1,3,1,-1,1");
     EXPECT_EQ(Lines(o.lines), (V{"Resolver el sistema:", "v!0 + a = 3", "v!0 ;- a = 1", "v!0 = 2, a = 1"}));
     EXPECT_EQ(mrua::VaSystem(SystemVA, "1,2,3,2,4,5").message, "El coeficiente del sistema es cero.");
     EXPECT_EQ(mrua::VaSystem(SystemV2A, "1,2,3,4,5").message, "Número de coeficientes incorrecto.");
@@ -99,7 +102,7 @@ mrua::SegmentLaw Law(int segment, double A, double B, double a) { return {segmen
 
 TEST_F(MruaTest, PositionRelationsBetweenTheBodiesWriteTheMarkupMinus) {
     // x = t^2 against X = 4: x - X = 0 at t = 2 and t = -2.
-    Outcome o = mrua::XRelation({Law(1, 0, 0, 2)}, Law(1, 4, 0, 0), 0, true);
+    StepResult o = mrua::XRelation({Law(1, 0, 0, 2)}, Law(1, 4, 0, 0), 0, true);
     EXPECT_EQ(Lines(o.lines),
               (V{"La condición x ;- X = 0 se cumple en el tramo 1 del móvil 1 en:", "t = 2", "t = ;-2"}));
     // Equal accelerations: one time per segment; segments 2 and 3 are named.
@@ -113,7 +116,7 @@ TEST_F(MruaTest, PositionRelationsBetweenTheBodiesWriteTheMarkupMinus) {
 TEST_F(MruaTest, AVelocityRelationThatNeverChangesInOneSegmentKeepsTheOthers) {
     // Segment 1: v = t against V = 1 meets at t = 1; segment 2 runs parallel.
     std::vector<mrua::TimeInSegment> times;
-    Outcome o = mrua::VRelation({Law(1, 0, 0, 1), Law(2, 0, 3, 0)}, Law(1, 0, 1, 0), 0, true, times);
+    StepResult o = mrua::VRelation({Law(1, 0, 0, 1), Law(2, 0, 3, 0)}, Law(1, 0, 1, 0), 0, true, times);
     ASSERT_FALSE(o.Refused());
     ASSERT_EQ(times.size(), 1u);
     EXPECT_EQ(times[0].segment, 1);
@@ -130,7 +133,7 @@ TEST_F(MruaTest, AVelocityRelationThatNeverChangesInOneSegmentKeepsTheOthers) {
 TEST_F(MruaTest, ProportionalConditionsFindTheMissingDatumOfBody2WithTheMarkupMinus) {
     const auto b1 = Law(1, 0, 0, 2);
     const std::string none;
-    Outcome o = mrua::PQConditions(b1, {"0", none, "1", "0"}, 0.5, 2);
+    StepResult o = mrua::PQConditions(b1, {"0", none, "1", "0"}, 0.5, 2);
     EXPECT_EQ(Lines(o.lines), (V{"Las condiciones x = 0.5*X  y  v = 2*V se cumplen", "en t = 1 si X!0 = 1"}));
 
     o = mrua::PQConditions(b1, {"0", "1", none, "0"}, 0.5, 2);

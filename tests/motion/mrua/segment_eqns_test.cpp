@@ -102,9 +102,9 @@ TEST(MruaRelDatum, FormsOfTheRelationalDatum) {
     };
     for (const auto& c : cases) {
         const auto r = mrua::ParseRelDatum(std::string(c.datum));
-        EXPECT_EQ(r[0], c.point) << c.datum;
-        EXPECT_EQ(r[1], c.increment) << c.datum;
-        EXPECT_EQ(r[2], c.factor) << c.datum;
+        EXPECT_EQ(r.point, c.point) << c.datum;
+        EXPECT_EQ(r.increment, c.increment) << c.datum;
+        EXPECT_EQ(r.factor, c.factor) << c.datum;
     }
     EXPECT_THROW(mrua::ParseRelDatum(std::string("x1/0")), rt::RuntimeError);
     EXPECT_THROW(mrua::ParseRelDatum(std::string("x1/a")), rt::RuntimeError);
@@ -115,8 +115,8 @@ TEST(MruaRelDatum, TheCheckedParseRefusesWhatNoProcedureCanUse) {
         EXPECT_FALSE(mrua::ParseRelDatumChecked(std::string(bad)).has_value()) << bad;
     const auto ok = mrua::ParseRelDatumChecked(std::string("t0+2"));
     ASSERT_TRUE(ok.has_value());
-    EXPECT_EQ((*ok)[1], rt::Variant("2"));
-    EXPECT_TRUE(mrua::ParseRelDatumChecked(rt::Variant())->at(0).IsEmpty());
+    EXPECT_EQ(ok->increment, rt::Variant("2"));
+    EXPECT_TRUE(mrua::ParseRelDatumChecked(rt::Variant())->point.IsEmpty());
 }
 
 }  // namespace

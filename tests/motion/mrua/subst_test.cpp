@@ -9,7 +9,7 @@
 
 namespace {
 
-using mrua::Outcome;
+using mrua::StepResult;
 using mruatest::Lines;
 using mruatest::MruaTest;
 using V = std::vector<std::string>;
@@ -58,7 +58,7 @@ TEST_F(SubstTest, UniformMotionWithAVelocityOrAPositionItNeverTakes) {
 TEST_F(SubstTest, IncrementsFixBothPoints) {
     const V expected{"Sust. en las ecs. del móvil 1, tramo 1 los datos:", ";Dt = 1, ;Dx = 3  en  0;-1",
                      "t!0 = 1, x!0 = 1, v!0 = 2", "t!1 = 2, x!1 = 4, v!1 = 4"};
-    Outcome o = mrua::SubstIncrements({1, 0, 0, 2}, s1, 1, 1, 0, 1, 1, 3, none);
+    StepResult o = mrua::SubstIncrements({1, 0, 0, 2}, s1, 1, 1, 0, 1, 1, 3, none);
     EXPECT_EQ(Lines(o.lines), expected);
     EXPECT_EQ(o.values, (std::vector<double>{1, 1, 2, 2, 4, 4}));
     o = mrua::SubstIncrements({1, 0, 0, 2}, s1, 1, 1, 0, 1, none, 3, 2);
@@ -74,7 +74,7 @@ TEST_F(SubstTest, IncrementsFixBothPoints) {
 
 TEST_F(SubstTest, AFactorAndAnIncrementGiveOneOrTwoSolutionsWithTheMarkupMinus) {
     // x = t^2, tf = 2 ti and dx = 3: ti = 1 or ti = -1.
-    Outcome o = mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 2, 2, 3, 0, 1, false);
+    StepResult o = mrua::SubstRelation({1, 0, 0, 2}, s1, 1, 2, 2, 3, 0, 1, false);
     EXPECT_EQ(Lines(o.lines), (V{"Sustituir en las ecs. sin parámetros", "Datos: ;Dx = 3, t!1 = 2t!0.",
                                  "t!0 = 1, x!0 = 1, v!0 = 2", "t!1 = 2, x!1 = 4, v!1 = 4", "--------------",
                                  "t!0 = ;-1, x!0 = 1, v!0 = ;-2", "t!1 = ;-2, x!1 = 4, v!1 = ;-4"}));
@@ -107,7 +107,7 @@ TEST_F(SubstTest, UnknownBaseVelocity) {
     b.a = 2;  // x = vb t + t^2 from the origin at t = 0
     auto g = Args(2, 0);
     g.t = "2", g.x = "8", g.v = "99";  // t and x come first; v is ignored
-    Outcome o = mrua::ParamVSubst(g, s1, b);
+    StepResult o = mrua::ParamVSubst(g, s1, b);
     EXPECT_EQ(Lines(o.lines), (V{"Sust. en ecs. con parámetro v!0 del móvil 1, tramo 1", "Datos: t!2 = 2, x!2 = 8",
                                  "Se halló: v!0 = 2"}));
     g = Args(2, 0);
@@ -140,7 +140,7 @@ TEST_F(SubstTest, UnknownBaseVelocityFromProportionalPositions) {
     b.a = 2, b.xb = 1;
     auto g = Args(2, 1);
     g.xRef = "3", g.x = "7", g.tFactor = "2";
-    const Outcome o = mrua::ParamVSubst(g, s1, b);
+    const StepResult o = mrua::ParamVSubst(g, s1, b);
     ASSERT_EQ(o.values.size(), 2u);
     EXPECT_NEAR(o.values[0], 1, 1e-12);
     // The datos line names the factor as typed.
@@ -154,7 +154,7 @@ TEST_F(SubstTest, AZeroFactorOfTheTimesIsSolvedAsTheQuadraticItBecomes) {
     b.a = 2, b.tb = 1;
     auto g = Args(2, 1);
     g.xRef = "2", g.x = "0", g.tFactor = "0";
-    const Outcome o = mrua::ParamVSubst(g, s1, b);
+    const StepResult o = mrua::ParamVSubst(g, s1, b);
     ASSERT_EQ(o.values.size(), 1u);
     EXPECT_NEAR(o.values[0], 1, 1e-12);
 }
@@ -163,7 +163,7 @@ TEST_F(SubstTest, UnknownAcceleration) {
     mrua::BaseData b;  // base at the origin, at rest, at t = 0
     auto g = Args(1, 0);
     g.t = "2", g.x = "4";
-    Outcome o = mrua::ParamASubst(g, s1, b);
+    StepResult o = mrua::ParamASubst(g, s1, b);
     EXPECT_EQ(o.values, (std::vector<double>{2}));
     EXPECT_EQ(o.lines[3], "Se halló: a = 2");
     g = Args(1, 0);
@@ -192,7 +192,7 @@ TEST_F(SubstTest, BothUnknownGiveARelationWithoutStrayBlanks) {
     mrua::BaseData b;
     auto g = Args(1, 0);
     g.t = "2", g.v = "5";
-    Outcome o = mrua::ParamVASubst(g, s1, b);
+    StepResult o = mrua::ParamVASubst(g, s1, b);
     EXPECT_EQ(Lines(o.lines), (V{"Sust. en ecs. con parámetros v!0 y a del móvil 1, tramo 1", "Datos: t!1 = 2, v!1 = 5",
                                  "v!0 + 2 a = 5"}));
     EXPECT_FALSE(o.ask);

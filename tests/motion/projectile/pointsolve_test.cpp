@@ -37,7 +37,7 @@ std::pair<double, double> Pair(int code, const PathPoint& p) {
     }
 }
 
-bool HasValue(const parab::Outcome& o, double v, double tol = 1e-6) {
+bool HasValue(const parab::StepResult& o, double v, double tol = 1e-6) {
     return std::any_of(o.values.begin(), o.values.end(), [&](double w) { return std::fabs(w - v) < tol; });
 }
 
@@ -49,8 +49,9 @@ protected:
         ParabTest::SetUp();
         Pose(1, 0, 0, 0, 10, 19.6, true);  // apex at t = 2, (20, 19.6)
     }
-    parab::ApplyOutcome Apply(int code, const rt::Variant& d1, const rt::Variant& d2 = {}, int point = 3, int ref = 0) {
-        return parab::PlanApplyPoint(1, point, ref, code, d1, d2);
+    parab::ApplyResult Apply(int code, const rt::Variant& d1, const rt::Variant& d2 = {}, int point = 3, int ref = 0) {
+        return parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, point, ref, code, d1,
+                                     d2);
     }
 };
 
@@ -114,7 +115,8 @@ TEST_F(ParabTest, HeightIsLookedForFromTheLaunchOn) {
     };
     for (const Case& c : cases) {
         Pose(1, c.t0, 0, 100, 20, c.vy, true);
-        const auto o = parab::PlanApplyPoint(1, 3, 0, 7, c.y, {});
+        const auto o =
+            parab::PlanApplyPoint(parab::Model(), motion::State().ComponentVelocityFlags, 1, 3, 0, 7, c.y, {});
         EXPECT_EQ(o.message, c.message) << c.t0 << " " << c.vy << " " << c.y;
         if (*c.message) {
             EXPECT_TRUE(o.fills.empty());
@@ -151,12 +153,12 @@ TEST_F(ParabTest, LaunchSpeedFromEveryPair) {
     for (int code = 12; code <= 20; ++code) {
         Pose(1, 0, 0, 0, "", 45);
         const auto [a, b] = Pair(code, pt);
-        const auto o = parab::SolveV0FromPoint(1, 2, code, a, b);
+        const auto o = parab::SolveV0FromPoint(parab::Model(), 1, 2, code, a, b);
         ASSERT_TRUE(o.message.empty()) << code << " " << o.message;
         EXPECT_TRUE(HasValue(o, 20)) << code;
         EXPECT_EQ(o.ask, o.values.size() == 1 ? Ask::YesNo : Ask::YesNoCancel);
     }
-    const auto o = parab::SolveV0FromPoint(1, 2, 12, 1.5, 12);
+    const auto o = parab::SolveV0FromPoint(parab::Model(), 1, 2, 12, 1.5, 12);
     EXPECT_EQ(o.lines[1], "Calcular la v!0 del móvil 1, con los datos:");
     EXPECT_EQ(o.lines[2], "t!2 = 1.5,  x!2 = 12.");
     EXPECT_EQ(o.lines[3], "v!0 = 11.314");
@@ -168,29 +170,33 @@ TEST_F(ParabTest, LaunchSpeedEdges) {
     Pose(1, 0, 0, 0, "", 45);
     using parab::SolveV0FromPoint;
     // Behind the launch point: a negative speed, offered all the same.
-    EXPECT_LT(SolveV0FromPoint(1, 1, 12, 1, -5).values.at(0), 0);
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 5, 10).message, "No hay solución para v0.");
+    EXPECT_LT(SolveV0FromPoint(parab::Model(), 1, 1, 12, 1, -5).values.at(0), 0);
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 5, 10).message, "No hay solución para v0.");
     // t = t0 with a speed: the speed itself.
-    auto o = SolveV0FromPoint(1, 1, 15, 0, 7);
+    auto o = SolveV0FromPoint(parab::Model(), 1, 1, 15, 0, 7);
     ASSERT_EQ(o.values.size(), 1u);
     EXPECT_NEAR(o.values[0], 7, 1e-12);
     // x = x0 with a speed: |v| and 0.
-    o = SolveV0FromPoint(1, 1, 16, 0, 7);
+    o = SolveV0FromPoint(parab::Model(), 1, 1, 16, 0, 7);
     ASSERT_EQ(o.values.size(), 2u);
     EXPECT_EQ(o.ask, Ask::YesNoCancel);
     EXPECT_EQ(o.title, "v0 = 7  o  v0 = 0");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 17, -5, 0).message, "No hay solución.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 17, -10, 14).values.at(0), 0);
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 17, -5, 0).message, "No hay solución.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 17, -10, 14).values.at(0), 0);
     for (double a : {90.0, -90.0, 270.0, -270.0})
-        EXPECT_EQ(SolveV0FromPoint(1, 1, 19, 3, a).message, "El ángulo alfa no puede ser 90° ni -90°.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 18, 1, 45).message, "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 13, 0, 3).message, "Estás poniendo el tiempo igual al tiempo inicial.");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 0, 3).message, "Estás poniendo la coordenada x igual a la del punto inicial.");
+        EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 19, 3, a).message, "El ángulo alfa no puede ser 90° ni -90°.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 18, 1, 45).message,
+              "Estás poniendo el ángulo igual al ángulo de lanzamiento.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 13, 0, 3).message,
+              "Estás poniendo el tiempo igual al tiempo inicial.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 0, 3).message,
+              "Estás poniendo la coordenada x igual a la del punto inicial.");
     Pose(1, 0, 0, 0, "", 0);
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 14, 5, 0).message, "Error en los datos.");
-    EXPECT_THROW(SolveV0FromPoint(1, 1, 13, 1, 3), rt::RuntimeError);  // sin 0 = 0
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 14, 5, 0).message, "Error en los datos.");
+    EXPECT_THROW(SolveV0FromPoint(parab::Model(), 1, 1, 13, 1, 3), rt::RuntimeError);  // sin 0 = 0
     Pose(1, 0, 0, 0, 20, "");
-    EXPECT_EQ(SolveV0FromPoint(1, 1, 12, 1, 3).message, "No tengo las ecuaciones en función de la velocidad inicial.");
+    EXPECT_EQ(SolveV0FromPoint(parab::Model(), 1, 1, 12, 1, 3).message,
+              "No tengo las ecuaciones en función de la velocidad inicial.");
 }
 
 TEST_F(ParabTest, LaunchAngleFromEveryPair) {
@@ -198,7 +204,7 @@ TEST_F(ParabTest, LaunchAngleFromEveryPair) {
     for (int code = 12; code <= 20; ++code) {
         Pose(1, 0, 0, 0, 20, "");
         const auto [a, b] = Pair(code, pt);
-        const auto o = parab::SolveTheta0FromPoint(1, 2, code, a, b);
+        const auto o = parab::SolveTheta0FromPoint(parab::Model(), 1, 2, code, a, b);
         if (code == 17) {
             EXPECT_EQ(o.message, "Juego de datos no válido, en vista de la relación vi^2 - v0^2 = -2g(yi - y0)");
             continue;
@@ -208,16 +214,16 @@ TEST_F(ParabTest, LaunchAngleFromEveryPair) {
         EXPECT_EQ(o.ask, Ask::YesNoCancel);
     }
     Pose(1, 0, 0, 0, 20, "");
-    auto o = parab::SolveTheta0FromPoint(1, 2, 12, 1, 20);  // c = 1
+    auto o = parab::SolveTheta0FromPoint(parab::Model(), 1, 2, 12, 1, 20);  // c = 1
     EXPECT_EQ(o.values, (std::vector<double>{0, 0}));
     EXPECT_EQ(o.lines[2], "t!2 = 1,  x!2 = 20");
     EXPECT_EQ(o.lines[3], ";q!0!1 = 0, ;q!0!2 = 0");
     EXPECT_EQ(o.title, "theta1 = 0°,  theta2 = 0°");
-    o = parab::SolveTheta0FromPoint(1, 2, 13, 1, -14.9);  // sine -0.5
+    o = parab::SolveTheta0FromPoint(parab::Model(), 1, 2, 13, 1, -14.9);  // sine -0.5
     EXPECT_NEAR(o.values[0], -30, 1e-9);
     EXPECT_NEAR(o.values[1], -150, 1e-9);
-    EXPECT_EQ(parab::SolveTheta0FromPoint(1, 2, 15, 1, 100).message, "No hay solución.");
-    EXPECT_THROW(parab::SolveTheta0FromPoint(1, 2, 15, 0, 10), rt::RuntimeError);
+    EXPECT_EQ(parab::SolveTheta0FromPoint(parab::Model(), 1, 2, 15, 1, 100).message, "No hay solución.");
+    EXPECT_THROW(parab::SolveTheta0FromPoint(parab::Model(), 1, 2, 15, 0, 10), rt::RuntimeError);
 }
 
 TEST_F(ParabTest, HorizontalLaunchVelocityFromEveryPairAndPlainRelationsInBoxes) {
@@ -226,30 +232,30 @@ TEST_F(ParabTest, HorizontalLaunchVelocityFromEveryPairAndPlainRelationsInBoxes)
     for (int code : {12, 14, 15, 17, 18, 19, 20}) {
         Pose(1, 0, 0, 0, "", 10, true);
         const auto [a, b] = Pair(code, pt);
-        const auto o = parab::SolveV0xFromPoint(1, 1, code, a, b);
+        const auto o = parab::SolveV0xFromPoint(parab::Model(), 1, 1, code, a, b);
         ASSERT_TRUE(o.message.empty()) << code << " " << o.message;
         EXPECT_TRUE(HasValue(o, 5)) << code;
     }
     Pose(1, 1, 0, 2, "", 10, true);
     using parab::SolveV0xFromPoint;
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 13, 2, 3).message,
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 13, 2, 3).message,
               "Estos datos no son aplicables en vista de la relación\r\n"
               "y = 2 + 10 (t - 1) - 4.9 (t - 1)^2");
     // A box shows no markup: a plain minus, and no double sign for a negative t0.
     Pose(1, -1, 0, 2, "", -10, true);
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 13, 2, 3).message,
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 13, 2, 3).message,
               "Estos datos no son aplicables en vista de la relación\r\n"
               "y = 2 - 10 (t + 1) - 4.9 (t + 1)^2");
     Pose(1, 1, 0, 2, "", 10, true);
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 18, 2, 0).message,
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 18, 2, 0).message,
               "El punto de máxima altura ocurre cuando t = 2.02\r\n"
               "Luego, esta pareja de datos no es consistente si el ángulo es 0.");
     // At the launch height: one value.
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 14, 10.2, 2).values.size(), 1u);
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 20, 3, 30).values.size(), 2u);
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 17, 2, 10).message, "No hay solución.");  // w = 0
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 14, 10.2, 2).values.size(), 1u);
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 20, 3, 30).values.size(), 2u);
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 17, 2, 10).message, "No hay solución.");  // w = 0
     Pose(1, 0, 0, 0, "", 0, true);
-    EXPECT_EQ(SolveV0xFromPoint(1, 1, 13, 2, 3).message,
+    EXPECT_EQ(SolveV0xFromPoint(parab::Model(), 1, 1, 13, 2, 3).message,
               "Estos datos no son aplicables en vista de la relación\r\ny = 0 - 4.9 t^2");
 }
 
@@ -264,37 +270,37 @@ TEST_F(ParabTest, VerticalLaunchVelocityFromEveryPairAndPlainRelationsInBoxes) {
     for (int code = 13; code <= 20; ++code) {
         Pose(1, 0, 0, 0, 5, "", true);
         const auto [a, b] = Pair(code, pt);
-        const auto o = parab::SolveV0yFromPoint(1, 1, code, a, b);
+        const auto o = parab::SolveV0yFromPoint(parab::Model(), 1, 1, code, a, b);
         ASSERT_TRUE(o.message.empty()) << code << " " << o.message;
         EXPECT_TRUE(HasValue(o, 10)) << code;
     }
     Pose(1, 0, 0, 0, 5, "", true);
-    const auto o = parab::SolveV0yFromPoint(1, 1, 18, 1.5, pt.a);
+    const auto o = parab::SolveV0yFromPoint(parab::Model(), 1, 1, 18, 1.5, pt.a);
     EXPECT_EQ(o.lines[4], "v!0 = 11.18 y ;q = 63.435°");
     EXPECT_NEAR(NumberAfter(o.title, "v0y = "), 10, 1e-9);
-    EXPECT_EQ(parab::SolveV0yFromPoint(1, 1, 12, 1, 3).message,
+    EXPECT_EQ(parab::SolveV0yFromPoint(parab::Model(), 1, 1, 12, 1, 3).message,
               "Estos datos no son aplicables en vista de la relación\r\nx = 0 + 5 t");
     Pose(1, 0, 0, 0, 0, "", true);
-    EXPECT_EQ(parab::SolveV0yFromPoint(1, 1, 13, 1, 3).message, "v0x no puede ser cero.");
+    EXPECT_EQ(parab::SolveV0yFromPoint(parab::Model(), 1, 1, 13, 1, 3).message, "v0x no puede ser cero.");
 }
 
 TEST_F(ParabTest, RelationOfSpeedAndAngleWithOneBlankAfterEquals) {
     TwoBodies(4);
     Pose(2, 1, 2, 3, "", "");
     using parab::V0Theta0Relation;
-    auto o = V0Theta0Relation(2, 1, 12, 4, 11);
+    auto o = V0Theta0Relation(parab::Model(), 2, 1, 12, 4, 11);
     ASSERT_EQ(o.lines.UBound(), 2);
     EXPECT_EQ(o.lines[1], "Datos: en t = 4, X = 11");
     EXPECT_EQ(o.lines[2], "V!0 cos ;q!0 = V!0!x = 3");
-    o = V0Theta0Relation(2, 1, 20, 3, 0);
+    o = V0Theta0Relation(parab::Model(), 2, 1, 20, 3, 0);
     EXPECT_EQ(o.lines[2], "V!0 sen ;q!0 = 0");
-    EXPECT_EQ(V0Theta0Relation(2, 1, 20, 2, 0).message, "No hay solución posible con estos datos.");
-    EXPECT_EQ(V0Theta0Relation(2, 1, 16, 2, 0).message,
+    EXPECT_EQ(V0Theta0Relation(parab::Model(), 2, 1, 20, 2, 0).message, "No hay solución posible con estos datos.");
+    EXPECT_EQ(V0Theta0Relation(parab::Model(), 2, 1, 16, 2, 0).message,
               "La ecuación a la que dan lugar estos datos es\r\ncomplicada y de poca utilidad.");
-    EXPECT_EQ(V0Theta0Relation(2, 1, 15, 1, 5).message, "Estás poniendo t igual al tiempo inicial.");
-    o = V0Theta0Relation(2, 1, 14, 4, 5);
+    EXPECT_EQ(V0Theta0Relation(parab::Model(), 2, 1, 15, 1, 5).message, "Estás poniendo t igual al tiempo inicial.");
+    o = V0Theta0Relation(parab::Model(), 2, 1, 14, 4, 5);
     EXPECT_EQ(o.lines[2], "2 tan ;q!0 ;- 19.6 //(V!0¡2 cos¡2 ;q!0) = 2");
-    EXPECT_EQ(V0Theta0Relation(1, 1, 12, 4, 11).message,
+    EXPECT_EQ(V0Theta0Relation(parab::Model(), 1, 1, 12, 4, 11).message,
               "No tengo las ecuaciones en función de v0 y el ángulo de lanzamiento.");
 }
 
