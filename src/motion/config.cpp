@@ -11,6 +11,7 @@
 #include "numerics/mathutil.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
+#include "platform/guard.h"
 #include "platform/picture.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
@@ -59,7 +60,7 @@ template <class F>
 void StripAction(F&& f) {
     try {
         f();
-    } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
+    } catch (const rt::RuntimeError& e) { Message(plat::FailedInstructionText(e)); }
 }
 
 }  // namespace

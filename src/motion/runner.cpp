@@ -14,6 +14,7 @@
 #include "numerics/mathutil.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
+#include "platform/guard.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
 #include "runtime/minus.h"
@@ -71,7 +72,7 @@ void Motion::cmdProcs_Click() {
             RunListedRect(text);
         else if (mode == shell::kProjectileWorkspace)
             RunListedParab(text);
-    } catch (const rt::RuntimeError&) { Message("No pude ejecutar la instrucción."); }
+    } catch (const rt::RuntimeError& e) { Message(plat::FailedInstructionText(e)); }
 }
 
 void Motion::RunListedRect(const std::string& text) {

@@ -28,9 +28,7 @@ void LogIgnored(const char* why, const rt::RuntimeError& error) {
 
 }  // namespace
 
-void ReportFailedInstruction(const rt::RuntimeError& error) {
-    Tell(error.code() == rt::ErrorCode::Overflow ? kInstructionOverflow : kInstructionFailed);
-}
+void ReportFailedInstruction(const rt::RuntimeError& error) { Tell(FailedInstructionText(error)); }
 
 void ReportInternalFault(const char* what) {
     qCritical("internal fault in an event handler: %s", what ? what : "unknown exception");

@@ -23,6 +23,13 @@ inline constexpr const char* kInstructionOverflow =
 // What the user is told when a handler fails with anything but a run-time error.
 inline constexpr const char* kInternalFault = "Ocurrió una falla interna del programa y la instrucción no se completó.";
 
+// The message for an instruction that a run-time error stopped: the general
+// one, or for an overflow the one that says a value is too large. Handlers
+// that answer their own failures with the general message use it too.
+inline const char* FailedInstructionText(const rt::RuntimeError& error) {
+    return error.code() == rt::ErrorCode::Overflow ? kInstructionOverflow : kInstructionFailed;
+}
+
 // Shows the message of a run-time error that reached the guard.
 void ReportFailedInstruction(const rt::RuntimeError& error);
 // Sends what rt::IgnoreError lets pass, with its reason, to the debug log

@@ -463,6 +463,8 @@ void Form1::KeepShownWorkspace(WorkspaceId mode, int index, bool welcome) {
     g.WorkspaceMode = mode;
     if (mode == kNoWorkspace) {
         SetWorkspacePanels(-1);
+        fraExpr->hide();
+        tabCalc->hide();
         if (welcome) ShowWelcome();
         return;
     }

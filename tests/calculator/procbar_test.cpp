@@ -189,6 +189,7 @@ public:
     LawTaker(std::vector<int>& chosen, const bool& fail) : in_(kinem::MakeKinematics()), chosen_(chosen), fail_(fail) {}
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
+    bool HasProblem() const override { return in_->HasProblem(); }
     void ChooseLaw(int law) override {
         if (fail_) rt::Raise(rt::ErrorCode::InvalidCall);
         chosen_.push_back(law);
