@@ -105,8 +105,8 @@ TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
 TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
     Args cells;
     for (int i = 1; i <= 20; ++i) {
-        for (int j = 1; j <= 20; ++j) cells.push_back(i == j ? 2 : 0);
-        cells.push_back(2 * i);
+        for (int j = 1; j <= 20; ++j) cells.emplace_back(i == j ? 2 : 0);
+        cells.emplace_back(2 * i);
     }
     ProcReport r = calc::LinearSystemReport(cells, 20, 3);
     ASSERT_FALSE(r.stop);
