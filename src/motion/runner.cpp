@@ -62,6 +62,22 @@ std::optional<std::vector<double>> ExactNumbers(const std::vector<std::string>& 
 
 constexpr const char* kBodyIncorrect = "El número del móvil es incorrecto.";
 
+// A launch-data list: exactly n numbers, the first `whole` of them whole,
+// the first a body 1 or 2; otherwise the student is told what the entry
+// needs (`need`) or that the body is wrong, and nothing comes back.
+std::optional<std::vector<double>> LaunchList(const std::string& text, size_t n, size_t whole, const char* need) {
+    auto list = ExactNumbers(SplitItems(text), n, whole);
+    if (!list) {
+        Message(need);
+        return std::nullopt;
+    }
+    if ((*list)[0] != 1 && (*list)[0] != 2) {
+        Message(kBodyIncorrect);
+        return std::nullopt;
+    }
+    return list;
+}
+
 }  // namespace
 
 void Motion::cmdProcs_Click() {
@@ -302,18 +318,12 @@ void Motion::PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant&
 }
 
 void Motion::LaunchFromThreePoints(const std::string& text) {
-    const auto list = ExactNumbers(SplitItems(text), 3, 3);
-    if (!list) {
-        Message(
-            "Escribe en la casilla tres números enteros separados por comas: el móvil y los puntos m y n (por "
-            "ejemplo: 1, 1, 2).");
-        return;
-    }
+    const auto list =
+        LaunchList(text, 3, 3,
+                   "Escribe en la casilla tres números enteros separados por comas: el móvil y los puntos m y n (por "
+                   "ejemplo: 1, 1, 2).");
+    if (!list) return;
     const int body = static_cast<int>((*list)[0]);
-    if (body != 1 && body != 2) {
-        Message(kBodyIncorrect);
-        return;
-    }
     // The points were typed: one the body lacks is bad input.
     const int m = static_cast<int>((*list)[1]), n = static_cast<int>((*list)[2]);
     CheckPointOfBody(body, m);
@@ -334,18 +344,12 @@ void Motion::LaunchFromThreePoints(const std::string& text) {
 }
 
 void Motion::LaunchFromRangeHeight(const std::string& text) {
-    const auto list = ExactNumbers(SplitItems(text), 2, 1);
-    if (!list) {
-        Message(
-            "Escribe en la casilla dos datos separados por comas: el móvil y la razón C del alcance a la altura "
-            "máxima, con punto decimal (por ejemplo: 1, 2.5).");
-        return;
-    }
+    const auto list =
+        LaunchList(text, 2, 1,
+                   "Escribe en la casilla dos datos separados por comas: el móvil y la razón C del alcance a la altura "
+                   "máxima, con punto decimal (por ejemplo: 1, 2.5).");
+    if (!list) return;
     const int body = static_cast<int>((*list)[0]);
-    if (body != 1 && body != 2) {
-        Message(kBodyIncorrect);
-        return;
-    }
     const double C = (*list)[1];
     if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
@@ -367,18 +371,12 @@ void Motion::LaunchFromRangeHeight(const std::string& text) {
 }
 
 void Motion::LaunchFromFlightRange(const std::string& text) {
-    const auto list = ExactNumbers(SplitItems(text), 3, 1);
-    if (!list) {
-        Message(
-            "Escribe en la casilla tres datos separados por comas: el móvil, el tiempo de vuelo tv y el alcance R, "
-            "con punto decimal (por ejemplo: 1, 2, 10).");
-        return;
-    }
+    const auto list = LaunchList(
+        text, 3, 1,
+        "Escribe en la casilla tres datos separados por comas: el móvil, el tiempo de vuelo tv y el alcance R, "
+        "con punto decimal (por ejemplo: 1, 2, 10).");
+    if (!list) return;
     const int body = static_cast<int>((*list)[0]);
-    if (body != 1 && body != 2) {
-        Message(kBodyIncorrect);
-        return;
-    }
     const double tv = (*list)[1], R = (*list)[2];
     if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0);
