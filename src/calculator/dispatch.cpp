@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calculator/args.h"
+#include "calculator/exprbox.h"
 #include "calculator/geomprocs.h"
 #include "calculator/grid.h"
 #include "calculator/panel.h"
@@ -67,6 +68,7 @@ void Calculator::cmdCalculate_Click() {
         req.code = g.ProcedureCode;
         req.pic = form_->pic;
         req.expr = form_->rtbExpr->Text().toStdString();
+        req.exprHint = strip_->HotKeyHint().toStdString();
         const CellSelection sel{gd.Row(), gd.RowSel(), gd.Col(), gd.ColSel()};
         g.Selection = shell::GridBlock::Spanning(sel.top, sel.bottom, sel.left, sel.right);
         GatheredArgs in;

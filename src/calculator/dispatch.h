@@ -34,6 +34,9 @@ struct CalcRequest {
     int argCount = 0, numCount = 0;
     // The expression box's text as typed (the function of x, or f(u) & g(u)).
     std::string expr;
+    // How to type the letters the box's hot keys kept out of that text
+    // (empty when none), for the message of a formula that does not compile.
+    std::string exprHint;
     // The drawing picture of the calculator.
     plat::Picture* pic = nullptr;
 };

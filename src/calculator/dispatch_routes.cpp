@@ -33,6 +33,7 @@ DriverEnd RunNumericDriver(const CalcRequest& r) {
     n.selRows = r.rowCount;
     n.selCols = r.colCount;
     n.expression = r.expr;
+    n.expressionHint = r.exprHint;
     n.pic = r.pic;
     return RunNumericProcedure(r.code, n).completed ? DriverEnd::Common : DriverEnd::Quit;
 }

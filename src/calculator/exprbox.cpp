@@ -127,9 +127,11 @@ bool HotKeyLetters::LetterKey(plat::RichPane& box, int& keyCode, int shift) {
     return true;
 }
 
+QString HotKeyLetters::Hint() const { return letters_.isEmpty() ? QString() : HotKeyLettersHint(letters_); }
+
 QString HotKeyLetters::Explain(const QString& engineMessage) const {
     if (letters_.isEmpty()) return engineMessage;
-    return engineMessage + QLatin1Char(' ') + HotKeyLettersHint(letters_);
+    return engineMessage + QLatin1Char(' ') + Hint();
 }
 
 void ExprStrip::Attach() {

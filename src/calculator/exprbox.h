@@ -62,6 +62,8 @@ public:
     // The engine's message for a formula that does not compile, with how to
     // type the letters taken.
     QString Explain(const QString& engineMessage) const;
+    // How to type the letters taken, or nothing when none was.
+    QString Hint() const;
 
 private:
     void Took(QChar letter);
@@ -93,6 +95,9 @@ public:
     void rtbExpr_KeyUp(int& keyCode, int shift);
 
     bool CloseParenPending() const { return closeParenPending_; }
+    // How to type the letters the hot keys kept out of the formula in the
+    // box (empty when none): procedures that refuse the formula say it too.
+    QString HotKeyHint() const { return hotKeys_.Hint(); }
 
 private:
     void InsertPolynomial();

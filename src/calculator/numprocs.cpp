@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "calculator/args.h"
 #include "calculator/eqnprocs.h"
 #include "calculator/functable.h"
 #include "calculator/graphs_draw.h"
@@ -26,8 +27,12 @@ namespace {
 
 bool OnFunctionOfX(int code) { return code == 9 || (code >= 13 && code <= 22); }
 
-void Show(const std::string& message) {
-    if (!message.empty()) plat::MsgBox(QString::fromStdString(message));
+// A formula refused for not compiling also says how to type the letters the
+// expression box's hot keys kept out of it.
+void Show(const std::string& message, const std::string& hint) {
+    if (message.empty()) return;
+    const bool formula = message.find(kCorrectExpression) != std::string::npos;
+    plat::MsgBox(QString::fromStdString(formula && !hint.empty() ? message + kCrLf + hint : message));
 }
 
 void Write(const text::ResultLines& lines) {
@@ -35,8 +40,8 @@ void Write(const text::ResultLines& lines) {
     if (plat::RichPane* pane = shell::Panes().rtbCalc) shell::WriteResults(*pane, lines);
 }
 
-NumericRun Finish(const ProcReport& r) {
-    Show(r.message);
+NumericRun Finish(const NumericRequest& req, const ProcReport& r) {
+    Show(r.message, req.expressionHint);
     NumericRun run;
     if (r.stop) {
         run.completed = false;
@@ -57,7 +62,7 @@ NumericRun RunGraph(int code, const NumericRequest& req) {
     const rt::Outcome<CurveSamples> c = SampleCurve(code, req.expression, req.args);
     NumericRun run;
     if (!c.ok()) {
-        Show(c.message());
+        Show(c.message(), req.expressionHint);
         run.completed = false;
         return run;
     }
@@ -73,7 +78,7 @@ NumericRun RunFit(int code, const NumericRequest& req) {
     const rt::Outcome<FitRequest> request = PrepareFit(code, req.args);
     NumericRun run;
     if (!request.ok()) {
-        Show(request.message());
+        Show(request.message(), req.expressionHint);
         run.completed = false;
         return run;
     }
@@ -81,7 +86,7 @@ NumericRun RunFit(int code, const NumericRequest& req) {
     const int decimals = text::G().Decimals;
     const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(f.degree, f.x, f.y);
     if (!fit.ok()) {
-        Show(fit.message());
+        Show(fit.message(), req.expressionHint);
         return run;
     }
     if (req.pic) DrawFit(*req.pic, LayoutFit(*fit, f.x, f.y, Frame(), decimals, PictureTextWidth(*req.pic), f.curve));
@@ -101,20 +106,20 @@ NumericRun RunNumericProcedure(int code, const NumericRequest& req) {
     const int decimals = text::G().Decimals;
     const std::string function = rt::Trim(req.expression);
     switch (code) {
-    case 1: return Finish(DeterminantReport(req.args, req.selRows, decimals));
-    case 2: return Finish(LinearSystemReport(req.args, req.selRows, decimals));
-    case 5: return Finish(QuadraticReport(req.args, decimals));
-    case 6: return Finish(SquareQuadraticReport(req.args, decimals));
-    case 7: return Finish(CubicReport(req.args, decimals));
-    case 8: return Finish(TrigEquationReport(req.args, decimals));
-    case 9: return Finish(RootsReport(function, req.args));
+    case 1: return Finish(req, DeterminantReport(req.args, req.selRows, decimals));
+    case 2: return Finish(req, LinearSystemReport(req.args, req.selRows, decimals));
+    case 5: return Finish(req, QuadraticReport(req.args, decimals));
+    case 6: return Finish(req, SquareQuadraticReport(req.args, decimals));
+    case 7: return Finish(req, CubicReport(req.args, decimals));
+    case 8: return Finish(req, TrigEquationReport(req.args, decimals));
+    case 9: return Finish(req, RootsReport(function, req.args));
     case 13:
     case 14:
     case 15:
-    case 16: return Finish(TabulateFunction(code, function, req.args, decimals));
-    case 17: return Finish(FirstDerivativesReport(function, req.args));
-    case 18: return Finish(SecondDerivativeReport(req.expression, req.args));
-    case 19: return Finish(IntegralReport(req.expression, req.args));
+    case 16: return Finish(req, TabulateFunction(code, function, req.args, decimals));
+    case 17: return Finish(req, FirstDerivativesReport(function, req.args));
+    case 18: return Finish(req, SecondDerivativeReport(req.expression, req.args));
+    case 19: return Finish(req, IntegralReport(req.expression, req.args));
     case 20:
     case 21:
     case 22: return RunGraph(code, req);
@@ -130,7 +135,7 @@ text::ResultLines FitPolynomial(int degree, std::span<const double> x, std::span
                                 std::vector<double>& coef, bool draw, bool report, plat::Picture* pic) {
     const rt::Outcome<PolyFit> fit = FitPolynomialCoefs(degree, x, y);
     if (!fit.ok()) {
-        Show(fit.message());
+        Show(fit.message(), {});
         return {};
     }
     coef = fit->coef;

@@ -46,6 +46,9 @@ struct NumericRequest {
     // The text of the expression box rtbExpr as it stands (procedures 9 and
     // 13 to 22 trim it where they compile it).
     std::string expression;
+    // How to type the letters the box's hot keys kept out of it (empty when
+    // none): added to the message of a formula that does not compile.
+    std::string expressionHint;
     // The drawing picture pic (y-up pixel scale); nothing is drawn without one.
     plat::Picture* pic = nullptr;
 };

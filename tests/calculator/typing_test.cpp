@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 
 #include "calc_fixture.h"
+#include "calculator/procbar.h"
 #include "platform/qstring_print.h"
 #include "platform/textbox.h"
 
@@ -162,6 +164,26 @@ TEST_F(CalcForm, ASecondVectorTypedInTheVectorBoxGoesAloneIntoTheNextCell) {
     EXPECT_EQ(Cell(1, 1), QStringLiteral("3,4"));
     EXPECT_EQ(Cell(1, 2), QStringLiteral("1,2"));
     EXPECT_EQ(box->Text(), QString());
+}
+
+// A procedure that refuses the function of x says, like the box itself, how
+// to type the letters the hot keys kept out of it.
+TEST_F(ExprTyping, AProcedureThatRefusesTheFormulaSaysHowToTypeTheLettersTaken) {
+    const calc::BarGroupInfo& functions = calc::BarGroup(4);
+    const auto at = std::find(functions.codes.begin(), functions.codes.begin() + functions.count, 19);
+    ChooseAfresh(4, static_cast<int>(at - functions.codes.begin()) + 1);  // the integral
+    Fresh();
+    Type(QStringLiteral("10*BAR(X,2,4)"));
+    EXPECT_EQ(Box()->Text(), QStringLiteral("10*AR(X,2,4)"));
+    SetCell(1, 1, QStringLiteral("0"));
+    SetCell(1, 2, QStringLiteral("5"));
+    Select(1, 1, 1, 2);
+    dialogs.Answer(plat::MsgResult::OK);
+    Calculate();
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_TRUE(Prompt(0).contains(QStringLiteral("Corrige la expresión 10*AR(X,2,4)"))) << Prompt(0).toStdString();
+    EXPECT_TRUE(Prompt(0).endsWith(QStringLiteral("Con las teclas rápidas activas, escribe b con Ctrl+B.")))
+        << Prompt(0).toStdString();
 }
 
 }  // namespace
