@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calculator/numprocs_common.h"
 #include "numerics/expression.h"
@@ -50,9 +51,17 @@ double OrZero(double v) { return std::isfinite(v) ? v : 0.0; }
 
 }  // namespace
 
-rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args) {
+rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args,
+                                      CurveSamples reuse) {
     using Result = rt::Outcome<CurveSamples>;
-    CurveSamples out;
+    CurveSamples out = std::move(reuse);
+    out.x.clear();
+    out.y.clear();
+    // Each sample is written once, into memory kept from the last graph.
+    auto reserve = [&out](int n) {
+        out.x.reserve(static_cast<size_t>(n));
+        out.y.reserve(static_cast<size_t>(n));
+    };
     std::string message;
     const std::string function = rt::Trim(text);
     if (procedureCode == 20 || procedureCode == 21) {
@@ -64,17 +73,16 @@ rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, 
         if (t1 > t2) std::swap(t1, t2);
         CheckCount(n);
         const double step = rt::Div(rt::Sub(t2, t1), n - 1);
-        out.x.resize(static_cast<size_t>(n));
-        out.y.resize(static_cast<size_t>(n));
+        reserve(n);
         for (int i = 0; i < n; ++i) {
             const double t = rt::Checked(i * step + t1);
             const double v = e.ValueFast(&t, 1);
             if (procedureCode == 20) {
-                out.x[static_cast<size_t>(i)] = t;
-                out.y[static_cast<size_t>(i)] = v;
+                out.x.push_back(t);
+                out.y.push_back(v);
             } else {
-                out.x[static_cast<size_t>(i)] = std::cos(t) * v;
-                out.y[static_cast<size_t>(i)] = std::sin(t) * v;
+                out.x.push_back(std::cos(t) * v);
+                out.y.push_back(std::sin(t) * v);
             }
         }
         return out;
@@ -92,12 +100,11 @@ rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, 
         double u1 = NumArg(args, 1), u2 = NumArg(args, 2);
         if (u1 > u2) std::swap(u1, u2);
         const double step = rt::Div(rt::Sub(u2, u1), n - 1);
-        out.x.resize(static_cast<size_t>(n));
-        out.y.resize(static_cast<size_t>(n));
+        reserve(n);
         for (int i = 0; i < n; ++i) {
             const double u = rt::Checked(i * step + u1);
-            out.x[static_cast<size_t>(i)] = f.ValueFast(&u, 1);
-            out.y[static_cast<size_t>(i)] = g.ValueFast(&u, 1);
+            out.x.push_back(f.ValueFast(&u, 1));
+            out.y.push_back(g.ValueFast(&u, 1));
         }
         return out;
     }
@@ -106,32 +113,45 @@ rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, 
 
 PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour, double labelX,
                               bool drawFrame, const PlotFrame& frame, int decimals, const TextWidth& width) {
+    const auto n = static_cast<std::ptrdiff_t>(std::min(x.size(), y.size()));
+    return LayoutGraphPoints(CurveSamples{{x.begin(), x.begin() + n}, {y.begin(), y.begin() + n}}, colour, labelX,
+                             drawFrame, frame, decimals, width);
+}
+
+PointsGraph LayoutGraphPoints(CurveSamples points, rt::ColorRef colour, double labelX, bool drawFrame,
+                              const PlotFrame& frame, int decimals, const TextWidth& width) {
     PointsGraph g;
     g.frame = frame;
     g.drawFrame = drawFrame;
     g.colour = colour;
-    const size_t n = std::min(x.size(), y.size());
-    g.px.assign(n, 0.0);
-    g.py.assign(n, 0.0);
+    const size_t n = std::min(points.x.size(), points.y.size());
+    g.px = std::move(points.x);
+    g.py = std::move(points.y);
+    g.px.resize(n);
+    g.py.resize(n);
     const double left = frame.left, bottom = frame.bottom, side = frame.side;
 
     double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
     if (n > 0) {
-        auto [xa, xb] = std::minmax_element(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(n));
-        auto [ya, yb] = std::minmax_element(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(n));
+        auto [xa, xb] = std::minmax_element(g.px.begin(), g.px.end());
+        auto [ya, yb] = std::minmax_element(g.py.begin(), g.py.end());
         xmin = *xa, xmax = *xb, ymin = *ya, ymax = *yb;
     }
     // A statement that cannot be computed (a division by a zero range, an
     // overflow) leaves its value at 0.
+    auto scale = [side](std::vector<double>& v, bool scaled, double from, double range, double origin) {
+        if (!scaled)
+            std::fill(v.begin(), v.end(), 0.0);
+        else
+            for (double& p : v) p = OrZero((p - from) * side / range + origin);
+    };
     const double xRange = xmax - xmin;
     const bool xScale = std::isfinite(xRange) && xRange != 0;
-    if (xScale)
-        for (size_t i = 0; i < n; ++i) g.px[i] = OrZero((x[i] - xmin) * side / xRange + left);
+    scale(g.px, xScale, xmin, xRange, left);
     if (std::isfinite(ymax - ymin) && num::IsNear(ymax - ymin, 0, 1e-5)) ymin = 0;
     const double yRange = ymax - ymin;
     const bool yScale = std::isfinite(yRange) && yRange != 0;
-    if (yScale)
-        for (size_t i = 0; i < n; ++i) g.py[i] = OrZero((y[i] - ymin) * side / yRange + bottom);
+    scale(g.py, yScale, ymin, yRange, bottom);
 
     if (yScale) g.py0 = OrZero(bottom - ymin * side / yRange);
     if (xScale) g.px0 = OrZero(left - xmin * side / xRange);

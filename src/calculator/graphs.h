@@ -38,7 +38,11 @@ struct CurveSamples {
 // Run-time errors (a point outside the formula's domain, a missing "&",
 // a count of points below 2 or beyond 16 bits, a missing argument) raise
 // rt::RuntimeError. Trigonometric functions follow num::AngleFactor.
-rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args);
+// The samples are written into the buffers of `reuse` (what it holds is
+// dropped): a caller that draws graph after graph hands back the buffers of
+// the last one, and a long curve touches no fresh memory.
+rt::Outcome<CurveSamples> SampleCurve(int procedureCode, std::string_view text, std::span<const rt::Variant> args,
+                                      CurveSamples reuse = {});
 
 // A text printed with its top-left corner at (x, y).
 struct PlotLabel {
@@ -68,5 +72,9 @@ using TextWidth = std::function<double(const std::string&)>;
 // "Ymin = " start; width measures a label as the picture prints it.
 PointsGraph LayoutGraphPoints(std::span<const double> x, std::span<const double> y, rt::ColorRef colour, double labelX,
                               bool drawFrame, const PlotFrame& frame, int decimals, const TextWidth& width);
+// The same layout made in the points' own buffers: px and py are x and y
+// mapped in place.
+PointsGraph LayoutGraphPoints(CurveSamples points, rt::ColorRef colour, double labelX, bool drawFrame,
+                              const PlotFrame& frame, int decimals, const TextWidth& width);
 
 }  // namespace calc

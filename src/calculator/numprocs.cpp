@@ -1,6 +1,7 @@
 #include "calculator/numprocs.h"
 
 #include <QString>
+#include <utility>
 
 #include "calculator/args.h"
 #include "calculator/eqnprocs.h"
@@ -59,7 +60,10 @@ PlotFrame Frame() {
 }
 
 NumericRun RunGraph(int code, const NumericRequest& req) {
-    const rt::Outcome<CurveSamples> c = SampleCurve(code, req.expression, req.args);
+    // The buffers of the last graph, handed to the next one: a long curve
+    // drawn again and again then reuses memory it has touched.
+    thread_local CurveSamples spare;
+    rt::Outcome<CurveSamples> c = SampleCurve(code, req.expression, req.args, std::move(spare));
     NumericRun run;
     if (!c.ok()) {
         Show(c.message(), req.expressionHint);
@@ -69,7 +73,10 @@ NumericRun RunGraph(int code, const NumericRequest& req) {
     if (req.pic) {
         const PlotFrame frame = Frame();
         req.pic->Cls();
-        GraphPoints(*req.pic, c->x, c->y, kCurveBlue, frame.left, true, frame, text::G().Decimals);
+        PointsGraph g = LayoutGraphPoints(std::move(c.value()), kCurveBlue, frame.left, true, frame, text::G().Decimals,
+                                          PictureTextWidth(*req.pic));
+        DrawGraphPoints(*req.pic, g);
+        spare = CurveSamples{std::move(g.px), std::move(g.py)};
     }
     return run;
 }

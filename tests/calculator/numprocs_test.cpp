@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numerics/expression.h"
@@ -211,6 +212,32 @@ TEST_F(NumericProcedures, GraphClearsThePictureAndDrawsInBlue) {
     Run(21, Args{0, 2 * 3.14159265358979, 5}, "1");
     EXPECT_EQ(Count(Kind::Line, 0xFF0000), 4);  // the square
     Grab("graph_square");
+}
+
+// Graphs reuse the memory of the graph before: each one is drawn as if it
+// came first, whatever ran before it, a graph that failed included.
+TEST_F(NumericProcedures, EachGraphIsDrawnAsIfItCameFirst) {
+    num::AngleUnitScope radians{num::kRadians};
+    const Args longArgs{0, 6.28318530717959, 32767};
+    auto draw = [&](int code, const Args& args, const std::string& expression) {
+        EXPECT_TRUE(Run(code, args, expression).completed) << expression;
+        return std::pair{pic.Image(), pic.Drawn().back().points.size()};
+    };
+    const auto shortAlone = draw(21, Args{0, 6.28318530717959, 40}, "1+0.4*SEN(4*X)");
+    const auto parametric = draw(22, longArgs, "SEN(31*X) & COS(37*X)");
+    Grab("graph_parametric_32767");
+    const auto polar = draw(21, longArgs, "1+0.4*SEN(40*X)");
+    Grab("graph_polar_32767");
+    EXPECT_GT(polar.second, 1000u);  // one long polyline
+    EXPECT_EQ(draw(21, Args{0, 6.28318530717959, 40}, "1+0.4*SEN(4*X)"), shortAlone);
+    EXPECT_EQ(draw(22, longArgs, "SEN(31*X) & COS(37*X)"), parametric);
+    // A graph refused, or stopped by a point outside the domain, leaves
+    // nothing behind for the next.
+    dialogs.Answer(plat::MsgResult::OK);
+    EXPECT_FALSE(Run(22, longArgs, "X & 2*").completed);
+    EXPECT_THROW(Run(20, Args{-1, 1}, "LN(X)"), rt::RuntimeError);
+    EXPECT_EQ(draw(22, longArgs, "SEN(31*X) & COS(37*X)"), parametric);
+    EXPECT_EQ(draw(21, Args{0, 6.28318530717959, 40}, "1+0.4*SEN(4*X)"), shortAlone);
 }
 
 TEST_F(NumericProcedures, FitDrawsPointsCurveAndAxes) {
