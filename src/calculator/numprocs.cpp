@@ -61,7 +61,8 @@ PlotFrame Frame() {
 
 NumericRun RunGraph(int code, const NumericRequest& req) {
     // The buffers of the last graph, handed to the next one: a long curve
-    // drawn again and again then reuses memory it has touched.
+    // drawn again and again then reuses memory it has touched. Only their
+    // memory is kept; SampleCurve empties them before it writes a sample.
     thread_local CurveSamples spare;
     rt::Outcome<CurveSamples> c = SampleCurve(code, req.expression, req.args, std::move(spare));
     NumericRun run;
