@@ -1,12 +1,12 @@
 // Build step: draws the toolbar picture and writes its pixels (32 bits each,
 // row by row) to a file, which the program carries as a resource and shows
 // at start-up instead of drawing it then. Usage: toolbar_art <file>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <cstdio>
 
+#include "app/rawpixels.h"
 #include "shell/toolbar.h"
 
 int main(int argc, char** argv) {
@@ -15,15 +15,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QGuiApplication app(argc, argv);
-    const QImage image = shell::DrawToolbarPixmap(1).toImage().convertToFormat(QImage::Format_RGB32);
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    bool ok = image.width() == shell::kToolbarWidth && image.height() == shell::kToolbarHeight &&
-              out.open(QIODevice::WriteOnly);
-    for (int y = 0; ok && y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const char*>(image.constScanLine(y));
-        ok = out.write(row, qint64(image.width()) * 4) == qint64(image.width()) * 4;
-    }
-    if (!ok) {
+    const QImage image = shell::DrawToolbarPixmap(1).toImage();
+    if (image.width() != shell::kToolbarWidth || image.height() != shell::kToolbarHeight ||
+        !app::WriteRawPixels(image, QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "toolbar_art: cannot write %s\n", argv[1]);
         return 1;
     }

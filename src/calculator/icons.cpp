@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QResource>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -281,6 +282,15 @@ QImage DrawIconSheet() {
         for (int x = 0; x < img.width(); ++x) line[x] = qGray(line[x]) < 160 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     }
     return img;
+}
+
+QImage IconSheet() {
+    // The stored pixels, 32 bits each, row by row, taken as they are.
+    const QResource stored{QLatin1String(kIconSheetArt)};
+    const qsizetype bytes = qsizetype(kSheetWidth) * kSheetHeight * 4;
+    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression && stored.size() == bytes)
+        return QImage(stored.data(), kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    return DrawIconSheet();
 }
 
 }  // namespace calc

@@ -17,4 +17,10 @@ inline constexpr int kSheetCellHeight = 30;
 // Draws the sheet. Every pixel is pure black or pure white.
 QImage DrawIconSheet();
 
+// The sheet the build drew into the program's resources (kIconSheetArt, its
+// pixels as they are) when the program has them: drawn at start-up, it
+// would load a face and shape text for its cells. Otherwise drawn now.
+QImage IconSheet();
+inline constexpr const char* kIconSheetArt = ":/teluvar/icons.rgb32";
+
 }  // namespace calc

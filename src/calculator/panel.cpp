@@ -92,7 +92,7 @@ void Calculator::BuildBar(shell::Form1& form) {
 
     p.picRuts = new plat::Picture(QStringLiteral("picRuts"), &form);
     p.picRuts->Move(-400, 0, kSheetWidth, kSheetHeight);
-    p.picRuts->SetPicture(DrawIconSheet());
+    p.picRuts->SetPicture(IconSheet());
 }
 
 void Calculator::BuildCalcFrame(shell::Form1& form) {

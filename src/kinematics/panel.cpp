@@ -1,8 +1,11 @@
 #include "kinematics/panel.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "calculator/exprbox.h"
 #include "kinematics/compute.h"
@@ -81,6 +84,25 @@ void FitCaptionSize(plat::Label* label, double base, std::initializer_list<Capti
     }
 }
 
+// Runs a task once, when the watched widget is first set visible (before
+// it is painted, whether or not its window is on the screen yet).
+class RunOnFirstShow : public QObject {
+public:
+    RunOnFirstShow(QWidget* w, std::function<void()> task) : QObject(w), task_(std::move(task)) {
+        w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent && task_) {
+            o->removeEventFilter(this);
+            std::exchange(task_, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> task_;
+};
+
 // The text of a time or value box: one number as the student types it
 // ("2,5", "1e-3") in the program's own form, or else the text itself.
 std::string TrimmedText(const plat::TextBox* box) {
@@ -142,14 +164,18 @@ void Kinematics::BuildControls() {
     p.txtT0[3]->raise();  // over the end of its row's label
     // In frame pixels: t0 box 48-119, x0 box 154-225, v0 box 262-333 (the
     // label starts at 8); ti box 106-157, tf box 196-247 (the label at 14).
-    const QString t0Run = QStringLiteral("En t0 =") + Blanks(27);
-    FitCaptionSize(
-        p.lblt0, 8.25,
-        {{t0Run, QStringLiteral(", x0 ="), 119 - 8 + 1, 154 - 8 - 1},
-         {t0Run + QStringLiteral(", x0 =") + Blanks(26), QStringLiteral(", v0 ="), 225 - 8 + 1, 262 - 8 - 1}});
-    FitCaptionSize(
-        p.lblKCalc[1], 8.25,
-        {{QStringLiteral("Graficar entre ti =") + Blanks(22), QStringLiteral("y tf ="), 157 - 14 + 1, 196 - 14 - 3}});
+    // Measuring the captions loads their face: done when the frame is first
+    // shown rather than while the program starts.
+    new RunOnFirstShow(fr, [&p] {
+        const QString t0Run = QStringLiteral("En t0 =") + Blanks(27);
+        FitCaptionSize(
+            p.lblt0, 8.25,
+            {{t0Run, QStringLiteral(", x0 ="), 119 - 8 + 1, 154 - 8 - 1},
+             {t0Run + QStringLiteral(", x0 =") + Blanks(26), QStringLiteral(", v0 ="), 225 - 8 + 1, 262 - 8 - 1}});
+        FitCaptionSize(p.lblKCalc[1], 8.25,
+                       {{QStringLiteral("Graficar entre ti =") + Blanks(22), QStringLiteral("y tf ="), 157 - 14 + 1,
+                         196 - 14 - 3}});
+    });
     for (int i = 0; i < 2; ++i) p.txtKinemt1[i] = MakeBox(name("txtKinemt1", i), fr, i == 0 ? 106 : 196, 152, 51, 21);
 
     p.cmdCalcxva = new plat::CommandButton(QStringLiteral("cmdCalcxva"), fr);

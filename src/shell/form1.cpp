@@ -181,6 +181,9 @@ void Form1::BuildHiddenSharedControls() {
     }
     rtbHold = MakePane(QStringLiteral("rtbHold"), this, QStringLiteral("Times New Roman"), 10);
     rtbHold->setGeometry(0, 0, 150, 60);
+    // Only its document is used and it lies off the window: never shown,
+    // it lays nothing out while the program starts.
+    rtbHold->hide();
 
     ResultPanes& panes = Panes();
     panes.rtbCalc = rtbCalc;

@@ -4,6 +4,7 @@
 // kinematics; the option keys and the clearing labels of the strip.
 #include <QApplication>
 #include <QRegularExpression>
+#include <QResource>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -342,6 +343,16 @@ TEST(IconSheet, TwoColouredGridWithAnIconInEveryCellTheBarUses) {
     // Procedure cells of two groups never overlap.
     std::sort(used.begin(), used.end());
     EXPECT_EQ(std::adjacent_find(used.begin(), used.end()), used.end());
+}
+
+// The program carries the sheet the build drew: the bar copies its icons
+// from that, so it must be the sheet the drawing code draws, pixel for pixel.
+TEST_F(BarTest, TheSheetTheBarCopiesFromIsTheOneDrawn) {
+    ASSERT_TRUE(QResource(QLatin1String(calc::kIconSheetArt)).isValid());
+    const QImage drawn = calc::DrawIconSheet();
+    EXPECT_EQ(calc::IconSheet(), drawn);
+    const QImage shown = panel().picRuts->Image().copy(0, 0, calc::kSheetWidth, calc::kSheetHeight);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), drawn);
 }
 
 TEST_F(BarTest, OptionKeysTooltipsAndClearingLabels) {
