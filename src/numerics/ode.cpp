@@ -64,7 +64,16 @@ struct Work {
     std::vector<double> ak2, ak3, ak4, ak5, ak6, ytemp, yout, yerr;
 };
 
-void CashKarp(int n, const double* y, const double* dydx, double x, double h, double* yout, double* yerr, Work& w) {
+// N is the order when known at compile time (1 or 2), 0 for any other n.
+// The component loops then have a fixed count and become straight scalar
+// code: with a count known only at run time, -O3 turns each of them into a
+// 2-wide vector loop behind overlap checks, whose vector loads read the
+// slopes just stored one by one by the law's evaluation (a stalled
+// store-to-load forwarding per stage), which made the whole step slower
+// than the scalar code for the one or two components there are.
+template <int N>
+void CashKarp(int count, const double* y, const double* dydx, double x, double h, double* yout, double* yerr, Work& w) {
+    const int n = N > 0 ? N : count;
     // Nodes and weights of the embedded 4(5) pair.
     constexpr double a2 = 0.2, a3 = 0.3, a4 = 0.6, a5 = 1.0, a6 = 0.875;
     constexpr double b21 = 0.2, b31 = 3.0 / 40.0, b32 = 9.0 / 40.0, b41 = 0.3, b42 = -0.9, b43 = 1.2;
@@ -99,7 +108,12 @@ void QualityStep(int n, double* y, const double* dydx, double& x, double htry, d
     double* yerr = w.yerr.data();
     double h = htry, errmax;
     for (;;) {
-        CashKarp(n, y, dydx, x, h, yout, yerr, w);
+        if (n == 1)
+            CashKarp<1>(n, y, dydx, x, h, yout, yerr, w);
+        else if (n == 2)
+            CashKarp<2>(n, y, dydx, x, h, yout, yerr, w);
+        else
+            CashKarp<0>(n, y, dydx, x, h, yout, yerr, w);
         errmax = 0.0;
         for (int i = 1; i <= n; ++i) errmax = std::max(errmax, std::fabs(yerr[i] / yscal[i]));
         errmax = rt::Div(errmax, eps);
@@ -149,7 +163,7 @@ void StepRKCK(const OdeLaw& law, const std::vector<double>& y, const std::vector
         CheckSize(*v, n);
     AngleUnitScope unit(law.angleFactor);
     Work w(law.expr, n);
-    CashKarp(n, y.data(), dydx.data(), x, h, yout.data(), yerr.data(), w);
+    CashKarp<0>(n, y.data(), dydx.data(), x, h, yout.data(), yerr.data(), w);
 }
 
 void StepRKQS(const OdeLaw& law, std::vector<double>& y, const std::vector<double>& dydx, double& x, double htry,
