@@ -208,11 +208,12 @@ private:
     // fused operation (MapSlots): its kind, the list positions of the
     // variables it reads, and its literal and symbol code.
     uint8_t small_ = 0;
-    int smallNeed_ = 0;  // the fewest values that bind every variable (INT_MAX: no fused form)
+    int64_t smallNeed_ = 0;  // the fewest values that bind every variable (more than an int: no fused form)
     int smallA_ = 0;
     int smallB_ = 0;
     int16_t smallCode_ = 0;
     double smallK_ = 0.0;
+    double smallScale_ = 1.0;
     bool runnable_ = false;        // plan_ is a well-formed program
     bool singleVariable_ = false;  // the program is one variable
 };

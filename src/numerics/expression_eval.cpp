@@ -24,6 +24,10 @@ namespace {
 // Tn a term) and what the second one does.
 enum Small : uint8_t {
     kNotSmall,
+    // scale * x + shift, scale * x^2 + shift (MapSlots turns the kinds that
+    // are these into them: one sequence of operations for the common ones)
+    kLine,
+    kSquare,
     kV,
     kT1,
     kT2,
@@ -111,7 +115,7 @@ void CExpression::MapSlots() {
 
     // The fused form of a small plan whose variables are in the list.
     small_ = kNotSmall;
-    smallNeed_ = std::numeric_limits<int>::max();
+    smallNeed_ = std::numeric_limits<int64_t>::max();
     if (!fastReady_ || plan_.size() > 2) return;
     auto position = [&](uint8_t slot) { return slot < slotCount_ ? slotBind_[slot] : -1; };
     const Instr& a = plan_[0];
@@ -136,8 +140,25 @@ void CExpression::MapSlots() {
         smallCode_ = b.code;
     }
     if (kind == kNotSmall || posA < 0 || posB < 0 || !std::isfinite(smallK_)) return;
+    // As scale * x + shift these give the same bits: x - k is x + (-k), a
+    // product by 1 or -1 is exact, the shift 0 only makes a zero positive
+    // (as the result's + 0.0 does anyway), and the finite k keeps the one
+    // check's outcome. A fused multiply-add gives the same too.
+    const double k = smallK_;
+    smallScale_ = 1.0;
+    switch (kind) {
+    case kV: kind = kLine, smallK_ = 0.0; break;
+    case kT1: kind = kLine, smallScale_ = k, smallK_ = 0.0; break;
+    case kT2: kind = kSquare, smallScale_ = k, smallK_ = 0.0; break;
+    case kVAddK: kind = kLine; break;
+    case kVSubK: kind = kLine, smallK_ = -k; break;
+    case kVMulK: kind = kLine, smallScale_ = k, smallK_ = 0.0; break;
+    case kVRSubK:
+    case kKSubV: kind = kLine, smallScale_ = -1.0; break;
+    default: break;
+    }
     small_ = kind;
-    smallNeed_ = static_cast<int>(variables_.size());
+    smallNeed_ = static_cast<int64_t>(variables_.size());
     smallA_ = posA;
     smallB_ = posB;
 }
@@ -317,15 +338,25 @@ inline void Bind(CVariable* v, double x) {
 double CExpression::ValueFast(const double* vars, int n) {
     // A small plan with every variable bound by this call: no set-up.
     if (n >= smallNeed_) [[likely]] {
-        // (A small plan reads a variable: there is one at least.)
+        // (A small plan reads a variable: there is one at least.) A variable
+        // that holds no number goes the long way, which binds them all.
         CVariable* const* list = bindList_.data();
-        int i = 0;
-        do {
+        rt::Variant& first = list[0]->Value;
+        if (!first.IsNumber()) [[unlikely]]
+            return ValueFastPlan(vars, n);
+        first = vars[0];
+        for (int64_t i = 1; i < smallNeed_; ++i) {
             rt::Variant& value = list[i]->Value;
             if (!value.IsNumber()) [[unlikely]]
-                return ValueFastPlan(vars, n);  // binds them all again, the others too
+                return ValueFastPlan(vars, n);
             value = vars[i];
-        } while (++i < smallNeed_);
+        }
+        if (small_ <= kSquare) [[likely]] {
+            // (One check: the result is not finite when x is not.)
+            const double x = vars[smallA_];
+            const double y = small_ == kSquare ? x * x : x;
+            return Fin(smallScale_ * y + smallK_) + 0.0;
+        }
         return RunSmall(vars);
     }
     return ValueFastPlan(vars, n);
@@ -333,7 +364,7 @@ double CExpression::ValueFast(const double* vars, int n) {
 
 // A small plan's one fused operation: the evaluator's work on the same
 // operands in the same order, without its set-up.
-[[gnu::always_inline]] inline double CExpression::RunSmall(const double* vars) const {
+double CExpression::RunSmall(const double* vars) const {
     // A sum, difference or product is not finite when an operand is not (k
     // is finite): there one check stands for the operand's and the result's,
     // which raise the same fault. Elsewhere the operand is checked first.
@@ -341,18 +372,10 @@ double CExpression::ValueFast(const double* vars, int n) {
     const double k = smallK_;
     double top;
     switch (small_) {
-    case kV: top = Fin(x); break;
-    case kT1: top = Fin(k * x); break;
-    case kT2: top = Fin(k * (x * x)); break;
     case kT3: top = Fin(k * ((x * x) * x)); break;
-    case kVAddK: top = Fin(x + k); break;
-    case kVSubK: top = Fin(x - k); break;
-    case kVMulK: top = Fin(x * k); break;
-    case kVRSubK: top = Fin(k - x); break;
     case kVAddV: top = Fin(x + vars[smallB_]); break;
     case kVSubV: top = Fin(x - vars[smallB_]); break;
     case kVMulV: top = Fin(x * vars[smallB_]); break;
-    case kKSubV: top = Fin(k - x); break;
     default: return RunSmallChecked(vars);
     }
     return top + 0.0;  // no negative zero
