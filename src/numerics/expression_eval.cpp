@@ -345,11 +345,13 @@ double CExpression::ValueFast(const double* vars, int n) {
         if (!first.IsNumber()) [[unlikely]]
             return ValueFastPlan(vars, n);
         first = vars[0];
-        for (int64_t i = 1; i < smallNeed_; ++i) {
-            rt::Variant& value = list[i]->Value;
-            if (!value.IsNumber()) [[unlikely]]
-                return ValueFastPlan(vars, n);
-            value = vars[i];
+        if (smallNeed_ > 1) [[unlikely]] {
+            for (int64_t i = 1; i < smallNeed_; ++i) {
+                rt::Variant& value = list[i]->Value;
+                if (!value.IsNumber()) [[unlikely]]
+                    return ValueFastPlan(vars, n);
+                value = vars[i];
+            }
         }
         if (small_ <= kSquare) [[likely]] {
             // (One check: the result is not finite when x is not.)
