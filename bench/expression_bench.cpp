@@ -22,6 +22,12 @@ struct Case {
 };
 
 const Case kCases[] = {
+    // Formulas of one to three tokens: what an evaluation costs before its
+    // first instruction shows here.
+    {"variable", "X", "x", [](double x, double, double) { return x; }, 1},
+    {"sum", "X+1", "x+1", [](double x, double, double) { return x + 1; }, 1},
+    {"product", "2*X", "2*x", [](double x, double, double) { return 2 * x; }, 1},
+    {"square", "X^2", "x^2", [](double x, double, double) { return x * x; }, 1},
     {"polynomial", "3*X^3 - 2*X^2 + X - 5", "3*x^3 - 2*x^2 + x - 5",
      [](double x, double, double) { return 3 * x * x * x - 2 * x * x + x - 5; }, 1},
     {"trigonometric", "SEN(X)*COS(2*X) + TAN(X/3)", "sin(x)*cos(2*x) + tan(x/3)",

@@ -181,6 +181,9 @@ private:
     void LoadSlots(double* slots) const;
     void MapSlots();
     double Run(const double* slots) const;
+    double ValueFastPlan(const double* vars, int n);
+    double RunSmall(const double* vars) const;
+    double RunSmallChecked(const double* vars) const;
     rt::Variant RunVariant();
 
     std::string text_;
@@ -201,8 +204,18 @@ private:
     size_t usedCount_ = 0;
     std::vector<CVariable*> bindList_;  // variables_ without the ownership, for binding
     bool fastReady_ = false;            // ValueFast may run the plan
-    bool runnable_ = false;             // plan_ is a well-formed program
-    bool singleVariable_ = false;       // the program is one variable
+    // A plan of one or two instructions runs straight from ValueFast, as one
+    // fused operation (MapSlots): its kind, the list positions of the
+    // variables it reads, and its literal and symbol code.
+    uint8_t small_ = 0;
+    int64_t smallNeed_ = 0;  // the fewest values that bind every variable (more than an int: no fused form)
+    int smallA_ = 0;
+    int smallB_ = 0;
+    int16_t smallCode_ = 0;
+    double smallK_ = 0.0;
+    double smallScale_ = 1.0;
+    bool runnable_ = false;        // plan_ is a well-formed program
+    bool singleVariable_ = false;  // the program is one variable
 };
 
 }  // namespace num

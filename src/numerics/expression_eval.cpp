@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 
 #include "numerics/expression.h"
 #include "numerics/expression_internal.h"
@@ -16,6 +17,84 @@ using namespace expr_internal;
 void CExpression::LoadSlots(double* slots) const {
     for (size_t u = 0; u < usedCount_; ++u) slots[usedSlots_[u]] = SlotValue(progVars_[usedSlots_[u]]->Value);
 }
+
+namespace {
+// Plans of one or two instructions that ValueFast runs as one operation,
+// named by what the first instruction pushes (V a variable, K a literal,
+// Tn a term) and what the second one does.
+enum Small : uint8_t {
+    kNotSmall,
+    // scale * x + shift, scale * x^2 + shift (MapSlots turns the kinds that
+    // are these into them: one sequence of operations for the common ones)
+    kLine,
+    kSquare,
+    kV,
+    kT1,
+    kT2,
+    kT3,
+    kVAddK,
+    kVSubK,
+    kVMulK,
+    kVDivK,
+    kVPowK,
+    kVFn2K,
+    kVRSubK,
+    kVRDivK,
+    kVAbs,
+    kVSqrt,
+    kVExp,
+    kVLn,
+    kVSin,
+    kVCos,
+    kVTan,
+    kVFn1,
+    kVAddV,
+    kVSubV,
+    kVMulV,
+    kVDivV,
+    kVFn2V,
+    kKSubV,
+    kKDivV,
+    kKFn2V,
+};
+
+// The fused kind of a variable pushed and then `second`, or kNotSmall.
+Small AfterVariable(uint8_t second) {
+    switch (second) {
+    case AddK: return kVAddK;
+    case SubK: return kVSubK;
+    case MulK: return kVMulK;
+    case DivK: return kVDivK;
+    case PowK: return kVPowK;
+    case Fn2K: return kVFn2K;
+    case RSubK: return kVRSubK;
+    case RDivK: return kVRDivK;
+    case Abs: return kVAbs;
+    case Sqrt: return kVSqrt;
+    case Exp: return kVExp;
+    case Ln: return kVLn;
+    case Sin: return kVSin;
+    case Cos: return kVCos;
+    case Tan: return kVTan;
+    case Fn1: return kVFn1;
+    case AddV: return kVAddV;
+    case SubV: return kVSubV;
+    case MulV: return kVMulV;
+    case DivV: return kVDivV;
+    case Fn2V: return kVFn2V;
+    default: return kNotSmall;
+    }
+}
+
+Small AfterLiteral(uint8_t second) {
+    switch (second) {
+    case SubV: return kKSubV;
+    case DivV: return kKDivV;
+    case Fn2V: return kKFn2V;
+    default: return kNotSmall;
+    }
+}
+}  // namespace
 
 void CExpression::MapSlots() {
     bindList_.clear();
@@ -33,6 +112,55 @@ void CExpression::MapSlots() {
         if (used) usedSlots_[usedCount_++] = static_cast<uint8_t>(s);
     }
     fastReady_ = !text_.empty() && errCode_ == 0 && runnable_ && !plan_.empty();
+
+    // The fused form of a small plan whose variables are in the list.
+    small_ = kNotSmall;
+    smallNeed_ = std::numeric_limits<int64_t>::max();
+    if (!fastReady_ || plan_.size() > 2) return;
+    auto position = [&](uint8_t slot) { return slot < slotCount_ ? slotBind_[slot] : -1; };
+    const Instr& a = plan_[0];
+    Small kind = kNotSmall;
+    int posA = -1, posB = -1;
+    if (plan_.size() == 1) {
+        kind = a.op == PushV ? kV : IsTerm(a.op) ? static_cast<Small>(kT1 + (a.op - PushT1)) : kNotSmall;
+        posA = posB = position(a.slot);
+        smallK_ = a.k;
+    } else {
+        const Instr& b = plan_[1];
+        const bool readsB = ReadsSlot(b.op);
+        if (a.op == PushV) {
+            kind = AfterVariable(b.op);
+            posA = position(a.slot);
+            posB = readsB ? position(b.slot) : posA;
+        } else if (a.op == PushK) {
+            kind = AfterLiteral(b.op);
+            posA = posB = position(b.slot);
+        }
+        smallK_ = a.op == PushK ? a.k : b.k;
+        smallCode_ = b.code;
+    }
+    if (kind == kNotSmall || posA < 0 || posB < 0 || !std::isfinite(smallK_)) return;
+    // As scale * x + shift these give the same bits: x - k is x + (-k), a
+    // product by 1 or -1 is exact, the shift 0 only makes a zero positive
+    // (as the result's + 0.0 does anyway), and the finite k keeps the one
+    // check's outcome. A fused multiply-add gives the same too.
+    const double k = smallK_;
+    smallScale_ = 1.0;
+    switch (kind) {
+    case kV: kind = kLine, smallK_ = 0.0; break;
+    case kT1: kind = kLine, smallScale_ = k, smallK_ = 0.0; break;
+    case kT2: kind = kSquare, smallScale_ = k, smallK_ = 0.0; break;
+    case kVAddK: kind = kLine; break;
+    case kVSubK: kind = kLine, smallK_ = -k; break;
+    case kVMulK: kind = kLine, smallScale_ = k, smallK_ = 0.0; break;
+    case kVRSubK:
+    case kKSubV: kind = kLine, smallScale_ = -1.0; break;
+    default: break;
+    }
+    small_ = kind;
+    smallNeed_ = static_cast<int64_t>(variables_.size());
+    smallA_ = posA;
+    smallB_ = posB;
 }
 
 // Every instruction's work, in the order of Op (checked below). Both ways
@@ -195,11 +323,104 @@ rt::Variant CExpression::Value(std::span<const double> vars) {
     return RunVariant();
 }
 
+namespace {
+[[gnu::noinline]] void BindOther(CVariable* v, double x) { v->Value = x; }
+
+// Binding a number to a variable that holds one is a store.
+inline void Bind(CVariable* v, double x) {
+    if (v->Value.IsNumber()) [[likely]]
+        v->Value = x;
+    else
+        BindOther(v, x);
+}
+}  // namespace
+
 double CExpression::ValueFast(const double* vars, int n) {
+    // A small plan with every variable bound by this call: no set-up.
+    if (n >= smallNeed_) [[likely]] {
+        // (A small plan reads a variable: there is one at least.) A variable
+        // that holds no number goes the long way, which binds them all.
+        CVariable* const* list = bindList_.data();
+        rt::Variant& first = list[0]->Value;
+        if (!first.IsNumber()) [[unlikely]]
+            return ValueFastPlan(vars, n);
+        first = vars[0];
+        if (smallNeed_ > 1) [[unlikely]] {
+            for (int64_t i = 1; i < smallNeed_; ++i) {
+                rt::Variant& value = list[i]->Value;
+                if (!value.IsNumber()) [[unlikely]]
+                    return ValueFastPlan(vars, n);
+                value = vars[i];
+            }
+        }
+        if (small_ <= kSquare) [[likely]] {
+            // (One check: the result is not finite when x is not.)
+            const double x = vars[smallA_];
+            const double y = small_ == kSquare ? x * x : x;
+            return Fin(smallScale_ * y + smallK_) + 0.0;
+        }
+        return RunSmall(vars);
+    }
+    return ValueFastPlan(vars, n);
+}
+
+// A small plan's one fused operation: the evaluator's work on the same
+// operands in the same order, without its set-up.
+double CExpression::RunSmall(const double* vars) const {
+    // A sum, difference or product is not finite when an operand is not (k
+    // is finite): there one check stands for the operand's and the result's,
+    // which raise the same fault. Elsewhere the operand is checked first.
+    const double x = vars[smallA_];
+    const double k = smallK_;
+    double top;
+    switch (small_) {
+    case kT3: top = Fin(k * ((x * x) * x)); break;
+    case kVAddV: top = Fin(x + vars[smallB_]); break;
+    case kVSubV: top = Fin(x - vars[smallB_]); break;
+    case kVMulV: top = Fin(x * vars[smallB_]); break;
+    default: return RunSmallChecked(vars);
+    }
+    return top + 0.0;  // no negative zero
+}
+
+// The small plans whose operation needs its operand checked first.
+double CExpression::RunSmallChecked(const double* vars) const {
+    const double v = Fin(vars[smallA_]);
+    const double k = smallK_;
+    double top;
+    switch (small_) {
+    case kVDivK: top = CheckedDiv(v, k); break;
+    case kVPowK: top = rt::Pow(v, k); break;
+    case kVFn2K: top = Apply2(smallCode_, v, k); break;
+    case kVRDivK: top = CheckedDiv(k, v); break;
+    case kVAbs: top = std::fabs(v); break;
+    case kVSqrt:
+        if (v < 0) Throw(rt::ErrorCode::InvalidCall);
+        top = std::sqrt(v);
+        break;
+    case kVExp: top = Fin(std::exp(v)); break;
+    case kVLn:
+        if (!(v > 0)) Throw(rt::ErrorCode::InvalidCall);
+        top = std::log(v);
+        break;
+    case kVSin: top = std::sin(Fin(AngleFactor * v)); break;
+    case kVCos: top = std::cos(Fin(AngleFactor * v)); break;
+    case kVTan: top = Fin(std::tan(Fin(AngleFactor * v))); break;
+    case kVFn1: top = Apply1(smallCode_, v); break;
+    case kVDivV: top = CheckedDiv(v, Fin(vars[smallB_])); break;
+    case kVFn2V: top = Apply2(smallCode_, v, Fin(vars[smallB_])); break;
+    case kKDivV: top = CheckedDiv(k, v); break;
+    case kKFn2V: top = Apply2(smallCode_, k, v); break;
+    default: __builtin_unreachable();  // MapSlots sets only the kinds above
+    }
+    return top + 0.0;  // no negative zero
+}
+
+double CExpression::ValueFastPlan(const double* vars, int n) {
     if (!fastReady_) return 0.0;
     const size_t m = std::min(static_cast<size_t>(std::max(n, 0)), variables_.size());
     CVariable* const* list = bindList_.data();
-    for (size_t i = 0; i < m; ++i) list[i]->Value = vars[i];
+    for (size_t i = 0; i < m; ++i) Bind(list[i], vars[i]);
     // The slots the plan reads; those bound by this call take their numbers
     // straight from vars.
     double slots[kMaxSlots];

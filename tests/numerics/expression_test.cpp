@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -269,6 +271,58 @@ TEST_F(Formula, RunTimeErrorsRaiseOrGiveTheEmptyText) {
     // A variable holding an infinity is refused when the formula reads it.
     CExpression inf("X+1");
     EXPECT_THROW(inf.Value({INFINITY}), rt::RuntimeError);
+}
+
+// Formulas of a token or three take a short way through the fast entry;
+// it gives the evaluator's values to the bit (the sign of zero included) and
+// its faults, over finite, zero, huge, infinite and undefined arguments.
+TEST_F(Formula, ShortFormulasGiveTheEvaluatorsValuesAndFaults) {
+    struct Outcome {
+        uint64_t bits = 0;
+        int code = -1;  // the fault's code, -1 for a value
+        bool operator==(const Outcome&) const = default;
+    };
+    auto outcome = [](auto f) {
+        try {
+            return Outcome{std::bit_cast<uint64_t>(f() + 0.0), -1};  // the fast entry gives no negative zero
+        } catch (const rt::RuntimeError& e) { return Outcome{0, static_cast<int>(e.code())}; }
+    };
+    const char* texts[] = {"X",     "-X",     "X+1",    "X-1.5",   "1.5-X",  "-0-X",   "2*X",      "X*2",
+                           "-3*X",  "X/4",    "X/0",    "X/1E-10", "4/X",    "X^2",    "3*X^2",    "X^3",
+                           "-X^3",  "X^0.5",  "X^-1",   "X MOD 3", "2^X",    "ABS(X)", "R(X)",     "EXP(X)",
+                           "LN(X)", "SEN(X)", "COS(X)", "TAN(X)",  "ENT(X)", "NOT X",  "X+Y",      "X-Y",
+                           "X*Y",   "X/Y",    "X^Y",    "Y-X",     "X-X",    "0*X^2",  "MIN(X, Y)"};
+    const double xs[] = {2, -0.0, 0.0, -3.25, 1e200, -1e-300, 1e308, -1e308, INFINITY, NAN};
+    const double ys[] = {0.5, -0.0, -1e308};
+    for (const char* text : texts) {
+        for (double x : xs) {
+            for (double y : ys) {
+                CExpression e(text);
+                const double vars[] = {x, y};
+                const int n = e.VariablesCount();
+                const Outcome want = outcome([&] { return e.Value({x, y}).Number(); });
+                const Outcome got = outcome([&] { return e.ValueFast(vars, n); });
+                EXPECT_EQ(got, want) << text << " at X = " << x << ", Y = " << y;
+            }
+        }
+    }
+}
+
+// The short way binds the variables as the long one does, and a variable
+// that holds no number or that the call leaves unbound is still read.
+TEST_F(Formula, ShortFormulasBindAndReadTheirVariables) {
+    CExpression e("X+Y");
+    e.Variable(2)->Value = rt::Variant("3");
+    const double one = 1;
+    EXPECT_EQ(e.ValueFast(&one, 1), 4);  // Y unbound: its numeric text
+    e.Variable(1)->Value = rt::Variant("texto");
+    const double both[] = {1, 2};
+    EXPECT_EQ(e.ValueFast(both, 2), 3);
+    EXPECT_EQ(e.Variable(1)->Value, rt::Variant(1.0));
+    EXPECT_EQ(e.Variable(2)->Value, rt::Variant(2.0));
+    const double again[] = {5, 7};
+    EXPECT_EQ(e.ValueFast(again, 2), 12);
+    EXPECT_EQ(e.Variable(2)->Value, rt::Variant(7.0));
 }
 
 TEST_F(Formula, ReversePolishText) {
