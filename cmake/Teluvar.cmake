@@ -110,3 +110,32 @@ function(teluvar_fuzz_target name)
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
 endfunction()
+
+# teluvar_art(<name> FILE <file.rgb32> LIBS <targets...>)
+# A picture drawn at build time by the program's own drawing code: the
+# program <name> (from <name>.cpp of the current folder) writes its raw
+# pixels to art/<file>, and the target <name>_pixels makes them.
+function(teluvar_art name)
+  cmake_parse_arguments(ARG "" "FILE" "LIBS" ${ARGN})
+  add_executable(${name} ${name}.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_compile_options(${name} PRIVATE ${TELUVAR_WARNINGS})
+  set(pixels ${PROJECT_BINARY_DIR}/src/app/art/${ARG_FILE})
+  add_custom_command(OUTPUT ${pixels}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/src/app/art
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> ${pixels}
+    DEPENDS ${name} VERBATIM)
+  add_custom_target(${name}_pixels DEPENDS ${pixels})
+endfunction()
+
+# teluvar_carry_art(<target> <name> <file.rgb32>)
+# Carries the pixels of teluvar_art <name> as a resource of <target>
+# (":/teluvar/<file>"), uncompressed: the program and the tests that show
+# the same window.
+function(teluvar_carry_art target name file)
+  set(pixels ${PROJECT_BINARY_DIR}/src/app/art/${file})
+  set_source_files_properties(${pixels} PROPERTIES GENERATED TRUE)
+  qt_add_resources(${target} "${name}" PREFIX "/teluvar" BASE ${PROJECT_BINARY_DIR}/src/app/art
+    OPTIONS -no-compress FILES ${pixels})
+  add_dependencies(${target} ${name}_pixels)
+endfunction()
