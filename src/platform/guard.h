@@ -38,8 +38,10 @@ void ReportFailedInstruction(const rt::RuntimeError& error);
 void InstallIgnoredErrorLog();
 // Logs a fault (qCritical) and tells the user an internal fault happened.
 // `what` may be null when the exception carried no description. Both reports
-// stay inside the guard: a box that cannot be shown is logged, never thrown
-// across the event loop.
+// stay inside the guard when their box cannot be shown (the dialog service's
+// std::logic_error): that is logged, never thrown across the event loop.
+// Anything else a box throws is a fault of the dialog service, not of the
+// handler, and is left to escape rather than be hidden here.
 void ReportInternalFault(const char* what);
 
 // Runs a handler that the event loop calls. Returns whether it completed.

@@ -425,30 +425,31 @@ void Form1::ShowWorkspace(int index) {
         return;
     }
     SharedState& g = Shared();
+    const bool welcome = WelcomeShown;
+    ClearWelcome();
+    const bool chosen = index >= 0 && index <= 5;  // a workspace, not the help
+    if (index == 7) {
+        fraHelp->show();
+        fraHelp->raise();
+        if (g.WorkspaceMode == kNoWorkspace) {
+            cmdHelpCtrl[0]->Press();
+            rtbHelp->SetSelStart(0);
+            rtbHelp->SetFocus();
+            return;
+        }
+        cboHelp->SetListIndex(0);
+        rtbHelp->SetSelStart(0);
+        rtbHelp->SetFocus();
+        index = LastWorkspaceIndex;
+    }
+    if (index < 0 || index > 5) return;
     const WorkspaceId shownMode = g.WorkspaceMode;
     const int shownIndex = LastWorkspaceIndex;
-    const bool welcome = WelcomeShown;
     const bool done = rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
-        ClearWelcome();
-        if (index >= 0 && index <= 5) {
+        if (chosen) {
             g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
-        if (index == 7) {
-            fraHelp->show();
-            fraHelp->raise();
-            if (g.WorkspaceMode == kNoWorkspace) {
-                cmdHelpCtrl[0]->Press();
-                rtbHelp->SetSelStart(0);
-                rtbHelp->SetFocus();
-                return;
-            }
-            cboHelp->SetListIndex(0);
-            rtbHelp->SetSelStart(0);
-            rtbHelp->SetFocus();
-            index = LastWorkspaceIndex;
-        }
-        if (index < 0 || index > 5) return;
         SetupWorkspace(index);
     });
     if (!done) KeepShownWorkspace(shownMode, shownIndex, welcome);

@@ -351,10 +351,9 @@ void RigidStatics::NewEstcrProblem() {
         plat::MsgResult::Cancel)
         return;
     // Every step runs: a redraw that fails (an origin box naming no point)
-    // or a page change that fails must not leave half of the old problem
-    // behind. The other steps only set controls.
-    rt::IgnoreError("the problem is erased even when the calculator page cannot be shown",
-                    [&] { form_->tabCalc->SetTab(0); });
+    // must not leave half of the old problem behind. The other steps only set
+    // controls.
+    form_->tabCalc->SetTab(0);
     p.cmdClearLstDCL->Press();
     rt::IgnoreError("the forces are erased even when the structure cannot be redrawn", [&] { EraseAllForces(); });
     EraseAllSepVectors();
