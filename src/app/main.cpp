@@ -5,6 +5,7 @@
 
 #include "app/firstpaint.h"
 #include "app/services.h"
+#include "platform/fontwarmup.h"
 #include "platform/guard.h"
 #include "platform/translations.h"
 #include "shell/form1.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Teluvar"));
     plat::InstallIgnoredErrorLog();
+    // The font database is read while the first window is built and painted.
+    const plat::FontDatabaseWarmUp fonts;
     // Qt's own menus and dialogs in Spanish, like the rest of the program.
     const plat::QtSpanish spanish;
     if (!spanish.Loaded())
@@ -22,7 +25,7 @@ int main(int argc, char** argv) {
                      qPrintable(spanish.File()));
     shell::Form1 form(app::RealServices());
     form.Form_Load();
-    app::ExitAfterFirstPaint::Arm(&form);
+    app::ExitAfterFirstPaint::Arm(&form, [&form] { return form.LoadFinished(); });
     form.show();
     return app.exec();
 }

@@ -568,6 +568,20 @@ void Picture::BlockCopy(int dstX, int dstY, int w, int h, const Picture& source,
     update();
 }
 
+void Picture::PaintImage(const QImage& image, int dstX, int dstY, const QString& source) {
+    SyncImage();
+    {
+        QPainter p(&image_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(dstX, dstY, image);
+    }
+    DrawnPrimitive d = Record(DrawnPrimitive::Kind::BlockCopy, 0);
+    d.points = {QPointF(dstX, dstY), QPointF(image.width(), image.height())};
+    d.text = source;
+    drawn_.push_back(std::move(d));
+    update();
+}
+
 // ---- events -----------------------------------------------------------------
 
 void Picture::paintEvent(QPaintEvent*) {

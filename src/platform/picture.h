@@ -204,6 +204,11 @@ public:
     void BlockCopy(int dstX, int dstY, int width, int height, const Picture& source, int srcX, int srcY,
                    RasterOp op = RasterOp::Copy);
 
+    // Pixels drawn once at (dstX, dstY) in device pixels, as a block copy
+    // from a picture named source would draw them (what the build drew for
+    // the program); Cls clears them like anything drawn.
+    void PaintImage(const QImage& image, int dstX, int dstY, const QString& source);
+
     // A background picture: drawn now and again by every Cls. resizeToFit
     // makes the control the picture's size.
     void SetPicture(const QImage& image, bool resizeToFit = false);

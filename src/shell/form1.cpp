@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QSet>
 #include <stdexcept>
+#include <string>
 
 #include "platform/buttons.h"
 #include "platform/common.h"
@@ -13,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/fonts.h"
+#include "platform/fontwarmup.h"
 #include "platform/frames.h"
 #include "platform/guard.h"
 #include "platform/labels.h"
@@ -87,40 +89,6 @@ Form1::Form1(Workspaces services, QWidget* parent) : QWidget(parent), services_(
     // What the first paint shows; the rest waits for FinishLoad.
     BuildShownSharedControls();
     pic1->hide();
-    shpTools->raise();
-}
-
-void Form1::BuildHiddenControls() {
-    // Widgets created now under a visible parent stay hidden unless shown;
-    // those not hidden on purpose are shown, as showing the form would have
-    // shown them had they existed then.
-    const QList<QWidget*> existing = findChildren<QWidget*>();
-    const QSet<QWidget*> before(existing.begin(), existing.end());
-    BuildHiddenSharedControls();
-    // Design-time state: no panel shows before the first choice.
-    for (QWidget* w : std::initializer_list<QWidget*>{fraExpr, fraDirec, tabCalc, fraHelp}) w->hide();
-
-    const Workspaces& s = services_;
-    s.direction->BuildPanels(*this);
-    s.calculator->BuildPanels(*this);
-    s.particle->BuildPanels(*this);
-    s.rigid->BuildPanels(*this);
-    s.motion->BuildPanels(*this);
-    s.kinematics->BuildPanels(*this);
-    s.help->BuildPanels(*this);
-    CheckSlots();
-
-    for (QWidget* w : std::initializer_list<QWidget*>{panels.picBar, panels.fraCalc, panels.fraUnits, panels.tabStat,
-                                                      panels.fraEstp, panels.fraTable, panels.tabMrua, panels.fraKinem})
-        w->hide();
-    panels.picRuts->hide();
-    if (isVisible()) {
-        for (QWidget* w : findChildren<QWidget*>()) {
-            if (before.contains(w) || w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
-            if (w->parentWidget() && w->parentWidget()->isVisible()) w->show();
-        }
-    }
-    fraHelp->raise();
     shpTools->raise();
 }
 
@@ -271,8 +239,8 @@ void Form1::CheckSlots() const {
 void Form1::Form_Load() {
     // What the first paint shows: the drawing pictures' scales, the shared
     // defaults, the conversion pane moved out of sight and the welcome page.
-    // The hidden workspace panels are built and prepared by FinishLoad, right
-    // after the first paint and before any input, in the load event's order.
+    // The hidden workspace panels are built and prepared after the first
+    // paint, in steps in the load event's order (RunLoadStep).
     for (plat::Picture* p : {pic, pic1}) p->ScaleYUp();
     InitGlobals();
     shpTools->move(-200, 200);
@@ -281,10 +249,61 @@ void Form1::Form_Load() {
 }
 
 void Form1::FinishLoad() {
-    if (!loadPending_) return;
-    loadPending_ = false;
-    BuildHiddenControls();
+    while (RunLoadStep()) {}
+}
 
+bool Form1::LoadFinished() const { return !loadPending_; }
+
+bool Form1::RunLoadStep() {
+    if (!loadPending_) return false;
+    // The step is taken before it runs: one that fails is not run again.
+    const int step = nextLoadStep_++;
+    if (nextLoadStep_ == kLoadSteps) loadPending_ = false;
+    const Workspaces& s = services_;
+    switch (step) {
+    case 0: {
+        // Widgets created from now on under a visible parent stay hidden
+        // unless shown; step 8 shows those not hidden on purpose, as showing
+        // the form would have shown them had they existed then.
+        const QList<QWidget*> existing = findChildren<QWidget*>();
+        shownAtLoad_ = QSet<QWidget*>(existing.begin(), existing.end());
+        BuildHiddenSharedControls();
+        // Design-time state: no panel shows before the first choice.
+        for (QWidget* w : std::initializer_list<QWidget*>{fraExpr, fraDirec, tabCalc, fraHelp}) w->hide();
+        break;
+    }
+    case 1: s.direction->BuildPanels(*this); break;
+    case 2: s.calculator->BuildPanels(*this); break;
+    case 3: s.particle->BuildPanels(*this); break;
+    case 4: s.rigid->BuildPanels(*this); break;
+    case 5: s.motion->BuildPanels(*this); break;
+    case 6: s.kinematics->BuildPanels(*this); break;
+    case 7: s.help->BuildPanels(*this); break;
+    case 8: FinishPanels(); break;
+    case 9: PrepareLoadedPanels(); break;
+    default: rt::Fault("Form1: no load step " + std::to_string(step));
+    }
+    return loadPending_;
+}
+
+void Form1::FinishPanels() {
+    CheckSlots();
+    for (QWidget* w : std::initializer_list<QWidget*>{panels.picBar, panels.fraCalc, panels.fraUnits, panels.tabStat,
+                                                      panels.fraEstp, panels.fraTable, panels.tabMrua, panels.fraKinem})
+        w->hide();
+    panels.picRuts->hide();
+    if (isVisible()) {
+        for (QWidget* w : findChildren<QWidget*>()) {
+            if (shownAtLoad_.contains(w) || w->testAttribute(Qt::WA_WState_ExplicitShowHide)) continue;
+            if (w->parentWidget() && w->parentWidget()->isVisible()) w->show();
+        }
+    }
+    shownAtLoad_.clear();
+    fraHelp->raise();
+    shpTools->raise();
+}
+
+void Form1::PrepareLoadedPanels() {
     for (plat::Picture* p : {panels.picOpt, panels.picArgs, panels.picArgs1, panels.picArgs2}) p->ScaleYUp();
     panels.gd->SetRow(1);
     panels.gd->SetCol(1);
@@ -323,7 +342,7 @@ void Form1::FinishLoad() {
 }
 
 void Form1::ShowWelcome() {
-    DrawWelcome(*pic, Shared());
+    if (!ShowStoredWelcome(*pic, Shared())) DrawWelcome(*pic, Shared());
     WelcomeShown = true;
 }
 
@@ -358,15 +377,31 @@ void Form1::RenderToolbar() {
 bool Form1::event(QEvent* e) {
     // A move to a screen of another pixel density draws the toolbar again.
     if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show) RenderToolbar();
-    // The first paint of the loaded form queues the rest of the load event
-    // behind it; posted events run before the input that follows.
+    // The first paint of the loaded form starts the rest of the load event
+    // behind it, one step per turn of the event loop.
     if (e->type() == QEvent::Paint && loadPending_ && !finishQueued_) {
         finishQueued_ = true;
-        // Run from the event loop like any handler, so through the guard.
-        QMetaObject::invokeMethod(
-            this, [this] { plat::Guarded([this] { FinishLoad(); }); }, Qt::QueuedConnection);
+        QueueLoadStep();
     }
     return QWidget::event(e);
+}
+
+void Form1::QueueLoadStep() {
+    // A queued call runs in the loop's next turn, after the input that came
+    // in meanwhile: the window answers between steps. Every step lays out
+    // text, so while the font database is still being read the loop goes on
+    // taking input and the steps start once it has been. Run from the event
+    // loop like any handler, so through the guard.
+    plat::WhenFontDatabaseReady(this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                bool more = false;
+                plat::Guarded([&] { more = RunLoadStep(); });
+                if (more) QueueLoadStep();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 // ---- workspace switch

@@ -19,16 +19,18 @@
 //   (defaults.h); Decimals is text::G() (globals.h).
 //
 // Life: construct with the workspaces' services, then call Form_Load once
-// (main and the test fixture do), then show; the first paint queues
-// FinishLoad, which builds the workspace panels (tests that do not wait for
-// the paint call it). Before the first toolbar button no workspace is
-// active and the welcome page is on pic.
+// (main and the test fixture do), then show; the first paint starts the
+// rest of the load in steps, one per turn of the event loop, which build
+// the workspace panels (tests that do not wait for the paint call
+// FinishLoad). Before the first toolbar button no workspace is active and
+// the welcome page is on pic.
 //
 // Faults: a workspace whose set-up stops at a run-time error
 // (rt::RuntimeError) is not switched to: the one shown before is shown again,
 // with its work, and the toolbar's highlight stays on it. A service missing at
 // construction, or a panel slot a subsystem left empty, is a programming
 // error: std::logic_error.
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -67,17 +69,22 @@ public:
 
     // The load event, in two parts. Form_Load does what the first paint
     // shows: the drawing pictures' y-up scales, the shared defaults and the
-    // welcome page. FinishLoad, queued by the first paint (and run by the
-    // toolbar and the workspace switch if they come first), builds the
-    // hidden shared controls (result tabs, expression strip, direction and
-    // help frames) and every workspace's panels, and does the rest in the
-    // load event's order:
+    // welcome page. The rest builds the hidden shared controls (result tabs,
+    // expression strip, direction and help frames) and every workspace's
+    // panels, and does the rest in the load event's order:
     // y-up scales, grids, clock, argument help, option keys, motion table,
-    // equation lines, placements. Call Form_Load once; FinishLoad runs once,
-    // later calls do nothing. Code that reaches the workspace controls
-    // without showing the form calls FinishLoad first.
+    // equation lines, placements. The first paint starts it in steps, one
+    // per turn of the event loop (the shared controls, each workspace's
+    // panels, their check, the preparations), so that the window takes
+    // input between them; FinishLoad runs what is left at once, and the
+    // toolbar and the workspace switch call it first. Call Form_Load once;
+    // once the load has finished, FinishLoad does nothing. Code that reaches
+    // the workspace controls without showing the form calls FinishLoad
+    // first.
     void Form_Load();
     void FinishLoad();
+    // Every step of the load has run.
+    bool LoadFinished() const;
 
     // Toolbar: positions in twips from Image1's top-left corner.
     void Image1_MouseDown(int button, int shift, double x, double y);
@@ -97,7 +104,8 @@ public:
     void PlaceFraExpr(int mode);
     void PlacefraDirec(int mode);
 
-    // Draws the welcome page on pic and sets WelcomeShown.
+    // Shows the welcome page on pic (the pixels the build stored, when the
+    // program carries them; drawn otherwise) and sets WelcomeShown.
     void ShowWelcome();
 
     // Rotation of the particle-statics axes, read back from cmdRotangle's
@@ -155,7 +163,11 @@ private:
     void BuildShownSharedControls();
     void BuildHiddenSharedControls();
     void BuildHelpPanel();
-    void BuildHiddenControls();
+    // Runs the next step of the load; true while steps remain.
+    bool RunLoadStep();
+    void QueueLoadStep();
+    void FinishPanels();         // checks, hides and shows what the panels built
+    void PrepareLoadedPanels();  // the load event's preparations after the build
     void CheckSlots() const;
     void SetWorkspacePanels(int index);
     void SetFrameColours(rt::ColorRef light, rt::ColorRef dark);
@@ -176,9 +188,13 @@ private:
     // The motion workspace (3 or 4) whose problem the shared table holds;
     // -1 before one is set up or once a new one must start.
     int motionTable_ = -1;
-    bool loadPending_ = false;   // Form_Load ran, FinishLoad not yet
-    bool finishQueued_ = false;  // the first paint queued FinishLoad
-    bool quitting_ = false;      // QuitProgram agreed: the close goes through
+    static constexpr int kLoadSteps = 10;
+    bool loadPending_ = false;   // Form_Load ran, steps of the load remain
+    int nextLoadStep_ = 0;       // 0..kLoadSteps - 1 while loadPending_
+    bool finishQueued_ = false;  // the first paint started the steps
+    // The form's widgets before the panels were built (see RunLoadStep).
+    QSet<QWidget*> shownAtLoad_;
+    bool quitting_ = false;  // QuitProgram agreed: the close goes through
 
 protected:
     bool event(QEvent* e) override;

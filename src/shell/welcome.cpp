@@ -1,5 +1,7 @@
 #include "shell/welcome.h"
 
+#include <QImage>
+#include <QResource>
 #include <array>
 #include <cmath>
 
@@ -63,6 +65,26 @@ void DrawWelcome(plat::Picture& pic, const SharedState& st) {
     }
     pic.SetForeColor(rt::kBlack);
     pic.SetFontSize(10);
+}
+
+bool ShowStoredWelcome(plat::Picture& pic, const SharedState& st) {
+    // What the build drew on: a new picture's ground and face, y up.
+    const bool startUpPicture =
+        st.PicWidth == kWelcomeWidth && st.PicHeight == kWelcomeHeight && pic.width() == kWelcomeWidth &&
+        pic.height() == kWelcomeHeight && pic.ScaleWidth() == kWelcomeWidth && pic.ScaleHeight() == -kWelcomeHeight &&
+        pic.Drawn().empty() && pic.BackColor() == rt::kWhite && pic.FontName() == QLatin1String("Times New Roman") &&
+        !pic.FontBold() && !pic.FontItalic();
+    if (!startUpPicture) return false;
+    // The stored pixels, 32 bits each, row by row, taken as they are.
+    const QResource stored{QLatin1String(kWelcomeArt)};
+    const qsizetype bytes = qsizetype(kWelcomeWidth) * kWelcomeHeight * 4;
+    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes)
+        return false;
+    pic.PaintImage(QImage(stored.data(), kWelcomeWidth, kWelcomeHeight, QImage::Format_RGB32), 0, 0,
+                   QStringLiteral("welcome"));
+    pic.SetForeColor(rt::kBlack);
+    pic.SetFontSize(10);
+    return true;
 }
 
 }  // namespace shell

@@ -1,9 +1,15 @@
 // Face lookup, point sizes, the Symbol table and the dingbat look-alikes.
 #include <gtest/gtest.h>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
 #include "platform/fonts.h"
+#include "platform/fontwarmup.h"
 #include "platform/symbolfont.h"
 
 namespace {
@@ -116,6 +122,32 @@ TEST(FaceText, ButtonGlyphsAreDistinctAndDrawable) {
         seen << t;
         for (QChar c : t) EXPECT_TRUE(Drawable(QStringLiteral("Times New Roman"), c));
     }
+}
+
+// Work that waits for the font database runs once, on the UI thread: at
+// once when no warm-up is reading it, after the warm-up otherwise.
+TEST(FontDatabaseWarmUp, WaitingWorkRunsOnceOnTheUiThread) {
+    QObject context;
+    int atOnce = 0;
+    plat::WhenFontDatabaseReady(&context, [&] { ++atOnce; });
+    EXPECT_EQ(atOnce, 1);
+
+    int runs = 0;
+    bool onUiThread = false;
+    {
+        const plat::FontDatabaseWarmUp warmUp;
+        plat::WhenFontDatabaseReady(&context, [&] {
+            ++runs;
+            onUiThread = QThread::currentThread() == context.thread();
+        });
+        QElapsedTimer waited;
+        waited.start();
+        while (runs == 0 && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(onUiThread);
+    EXPECT_FALSE(QFontDatabase::families().isEmpty());
 }
 
 }  // namespace
