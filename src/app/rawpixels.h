@@ -1,7 +1,7 @@
 #pragma once
 // What the build steps that draw pictures for the program's resources
 // write: the pixels of an RGB32 image, 32 bits each, row by row, nothing
-// else, so that the program can take them as they are.
+// else, so that the program can take them as they are (plat::StoredPixels).
 #include <QFile>
 #include <QImage>
 #include <QString>

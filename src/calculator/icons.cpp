@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QResource>
 #include <cmath>
 #include <functional>
 #include <numbers>
 
 #include "platform/fonts.h"
+#include "platform/storedpixels.h"
 
 namespace calc {
 
@@ -285,12 +285,8 @@ QImage DrawIconSheet() {
 }
 
 QImage IconSheet() {
-    // The stored pixels, 32 bits each, row by row, taken as they are.
-    const QResource stored{QLatin1String(kIconSheetArt)};
-    const qsizetype bytes = qsizetype(kSheetWidth) * kSheetHeight * 4;
-    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression && stored.size() == bytes)
-        return QImage(stored.data(), kSheetWidth, kSheetHeight, QImage::Format_RGB32);
-    return DrawIconSheet();
+    const QImage stored = plat::StoredPixels(kIconSheetArt, kSheetWidth, kSheetHeight);
+    return stored.isNull() ? DrawIconSheet() : stored;
 }
 
 }  // namespace calc

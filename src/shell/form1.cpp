@@ -66,10 +66,10 @@ plat::RichPane* MakePane(const QString& name, QWidget* parent, const QString& fa
     return p;
 }
 
-// The workspace of toolbar index 0..5: the buttons are laid out in the
-// order of WorkspaceId.
+// The workspace of toolbar index 0..5 (the callers check it): the buttons
+// are laid out in the order of WorkspaceId.
 WorkspaceId WorkspaceOfIndex(int index) {
-    rt::CheckIndex(index, 0, 5);
+    rt::ExpectIndex(index, 0, 5, "workspace");
     return static_cast<WorkspaceId>(index + 1);
 }
 
@@ -480,14 +480,17 @@ void Form1::ShowWorkspace(int index) {
     if (index < 0 || index > 5) return;
     const WorkspaceId shownMode = g.WorkspaceMode;
     const int shownIndex = LastWorkspaceIndex;
-    const bool done = rt::IgnoreError("a workspace that cannot be set up leaves the one shown", [&] {
+    try {
         if (chosen) {
             g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
         SetupWorkspace(index);
-    });
-    if (!done) KeepShownWorkspace(shownMode, shownIndex, welcome);
+    } catch (const rt::RuntimeError& e) {
+        // The student is told the choice failed and keeps what was shown.
+        KeepShownWorkspace(shownMode, shownIndex, welcome);
+        plat::ReportFailedInstruction(e);
+    }
 }
 
 void Form1::ClearWelcome() {

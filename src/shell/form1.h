@@ -27,7 +27,8 @@
 //
 // Faults: a workspace whose set-up stops at a run-time error
 // (rt::RuntimeError) is not switched to: the one shown before is shown again,
-// with its work, and the toolbar's highlight stays on it. A service missing at
+// with its work, the toolbar's highlight stays on it and the student gets
+// the message of a failed instruction. A service missing at
 // construction, or a panel slot a subsystem left empty, is a programming
 // error: std::logic_error.
 #include <QSet>

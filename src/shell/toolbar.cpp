@@ -2,10 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QResource>
 #include <cmath>
 
 #include "platform/fonts.h"
+#include "platform/storedpixels.h"
 
 namespace shell {
 
@@ -429,11 +429,8 @@ QPixmap ProcStrip(bool projectile, qreal dpr) {
 
 QPixmap ToolbarPixmap(qreal dpr) {
     if (dpr == 1) {
-        // The stored pixels, 32 bits each, row by row, taken as they are.
-        const QResource stored{QLatin1String(kToolbarArt)};
-        const qsizetype bytes = qsizetype(kToolbarWidth) * kToolbarHeight * 4;
-        if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression && stored.size() == bytes)
-            return QPixmap::fromImage(QImage(stored.data(), kToolbarWidth, kToolbarHeight, QImage::Format_RGB32));
+        const QImage stored = plat::StoredPixels(kToolbarArt, kToolbarWidth, kToolbarHeight);
+        if (!stored.isNull()) return QPixmap::fromImage(stored);
     }
     return DrawToolbarPixmap(dpr);
 }

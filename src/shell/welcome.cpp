@@ -1,11 +1,10 @@
 #include "shell/welcome.h"
 
-#include <QImage>
-#include <QResource>
 #include <array>
 #include <cmath>
 
 #include "platform/picture.h"
+#include "platform/storedpixels.h"
 #include "shell/drawpicture.h"
 
 namespace shell {
@@ -75,13 +74,9 @@ bool ShowStoredWelcome(plat::Picture& pic, const SharedState& st) {
         pic.Drawn().empty() && pic.BackColor() == rt::kWhite && pic.FontName() == QLatin1String("Times New Roman") &&
         !pic.FontBold() && !pic.FontItalic();
     if (!startUpPicture) return false;
-    // The stored pixels, 32 bits each, row by row, taken as they are.
-    const QResource stored{QLatin1String(kWelcomeArt)};
-    const qsizetype bytes = qsizetype(kWelcomeWidth) * kWelcomeHeight * 4;
-    if (!stored.isValid() || stored.compressionAlgorithm() != QResource::NoCompression || stored.size() != bytes)
-        return false;
-    pic.PaintImage(QImage(stored.data(), kWelcomeWidth, kWelcomeHeight, QImage::Format_RGB32), 0, 0,
-                   QStringLiteral("welcome"));
+    const QImage stored = plat::StoredPixels(kWelcomeArt, kWelcomeWidth, kWelcomeHeight);
+    if (stored.isNull()) return false;
+    pic.PaintImage(stored, 0, 0, QStringLiteral("welcome"));
     pic.SetForeColor(rt::kBlack);
     pic.SetFontSize(10);
     return true;

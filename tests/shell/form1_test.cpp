@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/flexgrid.h"
 #include "platform/frames.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/picture.h"
@@ -835,7 +836,10 @@ TEST_F(Form1Test, AFailedSwitchLeavesTheWorkspaceShown) {
     const QPoint highlight = form().shpTools->pos();
     const QRect tabs = Geo(form().tabCalc);
     FailOn("AdaptCtrls");
+    dialogs.Answer(plat::MsgResult::OK);
     PressToolbar(4);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInstructionFailed));
     EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
     EXPECT_TRUE(Find<QWidget>("fraCalc")->isVisible());
@@ -852,7 +856,9 @@ TEST_F(Form1Test, AFailedSwitchLeavesTheWorkspaceShown) {
 TEST_F(Form1Test, AFailedFirstSwitchKeepsTheWelcomePage) {
     const bool expr = form().fraExpr->isVisible(), tabs = form().tabCalc->isVisible();
     FailOn("AdaptCtrls");
+    dialogs.Answer(plat::MsgResult::OK);
     PressToolbar(4);
+    EXPECT_EQ(dialogs.Shown().size(), 1u);
     EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
     EXPECT_TRUE(form().WelcomeShown);
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());

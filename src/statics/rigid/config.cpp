@@ -350,12 +350,11 @@ void RigidStatics::NewEstcrProblem() {
     if (AskBeforeErasing("Confirmar borrado de todo.", plat::MsgButtons::OKCancel, plat::MsgResult::Cancel) ==
         plat::MsgResult::Cancel)
         return;
-    // Every step runs: a redraw that fails (an origin box naming no point)
-    // must not leave half of the old problem behind. The other steps only set
-    // controls.
+    // Nothing is redrawn on the way: the picture is cleared at the end, so an
+    // origin box naming no point cannot stop the erasing halfway.
     form_->tabCalc->SetTab(0);
     p.cmdClearLstDCL->Press();
-    rt::IgnoreError("the forces are erased even when the structure cannot be redrawn", [&] { EraseAllForces(); });
+    EraseForceRecords();
     EraseAllSepVectors();
     form_->rtbSolve->SetText(QString());
     p.txtSuprEqn->SetText(QString());

@@ -283,13 +283,16 @@ void RigidStatics::cmdDCL_Click(int index) {
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
 
-void RigidStatics::EraseAllForces() {
-    Panel& p = panel_;
-    p.gd1->SetRows(1);
+void RigidStatics::EraseForceRecords() {
+    panel_.gd1->SetRows(1);
     st_.EraseForces();
-    p.lblDCLPts->SetCaption(QString());
+    panel_.lblDCLPts->SetCaption(QString());
+}
+
+void RigidStatics::EraseAllForces() {
+    EraseForceRecords();
     DrawStructureFrame(st_, pic1());
-    DrawSystemLines(st_, pic1(), plat::StdStr(p.txtOrigin->Text()));
+    DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()));
 }
 
 void RigidStatics::RedrawDCL(const std::string& system) {

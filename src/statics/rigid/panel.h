@@ -121,6 +121,9 @@ public:
     void optDCL_Click(int index);
     void cmdAddForce_Click();
     void cmdDCL_Click(int index);
+    // The forces' grid rows, records and point list; EraseAllForces also
+    // redraws the structure without them.
+    void EraseForceRecords();
     void EraseAllForces();
     void RedrawDCL(const std::string& system);
     void optShowDCL_Click(int index);
