@@ -63,25 +63,44 @@ void EmptyUndoably(plat::RichPane& box) {
     box.setTextCursor(c);
 }
 
-QString HotKeyLettersHint(const QString& letters) {
-    QStringList each;
-    for (QChar l : letters) each << QString(l) + QStringLiteral(" con Ctrl+") + QString(l.toUpper());
-    QString list = each.join(QStringLiteral(", "));
-    if (each.size() > 1) {
-        const qsizetype last = list.lastIndexOf(QStringLiteral(", "));
-        list.replace(last, 2, QStringLiteral(" y "));
-    }
-    return QStringLiteral("Con las teclas rápidas activas, escribe ") + list + QStringLiteral(".");
+namespace {
+
+// "la b", "la b y la m", "la b, la m y la d".
+QString JoinSpanish(const QStringList& items) {
+    if (items.size() < 2) return items.join(QString());
+    return QStringList(items.begin(), items.end() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") +
+           items.back();
 }
+
+QString NamedLetters(const QString& letters) {
+    QStringList each;
+    for (QChar l : letters) each << QStringLiteral("la ") + l;
+    return JoinSpanish(each);
+}
+
+QString CtrlKeys(const QString& letters) {
+    QStringList each;
+    for (QChar l : letters) each << QStringLiteral("Ctrl+") + l.toUpper();
+    return JoinSpanish(each);
+}
+
+}  // namespace
 
 void HotKeyLetters::Took(QChar letter) {
     if (!letters_.contains(letter)) letters_ += letter;
 }
 
 void HotKeyLetters::KeyDown(const plat::RichPane& box) {
-    // A box found empty starts a new formula, unless B emptied it.
-    if (box.TextLength() == 0 && !emptiedByB_) letters_.clear();
-    emptiedByB_ = false;
+    // A box found empty after it held text starts a new formula, unless B
+    // emptied it. A box that stays empty keeps what was taken: a capital
+    // typed first types nothing.
+    if (box.TextLength() > 0) {
+        sawText_ = true;
+    } else if (sawText_) {
+        letters_.clear();
+        emptied_ = false;
+        sawText_ = false;
+    }
 }
 
 void HotKeyLetters::KeyB(plat::RichPane& box, int& keyCode, int shift) {
@@ -89,8 +108,9 @@ void HotKeyLetters::KeyB(plat::RichPane& box, int& keyCode, int shift) {
         box.SetSelText(QStringLiteral("b"));
     } else {
         if (shift == kNone) {
+            if (box.TextLength() > 0) emptied_ = true;
             EmptyUndoably(box);
-            emptiedByB_ = true;
+            sawText_ = false;  // this emptiness is B's
         }
         Took(QLatin1Char('b'));
     }
@@ -127,11 +147,53 @@ bool HotKeyLetters::LetterKey(plat::RichPane& box, int& keyCode, int shift) {
     return true;
 }
 
-QString HotKeyLetters::Hint() const { return letters_.isEmpty() ? QString() : HotKeyLettersHint(letters_); }
+QString HotKeyLetters::Hint(bool lettersOn) const {
+    QString hot = letters_;
+    hot.remove(QLatin1Char('b'));
+    const bool switchable = switch_ == Switch::TR;
+    QStringList says;
+    if (!hot.isEmpty()) {
+        const bool one = hot.size() == 1;
+        const QString named = NamedLetters(hot);
+        if (lettersOn || !switchable) {
+            says << QStringLiteral("Las teclas rápidas no dejaron escribir ") + named +
+                        (one ? QStringLiteral(": escríbela con ") : QStringLiteral(": escríbelas con ")) +
+                        CtrlKeys(hot) + QLatin1Char('.');
+            if (switchable)
+                says << (one ? QStringLiteral("Un clic en «TR» desactiva las teclas rápidas, y entonces esa letra "
+                                              "se escribe sin Ctrl.")
+                             : QStringLiteral("Un clic en «TR» desactiva las teclas rápidas, y entonces esas "
+                                              "letras se escriben sin Ctrl."));
+        } else {
+            says << QStringLiteral("Las teclas rápidas no dejaron escribir ") + named +
+                        QStringLiteral("; ahora están desactivadas («TR») y ") +
+                        (one ? QStringLiteral("esa letra se escribe sin Ctrl.")
+                             : QStringLiteral("esas letras se escriben sin Ctrl."));
+        }
+    }
+    if (letters_.contains(QLatin1Char('b'))) {
+        const QString also = switchable ? QStringLiteral(", aun con las teclas rápidas desactivadas") : QString();
+        says << (emptied_ ? QStringLiteral("La tecla B vacía el cuadro")
+                          : QStringLiteral("La tecla B no escribe la letra")) +
+                    also + QStringLiteral(": escribe la b con Ctrl+B.");
+        if (emptied_) says << QStringLiteral("Oprime Ctrl+Z hasta que vuelva lo que la B borró.");
+    }
+    return says.join(QLatin1Char(' '));
+}
 
-QString HotKeyLetters::Explain(const QString& engineMessage) const {
+QString HotKeyLetters::Explain(const QString& engineMessage, bool lettersOn) const {
     if (letters_.isEmpty()) return engineMessage;
-    return engineMessage + QLatin1Char(' ') + Hint();
+    QString message = engineMessage.trimmed();
+    if (!message.endsWith(QLatin1Char('.'))) message += QLatin1Char('.');
+    return message + QStringLiteral("\r\n") + Hint(lettersOn);
+}
+
+QString ExprStrip::HotKeyHint() const { return hotKeys_.Hint(shell::Shared().ExprHotKeys); }
+
+void ExprStrip::Refuse(const QString& message) {
+    c_.txtExpr->SetText(message);
+    if (hotKeys_.TookAny())
+        plat::MsgBox(hotKeys_.Explain(message, shell::Shared().ExprHotKeys), plat::MsgButtons::OK, plat::kAppTitle);
 }
 
 void ExprStrip::Attach() {
@@ -269,20 +331,20 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
         if (shell::Shared().ExprInfix) {
             const std::string r = CheckParentheses(s);
             if (r == kUnbalancedBrackets) {
-                result.SetText(FromUtf8(r));
+                Refuse(FromUtf8(r));
                 return;
             }
             num::CExpression e;
             e.RaiseErrors = false;
             e.SetExpression(r);
             if (e.ErrorCode() != 0) {
-                result.SetText(hotKeys_.Explain(FromUtf8(e.ErrorDescription())));
+                Refuse(FromUtf8(e.ErrorDescription()));
                 e.ClearError();
                 return;
             }
             const std::string shown = e.Value().ToText();
             if (shown.empty()) {
-                result.SetText(kExprError);
+                Refuse(kExprError);
                 e.ClearError();
                 return;
             }
@@ -290,11 +352,15 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
             AppendLogLine();
         } else {
             const RpnResult r = EvalRPN(s);
-            if (!r.message.empty()) plat::MsgBox(FromUtf8(r.message), plat::MsgButtons::OK, FromUtf8(r.messageTitle));
+            QString message = FromUtf8(r.message);
+            if (!r.ok && hotKeys_.TookAny())
+                message =
+                    hotKeys_.Explain(message.isEmpty() ? FromUtf8(r.Text()) : message, shell::Shared().ExprHotKeys);
+            if (!message.isEmpty()) plat::MsgBox(message, plat::MsgButtons::OK, FromUtf8(r.messageTitle));
             result.SetText(FromUtf8(r.Text()));
             AppendLogLine();
         }
-    } catch (const rt::RuntimeError&) { result.SetText(kExprError); }
+    } catch (const rt::RuntimeError&) { Refuse(kExprError); }
 }
 
 }  // namespace calc

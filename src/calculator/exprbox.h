@@ -40,36 +40,45 @@ bool StepOverCloseParen(plat::RichPane& box);
 // must keep an undo history: setUndoRedoEnabled(true)).
 void EmptyUndoably(plat::RichPane& box);
 
-// Appended to the engine's message when a formula fails after hot keys took
-// some of the letters typed: how to type each of those letters itself.
-QString HotKeyLettersHint(const QString& letters);
-
 // The letter hot keys of a formula box and the letters they took. Without a
 // modifier B empties the box, D, K, M and Ñ type "/", "+", "*" and "^", and J
 // and F move the caret right and left; with Ctrl each types its letter in
 // lower case. With another modifier B, D, K, M and Ñ type nothing, and J and
 // F type as usual. Every letter such a key kept out of the box since the box
-// was last found empty is remembered for the message of a formula that then
-// fails, a capital included.
+// was last emptied (other than by B) is remembered, a capital included, so
+// that a formula that then fails can say how to type it.
+//
+// In the expression box the option key «TR» switches the letters other than
+// B off (B empties the box either way); the law boxes have no such switch.
 class HotKeyLetters {
 public:
+    enum class Switch { None, TR };
+    HotKeyLetters() = default;
+    explicit HotKeyLetters(Switch lettersSwitch) : switch_(lettersSwitch) {}
+
     // At every key down of the box, before any key acts.
     void KeyDown(const plat::RichPane& box);
     // B (66): the box emptied as one edit that Ctrl+Z takes back.
     void KeyB(plat::RichPane& box, int& keyCode, int shift);
     // D, K, M, Ñ, J, F; false for any other key.
     bool LetterKey(plat::RichPane& box, int& keyCode, int shift);
-    // The engine's message for a formula that does not compile, with how to
-    // type the letters taken.
-    QString Explain(const QString& engineMessage) const;
-    // How to type the letters taken, or nothing when none was.
-    QString Hint() const;
+
+    bool TookAny() const { return !letters_.isEmpty(); }
+    // How to type the letters taken, true for the switch's state now
+    // (lettersOn: the letters other than B are hot keys), or nothing when
+    // none was taken.
+    QString Hint(bool lettersOn = true) const;
+    // The engine's message for a formula that fails, closed by a full stop,
+    // and on a line of its own the hint.
+    QString Explain(const QString& engineMessage, bool lettersOn = true) const;
 
 private:
     void Took(QChar letter);
 
+    Switch switch_ = Switch::None;
     QString letters_;
-    bool emptiedByB_ = false;  // the last key down was B emptying the box
+    bool emptied_ = false;  // B emptied text out of the box since then
+    bool sawText_ = false;  // the box held text since it was last emptied
 };
 
 class ExprStrip {
@@ -97,18 +106,21 @@ public:
     bool CloseParenPending() const { return closeParenPending_; }
     // How to type the letters the hot keys kept out of the formula in the
     // box (empty when none): procedures that refuse the formula say it too.
-    QString HotKeyHint() const { return hotKeys_.Hint(); }
+    QString HotKeyHint() const;
 
 private:
     void InsertPolynomial();
     void AppendLogLine();
     void Insert(const QString& text);
     void InsertKeepingCaret(const QString& text);
+    // Shows a formula's failure in the result box, and in a message box
+    // with the hint when hot keys took letters out of it.
+    void Refuse(const QString& message);
 
     Controls c_;
     // A ")" is still to be put after the caret when the key is released.
     bool closeParenPending_ = false;
-    HotKeyLetters hotKeys_;
+    HotKeyLetters hotKeys_{HotKeyLetters::Switch::TR};
 };
 
 }  // namespace calc

@@ -153,6 +153,10 @@ void Calculator::BuildStrip(shell::Form1& form) {
     p.picOpt->OnMouseMove([this](int b, int s, double x, double y) { picOpt_MouseMove(b, s, x, y); });
     p.txtExpr = new plat::TextBox(QStringLiteral("txtExpr"), strip);
     p.txtExpr->setGeometry(146, 27, 239, 21);
+    // What the strip computed, like the other result panes: it can be
+    // selected and copied, never typed into, since F10, F11 and the grid's
+    // Insert take it as the result.
+    p.txtExpr->setReadOnly(true);
 
     // The grid pastes the strip's result with Insert.
     ArgGrid::Controls gc;

@@ -10,6 +10,8 @@
 
 #include "calc_fixture.h"
 #include "calculator/procbar.h"
+#include "platform/clipboard.h"
+#include "platform/keys.h"
 #include "platform/qstring_print.h"
 #include "platform/textbox.h"
 
@@ -43,6 +45,16 @@ protected:
         Box()->SetText(QString());
         Box()->setFocus();
     }
+    // Types text where "^x" stands for Ctrl+x.
+    void TypeWithCtrl(const QString& text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char('^') && i + 1 < text.size())
+                Key(Qt::Key(Qt::Key_A + (text.at(++i).unicode() - 'a')), Qt::ControlModifier);
+            else
+                Type(QString(text.at(i)));
+        }
+    }
+    void ClickTR() { panel().picOpt->MouseDown(1, 0, 24 + 12, 12); }
 };
 
 TEST_F(ExprTyping, TheHelpExamplesTypedAsWrittenGiveWhatTheHelpPromises) {
@@ -85,47 +97,112 @@ TEST_F(ExprTyping, AClosingBracketStepsOverTheOneTheOpeningPutThere) {
     EXPECT_EQ(Shown(), QStringLiteral("14"));
 }
 
-TEST_F(ExprTyping, TheEmptyingKeyCanBeUndoneAndTheMessageSaysHowToTypeTheLetter) {
-    // "abs(-3)" typed as such: b empties the box and s(-3) is left.
-    Fresh();
-    Type(QStringLiteral("abs(-3)"));
-    EXPECT_EQ(Box()->Text(), QStringLiteral("s(-3)"));
-    Key(Qt::Key_Return);
-    EXPECT_TRUE(Shown().startsWith(QStringLiteral("Símbolo o función desconocido"))) << Shown().toStdString();
-    EXPECT_TRUE(Shown().endsWith(QStringLiteral("Con las teclas rápidas activas, escribe b con Ctrl+B.")))
-        << Shown().toStdString();
+// A formula that fails after hot keys took letters out of it names them in a
+// message box and says how to type them, true for the «TR» key as it stands
+// at Enter; the "=" box keeps the engine's message alone. Typed as the
+// message says, the formula gives its value, and Ctrl+Z brings back what B
+// emptied.
+TEST_F(ExprTyping, AFormulaTheHotKeysTookLettersFromSaysInAMessageBoxHowToTypeThem) {
+    const QString unknown = QStringLiteral("Símbolo o función desconocido");
+    const QString oneOn = QStringLiteral(
+        "Un clic en «TR» desactiva las teclas rápidas, y entonces esa letra se "
+        "escribe sin Ctrl.");
+    const QString capitalB = QStringLiteral(
+        "La tecla B no escribe la letra, aun con las teclas rápidas desactivadas: escribe la b con Ctrl+B.");
+    const QString emptiedB = QStringLiteral(
+        "La tecla B vacía el cuadro, aun con las teclas rápidas desactivadas: escribe la b con Ctrl+B. Oprime "
+        "Ctrl+Z hasta que vuelva lo que la B borró.");
+    struct Case {
+        const char* typed;
+        bool hotKeys;    // «TR» on while typing
+        bool switchOff;  // «TR» clicked off before Enter
+        const char* left;
+        QString shown;  // the "=" box
+        QString hint;
+        const char* retyped;  // as the message says, "^x" standing for Ctrl+x
+        const char* value;
+    } cases[] = {
+        {"ABS(-3)", true, false, "AS(-3)", unknown, capitalB, "A^bS(-3)", "3"},
+        {"MAX(2,3)", true, false, "AX(2,3)", unknown,
+         QStringLiteral("Las teclas rápidas no dejaron escribir la m: escríbela con Ctrl+M. ") + oneOn, "^mAX(2,3)",
+         "3"},
+        {"180*RADS", true, false, "180*RAS", unknown,
+         QStringLiteral("Las teclas rápidas no dejaron escribir la d: escríbela con Ctrl+D. ") + oneOn, "180*RA^dS",
+         "3.14159265358979"},
+        {"7 MOD 3", true, false, "7 O 3", QStringLiteral("Operador desconocido"),
+         QStringLiteral("Las teclas rápidas no dejaron escribir la m y la d: escríbelas con Ctrl+M y Ctrl+D. Un clic "
+                        "en «TR» desactiva las teclas rápidas, y entonces esas letras se escriben sin Ctrl."),
+         "7 ^mO^d 3", "1"},
+        {"MIN(2,3)", true, true, "IN(2,3)", unknown,
+         QStringLiteral("Las teclas rápidas no dejaron escribir la m; ahora están desactivadas («TR») y esa letra se "
+                        "escribe sin Ctrl."),
+         "MIN(2,3)", "2"},
+        {"MAX(2,ABS(-3))", true, false, "AX(2,AS(-3))", unknown,
+         QStringLiteral("Las teclas rápidas no dejaron escribir la m: escríbela con Ctrl+M. ") + oneOn +
+             QLatin1Char(' ') + capitalB,
+         "^mAX(2,A^bS(-3))", "3"},
+        {"2+abs(-3)", true, false, "s(-3)", unknown, emptiedB, "2+a^bs(-3)", "5"},
+        {"2+abs(-3)", false, false, "s(-3)", unknown, emptiedB, "2+a^bs(-3)", "5"},
+    };
+    for (const Case& c : cases) {
+        if (G().ExprHotKeys != c.hotKeys) ClickTR();
+        Fresh();
+        Type(QString::fromUtf8(c.typed));
+        EXPECT_EQ(Box()->Text(), QString::fromUtf8(c.left)) << c.typed;
+        if (c.switchOff) ClickTR();
+        const size_t before = dialogs.Shown().size();
+        dialogs.Answer(plat::MsgResult::OK);
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Shown(), c.shown) << c.typed;
+        ASSERT_EQ(dialogs.Shown().size(), before + 1) << c.typed;
+        EXPECT_EQ(dialogs.Shown().back().prompt, c.shown + QStringLiteral(".\r\n") + c.hint) << c.typed;
+        EXPECT_EQ(dialogs.Shown().back().title, QStringLiteral("Teluvar"));
 
-    // Ctrl+Z brings back what b emptied; Ctrl+B types the letter.
-    Fresh();
-    Type(QStringLiteral("a"));
-    Type(QStringLiteral("b"));
-    EXPECT_EQ(Box()->Text(), QString());
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Box()->Text(), QStringLiteral("a"));
-    Key(Qt::Key_B, Qt::ControlModifier);
-    Type(QStringLiteral("s(-3)"));
-    EXPECT_EQ(Box()->Text(), QStringLiteral("abs(-3)"));
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Shown(), QStringLiteral("3"));
-
-    // A capital B types nothing, and the message names it as well.
-    Fresh();
-    Type(QStringLiteral("ABS(-3)"));
-    EXPECT_EQ(Box()->Text(), QStringLiteral("AS(-3)"));
-    Key(Qt::Key_Return);
-    EXPECT_TRUE(Shown().endsWith(QStringLiteral("Con las teclas rápidas activas, escribe b con Ctrl+B.")))
-        << Shown().toStdString();
-
-    // Several letters taken: each is named; a formula typed without hot
-    // keys gets the engine's message alone.
-    Fresh();
-    Type(QStringLiteral("2mod3"));  // m and d became * and /
-    Key(Qt::Key_Return);
-    EXPECT_TRUE(Shown().endsWith(QStringLiteral("escribe m con Ctrl+M y d con Ctrl+D."))) << Shown().toStdString();
+        if (c.hint.contains(QStringLiteral("Ctrl+Z"))) {
+            const QString emptied = QString::fromUtf8(c.typed).section(QLatin1Char('b'), 0, 0);
+            for (int i = 0; i < 5 && Box()->Text() != emptied; ++i) Key(Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(Box()->Text(), emptied) << c.typed;
+        }
+        Fresh();
+        TypeWithCtrl(QString::fromUtf8(c.retyped));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Shown(), QString::fromUtf8(c.value)) << c.retyped;
+    }
+    // A formula typed without hot keys gets the engine's message alone.
     Fresh();
     Type(QStringLiteral("2+q"));
     Key(Qt::Key_Return);
-    EXPECT_EQ(Shown(), QStringLiteral("Símbolo o función desconocido"));
+    EXPECT_EQ(Shown(), unknown);
+    EXPECT_EQ(dialogs.Shown().size(), std::size(cases));
+}
+
+// The "=" box shows what the strip computed: typing, deleting and pasting
+// leave it as it is, so F11 and the grid's Insert take the result; it can
+// still be selected and copied.
+TEST_F(ExprTyping, TheResultBoxTakesNoTypingAndItsResultIsWhatIsCopied) {
+    Fresh();
+    Type(QStringLiteral("2*7"));
+    Key(Qt::Key_Return);
+    ASSERT_EQ(Shown(), QStringLiteral("14"));
+    auto* result = form().findChild<plat::TextBox*>(QStringLiteral("txtExpr"));
+    result->setFocus();
+    result->SetSelStart(2);
+    TypeOnKeyboard(result, QStringLiteral("99"));
+    QTest::keyClick(result, Qt::Key_Backspace);
+    plat::SetClipboardText(QStringLiteral("5"));
+    QTest::keyClick(result, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Shown(), QStringLiteral("14"));
+
+    QTest::keyClick(result, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(plat::ClipboardText(), QStringLiteral("14"));
+
+    Fresh();
+    Key(Qt::Key_F11);
+    EXPECT_EQ(Box()->Text(), QStringLiteral("14"));
+    Select(1, 1, 1, 1);
+    KeyDown(plat::vk::Insert);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("14"));
 }
 
 TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
@@ -182,7 +259,8 @@ TEST_F(ExprTyping, AProcedureThatRefusesTheFormulaSaysHowToTypeTheLettersTaken) 
     Calculate();
     ASSERT_EQ(dialogs.Shown().size(), 1u);
     EXPECT_TRUE(Prompt(0).contains(QStringLiteral("Corrige la expresión 10*AR(X,2,4)"))) << Prompt(0).toStdString();
-    EXPECT_TRUE(Prompt(0).endsWith(QStringLiteral("Con las teclas rápidas activas, escribe b con Ctrl+B.")))
+    EXPECT_TRUE(Prompt(0).endsWith(QStringLiteral(
+        "La tecla B no escribe la letra, aun con las teclas rápidas desactivadas: escribe la b con Ctrl+B.")))
         << Prompt(0).toStdString();
 }
 

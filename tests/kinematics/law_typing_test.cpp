@@ -102,7 +102,7 @@ TEST_F(LawTyping, AClosingBracketStepsOverTheOneTheOpeningPutThere) {
 // capital B included.
 TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
     const QString comma = QStringLiteral("Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
-    const QString takenB = QStringLiteral(" Con las teclas rápidas activas, escribe b con Ctrl+B.");
+    const QString unknown = QStringLiteral("Símbolo o función desconocido.\r\n");
     struct Case {
         int law;
         int box;  // the law box typed into
@@ -115,9 +115,13 @@ TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
         {13, 0, "-9,8 - 0,1*v", "cmdGraph", comma, comma},
         {14, 1, "3,5*t", "cmdCalcxva", comma, comma},
         // b empties the box, leaving s(t); a capital B types nothing.
-        {11, 0, "abs(t)", "cmdCalcxva", QStringLiteral("Símbolo o función desconocido"), takenB},
-        {11, 0, "ABS(t)", "cmdGraph", QStringLiteral("Símbolo o función desconocido"), takenB},
-        {12, 0, "2mod3", "cmdCalcxva", QString(), QStringLiteral("escribe m con Ctrl+M y d con Ctrl+D.")},
+        {11, 0, "abs(t)", "cmdCalcxva", unknown,
+         QStringLiteral("\nLa tecla B vacía el cuadro: escribe la b con Ctrl+B. Oprime Ctrl+Z hasta que vuelva lo "
+                        "que la B borró.")},
+        {11, 0, "ABS(t)", "cmdGraph", unknown,
+         QStringLiteral("\nLa tecla B no escribe la letra: escribe la b con Ctrl+B.")},
+        {12, 0, "2mod3", "cmdCalcxva", QString(),
+         QStringLiteral(".\r\nLas teclas rápidas no dejaron escribir la m y la d: escríbelas con Ctrl+M y Ctrl+D.")},
     };
     for (const Case& c : cases) {
         if (c.law <= 13) {
