@@ -142,9 +142,8 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) {
     using Found = rt::Outcome<ExprRoots>;
     constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
-    // How much larger |f| may end at both sides of a bracket than it began
-    // at the nearer one: a jump keeps about its size, a pole grows without
-    // bound.
+    // How much larger |f| may end at a side of a bracket than it began
+    // there: a jump keeps about its size, a pole grows without bound.
     constexpr double kPoleGrowth = 2;
     CExpression e;
     try {
@@ -163,34 +162,47 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
             }
             f1 = f2;
         }
-        // Bisection keeps f < 0 at rtb and f >= 0 at rtb + dx. A bracket that
-        // does not converge in its halvings is left out. When the bracket is
-        // narrow enough, the root is interpolated between its two ends.
+        // Bisection keeps f < 0 at rtb and f >= 0 at rtb + dx until the bracket
+        // is narrower than the tolerance, or a midpoint is an exact zero. A
+        // bracket that does not converge in its halvings is left out. When
+        // the bracket is narrow enough, the root is interpolated between its
+        // two ends, so it lies within the tolerance of the sign change.
         std::vector<double> found;
         for (auto [a, b] : brackets) {
             double fb = ValueAt(e, b), fa = ValueAt(e, a);
             if (!SignsDiffer(fa, fb)) continue;
             double rtb = fa < 0 ? a : b, dx = fa < 0 ? b - a : a - b;
             double fneg = fa < 0 ? fa : fb, fpos = fa < 0 ? fb : fa;
+            const double fneg0 = fneg, fpos0 = fpos;
+            bool negMoved = false, posMoved = false;
             for (int k = 0; k < kHalvings; ++k) {
                 dx /= 2;
                 double xm = rtb + dx, fm = ValueAt(e, xm);
                 if (fm < 0) {
                     rtb = xm;
                     fneg = fm;
+                    negMoved = true;
                 } else {
                     fpos = fm;
+                    posMoved = true;
                 }
-                if (std::fabs(fm) < 1e-10) {
+                // Only the bracket's width places the root: a small |f| says
+                // nothing of where it is (f = (X-1)^3 is below 1E-10 for
+                // 4.6E-4 around it, 1E-12*(X-1) on a whole step).
+                if (fm == 0) {
                     found.push_back(xm);
                     break;
                 }
                 if (std::fabs(dx) < 1e-6) {
-                    // A sign change where |f| grew while the bracket shrank
-                    // is a pole (TAN(X) at pi/2, 1/X at 0), not a root.
-                    const double grown = std::min(std::fabs(fneg), std::fabs(fpos));
-                    if (grown <= kPoleGrowth * std::min(std::fabs(fa), std::fabs(fb)))
-                        found.push_back(rtb + dx * (fneg / (fneg - fpos)));
+                    // A sign change where |f| grew at every end that moved
+                    // while the bracket shrank is a pole (TAN(X) at pi/2,
+                    // 1/X at 0), not a root. An end that never moved says
+                    // nothing: it may be a scan point right beside a pole
+                    // (huge f) or beside a root (f near 0).
+                    const bool negGrew = std::fabs(fneg) > kPoleGrowth * std::fabs(fneg0);
+                    const bool posGrew = std::fabs(fpos) > kPoleGrowth * std::fabs(fpos0);
+                    const bool pole = (negMoved || posMoved) && (negGrew || !negMoved) && (posGrew || !posMoved);
+                    if (!pole) found.push_back(rtb + dx * (fneg / (fneg - fpos)));
                     break;
                 }
             }

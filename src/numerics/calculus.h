@@ -22,7 +22,9 @@ struct ExprRoots {
 };
 
 // Roots of expr in [A, B] (either order): the interval is scanned in 490
-// steps for sign changes (at most 50) and each bracket is bisected; a bracket
+// steps for sign changes (at most 50) and each bracket is bisected until it
+// is narrower than 1E-6, so every root listed lies within 1E-6 of its sign
+// change whatever its multiplicity or the size of f near it; a bracket
 // whose |f| grew on both sides as it shrank holds a pole and gives no root
 // (a jump that does not grow, as ENT(X)-0.5 at 1, is listed). At least
 // one root, or a refusal whose message is "No encontré raíces en el

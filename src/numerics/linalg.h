@@ -53,26 +53,32 @@ private:
 // Decomposes the n x n matrix a in place (n = a.Rows()): below the diagonal
 // the multipliers of L, on and above it U, rows in their exchanged order.
 // indx[j] (resized to n + 1) receives the row exchanged with row j; d the
-// determinant of a. A row of zeros gives msg "Falló la rutina LUDec." and
-// leaves a and d untouched. A zero pivot becomes 1E-20. Other run-time
-// errors (overflow, a matrix with fewer columns than rows) are raised.
+// determinant of a. A row of zeros gives msg a message that says so and
+// leaves a and d untouched. A zero pivot becomes 1E-20. An overflow raises
+// rt::RuntimeError; a matrix with fewer columns than rows is the caller's
+// fault (rt::ProgramFault).
 void LUDec(Matrix& a, std::vector<int>& indx, double& d, std::string& msg);
 
 // Solves with a decomposition from LUDec: b (1..n) is replaced by the
-// solution. A run-time error inside gives msg "Falló la rutina LUBack.".
+// solution. A run-time error inside gives msg a message that says so; a
+// b or indx shorter than the matrix, or an exchange outside it, is the
+// caller's fault (rt::ProgramFault).
 void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& indx, std::string& msg);
 
-// What SolveLinearSystem says of a system it refuses for its pivots: a
-// pivot that vanishes next to its row may be a rounding of zero or a true but
-// tiny value, so the system is singular or too badly conditioned to solve.
+// What SolveLinearSystem says of a system it refuses for its condition:
+// rounding cannot tell a singular system from one so badly conditioned that
+// its solution would be wrong in the digits shown.
 inline constexpr const char* kSingularSystem =
     "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.";
 
 // Solves a x = b: a receives its decomposition, b the solution, and msg stays
-// empty on success. A singular or badly conditioned system gives
-// kSingularSystem (b unchanged); a run-time error "No pude resolver el
-// sistema.". It is judged by each pivot against the largest entry of its row,
-// so the scale of the coefficients does not matter.
+// empty on success. A system whose estimated condition (one-norm, with its
+// rows and columns brought to a largest entry of 1, so the scale of the
+// equations and of the unknowns does not matter) lets rounding reach the
+// eighth significant digit of the solution gives kSingularSystem (b
+// unchanged); a run-time error "No pude resolver el sistema.". A b shorter
+// than the matrix, or a matrix with fewer columns than rows, is the
+// caller's fault (rt::ProgramFault).
 void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg);
 
 // coef[1] + coef[2] x + coef[3] x^2 + ...; 0 when there is no coefficient.

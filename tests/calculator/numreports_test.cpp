@@ -102,6 +102,25 @@ TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
     EXPECT_EQ(r.lines[2], "x!1 = 2\r\nx!2 = 1");
 }
 
+// The fit of a polynomial through the points 1 .. 12 (condition 1.2E+16)
+// would come out right to three digits: refused, not shown as exact. A cell
+// list that does not fill the typed size is bad input.
+TEST_F(Reports, LinearSystemTooBadlyConditionedIsRefusedAndCellsMustFillItsSize) {
+    Args cells;
+    for (int i = 1; i <= 12; ++i) {
+        double sum = 0;
+        for (int j = 0; j < 12; ++j) {
+            cells.emplace_back(std::pow(i, j));
+            sum += std::pow(i, j);
+        }
+        cells.emplace_back(sum);
+    }
+    const ProcReport r = calc::LinearSystemReport(cells, 12, 3);
+    EXPECT_TRUE(r.stop);
+    EXPECT_EQ(r.message, "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.");
+    EXPECT_THROW(calc::LinearSystemReport(Args{1, 2, 3, 4}, 2, 3), rt::RuntimeError);
+}
+
 TEST_F(Reports, LinearSystemOfTwentyUnknownsNamesThemAll) {
     Args cells;
     for (int i = 1; i <= 20; ++i) {

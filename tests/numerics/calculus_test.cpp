@@ -54,6 +54,35 @@ TEST_F(Calculus, RootsInIncreasingOrderAtTheSignChange) {
     for (int k = 1; k <= 50; ++k) EXPECT_NEAR(many.x[k - 1], k * 3.14159265358979 / 50, 1e-6) << k;
 }
 
+// Every root is placed within 1E-6, however flat the function is at it:
+// roots of higher multiplicity, close pairs, and functions whose values are
+// tiny or large near the root.
+TEST_F(Calculus, RootsLocatedToTheStatedPrecisionWhateverTheMultiplicity) {
+    struct {
+        const char* expr;
+        double a, b;
+        std::vector<double> roots;
+    } cases[] = {
+        {"(X-1)^3", 0, 3, {1}},
+        {"(3*X-1)^3", 0, 1, {1.0 / 3}},
+        {"(X-0.3)^5", 0, 1, {0.3}},
+        {"(X-1000.5)^3", 0, 2000, {1000.5}},
+        {"1E6*(X-2)^5", 0, 3, {2}},
+        {"(X-1)*(X-1.000001)", 0, 2, {1, 1.000001}},
+        {"(X-0.999999)*(X-1.000001)", 0, 2, {0.999999, 1.000001}},
+        {"(X-0.999999)^3*(X-1.000001)^3", 0, 2, {0.999999, 1.000001}},
+        {"1E-9*(X^2-2)", 0, 2, {std::sqrt(2.0)}},
+        {"1E-12*(X-0.3)*(X-0.7)", 0, 1, {0.3, 0.7}},
+        {"1E-20*(X+1)^3", -3, 0.5, {-1}},
+    };
+    for (auto& c : cases) {
+        Roots r = Find(c.expr, c.a, c.b);
+        ASSERT_EQ(r.msg, "") << c.expr;
+        ASSERT_EQ(r.x.size(), c.roots.size()) << c.expr;
+        for (size_t k = 0; k < c.roots.size(); ++k) EXPECT_NEAR(r.x[k], c.roots[k], 1e-6) << c.expr << " root " << k;
+    }
+}
+
 // A sign change across a pole is no root: only the roots beside it are listed.
 TEST_F(Calculus, PolesAreNotRoots) {
     AngleUnitScope radians(kRadians);
