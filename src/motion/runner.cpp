@@ -352,9 +352,8 @@ void Motion::LaunchFromRangeHeight(const std::string& text) {
     const int body = static_cast<int>((*list)[0]);
     const double C = (*list)[1];
     if (!CellsReadable(body)) return;
-    // The body was typed: with no body configured it has no column.
     const int c0 = TableColOfPoint(body, 0);
-    const rt::Variant t0 = CheckedMotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
+    const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
     const rt::Variant v0 = MotionPoint(3, c0);
     const double theta = AngleFromRangeHeight(C);
     parab_->SetUpParabEqns(body, 0, t0, x0, y0, v0, theta, false);
@@ -380,9 +379,8 @@ void Motion::LaunchFromFlightRange(const std::string& text) {
     const int body = static_cast<int>((*list)[0]);
     const double tv = (*list)[1], R = (*list)[2];
     if (!CellsReadable(body)) return;
-    // The body was typed: with no body configured it has no column.
     const int c0 = TableColOfPoint(body, 0);
-    const rt::Variant t0 = CheckedMotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
+    const rt::Variant t0 = MotionPoint(0, c0), x0 = MotionPoint(1, c0), y0 = MotionPoint(2, c0);
     const LaunchFit f = LaunchFromFlightAndRange(tv, R);
     parab_->SetUpParabEqns(body, 0, t0, x0, y0, f.v0, f.theta0, false);
     PutLaunchVelocity(c0, t0, x0, y0, f.v0, f.theta0);

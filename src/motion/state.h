@@ -168,9 +168,9 @@ void ResetState();
 // procedure's point, a cell of the table): q outside 0..4 or p outside 1..9
 // is a program fault.
 rt::Variant& MotionPoint(int q, int p);
-// Element (q, p) of MotionPoints for a point the user typed or clicked
-// (a body typed into a list, a point dropped on the strip): outside the
-// bounds it is bad input, SubscriptOutOfRange.
+// Element (q, p) of MotionPoints for a point the user typed or clicked (a
+// point clicked on the strip, a column dropped on it): outside the bounds it
+// is bad input, SubscriptOutOfRange.
 rt::Variant& CheckedMotionPoint(int q, int p);
 
 // Element k of a list a procedure chose from (a root, a solution, a body's
