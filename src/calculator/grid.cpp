@@ -14,8 +14,10 @@
 #include "platform/mousepointer.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "shell/defaults.h"
 #include "text/globals.h"
 
@@ -28,7 +30,7 @@ constexpr int kDataColWidth = 1260;
 constexpr int kSmallColWidth = 420;
 constexpr int kUpArrowPointer = 10;
 
-constexpr const char* kCellSkipped = "a cell that cannot be changed keeps its text; the others still change";
+constexpr const char* kCellSkipped = "a result that cannot be written keeps the cell's text";
 // The calculation answers its own failures; the key that starts it adds nothing.
 constexpr const char* kCalculationTellsItself = "the calculation shows its own message";
 
@@ -129,8 +131,7 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
         const int top = std::min(g.Row(), g.RowSel()), bottom = std::max(g.Row(), g.RowSel());
         const int left = std::min(g.Col(), g.ColSel()), right = std::max(g.Col(), g.ColSel());
         for (int r = top; r <= bottom; ++r)
-            for (int c = left; c <= right; ++c)
-                rt::IgnoreError(kCellSkipped, [&] { g.SetTextMatrix(r, c, QString()); });
+            for (int c = left; c <= right; ++c) g.SetTextMatrix(r, c, QString());
         break;
     }
     case plat::vk::Insert:
@@ -244,13 +245,19 @@ void ArgGrid::CancelDrop() {
 void ArgGrid::Drop(int row, int col) {
     plat::FlexGrid& g = *c_.gd;
     const Block b = *pending_;
+    // However the drop ends, the block no longer waits: the tool's button
+    // and the pointer are not left armed.
+    rt::ScopeGuard end([this] { EndDrop(); });
     if (row + b.rows - 1 > g.Rows() - 1 || col + b.cols - 1 > g.Cols() - 1) {
-        EndDrop();
+        end.Run();
         plat::MsgBox(kBlockDoesNotFit, plat::MsgButtons::OK, plat::kAppTitle);
         return;
     }
     for (int i = 0; i < b.rows; ++i)
-        for (int j = 0; j < b.cols; ++j) g.SetTextMatrix(row + i, col + j, b.texts[size_t(i) * b.cols + j]);
+        for (int j = 0; j < b.cols; ++j) {
+            g.SetTextMatrix(row + i, col + j, b.texts[size_t(i) * b.cols + j]);
+            rt::FaultPoint("grid drop");
+        }
     if (b.tool == 6) {
         // Source cells that the block now covers keep what was written there.
         for (int i = 0; i < b.rows; ++i) {
@@ -261,7 +268,6 @@ void ArgGrid::Drop(int row, int col) {
             }
         }
     }
-    EndDrop();
 }
 
 void ArgGrid::gd_MouseDown(int, int, double x, double y) {
@@ -270,16 +276,7 @@ void ArgGrid::gd_MouseDown(int, int, double x, double y) {
     const QModelIndex idx = g.indexAt(g.viewport()->mapFrom(&g, inGrid));
     // Only a data cell is a target; a click elsewhere leaves the block waiting.
     if (!idx.isValid() || g.IsFixed(idx.row(), idx.column())) return;
-    if (pending_) {
-        try {
-            Drop(idx.row(), idx.column());
-        } catch (const rt::RuntimeError&) {
-            pending_.reset();
-            c_.cmdGrid[3]->SetBackColor(rt::kButtonFace);
-            c_.cmdGrid[6]->SetBackColor(rt::kButtonFace);
-            plat::SetMousePointer(c_.form, 0);
-        }
-    }
+    if (pending_) Drop(idx.row(), idx.column());
     // A click on a cell chooses it, also when it was current already (or
     // has just received a drop): typing replaces its text.
     MarkCellEntered();

@@ -83,6 +83,7 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
             int body = 0, point = 0;
             BodyAndPoint(PointCodeAtX(RoundX(x)), body, point);
             const int c = TableColOfPoint(body, point);
+            rt::CheckIndex(c, 1, kMaxPoints);  // a click past the table's points
             for (int q = 0; q <= 2; ++q) SetPointCell(q, c, std::string());
             FocusGd2OnCol(c);
         }
@@ -344,8 +345,8 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             const int c = TableColOfPoint(body, point);
             if (c == source) return;
             for (int q = 0; q <= 2; ++q) {
-                const rt::Variant v = MotionPoint(q, source);
-                MotionPoint(q, c) = v;
+                const rt::Variant v = CheckedMotionPoint(q, source);
+                CheckedMotionPoint(q, c) = v;
                 g.SetTextMatrix(q, c, g.TextMatrix(q, source));
             }
             if (shift == 0)
@@ -359,7 +360,7 @@ void Motion::picAccel_MouseUp(int button, int shift, double x, double y) {
             if (s.ComponentVelocityFlags[c] != s.ComponentVelocityFlags[source])
                 StripAction([&] { SwitchVelocityMode(c); });
             for (int q = 0; q <= 4; ++q) {
-                const rt::Variant v = MotionPoint(q, source);
+                const rt::Variant v = CheckedMotionPoint(q, source);
                 if (num::IsNumber(v) && !v.IsNumber())
                     SetPointCell(q, c, v),
                         g.SetTextMatrix(q, c,

@@ -18,6 +18,12 @@ void ResetState() {
 }
 
 rt::Variant& MotionPoint(int q, int p) {
+    rt::ExpectIndex(q, 0, kQuantities - 1, "quantity of a point");
+    rt::ExpectIndex(p, 1, kMaxPoints, "column of a point");
+    return State().MotionPoints[q][p];
+}
+
+rt::Variant& CheckedMotionPoint(int q, int p) {
     rt::CheckIndex(q, 0, kQuantities - 1);
     rt::CheckIndex(p, 1, kMaxPoints);
     return State().MotionPoints[q][p];

@@ -9,7 +9,9 @@
 //   ComponentVelocityFlags. An element is Empty, a text (as typed or pasted,
 //   unrounded; a relational datum such as "t0+2"), or a number (written by a
 //   procedure, unrounded). Every reader accepts all three. Reach it through
-//   MotionPoint(q, p), which raises SubscriptOutOfRange outside the bounds.
+//   MotionPoint(q, p), for which the bounds are the program's own, or
+//   CheckedMotionPoint(q, p) for a point named by what the user typed or
+//   clicked.
 // - Bodies and segments: NumBodies (0 until the first configuration, then 1
 //   or 2), PointsPerBody(1..2) (body 1 owns columns 1..PointsPerBody(1),
 //   body 2 the next ones), Segments(body 1..2, segment 1..3) with FirstPoint
@@ -162,9 +164,14 @@ MotionState& State();
 // projectile model; test fixtures call it.
 void ResetState();
 
-// Element (q, p) of MotionPoints; q outside 0..4 or p outside 1..9 raises
-// SubscriptOutOfRange.
+// Element (q, p) of MotionPoints, where the program found q and p (a
+// procedure's point, a cell of the table): q outside 0..4 or p outside 1..9
+// is a program fault.
 rt::Variant& MotionPoint(int q, int p);
+// Element (q, p) of MotionPoints for a point the user typed or clicked (a
+// point clicked on the strip, a column dropped on it): outside the bounds it
+// is bad input, SubscriptOutOfRange.
+rt::Variant& CheckedMotionPoint(int q, int p);
 
 // Element k of a list a procedure chose from (a root, a solution, a body's
 // launch, a control of an array); the program chose k, so outside the list

@@ -189,11 +189,11 @@ std::string Motion::CellName(int q, int col) const {
     std::string quantity;
     if (!projectile) {
         const char* names[] = {"t", "x", "v"};
-        rt::CheckIndex(q, 0, 2);
+        rt::ExpectIndex(q, 0, 2, "row of the rectilinear table");
         quantity = names[q];
     } else {
-        rt::CheckIndex(col, 1, kMaxPoints);
-        rt::CheckIndex(q, 0, kQuantities - 1);
+        rt::ExpectIndex(col, 1, kMaxPoints, "column of the table");
+        rt::ExpectIndex(q, 0, kQuantities - 1, "row of the projectile table");
         const bool cs = st.ComponentVelocityFlags[col];
         const char* names[] = {"t", "x", "y", cs ? "vx" : "v", cs ? "vy" : "\xCE\xB8"};
         quantity = names[q];
@@ -238,23 +238,21 @@ void Motion::Gd2_KeyUp(int& keyCode, int shift) {
     if (shift == 2 && (keyCode == 67 || keyCode == 86)) keyCode = 0;
 }
 
+// The current cell of Gd2 is always one of the table's: the grid has the
+// shape of MotionPoints and its title column is never current.
 void Motion::Gd2_DblClick() {
     plat::FlexGrid& g = *panel_.Gd2;
-    rt::IgnoreError("the cell is emptied even if the grid refuses its text", [&] { g.SetText(QString()); });
-    rt::IgnoreError("a cell outside the table has no stored datum to empty",
-                    [&] { MotionPoint(g.Row(), g.Col()) = std::string(); });
+    g.SetText(QString());
+    MotionPoint(g.Row(), g.Col()) = std::string();
 }
 
 void Motion::Gd2_EnterCell() {
     if (shell::Shared().WorkspaceMode != shell::kProjectileWorkspace) return;
-    rt::IgnoreError("a column outside the table keeps the titles it shows", [&] {
-        plat::FlexGrid& g = *panel_.Gd2;
-        if (g.Rows() < 5) return;
-        rt::CheckIndex(g.Col(), 1, kMaxPoints);
-        const bool cs = State().ComponentVelocityFlags[g.Col()];
-        g.SetTextMatrix(3, 0, cs ? QStringLiteral(" vx") : QStringLiteral(" v"));
-        g.SetTextMatrix(4, 0, cs ? QStringLiteral(" vy") : kTheta);
-    });
+    plat::FlexGrid& g = *panel_.Gd2;
+    if (g.Rows() < 5) return;
+    const bool cs = ComponentColumn(g.Col());
+    g.SetTextMatrix(3, 0, cs ? QStringLiteral(" vx") : QStringLiteral(" v"));
+    g.SetTextMatrix(4, 0, cs ? QStringLiteral(" vy") : kTheta);
 }
 
 }  // namespace motion

@@ -7,6 +7,7 @@
 #include "numerics/expression.h"
 #include "numerics/expression_internal.h"
 #include "runtime/numtext.h"
+#include "runtime/scopeguard.h"
 
 namespace num {
 
@@ -178,14 +179,12 @@ void Append(std::vector<Instr>& out, Instr in) {
 
 void CExpression::SetExpression(std::string_view text) {
     text_ = std::string(text);
-    try {
-        Parse();
-    } catch (const rt::RuntimeError&) {
-        // Too long a formula: the object stays usable, the caller is told.
-        Finish();
-        throw;
-    }
-    Finish();
+    // However the compilation ends (too long a formula, or anything else),
+    // the plan is that of the program it left: the object stays usable, the
+    // caller is told.
+    rt::ScopeGuard finish([this] { Finish(); });
+    Parse();
+    finish.Run();
 }
 
 // Builds the executable plan of whatever program the last compilation left.

@@ -8,6 +8,7 @@
 
 #include "numerics/expression.h"
 #include "numerics/expression_internal.h"
+#include "runtime/faultpoint.h"
 #include "runtime/minus.h"
 
 namespace num {
@@ -57,6 +58,7 @@ void CExpression::Parse() {
     roots_.clear();
     errCode_ = 0;
     errDescription_.clear();
+    rt::FaultPoint("expression compile");
 
     // The minus sign U+2212 that results print is read as "-", so a result
     // copied into a formula means what it shows.

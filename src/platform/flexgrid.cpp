@@ -81,17 +81,18 @@ FlexGrid::FlexGrid(const QString& name, QWidget* parent) : QTableWidget(2, 2, pa
     colAlign_.assign(2, General);
 }
 
-void FlexGrid::CheckRow(int r) const {
-    if (r < 0 || r >= rowCount()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-}
-
-void FlexGrid::CheckCol(int c) const {
-    if (c < 0 || c >= columnCount()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-}
-
 void FlexGrid::CheckCell(int r, int c) const {
-    CheckRow(r);
-    CheckCol(c);
+    rt::CheckIndex(r, 0, rowCount() - 1);
+    rt::CheckIndex(c, 0, columnCount() - 1);
+}
+
+void FlexGrid::ExpectRow(int r) const { rt::ExpectIndex(r, 0, rowCount() - 1, "row of a grid"); }
+
+void FlexGrid::ExpectCol(int c) const { rt::ExpectIndex(c, 0, columnCount() - 1, "column of a grid"); }
+
+void FlexGrid::ExpectCell(int r, int c) const {
+    ExpectRow(r);
+    ExpectCol(c);
 }
 
 void FlexGrid::ClampCursor() {
@@ -103,14 +104,14 @@ void FlexGrid::ClampCursor() {
 }
 
 void FlexGrid::SetRows(int n) {
-    if (n < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    if (n < 0) rt::Fault("a grid's row count below 0");
     setRowCount(n);
     ClampCursor();
     Refresh();
 }
 
 void FlexGrid::SetCols(int n) {
-    if (n < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    if (n < 0) rt::Fault("a grid's column count below 0");
     setColumnCount(n);
     colWidths_.resize(n, -1);
     colAlign_.resize(n, General);
@@ -119,14 +120,14 @@ void FlexGrid::SetCols(int n) {
 }
 
 void FlexGrid::SetFixedRows(int n) {
-    if (n < 0 || n > rowCount()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(n, 0, rowCount(), "fixed rows of a grid");
     fixedRows_ = n;
     if (row_ < n && n < rowCount()) row_ = rowSel_ = n;
     Refresh();
 }
 
 void FlexGrid::SetFixedCols(int n) {
-    if (n < 0 || n > columnCount()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(n, 0, columnCount(), "fixed columns of a grid");
     fixedCols_ = n;
     if (col_ < n && n < columnCount()) col_ = colSel_ = n;
     Refresh();
@@ -143,13 +144,18 @@ QTableWidgetItem* FlexGrid::Item(int r, int c) {
 }
 
 QString FlexGrid::TextMatrix(int r, int c) const {
-    CheckCell(r, c);
+    ExpectCell(r, c);
     const QTableWidgetItem* it = item(r, c);
     return it ? it->text() : QString();
 }
 
-void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
+QString FlexGrid::CheckedTextMatrix(int r, int c) const {
     CheckCell(r, c);
+    return TextMatrix(r, c);
+}
+
+void FlexGrid::SetTextMatrix(int r, int c, const QString& text) {
+    ExpectCell(r, c);
     Item(r, c)->setText(text);
 }
 
@@ -176,25 +182,25 @@ void FlexGrid::SetFormatString(const QString& format) {
 }
 
 int FlexGrid::ColWidth(int c) const {
-    CheckCol(c);
+    ExpectCol(c);
     return colWidths_[c] >= 0 ? colWidths_[c] : columnWidth(c) * rt::kTwipsPerPixel;
 }
 
 void FlexGrid::SetColWidth(int c, int twips) {
-    CheckCol(c);
-    if (twips < 0) rt::Raise(rt::ErrorCode::InvalidCall);
+    ExpectCol(c);
+    if (twips < 0) rt::Fault("a grid's column width below 0");
     colWidths_[c] = twips;
     setColumnWidth(c, static_cast<int>(std::lround(twips / double(rt::kTwipsPerPixel))));
 }
 
 int FlexGrid::ColAlignment(int c) const {
-    CheckCol(c);
+    ExpectCol(c);
     return colAlign_[c];
 }
 
 void FlexGrid::SetColAlignment(int c, int alignment) {
-    CheckCol(c);
-    if (alignment < LeftTop || alignment > General) rt::Raise(rt::ErrorCode::InvalidCall);
+    ExpectCol(c);
+    rt::ExpectIndex(alignment, LeftTop, General, "alignment code of a grid column");
     colAlign_[c] = alignment;
     Refresh();
 }
@@ -212,7 +218,7 @@ Qt::Alignment FlexGrid::CellAlignment(int r, int c) const {
 }
 
 rt::ColorRef FlexGrid::CellBackColor() const {
-    CheckCell(row_, col_);
+    ExpectCell(row_, col_);
     const QTableWidgetItem* it = item(row_, col_);
     if (!it) return 0;
     const QVariant v = it->data(kBackColorRole);
@@ -220,7 +226,7 @@ rt::ColorRef FlexGrid::CellBackColor() const {
 }
 
 void FlexGrid::SetCellBackColor(rt::ColorRef color) {
-    CheckCell(row_, col_);
+    ExpectCell(row_, col_);
     QTableWidgetItem* it = Item(row_, col_);
     it->setData(kBackColorRole, QVariant::fromValue(color));
     it->setBackground(ToQColor(color));
@@ -376,7 +382,7 @@ void FlexGrid::AfterCellMove(const Sel& before) {
 }
 
 void FlexGrid::SetRow(int r) {
-    CheckRow(r);
+    ExpectRow(r);
     const Sel before = Current();
     row_ = rowSel_ = r;
     colSel_ = col_;
@@ -384,7 +390,7 @@ void FlexGrid::SetRow(int r) {
 }
 
 void FlexGrid::SetCol(int c) {
-    CheckCol(c);
+    ExpectCol(c);
     const Sel before = Current();
     col_ = colSel_ = c;
     rowSel_ = row_;
@@ -392,13 +398,13 @@ void FlexGrid::SetCol(int c) {
 }
 
 void FlexGrid::SetRowSel(int r) {
-    CheckRow(r);
+    ExpectRow(r);
     rowSel_ = r;
     Refresh();
 }
 
 void FlexGrid::SetColSel(int c) {
-    CheckCol(c);
+    ExpectCol(c);
     colSel_ = c;
     Refresh();
 }

@@ -22,7 +22,10 @@
 // - Key press: KeyDown; unless swallowed, navigation keys move the cell
 //   (EnterCell, then SelChange) and typed characters raise KeyPress (8, 13
 //   and printable characters); KeyUp on release.
-// Cell indexes out of range throw rt::RuntimeError (subscript out of range).
+// Indexes, counts and codes are the program's own: out of range they are a
+// program fault (rt::ProgramFault). A cell named by what the user typed is
+// read with CheckedTextMatrix, for which out of range is bad input
+// (rt::RuntimeError, subscript out of range).
 //
 // The fixed rows and columns stay in view: the data scrolls beneath them,
 // by whole rows and columns. indexAt and visualRect place a fixed cell where it is shown. Bringing
@@ -68,6 +71,8 @@ public:
     void SetFixedCols(int n);
 
     QString TextMatrix(int r, int c) const;
+    // The cell (r, c) named by what the user typed.
+    QString CheckedTextMatrix(int r, int c) const;
     void SetTextMatrix(int r, int c, const QString& text);
     // Text of the current cell.
     QString Text() const { return TextMatrix(row_, col_); }
@@ -131,9 +136,12 @@ private:
         bool operator==(const Sel&) const = default;
     };
     Sel Current() const { return Sel{row_, col_, rowSel_, colSel_}; }
-    void CheckRow(int r) const;
-    void CheckCol(int c) const;
+    // Bad input (typed): rt::RuntimeError.
     void CheckCell(int r, int c) const;
+    // The program's own indexes: rt::ProgramFault.
+    void ExpectRow(int r) const;
+    void ExpectCol(int c) const;
+    void ExpectCell(int r, int c) const;
     QTableWidgetItem* Item(int r, int c);
     // Sets the selection and raises EnterCell/SelChange as the user's action
     // does (see the header comment).

@@ -20,23 +20,21 @@ ListBox::ListBox(const QString& name, QWidget* parent) : QListWidget(parent) {
     });
 }
 
-void ListBox::CheckIndex(int index) const {
-    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
-}
+void ListBox::ExpectItem(int index) const { rt::ExpectIndex(index, 0, count() - 1, "item of a list"); }
 
 void ListBox::SetMultiSelect(bool multi) {
     setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
 }
 
 void ListBox::AddItem(const QString& text, int index) {
-    if (index > count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, -1, count(), "place of a new item of a list");
     fromCode_ = true;
     insertItem(index < 0 ? count() : index, text);
     fromCode_ = false;
 }
 
 void ListBox::RemoveItem(int index) {
-    CheckIndex(index);
+    ExpectItem(index);
     fromCode_ = true;
     delete takeItem(index);
     fromCode_ = false;
@@ -49,7 +47,7 @@ void ListBox::Clear() {
 }
 
 QString ListBox::List(int index) const {
-    CheckIndex(index);
+    ExpectItem(index);
     return item(index)->text();
 }
 
@@ -59,7 +57,7 @@ QString ListBox::Text() const {
 }
 
 void ListBox::SetListIndex(int index) {
-    if (index < -1 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, -1, count() - 1, "item of a list");
     fromCode_ = true;
     if (selectionMode() == QAbstractItemView::MultiSelection)
         setCurrentRow(index, QItemSelectionModel::NoUpdate);
@@ -71,12 +69,12 @@ void ListBox::SetListIndex(int index) {
 }
 
 bool ListBox::Selected(int index) const {
-    CheckIndex(index);
+    ExpectItem(index);
     return item(index)->isSelected();
 }
 
 void ListBox::SetSelected(int index, bool selected) {
-    CheckIndex(index);
+    ExpectItem(index);
     fromCode_ = true;
     item(index)->setSelected(selected);
     fromCode_ = false;
@@ -92,26 +90,26 @@ ComboBox::ComboBox(const QString& name, QWidget* parent) : QComboBox(parent) {
 }
 
 void ComboBox::AddItem(const QString& text, int index) {
-    if (index > count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, -1, count(), "place of a new item of a list");
     const int chosen = currentIndex();
     insertItem(index < 0 ? count() : index, text);
     if (chosen < 0) setCurrentIndex(-1);  // a first item is not chosen by itself
 }
 
 void ComboBox::RemoveItem(int index) {
-    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, 0, count() - 1, "item of a list");
     const bool wasChosen = index == currentIndex();
     removeItem(index);
     if (wasChosen) setCurrentIndex(-1);
 }
 
 QString ComboBox::List(int index) const {
-    if (index < 0 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, 0, count() - 1, "item of a list");
     return itemText(index);
 }
 
 void ComboBox::SetListIndex(int index) {
-    if (index < -1 || index >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(index, -1, count() - 1, "item of a list");
     setCurrentIndex(index);
     if (Click) Click();
 }

@@ -11,7 +11,8 @@
 // setting it (to -1 too) runs Click once, and so does the user's choice.
 // AddItem, RemoveItem and Clear raise nothing.
 //
-// Indexes out of range throw rt::RuntimeError.
+// Every index is the program's own (the lists are filled and read by code):
+// out of range it is a program fault (rt::ProgramFault).
 #include <QComboBox>
 #include <QFont>
 #include <QListWidget>
@@ -47,7 +48,7 @@ public:
     std::function<void()> Click;
 
 private:
-    void CheckIndex(int index) const;
+    void ExpectItem(int index) const;
     bool fromCode_ = false;
 };
 

@@ -55,7 +55,7 @@ HourAlpha ClockSector(double x, double y) {
 }
 
 std::string ClockDirectionPrefix(int hour, double angle) {
-    rt::CheckIndex(hour, 1, 12);
+    rt::ExpectIndex(hour, 1, 12, "hour of the direction clock");
     static const char quad[13] = {' ', 'p', 'p', '0', 'c', 'c', '0', 't', 't', '0', 's', 's', '0'};
     static const char axis[13] = {' ', 'y', 'x', '0', 'x', 'y', '0', 'y', 'x', '0', 'x', 'y', '0'};
     if (quad[hour] == '0') {

@@ -21,7 +21,7 @@ int ClockHourOf(const std::string& quadrant, const std::string& axis);
 // Hour and acute angle of the vector (x, y).
 HourAlpha ClockSector(double x, double y);
 // Beginning of a vector text for an hour and angle: "p23x," or "h", "v-", ...
-// An hour outside 1..12 raises SubscriptOutOfRange.
+// The hour is the one the clock gave: outside 1..12 it is a program fault.
 std::string ClockDirectionPrefix(int hour, double angle);
 
 }  // namespace vec

@@ -6,10 +6,12 @@
 #include "calc_fixture.h"
 #include "platform/clipboard.h"
 #include "platform/controls.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/mousepointer.h"
 #include "platform/textbox.h"
 #include "runtime/colors.h"
+#include "support/fault_point.h"
 #include "text/globals.h"
 
 namespace calctest {
@@ -386,6 +388,23 @@ TEST_F(GridDropTest, ABlockThatDoesNotFitIsRefusedAndNothingIsLost) {
     EXPECT_FALSE(calc().grid().DropPending());
     EXPECT_EQ(Tool(6)->BackColor(), rt::kButtonFace);
     EXPECT_EQ(plat::MousePointerOf(&form()), 0);
+}
+
+// A fault of the program part way through a drop is reported as an internal
+// fault; the block no longer waits, and neither the tool's button nor the
+// pointer stays armed.
+TEST_F(GridDropTest, AFaultPartWayThroughADropEndsIt) {
+    for (int tool : {3, 6}) {
+        Select(1, 1, 2, 2);
+        Tool(tool)->Press();
+        testsupport::ArmedFaultPoint fault("grid drop");
+        dialogs.Answer(plat::MsgResult::OK);
+        Click(5, 5);
+        EXPECT_EQ(dialogs.Shown().back().prompt, plat::kInternalFault) << tool;
+        EXPECT_FALSE(calc().grid().DropPending()) << tool;
+        EXPECT_EQ(Tool(tool)->BackColor(), rt::kButtonFace) << tool;
+        EXPECT_EQ(plat::MousePointerOf(&form()), 0) << tool;
+    }
 }
 
 TEST_F(GridDropTest, CalculatingCancelsAWaitingDrop) {

@@ -82,7 +82,12 @@ TEST_F(StripPositions, ColumnsAndSegmentChecks) {
     EXPECT_THROW(motion::CheckPointsInSegment(0, 1, 2, 2), rt::RuntimeError);
     Configure(4, {3});
     EXPECT_EQ(motion::TableColOfPoint(2, 0), 5);
-    EXPECT_THROW(motion::MotionPoint(0, 10), rt::RuntimeError);
+    // A point the program found past the table is a fault of the program; one
+    // the user typed or clicked is bad input.
+    EXPECT_THROW(motion::MotionPoint(0, 10), rt::ProgramFault);
+    EXPECT_THROW(motion::MotionPoint(5, 1), rt::ProgramFault);
+    EXPECT_THROW(motion::CheckedMotionPoint(0, 10), rt::RuntimeError);
+    EXPECT_THROW(motion::CheckedMotionPoint(-1, 1), rt::RuntimeError);
 }
 
 TEST(ListedItems, IntervalNamesAndItemConversion) {

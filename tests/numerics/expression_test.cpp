@@ -8,6 +8,7 @@
 
 #include "numerics/expression.h"
 #include "runtime/errors.h"
+#include "support/fault_point.h"
 
 using namespace num;
 
@@ -190,6 +191,21 @@ TEST_F(Formula, LimitsStopTheCompilationWithARunTimeError) {
     EXPECT_EQ(code(std::string(29, '(') + "1" + std::string(29, ')')), rt::ErrorCode(0));
     EXPECT_EQ(code("1E400"), rt::ErrorCode::Overflow);
     EXPECT_EQ(code("1E-400"), rt::ErrorCode(0));
+}
+
+// However a compilation ends, the formula does not go on running the
+// program it had before: a fault of the program part way leaves no program.
+TEST_F(Formula, AFaultDuringACompilationLeavesNoStaleProgram) {
+    CExpression e("X+1");
+    ASSERT_EQ(e.Value({3}).Number(), 4);
+    {
+        testsupport::ArmedFaultPoint fault("expression compile");
+        EXPECT_THROW(e.SetExpression("2*X"), rt::ProgramFault);
+    }
+    EXPECT_EQ(e.RPNExpression(), "");
+    EXPECT_TRUE(e.Value({3}).IsEmpty());
+    e.SetExpression("2*X");
+    EXPECT_EQ(e.Value({3}).Number(), 6);
 }
 
 TEST_F(Formula, VariablesBindInNameOrder) {

@@ -228,7 +228,7 @@ TEST_F(Shown, ListBoxSelectionsFromCodeAndUser) {
     lst->Clear();
     EXPECT_EQ(clicks, 4);
     EXPECT_EQ(lst->ListCount(), 0);
-    EXPECT_THROW(lst->SetSelected(0, true), rt::RuntimeError);
+    EXPECT_THROW(lst->SetSelected(0, true), rt::ProgramFault);  // the program names its items
 }
 
 TEST_F(Shown, ComboBoxListIndex) {
@@ -249,7 +249,7 @@ TEST_F(Shown, ComboBoxListIndex) {
     cbo->RemoveItem(1);
     EXPECT_EQ(cbo->ListIndex(), -1);
     EXPECT_EQ(cbo->ListCount(), 2);
-    EXPECT_THROW(cbo->SetListIndex(2), rt::RuntimeError);
+    EXPECT_THROW(cbo->SetListIndex(2), rt::ProgramFault);
     log.clear();
     cbo->activated(1);  // the user's choice
     EXPECT_EQ(log, "-1 ");

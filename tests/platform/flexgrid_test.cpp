@@ -43,9 +43,14 @@ TEST(FlexGrid, CellsWidthsAndColours) {
     gd.SetTextMatrix(20, 21, "7.5");
     EXPECT_EQ(gd.TextMatrix(20, 21), "7.5");
     EXPECT_EQ(gd.TextMatrix(5, 5), "");
-    EXPECT_THROW(gd.TextMatrix(21, 0), rt::RuntimeError);
-    EXPECT_THROW(gd.SetTextMatrix(0, 22, "x"), rt::RuntimeError);
-    EXPECT_THROW(gd.SetRow(-1), rt::RuntimeError);
+    // An index of the program's own out of range is a fault of the program;
+    // a cell named by what the user typed is bad input.
+    EXPECT_THROW(gd.TextMatrix(21, 0), rt::ProgramFault);
+    EXPECT_THROW(gd.SetTextMatrix(0, 22, "x"), rt::ProgramFault);
+    EXPECT_THROW(gd.SetRow(-1), rt::ProgramFault);
+    EXPECT_THROW(gd.CheckedTextMatrix(21, 0), rt::RuntimeError);
+    EXPECT_THROW(gd.CheckedTextMatrix(0, -1), rt::RuntimeError);
+    EXPECT_EQ(gd.CheckedTextMatrix(20, 21), "7.5");
 
     gd.SetColWidth(0, 330);
     gd.SetColWidth(1, 1260);

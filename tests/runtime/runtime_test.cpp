@@ -9,6 +9,7 @@
 #include "runtime/numtext.h"
 #include "runtime/outcome.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "runtime/variant.h"
 
 using namespace rt;
@@ -105,6 +106,30 @@ TEST(OutcomeOfAComputation, AValueOrARefusalWhoseReadingIsAProgramFault) {
         }
         // Not a RuntimeError: no handler of bad input may take it.
         EXPECT_THROW((void)row.r->size(), ProgramFault) << row.what;
+    }
+}
+
+// The undo runs once on every way out the work has not kept: a return, a
+// run-time error, a program fault; never after Keep, never twice after Run.
+TEST(ScopeGuardUndo, RunsOnceOnEveryWayOutButKeep) {
+    struct {
+        const char* way;
+        std::function<void(ScopeGuard<std::function<void()>>&)> work;
+        int undone;
+    } cases[] = {
+        {"return", [](auto&) {}, 1},
+        {"run-time error", [](auto&) { Raise(ErrorCode::Overflow); }, 1},
+        {"program fault", [](auto&) { Fault("broken"); }, 1},
+        {"kept", [](auto& g) { g.Keep(); }, 0},
+        {"run, then a fault", [](auto& g) { g.Run(), Fault("after"); }, 1},
+    };
+    for (const auto& c : cases) {
+        int undone = 0;
+        try {
+            ScopeGuard<std::function<void()>> guard([&] { ++undone; });
+            c.work(guard);
+        } catch (const std::exception&) { EXPECT_EQ(undone, c.undone) << c.way << ": undone before the handler runs"; }
+        EXPECT_EQ(undone, c.undone) << c.way;
     }
 }
 

@@ -20,7 +20,11 @@ namespace {
 
 std::string Str(int n) { return std::to_string(n); }
 
-double TimeAt(int body, int point) { return motion::MotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber(); }
+// The time of a point the user clicked (or of a segment's end): a click past
+// the table's points is bad input.
+double TimeAt(int body, int point) {
+    return motion::CheckedMotionPoint(0, motion::TableColOfPoint(body, point)).ToNumber();
+}
 
 const motion::SegmentRec& Seg(int body, int segment) {
     rt::ExpectIndex(body, 1, 2, "body of a segment");
@@ -244,9 +248,10 @@ LinkPlan PlanLinkSegments(double x1, double x2) {
     plan.J = Seg(1, plan.s1).LastPoint;
     const int colP = motion::TableColOfPoint(1, plan.p), colQ = motion::TableColOfPoint(1, plan.q);
     const rt::Variant A1 = Seg(1, plan.s1).Accel, A2 = Seg(1, plan.s2).Accel;
-    const rt::Variant TQ = motion::MotionPoint(0, colQ), XQ = motion::MotionPoint(1, colQ),
+    // The points are the ones clicked: past the table they are bad input.
+    const rt::Variant TQ = motion::CheckedMotionPoint(0, colQ), XQ = motion::MotionPoint(1, colQ),
                       VQ = motion::MotionPoint(2, colQ);
-    const double tP = Known(motion::MotionPoint(0, colP)), xP = Known(motion::MotionPoint(1, colP)),
+    const double tP = Known(motion::CheckedMotionPoint(0, colP)), xP = Known(motion::MotionPoint(1, colP)),
                  vP = Known(motion::MotionPoint(2, colP));
     plan.tP = tP, plan.xP = xP, plan.vP = vP;
 

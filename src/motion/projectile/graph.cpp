@@ -42,7 +42,8 @@ GraphPlan PlanTrajectoryGraph(double x1, double x2, const std::function<double(c
     if (x1 > x2) std::swap(x1, x2);
     const int c1 = static_cast<int>(rt::IntFloor(x1 / 64)) + 1;
     const int c2 = static_cast<int>(rt::IntFloor(x2 / 64)) + 1;
-    if (motion::MotionPoint(0, c1).IsEmptyText() || motion::MotionPoint(0, c2).IsEmptyText()) {
+    // The columns are where the user clicked: one past the table is bad input.
+    if (motion::CheckedMotionPoint(0, c1).IsEmptyText() || motion::CheckedMotionPoint(0, c2).IsEmptyText()) {
         g.message = "No tengo uno de los tiempos límites.";
         return g;
     }

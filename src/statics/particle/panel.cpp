@@ -14,7 +14,9 @@
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
+#include "runtime/scopeguard.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
 #include "shell/writer.h"
@@ -152,6 +154,7 @@ std::string ParticleStatics::Solve() {
         SolveParticleEquilibrium(State().ParticleForces, text::G().Decimals, [](const std::string& prompt) {
             return plat::MsgBox(plat::QStr(prompt), plat::MsgButtons::YesNo, plat::kAppTitle) == plat::MsgResult::Yes;
         });
+    rt::FaultPoint("particle solve");
     if (!out.report.empty()) shell::WriteResults(*form_->rtbCalc, text::ResultLines{out.report});
     if (out.redraw) Redraw();
     if (out.failed) rt::Raise(rt::ErrorCode::InvalidCall);
@@ -192,15 +195,11 @@ void ParticleStatics::SolveProblem() {
     if (st.ParticleForceCount == 0) return;
     st.SavedParticleForces = st.ParticleForces;
     st.SavedParticleForceCount = st.ParticleForceCount;
-    std::string msg;
-    try {
-        msg = Solve();
-    } catch (const rt::RuntimeError&) {
-        // Nothing half-solved stays in the table, and the panel is
-        // not left as if the problem were solved.
-        st.ParticleForces = st.SavedParticleForces;
-        throw;
-    }
+    // Whatever ends the solution early, nothing half-solved stays in the
+    // table, and the panel is not left as if the problem were solved.
+    rt::ScopeGuard restore([&st] { st.ParticleForces = st.SavedParticleForces; });
+    const std::string msg = Solve();
+    restore.Keep();
     if (!msg.empty()) {
         Message(plat::QStr(msg));
         return;

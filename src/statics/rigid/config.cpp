@@ -15,8 +15,10 @@
 #include "platform/textbox.h"
 #include "platform/updown.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "shell/form1.h"
 #include "statics/rigid/drawing.h"
 #include "statics/rigid/geometry.h"
@@ -170,16 +172,21 @@ void RigidStatics::cmdOK_Click() {
     for (int k = 2; k <= 6; ++k) e.values[static_cast<size_t>(k)] = plat::StdStr(p.txtSegm[k]->Text());
     e.repeatVisible = Shown(p.txtRepeat);
     e.repeat = plat::StdStr(p.txtRepeat->Text());
+    // Until the new vectors are listed and drawn, every way out gives the
+    // tables back as they were.
     const auto oldVectors = st_.SepVectors;
     const auto oldPoints = st_.StatPoints;
+    rt::ScopeGuard restore([&] {
+        st_.SepVectors = oldVectors;
+        st_.StatPoints = oldPoints;
+    });
     RegisterOutcome r = RegisterSepVectors(st_, e);
     if (!r.proposeOrigin.empty()) {
         p.txtOrigin->SetText(plat::QStr(r.proposeOrigin));
         for (plat::TextBox* t : p.txtRefPt) t->SetText(plat::QStr(UpperText(r.proposeOrigin)));
     }
     auto failed = [&] {
-        st_.SepVectors = oldVectors;
-        st_.StatPoints = oldPoints;
+        restore.Run();
         Msg(kCommandError);
         if (st_.StatPointCount() > 0) {
             rt::IgnoreError("the command already reported its failure; the redraw is a courtesy",
@@ -201,11 +208,13 @@ void RigidStatics::cmdOK_Click() {
     }
     try {
         FillCoordLists();
+        rt::FaultPoint("rigid structure lists");
         RedrawStructure();
     } catch (const rt::RuntimeError&) {
         failed();
         return;
     }
+    restore.Keep();
     p.cboSeps->AddItem(plat::QStr(r.command));
     p.cboSeps->SetListIndex(p.cboSeps->ListCount() - 1);
     p.cmdVMb[0]->setEnabled(true);

@@ -102,7 +102,7 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
             if (word == "neg" || word == "pos") {
                 const int n = rt::CInt(rt::TextToNumber(TrimText(s.substr(3))));
                 if (n < 1) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
-                const std::string row = plat::StdStr(p.gd1->TextMatrix(n, 3));
+                const std::string row = plat::StdStr(p.gd1->CheckedTextMatrix(n, 3));
                 std::string msg;
                 const std::string text = word == "neg" ? NegateVectorText(row, &msg) : row;
                 if (!msg.empty()) Msg(msg);

@@ -5,8 +5,10 @@
 
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "statics/rigid/util.h"
 #include "vectors/notation.h"
 #include "vectors/statics_parser.h"
@@ -90,12 +92,13 @@ RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& e) {
     }
     if (st.SepVectorCount() == 0) out.proposeOrigin = typed.front();
 
+    // Every way out but success gives the tables back as they were.
     const std::vector<SepVectorRec> oldVectors = st.SepVectors;
     const std::vector<PointRec> oldPoints = st.StatPoints;
-    auto restore = [&] {
+    rt::ScopeGuard restore([&] {
         st.SepVectors = oldVectors;
         st.StatPoints = oldPoints;
-    };
+    });
     try {
         if (n < 1 || n > 6) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
         const double x1 = pv.X.ToNumber(), y1 = pv.Y.ToNumber();
@@ -128,18 +131,18 @@ RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& e) {
         st.SepVectors.insert(st.SepVectors.end(), added.begin(), added.end());
         std::string msg = ComputeCoordinates(st);
         if (!msg.empty()) {
-            restore();
             out.message = msg;
             out.focus = EntryFocus::FirstVector;
             return out;
         }
+        rt::FaultPoint("rigid registration");
     } catch (const rt::RuntimeError&) {
-        restore();
         out.message = kCommandError;
         out.runtimeFailure = true;
         out.focus = EntryFocus::Points;
         return out;
     }
+    restore.Keep();
     out.ok = true;
     return out;
 }

@@ -34,8 +34,9 @@ struct RegisterOutcome {
     std::string proposeOrigin;
 };
 
-// Appends the vectors of the entry and rebuilds the points. A refusal or a
-// run-time failure leaves the tables exactly as they were.
+// Appends the vectors of the entry and rebuilds the points. A refusal, a
+// run-time failure or any other way out but success leaves the tables
+// exactly as they were.
 RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& entry);
 
 // Components of a series vector of size s after a first vector of format

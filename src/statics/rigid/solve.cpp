@@ -11,7 +11,9 @@
 #include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
+#include "runtime/scopeguard.h"
 #include "shell/form1.h"
 #include "shell/writer.h"
 #include "statics/rigid/equations.h"
@@ -54,6 +56,9 @@ bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<in
 
 bool RigidStatics::SolveEstcrEquilibrium() {
     st_.SavedForces = st_.Forces;
+    // Whatever ends the solution early, the forces are as they were: "Actualizar"
+    // would otherwise write the unsolved quantities into the grid as zeros.
+    rt::ScopeGuard restore([this] { st_.Forces = st_.SavedForces; });
     std::array<std::string, 6> refs;
     std::vector<int> systems;
     std::string suppressed;
@@ -73,7 +78,9 @@ bool RigidStatics::SolveEstcrEquilibrium() {
     sol.insert(sol.end(), s.results.begin(), s.results.end());
     shell::WriteResults(pane, Lines(sol));
     SubstituteSolution(st_, s.incs, s.values, Decimals());
+    rt::FaultPoint("rigid solve");
     RedrawDCL(plat::StdStr(panel_.lblBody->Caption()));
+    restore.Keep();
     return true;
 }
 
@@ -127,14 +134,12 @@ void RigidStatics::cmdVMb_Click(int index) {
     try {
         switch (index) {
         case 0: {
-            // A refused or failed solve leaves the forces and the buttons as
-            // they were: "Actualizar" would otherwise write the unsolved
-            // quantities into the grid as zeros.
+            // A refused or failed solve leaves the forces (restored by the
+            // solve itself) and the buttons as they were.
             bool solved = false;
             try {
                 solved = SolveEstcrEquilibrium();
             } catch (const rt::RuntimeError&) {
-                st_.Forces = st_.SavedForces;
                 Msg(kCommandError);
                 rt::IgnoreError("the failure was just reported; the redraw is a courtesy",
                                 [&] { RedrawDCL(plat::StdStr(p.lblBody->Caption())); });

@@ -157,22 +157,22 @@ void DirecFrame::cmdInc_Click(int index) {
     }
 }
 
+// The rotation is a number and the hour one the clock gave: nothing here
+// depends on what the user typed, so a failure is a fault of the program.
 void DirecFrame::lbltxtAngle_Click() {
     if (vec::IsAxisHour(DirHour())) return;
-    rt::IgnoreError("cannot happen in use: the rotation is always a number", [&] {
-        const double a = shell::Shared().AxesRotation;
-        txtAngle->SetText(plat::QStr(rt::NumberText(a)));
-        const std::string s = vec::ClockDirectionPrefix(DirHour(), a);
-        if (Workspace() == shell::kParticleWorkspace) {
-            PublishText(s);
-        } else if (Workspace() == shell::kCalculatorWorkspace) {
-            plat::FlexGrid* gd = links_.ArgumentGrid ? links_.ArgumentGrid() : nullptr;
-            if (gd && gd->Row() > 0 && gd->Col() > 0) {
-                gd->SetTextMatrix(gd->Row(), gd->Col(), plat::QStr(s));
-                gd->SetFocus();
-            }
+    const double a = shell::Shared().AxesRotation;
+    txtAngle->SetText(plat::QStr(rt::NumberText(a)));
+    const std::string s = vec::ClockDirectionPrefix(DirHour(), a);
+    if (Workspace() == shell::kParticleWorkspace) {
+        PublishText(s);
+    } else if (Workspace() == shell::kCalculatorWorkspace) {
+        plat::FlexGrid* gd = links_.ArgumentGrid ? links_.ArgumentGrid() : nullptr;
+        if (gd && gd->Row() > 0 && gd->Col() > 0) {
+            gd->SetTextMatrix(gd->Row(), gd->Col(), plat::QStr(s));
+            gd->SetFocus();
         }
-    });
+    }
 }
 
 void DirecFrame::AngleEnter(int& keyAscii) {

@@ -19,6 +19,7 @@
 #include "shell/defaults.h"
 #include "shell/draweng.h"
 #include "statics/particle/state.h"
+#include "support/fault_point.h"
 #include "support/form1_fixture.h"
 
 namespace particle {
@@ -172,6 +173,26 @@ TEST_F(ParticlePanel, ASolutionEndedByAnErrorIsNotTakenAsSolved) {
     EXPECT_EQ(States(), "D100111");
     EXPECT_EQ(form().rtbCalc->Text(), "");
     EXPECT_EQ(St().ParticleForces[2].ArrowColor, 0x0000FF);
+}
+
+// A fault of the program part way through the solution (after the solved
+// values went into the table) is reported as an internal fault, and the
+// table and the buttons are as they were before the click.
+TEST_F(ParticlePanel, AFaultInsideTheSolutionLeavesTheTableAsItWas) {
+    EnterAll({"v-100", "s30x,T1", "p45x,T2"});
+    const ForceTable before = St().ParticleForces;
+    testsupport::ArmedFaultPoint fault("particle solve");
+    dialogs.Answer(MsgResult::OK);
+    Button(0).click();
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(Prompt(0), plat::kInternalFault);
+    ASSERT_EQ(St().ParticleForces.size(), before.size());
+    for (size_t k = 0; k < before.size(); ++k) {
+        EXPECT_EQ(St().ParticleForces[k].X.ToText(), before[k].X.ToText()) << k;
+        EXPECT_EQ(St().ParticleForces[k].Y.ToText(), before[k].Y.ToText()) << k;
+        EXPECT_EQ(St().ParticleForces[k].ArrowColor, before[k].ArrowColor) << k;
+    }
+    EXPECT_EQ(States(), "D100111");
 }
 
 TEST_F(ParticlePanel, CancellingForces) {

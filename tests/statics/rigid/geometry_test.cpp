@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "runtime/errors.h"
 #include "statics/rigid/geometry.h"
+#include "support/fault_point.h"
 
 namespace rigid {
 namespace {
@@ -48,6 +50,19 @@ TEST(RigidGeometry, ChainsPlacePointsAndListThem) {
     ASSERT_TRUE(ShiftToOrigin(st, "B"));
     ExpectPoint(st, "A", -3, -4);
     EXPECT_FALSE(ShiftToOrigin(st, "Z"));
+}
+
+// A fault of the program after the new vectors went in gives the tables
+// back as they were, as a refusal does.
+TEST(RigidGeometry, AFaultPartWayThroughARegistrationLeavesTheTablesAsTheyWere) {
+    StatState st;
+    ASSERT_TRUE(RegisterSepVectors(st, Entry("AB", "3,4")).ok);
+    {
+        testsupport::ArmedFaultPoint fault("rigid registration");
+        EXPECT_THROW(RegisterSepVectors(st, Entry("BC", "0,-2")), rt::ProgramFault);
+    }
+    EXPECT_EQ(SepListLines(st, 3), (std::vector<std::string>{"AB = (3, 4)"}));
+    EXPECT_EQ(CoordListLines(st, 3), (std::vector<std::string>{"A(0, 0)", "B(3, 4)"}));
 }
 
 TEST(RigidGeometry, SeriesFollowTheAxisOfTheFirstVector) {

@@ -9,6 +9,7 @@
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/flexgrid.h"
+#include "platform/guard.h"
 #include "platform/labels.h"
 #include "platform/lists.h"
 #include "platform/picture.h"
@@ -17,6 +18,7 @@
 #include "platform/textbox.h"
 #include "platform/updown.h"
 #include "shell/form1.h"
+#include "support/fault_point.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
 
@@ -57,11 +59,14 @@ protected:
     }
 
     // A beam A-C-B of length 4 on the configuration page.
-    void RegisterBeam() {
+    void TypeBeam() {
         Enter(Box("txtSegm", 0), "acb");
         Enter(Box("txtSegm", 1), "2,0");
         Enter(C("txtRepeat"), "x");
         Enter(Box("txtSegm", 2), "2");
+    }
+    void RegisterBeam() {
+        TypeBeam();
         Btn("cmdOK")->Press();
     }
 
@@ -559,6 +564,50 @@ TEST_F(RigidPanel, NewProblemClearsEverythingEvenWhenARedrawFails) {
 }
 
 }  // namespace
+
+// A fault of the program after the new vectors went into the tables is
+// reported as an internal fault and leaves the tables as they were: the
+// same structure registers again.
+TEST_F(RigidPanel, AFaultPartWayThroughARegistrationLeavesTheTablesAsTheyWere) {
+    TypeBeam();
+    {
+        testsupport::ArmedFaultPoint fault("rigid structure lists");
+        dialogs.Answer(MsgResult::OK);
+        Btn("cmdOK")->click();
+        ASSERT_EQ(dialogs.Shown().size(), 1u);
+        EXPECT_EQ(LastPrompt(), plat::kInternalFault);
+    }
+    RegisterBeam();
+    EXPECT_EQ(dialogs.Shown().size(), 1u) << LastPrompt().toStdString();
+    EXPECT_EQ(Items("lstSeps"), (QStringList{"AC = (2, 0)", "CB = (2, 0)"}));
+    EXPECT_EQ(Items("lstCoords"), (QStringList{"A(0, 0)", "C(2, 0)", "B(4, 0)"}));
+}
+
+// A fault of the program after the solution was written into the forces
+// leaves them unsolved: the problem solves again as it did the first time.
+TEST_F(RigidPanel, AFaultPartWayThroughASolutionLeavesTheForcesUnsolved) {
+    RegisterBeam();
+    C<plat::TabStrip>("tabStat")->SetTab(1);
+    AddForce("a", "Ax, Ay");
+    AddForce("b", "vBy");
+    AddForce("c", "v-100");
+    C<plat::TabStrip>("tabStat")->SetTab(2);
+    {
+        testsupport::ArmedFaultPoint fault("rigid solve");
+        dialogs.Answer(MsgResult::OK);
+        Btn("cmdVMb(0)")->click();
+        ASSERT_EQ(dialogs.Shown().size(), 1u);
+        EXPECT_EQ(LastPrompt(), plat::kInternalFault);
+    }
+    EXPECT_TRUE(Btn("cmdVMb(0)")->isEnabled());
+    EXPECT_FALSE(Btn("cmdVMb(3)")->isEnabled());
+    form().rtbSolve->SetText(QString());
+    Btn("cmdVMb(0)")->Press();
+    EXPECT_EQ(dialogs.Shown().size(), 1u) << LastPrompt().toStdString();
+    const QString solved = form().rtbSolve->Text();
+    EXPECT_TRUE(solved.contains("3 incógnitas, 3 ecuaciones.")) << solved.toStdString();
+    EXPECT_TRUE(solved.contains("Ay = 50")) << solved.toStdString();
+}
 
 TEST_F(RigidPanel, ARefusedSolveLeavesTheForcesAndButtonsAsTheyWere) {
     // A beam held only by a pin: two quantities for three equations.

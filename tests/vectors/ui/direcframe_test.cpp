@@ -307,6 +307,15 @@ TEST_F(DirecFrameTest, TheRotationLabelTakesTheAxesRotation) {
     ClickCell(9);
     f->lbltxtAngle_Click();
     EXPECT_EQ(Angle(), "0");
+
+    // Nothing here is typed: an hour the clock cannot give is a fault of the
+    // program, reported by the guard, not lost.
+    shell::DrawEng().DirHour = 13;
+    DialogScript dialogs;
+    dialogs.Answer(plat::MsgResult::OK);
+    EXPECT_FALSE(plat::Guarded([&] { f->lbltxtAngle_Click(); }));
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInternalFault));
 }
 
 TEST_F(DirecFrameTest, EnterInTheAngleBox) {
