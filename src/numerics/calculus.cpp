@@ -362,7 +362,8 @@ bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
         met = met && piece.met;
     }
     // A sum that its own error and rounding cannot tell from 0 is 0.
-    S = std::fabs(total) <= error + kRoundingNoise * size ? 0.0 : total;
+    const double blur = error + kRoundingNoise * size;
+    S = std::isfinite(blur) && std::fabs(total) <= blur ? 0.0 : total;
     return met;
 }
 

@@ -23,7 +23,7 @@ namespace num {
 // value actually changes: for u the variable itself it is the first double at
 // which the law on the right holds (BAR(X,7,7.5) gives the first x read as 7
 // and the first x read as beyond 7.5); for comparisons with the variable
-// itself it is exact in the same sense. Through an affine u the point is the
+// itself it is exact in the same sense (= and <> differ at the bound alone). Through an affine u the point is the
 // same threshold mapped back, good to a few units in the last place. The
 // formula takes one law just below each point and another just above it: a
 // caller evaluates the ends of a stretch just inside it. Any other shape
