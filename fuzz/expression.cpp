@@ -13,6 +13,7 @@
 
 #include "numerics/calculus.h"
 #include "numerics/expression.h"
+#include "numerics/jumps.h"
 #include "numerics/ode.h"
 #include "runtime/errors.h"
 
@@ -135,6 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Check(!found->roots.empty() && found->roots.size() == found->values.size());
             for (size_t k = 0; k < found->roots.size(); ++k)
                 Check(std::isfinite(found->roots[k]) && std::isfinite(found->values[k]));
+        }
+        // The places where the formula jumps lie inside the interval, in order.
+        const std::vector<num::Jump> jumps = num::Jumps(e, "X", lo, hi);
+        for (size_t k = 0; k < jumps.size(); ++k) {
+            Check(std::isfinite(jumps[k].bound) && std::fmin(lo, hi) < jumps[k].at && jumps[k].at < std::fmax(lo, hi));
+            if (k > 0) Check(jumps[k - 1].at < jumps[k].at);
         }
         rt::IgnoreError("a formula the routine refuses is a valid answer to any input", [&] {
             double s = 0;

@@ -1,6 +1,7 @@
 #include "calculator/integprocs.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "numerics/calculus.h"
 #include "numerics/ode.h"
@@ -8,6 +9,21 @@
 #include "runtime/rounding.h"
 
 namespace calc {
+
+namespace {
+
+// The Simpson result as shown: rounded to 5 decimals, or to 5 significant
+// digits where 5 decimals would keep fewer of a small value (2E-08 is not
+// shown as 0: scaling a function scales what is shown of its integral).
+double ShownIntegral(double s) {
+    if (s == 0 || std::fabs(s) >= 0.1) return rt::RoundHalfEven(s, 5);
+    const int decimals = 4 - static_cast<int>(std::floor(std::log10(std::fabs(s))));
+    if (decimals <= 15) return rt::RoundHalfEven(s, decimals);
+    const double unit = std::pow(10.0, -decimals);
+    return rt::RoundHalfEven(s / unit) * unit;
+}
+
+}  // namespace
 
 ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> args) {
     const std::string function = rt::Trim(text);
@@ -33,7 +49,7 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
         const bool reached = num::IntegrateExpr(function, a, b, s, eps);
         std::string result = std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) +
                              kCrLf + "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
-                             rt::NumberText(rt::RoundHalfEven(s, 5));
+                             rt::NumberText(ShownIntegral(s));
         if (!reached) result += std::string(kCrLf) + kPrecisionNotReached;
         out.lines = {result};
         return out;

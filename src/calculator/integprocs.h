@@ -3,7 +3,9 @@
 // result lines the calculator shows. Two arguments integrate dx/dt = f(t)
 // with the adaptive Runge-Kutta solver; three or four use Simpson's rule
 // (tolerance 1E-06, or the fourth argument, which may not exceed 0.001).
-// The interval is always shown in increasing order. No widgets.
+// The interval is always shown in increasing order; Simpson's value to 5
+// decimals, or to 5 significant digits when it is smaller than 0.1. No
+// widgets.
 #include <span>
 #include <string_view>
 

@@ -5,9 +5,11 @@
 #include <limits>
 #include <optional>
 
+#include "numerics/jumps.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/rounding.h"
 
 namespace num {
 
@@ -33,6 +35,124 @@ double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
         x += del;
     }
     return rt::Checked((s + (b - a) * sum / static_cast<double>(m)) / 2);
+}
+
+// Successive trapezoid refinements of f over [a, b] from the values at the
+// ends (taken just inside a jump), with Simpson's estimate from each pair of
+// levels and the trapezoid sum of |f|, the size of the integrand there.
+class Refinement {
+public:
+    Refinement(CExpression& e, double a, double b, double fa, double fb) : e_(e), a_(a), b_(b), fa_(fa), fb_(fb) {}
+
+    void Next() {
+        const double w = b_ - a_, oldTrap = trap_;
+        if (level_ == 0) {
+            trap_ = rt::Checked(w / 2 * rt::Add(fa_, fb_));
+            abs_ = rt::Checked(w / 2 * (std::fabs(fa_) + std::fabs(fb_)));
+        } else {
+            const long long m = 1LL << (level_ - 1);
+            const double del = w / static_cast<double>(m);
+            double sum = 0, sumAbs = 0;
+            for (long long j = 0; j < m; ++j) {
+                const double f = ValueAt(e_, a_ + (static_cast<double>(j) + 0.5) * del);
+                sum = rt::Add(sum, f);
+                sumAbs = rt::Add(sumAbs, std::fabs(f));
+            }
+            trap_ = rt::Checked((trap_ + w * sum / static_cast<double>(m)) / 2);
+            abs_ = rt::Checked((abs_ + w * sumAbs / static_cast<double>(m)) / 2);
+        }
+        ++level_;
+        previous_ = simpson_;
+        simpson_ = rt::Checked((4 * trap_ - oldTrap) / 3);
+    }
+    int Level() const { return level_; }
+    double Simpson() const { return simpson_; }
+    double Previous() const { return previous_; }
+    double AbsTrapezoid() const { return abs_; }
+
+private:
+    CExpression& e_;
+    double a_, b_, fa_, fb_;
+    int level_ = 0;
+    // The estimates before the first level: neither of the first two
+    // comparisons can pass.
+    double trap_ = -1e30, simpson_ = -1e30, previous_ = -1e30, abs_ = 0;
+};
+
+// One stretch's integral: its value, whether it met the tolerance, the
+// difference of its last two estimates and the size of the integrand.
+struct Stretch {
+    double value, error, size;
+    bool met;
+};
+
+// How far rounding alone can take a sum of a few hundred values from its
+// true value, per unit of the sum of their sizes.
+constexpr double kRoundingNoise = 1e-13;
+
+double Ulp(double x) { return std::nextafter(x, std::numeric_limits<double>::infinity()) - x; }
+
+// Where the integral is cut at a jump, and where the values on either side
+// are taken: at its bound (2 for BAR(X,2,4), not the 2 - 5E-13 at which the
+// value changes because BAR rounds its argument to 12 decimals: the sliver
+// between them is rounding, and the load is meant to start at the bound), with
+// the values taken beyond both.
+struct Cut {
+    double at, below, above;
+};
+Cut CutAt(const Jump& j) {
+    const double nudge = 16 * Ulp(std::max(std::fabs(j.bound), std::fabs(j.at)));
+    return {j.bound, std::min(j.bound, j.at) - nudge, std::max(j.bound, j.at) + nudge};
+}
+
+// Simpson's rule on [a, b] from successive trapezoid refinements (at most
+// 10), tested from the sixth (32 intervals). The allowance is eps times the
+// size of the integrand there, so that scaling f scales the answer with the
+// same accuracy and an integral near 0 by cancellation still ends. Nodes of
+// successive levels can all fall on the same phase of a periodic integrand
+// (COS(X)^2 over whole periods) and agree exactly on a wrong value: an
+// estimate that passes is therefore held against one on another lattice,
+// the stretch split at its golden section, which must itself be settled
+// and agree within its own error.
+Stretch IntegrateStretch(CExpression& e, double a, double b, double fa, double fb, double eps) {
+    constexpr int kFirstTestedLevel = 6, kLevels = 10;
+    constexpr double kGolden = 0.381966011250105;  // (3 - sqrt 5) / 2
+    // How settled the check must be, relative to the integrand's size, to
+    // tell a right answer from a lattice that sees a wrong one.
+    constexpr double kSettled = 1e-4;
+    Refinement main(e, a, b, fa, fb);
+    std::optional<Refinement> left, right;
+    double checkValue = 0, checkError = 0;
+    auto advanceCheck = [&](int level) {
+        if (!left) {
+            const double c = a + kGolden * (b - a), fc = ValueAt(e, c);
+            left.emplace(e, a, c, fa, fc);
+            right.emplace(e, c, b, fc, fb);
+        }
+        while (left->Level() < level) {
+            left->Next();
+            right->Next();
+        }
+        checkValue = rt::Add(left->Simpson(), right->Simpson());
+        // Simpson's error falls sixteenfold a level: the last step is
+        // about fifteen times what is left.
+        checkError = std::fabs(checkValue - (left->Previous() + right->Previous())) / 15;
+    };
+    for (int j = 1; j <= kLevels; ++j) {
+        main.Next();
+        const double s = main.Simpson(), diff = std::fabs(s - main.Previous());
+        const double size = std::max(std::fabs(main.Previous()), main.AbsTrapezoid());
+        if (j < kFirstTestedLevel || diff > eps * size) continue;
+        advanceCheck(j);
+        if (checkError <= kSettled * size && std::fabs(s - checkValue) <= eps * size + 2 * checkError)
+            return {s, diff, size, true};
+    }
+    // Short of the tolerance: the better estimate is kept, the check's when
+    // it has settled (it has twice the nodes, none on the main lattice).
+    const double size = std::max(std::fabs(main.Simpson()), main.AbsTrapezoid());
+    advanceCheck(kLevels);
+    if (checkError <= kSettled * size) return {checkValue, 15 * checkError, size, false};
+    return {main.Simpson(), std::fabs(main.Simpson() - main.Previous()), size, false};
 }
 
 // f at x, or nothing where f is not defined (its evaluation faults).
@@ -217,9 +337,6 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
 }
 
 bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
-    // Two coarse estimates can agree by chance (a load that starts between
-    // the first sample points): the test starts at this level.
-    constexpr int kFirstTestedLevel = 6, kLevels = 10;
     if (IsNumber(expr)) {
         S = rt::Mul(rt::TextToNumber(expr), std::fabs(B - A));
         return true;
@@ -227,16 +344,39 @@ bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
     CExpression e;
     CompileOrThrow(e, expr);
     if (A > B) std::swap(A, B);
-    double os = -1e30, ost = -1e30, st = 0.0;
-    for (int j = 1; j <= kLevels; ++j) {
-        st = TrapezoidRefine(e, A, B, st, j);
-        double s = (4 * st - ost) / 3;
-        S = s;
-        if (j >= kFirstTestedLevel && (std::fabs(s - os) < eps * std::fabs(os) || (s == 0 && os == 0))) return true;
-        os = s;
-        ost = st;
+    // The stretches between the places where the formula jumps or changes
+    // its law, each integrated alone: Simpson's rule is then exact on
+    // piecewise polynomials, and no load falls between sample points.
+    std::vector<Cut> cuts{{A, A, A}};
+    Cut last{B, B, B};
+    if (const auto first = e.Variable(1))
+        for (const Jump& jump : Jumps(e, first->Name, A, B)) {
+            const Cut cut = CutAt(jump);
+            if (cut.at >= B) {
+                last.below = std::min(last.below, cut.below);
+            } else if (cut.at <= cuts.back().at) {
+                cuts.back().above = std::max(cuts.back().above, cut.above);
+            } else {
+                cuts.push_back(cut);
+            }
+        }
+    cuts.push_back(last);
+    double total = 0, error = 0, size = 0;
+    bool met = true;
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const double a = cuts[i].at, b = cuts[i + 1].at, quarter = (b - a) / 4;
+        const double fa = ValueAt(e, std::min(cuts[i].above, a + quarter));
+        const double fb = ValueAt(e, std::max(cuts[i + 1].below, b - quarter));
+        const Stretch piece = IntegrateStretch(e, a, b, fa, fb, eps);
+        total = rt::Add(total, piece.value);
+        error += piece.error;
+        size += piece.size;
+        met = met && piece.met;
     }
-    return false;
+    // A sum that its own error and rounding cannot tell from 0 is 0.
+    const double blur = error + kRoundingNoise * size;
+    S = std::isfinite(blur) && std::fabs(total) <= blur ? 0.0 : total;
+    return met;
 }
 
 void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n) {

@@ -33,11 +33,17 @@ struct ExprRoots {
 rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 
 // The integral of expr over the ascending interval between A and B, by
-// Simpson's rule from successive trapezoid refinements (at most 10), stopping
-// when two estimates differ by less than eps times the previous one, tested
-// from the sixth refinement on (at 32 intervals). A text that is a plain
-// number is integrated as a constant. False when the tenth refinement ends
-// without meeting eps: S then holds its estimate.
+// Simpson's rule from successive trapezoid refinements (at most 10), taken
+// stretch by stretch between the places where the formula jumps or changes
+// its law (JumpPoints), so that loads made of pieces are exact wherever they
+// lie. A stretch ends when two estimates differ by at most eps times the
+// size of the integrand there (its integral, or that of |f| when larger),
+// tested from the sixth refinement on (at 32 intervals), and when an
+// estimate on another lattice agrees with it (whole periods of a periodic
+// integrand can put every node on the same phase). A sum that its own error
+// cannot tell from 0 is 0. A text that is a plain number is integrated as a
+// constant. False when some stretch ends its tenth refinement without
+// meeting eps: S then holds the best estimate.
 bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
 
 // Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];

@@ -155,6 +155,8 @@ public:
         double number;
     };
     const std::vector<Token>& Program() const { return rpn_; }
+    // Name of the variable an operand token of the program reads (its `var`).
+    const std::string& ProgramVariableName(int slot) const;
     // Name of a symbol code (0..67); "" for the codes that hold none.
     static std::string_view SymbolName(int code);
 

@@ -240,6 +240,11 @@ void CExpression::BuildPlan() {
     }
 }
 
+const std::string& CExpression::ProgramVariableName(int slot) const {
+    rt::ExpectIndex(slot, 0, static_cast<long long>(progVars_.size()) - 1, "program variable");
+    return progVars_[static_cast<size_t>(slot)]->Name;
+}
+
 std::string CExpression::RPNExpression() const {
     if (text_.empty() || errCode_ != 0) return {};
     std::string out;

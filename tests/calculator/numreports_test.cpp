@@ -394,6 +394,7 @@ TEST_F(Reports, SimpsonIntegralsMeetTheirToleranceOrSaySo) {
         {"EXP(X)", 0, 1, std::exp(1.0) - 1},
         {"X^2", 0, 3, 9},
         {"SEN(X)", 0, pi, 2},
+        {"X*10*BAR(X,2,4)", 0, 5, 60},
     };
     for (const auto& c : met) {
         const std::string line = calc::IntegralReport(c.f, Args{c.a, c.b, 1}).lines[1];
@@ -401,17 +402,44 @@ TEST_F(Reports, SimpsonIntegralsMeetTheirToleranceOrSaySo) {
         ASSERT_NE(at, std::string::npos) << line;
         EXPECT_NEAR(rt::Val(line.substr(at + 5)), c.want, 1e-5 * std::max(1.0, std::fabs(c.want))) << c.f;
     }
-    // Jumps between the sample points, and a peak too narrow for ten
-    // refinements (whose coarse sums of the jumps agreed on 83.333).
+    // A peak too narrow for ten refinements, and 256 periods whose peaks no
+    // level sees between.
     const double peak = std::atan(std::pow(16.0, 2.5) * (1 - pi / 4)) + std::atan(std::pow(16.0, 2.5) * pi / 4);
     const struct {
         const char* f;
         double b, want, off;
-    } short_of_it[] = {{"X*10*BAR(X,2,4)", 5, 60, 0.2}, {"4^-5/((X-PI/4)^2+16^-5)", 1, peak, 0.3}};
+    } short_of_it[] = {{"4^-5/((X-PI/4)^2+16^-5)", 1, peak, 0.3}, {"COS(X)^2", 512 * pi, 256 * pi, 1}};
     for (const auto& c : short_of_it) {
         const std::string line = calc::IntegralReport(c.f, Args{0, c.b, 1}).lines[1];
         EXPECT_TRUE(line.ends_with(std::string("\r\n") + calc::kPrecisionNotReached)) << line;
         EXPECT_NEAR(NumbersAfter(line, "\r\nes ").at(0), c.want, c.off) << c.f;
+    }
+}
+
+// Loads away from the start, steps, whole periods and small or large
+// scales: Simpson's rule shows their exact values with no note.
+TEST_F(Reports, SimpsonShowsLoadsAndWholePeriodsExactly) {
+    const struct {
+        const char* f;
+        double a, b;
+        const char* shown;
+    } cases[] = {
+        {"10*BAR(X,0.1,0.2)", 0, 10, "1"},
+        {"10*BAR(X,7,7.5)", 0, 10, "5"},
+        {"5*BAR(x,4,5)+2*BAR(x,8,9)", 0, 10, "7"},
+        {"200*X*BAR(X,1.5,2.5)", 0, 3, "400"},
+        {"10*STP1(0,X,9.75)", 0, 10, "2.5"},
+        {"1E-8*BAR(X,2,4)", 0, 5, "2E-08"},
+        {"3E-7*X*BAR(X,2,4)", 0, 5, "1.8E-06"},
+        {"1E8*BAR(X,2,4)", 5, 0, "200000000"},
+        {"COS(X)^2", 0, 32 * 3.14159265358979, "50.26548"},
+        {"SEN(X)^2", 0, 502.654824574367, "251.32741"},
+        {"COS(X*PI/180)^2", 0, 5760, "2880"},
+        {"SEN(X)", 0, 2 * 3.14159265358979, "0"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = calc::IntegralReport(c.f, Args{c.a, c.b, 1}).lines[1];
+        EXPECT_TRUE(line.ends_with(std::string("]\r\nes ") + c.shown)) << c.f << ": " << line;
     }
 }
 
