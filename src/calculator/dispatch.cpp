@@ -1,6 +1,7 @@
 // The calculate button: the frame around every procedure of the calculator.
 #include "calculator/dispatch.h"
 
+#include <cstdint>
 #include <exception>
 #include <span>
 
@@ -31,6 +32,20 @@ constexpr int kHourglass = 11;
 void Message(const std::string& text) {
     plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
 }
+
+// Puts the group back when the nested run is left, whichever way: the bar
+// shows the group the student chose, and the next run dispatches on it.
+class GroupBack {
+public:
+    explicit GroupBack(int32_t& group) : group_(group), saved_(group) {}
+    ~GroupBack() { group_ = saved_; }
+    GroupBack(const GroupBack&) = delete;
+    GroupBack& operator=(const GroupBack&) = delete;
+
+private:
+    int32_t& group_;
+    int32_t saved_;
+};
 
 }  // namespace
 
@@ -94,15 +109,15 @@ void Calculator::cmdCalculate_Click() {
         const Route route = RouteOf(req.group, req.code);
         if (route == Route::AsGroup4) {
             // A graph runs as a branch of the functions, then the group is back.
+            const GroupBack back(g.ProcedureGroup);
             g.ProcedureGroup = 4;
             panel_.cmdCalculate->Press();
-            g.ProcedureGroup = 5;
         } else if (route == Route::AsGroup2) {
-            num::AngleUnitScope radians(num::kRadians);
+            const num::AngleUnitScope radians(num::kRadians);
+            const GroupBack back(g.ProcedureGroup);
             g.ProcedureGroup = 2;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();
-            g.ProcedureGroup = 4;
         } else if (RunDriver(route, req) == DriverEnd::Quit) {
             return;
         }
