@@ -9,6 +9,7 @@
 #include <QResource>
 #include <QTest>
 #include <cmath>
+#include <memory>
 
 #include "motion/state.h"
 #include "numerics/expression.h"
@@ -25,12 +26,14 @@
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
+#include "runtime/errors.h"
 #include "shell/defaults.h"
 #include "shell/draweng.h"
 #include "shell/toolbar.h"
 #include "shell/welcome.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
+#include "support/reset_state.h"
 #include "text/globals.h"
 #include "text/resultformat.h"
 
@@ -169,6 +172,62 @@ TEST(DeferredStartUp, FirstPaintComesBeforeThePanelsAndTheRestMatchesALoadDoneAt
     form.ShowWorkspace(0);
     EXPECT_TRUE(form.panels.fraCalc->isVisible());
     plat::SetDataFolder(QString());
+}
+
+// Rigid-body statics whose panels cannot be built: the services of the
+// program but for a fault in BuildPanels.
+class RigidThatCannotBuild : public shell::RigidStaticsServices {
+public:
+    explicit RigidThatCannotBuild(std::unique_ptr<shell::RigidStaticsServices> in) : in_(std::move(in)) {}
+    void BuildPanels(shell::Form1&) override { rt::Fault("rigid-body panels not built"); }
+    void ArrangeGd1() override { in_->ArrangeGd1(); }
+    void RestoreDCLCtrls() override { in_->RestoreDCLCtrls(); }
+    bool HasProblem() const override { return in_->HasProblem(); }
+
+private:
+    std::unique_ptr<shell::RigidStaticsServices> in_;
+};
+
+// A step of the load that fails stops the load, whether the paint's queued
+// steps or a toolbar press ran it: no later step runs on the panels it
+// should have built, the fault is reported, then the student is told and
+// the program ends; a press that comes meanwhile switches to nothing.
+TEST(StoppedLoad, AFailedStepStopsTheLoadSaysSoAndEndsTheProgram) {
+    for (const bool byPress : {false, true}) {
+        testsupport::ResetAllState();
+        plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
+        testsupport::DialogScript dialogs;
+        testsupport::CallLog log;
+        shell::Workspaces services = testsupport::RecordingServices(log);
+        services.rigid = std::make_unique<RigidThatCannotBuild>(std::move(services.rigid));
+        shell::Form1 form(std::move(services));
+        int ended = 0;
+        form.EndProgram = [&ended] { ++ended; };
+        form.Form_Load();
+        form.show();
+        dialogs.Answer(plat::MsgResult::OK).Answer(plat::MsgResult::OK);
+        if (byPress) {
+            // The control layer runs the press through the guard.
+            plat::Guarded([&] { form.Image1_MouseDown(1, 0, 270, 200); });
+            EXPECT_EQ(dialogs.Shown().size(), 1u);
+        }
+        for (int i = 0; i < 200 && ended == 0; ++i) QApplication::processEvents();
+        EXPECT_TRUE(form.LoadStopped()) << byPress;
+        EXPECT_FALSE(form.LoadFinished());
+        // No preparation of the load ran; the end unloaded the windows.
+        EXPECT_EQ(log.calls, std::vector<std::string>{"Form2.Unload"});
+        ASSERT_EQ(dialogs.Shown().size(), 2u) << byPress;
+        EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInternalFault));
+        EXPECT_EQ(dialogs.Shown()[1].prompt, shell::kLoadStoppedText);
+        EXPECT_EQ(ended, 1);
+        EXPECT_FALSE(form.isVisible());
+
+        form.Image1_MouseDown(1, 0, 270, 200);
+        form.ShowWorkspace(3);
+        EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
+        EXPECT_FALSE(form.FinishLoad());
+        plat::SetDataFolder(QString());
+    }
 }
 
 TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
@@ -864,6 +923,31 @@ TEST_F(Form1Test, AFailedFirstSwitchKeepsTheWelcomePage) {
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
     EXPECT_EQ(form().fraExpr->isVisible(), expr);
     EXPECT_EQ(form().tabCalc->isVisible(), tabs);
+}
+
+// A fault of the program inside the set-up goes on to the guard, with the
+// switch undone first: what was shown before, the welcome page or a
+// workspace, is shown again, and the next press works.
+TEST_F(Form1Test, ASwitchStoppedByAFaultIsUndone) {
+    FaultOn("AdaptCtrls");
+    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
+    EXPECT_TRUE(form().WelcomeShown);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+
+    PressToolbar(1);
+    const QPoint highlight = form().shpTools->pos();
+    FaultOn("AdaptCtrls");
+    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("fraCalc")->isVisible());
+    EXPECT_EQ(form().shpTools->pos(), highlight);
+    EXPECT_EQ(form().LastWorkspaceIndex, 0);
+    EXPECT_TRUE(dialogs.Shown().empty());
+    PressToolbar(4);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kRectilinearWorkspace);
+    EXPECT_TRUE(Find<QWidget>("fraTable")->isVisible());
 }
 
 TEST_F(Form1Test, RotationAngleReadFromTheButton) {

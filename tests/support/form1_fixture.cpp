@@ -1,6 +1,7 @@
 #include "support/form1_fixture.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/services.h"
 
@@ -19,6 +20,7 @@ void CallLog::Add(const std::string& call) {
     const std::string name = call.substr(0, call.find('('));
     if (!failOn.empty() && name == failOn) {
         failOn.clear();
+        if (std::exchange(fault, false)) rt::Fault("failing double: " + call);
         rt::Raise(rt::ErrorCode::InvalidCall);
     }
 }
