@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -172,6 +173,69 @@ TEST(DeferredStartUp, FirstPaintComesBeforeThePanelsAndTheRestMatchesALoadDoneAt
     form.ShowWorkspace(0);
     EXPECT_TRUE(form.panels.fraCalc->isVisible());
     plat::SetDataFolder(QString());
+}
+
+// The program's window left to the event loop until its load is under way:
+// painted, some steps run, others still queued.
+class InputDuringTheLoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::ResetAllState();
+        plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
+        form_ = std::make_unique<shell::Form1>(testsupport::RecordingServices(log_));
+        form_->EndProgram = [this] { ++ended_; };
+        form_->Form_Load();
+        form_->show();
+        for (int i = 0; i < 200 && !form_->panels.gd; ++i) QApplication::processEvents();
+        ASSERT_TRUE(form_->panels.gd) << "the load never started";
+        ASSERT_FALSE(form_->LoadFinished()) << "no step left to come after the input";
+    }
+    void TearDown() override {
+        form_.reset();
+        plat::SetDataFolder(QString());
+    }
+    // The turns of the loop that the rest of the load would take.
+    static void RunTheLoop() {
+        for (int i = 0; i < 50; ++i) QApplication::processEvents();
+    }
+
+    testsupport::DialogScript dialogs;  // any box fails the test
+    testsupport::CallLog log_;
+    std::unique_ptr<shell::Form1> form_;
+    int ended_ = 0;
+};
+
+// A click on the toolbar finishes the load at once and switches; the steps
+// still queued then change nothing, and the workspace works.
+TEST_F(InputDuringTheLoad, AToolbarClickFinishesTheLoadAndSwitches) {
+    shell::Form1& form = *form_;
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(18, 13));  // the calculator's button
+    EXPECT_TRUE(form.LoadFinished());
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
+    const std::vector<std::string> calls = log_.calls;
+    RunTheLoop();
+    EXPECT_EQ(log_.calls, calls);
+    for (const char* once : {"ArrangeGd", "FillTeclas", "InitMruaEqnLinePositions"})
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), once), 1) << once;
+    EXPECT_TRUE(form.panels.fraCalc->isVisible());
+    EXPECT_TRUE(form.panels.picBar->isVisible());
+    EXPECT_FALSE(form.WelcomeShown);
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(18 + 37 * 3, 13));  // rectilinear motion
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kRectilinearWorkspace);
+    EXPECT_TRUE(form.panels.fraTable->isVisible());
+    EXPECT_FALSE(form.panels.fraCalc->isVisible());
+}
+
+// A close ends the program without a question: nothing can have been
+// entered yet. The steps still queued run on the closed window without a
+// fault.
+TEST_F(InputDuringTheLoad, ACloseEndsTheProgramWithoutAQuestion) {
+    EXPECT_TRUE(form_->close());
+    EXPECT_EQ(ended_, 1);
+    EXPECT_FALSE(form_->isVisible());
+    RunTheLoop();
+    EXPECT_EQ(ended_, 1);
+    EXPECT_TRUE(dialogs.Shown().empty());
 }
 
 // Rigid-body statics whose panels cannot be built: the services of the
