@@ -1,7 +1,6 @@
 // The calculate button: the frame around every procedure of the calculator.
 #include "calculator/dispatch.h"
 
-#include <cstdint>
 #include <exception>
 #include <span>
 
@@ -37,14 +36,14 @@ void Message(const std::string& text) {
 // shows the group the student chose, and the next run dispatches on it.
 class GroupBack {
 public:
-    explicit GroupBack(int32_t& group) : group_(group), saved_(group) {}
+    explicit GroupBack(shell::ProcedureGroupId& group) : group_(group), saved_(group) {}
     ~GroupBack() { group_ = saved_; }
     GroupBack(const GroupBack&) = delete;
     GroupBack& operator=(const GroupBack&) = delete;
 
 private:
-    int32_t& group_;
-    int32_t saved_;
+    shell::ProcedureGroupId& group_;
+    shell::ProcedureGroupId saved_;
 };
 
 }  // namespace
@@ -110,12 +109,12 @@ void Calculator::cmdCalculate_Click() {
         if (route == Route::AsGroup4) {
             // A graph runs as a branch of the functions, then the group is back.
             const GroupBack back(g.ProcedureGroup);
-            g.ProcedureGroup = 4;
+            g.ProcedureGroup = shell::kFunctionGroup;
             panel_.cmdCalculate->Press();
         } else if (route == Route::AsGroup2) {
             const num::AngleUnitScope radians(num::kRadians);
             const GroupBack back(g.ProcedureGroup);
-            g.ProcedureGroup = 2;
+            g.ProcedureGroup = shell::kEquationGroup;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();
         } else if (RunDriver(route, req) == DriverEnd::Quit) {

@@ -199,7 +199,7 @@ TEST_F(DispatchTest, ANestedRunThatFaultsGivesTheGroupBack) {
 TEST_F(DispatchTest, ProceduresAGroupDoesNotListGoStraightToTheCommonEnd) {
     const struct { int group, code; } cases[] = {{0, 0}, {4, 26}, {7, 35}, {8, 27}, {9, 13}, {5, 13}};
     for (const auto& c : cases) {
-        G().ProcedureGroup = c.group;
+        G().ProcedureGroup = static_cast<shell::ProcedureGroupId>(c.group);
         G().ProcedureCode = c.code;
         Fill(1, 1, 1, {"7"});
         Select(1, 1, 1, 1);

@@ -391,7 +391,7 @@ TEST_F(GridDropTest, ABlockThatDoesNotFitIsRefusedAndNothingIsLost) {
 TEST_F(GridDropTest, CalculatingCancelsAWaitingDrop) {
     Tool(3)->Press();
     Select(9, 9, 9, 9);
-    G().ProcedureGroup = 0;
+    G().ProcedureGroup = shell::kNoGroup;
     G().ProcedureCode = 0;
     Calculate();
     EXPECT_FALSE(calc().grid().DropPending());

@@ -300,8 +300,8 @@ TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     EXPECT_EQ(shell::DrawEng().DrawScale, 24);
     EXPECT_EQ(shell::DrawEng().DirHour, 3);
     EXPECT_EQ(shell::DrawEng().DirAlpha, 0);
-    EXPECT_EQ(num::AngleFactor, 0.0174532925199433);
-    EXPECT_TRUE(g.ExprHotKeys && g.ExprInfix && g.AngleInDegrees);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+    EXPECT_TRUE(g.ExprHotKeys && g.ExprInfix);
     EXPECT_EQ(g.GridColsPerView, 5);
     EXPECT_EQ(g.ClockMarkedHour, 3);
     EXPECT_EQ(g.WorkspaceMode, 0);

@@ -175,7 +175,7 @@ public:
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     bool HasProblem() const override { return in_->HasProblem(); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
-    void ChooseLaw(int law) override { in_->ChooseLaw(law); }
+    void ChooseLaw(shell::KinemLawId law) override { in_->ChooseLaw(law); }
 
 private:
     std::unique_ptr<shell::KinematicsServices> in_;
