@@ -453,7 +453,7 @@ void Form1::QueueLoadStep() {
 
 bool Form1::HoldsWork() const {
     // Before the panels are built nothing can have been entered.
-    if (!LoadFinished()) return false;
+    if (!LoadFinished() || !rtbReg) return false;
     const Workspaces& s = services_;
     return s.calculator->HasProblem() || s.particle->HasProblem() || s.rigid->HasProblem() || s.motion->HasProblem() ||
            s.kinematics->HasProblem() || !rtbReg->Text().trimmed().isEmpty();
