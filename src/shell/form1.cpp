@@ -78,7 +78,8 @@ WorkspaceId WorkspaceOfIndex(int index) {
 // run-time error or a fault of the program alike. During unwinding a
 // run-time error of `then` itself is let pass with `why` (a destructor
 // cannot throw it on), so the failure already on its way is the one
-// reported.
+// reported; a fault of the program there, a second fault at once, ends the
+// program (std::terminate).
 class UnlessDismissed {
 public:
     UnlessDismissed(const char* why, std::function<void()> then) : why_(why), then_(std::move(then)) {}
