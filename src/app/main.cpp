@@ -27,5 +27,7 @@ int main(int argc, char** argv) {
     form.Form_Load();
     app::ExitAfterFirstPaint::Arm(&form, [&form] { return form.LoadFinished(); });
     form.show();
-    return app.exec();
+    const int code = app.exec();
+    // A load that stopped at a failed step ends the program as a failure.
+    return form.LoadStopped() ? 1 : code;
 }

@@ -32,6 +32,20 @@ void Message(const std::string& text) {
     plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
 }
 
+// Puts the group back when the nested run is left, whichever way: the bar
+// shows the group the student chose, and the next run dispatches on it.
+class GroupBack {
+public:
+    explicit GroupBack(shell::ProcedureGroupId& group) : group_(group), saved_(group) {}
+    ~GroupBack() { group_ = saved_; }
+    GroupBack(const GroupBack&) = delete;
+    GroupBack& operator=(const GroupBack&) = delete;
+
+private:
+    shell::ProcedureGroupId& group_;
+    shell::ProcedureGroupId saved_;
+};
+
 }  // namespace
 
 // The equilibrium of a particle belongs to particle statics: the cells stay
@@ -94,15 +108,15 @@ void Calculator::cmdCalculate_Click() {
         const Route route = RouteOf(req.group, req.code);
         if (route == Route::AsGroup4) {
             // A graph runs as a branch of the functions, then the group is back.
-            g.ProcedureGroup = 4;
+            const GroupBack back(g.ProcedureGroup);
+            g.ProcedureGroup = shell::kFunctionGroup;
             panel_.cmdCalculate->Press();
-            g.ProcedureGroup = 5;
         } else if (route == Route::AsGroup2) {
-            num::AngleUnitScope radians(num::kRadians);
-            g.ProcedureGroup = 2;
+            const num::AngleUnitScope radians(num::kRadians);
+            const GroupBack back(g.ProcedureGroup);
+            g.ProcedureGroup = shell::kEquationGroup;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();
-            g.ProcedureGroup = 4;
         } else if (RunDriver(route, req) == DriverEnd::Quit) {
             return;
         }

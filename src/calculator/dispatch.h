@@ -16,6 +16,7 @@
 
 #include "calculator/args.h"
 #include "runtime/variant.h"
+#include "shell/defaults.h"
 
 namespace plat {
 class Picture;
@@ -24,8 +25,10 @@ class Picture;
 namespace calc {
 
 struct CalcRequest {
-    int group = 0;  // ProcedureGroup of this run (4 for a graph run nested from group 5)
-    int code = 0;   // ProcedureCode
+    // ProcedureGroup of this run (the functions for a graph run nested from
+    // the graphs).
+    shell::ProcedureGroupId group = shell::kNoGroup;
+    int code = 0;  // ProcedureCode
     // The selected cells, evaluated unless the procedure takes vector texts.
     CalcCells cells;
     // CalcArgs: the non-empty cells row by row; args[0] is argument 1.
@@ -58,12 +61,12 @@ enum class Route {
     AsGroup4,  // a graph of group 5: run again as group 4
     AsGroup2,  // roots chosen among the functions: run again as group 2
 };
-Route RouteOf(int group, int code);
+Route RouteOf(shell::ProcedureGroupId group, int code);
 
 // The arguments are evaluated as formulas except in the vector and
 // force-system groups, where they stay the typed texts, but for the
 // distributed load (37), whose limits are numbers.
-bool EvaluatesCells(int group, int code);
+bool EvaluatesCells(shell::ProcedureGroupId group, int code);
 
 // Matrices, equations, roots, tables, derivatives, integrals, graphs and
 // fits (numprocs.h).

@@ -4,28 +4,31 @@
 
 #include "calculator/numprocs.h"
 #include "platform/dialogs.h"
+#include "shell/defaults.h"
 
 namespace calc {
 
-Route RouteOf(int group, int code) {
+Route RouteOf(shell::ProcedureGroupId group, int code) {
     switch (group) {
-    case 1: return code == 1 || code == 2 ? Route::Numeric : Route::None;
-    case 2: return code >= 5 && code <= 9 ? Route::Numeric : Route::None;
-    case 3: return code >= 10 && code <= 12 ? Route::Geometry : Route::None;
-    case 4:
+    case shell::kMatrixGroup: return code == 1 || code == 2 ? Route::Numeric : Route::None;
+    case shell::kEquationGroup: return code >= 5 && code <= 9 ? Route::Numeric : Route::None;
+    case shell::kGeometryGroup: return code >= 10 && code <= 12 ? Route::Geometry : Route::None;
+    case shell::kFunctionGroup:
         if (code == 9) return Route::AsGroup2;
         return code >= 13 && code <= 22 ? Route::Numeric : Route::None;
-    case 5: return code >= 20 && code <= 22 ? Route::AsGroup4 : Route::None;
-    case 6: return code >= 23 && code <= 26 ? Route::Numeric : Route::None;
-    case 7:
+    case shell::kGraphGroup: return code >= 20 && code <= 22 ? Route::AsGroup4 : Route::None;
+    case shell::kFitGroup: return code >= 23 && code <= 26 ? Route::Numeric : Route::None;
+    case shell::kVectorGroup:
         if (code == 38) return Route::Particle;
         return code >= 27 && code <= 33 ? Route::Vector : Route::None;
-    case 8: return code >= 34 && code <= 37 ? Route::Vector : Route::None;
+    case shell::kForceSystemGroup: return code >= 34 && code <= 37 ? Route::Vector : Route::None;
     default: return Route::None;
     }
 }
 
-bool EvaluatesCells(int group, int code) { return (group != 7 && group != 8) || code == 37; }
+bool EvaluatesCells(shell::ProcedureGroupId group, int code) {
+    return (group != shell::kVectorGroup && group != shell::kForceSystemGroup) || code == 37;
+}
 
 DriverEnd RunNumericDriver(const CalcRequest& r) {
     NumericRequest n;

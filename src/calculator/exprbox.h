@@ -5,7 +5,7 @@
 // option keys on picOpt (polynomial, hot keys, notation, angle unit).
 //
 // The options live in the shared state (shell::Shared(): ExprHotKeys,
-// ExprInfix, AngleInDegrees) and num::AngleFactor; the strip only keeps the
+// ExprInfix) and in the angle unit num::AngleFactor; the strip only keeps the
 // bracket it still has to close when a key is released.
 //
 // Key handlers take Windows key numbers and the modifier mask as keys.h

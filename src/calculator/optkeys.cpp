@@ -67,13 +67,11 @@ void ExprStrip::picOpt_MouseDown(int button, int shift, double x, double y) {
             pic.FilledBox(73, 21, 94, 2, kKeyFace);
             pic.SetCurrentX(76);
             pic.SetCurrentY(18);
-            if (s.AngleInDegrees) {
+            if (num::AngleUnitIsDegrees()) {
                 pic.Print(QStringLiteral("rad"));
-                s.AngleInDegrees = false;
                 num::SetAngleUnit(num::kRadians);
             } else {
                 pic.Print(QStringLiteral("grd"));
-                s.AngleInDegrees = true;
                 num::SetAngleUnit(num::kDefaultAngleFactor);
             }
         } else {

@@ -134,7 +134,6 @@ private:
     void ShowProcedure(const ArmedProcedure& armed, int m);
     DriverEnd RunDriver(Route route, const CalcRequest& request);
     DriverEnd SolveParticleFromGrid(const CalcRequest& request);
-    void RunNested(int group);
 
     shell::Form1* form_ = nullptr;
     Panel panel_;

@@ -69,7 +69,7 @@ void Calculator::BarUpperCalculator(int n, int cell) {
     bar.BlockCopy(0, 30, static_cast<int>(w) + 1, 31, *panel_.picRuts, (group.sheetCol - 1) * 31,
                   (group.sheetRow - 1) * 30, plat::RasterOp::And);
 
-    shell::Shared().ProcedureGroup = n;
+    shell::Shared().ProcedureGroup = static_cast<shell::ProcedureGroupId>(n);  // 1..kBarGroups
     groupProcCount_ = group.count;
     ShowProcedure(armed, cell);
     panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
@@ -81,14 +81,14 @@ void Calculator::DrawLawBar(int law) {
     bar.FilledBox(94, 63, 494, 1, rt::kButtonFace);
     bar.FilledBox(0, 32, 400, -1, kBarBack);
     bar.Line(94, 33, 494, 33, rt::kButtonFace);
-    const int n = law - kFirstLaw + 1;
+    const int n = law - shell::kLawX + 1;
     if (n >= 1 && n <= kLawCount) panel_.shpBar1->move(HighlightLeft(n), kHighlightTop1);
     bar.Refresh();
 }
 
 void Calculator::BarUpperKinematics(int n) {
     if (n > kLawCount) return;  // cells 4 and 5 hold no law
-    const int law = kFirstLaw - 1 + n;
+    const auto law = static_cast<shell::KinemLawId>(shell::kLawX - 1 + n);
     // The kinematics workspace stores its law and adapts its controls; the
     // bar shows the law once it is taken.
     form_->Services().kinematics->ChooseLaw(law);
@@ -133,13 +133,14 @@ void Calculator::ShowProcedure(const ArmedProcedure& armed, int m) {
     shell::SharedState& g = shell::Shared();
     g.ProcedureCode = armed.code;
     // These take their function from the expression box.
-    if (armed.calculator &&
-        ((g.ProcedureGroup == 2 && g.ProcedureCode == 9) || g.ProcedureGroup == 4 || g.ProcedureGroup == 5))
+    if (armed.calculator && ((g.ProcedureGroup == shell::kEquationGroup && g.ProcedureCode == 9) ||
+                             g.ProcedureGroup == shell::kFunctionGroup || g.ProcedureGroup == shell::kGraphGroup))
         form_->rtbExpr->SetFocus();
     // The vector procedures take their arguments in the notation that the
     // direction frame builds.
     form_->fraDirec->setVisible(armed.calculator &&
-                                (g.ProcedureGroup == 7 || (g.ProcedureGroup == 8 && g.ProcedureCode == 36)));
+                                (g.ProcedureGroup == shell::kVectorGroup ||
+                                 (g.ProcedureGroup == shell::kForceSystemGroup && g.ProcedureCode == 36)));
     panel_.shpBar2->move(HighlightLeft(m), kHighlightTop2);
     ShowArgs(g.ProcedureCode);
     if (armed.piece != 0) calc::ShowArgHelp(*form_->txtArgHelp, armed.help, armed.piece);

@@ -23,8 +23,8 @@ const BarGroupInfo& BarGroup(int group);
 // cell of the upper row, any other n lower cell n - 12.
 int BarCellNumber(double x, double y);
 
-// Kinematics laws chosen by upper cells 1 to 3 (the kinematics workspace stores them).
-inline constexpr int kFirstLaw = 11;
+// Kinematics laws chosen by upper cells 1 to 3 (shell::kLawX on; the
+// kinematics workspace stores them).
 inline constexpr int kLawCount = 3;
 
 }  // namespace calc

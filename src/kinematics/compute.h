@@ -9,19 +9,23 @@
 // evaluating a law) reach the caller as rt::RuntimeError; the plane path
 // alone passes over the samples it cannot evaluate.
 //
-// Law codes: 11 x(t), 12 v(t, x), 13 a(t, x, v), 14 x(t) with y(t),
-// 15 r(t) with theta(t) (radians).
+// Law codes: shell::KinemLawId (kLawX, kLawV, kLawA, kLawXY, kLawPolar).
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "runtime/outcome.h"
+#include "shell/defaults.h"
 #include "text/resultformat.h"
 
 namespace kinem {
 
-inline constexpr int kLawX = 11, kLawV = 12, kLawA = 13, kLawXY = 14, kLawPolar = 15;
+using shell::kLawA;
+using shell::kLawPolar;
+using shell::kLawV;
+using shell::kLawX;
+using shell::kLawXY;
 inline constexpr int kSteps = 300;  // every curve and path has 301 samples
 
 // The formula text the computations make of a law box's text under the law

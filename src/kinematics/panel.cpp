@@ -263,7 +263,7 @@ void Kinematics::AdaptKinemCtrls(int law) {
     if (plane) rows(true, false);  // the instant and the interval, without the curves
 }
 
-void Kinematics::ChooseLaw(int law) {
+void Kinematics::ChooseLaw(shell::KinemLawId law) {
     Panel& p = panel_;
     for (plat::TextBox* box : p.txtT0) box->SetText(QString());
     for (plat::RichPane* box : p.txtKinem) box->SetText(QString());

@@ -50,7 +50,7 @@ public:
     void BuildPanels(shell::Form1& form) override;
     void AdaptKinemCtrls(int law) override;
     bool HasProblem() const override;
-    void ChooseLaw(int law) override;
+    void ChooseLaw(shell::KinemLawId law) override;
     const Panel& panel() const { return panel_; }
 
     // The two buttons.

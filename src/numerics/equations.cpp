@@ -44,7 +44,7 @@ Roots SolveCubic(double a, double b, double c, double d) {
     if (R2 < Q3) {
         // Three real roots. Rounding may carry the cosine a hair beyond 1.
         double cosTheta = std::clamp(R / std::pow(Q, 1.5), -1.0, 1.0);
-        double theta = ArcCosDeg(cosTheta) * 0.0174532925199433;
+        double theta = ArcCosDeg(cosTheta) * kDegToRad;
         double m = -2 * std::sqrt(Q);
         return Roots{3,
                      {Z(m * std::cos(theta / 3) - shift), Z(m * std::cos((theta + kTwoPi) / 3) - shift),

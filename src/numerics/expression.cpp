@@ -12,7 +12,7 @@ namespace num {
 
 using namespace expr_internal;
 
-double AngleFactor = kDefaultAngleFactor;
+double angle_unit::stored = kDefaultAngleFactor;
 
 CExpression::CExpression() = default;
 

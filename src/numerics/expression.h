@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/variant.h"
 
@@ -25,23 +26,34 @@ namespace num {
 // AngleUnitScope, for code that works in another unit for a while.
 //
 // Degrees are the 15-digit radians per degree that the program has always
-// started with and that mathutil's kDegToRad holds: every result computed in
-// degrees (those the help files give among them) rests on it, and switching
-// back to degrees with the key gives the very same unit, not one that is a
-// unit in the last place away (pi / 180).
-inline constexpr double kDefaultAngleFactor = 0.0174532925199433;
+// started with, mathutil's kDegToRad: every result computed in degrees
+// (those the help files give among them) rests on it, and switching back to
+// degrees with the key gives the very same unit, not one that is a unit in
+// the last place away (pi / 180).
+inline constexpr double kDefaultAngleFactor = kDegToRad;
 inline constexpr double kRadians = 1.0;
-extern double AngleFactor;
+
+namespace angle_unit {
+// The one store of the unit; only the two writes below touch it.
+extern double stored;
+}  // namespace angle_unit
+
+// The unit in force, read-only: no one assigns it but the two writes below.
+inline constexpr const double& AngleFactor = angle_unit::stored;
 
 // The unit the user works in from now on.
-inline void SetAngleUnit(double factor) { AngleFactor = factor; }
+inline void SetAngleUnit(double factor) { angle_unit::stored = factor; }
+
+// The unit in force is degrees (outside any AngleUnitScope: the user's
+// unit, which the calculator's key shows as "grd").
+inline bool AngleUnitIsDegrees() { return AngleFactor == kDefaultAngleFactor; }
 
 // Puts AngleFactor at `factor` for the scope's life and gives the previous
 // value back on every way out, a run-time error included.
 class AngleUnitScope {
 public:
-    explicit AngleUnitScope(double factor) : saved_(AngleFactor) { AngleFactor = factor; }
-    ~AngleUnitScope() { AngleFactor = saved_; }
+    explicit AngleUnitScope(double factor) : saved_(AngleFactor) { angle_unit::stored = factor; }
+    ~AngleUnitScope() { angle_unit::stored = saved_; }
     AngleUnitScope(const AngleUnitScope&) = delete;
     AngleUnitScope& operator=(const AngleUnitScope&) = delete;
 

@@ -108,8 +108,8 @@ inline double Apply1(int code, double a) {
     case kNeg: return -a;
     case kNot: return static_cast<double>(~rt::CLng(a));
     case kAbs: return std::fabs(a);
-    case kGar: return Fin(a * 0.0174532925199433);
-    case kRag: return Fin(a * 57.2957795130824);
+    case kGar: return Fin(a * kDegToRad);
+    case kRag: return Fin(a * kRadToDeg);
     case kEnt: return std::floor(a);
     case kFix: return std::trunc(a);
     case kSgn: return rt::Sgn(a);

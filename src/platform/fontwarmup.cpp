@@ -35,7 +35,9 @@ void RunLater(std::vector<Waiting> calls) {
 
 }  // namespace
 
-FontDatabaseWarmUp::FontDatabaseWarmUp() {
+FontDatabaseWarmUp::FontDatabaseWarmUp() : FontDatabaseWarmUp([] { (void)QFontDatabase::families(); }) {}
+
+FontDatabaseWarmUp::FontDatabaseWarmUp(std::function<void()> read) {
     // The application's default font is settled here first, so that the
     // thread and the window never set it up at the same time.
     (void)QGuiApplication::font();
@@ -43,8 +45,8 @@ FontDatabaseWarmUp::FontDatabaseWarmUp() {
         const std::lock_guard lock(mutex);
         databaseRead = false;
     }
-    thread_ = std::thread([] {
-        (void)QFontDatabase::families();
+    thread_ = std::thread([read = std::move(read)] {
+        read();
         std::vector<Waiting> calls;
         {
             const std::lock_guard lock(mutex);

@@ -16,6 +16,9 @@ public:
     // Starts the thread; call with the application built, and keep the
     // object while the application lives (it joins the thread when it goes).
     FontDatabaseWarmUp();
+    // The same with what the thread does in place of reading the database
+    // (tests hold it there, to see the work that waits for it wait).
+    explicit FontDatabaseWarmUp(std::function<void()> read);
     ~FontDatabaseWarmUp();
     FontDatabaseWarmUp(const FontDatabaseWarmUp&) = delete;
     FontDatabaseWarmUp& operator=(const FontDatabaseWarmUp&) = delete;

@@ -26,14 +26,13 @@ void InitGlobals() {
     SharedState& g = Shared();
     g.ExprHotKeys = true;
     g.ExprInfix = true;
-    g.AngleInDegrees = true;
     g.GridColsPerView = 5;
     g.ClockMarkedHour = 3;
     g.AxesRotation = 0;
     g.WorkspaceMode = kNoWorkspace;
-    g.ProcedureGroup = 0;
+    g.ProcedureGroup = kNoGroup;
     g.ProcedureCode = 0;
-    g.KinemLaw = 0;
+    g.KinemLaw = kNoLaw;
 
     g.PicHeight = 385;
     g.PicWidth = 397;

@@ -39,6 +39,31 @@ enum WorkspaceId : int32_t {
     kKinematicsWorkspace = 6,
 };
 
+// The calculator's procedure groups, as ProcedureGroup holds them (the
+// procedure bar's upper cells 1..8).
+enum ProcedureGroupId : int32_t {
+    kNoGroup = 0,           // none chosen yet
+    kMatrixGroup = 1,       // determinant and linear systems
+    kEquationGroup = 2,     // equations in one variable and roots
+    kGeometryGroup = 3,     // triangles and polygons
+    kFunctionGroup = 4,     // tables, derivatives, integral, roots and graph of a function of x
+    kGraphGroup = 5,        // graphs
+    kFitGroup = 6,          // least-squares fits
+    kVectorGroup = 7,       // vectors
+    kForceSystemGroup = 8,  // systems of forces
+};
+
+// The plane-kinematics laws, as KinemLaw holds them: x(t), v(t, x) and
+// a(t, x, v) from the law bar's cells 1..3, then the two plane laws.
+enum KinemLawId : int32_t {
+    kNoLaw = 0,
+    kLawX = 11,
+    kLawV = 12,
+    kLawA = 13,
+    kLawXY = 14,     // x(t) with y(t)
+    kLawPolar = 15,  // r(t) with theta(t), radians
+};
+
 // A rectangle of the argument grid (rows and columns from 1) and its size.
 struct GridBlock {
     uint8_t TopRow = 0, BottomRow = 0, LeftCol = 0, RightCol = 0;
@@ -61,16 +86,15 @@ struct SharedState {
     // 1..38 (58..68 the unit conversions). Each workspace keeps its own
     // choice, so a visit elsewhere never changes it: the rectilinear code is
     // motion::State().RectProcedureCode.
-    int32_t ProcedureGroup = 0;
+    ProcedureGroupId ProcedureGroup = kNoGroup;
     int32_t ProcedureCode = 0;
     // The plane-kinematics law: 11 x(t), 12 v(t), 13 a(t) from the bar; 14
     // and 15 the plane laws. Written only by the kinematics workspace.
-    int32_t KinemLaw = 0;
+    KinemLawId KinemLaw = kNoLaw;
 
     // Options of the calculator's expression box.
-    bool ExprHotKeys = false;     // hot keys on
-    bool ExprInfix = false;       // infix formulas (false: reverse Polish)
-    bool AngleInDegrees = false;  // trigonometry in degrees
+    bool ExprHotKeys = false;  // hot keys on
+    bool ExprInfix = false;    // infix formulas (false: reverse Polish)
 
     // Argument grid: data columns across its width; its selection, and the
     // copy of it taken on every valid selection change and every Enter.

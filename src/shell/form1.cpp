@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QSet>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -72,6 +73,27 @@ WorkspaceId WorkspaceOfIndex(int index) {
     rt::ExpectIndex(index, 0, 5, "workspace");
     return static_cast<WorkspaceId>(index + 1);
 }
+
+// Runs `then` when its scope is left before Dismiss: after a return, a
+// run-time error or a fault of the program alike. During unwinding a
+// run-time error of `then` itself is let pass with `why` (a destructor
+// cannot throw it on), so the failure already on its way is the one
+// reported; a fault of the program there, a second fault at once, ends the
+// program (std::terminate).
+class UnlessDismissed {
+public:
+    UnlessDismissed(const char* why, std::function<void()> then) : why_(why), then_(std::move(then)) {}
+    ~UnlessDismissed() {
+        if (then_) rt::IgnoreError(why_, then_);
+    }
+    UnlessDismissed(const UnlessDismissed&) = delete;
+    UnlessDismissed& operator=(const UnlessDismissed&) = delete;
+    void Dismiss() { then_ = nullptr; }
+
+private:
+    const char* why_;
+    std::function<void()> then_;
+};
 
 }  // namespace
 
@@ -248,17 +270,23 @@ void Form1::Form_Load() {
     loadPending_ = true;
 }
 
-void Form1::FinishLoad() {
+bool Form1::FinishLoad() {
     while (RunLoadStep()) {}
+    return LoadFinished();
 }
 
-bool Form1::LoadFinished() const { return !loadPending_; }
+bool Form1::LoadFinished() const { return !loadPending_ && !loadStopped_; }
+
+bool Form1::LoadStopped() const { return loadStopped_; }
 
 bool Form1::RunLoadStep() {
     if (!loadPending_) return false;
     // The step is taken before it runs: one that fails is not run again.
     const int step = nextLoadStep_++;
     if (nextLoadStep_ == kLoadSteps) loadPending_ = false;
+    // A step that stops, whatever stops it, stops the load: the steps after
+    // it would use what it should have built.
+    UnlessDismissed stop("stopping the load cannot fail", [this] { StopLoad(); });
     const Workspaces& s = services_;
     switch (step) {
     case 0: {
@@ -283,7 +311,25 @@ bool Form1::RunLoadStep() {
     case 9: PrepareLoadedPanels(); break;
     default: rt::Fault("Form1: no load step " + std::to_string(step));
     }
+    stop.Dismiss();
     return loadPending_;
+}
+
+void Form1::StopLoad() {
+    loadPending_ = false;
+    loadStopped_ = true;
+    // The failure goes on to the guard, which reports it; then, in the
+    // loop's next turn, the student is told the program cannot go on
+    // without the rest of its load, and it ends.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            plat::Guarded([this] {
+                plat::MsgBox(kLoadStoppedText, plat::MsgButtons::OK, plat::kAppTitle);
+                QuitProgram();
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::FinishPanels() {
@@ -349,7 +395,7 @@ void Form1::ShowWelcome() {
 // ---- toolbar
 
 void Form1::Image1_MouseDown(int, int, double x, double) {
-    FinishLoad();
+    if (!FinishLoad()) return;  // a stopped load: the program is ending
     const int n = ToolbarButtonAt(x);
     if (n < 1 || n > kToolbarButtons) return;
     if (!MayShowWorkspace(n - 1)) return;  // the highlight stays where it was
@@ -408,7 +454,7 @@ void Form1::QueueLoadStep() {
 
 bool Form1::HoldsWork() const {
     // Before the panels are built nothing can have been entered.
-    if (loadPending_ || !rtbReg) return false;
+    if (!LoadFinished() || !rtbReg) return false;
     const Workspaces& s = services_;
     return s.calculator->HasProblem() || s.particle->HasProblem() || s.rigid->HasProblem() || s.motion->HasProblem() ||
            s.kinematics->HasProblem() || !rtbReg->Text().trimmed().isEmpty();
@@ -448,7 +494,7 @@ bool Form1::MayShowWorkspace(int index) {
 }
 
 void Form1::ShowWorkspace(int index) {
-    FinishLoad();
+    if (!FinishLoad()) return;
     if (!MayShowWorkspace(index)) return;
     if (index == 8) {
         QuitProgram();
@@ -481,14 +527,19 @@ void Form1::ShowWorkspace(int index) {
     const WorkspaceId shownMode = g.WorkspaceMode;
     const int shownIndex = LastWorkspaceIndex;
     try {
+        // A set-up that stops, whatever stops it, is not switched to: the
+        // student keeps what was shown, before any message.
+        UnlessDismissed keep(
+            "the switch failed already: a failure to show the previous workspace again is not reported over it",
+            [&] { KeepShownWorkspace(shownMode, shownIndex, welcome); });
         if (chosen) {
             g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
         SetupWorkspace(index);
+        keep.Dismiss();
     } catch (const rt::RuntimeError& e) {
-        // The student is told the choice failed and keeps what was shown.
-        KeepShownWorkspace(shownMode, shownIndex, welcome);
+        // The student is told the choice failed.
         plat::ReportFailedInstruction(e);
     }
 }

@@ -25,10 +25,11 @@
 // FinishLoad). Before the first toolbar button no workspace is active and
 // the welcome page is on pic.
 //
-// Faults: a workspace whose set-up stops at a run-time error
-// (rt::RuntimeError) is not switched to: the one shown before is shown again,
-// with its work, the toolbar's highlight stays on it and the student gets
-// the message of a failed instruction. A service missing at
+// Faults: a workspace whose set-up stops, at a run-time error
+// (rt::RuntimeError) or at a fault of the program, is not switched to: the
+// one shown before is shown again, with its work, and the toolbar's
+// highlight stays on it; then the student gets the message of a failed
+// instruction, or the fault goes on to the guard. A service missing at
 // construction, or a panel slot a subsystem left empty, is a programming
 // error: std::logic_error.
 #include <QSet>
@@ -55,6 +56,8 @@ namespace shell {
 
 // The question before the end of the program when there is work to lose.
 inline const QString kQuitQuestion = QStringLiteral("Se perderá todo. ¿Deseas salir del programa?");
+// What the student is told when a step of the load failed: the program ends.
+inline const QString kLoadStoppedText = QStringLiteral("No pude terminar de cargar el programa; se cerrará.");
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -82,10 +85,17 @@ public:
     // once the load has finished, FinishLoad does nothing. Code that reaches
     // the workspace controls without showing the form calls FinishLoad
     // first.
+    //
+    // A step that fails stops the load: no later step runs, the failure goes
+    // on to the guard, and then the student is told (kLoadStoppedText) and
+    // the program ends (QuitProgram). FinishLoad is false once the load has
+    // stopped: the panels are not there to be used.
     void Form_Load();
-    void FinishLoad();
+    bool FinishLoad();
     // Every step of the load has run.
     bool LoadFinished() const;
+    // A step of the load failed, and the load stopped there.
+    bool LoadStopped() const;
 
     // Toolbar: positions in twips from Image1's top-left corner.
     void Image1_MouseDown(int button, int shift, double x, double y);
@@ -167,6 +177,7 @@ private:
     // Runs the next step of the load; true while steps remain.
     bool RunLoadStep();
     void QueueLoadStep();
+    void StopLoad();
     void FinishPanels();         // checks, hides and shows what the panels built
     void PrepareLoadedPanels();  // the load event's preparations after the build
     void CheckSlots() const;
@@ -191,6 +202,7 @@ private:
     int motionTable_ = -1;
     static constexpr int kLoadSteps = 10;
     bool loadPending_ = false;   // Form_Load ran, steps of the load remain
+    bool loadStopped_ = false;   // a step failed: the rest of the load never runs
     int nextLoadStep_ = 0;       // 0..kLoadSteps - 1 while loadPending_
     bool finishQueued_ = false;  // the first paint started the steps
     // The form's widgets before the panels were built (see RunLoadStep).

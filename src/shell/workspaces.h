@@ -188,7 +188,7 @@ public:
     // one, adapts the controls, stores the law (KinemLaw, which only the
     // kinematics workspace writes) and puts the caret in the law box. The bar
     // is drawn for the law after it returns.
-    virtual void ChooseLaw(int law) = 0;
+    virtual void ChooseLaw(KinemLawId law) = 0;
 };
 
 class HelpServices {

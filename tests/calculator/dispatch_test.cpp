@@ -6,6 +6,7 @@
 
 #include "calc_fixture.h"
 #include "platform/mousepointer.h"
+#include "runtime/errors.h"
 #include "shell/writer.h"
 #include "text/resultformat.h"
 
@@ -176,10 +177,29 @@ TEST_F(DispatchTest, RootsChosenAmongTheFunctionsRunAsGroupTwoInRadians) {
     EXPECT_EQ(num::AngleFactor, degrees);
 }
 
+// A fault inside a nested run goes on to the guard with the chosen group
+// and the user's unit given back: the bar and the next run agree on the
+// group, so a procedure picked next is one of the group shown.
+TEST_F(DispatchTest, ANestedRunThatFaultsGivesTheGroupBack) {
+    const struct { int group, cell, firstCode; } cases[] = {{5, 2, 20}, {4, 8, 13}};
+    for (const auto& c : cases) {
+        Choose(c.group, c.cell);
+        Fill(1, 1, 2, {"0", "1"});
+        Select(1, 1, 1, 2);
+        num::SetAngleUnit(degrees);
+        onNumeric = [](const calc::CalcRequest&) -> calc::DriverEnd { rt::Fault("driver broke"); };
+        EXPECT_THROW(Calculate(), rt::ProgramFault) << c.group;
+        EXPECT_EQ(G().ProcedureGroup, c.group);
+        EXPECT_EQ(num::AngleFactor, degrees) << c.group;
+        ChooseCell(1);
+        EXPECT_EQ(G().ProcedureCode, c.firstCode) << c.group;
+    }
+}
+
 TEST_F(DispatchTest, ProceduresAGroupDoesNotListGoStraightToTheCommonEnd) {
     const struct { int group, code; } cases[] = {{0, 0}, {4, 26}, {7, 35}, {8, 27}, {9, 13}, {5, 13}};
     for (const auto& c : cases) {
-        G().ProcedureGroup = c.group;
+        G().ProcedureGroup = static_cast<shell::ProcedureGroupId>(c.group);
         G().ProcedureCode = c.code;
         Fill(1, 1, 1, {"7"});
         Select(1, 1, 1, 1);

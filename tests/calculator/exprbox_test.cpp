@@ -29,7 +29,7 @@ protected:
         saved_ = shell::Shared();
         shell::Shared().ExprHotKeys = true;
         shell::Shared().ExprInfix = true;
-        shell::Shared().AngleInDegrees = true;
+        num::SetAngleUnit(num::kDefaultAngleFactor);
         picOpt.resize(121, 25);
         picOpt.ScaleYUp();
         strip.Attach();
@@ -250,13 +250,16 @@ TEST_F(ExprStripTest, OptionKeysToggleTheirFlagsAndDrawings) {
     EXPECT_EQ(picOpt.Image(), before);  // the crosses are gone
 
     ClickKey(4);
-    EXPECT_FALSE(shell::Shared().AngleInDegrees);
     EXPECT_EQ(num::AngleFactor, 1.0);
     EXPECT_EQ(picOpt.Drawn().back().text, QStringLiteral("rad"));
     EXPECT_EQ(picOpt.Drawn().back().points.at(0), QPointF(76, 18));
     ClickKey(4);
-    EXPECT_TRUE(shell::Shared().AngleInDegrees);
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);  // the unit the program starts with
+    EXPECT_EQ(picOpt.Drawn().back().text, QStringLiteral("grd"));
+    // The key switches from the unit in force, wherever it was set.
+    num::SetAngleUnit(num::kRadians);
+    ClickKey(4);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
     EXPECT_EQ(picOpt.Drawn().back().text, QStringLiteral("grd"));
 
     // Past the fourth key nothing happens.

@@ -410,7 +410,7 @@ TEST_F(GridDropTest, AFaultPartWayThroughADropEndsIt) {
 TEST_F(GridDropTest, CalculatingCancelsAWaitingDrop) {
     Tool(3)->Press();
     Select(9, 9, 9, 9);
-    G().ProcedureGroup = 0;
+    G().ProcedureGroup = shell::kNoGroup;
     G().ProcedureCode = 0;
     Calculate();
     EXPECT_FALSE(calc().grid().DropPending());

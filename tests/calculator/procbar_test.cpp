@@ -191,7 +191,7 @@ public:
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
     bool HasProblem() const override { return in_->HasProblem(); }
-    void ChooseLaw(int law) override {
+    void ChooseLaw(shell::KinemLawId law) override {
         if (fail_) rt::Raise(rt::ErrorCode::InvalidCall);
         chosen_.push_back(law);
         in_->ChooseLaw(law);

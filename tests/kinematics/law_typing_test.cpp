@@ -127,7 +127,7 @@ TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
         if (c.law <= 13) {
             ChooseLaw(c.law - 10);
         } else {
-            shell::Shared().KinemLaw = c.law;
+            shell::Shared().KinemLaw = static_cast<shell::KinemLawId>(c.law);
             form().Services().kinematics->AdaptKinemCtrls(c.law);
             Law(0)->SetText(QStringLiteral("t"));
             T0(3)->SetText(QStringLiteral("1"));

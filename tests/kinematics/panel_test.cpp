@@ -37,7 +37,7 @@ protected:
     void ChooseLaw(int n) { form().Services().calculator->ChooseBarGroup(n); }
     // A plane law, which only code stores.
     void ChoosePlaneLaw(int law) {
-        shell::Shared().KinemLaw = law;
+        shell::Shared().KinemLaw = static_cast<shell::KinemLawId>(law);
         form().Services().kinematics->AdaptKinemCtrls(law);
     }
     plat::RichPane* Law(int i) { return Find<plat::RichPane>(QStringLiteral("txtKinem(%1)").arg(i)); }

@@ -39,7 +39,7 @@ TEST_F(KinemTypedNumbers, InstantWithDecimalCommaOrExponent) {
     } cases[] = {
         {11, "2,5", "En t = 2.5:"}, {11, "5e-1", "En t = 0.5:"}, {14, "2,5", "En t = 2.5:"}, {14, "1e1", "En t = 10:"}};
     for (const auto& c : cases) {
-        shell::Shared().KinemLaw = c.law;
+        shell::Shared().KinemLaw = static_cast<shell::KinemLawId>(c.law);
         form().Services().kinematics->AdaptKinemCtrls(c.law);
         Law(0)->SetText("t^2");
         Law(1)->SetText("t");
@@ -51,8 +51,8 @@ TEST_F(KinemTypedNumbers, InstantWithDecimalCommaOrExponent) {
 }
 
 TEST_F(KinemTypedNumbers, PathBetweenTimesWithDecimalComma) {
-    shell::Shared().KinemLaw = 14;
-    form().Services().kinematics->AdaptKinemCtrls(14);
+    shell::Shared().KinemLaw = shell::kLawXY;
+    form().Services().kinematics->AdaptKinemCtrls(shell::kLawXY);
     Law(0)->SetText("t");
     Law(1)->SetText("t");
     Type(Box("txtKinemt1(0)"), "0,5");

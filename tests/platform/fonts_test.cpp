@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <future>
 
 #include "platform/fonts.h"
 #include "platform/fontwarmup.h"
@@ -148,6 +149,32 @@ TEST(FontDatabaseWarmUp, WaitingWorkRunsOnceOnTheUiThread) {
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(onUiThread);
     EXPECT_FALSE(QFontDatabase::families().isEmpty());
+}
+
+// While the warm-up is still reading the database, the work waits: it runs
+// once the reading is done, in a later turn of the loop, and not at all when
+// its context has gone by then.
+TEST(FontDatabaseWarmUp, WorkWaitsWhileTheDatabaseIsRead) {
+    std::promise<void> release;
+    const std::shared_future<void> released = release.get_future().share();
+    QObject context;
+    int runs = 0, runsOfGone = 0;
+    {
+        const plat::FontDatabaseWarmUp warmUp([released] { released.wait(); });
+        auto* gone = new QObject;
+        plat::WhenFontDatabaseReady(&context, [&] { ++runs; });
+        plat::WhenFontDatabaseReady(gone, [&] { ++runsOfGone; });
+        delete gone;
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+        EXPECT_EQ(runs, 0) << "ran before the database was read";
+        release.set_value();
+        QElapsedTimer waited;
+        waited.start();
+        while (runs == 0 && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(runsOfGone, 0);
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "motion/state.h"
 #include "numerics/expression.h"
@@ -25,12 +27,14 @@
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
+#include "runtime/errors.h"
 #include "shell/defaults.h"
 #include "shell/draweng.h"
 #include "shell/toolbar.h"
 #include "shell/welcome.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
+#include "support/reset_state.h"
 #include "text/globals.h"
 #include "text/resultformat.h"
 
@@ -171,14 +175,133 @@ TEST(DeferredStartUp, FirstPaintComesBeforeThePanelsAndTheRestMatchesALoadDoneAt
     plat::SetDataFolder(QString());
 }
 
+// The program's window left to the event loop until its load is under way:
+// painted, some steps run, others still queued.
+class InputDuringTheLoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::ResetAllState();
+        plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
+        form_ = std::make_unique<shell::Form1>(testsupport::RecordingServices(log_));
+        form_->EndProgram = [this] { ++ended_; };
+        form_->Form_Load();
+        form_->show();
+        for (int i = 0; i < 200 && !form_->panels.gd; ++i) QApplication::processEvents();
+        ASSERT_TRUE(form_->panels.gd) << "the load never started";
+        ASSERT_FALSE(form_->LoadFinished()) << "no step left to come after the input";
+    }
+    void TearDown() override {
+        form_.reset();
+        plat::SetDataFolder(QString());
+    }
+    // The turns of the loop that the rest of the load would take.
+    static void RunTheLoop() {
+        for (int i = 0; i < 50; ++i) QApplication::processEvents();
+    }
+
+    testsupport::DialogScript dialogs;  // any box fails the test
+    testsupport::CallLog log_;
+    std::unique_ptr<shell::Form1> form_;
+    int ended_ = 0;
+};
+
+// A click on the toolbar finishes the load at once and switches; the steps
+// still queued then change nothing, and the workspace works.
+TEST_F(InputDuringTheLoad, AToolbarClickFinishesTheLoadAndSwitches) {
+    shell::Form1& form = *form_;
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(18, 13));  // the calculator's button
+    EXPECT_TRUE(form.LoadFinished());
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
+    const std::vector<std::string> calls = log_.calls;
+    RunTheLoop();
+    EXPECT_EQ(log_.calls, calls);
+    for (const char* once : {"ArrangeGd", "FillTeclas", "InitMruaEqnLinePositions"})
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), once), 1) << once;
+    EXPECT_TRUE(form.panels.fraCalc->isVisible());
+    EXPECT_TRUE(form.panels.picBar->isVisible());
+    EXPECT_FALSE(form.WelcomeShown);
+    QTest::mouseClick(form.Image1, Qt::LeftButton, {}, QPoint(18 + 37 * 3, 13));  // rectilinear motion
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kRectilinearWorkspace);
+    EXPECT_TRUE(form.panels.fraTable->isVisible());
+    EXPECT_FALSE(form.panels.fraCalc->isVisible());
+}
+
+// A close ends the program without a question: nothing can have been
+// entered yet. The steps still queued run on the closed window without a
+// fault.
+TEST_F(InputDuringTheLoad, ACloseEndsTheProgramWithoutAQuestion) {
+    EXPECT_TRUE(form_->close());
+    EXPECT_EQ(ended_, 1);
+    EXPECT_FALSE(form_->isVisible());
+    RunTheLoop();
+    EXPECT_EQ(ended_, 1);
+    EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+// Rigid-body statics whose panels cannot be built: the services of the
+// program but for a fault in BuildPanels.
+class RigidThatCannotBuild : public shell::RigidStaticsServices {
+public:
+    explicit RigidThatCannotBuild(std::unique_ptr<shell::RigidStaticsServices> in) : in_(std::move(in)) {}
+    void BuildPanels(shell::Form1&) override { rt::Fault("rigid-body panels not built"); }
+    void ArrangeGd1() override { in_->ArrangeGd1(); }
+    void RestoreDCLCtrls() override { in_->RestoreDCLCtrls(); }
+    bool HasProblem() const override { return in_->HasProblem(); }
+
+private:
+    std::unique_ptr<shell::RigidStaticsServices> in_;
+};
+
+// A step of the load that fails stops the load, whether the paint's queued
+// steps or a toolbar press ran it: no later step runs on the panels it
+// should have built, the fault is reported, then the student is told and
+// the program ends; a press that comes meanwhile switches to nothing.
+TEST(StoppedLoad, AFailedStepStopsTheLoadSaysSoAndEndsTheProgram) {
+    for (const bool byPress : {false, true}) {
+        testsupport::ResetAllState();
+        plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
+        testsupport::DialogScript dialogs;
+        testsupport::CallLog log;
+        shell::Workspaces services = testsupport::RecordingServices(log);
+        services.rigid = std::make_unique<RigidThatCannotBuild>(std::move(services.rigid));
+        shell::Form1 form(std::move(services));
+        int ended = 0;
+        form.EndProgram = [&ended] { ++ended; };
+        form.Form_Load();
+        form.show();
+        dialogs.Answer(plat::MsgResult::OK).Answer(plat::MsgResult::OK);
+        if (byPress) {
+            // The control layer runs the press through the guard.
+            plat::Guarded([&] { form.Image1_MouseDown(1, 0, 270, 200); });
+            EXPECT_EQ(dialogs.Shown().size(), 1u);
+        }
+        for (int i = 0; i < 200 && ended == 0; ++i) QApplication::processEvents();
+        EXPECT_TRUE(form.LoadStopped()) << byPress;
+        EXPECT_FALSE(form.LoadFinished());
+        // No preparation of the load ran; the end unloaded the windows.
+        EXPECT_EQ(log.calls, std::vector<std::string>{"Form2.Unload"});
+        ASSERT_EQ(dialogs.Shown().size(), 2u) << byPress;
+        EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInternalFault));
+        EXPECT_EQ(dialogs.Shown()[1].prompt, shell::kLoadStoppedText);
+        EXPECT_EQ(ended, 1);
+        EXPECT_FALSE(form.isVisible());
+
+        form.Image1_MouseDown(1, 0, 270, 200);
+        form.ShowWorkspace(3);
+        EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
+        EXPECT_FALSE(form.FinishLoad());
+        plat::SetDataFolder(QString());
+    }
+}
+
 TEST_F(Form1Test, StartUpSetsTheSharedDefaults) {
     const shell::SharedState& g = shell::Shared();
     EXPECT_EQ(text::G().Decimals, 3);
     EXPECT_EQ(shell::DrawEng().DrawScale, 24);
     EXPECT_EQ(shell::DrawEng().DirHour, 3);
     EXPECT_EQ(shell::DrawEng().DirAlpha, 0);
-    EXPECT_EQ(num::AngleFactor, 0.0174532925199433);
-    EXPECT_TRUE(g.ExprHotKeys && g.ExprInfix && g.AngleInDegrees);
+    EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+    EXPECT_TRUE(g.ExprHotKeys && g.ExprInfix);
     EXPECT_EQ(g.GridColsPerView, 5);
     EXPECT_EQ(g.ClockMarkedHour, 3);
     EXPECT_EQ(g.WorkspaceMode, 0);
@@ -864,6 +987,31 @@ TEST_F(Form1Test, AFailedFirstSwitchKeepsTheWelcomePage) {
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
     EXPECT_EQ(form().fraExpr->isVisible(), expr);
     EXPECT_EQ(form().tabCalc->isVisible(), tabs);
+}
+
+// A fault of the program inside the set-up goes on to the guard, with the
+// switch undone first: what was shown before, the welcome page or a
+// workspace, is shown again, and the next press works.
+TEST_F(Form1Test, ASwitchStoppedByAFaultIsUndone) {
+    FaultOn("AdaptCtrls");
+    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
+    EXPECT_TRUE(form().WelcomeShown);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+
+    PressToolbar(1);
+    const QPoint highlight = form().shpTools->pos();
+    FaultOn("AdaptCtrls");
+    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
+    EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_TRUE(Find<QWidget>("fraCalc")->isVisible());
+    EXPECT_EQ(form().shpTools->pos(), highlight);
+    EXPECT_EQ(form().LastWorkspaceIndex, 0);
+    EXPECT_TRUE(dialogs.Shown().empty());
+    PressToolbar(4);
+    EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kRectilinearWorkspace);
+    EXPECT_TRUE(Find<QWidget>("fraTable")->isVisible());
 }
 
 TEST_F(Form1Test, RotationAngleReadFromTheButton) {

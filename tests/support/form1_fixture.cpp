@@ -1,6 +1,7 @@
 #include "support/form1_fixture.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/services.h"
 
@@ -19,6 +20,7 @@ void CallLog::Add(const std::string& call) {
     const std::string name = call.substr(0, call.find('('));
     if (!failOn.empty() && name == failOn) {
         failOn.clear();
+        if (std::exchange(fault, false)) rt::Fault("failing double: " + call);
         rt::Raise(rt::ErrorCode::InvalidCall);
     }
 }
@@ -173,7 +175,7 @@ public:
     void BuildPanels(shell::Form1& f) override { in_->BuildPanels(f); }
     bool HasProblem() const override { return in_->HasProblem(); }
     void AdaptKinemCtrls(int law) override { in_->AdaptKinemCtrls(law); }
-    void ChooseLaw(int law) override { in_->ChooseLaw(law); }
+    void ChooseLaw(shell::KinemLawId law) override { in_->ChooseLaw(law); }
 
 private:
     std::unique_ptr<shell::KinematicsServices> in_;

@@ -19,7 +19,8 @@
 //   }
 //
 // A test that wants a service to fail names it in FailOn before the call
-// ("AdaptCtrls" throws rt::RuntimeError from that double).
+// ("AdaptCtrls" throws rt::RuntimeError from that double), or in FaultOn for
+// a fault of the program (rt::ProgramFault).
 #include <gtest/gtest.h>
 
 #include <QString>
@@ -36,6 +37,7 @@ namespace testsupport {
 struct CallLog {
     std::vector<std::string> calls;
     std::string failOn;  // a service name whose next call throws
+    bool fault = false;  // it throws a fault of the program (rt::Fault), not a run-time error
     void Add(const std::string& call);
     bool Has(const std::string& call) const;
     // Position of the first call equal to `call`, -1 when absent.
@@ -61,6 +63,10 @@ protected:
     const std::vector<std::string>& Calls() const { return log_.calls; }
     void ClearCalls() { log_.calls.clear(); }
     void FailOn(const std::string& service) { log_.failOn = service; }
+    void FaultOn(const std::string& service) {
+        log_.failOn = service;
+        log_.fault = true;
+    }
 
     template <class T>
     T* Find(const QString& name) {

@@ -31,7 +31,7 @@ protected:
         form_->Form_Load();
         form_->show();
         form_->ShowWorkspace(0);
-        shell::Shared().ProcedureGroup = 7;
+        shell::Shared().ProcedureGroup = shell::kVectorGroup;
         shell::Shared().ProcedureCode = 38;
     }
     void TearDown() override { form_.reset(); }

@@ -103,7 +103,7 @@ struct KinematicsDouble : shell::KinematicsServices {
     }
     void AdaptKinemCtrls(int) override {}
     bool HasProblem() const override { return false; }
-    void ChooseLaw(int) override {}
+    void ChooseLaw(shell::KinemLawId) override {}
 };
 
 class DirecPanelTest : public ::testing::Test {
