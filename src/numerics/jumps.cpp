@@ -93,13 +93,16 @@ int Mirrored(int op) {
 
 class Walk {
 public:
-    explicit Walk(std::vector<double>& points) : points_(points) {}
+    explicit Walk(std::vector<Jump>& jumps) : jumps_(jumps) {}
 
-    // The abscissa at which the affine u reaches the value w.
-    void At(const Shape& u, double w) {
-        const double x = u.s == 1 && u.t == 0 ? w : (w - u.t) / u.s;
-        if (std::isfinite(x)) points_.push_back(x);
+    // Where the affine u reaches the bound and where it reaches the value w
+    // at which the law changes.
+    void At(const Shape& u, double bound, double w) {
+        auto x = [&u](double v) { return u.s == 1 && u.t == 0 ? v : (v - u.t) / u.s; };
+        const Jump j{x(bound), x(w)};
+        if (std::isfinite(j.bound) && std::isfinite(j.at)) jumps_.push_back(j);
     }
+    void At(const Shape& u, double w) { At(u, w, w); }
 
     Shape Unary(int code, const Shape& a) {
         if (a.kind == Shape::Constant) return Fold([&] { return Apply1(code, a.t); });
@@ -131,8 +134,8 @@ public:
         case kLe:
         case kGt:
         case kGe:
-            if (aa && bc) At(a, ComparisonThreshold(code, b.t));
-            if (ac && ba) At(b, ComparisonThreshold(Mirrored(code), a.t));
+            if (aa && bc) At(a, b.t, ComparisonThreshold(code, b.t));
+            if (ac && ba) At(b, a.t, ComparisonThreshold(Mirrored(code), a.t));
             return {};
         case kMin:
         case kMax:
@@ -150,12 +153,12 @@ public:
         switch (code) {
         case kBar:
             if (a.kind == K::Affine) {
-                if (b.kind == K::Constant) At(a, RoundedRise(b.t));
-                if (c.kind == K::Constant) At(a, RoundedFall(c.t));
+                if (b.kind == K::Constant) At(a, b.t, RoundedRise(b.t));
+                if (c.kind == K::Constant) At(a, c.t, RoundedFall(c.t));
             }
             break;
         case kStp:
-            if (b.kind == K::Affine && c.kind == K::Constant) At(b, RoundedRise(c.t));
+            if (b.kind == K::Affine && c.kind == K::Constant) At(b, c.t, RoundedRise(c.t));
             break;
         case kStp1:
             if (b.kind == K::Affine && c.kind == K::Constant) At(b, c.t);
@@ -166,7 +169,7 @@ public:
     }
 
 private:
-    std::vector<double>& points_;
+    std::vector<Jump>& jumps_;
 };
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -178,10 +181,10 @@ bool SameName(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::vector<double> JumpPoints(const CExpression& e, std::string_view var, double a, double b) {
-    std::vector<double> points;
-    if (e.ErrorCode() != 0 || e.Expression().empty()) return points;
-    Walk walk(points);
+std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, double b) {
+    std::vector<Jump> jumps;
+    if (e.ErrorCode() != 0 || e.Expression().empty()) return jumps;
+    Walk walk(jumps);
     std::vector<Shape> stack;
     auto pop = [&stack] {
         const Shape top = stack.back();
@@ -218,9 +221,16 @@ std::vector<double> JumpPoints(const CExpression& e, std::string_view var, doubl
         }
     }
     const double lo = std::min(a, b), hi = std::max(a, b);
-    std::erase_if(points, [&](double p) { return !(lo < p && p < hi); });
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
+    std::erase_if(jumps, [&](const Jump& j) { return !(lo < j.at && j.at < hi); });
+    std::sort(jumps.begin(), jumps.end(), [](const Jump& x, const Jump& y) { return x.at < y.at; });
+    jumps.erase(std::unique(jumps.begin(), jumps.end(), [](const Jump& x, const Jump& y) { return x.at == y.at; }),
+                jumps.end());
+    return jumps;
+}
+
+std::vector<double> JumpPoints(const CExpression& e, std::string_view var, double a, double b) {
+    std::vector<double> points;
+    for (const Jump& j : Jumps(e, var, a, b)) points.push_back(j.at);
     return points;
 }
 

@@ -75,6 +75,19 @@ TEST(JumpPoints, RoundedBoundsGiveWhereTheValueChanges) {
     EXPECT_GT(p[1], 7.5);
     for (double x : {p[0], Below(p[1])}) EXPECT_EQ(e.ValueFast(&x, 1), 1) << x;
     for (double x : {Below(p[0]), p[1]}) EXPECT_EQ(e.ValueFast(&x, 1), 0) << x;
+
+    // Each with the bound it comes from.
+    const struct {
+        const char* f;
+        double bound;
+    } bounds[] = {{"BAR(X,7,9)", 7}, {"BAR(X,-1,7)", 7}, {"STP(0,X,7)", 7}, {"X<=7", 7}, {"BAR(X-1,6,9)", 7}};
+    for (const auto& c : bounds) {
+        const std::vector<Jump> j = Jumps(CExpression(c.f), "X", 0, 8);
+        ASSERT_EQ(j.size(), 1u) << c.f;
+        EXPECT_EQ(j[0].bound, c.bound) << c.f;
+        EXPECT_NE(j[0].at, c.bound) << c.f;
+        EXPECT_NEAR(j[0].at, c.bound, 1e-12) << c.f;
+    }
 }
 
 }  // namespace
