@@ -30,7 +30,7 @@ constexpr double kHugeError = 1e100;
 // longer than the interval over kChangingSteps.
 constexpr int kScanCells = 1000, kChangingSteps = 100;
 // The ends of a stretch between two jumps are read this many units in the
-// last place inside it, so that each end takes the law of the stretch.
+// last place beyond the jump, so that each end takes the law of the stretch.
 constexpr double kInsideUlps = 4;
 // The tolerance of the integrals: their values are shown in full, so they
 // are taken well beyond the accuracy promised.
@@ -51,22 +51,48 @@ double Ulp(double x) {
     return std::nextafter(m, kInfinity) - m;
 }
 
-// Where in (a, b) the law may jump as its first variable, t, moves.
-std::vector<double> LawJumps(const CExpression& law, double a, double b) {
-    if (law.VariablesCount() == 0) return {};
-    return JumpPoints(law, law.Variable(1)->Name, a, b);
+// A point where the law may jump as its first variable, t, moves: the
+// interval is cut at the bound the jump comes from (7 for BAR(X,7,7.5)), and
+// the law is read up to `below` on one side and from `above` on the other,
+// beyond both the bound and the point where the value changes (BAR rounds
+// its argument to 12 decimals), so that each side takes its own law and the
+// sliver of rounding between them is no part of the load.
+struct Cut {
+    double at = 0, below = 0, above = 0;
+};
+
+// The cuts of the law in [a, b], ascending. A cut at a or b is a jump whose
+// sliver reaches into the interval from its end: it only bounds where the
+// end's stretch is read.
+std::vector<Cut> LawCuts(const CExpression& law, double a, double b) {
+    std::vector<Cut> cuts;
+    if (law.VariablesCount() == 0) return cuts;
+    for (const Jump& j : Jumps(law, law.Variable(1)->Name, a, b)) {
+        const double at = std::clamp(j.bound, a, b), lo = std::min(at, j.at), hi = std::max(at, j.at);
+        cuts.push_back({at, lo - kInsideUlps * Ulp(lo), hi + kInsideUlps * Ulp(hi)});
+    }
+    std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
+    std::vector<Cut> merged;
+    for (const Cut& c : cuts) {
+        if (!merged.empty() && merged.back().at == c.at) {
+            merged.back().below = std::min(merged.back().below, c.below);
+            merged.back().above = std::max(merged.back().above, c.above);
+        } else {
+            merged.push_back(c);
+        }
+    }
+    return merged;
 }
 
-// The part of [a, b] (either order) where the law is read: just inside the
-// ends that are jumps, so that each end takes the law of the part and not
-// the one beyond it.
-void ReadInside(double a, double b, bool aJump, bool bJump, double& lo, double& hi) {
+// The part of [a, b] (either order) where the law is read: beyond the cuts
+// at its ends (null where an end is no cut).
+void ReadInside(double a, double b, const Cut* ca, const Cut* cb, double& lo, double& hi) {
     if (a > b) {
         std::swap(a, b);
-        std::swap(aJump, bJump);
+        std::swap(ca, cb);
     }
-    lo = aJump ? a + kInsideUlps * Ulp(a) : a;
-    hi = bJump ? b - kInsideUlps * Ulp(b) : b;
+    lo = ca ? std::max(a, ca->above) : a;
+    hi = cb ? std::min(b, cb->below) : b;
     if (lo > hi) lo = hi = a + (b - a) / 2;
 }
 
@@ -259,16 +285,26 @@ double LawValue(CExpression& law, int n, double t, const double* y) {
 // changed. `largest` receives the largest value the scan read.
 std::vector<Stretch> Stretches(CExpression& law, int n, const double* y0, double x1, double x2, double& largest) {
     const double a = std::min(x1, x2), b = std::max(x1, x2), cell = (b - a) / kScanCells;
+    // The ends of the stretches between the cuts, each with its cut, if any.
+    std::vector<Cut> jumps = LawCuts(law, a, b);
     std::vector<double> cuts{a};
-    const std::vector<double> jumps = LawJumps(law, a, b);
-    cuts.insert(cuts.end(), jumps.begin(), jumps.end());
+    std::vector<const Cut*> cutAt{nullptr};
+    for (const Cut& c : jumps) {
+        if (c.at == a) {
+            cutAt.front() = &c;
+        } else if (c.at < b) {
+            cuts.push_back(c.at);
+            cutAt.push_back(&c);
+        }
+    }
     cuts.push_back(b);
+    cutAt.push_back(!jumps.empty() && jumps.back().at == b ? &jumps.back() : nullptr);
     std::vector<Stretch> out;
     largest = 0;
     int k = 1;  // the next scan point inside (a, b)
     for (size_t i = 0; i + 1 < cuts.size(); ++i) {
         double lo = 0, hi = 0;
-        ReadInside(cuts[i], cuts[i + 1], i > 0, i + 2 < cuts.size(), lo, hi);
+        ReadInside(cuts[i], cuts[i + 1], cutAt[i], cutAt[i + 1], lo, hi);
         std::vector<double> at{lo};
         for (; k < kScanCells && a + k * cell < cuts[i + 1]; ++k)
             if (a + k * cell > lo && a + k * cell < hi) at.push_back(a + k * cell);
@@ -429,17 +465,22 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     const double h = rt::Div(x2 - x1, nstep);
     // A step that holds jumps of the law is taken in parts between them, each
     // reading the law inside its own part only.
-    std::vector<double> jumps = LawJumps(law.expr, std::min(x1, x2), std::max(x1, x2));
+    std::vector<Cut> jumps = LawCuts(law.expr, std::min(x1, x2), std::max(x1, x2));
     if (x2 < x1) std::reverse(jumps.begin(), jumps.end());
-    size_t next = 0;        // the first jump not yet passed
-    bool fromJump = false;  // whether the part begins at a jump
+    size_t next = 0;                // the first jump not yet passed
+    const Cut* fromJump = nullptr;  // the jump the part begins at
+    if (!jumps.empty() && jumps.front().at == x1) fromJump = &jumps[next++];
     for (int k = 1; k <= nstep; ++k) {
         const double end = x + h;
         double from = x;
         for (;;) {
-            const bool inside = next < jumps.size() && (jumps[next] - from) * (end - jumps[next]) > 0.0;
-            const bool toJump = inside || (next < jumps.size() && jumps[next] == end);
-            const double to = inside ? jumps[next] : end;
+            // A step that ends in a jump's sliver ends at the jump; one that
+            // passes a jump is split there.
+            const Cut* jump = next < jumps.size() ? &jumps[next] : nullptr;
+            const bool ends = jump && jump->below <= end && end <= jump->above;
+            const bool inside = jump && !ends && (jump->at - from) * (end - jump->at) > 0.0;
+            const Cut* toJump = ends || inside ? jump : nullptr;
+            const double to = inside ? jump->at : end;
             ReadInside(from, to, fromJump, toJump, w.tLo, w.tHi);
             w.Derivs(nvar, from, v.data(), dv.data());
             ClassicStep(nvar, v.data(), dv.data(), from, to - from, v.data(), w);

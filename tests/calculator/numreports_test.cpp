@@ -383,6 +383,9 @@ TEST_F(Reports, AdaptiveIntegralsAnywhereAndAtAnyScaleOrTheReasonWhyNot) {
         ASSERT_FALSE(r.stop) << c.f << ": " << r.message;
         EXPECT_NEAR(rt::Val(r.lines[3]), c.want, 1e-10 * c.want) << c.f;
     }
+    // Cut at the bounds typed, a bar is exact to the last digit shown.
+    EXPECT_EQ(calc::IntegralReport("10*BAR(x,7,7.5)", Args{0, 10}).lines[3], "5");
+    EXPECT_EQ(calc::IntegralReport("X*200*BAR(x,1.5,2.5)", Args{0, 10}).lines[3], "400");
     const struct {
         const char* f;
         double a;

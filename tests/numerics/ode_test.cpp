@@ -199,12 +199,27 @@ TEST_F(Ode, LoadsAnywhereAlongTheBeamAndAtAnyScaleAreExact) {
         const rt::Outcome<double> f = SolveODE1(l.f, 0, 10, kRadians);
         const rt::Outcome<double> m = SolveODE1("X*(" + l.f + ")", 0, 10, kRadians);
         ASSERT_TRUE(f.ok() && m.ok()) << l.f;
-        EXPECT_NEAR(*f, l.integral, 1e-10 * l.integral) << l.f;
-        EXPECT_NEAR(*m, l.moment, 1e-10 * l.moment) << l.f;
+        EXPECT_NEAR(*f, l.integral, 1e-12 * l.integral) << l.f;
+        EXPECT_NEAR(*m, l.moment, 1e-12 * l.moment) << l.f;
     }
-    const rt::Outcome<double> m = SolveODE1("X*200*BAR(X,1.5,2.5)", 3, 0, kRadians);
-    ASSERT_TRUE(m.ok());
-    EXPECT_NEAR(*m, 400, 1e-9);
+    // Limits on a load's edges, comparisons, and a bar of an affine argument.
+    const struct {
+        const char* f;
+        double a, b, want;
+    } edges[] = {
+        {"X*200*BAR(X,1.5,2.5)", 3, 0, 400},
+        {"10*BAR(X,4,5)", 5, 10, 0},
+        {"10*BAR(X,4,5)", 0, 4, 0},
+        {"10*BAR(X,4,5)", 5, 4, 10},
+        {"10*IIF(X>1/3,1,0)", 0, 1, 20.0 / 3},
+        {"10*IIF(X<=1/3,1,0)", 0, 1, 10.0 / 3},
+        {"10*BAR(2*X,7,8)", 0, 10, 5},
+    };
+    for (const auto& e : edges) {
+        const rt::Outcome<double> v = SolveODE1(e.f, e.a, e.b, kRadians);
+        ASSERT_TRUE(v.ok()) << e.f;
+        EXPECT_NEAR(*v, e.want, 1e-12 * std::max(1.0, e.want)) << e.f << " on " << e.a << ", " << e.b;
+    }
 }
 
 // A load the jump finder does not read (a comparison of X^2) is still not

@@ -124,9 +124,9 @@ TEST(DistributedLoad, LoadsAnywhereAlongTheBeam) {
     for (const Load& l : loads) {
         DistributedLoadResult r = Reduce(l.text, 0, 10);
         ASSERT_EQ(r.kind, Reduction::Resultant) << l.text;
-        EXPECT_NEAR(r.F, l.F, 1e-10 * l.F) << l.text;
-        EXPECT_NEAR(r.M0, l.F * l.xR, 1e-10 * l.F * l.xR) << l.text;
-        EXPECT_NEAR(r.xR, l.xR, 1e-10 * l.xR) << l.text;
+        EXPECT_NEAR(r.F, l.F, 1e-12 * l.F) << l.text;
+        EXPECT_NEAR(r.M0, l.F * l.xR, 1e-12 * l.F * l.xR) << l.text;
+        EXPECT_NEAR(r.xR, l.xR, 1e-12 * l.xR) << l.text;
     }
     EXPECT_EQ(Reduce("10*BAR(x,7,7.5)", 0, 10).lines[1], "Resultante: R = 5, ubicada en x!R = 7.25");
     EXPECT_EQ(Reduce("2*BAR(x,8,9)", 0, 10).lines[1], "Resultante: R = 2, ubicada en x!R = 8.5");
