@@ -56,15 +56,16 @@ std::string ImpreciseIntegralMessage(double x1, double x2);
 // with relative tolerance eps, first step h1 and smallest step hmin: the
 // state at x2 (ystart with its entries 1 .. order replaced).
 // The interval is taken in stretches between the points where the law may
-// jump as t moves (JumpPoints of its first variable), each reading the law
-// inside itself only, so that laws made of polynomials in t between jumps
-// come out exact. The law is first read along the interval at the start
-// state, in 1000 cells: a step never passes from a run of cells where the
-// law stood still into cells where it changed, and where it changed no step
-// is longer than a hundredth of the interval. The error of each component is measured against its size now
-// plus a small share of its size over the whole problem (the start state and
-// the law's values over the interval), never against a fixed number, so a
-// problem scaled by any factor keeps its relative accuracy.
+// jump as t moves (the Jumps of its first variable, cut at the bounds they
+// come from), each reading the law inside itself only, so that laws made of
+// polynomials in t between jumps come out exact. The law is first read along
+// the interval at the start state, in 1000 cells: a step never passes from a
+// run of cells where the law stood still into cells where it changed, and
+// where it changed no step is longer than a hundredth of the interval. The
+// error of each component is measured against its size now plus a small
+// share of its size over the whole problem (the start state and the law's
+// values over the interval), never against a fixed number, so a problem
+// scaled by any factor keeps its relative accuracy.
 // After 1000 steps without reaching x2 the integration gives up: the refusal
 // holds TooManyStepsMessage.
 rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
@@ -89,7 +90,7 @@ struct OdeTable {
 // nstep classical Runge-Kutta steps from the state vstart at x1 to x2;
 // stops early once a step no longer moves x (x1 = x2). A step that holds
 // jumps of the law in t is taken in parts between them, each reading the law
-// inside itself, so the table stays exact on laws polynomial between jumps.
+// inside itself, so that a push is not smeared over the step that holds it.
 OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep);
 
 // One classical Runge-Kutta step; yout may be y itself.
