@@ -20,8 +20,10 @@ constexpr int kMaxSteps = 1000;
 // interval): while the solution and its slope are both 0 (a load further
 // along, a motion from rest) the scale stays that of the problem, never a
 // fixed number, so scaling a problem scales its answer and keeps its
-// relative accuracy.
-constexpr double kSizeShare = 1e-5;
+// relative accuracy. The share is small enough that a value decaying to a
+// billionth of its start keeps its relative accuracy, and large enough that
+// steps approaching a jump from a state of 0 do not crawl.
+constexpr double kSizeShare = 1e-10;
 // A step error this many times the allowance is simply a step too long:
 // the ratio stays finite while the scale is still 0.
 constexpr double kHugeError = 1e100;
