@@ -19,10 +19,10 @@ inline constexpr const char* kEpsilonTooLarge = "No tomes el argumento \"épsilo
 inline constexpr const char* kPrecisionNotReached = "No alcancé la precisión pedida: el valor es solo aproximado.";
 
 // `text` is the expression box as it stands. A formula that does not compile
-// stops with its message and "Corrige la expresión "; a solver that gives up
+// stops with its message and "Corrige la expresión "; an adaptive solver that
+// gives up, or cannot bring the integral to its accuracy (a singularity),
 // stops with the solver's message (the interval and what to change) and
-// nothing written. Other argument counts write
-// nothing.
+// nothing written. Other argument counts write nothing.
 ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> args);
 
 }  // namespace calc

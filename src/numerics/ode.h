@@ -47,18 +47,36 @@ void StepRKQS(const OdeLaw& law, std::vector<double>& y, const std::vector<doubl
 inline constexpr const char* kOdeMessageTitle = "Teluvar";
 std::string TooManyStepsMessage(double x1, double x2);
 
+// What the student reads when an integral could not be brought to the
+// accuracy it promises (a singularity inside or at the end of the interval);
+// shown like TooManyStepsMessage.
+std::string ImpreciseIntegralMessage(double x1, double x2);
+
 // Adaptive integration from the state ystart at x1 to x2 (either direction)
-// with relative tolerance eps (relative to the state's size, or to 1E-4
-// where the state is smaller), first step h1 and smallest step hmin: the
-// state at x2 (ystart with its entries 1 .. order replaced). After 1000 steps
-// without reaching x2 the integration gives up: the refusal holds
-// TooManyStepsMessage.
+// with relative tolerance eps, first step h1 and smallest step hmin: the
+// state at x2 (ystart with its entries 1 .. order replaced).
+// The interval is taken in stretches between the points where the law may
+// jump as t moves (the Jumps of its first variable, cut at the bounds they
+// come from), each reading the law inside itself only, so that laws made of
+// polynomials in t between jumps come out exact. The law is first read along
+// the interval at the start state, in 1000 cells: a step never passes from a
+// run of cells where the law stood still into cells where it changed, and
+// where it changed no step is longer than a hundredth of the interval. The
+// error of each component is measured against its size now plus a small
+// share of its size over the whole problem (the start state and the law's
+// values over the interval), never against a fixed number, so a problem
+// scaled by any factor keeps its relative accuracy.
+// After 1000 steps without reaching x2 the integration gives up: the refusal
+// holds TooManyStepsMessage.
 rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
                                         double eps, double h1, double hmin);
 
-// x' = f(t, x) with x = 0 at the smaller of t0, t1: x at the larger (an
-// integral to 1E-5 of its size, jumps of f included), or the refusal of
-// ODEInt when the integration gave up.
+// x' = f(t, x) with x = 0 at the smaller of t0, t1: x at the larger (for f
+// in t alone, the integral of f, to 1E-5 of its size); or the refusal of
+// ODEInt when the integration gave up, or one holding
+// ImpreciseIntegralMessage when the steps' error estimates show that 1E-5
+// was not met and a second integration with a tighter tolerance does not
+// agree with the first to 1E-5.
 rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double angleFactor);
 
 // The fixed-step tabulation: times[k] and states(i, k) for k = 1 (the start)
@@ -70,7 +88,9 @@ struct OdeTable {
 };
 
 // nstep classical Runge-Kutta steps from the state vstart at x1 to x2;
-// stops early once a step no longer moves x (x1 = x2).
+// stops early once a step no longer moves x (x1 = x2). A step that holds
+// jumps of the law in t is taken in parts between them, each reading the law
+// inside itself, so that a push is not smeared over the step that holds it.
 OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep);
 
 // One classical Runge-Kutta step; yout may be y itself.

@@ -1,6 +1,7 @@
 #include "vectors/distload.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "numerics/expression.h"
@@ -55,17 +56,23 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
     std::string var = density.VariablesCount() > 0 ? density.Variable(1)->Name : "X";
     r.F = Integral(integrate, text, x1, x2);
     r.M0 = Integral(integrate, var + "*(" + text + ")", x1, x2);
-    bool zeroForce = num::IsNear(r.F, 0, kForceTolerance);
-    bool zeroMoment = num::IsNear(r.M0, 0, kForceTolerance);
-    r.kind = !zeroForce ? Reduction::Resultant : zeroMoment ? Reduction::Null : Reduction::Couple;
-    if (!zeroForce) r.xR = rt::Div(r.M0, r.F);
 
     std::vector<double> xs(kSamples), fs(kSamples);
+    double largestF = 0, largestM = 0;
     for (int i = 0; i < kSamples; ++i) {
         xs[i] = i + 1 < kSamples ? x1 + i * (x2 - x1) / kPlotSide : x2;
         rt::Variant v = density.Value({xs[i]});
         fs[i] = v.IsEmpty() || v.IsEmptyText() ? 0.0 : v.ToNumber();
+        largestF = std::max(largestF, std::fabs(fs[i]));
+        largestM = std::max(largestM, std::fabs(xs[i] * fs[i]));
     }
+    // F and M0 count as zero against the size of the load they come from
+    // (its largest density, or moment density, over the length), so that a
+    // load scaled by any factor reduces alike.
+    const bool zeroForce = num::IsNear(r.F, 0, kForceTolerance * largestF * (x2 - x1));
+    const bool zeroMoment = num::IsNear(r.M0, 0, kForceTolerance * largestM * (x2 - x1));
+    r.kind = !zeroForce ? Reduction::Resultant : zeroMoment ? Reduction::Null : Reduction::Couple;
+    if (!zeroForce) r.xR = rt::Div(r.M0, r.F);
     double fmin = std::min(0.0, *std::min_element(fs.begin(), fs.end()));
     double fmax = std::max(0.0, *std::max_element(fs.begin(), fs.end()));
     r.sx = AxisScale(kPlotSide, x2 - x1, fmax - fmin);

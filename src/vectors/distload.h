@@ -22,7 +22,8 @@ namespace vec {
 using LoadIntegrator = std::function<rt::Outcome<double>(const std::string& integrand, double a, double b)>;
 
 // The program's integrator: the adaptive differential-equation solver, in
-// radians; it gives up after its step limit, saying where and what to change.
+// radians; it gives up after its step limit, or when the integral cannot be
+// brought to its accuracy (a singularity), saying where and what to change.
 rt::Outcome<double> SolveLoadIntegral(const std::string& integrand, double a, double b);
 
 struct DistributedLoadResult {
@@ -41,7 +42,9 @@ struct DistributedLoadResult {
 };
 
 // Reduces the density `text` between x1 and x2 (taken in either order; the
-// caller's variables are put in ascending order). A text that does not
+// caller's variables are put in ascending order). F and M0 count as zero
+// within 1E-6 of the load's size (its largest density, or moment density,
+// at the samples times the length). A text that does not
 // compile, or no text at all, raises rt::RuntimeError, as do a density that
 // cannot be evaluated on the interval and an integrator that gives up.
 DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1, double& x2,

@@ -382,6 +382,41 @@ TEST_F(Reports, AdaptiveIntegralsOfLoadsThatStartAtZero) {
     }
 }
 
+// Loads away from the start, at any scale, come out exact; a singularity
+// the steps cannot resolve stops with the reason instead of a wrong value.
+TEST_F(Reports, AdaptiveIntegralsAnywhereAndAtAnyScaleOrTheReasonWhyNot) {
+    const struct {
+        const char* f;
+        double a, b, want;
+    } cases[] = {
+        {"5*BAR(x,4,5)", 0, 10, 5},
+        {"10*BAR(x,7,7.5)", 0, 10, 5},
+        {"X*200*BAR(x,1.5,2.5)", 0, 3, 400},
+        {"1E-8*BAR(X,2,4)", 0, 5, 2e-8},
+        {"1E8*BAR(X,2,4)", 5, 0, 2e8},
+        {"10*STP1(0,X,9.75)", 0, 10, 2.5},
+        {"1E-8*SEN(X)", 0, 3.14159265358979, 2e-8},
+    };
+    for (const auto& c : cases) {
+        ProcReport r = calc::IntegralReport(c.f, Args{c.a, c.b});
+        ASSERT_FALSE(r.stop) << c.f << ": " << r.message;
+        EXPECT_NEAR(rt::Val(r.lines[3]), c.want, 1e-10 * c.want) << c.f;
+    }
+    // Cut at the bounds typed, a bar is exact to the last digit shown.
+    EXPECT_EQ(calc::IntegralReport("10*BAR(x,7,7.5)", Args{0, 10}).lines[3], "5");
+    EXPECT_EQ(calc::IntegralReport("X*200*BAR(x,1.5,2.5)", Args{0, 10}).lines[3], "400");
+    const struct {
+        const char* f;
+        double a;
+    } singular[] = {{"1/X", 1e-8}, {"ABS(X-1/3)^(-0.9)", 0}};
+    for (const auto& c : singular) {
+        ProcReport r = calc::IntegralReport(c.f, Args{c.a, 1});
+        EXPECT_TRUE(r.stop) << c.f;
+        EXPECT_EQ(r.message, num::ImpreciseIntegralMessage(c.a, 1)) << c.f;
+        EXPECT_EQ(r.lines.UBound(), 0);
+    }
+}
+
 // Simpson's rule: refinement goes on past coarse sums that agree by chance,
 // and a result short of the tolerance keeps its value and says so.
 TEST_F(Reports, SimpsonIntegralsMeetTheirToleranceOrSaySo) {

@@ -11,6 +11,7 @@
 #include "numerics/expression.h"
 #include "numerics/ode.h"
 #include "runtime/errors.h"
+#include "runtime/numtext.h"
 
 namespace kinem {
 namespace {
@@ -115,6 +116,49 @@ TEST_F(ValuesAtAnInstant, AnIntegrationThatGivesUpIsARefusalNamingTheIntervalFor
     EXPECT_EQ(r.message(),
               "No pude completar la integración entre 0 y 100 en 1000 pasos: la fórmula varía demasiado "
               "rápido.\r\nRevisa la fórmula o toma un intervalo más corto.");
+}
+
+// A push in the middle of a motion, or at its start, gives the exact motion
+// at an instant and at the end of the graphs' tables.
+TEST_F(ValuesAtAnInstant, PushesGiveTheirExactMotion) {
+    const struct {
+        const char* law;
+        double v0;
+        std::vector<std::string> lines;
+        double x, v;
+    } cases[] = {
+        {"10*bar(t,4,5)", 0, {"En t = 10:", "x = 55, v = 10", "a = 0"}, 55, 10},
+        {"10*bar(t,4,5)", 1, {"En t = 10:", "x = 65, v = 11", "a = 0"}, 65, 11},
+        {"10*bar(t,0,1)", 0, {"En t = 10:", "x = 95, v = 10", "a = 0"}, 95, 10},
+    };
+    for (const auto& c : cases) {
+        const auto r = CalcKinem1D(kLawA, c.law, 0, 0, c.v0, 10, 6);
+        ASSERT_TRUE(r.ok()) << c.law;
+        EXPECT_EQ(Lines(*r), c.lines) << c.law << " from " << c.v0;
+        const auto t = TabulateLaw1D(kLawA, c.law, 0, 0, c.v0, 0, 10);
+        ASSERT_TRUE(t.ok()) << c.law;
+        EXPECT_NEAR(t->X[301], c.x, 1e-9) << c.law;
+        EXPECT_NEAR(t->V[301], c.v, 1e-9) << c.law;
+    }
+}
+
+// Small motions are as accurate as large ones: a = -x and v = -x from
+// starts down to 1E-6, against their closed forms at t = 10.
+TEST_F(ValuesAtAnInstant, SmallMotionsKeepTheirAccuracy) {
+    auto number = [](const std::string& line, const std::string& key) {
+        std::string s = line.substr(line.find(key) + key.size());
+        if (s.starts_with(";-")) s.erase(0, 1);
+        return rt::Val(s.substr(0, s.find(',')));
+    };
+    for (double x0 : {1e-6, 1e-5, 1e-4, 1.0}) {
+        const auto a = CalcKinem1D(kLawA, "-x", 0, x0, 0, 10, 15);
+        ASSERT_TRUE(a.ok());
+        EXPECT_NEAR(number(Lines(*a)[1], "x = "), x0 * std::cos(10.0), 1e-3 * x0) << x0;
+        EXPECT_NEAR(number(Lines(*a)[1], "v = "), -x0 * std::sin(10.0), 1e-3 * x0) << x0;
+        const auto v = CalcKinem1D(kLawV, "-x", 0, x0, 0, 10, 15);
+        ASSERT_TRUE(v.ok());
+        EXPECT_NEAR(number(Lines(*v)[1], "x = "), x0 * std::exp(-10.0), 1e-4 * x0 * std::exp(-10.0)) << x0;
+    }
 }
 
 TEST_F(ValuesAtAnInstant, LawsInThePlane) {

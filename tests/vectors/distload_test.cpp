@@ -3,10 +3,12 @@
 #include <numbers>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "numerics/expression.h"
 #include "numerics/ode.h"
 #include "runtime/errors.h"
+#include "runtime/numtext.h"
 #include "vectors/distload.h"
 
 using namespace vec;
@@ -104,4 +106,54 @@ TEST(DistributedLoad, Failures) {
     EXPECT_THROW(Reduce("2*(", 0, 1), rt::RuntimeError);
     EXPECT_THROW(Reduce("1/X", 0, 1), rt::RuntimeError);
     EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
+}
+
+// Uniform loads of four widths starting every 0.5 along [0, 10], and unit
+// steps anywhere along it, reduce to their exact resultants.
+TEST(DistributedLoad, LoadsAnywhereAlongTheBeam) {
+    struct Load {
+        std::string text;
+        double F, xR;
+    };
+    std::vector<Load> loads;
+    for (double w : {0.1, 0.25, 0.5, 1.0})
+        for (double s = 0; s <= 9; s += 0.5)
+            loads.push_back({"10*BAR(X," + rt::NumberText(s) + "," + rt::NumberText(s + w) + ")", 10 * w, s + w / 2});
+    for (double p = 0.25; p < 10; p += 0.5)
+        loads.push_back({"10*STP1(0,X," + rt::NumberText(p) + ")", 10 * (10 - p), (10 + p) / 2});
+    for (const Load& l : loads) {
+        DistributedLoadResult r = Reduce(l.text, 0, 10);
+        ASSERT_EQ(r.kind, Reduction::Resultant) << l.text;
+        EXPECT_NEAR(r.F, l.F, 1e-12 * l.F) << l.text;
+        EXPECT_NEAR(r.M0, l.F * l.xR, 1e-12 * l.F * l.xR) << l.text;
+        EXPECT_NEAR(r.xR, l.xR, 1e-12 * l.xR) << l.text;
+    }
+    EXPECT_EQ(Reduce("10*BAR(x,7,7.5)", 0, 10).lines[1], "Resultante: R = 5, ubicada en x!R = 7.25");
+    EXPECT_EQ(Reduce("2*BAR(x,8,9)", 0, 10).lines[1], "Resultante: R = 2, ubicada en x!R = 8.5");
+    EXPECT_TRUE(Reduce("200*BAR(x,1.5,2.5)", 0, 3).lines[0].ends_with("M!0 = 400"));
+}
+
+// A load scaled by 1E-8 or 1E8 reduces as the load itself: its resultant,
+// couple or null load is told against its own size.
+TEST(DistributedLoad, ScaledLoadsReduceAlike) {
+    for (const char* scale : {"1E-8", "1", "1E8"}) {
+        const double c = rt::Val(scale);
+        const std::string k = std::string(scale) + "*";
+        DistributedLoadResult bar = Reduce(k + "BAR(X,2,4)", 0, 5);
+        EXPECT_EQ(bar.kind, Reduction::Resultant) << scale;
+        EXPECT_NEAR(bar.F, 2 * c, 1e-10 * c) << scale;
+        EXPECT_NEAR(bar.xR, 3, 1e-10) << scale;
+        DistributedLoadResult couple = Reduce(k + "X", -1, 1);
+        EXPECT_EQ(couple.kind, Reduction::Couple) << scale;
+        EXPECT_NEAR(couple.M0, 2 * c / 3, 1e-10 * c) << scale;
+        EXPECT_EQ(Reduce(k + "(3*X^2 - 1)", -1, 1).kind, Reduction::Null) << scale;
+    }
+}
+
+// A density whose integral cannot be brought to its accuracy is refused,
+// never reduced to a wrong resultant.
+TEST(DistributedLoad, ASingularDensityIsRefused) {
+    EXPECT_FALSE(SolveLoadIntegral("1/X", 1e-8, 1).ok());
+    EXPECT_EQ(SolveLoadIntegral("ABS(X-1/3)^(-0.9)", 0, 1).message(), num::ImpreciseIntegralMessage(0, 1));
+    EXPECT_THROW(Reduce("1/X", 1e-8, 1), rt::RuntimeError);
 }
