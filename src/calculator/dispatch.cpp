@@ -19,6 +19,7 @@
 #include "platform/tabstrip.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/scopeguard.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
 
@@ -31,20 +32,6 @@ constexpr int kHourglass = 11;
 void Message(const std::string& text) {
     plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
 }
-
-// Puts the group back when the nested run is left, whichever way: the bar
-// shows the group the student chose, and the next run dispatches on it.
-class GroupBack {
-public:
-    explicit GroupBack(shell::ProcedureGroupId& group) : group_(group), saved_(group) {}
-    ~GroupBack() { group_ = saved_; }
-    GroupBack(const GroupBack&) = delete;
-    GroupBack& operator=(const GroupBack&) = delete;
-
-private:
-    shell::ProcedureGroupId& group_;
-    shell::ProcedureGroupId saved_;
-};
 
 }  // namespace
 
@@ -108,12 +95,14 @@ void Calculator::cmdCalculate_Click() {
         const Route route = RouteOf(req.group, req.code);
         if (route == Route::AsGroup4) {
             // A graph runs as a branch of the functions, then the group is back.
-            const GroupBack back(g.ProcedureGroup);
+            // The bar shows the group the student chose, and the next run
+            // dispatches on it, whichever way the nested run is left.
+            rt::ScopeGuard back([&g, chosen = g.ProcedureGroup] { g.ProcedureGroup = chosen; });
             g.ProcedureGroup = shell::kFunctionGroup;
             panel_.cmdCalculate->Press();
         } else if (route == Route::AsGroup2) {
             const num::AngleUnitScope radians(num::kRadians);
-            const GroupBack back(g.ProcedureGroup);
+            rt::ScopeGuard back([&g, chosen = g.ProcedureGroup] { g.ProcedureGroup = chosen; });
             g.ProcedureGroup = shell::kEquationGroup;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();

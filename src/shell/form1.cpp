@@ -25,6 +25,7 @@
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/scopeguard.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
 #include "shell/toolbar.h"
@@ -73,27 +74,6 @@ WorkspaceId WorkspaceOfIndex(int index) {
     rt::ExpectIndex(index, 0, 5, "workspace");
     return static_cast<WorkspaceId>(index + 1);
 }
-
-// Runs `then` when its scope is left before Dismiss: after a return, a
-// run-time error or a fault of the program alike. During unwinding a
-// run-time error of `then` itself is let pass with `why` (a destructor
-// cannot throw it on), so the failure already on its way is the one
-// reported; a fault of the program there, a second fault at once, ends the
-// program (std::terminate).
-class UnlessDismissed {
-public:
-    UnlessDismissed(const char* why, std::function<void()> then) : why_(why), then_(std::move(then)) {}
-    ~UnlessDismissed() {
-        if (then_) rt::IgnoreError(why_, then_);
-    }
-    UnlessDismissed(const UnlessDismissed&) = delete;
-    UnlessDismissed& operator=(const UnlessDismissed&) = delete;
-    void Dismiss() { then_ = nullptr; }
-
-private:
-    const char* why_;
-    std::function<void()> then_;
-};
 
 }  // namespace
 
@@ -286,7 +266,7 @@ bool Form1::RunLoadStep() {
     if (nextLoadStep_ == kLoadSteps) loadPending_ = false;
     // A step that stops, whatever stops it, stops the load: the steps after
     // it would use what it should have built.
-    UnlessDismissed stop("stopping the load cannot fail", [this] { StopLoad(); });
+    rt::ScopeGuard stop([this] { StopLoad(); });
     const Workspaces& s = services_;
     switch (step) {
     case 0: {
@@ -311,7 +291,7 @@ bool Form1::RunLoadStep() {
     case 9: PrepareLoadedPanels(); break;
     default: rt::Fault("Form1: no load step " + std::to_string(step));
     }
-    stop.Dismiss();
+    stop.Keep();
     return loadPending_;
 }
 
@@ -528,16 +508,20 @@ void Form1::ShowWorkspace(int index) {
     const int shownIndex = LastWorkspaceIndex;
     try {
         // A set-up that stops, whatever stops it, is not switched to: the
-        // student keeps what was shown, before any message.
-        UnlessDismissed keep(
-            "the switch failed already: a failure to show the previous workspace again is not reported over it",
-            [&] { KeepShownWorkspace(shownMode, shownIndex, welcome); });
+        // student keeps what was shown, before any message. The undo runs
+        // while the failure is on its way, so its own run-time error is let
+        // pass (a second fault of the program there ends the program).
+        rt::ScopeGuard keep([&] {
+            rt::IgnoreError(
+                "the switch failed already: a failure to show the previous workspace again is not reported over it",
+                [&] { KeepShownWorkspace(shownMode, shownIndex, welcome); });
+        });
         if (chosen) {
             g.WorkspaceMode = WorkspaceOfIndex(index);
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
         SetupWorkspace(index);
-        keep.Dismiss();
+        keep.Keep();
     } catch (const rt::RuntimeError& e) {
         // The student is told the choice failed.
         plat::ReportFailedInstruction(e);
