@@ -72,6 +72,7 @@ void Motion::BuildTableFrame(shell::Form1& form) {
     p.Gd2->keys.KeyUp = [this](int& k, int s) { Gd2_KeyUp(k, s); };
     p.Gd2->DblClick = [this] { Gd2_DblClick(); };
     p.Gd2->EnterCell = [this] { Gd2_EnterCell(); };
+    p.Gd2->MouseDown = [this](int b, int s, double x, double y) { Gd2_MouseDown(b, s, x, y); };
 
     p.picAccel = new plat::Picture(QStringLiteral("picAccel"), p.fraTable);
     p.picAccel->SetBackColor(rt::kButtonFace);
