@@ -102,12 +102,22 @@ void Motion::RunListedRect(const std::string& text) {
     switch (code) {
     case ThroughThreePoints: EquationsThroughThreePoints(text); return;
     case IntervalEquations: {
+        // A comma between digits may be a decimal comma that split a
+        // number in two items: the refusal says so.
+        auto refuse = [&](const std::string& why) {
+            Message(rt::HasCommaBetweenDigits(text) ? why + "\r\n" + rt::kDecimalCommaHint : why);
+        };
         const auto items = SplitItems(text);
         if (items.size() != 3 && items.size() != 4) {
-            Message("El número de datos debe ser 3 ó 4.");
+            refuse("El número de datos debe ser 3 ó 4.");
             return;
         }
-        rect.ApplyIntervalEqns(ReadIntervalData(items));
+        const rt::Outcome<IntervalData> data = ReadIntervalData(items);
+        if (!data.ok()) {
+            refuse(data.message());
+            return;
+        }
+        rect.ApplyIntervalEqns(*data);
         return;
     }
     case XDifference:
