@@ -9,6 +9,7 @@
 #include "platform/lists.h"
 #include "platform/mousepointer.h"
 #include "platform/picture.h"
+#include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
@@ -46,6 +47,7 @@ void Motion::BuildPanels(shell::Form1& form) {
     parab_ = MakeProjectileProcedures(*this);
     BuildTableFrame(form);
     BuildTabs(form);
+    QObject::connect(form.rtbCalc, &QTextEdit::textChanged, panel_.fraTable, [this] { ++paneWrites_; });
 
     shell::PanelSlots& s = form.panels;
     s.fraTable = panel_.fraTable;

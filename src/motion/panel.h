@@ -18,6 +18,7 @@
 // the layout and reset procedures skip a failing step and go on.
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -213,9 +214,19 @@ private:
     void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, double v0,
                            double theta0);
     void SetStripPointer(int pointer);
+    // Runs one procedure (a point label's click, the listed-procedure
+    // button) and answers its run-time failure with "No pude ejecutar la
+    // instrucción.". When it fails so, or refuses with a box, without
+    // writing to the result pane, the pane is emptied: what it showed
+    // answered other data.
+    void RunProcedure(const std::function<void()>& run);
     // "x del punto 2" (with the body when there are two) for cell (q, col).
     std::string CellName(int q, int col) const;
     void RefuseCell(int q, int col, const std::string& text);
+    // The acceleration box of (body, segment) is empty or holds a number;
+    // otherwise the user is told which box cannot be read, and it gives
+    // false.
+    bool AccelReadable(int body, int segment);
     // The current cell is being typed into: the edit under way is kept on,
     // or one begins here.
     void BeginEdit();
@@ -225,6 +236,8 @@ private:
     // The column where the last strip press began a drag (0: none), so that
     // only a release ending a drag of its own drops a column.
     int dragColumn_ = 0;
+    // Writes to the result pane so far (RunProcedure compares).
+    long long paneWrites_ = 0;
     // What typing does to the table's current cell.
     plat::CellTyping typing_;
     // The edit under way in the current cell, so that a key the cell

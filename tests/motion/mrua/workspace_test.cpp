@@ -195,6 +195,35 @@ TEST_F(MruaWorkspace, ListedProceduresWriteTheirResults) {
     EXPECT_EQ(LastPrompt(), "El coeficiente del sistema es cero.");
 }
 
+// A procedure that fails leaves no answer to other data in the pane, and an
+// acceleration box that cannot be read is named at the set-up.
+TEST_F(MruaWorkspace, AFailedProcedureLeavesNoEarlierAnswerInThePane) {
+    motion::State().RectProcedureCode = motion::RectProcedure::IntervalEquations;
+    for (const char* failing : {"ti = 4, tf = 4, vi = 2, vf = 10", "ti = 0, tf = cuatro, vi = 2"}) {
+        m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
+        m().cmdProcs_Click();
+        ASSERT_TRUE(Result().contains("a = 2")) << Result().toStdString();
+        m().panel().txtProcs->SetText(failing);
+        dialogs.Answer(MsgResult::OK);
+        m().cmdProcs_Click();
+        EXPECT_EQ(Result(), "") << failing;
+    }
+
+    PoseFromOrigin();
+    ASSERT_TRUE(Result().contains("a = 2"));
+    auto* box = m().panel().txtAccel[0];
+    box->SetText("G");
+    dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);
+    int enter = 13;
+    m().txtAccel_KeyPress(0, enter);
+    EXPECT_EQ(LastPrompt(), "Valor no numérico.");
+    Label(1);
+    EXPECT_EQ(LastPrompt(),
+              "No puedo leer la aceleración a del tramo 1: \"G\". Escribe en su casilla un número (2.5, -3, 1E3), g o "
+              "-g, o déjala vacía si no se conoce.");
+    EXPECT_EQ(Result(), "");
+}
+
 // The interval list reads the table's own names of the initial point (t0,
 // x0, v0) as the initial values, and an item it cannot read is named.
 TEST_F(MruaWorkspace, TheIntervalListReadsTheInitialNamesAndNamesWhatItCannotRead) {
