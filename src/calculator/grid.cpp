@@ -181,9 +181,10 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
         return;
     }
     if (keyAscii == plat::vk::Back) {
-        const bool empty = g.Text().isEmpty();
-        const QString erased = typing_.Erased(g);
-        if (!empty) g.SetText(erased);
+        if (g.Text().isEmpty())
+            typing_.Forget();
+        else
+            g.SetText(typing_.Erased(g));
         return;
     }
     // Esc types nothing: the cell keeps its text (and would be replaced

@@ -1,6 +1,8 @@
 // The motion table Gd2: layout, typing, the one-cell clipboard, the
 // projectile velocity rows and the erasing of the whole table. Every edit
-// is copied at once into MotionPoints.
+// is copied at once into MotionPoints. Typing works as in the argument
+// grid (plat::CellTyping): the first key in a cell just chosen replaces its
+// text; a key the cell refuses takes back the whole edit.
 #include <cmath>
 
 #include "motion/panel.h"

@@ -1,7 +1,9 @@
 // What the motion table takes from the keys and the clipboard: the minus
-// sign of the program's results is a minus, a character the cell cannot
-// take is refused with a message (never dropped to leave another number),
-// and a cell that cannot be read is named when a point is clicked.
+// sign of the program's results is a minus, the first key in a cell just
+// chosen replaces its text, a paste brings one value, a character the cell
+// cannot take is refused with a message and takes back the keys typed
+// before it (never leaving another number), and a cell that cannot be read
+// is named when a point is clicked.
 #include <QtTest/QTest>
 
 #include "motion_fixture.h"
