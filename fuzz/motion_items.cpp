@@ -24,10 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     rt::IgnoreError("a refusal is a valid answer to any input", [&] { mrua::ParseRelDatum(text); });
     const auto items = motion::SplitItems(text);
-    // A text without "=" is refused at its first item.
-    if (text.find('=') != std::string::npos) {
-        rt::IgnoreError("a refusal is a valid answer to any input", [&] { motion::ReadIntervalData(items); });
-    }
+    // The interval names refuse what they cannot read, without throwing.
+    (void)motion::ReadIntervalData(items);
     // The computations run on the numbers read, only when the text gives
     // them all: zeros put in for missing numbers would only repeat the same
     // refusal, at the cost of an exception each time.

@@ -5,7 +5,6 @@
 
 #include "calculator/args.h"
 #include "platform/buttons.h"
-#include "platform/clipboard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
@@ -41,7 +40,7 @@ uint8_t Byte(int v) { return static_cast<uint8_t>(v); }
 void ArgGrid::Attach() {
     plat::FlexGrid& g = *c_.gd;
     g.SelChange = [this] { gd_SelChange(); };
-    g.EnterCell = [this] { MarkCellEntered(); };
+    g.EnterCell = [this] { typing_.Chosen(*c_.gd); };
     g.keys.KeyDown = [this](int& k, int s) { gd_KeyDown(k, s); };
     g.keys.KeyPress = [this](int& k) { gd_KeyPress(k); };
     g.MouseDown = [this](int b, int s, double x, double y) { gd_MouseDown(b, s, x, y); };
@@ -71,24 +70,11 @@ bool ArgGrid::HoldsArguments() const {
     return false;
 }
 
-void ArgGrid::MarkCellEntered() {
-    const plat::FlexGrid& g = *c_.gd;
-    enteredText_ = g.Text();
-}
-
 void ArgGrid::PasteClipboard() {
-    QString text = plat::ClipboardText();
-    // A value copied from a line of text or a table cell brings its line
-    // break along.
-    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'))) text.chop(1);
-    text = text.trimmed();
-    if (text.isEmpty()) return;
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\t'))) {
-        plat::MsgBox(kPasteOneValue, plat::MsgButtons::OK, plat::kAppTitle);
-        return;
-    }
-    c_.gd->SetText(text);
-    enteredText_.reset();
+    const std::optional<QString> text = plat::ClipboardValueForCell();
+    if (!text || text->isEmpty()) return;
+    c_.gd->SetText(*text);
+    typing_.Forget();
 }
 
 void ArgGrid::gd_SelChange() {
@@ -195,18 +181,17 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
         }
         return;
     }
-    const QString text = g.Text();
     if (keyAscii == plat::vk::Back) {
-        enteredText_.reset();
-        if (!text.isEmpty()) g.SetText(text.left(text.size() - 1));
+        if (g.Text().isEmpty())
+            typing_.Forget();
+        else
+            g.SetText(typing_.Erased(g));
         return;
     }
     // Esc types nothing: the cell keeps its text (and would be replaced
     // by the next character all the same).
     if (keyAscii == plat::vk::Escape) return;
-    const bool replace = enteredText_ && *enteredText_ == text;
-    enteredText_.reset();
-    g.SetText(replace ? QString(QChar(keyAscii)) : text + QChar(keyAscii));
+    g.SetText(typing_.Typed(g, QString(QChar(keyAscii))));
 }
 
 // ---- copy and move
@@ -271,15 +256,13 @@ void ArgGrid::Drop(int row, int col) {
 }
 
 void ArgGrid::gd_MouseDown(int, int, double x, double y) {
-    plat::FlexGrid& g = *c_.gd;
-    const QPoint inGrid(static_cast<int>(x / rt::kTwipsPerPixel), static_cast<int>(y / rt::kTwipsPerPixel));
-    const QModelIndex idx = g.indexAt(g.viewport()->mapFrom(&g, inGrid));
+    const QModelIndex idx = plat::DataCellAt(*c_.gd, x, y);
     // Only a data cell is a target; a click elsewhere leaves the block waiting.
-    if (!idx.isValid() || g.IsFixed(idx.row(), idx.column())) return;
+    if (!idx.isValid()) return;
     if (pending_) Drop(idx.row(), idx.column());
     // A click on a cell chooses it, also when it was current already (or
     // has just received a drop): typing replaces its text.
-    MarkCellEntered();
+    typing_.Chosen(*c_.gd);
 }
 
 // ---- tools

@@ -28,6 +28,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/celltyping.h"
 #include "runtime/colors.h"
 
 class QWidget;
@@ -55,7 +56,7 @@ inline const QString kSwapPrompt = QStringLiteral(
     "Si deseas intercambiar los valores de fila oprime el\r\n"
     "botón \"Sí\". Para intercambiar columnas oprime \"No\".");
 inline const QString kBlockDoesNotFit = QStringLiteral("El bloque no cabe en la tabla a partir de esa celda.");
-inline const QString kPasteOneValue = QStringLiteral("El portapapeles tiene varios valores. Pega uno en cada celda.");
+inline const QString kPasteOneValue = plat::kPasteOneValue;
 
 class ArgGrid {
 public:
@@ -108,13 +109,10 @@ private:
     void Swap();
     void SetDataColumnWidths(int twips);
     void FillSeries();
-    // The current cell has just become current: the next character typed
-    // replaces its text while the text is still this one.
-    void MarkCellEntered();
     void PasteClipboard();
 
     Controls c_;
-    std::optional<QString> enteredText_;
+    plat::CellTyping typing_;
     std::optional<Block> pending_;
 };
 

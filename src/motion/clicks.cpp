@@ -3,6 +3,8 @@
 // up, complete a point, launch speed or angle, launch component, distance,
 // graph), with the Shift, Ctrl and Alt shortcuts.
 #include <QString>
+#include <cmath>
+#include <optional>
 
 #include "motion/panel.h"
 #include "motion/positions.h"
@@ -35,6 +37,20 @@ bool Contains(const rt::Variant& v, const char* letters) {
 }
 
 }  // namespace
+
+bool Motion::AccelReadable(int body, int segment) {
+    const MotionState& s = State();
+    const rt::Variant& a = s.Segments[body][segment].Accel;
+    if (a.IsEmptyText() || a.IsNumber()) return true;
+    const std::string text = a.ToText();
+    const std::optional<double> n = rt::TryTextToNumber(text);
+    if (n && std::isfinite(*n)) return true;
+    std::string name = "la aceleración " + AccelSymbol(body, segment) + " del tramo " + std::to_string(segment);
+    if (s.NumBodies == 2) name += " del móvil " + std::to_string(body);
+    Message("No puedo leer " + name + ": \"" + text +
+            "\". Escribe en su casilla un número (2.5, -3, 1E3), g o -g, o déjala vacía si no se conoce.");
+    return false;
+}
 
 void Motion::LabelClickRect(int shift, double x) {
     MotionState& s = State();
@@ -109,6 +125,7 @@ void Motion::LabelClickRect(int shift, double x) {
             Message("Debes especificar el tiempo y la posición del punto base.");
             return;
         }
+        if (!AccelReadable(body, segment)) return;
         rect.SetUpSegmentEqns(body, segment, point, s.Segments[body][segment].Accel, tP, xP, vP);
         return;
     case RectProcedure::SubstituteNoParams: {

@@ -6,6 +6,7 @@
 #include "numerics/linalg.h"
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
+#include "runtime/minus.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 #include "text/globals.h"
@@ -39,25 +40,32 @@ std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k
 
 int ItemInteger(const std::vector<std::string>& items, int k) { return rt::CInt(ItemNumber(items, k)); }
 
-IntervalData ReadIntervalData(const std::vector<std::string>& items) {
+rt::Outcome<IntervalData> ReadIntervalData(const std::vector<std::string>& items) {
     IntervalData d;
     for (const std::string& item : items) {
         const size_t eq = item.find('=');
-        if (eq == std::string::npos) rt::Raise(rt::ErrorCode::TypeMismatch);
+        const std::string value =
+            eq == std::string::npos ? std::string() : rt::Trim(rt::PlainMinus(item.substr(eq + 1)));
+        const std::optional<double> number = rt::TryTextToNumber(value);
+        if (eq == std::string::npos || (!value.empty() && !(number && std::isfinite(*number))))
+            return rt::Outcome<IntervalData>::Refusal(
+                "No puedo leer el dato \"" + rt::Trim(item) +
+                "\". Escribe en la casilla cada dato como un nombre, \"=\" y un número, separados por comas y con "
+                "punto decimal (por ejemplo: a = 3, xi = 12, xf = 23, dt = 6).");
         const std::string name = rt::Trim(item.substr(0, eq));
-        const std::string value = rt::Trim(item.substr(eq + 1));
         const rt::Variant v = value.empty() ? rt::Variant() : rt::Variant(value);
         const char c0 = name.empty() ? '\0' : name[0];
         const char c1 = name.size() > 1 ? name[1] : '\0';
+        const bool initial = c1 == 'i' || (c1 == '0' && name.size() == 2);
         rt::Variant* slot = nullptr;
         if (name == "a")
             slot = &d.a;
         else if (c0 == 't')
-            slot = c1 == 'i' ? &d.ti : &d.tf;
+            slot = initial ? &d.ti : &d.tf;
         else if (c0 == 'x')
-            slot = c1 == 'i' ? &d.xi : &d.xf;
+            slot = initial ? &d.xi : &d.xf;
         else if (c0 == 'v')
-            slot = c1 == 'i' ? &d.vi : &d.vf;
+            slot = initial ? &d.vi : &d.vf;
         else if (c0 == 'd')
             slot = c1 == 't' ? &d.dt : c1 == 'x' ? &d.dx : c1 == 'v' ? &d.dv : nullptr;
         if (slot) *slot = v;

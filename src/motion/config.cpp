@@ -78,7 +78,7 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
             if (y > 19)
                 GreySpaceRect(col, x);
             else
-                LabelClickRect(shift, x);
+                RunProcedure([&] { LabelClickRect(shift, x); });
         } else if (button == 2 && y > 0 && y < 19) {
             int body = 0, point = 0;
             BodyAndPoint(PointCodeAtX(RoundX(x)), body, point);
@@ -92,7 +92,7 @@ void Motion::StripMouseDown(int button, int shift, double x, double y) {
             if (y > 19)
                 GreySpaceParab(col);
             else
-                LabelClickParab(shift, x);
+                RunProcedure([&] { LabelClickParab(shift, x); });
         } else if (button == 2) {
             if (y >= 19) {
                 dragColumn_ = col;

@@ -9,6 +9,7 @@
 #include "platform/lists.h"
 #include "platform/mousepointer.h"
 #include "platform/picture.h"
+#include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
@@ -46,6 +47,7 @@ void Motion::BuildPanels(shell::Form1& form) {
     parab_ = MakeProjectileProcedures(*this);
     BuildTableFrame(form);
     BuildTabs(form);
+    QObject::connect(form.rtbCalc, &QTextEdit::textChanged, panel_.fraTable, [this] { ++paneWrites_; });
 
     shell::PanelSlots& s = form.panels;
     s.fraTable = panel_.fraTable;
@@ -72,6 +74,7 @@ void Motion::BuildTableFrame(shell::Form1& form) {
     p.Gd2->keys.KeyUp = [this](int& k, int s) { Gd2_KeyUp(k, s); };
     p.Gd2->DblClick = [this] { Gd2_DblClick(); };
     p.Gd2->EnterCell = [this] { Gd2_EnterCell(); };
+    p.Gd2->MouseDown = [this](int b, int s, double x, double y) { Gd2_MouseDown(b, s, x, y); };
 
     p.picAccel = new plat::Picture(QStringLiteral("picAccel"), p.fraTable);
     p.picAccel->SetBackColor(rt::kButtonFace);

@@ -16,10 +16,15 @@
 // ejecutar la instrucción."; the problem kinds, the procedure choice, the
 // results buttons and the erasing of equations with "Error en el comando.";
 // the layout and reset procedures skip a failing step and go on.
+#include <QString>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "motion/procedures.h"
+#include "platform/celltyping.h"
+#include "runtime/variant.h"
 #include "shell/workspaces.h"
 
 namespace plat {
@@ -115,6 +120,8 @@ public:
     void Gd2_KeyUp(int& keyCode, int shift);
     void Gd2_DblClick();
     void Gd2_EnterCell();
+    // x, y in twips from the table's top-left corner.
+    void Gd2_MouseDown(int button, int shift, double x, double y);
     // Writes (q, p): the store gets v, the cell its text (a number rounded
     // to Decimals).
     void SetPointCell(int q, int p, const rt::Variant& v);
@@ -207,15 +214,44 @@ private:
     void PutLaunchVelocity(int c0, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0, double v0,
                            double theta0);
     void SetStripPointer(int pointer);
+    // Runs one procedure (a point label's click, the listed-procedure
+    // button) and answers its run-time failure with "No pude ejecutar la
+    // instrucción.". When it fails so, or refuses with a box, without
+    // writing to the result pane, the pane is emptied: what it showed
+    // answered other data.
+    void RunProcedure(const std::function<void()>& run);
     // "x del punto 2" (with the body when there are two) for cell (q, col).
     std::string CellName(int q, int col) const;
     void RefuseCell(int q, int col, const std::string& text);
+    // The acceleration box of (body, segment) is empty or holds a number;
+    // otherwise the user is told which box cannot be read, and it gives
+    // false.
+    bool AccelReadable(int body, int segment);
+    // The current cell is being typed into: the edit under way is kept on,
+    // or one begins here.
+    void BeginEdit();
 
     shell::Form1* form_ = nullptr;
     Panel panel_;
     // The column where the last strip press began a drag (0: none), so that
     // only a release ending a drag of its own drops a column.
     int dragColumn_ = 0;
+    // Writes to the result pane so far (RunProcedure compares).
+    long long paneWrites_ = 0;
+    // What typing does to the table's current cell.
+    plat::CellTyping typing_;
+    // The edit under way in the current cell, so that a key the cell
+    // refuses takes the whole edit back rather than leave part of a number:
+    // the cell, what it showed and stored before the first key, and what
+    // the keys have made of it since (the edit is over once anything else
+    // writes the cell).
+    struct Edit {
+        int q = 0, p = 0;
+        rt::Variant stored;
+        QString shownBefore;
+        QString shown;
+    };
+    std::optional<Edit> edit_;
     std::unique_ptr<RectilinearProcedures> rect_;
     std::unique_ptr<ProjectileProcedures> parab_;
 };

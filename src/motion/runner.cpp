@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
 #include "platform/guard.h"
+#include "platform/richpane.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
 #include "runtime/minus.h"
@@ -80,15 +81,25 @@ std::optional<std::vector<double>> LaunchList(const std::string& text, size_t n,
 
 }  // namespace
 
-void Motion::cmdProcs_Click() {
+void Motion::RunProcedure(const std::function<void()>& run) {
+    const long long notices = plat::NoticesShown(), writes = paneWrites_;
+    std::string failure;
     try {
+        run();
+    } catch (const rt::RuntimeError& e) { failure = plat::FailedInstructionText(e); }
+    if ((!failure.empty() || plat::NoticesShown() != notices) && paneWrites_ == writes) form_->rtbCalc->SetText({});
+    if (!failure.empty()) Message(failure);
+}
+
+void Motion::cmdProcs_Click() {
+    RunProcedure([&] {
         const std::string text = rt::Trim(panel_.txtProcs->Text().toStdString());
         const shell::WorkspaceId mode = shell::Shared().WorkspaceMode;
         if (mode == shell::kRectilinearWorkspace)
             RunListedRect(text);
         else if (mode == shell::kProjectileWorkspace)
             RunListedParab(text);
-    } catch (const rt::RuntimeError& e) { Message(plat::FailedInstructionText(e)); }
+    });
 }
 
 void Motion::RunListedRect(const std::string& text) {
@@ -102,12 +113,22 @@ void Motion::RunListedRect(const std::string& text) {
     switch (code) {
     case ThroughThreePoints: EquationsThroughThreePoints(text); return;
     case IntervalEquations: {
+        // A comma between digits may be a decimal comma that split a
+        // number in two items: the refusal says so.
+        auto refuse = [&](const std::string& why) {
+            Message(rt::HasCommaBetweenDigits(text) ? why + "\r\n" + rt::kDecimalCommaHint : why);
+        };
         const auto items = SplitItems(text);
         if (items.size() != 3 && items.size() != 4) {
-            Message("El número de datos debe ser 3 ó 4.");
+            refuse("El número de datos debe ser 3 ó 4.");
             return;
         }
-        rect.ApplyIntervalEqns(ReadIntervalData(items));
+        const rt::Outcome<IntervalData> data = ReadIntervalData(items);
+        if (!data.ok()) {
+            refuse(data.message());
+            return;
+        }
+        rect.ApplyIntervalEqns(*data);
         return;
     }
     case XDifference:

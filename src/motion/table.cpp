@@ -1,12 +1,15 @@
 // The motion table Gd2: layout, typing, the one-cell clipboard, the
 // projectile velocity rows and the erasing of the whole table. Every edit
-// is copied at once into MotionPoints.
+// is copied at once into MotionPoints. Typing works as in the argument
+// grid (plat::CellTyping): the first key in a cell just chosen replaces its
+// text; a key the cell refuses takes back the whole edit.
 #include <cmath>
 
 #include "motion/panel.h"
 #include "motion/positions.h"
 #include "motion/state.h"
 #include "platform/buttons.h"
+#include "platform/celltyping.h"
 #include "platform/clipboard.h"
 #include "platform/common.h"
 #include "platform/dialogs.h"
@@ -104,6 +107,14 @@ void Motion::EraseGd2Table() {
 
 void Motion::cmdEraseTable_Click() { EraseGd2Table(); }
 
+void Motion::BeginEdit() {
+    plat::FlexGrid& g = *panel_.Gd2;
+    const int r = g.Row(), c = g.Col();
+    const QString shown = g.Text();
+    if (edit_ && edit_->q == r && edit_->p == c && edit_->shown == shown) return;
+    edit_ = Edit{r, c, MotionPoint(r, c), shown, shown};
+}
+
 void Motion::Gd2_KeyPress(int& keyAscii) {
     plat::FlexGrid& g = *panel_.Gd2;
     const int r = g.Row(), c = g.Col();
@@ -117,43 +128,60 @@ void Motion::Gd2_KeyPress(int& keyAscii) {
         return;
     }
     if (keyAscii == 8) {
-        QString t = g.Text();
-        if (t.isEmpty()) return;
-        t.chop(1);
+        if (g.Text().isEmpty()) return;
+        BeginEdit();
+        const QString t = typing_.Erased(g);
         g.SetText(t);
         MotionPoint(r, c) = t.toStdString();
+        edit_->shown = t;
         return;
     }
     if (keyAscii < 32) return;  // a control key types nothing
     // The minus sign of the program's results is a minus.
     if (keyAscii == 0x2212) keyAscii = '-';
-    const QString before = g.Text();
+    // The first key in a cell just chosen replaces its text.
+    const QString before = typing_.Before(g);
     // A cell holds one number or a relational datum, never a list. The
     // exponent letter goes in as "E"; a comma goes in as the decimal point
     // only where a point could stand (after the digits of a number that
-    // has none yet), so "1.000,5" or "3,5,1" never become another number.
+    // has none yet).
     static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE");
-    QChar typed(keyAscii > 0 && keyAscii <= 0xFFFF ? keyAscii : 0);
-    if (typed == QLatin1Char(',')) {
-        if (!CommaIsDecimalPoint(before)) {
-            plat::MsgBox(QStringLiteral(
+    const char32_t code = keyAscii > 0 ? static_cast<char32_t>(keyAscii) : U'\uFFFD';
+    QString typed = QString::fromUcs4(&code, 1);
+    QString refusal;
+    if (typed == QStringLiteral(",")) {
+        if (CommaIsDecimalPoint(before))
+            typed = QStringLiteral(".");
+        else
+            refusal = QStringLiteral(
                 "La casilla guarda un solo número, con una sola coma o punto decimal y sin separar los miles "
-                "(1000.5, no 1.000,5)."));
-            return;
-        }
-        typed = QLatin1Char('.');
-    } else if (typed.isNull() || !allowed.contains(typed)) {
-        const char32_t c = static_cast<char32_t>(keyAscii);
-        plat::MsgBox(QStringLiteral("La casilla no admite \"") + QString::fromUcs4(&c, 1) +
-                     QStringLiteral("\": escribe un número (2.5, -3, 1E3) o un dato relativo a otro punto "
-                                    "(t0+2, x1-3, 2*x1, x1/2)."));
-        return;
-    } else if (typed == QLatin1Char('e')) {
-        typed = QLatin1Char('E');
+                "(1000.5, no 1.000,5).");
+    } else if (typed.size() != 1 || !allowed.contains(typed)) {
+        refusal = QStringLiteral("La casilla no admite \"") + typed +
+                  QStringLiteral(
+                      "\": escribe un número (2.5, -3, 1E3) o un dato relativo a otro punto "
+                      "(t0+2, x1-3, 2*x1, x1/2).");
+    } else if (typed == QStringLiteral("e")) {
+        typed = QStringLiteral("E");
     }
-    const QString t = before + typed;
+    if (!refusal.isEmpty()) {
+        // The keys typed before the refused one are taken back with it:
+        // what is left of them ("1.000" of "1.000,5") is another number.
+        // The cell holds what it held before, and the next key starts over.
+        if (edit_ && edit_->q == r && edit_->p == c && edit_->shown == g.Text()) {
+            g.SetText(edit_->shownBefore);
+            MotionPoint(r, c) = edit_->stored;
+        }
+        edit_.reset();
+        typing_.Chosen(g);
+        plat::MsgBox(refusal);
+        return;
+    }
+    BeginEdit();
+    const QString t = typing_.Typed(g, typed);
     g.SetText(t);
     MotionPoint(r, c) = t.toStdString();
+    edit_->shown = t;
 }
 
 void Motion::Gd2_KeyDown(int& keyCode, int shift) {
@@ -169,8 +197,10 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         plat::SetClipboardText(QString::fromStdString(MotionPoint(r, c).ToText()));
         if (keyCode == 88) SetPointCell(r, c, std::string());
     } else if (keyCode == 86) {
-        std::string t = rt::Trim(rt::PlainMinus(plat::ClipboardText().toStdString()));
-        if (t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t = rt::Trim(t.substr(0, t.size() - 2));
+        // One value: several (the cells of a row, lines) are refused.
+        const std::optional<QString> pasted = plat::ClipboardValueForCell();
+        if (!pasted) return;
+        std::string t = rt::Trim(rt::PlainMinus(pasted->toStdString()));
         if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);
         if (n && !std::isfinite(*n)) {  // too large for a number: the cell keeps what it held
@@ -180,6 +210,8 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         g.SetTextMatrix(
             r, c, n ? QString::fromStdString(rt::RoundedText(*n, text::G().Decimals)) : QString::fromStdString(t));
         MotionPoint(r, c) = t;
+        edit_.reset();
+        typing_.Forget();
     }
 }
 
@@ -246,7 +278,16 @@ void Motion::Gd2_DblClick() {
     MotionPoint(g.Row(), g.Col()) = std::string();
 }
 
+void Motion::Gd2_MouseDown(int, int, double x, double y) {
+    // A click on a cell chooses it, also when it was current already.
+    if (!plat::DataCellAt(*panel_.Gd2, x, y).isValid()) return;
+    typing_.Chosen(*panel_.Gd2);
+    edit_.reset();
+}
+
 void Motion::Gd2_EnterCell() {
+    typing_.Chosen(*panel_.Gd2);
+    edit_.reset();
     if (shell::Shared().WorkspaceMode != shell::kProjectileWorkspace) return;
     plat::FlexGrid& g = *panel_.Gd2;
     if (g.Rows() < 5) return;

@@ -10,6 +10,7 @@
 #include "numerics/expression_internal.h"
 #include "runtime/faultpoint.h"
 #include "runtime/minus.h"
+#include "runtime/numtext.h"
 
 namespace num {
 
@@ -98,8 +99,7 @@ void CExpression::Parse() {
             return;
         }
         if (decimalComma) {
-            Fail(kArgCount, "Número de argumentos incorrecto para " + name +
-                                ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
+            Fail(kArgCount, "Número de argumentos incorrecto para " + name + ". " + rt::kDecimalCommaHint);
             return;
         }
         Fail(kArgCount, "Número de argumentos incorrecto para " + name);

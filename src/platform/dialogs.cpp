@@ -45,11 +45,22 @@ DialogService& CurrentDialogService() {
     return g_service ? *g_service : real;
 }
 
+namespace {
+long long g_notices = 0;
+void Count(MsgButtons buttons) {
+    if (buttons == MsgButtons::OK) ++g_notices;
+}
+}  // namespace
+
+long long NoticesShown() { return g_notices; }
+
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title) {
+    Count(buttons);
     return CurrentDialogService().ShowMessage(prompt, buttons, WithTitle(title));
 }
 
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgResult defaultButton) {
+    Count(buttons);
     return CurrentDialogService().ShowMessageWithDefault(prompt, buttons, WithTitle(title), defaultButton);
 }
 

@@ -44,6 +44,10 @@ MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK, con
 // A message box whose Enter presses `defaultButton` (one of `buttons`): the
 // questions that erase work name their safe answer, Cancel or No.
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgResult defaultButton);
+// How many message boxes with the OK button alone (refusals and reports,
+// not questions) the program has shown: a step that reads it before and
+// after learns whether it answered with one.
+long long NoticesShown();
 // An input box; an empty title gives the application's title. Cancel gives "".
 QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
 

@@ -167,4 +167,11 @@ double Val(std::string_view text) {
     return Checked(ParsePrefix(rest, len));
 }
 
+bool HasCommaBetweenDigits(std::string_view s) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (size_t i = 1; i + 1 < s.size(); ++i)
+        if (s[i] == ',' && digit(s[i - 1]) && digit(s[i + 1])) return true;
+    return false;
+}
+
 }  // namespace rt

@@ -39,6 +39,14 @@ std::optional<std::string> SingleNumberText(std::string_view s);
 // for a double raises Overflow.
 std::optional<double> ReadSingleNumber(std::string_view s);
 
+// What a refusal of typed numbers adds when the text holds a comma between
+// two digits: it is most likely the decimal comma of Spanish habits, where
+// the program wants a point (or a comma separates items).
+inline constexpr const char kDecimalCommaHint[] =
+    "Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).";
+// Some comma of the text stands right between two digits ("4,5").
+bool HasCommaBetweenDigits(std::string_view s);
+
 // Val: the number at the start of the text (blanks skipped), 0 when none.
 double Val(std::string_view s);
 

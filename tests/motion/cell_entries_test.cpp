@@ -1,10 +1,13 @@
 // What the motion table takes from the keys and the clipboard: the minus
-// sign of the program's results is a minus, a character the cell cannot
-// take is refused with a message (never dropped to leave another number),
-// and a cell that cannot be read is named when a point is clicked.
+// sign of the program's results is a minus, the first key in a cell just
+// chosen replaces its text, a paste brings one value, a character the cell
+// cannot take is refused with a message and takes back the keys typed
+// before it (never leaving another number), and a cell that cannot be read
+// is named when a point is clicked.
 #include <QtTest/QTest>
 
 #include "motion_fixture.h"
+#include "platform/celltyping.h"
 #include "platform/clipboard.h"
 #include "platform/textbox.h"
 
@@ -32,6 +35,11 @@ protected:
         int v = 86;
         m().Gd2_KeyDown(v, 2);
     }
+    // A real click on a cell.
+    void Click(int r, int c) {
+        const QPoint pos = g().visualRect(g().model()->index(r, c)).center();
+        QTest::mouseClick(g().viewport(), Qt::LeftButton, Qt::NoModifier, pos);
+    }
     // Point 0's label with the set-up picture chosen.
     void SetUpOnPoint0() {
         m().imgProcs_MouseDown(1, 0, 10, 100);
@@ -53,7 +61,10 @@ TEST_F(CellEntries, TheMinusSignOfResultsIsAMinusTypedOrPasted) {
     EXPECT_EQ(s().MotionPoints[1][2], rt::Variant("x1-4"));
 }
 
-TEST_F(CellEntries, ACharacterTheCellCannotTakeIsRefusedWithAMessage) {
+// A refused key takes back the keys typed into the cell before it: what is
+// left of them ("1.000" of "1.000,5") would be another number. The cell holds
+// what it held before, and the next key starts it over.
+TEST_F(CellEntries, ARefusedKeyTakesTheWholeEditBack) {
     Open(4);
     const QString notTaken = QStringLiteral(
         "\": escribe un número (2.5, -3, 1E3) o un dato relativo a otro punto (t0+2, x1-3, 2*x1, x1/2).");
@@ -74,21 +85,67 @@ TEST_F(CellEntries, ACharacterTheCellCannotTakeIsRefusedWithAMessage) {
         {"x1", ",", noSecondComma},
     };
     for (const auto& c : cases) {
-        Put(0, 3, std::string());
+        Put(0, 3, 7.25);  // a value the table held before
+        At(1, 3);
         Type(0, 3, c.before);
-        const QString taken = Cell(0, 3);
         dialogs.Answer(MsgResult::OK);
-        Type(0, 3, c.key);
+        TypeKeys(&g(), c.key);
         EXPECT_EQ(LastPrompt(), c.prompt) << c.before;
-        EXPECT_EQ(Cell(0, 3), taken) << c.before;
-        EXPECT_EQ(s().MotionPoints[0][3], rt::Variant(taken.toStdString())) << c.before;
+        EXPECT_EQ(Cell(0, 3), "7.25") << c.before;
+        EXPECT_EQ(s().MotionPoints[0][3], rt::Variant(7.25)) << c.before;
+        TypeKeys(&g(), "5");
+        EXPECT_EQ(Cell(0, 3), "5") << c.before;
     }
-    // "r(-1)" typed key by key: each refused key says so.
+    // "r(-1)" typed key by key: each refused key says so, and the "-1"
+    // between them goes back with the last.
     Put(0, 4, std::string());
     dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK).Answer(MsgResult::OK);
     const size_t shown = dialogs.Shown().size();
     Type(0, 4, "r(-1)");
     EXPECT_EQ(dialogs.Shown().size(), shown + 3);
+    EXPECT_EQ(Cell(0, 4), "");
+    EXPECT_EQ(s().MotionPoints[0][4], rt::Variant(""));
+}
+
+// A table used before takes new values: the first key typed into a cell just
+// chosen (click, Enter walk, a click on the current cell) replaces its text;
+// the keys after it append. A paste brings one value.
+TEST_F(CellEntries, TypingIntoACellJustChosenReplacesItsText) {
+    Open(4);
+    Put(0, 2, "12");
+    Put(1, 2, 8.0);
+    Put(2, 2, "5");
+    Click(0, 2);
+    TypeKeys(&g(), "3");
+    EXPECT_EQ(Cell(0, 2), "3");
+    TypeKeys(&g(), "4");
+    EXPECT_EQ(Cell(0, 2), "34");
+    QTest::keyClick(&g(), Qt::Key_Return);
+    TypeKeys(&g(), "-8");
+    EXPECT_EQ(Cell(1, 2), "-8");
+    EXPECT_EQ(s().MotionPoints[1][2], rt::Variant("-8"));
+    Click(1, 2);
+    TypeKeys(&g(), "2");
+    EXPECT_EQ(Cell(1, 2), "2");
+    // Backspace edits the text: what follows it appends.
+    Click(2, 2);
+    QTest::keyClick(&g(), Qt::Key_Backspace);
+    TypeKeys(&g(), "7");
+    EXPECT_EQ(Cell(2, 2), "7");
+
+    // Ctrl+V pastes one value, and typing goes on after it; several values
+    // are refused aloud and the cell keeps its text.
+    Click(0, 3);
+    Paste(0, 3, QStringLiteral("2,5\r\n"));
+    TypeKeys(&g(), "1");
+    EXPECT_EQ(Cell(0, 3), "2.51");
+    for (const char* several : {"1\t2", "1\r\n2\r\n"}) {
+        dialogs.Answer(MsgResult::OK);
+        Paste(0, 3, QString::fromUtf8(several));
+        EXPECT_EQ(LastPrompt(), plat::kPasteOneValue);
+        EXPECT_EQ(Cell(0, 3), "2.51");
+        EXPECT_EQ(s().MotionPoints[0][3], rt::Variant("2.51"));
+    }
 }
 
 TEST_F(CellEntries, ACellThatCannotBeReadIsNamedByQuantityAndPoint) {

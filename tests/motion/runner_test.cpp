@@ -73,7 +73,9 @@ TEST_F(Runner, RectilinearArgumentsWithADecimalCommaInTheOneNumber) {
         RunExpecting(1, t, "El número de datos debe ser 3 ó 4.");
     Run(1, "A = 3, xi = 12, xf = 23");
     EXPECT_EQ(rec.Last(), "ApplyIntervalEqns(E,E,E,E,'12','23',E,E,E,E)");
-    RunExpecting(1, "a = 3, xi = 12, 23", "No pude ejecutar la instrucción.");
+    RunExpecting(1, "a = 3, xi = 12, 23",
+                 "No puedo leer el dato \"23\". Escribe en la casilla cada dato como un nombre, \"=\" y un número, "
+                 "separados por comas y con punto decimal (por ejemplo: a = 3, xi = 12, xf = 23, dt = 6).");
     Run(9, "1, 2, 3, 4, 5, 6");
     EXPECT_EQ(rec.Last(), "SolveVaSystem('1, 2, 3, 4, 5, 6')");
     // Enter in the box goes to the button; Enter there runs it.

@@ -72,6 +72,9 @@ public:
     void SetUpParabEqns(int body, int, const rt::Variant& t0, const rt::Variant& x0, const rt::Variant& y0,
                         const rt::Variant& p, const rt::Variant& q, bool components) override {
         ClearKinds(body);
+        // The body's equations are gone: so are their lines, also when the
+        // new ones cannot be set up.
+        for (int j = 1; j <= 5; ++j) ClearParabEqnLine(5 * (body - 1) + j);
         const SetUpPlan plan = PlanSetUp(body, t0, x0, y0, p, q, components);
         StoreSetUp(Model(), body, plan);
         if (!plan.message.empty()) {
@@ -83,7 +86,6 @@ public:
         plat::Picture& pic = *ui_.Form().pic;
         for (int j = 1; j <= 5; ++j) {
             const int n = 5 * (body - 1) + j;
-            ClearParabEqnLine(n);
             const auto& pos = motion::State().LinePos[n];
             shell::PrintMarkupText(pic, plan.eqns[j], pos.X, pos.Y - 2, "Times New Roman", 8);
         }

@@ -13,6 +13,7 @@
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
+#include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "support/grab.h"
 
@@ -192,6 +193,71 @@ TEST_F(MruaWorkspace, ListedProceduresWriteTheirResults) {
     dialogs.Answer(MsgResult::OK);
     m().cmdProcs_Click();
     EXPECT_EQ(LastPrompt(), "El coeficiente del sistema es cero.");
+}
+
+// A procedure that fails leaves no answer to other data in the pane, and an
+// acceleration box that cannot be read is named at the set-up.
+TEST_F(MruaWorkspace, AFailedProcedureLeavesNoEarlierAnswerInThePane) {
+    motion::State().RectProcedureCode = motion::RectProcedure::IntervalEquations;
+    for (const char* failing : {"ti = 4, tf = 4, vi = 2, vf = 10", "ti = 0, tf = cuatro, vi = 2"}) {
+        m().panel().txtProcs->SetText("ti = 0, tf = 4, vi = 2, vf = 10");
+        m().cmdProcs_Click();
+        ASSERT_TRUE(Result().contains("a = 2")) << Result().toStdString();
+        m().panel().txtProcs->SetText(failing);
+        dialogs.Answer(MsgResult::OK);
+        m().cmdProcs_Click();
+        EXPECT_EQ(Result(), "") << failing;
+    }
+
+    PoseFromOrigin();
+    ASSERT_TRUE(Result().contains("a = 2"));
+    auto* box = m().panel().txtAccel[0];
+    box->SetText("G");
+    dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);
+    int enter = 13;
+    m().txtAccel_KeyPress(0, enter);
+    EXPECT_EQ(LastPrompt(), "Valor no numérico.");
+    Label(1);
+    EXPECT_EQ(LastPrompt(),
+              "No puedo leer la aceleración a del tramo 1: \"G\". Escribe en su casilla un número (2.5, -3, 1E3), g o "
+              "-g, o déjala vacía si no se conoce.");
+    EXPECT_EQ(Result(), "");
+}
+
+// The interval list reads the table's own names of the initial point (t0,
+// x0, v0) as the initial values, and an item it cannot read is named.
+TEST_F(MruaWorkspace, TheIntervalListReadsTheInitialNamesAndNamesWhatItCannotRead) {
+    motion::State().RectProcedureCode = motion::RectProcedure::IntervalEquations;
+    auto run = [&](const char* text) {
+        m().panel().txtProcs->SetText(QString::fromUtf8(text));
+        m().cmdProcs_Click();
+    };
+    for (const char* text : {"ti = 0, tf = 4, v0 = 2, a = 3", "t0 = 0, tf = 4, vi = 2, a = 3"}) {
+        run(text);
+        EXPECT_TRUE(Result().contains("vf = 14, Δx = 32")) << text << ": " << Result().toStdString();
+    }
+    run("x0 = 1, xf = 9, v0 = 0, vf = 4");
+    EXPECT_TRUE(Result().contains("a = 1, Δt = 4")) << Result().toStdString();
+
+    const std::string form =
+        "\". Escribe en la casilla cada dato como un nombre, \"=\" y un número, separados por comas y con punto "
+        "decimal (por ejemplo: a = 3, xi = 12, xf = 23, dt = 6).";
+    const std::string comma = std::string("\r\n") + rt::kDecimalCommaHint;
+    const struct {
+        const char* text;
+        std::string box;
+    } refused[] = {
+        {"ti = 0, tf = 1/0, vi = 2, vf = 10", "No puedo leer el dato \"tf = 1/0" + form},
+        {"ti = 0, tf = cuatro, vi = 2", "No puedo leer el dato \"tf = cuatro" + form},
+        {"ti = 0, 4, vi = 2, vf = 10", "No puedo leer el dato \"4" + form},
+        {"ti = 0, tf = 4,5, a = 3", "No puedo leer el dato \"5" + form + comma},
+        {"ti = 0, tf = 4,5, vi = 2, vf = 10", "El número de datos debe ser 3 ó 4." + comma},
+    };
+    for (const auto& r : refused) {
+        dialogs.Answer(MsgResult::OK);
+        run(r.text);
+        EXPECT_EQ(LastPrompt().toStdString(), r.box) << r.text;
+    }
 }
 
 }  // namespace

@@ -131,6 +131,26 @@ TEST_F(ParabWindow, LaunchWhoseRangeOverflowsIsAFailureNotABlank) {
     }
 }
 
+// A set-up that fails leaves no answer to other data on screen: the pane
+// held the launch at 20 m/s, the table now says 1E200.
+TEST_F(ParabWindow, ASetUpThatFailsLeavesNoEarlierAnswerInThePane) {
+    Column(1, {"0", "0", "0", "20", "30"});
+    Label(1, 1);
+    ASSERT_TRUE(Result().contains("R = 35.348")) << Result().toStdString();
+    m().SetPointCell(3, 1, "1E200");
+    dialogs.Answer(MsgResult::OK);
+    Label(1, 1);
+    EXPECT_EQ(dialogs.Shown().back().prompt, plat::kInstructionOverflow);
+    EXPECT_EQ(Result(), "");
+    // So does a refused one.
+    Column(1, {"0", "0", "0", "20", "30"});
+    Label(1, 1);
+    m().SetPointCell(3, 1, "-5");
+    dialogs.Answer(MsgResult::OK);
+    Label(1, 1);
+    EXPECT_EQ(Result(), "") << dialogs.Shown().back().prompt.toStdString();
+}
+
 TEST_F(ParabWindow, LaunchSpeedFromAPairAccepted) {
     Column(1, {"0", "0", "0", "", "45"});
     Label(1, 1);
