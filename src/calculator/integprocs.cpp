@@ -12,16 +12,24 @@ namespace calc {
 
 namespace {
 
-// The Simpson result as shown: rounded to 5 decimals, or to 5 significant
-// digits where 5 decimals would keep fewer of a small value (2E-08 is not
-// shown as 0: scaling a function scales what is shown of its integral).
-double ShownIntegral(double s) {
-    if (s == 0 || std::fabs(s) >= 0.1) return rt::RoundHalfEven(s, 5);
-    const int decimals = 4 - static_cast<int>(std::floor(std::log10(std::fabs(s))));
+// s rounded to `digits` significant digits.
+double RoundSignificant(double s, int digits) {
+    if (s == 0) return 0;
+    const int decimals = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(s))));
     if (decimals <= 15) return rt::RoundHalfEven(s, decimals);
     const double unit = std::pow(10.0, -decimals);
     return rt::RoundHalfEven(s / unit) * unit;
 }
+
+// The Simpson result as shown: rounded to 5 decimals, or to 5 significant
+// digits where 5 decimals would keep fewer of a small value (2E-08 is not
+// shown as 0: scaling a function scales what is shown of its integral).
+double ShownIntegral(double s) { return std::fabs(s) >= 0.1 ? rt::RoundHalfEven(s, 5) : RoundSignificant(s, 5); }
+
+// The adaptive result as shown: 12 significant digits, well within what the
+// integration reaches, so the rounding of its many steps in the last digits
+// (9.00000000000004 for the 9 of X^2 over [0, 3]) is not shown as a result.
+double ShownAdaptiveIntegral(double v) { return RoundSignificant(v, 12); }
 
 }  // namespace
 
@@ -36,8 +44,9 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
         if (count == 2) {
             const rt::Outcome<double> v = num::SolveODE1(function, a, b, num::AngleFactor);
             if (!v.ok()) return ProcReport::Stop(v.message());
-            out.lines = {"La integral de la función " + QuoteFunction(function),
-                         "entre x!1 = " + lower + " y x!2 = " + upper + " es:", rt::NumberText(*v)};
+            out.lines = {
+                "La integral de la función " + QuoteFunction(function),
+                "entre x!1 = " + lower + " y x!2 = " + upper + " es:", rt::NumberText(ShownAdaptiveIntegral(*v))};
             return out;
         }
         double eps = 0.000001;
