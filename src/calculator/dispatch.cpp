@@ -21,6 +21,7 @@
 #include "runtime/numtext.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
+#include "vectors/vecplot.h"
 
 namespace calc {
 
@@ -46,7 +47,14 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
     switch (route) {
     case Route::Numeric: return numericDriver_(r);
     case Route::Geometry: RunGeometryProcedure(r.code, *r.pic, r.args); return DriverEnd::Common;
-    case Route::Vector: RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr)); return DriverEnd::Common;
+    case Route::Vector: try { RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
+        } catch (const vec::VectorRefused& e) {
+            // The parser says what is wrong with the text (a direction out
+            // of range, a decimal comma): that, not the general failure.
+            Message(e.what());
+            return DriverEnd::Quit;
+        }
+        return DriverEnd::Common;
     case Route::Particle: return SolveParticleFromGrid(r);
     default: return DriverEnd::Common;
     }

@@ -9,6 +9,7 @@
 #include "numerics/expression.h"
 #include "numerics/expression_internal.h"
 #include "runtime/minus.h"
+#include "runtime/numtext.h"
 
 namespace num {
 
@@ -96,8 +97,7 @@ void CExpression::Parse() {
             return;
         }
         if (decimalComma) {
-            Fail(kArgCount, "Número de argumentos incorrecto para " + name +
-                                ". Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
+            Fail(kArgCount, "Número de argumentos incorrecto para " + name + ". " + std::string(rt::kDecimalCommaHint));
             return;
         }
         Fail(kArgCount, "Número de argumentos incorrecto para " + name);

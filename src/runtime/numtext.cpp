@@ -167,4 +167,17 @@ double Val(std::string_view text) {
     return Checked(ParsePrefix(rest, len));
 }
 
+bool HasDigitComma(std::string_view s) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < s.size(); ++i)
+        if (s[i] == ',' && digit(s[i - 1]) && digit(s[i + 1])) return true;
+    return false;
+}
+
+std::string WithDecimalCommaHint(std::string message, std::string_view typed) {
+    if (!HasDigitComma(typed)) return message;
+    if (!message.empty()) message += ' ';
+    return message.append(kDecimalCommaHint);
+}
+
 }  // namespace rt

@@ -39,6 +39,18 @@ std::optional<std::string> SingleNumberText(std::string_view s);
 // for a double raises Overflow.
 std::optional<double> ReadSingleNumber(std::string_view s);
 
+// What a refusal adds for a text in which a comma stands between two digits:
+// most likely a decimal comma where the program wants a point.
+inline constexpr std::string_view kDecimalCommaHint =
+    "Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).";
+
+// True when a comma stands between two digits ("4,5", "v-100,5").
+bool HasDigitComma(std::string_view s);
+
+// The message of a refused text, with the decimal-comma hint after it when
+// the text has a comma between digits.
+std::string WithDecimalCommaHint(std::string message, std::string_view typed);
+
 // Val: the number at the start of the text (blanks skipped), 0 when none.
 double Val(std::string_view s);
 

@@ -47,6 +47,14 @@ std::optional<double> ReadVectorNumber(std::string_view part) {
     return rt::TextToNumber(*t);
 }
 
+std::string RefusalText(std::string message, std::string_view text) {
+    const std::size_t comma = text.find(',');
+    const bool twoNumbers = comma != std::string_view::npos && text.find(',', comma + 1) == std::string_view::npos &&
+                            VectorNumberText(text.substr(0, comma)) && VectorNumberText(text.substr(comma + 1));
+    if (twoNumbers) return message;
+    return rt::WithDecimalCommaHint(std::move(message), text);
+}
+
 bool IsNumberWithBlank(std::string_view part) {
     const std::string t = rt::Trim(part);
     if (t.find_first_of(" \t") == std::string::npos || VectorNumberText(t)) return false;

@@ -81,6 +81,12 @@ std::optional<double> ReadVectorNumber(std::string_view part);
 // inside it ("1 000", "-2 e5"): a number split by a blank, not a symbol.
 bool IsNumberWithBlank(std::string_view part);
 
+// The message with which a vector text is refused, with the decimal-comma
+// hint after it when a comma between digits in the text may be a decimal
+// comma: not when the text is just two numbers around one comma, the
+// components of "Fx,Fy".
+std::string RefusalText(std::string message, std::string_view text);
+
 // What IdentifyVectorFormat finds in a text.
 //   comma formats: part1/part2 the trimmed texts before the first "," and
 //                  between it and the next; part3/part4 the first and last
