@@ -120,7 +120,9 @@ int ComboBox::TextRoom() const {
     QStyleOptionComboBox opt;
     opt.initFrom(this);
     opt.editable = isEditable();
-    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this).width();
+    // The style draws the text one pixel in from either side of the edit
+    // field and clips it there.
+    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this).width() - 2;
 }
 
 int ComboBox::WidestEntry() const {
