@@ -176,8 +176,15 @@ bool HasDigitComma(std::string_view s) {
 
 std::string WithDecimalCommaHint(std::string message, std::string_view typed) {
     if (!HasDigitComma(typed)) return message;
-    if (!message.empty()) message += ' ';
-    return message.append(kDecimalCommaHint);
+    return AppendSentence(std::move(message), kDecimalCommaHint);
+}
+
+std::string AppendSentence(std::string message, std::string_view sentence) {
+    if (!message.empty()) {
+        if (message.back() != '.') message += '.';
+        message += ' ';
+    }
+    return message.append(sentence);
 }
 
 }  // namespace rt

@@ -163,7 +163,7 @@ Result ReadChecked(std::string_view text) {
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
     Result r = ReadChecked(text);
     if (r.ok()) return r;
-    return Result::Refusal(RefusalText(r.message(), text));
+    return Result::Refusal(RefusalText(r.message(), text, ReadChecked(AsciiLower(text)).ok()));
 }
 
 }  // namespace vec

@@ -32,7 +32,8 @@ struct VectorSpec {
 // A refusal carries one of the
 // notation's messages; a number that does not convert, or an arithmetic fault,
 // gives "Error en la especificación del vector.". A comma between digits that
-// may be a decimal comma adds its hint to the message (RefusalText).
+// may be a decimal comma, or upper-case letters of the notation, add their
+// hint to the message (RefusalText).
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text);
 
 }  // namespace vec

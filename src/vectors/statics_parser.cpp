@@ -386,7 +386,7 @@ Result Parse(std::string_view text, int decimals) {
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
     Result r = Parse(text, decimals);
     if (r.ok()) return r;
-    return Result::Refusal(RefusalText(r.message(), text));
+    return Result::Refusal(RefusalText(r.message(), text, Parse(AsciiLower(text), decimals).ok()));
 }
 
 }  // namespace vec

@@ -117,6 +117,9 @@ TEST(NumericVectorParser, Refusals) {
         {"20<2,5",
          "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no "
          "2,5)."},
+        {"P30X,10",
+         "Error en la especificación del vector. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en "
+         "minúscula."},
         {"h2,5",
          "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no "
          "2,5)."},

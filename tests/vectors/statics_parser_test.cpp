@@ -158,7 +158,9 @@ TEST(StaticsVectorParser, Refusals) {
         {"230<-34;5", "Formato incorrecto."},
         {"3,41,2", "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},  // two vectors run together, or a decimal comma
         {"F<30<2:", "Formato incorrecto."},
-        {"H5", "Inventaste un nuevo formato"},
+        // Letters of the notation in upper case: the refusal says how to write them.
+        {"H5", "Inventaste un nuevo formato. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula."},
+        {"P30X,10", "El símbolo debe constar de una literal y uno o dos subíndices. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula."},
         {"1.2.3F<30", "Error en la especificación del vector."},
         {"p1x,2-F", "Error en la especificación del vector."},
         {"p x,5h", "En este formato el ángulo debe conocerse."},

@@ -94,8 +94,9 @@ TEST_F(ParticlePanel, TypedForcesFillTheGridAndEnableSolving) {
 }
 
 // A comma between digits that may be a decimal comma is named in the
-// refusal; the comma between two components is not.
-TEST_F(ParticlePanel, ARefusedForceWithADecimalCommaSaysSo) {
+// refusal (the comma between two components is not), and so are letters of
+// the notation typed in upper case.
+TEST_F(ParticlePanel, ARefusedForceWithADecimalCommaOrUpperCaseLettersSaysSo) {
     const struct {
         const char* text;
         const char* message;
@@ -105,6 +106,10 @@ TEST_F(ParticlePanel, ARefusedForceWithADecimalCommaSaysSo) {
          "con punto (2.5, no 2,5)."},
         {"20<30,5", "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},
         {"0,0", "Magnitud negativa o cero."},
+        {"P30X,10",
+         "El símbolo debe constar de una literal y uno o dos subíndices. Las letras del formato (p, s, t, c, x, y, h, "
+         "v, "
+         "u) se escriben en minúscula."},
     };
     int shown = 0;
     for (const auto& c : cases) {
