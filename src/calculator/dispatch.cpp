@@ -33,6 +33,19 @@ void Message(const std::string& text) {
     plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
 }
 
+// A vector or force-system procedure. The parser says what is wrong with a
+// text it refuses (a direction out of range, a decimal comma): that, not the
+// general failure, is what the student sees.
+DriverEnd RunVectorDriver(const CalcRequest& r) {
+    try {
+        RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
+    } catch (const vec::VectorRefused& e) {
+        Message(e.what());
+        return DriverEnd::Quit;
+    }
+    return DriverEnd::Common;
+}
+
 }  // namespace
 
 // The equilibrium of a particle belongs to particle statics: the cells stay
@@ -47,14 +60,7 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
     switch (route) {
     case Route::Numeric: return numericDriver_(r);
     case Route::Geometry: RunGeometryProcedure(r.code, *r.pic, r.args); return DriverEnd::Common;
-    case Route::Vector: try { RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
-        } catch (const vec::VectorRefused& e) {
-            // The parser says what is wrong with the text (a direction out
-            // of range, a decimal comma): that, not the general failure.
-            Message(e.what());
-            return DriverEnd::Quit;
-        }
-        return DriverEnd::Common;
+    case Route::Vector: return RunVectorDriver(r);
     case Route::Particle: return SolveParticleFromGrid(r);
     default: return DriverEnd::Common;
     }

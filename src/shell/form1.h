@@ -119,9 +119,9 @@ public:
 
     // The end of the program, from the toolbar's last button and from the
     // window's close box: when a workspace holds a problem, the log holds
-    // results or the Notas tab holds the student's notes it asks first (No is the default) and a No changes nothing;
-    // otherwise it unloads both windows and calls EndProgram. True when the
-    // program ends.
+    // results or the Notas tab holds the student's notes it asks first (No
+    // is the default) and a No changes nothing; otherwise it unloads both
+    // windows and calls EndProgram. True when the program ends.
     bool QuitProgram();
     // A workspace holds a problem, the log holds results or the notes hold
     // text.
