@@ -121,9 +121,15 @@ function(teluvar_art name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_compile_options(${name} PRIVATE ${TELUVAR_WARNINGS})
   set(pixels ${PROJECT_BINARY_DIR}/src/app/art/${ARG_FILE})
+  # Qt wants a private runtime folder and, without one, says so in the middle
+  # of the build's progress line: the drawing programs get one of their own.
+  set(runtime ${PROJECT_BINARY_DIR}/src/app/art/runtime)
+  file(MAKE_DIRECTORY ${runtime})
+  file(CHMOD ${runtime} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   add_custom_command(OUTPUT ${pixels}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/src/app/art
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> ${pixels}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${runtime}
+            $<TARGET_FILE:${name}> ${pixels}
     DEPENDS ${name} VERBATIM)
   add_custom_target(${name}_pixels DEPENDS ${pixels})
 endfunction()

@@ -22,6 +22,7 @@
 #include "runtime/scopeguard.h"
 #include "shell/defaults.h"
 #include "shell/form1.h"
+#include "vectors/vecplot.h"
 
 namespace calc {
 
@@ -31,6 +32,19 @@ constexpr int kHourglass = 11;
 
 void Message(const std::string& text) {
     plat::MsgBox(QString::fromStdString(text), plat::MsgButtons::OK, plat::kAppTitle);
+}
+
+// A vector or force-system procedure. The parser says what is wrong with a
+// text it refuses (a direction out of range, a decimal comma): that, not the
+// general failure, is what the student sees.
+DriverEnd RunVectorDriver(const CalcRequest& r) {
+    try {
+        RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
+    } catch (const vec::VectorRefused& e) {
+        Message(e.what());
+        return DriverEnd::Quit;
+    }
+    return DriverEnd::Common;
 }
 
 }  // namespace
@@ -47,7 +61,7 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
     switch (route) {
     case Route::Numeric: return numericDriver_(r);
     case Route::Geometry: RunGeometryProcedure(r.code, *r.pic, r.args); return DriverEnd::Common;
-    case Route::Vector: RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr)); return DriverEnd::Common;
+    case Route::Vector: return RunVectorDriver(r);
     case Route::Particle: return SolveParticleFromGrid(r);
     default: return DriverEnd::Common;
     }

@@ -7,7 +7,8 @@
 // with a CalcRequest. A driver writes its own result lines (through
 // shell::WriteResults into rtbCalc) and draws on the drawing picture; it
 // reports a failure by throwing rt::RuntimeError, which the dispatch answers
-// with "Falló la rutina. Revisa los argumentos.", putting AngleFactor back.
+// with "Falló la rutina. Revisa los argumentos.", putting AngleFactor back;
+// a vector text the parser refused is answered with the parser's message.
 // A driver that works in another unit switches it with num::AngleUnitScope;
 // the dispatch gives the user's unit back on every way out all the same.
 #include <functional>

@@ -4,9 +4,9 @@
 // texts, except for the distributed load, whose two limits are evaluated
 // numbers), the vector routine called, its result lines written into the
 // result pane (and so into the results log) and its figure drawn on the
-// drawing picture. A text that does not parse, a scalar that is not a
-// number or a missing argument raises rt::RuntimeError for the dispatch to
-// report.
+// drawing picture. A text that does not parse raises vec::VectorRefused
+// with the parser's message; a scalar that is not a number or a missing
+// argument raises rt::RuntimeError for the dispatch to report.
 #include <span>
 #include <string>
 

@@ -118,7 +118,9 @@ int ComboBox::TextRoom() const {
     QStyleOptionComboBox opt;
     opt.initFrom(this);
     opt.editable = isEditable();
-    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this).width();
+    // The style draws the text one pixel in from either side of the edit
+    // field and clips it there.
+    return style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this).width() - 2;
 }
 
 int ComboBox::WidestEntry() const {
@@ -128,10 +130,14 @@ int ComboBox::WidestEntry() const {
     return widest;
 }
 
+namespace {
+int PixelSize(const QFont& f) { return f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize(); }
+}  // namespace
+
 void ComboBox::FitToEntries(int minPixels) {
     if (!baseFont_) baseFont_ = font();
     QFont f = *baseFont_;
-    int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    int pixels = PixelSize(f);
     setFont(f);
     while (WidestEntry() > TextRoom() && pixels > minPixels) {
         f.setPixelSize(--pixels);
@@ -141,9 +147,31 @@ void ComboBox::FitToEntries(int minPixels) {
 }
 
 void ComboBox::WidenListToEntries() {
-    // The widest entry, its margins and a scroll bar.
+    // The widest entry in the open list's font, its margins and a scroll bar.
+    const QFontMetrics fm(view()->font());
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) widest = std::max(widest, fm.horizontalAdvance(itemText(i)));
     const int frame = 2 * view()->frameWidth() + 8 + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    view()->setMinimumWidth(std::max(width(), WidestEntry() + frame));
+    view()->setMinimumWidth(std::max(width(), widest + frame));
+}
+
+void ComboBox::FitChosenEntry(int minPixels) {
+    if (!baseFont_) baseFont_ = font();
+    view()->setFont(*baseFont_);  // the open list keeps the box's own font
+    const bool connected = minChosenPixels_ > 0;
+    minChosenPixels_ = std::max(1, minPixels);
+    if (!connected) connect(this, &QComboBox::currentIndexChanged, this, [this] { FitChosen(); });
+    FitChosen();
+}
+
+void ComboBox::FitChosen() {
+    const QString text = currentText();
+    const int room = TextRoom();
+    auto fits = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text) <= room; };
+    QFont f = *baseFont_;
+    for (int pixels = PixelSize(f); !fits(f) && pixels > minChosenPixels_;) f.setPixelSize(--pixels);
+    if (!fits(f)) f.setStretch(QFont::Condensed);
+    setFont(f);
 }
 
 }  // namespace plat

@@ -75,6 +75,12 @@ public:
     // until the widest entry fits the box.
     void WidenListToEntries();
     void FitToEntries(int minPixels = 9);
+    // Keeps the chosen entry whole in the closed box from now on, for a box
+    // whose entries may be far wider than it: when the chosen one does not
+    // fit, the closed box (not its open list) takes the largest smaller size
+    // of its font, down to minPixels, at which it does, and condensed
+    // letters when even that size is too wide.
+    void FitChosenEntry(int minPixels = 8);
     // The width the closed box gives the chosen entry's text.
     int TextRoom() const;
     // The width the widest entry takes in the box's font.
@@ -83,7 +89,9 @@ public:
     std::function<void()> Click;
 
 private:
+    void FitChosen();
     std::optional<QFont> baseFont_;
+    int minChosenPixels_ = 0;  // 0 when the chosen entry is not fitted
 };
 
 }  // namespace plat

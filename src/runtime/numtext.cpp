@@ -174,4 +174,17 @@ bool HasCommaBetweenDigits(std::string_view s) {
     return false;
 }
 
+std::string WithDecimalCommaHint(std::string message, std::string_view typed) {
+    if (!HasCommaBetweenDigits(typed)) return message;
+    return AppendSentence(std::move(message), kDecimalCommaHint);
+}
+
+std::string AppendSentence(std::string message, std::string_view sentence) {
+    if (!message.empty()) {
+        if (message.back() != '.') message += '.';
+        message += ' ';
+    }
+    return message.append(sentence);
+}
+
 }  // namespace rt

@@ -47,6 +47,14 @@ inline constexpr const char kDecimalCommaHint[] =
 // Some comma of the text stands right between two digits ("4,5").
 bool HasCommaBetweenDigits(std::string_view s);
 
+// The message of a refused text, with the decimal-comma hint after it when
+// the text has a comma between digits.
+std::string WithDecimalCommaHint(std::string message, std::string_view typed);
+
+// A message with one more sentence after it: a message that does not end
+// with a full stop gets one first.
+std::string AppendSentence(std::string message, std::string_view sentence);
+
 // Val: the number at the start of the text (blanks skipped), 0 when none.
 double Val(std::string_view s);
 

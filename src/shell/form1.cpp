@@ -437,7 +437,7 @@ bool Form1::HoldsWork() const {
     if (!LoadFinished() || !rtbReg) return false;
     const Workspaces& s = services_;
     return s.calculator->HasProblem() || s.particle->HasProblem() || s.rigid->HasProblem() || s.motion->HasProblem() ||
-           s.kinematics->HasProblem() || !rtbReg->Text().trimmed().isEmpty();
+           s.kinematics->HasProblem() || !rtbReg->Text().trimmed().isEmpty() || !txtNotes->Text().trimmed().isEmpty();
 }
 
 bool Form1::QuitProgram() {

@@ -128,12 +128,13 @@ public:
     bool WelcomeShown = false;   // the welcome page is on pic
 
     // The end of the program, from the toolbar's last button and from the
-    // window's close box: when a workspace holds a problem or the log holds
-    // results it asks first (No is the default) and a No changes nothing;
-    // otherwise it unloads both windows and calls EndProgram. True when the
-    // program ends.
+    // window's close box: when a workspace holds a problem, the log holds
+    // results or the Notas tab holds the student's notes it asks first (No
+    // is the default) and a No changes nothing; otherwise it unloads both
+    // windows and calls EndProgram. True when the program ends.
     bool QuitProgram();
-    // A workspace holds a problem or the log holds results.
+    // A workspace holds a problem, the log holds results or the notes hold
+    // text.
     bool HoldsWork() const;
 
     // What QuitProgram does after unloading the windows: ends the program

@@ -70,6 +70,9 @@ bool LoadHelpTopic(plat::RichPane& box, plat::RichPane& hold, const QString& fon
 void HelpPanel::BuildPanels(Form1& form) {
     form_ = &form;
     form.cboHelp->Click = [this] { cboHelp_Click(); };
+    // The panel leaves the list no more room than the buttons beside it, and
+    // many titles are long: the chosen one is shown whole all the same.
+    form.cboHelp->FitChosenEntry();
     for (int i = 0; i < 4; ++i) form.cmdHelpCtrl[i]->Click = [this, i] { cmdHelpCtrl_Click(i); };
     // The workspace buttons that exist by now (the workspaces are built
     // before the help).

@@ -47,6 +47,22 @@ std::optional<double> ReadVectorNumber(std::string_view part) {
     return rt::TextToNumber(*t);
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string s(text);
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string RefusalText(std::string message, std::string_view text, bool lowerCaseReads) {
+    const std::size_t comma = text.find(',');
+    const bool twoNumbers = comma != std::string_view::npos && text.find(',', comma + 1) == std::string_view::npos &&
+                            VectorNumberText(text.substr(0, comma)) && VectorNumberText(text.substr(comma + 1));
+    if (!twoNumbers) message = rt::WithDecimalCommaHint(std::move(message), text);
+    if (lowerCaseReads && AsciiLower(text) != text) message = rt::AppendSentence(std::move(message), kLowerCaseHint);
+    return message;
+}
+
 bool IsNumberWithBlank(std::string_view part) {
     const std::string t = rt::Trim(part);
     if (t.find_first_of(" \t") == std::string::npos || VectorNumberText(t)) return false;

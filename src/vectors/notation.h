@@ -81,6 +81,22 @@ std::optional<double> ReadVectorNumber(std::string_view part);
 // inside it ("1 000", "-2 e5"): a number split by a blank, not a symbol.
 bool IsNumberWithBlank(std::string_view part);
 
+// What a refusal adds for a text that its letters in lower case would make
+// readable ("P30X,10", "H5").
+inline constexpr std::string_view kLowerCaseHint =
+    "Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula.";
+
+// The text with the letters A to Z in lower case.
+std::string AsciiLower(std::string_view text);
+
+// The message with which a vector text is refused, with the decimal-comma
+// hint after it when a comma between digits in the text may be a decimal
+// comma (not when the text is just two numbers around one comma, the
+// components of "Fx,Fy"), and the lower-case hint when the text has
+// upper-case letters and would be read with them in lower case
+// (`lowerCaseReads`, which the parser finds out).
+std::string RefusalText(std::string message, std::string_view text, bool lowerCaseReads = false);
+
 // What IdentifyVectorFormat finds in a text.
 //   comma formats: part1/part2 the trimmed texts before the first "," and
 //                  between it and the next; part3/part4 the first and last

@@ -146,7 +146,8 @@ Result Read(std::string_view t) {
 }
 }  // namespace
 
-ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
+namespace {
+Result ReadChecked(std::string_view text) {
     try {
         std::string t = rt::Trim(rt::PlainMinus(text));
         Result r = Read(t);
@@ -156,6 +157,13 @@ ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
         if (v.Dir < -180 || v.Dir > 180) return Result::Refusal(msg::kDirectionRange);
         return r;
     } catch (const rt::RuntimeError&) { return Result::Refusal(msg::kSpecError); }
+}
+}  // namespace
+
+ParseResult<VectorSpec> ParseNumericVector(std::string_view text) {
+    Result r = ReadChecked(text);
+    if (r.ok()) return r;
+    return Result::Refusal(RefusalText(r.message(), text, ReadChecked(AsciiLower(text)).ok()));
 }
 
 }  // namespace vec

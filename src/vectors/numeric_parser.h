@@ -31,7 +31,9 @@ struct VectorSpec {
 // ignored; no symbols and no trailing ":"; the minus sign U+2212 is a minus).
 // A refusal carries one of the
 // notation's messages; a number that does not convert, or an arithmetic fault,
-// gives "Error en la especificación del vector.".
+// gives "Error en la especificación del vector.". A comma between digits that
+// may be a decimal comma, or upper-case letters of the notation, add their
+// hint to the message (RefusalText).
 ParseResult<VectorSpec> ParseNumericVector(std::string_view text);
 
 }  // namespace vec

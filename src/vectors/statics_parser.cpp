@@ -361,7 +361,8 @@ std::string NormalisedMagText(std::string_view s) {
 }
 }  // namespace
 
-ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
+namespace {
+Result Parse(std::string_view text, int decimals) {
     try {
         const std::string plain = rt::PlainMinus(text);
         VectorFormatInfo f = IdentifyVectorFormat(plain);
@@ -379,6 +380,13 @@ ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals
     } catch (const Refused& r) { return Result::Refusal(r.message); } catch (const rt::RuntimeError&) {
         return Result::Refusal(msg::kSpecError);
     }
+}
+}  // namespace
+
+ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
+    Result r = Parse(text, decimals);
+    if (r.ok()) return r;
+    return Result::Refusal(RefusalText(r.message(), text, Parse(AsciiLower(text), decimals).ok()));
 }
 
 }  // namespace vec

@@ -81,7 +81,8 @@ struct ParsedVector {
 // exponent "1e2", the minus sign U+2212); a number split by a blank ("1 000")
 // is refused. Numbers shown in the table are rounded to `decimals` places. A refusal carries one of the notation's
 // messages; a coefficient or number that does not convert, or an arithmetic fault, gives "Error en la especificación
-// del vector.".
+// del vector.". A comma between digits that may be a decimal comma, or upper-case letters of the notation, add their
+// hint to the message (RefusalText).
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals = 3);
 
 }  // namespace vec

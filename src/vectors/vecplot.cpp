@@ -23,7 +23,9 @@ VecRec RecordOf(const VectorSpec& v, rt::ColorRef color) {
 }
 
 VecRec ParseRecord(std::string_view text, rt::ColorRef color) {
-    return RecordOf(ParseNumericVector(text).ValueOrBadInput(), color);
+    const ParseResult<VectorSpec> v = ParseNumericVector(text);
+    if (!v.ok()) throw VectorRefused(v.message());
+    return RecordOf(*v, color);
 }
 
 std::string ComponentsText(double x, double y) { return rt::NumberText(x) + "," + rt::NumberText(y); }

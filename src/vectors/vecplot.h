@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/colors.h"
+#include "runtime/errors.h"
 #include "vectors/numeric_parser.h"
 
 namespace vec {
@@ -39,7 +40,15 @@ struct VecRec {
 
 // The record of a parsed vector (a typed angle text becomes its number).
 VecRec RecordOf(const VectorSpec& v, rt::ColorRef color = rt::kBlack);
-// Parses a vector text; a refused text raises rt::RuntimeError.
+// A vector text the parser refused, with the parser's message for the
+// student as what(). A run-time error like any other bad input; the
+// calculator shows its message in place of its general failure message.
+class VectorRefused : public rt::RuntimeError {
+public:
+    explicit VectorRefused(const std::string& message) : rt::RuntimeError(rt::ErrorCode::TypeMismatch, message) {}
+};
+
+// Parses a vector text; a refused text raises VectorRefused.
 VecRec ParseRecord(std::string_view text, rt::ColorRef color = rt::kBlack);
 // The record of computed components, written as the text "x,y" and parsed,
 // so that every field is the one the parser derives.

@@ -3,8 +3,9 @@
 // rotation, decomposition in a basis, vector from projections and sum of
 // moments. Each takes the texts of the argument cells and returns the
 // records to plot and the result lines (formula markup, line 1 first, numbers
-// rounded to `decimals` with a plain minus). A text the parser refuses, or
-// an arithmetic fault, raises rt::RuntimeError; the drawings and the writing
+// rounded to `decimals` with a plain minus). A text the parser refuses
+// raises VectorRefused with the parser's message, an arithmetic fault
+// rt::RuntimeError; the drawings and the writing
 // of the lines are done by the callers (vectors/ui, the calculator).
 #include <span>
 #include <string>

@@ -230,13 +230,33 @@ TEST_F(DispatchTest, TheTriangleAndVectorDriversRunOnTheirArguments) {
     EXPECT_TRUE(form().rtbCalc->Text().contains(QStringLiteral("Suma"))) << form().rtbCalc->Text().toStdString();
     EXPECT_TRUE(dialogs.Shown().empty());
 
-    // A text that is no vector fails inside the routine.
-    Choose(7, 5);
-    Fill(1, 1, 3, {"abc", "30", "v"});
-    Select(1, 1, 1, 3);
-    dialogs.Answer(plat::MsgResult::OK);
-    Calculate();
-    EXPECT_EQ(Prompt(0), calc::kRoutineFailed);
+    // A text the vector parser refuses is answered with the parser's reason;
+    // a scalar that is no number with the general failure.
+    const struct {
+        int cell;
+        std::initializer_list<const char*> cells;
+        QString message;
+    } refused[] = {
+        {1, {"3,4", "20<220"}, QStringLiteral("La dirección debe estar entre -180° y 180°.")},
+        {5, {"abc", "30", "v"}, QStringLiteral("Formato desconocido.")},
+        {1,
+         {"3,4", "h2,5"},
+         QStringLiteral(
+             "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto "
+             "(2.5, no 2,5).")},
+        {5, {"3,4", "treinta", "v"}, calc::kRoutineFailed},
+    };
+    for (const auto& c : refused) {
+        ClearGrid();
+        Choose(7, c.cell);
+        Fill(1, 1, static_cast<int>(c.cells.size()), c.cells);
+        Select(1, 1, 1, static_cast<int>(c.cells.size()));
+        form().tabCalc->SetTab(1);
+        dialogs.Answer(plat::MsgResult::OK);
+        Calculate();
+        EXPECT_EQ(dialogs.Shown().back().prompt, c.message) << *c.cells.begin();
+        EXPECT_EQ(form().tabCalc->Tab(), 1);  // the run failed: no result to show
+    }
     EXPECT_TRUE(seen.empty());
 }
 

@@ -843,7 +843,7 @@ TEST_F(Form1Test, WithNothingToLoseTheCloseBoxEndsAtOnce) {
 }
 
 // Work of one kind left on the screen, entered through the controls.
-enum class Work { Arguments, Forces, Structure, MotionTable, Law, Log };
+enum class Work { Arguments, Forces, Structure, MotionTable, Law, Log, Notes };
 
 class QuitWithWork : public Form1Test, public ::testing::WithParamInterface<Work> {
 protected:
@@ -888,6 +888,11 @@ protected:
             QTest::keyClick(form().rtbExpr, Qt::Key_Return);
             ASSERT_FALSE(form().rtbReg->Text().isEmpty());
             break;
+        case Work::Notes:
+            PressToolbar(1);
+            form().tabCalc->SetTab(3);
+            Type(form().txtNotes, QStringLiteral("repasar el tiro"));
+            break;
         }
         ASSERT_TRUE(dialogs.Shown().empty());
     }
@@ -920,13 +925,13 @@ TEST_P(QuitWithWork, AsksFirstAndNoKeepsTheWork) {
 }
 
 std::string WorkName(const ::testing::TestParamInfo<Work>& info) {
-    static const char* const names[] = {"Arguments", "Forces", "Structure", "MotionTable", "Law", "Log"};
+    static const char* const names[] = {"Arguments", "Forces", "Structure", "MotionTable", "Law", "Log", "Notes"};
     return names[static_cast<int>(info.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWorkspace, QuitWithWork,
                          ::testing::Values(Work::Arguments, Work::Forces, Work::Structure, Work::MotionTable, Work::Law,
-                                           Work::Log),
+                                           Work::Log, Work::Notes),
                          WorkName);
 
 // What the program wrote cannot be changed by typing or pasting; it can

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -226,6 +227,24 @@ TEST_F(HelpPanelTest, EveryTopicTitleIsShownWholeInTheOpenList) {
         for (int i = 0; i < cbo.ListCount(); ++i)
             EXPECT_LT(fm.horizontalAdvance(cbo.List(i)) + scrollBar, cbo.view()->minimumWidth())
                 << "mode " << mode << ": " << cbo.List(i).toStdString();
+    }
+}
+
+// The chosen title stands whole in the closed box too, in a font still
+// readable; a short one keeps the box's own font.
+TEST_F(HelpPanelTest, EveryTopicTitleIsShownWholeInTheClosedBox) {
+    plat::ComboBox& cbo = *form().cboHelp;
+    const QFont own = cbo.view()->font();
+    for (shell::WorkspaceId mode : kWorkspaces) {
+        Topics(mode);
+        for (int i = 0; i < cbo.ListCount(); ++i) {
+            cbo.SetListIndex(i);
+            const QString title = cbo.List(i);
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ": " << title.toStdString());
+            EXPECT_LE(QFontMetrics(cbo.font()).horizontalAdvance(title), cbo.TextRoom());
+            EXPECT_GE(QFontInfo(cbo.font()).pixelSize(), 8);
+            if (QFontMetrics(own).horizontalAdvance(title) <= cbo.TextRoom()) { EXPECT_EQ(cbo.font(), own); }
+        }
     }
 }
 

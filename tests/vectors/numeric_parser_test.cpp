@@ -109,7 +109,20 @@ TEST(NumericVectorParser, Refusals) {
         {"2x,5h", "Formato desconocido."},
         {"x23p,5v", "Formato desconocido."},
         {"a,b", "Error en la especificación del vector."},
-        {"1,2<3", "Error en la especificación del vector."},
+        // A comma between digits may be a decimal comma, unless it only parts
+        // two numbers.
+        {"1,2<3",
+         "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no "
+         "2,5)."},
+        {"20<2,5",
+         "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no "
+         "2,5)."},
+        {"P30X,10",
+         "Error en la especificación del vector. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en "
+         "minúscula."},
+        {"h2,5",
+         "Error en la especificación del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no "
+         "2,5)."},
         {"p23x,F", "Error en la especificación del vector."},
         {"p x,5h", "Error en la especificación del vector."},
         {"h5:", "Error en la especificación del vector."},
@@ -126,11 +139,19 @@ TEST(NumericVectorParser, Refusals) {
 // A third part used to be ignored, so two vectors run together (3,4 then
 // 1,2 typed into one box) were read as the vector (3, 41).
 TEST(NumericVectorParser, MorePartsThanTheFormatHasAreRefusedNotReadInPart) {
-    for (const char* text :
-         {"3,41,2", "  23 , -45 ,9 ", "p23x,12,5", "s34.5y, 9h,2", "230<-34<5", "230;-34;5", "1,2,"}) {
-        auto r = ParseNumericVector(text);
-        EXPECT_FALSE(r.ok()) << text;
-        EXPECT_EQ(r.message(), "Formato incorrecto.") << text;
+    const std::string refused = "Formato incorrecto.";
+    const std::string hinted = refused + " Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).";
+    const struct {
+        const char* text;
+        const std::string& message;
+    } cases[] = {
+        {"3,41,2", hinted},     {"  23 , -45 ,9 ", refused}, {"p23x,12,5", hinted}, {"s34.5y, 9h,2", refused},
+        {"230<-34<5", refused}, {"230;-34;5", refused},      {"1,2,", hinted},
+    };
+    for (const auto& c : cases) {
+        auto r = ParseNumericVector(c.text);
+        EXPECT_FALSE(r.ok()) << c.text;
+        EXPECT_EQ(r.message(), c.message) << c.text;
     }
 }
 

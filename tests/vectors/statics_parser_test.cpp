@@ -133,7 +133,8 @@ TEST(StaticsVectorParser, Refusals) {
         {"5<200", "La dirección debe estar entre -180° y 180°."},
         {"u-181", "La dirección debe estar entre -180° y 180°."},
         {"F123<30", "El símbolo debe constar de una literal y uno o dos subíndices."},
-        {"F123,5", "El símbolo debe constar de una literal y uno o dos subíndices."},
+        {"F123,5", "El símbolo debe constar de una literal y uno o dos subíndices. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},
+        {"v-100,5", "El símbolo debe constar de una literal y uno o dos subíndices. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},
         {"5,F123", "El símbolo debe constar de una literal y uno o dos subíndices entre 0 y 9."},
         {"p30x,F123", "El símbolo debe constar de una literal y uno o dos subíndices."},
         {"hF123", "El símbolo debe constar de una literal y uno o dos subíndices."},
@@ -155,9 +156,11 @@ TEST(StaticsVectorParser, Refusals) {
         {"h-", "Falta el valor de la componente X."},
         {"u-", "Falta el valor del ángulo."},
         {"230<-34;5", "Formato incorrecto."},
-        {"3,41,2", "Formato incorrecto."},  // two vectors run together
+        {"3,41,2", "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},  // two vectors run together, or a decimal comma
         {"F<30<2:", "Formato incorrecto."},
-        {"H5", "Inventaste un nuevo formato"},
+        // Letters of the notation in upper case: the refusal says how to write them.
+        {"H5", "Inventaste un nuevo formato. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula."},
+        {"P30X,10", "El símbolo debe constar de una literal y uno o dos subíndices. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula."},
         {"1.2.3F<30", "Error en la especificación del vector."},
         {"p1x,2-F", "Error en la especificación del vector."},
         {"p x,5h", "En este formato el ángulo debe conocerse."},
@@ -187,10 +190,11 @@ TEST(StaticsVectorParser, NumbersWithAnExponentOrTheMinusSignAreNumbers) {
     Check("1e1<\u221290", {{PV::kMag, 10.0}, {PV::kDir, -90.0}});
     Check("u\u22129e1", {{PV::kDir, -90.0}});
     Check("2e<30", {{PV::kMagSymbol, "E"}, {PV::kMagCoef, 2.0}});  // no exponent digits: a symbol
-    for (const char* split : {"v-1 000", "1 000,0", "5,1 0", "p30x,1 0", "p3 0x,5", "1 0<30", "-2 e5<30"}) {
-        auto r = ParseStaticsVector(split);
-        EXPECT_EQ(r.message(), "Un número no lleva espacios en medio.") << split;
-    }
+    const std::string blank = "Un número no lleva espacios en medio.";
+    for (const char* split : {"v-1 000", "p30x,1 0", "p3 0x,5", "1 0<30", "-2 e5<30"})
+        EXPECT_EQ(ParseStaticsVector(split).message(), blank) << split;
+    for (const char* split : {"1 000,0", "5,1 0"})
+        EXPECT_EQ(ParseStaticsVector(split).message(), blank + " Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).") << split;
     EXPECT_EQ(ParseStaticsVector("h1e309").message(), "Error en la especificación del vector.");
 }
 

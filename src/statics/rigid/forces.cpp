@@ -83,7 +83,7 @@ AddResult AddDCLForce(StatState& st, int body, const std::string& point, const s
     if (hasCouple) {
         const rt::Outcome<Couple> couple = ReadCouple(piece);
         if (!couple.ok()) {
-            msg = couple.message();
+            msg = rt::WithDecimalCommaHint(couple.message(), piece);
             return AddResult::ParseError;
         }
         coupleValue = couple->value;

@@ -71,7 +71,7 @@ RegisterOutcome RegisterSepVectors(StatState& st, const SepVectorEntry& e) {
     }
     const vec::ParsedVector& pv = parsed.value();
     if (!num::IsNumber(pv.X) || !num::IsNumber(pv.Y)) {
-        out.message = "Componentes no numéricas del vector.";
+        out.message = vec::RefusalText("Componentes no numéricas del vector.", e.firstVector);
         out.focus = EntryFocus::FirstVector;
         return out;
     }

@@ -94,6 +94,33 @@ TEST_F(ParticlePanel, TypedForcesFillTheGridAndEnableSolving) {
     EXPECT_EQ(States(), "D100111");
 }
 
+// A comma between digits that may be a decimal comma is named in the
+// refusal (the comma between two components is not), and so are letters of
+// the notation typed in upper case.
+TEST_F(ParticlePanel, ARefusedForceWithADecimalCommaOrUpperCaseLettersSaysSo) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"v-100,5",
+         "El símbolo debe constar de una literal y uno o dos subíndices. Si es una coma decimal, escribe los decimales "
+         "con punto (2.5, no 2,5)."},
+        {"20<30,5", "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},
+        {"0,0", "Magnitud negativa o cero."},
+        {"P30X,10",
+         "El símbolo debe constar de una literal y uno o dos subíndices. Las letras del formato (p, s, t, c, x, y, h, "
+         "v, "
+         "u) se escriben en minúscula."},
+    };
+    int shown = 0;
+    for (const auto& c : cases) {
+        dialogs.Answer(MsgResult::OK);
+        Enter(QString::fromUtf8(c.text));
+        EXPECT_EQ(Prompt(shown++), QString::fromUtf8(c.message)) << c.text;
+        EXPECT_EQ(St().ParticleForceCount, 0) << c.text;
+    }
+}
+
 TEST_F(ParticlePanel, AnUnknownDirectionAsksWhereToDrawTheForce) {
     dialogs.AnswerInput(QString());
     Enter(QStringLiteral("F<q"));
@@ -338,7 +365,7 @@ TEST_F(ParticlePanel, RestoringIntoASmallerTableIsAnInternalFault) {
 // is refused, never taken for a quantity to solve for.
 TEST_F(ParticlePanel, ForceTextsReadNumbersAsTheNumberBoxesDo) {
     int shown = 0;
-    for (const char* split : {"v-1 000", "1 000,0", "p30x,1 0"}) {
+    for (const char* split : {"v-1 000", "1 000, 0", "p30x,1 0"}) {
         dialogs.Answer(MsgResult::OK);
         Enter(QString::fromUtf8(split));
         ASSERT_EQ(Grid().Rows(), 1) << split;

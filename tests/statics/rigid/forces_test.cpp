@@ -61,7 +61,12 @@ TEST(RigidForces, CouplesVectorsAndSupportsMakeTheirRecords) {
     EXPECT_EQ(AddDCLForce(st, 1, "Z", "3,4", msg, 3), AddResult::NoPoint);
     EXPECT_EQ(AddDCLForce(st, 1, "A", "", msg, 3), AddResult::Nothing);
     EXPECT_EQ(AddDCLForce(st, 1, "A", "3,4;5", msg, 3), AddResult::ParseError);
-    EXPECT_EQ(msg, "Formato incorrecto.");
+    EXPECT_EQ(msg, "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
+    // A couple is one number: a comma in it can only be a decimal comma.
+    EXPECT_EQ(AddDCLForce(st, 1, "A", "3,4/2,5", msg, 3), AddResult::ParseError);
+    EXPECT_EQ(msg,
+              "El símbolo debe constar de una literal y uno o dos subíndices. Si es una coma decimal, escribe los "
+              "decimales con punto (2.5, no 2,5).");
     EXPECT_EQ(st.ForceCount(), n);
 }
 

@@ -381,7 +381,9 @@ TEST_F(RigidPanel, ForceEntryKeywordsSeriesAndGridEditing) {
     Box("txtBody", 2)->SetText("3,4<5");
     dialogs.Answer(MsgResult::OK);
     Btn("cmdOK1")->Press();
-    EXPECT_EQ(dialogs.Shown().back().prompt, "Formato incorrecto.");
+    EXPECT_EQ(
+        dialogs.Shown().back().prompt,
+        QStringLiteral("Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."));
     EXPECT_EQ(gd1->Rows(), 1);
     // Command words switch pages.
     Enter(Box("txtBody", 1), "res");
@@ -758,7 +760,9 @@ TEST_F(RigidPanel, ForceAndCoupleTextsReadNumbersAsTheNumberBoxesDo) {
         {"1e2,0", nullptr, "100", "0", ""},
         {"h\u22122e1", nullptr, "-20", "0", ""},
         {"p30x,1e2", nullptr, "86.603", "50", ""},
-        {"1 000,0", "Un número no lleva espacios en medio.", "", "", ""},
+        {"1 000,0",
+         "Un número no lleva espacios en medio. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).",
+         "", "", ""},
         {"v-1 000", "Un número no lleva espacios en medio.", "", "", ""},
         // Couples: a number, a name of the notation, or refused.
         {"1e5", nullptr, "", "", "1E5"},
