@@ -51,6 +51,19 @@ QString ListBox::List(int index) const {
     return item(index)->text();
 }
 
+QStringList ListBox::Items() const {
+    QStringList items;
+    for (int i = 0; i < count(); ++i) items << item(i)->text();
+    return items;
+}
+
+void ListBox::SetItems(const QStringList& items) {
+    fromCode_ = true;
+    clear();
+    addItems(items);
+    fromCode_ = false;
+}
+
 QString ListBox::Text() const {
     const int i = currentRow();
     return i >= 0 ? item(i)->text() : QString();

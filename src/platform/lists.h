@@ -34,6 +34,9 @@ public:
     void Clear();
     int ListCount() const { return count(); }
     QString List(int index) const;
+    // Every item, in order; SetItems puts such a list back in place of the items.
+    QStringList Items() const;
+    void SetItems(const QStringList& items);
 
     // The item with the focus (in a single-choice list, the chosen one).
     int ListIndex() const { return currentRow(); }

@@ -173,12 +173,15 @@ void RigidStatics::cmdOK_Click() {
     e.repeatVisible = Shown(p.txtRepeat);
     e.repeat = plat::StdStr(p.txtRepeat->Text());
     // Until the new vectors are listed and drawn, every way out gives the
-    // tables back as they were.
+    // tables, and the lists that show them, back as they were.
     const auto oldVectors = st_.SepVectors;
     const auto oldPoints = st_.StatPoints;
+    const QStringList oldSeps = p.lstSeps->Items(), oldCoords = p.lstCoords->Items();
     rt::ScopeGuard restore([&] {
         st_.SepVectors = oldVectors;
         st_.StatPoints = oldPoints;
+        p.lstSeps->SetItems(oldSeps);
+        p.lstCoords->SetItems(oldCoords);
     });
     RegisterOutcome r = RegisterSepVectors(st_, e);
     if (!r.proposeOrigin.empty()) {

@@ -568,8 +568,8 @@ TEST_F(RigidPanel, NewProblemClearsEverythingEvenWhenARedrawFails) {
 }  // namespace
 
 // A fault of the program after the new vectors went into the tables is
-// reported as an internal fault and leaves the tables as they were: the
-// same structure registers again.
+// reported as an internal fault and leaves the tables and their lists as
+// they were: the same structure registers again.
 TEST_F(RigidPanel, AFaultPartWayThroughARegistrationLeavesTheTablesAsTheyWere) {
     TypeBeam();
     {
@@ -579,6 +579,9 @@ TEST_F(RigidPanel, AFaultPartWayThroughARegistrationLeavesTheTablesAsTheyWere) {
         ASSERT_EQ(dialogs.Shown().size(), 1u);
         EXPECT_EQ(LastPrompt(), plat::kInternalFault);
     }
+    // The lists show the tables as they are, not the vectors undone.
+    EXPECT_TRUE(Items("lstSeps").isEmpty());
+    EXPECT_TRUE(Items("lstCoords").isEmpty());
     RegisterBeam();
     EXPECT_EQ(dialogs.Shown().size(), 1u) << LastPrompt().toStdString();
     EXPECT_EQ(Items("lstSeps"), (QStringList{"AC = (2, 0)", "CB = (2, 0)"}));
