@@ -316,6 +316,31 @@ void ExprStrip::AppendLogLine() {
     reg.SetSelStart(reg.TextLength());
 }
 
+namespace {
+
+// Whether the typed formula is a function of a lower-case x, y or z: one of
+// its variables is so named, or, for a text that does not compile, such a
+// letter stands in it outside the names of functions that hold one (EXP,
+// MAX), so that "max(2,3)" is still a value.
+bool IsFunctionOfXYZ(const std::string& s) {
+    num::CExpression e;
+    e.RaiseErrors = false;
+    e.SetExpression(s);
+    if (e.ErrorCode() == 0) {
+        for (int i = 1; i <= e.VariablesCount(); ++i) {
+            const std::string& name = e.Variable(i)->Name;
+            if (name == "x" || name == "y" || name == "z") return true;
+        }
+        return false;
+    }
+    std::string rest = s;
+    for (const char* name : {"exp", "max"})
+        for (size_t at = rest.find(name); at != std::string::npos; at = rest.find(name, at)) rest.replace(at, 3, "___");
+    return rest.find_first_of("xyz") != std::string::npos;
+}
+
+}  // namespace
+
 void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
     if (keyAscii != plat::vk::Return) return;
     // The box is one line: Enter never types a line break.
@@ -324,9 +349,18 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
     try {
         const std::string s = rt::Trim(Utf8(c_.rtbExpr->Text()));
         // A formula in x, y or z is a function for the procedures, not a
-        // value (exp is the one name with such a letter).
-        const bool hasVariable = s.find_first_of("xyz") != std::string::npos;
-        if (hasVariable && s.find("exp") == std::string::npos) return;
+        // value. Not evaluated here; but a function the hot keys left
+        // unreadable ("abs(max(2,3))" typed with the keys on leaves
+        // "s(*ax(2,3))") says so now, or Enter would seem to do nothing.
+        if (IsFunctionOfXYZ(s)) {
+            if (hotKeys_.TookAny() && shell::Shared().ExprInfix) {
+                num::CExpression e;
+                e.RaiseErrors = false;
+                e.SetExpression(s);
+                if (e.ErrorCode() != 0) Refuse(FromUtf8(e.ErrorDescription()));
+            }
+            return;
+        }
 
         if (shell::Shared().ExprInfix) {
             const std::string r = CheckParentheses(s);
