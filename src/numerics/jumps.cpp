@@ -54,7 +54,10 @@ double FirstWhere(P on, double lo, double hi) {
 }
 
 // How far from a 12-decimal bound the rounding of the argument can reach.
-double RoundingReach(double r) { return std::max(1e-12, 8 * Ulp(r)); }
+// The rounding keeps 15 significant digits of the argument times 1E12, so
+// from 1000 on its step is 1E-11 (a change up to 5E-12 from the bound), and
+// from 9000 on it leaves the argument as it is.
+double RoundingReach(double r) { return std::max(2e-11, 8 * Ulp(r)); }
 
 // The first u whose 12-decimal rounding reaches the rounded bound (the rise
 // of BAR and STP).
@@ -221,7 +224,9 @@ std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, do
         }
     }
     const double lo = std::min(a, b), hi = std::max(a, b);
-    std::erase_if(jumps, [&](const Jump& j) { return !(lo < j.at && j.at < hi); });
+    // A jump at an end is kept: the end's stretch must be read on its side.
+    std::erase_if(jumps,
+                  [&](const Jump& j) { return !(lo <= j.at && j.at <= hi) && !(lo <= j.bound && j.bound <= hi); });
     std::sort(jumps.begin(), jumps.end(), [](const Jump& x, const Jump& y) { return x.at < y.at; });
     jumps.erase(std::unique(jumps.begin(), jumps.end(), [](const Jump& x, const Jump& y) { return x.at == y.at; }),
                 jumps.end());
@@ -230,7 +235,9 @@ std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, do
 
 std::vector<double> JumpPoints(const CExpression& e, std::string_view var, double a, double b) {
     std::vector<double> points;
-    for (const Jump& j : Jumps(e, var, a, b)) points.push_back(j.at);
+    const double lo = std::min(a, b), hi = std::max(a, b);
+    for (const Jump& j : Jumps(e, var, a, b))
+        if (lo < j.at && j.at < hi) points.push_back(j.at);
     return points;
 }
 

@@ -31,7 +31,8 @@ namespace num {
 // gives no point. A formula that did not compile gives none.
 std::vector<double> JumpPoints(const CExpression& e, std::string_view var, double a, double b);
 
-// The same jumps with the bound each comes from, mapped to the variable
+// The same jumps, and those at a or b too (where the value changes at an end,
+// the end's stretch is read on its own side), with the bound each comes from, mapped to the variable
 // (7 for BAR(X,7,7.5), whose value changes at the first x read as 7; 3 for
 // X<=3, which changes just after 3): an integral is cut at the bound, the
 // sliver of rounding between the two being no part of the load.

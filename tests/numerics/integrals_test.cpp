@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numerics/calculus.h"
+#include "numerics/ode.h"
 #include "runtime/numtext.h"
 
 using namespace num;
@@ -123,3 +124,27 @@ TEST_F(Integrals, ZeroByCancellationIsMetAndIsZero) {
 }
 
 }  // namespace
+
+// Both routes on loads whose edges the engine rounds coarsely (bounds from
+// 1000 on are read to 1E-11) or that touch an end of the interval at one
+// point only: exact, neither refused nor flagged.
+TEST_F(Integrals, EdgesPastAThousandAndAtTheEndsOfTheInterval) {
+    const struct {
+        const char* f;
+        double a, b, want;
+    } cases[] = {
+        {"X*BAR(X,0,1000)", 0, 1e7, 500000},       {"1E4*BAR(X,1009.5,1014.5)", 1000, 1010, 5000},
+        {"X*BAR(X,2000,2010)", 1990, 2020, 20050}, {"X*BAR(X,-2010,-2000)", -2020, -1990, -20050},
+        {"BAR(X,1000,1001)", 0, 1005, 1},          {"5*BAR(X,8191.5,8192.5)", 8000, 9000, 5},
+        {"BAR(X,1E4,1.1E4)", 0, 1e4, 0},           {"IIF(X>=1E5,1,0)", 0, 1e5, 0},
+        {"BAR(X,-1E5,-0.9E5)", -1.1e5, -1e5, 0},   {"2+BAR(X,-1E5,-0.9E5)", -1.1e5, -1e5, 2e4},
+    };
+    for (const auto& c : cases) {
+        const Result simpson = Integral(c.f, c.a, c.b);
+        EXPECT_TRUE(simpson.met) << c.f;
+        EXPECT_NEAR(simpson.s, c.want, 1e-9 * std::fabs(c.want)) << c.f;
+        const rt::Outcome<double> adaptive = SolveODE1(c.f, c.a, c.b, kRadians);
+        ASSERT_TRUE(adaptive.ok()) << c.f << ": " << adaptive.message();
+        EXPECT_NEAR(*adaptive, c.want, 1e-9 * std::fabs(c.want)) << c.f;
+    }
+}

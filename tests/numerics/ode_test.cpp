@@ -277,6 +277,12 @@ TEST_F(Ode, PushesAreIntegratedExactly) {
         CExpression& law;
         double v0, x, v;
     } cases[] = {{push, 0, 55, 10}, {push, 1, 65, 11}, {start, 0, 95, 10}};
+    // Late pushes, whose edges the engine reads to 1E-11 only.
+    CExpression late("BAR(X,1000,1001) + 0*Y + 0*Z");
+    const auto l = ODEInt(OdeLaw{late, 2, kRadians}, {0, 0, 0}, 0, 1005, 1e-4, 0.1, 0.001);
+    ASSERT_TRUE(l.ok());
+    EXPECT_NEAR(l->at(1), 4.5, 1e-9);
+    EXPECT_NEAR(l->at(2), 1, 1e-9);
     for (const auto& c : cases) {
         const auto s = ODEInt(OdeLaw{c.law, 2, kRadians}, {0, 0, c.v0}, 0, 10, 1e-4, 0.1, 0.001);
         ASSERT_TRUE(s.ok());
