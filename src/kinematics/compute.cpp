@@ -48,6 +48,10 @@ std::string LawEngineText(int law, std::string_view lawText) {
     return RenameVarsT(text);
 }
 
+std::string LawAloneText(int law, std::string_view lawText) {
+    return RenameVarsOnly(rt::Trim(lawText), law == kLawV || law == kLawA, law == kLawA);
+}
+
 double BoxValue(std::string_view text) {
     const std::string s = rt::Trim(text);
     if (s.empty()) return 0;

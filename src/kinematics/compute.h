@@ -31,6 +31,8 @@ inline constexpr int kSteps = 300;  // every curve and path has 301 samples
 // The formula text the computations make of a law box's text under the law
 // (both boxes of the plane laws hold laws of t), trimmed and renamed.
 std::string LawEngineText(int law, std::string_view lawText);
+// The same law renamed with nothing appended, as the engine reads it alone.
+std::string LawAloneText(int law, std::string_view lawText);
 
 // The value of a box of the frame: an empty box is 0; any other text is a
 // formula without variables. A text that does not compile raises

@@ -34,6 +34,7 @@ std::string Rename(std::string_view law, bool x, bool v, std::string_view suffix
 }  // namespace
 
 std::string RenameVarsT(std::string_view law) { return Rename(law, false, false, "+0*X"); }
+std::string RenameVarsOnly(std::string_view law, bool x, bool v) { return Rename(law, x, v, ""); }
 std::string RenameVarsTX(std::string_view law) { return Rename(law, true, false, "+0*X+0*Y"); }
 std::string RenameVarsTXV(std::string_view law) { return Rename(law, true, true, "+0*X+0*Y+0*Z"); }
 

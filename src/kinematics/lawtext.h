@@ -14,6 +14,10 @@ namespace kinem {
 std::string RenameVarsT(std::string_view law);    // x(t) and every law of t alone
 std::string RenameVarsTX(std::string_view law);   // v(t, x)
 std::string RenameVarsTXV(std::string_view law);  // a(t, x, v)
+// The same renaming with nothing appended (x and v: whether x and v are
+// renamed too): the law alone, to check that it compiles as typed, since a
+// law left unfinished ("3*t^") would take the appended terms as its end.
+std::string RenameVarsOnly(std::string_view law, bool x, bool v);
 
 // The plane path's own reading of a law of t: every lower-case t that is not
 // followed by "a" or "(" becomes x (the engine's X), so tan(t) and cot(t)

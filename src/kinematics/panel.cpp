@@ -375,11 +375,18 @@ void Kinematics::chkGraph_Click(int index) {
 // (a decimal comma, an unknown name), and with how to type the letters the
 // box's hot keys took, rather than computed.
 bool Kinematics::LawCompiles(int index, int law) {
-    num::CExpression e;
-    e.SetExpression(LawEngineText(law, panel_.txtKinem[index]->Text().toStdString()));
-    if (e.ErrorCode() == 0) return true;
-    Refuse(hotKeys_[index].Explain(QString::fromStdString(e.ErrorDescription())));
-    return false;
+    const std::string typed = panel_.txtKinem[index]->Text().toStdString();
+    // The law alone first: the terms appended for the engine would finish a
+    // law left unfinished ("3*t^" read as 3*t).
+    for (const std::string& text : {LawAloneText(law, typed), LawEngineText(law, typed)}) {
+        if (text.empty()) continue;  // an empty box is the law 0
+        num::CExpression e;
+        e.SetExpression(text);
+        if (e.ErrorCode() == 0) continue;
+        Refuse(hotKeys_[index].Explain(QString::fromStdString(e.ErrorDescription())));
+        return false;
+    }
+    return true;
 }
 
 void Kinematics::cmdCalcxva_Click() {

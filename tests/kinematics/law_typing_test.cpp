@@ -103,6 +103,7 @@ TEST_F(LawTyping, AClosingBracketStepsOverTheOneTheOpeningPutThere) {
 TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
     const QString comma = QStringLiteral("Coma decimal: escribe los decimales con punto (2.5, no 2,5).");
     const QString unknown = QStringLiteral("Símbolo o función desconocido.\r\n");
+    const QString syntax = QStringLiteral("Error de sintaxis: No se espera fin de la expresión");
     struct Case {
         int law;
         int box;  // the law box typed into
@@ -122,6 +123,11 @@ TEST_F(LawTyping, ALawThatDoesNotCompileSaysWhy) {
          QStringLiteral("\nLa tecla B no escribe la letra: escribe la b con Ctrl+B.")},
         {12, 0, "2mod3", "cmdCalcxva", QString(),
          QStringLiteral(".\r\nLas teclas rápidas no dejaron escribir la m y la d: escríbelas con Ctrl+M y Ctrl+D.")},
+        // A law left unfinished is refused, not finished by the terms the
+        // engine's text appends ("3*t^" read as 3*t).
+        {11, 0, "3*t^", "cmdCalcxva", syntax, syntax},
+        {12, 0, "2*x-", "cmdCalcxva", syntax, syntax},
+        {13, 0, "-4*x*", "cmdGraph", syntax, syntax},
     };
     for (const Case& c : cases) {
         if (c.law <= 13) {
