@@ -192,6 +192,8 @@ QString ExprStrip::HotKeyHint() const { return hotKeys_.Hint(shell::Shared().Exp
 
 void ExprStrip::Refuse(const QString& message) {
     c_.txtExpr->SetText(message);
+    // The box is narrow: it shows the message from its start, not its tail.
+    c_.txtExpr->setCursorPosition(0);
     if (hotKeys_.TookAny())
         plat::MsgBox(hotKeys_.Explain(message, shell::Shared().ExprHotKeys), plat::MsgButtons::OK, plat::kAppTitle);
 }

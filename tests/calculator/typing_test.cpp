@@ -160,6 +160,8 @@ TEST_F(ExprTyping, AFormulaTheHotKeysTookLettersFromSaysInAMessageBoxHowToTypeTh
         dialogs.Answer(plat::MsgResult::OK);
         Key(Qt::Key_Return);
         EXPECT_EQ(Shown(), c.shown) << c.typed;
+        // The narrow box shows the message from its start.
+        EXPECT_EQ(form().findChild<plat::TextBox*>(QStringLiteral("txtExpr"))->cursorPosition(), 0) << c.typed;
         ASSERT_EQ(dialogs.Shown().size(), before + 1) << c.typed;
         EXPECT_EQ(dialogs.Shown().back().prompt, c.shown + QStringLiteral(".\r\n") + c.hint) << c.typed;
         EXPECT_EQ(dialogs.Shown().back().title, QStringLiteral("Teluvar"));
