@@ -156,6 +156,12 @@ void Motion::LabelClickRect(int shift, double x) {
             rect.SubstRelationNoParams(body, segment, 1, ft, 3, dv, relPoint, point);
         else if (Given(dv) && Given(fx))
             rect.SubstRelationNoParams(body, segment, 2, fx, 3, dv, relPoint, point);
+        else if (Given(dt) || Given(dx) || Given(dv) || Given(ft) || Given(fx) || Given(fv))
+            // Relational data that fit no pair would leave the click silent.
+            Message(
+                "Con estos datos relativos no puedo hallar el punto: escribe un número en t, x o v, o dos datos "
+                "relativos al mismo punto, al menos uno con incremento (por ejemplo t0+2 y x0+5, o t0+2 y "
+                "2*x0).");
         return;
     }
     case RectProcedure::SubstituteWithParams: {

@@ -57,18 +57,28 @@ rt::Outcome<IntervalData> ReadIntervalData(const std::vector<std::string>& items
         const char c0 = name.empty() ? '\0' : name[0];
         const char c1 = name.size() > 1 ? name[1] : '\0';
         const bool initial = c1 == 'i' || (c1 == '0' && name.size() == 2);
+        // After t, x or v: nothing, i, f or a point number (tf, t, t2, x0); a
+        // name like vo, typed for v0, is refused rather than read as vf.
+        const bool pointName = c1 == '\0' || c1 == 'i' || c1 == 'f' || (c1 >= '0' && c1 <= '9');
         rt::Variant* slot = nullptr;
         if (name == "a")
             slot = &d.a;
-        else if (c0 == 't')
+        else if (c0 == 't' && pointName)
             slot = initial ? &d.ti : &d.tf;
-        else if (c0 == 'x')
+        else if (c0 == 'x' && pointName)
             slot = initial ? &d.xi : &d.xf;
-        else if (c0 == 'v')
+        else if (c0 == 'v' && pointName)
             slot = initial ? &d.vi : &d.vf;
         else if (c0 == 'd')
             slot = c1 == 't' ? &d.dt : c1 == 'x' ? &d.dx : c1 == 'v' ? &d.dv : nullptr;
-        if (slot) *slot = v;
+        // A datum whose name is none of these would be dropped without a
+        // word, and the case then blamed on the amount of data.
+        if (!slot)
+            return rt::Outcome<IntervalData>::Refusal(
+                "No conozco el nombre del dato \"" + rt::Trim(item) +
+                "\". Los nombres que conozco son a, ti, tf, dt, xi, xf, dx, vi, vf y dv (t0, x0 y v0 valen por ti, "
+                "xi y vi).");
+        *slot = v;
     }
     return d;
 }

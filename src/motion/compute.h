@@ -34,11 +34,12 @@ std::optional<double> TryItemNumber(const std::vector<std::string>& items, int k
 // equations from items "name = number". The name "a" gives a; a name
 // beginning with t, x or v gives the initial value when its second
 // character is "i" or it is the table's own name of the initial point (t0,
-// x0, v0), else the final one (tf, t, t2); "dt", "dx" and "dv" the
-// increments; any other name is ignored. A later item replaces an earlier
-// one; an item with nothing after "=" leaves its value not given. An item
-// without "=", or whose value is no number, is refused with its text and
-// what an item must be.
+// x0, v0), else the final one (tf, t, t2) when its second character is
+// "f", a digit or none; "dt", "dx" and "dv" the increments. Any other name
+// is refused with the item and the names known. A later item replaces an
+// earlier one; an item with nothing after "=" leaves its value not given.
+// An item without "=", or whose value is no number, is refused with its
+// text and what an item must be.
 rt::Outcome<IntervalData> ReadIntervalData(const std::vector<std::string>& items);
 
 // x(t) = c0 + c1 t + c2 t^2 through three (t, x) points; refused with the

@@ -68,6 +68,26 @@ TEST_F(RectClicks, SubstitutionsWithoutParameters) {
     EXPECT_EQ(LastPrompt(), "Los puntos 4 y 2 no están ordenados.");
 }
 
+// One relational datum alone, or two factors, fit no substitution: the
+// click says what the point needs instead of doing nothing.
+TEST_F(RectClicks, RelationalDataThatFitNoPairSayWhatIsMissing) {
+    Proc(2);
+    rec.segKinds.numeric = true;
+    const char* const cells[][3] = {{"t0+3", "", ""}, {"", "x0-1", ""}, {"", "", "2*v0"}, {"2*t0", "3*x0", ""}};
+    for (const auto& c : cells) {
+        for (int q = 0; q < 3; ++q) Put(q, 2, c[q]);
+        rec.calls.clear();
+        const size_t shown = dialogs.Shown().size();
+        dialogs.Answer(MsgResult::OK);
+        Label(2);
+        ASSERT_EQ(dialogs.Shown().size(), shown + 1) << c[0] << c[1] << c[2];
+        EXPECT_EQ(LastPrompt(),
+                  "Con estos datos relativos no puedo hallar el punto: escribe un número en t, x o v, o dos datos "
+                  "relativos al mismo punto, al menos uno con incremento (por ejemplo t0+2 y x0+5, o t0+2 y 2*x0).");
+        EXPECT_TRUE(rec.calls.empty()) << rec.Last();
+    }
+}
+
 TEST_F(RectClicks, SubstitutionWithParametersReadsTheRelatedColumn) {
     Proc(3);
     dialogs.Answer(MsgResult::OK);

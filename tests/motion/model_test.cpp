@@ -97,11 +97,14 @@ TEST(ListedItems, IntervalNamesAndItemConversion) {
     EXPECT_EQ(d.xf, rt::Variant("23"));
     EXPECT_EQ(d.dt, rt::Variant("6"));
     EXPECT_TRUE(d.ti.IsEmpty());
-    // Capital A is no name; t and t2 both give tf; a later item replaces.
-    const motion::IntervalData e = *motion::ReadIntervalData(motion::SplitItems("A = 3, t = 1, t2 = 4, dq = 9, vi ="));
-    EXPECT_TRUE(e.a.IsEmpty());
+    // t and t2 both give tf; a later item replaces.
+    const motion::IntervalData e = *motion::ReadIntervalData(motion::SplitItems("t = 1, t2 = 4, vi ="));
     EXPECT_EQ(e.tf, rt::Variant("4"));
     EXPECT_TRUE(e.vi.IsEmpty());
+    // A name it does not know is refused, not dropped: capital A, dq, and
+    // vo (a letter o typed for the zero of v0) that would be read as vf.
+    for (const char* text : {"A = 3, xi = 1, xf = 2", "a = 3, dq = 9, xi = 1", "ti = 0, tf = 4, vo = 2, a = 3"})
+        EXPECT_FALSE(motion::ReadIntervalData(motion::SplitItems(text)).ok()) << text;
     EXPECT_FALSE(motion::ReadIntervalData(motion::SplitItems("a = 3, xi = 2, 5")).ok());
     EXPECT_TRUE(motion::SplitItems("").empty());
     EXPECT_EQ(motion::SplitItems("1,,2").size(), 3u);

@@ -71,8 +71,8 @@ TEST_F(Runner, RectilinearArgumentsWithADecimalCommaInTheOneNumber) {
     EXPECT_EQ(rec.Last(), "SolvePQConditions(2,0.5)");
     for (const char* t : {"", "a = 1", "a = 1, xi = 2", "a=1,ti=2,tf=3,xi=4,xf=5"})
         RunExpecting(1, t, "El número de datos debe ser 3 ó 4.");
-    Run(1, "A = 3, xi = 12, xf = 23");
-    EXPECT_EQ(rec.Last(), "ApplyIntervalEqns(E,E,E,E,'12','23',E,E,E,E)");
+    Run(1, "a = 3, xi = 12, xf = 23");
+    EXPECT_EQ(rec.Last(), "ApplyIntervalEqns('3',E,E,E,'12','23',E,E,E,E)");
     RunExpecting(1, "a = 3, xi = 12, 23",
                  "No puedo leer el dato \"23\". Escribe en la casilla cada dato como un nombre, \"=\" y un número, "
                  "separados por comas y con punto decimal (por ejemplo: a = 3, xi = 12, xf = 23, dt = 6).");

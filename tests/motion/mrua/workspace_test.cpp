@@ -239,24 +239,30 @@ TEST_F(MruaWorkspace, TheIntervalListReadsTheInitialNamesAndNamesWhatItCannotRea
     run("x0 = 1, xf = 9, v0 = 0, vf = 4");
     EXPECT_TRUE(Result().contains("a = 1, Δt = 4")) << Result().toStdString();
 
-    const std::string form =
+    const std::string how =
         "\". Escribe en la casilla cada dato como un nombre, \"=\" y un número, separados por comas y con punto "
         "decimal (por ejemplo: a = 3, xi = 12, xf = 23, dt = 6).";
     const std::string comma = std::string("\r\n") + rt::kDecimalCommaHint;
+    const std::string names =
+        "\". Los nombres que conozco son a, ti, tf, dt, xi, xf, dx, vi, vf y dv (t0, x0 y v0 valen por ti, xi y vi).";
     const struct {
         const char* text;
         std::string box;
     } refused[] = {
-        {"ti = 0, tf = 1/0, vi = 2, vf = 10", "No puedo leer el dato \"tf = 1/0" + form},
-        {"ti = 0, tf = cuatro, vi = 2", "No puedo leer el dato \"tf = cuatro" + form},
-        {"ti = 0, 4, vi = 2, vf = 10", "No puedo leer el dato \"4" + form},
-        {"ti = 0, tf = 4,5, a = 3", "No puedo leer el dato \"5" + form + comma},
+        {"ti = 0, tf = 1/0, vi = 2, vf = 10", "No puedo leer el dato \"tf = 1/0" + how},
+        {"ti = 0, tf = cuatro, vi = 2", "No puedo leer el dato \"tf = cuatro" + how},
+        {"ti = 0, 4, vi = 2, vf = 10", "No puedo leer el dato \"4" + how},
+        {"ti = 0, tf = 4,5, a = 3", "No puedo leer el dato \"5" + how + comma},
         {"ti = 0, tf = 4,5, vi = 2, vf = 10", "El número de datos debe ser 3 ó 4." + comma},
+        {"ti = 0, tf = 4, vo = 2, a = 3", "No conozco el nombre del dato \"vo = 2" + names},
+        {"A = 3, xi = 12, xf = 23", "No conozco el nombre del dato \"A = 3" + names},
     };
     for (const auto& r : refused) {
+        form().rtbCalc->SetText(QString());
         dialogs.Answer(MsgResult::OK);
         run(r.text);
         EXPECT_EQ(LastPrompt().toStdString(), r.box) << r.text;
+        EXPECT_EQ(Result(), "") << r.text;  // no half result under the box
     }
 }
 
