@@ -107,6 +107,9 @@ void Motion::FillMruaCbo(shell::WorkspaceId mode) {
     for (const char* s : mode == shell::kRectilinearWorkspace ? kMruaProcs : kParabProcs)
         panel_.cboProcs->AddItem(QString::fromUtf8(s));
     panel_.cboProcs->FitToEntries();
+    // The new list has no entry chosen: the help of the other tool's listed
+    // procedure must not stay drawn under it.
+    panel_.picArgs2->Cls();
 }
 
 // Sets the code of list entry `index` for the workspace and arms it; a

@@ -116,6 +116,22 @@ TEST_F(CatalogueTest, ListedChoicesArmTheirControls) {
     EXPECT_FALSE(p.txtProcs->isHidden());
 }
 
+// The listed help belongs to the tool shown: a change of motion tool does
+// not leave the other tool's help drawn under its empty list.
+TEST_F(CatalogueTest, ListedHelpDoesNotCarryOverToTheOtherMotionTool) {
+    const struct { int from, entry, to; } cases[] = {{4, 7, 5}, {5, 4, 4}};  // link of segments; inclined plane
+    for (const auto& c : cases) {
+        Open(c.from);
+        m().panel().tabMrua->SetTab(2);
+        Choose(c.entry);
+        ASSERT_FALSE(HelpTexts(m().panel().picArgs2).empty()) << c.from;
+        Open(c.to);
+        m().panel().tabMrua->SetTab(2);
+        EXPECT_TRUE(HelpTexts(m().panel().picArgs2).empty())
+            << c.to << ": " << HelpTexts(m().panel().picArgs2)[0].toStdString();
+    }
+}
+
 TEST_F(CatalogueTest, ListedEntriesAndHelpWriteTheirSymbols) {
     Open(5);
     auto& p = m().panel();
