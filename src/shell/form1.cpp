@@ -615,6 +615,9 @@ void Form1::SetupWorkspace(int index) {
         panels.lblVorF->SetForeColor(look.caption);
         PlaceFraExpr(0);
         PlacefraDirec(1);
+        // The vector procedures enter directions on the frame, whatever
+        // state particle statics left it in.
+        fraDirec->setEnabled(true);
         break;
     case 1:
         motion.ShowPic1(true);
@@ -625,6 +628,7 @@ void Form1::SetupWorkspace(int index) {
         PlaceFraExpr(1);
         fraExpr->show();
         PlacefraDirec(0);
+        fraDirec->setEnabled(services_.particle->TakesForces());
         if (!again) panels.txtVector->SetText(QString());
         break;
     case 2:

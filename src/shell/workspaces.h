@@ -128,6 +128,10 @@ public:
     virtual bool SolveForcesFromGrid(const std::vector<std::string>& texts) = 0;
     // Forces are entered.
     virtual bool HasProblem() const = 0;
+    // False while a solution is shown: the direction frame takes no new
+    // force then. The calculator's vector procedures use the same frame, so
+    // the switch opens it there and gives it this state back on return.
+    virtual bool TakesForces() const = 0;
 };
 
 class RigidStaticsServices {

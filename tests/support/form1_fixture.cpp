@@ -107,6 +107,7 @@ public:
         log_.Add("SolveForcesFromGrid");
         return in_->SolveForcesFromGrid(texts);
     }
+    bool TakesForces() const override { return in_->TakesForces(); }
 
 private:
     std::unique_ptr<shell::ParticleStaticsServices> in_;

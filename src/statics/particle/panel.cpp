@@ -161,8 +161,13 @@ std::string ParticleStatics::Solve() {
     return out.msg;
 }
 
+void ParticleStatics::SetTakesForces(bool on) {
+    takesForces_ = on;
+    form_->fraDirec->setEnabled(on);
+}
+
 void ParticleStatics::SetSolvedState(bool solved) {
-    form_->fraDirec->setEnabled(!solved);
+    SetTakesForces(!solved);
     panel_.cmdParts[0]->setEnabled(!solved);
     panel_.cmdParts[1]->setEnabled(solved);
     panel_.cmdParts[2]->setEnabled(solved);
@@ -249,7 +254,7 @@ void ParticleStatics::PutSolutionInTable() {
     panel_.cmdParts[0]->setEnabled(true);
     panel_.cmdParts[0]->SetFocus();  // not on to "Empezar un problema nuevo"
     for (int i : {1, 2, 5, 6}) panel_.cmdParts[i]->setEnabled(false);
-    form_->fraDirec->setEnabled(true);
+    SetTakesForces(true);
     shell::WriteResults(*form_->rtbCalc, lines);
 }
 
@@ -292,7 +297,7 @@ void ParticleStatics::StartNewProblem() {
                      plat::MsgResult::No) != plat::MsgResult::Yes)
         return;
     st.ClearForces();
-    form_->fraDirec->setEnabled(true);
+    SetTakesForces(true);
     gd.ClearCells();
     ArrangeGdEqui();
     gd.SetRows(1);

@@ -57,6 +57,7 @@ public:
     // The calculator's particle procedure: the forces of the selected cells.
     bool SolveForcesFromGrid(const std::vector<std::string>& texts) override;
     bool HasProblem() const override;
+    bool TakesForces() const override { return takesForces_; }
 
     const Panel& panel() const { return panel_; }
 
@@ -69,9 +70,12 @@ private:
     // Empties the table and the grid, leaving the bare axes.
     void ClearAll(double rot);
     void SetSolvedState(bool solved);
+    // Opens or closes the direction frame to new forces.
+    void SetTakesForces(bool on);
 
     shell::Form1* form_ = nullptr;
     Panel panel_;
+    bool takesForces_ = true;
 };
 
 std::unique_ptr<shell::ParticleStaticsServices> MakeParticleStatics();

@@ -179,6 +179,20 @@ TEST_F(ParticlePanel, SolveRestoreAndUpdate) {
     EXPECT_TRUE(lines.contains(QStringLiteral(" 150)")));
 }
 
+TEST_F(ParticlePanel, ASolutionShownHereLeavesTheCalculatorsDirectionFrameOpen) {
+    EnterAll({"v-100", "s30x,T1", "p45x,T2"});
+    Button(0).Press();
+    ASSERT_EQ(States(), "d011001");
+    PressToolbar(1);
+    form().Services().calculator->ChooseBarGroup(7);  // the vector procedures
+    ASSERT_TRUE(form().fraDirec->isVisible());
+    EXPECT_TRUE(Vector().isEnabled());
+    EXPECT_TRUE(form().panels.picClock->isEnabled());
+    // Back here the solution is still shown: no new force is taken.
+    PressToolbar(2);
+    EXPECT_EQ(States(), "d011001");
+}
+
 TEST_F(ParticlePanel, ARefusedSolutionChangesNoButton) {
     EnterAll({"p45x,T", "h-10", "v-10"});
     dialogs.Answer(MsgResult::OK);

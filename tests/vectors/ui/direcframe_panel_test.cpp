@@ -64,6 +64,7 @@ struct ParticleDouble : shell::ParticleStaticsServices {
     void AddParticleForce() override { ++added; }
     bool SolveForcesFromGrid(const std::vector<std::string>&) override { return true; }
     bool HasProblem() const override { return false; }
+    bool TakesForces() const override { return true; }
     int added = 0;
 };
 
