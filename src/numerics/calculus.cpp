@@ -90,21 +90,6 @@ struct Stretch {
 // true value, per unit of the sum of their sizes.
 constexpr double kRoundingNoise = 1e-13;
 
-double Ulp(double x) { return std::nextafter(x, std::numeric_limits<double>::infinity()) - x; }
-
-// Where the integral is cut at a jump, and where the values on either side
-// are taken: at its bound (2 for BAR(X,2,4), not the 2 - 5E-13 at which the
-// value changes because BAR rounds its argument to 12 decimals: the sliver
-// between them is rounding, and the load is meant to start at the bound), with
-// the values taken beyond both.
-struct Cut {
-    double at, below, above;
-};
-Cut CutAt(const Jump& j) {
-    const double nudge = 16 * Ulp(std::max(std::fabs(j.bound), std::fabs(j.at)));
-    return {j.bound, std::min(j.bound, j.at) - nudge, std::max(j.bound, j.at) + nudge};
-}
-
 // Simpson's rule on [a, b] from successive trapezoid refinements (at most
 // 10), tested from the sixth (32 intervals). The allowance is eps times the
 // size of the integrand there, so that scaling f scales the answer with the
@@ -347,20 +332,12 @@ bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
     // The stretches between the places where the formula jumps or changes
     // its law, each integrated alone: Simpson's rule is then exact on
     // piecewise polynomials, and no load falls between sample points.
-    std::vector<Cut> cuts{{A, A, A}};
-    Cut last{B, B, B};
-    if (const auto first = e.Variable(1))
-        for (const Jump& jump : Jumps(e, first->Name, A, B)) {
-            const Cut cut = CutAt(jump);
-            if (cut.at >= B) {
-                last.below = std::min(last.below, cut.below);
-            } else if (cut.at <= cuts.back().at) {
-                cuts.back().above = std::max(cuts.back().above, cut.above);
-            } else {
-                cuts.push_back(cut);
-            }
-        }
-    cuts.push_back(last);
+    // A cut at A or B bounds where the end's stretch is read; the ends are
+    // cuts in any case.
+    std::vector<Cut> cuts;
+    if (const auto first = e.Variable(1)) cuts = Cuts(e, first->Name, A, B);
+    if (cuts.empty() || cuts.front().at > A) cuts.insert(cuts.begin(), Cut{A, A, A});
+    if (cuts.back().at < B) cuts.push_back(Cut{B, B, B});
     double total = 0, error = 0, size = 0;
     bool met = true;
     for (size_t i = 0; i + 1 < cuts.size(); ++i) {

@@ -233,6 +233,26 @@ std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, do
     return jumps;
 }
 
+std::vector<Cut> Cuts(const CExpression& e, std::string_view var, double a, double b) {
+    const double lo = std::min(a, b), hi = std::max(a, b);
+    std::vector<Cut> cuts;
+    for (const Jump& j : Jumps(e, var, lo, hi)) {
+        const double at = std::clamp(j.bound, lo, hi), nudge = 16 * Ulp(std::max(std::fabs(at), std::fabs(j.at)));
+        cuts.push_back({at, std::min(at, j.at) - nudge, std::max(at, j.at) + nudge});
+    }
+    std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
+    std::vector<Cut> merged;
+    for (const Cut& c : cuts) {
+        if (!merged.empty() && merged.back().at == c.at) {
+            merged.back().below = std::min(merged.back().below, c.below);
+            merged.back().above = std::max(merged.back().above, c.above);
+        } else {
+            merged.push_back(c);
+        }
+    }
+    return merged;
+}
+
 std::vector<double> JumpPoints(const CExpression& e, std::string_view var, double a, double b) {
     std::vector<double> points;
     const double lo = std::min(a, b), hi = std::max(a, b);

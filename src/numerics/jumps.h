@@ -42,4 +42,15 @@ struct Jump {
 };
 std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, double b);
 
+// Where an integral over [a, b] (either order) is cut, ascending: at each
+// jump's bound, kept inside [a, b] (a jump at an end only bounds where that
+// end's stretch is read), with the formula read up to `below` on the lower
+// side and from `above` on the upper one, a few units in the last place
+// beyond both the bound and where the value changes, so that each side takes
+// its own law. Jumps that share a bound make one cut.
+struct Cut {
+    double at = 0, below = 0, above = 0;
+};
+std::vector<Cut> Cuts(const CExpression& e, std::string_view var, double a, double b);
+
 }  // namespace num

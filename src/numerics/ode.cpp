@@ -31,9 +31,6 @@ constexpr double kHugeError = 1e100;
 // state, before it is integrated, and where it changed there no step is
 // longer than the interval over kChangingSteps.
 constexpr int kScanCells = 1000, kChangingSteps = 100;
-// The ends of a stretch between two jumps are read this many units in the
-// last place beyond the jump, so that each end takes the law of the stretch.
-constexpr double kInsideUlps = 4;
 // The tolerance of the integrals: their values are shown in full, so they
 // are taken well beyond the accuracy promised.
 constexpr double kIntegralEps = 1e-7;
@@ -48,42 +45,10 @@ constexpr double kSuspectShare = 0.1, kCheckTighter = 30;
 constexpr int kMaxTableSteps = 10000000;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-double Ulp(double x) {
-    const double m = std::fabs(x);
-    return std::nextafter(m, kInfinity) - m;
-}
-
-// A point where the law may jump as its first variable, t, moves: the
-// interval is cut at the bound the jump comes from (7 for BAR(X,7,7.5)), and
-// the law is read up to `below` on one side and from `above` on the other,
-// beyond both the bound and the point where the value changes (BAR rounds
-// its argument to 12 decimals), so that each side takes its own law and the
-// sliver of rounding between them is no part of the load.
-struct Cut {
-    double at = 0, below = 0, above = 0;
-};
-
-// The cuts of the law in [a, b], ascending. A cut at a or b is a jump whose
-// sliver reaches into the interval from its end: it only bounds where the
-// end's stretch is read.
+// The cuts of the law in [a, b] along its first variable, t.
 std::vector<Cut> LawCuts(const CExpression& law, double a, double b) {
-    std::vector<Cut> cuts;
-    if (law.VariablesCount() == 0) return cuts;
-    for (const Jump& j : Jumps(law, law.Variable(1)->Name, a, b)) {
-        const double at = std::clamp(j.bound, a, b), lo = std::min(at, j.at), hi = std::max(at, j.at);
-        cuts.push_back({at, lo - kInsideUlps * Ulp(lo), hi + kInsideUlps * Ulp(hi)});
-    }
-    std::sort(cuts.begin(), cuts.end(), [](const Cut& x, const Cut& y) { return x.at < y.at; });
-    std::vector<Cut> merged;
-    for (const Cut& c : cuts) {
-        if (!merged.empty() && merged.back().at == c.at) {
-            merged.back().below = std::min(merged.back().below, c.below);
-            merged.back().above = std::max(merged.back().above, c.above);
-        } else {
-            merged.push_back(c);
-        }
-    }
-    return merged;
+    if (law.VariablesCount() == 0) return {};
+    return Cuts(law, law.Variable(1)->Name, a, b);
 }
 
 // The part of [a, b] (either order) where the law is read: beyond the cuts
