@@ -18,6 +18,7 @@
 #include "platform/richpane.h"
 #include "platform/tabstrip.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/numtext.h"
 #include "runtime/scopeguard.h"
 #include "shell/defaults.h"
@@ -120,8 +121,9 @@ void Calculator::cmdCalculate_Click() {
             g.ProcedureGroup = shell::kEquationGroup;
             g.ProcedureCode = 9;
             panel_.cmdCalculate->Press();
-        } else if (RunDriver(route, req) == DriverEnd::Quit) {
-            return;
+        } else {
+            rt::FaultPoint("calculator driver");
+            if (RunDriver(route, req) == DriverEnd::Quit) return;
         }
 
         // Common end.

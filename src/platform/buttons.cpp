@@ -106,7 +106,7 @@ int CheckBox::Value() const {
 }
 
 void CheckBox::SetValue(int value) {
-    if (value < 0 || value > 2) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(value, 0, 2, "check box value");
     if (value == Value()) return;
     if (value == 2) setTristate(true);
     setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);

@@ -83,7 +83,7 @@ public:
     void SetForeColor(rt::ColorRef color);
     // 0 unticked, 1 ticked, 2 greyed.
     int Value() const;
-    void SetValue(int value);  // another value throws rt::RuntimeError
+    void SetValue(int value);  // only the program sets it: another value is an rt::ProgramFault
     bool SetFocus() { return FocusControl(this); }
 
     std::function<void()> Click;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <stdexcept>
 #include <utility>
@@ -54,17 +55,67 @@ void Count(MsgButtons buttons) {
 
 long long NoticesShown() { return g_notices; }
 
+namespace {
+
+int g_open = 0;
+struct Waiting {
+    QPointer<QObject> context;
+    std::function<void()> step;
+};
+std::vector<Waiting> g_waiting;
+
+// Queues the step; if a box is open when its turn comes (a modal box's own
+// loop ran it), it waits again for the last box to close.
+void Queue(Waiting w) {
+    if (!w.context) return;
+    QObject* context = w.context;
+    QMetaObject::invokeMethod(
+        context,
+        [w = std::move(w)]() mutable {
+            if (g_open > 0) {
+                g_waiting.push_back(std::move(w));
+                return;
+            }
+            w.step();
+        },
+        Qt::QueuedConnection);
+}
+
+// Counts a box while it is open; the last one to close lets the waiting
+// steps go on.
+class OpenBox {
+public:
+    OpenBox() { ++g_open; }
+    ~OpenBox() {
+        if (--g_open > 0) return;
+        std::vector<Waiting> ready;
+        ready.swap(g_waiting);
+        for (Waiting& w : ready) Queue(std::move(w));
+    }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+};
+
+}  // namespace
+
+int BoxesOpen() { return g_open; }
+
+void AfterOpenBoxes(QObject* context, std::function<void()> step) { Queue({context, std::move(step)}); }
+
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title) {
     Count(buttons);
+    const OpenBox open;
     return CurrentDialogService().ShowMessage(prompt, buttons, WithTitle(title));
 }
 
 MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgResult defaultButton) {
     Count(buttons);
+    const OpenBox open;
     return CurrentDialogService().ShowMessageWithDefault(prompt, buttons, WithTitle(title), defaultButton);
 }
 
 QString InputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    const OpenBox open;
     return CurrentDialogService().ShowInput(prompt, WithTitle(title), defaultText);
 }
 

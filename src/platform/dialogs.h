@@ -4,6 +4,9 @@
 // modal Qt boxes with Spanish buttons, in tests a scripted double that
 // answers from a queue and records what was shown.
 #include <QString>
+#include <functional>
+
+class QObject;
 
 namespace plat {
 
@@ -50,6 +53,13 @@ MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title
 long long NoticesShown();
 // An input box; an empty title gives the application's title. Cancel gives "".
 QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
+// How many boxes are open now (a box shown from within another counts too).
+int BoxesOpen();
+// Runs `step` in a later turn of the event loop, when no box is open: a
+// modal box turns the loop while it waits for its answer, and a box the
+// step shows must come after it, not on top of it. Nothing runs once
+// `context` is gone.
+void AfterOpenBoxes(QObject* context, std::function<void()> step);
 
 // The modal Qt boxes ("Aceptar", "Cancelar", "Sí", "No"). On the headless
 // test platform no box can be answered, so showing one there throws

@@ -24,7 +24,7 @@ QWidget* TabStrip::AddPage(const QString& caption) {
 }
 
 void TabStrip::SetTab(int i) {
-    if (i < 0 || i >= count()) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(i, 0, count() - 1, "tab");
     // A change from code runs Click here, unguarded, so its errors reach the
     // caller; PageChanged guards only the user's choice of a tab.
     const int before = currentIndex();

@@ -26,7 +26,7 @@ public:
     int Tabs() const { return count(); }
 
     int Tab() const { return currentIndex(); }
-    void SetTab(int i);  // out of range throws rt::RuntimeError
+    void SetTab(int i);  // only the program picks a tab: out of range is an rt::ProgramFault
 
     QString TabCaption(int i) const { return tabText(i); }
     void SetTabCaption(int i, const QString& caption) { setTabText(i, caption); }

@@ -19,7 +19,7 @@ UpDown::UpDown(const QString& name, QWidget* parent) : QAbstractSpinBox(parent) 
 }
 
 void UpDown::SetRange(int min, int max) {
-    if (min > max) rt::Raise(rt::ErrorCode::InvalidCall);
+    if (min > max) rt::Fault("up-down range " + std::to_string(min) + " > " + std::to_string(max));
     min_ = min;
     max_ = max;
     value_ = std::clamp(value_, min_, max_);
@@ -28,7 +28,7 @@ void UpDown::SetRange(int min, int max) {
 void UpDown::SetBuddy(TextBox* buddy) { buddy_ = buddy; }
 
 void UpDown::SetValue(int v) {
-    if (v < min_ || v > max_) rt::Raise(rt::ErrorCode::InvalidCall);
+    rt::ExpectIndex(v, min_, max_, "up-down value");
     Apply(v);
 }
 

@@ -19,7 +19,7 @@ public:
     explicit UpDown(const QString& name = QString(), QWidget* parent = nullptr);
 
     int Value() const { return value_; }
-    void SetValue(int v);  // outside Min..Max throws rt::RuntimeError
+    void SetValue(int v);  // only the program sets it: outside Min..Max is an rt::ProgramFault
     int Min() const { return min_; }
     int Max() const { return max_; }
     void SetRange(int min, int max);

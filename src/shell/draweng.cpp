@@ -4,6 +4,7 @@
 
 #include "numerics/mathutil.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "shell/drawpicture.h"
 #include "vectors/clock.h"
 
@@ -74,10 +75,18 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
     const double L = Sng(length * st.DrawScale);
     const Direction d{st.DirAngle, st.DirCos, st.DirSin, st.Dir90Cos, st.Dir90Sin};
 
-    const rt::ColorRef oldFore = pic.ForeColor(), oldFill = pic.FillColor();
-    const int oldFillStyle = pic.FillStyle(), oldDrawStyle = pic.DrawStyle();
-    const std::string oldFont = pic.FontName();
-    const double oldSize = pic.FontSize();
+    // The picture's colours, fill, line style and font come back on every
+    // way out, an overflow of a stroke too.
+    rt::ScopeGuard restore([&pic, oldFore = pic.ForeColor(), oldFill = pic.FillColor(),
+                            oldFillStyle = pic.FillStyle(), oldDrawStyle = pic.DrawStyle(),
+                            oldFont = pic.FontName(), oldSize = pic.FontSize()] {
+        pic.SetForeColor(oldFore);
+        pic.SetFillStyle(oldFillStyle);
+        pic.SetDrawStyle(oldDrawStyle);
+        pic.SetFillColor(oldFill);
+        pic.SetFontName(oldFont);
+        pic.SetFontSize(oldSize);
+    });
     pic.SetDrawStyle(DrawCanvas::kLineSolid);
 
     const ArrowPoints a = ArrowGeometry({st.PenX, st.PenY}, L, fromPen, d, headSize);
@@ -115,13 +124,6 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
     ReadPen(pic);
 
     if (registerIt) RegisterShape(st, "Flecha", NextShapeNumber(st.ArrowShapeCount), a.tail.x, a.tail.y, L, L);
-
-    pic.SetForeColor(oldFore);
-    pic.SetFillStyle(oldFillStyle);
-    pic.SetDrawStyle(oldDrawStyle);
-    pic.SetFillColor(oldFill);
-    pic.SetFontName(oldFont);
-    pic.SetFontSize(oldSize);
 }
 
 void DrawArrowBetween(DrawCanvas& pic, double x1, double y1, double x2, double y2, int penMode, bool filledHead,

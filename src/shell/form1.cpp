@@ -25,6 +25,7 @@
 #include "platform/tabstrip.h"
 #include "platform/textbox.h"
 #include "runtime/errors.h"
+#include "runtime/faultpoint.h"
 #include "runtime/scopeguard.h"
 #include "runtime/variant.h"
 #include "shell/defaults.h"
@@ -291,6 +292,7 @@ bool Form1::RunLoadStep() {
     case 9: PrepareLoadedPanels(); break;
     default: rt::Fault("Form1: no load step " + std::to_string(step));
     }
+    rt::FaultPoint("load step");
     stop.Keep();
     return loadPending_;
 }
@@ -298,18 +300,15 @@ bool Form1::RunLoadStep() {
 void Form1::StopLoad() {
     loadPending_ = false;
     loadStopped_ = true;
-    // The failure goes on to the guard, which reports it; then, in the
-    // loop's next turn, the student is told the program cannot go on
-    // without the rest of its load, and it ends.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            plat::Guarded([this] {
-                plat::MsgBox(kLoadStoppedText, plat::MsgButtons::OK, plat::kAppTitle);
-                QuitProgram();
-            });
-        },
-        Qt::QueuedConnection);
+    // The failure goes on to the guard, which reports it; then, once its
+    // box is answered, the student is told the program cannot go on without
+    // the rest of its load, and it ends.
+    plat::AfterOpenBoxes(this, [this] {
+        plat::Guarded([this] {
+            plat::MsgBox(kLoadStoppedText, plat::MsgButtons::OK, plat::kAppTitle);
+            QuitProgram();
+        });
+    });
 }
 
 void Form1::FinishPanels() {
@@ -521,6 +520,7 @@ void Form1::ShowWorkspace(int index) {
             services_.help->FillHelpCbo(g.WorkspaceMode);
         }
         SetupWorkspace(index);
+        rt::FaultPoint("workspace switch");
         keep.Keep();
     } catch (const rt::RuntimeError& e) {
         // The student is told the choice failed.
@@ -539,6 +539,7 @@ void Form1::KeepShownWorkspace(WorkspaceId mode, int index, bool welcome) {
     if (g.WorkspaceMode == mode) return;  // nothing was switched yet
     g.WorkspaceMode = mode;
     if (mode == kNoWorkspace) {
+        LastWorkspaceIndex = index;
         SetWorkspacePanels(-1);
         fraExpr->hide();
         tabCalc->hide();

@@ -97,7 +97,7 @@ ClockPt ClockCellCentre(const ClockLattice& lattice, int cell) {
 }
 
 ClockPick ClockCellPick(int cell) {
-    rt::CheckIndex(cell, 1, kClockCellCount);
+    rt::ExpectIndex(cell, 1, kClockCellCount, "clock cell picked");
     switch (cell) {
     case 13: return {10, true};
     case 14: return {2, true};
@@ -110,7 +110,7 @@ ClockPick ClockCellPick(int cell) {
 bool IsAxisHour(int hour) { return hour == 3 || hour == 6 || hour == 9 || hour == 12; }
 
 int ClockReferenceHour(int hour) {
-    rt::CheckIndex(hour, 1, 12);
+    rt::ExpectIndex(hour, 1, 12, "clock hour");
     static constexpr int ref[13] = {0, 12, 3, 3, 3, 6, 6, 6, 9, 9, 9, 12, 12};
     return ref[hour];
 }

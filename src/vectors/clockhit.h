@@ -66,12 +66,15 @@ struct ClockPick {
     int hour = 0;
     bool corner = false;
 };
+// The cell is the hit test's or the program's: outside 1..16 is an
+// rt::ProgramFault.
 ClockPick ClockCellPick(int cell);
 
 // Hours 3, 6, 9 and 12.
 bool IsAxisHour(int hour);
 // The axis hour from which an hour's acute angle is measured (1 -> 12,
-// 2 -> 3, 4 -> 3, 5 -> 6, ...); an axis hour is its own.
+// 2 -> 3, 4 -> 3, 5 -> 6, ...); an axis hour is its own. Hours outside
+// 1..12 are a program fault.
 int ClockReferenceHour(int hour);
 // hour + k on the clock face, 12 in place of 0.
 int ClockHourPlus(int hour, int k);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc_fixture.h"
+#include "support/fault_point.h"
 #include "platform/mousepointer.h"
 #include "runtime/errors.h"
 #include "shell/writer.h"
@@ -187,10 +188,14 @@ TEST_F(DispatchTest, ANestedRunThatFaultsGivesTheGroupBack) {
         Fill(1, 1, 2, {"0", "1"});
         Select(1, 1, 1, 2);
         num::SetAngleUnit(degrees);
-        onNumeric = [](const calc::CalcRequest&) -> calc::DriverEnd { rt::Fault("driver broke"); };
-        EXPECT_THROW(Calculate(), rt::ProgramFault) << c.group;
+        {
+            testsupport::ArmedFaultPoint fault("calculator driver");
+            EXPECT_THROW(Calculate(), rt::ProgramFault) << c.group;
+        }
+        EXPECT_TRUE(seen.empty()) << c.group;  // the fault came before the driver
         EXPECT_EQ(G().ProcedureGroup, c.group);
         EXPECT_EQ(num::AngleFactor, degrees) << c.group;
+        EXPECT_EQ(plat::Screen::MousePointer(), 0) << c.group;
         ChooseCell(1);
         EXPECT_EQ(G().ProcedureCode, c.firstCode) << c.group;
     }

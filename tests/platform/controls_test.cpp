@@ -202,7 +202,7 @@ TEST_F(Shown, CheckBoxClickOnChangeOnly) {
     EXPECT_EQ(log, "10");
     QTest::mouseClick(chk, Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_EQ(log, "101");
-    EXPECT_THROW(chk->SetValue(3), rt::RuntimeError);
+    EXPECT_THROW(chk->SetValue(3), rt::ProgramFault);  // only the program sets it
 }
 
 TEST_F(Shown, ListBoxSelectionsFromCodeAndUser) {

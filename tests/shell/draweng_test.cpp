@@ -512,6 +512,33 @@ TEST_F(DrawEngTest, FilledHeadsLandWhereTheArrowIsOnAnyPictureHeight) {
     }
 }
 
+// An arrow too long for the picture stops with an overflow at its head or
+// shaft; the picture's colours, fill, line style and font are as before, so
+// what is drawn next is not red and filled.
+TEST_F(DrawEngTest, AnArrowThatOverflowsLeavesThePicturesSettingsAsTheyWere) {
+    for (const bool filled : {true, false}) {
+        SCOPED_TRACE(filled);
+        plat::Picture p("pic");
+        p.resize(200, 150);
+        p.ScaleYUp();
+        p.Cls();
+        p.SetForeColor(rt::kBlue);
+        p.SetFillColor(rt::kGreen);
+        p.SetFillStyle(plat::FillStyle::Transparent);
+        p.SetDrawStyle(plat::DrawStyle::Dot);
+        p.SetFontName("Arial");
+        p.SetFontSize(9);
+        MoveTo(p, 40, 60, false);
+        EXPECT_THROW(DrawArrow(p, 1e9, true, filled, kPenAtTip, false, rt::kRed, "F", 3, 3, 0), rt::RuntimeError);
+        EXPECT_EQ(p.ForeColor(), rt::kBlue);
+        EXPECT_EQ(p.FillColor(), rt::kGreen);
+        EXPECT_EQ(p.FillStyle(), plat::FillStyle::Transparent);
+        EXPECT_EQ(p.DrawStyle(), plat::DrawStyle::Dot);
+        EXPECT_EQ(p.FontName(), "Arial");
+        EXPECT_EQ(p.FontSize(), 9);
+    }
+}
+
 TEST_F(DrawEngTest, ArrowsInEveryHourOnAPicture) {
     plat::Picture p("pic");
     p.resize(397, 385);

@@ -32,6 +32,7 @@
 #include "shell/draweng.h"
 #include "shell/toolbar.h"
 #include "shell/welcome.h"
+#include "support/fault_point.h"
 #include "support/form1_fixture.h"
 #include "support/grab.h"
 #include "support/reset_state.h"
@@ -238,33 +239,20 @@ TEST_F(InputDuringTheLoad, ACloseEndsTheProgramWithoutAQuestion) {
     EXPECT_TRUE(dialogs.Shown().empty());
 }
 
-// Rigid-body statics whose panels cannot be built: the services of the
-// program but for a fault in BuildPanels.
-class RigidThatCannotBuild : public shell::RigidStaticsServices {
-public:
-    explicit RigidThatCannotBuild(std::unique_ptr<shell::RigidStaticsServices> in) : in_(std::move(in)) {}
-    void BuildPanels(shell::Form1&) override { rt::Fault("rigid-body panels not built"); }
-    void ArrangeGd1() override { in_->ArrangeGd1(); }
-    void RestoreDCLCtrls() override { in_->RestoreDCLCtrls(); }
-    bool HasProblem() const override { return in_->HasProblem(); }
-
-private:
-    std::unique_ptr<shell::RigidStaticsServices> in_;
-};
-
 // A step of the load that fails stops the load, whether the paint's queued
 // steps or a toolbar press ran it: no later step runs on the panels it
 // should have built, the fault is reported, then the student is told and
-// the program ends; a press that comes meanwhile switches to nothing.
+// the program ends; a press that comes meanwhile switches to nothing. The
+// boxes come one after the other, though each turns the loop while open.
 TEST(StoppedLoad, AFailedStepStopsTheLoadSaysSoAndEndsTheProgram) {
     for (const bool byPress : {false, true}) {
         testsupport::ResetAllState();
         plat::SetDataFolder(QStringLiteral(TELUVAR_SOURCE_DIR "/data"));
         testsupport::DialogScript dialogs;
+        dialogs.TurnLoopWhileOpen();
         testsupport::CallLog log;
-        shell::Workspaces services = testsupport::RecordingServices(log);
-        services.rigid = std::make_unique<RigidThatCannotBuild>(std::move(services.rigid));
-        shell::Form1 form(std::move(services));
+        testsupport::ArmedFaultPoint fault("load step");
+        shell::Form1 form(testsupport::RecordingServices(log));
         int ended = 0;
         form.EndProgram = [&ended] { ++ended; };
         form.Form_Load();
@@ -283,6 +271,7 @@ TEST(StoppedLoad, AFailedStepStopsTheLoadSaysSoAndEndsTheProgram) {
         ASSERT_EQ(dialogs.Shown().size(), 2u) << byPress;
         EXPECT_EQ(dialogs.Shown()[0].prompt, QString::fromUtf8(plat::kInternalFault));
         EXPECT_EQ(dialogs.Shown()[1].prompt, shell::kLoadStoppedText);
+        EXPECT_EQ(dialogs.Shown()[1].openBeneath, 0) << byPress;
         EXPECT_EQ(ended, 1);
         EXPECT_FALSE(form.isVisible());
 
@@ -998,16 +987,23 @@ TEST_F(Form1Test, AFailedFirstSwitchKeepsTheWelcomePage) {
 // switch undone first: what was shown before, the welcome page or a
 // workspace, is shown again, and the next press works.
 TEST_F(Form1Test, ASwitchStoppedByAFaultIsUndone) {
-    FaultOn("AdaptCtrls");
-    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    const int lastIndex = form().LastWorkspaceIndex;
+    {
+        testsupport::ArmedFaultPoint fault("workspace switch");
+        EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    }
     EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kNoWorkspace);
     EXPECT_TRUE(form().WelcomeShown);
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
+    EXPECT_FALSE(form().tabCalc->isVisible());
+    EXPECT_EQ(form().LastWorkspaceIndex, lastIndex);
 
     PressToolbar(1);
     const QPoint highlight = form().shpTools->pos();
-    FaultOn("AdaptCtrls");
-    EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    {
+        testsupport::ArmedFaultPoint fault("workspace switch");
+        EXPECT_THROW(PressToolbar(4), rt::ProgramFault);
+    }
     EXPECT_EQ(shell::Shared().WorkspaceMode, shell::kCalculatorWorkspace);
     EXPECT_FALSE(Find<QWidget>("fraTable")->isVisible());
     EXPECT_TRUE(Find<QWidget>("fraCalc")->isVisible());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 namespace testsupport {
 
 namespace {
@@ -44,6 +46,15 @@ DialogScript& DialogScript::AnswerInput(const QString& text) {
     return *this;
 }
 
+DialogScript& DialogScript::TurnLoopWhileOpen() {
+    turnLoop_ = true;
+    return *this;
+}
+
+void DialogScript::TurnLoop() const {
+    if (turnLoop_) QCoreApplication::processEvents();
+}
+
 plat::MsgResult DialogScript::ShowMessage(const QString& prompt, plat::MsgButtons buttons, const QString& title) {
     return ShowMessageWithDefault(prompt, buttons, title, plat::FirstButton(buttons));
 }
@@ -53,29 +64,34 @@ plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt, plat
     if (!Offers(buttons, defaultButton))
         ADD_FAILURE() << "default answer " << static_cast<int>(defaultButton)
                       << " is not a button of the box: " << prompt.toStdString();
-    shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString(), defaultButton});
+    shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString(), defaultButton, plat::BoxesOpen() - 1});
+    plat::MsgResult r = Fallback(buttons);
     if (queue_.empty() || !std::holds_alternative<plat::MsgResult>(queue_.front())) {
         ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": " << prompt.toStdString();
-        return Fallback(buttons);
+    } else {
+        r = std::get<plat::MsgResult>(queue_.front());
+        queue_.pop_front();
+        if (!Offers(buttons, r)) {
+            ADD_FAILURE() << "scripted answer " << static_cast<int>(r)
+                          << " is not a button of the box: " << prompt.toStdString();
+            r = Fallback(buttons);
+        }
     }
-    plat::MsgResult r = std::get<plat::MsgResult>(queue_.front());
-    queue_.pop_front();
-    if (!Offers(buttons, r)) {
-        ADD_FAILURE() << "scripted answer " << static_cast<int>(r)
-                      << " is not a button of the box: " << prompt.toStdString();
-        return Fallback(buttons);
-    }
+    TurnLoop();
     return r;
 }
 
 QString DialogScript::ShowInput(const QString& prompt, const QString& title, const QString& defaultText) {
-    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText, plat::MsgResult::OK});
+    shown_.push_back(Box{Kind::Input, title, prompt, plat::MsgButtons::OKCancel, defaultText, plat::MsgResult::OK,
+                         plat::BoxesOpen() - 1});
+    QString answer;
     if (queue_.empty() || !std::holds_alternative<QString>(queue_.front())) {
         ADD_FAILURE() << "unexpected input box \"" << title.toStdString() << "\": " << prompt.toStdString();
-        return QString();
+    } else {
+        answer = std::get<QString>(queue_.front());
+        queue_.pop_front();
     }
-    QString answer = std::get<QString>(queue_.front());
-    queue_.pop_front();
+    TurnLoop();
     return answer;
 }
 

@@ -33,6 +33,8 @@ public:
         // The button Enter would press (message boxes): the first one
         // unless the code named another.
         plat::MsgResult defaultButton = plat::MsgResult::OK;
+        // Boxes already open when this one was shown (it stood on top).
+        int openBeneath = 0;
     };
 
     DialogScript();
@@ -44,6 +46,10 @@ public:
     DialogScript& Answer(plat::MsgResult result);
     // Queues the answer of the next input box; "" stands for Cancel.
     DialogScript& AnswerInput(const QString& text);
+    // From now on each box turns the event loop before it is answered, as a
+    // modal box's own loop does while it waits: queued work runs with the
+    // box open.
+    DialogScript& TurnLoopWhileOpen();
 
     const std::vector<Box>& Shown() const { return shown_; }
     // Answers still queued.
@@ -60,6 +66,8 @@ private:
     std::deque<std::variant<plat::MsgResult, QString>> queue_;
     std::vector<Box> shown_;
     plat::DialogService* previous_ = nullptr;
+    bool turnLoop_ = false;
+    void TurnLoop() const;
 };
 
 }  // namespace testsupport

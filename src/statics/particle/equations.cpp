@@ -372,8 +372,10 @@ EquilibriumOutcome SolveParticleEquilibrium(ForceTable& forces, int decimals, co
             // One force of unknown magnitude and direction.
             const double x = -rt::Div(e.S[0], e.K1[0]);
             const double y = -rt::Div(e.S[1], e.K1[1]);
+            // The force parser writes a direction with a magnitude symbol as
+            // "F cos Q": anything shorter here is a fault of the program.
             const std::vector<std::string> w = Words(q1x);
-            if (w.size() < 3) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+            if (w.size() < 3) rt::Fault("direction term \"" + q1x + "\" is not magnitude, cos, angle");
             s.kind = Case::OneForce;
             s.name1 = w[0];
             s.name2 = w[2];

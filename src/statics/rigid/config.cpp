@@ -34,7 +34,11 @@ namespace rigid {
 plat::Picture& RigidStatics::pic1() { return *form_->pic1; }
 int RigidStatics::Decimals() const { return text::G().Decimals; }
 
-int RigidStatics::BodyNumber() const { return rt::CInt(rt::TextToNumber(plat::StdStr(panel_.lblBody->Caption()))); }
+int RigidStatics::BodyNumber() const {
+    if (chosenBody_ == 0) rt::Raise(rt::ErrorCode::TypeMismatch);
+    rt::ExpectIndex(chosenBody_, 1, kMaxSystems, "chosen body");
+    return chosenBody_;
+}
 
 void RigidStatics::DrawForces(const std::optional<int>& system) {
     DrawDCLForces(st_, pic1(), system, [] {
@@ -47,15 +51,16 @@ void RigidStatics::RedrawStructure() {
     DrawStructureFrame(st_, pic1());
     if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()));
     if (st_.ForceCount() > 0) {
-        const std::string body = TrimText(plat::StdStr(panel_.lblBody->Caption()));
-        DrawForces(body.empty() ? std::nullopt : std::optional<int>(BodyNumber()));
+        DrawForces(chosenBody_ == 0 ? std::nullopt : std::optional<int>(BodyNumber()));
     }
 }
 
-void RigidStatics::DrawSystem(const std::string& c) {
+void RigidStatics::DrawSystem(int system) {
+    rt::ExpectIndex(system, 1, kMaxSystems, "system drawn");
     if (st_.StatPointCount() > 0) DrawStructureFrame(st_, pic1());
-    if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()), c);
-    if (st_.ForceCount() > 0) DrawForces(rt::CInt(rt::TextToNumber(c)));
+    if (st_.LineCount() > 0)
+        DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()), std::to_string(system));
+    if (st_.ForceCount() > 0) DrawForces(system);
 }
 
 // ---- entry row
@@ -229,7 +234,8 @@ void RigidStatics::cmdOK_Click() {
 bool RigidStatics::FillCoordLists() {
     Panel& p = panel_;
     p.lstSeps->Clear();
-    if (st_.SepVectors.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
+    // Called once vectors are registered: an empty list is a fault here.
+    if (st_.SepVectors.empty()) rt::Fault("structure lists with no separation vector");
     for (const std::string& l : SepListLines(st_, Decimals())) p.lstSeps->AddItem(plat::QStr(l));
     const std::string origin = UpperText(Trimmed(p.txtOrigin));
     if (!ShiftToOrigin(st_, origin)) {
@@ -243,6 +249,8 @@ bool RigidStatics::FillCoordLists() {
 
 void RigidStatics::cmdUpdate_Click() {
     try {
+        // Updating before any vector was registered is the student's doing.
+        if (st_.SepVectors.empty()) rt::Raise(rt::ErrorCode::SubscriptOutOfRange);
         FillCoordLists();
         RedrawStructure();
         panel_.txtSegm[0]->SetFocus();

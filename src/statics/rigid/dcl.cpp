@@ -57,7 +57,6 @@ void RigidStatics::txtBody_KeyPress(int index, int& key) {
                 return;
             }
             const int body = BodyNumber();
-            rt::CheckIndex(body, 1, kMaxSystems);
             const std::vector<std::string> letters = Chars(s);
             auto refuse = [&](const std::string& msg) {
                 Msg(msg);
@@ -193,7 +192,8 @@ void RigidStatics::cmdOK1_Click() {
                 AddGridRow(n, {std::to_string(n), b, p1, first, f.Text(fr::kXText), f.Text(fr::kYText), ""});
             }
             for (size_t k = 2; k <= letters.size(); ++k) {
-                rt::CheckIndex(static_cast<long long>(k) + 1, 3, static_cast<long long>(p.txtBody.size()) - 1);
+                rt::ExpectIndex(static_cast<long long>(k) + 1, 3, static_cast<long long>(p.txtBody.size()) - 1,
+                                "force box of a point");
                 const std::string t = plat::StdStr(p.txtBody[k + 1]->Text());
                 const std::string text = (horizontal ? "h" : "v") + t;
                 r = add(letters[k - 1], text);
@@ -205,7 +205,7 @@ void RigidStatics::cmdOK1_Click() {
                 }
             }
         }
-        RedrawDCL(b);
+        RedrawDCL();
         p.txtBody[1]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
@@ -219,13 +219,14 @@ void RigidStatics::optDCL_Click(int index) {
             p.optDCL[index]->SetValue(false);
             return;
         }
+        chosenBody_ = n;
         const QString c = p.optDCL[index]->Caption();
         p.lblBody->SetCaption(c);
         p.lblBody->SetBackColor(SystemColor(n));
         p.lblDCLPts->SetCaption(plat::QStr(st_.SystemPoints[static_cast<size_t>(n)]));
         p.lblDCLPts->SetForeColor(SystemColor(n));
         p.lblCpoNodos->SetForeColor(rt::kBlack);
-        DrawSystem(plat::StdStr(c));
+        DrawSystem(n);
         p.txtBody[1]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
@@ -255,7 +256,6 @@ void RigidStatics::cmdDCL_Click(int index) {
     Panel& p = panel_;
     if (st_.ForceCount() == 0) return;
     try {
-        const std::string b = plat::StdStr(p.lblBody->Caption());
         plat::FlexGrid& g = *p.gd1;
         if (index == 2) {
             EraseAllForces();
@@ -278,7 +278,7 @@ void RigidStatics::cmdDCL_Click(int index) {
             DeleteForce(st_, r);
             g.SetRows(last);
         }
-        RedrawDCL(b);
+        RedrawDCL();
         p.txtBody[1]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }
@@ -295,17 +295,16 @@ void RigidStatics::EraseAllForces() {
     DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()));
 }
 
-void RigidStatics::RedrawDCL(const std::string& system) {
+void RigidStatics::RedrawDCL() {
     DrawStructureFrame(st_, pic1());
     DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()), plat::StdStr(panel_.lblBody->Caption()));
-    const std::string s = TrimText(system);
-    DrawForces(s.empty() ? std::nullopt : std::optional<int>(rt::CInt(rt::TextToNumber(s))));
+    DrawForces(chosenBody_ == 0 ? std::nullopt : std::optional<int>(BodyNumber()));
     RestoreDCLCtrls();
 }
 
 void RigidStatics::optShowDCL_Click(int index) {
     try {
-        DrawSystem(plat::StdStr(panel_.optShowDCL[index]->Caption()));
+        DrawSystem(index + 1);
         panel_.txtRefPt[index]->SetFocus();
     } catch (const rt::RuntimeError&) { Msg(kCommandError); }
 }

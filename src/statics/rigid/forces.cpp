@@ -177,7 +177,7 @@ std::string ExpandSupport(const std::string& word, const std::string& p) {
 std::vector<int> CopyGlobalForces(StatState& st, int b) {
     std::vector<int> copied;
     if (st.Forces.empty() || st.SystemPoints[1].empty()) return copied;
-    rt::CheckIndex(b, 1, kMaxSystems);
+    rt::ExpectIndex(b, 1, kMaxSystems, "body to copy forces to");
     st.SystemForcesCopied[1] = true;
     if (st.SystemForcesCopied[static_cast<size_t>(b)]) return copied;
     const int n = st.ForceCount();

@@ -125,7 +125,7 @@ public:
     // redraws the structure without them.
     void EraseForceRecords();
     void EraseAllForces();
-    void RedrawDCL(const std::string& system);
+    void RedrawDCL();  // the chosen body's diagram
     void optShowDCL_Click(int index);
     // Solve page.
     void cmdVMb_Click(int index);
@@ -140,9 +140,12 @@ private:
     void BuildSolvePage(QWidget* page, shell::Form1& form);
     plat::Picture& pic1();
     int Decimals() const;
-    int BodyNumber() const;  // lblBody's caption
+    // The body chosen on the diagram page (shown in lblBody). None chosen
+    // yet is the student's to mend and raises rt::RuntimeError; a number
+    // outside 1..5 is a fault of the program.
+    int BodyNumber() const;
     void DrawForces(const std::optional<int>& system);
-    void DrawSystem(const std::string& system);  // frame, lines, forces of one system
+    void DrawSystem(int system);  // frame, lines, forces of one system
     void RedrawStructure();                      // frame, all lines, lblBody's forces
     void AddGridRow(int n, const std::array<std::string, 7>& cells);
     // True when the equations were solved and the values written back.
@@ -153,6 +156,7 @@ private:
     Panel panel_;
     StatState st_;
     std::string lastLineCommand_;  // the line command last accepted
+    int chosenBody_ = 0;           // optDCL's system, 0 before one is chosen
 };
 
 std::unique_ptr<shell::RigidStaticsServices> MakeRigidStatics();

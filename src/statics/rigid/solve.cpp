@@ -55,10 +55,15 @@ bool RigidStatics::CommonChecks(std::array<std::string, 6>& refs, std::vector<in
 }
 
 bool RigidStatics::SolveEstcrEquilibrium() {
-    st_.SavedForces = st_.Forces;
     // Whatever ends the solution early, the forces are as they were: "Actualizar"
     // would otherwise write the unsolved quantities into the grid as zeros.
-    rt::ScopeGuard restore([this] { st_.Forces = st_.SavedForces; });
+    // The copy "Restaurar" reads is the one of the last solve that ended.
+    std::vector<ForceRec> lastSaved = st_.SavedForces;
+    st_.SavedForces = st_.Forces;
+    rt::ScopeGuard restore([this, &lastSaved] {
+        st_.Forces = st_.SavedForces;
+        st_.SavedForces = std::move(lastSaved);
+    });
     std::array<std::string, 6> refs;
     std::vector<int> systems;
     std::string suppressed;
@@ -71,6 +76,9 @@ bool RigidStatics::SolveEstcrEquilibrium() {
         return false;
     }
     plat::RichPane& pane = *form_->rtbSolve;
+    // Results written before a failure are taken back with it: the pane
+    // shows no solution of forces that are not solved.
+    rt::ScopeGuard unwrite([&pane, shown = pane.RichContent()] { pane.SetRichContent(shown); });
     shell::WriteResults(pane,
                         Lines(HeaderBlock(static_cast<int>(s.incs.size()), static_cast<int>(s.eqns.size()), s.incs)));
     shell::WriteResults(pane, Lines(EquationsBlock(s.eqns)));
@@ -79,7 +87,8 @@ bool RigidStatics::SolveEstcrEquilibrium() {
     shell::WriteResults(pane, Lines(sol));
     SubstituteSolution(st_, s.incs, s.values, Decimals());
     rt::FaultPoint("rigid solve");
-    RedrawDCL(plat::StdStr(panel_.lblBody->Caption()));
+    RedrawDCL();
+    unwrite.Keep();
     restore.Keep();
     return true;
 }
@@ -142,7 +151,7 @@ void RigidStatics::cmdVMb_Click(int index) {
             } catch (const rt::RuntimeError&) {
                 Msg(kCommandError);
                 rt::IgnoreError("the failure was just reported; the redraw is a courtesy",
-                                [&] { RedrawDCL(plat::StdStr(p.lblBody->Caption())); });
+                                [&] { RedrawDCL(); });
             }
             if (!solved) break;
             // The focus goes to the solution before the pressed button is
@@ -162,7 +171,7 @@ void RigidStatics::cmdVMb_Click(int index) {
             p.cmdVMb[0]->SetFocus();  // not on to "Nuevo problema"
             p.cmdVMb[1]->setEnabled(false);
             p.cmdVMb[3]->setEnabled(false);
-            RedrawDCL(plat::StdStr(p.lblBody->Caption()));
+            RedrawDCL();
             break;
         }
         case 2: NewEstcrProblem(); break;

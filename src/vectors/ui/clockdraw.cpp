@@ -88,7 +88,7 @@ ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark) {
 }
 
 void MarkClockHour(plat::Picture& pic, const ClockLattice& lattice, double rotDeg, int previousHour, int hour) {
-    rt::CheckIndex(hour, 1, 12);
+    rt::ExpectIndex(hour, 1, 12, "clock hour marked");
     const double c = pic.ScaleHeight() / 2.0;
     const ClockPt k{c, c};
     const ClockLattice p = vec::TurnClockLattice(lattice, c, rotDeg);

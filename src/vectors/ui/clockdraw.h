@@ -32,7 +32,8 @@ vec::ClockLattice DrawClockOn(plat::Picture& pic, double rotDeg, bool noMark);
 // cross through the centre along the hour, a yellow line to the reference
 // axis, a thick one to the hour and, for an oblique hour, the chord showing
 // the angle; then the yellow centre dot. Moves the drawing engine's pen to
-// the centre. Hours outside 1..12 raise SubscriptOutOfRange.
+// the centre. The hours are the program's own (a pick of the clock): one
+// outside 1..12 is an rt::ProgramFault.
 void MarkClockHour(plat::Picture& pic, const vec::ClockLattice& lattice, double rotDeg, int previousHour, int hour);
 
 }  // namespace vecui

@@ -132,10 +132,13 @@ void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
 }
 
 void DirecFrame::PickClockCell(int cell) {
-    rt::IgnoreError("a pick that fails ends where it happened, silently", [&] {
+    // The cell is the hit test's or the program's own: one outside 1..16 is
+    // a fault and goes on. What may fail below is the rotation caption and
+    // the typed angle, which leave the pick where it happened.
+    const vec::ClockPick pick = vec::ClockCellPick(cell);
+    rt::IgnoreError("an unreadable rotation or typed angle ends the pick where it happened", [&] {
         const double r = RotAngle();
         DrawClock(true);
-        const vec::ClockPick pick = vec::ClockCellPick(cell);
         auto& shared = shell::Shared();
         MarkClockHour(*picClock, clockPoints_, r, shared.ClockMarkedHour, pick.hour);
         DirHour() = pick.hour;

@@ -233,6 +233,18 @@ TEST_F(DirecFrameTest, AClickWithANonNumericAngleStopsAfterPickingTheHour) {
     EXPECT_EQ(Vector(), "");
 }
 
+TEST_F(DirecFrameTest, ACellOutsideTheClockIsAFaultNotALostPick) {
+    ClickCell(1);
+    const auto drawn = f->picClock->Drawn().size();
+    for (int cell : {0, 17}) {
+        SCOPED_TRACE(cell);
+        EXPECT_THROW(f->PickClockCell(cell), rt::ProgramFault);
+        EXPECT_EQ(DirHour(), 1);
+        EXPECT_EQ(shell::Shared().ClockMarkedHour, 1);
+        EXPECT_EQ(f->picClock->Drawn().size(), drawn);
+    }
+}
+
 TEST_F(DirecFrameTest, StepButtons) {
     ClickCell(1);
     struct {
