@@ -10,11 +10,16 @@
 //   comes in is taken;
 // - TELUVAR_EXIT_WHEN_LOADED set: as when ready, and once the window says
 //   its load has finished (for the program, every step of the load event).
+// Armed, it writes "teluvar: painted" on stdout at the first paint and
+// "teluvar: ended <moment>" as it ends the program there, so a test tells a
+// program that painted and ended at the moment from one that ended with
+// code 0 some other way.
 // Header-only so that the bare window shares it.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <cstdio>
 #include <functional>
 
 namespace app {
@@ -38,6 +43,7 @@ public:
         paintedSincePost_ = true;
         if (!armed_) return false;
         armed_ = false;
+        Mark("teluvar: painted");
         if (whenReady_) {
             PostCheck();
         } else {
@@ -61,6 +67,9 @@ public:
             return true;
         }
         QCoreApplication::removePostedEvents(nullptr);
+        Mark(!whenReady_ ? "teluvar: ended after paint"
+             : loaded_   ? "teluvar: ended when loaded"
+                         : "teluvar: ended when ready");
         QCoreApplication::exit(0);
         return true;
     }
@@ -68,6 +77,12 @@ public:
 private:
     ExitAfterFirstPaint(QWidget* window, bool whenReady, std::function<bool()> loaded)
         : QObject(qApp), window_(window), whenReady_(whenReady), loaded_(std::move(loaded)) {}
+
+    static void Mark(const char* line) {
+        std::fputs(line, stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
 
     void PostCheck() {
         paintedSincePost_ = false;

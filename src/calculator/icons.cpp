@@ -8,6 +8,7 @@
 #include <functional>
 #include <numbers>
 
+#include "numerics/mathutil.h"
 #include "platform/fonts.h"
 #include "platform/storedpixels.h"
 
@@ -263,7 +264,7 @@ QImage DrawIconSheet() {
             const Cell c = At(6, 5);
             s.Line(c, 3, 21, 28, 21);
             s.Line(c, 9, 27, 9, 3);
-            const double a = 30 * std::numbers::pi / 180;
+            const double a = 30 * num::kDegToRad;
             s.Arrow(c, 9, 21, 9 + 18 * std::cos(a), 21 - 18 * std::sin(a), 3);
             s.Arrow(c, 9, 21, 9 - 16 * std::sin(a), 21 - 16 * std::cos(a), 3);
         }

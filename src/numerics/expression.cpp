@@ -12,7 +12,7 @@ namespace num {
 
 using namespace expr_internal;
 
-double angle_unit::stored = kDefaultAngleFactor;
+double AngleUnitStore::stored_ = kDefaultAngleFactor;
 
 CExpression::CExpression() = default;
 

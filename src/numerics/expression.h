@@ -33,16 +33,26 @@ namespace num {
 inline constexpr double kDefaultAngleFactor = kDegToRad;
 inline constexpr double kRadians = 1.0;
 
-namespace angle_unit {
-// The one store of the unit; only the two writes below touch it.
-extern double stored;
-}  // namespace angle_unit
+void SetAngleUnit(double factor);
+class AngleUnitScope;
+
+// The one store of the unit: anyone reads it, only the two writes below
+// (its friends) change it.
+class AngleUnitStore {
+public:
+    static constexpr const double& Read() { return stored_; }
+
+private:
+    static double stored_;
+    friend void SetAngleUnit(double factor);
+    friend class AngleUnitScope;
+};
 
 // The unit in force, read-only: no one assigns it but the two writes below.
-inline constexpr const double& AngleFactor = angle_unit::stored;
+inline constexpr const double& AngleFactor = AngleUnitStore::Read();
 
 // The unit the user works in from now on.
-inline void SetAngleUnit(double factor) { angle_unit::stored = factor; }
+inline void SetAngleUnit(double factor) { AngleUnitStore::stored_ = factor; }
 
 // The unit in force is degrees (outside any AngleUnitScope: the user's
 // unit, which the calculator's key shows as "grd").
@@ -52,8 +62,8 @@ inline bool AngleUnitIsDegrees() { return AngleFactor == kDefaultAngleFactor; }
 // value back on every way out, a run-time error included.
 class AngleUnitScope {
 public:
-    explicit AngleUnitScope(double factor) : saved_(AngleFactor) { angle_unit::stored = factor; }
-    ~AngleUnitScope() { angle_unit::stored = saved_; }
+    explicit AngleUnitScope(double factor) : saved_(AngleFactor) { AngleUnitStore::stored_ = factor; }
+    ~AngleUnitScope() { AngleUnitStore::stored_ = saved_; }
     AngleUnitScope(const AngleUnitScope&) = delete;
     AngleUnitScope& operator=(const AngleUnitScope&) = delete;
 

@@ -32,7 +32,7 @@ Instr Direct(const CExpression::Token& t) {
     int16_t code = static_cast<int16_t>(c);
     switch (c) {
     case kPi: return Instr{PushK, 0, code, kPiValue};
-    case kRads: return Instr{PushK, 0, code, kPiValue / 180.0};
+    case kRads: return Instr{PushK, 0, code, kDegToRad};
     case kNeg: return Instr{Neg, 0, code, 0.0};
     case kAbs: return Instr{Abs, 0, code, 0.0};
     case kSqrt: return Instr{Sqrt, 0, code, 0.0};

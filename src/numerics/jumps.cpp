@@ -204,7 +204,7 @@ std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, do
             continue;
         }
         if (code == kPi || code == kRads) {
-            stack.push_back(ConstantShape(code == kPi ? kPiValue : kPiValue / 180.0));
+            stack.push_back(ConstantShape(code == kPi ? kPiValue : kDegToRad));
             continue;
         }
         const int n = code == kNeg || code == kNot ? 1
