@@ -523,7 +523,7 @@ TEST_F(DrawEngTest, AnArrowThatOverflowsLeavesThePicturesSettingsAsTheyWere) {
         p.ScaleYUp();
         p.Cls();
         p.SetForeColor(rt::kBlue);
-        p.SetFillColor(rt::kGreen);
+        p.SetFillColor(0x00FF00u);
         p.SetFillStyle(plat::FillStyle::Transparent);
         p.SetDrawStyle(plat::DrawStyle::Dot);
         p.SetFontName("Arial");
@@ -531,7 +531,7 @@ TEST_F(DrawEngTest, AnArrowThatOverflowsLeavesThePicturesSettingsAsTheyWere) {
         MoveTo(p, 40, 60, false);
         EXPECT_THROW(DrawArrow(p, 1e9, true, filled, kPenAtTip, false, rt::kRed, "F", 3, 3, 0), rt::RuntimeError);
         EXPECT_EQ(p.ForeColor(), rt::kBlue);
-        EXPECT_EQ(p.FillColor(), rt::kGreen);
+        EXPECT_EQ(p.FillColor(), 0x00FF00u);
         EXPECT_EQ(p.FillStyle(), plat::FillStyle::Transparent);
         EXPECT_EQ(p.DrawStyle(), plat::DrawStyle::Dot);
         EXPECT_EQ(p.FontName(), "Arial");
