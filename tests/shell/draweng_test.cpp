@@ -277,12 +277,22 @@ TEST_F(DrawEngTest, LabelsBesideTheFreeEnd) {
     MoveTo(pic, 30, 100, false);
     DrawArrow(pic, 1, true, false, kPenAtTail, false, 0, "abcdef", 3, 9, 0);
     ExpectAt(pic.Of("print")[0].pts[0], 2, 100);
-    // An empty label prints nothing and leaves the font alone.
+    // An empty label prints nothing; a label prints in the label font; the
+    // picture's own font is back after each.
     pic.prims.clear();
-    DrawArrow(pic, 1, true, false, kPenAtTail, false, 0, "", 3, 9, 0);
-    DrawArrow(pic, 1, true, false, kPenAtTail, false, 0, rt::Variant(), 3, 9, 0);
-    EXPECT_TRUE(pic.Of("print").empty());
-    for (const auto& p : pic.prims) EXPECT_EQ(p.font, "Times New Roman");
+    pic.SetFontName("Arial");
+    pic.SetFontSize(9);
+    for (const rt::Variant& label : {rt::Variant(""), rt::Variant(), rt::Variant("F")}) {
+        SCOPED_TRACE(label.ToText());
+        DrawArrow(pic, 1, true, false, kPenAtTail, false, 0, label, 3, 9, 0);
+        EXPECT_EQ(pic.FontName(), "Arial");
+        EXPECT_EQ(pic.FontSize(), 9);
+    }
+    const auto printed = pic.Of("print");
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0].text, "F");
+    EXPECT_EQ(printed[0].font, "Small Fonts");
+    EXPECT_EQ(printed[0].size, 7);
 }
 
 namespace {
