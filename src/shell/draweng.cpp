@@ -77,9 +77,8 @@ void DrawArrow(DrawCanvas& pic, double length, bool fromPen, bool filledHead, in
 
     // The picture's colours, fill, line style and font come back on every
     // way out, an overflow of a stroke too.
-    rt::ScopeGuard restore([&pic, oldFore = pic.ForeColor(), oldFill = pic.FillColor(),
-                            oldFillStyle = pic.FillStyle(), oldDrawStyle = pic.DrawStyle(),
-                            oldFont = pic.FontName(), oldSize = pic.FontSize()] {
+    rt::ScopeGuard restore([&pic, oldFore = pic.ForeColor(), oldFill = pic.FillColor(), oldFillStyle = pic.FillStyle(),
+                            oldDrawStyle = pic.DrawStyle(), oldFont = pic.FontName(), oldSize = pic.FontSize()] {
         pic.SetForeColor(oldFore);
         pic.SetFillStyle(oldFillStyle);
         pic.SetDrawStyle(oldDrawStyle);

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "calc_fixture.h"
-#include "support/fault_point.h"
 #include "platform/mousepointer.h"
 #include "runtime/errors.h"
 #include "shell/writer.h"
+#include "support/fault_point.h"
 #include "text/resultformat.h"
 
 namespace calctest {

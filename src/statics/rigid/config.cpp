@@ -50,9 +50,7 @@ void RigidStatics::DrawForces(const std::optional<int>& system) {
 void RigidStatics::RedrawStructure() {
     DrawStructureFrame(st_, pic1());
     if (st_.LineCount() > 0) DrawSystemLines(st_, pic1(), plat::StdStr(panel_.txtOrigin->Text()));
-    if (st_.ForceCount() > 0) {
-        DrawForces(chosenBody_ == 0 ? std::nullopt : std::optional<int>(BodyNumber()));
-    }
+    if (st_.ForceCount() > 0) DrawForces(chosenBody_ == 0 ? std::nullopt : std::optional<int>(BodyNumber()));
 }
 
 void RigidStatics::DrawSystem(int system) {

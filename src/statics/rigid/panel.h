@@ -146,7 +146,7 @@ private:
     int BodyNumber() const;
     void DrawForces(const std::optional<int>& system);
     void DrawSystem(int system);  // frame, lines, forces of one system
-    void RedrawStructure();                      // frame, all lines, lblBody's forces
+    void RedrawStructure();       // frame, all lines, lblBody's forces
     void AddGridRow(int n, const std::array<std::string, 7>& cells);
     // True when the equations were solved and the values written back.
     bool SolveEstcrEquilibrium();

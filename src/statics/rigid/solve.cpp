@@ -150,8 +150,7 @@ void RigidStatics::cmdVMb_Click(int index) {
                 solved = SolveEstcrEquilibrium();
             } catch (const rt::RuntimeError&) {
                 Msg(kCommandError);
-                rt::IgnoreError("the failure was just reported; the redraw is a courtesy",
-                                [&] { RedrawDCL(); });
+                rt::IgnoreError("the failure was just reported; the redraw is a courtesy", [&] { RedrawDCL(); });
             }
             if (!solved) break;
             // The focus goes to the solution before the pressed button is
