@@ -99,7 +99,7 @@ inline constexpr int kMaxSystems = 5;
 
 // Colours of systems 1..5 (index 0 unused).
 inline constexpr std::array<rt::ColorRef, 6> kSystemColors = {0, 0x808080, 0x00C0C0, 0x00C000, 0xC00000, 0xC000C0};
-rt::ColorRef SystemColor(int system);  // outside 1..5 raises SubscriptOutOfRange
+rt::ColorRef SystemColor(int system);  // outside 1..5 is a program fault
 
 struct StatState {
     // Structure (records in order of registration / of placing).
