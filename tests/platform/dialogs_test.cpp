@@ -2,6 +2,10 @@
 // answers from its queue, records every box and fails on unexpected ones.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QObject>
+#include <memory>
 #include <stdexcept>
 
 #include "platform/dialogs.h"
@@ -69,6 +73,52 @@ TEST(DialogScript, ScriptsNestAndRestoreTheService) {
     }
     EXPECT_EQ(plat::MsgBox("b"), MsgResult::OK);
     EXPECT_EQ(&plat::CurrentDialogService(), &outer);
+}
+
+// A step that waits for the open boxes runs in a later turn of the loop,
+// never while a box is open, though a box turns the loop (as a modal box
+// does) and another box opens inside it; a step whose context is gone does
+// not run.
+TEST(DialogService, AStepAfterTheOpenBoxesComesAfterTheLastOneCloses) {
+    DialogScript dialogs;
+    dialogs.TurnLoopWhileOpen();
+    QObject context;
+    std::vector<int> openWhenRun;
+    const auto step = [&] { openWhenRun.push_back(plat::BoxesOpen()); };
+
+    plat::AfterOpenBoxes(&context, step);
+    EXPECT_TRUE(openWhenRun.empty());  // not at once
+    QCoreApplication::processEvents();
+    EXPECT_EQ(openWhenRun, std::vector<int>{0});
+
+    openWhenRun.clear();
+    plat::AfterOpenBoxes(&context, step);
+    dialogs.Answer(MsgResult::OK).Answer(MsgResult::OK);
+    bool inner = false;
+    auto* outer = new QObject(&context);
+    // The first box's loop opens a second box, whose loop runs the step's
+    // turn: the step waits for both.
+    QMetaObject::invokeMethod(
+        outer,
+        [&] {
+            if (std::exchange(inner, true)) return;
+            plat::MsgBox("segunda");
+        },
+        Qt::QueuedConnection);
+    plat::MsgBox("primera");
+    EXPECT_TRUE(openWhenRun.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(openWhenRun, std::vector<int>{0});
+    ASSERT_EQ(dialogs.Shown().size(), 2u);
+    EXPECT_EQ(dialogs.Shown()[1].openBeneath, 1);
+
+    openWhenRun.clear();
+    {
+        QObject gone;
+        plat::AfterOpenBoxes(&gone, step);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(openWhenRun.empty());
 }
 
 TEST(DialogService, RealBoxesRefuseToWaitOnTheHeadlessPlatform) {
