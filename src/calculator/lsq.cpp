@@ -122,9 +122,11 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
         }
         const double a = shown[2], c = shown[1];
         // e to the intercept, to the digits the intercept's error leaves.
-        const double expC = fit.coef.size() > 1 && fit.errors.size() > 1
-                                ? RoundToError(rt::Exp(fit.coef[1]), rt::Exp(fit.coef[1]) * fit.errors[1])
-                                : rt::Exp(c);
+        const auto expC = [&fit, c] {
+            if (fit.errors.size() < 2) return rt::Exp(c);
+            const double e = rt::Exp(fit.coef[1]);
+            return RoundToError(e, e * fit.errors[1]);
+        };
         if (curve == FitCurve::Line) {
             out.push_back("Recta de mínimos cuadrados: y = ax + b");
             out.push_back("a = " + rt::NumberText(a));
@@ -133,7 +135,7 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
             out.push_back(curve == FitCurve::Exponential ? "Curva de mínimos cuadrados: y = b e¡a¡x"
                                                          : "Curva de mínimos cuadrados: y = b x¡a");
             out.push_back("a = " + rt::NumberText(a));
-            out.push_back("b = " + rt::NumberText(expC));
+            out.push_back("b = " + rt::NumberText(expC()));
         }
         // The correlation from the deviations about the means; it has no value
         // when all x or all y are equal.
@@ -163,10 +165,10 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
         out.push_back(";S " + squared(X) + " = " + Formatted(sxx) + ", ;S " + squared(Y) + " = " + Formatted(syy));
         out.push_back(";S " + (X.size() > 1 || Y.size() > 1 ? X + " " + Y : X + Y) + " = " + Formatted(sxy));
         if (curve == FitCurve::Exponential) {
-            out.push_back(rt::NumberText(expC) + "*EXP(" + rt::NumberText(a) + "*x)");
+            out.push_back(rt::NumberText(expC()) + "*EXP(" + rt::NumberText(a) + "*x)");
         } else if (curve == FitCurve::Power) {
             const std::string exponent = a < 0 ? "(" + rt::NumberText(a) + ")" : rt::NumberText(a);
-            out.push_back(rt::NumberText(expC) + "*x^" + exponent);
+            out.push_back(rt::NumberText(expC()) + "*x^" + exponent);
         } else {
             out.push_back(GetPolynomial(highFirst));
         }
