@@ -55,9 +55,9 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
             std::optional<rt::Outcome<double>> solved;
             try {
                 solved = num::SolveODE1(function, a, b, num::AngleFactor);
-            } catch (const num::ExpressionError&) {
-                throw;
-            } catch (const rt::RuntimeError& e) { return ProcReport::Stop(NoValueMessage(function, a, b, e)); }
+            } catch (const num::ExpressionError&) { throw; } catch (const rt::RuntimeError& e) {
+                return ProcReport::Stop(NoValueMessage(function, a, b, e));
+            }
             const rt::Outcome<double>& v = *solved;
             if (!v.ok()) return ProcReport::Stop(v.message());
             out.lines = {

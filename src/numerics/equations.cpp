@@ -154,8 +154,8 @@ std::string NoValueText(const std::vector<double>& points) {
     if (points.empty()) return {};
     const std::string first = "La función no tiene valor en x = " + rt::NumberText(points.front());
     if (points.size() == 1) return first + "; la búsqueda saltó ese punto.";
-    return first + " ni en otros " + std::to_string(points.size() - 1) + " puntos de la búsqueda (el último, x = " +
-           rt::NumberText(points.back()) + "); la búsqueda los saltó.";
+    return first + " ni en otros " + std::to_string(points.size() - 1) +
+           " puntos de la búsqueda (el último, x = " + rt::NumberText(points.back()) + "); la búsqueda los saltó.";
 }
 
 Roots SolveQuadratic(double a, double b, double c) {

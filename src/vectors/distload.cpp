@@ -98,16 +98,14 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
                        "entre x!1 = " + rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
     switch (r.kind) {
     case Reduction::Couple:
-        r.lines = {head + "La fuerza total es cero. La resultante es un par",
-                   "de momento M!0 = " + Shown(r.M0, d)};
+        r.lines = {head + "La fuerza total es cero. La resultante es un par", "de momento M!0 = " + Shown(r.M0, d)};
         break;
     case Reduction::Null: r.lines = {head + "La resultante es nula.", ""}; break;
     case Reduction::Resultant:
-        r.lines = {
-            // A moment that is zero within the load's size is rounding noise:
-            // it and the position it gives show as 0.
-            head + "Momento c//r al origen: M!0 = " + Shown(zeroMoment ? 0.0 : r.M0, d),
-            "Resultante: R = " + Shown(r.F, d) + ", ubicada en x!R = " + Shown(zeroMoment ? 0.0 : r.xR, d)};
+        r.lines = {// A moment that is zero within the load's size is rounding noise:
+                   // it and the position it gives show as 0.
+                   head + "Momento c//r al origen: M!0 = " + Shown(zeroMoment ? 0.0 : r.M0, d),
+                   "Resultante: R = " + Shown(r.F, d) + ", ubicada en x!R = " + Shown(zeroMoment ? 0.0 : r.xR, d)};
         break;
     }
     return r;

@@ -71,7 +71,7 @@ TEST_F(HeldDigits, RoundingAtAnySize) {
         {0.000100000000001823, 2e-15, "0.0001"},
         {100.000100001823, 2e-9, "100.0001"},
         {1234567.891, 40, "1234600"},
-        {1e9, 0, "1000000000"},  // an exact zero of f: every digit
+        {1e9, 0, "1000000000"},     // an exact zero of f: every digit
         {0.1 + 0.2, 1e-30, "0.3"},  // below the 15 digits shown, nothing to round
     };
     for (const auto& c : held) EXPECT_EQ(calc::HeldText(c.value, c.error), c.shown) << c.value;
@@ -234,7 +234,8 @@ TEST_F(HeldDigits, StructuredSystemsSolvedToEveryDigit) {
         {"interpolation 4", 4, [](int i, int j) { return std::pow(i, j - 1); }},
         {"interpolation 8", 8, [](int i, int j) { return std::pow(i, j - 1); }},
         {"interpolation 10", 10, [](int i, int j) { return std::pow(i, j - 1); }},
-        {"Pascal 10", 10, [](int i, int j) { return std::round(std::tgamma(i + j - 1) / std::tgamma(i) / std::tgamma(j)); }},
+        {"Pascal 10", 10,
+         [](int i, int j) { return std::round(std::tgamma(i + j - 1) / std::tgamma(i) / std::tgamma(j)); }},
         {"Frank 10", 10, [](int i, int j) { return j < i - 1 ? 0.0 : 10.0 + 1 - std::max(i, j); }},
     };
     for (const auto& c : cases) {
@@ -251,20 +252,25 @@ TEST_F(HeldDigits, StructuredSystemsSolvedToEveryDigit) {
 TEST_F(HeldDigits, TypedDecimalsShowOnlyTheDigitsTheirRoundingLeaves) {
     for (int n = 4; n <= 14; ++n) {
         const ProcReport r = calc::LinearSystemReport(
-            SystemCells(n, [](int i, int j) { return std::pow(i, j - 1); }, std::vector<double>(n + 1, 0.1)), n, 3);
+            SystemCells(
+                n, [](int i, int j) { return std::pow(i, j - 1); }, std::vector<double>(n + 1, 0.1)),
+            n, 3);
         if (r.stop) {
             EXPECT_GT(n, 8) << r.message;
             continue;
         }
         for (const std::string& x : Unknowns(r, n)) {
             const size_t point = x.find('.');
-            const double unit = point == std::string::npos ? 1 : std::pow(10.0, -static_cast<double>(x.size() - point - 1));
+            const double unit =
+                point == std::string::npos ? 1 : std::pow(10.0, -static_cast<double>(x.size() - point - 1));
             EXPECT_LE(std::fabs(rt::Val(x) - 0.1), unit) << n << ": " << x;
         }
     }
     for (int n = 3; n <= 7; ++n) {
         const ProcReport r = calc::LinearSystemReport(
-            SystemCells(n, [](int i, int j) { return 1.0 / (i + j - 1); }, std::vector<double>(n + 1, 1.0)), n, 3);
+            SystemCells(
+                n, [](int i, int j) { return 1.0 / (i + j - 1); }, std::vector<double>(n + 1, 1.0)),
+            n, 3);
         ASSERT_FALSE(r.stop) << n << ": " << r.message;
         for (const std::string& x : Unknowns(r, n)) EXPECT_NEAR(rt::Val(x), 1, 1e-6) << n;
     }

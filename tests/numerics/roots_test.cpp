@@ -146,13 +146,12 @@ TEST_F(RootSearch, PointsWithoutValueAreSkippedAndNamed) {
         ASSERT_EQ(r.x.size(), c.roots.size()) << c.expr;
         for (size_t k = 0; k < c.roots.size(); ++k) EXPECT_NEAR(r.x[k], c.roots[k], 1e-9) << c.expr;
         EXPECT_EQ(r.undefined.size(), c.skipped) << c.expr;
-        if (c.skipped > 0) {
-            EXPECT_EQ(r.undefined.front(), c.first) << c.expr;
-        }
+        if (c.skipped > 0) { EXPECT_EQ(r.undefined.front(), c.first) << c.expr; }
     }
     EXPECT_EQ(NoValueText({0}), "La función no tiene valor en x = 0; la búsqueda saltó ese punto.");
-    EXPECT_EQ(NoValueText({-1, -0.5, -0.25}), "La función no tiene valor en x = -1 ni en otros 2 puntos de la "
-                                              "búsqueda (el último, x = -0.25); la búsqueda los saltó.");
+    EXPECT_EQ(NoValueText({-1, -0.5, -0.25}),
+              "La función no tiene valor en x = -1 ni en otros 2 puntos de la "
+              "búsqueda (el último, x = -0.25); la búsqueda los saltó.");
     EXPECT_EQ(NoValueText({}), "");
     // No root at all: the refusal names the points too.
     EXPECT_EQ(Find("R(X) + 1", -1, 1).msg, kNoRoots + " " +
@@ -168,7 +167,7 @@ TEST_F(RootSearch, PolesAreNotRoots) {
         double a, b;
         std::vector<double> roots;
     } cases[] = {
-        {"TAN(X)", 1, 2, {}},        {"1/X", -1, 2, {}},       {"1/(X-1)+1", 0.5, 3, {}},
+        {"TAN(X)", 1, 2, {}},        {"1/X", -1, 2, {}},        {"1/(X-1)+1", 0.5, 3, {}},
         {"1/(X-1)+1", -0.5, 3, {0}}, {"TAN(X)", 0.5, 4, {kPi}}, {"TAN(X)", -2, 2, {0}},
     };
     for (auto& c : cases) {
