@@ -116,17 +116,18 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
         if (i > 0 && x2 == x1) continue;  // A = B, or an interval narrower than its steps
         const std::optional<double> f2 = ValueAt(e, x2);
         if (!f2) out.undefinedAt.push_back(x2);
-        if (i > 0 && f1 && f2) {
-            // Beside a point where f is exactly 0 the sign is read a
-            // tolerance away from it, so a second root close by
-            // ((X-1)*(X-1.000001) with a scan point on 1) is not hidden.
+        if (i > 0) {
+            // Beside a point where f is exactly 0, or has no value, the sign
+            // is read a tolerance away from it, so a root close by is not
+            // hidden: (X-1)*(X-1.000001) with a scan point on 1, or
+            // 1/(X-1000)+1 with one on the pole 1000 and the root 999 before.
             double xl = x1, xr = x2;
             std::optional<double> fl = f1, fr = f2;
-            if (*f1 == 0) {
+            if (!f1 || *f1 == 0) {
                 xl = x1 + kRootTolerance * std::max(std::fabs(x1), floor);
                 fl = ValueAt(e, xl);
             }
-            if (*f2 == 0) {
+            if (!f2 || *f2 == 0) {
                 xr = x2 - kRootTolerance * std::max(std::fabs(x2), floor);
                 fr = ValueAt(e, xr);
             }

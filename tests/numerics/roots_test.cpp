@@ -139,6 +139,8 @@ TEST_F(RootSearch, PointsWithoutValueAreSkippedAndNamed) {
         {"1/X + 1", -2, 2, {-1}, 1, 0},
         {"1/(X-1) * (X-3)", 0, 4, {3}, 1, 1},  // the pole's bracket halves onto 1
         {"LN(X-1)", 0, 3, {2}, 164, 0},
+        {"1/(X-1000)+1", 0, 2000, {999}, 1, 1000},  // a root beside a scan point on the pole
+        {"1/(X-1)+1", 0, 2, {0}, 1, 1},
     };
     for (auto& c : cases) {
         const Found r = Find(c.expr, c.a, c.b);
