@@ -8,6 +8,7 @@
 #include "calculator/exprbox.h"
 #include "calculator/geomprocs.h"
 #include "calculator/grid.h"
+#include "calculator/numprocs_common.h"
 #include "calculator/panel.h"
 #include "calculator/vecprocs_drivers.h"
 #include "numerics/expression.h"
@@ -36,13 +37,19 @@ void Message(const std::string& text) {
 }
 
 // A vector or force-system procedure. The parser says what is wrong with a
-// text it refuses (a direction out of range, a decimal comma): that, not the
-// general failure, is what the student sees.
+// text it refuses (a direction out of range, a decimal comma), and a load's
+// formula that does not compile is named with its error and how to type the
+// letters the hot keys took, as for the integral: that, not the general
+// failure, is what the student sees.
 DriverEnd RunVectorDriver(const CalcRequest& r) {
     try {
         RunVectorProcedure(r.code, *r.pic, r.args, rt::Trim(r.expr));
     } catch (const vec::VectorRefused& e) {
         Message(e.what());
+        return DriverEnd::Quit;
+    } catch (const num::ExpressionError& e) {
+        const std::string message = CorrectExpression(e.what(), rt::Trim(r.expr));
+        Message(r.exprHint.empty() ? message : message + kCrLf + r.exprHint);
         return DriverEnd::Quit;
     }
     return DriverEnd::Common;

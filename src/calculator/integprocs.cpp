@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "calculator/helddigits.h"
 #include "numerics/calculus.h"
 #include "numerics/ode.h"
 #include "runtime/numtext.h"
@@ -11,15 +13,6 @@
 namespace calc {
 
 namespace {
-
-// s rounded to `digits` significant digits.
-double RoundSignificant(double s, int digits) {
-    if (s == 0) return 0;
-    const int decimals = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(s))));
-    if (decimals <= 15) return rt::RoundHalfEven(s, decimals);
-    const double unit = std::pow(10.0, -decimals);
-    return rt::RoundHalfEven(s / unit) * unit;
-}
 
 // The Simpson result as shown: rounded to 5 decimals, or to 5 significant
 // digits where 5 decimals would keep fewer of a small value (2E-08 is not
@@ -30,6 +23,23 @@ double ShownIntegral(double s) { return std::fabs(s) >= 0.1 ? rt::RoundHalfEven(
 // integration reaches, so the rounding of its many steps in the last digits
 // (9.00000000000004 for the 9 of X^2 over [0, 3]) is not shown as a result.
 double ShownAdaptiveIntegral(double v) { return RoundSignificant(v, 12); }
+
+// Why the adaptive route could not run: the end of the interval where the
+// function has no value, when it is one of them (1/X at 0), with the
+// arithmetic's reason; otherwise the reason alone.
+std::string NoValueMessage(const std::string& function, double a, double b, const rt::RuntimeError& error) {
+    num::CExpression f(function);
+    for (double end : {std::min(a, b), std::max(a, b)}) {
+        try {
+            f.ValueFast(&end, 1);
+        } catch (const rt::RuntimeError& atEnd) {
+            return "La función no tiene valor en x = " + rt::NumberText(end) + " (" + atEnd.what() +
+                   "), un extremo del intervalo. Toma un intervalo que no incluya ese punto.";
+        }
+    }
+    return "No pude evaluar la función en algún punto entre " + rt::NumberText(std::min(a, b)) + " y " +
+           rt::NumberText(std::max(a, b)) + " (" + error.what() + "). Revisa la fórmula o el intervalo.";
+}
 
 }  // namespace
 
@@ -42,7 +52,13 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
     ProcReport out;
     try {
         if (count == 2) {
-            const rt::Outcome<double> v = num::SolveODE1(function, a, b, num::AngleFactor);
+            std::optional<rt::Outcome<double>> solved;
+            try {
+                solved = num::SolveODE1(function, a, b, num::AngleFactor);
+            } catch (const num::ExpressionError&) { throw; } catch (const rt::RuntimeError& e) {
+                return ProcReport::Stop(NoValueMessage(function, a, b, e));
+            }
+            const rt::Outcome<double>& v = *solved;
             if (!v.ok()) return ProcReport::Stop(v.message());
             out.lines = {
                 "La integral de la función " + QuoteFunction(function),

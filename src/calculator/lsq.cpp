@@ -1,9 +1,11 @@
 #include "calculator/lsq.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "calculator/exprtext.h"
+#include "calculator/helddigits.h"
 #include "numerics/linalg.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
@@ -38,21 +40,24 @@ rt::Outcome<PolyFit> FitPolynomialCoefs(int degree, std::span<const double> x, s
     const int m = fit.degree + 1;
     // The normal equations are set up in u = (x - centre) / half, which runs
     // over [-1, 1]: the same fit, but powers of x far from 0 or of very
-    // different sizes no longer make the system look singular.
+    // different sizes no longer make the system look singular. y is taken
+    // about its mean, which goes back into the constant term at the end, so
+    // data far from 0 (a quantity by calendar year) keep their digits.
     const auto [lo, hi] = std::minmax_element(x.begin(), x.begin() + n);
     const double centre = rt::Checked(*lo / 2 + *hi / 2);
     double half = rt::Checked(*hi / 2 - *lo / 2);
     if (half == 0) half = 1;
+    double mean = 0;
+    for (int k = 0; k < n; ++k) mean = rt::Add(mean, y[static_cast<size_t>(k)] / n);
     std::vector<double> powerSums(static_cast<size_t>(2 * m - 1), 0.0);
     std::vector<double> c(static_cast<size_t>(m) + 1, 0.0);
     for (int k = 0; k < n; ++k) {
         const double u = (x[static_cast<size_t>(k)] - centre) / half;
+        const double dy = rt::Sub(y[static_cast<size_t>(k)], mean);
         double p = 1.0;
         for (int e = 0; e < 2 * m - 1; ++e) {
             powerSums[static_cast<size_t>(e)] = rt::Add(powerSums[static_cast<size_t>(e)], p);
-            if (e < m)
-                c[static_cast<size_t>(e) + 1] =
-                    rt::Add(c[static_cast<size_t>(e) + 1], rt::Mul(p, y[static_cast<size_t>(k)]));
+            if (e < m) c[static_cast<size_t>(e) + 1] = rt::Add(c[static_cast<size_t>(e) + 1], rt::Mul(p, dy));
             if (e + 1 < 2 * m - 1) p = rt::Mul(p, u);
         }
     }
@@ -60,20 +65,38 @@ rt::Outcome<PolyFit> FitPolynomialCoefs(int degree, std::span<const double> x, s
     for (int i = 1; i <= m; ++i)
         for (int j = 1; j <= m; ++j) a(i, j) = powerSums[static_cast<size_t>(i + j - 2)];
     std::string unsolved;
-    num::SolveLinearSystem(a, c, unsolved);
+    std::vector<double> solved;
+    num::SolveLinearSystem(a, c, unsolved, &solved);
     if (!unsolved.empty()) return rt::Outcome<PolyFit>::Refusal(kFitUnsolvable);
     // Back to powers of x by Horner's scheme on polynomials:
     // p = (...(c[m] w + c[m-1]) w + ...) w + c[1], with w = x / half - centre / half.
-    const double w1 = 1 / half, w0 = -centre / half;
-    fit.coef.assign(static_cast<size_t>(m) + 1, 0.0);
-    fit.coef[1] = c[static_cast<size_t>(m)];
-    for (int k = m - 1; k >= 1; --k) {
-        for (int j = m - k + 1; j >= 1; --j) {
-            const double shifted = j > 1 ? fit.coef[static_cast<size_t>(j) - 1] * w1 : 0.0;
-            fit.coef[static_cast<size_t>(j)] = rt::Checked(shifted + fit.coef[static_cast<size_t>(j)] * w0);
+    // The same scheme on absolute values carries the bounds: of the solution's
+    // errors, and of the size of the terms whose rounding the scheme adds.
+    auto toPowersOfX = [m](const std::vector<double>& v, double w1, double w0) {
+        std::vector<double> out(static_cast<size_t>(m) + 1, 0.0);
+        out[1] = v[static_cast<size_t>(m)];
+        for (int k = m - 1; k >= 1; --k) {
+            for (int j = m - k + 1; j >= 1; --j) {
+                const double shifted = j > 1 ? out[static_cast<size_t>(j) - 1] * w1 : 0.0;
+                out[static_cast<size_t>(j)] = rt::Checked(shifted + out[static_cast<size_t>(j)] * w0);
+            }
+            out[1] = rt::Add(out[1], v[static_cast<size_t>(k)]);
         }
-        fit.coef[1] = rt::Add(fit.coef[1], c[static_cast<size_t>(k)]);
-    }
+        return out;
+    };
+    const double w1 = 1 / half, w0 = -centre / half;
+    fit.coef = toPowersOfX(c, w1, w0);
+    fit.coef[1] = rt::Add(fit.coef[1], mean);
+    std::vector<double> size(c.size());
+    for (size_t k = 1; k < c.size(); ++k) size[k] = std::fabs(c[k]);
+    const std::vector<double> carried = toPowersOfX(solved, std::fabs(w1), std::fabs(w0));
+    const std::vector<double> terms = toPowersOfX(size, std::fabs(w1), std::fabs(w0));
+    // Each step of the scheme and of the sums rounds once more: a few units
+    // of the last place per power, of the largest term that entered.
+    const double rounding = 4.0 * (m + n) * DBL_EPSILON;
+    fit.errors.assign(fit.coef.size(), 0.0);
+    for (size_t k = 1; k < fit.coef.size(); ++k)
+        fit.errors[k] = carried[k] + rounding * (terms[k] + (k == 1 ? std::fabs(mean) : 0.0));
     return fit;
 }
 
@@ -81,8 +104,12 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
                       FitCurve curve) {
     const int n = static_cast<int>(std::min(x.size(), y.size()));
     std::vector<std::string> out;
-    // The polynomial as a formula, highest power first.
-    std::vector<double> highFirst(fit.coef.rbegin(), fit.coef.rend() - 1);
+    // Every coefficient to the digits that hold, in the lines and in the
+    // formula (highest power first).
+    std::vector<double> shown = fit.coef;
+    for (size_t k = 1; k < shown.size(); ++k)
+        shown[k] = RoundToError(fit.coef[k], k < fit.errors.size() ? fit.errors[k] : 0.0);
+    std::vector<double> highFirst(shown.rbegin(), shown.rend() - 1);
     if (fit.degree == 1) {
         double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
         for (int k = 0; k < n; ++k) {
@@ -93,7 +120,13 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
             syy = rt::Add(syy, rt::Mul(yi, yi));
             sxy = rt::Add(sxy, rt::Mul(xi, yi));
         }
-        const double a = fit.coef[2], c = fit.coef[1];
+        const double a = shown[2], c = shown[1];
+        // e to the intercept, to the digits the intercept's error leaves.
+        const auto expC = [&fit, c] {
+            if (fit.errors.size() < 2) return rt::Exp(c);
+            const double e = rt::Exp(fit.coef[1]);
+            return RoundToError(e, e * fit.errors[1]);
+        };
         if (curve == FitCurve::Line) {
             out.push_back("Recta de mínimos cuadrados: y = ax + b");
             out.push_back("a = " + rt::NumberText(a));
@@ -102,7 +135,7 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
             out.push_back(curve == FitCurve::Exponential ? "Curva de mínimos cuadrados: y = b e¡a¡x"
                                                          : "Curva de mínimos cuadrados: y = b x¡a");
             out.push_back("a = " + rt::NumberText(a));
-            out.push_back("b = " + rt::NumberText(rt::Exp(c)));
+            out.push_back("b = " + rt::NumberText(expC()));
         }
         // The correlation from the deviations about the means; it has no value
         // when all x or all y are equal.
@@ -132,10 +165,10 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
         out.push_back(";S " + squared(X) + " = " + Formatted(sxx) + ", ;S " + squared(Y) + " = " + Formatted(syy));
         out.push_back(";S " + (X.size() > 1 || Y.size() > 1 ? X + " " + Y : X + Y) + " = " + Formatted(sxy));
         if (curve == FitCurve::Exponential) {
-            out.push_back(rt::NumberText(rt::Exp(c)) + "*EXP(" + rt::NumberText(a) + "*x)");
+            out.push_back(rt::NumberText(expC()) + "*EXP(" + rt::NumberText(a) + "*x)");
         } else if (curve == FitCurve::Power) {
             const std::string exponent = a < 0 ? "(" + rt::NumberText(a) + ")" : rt::NumberText(a);
-            out.push_back(rt::NumberText(rt::Exp(c)) + "*x^" + exponent);
+            out.push_back(rt::NumberText(expC()) + "*x^" + exponent);
         } else {
             out.push_back(GetPolynomial(highFirst));
         }
@@ -143,7 +176,7 @@ std::string FitReport(const PolyFit& fit, std::span<const double> x, std::span<c
         out.push_back("Coeficientes del polinomio de grado " + std::to_string(fit.degree) + ":");
         out.push_back("(A!n es el coeficiente de x¡n)");
         for (int k = 0; k <= fit.degree; ++k)
-            out.push_back("A!" + std::to_string(k) + " = " + rt::NumberText(fit.coef[static_cast<size_t>(k) + 1]));
+            out.push_back("A!" + std::to_string(k) + " = " + rt::NumberText(shown[static_cast<size_t>(k) + 1]));
         out.push_back("");
         out.push_back(GetPolynomial(highFirst));
     }

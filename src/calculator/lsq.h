@@ -26,16 +26,21 @@ enum class FitCurve { Line, Exponential, Power };
 struct PolyFit {
     int degree = 0;            // lowered to n - 1 when there are too few points
     std::vector<double> coef;  // from index 1: coef[i] multiplies x^(i - 1)
+    // A bound of each coefficient's error (same indexes): what the report
+    // shows of it holds. Empty for a fit given without one.
+    std::vector<double> errors;
 };
 
 // The least-squares polynomial of the given degree through x[i], y[i]
-// (normal equations, solved with a singularity test that does not depend on
-// the scale); refused with kFitUnsolvable, and then nothing is drawn or
+// (normal equations in x about the middle of its range and y about its
+// mean, solved to at least six digits whatever the scale, with a bound of
+// each coefficient's error); refused with kFitUnsolvable, and then nothing is drawn or
 // written. No point, or a degree below 0, raises rt::RuntimeError, as an
 // overflow of the sums does.
 rt::Outcome<PolyFit> FitPolynomialCoefs(int degree, std::span<const double> x, std::span<const double> y);
 
-// The report as one result line. Degree 1: the line, a and b, the
+// The report as one result line, each coefficient to the digits its error
+// leaves. Degree 1: the line, a and b, the
 // correlation coefficient r (left out when the points give it no value, all
 // x or all y equal), the sums and the polynomial text; for the exponential
 // and power curves (x and y already their logarithms as fitted) the heading

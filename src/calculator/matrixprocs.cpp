@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "calculator/helddigits.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
 
@@ -107,13 +108,17 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
         equations += row;
     }
     std::string msg;
-    num::SolveLinearSystem(a, b, msg);
+    std::vector<double> errors;
+    num::SolveLinearSystem(a, b, msg, &errors);
     if (msg == num::kSingularSystem) return ProcReport::Stop(msg);
     if (!msg.empty()) return ProcReport::Stop("Falló el cálculo.");
     std::string solution;
     for (int i = 1; i <= n; ++i) {
         if (i > 1) solution += kCrLf;
-        solution += "x!" + std::to_string(i) + " = " + Signed(rt::NumberText(b[static_cast<size_t>(i)]));
+        // Each unknown to the digits that hold, never to the last digit of a
+        // double.
+        const size_t at = static_cast<size_t>(i);
+        solution += "x!" + std::to_string(i) + " = " + Signed(HeldText(b[at], errors[at]));
     }
     ProcReport r;
     r.lines = {equations, solution};

@@ -23,9 +23,10 @@ double Determinant(const num::Matrix& a);
 
 // The system of n equations whose rows are n coefficients and the right-hand
 // side (n x (n + 1) cells, row by row). Lines: the equations with the
-// coefficients rounded to `decimals`, then "x!i = " and each unknown. A
-// singular system, or one too badly conditioned for the digits of its
-// solution (num::SolveLinearSystem), stops with num::kSingularSystem.
+// coefficients rounded to `decimals`, then "x!i = " and each unknown to the
+// digits that hold. A singular system, or one whose solution would hold
+// fewer than six digits (num::SolveLinearSystem), stops with
+// num::kSingularSystem.
 ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int decimals);
 
 }  // namespace calc

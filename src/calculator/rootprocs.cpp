@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "numerics/calculus.h"
+#include "calculator/helddigits.h"
+#include "numerics/equations.h"
 #include "runtime/numtext.h"
 
 namespace calc {
@@ -24,9 +25,14 @@ ProcReport RootsReport(std::string_view function, std::span<const rt::Variant> a
     for (int i = 1; i <= m; ++i) {
         const std::string n = std::to_string(i);
         list += kCrLf;
-        list += "x" + n + " = " + rt::NumberText(roots[static_cast<size_t>(i - 1)]) + "        f(x" + n +
-                ") = " + rt::NumberText(values[static_cast<size_t>(i - 1)]);
+        // A root is shown to the digits its bracket holds: the search places
+        // it within its error, not to the last digit of a double.
+        const size_t at = static_cast<size_t>(i - 1);
+        list += "x" + n + " = " + HeldText(roots[at], found->errors[at]) + "        f(x" + n +
+                ") = " + rt::NumberText(values[at]);
     }
+    const std::string skipped = num::NoValueText(found->undefinedAt);
+    if (!skipped.empty()) list += kCrLf + skipped;
     std::string head = std::to_string(k) + (k == 1 ? " raíz " : " raíces ") + "de la ecuación" + kCrLf +
                        QuoteFunction(function) + " = 0" + kCrLf + "en el intervalo [" + ArgText(args, 1) + ", " +
                        ArgText(args, 2) + "]:";

@@ -1,8 +1,9 @@
 #pragma once
 // The real roots of a function of x in an interval, with the result lines
 // the calculator shows: how many, the equation, the interval as typed, and
-// each root with the value of the function there (which tells a root from a
-// jump across 0). At most 50 roots are listed. No widgets.
+// each root (to the digits its search holds) with the value of the function
+// there (which tells a root from a jump across 0), then the points where the
+// function had no value, if any. At most 50 roots are listed. No widgets.
 #include <span>
 #include <string_view>
 

@@ -23,8 +23,6 @@ void CompileOrThrow(CExpression& e, std::string_view text) {
     e.ThrowIfError();
 }
 
-bool SignsDiffer(double a, double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
-
 double TrapezoidRefine(CExpression& e, double a, double b, double s, int n) {
     if (n == 1) return rt::Checked((b - a) / 2 * rt::Add(ValueAt(e, a), ValueAt(e, b)));
     const long long m = 1LL << (n - 2);
@@ -243,83 +241,6 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-
-rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) {
-    using Found = rt::Outcome<ExprRoots>;
-    constexpr int kSteps = 490, kMaxBrackets = 50, kHalvings = 40;
-    // How much larger |f| may end at a side of a bracket than it began
-    // there: a jump keeps about its size, a pole grows without bound.
-    constexpr double kPoleGrowth = 2;
-    CExpression e;
-    try {
-        e.SetExpression(expr);
-        if (e.ErrorCode() != 0) return Found::Refusal(e.ErrorDescription());
-        if (A > B) std::swap(A, B);
-        const double h = std::fabs(B - A) / kSteps;
-        std::vector<std::pair<double, double>> brackets;
-        double f1 = ValueAt(e, A), x = A;
-        for (int i = 1; i <= kSteps; ++i) {
-            x += h;
-            double f2 = ValueAt(e, x);
-            if (SignsDiffer(f1, f2)) {
-                brackets.emplace_back(x - h, x);
-                if (static_cast<int>(brackets.size()) == kMaxBrackets) break;
-            }
-            f1 = f2;
-        }
-        // Bisection keeps f < 0 at rtb and f >= 0 at rtb + dx until the bracket
-        // is narrower than the tolerance, or a midpoint is an exact zero. A
-        // bracket that does not converge in its halvings is left out. When
-        // the bracket is narrow enough, the root is interpolated between its
-        // two ends, so it lies within the tolerance of the sign change.
-        std::vector<double> found;
-        for (auto [a, b] : brackets) {
-            double fb = ValueAt(e, b), fa = ValueAt(e, a);
-            if (!SignsDiffer(fa, fb)) continue;
-            double rtb = fa < 0 ? a : b, dx = fa < 0 ? b - a : a - b;
-            double fneg = fa < 0 ? fa : fb, fpos = fa < 0 ? fb : fa;
-            const double fneg0 = fneg, fpos0 = fpos;
-            bool negMoved = false, posMoved = false;
-            for (int k = 0; k < kHalvings; ++k) {
-                dx /= 2;
-                double xm = rtb + dx, fm = ValueAt(e, xm);
-                if (fm < 0) {
-                    rtb = xm;
-                    fneg = fm;
-                    negMoved = true;
-                } else {
-                    fpos = fm;
-                    posMoved = true;
-                }
-                // Only the bracket's width places the root: a small |f| says
-                // nothing of where it is (f = (X-1)^3 is below 1E-10 for
-                // 4.6E-4 around it, 1E-12*(X-1) on a whole step).
-                if (fm == 0) {
-                    found.push_back(xm);
-                    break;
-                }
-                if (std::fabs(dx) < 1e-6) {
-                    // A sign change where |f| grew at every end that moved
-                    // while the bracket shrank is a pole (TAN(X) at pi/2,
-                    // 1/X at 0), not a root. An end that never moved says
-                    // nothing: it may be a scan point right beside a pole
-                    // (huge f) or beside a root (f near 0).
-                    const bool negGrew = std::fabs(fneg) > kPoleGrowth * std::fabs(fneg0);
-                    const bool posGrew = std::fabs(fpos) > kPoleGrowth * std::fabs(fpos0);
-                    const bool pole = (negMoved || posMoved) && (negGrew || !negMoved) && (posGrew || !posMoved);
-                    if (!pole) found.push_back(rtb + dx * (fneg / (fneg - fpos)));
-                    break;
-                }
-            }
-        }
-        if (found.empty()) return Found::Refusal("No encontré raíces en el intervalo dado.");
-        ExprRoots out;
-        out.values.reserve(found.size());
-        for (double r : found) out.values.push_back(ValueAt(e, r));
-        out.roots = std::move(found);
-        return out;
-    } catch (const rt::RuntimeError&) { return Found::Refusal("Ocurrió un error en el cálculo de las raíces."); }
-}
 
 bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
     if (IsNumber(expr)) {

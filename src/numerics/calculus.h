@@ -1,36 +1,19 @@
 #pragma once
-// Roots, integrals and derivatives of a function of one variable given as a
-// formula. The abscissa is bound to the formula's first variable in name
+// Integrals and derivatives of a function of one variable given as a
+// formula (its roots are in equations.h). The abscissa is bound to the formula's first variable in name
 // order (normally X); trigonometric functions follow AngleFactor as the
 // caller left it. GradientRidders's arrays are std::vector<double> indexed
 // from 1 (entry 0 unused). A formula that does not compile is reported, never
-// taken as 0: FindExprRoots refuses with the compiler's message, the other
-// routines throw ExpressionError (an rt::RuntimeError) carrying it.
+// taken as 0: the routines throw ExpressionError (an rt::RuntimeError)
+// carrying the compiler's message.
 #include <string_view>
 #include <vector>
 
+#include "numerics/equations.h"
 #include "numerics/expression.h"
 #include "runtime/outcome.h"
 
 namespace num {
-
-// What FindExprRoots found: the roots in increasing order and the
-// function's value at each, at the same index (from 0).
-struct ExprRoots {
-    std::vector<double> roots;
-    std::vector<double> values;
-};
-
-// Roots of expr in [A, B] (either order): the interval is scanned in 490
-// steps for sign changes (at most 50) and each bracket is bisected until it
-// is narrower than 1E-6, so every root listed lies within 1E-6 of its sign
-// change whatever its multiplicity or the size of f near it; a bracket
-// whose |f| grew on both sides as it shrank holds a pole and gives no root
-// (a jump that does not grow, as ENT(X)-0.5 at 1, is listed). At least
-// one root, or a refusal whose message is "No encontré raíces en el
-// intervalo dado." when no root was found, "Ocurrió un error en el cálculo
-// de las raíces." after a run-time error, or the compiler's message.
-rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), taken

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "runtime/errors.h"
@@ -10,10 +11,15 @@
 namespace num {
 
 namespace {
-// The relative error a solution may carry: the results are shown to many
-// digits and used in further steps, so a system whose condition lets
-// rounding reach the eighth significant digit is not solved.
-constexpr double kSolutionTolerance = 1e-8;
+// The relative error a solution may carry: six significant digits, what a
+// student reads of a result; fewer and the system is refused.
+constexpr double kSolutionTolerance = 1e-6;
+// Past this estimated condition (times the unit of rounding) the factors no
+// longer tell a singular matrix from a regular one, and refinement has
+// nothing to converge to.
+constexpr double kSingularCondition = 0.25;
+// Refinement steps at most: each one gains about as many digits as the first.
+constexpr int kRefinements = 4;
 
 const char* const kLUDecFailed =
     "El sistema no tiene solución única: una de sus ecuaciones tiene todos los coeficientes en cero. "
@@ -216,6 +222,114 @@ double EstimateCondition(const Matrix& lu, const std::vector<int>& indx, const E
     const double cond = est * e.norm;
     return std::isfinite(cond) ? cond : INFINITY;
 }
+
+// An entry the program holds exactly as it was typed: a whole number, or a
+// decimal with a few places that binary keeps exactly (0.5, 2.25). Others
+// (0.1, 1/3) carry the rounding of their conversion.
+bool ExactAsTyped(double v) {
+    constexpr double kWhole = 9007199254740992.0;  // 2^53
+    double scale = 1;
+    for (int places = 0; places <= 6; ++places, scale *= 10) {
+        const double p = v * scale;
+        if (std::fabs(p) >= kWhole) return false;
+        if (p == std::trunc(p) && std::fma(v, scale, -p) == 0) return true;
+    }
+    return false;
+}
+
+// Row i of a times x minus b[i], i = 1..n, the products and sums carried with
+// their rounding errors (error-free transformations), so the residual of a
+// good solution is not lost in the rounding of its own terms.
+void Residual(const Matrix& a, const std::vector<double>& x, const std::vector<double>& b, std::vector<double>& r) {
+    const int n = a.Rows();
+    for (int i = 1; i <= n; ++i) {
+        const double* row = a.RowData(i);
+        double s = b[static_cast<size_t>(i)], c = 0;
+        for (int j = 1; j <= n; ++j) {
+            const double p = -row[j - 1] * x[static_cast<size_t>(j)];
+            const double pe = std::fma(-row[j - 1], x[static_cast<size_t>(j)], -p);
+            const double t = s + p, z = t - s;
+            c += ((s - (t - z)) + (p - z)) + pe;
+            s = t;
+        }
+        r[static_cast<size_t>(i)] = s + c;
+    }
+}
+
+// The largest entry of v (from 1) measured in the equilibrated unknowns.
+double ScaledNorm(const std::vector<double>& v, const Equilibration& e) {
+    double big = 0;
+    for (size_t j = 1; j < v.size(); ++j) big = std::max(big, std::fabs(v[j]) / e.col[j]);
+    return big;
+}
+
+struct Refined {
+    std::vector<double> errors;  // from 1
+};
+
+// Iterative refinement of x, the solution of a x = b from the factors lu of
+// a: each correction solves for the residual, which measures the error
+// actually made. The last correction not taken is the error of x from the
+// arithmetic; to it is added what the rounding of the entries that are not
+// exact as typed makes of the solution, probed with a few sign patterns. Nothing
+// when the refinement does not converge or the solution holds fewer than
+// six significant digits.
+std::optional<Refined> Refine(const Matrix& a, const Matrix& lu, const std::vector<int>& indx,
+                              const std::vector<double>& b, std::vector<double>& x, const Equilibration& e) {
+    const int n = a.Rows();
+    const auto at = [](int i) { return static_cast<size_t>(i); };
+    auto finite = [](const std::vector<double>& v) {
+        return std::all_of(v.begin() + 1, v.end(), [](double t) { return std::isfinite(t); });
+    };
+    std::vector<double> d(at(n) + 1, 0.0), next(at(n) + 1, 0.0), trial(at(n) + 1, 0.0);
+    Residual(a, x, b, d);
+    SolveFactored(lu, indx, d, false);
+    if (!finite(d) || !finite(x)) return std::nullopt;
+    for (int step = 0; step < kRefinements; ++step) {
+        const double size = ScaledNorm(x, e), change = ScaledNorm(d, e);
+        if (change <= DBL_EPSILON * size) break;
+        for (int i = 1; i <= n; ++i) trial[at(i)] = x[at(i)] + d[at(i)];
+        Residual(a, trial, b, next);
+        SolveFactored(lu, indx, next, false);
+        if (!finite(next) || !(ScaledNorm(next, e) < change / 2)) break;
+        x.swap(trial);
+        d.swap(next);
+    }
+    Refined out;
+    out.errors.assign(at(n) + 1, 0.0);
+    for (int i = 1; i <= n; ++i) out.errors[at(i)] = std::fabs(d[at(i)]);
+    // The rounding of the typed entries: w = u (|A~| |x| + |b~|) over the
+    // entries that are not exact, carried through A^-1 with three sign
+    // patterns; the largest of each unknown stands for its error.
+    std::vector<double> w(at(n) + 1, 0.0);
+    bool inexact = false;
+    constexpr double u = DBL_EPSILON / 2;
+    for (int i = 1; i <= n; ++i) {
+        double s = ExactAsTyped(b[at(i)]) ? 0.0 : std::fabs(b[at(i)]);
+        const double* row = a.RowData(i);
+        for (int j = 1; j <= n; ++j)
+            if (!ExactAsTyped(row[j - 1])) s += std::fabs(row[j - 1] * x[at(j)]);
+        w[at(i)] = u * s;
+        inexact = inexact || s > 0;
+    }
+    if (inexact) {
+        std::vector<double> fromData(at(n) + 1, 0.0);
+        unsigned pattern = 0x9E3779B9u;
+        for (int probe = 0; probe < 3; ++probe) {
+            for (int i = 1; i <= n; ++i) {
+                pattern = pattern * 1664525u + 1013904223u;
+                const double sign = probe == 0 ? 1.0 : probe == 1 ? (i % 2 ? 1.0 : -1.0) : (pattern >> 31 ? 1.0 : -1.0);
+                next[at(i)] = sign * w[at(i)];
+            }
+            SolveFactored(lu, indx, next, false);
+            if (!finite(next)) return std::nullopt;
+            for (int i = 1; i <= n; ++i) fromData[at(i)] = std::max(fromData[at(i)], std::fabs(next[at(i)]));
+        }
+        for (int i = 1; i <= n; ++i) out.errors[at(i)] += fromData[at(i)];
+    }
+    if (!(ScaledNorm(out.errors, e) <= kSolutionTolerance * ScaledNorm(x, e))) return std::nullopt;
+    return out;
+}
 }  // namespace
 
 Matrix::Matrix(int rows, int cols, double fill)
@@ -271,18 +385,19 @@ void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& ind
     } catch (const rt::RuntimeError&) { msg = kLUBackFailed; }
 }
 
-void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg) {
+void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg, std::vector<double>* errors) {
     msg.clear();
     try {
         const int n = a.Rows();
         rt::ExpectIndex(n, 0, static_cast<long long>(b.size()) - 1, "linear system: right-hand side");
         if (n > 0 && a.Cols() < n) rt::Fault("linear system with fewer columns than rows");
+        const Matrix original = a;
         const Equilibration scales = Equilibrate(a);
         std::vector<int> indx(static_cast<size_t>(n) + 1);
         double d = 0.0;
         std::string m;
         Decompose(a, indx, d, m);
-        if (!m.empty() || !(EstimateCondition(a, indx, scales) * DBL_EPSILON <= kSolutionTolerance)) {
+        if (!m.empty() || !(EstimateCondition(a, indx, scales) * DBL_EPSILON <= kSingularCondition)) {
             msg = kSingularSystem;
             return;
         }
@@ -292,7 +407,13 @@ void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg) {
             msg = kUnsolved;
             return;
         }
+        const std::optional<Refined> refined = Refine(original, a, indx, b, x, scales);
+        if (!refined) {
+            msg = kSingularSystem;
+            return;
+        }
         b = std::move(x);
+        if (errors) *errors = refined->errors;
     } catch (const rt::RuntimeError&) { msg = kUnsolved; }
 }
 

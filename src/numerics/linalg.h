@@ -65,21 +65,26 @@ void LUDec(Matrix& a, std::vector<int>& indx, double& d, std::string& msg);
 // caller's fault (rt::ProgramFault).
 void LUBack(const Matrix& a, std::vector<double>& b, const std::vector<int>& indx, std::string& msg);
 
-// What SolveLinearSystem says of a system it refuses for its condition:
-// rounding cannot tell a singular system from one so badly conditioned that
-// its solution would be wrong in the digits shown.
+// What SolveLinearSystem says of a system it refuses: rounding cannot tell
+// a singular system from one so badly conditioned that its solution would
+// not hold six significant digits.
 inline constexpr const char* kSingularSystem =
     "El sistema es singular o está tan mal condicionado que no puedo resolverlo con fiabilidad.";
 
 // Solves a x = b: a receives its decomposition, b the solution, and msg stays
-// empty on success. A system whose estimated condition (one-norm, with its
-// rows and columns brought to a largest entry of 1, so the scale of the
-// equations and of the unknowns does not matter) lets rounding reach the
-// eighth significant digit of the solution gives kSingularSystem (b
-// unchanged); a run-time error "No pude resolver el sistema.". A b shorter
-// than the matrix, or a matrix with fewer columns than rows, is the
-// caller's fault (rt::ProgramFault).
-void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg);
+// empty on success. The solution is refined while each correction (solved
+// for the residual, summed with its rounding errors) shrinks, and it is kept
+// when it holds at least six significant digits, measured with the unknowns
+// brought to the size of their columns: by the last correction (the error
+// the arithmetic made) plus what the rounding of the entries that are not
+// exact as typed (0.1, 1/3; not 2 or 0.25) makes of it. errors, when given,
+// receives that bound for each unknown (from 1). A system whose estimated
+// condition (one-norm, rows and columns brought to a largest entry of 1)
+// leaves no digit sure, or whose solution holds fewer than six digits, gives
+// kSingularSystem (b unchanged); a run-time error "No pude resolver el
+// sistema.". A b shorter than the matrix, or a matrix with fewer columns
+// than rows, is the caller's fault (rt::ProgramFault).
+void SolveLinearSystem(Matrix& a, std::vector<double>& b, std::string& msg, std::vector<double>* errors = nullptr);
 
 // coef[1] + coef[2] x + coef[3] x^2 + ...; 0 when there is no coefficient.
 double EvalPolynomial(const std::vector<double>& coef, double x);

@@ -9,6 +9,7 @@
 #include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/rounding.h"
 #include "text/resultformat.h"
 
 namespace vec {
@@ -20,6 +21,16 @@ double Integral(const LoadIntegrator& integrate, const std::string& integrand, d
     const rt::Outcome<double> v = integrate(integrand, a, b);
     if (!v.ok()) throw rt::RuntimeError(rt::ErrorCode::InvalidCall, "El integrador no alcanzó el límite.");
     return rt::Checked(*v);
+}
+
+// A value of the reduction as shown: rounded to d places, or, below 0.1,
+// to d significant digits, so that a load of any size that is not zero does
+// not read as 0 (2E-08 for a density of 1E-8 over 2 m).
+std::string Shown(double v, int d) {
+    if (v == 0 || std::fabs(v) >= 0.1) return text::MarkupRounded(v, d);
+    const int digits = std::max(d, 1);
+    const int places = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(v))));
+    return text::MarkupMinus(rt::NumberText(rt::RoundHalfEven(v, std::min(places, 15))));
 }
 
 // "/" opens a colour or style run in the markup: doubled, it shows itself.
@@ -87,14 +98,14 @@ DistributedLoadResult ReduceDistributedLoad(const std::string& text, double& x1,
                        "entre x!1 = " + rt::NumberText(x1) + " y x!2 = " + rt::NumberText(x2) + kCrLf;
     switch (r.kind) {
     case Reduction::Couple:
-        r.lines = {head + "La fuerza total es cero. La resultante es un par",
-                   "de momento M!0 = " + text::MarkupRounded(r.M0, d)};
+        r.lines = {head + "La fuerza total es cero. La resultante es un par", "de momento M!0 = " + Shown(r.M0, d)};
         break;
     case Reduction::Null: r.lines = {head + "La resultante es nula.", ""}; break;
     case Reduction::Resultant:
-        r.lines = {
-            head + "Momento c//r al origen: M!0 = " + text::MarkupRounded(r.M0, d),
-            "Resultante: R = " + text::MarkupRounded(r.F, d) + ", ubicada en x!R = " + text::MarkupRounded(r.xR, d)};
+        r.lines = {// A moment that is zero within the load's size is rounding noise:
+                   // it and the position it gives show as 0.
+                   head + "Momento c//r al origen: M!0 = " + Shown(zeroMoment ? 0.0 : r.M0, d),
+                   "Resultante: R = " + Shown(r.F, d) + ", ubicada en x!R = " + Shown(zeroMoment ? 0.0 : r.xR, d)};
         break;
     }
     return r;

@@ -31,16 +31,20 @@ TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2,
     VecRec diff = ComputedRecord(b.X - a.X, b.Y - a.Y, rt::kMagenta);
     r.vecs = {a, b, sum, diff};
     double dot = a.X * b.X + a.Y * b.Y;
+    // A zero vector has no direction, so no angle with another; the sum,
+    // the difference and both products still have their values.
+    const bool zero = a.Mag == 0 || b.Mag == 0;
     // Rounding can push the cosine of parallel vectors a hair past 1.
-    double c = std::clamp(rt::Div(dot, a.Mag * b.Mag), -1.0, 1.0);
-    r.angle = num::ArcCosDeg(c);
+    if (!zero) r.angle = num::ArcCosDeg(std::clamp(rt::Div(dot, a.Mag * b.Mag), -1.0, 1.0));
+    const std::string angle = zero ? std::string("no tiene valor: un vector nulo no tiene dirección.")
+                                   : text::MarkupRounded(r.angle, d) + "°";
     r.lines = {
         "Vectores dados:" + std::string(kCrLf) + "(" + text::MarkupRounded(a.X, d) + ", " +
             text::MarkupRounded(a.Y, d) + ")" + kB6 + "y" + kB6 + "(" + text::MarkupRounded(b.X, d) + ", " +
             text::MarkupRounded(b.Y, d) + ")",
         SumLine(sum, d),
         "/8Resta/:  " + BothForms(diff, d),
-        "Ángulo entre los vectores:  " + text::MarkupRounded(r.angle, d) + "°",
+        "Ángulo entre los vectores:  " + angle,
         "Producto Escalar:  " + text::MarkupRounded(dot, d),
         "Producto Vectorial: " + text::MarkupRounded(a.X * b.Y - b.X * a.Y, d) + " $k",
     };

@@ -25,10 +25,11 @@ inline constexpr const char* kNotIndependent = "Los vectores no son linealmente 
 // Two vectors, their sum and their difference (second minus first).
 struct TwoVectorsResult {
     std::vector<VecRec> vecs;  // a, b (black), sum (blue), difference (magenta)
-    double angle = 0;          // degrees between a and b
+    double angle = 0;          // degrees between a and b; 0 when one is zero
     ResultText lines;          // six lines, the first holding a line break
 };
-// A zero vector has no angle with another: that is a division by zero.
+// A zero vector has no angle with another: its line says so, and the other
+// lines keep their values.
 TwoVectorsResult CombineTwoVectors(const std::string& s1, const std::string& s2, int decimals = 3);
 
 // Records 1 to n of the parsed texts (black) and, last, their weighted sum

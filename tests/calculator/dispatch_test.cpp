@@ -334,3 +334,24 @@ TEST_F(DispatchTest, ADriverThatEndsOnItsOwnMessageLeavesTheTab) {
 }  // namespace
 
 }  // namespace calctest
+
+namespace calctest {
+
+// A load's formula that does not compile is named with its error, as the
+// integral's is, not given the general failure.
+TEST_F(CalcForm, ADistributedLoadNamesItsFormulasError) {
+    for (const char* formula : {"sin(x)", "50*abs(x - 3", "2*"}) {
+        Choose(8, 4);
+        form().rtbExpr->SetText(QString::fromUtf8(formula));
+        Fill(1, 1, 2, {"0", "3"});
+        Select(1, 1, 1, 2);
+        dialogs.Answer(plat::MsgResult::OK);
+        Calculate();
+        ASSERT_FALSE(dialogs.Shown().empty()) << formula;
+        const QString shown = dialogs.Shown().back().prompt;
+        EXPECT_TRUE(shown.contains("\r\nCorrige la expresión " + QString::fromUtf8(formula))) << shown.toStdString();
+        EXPECT_NE(shown, calc::kRoutineFailed) << formula;
+    }
+}
+
+}  // namespace calctest

@@ -252,24 +252,33 @@ TEST_F(CalcForm, ASecondVectorTypedInTheVectorBoxGoesAloneIntoTheNextCell) {
 }
 
 // A procedure that refuses the function of x says, like the box itself, how
-// to type the letters the hot keys kept out of it.
+// to type the letters the hot keys kept out of it: the integral, and the
+// distributed load, which reads the same box.
 TEST_F(ExprTyping, AProcedureThatRefusesTheFormulaSaysHowToTypeTheLettersTaken) {
     const calc::BarGroupInfo& functions = calc::BarGroup(4);
-    const auto at = std::find(functions.codes.begin(), functions.codes.begin() + functions.count, 19);
-    ChooseAfresh(4, static_cast<int>(at - functions.codes.begin()) + 1);  // the integral
-    Fresh();
-    Type(QStringLiteral("10*BAR(X,2,4)"));
-    EXPECT_EQ(Box()->Text(), QStringLiteral("10*AR(X,2,4)"));
-    SetCell(1, 1, QStringLiteral("0"));
-    SetCell(1, 2, QStringLiteral("5"));
-    Select(1, 1, 1, 2);
-    dialogs.Answer(plat::MsgResult::OK);
-    Calculate();
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_TRUE(Prompt(0).contains(QStringLiteral("Corrige la expresión 10*AR(X,2,4)"))) << Prompt(0).toStdString();
-    EXPECT_TRUE(Prompt(0).endsWith(QStringLiteral(
-        "La tecla B no escribe la letra, aun con las teclas rápidas desactivadas: escribe la b con Ctrl+B.")))
-        << Prompt(0).toStdString();
+    const int integral =
+        static_cast<int>(std::find(functions.codes.begin(), functions.codes.begin() + functions.count, 19) -
+                         functions.codes.begin()) +
+        1;
+    const struct { int group, cell; } procedures[] = {{4, integral}, {8, 4}};
+    for (const auto& p : procedures) {
+        ChooseAfresh(p.group, p.cell);
+        Fresh();
+        Type(QStringLiteral("10*BAR(X,2,4)"));
+        EXPECT_EQ(Box()->Text(), QStringLiteral("10*AR(X,2,4)"));
+        SetCell(1, 1, QStringLiteral("0"));
+        SetCell(1, 2, QStringLiteral("5"));
+        Select(1, 1, 1, 2);
+        const size_t before = dialogs.Shown().size();
+        dialogs.Answer(plat::MsgResult::OK);
+        Calculate();
+        ASSERT_EQ(dialogs.Shown().size(), before + 1) << p.group;
+        const QString prompt = dialogs.Shown().back().prompt;
+        EXPECT_TRUE(prompt.contains(QStringLiteral("Corrige la expresión 10*AR(X,2,4)"))) << prompt.toStdString();
+        EXPECT_TRUE(prompt.endsWith(QStringLiteral(
+            "La tecla B no escribe la letra, aun con las teclas rápidas desactivadas: escribe la b con Ctrl+B.")))
+            << prompt.toStdString();
+    }
 }
 
 }  // namespace

@@ -150,6 +150,29 @@ TEST(DistributedLoad, ScaledLoadsReduceAlike) {
     }
 }
 
+// A resultant that is not zero shows its significant digits, however small
+// the load; a moment that is zero within the load's size shows as 0.
+TEST(DistributedLoad, SmallLoadsShowTheirDigits) {
+    const struct {
+        const char* text;
+        double a, b;
+        std::string line0End, line1;
+    } cases[] = {
+        {"1E-8*BAR(X,2,4)", 0, 5, "M!0 = 6E-08", "Resultante: R = 2E-08, ubicada en x!R = 3"},
+        {"0.0123*BAR(X,2,4)", 0, 5, "M!0 = 0.0738", "Resultante: R = 0.0246, ubicada en x!R = 3"},
+        {"-3E-12", 0, 2, "M!0 = ;-6E-12", "Resultante: R = ;-6E-12, ubicada en x!R = 1"},
+        {"1E-9", -1, 1, "M!0 = 0", "Resultante: R = 2E-09, ubicada en x!R = 0"},
+        {"2*BAR(X,2,4)", 0, 5, "M!0 = 12", "Resultante: R = 4, ubicada en x!R = 3"},
+    };
+    for (const auto& c : cases) {
+        const DistributedLoadResult r = Reduce(c.text, c.a, c.b);
+        ASSERT_EQ(r.kind, Reduction::Resultant) << c.text;
+        EXPECT_TRUE(r.lines[0].ends_with(c.line0End)) << c.text << ": " << r.lines[0];
+        EXPECT_EQ(r.lines[1], c.line1) << c.text;
+    }
+    EXPECT_TRUE(Reduce("1E-8*(3*X^2 - 1)", -1, 1).lines[0].ends_with("\r\nLa resultante es nula."));
+}
+
 // A density whose integral cannot be brought to its accuracy is refused,
 // never reduced to a wrong resultant.
 TEST(DistributedLoad, ASingularDensityIsRefused) {

@@ -90,9 +90,20 @@ TEST(CombineTwoVectors, ParallelVectorsHaveAnAngleOfZeroOr180) {
     EXPECT_EQ(CombineTwoVectors("2,3", "-4,-6").lines[3], "Ángulo entre los vectores:  180°");
 }
 
-TEST(CombineTwoVectors, RefusedTextsAndZeroVectorsFail) {
-    EXPECT_THROW(CombineTwoVectors("3,4", "hola"), rt::RuntimeError);
-    EXPECT_THROW(CombineTwoVectors("0,0", "3,4"), rt::RuntimeError);  // no angle with a zero vector
+TEST(CombineTwoVectors, RefusedTextsFail) { EXPECT_THROW(CombineTwoVectors("3,4", "hola"), rt::RuntimeError); }
+
+// A zero vector has no direction: the angle's line says so, and the sum,
+// the difference and both products keep their values.
+TEST(CombineTwoVectors, AZeroVectorHasNoAngleButEveryOtherResult) {
+    const std::string noAngle = "Ángulo entre los vectores:  no tiene valor: un vector nulo no tiene dirección.";
+    for (auto [a, b] : {std::pair{"0,0", "3,4"}, std::pair{"3,4", "0,0"}, std::pair{"0,0", "0,0"}}) {
+        TwoVectorsResult r = CombineTwoVectors(a, b);
+        ASSERT_EQ(r.lines.size(), 6u) << a << " " << b;
+        EXPECT_EQ(r.lines[3], noAngle) << a << " " << b;
+        EXPECT_EQ(r.lines[4], "Producto Escalar:  0") << a << " " << b;
+        EXPECT_EQ(r.lines[5], "Producto Vectorial: 0 $k") << a << " " << b;
+    }
+    EXPECT_EQ(CombineTwoVectors("0,0", "3,4").lines[1], "/3Suma/:  (3, 4)    ó    (5 #angu 53.13°)");
 }
 
 TEST(VectorSums, SumAndLinearCombinationWithTheirReports) {
