@@ -79,9 +79,10 @@ private:
     double trap_ = -1e30, simpson_ = -1e30, previous_ = -1e30, abs_ = 0;
 };
 
-// One stretch's integral: its value, whether it met the tolerance, the
-// difference of its last two estimates and the size of the integrand.
-struct Stretch {
+// Simpson's sum over one piece of the interval: its value, whether it met
+// the tolerance, the difference of its last two estimates and the size of
+// the integrand there.
+struct PieceSum {
     double value, error, size;
     bool met;
 };
@@ -99,7 +100,7 @@ constexpr double kRoundingNoise = 1e-13;
 // estimate that passes is therefore held against one on another lattice,
 // the stretch split at its golden section, which must itself be settled
 // and agree within its own error.
-Stretch IntegrateStretch(CExpression& e, double a, double b, double fa, double fb, double eps) {
+PieceSum IntegrateStretch(CExpression& e, double a, double b, double fa, double fb, double eps) {
     constexpr int kFirstTestedLevel = 6, kLevels = 10;
     constexpr double kGolden = 0.381966011250105;  // (3 - sqrt 5) / 2
     // How settled the check must be, relative to the integrand's size, to
@@ -344,7 +345,7 @@ bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
         const double a = cuts[i].at, b = cuts[i + 1].at, quarter = (b - a) / 4;
         const double fa = ValueAt(e, std::min(cuts[i].above, a + quarter));
         const double fb = ValueAt(e, std::max(cuts[i + 1].below, b - quarter));
-        const Stretch piece = IntegrateStretch(e, a, b, fa, fb, eps);
+        const PieceSum piece = IntegrateStretch(e, a, b, fa, fb, eps);
         total = rt::Add(total, piece.value);
         error += piece.error;
         size += piece.size;

@@ -35,7 +35,7 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), taken
 // stretch by stretch between the places where the formula jumps or changes
-// its law (JumpPoints), so that loads made of pieces are exact wherever they
+// its law (the Cuts of its first variable), so that loads made of pieces are exact wherever they
 // lie. A stretch ends when two estimates differ by at most eps times the
 // size of the integrand there (its integral, or that of |f| when larger),
 // tested from the sixth refinement on (at 32 intervals), and when an
