@@ -140,7 +140,7 @@ PieceSum IntegrateStretch(CExpression& e, double a, double b, double fa, double 
         if (j < kFirstTestedLevel || diff > eps * size) continue;
         advanceCheck(std::max(j, checkLevel));
         if (checkError <= kSettled * size && std::fabs(s - checkValue) <= eps * size + 2 * checkError)
-            return {s, diff, size, true};
+            return {s, std::max(diff, std::fabs(s - checkValue)), size, true};
     }
     // Short of the tolerance: the better estimate is kept, the check's when
     // it has settled (it has twice the nodes, none on the main lattice). Its
@@ -154,13 +154,13 @@ PieceSum IntegrateStretch(CExpression& e, double a, double b, double fa, double 
     return {checkError <= kSettled * size ? checkValue : main.Simpson(), error, size, false};
 }
 
-// The check level at which the golden-section lattice of [a, b] has its
-// nodes at most `spacing` apart (its longer part has 2^(level - 1) cells).
+// The check level at which the golden-section lattice of [a, b] has as many
+// cells as a uniform one of the given spacing (2^level, both parts
+// together; those of its longer part are about a quarter wider).
 int ScanLevel(double a, double b, double spacing) {
-    constexpr double kLonger = 0.618033988749895;
-    const double cells = kLonger * (b - a) / spacing;
+    const double cells = (b - a) / spacing;
     int level = 1;
-    while (level < 30 && std::ldexp(1.0, level - 1) < cells) ++level;
+    while (level < 30 && std::ldexp(1.0, level) < cells) ++level;
     return level;
 }
 
@@ -361,9 +361,13 @@ rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, doub
     // the tolerance, few enough to give up soon on a pole.
     constexpr int kMaxPieces = 400, kMaxDepth = 60;
     // A value short of the tolerance is still near the integral, and shown
-    // with the note, when its error is at most this share of its size and
-    // 1000 times the tolerance.
-    constexpr double kNearShare = 1e-2, kNearFactor = 1e3;
+    // with the note, when its error is at most 1000 times the tolerance of
+    // its size, or 1E-6 of it for a tolerance of 0 or less, and never more
+    // than a hundredth of it.
+    constexpr double kNearShare = 1e-2, kNearFactor = 1e3, kNearFloor = 1e-6;
+    // The halving works towards the tolerance, or this one where the
+    // tolerance asked is finer than the rule can reach (0 or less).
+    constexpr double kFinest = 1e-7;
     CExpression e;
     CompileOrThrow(e, expr);
     if (A > B) std::swap(A, B);
@@ -429,10 +433,11 @@ rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, doub
         const double mid = p.a + (p.b - p.a) / 2;
         return p.depth < kMaxDepth && p.a < mid && mid < p.b;
     };
-    while (unmet > eps * size && static_cast<int>(pieces.size()) < kMaxPieces) {
+    while (error > std::max(eps, kFinest) * size + kRoundingNoise * size &&
+           static_cast<int>(pieces.size()) < kMaxPieces) {
         Piece* worst = nullptr;
         for (Piece& p : pieces)
-            if (!p.sum.met && halvable(p) && (!worst || p.sum.error > worst->sum.error)) worst = &p;
+            if (halvable(p) && (!worst || p.sum.error > worst->sum.error)) worst = &p;
         if (!worst) break;
         const Piece whole = *worst;
         const double mid = whole.a + (whole.b - whole.a) / 2;
@@ -454,12 +459,13 @@ rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, doub
     const double blur = error + kRoundingNoise * size;
     const bool blurred = std::isfinite(blur) && std::fabs(total) <= blur;
     const double value = blurred ? 0.0 : total;
-    if (unmet <= eps * size) return SimpsonIntegral{value, true};
+    if (error <= (eps + kRoundingNoise) * size) return SimpsonIntegral{value, true};
     // A piece halved as far as it goes and still unsettled, and not
     // negligible, lies at a pole (TAN(X) at PI/2): no value is near.
     for (const Piece& p : pieces)
         if (!p.sum.met && !halvable(p) && p.sum.size > eps * size) return refusal;
-    if (error <= std::min(kNearShare, kNearFactor * eps) * size) return SimpsonIntegral{value, false};
+    if (error <= std::min(kNearShare, std::max(kNearFactor * eps, kNearFloor)) * size)
+        return SimpsonIntegral{value, false};
     // An integrand that is rounding noise throughout ((X+1)^2-X^2-2*X-1)
     // never settles anywhere, and its sum is 0 within its blur; one that
     // settles everywhere but near some point has a pole or a singularity

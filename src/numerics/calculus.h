@@ -34,7 +34,8 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B);
 
 // What IntegrateExpr gives: the integral, and whether it met the tolerance
 // (when not, it is near it: its error is within 1000 times the tolerance of
-// the integrand's size, and at most a hundredth of it).
+// the integrand's size, or 1E-6 of it for a tolerance of 0 or less, and at
+// most a hundredth of it).
 struct SimpsonIntegral {
     double value = 0;
     bool met = true;
@@ -49,15 +50,17 @@ struct SimpsonIntegral {
 // |f| when larger), tested from the sixth refinement on (at 32 intervals),
 // and when an estimate on another lattice agrees with it (whole periods of a
 // periodic integrand can put every node on the same phase); that lattice
-// also scans the stretch, its nodes no further apart than 1/512 of the
+// also scans the stretch, its nodes no further apart than 1/4096 of the
 // interval. A stretch short of eps is halved, and its halves again, until
-// the errors together meet eps (a transient, a kink or a jump that no cut
-// marks is so closed in on), or the halving ends. A sum that its own error
-// cannot tell from 0 is 0. A text that is a plain number is integrated as a
-// constant. A value short of eps but near it is given with met false; one
-// that is not near (a pole, a divergence, a singularity the halving could not
-// resolve) is refused with ImpreciseIntegralMessage. A formula that does not
-// compile, or has no value at a node, raises its error.
+// the errors together meet eps (1E-7 when eps is finer; a transient, a kink
+// or a jump that no cut marks is so closed in on), or the halving ends. A
+// sum that its own error cannot tell from 0 is 0. A text that is a plain
+// number is integrated as a constant. A value short of eps but near it is
+// given with met false; one that is not near (a pole, a divergence, a
+// singularity the halving could not resolve, a point with no value met
+// while halving) is refused with ImpreciseIntegralMessage. A formula that
+// does not compile, or has no value at an end or a node of the first
+// lattices, raises its error.
 rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, double B, double eps);
 
 // Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];
