@@ -70,12 +70,12 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
             eps = NumArg(args, 4);
             if (eps > 0.001) return ProcReport::Stop(kEpsilonTooLarge);
         }
-        double s = 0;
-        const bool reached = num::IntegrateExpr(function, a, b, s, eps);
+        const rt::Outcome<num::SimpsonIntegral> s = num::IntegrateExpr(function, a, b, eps);
+        if (!s.ok()) return ProcReport::Stop(s.message());
         std::string result = std::string("La integral de la función ") + kCrLf + "f(x) = " + QuoteFunction(text) +
                              kCrLf + "en el intervalo [" + lower + ", " + upper + "]" + kCrLf + "es " +
-                             rt::NumberText(ShownIntegral(s));
-        if (!reached) result += std::string(kCrLf) + kPrecisionNotReached;
+                             rt::NumberText(ShownIntegral(s->value));
+        if (!s->met) result += std::string(kCrLf) + kPrecisionNotReached;
         out.lines = {result};
         return out;
     } catch (const num::ExpressionError& e) { return ProcReport::Stop(CorrectExpression(e.what(), function)); }

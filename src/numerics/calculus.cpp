@@ -7,6 +7,7 @@
 
 #include "numerics/jumps.h"
 #include "numerics/mathutil.h"
+#include "numerics/ode.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
@@ -16,6 +17,9 @@ namespace num {
 namespace {
 
 inline double ValueAt(CExpression& e, double x) { return e.ValueFast(&x, 1); }
+
+// How many trapezoid refinements Simpson's rule takes at most on a piece.
+constexpr int kLevels = 10;
 
 // Compiled for a routine that reports a bad formula by throwing.
 void CompileOrThrow(CExpression& e, std::string_view text) {
@@ -77,9 +81,10 @@ private:
     double trap_ = -1e30, simpson_ = -1e30, previous_ = -1e30, abs_ = 0;
 };
 
-// One stretch's integral: its value, whether it met the tolerance, the
-// difference of its last two estimates and the size of the integrand.
-struct Stretch {
+// Simpson's sum over one piece of the interval: its value, whether it met
+// the tolerance, the difference of its last two estimates and the size of
+// the integrand there.
+struct PieceSum {
     double value, error, size;
     bool met;
 };
@@ -96,13 +101,18 @@ constexpr double kRoundingNoise = 1e-13;
 // (COS(X)^2 over whole periods) and agree exactly on a wrong value: an
 // estimate that passes is therefore held against one on another lattice,
 // the stretch split at its golden section, which must itself be settled
-// and agree within its own error.
-Stretch IntegrateStretch(CExpression& e, double a, double b, double fa, double fb, double eps) {
-    constexpr int kFirstTestedLevel = 6, kLevels = 10;
+// and agree within its own error. That second lattice is also the scan of
+// the stretch: it is taken at least to checkLevel, where its nodes lie no
+// further apart than the caller asks, so that a feature the main lattice
+// steps over (a transient at the start of a long interval) keeps the two
+// from agreeing.
+PieceSum IntegrateStretch(CExpression& e, double a, double b, double fa, double fb, double eps, int checkLevel) {
+    constexpr int kFirstTestedLevel = 6;
     constexpr double kGolden = 0.381966011250105;  // (3 - sqrt 5) / 2
     // How settled the check must be, relative to the integrand's size, to
     // tell a right answer from a lattice that sees a wrong one.
     constexpr double kSettled = 1e-4;
+    checkLevel = std::min(checkLevel, kLevels);
     Refinement main(e, a, b, fa, fb);
     std::optional<Refinement> left, right;
     double checkValue = 0, checkError = 0;
@@ -126,16 +136,36 @@ Stretch IntegrateStretch(CExpression& e, double a, double b, double fa, double f
         const double s = main.Simpson(), diff = std::fabs(s - main.Previous());
         const double size = std::max(std::fabs(main.Previous()), main.AbsTrapezoid());
         if (j < kFirstTestedLevel || diff > eps * size) continue;
-        advanceCheck(j);
+        advanceCheck(std::max(j, checkLevel));
         if (checkError <= kSettled * size && std::fabs(s - checkValue) <= eps * size + 2 * checkError)
-            return {s, diff, size, true};
+            return {s, std::max(diff, std::fabs(s - checkValue)), size, true};
     }
     // Short of the tolerance: the better estimate is kept, the check's when
-    // it has settled (it has twice the nodes, none on the main lattice).
+    // it has settled (it has twice the nodes, none on the main lattice). Its
+    // error is the largest sign of one: either lattice's last step, or how
+    // far apart the two lattices are (a feature can lie between the nodes of
+    // one lattice at both of its last levels, which then agree).
     const double size = std::max(std::fabs(main.Simpson()), main.AbsTrapezoid());
     advanceCheck(kLevels);
-    if (checkError <= kSettled * size) return {checkValue, 15 * checkError, size, false};
-    return {main.Simpson(), std::fabs(main.Simpson() - main.Previous()), size, false};
+    const double error = std::max(
+        {std::fabs(main.Simpson() - main.Previous()), 15 * checkError, std::fabs(checkValue - main.Simpson())});
+    return {checkError <= kSettled * size ? checkValue : main.Simpson(), error, size, false};
+}
+
+// The check level at which the golden-section lattice of [a, b] has as many
+// cells as a uniform one of the given spacing (2^level, both parts
+// together; those of its longer part are about a quarter wider).
+int ScanLevel(double a, double b, double spacing) {
+    const double cells = (b - a) / spacing;
+    int level = 1;
+    while (level < 30 && std::ldexp(1.0, level) < cells) ++level;
+    return level;
+}
+
+// x moved a few units in its last place towards `toward`.
+double JustInside(double x, double toward) {
+    for (int k = 0; k < 4; ++k) x = std::nextafter(x, toward);
+    return x;
 }
 
 // f at x, or nothing where f is not defined (its evaluation faults).
@@ -242,11 +272,23 @@ double Ridders(CExpression& e, double x, double h, double& err) {
 
 // ---------------------------------------------------------------------------
 
-bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps) {
-    if (IsNumber(expr)) {
-        S = rt::Mul(rt::TextToNumber(expr), std::fabs(B - A));
-        return true;
-    }
+rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, double B, double eps) {
+    if (IsNumber(expr)) return SimpsonIntegral{rt::Mul(rt::TextToNumber(expr), std::fabs(B - A)), true};
+    // The scan: no lattice of a piece has nodes further apart than this
+    // share of the interval.
+    constexpr double kScanCells = 4096;
+    // How many pieces the interval may end in, and how often one may be
+    // halved: enough to close in on a jump or an integrable singularity to
+    // the tolerance, few enough to give up soon on a pole.
+    constexpr int kMaxPieces = 400, kMaxDepth = 60;
+    // A value short of the tolerance is still near the integral, and shown
+    // with the note, when its error is at most 1000 times the tolerance of
+    // its size, or 1E-6 of it for a tolerance of 0 or less, and never more
+    // than a hundredth of it.
+    constexpr double kNearShare = 1e-2, kNearFactor = 1e3, kNearFloor = 1e-6;
+    // The halving works towards the tolerance, or this one where the
+    // tolerance asked is finer than the rule can reach (0 or less).
+    constexpr double kFinest = 1e-7;
     CExpression e;
     CompileOrThrow(e, expr);
     if (A > B) std::swap(A, B);
@@ -254,27 +296,106 @@ bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double 
     // its law, each integrated alone: Simpson's rule is then exact on
     // piecewise polynomials, and no load falls between sample points.
     // A cut at A or B bounds where the end's stretch is read; the ends are
-    // cuts in any case.
+    // cuts in any case, read just inside (the value at the very end point,
+    // as ENT(X) at 1 over [0, 1], is no part of the integral) once the value
+    // there has shown that the formula is defined.
     std::vector<Cut> cuts;
     if (const auto first = e.Variable(1)) cuts = Cuts(e, first->Name, A, B);
-    if (cuts.empty() || cuts.front().at > A) cuts.insert(cuts.begin(), Cut{A, A, A});
-    if (cuts.back().at < B) cuts.push_back(Cut{B, B, B});
-    double total = 0, error = 0, size = 0;
-    bool met = true;
+    if (cuts.empty() || cuts.front().at > A) {
+        if (A < B) ValueAt(e, A);
+        cuts.insert(cuts.begin(), Cut{A, A, JustInside(A, B)});
+    }
+    if (cuts.back().at < B) {
+        ValueAt(e, B);
+        cuts.push_back(Cut{B, JustInside(B, A), B});
+    }
+    const double spacing = (B - A) / kScanCells;
+    struct Piece {
+        double a, b, fa, fb;
+        int depth;
+        PieceSum sum;
+    };
+    std::vector<Piece> pieces;
+    auto add = [&](double a, double b, double fa, double fb, int depth) {
+        pieces.push_back({a, b, fa, fb, depth, IntegrateStretch(e, a, b, fa, fb, eps, ScanLevel(a, b, spacing))});
+    };
+    // Each stretch starts in as many equal pieces as the scan needs: the
+    // check lattice of a piece has at most 1024 cells.
     for (size_t i = 0; i + 1 < cuts.size(); ++i) {
         const double a = cuts[i].at, b = cuts[i + 1].at, quarter = (b - a) / 4;
-        const double fa = ValueAt(e, std::min(cuts[i].above, a + quarter));
-        const double fb = ValueAt(e, std::max(cuts[i + 1].below, b - quarter));
-        const Stretch piece = IntegrateStretch(e, a, b, fa, fb, eps);
-        total = rt::Add(total, piece.value);
-        error += piece.error;
-        size += piece.size;
-        met = met && piece.met;
+        int parts = 1;
+        while (ScanLevel(a, a + (b - a) / parts, spacing) > kLevels) parts *= 2;
+        double from = a, ffrom = ValueAt(e, std::min(cuts[i].above, a + quarter));
+        for (int k = 1; k <= parts; ++k) {
+            const double to = k == parts ? b : a + (b - a) * k / parts;
+            const double fto = k == parts ? ValueAt(e, std::max(cuts[i + 1].below, b - quarter)) : ValueAt(e, to);
+            add(from, to, ffrom, fto, 0);
+            from = to;
+            ffrom = fto;
+        }
+    }
+    // Pieces short of the tolerance are halved, the one with the largest
+    // error first, until their errors together are within the tolerance of
+    // the whole: the halves close in on a jump that no cut marks (ENT(X)),
+    // a kink or a narrow feature, and resolve it.
+    auto totals = [&](double& total, double& error, double& size, double& unmet) {
+        total = error = size = unmet = 0;
+        for (const Piece& p : pieces) {
+            total = rt::Add(total, p.sum.value);
+            error += p.sum.error;
+            size += p.sum.size;
+            if (!p.sum.met) unmet += p.sum.error;
+        }
+    };
+    double total = 0, error = 0, size = 0, unmet = 0;
+    totals(total, error, size, unmet);
+    const auto refusal = rt::Outcome<SimpsonIntegral>::Refusal(ImpreciseIntegralMessage(A, B));
+    auto halvable = [&](const Piece& p) {
+        const double mid = p.a + (p.b - p.a) / 2;
+        return p.depth < kMaxDepth && p.a < mid && mid < p.b;
+    };
+    while (error > std::max(eps, kFinest) * size + kRoundingNoise * size &&
+           static_cast<int>(pieces.size()) < kMaxPieces) {
+        Piece* worst = nullptr;
+        for (Piece& p : pieces)
+            if (halvable(p) && (!worst || p.sum.error > worst->sum.error)) worst = &p;
+        if (!worst) break;
+        const Piece whole = *worst;
+        const double mid = whole.a + (whole.b - whole.a) / 2;
+        // Closing in on a pole can meet the point where the formula has no
+        // value (1/(X-PI/4)^2 at the double nearest PI/4), or overflow: the
+        // integral has no value either.
+        try {
+            const double fm = ValueAt(e, mid);
+            const PieceSum lower =
+                IntegrateStretch(e, whole.a, mid, whole.fa, fm, eps, ScanLevel(whole.a, mid, spacing));
+            const PieceSum upper =
+                IntegrateStretch(e, mid, whole.b, fm, whole.fb, eps, ScanLevel(mid, whole.b, spacing));
+            *worst = {whole.a, mid, whole.fa, fm, whole.depth + 1, lower};
+            pieces.push_back({mid, whole.b, fm, whole.fb, whole.depth + 1, upper});
+        } catch (const rt::RuntimeError&) { return refusal; }
+        totals(total, error, size, unmet);
     }
     // A sum that its own error and rounding cannot tell from 0 is 0.
     const double blur = error + kRoundingNoise * size;
-    S = std::isfinite(blur) && std::fabs(total) <= blur ? 0.0 : total;
-    return met;
+    const bool blurred = std::isfinite(blur) && std::fabs(total) <= blur;
+    const double value = blurred ? 0.0 : total;
+    if (error <= (eps + kRoundingNoise) * size) return SimpsonIntegral{value, true};
+    // A piece halved as far as it goes and still unsettled, and not
+    // negligible, lies at a pole (TAN(X) at PI/2): no value is near.
+    for (const Piece& p : pieces)
+        if (!p.sum.met && !halvable(p) && p.sum.size > eps * size) return refusal;
+    if (error <= std::min(kNearShare, std::max(kNearFactor * eps, kNearFloor)) * size)
+        return SimpsonIntegral{value, false};
+    // An integrand that is rounding noise throughout ((X+1)^2-X^2-2*X-1)
+    // never settles anywhere, and its sum is 0 within its blur; one that
+    // settles everywhere but near some point has a pole or a singularity
+    // there that the halving could not resolve.
+    double unsettled = 0;
+    for (const Piece& p : pieces)
+        if (!p.sum.met) unsettled += p.b - p.a;
+    if (blurred && unsettled >= (B - A) / 2) return SimpsonIntegral{0.0, false};
+    return refusal;
 }
 
 void TrapezoidStep(std::string_view expr, double A, double B, double& s, int n) {

@@ -15,19 +15,36 @@
 
 namespace num {
 
+// What IntegrateExpr gives: the integral, and whether it met the tolerance
+// (when not, it is near it: its error is within 1000 times the tolerance of
+// the integrand's size, or 1E-6 of it for a tolerance of 0 or less, and at
+// most a hundredth of it).
+struct SimpsonIntegral {
+    double value = 0;
+    bool met = true;
+};
+
 // The integral of expr over the ascending interval between A and B, by
 // Simpson's rule from successive trapezoid refinements (at most 10), taken
 // stretch by stretch between the places where the formula jumps or changes
-// its law (JumpPoints), so that loads made of pieces are exact wherever they
-// lie. A stretch ends when two estimates differ by at most eps times the
-// size of the integrand there (its integral, or that of |f| when larger),
-// tested from the sixth refinement on (at 32 intervals), and when an
-// estimate on another lattice agrees with it (whole periods of a periodic
-// integrand can put every node on the same phase). A sum that its own error
-// cannot tell from 0 is 0. A text that is a plain number is integrated as a
-// constant. False when some stretch ends its tenth refinement without
-// meeting eps: S then holds the best estimate.
-bool IntegrateExpr(std::string_view expr, double A, double B, double& S, double eps);
+// its law (the Cuts of its first variable), so that loads made of pieces are
+// exact wherever they lie. A stretch ends when two estimates differ by at
+// most eps times the size of the integrand there (its integral, or that of
+// |f| when larger), tested from the sixth refinement on (at 32 intervals),
+// and when an estimate on another lattice agrees with it (whole periods of a
+// periodic integrand can put every node on the same phase); that lattice
+// also scans the stretch, its nodes no further apart than 1/4096 of the
+// interval. A stretch short of eps is halved, and its halves again, until
+// the errors together meet eps (1E-7 when eps is finer; a transient, a kink
+// or a jump that no cut marks is so closed in on), or the halving ends. A
+// sum that its own error cannot tell from 0 is 0. A text that is a plain
+// number is integrated as a constant. A value short of eps but near it is
+// given with met false; one that is not near (a pole, a divergence, a
+// singularity the halving could not resolve, a point with no value met
+// while halving) is refused with ImpreciseIntegralMessage. A formula that
+// does not compile, or has no value at an end or a node of the first
+// lattices, raises its error.
+rt::Outcome<SimpsonIntegral> IntegrateExpr(std::string_view expr, double A, double B, double eps);
 
 // Refinement n (1, 2, 3, ...) of the trapezoid sum s of expr over [A, B];
 // calls come in order with the same s.

@@ -167,7 +167,8 @@ Distance PathDistance(int body, double t1, double& t2) {
     const double xa = (t1 - t0) * vx + x0, xb = (t2 - t0) * vx + x0;
     double S = 0;
     for (double eps : {1E-06, 1E-04, 1E-03}) {
-        num::IntegrateExpr(expr, xa, xb, S, eps);
+        const rt::Outcome<num::SimpsonIntegral> s = num::IntegrateExpr(expr, xa, xb, eps);
+        S = s.ok() ? s->value : 0;
         if (S != 0) break;
     }
     if (S == 0) return d;
