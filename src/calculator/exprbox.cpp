@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTextCursor>
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <iterator>
 #include <string>
@@ -196,6 +197,9 @@ void ExprStrip::Refuse(const QString& message) {
     c_.txtExpr->setCursorPosition(0);
     if (hotKeys_.TookAny())
         plat::MsgBox(hotKeys_.Explain(message, shell::Shared().ExprHotKeys), plat::MsgButtons::OK, plat::kAppTitle);
+    else if (!c_.txtExpr->ShowsWhole(message))
+        // What the narrow box cuts reaches the student whole in a box.
+        plat::MsgBox(message, plat::MsgButtons::OK, plat::kAppTitle);
 }
 
 void ExprStrip::Attach() {
@@ -322,8 +326,9 @@ namespace {
 
 // Whether the typed formula is a function of a lower-case x, y or z: one of
 // its variables is so named, or, for a text that does not compile, such a
-// letter stands in it outside the names of functions that hold one (EXP,
-// MAX), so that "max(2,3)" is still a value.
+// letter stands in it as a name of its own, not inside a longer one (MAX,
+// FIX, XOR), so that "max(2,3)" is still a value and an unfinished "fix(2.5"
+// or "3 xor" is refused with its reason.
 bool IsFunctionOfXYZ(const std::string& s) {
     num::CExpression e;
     e.RaiseErrors = false;
@@ -335,10 +340,18 @@ bool IsFunctionOfXYZ(const std::string& s) {
         }
         return false;
     }
-    std::string rest = s;
-    for (const char* name : {"exp", "max"})
-        for (size_t at = rest.find(name); at != std::string::npos; at = rest.find(name, at)) rest.replace(at, 3, "___");
-    return rest.find_first_of("xyz") != std::string::npos;
+    const auto isNameChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    for (size_t i = 0; i < s.size();) {
+        if (!std::isalpha(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < s.size() && isNameChar(s[end])) ++end;
+        if (end == i + 1 && (s[i] == 'x' || s[i] == 'y' || s[i] == 'z')) return true;
+        i = end;
+    }
+    return false;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "kinematics/state.h"
 #include "numerics/expression.h"
 #include "numerics/mathutil.h"
+#include "platform/answerpane.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/dialogs.h"
@@ -390,6 +391,8 @@ bool Kinematics::LawCompiles(int index, int law) {
 }
 
 void Kinematics::cmdCalcxva_Click() {
+    // A refused calculation leaves no answer to other data in the pane.
+    plat::AnswerPaneScope pane(*form_->rtbCalc);
     num::AngleUnitScope radians(num::kRadians);
     const Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;
@@ -424,6 +427,7 @@ void Kinematics::cmdCalcxva_Click() {
 }
 
 void Kinematics::cmdGraph_Click() {
+    plat::AnswerPaneScope pane(*form_->rtbCalc);
     num::AngleUnitScope radians(num::kRadians);
     Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;

@@ -213,6 +213,8 @@ TEST_F(ExprTyping, TheResultBoxTakesNoTypingAndItsResultIsWhatIsCopied) {
     EXPECT_EQ(Cell(1, 1), QStringLiteral("14"));
 }
 
+// The "=" box is narrow: a refusal it cannot show whole also comes in a
+// message box, so no reason reaches the student cut.
 TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
     struct {
         const char* typed;
@@ -222,13 +224,27 @@ TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
         {"sen(0,5)",
          "Número de argumentos incorrecto para SEN. Si es una coma decimal, escribe los "
          "decimales con punto (2.5, no 2,5)."},
+        {"r(2,5)",
+         "Número de argumentos incorrecto para R. Si es una coma decimal, escribe los "
+         "decimales con punto (2.5, no 2,5)."},
     };
     for (const auto& c : cases) {
         Fresh();
         Type(QString::fromUtf8(c.typed));
+        dialogs.Answer(plat::MsgResult::OK);
+        const size_t boxes = dialogs.Shown().size();
         Key(Qt::Key_Return);
         EXPECT_EQ(Shown(), QString::fromUtf8(c.shown)) << c.typed;
+        ASSERT_EQ(dialogs.Shown().size(), boxes + 1) << c.typed;
+        EXPECT_EQ(dialogs.Shown().back().prompt, QString::fromUtf8(c.shown)) << c.typed;
     }
+    // A message the box shows whole comes in no second box.
+    Fresh();
+    Type(QStringLiteral("1/0"));
+    const size_t boxes = dialogs.Shown().size();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Shown(), QStringLiteral("Error en la expresión."));
+    EXPECT_EQ(dialogs.Shown().size(), boxes);
     // Commas between arguments keep working.
     Fresh();
     Type(QStringLiteral("hipo(3,4)"));

@@ -31,6 +31,24 @@ struct CaseResult {
 CaseResult Box(std::string s) { return {std::move(s), "", true}; }
 CaseResult Line(std::string s, bool keepData = true) { return {"", std::move(s), keepData}; }
 
+// The time from the velocity v0 to v1 at the acceleration a, shown with its
+// significant digits however short it is (an electron crosses in 7.86E-08 s);
+// only the rounding noise of v1 - v0 shows as 0.
+std::string TimeBetween(double v0, double v1, double a) {
+    return text::FormatNumKeepingSmall(Div(v1 - v0, a), Div(std::fabs(v0) + std::fabs(v1), std::fabs(a)));
+}
+
+// Uniform motion (a = 0) over a displacement dx at the velocity v: the other
+// velocity (named by `otherLabel`) is v and the time is dx / v. At rest
+// (v = 0) no time reaches a nonzero dx, and a zero dx leaves it undetermined.
+CaseResult UniformOverDistance(double v, double dx, const char* otherLabel) {
+    if (v == 0) {
+        if (dx != 0) return Line("No hay solución: con a = 0 y velocidad 0 el móvil no se desplaza.");
+        return Line(std::string(otherLabel) + "0, ;Dt indeterminado (a = 0 y velocidad 0).");
+    }
+    return Line(otherLabel + text::FormatNumText(v) + ", ;Dt = " + text::FormatNumText(Div(dx, v)));
+}
+
 }  // namespace
 
 StepResult IntervalEqns(const motion::IntervalData& in) {
@@ -67,7 +85,7 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              if (n(kA) == 0) return Box("Valor 0 de la aceleración no permitido.");
              const double dt = Div(n(kVf) - n(kVi), n(kA));
              const double dx = n(kVi) * dt + 0.5 * n(kA) * dt * dt;
-             return Line(";Dt = " + text::FormatNumText(dt) + ", ;Dx = " + text::FormatNumText(dx));
+             return Line(";Dt = " + TimeBetween(n(kVi), n(kVf), n(kA)) + ", ;Dx = " + text::FormatNumText(dx));
          }},
         {{kDt, kVi, kVf},
          [&] {
@@ -89,7 +107,8 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              if (n(kXi) == n(kXf)) return Box("Si xi = xf entonces vi = -vf. Datos insuficientes.");
              if (n(kVi) == -n(kVf)) return Box("Si vi = -vf entonces xi = xf. Datos insuficientes.");
              const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * (n(kXf) - n(kXi)));
-             const double dt = Div(n(kVf) - n(kVi), a);
+             // From the mean velocity: it holds for a = 0 (vi = vf) as well.
+             const double dt = Div(2 * (n(kXf) - n(kXi)), n(kVi) + n(kVf));
              return Line("a = " + text::FormatNumText(a) + ", ;Dt = " + text::FormatNumText(dt));
          }},
         {{kA, kXi, kXf, kVf},
@@ -99,17 +118,16 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              if (w < 0) return Line("No hay solución para vi");
              const double vi = std::sqrt(w);
              return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
-                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
-                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
+                         ", ;Dt = " + TimeBetween(vi, n(kVf), n(kA)) + ", " + TimeBetween(-vi, n(kVf), n(kA)));
          }},
         {{kA, kDx, kVf},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVf), n(kDx), "v!i = ");
              const double w = sq(n(kVf)) - 2 * n(kA) * n(kDx);
              if (w < 0) return Line("No hay solución para vi.");
              const double vi = std::sqrt(w);
              return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
-                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
-                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
+                         ", ;Dt = " + TimeBetween(vi, n(kVf), n(kA)) + ", " + TimeBetween(-vi, n(kVf), n(kA)));
          }},
         {{kXi, kXf, kDt, kVi},
          [&] {
@@ -119,21 +137,21 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
          }},
         {{kA, kXi, kXf, kVi},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVi), n(kXf) - n(kXi), "v!f = ");
              const double w = sq(n(kVi)) + 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vf.");
              const double vf = std::sqrt(w);
              return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
-                         ", ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
-                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
+                         ", ;Dt = " + TimeBetween(n(kVi), vf, n(kA)) + ", " + TimeBetween(n(kVi), -vf, n(kA)));
          }},
         {{kA, kDx, kVi},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVi), n(kDx), "v!f = ");
              const double w = sq(n(kVi)) + 2 * n(kA) * n(kDx);
              if (w < 0 || n(kA) == 0) return Line("No hay solución para vi o dt");
              const double vf = std::sqrt(w);
              return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
-                         ",  ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
-                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
+                         ",  ;Dt = " + TimeBetween(n(kVi), vf, n(kA)) + ", " + TimeBetween(n(kVi), -vf, n(kA)));
          }},
         {{kA, kVi, kVf, kXi},
          [&] {
@@ -151,15 +169,18 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
          }},
         {{kA, kVi, kTi, kTf},
          [&] {
-             const double vf = n(kVi) + n(kA) * (n(kTf) - n(kTi));
+             const double dt = n(kTf) - n(kTi);
+             const double vf = n(kVi) + n(kA) * dt;
+             // From the mean velocity, so that a = 0 (uniform motion) is answered too.
              return Line("v!f = " + text::FormatNumText(vf) +
-                         ", ;Dx = " + text::FormatNumText(Div(sq(vf) - sq(n(kVi)), 2 * n(kA))));
+                         ", ;Dx = " + text::FormatNumText(0.5 * (n(kVi) + vf) * dt));
          }},
         {{kA, kVf, kTi, kTf},
          [&] {
-             const double vi = n(kVf) - n(kA) * (n(kTf) - n(kTi));
+             const double dt = n(kTf) - n(kTi);
+             const double vi = n(kVf) - n(kA) * dt;
              return Line("v!i = " + text::FormatNumText(vi) +
-                         ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(vi), 2 * n(kA))));
+                         ", ;Dx = " + text::FormatNumText(0.5 * (vi + n(kVf)) * dt));
          }},
         {{kA, kVi, kVf, kTi},
          [&] {
