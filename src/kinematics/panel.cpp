@@ -423,7 +423,15 @@ void Kinematics::cmdCalcxva_Click() {
                                 text::G().Decimals);
         }
         if (lines) shell::WriteResults(*form_->rtbCalc, *lines);
-    } catch (const rt::RuntimeError&) { Refuse(QStringLiteral("Error en el comando.")); }
+    } catch (const rt::RuntimeError& e) {
+        // A law whose values outgrow any number (a = x^2 from x0 = 1) is
+        // told so, with the instant it was asked for.
+        if (e.code() == rt::ErrorCode::Overflow)
+            Refuse(QStringLiteral("Hasta t = ") + QString::fromStdString(TrimmedText(p.txtT0[3])) +
+                   QStringLiteral(" los valores de la ley se hacen demasiado grandes para calcularlos."));
+        else
+            Refuse(QStringLiteral("Error en el comando."));
+    }
 }
 
 void Kinematics::cmdGraph_Click() {

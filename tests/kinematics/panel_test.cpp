@@ -281,6 +281,17 @@ TEST_F(KinemPanel, FaultsAndRefusalsOfTheInstantButNotOfATypedNumber) {
         EXPECT_EQ(Result(), QString()) << c.lawText.toStdString() << " at " << c.t.toStdString();
         EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
     }
+    // An acceleration law whose values outgrow every number before the
+    // instant asked for says so (x'' = x^2 from x0 = 1 grows without bound).
+    ChooseLaw(3);
+    Law(0)->SetText("x^2");
+    T0(1)->SetText("1");
+    T0(3)->SetText("5");
+    dialogs.Answer(plat::MsgResult::OK);
+    Press("cmdCalcxva");
+    EXPECT_EQ(dialogs.Shown().back().prompt,
+              "Hasta t = 5 los valores de la ley se hacen demasiado grandes para calcularlos.");
+    EXPECT_EQ(Result(), QString());
 }
 
 // The computations only say that the integration gave up; the panel shows
