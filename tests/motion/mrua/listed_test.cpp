@@ -43,6 +43,11 @@ TEST_F(MruaTest, IntervalEquationsSolveTheirCombinations) {
         {Interval({{xi, "1"}, {xf, "2"}}), "Datos: ", "Datos de más, de menos, o inconsistentes"},
         {Interval({{a, "1"}, {vi, "1"}, {vf, "2"}, {dt, "1"}}), "Datos: ", "Datos de más, de menos, o inconsistentes"},
         {Interval({{a, "0"}, {vi, "1"}, {vf, "2"}, {xi, "0"}}), "Datos: ", "Valor 0 no permitido"},
+        // A displacement too small for the decimals keeps its digits; the
+        // rounding noise of a velocity that is 0 in truth does not show.
+        {Interval({{ti, "0"}, {tf, "1E-6"}, {vi, "0"}, {vf, "1E-3"}}),
+         "Datos: t!i = 0, t!f = 1E-06, v!i = 0, v!f = 0.001", "a = 1000, ;Dx = 5E-10"},
+        {Interval({{a, "-0.1"}, {vi, "0.3"}, {dt, "3"}}), "Datos: a = -0.1, v!i = 0.3, ;Dt = 3", "v!f = 0, ;Dx = 0.45"},
         // An electron's crossing time is not shown as 0 at 3 decimals.
         {Interval({{a, "1.76E+14"}, {vi, "0"}, {vf, "1.383E+07"}}),
          "Datos: a = 176000000000000, v!i = 0, v!f = 13830000", ";Dt = 7.86E-08, ;Dx = 0.543"},
