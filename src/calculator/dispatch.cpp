@@ -12,6 +12,7 @@
 #include "calculator/panel.h"
 #include "calculator/vecprocs_drivers.h"
 #include "numerics/expression.h"
+#include "platform/answerpane.h"
 #include "platform/buttons.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
@@ -78,6 +79,8 @@ DriverEnd Calculator::RunDriver(Route route, const CalcRequest& r) {
 void Calculator::cmdCalculate_Click() {
     shell::SharedState& g = shell::Shared();
     plat::CMousePtr guard;
+    // A run that fails leaves no answer to earlier data in the pane.
+    plat::AnswerPaneScope pane(*form_->rtbCalc);
     // A driver may switch the angle unit: it is given back on every way out.
     num::AngleUnitScope unit(num::AngleFactor);
     try {

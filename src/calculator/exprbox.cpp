@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTextCursor>
 #include <algorithm>
+#include <cctype>
 #include <exception>
 #include <iterator>
 #include <string>
@@ -17,6 +18,7 @@
 #include "platform/textbox.h"
 #include "runtime/numtext.h"
 #include "runtime/rounding.h"
+#include "runtime/scopeguard.h"
 #include "shell/defaults.h"
 
 namespace calc {
@@ -86,24 +88,51 @@ QString CtrlKeys(const QString& letters) {
 
 }  // namespace
 
-void HotKeyLetters::Took(QChar letter) {
-    if (!letters_.contains(letter)) letters_ += letter;
+void HotKeyLetters::Took(QChar letter, bool bySign) {
+    if (!letters_.contains(letter)) {
+        letters_ += letter;
+        if (bySign) bySignOnly_ += letter;
+    } else if (!bySign) {
+        bySignOnly_.remove(letter);
+    }
+}
+
+void HotKeyLetters::Forget() {
+    letters_.clear();
+    bySignOnly_.clear();
+    emptied_ = false;
+    sawText_ = false;
+}
+
+QString HotKeyLetters::Letters() const {
+    if (!box_) return letters_;
+    const QString formula = box_->Text();
+    QString kept;
+    for (QChar l : letters_) {
+        const QChar sign = l == QLatin1Char('d')   ? QLatin1Char('/')
+                           : l == QLatin1Char('k') ? QLatin1Char('+')
+                           : l == QLatin1Char('m') ? QLatin1Char('*')
+                           : l == QChar(0x00F1)    ? QLatin1Char('^')
+                                                   : QChar();
+        if (!bySignOnly_.contains(l) || sign.isNull() || formula.contains(sign)) kept += l;
+    }
+    return kept;
 }
 
 void HotKeyLetters::KeyDown(const plat::RichPane& box) {
+    box_ = &box;
     // A box found empty after it held text starts a new formula, unless B
     // emptied it. A box that stays empty keeps what was taken: a capital
     // typed first types nothing.
     if (box.TextLength() > 0) {
         sawText_ = true;
     } else if (sawText_) {
-        letters_.clear();
-        emptied_ = false;
-        sawText_ = false;
+        Forget();
     }
 }
 
 void HotKeyLetters::KeyB(plat::RichPane& box, int& keyCode, int shift) {
+    box_ = &box;
     if (shift == kCtrl) {
         box.SetSelText(QStringLiteral("b"));
     } else {
@@ -128,12 +157,16 @@ bool HotKeyLetters::LetterKey(plat::RichPane& box, int& keyCode, int shift) {
                                {kKeyJ, "", QLatin1Char('j')},  {kKeyF, "", QLatin1Char('f')}};
     const Hot* hot = std::find_if(std::begin(kHot), std::end(kHot), [&](const Hot& h) { return h.key == keyCode; });
     if (hot == std::end(kHot)) return false;
+    box_ = &box;
     const bool caretKey = *hot->plain == '\0';
     if (shift == kCtrl) {
         box.SetSelText(QString(hot->letter));
+        // The student types it now: no later hint names it.
+        letters_.remove(hot->letter);
+        bySignOnly_.remove(hot->letter);
         keyCode = 0;
     } else if (shift == kNone) {
-        Took(hot->letter);
+        Took(hot->letter, !caretKey);
         if (caretKey) {
             keyCode = keyCode == kKeyJ ? plat::vk::Right : plat::vk::Left;
         } else {
@@ -148,7 +181,8 @@ bool HotKeyLetters::LetterKey(plat::RichPane& box, int& keyCode, int shift) {
 }
 
 QString HotKeyLetters::Hint(bool lettersOn) const {
-    QString hot = letters_;
+    const QString taken = Letters();
+    QString hot = taken;
     hot.remove(QLatin1Char('b'));
     const bool switchable = switch_ == Switch::TR;
     QStringList says;
@@ -182,7 +216,7 @@ QString HotKeyLetters::Hint(bool lettersOn) const {
 }
 
 QString HotKeyLetters::Explain(const QString& engineMessage, bool lettersOn) const {
-    if (letters_.isEmpty()) return engineMessage;
+    if (!TookAny()) return engineMessage;
     QString message = engineMessage.trimmed();
     if (!message.endsWith(QLatin1Char('.'))) message += QLatin1Char('.');
     return message + QStringLiteral("\r\n") + Hint(lettersOn);
@@ -196,6 +230,9 @@ void ExprStrip::Refuse(const QString& message) {
     c_.txtExpr->setCursorPosition(0);
     if (hotKeys_.TookAny())
         plat::MsgBox(hotKeys_.Explain(message, shell::Shared().ExprHotKeys), plat::MsgButtons::OK, plat::kAppTitle);
+    else if (!c_.txtExpr->ShowsWhole(message))
+        // What the narrow box cuts reaches the student whole in a box.
+        plat::MsgBox(message, plat::MsgButtons::OK, plat::kAppTitle);
 }
 
 void ExprStrip::Attach() {
@@ -322,8 +359,9 @@ namespace {
 
 // Whether the typed formula is a function of a lower-case x, y or z: one of
 // its variables is so named, or, for a text that does not compile, such a
-// letter stands in it outside the names of functions that hold one (EXP,
-// MAX), so that "max(2,3)" is still a value.
+// letter stands in it as a name of its own, not inside a longer one (MAX,
+// FIX, XOR), so that "max(2,3)" is still a value and an unfinished "fix(2.5"
+// or "3 xor" is refused with its reason.
 bool IsFunctionOfXYZ(const std::string& s) {
     num::CExpression e;
     e.RaiseErrors = false;
@@ -335,10 +373,18 @@ bool IsFunctionOfXYZ(const std::string& s) {
         }
         return false;
     }
-    std::string rest = s;
-    for (const char* name : {"exp", "max"})
-        for (size_t at = rest.find(name); at != std::string::npos; at = rest.find(name, at)) rest.replace(at, 3, "___");
-    return rest.find_first_of("xyz") != std::string::npos;
+    const auto isNameChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    for (size_t i = 0; i < s.size();) {
+        if (!std::isalpha(static_cast<unsigned char>(s[i]))) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < s.size() && isNameChar(s[end])) ++end;
+        if (end == i + 1 && (s[i] == 'x' || s[i] == 'y' || s[i] == 'z')) return true;
+        i = end;
+    }
+    return false;
 }
 
 }  // namespace
@@ -348,6 +394,12 @@ void ExprStrip::rtbExpr_KeyPress(int& keyAscii) {
     // The box is one line: Enter never types a line break.
     keyAscii = 0;
     plat::TextBox& result = *c_.txtExpr;
+    // An empty formula entered ends what its keys took: the next formula
+    // starts with no letter named for it.
+    const bool emptyFormula = c_.rtbExpr->Text().trimmed().isEmpty();
+    rt::ScopeGuard ended([this, emptyFormula] {
+        if (emptyFormula) hotKeys_.Forget();
+    });
     try {
         const std::string s = rt::Trim(Utf8(c_.rtbExpr->Text()));
         // A formula in x, y or z is a function for the procedures, not a

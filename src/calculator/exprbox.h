@@ -63,7 +63,10 @@ public:
     // D, K, M, Ñ, J, F; false for any other key.
     bool LetterKey(plat::RichPane& box, int& keyCode, int shift);
 
-    bool TookAny() const { return !letters_.isEmpty(); }
+    bool TookAny() const { return !Letters().isEmpty(); }
+    // A formula ended with nothing in the box: what its keys took belongs
+    // to no later formula.
+    void Forget();
     // How to type the letters taken, true for the switch's state now
     // (lettersOn: the letters other than B are hot keys), or nothing when
     // none was taken.
@@ -73,10 +76,17 @@ public:
     QString Explain(const QString& engineMessage, bool lettersOn = true) const;
 
 private:
-    void Took(QChar letter);
+    // bySign: the key typed its operator sign in place of the letter.
+    void Took(QChar letter, bool bySign = false);
+    // The letters taken whose doing is still in the formula now in the box:
+    // an operator key's sign deleted or typed over takes its letter out of
+    // the hint, and a letter since typed with Ctrl is no longer named.
+    QString Letters() const;
 
     Switch switch_ = Switch::None;
+    const plat::RichPane* box_ = nullptr;  // the box the keys came to
     QString letters_;
+    QString bySignOnly_;    // letters whose every taking typed their sign
     bool emptied_ = false;  // B emptied text out of the box since then
     bool sawText_ = false;  // the box held text since it was last emptied
 };

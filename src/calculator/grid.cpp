@@ -77,6 +77,8 @@ void ArgGrid::PasteClipboard() {
     typing_.Forget();
 }
 
+void ArgGrid::RefuseRowPastTheEnd() { plat::MsgBox(kNoRowLeft, plat::MsgButtons::OK, plat::kAppTitle); }
+
 void ArgGrid::gd_SelChange() {
     rt::IgnoreError("a selection that cannot be read keeps the one recorded before", [&] {
         plat::FlexGrid& g = *c_.gd;
@@ -136,6 +138,14 @@ void ArgGrid::gd_KeyDown(int& keyCode, int shift) {
             keyCode = 0;
         }
         break;
+    case plat::vk::Down:
+        // Below the last row there is no cell: a value typed after a silent
+        // Down would go over the last row's one.
+        if (shift == 0 && g.Row() == g.Rows() - 1) {
+            RefuseRowPastTheEnd();
+            keyCode = 0;
+        }
+        break;
     case 'V':
         if (shift == plat::kCtrlMask) {
             PasteClipboard();
@@ -164,6 +174,8 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
             } else if (r < g.Rows() - 1) {
                 g.SetRow(r + 1);
                 g.SetCol(1);
+            } else {
+                RefuseRowPastTheEnd();
             }
             return;
         }
@@ -191,7 +203,7 @@ void ArgGrid::gd_KeyPress(int& keyAscii) {
     // Esc types nothing: the cell keeps its text (and would be replaced
     // by the next character all the same).
     if (keyAscii == plat::vk::Escape) return;
-    g.SetText(typing_.Typed(g, QString(QChar(keyAscii))));
+    g.SetText(typing_.Typed(g, plat::TextOfAscii(keyAscii)));
 }
 
 // ---- copy and move

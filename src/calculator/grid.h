@@ -57,6 +57,9 @@ inline const QString kSwapPrompt = QStringLiteral(
     "botón \"Sí\". Para intercambiar columnas oprime \"No\".");
 inline const QString kBlockDoesNotFit = QStringLiteral("El bloque no cabe en la tabla a partir de esa celda.");
 inline const QString kPasteOneValue = plat::kPasteOneValue;
+// Down or the Enter walk past the last row: said aloud, so no value meant
+// for a row the table lacks is typed over the last one.
+inline const QString kNoRowLeft = QStringLiteral("La tabla no tiene más filas: caben 20 filas de argumentos.");
 
 class ArgGrid {
 public:
@@ -103,6 +106,7 @@ private:
         std::vector<QString> texts;  // row by row
     };
 
+    void RefuseRowPastTheEnd();
     void StartDrop(int tool);
     void EndDrop();
     void Drop(int row, int col);

@@ -79,7 +79,7 @@ ProcReport DeterminantReport(std::span<const rt::Variant> cells, int n, int deci
         matrix += "| ";
         for (int j = 1; j <= n; ++j) {
             if (j > 1) matrix += "     ";
-            matrix += Signed(rt::RoundedText(a(i, j), decimals));
+            matrix += Signed(rt::NumberText(text::RoundedKeepingSmall(a(i, j), decimals)));
         }
         matrix += " |";
     }
@@ -97,13 +97,14 @@ ProcReport LinearSystemReport(std::span<const rt::Variant> cells, int n, int dec
         std::string row;
         for (int j = 1; j <= n; ++j) {
             a(i, j) = region(i, j);
-            // The first term that does not vanish opens the row.
-            row +=
-                text::FormatTerm(!row.empty(), false, rt::RoundHalfEven(a(i, j), decimals), "x!" + std::to_string(j));
+            // The first term that does not vanish opens the row; a typed
+            // coefficient too small for the decimals still shows.
+            row += text::FormatTerm(!row.empty(), false, text::RoundedKeepingSmall(a(i, j), decimals),
+                                    "x!" + std::to_string(j));
         }
         b[static_cast<size_t>(i)] = region(i, n + 1);
         if (row.empty()) row = "0";
-        row += " = " + text::FormatTerm(false, true, rt::RoundHalfEven(b[static_cast<size_t>(i)], decimals), 1);
+        row += " = " + text::FormatTerm(false, true, text::RoundedKeepingSmall(b[static_cast<size_t>(i)], decimals), 1);
         if (i > 1) equations += kCrLf;
         equations += row;
     }

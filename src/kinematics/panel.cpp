@@ -12,6 +12,7 @@
 #include "kinematics/state.h"
 #include "numerics/expression.h"
 #include "numerics/mathutil.h"
+#include "platform/answerpane.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/dialogs.h"
@@ -390,6 +391,8 @@ bool Kinematics::LawCompiles(int index, int law) {
 }
 
 void Kinematics::cmdCalcxva_Click() {
+    // A refused calculation leaves no answer to other data in the pane.
+    plat::AnswerPaneScope pane(*form_->rtbCalc);
     num::AngleUnitScope radians(num::kRadians);
     const Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;
@@ -420,10 +423,19 @@ void Kinematics::cmdCalcxva_Click() {
                                 text::G().Decimals);
         }
         if (lines) shell::WriteResults(*form_->rtbCalc, *lines);
-    } catch (const rt::RuntimeError&) { Refuse(QStringLiteral("Error en el comando.")); }
+    } catch (const rt::RuntimeError& e) {
+        // A law whose values outgrow any number (a = x^2 from x0 = 1) is
+        // told so, with the instant it was asked for.
+        if (e.code() == rt::ErrorCode::Overflow)
+            Refuse(QStringLiteral("Hasta t = ") + QString::fromStdString(TrimmedText(p.txtT0[3])) +
+                   QStringLiteral(" los valores de la ley se hacen demasiado grandes para calcularlos."));
+        else
+            Refuse(QStringLiteral("Error en el comando."));
+    }
 }
 
 void Kinematics::cmdGraph_Click() {
+    plat::AnswerPaneScope pane(*form_->rtbCalc);
     num::AngleUnitScope radians(num::kRadians);
     Panel& p = panel_;
     const int law = shell::Shared().KinemLaw;

@@ -72,6 +72,9 @@ void Motion::LabelClickRect(int shift, double x) {
         return;
     }
     if (!CellsReadable(body)) return;
+    // Every label click reads the segment's acceleration: a text that is no
+    // number is named before any substitution fails on it.
+    if (!AccelReadable(body, segment)) return;
     RectilinearProcedures& rect = *rect_;
 
     if (shift == 4 && rect.EqnKinds(body, segment).numeric &&

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "motion/compute.h"
@@ -251,7 +252,14 @@ void Motion::RunListedParab(const std::string& text) {
             return;
         }
         std::array<double, 7> a{};
-        for (size_t i = 1; i <= items.size(); ++i) a[i] = ItemNumber(items, static_cast<int>(i));
+        for (size_t i = 1; i <= items.size(); ++i) {
+            const auto x = TryItemNumber(items, static_cast<int>(i));
+            if (!x) {
+                Message("Hay algún coeficiente no numérico.");
+                return;
+            }
+            a[i] = *x;
+        }
         if (code == 28 || code == 31) {
             std::array<std::array<double, 3>, 3> M{};
             std::array<double, 3> r{};
@@ -351,6 +359,17 @@ void Motion::LaunchFromThreePoints(const std::string& text) {
     CheckPointOfBody(body, n);
     if (!CellsReadable(body)) return;
     const int c0 = TableColOfPoint(body, 0), cm = TableColOfPoint(body, m), cn = TableColOfPoint(body, n);
+    // The launch is fitted to numbers: an empty cell is named, not read.
+    std::string missing;
+    for (const auto [q, col] : {std::pair{0, c0}, {1, c0}, {2, c0}, {1, cm}, {2, cm}, {1, cn}, {2, cn}}) {
+        if (num::IsNumber(MotionPoint(q, col))) continue;
+        const std::string name = CellName(q, col);
+        if (missing.find(name) == std::string::npos) missing += (missing.empty() ? "" : ", ") + name;
+    }
+    if (!missing.empty()) {
+        Message("Faltan en la tabla estos datos: " + missing + ".");
+        return;
+    }
     const double t0 = MotionPoint(0, c0).ToNumber(), x0 = MotionPoint(1, c0).ToNumber();
     const double y0 = MotionPoint(2, c0).ToNumber();
     const double xm = MotionPoint(1, cm).ToNumber(), ym = MotionPoint(2, cm).ToNumber();

@@ -14,6 +14,7 @@
 #include "platform/common.h"
 #include "platform/dialogs.h"
 #include "platform/flexgrid.h"
+#include "platform/keys.h"
 #include "platform/picture.h"
 #include "runtime/errors.h"
 #include "runtime/minus.h"
@@ -146,8 +147,7 @@ void Motion::Gd2_KeyPress(int& keyAscii) {
     // only where a point could stand (after the digits of a number that
     // has none yet).
     static const QString allowed = QStringLiteral("0123456789.+-txyv*/ eE");
-    const char32_t code = keyAscii > 0 ? static_cast<char32_t>(keyAscii) : U'\uFFFD';
-    QString typed = QString::fromUcs4(&code, 1);
+    QString typed = plat::TextOfAscii(keyAscii);
     QString refusal;
     if (typed == QStringLiteral(",")) {
         if (CommaIsDecimalPoint(before))
@@ -197,9 +197,10 @@ void Motion::Gd2_KeyDown(int& keyCode, int shift) {
         plat::SetClipboardText(QString::fromStdString(MotionPoint(r, c).ToText()));
         if (keyCode == 88) SetPointCell(r, c, std::string());
     } else if (keyCode == 86) {
-        // One value: several (the cells of a row, lines) are refused.
+        // One value: several (the cells of a row, lines) are refused, and
+        // nothing to paste (an empty clipboard, a copied drawing) empties no cell.
         const std::optional<QString> pasted = plat::ClipboardValueForCell();
-        if (!pasted) return;
+        if (!pasted || pasted->isEmpty()) return;
         std::string t = rt::Trim(rt::PlainMinus(pasted->toStdString()));
         if (const auto number = rt::SingleNumberText(t)) t = *number;  // "2,5" is 2.5
         const auto n = rt::TryTextToNumber(t);

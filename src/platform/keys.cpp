@@ -178,14 +178,15 @@ int QtKeyForVirtualKey(int code) {
     }
 }
 
-namespace {
-
 QString TextOfAscii(int a) {
     if (a == 13) return QStringLiteral("\r");
     if (a == 8) return QString(QChar(8));
     if (a == 128) return QString(QChar(0x20AC));
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(&a), 1);
+    const char32_t c = a > 0 && a < 0x110000 ? static_cast<char32_t>(a) : U'\uFFFD';
+    return QString::fromUcs4(&c, 1);
 }
+
+namespace {
 
 int QtKeyOfAscii(int a) {
     switch (a) {

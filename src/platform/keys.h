@@ -59,6 +59,9 @@ int VirtualKey(const QKeyEvent& e);
 // The character code KeyPress receives for a key, 0 when the key types
 // nothing (codes up to 255 are Latin-1, which the Spanish letters use).
 int KeyAscii(const QKeyEvent& e);
+// The character a KeyPress code types: the euro sign for its code 128, not
+// the control character U+0080.
+QString TextOfAscii(int keyAscii);
 
 // The Qt key that a navigation or editing key number stands for (33-40,
 // 8, 46), 0 for any other number.

@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "platform/common.h"
@@ -106,6 +108,17 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
 
 void TextBox::keyReleaseEvent(QKeyEvent* e) {
     DispatchKeyRelease(keys, e, [this](QKeyEvent* k) { QLineEdit::keyReleaseEvent(k); });
+}
+
+bool TextBox::ShowsWhole(const QString& text) const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // The width the line edit lays its text in: inside its frame, its
+    // margins and the small horizontal margin every line edit keeps.
+    const QRect inside = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    const int room = inside.width() - margins.left() - margins.right() - 2 * 2;
+    return fontMetrics().horizontalAdvance(text) <= room;
 }
 
 }  // namespace plat

@@ -43,6 +43,10 @@ public:
 
     bool SetFocus() { return FocusControl(this); }
 
+    // Whether `text` fits the box's width whole, in its font, so none of it
+    // is cut from view.
+    bool ShowsWhole(const QString& text) const;
+
     std::function<void()> Change;
     FocusEvents focus;
     KeyEvents keys;

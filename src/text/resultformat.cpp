@@ -1,5 +1,6 @@
 #include "text/resultformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/mathutil.h"
@@ -96,6 +97,23 @@ std::string MarkupMinus(std::string s) {
 std::string MarkupNumber(double x) { return MarkupMinus(rt::NumberText(x)); }
 
 std::string MarkupRounded(double x, int decimals) { return MarkupMinus(rt::RoundedText(x, decimals)); }
+
+double RoundedKeepingSmall(double x, int decimals, double noiseScale) {
+    const double r = rt::RoundHalfEven(x, decimals);
+    if (r != 0 || x == 0 || !std::isfinite(x) || std::fabs(x) <= std::fabs(noiseScale) * 1E-12) return r;
+    const int digits = std::max(decimals, 1);
+    const int places = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    if (places <= 15) return rt::RoundHalfEven(x, places);
+    // Beyond the places the rounding takes: scale first.
+    const double unit = std::pow(10.0, -places);
+    return rt::RoundHalfEven(x / unit) * unit;
+}
+
+std::string FormatNumKeepingSmall(double x, double noiseScale) {
+    const double shown = RoundedKeepingSmall(x, G().Decimals, noiseScale);
+    if (shown == 0) return "0";
+    return shown < 0 ? kMinus + rt::NumberText(-shown) : rt::NumberText(shown);
+}
 
 double Rounded(double x) { return rt::RoundHalfEven(x, G().Decimals); }
 

@@ -60,6 +60,15 @@ std::string MarkupMinus(std::string s);
 std::string MarkupNumber(double x);
 // x rounded to `decimals` places (halves to even) with the markup minus;
 std::string MarkupRounded(double x, int decimals);
+// x rounded to `decimals` places, unless that leaves 0 of a value that is
+// not zero within its accuracy: |x| above noiseScale * 1E-12, where
+// noiseScale is the size of the terms whose sum gave x (0 for a value taken
+// as typed). Such a value keeps `decimals` significant digits (at least
+// one), so 7.86E-08 is not shown as 0; rounding noise of a true zero still
+// gives 0.
+double RoundedKeepingSmall(double x, int decimals, double noiseScale = 0);
+// FormatNumText of RoundedKeepingSmall(x, G().Decimals, noiseScale).
+std::string FormatNumKeepingSmall(double x, double noiseScale = 0);
 // x rounded to G().Decimals places, as a number and as text with the
 // ordinary minus (boxes, grid cells).
 double Rounded(double x);

@@ -1,6 +1,7 @@
 #include "vectors/statics_parser.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "numerics/mathutil.h"
@@ -383,9 +384,36 @@ Result Parse(std::string_view text, int decimals) {
 }
 }  // namespace
 
+namespace {
+
+// A text of two components whose comma stands between digits, and which the
+// comma read as a decimal point makes a vector of another format ("v2,5":
+// an unknown V2 in x and Fy = 5, or 2.5 up; "h0,24"). Neither reading is
+// taken in silence: the refusal says how to write each one.
+std::optional<std::string> AmbiguousComma(std::string_view text, const ParsedVector& read, int decimals) {
+    if (read.FormatName != FormatName(VectorFormat::Components)) return std::nullopt;
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos) return std::nullopt;
+    if (!rt::HasCommaBetweenDigits(text)) return std::nullopt;
+    std::string pointed(text);
+    pointed[comma] = '.';
+    if (!Parse(pointed, decimals).ok() && !Parse(AsciiLower(pointed), decimals).ok()) return std::nullopt;
+    std::string spaced(text);
+    spaced.insert(comma + 1, " ");
+    std::string message = "No sé si la coma de \"" + std::string(text) + "\" es decimal o separa las dos componentes.";
+    message = rt::AppendSentence(std::move(message), rt::kDecimalCommaHint);
+    return rt::AppendSentence(std::move(message),
+                              "Si separa las componentes, deja un espacio tras ella (" + spaced + ").");
+}
+
+}  // namespace
+
 ParseResult<ParsedVector> ParseStaticsVector(std::string_view text, int decimals) {
     Result r = Parse(text, decimals);
-    if (r.ok()) return r;
+    if (r.ok()) {
+        if (auto twoWays = AmbiguousComma(text, *r, decimals)) return Result::Refusal(*twoWays);
+        return r;
+    }
     return Result::Refusal(RefusalText(r.message(), text, Parse(AsciiLower(text), decimals).ok()));
 }
 

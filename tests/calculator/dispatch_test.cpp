@@ -316,6 +316,41 @@ TEST_F(EndToEndTest, ChosenOnTheBarTypedIntoTheGridAndRun) {
     }
 }
 
+// A procedure refused after an answer to other data leaves the pane empty:
+// the old answer never stands under the refusal as if it were the new one.
+TEST_F(EndToEndTest, ARefusedRunLeavesNoAnswerToEarlierData) {
+    const struct {
+        int group, cell, cols;
+        const char *function, *refusedFunction;
+        std::initializer_list<const char*> cells, refusedCells;
+    } cases[] = {
+        {1, 2, 3, "", "", {"1", "1", "3", "1", "-1", "1"}, {"1", "2", "3", "2", "4", "6"}},  // a singular system
+        {2, 5, 2, "x^2-4", "x^2+4", {"0", "5"}, {"0", "5"}},                                 // no root
+        {4, 7, 2, "x^2", "1/x", {"0", "3"}, {"0", "1"}},                                     // an integral
+    };
+    for (const auto& c : cases) {
+        const std::string where = std::to_string(c.group) + "/" + std::to_string(c.cell);
+        ClearGrid();
+        Choose(c.group, c.cell);
+        form().rtbExpr->SetText(QString::fromLatin1(c.function));
+        Fill(1, 1, c.cols, c.cells);
+        const int rows = (static_cast<int>(c.cells.size()) + c.cols - 1) / c.cols;
+        Select(1, 1, rows, c.cols);
+        const size_t boxes = dialogs.Shown().size();
+        Calculate();
+        ASSERT_EQ(dialogs.Shown().size(), boxes) << where;
+        ASSERT_FALSE(form().rtbCalc->Text().isEmpty()) << where;
+
+        form().rtbExpr->SetText(QString::fromLatin1(c.refusedFunction));
+        Fill(1, 1, c.cols, c.refusedCells);
+        Select(1, 1, rows, c.cols);
+        dialogs.Answer(plat::MsgResult::OK);
+        Calculate();
+        EXPECT_EQ(dialogs.Shown().size(), boxes + 1) << where;
+        EXPECT_EQ(form().rtbCalc->Text(), QString()) << where;
+    }
+}
+
 TEST_F(DispatchTest, ADriverThatEndsOnItsOwnMessageLeavesTheTab) {
     calc().SetNumericDriver([](const calc::CalcRequest& r) {
         plat::MsgBox(QStringLiteral("Mensaje del procedimiento %1.").arg(r.code), plat::MsgButtons::OK,

@@ -318,6 +318,23 @@ TEST_F(ExprStripTest, EnterEvaluatesInfixIntoResultBoxAndLog) {
     }
     EXPECT_EQ(rtbReg.Text(), log);
 
+    // An unfinished formula says why, though a name in it holds an x
+    // (FIX, XOR, MAX): only x, y or z standing alone make a function.
+    const struct {
+        const char *typed, *shownStart;
+    } unfinished[] = {
+        {"fix(2.5", "Los paréntesis no concuerdan."},
+        {"max(2,", "Los paréntesis no concuerdan."},
+        {"3 xor", "Error de sintaxis"},
+    };
+    for (const auto& u : unfinished) {
+        txtExpr.SetText(QStringLiteral("?"));
+        Put(QString::fromUtf8(u.typed));
+        Enter();
+        EXPECT_TRUE(txtExpr.Text().startsWith(QString::fromUtf8(u.shownStart)))
+            << u.typed << ": " << txtExpr.Text().toStdString();
+    }
+
     // A function of x is left for the procedures.
     txtExpr.SetText(QStringLiteral("?"));
     for (const char* f : {"sen(x)", "y+1", "2*z"}) {

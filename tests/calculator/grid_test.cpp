@@ -35,10 +35,40 @@ TEST_F(GridTest, TypingBackspaceAndTheEnterWalkAcrossRows) {
     Enter();
     EXPECT_EQ(gd->Row(), 4);
     EXPECT_EQ(gd->Col(), 1);
+}
+
+// Below row 20 there is no cell: Down or the Enter walk from the last row is
+// refused aloud, and the value typed next never lands silently on a row it
+// was not meant for.
+TEST_F(GridTest, NoRowPastTheLastIsTakenInSilence) {
+    // Pairs typed one per row with the keys a student uses.
+    for (int i = 1; i <= 20; ++i) {
+        QTest::keyClicks(gd, QString::number(i));
+        QTest::keyClick(gd, Qt::Key_Right);
+        QTest::keyClicks(gd, QString::number(100 + i));
+        if (i == 20) break;
+        QTest::keyClick(gd, Qt::Key_Down);
+        QTest::keyClick(gd, Qt::Key_Left);
+    }
+    ASSERT_EQ(dialogs.Shown().size(), 0u);
+    dialogs.Answer(plat::MsgResult::OK);
+    QTest::keyClick(gd, Qt::Key_Down);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(Prompt(0), calc::kNoRowLeft);
+    EXPECT_EQ(gd->Row(), 20);
+    EXPECT_EQ(Cell(20, 1), "20");
+    EXPECT_EQ(Cell(20, 2), "120");
+
+    // The Enter walk ends on the last cell, saying why it goes no further.
     Select(20, 21, 20, 21);
+    dialogs.Answer(plat::MsgResult::OK);
     Enter();
+    EXPECT_EQ(Prompt(1), calc::kNoRowLeft);
     EXPECT_EQ(gd->Row(), 20);
     EXPECT_EQ(gd->Col(), 21);
+    // Down that extends a selection is no value's move: no box.
+    QTest::keyClick(gd, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(dialogs.Shown().size(), 2u);
 }
 
 TEST_F(GridTest, EnterWalksASelectedBlockRowByRowAndSelectsItAgain) {
@@ -190,6 +220,10 @@ TEST_F(GridTest, TypingIntoACellJustChosenReplacesItsText) {
     QTest::keyClick(gd, Qt::Key_Backspace);
     QTest::keyClicks(gd, QStringLiteral("5"));
     EXPECT_EQ(Cell(2, 1), "15");
+    // The euro sign (AltGr+E) is kept as typed, not as a control character.
+    QTest::sendKeyEvent(QTest::Press, gd, Qt::Key_E, QStringLiteral("€"), Qt::GroupSwitchModifier);
+    QTest::sendKeyEvent(QTest::Release, gd, Qt::Key_E, QStringLiteral("€"), Qt::GroupSwitchModifier);
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("15€"));
     Click(3, 1);
     QTest::keyClick(gd, Qt::Key_Escape);
     EXPECT_EQ(Cell(3, 1), "9");

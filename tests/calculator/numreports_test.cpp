@@ -104,6 +104,12 @@ TEST_F(Reports, LinearSystemOfSmallCoefficientsIsSolved) {
     ProcReport r = calc::LinearSystemReport(Args{1e-6, 1e-6, 3e-6, 1e-6, -1e-6, 1e-6}, 2, 3);
     ASSERT_FALSE(r.stop) << r.message;
     EXPECT_EQ(r.lines[2], "x!1 = 2\r\nx!2 = 1");
+    // The echoed equations show every coefficient that is not zero, however
+    // small for the decimals; the matrix of a determinant too.
+    EXPECT_EQ(r.lines[1], "1E-06 x!1 + 1E-06 x!2 = 3E-06\r\n1E-06 x!1 ;- 1E-06 x!2 = 1E-06");
+    EXPECT_EQ(calc::LinearSystemReport(Args{0.022, 0.000247, 1, 1, 1, 2}, 2, 3).lines[1],
+              "0.022 x!1 + 0.000247 x!2 = 1\r\nx!1 + x!2 = 2");
+    EXPECT_EQ(calc::DeterminantReport(Args{2, -0.0004, 0, 3}, 2, 3).lines[1], "| 2     ;-0.0004 |\r\n| 0     3 |");
 }
 
 // The polynomial through the points 1 .. 12 (condition 1.2E+16): with whole

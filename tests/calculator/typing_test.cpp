@@ -184,6 +184,47 @@ TEST_F(ExprTyping, AFormulaTheHotKeysTookLettersFromSaysInAMessageBoxHowToTypeTh
     EXPECT_EQ(dialogs.Shown().size(), std::size(cases));
 }
 
+// The message box names only letters the keys took from the formula now in
+// the box: not one from a formula entered before with nothing left in the
+// box, nor one whose sign was typed over, nor one since typed with Ctrl.
+TEST_F(ExprTyping, TheHotKeyHintNamesOnlyLettersTakenFromTheFormulaInTheBox) {
+    const struct {
+        const char* first;  // typed, then Enter when `enterFirst`
+        bool enterFirst;
+        bool selectAll;    // the formula then typed over as a whole
+        bool ctrlAtStart;  // the letter then typed with Ctrl at the start
+        const char* then;  // typed at the end, then Enter
+        const char* notNamed;
+    } cases[] = {
+        {"D", true, false, false, "2+", "Ctrl+D"},
+        {"8d2", false, true, false, "2+q", "Ctrl+D"},
+        {"MAX(2,3)", false, false, true, "+q", "Ctrl+M"},
+    };
+    for (const auto& c : cases) {
+        Fresh();
+        Type(QString::fromUtf8(c.first));
+        if (c.enterFirst) {
+            dialogs.Answer(plat::MsgResult::OK);
+            Key(Qt::Key_Return);
+        }
+        if (c.selectAll) Box()->selectAll();
+        if (c.ctrlAtStart) {
+            Box()->SetSelStart(0);
+            Key(Qt::Key_M, Qt::ControlModifier);
+            Box()->SetSelStart(Box()->TextLength());
+        }
+        Type(QString::fromUtf8(c.then));
+        const size_t before = dialogs.Shown().size();
+        dialogs.Answer(plat::MsgResult::OK);  // a box comes only when the "=" box cannot show it all
+        Key(Qt::Key_Return);
+        dialogs.DropPending();
+        EXPECT_FALSE(Shown().isEmpty()) << c.first;
+        for (size_t i = before; i < dialogs.Shown().size(); ++i)
+            EXPECT_FALSE(dialogs.Shown()[i].prompt.contains(QString::fromUtf8(c.notNamed)))
+                << c.first << ": " << dialogs.Shown()[i].prompt.toStdString();
+    }
+}
+
 // The "=" box shows what the strip computed: typing, deleting and pasting
 // leave it as it is, so F11 and the grid's Insert take the result; it can
 // still be selected and copied.
@@ -213,6 +254,8 @@ TEST_F(ExprTyping, TheResultBoxTakesNoTypingAndItsResultIsWhatIsCopied) {
     EXPECT_EQ(Cell(1, 1), QStringLiteral("14"));
 }
 
+// The "=" box is narrow: a refusal it cannot show whole also comes in a
+// message box, so no reason reaches the student cut.
 TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
     struct {
         const char* typed;
@@ -222,13 +265,27 @@ TEST_F(ExprTyping, AFormulaWithADecimalCommaSaysSo) {
         {"sen(0,5)",
          "Número de argumentos incorrecto para SEN. Si es una coma decimal, escribe los "
          "decimales con punto (2.5, no 2,5)."},
+        {"r(2,5)",
+         "Número de argumentos incorrecto para R. Si es una coma decimal, escribe los "
+         "decimales con punto (2.5, no 2,5)."},
     };
     for (const auto& c : cases) {
         Fresh();
         Type(QString::fromUtf8(c.typed));
+        dialogs.Answer(plat::MsgResult::OK);
+        const size_t boxes = dialogs.Shown().size();
         Key(Qt::Key_Return);
         EXPECT_EQ(Shown(), QString::fromUtf8(c.shown)) << c.typed;
+        ASSERT_EQ(dialogs.Shown().size(), boxes + 1) << c.typed;
+        EXPECT_EQ(dialogs.Shown().back().prompt, QString::fromUtf8(c.shown)) << c.typed;
     }
+    // A message the box shows whole comes in no second box.
+    Fresh();
+    Type(QStringLiteral("1/0"));
+    const size_t boxes = dialogs.Shown().size();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Shown(), QStringLiteral("Error en la expresión."));
+    EXPECT_EQ(dialogs.Shown().size(), boxes);
     // Commas between arguments keep working.
     Fresh();
     Type(QStringLiteral("hipo(3,4)"));

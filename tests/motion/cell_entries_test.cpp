@@ -79,6 +79,7 @@ TEST_F(CellEntries, ARefusedKeyTakesTheWholeEditBack) {
         {"", "r", QStringLiteral("La casilla no admite \"r") + notTaken},
         {"-1", ")", QStringLiteral("La casilla no admite \")") + notTaken},
         {"2", "X", QStringLiteral("La casilla no admite \"X") + notTaken},
+        {"2", QStringLiteral("€"), QStringLiteral("La casilla no admite \"€") + notTaken},
         {"1.000", ",", noSecondComma},
         {"3,5", ",", noSecondComma},
         {"1E3", ",", noSecondComma},
@@ -146,6 +147,14 @@ TEST_F(CellEntries, TypingIntoACellJustChosenReplacesItsText) {
         EXPECT_EQ(Cell(0, 3), "2.51");
         EXPECT_EQ(s().MotionPoints[0][3], rt::Variant("2.51"));
     }
+    // A clipboard with no text (emptied, or holding a copied drawing) has
+    // nothing to paste: the cell keeps its value.
+    Paste(0, 3, QString());
+    plat::ClearClipboard();
+    int v = 86;
+    m().Gd2_KeyDown(v, 2);
+    EXPECT_EQ(Cell(0, 3), "2.51");
+    EXPECT_EQ(s().MotionPoints[0][3], rt::Variant("2.51"));
 }
 
 TEST_F(CellEntries, ACellThatCannotBeReadIsNamedByQuantityAndPoint) {

@@ -155,7 +155,10 @@ TEST_F(Runner, ProjectileArguments) {
     EXPECT_EQ(rec.Last(), "SolveTanAndSecSystem(1,2,3,4,5,6,2)");
     Run(11, "1,2,3,4");
     EXPECT_EQ(rec.Last(), "SolveTanSecWithComponent(1,2,3,4,2)");
-    RunExpecting(10, "1,2,x,4", "No pude ejecutar la instrucción.");
+    // A word among the coefficients is named as such, by every system.
+    for (const auto& [entry, text] :
+         {std::pair{10, "1,2,x,4"}, {11, "1,2,3,y"}, {8, "1,2,3,a,5,6"}, {9, "1,2,3,a,5,6"}, {12, "a,2,3,4,5,6"}})
+        RunExpecting(entry, QString::fromLatin1(text), "Hay algún coeficiente no numérico.");
     // Code 27 by body 1's equations.
     rec.parabKinds[1].v0theta0 = true;
     Run(7, "tc = 2, u = 3");
@@ -180,6 +183,16 @@ TEST_F(Runner, ProjectileArguments) {
 TEST_F(Runner, LaunchData) {
     Open(5);
     RunExpecting(0, "3, 1, 2", "El número del móvil es incorrecto.");
+    // The points are read from the table: the cells still empty are named.
+    RunExpecting(0, "1, 1, 2",
+                 "Faltan en la tabla estos datos: t del punto 0, x del punto 0, y del punto 0, x del punto 1, y del "
+                 "punto 1, x del punto 2, y del punto 2.");
+    Put(0, 1, "0");
+    Put(1, 1, "0");
+    Put(2, 1, "0");
+    RunExpecting(0, "1, 1, 2",
+                 "Faltan en la tabla estos datos: x del punto 1, y del punto 1, x del punto 2, y del punto 2.");
+    EXPECT_TRUE(rec.calls.empty()) << rec.Last();
     Put(0, 1, "0");
     Put(1, 1, "0");
     Put(2, 1, "0");

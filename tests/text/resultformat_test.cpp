@@ -111,6 +111,33 @@ TEST(NumberTexts, MinusAndRoundingOfEachForm) {
     G().Decimals = saved;
 }
 
+// A value that is not zero within its accuracy keeps its significant digits
+// where the decimals would show 0; noise of a true zero (tiny against the
+// terms that gave it) still shows 0.
+TEST(NumberTexts, ASmallValueThatIsNotZeroKeepsItsDigits) {
+    const int saved = G().Decimals;
+    G().Decimals = 3;
+    struct Case {
+        double x, noiseScale;
+        const char* shown;
+    };
+    const std::vector<Case> cases = {
+        {7.8571e-08, 0, "7.86E-08"},
+        {-0.000247, 0, ";-0.000247"},
+        {0.00042, 1, "0.00042"},
+        {1.2346, 1E+9, "1.235"},
+        {5.5E-17, 0.6, "0"},
+        {-2.8E-17, 1, "0"},
+        {0, 0, "0"},
+        {0.0004999, 0, "0.0005"},
+        {3.3E-300, 0, "3.3E-300"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatNumKeepingSmall(c.x, c.noiseScale), c.shown) << c.x;
+    EXPECT_EQ(RoundedKeepingSmall(0.000247, 1), 0.0002);
+    EXPECT_EQ(RoundedKeepingSmall(0.000247, 0), 0.0002);
+    G().Decimals = saved;
+}
+
 TEST(ResultLinesTest, NumberedFromOne) {
     ResultLines lines(2);
     lines[1] = "a";

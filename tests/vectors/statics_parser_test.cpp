@@ -92,6 +92,8 @@ TEST(StaticsVectorParser, QuantitiesToBeSolvedFor) {
     Check("h-2t", {{PV::kMag, kEmpty}, {PV::kDir, 180.0}, {PV::kHour, 9}, {PV::kCoefX, -2.0},
                    {PV::kTermX, "T"}, {PV::kMagSymbol, "T"}, {PV::kY, 0.0}, {PV::kFxText, "-2T"},
                    {PV::kFyText, "0"}, {PV::kMagText, "2T"}, {PV::kArrowLabel, "2T"}, {PV::kArrowColor, red}});
+    // A comma between digits that no other format reads separates components.
+    Check("F1,5", {{PV::kTermX, "F1"}, {PV::kFyText, 5.0}});
     // A friction symbol keeps its lower case in the table as in the equations.
     Check("h-f", {{PV::kCoefX, -1.0}, {PV::kTermX, "f"}, {PV::kFxText, "-f"}, {PV::kMagText, "f"}});
     Check("v2fr", {{PV::kCoefY, 2.0}, {PV::kTermY, "fr"}, {PV::kFyText, "2fr"}});
@@ -157,6 +159,9 @@ TEST(StaticsVectorParser, Refusals) {
         {"u-", "Falta el valor del ángulo."},
         {"230<-34;5", "Formato incorrecto."},
         {"3,41,2", "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5)."},  // two vectors run together, or a decimal comma
+        // Read two ways: an unknown V2 in x with Fy = 5, or 2.5 up.
+        {"v2,5", "No sé si la coma de \"v2,5\" es decimal o separa las dos componentes. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5). Si separa las componentes, deja un espacio tras ella (v2, 5)."},
+        {"U1,5", "No sé si la coma de \"U1,5\" es decimal o separa las dos componentes. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5). Si separa las componentes, deja un espacio tras ella (U1, 5)."},
         {"F<30<2:", "Formato incorrecto."},
         // Letters of the notation in upper case: the refusal says how to write them.
         {"H5", "Inventaste un nuevo formato. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula."},

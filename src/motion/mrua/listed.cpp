@@ -31,6 +31,24 @@ struct CaseResult {
 CaseResult Box(std::string s) { return {std::move(s), "", true}; }
 CaseResult Line(std::string s, bool keepData = true) { return {"", std::move(s), keepData}; }
 
+// The time from the velocity v0 to v1 at the acceleration a, shown with its
+// significant digits however short it is (an electron crosses in 7.86E-08 s);
+// only the rounding noise of v1 - v0 shows as 0.
+std::string TimeBetween(double v0, double v1, double a) {
+    return text::FormatNumKeepingSmall(Div(v1 - v0, a), Div(std::fabs(v0) + std::fabs(v1), std::fabs(a)));
+}
+
+// Uniform motion (a = 0) over a displacement dx at the velocity v: the other
+// velocity (named by `otherLabel`) is v and the time is dx / v. At rest
+// (v = 0) no time reaches a nonzero dx, and a zero dx leaves it undetermined.
+CaseResult UniformOverDistance(double v, double dx, const char* otherLabel) {
+    if (v == 0) {
+        if (dx != 0) return Line("No hay solución: con a = 0 y velocidad 0 el móvil no se desplaza.");
+        return Line(std::string(otherLabel) + "0, ;Dt indeterminado (a = 0 y velocidad 0).");
+    }
+    return Line(otherLabel + text::FormatNumText(v) + ", ;Dt = " + text::FormatNumKeepingSmall(Div(dx, v)));
+}
+
 }  // namespace
 
 StepResult IntervalEqns(const motion::IntervalData& in) {
@@ -44,6 +62,11 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
     }
     auto n = [&](int i) { return v[i].ToNumber(); };
     auto sq = [](double x) { return rt::Checked(x * x); };
+    // A result with its significant digits where the decimals would show 0
+    // of a value that is not zero; `terms` is the size of what was added to
+    // get it, so rounding noise of a true zero still shows 0.
+    auto K = [](double x, double terms) { return text::FormatNumKeepingSmall(x, terms); };
+    using std::fabs;
 
     struct Row {
         std::vector<int> order;
@@ -53,28 +76,32 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
         {{kTi, kTf, kVi, kVf},
          [&] {
              if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
-             const double a = Div(n(kVf) - n(kVi), n(kTf) - n(kTi));
-             const double dx = 0.5 * (n(kVi) + n(kVf)) * (n(kTf) - n(kTi));
-             return Line("a = " + text::FormatNumText(a) + ", ;Dx = " + text::FormatNumText(dx));
+             const double dt = n(kTf) - n(kTi);
+             const double a = Div(n(kVf) - n(kVi), dt);
+             const double dx = 0.5 * (n(kVi) + n(kVf)) * dt;
+             return Line("a = " + K(a, Div(fabs(n(kVf)) + fabs(n(kVi)), fabs(dt))) +
+                         ", ;Dx = " + K(dx, 0.5 * (fabs(n(kVi)) + fabs(n(kVf))) * fabs(dt)));
          }},
         {{kTi, kTf, kDv},
          [&] {
              if (n(kTi) == n(kTf)) return Box("ti no debe ser igual a tf.");
-             return Line("a = " + text::FormatNumText(Div(n(kDv), n(kTf) - n(kTi))));
+             return Line("a = " + K(Div(n(kDv), n(kTf) - n(kTi)), 0));
          }},
         {{kA, kVi, kVf},
          [&] {
              if (n(kA) == 0) return Box("Valor 0 de la aceleración no permitido.");
              const double dt = Div(n(kVf) - n(kVi), n(kA));
              const double dx = n(kVi) * dt + 0.5 * n(kA) * dt * dt;
-             return Line(";Dt = " + text::FormatNumText(dt) + ", ;Dx = " + text::FormatNumText(dx));
+             return Line(";Dt = " + TimeBetween(n(kVi), n(kVf), n(kA)) +
+                         ", ;Dx = " + K(dx, fabs(n(kVi) * dt) + fabs(0.5 * n(kA) * dt * dt)));
          }},
         {{kDt, kVi, kVf},
          [&] {
              if (n(kDt) == 0) return Box("Valor 0 de dt no permitido.");
              const double a = Div(n(kVf) - n(kVi), n(kDt));
              const double dx = 0.5 * (n(kVi) + n(kVf)) * n(kDt);
-             return Line("a = " + text::FormatNumText(a) + ", ;Dx = " + text::FormatNumText(dx));
+             return Line("a = " + K(a, Div(fabs(n(kVf)) + fabs(n(kVi)), fabs(n(kDt)))) +
+                         ", ;Dx = " + K(dx, 0.5 * (fabs(n(kVi)) + fabs(n(kVf))) * fabs(n(kDt))));
          }},
         {{kDx, kVi, kVf},
          [&] {
@@ -82,15 +109,17 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              if (n(kVi) + n(kVf) == 0) return Box("Si vi = vf entonces dx = 0.");
              const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kDx));
              const double dt = Div(2 * n(kDx), n(kVi) + n(kVf));
-             return Line("a = " + text::FormatNumText(a) + ", ;Dt = " + text::FormatNumText(dt));
+             return Line("a = " + K(a, Div(sq(n(kVf)) + sq(n(kVi)), fabs(2 * n(kDx)))) + ", ;Dt = " + K(dt, 0));
          }},
         {{kXi, kXf, kVi, kVf},
          [&] {
              if (n(kXi) == n(kXf)) return Box("Si xi = xf entonces vi = -vf. Datos insuficientes.");
              if (n(kVi) == -n(kVf)) return Box("Si vi = -vf entonces xi = xf. Datos insuficientes.");
              const double a = Div(sq(n(kVf)) - sq(n(kVi)), 2 * (n(kXf) - n(kXi)));
-             const double dt = Div(n(kVf) - n(kVi), a);
-             return Line("a = " + text::FormatNumText(a) + ", ;Dt = " + text::FormatNumText(dt));
+             // From the mean velocity: it holds for a = 0 (vi = vf) as well.
+             const double dt = Div(2 * (n(kXf) - n(kXi)), n(kVi) + n(kVf));
+             return Line("a = " + K(a, Div(sq(n(kVf)) + sq(n(kVi)), fabs(2 * (n(kXf) - n(kXi))))) +
+                         ", ;Dt = " + K(dt, Div(2 * (fabs(n(kXf)) + fabs(n(kXi))), fabs(n(kVi) + n(kVf)))));
          }},
         {{kA, kXi, kXf, kVf},
          [&] {
@@ -99,17 +128,16 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              if (w < 0) return Line("No hay solución para vi");
              const double vi = std::sqrt(w);
              return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
-                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
-                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
+                         ", ;Dt = " + TimeBetween(vi, n(kVf), n(kA)) + ", " + TimeBetween(-vi, n(kVf), n(kA)));
          }},
         {{kA, kDx, kVf},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVf), n(kDx), "v!i = ");
              const double w = sq(n(kVf)) - 2 * n(kA) * n(kDx);
              if (w < 0) return Line("No hay solución para vi.");
              const double vi = std::sqrt(w);
              return Line("v!i = " + std::string(kPlusMinus) + text::FormatNumText(vi) +
-                         ", ;Dt = " + text::FormatNumText(Div(n(kVf) - vi, n(kA))) + ", " +
-                         text::FormatNumText(Div(n(kVf) + vi, n(kA))));
+                         ", ;Dt = " + TimeBetween(vi, n(kVf), n(kA)) + ", " + TimeBetween(-vi, n(kVf), n(kA)));
          }},
         {{kXi, kXf, kDt, kVi},
          [&] {
@@ -119,21 +147,21 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
          }},
         {{kA, kXi, kXf, kVi},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVi), n(kXf) - n(kXi), "v!f = ");
              const double w = sq(n(kVi)) + 2 * n(kA) * (n(kXf) - n(kXi));
              if (w < 0) return Line("No hay solución para vf.");
              const double vf = std::sqrt(w);
              return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
-                         ", ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
-                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
+                         ", ;Dt = " + TimeBetween(n(kVi), vf, n(kA)) + ", " + TimeBetween(n(kVi), -vf, n(kA)));
          }},
         {{kA, kDx, kVi},
          [&] {
+             if (n(kA) == 0) return UniformOverDistance(n(kVi), n(kDx), "v!f = ");
              const double w = sq(n(kVi)) + 2 * n(kA) * n(kDx);
              if (w < 0 || n(kA) == 0) return Line("No hay solución para vi o dt");
              const double vf = std::sqrt(w);
              return Line("v!f = " + std::string(kPlusMinus) + text::FormatNumText(vf) +
-                         ",  ;Dt = " + text::FormatNumText(Div(vf - n(kVi), n(kA))) + ", " +
-                         text::FormatNumText(Div(-vf - n(kVi), n(kA))));
+                         ",  ;Dt = " + TimeBetween(n(kVi), vf, n(kA)) + ", " + TimeBetween(n(kVi), -vf, n(kA)));
          }},
         {{kA, kVi, kVf, kXi},
          [&] {
@@ -151,15 +179,18 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
          }},
         {{kA, kVi, kTi, kTf},
          [&] {
-             const double vf = n(kVi) + n(kA) * (n(kTf) - n(kTi));
-             return Line("v!f = " + text::FormatNumText(vf) +
-                         ", ;Dx = " + text::FormatNumText(Div(sq(vf) - sq(n(kVi)), 2 * n(kA))));
+             const double dt = n(kTf) - n(kTi);
+             const double vf = n(kVi) + n(kA) * dt;
+             // From the mean velocity, so that a = 0 (uniform motion) is answered too.
+             return Line("v!f = " + K(vf, fabs(n(kVi)) + fabs(n(kA) * dt)) +
+                         ", ;Dx = " + K(0.5 * (n(kVi) + vf) * dt, 0.5 * (fabs(n(kVi)) + fabs(vf)) * fabs(dt)));
          }},
         {{kA, kVf, kTi, kTf},
          [&] {
-             const double vi = n(kVf) - n(kA) * (n(kTf) - n(kTi));
-             return Line("v!i = " + text::FormatNumText(vi) +
-                         ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(vi), 2 * n(kA))));
+             const double dt = n(kTf) - n(kTi);
+             const double vi = n(kVf) - n(kA) * dt;
+             return Line("v!i = " + K(vi, fabs(n(kVf)) + fabs(n(kA) * dt)) +
+                         ", ;Dx = " + K(0.5 * (vi + n(kVf)) * dt, 0.5 * (fabs(vi) + fabs(n(kVf))) * fabs(dt)));
          }},
         {{kA, kVi, kVf, kTi},
          [&] {
@@ -175,7 +206,7 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
              return Line("t!i = " + text::FormatNumText(ti) +
                          ", ;Dx = " + text::FormatNumText(Div(sq(n(kVf)) - sq(n(kVi)), 2 * n(kA))));
          }},
-        {{kA, kTi, kTf}, [&] { return Line(";Dv = " + text::FormatNumText(n(kA) * (n(kTf) - n(kTi)))); }},
+        {{kA, kTi, kTf}, [&] { return Line(";Dv = " + K(n(kA) * (n(kTf) - n(kTi)), 0)); }},
         {{kA, kTi, kDv},
          [&] {
              if (n(kA) == 0) return Line("Valor 0 no permitido", false);
@@ -189,14 +220,15 @@ StepResult IntervalEqns(const motion::IntervalData& in) {
         {{kA, kVi, kDt},
          [&] {
              const double dt = n(kDt);
-             return Line("v!f = " + text::FormatNumText(n(kVi) + n(kA) * dt) + ", " +
-                         ";Dx = " + text::FormatNumText(n(kVi) * dt + 0.5 * n(kA) * dt * dt));
+             const double dx = n(kVi) * dt + 0.5 * n(kA) * dt * dt;
+             return Line("v!f = " + K(n(kVi) + n(kA) * dt, fabs(n(kVi)) + fabs(n(kA) * dt)) + ", " +
+                         ";Dx = " + K(dx, fabs(n(kVi) * dt) + fabs(0.5 * n(kA) * dt * dt)));
          }},
         {{kA, kVf, kDt},
          [&] {
              const double vi = n(kVf) - n(kA) * n(kDt);
-             return Line("v!i = " + text::FormatNumText(vi) +
-                         ", ;Dx = " + text::FormatNumText(0.5 * (vi + n(kVf)) * n(kDt)));
+             return Line("v!i = " + K(vi, fabs(n(kVf)) + fabs(n(kA) * n(kDt))) +
+                         ", ;Dx = " + K(0.5 * (vi + n(kVf)) * n(kDt), 0.5 * (fabs(vi) + fabs(n(kVf))) * fabs(n(kDt))));
          }},
         {{kA, kDt, kDx},
          [&] {

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "numerics/mathutil.h"
+#include "platform/answerpane.h"
 #include "platform/buttons.h"
 #include "platform/common.h"
 #include "platform/dialogs.h"
@@ -182,6 +183,9 @@ void ParticleStatics::ClearAll(double rot) {
 }
 
 void ParticleStatics::cmdParts_Click(int index) {
+    // A solution that fails leaves no answer to an earlier problem in the pane.
+    std::optional<plat::AnswerPaneScope> pane;
+    if (index == 0) pane.emplace(*form_->rtbCalc);
     try {
         switch (index) {
         case 0: SolveProblem(); break;

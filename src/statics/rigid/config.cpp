@@ -27,6 +27,7 @@
 #include "statics/rigid/util.h"
 #include "text/globals.h"
 #include "vectors/notation.h"
+#include "vectors/statics_parser.h"
 #include "vectors/text.h"
 
 namespace rigid {
@@ -107,7 +108,10 @@ void RigidStatics::txtSegm_KeyPress(int index, int& key) {
     } else if (index == 1) {
         const vec::VectorFormatInfo info = vec::IdentifyVectorFormat(t);
         if (!info.errMsg.empty()) {
-            Msg(info.errMsg);
+            // One box with the whole reason ("H2": the letters in lower
+            // case); Enter goes no further, so no second box follows.
+            Msg(vec::RefusalText(info.errMsg, t, vec::ParseStaticsVector(vec::AsciiLower(t)).ok()));
+            key = 0;
             return;
         }
         if (vec::text::CharCount(Trimmed(p.txtSegm[0])) > 2) {

@@ -84,6 +84,9 @@ AddResult AddDCLForce(StatState& st, int body, const std::string& point, const s
         const rt::Outcome<Couple> couple = ReadCouple(piece);
         if (!couple.ok()) {
             msg = rt::WithDecimalCommaHint(couple.message(), piece);
+            // "V-100" is no couple's name but a force in upper case.
+            if (IsPureCouple(text) && vec::ParseStaticsVector(vec::AsciiLower(text), decimals).ok())
+                msg = rt::AppendSentence(std::move(msg), vec::kLowerCaseHint);
             return AddResult::ParseError;
         }
         coupleValue = couple->value;

@@ -89,6 +89,26 @@ TEST_F(MruaWorkspace, SubstitutingAPointFillsItsColumn) {
     EXPECT_EQ(Cell(2, 4), "-6");
 }
 
+// An acceleration box made unreadable after the equations were posed:
+// the substitution that cannot run says why and leaves no answer to the
+// earlier data in the pane.
+TEST_F(MruaWorkspace, ASubstitutionWithAnUnreadableAccelerationSaysWhy) {
+    PoseFromOrigin();
+    Proc(2);
+    Put(0, 4, "3");
+    Label(4);
+    ASSERT_TRUE(Result().contains("Se halló"));
+    m().panel().txtAccel[0]->SetText("2,5,1");
+    Put(0, 5, "2");
+    dialogs.Answer(MsgResult::OK);
+    Label(5);
+    EXPECT_EQ(LastPrompt(),
+              "No puedo leer la aceleración a del tramo 1: \"2,5,1\". Escribe en su casilla un número (2.5, -3, 1E3), "
+              "g o -g, o déjala vacía si no se conoce.");
+    EXPECT_EQ(Cell(1, 5), "");
+    EXPECT_EQ(Result(), QString());
+}
+
 TEST_F(MruaWorkspace, ARefusedMirrorKeepsThePointsData) {
     // Uniform motion from the origin at 3 m/s: no instant has the opposite velocity.
     Put(0, 1, "0");

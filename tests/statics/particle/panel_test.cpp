@@ -195,6 +195,7 @@ TEST_F(ParticlePanel, ASolutionShownHereLeavesTheCalculatorsDirectionFrameOpen) 
 
 TEST_F(ParticlePanel, ARefusedSolutionChangesNoButton) {
     EnterAll({"p45x,T", "h-10", "v-10"});
+    form().rtbCalc->SetText(QStringLiteral("Equilibrio de otro problema"));  // no answer to these forces
     dialogs.Answer(MsgResult::OK);
     Button(0).Press();
     EXPECT_EQ(Prompt(0), "Misma incógnita en ambas ecuaciones.");
@@ -208,6 +209,7 @@ TEST_F(ParticlePanel, ASolutionEndedByAnErrorIsNotTakenAsSolved) {
     EnterAll({"h-30", "v-40"});
     dialogs.AnswerInput(QStringLiteral("45"));
     Enter(QStringLiteral("0F<q"));
+    form().rtbCalc->SetText(QStringLiteral("Equilibrio de otro problema"));
     dialogs.Answer(MsgResult::OK);
     Button(0).Press();
     EXPECT_EQ(Prompt(1), "Error en el comando.");

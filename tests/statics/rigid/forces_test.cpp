@@ -70,6 +70,37 @@ TEST(RigidForces, CouplesVectorsAndSupportsMakeTheirRecords) {
     EXPECT_EQ(st.ForceCount(), n);
 }
 
+// A force the box cannot take is refused with the whole reason: letters of
+// the notation typed in upper case, a comma that may be a decimal comma.
+TEST(RigidForces, RefusedTextsSayHowToWriteThem) {
+    const std::string lowerCase = " Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en minúscula.";
+    const std::string symbol = "El símbolo debe constar de una literal y uno o dos subíndices.";
+    const struct {
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {"V-100", symbol + lowerCase},
+        {"H-30", symbol + lowerCase},
+        {"v2,5",
+         "No sé si la coma de \"v2,5\" es decimal o separa las dos componentes. Si es una coma decimal, escribe los "
+         "decimales con punto (2.5, no 2,5). Si separa las componentes, deja un espacio tras ella (v2, 5)."},
+        {"h0,24",
+         "No sé si la coma de \"h0,24\" es decimal o separa las dos componentes. Si es una coma decimal, escribe "
+         "los decimales con punto (2.5, no 2,5). Si separa las componentes, deja un espacio tras ella (h0, 24)."},
+    };
+    StatState st = Structure();
+    for (const auto& c : cases) {
+        std::string msg;
+        EXPECT_EQ(AddDCLForce(st, 1, "A", c.text, msg, 3), AddResult::ParseError) << c.text;
+        EXPECT_EQ(msg, c.message) << c.text;
+    }
+    EXPECT_EQ(st.ForceCount(), 0);
+    // With a blank after the comma the two components are meant.
+    const ForceRec f = Add(st, 1, "A", "v2, 5");
+    EXPECT_EQ(f.Text(fr::kXTerm), "V2");
+    EXPECT_EQ(f[fr::kY].ToNumber(), 5);
+}
+
 TEST(RigidForces, NegatedTextsAndSupportWords) {
     const struct {
         const char* in;

@@ -98,9 +98,11 @@ TEST(RigidGeometry, RefusalsLeaveTheTablesAsTheyWere) {
         {Entry("AÑ", "1,1"), "Sólo letras A,B,C,...,etc. en el comando.", EntryFocus::Unchanged},
         {Entry("CDc", "1,1"), "Hay una letra repetida en el comando.", EntryFocus::Unchanged},
         {Entry("BC", "Cx,3"), "Componentes no numéricas del vector.", EntryFocus::FirstVector},
-        // A decimal comma read as the comma of "Fx,Fy": H2 would be a symbol.
+        // A comma that may be decimal (2.5 along x) or the comma of "Fx,Fy"
+        // (a symbol H2): refused with how to write each.
         {Entry("BC", "h2,5"),
-         "Componentes no numéricas del vector. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).",
+         "No sé si la coma de \"h2,5\" es decimal o separa las dos componentes. Si es una coma decimal, escribe "
+         "los decimales con punto (2.5, no 2,5). Si separa las componentes, deja un espacio tras ella (h2, 5).",
          EntryFocus::FirstVector},
         {Entry("BCD", "u30", {"2"}), "Operación no válida con este formato.", EntryFocus::FirstVector},
         // C would land on A.

@@ -185,7 +185,17 @@ TEST_F(RigidPanel, EntryRowChecksWhatIsTyped) {
     Enter(Box("txtSegm", 0), "ab");
     dialogs.Answer(MsgResult::OK);
     Enter(Box("txtSegm", 1), "3;4,5");
-    EXPECT_EQ(dialogs.Shown().back().prompt, "Formato incorrecto.");
+    EXPECT_EQ(dialogs.Shown().back().prompt,
+              "Formato incorrecto. Si es una coma decimal, escribe los decimales con punto (2.5, no 2,5).");
+    // Letters of the notation in upper case: one box with the whole reason,
+    // and Enter goes no further.
+    const size_t shown = dialogs.Shown().size();
+    dialogs.Answer(MsgResult::OK);
+    Enter(Box("txtSegm", 1), "H2");
+    ASSERT_EQ(dialogs.Shown().size(), shown + 1);
+    EXPECT_EQ(dialogs.Shown().back().prompt,
+              "Inventaste un nuevo formato. Las letras del formato (p, s, t, c, x, y, h, v, u) se escriben en "
+              "minúscula.");
     Enter(Box("txtSegm", 1), "3,4");
     EXPECT_EQ(form().focusWidget(), Btn("cmdOK"));
     // "dcl" opens the diagrams page (no system is defined yet).
