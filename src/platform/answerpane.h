@@ -2,8 +2,11 @@
 // The result pane during one run of a procedure. A run that fails without
 // writing the pane (it answers with a refusal or an error box, or leaves by
 // an exception) leaves the pane empty, so no answer to earlier data stays
-// under the refusal as if it were the answer to these.
+// under the refusal as if it were the answer to these; a box shown before
+// anything is written finds the pane already empty.
 #include <QMetaObject>
+
+#include "platform/dialogs.h"
 
 namespace plat {
 
@@ -22,12 +25,17 @@ public:
     bool Written() const { return written_; }
 
 private:
+    // Empties the pane unless the run has written it.
+    void Clear();
+
     RichPane& pane_;
     QMetaObject::Connection watch_;
     long long notices_;
     int exceptions_;
     bool written_ = false;
     bool failed_ = false;
+    bool clearing_ = false;
+    BeforeNotices beforeBox_;
 };
 
 }  // namespace plat

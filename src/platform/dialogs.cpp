@@ -48,10 +48,19 @@ DialogService& CurrentDialogService() {
 
 namespace {
 long long g_notices = 0;
+BeforeNotices* g_beforeNotices = nullptr;  // the innermost; each links to the one it hides
 void Count(MsgButtons buttons) {
-    if (buttons == MsgButtons::OK) ++g_notices;
+    if (buttons != MsgButtons::OK) return;
+    ++g_notices;
+    for (BeforeNotices* b = g_beforeNotices; b; b = b->Outer()) b->Run();
 }
 }  // namespace
+
+BeforeNotices::BeforeNotices(std::function<void()> step) : step_(std::move(step)), outer_(g_beforeNotices) {
+    g_beforeNotices = this;
+}
+
+BeforeNotices::~BeforeNotices() { g_beforeNotices = outer_; }
 
 long long NoticesShown() { return g_notices; }
 

@@ -51,6 +51,22 @@ MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title
 // not questions) the program has shown: a step that reads it before and
 // after learns whether it answered with one.
 long long NoticesShown();
+// While it lives, runs `step` just before each message box with the OK
+// button alone shows: a run that answers with a refusal can clear what
+// would otherwise stand beside the box as if it were the answer.
+class BeforeNotices {
+public:
+    explicit BeforeNotices(std::function<void()> step);
+    ~BeforeNotices();
+    BeforeNotices(const BeforeNotices&) = delete;
+    BeforeNotices& operator=(const BeforeNotices&) = delete;
+    void Run() const { step_(); }
+    BeforeNotices* Outer() const { return outer_; }
+
+private:
+    std::function<void()> step_;
+    BeforeNotices* outer_;
+};
 // An input box; an empty title gives the application's title. Cancel gives "".
 QString InputBox(const QString& prompt, const QString& title = QString(), const QString& defaultText = QString());
 // How many boxes are open now (a box shown from within another counts too).

@@ -316,8 +316,9 @@ TEST_F(EndToEndTest, ChosenOnTheBarTypedIntoTheGridAndRun) {
     }
 }
 
-// A procedure refused after an answer to other data leaves the pane empty:
-// the old answer never stands under the refusal as if it were the new one.
+// A procedure refused after an answer to other data leaves the pane empty,
+// already while its refusal is shown: the old answer never stands beside the
+// refusal as if it were the answer to the new data.
 TEST_F(EndToEndTest, ARefusedRunLeavesNoAnswerToEarlierData) {
     const struct {
         int group, cell, cols;
@@ -345,8 +346,12 @@ TEST_F(EndToEndTest, ARefusedRunLeavesNoAnswerToEarlierData) {
         Fill(1, 1, c.cols, c.refusedCells);
         Select(1, 1, rows, c.cols);
         dialogs.Answer(plat::MsgResult::OK);
+        QString besideTheBox = QStringLiteral("(no box)");
+        dialogs.WhileShown([&] { besideTheBox = form().rtbCalc->Text(); });
         Calculate();
+        dialogs.WhileShown(nullptr);
         EXPECT_EQ(dialogs.Shown().size(), boxes + 1) << where;
+        EXPECT_EQ(besideTheBox, QString()) << where;
         EXPECT_EQ(form().rtbCalc->Text(), QString()) << where;
     }
 }

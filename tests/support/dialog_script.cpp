@@ -46,6 +46,11 @@ DialogScript& DialogScript::AnswerInput(const QString& text) {
     return *this;
 }
 
+DialogScript& DialogScript::WhileShown(std::function<void()> look) {
+    whileShown_ = std::move(look);
+    return *this;
+}
+
 DialogScript& DialogScript::TurnLoopWhileOpen() {
     turnLoop_ = true;
     return *this;
@@ -65,6 +70,7 @@ plat::MsgResult DialogScript::ShowMessageWithDefault(const QString& prompt, plat
         ADD_FAILURE() << "default answer " << static_cast<int>(defaultButton)
                       << " is not a button of the box: " << prompt.toStdString();
     shown_.push_back(Box{Kind::Message, title, prompt, buttons, QString(), defaultButton, plat::BoxesOpen() - 1});
+    if (whileShown_) whileShown_();
     plat::MsgResult r = Fallback(buttons);
     if (queue_.empty() || !std::holds_alternative<plat::MsgResult>(queue_.front())) {
         ADD_FAILURE() << "unexpected message box \"" << title.toStdString() << "\": " << prompt.toStdString();

@@ -17,6 +17,8 @@
 #include <variant>
 #include <vector>
 
+#include <functional>
+
 #include "platform/dialogs.h"
 
 namespace testsupport {
@@ -50,6 +52,9 @@ public:
     // modal box's own loop does while it waits: queued work runs with the
     // box open.
     DialogScript& TurnLoopWhileOpen();
+    // Runs `look` while each message box is open: a test sees what stands
+    // beside the box.
+    DialogScript& WhileShown(std::function<void()> look);
 
     const std::vector<Box>& Shown() const { return shown_; }
     // Answers still queued.
@@ -67,6 +72,7 @@ private:
     std::vector<Box> shown_;
     plat::DialogService* previous_ = nullptr;
     bool turnLoop_ = false;
+    std::function<void()> whileShown_;
     void TurnLoop() const;
 };
 
