@@ -24,6 +24,10 @@ constexpr int kMaxSteps = 1000;
 // billionth of its start keeps its relative accuracy, and large enough that
 // steps approaching a jump from a state of 0 do not crawl.
 constexpr double kSizeShare = 1e-10;
+// The same share for an integral, whose promise is relative to its size at
+// the end: the steps near a start where it is still tiny (X*SEN(1/X) from
+// 0.001) need not be held to a millionth of that promise.
+constexpr double kIntegralSizeShare = 1e-4;
 // A step error this many times the allowance is simply a step too long:
 // the ratio stays finite while the scale is still 0.
 constexpr double kHugeError = 1e100;
@@ -121,11 +125,14 @@ struct Work {
     // whose ends are jumps of the law.
     void Derivs(int n, double t, const double* y, double* dydt) const {
         lastT = std::clamp(t, tLo, tHi);
+        inLaw = true;
         EvalDerivs(law, n, lastT, y, dydt);
+        inLaw = false;
     }
     CExpression& law;
     double tLo = -kInfinity, tHi = kInfinity;
-    mutable double lastT = 0;  // where the law was last read: where a fault arose
+    mutable double lastT = 0;    // where the law was last read: where a fault arose
+    mutable bool inLaw = false;  // whether a fault arose in the law
     std::vector<double> ak2, ak3, ak4, ak5, ak6, ytemp, yout, yerr;
 };
 
@@ -537,7 +544,7 @@ struct AdaptiveEnd {
 // steps reached) is a refusal naming where it arose, in terms of `var`.
 rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<double>& ystart, double x1, double x2,
                                            double eps, double h1, double hmin, std::string_view var,
-                                           int maxSteps = kMaxSteps) {
+                                           int maxSteps = kMaxSteps, double sizeShare = kSizeShare) {
     const int nvar = law.order;
     CheckLaw(law);
     CheckSize(ystart, nvar);
@@ -598,7 +605,7 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
                 started = true;
                 for (int i = 1; i <= nvar; ++i) {
                     size[i] = std::max(size[i], std::fabs(y[i]));
-                    yscal[i] = std::fabs(y[i]) + std::fabs(dydx[i] * h) + kSizeShare * size[i];
+                    yscal[i] = std::fabs(y[i]) + std::fabs(dydx[i] * h) + sizeShare * size[i];
                 }
                 const bool last = (x + h - s.to) * (x + h - s.from) > 0.0;
                 const double htry = last ? s.to - x : h;  // the last step ends at the section's end
@@ -659,7 +666,7 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
     } catch (const rt::RuntimeError&) {
         // A fault at the start is the law's own (a formula with no value
         // there); one further on is a point the motion cannot pass.
-        if (!started) throw;
+        if (!started || !w.inLaw) throw;
         return rt::Outcome<AdaptiveEnd>::Refusal(
             ImpreciseIntegralMessage(x1, x2, ShownPoint(w.lastT, span), std::string(var)));
     }
@@ -693,7 +700,8 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     law.ThrowIfError();
     const OdeLaw integrand{law, 1, angleFactor};
     const std::string var = law.VariablesCount() > 0 ? law.Variable(1)->Name : "X";
-    const auto end = IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps, 0.1, 0.001, var);
+    const auto end =
+        IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps, 0.1, 0.001, var, kMaxSteps, kIntegralSizeShare);
     if (!end.ok()) return rt::Outcome<double>::Refusal(end.message());
     // The error estimates of smooth integrands add up to far less than the
     // promise; past a tenth of it the integral is taken again with a tighter
@@ -704,7 +712,7 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     const double reach = end->reach[1], errorSum = end->errorSum[1];
     if (errorSum <= kSuspectShare * kIntegralPromise * reach) return end->y[1];
     const auto check = IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps / kCheckTighter, 0.1, 0.001, var,
-                                         std::max(kMaxSteps, kCheckStepsFactor * end->steps));
+                                         std::max(kMaxSteps, kCheckStepsFactor * end->steps), kIntegralSizeShare);
     if (check.ok() ? std::fabs(check->y[1] - end->y[1]) <= kIntegralPromise * std::max(reach, check->reach[1])
                    : errorSum <= kIntegralPromise * reach)
         return check.ok() ? check->y[1] : end->y[1];

@@ -50,7 +50,9 @@ TEST_F(Switches, CutsWhereAnArgumentThatIsNotAffineCrossesItsBound) {
     for (const auto& c : cases) {
         CExpression e(c.f);
         std::vector<double> at;
-        for (const Cut& cut : Cuts(e, "X", c.a, c.b)) at.push_back(cut.at);
+        // A cut at an end only bounds where that end is read.
+        for (const Cut& cut : Cuts(e, "X", c.a, c.b))
+            if (cut.at > c.a + 1e-12 && cut.at < c.b - 1e-12) at.push_back(cut.at);
         ASSERT_EQ(at.size(), c.want.size()) << c.f;
         for (size_t i = 0; i < at.size(); ++i) EXPECT_NEAR(at[i], c.want[i], 1e-12 * (1 + c.want[i])) << c.f;
     }
