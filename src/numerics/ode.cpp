@@ -386,24 +386,22 @@ public:
         for (size_t k = 0; k < switches_.size(); ++k) out[k] = switches_[k].Side(v);
     }
 
-    // Where, in a step of length h from x0 whose end has other sides than
-    // `start`, the crossing lies, to neighbouring doubles: the longest step
-    // that ends on the start's sides (its state into ylo, which the caller
-    // fills with the start) and the shortest that does not (its state into
-    // yhi, which the caller fills with the step's end). take(h, yout) takes
-    // the step of length h.
+    // Where, in a step of length h from x0 that crosses a switch, the
+    // crossing lies, to neighbouring doubles: the longest step that reads
+    // the law on the start's sides only (its state into ylo, which the
+    // caller fills with the start) and the shortest that does not (its
+    // state into yhi, which the caller fills with the step's end).
+    // take(h, yout) takes the step of length h and says whether its end or
+    // its last stages lie beyond the switch.
     template <class Take>
     std::pair<double, double> Locate(const std::vector<int>& start, double x0, double h, Take take, double* ylo,
                                      double* yhi, size_t m) const {
         std::vector<double> yt(m, 0.0);
-        std::vector<int> sides;
         double lo = 0, hi = h;
         for (int i = 0; i < kLocateHalvings; ++i) {
             const double mid = lo + (hi - lo) / 2;
             if (x0 + mid == x0 + lo || x0 + mid == x0 + hi) break;
-            take(mid, yt.data());
-            Sides(x0 + mid, yt.data(), sides);
-            if (sides == start) {
+            if (!take(mid, yt.data())) {
                 lo = mid;
                 std::copy(yt.begin(), yt.end(), ylo);
             } else {
@@ -412,6 +410,14 @@ public:
             }
         }
         return {lo, hi};
+    }
+
+    // Whether the state y at t lies on other sides than `start`.
+    bool Beyond(const std::vector<int>& start, double t, const double* y) const {
+        const double v[3] = {t, y[1], n_ == 2 ? y[2] : 0.0};
+        for (size_t k = 0; k < switches_.size(); ++k)
+            if (switches_[k].Side(v) != start[k]) return true;
+        return false;
     }
 
     // After a crossing of the switches whose sides went from `before` to
@@ -632,6 +638,15 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
                                 CashKarp<1>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
                             else
                                 CashKarp<2>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
+                            // The fifth stage reads the law at the step's end,
+                            // the sixth (left in ytemp) at seven eighths of it.
+                            constexpr double b51 = -11.0 / 54.0, b52 = 2.5, b53 = -70.0 / 27.0, b54 = 35.0 / 27.0;
+                            for (int i = 1; i <= nvar; ++i)
+                                scratch[i] = y0[i] + hh * (b51 * dydx[i] + b52 * w.ak2[i] + b53 * w.ak3[i] +
+                                                           b54 * w.ak4[i]);
+                            return events.Beyond(sides, x0 + hh, out) ||
+                                   events.Beyond(sides, x0 + hh, scratch.data()) ||
+                                   events.Beyond(sides, x0 + 0.875 * hh, w.ytemp.data());
                         };
                         std::copy(y0.begin(), y0.end(), ylo.begin());
                         std::copy(y.begin(), y.end(), yhi.begin());
@@ -782,7 +797,12 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
                 trial = to - from;
                 continue;
             }
-            auto take = [&](double hh, double* out) { ClassicStep(nvar, v0.data(), dv.data(), from, hh, out, w); };
+            // The last stage reads the law at the step's end, in the state
+            // it leaves in ytemp.
+            auto take = [&](double hh, double* out) {
+                ClassicStep(nvar, v0.data(), dv.data(), from, hh, out, w);
+                return events.Beyond(sides, from + hh, out) || events.Beyond(sides, from + hh, w.ytemp.data());
+            };
             std::copy(v0.begin(), v0.end(), vlo.begin());
             std::copy(v.begin(), v.end(), vhi.begin());
             const auto [lo, hi] = events.Locate(sides, from, trial, take, vlo.data(), vhi.data(), m);
