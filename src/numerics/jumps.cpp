@@ -281,8 +281,7 @@ std::vector<Cut> Cuts(const CExpression& e, std::string_view var, double a, doub
     const int position = Position(e, var);
     if (position >= 0 && lo < hi) {
         std::vector<Switch> switches = Switches(e, var);
-        std::erase_if(switches,
-                      [&](const Switch& s) { return !s.Reads(position) || s.ReadsOtherThan(position); });
+        std::erase_if(switches, [&](const Switch& s) { return !s.Reads(position) || s.ReadsOtherThan(position); });
         if (!switches.empty()) {
             std::vector<double> grid;
             for (int k = 0; k < kScanCells; ++k) grid.push_back(lo + k * ((hi - lo) / kScanCells));
@@ -338,9 +337,7 @@ double Switch::Run(const std::vector<Op>& ops, const double* vars) {
             stack[top++] = op.code == kPi ? kPiValue : kPiValue / 180.0;
             continue;
         }
-        const int n = op.code == kNeg || op.code == kNot ? 1
-                      : IsBinaryOperator(op.code)      ? 2
-                                                       : kSymbols[op.code].nargs;
+        const int n = op.code == kNeg || op.code == kNot ? 1 : IsBinaryOperator(op.code) ? 2 : kSymbols[op.code].nargs;
         if (top < n || top >= 64) rt::Raise(rt::ErrorCode::InvalidCall);
         if (n == 1) {
             stack[top - 1] = Apply1(op.code, stack[top - 1]);

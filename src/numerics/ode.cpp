@@ -642,8 +642,8 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
                             // the sixth (left in ytemp) at seven eighths of it.
                             constexpr double b51 = -11.0 / 54.0, b52 = 2.5, b53 = -70.0 / 27.0, b54 = 35.0 / 27.0;
                             for (int i = 1; i <= nvar; ++i)
-                                scratch[i] = y0[i] + hh * (b51 * dydx[i] + b52 * w.ak2[i] + b53 * w.ak3[i] +
-                                                           b54 * w.ak4[i]);
+                                scratch[i] =
+                                    y0[i] + hh * (b51 * dydx[i] + b52 * w.ak2[i] + b53 * w.ak3[i] + b54 * w.ak4[i]);
                             return events.Beyond(sides, x0 + hh, out) ||
                                    events.Beyond(sides, x0 + hh, scratch.data()) ||
                                    events.Beyond(sides, x0 + 0.875 * hh, w.ytemp.data());
@@ -692,8 +692,8 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
 }  // namespace
 
 std::string ImpreciseIntegralMessage(double x1, double x2, double at, const std::string& var) {
-    const std::string where =
-        std::isfinite(at) ? "cerca de " + var + " = " + rt::NumberText(at) : std::string("en algún punto del intervalo");
+    const std::string where = std::isfinite(at) ? "cerca de " + var + " = " + rt::NumberText(at)
+                                                : std::string("en algún punto del intervalo");
     return "No alcancé la precisión pedida en la integración entre " + rt::NumberText(std::min(x1, x2)) + " y " +
            rt::NumberText(std::max(x1, x2)) + ": la fórmula crece sin límite o cambia demasiado rápido " + where +
            ".\r\nRevisa la fórmula o toma un intervalo que no incluya ese punto.";
@@ -748,7 +748,8 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     OdeTable table;
     table.times.assign(static_cast<size_t>(nstep) + 2, 0.0);
     table.states = Matrix(nvar, nstep + 1);
-    std::vector<double> v(vstart.begin(), vstart.begin() + static_cast<std::ptrdiff_t>(m)), dv(m), v0(m), vlo(m), vhi(m);
+    std::vector<double> v(vstart.begin(), vstart.begin() + static_cast<std::ptrdiff_t>(m)), dv(m), v0(m), vlo(m),
+        vhi(m);
     auto record = [&](int k, double x) {
         table.times[static_cast<size_t>(k)] = x;
         for (int i = 1; i <= nvar; ++i) table.states(i, k) = v[static_cast<size_t>(i)];
@@ -764,8 +765,7 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     if (!events.Empty()) {
         events.Sides(x1, v.data(), sides);
         w.Derivs(nvar, x1, v.data(), dv.data());
-        scale = std::max(std::fabs(v[static_cast<size_t>(nvar)]),
-                         std::fabs(dv[static_cast<size_t>(nvar)] * (x2 - x1)));
+        scale = std::max(std::fabs(v[static_cast<size_t>(nvar)]), std::fabs(dv[static_cast<size_t>(nvar)] * (x2 - x1)));
     }
     // One classical step from `from` to `to`, or, where the law switches
     // with the state inside it, the steps up to each crossing and beyond.

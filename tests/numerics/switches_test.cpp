@@ -54,8 +54,7 @@ TEST_F(Switches, CutsWhereAnArgumentThatIsNotAffineCrossesItsBound) {
         for (const Cut& cut : Cuts(e, "X", c.a, c.b))
             if (cut.at > c.a + 1e-12 && cut.at < c.b - 1e-12) at.push_back(cut.at);
         ASSERT_EQ(at.size(), c.want.size()) << c.f;
-        for (size_t i = 0; i < at.size(); ++i)
-            EXPECT_NEAR(at[i], c.want[i], 1e-12 * (1 + std::fabs(c.want[i]))) << c.f;
+        for (size_t i = 0; i < at.size(); ++i) EXPECT_NEAR(at[i], c.want[i], 1e-12 * (1 + std::fabs(c.want[i]))) << c.f;
     }
     // A switch that turns faster than the scan follows is left to the steps.
     CExpression fast("ABS(SEN(1000*X))");
@@ -83,12 +82,9 @@ TEST_F(Switches, KinksAndPulsesAreIntegratedToThePromise) {
         double a, b, want;
     };
     std::vector<Case> cases = {
-        {"ABS(SEN(X))", 0, 77 * kEnginePi, 154},
-        {"ABS(SEN(X))", 0, 31 * kEnginePi, 62},
-        {"10*BAR(X^2,49,50.41)", 0, 10, 1},
-        {"X*SEN(1/X)", 0.001, 1, 0.378530016559308},
-        {"SEN(100*PI*X)^2", 0, 1, 0.5},
-        {"SEN(X*PI/180)^2", 0, 14400, 7200},
+        {"ABS(SEN(X))", 0, 77 * kEnginePi, 154}, {"ABS(SEN(X))", 0, 31 * kEnginePi, 62},
+        {"10*BAR(X^2,49,50.41)", 0, 10, 1},      {"X*SEN(1/X)", 0.001, 1, 0.378530016559308},
+        {"SEN(100*PI*X)^2", 0, 1, 0.5},          {"SEN(X*PI/180)^2", 0, 14400, 7200},
     };
     for (double scale : {1e-8, 1.0, 1e8}) {
         const std::string k = Num(scale) + "*";
@@ -96,9 +92,9 @@ TEST_F(Switches, KinksAndPulsesAreIntegratedToThePromise) {
             for (double w : {0.001, 0.01}) {
                 cases.push_back({k + "EXP(-((X-" + Num(c) + ")/" + Num(w) + ")^2)", 0, 10, scale * kSqrtPi * w});
                 cases.push_back({k + "MAX(0,1-ABS(X-" + Num(c) + ")/" + Num(w) + ")", 0, 10, scale * w});
-                cases.push_back({k + "IIF(ABS(X-" + Num(c) + ")<" + Num(w) + ",1+COS(PI*(X-" + Num(c) + ")/" +
-                                     Num(w) + "),0)",
-                                 0, 10, scale * 2 * w});
+                cases.push_back(
+                    {k + "IIF(ABS(X-" + Num(c) + ")<" + Num(w) + ",1+COS(PI*(X-" + Num(c) + ")/" + Num(w) + "),0)", 0,
+                     10, scale * 2 * w});
             }
         }
         cases.push_back({k + "MAX(0,1-ABS(X-123.4)/0.1)", 0, 1000, scale * 0.1});
@@ -140,8 +136,8 @@ void PushInV(const Band& b, double& x, double& v) {
 }
 
 TEST_F(Switches, PushesAndPatchesInPositionAndSpeed) {
-    const Band inX[] = {{1, 10, 4, 5, 10},      {2, -4.9, 4, 5, 10},    {1, 1000, 0.5, 0.501, 5},
-                        {1, 3, 50, 52, 20},     {1e-3, 1e-2, 4e-3, 5e-3, 10}, {1e8, 1e9, 4e8, 5e8, 10},
+    const Band inX[] = {{1, 10, 4, 5, 10},     {2, -4.9, 4, 5, 10},          {1, 1000, 0.5, 0.501, 5},
+                        {1, 3, 50, 52, 20},    {1e-3, 1e-2, 4e-3, 5e-3, 10}, {1e8, 1e9, 4e8, 5e8, 10},
                         {9.8, 100, 7, 7.25, 3}};
     const Band inV[] = {{1, 10, 4, 5, 10}, {1, 1, 0.1, 0.2, 2}, {1e-6, 1e-5, 4e-6, 5e-6, 10}};
     auto check = [&](const std::string& text, double x, double v, double T, double size) {
