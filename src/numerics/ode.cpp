@@ -420,29 +420,33 @@ public:
         return false;
     }
 
-    // After a crossing of the switches whose sides went from `before` to
-    // `after`, with the last component moving from `from` to y[n] at t:
-    // whether the law holds the state on one of them. If so, y[n] is put on
-    // the switch and the state is held until Holds says otherwise.
-    bool Sticks(const std::vector<int>& before, const std::vector<int>& after, CExpression& law, double t, double* y,
-                double from, double scale) {
+    // After a crossing from the sides `before`, with the last component
+    // moving from `from` to `across` (beyond the switch) while the state y
+    // stands at t: whether the law holds the state on a switch of that
+    // component. If so, y[n] is put on the switch and the state is held
+    // until Holds says otherwise.
+    bool Sticks(const std::vector<int>& before, CExpression& law, double t, double* y, double from, double across,
+                double scale) {
         for (size_t k = 0; k < switches_.size(); ++k) {
-            if (before[k] == after[k] || switches_[k].ReadsOtherThan(n_)) continue;
+            if (switches_[k].ReadsOtherThan(n_)) continue;
             const Switch& sw = switches_[k];
             double v[3] = {t, y[1], n_ == 2 ? y[2] : 0.0};
             auto side = [&](double c) {
                 v[n_] = c;
                 return sw.Side(v);
             };
+            if (side(across) == before[k]) continue;
             // The first value of the component on the far side.
-            double lo = from, hi = y[n_];
+            double lo = from, hi = across;
             const int sideLo = side(lo);
             for (int i = 0; i < kLocateHalvings; ++i) {
                 const double mid = lo + (hi - lo) / 2;
                 if (mid == lo || mid == hi) break;
                 (side(mid) == sideLo ? lo : hi) = mid;
             }
-            const double at = hi, delta = kSideProbe * std::max({std::fabs(at), scale, 1e-300});
+            // A switch at 0 (SGN(v)) holds the state at 0 itself.
+            const double at = (lo <= 0) != (hi <= 0) && side(0.0) != sideLo ? 0.0 : hi;
+            const double delta = kSideProbe * std::max({std::fabs(at), scale, 1e-300});
             double state[3] = {0, y[1], n_ == 2 ? y[2] : 0.0};
             state[n_] = at;
             if (!HoldsOn(sw, law, t, state, at, delta)) continue;
@@ -584,7 +588,8 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
 
     double h = h1, hdid = 0.0, hnext = 0.0;
     int steps = 0;
-    bool started = false;  // the law was read at the start
+    bool started = false;   // the law was read at the start
+    bool passOnce = false;  // the next step passes a switch unchecked
     try {
         for (const Section& s : sections) {
             w.tLo = s.lo;
@@ -631,35 +636,51 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
                 }
                 bool crossed = false, approaching = false;
                 if (!events.Empty()) {
-                    events.Sides(x, y.data(), sidesEnd);
-                    if (sidesEnd != sides) {
-                        auto take = [&](double hh, double* out) {
-                            if (nvar == 1)
-                                CashKarp<1>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
-                            else
-                                CashKarp<2>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
-                            // The fifth stage reads the law at the step's end,
-                            // the sixth (left in ytemp) at seven eighths of it.
-                            constexpr double b51 = -11.0 / 54.0, b52 = 2.5, b53 = -70.0 / 27.0, b54 = 35.0 / 27.0;
-                            for (int i = 1; i <= nvar; ++i)
-                                scratch[i] =
-                                    y0[i] + hh * (b51 * dydx[i] + b52 * w.ak2[i] + b53 * w.ak3[i] + b54 * w.ak4[i]);
-                            return events.Beyond(sides, x0 + hh, out) ||
-                                   events.Beyond(sides, x0 + hh, scratch.data()) ||
-                                   events.Beyond(sides, x0 + 0.875 * hh, w.ytemp.data());
-                        };
+                    // Whether the step of length hh whose stages are in the
+                    // work arrays ends or reads the law beyond a switch: its
+                    // fifth stage reads it at the end, its sixth (left in
+                    // ytemp) at seven eighths of the step.
+                    auto beyond = [&](double hh, const double* out) {
+                        constexpr double b51 = -11.0 / 54.0, b52 = 2.5, b53 = -70.0 / 27.0, b54 = 35.0 / 27.0;
+                        for (int i = 1; i <= nvar; ++i)
+                            scratch[i] =
+                                y0[i] + hh * (b51 * dydx[i] + b52 * w.ak2[i] + b53 * w.ak3[i] + b54 * w.ak4[i]);
+                        return events.Beyond(sides, x0 + hh, out) || events.Beyond(sides, x0 + hh, scratch.data()) ||
+                               events.Beyond(sides, x0 + 0.875 * hh, w.ytemp.data());
+                    };
+                    auto take = [&](double hh, double* out) {
+                        if (nvar == 1)
+                            CashKarp<1>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
+                        else
+                            CashKarp<2>(nvar, y0.data(), dydx.data(), x0, hh, out, scratch.data(), w);
+                        return beyond(hh, out);
+                    };
+                    // The accepted step is the last one QualityStep tried. A
+                    // step right after a crossing whose end stayed before the
+                    // switch passes unchecked, so that the motion goes on.
+                    if (passOnce) {
+                        passOnce = false;
+                        events.Sides(x, y.data(), sides);
+                    } else if (beyond(hdid, y.data())) {
                         std::copy(y0.begin(), y0.end(), ylo.begin());
                         std::copy(y.begin(), y.end(), yhi.begin());
                         const auto [lo, hi] = events.Locate(sides, x0, hdid, take, ylo.data(), yhi.data(), m);
                         if (std::fabs(hdid) <= kCrossingStep * span) {
-                            // Short enough: the step passes the switch.
+                            // Short enough: the step passes the switch. Its end
+                            // may still lie before it, with only its last stages
+                            // beyond (a law that drives the state back).
+                            take(hi, yhi.data());
+                            const size_t last = static_cast<size_t>(nvar);
+                            const bool endBeyond = events.Beyond(sides, x0 + hi, yhi.data());
+                            const double across = endBeyond                                       ? yhi[last]
+                                                  : events.Beyond(sides, x0 + hi, scratch.data()) ? scratch[last]
+                                                                                                  : w.ytemp[last];
                             crossed = x0 + hi != x;
                             x = x0 + hi;
                             std::copy(yhi.begin(), yhi.end(), y.begin());
-                            events.Sides(x, y.data(), sidesEnd);
-                            events.Sticks(sides, sidesEnd, law.expr, x, y.data(), y0[static_cast<size_t>(nvar)],
-                                          size[static_cast<size_t>(nvar)]);
+                            const bool held = events.Sticks(sides, law.expr, x, y.data(), y0[last], across, size[last]);
                             events.Sides(x, y.data(), sides);
+                            passOnce = !held && !endBeyond;
                         } else {
                             // Up to the last point before it, and again.
                             crossed = approaching = true;
@@ -790,30 +811,42 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
             if (std::fabs(trial) >= std::fabs(to - from)) trial = to - from;
             const double end = trial == to - from ? to : from + trial;
             std::copy(v.begin(), v.end(), v0.begin());
-            ClassicStep(nvar, v0.data(), dv.data(), from, trial, v.data(), w);
-            events.Sides(end, v.data(), sidesEnd);
-            if (sidesEnd == sides) {
-                from = end;
-                trial = to - from;
-                continue;
-            }
-            // The last stage reads the law at the step's end, in the state
-            // it leaves in ytemp.
+            // The step crosses a switch when its end or its last stage, which
+            // reads the law at the end in the state it leaves in ytemp, lies
+            // beyond it: a step whose stages straddle a switch can end on
+            // the side it began (friction read on both sides cancels).
             auto take = [&](double hh, double* out) {
                 ClassicStep(nvar, v0.data(), dv.data(), from, hh, out, w);
                 return events.Beyond(sides, from + hh, out) || events.Beyond(sides, from + hh, w.ytemp.data());
             };
+            if (!take(trial, v.data())) {
+                from = end;
+                trial = to - from;
+                continue;
+            }
             std::copy(v0.begin(), v0.end(), vlo.begin());
             std::copy(v.begin(), v.end(), vhi.begin());
             const auto [lo, hi] = events.Locate(sides, from, trial, take, vlo.data(), vhi.data(), m);
             if (std::fabs(trial) <= kCrossingStep * std::fabs(x2 - x1)) {
+                // The step passes the switch, its end or its last stage
+                // beyond it.
+                take(hi, vhi.data());
+                const size_t last = static_cast<size_t>(nvar);
+                const bool endBeyond = events.Beyond(sides, from + hi, vhi.data());
+                const double across = endBeyond ? vhi[last] : w.ytemp[last];
                 std::copy(vhi.begin(), vhi.end(), v.begin());
                 const double at = from + hi == to ? to : from + hi;
-                events.Sides(at, v.data(), sidesEnd);
-                events.Sticks(sides, sidesEnd, law.expr, at, v.data(), v0[static_cast<size_t>(nvar)], scale);
+                const bool held = events.Sticks(sides, law.expr, at, v.data(), v0[last], across, scale);
                 events.Sides(at, v.data(), sides);
                 from = at;
                 trial = to - from;
+                if (!held && !endBeyond && from != to) {
+                    // Nothing holds it: the rest of the step passes unchecked.
+                    w.Derivs(nvar, from, v.data(), dv.data());
+                    ClassicStep(nvar, v.data(), dv.data(), from, to - from, v.data(), w);
+                    events.Sides(to, v.data(), sides);
+                    return;
+                }
             } else {
                 // Up to the last point before the crossing, and again with
                 // a shorter step.
