@@ -680,7 +680,13 @@ rt::Outcome<AdaptiveEnd> IntegrateAdaptive(const OdeLaw& law, const std::vector<
                             std::copy(yhi.begin(), yhi.end(), y.begin());
                             const bool held = events.Sticks(sides, law.expr, x, y.data(), y0[last], across, size[last]);
                             events.Sides(x, y.data(), sides);
+                            // Nothing holds it: one more step as short passes
+                            // the switch unchecked.
                             passOnce = !held && !endBeyond;
+                            if (passOnce) {
+                                hnext = hdid;
+                                approaching = true;
+                            }
                         } else {
                             // Up to the last point before it, and again.
                             crossed = approaching = true;
@@ -841,11 +847,15 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
                 from = at;
                 trial = to - from;
                 if (!held && !endBeyond && from != to) {
-                    // Nothing holds it: the rest of the step passes unchecked.
+                    // Nothing holds it: one more step as short passes the
+                    // switch unchecked.
+                    const double pass = std::fabs(hi) < std::fabs(to - from) ? hi : to - from;
+                    const double next = pass == to - from ? to : from + pass;
                     w.Derivs(nvar, from, v.data(), dv.data());
-                    ClassicStep(nvar, v.data(), dv.data(), from, to - from, v.data(), w);
-                    events.Sides(to, v.data(), sides);
-                    return;
+                    ClassicStep(nvar, v.data(), dv.data(), from, pass, v.data(), w);
+                    events.Sides(next, v.data(), sides);
+                    from = next;
+                    trial = to - from;
                 }
             } else {
                 // Up to the last point before the crossing, and again with
