@@ -352,13 +352,7 @@ double Switch::Run(const std::vector<Op>& ops, const double* vars) {
     return top == 1 ? stack[0] : 0.0;
 }
 
-double Switch::Gap(const double* vars) const {
-    double gap = 0;
-    if (!rt::IgnoreError("an argument with no value here has no gap; the formula's evaluation reports it",
-                         [&] { gap = Run(argument_, vars) - (bound_.empty() ? 0.0 : Run(bound_, vars)); }))
-        return 0;
-    return gap;
-}
+bool Switch::Jumps() const { return code_ != kAbs && code_ != kMin && code_ != kMax; }
 
 int Switch::Side(const double* vars) const {
     // A side of its own where the argument cannot be computed.

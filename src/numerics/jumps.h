@@ -67,13 +67,14 @@ class Switch {
 public:
     // vars: the formula's variables in name order.
     int Side(const double* vars) const;
-    // The argument minus the bound: its sign gives the side.
-    double Gap(const double* vars) const;
     // Whether the argument or the bound reads the variable at this position
     // (0-based, in name order).
     bool Reads(int position) const { return position < 32 && ((mask_ >> position) & 1u) != 0; }
     // Whether it reads any variable but the one at this position.
     bool ReadsOtherThan(int position) const { return (mask_ & ~(position < 32 ? 1u << position : 0u)) != 0; }
+    // Whether the formula's value may jump there (BAR, STP, STP1, SGN and
+    // comparisons), rather than only turn a corner (ABS, MIN, MAX).
+    bool Jumps() const;
     // Whether it reads only variables among the first `count`.
     bool ReadsWithin(int count) const { return count >= 32 || (mask_ >> count) == 0; }
 

@@ -365,8 +365,9 @@ std::vector<Section> Sections(CExpression& law, int n, const double* y0, double 
     return out;
 }
 
-// The switches of a law that read its state (x, or x and v), whose
-// crossings the drivers locate: a step that changes the side of one is taken
+// The switches of a law that read its state (x, or x and v) where its value
+// jumps, whose crossings the drivers locate (a corner, as ABS(v) in a drag,
+// is left to the steps' error control): a step that changes the side of one is taken
 // again up to the crossing, and where the law on both sides of a switch of
 // the last component (x of a first-order law, v of a second-order one)
 // drives the state back onto it, the state stays on the switch (a block
@@ -376,7 +377,7 @@ public:
     Events(CExpression& law, int n) : n_(n) {
         if (law.VariablesCount() == 0 || (n != 1 && n != 2)) return;
         for (Switch& s : Switches(law, law.Variable(1)->Name))
-            if (s.ReadsOtherThan(0) && s.ReadsWithin(n + 1)) switches_.push_back(std::move(s));
+            if (s.ReadsOtherThan(0) && s.ReadsWithin(n + 1) && s.Jumps()) switches_.push_back(std::move(s));
     }
     bool Empty() const { return switches_.empty(); }
 
