@@ -345,7 +345,10 @@ std::vector<Section> Sections(CExpression& law, int n, const double* y0, double 
                 [&] { value[j] = LawValue(law, n, at[j], y0); });
             if (read[j]) largest = std::max(largest, std::fabs(value[j]));
         }
-        const std::vector<bool> feature = StandingOut(value, read);
+        // A law that stood still over the whole piece has no feature.
+        const bool flat = std::all_of(read.begin(), read.end(), [](bool r) { return r; }) &&
+                          std::all_of(value.begin(), value.end(), [&](double v) { return v == value.front(); });
+        const std::vector<bool> feature = flat ? std::vector<bool>(at.size(), false) : StandingOut(value, read);
         // The cell from point j to j + 1 stands still when both were read
         // and agree; runs of like cells make one section.
         auto still = [&](size_t j) { return read[j] && read[j + 1] && value[j] == value[j + 1]; };
