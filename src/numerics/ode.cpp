@@ -64,6 +64,8 @@ constexpr int kLocateHalvings = 80;
 // sought again with steps this many times shorter, until a step no longer
 // than kCrossingStep of the interval passes it.
 constexpr double kApproach = 0.01, kCrossingStep = 1e-8;
+// The tolerance of the steps of a table that resolve a narrow feature.
+constexpr double kTableEps = 1e-8;
 // The check of a suspect integral may take this many times the steps of the
 // first pass: its tolerance is tighter, and a long periodic integrand needs
 // them without being any less sound.
@@ -787,7 +789,6 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
         table.points = k;
     };
     record(1, x1);
-    double x = x1;
     const double h = rt::Div(x2 - x1, nstep);
     Events events(law.expr, nvar);
     std::vector<int> sides, sidesEnd;
@@ -800,6 +801,10 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     }
     // One classical step from `from` to `to`, or, where the law switches
     // with the state inside it, the steps up to each crossing and beyond.
+    // The law's value at the start of the step being taken, as its first
+    // stage reads it: the table's own scan of the law.
+    double slope = 0;
+    bool wantSlope = false;
     auto advance = [&](double from, double to) {
         double trial = to - from;
         while (from != to) {
@@ -814,6 +819,10 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
                 continue;
             }
             w.Derivs(nvar, from, v.data(), dv.data());
+            if (wantSlope) {
+                slope = dv[static_cast<size_t>(nvar)];
+                wantSlope = false;
+            }
             if (events.Empty()) {
                 ClassicStep(nvar, v.data(), dv.data(), from, to - from, v.data(), w);
                 return;
@@ -870,34 +879,88 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
             }
         }
     };
+    // A part of a step that holds a narrow feature of the law, taken with
+    // error control so that the feature is resolved; the error of each
+    // component is measured as in the adaptive driver, against a share of
+    // its size over the table too.
+    std::vector<double> size(m, 0.0);
+    auto adaptivePart = [&](double from, double to) {
+        std::vector<double> yscal(m, 0.0);
+        // The first step is short: a part may begin on the feature's peak,
+        // where a long step would sample little of it.
+        double xx = from, hh = (to - from) / 1000, hdid = 0, hnext = 0;
+        for (int i = 0; i < kMaxSteps && xx != to; ++i) {
+            w.Derivs(nvar, xx, v.data(), dv.data());
+            for (int c = 1; c <= nvar; ++c) yscal[c] = std::fabs(v[c]) + std::fabs(dv[c] * hh) + kSizeShare * size[c];
+            const bool last = std::fabs(hh) >= std::fabs(to - xx);
+            const double htry = last ? to - xx : hh;
+            QualityStep(nvar, v.data(), dv.data(), xx, htry, kTableEps, yscal.data(), hdid, hnext, w);
+            if (last && hdid == htry) xx = to;
+            hh = hnext;
+        }
+    };
     // A step that holds jumps of the law is taken in parts between them, each
-    // reading the law inside its own part only.
+    // reading the law inside its own part only. The first pass reads the law
+    // at every point of the table; where a value stands out from its
+    // neighbours (a narrow pulse the grid sampled), the table is taken again
+    // with the two steps beside it under error control.
     std::vector<Cut> jumps = LawCuts(law.expr, std::min(x1, x2), std::max(x1, x2));
     if (x2 < x1) std::reverse(jumps.begin(), jumps.end());
-    size_t next = 0;                // the first jump not yet passed
-    const Cut* fromJump = nullptr;  // the jump the part begins at
-    if (!jumps.empty() && jumps.front().at == x1) fromJump = &jumps[next++];
-    for (int k = 1; k <= nstep; ++k) {
-        const double end = x + h;
-        double from = x;
-        for (;;) {
-            // A step that ends in a jump's sliver ends at the jump; one that
-            // passes a jump is split there.
-            const Cut* jump = next < jumps.size() ? &jumps[next] : nullptr;
-            const bool ends = jump && jump->below <= end && end <= jump->above;
-            const bool inside = jump && !ends && (jump->at - from) * (end - jump->at) > 0.0;
-            const Cut* toJump = ends || inside ? jump : nullptr;
-            const double to = inside ? jump->at : end;
-            ReadInside(from, to, fromJump, toJump, w.tLo, w.tHi);
-            advance(from, to);
-            if (toJump) ++next;
-            fromJump = toJump;
-            if (!inside) break;
-            from = to;
+    std::vector<double> atPoint(static_cast<size_t>(nstep) + 2, 0.0);
+    std::vector<bool> feature;
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            std::vector<double> value(atPoint.begin() + 1, atPoint.begin() + table.points + 1);
+            feature = StandingOut(value, std::vector<bool>(value.size(), true));
+            if (std::find(feature.begin(), feature.end(), true) == feature.end()) break;
+            double largest = 0;
+            for (double f : value) largest = std::max(largest, std::fabs(f));
+            const double span = std::fabs(x2 - x1);
+            for (int c = 1; c <= nvar; ++c) {
+                const size_t i = static_cast<size_t>(c);
+                size[i] = std::max(std::fabs(vstart[i]), largest * std::pow(span, nvar + 1 - c));
+                for (int k = 1; k <= table.points; ++k) size[i] = std::max(size[i], std::fabs(table.states(c, k)));
+            }
+            std::copy(vstart.begin(), vstart.begin() + static_cast<std::ptrdiff_t>(m), v.begin());
+            events.Release();
+            if (!events.Empty()) events.Sides(x1, v.data(), sides);
+            record(1, x1);
         }
-        if (IsNear(x + h, x, 1e-8)) break;
-        x += h;
-        record(k + 1, x);
+        auto isFeature = [&](int k) { return k - 1 < static_cast<int>(feature.size()) && feature[k - 1]; };
+        double x = x1;
+        size_t next = 0;                // the first jump not yet passed
+        const Cut* fromJump = nullptr;  // the jump the part begins at
+        if (!jumps.empty() && jumps.front().at == x1) fromJump = &jumps[next++];
+        for (int k = 1; k <= nstep; ++k) {
+            const double end = x + h;
+            double from = x;
+            const bool resolve = pass == 1 && (isFeature(k) || isFeature(k + 1));
+            wantSlope = true;
+            slope = 0;
+            for (;;) {
+                // A step that ends in a jump's sliver ends at the jump; one
+                // that passes a jump is split there.
+                const Cut* jump = next < jumps.size() ? &jumps[next] : nullptr;
+                const bool ends = jump && jump->below <= end && end <= jump->above;
+                const bool inside = jump && !ends && (jump->at - from) * (end - jump->at) > 0.0;
+                const Cut* toJump = ends || inside ? jump : nullptr;
+                const double to = inside ? jump->at : end;
+                ReadInside(from, to, fromJump, toJump, w.tLo, w.tHi);
+                if (resolve)
+                    adaptivePart(from, to);
+                else
+                    advance(from, to);
+                if (toJump) ++next;
+                fromJump = toJump;
+                if (!inside) break;
+                from = to;
+            }
+            atPoint[static_cast<size_t>(k)] = slope;
+            atPoint[static_cast<size_t>(k) + 1] = slope;
+            if (IsNear(x + h, x, 1e-8)) break;
+            x += h;
+            record(k + 1, x);
+        }
     }
     return table;
 }

@@ -233,6 +233,10 @@ TEST_F(Switches, NarrowPushesInTimeAreResolved) {
         ASSERT_TRUE(s.ok()) << c.a << ": " << s.message();
         EXPECT_NEAR(s->at(1), c.x, 1e-4 * c.x) << c.a;
         EXPECT_NEAR(s->at(2), c.v, 1e-4 * c.v) << c.a;
+        // The graphs' table, whose grid samples the pulse or whose cuts hold it.
+        const OdeTable t = IntegrateRK4Fixed(OdeLaw{law, 2, kRadians}, {0, 0, 0}, 0, c.T, 300);
+        EXPECT_NEAR(t.states(1, 301), c.x, 1e-3 * c.x) << c.a << " (table)";
+        EXPECT_NEAR(t.states(2, 301), c.v, 1e-3 * c.v) << c.a << " (table)";
     }
 }
 
