@@ -51,6 +51,50 @@ std::vector<Jump> Jumps(const CExpression& e, std::string_view var, double a, do
 struct Cut {
     double at = 0, below = 0, above = 0;
 };
+// Besides the jumps above, the cuts hold every point of (a, b) where a
+// switch whose argument depends on the variable alone in another way
+// (ABS(SEN(X)), BAR(X^2,49,50.41), MAX(0,1-ABS(X-3)/0.1)) changes side, as a
+// scan of the interval in 1000 cells, and at the points already found, sees
+// it, located to neighbouring doubles.
 std::vector<Cut> Cuts(const CExpression& e, std::string_view var, double a, double b);
+
+// A switch of a formula: a function or comparison whose value changes its law
+// where its argument crosses its bound (ABS(u) and SGN(u) at u = 0, u < w,
+// MIN(u,w) and MAX(u,w) where u = w, BAR(u,lo,hi) at both edges, STP(n,u,c)
+// and STP1(k,u,c) at c; IIF switches through its comparison). Its side at a
+// point is a small number that changes only where the law does.
+class Switch {
+public:
+    // vars: the formula's variables in name order.
+    int Side(const double* vars) const;
+    // Whether the argument or the bound reads the variable at this position
+    // (0-based, in name order).
+    bool Reads(int position) const { return position < 32 && ((mask_ >> position) & 1u) != 0; }
+    // Whether it reads any variable but the one at this position.
+    bool ReadsOtherThan(int position) const { return (mask_ & ~(position < 32 ? 1u << position : 0u)) != 0; }
+    // Whether the formula's value may jump there (BAR, STP, STP1, SGN and
+    // comparisons), rather than only turn a corner (ABS, MIN, MAX).
+    bool Jumps() const;
+    // Whether it reads only variables among the first `count`.
+    bool ReadsWithin(int count) const { return count >= 32 || (mask_ >> count) == 0; }
+
+private:
+    friend std::vector<Switch> Switches(const CExpression& e, std::string_view var);
+    struct Op {
+        int code;
+        int position;  // a variable's position, or -1
+        double number;
+    };
+    static double Run(const std::vector<Op>& ops, const double* vars);
+    int code_ = 0, edge_ = 0;  // the function or comparison; BAR's edge (0 lower, 1 upper)
+    std::vector<Op> argument_, bound_;
+    unsigned mask_ = 0;
+};
+
+// The switches of the formula that Jumps does not place exactly along `var`:
+// those whose argument is not affine in it or reads another variable. A
+// switch whose side cannot be computed at a point (its argument faults
+// there) is read as side 0 there.
+std::vector<Switch> Switches(const CExpression& e, std::string_view var);
 
 }  // namespace num

@@ -5,6 +5,7 @@
 // are std::vector<double> indexed from 1 (entry 0 unused); the independent
 // variable is called x in the argument lists, after the usual notation.
 // Every routine takes its law and angle unit and keeps no state between calls.
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,9 +49,12 @@ inline constexpr const char* kOdeMessageTitle = "Teluvar";
 std::string TooManyStepsMessage(double x1, double x2);
 
 // What the student reads when an integral could not be brought to the
-// accuracy it promises (a singularity inside or at the end of the interval);
-// shown like TooManyStepsMessage.
-std::string ImpreciseIntegralMessage(double x1, double x2);
+// accuracy it promises (a singularity inside or at the end of the interval),
+// or a motion that cannot be continued through a point; shown like
+// TooManyStepsMessage. When the trouble was found at a point, `at` names it
+// as a value of the variable `var`.
+std::string ImpreciseIntegralMessage(double x1, double x2, double at = std::numeric_limits<double>::quiet_NaN(),
+                                     const std::string& var = "x");
 
 // Adaptive integration from the state ystart at x1 to x2 (either direction)
 // with relative tolerance eps, first step h1 and smallest step hmin: the

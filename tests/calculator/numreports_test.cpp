@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -431,14 +432,15 @@ TEST_F(Reports, AdaptiveIntegralsAnywhereAndAtAnyScaleOrTheReasonWhyNot) {
     // Cut at the bounds typed, a bar is exact to the last digit shown.
     EXPECT_EQ(calc::IntegralReport("10*BAR(x,7,7.5)", Args{0, 10}).lines[3], "5");
     EXPECT_EQ(calc::IntegralReport("X*200*BAR(x,1.5,2.5)", Args{0, 10}).lines[3], "400");
+    // The trouble is named where it was found inside the interval.
     const struct {
         const char* f;
-        double a;
-    } singular[] = {{"1/X", 1e-8}, {"ABS(X-1/3)^(-0.9)", 0}};
+        double a, at;
+    } singular[] = {{"1/X", 1e-8, std::numeric_limits<double>::quiet_NaN()}, {"ABS(X-1/3)^(-0.9)", 0, 0.333333}};
     for (const auto& c : singular) {
         ProcReport r = calc::IntegralReport(c.f, Args{c.a, 1});
         EXPECT_TRUE(r.stop) << c.f;
-        EXPECT_EQ(r.message, num::ImpreciseIntegralMessage(c.a, 1)) << c.f;
+        EXPECT_EQ(r.message, num::ImpreciseIntegralMessage(c.a, 1, c.at, "X")) << c.f;
         EXPECT_EQ(r.lines.UBound(), 0);
     }
 }
