@@ -24,11 +24,12 @@ double ShownIntegral(double s) { return std::fabs(s) >= 0.1 ? rt::RoundHalfEven(
 // (9.00000000000004 for the 9 of X^2 over [0, 3]) is not shown as a result.
 double ShownAdaptiveIntegral(double v) { return RoundSignificant(v, 12); }
 
-// Why the adaptive route could not run: the end of the interval where the
-// function has no value, when it is one of them (1/X at 0), with the
-// arithmetic's reason; otherwise the reason alone.
-std::string NoValueMessage(const std::string& function, double a, double b, const rt::RuntimeError& error) {
+// The end of the interval where the function has no value (1/X at 0), with
+// the arithmetic's reason, when there is one: the integral of such a
+// function is refused naming that end, whichever route was asked for.
+std::optional<std::string> EndWithoutValue(const std::string& function, double a, double b) {
     num::CExpression f(function);
+    f.ThrowIfError();
     for (double end : {std::min(a, b), std::max(a, b)}) {
         try {
             f.ValueFast(&end, 1);
@@ -37,6 +38,11 @@ std::string NoValueMessage(const std::string& function, double a, double b, cons
                    "), un extremo del intervalo. Toma un intervalo que no incluya ese punto.";
         }
     }
+    return std::nullopt;
+}
+
+// Why the adaptive route could not run, when both ends have a value.
+std::string NoValueMessage(double a, double b, const rt::RuntimeError& error) {
     return "No pude evaluar la función en algún punto entre " + rt::NumberText(std::min(a, b)) + " y " +
            rt::NumberText(std::max(a, b)) + " (" + error.what() + "). Revisa la fórmula o el intervalo.";
 }
@@ -51,12 +57,13 @@ ProcReport IntegralReport(std::string_view text, std::span<const rt::Variant> ar
     const std::string lower = rt::NumberText(std::min(a, b)), upper = rt::NumberText(std::max(a, b));
     ProcReport out;
     try {
+        if (const std::optional<std::string> end = EndWithoutValue(function, a, b)) return ProcReport::Stop(*end);
         if (count == 2) {
             std::optional<rt::Outcome<double>> solved;
             try {
                 solved = num::SolveODE1(function, a, b, num::AngleFactor);
             } catch (const num::ExpressionError&) { throw; } catch (const rt::RuntimeError& e) {
-                return ProcReport::Stop(NoValueMessage(function, a, b, e));
+                return ProcReport::Stop(NoValueMessage(a, b, e));
             }
             const rt::Outcome<double>& v = *solved;
             if (!v.ok()) return ProcReport::Stop(v.message());

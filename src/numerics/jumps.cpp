@@ -334,7 +334,7 @@ double Switch::Run(const std::vector<Op>& ops, const double* vars) {
             continue;
         }
         if (op.code == kPi || op.code == kRads) {
-            stack[top++] = op.code == kPi ? kPiValue : kPiValue / 180.0;
+            stack[top++] = op.code == kPi ? kPiValue : kDegToRad;
             continue;
         }
         const int n = op.code == kNeg || op.code == kNot ? 1 : IsBinaryOperator(op.code) ? 2 : kSymbols[op.code].nargs;
@@ -404,7 +404,7 @@ std::vector<Switch> Switches(const CExpression& e, std::string_view var) {
         }
         ops.push_back({code, -1, 0});
         if (code == kPi || code == kRads) {
-            stack.push_back({ConstantShape(code == kPi ? kPiValue : kPiValue / 180.0), i, 0});
+            stack.push_back({ConstantShape(code == kPi ? kPiValue : kDegToRad), i, 0});
             continue;
         }
         const int n = code == kNeg || code == kNot ? 1

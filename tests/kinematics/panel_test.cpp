@@ -281,8 +281,9 @@ TEST_F(KinemPanel, FaultsAndRefusalsOfTheInstantButNotOfATypedNumber) {
         EXPECT_EQ(Result(), QString()) << c.lawText.toStdString() << " at " << c.t.toStdString();
         EXPECT_EQ(num::AngleFactor, num::kDefaultAngleFactor);
     }
-    // An acceleration law whose values outgrow every number before the
-    // instant asked for says so (x'' = x^2 from x0 = 1 grows without bound).
+    // An acceleration law whose motion grows without bound before the
+    // instant asked for says so, and where (x'' = x^2 from x0 = 1 blows up
+    // at t = 2.9754...).
     ChooseLaw(3);
     Law(0)->SetText("x^2");
     T0(1)->SetText("1");
@@ -290,7 +291,9 @@ TEST_F(KinemPanel, FaultsAndRefusalsOfTheInstantButNotOfATypedNumber) {
     dialogs.Answer(plat::MsgResult::OK);
     Press("cmdCalcxva");
     EXPECT_EQ(dialogs.Shown().back().prompt,
-              "Hasta t = 5 los valores de la ley se hacen demasiado grandes para calcularlos.");
+              "No alcancé la precisión pedida en la integración entre 0 y 5: la fórmula crece sin límite o cambia "
+              "demasiado rápido cerca de t = 2.975457.\r\nRevisa la fórmula o toma un intervalo que no incluya ese "
+              "punto.");
     EXPECT_EQ(Result(), QString());
 }
 
