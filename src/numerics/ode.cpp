@@ -24,9 +24,13 @@ constexpr int kMaxSteps = 1000;
 // billionth of its start keeps its relative accuracy, and large enough that
 // steps approaching a jump from a state of 0 do not crawl.
 constexpr double kSizeShare = 1e-10;
-// The same share for an integral, whose promise is relative to its size at
-// the end: the steps near a start where it is still tiny (X*SEN(1/X) from
-// 0.001) need not be held to a millionth of that promise.
+// A wider share for an integral whose steps ran out at the first: its
+// promise is relative to its size at the end, so the steps near a start where
+// it is still tiny (X*SEN(1/X) from 0.001), or over hundreds of periods, need
+// not be held to a millionth of that promise. It is only a second try: the
+// size is taken from the largest value times the length, far above the
+// integral of a peak on a long interval (EXP(-X) over 1E14), whose steps
+// this share would let pass unchecked.
 constexpr double kIntegralSizeShare = 1e-4;
 // A step error this many times the allowance is simply a step too long:
 // the ratio stays finite while the scale is still 0.
@@ -741,15 +745,14 @@ rt::Outcome<std::vector<double>> ODEInt(const OdeLaw& law, const std::vector<dou
     return state;
 }
 
-rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double angleFactor) {
-    if (t0 > t1) std::swap(t0, t1);
-    CExpression law;
-    law.SetExpression(f);
-    law.ThrowIfError();
-    const OdeLaw integrand{law, 1, angleFactor};
-    const std::string var = law.VariablesCount() > 0 ? law.Variable(1)->Name : "X";
+namespace {
+
+// The adaptive integral with the given share of the problem's size in its
+// error scale, checked by a second pass where its own estimates are large.
+rt::Outcome<double> IntegralWithShare(const OdeLaw& integrand, double t0, double t1, const std::string& var,
+                                      double sizeShare) {
     const auto end =
-        IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps, 0.1, 0.001, var, kMaxSteps, kIntegralSizeShare);
+        IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps, 0.1, 0.001, var, kMaxSteps, sizeShare);
     if (!end.ok()) return rt::Outcome<double>::Refusal(end.message());
     // The error estimates of smooth integrands add up to far less than the
     // promise; past a tenth of it the integral is taken again with a tighter
@@ -760,7 +763,7 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     const double reach = end->reach[1], errorSum = end->errorSum[1];
     if (errorSum <= kSuspectShare * kIntegralPromise * reach) return end->y[1];
     const auto check = IntegrateAdaptive(integrand, {0.0, 0.0}, t0, t1, kIntegralEps / kCheckTighter, 0.1, 0.001, var,
-                                         std::max(kMaxSteps, kCheckStepsFactor * end->steps), kIntegralSizeShare);
+                                         std::max(kMaxSteps, kCheckStepsFactor * end->steps), sizeShare);
     if (check.ok() ? std::fabs(check->y[1] - end->y[1]) <= kIntegralPromise * std::max(reach, check->reach[1])
                    : errorSum <= kIntegralPromise * reach)
         return check.ok() ? check->y[1] : end->y[1];
@@ -768,6 +771,21 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     // an end of the interval, where the formula may well be finite.
     const double at = end->worstAtEnd ? std::numeric_limits<double>::quiet_NaN() : ShownPoint(end->worstAt, t1 - t0);
     return rt::Outcome<double>::Refusal(ImpreciseIntegralMessage(t0, t1, at, var));
+}
+
+}  // namespace
+
+rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double angleFactor) {
+    if (t0 > t1) std::swap(t0, t1);
+    CExpression law;
+    law.SetExpression(f);
+    law.ThrowIfError();
+    const OdeLaw integrand{law, 1, angleFactor};
+    const std::string var = law.VariablesCount() > 0 ? law.Variable(1)->Name : "X";
+    const rt::Outcome<double> first = IntegralWithShare(integrand, t0, t1, var, kSizeShare);
+    if (first.ok() || first.message() != TooManyStepsMessage(t0, t1)) return first;
+    const rt::Outcome<double> wider = IntegralWithShare(integrand, t0, t1, var, kIntegralSizeShare);
+    return wider.ok() ? wider : first;
 }
 
 OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep) {
