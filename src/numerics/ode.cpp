@@ -454,8 +454,10 @@ public:
                 if (mid == lo || mid == hi) break;
                 (side(mid) == sideLo ? lo : hi) = mid;
             }
-            // A switch at 0 (SGN(v)) holds the state at 0 itself.
-            const double at = (lo <= 0) != (hi <= 0) && side(0.0) != sideLo ? 0.0 : hi;
+            // A switch at 0 (SGN(v)) holds the state at 0 itself, also when
+            // the step left it a rounding error beyond 0 (-3.5E-17).
+            double at = (lo <= 0) != (hi <= 0) && side(0.0) != sideLo ? 0.0 : hi;
+            if (at != 0 && std::fabs(at) <= kSideProbe * scale && side(0.0) != side(at)) at = 0.0;
             const double delta = kSideProbe * std::max({std::fabs(at), scale, 1e-300});
             double state[3] = {0, y[1], n_ == 2 ? y[2] : 0.0};
             state[n_] = at;
@@ -928,6 +930,10 @@ OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart,
     std::vector<bool> feature;
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1) {
+            // The error-controlled parts know nothing of the switches in the
+            // state: a law with such switches keeps the table its crossings
+            // and holds made (a stop by friction stands out, and is exact).
+            if (!events.Empty()) break;
             std::vector<double> value(atPoint.begin() + 1, atPoint.begin() + table.points + 1);
             feature = StandingOut(value, std::vector<bool>(value.size(), true));
             if (std::find(feature.begin(), feature.end(), true) == feature.end()) break;

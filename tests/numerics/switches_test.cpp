@@ -209,6 +209,16 @@ TEST_F(Switches, FrictionStopsTheBlockAndHoldsIt) {
     ASSERT_TRUE(s.ok());
     EXPECT_NEAR(s->at(1), 4.2517, 5e-5);
     EXPECT_NEAR(s->at(2), 0, 1e-9);
+    // The table of the graphs holds it at rest on the switch itself: the law
+    // read there, as the graph of a(t) reads it, gives no push.
+    const OdeTable table = IntegrateRK4Fixed(OdeLaw{friction, 2, kRadians}, {0, 0, 5}, 0, 3, 300);
+    for (int k = 1; k <= table.points; ++k) {
+        if (table.times[static_cast<size_t>(k)] < 1.71) continue;
+        EXPECT_EQ(table.states(2, k), 0) << table.times[static_cast<size_t>(k)];
+        EXPECT_EQ(
+            friction.Value({table.times[static_cast<size_t>(k)], table.states(1, k), table.states(2, k)}).ToNumber(),
+            0);
+    }
 
     // A push of 2 cannot move it against 2.94; one of 5 from t = 3 can.
     CExpression weak("2*STP1(0,X,1)-2.94*SGN(Z)+0*Y"), strong("5*STP1(0,X,3)-2.94*SGN(Z)+0*Y");
