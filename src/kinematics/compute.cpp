@@ -90,7 +90,7 @@ rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, do
         const auto end = Integrate(vLaw, 1, t0, t, {0, x0});
         if (!end.ok()) return rt::Outcome<text::ResultLines>::Refusal(end.message());
         const std::vector<double>& y = *end;
-        const double v = vLaw.Value({t, y[1]}).ToNumber();
+        const double v = num::RateOnSwitches(num::OdeLaw{vLaw, 1, num::kRadians}, t, y);
         lines[1] = "En t = " + rt::NumberText(t) + ":";
         lines[2] = "x = " + text::MarkupRounded(y[1], decimals) + ", v = " + text::MarkupRounded(v, decimals);
         return lines;
@@ -100,7 +100,7 @@ rt::Outcome<text::ResultLines> CalcKinem1D(int law, std::string_view lawText, do
         const auto end = Integrate(aLaw, 2, t0, t, {0, x0, v0});
         if (!end.ok()) return rt::Outcome<text::ResultLines>::Refusal(end.message());
         const std::vector<double>& y = *end;
-        const double a = aLaw.Value({t, y[1], y[2]}).ToNumber();
+        const double a = num::RateOnSwitches(num::OdeLaw{aLaw, 2, num::kRadians}, t, y);
         lines[1] = "En t = " + rt::NumberText(t) + ":";
         lines[2] = "x = " + text::MarkupRounded(y[1], decimals) + ", v = " + text::MarkupRounded(y[2], decimals);
         lines[3] = "a = " + text::MarkupRounded(a, decimals);
@@ -194,11 +194,11 @@ rt::Outcome<LineCurves> TabulateLaw1D(int kind, std::string_view lawText, double
     if (order == 2) {
         for (int k = 1; k <= n; ++k) {
             c.V[k] = table.states(2, k);
-            c.A[k] = law.Value({c.T[k], c.X[k], c.V[k]}).ToNumber();
+            c.A[k] = num::RateOnSwitches(num::OdeLaw{law, 2, num::kRadians}, c.T[k], {0, c.X[k], c.V[k]});
         }
         return c;
     }
-    for (int k = 1; k <= n; ++k) c.V[k] = law.Value({c.T[k], c.X[k]}).ToNumber();
+    for (int k = 1; k <= n; ++k) c.V[k] = num::RateOnSwitches(num::OdeLaw{law, 1, num::kRadians}, c.T[k], {0, c.X[k]});
     c.A[1] = rt::Div(c.V[2] - c.V[1], h);
     for (int k = 2; k < n; ++k) c.A[k] = rt::Div(c.V[k + 1] - c.V[k - 1], 2 * h);
     c.A[n] = rt::Div(c.V[n] - c.V[n - 1], h);

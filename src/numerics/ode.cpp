@@ -390,6 +390,18 @@ public:
     }
     bool Empty() const { return switches_.empty(); }
 
+    // Whether the law holds the state y at t at rest on a switch of its last
+    // component: the component stands on the switch and the law drives it
+    // back from both sides.
+    bool HoldsAtRest(CExpression& law, double t, double* y) const {
+        for (const Switch& sw : switches_) {
+            if (sw.ReadsOtherThan(n_)) continue;
+            const double delta = kSideProbe * std::max(std::fabs(y[n_]), 1.0);
+            if (HoldsOn(sw, law, t, y, y[n_], delta)) return true;
+        }
+        return false;
+    }
+
     void Sides(double t, const double* y, std::vector<int>& out) const {
         const double v[3] = {t, y[1], n_ == 2 ? y[2] : 0.0};
         out.resize(switches_.size());
@@ -788,6 +800,16 @@ rt::Outcome<double> SolveODE1(std::string_view f, double t0, double t1, double a
     if (first.ok() || first.message() != TooManyStepsMessage(t0, t1)) return first;
     const rt::Outcome<double> wider = IntegralWithShare(integrand, t0, t1, var, kIntegralSizeShare);
     return wider.ok() ? wider : first;
+}
+
+double RateOnSwitches(const OdeLaw& law, double t, const std::vector<double>& y) {
+    CheckLaw(law);
+    CheckSize(y, law.order);
+    AngleUnitScope unit(law.angleFactor);
+    std::vector<double> state(y.begin(), y.begin() + law.order + 1);
+    const Events events(law.expr, law.order);
+    if (!events.Empty() && events.HoldsAtRest(law.expr, t, state.data())) return 0;
+    return LawValue(law.expr, law.order, t, state.data());
 }
 
 OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep) {

@@ -97,6 +97,12 @@ struct OdeTable {
 // inside itself, so that a push is not smeared over the step that holds it.
 OdeTable IntegrateRK4Fixed(const OdeLaw& law, const std::vector<double>& vstart, double x1, double x2, int nstep);
 
+// The rate of the last component at (t, y[1..order]) (the acceleration of a
+// second-order law, the velocity of a first-order one): the law's value, or
+// 0 where the law holds the state at rest on one of its switches (a block
+// held by friction is not accelerated by the push its law reads at v = 0).
+double RateOnSwitches(const OdeLaw& law, double t, const std::vector<double>& y);
+
 // One classical Runge-Kutta step; yout may be y itself.
 void StepRK4(const OdeLaw& law, const std::vector<double>& y, const std::vector<double>& dydx, double x, double h,
              std::vector<double>& yout);

@@ -231,6 +231,11 @@ TEST_F(Switches, FrictionStopsTheBlockAndHoldsIt) {
     const double stopX = 25 / (2 * 2.94);
     EXPECT_NEAR(g->at(1), stopX + 2.06 * 49 / 2, 1e-4);
     EXPECT_NEAR(g->at(2), 2.06 * 7, 1e-5);
+    // Held at rest, the block has no acceleration, whatever push its law
+    // reads at v = 0; moving, it has the law's.
+    EXPECT_EQ(RateOnSwitches(OdeLaw{weak, 2, kRadians}, 10, {0, w->at(1), w->at(2)}), 0);
+    EXPECT_EQ(RateOnSwitches(OdeLaw{friction, 2, kRadians}, 3, {0, s->at(1), s->at(2)}), 0);
+    EXPECT_NEAR(RateOnSwitches(OdeLaw{strong, 2, kRadians}, 10, {0, g->at(1), g->at(2)}), 2.06, 1e-12);
 }
 
 // Narrow pushes in t that the scan of the interval sampled, and kinks.
