@@ -6,11 +6,6 @@
 
 namespace calc {
 
-// s rounded to `digits` significant digits (halves to even), whatever its
-// size: 2E12 keeps its 12 digits as well as 2E-12. 0, a count of digits
-// above 15 and a value that is not finite come back as they are.
-double RoundSignificant(double s, int digits);
-
 // x rounded to the last decimal place that an absolute error of at most
 // `error` leaves sure: the place whose unit is at least twice the error, so
 // the digit shown there is off by at most one. An error of 0 or less, or not

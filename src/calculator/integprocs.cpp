@@ -17,12 +17,12 @@ namespace {
 // The Simpson result as shown: rounded to 5 decimals, or to 5 significant
 // digits where 5 decimals would keep fewer of a small value (2E-08 is not
 // shown as 0: scaling a function scales what is shown of its integral).
-double ShownIntegral(double s) { return std::fabs(s) >= 0.1 ? rt::RoundHalfEven(s, 5) : RoundSignificant(s, 5); }
+double ShownIntegral(double s) { return std::fabs(s) >= 0.1 ? rt::RoundHalfEven(s, 5) : rt::RoundSignificant(s, 5); }
 
 // The adaptive result as shown: 12 significant digits, well within what the
 // integration reaches, so the rounding of its many steps in the last digits
 // (9.00000000000004 for the 9 of X^2 over [0, 3]) is not shown as a result.
-double ShownAdaptiveIntegral(double v) { return RoundSignificant(v, 12); }
+double ShownAdaptiveIntegral(double v) { return rt::RoundSignificant(v, 12); }
 
 // The end of the interval where the function has no value (1/X at 0), with
 // the arithmetic's reason, when there is one: the integral of such a

@@ -8,6 +8,7 @@
 #include "numerics/mathutil.h"
 #include "runtime/errors.h"
 #include "runtime/numtext.h"
+#include "runtime/rounding.h"
 
 namespace num {
 
@@ -556,10 +557,7 @@ double ShownPoint(double t, double span) {
     if (!(span > 0) || !std::isfinite(t)) return t;
     const double digits = -std::floor(std::log10(span * 1e-6));
     if (digits > 22 || digits < -22) return t;
-    // A power of ten up to 1E22 is exact: dividing by it rounds once.
-    const double scale = std::pow(10.0, std::fabs(digits));
-    const double r = digits >= 0 ? std::round(t * scale) / scale : std::round(t / scale) * scale;
-    return r == 0 ? 0.0 : r;
+    return rt::RoundToPlace(t, static_cast<int>(digits));
 }
 
 // What the adaptive driver ends with: the state at x2 and, for each

@@ -36,6 +36,21 @@ double RoundHalfEven(double x, int decimals) {
     return r + 0.0;  // no negative zero
 }
 
+double RoundToPlace(double x, int decimals) {
+    if (!std::isfinite(x)) return x;
+    if (decimals >= 0 && decimals <= 15) return RoundHalfEven(x, decimals);
+    const double unit = std::pow(10.0, -decimals);
+    const double scaled = x / unit;
+    // Beyond 2^53 every double is a whole number: nothing left to round.
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9.0e15) return x;
+    return NearestEven(scaled) * unit + 0.0;
+}
+
+double RoundSignificant(double x, int digits) {
+    if (x == 0 || !std::isfinite(x) || digits > 15) return x;
+    return RoundToPlace(x, digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x)))));
+}
+
 double IntFloor(double x) { return std::floor(Checked(x)) + 0.0; }
 double Fix(double x) { return std::trunc(Checked(x)) + 0.0; }
 

@@ -7,6 +7,15 @@ namespace rt {
 
 // x rounded to `decimals` places, halves to even. decimals < 0 is invalid.
 double RoundHalfEven(double x, int decimals = 0);
+// x rounded to any decimal place, halves to even: a negative count rounds to
+// tens, hundreds, ... (2E12 to -1 places), a count above 15 to places
+// RoundHalfEven does not take (7.86E-08 to 10 places). A value with nothing
+// left to round there, or not finite, comes back as it is.
+double RoundToPlace(double x, int decimals);
+// x rounded to `digits` significant digits, whatever its size: 2E12 keeps
+// its 12 digits as well as 2E-12. 0, a count above 15 and a value that is
+// not finite come back as they are.
+double RoundSignificant(double x, int digits);
 
 double IntFloor(double x);  // Int: the greatest integer <= x
 double Fix(double x);       // truncation toward zero

@@ -101,12 +101,7 @@ std::string MarkupRounded(double x, int decimals) { return MarkupMinus(rt::Round
 double RoundedKeepingSmall(double x, int decimals, double noiseScale) {
     const double r = rt::RoundHalfEven(x, decimals);
     if (r != 0 || x == 0 || !std::isfinite(x) || std::fabs(x) <= std::fabs(noiseScale) * 1E-12) return r;
-    const int digits = std::max(decimals, 1);
-    const int places = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    if (places <= 15) return rt::RoundHalfEven(x, places);
-    // Beyond the places the rounding takes: scale first.
-    const double unit = std::pow(10.0, -places);
-    return rt::RoundHalfEven(x / unit) * unit;
+    return rt::RoundSignificant(x, std::max(decimals, 1));
 }
 
 std::string FormatNumKeepingSmall(double x, double noiseScale) {

@@ -30,6 +30,30 @@ TEST(Rounding, HalvesGoToEven) {
     }
 }
 
+// Significant digits and places beyond the ordinary 0..15 decimals, at any
+// size.
+TEST(Rounding, SignificantDigitsAtAnySize) {
+    struct {
+        double value;
+        int digits;
+        double want;
+    } significant[] = {
+        {2e12 * (1 + 3e-14), 12, 2e12},
+        {123456789012345.6, 12, 123456789012000},
+        {-9.87654321987e20, 3, -9.88e20},
+        {2.00000000000004e-8, 12, 2e-8},
+        {2.5, 1, 2},  // a half goes to the even digit
+        {-0.125, 2, -0.12},
+        {0, 12, 0},
+        {3.14159, 20, 3.14159},  // beyond 15 digits nothing is rounded
+    };
+    for (const auto& c : significant)
+        EXPECT_DOUBLE_EQ(rt::RoundSignificant(c.value, c.digits), c.want) << c.value << " to " << c.digits;
+    EXPECT_DOUBLE_EQ(rt::RoundToPlace(7.8612e-8, 10), 7.86e-8);
+    EXPECT_DOUBLE_EQ(rt::RoundToPlace(2e12 + 7, -1), 2e12 + 10);
+    EXPECT_DOUBLE_EQ(rt::RoundToPlace(0.25, 1), 0.2);
+}
+
 TEST(Rounding, IntegerConversionsAndDivision) {
     EXPECT_EQ(CInt(2.5), 2);
     EXPECT_EQ(CInt(3.5), 4);
