@@ -133,16 +133,17 @@ void DirecFrame::picClock_MouseDown(int, int, double x, double y) {
 
 void DirecFrame::PickClockCell(int cell) {
     // The cell is the hit test's or the program's own: one outside 1..16 is
-    // a fault and goes on. What may fail below is the rotation caption and
-    // the typed angle, which leave the pick where it happened.
+    // a fault and goes on.
     const vec::ClockPick pick = vec::ClockCellPick(cell);
-    rt::IgnoreError("an unreadable rotation or typed angle ends the pick where it happened", [&] {
-        const double r = RotAngle();
-        DrawClock(true);
-        auto& shared = shell::Shared();
-        MarkClockHour(*picClock, clockPoints_, r, shared.ClockMarkedHour, pick.hour);
-        DirHour() = pick.hour;
-        shared.ClockMarkedHour = static_cast<int16_t>(pick.hour);
+    double r = 0.0;
+    if (!rt::IgnoreError("an unreadable rotation ends the pick before the clock changes", [&] { r = RotAngle(); }))
+        return;
+    DrawClock(true);
+    auto& shared = shell::Shared();
+    MarkClockHour(*picClock, clockPoints_, r, shared.ClockMarkedHour, pick.hour);
+    DirHour() = pick.hour;
+    shared.ClockMarkedHour = static_cast<int16_t>(pick.hour);
+    rt::IgnoreError("an unreadable typed angle leaves the angle box and the vector text as they were", [&] {
         txtAngle->SetText(plat::QStr(vec::AngleTextAfterPick(pick.hour, pick.corner, plat::StdStr(txtAngle->Text()))));
         if (TakesVectors()) PublishPrefix();
     });
