@@ -168,13 +168,6 @@ double JustInside(double x, double toward) {
     return x;
 }
 
-// f at x, or nothing where f is not defined (its evaluation faults).
-std::optional<double> TryF(CExpression& e, double x) {
-    try {
-        return ValueAt(e, x);
-    } catch (const rt::RuntimeError&) { return std::nullopt; }
-}
-
 // How often a step that leaves f's domain is halved before the difference
 // turns one-sided.
 constexpr int kHalvings = 30;
@@ -193,7 +186,7 @@ Step UsableStep(CExpression& e, double x, double h) {
     std::optional<Step> oneSided;
     double hh = h;
     for (int k = 0; k <= kHalvings; ++k, hh /= 2) {
-        const bool right = TryF(e, x + hh).has_value(), left = TryF(e, x - hh).has_value();
+        const bool right = TryValue(e, x + hh).has_value(), left = TryValue(e, x - hh).has_value();
         if (right && left) return {hh, 0};
         if (!oneSided && (right || left)) oneSided = Step{hh, right ? 1 : -1};
     }
@@ -213,7 +206,7 @@ double RiddersFrom(CExpression& e, double x, double h, double& err) {
     double a[kTab + 1][kTab + 1];
     double hh = h;
     int side = 0;
-    const auto fp = TryF(e, x + h), fm = TryF(e, x - h);
+    const auto fp = TryValue(e, x + h), fm = TryValue(e, x - h);
     if (!fp || !fm) {
         const Step s = UsableStep(e, x, h);
         hh = s.h;
@@ -429,7 +422,7 @@ double SecondDeriv5Pt(CExpression& expr, double h, double x) {
                            16 * ValueAt(expr, x - s) - ValueAt(expr, x - 2 * s);
         return rt::Div(rt::Checked(num), rt::Checked(12 * s * s));
     };
-    if (TryF(expr, x + 2 * h) && TryF(expr, x - 2 * h)) return fivePoint(h);
+    if (TryValue(expr, x + 2 * h) && TryValue(expr, x - 2 * h)) return fivePoint(h);
     // The outer points leave the domain: a smaller step, whose points keep
     // to a quarter of the way to the domain's edge so that the formula still
     // sees a smooth function, or a one-sided formula (second order too) on

@@ -20,14 +20,6 @@ Roots SolveCubicForm(double a, double b, double c, double d);
 
 bool SignsDiffer(double a, double b) { return (a < 0 && b > 0) || (a > 0 && b < 0); }
 
-// f at x, or nothing where f has no value there (a run-time error of the
-// formula: a domain, a division by zero, an overflow).
-std::optional<double> ValueAt(CExpression& e, double x) {
-    try {
-        return e.ValueFast(&x, 1);
-    } catch (const rt::RuntimeError&) { return std::nullopt; }
-}
-
 constexpr const char* kNoRoots = "No encontré raíces en el intervalo dado.";
 // How closely a root is placed: a billionth of its size, or near 0 of the
 // floor the search takes from the interval.
@@ -57,7 +49,7 @@ Halving HalveBracket(CExpression& e, double a, double b, double fa, double fb, d
     for (int k = 0; k < kHalvings; ++k) {
         dx /= 2;
         const double xm = rtb + dx;
-        const std::optional<double> fm = ValueAt(e, xm);
+        const std::optional<double> fm = TryValue(e, xm);
         if (!fm) return {std::nullopt, 0, xm};
         // Only the bracket's width places the root: a small |f| says nothing
         // of where it is (f = (X-1)^3 is below 1E-10 for 4.6E-4 around it,
@@ -114,7 +106,7 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
     for (int i = 0; i <= kSteps && static_cast<int>(out.roots.size()) < kMaxRoots; ++i) {
         const double x2 = std::lerp(A, B, static_cast<double>(i) / kSteps);
         if (i > 0 && x2 == x1) continue;  // A = B, or an interval narrower than its steps
-        const std::optional<double> f2 = ValueAt(e, x2);
+        const std::optional<double> f2 = TryValue(e, x2);
         if (!f2) out.undefinedAt.push_back(x2);
         if (i > 0) {
             // Beside a point where f is exactly 0, or has no value, the sign
@@ -125,11 +117,11 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
             std::optional<double> fl = f1, fr = f2;
             if (!f1 || *f1 == 0) {
                 xl = x1 + kRootTolerance * std::max(std::fabs(x1), floor);
-                fl = ValueAt(e, xl);
+                fl = TryValue(e, xl);
             }
             if (!f2 || *f2 == 0) {
                 xr = x2 - kRootTolerance * std::max(std::fabs(x2), floor);
-                fr = ValueAt(e, xr);
+                fr = TryValue(e, xr);
             }
             if (xl < xr && fl && fr && SignsDiffer(*fl, *fr)) {
                 const Halving h = HalveBracket(e, xl, xr, *fl, *fr, floor);
@@ -147,7 +139,7 @@ rt::Outcome<ExprRoots> FindExprRoots(std::string_view expr, double A, double B) 
         return Found::Refusal(where.empty() ? std::string(kNoRoots) : std::string(kNoRoots) + " " + where);
     }
     out.values.reserve(out.roots.size());
-    for (double r : out.roots) out.values.push_back(ValueAt(e, r).value_or(0.0));
+    for (double r : out.roots) out.values.push_back(TryValue(e, r).value_or(0.0));
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -241,5 +242,14 @@ private:
     bool runnable_ = false;        // plan_ is a well-formed program
     bool singleVariable_ = false;  // the program is one variable
 };
+
+// The value of a formula of one variable at x, or nothing where it has no
+// value there (a run-time error of the formula: a domain, a division by
+// zero, an overflow).
+inline std::optional<double> TryValue(CExpression& e, double x) {
+    try {
+        return e.ValueFast(&x, 1);
+    } catch (const rt::RuntimeError&) { return std::nullopt; }
+}
 
 }  // namespace num
